@@ -1,0 +1,13 @@
+# verrant_add_test(<name> SOURCES ... LIBS ...)
+# One GoogleTest executable per test directory; each case becomes a CTest test.
+function(verrant_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main verrant_warnings)
+  target_compile_definitions(${name} PRIVATE
+    VERRANT_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    VERRANT_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENV}")
+endfunction()

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# build.sh run   - build, install into dist/ and start the base menu on the sample data
+# build.sh test  - build everything (tests and benchmarks included) and run all tests
+# build.sh asan  - the headless tests under AddressSanitizer + UndefinedBehaviorSanitizer
+set -euo pipefail
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+jobs=$(nproc 2>/dev/null || echo 4)
+mode=${1:-test}
+
+configure() { # build-dir, extra cmake args...
+  local dir=$1; shift
+  cmake -S "$top" -B "$dir" -G Ninja "$@" >/dev/null
+}
+
+case "$mode" in
+  run)
+    configure "$top/build/release" -DCMAKE_BUILD_TYPE=Release -DVERRANT_BUILD_TESTS=OFF -DVERRANT_BUILD_BENCH=OFF \
+      -DCMAKE_INSTALL_PREFIX="$top/dist"
+    cmake --build "$top/build/release" -j "$jobs"
+    cmake --install "$top/build/release" >/dev/null
+    echo "Installed into $top/dist (programs in dist/bin, sample data in dist/data)."
+    if [ -x "$top/dist/bin/basnev" ]; then
+      if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        exec xvfb-run -a -s "-screen 0 1280x1024x24" "$top/dist/bin/basnev"
+      fi
+      exec "$top/dist/bin/basnev"
+    fi
+    ;;
+  test)
+    configure "$top/build/test" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build "$top/build/test" -j "$jobs"
+    cd "$top/build/test" && ctest --output-on-failure -j "$jobs" --timeout 600
+    ;;
+  asan)
+    configure "$top/build/asan" -DCMAKE_BUILD_TYPE=Debug -DVERRANT_SANITIZE=ON -DVERRANT_BUILD_UI=OFF -DVERRANT_BUILD_BENCH=OFF
+    cmake --build "$top/build/asan" -j "$jobs"
+    cd "$top/build/asan" && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$jobs" --timeout 600
+    ;;
+  *)
+    echo "usage: $0 run|test|asan" >&2
+    exit 2
+    ;;
+esac
