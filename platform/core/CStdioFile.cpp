@@ -1,0 +1,192 @@
+#include "CStdioFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+IMPLEMENT_DYNAMIC(CStdioFile, CFile)
+
+namespace {
+
+const char* StreamMode(UINT flags) {
+    UINT access = flags & 3;
+    if (flags & CFile::modeCreate) {
+        if (flags & CFile::modeNoTruncate) {
+            return access == CFile::modeRead ? "r" : "r+";
+        }
+        return access == CFile::modeReadWrite ? "w+" : "w";
+    }
+    return access == CFile::modeRead ? "r" : "r+";
+}
+
+} // namespace
+
+CStdioFile::CStdioFile(const char* path, UINT openFlags) {
+    CFileException error;
+    if (!Open(path, openFlags, &error)) {
+        throw error;
+    }
+}
+
+CStdioFile::~CStdioFile() {
+    if (m_pStream) {
+        Abort();
+    }
+}
+
+BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
+    SetFilePath(path);
+    text_ = !(openFlags & typeBinary);
+    std::string osPath = OsPath(path);
+    // modeCreate|modeNoTruncate must create a missing file, which "r+" does not.
+    if ((openFlags & modeCreate) && (openFlags & modeNoTruncate)) {
+        int fd = ::open(osPath.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    std::string mode = std::string(StreamMode(openFlags)) + "e";
+    m_pStream = std::fopen(osPath.c_str(), mode.c_str());
+    if (!m_pStream) {
+        if (error) {
+            *error = CFileException(CFileException::OsErrorToException(errno), errno, path);
+        }
+        return FALSE;
+    }
+    m_hFile = fileno(m_pStream);
+    return TRUE;
+}
+
+void CStdioFile::Close() {
+    if (!m_pStream) {
+        return;
+    }
+    FILE* stream = m_pStream;
+    m_pStream = nullptr;
+    m_hFile = hFileNull;
+    errno = 0;
+    bool failed = std::ferror(stream) != 0;
+    int savedErrno = errno;
+    if (std::fclose(stream) != 0 || failed) {
+        ThrowErrno(errno ? errno : (savedErrno ? savedErrno : EIO));
+    }
+}
+
+void CStdioFile::Abort() {
+    if (m_pStream) {
+        std::fclose(m_pStream);
+        m_pStream = nullptr;
+        m_hFile = hFileNull;
+    }
+}
+
+UINT CStdioFile::Read(void* buffer, UINT count) {
+    std::size_t n = std::fread(buffer, 1, count, m_pStream);
+    if (n < count && std::ferror(m_pStream)) {
+        ThrowErrno(errno ? errno : EIO);
+    }
+    return static_cast<UINT>(n);
+}
+
+void CStdioFile::Write(const void* buffer, UINT count) {
+    errno = 0;
+    if (std::fwrite(buffer, 1, count, m_pStream) != count) {
+        ThrowErrno(errno ? errno : EIO);
+    }
+}
+
+std::int64_t CStdioFile::Seek(std::int64_t offset, UINT from) {
+    int whence = from == current ? SEEK_CUR : (from == end ? SEEK_END : SEEK_SET);
+    if (fseeko(m_pStream, offset, whence) != 0) {
+        ThrowErrno(errno);
+    }
+    return ftello(m_pStream);
+}
+
+std::int64_t CStdioFile::GetPosition() const {
+    off_t pos = ftello(m_pStream);
+    if (pos < 0) {
+        ThrowErrno(errno);
+    }
+    return pos;
+}
+
+std::int64_t CStdioFile::GetLength() const {
+    const_cast<CStdioFile*>(this)->Flush();
+    return CFile::GetLength();
+}
+
+void CStdioFile::Flush() {
+    if (m_pStream && std::fflush(m_pStream) != 0) {
+        ThrowErrno(errno ? errno : EIO);
+    }
+}
+
+// One character with CR LF folded into '\n' in text mode; EOF at the end.
+int CStdioFile::NextChar() {
+    int ch = getc_unlocked(m_pStream);
+    if (ch == '\r' && text_) {
+        int next = getc_unlocked(m_pStream);
+        if (next == '\n') {
+            return '\n';
+        }
+        if (next != EOF) {
+            ungetc(next, m_pStream);
+        }
+    }
+    if (ch == EOF && std::ferror(m_pStream)) {
+        ThrowErrno(errno ? errno : EIO);
+    }
+    return ch;
+}
+
+char* CStdioFile::ReadString(char* buffer, UINT maxChars) {
+    if (maxChars == 0) {
+        return nullptr;
+    }
+    UINT count = 0;
+    while (count + 1 < maxChars) {
+        int ch = NextChar();
+        if (ch == EOF) {
+            break;
+        }
+        buffer[count++] = static_cast<char>(ch);
+        if (ch == '\n') {
+            break;
+        }
+    }
+    buffer[count] = '\0';
+    return count == 0 ? nullptr : buffer;
+}
+
+BOOL CStdioFile::ReadString(CString& line) {
+    std::string text;
+    int ch = NextChar();
+    if (ch == EOF) {
+        line.Empty();
+        return FALSE;
+    }
+    while (ch != EOF && ch != '\n') {
+        text.push_back(static_cast<char>(ch));
+        ch = NextChar();
+    }
+    line = CString(std::move(text));
+    return TRUE;
+}
+
+void CStdioFile::WriteString(const char* text) {
+    if (!text_) {
+        Write(text, static_cast<UINT>(std::strlen(text)));
+        return;
+    }
+    const char* start = text;
+    for (const char* p = text; *p; ++p) {
+        if (*p == '\n') {
+            Write(start, static_cast<UINT>(p - start));
+            Write("\r\n", 2);
+            start = p + 1;
+        }
+    }
+    Write(start, static_cast<UINT>(std::strlen(start)));
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Buffered file over a C stream. In text mode (the default) lines are written with
+// CR LF ends and read with CR LF or LF ends; the caller sees '\n' either way.
+
+#include "platform/core/CFile.h"
+
+#include <cstdio>
+
+class CStdioFile : public CFile {
+    DECLARE_DYNAMIC(CStdioFile)
+
+public:
+    CStdioFile() = default;
+    CStdioFile(const char* path, UINT openFlags);
+    ~CStdioFile() override;
+
+    BOOL Open(const char* path, UINT openFlags, CFileException* error = nullptr) override;
+    void Close() override;
+    void Abort() override;
+    UINT Read(void* buffer, UINT count) override;
+    void Write(const void* buffer, UINT count) override;
+    std::int64_t Seek(std::int64_t offset, UINT from) override;
+    std::int64_t GetPosition() const override;
+    std::int64_t GetLength() const override;
+    void Flush() override;
+    bool IsOpen() const override { return m_pStream != nullptr; }
+
+    // Reads up to maxChars - 1 characters of one line, keeping its '\n' when it fits.
+    // Returns null at the end of the file when nothing was read.
+    virtual char* ReadString(char* buffer, UINT maxChars);
+    // Reads one whole line without its line end; FALSE at the end of the file.
+    virtual BOOL ReadString(CString& line);
+    virtual void WriteString(const char* text);
+
+    FILE* m_pStream = nullptr;
+
+private:
+    int NextChar();
+    bool text_ = true;
+};

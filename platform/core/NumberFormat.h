@@ -1,0 +1,22 @@
+#pragma once
+// printf/scanf of numbers in the "C" locale, whatever the process locale is,
+// so that fixed-column fields like "%10.3lf" are byte-exact.
+
+#include <cstdarg>
+#include <string>
+
+namespace platform {
+
+// vsnprintf into a string, in the "C" locale.
+std::string FormatV(const char* format, va_list args);
+
+// snprintf into a string, in the "C" locale.
+std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// sscanf(text, "%lf") in the "C" locale; false when nothing converts.
+bool ScanDouble(const char* text, double& value);
+
+// sscanf(text, "%d") in the "C" locale; false when nothing converts.
+bool ScanInt(const char* text, int& value);
+
+} // namespace platform
