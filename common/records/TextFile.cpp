@@ -1,0 +1,122 @@
+#include "TextFile.h"
+
+#include "platform/core/CodePage.h"
+#include "platform/core/MessageSink.h"
+
+#include <cstring>
+
+IMPLEMENT_DYNAMIC(CTextFile, CStdioFile)
+
+namespace {
+
+const char8_t kOpenError[] = u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました(ｴﾗｰ番号%d)\n %s";
+const char8_t kPrematureEnd[] = u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません";
+const char8_t kReadError[] = u8"ﾌｧｲﾙ読み込みｴﾗｰです";
+const char8_t kDiskFull[] = u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません";
+const char8_t kWriteError[] = u8"ﾌｧｲﾙ書き込みｴﾗｰです";
+const char8_t kCloseError[] = u8"ﾌｧｲﾙを閉じる際にｴﾗｰが発生しました";
+
+void BeepAndShow(const char8_t* text) {
+    MessageBeep(0);
+    AfxMessageBox(text);
+}
+
+} // namespace
+
+int CTextFile::Open(const char* path, UINT openFlags) {
+    CFileException error;
+    if (CStdioFile::Open(path, openFlags, &error)) {
+        return 1;
+    }
+    MessageBeep(0);
+    CString message;
+    message.Format(kOpenError, error.m_cause, path);
+    AfxMessageBox(message);
+    return 0;
+}
+
+// Reads one line into the buffer, cutting it to size - 1 bytes at a character
+// boundary and skipping what does not fit. Returns 0 at the end of the file.
+int CTextFile::ReadBoundedLine(char* buffer, int size) {
+    CString line;
+    if (!CStdioFile::ReadString(line)) {
+        return 0;
+    }
+    std::size_t keep = platform::Cp932SafeCut(line.str(), static_cast<std::size_t>(size > 0 ? size - 1 : 0));
+    std::memcpy(buffer, line.GetString(), keep);
+    buffer[keep] = '\0';
+    ++lineCount_;
+    return 1;
+}
+
+void CTextFile::ReportReadError(const CFileException& error, bool quietAtEnd) {
+    MessageBeep(0);
+    if (error.m_cause == CFileException::endOfFile) {
+        if (!quietAtEnd) {
+            AfxMessageBox(kPrematureEnd);
+        }
+    } else {
+        AfxMessageBox(kReadError);
+    }
+}
+
+int CTextFile::ReadLine(char* buffer, int size) {
+    try {
+        if (ReadBoundedLine(buffer, size)) {
+            return 1;
+        }
+    } catch (const CFileException& error) {
+        ReportReadError(error, false);
+        throw;
+    }
+    AfxMessageBox(kPrematureEnd);
+    return 0;
+}
+
+int CTextFile::ReadLineStatus(char* buffer, int size, int& status) {
+    try {
+        if (ReadBoundedLine(buffer, size)) {
+            status = 0;
+            return 1;
+        }
+        status = 1;
+        return 0;
+    } catch (const CFileException& error) {
+        ReportReadError(error, true);
+        status = error.m_cause == CFileException::endOfFile ? 1 : 2;
+        throw;
+    }
+}
+
+int CTextFile::ReadLine(CString& line) {
+    try {
+        if (!CStdioFile::ReadString(line)) {
+            return 0;
+        }
+    } catch (const CFileException& error) {
+        ReportReadError(error, true);
+        throw;
+    }
+    ++lineCount_;
+    return 1;
+}
+
+int CTextFile::WriteLine(const char* text) {
+    try {
+        WriteString(text);
+        WriteString("\n");
+    } catch (const CFileException& error) {
+        BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
+        throw;
+    }
+    return 1;
+}
+
+void CTextFile::Close() {
+    try {
+        CStdioFile::Close();
+    } catch (const CFileException&) {
+        BeepAndShow(kCloseError);
+        throw;
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+// Line-oriented text file of the suite's record files. Every file error reaches the
+// user once, as a Japanese message through the message sink; read and write errors
+// are then thrown on as CFileException so that the caller can abandon the whole file
+// without a second message.
+//
+// Lines are written with CR LF and read with CR LF or LF. A line longer than the
+// caller's buffer is cut (never inside a double-byte character) and the rest of the
+// line is skipped, so that a long line never turns into an extra record.
+
+#include "platform/core/CStdioFile.h"
+
+class CTextFile : public CStdioFile {
+    DECLARE_DYNAMIC(CTextFile)
+
+public:
+    CTextFile() = default;
+
+    // 1 when open; on failure a beep, the open message with the cause and path, 0.
+    int Open(const char* path, UINT openFlags);
+
+    // One line of at most size - 1 bytes without its line end; 1 on success.
+    // At the end of the file: the premature-end message and 0.
+    int ReadLine(char* buffer, int size);
+    // As ReadLine, quiet at the end of the file: status 0 read, 1 end of file, 2 read error.
+    int ReadLineStatus(char* buffer, int size, int& status);
+    // One whole line of any length (paths in records are never cut); 0 at the end, quietly.
+    int ReadLine(CString& line);
+
+    // Writes the text and a line end. Returns 1.
+    int WriteLine(const char* text);
+    // Closes; on failure a beep and the close message, and the error is thrown on.
+    void Close() override;
+
+    int GetLineCount() const { return lineCount_; }
+
+private:
+    int ReadBoundedLine(char* buffer, int size);
+    void ReportReadError(const CFileException& error, bool quietAtEnd);
+
+    int lineCount_ = 0;
+};
