@@ -1,0 +1,49 @@
+#pragma once
+// A point of the analysis program's section model: ground-surface point (kind 0),
+// measurement point (1), inner boundary point (2), left (3) or right (4)
+// ground-surface boundary point. Coordinates in metres; unset values as in
+// platform/core/Unset.h.
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+class CTextFile;
+
+namespace torvan {
+
+class CNode : public CObject {
+    DECLARE_DYNCREATE(CNode)
+
+public:
+    enum Kind { kGround = 0, kMeasurement = 1, kInnerBoundary = 2, kLeftBoundary = 3, kRightBoundary = 4 };
+    enum SelectState { kNormal = 0, kMarked = 1, kSelected = 2, kSelectedMarked = 3 };
+
+    CNode();
+    CNode(int number, double x, double y, int state);
+
+    // Reads a point record: the full form (shortForm 0: beta, alpha, slip mark, name
+    // from column 56) or the short form of section model files (slip mark in
+    // columns 31-35, name from column 36). Missing columns read as blanks. Returns 1.
+    int ParseRecord(const char* line, int shortForm);
+    // The full-form record from column 1, without keyword.
+    void FormatRecord(CString& out) const;
+    // The solver-input record: keyword (columns 1-5, blank-padded) and the point from
+    // column 6, written as one line. File errors pass on as CFileException.
+    void WriteSolverRecord(const char* keyword, CTextFile& file) const;
+
+    bool IsBoundary() const { return kind >= kInnerBoundary; }
+
+    int number;
+    double x;
+    double y;
+    int state;
+    int seqNo;
+    int kind;
+    CString name;
+    int inUse;
+    int slipMark;
+    double beta;
+    double alpha;
+};
+
+} // namespace torvan
