@@ -1,1 +1,128 @@
+#include "common/records/RecordFields.h"
+#include "common/records/StandardColors.h"
+#include "platform/core/Unset.h"
+
+#include <cstring>
 #include <gtest/gtest.h>
+
+using platform::IsUnsetDouble;
+using platform::kUnsetDouble;
+using platform::kUnsetInt;
+
+struct IntFieldCase {
+    const char* name;
+    const char* columns;
+    int expected;
+};
+
+class IntFieldRead : public ::testing::TestWithParam<IntFieldCase> {};
+
+TEST_P(IntFieldRead, ReadsFiveColumns) {
+    int value = 0;
+    const char* end = ReadIntField(GetParam().columns, value);
+    EXPECT_EQ(value, GetParam().expected);
+    EXPECT_LE(end - GetParam().columns, 5);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IntFieldRead,
+                         ::testing::Values(IntFieldCase{"number", "   12", 12}, IntFieldCase{"blank", "     ", kUnsetInt},
+                                           IntFieldCase{"letters", "  abc", kUnsetInt},
+                                           IntFieldCase{"negative", "   -3", -3},
+                                           IntFieldCase{"shortLine", "  7", 7}, IntFieldCase{"empty", "", kUnsetInt}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RecordFields, FieldsChainAlongALine) {
+    const char* line = "    3    1    10.500   -20.250";
+    int number;
+    int kind;
+    double x;
+    double y;
+    const char* pos = ReadIntField(line, number);
+    pos = ReadIntField(pos, kind);
+    pos = ReadDoubleField(pos, x);
+    pos = ReadDoubleField(pos, y);
+    EXPECT_EQ(number, 3);
+    EXPECT_EQ(kind, 1);
+    EXPECT_DOUBLE_EQ(x, 10.5);
+    EXPECT_DOUBLE_EQ(y, -20.25);
+    EXPECT_EQ(*pos, '\0');
+}
+
+TEST(RecordFields, ALineEndingInsideAFieldReadsTheRestAsBlankAndStopsAtTheEnd) {
+    const char* line = "    3   ";
+    int number;
+    int kind;
+    double x;
+    const char* pos = ReadIntField(line, number);
+    pos = ReadIntField(pos, kind);
+    EXPECT_EQ(kind, kUnsetInt);
+    EXPECT_EQ(*pos, '\0');
+    pos = ReadDoubleField(pos, x); // never reads past the terminator
+    EXPECT_TRUE(IsUnsetDouble(x));
+    EXPECT_EQ(*pos, '\0');
+}
+
+TEST(RecordFields, BlankRealIsUnsetAndUnsetWritesBlank) {
+    double value = 0;
+    ReadDoubleField("          ", value);
+    EXPECT_TRUE(IsUnsetDouble(value));
+    ReadDoubleField("     abcde", value);
+    EXPECT_TRUE(IsUnsetDouble(value));
+    char buffer[32];
+    char* end = WriteDoubleField(buffer, kUnsetDouble, "%10.3lf");
+    EXPECT_STREQ(buffer, "          ");
+    EXPECT_EQ(end, buffer + 10);
+    WriteDoubleField(buffer, 0.0, "%10.3lf");
+    EXPECT_STREQ(buffer, "     0.000");
+    WriteDoubleField(buffer, 1.5, "%10.4lf");
+    EXPECT_STREQ(buffer, "    1.5000");
+}
+
+TEST(RecordFields, UnsetDoubleIsRecognisedByBitPatternOnly) {
+    EXPECT_TRUE(IsUnsetDouble(1.1754943508222875e-38));
+    EXPECT_FALSE(IsUnsetDouble(1.1754943508222874e-38));
+    EXPECT_FALSE(IsUnsetDouble(0.0));
+}
+
+TEST(RecordFields, WideValuesNeverShiftTheNextField) {
+    char buffer[32];
+    char* pos = WriteIntField(buffer, 123456);
+    pos = WriteIntField(pos, 7);
+    EXPECT_STREQ(buffer, "*****    7");
+    pos = WriteDoubleField(buffer, 12345678.9, "%10.3lf");
+    WriteIntField(pos, 1);
+    EXPECT_STREQ(buffer, "**********    1");
+    int back = 0;
+    ReadIntField("*****", back);
+    EXPECT_EQ(back, kUnsetInt);
+    WriteIntField(buffer, kUnsetInt);
+    EXPECT_STREQ(buffer, "     ");
+    WriteIntField(buffer, -9999);
+    EXPECT_STREQ(buffer, "-9999");
+}
+
+TEST(RecordFields, FindKeywordComparesUpToTheKeywordsEndOrBlank) {
+    EXPECT_EQ(FindKeyword("NODE", kRecordKeywords, kRecordKeywordCount), 2);
+    EXPECT_EQ(FindKeyword("TITLE     abc", kRecordKeywords, kRecordKeywordCount), 1);
+    EXPECT_EQ(FindKeyword("BOUND", kRecordKeywords, kRecordKeywordCount), 5);
+    EXPECT_EQ(FindKeyword("    1    2", kRecordKeywords, kRecordKeywordCount), 0);
+    EXPECT_EQ(FindKeyword("NOD", kRecordKeywords, kRecordKeywordCount), 0);
+    const char* padded[] = {"TITLE     "};
+    EXPECT_EQ(FindKeyword("TITLE", padded, 1), 1);
+    EXPECT_EQ(FindKeyword("", kRecordKeywords, kRecordKeywordCount), 0);
+}
+
+TEST(StandardColors, TableLookupBothWays) {
+    CString name;
+    EXPECT_EQ(GetStandardColor(9, &name), 0x0000FFu);
+    EXPECT_EQ(name, CString(u8"赤"));
+    CString untouched("keep");
+    EXPECT_EQ(GetStandardColor(16, &untouched), 0u);
+    EXPECT_EQ(untouched, "keep");
+    EXPECT_EQ(GetStandardColor(-1), 0u);
+    EXPECT_EQ(FindStandardColor(0xFFFFFF), 15);
+    EXPECT_EQ(FindStandardColor(0x123456), -1);
+    EXPECT_EQ(GetStandardColor(7, &name, StandardColorOrder::Plot), 0xC0C0C0u);
+    EXPECT_EQ(name, CString(u8"銀"));
+    EXPECT_EQ(FindStandardColor(0x808080, StandardColorOrder::Plot), 8);
+}

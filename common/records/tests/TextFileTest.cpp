@@ -1,0 +1,131 @@
+#include "TempDir.h"
+
+#include "common/records/TextFile.h"
+#include "platform/core/RecordingSink.h"
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+using platform::RecordingSink;
+using platform::Utf8;
+
+class TextFileTest : public TempDirTest {
+protected:
+    RecordingSink sink_;
+};
+
+TEST_F(TextFileTest, WritesCrLfLinesAndCountsReadLines) {
+    CTextFile out;
+    ASSERT_EQ(out.Open(Path("a.txt").c_str(), CFile::modeCreate | CFile::modeWrite), 1);
+    EXPECT_EQ(out.WriteLine("abc"), 1);
+    out.WriteLine(CString(u8"断面"));
+    out.Close();
+    EXPECT_EQ(Slurp(Path("a.txt")), "abc\r\n\x92\x66\x96\xCA\r\n");
+
+    CTextFile in;
+    ASSERT_EQ(in.Open(Path("a.txt").c_str(), CFile::modeRead), 1);
+    char buffer[82];
+    EXPECT_EQ(in.ReadLine(buffer, sizeof buffer), 1);
+    EXPECT_STREQ(buffer, "abc");
+    EXPECT_EQ(in.ReadLine(buffer, sizeof buffer), 1);
+    EXPECT_EQ(in.GetLineCount(), 2);
+    EXPECT_EQ(sink_.MessageCount(), 0);
+}
+
+TEST_F(TextFileTest, OpenFailureShowsCauseAndPathOnce) {
+    CTextFile in;
+    EXPECT_EQ(in.Open(Path("missing.sec").c_str(), CFile::modeRead), 0);
+    ASSERT_EQ(sink_.MessageCount(), 1);
+    EXPECT_EQ(sink_.BeepCount(), 1);
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました(ｴﾗｰ番号2)\n ") + Path("missing.sec"));
+}
+
+TEST_F(TextFileTest, EndOfFileIsAMessageForReadLineAndQuietForReadLineStatus) {
+    Spit(Path("b.txt"), "last line without end");
+    CTextFile in;
+    ASSERT_EQ(in.Open(Path("b.txt").c_str(), CFile::modeRead), 1);
+    char buffer[82];
+    EXPECT_EQ(in.ReadLine(buffer, sizeof buffer), 1);
+    EXPECT_STREQ(buffer, "last line without end");
+    int status = -1;
+    EXPECT_EQ(in.ReadLineStatus(buffer, sizeof buffer, status), 0);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(sink_.MessageCount(), 0);
+    EXPECT_EQ(in.ReadLine(buffer, sizeof buffer), 0);
+    EXPECT_EQ(sink_.MessagesUtf8(),
+              std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません")});
+}
+
+TEST_F(TextFileTest, AnOverlongLineIsCutAndNeverBecomesAnExtraRecord) {
+    // 6 bytes + CR LF into a buffer of 6 (5 bytes): the rest of the line is skipped.
+    Spit(Path("c.txt"), "abcdef\r\nnext\r\n" + std::string("ab\x92\x66\x96\xCA", 6) + "\r\n");
+    CTextFile in;
+    ASSERT_EQ(in.Open(Path("c.txt").c_str(), CFile::modeRead), 1);
+    char buffer[6];
+    int status;
+    ASSERT_EQ(in.ReadLineStatus(buffer, sizeof buffer, status), 1);
+    EXPECT_STREQ(buffer, "abcde");
+    ASSERT_EQ(in.ReadLineStatus(buffer, sizeof buffer, status), 1);
+    EXPECT_STREQ(buffer, "next");
+    // "ab" + two double-byte characters = 6 bytes; 5 fit, but the cut keeps whole characters.
+    ASSERT_EQ(in.ReadLineStatus(buffer, sizeof buffer, status), 1);
+    EXPECT_EQ(std::string(buffer), std::string("ab\x92\x66", 4));
+    EXPECT_EQ(in.ReadLineStatus(buffer, sizeof buffer, status), 0);
+    EXPECT_EQ(status, 1);
+}
+
+TEST_F(TextFileTest, WholeLinesOfAnyLengthForPathRecords) {
+    std::string longPath = "SEFIL     /" + std::string(300, 'p') + "/slope.sec";
+    Spit(Path("d.txt"), longPath + "\n");
+    CTextFile in;
+    ASSERT_EQ(in.Open(Path("d.txt").c_str(), CFile::modeRead), 1);
+    CString line;
+    EXPECT_EQ(in.ReadLine(line), 1);
+    EXPECT_EQ(line.str(), longPath);
+    EXPECT_EQ(in.ReadLine(line), 0);
+}
+
+TEST_F(TextFileTest, ReadErrorIsReportedAndThrownOn) {
+    CTextFile in;
+    ASSERT_EQ(in.Open(dir_.c_str(), CFile::modeRead), 1); // a directory opens but cannot be read
+    char buffer[82];
+    int status = -1;
+    EXPECT_THROW(in.ReadLineStatus(buffer, sizeof buffer, status), CFileException);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙ読み込みｴﾗｰです"));
+    EXPECT_EQ(sink_.BeepCount(), 1);
+}
+
+// A child process with a 1 kB file-size limit writes until the disk is "full".
+TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
+    std::string path = Path("full.txt");
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{1024, 1024};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        RecordingSink sink;
+        CTextFile out;
+        if (!out.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite)) {
+            _exit(10);
+        }
+        try {
+            for (int i = 0; i < 100000; ++i) {
+                out.WriteLine("0123456789012345678901234567890123456789");
+            }
+            out.Close();
+        } catch (const CFileException& error) {
+            bool diskFull = sink.LastMessageUtf8() == Utf8(u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません") ||
+                            sink.LastMessageUtf8() == Utf8(u8"ﾌｧｲﾙを閉じる際にｴﾗｰが発生しました");
+            _exit(error.m_cause == CFileException::diskFull && diskFull && sink.MessageCount() == 1 ? 0 : 11);
+        }
+        _exit(12);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}

@@ -1,0 +1,103 @@
+#include "platform/core/CStdioFile.h"
+#include "platform/core/CodePage.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class FileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("core_file_" + std::to_string(::getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    static std::string Slurp(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+    static void Spit(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    fs::path dir_;
+};
+
+} // namespace
+
+TEST_F(FileTest, TextModeWritesCrLfAndReadsEitherLineEnd) {
+    CStdioFile out;
+    ASSERT_TRUE(out.Open(Path("a.txt").c_str(), CFile::modeCreate | CFile::modeWrite));
+    out.WriteString("one\ntwo\n");
+    out.Close();
+    EXPECT_EQ(Slurp(Path("a.txt")), "one\r\ntwo\r\n");
+
+    Spit(Path("b.txt"), "crlf\r\nlf\nlone\rcr\r\nlast");
+    CStdioFile in(Path("b.txt").c_str(), CFile::modeRead);
+    CString line;
+    std::vector<std::string> lines;
+    while (in.ReadString(line)) {
+        lines.push_back(line.str());
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{"crlf", "lf", "lone\rcr", "last"}));
+}
+
+TEST_F(FileTest, BoundedReadStringKeepsNewlineWhenItFits) {
+    Spit(Path("c.txt"), "abcdef\r\n");
+    CStdioFile in(Path("c.txt").c_str(), CFile::modeRead);
+    char buffer[5];
+    ASSERT_NE(in.ReadString(buffer, sizeof buffer), nullptr);
+    EXPECT_STREQ(buffer, "abcd");
+    ASSERT_NE(in.ReadString(buffer, sizeof buffer), nullptr);
+    EXPECT_STREQ(buffer, "ef\n");
+    EXPECT_EQ(in.ReadString(buffer, sizeof buffer), nullptr);
+}
+
+TEST_F(FileTest, OpenFailureReportsCauseAndName) {
+    CFile file;
+    CFileException error;
+    EXPECT_FALSE(file.Open(Path("missing/x").c_str(), CFile::modeRead, &error));
+    EXPECT_EQ(error.m_cause, CFileException::fileNotFound);
+    EXPECT_EQ(error.m_strFileName, Path("missing/x").c_str());
+    EXPECT_THROW(CStdioFile(Path("nope").c_str(), CFile::modeRead), CFileException);
+}
+
+TEST_F(FileTest, JapaneseFileNamesAreConvertedAtTheSystemCall) {
+    CString name = CString(Path("").c_str()) + CString(u8"断面.sec");
+    CStdioFile out;
+    ASSERT_TRUE(out.Open(name, CFile::modeCreate | CFile::modeWrite));
+    out.WriteString("x\n");
+    out.Close();
+    EXPECT_TRUE(fs::exists(dir_ / fs::u8path(platform::Cp932ToUtf8(CString(u8"断面.sec").str()))));
+    EXPECT_EQ(out.GetFileName(), CString(u8"断面.sec"));
+}
+
+TEST_F(FileTest, BinaryReadWriteSeekAndLength) {
+    CFile file;
+    ASSERT_TRUE(file.Open(Path("d.bin").c_str(), CFile::modeCreate | CFile::modeReadWrite));
+    file.Write("\x01\x02\x03\x04", 4);
+    EXPECT_EQ(file.GetLength(), 4);
+    file.Seek(1, CFile::begin);
+    char buffer[8] = {};
+    EXPECT_EQ(file.Read(buffer, 8), 3u);
+    EXPECT_EQ(buffer[0], '\x02');
+    file.Close();
+    CFile::Rename(Path("d.bin").c_str(), Path("e.bin").c_str());
+    CFile::Remove(Path("e.bin").c_str());
+    EXPECT_THROW(CFile::Remove(Path("e.bin").c_str()), CFileException);
+}
+
+TEST(FileExceptionCauses, ErrnoMapsToFrameworkCauses) {
+    EXPECT_EQ(CFileException::OsErrorToException(ENOENT), CFileException::fileNotFound);
+    EXPECT_EQ(CFileException::OsErrorToException(ENOSPC), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(EFBIG), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(EACCES), CFileException::accessDenied);
+}
