@@ -46,12 +46,13 @@ void ForEachNode(const CMapWordToOb& points, Visit visit) {
     }
 }
 
-int LookupOrFallback(const CUIntArray& table, int value, int fallback) {
+// Without an entry the value shifted by offset (number - 1 or key + 1).
+int LookupOrFallback(const CUIntArray& table, int value, int offset) {
     if (value == platform::kUnsetInt) {
         return value;
     }
     if (value < 0 || value >= table.GetSize() || table[value] == platform::kUnassignedSlot) {
-        return fallback;
+        return value + offset;
     }
     return static_cast<int>(table[value]);
 }
@@ -71,7 +72,7 @@ int CNumberToKey::Build(const CMapWordToOb& points, int largestNumber) {
     return 1;
 }
 
-int CNumberToKey::Lookup(int number) const { return LookupOrFallback(table_, number, number - 1); }
+int CNumberToKey::Lookup(int number) const { return LookupOrFallback(table_, number, -1); }
 
 int CKeyToNumber::Build(const CMapWordToOb& points, int largestNumber) {
     if (!PrepareTable(table_, points, largestNumber,
@@ -86,6 +87,6 @@ int CKeyToNumber::Build(const CMapWordToOb& points, int largestNumber) {
     return 1;
 }
 
-int CKeyToNumber::Lookup(int key) const { return LookupOrFallback(table_, key, key + 1); }
+int CKeyToNumber::Lookup(int key) const { return LookupOrFallback(table_, key, +1); }
 
 } // namespace torvan
