@@ -1,0 +1,117 @@
+#include "TempDir.h"
+
+#include "common/records/MeasurementFile.h"
+#include "platform/core/RecordingSink.h"
+
+using platform::IsUnsetDouble;
+using platform::kUnsetInt;
+using platform::RecordingSink;
+using platform::Utf8;
+
+namespace {
+
+std::string DataFile(const char* name) { return std::string(VERRANT_TEST_DATA_DIR) + "/" + name; }
+
+} // namespace
+
+class MeasurementFileTest : public TempDirTest {
+protected:
+    RecordingSink sink_;
+};
+
+TEST_F(MeasurementFileTest, TwoDimensionalFileReadsAndWritesBackByteForByte) {
+    MeasurementFileData data;
+    ASSERT_EQ(ReadMeasurementFile(DataFile("two_dimensional.dis").c_str(), data), MeasurementReadResult::Read);
+    EXPECT_EQ(data.title, CString(u8"計測変位 A-A'"));
+    EXPECT_TRUE(data.hasAngleLine);
+    EXPECT_TRUE(IsUnsetDouble(data.angle));
+    ASSERT_EQ(data.dates.size(), 3u);
+    EXPECT_EQ(data.dates[0], (ReadingDate{2006, 4, 1, kUnsetInt, kUnsetInt}));
+    ASSERT_EQ(data.blocks.size(), 2u);
+    const MeasurementBlock& first = data.blocks[0];
+    EXPECT_EQ(first.columnFlag, 0);
+    EXPECT_FALSE(first.HasFourValues());
+    EXPECT_EQ(first.number, kUnsetInt);
+    EXPECT_EQ(first.name, "No.K1");
+    ASSERT_EQ(first.rows.size(), 3u);
+    EXPECT_EQ(first.rows[1][0], 12.5);
+    EXPECT_EQ(first.rows[1][1], -3.25);
+    EXPECT_TRUE(IsUnsetDouble(first.rows[2][0])); // a line of blanks
+    EXPECT_TRUE(IsUnsetDouble(first.rows[1][2]));
+    EXPECT_EQ(data.blocks[1].name, CString(u8"計測点2"));
+    EXPECT_EQ(sink_.MessageCount(), 0);
+
+    ASSERT_TRUE(WriteMeasurementFile(Path("out.dis").c_str(), data));
+    EXPECT_EQ(Slurp(Path("out.dis")), Slurp(DataFile("two_dimensional.dis")));
+}
+
+TEST_F(MeasurementFileTest, NoAngleLineShortTitleAndHeadersWithoutFlag) {
+    MeasurementFileData data;
+    ASSERT_EQ(ReadMeasurementFile(DataFile("three_dimensional_no_angle.dis").c_str(), data),
+              MeasurementReadResult::Read);
+    EXPECT_EQ(data.title, "three");
+    EXPECT_FALSE(data.hasAngleLine);
+    EXPECT_EQ(data.dates[0], (ReadingDate{2006, 4, kUnsetInt, kUnsetInt, kUnsetInt}));
+    ASSERT_EQ(data.blocks.size(), 2u); // the comment line between dates and blocks is skipped
+    EXPECT_EQ(data.blocks[0].number, 7);
+    EXPECT_EQ(data.blocks[0].columnFlag, 1);
+    EXPECT_EQ(data.blocks[0].rows[0][3], 4.0);
+    EXPECT_EQ(data.blocks[1].columnFlag, kUnsetInt); // "DISP" alone: four values a line
+    EXPECT_TRUE(data.blocks[1].HasFourValues());
+    EXPECT_TRUE(data.blocks[1].name.IsEmpty());
+}
+
+TEST_F(MeasurementFileTest, WrongTagShowsBothMessagesAndTakesNothing) {
+    MeasurementFileData data;
+    EXPECT_EQ(ReadMeasurementFile(DataFile("wrong_tag.dis").c_str(), data), MeasurementReadResult::WrongTag);
+    EXPECT_EQ(sink_.MessagesUtf8(),
+              (std::vector<std::string>{Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙの形式が変わりましたので新規作成して下さい"),
+                                        Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙの形式エラーのため、読み込みできません")}));
+    EXPECT_TRUE(data.title.IsEmpty());
+}
+
+TEST_F(MeasurementFileTest, MissingDateLineIsLeftToTheCaller) {
+    MeasurementFileData data;
+    EXPECT_EQ(ReadMeasurementFile(DataFile("missing_date_line.dis").c_str(), data),
+              MeasurementReadResult::NoDateLine);
+    EXPECT_EQ(data.angle, 30.0);
+    EXPECT_EQ(sink_.MessageCount(), 0);
+}
+
+TEST_F(MeasurementFileTest, TruncatedBlockIsDroppedAfterThePrematureEndMessage) {
+    MeasurementFileData data;
+    EXPECT_EQ(ReadMeasurementFile(DataFile("truncated_in_block.dis").c_str(), data),
+              MeasurementReadResult::EndedEarly);
+    EXPECT_EQ(data.dates.size(), 3u);
+    EXPECT_EQ(data.blocks.size(), 1u);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
+}
+
+TEST_F(MeasurementFileTest, MissingAndEmptyFiles) {
+    MeasurementFileData data;
+    EXPECT_EQ(ReadMeasurementFile(Path("none.dis").c_str(), data), MeasurementReadResult::OpenFailed);
+    Spit(Path("empty.dis"), "");
+    EXPECT_EQ(ReadMeasurementFile(Path("empty.dis").c_str(), data), MeasurementReadResult::EndedEarly);
+}
+
+TEST_F(MeasurementFileTest, WriterCutsRowsToTheDatesAndWritesThreeDimensionalBlocks) {
+    MeasurementFileData data;
+    data.title = CString(u8"三次元");
+    data.angle = -12.5;
+    data.dates = {ReadingDate{2026, 1, 2, 3, 4}};
+    MeasurementBlock block;
+    block.columnFlag = 1;
+    block.name = "P1";
+    block.rows = {MeasurementRow{0.0, 1.0, 2.0, platform::kUnsetDouble}, MeasurementRow{9, 9, 9, 9}};
+    data.blocks.push_back(block);
+    ASSERT_TRUE(WriteMeasurementFile(Path("three.dis").c_str(), data));
+    std::string expected = std::string("TITLE     ") + "\x8E\x4F\x8E\x9F\x8C\xB3" + std::string(44, ' ') +
+                           "GOLMIR001\r\n"
+                           "ANGLE        -12.500\r\n"
+                           "DATE\r\n"
+                           "2026,1,2,3,4\r\n"
+                           "DISP          1P1\r\n"
+                           "      0.00      1.00      2.00          \r\n"
+                           "END\r\n";
+    EXPECT_EQ(Slurp(Path("three.dis")), expected);
+}
