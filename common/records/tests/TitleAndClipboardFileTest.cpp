@@ -1,0 +1,151 @@
+#include "TempDir.h"
+
+#include "common/records/ClipboardFile.h"
+#include "common/records/TitleFile.h"
+#include "platform/core/CException.h"
+#include "platform/core/Clipboard.h"
+#include "platform/core/RecordingSink.h"
+
+using platform::RecordingSink;
+using platform::Utf8;
+
+namespace {
+
+struct FakeCombo {
+    std::vector<std::string> items;
+    int AddString(const char* text) {
+        items.emplace_back(text);
+        return static_cast<int>(items.size()) - 1;
+    }
+};
+
+} // namespace
+
+class TitleFileTest : public TempDirTest {
+protected:
+    RecordingSink sink_;
+};
+
+TEST_F(TitleFileTest, MissingFileLeavesTheListEmptyAfterTheOpenMessage) {
+    CTitleFile titles(Path("title.idx").c_str());
+    EXPECT_EQ(titles.ReadTitles(), 0);
+    EXPECT_EQ(sink_.MessageCount(), 1);
+    FakeCombo combo;
+    titles.FillComboBox(&combo);
+    EXPECT_TRUE(combo.items.empty());
+}
+
+TEST_F(TitleFileTest, NewestFirstDuplicatesStayAndTheLimitKeepsTheNewest) {
+    CTitleFile titles(Path("title.idx").c_str());
+    for (int i = 1; i <= 25; ++i) {
+        titles.AddTitle(CString(std::to_string(i)));
+    }
+    titles.AddTitle("23"); // already third: nothing moves
+    titles.AddTitle("");
+    EXPECT_EQ(titles.GetTitles()[2], "23");
+    EXPECT_EQ(titles.GetTitles().size(), 25u);
+    titles.WriteTitles(20);
+    CTitleFile back(Path("title.idx").c_str());
+    EXPECT_EQ(back.ReadTitles(), 1);
+    ASSERT_EQ(back.GetTitles().size(), 20u);
+    EXPECT_EQ(back.GetTitles().front(), "25");
+    EXPECT_EQ(back.GetTitles().back(), "6");
+    FakeCombo combo;
+    back.FillComboBox(&combo);
+    EXPECT_EQ(combo.items.front(), "25");
+}
+
+TEST_F(TitleFileTest, LongTitlesAreCutNotSplitIntoExtraTitles) {
+    CTitleFile titles(Path("title.idx").c_str());
+    titles.AddTitle(CString(std::string(90, 'y')));
+    titles.AddTitle(CString(std::string(82, 'x')));
+    titles.WriteTitles(10);
+    CTitleFile back(Path("title.idx").c_str());
+    back.ReadTitles();
+    ASSERT_EQ(back.GetTitles().size(), 2u);
+    EXPECT_EQ(back.GetTitles()[0].GetLength(), 82);
+    EXPECT_EQ(back.GetTitles()[1].GetLength(), 82);
+}
+
+TEST_F(TitleFileTest, UnwritableFileGivesItsMessageAndEmptyListTouchesNothing) {
+    CTitleFile empty(Path("none.idx").c_str());
+    empty.WriteTitles(10);
+    EXPECT_FALSE(std::filesystem::exists(Path("none.idx")));
+    CTitleFile titles(Path("no/such/dir/title.idx").c_str());
+    titles.AddTitle("a");
+    titles.WriteTitles(10);
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"ﾀｲﾄﾙ登録ﾌｧｲﾙに書き込みできません。\n正しいﾀｲﾄﾙ登録ﾌｧｲﾙ名を入力して下さい。"));
+}
+
+TEST(ClipboardFile, RowsTravelUnderAPrivateFormatWithTheirMarker) {
+    UINT format = RegisterClipboardFormat("TableRowsTest");
+    EXPECT_EQ(RegisterClipboardFormat("TableRowsTest"), format);
+    {
+        CClipboardFile writer;
+        ASSERT_EQ(writer.Open(format, CFile::modeWrite, 512), 1);
+        writer.WriteInt(800);
+        writer.WriteDouble(1.5);
+        writer.WriteString(CString(u8"計測点"));
+        writer.WriteString("");
+        writer.Close();
+    }
+    CClipboardFile reader;
+    ASSERT_EQ(reader.Open(format, CFile::modeRead, 512), 1);
+    EXPECT_EQ(reader.IsFormatAvailable(format, 801), 0);
+    ASSERT_EQ(reader.IsFormatAvailable(format, 800), 1);
+    double value = 0;
+    CString text;
+    char* empty = reinterpret_cast<char*>(1);
+    reader.ReadDouble(value);
+    reader.ReadString(text);
+    reader.ReadString(&empty);
+    EXPECT_EQ(value, 1.5);
+    EXPECT_EQ(text, CString(u8"計測点"));
+    EXPECT_EQ(empty, nullptr);
+    char rest[600];
+    EXPECT_THROW(reader.Read(rest, sizeof rest), CUserException); // past the block
+}
+
+TEST(ClipboardFile, GrowsInStepsOf512AndEmptiesOnlyOnce) {
+    UINT format = RegisterClipboardFormat("GrowthTest");
+    UINT other = RegisterClipboardFormat("OtherTest");
+    {
+        CClipboardFile writer;
+        writer.Open(other, CFile::modeWrite, 512);
+        writer.WriteInt(1);
+        writer.Close();
+    }
+    CClipboardFile writer;
+    ASSERT_EQ(writer.Open(format, CFile::modeWrite, 512), 1); // empties: "other" is gone
+    std::string bytes(513, 'z');
+    writer.Write(bytes.data(), 513);
+    EXPECT_EQ(writer.GetCapacity(), 1024u);
+    writer.Close();
+    writer.Open(other, CFile::modeWrite, 512); // second open: no second emptying
+    writer.WriteInt(2);
+    writer.Close();
+    EXPECT_TRUE(platform::CurrentClipboard().GetData("GrowthTest").has_value());
+    EXPECT_TRUE(platform::CurrentClipboard().GetData("OtherTest").has_value());
+}
+
+TEST(ClipboardFile, OverlongStringReturnsZeroAndLeavesTheTarget) {
+    UINT format = RegisterClipboardFormat("LongStringTest");
+    {
+        CClipboardFile writer;
+        writer.Open(format, CFile::modeWrite, 512);
+        writer.WriteString(std::string(129, 'a').c_str());
+        writer.Close();
+    }
+    CClipboardFile reader;
+    ASSERT_EQ(reader.Open(format, CFile::modeRead, 512), 1);
+    CString text("kept");
+    EXPECT_EQ(reader.ReadString(text), 0);
+    EXPECT_EQ(text, "kept");
+}
+
+TEST(ClipboardFile, ABusyClipboardCannotBeOpened) {
+    CClipboardFile holder;
+    CClipboardFile second;
+    EXPECT_EQ(second.Open(RegisterClipboardFormat("Busy"), CFile::modeWrite, 512), 0);
+}
