@@ -1,0 +1,51 @@
+#pragma once
+// Reading the section model file (".sec", tag "MERDOK001") as the suite's programs
+// share it. The reader walks the file's syntax and hands each record to the program's
+// handler, which builds its own points and lines and applies its own limits.
+//
+//   TITLE     <title>                                        MERDOK001
+//   MSIZE     <min x><max x><min y><max y>
+//   NODE | SITE | BOUND        point records, one a line (short form)
+//   LINE                       ground-line runs: ten 5-column numbers a line; a full
+//                              line continues the run, a shorter one ends it
+//   END
+//
+// Sections may come in any order and repeat; a section ends at the next line that
+// starts with an upper-case letter. Lines outside sections are skipped.
+
+#include "platform/core/CString.h"
+
+#include <vector>
+
+enum class SectionKeyword { Title = 1, Node = 2, Line = 3, Site = 4, Bound = 5, Extra = 6 };
+
+class SectionModelHandler {
+public:
+    virtual ~SectionModelHandler() = default;
+    virtual void OnTitle(const CString& title) = 0;
+    // The four model-size values (unset where blank).
+    virtual void OnModelSize(const double size[4]) = 0;
+    // One point record of a NODE, SITE or BOUND (or extra keyword) section.
+    // False stops the reading (a limit was passed).
+    virtual bool OnPoint(SectionKeyword section, const char* line) = 0;
+    // One run of the ground line: the point numbers as written. False stops the reading.
+    virtual bool OnLineRun(const std::vector<int>& numbers) = 0;
+};
+
+enum class SectionReadResult {
+    Read,        // read up to "END"
+    OpenFailed,  // the open message was shown
+    WrongTag,    // both format messages were shown
+    NoModelSize, // the second line is not "MSIZE": the caller shows its format error
+    Stopped,     // the handler refused a record
+    EndedEarly,  // the file ended before "END" (premature-end message shown)
+    ReadError,   // a read error was shown
+};
+
+struct SectionReadOptions {
+    // A further keyword read as a point section (one program reads "BSURF" as boundary points).
+    const char* extraPointKeyword = nullptr;
+};
+
+SectionReadResult ReadSectionModelFile(const char* path, SectionModelHandler& handler,
+                                       const SectionReadOptions& options = SectionReadOptions());
