@@ -1,0 +1,30 @@
+#pragma once
+// What the analysis document asks of the window side: views, the point change dialog,
+// the registered slip-line tree dialog and frame captions. The program implements it;
+// tests implement it with a recorder. Message boxes and questions go through the
+// message sink instead.
+
+#include "platform/core/CString.h"
+
+namespace torvan {
+
+class CNode;
+
+class BlockDocWindowSide {
+public:
+    virtual ~BlockDocWindowSide() = default;
+
+    virtual void UpdateAllViews() = 0;
+    // Shows the point change dialog of the analysis view for a new boundary point, which
+    // the user may renumber, rename, move and weight. False when there is no analysis view
+    // or the dialog was not confirmed.
+    virtual bool EditNewBoundaryPoint(CNode& point) = 0;
+    // The registered slip-line tree dialog, while it is open.
+    virtual bool IsTreeDialogOpen() const = 0;
+    virtual void DeleteTreeItem(int key, int branch) = 0;
+    virtual void UpdateTreeItem(int key, CNode* point) = 0;
+    // Captions of the document's child frames after its path changed.
+    virtual void SetFrameCaptions(const CString& path) = 0;
+};
+
+} // namespace torvan

@@ -1,0 +1,300 @@
+#include "CBlockDoc.h"
+
+#include "common/geometry/Geometry.h"
+#include "common/records/ContainerHelpers.h"
+#include "common/records/TextHelpers.h"
+#include "model/CLine.h"
+#include "model/CVerrant.h"
+#include "platform/core/CFile.h"
+#include "platform/core/MessageSink.h"
+#include "platform/core/Unset.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace torvan {
+
+IMPLEMENT_DYNCREATE(CBlockDoc, CObject)
+
+using platform::IsUnsetDouble;
+using platform::kUnsetDouble;
+using platform::kUnsetInt;
+
+namespace {
+
+const char8_t* const kLimitNames[4] = {u8"節点", u8"地表線", u8"計測点", u8"境界点"};
+
+bool FileExists(const char* path) {
+    struct stat info {};
+    return ::stat(CFile::OsPath(path).c_str(), &info) == 0;
+}
+
+} // namespace
+
+CBlockDoc::CBlockDoc()
+    : m_nMethod(kUnsetInt), m_nMethodOption(0), m_nVectorMode(0), m_dGamma(kUnsetDouble), m_dCohesion(kUnsetDouble),
+      m_dPhi(kUnsetDouble), m_dVectorScale(kUnsetDouble),
+      m_dModelSize{kUnsetDouble, kUnsetDouble, kUnsetDouble, kUnsetDouble}, m_dMinX(kUnsetDouble),
+      m_dMaxX(kUnsetDouble), m_dMinY(kUnsetDouble), m_dMaxY(kUnsetDouble), m_dSnap(0.01), m_dSnap2(0.0001),
+      m_dSecondDistance(0.01), m_dMaxDisp(kUnsetDouble), m_bFourColumns(false), m_nMaxNode(0), m_nLineCount(0),
+      m_nMaxSite(0), m_nNextKey(0), m_nMaxBound(0), m_nSlipLineNo(0), m_nLimit{2000, 2000, 1000, 100} {}
+
+CBlockDoc::~CBlockDoc() { DeleteContents(); }
+
+void CBlockDoc::ResetModel() {
+    m_dMinX = m_dMaxX = m_dMinY = m_dMaxY = kUnsetDouble;
+    m_dMaxDisp = kUnsetDouble;
+    m_nLineCount = m_nMaxNode = m_nMaxSite = m_nMaxBound = m_nNextKey = m_nSlipLineNo = 0;
+    m_nVectorMode = 0;
+}
+
+void CBlockDoc::DeleteContents() {
+    DeleteAllMapObjects(m_mapNode);
+    DeleteAllMapObjects(m_LineList);
+    DeleteAllMapObjects(m_mapSite);
+    DeleteAllMapObjects(m_mapBound);
+    DeleteAllMapObjects(m_mapDisp);
+    DeleteAllObjects(m_listBlocks);
+    DeleteAllObjects(m_listSlipLines);
+    m_mapAllPoints.RemoveAll();
+    m_listVectorPoints.RemoveAll();
+    m_listGroundOrder.RemoveAll();
+    m_listBlockLines.clear();
+    m_listDates.clear();
+    ResetModel();
+}
+
+void CBlockDoc::SplitPathName(const char* path, CString& directory, CString& fullPath) {
+    CString name;
+    SplitPath(path, &directory, &name, nullptr);
+    m_strTitle = name;
+    fullPath = directory + name + ".slo";
+}
+
+int CBlockDoc::SaveWithBackup(const char* path) {
+    CString fullPath;
+    SplitPathName(path, m_strDir, fullPath);
+    CString target(path);
+    CString backup = m_strDir + m_strTitle + ".BAK";
+    CString temporary = target + ".tmp";
+    int written = analysisWriter_ ? analysisWriter_(*this, temporary) : 0;
+    if (!written) {
+        ::unlink(CFile::OsPath(temporary).c_str());
+        return 0;
+    }
+    if (FileExists(target) && ::rename(CFile::OsPath(target).c_str(), CFile::OsPath(backup).c_str()) != 0) {
+        if (AfxMessageBox(u8"すべり線解析ﾌｧｲﾙ(.slo)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？",
+                          MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            ::unlink(CFile::OsPath(temporary).c_str());
+            return 0;
+        }
+    }
+    if (::rename(CFile::OsPath(temporary).c_str(), CFile::OsPath(target).c_str()) != 0) {
+        MessageBeep(0);
+        AfxMessageBox(u8"ﾌｧｲﾙ書き込みｴﾗｰです");
+        ::unlink(CFile::OsPath(temporary).c_str());
+        if (!FileExists(target) && FileExists(backup)) {
+            ::rename(CFile::OsPath(backup).c_str(), CFile::OsPath(target).c_str());
+        }
+        return 0;
+    }
+    SetModifiedFlag(false);
+    return 1;
+}
+
+void CBlockDoc::GetModelExtent(double& width, double& height) {
+    bool any = false;
+    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    POSITION pos = m_mapAllPoints.GetStartPosition();
+    while (pos) {
+        WORD key;
+        CObject* object;
+        m_mapAllPoints.GetNextAssoc(pos, key, object);
+        const CNode* point = static_cast<const CNode*>(object);
+        if (point->state < 0) {
+            continue;
+        }
+        if (!any) {
+            minX = maxX = point->x;
+            minY = maxY = point->y;
+            any = true;
+        }
+        minX = std::min(minX, point->x);
+        maxX = std::max(maxX, point->x);
+        minY = std::min(minY, point->y);
+        maxY = std::max(maxY, point->y);
+    }
+    if (!any) {
+        m_dMinX = m_dMaxX = m_dMinY = m_dMaxY = kUnsetDouble;
+        width = 200.0;
+        height = 100.0;
+        return;
+    }
+    if (minX == maxX) {
+        minX -= 100.0;
+        maxX += 100.0;
+    }
+    if (minY == maxY) {
+        minY -= 50.0;
+        maxY += 50.0;
+    }
+    m_dMinX = minX;
+    m_dMaxX = maxX;
+    m_dMinY = minY;
+    m_dMaxY = maxY;
+    width = maxX - minX;
+    height = maxY - minY;
+}
+
+int CBlockDoc::CheckDataLimit(int count, int limit, int limitIndex) {
+    if (count <= limit) {
+        return 1;
+    }
+    CString message;
+    message.Format(u8"%sﾃﾞｰﾀの個数が制限を越えています", CString(kLimitNames[limitIndex]).GetString());
+    AfxMessageBox(message);
+    return 0;
+}
+
+bool CBlockDoc::IsNearPointOf(const CMapWordToOb& map, double x, double y) const {
+    POSITION pos = map.GetStartPosition();
+    while (pos) {
+        WORD key;
+        CObject* object;
+        map.GetNextAssoc(pos, key, object);
+        const CNode* point = static_cast<const CNode*>(object);
+        if ((point->state == 0 || point->state == 1) && SquaredDistance(x, y, point->x, point->y) <= m_dSnap2) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int CBlockDoc::FindNearbyPoint(double x, double y, int kind) const {
+    const CMapWordToOb& map = kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
+    POSITION pos = map.GetStartPosition();
+    while (pos) {
+        WORD key;
+        CObject* object;
+        map.GetNextAssoc(pos, key, object);
+        const CNode* point = static_cast<const CNode*>(object);
+        if ((point->state == 0 || point->state == 1) && SquaredDistance(x, y, point->x, point->y) <= m_dSnap2) {
+            return key + 1;
+        }
+    }
+    return 0;
+}
+
+CLine* CBlockDoc::LineAt(int key) const {
+    CObject* object = nullptr;
+    if (key < 0 || key > 0xFFFF || !m_LineList.Lookup(static_cast<WORD>(key), object)) {
+        return nullptr;
+    }
+    return static_cast<CLine*>(object);
+}
+
+double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key, bool endPoints) const {
+    double best = 100000.0;
+    POSITION pos = lines.GetStartPosition();
+    while (pos) {
+        WORD lineKey;
+        CObject* object;
+        lines.GetNextAssoc(pos, lineKey, object);
+        const CLine* line = static_cast<const CLine*>(object);
+        DPoint a = GetNodeXY(line->node1);
+        DPoint b = GetNodeXY(line->node2);
+        if (endPoints && ((a.x == x && a.y == y) || (b.x == x && b.y == y))) {
+            best = 0.0;
+            if (key) {
+                *key = lineKey;
+            }
+        }
+        if (IsBetweenOnMajorAxis(DPoint{x, y}, a, b)) {
+            DPoint foot;
+            double distance = 0.0;
+            double slope = 0.0;
+            double intercept = 0.0;
+            ProjectPointOnSegment(a, b, x, y, ClassifySegment(a.x, a.y, b.x, b.y), foot, distance, slope, intercept);
+            if (distance < best) {
+                best = distance;
+                if (key) {
+                    *key = lineKey;
+                }
+            }
+        }
+    }
+    return best;
+}
+
+DPoint CBlockDoc::GetNodeXY(int key) const {
+    CObject* object = nullptr;
+    if (key >= 0 && key <= 0xFFFF && m_mapNode.Lookup(static_cast<WORD>(key), object)) {
+        const CNode* point = static_cast<const CNode*>(object);
+        return DPoint{point->x, point->y};
+    }
+    return DPoint{m_dMinX - 10.0, m_dMinY - 10.0};
+}
+
+CNode* CBlockDoc::FindBoundaryPoint(int kind) const {
+    POSITION pos = m_mapBound.GetStartPosition();
+    while (pos) {
+        WORD key;
+        CObject* object;
+        m_mapBound.GetNextAssoc(pos, key, object);
+        CNode* point = static_cast<CNode*>(object);
+        if ((point->state == 0 || point->state == 1) && point->kind == kind && point->inUse == 1) {
+            return point;
+        }
+    }
+    return nullptr;
+}
+
+void CBlockDoc::UpdateMaxNumbers(int kind) {
+    CMapWordToOb& map = kind == 0 ? m_mapNode : (kind == 1 ? m_mapSite : m_mapBound);
+    int& largest = kind == 0 ? m_nMaxNode : (kind == 1 ? m_nMaxSite : m_nMaxBound);
+    largest = 0;
+    POSITION pos = map.GetStartPosition();
+    while (pos) {
+        WORD key;
+        CObject* object;
+        map.GetNextAssoc(pos, key, object);
+        largest = std::max(largest, static_cast<CNode*>(object)->number);
+    }
+    m_nNextKey = m_mapAllPoints.MaxKey() + 1;
+}
+
+int CBlockDoc::UpdateMaxSlipPointCount() const {
+    int largest = 0;
+    POSITION pos = m_listSlipLines.GetHeadPosition();
+    while (pos) {
+        largest = std::max(largest, static_cast<CVerrant*>(m_listSlipLines.GetNext(pos))->pointCount);
+    }
+    return largest;
+}
+
+void CBlockDoc::MakeVerticalBlockLines(const double* xs, const double* betas, int count) {
+    m_listBlockLines.clear();
+    double h = std::fabs(m_dMaxY - m_dMinY);
+    for (int i = 0; i < count; ++i) {
+        m_listBlockLines.push_back(BlockLineRecord{xs[i], m_dMaxY + 0.1 * h, xs[i], m_dMinY - 0.1 * h, betas[i]});
+    }
+}
+
+CNode* CBlockDoc::FindPointByName(const CString& name, const CMapWordToOb& points) const {
+    POSITION pos = points.GetStartPosition();
+    while (pos) {
+        WORD key;
+        CObject* object;
+        points.GetNextAssoc(pos, key, object);
+        CNode* point = static_cast<CNode*>(object);
+        if (point->name == name) {
+            return point;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace torvan

@@ -1,0 +1,185 @@
+#pragma once
+// The analysis program's document: one analysis file with the section model it names
+// (ground-surface points and lines, measurement points, boundary points), the
+// measurement displacement records, the analysis settings, the block division lines,
+// the blocks and the slip lines. Owns every record object.
+//
+// Keys and numbers: a point of a kind is stored in its kind's map under key number - 1
+// and in m_mapAllPoints under its entry key (seqNo). A ground-surface line is stored in
+// m_LineList under its line key; its number is key + 1. Files hold numbers, maps keys.
+//
+// The window side (views, dialogs) is reached only through BlockDocWindowSide.
+
+#include "common/geometry/DPoint.h"
+#include "common/records/MeasurementFile.h"
+#include "model/BlockDocWindowSide.h"
+#include "model/CNode.h"
+#include "platform/core/CMapWordToOb.h"
+#include "platform/core/CMapWordToPtr.h"
+#include "platform/core/CObList.h"
+#include "platform/core/CPtrList.h"
+#include "platform/core/CString.h"
+
+#include <functional>
+#include <vector>
+
+
+namespace torvan {
+
+class CLine;
+class CVerrant;
+
+// A block division line: upper end, lower end and its weight coefficient beta.
+struct BlockLineRecord {
+    double x1;
+    double y1;
+    double x2;
+    double y2;
+    double beta;
+};
+
+class CBlockDoc : public CObject {
+    DECLARE_DYNCREATE(CBlockDoc)
+
+public:
+    // Indexes of m_nLimit, named like the string ids 4120-4123.
+    enum LimitIndex { kPointLimit = 0, kLineLimit = 1, kSiteLimit = 2, kBoundLimit = 3 };
+    enum Method { kParallel = 0, kRotation = 1, kPolynomial = 2 };
+
+    CBlockDoc();
+    ~CBlockDoc() override;
+    CBlockDoc(const CBlockDoc&) = delete;
+    CBlockDoc& operator=(const CBlockDoc&) = delete;
+
+    void SetWindowSide(BlockDocWindowSide* side) { m_pWindowSide = side; }
+
+    // --- life cycle (CBlockDoc.cpp) ---
+    void ResetModel();
+    void DeleteContents();
+    void SplitPathName(const char* path, CString& directory, CString& fullPath);
+    // Writes the analysis file to a temporary name beside it, then keeps the previous
+    // file as ".BAK" and puts the new one in its place. A failed write leaves the file
+    // and its ".BAK" as they were. 1 saved, 0 not.
+    int SaveWithBackup(const char* path);
+    // The writer SaveWithBackup uses; the analysis file writer by default.
+    using AnalysisWriter = std::function<int(CBlockDoc&, const char* path)>;
+    void SetAnalysisWriter(AnalysisWriter writer) { analysisWriter_ = std::move(writer); }
+    // Model extent over all points in use; width 200 x height 100 and unset extents
+    // for an empty model.
+    void GetModelExtent(double& width, double& height);
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    // --- limits and look-ups (CBlockDoc.cpp) ---
+    // 1 when count <= limit; otherwise "%sﾃﾞｰﾀの個数が制限を越えています" and 0.
+    int CheckDataLimit(int count, int limit, int limitIndex);
+    // Key + 1 of the first near point of the kind (2-4 search all boundary points), 0 when none.
+    int FindNearbyPoint(double x, double y, int kind) const;
+    // Squared distance of the nearest line (100000 when none qualifies); key when asked.
+    double FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key, bool endPoints) const;
+    // Coordinates of a ground-surface point by key; a missing point gives
+    // (minimum x - 10, minimum y - 10) of the model extent.
+    DPoint GetNodeXY(int key) const;
+    CNode* FindBoundaryPoint(int kind) const;
+    void UpdateMaxNumbers(int kind);
+    int UpdateMaxSlipPointCount() const;
+    void MakeVerticalBlockLines(const double* xs, const double* betas, int count);
+    CNode* FindPointByName(const CString& name, const CMapWordToOb& points) const;
+
+    // --- inserting points and lines (CBlockDocInsert.cpp) ---
+    int InsertGroundPoint(double x, double y, int& key);
+    int InsertSitePoint(double x, double y, int& key);
+    int InsertBoundaryPoint(double x, double y, int kind, int& key);
+    // The existing point that a position hit, or null (a new point, or a refusal).
+    CNode* InsertPoint(double x, double y, int kind);
+    // Inserts the points in order with the operation of their kind; stops at a refusal.
+    void InsertPoints(const std::vector<DPoint>& points, int kind);
+    // -1 equal ends, -2 over the line limit, else line key + 1.
+    int AddLine(int key1, int key2, int lineKey);
+    int AddUniqueNo(std::vector<int>& keys, int key) const;
+    // Splits the lines that the drawn segment crosses and removes the lines that lie on
+    // it; the count of keys in the list, or -1. covered (when given) receives the end
+    // points of the removed lines, for the drawn line to pass through.
+    int InsertLineWithCrossings(const DPoint& start, const DPoint& end, std::vector<int>& keys, int kind,
+                                int startKey, int endKey, std::vector<int>* covered = nullptr);
+    int InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int lineKind, int keyA,
+                            int keyB, int startKey, int endKey, int lineKey, int& nextLineKey);
+    int AddSegmentPieces(int startKey, int endKey, std::vector<int>& keys, int count, int kind);
+    // A run of ground-surface points joined by lines; 1 when the lines were renumbered.
+    int ImportPointRun(const std::vector<DPoint>& points, int option = 0);
+
+    // --- selection, deletion, renumbering (CBlockDocSelect.cpp) ---
+    void SelectPointsInRect(CMapWordToOb& points, double minX, double minY, double maxX, double maxY);
+    void SelectLinesInRect(double minX, double minY, double maxX, double maxY);
+    void SelectSlipLinesInRect(double minX, double minY, double maxX, double maxY);
+    void SelectUnusedGroundPoints();
+    void SetAllPointStates(CMapWordToOb& points, int state);
+    void SetAllLineStatus(int status);
+    // Removes the selected points of the map (or all kinds with null), the selected
+    // lines and the selected slip lines; lines through removed ground points merge.
+    void DeleteSelection();
+    void ReplaceNodeInLines(int oldKey, int newKey);
+    // Removes the lines with the status and closes the key gaps.
+    void AddLines(int status);
+    void ResetMarks();
+
+    // --- members (the analysis file's contents and the model) ---
+    CString m_strDir;
+    CString m_strPath;
+    CString m_strTitle;
+    CString m_strAnalysisTitle;
+    CString m_strDispFile;
+    CString m_strSectionFile;
+    CString m_strSectionTitle;
+    CString m_strDispTitle;
+    int m_nMethod;
+    int m_nMethodOption;
+    int m_nVectorMode;
+    double m_dGamma;
+    double m_dCohesion;
+    double m_dPhi;
+    double m_dVectorScale;
+    double m_dModelSize[4];
+    double m_dMinX, m_dMaxX, m_dMinY, m_dMaxY;
+    double m_dSnap;
+    double m_dSnap2;
+    double m_dSecondDistance;
+    double m_dMaxDisp;
+    bool m_bFourColumns;
+    std::vector<ReadingDate> m_listDates;
+
+    CMapWordToOb m_mapNode;
+    int m_nMaxNode;
+    CMapWordToOb m_LineList;
+    int m_nLineCount;
+    CMapWordToOb m_mapSite;
+    int m_nMaxSite;
+    CMapWordToOb m_mapAllPoints; // refers only
+    int m_nNextKey;
+    CMapWordToOb m_mapBound;
+    int m_nMaxBound;
+    CPtrList m_listGroundOrder;    // CNode* of m_mapNode, left to right
+    CMapWordToOb m_mapDisp;        // CDispData by index
+    CObList m_listVectorPoints;    // refers only
+    std::vector<BlockLineRecord> m_listBlockLines;
+    CObList m_listBlocks;          // CBlock
+    CObList m_listSlipLines;       // CVerrant
+    int m_nSlipLineNo;
+    int m_nLimit[4];
+
+private:
+    CNode* NewPoint(CMapWordToOb& map, int& maxNumber, int kind, double x, double y);
+    void StorePoint(CMapWordToOb& map, CNode* point);
+    void SplitLineAt(int lineKey, int pointKey);
+    void SwitchOffBoundaryPoint(CNode* old);
+    bool IsNearPointOf(const CMapWordToOb& map, double x, double y) const;
+    CLine* LineAt(int key) const;
+    void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
+    int InsertPointOfKind(double x, double y, int kind, int& key);
+
+    BlockDocWindowSide* m_pWindowSide = nullptr;
+    AnalysisWriter analysisWriter_;
+    bool modified_ = false;
+};
+
+} // namespace torvan

@@ -1,0 +1,57 @@
+#pragma once
+// A document with a recording window side and a recording message sink.
+
+#include "model/CBlockDoc.h"
+#include "model/CLine.h"
+#include "platform/core/RecordingSink.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+class RecordingWindowSide : public torvan::BlockDocWindowSide {
+public:
+    void UpdateAllViews() override { ++updates; }
+    bool EditNewBoundaryPoint(torvan::CNode& point) override {
+        edited.push_back(point.number);
+        return confirmDialog;
+    }
+    bool IsTreeDialogOpen() const override { return treeOpen; }
+    void DeleteTreeItem(int key, int branch) override { treeCalls.push_back("delete " + std::to_string(key) + "/" + std::to_string(branch)); }
+    void UpdateTreeItem(int key, torvan::CNode*) override { treeCalls.push_back("update " + std::to_string(key)); }
+    void SetFrameCaptions(const CString&) override {}
+
+    int updates = 0;
+    bool confirmDialog = true;
+    bool treeOpen = false;
+    std::vector<int> edited;
+    std::vector<std::string> treeCalls;
+};
+
+class DocumentTest : public ::testing::Test {
+protected:
+    DocumentTest() { doc_.SetWindowSide(&side_); }
+
+    int Ground(double x, double y) {
+        int key = -1;
+        doc_.InsertGroundPoint(x, y, key);
+        return key;
+    }
+    // Lines as (first point number, second point number), in key order.
+    std::vector<std::pair<int, int>> Lines() {
+        std::vector<std::pair<int, int>> out;
+        POSITION pos = doc_.m_LineList.GetStartPosition();
+        while (pos) {
+            WORD key;
+            CObject* object;
+            doc_.m_LineList.GetNextAssoc(pos, key, object);
+            auto* line = static_cast<torvan::CLine*>(object);
+            out.emplace_back(line->node1 + 1, line->node2 + 1);
+        }
+        return out;
+    }
+
+    platform::RecordingSink sink_;
+    RecordingWindowSide side_;
+    torvan::CBlockDoc doc_;
+};
