@@ -25,6 +25,11 @@ public:
     virtual void UpdateTreeItem(int key, CNode* point) = 0;
     // Captions of the document's child frames after its path changed.
     virtual void SetFrameCaptions(const CString& path) = 0;
+    // The reference file choice when the command line names another file than the
+    // analysis file: 0 takes the command line's name ("基本ﾒﾆｭｰの参照ﾌｧｲﾙ", preselected),
+    // 1 the analysis file's ("解析ﾌｧｲﾙの定義ﾌｧｲﾙ").
+    virtual int ChooseReferenceFile(const CString& caption, const CString& commandLineName,
+                                    const CString& fileName) = 0;
 };
 
 } // namespace torvan

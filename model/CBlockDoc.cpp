@@ -56,6 +56,7 @@ void CBlockDoc::DeleteContents() {
     DeleteAllMapObjects(m_LineList);
     DeleteAllMapObjects(m_mapSite);
     DeleteAllMapObjects(m_mapBound);
+    DeleteAllMapObjects(m_mapSectionBound);
     DeleteAllMapObjects(m_mapDisp);
     DeleteAllObjects(m_listBlocks);
     DeleteAllObjects(m_listSlipLines);

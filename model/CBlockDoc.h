@@ -20,9 +20,12 @@
 #include "platform/core/CPtrList.h"
 #include "platform/core/CString.h"
 
+#include <array>
 #include <functional>
 #include <vector>
 
+
+class CTextFile;
 
 namespace torvan {
 
@@ -108,6 +111,35 @@ public:
     // A run of ground-surface points joined by lines; 1 when the lines were renumbered.
     int ImportPointRun(const std::vector<DPoint>& points, int option = 0);
 
+    // --- the analysis file (AnalysisFile.cpp) ---
+    // 1 written, 0 when the file does not open or a file error stops the writing.
+    int WriteSloFile(const char* path);
+    // 1 read, 0 failed (after the messages). changed is set when the user chose a
+    // reference file other than the one the analysis file names.
+    int ReadSloFile(const char* path, int& changed);
+    // Beeps, shows "ファイル読み込みエラーです。\n%s" with the path and throws CUserException.
+    [[noreturn]] void ReadErrorMessage(const char* path);
+
+    // --- the section model and measurement files (ReferenceFiles.cpp) ---
+    // Each replaces its part of the document only when the whole file was taken;
+    // a failure leaves the document as it was.
+    int ReadSecFile(const char* path);
+    int ReadDisFile(const char* path);
+    int ReloadReferenceFiles();
+    void CalcMaxDisplacement();
+    class CDispData* FindDispDataByName(const CString& name) const;
+    // A reference path from the analysis file: a bare or relative name lies beside it.
+    CString ResolveReferencePath(const CString& name) const;
+
+    // --- the solver input and result files (SolverFiles.cpp) ---
+    int WriteSolverInput(CString& inputPath, CString& resultPath);
+    // Blocks read: coefficients (A, B, C) and ranges (x top, x end) appended; 0 on any failure.
+    int ReadSolverResult(const char* path, std::vector<std::array<double, 3>>& coefficients,
+                         std::vector<std::array<double, 2>>& ranges);
+    static int CanOpenFile(const char* path, UINT openFlags);
+    // Numbers of the in-use inner, left and right boundary points (0 when none).
+    void GetBoundaryPointNumbers(int& inner, int& left, int& right) const;
+
     // --- selection, deletion, renumbering (CBlockDocSelect.cpp) ---
     void SelectPointsInRect(CMapWordToOb& points, double minX, double minY, double maxX, double maxY);
     void SelectLinesInRect(double minX, double minY, double maxX, double maxY);
@@ -158,6 +190,10 @@ public:
     int m_nNextKey;
     CMapWordToOb m_mapBound;
     int m_nMaxBound;
+    CMapWordToOb m_mapSectionBound; // boundary points as the section model file gives them
+    int m_nMaxSectionBound = 0;
+    CString m_strCommandLineSection; // reference names given on the command line
+    CString m_strCommandLineDisp;
     CPtrList m_listGroundOrder;    // CNode* of m_mapNode, left to right
     CMapWordToOb m_mapDisp;        // CDispData by index
     CObList m_listVectorPoints;    // refers only
@@ -175,6 +211,11 @@ private:
     bool IsNearPointOf(const CMapWordToOb& map, double x, double y) const;
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
+    void ReadSloSections(CTextFile& file, const char* path, int version, bool& boundaryRead);
+    // Takes the section model's boundary points where the analysis file has none or
+    // an outdated one of the same name, and enters the boundary points in the entry order.
+    void FinishBoundaryPoints(bool boundaryRead);
+    int WriteSolverSections(CTextFile& file);
     int InsertPointOfKind(double x, double y, int kind, int& key);
 
     BlockDocWindowSide* m_pWindowSide = nullptr;

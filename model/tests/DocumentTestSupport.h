@@ -20,12 +20,18 @@ public:
     void DeleteTreeItem(int key, int branch) override { treeCalls.push_back("delete " + std::to_string(key) + "/" + std::to_string(branch)); }
     void UpdateTreeItem(int key, torvan::CNode*) override { treeCalls.push_back("update " + std::to_string(key)); }
     void SetFrameCaptions(const CString&) override {}
+    int ChooseReferenceFile(const CString&, const CString&, const CString&) override {
+        ++referenceQuestions;
+        return referenceChoice;
+    }
 
     int updates = 0;
     bool confirmDialog = true;
     bool treeOpen = false;
     std::vector<int> edited;
     std::vector<std::string> treeCalls;
+    int referenceChoice = 0;
+    int referenceQuestions = 0;
 };
 
 class DocumentTest : public ::testing::Test {

@@ -58,6 +58,18 @@ bool ScanDouble(const char* text, double& value) {
     return std::sscanf(text, "%lf", &value) == 1;
 }
 
+int ScanDoubles(const char* text, double* values, int count) {
+    CLocaleScope scope;
+    int converted = 0;
+    int consumed = 0;
+    const char* pos = text;
+    while (converted < count && std::sscanf(pos, " %lf%n", &values[converted], &consumed) == 1) {
+        pos += consumed;
+        ++converted;
+    }
+    return converted;
+}
+
 bool ScanInt(const char* text, int& value) {
     CLocaleScope scope;
     return std::sscanf(text, "%d", &value) == 1;

@@ -16,6 +16,10 @@ std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)
 // sscanf(text, "%lf") in the "C" locale; false when nothing converts.
 bool ScanDouble(const char* text, double& value);
 
+// Reads up to count blank-separated reals as sscanf("%lf %lf ...") would, in the "C"
+// locale; returns how many converted.
+int ScanDoubles(const char* text, double* values, int count);
+
 // sscanf(text, "%d") in the "C" locale; false when nothing converts.
 bool ScanInt(const char* text, int& value);
 
