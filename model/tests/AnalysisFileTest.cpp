@@ -211,3 +211,38 @@ TEST_F(AnalysisFileTest, SolverResultsAreCheckedAndAnEmptyResultIsAFailure) {
     EXPECT_EQ(torvan::CBlockDoc::CanOpenFile((dir_ / "new.log").c_str(), CFile::modeCreate | CFile::modeWrite), 1);
     EXPECT_EQ(torvan::CBlockDoc::CanOpenFile((dir_ / "no" / "x.log").c_str(), CFile::modeCreate | CFile::modeWrite), 0);
 }
+
+// A small model in the older analysis format; the solver input compared with a file
+// laid out by hand from the input tables.
+TEST_F(AnalysisFileTest, OldFormatFileAndItsSolverInput) {
+    for (const char* name : {"small.sec", "small.dis", "small.slo", "small_expected.qel"}) {
+        fs::copy_file(fs::path(VERRANT_TEST_DATA_DIR) / name, dir_ / name);
+    }
+    ASSERT_EQ(Open("small.slo"), 1);
+    ASSERT_EQ(doc_.m_listBlockLines.size(), 1u);
+    EXPECT_EQ(doc_.m_listBlockLines[0].beta, 0.1); // the older format carries no weight
+    EXPECT_EQ(doc_.m_nMethod, 2);
+    EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_dVectorScale)); // no DSCAL line
+    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->slipMark, 3);
+    CString input;
+    CString result;
+    ASSERT_EQ(doc_.WriteSolverInput(input, result), 1);
+    EXPECT_EQ(Slurp(dir_ / "small.qel"), Slurp(dir_ / "small_expected.qel"));
+    // Saved again, it is written in the current format.
+    ASSERT_EQ(doc_.WriteSloFile((dir_ / "new.slo").c_str()), 1);
+    EXPECT_NE(Slurp(dir_ / "new.slo").find("TORVAN002"), std::string::npos);
+    EXPECT_NE(Slurp(dir_ / "new.slo").find("    10.000    12.000    10.000     0.000    0.1000\r\n"),
+              std::string::npos);
+}
+
+TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
+    doc_.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 7;
+    EXPECT_EQ(Open("sample.slo"), 0);
+    EXPECT_EQ(sink_.MessagesUtf8().front(), Utf8(u8"計測点ﾃﾞｰﾀの個数が制限を越えています"));
+    doc_.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 1000;
+    std::string sec = Slurp(dir_ / "sample.sec");
+    Spit(dir_ / "sample.sec", sec.substr(0, sec.find("SITE")));
+    sink_.Clear();
+    EXPECT_EQ(Open("sample.slo"), 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
+}
