@@ -9,6 +9,7 @@
 namespace torvan {
 
 class CNode;
+class CVerrant;
 
 class BlockDocWindowSide {
 public:
@@ -23,6 +24,7 @@ public:
     virtual bool IsTreeDialogOpen() const = 0;
     virtual void DeleteTreeItem(int key, int branch) = 0;
     virtual void UpdateTreeItem(int key, CNode* point) = 0;
+    virtual void UpdateSlipLineItem(int key, CVerrant* line) = 0;
     // Captions of the document's child frames after its path changed.
     virtual void SetFrameCaptions(const CString& path) = 0;
     // The reference file choice when the command line names another file than the

@@ -137,8 +137,32 @@ public:
     int ReadSolverResult(const char* path, std::vector<std::array<double, 3>>& coefficients,
                          std::vector<std::array<double, 2>>& ranges);
     static int CanOpenFile(const char* path, UINT openFlags);
-    // Numbers of the in-use inner, left and right boundary points (0 when none).
+    // Numbers of the in-use inner, left and right boundary points; an absent kind leaves
+    // its output as the caller preset it.
     void GetBoundaryPointNumbers(int& inner, int& left, int& right) const;
+
+    // --- block division and slip lines (BlockDivision.cpp, SlipLineConstruction.cpp) ---
+    int MakeBlockLines();
+    int MakeBlocks();
+    int FindBlockIndex(double x, double y) const;
+    int TraceThroughBlocks(std::vector<double>& xs, std::vector<double>& ys, double startX, double startY,
+                           int firstBlock, int lastBlock, int firstIndex, int step);
+    bool IntersectVectorWithEdge(const class CDispData& disp, double x, double y, const double edge[4],
+                                 DPoint& point) const;
+    int ClipSlipLineEnd(const std::vector<double>& xs, const std::vector<double>& ys, DPoint& point, int& index,
+                        int count, int side) const;
+    bool IntersectGroundLine(const DPoint& a, const DPoint& b, std::vector<DPoint>& points) const;
+    bool IsBeyondGroundLineEnd(double x, double y) const;
+    int MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<double>& ys, int number, CVerrant* line);
+    int MakeSlipLineFromSurfacePoints(int left, int right);
+    int MakeSlipLineThroughInnerPoint(int inner, int left, int right);
+    void MakeSlipLines(const char* resultPath);
+    void AddSlipLine(CVerrant* line);
+    int FindNearestIntersection(double x, double y, DPoint& point) const;
+    int CheckBlockLineConditions() const;
+    // Working copy of the block-line table: x and weight of each line.
+    std::vector<std::pair<double, double>> m_tableBlockLines;
+    int m_nGroundClip = 0;
 
     // --- selection, deletion, renumbering (CBlockDocSelect.cpp) ---
     void SelectPointsInRect(CMapWordToOb& points, double minX, double minY, double maxX, double maxY);

@@ -53,6 +53,8 @@ public:
     int visible2;
     std::vector<double> blockX;
     std::vector<double> blockBeta;
+    // The two traced point arrays of a two-point construction; not written to files.
+    std::vector<double> traceAx, traceAy, traceBx, traceBy;
 };
 
 } // namespace torvan

@@ -56,12 +56,26 @@ CString Reals(std::initializer_list<std::pair<double, const char*>> values) {
 } // namespace
 
 void CBlockDoc::GetBoundaryPointNumbers(int& inner, int& left, int& right) const {
-    const CNode* point = FindBoundaryPoint(CNode::kInnerBoundary);
-    inner = point ? point->number : 0;
-    point = FindBoundaryPoint(CNode::kLeftBoundary);
-    left = point ? point->number : 0;
-    point = FindBoundaryPoint(CNode::kRightBoundary);
-    right = point ? point->number : 0;
+    if (m_mapBound.IsEmpty() || m_LineList.IsEmpty()) {
+        return;
+    }
+    POSITION pos = m_mapBound.GetStartPosition();
+    while (pos) {
+        WORD key;
+        CObject* object;
+        m_mapBound.GetNextAssoc(pos, key, object);
+        const CNode* point = static_cast<const CNode*>(object);
+        if (!point->inUse) {
+            continue;
+        }
+        int* slot = point->kind == CNode::kInnerBoundary  ? &inner
+                    : point->kind == CNode::kLeftBoundary ? &left
+                    : point->kind == CNode::kRightBoundary ? &right
+                                                          : nullptr;
+        if (slot) {
+            *slot = point->number;
+        }
+    }
 }
 
 int CBlockDoc::WriteSolverInput(CString& inputPath, CString& resultPath) {

@@ -246,3 +246,32 @@ TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
     EXPECT_EQ(Open("sample.slo"), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
 }
+
+// The main road without a window: the sample analysed by both polygon methods, the slip
+// lines registered, saved and read back unchanged.
+TEST_F(AnalysisFileTest, TheSampleIsAnalysedSavedAndReadBack) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    for (int method : {torvan::CBlockDoc::kParallel, torvan::CBlockDoc::kRotation}) {
+        doc_.m_nMethod = method;
+        ASSERT_EQ(doc_.MakeBlockLines(), 1) << sink_.LastMessageUtf8();
+        EXPECT_EQ(doc_.m_listBlocks.GetCount(), 8);
+        doc_.MakeSlipLines(nullptr);
+        ASSERT_EQ(doc_.m_listSlipLines.GetCount(), method + 1) << sink_.LastMessageUtf8();
+        auto* line = static_cast<CVerrant*>(doc_.m_listSlipLines.GetTail());
+        EXPECT_GE(line->pointCount, 3);
+        // The slip line runs below the ground between the two boundary points.
+        for (int i = 1; i + 1 < line->pointCount; ++i) {
+            DPoint ground;
+            ASSERT_EQ(doc_.FindNearestIntersection(line->x[i], line->y[i], ground), 1);
+            EXPECT_LT(line->y[i], ground.y) << "point " << i << " of method " << method;
+        }
+    }
+    ASSERT_EQ(doc_.WriteSloFile((dir_ / "analysed.slo").c_str()), 1);
+    torvan::CBlockDoc again;
+    CString full;
+    again.SplitPathName((dir_ / "analysed.slo").c_str(), again.m_strDir, full);
+    int changed = 0;
+    ASSERT_EQ(again.ReadSloFile((dir_ / "analysed.slo").c_str(), changed), 1);
+    ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
+    EXPECT_EQ(Slurp(dir_ / "again.slo"), Slurp(dir_ / "analysed.slo"));
+}

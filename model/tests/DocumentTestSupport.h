@@ -20,6 +20,7 @@ public:
     void DeleteTreeItem(int key, int branch) override { treeCalls.push_back("delete " + std::to_string(key) + "/" + std::to_string(branch)); }
     void UpdateTreeItem(int key, torvan::CNode*) override { treeCalls.push_back("update " + std::to_string(key)); }
     void SetFrameCaptions(const CString&) override {}
+    void UpdateSlipLineItem(int key, torvan::CVerrant*) override { treeCalls.push_back("slip " + std::to_string(key)); }
     int ChooseReferenceFile(const CString&, const CString&, const CString&) override {
         ++referenceQuestions;
         return referenceChoice;
