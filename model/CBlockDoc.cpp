@@ -160,22 +160,7 @@ int CBlockDoc::CheckDataLimit(int count, int limit, int limitIndex) {
     return 0;
 }
 
-bool CBlockDoc::IsNearPointOf(const CMapWordToOb& map, double x, double y) const {
-    POSITION pos = map.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        map.GetNextAssoc(pos, key, object);
-        const CNode* point = static_cast<const CNode*>(object);
-        if ((point->state == 0 || point->state == 1) && SquaredDistance(x, y, point->x, point->y) <= m_dSnap2) {
-            return true;
-        }
-    }
-    return false;
-}
-
-int CBlockDoc::FindNearbyPoint(double x, double y, int kind) const {
-    const CMapWordToOb& map = kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
+int CBlockDoc::NearPointKey(const CMapWordToOb& map, double x, double y) const {
     POSITION pos = map.GetStartPosition();
     while (pos) {
         WORD key;
@@ -187,6 +172,15 @@ int CBlockDoc::FindNearbyPoint(double x, double y, int kind) const {
         }
     }
     return 0;
+}
+
+bool CBlockDoc::IsNearPointOf(const CMapWordToOb& map, double x, double y) const {
+    return NearPointKey(map, x, y) != 0;
+}
+
+int CBlockDoc::FindNearbyPoint(double x, double y, int kind) const {
+    const CMapWordToOb& map = kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
+    return NearPointKey(map, x, y);
 }
 
 CLine* CBlockDoc::LineAt(int key) const {

@@ -233,6 +233,10 @@ private:
     void SplitLineAt(int lineKey, int pointKey);
     void SwitchOffBoundaryPoint(CNode* old);
     bool IsNearPointOf(const CMapWordToOb& map, double x, double y) const;
+    // Key + 1 of the first point of the map (state 0 or 1) within the snapping distance, else 0.
+    int NearPointKey(const CMapWordToOb& map, double x, double y) const;
+    // Replaces an end of a traced line by its crossing with the ground, when there is one.
+    void ClipEndAtGround(std::vector<double>& xs, std::vector<double>& ys, int side) const;
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
     void ReadSloSections(CTextFile& file, const char* path, int version, bool& boundaryRead);

@@ -162,6 +162,16 @@ int CBlockDoc::ClipSlipLineEnd(const std::vector<double>& xs, const std::vector<
     return 1;
 }
 
+void CBlockDoc::ClipEndAtGround(std::vector<double>& xs, std::vector<double>& ys, int side) const {
+    DPoint clipped;
+    int index = kUnsetInt;
+    ClipSlipLineEnd(xs, ys, clipped, index, static_cast<int>(xs.size()), side);
+    if (index != kUnsetInt) {
+        xs[static_cast<std::size_t>(index)] = clipped.x;
+        ys[static_cast<std::size_t>(index)] = clipped.y;
+    }
+}
+
 void CBlockDoc::AddSlipLine(CVerrant* line) {
     line->method = m_nMethod;
     line->methodOption = m_nMethodOption;
@@ -228,15 +238,8 @@ int CBlockDoc::MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<d
         return -1;
     }
     if (m_nGroundClip) {
-        for (int side : {-1, +1}) {
-            DPoint clipped;
-            int index = kUnsetInt;
-            ClipSlipLineEnd(xs, ys, clipped, index, count + 2, side);
-            if (index != kUnsetInt) {
-                xs[static_cast<std::size_t>(index)] = clipped.x;
-                ys[static_cast<std::size_t>(index)] = clipped.y;
-            }
-        }
+        ClipEndAtGround(xs, ys, -1);
+        ClipEndAtGround(xs, ys, +1);
     }
     if (line) {
         line->x = xs;
@@ -262,15 +265,8 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
         return 0;
     }
     auto clipEnd = [&](std::vector<double>& xs, std::vector<double>& ys, int side) {
-        if (!m_nGroundClip) {
-            return;
-        }
-        DPoint clipped;
-        int index = kUnsetInt;
-        ClipSlipLineEnd(xs, ys, clipped, index, static_cast<int>(xs.size()), side);
-        if (index != kUnsetInt) {
-            xs[static_cast<std::size_t>(index)] = clipped.x;
-            ys[static_cast<std::size_t>(index)] = clipped.y;
+        if (m_nGroundClip) {
+            ClipEndAtGround(xs, ys, side);
         }
     };
     if (leftPoint && !rightPoint) {
@@ -398,15 +394,7 @@ int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
             cy.push_back(ay[j] + (by[j] - ay[j]) * t / span);
         }
     };
-    auto clip = [&](int side) {
-        DPoint clipped;
-        int index = kUnsetInt;
-        ClipSlipLineEnd(ax, ay, clipped, index, static_cast<int>(n), side);
-        if (index != kUnsetInt) {
-            ax[static_cast<std::size_t>(index)] = clipped.x;
-            ay[static_cast<std::size_t>(index)] = clipped.y;
-        }
-    };
+    auto clip = [&](int side) { ClipEndAtGround(ax, ay, side); };
     if (!leftPoint) {
         clip(+1);
         cx.assign(ax.begin(), ax.begin() + static_cast<long>(k) + 1);

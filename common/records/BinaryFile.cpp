@@ -1,5 +1,6 @@
 #include "BinaryFile.h"
 
+#include "common/records/TextFile.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
@@ -13,7 +14,6 @@ IMPLEMENT_DYNAMIC(CBinaryFile, CFile)
 
 namespace {
 
-const char8_t kOpenError[] = u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました(ｴﾗｰ番号%d)\n %s";
 const char8_t kDiskFullItem[] = u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません";
 const char8_t kDiskFullString[] = u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みができません";
 const char8_t kWriteError[] = u8"ﾌｧｲﾙ書き込みｴﾗｰです";
@@ -37,10 +37,7 @@ int CBinaryFile::Open(const char* path, UINT openFlags) {
     if (CFile::Open(path, openFlags | typeBinary, &error)) {
         return 1;
     }
-    MessageBeep(0);
-    CString message;
-    message.Format(kOpenError, error.m_cause, path);
-    AfxMessageBox(message);
+    ReportOpenError(error, path);
     return 0;
 }
 

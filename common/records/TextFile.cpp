@@ -23,15 +23,19 @@ void BeepAndShow(const char8_t* text) {
 
 } // namespace
 
+void ReportOpenError(const CFileException& error, const char* path) {
+    MessageBeep(0);
+    CString message;
+    message.Format(kOpenError, error.m_cause, path);
+    AfxMessageBox(message);
+}
+
 int CTextFile::Open(const char* path, UINT openFlags) {
     CFileException error;
     if (CStdioFile::Open(path, openFlags, &error)) {
         return 1;
     }
-    MessageBeep(0);
-    CString message;
-    message.Format(kOpenError, error.m_cause, path);
-    AfxMessageBox(message);
+    ReportOpenError(error, path);
     return 0;
 }
 

@@ -10,6 +10,9 @@
 
 #include "platform/core/CStdioFile.h"
 
+// Beeps and shows the open-failure message with the cause code and the path.
+void ReportOpenError(const CFileException& error, const char* path);
+
 class CTextFile : public CStdioFile {
     DECLARE_DYNAMIC(CTextFile)
 
