@@ -275,3 +275,16 @@ TEST_F(AnalysisFileTest, TheSampleIsAnalysedSavedAndReadBack) {
     ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
     EXPECT_EQ(Slurp(dir_ / "again.slo"), Slurp(dir_ / "analysed.slo"));
 }
+
+TEST_F(AnalysisFileTest, LargestDisplacementAndReloadingTheReferences) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    doc_.CalcMaxDisplacement();
+    // The largest reading of the sample: point 4 or 5 at the last survey, about 62 mm.
+    EXPECT_GT(doc_.m_dMaxDisp, 0.055);
+    EXPECT_LT(doc_.m_dMaxDisp, 0.063);
+    doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x = 5.0;
+    ASSERT_EQ(doc_.ReloadReferenceFiles(), 1);
+    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x, 27.0);
+    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->slipMark, 3);
+    EXPECT_EQ(doc_.m_mapAllPoints.GetCount(), 45 + 8 + 2);
+}
