@@ -156,7 +156,14 @@ public:
     int MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<double>& ys, int number, CVerrant* line);
     int MakeSlipLineFromSurfacePoints(int left, int right);
     int MakeSlipLineThroughInnerPoint(int inner, int left, int right);
-    void MakeSlipLines(const char* resultPath);
+    // Builds one new slip line; 1 when one was added.
+    int MakeSlipLines(const char* resultPath);
+    // The solver library's entry point: the input file's path and its length in bytes.
+    using SolverEntry = void (*)(const char* path, int length);
+    // The polynomial method's solver road: writes the solver input beside the analysis
+    // file, empties the result and log files, calls the solver, builds the slip line from
+    // its result and deletes the input file. 1 when a slip line was made.
+    int RunSolver(SolverEntry solver);
     void AddSlipLine(CVerrant* line);
     int FindNearestIntersection(double x, double y, DPoint& point) const;
     int CheckBlockLineConditions() const;

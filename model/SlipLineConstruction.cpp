@@ -442,7 +442,8 @@ int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
     return 1;
 }
 
-void CBlockDoc::MakeSlipLines(const char* resultPath) {
+int CBlockDoc::MakeSlipLines(const char* resultPath) {
+    int linesBefore = m_listSlipLines.GetCount();
     POSITION pos = m_listSlipLines.GetHeadPosition();
     while (pos) {
         static_cast<CVerrant*>(m_listSlipLines.GetNext(pos))->visible2 = 0;
@@ -466,15 +467,15 @@ void CBlockDoc::MakeSlipLines(const char* resultPath) {
                 line.release();
             }
         }
-        return;
+        return m_listSlipLines.GetCount() > linesBefore ? 1 : 0;
     }
     if (!resultPath) {
-        return;
+        return 0;
     }
     std::vector<std::array<double, 3>> coefficients;
     std::vector<std::array<double, 2>> ranges;
     if (ReadSolverResult(resultPath, coefficients, ranges) < 1) {
-        return;
+        return 0;
     }
     double span = std::fabs(ranges.back()[1] - ranges.front()[0]);
     double unit = span / 30.0;
@@ -492,7 +493,7 @@ void CBlockDoc::MakeSlipLines(const char* resultPath) {
     }
     if (xs.empty()) {
         AfxMessageBox(u8"すべり線を作成できません");
-        return;
+        return 0;
     }
     auto line = LineOf(xs, ys);
     for (int number : {left, right, inner}) {
@@ -501,11 +502,12 @@ void CBlockDoc::MakeSlipLines(const char* resultPath) {
         }
         CNode* point = LookUpBoundary(m_mapBound, number);
         if (!point) {
-            return;
+            return 0;
         }
         Attach(*line, point);
     }
     AddSlipLine(line.release());
+    return 1;
 }
 
 int CBlockDoc::FindNearestIntersection(double x, double y, DPoint& point) const {

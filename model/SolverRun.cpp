@@ -1,0 +1,53 @@
+// The polynomial method's road through the solver library.
+
+#include "CBlockDoc.h"
+
+#include "platform/core/CFile.h"
+#include "platform/core/MessageSink.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace torvan {
+
+namespace {
+
+bool Exists(const CString& path) {
+    struct stat info {};
+    return ::stat(CFile::OsPath(path).c_str(), &info) == 0;
+}
+
+// Creates the file empty; false when that is not possible.
+bool CreateEmpty(const CString& path) {
+    return CBlockDoc::CanOpenFile(path, CFile::modeCreate | CFile::modeWrite) == 1;
+}
+
+} // namespace
+
+int CBlockDoc::RunSolver(SolverEntry solver) {
+    CString input;
+    CString result;
+    if (!WriteSolverInput(input, result) || !Exists(input)) {
+        return 0;
+    }
+    CString base = m_strDir + m_strTitle;
+    if (!CreateEmpty(base + ".slf")) {
+        AfxMessageBox(u8"解析で使用するﾌｧｲﾙ(.slf)に書き込みできません");
+        return 0;
+    }
+    if (!CreateEmpty(base + ".log")) {
+        AfxMessageBox(u8"解析で使用するﾌｧｲﾙ(.log)に書き込みできません");
+        return 0;
+    }
+    solver(input.GetString(), input.GetLength());
+    int made = Exists(result) && MakeSlipLines(result);
+    if (!made) {
+        AfxMessageBox(u8"すべり線作成できません");
+    }
+    if (Exists(input)) {
+        ::unlink(CFile::OsPath(input).c_str());
+    }
+    return made;
+}
+
+} // namespace torvan
