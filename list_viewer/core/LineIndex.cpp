@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <new>
 #include <unistd.h>
@@ -186,20 +187,28 @@ bool CLineIndex::ClosePage() {
 int CLineIndex::ScanListFile(std::vector<unsigned char>& buffer) {
     const int size = static_cast<int>(buffer.size());
     const int count = static_cast<int>(listFile_.Read(buffer.data(), static_cast<UINT>(size)));
+    if (currentOffset_ + count > kLargestOffset) {
+        CloseCurrentBlock();
+        return kBlockLimit;
+    }
+    const unsigned char* bytes = buffer.data();
+    const std::int64_t bufferStart = currentOffset_;
     for (int i = 0; i < count; ++i) {
         if (pendingStart_ >= 0 && !StorePendingStart()) {
             return kBlockLimit;
         }
-        const unsigned char ch = buffer[static_cast<std::size_t>(i)];
-        if (++currentOffset_ > kLargestOffset) {
-            CloseCurrentBlock();
-            return kBlockLimit;
-        }
-        if (ch == kCR) {
+        if (!crSeen_) {
+            // Only a CR can change the state: jump to the next one.
+            const void* cr = std::memchr(bytes + i, kCR, static_cast<std::size_t>(count - i));
+            if (!cr) {
+                break;
+            }
+            i = static_cast<int>(static_cast<const unsigned char*>(cr) - bytes);
             crSeen_ = true;
             continue;
         }
-        if (!crSeen_) {
+        const unsigned char ch = bytes[i];
+        if (ch == kCR) {
             continue;
         }
         crSeen_ = false;
@@ -222,8 +231,9 @@ int CLineIndex::ScanListFile(std::vector<unsigned char>& buffer) {
             continue;
         }
         ++lineNumber_;
-        pendingStart_ = currentOffset_;
+        pendingStart_ = bufferStart + i + 1;
     }
+    currentOffset_ = bufferStart + count;
     if (count == size) {
         return kMoreToRead;
     }
