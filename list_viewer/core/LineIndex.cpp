@@ -315,23 +315,30 @@ std::int64_t CLineIndex::WindowOffset(int line) const {
     return window_[static_cast<std::size_t>(index)];
 }
 
+bool CLineIndex::LookupLineOffset(int line, std::int64_t& offset) {
+    const int block = GetListBlockNum(line);
+    std::int32_t entries[kLinesPerBlock];
+    if (block < 0 || block >= blockCount_ || !ReadBlockOffsets(block, entries)) {
+        return false;
+    }
+    const std::int32_t entry = entries[line - blocks_[static_cast<std::size_t>(block)].firstLine];
+    if (entry < 0) {
+        return false;
+    }
+    offset = entry;
+    return true;
+}
+
 bool CLineIndex::GetAddrFromLine(int line, std::int64_t& offset) {
     const int block = GetListBlockNum(line);
     if (block < 0 || block >= blockCount_) {
         AfxMessageBox(u8" ＊ GetListBlockNum2 エラー");
         return false;
     }
-    std::int32_t entries[kLinesPerBlock];
-    if (!ReadBlockOffsets(block, entries)) {
+    if (!LookupLineOffset(line, offset)) {
         AfxMessageBox(u8" lAddr < 0 エラー");
         return false;
     }
-    std::int32_t entry = entries[line - blocks_[static_cast<std::size_t>(block)].firstLine];
-    if (entry < 0) {
-        AfxMessageBox(u8" lAddr < 0 エラー");
-        return false;
-    }
-    offset = entry;
     return true;
 }
 

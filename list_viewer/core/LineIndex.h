@@ -79,6 +79,8 @@ public:
     // Offset of scanner line L read from the pointer file; false (after its message)
     // when L has no block or its entry is negative.
     bool GetAddrFromLine(int line, std::int64_t& offset);
+    // As GetAddrFromLine, without a message.
+    bool LookupLineOffset(int line, std::int64_t& offset);
 
     // Reading rows: seek the list file, then read rows one after another.
     void SeekList(std::int64_t offset) { reader_->Seek(offset); }

@@ -1,0 +1,74 @@
+#include "list_viewer/core/SearchItemList.h"
+
+#include "common/records/TextFile.h"
+
+#include <cctype>
+#include <cstring>
+#include <unistd.h>
+
+namespace wenux {
+
+namespace {
+
+constexpr int kLineBufferSize = 83; // 82 characters and the terminator
+
+bool StartsWithDigit(const char* line) { return std::isdigit(static_cast<unsigned char>(line[0])) != 0; }
+
+// Reads the next line; false at the end of the file or after a reported read error.
+bool NextLine(CTextFile& file, char* line) {
+    int status = 0;
+    try {
+        return file.ReadLineStatus(line, kLineBufferSize, status) != 0;
+    } catch (const CFileException&) {
+        return false;
+    }
+}
+
+} // namespace
+
+const std::vector<ProductMarker>& ProductMarkers() {
+    static const std::vector<ProductMarker> markers = {
+        {"slope.ctl", "SLOPE"},   {"anchor.ctl", "ANCHOR"}, {"pile.ctl", "PILE"},
+        {"retain.ctl", "RETAIN"}, {"drain.ctl", "DRAIN"},   {"verrant.ctl", "VERRANT"},
+    };
+    return markers;
+}
+
+CString ChooseProductKey(const CString& programDir, const std::vector<ProductMarker>& markers) {
+    CString key;
+    for (const ProductMarker& marker : markers) {
+        if (::access(CFile::OsPath(programDir + marker.markerFile).c_str(), F_OK) == 0) {
+            key = marker.key;
+        }
+    }
+    return key;
+}
+
+void LoadSearchItemList(const CString& programDir, const CString& key, std::vector<CString>& items) {
+    if (key.IsEmpty()) {
+        return;
+    }
+    CTextFile file;
+    if (!file.Open(programDir + "pomrex.idx", CFile::modeRead)) {
+        return;
+    }
+    char line[kLineBufferSize];
+    const auto keyLength = static_cast<std::size_t>(key.GetLength());
+    while (NextLine(file, line)) {
+        if (std::strncmp(line, key, keyLength) != 0) {
+            continue;
+        }
+        bool more = false;
+        while ((more = NextLine(file, line)) && StartsWithDigit(line)) {
+            if (const char* blank = std::strchr(line, ' ')) {
+                items.emplace_back(blank + 1);
+            }
+        }
+        if (!items.empty() || !more) {
+            break;
+        }
+    }
+    file.Abort();
+}
+
+} // namespace wenux
