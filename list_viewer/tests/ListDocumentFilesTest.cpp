@@ -1,0 +1,56 @@
+#include "ListTestFiles.h"
+
+#include "list_viewer/core/LineIndex.h"
+#include "list_viewer/core/ListDocumentFiles.h"
+
+#include "platform/core/RecordingSink.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace wenux {
+namespace {
+
+using platform::Utf8;
+
+class ListDocumentFilesTest : public ::testing::Test {
+protected:
+    test::TempDir dir_;
+    platform::RecordingSink sink_;
+};
+
+TEST_F(ListDocumentFilesTest, MissingReadOnlyAndDirectoryAreNotFound) {
+    CListDocumentFiles files;
+    const CString missing = dir_.PathOf("none.log");
+    EXPECT_FALSE(files.Open(missing));
+    EXPECT_EQ(sink_.LastMessageUtf8(), missing.str() + Utf8(u8"\nﾌｧｲﾙが見つかりません"));
+    std::filesystem::create_directory(dir_.Path() / "d.log");
+    EXPECT_FALSE(files.Open(dir_.PathOf("d.log")));
+    if (::geteuid() != 0) { // root may write anything
+        const CString readOnly = dir_.Write("ro.log", "A\r\n");
+        std::filesystem::permissions(readOnly.GetString(), std::filesystem::perms::owner_read);
+        EXPECT_FALSE(files.Open(readOnly));
+    }
+    EXPECT_EQ(dir_.EntryCount(), ::geteuid() != 0 ? 2 : 1);
+}
+
+TEST_F(ListDocumentFilesTest, TwoDocumentsOfOneDirectoryGetTwoWorkFilesRemovedWithThem) {
+    const CString list = dir_.Write("a.log", "A\r\n");
+    {
+        CListDocumentFiles first;
+        CListDocumentFiles second;
+        ASSERT_TRUE(first.Open(list));
+        ASSERT_TRUE(second.Open(list));
+        EXPECT_NE(first.PointerPath(), second.PointerPath());
+        EXPECT_EQ(dir_.EntryCount(), 3);
+        CLineIndex index;
+        ASSERT_TRUE(index.OpenListFile(first.ListPath(), first.PointerPath(), 112));
+        EXPECT_EQ(index.LineCount(), 1);
+    }
+    EXPECT_EQ(dir_.EntryCount(), 1);
+    EXPECT_EQ(sink_.MessageCount(), 0);
+}
+
+} // namespace
+} // namespace wenux
