@@ -204,6 +204,34 @@ TEST_F(LineIndexTest, BlockLimitStopsAtHalfAMillionLines) {
     EXPECT_EQ(Rows(index_.PageCount() - 1).back(), "x");
 }
 
+TEST_F(LineIndexTest, TenMegabyteLineIsIndexedAndReadInRowPieces) {
+    ASSERT_TRUE(Build(std::string(10 * 1024 * 1024, 'w') + "\r\n", kCalculationLog));
+    EXPECT_EQ(index_.LineCount(), 1);
+    std::vector<std::string> rows;
+    ASSERT_TRUE(ReadRows(index_, 1, 3, rows));
+    EXPECT_EQ(rows, (std::vector<std::string>{"", "", ""}));
+    // Without any line end the file has no line at all.
+    ASSERT_TRUE(Build(std::string(10 * 1024 * 1024, 'w'), kCalculationLog, "noend.log"));
+    EXPECT_EQ(index_.LineCount(), 0);
+}
+
+TEST_F(LineIndexTest, BinaryFileShowsWhatItCan) {
+    std::string bytes;
+    unsigned state = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        state = state * 1103515245u + 12345u;
+        bytes += static_cast<char>(state >> 16);
+    }
+    ASSERT_TRUE(Build(bytes, kResultList, "bin.lst"));
+    for (int p = 0; p < index_.PageCount(); ++p) {
+        std::vector<std::string> rows;
+        EXPECT_TRUE(ReadPageRows(index_, kResultList, p, rows));
+        for (const std::string& row : rows) {
+            EXPECT_LT(row.size(), 140u);
+        }
+    }
+}
+
 TEST_F(LineIndexTest, MissingFileIsReportedAndFails) {
     listPath_ = dir_.PathOf("absent.log");
     EXPECT_FALSE(Open(kCalculationLog));
