@@ -1,5 +1,6 @@
 #include "list_viewer/core/ListSearch.h"
 
+#include "list_viewer/core/ListPager.h"
 #include "list_viewer/core/PageRows.h"
 
 #include "platform/core/MessageSink.h"
@@ -128,6 +129,9 @@ SearchOutcome CListSearch::Search(const CString& text, int startLine, SearchMode
     std::int64_t end = index_.ListLength();
     int firstBlock = 0;
     const int startScanner = ScannerLine(startLine, documentType_);
+    if (startLine < 1 || startScanner > index_.LineCount() + 1) {
+        return NotFound(startLine, mode); // nothing left below the start
+    }
     try {
         if (mode == SearchMode::kFromCurrent) {
             firstBlock = CLineIndex::GetListBlockNum(startScanner);
@@ -178,6 +182,23 @@ SearchOutcome CListSearch::Search(const CString& text, int startLine, SearchMode
         AfxMessageBox(u8"リスト･ファイルのエラーのため、表示できません");
         return {SearchOutcome::kFailed, 0};
     }
+}
+
+bool SearchAndShow(CListSearch& search, CListPager& pager, const CString& text, int startLine, int restartLine) {
+    SearchOutcome outcome = search.Search(text, startLine, SearchMode::kFromCurrent);
+    if (outcome.kind == SearchOutcome::kRestartFromTop) {
+        outcome = search.Search(text, restartLine, SearchMode::kFromTop);
+    }
+    if (outcome.kind != SearchOutcome::kFound) {
+        return false;
+    }
+    const int page = search.FindPageOfLine(outcome.line);
+    if (page < 0) {
+        AfxMessageBox(u8"指定文字列は見つかりません(2)!!!");
+        return true;
+    }
+    pager.ShowPage(page, outcome.line);
+    return true;
 }
 
 } // namespace wenux

@@ -1,6 +1,7 @@
 #include "ListTestFiles.h"
 
 #include "list_viewer/core/LineIndex.h"
+#include "list_viewer/core/ListPager.h"
 #include "list_viewer/core/ListSearch.h"
 #include "list_viewer/core/PageRows.h"
 
@@ -109,6 +110,24 @@ TEST_F(ListSearchTest, FindsAcrossBlocksAndReadBuffers) {
     CListSearch search(index_, type_);
     EXPECT_EQ(search.FindPageOfLine(1501), 13);
     EXPECT_EQ(Find("L001234", 1).line, 1234);
+}
+
+TEST_F(ListSearchTest, SearchAgainFromTheLastLineRestartsAtTheTopAndShowsTheHit) {
+    std::string bytes = "key\r\n" + test::NumberedLines(300);
+    Build(bytes, kCalculationLog);
+    CListPager pager;
+    pager.Reset(&index_);
+    pager.ShowPage(2, 301);
+    CListSearch search(index_, type_);
+    sink_.QueueAnswer(IDYES);
+    EXPECT_TRUE(SearchAndShow(search, pager, "key", 302, 301));
+    EXPECT_EQ(sink_.MessagesUtf8(), (std::vector<std::string>{kAskRestart}));
+    EXPECT_EQ(pager.CurrentPage(), 0);
+    EXPECT_EQ(pager.TopLine(), 1);
+    EXPECT_EQ(pager.Position(), 0);
+    EXPECT_TRUE(SearchAndShow(search, pager, "L000250", 1, 1));
+    EXPECT_EQ(pager.CurrentPage(), 2);
+    EXPECT_EQ(pager.TopLine(), 251);
 }
 
 TEST(FindAtCharacterStart, SkipsTrailBytes) {
