@@ -8,6 +8,7 @@
 #include "list_viewer/core/PointerFileName.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/NumberFormat.h"
 #include "platform/core/RecordingSink.h"
 
 #include <cstdio>
@@ -67,7 +68,9 @@ int main(int argc, char** argv) {
         if (std::strcmp(argv[i], "--type") == 0 && i + 1 < argc) {
             type = TypeFromName(argv[++i]);
         } else if (std::strcmp(argv[i], "--rows") == 0 && i + 1 < argc) {
-            rowsPage = std::atoi(argv[++i]);
+            if (!platform::ScanInt(argv[++i], rowsPage)) {
+                return Usage();
+            }
         } else if (path.empty()) {
             path = argv[i];
         } else {
