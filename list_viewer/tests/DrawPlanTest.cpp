@@ -2,6 +2,7 @@
 
 #include "list_viewer/core/DrawPlan.h"
 #include "list_viewer/core/PageRows.h"
+#include "list_viewer/core/ViewGeometry.h"
 
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
@@ -79,6 +80,41 @@ TEST(Texts, FrameTitleRaisesOnlySingleByteLetters) {
     EXPECT_EQ(FormatFrameTitle(CString(u8"計算実行ﾛｸﾞ -"), CString("/d/" + kana + "run.log")),
               CString(u8"計算実行ﾛｸﾞ -") + CString("/D/" + kana + "RUN.LOG"));
     EXPECT_EQ(FormatFrameTitle("", CString(so + "a")), CString(so + "A"));
+}
+
+} // namespace
+} // namespace wenux
+
+namespace wenux {
+namespace {
+
+TEST(ViewGeometry, ResultListWidensTheMainFrameOnlyWhenStartedWithAFile) {
+    // 110 columns of 8 pixels, scroll bar 16, frame 4: (116 * 8) + 16 + 8 = 952.
+    ChildWindowSize size = ComputeChildWindowSize(kResultList, 110, 8, 16, 800, 600, 16, 4, true, 820);
+    EXPECT_EQ(size.width, 952);
+    EXPECT_TRUE(size.widenMainFrame);
+    EXPECT_EQ(size.mainFrameWidth, 952 + 8 + 26);
+    EXPECT_EQ(size.height, 575);
+    size = ComputeChildWindowSize(kResultList, 110, 8, 16, 800, 600, 16, 4, false, 820);
+    EXPECT_FALSE(size.widenMainFrame);
+    EXPECT_EQ(size.width, 775);
+}
+
+TEST(ViewGeometry, LogWindowIsTwentyRowsHigh) {
+    const ChildWindowSize size = ComputeChildWindowSize(kDrawingLog, 102, 8, 16, 2000, 1000, 16, 4, false, 0);
+    EXPECT_EQ(size.width, 106 * 8 + 24);
+    EXPECT_EQ(size.height, 320);
+}
+
+TEST(ViewGeometry, ScrollSizesAndCentring) {
+    const ScrollSizes sizes = ComputeScrollSizes(8, 3);
+    EXPECT_EQ(sizes.totalWidth, 1120);
+    EXPECT_EQ(sizes.pageHeight, 10000);
+    EXPECT_EQ(sizes.lineWidth, 11);
+    EXPECT_EQ(ComputeScrollSizes(8, 1).pageHeight, 30000);
+    const ScreenRect centred = CenterOnScreen({0, 0, 1200, 700}, 1024, 768);
+    EXPECT_EQ(centred.left, 0);
+    EXPECT_EQ(centred.top, 34);
 }
 
 } // namespace
