@@ -1,0 +1,160 @@
+#include "platform/core/ProfileFile.h"
+
+#include "platform/core/CodePage.h"
+#include "platform/core/NumberFormat.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace platform {
+namespace {
+
+// One line of the file with its own line end, so untouched lines are written back unchanged.
+struct Line {
+    std::string text;
+    std::string end;
+};
+
+std::vector<Line> ReadLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    const std::string bytes = buffer.str();
+    std::vector<Line> lines;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        std::size_t lf = bytes.find('\n', start);
+        std::size_t stop = lf == std::string::npos ? bytes.size() : lf;
+        std::size_t textEnd = (stop > start && bytes[stop - 1] == '\r') ? stop - 1 : stop;
+        std::size_t next = lf == std::string::npos ? bytes.size() : lf + 1;
+        lines.push_back({bytes.substr(start, textEnd - start), bytes.substr(textEnd, next - textEnd)});
+        start = next;
+    }
+    return lines;
+}
+
+std::string Trim(const std::string& text) {
+    std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return {};
+    std::size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+bool IsSectionLine(const std::string& text, std::string* name) {
+    std::string trimmed = Trim(text);
+    if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']')
+        return false;
+    if (name)
+        *name = trimmed.substr(1, trimmed.size() - 2);
+    return true;
+}
+
+// Key of a "key=value" line, or false for other lines.
+bool SplitKey(const std::string& text, std::string* key, std::string* value) {
+    std::size_t eq = text.find('=');
+    if (eq == std::string::npos || text.starts_with(";"))
+        return false;
+    *key = Trim(text.substr(0, eq));
+    *value = text.substr(eq + 1);
+    return true;
+}
+
+struct Found {
+    int sectionLine = -1;  // index of "[section]"
+    int lastInSection = -1; // last non-blank line of the section
+    int keyLine = -1;
+};
+
+Found Locate(const std::vector<Line>& lines, const std::string& section, const std::string& key) {
+    Found found;
+    bool inside = false;
+    for (int i = 0; i < static_cast<int>(lines.size()); ++i) {
+        std::string name, k, v;
+        const std::string& text = lines[static_cast<std::size_t>(i)].text;
+        if (IsSectionLine(text, &name)) {
+            if (inside)
+                break;
+            inside = name == section;
+            if (inside)
+                found.sectionLine = found.lastInSection = i;
+            continue;
+        }
+        if (!inside)
+            continue;
+        if (!Trim(text).empty())
+            found.lastInSection = i;
+        if (SplitKey(text, &k, &v) && k == key) {
+            found.keyLine = i;
+            break;
+        }
+    }
+    return found;
+}
+
+bool WriteWhole(const std::string& path, const std::vector<Line>& lines) {
+    std::string tmp = path + ".tmpXXXXXX";
+    int fd = mkstemp(tmp.data());
+    if (fd < 0)
+        return false;
+    std::string bytes;
+    for (const Line& line : lines)
+        bytes += line.text + line.end;
+    bool ok = write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+    ok = (close(fd) == 0) && ok;
+    if (ok && std::rename(tmp.c_str(), path.c_str()) == 0)
+        return true;
+    unlink(tmp.c_str());
+    return false;
+}
+
+} // namespace
+
+CString ProfileFile::GetString(const CString& section, const CString& key, const CString& defaultValue) const {
+    std::vector<Line> lines = ReadLines(Cp932ToUtf8(path_.str()));
+    Found found = Locate(lines, section.str(), key.str());
+    if (found.keyLine < 0)
+        return defaultValue;
+    std::string k, value;
+    SplitKey(lines[static_cast<std::size_t>(found.keyLine)].text, &k, &value);
+    return CString(value);
+}
+
+int ProfileFile::GetInt(const CString& section, const CString& key, int defaultValue) const {
+    CString text = GetString(section, key, "");
+    int value = 0;
+    return ScanInt(text.GetString(), value) ? value : defaultValue;
+}
+
+bool ProfileFile::WriteString(const CString& section, const CString& key, const CString& value) const {
+    const std::string path = Cp932ToUtf8(path_.str());
+    std::vector<Line> lines = ReadLines(path);
+    Found found = Locate(lines, section.str(), key.str());
+    Line entry{key.str() + "=" + value.str(), "\r\n"};
+    if (found.keyLine >= 0) {
+        lines[static_cast<std::size_t>(found.keyLine)].text = entry.text;
+    } else if (found.sectionLine >= 0) {
+        Line& last = lines[static_cast<std::size_t>(found.lastInSection)];
+        if (last.end.empty())
+            last.end = "\r\n";
+        lines.insert(lines.begin() + found.lastInSection + 1, entry);
+    } else {
+        if (!lines.empty() && lines.back().end.empty())
+            lines.back().end = "\r\n";
+        lines.push_back({"[" + section.str() + "]", "\r\n"});
+        lines.push_back(entry);
+    }
+    return WriteWhole(path, lines);
+}
+
+bool ProfileFile::WriteInt(const CString& section, const CString& key, int value) const {
+    CString text;
+    text.Format("%d", value);
+    return WriteString(section, key, text);
+}
+
+} // namespace platform

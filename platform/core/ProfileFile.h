@@ -1,0 +1,33 @@
+#pragma once
+// Settings files in the suite's INI form. The file holds CP932 bytes; sections and keys are
+// matched exactly as written, values are everything after the first '=' (leading blanks kept,
+// the line end removed). Every call reads the file afresh, as another program may have changed
+// it. Writing changes only the line of the key (or appends the key to its section, or the
+// section to the file); all other bytes stay as they were. New lines end in CR LF. The file is
+// replaced through a temporary file, so a failed write leaves the old file intact.
+
+#include "platform/core/CString.h"
+
+namespace platform {
+
+class ProfileFile {
+public:
+    // path: CP932 bytes, converted to UTF-8 at the OS call.
+    explicit ProfileFile(const CString& path) : path_(path) {}
+
+    const CString& Path() const { return path_; }
+
+    // The value, or defaultValue when the section or key is missing.
+    CString GetString(const CString& section, const CString& key, const CString& defaultValue = "") const;
+    // The leading integer of the value, or defaultValue when missing or not a number.
+    int GetInt(const CString& section, const CString& key, int defaultValue) const;
+
+    // False when the file cannot be written (the old file is then unchanged).
+    bool WriteString(const CString& section, const CString& key, const CString& value) const;
+    bool WriteInt(const CString& section, const CString& key, int value) const;
+
+private:
+    CString path_;
+};
+
+} // namespace platform

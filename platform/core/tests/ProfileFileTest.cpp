@@ -1,0 +1,70 @@
+#include "platform/core/ProfileFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace {
+
+class ProfileFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/profiletestXXXXXX";
+        dir_ = mkdtemp(pattern);
+        path_ = dir_ + "/TEST.INI";
+    }
+    void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
+    void Put(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
+    std::string Bytes() const {
+        std::stringstream s;
+        s << std::ifstream(path_, std::ios::binary).rdbuf();
+        return s.str();
+    }
+    std::string dir_, path_;
+};
+
+TEST_F(ProfileFileTest, ReadsValuesWithLeadingBlanksAndDefaults) {
+    Put("[Font]\r\nFace= MS Gothic\r\nSize=12\r\n[Other]\r\nSize=99\r\n");
+    platform::ProfileFile ini(path_.c_str());
+    EXPECT_EQ(ini.GetString("Font", "Face", "x"), " MS Gothic");
+    EXPECT_EQ(ini.GetInt("Font", "Size", 0), 12);
+    EXPECT_EQ(ini.GetInt("Font", "Missing", 7), 7);
+    EXPECT_EQ(ini.GetString("None", "Size", "d"), "d");
+    EXPECT_EQ(ini.GetInt("Other", "Size", 0), 99);
+}
+
+TEST_F(ProfileFileTest, MissingFileGivesDefaultsAndIsCreatedOnWrite) {
+    platform::ProfileFile ini(path_.c_str());
+    EXPECT_EQ(ini.GetString("A", "B", "def"), "def");
+    ASSERT_TRUE(ini.WriteString("A", "B", "1,2, 3"));
+    EXPECT_EQ(Bytes(), "[A]\r\nB=1,2, 3\r\n");
+}
+
+TEST_F(ProfileFileTest, WriteChangesOnlyTheKeyLineByteExact) {
+    // LF-only lines, a comment and Japanese bytes must survive untouched.
+    const std::string before = "; note\n[Font]\nFace=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\nSize=10\n\n[Print]\nRows=56\n";
+    Put(before);
+    platform::ProfileFile ini(path_.c_str());
+    ASSERT_TRUE(ini.WriteInt("Font", "Size", 11));
+    EXPECT_EQ(Bytes(), "; note\n[Font]\nFace=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\nSize=11\n\n[Print]\nRows=56\n");
+    EXPECT_EQ(ini.GetString("Font", "Face"), CString("\x82\x6c\x82\x72 \x96\xbe\x92\xa9"));
+}
+
+TEST_F(ProfileFileTest, NewKeyGoesAtTheEndOfItsSectionAndNewSectionAtTheEnd) {
+    Put("[A]\r\nx=1\r\n\r\n[B]\r\ny=2");
+    platform::ProfileFile ini(path_.c_str());
+    ASSERT_TRUE(ini.WriteString("A", "z", "3"));
+    ASSERT_TRUE(ini.WriteString("B", "w", "4"));
+    ASSERT_TRUE(ini.WriteString("C", "v", "5"));
+    EXPECT_EQ(Bytes(), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n[C]\r\nv=5\r\n");
+}
+
+TEST_F(ProfileFileTest, FailedWriteLeavesNoFile) {
+    platform::ProfileFile ini((dir_ + "/missing/dir/X.INI").c_str());
+    EXPECT_FALSE(ini.WriteString("A", "B", "C"));
+}
+
+} // namespace

@@ -1,0 +1,137 @@
+#pragma once
+// A device context: draws with the selected pen, brush and font on any Qt paint device -
+// a window's retained canvas, a memory bitmap, a printer/PDF or an SVG generator.
+// Coordinates are logical; the mapping mode (MM_TEXT, MM_LOMETRIC, MM_ANISOTROPIC) turns
+// them into device pixels here, not through the painter, so that text is never mirrored and
+// cosmetic pens stay one pixel wide. Canvas drawing is never anti-aliased, so GetPixel and
+// raster operations (XOR pens, AND/OR blits) give exact pixels.
+
+#include "platform/core/CPoint.h"
+#include "platform/core/CRect.h"
+#include "platform/core/CString.h"
+#include "platform/ui/CBitmap.h"
+#include "platform/ui/CBrush.h"
+#include "platform/ui/CFont.h"
+#include "platform/ui/CPen.h"
+#include "platform/ui/GdiTypes.h"
+
+#include <QFont>
+#include <memory>
+
+class QPainter;
+class QPaintDevice;
+
+class CDC : public CObject {
+    DECLARE_DYNAMIC(CDC)
+public:
+    CDC();
+    ~CDC() override;
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    // Draws on an image (a window canvas or a bitmap); the image must outlive the DC.
+    BOOL AttachImage(QImage* image);
+    // Draws on a printer, PDF writer or SVG generator; printing selects print behaviour.
+    BOOL AttachDevice(QPaintDevice* device, bool printing);
+    void Detach();
+    // A memory DC: draws into the bitmap selected into it afterwards.
+    BOOL CreateCompatibleDC(CDC* dc);
+    BOOL IsPrinting() const { return printing_; }
+    QPainter* Painter() const { return painter_.get(); }
+
+    CPen* SelectObject(CPen* pen);
+    CBrush* SelectObject(CBrush* brush);
+    CFont* SelectObject(CFont* font);
+    CBitmap* SelectObject(CBitmap* bitmap);
+    // Selects a stock pen or brush (WHITE_BRUSH, NULL_BRUSH, BLACK_PEN, NULL_PEN ...).
+    CGdiObject* SelectStockObject(int index);
+
+    int SetROP2(int mode);
+    int GetROP2() const { return rop2_; }
+    COLORREF SetTextColor(COLORREF color);
+    COLORREF SetBkColor(COLORREF color);
+    int SetBkMode(int mode);
+    UINT SetTextAlign(UINT flags);
+
+    int SetMapMode(int mode);
+    int GetMapMode() const { return mapMode_; }
+    CPoint SetWindowOrg(int x, int y);
+    CSize SetWindowExt(int cx, int cy);
+    CPoint SetViewportOrg(int x, int y);
+    CPoint SetViewportOrg(CPoint point) { return SetViewportOrg(point.x, point.y); }
+    CPoint OffsetViewportOrg(int dx, int dy);
+    CSize SetViewportExt(int cx, int cy);
+    CPoint GetViewportOrg() const { return viewportOrg_; }
+    void LPtoDP(CPoint* points, int count = 1) const;
+    void LPtoDP(CRect* rect) const;
+    void DPtoLP(CPoint* points, int count = 1) const;
+    void DPtoLP(CRect* rect) const;
+
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(CPoint point) { return MoveTo(point.x, point.y); }
+    BOOL LineTo(int x, int y);
+    BOOL LineTo(CPoint point) { return LineTo(point.x, point.y); }
+    CPoint GetCurrentPosition() const { return position_; }
+    BOOL Polyline(const CPoint* points, int count);
+    BOOL Polygon(const CPoint* points, int count);
+    BOOL Rectangle(int x1, int y1, int x2, int y2);
+    BOOL Rectangle(const CRect& rect) { return Rectangle(rect.left, rect.top, rect.right, rect.bottom); }
+    BOOL Ellipse(int x1, int y1, int x2, int y2);
+    void FillSolidRect(const CRect& rect, COLORREF color);
+    void FillRect(const CRect& rect, CBrush* brush);
+    COLORREF SetPixel(int x, int y, COLORREF color);
+    // Colour at a logical point of an image DC; CLR_INVALID outside it or on other devices.
+    COLORREF GetPixel(int x, int y) const;
+    BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, DWORD rop);
+
+    BOOL TextOut(int x, int y, const CString& text);
+    CSize GetTextExtent(const CString& text) const;
+    BOOL GetTextMetrics(TEXTMETRIC* metrics) const;
+
+    // Logical-unit clip box (the whole device).
+    int GetClipBox(CRect* rect) const;
+    int GetDeviceCaps(int index) const;
+
+    // Printing jobs on a printer DC (the printer itself is driven by the print runner).
+    int StartPage();
+    int EndPage();
+
+private:
+    QPoint ToDevice(int x, int y) const;
+    double ScaleX() const;
+    double ScaleY() const;
+    void ApplyRop();
+    void ApplyPen();
+    void ApplyBrush();
+    QFont DeviceFont() const;
+    void Begin(QPaintDevice* device);
+
+    std::unique_ptr<QPainter> painter_;
+    QPaintDevice* device_ = nullptr;
+    QImage* image_ = nullptr;
+    bool printing_ = false;
+    bool memory_ = false;
+    bool newPageDue_ = false;
+
+    CPen defaultPen_;
+    CBrush defaultBrush_;
+    CFont defaultFont_;
+    CPen stockPens_[3];
+    CBrush stockBrushes_[6];
+    CPen* pen_;
+    CBrush* brush_;
+    CFont* font_;
+    CBitmap* bitmap_ = nullptr;
+
+    int rop2_ = R2_COPYPEN;
+    COLORREF textColor_ = RGB(0, 0, 0);
+    COLORREF bkColor_ = RGB(255, 255, 255);
+    int bkMode_ = OPAQUE;
+    UINT textAlign_ = TA_LEFT | TA_TOP;
+    int mapMode_ = MM_TEXT;
+    CPoint windowOrg_;
+    CSize windowExt_{1, 1};
+    CPoint viewportOrg_;
+    CSize viewportExt_{1, 1};
+    CPoint position_;
+};

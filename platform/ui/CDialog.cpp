@@ -1,0 +1,58 @@
+#include "platform/ui/CDialog.h"
+
+#include "platform/ui/DialogWidget.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId) {
+    m_pParentWnd = parent;
+    MapCommand(IDOK, [this] { OnOK(); });
+    MapCommand(IDCANCEL, [this] { OnCancel(); });
+}
+
+CDialog::~CDialog() {
+    if (auto* dialog = dynamic_cast<DialogWidget*>(GetWidget())) {
+        dialog->Disown();
+        delete dialog; // the dialog object owns its widget even when it has a parent window
+    }
+}
+
+void CDialog::EnsureCreated() {
+    if (created_)
+        return;
+    created_ = true;
+    QWidget* parent = m_pParentWnd ? m_pParentWnd->GetWidget() : nullptr;
+    auto* dialog = new DialogWidget(this, parent ? parent->window() : nullptr);
+    dialog->setObjectName(QString::number(templateId_));
+    SetWidget(dialog);
+    CreateControls();
+}
+
+QDialog* CDialog::Dialog() const { return qobject_cast<QDialog*>(GetWidget()); }
+
+int CDialog::DoModal() {
+    EnsureCreated();
+    OnInitDialog(); // FALSE only means the dialog set the focus itself
+    return Dialog()->exec();
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent) {
+    if (templateId)
+        templateId_ = templateId;
+    if (parent)
+        m_pParentWnd = parent;
+    EnsureCreated();
+    OnInitDialog();
+    Dialog()->show();
+    return TRUE;
+}
+
+void CDialog::EndDialog(int result) {
+    if (QDialog* dialog = Dialog())
+        dialog->done(result);
+}
+
+BOOL CDialog::OnInitDialog() { return TRUE; }
+void CDialog::OnOK() { EndDialog(IDOK); }
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::CreateControls() {}

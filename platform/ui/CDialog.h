@@ -1,0 +1,38 @@
+#pragma once
+// A dialog built in code. The dialog widget carries its template id as objectName; each
+// control added with AddControl carries its control id, and buttons route their id through
+// the dialog's command map (IDOK -> OnOK, IDCANCEL -> OnCancel, Esc and closing -> OnCancel).
+// Controls are made once, in CreateControls, before OnInitDialog.
+
+#include "platform/ui/CWnd.h"
+
+class QDialog;
+
+class CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    ~CDialog() override;
+
+    // Shows the dialog modally; returns the code given to EndDialog (IDOK, IDCANCEL ...).
+    virtual int DoModal();
+    // Shows the dialog modelessly.
+    virtual BOOL Create(UINT templateId = 0, CWnd* parent = nullptr);
+    void EndDialog(int result);
+
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    UINT GetTemplateId() const { return templateId_; }
+    QDialog* Dialog() const;
+    // Makes the dialog widget and its controls (once); DoModal and Create call it.
+    void EnsureCreated();
+
+protected:
+    virtual void CreateControls();
+
+private:
+    UINT templateId_;
+    bool created_ = false;
+};

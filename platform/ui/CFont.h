@@ -1,0 +1,27 @@
+#pragma once
+// A font described as the programs describe it (face name in CP932, height in logical units,
+// weight, angle, character set). Japanese Windows face names are substituted by installed
+// CJK fonts when the font is selected (see FontSubstitution.h).
+
+#include "platform/core/CString.h"
+#include "platform/ui/CGdiObject.h"
+#include "platform/ui/GdiTypes.h"
+
+class CDC;
+
+class CFont : public CGdiObject {
+    DECLARE_DYNAMIC(CFont)
+public:
+    BOOL CreateFontIndirect(const LOGFONT* logFont);
+    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                    BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
+                    BYTE quality, BYTE pitchAndFamily, const char* faceName);
+    // pointSize in tenths of a point; the height is converted with the DC's (or the screen's) resolution.
+    BOOL CreatePointFont(int pointSize, const char* faceName, CDC* dc = nullptr);
+    int GetLogFont(LOGFONT* logFont) const;
+
+    const LOGFONT& LogFont() const { return logFont_; }
+
+private:
+    LOGFONT logFont_;
+};

@@ -1,0 +1,3 @@
+#include "platform/ui/CGdiObject.h"
+
+IMPLEMENT_DYNAMIC(CGdiObject, CObject)

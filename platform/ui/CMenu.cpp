@@ -1,0 +1,133 @@
+#include "platform/ui/CMenu.h"
+
+#include "platform/ui/CWnd.h"
+#include "platform/ui/QtText.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace {
+const char* const kIdProperty = "verrantCommandId";
+}
+
+CMenu::CMenu() = default;
+
+CMenu::~CMenu() {
+    popups_.clear();
+    delete menu_.data();
+}
+
+BOOL CMenu::CreateMenu() { return CreatePopupMenu(); }
+
+BOOL CMenu::CreatePopupMenu() {
+    if (!menu_)
+        menu_ = new QMenu;
+    return TRUE;
+}
+
+BOOL CMenu::AppendMenu(UINT flags, UINT id, const char* text) {
+    CreatePopupMenu();
+    if (flags & MF_SEPARATOR) {
+        menu_->addSeparator();
+        return TRUE;
+    }
+    if (id == ID_FILE_MRU_FILE1) {
+        // Placeholder of the recent-file list: four entries shown when filled.
+        for (UINT i = 0; i < 4; ++i) {
+            QAction* action = menu_->addAction(QString());
+            action->setProperty(kIdProperty, ID_FILE_MRU_FILE1 + i);
+            action->setVisible(false);
+        }
+        return TRUE;
+    }
+    QAction* action = menu_->addAction(platform::ToQString(CString(text ? text : "")));
+    action->setProperty(kIdProperty, id);
+    action->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
+    if (flags & MF_CHECKED) {
+        action->setCheckable(true);
+        action->setChecked(true);
+    }
+    return TRUE;
+}
+
+BOOL CMenu::AppendMenu(UINT, CMenu* popup, const char* text) {
+    CreatePopupMenu();
+    popup->CreatePopupMenu();
+    popup->menu_->setTitle(platform::ToQString(CString(text ? text : "")));
+    menu_->addMenu(popup->menu_);
+    popups_.emplace_back(popup);
+    return TRUE;
+}
+
+QAction* CMenu::ItemAt(UINT idOrPosition, UINT flags) const {
+    if (!menu_)
+        return nullptr;
+    if (flags & MF_BYPOSITION) {
+        auto actions = menu_->actions();
+        return idOrPosition < static_cast<UINT>(actions.size()) ? actions[static_cast<qsizetype>(idOrPosition)] : nullptr;
+    }
+    return FindAction(idOrPosition);
+}
+
+UINT CMenu::EnableMenuItem(UINT idOrPosition, UINT flags) {
+    QAction* action = ItemAt(idOrPosition, flags);
+    if (!action)
+        return static_cast<UINT>(-1);
+    UINT old = action->isEnabled() ? MF_ENABLED : MF_GRAYED;
+    action->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
+    return old;
+}
+
+UINT CMenu::CheckMenuItem(UINT idOrPosition, UINT flags) {
+    QAction* action = ItemAt(idOrPosition, flags);
+    if (!action)
+        return static_cast<UINT>(-1);
+    UINT old = action->isChecked() ? MF_CHECKED : MF_UNCHECKED;
+    action->setCheckable(true);
+    action->setChecked(flags & MF_CHECKED);
+    return old;
+}
+
+int CMenu::GetMenuItemCount() const { return menu_ ? static_cast<int>(menu_->actions().size()) : -1; }
+
+UINT CMenu::GetMenuItemID(int position) const {
+    QAction* action = ItemAt(static_cast<UINT>(position), MF_BYPOSITION);
+    if (!action || action->isSeparator())
+        return 0;
+    return action->menu() ? static_cast<UINT>(-1) : ActionId(action);
+}
+
+CMenu* CMenu::GetSubMenu(int position) const {
+    QAction* action = ItemAt(static_cast<UINT>(position), MF_BYPOSITION);
+    if (!action || !action->menu())
+        return nullptr;
+    for (const auto& popup : popups_)
+        if (popup->menu_ == action->menu())
+            return popup.get();
+    return nullptr;
+}
+
+BOOL CMenu::TrackPopupMenu(UINT, int x, int y, CWnd* owner) {
+    if (!menu_)
+        return FALSE;
+    QAction* chosen = menu_->exec(QPoint(x, y));
+    if (chosen && owner && ActionId(chosen))
+        owner->RouteCommand(ActionId(chosen));
+    return TRUE;
+}
+
+QAction* CMenu::FindAction(UINT id) const {
+    if (!menu_)
+        return nullptr;
+    for (QAction* action : menu_->actions())
+        if (!action->menu() && ActionId(action) == id)
+            return action;
+    for (const auto& popup : popups_)
+        if (QAction* action = popup->FindAction(id))
+            return action;
+    return nullptr;
+}
+
+UINT CMenu::ActionId(const QAction* action) { return action->property(kIdProperty).toUInt(); }
+
+void CMenu::SetActionId(QAction* action, UINT id) { action->setProperty(kIdProperty, id); }

@@ -1,0 +1,19 @@
+#include "platform/ui/CWaitCursor.h"
+
+#include <QApplication>
+#include <QCursor>
+
+CWaitCursor::CWaitCursor() {
+    if (QApplication::instance())
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+CWaitCursor::~CWaitCursor() {
+    if (QApplication::instance())
+        QApplication::restoreOverrideCursor();
+}
+
+void CWaitCursor::Restore() {
+    if (QApplication::instance())
+        QApplication::changeOverrideCursor(Qt::WaitCursor);
+}

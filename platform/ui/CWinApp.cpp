@@ -1,0 +1,178 @@
+#include "platform/ui/CWinApp.h"
+
+#include "platform/core/CodePage.h"
+#include "platform/core/MessageSink.h"
+#include "platform/core/ModulePath.h"
+#include "platform/core/ProfileFile.h"
+#include "platform/ui/CDocTemplate.h"
+#include "platform/ui/CDocument.h"
+#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/QtMessageSink.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCursor>
+#include <QWidget>
+#include <clocale>
+
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+
+namespace {
+// The program's one application object (the behaviour needs a global: AfxGetApp).
+CWinApp* theApplication = nullptr;
+} // namespace
+
+CWinApp::CWinApp(const char* appName)
+    : m_strAppName(appName ? appName : ""), recentFiles_(std::make_unique<CRecentFileList>(4)) {
+    theApplication = this;
+    MapCommand(ID_APP_EXIT, [this] { OnAppExit(); });
+    MapCommandRange(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE4, [this](UINT id) { OnOpenRecentFile(id); });
+}
+
+CWinApp::~CWinApp() {
+    if (theApplication == this)
+        theApplication = nullptr;
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+int CWinApp::ExitInstance() { return 0; }
+
+BOOL CWinApp::OnIdle(LONG count) {
+    if (count == 0)
+        if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd)) {
+            frame->UpdateCommandUI();
+            if (CFrameWnd* active = frame->GetActiveFrame(); active != frame)
+                active->UpdateCommandUI();
+        }
+    return FALSE;
+}
+
+void CWinApp::RunIdle() {
+    if (inIdle_)
+        return;
+    inIdle_ = true;
+    for (LONG count = 0; OnIdle(count) && count < 1000; ++count) {
+    }
+    inIdle_ = false;
+}
+
+int CWinApp::Run() {
+    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, [this] { RunIdle(); });
+    QApplication::exec();
+    return ExitInstance();
+}
+
+void CWinApp::AddDocTemplate(CDocTemplate* docTemplate) { templates_.emplace_back(docTemplate); }
+
+CDocTemplate* CWinApp::TemplateForPath(const CString& path) const {
+    for (const auto& docTemplate : templates_)
+        if (docTemplate->MatchDocType(path))
+            return docTemplate.get();
+    return templates_.empty() ? nullptr : templates_.front().get();
+}
+
+CDocument* CWinApp::OpenDocumentFile(LPCTSTR path) {
+    CDocTemplate* docTemplate = TemplateForPath(path ? CString(path) : CString());
+    return docTemplate ? docTemplate->OpenDocumentFile(path) : nullptr;
+}
+
+void CWinApp::CloseAllDocuments(BOOL endSession) {
+    for (const auto& docTemplate : templates_)
+        docTemplate->CloseAllDocuments(endSession);
+}
+
+BOOL CWinApp::SaveAllModified() {
+    for (const auto& docTemplate : templates_)
+        if (!docTemplate->SaveAllModified())
+            return FALSE;
+    return TRUE;
+}
+
+CString CWinApp::GetProfileString(const CString& section, const CString& entry, const CString& defaultValue) const {
+    return platform::ProfileFile(m_pszProfileName).GetString(section, entry, defaultValue);
+}
+
+UINT CWinApp::GetProfileInt(const CString& section, const CString& entry, int defaultValue) const {
+    return static_cast<UINT>(platform::ProfileFile(m_pszProfileName).GetInt(section, entry, defaultValue));
+}
+
+BOOL CWinApp::WriteProfileString(const CString& section, const CString& entry, const CString& value) {
+    return platform::ProfileFile(m_pszProfileName).WriteString(section, entry, value);
+}
+
+BOOL CWinApp::WriteProfileInt(const CString& section, const CString& entry, int value) {
+    return platform::ProfileFile(m_pszProfileName).WriteInt(section, entry, value);
+}
+
+void CWinApp::LoadStdProfileSettings(UINT maxMru) {
+    recentFiles_ = std::make_unique<CRecentFileList>(static_cast<int>(maxMru));
+    if (m_pszProfileName.IsEmpty())
+        m_pszProfileName = platform::ModuleDirectory() + "/" + m_strAppName + ".INI";
+    recentFiles_->ReadList(platform::ProfileFile(m_pszProfileName));
+}
+
+void CWinApp::SaveStdProfileSettings() {
+    if (!m_pszProfileName.IsEmpty())
+        recentFiles_->WriteList(platform::ProfileFile(m_pszProfileName));
+}
+
+void CWinApp::AddToRecentFileList(LPCTSTR path) {
+    recentFiles_->Add(path);
+    SaveStdProfileSettings();
+}
+
+void CWinApp::BeginWaitCursor() { DoWaitCursor(1); }
+void CWinApp::EndWaitCursor() { DoWaitCursor(-1); }
+
+void CWinApp::DoWaitCursor(int code) {
+    if (!QApplication::instance())
+        return;
+    if (code > 0) {
+        ++waitCount_;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (code < 0 && waitCount_ > 0) {
+        --waitCount_;
+        QApplication::restoreOverrideCursor();
+    } else if (code == 0 && waitCount_ > 0) {
+        QApplication::changeOverrideCursor(Qt::WaitCursor);
+    }
+}
+
+void CWinApp::OnAppExit() {
+    if (m_pMainWnd && m_pMainWnd->GetWidget())
+        m_pMainWnd->GetWidget()->close();
+}
+
+void CWinApp::OnOpenRecentFile(UINT id) {
+    int index = static_cast<int>(id - ID_FILE_MRU_FILE1);
+    if (index >= recentFiles_->GetSize())
+        return;
+    CString path = (*recentFiles_)[index];
+    if (!OpenDocumentFile(path)) {
+        recentFiles_->Remove(index);
+        SaveStdProfileSettings();
+    }
+}
+
+CWinApp* AfxGetApp() { return theApplication; }
+
+CWnd* AfxGetMainWnd() { return theApplication ? theApplication->m_pMainWnd : nullptr; }
+
+int AfxWinMain(int argc, char** argv) {
+    QApplication qtApp(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+    platform::QtMessageSink sink;
+    platform::SetMessageSink(&sink);
+    CWinApp* app = AfxGetApp();
+    int code = 1;
+    if (app) {
+        for (int i = 1; i < argc; ++i)
+            app->m_args.emplace_back(platform::Utf8ToCp932(argv[i]));
+        platform::SetMessageCaption(app->m_strAppName);
+        code = app->InitInstance() ? app->Run() : app->ExitInstance();
+    }
+    platform::SetMessageSink(nullptr);
+    return code;
+}

@@ -1,0 +1,64 @@
+#include "platform/ui/QtMessageSink.h"
+
+#include "platform/ui/QtText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <vector>
+
+namespace platform {
+namespace {
+
+struct ButtonSpec {
+    int id;
+    QMessageBox::StandardButton button;
+};
+
+std::vector<ButtonSpec> ButtonsOf(UINT type) {
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL: return {{IDOK, QMessageBox::Ok}, {IDCANCEL, QMessageBox::Cancel}};
+    case MB_ABORTRETRYIGNORE:
+        return {{IDABORT, QMessageBox::Abort}, {IDRETRY, QMessageBox::Retry}, {IDIGNORE, QMessageBox::Ignore}};
+    case MB_YESNOCANCEL:
+        return {{IDYES, QMessageBox::Yes}, {IDNO, QMessageBox::No}, {IDCANCEL, QMessageBox::Cancel}};
+    case MB_YESNO: return {{IDYES, QMessageBox::Yes}, {IDNO, QMessageBox::No}};
+    case MB_RETRYCANCEL: return {{IDRETRY, QMessageBox::Retry}, {IDCANCEL, QMessageBox::Cancel}};
+    default: return {{IDOK, QMessageBox::Ok}};
+    }
+}
+
+QMessageBox::Icon IconOf(UINT type) {
+    switch (type & MB_ICONMASK) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+} // namespace
+
+int QtMessageSink::ShowMessage(const CString& text, const CString& caption, UINT type) {
+    QMessageBox box(IconOf(type), ToQString(caption), ToQString(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    std::vector<ButtonSpec> buttons = ButtonsOf(type);
+    for (const ButtonSpec& spec : buttons)
+        box.addButton(spec.button);
+    std::size_t defaultIndex = ((type & 0xF00) >> 8) < buttons.size() ? ((type & 0xF00) >> 8) : 0;
+    box.setDefaultButton(buttons[defaultIndex].button);
+    // Without a Cancel button, closing the box answers with the default.
+    auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    for (const ButtonSpec& spec : buttons)
+        if (spec.button == answer)
+            return spec.id;
+    for (const ButtonSpec& spec : buttons)
+        if (spec.id == IDCANCEL)
+            return IDCANCEL;
+    return DefaultButton(type);
+}
+
+void QtMessageSink::Beep(UINT) { QApplication::beep(); }
+
+} // namespace platform

@@ -1,0 +1,17 @@
+#pragma once
+// The only place where texts cross between CP932 bytes and Qt's UTF-16.
+
+#include "platform/core/CString.h"
+
+#include <QString>
+
+namespace platform {
+
+// Bytes CP932 cannot decode become U+FFFD.
+QString ToQString(const CString& text);
+// False (and out unchanged) when the text holds a character CP932 cannot hold.
+bool FromQString(const QString& text, CString& out);
+// For texts that must always arrive (window titles read back): unconvertible characters become '?'.
+CString FromQStringLossy(const QString& text);
+
+} // namespace platform
