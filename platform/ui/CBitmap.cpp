@@ -1,5 +1,7 @@
 #include "platform/ui/CBitmap.h"
 
+#include "platform/ui/CDC.h"
+
 IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height) {
@@ -10,6 +12,13 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height) {
 }
 
 BOOL CBitmap::DeleteObject() {
+    if (selectedInto_)
+        selectedInto_->ReleaseBitmap(this);
     image_ = QImage();
     return CGdiObject::DeleteObject();
+}
+
+CBitmap::~CBitmap() {
+    if (selectedInto_)
+        selectedInto_->ReleaseBitmap(this);
 }

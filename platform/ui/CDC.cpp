@@ -45,7 +45,19 @@ CDC::CDC() : pen_(&defaultPen_), brush_(&defaultBrush_), font_(&defaultFont_) {
     stockBrushes_[5].CreateHollowBrush();
 }
 
-CDC::~CDC() { Detach(); }
+CDC::~CDC() {
+    if (bitmap_ && bitmap_->SelectedInto() == this)
+        bitmap_->SetSelectedInto(nullptr);
+    Detach();
+}
+
+void CDC::ReleaseBitmap(CBitmap* bitmap) {
+    if (bitmap_ != bitmap)
+        return;
+    if (memory_)
+        Detach();
+    bitmap_ = nullptr;
+}
 
 void CDC::Begin(QPaintDevice* device) {
     Detach();
@@ -107,7 +119,11 @@ CFont* CDC::SelectObject(CFont* font) {
 
 CBitmap* CDC::SelectObject(CBitmap* bitmap) {
     CBitmap* old = bitmap_;
+    if (old && old->SelectedInto() == this)
+        old->SetSelectedInto(nullptr);
     bitmap_ = bitmap;
+    if (bitmap)
+        bitmap->SetSelectedInto(this);
     if (memory_) {
         Detach();
         if (bitmap && !bitmap->Image().isNull())
@@ -281,9 +297,9 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
         return FALSE;
     ApplyPen();
     ApplyBrush();
+    // GDI rectangles exclude the right and bottom edge; Qt's outline covers x .. x + width.
     QRect r = QRect(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
-    // GDI rectangles exclude the right and bottom edge.
-    painter_->drawRect(r.adjusted(0, 0, -1, -1));
+    painter_->drawRect(QRect(r.left(), r.top(), r.width() - 2, r.height() - 2));
     return TRUE;
 }
 
@@ -292,7 +308,8 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) {
         return FALSE;
     ApplyPen();
     ApplyBrush();
-    painter_->drawEllipse(QRect(ToDevice(x1, y1), ToDevice(x2, y2)).normalized().adjusted(0, 0, -1, -1));
+    QRect r = QRect(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
+    painter_->drawEllipse(QRect(r.left(), r.top(), r.width() - 2, r.height() - 2));
     return TRUE;
 }
 

@@ -45,6 +45,8 @@ public:
     CBitmap* SelectObject(CBitmap* bitmap);
     // Selects a stock pen or brush (WHITE_BRUSH, NULL_BRUSH, BLACK_PEN, NULL_PEN ...).
     CGdiObject* SelectStockObject(int index);
+    // Called by a bitmap that goes while selected: the DC stops drawing into it.
+    void ReleaseBitmap(CBitmap* bitmap);
 
     int SetROP2(int mode);
     int GetROP2() const { return rop2_; }

@@ -39,6 +39,8 @@ void CDocument::OnCloseDocument() {
     for (CView* view : views)
         if (CFrameWnd* frame = view->GetParentFrame())
             frame->DestroyFrame();
+    for (CView* view : views)
+        view->m_pDocument = nullptr; // the frames delete their views later
     views_.clear();
     if (autoDelete)
         delete this;

@@ -45,6 +45,7 @@ BOOL CFrameWnd::Create(const CString& title, CWnd* parent) {
 void CFrameWnd::WatchWidget() {
     new CloseGuard(this, GetWidget());
     QObject::connect(GetWidget(), &QObject::destroyed, [this] {
+        ForgetWidget();
         if (m_bAutoDelete)
             delete this;
     });

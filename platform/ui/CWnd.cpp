@@ -65,6 +65,13 @@ QWidget* CWnd::CreateCanvasWidget(QWidget* parent) {
     return canvas;
 }
 
+void CWnd::ForgetWidget() {
+    if (auto* canvas = dynamic_cast<WndWidget*>(GetCanvasWidget()))
+        canvas->Disown();
+    widget_.clear();
+    canvasWidget_.clear();
+}
+
 CFrameWnd* CWnd::GetParentFrame() const {
     for (CWnd* wnd = m_pParentWnd; wnd; wnd = wnd->m_pParentWnd)
         if (auto* frame = dynamic_cast<CFrameWnd*>(wnd))

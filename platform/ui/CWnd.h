@@ -102,6 +102,8 @@ protected:
     QWidget* CreateCanvasWidget(QWidget* parent);
     void SetWidget(QWidget* widget);
     void SetCanvasWidget(QWidget* widget) { canvasWidget_ = widget; }
+    // Drops the widget without deleting it (Qt is deleting it).
+    void ForgetWidget();
 
 private:
     // Qt may delete a widget first (with its parent); the pointers then read null.
