@@ -29,7 +29,11 @@ BOOL CMDIChildWnd::LoadFrame(CDocument* document, const CRuntimeClass* viewClass
         document->AddView(view);
     sub->setWidget(view->GetWidget());
     AttachView(view, nullptr);
-    mainFrame->MdiArea()->addSubWindow(sub);
+    QMdiArea* area = mainFrame->MdiArea();
+    area->addSubWindow(sub);
+    // A canvas has no natural size: open children at three quarters of the client area.
+    QSize room = area->viewport()->size();
+    sub->resize(room.width() > 100 ? room * 3 / 4 : QSize(480, 360));
     if (OnCreate() == -1) {
         DestroyFrame();
         return FALSE;
