@@ -1,0 +1,164 @@
+#include "solver/InputRecords.h"
+
+#include "solver/FieldParser.h"
+
+#include "platform/core/CodePage.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace kalipe {
+
+namespace {
+
+constexpr std::size_t kTitleFirst = 10;
+constexpr std::size_t kTitleWidth = 50;
+
+struct Keyword {
+    std::string_view key;
+    std::optional<Section> section; // nothing for END
+};
+
+constexpr Keyword kKeywords[] = {
+    {"NODE ", Section::Node}, {"POINT", Section::Point}, {"LEFT ", Section::Left},
+    {"RIGHT", Section::Right}, {"INNER", Section::Inner}, {"BLOCK", Section::Block},
+    {"DISP ", Section::Disp}, {"COEF ", Section::Coef}, {"END  ", std::nullopt},
+};
+
+bool TakesContinuations(Section section) {
+    return section == Section::Node || section == Section::Point || section == Section::Block ||
+           section == Section::Disp;
+}
+
+} // namespace
+
+InputRecord::InputRecord(std::string_view line) {
+    m_columns.fill(' ');
+    std::copy_n(line.begin(), std::min(line.size(), kColumns), m_columns.begin());
+}
+
+// Walks the records in file order and decides which section takes each one.
+class InputRecords::Classifier {
+public:
+    // Nothing when the record is not taken.
+    std::optional<SectionRecord> Classify(const InputRecord& record) {
+        const bool isKeywordRecord = !IsBlank(record.Key());
+        if (isKeywordRecord) {
+            if (!StartSection(record.Key())) return std::nullopt;
+        } else if (!m_section || !TakesContinuations(*m_section)) {
+            return std::nullopt;
+        }
+        return Take(record, isKeywordRecord);
+    }
+
+    bool Ended() const { return m_ended; }
+
+private:
+    // False when the key opens no section of interest (unknown keys, END).
+    bool StartSection(std::string_view key) {
+        m_section.reset();
+        m_seriesOpen = false;
+        for (const Keyword& keyword : kKeywords) {
+            if (keyword.key != key) continue;
+            if (!keyword.section) m_ended = true;
+            m_section = keyword.section;
+            return m_section.has_value();
+        }
+        return false;
+    }
+
+    std::optional<SectionRecord> Take(const InputRecord& record, bool isKeywordRecord) {
+        const Section section = *m_section;
+        const std::string_view idAndData = record.Columns(5, 45);
+        switch (section) {
+        case Section::Node:
+        case Section::Point:
+            if (IsBlank(idAndData)) return std::nullopt;
+            break;
+        case Section::Block:
+            if (IsBlank(record.Columns(5, 25))) return std::nullopt;
+            break;
+        case Section::Coef:
+            if (IsBlank(record.Columns(10, 40))) return std::nullopt;
+            break;
+        case Section::Disp:
+            return TakeDisplacement(record, isKeywordRecord);
+        case Section::Left:
+        case Section::Right:
+        case Section::Inner:
+            break;
+        }
+        return SectionRecord{section, RecordRole::Entry, record};
+    }
+
+    // A DISP record with an identifier (or the keyword record) starts a series; one without
+    // continues the current series; a blank one is skipped.
+    std::optional<SectionRecord> TakeDisplacement(const InputRecord& record, bool isKeywordRecord) {
+        if (IsBlank(record.Columns(5, 45))) return std::nullopt;
+        const bool starts = isKeywordRecord || !m_seriesOpen || !IsBlank(record.Identifier());
+        m_seriesOpen = true;
+        return SectionRecord{Section::Disp, starts ? RecordRole::SeriesStart : RecordRole::TimeRecord, record};
+    }
+
+    std::optional<Section> m_section;
+    bool m_seriesOpen = false;
+    bool m_ended = false;
+};
+
+InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
+    const int fd = ::open(osPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return LoadResult::Missing;
+    struct stat info {};
+    std::string text;
+    bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (readable) {
+        char buffer[1 << 16];
+        for (;;) {
+            const ssize_t got = ::read(fd, buffer, sizeof buffer);
+            if (got == 0) break;
+            if (got < 0) {
+                readable = false;
+                break;
+            }
+            text.append(buffer, static_cast<std::size_t>(got));
+        }
+    }
+    ::close(fd);
+    if (!readable) return LoadResult::Missing;
+    Parse(text);
+    return m_lineCount == 0 ? LoadResult::Empty : LoadResult::Loaded;
+}
+
+void InputRecords::Parse(std::string_view text) {
+    m_title.assign(kTitleWidth, ' ');
+    m_records.clear();
+    m_lineCount = 0;
+    Classifier classifier;
+    bool titleFound = false;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        ++m_lineCount;
+        const InputRecord record(line);
+        if (!titleFound && record.Key() == "TITLE") {
+            titleFound = true;
+            const std::string_view title = record.Columns(kTitleFirst, kTitleWidth);
+            // Never end the title on half of a double-byte character.
+            m_title = std::string(title.substr(0, platform::Cp932SafeCut(title, kTitleWidth)));
+            m_title.resize(kTitleWidth, ' ');
+        }
+        if (classifier.Ended()) {
+            if (titleFound) break;
+            continue;
+        }
+        if (auto taken = classifier.Classify(record)) m_records.push_back(*taken);
+    }
+}
+
+} // namespace kalipe

@@ -1,0 +1,115 @@
+#include "solver/SolverRun.h"
+
+#include "solver/AnalysisPreparation.h"
+#include "solver/FixedFormat.h"
+#include "solver/InputChecker.h"
+#include "solver/InputDataReader.h"
+#include "solver/InputRecords.h"
+#include "solver/Messages.h"
+#include "solver/ResultWriter.h"
+#include "solver/RunLog.h"
+#include "solver/SlipSurfaceEstimator.h"
+#include "solver/SolverFileNames.h"
+#include "solver/WorkAreaBudget.h"
+
+#include <cstdio>
+#include <string>
+
+namespace kalipe {
+
+namespace {
+
+constexpr std::size_t kNameWidth = 50;
+
+bool WriteFile(const std::string& osPath, const std::string& bytes) {
+    std::FILE* file = std::fopen(osPath.c_str(), "wbe");
+    if (!file) return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+void LogTitle(RunLog& log, const std::string& title) {
+    log.Star();
+    log.Write(" " + Cp932(msg::kTitle) + title + " *****");
+}
+
+} // namespace
+
+void SolverRun::Run(std::string_view cp932Path) noexcept {
+    try {
+        const std::optional<SolverFileNames> names = SolverFileNames::FromPath(cp932Path);
+        if (!names) return;
+        // A result left by an earlier run must never pass for the result of this one.
+        std::remove(names->OsResult().c_str());
+        RunLog log;
+        const bool logOpen = log.Open(names->OsLog());
+        std::string result;
+        Outcome outcome = Outcome::Failed;
+        if (logOpen) {
+            try {
+                InputRecords input;
+                InputSummary summary;
+                switch (input.Load(names->OsInput())) {
+                case InputRecords::LoadResult::Missing: log.Report({msg::kInputMissing}); break;
+                case InputRecords::LoadResult::Empty: log.Report({msg::kInputEmpty}); break;
+                case InputRecords::LoadResult::Loaded:
+                    LogTitle(log, input.Title());
+                    if (InputChecker().Check(input, log, summary)) outcome = Analyse(input, summary, log, result);
+                    break;
+                }
+                if (outcome == Outcome::Succeeded && !WriteFile(names->OsResult(), result)) outcome = Outcome::Failed;
+            } catch (...) {
+                outcome = Outcome::Failed; // out of memory: reported as a run that did not compute
+            }
+        }
+        std::remove(names->OsList().c_str());
+        if (outcome == Outcome::Succeeded) {
+            log.Write(" " + Cp932(msg::kOutputFile) + fmt::PadRight(names->Result(), kNameWidth) + " *****");
+        } else {
+            std::remove(names->OsResult().c_str());
+            log.NotExecuted();
+        }
+    } catch (...) {
+        // Nothing may escape to the caller; whatever was written stays as it is.
+    }
+}
+
+SolverRun::Outcome SolverRun::Analyse(const InputRecords& input, const InputSummary& summary, RunLog& log,
+                                      std::string& result) const {
+    const WorkAreaBudget firstLayout = WorkAreaBudget::FirstLayout(summary.nodeCount, summary.pointCount, summary.blockCount,
+                                                                   summary.seriesCount, summary.longestSeries);
+    if (!firstLayout.Fits()) {
+        WorkAreaBudget::ReportShortage(log, firstLayout.Words());
+        return Outcome::Failed;
+    }
+    InputData data;
+    PreparedModel model;
+    if (!InputDataReader().Read(input, summary, log, data) || !AnalysisPreparation().Prepare(summary, std::move(data), log, model)) {
+        return Outcome::Failed;
+    }
+    const WorkAreaBudget::SystemShape shape = AnalysisPreparation::ShapeOf(model);
+    WorkAreaBudget withSystem = firstLayout;
+    withSystem.AddSystem(shape);
+    if (!withSystem.Fits()) {
+        WorkAreaBudget::ReportShortage(log, withSystem.Words());
+        return Outcome::Failed;
+    }
+    if (model.soil.computeSafetyFactor) {
+        const std::int64_t required = WorkAreaBudget::WithSafetyFactor(
+            firstLayout, withSystem, shape, static_cast<std::int64_t>(model.ground.size()),
+            static_cast<std::int64_t>(model.lines.size()));
+        if (required > WorkAreaBudget::kCapacity) {
+            WorkAreaBudget::ReportShortage(log, required);
+            return Outcome::Failed;
+        }
+    }
+    std::vector<BlockSolution> solution;
+    if (SlipSurfaceEstimator().Estimate(model, solution) != SlipSurfaceEstimator::Result::Solved) {
+        log.Report({msg::kSingularSystem});
+        return Outcome::Failed;
+    }
+    result = ResultWriter::Write(model, solution, summary.title, log);
+    return Outcome::Succeeded;
+}
+
+} // namespace kalipe
