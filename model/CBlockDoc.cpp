@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +32,17 @@ const char8_t* const kLimitNames[4] = {u8"節点", u8"地表線", u8"計測点",
 bool FileExists(const char* path) {
     struct stat info {};
     return ::stat(CFile::OsPath(path).c_str(), &info) == 0;
+}
+
+// Puts a file's (or directory's) data on the disk, so that a rename that follows never
+// leaves a name pointing at data a crash could lose.
+bool SyncToDisk(const std::string& osPath, int flags) {
+    int fd = ::open(osPath.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
 }
 
 } // namespace
@@ -81,7 +94,12 @@ int CBlockDoc::SaveWithBackup(const char* path) {
     CString target(path);
     CString backup = m_strDir + m_strTitle + ".BAK";
     CString temporary = target + ".tmp";
-    int written = analysisWriter_ ? analysisWriter_(*this, temporary) : 0;
+    int written = analysisWriter_ ? analysisWriter_(*this, temporary) : WriteSloFile(temporary);
+    if (written && !SyncToDisk(CFile::OsPath(temporary), O_RDONLY)) {
+        MessageBeep(0);
+        AfxMessageBox(u8"ﾌｧｲﾙ書き込みｴﾗｰです");
+        written = 0;
+    }
     if (!written) {
         ::unlink(CFile::OsPath(temporary).c_str());
         return 0;
@@ -102,6 +120,8 @@ int CBlockDoc::SaveWithBackup(const char* path) {
         }
         return 0;
     }
+    CString directory = m_strDir.IsEmpty() ? CString(".") : m_strDir;
+    SyncToDisk(CFile::OsPath(directory), O_RDONLY | O_DIRECTORY); // the renames themselves
     SetModifiedFlag(false);
     return 1;
 }

@@ -60,11 +60,14 @@ public:
     void ResetModel();
     void DeleteContents();
     void SplitPathName(const char* path, CString& directory, CString& fullPath);
-    // Writes the analysis file to a temporary name beside it, then keeps the previous
-    // file as ".BAK" and puts the new one in its place. A failed write leaves the file
-    // and its ".BAK" as they were. 1 saved, 0 not.
+    // Writes the analysis file to "<path>.tmp" and puts it on the disk, then keeps the
+    // previous file as directory + title + ".BAK" and renames the new one to path. A failed
+    // write leaves the file and its ".BAK" as they were and removes the temporary file;
+    // a backup that cannot be made asks whether to go on. 1 saved (the document is then
+    // unmodified), 0 not (the messages have been shown).
     int SaveWithBackup(const char* path);
-    // The writer SaveWithBackup uses; the analysis file writer by default.
+    // The writer SaveWithBackup uses (1 written, 0 failed after its message); WriteSloFile
+    // when none is set. Tests and later file formats plug in here.
     using AnalysisWriter = std::function<int(CBlockDoc&, const char* path)>;
     void SetAnalysisWriter(AnalysisWriter writer) { analysisWriter_ = std::move(writer); }
     // Model extent over all points in use; width 200 x height 100 and unset extents
@@ -90,6 +93,10 @@ public:
     CNode* FindPointByName(const CString& name, const CMapWordToOb& points) const;
 
     // --- inserting points and lines (CBlockDocInsert.cpp) ---
+    // Each returns 1 when an existing point of the kind was hit (its key), else 0 with the
+    // new point's key, or key -1 when a limit or the user refused; a refusal changes
+    // nothing. A ground point on a line splits it, and is refused when the two pieces
+    // would pass the line limit.
     int InsertGroundPoint(double x, double y, int& key);
     int InsertSitePoint(double x, double y, int& key);
     int InsertBoundaryPoint(double x, double y, int kind, int& key);
@@ -105,6 +112,8 @@ public:
     // points of the removed lines, for the drawn line to pass through.
     int InsertLineWithCrossings(const DPoint& start, const DPoint& end, std::vector<int>& keys, int kind,
                                 int startKey, int endKey, std::vector<int>* covered = nullptr);
+    // Key of the point where a drawn segment crosses a line (an existing near point, or a
+    // new one that splits the line); -1, with nothing changed, at a limit.
     int InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int lineKind, int keyA,
                             int keyB, int startKey, int endKey, int lineKey, int& nextLineKey);
     int AddSegmentPieces(int startKey, int endKey, std::vector<int>& keys, int count, int kind);
@@ -237,6 +246,8 @@ public:
 private:
     CNode* NewPoint(CMapWordToOb& map, int& maxNumber, int kind, double x, double y);
     void StorePoint(CMapWordToOb& map, CNode* point);
+    // True when two more lines fit from nextLineKey on; else the line-limit message.
+    bool HasRoomForSplit(int nextLineKey);
     void SplitLineAt(int lineKey, int pointKey);
     void SwitchOffBoundaryPoint(CNode* old);
     bool IsNearPointOf(const CMapWordToOb& map, double x, double y) const;

@@ -31,8 +31,13 @@ void CBlockDoc::StorePoint(CMapWordToOb& map, CNode* point) {
     largest = std::max(largest, point->number);
 }
 
-// Replaces a line by two through the point; the line stays whole when the two pieces
-// cannot both be made (line limit).
+bool CBlockDoc::HasRoomForSplit(int nextLineKey) {
+    // A split takes the two line keys nextLineKey and nextLineKey + 1.
+    return CheckDataLimit(nextLineKey + 2, m_nLimit[kLineLimit], kLineLimit) != 0;
+}
+
+// Replaces a line by two through the point; the caller has made sure that both pieces
+// fit (HasRoomForSplit).
 void CBlockDoc::SplitLineAt(int lineKey, int pointKey) {
     CLine* line = LineAt(lineKey);
     if (!line) {
@@ -66,10 +71,16 @@ int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
         AfxMessageBox(u8"地表点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return 0;
     }
+    // A point on a line that cannot be split is refused as a whole, so that no point
+    // ever lies on a line that does not end at it.
+    int lineKey = -1;
+    bool onLine = FindNearestLine(m_LineList, x, y, &lineKey, false) < m_dSnap && lineKey >= 0;
+    if (onLine && !HasRoomForSplit(m_nLineCount)) {
+        return 0;
+    }
     CNode* point = NewPoint(m_mapNode, m_nMaxNode, CNode::kGround, x, y);
     key = point->number - 1;
-    int lineKey = -1;
-    if (FindNearestLine(m_LineList, x, y, &lineKey, false) < m_dSnap && lineKey >= 0) {
+    if (onLine) {
         SplitLineAt(lineKey, key);
     }
     return 0;
@@ -241,11 +252,11 @@ int CBlockDoc::InsertCrossingPoint(const DPoint& crossing, const DPoint& segment
         }
         return key;
     }
-    if (!CheckDataLimit(m_mapNode.GetCount() + 1, m_nLimit[kPointLimit], kPointLimit)) {
-        return -1;
-    }
+    // Both limits are checked before anything changes: a half-split line would leave the
+    // crossed line and one of its pieces on top of each other.
     CLine* crossed = LineAt(lineKey);
-    if (!crossed) {
+    if (!crossed || !CheckDataLimit(m_mapNode.GetCount() + 1, m_nLimit[kPointLimit], kPointLimit) ||
+        !HasRoomForSplit(nextLineKey)) {
         return -1;
     }
     CNode* point = NewPoint(m_mapNode, m_nMaxNode, CNode::kGround, crossing.x, crossing.y);

@@ -91,8 +91,9 @@ int CDispData::EvaluateVector(int vectorMode) {
     endY = baseY + col2[static_cast<std::size_t>(last)];
     if (vectorMode == kLeastSquares && UsableCount() >= 2) {
         if (sxx == 0.0) {
+            // Every used reading moved straight up or down: the regression is vertical.
             slope = kUnsetDouble;
-            vectorKind = kHorizontal;
+            vectorKind = kVertical;
         } else {
             slope = sxy / sxx;
             vectorKind = kSloped;
@@ -209,9 +210,14 @@ void CDispData::PlotVector(CTextFile& file, double drawingScale, const DPoint& s
 }
 
 void CDispData::WriteExclusions(CTextFile& file, const std::vector<ReadingDate>& dates) const {
+    // Only readings with a date can be named in the file; the count must match the lines
+    // written, or the reader would take the following records for exclusions.
+    auto listed = [&](int i) {
+        return !readingUsed[static_cast<std::size_t>(i)] && static_cast<std::size_t>(i) < dates.size();
+    };
     int excluded = 0;
     for (int i = 0; i < count; ++i) {
-        excluded += readingUsed[static_cast<std::size_t>(i)] ? 0 : 1;
+        excluded += listed(i) ? 1 : 0;
     }
     char header[32];
     char* pos = WriteIntField(header, number);
@@ -221,7 +227,7 @@ void CDispData::WriteExclusions(CTextFile& file, const std::vector<ReadingDate>&
     WriteDoubleField(pos, beta, "%10.4lf");
     file.WriteLine(CString(header) + name);
     for (int i = 0; i < count; ++i) {
-        if (!readingUsed[static_cast<std::size_t>(i)] && static_cast<std::size_t>(i) < dates.size()) {
+        if (listed(i)) {
             file.WriteLine(CString(' ', 10) + ReadingDateKey(dates[static_cast<std::size_t>(i)]));
         }
     }

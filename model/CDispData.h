@@ -27,7 +27,8 @@ public:
     // and a block without any usable reading switches the point off. Returns 1.
     int ParseRecord(const MeasurementBlock& block);
 
-    // Computes endX, endY, vectorKind and slope; 0 when no reading is usable.
+    // Computes endX, endY, vectorKind and slope; 0 when no reading is usable. A least-
+    // squares fit over readings whose dx are all zero is vertical (slope unset).
     int EvaluateVector(int vectorMode);
     // The vector as drawn, in model coordinates scaled by vectorScale: the base first.
     // Empty when no reading is usable or the least-squares foot cannot be found.
@@ -36,7 +37,8 @@ public:
     void PlotVector(CTextFile& file, double drawingScale, const DPoint& sheetOffset, const DPoint& modelOrigin,
                     double vectorScale, int vectorMode) const;
 
-    // The EXCPT group of the analysis file: header line, then one line per excluded reading.
+    // The EXCPT group of the analysis file: header line, then one line per excluded reading
+    // that has a reading date (the header counts those lines).
     void WriteExclusions(CTextFile& file, const std::vector<ReadingDate>& dates) const;
     // Reads an EXCPT group whose header line is given; the excluded readings' lines follow in the file.
     void ParseExclusions(const char* header, CTextFile& file, const std::vector<ReadingDate>& dates);

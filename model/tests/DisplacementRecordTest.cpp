@@ -88,6 +88,18 @@ TEST(DispRecord, LeastSquaresSlopeThroughTheOrigin) {
     EXPECT_NEAR(line[1].y - 20, -1.4 * footX, 1e-9);
 }
 
+TEST(DispRecord, LeastSquaresOverPurelyVerticalReadingsIsVertical) {
+    CDispData disp = Parsed({{0.001, -1000, U, U}, {0.001, -3000, U, U}});
+    disp.col1 = {0.0, 0.0}; // dx of exactly zero in every reading
+    ASSERT_EQ(disp.EvaluateVector(CDispData::kLeastSquares), 1);
+    EXPECT_EQ(disp.vectorKind, CDispData::kVertical);
+    EXPECT_TRUE(IsUnsetDouble(disp.slope));
+    // Drawn straight down to the farthest reading, not flattened onto the x axis.
+    std::vector<DPoint> line = disp.VectorPolyline(CDispData::kLeastSquares, 1.0);
+    ASSERT_EQ(line.size(), 2u);
+    EXPECT_EQ(line[1], (DPoint{10, 17}));
+}
+
 TEST(DispRecord, PolylinesOfEachMode) {
     CDispData disp = Parsed({{1000, -1000, U, U}, {0, 0, U, U}, {2000, -3000, U, U}});
     disp.EvaluateVector(CDispData::kJoined);
@@ -121,6 +133,15 @@ TEST_F(DispFileTest, ExclusionsRoundTrip) {
     back.ParseExclusions(header, file, dates);
     EXPECT_EQ(back.readingUsed, (std::vector<int>{0, 1, 0}));
     EXPECT_EQ(back.inUse, 1);
+}
+
+TEST_F(DispFileTest, AnExcludedReadingWithoutADateIsNotCountedInTheHeader) {
+    std::vector<ReadingDate> dates = {{2006, 4, 1, 8, 0}};
+    CDispData disp = Parsed({{1, 1, U, U}, {2, 2, U, U}});
+    disp.readingUsed = {0, 0};
+    std::string bytes = WriteWith([&](CTextFile& file) { disp.WriteExclusions(file, dates); });
+    EXPECT_EQ(bytes, "    3    1    1         1.0000No.K1\r\n"
+                     "          200604010800\r\n");
 }
 
 TEST_F(DispFileTest, SolverRecordWritesUsedReadingsInMetres) {

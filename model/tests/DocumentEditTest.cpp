@@ -24,19 +24,6 @@ TEST_F(DocumentTest, NearbyGroundPointIsReusedFartherOneIsNew) {
     EXPECT_EQ(static_cast<CNode*>(doc_.m_mapNode[1])->state, CNode::kMarked);
 }
 
-TEST_F(DocumentTest, GroundPointLimitAllowsTheLimitItselfAndChangesNothingBeyond) {
-    doc_.m_nLimit[torvan::CBlockDoc::kPointLimit] = 5;
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(Ground(i, 0), i);
-    }
-    EXPECT_EQ(Ground(10, 0), -1);
-    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"節点ﾃﾞｰﾀの個数が制限を越えています"));
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 5);
-    EXPECT_EQ(doc_.m_nNextKey, 5);
-    EXPECT_EQ(doc_.m_nLimit[torvan::CBlockDoc::kSiteLimit], 1000); // the built-in limits
-    EXPECT_EQ(doc_.m_nLimit[torvan::CBlockDoc::kBoundLimit], 100);
-}
-
 TEST_F(DocumentTest, APointOnOrBesideALineSplitsIt) {
     doc_.ImportPointRun({{0, 0}, {10, 0}});
     ASSERT_EQ(Lines(), (LinePairs{{1, 2}}));

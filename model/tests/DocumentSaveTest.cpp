@@ -1,16 +1,20 @@
 #include "DocumentTestSupport.h"
 
 #include "common/records/TextFile.h"
+#include "model/CVerrant.h"
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <grp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using torvan::CBlockDoc;
+using torvan::CNode;
 
 namespace {
 
@@ -118,4 +122,93 @@ TEST_F(DocumentSaveTest, ABackupThatCannotBeMadeAsksWhetherToGoOn) {
     sink_.QueueAnswer(IDYES);
     Save("two");
     EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
+}
+
+// Saves in a child process with the directory made read-only. Root writes through
+// permission bits, so there the child first becomes the unprivileged user "nobody".
+TEST_F(DocumentSaveTest, AReadOnlyDirectoryLeavesTheFileAndItsBakAsTheyWere) {
+    Save("one");
+    Save("two");
+    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                              fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const gid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            _exit(2);
+        }
+        platform::RecordingSink sink;
+        torvan::CBlockDoc doc;
+        doc.SetAnalysisWriter(LinesWriter("three", 1));
+        _exit(doc.SaveWithBackup(path_.c_str()) == 0 && sink.MessageCount() == 1 ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    fs::permissions(dir_, fs::perms::owner_all);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == 2) {
+        GTEST_SKIP() << "running as root without the right to become another user: permission bits cannot "
+                        "stop the write here (the other failing-write tests still run)";
+    }
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
+    EXPECT_EQ(Slurp(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_FALSE(fs::exists(dir_ / "a.slo.tmp"));
+}
+
+// A document filled and edited through its operations and saved with the analysis file
+// writer (no writer plugged in) equals the expected file byte for byte; the next save
+// keeps exactly that file as ".BAK".
+TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
+    doc_.m_strAnalysisTitle = CString(u8"編集した断面");
+    doc_.m_strSectionFile = "edited.sec";
+    doc_.m_strDispFile = "edited.dis";
+    doc_.m_nMethod = CBlockDoc::kPolynomial;
+    doc_.m_dGamma = 18.0;
+    doc_.m_dCohesion = 10.0;
+    doc_.m_dPhi = 25.0;
+    doc_.m_dVectorScale = 200.0;
+    doc_.ImportPointRun({{0, 20}, {20, 20}, {40, 10}, {60, 0}, {80, 0}});
+    doc_.InsertPoint(10, 20, CNode::kLeftBoundary);  // B-1
+    doc_.InsertPoint(70, 0, CNode::kRightBoundary);  // B-2
+    doc_.InsertPoint(40, 0, CNode::kInnerBoundary);  // B-3
+    ASSERT_EQ(doc_.m_mapBound.GetCount(), 3);
+    double width = 0;
+    double height = 0;
+    doc_.GetModelExtent(width, height);
+    const double xs[2] = {30.0, 50.0};
+    const double betas[2] = {1.0, 0.5};
+    doc_.MakeVerticalBlockLines(xs, betas, 2);
+    const std::vector<std::vector<DPoint>> slipLines = {{{10, 20}, {40, 0}, {70, 0}}, {{40, 0}, {55, -5}, {70, 0}}};
+    for (const std::vector<DPoint>& points : slipLines) {
+        auto* line = new torvan::CVerrant;
+        for (const DPoint& p : points) {
+            line->x.push_back(p.x);
+            line->y.push_back(p.y);
+        }
+        line->pointCount = 3;
+        for (int i = 0; i < 3; ++i) {
+            line->boundary[i] = static_cast<CNode*>(doc_.m_mapBound[static_cast<WORD>(i)]);
+        }
+        doc_.AddSlipLine(line);
+    }
+    doc_.ResetMarks();
+    // Edits: a new left boundary point switches B-1 off (a slip line keeps it), the
+    // second slip line is selected and deleted, a ground point goes.
+    doc_.InsertPoint(12, 20, CNode::kLeftBoundary);  // B-4
+    doc_.SelectSlipLinesInRect(30, -10, 80, 20);
+    static_cast<CNode*>(doc_.m_mapNode[2])->state = CNode::kSelected;
+    doc_.DeleteSelection();
+    ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 1);
+    ASSERT_EQ(doc_.m_mapBound.GetCount(), 4);
+    ASSERT_EQ(doc_.m_LineList.GetCount(), 3);
+
+    ASSERT_EQ(doc_.SaveWithBackup(path_.c_str()), 1);
+    std::string expected = Slurp(fs::path(VERRANT_TEST_DATA_DIR) / "edited_expected.slo");
+    EXPECT_EQ(Slurp(dir_ / "a.slo"), expected);
+    doc_.m_dPhi = 30.0;
+    ASSERT_EQ(doc_.SaveWithBackup(path_.c_str()), 1);
+    EXPECT_EQ(Slurp(dir_ / "a.BAK"), expected);
+    EXPECT_NE(Slurp(dir_ / "a.slo"), expected);
 }
