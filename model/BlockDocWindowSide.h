@@ -27,6 +27,11 @@ public:
     virtual void UpdateSlipLineItem(int key, CVerrant* line) = 0;
     // Captions of the document's child frames after its path changed.
     virtual void SetFrameCaptions(const CString& path) = 0;
+    // The program's file prompt for saving under a new name; false when cancelled.
+    virtual bool PromptSavePath(CString& path) = 0;
+    // A save or save-as command saved the document under path: from now on the name the
+    // program reports to the control program.
+    virtual void ReportSavedFile(const CString& path) = 0;
     // The reference file choice when the command line names another file than the
     // analysis file: 0 takes the command line's name ("基本ﾒﾆｭｰの参照ﾌｧｲﾙ", preselected),
     // 1 the analysis file's ("解析ﾌｧｲﾙの定義ﾌｧｲﾙ").

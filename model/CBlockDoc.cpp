@@ -28,6 +28,7 @@ using platform::kUnsetInt;
 namespace {
 
 const char8_t* const kLimitNames[4] = {u8"節点", u8"地表線", u8"計測点", u8"境界点"};
+const UINT kSaveModifiedHelpId = 61699;
 
 bool FileExists(const char* path) {
     struct stat info {};
@@ -124,6 +125,87 @@ int CBlockDoc::SaveWithBackup(const char* path) {
     SyncToDisk(CFile::OsPath(directory), O_RDONLY | O_DIRECTORY); // the renames themselves
     SetModifiedFlag(false);
     return 1;
+}
+
+int CBlockDoc::OnOpenDocument(const char* path) {
+    DeleteContents();
+    SplitPathName(path, m_strDir, m_strPath);
+    if (::access(CFile::OsPath(path).c_str(), R_OK | W_OK) != 0) {
+        CString message;
+        message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
+        AfxMessageBox(message);
+        return 0;
+    }
+    int changed = 0;
+    if (!ReadSloFile(path, changed)) {
+        return 0;
+    }
+    SetModifiedFlag(changed != 0);
+    return 1;
+}
+
+int CBlockDoc::DoSave(const char* path, CString& savedPath) {
+    savedPath = path ? path : "";
+    if (savedPath.IsEmpty() && !(m_pWindowSide && m_pWindowSide->PromptSavePath(savedPath))) {
+        return 0;
+    }
+    return SaveWithBackup(savedPath);
+}
+
+int CBlockDoc::OnFileSave() {
+    if (!m_strPath.IsEmpty()) {
+        CString question;
+        question.Format(u8"%s\n更新してもよろしいですか？", m_strPath.GetString());
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            return 0;
+        }
+    }
+    CString saved;
+    if (!DoSave(m_strPath, saved)) {
+        return 0;
+    }
+    UpdatePathAndTitles(saved);
+    if (m_pWindowSide) {
+        m_pWindowSide->ReportSavedFile(saved);
+    }
+    return 1;
+}
+
+int CBlockDoc::OnFileSaveAs() {
+    CString saved;
+    if (!DoSave(nullptr, saved)) {
+        return 0;
+    }
+    UpdatePathAndTitles(saved);
+    if (m_pWindowSide) {
+        m_pWindowSide->ReportSavedFile(saved);
+    }
+    return 1;
+}
+
+int CBlockDoc::SaveModified() {
+    if (!IsModified()) {
+        return 1;
+    }
+    CString name = !m_strPath.IsEmpty() ? m_strPath : (!m_strTitle.IsEmpty() ? m_strTitle : CString(u8"無題"));
+    CString question;
+    question.Format(u8"%s に行った変更を保存しますか?", name.GetString());
+    int answer = AfxMessageBox(question, MB_YESNOCANCEL, kSaveModifiedHelpId);
+    if (answer == IDCANCEL) {
+        return 0;
+    }
+    CString saved;
+    return answer == IDNO || DoSave(m_strPath, saved) ? 1 : 0;
+}
+
+void CBlockDoc::UpdatePathAndTitles(const CString& path) {
+    if (path == m_strPath) {
+        return;
+    }
+    m_strPath = path;
+    if (m_pWindowSide) {
+        m_pWindowSide->SetFrameCaptions(path);
+    }
 }
 
 void CBlockDoc::GetModelExtent(double& width, double& height) {

@@ -60,6 +60,24 @@ public:
     void ResetModel();
     void DeleteContents();
     void SplitPathName(const char* path, CString& directory, CString& fullPath);
+    // Opens an analysis file with the files it names: 1 opened (modified when the reader
+    // says so), 0 after "%s\nﾌｧｲﾙが見つかりません" for a file that cannot be read and
+    // written, or after the reader's messages. The document is emptied first.
+    int OnOpenDocument(const char* path);
+    // Saves under path, or under a name from the window side's prompt when path is null
+    // or empty; savedPath receives the name. 1 saved.
+    int DoSave(const char* path, CString& savedPath);
+    // The save command: asks "%s\n更新してもよろしいですか？" when the document has a path
+    // (No does nothing), saves, takes the new path and reports the file. 1 saved.
+    int OnFileSave();
+    // The save-as command: always prompts for the name. 1 saved.
+    int OnFileSaveAs();
+    // Before closing: 1 to go on (unmodified, saved, or the user's No), 0 to keep the
+    // document open (Cancel, or a failed save).
+    int SaveModified();
+    // Stores a path that differs from m_strPath (exact comparison: Linux names keep
+    // their case) and sets the frame captions.
+    void UpdatePathAndTitles(const CString& path);
     // Writes the analysis file to "<path>.tmp" and puts it on the disk, then keeps the
     // previous file as directory + title + ".BAK" and renames the new one to path. A failed
     // write leaves the file and its ".BAK" as they were and removes the temporary file;

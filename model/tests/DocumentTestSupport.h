@@ -19,7 +19,13 @@ public:
     bool IsTreeDialogOpen() const override { return treeOpen; }
     void DeleteTreeItem(int key, int branch) override { treeCalls.push_back("delete " + std::to_string(key) + "/" + std::to_string(branch)); }
     void UpdateTreeItem(int key, torvan::CNode*) override { treeCalls.push_back("update " + std::to_string(key)); }
-    void SetFrameCaptions(const CString&) override {}
+    void SetFrameCaptions(const CString& path) override { captions.push_back(path.GetString()); }
+    bool PromptSavePath(CString& path) override {
+        ++prompts;
+        path = promptAnswer.c_str();
+        return !promptAnswer.empty();
+    }
+    void ReportSavedFile(const CString& path) override { reported = path.GetString(); }
     void UpdateSlipLineItem(int key, torvan::CVerrant*) override { treeCalls.push_back("slip " + std::to_string(key)); }
     int ChooseReferenceFile(const CString&, const CString&, const CString&) override {
         ++referenceQuestions;
@@ -31,6 +37,10 @@ public:
     bool treeOpen = false;
     std::vector<int> edited;
     std::vector<std::string> treeCalls;
+    std::vector<std::string> captions;
+    int prompts = 0;
+    std::string promptAnswer; // empty: the prompt is cancelled
+    std::string reported;
     int referenceChoice = 0;
     int referenceQuestions = 0;
 };

@@ -1,0 +1,113 @@
+// Opening an analysis file, the save and save-as commands and the question to save.
+
+#include "DocumentTestSupport.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using platform::Utf8;
+
+class DocumentLifeCycleTest : public DocumentTest {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("doc_life_" + std::to_string(::getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
+            fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
+        }
+        path_ = (dir_ / "new.slo").string();
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    static std::string Slurp(const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+    fs::path dir_;
+    std::string path_;
+};
+
+TEST_F(DocumentLifeCycleTest, OpeningTakesThePathAndTheFilesItNames) {
+    std::string sample = (dir_ / "sample.slo").string();
+    ASSERT_EQ(doc_.OnOpenDocument(sample.c_str()), 1) << sink_.LastMessageUtf8();
+    EXPECT_EQ(doc_.m_strPath, sample.c_str());
+    EXPECT_EQ(doc_.m_strTitle, "sample");
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 45);
+    // Opening a missing file empties the document and says so.
+    std::string missing = (dir_ / "missing.slo").string();
+    EXPECT_EQ(doc_.OnOpenDocument(missing.c_str()), 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), missing + Utf8(u8"\nﾌｧｲﾙが見つかりません"));
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
+}
+
+TEST_F(DocumentLifeCycleTest, TheSaveCommandAsksOnlyForADocumentWithAPath) {
+    side_.promptAnswer = path_;
+    doc_.SetModifiedFlag();
+    ASSERT_EQ(doc_.OnFileSave(), 1);
+    EXPECT_EQ(sink_.MessageCount(), 0); // no path yet: no question, the prompt instead
+    EXPECT_EQ(side_.prompts, 1);
+    EXPECT_EQ(doc_.m_strPath, path_.c_str());
+    EXPECT_EQ(side_.captions, std::vector<std::string>{path_});
+    EXPECT_EQ(side_.reported, path_);
+    EXPECT_FALSE(doc_.IsModified());
+    std::string first = Slurp(path_);
+
+    doc_.m_dPhi = 30.0;
+    sink_.QueueAnswer(IDNO);
+    EXPECT_EQ(doc_.OnFileSave(), 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), path_ + Utf8(u8"\n更新してもよろしいですか？"));
+    EXPECT_EQ(Slurp(path_), first);
+    sink_.QueueAnswer(IDYES);
+    ASSERT_EQ(doc_.OnFileSave(), 1);
+    EXPECT_EQ(side_.prompts, 1); // the known path is used
+    EXPECT_EQ(Slurp(dir_ / "new.BAK"), first);
+    EXPECT_EQ(side_.captions.size(), 1u); // same path: captions unchanged
+}
+
+TEST_F(DocumentLifeCycleTest, SaveAsPromptsEveryTime) {
+    EXPECT_EQ(doc_.OnFileSaveAs(), 0); // the prompt is cancelled
+    EXPECT_FALSE(fs::exists(path_));
+    EXPECT_TRUE(side_.reported.empty());
+    side_.promptAnswer = path_;
+    ASSERT_EQ(doc_.OnFileSaveAs(), 1);
+    std::string other = (dir_ / "other.slo").string();
+    side_.promptAnswer = other;
+    ASSERT_EQ(doc_.OnFileSaveAs(), 1);
+    EXPECT_EQ(side_.prompts, 3);
+    EXPECT_EQ(doc_.m_strPath, other.c_str());
+    EXPECT_EQ(doc_.m_strTitle, "other");
+    EXPECT_EQ(side_.captions, (std::vector<std::string>{path_, other}));
+    EXPECT_EQ(side_.reported, other);
+}
+
+TEST_F(DocumentLifeCycleTest, TheQuestionToSave) {
+    EXPECT_EQ(doc_.SaveModified(), 1); // unmodified: nothing asked
+    EXPECT_EQ(sink_.MessageCount(), 0);
+    doc_.SetModifiedFlag();
+    sink_.QueueAnswer(IDCANCEL);
+    EXPECT_EQ(doc_.SaveModified(), 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"無題 に行った変更を保存しますか?"));
+    sink_.QueueAnswer(IDNO);
+    EXPECT_EQ(doc_.SaveModified(), 1);
+    EXPECT_EQ(side_.prompts, 0);
+    sink_.QueueAnswer(IDYES); // no path: the prompt is cancelled, the document stays open
+    EXPECT_EQ(doc_.SaveModified(), 0);
+    side_.promptAnswer = path_;
+    sink_.QueueAnswer(IDYES);
+    EXPECT_EQ(doc_.SaveModified(), 1);
+    EXPECT_TRUE(fs::exists(path_));
+    EXPECT_FALSE(doc_.IsModified());
+    EXPECT_TRUE(side_.reported.empty()); // only the save commands report the file
+    // With a path the question names it.
+    doc_.m_strPath = path_.c_str();
+    doc_.SetModifiedFlag();
+    sink_.QueueAnswer(IDNO);
+    doc_.SaveModified();
+    EXPECT_EQ(sink_.LastMessageUtf8(), path_ + Utf8(u8" に行った変更を保存しますか?"));
+}
