@@ -326,9 +326,11 @@ double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y,
     return best;
 }
 
-DPoint CBlockDoc::GetNodeXY(int key) const {
+DPoint CBlockDoc::GetNodeXY(int key) const { return GetPointXY(key, m_mapNode); }
+
+DPoint CBlockDoc::GetPointXY(int key, const CMapWordToOb& points) const {
     CObject* object = nullptr;
-    if (key >= 0 && key <= 0xFFFF && m_mapNode.Lookup(static_cast<WORD>(key), object)) {
+    if (key >= 0 && key <= 0xFFFF && points.Lookup(static_cast<WORD>(key), object)) {
         const CNode* point = static_cast<const CNode*>(object);
         return DPoint{point->x, point->y};
     }

@@ -104,6 +104,8 @@ public:
     // Coordinates of a ground-surface point by key; a missing point gives
     // (minimum x - 10, minimum y - 10) of the model extent.
     DPoint GetNodeXY(int key) const;
+    // The same for a point of any map.
+    DPoint GetPointXY(int key, const CMapWordToOb& points) const;
     CNode* FindBoundaryPoint(int kind) const;
     void UpdateMaxNumbers(int kind);
     int UpdateMaxSlipPointCount() const;
@@ -203,6 +205,10 @@ public:
     void SelectLinesInRect(double minX, double minY, double maxX, double maxY);
     void SelectSlipLinesInRect(double minX, double minY, double maxX, double maxY);
     void SelectUnusedGroundPoints();
+    // Appends to the selection list each line (not yet in it) whose two end points are
+    // selected, and gives those points the temporary mark 3 (a point already marked 3
+    // counts as selected). The number of lines appended.
+    int SelectLinesOfSelectedPoints(CObList& selection);
     void SetAllPointStates(CMapWordToOb& points, int state);
     void SetAllLineStatus(int status);
     // Removes the selected points of the map (or all kinds with null), the selected

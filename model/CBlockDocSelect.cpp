@@ -75,6 +75,29 @@ void CBlockDoc::SelectUnusedGroundPoints() {
     }
 }
 
+int CBlockDoc::SelectLinesOfSelectedPoints(CObList& selection) {
+    auto selected = [this](int key) {
+        CObject* object = nullptr;
+        if (key < 0 || key > 0xFFFF || !m_mapNode.Lookup(static_cast<WORD>(key), object)) {
+            return static_cast<CNode*>(nullptr);
+        }
+        CNode* point = static_cast<CNode*>(object);
+        return point->state == CNode::kSelected || point->state == CNode::kSelectedMarked ? point : nullptr;
+    };
+    int added = 0;
+    for (auto& [key, line] : Entries<CLine>(m_LineList)) {
+        CNode* first = selected(line->node1);
+        CNode* second = selected(line->node2);
+        if (!first || !second || selection.Find(line)) {
+            continue;
+        }
+        selection.AddTail(line);
+        first->state = second->state = CNode::kSelectedMarked;
+        ++added;
+    }
+    return added;
+}
+
 void CBlockDoc::SetAllPointStates(CMapWordToOb& points, int state) {
     for (auto& [key, point] : Entries<CNode>(points)) {
         point->state = state;

@@ -116,6 +116,49 @@ TEST_F(DocumentTest, ADrawnLineOverALineThatLiesOnItTakesItsPlaceThroughItsPoint
     EXPECT_EQ(Lines(), (LinePairs{{3, 1}, {1, 2}, {2, 4}}));
 }
 
+struct CoveredLineCase {
+    const char* name;
+    std::vector<DPoint> existing;
+    std::vector<DPoint> drawn;
+    LinePairs expected; // point numbers: the existing run first, then the drawn one
+};
+
+class CoveredLineTest : public DocumentTest, public ::testing::WithParamInterface<CoveredLineCase> {};
+
+// A drawn line over lines that lie on it runs through every point of theirs, in order
+// from its start, in any direction: no point falls off the ground line, none is doubled.
+TEST_P(CoveredLineTest, TheDrawnLineRunsThroughEveryCoveredPoint) {
+    const CoveredLineCase& c = GetParam();
+    doc_.ImportPointRun(c.existing);
+    doc_.ImportPointRun(c.drawn);
+    EXPECT_EQ(Lines(), c.expected);
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), static_cast<int>(c.existing.size() + c.drawn.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Directions, CoveredLineTest,
+    ::testing::Values(CoveredLineCase{"RightToLeft", {{3, 0}, {6, 0}}, {{10, 0}, {0, 0}}, {{3, 2}, {2, 1}, {1, 4}}},
+                      CoveredLineCase{"Downward", {{0, 3}, {0, 6}}, {{0, 10}, {0, 0}}, {{3, 2}, {2, 1}, {1, 4}}},
+                      CoveredLineCase{"DiagonalDown", {{3, 3}, {6, 6}}, {{10, 10}, {0, 0}}, {{3, 2}, {2, 1}, {1, 4}}},
+                      CoveredLineCase{"AChainRightToLeft",
+                                      {{2, 0}, {4, 0}, {6, 0}, {8, 0}},
+                                      {{10, 0}, {0, 0}},
+                                      {{5, 4}, {4, 3}, {3, 2}, {2, 1}, {1, 6}}},
+                      // The drawn start splits the line; the piece outside the drawn line stays.
+                      CoveredLineCase{"PartlyOutside", {{-2, 0}, {5, 0}}, {{0, 0}, {10, 0}}, {{1, 3}, {3, 2}, {2, 4}}},
+                      CoveredLineCase{"ContainingTheDrawnLine",
+                                      {{-5, 0}, {15, 0}},
+                                      {{0, 0}, {10, 0}},
+                                      {{1, 3}, {4, 2}, {3, 4}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DocumentTest, DrawingTheSameLineAgainKeepsOneLine) {
+    doc_.ImportPointRun({{0, 0}, {10, 0}});
+    doc_.ImportPointRun({{10, 0}, {0, 0}});
+    EXPECT_EQ(Lines(), (LinePairs{{2, 1}}));
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 2);
+}
+
 TEST_F(DocumentTest, RenumberingClosesKeyGaps) {
     for (int i = 0; i < 7; ++i) {
         Ground(i, i * i);
