@@ -30,7 +30,7 @@ TEST_F(DocumentTest, APointOnOrBesideALineSplitsIt) {
     Ground(5, 0.05); // squared distance 0.0025 < 0.01: on the line
     EXPECT_EQ(Lines(), (LinePairs{{1, 3}, {3, 2}}));
     EXPECT_EQ(doc_.m_nLineCount, 3); // key 0 stays unused until renumbering
-    Ground(2, 0.2); // 0.04 >= 0.01: beside it
+    Ground(2, 0.2);                  // 0.04 >= 0.01: beside it
     EXPECT_EQ(Lines().size(), 2u);
 }
 
@@ -137,19 +137,18 @@ TEST_P(CoveredLineTest, TheDrawnLineRunsThroughEveryCoveredPoint) {
 
 INSTANTIATE_TEST_SUITE_P(
     Directions, CoveredLineTest,
-    ::testing::Values(CoveredLineCase{"RightToLeft", {{3, 0}, {6, 0}}, {{10, 0}, {0, 0}}, {{3, 2}, {2, 1}, {1, 4}}},
-                      CoveredLineCase{"Downward", {{0, 3}, {0, 6}}, {{0, 10}, {0, 0}}, {{3, 2}, {2, 1}, {1, 4}}},
-                      CoveredLineCase{"DiagonalDown", {{3, 3}, {6, 6}}, {{10, 10}, {0, 0}}, {{3, 2}, {2, 1}, {1, 4}}},
-                      CoveredLineCase{"AChainRightToLeft",
-                                      {{2, 0}, {4, 0}, {6, 0}, {8, 0}},
-                                      {{10, 0}, {0, 0}},
-                                      {{5, 4}, {4, 3}, {3, 2}, {2, 1}, {1, 6}}},
-                      // The drawn start splits the line; the piece outside the drawn line stays.
-                      CoveredLineCase{"PartlyOutside", {{-2, 0}, {5, 0}}, {{0, 0}, {10, 0}}, {{1, 3}, {3, 2}, {2, 4}}},
-                      CoveredLineCase{"ContainingTheDrawnLine",
-                                      {{-5, 0}, {15, 0}},
-                                      {{0, 0}, {10, 0}},
-                                      {{1, 3}, {4, 2}, {3, 4}}}),
+    ::testing::Values(
+        CoveredLineCase{"RightToLeft", {{3, 0}, {6, 0}}, {{10, 0}, {0, 0}}, {{3, 2}, {2, 1}, {1, 4}}},
+        CoveredLineCase{"Downward", {{0, 3}, {0, 6}}, {{0, 10}, {0, 0}}, {{3, 2}, {2, 1}, {1, 4}}},
+        CoveredLineCase{"DiagonalDown", {{3, 3}, {6, 6}}, {{10, 10}, {0, 0}}, {{3, 2}, {2, 1}, {1, 4}}},
+        CoveredLineCase{"AChainRightToLeft",
+                        {{2, 0}, {4, 0}, {6, 0}, {8, 0}},
+                        {{10, 0}, {0, 0}},
+                        {{5, 4}, {4, 3}, {3, 2}, {2, 1}, {1, 6}}},
+        // The drawn start splits the line; the piece outside the drawn line stays.
+        CoveredLineCase{"PartlyOutside", {{-2, 0}, {5, 0}}, {{0, 0}, {10, 0}}, {{1, 3}, {3, 2}, {2, 4}}},
+        CoveredLineCase{
+            "ContainingTheDrawnLine", {{-5, 0}, {15, 0}}, {{0, 0}, {10, 0}}, {{1, 3}, {4, 2}, {3, 4}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentTest, DrawingTheSameLineAgainKeepsOneLine) {

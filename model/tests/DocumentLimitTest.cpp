@@ -22,8 +22,13 @@ struct ModelCounts {
 class DocumentLimitTest : public DocumentTest {
 protected:
     ModelCounts Counts() const {
-        return {doc_.m_mapNode.GetCount(), doc_.m_mapSite.GetCount(), doc_.m_mapBound.GetCount(),
-                doc_.m_mapAllPoints.GetCount(), doc_.m_LineList.GetCount(), doc_.m_nLineCount, doc_.m_nNextKey};
+        return {doc_.m_mapNode.GetCount(),
+                doc_.m_mapSite.GetCount(),
+                doc_.m_mapBound.GetCount(),
+                doc_.m_mapAllPoints.GetCount(),
+                doc_.m_LineList.GetCount(),
+                doc_.m_nLineCount,
+                doc_.m_nNextKey};
     }
     // A boundary point as the analysis file brings it: switched off, kept for a slip line.
     void StoreHiddenBoundaryPoint(int number) {
@@ -54,26 +59,30 @@ TEST_P(PointLimitTest, TheLimitItselfIsAllowedOneMoreChangesNothing) {
     const PointLimitCase& c = GetParam();
     for (int i = 0; i < c.limit; ++i) {
         int key = -1;
-        int hit = c.kind == CNode::kGround ? doc_.InsertGroundPoint(i, 0, key) : doc_.InsertSitePoint(i, 0, key);
+        int hit =
+            c.kind == CNode::kGround ? doc_.InsertGroundPoint(i, 0, key) : doc_.InsertSitePoint(i, 0, key);
         ASSERT_EQ(hit, 0);
         ASSERT_EQ(key, i);
     }
     EXPECT_EQ(sink_.MessageCount(), 0);
     ModelCounts before = Counts();
     int key = 0;
-    int hit = c.kind == CNode::kGround ? doc_.InsertGroundPoint(-5, 0, key) : doc_.InsertSitePoint(-5, 0, key);
+    int hit =
+        c.kind == CNode::kGround ? doc_.InsertGroundPoint(-5, 0, key) : doc_.InsertSitePoint(-5, 0, key);
     EXPECT_EQ(hit, 0);
     EXPECT_EQ(key, -1);
     ExpectLimitMessage(c.kindName);
     EXPECT_EQ(Counts(), before);
     // A position on an existing point still selects it.
-    EXPECT_EQ(c.kind == CNode::kGround ? doc_.InsertGroundPoint(7, 0, key) : doc_.InsertSitePoint(7, 0, key), 1);
+    EXPECT_EQ(c.kind == CNode::kGround ? doc_.InsertGroundPoint(7, 0, key) : doc_.InsertSitePoint(7, 0, key),
+              1);
     EXPECT_EQ(key, 7);
 }
 
 INSTANTIATE_TEST_SUITE_P(BuiltIn, PointLimitTest,
                          ::testing::Values(PointLimitCase{"Ground", CNode::kGround, 2000, u8"節点"},
-                                           PointLimitCase{"Measurement", CNode::kMeasurement, 1000, u8"計測点"}),
+                                           PointLimitCase{"Measurement", CNode::kMeasurement, 1000,
+                                                          u8"計測点"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DocumentLimitTest, BoundaryPointsStopAtOneHundred) {
@@ -128,7 +137,8 @@ struct CrossingLimitCase {
     const char8_t* kindName;
 };
 
-class CrossingLimitTest : public DocumentLimitTest, public ::testing::WithParamInterface<CrossingLimitCase> {};
+class CrossingLimitTest : public DocumentLimitTest,
+                          public ::testing::WithParamInterface<CrossingLimitCase> {};
 
 // A drawn segment whose crossing would pass a limit leaves the crossed line whole: no new
 // point, no half of it on top of it, and the drawn line is not added.
