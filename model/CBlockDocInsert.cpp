@@ -67,15 +67,15 @@ int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
     if (!CheckDataLimit(m_mapNode.GetCount() + 1, m_nLimit[kPointLimit], kPointLimit)) {
         return 0;
     }
-    if ((IsNearPointOf(m_mapSite, x, y) || IsNearPointOf(m_mapBound, x, y)) &&
-        AfxMessageBox(u8"地表点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
-        return 0;
-    }
-    // A point on a line that cannot be split is refused as a whole, so that no point
-    // ever lies on a line that does not end at it.
+    // A point on a line that cannot be split is refused as a whole (before any question),
+    // so that no point ever lies on a line that does not end at it.
     int lineKey = -1;
     bool onLine = FindNearestLine(m_LineList, x, y, &lineKey, false) < m_dSnap && lineKey >= 0;
     if (onLine && !HasRoomForSplit(m_nLineCount)) {
+        return 0;
+    }
+    if ((IsNearPointOf(m_mapSite, x, y) || IsNearPointOf(m_mapBound, x, y)) &&
+        AfxMessageBox(u8"地表点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return 0;
     }
     CNode* point = NewPoint(m_mapNode, m_nMaxNode, CNode::kGround, x, y);
