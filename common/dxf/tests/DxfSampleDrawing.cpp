@@ -1,0 +1,69 @@
+#include "DxfSampleDrawing.h"
+
+#include "common/dxf/DxfWriter.h"
+#include "common/records/TextFile.h"
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace dxftest {
+
+const std::string& TestOutputDirectory() {
+    static const std::string directory = [] {
+        char pattern[] = "/tmp/common_dxf_tests.XXXXXX";
+        if (!::mkdtemp(pattern)) {
+            throw std::runtime_error("mkdtemp failed");
+        }
+        return std::string(pattern);
+    }();
+    return directory;
+}
+
+void WriteSampleDrawing(const std::string& path, int version, const char* hatchLayer) {
+    CTextFile file;
+    if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeText)) {
+        throw std::runtime_error("cannot create " + path);
+    }
+    CDxfWriter writer;
+    writer.m_pFile = &file;
+    writer.m_nVersion = version;
+    writer.SetHatchLayer(hatchLayer);
+    writer.WriteHeaderSection(0.0, 0.0, 300.0, 200.0);
+    writer.WriteTablesSection(TRUE, TRUE);
+    writer.WriteBlocksSection(TRUE, TRUE);
+    writer.WriteGroupString(" 0", "SECTION");
+    writer.WriteGroupString(" 2", "ENTITIES");
+
+    writer.WriteLine(CPoint(100, 100), CPoint(1000, 100), 1, 0, 1);
+    writer.WriteLine(CPoint(100, 200), CPoint(1000, 200), 3, 1, 3);
+    writer.WriteLineXY(10.0, 30.0, 100.0, 30.0, 0, 2, 5);
+    writer.WriteLineXY(10.0, 40.0, 100.0, 40.0, 2, 3, 6);
+    const double xs[4] = {120.0, 160.0, 200.0, 240.0};
+    const double ys[4] = {20.0, 60.0, 20.0, 60.0};
+    writer.SetLayerName("1");
+    writer.WritePolyline(xs, ys, 4, 0, 0, 3);
+    const CPoint zigzag[3] = {CPoint(1200, 800), CPoint(1600, 1200), CPoint(2000, 800)};
+    writer.WritePolylineInt(zigzag, 3, 1, 1, 4);
+    const CPoint wave[4] = {CPoint(2100, 800), CPoint(2300, 1200), CPoint(2500, 800), CPoint(2700, 1200)};
+    writer.WriteLwPolyline(wave, 4, 2, 2, 2);
+    const CPoint quad[4] = {CPoint(100, 1300), CPoint(500, 1300), CPoint(100, 1700), CPoint(500, 1700)};
+    writer.WriteSolid(quad, 1);
+    writer.WriteInsert("CENTER-3", CPoint(700, 1500), 1.0, 5);
+    writer.WriteInsert("ARROW-1", CPoint(700, 1800), 1.0, 2, 45.0);
+    writer.WriteCircle(CPoint(1100, 1500), 150, 1, 0, 3);
+    writer.WriteArc(CPoint(1500, 1500), 150, 0.0, 180.0, 1, 0, 6);
+    writer.WriteRectangle(180.0, 130.0, 220.0, 170.0, 1, 0, 4);
+    writer.WriteRectangleInt(CPoint(2300, 1300), CPoint(2700, 1700), 1, 0, 5);
+    const CPoint triangle[4] = {CPoint(2800, 100), CPoint(2950, 100), CPoint(2875, 400), CPoint(2800, 100)};
+    writer.WriteHatch(triangle, 4, 3);
+    writer.WriteText("ABC", 10.0, 180.0, 5.0, 0, 7, 0, 0);
+    writer.WriteText(CString(u8"地表面 すべり線"), 60.0, 180.0, 5.0, 0, 1, 8, 0);
+    writer.WriteText("Vertical", 280.0, 100.0, 4.0, 0, 5, 6, 900);
+
+    writer.WriteGroupString(" 0", "ENDSEC");
+    writer.WriteObjectsSection();
+    writer.WriteGroupString(" 0", "EOF");
+    file.Close();
+}
+
+} // namespace dxftest

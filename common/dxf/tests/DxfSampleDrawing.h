@@ -1,0 +1,15 @@
+#pragma once
+// A drawing that uses every entity writer, for the byte tests and the independent audit.
+
+#include <string>
+
+namespace dxftest {
+
+// Writes a complete DXF file (release 12 for version 0, release 14 for 14) with marker
+// and arrow blocks and one entity of every kind; the hatch layer as given.
+void WriteSampleDrawing(const std::string& path, int version, const char* hatchLayer = "9");
+
+// Temporary directory of this test run, created on first use, e.g. /tmp/common_dxf_tests.XXXXXX.
+const std::string& TestOutputDirectory();
+
+} // namespace dxftest
