@@ -1,0 +1,36 @@
+#pragma once
+// Reads a DXF text file group by group: a code line ("%d") and a value line. Value
+// lines are read whole, however long, so that a long value never shifts later groups.
+
+#include "platform/core/CString.h"
+
+class CStdioFile;
+
+class CDxfGroupReader {
+public:
+    explicit CDxfGroupReader(CStdioFile& file) : file_(file) {}
+
+    // Reads the next group (or returns the one pushed back). At the end of the file,
+    // also inside a group, throws CFileException with cause endOfFile; read errors
+    // pass on as CFileException.
+    void Next();
+    // The next call of Next returns the current group again.
+    void PushBack() { pushedBack_ = true; }
+
+    // True when the value begins with the keyword.
+    bool ValueStartsWith(const char* keyword) const;
+    // The value as a real; false (value untouched) when it does not read as a finite number.
+    bool ValueAsReal(double& value) const;
+    // The value as an int; false (value untouched) when it does not read as one.
+    bool ValueAsInt(int& value) const;
+
+    // Group code; the unset int when the code line does not read as a number.
+    int code = 0;
+    CString value;
+
+private:
+    void ReadLineOrThrow(CString& line);
+
+    CStdioFile& file_;
+    bool pushedBack_ = false;
+};
