@@ -42,7 +42,9 @@ std::string Exp(double value, int width, int decimals) {
         const std::string e = platform::FormatC("%.*e", decimals - 1, std::fabs(value));
         const std::size_t ePos = e.find('e');
         digits = e.substr(0, 1) + e.substr(2, ePos - 2);
-        exponent = std::atoi(e.c_str() + ePos + 1) + 1;
+        int written = 0;
+        platform::ScanInt(e.c_str() + ePos + 1, written);
+        exponent = written + 1;
     }
     const char sign = exponent < 0 ? '-' : '+';
     const int magnitude = std::abs(exponent);
