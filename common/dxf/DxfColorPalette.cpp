@@ -3,10 +3,10 @@
 #include "common/records/TextFile.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/ModulePath.h"
+#include "platform/core/NumberFormat.h"
 
 #include <algorithm>
 #include <cfloat>
-#include <cstdlib>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -95,7 +95,8 @@ int CDxfColorPalette::ApplyPaletteLine(const char* line) {
     }
     char numberField[4] = {};
     std::memcpy(numberField, line + 5, std::min<std::size_t>(3, length - 5));
-    int number = std::atoi(numberField);
+    int number = 0;
+    platform::ScanInt(numberField, number); // blanks and leading zeros allowed; unreadable is 0
     if (number < 1 || number > 255) {
         return 1;
     }

@@ -6,7 +6,6 @@
 #include "platform/core/NumberFormat.h"
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -213,15 +212,16 @@ void CDxfWriter::WriteLineTypes() {
     struct Pattern {
         const char* name;
         const char8_t* description;
-        const char* count;
+        const char* countText;
+        int count;
         int total;
         int elements[4];
     };
     static const Pattern kPatterns[4] = {
-        {"CONTINUOUS", u8"実線", "   0", 0, {}},
-        {"DASHED", u8"破線", "   2", 22, {15, -7}},
-        {"DOT", u8"点線", "   2", 9, {4, -5}},
-        {"DASHDOT", u8"一点鎖線", "   4", 39, {25, -5, 4, -5}},
+        {"CONTINUOUS", u8"実線", "   0", 0, 0, {}},
+        {"DASHED", u8"破線", "   2", 2, 22, {15, -7}},
+        {"DOT", u8"点線", "   2", 2, 9, {4, -5}},
+        {"DASHDOT", u8"一点鎖線", "   4", 4, 39, {25, -5, 4, -5}},
     };
     for (const Pattern& pattern : kPatterns) {
         WriteRecordHead("LTYPE", "AcDbLinetypeTableRecord");
@@ -229,14 +229,13 @@ void CDxfWriter::WriteLineTypes() {
         WriteGroupString(" 70", "   0");
         WriteGroupString(" 3", CString(pattern.description));
         WriteGroupString(" 72", "   65");
-        WriteGroupString(" 73", pattern.count);
+        WriteGroupString(" 73", pattern.countText);
         if (pattern.total == 0) {
             WriteGroupReal(" 40", 0.0);
             continue;
         }
         WriteGroupTenths(" 40", pattern.total);
-        int count = std::atoi(pattern.count);
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < pattern.count; ++i) {
             WriteGroupTenths(" 49", pattern.elements[i]);
             if (IsRelease14()) {
                 WriteGroupString(" 74", "   0");
@@ -249,8 +248,9 @@ void CDxfWriter::WriteLineTypes() {
 void CDxfWriter::WriteLayers() {
     WriteTableHead("LAYER", "   0");
     CString names[3] = {"0", "1", m_hatchLayer};
-    // The hatch layer needs its own record when it is not one of the two fixed layers.
-    bool hatchLayerRecord = !(m_hatchLayer == "0" || m_hatchLayer == "1");
+    // Release 14 output gives the hatch layer its own record when it is not one of the
+    // two fixed layers.
+    bool hatchLayerRecord = IsRelease14() && !(m_hatchLayer == "0" || m_hatchLayer == "1");
     for (int i = 0; i < (hatchLayerRecord ? 3 : 2); ++i) {
         WriteRecordHead("LAYER", "AcDbLayerTableRecord");
         WriteGroupString(" 2", names[i]);
