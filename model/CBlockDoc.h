@@ -286,6 +286,8 @@ private:
     // an outdated one of the same name, and enters the boundary points in the entry order.
     void FinishBoundaryPoints(bool boundaryRead);
     int WriteSolverSections(CTextFile& file);
+    // The surface boundary points by number and their blocks; false after the message.
+    bool LocateSurfacePoints(int left, int right, CNode*& leftPoint, CNode*& rightPoint, int& kL, int& kR) const;
     int InsertPointOfKind(double x, double y, int kind, int& key);
 
     BlockDocWindowSide* m_pWindowSide = nullptr;

@@ -251,17 +251,29 @@ int CBlockDoc::MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<d
     return k;
 }
 
-int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
-    int count = m_listBlocks.GetCount();
-    CNode* leftPoint = left != kUnsetInt ? LookUpBoundary(m_mapBound, left) : nullptr;
-    CNode* rightPoint = right != kUnsetInt ? LookUpBoundary(m_mapBound, right) : nullptr;
+bool CBlockDoc::LocateSurfacePoints(int left, int right, CNode*& leftPoint, CNode*& rightPoint, int& kL,
+                                    int& kR) const {
+    leftPoint = left != kUnsetInt ? LookUpBoundary(m_mapBound, left) : nullptr;
+    rightPoint = right != kUnsetInt ? LookUpBoundary(m_mapBound, right) : nullptr;
     if ((left != kUnsetInt && !leftPoint) || (right != kUnsetInt && !rightPoint)) {
-        return 0;
+        return false;
     }
-    int kL = leftPoint ? FindBlockIndex(leftPoint->x, leftPoint->y) : kUnsetInt;
-    int kR = rightPoint ? FindBlockIndex(rightPoint->x, rightPoint->y) : kUnsetInt;
+    kL = leftPoint ? FindBlockIndex(leftPoint->x, leftPoint->y) : kUnsetInt;
+    kR = rightPoint ? FindBlockIndex(rightPoint->x, rightPoint->y) : kUnsetInt;
     if ((leftPoint && kL == kUnsetInt) || (rightPoint && kR == kUnsetInt)) {
         AfxMessageBox(kNoBlock);
+        return false;
+    }
+    return true;
+}
+
+int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
+    int count = m_listBlocks.GetCount();
+    CNode* leftPoint = nullptr;
+    CNode* rightPoint = nullptr;
+    int kL = kUnsetInt;
+    int kR = kUnsetInt;
+    if (!LocateSurfacePoints(left, right, leftPoint, rightPoint, kL, kR)) {
         return 0;
     }
     auto clipEnd = [&](std::vector<double>& xs, std::vector<double>& ys, int side) {
@@ -348,15 +360,11 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
 int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
     int count = m_listBlocks.GetCount();
     std::size_t n = static_cast<std::size_t>(count + 2);
-    CNode* leftPoint = left != kUnsetInt ? LookUpBoundary(m_mapBound, left) : nullptr;
-    CNode* rightPoint = right != kUnsetInt ? LookUpBoundary(m_mapBound, right) : nullptr;
-    if ((left != kUnsetInt && !leftPoint) || (right != kUnsetInt && !rightPoint)) {
-        return 0;
-    }
-    int kL = leftPoint ? FindBlockIndex(leftPoint->x, leftPoint->y) : kUnsetInt;
-    int kR = rightPoint ? FindBlockIndex(rightPoint->x, rightPoint->y) : kUnsetInt;
-    if ((leftPoint && kL == kUnsetInt) || (rightPoint && kR == kUnsetInt)) {
-        AfxMessageBox(kNoBlock);
+    CNode* leftPoint = nullptr;
+    CNode* rightPoint = nullptr;
+    int kL = kUnsetInt;
+    int kR = kUnsetInt;
+    if (!LocateSurfacePoints(left, right, leftPoint, rightPoint, kL, kR)) {
         return 0;
     }
     if (leftPoint && rightPoint && kL == kR) {
