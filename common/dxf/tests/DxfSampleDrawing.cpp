@@ -4,19 +4,34 @@
 #include "common/records/TextFile.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 namespace dxftest {
 
-const std::string& TestOutputDirectory() {
-    static const std::string directory = [] {
+namespace {
+
+// Made on first use and removed with everything in it when the test program ends.
+struct TemporaryDirectory {
+    TemporaryDirectory() {
         char pattern[] = "/tmp/common_dxf_tests.XXXXXX";
         if (!::mkdtemp(pattern)) {
             throw std::runtime_error("mkdtemp failed");
         }
-        return std::string(pattern);
-    }();
-    return directory;
+        path = pattern;
+    }
+    ~TemporaryDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
+} // namespace
+
+const std::string& TestOutputDirectory() {
+    static const TemporaryDirectory directory;
+    return directory.path;
 }
 
 void WriteSampleDrawing(const std::string& path, int version, const char* hatchLayer) {
@@ -64,6 +79,47 @@ void WriteSampleDrawing(const std::string& path, int version, const char* hatchL
     writer.WriteObjectsSection();
     writer.WriteGroupString(" 0", "EOF");
     file.Close();
+}
+
+} // namespace dxftest
+
+namespace dxftest {
+
+std::vector<std::vector<SectionPoint>> WriteSectionDrawing(const std::string& path, int version) {
+    const std::vector<std::vector<SectionPoint>> runs = {
+        {{0.0, 50.0}, {12.5, 48.25}, {30.0, 40.0}, {55.125, 22.0}, {80.0, 15.5}, {120.0, 14.0}},
+        {{30.0, 40.0}, {45.0, 30.0}, {60.0, 28.0}},
+        {{100.0, 0.5}, {100.0, 14.0}},
+    };
+    CTextFile file;
+    if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeText)) {
+        throw std::runtime_error("cannot create " + path);
+    }
+    CDxfWriter writer;
+    writer.m_pFile = &file;
+    writer.m_nVersion = version;
+    writer.WriteHeaderSection(0.0, 0.0, 120.0, 50.0);
+    writer.WriteTablesSection(FALSE, FALSE);
+    writer.WriteBlocksSection(FALSE, FALSE);
+    writer.WriteGroupString(" 0", "SECTION");
+    writer.WriteGroupString(" 2", "ENTITIES");
+    writer.SetLayerName("1");
+    for (std::size_t i = 0; i + 1 < runs.size(); ++i) {
+        std::vector<double> xs;
+        std::vector<double> ys;
+        for (const SectionPoint& point : runs[i]) {
+            xs.push_back(point.x);
+            ys.push_back(point.y);
+        }
+        writer.WritePolyline(xs.data(), ys.data(), static_cast<int>(xs.size()), 1, 0, 3);
+    }
+    const std::vector<SectionPoint>& last = runs.back();
+    writer.WriteLineXY(last[0].x, last[0].y, last[1].x, last[1].y, 1, 0, 5);
+    writer.WriteGroupString(" 0", "ENDSEC");
+    writer.WriteObjectsSection();
+    writer.WriteGroupString(" 0", "EOF");
+    file.Close();
+    return runs;
 }
 
 } // namespace dxftest

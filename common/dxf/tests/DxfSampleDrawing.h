@@ -2,6 +2,7 @@
 // A drawing that uses every entity writer, for the byte tests and the independent audit.
 
 #include <string>
+#include <vector>
 
 namespace dxftest {
 
@@ -11,5 +12,18 @@ void WriteSampleDrawing(const std::string& path, int version, const char* hatchL
 
 // Temporary directory of this test run, created on first use, e.g. /tmp/common_dxf_tests.XXXXXX.
 const std::string& TestOutputDirectory();
+
+} // namespace dxftest
+
+namespace dxftest {
+
+struct SectionPoint {
+    double x;
+    double y;
+};
+
+// A section as the analysis program exports it: each run of points as one polyline on
+// layer "1", and two single lines; returns the runs written.
+std::vector<std::vector<SectionPoint>> WriteSectionDrawing(const std::string& path, int version);
 
 } // namespace dxftest

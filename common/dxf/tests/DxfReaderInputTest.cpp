@@ -1,0 +1,145 @@
+// The reader on damaged, unusual and foreign input: it never crashes or hangs, and it
+// reads what it can or refuses with a message.
+
+#include "DxfTestFiles.h"
+#include "RecordingDocument.h"
+
+#include "common/dxf/DxfReader.h"
+#include "platform/core/RecordingSink.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using dxftest::DxfText;
+using dxftest::EntitiesDxf;
+using dxftest::OutputPath;
+
+namespace {
+
+const char8_t kPrematureEnd[] = u8"ファイルが途中で終了しているため、読み込みできません";
+const char8_t kReadError[] = u8"ファイル読み込みエラーです";
+
+class ReaderInput : public ::testing::Test {
+protected:
+    int Import(const std::string& bytes) {
+        std::string path = OutputPath("input-" + std::to_string(++fileNumber_) + ".dxf");
+        dxftest::WriteBytes(path, bytes);
+        CDxfReader reader(document);
+        return reader.ImportDxf(path.c_str());
+    }
+    platform::RecordingSink sink;
+    dxftest::RecordingDocument document;
+
+private:
+    int fileNumber_ = 0;
+};
+
+TEST_F(ReaderInput, EndOfFileInsideEntitiesKeepsWhatWasReadAndGivesZero) {
+    std::string text = DxfText({"0", "SECTION", "2", "ENTITIES", "0", "LINE", "8", "0", "10", "0", "20", "0", "11", "5",
+                                "21", "0", "0", "LINE", "8", "0", "10", "0"});
+    EXPECT_EQ(Import(text), 0);
+    EXPECT_EQ(document.points.size(), 2U);
+    EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(kPrematureEnd)});
+    EXPECT_EQ(sink.BeepCount(), 1);
+    EXPECT_EQ(document.refreshCount, 1);
+}
+
+TEST_F(ReaderInput, TruncatedAtEveryByteNeverCrashes) {
+    std::string whole = EntitiesDxf({"0", "LWPOLYLINE", "8", "0", "90", "3", "10", "0", "20", "0", "10", "4", "20", "0",
+                                     "10", "4", "20", "4", "0", "LINE", "10", "0", "20", "9", "11", "5", "21", "9"});
+    for (std::size_t cut = 0; cut + 2 < whole.size(); cut += 3) { // up to the "EOF" value
+        document = dxftest::RecordingDocument();
+        int result = Import(whole.substr(0, cut));
+        EXPECT_EQ(result, 0) << "cut at " << cut;
+        EXPECT_LE(document.points.size(), 5U);
+    }
+}
+
+TEST_F(ReaderInput, BinaryDxfIsRefusedWithNothingAdded) {
+    std::string binary("AutoCAD Binary DXF\r\n\x1a\0", 22);
+    binary += std::string("\0\x08SECTION\0\x02ENTITIES\0", 21);
+    EXPECT_EQ(Import(binary), 0);
+    EXPECT_TRUE(document.points.empty());
+    EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(kReadError)});
+    EXPECT_EQ(document.refreshCount, 0);
+}
+
+TEST_F(ReaderInput, MissingFileShowsTheOpenMessage) {
+    CDxfReader reader(document);
+    EXPECT_EQ(reader.ImportDxf(OutputPath("does-not-exist.dxf").c_str()), 0);
+    EXPECT_EQ(sink.MessageCount(), 1);
+}
+
+TEST_F(ReaderInput, FileWithoutEntitiesAddsNothing) {
+    EXPECT_EQ(Import(DxfText({"0", "SECTION", "2", "HEADER", "9", "$ACADVER", "1", "AC1009", "0", "ENDSEC", "0", "EOF"})), 1);
+    EXPECT_TRUE(document.points.empty());
+    EXPECT_EQ(sink.MessageCount(), 0);
+}
+
+TEST_F(ReaderInput, OddGroupCodesAreSkipped) {
+    std::string text = EntitiesDxf({"0", "LINE", "abc", "LINE", "", "", "8", "0", "-5", "x", "999999999999", "1",
+                                    "10", "1", "20", "1", "11", "2", "21", "2"});
+    EXPECT_EQ(Import(text), 1);
+    EXPECT_EQ(document.points.size(), 2U);
+}
+
+TEST_F(ReaderInput, LongValuesAreReadWholeAndShiftNothing) {
+    std::string longLayer(5000, 'L');
+    std::string longText(100000, 'T');
+    std::string text = EntitiesDxf({"0", "TEXT", "1", longText, "0", "LINE", "8", longLayer, "10", "0", "20", "0", "11",
+                                    "3", "21", "4"});
+    document.settings.layerLists[0] = {CString(longLayer)};
+    EXPECT_EQ(Import(text), 1);
+    ASSERT_EQ(document.points.size(), 2U);
+    EXPECT_DOUBLE_EQ(document.points[1].y, 4.0);
+}
+
+TEST_F(ReaderInput, HugeCountsAndCoordinatesAreHarmless) {
+    std::string text = EntitiesDxf({"0", "LWPOLYLINE", "8", "0", "90", "2147483647", "10", "1e308", "20", "1e308",
+                                    "10", "-1e308", "20", "-1e308", "0", "SPLINE", "74", "-7", "44", "0", "11", "0",
+                                    "21", "0", "31", "0", "11", "1", "21", "1", "31", "0"});
+    document.settings.xFactor = 10.0; // 1e308 * 10 is not finite: those vertices count as missing
+    EXPECT_EQ(Import(text), 1);
+    EXPECT_EQ(document.points.size(), 2U); // the spline's two fit points
+}
+
+TEST_F(ReaderInput, LinuxAndOldMacLineEndsAndNulBytes) {
+    std::string lf = "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nENDSEC\n0\nEOF\n";
+    EXPECT_EQ(Import(lf), 1);
+    EXPECT_EQ(document.points.size(), 2U);
+    std::string nul = EntitiesDxf({"0", "LINE", "8", std::string("a\0b", 3), "10", "0", "20", "0"});
+    EXPECT_EQ(Import(nul), 1);
+}
+
+// Every real drawing of a CAD package's data files: read or refused with a message.
+TEST(ReaderCorpus, DataFilesOfACadPackageAreReadOrRefused) {
+    const std::filesystem::path root = "/usr/share/librecad";
+    if (!std::filesystem::exists(root)) {
+        GTEST_SKIP() << "package librecad-data is not installed: no real DXF files to read";
+    }
+    int files = 0;
+    int refused = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        std::string extension = entry.path().extension().string();
+        if (!entry.is_regular_file() || (extension != ".dxf" && extension != ".DXF")) {
+            continue;
+        }
+        platform::RecordingSink sink;
+        dxftest::RecordingDocument document;
+        document.settings.samePointDistance = 0.001;
+        CDxfReader reader(document);
+        int result = reader.ImportDxf(entry.path().c_str());
+        ++files;
+        if (result == 0) {
+            ++refused;
+            EXPECT_GE(sink.MessageCount(), 1) << entry.path();
+        }
+        EXPECT_EQ(document.refreshCount, 1) << entry.path();
+    }
+    EXPECT_GT(files, 0);
+    RecordProperty("files", files);
+    RecordProperty("refused", refused);
+}
+
+} // namespace
