@@ -54,6 +54,16 @@ void CDxfWriter::WriteEntityHead(const char* type, const char* subclass, const c
     WriteGroupString(" 8", layer);
 }
 
+// Release 12 knows neither LWPOLYLINE nor HATCH; readers that take them from a release-12
+// file read layer, line type and colour only in front of the subclass markers.
+void CDxfWriter::WriteCommonGroups(const char* layer, const char* lineType, int color) {
+    WriteGroupString(" 8", layer);
+    if (lineType) {
+        WriteGroupString(" 6", lineType);
+    }
+    WriteGroupInt(" 62", color);
+}
+
 void CDxfWriter::WriteWidths(int width) {
     if (width == 0 || width == 1) {
         WriteGroupString(" 40", "0.15");
@@ -181,11 +191,14 @@ int CDxfWriter::WriteLwPolyline(const CPoint* points, int count, int width, int 
     const char* lineType = LineTypeFor(width, style);
     WriteGroupString(" 0", "LWPOLYLINE");
     WriteEntityHandle();
+    if (!IsRelease14()) {
+        WriteCommonGroups("0", lineType, color);
+    }
     WriteGroupString("100", "AcDbEntity");
     WriteGroupString("100", "AcDbPolyline");
-    WriteGroupString(" 8", "0");
-    WriteGroupString(" 6", lineType);
-    WriteGroupInt(" 62", color);
+    if (IsRelease14()) {
+        WriteCommonGroups("0", lineType, color);
+    }
     WriteGroupInt(" 90", count);
     WriteWidths(width);
     WriteGroupString(" 70", "   128");
@@ -274,14 +287,20 @@ int CDxfWriter::WriteRectangleInt(CPoint corner1, CPoint corner2, int width, int
 
 int CDxfWriter::WriteHatch(const CPoint* points, int count, int color) {
     int vertices = count > 1 && points[count - 1] == points[0] ? count - 1 : count;
-    // A hatch exists only in the subclassed form, so it carries its handle and subclass
-    // markers in both releases; readers cannot parse it without them.
+    // A hatch exists only in the subclassed form, so it carries its subclass markers in
+    // both releases; readers cannot parse it without them.
     WriteGroupString(" 0", "HATCH");
     WriteEntityHandle();
-    WriteGroupString("100", "AcDbEntity");
-    WriteGroupString(" 8", m_hatchLayer);
-    WriteGroupString("100", "AcDbHatch");
-    WriteGroupInt(" 62", color);
+    if (IsRelease14()) {
+        WriteGroupString("100", "AcDbEntity");
+        WriteGroupString(" 8", m_hatchLayer);
+        WriteGroupString("100", "AcDbHatch");
+        WriteGroupInt(" 62", color);
+    } else {
+        WriteCommonGroups(m_hatchLayer, nullptr, color);
+        WriteGroupString("100", "AcDbEntity");
+        WriteGroupString("100", "AcDbHatch");
+    }
     static const char* const kHead[][2] = {
         {" 10", "0.0"}, {" 20", "0.0"}, {" 30", "0.0"}, {"210", "0.0"}, {"220", "0.0"}, {"230", "1.0"},
         {" 2", "SOLID"}, {" 70", "   1"}, {" 71", "   1"}, {" 91", "   1"}, {" 92", "   2"}, {" 72", "   1"},

@@ -5,6 +5,7 @@
 #include "platform/core/CException.h"
 #include "platform/core/MessageSink.h"
 
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <cstring>
@@ -23,6 +24,21 @@ constexpr double kNoExtent = FLT_MAX;
 
 bool IsUnbounded(double bound) {
     return platform::IsUnsetDouble(bound) || !std::isfinite(bound) || std::fabs(bound) == kNoExtent;
+}
+
+// All four bounds unbounded: the "no extent" rectangle, which clips nothing. Otherwise an
+// unbounded side lies at infinity, so that no finite coordinate is ever moved onto it.
+std::array<double, 4> ClipBounds(const double region[4]) {
+    bool anyBound = false;
+    for (int i = 0; i < 4; ++i) {
+        anyBound = anyBound || !IsUnbounded(region[i]);
+    }
+    const double far = anyBound ? HUGE_VAL : kNoExtent;
+    std::array<double, 4> bounds;
+    for (int i = 0; i < 4; ++i) {
+        bounds[i] = IsUnbounded(region[i]) ? (i % 2 == 0 ? -far : far) : region[i];
+    }
+    return bounds;
 }
 
 bool IsBinaryDxf(CTextFile& file) {
@@ -80,11 +96,7 @@ int CDxfReader::ImportDxf(const char* path, CDxfImportProgress* progress) {
     aborted_ = false;
     settings_ = document_.GetDxfImportSettings();
     layerFilter_ = std::make_unique<CDxfLayerFilter>(settings_);
-    double bounds[4];
-    for (int i = 0; i < 4; ++i) {
-        bounds[i] = IsUnbounded(settings_.region[i]) ? (i % 2 == 0 ? -kNoExtent : kNoExtent) : settings_.region[i];
-    }
-    clip_ = std::make_unique<CClipRect>(bounds);
+    clip_ = std::make_unique<CClipRect>(ClipBounds(settings_.region).data());
     double distance = settings_.samePointDistance;
     samePointDistance_ = (platform::IsUnsetDouble(distance) || !std::isfinite(distance) || distance < 0.0) ? 0.0 : distance;
     squaredSamePointDistance_ = samePointDistance_ * samePointDistance_;

@@ -119,6 +119,7 @@ private:
 
     void WriteEntityHandle();
     void WriteEntityHead(const char* type, const char* subclass, const char* layer);
+    void WriteCommonGroups(const char* layer, const char* lineType, int color);
     void WriteWidths(int width);
     void WritePolylineHead(const char* layer, const char* lineType, int color, int width, const char* flags,
                            bool release14Markers);

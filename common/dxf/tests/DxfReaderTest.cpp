@@ -4,10 +4,13 @@
 #include "common/dxf/DxfReader.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
+#include "platform/core/Unset.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
+#include <cstdlib>
 
 using dxftest::EntitiesDxf;
 using dxftest::OutputPath;
@@ -110,9 +113,61 @@ TEST_F(ReaderTest, LineCrossingTheRegionIsCutAtItsEdge) {
 TEST_F(ReaderTest, UnboundedRegionSidesClipOnlyTheBoundedOnes) {
     document.settings.region[0] = 0.0; // xmin only
     document.settings.region[1] = FLT_MAX;
-    EXPECT_EQ(Import(EntitiesDxf(Line(-5, 1e30, 5e30, 1e30))), 1);
+    EXPECT_EQ(Import(EntitiesDxf(Line(-5, 1e300, 5e300, 1e300))), 1);
     ASSERT_EQ(document.points.size(), 2U);
-    ExpectPoint(0, 0, 1e30);
+    ExpectPoint(0, 0, 1e300);
+    ExpectPoint(1, 5e300, 1e300); // beyond the "no extent" value, yet not moved
+}
+
+TEST_F(ReaderTest, UnsetRegionMeansNoRegion) {
+    for (double bound : {platform::kUnsetDouble, static_cast<double>(FLT_MAX)}) {
+        document = RecordingDocument();
+        document.settings.samePointDistance = 0.01;
+        std::fill(document.settings.region, document.settings.region + 4, bound);
+        EXPECT_EQ(Import(EntitiesDxf(Line(-1e300, -2e300, 3e300, 4e300))), 1);
+        ASSERT_EQ(document.points.size(), 2U);
+        ExpectPoint(0, -1e300, -2e300);
+        ExpectPoint(1, 3e300, 4e300);
+    }
+}
+
+TEST_F(ReaderTest, SamePointTestIsNotLongerThanTheDistance) {
+    document.settings.samePointDistance = 0.5; // exact in binary, as are the coordinates
+    Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "3", "10", "40", "20", "0", "10", "40.5", "20", "0",
+                 "10", "45", "20", "0"};
+    EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 0.5, 0), Line(0, 10, 10, 10), Line(10.5, 10, 20, 10), lw}))), 1);
+    ASSERT_EQ(document.points.size(), 5U); // the 0.5 line is dropped, 10.5 merges with 10, 40.5 is thinned out
+    ExpectPoint(0, 0, 10);
+    ExpectPoint(1, 10, 10);
+    ExpectPoint(2, 20, 10);
+    ExpectPoint(3, 40, 0);
+    ExpectPoint(4, 45, 0);
+    EXPECT_EQ(document.lines.size(), 3U);
+}
+
+TEST_F(ReaderTest, ClosedLwPolylineKeepsStraightChordsAndNoClosingSegment) {
+    Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "4", "70", "1", "10", "0", "20", "0", "42", "1.0",
+                 "10", "10", "20", "0", "42", "-0.5", "10", "10", "20", "10", "42", "0.25", "10", "0", "20", "10",
+                 "42", "1.0"};
+    EXPECT_EQ(Import(EntitiesDxf(lw)), 1);
+    ASSERT_EQ(document.points.size(), 4U); // no points on the arcs
+    ExpectPoint(2, 10, 10);
+    ASSERT_EQ(document.lines.size(), 3U);
+    for (const auto& line : document.lines) {
+        EXPECT_EQ(std::abs(line.second - line.first), 1) << "closing segment between points 0 and 3";
+    }
+}
+
+TEST_F(ReaderTest, BlocksAreSkippedAndInsertsNotExpanded) {
+    std::string text = dxftest::DxfText(Concat({{"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "8", "0", "2", "MARK",
+                                                 "70", "0", "10", "0", "20", "0"},
+                                                Line(0, 0, 1, 1), {"0", "ENDBLK", "8", "0", "0", "ENDSEC"},
+                                                {"0", "SECTION", "2", "ENTITIES"},
+                                                {"0", "INSERT", "8", "0", "2", "MARK", "10", "50", "20", "50"},
+                                                Line(2, 2, 3, 3), {"0", "ENDSEC", "0", "EOF"}}));
+    EXPECT_EQ(Import(text), 1);
+    ASSERT_EQ(document.points.size(), 2U);
+    ExpectPoint(0, 2, 2);
 }
 
 class LayerLists : public ReaderTest {
@@ -133,6 +188,15 @@ TEST_F(LayerLists, KindComesFromTheListThatNamesTheLayerWhole) {
     EXPECT_EQ(document.points[0].kind, 1);
     EXPECT_EQ(document.points[2].kind, 2);
     EXPECT_EQ(document.points[4].kind, 4);
+}
+
+TEST_F(LayerLists, OnlyAsciiLettersAreCaseFolded) {
+    document.settings.layerLists[0] = {CString(u8"Ａ層")}; // full-width letter
+    EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0, platform::Utf8ToCp932(u8"ａ層")),
+                                         Line(0, 1, 1, 1, platform::Utf8ToCp932(u8"Ａ層"))}))),
+              1);
+    ASSERT_EQ(document.points.size(), 2U);
+    EXPECT_DOUBLE_EQ(document.points[0].y, 1.0);
 }
 
 TEST_F(LayerLists, CaseFoldingNeverTouchesDoubleByteCharacters) {
@@ -218,16 +282,6 @@ TEST_F(ReaderTest, SplineThroughFitPointsUnlessItsToleranceIsAboveZero) {
     EXPECT_EQ(document.lines.size(), 2U);
 }
 
-TEST_F(ReaderTest, EntitiesOutsideTheEntitiesSectionAreIgnored) {
-    std::string text = dxftest::DxfText(Concat({{"0", "SECTION", "2", "BLOCKS"}, Line(0, 0, 1, 1), {"0", "ENDSEC"},
-                                                {"0", "SECTION", "2", "ENTITIES"}, Line(2, 2, 3, 3),
-                                                {"0", "INSERT", "2", "B", "10", "0", "20", "0"}, {"0", "ENDSEC"},
-                                                {"0", "EOF"}}));
-    EXPECT_EQ(Import(text), 1);
-    ASSERT_EQ(document.points.size(), 2U);
-    ExpectPoint(0, 2, 2);
-}
-
 TEST_F(ReaderTest, SamePointDistanceIsUsedDuringTheImportAndRestoredAfter) {
     document.settings.samePointDistance = 0.5;
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 10, 0), Line(10.4, 0, 20, 0)}))), 1);
@@ -237,6 +291,15 @@ TEST_F(ReaderTest, SamePointDistanceIsUsedDuringTheImportAndRestoredAfter) {
 }
 
 class Limits : public ReaderTest {};
+
+TEST_F(Limits, LineLimitIsTestedFirstWhenBothAreReached) {
+    document.pointLimit = 3; // two points at most
+    document.lineLimit = 2;  // one line at most
+    EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0), Line(0, 5, 1, 5)}))), 1);
+    EXPECT_EQ(document.points.size(), 2U);
+    EXPECT_EQ(document.lines.size(), 1U);
+    EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(u8"線ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
+}
 
 TEST_F(Limits, PointLimitStopsWithItsMessageAndKeepsWhatWasRead) {
     document.pointLimit = 4; // three points at most
