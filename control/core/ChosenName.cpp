@@ -1,0 +1,76 @@
+#include "control/core/ChosenName.h"
+
+#include "common/records/TextHelpers.h"
+#include "control/core/DataFileKind.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/MessageSink.h"
+
+#include <cstdio>
+#include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace basnev {
+
+namespace {
+
+constexpr int kLongestChosenPath = 50;
+
+std::string OsPath(const CString& path) { return platform::Cp932ToUtf8(path.str()); }
+
+} // namespace
+
+ChosenNameResult CheckChosenName(const CString& typedName, const ChosenNameContext& context, CString& path) {
+    CString name = typedName;
+    name.Trim();
+    if (name.IsEmpty()) {
+        AfxMessageBox(CString(u8"ﾌｧｲﾙ指定ｴﾗｰ !!!"));
+        return ChosenNameResult::kStay;
+    }
+    path = name.Find('/') >= 0 ? name : context.currentDirectory + name;
+    const CString slotExtension = KindInfo(context.kind).slotExtension;
+    if (!slotExtension.IsEmpty()) {
+        CString extension;
+        SplitPath(path, nullptr, nullptr, &extension);
+        if (extension.IsEmpty()) {
+            path += slotExtension;
+        } else if (strcasecmp(extension, slotExtension) != 0) {
+            AfxMessageBox(CString(u8"ﾌｧｲﾙ拡張子が間違っています !!!"));
+            return ChosenNameResult::kStay;
+        }
+    }
+    if (!context.isUsableFile(path) &&
+        AfxMessageBox(CString(u8"指定ﾌｧｲﾙがありません。新規作成ﾌｧｲﾙ名として設定しますか？"), MB_YESNO) != IDYES) {
+        return ChosenNameResult::kStay;
+    }
+    if (path.GetLength() > kLongestChosenPath) {
+        AfxMessageBox(CString(u8"ﾌｧｲﾙ名は50文字以内です !!!"));
+        return ChosenNameResult::kStay;
+    }
+    return ChosenNameResult::kAccepted;
+}
+
+bool CanCreateFile(const CString& path) {
+    const std::string osPath = OsPath(path);
+    const int fd = open(osPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    close(fd);
+    unlink(osPath.c_str());
+    return true;
+}
+
+bool IsReadWritableFile(const CString& path) {
+    struct stat status {};
+    const std::string osPath = OsPath(path);
+    return stat(osPath.c_str(), &status) == 0 && S_ISREG(status.st_mode) && access(osPath.c_str(), R_OK | W_OK) == 0;
+}
+
+bool FileExists(const CString& path) {
+    struct stat status {};
+    return stat(OsPath(path).c_str(), &status) == 0;
+}
+
+} // namespace basnev

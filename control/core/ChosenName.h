@@ -1,0 +1,33 @@
+#pragma once
+// The checks of the file list chooser's OK: the typed name becomes a full path with the slot's
+// extension, and a name that does not exist is confirmed as a new file.
+
+#include "platform/core/CString.h"
+
+#include <functional>
+
+namespace basnev {
+
+enum class ChosenNameResult { kAccepted, kStay };
+
+struct ChosenNameContext {
+    int kind = 0;
+    // The chooser's current directory, ending in '/'.
+    CString currentDirectory;
+    // True when the file exists and can be read and written.
+    std::function<bool(const CString&)> isUsableFile;
+};
+
+// Checks the text of the file-name edit; on kAccepted `path` holds the chosen path. Every
+// refusal shows its message (or the new-file question answered No) and keeps the dialog open.
+ChosenNameResult CheckChosenName(const CString& typedName, const ChosenNameContext& context, CString& path);
+
+// Tests whether a file of that name could be made: creates and removes it. Used only for a
+// name whose file does not exist.
+bool CanCreateFile(const CString& path);
+
+// True when the file exists and this process may read and write it.
+bool IsReadWritableFile(const CString& path);
+bool FileExists(const CString& path);
+
+} // namespace basnev

@@ -1,0 +1,33 @@
+#pragma once
+// The four file-name slots of the base menu and where they are kept between runs: section
+// "Input File" of the settings file beside the program (FileName1 plan data, FileName2 section
+// model, FileName3 measurement, FileName4 analysis).
+
+#include "platform/core/CString.h"
+
+namespace basnev {
+
+struct InputFileNames {
+    CString plan;
+    CString section;
+    CString measurement;
+    CString analysis;
+    // Where the choosers open when a slot is empty; empty when there is none.
+    CString defaultDirectory;
+};
+
+// Reads the four names (missing keys read as empty). The default directory is the directory
+// of the measurement file, replaced by that of the analysis file when there is one.
+InputFileNames LoadInputFileNames(const CString& settingsPath);
+
+// Writes FileName1 to FileName4 in this order; false when the file could not be written.
+bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& names);
+
+// The data directory beside a program directory named "bin" ("/app/bin/" gives "/app/data/"),
+// or empty when the program directory is not named "bin". The directory ends with '/'.
+CString DataDirectoryBesideProgram(const CString& programDirectory);
+
+// The settings file of the running program: its directory + its base name + ".INI".
+CString SettingsFilePath(const CString& programFile);
+
+} // namespace basnev

@@ -1,0 +1,14 @@
+#pragma once
+// The two input files an analysis file refers to, from its "SEFIL" and "DSFIL" lines.
+
+#include "platform/core/CString.h"
+
+namespace basnev {
+
+// Reads at most the first four lines of the analysis file. A line starting with "SEFIL" gives
+// the section model file name, one starting with "DSFIL" the measurement file name (the
+// characters from column 11 to the line's end; a later line of a keyword wins). False only
+// when the file cannot be opened (the file layer has shown its message); the names stay empty.
+bool ReadSloReferences(const CString& analysisPath, CString& sectionName, CString& measurementName);
+
+} // namespace basnev

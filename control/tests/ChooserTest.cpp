@@ -1,0 +1,145 @@
+#include "TempDirectory.h"
+
+#include "control/core/ChosenName.h"
+#include "control/core/DataFileKind.h"
+#include "control/core/DataFileList.h"
+#include "platform/core/RecordingSink.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <utime.h>
+
+namespace basnev {
+namespace {
+
+using platform::Utf8;
+
+// A TITLE line with the title from column 11 and the tag from column 61, CR LF ended.
+std::string TitleLine(const std::string& title, const std::string& tag) {
+    std::string line = "TITLE     " + title;
+    line.resize(60, ' ');
+    return line + tag + "\r\n";
+}
+
+void SetModified(const std::string& path, std::time_t when) {
+    utimbuf times{when, when};
+    utime(path.c_str(), &times);
+}
+
+TEST(DataFileTitleTest, TagFromColumn61DecidesAndTheTitleLosesTrailingBlanks) {
+    CString title;
+    EXPECT_TRUE(TitleOfDataFile(TitleLine("slope A", "TORVAN002").substr(0, 69).c_str(), kAnalysisFile, title));
+    EXPECT_STREQ(title, "slope A");
+    EXPECT_TRUE(TitleOfDataFile(TitleLine("old", "torvan001").substr(0, 69).c_str(), kAnalysisFile, title));
+    EXPECT_FALSE(TitleOfDataFile(TitleLine("x", "MERDOK001").substr(0, 69).c_str(), kAnalysisFile, title));
+    EXPECT_FALSE(TitleOfDataFile("TITLE     short line", kAnalysisFile, title));
+    EXPECT_FALSE(TitleOfDataFile(("NODE" + TitleLine("x", "MERDOK001").substr(4, 65)).c_str(), kSectionFile, title));
+    EXPECT_TRUE(TitleOfDataFile(TitleLine("", "GOLMIR001").substr(0, 69).c_str(), kMeasurementFile, title));
+    EXPECT_STREQ(title, "");
+}
+
+TEST(DataFileListTest, ListsOnlyFilesOfTheKindNewestFirstAndSortsByAnyColumn) {
+    TempDirectory dir;
+    dir.Write("b.slo", TitleLine("second", "TORVAN002") + "SEFIL     s.sec\r\n");
+    dir.Write("A.SLO", TitleLine("first", "TORVAN001"));
+    dir.Write("short.slo", "TITLE     no tag\r\n");
+    dir.Write("c.sec", TitleLine("section", "MERDOK001"));
+    dir.Write("empty.slo", "");
+    mkdir(dir.File("dir.slo").c_str(), 0700);
+    SetModified(dir.File("b.slo"), 2000000000);
+    SetModified(dir.File("A.SLO"), 1900000000);
+
+    std::vector<DataFileRow> rows = ListDataFiles(dir.Slash(), kAnalysisFile);
+    ASSERT_EQ(rows.size(), 2u);
+    DataFileSortState state;
+    SortDataFileRows(rows, state.Column(), state.Direction(state.Column()));
+    EXPECT_STREQ(rows[0].name, "b.slo");
+    EXPECT_STREQ(rows[0].title, "second");
+    EXPECT_EQ(rows[0].modified.GetLength(), 16);
+    EXPECT_STREQ(rows[1].name, "A.SLO");
+
+    state.Click(kTitleColumn);
+    EXPECT_EQ(state.Direction(kTitleColumn), kDescending);
+    state.Click(kTitleColumn);
+    EXPECT_EQ(state.Direction(kTitleColumn), kAscending);
+    SortDataFileRows(rows, state.Column(), state.Direction(kTitleColumn));
+    EXPECT_STREQ(rows[0].title, "first");
+}
+
+TEST(DataFileListTest, AnUnreadableFileIsSkippedAndTheListGoesOn) {
+    if (geteuid() == 0) {
+        GTEST_SKIP() << "root reads every file";
+    }
+    TempDirectory dir;
+    dir.Write("a.dis", TitleLine("one", "GOLMIR001"));
+    dir.Write("b.dis", TitleLine("locked", "GOLMIR001"));
+    dir.Write("c.dis", TitleLine("three", "GOLMIR001"));
+    chmod(dir.File("b.dis").c_str(), 0);
+    platform::RecordingSink sink;
+    std::vector<DataFileRow> rows = ListDataFiles(dir.Slash(), kMeasurementFile);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_STREQ(rows[1].name, "c.dis");
+    EXPECT_EQ(sink.MessageCount(), 1);
+}
+
+TEST(DataFileListTest, JapaneseNamesAndTitlesAreKept) {
+    TempDirectory dir;
+    std::string line(CString(u8"TITLE     北斜面 測線１").operator const char*());
+    line.resize(60, ' ');
+    dir.Write("斜面.sec", line + "MERDOK001\r\n");
+    std::vector<DataFileRow> rows = ListDataFiles(dir.Slash(), kSectionFile);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].name, CString(u8"斜面.sec"));
+    EXPECT_EQ(rows[0].title, CString(u8"北斜面 測線１"));
+}
+
+class ChosenNameTest : public ::testing::Test {
+protected:
+    ChosenNameResult Check(const char* typed, int kind) {
+        ChosenNameContext context{kind, "/data/", [this](const CString& p) { return existing == std::string(p); }};
+        return CheckChosenName(typed, context, path);
+    }
+    platform::RecordingSink sink;
+    std::string existing;
+    CString path;
+};
+
+TEST_F(ChosenNameTest, BareNameGetsTheDirectoryAndTheSlotExtension) {
+    existing = "/data/m.dis";
+    EXPECT_EQ(Check("  m  ", kMeasurementFile), ChosenNameResult::kAccepted);
+    EXPECT_STREQ(path, "/data/m.dis");
+    EXPECT_EQ(sink.MessageCount(), 0);
+    sink.QueueAnswer(IDNO);
+    EXPECT_EQ(Check("/other/M.DIS", kMeasurementFile), ChosenNameResult::kStay);
+    EXPECT_EQ(sink.LastMessageUtf8(), Utf8(u8"指定ﾌｧｲﾙがありません。新規作成ﾌｧｲﾙ名として設定しますか？"));
+}
+
+TEST_F(ChosenNameTest, RefusalsKeepTheDialogOpen) {
+    EXPECT_EQ(Check("   ", kSectionFile), ChosenNameResult::kStay);
+    EXPECT_EQ(sink.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙ指定ｴﾗｰ !!!"));
+    EXPECT_EQ(Check("m.sec", kMeasurementFile), ChosenNameResult::kStay);
+    EXPECT_EQ(sink.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙ拡張子が間違っています !!!"));
+}
+
+TEST_F(ChosenNameTest, NewFileIsAcceptedOnYesAndTheLengthLimitHoldsEvenForExistingFiles) {
+    sink.QueueAnswer(IDYES);
+    EXPECT_EQ(Check("new", kAnalysisFile), ChosenNameResult::kAccepted);
+    EXPECT_STREQ(path, "/data/new.slo");
+    const std::string longName = "/data/" + std::string(41, 'x') + ".slo"; // 51 characters
+    existing = longName;
+    EXPECT_EQ(Check(longName.c_str(), kAnalysisFile), ChosenNameResult::kStay);
+    EXPECT_EQ(sink.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙ名は50文字以内です !!!"));
+}
+
+TEST(FileNameTestTest, CreatingANameLeavesNoFileBehind) {
+    TempDirectory dir;
+    EXPECT_TRUE(CanCreateFile(CString(dir.File("probe.sec").c_str())));
+    EXPECT_FALSE(FileExists(CString(dir.File("probe.sec").c_str())));
+    EXPECT_FALSE(CanCreateFile(CString(dir.File("no/such/dir/x.sec").c_str())));
+    dir.Write("rw.sec", "x");
+    EXPECT_TRUE(IsReadWritableFile(CString(dir.File("rw.sec").c_str())));
+    EXPECT_FALSE(IsReadWritableFile(dir.Slash()));
+}
+
+} // namespace
+} // namespace basnev
