@@ -1,0 +1,78 @@
+// Filling a flex grid with 10,000 rows of 8 formatted cells and showing it, offscreen:
+// the work a table dialog does when it opens on a full table.
+
+#include "platform/core/NumberFormat.h"
+#include "platform/ui/CMSHFlexGrid.h"
+#include "platform/ui/FlexGridView.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kRows = 10000;
+constexpr int kCols = 8;
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "grid_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+void Fill(CMSHFlexGrid& grid) {
+    grid.SetRedraw(FALSE);
+    grid.SetCols(kCols + 1);
+    grid.SetRows(kRows + 1);
+    for (int col = 1; col <= kCols; ++col)
+        grid.SetTextMatrix(0, col, platform::FormatC("X%d(m)", col).c_str());
+    for (int row = 1; row <= kRows; ++row) {
+        grid.SetTextMatrix(row, 0, platform::FormatC("%d", row).c_str());
+        for (int col = 1; col <= kCols; ++col)
+            grid.SetTextMatrix(row, col, platform::FormatC("%.3f", row * 1.25 + col).c_str());
+    }
+    grid.SetRedraw(TRUE);
+}
+
+// A fresh grid each time: fill 80,000 cells, show the window and paint it once.
+void BM_FillAndShowGrid(benchmark::State& state) {
+    App();
+    for (auto _ : state) {
+        auto widget = std::unique_ptr<QWidget>(CMSHFlexGrid::CreateControl());
+        widget->resize(700, 500);
+        CMSHFlexGrid grid;
+        grid.AttachControl(widget.get());
+        Fill(grid);
+        widget->show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(widget->grab());
+    }
+}
+BENCHMARK(BM_FillAndShowGrid)->Unit(benchmark::kMillisecond);
+
+// Rewriting every cell of a grid that is already shown (a table rewritten after a row command).
+void BM_RefillShownGrid(benchmark::State& state) {
+    App();
+    auto widget = std::unique_ptr<QWidget>(CMSHFlexGrid::CreateControl());
+    widget->resize(700, 500);
+    CMSHFlexGrid grid;
+    grid.AttachControl(widget.get());
+    Fill(grid);
+    widget->show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        Fill(grid);
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(widget->grab());
+    }
+}
+BENCHMARK(BM_RefillShownGrid)->Unit(benchmark::kMillisecond);
+
+} // namespace
