@@ -3,6 +3,7 @@
 #include "common/process/RuntimeDirectory.h"
 #include "common/process/UniqueFd.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -53,13 +54,17 @@ bool CSharedNameBuffer::Open(const char* name) {
     Close();
     process::UniqueFd fd(::shm_open(SystemName(name).c_str(), O_RDWR | O_CLOEXEC, 0));
     if (!fd.IsValid()) {
+        failure_ = errno == ENOENT ? Failure::Missing : Failure::Unusable;
         return false;
     }
     struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0 || info.st_size != static_cast<off_t>(kSize) || info.st_uid != ::getuid()) {
+    if (::fstat(fd.Get(), &info) != 0 || info.st_size != static_cast<off_t>(kSize) || info.st_uid != ::getuid() ||
+        !Map(fd.Get())) {
+        failure_ = Failure::Unusable;
         return false;
     }
-    return Map(fd.Get());
+    failure_ = Failure::None;
+    return true;
 }
 
 bool CSharedNameBuffer::Map(int fd) {

@@ -17,6 +17,13 @@ class CSharedNameBuffer {
 public:
     static constexpr std::size_t kSize = 200;
 
+    // Why the last Open failed.
+    enum class Failure {
+        None,
+        Missing,  // no owner has made the buffer
+        Unusable, // a segment of that name exists but is not the owner's buffer, or cannot be mapped
+    };
+
     CSharedNameBuffer() = default;
     ~CSharedNameBuffer();
     CSharedNameBuffer(const CSharedNameBuffer&) = delete;
@@ -29,6 +36,7 @@ public:
     // Unmaps; the owner also removes the name.
     void Close();
     bool IsOpen() const { return view_ != nullptr; }
+    Failure LastFailure() const { return failure_; }
 
     void Zero();
     // The string held (up to the first NUL, at most kSize - 1 bytes).
@@ -44,4 +52,5 @@ private:
 
     char* view_ = nullptr;
     std::string ownedName_; // set only on the owner side
+    Failure failure_ = Failure::None;
 };
