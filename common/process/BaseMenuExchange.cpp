@@ -31,7 +31,7 @@ bool OpenBuffer(CSharedNameBuffer& buffer) {
         return true;
     }
     AfxMessageBox(buffer.LastFailure() == CSharedNameBuffer::Failure::Missing ? u8"共有メモリがありません"
-                                                                             : u8"共有メモリマッピング失敗");
+                                                                              : u8"共有メモリマッピング失敗");
     return false;
 }
 

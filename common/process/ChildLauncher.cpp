@@ -88,7 +88,8 @@ pid_t LaunchChildProgram(const CString& programFileName, const std::vector<CStri
 
     SpawnSettings settings;
     pid_t child = -1;
-    int error = ::posix_spawn(&child, path.c_str(), settings.Actions(), settings.Attributes(), argv.data(), environ);
+    int error =
+        ::posix_spawn(&child, path.c_str(), settings.Actions(), settings.Attributes(), argv.data(), environ);
     if (error != 0) {
         ShowSpawnError(error);
         return -1;

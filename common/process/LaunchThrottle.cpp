@@ -2,7 +2,9 @@
 
 namespace process {
 
-bool LaunchThrottle::Allow() { return Allow(std::time(nullptr)); }
+bool LaunchThrottle::Allow() {
+    return Allow(std::time(nullptr));
+}
 
 bool LaunchThrottle::Allow(std::time_t now) {
     std::time_t previous = lastRequest_;

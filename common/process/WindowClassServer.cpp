@@ -57,7 +57,9 @@ bool PeerIsThisUser(int connection) {
 
 } // namespace
 
-WindowClassServer::~WindowClassServer() { Unregister(); }
+WindowClassServer::~WindowClassServer() {
+    Unregister();
+}
 
 bool WindowClassServer::Register(const char* className) {
     Unregister();
@@ -68,7 +70,8 @@ bool WindowClassServer::Register(const char* className) {
     std::string fresh = path + ".new";
     UniqueFd listener = Listen(fresh);
     struct stat info {};
-    if (!listener.IsValid() || ::lstat(fresh.c_str(), &info) != 0 || ::rename(fresh.c_str(), path.c_str()) != 0) {
+    if (!listener.IsValid() || ::lstat(fresh.c_str(), &info) != 0 ||
+        ::rename(fresh.c_str(), path.c_str()) != 0) {
         ::unlink(fresh.c_str());
         return false;
     }

@@ -11,7 +11,9 @@ namespace process {
 
 namespace {
 
-std::string Prefix(const std::string& className) { return "window-" + SafeEntryName(className) + "-"; }
+std::string Prefix(const std::string& className) {
+    return "window-" + SafeEntryName(className) + "-";
+}
 
 constexpr const char* kSuffix = ".sock";
 

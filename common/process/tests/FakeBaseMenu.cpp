@@ -10,7 +10,9 @@ FakeBaseMenu::FakeBaseMenu()
              {process::kAnalysisSlot, CString()}},
       server_(*this) {}
 
-FakeBaseMenu::~FakeBaseMenu() { Stop(); }
+FakeBaseMenu::~FakeBaseMenu() {
+    Stop();
+}
 
 bool FakeBaseMenu::Start(bool withBuffer) {
     if ((withBuffer && !buffer_.Create()) || !server_.Register(process::kBaseMenuWindowClass)) {
@@ -43,7 +45,9 @@ CString FakeBaseMenu::Slot(int controlId) {
     return slots_[controlId];
 }
 
-bool FakeBaseMenu::BringToFront() { return true; }
+bool FakeBaseMenu::BringToFront() {
+    return true;
+}
 
 bool FakeBaseMenu::GetControlText(int controlId, CString& text) {
     std::lock_guard<std::mutex> guard(lock_);

@@ -6,6 +6,7 @@
 #include "platform/core/RecordingSink.h"
 
 #include <csignal>
+#include <filesystem>
 #include <fstream>
 #include <pthread.h>
 #include <sstream>
@@ -103,10 +104,18 @@ TEST(LaunchThrottleTest, RequestsWithinOneSecondOfThePreviousOneAreDropped) {
     EXPECT_FALSE(throttle.Allow(1003)) << "a clock set back must not let a burst through";
 }
 
-TEST(LaunchThrottleTest, TwoImmediateRequestsOnTheClockStartOne) {
+TEST_F(LauncherTest, ARepeatedClickWithinOneSecondStartsOneChild) {
     process::LaunchThrottle throttle;
-    EXPECT_TRUE(throttle.Allow());
-    EXPECT_FALSE(throttle.Allow());
+    std::vector<pid_t> started;
+    for (const char* report : {"first", "second"}) {
+        if (throttle.Allow()) {
+            started.push_back(LaunchChildProgram(kChildProgram, {"args", ScratchArgument(report), report}));
+        }
+    }
+    ASSERT_EQ(started.size(), 1u);
+    EXPECT_EQ(WaitForFile(Scratch("first")), std::string("first") + '\0');
+    EXPECT_TRUE(WaitUntilGone(started[0]));
+    EXPECT_FALSE(std::filesystem::exists(Scratch("second")));
 }
 
 } // namespace

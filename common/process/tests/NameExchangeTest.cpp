@@ -19,7 +19,9 @@ using process_test::FakeBaseMenu;
 
 const std::string kReplacedMessage = platform::Utf8(u8"m 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します");
 
-std::string Utf8Of(const CString& text) { return platform::Cp932ToUtf8(text.str()); }
+std::string Utf8Of(const CString& text) {
+    return platform::Cp932ToUtf8(text.str());
+}
 
 // A CP932 path of exactly `length` bytes with blanks and Japanese characters in it.
 CString LongJapaneseName(std::size_t length) {
@@ -49,7 +51,9 @@ protected:
         return lines;
     }
 
-    static std::string Write(int id, const CString& name) { return "w:" + std::to_string(id) + ":" + Utf8Of(name); }
+    static std::string Write(int id, const CString& name) {
+        return "w:" + std::to_string(id) + ":" + Utf8Of(name);
+    }
 
     FakeBaseMenu baseMenu_;
 };
@@ -63,8 +67,8 @@ TEST_F(NameExchangeTest, ChildReadsTheMeasurementSlotAndWritesTheOthers) {
 
     auto lines = RunChild({"r:232", Write(kSectionModelSlot, model), Write(kAnalysisSlot, analysis)});
 
-    std::vector<std::string> expected{platform::Utf8(u8"r 232 Unchanged /データ/計測 1.dis"), kReplacedMessage,
-                                      "w 231 Replaced", kReplacedMessage, "w 233 Replaced"};
+    std::vector<std::string> expected{platform::Utf8(u8"r 232 Unchanged /データ/計測 1.dis"),
+                                      kReplacedMessage, "w 231 Replaced", kReplacedMessage, "w 233 Replaced"};
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(baseMenu_.Slot(kSectionModelSlot), model);
     EXPECT_EQ(baseMenu_.Slot(kAnalysisSlot), analysis);
@@ -94,7 +98,8 @@ TEST_F(NameExchangeTest, OnlyADifferentNameIsWrittenAndCaseCounts) {
     ASSERT_TRUE(baseMenu_.Start());
     baseMenu_.SetSlot(kAnalysisSlot, CString("/data/Slope.slo"));
 
-    auto lines = RunChild({Write(kAnalysisSlot, CString("/data/Slope.slo")), Write(kAnalysisSlot, CString("/data/slope.slo"))});
+    auto lines = RunChild(
+        {Write(kAnalysisSlot, CString("/data/Slope.slo")), Write(kAnalysisSlot, CString("/data/slope.slo"))});
 
     std::vector<std::string> expected{"w 233 Unchanged", kReplacedMessage, "w 233 Replaced"};
     EXPECT_EQ(lines, expected);

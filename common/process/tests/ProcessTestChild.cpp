@@ -64,7 +64,8 @@ int Inherit(const char* out) {
     for (int sig = 1; sig < NSIG; ++sig) {
         blockedCount += sigismember(&blocked, sig) == 1;
     }
-    WriteFileAtomically(out, "fds=" + fds + " sigint=" + (interrupt.sa_handler == SIG_IGN ? "ignored" : "default") +
+    WriteFileAtomically(out, "fds=" + fds +
+                                 " sigint=" + (interrupt.sa_handler == SIG_IGN ? "ignored" : "default") +
                                  " blocked=" + std::to_string(blockedCount));
     return 0;
 }
@@ -147,10 +148,12 @@ std::string RunOperation(const std::string& op) {
     if (op[0] == 'r') {
         CString name;
         process::BaseMenuExchange result = process::ReadBaseMenuSlot(controlId, name);
-        return "r " + std::to_string(controlId) + " " + ResultName(result) + " " + platform::Cp932ToUtf8(name.str());
+        return "r " + std::to_string(controlId) + " " + ResultName(result) + " " +
+               platform::Cp932ToUtf8(name.str());
     }
     CString name(platform::Utf8ToCp932(op.substr(idEnd + 1)));
-    return "w " + std::to_string(controlId) + " " + ResultName(process::ReportFileToBaseMenuSlot(controlId, name));
+    return "w " + std::to_string(controlId) + " " +
+           ResultName(process::ReportFileToBaseMenuSlot(controlId, name));
 }
 
 int Exchange(int argc, char** argv) {

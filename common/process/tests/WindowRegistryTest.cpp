@@ -47,8 +47,9 @@ class WindowRegistryTest : public ChildProcessTest {
 protected:
     // Starts a child that answers for the class; its id, or -1.
     pid_t StartServingChild(const char* className) {
-        pid_t child = LaunchChildProgram(process_test::kChildProgram,
-                                         {"serve", className, ScratchArgument("ready"), ScratchArgument("front")});
+        pid_t child =
+            LaunchChildProgram(process_test::kChildProgram,
+                               {"serve", className, ScratchArgument("ready"), ScratchArgument("front")});
         return WaitForFile(Scratch("ready")) == "1" ? child : -1;
     }
 };
