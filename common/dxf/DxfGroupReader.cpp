@@ -13,6 +13,31 @@ void CDxfGroupReader::ReadLineOrThrow(CString& line) {
     }
 }
 
+namespace {
+
+// A code line is almost always blanks and up to three digits; those are read here, and
+// anything else goes to the general "%d" scan, which gives the same value for these.
+bool ScanPlainCode(const char* text, int& code) {
+    while (*text == ' ') {
+        ++text;
+    }
+    int value = 0;
+    int digits = 0;
+    for (; *text >= '0' && *text <= '9' && digits < 9; ++text, ++digits) {
+        value = value * 10 + (*text - '0');
+    }
+    while (*text == ' ' || *text == '\r') {
+        ++text;
+    }
+    if (digits == 0 || *text != '\0') {
+        return false;
+    }
+    code = value;
+    return true;
+}
+
+} // namespace
+
 void CDxfGroupReader::Next() {
     if (pushedBack_) {
         pushedBack_ = false;
@@ -21,7 +46,7 @@ void CDxfGroupReader::Next() {
     CString codeLine;
     ReadLineOrThrow(codeLine);
     ReadLineOrThrow(value);
-    if (!platform::ScanInt(codeLine, code)) {
+    if (!ScanPlainCode(codeLine, code) && !platform::ScanInt(codeLine, code)) {
         code = platform::kUnsetInt;
     }
 }

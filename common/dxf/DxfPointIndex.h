@@ -1,10 +1,11 @@
 #pragma once
 // Grid index of points for the "same point" search of an importing document, so that
-// a search does not scan every point. Cells are as wide as the search distance, so a
-// match lies in the 3 x 3 cells around the query point.
+// a search does not scan every point. Cells are four search distances wide, so a search
+// looks at one to four cells. The cells live in an open-addressing table (one memory
+// access per probe) and the points of a cell are chained through one flat array.
 
+#include <cstddef>
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 class CDxfPointIndex {
@@ -20,18 +21,26 @@ public:
     // Lowest index whose squared distance to (x, y) is <= squaredDistance, -1 when none.
     // squaredDistance must not exceed the square of the search distance.
     int FindNearest(double x, double y, double squaredDistance) const;
-    int GetCount() const { return count_; }
+    int GetCount() const { return static_cast<int>(entries_.size()); }
 
 private:
     struct Entry {
         int index;
+        int next; // the next entry of the same cell, -1 at the end
         double x;
         double y;
     };
     std::int64_t CellOf(double value) const;
     static std::uint64_t Key(std::int64_t cellX, std::int64_t cellY);
+    // The slot that holds the key, or the empty slot where it belongs.
+    std::size_t SlotOf(std::uint64_t key) const;
+    void GrowTable();
 
     double cellSize_ = 1.0;
-    int count_ = 0;
-    std::unordered_map<std::uint64_t, std::vector<Entry>> cells_;
+    double searchDistance_ = 0.0;
+    std::vector<Entry> entries_;
+    // Cell table, a power of two in size: key and newest entry of the cell (-1: empty slot).
+    std::vector<std::uint64_t> slotKeys_;
+    std::vector<int> slotHeads_;
+    std::size_t usedSlots_ = 0;
 };
