@@ -148,8 +148,9 @@ void InputRecords::Parse(std::string_view text) {
         const InputRecord record(line);
         if (!titleFound && record.Key() == "TITLE") {
             titleFound = true;
-            const std::string_view title = record.Columns(kTitleFirst, kTitleWidth);
-            // Never end the title on half of a double-byte character.
+            // Never end the title on half of a double-byte character: the cut is judged on the
+            // whole line, where a character may run past the title's last column.
+            const std::string_view title = line.size() > kTitleFirst ? line.substr(kTitleFirst) : std::string_view();
             m_title = std::string(title.substr(0, platform::Cp932SafeCut(title, kTitleWidth)));
             m_title.resize(kTitleWidth, ' ');
         }

@@ -1,0 +1,16 @@
+# Fails unless the library's dynamic symbol table defines HOBRINT and nothing else.
+execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
+  OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+set(names "")
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] +" "" name "${line}")
+  list(APPEND names "${name}")
+endforeach()
+if(NOT names STREQUAL "HOBRINT")
+  message(FATAL_ERROR "exported symbols: '${names}', expected only HOBRINT")
+endif()
+message(STATUS "exports: ${names}")
