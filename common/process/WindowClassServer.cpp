@@ -75,6 +75,7 @@ bool WindowClassServer::Register(const char* className) {
         ::unlink(fresh.c_str());
         return false;
     }
+    RemoveDeadWindowSockets(className);
     listener_ = std::move(listener);
     className_ = className;
     path_ = path;

@@ -9,9 +9,9 @@
 // time instead of stalling the window.
 //
 // The socket is bound under a temporary name, listening, and only then renamed into
-// place, so a client never finds a registered name without a listener behind it; a
-// socket left by a killed process is found dead by clients and removed, and replaced
-// here when a new process happens to get the same id.
+// place, so a client never finds a registered name without a listener behind it. A
+// socket left by a killed process is found dead and removed by clients and by the next
+// registration of its class, and replaced when a new process happens to get its id.
 
 #include "common/process/UniqueFd.h"
 #include "common/process/WindowProtocol.h"

@@ -3,9 +3,14 @@
 #include "common/process/RuntimeDirectory.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
 #include <dirent.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
+#include <unistd.h>
 
 namespace process {
 
@@ -59,6 +64,44 @@ std::vector<WindowSocketEntry> ListWindowSockets(const std::string& className) {
     ::closedir(listing);
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.pid < b.pid; });
     return entries;
+}
+
+SocketProbe ProbeWindowSocket(const WindowSocketEntry& entry, UniqueFd& fd) {
+    struct stat before {};
+    if (::lstat(entry.path.c_str(), &before) != 0 || !S_ISSOCK(before.st_mode)) {
+        return SocketProbe::Failed;
+    }
+    fd.Reset(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (!fd.IsValid() || entry.path.size() >= sizeof address.sun_path) {
+        return SocketProbe::Failed;
+    }
+    std::memcpy(address.sun_path, entry.path.c_str(), entry.path.size() + 1);
+    if (::connect(fd.Get(), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        return SocketProbe::Connected;
+    }
+    if (errno == EAGAIN || errno == EINPROGRESS) {
+        return SocketProbe::Busy;
+    }
+    if (errno != ECONNREFUSED) {
+        return SocketProbe::Failed;
+    }
+    // Remove it only when it is still the file found dead, not a successor renamed in since.
+    struct stat after {};
+    if (::lstat(entry.path.c_str(), &after) == 0 && after.st_ino == before.st_ino) {
+        ::unlink(entry.path.c_str());
+    }
+    return SocketProbe::Dead;
+}
+
+void RemoveDeadWindowSockets(const std::string& className) {
+    for (const WindowSocketEntry& entry : ListWindowSockets(className)) {
+        if (entry.pid != ::getpid()) {
+            UniqueFd fd;
+            ProbeWindowSocket(entry, fd);
+        }
+    }
 }
 
 } // namespace process

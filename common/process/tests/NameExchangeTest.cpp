@@ -1,11 +1,14 @@
 #include "ChildProcessTest.h"
 #include "FakeBaseMenu.h"
 #include "common/process/BaseMenuExchange.h"
+#include "common/process/CNamedMutex.h"
 #include "common/process/ChildLauncher.h"
+#include "common/process/WindowSocketDirectory.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 
 #include <climits>
+#include <csignal>
 #include <sstream>
 #include <vector>
 
@@ -119,6 +122,25 @@ TEST_F(NameExchangeTest, AMissingBufferOrControlIsReportedAndNothingIsWritten) {
                                       platform::Utf8(u8"m 基本ﾒﾆｭｰのﾊﾝﾄﾞﾙ取得失敗3"), "r 240 Failed "};
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(baseMenu_.Slot(kAnalysisSlot), CString());
+}
+
+TEST_F(NameExchangeTest, AKilledBaseMenuLeavesNothingThatStopsTheNextOne) {
+    pid_t killed = LaunchChildProgram(process_test::kChildProgram, {"basemenu", ScratchArgument("ready")});
+    ASSERT_EQ(process_test::WaitForFile(Scratch("ready")), "1");
+    ::kill(killed, SIGKILL);
+    ASSERT_TRUE(process_test::WaitUntilGone(killed));
+
+    CNamedMutex instance;
+    EXPECT_EQ(instance.Create("Verrant BASNEV 01"), CNamedMutex::CreateResult::Created);
+    ASSERT_TRUE(baseMenu_.Start());
+    EXPECT_EQ(baseMenu_.Buffer().Read(), CString()) << "the killed one's buffer must not reach a child";
+    baseMenu_.SetSlot(kMeasurementSlot, CString("/data/new.dis"));
+
+    auto lines = RunChild({"r:232"});
+    std::vector<std::string> expected{"r 232 Unchanged /data/new.dis"};
+    EXPECT_EQ(lines, expected);
+    EXPECT_TRUE(process::ListWindowSockets(process::kBaseMenuWindowClass).size() == 1u)
+        << "the killed one's socket is found dead and removed";
 }
 
 } // namespace

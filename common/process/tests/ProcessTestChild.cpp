@@ -7,16 +7,21 @@
 //   hold <mutex> <ready>           holds the named mutex, writes "1" (or "0") to <ready>, waits
 //   serve <class> <ready> <front>  answers for the window class until killed; bring-to-front
 //                                  creates <front>; control 1 reads "child <pid>"
+//   basemenu <ready>               takes "Verrant BASNEV 01", makes the shared name buffer and answers
+//                                  for "VerrantControl" (slot 232 reads "killed") until killed
 //   exchange <out> <op>...         runs the name exchange with the base menu; op "r:<id>" reads
 //                                  a slot, "w:<id>:<name>" reports a name; writes one line per op
 //                                  ("<op letter> <id> <result>[ <name>]") and "m <message>" per message
 
 #include "common/process/BaseMenuExchange.h"
 #include "common/process/CNamedMutex.h"
+#include "common/process/CSharedNameBuffer.h"
 #include "common/process/WindowClassServer.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/MessageSink.h"
 
+#include <algorithm>
+#include <charconv>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -49,7 +54,7 @@ int Inherit(const char* out) {
     std::string fds;
     DIR* listing = ::opendir("/proc/self/fd");
     while (const dirent* entry = listing ? ::readdir(listing) : nullptr) {
-        if (entry->d_name[0] != '.' && std::atoi(entry->d_name) != ::dirfd(listing)) {
+        if (entry->d_name[0] != '.' && std::to_string(::dirfd(listing)) != entry->d_name) {
             fds += (fds.empty() ? "" : ",") + std::string(entry->d_name);
         }
     }
@@ -112,6 +117,29 @@ int Serve(const char* className, const char* ready, const char* front) {
     }
 }
 
+class BaseMenuWindow : public process::WindowTextProvider {
+public:
+    bool BringToFront() override { return true; }
+    bool GetControlText(int controlId, CString& text) override {
+        text = "killed";
+        return controlId == process::kMeasurementSlot;
+    }
+    bool SetControlText(int, const CString&) override { return false; }
+};
+
+int BaseMenu(const char* ready) {
+    CNamedMutex instance;
+    CSharedNameBuffer buffer;
+    BaseMenuWindow window;
+    process::WindowClassServer server(window);
+    bool started = instance.Create("Verrant BASNEV 01") == CNamedMutex::CreateResult::Created &&
+                   buffer.Create() && buffer.Write("left behind") && server.Register(process::kBaseMenuWindowClass);
+    WriteFileAtomically(ready, started ? "1" : "0");
+    for (;;) {
+        server.ServeOnce(-1);
+    }
+}
+
 // Collects the messages the exchange shows, for the report file.
 class LineSink : public platform::MessageSink {
 public:
@@ -143,8 +171,9 @@ const char* ResultName(process::BaseMenuExchange result) {
 }
 
 std::string RunOperation(const std::string& op) {
-    std::size_t idEnd = op.find(':', 2);
-    int controlId = std::stoi(op.substr(2, idEnd == std::string::npos ? std::string::npos : idEnd - 2));
+    std::size_t idEnd = std::min(op.find(':', 2), op.size());
+    int controlId = 0;
+    std::from_chars(op.data() + 2, op.data() + idEnd, controlId);
     if (op[0] == 'r') {
         CString name;
         process::BaseMenuExchange result = process::ReadBaseMenuSlot(controlId, name);
@@ -187,6 +216,9 @@ int main(int argc, char** argv) {
     }
     if (mode == "serve" && argc > 4) {
         return Serve(argv[2], argv[3], argv[4]);
+    }
+    if (mode == "basemenu" && argc > 2) {
+        return BaseMenu(argv[2]);
     }
     if (mode == "exchange" && argc > 2) {
         return Exchange(argc, argv);
