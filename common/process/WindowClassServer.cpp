@@ -139,7 +139,9 @@ WindowReply WindowClassServer::Answer(const WindowRequest& request) {
         reply.accepted = provider_.BringToFront();
         break;
     case WindowRequestKind::GetText:
-        reply.accepted = provider_.GetControlText(request.controlId, text);
+        // A text the protocol cannot carry whole is refused rather than cut.
+        reply.accepted = provider_.GetControlText(request.controlId, text) &&
+                         static_cast<std::size_t>(text.GetLength()) <= kMaxWindowText;
         reply.text = reply.accepted ? text.str() : std::string();
         break;
     case WindowRequestKind::SetText:
