@@ -1,5 +1,4 @@
 #include "control/core/ChildLaunch.h"
-#include "control/core/LaunchThrottle.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -89,18 +88,6 @@ TEST(ChildLaunchTest, ProgramTableNamesEveryChild) {
     EXPECT_STREQ(ChildProgramFile(kDrawingViewerProgram), "zapho");
     EXPECT_STREQ(ChildProgramFile(kListViewerProgram), "wenux");
     EXPECT_TRUE(ChildProgramFile(4300).IsEmpty());
-}
-
-TEST(LaunchThrottleTest, ClicksCloserThanTwoSecondsAreDroppedCountingFromTheLastClick) {
-    LaunchThrottle throttle;
-    EXPECT_TRUE(throttle.IsLaunchAllowed(1000));
-    EXPECT_FALSE(throttle.IsLaunchAllowed(1001));
-    // A click every second never starts anything after the first.
-    EXPECT_FALSE(throttle.IsLaunchAllowed(1002));
-    EXPECT_FALSE(throttle.IsLaunchAllowed(1003));
-    EXPECT_TRUE(throttle.IsLaunchAllowed(1005));
-    // A clock set back does not open the gate either.
-    EXPECT_FALSE(throttle.IsLaunchAllowed(900));
 }
 
 } // namespace

@@ -1,0 +1,65 @@
+#include "control/app/BasnevApp.h"
+
+#include "common/process/WindowClassClient.h"
+#include "control/app/MainDoc.h"
+#include "control/app/MainFrame.h"
+#include "control/app/MainView1.h"
+#include "platform/core/ModulePath.h"
+#include "platform/ui/CSingleDocTemplate.h"
+
+namespace {
+
+constexpr UINT kDocumentResource = 2;
+const char8_t kWindowTitle[] = u8"すべり線解析 Ver.2.1 (基本ﾒﾆｭｰ)";
+
+} // namespace
+
+CBasnevApp::CBasnevApp() : CWinApp("BASNEV") {}
+
+bool CBasnevApp::ActivateRunningBaseMenu() {
+    return process::BringWindowClassToFront("VerrantControl") == process::WindowAnswer::Done;
+}
+
+BOOL CBasnevApp::InitInstance() {
+    programDirectory_ = platform::ModuleDirectory() + "/";
+    SetProfilePath(basnev::SettingsFilePath(platform::ModuleFileName()));
+    LoadInputFileNames();
+    if (ActivateRunningBaseMenu()) {
+        return FALSE;
+    }
+    if (!CheckDoubleStart("Verrant", "BASNEV", FALSE)) {
+        return FALSE;
+    }
+    auto* docTemplate = new CSingleDocTemplate(kDocumentResource, RUNTIME_CLASS(CMainDoc), RUNTIME_CLASS(CMainFrame),
+                                               RUNTIME_CLASS(CMainView1), CString());
+    AddDocTemplate(docTemplate);
+    CDocument* document = docTemplate->OpenDocumentFile(nullptr, FALSE);
+    if (!document || document->Views().empty()) {
+        return FALSE;
+    }
+    CFrameWnd* frame = document->Views().front()->GetParentFrame();
+    frame->m_strTitle = CString(kWindowTitle);
+    frame->OnUpdateFrameTitle(FALSE);
+    m_pMainWnd = frame;
+    frame->ShowWindow(SW_SHOW);
+    started_ = true;
+    return TRUE;
+}
+
+int CBasnevApp::ExitInstance() {
+    // An instance that gave way to a running base menu leaves the settings to that one.
+    if (started_) {
+        SaveInputFileNames();
+    }
+    return CWinApp::ExitInstance();
+}
+
+void CBasnevApp::LoadInputFileNames() { names_ = basnev::LoadInputFileNames(GetProfilePath()); }
+
+void CBasnevApp::SaveInputFileNames() { basnev::SaveInputFileNames(GetProfilePath(), names_); }
+
+void CBasnevApp::SetFormNames(const CString& section, const CString& measurement, const CString& analysis) {
+    names_.section = section;
+    names_.measurement = measurement;
+    names_.analysis = analysis;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The base menu's application: one per user session, its slot names kept in BASNEV's
+// settings file beside the program.
+
+#include "common/process/InstanceControl.h"
+#include "control/core/InputFileNames.h"
+#include "platform/ui/CWinApp.h"
+
+class CBasnevApp : public CWinApp {
+public:
+    CBasnevApp();
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    void LoadInputFileNames();
+    void SaveInputFileNames();
+
+    // The program directory, ending in '/'.
+    const CString& ProgramDirectory() const { return programDirectory_; }
+    const basnev::InputFileNames& SlotNames() const { return names_; }
+    // The names the form hands over when it closes; the plan data name stays as read.
+    void SetFormNames(const CString& section, const CString& measurement, const CString& analysis);
+    const CString& DefaultDirectory() const { return names_.defaultDirectory; }
+    void SetDefaultDirectory(const CString& directory) { names_.defaultDirectory = directory; }
+
+private:
+    // True when another base menu runs; it has been brought forward.
+    static bool ActivateRunningBaseMenu();
+
+    bool started_ = false;
+    CString programDirectory_;
+    basnev::InputFileNames names_;
+};

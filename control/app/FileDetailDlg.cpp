@@ -1,0 +1,194 @@
+#include "control/app/FileDetailDlg.h"
+
+#include "common/records/TextHelpers.h"
+#include "control/core/ChosenName.h"
+#include "control/core/DataFileKind.h"
+#include "platform/ui/QtText.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace {
+
+QString Text(const char8_t* text) { return QString::fromUtf8(reinterpret_cast<const char*>(text)); }
+
+CString WithSlash(const CString& directory) {
+    if (directory.IsEmpty() || directory[directory.GetLength() - 1] == '/') {
+        return directory;
+    }
+    return directory + "/";
+}
+
+// The sub-directories of a directory, by name (hidden ones left out).
+QStringList SubDirectories(const CString& directory) {
+    return QDir(platform::ToQString(directory)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+} // namespace
+
+CFileDetailDlg::CFileDetailDlg(int kind, const CString& name, const CString& directory, CWnd* parent)
+    : CDialog(IDD, parent), kind_(kind), initialName_(name), currentDirectory_(WithSlash(directory)) {
+    if (currentDirectory_.IsEmpty()) {
+        currentDirectory_ = platform::FromQStringLossy(QDir::currentPath()) + "/";
+    }
+}
+
+void CFileDetailDlg::CreateControls() {
+    QDialog* dialog = Dialog();
+    dialog->setWindowTitle(platform::ToQString(CString(basnev::KindInfo(kind_).title)));
+    dialog->resize(720, 420);
+    auto* layout = new QGridLayout(dialog);
+    layout->addWidget(new QLabel(Text(u8"ファイル名:")), 0, 0);
+    layout->addWidget(AddControl(kFileNameId, new QLineEdit), 0, 1);
+    layout->addWidget(new QLabel(Text(u8"ディレクトリ:")), 1, 0);
+    layout->addWidget(AddControl(kCurrentDirectoryId, new QLabel), 1, 1);
+    auto* directories = new QListWidget;
+    layout->addWidget(AddControl(kDirectoryListId, directories), 2, 0);
+    auto* list = new QTreeWidget;
+    layout->addWidget(AddControl(kListId, list), 2, 1);
+    layout->setColumnStretch(1, 3);
+    auto* ok = new QPushButton("OK");
+    ok->setDefault(true);
+    layout->addWidget(AddControl(IDOK, ok), 3, 0);
+    layout->addWidget(AddControl(IDCANCEL, new QPushButton(Text(u8"ｷｬﾝｾﾙ"))), 3, 1, Qt::AlignLeft);
+
+    list->setRootIsDecorated(false);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setHeaderLabels({Text(u8"ﾌｧｲﾙ名"), Text(u8"ﾀｲﾄﾙ"), Text(u8"更新日時")});
+    list->header()->setSectionsClickable(true);
+    list->header()->setSortIndicatorShown(true);
+    QObject::connect(list->header(), &QHeaderView::sectionClicked, [this](int column) { OnColumnClick(column); });
+    QObject::connect(list, &QTreeWidget::itemSelectionChanged, [this] { SetNameFromSelection(); });
+    QObject::connect(list, &QTreeWidget::itemDoubleClicked, [this] { OnOK(); });
+    QObject::connect(directories, &QListWidget::itemActivated,
+                     [this](QListWidgetItem* item) { OnDirectoryActivated(item); });
+}
+
+QTreeWidget* CFileDetailDlg::List() const { return qobject_cast<QTreeWidget*>(GetDlgItemWidget(kListId)); }
+
+QListWidget* CFileDetailDlg::DirectoryList() const {
+    return qobject_cast<QListWidget*>(GetDlgItemWidget(kDirectoryListId));
+}
+
+BOOL CFileDetailDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    CString name;
+    SplitPath(initialName_, nullptr, &name, nullptr);
+    CString extension;
+    SplitPath(initialName_, nullptr, nullptr, &extension);
+    SetDlgItemText(kFileNameId, name + extension);
+    const int width = List()->viewport()->width() > 100 ? List()->viewport()->width() : 600;
+    List()->setColumnWidth(basnev::kNameColumn, width * 3 / 10);
+    List()->setColumnWidth(basnev::kTitleColumn, width * 4 / 10);
+    ChangeDirectory(currentDirectory_);
+    initialised_ = true;
+    return TRUE;
+}
+
+void CFileDetailDlg::ChangeDirectory(const CString& directory) {
+    currentDirectory_ = WithSlash(directory);
+    SetDlgItemText(kCurrentDirectoryId, currentDirectory_);
+    FillDirectoryList();
+    FillFileList();
+}
+
+// The directory list shows the way down from the root to the current directory, then the
+// directories below it; activating an entry goes there.
+void CFileDetailDlg::FillDirectoryList() {
+    QListWidget* directories = DirectoryList();
+    directories->clear();
+    const QStringList parts = platform::ToQString(currentDirectory_).split('/', Qt::SkipEmptyParts);
+    QString path = "/";
+    auto* root = new QListWidgetItem("/", directories);
+    root->setData(Qt::UserRole, path);
+    int depth = 1;
+    for (const QString& part : parts) {
+        path += part + "/";
+        auto* item = new QListWidgetItem(QString(depth++, ' ') + part, directories);
+        item->setData(Qt::UserRole, path);
+    }
+    directories->setCurrentRow(directories->count() - 1);
+    for (const QString& child : SubDirectories(currentDirectory_)) {
+        auto* item = new QListWidgetItem(QString(depth, ' ') + child, directories);
+        item->setData(Qt::UserRole, path + child + "/");
+    }
+}
+
+void CFileDetailDlg::OnDirectoryActivated(QListWidgetItem* item) {
+    CString directory;
+    if (item && platform::FromQString(item->data(Qt::UserRole).toString(), directory)) {
+        ChangeDirectory(directory);
+    }
+}
+
+void CFileDetailDlg::FillFileList() {
+    rows_ = basnev::ListDataFiles(currentDirectory_, kind_);
+    basnev::SortDataFileRows(rows_, sort_.Column(), sort_.Direction(sort_.Column()));
+    ShowRows();
+    ShowSortArrow();
+}
+
+void CFileDetailDlg::ShowRows() {
+    QTreeWidget* list = List();
+    list->clear();
+    for (const basnev::DataFileRow& row : rows_) {
+        new QTreeWidgetItem(list, {platform::ToQString(row.name), platform::ToQString(row.title),
+                                   platform::ToQString(row.modified)});
+    }
+}
+
+void CFileDetailDlg::ShowSortArrow() {
+    const Qt::SortOrder order =
+        sort_.Direction(sort_.Column()) == basnev::kAscending ? Qt::AscendingOrder : Qt::DescendingOrder;
+    List()->header()->setSortIndicator(sort_.Column(), order);
+}
+
+void CFileDetailDlg::OnColumnClick(int column) {
+    if (column < 0 || column > 2) {
+        return;
+    }
+    sort_.Click(column);
+    basnev::SortDataFileRows(rows_, column, sort_.Direction(column));
+    ShowRows();
+    ShowSortArrow();
+}
+
+void CFileDetailDlg::SetNameFromSelection() {
+    if (!initialised_) {
+        return;
+    }
+    const QList<QTreeWidgetItem*> selected = List()->selectedItems();
+    if (selected.isEmpty()) {
+        return;
+    }
+    const int row = List()->indexOfTopLevelItem(selected.front());
+    if (row >= 0 && row < static_cast<int>(rows_.size())) {
+        SetDlgItemText(kFileNameId, rows_[row].name);
+    }
+}
+
+void CFileDetailDlg::OnOK() {
+    CString typed;
+    GetDlgItemText(kFileNameId, typed);
+    basnev::ChosenNameContext context{kind_, currentDirectory_, basnev::IsReadWritableFile};
+    if (basnev::CheckChosenName(typed, context, chosenPath_) == basnev::ChosenNameResult::kAccepted) {
+        EndDialog(IDOK);
+    }
+}
+
+bool CFileDetailDlg::Choose(CWnd* parent, int kind, CString& name, CString& directory) {
+    CFileDetailDlg dialog(kind, name, directory, parent);
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    name = dialog.GetChosenPath();
+    directory = dialog.GetCurrentDirectory();
+    return true;
+}

@@ -1,0 +1,3 @@
+#include "control/app/MainDoc.h"
+
+IMPLEMENT_DYNCREATE(CMainDoc, CDocument)

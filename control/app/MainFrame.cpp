@@ -1,0 +1,98 @@
+#include "control/app/MainFrame.h"
+
+#include "common/process/WindowClassClient.h"
+#include "control/app/MainView1.h"
+#include "platform/ui/QtText.h"
+
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QSocketNotifier>
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+namespace {
+
+const char kWindowClass[] = "VerrantControl";
+const char* const kProcessingClasses[] = {"VerrantTableInput", "VerrantSection", "VerrantCalculation"};
+
+} // namespace
+
+CMainFrame::CMainFrame() : server_(*this) {}
+
+CMainFrame::~CMainFrame() {
+    notifier_.reset();
+    server_.Unregister();
+}
+
+int CMainFrame::OnCreate() {
+    MainWindow()->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+    if (server_.Register(kWindowClass)) {
+        notifier_ = std::make_unique<QSocketNotifier>(server_.Fd(), QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { server_.ServeOnce(0); });
+    }
+    return 0;
+}
+
+void CMainFrame::OnUpdateFrameTitle(BOOL) {
+    if (MainWindow()) {
+        MainWindow()->setWindowTitle(platform::ToQString(m_strTitle));
+    }
+}
+
+bool CMainFrame::IsProcessingProgramOpen() {
+    for (const char* className : kProcessingClasses) {
+        if (process::FindWindowClass(className)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+BOOL CMainFrame::OnClose() {
+    if (closing_) {
+        return TRUE;
+    }
+    if (IsProcessingProgramOpen()) {
+        AfxMessageBox(u8"処理ﾌﾟﾛｸﾞﾗﾑ実行中のため、終了できません");
+        return FALSE;
+    }
+    // Whatever way the window closes, the names shown are the ones kept for the next run, so
+    // that a name a child wrote back is never lost.
+    if (auto* view = dynamic_cast<CMainView1*>(GetActiveView())) {
+        view->TakeOverSlotTexts();
+    }
+    return CFrameWnd::OnClose();
+}
+
+bool CMainFrame::BringToFront() {
+    QMainWindow* window = MainWindow();
+    if (!window) {
+        return false;
+    }
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return true;
+}
+
+bool CMainFrame::GetControlText(int controlId, CString& text) {
+    CView* view = GetActiveView();
+    auto* edit = view ? qobject_cast<QLineEdit*>(view->GetDlgItemWidget(controlId)) : nullptr;
+    if (!edit) {
+        return false;
+    }
+    text = platform::FromQStringLossy(edit->text());
+    return true;
+}
+
+bool CMainFrame::SetControlText(int controlId, const CString& text) {
+    CView* view = GetActiveView();
+    auto* edit = view ? qobject_cast<QLineEdit*>(view->GetDlgItemWidget(controlId)) : nullptr;
+    if (!edit) {
+        return false;
+    }
+    // A name from another program is shown whole, beyond the typing limit of the slot.
+    edit->setText(platform::ToQString(text));
+    return true;
+}
