@@ -44,8 +44,20 @@ Normal NormalOf(const CDispData& disp) {
 
 } // namespace
 
+void CBlockDoc::ClearBlockDivision() {
+    m_listVectorPoints.RemoveAll();
+    m_listBlockLines.clear();
+    DeleteAllObjects(m_listBlocks);
+}
+
 int CBlockDoc::MakeBlockLines() {
-    if (m_mapDisp.IsEmpty() || m_listGroundOrder.IsEmpty() || m_mapDisp.GetCount() < 2) {
+    if (m_mapDisp.IsEmpty() || m_listGroundOrder.IsEmpty()) {
+        return 0;
+    }
+    // Blocks of an earlier division never outlive its lines: a division that stops
+    // leaves none, so no slip line can be traced through stale blocks.
+    ClearBlockDivision();
+    if (m_mapDisp.GetCount() < 2) {
         return 0;
     }
     // Records by x of their measurement point (exchange sort: equal x keep their order).
@@ -108,14 +120,13 @@ int CBlockDoc::MakeBlockLines() {
             }
         }
         if (parallel || t == 0.0 || !std::isfinite(t)) {
-            // Nothing changes: the block lines and blocks of the last division stay.
+            // Parallel normals have no crossing; a horizontal bisector has no ends.
             AfxMessageBox(u8"隣接する変位ﾍﾞｸﾄﾙ方向が等しいため、ﾌﾞﾛｯｸ分割線を作成できません");
             return 0;
         }
         double intercept = c.y - t * c.x;
         lines.push_back(BlockLineRecord{(top - intercept) / t, top, (bottom - intercept) / t, bottom, kUnsetDouble});
     }
-    m_listVectorPoints.RemoveAll();
     for (CDispData* disp : ordered) {
         m_listVectorPoints.AddTail(disp);
     }
@@ -160,6 +171,17 @@ int CBlockDoc::MakeBlocks() {
         }
         block->number = static_cast<int>(i);
         block->number2 = static_cast<int>(i) + 1;
+        m_listBlocks.AddTail(block);
+    }
+    AttachBlockRecords();
+    return 1;
+}
+
+void CBlockDoc::AttachBlockRecords() {
+    POSITION blockPos = m_listBlocks.GetHeadPosition();
+    while (blockPos) {
+        CBlock* block = static_cast<CBlock*>(m_listBlocks.GetNext(blockPos));
+        block->disp = nullptr;
         POSITION pos = m_mapDisp.GetStartPosition();
         while (pos && !block->disp) {
             WORD key;
@@ -167,12 +189,12 @@ int CBlockDoc::MakeBlocks() {
             m_mapDisp.GetNextAssoc(pos, key, object);
             CDispData* disp = static_cast<CDispData*>(object);
             if (disp->inUse && block->CheckInsidePolygon(disp->baseX, disp->baseY)) {
+                // A record read after the division has not had its vector made yet.
+                disp->EvaluateVector(m_nVectorMode);
                 block->disp = disp;
             }
         }
-        m_listBlocks.AddTail(block);
     }
-    return 1;
 }
 
 int CBlockDoc::FindBlockIndex(double x, double y) const {
@@ -197,6 +219,10 @@ int CBlockDoc::CheckBlockLineConditions() const {
     std::vector<double> positions;
     positions.push_back(left ? left->x : m_dMinX);
     for (const auto& [x, beta] : m_tableBlockLines) {
+        // The solver needs a weight between 0 and 1 for every line it is given.
+        if (IsUnsetDouble(beta) || !(beta >= 0.0 && beta <= 1.0)) {
+            return 9;
+        }
         positions.push_back(x);
     }
     positions.push_back(right ? right->x : m_dMaxX);
@@ -205,6 +231,10 @@ int CBlockDoc::CheckBlockLineConditions() const {
     }
     std::sort(positions.begin(), positions.end());
     int count = static_cast<int>(positions.size());
+    // Two lines at one place enclose a block that no measurement point can lie in.
+    if (std::adjacent_find(positions.begin(), positions.end()) != positions.end()) {
+        return 3;
+    }
     auto codeOf = [&](double x) {
         int code = 0;
         for (int i = count - 1; i >= 1; --i) {
@@ -223,12 +253,14 @@ int CBlockDoc::CheckBlockLineConditions() const {
     if (right && right->x == positions.back() && !IsUnsetDouble(right->alpha) && right->beta > 0) {
         codes.push_back(2 * count - 3);
     }
+    // A condition exactly on a line (an even code) counts where the solver puts it: the
+    // inner point in the block right of the line, a measurement point in the block left of it.
     if (inner && inner->beta > 0) {
         int code = codeOf(inner->x);
         if (code < 1) {
             return 1;
         }
-        codes.push_back(code);
+        codes.push_back(code % 2 == 0 ? code + 1 : code);
     }
     POSITION pos = m_mapDisp.GetStartPosition();
     while (pos) {
@@ -243,16 +275,10 @@ int CBlockDoc::CheckBlockLineConditions() const {
         if (code == 0) {
             return 1;
         }
-        codes.push_back(code);
+        codes.push_back(code % 2 == 0 ? code - 1 : code);
     }
     if (codes.size() < 2) {
         return 1;
-    }
-    std::sort(codes.begin(), codes.end());
-    for (std::size_t i = 0; i < codes.size(); ++i) {
-        if (codes[i] % 2 == 0 && (i == 0 || codes[i - 1] == codes[i] - 1)) {
-            ++codes[i];
-        }
     }
     for (int block = 1; block <= count - 1; ++block) {
         if (std::find(codes.begin(), codes.end(), 2 * block - 1) == codes.end()) {

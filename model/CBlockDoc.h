@@ -191,7 +191,8 @@ public:
     using SolverEntry = void (*)(const char* path, int length);
     // The polynomial method's solver road: writes the solver input beside the analysis
     // file, empties the result and log files, calls the solver, builds the slip line from
-    // its result and deletes the input file. 1 when a slip line was made.
+    // its result and deletes the input file. 1 when a slip line was made. A null solver
+    // (the library is missing) reports the missing slip line and writes nothing.
     int RunSolver(SolverEntry solver);
     void AddSlipLine(CVerrant* line);
     int FindNearestIntersection(double x, double y, DPoint& point) const;
@@ -286,6 +287,11 @@ private:
     // an outdated one of the same name, and enters the boundary points in the entry order.
     void FinishBoundaryPoints(bool boundaryRead);
     int WriteSolverSections(CTextFile& file);
+    // Empties the ordered measurement list, the block lines and the blocks.
+    void ClearBlockDivision();
+    // Points each block at the first in-use displacement record inside it (null when none)
+    // and makes that record's vector.
+    void AttachBlockRecords();
     // The surface boundary points by number and their blocks; false after the message.
     bool LocateSurfacePoints(int left, int right, CNode*& leftPoint, CNode*& rightPoint, int& kL, int& kR) const;
     int InsertPointOfKind(double x, double y, int kind, int& key);

@@ -9,6 +9,7 @@
 #include "common/records/TextHelpers.h"
 #include "model/CDispData.h"
 #include "model/CLine.h"
+#include "model/CVerrant.h"
 #include "platform/core/CException.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
@@ -16,6 +17,7 @@
 #include <cmath>
 #include <memory>
 #include <new>
+#include <vector>
 
 namespace torvan {
 
@@ -219,6 +221,8 @@ int CBlockDoc::ReadDisFile(const char* path) {
     m_bFourColumns = data.hasAngleLine;
     m_listVectorPoints.RemoveAll();
     MoveMap(records, m_mapDisp);
+    // The blocks held the replaced records: they take the new ones at their points.
+    AttachBlockRecords();
     m_listDates = data.dates;
     if (m_mapDisp.IsEmpty()) {
         AfxMessageBox(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙには地点名が一致するﾃﾞｰﾀがありません");
@@ -238,6 +242,17 @@ int CBlockDoc::ReloadReferenceFiles() {
         m_mapBound.GetNextAssoc(pos, key, object);
         m_mapAllPoints.RemoveKey(static_cast<WORD>(static_cast<CNode*>(object)->seqNo));
     }
+    // Slip lines keep their boundary points: each slot moves to the point that takes
+    // the old one's key, or is cleared when the section model has none there.
+    std::vector<std::pair<CNode**, WORD>> heldSlots;
+    pos = m_listSlipLines.GetHeadPosition();
+    while (pos) {
+        for (CNode*& held : static_cast<CVerrant*>(m_listSlipLines.GetNext(pos))->boundary) {
+            if (held) {
+                heldSlots.emplace_back(&held, static_cast<WORD>(held->number - 1));
+            }
+        }
+    }
     DeleteAllMapObjects(m_mapBound);
     pos = m_mapSectionBound.GetStartPosition();
     while (pos) {
@@ -252,6 +267,10 @@ int CBlockDoc::ReloadReferenceFiles() {
         point->seqNo = m_nNextKey;
         m_mapBound.SetAt(key, point);
         m_mapAllPoints.SetAt(static_cast<WORD>(m_nNextKey++), point);
+    }
+    for (auto& [slot, key] : heldSlots) {
+        CObject* successor = nullptr;
+        *slot = m_mapBound.Lookup(key, successor) ? static_cast<CNode*>(successor) : nullptr;
     }
     m_nMaxBound = m_nMaxSectionBound;
     double width, height;

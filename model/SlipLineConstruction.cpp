@@ -32,7 +32,8 @@ const CBlock* BlockAt(const CObList& blocks, int index) {
     return pos ? static_cast<const CBlock*>(blocks.GetAt(pos)) : nullptr;
 }
 
-void MarkUsed(CNode* point) { point->slipMark = point->slipMark == 3 ? 4 : 1; }
+// A point the section model gave (3) is marked 4 once used, and stays so on later uses.
+void MarkUsed(CNode* point) { point->slipMark = point->slipMark >= 3 ? 4 : 1; }
 
 void Attach(CVerrant& line, CNode* point) {
     for (CNode*& slot : line.boundary) {

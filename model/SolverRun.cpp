@@ -17,6 +17,12 @@ bool Exists(const CString& path) {
     return ::stat(CFile::OsPath(path).c_str(), &info) == 0;
 }
 
+// The result file was emptied before the solver ran: an empty one is no result.
+bool HasContent(const CString& path) {
+    struct stat info {};
+    return ::stat(CFile::OsPath(path).c_str(), &info) == 0 && info.st_size > 0;
+}
+
 // Creates the file empty; false when that is not possible.
 bool CreateEmpty(const CString& path) {
     return CBlockDoc::CanOpenFile(path, CFile::modeCreate | CFile::modeWrite) == 1;
@@ -25,6 +31,11 @@ bool CreateEmpty(const CString& path) {
 } // namespace
 
 int CBlockDoc::RunSolver(SolverEntry solver) {
+    if (!solver) {
+        // The solver library could not be loaded: nothing to run, nothing written.
+        AfxMessageBox(u8"すべり線作成できません");
+        return 0;
+    }
     CString input;
     CString result;
     if (!WriteSolverInput(input, result) || !Exists(input)) {
@@ -40,7 +51,7 @@ int CBlockDoc::RunSolver(SolverEntry solver) {
         return 0;
     }
     solver(input.GetString(), input.GetLength());
-    int made = Exists(result) && MakeSlipLines(result);
+    int made = HasContent(result) && MakeSlipLines(result);
     if (!made) {
         AfxMessageBox(u8"すべり線作成できません");
     }

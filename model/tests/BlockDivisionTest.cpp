@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <unistd.h>
 
 using platform::kUnsetDouble;
@@ -82,15 +83,26 @@ TEST_F(BlockDivisionTest, RotationMethodBisectsTheNormalsAtTheirCrossing) {
     EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_listBlockLines[0].beta));
 }
 
-TEST_F(BlockDivisionTest, ParallelVectorsFailAndKeepTheEarlierDivision) {
+TEST_F(BlockDivisionTest, ParallelVectorsFailAndLeaveNoBlocksOfTheEarlierDivision) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
     doc_.m_nMethod = CBlockDoc::kParallel;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    ASSERT_EQ(doc_.m_listBlocks.GetCount(), 2);
     doc_.m_nMethod = CBlockDoc::kRotation;
     EXPECT_EQ(doc_.MakeBlockLines(), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"隣接する変位ﾍﾞｸﾄﾙ方向が等しいため、ﾌﾞﾛｯｸ分割線を作成できません"));
-    EXPECT_EQ(doc_.m_listBlockLines.size(), 1u);
-    EXPECT_EQ(doc_.m_listBlocks.GetCount(), 2);
+    EXPECT_TRUE(doc_.m_listBlockLines.empty());
+    EXPECT_EQ(doc_.m_listBlocks.GetCount(), 0);
+}
+
+TEST_F(BlockDivisionTest, OneMeasurementPointLeftLeavesNoBlocksOfTheEarlierDivision) {
+    Build({{5, {1, -1}}, {15, {1, -1}}});
+    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    std::unique_ptr<CObject> removed(doc_.m_mapDisp[1]);
+    doc_.m_mapDisp.RemoveKey(1);
+    EXPECT_EQ(doc_.MakeBlockLines(), 0);
+    EXPECT_EQ(doc_.m_listBlocks.GetCount(), 0);
+    EXPECT_EQ(sink_.MessageCount(), 0);
 }
 
 TEST_F(BlockDivisionTest, SlipLineFromTheLeftSurfacePointIsClippedAtTheGround) {

@@ -1,0 +1,87 @@
+#include "AnalysisRun.h"
+
+#include "platform/core/MessageSink.h"
+#include "platform/core/Unset.h"
+
+#include <vector>
+
+namespace torvan {
+
+int AnalysisRun::Run(int method, int option) {
+    if (method != CBlockDoc::kPolynomial) {
+        return RunPolygonMethod(method, option);
+    }
+    return OpenPolynomialMethod() ? ConfirmBlockLineTable() : 0;
+}
+
+int AnalysisRun::RunPolygonMethod(int method, int option) {
+    if (doc_.m_nVectorMode == 1) {
+        AfxMessageBox(u8"変位はﾍﾞｸﾄﾙ連結線で表示されていますが、解析では始点終点で計算されます");
+    }
+    doc_.m_nMethod = method;
+    doc_.m_nMethodOption = option;
+    if (!doc_.MakeBlockLines()) {
+        return 0;
+    }
+    return doc_.MakeSlipLines(nullptr);
+}
+
+int AnalysisRun::OpenPolynomialMethod() {
+    int inner = platform::kUnsetInt;
+    int left = platform::kUnsetInt;
+    int right = platform::kUnsetInt;
+    doc_.GetBoundaryPointNumbers(inner, left, right);
+    if (left == platform::kUnsetInt && right == platform::kUnsetInt) {
+        AfxMessageBox(u8"多項式法では地表点が必須です");
+        return 0;
+    }
+    doc_.m_nMethod = CBlockDoc::kPolynomial;
+    if (!doc_.m_listBlockLines.empty()) {
+        doc_.m_tableBlockLines.clear();
+        for (const BlockLineRecord& line : doc_.m_listBlockLines) {
+            doc_.m_tableBlockLines.emplace_back(line.x1, line.beta);
+        }
+    }
+    return 1;
+}
+
+bool AnalysisRun::CheckTableLines() {
+    switch (doc_.CheckBlockLineConditions()) {
+    case 0:
+        return true;
+    case 1:
+        AfxMessageBox(u8"計測点変位ﾃﾞｰﾀ数不足によりﾌﾞﾛｯｸ線指定できません");
+        return false;
+    case 3:
+        AfxMessageBox(u8"計測点ﾃﾞｰﾀがないﾌﾞﾛｯｸができるため、ﾌﾞﾛｯｸ線指定できません");
+        return false;
+    default:
+        AfxMessageBox(u8"ﾌﾞﾛｯｸ線指定ｴﾗｰです");
+        return false;
+    }
+}
+
+int AnalysisRun::ConfirmBlockLineTable() {
+    if (doc_.m_tableBlockLines.empty()) {
+        AfxMessageBox(u8"ﾌﾞﾛｯｸ線が未定義ため、すべり線生成できません");
+        return 0;
+    }
+    if (!CheckTableLines()) {
+        return 0;
+    }
+    std::vector<double> xs;
+    std::vector<double> betas;
+    for (const auto& [x, beta] : doc_.m_tableBlockLines) {
+        xs.push_back(x);
+        betas.push_back(beta);
+    }
+    double width, height;
+    doc_.GetModelExtent(width, height);
+    doc_.MakeVerticalBlockLines(xs.data(), betas.data(), static_cast<int>(xs.size()));
+    if (AfxMessageBox(u8"このまま解析を続行しますか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        return 0;
+    }
+    return doc_.RunSolver(solver_);
+}
+
+} // namespace torvan

@@ -1,0 +1,163 @@
+// The test-support program analysis-batch, run as a separate process on the sample data.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Slurp(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream out;
+    out << in.rdbuf();
+    return out.str();
+}
+
+std::string Quote(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+struct Outcome {
+    int status;
+    std::string output;
+};
+
+Outcome RunBatch(const std::vector<std::string>& args) {
+    std::string command = Quote(ANALYSIS_BATCH_PATH);
+    for (const std::string& arg : args) {
+        command += " " + Quote(arg);
+    }
+    command += " 2>/dev/null";
+    Outcome outcome{-1, ""};
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) {
+        return outcome;
+    }
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        outcome.output.append(buffer, got);
+    }
+    int status = ::pclose(pipe);
+    outcome.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return outcome;
+}
+
+std::string SaveQuestion(const fs::path& out) { return out.string() + "\\n更新してもよろしいですか？\n"; }
+
+int SlipLineCount(const fs::path& file) {
+    std::string text = Slurp(file);
+    std::size_t at = text.find("QOBRE");
+    return at == std::string::npos ? -1 : std::stoi(text.substr(at + 5, 5));
+}
+
+} // namespace
+
+class AnalysisBatchTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("analysis batch " + std::to_string(::getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
+            fs::copy_file(Sample(name), dir_ / name);
+        }
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    static fs::path Sample(const char* name) { return fs::path(VERRANT_SOURCE_DIR) / "data" / name; }
+    // The input files are never written.
+    void ExpectInputsUntouched() {
+        for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
+            EXPECT_EQ(Slurp(dir_ / name), Slurp(Sample(name))) << name;
+        }
+        EXPECT_FALSE(fs::exists(dir_ / "sample.qel"));
+    }
+    std::string In(const char* name) { return (dir_ / name).string(); }
+
+    fs::path dir_;
+};
+
+TEST_F(AnalysisBatchTest, OpeningAndSavingAtOnceKeepsTheFileByteForByte) {
+    Outcome run = RunBatch({In("sample.slo"), "--no-run", "--save", In("out.slo")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, SaveQuestion(dir_ / "out.slo"));
+    EXPECT_EQ(Slurp(dir_ / "out.slo"), Slurp(Sample("sample.slo")));
+    ExpectInputsUntouched();
+    EXPECT_FALSE(fs::exists(dir_ / "sample.slf"));
+}
+
+TEST_F(AnalysisBatchTest, EachMethodRunsAndItsResultRoundTrips) {
+    // The stored method (the parallel one), then the rotation method with the simple average.
+    Outcome stored = RunBatch({In("sample.slo"), "--save", In("parallel.slo")});
+    EXPECT_EQ(stored.status, 0);
+    EXPECT_EQ(stored.output, SaveQuestion(dir_ / "parallel.slo"));
+    EXPECT_EQ(SlipLineCount(dir_ / "parallel.slo"), 1);
+    Outcome rotation = RunBatch({In("sample.slo"), "--method", "1", "--option", "1", "--save", In("rotation.slo")});
+    EXPECT_EQ(rotation.output, SaveQuestion(dir_ / "rotation.slo"));
+    EXPECT_EQ(SlipLineCount(dir_ / "rotation.slo"), 1);
+    ExpectInputsUntouched();
+
+    // The polynomial method through the solver library, on the parallel method's block lines.
+    std::string parallel = Slurp(dir_ / "parallel.slo");
+    Outcome polynomial = RunBatch({In("parallel.slo"), "--method", "2", "--option", "0", "--save", In("poly.slo")});
+    EXPECT_EQ(polynomial.status, 0);
+    EXPECT_EQ(polynomial.output, "このまま解析を続行しますか？\n" + SaveQuestion(dir_ / "poly.slo"));
+    EXPECT_EQ(SlipLineCount(dir_ / "poly.slo"), 2);
+    EXPECT_EQ(Slurp(dir_ / "parallel.slo"), parallel);
+    EXPECT_FALSE(fs::exists(dir_ / "parallel.qel"));
+    EXPECT_TRUE(fs::exists(dir_ / "parallel.slf"));
+
+    Outcome again = RunBatch({In("poly.slo"), "--no-run", "--save", In("again.slo")});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_EQ(Slurp(dir_ / "again.slo"), Slurp(dir_ / "poly.slo"));
+}
+
+TEST_F(AnalysisBatchTest, AReportedFailureStillSavesAndExitsZero) {
+    // The sample has no block lines: the table's OK has no rows.
+    Outcome run = RunBatch({In("sample.slo"), "--method", "2", "--save", In("out.slo")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, "ﾌﾞﾛｯｸ線が未定義ため、すべり線生成できません\n" + SaveQuestion(dir_ / "out.slo"));
+    EXPECT_EQ(SlipLineCount(dir_ / "out.slo"), 0);
+    ExpectInputsUntouched();
+}
+
+TEST_F(AnalysisBatchTest, AFileThatDoesNotOpenSavesNothing) {
+    Outcome run = RunBatch({In("missing.slo"), "--no-run", "--save", In("out.slo")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.output, In("missing.slo") + "\\nﾌｧｲﾙが見つかりません\n");
+    EXPECT_FALSE(fs::exists(dir_ / "out.slo"));
+}
+
+TEST_F(AnalysisBatchTest, BadUsagePrintsNothingAndExitsTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {In("sample.slo")},
+        {In("sample.slo"), "--save"},
+        {In("sample.slo"), "--method", "3", "--save", In("out.slo")},
+        {In("sample.slo"), "--option", "2", "--save", In("out.slo")},
+        {In("sample.slo"), "--no-run", "--method", "0", "--save", In("out.slo")},
+        {In("sample.slo"), "--frobnicate", "--save", In("out.slo")},
+        {In("sample.slo"), "--save", In("sample.slo")},
+        {In("sample.slo"), "--no-run", "--save", In("sample.dis")},
+    };
+    for (const auto& args : cases) {
+        Outcome run = RunBatch(args);
+        EXPECT_EQ(run.status, 2) << ::testing::PrintToString(args);
+        EXPECT_EQ(run.output, "") << ::testing::PrintToString(args);
+    }
+    EXPECT_FALSE(fs::exists(dir_ / "out.slo"));
+    ExpectInputsUntouched();
+}

@@ -1,0 +1,121 @@
+// analysis-batch: runs one analysis of an analysis file without a window, for tests.
+//
+//   analysis-batch ANALYSIS.slo [--method N --option M] --save OUT.slo
+//   analysis-batch ANALYSIS.slo --no-run --save OUT.slo
+//
+// Opens the analysis file with the files it names, runs the stored (or the given) method
+// and two-point option as the analysis command does after the method dialog's OK, and
+// saves to OUT.slo as the save command does. Every message box text goes to standard
+// output, one UTF-8 line each; questions are answered with Yes. No settings file is
+// read. Exit status: 0 when the file opened, 1 when it did not (nothing saved), 2 on bad
+// usage.
+
+#include "StdoutMessageSink.h"
+
+#include "model/AnalysisRun.h"
+#include "model/CBlockDoc.h"
+#include "model/SolverLibrary.h"
+#include "platform/core/Unset.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#ifndef KALIPE_LIBRARY_PATH
+#define KALIPE_LIBRARY_PATH ""
+#endif
+
+namespace {
+
+struct Arguments {
+    std::string analysis;
+    std::string output;
+    std::optional<int> method;
+    std::optional<int> option;
+    bool noRun = false;
+};
+
+int Usage() {
+    std::fputs("usage: analysis-batch ANALYSIS.slo [--method N --option M | --no-run] --save OUT.slo\n", stderr);
+    return 2;
+}
+
+// A small choice given as one digit from 0 to last.
+std::optional<int> Choice(const char* text, int last) {
+    if (std::strlen(text) == 1 && text[0] >= '0' && text[0] <= '0' + last) {
+        return text[0] - '0';
+    }
+    return std::nullopt;
+}
+
+bool Parse(int argc, char** argv, Arguments& args) {
+    for (int i = 1; i < argc; ++i) {
+        std::string word = argv[i];
+        bool hasValue = i + 1 < argc;
+        if (word == "--no-run") {
+            args.noRun = true;
+        } else if (word == "--save" && hasValue && args.output.empty()) {
+            args.output = argv[++i];
+        } else if (word == "--method" && hasValue && !args.method) {
+            args.method = Choice(argv[++i], 2);
+            if (!args.method) {
+                return false;
+            }
+        } else if (word == "--option" && hasValue && !args.option) {
+            args.option = Choice(argv[++i], 1);
+            if (!args.option) {
+                return false;
+            }
+        } else if (word.rfind("--", 0) != 0 && args.analysis.empty()) {
+            args.analysis = word;
+        } else {
+            return false;
+        }
+    }
+    bool chosen = args.method || args.option;
+    return !args.analysis.empty() && !args.output.empty() && !(args.noRun && chosen);
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code error;
+    if (std::filesystem::equivalent(a, b, error)) {
+        return true;
+    }
+    return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error) && !error;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Arguments args;
+    if (!Parse(argc, argv, args) || SameFile(args.analysis, args.output)) {
+        return Usage();
+    }
+    torvan::StdoutMessageSink sink;
+    platform::SetMessageSink(&sink);
+    torvan::CBlockDoc doc;
+    if (!doc.OnOpenDocument(args.analysis.c_str())) {
+        return 1;
+    }
+    for (const CString& reference : {doc.ResolveReferencePath(doc.m_strSectionFile),
+                                     doc.ResolveReferencePath(doc.m_strDispFile)}) {
+        if (SameFile(reference.GetString(), args.output)) {
+            return Usage(); // the input files are never written
+        }
+    }
+    if (!args.noRun) {
+        // The method dialog starts at the polynomial method when none is stored.
+        int method = args.method.value_or(doc.m_nMethod == platform::kUnsetInt ? torvan::CBlockDoc::kPolynomial
+                                                                                : doc.m_nMethod);
+        int option = args.option.value_or(doc.m_nMethodOption);
+        torvan::SolverLibrary solver;
+        solver.Load(KALIPE_LIBRARY_PATH);
+        torvan::AnalysisRun(doc, solver.Entry()).Run(method, option);
+    }
+    doc.UpdatePathAndTitles(args.output.c_str());
+    doc.OnFileSave();
+    platform::SetMessageSink(nullptr);
+    return 0;
+}
