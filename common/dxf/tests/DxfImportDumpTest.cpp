@@ -25,7 +25,7 @@ struct DumpRun {
     Json json;
 };
 
-class ImportDump : public ::testing::Test {
+class DxfImportDump : public ::testing::Test {
 protected:
     DumpRun Run(const std::string& dxfPath, const std::string& settings) {
         std::string settingsPath = OutputPath("dump-settings-" + std::to_string(++runNumber_) + ".json");
@@ -57,7 +57,7 @@ private:
     int runNumber_ = 0;
 };
 
-TEST_F(ImportDump, WrittenSectionComesOutAsNumberedPointsAndLinesInCreationOrder) {
+TEST_F(DxfImportDump, WrittenSectionComesOutAsNumberedPointsAndLinesInCreationOrder) {
     std::string path = OutputPath("dump-section.dxf");
     auto runs = dxftest::WriteSectionDrawing(path, 14);
     DumpRun run = Run(path, R"({"layer_lists": [["1"], ["0"], []], "same_point_distance": 0.001,
@@ -83,7 +83,7 @@ TEST_F(ImportDump, WrittenSectionComesOutAsNumberedPointsAndLinesInCreationOrder
     EXPECT_EQ(keys, "result messages points lines ");
 }
 
-TEST_F(ImportDump, FactorsRegionWithAnOpenSideAndJapaneseLayerNames) {
+TEST_F(DxfImportDump, FactorsRegionWithAnOpenSideAndJapaneseLayerNames) {
     std::string layer = platform::Utf8ToCp932(u8"地層");
     std::string path = Dxf(EntitiesDxf({"0", "LINE", "8", layer, "10", "-10", "20", "1", "11", "10", "21", "1",
                                         "0", "LINE", "8", "OTHER", "10", "0", "20", "0", "11", "5", "21", "5"}));
@@ -95,7 +95,7 @@ TEST_F(ImportDump, FactorsRegionWithAnOpenSideAndJapaneseLayerNames) {
     EXPECT_EQ(run.json["lines"].size(), 1U);
 }
 
-TEST_F(ImportDump, LimitAndEndOfFileMessagesInTheOrderShown) {
+TEST_F(DxfImportDump, LimitAndEndOfFileMessagesInTheOrderShown) {
     std::string lines = EntitiesDxf({"0", "LINE", "10", "0", "20", "0", "11", "1", "21", "0",
                                      "0", "LINE", "10", "0", "20", "5", "11", "1", "21", "5"});
     DumpRun limited = Run(Dxf(lines), R"({"line_limit": 2})");
@@ -112,7 +112,7 @@ TEST_F(ImportDump, LimitAndEndOfFileMessagesInTheOrderShown) {
     EXPECT_EQ(cut.json["points"].size(), 2U); // the last LINE never ended
 }
 
-TEST_F(ImportDump, BadSettingsOrArgumentsGiveStatusTwoAndNoOutput) {
+TEST_F(DxfImportDump, BadSettingsOrArgumentsGiveStatusTwoAndNoOutput) {
     std::string path = Dxf(EntitiesDxf({}));
     for (const char* settings : {"not json", "[]", R"({"layer_lists": [["A"]]})", R"({"region": [0, 1]})",
                                  R"({"x_factor": "2"})", R"({"point_limit": 1.5})"}) {

@@ -10,14 +10,14 @@ using dxftest::WriteBytes;
 
 namespace {
 
-class DefaultPalette : public ::testing::Test {
+class DxfDefaultPalette : public ::testing::Test {
 protected:
     void SetUp() override { palette.BuildDefaultPalette(4.0); }
     int Nearest(COLORREF color) const { return palette.NearestPaletteIndex(&color); }
     CDxfColorPalette palette;
 };
 
-TEST_F(DefaultPalette, BuildsHuesShadesAndGreys) {
+TEST_F(DxfDefaultPalette, BuildsHuesShadesAndGreys) {
     EXPECT_EQ(palette.GetEntry(10), RGB(255, 0, 0));
     EXPECT_EQ(palette.GetEntry(11), RGB(255, 127, 127));
     EXPECT_EQ(palette.GetEntry(12), RGB(191, 0, 0));
@@ -28,7 +28,7 @@ TEST_F(DefaultPalette, BuildsHuesShadesAndGreys) {
     EXPECT_EQ(palette.GetEntry(255), RGB(0, 0, 0));
 }
 
-TEST_F(DefaultPalette, NearestColourBySquaredDistanceLowerNumberOnTies) {
+TEST_F(DxfDefaultPalette, NearestColourBySquaredDistanceLowerNumberOnTies) {
     EXPECT_EQ(Nearest(RGB(255, 255, 255)), 250);
     EXPECT_EQ(Nearest(RGB(0, 0, 0)), 18); // the darkest red shade is black and comes before grey 255
     EXPECT_EQ(Nearest(RGB(128, 128, 128)), 252);
@@ -46,7 +46,7 @@ TEST(DxfColorPalette, HueChannelRamps) {
     }
 }
 
-class PaletteFile : public ::testing::Test {
+class DxfPaletteFile : public ::testing::Test {
 protected:
     int Load(const std::string& text) {
         std::string path = OutputPath("color.pal");
@@ -57,7 +57,7 @@ protected:
     CDxfColorPalette palette;
 };
 
-TEST_F(PaletteFile, ReadsEntriesByColumnsAndKeepsTheDefaultForOthers) {
+TEST_F(DxfPaletteFile, ReadsEntriesByColumnsAndKeepsTheDefaultForOthers) {
     ASSERT_EQ(Load("COLOR 10 red  = 1, 2, 3\r\n"
                    "COLOR001 one=9,8,7\n"
                    "COLOR256 =1,1,1\n"
@@ -72,13 +72,13 @@ TEST_F(PaletteFile, ReadsEntriesByColumnsAndKeepsTheDefaultForOthers) {
     EXPECT_NE(palette.NearestPaletteIndex(&near), 1); // entries 1..9 are never returned
 }
 
-TEST_F(PaletteFile, ExactTieKeepsTheLowerNumber) {
+TEST_F(DxfPaletteFile, ExactTieKeepsTheLowerNumber) {
     ASSERT_EQ(Load("COLOR 11 =100,100,100\nCOLOR 12 =102,102,102\n"), 1);
     COLORREF between = RGB(101, 101, 101); // also 3 from grey 253 (102)
     EXPECT_EQ(palette.NearestPaletteIndex(&between), 11);
 }
 
-TEST_F(PaletteFile, MalformedLineGivesTheMessageAndZero) {
+TEST_F(DxfPaletteFile, MalformedLineGivesTheMessageAndZero) {
     for (const char* bad : {"COLOR 12 no equals sign\n", "COLOR 12 =1,2\n", "COLOR 12 =1,2,300\n",
                             "COLOR 12 =a,b,c\n", "COLOR 12 =-1,0,0\n"}) {
         sink.Clear();
@@ -89,12 +89,12 @@ TEST_F(PaletteFile, MalformedLineGivesTheMessageAndZero) {
     }
 }
 
-TEST_F(PaletteFile, MissingFileIsQuiet) {
+TEST_F(DxfPaletteFile, MissingFileIsQuiet) {
     EXPECT_EQ(palette.LoadColorPaletteFrom(OutputPath("no-such-color.pal").c_str()), 0);
     EXPECT_EQ(sink.Events().size(), 0U);
 }
 
-TEST_F(PaletteFile, ProgramPaletteWithoutAFileBesideTheProgram) {
+TEST_F(DxfPaletteFile, ProgramPaletteWithoutAFileBesideTheProgram) {
     EXPECT_EQ(palette.LoadColorPalette(), 0);
     EXPECT_EQ(sink.Events().size(), 0U);
 }

@@ -25,7 +25,7 @@ namespace {
 const char8_t kPrematureEnd[] = u8"ファイルが途中で終了しているため、読み込みできません";
 const char8_t kReadError[] = u8"ファイル読み込みエラーです";
 
-class ReaderInput : public ::testing::Test {
+class DxfReaderInput : public ::testing::Test {
 protected:
     int Import(const std::string& bytes) {
         std::string path = OutputPath("input-" + std::to_string(++fileNumber_) + ".dxf");
@@ -40,7 +40,7 @@ private:
     int fileNumber_ = 0;
 };
 
-TEST_F(ReaderInput, EndOfFileInsideEntitiesKeepsWhatWasReadAndGivesZero) {
+TEST_F(DxfReaderInput, EndOfFileInsideEntitiesKeepsWhatWasReadAndGivesZero) {
     std::string text = DxfText({"0", "SECTION", "2", "ENTITIES", "0", "LINE", "8", "0", "10", "0", "20", "0", "11", "5",
                                 "21", "0", "0", "LINE", "8", "0", "10", "0"});
     EXPECT_EQ(Import(text), 0);
@@ -50,7 +50,7 @@ TEST_F(ReaderInput, EndOfFileInsideEntitiesKeepsWhatWasReadAndGivesZero) {
     EXPECT_EQ(document.refreshCount, 1);
 }
 
-TEST_F(ReaderInput, TruncatedAtEveryByteNeverCrashes) {
+TEST_F(DxfReaderInput, TruncatedAtEveryByteNeverCrashes) {
     std::string whole = EntitiesDxf({"0", "LWPOLYLINE", "8", "0", "90", "3", "10", "0", "20", "0", "10", "4", "20", "0",
                                      "10", "4", "20", "4", "0", "LINE", "10", "0", "20", "9", "11", "5", "21", "9"});
     for (std::size_t cut = 0; cut + 2 < whole.size(); cut += 3) { // up to the "EOF" value
@@ -61,35 +61,37 @@ TEST_F(ReaderInput, TruncatedAtEveryByteNeverCrashes) {
     }
 }
 
-TEST_F(ReaderInput, BinaryDxfIsRefusedWithNothingAdded) {
-    std::string binary("AutoCAD Binary DXF\r\n\x1a\0", 22);
-    binary += std::string("\0\x08SECTION\0\x02ENTITIES\0", 21);
+TEST_F(DxfReaderInput, BinaryDxfIsRefusedWithNothingAdded) {
+    const char head[] = "AutoCAD Binary DXF\r\n\x1a";
+    const char groups[] = "\0\x08SECTION\0\x02ENTITIES";
+    std::string binary(head, sizeof head); // with the terminating NUL, as the signature has
+    binary += std::string(groups, sizeof groups);
     EXPECT_EQ(Import(binary), 0);
     EXPECT_TRUE(document.points.empty());
     EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(kReadError)});
     EXPECT_EQ(document.refreshCount, 0);
 }
 
-TEST_F(ReaderInput, MissingFileShowsTheOpenMessage) {
+TEST_F(DxfReaderInput, MissingFileShowsTheOpenMessage) {
     CDxfReader reader(document);
     EXPECT_EQ(reader.ImportDxf(OutputPath("does-not-exist.dxf").c_str()), 0);
     EXPECT_EQ(sink.MessageCount(), 1);
 }
 
-TEST_F(ReaderInput, FileWithoutEntitiesAddsNothing) {
+TEST_F(DxfReaderInput, FileWithoutEntitiesAddsNothing) {
     EXPECT_EQ(Import(DxfText({"0", "SECTION", "2", "HEADER", "9", "$ACADVER", "1", "AC1009", "0", "ENDSEC", "0", "EOF"})), 1);
     EXPECT_TRUE(document.points.empty());
     EXPECT_EQ(sink.MessageCount(), 0);
 }
 
-TEST_F(ReaderInput, OddGroupCodesAreSkipped) {
+TEST_F(DxfReaderInput, OddGroupCodesAreSkipped) {
     std::string text = EntitiesDxf({"0", "LINE", "abc", "LINE", "", "", "8", "0", "-5", "x", "999999999999", "1",
                                     "10", "1", "20", "1", "11", "2", "21", "2"});
     EXPECT_EQ(Import(text), 1);
     EXPECT_EQ(document.points.size(), 2U);
 }
 
-TEST_F(ReaderInput, LongValuesAreReadWholeAndShiftNothing) {
+TEST_F(DxfReaderInput, LongValuesAreReadWholeAndShiftNothing) {
     std::string longLayer(5000, 'L');
     std::string longText(100000, 'T');
     std::string text = EntitiesDxf({"0", "TEXT", "1", longText, "0", "LINE", "8", longLayer, "10", "0", "20", "0", "11",
@@ -100,7 +102,7 @@ TEST_F(ReaderInput, LongValuesAreReadWholeAndShiftNothing) {
     EXPECT_DOUBLE_EQ(document.points[1].y, 4.0);
 }
 
-TEST_F(ReaderInput, HugeCountsAndCoordinatesAreHarmless) {
+TEST_F(DxfReaderInput, HugeCountsAndCoordinatesAreHarmless) {
     std::string text = EntitiesDxf({"0", "LWPOLYLINE", "8", "0", "90", "2147483647", "10", "1e308", "20", "1e308",
                                     "10", "-1e308", "20", "-1e308", "0", "SPLINE", "74", "-7", "44", "0", "11", "0",
                                     "21", "0", "31", "0", "11", "1", "21", "1", "31", "0"});
@@ -109,7 +111,7 @@ TEST_F(ReaderInput, HugeCountsAndCoordinatesAreHarmless) {
     EXPECT_EQ(document.points.size(), 2U); // the spline's two fit points
 }
 
-TEST_F(ReaderInput, NotANumberTextsCountAsMissing) {
+TEST_F(DxfReaderInput, NotANumberTextsCountAsMissing) {
     std::string text = EntitiesDxf({"0", "LINE", "10", "NaN", "20", "0", "11", "1", "21", "1",
                                     "0", "LINE", "10", "0", "20", "-nan", "11", "1", "21", "inf",
                                     "0", "LWPOLYLINE", "90", "nan", "10", "0", "20", "7", "10", "nan", "20", "8",
@@ -123,7 +125,7 @@ TEST_F(ReaderInput, NotANumberTextsCountAsMissing) {
     EXPECT_EQ(sink.MessageCount(), 0);
 }
 
-TEST_F(ReaderInput, LayerNamesLongerThanAnyBuffer) {
+TEST_F(DxfReaderInput, LayerNamesLongerThanAnyBuffer) {
     std::string longName(300, 'a');
     document.settings.layerLists[0] = {CString(longName.substr(0, 256))};
     std::string text = EntitiesDxf({"0", "LINE", "8", longName, "10", "0", "20", "0", "11", "1", "21", "1",
@@ -133,7 +135,7 @@ TEST_F(ReaderInput, LayerNamesLongerThanAnyBuffer) {
     EXPECT_DOUBLE_EQ(document.points[0].x, 5.0);
 }
 
-TEST_F(ReaderInput, LinuxAndOldMacLineEndsAndNulBytes) {
+TEST_F(DxfReaderInput, LinuxAndOldMacLineEndsAndNulBytes) {
     std::string lf = "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nENDSEC\n0\nEOF\n";
     EXPECT_EQ(Import(lf), 1);
     EXPECT_EQ(document.points.size(), 2U);
@@ -167,7 +169,7 @@ std::vector<std::string> PackageDxfFiles(const std::string& package) {
 }
 
 // Every real drawing of a CAD package's data files: read or refused with a message.
-TEST(ReaderCorpus, DataFilesOfACadPackageAreReadOrRefused) {
+TEST(DxfReaderCorpus, DataFilesOfACadPackageAreReadOrRefused) {
     const std::vector<std::string> files = PackageDxfFiles("librecad-data");
     if (files.empty()) {
         GTEST_SKIP() << "package librecad-data is not installed: no real DXF files to read";

@@ -34,9 +34,9 @@ Groups Concat(std::initializer_list<Groups> parts) {
     return all;
 }
 
-class ReaderTest : public ::testing::Test {
+class DxfReader : public ::testing::Test {
 protected:
-    ReaderTest() { document.settings.samePointDistance = 0.01; }
+    DxfReader() { document.settings.samePointDistance = 0.01; }
 
     int Import(const std::string& text) {
         std::string path = OutputPath("reader-" + std::to_string(++fileNumber_) + ".dxf");
@@ -59,7 +59,7 @@ private:
     int fileNumber_ = 0;
 };
 
-TEST_F(ReaderTest, LinesSharingAnEndGiveThreePointsAndARepeatedLineOneLine) {
+TEST_F(DxfReader, LinesSharingAnEndGiveThreePointsAndARepeatedLineOneLine) {
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 10, 0), Line(10, 0, 10, 5), Line(10, 5, 10, 0)}))), 1);
     ASSERT_EQ(document.points.size(), 3U);
     ExpectPoint(0, 0, 0);
@@ -74,7 +74,7 @@ TEST_F(ReaderTest, LinesSharingAnEndGiveThreePointsAndARepeatedLineOneLine) {
     EXPECT_EQ(progress.counts.back(), std::make_pair(3, 2));
 }
 
-TEST_F(ReaderTest, IncompleteShortAndMergedLinesAddNothing) {
+TEST_F(DxfReader, IncompleteShortAndMergedLinesAddNothing) {
     Groups noEnd = {"0", "LINE", "8", "0", "10", "1", "20", "1"};
     Groups nanEnd = Line(0, 0, 1, 1);
     nanEnd.back() = "nan";
@@ -85,7 +85,7 @@ TEST_F(ReaderTest, IncompleteShortAndMergedLinesAddNothing) {
     EXPECT_TRUE(document.lines.empty());
 }
 
-TEST_F(ReaderTest, NoLineJoinsAPointToItself) {
+TEST_F(DxfReader, NoLineJoinsAPointToItself) {
     // Longer than the same-point distance, but both ends merge into one existing point.
     document.settings.samePointDistance = 1.0;
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 10, 0), Line(9.5, 0.2, 10.4, 0.1)}))), 1);
@@ -93,7 +93,7 @@ TEST_F(ReaderTest, NoLineJoinsAPointToItself) {
     EXPECT_EQ(document.lines.size(), 1U);
 }
 
-TEST_F(ReaderTest, FactorsScaleBeforeTheTests) {
+TEST_F(DxfReader, FactorsScaleBeforeTheTests) {
     document.settings.xFactor = 2.0;
     document.settings.yFactor = -0.5;
     EXPECT_EQ(Import(EntitiesDxf(Line(1, 4, 3, 8))), 1);
@@ -101,7 +101,7 @@ TEST_F(ReaderTest, FactorsScaleBeforeTheTests) {
     ExpectPoint(1, 6, -4);
 }
 
-TEST_F(ReaderTest, LineCrossingTheRegionIsCutAtItsEdge) {
+TEST_F(DxfReader, LineCrossingTheRegionIsCutAtItsEdge) {
     const double region[4] = {0, 10, 0, 10};
     std::copy(region, region + 4, document.settings.region);
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(-5, 5, 5, 5), Line(20, 20, 30, 30)}))), 1);
@@ -110,7 +110,7 @@ TEST_F(ReaderTest, LineCrossingTheRegionIsCutAtItsEdge) {
     ExpectPoint(1, 5, 5);
 }
 
-TEST_F(ReaderTest, UnboundedRegionSidesClipOnlyTheBoundedOnes) {
+TEST_F(DxfReader, UnboundedRegionSidesClipOnlyTheBoundedOnes) {
     document.settings.region[0] = 0.0; // xmin only
     document.settings.region[1] = FLT_MAX;
     EXPECT_EQ(Import(EntitiesDxf(Line(-5, 1e300, 5e300, 1e300))), 1);
@@ -119,7 +119,7 @@ TEST_F(ReaderTest, UnboundedRegionSidesClipOnlyTheBoundedOnes) {
     ExpectPoint(1, 5e300, 1e300); // beyond the "no extent" value, yet not moved
 }
 
-TEST_F(ReaderTest, UnsetRegionMeansNoRegion) {
+TEST_F(DxfReader, UnsetRegionMeansNoRegion) {
     for (double bound : {platform::kUnsetDouble, static_cast<double>(FLT_MAX)}) {
         document = RecordingDocument();
         document.settings.samePointDistance = 0.01;
@@ -131,7 +131,7 @@ TEST_F(ReaderTest, UnsetRegionMeansNoRegion) {
     }
 }
 
-TEST_F(ReaderTest, SamePointTestIsNotLongerThanTheDistance) {
+TEST_F(DxfReader, SamePointTestIsNotLongerThanTheDistance) {
     document.settings.samePointDistance = 0.5; // exact in binary, as are the coordinates
     Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "3", "10", "40", "20", "0", "10", "40.5", "20", "0",
                  "10", "45", "20", "0"};
@@ -145,7 +145,7 @@ TEST_F(ReaderTest, SamePointTestIsNotLongerThanTheDistance) {
     EXPECT_EQ(document.lines.size(), 3U);
 }
 
-TEST_F(ReaderTest, ClosedLwPolylineKeepsStraightChordsAndNoClosingSegment) {
+TEST_F(DxfReader, ClosedLwPolylineKeepsStraightChordsAndNoClosingSegment) {
     Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "4", "70", "1", "10", "0", "20", "0", "42", "1.0",
                  "10", "10", "20", "0", "42", "-0.5", "10", "10", "20", "10", "42", "0.25", "10", "0", "20", "10",
                  "42", "1.0"};
@@ -158,7 +158,7 @@ TEST_F(ReaderTest, ClosedLwPolylineKeepsStraightChordsAndNoClosingSegment) {
     }
 }
 
-TEST_F(ReaderTest, BlocksAreSkippedAndInsertsNotExpanded) {
+TEST_F(DxfReader, BlocksAreSkippedAndInsertsNotExpanded) {
     std::string text = dxftest::DxfText(Concat({{"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "8", "0", "2", "MARK",
                                                  "70", "0", "10", "0", "20", "0"},
                                                 Line(0, 0, 1, 1), {"0", "ENDBLK", "8", "0", "0", "ENDSEC"},
@@ -170,16 +170,16 @@ TEST_F(ReaderTest, BlocksAreSkippedAndInsertsNotExpanded) {
     ExpectPoint(0, 2, 2);
 }
 
-class LayerLists : public ReaderTest {
+class DxfLayerLists : public DxfReader {
 protected:
-    LayerLists() {
+    DxfLayerLists() {
         document.settings.layerLists[0] = {CString("Ground")};
         document.settings.layerLists[1] = {CString(u8"地中")};
         document.settings.layerLists[2] = {CString("RIGHT")};
     }
 };
 
-TEST_F(LayerLists, KindComesFromTheListThatNamesTheLayerWhole) {
+TEST_F(DxfLayerLists, KindComesFromTheListThatNamesTheLayerWhole) {
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0, "GROUND"), Line(0, 1, 1, 1, platform::Utf8ToCp932(u8"地中")),
                                          Line(0, 2, 1, 2, "right"), Line(0, 3, 1, 3, "GROUND2"),
                                          Line(0, 4, 1, 4, "Groun"), Line(0, 5, 1, 5, "0")}))),
@@ -190,7 +190,7 @@ TEST_F(LayerLists, KindComesFromTheListThatNamesTheLayerWhole) {
     EXPECT_EQ(document.points[4].kind, 4);
 }
 
-TEST_F(LayerLists, OnlyAsciiLettersAreCaseFolded) {
+TEST_F(DxfLayerLists, OnlyAsciiLettersAreCaseFolded) {
     document.settings.layerLists[0] = {CString(u8"Ａ層")}; // full-width letter
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0, platform::Utf8ToCp932(u8"ａ層")),
                                          Line(0, 1, 1, 1, platform::Utf8ToCp932(u8"Ａ層"))}))),
@@ -199,7 +199,7 @@ TEST_F(LayerLists, OnlyAsciiLettersAreCaseFolded) {
     EXPECT_DOUBLE_EQ(document.points[0].y, 1.0);
 }
 
-TEST_F(LayerLists, CaseFoldingNeverTouchesDoubleByteCharacters) {
+TEST_F(DxfLayerLists, CaseFoldingNeverTouchesDoubleByteCharacters) {
     // In CP932 the second bytes of "ア" and "ヂ" are 'A' and 'a': they must stay different.
     document.settings.layerLists[0] = {CString(u8"ア")};
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0, platform::Utf8ToCp932(u8"ヂ")),
@@ -209,14 +209,14 @@ TEST_F(LayerLists, CaseFoldingNeverTouchesDoubleByteCharacters) {
     EXPECT_DOUBLE_EQ(document.points[0].y, 1.0);
 }
 
-TEST_F(ReaderTest, AllListsEmptyTakesEveryLayerAsTheFirstKind) {
+TEST_F(DxfReader, AllListsEmptyTakesEveryLayerAsTheFirstKind) {
     document.settings.listPointKinds[0] = 0; // the section model editor's ground-surface kind
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0, "A"), Line(0, 1, 1, 1, "B")}))), 1);
     ASSERT_EQ(document.points.size(), 4U);
     EXPECT_EQ(document.points[3].kind, 0);
 }
 
-TEST_F(ReaderTest, PolylineIsThinnedClippedAndWithoutItsClosingSegment) {
+TEST_F(DxfReader, PolylineIsThinnedClippedAndWithoutItsClosingSegment) {
     Groups polyline = {"0", "POLYLINE", "8", "0", "66", "1", "70", "1"};
     const double vertices[][2] = {{0, 0}, {0.001, 0}, {10, 0}, {10, 10}, {0, 10}};
     for (const auto& v : vertices) {
@@ -230,7 +230,7 @@ TEST_F(ReaderTest, PolylineIsThinnedClippedAndWithoutItsClosingSegment) {
     ASSERT_EQ(document.lines.size(), 4U); // three chords of the polyline and the LINE after it
 }
 
-TEST_F(ReaderTest, PolylineWithinTheSamePointDistanceAddsNothing) {
+TEST_F(DxfReader, PolylineWithinTheSamePointDistanceAddsNothing) {
     Groups polyline = {"0", "POLYLINE", "8", "0"};
     for (double x : {5.0, 5.004, 5.009}) {
         Groups vertex = {"0", "VERTEX", "10", std::to_string(x), "20", "1"};
@@ -241,7 +241,7 @@ TEST_F(ReaderTest, PolylineWithinTheSamePointDistanceAddsNothing) {
     EXPECT_TRUE(document.points.empty());
 }
 
-TEST_F(ReaderTest, PolylineCutShortByAnotherEntityKeepsThatEntity) {
+TEST_F(DxfReader, PolylineCutShortByAnotherEntityKeepsThatEntity) {
     Groups polyline = {"0", "POLYLINE", "8", "0", "0", "VERTEX", "10", "0", "20", "0",
                        "0", "VERTEX", "10", "1", "20", "0"};
     EXPECT_EQ(Import(EntitiesDxf(Concat({polyline, Line(5, 5, 6, 6)}))), 1);
@@ -249,7 +249,7 @@ TEST_F(ReaderTest, PolylineCutShortByAnotherEntityKeepsThatEntity) {
     EXPECT_EQ(document.lines.size(), 2U);
 }
 
-TEST_F(ReaderTest, PolylineLeavingTheRegionStartsANewRunWhenItComesBack) {
+TEST_F(DxfReader, PolylineLeavingTheRegionStartsANewRunWhenItComesBack) {
     const double region[4] = {0, 10, 0, 10};
     std::copy(region, region + 4, document.settings.region);
     Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "4", "70", "0",
@@ -261,14 +261,14 @@ TEST_F(ReaderTest, PolylineLeavingTheRegionStartsANewRunWhenItComesBack) {
     EXPECT_EQ(document.lines.size(), 2U); // the part outside is not joined
 }
 
-TEST_F(ReaderTest, LwPolylineStopsAtItsVertexCount) {
+TEST_F(DxfReader, LwPolylineStopsAtItsVertexCount) {
     Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "2", "10", "0", "20", "0", "10", "1", "20", "0",
                  "10", "9", "20", "9"};
     EXPECT_EQ(Import(EntitiesDxf(lw)), 1);
     EXPECT_EQ(document.points.size(), 2U);
 }
 
-TEST_F(ReaderTest, SplineThroughFitPointsUnlessItsToleranceIsAboveZero) {
+TEST_F(DxfReader, SplineThroughFitPointsUnlessItsToleranceIsAboveZero) {
     auto spline = [](const std::string& tolerance, double y) {
         return Groups{"0", "SPLINE", "8", "0", "70", "8", "74", "3", "44", tolerance,
                       "10", "99", "20", "99", "30", "0",
@@ -282,7 +282,7 @@ TEST_F(ReaderTest, SplineThroughFitPointsUnlessItsToleranceIsAboveZero) {
     EXPECT_EQ(document.lines.size(), 2U);
 }
 
-TEST_F(ReaderTest, SamePointDistanceIsUsedDuringTheImportAndRestoredAfter) {
+TEST_F(DxfReader, SamePointDistanceIsUsedDuringTheImportAndRestoredAfter) {
     document.settings.samePointDistance = 0.5;
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 10, 0), Line(10.4, 0, 20, 0)}))), 1);
     EXPECT_EQ(document.points.size(), 3U);
@@ -290,9 +290,9 @@ TEST_F(ReaderTest, SamePointDistanceIsUsedDuringTheImportAndRestoredAfter) {
     EXPECT_DOUBLE_EQ(document.snapSquared, 0.0001);
 }
 
-class Limits : public ReaderTest {};
+class DxfReaderLimits : public DxfReader {};
 
-TEST_F(Limits, LineLimitIsTestedFirstWhenBothAreReached) {
+TEST_F(DxfReaderLimits, LineLimitIsTestedFirstWhenBothAreReached) {
     document.pointLimit = 3; // two points at most
     document.lineLimit = 2;  // one line at most
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0), Line(0, 5, 1, 5)}))), 1);
@@ -301,7 +301,7 @@ TEST_F(Limits, LineLimitIsTestedFirstWhenBothAreReached) {
     EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(u8"線ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
 }
 
-TEST_F(Limits, PointLimitStopsWithItsMessageAndKeepsWhatWasRead) {
+TEST_F(DxfReaderLimits, PointLimitStopsWithItsMessageAndKeepsWhatWasRead) {
     document.pointLimit = 4; // three points at most
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0), Line(0, 5, 1, 5), Line(0, 9, 1, 9)}))), 1);
     EXPECT_EQ(document.points.size(), 3U);
@@ -309,7 +309,7 @@ TEST_F(Limits, PointLimitStopsWithItsMessageAndKeepsWhatWasRead) {
     EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(u8"点ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
 }
 
-TEST_F(Limits, LineLimitIsTestedBeforeThePointLimitAndAlsoInsideAPolyline) {
+TEST_F(DxfReaderLimits, LineLimitIsTestedBeforeThePointLimitAndAlsoInsideAPolyline) {
     document.lineLimit = 3; // two lines at most
     Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "5", "10", "0", "20", "0", "10", "1", "20", "0",
                  "10", "2", "20", "0", "10", "3", "20", "0", "10", "4", "20", "0"};
@@ -318,7 +318,7 @@ TEST_F(Limits, LineLimitIsTestedBeforeThePointLimitAndAlsoInsideAPolyline) {
     EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(u8"線ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
 }
 
-TEST_F(ReaderTest, CancelStopsTheImportKeepingWhatWasRead) {
+TEST_F(DxfReader, CancelStopsTheImportKeepingWhatWasRead) {
     progress.cancelAfterPumps = 2;
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0), Line(0, 5, 1, 5), Line(0, 9, 1, 9), Line(0, 12, 1, 12)}))), 1);
     EXPECT_EQ(document.lines.size(), 1U); // pumps after SECTION and after the first LINE

@@ -20,9 +20,9 @@ using dxftest::OutputPath;
 
 namespace {
 
-class RoundTrip : public ::testing::TestWithParam<int> {};
+class DxfRoundTrip : public ::testing::TestWithParam<int> {};
 
-TEST_P(RoundTrip, SectionComesBackAsTheSamePointsAndLines) {
+TEST_P(DxfRoundTrip, SectionComesBackAsTheSamePointsAndLines) {
     std::string path = OutputPath("section-" + std::to_string(GetParam()) + ".dxf");
     auto runs = dxftest::WriteSectionDrawing(path, GetParam());
     platform::RecordingSink sink;
@@ -61,7 +61,7 @@ TEST_P(RoundTrip, SectionComesBackAsTheSamePointsAndLines) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Releases, RoundTrip, ::testing::Values(0, 14), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Releases, DxfRoundTrip, ::testing::Values(0, 14), [](const auto& info) {
     return info.param == 14 ? std::string("Release14") : std::string("Release12");
 });
 
@@ -99,7 +99,7 @@ for path in sorted(glob.glob(sys.argv[1] + '/*.dxf')):
 sys.exit(1 if bad else 0)
 )";
 
-TEST(IndependentAudit, EveryDrawingTheWriterMakesLoadsAndAuditsClean) {
+TEST(DxfIndependentAudit, EveryDrawingTheWriterMakesLoadsAndAuditsClean) {
     if (!EzdxfAvailable()) {
         GTEST_SKIP() << "ezdxf is not installed for /usr/bin/python3 (Debian package python3-ezdxf): "
                         "the independent DXF audit cannot run";

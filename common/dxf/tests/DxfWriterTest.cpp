@@ -17,7 +17,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-class WriterOutput : public ::testing::Test {
+class DxfWriterOutput : public ::testing::Test {
 protected:
     // Runs the body on a writer attached to a fresh file and returns the written lines.
     Lines Write(const std::function<void(CDxfWriter&)>& body, int version = 0) {
@@ -45,7 +45,7 @@ private:
     int fileNumber_ = 0;
 };
 
-TEST_F(WriterOutput, GroupWritersFormatValues) {
+TEST_F(DxfWriterOutput, GroupWritersFormatValues) {
     Lines lines = Write([](CDxfWriter& w) {
         w.WriteGroupReal(" 10", 0.0);
         w.WriteGroupReal(" 10", 0.0005);
@@ -62,7 +62,7 @@ TEST_F(WriterOutput, GroupWritersFormatValues) {
     EXPECT_NE(dxftest::ReadBytes(lastPath).find("0.000\r\n"), std::string::npos);
 }
 
-TEST_F(WriterOutput, Release12FrameHasNoHandlesOrRelease14Tables) {
+TEST_F(DxfWriterOutput, Release12FrameHasNoHandlesOrRelease14Tables) {
     Lines lines = Write([](CDxfWriter& w) {
         w.WriteHeaderSection(0.0, 0.0, 300.0, 200.0);
         w.WriteTablesSection(FALSE, FALSE);
@@ -83,7 +83,7 @@ TEST_F(WriterOutput, Release12FrameHasNoHandlesOrRelease14Tables) {
                                  " 71", "   0", " 42", "1.000", " 3", "monotxt", " 4", "BIGFONT"}));
 }
 
-TEST_F(WriterOutput, Release14TablesStartHandlesAt20AndListOnlyTheLayoutsWithoutBlocks) {
+TEST_F(DxfWriterOutput, Release14TablesStartHandlesAt20AndListOnlyTheLayoutsWithoutBlocks) {
     Lines lines = Write(
         [](CDxfWriter& w) {
             w.WriteHeaderSection(100, 50);
@@ -98,7 +98,7 @@ TEST_F(WriterOutput, Release14TablesStartHandlesAt20AndListOnlyTheLayoutsWithout
     EXPECT_TRUE(Contains(lines, {" 2", "9", " 70", "   0"})); // the hatch layer's own record
 }
 
-TEST_F(WriterOutput, SectionModelEditorHatchLayerHasNoExtraLayerRecord) {
+TEST_F(DxfWriterOutput, SectionModelEditorHatchLayerHasNoExtraLayerRecord) {
     writer.SetHatchLayer("1");
     Lines lines = Write(
         [](CDxfWriter& w) {
@@ -112,14 +112,14 @@ TEST_F(WriterOutput, SectionModelEditorHatchLayerHasNoExtraLayerRecord) {
     EXPECT_TRUE(Contains(lines, {" 93", "   3"})); // the repeated first point is not written
 }
 
-TEST_F(WriterOutput, ObjectsSectionOnlyInRelease14) {
+TEST_F(DxfWriterOutput, ObjectsSectionOnlyInRelease14) {
     Lines lines = Write([](CDxfWriter& w) { w.WriteObjectsSection(); }, 14);
     EXPECT_TRUE(Contains(lines, {" 0", "MLINESTYLE", " 5", "1C"}));
     EXPECT_TRUE(Contains(lines, {"70", "0", "3", "", "62", "256", "51", "90.0"}));
     EXPECT_EQ(lines.back(), "ENDSEC");
 }
 
-TEST_F(WriterOutput, WideLineOrColourByStyleBecomesTwoVertexPolyline) {
+TEST_F(DxfWriterOutput, WideLineOrColourByStyleBecomesTwoVertexPolyline) {
     Lines lines = Write([](CDxfWriter& w) { w.WriteLine(CPoint(0, 0), CPoint(100, 0), 2, 0, 7); });
     EXPECT_TRUE(Contains(lines, {" 0", "POLYLINE", " 8", "0", " 6", "CONTINUOUS", " 62", "   7", " 66", "   1"}));
     EXPECT_TRUE(Contains(lines, {" 40", "0.2", " 41", "0.2", " 70", "   128"}));
@@ -138,7 +138,7 @@ TEST_F(WriterOutput, WideLineOrColourByStyleBecomesTwoVertexPolyline) {
     EXPECT_EQ(byStyle.SelectLineType(code), 0);
 }
 
-TEST_F(WriterOutput, PolylineWithoutWidthIsContinuousWhateverTheStyle) {
+TEST_F(DxfWriterOutput, PolylineWithoutWidthIsContinuousWhateverTheStyle) {
     writer.SetLayerName("GROUND");
     Lines lines = Write([](CDxfWriter& w) {
         const double xs[2] = {0.0, 1.5};
@@ -152,7 +152,7 @@ TEST_F(WriterOutput, PolylineWithoutWidthIsContinuousWhateverTheStyle) {
                             " 0", "SEQEND", "100", "AcDbEntity", " 8", "GROUND"}));
 }
 
-TEST_F(WriterOutput, TextHeightAndWidthDependOnDoubleByteCharacters) {
+TEST_F(DxfWriterOutput, TextHeightAndWidthDependOnDoubleByteCharacters) {
     Lines lines = Write([](CDxfWriter& w) { w.WriteText("ABC", 1.0, 2.0, 5.0, 0, 7, 0, 900); });
     EXPECT_EQ(lines, (Lines{" 0", "TEXT", " 8", "0", " 62", "   7", " 10", "1.000", " 20", "2.000", " 1", "ABC",
                             " 50", "270.0", " 41", "0.500", " 40", "3.500", " 7", "STYLE-1", " 73", "   3", " 11",
@@ -163,12 +163,12 @@ TEST_F(WriterOutput, TextHeightAndWidthDependOnDoubleByteCharacters) {
     EXPECT_TRUE(Contains(lines, {" 72", "   1", " 73", "   1"}));
 }
 
-TEST_F(WriterOutput, TextWithLineBreakStaysOneValueLine) {
+TEST_F(DxfWriterOutput, TextWithLineBreakStaysOneValueLine) {
     Lines lines = Write([](CDxfWriter& w) { w.WriteText("A\r\nB", 0.0, 0.0, 1.0, 0, 1, 0, 0); });
     EXPECT_TRUE(Contains(lines, {" 1", "A  B", " 41"}));
 }
 
-TEST_F(WriterOutput, UsedColoursAreMappedToPaletteNumbers) {
+TEST_F(DxfWriterOutput, UsedColoursAreMappedToPaletteNumbers) {
     CMapWordToPtr used;
     COLORREF white = RGB(255, 255, 255);
     COLORREF red = RGB(250, 5, 5);
