@@ -112,6 +112,19 @@ TEST_F(DxfWriterOutput, SectionModelEditorHatchLayerHasNoExtraLayerRecord) {
     EXPECT_TRUE(Contains(lines, {" 93", "   3"})); // the repeated first point is not written
 }
 
+TEST_F(DxfWriterOutput, Release12LwPolylineAndHatchNameLayerAndColourBeforeTheirSubclasses) {
+    Lines lines = Write([](CDxfWriter& w) {
+        const CPoint points[3] = {CPoint(0, 0), CPoint(10, 0), CPoint(10, 10)};
+        w.WriteLwPolyline(points, 3, 0, 2, 4);
+        w.WriteHatch(points, 3, 3);
+    });
+    EXPECT_TRUE(Contains(lines, {" 0", "LWPOLYLINE", " 8", "0", " 6", "CONTINUOUS", " 62", "   4", "100", "AcDbEntity",
+                                 "100", "AcDbPolyline", " 90", "   3"}));
+    EXPECT_TRUE(Contains(lines, {" 0", "HATCH", " 8", "9", " 62", "   3", "100", "AcDbEntity", "100", "AcDbHatch",
+                                 " 10", "0.0"}));
+    EXPECT_EQ(Count(lines, "  5"), 0);
+}
+
 TEST_F(DxfWriterOutput, ObjectsSectionOnlyInRelease14) {
     Lines lines = Write([](CDxfWriter& w) { w.WriteObjectsSection(); }, 14);
     EXPECT_TRUE(Contains(lines, {" 0", "MLINESTYLE", " 5", "1C"}));
