@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth
-  python3 python3-ezdxf librecad-data
+  python3 python3-ezdxf librecad-data nlohmann-json3-dev
 )
 
 missing=()
