@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <optional>
 
 namespace kalipe {
@@ -110,16 +111,19 @@ private:
 };
 
 InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
-    const int fd = ::open(osPath.c_str(), O_RDONLY | O_CLOEXEC);
+    // Non-blocking, so that a pipe or device under the input's name is refused, not waited on.
+    const int fd = ::open(osPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return LoadResult::Missing;
     struct stat info {};
     std::string text;
     bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
     if (readable) {
+        text.reserve(static_cast<std::size_t>(info.st_size));
         char buffer[1 << 16];
         for (;;) {
             const ssize_t got = ::read(fd, buffer, sizeof buffer);
             if (got == 0) break;
+            if (got < 0 && errno == EINTR) continue;
             if (got < 0) {
                 readable = false;
                 break;

@@ -12,6 +12,8 @@
 #include "solver/SolverFileNames.h"
 #include "solver/WorkAreaBudget.h"
 
+#include <unistd.h>
+
 #include <cstdio>
 #include <string>
 
@@ -20,6 +22,9 @@ namespace kalipe {
 namespace {
 
 constexpr std::size_t kNameWidth = 50;
+
+// Removes a file left by an earlier run; a directory of that name is never touched.
+void RemoveFile(const std::string& osPath) { ::unlink(osPath.c_str()); }
 
 bool WriteFile(const std::string& osPath, const std::string& bytes) {
     std::FILE* file = std::fopen(osPath.c_str(), "wbe");
@@ -40,7 +45,7 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
         const std::optional<SolverFileNames> names = SolverFileNames::FromPath(cp932Path);
         if (!names) return;
         // A result left by an earlier run must never pass for the result of this one.
-        std::remove(names->OsResult().c_str());
+        RemoveFile(names->OsResult());
         RunLog log;
         const bool logOpen = log.Open(names->OsLog());
         std::string result;
@@ -62,11 +67,11 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
                 outcome = Outcome::Failed; // out of memory: reported as a run that did not compute
             }
         }
-        std::remove(names->OsList().c_str());
+        RemoveFile(names->OsList());
         if (outcome == Outcome::Succeeded) {
             log.Write(" " + Cp932(msg::kOutputFile) + fmt::PadRight(names->Result(), kNameWidth) + " *****");
         } else {
-            std::remove(names->OsResult().c_str());
+            RemoveFile(names->OsResult());
             log.NotExecuted();
         }
     } catch (...) {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace fs = std::filesystem;
 
 namespace kalipe {
@@ -97,6 +99,9 @@ std::vector<CheckCase> Cases() {
          {u8"***** ERROR : 内部境界点座標が地表境界点を越えて定義されました *****"}},
         {"OnlyPointHasNoWeight", Replaced(Good(), "10.000    10.000    1.0000", "10.000    10.000    0.0000"),
          {u8"***** ERROR : 有効な計測点又は計測変位ﾃﾞｰﾀが定義されませんでした *****"}},
+        // Enough conditions by count, but a point moving straight down tells nothing of the shape.
+        {"PointMovingOnlyVertically", Replaced(Good(), "1.0000    0.0500", "0.0000    0.0500"),
+         {u8"***** ERROR : 係数行列が特異なため解が求まりませんでした *****"}},
         {"TooFewConditionsForOneBlock", Without(Good(), "RIGHT         18.000    10.000    1.0000\r\n"),
          {u8"***** ERROR : 境界条件数が不足しているため多項式法は適用不可 *****"}},
     };
@@ -137,6 +142,20 @@ TEST_F(InputFileTest, DirectoryInPlaceOfTheInputIsAMissingInput) {
     const std::vector<std::string> log = test::CrLfLines(test::ReadBytes(Path("dir.log")));
     ASSERT_EQ(log.size(), 4u);
     EXPECT_EQ(log[1], " " + Sjis(u8"***** ERROR : 入力ﾃﾞｰﾀﾌｧｲﾙが存在しませんでした *****"));
+}
+
+TEST_F(InputFileTest, PipeInPlaceOfTheInputIsRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(Path("pipe.qel").c_str(), 0600), 0);
+    test::RunSolverOn(Path("pipe.qel").string());
+    const std::vector<std::string> log = test::CrLfLines(test::ReadBytes(Path("pipe.log")));
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[1], " " + Sjis(u8"***** ERROR : 入力ﾃﾞｰﾀﾌｧｲﾙが存在しませんでした *****"));
+}
+
+TEST_F(InputFileTest, DirectoryUnderTheResultNameIsKept) {
+    fs::create_directory(Path("kept.slf"));
+    Solve("kept.qel", kGood);
+    EXPECT_TRUE(fs::is_directory(Path("kept.slf")));
 }
 
 TEST_F(InputFileTest, TooManyPointsForTheWorkAreaGiveTheWordsNeeded) {
