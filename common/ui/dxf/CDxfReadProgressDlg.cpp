@@ -1,0 +1,73 @@
+#include "common/ui/dxf/CDxfReadProgressDlg.h"
+
+#include "platform/ui/CWinApp.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CDxfReadProgressDlg::CDxfReadProgressDlg(CWnd* parent) : CDialog(IDD, parent) {}
+
+CDxfReadProgressDlg::~CDxfReadProgressDlg() { End(); }
+
+void CDxfReadProgressDlg::CreateControls() {
+    QDialog* dialog = Dialog();
+    dialog->setWindowTitle(QString::fromUtf8(reinterpret_cast<const char*>(u8"DXFﾌｧｲﾙ読み込み")));
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(AddControl(kPathId, new QLabel));
+    layout->addWidget(AddControl(kCountsId, new QLabel));
+    auto* cancel = new QPushButton(QString::fromUtf8(reinterpret_cast<const char*>(u8"ｷｬﾝｾﾙ")));
+    layout->addWidget(AddControl(IDCANCEL, cancel), 0, Qt::AlignHCenter);
+    dialog->setMinimumWidth(360);
+}
+
+BOOL CDxfReadProgressDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (QWidget* parent = Dialog()->parentWidget()) {
+        Dialog()->move(parent->geometry().center() - Dialog()->rect().center());
+    }
+    return TRUE;
+}
+
+void CDxfReadProgressDlg::OnCancel() {
+    cancelled_ = true;
+    End();
+}
+
+void CDxfReadProgressDlg::Begin(const CString& path) {
+    cancelled_ = false;
+    if (!shown_) {
+        Create(IDD, GetParent());
+        shown_ = true;
+        EnableMainWindow(false);
+    }
+    SetDlgItemText(kPathId, path);
+    UpdateCounts(0, 0);
+}
+
+void CDxfReadProgressDlg::UpdateCounts(int points, int lines) {
+    CString counts;
+    counts.Format(u8"個数： 点(%d) 線(%d)", points, lines);
+    SetDlgItemText(kCountsId, counts);
+}
+
+void CDxfReadProgressDlg::PumpMessage() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void CDxfReadProgressDlg::End() {
+    if (!shown_) {
+        return;
+    }
+    shown_ = false;
+    EnableMainWindow(true);
+    if (Dialog()) {
+        Dialog()->hide();
+    }
+}
+
+void CDxfReadProgressDlg::EnableMainWindow(bool enable) {
+    if (CWnd* main = AfxGetMainWnd(); main && main->GetWidget()) {
+        main->GetWidget()->setEnabled(enable);
+    }
+}
