@@ -6,6 +6,7 @@
 #include "solver/SafetyFactor.h"
 #include "solver/SlipSurfaceEnds.h"
 
+#include <cmath>
 #include <utility>
 
 namespace kalipe {
@@ -42,9 +43,18 @@ BlockStretch StretchOf(const PreparedModel& model, const SurfaceEnds& ends, int 
     return stretch;
 }
 
+// A number of the result file. The analysis program scans these lines as plain reals, which
+// would read an exponent without its letter (0.1234567-100) as two numbers: a value too small
+// for two exponent digits is written as zero, one too large as stars, which it refuses.
+std::string ResultField(double value) {
+    const std::string field = fmt::Exp(value, 14, 7);
+    if (field.find('E') != std::string::npos || field.find('*') != std::string::npos) return field;
+    return std::fabs(value) < 1.0 ? fmt::Exp(0.0, 14, 7) : std::string(14, '*');
+}
+
 std::string ResultLine(const Parabola& p, const BlockStretch& s) {
     std::string line;
-    for (double value : {p.a, p.b, p.c, s.xs, s.xe}) line += "  " + fmt::Exp(value, 14, 7);
+    for (double value : {p.a, p.b, p.c, s.xs, s.xe}) line += "  " + ResultField(value);
     return line;
 }
 
