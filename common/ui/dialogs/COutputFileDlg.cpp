@@ -1,0 +1,113 @@
+#include "common/ui/dialogs/COutputFileDlg.h"
+
+#include "common/ui/dialogs/CFileMyDialog.h"
+#include "common/ui/dialogs/DialogPlacement.h"
+#include "platform/core/CFile.h"
+#include "platform/core/MessageSink.h"
+#include "platform/ui/DialogScript.h"
+#include "platform/ui/QtText.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <sys/stat.h>
+
+IMPLEMENT_DYNAMIC(COutputFileDlg, CDialog)
+
+namespace {
+
+QString Text(const char8_t* utf8) {
+    return platform::ToQString(CString(utf8));
+}
+
+bool FileExists(const CString& path) {
+    struct stat info {};
+    return ::stat(CFile::OsPath(path.GetString()).c_str(), &info) == 0;
+}
+
+void FocusNextControl(QWidget* from) {
+    for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(from->window())) {
+            next->setFocus();
+            return;
+        }
+    }
+}
+
+} // namespace
+
+COutputFileDlg::COutputFileDlg(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
+    MapCommand(kBrowseButton, [this] { OnBrowse(); });
+}
+
+void COutputFileDlg::CreateControls() {
+    auto* layout = new QGridLayout(GetWidget());
+    layout->addWidget(new QLabel(Text(u8"ﾌｧｲﾙ名:")), 0, 0);
+    layout->addWidget(AddControl(kPathEdit, new QLineEdit), 0, 1);
+    layout->addWidget(AddControl(kBrowseButton, new QPushButton(Text(u8"参照..."))), 0, 2);
+    auto* ok = static_cast<QPushButton*>(AddControl(IDOK, new QPushButton("OK")));
+    ok->setDefault(true);
+    layout->addWidget(ok, 1, 1, Qt::AlignRight);
+    layout->addWidget(AddControl(IDCANCEL, new QPushButton(Text(u8"ｷｬﾝｾﾙ"))), 1, 2);
+}
+
+int COutputFileDlg::DoModal() {
+    EnsureCreated();
+    OnInitDialog();
+    return platform::DialogScript::Exec(*this) == IDOK ? IDOK : IDCANCEL;
+}
+
+BOOL COutputFileDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    auto* edit = qobject_cast<QLineEdit*>(GetDlgItemWidget(kPathEdit));
+    edit->setMaxLength(kPathLimit);
+    SetDlgItemText(kPathEdit, m_strPath);
+    if (!m_strCaption.IsEmpty())
+        SetWindowText(m_strCaption);
+    if (!m_strOkText.IsEmpty())
+        SetDlgItemText(IDOK, m_strOkText);
+    CenterDialog(*this);
+    return TRUE;
+}
+
+CString COutputFileDlg::BrowseDirectory() const {
+    if (m_strPath.IsEmpty())
+        return CFileMyDialog::GetLastDirectory();
+    const std::string& path = m_strPath.str();
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return CString();
+    return CString(path.substr(0, slash == 0 ? 1 : slash)); // the root keeps its "/"
+}
+
+void COutputFileDlg::OnBrowse() {
+    const CString directory = BrowseDirectory();
+    const std::string& path = m_strPath.str();
+    const std::size_t slash = path.find_last_of('/');
+    const CString name = slash == std::string::npos ? m_strPath : CString(path.substr(slash + 1));
+    CFileMyDialog browse(TRUE, nullptr, name.GetString(), OFN_HIDEREADONLY, m_strFilter.GetString(), this,
+                         kBrowseTemplateId);
+    const CString title(u8"参照");
+    browse.m_ofn.lpstrTitle = title.GetString();
+    if (!directory.IsEmpty())
+        browse.m_ofn.lpstrInitialDir = directory.GetString();
+    if (browse.DoModal() != IDOK)
+        return;
+    m_strPath = browse.GetPathName();
+    SetDlgItemText(kPathEdit, m_strPath);
+}
+
+void COutputFileDlg::OnOK() {
+    QWidget* ok = GetDlgItemWidget(IDOK);
+    if (QWidget* focus = Dialog()->focusWidget(); focus && focus != ok) {
+        FocusNextControl(focus); // Enter in a field moves on to the next one
+        return;
+    }
+    GetDlgItemText(kPathEdit, m_strPath);
+    if (FileExists(m_strPath) &&
+        AfxMessageBox(u8"同名ﾌｧｲﾙがあります。\n上書きされますがよろしいですか？", MB_YESNO) == IDNO)
+        return;
+    EndDialog(IDOK);
+}

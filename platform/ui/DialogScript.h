@@ -1,0 +1,26 @@
+#pragma once
+// Scripted answers for modal dialogs, the dialog counterpart of RecordingSink. A test
+// queues an answer before the code under test opens a dialog; the dialog runs the oldest
+// answer once its modal loop has started, acting on it as a user would (setting controls,
+// calling OnOK or OnCancel). A dialog that is still open when its answer returns is
+// cancelled, so a test never waits for a user. Without queued answers dialogs run normally.
+
+#include <functional>
+
+class CDialog;
+
+namespace platform {
+
+class DialogScript {
+public:
+    using Answer = std::function<void(CDialog&)>;
+
+    static void Queue(Answer answer);
+    static int Pending();
+    static void Clear();
+
+    // Runs the created dialog modally, answered by the oldest queued answer if there is one.
+    static int Exec(CDialog& dialog);
+};
+
+} // namespace platform
