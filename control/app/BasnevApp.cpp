@@ -30,10 +30,15 @@ BOOL CBasnevApp::InitInstance() {
     if (!CheckDoubleStart("Verrant", "BASNEV", FALSE)) {
         return FALSE;
     }
-    auto* docTemplate = new CSingleDocTemplate(kDocumentResource, RUNTIME_CLASS(CMainDoc), RUNTIME_CLASS(CMainFrame),
-                                               RUNTIME_CLASS(CMainView1), CString());
-    AddDocTemplate(docTemplate);
-    CDocument* document = docTemplate->OpenDocumentFile(nullptr, FALSE);
+    return OpenMainWindow();
+}
+
+BOOL CBasnevApp::OpenMainWindow() {
+    if (Templates().empty()) {
+        AddDocTemplate(new CSingleDocTemplate(kDocumentResource, RUNTIME_CLASS(CMainDoc), RUNTIME_CLASS(CMainFrame),
+                                              RUNTIME_CLASS(CMainView1), CString()));
+    }
+    CDocument* document = Templates().front()->OpenDocumentFile(nullptr, FALSE);
     if (!document || document->Views().empty()) {
         return FALSE;
     }

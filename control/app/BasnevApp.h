@@ -15,6 +15,9 @@ public:
 
     void LoadInputFileNames();
     void SaveInputFileNames();
+    // Makes the document, the frame and the form and shows them; from then on the settings
+    // file is this instance's to write at exit. False when the window could not be made.
+    BOOL OpenMainWindow();
 
     // The program directory, ending in '/'.
     const CString& ProgramDirectory() const { return programDirectory_; }

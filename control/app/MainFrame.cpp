@@ -87,12 +87,6 @@ bool CMainFrame::GetControlText(int controlId, CString& text) {
 }
 
 bool CMainFrame::SetControlText(int controlId, const CString& text) {
-    CView* view = GetActiveView();
-    auto* edit = view ? qobject_cast<QLineEdit*>(view->GetDlgItemWidget(controlId)) : nullptr;
-    if (!edit) {
-        return false;
-    }
-    // A name from another program is shown whole, beyond the typing limit of the slot.
-    edit->setText(platform::ToQString(text));
-    return true;
+    auto* form = dynamic_cast<CMainView1*>(GetActiveView());
+    return form && form->SetSlotText(controlId, text);
 }

@@ -18,7 +18,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
-#include <QValidator>
+#include <algorithm>
 #include <strings.h>
 
 IMPLEMENT_DYNCREATE(CMainView1, CFormView)
@@ -44,22 +44,15 @@ enum ControlId {
 constexpr int kTypedNameLimit = 50;
 const QColor kFormColor(255, 255, 210);
 
-// Typing stops at 50 characters; a longer name put there by a program of the suite stays
-// whole and may still be shortened.
-class SlotLengthValidator : public QValidator {
-public:
-    explicit SlotLengthValidator(QLineEdit* edit) : QValidator(edit), edit_(edit) {}
-    State validate(QString& input, int&) const override {
-        return input.size() <= kTypedNameLimit || input.size() <= edit_->text().size() ? Acceptable : Invalid;
-    }
-
-private:
-    QLineEdit* edit_;
-};
-
+// Typing stops at 50 characters. A longer name put there by a program of the suite is shown
+// whole (the limit is raised to its length first) and may still be shortened: each edit by
+// hand lowers the limit to what is left, never below 50.
 QLineEdit* MakeSlotEdit() {
     auto* edit = new QLineEdit;
-    edit->setValidator(new SlotLengthValidator(edit));
+    edit->setMaxLength(kTypedNameLimit);
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+        edit->setMaxLength(std::max(kTypedNameLimit, static_cast<int>(text.size())));
+    });
     return edit;
 }
 
@@ -119,9 +112,9 @@ void CMainView1::ConnectCommands() {
 void CMainView1::OnInitialUpdate() {
     throttle_ = process::LaunchThrottle();
     const basnev::InputFileNames& names = App()->SlotNames();
-    SetDlgItemText(kSectionEdit, names.section);
-    SetDlgItemText(kMeasurementEdit, names.measurement);
-    SetDlgItemText(kAnalysisEdit, names.analysis);
+    SetSlotText(kSectionEdit, names.section);
+    SetSlotText(kMeasurementEdit, names.measurement);
+    SetSlotText(kAnalysisEdit, names.analysis);
     if (App()->DefaultDirectory().IsEmpty()) {
         App()->SetDefaultDirectory(basnev::DataDirectoryBesideProgram(App()->ProgramDirectory()));
     }
@@ -150,6 +143,17 @@ CString CMainView1::SlotText(int editId) const {
     CString text;
     GetDlgItemText(editId, text);
     return text;
+}
+
+bool CMainView1::SetSlotText(int editId, const CString& text) {
+    auto* edit = qobject_cast<QLineEdit*>(GetDlgItemWidget(editId));
+    if (!edit || (editId != kSectionEdit && editId != kMeasurementEdit && editId != kAnalysisEdit)) {
+        return false;
+    }
+    const QString shown = platform::ToQString(text);
+    edit->setMaxLength(std::max(kTypedNameLimit, static_cast<int>(shown.size())));
+    edit->setText(shown);
+    return true;
 }
 
 basnev::SlotTexts CMainView1::CurrentSlotTexts() const {
@@ -204,7 +208,7 @@ void CMainView1::OnSetFileButton(int kind, int editId) {
         }
         ReplaceReferencedNames(name);
     }
-    SetDlgItemText(editId, name);
+    SetSlotText(editId, name);
 }
 
 void CMainView1::ReplaceReferencedNames(const CString& analysisPath) {
@@ -234,7 +238,7 @@ void CMainView1::PutReferencedName(int editId, const CString& name, const char8_
         AfxMessageBox(message);
         return;
     }
-    SetDlgItemText(editId, name);
+    SetSlotText(editId, name);
 }
 
 bool CMainView1::ChooseFile(int kind, CString& name) {

@@ -33,6 +33,9 @@ public:
     // Hands the texts of the three slots to the application, which stores them at exit.
     void TakeOverSlotTexts();
     basnev::SlotTexts CurrentSlotTexts() const;
+    // Shows a name in slot edit 231, 232 or 233 whole, whatever its length (typing by hand
+    // stops at 50 characters); false for another control id.
+    bool SetSlotText(int editId, const CString& text);
 
     // Replaces the chooser (tests answer it without a dialog).
     using Chooser = std::function<bool(int kind, CString& name, CString& directory)>;

@@ -1,0 +1,117 @@
+// The base menu's slots as other programs see them: a child process reads and writes them
+// through the window-class registry and the shared name buffer while the form serves on
+// its event loop; names go through whole, beyond the typing limit of the slot edits.
+
+#include "BaseMenuFixture.h"
+
+#include "common/process/CSharedNameBuffer.h"
+#include "common/process/WindowClassClient.h"
+#include "platform/core/CodePage.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <climits>
+#include <filesystem>
+
+namespace basnev_test {
+namespace {
+
+using platform::Utf8;
+
+class BaseMenuExchangeTest : public BaseMenuTest {
+protected:
+    // Runs the test child's name exchange with the open base menu; its report lines.
+    std::string Exchange(const std::vector<std::string>& operations) {
+        QStringList arguments = {"exchange", QString::fromStdString(data_.File("out"))};
+        for (const std::string& operation : operations) {
+            arguments << QString::fromStdString(operation);
+        }
+        std::filesystem::remove(data_.File("out"));
+        const ChildResult child = RunWhileServing(ProcessTestChild(), arguments);
+        EXPECT_TRUE(child.finished);
+        EXPECT_EQ(child.exitCode, 0);
+        return data_.Read("out");
+    }
+};
+
+// A name of about `bytes` CP932 bytes with blanks and Japanese characters in every part.
+std::string LongName(std::size_t bytes) {
+    std::string name = Utf8(u8"/データ 置き場");
+    while (platform::Utf8ToCp932(name).size() + 20 < bytes) {
+        name += Utf8(u8"/斜面 観測 ");
+        name += std::to_string(name.size());
+    }
+    return name + Utf8(u8"/解析 結果.slo");
+}
+
+const std::string kChanged = Utf8(u8"m 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します\n");
+
+TEST_F(BaseMenuExchangeTest, AChildReadsOneSlotAndWritesTheOthersWhileTheFormServes) {
+    WriteSettings("", "", Utf8(u8"/d/計測 1.dis"), "");
+    OpenBaseMenu();
+    const std::string section = Utf8(u8"/d/断面 新.sec");
+    const std::string analysis = LongName(600);
+    const std::string report = Exchange({"r:232", "w:233:" + analysis, "w:231:" + section, "w:231:" + section});
+    EXPECT_EQ(report, Utf8(u8"r 232 Unchanged /d/計測 1.dis\n") + kChanged + "w 233 Replaced\n" + kChanged +
+                          "w 231 Replaced\nw 231 Unchanged\n");
+    EXPECT_EQ(SlotUtf8(kSectionSlot), section);
+    EXPECT_EQ(SlotUtf8(kAnalysisSlot), analysis);
+    EXPECT_EQ(SlotUtf8(kMeasurementSlot), Utf8(u8"/d/計測 1.dis"));
+
+    // The 200-byte buffer holds the last name that fits in it.
+    CSharedNameBuffer buffer;
+    ASSERT_TRUE(buffer.Open());
+    EXPECT_EQ(platform::Cp932ToUtf8(buffer.Read().str()), section);
+}
+
+TEST_F(BaseMenuExchangeTest, ANameUpToThePathLimitGoesThroughWholeAndALongerOneIsRefused) {
+    OpenBaseMenu();
+    std::string longest = LongName(PATH_MAX - 40);
+    longest += std::string(PATH_MAX - 1 - platform::Utf8ToCp932(longest).size(), 'x');
+    ASSERT_EQ(platform::Utf8ToCp932(longest).size(), static_cast<std::size_t>(PATH_MAX - 1));
+    const std::string tooLong = longest + "y";
+    const std::string report = Exchange({"w:232:" + longest, "w:231:" + tooLong, "r:232"});
+    EXPECT_EQ(report, kChanged + "w 232 Replaced\n" +
+                          Utf8(u8"m ﾌｧｲﾙ名が長すぎるため、基本ﾒﾆｭｰに渡せません\nw 231 Failed\nr 232 Unchanged ") +
+                          longest + "\n");
+    EXPECT_EQ(SlotUtf8(kMeasurementSlot), longest);
+    EXPECT_EQ(SlotUtf8(kSectionSlot), "");
+}
+
+TEST_F(BaseMenuExchangeTest, TypingStopsAtFiftyCharactersButALongerNameFromTheSuiteStaysWhole) {
+    OpenBaseMenu();
+    QLineEdit* edit = Slot(kSectionSlot);
+    QTest::keyClicks(edit, QString(60, 'a'));
+    EXPECT_EQ(edit->text(), QString(50, 'a'));
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, "bc");
+    EXPECT_EQ(edit->text(), QString(49, 'a') + "b");
+
+    const std::string name = "/d/" + std::string(113, 'n') + ".sec";
+    ASSERT_EQ(process::SetWindowClassText("VerrantControl", kMeasurementSlot, CString(name)),
+              process::WindowAnswer::Done);
+    QLineEdit* measurement = Slot(kMeasurementSlot);
+    EXPECT_EQ(measurement->text().toStdString(), name);
+    measurement->setFocus();
+    measurement->end(false);
+    QTest::keyClick(measurement, Qt::Key_Backspace);
+    QTest::keyClick(measurement, Qt::Key_Backspace);
+    EXPECT_EQ(measurement->text().toStdString(), name.substr(0, name.size() - 2));
+    QTest::keyClicks(measurement, "zz");
+    EXPECT_EQ(measurement->text().toStdString(), name.substr(0, name.size() - 2));
+    CString read;
+    ASSERT_EQ(process::GetWindowClassText("VerrantControl", kMeasurementSlot, read), process::WindowAnswer::Done);
+    EXPECT_EQ(read.str(), name.substr(0, name.size() - 2));
+}
+
+TEST_F(BaseMenuExchangeTest, ControlsOtherThanTheSlotsAreRefused) {
+    OpenBaseMenu();
+    CString text;
+    EXPECT_EQ(process::GetWindowClassText("VerrantControl", 104, text), process::WindowAnswer::Refused);
+    EXPECT_EQ(process::SetWindowClassText("VerrantControl", 999, "x"), process::WindowAnswer::Refused);
+    const std::string report = Exchange({"r:104"});
+    EXPECT_EQ(report, Utf8(u8"m 基本ﾒﾆｭｰのﾊﾝﾄﾞﾙ取得失敗3\nr 104 Failed \n"));
+}
+
+} // namespace
+} // namespace basnev_test

@@ -1,0 +1,117 @@
+// The base menu program itself, started as a separate process on the offscreen platform
+// with the test's private runtime directory: one per session, the second start hands over
+// to the first, and a killed one leaves nothing that keeps the next one from starting.
+
+#include "BaseMenuFixture.h"
+
+#include "common/process/CNamedMutex.h"
+#include "common/process/CSharedNameBuffer.h"
+#include "common/process/WindowClassClient.h"
+#include "platform/core/CodePage.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QProcess>
+#include <csignal>
+#include <filesystem>
+#include <sys/mman.h>
+
+namespace basnev_test {
+namespace {
+
+using platform::Utf8;
+
+class SecondStartTest : public BaseMenuTest {
+protected:
+    void SetUp() override {
+        BaseMenuTest::SetUp();
+        std::filesystem::create_directory(DataFile("bin"));
+        program_ = DataFile("bin/basnev");
+        std::filesystem::copy_file(BaseMenuProgram().toStdString(), program_);
+    }
+    void TearDown() override {
+        for (auto& process : running_) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+        running_.clear();
+        // A killed base menu leaves its buffer's name behind; it is this test's alone.
+        ::shm_unlink(CSharedNameBuffer::SystemName("BASNEVFILENAME").c_str());
+        BaseMenuTest::TearDown();
+    }
+    // Starts the copied program and waits until it answers for its window class.
+    QProcess* StartBaseMenu() {
+        running_.push_back(std::make_unique<QProcess>());
+        QProcess* process = running_.back().get();
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        process->start(QString::fromStdString(program_), {});
+        EXPECT_TRUE(process->waitForStarted(5000));
+        EXPECT_TRUE(SpinUntil([] {
+            return CNamedMutex::Exists("Verrant BASNEV 01") && process::FindWindowClass("VerrantControl");
+        }));
+        return process;
+    }
+    std::string ExchangeReport(const QStringList& operations) {
+        std::filesystem::remove(DataFile("out"));
+        const ChildResult child =
+            RunWhileServing(ProcessTestChild(), QStringList{"exchange", QString::fromStdString(DataFile("out"))} +
+                                                    operations);
+        EXPECT_TRUE(child.finished);
+        return data_.Read("out");
+    }
+
+    std::string program_;
+    std::vector<std::unique_ptr<QProcess>> running_;
+};
+
+TEST_F(SecondStartTest, TheSecondStartEndsAtOnceAndTheFirstGoesOn) {
+    data_.Write("bin/basnev.INI", platform::Utf8ToCp932(Utf8(u8"[Input File]\r\nFileName3=/d/計測 1.dis\r\n")));
+    QProcess* first = StartBaseMenu();
+    EXPECT_EQ(ExchangeReport({"r:232"}), Utf8(u8"r 232 Unchanged /d/計測 1.dis\n"));
+
+    QElapsedTimer clock;
+    clock.start();
+    const ChildResult second = RunWhileServing(QString::fromStdString(program_), {}, 10000);
+    ASSERT_TRUE(second.finished);
+    EXPECT_EQ(second.exitCode, 0);
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(first->state(), QProcess::Running);
+    EXPECT_TRUE(process::FindWindowClass("VerrantControl"));
+    EXPECT_EQ(process::BringWindowClassToFront("VerrantControl"), process::WindowAnswer::Done);
+}
+
+TEST_F(SecondStartTest, TheSecondStartBringsTheFirstWindowForward) {
+    OpenBaseMenu();
+    Frame()->MainWindow()->showMinimized();
+    ASSERT_TRUE(Frame()->MainWindow()->windowState() & Qt::WindowMinimized);
+    const ChildResult second = RunWhileServing(QString::fromStdString(program_), {}, 10000);
+    ASSERT_TRUE(second.finished);
+    EXPECT_EQ(second.exitCode, 0);
+    ASSERT_TRUE(IsBaseMenuOpen());
+    EXPECT_FALSE(Frame()->MainWindow()->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(Frame()->MainWindow()->isVisible());
+    EXPECT_FALSE(CNamedMutex::Exists("Verrant BASNEV 01"));
+}
+
+TEST_F(SecondStartTest, AKilledBaseMenuLeavesNothingThatStopsTheNextOne) {
+    data_.Write("bin/basnev.INI", "[Input File]\r\nFileName2=/d/s.sec\r\n");
+    QProcess* first = StartBaseMenu();
+    EXPECT_EQ(ExchangeReport({"w:233:/d/a.slo"}), Utf8(u8"m 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します\nw 233 Replaced\n"));
+    ::kill(static_cast<pid_t>(first->processId()), SIGKILL);
+    ASSERT_TRUE(first->waitForFinished(5000));
+    EXPECT_FALSE(CNamedMutex::Exists("Verrant BASNEV 01"));
+
+    QProcess* next = StartBaseMenu();
+    EXPECT_EQ(next->state(), QProcess::Running);
+    // A fresh buffer and window: the names are those of the settings file, and the
+    // exchange runs without any complaint about a leftover.
+    EXPECT_EQ(ExchangeReport({"r:231", "r:233", "w:232:/d/m.dis", "r:232"}),
+              Utf8(u8"r 231 Unchanged /d/s.sec\nr 233 Unchanged \nm 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します\n"
+                   u8"w 232 Replaced\nr 232 Unchanged /d/m.dis\n"));
+    CSharedNameBuffer buffer;
+    ASSERT_TRUE(buffer.Open());
+    EXPECT_STREQ(buffer.Read(), "/d/m.dis");
+}
+
+} // namespace
+} // namespace basnev_test
