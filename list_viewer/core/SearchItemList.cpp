@@ -27,9 +27,10 @@ bool NextLine(CTextFile& file, char* line) {
 } // namespace
 
 const std::vector<ProductMarker>& ProductMarkers() {
+    // The suite's other programs; each installation drops its marker beside the viewer.
     static const std::vector<ProductMarker> markers = {
-        {"slope.ctl", "SLOPE"},   {"anchor.ctl", "ANCHOR"}, {"pile.ctl", "PILE"},
-        {"retain.ctl", "RETAIN"}, {"drain.ctl", "DRAIN"},   {"verrant.ctl", "VERRANT"},
+        {"pendar.ctl", "PENDAR"}, {"merdok.ctl", "MERDOK"}, {"quilmo.ctl", "QUILMO"},
+        {"torvan.ctl", "TORVAN"}, {"tavrik.ctl", "TAVRIK"}, {"zapho.ctl", "ZAPHO"},
     };
     return markers;
 }

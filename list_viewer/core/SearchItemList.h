@@ -19,7 +19,7 @@ struct ProductMarker {
     const char* key;
 };
 
-// The six markers of the suite's sibling products, in table order.
+// The six markers of the suite's other programs, in table order.
 const std::vector<ProductMarker>& ProductMarkers();
 
 // Key of the last marker file present in programDir (with its trailing '/'); empty when none.

@@ -1,5 +1,6 @@
 #include "platform/ui/CDC.h"
 
+#include "platform/core/CodePage.h"
 #include "platform/ui/FontSubstitution.h"
 #include "platform/ui/QtText.h"
 
@@ -419,6 +420,39 @@ BOOL CDC::TextOut(int x, int y, const CString& text) {
     painter_->setFont(font);
     painter_->setPen(ToQColor(textColor_));
     painter_->drawText(box.left(), box.top() + metrics.ascent(), qtext);
+    painter_->restore();
+    return TRUE;
+}
+
+BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CString& text, const int* dx) {
+    if (!painter_)
+        return FALSE;
+    if ((options & ETO_OPAQUE) && rect)
+        FillSolidRect(*rect, bkColor_);
+    if (!dx)
+        return TextOut(x, y, text);
+    const std::string_view bytes(text.GetString(), static_cast<std::size_t>(text.GetLength()));
+    QFont font = DeviceFont();
+    QFontMetrics metrics(font, device_);
+    painter_->save();
+    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_->setFont(font);
+    painter_->setPen(ToQColor(textColor_));
+    int cell = x;
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = platform::Cp932CharLength(bytes, i);
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        // Blank cells need no glyph; the background was filled above.
+        if (first != ' ') {
+            const QString glyph = first < 0x80 ? QString(QChar(first))
+                                               : platform::ToQString(CString(std::string(bytes.substr(i, length))));
+            const QPoint origin = ToDevice(cell, y);
+            painter_->drawText(origin.x(), origin.y() + metrics.ascent(), glyph);
+        }
+        for (std::size_t b = 0; b < length; ++b)
+            cell += dx[i + b];
+        i += length;
+    }
     painter_->restore();
     return TRUE;
 }

@@ -87,6 +87,10 @@ public:
     BOOL BitBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, DWORD rop);
 
     BOOL TextOut(int x, int y, const CString& text);
+    // Text in character cells: character i (CP932 bytes) starts where the advances of the
+    // bytes before it end, so a double-byte character takes the advances of both its bytes.
+    // ETO_OPAQUE fills rect with the background colour first. dx may be null (font advances).
+    BOOL ExtTextOut(int x, int y, UINT options, const CRect* rect, const CString& text, const int* dx);
     CSize GetTextExtent(const CString& text) const;
     BOOL GetTextMetrics(TEXTMETRIC* metrics) const;
 

@@ -122,6 +122,10 @@ void CFrameWnd::SetMenu(CMenu* menu) {
 }
 
 void CFrameWnd::ConnectMenu(QMenu* menu) {
+    // A menu shown again (frames switch menus as documents come and go) is connected once.
+    if (menu->property("verrantConnected").toBool())
+        return;
+    menu->setProperty("verrantConnected", true);
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] {
         RefreshRecentFiles(menu);
         for (QAction* action : menu->actions()) {

@@ -68,7 +68,8 @@ void CToolBar::UpdateButtons(CCmdTarget* target) {
     if (!bar_)
         return;
     for (QAction* action : bar_->actions()) {
-        if (action->isSeparator())
+        // Separators and embedded controls (boxes placed in the bar) carry no command.
+        if (action->isSeparator() || CMenu::ActionId(action) == 0)
             continue;
         CCmdUI ui(CMenu::ActionId(action));
         target->RouteUpdate(&ui);

@@ -19,6 +19,8 @@ enum : int {
     WHITE_PEN = 6, BLACK_PEN = 7, NULL_PEN = 8,
 };
 enum : int { FW_NORMAL = 400, FW_BOLD = 700 };
+// ExtTextOut options.
+enum : UINT { ETO_OPAQUE = 0x0002, ETO_CLIPPED = 0x0004 };
 enum : BYTE { ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, SHIFTJIS_CHARSET = 128 };
 enum : BYTE { FIXED_PITCH = 1, VARIABLE_PITCH = 2 };
 // Device capabilities (GetDeviceCaps).

@@ -1,0 +1,130 @@
+#include "list_viewer/app/MenuBuilder.h"
+
+#include "list_viewer/app/WenuxIds.h"
+
+#include <Qt>
+
+namespace wenux {
+
+namespace {
+
+const char* Text(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+
+// Menu texts are the program's UTF-8 literals; CMenu takes CP932.
+void Append(CMenu& menu, UINT id, const char8_t* label) {
+    menu.AppendMenu(MF_STRING, id, CString(label).GetString());
+}
+
+void Separator(CMenu& menu) { menu.AppendMenu(MF_SEPARATOR); }
+
+void AppendPopup(CMenu& bar, CMenu* popup, const char8_t* label) {
+    bar.AppendMenu(MF_POPUP, popup, CString(label).GetString());
+}
+
+CMenu* FileMenu(bool withDocument) {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    Append(*menu, ID_FILE_OPEN, u8"開く(Oﾋ)...\tCtrl+O");
+    if (withDocument) {
+        Append(*menu, ID_FILE_CLOSE, u8"閉じる(Cﾄ)");
+        Separator(*menu);
+        Append(*menu, ID_FILE_PRINT, u8"印刷(Pｲ)...\tCtrl+P");
+    }
+    Append(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(Rﾌ)...");
+    Separator(*menu);
+    menu->AppendMenu(MF_STRING, ID_FILE_MRU_FILE1, Text(u8"以前開いたファイル"));
+    Separator(*menu);
+    Append(*menu, ID_APP_EXIT, u8"終了(Xﾘ)");
+    return menu;
+}
+
+CMenu* ViewMenu() {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(Tﾊ)");
+    Append(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(Sｽ)");
+    return menu;
+}
+
+CMenu* HelpMenu(bool withDocument) {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    Append(*menu, ID_HELP_INDEX, u8"目次(Cﾓ)");
+    if (withDocument)
+        Append(*menu, ID_HELP_MENU_COMMANDS, u8"ﾒﾆｭｰ･ｺﾏﾝﾄﾞ(M)");
+    Append(*menu, ID_HELP_USING, u8"ﾍﾙﾌﾟの使い方(Hﾍ)");
+    Separator(*menu);
+    Append(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報");
+    return menu;
+}
+
+CMenu* JumpMenu() {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    Append(*menu, ID_JUMP_PAGE, u8"指定頁へｼﾞｬﾝﾌﾟ(J)...\tCtrl+J");
+    Append(*menu, ID_JUMP_TOP, u8"先頭へｼﾞｬﾝﾌﾟ(T)\tCtrl+T");
+    Append(*menu, ID_JUMP_BOTTOM, u8"最後へｼﾞｬﾝﾌﾟ(B)\tCtrl+B");
+    Separator(*menu);
+    Append(*menu, ID_JUMP_NEXT, u8"次頁へｼﾞｬﾝﾌﾟ(N)  \tf･5");
+    Append(*menu, ID_JUMP_PREVIOUS, u8"前頁へｼﾞｬﾝﾌﾟ(F)\tShift+f･5");
+    return menu;
+}
+
+CMenu* SearchMenu(bool resultList) {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    Append(*menu, ID_SEARCH_STRING, u8"文字列の検索(S)...\tCtrl+F");
+    Append(*menu, ID_SEARCH_ITEM_LIST, u8"項目ﾘｽﾄより検索(L)\tCtrl+L");
+    Append(*menu, ID_SEARCH_AGAIN, resultList ? u8"次行から再検索(C)\tf･3" : u8"次行より再検索(C)\tf･3");
+    return menu;
+}
+
+CMenu* FontMenu() {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    Append(*menu, ID_FONT_DISPLAY, u8"表示ﾌｫﾝﾄ(V)...");
+    Append(*menu, ID_FONT_PRINT, u8"印刷ﾌｫﾝﾄ(P)...");
+    return menu;
+}
+
+CMenu* WindowMenu() {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    Append(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(Cｶ)");
+    Append(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(Tﾅ)");
+    return menu;
+}
+
+} // namespace
+
+void BuildNoDocumentMenu(CMenu& menu) {
+    menu.CreateMenu();
+    AppendPopup(menu, FileMenu(false), u8"ﾌｧｲﾙ(Fﾌ)");
+    AppendPopup(menu, ViewMenu(), u8"表示(Vﾋ)");
+    AppendPopup(menu, HelpMenu(false), u8"ﾍﾙﾌﾟ(Hﾍ)");
+}
+
+void BuildDocumentMenu(CMenu& menu, bool resultList) {
+    menu.CreateMenu();
+    AppendPopup(menu, FileMenu(true), u8"ﾌｧｲﾙ(Fﾌ)");
+    AppendPopup(menu, JumpMenu(), u8"ｼﾞｬﾝﾌﾟ(J)");
+    AppendPopup(menu, SearchMenu(resultList), u8"検索(S)");
+    AppendPopup(menu, FontMenu(), u8"ﾌｫﾝﾄ(F)");
+    AppendPopup(menu, ViewMenu(), u8"表示(Vﾋ)");
+    AppendPopup(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(Wｳ)");
+    AppendPopup(menu, HelpMenu(true), u8"ﾍﾙﾌﾟ(Hﾍ)");
+}
+
+const std::vector<Accelerator>& Accelerators() {
+    static const std::vector<Accelerator> keys = {
+        {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},       {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
+        {Qt::CTRL | Qt::Key_J, ID_JUMP_PAGE},       {Qt::CTRL | Qt::Key_T, ID_JUMP_TOP},
+        {Qt::CTRL | Qt::Key_B, ID_JUMP_BOTTOM},     {QKeyCombination(Qt::Key_F5), ID_JUMP_NEXT},
+        {Qt::SHIFT | Qt::Key_F5, ID_JUMP_PREVIOUS}, {Qt::CTRL | Qt::Key_F, ID_SEARCH_STRING},
+        {Qt::CTRL | Qt::Key_L, ID_SEARCH_ITEM_LIST}, {QKeyCombination(Qt::Key_F3), ID_SEARCH_AGAIN},
+        {QKeyCombination(Qt::Key_F1), ID_HELP},                      {Qt::SHIFT | Qt::Key_F1, ID_CONTEXT_HELP},
+    };
+    return keys;
+}
+
+} // namespace wenux

@@ -1,0 +1,9 @@
+// WENUX, the list and log viewer of the suite.
+
+#include "list_viewer/app/WenuxApp.h"
+
+namespace {
+wenux::CWenuxApp theApplication;
+} // namespace
+
+int main(int argc, char** argv) { return AfxWinMain(argc, argv); }

@@ -1,0 +1,100 @@
+// The fonts kept in the settings file, and the line-pointer work files: one per view,
+// gone when the view goes, also when the program closes with several lists open.
+#include "AppFixture.h"
+
+#include "list_viewer/app/WenuxIds.h"
+
+#include "platform/core/ProfileFile.h"
+#include "platform/ui/DialogScript.h"
+
+#include "common/ui/dialogs/CFontMyDialog.h"
+
+#include <QWidget>
+#include <filesystem>
+
+namespace wenux::test {
+namespace {
+
+using SettingsAndCleanup = AppTest;
+
+TEST_F(SettingsAndCleanup, EachViewHasItsOwnWorkFileRemovedWhenTheProgramCloses) {
+    Start();
+    CMainListView* first = Open(lists_.Write("a.log", JapaneseLog(30)));
+    CMainListView* second = Open(lists_.Write("b.log", JapaneseLog(30)));
+    CMainListView* third = Open(lists_.Write("c.lst", JapaneseLog(30)));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(third, nullptr);
+    EXPECT_NE(first->PointerPath(), second->PointerPath());
+    EXPECT_EQ(WorkFileCount(), 3);
+    // The work file is private to its owner.
+    const auto permissions = std::filesystem::status(first->PointerPath().GetString()).permissions();
+    EXPECT_EQ(permissions & (std::filesystem::perms::group_all | std::filesystem::perms::others_all),
+              std::filesystem::perms::none);
+
+    // Closing the main window: the files go before any frame is deleted.
+    Frame()->GetWidget()->close();
+    EXPECT_EQ(WorkFileCount(), 0);
+    app_->ExitInstance();
+    ProcessEvents();
+    EXPECT_EQ(WorkFileCount(), 0);
+    EXPECT_EQ(lists_.EntryCount(), 3);
+}
+
+TEST_F(SettingsAndCleanup, ClosingOneListRemovesOnlyItsWorkFile) {
+    Start();
+    CMainListView* first = Open(lists_.Write("a.log", JapaneseLog(30)));
+    ASSERT_NE(Open(lists_.Write("b.log", JapaneseLog(30))), nullptr);
+    ASSERT_NE(first, nullptr);
+    const std::string pointer = first->PointerPath().GetString();
+    first->GetParentFrame()->GetWidget()->close();
+    ProcessEvents();
+    EXPECT_FALSE(std::filesystem::exists(pointer));
+    EXPECT_EQ(WorkFileCount(), 1);
+}
+
+TEST_F(SettingsAndCleanup, FontsOfTheLastClosedViewAreSavedAndReadBack) {
+    Start();
+    CMainListView* view = Open(lists_.Write("a.log", JapaneseLog(30)));
+    ASSERT_NE(view, nullptr);
+    // A fresh start: no font stored, the display height chosen by the view (10 points).
+    EXPECT_LT(view->DisplayFont().height, 0);
+
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        auto& font = dynamic_cast<CFontMyDialog&>(dialog);
+        font.SelectSize(12);
+        font.OnOK();
+    });
+    Frame()->RouteCommand(ID_FONT_DISPLAY);
+    const int height = view->DisplayFont().height;
+    EXPECT_EQ(height, -(12 * 96 + 36) / 72);
+    const int textHeight = view->TextHeight();
+    EXPECT_GT(textHeight, 12);
+    Quit();
+
+    const platform::ProfileFile profile(CString((program_.Path() / "wenux.INI").string()));
+    EXPECT_EQ(profile.GetInt("List Screen", "Height", 0), height);
+    EXPECT_FALSE(profile.GetString("List Screen", "FaceName", "").IsEmpty());
+    // The print font was never printed with: nothing of it is written.
+    EXPECT_EQ(profile.GetString("List Printer", "Height", "none"), CString("none"));
+
+    app_ = std::make_unique<CWenuxApp>();
+    app_->SetProgramDirectory(CString(program_.Path().string()), "wenux");
+    Start();
+    EXPECT_EQ(app_->State().displayFont.height, height);
+    CMainListView* again = Open(lists_.Write("b.log", JapaneseLog(30)));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->TextHeight(), textHeight);
+}
+
+TEST_F(SettingsAndCleanup, RecentFilesAreKeptInTheSettingsFile) {
+    Start();
+    const CString path = lists_.Write("a.log", JapaneseLog(3));
+    ASSERT_NE(Open(path), nullptr);
+    Quit();
+    const platform::ProfileFile profile(CString((program_.Path() / "wenux.INI").string()));
+    EXPECT_EQ(profile.GetString("Recent File List", "File1", ""), path);
+}
+
+} // namespace
+} // namespace wenux::test
