@@ -78,6 +78,60 @@ TEST_F(RunFilesTest, FlatCaseLogAndResultByteForByte) {
     for (const std::string& line : test::CrLfLines(result)) EXPECT_EQ(line.size(), 80u) << line;
 }
 
+// Two blocks joined smoothly at x = 20: Z = 0.02 S^2 - 0.6 S + 16 left of the line and
+// Z = 0.05 S^2 - 1.8 S + 28 right of it (both 12 with slope 0.2 at the line). The ground runs
+// through the boundary points (4, 13.92) and (36, 28); each point moves along its block's curve.
+const std::string kTwoBlockCase =
+    "TITLE     TWO BLOCKS\r\n"
+    "NODE     1     0.000    30.000\r\n"
+    "         2     4.000    13.920\r\n"
+    "         3    36.000    28.000\r\n"
+    "         4    40.000    30.000\r\n"
+    "POINT    1    10.000    16.560    1.0000\r\n"
+    "         2    16.000    19.200    1.0000\r\n"
+    "         3    24.000    22.720    1.0000\r\n"
+    "         4    30.000    25.360    1.0000\r\n"
+    "LEFT           4.000    13.920    1.0000\r\n"
+    "RIGHT         36.000    28.000    1.0000\r\n"
+    "BLOCK    1    20.000    0.5000\r\n"
+    "DISP     1    0.0000    0.0000\r\n"
+    "              0.5000   -0.0950\r\n"
+    "              1.0000   -0.1800\r\n"
+    "         2    0.0000    0.0000\r\n"
+    "              0.5000    0.0250\r\n"
+    "              1.0000    0.0600\r\n"
+    "         3    0.0000    0.0000\r\n"
+    "              0.5000    0.3125\r\n"
+    "              1.0000    0.6500\r\n"
+    "         4    0.0000    0.0000\r\n"
+    "              0.5000    0.6125\r\n"
+    "              1.0000    1.2500\r\n"
+    "END \r\n";
+
+TEST_F(RunFilesTest, TwoBlockCaseLogAndResultByteForByte) {
+    const std::vector<std::string> log = Solve("two.qel", kTwoBlockCase);
+    const std::vector<std::string> expectedLog = {
+        " *",
+        TitleLogLine("TWO BLOCKS"),
+        " *",
+        " * Z=A*S**2+B*S+C *   2 " + Sjis(u8"ﾌﾞﾛｯｸ"),
+        " *",
+        " * A=  0.2000E-01 B= -0.6000E+00 C=  0.1600E+02 X=  0.4000E+01 X=  0.2000E+02 *",
+        "  XS=     4.000  X1=    10.000  XN=    16.000  XE=    20.000 *",
+        "  YS=    13.920  Y1=    12.000  YN=    11.520  YE=    12.000 *",
+        " * A=  0.5000E-01 B= -0.1800E+01 C=  0.2800E+02 X=  0.2000E+02 X=  0.3600E+02 *",
+        "  XS=    20.000  X1=    24.000  XN=    30.000  XE=    36.000 *",
+        "  YS=    12.000  Y1=    13.600  YN=    19.000  YE=    28.000 *",
+        " " + Sjis(u8"***** 出力ﾌｧｲﾙ : ") + Padded(Path("two.slf").string(), 50) + " *****",
+    };
+    EXPECT_EQ(log, expectedLog);
+    const std::vector<std::string> result = test::CrLfLines(test::ReadBytes(Path("two.slf")));
+    ASSERT_EQ(result.size(), 5u);
+    EXPECT_EQ(result[1], " " + Sjis(u8"*****  ﾌﾞﾛｯｸ数 :") + "  2" + std::string(55, ' ') + "*****");
+    EXPECT_EQ(result[3], "   0.2000000E-01  -0.6000000E+00   0.1600000E+02   0.4000000E+01   0.2000000E+02");
+    EXPECT_EQ(result[4], "   0.5000000E-01  -0.1800000E+01   0.2800000E+02   0.2000000E+02   0.3600000E+02");
+}
+
 TEST_F(RunFilesTest, InnerPointOnTheCurveIsReportedWithItsBlock) {
     const std::string input = Replace(kFlatCase, "DISP ", "INNER         10.000     6.800    1.0000\r\nDISP ");
     const std::vector<std::string> log = Solve("inner.qel", input);
