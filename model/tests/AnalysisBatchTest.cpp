@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -123,6 +124,27 @@ TEST_F(AnalysisBatchTest, EachMethodRunsAndItsResultRoundTrips) {
     Outcome again = RunBatch({In("poly.slo"), "--no-run", "--save", In("again.slo")});
     EXPECT_EQ(again.status, 0);
     EXPECT_EQ(Slurp(dir_ / "again.slo"), Slurp(dir_ / "poly.slo"));
+}
+
+// Reference names with a directory lie below the analysis file's directory, wherever the
+// program was started.
+TEST_F(AnalysisBatchTest, RelativeReferenceNamesAreTakenFromTheAnalysisFilesDirectory) {
+    fs::create_directories(dir_ / "refs");
+    fs::copy_file(dir_ / "sample.sec", dir_ / "refs" / "sample.sec");
+    fs::copy_file(dir_ / "sample.dis", dir_ / "refs" / "sample.dis");
+    std::string text = Slurp(dir_ / "sample.slo");
+    for (const char* name : {"sample.sec", "sample.dis"}) {
+        text.replace(text.find(name), std::strlen(name), std::string("refs/") + name);
+    }
+    std::ofstream(dir_ / "refs.slo", std::ios::binary) << text;
+    fs::remove(dir_ / "sample.sec");
+    fs::path started = fs::current_path();
+    fs::current_path(dir_.parent_path());
+    Outcome run = RunBatch({(dir_.filename() / "refs.slo").string(), "--method", "0", "--save", In("out.slo")});
+    fs::current_path(started);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, SaveQuestion(dir_ / "out.slo"));
+    EXPECT_EQ(SlipLineCount(dir_ / "out.slo"), 1);
 }
 
 TEST_F(AnalysisBatchTest, AReportedFailureStillSavesAndExitsZero) {

@@ -255,6 +255,26 @@ TEST_F(SlipLineHandTest, AnInnerPointTracesBothWaysAndBothEndsAreCutAtTheGround)
     EXPECT_EQ(Line(0)->boundary[0]->slipMark, 1);
 }
 
+// The inner point with both surface points. The line A through (20, 8) is the one above
+// before clipping; B runs from the left point to the first line, (15, 8.2), and from the
+// right point to the second, (25, 4.9). Weighted: at x = 15, t = 20 - 15 = 5 of L = 16;
+// at x = 25, t = 25 - 20 = 5 of L = 16.
+TEST_F(SlipLineHandTest, AnInnerPointBetweenTheSurfacePointsBlendsBothSides) {
+    Build({{1, -1}, {2, -1}, {1, 0.5}});
+    Surface(kLeft, kRight);
+    doc_.InsertPoint(20, 8, CNode::kInnerBoundary);
+    ASSERT_EQ(Run(CBlockDoc::kParallel, 0), 1) << sink_.LastMessageUtf8();
+    ExpectPoints(*Line(0), {{4, 19.2}, {15, 10.5 - 2.3 * 5 / 16}, {20, 8}, {25, 5.5 - 0.6 * 5 / 16}, {36, 10.4}});
+    ASSERT_EQ(Run(CBlockDoc::kParallel, 1), 1) << sink_.LastMessageUtf8();
+    ExpectPoints(*Line(1), {{4, 19.2}, {15, 9.35}, {20, 8}, {25, 5.2}, {36, 10.4}});
+    // The boundary slots: left, right, inner.
+    EXPECT_EQ(Line(1)->boundary[0]->kind, CNode::kLeftBoundary);
+    EXPECT_EQ(Line(1)->boundary[1]->kind, CNode::kRightBoundary);
+    EXPECT_EQ(Line(1)->boundary[2]->kind, CNode::kInnerBoundary);
+    EXPECT_EQ(Line(1)->traceBy[1], 8.2);
+    EXPECT_EQ(Line(1)->traceBy[3], 10.4 - 5.5);
+}
+
 // A boundary point's slip mark: 1 once used, 4 when it came from the section model (3),
 // and 4 stays 4.
 TEST_F(SlipLineHandTest, SlipMarksOfTheBoundaryPointsUsed) {
