@@ -1,4 +1,5 @@
-# Fails unless the library's dynamic symbol table defines HOBRINT and nothing else.
+# Fails unless the library's dynamic symbol table defines HOBRINT and nothing else, and unless
+# it loads no Qt library (the solver runs without the window layer).
 execute_process(COMMAND ${NM} -D --defined-only ${LIBRARY}
   OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
@@ -14,3 +15,13 @@ if(NOT names STREQUAL "HOBRINT")
   message(FATAL_ERROR "exported symbols: '${names}', expected only HOBRINT")
 endif()
 message(STATUS "exports: ${names}")
+
+execute_process(COMMAND ${OBJDUMP} -p ${LIBRARY} OUTPUT_VARIABLE headers RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "NEEDED +[^\n]+" needed "${headers}")
+if(needed MATCHES "Qt")
+  message(FATAL_ERROR "the library needs Qt: ${needed}")
+endif()
+message(STATUS "needs: ${needed}")
