@@ -18,6 +18,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QScreen>
+#include <QValidator>
 #include <algorithm>
 #include <strings.h>
 
@@ -44,12 +45,24 @@ enum ControlId {
 constexpr int kTypedNameLimit = 50;
 const QColor kFormColor(255, 255, 210);
 
+// The suite's files name their files in CP932: a character it cannot hold is not taken into a
+// slot (it would reach the settings file and the children as another name).
+class Cp932NameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        CString bytes;
+        return platform::FromQString(input, bytes) ? Acceptable : Invalid;
+    }
+};
+
 // Typing stops at 50 characters. A longer name put there by a program of the suite is shown
 // whole (the limit is raised to its length first) and may still be shortened: each edit by
 // hand lowers the limit to what is left, never below 50.
 QLineEdit* MakeSlotEdit() {
     auto* edit = new QLineEdit;
     edit->setMaxLength(kTypedNameLimit);
+    edit->setValidator(new Cp932NameValidator(edit));
     QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
         edit->setMaxLength(std::max(kTypedNameLimit, static_cast<int>(text.size())));
     });

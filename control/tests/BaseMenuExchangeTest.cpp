@@ -79,7 +79,13 @@ TEST_F(BaseMenuExchangeTest, ANameUpToThePathLimitGoesThroughWholeAndALongerOneI
 }
 
 TEST_F(BaseMenuExchangeTest, TypingStopsAtFiftyCharactersButALongerNameFromTheSuiteStaysWhole) {
+    const std::string kept = "/d/" + std::string(70, 'k') + ".slo";
+    WriteSettings("", "", "", kept);
     OpenBaseMenu();
+    EXPECT_EQ(SlotUtf8(kAnalysisSlot), kept);
+    QTest::keyClick(Slot(kAnalysisSlot), 'x');
+    EXPECT_EQ(SlotUtf8(kAnalysisSlot), kept);
+
     QLineEdit* edit = Slot(kSectionSlot);
     QTest::keyClicks(edit, QString(60, 'a'));
     EXPECT_EQ(edit->text(), QString(50, 'a'));
@@ -102,6 +108,18 @@ TEST_F(BaseMenuExchangeTest, TypingStopsAtFiftyCharactersButALongerNameFromTheSu
     CString read;
     ASSERT_EQ(process::GetWindowClassText("VerrantControl", kMeasurementSlot, read), process::WindowAnswer::Done);
     EXPECT_EQ(read.str(), name.substr(0, name.size() - 2));
+}
+
+TEST_F(BaseMenuExchangeTest, ASlotTakesNoCharacterTheSuitesFilesCannotName) {
+    OpenBaseMenu();
+    QLineEdit* edit = Slot(kSectionSlot);
+    edit->insert(QString::fromUtf8(reinterpret_cast<const char*>(u8"/d/斜面①")));
+    edit->insert(QString::fromUtf8(reinterpret_cast<const char*>(u8"café")));
+    edit->insert(QString::fromUtf8(reinterpret_cast<const char*>(u8"Ａ.sec")));
+    EXPECT_EQ(SlotUtf8(kSectionSlot), Utf8(u8"/d/斜面①Ａ.sec"));
+    TheApp().SetFormNames("", "", "");
+    Form()->TakeOverSlotTexts();
+    EXPECT_EQ(platform::Cp932ToUtf8(TheApp().SlotNames().section.str()), Utf8(u8"/d/斜面①Ａ.sec"));
 }
 
 TEST_F(BaseMenuExchangeTest, ControlsOtherThanTheSlotsAreRefused) {
