@@ -41,6 +41,9 @@ FlexGridView::FlexGridView(QWidget* parent) : QTableView(parent), model_(new Fle
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setTabKeyNavigation(false);
+    setAutoScroll(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setWordWrap(false);
     setCornerButtonEnabled(false);
     for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
