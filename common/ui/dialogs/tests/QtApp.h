@@ -1,5 +1,7 @@
 #pragma once
-// One QApplication for all tests of the common dialogs (offscreen platform).
+// One QApplication for all tests of the common dialogs (offscreen platform). It is never
+// destroyed: once the print dialog has loaded the print support, tearing the application
+// down during exit runs Qt's clean-up routines after parts of Qt are already gone.
 
 #include <QApplication>
 
@@ -7,6 +9,6 @@ inline QApplication& TestApp() {
     static int argc = 1;
     static char name[] = "common_ui_dialogs_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
