@@ -170,13 +170,14 @@ bool CEdit::FilterEvent(QEvent* event) {
         return true;
     case QEvent::FocusOut: {
         DeliverToWidget(edit, event);
+        if (!edit)
+            return true;
         QWidget* next = QApplication::focusWidget();
         focusTargetId_ = ControlIdOf(next);
         Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         focusLeftWindow_ = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
                            !next || next->window() != edit->window();
-        if (edit)
-            OnKillFocus(next ? OwnWnd(next) : nullptr);
+        OnKillFocus(next ? OwnWnd(next) : nullptr);
         return true;
     }
     case QEvent::MouseButtonRelease: {
