@@ -1,13 +1,23 @@
 // Indexing a 500,000-line run log (about 40 MB), against counting its lines the way
-// `wc -l` does (one pass of memchr over large reads), and drawing-side reading of one page.
+// `wc -l` does (one pass of memchr over large reads) and against `wc -l` itself in the same
+// run (the ratio is the "index/wc" counter), reading one page's rows, and drawing one page
+// as the view does.
 
 #include "list_viewer/core/LineIndex.h"
 #include "list_viewer/core/PageRows.h"
 
+#include "list_viewer/app/ListPageDrawer.h"
+
 #include "platform/core/RecordingSink.h"
+#include "platform/ui/CDC.h"
+#include "platform/ui/CFont.h"
+
+#include <QApplication>
+#include <QImage>
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +25,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -92,5 +104,94 @@ void BM_ReadOnePage(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadOnePage)->Unit(benchmark::kMicrosecond);
+
+double Seconds(std::chrono::steady_clock::duration duration) {
+    return std::chrono::duration<double>(duration).count();
+}
+
+// Runs `wc -l FILE` with its output thrown away; false when it did not run.
+bool RunWc(const std::string& path) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    const char* argv[] = {"wc", "-l", path.c_str(), nullptr};
+    pid_t pid = 0;
+    const int rc = posix_spawnp(&pid, "wc", &actions, nullptr, const_cast<char* const*>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    return rc == 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Both in every iteration, so that the ratio compares runs on the same cached file.
+void BM_IndexAgainstWc(benchmark::State& state) {
+    platform::RecordingSink sink;
+    const std::string pointer = BigLogPath() + ".lp2";
+    double wcSeconds = 0;
+    double indexSeconds = 0;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        if (!RunWc(BigLogPath())) {
+            state.SkipWithError("wc -l did not run");
+            break;
+        }
+        auto middle = std::chrono::steady_clock::now();
+        wenux::CLineIndex index;
+        if (!index.OpenListFile(BigLogPath().c_str(), pointer.c_str(), 112) || index.LineCount() != kLines) {
+            state.SkipWithError("index not built");
+            break;
+        }
+        index.CloseListFiles();
+        auto end = std::chrono::steady_clock::now();
+        wcSeconds += Seconds(middle - start);
+        indexSeconds += Seconds(end - middle);
+    }
+    const auto runs = static_cast<double>(state.iterations());
+    state.counters["wc_ms"] = 1000 * wcSeconds / runs;
+    state.counters["index_ms"] = 1000 * indexSeconds / runs;
+    state.counters["index/wc"] = wcSeconds > 0 ? indexSeconds / wcSeconds : 0;
+}
+BENCHMARK(BM_IndexAgainstWc)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+QApplication& OffscreenApplication() {
+    static int argc = 1;
+    static char name[] = "list_viewer_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+// One page of 112 rows drawn as the view draws it: read after one seek, each row in cells.
+void BM_DrawOnePage(benchmark::State& state) {
+    OffscreenApplication();
+    platform::RecordingSink sink;
+    const std::string pointer = BigLogPath() + ".lp3";
+    wenux::CLineIndex index;
+    index.OpenListFile(BigLogPath().c_str(), pointer.c_str(), 112);
+    QImage canvas(1000, 112 * 20, QImage::Format_RGB32);
+    CDC dc;
+    dc.AttachImage(&canvas);
+    LOGFONT logFont;
+    logFont.lfHeight = -13;
+    logFont.lfCharSet = SHIFTJIS_CHARSET;
+    CFont font;
+    font.CreateFontIndirect(&logFont);
+    dc.SelectObject(&font);
+    wenux::ListPageDrawer drawer(index, wenux::kCalculationLog);
+    drawer.SetLineWidth(82);
+    drawer.SetTextHeight(19);
+    drawer.SetColumnAdvances(7);
+    int page = 0;
+    for (auto _ : state) {
+        page = (page + 1777) % index.PageCount();
+        drawer.DrawPage(&dc, page, 0, wenux::kAllRows, 2, 0, index.Page(page).firstLine, false);
+        benchmark::DoNotOptimize(canvas.constBits());
+    }
+    dc.Detach();
+    index.CloseListFiles();
+}
+BENCHMARK(BM_DrawOnePage)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -185,7 +185,9 @@ void CMainListView::SizeChildWindow() {
         mainWindow->setGeometry(centred.left + screen.left(), centred.top + screen.top(), centred.right - centred.left,
                                 centred.bottom - centred.top);
     }
-    sub->setGeometry(25, 25, size.width, std::max(size.height, textHeight_ * 3) + titleBar + frame);
+    // The frame keeps the view's size but never reaches past the client area's bottom.
+    const int height = std::max(size.height + titleBar + frame, textHeight_ * 3);
+    sub->setGeometry(25, 25, size.width, std::min(height, std::max(client.height() - 25, textHeight_ * 3)));
 }
 
 void CMainListView::SetFrameTitle() {

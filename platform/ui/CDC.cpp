@@ -5,6 +5,8 @@
 #include "platform/ui/QtText.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPolygon>
@@ -432,12 +434,11 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
     if (!dx)
         return TextOut(x, y, text);
     const std::string_view bytes(text.GetString(), static_cast<std::size_t>(text.GetLength()));
-    QFont font = DeviceFont();
-    QFontMetrics metrics(font, device_);
-    painter_->save();
-    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter_->setFont(font);
-    painter_->setPen(ToQColor(textColor_));
+    const QFont font = DeviceFont();
+    const QFontMetrics metrics(font, device_);
+    // One glyph per character at its own cell: a single glyph run per call.
+    QString glyphs;
+    QList<QPointF> positions;
     int cell = x;
     for (std::size_t i = 0; i < bytes.size();) {
         const std::size_t length = platform::Cp932CharLength(bytes, i);
@@ -447,11 +448,39 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
             const QString glyph = first < 0x80 ? QString(QChar(first))
                                                : platform::ToQString(CString(std::string(bytes.substr(i, length))));
             const QPoint origin = ToDevice(cell, y);
-            painter_->drawText(origin.x(), origin.y() + metrics.ascent(), glyph);
+            glyphs += glyph.left(1);
+            positions.append(QPointF(origin.x(), origin.y() + metrics.ascent()));
         }
         for (std::size_t b = 0; b < length; ++b)
             cell += dx[i + b];
         i += length;
+    }
+    painter_->save();
+    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter_->setFont(font);
+    painter_->setPen(ToQColor(textColor_));
+    const QRawFont raw = QRawFont::fromFont(font);
+    QList<quint32> indexes = raw.isValid() ? raw.glyphIndexesForString(glyphs) : QList<quint32>();
+    if (indexes.size() == glyphs.size()) {
+        // Characters the face lacks are drawn one by one, so that Qt may fall back to another face.
+        QList<quint32> found;
+        QList<QPointF> at;
+        for (qsizetype g = 0; g < glyphs.size(); ++g) {
+            if (indexes[g] != 0) {
+                found.append(indexes[g]);
+                at.append(positions[g]);
+            } else {
+                painter_->drawText(positions[g], glyphs.mid(g, 1));
+            }
+        }
+        QGlyphRun run;
+        run.setRawFont(raw);
+        run.setGlyphIndexes(found);
+        run.setPositions(at);
+        painter_->drawGlyphRun(QPointF(0, 0), run);
+    } else {
+        for (qsizetype g = 0; g < glyphs.size(); ++g)
+            painter_->drawText(positions[g], glyphs.mid(g, 1));
     }
     painter_->restore();
     return TRUE;
