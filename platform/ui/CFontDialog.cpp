@@ -241,10 +241,15 @@ CString CFontDialog::GetFaceName() const {
     return name.Left(static_cast<int>(platform::Cp932SafeCut(name.str(), sizeof m_lf.lfFaceName - 1)));
 }
 
+bool CFontDialog::SizeChosen() const {
+    return sizes_ && sizes_->currentItem();
+}
+
 int CFontDialog::GetSize() const {
-    if (!sizes_ || !sizes_->currentItem())
-        return kDefaultPoints * 10;
-    return sizes_->currentItem()->text().toInt() * 10;
+    if (SizeChosen())
+        return sizes_->currentItem()->text().toInt() * 10;
+    const int height = std::abs(static_cast<int>(m_lf.lfHeight));
+    return height ? static_cast<int>(std::lround(height * 720.0 / Dpi())) : kDefaultPoints * 10;
 }
 
 COLORREF CFontDialog::GetColor() const {
@@ -277,7 +282,8 @@ void CFontDialog::GetCurrentFont(LOGFONT* logFont) const {
     std::memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);
     std::memcpy(lf.lfFaceName, face.GetString(),
                 std::min<std::size_t>(face.str().size(), sizeof lf.lfFaceName - 1));
-    lf.lfHeight = -((GetSize() * Dpi() + 360) / 720);
+    if (SizeChosen()) // with no size chosen (CF_NOSIZESEL) the caller's height stays
+        lf.lfHeight = -((GetSize() * Dpi() + 360) / 720);
     lf.lfWeight = GetWeight();
     lf.lfItalic = IsItalic() ? 1 : 0;
     lf.lfUnderline = IsUnderline() ? 1 : 0;

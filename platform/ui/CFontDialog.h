@@ -107,6 +107,7 @@ private:
     void FillFaces();
     void FillSizes();
     void ShowInitialFont();
+    bool SizeChosen() const;
     int Dpi() const;
 
     CDC* printerDC_;

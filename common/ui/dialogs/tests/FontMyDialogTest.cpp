@@ -1,11 +1,14 @@
 #include "QtApp.h"
+#include "TestFiles.h"
 
 #include "common/ui/dialogs/CFontMyDialog.h"
+#include "platform/ui/CDC.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/QtText.h"
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPrinter>
 #include <QWidget>
 #include <cstring>
 #include <gtest/gtest.h>
@@ -31,6 +34,7 @@ QString Current(CDialog& dialog, int listId) {
 class FontDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { TestApp(); }
+    TestFiles files_;
 };
 
 TEST_F(FontDialogTest, AJapaneseFaceIsShownAsItsNotoFamilyAndKeptWhenUnchanged) {
@@ -70,6 +74,30 @@ TEST_F(FontDialogTest, AnotherInstalledFamilyIsHandedBackByItsName) {
     EXPECT_EQ(dialog.GetColor(), RGB(255, 0, 0));
     EXPECT_EQ(dialog.m_cf.rgbColors, RGB(255, 0, 0));
     EXPECT_EQ(dialog.CurrentQFont().family(), "Noto Serif CJK JP");
+}
+
+TEST_F(FontDialogTest, APrinterFontWithoutSizeSelectionKeepsItsHeightInPrinterUnits) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(files_.Path("font.pdf")));
+    CDC printerDC;
+    ASSERT_TRUE(printerDC.AttachDevice(&printer, true));
+    const LOGFONT initial = GothicFont(-100);
+    CFontMyDialog dialog(
+        &initial, CF_PRINTERFONTS | CF_FIXEDPITCHONLY | CF_NOSIZESEL | CF_INITTOLOGFONTSTRUCT, &printerDC);
+    dialog.m_nMode = 2;
+    dialog.m_strCaption = CString(u8"印刷フォント");
+    bool sizeShown = true;
+    DialogScript::Queue([&](CDialog& open) {
+        sizeShown = open.GetDlgItemWidget(CFontDialog::kSizeList)->isVisible();
+        open.OnOK();
+    });
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    printerDC.Detach();
+    EXPECT_FALSE(sizeShown);
+    EXPECT_EQ(dialog.m_lf.lfHeight, -100);
+    EXPECT_EQ(CString(dialog.m_lf.lfFaceName), CString(u8"ＭＳ ゴシック"));
+    EXPECT_EQ(dialog.m_cf.iPointSize, 100 * 720 / printer.logicalDpiY());
 }
 
 TEST_F(FontDialogTest, FixedPitchOnlyOffersNoProportionalFamily) {
