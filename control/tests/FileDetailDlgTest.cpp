@@ -11,11 +11,14 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 #include <ctime>
+#include <filesystem>
+#include <sys/stat.h>
 #include <utime.h>
 
 namespace basnev_test {
@@ -59,6 +62,10 @@ protected:
         WriteDataFile("short.slo", "TITLE     no tag\r\n", LocalTime(2022, 1, 1, 0, 0));
         WriteDataFile("e.sec", TitleLine("section", "MERDOK001"), LocalTime(2022, 1, 1, 0, 0));
         WriteDataFile("f.slo", TitleLine("section", "MERDOK001"), LocalTime(2022, 1, 1, 0, 0));
+        // Entries of the kind's name that are no files to read: none of them stops the list.
+        std::filesystem::create_directory(DataFile("c0 directory.slo"));
+        std::filesystem::create_symlink(DataFile("gone"), DataFile("c1 dangling.slo"));
+        ASSERT_EQ(::mkfifo(DataFile("c2 pipe.slo").c_str(), 0600), 0);
     }
     // Runs the dialog modally; `inside` acts on it while it is shown, and it is cancelled
     // afterwards unless `inside` ended it.
@@ -151,6 +158,46 @@ TEST_F(FileDetailDlgTest, ASelectedRowNamesTheFileAndOkWithABareNameAddsTheExten
     EXPECT_EQ(std::string(dialog.GetChosenPath().str()), DataFile("b.slo"));
     EXPECT_EQ(std::string(dialog.GetCurrentDirectory().str()), data_.Path() + "/");
     EXPECT_EQ(sink_->MessageCount(), 0);
+}
+
+TEST_F(FileDetailDlgTest, ANewNameIsConfirmedOnlyByYes) {
+    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
+    sink_->QueueAnswer(IDNO);
+    sink_->QueueAnswer(IDYES);
+    const int result = RunModal(dialog, [&dialog] {
+        dialog.SetDlgItemText(CFileDetailDlg::kFileNameId, u8"新規 解析");
+        auto* ok = qobject_cast<QPushButton*>(dialog.GetDlgItemWidget(IDOK));
+        ok->click();
+        EXPECT_TRUE(dialog.Dialog()->isVisible());
+        ok->click();
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(std::string(dialog.GetChosenPath().str()), platform::Utf8ToCp932(DataFile(u8"新規 解析.slo")));
+    const std::string question = Utf8(u8"指定ﾌｧｲﾙがありません。新規作成ﾌｧｲﾙ名として設定しますか？");
+    EXPECT_EQ(sink_->MessagesUtf8(), (Texts{question, question}));
+}
+
+TEST_F(FileDetailDlgTest, TheDirectoryListGoesDownAndTheChosenFileComesFromThere) {
+    WriteAnalysisDirectory();
+    std::filesystem::create_directory(DataFile("sub"));
+    WriteDataFile("sub/s.slo", TitleLine("below", "TORVAN002"), LocalTime(2021, 1, 1, 0, 0));
+    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
+    const int result = RunModal(dialog, [&dialog] {
+        auto* directories = qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(CFileDetailDlg::kDirectoryListId));
+        const QList<QListWidgetItem*> found = directories->findItems("sub", Qt::MatchEndsWith);
+        ASSERT_EQ(found.size(), 1);
+        directories->scrollToItem(found.front());
+        const QPoint at = directories->visualItemRect(found.front()).center();
+        QTest::mouseClick(directories->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(directories->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(Column(dialog, 0), Texts{"s.slo"});
+        QTreeWidget* list = List(dialog);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 0));
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(std::string(dialog.GetChosenPath().str()), DataFile("sub/s.slo"));
+    EXPECT_EQ(std::string(dialog.GetCurrentDirectory().str()), DataFile("sub/"));
 }
 
 TEST_F(FileDetailDlgTest, ADoubleClickConfirmsTheRow) {
