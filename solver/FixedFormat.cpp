@@ -1,7 +1,5 @@
 #include "solver/FixedFormat.h"
 
-#include "platform/core/NumberFormat.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -96,10 +94,11 @@ std::string Exp(double value, int width, int decimals) {
     }
     const char sign = exponent < 0 ? '-' : '+';
     const int magnitude = std::abs(exponent);
-    std::string exponentText;
-    if (magnitude <= 99) exponentText = platform::FormatC("E%c%02d", sign, magnitude);
-    else if (magnitude <= 999) exponentText = platform::FormatC("%c%03d", sign, magnitude);
-    else return Stars(width);
+    if (magnitude > 999) return Stars(width);
+    std::string exponentText = magnitude <= 99 ? std::string{'E', sign} : std::string{sign};
+    if (magnitude > 99) exponentText += static_cast<char>('0' + magnitude / 100);
+    exponentText += static_cast<char>('0' + magnitude / 10 % 10);
+    exponentText += static_cast<char>('0' + magnitude % 10);
     const std::string text = (value < 0.0 ? "-0." : "0.") + digits + exponentText;
     return AlignRight(text, width);
 }

@@ -140,6 +140,9 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
 void InputRecords::Parse(std::string_view text) {
     m_title.assign(kTitleWidth, ' ');
     m_records.clear();
+    // Room for a record per line, within reason: most lines of a solver input are taken.
+    constexpr std::size_t kReserveLimit = 1 << 20;
+    m_records.reserve(std::min(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, kReserveLimit));
     m_lineCount = 0;
     Classifier classifier;
     bool titleFound = false;
