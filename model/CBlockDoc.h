@@ -287,6 +287,8 @@ private:
     // an outdated one of the same name, and enters the boundary points in the entry order.
     void FinishBoundaryPoints(bool boundaryRead);
     int WriteSolverSections(CTextFile& file);
+    // The construction of MakeSlipLines; 1 when the list grew past linesBefore.
+    int MakeOneSlipLine(const char* resultPath, int linesBefore);
     // Empties the ordered measurement list, the block lines and the blocks.
     void ClearBlockDivision();
     // Points each block at the first in-use displacement record inside it (null when none)

@@ -452,11 +452,25 @@ int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
 }
 
 int CBlockDoc::MakeSlipLines(const char* resultPath) {
-    int linesBefore = m_listSlipLines.GetCount();
+    // Earlier lines step back for the new one; a run that makes none leaves them as they were.
+    std::vector<int> shown;
     POSITION pos = m_listSlipLines.GetHeadPosition();
     while (pos) {
-        static_cast<CVerrant*>(m_listSlipLines.GetNext(pos))->visible2 = 0;
+        CVerrant* line = static_cast<CVerrant*>(m_listSlipLines.GetNext(pos));
+        shown.push_back(line->visible2);
+        line->visible2 = 0;
     }
+    int made = MakeOneSlipLine(resultPath, static_cast<int>(shown.size()));
+    if (!made) {
+        pos = m_listSlipLines.GetHeadPosition();
+        for (int flag : shown) {
+            static_cast<CVerrant*>(m_listSlipLines.GetNext(pos))->visible2 = flag;
+        }
+    }
+    return made;
+}
+
+int CBlockDoc::MakeOneSlipLine(const char* resultPath, int linesBefore) {
     int inner = kUnsetInt;
     int left = kUnsetInt;
     int right = kUnsetInt;

@@ -57,7 +57,7 @@ protected:
     void TearDown() override { fs::remove_all(dir_); }
 
     CVerrant* LastLine() { return static_cast<CVerrant*>(doc_.m_listSlipLines.GetTail()); }
-    // Every slip line's points, to see that a failed run left them alone.
+    // Every slip line's points and latest-run flag, to see that a failed run left them alone.
     std::vector<std::vector<double>> SlipLinePoints() {
         std::vector<std::vector<double>> points;
         POSITION pos = doc_.m_listSlipLines.GetHeadPosition();
@@ -65,6 +65,7 @@ protected:
             auto* line = static_cast<CVerrant*>(doc_.m_listSlipLines.GetNext(pos));
             points.push_back(line->x);
             points.push_back(line->y);
+            points.push_back({static_cast<double>(line->visible2)});
         }
         return points;
     }
