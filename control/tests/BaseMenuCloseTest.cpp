@@ -5,6 +5,8 @@
 #include "BaseMenuFixture.h"
 
 #include "common/process/CNamedMutex.h"
+#include "common/process/CSharedNameBuffer.h"
+#include "common/process/WindowClassClient.h"
 #include "common/process/WindowClassServer.h"
 
 #include <QMainWindow>
@@ -101,6 +103,15 @@ TEST_F(BaseMenuCloseTest, TheCloseBoxKeepsTheTextsShownIncludingOneAChildWrote) 
     EXPECT_EQ(SlotUtf8(kAnalysisSlot), written);
 
     ASSERT_TRUE(ClosedAfter([this] { CloseBox(); }));
+    // Gone with the window: its class and the name buffer; a child's report does nothing.
+    EXPECT_FALSE(process::FindWindowClass("VerrantControl"));
+    CSharedNameBuffer buffer;
+    EXPECT_FALSE(buffer.Open());
+    ASSERT_TRUE(RunWhileServing(ProcessTestChild(), {"exchange", QString::fromStdString(data_.File("after")),
+                                                     "w:231:/d/late.sec"})
+                    .finished);
+    EXPECT_EQ(data_.Read("after"), "w 231 NotRunning\n");
+
     TheApp().ExitInstance();
     EXPECT_EQ(SettingUtf8("FileName1"), "/p/plan.hor");
     EXPECT_EQ(SettingUtf8("FileName2"), Utf8(u8"/d/断面 2.sec"));

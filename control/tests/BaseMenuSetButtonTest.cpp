@@ -7,7 +7,9 @@
 #include "platform/core/CodePage.h"
 
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
+#include <csignal>
 #include <filesystem>
 
 namespace basnev_test {
@@ -173,6 +175,25 @@ TEST_F(BaseMenuSetButtonTest, RunningChildrenRefuseTheirSlotsAndAnExistingAnalys
     };
     EXPECT_EQ(sink_->MessagesUtf8(), expected);
     EXPECT_EQ(SlotUtf8(kAnalysisSlot), "old.slo");
+}
+
+TEST_F(BaseMenuSetButtonTest, AKilledAnalysisProgramNoLongerCountsAndLeavesNothingToReport) {
+    OpenWithChooser(DataFile("new.slo"));
+    QProcess child;
+    child.start(ProcessTestChild(), {"hold", "Verrant TORVAN 01", QString::fromStdString(DataFile("ready"))});
+    ASSERT_TRUE(SpinUntil([this] { return std::filesystem::exists(DataFile("ready")); }));
+    ASSERT_EQ(data_.Read("ready"), "1");
+    Button(kAnalysisSetButton)->click();
+    EXPECT_TRUE(calls_.empty());
+
+    ::kill(static_cast<pid_t>(child.processId()), SIGKILL);
+    ASSERT_TRUE(child.waitForFinished(5000));
+    Button(kAnalysisSetButton)->click();
+    EXPECT_EQ(calls_.size(), 1u);
+    EXPECT_EQ(SlotUtf8(kAnalysisSlot), DataFile("new.slo"));
+    EXPECT_EQ(sink_->MessagesUtf8(),
+              std::vector<std::string>{
+                  Utf8(u8"すべり線推定解析ﾌﾟﾛｸﾞﾗﾑが実行されているため、解析ﾌｧｲﾙ名の変更はできません")});
 }
 
 } // namespace
