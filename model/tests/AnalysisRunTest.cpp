@@ -219,3 +219,15 @@ TEST_F(AnalysisRunTest, TheMergedBoundaryPointIsTheOneTheSlipLinePassesThrough) 
     EXPECT_EQ(left->slipMark, 3);
     ASSERT_EQ(moved.SaveWithBackup((dir_ / "resaved.slo").c_str()), 1);
 }
+
+TEST(SolverLibraryTest, LoadsTheGivenLibraryWhenNoneLiesBesideTheProgram) {
+    torvan::SolverLibrary library;
+    ASSERT_TRUE(library.Load(KALIPE_LIBRARY_PATH));
+    EXPECT_NE(library.Entry(), nullptr);
+    EXPECT_EQ(library.LoadedPath(), CString(KALIPE_LIBRARY_PATH));
+    // A file that is no library, or none at all, leaves no entry point behind.
+    EXPECT_FALSE(library.Load((fs::path(VERRANT_SOURCE_DIR) / "data" / "sample.slo").c_str()));
+    EXPECT_EQ(library.Entry(), nullptr);
+    EXPECT_FALSE(library.Load("/nonexistent/libkalipe.so"));
+    EXPECT_FALSE(library.Load());
+}
