@@ -28,12 +28,15 @@ struct Shape {
 };
 
 enum ShapeKind { kLongGround, kManyBlocks, kLargeBlock, kLongSeries, kShapeCount };
-const char* const kShapeNames[kShapeCount] = {"long ground line", "most blocks", "largest block", "longest series"};
+const char* const kShapeNames[kShapeCount] = {"long ground line", "most blocks", "largest block",
+                                              "longest series"};
 
 Shape ShapeWith(ShapeKind kind, int count) {
     Shape shape;
     switch (kind) {
-    case kLongGround: shape.nodes = count; break;
+    case kLongGround:
+        shape.nodes = count;
+        break;
     case kManyBlocks:
         shape.points = count;
         shape.lines = count - 1;
@@ -47,14 +50,17 @@ Shape ShapeWith(ShapeKind kind, int count) {
         shape.points = 3;
         shape.readings = count;
         break;
-    case kShapeCount: break;
+    case kShapeCount:
+        break;
     }
     return shape;
 }
 
 // A slope falling from 100 m to 55 m over 150 m with a gentle wave, and a slip surface that is
 // 15 m deep under its middle between the boundary points at x = 10 and 140.
-double Ground(double x) { return 100.0 - 0.3 * x + 0.8 * std::sin(x / 7.0); }
+double Ground(double x) {
+    return 100.0 - 0.3 * x + 0.8 * std::sin(x / 7.0);
+}
 double SurfaceSlope(double x) {
     const double chord = (Ground(140.0) - Ground(10.0)) / 130.0;
     return chord - 15.0 * (150.0 - 2.0 * x) / (65.0 * 65.0);
@@ -81,7 +87,8 @@ std::string MakeInput(const Shape& shape) {
         text += Keyed("NODE", first, i + 1) + Format("%10.3f%10.3f\r\n", x, Ground(x));
     }
     std::vector<double> xs;
-    for (int i = 0; i < shape.points; ++i) xs.push_back(15.0 + 120.0 * (i + 0.5) / shape.points);
+    for (int i = 0; i < shape.points; ++i)
+        xs.push_back(15.0 + 120.0 * (i + 0.5) / shape.points);
     first = true;
     for (int i = 0; i < shape.points; ++i) {
         const double x = xs[static_cast<std::size_t>(i)];
@@ -91,8 +98,10 @@ std::string MakeInput(const Shape& shape) {
     text += "RIGHT     " + Format("%10.3f%10.3f%10.4f\r\n", 140.0, Ground(140.0), 1.0);
     first = true;
     for (int j = 0; j < shape.lines; ++j) {
-        const auto before = static_cast<std::size_t>(static_cast<long long>(j + 1) * shape.points / (shape.lines + 1) - 1);
-        text += Keyed("BLOCK", first, j + 1) + Format("%10.3f%10.4f\r\n", (xs[before] + xs[before + 1]) / 2.0, 0.5);
+        const auto before =
+            static_cast<std::size_t>(static_cast<long long>(j + 1) * shape.points / (shape.lines + 1) - 1);
+        text += Keyed("BLOCK", first, j + 1) +
+                Format("%10.3f%10.4f\r\n", (xs[before] + xs[before + 1]) / 2.0, 0.5);
     }
     first = true;
     for (int i = 0; i < shape.points; ++i) {
@@ -157,7 +166,8 @@ struct SizedInput {
 const SizedInput& Largest(ShapeKind kind) {
     static SizedInput sized[kShapeCount];
     SizedInput& entry = sized[kind];
-    if (entry.count > 0) return entry;
+    if (entry.count > 0)
+        return entry;
     int good = 2;
     int bad = 4;
     while (Solves(kind, bad)) {
@@ -190,7 +200,8 @@ void Describe(benchmark::State& state, ShapeKind kind, const SizedInput& sized) 
 void BM_SolveLargestInput(benchmark::State& state) {
     const auto kind = static_cast<ShapeKind>(state.range(0));
     const SizedInput& sized = Largest(kind);
-    for (auto _ : state) kalipe::SolverRun().Run(sized.input.string());
+    for (auto _ : state)
+        kalipe::SolverRun().Run(sized.input.string());
     Describe(state, kind, sized);
 }
 BENCHMARK(BM_SolveLargestInput)->DenseRange(0, kShapeCount - 1)->Unit(benchmark::kMillisecond);

@@ -26,8 +26,8 @@ BoundaryPoint Surface(double x, double y, int state = BoundaryPoint::Given, doub
 }
 
 // A point at x whose positions (x + dx) lie on the parabola raised by `offset`, plus `noise`.
-MeasurementPoint PointOn(const Parabola& p, double x, double offset, double weight, const std::vector<double>& dx,
-                         const std::vector<double>& noise = {}) {
+MeasurementPoint PointOn(const Parabola& p, double x, double offset, double weight,
+                         const std::vector<double>& dx, const std::vector<double>& noise = {}) {
     MeasurementPoint point;
     point.x = x;
     point.y = p.At(x) + offset;
@@ -73,12 +73,15 @@ void ExpectParabola(const Parabola& actual, const Parabola& expected, double tol
 // Four equally spaced readings; a disturbance proportional to (-1, 3, -3, 1) is orthogonal to
 // 1, s and s^2 over them, so the least-squares fit must ignore it.
 const std::vector<double> kFourReadings = {-1.5, -0.5, 0.5, 1.5};
-std::vector<double> Disturbance(double size) { return {-size, 3 * size, -3 * size, size}; }
+std::vector<double> Disturbance(double size) {
+    return {-size, 3 * size, -3 * size, size};
+}
 
 PreparedModel NoisyModelWithoutLines(double unit) {
     const Parabola p{kP1.a / unit, kP1.b, kP1.c * unit};
     std::vector<double> dx;
-    for (double d : kFourReadings) dx.push_back(d * unit);
+    for (double d : kFourReadings)
+        dx.push_back(d * unit);
     PreparedModel model;
     model.left = Surface(5 * unit, p.At(5 * unit));
     model.right = Surface(45 * unit, p.At(45 * unit));
@@ -138,8 +141,8 @@ PreparedModel TwoBlockModel(const Parabola& right, double beta) {
     PreparedModel model;
     model.left = Surface(5, kP1.At(5));
     model.right = Surface(45, right.At(45));
-    model.points = {PointOn(kP1, 10, 0.1, 1.0, dx), PointOn(kP1, 18, -0.4, 0.5, dx), PointOn(right, 31, 0.2, 1.0, dx),
-                    PointOn(right, 40, 0.0, 2.0, dx)};
+    model.points = {PointOn(kP1, 10, 0.1, 1.0, dx), PointOn(kP1, 18, -0.4, 0.5, dx),
+                    PointOn(right, 31, 0.2, 1.0, dx), PointOn(right, 40, 0.0, 2.0, dx)};
     model.lines = {Line(25, beta)};
     model.pointsPerBlock = {2, 2};
     return model;
@@ -177,8 +180,9 @@ TEST(EstimateBlockLines, KinkedAndSmoothLinesGiveAllThreeParabolas) {
     PreparedModel model;
     model.left = Surface(3, kP1.At(3));
     model.right = Surface(47, p3.At(47));
-    model.points = {PointOn(kP1, 8, 0.5, 1.0, dx),  PointOn(kP1, 14, -0.5, 1.0, dx), PointOn(p2, 24, 0.25, 1.0, dx),
-                    PointOn(p2, 28, 0.0, 4.0, dx), PointOn(p3, 36, 1.0, 1.0, dx),    PointOn(p3, 42, -1.0, 0.25, dx)};
+    model.points = {PointOn(kP1, 8, 0.5, 1.0, dx),  PointOn(kP1, 14, -0.5, 1.0, dx),
+                    PointOn(p2, 24, 0.25, 1.0, dx), PointOn(p2, 28, 0.0, 4.0, dx),
+                    PointOn(p3, 36, 1.0, 1.0, dx),  PointOn(p3, 42, -1.0, 0.25, dx)};
     model.lines = {Line(20, 0.0), Line(32, 1.0)};
     model.pointsPerBlock = {2, 2, 2};
     const std::vector<BlockSolution> solution = Solve(model);
@@ -199,8 +203,8 @@ TEST(EstimateBlockLines, MiddleBlockWithOnlyTheInnerPointJoinsItsNeighbours) {
     model.right = Surface(47, p3.At(47));
     model.inner = Surface(26, 15.0);
     model.innerBlock = 1;
-    model.points = {PointOn(kP1, 8, 0.5, 1.0, dx), PointOn(kP1, 14, -0.5, 1.0, dx), PointOn(p3, 36, 1.0, 1.0, dx),
-                    PointOn(p3, 42, -1.0, 1.0, dx)};
+    model.points = {PointOn(kP1, 8, 0.5, 1.0, dx), PointOn(kP1, 14, -0.5, 1.0, dx),
+                    PointOn(p3, 36, 1.0, 1.0, dx), PointOn(p3, 42, -1.0, 1.0, dx)};
     model.lines = {Line(20, 0.0), Line(32, 0.0)};
     model.pointsPerBlock = {2, 0, 2};
 
@@ -246,7 +250,8 @@ TEST(EstimateProfile, ThreeBlocksOfTwoThreeAndFourPoints) {
     const std::vector<int> heights = SlipSurfaceEstimator::ProfileHeights({5, 6, 7});
     ASSERT_EQ(heights.size(), 18u);
     int entries = 0;
-    for (int h : heights) entries += h;
+    for (int h : heights)
+        entries += h;
     EXPECT_EQ(entries, 10 + (15 + 15) + (18 + 21));
     EXPECT_EQ(heights[5], 5); // A of block 2 reaches up to A of block 1
     EXPECT_EQ(heights[8], 3); // the first offset of block 2 reaches up to its own A

@@ -24,13 +24,15 @@ TEST(FixedFormat, SameDigitsAsExactRounding) {
         const double value = mantissa(random) * std::pow(10.0, magnitude(random));
         const int decimals = i % 5;
         const std::string expected = Printf(value, decimals);
-        ASSERT_EQ(fmt::Fixed(value, 40, decimals), std::string(40 - expected.size(), ' ') + expected) << value;
+        ASSERT_EQ(fmt::Fixed(value, 40, decimals), std::string(40 - expected.size(), ' ') + expected)
+            << value;
     }
     // Ties and near ties in binary: 0.125 is exact, 2.675 lies just below its tie.
     for (double value : {0.125, 0.375, -0.125, 2.675, 1.005, 1e-4, 5e-4, -5e-4, 0.5, 1.5, 2.5}) {
         for (int decimals = 0; decimals < 5; ++decimals) {
             const std::string expected = Printf(value, decimals);
-            EXPECT_EQ(fmt::Fixed(value, 20, decimals), std::string(20 - expected.size(), ' ') + expected) << value;
+            EXPECT_EQ(fmt::Fixed(value, 20, decimals), std::string(20 - expected.size(), ' ') + expected)
+                << value;
         }
     }
 }

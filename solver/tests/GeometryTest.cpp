@@ -42,7 +42,7 @@ TEST(IntersectParabola, ZeroLeadingCoefficientIsAStraightLine) {
     ASSERT_TRUE(hit);
     EXPECT_DOUBLE_EQ(hit->x, 4.0);
     EXPECT_DOUBLE_EQ(hit->y, 2.0);
-    EXPECT_FALSE(IntersectParabola(0, 2, 10, 2, rising, CrossingSide::LeftHand)); // it never falls below
+    EXPECT_FALSE(IntersectParabola(0, 2, 10, 2, rising, CrossingSide::LeftHand));  // it never falls below
     EXPECT_FALSE(IntersectParabola(0, 2, 10, 7, rising, CrossingSide::RightHand)); // parallel: none, no NaN
     const Parabola level{0.0, 0.0, 2.0};
     EXPECT_FALSE(IntersectParabola(0, 2, 10, 2, level, CrossingSide::RightHand)); // lying on the segment
@@ -86,8 +86,8 @@ TEST(IntersectVertical, ReportsEachVertexOnceAndHoldsTheSegmentRange) {
     EXPECT_DOUBLE_EQ(inside.y, 2.0);
     EXPECT_EQ(IntersectVertical(10, 5, 0, 0, 4).result, VerticalResult::Inside); // right to left
     EXPECT_EQ(IntersectVertical(0, 0, 10, 5, 11).result, VerticalResult::None);
-    EXPECT_EQ(IntersectVertical(3, 3, 3, 3, 3).result, VerticalResult::None);  // zero length
-    EXPECT_EQ(IntersectVertical(3, 0, 3, 8, 4).result, VerticalResult::None);  // vertical elsewhere
+    EXPECT_EQ(IntersectVertical(3, 3, 3, 3, 3).result, VerticalResult::None); // zero length
+    EXPECT_EQ(IntersectVertical(3, 0, 3, 8, 4).result, VerticalResult::None); // vertical elsewhere
 }
 
 TEST(LowestGroundCrossing, AnOverhangGivesItsLowerBranch) {

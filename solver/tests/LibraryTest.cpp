@@ -25,7 +25,8 @@ protected:
         ASSERT_NE(solve_, nullptr);
     }
     void TearDown() override {
-        if (library_) dlclose(library_);
+        if (library_)
+            dlclose(library_);
         ScratchDirTest::TearDown();
     }
     void* library_ = nullptr;
@@ -38,7 +39,8 @@ TEST_F(LibraryTest, SolvesTheSampleAndHidesItsInternals) {
     solve_(path.data(), static_cast<int>(path.size()));
     EXPECT_EQ(test::ReadBytes(Path("sample.slf")),
               test::ReadBytes(fs::path(VERRANT_TEST_DATA_DIR) / "sample_one_line.expected.slf"));
-    EXPECT_EQ(dlsym(library_, "_ZN6kalipe9SolverRun3RunESt17basic_string_viewIcSt11char_traitsIcEE"), nullptr);
+    EXPECT_EQ(dlsym(library_, "_ZN6kalipe9SolverRun3RunESt17basic_string_viewIcSt11char_traitsIcEE"),
+              nullptr);
 }
 
 TEST_F(LibraryTest, ReadsOnlyLengthBytesOfThePath) {

@@ -77,7 +77,8 @@ protected:
     std::vector<std::string> ResultLines(const Parabola& parabola) {
         RunLog log;
         EXPECT_TRUE(log.Open(Path("result.log").string()));
-        return test::CrLfLines(ResultWriter::Write(FlatModel(), {{parabola, {0.0}}}, std::string(50, ' '), log));
+        return test::CrLfLines(
+            ResultWriter::Write(FlatModel(), {{parabola, {0.0}}}, std::string(50, ' '), log));
     }
 };
 

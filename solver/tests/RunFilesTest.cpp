@@ -17,16 +17,15 @@ namespace {
 
 using test::Sjis;
 
-const std::string kFlatCase =
-    "TITLE     TEST CASE 1\r\n"
-    "NODE     1     0.000    10.000\r\n"
-    "         2    20.000    10.000\r\n"
-    "POINT    1    10.000    10.000    1.0000\r\n"
-    "LEFT           2.000    10.000    1.0000          \r\n"
-    "RIGHT         18.000    10.000    1.0000          \r\n"
-    "DISP     1    0.0000    0.0000\r\n"
-    "              1.0000    0.0500\r\n"
-    "END \r\n";
+const std::string kFlatCase = "TITLE     TEST CASE 1\r\n"
+                              "NODE     1     0.000    10.000\r\n"
+                              "         2    20.000    10.000\r\n"
+                              "POINT    1    10.000    10.000    1.0000\r\n"
+                              "LEFT           2.000    10.000    1.0000          \r\n"
+                              "RIGHT         18.000    10.000    1.0000          \r\n"
+                              "DISP     1    0.0000    0.0000\r\n"
+                              "              1.0000    0.0500\r\n"
+                              "END \r\n";
 
 std::string Padded(std::string text, std::size_t width) {
     text.resize(std::max(text.size(), width), ' ');
@@ -37,12 +36,15 @@ std::string TitleLogLine(const std::string& title) {
     return " " + Sjis(u8"***** 計算ﾀｲﾄﾙ : ") + Padded(title, 50) + " *****";
 }
 
-std::string NotExecuted() { return " " + Sjis(u8"***** 計算は実行されませんでした *****"); }
+std::string NotExecuted() {
+    return " " + Sjis(u8"***** 計算は実行されませんでした *****");
+}
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos) text.replace(at, from.size(), to);
+    if (at != std::string::npos)
+        text.replace(at, from.size(), to);
     return text;
 }
 
@@ -69,44 +71,44 @@ TEST_F(RunFilesTest, FlatCaseLogAndResultByteForByte) {
     EXPECT_EQ(log, expectedLog);
 
     const std::string expectedResult =
-        " " + Sjis(u8"***** 計算ﾀｲﾄﾙ : ") + Padded("TEST CASE 1", 50) + "       *****\r\n" +
-        " " + Sjis(u8"*****  ﾌﾞﾛｯｸ数 :") + "  1" + std::string(55, ' ') + "*****\r\n" +
+        " " + Sjis(u8"***** 計算ﾀｲﾄﾙ : ") + Padded("TEST CASE 1", 50) + "       *****\r\n" + " " +
+        Sjis(u8"*****  ﾌﾞﾛｯｸ数 :") + "  1" + std::string(55, ' ') + "*****\r\n" +
         "     **** A ****     **** B ****     **** C ****     ** X TOP **     ** X END **\r\n"
         "   0.5000000E-01  -0.1000000E+01   0.1180000E+02   0.2000000E+01   0.1800000E+02\r\n";
     const std::string result = test::ReadBytes(Path("flat.slf"));
     EXPECT_EQ(result, expectedResult);
-    for (const std::string& line : test::CrLfLines(result)) EXPECT_EQ(line.size(), 80u) << line;
+    for (const std::string& line : test::CrLfLines(result))
+        EXPECT_EQ(line.size(), 80u) << line;
 }
 
 // Two blocks joined smoothly at x = 20: Z = 0.02 S^2 - 0.6 S + 16 left of the line and
 // Z = 0.05 S^2 - 1.8 S + 28 right of it (both 12 with slope 0.2 at the line). The ground runs
 // through the boundary points (4, 13.92) and (36, 28); each point moves along its block's curve.
-const std::string kTwoBlockCase =
-    "TITLE     TWO BLOCKS\r\n"
-    "NODE     1     0.000    30.000\r\n"
-    "         2     4.000    13.920\r\n"
-    "         3    36.000    28.000\r\n"
-    "         4    40.000    30.000\r\n"
-    "POINT    1    10.000    16.560    1.0000\r\n"
-    "         2    16.000    19.200    1.0000\r\n"
-    "         3    24.000    22.720    1.0000\r\n"
-    "         4    30.000    25.360    1.0000\r\n"
-    "LEFT           4.000    13.920    1.0000\r\n"
-    "RIGHT         36.000    28.000    1.0000\r\n"
-    "BLOCK    1    20.000    0.5000\r\n"
-    "DISP     1    0.0000    0.0000\r\n"
-    "              0.5000   -0.0950\r\n"
-    "              1.0000   -0.1800\r\n"
-    "         2    0.0000    0.0000\r\n"
-    "              0.5000    0.0250\r\n"
-    "              1.0000    0.0600\r\n"
-    "         3    0.0000    0.0000\r\n"
-    "              0.5000    0.3125\r\n"
-    "              1.0000    0.6500\r\n"
-    "         4    0.0000    0.0000\r\n"
-    "              0.5000    0.6125\r\n"
-    "              1.0000    1.2500\r\n"
-    "END \r\n";
+const std::string kTwoBlockCase = "TITLE     TWO BLOCKS\r\n"
+                                  "NODE     1     0.000    30.000\r\n"
+                                  "         2     4.000    13.920\r\n"
+                                  "         3    36.000    28.000\r\n"
+                                  "         4    40.000    30.000\r\n"
+                                  "POINT    1    10.000    16.560    1.0000\r\n"
+                                  "         2    16.000    19.200    1.0000\r\n"
+                                  "         3    24.000    22.720    1.0000\r\n"
+                                  "         4    30.000    25.360    1.0000\r\n"
+                                  "LEFT           4.000    13.920    1.0000\r\n"
+                                  "RIGHT         36.000    28.000    1.0000\r\n"
+                                  "BLOCK    1    20.000    0.5000\r\n"
+                                  "DISP     1    0.0000    0.0000\r\n"
+                                  "              0.5000   -0.0950\r\n"
+                                  "              1.0000   -0.1800\r\n"
+                                  "         2    0.0000    0.0000\r\n"
+                                  "              0.5000    0.0250\r\n"
+                                  "              1.0000    0.0600\r\n"
+                                  "         3    0.0000    0.0000\r\n"
+                                  "              0.5000    0.3125\r\n"
+                                  "              1.0000    0.6500\r\n"
+                                  "         4    0.0000    0.0000\r\n"
+                                  "              0.5000    0.6125\r\n"
+                                  "              1.0000    1.2500\r\n"
+                                  "END \r\n";
 
 TEST_F(RunFilesTest, TwoBlockCaseLogAndResultByteForByte) {
     const std::vector<std::string> log = Solve("two.qel", kTwoBlockCase);
@@ -133,7 +135,8 @@ TEST_F(RunFilesTest, TwoBlockCaseLogAndResultByteForByte) {
 }
 
 TEST_F(RunFilesTest, InnerPointOnTheCurveIsReportedWithItsBlock) {
-    const std::string input = Replace(kFlatCase, "DISP ", "INNER         10.000     6.800    1.0000\r\nDISP ");
+    const std::string input =
+        Replace(kFlatCase, "DISP ", "INNER         10.000     6.800    1.0000\r\nDISP ");
     const std::vector<std::string> log = Solve("inner.qel", input);
     ASSERT_GE(log.size(), 3u);
     EXPECT_EQ(log[5], " * A=  0.5000E-01 B= -0.1000E+01 C=  0.1180E+02 X=  0.2000E+01 X=  0.1800E+02 *");
@@ -166,17 +169,19 @@ TEST_F(RunFilesTest, CoefficientsGiveTheLongCountLineAndTheSliceReport) {
 TEST_F(RunFilesTest, LineFeedsAndShortLinesReadLikeTheFullForm) {
     Solve("full.qel", kFlatCase);
     std::string shortForm = WithoutCarriageReturns(kFlatCase);
-    shortForm = Replace(shortForm, "    1.0000          \n", "\n");     // LEFT weight blank: 1.0
+    shortForm = Replace(shortForm, "    1.0000          \n", "\n"); // LEFT weight blank: 1.0
     shortForm = Replace(shortForm, "18.000    10.000    1.0000          \n", "18.000    10.000\n");
-    shortForm = Replace(shortForm, "END \n", "END");                    // no line end at all
+    shortForm = Replace(shortForm, "END \n", "END"); // no line end at all
     Solve("short.qel", shortForm);
     EXPECT_EQ(test::ReadBytes(Path("short.slf")), test::ReadBytes(Path("full.slf")));
 }
 
 TEST_F(RunFilesTest, UnknownSectionsBlankRecordsAndTextAfterEndChangeNothing) {
     Solve("plain.qel", kFlatCase);
-    std::string noisy = Replace(kFlatCase, "POINT", "MEMO     7 anything at all\r\n          1.0 2.0\r\n\r\nPOINT");
-    noisy = Replace(noisy, "         2    20.000", "\r\n                              \r\n         2    20.000");
+    std::string noisy =
+        Replace(kFlatCase, "POINT", "MEMO     7 anything at all\r\n          1.0 2.0\r\n\r\nPOINT");
+    noisy =
+        Replace(noisy, "         2    20.000", "\r\n                              \r\n         2    20.000");
     noisy += "NODE     3    30.000   -99.000\r\nPOINT    x   garbage\r\n\x81\x40\xff\x00 binary\r\n";
     Solve("noisy.qel", noisy);
     EXPECT_EQ(test::ReadBytes(Path("noisy.slf")), test::ReadBytes(Path("plain.slf")));
@@ -186,7 +191,8 @@ TEST_F(RunFilesTest, OldResultIsDeletedWhenTheRunFails) {
     test::WriteBytes(Path("old.slf"), "an earlier result\r\n");
     test::WriteBytes(Path("old.lst"), "an earlier list\r\n");
     test::WriteBytes(Path("old.log"), std::string(5000, 'x'));
-    const std::vector<std::string> log = Solve("old.qel", Replace(kFlatCase, "NODE     1     0.000", "NODE     1     0.0x0"));
+    const std::vector<std::string> log =
+        Solve("old.qel", Replace(kFlatCase, "NODE     1     0.000", "NODE     1     0.0x0"));
     EXPECT_FALSE(fs::exists(Path("old.slf")));
     EXPECT_FALSE(fs::exists(Path("old.lst")));
     ASSERT_EQ(log.size(), 6u); // the old log was replaced, not appended to
@@ -211,12 +217,14 @@ TEST_F(RunFilesTest, ResultThatCannotBeWrittenIsAFailedRun) {
 
 TEST_F(RunFilesTest, StateFromAnEarlierCallNeverReachesTheNextOne) {
     const std::string coef = Replace(kFlatCase, "END ", "COEF          18.000    10.000    25.000\r\nEND ");
-    const std::string inner = Replace(kFlatCase, "DISP ", "INNER         10.000     6.800    1.0000\r\nDISP ");
+    const std::string inner =
+        Replace(kFlatCase, "DISP ", "INNER         10.000     6.800    1.0000\r\nDISP ");
     Solve("second.qel", kFlatCase);
     const std::string freshLog = test::ReadBytes(Path("second.log"));
     const std::string freshResult = test::ReadBytes(Path("second.slf"));
-    for (const std::string& earlier : {coef, inner, std::string("NODE     1    x\r\n"), test::ReadBytes(
-             fs::path(VERRANT_TEST_DATA_DIR) / "sample_two_lines.qel")}) {
+    for (const std::string& earlier :
+         {coef, inner, std::string("NODE     1    x\r\n"),
+          test::ReadBytes(fs::path(VERRANT_TEST_DATA_DIR) / "sample_two_lines.qel")}) {
         Solve("first.qel", earlier);
         Solve("second.qel", kFlatCase);
         EXPECT_EQ(test::ReadBytes(Path("second.log")), freshLog);

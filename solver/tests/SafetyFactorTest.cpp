@@ -43,8 +43,8 @@ TEST_F(SafetyFactorTest, InclinedPlaneUnderFlatGround) {
 
     ASSERT_EQ(log_.size(), 3u + 20u + 3u);
     EXPECT_EQ(log_[0], "");
-    EXPECT_EQ(log_[1], " " + test::Sjis(u8"***** すべり面安全率計算  γ=") + "  20.000  C=  10.000  " + test::Sjis(u8"φ=") +
-                           "  30.000 *****");
+    EXPECT_EQ(log_[1], " " + test::Sjis(u8"***** すべり面安全率計算  γ=") + "  20.000  C=  10.000  " +
+                           test::Sjis(u8"φ=") + "  30.000 *****");
     EXPECT_EQ(log_[3], "    1     0.500     9.750     0.250      5.00      2.58     13.76     -2.24");
     EXPECT_EQ(log_[22], "   20    19.500     0.250     9.750    195.00    100.70    111.88    -87.21");
     EXPECT_EQ(log_[23], std::string(55, ' ') + "    1256.4    -894.4");
@@ -65,7 +65,8 @@ TEST_F(SafetyFactorTest, SlicesAboveTheGroundKeepTheirNumbers) {
 TEST_F(SafetyFactorTest, NothingDrivingAndTinyDrivesGiveTheCap) {
     EXPECT_EQ(Compute(kFlatGround, {{0.0, 0.0, 5.0}}, {}, 0.0, 20.0, {18.0, 10.0, 25.0, true}), 99.0);
     EXPECT_EQ(Compute(kFlatGround, {{0.0, -1e-6, 5.0}}, {}, 0.0, 20.0, {18.0, 10.0, 25.0, true}), 99.0);
-    EXPECT_EQ(Compute(kFlatGround, {{0.0, 0.0, 12.0}}, {}, 0.0, 20.0, {18.0, 10.0, 25.0, true}), 99.0); // above ground
+    EXPECT_EQ(Compute(kFlatGround, {{0.0, 0.0, 12.0}}, {}, 0.0, 20.0, {18.0, 10.0, 25.0, true}),
+              99.0); // above ground
     EXPECT_EQ(log_.size(), 3u + 3u);
 }
 
@@ -83,10 +84,13 @@ TEST(SafetyFactorBoundaries, GroundVerticesAndBlockLinesBecomeBoundaries) {
     const std::vector<Parabola> parabolas = {{0.0, -0.25, 8.0}, {0.0, -0.5, 11.075}};
     const std::vector<SliceBoundary> bounds = SafetyFactor::Boundaries(ground, parabolas, {12.3}, 0.0, 20.0);
     std::vector<double> xs;
-    for (const SliceBoundary& b : bounds) xs.push_back(b.x);
-    const std::vector<double> expected = {0, 1, 2, 3, 4, 5.05, 6, 7, 7.5, 8, 9, 10, 11, 12, 12.3, 13, 14, 15, 16, 17, 18, 19, 20};
+    for (const SliceBoundary& b : bounds)
+        xs.push_back(b.x);
+    const std::vector<double> expected = {0,  1,  2,    3,  4,  5.05, 6,  7,  7.5, 8,  9, 10,
+                                          11, 12, 12.3, 13, 14, 15,   16, 17, 18,  19, 20};
     ASSERT_EQ(xs.size(), expected.size());
-    for (std::size_t i = 0; i < xs.size(); ++i) EXPECT_NEAR(xs[i], expected[i], 1e-12) << i;
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        EXPECT_NEAR(xs[i], expected[i], 1e-12) << i;
     EXPECT_DOUBLE_EQ(bounds[8].ground, 9.0);                  // the vertex itself
     EXPECT_NEAR(bounds[7].ground, 10.0 - 1.95 / 2.45, 1e-12); // on the falling segment
     EXPECT_NEAR(bounds[14].surface, 8.0 - 0.25 * 12.3, 1e-12);

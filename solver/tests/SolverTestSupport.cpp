@@ -23,7 +23,9 @@ void WriteBytes(const fs::path& path, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string Sjis(const char8_t* text) { return Cp932(text); }
+std::string Sjis(const char8_t* text) {
+    return Cp932(text);
+}
 
 std::vector<std::string> CrLfLines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -43,13 +45,16 @@ std::vector<std::string> CrLfLines(const std::string& bytes) {
     return lines;
 }
 
-void RunSolverOn(const std::string& cp932Path) { SolverRun().Run(cp932Path); }
+void RunSolverOn(const std::string& cp932Path) {
+    SolverRun().Run(cp932Path);
+}
 
 void ScratchDirTest::SetUp() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string(info->test_suite_name()) + "." + info->name();
     for (char& c : name) {
-        if (c == '/') c = '_';
+        if (c == '/')
+            c = '_';
     }
     dir_ = fs::temp_directory_path() / ("kalipe test " + std::to_string(::getpid()) + ".d") / name;
     fs::remove_all(dir_);
