@@ -16,6 +16,7 @@
 
 #include "common/ui/dialogs/CMyPrintDialog.h"
 
+#include "platform/core/CodePage.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/CMDIFrameWnd.h"
@@ -400,6 +401,9 @@ void CMainListView::OnFilePrintCommand() {
     dialog.m_pd.nMaxPage = static_cast<WORD>(std::min(pager_.PageCount(), 0xFFFF));
     dialog.m_pd.nFromPage = 1;
     dialog.m_pd.nToPage = dialog.m_pd.nMaxPage;
+    // The paper chosen in the printer set-up.
+    if (dialog.GetPrinter())
+        dialog.GetPrinter()->setPageOrientation(WenuxApp().PageLayout().orientation());
     if (dialog.DoModal() != IDOK || !dialog.GetPrinter())
         return;
     CPrintInfo info;
@@ -419,7 +423,8 @@ BOOL CMainListView::OnPreparePrinting(CPrintInfo* info) {
     if (info->m_pPrinter && (info->m_bToPdf || info->m_bPreview))
         info->m_pPrinter->setPageLayout(WenuxApp().PageLayout());
     if (info->m_pPrinter)
-        info->m_pPrinter->setDocName(platform::ToQString(CString(listPath_.Left(kSpoolerNameLength))));
+        info->m_pPrinter->setDocName(platform::ToQString(CString(listPath_.str().substr(
+            0, platform::Cp932SafeCut(listPath_.str(), kSpoolerNameLength)))));
     info->SetMinPage(1);
     info->SetMaxPage(static_cast<UINT>(pager_.PageCount()));
     if (!DoPreparePrinting(info))

@@ -4,7 +4,11 @@
 
 #include "list_viewer/app/ChildFrame.h"
 #include "list_viewer/app/ListLogView.h"
+#include "list_viewer/app/OpenFilePrompt.h"
 #include "list_viewer/app/WenuxIds.h"
+
+#include "platform/ui/CFileDialog.h"
+#include "platform/ui/DialogScript.h"
 
 #include "platform/ui/QtText.h"
 
@@ -127,6 +131,39 @@ TEST_F(ViewAndDocument, ClosingTheLastListBringsBackTheMenuWithoutDocument) {
     EXPECT_EQ(Frame()->ShownMenu(), &Frame()->NoDocumentMenu());
     EXPECT_EQ(platform::FromQStringLossy(Frame()->TypeBox()->text()), CString(u8"ﾌｧｲﾙを開いて下さい"));
     EXPECT_EQ(WorkFileCount(), 0);
+}
+
+} // namespace
+} // namespace wenux::test
+
+namespace wenux::test {
+namespace {
+
+TEST_F(ViewAndDocument, OpenDialogOffersTheFourTypesFromTheRememberedDirectory) {
+    const CString path = lists_.Write("plot.lop", JapaneseLog(5));
+    Start();
+    app_->State().initialDirectory = CString(lists_.Path().string()) + "/";
+    app_->State().commandLineType = kDrawingLog;
+    DWORD filterIndex = 0;
+    CString startDirectory;
+    platform::DialogScript::Queue([&](CDialog& dialog) {
+        auto& file = dynamic_cast<CFileDialog&>(dialog);
+        filterIndex = file.m_ofn.nFilterIndex;
+        startDirectory = file.m_ofn.lpstrInitialDir ? file.m_ofn.lpstrInitialDir : "";
+        file.SetFileNameText(path);
+        file.OnOK();
+    });
+    Frame()->RouteCommand(ID_FILE_OPEN);
+    ProcessEvents();
+    EXPECT_EQ(filterIndex, 3U);
+    EXPECT_EQ(startDirectory, CString(lists_.Path().string()));
+    CMainListView* view = ActiveView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view->ListPath(), path);
+    EXPECT_EQ(view->DocumentType(), kDrawingLog);
+    EXPECT_EQ(OpenDialogFilter(),
+              CString(u8"計算結果ﾘｽﾄ (*.lst)|*.lst|計算実行ﾛｸﾞ (*.log)|*.log|作図実行ﾛｸﾞ (*.lop)|*.lop|"
+                      u8"編集ｴﾗｰﾛｸﾞ (*.loe)|*.loe||"));
 }
 
 } // namespace
