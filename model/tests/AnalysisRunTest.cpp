@@ -110,6 +110,15 @@ TEST_F(AnalysisRunTest, TheThreeMethodsRunOnTheSampleAndTheFileRoundTrips) {
     EXPECT_EQ(Slurp(dir_ / "again.slo"), Slurp(dir_ / "analysed.slo"));
 }
 
+TEST_F(AnalysisRunTest, JoinedVectorsAreOnlyAnInformationBeforeAPolygonMethod) {
+    EXPECT_EQ(doc_.m_nVectorMode, 0); // no settings file: start and end
+    doc_.m_nVectorMode = 1;
+    EXPECT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1);
+    EXPECT_EQ(sink_.MessagesUtf8(),
+              std::vector<std::string>{Utf8(u8"変位はﾍﾞｸﾄﾙ連結線で表示されていますが、解析では始点終点で計算されます")});
+    EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 1);
+}
+
 // No result, an empty result, no solver library: one message, the earlier slip lines as
 // they were, and no solver input file left behind.
 TEST_F(AnalysisRunTest, AFailedSolverRunLeavesTheSlipLinesAndNoInputFile) {
