@@ -39,6 +39,9 @@ bool AnalysisPreparation::Prepare(const InputSummary& summary, InputData data, R
     model.inner = summary.inner;
     model.soil = summary.soil;
 
+    // A ground line given right to left is walked left to right, so that each extension joins
+    // the end it continues instead of crossing the whole slope at the other end's elevation.
+    if (data.ground.front().x > data.ground.back().x) std::reverse(data.ground.begin(), data.ground.end());
     model.ground.reserve(data.ground.size() + 2);
     model.ground.push_back({data.groundMinX - kGroundExtension, data.ground.front().y});
     model.ground.insert(model.ground.end(), data.ground.begin(), data.ground.end());

@@ -49,12 +49,14 @@ protected:
 
 TEST_F(PreparationTest, RightToLeftGroundAndSwappedBoundaryPoints) {
     ASSERT_TRUE(Prepare(kInput));
-    // The extensions reach 1000 beyond the smallest and largest x at the first and last record's elevation.
-    ASSERT_EQ(model_.ground.size(), 5u);
-    EXPECT_DOUBLE_EQ(model_.ground.front().x, -1000.0);
-    EXPECT_DOUBLE_EQ(model_.ground.front().y, 5.0);
-    EXPECT_DOUBLE_EQ(model_.ground.back().x, 1020.0);
-    EXPECT_DOUBLE_EQ(model_.ground.back().y, 10.0);
+    // Walked left to right, with the extensions 1000 beyond the ends at the ends' elevations.
+    const std::vector<std::pair<double, double>> expected = {
+        {-1000, 10}, {0, 10}, {10, 8}, {20, 5}, {1020, 5}};
+    ASSERT_EQ(model_.ground.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_DOUBLE_EQ(model_.ground[i].x, expected[i].first) << i;
+        EXPECT_DOUBLE_EQ(model_.ground[i].y, expected[i].second) << i;
+    }
     // The point given as RIGHT lies left of the one given as LEFT: they change places whole.
     EXPECT_DOUBLE_EQ(model_.left.x, 2.0);
     EXPECT_EQ(model_.left.state, BoundaryPoint::WithInclination);
