@@ -10,6 +10,7 @@
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/QtText.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
@@ -167,6 +168,41 @@ TEST_F(Navigation, ResultListRowsStartAfterTheHeaderLine) {
     Frame()->RouteCommand(ID_SEARCH_STRING);
     // View line 2 of a result list is scanner line 3 ("00002 ...").
     EXPECT_EQ(TopLine(), 2);
+}
+
+} // namespace
+} // namespace wenux::test
+
+namespace wenux::test {
+namespace {
+
+QAction* KeyAction(QWidget* window, const QKeySequence& key) {
+    for (QAction* action : window->actions())
+        if (action->shortcut() == key)
+            return action;
+    return nullptr;
+}
+
+TEST_F(Navigation, KeysRunTheirCommandsOnTheActiveList) {
+    OpenLog(300);
+    QWidget* window = Frame()->GetWidget();
+    QAction* next = KeyAction(window, QKeySequence(Qt::Key_F5));
+    QAction* previous = KeyAction(window, QKeySequence(Qt::SHIFT | Qt::Key_F5));
+    QAction* bottom = KeyAction(window, QKeySequence(Qt::CTRL | Qt::Key_B));
+    ASSERT_NE(next, nullptr);
+    ASSERT_NE(previous, nullptr);
+    ASSERT_NE(bottom, nullptr);
+    next->trigger();
+    EXPECT_EQ(Page(), 1);
+    previous->trigger();
+    EXPECT_EQ(Page(), 0);
+    bottom->trigger();
+    EXPECT_EQ(TopLine(), 297);
+    // Page up and down on the view's keyboard.
+    view_->OnKeyDown(VK_PRIOR, 1, 0);
+    EXPECT_EQ(Page(), 1);
+    view_->OnKeyDown(VK_HOME, 1, 0);
+    EXPECT_EQ(Page(), 0);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 
 #include "platform/ui/QtText.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -164,6 +165,31 @@ TEST_F(ViewAndDocument, OpenDialogOffersTheFourTypesFromTheRememberedDirectory) 
     EXPECT_EQ(OpenDialogFilter(),
               CString(u8"計算結果ﾘｽﾄ (*.lst)|*.lst|計算実行ﾛｸﾞ (*.log)|*.log|作図実行ﾛｸﾞ (*.lop)|*.lop|"
                       u8"編集ｴﾗｰﾛｸﾞ (*.loe)|*.loe||"));
+}
+
+} // namespace
+} // namespace wenux::test
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace wenux::test {
+namespace {
+
+TEST_F(ViewAndDocument, FilesDroppedOnTheMainWindowOpen) {
+    Start();
+    const CString path = lists_.Write("dropped.log", JapaneseLog(3));
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path.str()))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Frame()->GetWidget(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Frame()->GetWidget(), &drop);
+    ProcessEvents();
+    ASSERT_NE(ActiveView(), nullptr);
+    EXPECT_EQ(ActiveView()->ListPath(), path);
 }
 
 } // namespace
