@@ -111,7 +111,10 @@ bool CListPager::JumpToLast() {
     if (PageCount() < 1) {
         return false;
     }
-    ShowPage(PageCount() - 1, std::max(index_->LineCount() - 3, 1));
+    // A partial index holds lines after its last page; the top line stays on that page.
+    const int last = PageCount() - 1;
+    const int lastShown = std::min(index_->LineCount(), index_->Page(last).lastLine);
+    ShowPage(last, std::max(lastShown - 3, 1));
     return true;
 }
 

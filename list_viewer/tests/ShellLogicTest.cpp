@@ -96,6 +96,17 @@ TEST_F(PagerTest, LineDownOnTheLastLineChangesNothing) {
     EXPECT_EQ(pager_.TopLine(), 300);
 }
 
+TEST_F(PagerTest, LastPageOfAPartialIndexShowsItsOwnLastLines) {
+    Build(500001); // stops at 500,000 lines; the last page closes before that
+    const PageRecord& last = index_.Page(index_.PageCount() - 1);
+    ASSERT_LT(last.lastLine, index_.LineCount());
+    ASSERT_TRUE(pager_.JumpToLast());
+    EXPECT_EQ(pager_.TopLine(), last.lastLine - 3);
+    Build(300);
+    ASSERT_TRUE(pager_.JumpToLast());
+    EXPECT_EQ(pager_.TopLine(), 297);
+}
+
 TEST_F(PagerTest, ThumbTopAndBottom) {
     Build(300);
     pager_.OnVScroll(ScrollCode::kThumbPosition, 15000);
