@@ -4,6 +4,7 @@
 // as the view does.
 
 #include "list_viewer/core/LineIndex.h"
+#include "list_viewer/core/ListSearch.h"
 #include "list_viewer/core/PageRows.h"
 
 #include "list_viewer/app/ListPageDrawer.h"
@@ -24,8 +25,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <string>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -42,8 +43,8 @@ const std::string& BigLogPath() {
             char line[96];
             for (int i = 1; i <= kLines; ++i) {
                 int n = std::snprintf(line, sizeof line,
-                                      "%7d  %10.3f  %10.3f  %10.3f  %10.3f  SLICE RESULT ROW OF THE RUN\r\n", i,
-                                      i * 0.5, i * 0.25, -i * 0.125, i * 1.5);
+                                      "%7d  %10.3f  %10.3f  %10.3f  %10.3f  SLICE RESULT ROW OF THE RUN\r\n",
+                                      i, i * 0.5, i * 0.25, -i * 0.125, i * 1.5);
                 out.write(line, n);
             }
         }
@@ -62,7 +63,8 @@ void BM_CountLinesLikeWc(benchmark::State& state) {
         while ((n = ::read(fd, buffer.data(), buffer.size())) > 0) {
             const char* p = buffer.data();
             const char* end = p + n;
-            while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) != nullptr) {
+            while ((p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)))) !=
+                   nullptr) {
                 ++lines;
                 ++p;
             }
@@ -70,8 +72,8 @@ void BM_CountLinesLikeWc(benchmark::State& state) {
         ::close(fd);
         benchmark::DoNotOptimize(lines);
     }
-    state.counters["lines/s"] = benchmark::Counter(static_cast<double>(kLines) * static_cast<double>(state.iterations()),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["lines/s"] = benchmark::Counter(
+        static_cast<double>(kLines) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_CountLinesLikeWc)->Unit(benchmark::kMillisecond);
 
@@ -85,8 +87,8 @@ void BM_BuildLineIndex(benchmark::State& state) {
             state.SkipWithError("index not built");
         }
     }
-    state.counters["lines/s"] = benchmark::Counter(static_cast<double>(kLines) * static_cast<double>(state.iterations()),
-                                                   benchmark::Counter::kIsRate);
+    state.counters["lines/s"] = benchmark::Counter(
+        static_cast<double>(kLines) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_BuildLineIndex)->Unit(benchmark::kMillisecond);
 
@@ -151,6 +153,22 @@ void BM_IndexAgainstWc(benchmark::State& state) {
     state.counters["index/wc"] = wcSeconds > 0 ? indexSeconds / wcSeconds : 0;
 }
 BENCHMARK(BM_IndexAgainstWc)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A string that the whole file lacks: one pass over every byte, answered "not found".
+void BM_SearchMissingString(benchmark::State& state) {
+    platform::RecordingSink sink;
+    const std::string pointer = BigLogPath() + ".lp4";
+    wenux::CLineIndex index;
+    index.OpenListFile(BigLogPath().c_str(), pointer.c_str(), 112);
+    wenux::CListSearch search(index, wenux::kCalculationLog);
+    for (auto _ : state) {
+        const wenux::SearchOutcome outcome =
+            search.Search("SLICE RESULT ROW OF THE RUX", 1, wenux::SearchMode::kFromCurrent);
+        benchmark::DoNotOptimize(outcome.line);
+    }
+    index.CloseListFiles();
+}
+BENCHMARK(BM_SearchMissingString)->Unit(benchmark::kMillisecond);
 
 QApplication& OffscreenApplication() {
     static int argc = 1;

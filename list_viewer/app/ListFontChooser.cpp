@@ -63,7 +63,8 @@ bool ChoosePrintFont(CWnd* parent, ListFont& font) {
         return false;
     }
     const LOGFONT initial = ToLogFont(font);
-    CFontMyDialog dialog(&initial, CF_PRINTERFONTS | CF_FIXEDPITCHONLY | CF_NOSIZESEL | CF_INITTOLOGFONTSTRUCT,
+    CFontMyDialog dialog(&initial,
+                         CF_PRINTERFONTS | CF_FIXEDPITCHONLY | CF_NOSIZESEL | CF_INITTOLOGFONTSTRUCT,
                          &printerDC, parent);
     const int keptHeight = font.height;
     const bool chosen = RunFontDialog(dialog, u8"印刷フォント", kPrintMode, font);

@@ -12,6 +12,8 @@ void CListLogView::ChooseTypeAndWidth() {
     lineWidth_ = DocumentTypeOf(documentType_).lineWidth;
 }
 
-CString CListLogView::TypeText() const { return CString(DocumentTypeOf(documentType_).typeText); }
+CString CListLogView::TypeText() const {
+    return CString(DocumentTypeOf(documentType_).typeText);
+}
 
 } // namespace wenux

@@ -10,7 +10,9 @@
 
 namespace wenux {
 
-void ListPageDrawer::SetColumnAdvances(int advance) { advances_.fill(advance); }
+void ListPageDrawer::SetColumnAdvances(int advance) {
+    advances_.fill(advance);
+}
 
 void ListPageDrawer::DrawPage(CDC* dc, int page, int firstRow, int rowCount, int x, int y, int topLine,
                               bool screen) {

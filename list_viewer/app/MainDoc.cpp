@@ -12,7 +12,9 @@ namespace wenux {
 
 IMPLEMENT_DYNCREATE(CMainDoc, CDocument)
 
-CMainDoc::CMainDoc() { MapCommand(ID_FILE_CLOSE, [this] { OnFileClose(); }); }
+CMainDoc::CMainDoc() {
+    MapCommand(ID_FILE_CLOSE, [this] { OnFileClose(); });
+}
 
 BOOL CMainDoc::OnOpenDocument(LPCTSTR path) {
     CWaitCursor wait;

@@ -111,14 +111,15 @@ int CMainFrame::OnCreate() {
 bool CMainFrame::CreateToolBar() {
     if (!toolBar_.Create(this))
         return false;
-    const UINT buttons[] = {ID_FILE_OPEN,        ID_FILE_PRINT,      ID_SEPARATOR,    ID_SEPARATOR, ID_SEPARATOR,
-                            ID_JUMP_TOP,         ID_JUMP_BOTTOM,     ID_SEPARATOR,    ID_SEARCH_STRING,
-                            ID_SEARCH_ITEM_LIST, ID_SEARCH_AGAIN,    ID_SEPARATOR,    ID_HELP_INDEX};
+    const UINT buttons[] = {ID_FILE_OPEN,     ID_FILE_PRINT,       ID_SEPARATOR,    ID_SEPARATOR,
+                            ID_SEPARATOR,     ID_JUMP_TOP,         ID_JUMP_BOTTOM,  ID_SEPARATOR,
+                            ID_SEARCH_STRING, ID_SEARCH_ITEM_LIST, ID_SEARCH_AGAIN, ID_SEPARATOR,
+                            ID_HELP_INDEX};
     toolBar_.SetButtons(buttons, static_cast<int>(std::size(buttons)));
     const std::pair<UINT, const char8_t*> texts[] = {
-        {ID_FILE_OPEN, u8"開く"},          {ID_FILE_PRINT, u8"印刷"},         {ID_JUMP_TOP, u8"先頭"},
-        {ID_JUMP_BOTTOM, u8"最後"},        {ID_SEARCH_STRING, u8"検索"},      {ID_SEARCH_ITEM_LIST, u8"項目検索"},
-        {ID_SEARCH_AGAIN, u8"再検索"},     {ID_HELP_INDEX, u8"ﾍﾙﾌﾟ"},
+        {ID_FILE_OPEN, u8"開く"},      {ID_FILE_PRINT, u8"印刷"},    {ID_JUMP_TOP, u8"先頭"},
+        {ID_JUMP_BOTTOM, u8"最後"},    {ID_SEARCH_STRING, u8"検索"}, {ID_SEARCH_ITEM_LIST, u8"項目検索"},
+        {ID_SEARCH_AGAIN, u8"再検索"}, {ID_HELP_INDEX, u8"ﾍﾙﾌﾟ"},
     };
     for (const auto& [id, text] : texts)
         toolBar_.SetButtonText(toolBar_.CommandToIndex(id), CString(text));
@@ -244,7 +245,9 @@ void CMainFrame::OnViewStatusBar() {
         bar->setVisible(bar->isHidden());
 }
 
-void CMainFrame::OnUpdateViewToolBar(CCmdUI* ui) { ui->SetCheck(toolBar_.Bar() && !toolBar_.Bar()->isHidden()); }
+void CMainFrame::OnUpdateViewToolBar(CCmdUI* ui) {
+    ui->SetCheck(toolBar_.Bar() && !toolBar_.Bar()->isHidden());
+}
 
 void CMainFrame::OnUpdateViewStatusBar(CCmdUI* ui) {
     ui->SetCheck(statusBar_.Bar() && !statusBar_.Bar()->isHidden());

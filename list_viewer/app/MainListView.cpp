@@ -46,16 +46,24 @@ void NotifyMainFrame(UINT id) {
 
 ScrollCode ToScrollCode(UINT code) {
     switch (code) {
-    case SB_LINEUP: return ScrollCode::kLineUp;
-    case SB_LINEDOWN: return ScrollCode::kLineDown;
-    case SB_PAGEUP: return ScrollCode::kPageUp;
-    case SB_PAGEDOWN: return ScrollCode::kPageDown;
+    case SB_LINEUP:
+        return ScrollCode::kLineUp;
+    case SB_LINEDOWN:
+        return ScrollCode::kLineDown;
+    case SB_PAGEUP:
+        return ScrollCode::kPageUp;
+    case SB_PAGEDOWN:
+        return ScrollCode::kPageDown;
     // The bar here cannot follow the mouse on its own, so a dragged thumb shows its page at once.
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: return ScrollCode::kThumbPosition;
-    case SB_TOP: return ScrollCode::kTop;
-    case SB_BOTTOM: return ScrollCode::kBottom;
-    default: return ScrollCode::kOther;
+    case SB_THUMBPOSITION:
+        return ScrollCode::kThumbPosition;
+    case SB_TOP:
+        return ScrollCode::kTop;
+    case SB_BOTTOM:
+        return ScrollCode::kBottom;
+    default:
+        return ScrollCode::kOther;
     }
 }
 
@@ -69,7 +77,9 @@ CMainListView::CMainListView() : drawer_(index_, kResultList) {
     MapViewCommands();
 }
 
-CMainListView::~CMainListView() { ReleaseView(); }
+CMainListView::~CMainListView() {
+    ReleaseView();
+}
 
 void CMainListView::MapViewCommands() {
     MapCommand(ID_JUMP_PAGE, &CMainListView::OnJumpPage);
@@ -103,7 +113,9 @@ void CMainListView::ReleaseIndex() {
     pager_.Reset(nullptr);
 }
 
-CString CMainListView::TypeText() const { return CString(DocumentTypeOf(documentType_).typeText); }
+CString CMainListView::TypeText() const {
+    return CString(DocumentTypeOf(documentType_).typeText);
+}
 
 void CMainListView::ChooseTypeAndWidth() {
     documentType_ = kResultList;
@@ -143,7 +155,9 @@ void CMainListView::OnInitialUpdate() {
     Invalidate();
 }
 
-void CMainListView::OnReinitialize() { OnInitialUpdate(); }
+void CMainListView::OnReinitialize() {
+    OnInitialUpdate();
+}
 
 void CMainListView::CreateDisplayFont() {
     CClientDC dc(this);
@@ -173,18 +187,19 @@ void CMainListView::SizeChildWindow() {
     const int titleBar = style->pixelMetric(QStyle::PM_TitleBarHeight);
     const QSize client = mainFrame->MdiArea()->viewport()->size();
     QWidget* mainWindow = mainFrame->GetWidget();
-    const ChildWindowSize size =
-        ComputeChildWindowSize(documentType_, lineWidth_, textWidth_, textHeight_, client.width(), client.height(),
-                               scrollBar, frame, WenuxApp().State().startedWithFile, mainWindow->width());
+    const ChildWindowSize size = ComputeChildWindowSize(
+        documentType_, lineWidth_, textWidth_, textHeight_, client.width(), client.height(), scrollBar, frame,
+        WenuxApp().State().startedWithFile, mainWindow->width());
     if (size.widenMainFrame) {
         QRect geometry = mainWindow->geometry();
         geometry.setWidth(size.mainFrameWidth);
-        const QRect screen = mainWindow->screen() ? mainWindow->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
-        const ScreenRect centred = CenterOnScreen({geometry.left(), geometry.top(), geometry.right() + 1,
-                                                   geometry.bottom() + 1},
-                                                  screen.width(), screen.height());
-        mainWindow->setGeometry(centred.left + screen.left(), centred.top + screen.top(), centred.right - centred.left,
-                                centred.bottom - centred.top);
+        const QRect screen =
+            mainWindow->screen() ? mainWindow->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
+        const ScreenRect centred =
+            CenterOnScreen({geometry.left(), geometry.top(), geometry.right() + 1, geometry.bottom() + 1},
+                           screen.width(), screen.height());
+        mainWindow->setGeometry(centred.left + screen.left(), centred.top + screen.top(),
+                                centred.right - centred.left, centred.bottom - centred.top);
     }
     // The frame keeps the view's size but never reaches past the client area's bottom.
     const int height = std::max(size.height + titleBar + frame, textHeight_ * 3);
@@ -198,8 +213,8 @@ void CMainListView::SetFrameTitle() {
 
 void CMainListView::SetScrollGeometry() {
     const ScrollSizes sizes = ComputeScrollSizes(textWidth_, pager_.PageCount());
-    SetScrollSizes(MM_TEXT, CSize(sizes.totalWidth, sizes.totalHeight), CSize(sizes.pageWidth, sizes.pageHeight),
-                   CSize(sizes.lineWidth, sizes.lineHeight));
+    SetScrollSizes(MM_TEXT, CSize(sizes.totalWidth, sizes.totalHeight),
+                   CSize(sizes.pageWidth, sizes.pageHeight), CSize(sizes.lineWidth, sizes.lineHeight));
     ScrollToPosition(CPoint(0, 0));
     SyncVerticalBar();
 }
@@ -243,7 +258,8 @@ void CMainListView::OnDraw(CDC* dc) {
     const DrawRange range = ComputeDrawRange(clip.top, clip.bottom, pager_.Position(), pager_.TopLine(),
                                              pager_.CurrentRecord().firstLine, textHeight_);
     CFont* old = dc->SelectObject(&font_);
-    drawer_.DrawPage(dc, pager_.CurrentPage(), range.firstRow, range.rowCount, 2, range.y0, pager_.TopLine(), true);
+    drawer_.DrawPage(dc, pager_.CurrentPage(), range.firstRow, range.rowCount, 2, range.y0, pager_.TopLine(),
+                     true);
     dc->SelectObject(old);
 }
 
@@ -297,7 +313,9 @@ void CMainListView::UpdateStatusNumbers() {
     NotifyMainFrame(ID_NOTIFY_STATUS_NUMBERS);
 }
 
-void CMainListView::OnUpdateNeedsPages(CCmdUI* ui) { ui->Enable(pager_.PageCount() > 0); }
+void CMainListView::OnUpdateNeedsPages(CCmdUI* ui) {
+    ui->Enable(pager_.PageCount() > 0);
+}
 
 void CMainListView::JumpToEnteredPage(unsigned entered) {
     if (pager_.JumpToEnteredPage(entered))
@@ -396,7 +414,8 @@ void CMainListView::OnFilePrintCommand() {
         platform::PrintRunner::Print(this);
         return;
     }
-    CMyPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION | PD_HIDEPRINTTOFILE, this);
+    CMyPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION | PD_HIDEPRINTTOFILE,
+                          this);
     dialog.m_pd.nMinPage = 1;
     dialog.m_pd.nMaxPage = static_cast<WORD>(std::min(pager_.PageCount(), 0xFFFF));
     dialog.m_pd.nFromPage = 1;
@@ -423,8 +442,8 @@ BOOL CMainListView::OnPreparePrinting(CPrintInfo* info) {
     if (info->m_pPrinter && (info->m_bToPdf || info->m_bPreview))
         info->m_pPrinter->setPageLayout(WenuxApp().PageLayout());
     if (info->m_pPrinter)
-        info->m_pPrinter->setDocName(platform::ToQString(CString(listPath_.str().substr(
-            0, platform::Cp932SafeCut(listPath_.str(), kSpoolerNameLength)))));
+        info->m_pPrinter->setDocName(platform::ToQString(
+            CString(listPath_.str().substr(0, platform::Cp932SafeCut(listPath_.str(), kSpoolerNameLength)))));
     info->SetMinPage(1);
     info->SetMaxPage(static_cast<UINT>(pager_.PageCount()));
     if (!DoPreparePrinting(info))

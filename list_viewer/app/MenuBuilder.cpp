@@ -8,14 +8,18 @@ namespace wenux {
 
 namespace {
 
-const char* Text(const char8_t* text) { return reinterpret_cast<const char*>(text); }
+const char* Text(const char8_t* text) {
+    return reinterpret_cast<const char*>(text);
+}
 
 // Menu texts are the program's UTF-8 literals; CMenu takes CP932.
 void Append(CMenu& menu, UINT id, const char8_t* label) {
     menu.AppendMenu(MF_STRING, id, CString(label).GetString());
 }
 
-void Separator(CMenu& menu) { menu.AppendMenu(MF_SEPARATOR); }
+void Separator(CMenu& menu) {
+    menu.AppendMenu(MF_SEPARATOR);
+}
 
 void AppendPopup(CMenu& bar, CMenu* popup, const char8_t* label) {
     bar.AppendMenu(MF_POPUP, popup, CString(label).GetString());
@@ -117,12 +121,12 @@ void BuildDocumentMenu(CMenu& menu, bool resultList) {
 
 const std::vector<Accelerator>& Accelerators() {
     static const std::vector<Accelerator> keys = {
-        {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},       {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
-        {Qt::CTRL | Qt::Key_J, ID_JUMP_PAGE},       {Qt::CTRL | Qt::Key_T, ID_JUMP_TOP},
-        {Qt::CTRL | Qt::Key_B, ID_JUMP_BOTTOM},     {QKeyCombination(Qt::Key_F5), ID_JUMP_NEXT},
-        {Qt::SHIFT | Qt::Key_F5, ID_JUMP_PREVIOUS}, {Qt::CTRL | Qt::Key_F, ID_SEARCH_STRING},
+        {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},        {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
+        {Qt::CTRL | Qt::Key_J, ID_JUMP_PAGE},        {Qt::CTRL | Qt::Key_T, ID_JUMP_TOP},
+        {Qt::CTRL | Qt::Key_B, ID_JUMP_BOTTOM},      {QKeyCombination(Qt::Key_F5), ID_JUMP_NEXT},
+        {Qt::SHIFT | Qt::Key_F5, ID_JUMP_PREVIOUS},  {Qt::CTRL | Qt::Key_F, ID_SEARCH_STRING},
         {Qt::CTRL | Qt::Key_L, ID_SEARCH_ITEM_LIST}, {QKeyCombination(Qt::Key_F3), ID_SEARCH_AGAIN},
-        {QKeyCombination(Qt::Key_F1), ID_HELP},                      {Qt::SHIFT | Qt::Key_F1, ID_CONTEXT_HELP},
+        {QKeyCombination(Qt::Key_F1), ID_HELP},      {Qt::SHIFT | Qt::Key_F1, ID_CONTEXT_HELP},
     };
     return keys;
 }

@@ -66,7 +66,9 @@ CWenuxApp::CWenuxApp() : CWinApp("wenux") {
     pageLayout_ = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0));
 }
 
-CWenuxApp& WenuxApp() { return *dynamic_cast<CWenuxApp*>(AfxGetApp()); }
+CWenuxApp& WenuxApp() {
+    return *dynamic_cast<CWenuxApp*>(AfxGetApp());
+}
 
 void CWenuxApp::SetProgramDirectory(const CString& directory, const CString& programName) {
     state_.programDirectory = directory;
@@ -109,7 +111,8 @@ BOOL CWenuxApp::InitInstance() {
 
 void CWenuxApp::AddTemplates() {
     for (const DocumentTypeInfo& type : DocumentTypes()) {
-        const CRuntimeClass* view = type.type == 0 ? RUNTIME_CLASS(CMainListView) : RUNTIME_CLASS(CListLogView);
+        const CRuntimeClass* view =
+            type.type == 0 ? RUNTIME_CLASS(CMainListView) : RUNTIME_CLASS(CListLogView);
         AddDocTemplate(new CMultiDocTemplate(static_cast<UINT>(type.templateId), RUNTIME_CLASS(CMainDoc),
                                              RUNTIME_CLASS(CChildFrame), view, CString(type.extension)));
     }

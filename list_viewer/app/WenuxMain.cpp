@@ -6,4 +6,6 @@ namespace {
 wenux::CWenuxApp theApplication;
 } // namespace
 
-int main(int argc, char** argv) { return AfxWinMain(argc, argv); }
+int main(int argc, char** argv) {
+    return AfxWinMain(argc, argv);
+}

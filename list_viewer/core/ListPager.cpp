@@ -71,12 +71,28 @@ ScrollEffect CListPager::OnVScroll(ScrollCode code, int thumb) {
     const int oldPosition = position_;
     const int oldPage = currentPage_;
     switch (code) {
-    case ScrollCode::kPageUp: position_ -= pageStep_; --currentPage_; break;
-    case ScrollCode::kPageDown: position_ += pageStep_; ++currentPage_; break;
-    case ScrollCode::kThumbPosition: position_ = thumb; currentPage_ = thumb / pageStep_; break;
-    case ScrollCode::kTop: position_ = 0; currentPage_ = 0; break;
-    case ScrollCode::kBottom: position_ = kScrollRange; currentPage_ = PageCount() - 1; break;
-    default: return {};
+    case ScrollCode::kPageUp:
+        position_ -= pageStep_;
+        --currentPage_;
+        break;
+    case ScrollCode::kPageDown:
+        position_ += pageStep_;
+        ++currentPage_;
+        break;
+    case ScrollCode::kThumbPosition:
+        position_ = thumb;
+        currentPage_ = thumb / pageStep_;
+        break;
+    case ScrollCode::kTop:
+        position_ = 0;
+        currentPage_ = 0;
+        break;
+    case ScrollCode::kBottom:
+        position_ = kScrollRange;
+        currentPage_ = PageCount() - 1;
+        break;
+    default:
+        return {};
     }
     position_ = std::clamp(position_, 0, kScrollRange);
     currentPage_ = std::clamp(currentPage_, 0, PageCount() - 1);

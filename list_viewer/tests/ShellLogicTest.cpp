@@ -29,10 +29,10 @@ TEST_P(CommandLineTest, Parses) {
 
 INSTANTIATE_TEST_SUITE_P(
     Start, CommandLineTest,
-    ::testing::Values(CommandLineCase{{}, true, 0}, CommandLineCase{{"-E"}, true, 0}, CommandLineCase{{"/e"}, true, 0},
-                      CommandLineCase{{"-x"}, false, 0}, CommandLineCase{{"/d/run.log"}, false, 2},
-                      CommandLineCase{{"/d/run.LOP"}, false, 3}, CommandLineCase{{"/d/run.loe"}, false, 4},
-                      CommandLineCase{{"/d/res.lst"}, false, 0},
+    ::testing::Values(CommandLineCase{{}, true, 0}, CommandLineCase{{"-E"}, true, 0},
+                      CommandLineCase{{"/e"}, true, 0}, CommandLineCase{{"-x"}, false, 0},
+                      CommandLineCase{{"/d/run.log"}, false, 2}, CommandLineCase{{"/d/run.LOP"}, false, 3},
+                      CommandLineCase{{"/d/run.loe"}, false, 4}, CommandLineCase{{"/d/res.lst"}, false, 0},
                       CommandLineCase{{"/d/v1.2/run.log"}, false, 0}));
 
 TEST(CommandLine, BlankSeparatedArgumentsFormOnePath) {

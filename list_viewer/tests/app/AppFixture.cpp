@@ -25,7 +25,9 @@ QApplication& TestApplication() {
 
 } // namespace
 
-std::string Cp932(const char8_t* text) { return platform::Utf8ToCp932(text); }
+std::string Cp932(const char8_t* text) {
+    return platform::Utf8ToCp932(text);
+}
 
 std::string JapaneseLog(int count) {
     std::string text;
@@ -78,7 +80,9 @@ CMainListView* AppTest::Open(const CString& path) {
     return dynamic_cast<CMainListView*>(document->Views().front());
 }
 
-CMainFrame* AppTest::Frame() const { return dynamic_cast<CMainFrame*>(app_->m_pMainWnd); }
+CMainFrame* AppTest::Frame() const {
+    return dynamic_cast<CMainFrame*>(app_->m_pMainWnd);
+}
 
 CMainListView* AppTest::ActiveView() const {
     CMainFrame* frame = Frame();

@@ -24,7 +24,8 @@ int PdfPageCount(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     int count = 0;
-    for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
+    for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos;
+         at = bytes.find("/Type /Page", at + 1))
         if (bytes.compare(at, 12, "/Type /Pages") != 0)
             ++count;
     return count;
@@ -96,9 +97,8 @@ TEST_F(Printing, PagesOverFiftyFiveLinesOnSharedSheetsAskFirst) {
     ASSERT_NE(view, nullptr);
     sink_->QueueAnswer(IDNO);
     Frame()->RouteCommand(ID_FILE_PRINT);
-    EXPECT_EQ(sink_->LastMessageUtf8(),
-              Utf8(u8"１頁55行を越える行は印刷されませんが、よろしいですか？\n"
-                   u8"(A4縦用紙は１頁55行まで、A4横用紙で66行まで印刷できます)"));
+    EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"１頁55行を越える行は印刷されませんが、よろしいですか？\n"
+                                             u8"(A4縦用紙は１頁55行まで、A4横用紙で66行まで印刷できます)"));
     EXPECT_FALSE(std::filesystem::exists(lists_.Path() / "plot.lop.pdf"));
     sink_->QueueAnswer(IDYES);
     Frame()->RouteCommand(ID_FILE_PRINT);

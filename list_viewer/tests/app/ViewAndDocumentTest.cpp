@@ -15,8 +15,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QStatusBar>
 
 namespace wenux::test {
@@ -120,7 +120,9 @@ TEST_F(ViewAndDocument, FirstPageShowsItsRowsInTheDisplayFontWithAPageMark) {
     // "P.1" after the row's end on the first row.
     const int markX = 2 + view->LineWidth() * view->TextWidth() + 1;
     EXPECT_GT(InkedRows(canvas, markX, markX + 4 * view->TextWidth(), 0, view->TextHeight()), 0);
-    EXPECT_EQ(InkedRows(canvas, markX, markX + 4 * view->TextWidth(), view->TextHeight(), 2 * view->TextHeight()), 0);
+    EXPECT_EQ(
+        InkedRows(canvas, markX, markX + 4 * view->TextWidth(), view->TextHeight(), 2 * view->TextHeight()),
+        0);
 }
 
 TEST_F(ViewAndDocument, ClosingTheLastListBringsBackTheMenuWithoutDocument) {
