@@ -78,6 +78,8 @@ int CMainFrame::OnCreate() {
     BuildNoDocumentMenu(noDocumentMenu_);
     BuildDocumentMenu(resultListMenu_, true);
     BuildDocumentMenu(logMenu_, false);
+    SetStatusTips(resultListMenu_);
+    SetStatusTips(logMenu_);
     SetMenu(&noDocumentMenu_);
     if (!CreateToolBar()) {
         AfxMessageBox(u8"ツールバーの作成に失敗しました\n");
@@ -125,6 +127,9 @@ bool CMainFrame::CreateToolBar() {
         toolBar_.SetButtonText(toolBar_.CommandToIndex(id), CString(text));
     QToolBar* bar = toolBar_.Bar();
     bar->setMovable(false);
+    for (const StatusTip& tip : StatusTips())
+        if (const int index = toolBar_.CommandToIndex(tip.id); index >= 0)
+            bar->actions().at(index)->setStatusTip(platform::ToQString(CString(tip.text)));
     typeBox_ = new QLineEdit;
     typeBox_->setObjectName(QString::number(IDC_TYPE_BOX));
     typeBox_->setReadOnly(true);
@@ -194,6 +199,8 @@ void CMainFrame::OnChildActivated() {
     auto* app = dynamic_cast<CWenuxApp*>(AfxGetApp());
     CMDIChildWnd* child = MDIGetActive();
     if (!child) {
+        SetStatusTips(resultListMenu_);
+        SetStatusTips(logMenu_);
         SetMenu(&noDocumentMenu_);
         if (app)
             app->State().typeText = CString(u8"ﾌｧｲﾙを開いて下さい");

@@ -136,6 +136,7 @@ void CMainListView::OnInitialUpdate() {
     CreateDisplayFont();
     SizeChildWindow();
     SetFrameTitle();
+    CWaitCursor wait;
     if (!index_.OpenListFile(listPath_, pointerPath_, LinesPerPageOf(documentType_))) {
         ReleaseIndex();
         Invalidate();

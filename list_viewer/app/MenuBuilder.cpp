@@ -2,6 +2,9 @@
 
 #include "list_viewer/app/WenuxIds.h"
 
+#include "platform/ui/QtText.h"
+
+#include <QAction>
 #include <Qt>
 
 namespace wenux {
@@ -129,6 +132,29 @@ const std::vector<Accelerator>& Accelerators() {
         {QKeyCombination(Qt::Key_F1), ID_HELP},      {Qt::SHIFT | Qt::Key_F1, ID_CONTEXT_HELP},
     };
     return keys;
+}
+
+const std::vector<StatusTip>& StatusTips() {
+    static const std::vector<StatusTip> tips = {
+        {ID_FILE_PRINT, u8"作業中の文書を印刷"},
+        {ID_JUMP_PAGE, u8"指定した頁を表示"},
+        {ID_JUMP_TOP, u8"ﾘｽﾄの先頭行を表示"},
+        {ID_JUMP_BOTTOM, u8"ﾘｽﾄの最終行を表示"},
+        {ID_JUMP_NEXT, u8"次の頁を表示"},
+        {ID_JUMP_PREVIOUS, u8"前の頁を表示"},
+        {ID_SEARCH_STRING, u8"指定文字列を検索して表示"},
+        {ID_SEARCH_AGAIN, u8"次の行から前回の検索を繰り返す"},
+        {ID_SEARCH_ITEM_LIST, u8"項目ﾘｽﾄより選択した文字列で検索"},
+        {ID_FONT_DISPLAY, u8"表示に使用するﾌｫﾝﾄを設定"},
+        {ID_FONT_PRINT, u8"印刷時に使用するﾌｫﾝﾄを設定"},
+    };
+    return tips;
+}
+
+void SetStatusTips(const CMenu& menu) {
+    for (const StatusTip& tip : StatusTips())
+        if (QAction* action = menu.FindAction(tip.id))
+            action->setStatusTip(platform::ToQString(CString(tip.text)));
 }
 
 } // namespace wenux

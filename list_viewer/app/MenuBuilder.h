@@ -22,4 +22,14 @@ struct Accelerator {
 // The keys of the menus' commands.
 const std::vector<Accelerator>& Accelerators();
 
+struct StatusTip {
+    UINT id;
+    const char8_t* text;
+};
+
+// The texts the status bar shows while a command's menu item or button is pointed at.
+const std::vector<StatusTip>& StatusTips();
+// Gives every action of the menu (and its pop-ups) that has a status text its text.
+void SetStatusTips(const CMenu& menu);
+
 } // namespace wenux

@@ -12,6 +12,7 @@
 
 #include "platform/ui/QtText.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -68,7 +69,11 @@ TEST_F(ViewAndDocument, RunLogOpensInALogViewWithItsTypeWidthCaptionAndTexts) {
     EXPECT_EQ(frame->StatusBar().GetPaneText(2), CString("LINE=     1"));
     // The open list brings the menus of a log.
     EXPECT_NE(frame->ShownMenu(), &frame->NoDocumentMenu());
-    EXPECT_NE(frame->ShownMenu()->FindAction(ID_JUMP_PAGE), nullptr);
+    QAction* jump = frame->ShownMenu()->FindAction(ID_JUMP_PAGE);
+    ASSERT_NE(jump, nullptr);
+    EXPECT_EQ(platform::FromQStringLossy(jump->statusTip()), CString(u8"指定した頁を表示"));
+    EXPECT_EQ(platform::FromQStringLossy(frame->ShownMenu()->FindAction(ID_SEARCH_AGAIN)->text()),
+              CString(u8"次行より再検索(C)\tf･3"));
 }
 
 TEST_F(ViewAndDocument, TemplatesFollowTheExtensionInAnyCaseElseTheResultList) {
