@@ -87,6 +87,21 @@ TEST_F(SettingsAndCleanup, FontsOfTheLastClosedViewAreSavedAndReadBack) {
     EXPECT_EQ(again->TextHeight(), textHeight);
 }
 
+TEST_F(SettingsAndCleanup, WithTwoViewsTheViewClosedLastDecidesTheSavedFont) {
+    Start();
+    CMainListView* first = Open(lists_.Write("a.log", JapaneseLog(30)));
+    CMainListView* second = Open(lists_.Write("b.log", JapaneseLog(30)));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    first->DisplayFont().height = -20;
+    first->ApplyDisplayFont();
+    const int secondHeight = second->DisplayFont().height;
+    ASSERT_NE(secondHeight, -20);
+    Quit(); // the documents close in the order they were opened
+    const platform::ProfileFile profile(CString((program_.Path() / "wenux.INI").string()));
+    EXPECT_EQ(profile.GetInt("List Screen", "Height", 0), secondHeight);
+}
+
 TEST_F(SettingsAndCleanup, RecentFilesAreKeptInTheSettingsFile) {
     Start();
     const CString path = lists_.Write("a.log", JapaneseLog(3));
