@@ -7,7 +7,9 @@
 
 namespace torvan {
 
-SolverLibrary::~SolverLibrary() { Unload(); }
+SolverLibrary::~SolverLibrary() {
+    Unload();
+}
 
 bool SolverLibrary::Load(const CString& fallbackPath) {
     Unload();

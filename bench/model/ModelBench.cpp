@@ -32,17 +32,23 @@ public:
     std::string last;
 };
 
-double GroundY(double x) { return 400.0 - 0.3 * x + 4.0 * std::sin(x / 37.0); }
+double GroundY(double x) {
+    return 400.0 - 0.3 * x + 4.0 * std::sin(x / 37.0);
+}
 
-std::string Title(const char* tag) { return "TITLE     limits" + std::string(44, ' ') + tag + "\r\n"; }
+std::string Title(const char* tag) {
+    return "TITLE     limits" + std::string(44, ' ') + tag + "\r\n";
+}
 
 std::string Point(int number, int kind, double x, double y, const std::string& name) {
-    return platform::FormatC("%5d%5d%10.3f%10.3f", number, kind, x, y) + (name.empty() ? "" : "     " + name) + "\r\n";
+    return platform::FormatC("%5d%5d%10.3f%10.3f", number, kind, x, y) +
+           (name.empty() ? "" : "     " + name) + "\r\n";
 }
 
 void WriteSection(const std::filesystem::path& path) {
     std::string text = Title("MERDOK001") +
-                       platform::FormatC("MSIZE     %10.3f%10.3f%10.3f%10.3f\r\n", 0.0, kLength, 0.0, 500.0) + "NODE\r\n";
+                       platform::FormatC("MSIZE     %10.3f%10.3f%10.3f%10.3f\r\n", 0.0, kLength, 0.0, 500.0) +
+                       "NODE\r\n";
     for (int i = 0; i < kGroundPoints; ++i) {
         double x = i * kLength / (kGroundPoints - 1);
         text += Point(i + 1, 0, x, GroundY(x), "");
@@ -59,20 +65,23 @@ void WriteSection(const std::filesystem::path& path) {
         double x = 2.0 + i * (kLength - 4.0) / kSites;
         text += Point(i + 1, 1, x, GroundY(x), "S" + std::to_string(i + 1));
     }
-    text += "BOUND\r\n" + Point(1, 3, 1.0, GroundY(1.0), "L") + Point(2, 4, 999.0, GroundY(999.0), "R") + "END\r\n";
+    text += "BOUND\r\n" + Point(1, 3, 1.0, GroundY(1.0), "L") + Point(2, 4, 999.0, GroundY(999.0), "R") +
+            "END\r\n";
     std::ofstream(path, std::ios::binary) << text;
 }
 
 // The direction turns slowly from 5 degrees down to 5 up, so that the normals of neighbouring
 // vectors meet kilometres away and the nearly vertical block lines stay inside the frame.
 void WriteMeasurements(const std::filesystem::path& path) {
-    std::string text = Title("GOLMIR001") + "ANGLE               \r\nDATE\r\n2026,4,1,0,0\r\n2026,10,1,0,0\r\n";
+    std::string text =
+        Title("GOLMIR001") + "ANGLE               \r\nDATE\r\n2026,4,1,0,0\r\n2026,10,1,0,0\r\n";
     for (int i = 0; i < kSites; ++i) {
         double t = static_cast<double>(i) / (kSites - 1);
         double angle = (-5.0 + 10.0 * t) * std::acos(-1.0) / 180.0;
         text += "DISP          0S" + std::to_string(i + 1) + "\r\n";
         text += platform::FormatC("%10.2f%10.2f\r\n", 1.0, 1.0);
-        text += platform::FormatC("%10.2f%10.2f\r\n", 5000.0 * std::cos(angle) + 1.0, 5000.0 * std::sin(angle) + 1.0);
+        text += platform::FormatC("%10.2f%10.2f\r\n", 5000.0 * std::cos(angle) + 1.0,
+                                  5000.0 * std::sin(angle) + 1.0);
     }
     std::ofstream(path, std::ios::binary) << (text + "END\r\n");
 }
@@ -114,8 +123,12 @@ void RunMethod(benchmark::State& state, int method) {
     platform::SetMessageSink(nullptr);
 }
 
-void BM_ParallelMethodAtTheLimits(benchmark::State& state) { RunMethod(state, torvan::CBlockDoc::kParallel); }
-void BM_RotationMethodAtTheLimits(benchmark::State& state) { RunMethod(state, torvan::CBlockDoc::kRotation); }
+void BM_ParallelMethodAtTheLimits(benchmark::State& state) {
+    RunMethod(state, torvan::CBlockDoc::kParallel);
+}
+void BM_RotationMethodAtTheLimits(benchmark::State& state) {
+    RunMethod(state, torvan::CBlockDoc::kRotation);
+}
 
 } // namespace
 

@@ -57,7 +57,9 @@ Outcome RunBatch(const std::vector<std::string>& args) {
     return outcome;
 }
 
-std::string SaveQuestion(const fs::path& out) { return out.string() + "\\n更新してもよろしいですか？\n"; }
+std::string SaveQuestion(const fs::path& out) {
+    return out.string() + "\\n更新してもよろしいですか？\n";
+}
 
 int SlipLineCount(const fs::path& file) {
     std::string text = Slurp(file);
@@ -106,14 +108,16 @@ TEST_F(AnalysisBatchTest, EachMethodRunsAndItsResultRoundTrips) {
     EXPECT_EQ(stored.status, 0);
     EXPECT_EQ(stored.output, SaveQuestion(dir_ / "parallel.slo"));
     EXPECT_EQ(SlipLineCount(dir_ / "parallel.slo"), 1);
-    Outcome rotation = RunBatch({In("sample.slo"), "--method", "1", "--option", "1", "--save", In("rotation.slo")});
+    Outcome rotation =
+        RunBatch({In("sample.slo"), "--method", "1", "--option", "1", "--save", In("rotation.slo")});
     EXPECT_EQ(rotation.output, SaveQuestion(dir_ / "rotation.slo"));
     EXPECT_EQ(SlipLineCount(dir_ / "rotation.slo"), 1);
     ExpectInputsUntouched();
 
     // The polynomial method through the solver library, on the parallel method's block lines.
     std::string parallel = Slurp(dir_ / "parallel.slo");
-    Outcome polynomial = RunBatch({In("parallel.slo"), "--method", "2", "--option", "0", "--save", In("poly.slo")});
+    Outcome polynomial =
+        RunBatch({In("parallel.slo"), "--method", "2", "--option", "0", "--save", In("poly.slo")});
     EXPECT_EQ(polynomial.status, 0);
     EXPECT_EQ(polynomial.output, "このまま解析を続行しますか？\n" + SaveQuestion(dir_ / "poly.slo"));
     EXPECT_EQ(SlipLineCount(dir_ / "poly.slo"), 2);
@@ -140,7 +144,8 @@ TEST_F(AnalysisBatchTest, RelativeReferenceNamesAreTakenFromTheAnalysisFilesDire
     fs::remove(dir_ / "sample.sec");
     fs::path started = fs::current_path();
     fs::current_path(dir_.parent_path());
-    Outcome run = RunBatch({(dir_.filename() / "refs.slo").string(), "--method", "0", "--save", In("out.slo")});
+    Outcome run =
+        RunBatch({(dir_.filename() / "refs.slo").string(), "--method", "0", "--save", In("out.slo")});
     fs::current_path(started);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, SaveQuestion(dir_ / "out.slo"));

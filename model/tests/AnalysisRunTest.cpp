@@ -37,7 +37,8 @@ std::string Slurp(const fs::path& path) {
 void SilentSolver(const char*, int) {}
 void EmptyResultSolver(const char* path, int length) {
     std::string input(path, static_cast<std::size_t>(length));
-    std::ofstream(input.substr(0, input.size() - 4) + ".slf", std::ios::binary) << "t\r\n *****  blocks :  0\r\n";
+    std::ofstream(input.substr(0, input.size() - 4) + ".slf", std::ios::binary)
+        << "t\r\n *****  blocks :  0\r\n";
 }
 
 } // namespace
@@ -115,7 +116,8 @@ TEST_F(AnalysisRunTest, JoinedVectorsAreOnlyAnInformationBeforeAPolygonMethod) {
     doc_.m_nVectorMode = 1;
     EXPECT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1);
     EXPECT_EQ(sink_.MessagesUtf8(),
-              std::vector<std::string>{Utf8(u8"変位はﾍﾞｸﾄﾙ連結線で表示されていますが、解析では始点終点で計算されます")});
+              std::vector<std::string>{
+                  Utf8(u8"変位はﾍﾞｸﾄﾙ連結線で表示されていますが、解析では始点終点で計算されます")});
     EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 1);
 }
 
@@ -137,7 +139,8 @@ TEST_F(AnalysisRunTest, AFailedSolverRunLeavesTheSlipLinesAndNoInputFile) {
 
 TEST_F(AnalysisRunTest, ThePolynomialMethodNeedsASurfacePointAndBlockLines) {
     doc_.m_nMethod = CBlockDoc::kParallel;
-    for (CNode* point : {doc_.FindBoundaryPoint(CNode::kLeftBoundary), doc_.FindBoundaryPoint(CNode::kRightBoundary)}) {
+    for (CNode* point :
+         {doc_.FindBoundaryPoint(CNode::kLeftBoundary), doc_.FindBoundaryPoint(CNode::kRightBoundary)}) {
         point->inUse = 0;
     }
     EXPECT_EQ(AnalysisRun(doc_, &SilentSolver).Run(CBlockDoc::kPolynomial, 0), 0);
@@ -147,7 +150,8 @@ TEST_F(AnalysisRunTest, ThePolynomialMethodNeedsASurfacePointAndBlockLines) {
     CBlockDoc fresh;
     ASSERT_EQ(fresh.OnOpenDocument((dir_ / "sample.slo").c_str()), 1);
     EXPECT_EQ(AnalysisRun(fresh, &SilentSolver).Run(CBlockDoc::kPolynomial, 0), 0);
-    EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(u8"ﾌﾞﾛｯｸ線が未定義ため、すべり線生成できません")});
+    EXPECT_EQ(sink_.MessagesUtf8(),
+              std::vector<std::string>{Utf8(u8"ﾌﾞﾛｯｸ線が未定義ため、すべり線生成できません")});
     EXPECT_FALSE(fs::exists(dir_ / "sample.slf"));
 }
 

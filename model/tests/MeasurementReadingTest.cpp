@@ -47,11 +47,8 @@ protected:
 
 TEST_F(MeasurementReadingTest, ValuesAreReadAsScannedAndExactZeroIsNotMeasured) {
     ASSERT_EQ(Read({Title(), "ANGLE", "DATE", "2026,4,1,0,0", "2026,5,1,0,0", "2026,6,1,0,0", "2026,7,1,0,0",
-                    "DISP          0計測点1",
-                    "  1.5e+01 -2.0E+01",
-                    "     0.000     12.00",
-                    "     -0.00      3.00",
-                    "   1e1         0.25", "END"}),
+                    "DISP          0計測点1", "  1.5e+01 -2.0E+01", "     0.000     12.00",
+                    "     -0.00      3.00", "   1e1         0.25", "END"}),
               1);
     CDispData* disp = Record(0);
     ASSERT_NE(disp, nullptr);
@@ -69,10 +66,8 @@ TEST_F(MeasurementReadingTest, ValuesAreReadAsScannedAndExactZeroIsNotMeasured) 
 
 TEST_F(MeasurementReadingTest, EachBlocksHeaderDecidesTwoOrFourValues) {
     // The table editor always writes an "ANGLE" line; its blocks of flag 0 hold two values.
-    ASSERT_EQ(Read({Title(), "ANGLE               ", "DATE", "2026,4,1,0,0",
-                    "DISP          0計測点1",
-                    "      1.00      2.00      3.00      4.00",
-                    "DISP          1計測点2",
+    ASSERT_EQ(Read({Title(), "ANGLE               ", "DATE", "2026,4,1,0,0", "DISP          0計測点1",
+                    "      1.00      2.00      3.00      4.00", "DISP          1計測点2",
                     "      1.00      2.00      3.00      4.00", "END"}),
               1);
     EXPECT_TRUE(doc_.m_bFourColumns);

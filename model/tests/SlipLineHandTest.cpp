@@ -38,7 +38,8 @@ const char8_t kSameDirection[] = u8"隣接する変位ﾍﾞｸﾄﾙ方向が�
 class SlipLineHandTest : public DocumentTest {
 protected:
     // The ground line and one measurement point per vector (A, B, C unless sites are given).
-    void Build(const std::vector<DPoint>& vectors, std::vector<DPoint> sites = {{10, 18}, {20, 15}, {30, 11}}) {
+    void Build(const std::vector<DPoint>& vectors,
+               std::vector<DPoint> sites = {{10, 18}, {20, 15}, {30, 11}}) {
         doc_.ImportPointRun({{0, 20}, {10, 18}, {20, 15}, {30, 11}, {40, 10}});
         for (WORD key = 0; key < 5; ++key) {
             doc_.m_listGroundOrder.AddTail(doc_.m_mapNode[key]);
@@ -171,9 +172,11 @@ TEST_F(SlipLineHandTest, RotationMethodBisectsTheNormalsAndTracesBothTreatments)
     EXPECT_EQ(Block(0)->disp, Disp(0));
     EXPECT_EQ(Block(1)->disp, Disp(1));
     EXPECT_EQ(Block(2)->disp, Disp(2));
-    ExpectPoints(*Line(0), {{4, 19.2}, {17.916781765, 19.5218790645}, {17.916781765, 6.2960924598}, {36, 10.4}});
+    ExpectPoints(*Line(0),
+                 {{4, 19.2}, {17.916781765, 19.5218790645}, {17.916781765, 6.2960924598}, {36, 10.4}});
     ASSERT_EQ(Run(CBlockDoc::kRotation, 1), 1) << sink_.LastMessageUtf8();
-    ExpectPoints(*Line(1), {{4, 19.2}, {18.7615087204, 19.871776426}, {18.7615087204, 6.81816242945}, {36, 10.4}});
+    ExpectPoints(*Line(1),
+                 {{4, 19.2}, {18.7615087204, 19.871776426}, {18.7615087204, 6.81816242945}, {36, 10.4}});
     EXPECT_EQ(Line(1)->method, CBlockDoc::kRotation);
 }
 
@@ -264,7 +267,8 @@ TEST_F(SlipLineHandTest, AnInnerPointBetweenTheSurfacePointsBlendsBothSides) {
     Surface(kLeft, kRight);
     doc_.InsertPoint(20, 8, CNode::kInnerBoundary);
     ASSERT_EQ(Run(CBlockDoc::kParallel, 0), 1) << sink_.LastMessageUtf8();
-    ExpectPoints(*Line(0), {{4, 19.2}, {15, 10.5 - 2.3 * 5 / 16}, {20, 8}, {25, 5.5 - 0.6 * 5 / 16}, {36, 10.4}});
+    ExpectPoints(*Line(0),
+                 {{4, 19.2}, {15, 10.5 - 2.3 * 5 / 16}, {20, 8}, {25, 5.5 - 0.6 * 5 / 16}, {36, 10.4}});
     ASSERT_EQ(Run(CBlockDoc::kParallel, 1), 1) << sink_.LastMessageUtf8();
     ExpectPoints(*Line(1), {{4, 19.2}, {15, 9.35}, {20, 8}, {25, 5.2}, {36, 10.4}});
     // The boundary slots: left, right, inner.

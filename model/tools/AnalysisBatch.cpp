@@ -38,7 +38,8 @@ struct Arguments {
 };
 
 int Usage() {
-    std::fputs("usage: analysis-batch ANALYSIS.slo [--method N --option M | --no-run] --save OUT.slo\n", stderr);
+    std::fputs("usage: analysis-batch ANALYSIS.slo [--method N --option M | --no-run] --save OUT.slo\n",
+               stderr);
     return 2;
 }
 
@@ -83,7 +84,8 @@ bool SameFile(const std::string& a, const std::string& b) {
     if (std::filesystem::equivalent(a, b, error)) {
         return true;
     }
-    return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error) && !error;
+    return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error) &&
+           !error;
 }
 
 } // namespace
@@ -99,16 +101,16 @@ int main(int argc, char** argv) {
     if (!doc.OnOpenDocument(args.analysis.c_str())) {
         return 1;
     }
-    for (const CString& reference : {doc.ResolveReferencePath(doc.m_strSectionFile),
-                                     doc.ResolveReferencePath(doc.m_strDispFile)}) {
+    for (const CString& reference :
+         {doc.ResolveReferencePath(doc.m_strSectionFile), doc.ResolveReferencePath(doc.m_strDispFile)}) {
         if (SameFile(reference.GetString(), args.output)) {
             return Usage(); // the input files are never written
         }
     }
     if (!args.noRun) {
         // The method dialog starts at the polynomial method when none is stored.
-        int method = args.method.value_or(doc.m_nMethod == platform::kUnsetInt ? torvan::CBlockDoc::kPolynomial
-                                                                                : doc.m_nMethod);
+        int method = args.method.value_or(
+            doc.m_nMethod == platform::kUnsetInt ? torvan::CBlockDoc::kPolynomial : doc.m_nMethod);
         int option = args.option.value_or(doc.m_nMethodOption);
         torvan::SolverLibrary solver;
         solver.Load(KALIPE_LIBRARY_PATH);

@@ -5,7 +5,8 @@
 namespace torvan {
 
 std::string StdoutMessageSink::LineOf(const CString& text) {
-    std::string utf8 = platform::Cp932ToUtf8(std::string_view(text.GetString(), static_cast<std::size_t>(text.GetLength())));
+    std::string utf8 =
+        platform::Cp932ToUtf8(std::string_view(text.GetString(), static_cast<std::size_t>(text.GetLength())));
     std::string line;
     for (char c : utf8) {
         if (c == '\n') {
