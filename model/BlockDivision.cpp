@@ -182,13 +182,22 @@ void CBlockDoc::AttachBlockRecords() {
     while (blockPos) {
         CBlock* block = static_cast<CBlock*>(m_listBlocks.GetNext(blockPos));
         block->disp = nullptr;
+        if (block->vertexCount < 3) {
+            continue;
+        }
+        // The polygon test is costly; a point outside the block's box cannot be inside it.
+        const double* xs = block->x;
+        const double* ys = block->y;
+        auto [minX, maxX] = std::minmax_element(xs, xs + block->vertexCount);
+        auto [minY, maxY] = std::minmax_element(ys, ys + block->vertexCount);
         POSITION pos = m_mapDisp.GetStartPosition();
         while (pos && !block->disp) {
             WORD key;
             CObject* object;
             m_mapDisp.GetNextAssoc(pos, key, object);
             CDispData* disp = static_cast<CDispData*>(object);
-            if (disp->inUse && block->CheckInsidePolygon(disp->baseX, disp->baseY)) {
+            bool inBox = disp->baseX >= *minX && disp->baseX <= *maxX && disp->baseY >= *minY && disp->baseY <= *maxY;
+            if (disp->inUse && inBox && block->CheckInsidePolygon(disp->baseX, disp->baseY)) {
                 // A record read after the division has not had its vector made yet.
                 disp->EvaluateVector(m_nVectorMode);
                 block->disp = disp;
