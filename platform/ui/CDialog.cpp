@@ -1,5 +1,6 @@
 #include "platform/ui/CDialog.h"
 
+#include "platform/ui/DialogScript.h"
 #include "platform/ui/DialogWidget.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -33,7 +34,7 @@ QDialog* CDialog::Dialog() const { return qobject_cast<QDialog*>(GetWidget()); }
 int CDialog::DoModal() {
     EnsureCreated();
     OnInitDialog(); // FALSE only means the dialog set the focus itself
-    return Dialog()->exec();
+    return platform::DialogScript::Exec(*this);
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
