@@ -2,6 +2,7 @@
 
 #include "list_viewer/core/PageRows.h"
 
+#include "platform/core/CodePage.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CPen.h"
 
@@ -39,13 +40,14 @@ void ListPageDrawer::DrawPage(CDC* dc, int page, int firstRow, int rowCount, int
 }
 
 void ListPageDrawer::DrawRow(CDC* dc, int x, int y, const std::string& text) {
-    const int length = std::min(static_cast<int>(text.size()), kColumnCount);
+    // A row has advances for 132 cells; a longer row (up to 139 bytes) is cut there, never
+    // inside a double-byte character.
+    const std::size_t length = platform::Cp932SafeCut(text, kColumnCount);
     int width = 0;
-    for (int i = 0; i < length; ++i)
-        width += advances_[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < length; ++i)
+        width += advances_[i];
     const CRect cells(x, y, x + width + 1, y + textHeight_ + 1);
-    dc->ExtTextOut(x, y, ETO_OPAQUE, &cells, CString(text.substr(0, static_cast<std::size_t>(length))),
-                   advances_.data());
+    dc->ExtTextOut(x, y, ETO_OPAQUE, &cells, CString(text.substr(0, length)), advances_.data());
 }
 
 void ListPageDrawer::DrawPageMark(CDC* dc, int page, int x, int y) {

@@ -71,5 +71,26 @@ TEST_F(RowDrawing, OpaqueRowsCoverWhatWasThereInTheirCellsOnly) {
     EXPECT_TRUE(Inked(image_, 0, 30, 22, 40));
 }
 
+TEST_F(RowDrawing, RowsLongerThanTheCellsAreCutAtACharacterBoundary) {
+    QImage wide(1200, 20, QImage::Format_RGB32);
+    wide.fill(Qt::black);
+    CDC dc;
+    ASSERT_TRUE(dc.AttachImage(&wide));
+    dc.SelectObject(&font_);
+    CLineIndex index;
+    ListPageDrawer drawer(index, kCalculationLog);
+    drawer.SetTextHeight(20);
+    drawer.SetColumnAdvances(8);
+    // 131 blanks, then a double-byte character that would take cells 131 and 132, then
+    // more text: the advances end at cell 132, so only the 131 blank cells are kept.
+    drawer.DrawRow(&dc, 0, 0, std::string(131, ' ') + Cp932(u8"計") + "bbbbbb");
+    dc.Detach();
+    EXPECT_FALSE(Inked(wide, 0, 131 * 8, 0, 20));
+    // Past the kept cells (and their one-pixel edge) the row leaves what was there.
+    for (int x = 131 * 8 + 1; x < 1200; ++x)
+        for (int y = 0; y < 20; ++y)
+            ASSERT_EQ(qGray(wide.pixel(x, y)), 0) << x << "," << y;
+}
+
 } // namespace
 } // namespace wenux::test
