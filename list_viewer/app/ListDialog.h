@@ -1,6 +1,6 @@
 #pragma once
-// Base of the viewer's own dialogs: modal runs go through the dialog script, so that
-// tests answer them as a user would.
+// Base of the viewer's own dialogs: shown centred over the program's window (and, like
+// every modal dialog, answered by the dialog script in tests).
 
 #include "platform/ui/CDialog.h"
 
