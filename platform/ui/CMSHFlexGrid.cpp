@@ -175,8 +175,12 @@ long CMSHFlexGrid::GetRowHeight(long row) const {
     FlexGridView* view = View();
     if (!view)
         return 0;
-    if (row < view->Model()->FixedRows())
-        return PixelsToTwipsY(view->horizontalHeader()->height());
+    if (row < view->Model()->FixedRows()) {
+        // Before the first layout the header's own height is not settled; its hint is.
+        const QHeaderView* header = view->horizontalHeader();
+        const bool fixed = header->minimumHeight() == header->maximumHeight();
+        return PixelsToTwipsY(fixed ? header->height() : header->sizeHint().height());
+    }
     return PixelsToTwipsY(view->verticalHeader()->sectionSize(static_cast<int>(row) - view->Model()->FixedRows()));
 }
 

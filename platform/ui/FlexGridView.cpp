@@ -54,12 +54,27 @@ FlexGridView::FlexGridView(QWidget* parent) : QTableView(parent), model_(new Fle
     }
     verticalHeader()->setMinimumSectionSize(4);
     horizontalHeader()->setMinimumSectionSize(4);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    fontRowHeight_ = FontRowHeight();
+    verticalHeader()->setDefaultSectionSize(fontRowHeight_);
     viewport()->installEventFilter(this);
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
     connect(model_, &QAbstractItemModel::modelReset, this, &FlexGridView::SyncHeaders);
     SyncHeaders();
+}
+
+int FlexGridView::FontRowHeight() const { return fontMetrics().height() + 6; }
+
+// The font is settled only when the widget is polished (or its font changes).
+bool FlexGridView::event(QEvent* event) {
+    const bool result = QTableView::event(event);
+    if (event->type() == QEvent::Polish || event->type() == QEvent::FontChange) {
+        if (verticalHeader()->defaultSectionSize() == fontRowHeight_) {
+            fontRowHeight_ = FontRowHeight();
+            verticalHeader()->setDefaultSectionSize(fontRowHeight_);
+        }
+    }
+    return result;
 }
 
 void FlexGridView::SyncHeaders() {
@@ -132,7 +147,8 @@ void FlexGridView::PaintCorner(QWidget* corner) {
     QPainter painter(corner);
     QStyleOptionHeader option;
     option.initFrom(corner);
-    option.state |= QStyle::State_Enabled;
+    option.state |= QStyle::State_Enabled; // the corner does not react, but reads like a header
+    option.palette.setCurrentColorGroup(QPalette::Active);
     option.rect = corner->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.text = model_->FixedRows() && model_->FixedCols() ? platform::ToQString(model_->Text(0, 0)) : QString();

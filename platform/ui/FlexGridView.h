@@ -27,13 +27,18 @@ protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void scrollContentsBy(int dx, int dy) override;
     bool focusNextPrevChild(bool) override { return false; }
+    bool event(QEvent* event) override;
 
 private:
     // Forwards a press or release seen by the viewport or a header; true when taken.
     bool ForwardMouse(QWidget* from, QEvent* event);
     void PaintCorner(QWidget* corner);
 
+    // Row height that follows the font until the owner sets one of its own.
+    int FontRowHeight() const;
+
     FlexGridModel* model_;
+    int fontRowHeight_ = 0;
     FlexGridEvents* events_ = nullptr;
 };
 

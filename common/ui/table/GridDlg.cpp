@@ -143,6 +143,7 @@ BOOL CGridDlg::OnInitDialog() {
         return TRUE;
     }
     m_pCellEdit->SetDialog(this);
+    GetWidget()->ensurePolished(); // fonts and header sizes as they will be shown
     m_grid.SetEvents(this);
     m_grid.SetRedraw(FALSE);
     m_grid.SetFixedRows(1);
@@ -161,13 +162,14 @@ BOOL CGridDlg::OnInitDialog() {
     }
     UpdateGridRows();
     ShowRowsFrom(1);
-    m_rowHeights[0] = m_grid.GetRowHeight(0);
-    for (int row = 1; row <= kMaxVisibleRows; ++row)
-        m_rowHeights[row] = m_grid.GetRowHeight(1);
     for (int col = 1; col <= m_columns.Count(); ++col)
         m_grid.SetTextMatrix(0, col, m_columns.Caption(col - 1));
     m_grid.SetTextMatrix(0, 0, m_rowCaption);
     m_grid.SetRedraw(TRUE);
+    // Heights are read once the header holds its captions.
+    m_rowHeights[0] = m_grid.GetRowHeight(0);
+    for (int row = 1; row <= kMaxVisibleRows; ++row)
+        m_rowHeights[row] = m_grid.GetRowHeight(1);
 
     m_nCurRow = m_nPrevRow = 1;
     m_nCurCol = m_nPrevCol = FirstEditableColumn();
@@ -255,7 +257,8 @@ void CGridDlg::LayoutControls() {
     for (int col = 1; col <= m_columns.Count(); ++col)
         width += m_grid.TwipsToPixelsX(m_grid.GetColWidth(col));
     width += view->verticalScrollBar()->sizeHint().width();
-    const int height = m_grid.TwipsToPixelsY(m_rowHeights[0]) + m_nVisibleRows * RowHeightPixels() + 2 * view->frameWidth();
+    // One pixel more than the frame keeps the last row's bottom line inside the view.
+    const int height = m_grid.TwipsToPixelsY(m_rowHeights[0]) + m_nVisibleRows * RowHeightPixels() + 2 * view->frameWidth() + 1;
     const QRect wanted(kGridLeft, kGridTop + MenuBarHeight(), width, height);
     if (view->geometry() != wanted)
         view->setGeometry(wanted);

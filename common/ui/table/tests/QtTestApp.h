@@ -1,5 +1,6 @@
 #pragma once
-// One QApplication for the table tests (offscreen platform).
+// One QApplication for the table tests (offscreen platform). It lives until the process
+// ends and is never destroyed: the input devices that QTest's events create belong to it.
 
 #include <QApplication>
 
@@ -7,6 +8,6 @@ inline QApplication& TestApp() {
     static int argc = 1;
     static char name[] = "common_table_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
 }
