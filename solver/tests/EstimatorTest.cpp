@@ -246,6 +246,70 @@ TEST(EstimateOneBlockLine, FirstBlockWithoutPointsRestsOnTheInclinedBoundaryPoin
     ExpectParabola(solution[1].parabola, p2);
 }
 
+// One measurement point per block, each line halfway between two points. Each block then has
+// exactly its three conditions (one direction, two continuity conditions or a surface point),
+// so the fit is fully determined by them.
+PreparedModel OnePointPerBlock(double beta) {
+    PreparedModel model;
+    for (int i = 0; i < 8; ++i) {
+        model.points.push_back(PointOn(kP1, 6.0 + 5.0 * i, 0.0, 1.0, {}));
+        if (i > 0)
+            model.lines.push_back(Line(3.5 + 5.0 * i, beta));
+    }
+    model.pointsPerBlock.assign(8, 1);
+    model.left = Surface(2, kP1.At(2));
+    model.right = Surface(44, kP1.At(44));
+    return model;
+}
+
+double SlopeAt(const Parabola& p, double x) {
+    return 2.0 * p.a * x + p.b;
+}
+
+TEST(EstimateBlockLines, OnePointPerBlockFollowsTheCurveItsTrajectoriesShow) {
+    // Short trajectories, as surveyed over months, along one parabola: every block finds it.
+    PreparedModel model = OnePointPerBlock(0.1);
+    for (MeasurementPoint& point : model.points)
+        point = PointOn(kP1, point.x, 0.4, 1.0, {0.0, 0.01, 0.02, 0.03});
+    const std::vector<BlockSolution> solution = Solve(model);
+    ASSERT_EQ(solution.size(), 8u);
+    for (const BlockSolution& block : solution)
+        ExpectParabola(block.parabola, kP1, 1e-5);
+}
+
+TEST(EstimateBlockLines, OnePointPerBlockMeetsEveryConditionWhateverTheWeights) {
+    // Each point moves more steeply than the curve through both surface points allows. With
+    // as many conditions as coefficients the fit meets all of them exactly, whatever the
+    // inclination weight, and the parabolas bend back and forth between the points to do it.
+    std::vector<std::vector<BlockSolution>> solutions;
+    for (double beta : {0.1, 1.0}) {
+        PreparedModel model = OnePointPerBlock(beta);
+        for (MeasurementPoint& point : model.points) {
+            const double slope = SlopeAt(kP1, point.x) - 0.3;
+            point.positions = {{point.x, point.y}, {point.x + 0.03, point.y + 0.03 * slope}};
+        }
+        solutions.push_back(Solve(model));
+        const std::vector<BlockSolution>& blocks = solutions.back();
+        ASSERT_EQ(blocks.size(), 8u);
+        EXPECT_NEAR(blocks.front().parabola.At(2), kP1.At(2), 1e-6);
+        EXPECT_NEAR(blocks.back().parabola.At(44), kP1.At(44), 1e-6);
+        for (std::size_t j = 0; j < blocks.size(); ++j) {
+            const MeasurementPoint& point = model.points[j];
+            const double chord =
+                (blocks[j].parabola.At(point.x + 0.03) - blocks[j].parabola.At(point.x)) / 0.03;
+            EXPECT_NEAR(chord, SlopeAt(kP1, point.x) - 0.3, 1e-6);
+            if (j == 0)
+                continue;
+            const double line = model.lines[j - 1].x;
+            EXPECT_NEAR(blocks[j].parabola.At(line), blocks[j - 1].parabola.At(line), 1e-6);
+            EXPECT_NEAR(SlopeAt(blocks[j].parabola, line), SlopeAt(blocks[j - 1].parabola, line), 1e-6);
+            EXPECT_LT(blocks[j].parabola.a * blocks[j - 1].parabola.a, 0.0);
+        }
+    }
+    for (std::size_t j = 0; j < 8; ++j)
+        ExpectParabola(solutions[0][j].parabola, solutions[1][j].parabola, 1e-6);
+}
+
 TEST(EstimateProfile, ThreeBlocksOfTwoThreeAndFourPoints) {
     const std::vector<int> heights = SlipSurfaceEstimator::ProfileHeights({5, 6, 7});
     ASSERT_EQ(heights.size(), 18u);
