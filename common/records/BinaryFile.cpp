@@ -198,3 +198,14 @@ int CBinaryFile::WriteDWord(DWORD value) {
     WriteItem(transfer_, 4, false);
     return 1;
 }
+
+BOOL CloseFileWithMessage(CBinaryFile& file) {
+    try {
+        file.Close();
+    } catch (const CFileException&) {
+        MessageBeep(0);
+        AfxMessageBox(u8"ﾌｧｲﾙを閉じる際にｴﾗｰが発生しました");
+        return FALSE;
+    }
+    return TRUE;
+}

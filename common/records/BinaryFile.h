@@ -49,3 +49,7 @@ private:
     bool shortIntMode_ = false;
     unsigned char transfer_[8] = {};
 };
+
+// Closes the file; a failing close beeps and shows "ﾌｧｲﾙを閉じる際にｴﾗｰが発生しました" and
+// gives FALSE, else TRUE.
+BOOL CloseFileWithMessage(CBinaryFile& file);

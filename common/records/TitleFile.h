@@ -25,13 +25,22 @@ public:
     // the file alone.
     void WriteTitles(int maxCount);
 
-    // Adds every title to a combo box (anything with AddString(const char*)).
+    // The same as AddTitle: an empty title or one already listed (exact comparison) changes
+    // nothing, so a listed title keeps its place.
+    void AddTitleUnique(const CString& title) { AddTitle(title); }
+
+    // Adds every title to a combo box (anything with AddString(const char*) and SetCurSel(int))
+    // and leaves nothing selected; an empty list leaves the box alone.
     template <typename ComboBox>
     void FillComboBox(ComboBox* combo) {
         combo_ = combo;
+        if (titles_.empty()) {
+            return;
+        }
         for (const CString& title : titles_) {
             combo->AddString(title);
         }
+        combo->SetCurSel(-1);
     }
 
     const std::vector<CString>& GetTitles() const { return titles_; }

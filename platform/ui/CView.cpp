@@ -45,7 +45,8 @@ void CView::OnActivateView(BOOL, CView*, CView*) {}
 BOOL CView::OnPreparePrinting(CPrintInfo* info) { return DoPreparePrinting(info); }
 void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
 void CView::OnPrint(CDC* dc, CPrintInfo*) { OnDraw(dc); }
-void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
+// The screen shows again what printing may have drawn over.
+void CView::OnEndPrinting(CDC*, CPrintInfo*) { Invalidate(TRUE); }
 void CView::OnEndPrintPreview(CDC* dc, CPrintInfo* info) { OnEndPrinting(dc, info); }
 
 BOOL CView::DoPreparePrinting(CPrintInfo* info) { return platform::PrintRunner::PreparePrinting(this, info); }

@@ -126,3 +126,16 @@ TEST_F(BinaryFileTest, EmptyStringIsTheLengthWordAlone) {
     out.Close();
     EXPECT_EQ(Slurp(Path("e.bin")), std::string("\x00\x00", 2));
 }
+
+TEST_F(BinaryFileTest, CloseWithMessageReportsAFailingClose) {
+    CBinaryFile file;
+    OpenWith(file, "x");
+    EXPECT_EQ(CloseFileWithMessage(file), TRUE);
+    EXPECT_EQ(sink_.MessageCount(), 0);
+    OpenWith(file, "x");
+    // The descriptor goes away underneath the file, so that closing it fails.
+    ::close(static_cast<int>(file.m_hFile));
+    EXPECT_EQ(CloseFileWithMessage(file), FALSE);
+    EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"ﾌｧｲﾙを閉じる際にｴﾗｰが発生しました"));
+    EXPECT_EQ(sink_.BeepCount(), 1);
+}

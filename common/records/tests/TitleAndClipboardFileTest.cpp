@@ -13,10 +13,12 @@ namespace {
 
 struct FakeCombo {
     std::vector<std::string> items;
+    int selection = 0;
     int AddString(const char* text) {
         items.emplace_back(text);
         return static_cast<int>(items.size()) - 1;
     }
+    int SetCurSel(int index) { return selection = index; }
 };
 
 } // namespace
@@ -33,6 +35,7 @@ TEST_F(TitleFileTest, MissingFileLeavesTheListEmptyAfterTheOpenMessage) {
     FakeCombo combo;
     titles.FillComboBox(&combo);
     EXPECT_TRUE(combo.items.empty());
+    EXPECT_EQ(combo.selection, 0);
 }
 
 TEST_F(TitleFileTest, NewestFirstDuplicatesStayAndTheLimitKeepsTheNewest) {
@@ -53,6 +56,7 @@ TEST_F(TitleFileTest, NewestFirstDuplicatesStayAndTheLimitKeepsTheNewest) {
     FakeCombo combo;
     back.FillComboBox(&combo);
     EXPECT_EQ(combo.items.front(), "25");
+    EXPECT_EQ(combo.selection, -1);
 }
 
 TEST_F(TitleFileTest, LongTitlesAreCutNotSplitIntoExtraTitles) {
