@@ -155,8 +155,11 @@ long CMSHFlexGrid::GetTopRow() const {
 }
 
 void CMSHFlexGrid::SetTopRow(long row) {
-    if (FlexGridView* view = View())
-        view->verticalScrollBar()->setValue(static_cast<int>(row) - view->Model()->FixedRows());
+    FlexGridView* view = View();
+    if (!view)
+        return;
+    view->SettleLayout(); // the scroll range must know rows added since the last layout
+    view->verticalScrollBar()->setValue(static_cast<int>(row) - view->Model()->FixedRows());
 }
 
 BOOL CMSHFlexGrid::GetRowIsVisible(long row) const {
@@ -265,11 +268,8 @@ long CMSHFlexGrid::GetCellTop() const { return PixelsToTwipsY(GetCellRectPixels(
 long CMSHFlexGrid::GetCellWidth() const { return PixelsToTwipsX(GetCellRectPixels(GetRow(), GetCol()).Width()); }
 long CMSHFlexGrid::GetCellHeight() const { return PixelsToTwipsY(GetCellRectPixels(GetRow(), GetCol()).Height()); }
 
-void CMSHFlexGrid::SetMousePoint(CPoint point) {
-    FlexGridView* view = View();
-    mouseRow_ = view ? view->RowAt(QPoint(point.x, point.y)) : -1;
-    mouseCol_ = view ? view->ColAt(QPoint(point.x, point.y)) : -1;
-}
+long CMSHFlexGrid::GetMouseRow() const { return View() ? View()->MouseRow() : -1; }
+long CMSHFlexGrid::GetMouseCol() const { return View() ? View()->MouseCol() : -1; }
 
 float CMSHFlexGrid::GetFontSize() const {
     FlexGridView* view = View();
@@ -319,13 +319,11 @@ void CMSHFlexGrid::OnGridKeyDown(UINT keyCode, UINT shift) {
 }
 
 void CMSHFlexGrid::OnGridMouseDown(int button, UINT shift, CPoint point) {
-    SetMousePoint(point);
     if (events_)
         events_->OnGridMouseDown(button, shift, point);
 }
 
 void CMSHFlexGrid::OnGridMouseUp(int button, UINT shift, CPoint point) {
-    SetMousePoint(point);
     if (events_)
         events_->OnGridMouseUp(button, shift, point);
 }

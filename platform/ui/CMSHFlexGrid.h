@@ -83,10 +83,9 @@ public:
     long GetCellHeight() const;
     // Any cell's rectangle in pixels of the control (empty when the cell is not shown).
     CRect GetCellRectPixels(long row, long col) const;
-    // Row and column under the mouse at the last mouse event; -1 outside.
-    long GetMouseRow() const { return mouseRow_; }
-    long GetMouseCol() const { return mouseCol_; }
-    void SetMousePoint(CPoint point);
+    // Row and column under the mouse at the last mouse press or release; -1 outside.
+    long GetMouseRow() const;
+    long GetMouseCol() const;
 
     // The font size in points.
     float GetFontSize() const;
@@ -113,6 +112,4 @@ private:
 
     long rowSel_ = 1;
     long colSel_ = 1;
-    long mouseRow_ = -1;
-    long mouseCol_ = -1;
 };

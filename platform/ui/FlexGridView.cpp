@@ -82,20 +82,27 @@ void FlexGridView::SyncHeaders() {
     verticalHeader()->setVisible(model_->FixedCols() > 0);
 }
 
-int FlexGridView::RowAt(QPoint point) const {
-    const int top = horizontalHeader()->isVisible() ? horizontalHeader()->geometry().bottom() + 1 : frameWidth();
-    if (point.y() < top)
-        return model_->FixedRows() > 0 ? 0 : -1;
-    const int row = rowAt(point.y() - viewport()->geometry().top());
-    return row < 0 ? -1 : row + model_->FixedRows();
+void FlexGridView::SettleLayout() {
+    executeDelayedItemsLayout();
+    updateGeometries();
 }
 
-int FlexGridView::ColAt(QPoint point) const {
-    const int left = verticalHeader()->isVisible() ? verticalHeader()->geometry().right() + 1 : frameWidth();
-    if (point.x() < left)
-        return model_->FixedCols() > 0 ? 0 : -1;
-    const int col = columnAt(point.x() - viewport()->geometry().left());
-    return col < 0 ? -1 : col + model_->FixedCols();
+void FlexGridView::RecordMouseCell(QWidget* from, QPoint point) {
+    const int fixedRows = model_->FixedRows();
+    const int fixedCols = model_->FixedCols();
+    auto offset = [](int index, int fixed) { return index < 0 ? -1 : index + fixed; };
+    if (from == verticalHeader()->viewport()) {
+        mouseRow_ = offset(verticalHeader()->logicalIndexAt(point.y()), fixedRows);
+        mouseCol_ = fixedCols > 0 ? 0 : -1;
+    } else if (from == horizontalHeader()->viewport()) {
+        mouseRow_ = fixedRows > 0 ? 0 : -1;
+        mouseCol_ = offset(horizontalHeader()->logicalIndexAt(point.x()), fixedCols);
+    } else if (from == viewport()) {
+        mouseRow_ = offset(rowAt(point.y()), fixedRows);
+        mouseCol_ = offset(columnAt(point.x()), fixedCols);
+    } else {
+        mouseRow_ = mouseCol_ = -1;
+    }
 }
 
 void FlexGridView::keyPressEvent(QKeyEvent* event) {
@@ -127,6 +134,7 @@ bool FlexGridView::ForwardMouse(QWidget* from, QEvent* event) {
     if (!events_ || (!press && !release))
         return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
+    RecordMouseCell(from, mouse->position().toPoint());
     const QPoint point = from->mapTo(this, mouse->position().toPoint());
     const int button = ButtonCode(mouse->button());
     const UINT shift = platform::GridShiftState(mouse->modifiers());

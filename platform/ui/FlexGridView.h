@@ -15,9 +15,12 @@ public:
 
     FlexGridModel* Model() const { return model_; }
     void SetEvents(FlexGridEvents* events) { events_ = events; }
-    // Grid row and column under a point of the view (fixed ones included); -1 outside.
-    int RowAt(QPoint point) const;
-    int ColAt(QPoint point) const;
+    // Grid row and column (fixed ones included) under the pointer at the last mouse press
+    // or release; -1 outside the cells.
+    int MouseRow() const { return mouseRow_; }
+    int MouseCol() const { return mouseCol_; }
+    // Applies pending layout now (scroll ranges after a change of rows).
+    void SettleLayout();
     // Applies the model's shape to the headers (after a reset).
     void SyncHeaders();
 
@@ -32,6 +35,7 @@ protected:
 private:
     // Forwards a press or release seen by the viewport or a header; true when taken.
     bool ForwardMouse(QWidget* from, QEvent* event);
+    void RecordMouseCell(QWidget* from, QPoint point);
     void PaintCorner(QWidget* corner);
 
     // Row height that follows the font until the owner sets one of its own.
@@ -39,6 +43,8 @@ private:
 
     FlexGridModel* model_;
     int fontRowHeight_ = 0;
+    int mouseRow_ = -1;
+    int mouseCol_ = -1;
     FlexGridEvents* events_ = nullptr;
 };
 

@@ -28,24 +28,40 @@ namespace {
 constexpr int kGridLeft = 10;
 constexpr int kGridTop = 10;
 
-// Forwards the dialog widget's resizes to the dialog object.
-class ResizeHook : public QObject {
+// Forwards the dialog widget's resizes and its showing to the dialog object.
+class DialogHook : public QObject {
 public:
-    ResizeHook(QObject* parent, std::function<void(int, int)> onResize)
-        : QObject(parent), onResize_(std::move(onResize)) {}
+    DialogHook(QObject* parent, std::function<void(int, int)> onResize, std::function<void()> onShow)
+        : QObject(parent), onResize_(std::move(onResize)), onShow_(std::move(onShow)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Resize) {
             auto* resize = static_cast<QResizeEvent*>(event);
             onResize_(resize->oldSize().height(), resize->size().height());
+        } else if (event->type() == QEvent::Show) {
+            onShow_();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
     std::function<void(int, int)> onResize_;
+    std::function<void()> onShow_;
 };
+
+QRect AvailableScreen(const QWidget* widget) {
+    const QScreen* screen = widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    return screen->availableGeometry();
+}
+
+// Moves a rectangle inside the screen: a negative coordinate becomes the screen's edge, an
+// overhang is pulled back.
+QPoint InsideScreen(const QRect& rect, const QRect& screen) {
+    const int x = std::clamp(rect.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - rect.width()));
+    const int y = std::clamp(rect.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - rect.height()));
+    return QPoint(x, y);
+}
 
 } // namespace
 
@@ -183,7 +199,9 @@ BOOL CGridDlg::OnInitDialog() {
     PlaceDialog();
     ShowCellEditor();
     if (!m_pEventHook) {
-        m_pEventHook = new ResizeHook(GetWidget(), [this](int oldHeight, int newHeight) { ResizeEvent(oldHeight, newHeight); });
+        m_pEventHook = new DialogHook(
+            GetWidget(), [this](int oldHeight, int newHeight) { ResizeEvent(oldHeight, newHeight); },
+            [this] { KeepOnScreen(); });
         GetWidget()->installEventFilter(m_pEventHook);
     }
     m_bInitialising = FALSE;
@@ -311,13 +329,11 @@ void CGridDlg::PlaceDialog() {
     const int unset = platform::kUnsetInt;
     if (m_nPosX == -1 || m_nPosY == -1) {
         QWidget* owner = dialog->parentWidget();
-        const QRect screen = (owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-        const QRect around = owner ? owner->frameGeometry() : screen;
+        const QRect around = owner ? owner->window()->frameGeometry() : AvailableScreen(dialog);
         QRect placed(QPoint(0, 0), dialog->size());
         placed.moveCenter(around.center());
-        placed.moveLeft(std::clamp(placed.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - placed.width())));
-        placed.moveTop(std::clamp(placed.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - placed.height())));
-        dialog->move(placed.topLeft());
+        dialog->move(InsideScreen(placed, AvailableScreen(owner ? owner : dialog)));
+        m_bKeepOnScreen = TRUE;
     } else if (m_nPosX == -2 || m_nPosY == -2) {
         QWidget* owner = dialog->parentWidget();
         if (owner && owner->parentWidget())
@@ -326,6 +342,18 @@ void CGridDlg::PlaceDialog() {
         dialog->move(m_nPosX, m_nPosY);
     }
     m_nPosX = m_nPosY = unset;
+}
+
+// The window frame is known only once the dialog shows: then it is pulled inside the screen.
+void CGridDlg::KeepOnScreen() {
+    if (!m_bKeepOnScreen)
+        return;
+    m_bKeepOnScreen = FALSE;
+    QWidget* dialog = GetWidget();
+    const QRect frame = dialog->frameGeometry();
+    const QPoint inside = InsideScreen(frame, AvailableScreen(dialog));
+    if (inside != frame.topLeft())
+        dialog->move(inside);
 }
 
 // A change of the client height by whole rows changes the rows shown, within 5..30.

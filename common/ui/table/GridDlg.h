@@ -17,6 +17,7 @@
 #include <functional>
 #include <vector>
 
+class CClipboardFile;
 class CMenu;
 class QMenuBar;
 
@@ -164,8 +165,9 @@ protected:
     bool WriteRowsToClipboard(int first, int last);
     // The clipboard's row count when it holds rows of this table's kind, else -1; the file
     // is left positioned at the first row.
-    int OpenClipboardRows(class CClipboardFile& file);
+    int OpenClipboardRows(CClipboardFile& file);
     void ResizeEvent(int oldHeight, int newHeight);
+    void KeepOnScreen();
 
     CGridColumns m_columns;
     CMSHFlexGrid m_grid;
@@ -181,6 +183,7 @@ protected:
     int m_nPosY = 0;
     int m_rowHeights[kMaxVisibleRows + 1] = {};
     BOOL m_bInitialising = FALSE;
+    BOOL m_bKeepOnScreen = FALSE;
     BOOL m_bCellChangePending = FALSE;
     BOOL m_bCanCopy = FALSE;
     BOOL m_bCanDelete = FALSE;

@@ -52,11 +52,12 @@ void CGridDlg::ShowCellEditor() {
         m_pCellEdit->show();
         m_pCellEdit->raise();
         m_pCellEdit->selectAll();
+        m_pCellEdit->setFocus();
     } else {
         m_pCellEdit->setReadOnly(true);
         m_pCellEdit->hide();
+        m_grid.View()->setFocus();
     }
-    m_pCellEdit->setFocus();
 }
 
 void CGridDlg::TrackCurrentCell() {
@@ -191,6 +192,10 @@ void CGridDlg::OnGridKeyDown(UINT key, UINT shift) {
         return DeleteSelectedRows();
     if (key == VK_CONTROL || key == VK_SHIFT)
         return;
+    // The grid has the keys when the current cell takes no typing: moves work there too.
+    const UINT moveShift = (shift & ~2U) | (key == VK_LEFT || key == VK_RIGHT ? 1U : 0U);
+    if (!selecting && OnCellEditKey(key, moveShift))
+        return;
     EndRowCommand();
 }
 
@@ -222,7 +227,9 @@ void CGridDlg::OnGridMouseUp(int button, UINT, CPoint point) {
     if (button != 1)
         return;
     if (m_bRowSelecting && m_nSelStart >= 0) {
-        const int row = std::clamp(static_cast<int>(m_grid.GetMouseRow()), 1, std::max(m_nRows, 1));
+        // Released below the last row (no cell there): the selection runs to the last row.
+        const int under = static_cast<int>(m_grid.GetMouseRow());
+        const int row = std::clamp(under < 0 ? m_nRows : under, 1, std::max(m_nRows, 1));
         const int anchor = m_nSelStart == m_nCurRow ? m_nSelStart : m_nSelEnd;
         m_nSelStart = std::min(anchor, row);
         m_nSelEnd = std::min(std::max(anchor, row), std::max(m_nRows, 1));
@@ -262,8 +269,6 @@ void CGridDlg::EndRowCommand() {
         m_nSelStart = m_nSelEnd = -1;
     }
     ShowCellEditor();
-    if (m_pCellEdit)
-        m_pCellEdit->setFocus();
 }
 
 void CGridDlg::AppendRowsUpTo(int row) {

@@ -47,6 +47,8 @@ TestTable::TestTable(int rowLimit, bool withMenu, CWnd* parent) : CGridDlg(paren
     }
 }
 
+void TestTable::SetPosition(int x, int y) { CreateGridStyle(Styles(), CString(u8"テスト表"), nullptr, x, y); }
+
 UINT TestTable::ClipboardFormat() { return RegisterClipboardFormat("VerrantTableTest"); }
 
 void TestTable::AddRow(const char* number, const char* x, const char* coefficient, const char8_t* name) {

@@ -43,6 +43,9 @@ public:
     void AddRow(const char* number, const char* x, const char* coefficient, const char8_t* name);
 
     static UINT ClipboardFormat();
+    // Where the dialog asks to be placed (before Open): -1 centres it on the owner.
+    void SetPosition(int x, int y);
+    int TopRow() { return static_cast<int>(Grid().GetTopRow()); }
 
 private:
     CMenu menuBar_;
