@@ -4,8 +4,12 @@ measurement points, four surveys of displacements and an analysis file naming bo
 
 The geometry is made up: a slope falling from about 100 m to 55 m over 150 m,
 with a head scarp near x = 27 m and a toe bulge near x = 128 m. The displacements
-follow a rotational slide: steep and downward near the head, nearly parallel to
-the slope in the middle, rising slightly at the toe, growing with each survey.
+follow one slip surface, a circular arc through both ground-surface boundary
+points that stays below the ground between them: each point moves along its
+tangent, steeply downward near the head, about level in the middle, rising at
+the toe, growing with each survey. Directions that fit one surface make every
+analysis method find a slip line below the ground; the head is steep enough that
+the polygon methods' first segment also passes below the foot of the scarp.
 Files are CP932 with CR LF, as the programs write them."""
 
 import math
@@ -22,6 +26,45 @@ def ground_y(x):
     if x > 110.0:
         y += 3.0 * math.exp(-((x - 128.0) / 7.0) ** 2)  # toe bulge
     return y
+
+
+HEAD_X, TOE_X = 27.0, 134.0   # the ground-surface boundary points
+SLIP_RADIUS = 65.0            # of the circular slip surface of the rotational slide
+
+
+def slip_centre():
+    """Centre of the slip circle: above the chord between the boundary points,
+    on its perpendicular bisector, so that the circle passes through both."""
+    head_y, toe_y = round(ground_y(HEAD_X), 3), round(ground_y(TOE_X), 3)
+    dx, dy = TOE_X - HEAD_X, toe_y - head_y
+    half = math.hypot(dx, dy) / 2.0
+    rise = math.sqrt(SLIP_RADIUS ** 2 - half ** 2)
+    return ((HEAD_X + TOE_X) / 2.0 - dy / (2.0 * half) * rise,
+            (head_y + toe_y) / 2.0 + dx / (2.0 * half) * rise)
+
+
+def slip_y(x):
+    """Elevation of the slip surface (the lower arc of the circle)."""
+    cx, cy = slip_centre()
+    return cy - math.sqrt(SLIP_RADIUS ** 2 - (x - cx) ** 2)
+
+
+def slip_slope(x):
+    """Gradient dz/dx of the slip surface."""
+    cx, _ = slip_centre()
+    return (x - cx) / math.sqrt(SLIP_RADIUS ** 2 - (x - cx) ** 2)
+
+
+def check_slip_below_ground(ground):
+    """The slip surface must lie below the written ground line (straight between its
+    points, as the programs draw it) strictly between the boundary points."""
+    steps = 10700
+    for i in range(1, steps):
+        x = HEAD_X + (TOE_X - HEAD_X) * i / steps
+        k = max(j for j, (_, gx, _) in enumerate(ground) if gx <= x)
+        (_, x0, y0), (_, x1, y1) = ground[k], ground[k + 1]
+        ground_at_x = y0 + (y1 - y0) * (x - x0) / (x1 - x0)
+        assert slip_y(x) < ground_at_x, "slip surface above the ground at x = %.2f" % x
 
 
 def f3(v):
@@ -50,8 +93,8 @@ ground = [(i + 1, x, round(ground_y(x), 3)) for i, x in enumerate(xs)]
 
 site_x = [36.0, 48.0, 60.0, 72.0, 84.0, 96.0, 108.0, 120.0]
 sites = [(i + 1, x, round(ground_y(x), 3), "計測点%d" % (i + 1)) for i, x in enumerate(site_x)]
-bounds = [(1, 3, 27.0, round(ground_y(27.0), 3), "左地表端"),
-          (2, 4, 134.0, round(ground_y(134.0), 3), "右地表端")]
+bounds = [(1, 3, HEAD_X, round(ground_y(HEAD_X), 3), "左地表端"),
+          (2, 4, TOE_X, round(ground_y(TOE_X), 3), "右地表端")]
 
 sec = [title_line("地すべり断面 A-A' (サンプル)", "MERDOK001"),
        "MSIZE     " + f3(0.0) + f3(150.0) + f3(40.0) + f3(110.0),
@@ -68,13 +111,14 @@ sec += ["%5d%5d%s%s     %s" % (n, k, f3(x), f3(y), name) for n, k, x, y, name in
 sec.append("END")
 write("sample.sec", sec)
 
-# Four surveys; displacement in mm, direction from the slide's rotation.
+# Four surveys; displacement in mm along the slip surface's tangent under each point.
+check_slip_below_ground(ground)
 dates = ["2026,4,10,10,0", "2026,6,12,14,30", "2026,8,20,9,15", "2026,10,28,11,0"]
 growth = [0.0, 0.35, 0.70, 1.0]
 dis = [title_line("計測変位 A-A' 2026年", "GOLMIR001"), "ANGLE     " + " " * 10, "DATE"] + dates
 for n, x, y, name in sites:
     t = (x - 30.0) / 105.0                    # 0 at the head, 1 at the toe
-    angle = math.radians(-55.0 + 63.0 * t)    # -55 deg at the head to +8 deg at the toe
+    angle = math.atan(slip_slope(x))          # about -57 deg at the head to +27 deg at the toe
     total = 42.0 + 20.0 * math.sin(math.pi * t)
     dis.append("DISP      %5d%s" % (0, name))
     for g in growth:
