@@ -1,6 +1,7 @@
 #include "platform/ui/CMSHFlexGrid.h"
 
 #include "platform/ui/FlexGridView.h"
+#include "platform/ui/FontSubstitution.h"
 
 #include <QHeaderView>
 #include <QScrollBar>
@@ -20,6 +21,12 @@ Qt::Alignment QtAlignment(short alignment) {
     return horizontal[alignment / 3] | vertical[alignment % 3];
 }
 } // namespace
+
+CMSHFlexGrid::~CMSHFlexGrid() {
+    // The control may outlive this wrapper (its dialog deletes it later).
+    if (FlexGridView* view = View())
+        view->SetEvents(nullptr);
+}
 
 QWidget* CMSHFlexGrid::CreateControl(QWidget* parent) { return new FlexGridView(parent); }
 
@@ -279,6 +286,55 @@ float CMSHFlexGrid::GetFontSize() const {
     if (font.pointSizeF() > 0)
         return static_cast<float>(font.pointSizeF());
     return static_cast<float>(font.pixelSize() * 72.0 / view->logicalDpiY());
+}
+
+void CMSHFlexGrid::SetFontSize(float points) {
+    FlexGridView* view = View();
+    if (!view || points <= 0)
+        return;
+    QFont font = view->font();
+    font.setPointSizeF(points);
+    view->setFont(font);
+}
+
+void CMSHFlexGrid::SetFontName(const char* faceName) {
+    FlexGridView* view = View();
+    if (!view || !faceName)
+        return;
+    QFont font = view->font();
+    font.setFamily(platform::SubstituteFontFamily(CString(faceName)));
+    view->setFont(font);
+}
+
+void CMSHFlexGrid::SetPaletteColor(QPalette::ColorRole role, COLORREF color) {
+    FlexGridView* view = View();
+    if (!view)
+        return;
+    QPalette palette = view->palette();
+    palette.setColor(role, QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+    view->setPalette(palette);
+}
+
+void CMSHFlexGrid::SetBackColor(COLORREF color) { SetPaletteColor(QPalette::Base, color); }
+void CMSHFlexGrid::SetForeColor(COLORREF color) { SetPaletteColor(QPalette::Text, color); }
+void CMSHFlexGrid::SetBackColorSel(COLORREF color) { SetPaletteColor(QPalette::Highlight, color); }
+void CMSHFlexGrid::SetForeColorSel(COLORREF color) { SetPaletteColor(QPalette::HighlightedText, color); }
+
+void CMSHFlexGrid::SetCellBackColor(COLORREF color) {
+    if (FlexGridView* view = View())
+        view->Model()->SetCellBackground(static_cast<int>(GetRow()), static_cast<int>(GetCol()),
+                                         QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+}
+
+void CMSHFlexGrid::SetCellForeColor(COLORREF color) {
+    if (FlexGridView* view = View())
+        view->Model()->SetCellForeground(static_cast<int>(GetRow()), static_cast<int>(GetCol()),
+                                         QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+}
+
+void CMSHFlexGrid::ClearCellColors() {
+    if (FlexGridView* view = View())
+        view->Model()->ClearCellColors();
 }
 
 CSize CMSHFlexGrid::GetContentPixels() const {

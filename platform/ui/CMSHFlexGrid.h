@@ -9,6 +9,8 @@
 #include "platform/ui/CWnd.h"
 #include "platform/ui/FlexGridEvents.h"
 
+#include <QPalette>
+
 class FlexGridView;
 
 // Cell alignments (the grid's own codes).
@@ -28,6 +30,7 @@ class CMSHFlexGrid : public CWnd, private FlexGridEvents {
     DECLARE_DYNAMIC(CMSHFlexGrid)
 public:
     CMSHFlexGrid() = default;
+    ~CMSHFlexGrid() override;
 
     // A new, unattached grid control widget (add it to a dialog with AddControl).
     static QWidget* CreateControl(QWidget* parent = nullptr);
@@ -87,8 +90,20 @@ public:
     long GetMouseRow() const;
     long GetMouseCol() const;
 
-    // The font size in points.
+    // The font: size in points, face name in CP932 (Japanese Windows faces are substituted).
     float GetFontSize() const;
+    void SetFontSize(float points);
+    void SetFontName(const char* faceName);
+
+    // Colours of the cells, of the selected cells, and of the current cell alone.
+    void SetBackColor(COLORREF color);
+    void SetForeColor(COLORREF color);
+    void SetBackColorSel(COLORREF color);
+    void SetForeColorSel(COLORREF color);
+    void SetCellBackColor(COLORREF color);
+    void SetCellForeColor(COLORREF color);
+    // Gives every cell back the grid's colours.
+    void ClearCellColors();
     // Size of the whole grid in pixels (all rows and columns plus the frame).
     CSize GetContentPixels() const;
 
@@ -101,6 +116,7 @@ public:
 
 private:
     void ShowSelection();
+    void SetPaletteColor(QPalette::ColorRole role, COLORREF color);
     // The view's events: the mouse cell is recorded before the owner hears of them.
     void OnGridKeyDown(UINT keyCode, UINT shift) override;
     void OnGridMouseDown(int button, UINT shift, CPoint point) override;

@@ -151,7 +151,7 @@ protected:
     // Ends an active row selection and brings the cell edit back.
     void EndRowCommand();
     // Grid size for V rows and all columns.
-    void LayoutControls();
+    virtual void LayoutControls();
     // Makes the current cell the grid's, with the view scrolled to it.
     void SetCurrentCell(int row, int col);
     int FirstEditableColumn() const;

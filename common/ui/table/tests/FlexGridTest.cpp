@@ -52,6 +52,23 @@ TEST(FlexGridTest, CellsHeadersAndCurrentCellByIndex) {
     EXPECT_TRUE(view->selectionModel()->selectedIndexes().isEmpty());
 }
 
+TEST(FlexGridTest, CellColoursOverTheGridColours) {
+    GridFixture f;
+    FlexGridView* view = f.grid.View();
+    f.grid.SetBackColorSel(RGB(0, 0, 128));
+    EXPECT_EQ(view->palette().color(QPalette::Highlight), QColor(0, 0, 128));
+    f.grid.SetRow(3);
+    f.grid.SetCol(2);
+    f.grid.SetCellBackColor(RGB(255, 0, 0));
+    f.grid.SetCellForeColor(RGB(255, 255, 255));
+    const QModelIndex cell = view->model()->index(2, 1);
+    EXPECT_EQ(cell.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+    EXPECT_EQ(cell.data(Qt::ForegroundRole).value<QColor>(), QColor(255, 255, 255));
+    EXPECT_FALSE(view->model()->index(2, 2).data(Qt::BackgroundRole).isValid());
+    f.grid.ClearCellColors();
+    EXPECT_FALSE(cell.data(Qt::BackgroundRole).isValid());
+}
+
 TEST(FlexGridTest, HeightsAndWidthsInTwips) {
     GridFixture f;
     const int dpi = f.grid.View()->logicalDpiY();
