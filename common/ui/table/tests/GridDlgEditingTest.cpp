@@ -106,6 +106,17 @@ TEST(GridDlgEditingTest, RowLimitRefusesTypingPastIt) {
     EXPECT_EQ(table.EditText(), "");
 }
 
+TEST(GridDlgEditingTest, ATableWithoutALimitTakesNoRows) {
+    TestApp();
+    platform::RecordingSink sink;
+    TestTable table(0);
+    table.Open();
+    EXPECT_EQ(table.Grid().GetRows(), 1 + 8);
+    table.Type("1");
+    EXPECT_EQ(sink.LastMessageUtf8(), Utf8(u8"データ制限(0)を越えたため、入力できません"));
+    EXPECT_EQ(table.m_nRows, 0);
+}
+
 TEST(GridDlgEditingTest, OkChecksEveryCellAndShowsTheFailingOne) {
     TestApp();
     platform::RecordingSink sink;

@@ -8,7 +8,14 @@
 #include "platform/core/Clipboard.h"
 #include "platform/core/RecordingSink.h"
 
+#include "platform/ui/FlexGridView.h"
+
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -220,6 +227,34 @@ TEST(GridDlgRowsTest, CommandsNeedTheirMenuItems) {
     EXPECT_EQ(file.IsFormatAvailable(TestTable::ClipboardFormat(), TestTable::kKind), 0);
     EXPECT_EQ(table.m_nRows, 4);
     EXPECT_EQ(sink.MessageCount(), 0);
+}
+
+TEST(GridDlgRowsTest, TheRightButtonOpensThePopupMenuWhoseItemsAreRowCommands) {
+    TestApp();
+    platform::RecordingSink sink;
+    TestTable table;
+    FourRows(table);
+    table.Open();
+    table.SelectRows(2, 3);
+    QString chosen;
+    QTimer::singleShot(0, [&chosen] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            if (CMenu::ActionId(action) == ID_GRID_DELETE) {
+                chosen = action->text();
+                menu->setActiveAction(action);
+                QTest::keyClick(menu, Qt::Key_Return);
+                return;
+            }
+        menu->close();
+    });
+    FlexGridView* view = table.Grid().View();
+    const QRect cell = view->visualRect(view->model()->index(1, 1));
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, cell.center());
+    EXPECT_EQ(chosen, QString::fromUtf8(u8"削除(Dｻ)\tCtrl+D"));
+    EXPECT_EQ(Numbers(table), (Rows{"1", "4"}));
 }
 
 TEST(GridDlgRowsTest, JumpFindAndFindAgain) {

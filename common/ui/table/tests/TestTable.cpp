@@ -44,6 +44,13 @@ TestTable::TestTable(int rowLimit, bool withMenu, CWnd* parent) : CGridDlg(paren
         jump->AppendMenu(MF_STRING, ID_GRID_FIND_AGAIN, CString(u8"検索ﾘﾋﾟｰﾄ\tF3"));
         menuBar_.AppendMenu(MF_POPUP, jump, CString(u8"ｼﾞｬﾝﾌﾟ(Jｲ)"));
         SetMenuBar(&menuBar_);
+        popupMenu_.CreateMenu();
+        auto* rows = new CMenu;
+        rows->CreatePopupMenu();
+        rows->AppendMenu(MF_STRING, ID_GRID_DELETE, CString(u8"削除(Dｻ)\tCtrl+D"));
+        rows->AppendMenu(MF_STRING, ID_GRID_INSERT_BLANK, CString(u8"空白行の挿入(Iｽ)\tCtrl+I"));
+        popupMenu_.AppendMenu(MF_POPUP, rows, "rows");
+        SetPopupMenu(&popupMenu_);
     }
 }
 

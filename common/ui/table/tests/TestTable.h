@@ -49,6 +49,7 @@ public:
 
 private:
     CMenu menuBar_;
+    CMenu popupMenu_;
 };
 
 // Runs `answer` on the next modal dialog that opens (from inside its modal loop).
