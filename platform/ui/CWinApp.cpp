@@ -7,6 +7,7 @@
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CFrameWnd.h"
+#include "platform/ui/QtClipboardBackend.h"
 #include "platform/ui/QtMessageSink.h"
 
 #include <QAbstractEventDispatcher>
@@ -165,6 +166,8 @@ int AfxWinMain(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     platform::QtMessageSink sink;
     platform::SetMessageSink(&sink);
+    // Private clipboard formats reach other programs of the suite through the desktop clipboard.
+    platform::InstallQtClipboard();
     CWinApp* app = AfxGetApp();
     int code = 1;
     if (app) {
