@@ -65,6 +65,9 @@ struct PagingCase {
     Pages pages;
 };
 
+// Test names carry the case's name, not a dump of its bytes.
+void PrintTo(const PagingCase& c, std::ostream* out) { *out << c.name; }
+
 class PagingTest : public LineIndexTest, public ::testing::WithParamInterface<PagingCase> {};
 
 TEST_P(PagingTest, PagesAndLineCount) {

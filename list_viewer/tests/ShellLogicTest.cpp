@@ -19,6 +19,15 @@ struct CommandLineCase {
     int type;
 };
 
+// Test names carry the arguments, not a dump of the case's bytes.
+void PrintTo(const CommandLineCase& c, std::ostream* out) {
+    *out << '[';
+    for (const CString& argument : c.arguments) {
+        *out << ' ' << argument.GetString();
+    }
+    *out << " ]";
+}
+
 class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
 
 TEST_P(CommandLineTest, Parses) {

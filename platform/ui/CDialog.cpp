@@ -3,6 +3,9 @@
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/DialogWidget.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId) {
@@ -57,3 +60,13 @@ BOOL CDialog::OnInitDialog() { return TRUE; }
 void CDialog::OnOK() { EndDialog(IDOK); }
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 void CDialog::CreateControls() {}
+
+QHBoxLayout* CDialog::MakeOkCancelRow() {
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    auto* ok = new QPushButton(QStringLiteral("OK"));
+    ok->setDefault(true);
+    row->addWidget(AddControl(IDOK, ok));
+    row->addWidget(AddControl(IDCANCEL, new QPushButton(QString::fromUtf8(reinterpret_cast<const char*>(u8"ｷｬﾝｾﾙ")))));
+    return row;
+}

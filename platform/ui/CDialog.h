@@ -7,6 +7,7 @@
 #include "platform/ui/CWnd.h"
 
 class QDialog;
+class QHBoxLayout;
 
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
@@ -31,6 +32,8 @@ public:
 
 protected:
     virtual void CreateControls();
+    // A row of the OK (default) and Cancel buttons on the right, for the caller's layout.
+    QHBoxLayout* MakeOkCancelRow();
 
 private:
     UINT templateId_;

@@ -101,11 +101,7 @@ void CFontDialog::CreateControls() {
     layout->addLayout(extra);
     extraArea_ = extra;
 
-    auto* buttons = new QHBoxLayout;
-    layout->addLayout(buttons);
-    buttons->addStretch();
-    buttons->addWidget(AddControl(IDOK, new QPushButton("OK")));
-    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(Utf8(u8"ｷｬﾝｾﾙ"))));
+    layout->addLayout(MakeOkCancelRow());
 
     auto changed = [this] { OnFontChange(); };
     QObject::connect(faces_, &QListWidget::currentRowChanged, faces_, changed);

@@ -25,13 +25,7 @@ void CGridFindDlg::CreateControls() {
     edit->setMaxLength(kMaxTextLength);
     layout->addWidget(AddControl(kTextEdit, edit));
     layout->addWidget(AddControl(kForwardCheck, new QCheckBox(platform::ToQString(CString(u8"前方方向に検索する")))));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addWidget(AddControl(IDOK, ok));
-    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(CString(u8"ｷｬﾝｾﾙ")))));
-    layout->addLayout(buttons);
+    layout->addLayout(MakeOkCancelRow());
 }
 
 BOOL CGridFindDlg::OnInitDialog() {

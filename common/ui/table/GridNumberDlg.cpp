@@ -32,13 +32,7 @@ void CGridNumberDlg::CreateControls() {
     row->addWidget(new QLabel(platform::ToQString(CString(form_.label))));
     row->addWidget(AddControl(form_.editId, new QLineEdit));
     layout->addLayout(row);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    auto* ok = new QPushButton(QStringLiteral("OK"));
-    ok->setDefault(true);
-    buttons->addWidget(AddControl(IDOK, ok));
-    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(CString(u8"ｷｬﾝｾﾙ")))));
-    layout->addLayout(buttons);
+    layout->addLayout(MakeOkCancelRow());
 }
 
 BOOL CGridNumberDlg::OnInitDialog() {
