@@ -1,5 +1,7 @@
 // The test-support program analysis-batch, run as a separate process on the sample data.
 
+#include "FileBytes.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -14,14 +16,9 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+using modeltest::Slurp;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
+namespace {
 
 std::string Quote(const std::string& word) {
     std::string quoted = "'";

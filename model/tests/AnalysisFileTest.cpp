@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "DocumentTestSupport.h"
 
 #include "model/CDispData.h"
@@ -16,18 +17,8 @@ using torvan::CDispData;
 using torvan::CNode;
 using torvan::CVerrant;
 
-namespace {
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void Spit(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-} // namespace
+using modeltest::Slurp;
+using modeltest::Spit;
 
 class AnalysisFileTest : public DocumentTest {
 protected:

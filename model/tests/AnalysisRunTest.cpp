@@ -1,6 +1,7 @@
 // The analysis command without a window on the sample data set: the three methods, the
 // polynomial one through the solver library of this build loaded as the program loads it.
 
+#include "FileBytes.h"
 #include "DocumentTestSupport.h"
 
 #include "model/AnalysisRun.h"
@@ -21,17 +22,12 @@ using torvan::CBlockDoc;
 using torvan::CNode;
 using torvan::CVerrant;
 
+using modeltest::Slurp;
+
 namespace {
 
 const char8_t kNoSlipLine[] = u8"すべり線作成できません";
 const char8_t kGoOn[] = u8"このまま解析を続行しますか？";
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 // Solvers that write no result, or a result without blocks.
 void SilentSolver(const char*, int) {}

@@ -1,5 +1,6 @@
 // Opening an analysis file, the save and save-as commands and the question to save.
 
+#include "FileBytes.h"
 #include "DocumentTestSupport.h"
 
 #include <filesystem>
@@ -9,6 +10,8 @@
 
 namespace fs = std::filesystem;
 using platform::Utf8;
+
+using modeltest::Slurp;
 
 class DocumentLifeCycleTest : public DocumentTest {
 protected:
@@ -22,12 +25,6 @@ protected:
         path_ = (dir_ / "new.slo").string();
     }
     void TearDown() override { fs::remove_all(dir_); }
-    static std::string Slurp(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
     fs::path dir_;
     std::string path_;
 };

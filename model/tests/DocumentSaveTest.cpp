@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "DocumentTestSupport.h"
 
 #include "common/records/TextFile.h"
@@ -16,14 +17,9 @@ namespace fs = std::filesystem;
 using torvan::CBlockDoc;
 using torvan::CNode;
 
-namespace {
+using modeltest::Slurp;
 
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
+namespace {
 
 // A writer of n lines of text, standing in for the analysis file writer.
 torvan::CBlockDoc::AnalysisWriter LinesWriter(const std::string& text, int count) {

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "common/records/TextFile.h"
 #include "model/CLine.h"
 #include "model/CNode.h"
@@ -16,14 +17,9 @@ using torvan::CLine;
 using torvan::CNode;
 using torvan::CNumberToKey;
 
-namespace {
+using modeltest::Slurp;
 
-std::string Slurp(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
+namespace {
 
 std::string DataFile(const char* name) { return std::string(VERRANT_TEST_DATA_DIR) + "/" + name; }
 

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "DocumentTestSupport.h"
 
 #include "model/CVerrant.h"
@@ -11,19 +12,14 @@ namespace fs = std::filesystem;
 using platform::Utf8;
 using torvan::CVerrant;
 
+using modeltest::Slurp;
+
 namespace {
 
 // What the stand-in solver saw and what it writes as its result (empty: no result file).
 std::string g_seenPath;
 std::string g_seenInput;
 std::string g_result;
-
-std::string Slurp(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 void StandInSolver(const char* path, int length) {
     g_seenPath.assign(path, static_cast<std::size_t>(length));
