@@ -71,6 +71,24 @@ TEST_F(TitleFileTest, LongTitlesAreCutNotSplitIntoExtraTitles) {
     EXPECT_EQ(back.GetTitles()[1].GetLength(), 82);
 }
 
+TEST_F(TitleFileTest, EmptyAndForeignFilesReadWithoutHarm) {
+    Spit(Path("empty.idx"), "");
+    CTitleFile empty(Path("empty.idx").c_str());
+    EXPECT_EQ(empty.ReadTitles(), 1);
+    EXPECT_TRUE(empty.GetTitles().empty());
+    EXPECT_EQ(sink_.MessageCount(), 0);
+    // UTF-8 text, a stray lead byte at the end and LF-only lines: bytes are kept as they are and a
+    // title never swallows the next line.
+    Spit(Path("foreign.idx"), "\xe5\x9c\xb0\xe3\x81\x99\xe3\x81\xb9\xe3\x82\x8a\nplain\n\x82");
+    CTitleFile foreign(Path("foreign.idx").c_str());
+    EXPECT_EQ(foreign.ReadTitles(), 1);
+    ASSERT_EQ(foreign.GetTitles().size(), 3u);
+    EXPECT_EQ(foreign.GetTitles()[0], CString("\xe5\x9c\xb0\xe3\x81\x99\xe3\x81\xb9\xe3\x82\x8a"));
+    EXPECT_EQ(foreign.GetTitles()[1], CString("plain"));
+    foreign.AddTitle("plain");
+    EXPECT_EQ(foreign.GetTitles().size(), 3u);
+}
+
 TEST_F(TitleFileTest, UnwritableFileGivesItsMessageAndEmptyListTouchesNothing) {
     CTitleFile empty(Path("none.idx").c_str());
     empty.WriteTitles(10);
