@@ -10,6 +10,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPolygon>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -30,6 +31,37 @@ Qt::PenStyle ToQtStyle(int style) {
     case PS_NULL: return Qt::NoPen;
     default: return Qt::SolidLine;
     }
+}
+
+qint16 BigEndian16(const QByteArray& table, int at) {
+    return static_cast<qint16>((static_cast<quint8>(table[at]) << 8) | static_cast<quint8>(table[at + 1]));
+}
+
+// The cell of a face without internal leading, around the baseline, in ems: up to the top of
+// the em box (the typographic ascender, which holds every CP932 glyph) and down to the face's
+// own descent, as the Latin descenders of the CJK stand-ins reach below the em box.
+struct CellInEms {
+    double ascent = 0.88;
+    double descent = 0.12;
+    double Height() const { return ascent + descent; }
+};
+
+CellInEms CellOfFace(QFont font) {
+    constexpr int kReferencePixels = 1000;
+    constexpr int kTypoAscender = 68; // byte offset in the OS/2 table
+    font.setPixelSize(kReferencePixels);
+    const QFontMetricsF metrics(font);
+    CellInEms cell;
+    if (metrics.height() > 0)
+        cell = {metrics.ascent() / kReferencePixels, metrics.descent() / kReferencePixels};
+    const QRawFont raw = QRawFont::fromFont(font);
+    const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
+    if (os2.size() >= kTypoAscender + 2 && raw.unitsPerEm() > 0) {
+        const int ascender = BigEndian16(os2, kTypoAscender);
+        if (ascender > 0)
+            cell.ascent = std::min(cell.ascent, ascender / raw.unitsPerEm());
+    }
+    return cell;
 }
 
 } // namespace
@@ -376,13 +408,28 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSource, 
     return TRUE;
 }
 
+// The Japanese Windows faces have no internal leading, so their glyphs fill a positive (cell)
+// height; their Noto CJK stand-ins are sized to fill the same cell from the em box's top to
+// their lowest descender, instead of shrinking into their much taller line height.
+bool CDC::FillsWindowsCell() const {
+    const LOGFONT& lf = font_->LogFont();
+    return lf.lfHeight > 0 && platform::IsSubstitutedWindowsFace(CString(lf.lfFaceName));
+}
+
+int CDC::CellPixels() const {
+    const LONG height = font_->LogFont().lfHeight;
+    const int logicalHeight = height ? static_cast<int>(std::abs(height)) : 12;
+    return std::max(1, static_cast<int>(std::lround(logicalHeight * std::fabs(ScaleY()))));
+}
+
 QFont CDC::DeviceFont() const {
     const LOGFONT& lf = font_->LogFont();
     QFont font(platform::SubstituteFontFamily(CString(lf.lfFaceName)));
-    int logicalHeight = std::abs(lf.lfHeight) ? std::abs(lf.lfHeight) : 12;
-    int pixels = std::max(1, static_cast<int>(std::lround(logicalHeight * std::fabs(ScaleY()))));
+    const int pixels = CellPixels();
     font.setPixelSize(pixels);
-    if (lf.lfHeight > 0) {
+    if (FillsWindowsCell()) {
+        font.setPixelSize(std::max(1, static_cast<int>(pixels / CellOfFace(font).Height())));
+    } else if (lf.lfHeight > 0) {
         // A positive height is the cell height: shrink the character height to fit it.
         QFontMetrics metrics(font);
         if (metrics.height() > 0)
@@ -397,20 +444,37 @@ QFont CDC::DeviceFont() const {
     return font;
 }
 
+CDC::DeviceText CDC::TextFont() const {
+    DeviceText text;
+    text.font = DeviceFont();
+    if (FillsWindowsCell()) {
+        const int cell = CellPixels();
+        const CellInEms shares = CellOfFace(text.font);
+        text.ascent = std::clamp(static_cast<int>(std::lround(cell * shares.ascent / shares.Height())), 1, cell);
+        text.descent = cell - text.ascent;
+        return text;
+    }
+    const QFontMetrics metrics(text.font, device_);
+    text.ascent = metrics.ascent();
+    text.descent = metrics.descent();
+    text.leading = metrics.leading();
+    return text;
+}
+
 BOOL CDC::TextOut(int x, int y, const CString& text) {
     if (!painter_)
         return FALSE;
-    QFont font = DeviceFont();
-    QFontMetrics metrics(font, device_);
+    const DeviceText font = TextFont();
+    const QFontMetrics metrics(font.font, device_);
     QString qtext = platform::ToQString(text);
     QPoint origin = ToDevice(x, y);
-    QRect box(0, 0, metrics.horizontalAdvance(qtext), metrics.height());
+    QRect box(0, 0, metrics.horizontalAdvance(qtext), font.Height());
     if ((textAlign_ & TA_CENTER) == TA_CENTER)
         box.moveLeft(-box.width() / 2);
     else if (textAlign_ & TA_RIGHT)
         box.moveLeft(-box.width());
     if ((textAlign_ & TA_BASELINE) == TA_BASELINE)
-        box.moveTop(-metrics.ascent());
+        box.moveTop(-font.ascent);
     else if (textAlign_ & TA_BOTTOM)
         box.moveTop(-box.height());
     painter_->save();
@@ -419,9 +483,9 @@ BOOL CDC::TextOut(int x, int y, const CString& text) {
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (bkMode_ == OPAQUE)
         painter_->fillRect(box, ToQColor(bkColor_));
-    painter_->setFont(font);
+    painter_->setFont(font.font);
     painter_->setPen(ToQColor(textColor_));
-    painter_->drawText(box.left(), box.top() + metrics.ascent(), qtext);
+    painter_->drawText(box.left(), box.top() + font.ascent, qtext);
     painter_->restore();
     return TRUE;
 }
@@ -434,8 +498,8 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
     if (!dx)
         return TextOut(x, y, text);
     const std::string_view bytes(text.GetString(), static_cast<std::size_t>(text.GetLength()));
-    const QFont font = DeviceFont();
-    const QFontMetrics metrics(font, device_);
+    const DeviceText cellFont = TextFont();
+    const QFont& font = cellFont.font;
     // One glyph per character at its own cell: a single glyph run per call.
     QString glyphs;
     QList<QPointF> positions;
@@ -449,7 +513,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
                                                : platform::ToQString(CString(std::string(bytes.substr(i, length))));
             const QPoint origin = ToDevice(cell, y);
             glyphs += glyph.left(1);
-            positions.append(QPointF(origin.x(), origin.y() + metrics.ascent()));
+            positions.append(QPointF(origin.x(), origin.y() + cellFont.ascent));
         }
         for (std::size_t b = 0; b < length; ++b)
             cell += dx[i + b];
@@ -487,20 +551,22 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
 }
 
 CSize CDC::GetTextExtent(const CString& text) const {
-    QFontMetrics metrics(DeviceFont(), device_);
+    const DeviceText font = TextFont();
+    QFontMetrics metrics(font.font, device_);
     int width = metrics.horizontalAdvance(platform::ToQString(text));
     return CSize(static_cast<int>(std::lround(width / std::fabs(ScaleX()))),
-                 static_cast<int>(std::lround(metrics.height() / std::fabs(ScaleY()))));
+                 static_cast<int>(std::lround(font.Height() / std::fabs(ScaleY()))));
 }
 
 BOOL CDC::GetTextMetrics(TEXTMETRIC* tm) const {
-    QFontMetrics metrics(DeviceFont(), device_);
+    const DeviceText font = TextFont();
+    QFontMetrics metrics(font.font, device_);
     double sy = std::fabs(ScaleY());
     double sx = std::fabs(ScaleX());
-    tm->tmAscent = static_cast<LONG>(std::lround(metrics.ascent() / sy));
-    tm->tmDescent = static_cast<LONG>(std::lround(metrics.descent() / sy));
+    tm->tmAscent = static_cast<LONG>(std::lround(font.ascent / sy));
+    tm->tmDescent = static_cast<LONG>(std::lround(font.descent / sy));
     tm->tmHeight = tm->tmAscent + tm->tmDescent;
-    tm->tmExternalLeading = static_cast<LONG>(std::lround(metrics.leading() / sy));
+    tm->tmExternalLeading = static_cast<LONG>(std::lround(font.leading / sy));
     tm->tmInternalLeading = 0;
     tm->tmAveCharWidth = static_cast<LONG>(std::lround(metrics.horizontalAdvance(QLatin1Char('x')) / sx));
     tm->tmMaxCharWidth = static_cast<LONG>(std::lround(metrics.maxWidth() / sx));

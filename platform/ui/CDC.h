@@ -109,7 +109,18 @@ private:
     void ApplyRop();
     void ApplyPen();
     void ApplyBrush();
+    // The selected font in device pixels with the line metrics text is placed by.
+    struct DeviceText {
+        QFont font;
+        int ascent = 0;
+        int descent = 0;
+        int leading = 0;
+        int Height() const { return ascent + descent; }
+    };
+    bool FillsWindowsCell() const;
+    int CellPixels() const;
     QFont DeviceFont() const;
+    DeviceText TextFont() const;
     void Begin(QPaintDevice* device);
 
     std::unique_ptr<QPainter> painter_;

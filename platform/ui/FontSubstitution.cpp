@@ -4,9 +4,17 @@
 
 namespace platform {
 
+namespace {
+
+QString FoldedFace(const QString& face) {
+    return face.normalized(QString::NormalizationForm_KC).toLower().remove(' ');
+}
+
+} // namespace
+
 QString SubstituteFontFamily(const CString& faceNameCp932) {
     const QString face = ToQString(faceNameCp932).trimmed();
-    QString folded = face.normalized(QString::NormalizationForm_KC).toLower().remove(' ');
+    const QString folded = FoldedFace(face);
     if (folded.isEmpty() || folded == "system" || folded == "fixedsys" || folded == "terminal")
         return QStringLiteral("Noto Sans Mono CJK JP");
     const bool proportional = folded.startsWith(u"msp") || folded.startsWith(u"msui");
@@ -15,6 +23,11 @@ QString SubstituteFontFamily(const CString& faceNameCp932) {
     if (folded.contains(u"ゴシック") || folded.contains(u"gothic"))
         return proportional ? QStringLiteral("Noto Sans CJK JP") : QStringLiteral("Noto Sans Mono CJK JP");
     return face;
+}
+
+bool IsSubstitutedWindowsFace(const CString& faceNameCp932) {
+    const QString face = ToQString(faceNameCp932).trimmed();
+    return FoldedFace(SubstituteFontFamily(faceNameCp932)) != FoldedFace(face);
 }
 
 } // namespace platform

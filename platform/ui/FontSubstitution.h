@@ -11,4 +11,9 @@ namespace platform {
 
 QString SubstituteFontFamily(const CString& faceNameCp932);
 
+// True when the face is one of the Japanese Windows faces (or the unnamed/system face) that
+// SubstituteFontFamily maps to Noto CJK. Those faces have no internal leading, so their glyphs
+// fill a cell height; the device context sizes their stand-ins to fill it as well.
+bool IsSubstitutedWindowsFace(const CString& faceNameCp932);
+
 } // namespace platform

@@ -6,6 +6,7 @@
 #include "platform/ui/FontSubstitution.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -104,12 +105,52 @@ TEST_F(CanvasTest, JapaneseTextIsDrawnAndMeasured) {
     EXPECT_GT(dark, 20);
 }
 
+// The Japanese Windows faces have no internal leading, so their glyphs fill a positive (cell)
+// height. Their stand-in fills the same cell, not its much taller line height, and its glyphs
+// stay inside the cell below the top they were placed at, descenders included.
+TEST_F(CanvasTest, WindowsFaceOfPositiveHeightFillsItsCellAndStaysInIt) {
+    CFont font;
+    font.CreateFont(30, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, FIXED_PITCH,
+                    CString(u8"ＭＳ ゴシック"));
+    dc_.SelectObject(&font);
+    TEXTMETRIC metrics{};
+    dc_.GetTextMetrics(&metrics);
+    EXPECT_EQ(metrics.tmHeight, 30);
+    EXPECT_GE(dc_.GetTextExtent("ab").cx, 24); // half an em a half-width character, nearly the cell
+    dc_.SetBkMode(TRANSPARENT);
+    const int top = 20;
+    dc_.TextOut(2, top, CString(u8"日"));
+    const int advances[] = {15, 15};
+    dc_.ExtTextOut(40, top, 0, nullptr, "gy", advances);
+    int inkTop = 80;
+    int inkBottom = -1;
+    int ideographTop = 80;
+    int ideographBottom = -1;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (dc_.GetPixel(x, y) != kWhite) {
+                inkTop = std::min(inkTop, y);
+                inkBottom = std::max(inkBottom, y);
+                if (x < 40) {
+                    ideographTop = std::min(ideographTop, y);
+                    ideographBottom = std::max(ideographBottom, y);
+                }
+            }
+    EXPECT_GE(inkTop, top);
+    EXPECT_LT(inkBottom, top + 30);
+    EXPECT_GE(ideographBottom - ideographTop + 1, 22); // an ideograph fills most of the cell
+}
+
 TEST(FontSubstitution, WindowsJapaneseFacesMapToNoto) {
     EXPECT_EQ(platform::SubstituteFontFamily(CString(u8"ＭＳ ゴシック")), "Noto Sans Mono CJK JP");
     EXPECT_EQ(platform::SubstituteFontFamily(CString(u8"ＭＳ Ｐゴシック")), "Noto Sans CJK JP");
     EXPECT_EQ(platform::SubstituteFontFamily("MS UI Gothic"), "Noto Sans CJK JP");
     EXPECT_EQ(platform::SubstituteFontFamily(CString(u8"ＭＳ 明朝")), "Noto Serif CJK JP");
     EXPECT_EQ(platform::SubstituteFontFamily("DejaVu Sans"), "DejaVu Sans");
+    EXPECT_TRUE(platform::IsSubstitutedWindowsFace(CString(u8"ＭＳ 明朝")));
+    EXPECT_TRUE(platform::IsSubstitutedWindowsFace(""));
+    EXPECT_FALSE(platform::IsSubstitutedWindowsFace("DejaVu Sans"));
+    EXPECT_FALSE(platform::IsSubstitutedWindowsFace("Noto Sans Mono CJK JP"));
 }
 
 class ViewCanvasTest : public ::testing::Test {
