@@ -4,7 +4,9 @@
 #include "platform/ui/CWnd.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QWidget>
 #include <csignal>
 #include <fcntl.h>
@@ -55,6 +57,16 @@ void TerminationWatch::OnSignal(int) {
 void TerminationWatch::CloseProgram() {
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
+    }
+    // A modal dialog or message box runs a loop with the code that opened it still on the stack:
+    // end it first and close the program once that code has returned, never underneath it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QTimer::singleShot(0, this, [this] { CloseProgram(); });
+        return;
     }
     CWinApp* app = AfxGetApp();
     QWidget* window = app && app->m_pMainWnd ? app->m_pMainWnd->GetWidget() : nullptr;
