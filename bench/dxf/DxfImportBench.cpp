@@ -7,6 +7,7 @@
 // has ezdxf, "ezdxf_readfile_s" and "times_faster_than_ezdxf" (the ratio of ezdxf's
 // readfile time to the mean import time).
 
+#include "DxfTestFiles.h"
 #include "RecordingDocument.h"
 
 #include "common/dxf/DxfReader.h"
@@ -20,7 +21,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -37,29 +37,6 @@ void PointAt(int i, double& x, double& y) {
     unsigned int h = static_cast<unsigned int>(i) * 2654435761U;
     x = (h % 1000U) * 0.37 + (i % 7) * 0.05;
     y = (i / 1000) * 0.37 + ((h >> 10) % 13) * 0.011;
-}
-
-class TemporaryDirectory {
-public:
-    TemporaryDirectory() {
-        char pattern[] = "/tmp/dxf_bench.XXXXXX";
-        if (!::mkdtemp(pattern)) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path = pattern;
-    }
-    ~TemporaryDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    TemporaryDirectory(const TemporaryDirectory&) = delete;
-    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
-    std::string path;
-};
-
-const std::string& BenchDirectory() {
-    static const TemporaryDirectory directory;
-    return directory.path;
 }
 
 void WriteEntities(CDxfWriter& writer, int candidatePoints) {
@@ -95,7 +72,7 @@ const std::string& Drawing(int candidatePoints) {
     if (found != paths.end()) {
         return found->second;
     }
-    std::string path = BenchDirectory() + "/points-" + std::to_string(candidatePoints) + ".dxf";
+    std::string path = dxftest::OutputPath("points-" + std::to_string(candidatePoints) + ".dxf");
     CTextFile file;
     if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeText)) {
         throw std::runtime_error("cannot create " + path);

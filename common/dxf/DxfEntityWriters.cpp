@@ -92,7 +92,7 @@ void CDxfWriter::WritePolylineHead(const char* layer, const char* lineType, int 
     WriteGroupString(" 70", flags);
 }
 
-void CDxfWriter::WriteVertex(const char* layer, double x, double y, bool release14Markers) {
+void CDxfWriter::WriteVertexHead(const char* layer, bool release14Markers) {
     WriteGroupString(" 0", "VERTEX");
     WriteEntityHandle();
     if (release14Markers && IsRelease14()) {
@@ -101,19 +101,16 @@ void CDxfWriter::WriteVertex(const char* layer, double x, double y, bool release
         WriteGroupString("100", "AcDb2dVertex");
     }
     WriteGroupString(" 8", layer);
+}
+
+void CDxfWriter::WriteVertex(const char* layer, double x, double y, bool release14Markers) {
+    WriteVertexHead(layer, release14Markers);
     WriteGroupReal(" 10", x);
     WriteGroupReal(" 20", y);
 }
 
 void CDxfWriter::WriteVertexTenths(const char* layer, CPoint point, bool release14Markers) {
-    WriteGroupString(" 0", "VERTEX");
-    WriteEntityHandle();
-    if (release14Markers && IsRelease14()) {
-        WriteGroupString("100", "AcDbEntity");
-        WriteGroupString("100", "AcDbVertex");
-        WriteGroupString("100", "AcDb2dVertex");
-    }
-    WriteGroupString(" 8", layer);
+    WriteVertexHead(layer, release14Markers);
     WriteGroupTenths(" 10", point.x);
     WriteGroupTenths(" 20", point.y);
 }

@@ -203,6 +203,16 @@ bool CDxfReader::ScaledPoint(double x, double y, Vertex& out) const {
     return std::isfinite(out.x) && std::isfinite(out.y);
 }
 
+bool CDxfReader::SkipsLayer(CDxfGroupReader& groups, int& kind) {
+    kind = LayerPointKind(groups.value);
+    if (kind != CDxfLayerFilter::kSkip) {
+        return false;
+    }
+    vertices_.clear();
+    SkipToNextEntity(groups);
+    return true;
+}
+
 CDxfReader::Outcome CDxfReader::ReadDxfLine(CDxfGroupReader& groups) {
     int kind = LayerPointKind("0");
     double ends[4] = {};
@@ -213,12 +223,8 @@ CDxfReader::Outcome CDxfReader::ReadDxfLine(CDxfGroupReader& groups) {
             groups.PushBack();
             break;
         }
-        if (groups.code == 8) {
-            kind = LayerPointKind(groups.value);
-            if (kind == CDxfLayerFilter::kSkip) {
-                SkipToNextEntity(groups);
-                return Outcome::kNothing;
-            }
+        if (groups.code == 8 && SkipsLayer(groups, kind)) {
+            return Outcome::kNothing;
         }
         static const int kCodes[4] = {10, 20, 11, 21};
         for (int i = 0; i < 4; ++i) {
@@ -304,10 +310,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfLwPolyline(CDxfGroupReader& groups) {
             break;
         }
         if (groups.code == 8) {
-            kind = LayerPointKind(groups.value);
-            if (kind == CDxfLayerFilter::kSkip) {
-                vertices_.clear();
-                SkipToNextEntity(groups);
+            if (SkipsLayer(groups, kind)) {
                 return Outcome::kNothing;
             }
         } else if (groups.code == 90) {
@@ -344,10 +347,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfSpline(CDxfGroupReader& groups) {
             break;
         }
         if (groups.code == 8) {
-            kind = LayerPointKind(groups.value);
-            if (kind == CDxfLayerFilter::kSkip) {
-                vertices_.clear();
-                SkipToNextEntity(groups);
+            if (SkipsLayer(groups, kind)) {
                 return Outcome::kNothing;
             }
         } else if (groups.code == 74) {

@@ -57,6 +57,9 @@ private:
     // Skips the groups up to the next code 0, which is pushed back.
     static void SkipToNextEntity(CDxfGroupReader& groups);
     Outcome AddVertexPath(int kind);
+    // At a layer group (code 8): takes the layer's point kind; when the layer is not chosen,
+    // drops the vertices read, skips the rest of the entity and returns true.
+    bool SkipsLayer(CDxfGroupReader& groups, int& kind);
 
     // Document index of a point at (x, y), found or created; -1 when the point limit or
     // the document refuses.

@@ -123,6 +123,8 @@ private:
     void WriteWidths(int width);
     void WritePolylineHead(const char* layer, const char* lineType, int color, int width, const char* flags,
                            bool release14Markers);
+    // The VERTEX record up to its layer; the caller writes the coordinates.
+    void WriteVertexHead(const char* layer, bool release14Markers);
     void WriteVertex(const char* layer, double x, double y, bool release14Markers);
     void WriteVertexTenths(const char* layer, CPoint point, bool release14Markers);
     void WriteSeqEnd(const char* layer);

@@ -17,8 +17,6 @@
 
 namespace {
 
-QString Text(const char8_t* text) { return QString::fromUtf8(reinterpret_cast<const char*>(text)); }
-
 CString WithSlash(const CString& directory) {
     if (directory.IsEmpty() || directory[directory.GetLength() - 1] == '/') {
         return directory;
@@ -45,9 +43,9 @@ void CFileDetailDlg::CreateControls() {
     dialog->setWindowTitle(platform::ToQString(CString(basnev::KindInfo(kind_).title)));
     dialog->resize(720, 420);
     auto* layout = new QGridLayout(dialog);
-    layout->addWidget(new QLabel(Text(u8"ファイル名:")), 0, 0);
+    layout->addWidget(new QLabel(platform::ToQString(u8"ファイル名:")), 0, 0);
     layout->addWidget(AddControl(kFileNameId, new QLineEdit), 0, 1);
-    layout->addWidget(new QLabel(Text(u8"ディレクトリ:")), 1, 0);
+    layout->addWidget(new QLabel(platform::ToQString(u8"ディレクトリ:")), 1, 0);
     layout->addWidget(AddControl(kCurrentDirectoryId, new QLabel), 1, 1);
     auto* directories = new QListWidget;
     layout->addWidget(AddControl(kDirectoryListId, directories), 2, 0);
@@ -57,11 +55,11 @@ void CFileDetailDlg::CreateControls() {
     auto* ok = new QPushButton("OK");
     ok->setDefault(true);
     layout->addWidget(AddControl(IDOK, ok), 3, 0);
-    layout->addWidget(AddControl(IDCANCEL, new QPushButton(Text(u8"ｷｬﾝｾﾙ"))), 3, 1, Qt::AlignLeft);
+    layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"))), 3, 1, Qt::AlignLeft);
 
     list->setRootIsDecorated(false);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setHeaderLabels({Text(u8"ﾌｧｲﾙ名"), Text(u8"ﾀｲﾄﾙ"), Text(u8"更新日時")});
+    list->setHeaderLabels({platform::ToQString(u8"ﾌｧｲﾙ名"), platform::ToQString(u8"ﾀｲﾄﾙ"), platform::ToQString(u8"更新日時")});
     list->header()->setSectionsClickable(true);
     list->header()->setSortIndicatorShown(true);
     QObject::connect(list->header(), &QHeaderView::sectionClicked, [this](int column) { OnColumnClick(column); });

@@ -70,13 +70,13 @@ QLineEdit* MakeSlotEdit() {
 }
 
 QLabel* MakeLabel(const char8_t* text) {
-    auto* label = new QLabel(QString::fromUtf8(reinterpret_cast<const char*>(text)));
+    auto* label = new QLabel(platform::ToQString(text));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
 QPushButton* MakeButton(const char8_t* text) {
-    return new QPushButton(QString::fromUtf8(reinterpret_cast<const char*>(text)));
+    return new QPushButton(platform::ToQString(text));
 }
 
 CBasnevApp* App() { return static_cast<CBasnevApp*>(AfxGetApp()); }

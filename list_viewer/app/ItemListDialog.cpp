@@ -18,10 +18,10 @@ CItemListDialog::CItemListDialog(const std::vector<CString>& items, CWnd* parent
 
 void CItemListDialog::CreateControls() {
     QDialog* dialog = Dialog();
-    dialog->setWindowTitle(platform::ToQString(CString(u8"項目ﾘｽﾄから選択して検索")));
+    dialog->setWindowTitle(platform::ToQString(u8"項目ﾘｽﾄから選択して検索"));
     auto* layout = new QGridLayout(dialog);
     layout->addWidget(
-        new QLabel(platform::ToQString(CString(u8"検索項目ﾘｽﾄ：      (ﾀﾞﾌﾞﾙｸﾘｯｸで選択できます)"))), 0, 0, 1,
+        new QLabel(platform::ToQString(u8"検索項目ﾘｽﾄ：      (ﾀﾞﾌﾞﾙｸﾘｯｸで選択できます)")), 0, 0, 1,
         2);
     auto* list = new QListWidget;
     list->setMinimumSize(360, 200);
@@ -30,7 +30,7 @@ void CItemListDialog::CreateControls() {
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setDefault(true);
     layout->addWidget(AddControl(IDOK, ok), 2, 0);
-    layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(CString(u8"ｷｬﾝｾﾙ")))), 2, 1);
+    layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"))), 2, 1);
 }
 
 BOOL CItemListDialog::OnInitDialog() {

@@ -11,10 +11,6 @@ namespace wenux {
 
 namespace {
 
-const char* Text(const char8_t* text) {
-    return reinterpret_cast<const char*>(text);
-}
-
 // Menu texts are the program's UTF-8 literals; CMenu takes CP932.
 void Append(CMenu& menu, UINT id, const char8_t* label) {
     menu.AppendMenu(MF_STRING, id, CString(label).GetString());
@@ -24,13 +20,18 @@ void Separator(CMenu& menu) {
     menu.AppendMenu(MF_SEPARATOR);
 }
 
+CMenu* NewPopupMenu() {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    return menu;
+}
+
 void AppendPopup(CMenu& bar, CMenu* popup, const char8_t* label) {
     bar.AppendMenu(MF_POPUP, popup, CString(label).GetString());
 }
 
 CMenu* FileMenu(bool withDocument) {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
+    CMenu* menu = NewPopupMenu();
     Append(*menu, ID_FILE_OPEN, u8"開く(Oﾋ)...\tCtrl+O");
     if (withDocument) {
         Append(*menu, ID_FILE_CLOSE, u8"閉じる(Cﾄ)");
@@ -39,23 +40,21 @@ CMenu* FileMenu(bool withDocument) {
     }
     Append(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(Rﾌ)...");
     Separator(*menu);
-    menu->AppendMenu(MF_STRING, ID_FILE_MRU_FILE1, Text(u8"以前開いたファイル"));
+    Append(*menu, ID_FILE_MRU_FILE1, u8"以前開いたファイル");
     Separator(*menu);
     Append(*menu, ID_APP_EXIT, u8"終了(Xﾘ)");
     return menu;
 }
 
 CMenu* ViewMenu() {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
+    CMenu* menu = NewPopupMenu();
     Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(Tﾊ)");
     Append(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(Sｽ)");
     return menu;
 }
 
 CMenu* HelpMenu(bool withDocument) {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
+    CMenu* menu = NewPopupMenu();
     Append(*menu, ID_HELP_INDEX, u8"目次(Cﾓ)");
     if (withDocument)
         Append(*menu, ID_HELP_MENU_COMMANDS, u8"ﾒﾆｭｰ･ｺﾏﾝﾄﾞ(M)");
@@ -66,8 +65,7 @@ CMenu* HelpMenu(bool withDocument) {
 }
 
 CMenu* JumpMenu() {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
+    CMenu* menu = NewPopupMenu();
     Append(*menu, ID_JUMP_PAGE, u8"指定頁へｼﾞｬﾝﾌﾟ(J)...\tCtrl+J");
     Append(*menu, ID_JUMP_TOP, u8"先頭へｼﾞｬﾝﾌﾟ(T)\tCtrl+T");
     Append(*menu, ID_JUMP_BOTTOM, u8"最後へｼﾞｬﾝﾌﾟ(B)\tCtrl+B");
@@ -78,8 +76,7 @@ CMenu* JumpMenu() {
 }
 
 CMenu* SearchMenu(bool resultList) {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
+    CMenu* menu = NewPopupMenu();
     Append(*menu, ID_SEARCH_STRING, u8"文字列の検索(S)...\tCtrl+F");
     Append(*menu, ID_SEARCH_ITEM_LIST, u8"項目ﾘｽﾄより検索(L)\tCtrl+L");
     Append(*menu, ID_SEARCH_AGAIN, resultList ? u8"次行から再検索(C)\tf･3" : u8"次行より再検索(C)\tf･3");
@@ -87,16 +84,14 @@ CMenu* SearchMenu(bool resultList) {
 }
 
 CMenu* FontMenu() {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
+    CMenu* menu = NewPopupMenu();
     Append(*menu, ID_FONT_DISPLAY, u8"表示ﾌｫﾝﾄ(V)...");
     Append(*menu, ID_FONT_PRINT, u8"印刷ﾌｫﾝﾄ(P)...");
     return menu;
 }
 
 CMenu* WindowMenu() {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
+    CMenu* menu = NewPopupMenu();
     Append(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(Cｶ)");
     Append(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(Tﾅ)");
     return menu;

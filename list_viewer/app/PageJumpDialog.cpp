@@ -23,12 +23,12 @@ CPageJumpDialog::CPageJumpDialog(CWnd* parent) : CListDialog(IDD_PAGE_JUMP, pare
 
 void CPageJumpDialog::CreateControls() {
     QDialog* dialog = Dialog();
-    dialog->setWindowTitle(platform::ToQString(CString(u8"指定頁へｼﾞｬﾝﾌﾟ")));
+    dialog->setWindowTitle(platform::ToQString(u8"指定頁へｼﾞｬﾝﾌﾟ"));
     auto* layout = new QGridLayout(dialog);
-    layout->addWidget(new QLabel(platform::ToQString(CString(u8"ﾍﾟｰｼﾞ番号："))), 0, 0);
+    layout->addWidget(new QLabel(platform::ToQString(u8"ﾍﾟｰｼﾞ番号：")), 0, 0);
     layout->addWidget(AddControl(IDC_DIALOG_EDIT, new QLineEdit), 0, 1);
     auto* ok = new QPushButton(QStringLiteral("OK"));
-    auto* cancel = new QPushButton(platform::ToQString(CString(u8"ｷｬﾝｾﾙ")));
+    auto* cancel = new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"));
     ok->setDefault(true);
     layout->addWidget(AddControl(IDOK, ok), 1, 0);
     layout->addWidget(AddControl(IDCANCEL, cancel), 1, 1);

@@ -20,9 +20,9 @@ CSearchStringDialog::CSearchStringDialog(CWnd* parent) : CListDialog(IDD_SEARCH_
 
 void CSearchStringDialog::CreateControls() {
     QDialog* dialog = Dialog();
-    dialog->setWindowTitle(platform::ToQString(CString(u8"文字列の検索")));
+    dialog->setWindowTitle(platform::ToQString(u8"文字列の検索"));
     auto* layout = new QGridLayout(dialog);
-    layout->addWidget(new QLabel(platform::ToQString(CString(u8"検索文字列："))), 0, 0);
+    layout->addWidget(new QLabel(platform::ToQString(u8"検索文字列：")), 0, 0);
     auto* edit = new QLineEdit;
     edit->setMaxLength(kMaxSearchCharacters);
     edit->setMinimumWidth(320);
@@ -30,9 +30,9 @@ void CSearchStringDialog::CreateControls() {
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setDefault(true);
     layout->addWidget(AddControl(IDOK, ok), 1, 1);
-    layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(CString(u8"ｷｬﾝｾﾙ")))), 1, 2);
+    layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"))), 1, 2);
     // Help has no help file to show on this system.
-    auto* help = new QPushButton(platform::ToQString(CString(u8"ﾍﾙﾌﾟ(H)")));
+    auto* help = new QPushButton(platform::ToQString(u8"ﾍﾙﾌﾟ(H)"));
     help->setEnabled(false);
     layout->addWidget(AddControl(IDC_HELP_BUTTON, help), 1, 3);
 }

@@ -187,7 +187,7 @@ void CWenuxApp::OnFilePrintSetup() {
 
 void CWenuxApp::OnAppAbout() {
     QWidget* owner = m_pMainWnd ? m_pMainWnd->GetWidget() : nullptr;
-    QMessageBox::about(owner, platform::ToQString(CString(u8"ﾊﾞｰｼﾞｮﾝ情報")),
+    QMessageBox::about(owner, platform::ToQString(u8"ﾊﾞｰｼﾞｮﾝ情報"),
                        QStringLiteral("WENUX %1").arg(QStringLiteral("0.1")));
 }
 

@@ -1,4 +1,5 @@
 #include "platform/ui/CDialog.h"
+#include "platform/ui/QtText.h"
 
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/DialogWidget.h"
@@ -67,6 +68,6 @@ QHBoxLayout* CDialog::MakeOkCancelRow() {
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setDefault(true);
     row->addWidget(AddControl(IDOK, ok));
-    row->addWidget(AddControl(IDCANCEL, new QPushButton(QString::fromUtf8(reinterpret_cast<const char*>(u8"ｷｬﾝｾﾙ")))));
+    row->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"))));
     return row;
 }

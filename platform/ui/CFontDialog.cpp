@@ -42,10 +42,6 @@ enum StyleRow { kRegular, kItalic, kBold, kBoldItalic };
 
 constexpr int kDefaultPoints = 9; // a LOGFONT without a height: the 12-pixel default
 
-QString Utf8(const char8_t* text) {
-    return QString::fromUtf8(reinterpret_cast<const char*>(text));
-}
-
 } // namespace
 
 CFontDialog::CFontDialog(const LOGFONT* initial, DWORD flags, CDC* printerDC, CWnd* parent, UINT templateId)
@@ -68,9 +64,9 @@ void CFontDialog::CreateControls() {
     auto* layout = new QVBoxLayout(GetWidget());
     auto* grid = new QGridLayout;
     layout->addLayout(grid);
-    grid->addWidget(AddControl(kFaceLabel, new QLabel(Utf8(u8"フォント名(F):"))), 0, 0);
-    grid->addWidget(AddControl(kStyleLabel, new QLabel(Utf8(u8"スタイル(Y):"))), 0, 1);
-    grid->addWidget(AddControl(kSizeLabel, new QLabel(Utf8(u8"サイズ(S):"))), 0, 2);
+    grid->addWidget(AddControl(kFaceLabel, new QLabel(platform::ToQString(u8"フォント名(F):"))), 0, 0);
+    grid->addWidget(AddControl(kStyleLabel, new QLabel(platform::ToQString(u8"スタイル(Y):"))), 0, 1);
+    grid->addWidget(AddControl(kSizeLabel, new QLabel(platform::ToQString(u8"サイズ(S):"))), 0, 2);
     faces_ = static_cast<QListWidget*>(AddControl(kFaceList, new QListWidget));
     styles_ = static_cast<QListWidget*>(AddControl(kStyleList, new QListWidget));
     sizes_ = static_cast<QListWidget*>(AddControl(kSizeList, new QListWidget));
@@ -78,22 +74,22 @@ void CFontDialog::CreateControls() {
     grid->addWidget(styles_, 1, 1);
     grid->addWidget(sizes_, 1, 2);
     for (const char8_t* style : {u8"標準", u8"斜体", u8"太字", u8"太字 斜体"})
-        styles_->addItem(Utf8(style));
+        styles_->addItem(platform::ToQString(style));
 
     auto* effects = new QHBoxLayout;
     layout->addLayout(effects);
-    effects->addWidget(AddControl(kStrikeOut, new QCheckBox(Utf8(u8"取り消し線(K)"))));
-    effects->addWidget(AddControl(kUnderline, new QCheckBox(Utf8(u8"下線(U)"))));
-    effects->addWidget(AddControl(kColorLabel, new QLabel(Utf8(u8"色(C):"))));
+    effects->addWidget(AddControl(kStrikeOut, new QCheckBox(platform::ToQString(u8"取り消し線(K)"))));
+    effects->addWidget(AddControl(kUnderline, new QCheckBox(platform::ToQString(u8"下線(U)"))));
+    effects->addWidget(AddControl(kColorLabel, new QLabel(platform::ToQString(u8"色(C):"))));
     colors_ = static_cast<QComboBox*>(AddControl(kColorBox, new QComboBox));
     effects->addWidget(colors_);
     for (const BoxColorEntry& entry : kBoxColors)
-        colors_->addItem(Utf8(entry.name));
+        colors_->addItem(platform::ToQString(entry.name));
     if (!(m_cf.Flags & CF_EFFECTS))
         for (int id : {kStrikeOut, kUnderline, kColorLabel, kColorBox})
             GetDlgItemWidget(id)->hide();
 
-    sample_ = static_cast<QLabel*>(AddControl(kSample, new QLabel(Utf8(u8"Aaあぁアァ亜宇"))));
+    sample_ = static_cast<QLabel*>(AddControl(kSample, new QLabel(platform::ToQString(u8"Aaあぁアァ亜宇"))));
     sample_->setAlignment(Qt::AlignCenter);
     sample_->setMinimumHeight(48);
     layout->addWidget(sample_);

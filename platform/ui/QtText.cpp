@@ -31,4 +31,6 @@ CString FromQStringLossy(const QString& text) {
     return out;
 }
 
+QString ToQString(const char8_t* utf8) { return QString::fromUtf8(reinterpret_cast<const char*>(utf8)); }
+
 } // namespace platform

@@ -9,6 +9,8 @@ namespace platform {
 
 // Bytes CP932 cannot decode become U+FFFD.
 QString ToQString(const CString& text);
+// A UTF-8 literal of the program's own texts (u8"...").
+QString ToQString(const char8_t* utf8);
 // False (and out unchanged) when the text holds a character CP932 cannot hold.
 bool FromQString(const QString& text, CString& out);
 // For texts that must always arrive (window titles read back): unconvertible characters become '?'.

@@ -32,7 +32,7 @@ void CFileMyDialog::SetExpectedTag(const char* tag, const CString& refusal) {
 
 void CFileMyDialog::CreateControls() {
     ::CFileMyDialog::CreateControls();
-    AddExtraControl(kDetailsButton, new QPushButton(platform::ToQString(CString(u8"詳細..."))));
+    AddExtraControl(kDetailsButton, new QPushButton(platform::ToQString(u8"詳細...")));
 }
 
 BOOL CFileMyDialog::OnInitDialog() {

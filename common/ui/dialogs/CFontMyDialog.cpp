@@ -11,10 +11,6 @@ IMPLEMENT_DYNAMIC(CFontMyDialog, CFontDialog)
 
 namespace {
 
-QString Text(const char8_t* utf8) {
-    return platform::ToQString(CString(utf8));
-}
-
 } // namespace
 
 CFontMyDialog::CFontMyDialog(const LOGFONT* initial, DWORD flags, CDC* printerDC, CWnd* parent)
@@ -28,8 +24,8 @@ void CFontMyDialog::CreateControls() {
     sample_->setMinimumHeight(48);
     sample_->setAutoFillBackground(false); // drawn on a transparent background
     ExtraArea()->addWidget(sample_);
-    ExtraArea()->addWidget(AddControl(kCheck1, new QCheckBox(Text(u8"番号を表示する"))));
-    ExtraArea()->addWidget(AddControl(kCheck2, new QCheckBox(Text(u8"枠で囲む"))));
+    ExtraArea()->addWidget(AddControl(kCheck1, new QCheckBox(platform::ToQString(u8"番号を表示する"))));
+    ExtraArea()->addWidget(AddControl(kCheck2, new QCheckBox(platform::ToQString(u8"枠で囲む"))));
 }
 
 void CFontMyDialog::HidePartsByMode() {

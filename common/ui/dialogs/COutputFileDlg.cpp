@@ -18,10 +18,6 @@ IMPLEMENT_DYNAMIC(COutputFileDlg, CDialog)
 
 namespace {
 
-QString Text(const char8_t* utf8) {
-    return platform::ToQString(CString(utf8));
-}
-
 bool FileExists(const CString& path) {
     struct stat info {};
     return ::stat(CFile::OsPath(path.GetString()).c_str(), &info) == 0;
@@ -44,13 +40,13 @@ COutputFileDlg::COutputFileDlg(UINT templateId, CWnd* parent) : CDialog(template
 
 void COutputFileDlg::CreateControls() {
     auto* layout = new QGridLayout(GetWidget());
-    layout->addWidget(new QLabel(Text(u8"ﾌｧｲﾙ名:")), 0, 0);
+    layout->addWidget(new QLabel(platform::ToQString(u8"ﾌｧｲﾙ名:")), 0, 0);
     layout->addWidget(AddControl(kPathEdit, new QLineEdit), 0, 1);
-    layout->addWidget(AddControl(kBrowseButton, new QPushButton(Text(u8"参照..."))), 0, 2);
+    layout->addWidget(AddControl(kBrowseButton, new QPushButton(platform::ToQString(u8"参照..."))), 0, 2);
     auto* ok = static_cast<QPushButton*>(AddControl(IDOK, new QPushButton("OK")));
     ok->setDefault(true);
     layout->addWidget(ok, 1, 1, Qt::AlignRight);
-    layout->addWidget(AddControl(IDCANCEL, new QPushButton(Text(u8"ｷｬﾝｾﾙ"))), 1, 2);
+    layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"))), 1, 2);
 }
 
 int COutputFileDlg::DoModal() {

@@ -1,4 +1,5 @@
 #include "common/ui/dxf/CDxfReadProgressDlg.h"
+#include "platform/ui/QtText.h"
 
 #include "platform/ui/CWinApp.h"
 
@@ -14,11 +15,11 @@ CDxfReadProgressDlg::~CDxfReadProgressDlg() { End(); }
 
 void CDxfReadProgressDlg::CreateControls() {
     QDialog* dialog = Dialog();
-    dialog->setWindowTitle(QString::fromUtf8(reinterpret_cast<const char*>(u8"DXFﾌｧｲﾙ読み込み")));
+    dialog->setWindowTitle(platform::ToQString(u8"DXFﾌｧｲﾙ読み込み"));
     auto* layout = new QVBoxLayout(dialog);
     layout->addWidget(AddControl(kPathId, new QLabel));
     layout->addWidget(AddControl(kCountsId, new QLabel));
-    auto* cancel = new QPushButton(QString::fromUtf8(reinterpret_cast<const char*>(u8"ｷｬﾝｾﾙ")));
+    auto* cancel = new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"));
     layout->addWidget(AddControl(IDCANCEL, cancel), 0, Qt::AlignHCenter);
     dialog->setMinimumWidth(360);
 }

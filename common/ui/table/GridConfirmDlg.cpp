@@ -17,7 +17,7 @@ void CGridConfirmDlg::CreateControls() {
     auto* ok = new QPushButton(QStringLiteral("OK"));
     ok->setDefault(true);
     buttons->addWidget(AddControl(IDOK, ok));
-    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(CString(u8"戻る")))));
+    buttons->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"戻る"))));
     layout->addLayout(buttons);
 }
 

@@ -127,7 +127,7 @@ void CGridDlg::CreateControls() {
     auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
     ok->setAutoDefault(false);
     AddControl(IDOK, ok);
-    auto* cancel = new QPushButton(platform::ToQString(CString(u8"ｷｬﾝｾﾙ")), dialog);
+    auto* cancel = new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"), dialog);
     cancel->setAutoDefault(false);
     AddControl(IDCANCEL, cancel);
 }

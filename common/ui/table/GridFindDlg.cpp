@@ -20,11 +20,11 @@ CGridFindDlg::CGridFindDlg(CWnd* parent, const CString& text, BOOL forward)
 
 void CGridFindDlg::CreateControls() {
     auto* layout = new QVBoxLayout(GetWidget());
-    layout->addWidget(new QLabel(platform::ToQString(CString(u8"検索文字列を指定："))));
+    layout->addWidget(new QLabel(platform::ToQString(u8"検索文字列を指定：")));
     auto* edit = new QLineEdit;
     edit->setMaxLength(kMaxTextLength);
     layout->addWidget(AddControl(kTextEdit, edit));
-    layout->addWidget(AddControl(kForwardCheck, new QCheckBox(platform::ToQString(CString(u8"前方方向に検索する")))));
+    layout->addWidget(AddControl(kForwardCheck, new QCheckBox(platform::ToQString(u8"前方方向に検索する"))));
     layout->addLayout(MakeOkCancelRow());
 }
 
