@@ -46,21 +46,18 @@ std::vector<CString> DirectoryEntries(const CString& directory, int kind) {
     return names;
 }
 
-CString ModifiedText(const CString& path) {
+// The modification time as the list shows it, or false when the path is no regular file.
+bool RegularFileModified(const CString& path, CString& modified) {
     struct stat status {};
-    if (stat(platform::Cp932ToUtf8(path.str()).c_str(), &status) != 0) {
-        return CString();
+    if (stat(platform::Cp932ToUtf8(path.str()).c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return false;
     }
     std::tm local {};
     localtime_r(&status.st_mtime, &local);
     char text[32];
     std::strftime(text, sizeof text, "%Y/%m/%d %H:%M", &local);
-    return text;
-}
-
-bool IsRegularFile(const CString& path) {
-    struct stat status {};
-    return stat(platform::Cp932ToUtf8(path.str()).c_str(), &status) == 0 && S_ISREG(status.st_mode);
+    modified = text;
+    return true;
 }
 
 // The first line, or false when there is none; the file layer reports an open failure.
@@ -111,12 +108,13 @@ std::vector<DataFileRow> ListDataFiles(const CString& directory, int kind) {
     std::vector<DataFileRow> rows;
     for (const CString& name : DirectoryEntries(directory, kind)) {
         const CString path = directory + name;
+        CString modified;
         CString line;
         CString title;
-        if (!IsRegularFile(path) || !ReadFirstLine(path, line) || !TitleOfDataFile(line, kind, title)) {
+        if (!RegularFileModified(path, modified) || !ReadFirstLine(path, line) || !TitleOfDataFile(line, kind, title)) {
             continue;
         }
-        rows.push_back({name, title, ModifiedText(path)});
+        rows.push_back({name, title, modified});
     }
     return rows;
 }
