@@ -24,8 +24,7 @@ namespace {
 
 const char8_t kMemoryError[] = u8"メモリ・エラー!!!\n直ちに本プログラムを終了させて下さい。";
 
-template <typename Visit>
-void ForEachEntry(const CMapWordToOb& map, Visit visit) {
+template <typename Visit> void ForEachEntry(const CMapWordToOb& map, Visit visit) {
     POSITION pos = map.GetStartPosition();
     while (pos) {
         WORD key;
@@ -104,8 +103,9 @@ int CBlockDoc::WriteSloFile(const char* path) {
             file.WriteLine(record);
         });
         file.WriteLine(CountLine("EXCPT", m_mapDisp.GetCount()));
-        ForEachEntry(m_mapDisp,
-                     [&](WORD, CObject* object) { static_cast<CDispData*>(object)->WriteExclusions(file, m_listDates); });
+        ForEachEntry(m_mapDisp, [&](WORD, CObject* object) {
+            static_cast<CDispData*>(object)->WriteExclusions(file, m_listDates);
+        });
         file.WriteLine(CountLine("QOBRE", m_listSlipLines.GetCount()));
         POSITION slip = m_listSlipLines.GetHeadPosition();
         while (slip) {
@@ -179,7 +179,8 @@ int CBlockDoc::ReadSloFile(const char* path, int& changed) {
         if (m_strDir.IsEmpty()) {
             SplitPath(path, &m_strDir, nullptr, nullptr);
         }
-        if (!ReadSecFile(ResolveReferencePath(m_strSectionFile)) || !ReadDisFile(ResolveReferencePath(m_strDispFile))) {
+        if (!ReadSecFile(ResolveReferencePath(m_strSectionFile)) ||
+            !ReadDisFile(ResolveReferencePath(m_strDispFile))) {
             file.Abort();
             return 0;
         }

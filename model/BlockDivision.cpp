@@ -125,7 +125,8 @@ int CBlockDoc::MakeBlockLines() {
             return 0;
         }
         double intercept = c.y - t * c.x;
-        lines.push_back(BlockLineRecord{(top - intercept) / t, top, (bottom - intercept) / t, bottom, kUnsetDouble});
+        lines.push_back(
+            BlockLineRecord{(top - intercept) / t, top, (bottom - intercept) / t, bottom, kUnsetDouble});
     }
     for (CDispData* disp : ordered) {
         m_listVectorPoints.AddTail(disp);
@@ -196,7 +197,8 @@ void CBlockDoc::AttachBlockRecords() {
             CObject* object;
             m_mapDisp.GetNextAssoc(pos, key, object);
             CDispData* disp = static_cast<CDispData*>(object);
-            bool inBox = disp->baseX >= *minX && disp->baseX <= *maxX && disp->baseY >= *minY && disp->baseY <= *maxY;
+            bool inBox =
+                disp->baseX >= *minX && disp->baseX <= *maxX && disp->baseY >= *minY && disp->baseY <= *maxY;
             if (disp->inUse && inBox && block->CheckInsidePolygon(disp->baseX, disp->baseY)) {
                 // A record read after the division has not had its vector made yet.
                 disp->EvaluateVector(m_nVectorMode);

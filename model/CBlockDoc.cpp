@@ -49,14 +49,17 @@ bool SyncToDisk(const std::string& osPath, int flags) {
 } // namespace
 
 CBlockDoc::CBlockDoc()
-    : m_nMethod(kUnsetInt), m_nMethodOption(0), m_nVectorMode(0), m_dGamma(kUnsetDouble), m_dCohesion(kUnsetDouble),
-      m_dPhi(kUnsetDouble), m_dVectorScale(kUnsetDouble),
-      m_dModelSize{kUnsetDouble, kUnsetDouble, kUnsetDouble, kUnsetDouble}, m_dMinX(kUnsetDouble),
-      m_dMaxX(kUnsetDouble), m_dMinY(kUnsetDouble), m_dMaxY(kUnsetDouble), m_dSnap(0.01), m_dSnap2(0.0001),
-      m_dSecondDistance(0.01), m_dMaxDisp(kUnsetDouble), m_bFourColumns(false), m_nMaxNode(0), m_nLineCount(0),
-      m_nMaxSite(0), m_nNextKey(0), m_nMaxBound(0), m_nSlipLineNo(0), m_nLimit{2000, 2000, 1000, 100} {}
+    : m_nMethod(kUnsetInt), m_nMethodOption(0), m_nVectorMode(0), m_dGamma(kUnsetDouble),
+      m_dCohesion(kUnsetDouble), m_dPhi(kUnsetDouble),
+      m_dVectorScale(kUnsetDouble), m_dModelSize{kUnsetDouble, kUnsetDouble, kUnsetDouble, kUnsetDouble},
+      m_dMinX(kUnsetDouble), m_dMaxX(kUnsetDouble), m_dMinY(kUnsetDouble), m_dMaxY(kUnsetDouble),
+      m_dSnap(0.01), m_dSnap2(0.0001), m_dSecondDistance(0.01), m_dMaxDisp(kUnsetDouble),
+      m_bFourColumns(false), m_nMaxNode(0), m_nLineCount(0), m_nMaxSite(0), m_nNextKey(0), m_nMaxBound(0),
+      m_nSlipLineNo(0), m_nLimit{2000, 2000, 1000, 100} {}
 
-CBlockDoc::~CBlockDoc() { DeleteContents(); }
+CBlockDoc::~CBlockDoc() {
+    DeleteContents();
+}
 
 void CBlockDoc::ResetModel() {
     m_dMinX = m_dMaxX = m_dMinY = m_dMaxY = kUnsetDouble;
@@ -187,7 +190,8 @@ int CBlockDoc::SaveModified() {
     if (!IsModified()) {
         return 1;
     }
-    CString name = !m_strPath.IsEmpty() ? m_strPath : (!m_strTitle.IsEmpty() ? m_strTitle : CString(u8"無題"));
+    CString name =
+        !m_strPath.IsEmpty() ? m_strPath : (!m_strTitle.IsEmpty() ? m_strTitle : CString(u8"無題"));
     CString question;
     question.Format(u8"%s に行った変更を保存しますか?", name.GetString());
     int answer = AfxMessageBox(question, MB_YESNOCANCEL, kSaveModifiedHelpId);
@@ -269,7 +273,8 @@ int CBlockDoc::NearPointKey(const CMapWordToOb& map, double x, double y) const {
         CObject* object;
         map.GetNextAssoc(pos, key, object);
         const CNode* point = static_cast<const CNode*>(object);
-        if ((point->state == 0 || point->state == 1) && SquaredDistance(x, y, point->x, point->y) <= m_dSnap2) {
+        if ((point->state == 0 || point->state == 1) &&
+            SquaredDistance(x, y, point->x, point->y) <= m_dSnap2) {
             return key + 1;
         }
     }
@@ -281,7 +286,8 @@ bool CBlockDoc::IsNearPointOf(const CMapWordToOb& map, double x, double y) const
 }
 
 int CBlockDoc::FindNearbyPoint(double x, double y, int kind) const {
-    const CMapWordToOb& map = kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
+    const CMapWordToOb& map =
+        kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
     return NearPointKey(map, x, y);
 }
 
@@ -293,7 +299,8 @@ CLine* CBlockDoc::LineAt(int key) const {
     return static_cast<CLine*>(object);
 }
 
-double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key, bool endPoints) const {
+double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key,
+                                  bool endPoints) const {
     double best = 100000.0;
     POSITION pos = lines.GetStartPosition();
     while (pos) {
@@ -314,7 +321,8 @@ double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y,
             double distance = 0.0;
             double slope = 0.0;
             double intercept = 0.0;
-            ProjectPointOnSegment(a, b, x, y, ClassifySegment(a.x, a.y, b.x, b.y), foot, distance, slope, intercept);
+            ProjectPointOnSegment(a, b, x, y, ClassifySegment(a.x, a.y, b.x, b.y), foot, distance, slope,
+                                  intercept);
             if (distance < best) {
                 best = distance;
                 if (key) {
@@ -326,7 +334,9 @@ double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y,
     return best;
 }
 
-DPoint CBlockDoc::GetNodeXY(int key) const { return GetPointXY(key, m_mapNode); }
+DPoint CBlockDoc::GetNodeXY(int key) const {
+    return GetPointXY(key, m_mapNode);
+}
 
 DPoint CBlockDoc::GetPointXY(int key, const CMapWordToOb& points) const {
     CObject* object = nullptr;
@@ -378,7 +388,8 @@ void CBlockDoc::MakeVerticalBlockLines(const double* xs, const double* betas, in
     m_listBlockLines.clear();
     double h = std::fabs(m_dMaxY - m_dMinY);
     for (int i = 0; i < count; ++i) {
-        m_listBlockLines.push_back(BlockLineRecord{xs[i], m_dMaxY + 0.1 * h, xs[i], m_dMinY - 0.1 * h, betas[i]});
+        m_listBlockLines.push_back(
+            BlockLineRecord{xs[i], m_dMaxY + 0.1 * h, xs[i], m_dMinY - 0.1 * h, betas[i]});
     }
 }
 

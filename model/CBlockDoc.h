@@ -24,7 +24,6 @@
 #include <functional>
 #include <vector>
 
-
 class CTextFile;
 
 namespace torvan {
@@ -134,8 +133,8 @@ public:
                                 int startKey, int endKey, std::vector<int>* covered = nullptr);
     // Key of the point where a drawn segment crosses a line (an existing near point, or a
     // new one that splits the line); -1, with nothing changed, at a limit.
-    int InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int lineKind, int keyA,
-                            int keyB, int startKey, int endKey, int lineKey, int& nextLineKey);
+    int InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int lineKind,
+                            int keyA, int keyB, int startKey, int endKey, int lineKey, int& nextLineKey);
     int AddSegmentPieces(int startKey, int endKey, std::vector<int>& keys, int count, int kind);
     // A run of ground-surface points joined by lines; 1 when the lines were renumbered.
     int ImportPointRun(const std::vector<DPoint>& points, int option = 0);
@@ -178,11 +177,12 @@ public:
                            int firstBlock, int lastBlock, int firstIndex, int step);
     bool IntersectVectorWithEdge(const class CDispData& disp, double x, double y, const double edge[4],
                                  DPoint& point) const;
-    int ClipSlipLineEnd(const std::vector<double>& xs, const std::vector<double>& ys, DPoint& point, int& index,
-                        int count, int side) const;
+    int ClipSlipLineEnd(const std::vector<double>& xs, const std::vector<double>& ys, DPoint& point,
+                        int& index, int count, int side) const;
     bool IntersectGroundLine(const DPoint& a, const DPoint& b, std::vector<DPoint>& points) const;
     bool IsBeyondGroundLineEnd(double x, double y) const;
-    int MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<double>& ys, int number, CVerrant* line);
+    int MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<double>& ys, int number,
+                                   CVerrant* line);
     int MakeSlipLineFromSurfacePoints(int left, int right);
     int MakeSlipLineThroughInnerPoint(int inner, int left, int right);
     // Builds one new slip line; 1 when one was added.
@@ -259,12 +259,12 @@ public:
     int m_nMaxSectionBound = 0;
     CString m_strCommandLineSection; // reference names given on the command line
     CString m_strCommandLineDisp;
-    CPtrList m_listGroundOrder;    // CNode* of m_mapNode, left to right
-    CMapWordToOb m_mapDisp;        // CDispData by index
-    CObList m_listVectorPoints;    // refers only
+    CPtrList m_listGroundOrder; // CNode* of m_mapNode, left to right
+    CMapWordToOb m_mapDisp;     // CDispData by index
+    CObList m_listVectorPoints; // refers only
     std::vector<BlockLineRecord> m_listBlockLines;
-    CObList m_listBlocks;          // CBlock
-    CObList m_listSlipLines;       // CVerrant
+    CObList m_listBlocks;    // CBlock
+    CObList m_listSlipLines; // CVerrant
     int m_nSlipLineNo;
     int m_nLimit[4];
 
@@ -295,7 +295,8 @@ private:
     // and makes that record's vector.
     void AttachBlockRecords();
     // The surface boundary points by number and their blocks; false after the message.
-    bool LocateSurfacePoints(int left, int right, CNode*& leftPoint, CNode*& rightPoint, int& kL, int& kR) const;
+    bool LocateSurfacePoints(int left, int right, CNode*& leftPoint, CNode*& rightPoint, int& kL,
+                             int& kR) const;
     int InsertPointOfKind(double x, double y, int kind, int& key);
 
     BlockDocWindowSide* m_pWindowSide = nullptr;

@@ -75,7 +75,8 @@ int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
         return 0;
     }
     if ((IsNearPointOf(m_mapSite, x, y) || IsNearPointOf(m_mapBound, x, y)) &&
-        AfxMessageBox(u8"地表点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        AfxMessageBox(u8"地表点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) !=
+            IDYES) {
         return 0;
     }
     CNode* point = NewPoint(m_mapNode, m_nMaxNode, CNode::kGround, x, y);
@@ -96,7 +97,8 @@ int CBlockDoc::InsertSitePoint(double x, double y, int& key) {
         return 0;
     }
     if ((IsNearPointOf(m_mapNode, x, y) || IsNearPointOf(m_mapBound, x, y)) &&
-        AfxMessageBox(u8"計測点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        AfxMessageBox(u8"計測点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) !=
+            IDYES) {
         return 0;
     }
     CNode* point = NewPoint(m_mapSite, m_nMaxSite, CNode::kMeasurement, x, y);
@@ -135,7 +137,8 @@ int CBlockDoc::InsertBoundaryPoint(double x, double y, int kind, int& key) {
         return 0;
     }
     if ((IsNearPointOf(m_mapNode, x, y) || IsNearPointOf(m_mapSite, x, y)) &&
-        AfxMessageBox(u8"境界点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        AfxMessageBox(u8"境界点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) !=
+            IDYES) {
         return 0;
     }
     CNode* point = new CNode(m_nMaxBound + 1, x, y, CNode::kMarked);
@@ -197,7 +200,8 @@ CNode* CBlockDoc::InsertPoint(double x, double y, int kind) {
     if (InsertPointOfKind(x, y, kind, key) != 1 || key < 0) {
         return nullptr;
     }
-    CMapWordToOb& map = kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
+    CMapWordToOb& map =
+        kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
     CObject* found = nullptr;
     return map.Lookup(static_cast<WORD>(key), found) ? static_cast<CNode*>(found) : nullptr;
 }
@@ -238,8 +242,9 @@ int CBlockDoc::AddUniqueNo(std::vector<int>& keys, int key) const {
     return static_cast<int>(keys.size());
 }
 
-int CBlockDoc::InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int, int keyA,
-                                   int keyB, int startKey, int endKey, int lineKey, int& nextLineKey) {
+int CBlockDoc::InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int,
+                                   int keyA, int keyB, int startKey, int endKey, int lineKey,
+                                   int& nextLineKey) {
     if (int near = FindNearbyPoint(crossing.x, crossing.y, CNode::kGround)) {
         int key = near - 1;
         if (key != startKey && key != endKey) {
@@ -296,14 +301,15 @@ void SortFromBase(std::vector<int>& keys, const std::function<DPoint(int)>& wher
     std::stable_sort(keys.begin(), keys.end(), [&](int a, int b) {
         DPoint pa = where(a);
         DPoint pb = where(b);
-        return SquaredDistance(pa.x, pa.y, origin.x, origin.y) < SquaredDistance(pb.x, pb.y, origin.x, origin.y);
+        return SquaredDistance(pa.x, pa.y, origin.x, origin.y) <
+               SquaredDistance(pb.x, pb.y, origin.x, origin.y);
     });
 }
 
 } // namespace
 
-int CBlockDoc::InsertLineWithCrossings(const DPoint& start, const DPoint& end, std::vector<int>& keys, int kind,
-                                       int startKey, int endKey, std::vector<int>* covered) {
+int CBlockDoc::InsertLineWithCrossings(const DPoint& start, const DPoint& end, std::vector<int>& keys,
+                                       int kind, int startKey, int endKey, std::vector<int>* covered) {
     int next = m_nLineCount;
     CBoundRect bound(m_dSnap, m_dSnap2, m_dSecondDistance);
     auto where = [this](int key) { return GetNodeXY(key); };
@@ -321,7 +327,8 @@ int CBlockDoc::InsertLineWithCrossings(const DPoint& start, const DPoint& end, s
         if (result == CBoundRect::kCross) {
             DPoint crossing;
             bound.GetIntersection(crossing);
-            int key = InsertCrossingPoint(crossing, start, kind, line->segKind, a, b, startKey, endKey, lineKey, next);
+            int key = InsertCrossingPoint(crossing, start, kind, line->segKind, a, b, startKey, endKey,
+                                          lineKey, next);
             if (key < 0) {
                 m_nLineCount = next;
                 return -1;
@@ -370,7 +377,8 @@ int CBlockDoc::AddSegmentPieces(int, int endKey, std::vector<int>& keys, int cou
         bool exists = false;
         for (int lineKey = 0; lineKey < m_nLineCount && !exists; ++lineKey) {
             const CLine* line = LineAt(lineKey);
-            exists = line && ((line->node1 == from && line->node2 == to) || (line->node1 == to && line->node2 == from));
+            exists = line && ((line->node1 == from && line->node2 == to) ||
+                              (line->node1 == to && line->node2 == from));
         }
         if (!exists) {
             int result = AddLine(from, to, m_nLineCount);
@@ -405,14 +413,16 @@ int CBlockDoc::ImportPointRun(const std::vector<DPoint>& points, int) {
             // only the crossed lines.
             std::vector<int> ordered;
             for (int k : keys) {
-                if (k != previous && k != key && std::find(covered.begin(), covered.end(), k) != covered.end()) {
+                if (k != previous && k != key &&
+                    std::find(covered.begin(), covered.end(), k) != covered.end()) {
                     ordered.push_back(k);
                 }
             }
             std::stable_sort(ordered.begin(), ordered.end(), [&](int a, int b) {
                 DPoint pa = GetNodeXY(a);
                 DPoint pb = GetNodeXY(b);
-                return SquaredDistance(pa.x, pa.y, start.x, start.y) < SquaredDistance(pb.x, pb.y, start.x, start.y);
+                return SquaredDistance(pa.x, pa.y, start.x, start.y) <
+                       SquaredDistance(pb.x, pb.y, start.x, start.y);
             });
             ordered.insert(ordered.begin(), previous);
             if (AddSegmentPieces(previous, key, ordered, static_cast<int>(ordered.size()), kind) < 0) {

@@ -17,8 +17,7 @@ bool Inside(double x, double y, double minX, double minY, double maxX, double ma
 }
 
 // Every (key, object) of a map, taken before the map changes.
-template <typename T>
-std::vector<std::pair<WORD, T*>> Entries(const CMapWordToOb& map) {
+template <typename T> std::vector<std::pair<WORD, T*>> Entries(const CMapWordToOb& map) {
     std::vector<std::pair<WORD, T*>> entries;
     POSITION pos = map.GetStartPosition();
     while (pos) {
@@ -56,8 +55,8 @@ void CBlockDoc::SelectSlipLinesInRect(double minX, double minY, double maxX, dou
     while (pos) {
         CVerrant* line = static_cast<CVerrant*>(m_listSlipLines.GetNext(pos));
         double x0, x1, y0, y1;
-        if (line->visible1 && line->GetBoundingBox(x0, x1, y0, y1) && Inside(x0, y0, minX, minY, maxX, maxY) &&
-            Inside(x1, y1, minX, minY, maxX, maxY)) {
+        if (line->visible1 && line->GetBoundingBox(x0, x1, y0, y1) &&
+            Inside(x0, y0, minX, minY, maxX, maxY) && Inside(x1, y1, minX, minY, maxX, maxY)) {
             line->state = 2;
         }
     }

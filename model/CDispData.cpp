@@ -18,8 +18,9 @@ using platform::kUnsetDouble;
 using platform::kUnsetInt;
 
 CDispData::CDispData()
-    : number(kUnsetInt), count(0), columnMode(0), reserved(0), inUse(1), vectorKind(kSloped), slope(kUnsetDouble),
-      baseX(kUnsetDouble), baseY(kUnsetDouble), endX(kUnsetDouble), endY(kUnsetDouble), beta(1.0) {}
+    : number(kUnsetInt), count(0), columnMode(0), reserved(0), inUse(1), vectorKind(kSloped),
+      slope(kUnsetDouble), baseX(kUnsetDouble), baseY(kUnsetDouble), endX(kUnsetDouble), endY(kUnsetDouble),
+      beta(1.0) {}
 
 int CDispData::ParseRecord(const MeasurementBlock& block) {
     number = block.number;
@@ -153,7 +154,9 @@ std::vector<DPoint> CDispData::VectorPolyline(int vectorMode, double vectorScale
         return points;
     }
     DPoint base{baseX, baseY};
-    auto scaled = [&](double dx, double dy) { return DPoint{base.x + vectorScale * dx, base.y + vectorScale * dy}; };
+    auto scaled = [&](double dx, double dy) {
+        return DPoint{base.x + vectorScale * dx, base.y + vectorScale * dy};
+    };
     points.push_back(base);
     if (vectorMode == kJoined) {
         for (int i : usable) {
@@ -165,7 +168,8 @@ std::vector<DPoint> CDispData::VectorPolyline(int vectorMode, double vectorScale
         int farthest = usable.front();
         double best = -1.0;
         for (int i : usable) {
-            double d = SquaredDistance(0.0, 0.0, col1[static_cast<std::size_t>(i)], col2[static_cast<std::size_t>(i)]);
+            double d = SquaredDistance(0.0, 0.0, col1[static_cast<std::size_t>(i)],
+                                       col2[static_cast<std::size_t>(i)]);
             if (d >= best) {
                 best = d;
                 farthest = i;

@@ -34,8 +34,8 @@ public:
     // Empty when no reading is usable or the least-squares foot cannot be found.
     std::vector<DPoint> VectorPolyline(int vectorMode, double vectorScale) const;
     // Writes the vector as plot commands (tenths of a millimetre on the sheet).
-    void PlotVector(CTextFile& file, double drawingScale, const DPoint& sheetOffset, const DPoint& modelOrigin,
-                    double vectorScale, int vectorMode) const;
+    void PlotVector(CTextFile& file, double drawingScale, const DPoint& sheetOffset,
+                    const DPoint& modelOrigin, double vectorScale, int vectorMode) const;
 
     // The EXCPT group of the analysis file: header line, then one line per excluded reading
     // that has a reading date (the header counts those lines).

@@ -18,11 +18,14 @@ constexpr int kShortNameColumn = 35; // 0-based offset of column 36
 constexpr int kFullNameColumn = 55;  // 0-based offset of column 56
 
 // |kind| with the unset marker (and any other negative extreme) taken as below 2.
-int AbsoluteKind(int kindField) { return kindField == platform::kUnsetInt ? 0 : std::abs(kindField); }
+int AbsoluteKind(int kindField) {
+    return kindField == platform::kUnsetInt ? 0 : std::abs(kindField);
+}
 
 } // namespace
 
-CNode::CNode() : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, platform::kUnsetInt) {}
+CNode::CNode()
+    : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, platform::kUnsetInt) {}
 
 CNode::CNode(int number_, double x_, double y_, int state_)
     : number(number_), x(x_), y(y_), state(state_), seqNo(platform::kUnsetInt), kind(kGround), inUse(1),

@@ -33,8 +33,7 @@ bool PrepareTable(CUIntArray& table, const CMapWordToOb& points, int size, const
 }
 
 // Calls visit(key, node) for every point of the map.
-template <typename Visit>
-void ForEachNode(const CMapWordToOb& points, Visit visit) {
+template <typename Visit> void ForEachNode(const CMapWordToOb& points, Visit visit) {
     POSITION pos = points.GetStartPosition();
     while (pos) {
         WORD key;
@@ -72,7 +71,9 @@ int CNumberToKey::Build(const CMapWordToOb& points, int largestNumber) {
     return 1;
 }
 
-int CNumberToKey::Lookup(int number) const { return LookupOrFallback(table_, number, -1); }
+int CNumberToKey::Lookup(int number) const {
+    return LookupOrFallback(table_, number, -1);
+}
 
 int CKeyToNumber::Build(const CMapWordToOb& points, int largestNumber) {
     if (!PrepareTable(table_, points, largestNumber,
@@ -87,6 +88,8 @@ int CKeyToNumber::Build(const CMapWordToOb& points, int largestNumber) {
     return 1;
 }
 
-int CKeyToNumber::Lookup(int key) const { return LookupOrFallback(table_, key, +1); }
+int CKeyToNumber::Lookup(int key) const {
+    return LookupOrFallback(table_, key, +1);
+}
 
 } // namespace torvan

@@ -29,8 +29,8 @@ CString NextLine(CTextFile& file) {
 }
 
 // Writes "count" lines of value pairs: the first after the lead columns, the rest after 10 blanks.
-void WritePairs(CTextFile& file, const CString& lead, const std::vector<double>& a, const std::vector<double>& b,
-                int count) {
+void WritePairs(CTextFile& file, const CString& lead, const std::vector<double>& a,
+                const std::vector<double>& b, int count) {
     char buffer[32];
     if (count <= 0) {
         file.WriteLine(lead);
@@ -44,7 +44,8 @@ void WritePairs(CTextFile& file, const CString& lead, const std::vector<double>&
 }
 
 // Reads count value pairs: the first from columns 11-30 of the given line, the rest from their own lines.
-void ReadPairs(CTextFile& file, const CString& first, std::vector<double>& a, std::vector<double>& b, int count) {
+void ReadPairs(CTextFile& file, const CString& first, std::vector<double>& a, std::vector<double>& b,
+               int count) {
     a.assign(static_cast<std::size_t>(std::max(count, 0)), platform::kUnsetDouble);
     b.assign(a.size(), platform::kUnsetDouble);
     for (int i = 0; i < count; ++i) {
@@ -65,8 +66,8 @@ int ReadCount(const CString& line) {
 CVerrant::CVerrant() : CVerrant(kUnsetInt) {}
 
 CVerrant::CVerrant(int number_)
-    : number(number_), state(0), unused(kUnsetInt), method(kUnsetInt), methodOption(kUnsetInt), pointCount(0),
-      boundary{nullptr, nullptr, nullptr}, blockCount(0), visible1(1), visible2(1) {}
+    : number(number_), state(0), unused(kUnsetInt), method(kUnsetInt), methodOption(kUnsetInt),
+      pointCount(0), boundary{nullptr, nullptr, nullptr}, blockCount(0), visible1(1), visible2(1) {}
 
 int CVerrant::ParseRecord(CTextFile& file, const CMapWordToOb& boundaryPoints, int version) {
     CString line = NextLine(file);
@@ -185,7 +186,8 @@ DPoint CVerrant::Plot(CTextFile& file, double drawingScale, const DPoint& sheetO
     }
     auto millimetres = [&](int i, bool isX) {
         double v = isX ? x[static_cast<std::size_t>(i)] : y[static_cast<std::size_t>(i)];
-        return (v - (isX ? modelOrigin.x : modelOrigin.y)) / drawingScale + (isX ? sheetOffset.x : sheetOffset.y);
+        return (v - (isX ? modelOrigin.x : modelOrigin.y)) / drawingScale +
+               (isX ? sheetOffset.x : sheetOffset.y);
     };
     if (pointCount == 0) {
         return DPoint{0.0, 0.0};
@@ -195,7 +197,8 @@ DPoint CVerrant::Plot(CTextFile& file, double drawingScale, const DPoint& sheetO
         return DPoint{2.0 * millimetres(i, true), 2.0 * millimetres(i, false)};
     }
     int second = pointCount > 1 ? 1 : 0;
-    return DPoint{millimetres(0, true) + millimetres(second, true), millimetres(0, false) + millimetres(second, false)};
+    return DPoint{millimetres(0, true) + millimetres(second, true),
+                  millimetres(0, false) + millimetres(second, false)};
 }
 
 } // namespace torvan

@@ -32,7 +32,8 @@ public:
     // Extreme x and y over the points; false when the line has no set point.
     bool GetBoundingBox(double& minX, double& maxX, double& minY, double& maxY) const;
     // Plot commands of the line; returns the label position (millimetres, doubled).
-    DPoint Plot(CTextFile& file, double drawingScale, const DPoint& sheetOffset, const DPoint& modelOrigin) const;
+    DPoint Plot(CTextFile& file, double drawingScale, const DPoint& sheetOffset,
+                const DPoint& modelOrigin) const;
 
     int GetNumber() const { return number; }
     int GetState() const { return state; }

@@ -40,10 +40,11 @@ public:
     void OnModelSize(const double values[4]) override { std::copy(values, values + 4, size); }
 
     bool OnPoint(SectionKeyword section, const char* line) override {
-        CMapWordToOb& map = section == SectionKeyword::Node ? nodes : (section == SectionKeyword::Site ? sites : bounds);
-        int limit = section == SectionKeyword::Node ? CBlockDoc::kPointLimit
-                                                    : (section == SectionKeyword::Site ? CBlockDoc::kSiteLimit
-                                                                                       : CBlockDoc::kBoundLimit);
+        CMapWordToOb& map =
+            section == SectionKeyword::Node ? nodes : (section == SectionKeyword::Site ? sites : bounds);
+        int limit = section == SectionKeyword::Node
+                        ? CBlockDoc::kPointLimit
+                        : (section == SectionKeyword::Site ? CBlockDoc::kSiteLimit : CBlockDoc::kBoundLimit);
         if (!doc_.CheckDataLimit(map.GetCount() + 1, doc_.m_nLimit[limit], limit)) {
             return false;
         }
@@ -73,7 +74,8 @@ public:
     bool OnLineRun(const std::vector<int>& numbers) override {
         order.push_back(numbers.front() - 1);
         for (std::size_t i = 1; i < numbers.size(); ++i) {
-            if (!doc_.CheckDataLimit(lineCount + 1, doc_.m_nLimit[CBlockDoc::kLineLimit], CBlockDoc::kLineLimit)) {
+            if (!doc_.CheckDataLimit(lineCount + 1, doc_.m_nLimit[CBlockDoc::kLineLimit],
+                                     CBlockDoc::kLineLimit)) {
                 return false;
             }
             CLine* line = new CLine(numbers[i - 1] - 1, numbers[i] - 1);
@@ -87,7 +89,8 @@ public:
     }
 
     CString title;
-    double size[4] = {platform::kUnsetDouble, platform::kUnsetDouble, platform::kUnsetDouble, platform::kUnsetDouble};
+    double size[4] = {platform::kUnsetDouble, platform::kUnsetDouble, platform::kUnsetDouble,
+                      platform::kUnsetDouble};
     CMapWordToOb nodes, sites, bounds, lines;
     std::vector<int> order;
     int maxNode = 0, maxSite = 0, maxBound = 0, lineCount = 0;
@@ -195,8 +198,8 @@ int CBlockDoc::ReadDisFile(const char* path) {
         return 0;
     }
     // A file that ends early keeps what was read when that is anything at all.
-    bool usable = result == MeasurementReadResult::Read ||
-                  (result == MeasurementReadResult::EndedEarly && !(data.dates.empty() && data.blocks.empty()));
+    bool usable = result == MeasurementReadResult::Read || (result == MeasurementReadResult::EndedEarly &&
+                                                            !(data.dates.empty() && data.blocks.empty()));
     if (!usable) {
         return 0;
     }
@@ -232,7 +235,8 @@ int CBlockDoc::ReadDisFile(const char* path) {
 }
 
 int CBlockDoc::ReloadReferenceFiles() {
-    if (!ReadSecFile(ResolveReferencePath(m_strSectionFile)) || !ReadDisFile(ResolveReferencePath(m_strDispFile))) {
+    if (!ReadSecFile(ResolveReferencePath(m_strSectionFile)) ||
+        !ReadDisFile(ResolveReferencePath(m_strDispFile))) {
         return 0;
     }
     POSITION pos = m_mapBound.GetStartPosition();
@@ -294,7 +298,8 @@ void CBlockDoc::CalcMaxDisplacement() {
             if (!disp->IsUsable(i)) {
                 continue;
             }
-            double length = std::hypot(disp->col1[static_cast<std::size_t>(i)], disp->col2[static_cast<std::size_t>(i)]);
+            double length =
+                std::hypot(disp->col1[static_cast<std::size_t>(i)], disp->col2[static_cast<std::size_t>(i)]);
             if (platform::IsUnsetDouble(m_dMaxDisp) || length > m_dMaxDisp) {
                 m_dMaxDisp = length;
             }

@@ -33,7 +33,9 @@ const CBlock* BlockAt(const CObList& blocks, int index) {
 }
 
 // A point the section model gave (3) is marked 4 once used, and stays so on later uses.
-void MarkUsed(CNode* point) { point->slipMark = point->slipMark >= 3 ? 4 : 1; }
+void MarkUsed(CNode* point) {
+    point->slipMark = point->slipMark >= 3 ? 4 : 1;
+}
 
 void Attach(CVerrant& line, CNode* point) {
     for (CNode*& slot : line.boundary) {
@@ -68,8 +70,8 @@ bool CBlockDoc::IntersectVectorWithEdge(const CDispData& disp, double x, double 
            std::isfinite(point.y);
 }
 
-int CBlockDoc::TraceThroughBlocks(std::vector<double>& xs, std::vector<double>& ys, double startX, double startY,
-                                  int firstBlock, int lastBlock, int firstIndex, int step) {
+int CBlockDoc::TraceThroughBlocks(std::vector<double>& xs, std::vector<double>& ys, double startX,
+                                  double startY, int firstBlock, int lastBlock, int firstIndex, int step) {
     DPoint current{startX, startY};
     int index = firstIndex;
     for (int k = firstBlock; k >= 0 && k < m_listBlocks.GetCount(); k += step, index += step) {
@@ -80,7 +82,8 @@ int CBlockDoc::TraceThroughBlocks(std::vector<double>& xs, std::vector<double>& 
         int n = block->vertexCount;
         double edge[4];
         if (step > 0) {
-            edge[0] = block->x[n - 2], edge[1] = block->y[n - 2], edge[2] = block->x[n - 1], edge[3] = block->y[n - 1];
+            edge[0] = block->x[n - 2], edge[1] = block->y[n - 2], edge[2] = block->x[n - 1],
+            edge[3] = block->y[n - 1];
         } else {
             edge[0] = block->x[0], edge[1] = block->y[0], edge[2] = block->x[1], edge[3] = block->y[1];
         }
@@ -123,7 +126,8 @@ bool CBlockDoc::IntersectGroundLine(const DPoint& a, const DPoint& b, std::vecto
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         DPoint p{order[i]->x, order[i]->y};
         DPoint q{order[i + 1]->x, order[i + 1]->y};
-        if (bound.IntersectSegment(a, b, p, q, kind, ClassifySegment(p.x, p.y, q.x, q.y)) == CBoundRect::kCross) {
+        if (bound.IntersectSegment(a, b, p, q, kind, ClassifySegment(p.x, p.y, q.x, q.y)) ==
+            CBoundRect::kCross) {
             DPoint crossing;
             bound.GetIntersection(crossing);
             points.push_back(crossing);
@@ -302,7 +306,8 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
         std::vector<double> ys(n, kUnsetDouble);
         xs[n - 1] = rightPoint->x;
         ys[n - 1] = rightPoint->y;
-        if (!TraceThroughBlocks(xs, ys, rightPoint->x, rightPoint->y, kR, kUnsetInt, static_cast<int>(n) - 2, -1)) {
+        if (!TraceThroughBlocks(xs, ys, rightPoint->x, rightPoint->y, kR, kUnsetInt, static_cast<int>(n) - 2,
+                                -1)) {
             return 0;
         }
         clipEnd(xs, ys, +1);

@@ -68,10 +68,10 @@ void CBlockDoc::GetBoundaryPointNumbers(int& inner, int& left, int& right) const
         if (!point->inUse) {
             continue;
         }
-        int* slot = point->kind == CNode::kInnerBoundary  ? &inner
-                    : point->kind == CNode::kLeftBoundary ? &left
+        int* slot = point->kind == CNode::kInnerBoundary   ? &inner
+                    : point->kind == CNode::kLeftBoundary  ? &left
                     : point->kind == CNode::kRightBoundary ? &right
-                                                          : nullptr;
+                                                           : nullptr;
         if (slot) {
             *slot = point->number;
         }
@@ -129,7 +129,8 @@ int CBlockDoc::WriteSolverSections(CTextFile& file) {
     int left = 0;
     int right = 0;
     GetBoundaryPointNumbers(inner, left, right);
-    const std::pair<int, const char*> surfacePoints[3] = {{left, "LEFT      "}, {right, "RIGHT     "}, {inner, "INNER     "}};
+    const std::pair<int, const char*> surfacePoints[3] = {
+        {left, "LEFT      "}, {right, "RIGHT     "}, {inner, "INNER     "}};
     for (const auto& [number, keyword] : surfacePoints) {
         if (number <= 0) {
             continue;
@@ -139,7 +140,8 @@ int CBlockDoc::WriteSolverSections(CTextFile& file) {
             return 0;
         }
         const CNode* point = static_cast<const CNode*>(object);
-        CString record = CString(keyword) + Reals({{point->x, "%10.3lf"}, {point->y, "%10.3lf"}, {point->beta, "%10.4lf"}});
+        CString record = CString(keyword) +
+                         Reals({{point->x, "%10.3lf"}, {point->y, "%10.3lf"}, {point->beta, "%10.4lf"}});
         if (point->kind != CNode::kInnerBoundary) {
             record += Reals({{point->alpha, "%10.4lf"}});
         }
@@ -148,7 +150,8 @@ int CBlockDoc::WriteSolverSections(CTextFile& file) {
     SectionKeyword block("BLOCK");
     int running = 0;
     for (const BlockLineRecord& line : m_listBlockLines) {
-        file.WriteLine(block.Take() + Number(++running) + Reals({{line.x1, "%10.3lf"}, {line.beta, "%10.4lf"}}));
+        file.WriteLine(block.Take() + Number(++running) +
+                       Reals({{line.x1, "%10.3lf"}, {line.beta, "%10.4lf"}}));
     }
     if (m_mapDisp.IsEmpty()) {
         return 0;

@@ -15,7 +15,8 @@ int Conditions(int points, bool holdsInner, bool isFirst, bool isLast, int leftS
 std::vector<double> Select(const std::vector<double>& values, const std::vector<int>& indices) {
     std::vector<double> selected;
     selected.reserve(indices.size());
-    for (int index : indices) selected.push_back(values[static_cast<std::size_t>(index)]);
+    for (int index : indices)
+        selected.push_back(values[static_cast<std::size_t>(index)]);
     return selected;
 }
 
@@ -25,13 +26,16 @@ BlockLayout BlockPartition::Assign(const std::vector<double>& pointX, const std:
                                    std::optional<double> innerX) {
     BlockLayout layout;
     layout.keptLines.resize(lineX.size());
-    for (std::size_t i = 0; i < lineX.size(); ++i) layout.keptLines[i] = static_cast<int>(i);
+    for (std::size_t i = 0; i < lineX.size(); ++i)
+        layout.keptLines[i] = static_cast<int>(i);
     layout.pointsPerBlock.assign(lineX.size() + 1, 0);
     for (double x : pointX) {
         const auto block = std::lower_bound(lineX.begin(), lineX.end(), x) - lineX.begin();
         ++layout.pointsPerBlock[static_cast<std::size_t>(block)];
     }
-    if (innerX) layout.innerBlock = static_cast<int>(std::upper_bound(lineX.begin(), lineX.end(), *innerX) - lineX.begin());
+    if (innerX)
+        layout.innerBlock =
+            static_cast<int>(std::upper_bound(lineX.begin(), lineX.end(), *innerX) - lineX.begin());
     return layout;
 }
 
@@ -44,7 +48,8 @@ BlockLayout BlockPartition::Partition(const std::vector<double>& pointX, const s
     for (std::size_t j = 0; j < lineX.size(); ++j) {
         pendingPoints += all.pointsPerBlock[j];
         pendingInner = pendingInner || all.innerBlock == static_cast<int>(j);
-        if (Conditions(pendingPoints, pendingInner, kept.empty(), false, leftState, rightState) < kMinConditions) {
+        if (Conditions(pendingPoints, pendingInner, kept.empty(), false, leftState, rightState) <
+            kMinConditions) {
             continue; // the line goes; the block's points count for the next one
         }
         kept.push_back(static_cast<int>(j));
@@ -56,7 +61,9 @@ BlockLayout BlockPartition::Partition(const std::vector<double>& pointX, const s
         const BlockLayout current = Assign(pointX, Select(lineX, kept), innerX);
         const int last = static_cast<int>(kept.size());
         const int lastPoints = current.pointsPerBlock.back();
-        if (Conditions(lastPoints, current.innerBlock == last, false, true, leftState, rightState) >= kMinConditions) break;
+        if (Conditions(lastPoints, current.innerBlock == last, false, true, leftState, rightState) >=
+            kMinConditions)
+            break;
         kept.pop_back();
     }
     BlockLayout layout = Assign(pointX, Select(lineX, kept), innerX);

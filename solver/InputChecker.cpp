@@ -17,13 +17,16 @@ constexpr double kMaxAngleDegrees = 90.0;
 constexpr double kAngleLimitDegrees = 89.99;
 constexpr double kPi = 3.141592653589793;
 
-Identifier IdentifierOf(const InputRecord& record) { return std::string(record.Identifier()) + "   "; }
+Identifier IdentifierOf(const InputRecord& record) {
+    return std::string(record.Identifier()) + "   ";
+}
 
 bool HasDuplicate(const std::vector<Identifier>& ids) {
     std::unordered_set<std::string_view> seen;
     seen.reserve(ids.size());
     for (const Identifier& id : ids) {
-        if (!seen.insert(id).second) return true;
+        if (!seen.insert(id).second)
+            return true;
     }
     return false;
 }
@@ -34,23 +37,32 @@ bool InputChecker::Check(const InputRecords& input, RunLog& log, InputSummary& s
     *this = InputChecker();
     summary = InputSummary();
     summary.title = input.Title();
-    for (const SectionRecord& taken : input.Records()) TakeRecord(taken, summary);
+    for (const SectionRecord& taken : input.Records())
+        TakeRecord(taken, summary);
     summary.pointCount = static_cast<int>(m_pointIds.size());
     summary.seriesCount = static_cast<int>(m_seriesIds.size());
-    summary.longestSeries = m_seriesLengths.empty() ? 0 : *std::max_element(m_seriesLengths.begin(), m_seriesLengths.end());
+    summary.longestSeries =
+        m_seriesLengths.empty() ? 0 : *std::max_element(m_seriesLengths.begin(), m_seriesLengths.end());
 
-    if (summary.pointCount > WorkAreaBudget::kMaxIdentifiers || summary.seriesCount > WorkAreaBudget::kMaxIdentifiers) {
-        WorkAreaBudget::ReportShortage(log, WorkAreaBudget::IdentifierWords(summary.pointCount, summary.seriesCount));
+    if (summary.pointCount > WorkAreaBudget::kMaxIdentifiers ||
+        summary.seriesCount > WorkAreaBudget::kMaxIdentifiers) {
+        WorkAreaBudget::ReportShortage(
+            log, WorkAreaBudget::IdentifierWords(summary.pointCount, summary.seriesCount));
         return false;
     }
-    return ReportValueErrors(log) && ReportStructure(log, summary) && ReportDuplicates(log) && ReportUnmatched(log);
+    return ReportValueErrors(log) && ReportStructure(log, summary) && ReportDuplicates(log) &&
+           ReportUnmatched(log);
 }
 
 void InputChecker::TakeRecord(const SectionRecord& taken, InputSummary& summary) {
     const InputRecord& record = taken.record;
     switch (taken.section) {
-    case Section::Node: TakeNode(record, summary); break;
-    case Section::Point: TakePoint(record); break;
+    case Section::Node:
+        TakeNode(record, summary);
+        break;
+    case Section::Point:
+        TakePoint(record);
+        break;
     case Section::Left:
         ++m_leftRecords;
         TakeSurfacePoint(record, kLeft, summary.left);
@@ -59,13 +71,21 @@ void InputChecker::TakeRecord(const SectionRecord& taken, InputSummary& summary)
         ++m_rightRecords;
         TakeSurfacePoint(record, kRight, summary.right);
         break;
-    case Section::Inner: TakeInner(record, summary.inner); break;
-    case Section::Block: TakeBlock(record, summary); break;
-    case Section::Disp:
-        if (taken.role == RecordRole::SeriesStart) TakeSeriesStart(record);
-        else TakeTimeRecord(record);
+    case Section::Inner:
+        TakeInner(record, summary.inner);
         break;
-    case Section::Coef: TakeCoefficients(record, summary.soil); break;
+    case Section::Block:
+        TakeBlock(record, summary);
+        break;
+    case Section::Disp:
+        if (taken.role == RecordRole::SeriesStart)
+            TakeSeriesStart(record);
+        else
+            TakeTimeRecord(record);
+        break;
+    case Section::Coef:
+        TakeCoefficients(record, summary.soil);
+        break;
     }
 }
 
@@ -73,10 +93,13 @@ double InputChecker::Real(const InputRecord& record, int field, Keyword keyword)
     return RealOr(record, field, keyword, 0.0);
 }
 
-double InputChecker::RealOr(const InputRecord& record, int field, Keyword keyword, double blankValue, bool* given) {
+double InputChecker::RealOr(const InputRecord& record, int field, Keyword keyword, double blankValue,
+                            bool* given) {
     const RealField parsed = ParseRealField(record.Field(field));
-    if (given) *given = parsed.status == FieldStatus::Value;
-    if (parsed.status == FieldStatus::Bad) ++m_errors[keyword];
+    if (given)
+        *given = parsed.status == FieldStatus::Value;
+    if (parsed.status == FieldStatus::Bad)
+        ++m_errors[keyword];
     return parsed.status == FieldStatus::Blank ? blankValue : parsed.value;
 }
 
@@ -87,9 +110,11 @@ void InputChecker::TakeNode(const InputRecord& record, InputSummary& summary) {
 }
 
 void InputChecker::TakePoint(const InputRecord& record) {
-    if (IsBlank(record.Identifier())) ++m_errors[kPoint];
+    if (IsBlank(record.Identifier()))
+        ++m_errors[kPoint];
     m_pointIds.push_back(IdentifierOf(record));
-    for (int field = 0; field < 3; ++field) Real(record, field, kPoint);
+    for (int field = 0; field < 3; ++field)
+        Real(record, field, kPoint);
 }
 
 void InputChecker::TakeSurfacePoint(const InputRecord& record, Keyword keyword, BoundaryPoint& point) {
@@ -100,13 +125,15 @@ void InputChecker::TakeSurfacePoint(const InputRecord& record, Keyword keyword, 
     point.state = point.weight > 0.0 ? BoundaryPoint::Given : BoundaryPoint::Absent;
     bool angleGiven = false;
     const double degrees = RealOr(record, 3, keyword, 0.0, &angleGiven);
-    if (!angleGiven) return;
+    if (!angleGiven)
+        return;
     if (degrees < -kMaxAngleDegrees || degrees > kMaxAngleDegrees) {
         ++m_errors[keyword];
         return;
     }
     point.angle = std::clamp(degrees, -kAngleLimitDegrees, kAngleLimitDegrees) * kPi / 180.0;
-    if (point.state == BoundaryPoint::Given) point.state = BoundaryPoint::WithInclination;
+    if (point.state == BoundaryPoint::Given)
+        point.state = BoundaryPoint::WithInclination;
 }
 
 void InputChecker::TakeInner(const InputRecord& record, BoundaryPoint& point) {
@@ -118,15 +145,18 @@ void InputChecker::TakeInner(const InputRecord& record, BoundaryPoint& point) {
 }
 
 void InputChecker::TakeBlock(const InputRecord& record, InputSummary& summary) {
-    if (ParseIntField(record.Identifier()).status == FieldStatus::Bad) ++m_errors[kBlock];
+    if (ParseIntField(record.Identifier()).status == FieldStatus::Bad)
+        ++m_errors[kBlock];
     Real(record, 0, kBlock);
     // A negative weight would turn the least-squares problem indefinite.
-    if (Real(record, 1, kBlock) < 0.0) ++m_errors[kBlock];
+    if (Real(record, 1, kBlock) < 0.0)
+        ++m_errors[kBlock];
     ++summary.blockCount;
 }
 
 void InputChecker::TakeSeriesStart(const InputRecord& record) {
-    if (IsBlank(record.Identifier())) ++m_errors[kDisp];
+    if (IsBlank(record.Identifier()))
+        ++m_errors[kDisp];
     m_seriesIds.push_back(IdentifierOf(record));
     m_seriesLengths.push_back(0);
     TakeTimeRecord(record);
@@ -141,22 +171,26 @@ void InputChecker::TakeTimeRecord(const InputRecord& record) {
 void InputChecker::TakeCoefficients(const InputRecord& record, SoilConstants& soil) {
     soil.gamma = Real(record, 0, kCoef);
     soil.cohesion = Real(record, 1, kCoef);
-    if (soil.cohesion < 0.0) ++m_errors[kCoef];
+    if (soil.cohesion < 0.0)
+        ++m_errors[kCoef];
     soil.phi = Real(record, 2, kCoef);
-    if (soil.phi < 0.0 || soil.phi >= 90.0) ++m_errors[kCoef];
+    if (soil.phi < 0.0 || soil.phi >= 90.0)
+        ++m_errors[kCoef];
     Real(record, 3, kCoef);
     soil.computeSafetyFactor = soil.gamma > 0.0 && soil.cohesion + soil.phi > 0.0;
 }
 
 bool InputChecker::ReportValueErrors(RunLog& log) const {
     static constexpr const char8_t* kMessages[kKeywordCount] = {
-        msg::kNodeValueError, msg::kPointValueError, msg::kLeftValueError, msg::kRightValueError,
+        msg::kNodeValueError,  msg::kPointValueError, msg::kLeftValueError, msg::kRightValueError,
         msg::kInnerValueError, msg::kBlockValueError, msg::kDispValueError, msg::kCoefValueError,
     };
     bool any = false;
     for (int keyword = 0; keyword < kKeywordCount; ++keyword) {
-        if (m_errors[keyword] == 0) continue;
-        if (!any) log.Star();
+        if (m_errors[keyword] == 0)
+            continue;
+        if (!any)
+            log.Star();
         any = true;
         log.Message(kMessages[keyword]);
     }
@@ -164,7 +198,8 @@ bool InputChecker::ReportValueErrors(RunLog& log) const {
 }
 
 bool InputChecker::ReportStructure(RunLog& log, const InputSummary& summary) const {
-    const bool shortSeries = std::any_of(m_seriesLengths.begin(), m_seriesLengths.end(), [](int n) { return n < 2; });
+    const bool shortSeries =
+        std::any_of(m_seriesLengths.begin(), m_seriesLengths.end(), [](int n) { return n < 2; });
     const std::pair<bool, const char8_t*> conditions[] = {
         {summary.nodeCount < 2, msg::kTooFewNodes},
         {summary.pointCount == 0, msg::kNoPoints},
@@ -176,8 +211,10 @@ bool InputChecker::ReportStructure(RunLog& log, const InputSummary& summary) con
     };
     bool any = false;
     for (const auto& [holds, message] : conditions) {
-        if (!holds) continue;
-        if (!any) log.Star();
+        if (!holds)
+            continue;
+        if (!any)
+            log.Star();
         any = true;
         log.Message(message);
     }
@@ -185,7 +222,8 @@ bool InputChecker::ReportStructure(RunLog& log, const InputSummary& summary) con
 }
 
 bool InputChecker::ReportDuplicates(RunLog& log) const {
-    if (!HasDuplicate(m_pointIds) && !HasDuplicate(m_seriesIds)) return true;
+    if (!HasDuplicate(m_pointIds) && !HasDuplicate(m_seriesIds))
+        return true;
     log.Report({msg::kDuplicateIds});
     return false;
 }
@@ -194,7 +232,8 @@ bool InputChecker::ReportUnmatched(RunLog& log) const {
     const std::unordered_set<std::string_view> series(m_seriesIds.begin(), m_seriesIds.end());
     const bool anyMatch = std::any_of(m_pointIds.begin(), m_pointIds.end(),
                                       [&](const Identifier& id) { return series.count(id) != 0; });
-    if (anyMatch) return true;
+    if (anyMatch)
+        return true;
     log.Report({msg::kNoMatchedSeries});
     return false;
 }

@@ -33,7 +33,8 @@ private:
 
     // Parses a real field; a bad one counts against the keyword.
     double Real(const InputRecord& record, int field, Keyword keyword);
-    double RealOr(const InputRecord& record, int field, Keyword keyword, double blankValue, bool* given = nullptr);
+    double RealOr(const InputRecord& record, int field, Keyword keyword, double blankValue,
+                  bool* given = nullptr);
 
     bool ReportValueErrors(RunLog& log) const;
     bool ReportStructure(RunLog& log, const InputSummary& summary) const;

@@ -11,9 +11,13 @@ namespace kalipe {
 
 namespace {
 
-double RealValue(const InputRecord& record, int field) { return ParseRealField(record.Field(field)).value; }
+double RealValue(const InputRecord& record, int field) {
+    return ParseRealField(record.Field(field)).value;
+}
 
-Identifier IdentifierOf(const InputRecord& record) { return std::string(record.Identifier()) + "   "; }
+Identifier IdentifierOf(const InputRecord& record) {
+    return std::string(record.Identifier()) + "   ";
+}
 
 void ReadRecord(const SectionRecord& taken, InputData& data) {
     const InputRecord& record = taken.record;
@@ -39,7 +43,8 @@ void ReadRecord(const SectionRecord& taken, InputData& data) {
         break;
     }
     case Section::Disp:
-        if (taken.role == RecordRole::SeriesStart) data.series.push_back({IdentifierOf(record), {}});
+        if (taken.role == RecordRole::SeriesStart)
+            data.series.push_back({IdentifierOf(record), {}});
         data.series.back().records.push_back({RealValue(record, 0), RealValue(record, 1)});
         break;
     case Section::Left:
@@ -52,16 +57,19 @@ void ReadRecord(const SectionRecord& taken, InputData& data) {
 
 } // namespace
 
-bool InputDataReader::Read(const InputRecords& input, const InputSummary& summary, RunLog& log, InputData& data) const {
+bool InputDataReader::Read(const InputRecords& input, const InputSummary& summary, RunLog& log,
+                           InputData& data) const {
     data = InputData();
     data.ground.reserve(static_cast<std::size_t>(summary.nodeCount));
     data.points.reserve(static_cast<std::size_t>(summary.pointCount));
     data.lines.reserve(static_cast<std::size_t>(summary.blockCount));
     data.series.reserve(static_cast<std::size_t>(summary.seriesCount));
-    for (const SectionRecord& taken : input.Records()) ReadRecord(taken, data);
+    for (const SectionRecord& taken : input.Records())
+        ReadRecord(taken, data);
     if (!data.ground.empty()) {
-        const auto [lowest, highest] = std::minmax_element(
-            data.ground.begin(), data.ground.end(), [](const Point2& a, const Point2& b) { return a.x < b.x; });
+        const auto [lowest, highest] =
+            std::minmax_element(data.ground.begin(), data.ground.end(),
+                                [](const Point2& a, const Point2& b) { return a.x < b.x; });
         data.groundMinX = lowest->x;
         data.groundMaxX = highest->x;
     }
@@ -74,7 +82,8 @@ bool InputDataReader::Read(const InputRecords& input, const InputSummary& summar
     };
     bool consistent = true;
     for (const auto& [differs, message] : mismatches) {
-        if (!differs) continue;
+        if (!differs)
+            continue;
         log.Report({message});
         consistent = false;
     }

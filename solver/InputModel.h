@@ -65,9 +65,9 @@ struct DisplacementSeries {
 struct BlockLine {
     int id = 0;
     double x = 0.0;
-    double beta = 0.0;       // weight of the inclination condition
-    double groundY = 0.0;    // ground elevation at x
-    int groundSegment = -1;  // ground segment under x (segment i joins ground points i and i+1)
+    double beta = 0.0;      // weight of the inclination condition
+    double groundY = 0.0;   // ground elevation at x
+    int groundSegment = -1; // ground segment under x (segment i joins ground points i and i+1)
 };
 
 // The second pass's view of the input.
@@ -82,14 +82,14 @@ struct InputData {
 
 // The model the estimation works on, after selection, sorting and block merging.
 struct PreparedModel {
-    std::vector<Point2> ground;            // with the two extensions
-    std::vector<MeasurementPoint> points;  // kept points, by x ascending
-    std::vector<BlockLine> lines;          // surviving block lines, by x ascending
-    std::vector<int> pointsPerBlock;       // lines.size() + 1 entries
+    std::vector<Point2> ground;           // with the two extensions
+    std::vector<MeasurementPoint> points; // kept points, by x ascending
+    std::vector<BlockLine> lines;         // surviving block lines, by x ascending
+    std::vector<int> pointsPerBlock;      // lines.size() + 1 entries
     BoundaryPoint left;
     BoundaryPoint right;
     BoundaryPoint inner;
-    int innerBlock = -1;                   // zero-based block holding the inner point, -1 without one
+    int innerBlock = -1; // zero-based block holding the inner point, -1 without one
     SoilConstants soil;
 
     int BlockCount() const { return static_cast<int>(lines.size()) + 1; }

@@ -25,9 +25,9 @@ struct Keyword {
 };
 
 constexpr Keyword kKeywords[] = {
-    {"NODE ", Section::Node}, {"POINT", Section::Point}, {"LEFT ", Section::Left},
+    {"NODE ", Section::Node},  {"POINT", Section::Point}, {"LEFT ", Section::Left},
     {"RIGHT", Section::Right}, {"INNER", Section::Inner}, {"BLOCK", Section::Block},
-    {"DISP ", Section::Disp}, {"COEF ", Section::Coef}, {"END  ", std::nullopt},
+    {"DISP ", Section::Disp},  {"COEF ", Section::Coef},  {"END  ", std::nullopt},
 };
 
 bool TakesContinuations(Section section) {
@@ -49,7 +49,8 @@ public:
     std::optional<SectionRecord> Classify(const InputRecord& record) {
         const bool isKeywordRecord = !IsBlank(record.Key());
         if (isKeywordRecord) {
-            if (!StartSection(record.Key())) return std::nullopt;
+            if (!StartSection(record.Key()))
+                return std::nullopt;
         } else if (!m_section || !TakesContinuations(*m_section)) {
             return std::nullopt;
         }
@@ -64,8 +65,10 @@ private:
         m_section.reset();
         m_seriesOpen = false;
         for (const Keyword& keyword : kKeywords) {
-            if (keyword.key != key) continue;
-            if (!keyword.section) m_ended = true;
+            if (keyword.key != key)
+                continue;
+            if (!keyword.section)
+                m_ended = true;
             m_section = keyword.section;
             return m_section.has_value();
         }
@@ -78,13 +81,16 @@ private:
         switch (section) {
         case Section::Node:
         case Section::Point:
-            if (IsBlank(idAndData)) return std::nullopt;
+            if (IsBlank(idAndData))
+                return std::nullopt;
             break;
         case Section::Block:
-            if (IsBlank(record.Columns(5, 25))) return std::nullopt;
+            if (IsBlank(record.Columns(5, 25)))
+                return std::nullopt;
             break;
         case Section::Coef:
-            if (IsBlank(record.Columns(10, 40))) return std::nullopt;
+            if (IsBlank(record.Columns(10, 40)))
+                return std::nullopt;
             break;
         case Section::Disp:
             return TakeDisplacement(record, isKeywordRecord);
@@ -99,10 +105,12 @@ private:
     // A DISP record with an identifier (or the keyword record) starts a series; one without
     // continues the current series; a blank one is skipped.
     std::optional<SectionRecord> TakeDisplacement(const InputRecord& record, bool isKeywordRecord) {
-        if (IsBlank(record.Columns(5, 45))) return std::nullopt;
+        if (IsBlank(record.Columns(5, 45)))
+            return std::nullopt;
         const bool starts = isKeywordRecord || !m_seriesOpen || !IsBlank(record.Identifier());
         m_seriesOpen = true;
-        return SectionRecord{Section::Disp, starts ? RecordRole::SeriesStart : RecordRole::TimeRecord, record};
+        return SectionRecord{Section::Disp, starts ? RecordRole::SeriesStart : RecordRole::TimeRecord,
+                             record};
     }
 
     std::optional<Section> m_section;
@@ -113,7 +121,8 @@ private:
 InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
     // Non-blocking, so that a pipe or device under the input's name is refused, not waited on.
     const int fd = ::open(osPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return LoadResult::Missing;
+    if (fd < 0)
+        return LoadResult::Missing;
     struct stat info {};
     std::string text;
     bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
@@ -122,8 +131,10 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
         char buffer[1 << 16];
         for (;;) {
             const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got == 0) break;
-            if (got < 0 && errno == EINTR) continue;
+            if (got == 0)
+                break;
+            if (got < 0 && errno == EINTR)
+                continue;
             if (got < 0) {
                 readable = false;
                 break;
@@ -132,7 +143,8 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
         }
     }
     ::close(fd);
-    if (!readable) return LoadResult::Missing;
+    if (!readable)
+        return LoadResult::Missing;
     Parse(text);
     return m_lineCount == 0 ? LoadResult::Empty : LoadResult::Loaded;
 }
@@ -142,7 +154,8 @@ void InputRecords::Parse(std::string_view text) {
     m_records.clear();
     // Room for a record per line, within reason: most lines of a solver input are taken.
     constexpr std::size_t kReserveLimit = 1 << 20;
-    m_records.reserve(std::min(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, kReserveLimit));
+    m_records.reserve(
+        std::min(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, kReserveLimit));
     m_lineCount = 0;
     Classifier classifier;
     bool titleFound = false;
@@ -150,22 +163,26 @@ void InputRecords::Parse(std::string_view text) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         ++m_lineCount;
         const InputRecord record(line);
         if (!titleFound && record.Key() == "TITLE") {
             titleFound = true;
             // Never end the title on half of a double-byte character: the cut is judged on the
             // whole line, where a character may run past the title's last column.
-            const std::string_view title = line.size() > kTitleFirst ? line.substr(kTitleFirst) : std::string_view();
+            const std::string_view title =
+                line.size() > kTitleFirst ? line.substr(kTitleFirst) : std::string_view();
             m_title = std::string(title.substr(0, platform::Cp932SafeCut(title, kTitleWidth)));
             m_title.resize(kTitleWidth, ' ');
         }
         if (classifier.Ended()) {
-            if (titleFound) break;
+            if (titleFound)
+                break;
             continue;
         }
-        if (auto taken = classifier.Classify(record)) m_records.push_back(*taken);
+        if (auto taken = classifier.Classify(record))
+            m_records.push_back(*taken);
     }
 }
 

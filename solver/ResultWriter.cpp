@@ -23,7 +23,8 @@ struct BlockStretch {
     double xe = 0.0; // right end
 };
 
-BlockStretch StretchOf(const PreparedModel& model, const SurfaceEnds& ends, int block, std::size_t firstPoint) {
+BlockStretch StretchOf(const PreparedModel& model, const SurfaceEnds& ends, int block,
+                       std::size_t firstPoint) {
     const int last = model.BlockCount() - 1;
     BlockStretch stretch;
     stretch.xs = block == 0 ? ends.left.x : model.lines[static_cast<std::size_t>(block - 1)].x;
@@ -39,7 +40,8 @@ BlockStretch StretchOf(const PreparedModel& model, const SurfaceEnds& ends, int 
     stretch.x1 = first.x;
     // A point's position at its first reading, or at its last when it stands alone.
     stretch.xn = count > 1 ? final.positions.front().x : final.positions.back().x;
-    if (stretch.xn < stretch.x1) std::swap(stretch.x1, stretch.xn);
+    if (stretch.xn < stretch.x1)
+        std::swap(stretch.x1, stretch.xn);
     return stretch;
 }
 
@@ -48,26 +50,30 @@ BlockStretch StretchOf(const PreparedModel& model, const SurfaceEnds& ends, int 
 // for two exponent digits is written as zero, one too large as stars, which it refuses.
 std::string ResultField(double value) {
     const std::string field = fmt::Exp(value, 14, 7);
-    if (field.find('E') != std::string::npos || field.find('*') != std::string::npos) return field;
+    if (field.find('E') != std::string::npos || field.find('*') != std::string::npos)
+        return field;
     return std::fabs(value) < 1.0 ? fmt::Exp(0.0, 14, 7) : std::string(14, '*');
 }
 
 std::string ResultLine(const Parabola& p, const BlockStretch& s) {
     std::string line;
-    for (double value : {p.a, p.b, p.c, s.xs, s.xe}) line += "  " + ResultField(value);
+    for (double value : {p.a, p.b, p.c, s.xs, s.xe})
+        line += "  " + ResultField(value);
     return line;
 }
 
 void LogBlock(RunLog& log, const Parabola& p, const BlockStretch& s) {
     log.Write(" * A=" + fmt::Exp(p.a, 12, 4) + " B=" + fmt::Exp(p.b, 12, 4) + " C=" + fmt::Exp(p.c, 12, 4) +
               " X=" + fmt::Exp(s.xs, 12, 4) + " X=" + fmt::Exp(s.xe, 12, 4) + " *");
-    log.Write("  XS=" + fmt::Fixed(s.xs, 10, 3) + "  X1=" + fmt::Fixed(s.x1, 10, 3) + "  XN=" + fmt::Fixed(s.xn, 10, 3) +
-              "  XE=" + fmt::Fixed(s.xe, 10, 3) + " *");
+    log.Write("  XS=" + fmt::Fixed(s.xs, 10, 3) + "  X1=" + fmt::Fixed(s.x1, 10, 3) +
+              "  XN=" + fmt::Fixed(s.xn, 10, 3) + "  XE=" + fmt::Fixed(s.xe, 10, 3) + " *");
     log.Write("  YS=" + fmt::Fixed(p.At(s.xs), 10, 3) + "  Y1=" + fmt::Fixed(p.At(s.x1), 10, 3) +
               "  YN=" + fmt::Fixed(p.At(s.xn), 10, 3) + "  YE=" + fmt::Fixed(p.At(s.xe), 10, 3) + " *");
 }
 
-std::string CrLf(const std::string& line) { return line + "\r\n"; }
+std::string CrLf(const std::string& line) {
+    return line + "\r\n";
+}
 
 } // namespace
 
@@ -81,8 +87,9 @@ std::string ResultWriter::CountLine(int blocks) {
 
 std::string ResultWriter::CountLineWithSafety(int blocks, double factor, const SoilConstants& soil) {
     return " " + Cp932(msg::kBlockCountLabel) + fmt::Int(blocks, 3) + "   " + Cp932(msg::kSafetyLabel) +
-           fmt::Fixed(factor, 7, 4) + " " + Cp932(msg::kGammaLabel) + fmt::Fixed(soil.gamma, 7, 3) + "  C=" +
-           fmt::Fixed(soil.cohesion, 7, 3) + " " + Cp932(msg::kPhiLabel) + fmt::Fixed(soil.phi, 7, 3) + "  *****";
+           fmt::Fixed(factor, 7, 4) + " " + Cp932(msg::kGammaLabel) + fmt::Fixed(soil.gamma, 7, 3) +
+           "  C=" + fmt::Fixed(soil.cohesion, 7, 3) + " " + Cp932(msg::kPhiLabel) +
+           fmt::Fixed(soil.phi, 7, 3) + "  *****";
 }
 
 std::string ResultWriter::HeadingLine() {
@@ -97,10 +104,13 @@ std::string ResultWriter::Write(const PreparedModel& model, const std::vector<Bl
     std::string result = CrLf(TitleLine(title));
     if (model.soil.computeSafetyFactor && ends.left.crossing && ends.right.crossing) {
         std::vector<Parabola> parabolas;
-        for (const BlockSolution& block : solution) parabolas.push_back(block.parabola);
+        for (const BlockSolution& block : solution)
+            parabolas.push_back(block.parabola);
         std::vector<double> lines;
-        for (const BlockLine& line : model.lines) lines.push_back(line.x);
-        const double factor = SafetyFactor::Compute(model.ground, parabolas, lines, ends.left.x, ends.right.x, model.soil, log);
+        for (const BlockLine& line : model.lines)
+            lines.push_back(line.x);
+        const double factor =
+            SafetyFactor::Compute(model.ground, parabolas, lines, ends.left.x, ends.right.x, model.soil, log);
         result += CrLf(CountLineWithSafety(blocks, factor, model.soil));
     } else {
         result += CrLf(CountLine(blocks));
@@ -120,8 +130,8 @@ std::string ResultWriter::Write(const PreparedModel& model, const std::vector<Bl
     }
     if (model.inner.Present()) {
         log.Star();
-        log.Write(" * NBINN=" + fmt::Int(model.innerBlock + 1, 3) + "   XBINN=" + fmt::Fixed(model.inner.x, 10, 3) +
-                  "   YBINN=" + fmt::Fixed(model.inner.y, 10, 3) + " *");
+        log.Write(" * NBINN=" + fmt::Int(model.innerBlock + 1, 3) + "   XBINN=" +
+                  fmt::Fixed(model.inner.x, 10, 3) + "   YBINN=" + fmt::Fixed(model.inner.y, 10, 3) + " *");
     }
     return result;
 }

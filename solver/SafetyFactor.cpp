@@ -13,7 +13,7 @@ namespace kalipe {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-constexpr double kVertexMerge = 0.1;     // a vertex this close after a step point replaces it
+constexpr double kVertexMerge = 0.1; // a vertex this close after a step point replaces it
 constexpr double kSegmentEndTolerance = 1e-9;
 constexpr double kDriveFloor = 1e-9;
 
@@ -25,7 +25,8 @@ int SegmentHolding(const std::vector<Point2>& ground, double x) {
     for (std::size_t i = 0; i + 1 < ground.size(); ++i) {
         const Point2& a = ground[i];
         const Point2& b = ground[i + 1];
-        if (!(a.x <= x && b.x > x - kSegmentEndTolerance) || a.x == b.x) continue;
+        if (!(a.x <= x && b.x > x - kSegmentEndTolerance) || a.x == b.x)
+            continue;
         const double y = a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
         if (best < 0 || y < bestY) {
             best = static_cast<int>(i);
@@ -36,8 +37,10 @@ int SegmentHolding(const std::vector<Point2>& ground, double x) {
 }
 
 double GroundOn(const std::vector<Point2>& ground, int segment, double x) {
-    if (segment < 0) return ground.front().y;
-    if (static_cast<std::size_t>(segment) + 1 >= ground.size()) return ground.back().y;
+    if (segment < 0)
+        return ground.front().y;
+    if (static_cast<std::size_t>(segment) + 1 >= ground.size())
+        return ground.back().y;
     const Point2& a = ground[static_cast<std::size_t>(segment)];
     const Point2& b = ground[static_cast<std::size_t>(segment) + 1];
     return a.x == b.x ? b.y : a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
@@ -51,7 +54,9 @@ public:
           m_tolerance(kSegmentEndTolerance * std::max({1.0, std::fabs(xStart), std::fabs(xEnd)})),
           m_segment(SegmentHolding(ground, xStart)) {}
 
-    void Begin(const Parabola& parabola) { Place(m_start, parabola.At(m_start), GroundOn(m_ground, m_segment, m_start), false); }
+    void Begin(const Parabola& parabola) {
+        Place(m_start, parabola.At(m_start), GroundOn(m_ground, m_segment, m_start), false);
+    }
 
     // Adds the boundaries of one block up to and including its right end.
     void Block(const Parabola& parabola, double blockEnd) {
@@ -67,8 +72,10 @@ public:
                 ++m_stepIndex;
                 continue;
             }
-            if (std::fabs(step - blockEnd) <= m_tolerance) ++m_stepIndex;
-            if (blockEnd > m_boundaries.back().x) Place(blockEnd, parabola.At(blockEnd), GroundOn(m_ground, m_segment, blockEnd), false);
+            if (std::fabs(step - blockEnd) <= m_tolerance)
+                ++m_stepIndex;
+            if (blockEnd > m_boundaries.back().x)
+                Place(blockEnd, parabola.At(blockEnd), GroundOn(m_ground, m_segment, blockEnd), false);
             return;
         }
     }
@@ -80,7 +87,8 @@ private:
     double NextVertexX() {
         while (m_segment + 1 < static_cast<int>(m_ground.size())) {
             const double x = m_ground[static_cast<std::size_t>(m_segment + 1)].x;
-            if (x > m_boundaries.back().x) return x;
+            if (x > m_boundaries.back().x)
+                return x;
             ++m_segment;
         }
         return std::numeric_limits<double>::infinity();
@@ -88,7 +96,8 @@ private:
 
     void PlaceVertex(const Parabola& parabola) {
         const Point2& vertex = m_ground[static_cast<std::size_t>(m_segment + 1)];
-        if (m_lastWasStep && vertex.x - m_boundaries.back().x < kVertexMerge) m_boundaries.pop_back();
+        if (m_lastWasStep && vertex.x - m_boundaries.back().x < kVertexMerge)
+            m_boundaries.pop_back();
         Place(vertex.x, parabola.At(vertex.x), vertex.y, false);
         ++m_segment;
     }
@@ -112,13 +121,17 @@ private:
 
 int SafetyFactor::StepCount(double span) {
     const double truncated = std::trunc(span);
-    if (!(truncated >= kMinSteps)) return kMinSteps;
+    if (!(truncated >= kMinSteps))
+        return kMinSteps;
     return truncated > kMaxSteps ? kMaxSteps : static_cast<int>(truncated);
 }
 
-std::vector<SliceBoundary> SafetyFactor::Boundaries(const std::vector<Point2>& ground, const std::vector<Parabola>& parabolas,
-                                                    const std::vector<double>& lines, double xStart, double xEnd) {
-    if (!(xEnd > xStart) || ground.size() < 2 || parabolas.empty()) return {};
+std::vector<SliceBoundary> SafetyFactor::Boundaries(const std::vector<Point2>& ground,
+                                                    const std::vector<Parabola>& parabolas,
+                                                    const std::vector<double>& lines, double xStart,
+                                                    double xEnd) {
+    if (!(xEnd > xStart) || ground.size() < 2 || parabolas.empty())
+        return {};
     BoundaryWalk walk(ground, xStart, xEnd);
     walk.Begin(parabolas.front());
     for (std::size_t block = 0; block < parabolas.size(); ++block) {
@@ -129,14 +142,15 @@ std::vector<SliceBoundary> SafetyFactor::Boundaries(const std::vector<Point2>& g
 }
 
 double SafetyFactor::Compute(const std::vector<Point2>& ground, const std::vector<Parabola>& parabolas,
-                             const std::vector<double>& lines, double xStart, double xEnd, const SoilConstants& soil,
-                             RunLog& log) {
+                             const std::vector<double>& lines, double xStart, double xEnd,
+                             const SoilConstants& soil, RunLog& log) {
     const double tanPhi = std::tan(soil.phi * kPi / 180.0);
     const std::vector<SliceBoundary> bounds = Boundaries(ground, parabolas, lines, xStart, xEnd);
 
     log.Write("");
-    log.Write(" " + Cp932(msg::kSafetyHeader) + fmt::Fixed(soil.gamma, 8, 3) + "  C=" + fmt::Fixed(soil.cohesion, 8, 3) +
-              "  " + Cp932(msg::kPhiLabel) + fmt::Fixed(soil.phi, 8, 3) + " *****");
+    log.Write(" " + Cp932(msg::kSafetyHeader) + fmt::Fixed(soil.gamma, 8, 3) +
+              "  C=" + fmt::Fixed(soil.cohesion, 8, 3) + "  " + Cp932(msg::kPhiLabel) +
+              fmt::Fixed(soil.phi, 8, 3) + " *****");
     log.Write("  NO.     X.COD     Y.COD     DEPTH     WEIGH     WTANF     RESIS     DRIVE");
     double resisting = 0.0;
     double driving = 0.0;
@@ -146,9 +160,11 @@ double SafetyFactor::Compute(const std::vector<Point2>& ground, const std::vecto
         const double x = (a.x + b.x) / 2.0;
         const double y = (a.surface + b.surface) / 2.0;
         const double depth = (a.ground + b.ground) / 2.0 - y;
-        if (!(depth > 0.0)) continue;
+        if (!(depth > 0.0))
+            continue;
         const double weight = (b.x - a.x) * depth * soil.gamma;
-        const double base = std::sqrt((b.x - a.x) * (b.x - a.x) + (b.surface - a.surface) * (b.surface - a.surface));
+        const double base =
+            std::sqrt((b.x - a.x) * (b.x - a.x) + (b.surface - a.surface) * (b.surface - a.surface));
         const double angle = DirectionAngle(a.x, a.surface, b.x, b.surface);
         const double drive = weight * std::sin(angle);
         const double friction = weight * std::cos(angle) * tanPhi;
@@ -161,7 +177,8 @@ double SafetyFactor::Compute(const std::vector<Point2>& ground, const std::vecto
     }
     log.Write(fmt::Blanks(55) + fmt::Fixed(resisting, 10, 1) + fmt::Fixed(driving, 10, 1));
     double factor = std::fabs(driving) > kDriveFloor ? resisting / std::fabs(driving) : kNoDrive;
-    if (!(factor <= kNoDrive)) factor = kNoDrive;
+    if (!(factor <= kNoDrive))
+        factor = kNoDrive;
     log.Write("");
     log.Write(" " + Cp932(msg::kSafetyResult) + fmt::Fixed(factor, 10, 4) + " *****");
     return factor;

@@ -26,12 +26,14 @@ public:
     // `parabolas` has one entry per block, `lines` the block line abscissas between them;
     // the slip surface runs from xStart to xEnd.
     static double Compute(const std::vector<Point2>& ground, const std::vector<Parabola>& parabolas,
-                          const std::vector<double>& lines, double xStart, double xEnd, const SoilConstants& soil,
-                          RunLog& log);
+                          const std::vector<double>& lines, double xStart, double xEnd,
+                          const SoilConstants& soil, RunLog& log);
 
     // The slice boundaries along the slip surface.
-    static std::vector<SliceBoundary> Boundaries(const std::vector<Point2>& ground, const std::vector<Parabola>& parabolas,
-                                                 const std::vector<double>& lines, double xStart, double xEnd);
+    static std::vector<SliceBoundary> Boundaries(const std::vector<Point2>& ground,
+                                                 const std::vector<Parabola>& parabolas,
+                                                 const std::vector<double>& lines, double xStart,
+                                                 double xEnd);
 
     // Number of slices steps for a span: the span cut to an integer, within 20 ... 100.
     static int StepCount(double span);

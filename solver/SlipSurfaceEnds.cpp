@@ -12,7 +12,8 @@ constexpr double kElevationShareOfRise = 1.0 / 200.0;
 // Keeps the part of the segment on the searched side of x (the start vertical).
 void ClipSegment(Point2& a, Point2& b, double x, double groundY, bool keepLeft) {
     for (Point2* end : {&a, &b}) {
-        if (keepLeft ? end->x > x : end->x < x) *end = {x, groundY};
+        if (keepLeft ? end->x > x : end->x < x)
+            *end = {x, groundY};
     }
 }
 
@@ -41,9 +42,11 @@ SlipSurfaceEnds::Start SlipSurfaceEnds::StartOf(const PreparedModel& model, Dire
     return start;
 }
 
-std::optional<Point2> SlipSurfaceEnds::SearchCrossing(const std::vector<Point2>& ground, const Parabola& parabola,
-                                                      const Start& start, Direction direction) {
-    if (!start.ground.Found() || !(parabola.At(start.x) < start.ground.y)) return std::nullopt;
+std::optional<Point2> SlipSurfaceEnds::SearchCrossing(const std::vector<Point2>& ground,
+                                                      const Parabola& parabola, const Start& start,
+                                                      Direction direction) {
+    if (!start.ground.Found() || !(parabola.At(start.x) < start.ground.y))
+        return std::nullopt;
     const bool left = direction == Direction::Left;
     const CrossingSide side = left ? CrossingSide::LeftHand : CrossingSide::RightHand;
     const int segments = static_cast<int>(ground.size()) - 1;
@@ -52,13 +55,16 @@ std::optional<Point2> SlipSurfaceEnds::SearchCrossing(const std::vector<Point2>&
         Point2 a = ground[static_cast<std::size_t>(segment)];
         Point2 b = ground[static_cast<std::size_t>(segment + 1)];
         // On the start segment only the part beyond the start vertical is searched.
-        if (segment == start.ground.segment) ClipSegment(a, b, start.x, start.ground.y, left);
-        if (auto crossing = IntersectParabola(a.x, a.y, b.x, b.y, parabola, side)) return crossing;
+        if (segment == start.ground.segment)
+            ClipSegment(a, b, start.x, start.ground.y, left);
+        if (auto crossing = IntersectParabola(a.x, a.y, b.x, b.y, parabola, side))
+            return crossing;
     }
     return std::nullopt;
 }
 
-SurfaceEnd SlipSurfaceEnds::FindEnd(const PreparedModel& model, const Parabola& parabola, Direction direction) {
+SurfaceEnd SlipSurfaceEnds::FindEnd(const PreparedModel& model, const Parabola& parabola,
+                                    Direction direction) {
     const bool left = direction == Direction::Left;
     const BoundaryPoint& own = left ? model.left : model.right;
     const Start start = StartOf(model, direction);
@@ -68,13 +74,16 @@ SurfaceEnd SlipSurfaceEnds::FindEnd(const PreparedModel& model, const Parabola& 
         return {x, parabola.At(x), false};
     }
     SurfaceEnd end{crossing->x, crossing->y, true};
-    if (!own.Present()) return end;
+    if (!own.Present())
+        return end;
     const double yAtPoint = parabola.At(own.x);
-    if (own.weight >= kDecisiveWeight) return {own.x, yAtPoint, true};
+    if (own.weight >= kDecisiveWeight)
+        return {own.x, yAtPoint, true};
     // A light boundary point still takes over when the crossing lies clearly beyond it and the
     // surface passes close by it; the tolerances follow the span and rise of the slope.
     const BoundaryPoint& other = left ? model.right : model.left;
-    const Point2 opposite = other.Present() ? Point2{other.x, other.y} : (left ? model.ground.back() : model.ground.front());
+    const Point2 opposite =
+        other.Present() ? Point2{other.x, other.y} : (left ? model.ground.back() : model.ground.front());
     const double beyond = left ? own.x - crossing->x : crossing->x - own.x;
     const double span = left ? opposite.x - own.x : own.x - opposite.x;
     if (beyond >= span * kCrossingShareOfSpan &&

@@ -23,8 +23,8 @@ struct BlockFrame {
 };
 
 struct BlockSolution {
-    Parabola parabola;            // in the horizontal coordinate S itself
-    std::vector<double> offsets;  // one per measurement point of the block
+    Parabola parabola;           // in the horizontal coordinate S itself
+    std::vector<double> offsets; // one per measurement point of the block
 };
 
 class SlipSurfaceEstimator {

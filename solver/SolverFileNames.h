@@ -28,7 +28,7 @@ public:
 private:
     static std::string ToOs(const std::string& cp932);
 
-    std::string m_base;   // the path without its extension, case kept
+    std::string m_base; // the path without its extension, case kept
     std::string m_input;
     std::string m_result;
 };

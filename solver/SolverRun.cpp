@@ -24,11 +24,14 @@ namespace {
 constexpr std::size_t kNameWidth = 50;
 
 // Removes a file left by an earlier run; a directory of that name is never touched.
-void RemoveFile(const std::string& osPath) { ::unlink(osPath.c_str()); }
+void RemoveFile(const std::string& osPath) {
+    ::unlink(osPath.c_str());
+}
 
 bool WriteFile(const std::string& osPath, const std::string& bytes) {
     std::FILE* file = std::fopen(osPath.c_str(), "wbe");
-    if (!file) return false;
+    if (!file)
+        return false;
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }
@@ -43,7 +46,8 @@ void LogTitle(RunLog& log, const std::string& title) {
 void SolverRun::Run(std::string_view cp932Path) noexcept {
     try {
         const std::optional<SolverFileNames> names = SolverFileNames::FromPath(cp932Path);
-        if (!names) return;
+        if (!names)
+            return;
         // A result left by an earlier run must never pass for the result of this one.
         RemoveFile(names->OsResult());
         RunLog log;
@@ -55,14 +59,20 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
                 InputRecords input;
                 InputSummary summary;
                 switch (input.Load(names->OsInput())) {
-                case InputRecords::LoadResult::Missing: log.Report({msg::kInputMissing}); break;
-                case InputRecords::LoadResult::Empty: log.Report({msg::kInputEmpty}); break;
+                case InputRecords::LoadResult::Missing:
+                    log.Report({msg::kInputMissing});
+                    break;
+                case InputRecords::LoadResult::Empty:
+                    log.Report({msg::kInputEmpty});
+                    break;
                 case InputRecords::LoadResult::Loaded:
                     LogTitle(log, input.Title());
-                    if (InputChecker().Check(input, log, summary)) outcome = Analyse(input, summary, log, result);
+                    if (InputChecker().Check(input, log, summary))
+                        outcome = Analyse(input, summary, log, result);
                     break;
                 }
-                if (outcome == Outcome::Succeeded && !WriteFile(names->OsResult(), result)) outcome = Outcome::Failed;
+                if (outcome == Outcome::Succeeded && !WriteFile(names->OsResult(), result))
+                    outcome = Outcome::Failed;
             } catch (...) {
                 outcome = Outcome::Failed; // out of memory: reported as a run that did not compute
             }
@@ -81,15 +91,17 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
 
 SolverRun::Outcome SolverRun::Analyse(const InputRecords& input, const InputSummary& summary, RunLog& log,
                                       std::string& result) const {
-    const WorkAreaBudget firstLayout = WorkAreaBudget::FirstLayout(summary.nodeCount, summary.pointCount, summary.blockCount,
-                                                                   summary.seriesCount, summary.longestSeries);
+    const WorkAreaBudget firstLayout =
+        WorkAreaBudget::FirstLayout(summary.nodeCount, summary.pointCount, summary.blockCount,
+                                    summary.seriesCount, summary.longestSeries);
     if (!firstLayout.Fits()) {
         WorkAreaBudget::ReportShortage(log, firstLayout.Words());
         return Outcome::Failed;
     }
     InputData data;
     PreparedModel model;
-    if (!InputDataReader().Read(input, summary, log, data) || !AnalysisPreparation().Prepare(summary, std::move(data), log, model)) {
+    if (!InputDataReader().Read(input, summary, log, data) ||
+        !AnalysisPreparation().Prepare(summary, std::move(data), log, model)) {
         return Outcome::Failed;
     }
     const WorkAreaBudget::SystemShape shape = AnalysisPreparation::ShapeOf(model);

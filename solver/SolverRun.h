@@ -21,7 +21,8 @@ private:
     enum class Outcome { Succeeded, Failed };
 
     // The analysis after the first pass; on success `result` holds the result file's bytes.
-    Outcome Analyse(const InputRecords& input, const InputSummary& summary, RunLog& log, std::string& result) const;
+    Outcome Analyse(const InputRecords& input, const InputSummary& summary, RunLog& log,
+                    std::string& result) const;
 };
 
 } // namespace kalipe

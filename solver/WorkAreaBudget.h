@@ -32,11 +32,11 @@ public:
                                       std::int64_t series, std::int64_t longestSeries);
 
     struct SystemShape {
-        std::int64_t blocks = 1;          // number of parabolas
-        std::int64_t largestBlock = 0;    // most measurement points in one block
-        std::int64_t mostRows = 0;        // most observation rows of one block
-        std::int64_t unknowns = 0;        // sum over blocks of (points + 3)
-        std::int64_t profileLength = 0;   // entries of one profile array
+        std::int64_t blocks = 1;        // number of parabolas
+        std::int64_t largestBlock = 0;  // most measurement points in one block
+        std::int64_t mostRows = 0;      // most observation rows of one block
+        std::int64_t unknowns = 0;      // sum over blocks of (points + 3)
+        std::int64_t profileLength = 0; // entries of one profile array
     };
 
     // Adds the equation system arrays of the estimation.

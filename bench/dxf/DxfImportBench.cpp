@@ -147,6 +147,10 @@ void BM_ImportCandidatePoints(benchmark::State& state) {
 }
 
 // Second argument: 1 measures ezdxf on the same file.
-BENCHMARK(BM_ImportCandidatePoints)->Args({25000, 0})->Args({100000, 1})->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ImportCandidatePoints)
+    ->Args({25000, 0})
+    ->Args({100000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace

@@ -11,7 +11,9 @@ namespace {
 
 const char* const kLineTypeNames[4] = {"CONTINUOUS", "DASHED", "DOT", "DASHDOT"};
 
-const char* LineTypeFor(int& width, int style) { return kLineTypeNames[CDxfWriter::NextVertexFlag(width, style)]; }
+const char* LineTypeFor(int& width, int style) {
+    return kLineTypeNames[CDxfWriter::NextVertexFlag(width, style)];
+}
 
 // A value line must stay one line: a line break inside a text would shift every later
 // group of the file, so control characters become blanks.
@@ -164,7 +166,8 @@ int CDxfWriter::WriteLineXY(double x1, double y1, double x2, double y2, int widt
     return 1;
 }
 
-int CDxfWriter::WritePolyline(const double* xs, const double* ys, int count, int width, int style, int color) {
+int CDxfWriter::WritePolyline(const double* xs, const double* ys, int count, int width, int style,
+                              int color) {
     const char* lineType = LineTypeFor(width, style);
     WritePolylineHead(m_szLayerName, lineType, color, width, "   128", false);
     for (int i = 0; i < count; ++i) {
@@ -299,9 +302,9 @@ int CDxfWriter::WriteHatch(const CPoint* points, int count, int color) {
         WriteGroupString("100", "AcDbHatch");
     }
     static const char* const kHead[][2] = {
-        {" 10", "0.0"}, {" 20", "0.0"}, {" 30", "0.0"}, {"210", "0.0"}, {"220", "0.0"}, {"230", "1.0"},
-        {" 2", "SOLID"}, {" 70", "   1"}, {" 71", "   1"}, {" 91", "   1"}, {" 92", "   2"}, {" 72", "   1"},
-        {" 73", "   1"},
+        {" 10", "0.0"},  {" 20", "0.0"},  {" 30", "0.0"},  {"210", "0.0"},  {"220", "0.0"},
+        {"230", "1.0"},  {" 2", "SOLID"}, {" 70", "   1"}, {" 71", "   1"}, {" 91", "   1"},
+        {" 92", "   2"}, {" 72", "   1"}, {" 73", "   1"},
     };
     for (const auto& group : kHead) {
         WriteGroupString(group[0], group[1]);

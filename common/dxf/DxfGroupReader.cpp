@@ -64,4 +64,6 @@ bool CDxfGroupReader::ValueAsReal(double& result) const {
     return true;
 }
 
-bool CDxfGroupReader::ValueAsInt(int& result) const { return platform::ScanInt(value, result); }
+bool CDxfGroupReader::ValueAsInt(int& result) const {
+    return platform::ScanInt(value, result);
+}

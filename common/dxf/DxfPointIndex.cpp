@@ -15,7 +15,9 @@ constexpr double kCellsPerDistance = 4.0;
 
 } // namespace
 
-CDxfPointIndex::CDxfPointIndex(double searchDistance) { Reset(searchDistance); }
+CDxfPointIndex::CDxfPointIndex(double searchDistance) {
+    Reset(searchDistance);
+}
 
 void CDxfPointIndex::Reset(double searchDistance) {
     bool usable = std::isfinite(searchDistance) && searchDistance > 0.0;
@@ -40,7 +42,8 @@ std::int64_t CDxfPointIndex::CellOf(double value) const {
 // The table takes the low bits of the key as its slot, so the key must be well mixed:
 // neighbouring cells of a dense drawing would otherwise crowd together.
 std::uint64_t CDxfPointIndex::Key(std::int64_t cellX, std::int64_t cellY) {
-    std::uint64_t key = static_cast<std::uint64_t>(cellX) * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(cellY);
+    std::uint64_t key =
+        static_cast<std::uint64_t>(cellX) * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(cellY);
     key = (key ^ (key >> 30)) * 0xBF58476D1CE4E5B9ULL;
     key = (key ^ (key >> 27)) * 0x94D049BB133111EBULL;
     return key ^ (key >> 31);

@@ -56,7 +56,8 @@ double SquaredDistance(double x1, double y1, double x2, double y2) {
 // when an exception leaves the import.
 class ImportScope {
 public:
-    ImportScope(CDxfImportDocument& document, CDxfImportProgress* progress) : document_(document), progress_(progress) {
+    ImportScope(CDxfImportDocument& document, CDxfImportProgress* progress)
+        : document_(document), progress_(progress) {
         document_.GetSnapDistance(savedDistance_, savedSquared_);
     }
     ~ImportScope() {
@@ -98,7 +99,8 @@ int CDxfReader::ImportDxf(const char* path, CDxfImportProgress* progress) {
     layerFilter_ = std::make_unique<CDxfLayerFilter>(settings_);
     clip_ = std::make_unique<CClipRect>(ClipBounds(settings_.region).data());
     double distance = settings_.samePointDistance;
-    samePointDistance_ = (platform::IsUnsetDouble(distance) || !std::isfinite(distance) || distance < 0.0) ? 0.0 : distance;
+    samePointDistance_ =
+        (platform::IsUnsetDouble(distance) || !std::isfinite(distance) || distance < 0.0) ? 0.0 : distance;
     squaredSamePointDistance_ = samePointDistance_ * samePointDistance_;
 
     int result = 0;

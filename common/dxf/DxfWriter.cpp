@@ -25,7 +25,9 @@ CDxfWriter::CDxfWriter(double doubleByteWidth, double singleByteWidth, int color
     std::memcpy(m_lineStyleColors, lineStyleColors, sizeof m_lineStyleColors);
 }
 
-CDxfWriter::~CDxfWriter() { ClearColorIndexMap(); }
+CDxfWriter::~CDxfWriter() {
+    ClearColorIndexMap();
+}
 
 void CDxfWriter::SetLayerName(const char* name) {
     std::size_t keep = platform::Cp932SafeCut(name, sizeof m_szLayerName - 1);
@@ -151,7 +153,9 @@ void CDxfWriter::WriteHeaderSection(double minX, double minY, double maxX, doubl
     WriteGroupString(" 0", "ENDSEC");
 }
 
-void CDxfWriter::WriteHeaderSection(int width, int height) { WriteHeaderSection(0.0, 0.0, width, height); }
+void CDxfWriter::WriteHeaderSection(int width, int height) {
+    WriteHeaderSection(0.0, 0.0, width, height);
+}
 
 void CDxfWriter::WriteTableHead(const char* name, const char* flags) {
     WriteGroupString(" 0", "TABLE");
@@ -450,17 +454,51 @@ void CDxfWriter::WriteObjectsSection() {
         return;
     }
     static const char* const kGroups[][2] = {
-        {" 0", "SECTION"}, {" 2", "OBJECTS"},
-        {" 0", "DICTIONARY"}, {" 5", "C"}, {"100", "AcDbDictionary"}, {" 3", "ACAD_GROUP"}, {"350", "D"},
-        {" 3", "ACAD_MLINESTYLE"}, {"350", "1B"},
-        {" 0", "DICTIONARY"}, {" 5", "D"}, {"102", "{ACAD_REACTORS"}, {"330", "C"}, {"102", "}"},
-        {"330", "C"}, {"100", "AcDbDictionary"},
-        {" 0", "DICTIONARY"}, {" 5", "1B"}, {"102", "{ACAD_REACTORS"}, {"330", "C"}, {"102", "}"},
-        {"330", "C"}, {"100", "AcDbDictionary"}, {" 3", "STANDARD"}, {"350", "1C"},
-        {" 0", "MLINESTYLE"}, {" 5", "1C"}, {"102", "{ACAD_REACTORS"}, {"330", "1B"}, {"102", "}"},
-        {"330", "1B"}, {"100", "AcDbMlineStyle"}, {" 2", "STANDARD"}, {"70", "0"}, {"3", ""}, {"62", "256"}, {"51", "90.0"},
-        {"52", "90.0"}, {"71", "2"}, {"49", "0.5"}, {"62", "256"}, {" 6", "BYLAYER"}, {"49", "-0.5"},
-        {"62", "256"}, {" 6", "BYLAYER"},
+        {" 0", "SECTION"},
+        {" 2", "OBJECTS"},
+        {" 0", "DICTIONARY"},
+        {" 5", "C"},
+        {"100", "AcDbDictionary"},
+        {" 3", "ACAD_GROUP"},
+        {"350", "D"},
+        {" 3", "ACAD_MLINESTYLE"},
+        {"350", "1B"},
+        {" 0", "DICTIONARY"},
+        {" 5", "D"},
+        {"102", "{ACAD_REACTORS"},
+        {"330", "C"},
+        {"102", "}"},
+        {"330", "C"},
+        {"100", "AcDbDictionary"},
+        {" 0", "DICTIONARY"},
+        {" 5", "1B"},
+        {"102", "{ACAD_REACTORS"},
+        {"330", "C"},
+        {"102", "}"},
+        {"330", "C"},
+        {"100", "AcDbDictionary"},
+        {" 3", "STANDARD"},
+        {"350", "1C"},
+        {" 0", "MLINESTYLE"},
+        {" 5", "1C"},
+        {"102", "{ACAD_REACTORS"},
+        {"330", "1B"},
+        {"102", "}"},
+        {"330", "1B"},
+        {"100", "AcDbMlineStyle"},
+        {" 2", "STANDARD"},
+        {"70", "0"},
+        {"3", ""},
+        {"62", "256"},
+        {"51", "90.0"},
+        {"52", "90.0"},
+        {"71", "2"},
+        {"49", "0.5"},
+        {"62", "256"},
+        {" 6", "BYLAYER"},
+        {"49", "-0.5"},
+        {"62", "256"},
+        {" 6", "BYLAYER"},
         {" 0", "ENDSEC"},
     };
     for (const auto& group : kGroups) {

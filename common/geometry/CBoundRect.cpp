@@ -33,8 +33,8 @@ void CBoundRect::GetEndpointDistances(double distances[4]) const {
     }
 }
 
-int CBoundRect::IntersectSegment(const DPoint& aStart, const DPoint& aEnd, const DPoint& bStart, const DPoint& bEnd,
-                                 int kindA, int kindB) {
+int CBoundRect::IntersectSegment(const DPoint& aStart, const DPoint& aEnd, const DPoint& bStart,
+                                 const DPoint& bEnd, int kindA, int kindB) {
     aStart_ = aStart;
     aEnd_ = aEnd;
     bStart_ = bStart;

@@ -17,7 +17,9 @@ const GeometryConstants& Angles() {
     return constants;
 }
 
-void InitGeometryConstants() { (void)Angles(); }
+void InitGeometryConstants() {
+    (void)Angles();
+}
 
 int ClassifySegment(double x1, double y1, double x2, double y2) {
     if (std::fabs(y1 - y2) < kClassifyTolerance) {
@@ -29,7 +31,9 @@ int ClassifySegment(double x1, double y1, double x2, double y2) {
     return kSegmentSloped;
 }
 
-int IsBetween(double v, double a, double b) { return (std::min(a, b) < v && v < std::max(a, b)) ? 1 : 0; }
+int IsBetween(double v, double a, double b) {
+    return (std::min(a, b) < v && v < std::max(a, b)) ? 1 : 0;
+}
 
 int IsBetweenOnMajorAxis(const DPoint& p, const DPoint& a, const DPoint& b) {
     if (std::fabs(a.y - b.y) < std::fabs(a.x - b.x)) {
@@ -126,8 +130,8 @@ int SegmentTouchesBox(const DPoint& a, const DPoint& b, const DPoint& p, const D
         ymin = a.y - tolerance;
         ymax = a.y + tolerance;
     }
-    bool outside = (p.x <= xmin && q.x <= xmin) || (p.x >= xmax && q.x >= xmax) || (p.y <= ymin && q.y <= ymin) ||
-                   (p.y >= ymax && q.y >= ymax);
+    bool outside = (p.x <= xmin && q.x <= xmin) || (p.x >= xmax && q.x >= xmax) ||
+                   (p.y <= ymin && q.y <= ymin) || (p.y >= ymax && q.y >= ymax);
     return outside ? 0 : 1;
 }
 
@@ -156,8 +160,8 @@ int AreSegmentsParallel(const DPoint& p1, const DPoint& p2, const DPoint& q1, co
     return std::fabs(CourseAngle(p1, p2) - CourseAngle(q1, q2)) < angleTolerance ? 1 : 0;
 }
 
-int SegmentsOverlap(const DPoint& p1, const DPoint& p2, const DPoint& q1, const DPoint& q2, double distances[4],
-                    double angleTolerance, double distanceLimit) {
+int SegmentsOverlap(const DPoint& p1, const DPoint& p2, const DPoint& q1, const DPoint& q2,
+                    double distances[4], double angleTolerance, double distanceLimit) {
     const DPoint* points[4] = {&p1, &p2, &q1, &q2};
     const DPoint* starts[4] = {&q1, &q1, &p1, &p1};
     const DPoint* ends[4] = {&q2, &q2, &p2, &p2};
@@ -209,7 +213,8 @@ int IntersectLines(const double xs[2], const double ys[2], const int kinds[2], c
     return 1;
 }
 
-int IntersectSegmentWithLine(const double x[3], const double y[3], int mode, double a, double b, DPoint& point) {
+int IntersectSegmentWithLine(const double x[3], const double y[3], int mode, double a, double b,
+                             DPoint& point) {
     point = DPoint::Unset();
     if (mode == 0) {
         int side0 = a * x[0] + b < y[0] ? -1 : 1;

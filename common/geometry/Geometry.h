@@ -48,14 +48,15 @@ void ProjectPointOnSegment(const DPoint& a, const DPoint& b, double px, double p
 // an axis where ab has no extent; touching a side counts as outside), else 1.
 int SegmentTouchesBox(const DPoint& a, const DPoint& b, const DPoint& p, const DPoint& q, double tolerance);
 
-int AreSegmentsParallel(const DPoint& p1, const DPoint& p2, const DPoint& q1, const DPoint& q2, double angleTolerance);
+int AreSegmentsParallel(const DPoint& p1, const DPoint& p2, const DPoint& q1, const DPoint& q2,
+                        double angleTolerance);
 
 // 1 when the segments lie on one course: parallel, or every end point that projects
 // inside the other segment lies within the squared distance limit of it. Segments whose
 // ends all project outside each other (a plain crossing) do not overlap.
 // distances receives the four end points' squared distances (10000 where not projected).
-int SegmentsOverlap(const DPoint& p1, const DPoint& p2, const DPoint& q1, const DPoint& q2, double distances[4],
-                    double angleTolerance, double distanceLimit);
+int SegmentsOverlap(const DPoint& p1, const DPoint& p2, const DPoint& q1, const DPoint& q2,
+                    double distances[4], double angleTolerance, double distanceLimit);
 
 // Intersection of two lines given by kind: y = slope*x + intercept (0), y = ys (1), x = xs (2).
 // 0 when the lines are parallel (both horizontal, both vertical or equal slopes).
@@ -65,4 +66,5 @@ int IntersectLines(const double xs[2], const double ys[2], const int kinds[2], c
 // Crossing of segment (x[0], y[0])-(x[1], y[1]) with a line: mode 0 y = a*x + b,
 // mode 1 the horizontal y = y[2], mode 2 the vertical x = x[2]. 1 with the point, else 0
 // and an unset point.
-int IntersectSegmentWithLine(const double x[3], const double y[3], int mode, double a, double b, DPoint& point);
+int IntersectSegmentWithLine(const double x[3], const double y[3], int mode, double a, double b,
+                             DPoint& point);

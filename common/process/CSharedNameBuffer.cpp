@@ -31,7 +31,9 @@ std::string CSharedNameBuffer::SystemName(const char* name) {
     return "/verrant-" + std::to_string(::getuid()) + "-" + session + "-" + process::SafeEntryName(name);
 }
 
-CSharedNameBuffer::~CSharedNameBuffer() { Close(); }
+CSharedNameBuffer::~CSharedNameBuffer() {
+    Close();
+}
 
 bool CSharedNameBuffer::Create(const char* name) {
     Close();
@@ -58,8 +60,8 @@ bool CSharedNameBuffer::Open(const char* name) {
         return false;
     }
     struct stat info {};
-    if (::fstat(fd.Get(), &info) != 0 || info.st_size != static_cast<off_t>(kSize) || info.st_uid != ::getuid() ||
-        !Map(fd.Get())) {
+    if (::fstat(fd.Get(), &info) != 0 || info.st_size != static_cast<off_t>(kSize) ||
+        info.st_uid != ::getuid() || !Map(fd.Get())) {
         failure_ = Failure::Unusable;
         return false;
     }

@@ -71,7 +71,8 @@ BOOL CheckDoubleStart(const char* familyWord, const char* programWord, BOOL allo
         AfxMessageBox(message);
         return FALSE;
     }
-    message.Format(u8"[%s.EXE] は既に起動されています。\n二重起動されますが、よろしいですか？", base.GetString());
+    message.Format(u8"[%s.EXE] は既に起動されています。\n二重起動されますが、よろしいですか？",
+                   base.GetString());
     return AfxMessageBox(message, MB_YESNO | MB_ICONQUESTION) != IDNO;
 }
 

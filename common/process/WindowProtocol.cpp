@@ -1,8 +1,8 @@
 #include "common/process/WindowProtocol.h"
 
 #include <cerrno>
-#include <chrono>
 #include <charconv>
+#include <chrono>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -23,7 +23,9 @@ int RemainingMs(Clock::time_point deadline) {
 
 bool WaitFor(int fd, short events, Clock::time_point deadline) {
     for (;;) {
-        struct pollfd entry {fd, events, 0};
+        struct pollfd entry {
+            fd, events, 0
+        };
         int ready = ::poll(&entry, 1, RemainingMs(deadline));
         if (ready > 0) {
             return true;
@@ -93,8 +95,8 @@ bool ReadPayload(int fd, const std::string& countWord, std::string& text, Clock:
 
 std::string EncodeRequest(const WindowRequest& request) {
     std::string text = request.kind == WindowRequestKind::SetText ? request.text : std::string();
-    return "VRW1 " + std::string(1, static_cast<char>(request.kind)) + " " + std::to_string(request.controlId) +
-           " " + std::to_string(text.size()) + "\n" + text;
+    return "VRW1 " + std::string(1, static_cast<char>(request.kind)) + " " +
+           std::to_string(request.controlId) + " " + std::to_string(text.size()) + "\n" + text;
 }
 
 std::string EncodeReply(const WindowReply& reply) {

@@ -19,8 +19,7 @@ const char8_t kDiskFullString[] = u8"ﾃﾞｨｽｸが一杯のため、ﾌｧ�
 const char8_t kWriteError[] = u8"ﾌｧｲﾙ書き込みｴﾗｰです";
 
 // Runs a fixed-size read; on a file error stores the marker and throws on.
-template <typename T, typename Read>
-int ReadOrMark(T& value, T marker, Read read) {
+template <typename T, typename Read> int ReadOrMark(T& value, T marker, Read read) {
     try {
         value = read();
     } catch (const CFileException&) {
@@ -167,7 +166,9 @@ int CBinaryFile::WriteString(const char* text) {
     return 1;
 }
 
-int CBinaryFile::WriteString(const CString& text) { return WriteString(text.GetString()); }
+int CBinaryFile::WriteString(const CString& text) {
+    return WriteString(text.GetString());
+}
 
 int CBinaryFile::WriteDouble(double value) {
     std::memcpy(transfer_, &value, 8);

@@ -93,7 +93,9 @@ void CClipboardFile::Close() {
     holdsBlock_ = false;
 }
 
-std::int64_t CClipboardFile::Seek(std::int64_t, UINT) { return 0; }
+std::int64_t CClipboardFile::Seek(std::int64_t, UINT) {
+    return 0;
+}
 
 long CClipboardFile::ReadLength() {
     std::uint32_t length = 0;
@@ -145,4 +147,6 @@ int CClipboardFile::WriteString(const char* text) {
     return 1;
 }
 
-int CClipboardFile::WriteString(const CString& text) { return WriteString(text.GetString()); }
+int CClipboardFile::WriteString(const CString& text) {
+    return WriteString(text.GetString());
+}

@@ -9,8 +9,7 @@
 // Deletes every object (through its virtual destructor) and empties the list.
 void DeleteAllObjects(CObList& list);
 // Deletes every block (allocated with operator new as T) and empties the list.
-template <typename T>
-void DeleteAllPtrs(CPtrList& list) {
+template <typename T> void DeleteAllPtrs(CPtrList& list) {
     POSITION pos = list.GetHeadPosition();
     while (pos) {
         delete static_cast<T*>(list.GetNext(pos));
@@ -18,8 +17,7 @@ void DeleteAllPtrs(CPtrList& list) {
     list.RemoveAll();
 }
 void DeleteAllMapObjects(CMapWordToOb& map);
-template <typename T>
-void DeleteAllMapPtrs(CMapWordToPtr& map) {
+template <typename T> void DeleteAllMapPtrs(CMapWordToPtr& map) {
     POSITION pos = map.GetStartPosition();
     while (pos) {
         WORD key;

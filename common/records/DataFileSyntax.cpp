@@ -9,11 +9,15 @@
 
 namespace {
 
-char AsciiUpper(char ch) { return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch; }
+char AsciiUpper(char ch) {
+    return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
 
 } // namespace
 
-bool StartsWith(const char* line, const char* word) { return std::strncmp(line, word, std::strlen(word)) == 0; }
+bool StartsWith(const char* line, const char* word) {
+    return std::strncmp(line, word, std::strlen(word)) == 0;
+}
 
 FormatTagCheck CheckFormatTag(const char* line, const char* tag, bool ignoreCase) {
     if (!StartsWith(line, "TITLE") || std::strlen(line) <= static_cast<std::size_t>(kTitleEndColumn)) {
@@ -49,7 +53,9 @@ CString ParseTitleText(const char* line) {
     return text;
 }
 
-bool StartsSection(const char* line) { return line[0] >= 'A' && line[0] <= 'Z'; }
+bool StartsSection(const char* line) {
+    return line[0] >= 'A' && line[0] <= 'Z';
+}
 
 int ReadPointNumberList(const char* line, std::vector<int>& keys) {
     CString columns = CString(line).Left(kPointListWidth);

@@ -11,9 +11,9 @@
 #include <array>
 #include <vector>
 
-inline constexpr int kTitleTextColumn = 10;    // 0-based start of the title (column 11)
-inline constexpr int kTitleEndColumn = 60;     // the title ends at column 60
-inline constexpr int kPointListWidth = 50;     // ten 5-column numbers per list line
+inline constexpr int kTitleTextColumn = 10; // 0-based start of the title (column 11)
+inline constexpr int kTitleEndColumn = 60;  // the title ends at column 60
+inline constexpr int kPointListWidth = 50;  // ten 5-column numbers per list line
 inline constexpr int kPointsPerListLine = 10;
 
 // Format tags of the data files.

@@ -8,8 +8,7 @@
 int ExpandExtent(CRect& rect, int x, int y, bool start);
 
 // minimum takes the value when minimum >= value; maximum when value >= maximum.
-template <typename T>
-void UpdateMinMax(T value, T& minimum, T& maximum) {
+template <typename T> void UpdateMinMax(T value, T& minimum, T& maximum) {
     if (minimum >= value) {
         minimum = value;
     }

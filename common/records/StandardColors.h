@@ -10,7 +10,8 @@
 enum class StandardColorOrder { Section, Plot };
 
 // COLORREF of index 0..15 and its name into name (when given); 0 for any other index.
-COLORREF GetStandardColor(int index, CString* name = nullptr, StandardColorOrder order = StandardColorOrder::Section);
+COLORREF GetStandardColor(int index, CString* name = nullptr,
+                          StandardColorOrder order = StandardColorOrder::Section);
 
 // Index 0..15 of the first entry with exactly this colour, -1 when none.
 int FindStandardColor(COLORREF color, StandardColorOrder order = StandardColorOrder::Section);

@@ -113,7 +113,8 @@ CString CutToWidth(const CString& text, int maxBytes) {
     if (maxBytes <= 0) {
         return CString();
     }
-    return text.Left(static_cast<int>(platform::Cp932SafeCut(text.str(), static_cast<std::size_t>(maxBytes))));
+    return text.Left(
+        static_cast<int>(platform::Cp932SafeCut(text.str(), static_cast<std::size_t>(maxBytes))));
 }
 
 char* DuplicateString(const char* text) {

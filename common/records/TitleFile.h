@@ -31,8 +31,7 @@ public:
 
     // Adds every title to a combo box (anything with AddString(const char*) and SetCurSel(int))
     // and leaves nothing selected; an empty list leaves the box alone.
-    template <typename ComboBox>
-    void FillComboBox(ComboBox* combo) {
+    template <typename ComboBox> void FillComboBox(ComboBox* combo) {
         combo_ = combo;
         if (titles_.empty()) {
             return;

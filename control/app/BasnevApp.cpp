@@ -35,8 +35,9 @@ BOOL CBasnevApp::InitInstance() {
 
 BOOL CBasnevApp::OpenMainWindow() {
     if (Templates().empty()) {
-        AddDocTemplate(new CSingleDocTemplate(kDocumentResource, RUNTIME_CLASS(CMainDoc), RUNTIME_CLASS(CMainFrame),
-                                              RUNTIME_CLASS(CMainView1), CString()));
+        AddDocTemplate(new CSingleDocTemplate(kDocumentResource, RUNTIME_CLASS(CMainDoc),
+                                              RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CMainView1),
+                                              CString()));
     }
     CDocument* document = Templates().front()->OpenDocumentFile(nullptr, FALSE);
     if (!document || document->Views().empty()) {
@@ -59,9 +60,13 @@ int CBasnevApp::ExitInstance() {
     return CWinApp::ExitInstance();
 }
 
-void CBasnevApp::LoadInputFileNames() { names_ = basnev::LoadInputFileNames(GetProfilePath()); }
+void CBasnevApp::LoadInputFileNames() {
+    names_ = basnev::LoadInputFileNames(GetProfilePath());
+}
 
-void CBasnevApp::SaveInputFileNames() { basnev::SaveInputFileNames(GetProfilePath(), names_); }
+void CBasnevApp::SaveInputFileNames() {
+    basnev::SaveInputFileNames(GetProfilePath(), names_);
+}
 
 void CBasnevApp::SetFormNames(const CString& section, const CString& measurement, const CString& analysis) {
     names_.section = section;

@@ -55,21 +55,26 @@ void CFileDetailDlg::CreateControls() {
     auto* ok = new QPushButton("OK");
     ok->setDefault(true);
     layout->addWidget(AddControl(IDOK, ok), 3, 0);
-    layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"))), 3, 1, Qt::AlignLeft);
+    layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"))), 3, 1,
+                      Qt::AlignLeft);
 
     list->setRootIsDecorated(false);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setHeaderLabels({platform::ToQString(u8"ﾌｧｲﾙ名"), platform::ToQString(u8"ﾀｲﾄﾙ"), platform::ToQString(u8"更新日時")});
+    list->setHeaderLabels(
+        {platform::ToQString(u8"ﾌｧｲﾙ名"), platform::ToQString(u8"ﾀｲﾄﾙ"), platform::ToQString(u8"更新日時")});
     list->header()->setSectionsClickable(true);
     list->header()->setSortIndicatorShown(true);
-    QObject::connect(list->header(), &QHeaderView::sectionClicked, [this](int column) { OnColumnClick(column); });
+    QObject::connect(list->header(), &QHeaderView::sectionClicked,
+                     [this](int column) { OnColumnClick(column); });
     QObject::connect(list, &QTreeWidget::itemSelectionChanged, [this] { SetNameFromSelection(); });
     QObject::connect(list, &QTreeWidget::itemDoubleClicked, [this] { OnOK(); });
     QObject::connect(directories, &QListWidget::itemActivated,
                      [this](QListWidgetItem* item) { OnDirectoryActivated(item); });
 }
 
-QTreeWidget* CFileDetailDlg::List() const { return qobject_cast<QTreeWidget*>(GetDlgItemWidget(kListId)); }
+QTreeWidget* CFileDetailDlg::List() const {
+    return qobject_cast<QTreeWidget*>(GetDlgItemWidget(kListId));
+}
 
 QListWidget* CFileDetailDlg::DirectoryList() const {
     return qobject_cast<QListWidget*>(GetDlgItemWidget(kDirectoryListId));

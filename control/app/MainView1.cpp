@@ -1,13 +1,13 @@
 #include "control/app/MainView1.h"
 
 #include "common/process/ChildLauncher.h"
+#include "common/records/TextHelpers.h"
 #include "control/app/BasnevApp.h"
 #include "control/app/FileDetailDlg.h"
 #include "control/core/ChosenName.h"
 #include "control/core/DataFileKind.h"
 #include "control/core/RunningPrograms.h"
 #include "control/core/SloReferences.h"
-#include "common/records/TextHelpers.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CWaitCursor.h"
 #include "platform/ui/QtText.h"
@@ -79,9 +79,13 @@ QPushButton* MakeButton(const char8_t* text) {
     return new QPushButton(platform::ToQString(text));
 }
 
-CBasnevApp* App() { return static_cast<CBasnevApp*>(AfxGetApp()); }
+CBasnevApp* App() {
+    return static_cast<CBasnevApp*>(AfxGetApp());
+}
 
-bool Exists(const CString& path) { return basnev::FileExists(path); }
+bool Exists(const CString& path) {
+    return basnev::FileExists(path);
+}
 
 } // namespace
 
@@ -118,7 +122,8 @@ void CMainView1::ConnectCommands() {
     MapCommand(kAnalysisLogButton, [this] { OnAnalysisLog(); });
     MapCommand(kExitButton, [this] { OnExit(); });
     MapCommand(kSectionSetButton, [this] { OnSetFileButton(basnev::kSectionFile, kSectionEdit); });
-    MapCommand(kMeasurementSetButton, [this] { OnSetFileButton(basnev::kMeasurementFile, kMeasurementEdit); });
+    MapCommand(kMeasurementSetButton,
+               [this] { OnSetFileButton(basnev::kMeasurementFile, kMeasurementEdit); });
     MapCommand(kAnalysisSetButton, [this] { OnSetFileButton(basnev::kAnalysisFile, kAnalysisEdit); });
 }
 
@@ -198,11 +203,21 @@ void CMainView1::StartChildProgram(const basnev::LaunchRequest& request) {
     LaunchChildProgram(programFile, request.arguments);
 }
 
-void CMainView1::OnSectionModel() { StartChildProgram(basnev::SectionModelRequest(CurrentSlotTexts(), Exists)); }
-void CMainView1::OnMeasureInput() { StartChildProgram(basnev::MeasureInputRequest(CurrentSlotTexts(), Exists)); }
-void CMainView1::OnSlipAnalysis() { StartChildProgram(basnev::SlipAnalysisRequest(CurrentSlotTexts(), Exists)); }
-void CMainView1::OnDrawingEdit() { StartChildProgram(basnev::DrawingEditRequest()); }
-void CMainView1::OnAnalysisLog() { StartChildProgram(basnev::AnalysisLogRequest(CurrentSlotTexts())); }
+void CMainView1::OnSectionModel() {
+    StartChildProgram(basnev::SectionModelRequest(CurrentSlotTexts(), Exists));
+}
+void CMainView1::OnMeasureInput() {
+    StartChildProgram(basnev::MeasureInputRequest(CurrentSlotTexts(), Exists));
+}
+void CMainView1::OnSlipAnalysis() {
+    StartChildProgram(basnev::SlipAnalysisRequest(CurrentSlotTexts(), Exists));
+}
+void CMainView1::OnDrawingEdit() {
+    StartChildProgram(basnev::DrawingEditRequest());
+}
+void CMainView1::OnAnalysisLog() {
+    StartChildProgram(basnev::AnalysisLogRequest(CurrentSlotTexts()));
+}
 
 void CMainView1::OnSetFileButton(int kind, int editId) {
     CString name = SlotText(editId);
@@ -233,15 +248,17 @@ void CMainView1::ReplaceReferencedNames(const CString& analysisPath) {
     // Names as the file system spells them: a difference in letter case is a different file.
     if (section != SlotText(kSectionEdit) || measurement != SlotText(kMeasurementEdit)) {
         CString question;
-        question.Format(CString(u8"解析ﾌｧｲﾙで使用しているﾌｧｲﾙは以下の通りです。\n\n  断面ﾌｧｲﾙ %s\n  計測ﾌｧｲﾙ %s\n\n"
-                                u8" 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を置き換えますか？"),
-                        section.GetString(), measurement.GetString());
+        question.Format(
+            CString(u8"解析ﾌｧｲﾙで使用しているﾌｧｲﾙは以下の通りです。\n\n  断面ﾌｧｲﾙ %s\n  計測ﾌｧｲﾙ %s\n\n"
+                    u8" 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を置き換えますか？"),
+            section.GetString(), measurement.GetString());
         if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
             return;
         }
     }
     PutReferencedName(kSectionEdit, section, u8"ﾌｧｲﾙが見つからないため、置き換えできません\n\n  断面ﾌｧｲﾙ %s");
-    PutReferencedName(kMeasurementEdit, measurement, u8"ﾌｧｲﾙが見つからないため、置き換えできません\n\n  計測変位ﾌｧｲﾙ %s");
+    PutReferencedName(kMeasurementEdit, measurement,
+                      u8"ﾌｧｲﾙが見つからないため、置き換えできません\n\n  計測変位ﾌｧｲﾙ %s");
 }
 
 void CMainView1::PutReferencedName(int editId, const CString& name, const char8_t* notFoundMessage) {
@@ -255,13 +272,13 @@ void CMainView1::PutReferencedName(int editId, const CString& name, const char8_
 }
 
 bool CMainView1::ChooseFile(int kind, CString& name) {
-    if (kind == basnev::kSectionFile &&
-        (basnev::IsProgramRunning(basnev::kSectionEditorFirst) || basnev::IsProgramRunning(basnev::kSectionEditorSecond))) {
+    if (kind == basnev::kSectionFile && (basnev::IsProgramRunning(basnev::kSectionEditorFirst) ||
+                                         basnev::IsProgramRunning(basnev::kSectionEditorSecond))) {
         AfxMessageBox(u8"断面ﾓﾃﾞﾙ作成ﾌﾟﾛｸﾞﾗﾑが実行されているため、断面ﾌｧｲﾙ名の変更はできません");
         return false;
     }
-    if (kind == basnev::kAnalysisFile &&
-        (basnev::IsProgramRunning(basnev::kAnalysisFirst) || basnev::IsProgramRunning(basnev::kAnalysisSecond))) {
+    if (kind == basnev::kAnalysisFile && (basnev::IsProgramRunning(basnev::kAnalysisFirst) ||
+                                          basnev::IsProgramRunning(basnev::kAnalysisSecond))) {
         AfxMessageBox(u8"すべり線推定解析ﾌﾟﾛｸﾞﾗﾑが実行されているため、解析ﾌｧｲﾙ名の変更はできません");
         return false;
     }
@@ -270,7 +287,8 @@ bool CMainView1::ChooseFile(int kind, CString& name) {
     if (directory.IsEmpty()) {
         directory = App()->DefaultDirectory();
     }
-    const bool chosen = chooser_ ? chooser_(kind, name, directory) : CFileDetailDlg::Choose(this, kind, name, directory);
+    const bool chosen =
+        chooser_ ? chooser_(kind, name, directory) : CFileDetailDlg::Choose(this, kind, name, directory);
     if (!chosen) {
         return false;
     }

@@ -4,8 +4,8 @@
 // the other programs with those names.
 
 #include "common/process/CSharedNameBuffer.h"
-#include "control/core/ChildLaunch.h"
 #include "common/process/LaunchThrottle.h"
+#include "control/core/ChildLaunch.h"
 #include "platform/ui/CFormView.h"
 
 #include <functional>

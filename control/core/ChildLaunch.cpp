@@ -27,14 +27,22 @@ LaunchRequest Refused(unsigned programId, const char8_t* message) {
 
 CString ChildProgramFile(unsigned programId) {
     switch (programId) {
-    case kPlanEditorProgram: return "pendar";
-    case kSectionEditorProgram: return "merdok";
-    case kTableEditorProgram: return "quilmo";
-    case kAnalysisProgram: return "torvan";
-    case kUnusedProgram: return "tavrik";
-    case kDrawingViewerProgram: return "zapho";
-    case kListViewerProgram: return "wenux";
-    default: return CString();
+    case kPlanEditorProgram:
+        return "pendar";
+    case kSectionEditorProgram:
+        return "merdok";
+    case kTableEditorProgram:
+        return "quilmo";
+    case kAnalysisProgram:
+        return "torvan";
+    case kUnusedProgram:
+        return "tavrik";
+    case kDrawingViewerProgram:
+        return "zapho";
+    case kListViewerProgram:
+        return "wenux";
+    default:
+        return CString();
     }
 }
 

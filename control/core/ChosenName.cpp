@@ -17,7 +17,9 @@ namespace {
 
 constexpr int kLongestChosenPath = 50;
 
-std::string OsPath(const CString& path) { return platform::Cp932ToUtf8(path.str()); }
+std::string OsPath(const CString& path) {
+    return platform::Cp932ToUtf8(path.str());
+}
 
 } // namespace
 
@@ -41,7 +43,8 @@ ChosenNameResult CheckChosenName(const CString& typedName, const ChosenNameConte
         }
     }
     if (!context.isUsableFile(path) &&
-        AfxMessageBox(CString(u8"指定ﾌｧｲﾙがありません。新規作成ﾌｧｲﾙ名として設定しますか？"), MB_YESNO) != IDYES) {
+        AfxMessageBox(CString(u8"指定ﾌｧｲﾙがありません。新規作成ﾌｧｲﾙ名として設定しますか？"), MB_YESNO) !=
+            IDYES) {
         return ChosenNameResult::kStay;
     }
     if (path.GetLength() > kLongestChosenPath) {
@@ -65,7 +68,8 @@ bool CanCreateFile(const CString& path) {
 bool IsReadWritableFile(const CString& path) {
     struct stat status {};
     const std::string osPath = OsPath(path);
-    return stat(osPath.c_str(), &status) == 0 && S_ISREG(status.st_mode) && access(osPath.c_str(), R_OK | W_OK) == 0;
+    return stat(osPath.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           access(osPath.c_str(), R_OK | W_OK) == 0;
 }
 
 bool FileExists(const CString& path) {

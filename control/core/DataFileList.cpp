@@ -52,7 +52,7 @@ bool RegularFileModified(const CString& path, CString& modified) {
     if (stat(platform::Cp932ToUtf8(path.str()).c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return false;
     }
-    std::tm local {};
+    std::tm local{};
     localtime_r(&status.st_mtime, &local);
     char text[32];
     std::strftime(text, sizeof text, "%Y/%m/%d %H:%M", &local);
@@ -111,7 +111,8 @@ std::vector<DataFileRow> ListDataFiles(const CString& directory, int kind) {
         CString modified;
         CString line;
         CString title;
-        if (!RegularFileModified(path, modified) || !ReadFirstLine(path, line) || !TitleOfDataFile(line, kind, title)) {
+        if (!RegularFileModified(path, modified) || !ReadFirstLine(path, line) ||
+            !TitleOfDataFile(line, kind, title)) {
             continue;
         }
         rows.push_back({name, title, modified});

@@ -6,13 +6,20 @@ namespace basnev {
 
 const char* RunningProgramName(unsigned id) {
     switch (id) {
-    case kSectionEditorFirst: return "Verrant MERDOK 01";
-    case kSectionEditorSecond: return "Verrant MERDOK 02";
-    case kAnalysisFirst: return "Verrant TORVAN 01";
-    case kAnalysisSecond: return "Verrant TORVAN 02";
-    case kTableEditorFirst: return "Verrant QUILMO 01";
-    case kTableEditorSecond: return "Verrant QUILMO 02";
-    default: return nullptr;
+    case kSectionEditorFirst:
+        return "Verrant MERDOK 01";
+    case kSectionEditorSecond:
+        return "Verrant MERDOK 02";
+    case kAnalysisFirst:
+        return "Verrant TORVAN 01";
+    case kAnalysisSecond:
+        return "Verrant TORVAN 02";
+    case kTableEditorFirst:
+        return "Verrant QUILMO 01";
+    case kTableEditorSecond:
+        return "Verrant QUILMO 02";
+    default:
+        return nullptr;
     }
 }
 

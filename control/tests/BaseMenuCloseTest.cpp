@@ -62,9 +62,8 @@ TEST_F(BaseMenuCloseTest, EachProcessingWindowClassKeepsTheBaseMenuOpen) {
 TEST_F(BaseMenuCloseTest, AProcessingWindowOfAnotherProcessKeepsItOpenUntilThatProcessIsKilled) {
     OpenBaseMenu();
     QProcess child;
-    child.start(ProcessTestChild(),
-                {"serve", "VerrantSection", QString::fromStdString(data_.File("ready")),
-                 QString::fromStdString(data_.File("front"))});
+    child.start(ProcessTestChild(), {"serve", "VerrantSection", QString::fromStdString(data_.File("ready")),
+                                     QString::fromStdString(data_.File("front"))});
     ASSERT_TRUE(SpinUntil([this] { return std::filesystem::exists(data_.File("ready")); }));
     EXPECT_EQ(data_.Read("ready"), "1");
     EXPECT_FALSE(ClosedAfter([this] { CloseBox(); }));

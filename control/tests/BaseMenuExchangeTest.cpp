@@ -51,7 +51,8 @@ TEST_F(BaseMenuExchangeTest, AChildReadsOneSlotAndWritesTheOthersWhileTheFormSer
     OpenBaseMenu();
     const std::string section = Utf8(u8"/d/断面 新.sec");
     const std::string analysis = LongName(600);
-    const std::string report = Exchange({"r:232", "w:233:" + analysis, "w:231:" + section, "w:231:" + section});
+    const std::string report =
+        Exchange({"r:232", "w:233:" + analysis, "w:231:" + section, "w:231:" + section});
     EXPECT_EQ(report, Utf8(u8"r 232 Unchanged /d/計測 1.dis\n") + kChanged + "w 233 Replaced\n" + kChanged +
                           "w 231 Replaced\nw 231 Unchanged\n");
     EXPECT_EQ(SlotUtf8(kSectionSlot), section);
@@ -71,9 +72,10 @@ TEST_F(BaseMenuExchangeTest, ANameUpToThePathLimitGoesThroughWholeAndALongerOneI
     ASSERT_EQ(platform::Utf8ToCp932(longest).size(), static_cast<std::size_t>(PATH_MAX - 1));
     const std::string tooLong = longest + "y";
     const std::string report = Exchange({"w:232:" + longest, "w:231:" + tooLong, "r:232"});
-    EXPECT_EQ(report, kChanged + "w 232 Replaced\n" +
-                          Utf8(u8"m ﾌｧｲﾙ名が長すぎるため、基本ﾒﾆｭｰに渡せません\nw 231 Failed\nr 232 Unchanged ") +
-                          longest + "\n");
+    EXPECT_EQ(report,
+              kChanged + "w 232 Replaced\n" +
+                  Utf8(u8"m ﾌｧｲﾙ名が長すぎるため、基本ﾒﾆｭｰに渡せません\nw 231 Failed\nr 232 Unchanged ") +
+                  longest + "\n");
     EXPECT_EQ(SlotUtf8(kMeasurementSlot), longest);
     EXPECT_EQ(SlotUtf8(kSectionSlot), "");
 }
@@ -106,7 +108,8 @@ TEST_F(BaseMenuExchangeTest, TypingStopsAtFiftyCharactersButALongerNameFromTheSu
     QTest::keyClicks(measurement, "zz");
     EXPECT_EQ(measurement->text().toStdString(), name.substr(0, name.size() - 2));
     CString read;
-    ASSERT_EQ(process::GetWindowClassText("VerrantControl", kMeasurementSlot, read), process::WindowAnswer::Done);
+    ASSERT_EQ(process::GetWindowClassText("VerrantControl", kMeasurementSlot, read),
+              process::WindowAnswer::Done);
     EXPECT_EQ(read.str(), name.substr(0, name.size() - 2));
 }
 

@@ -25,7 +25,9 @@ QApplication& TestQtApp() {
     return *app;
 }
 
-std::string Cp932(const std::string& utf8) { return platform::Utf8ToCp932(utf8); }
+std::string Cp932(const std::string& utf8) {
+    return platform::Utf8ToCp932(utf8);
+}
 
 } // namespace
 
@@ -64,8 +66,12 @@ ChildResult RunWhileServing(const QString& program, const QStringList& arguments
     return result;
 }
 
-QString ProcessTestChild() { return QStringLiteral(BASNEV_PROCESS_TEST_CHILD); }
-QString BaseMenuProgram() { return QStringLiteral(BASNEV_PROGRAM); }
+QString ProcessTestChild() {
+    return QStringLiteral(BASNEV_PROCESS_TEST_CHILD);
+}
+QString BaseMenuProgram() {
+    return QStringLiteral(BASNEV_PROGRAM);
+}
 
 void BaseMenuTest::SetUp() {
     ::setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 1);
@@ -79,8 +85,8 @@ void BaseMenuTest::TearDown() {
     sink_.reset();
 }
 
-void BaseMenuTest::WriteSettings(const std::string& plan, const std::string& section, const std::string& measurement,
-                                 const std::string& analysis) const {
+void BaseMenuTest::WriteSettings(const std::string& plan, const std::string& section,
+                                 const std::string& measurement, const std::string& analysis) const {
     data_.Write("BASNEV.INI", Cp932("[Input File]\r\nFileName1=" + plan + "\r\nFileName2=" + section +
                                     "\r\nFileName3=" + measurement + "\r\nFileName4=" + analysis + "\r\n"));
 }
@@ -104,22 +110,30 @@ void BaseMenuTest::CloseBaseMenu() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-bool BaseMenuTest::IsBaseMenuOpen() const { return TheApp().m_pMainWnd != nullptr; }
+bool BaseMenuTest::IsBaseMenuOpen() const {
+    return TheApp().m_pMainWnd != nullptr;
+}
 
-CMainFrame* BaseMenuTest::Frame() const { return dynamic_cast<CMainFrame*>(TheApp().m_pMainWnd); }
+CMainFrame* BaseMenuTest::Frame() const {
+    return dynamic_cast<CMainFrame*>(TheApp().m_pMainWnd);
+}
 
 CMainView1* BaseMenuTest::Form() const {
     CMainFrame* frame = Frame();
     return frame ? dynamic_cast<CMainView1*>(frame->GetActiveView()) : nullptr;
 }
 
-QLineEdit* BaseMenuTest::Slot(int id) const { return qobject_cast<QLineEdit*>(Form()->GetDlgItemWidget(id)); }
+QLineEdit* BaseMenuTest::Slot(int id) const {
+    return qobject_cast<QLineEdit*>(Form()->GetDlgItemWidget(id));
+}
 
 QPushButton* BaseMenuTest::Button(int id) const {
     return qobject_cast<QPushButton*>(Form()->GetDlgItemWidget(id));
 }
 
-std::string BaseMenuTest::SlotUtf8(int id) const { return Slot(id)->text().toStdString(); }
+std::string BaseMenuTest::SlotUtf8(int id) const {
+    return Slot(id)->text().toStdString();
+}
 
 void BaseMenuTest::SetSlotUtf8(int id, const std::string& text) const {
     ASSERT_TRUE(Form()->SetSlotText(id, CString(Cp932(text))));

@@ -64,7 +64,9 @@ protected:
     QPushButton* Button(int id) const;
     std::string SlotUtf8(int id) const;
     void SetSlotUtf8(int id, const std::string& text) const;
-    void SetSlotUtf8(int id, const char8_t* text) const { SetSlotUtf8(id, std::string(platform::Utf8(text))); }
+    void SetSlotUtf8(int id, const char8_t* text) const {
+        SetSlotUtf8(id, std::string(platform::Utf8(text)));
+    }
 
     // A path in the data directory, UTF-8 and CP932.
     std::string DataFile(const std::string& name) const { return data_.File(name); }

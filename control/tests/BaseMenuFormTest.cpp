@@ -52,7 +52,8 @@ protected:
         SetSlotUtf8(kMeasurementSlot, measurement);
         SetSlotUtf8(kAnalysisSlot, analysis);
         Button(button)->click();
-        return launches_.size() == 1 ? launches_.front() : Launch{"<" + std::to_string(launches_.size()) + ">", {}};
+        return launches_.size() == 1 ? launches_.front()
+                                     : Launch{"<" + std::to_string(launches_.size()) + ">", {}};
     }
 
     std::vector<Launch> launches_;
@@ -139,7 +140,8 @@ TEST_F(BaseMenuFormTest, AnalysisIsRefusedStepByStepThenGetsThreeNames) {
     Button(kSlipAnalysisButton)->click();
     ASSERT_EQ(launches_.size(), 1u);
     EXPECT_EQ(launches_[0].program, "torvan");
-    EXPECT_EQ(launches_[0].arguments, (Arguments{"@", DataFile(u8"解析 1.slo"), DataFile("s.sec"), DataFile("m.dis")}));
+    EXPECT_EQ(launches_[0].arguments,
+              (Arguments{"@", DataFile(u8"解析 1.slo"), DataFile("s.sec"), DataFile("m.dis")}));
 }
 
 TEST_F(BaseMenuFormTest, DrawingViewerGetsNothingAndLogViewerTheAnalysisLog) {
@@ -171,7 +173,8 @@ TEST_F(BaseMenuFormTest, AMissingProgramFileIsNamedInTheMessage) {
     OpenBaseMenu();
     Button(kDrawingEditButton)->click();
     const std::string path = platform::Cp932ToUtf8(platform::ModuleDirectory().str()) + "/zapho";
-    EXPECT_EQ(sink_->MessagesUtf8(), std::vector<std::string>{path + Utf8(u8"\n実行ﾌｧｲﾙが見つかりません !!")});
+    EXPECT_EQ(sink_->MessagesUtf8(),
+              std::vector<std::string>{path + Utf8(u8"\n実行ﾌｧｲﾙが見つかりません !!")});
 }
 
 } // namespace

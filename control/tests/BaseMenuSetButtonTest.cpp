@@ -32,7 +32,8 @@ protected:
     void OpenWithChooser(const std::string& answer) {
         OpenBaseMenu();
         Form()->SetChooser([this, answer](int kind, CString& name, CString& directory) {
-            calls_.push_back({kind, platform::Cp932ToUtf8(name.str()), platform::Cp932ToUtf8(directory.str())});
+            calls_.push_back(
+                {kind, platform::Cp932ToUtf8(name.str()), platform::Cp932ToUtf8(directory.str())});
             if (answer.empty()) {
                 return false;
             }
@@ -41,7 +42,8 @@ protected:
         });
     }
     // An analysis file whose input file lines name section and measurement.
-    void WriteAnalysisFile(const std::string& name, const std::string& section, const std::string& measurement) {
+    void WriteAnalysisFile(const std::string& name, const std::string& section,
+                           const std::string& measurement) {
         data_.Write(name, platform::Utf8ToCp932("TITLE     slope\r\nSEFIL     " + section + "\r\nDSFIL     " +
                                                 measurement + "\r\nNODES     0\r\n"));
     }
@@ -144,9 +146,10 @@ TEST_F(BaseMenuSetButtonTest, EqualInputFilesAskNothingButAreStillTestedForExist
     SetSlotUtf8(kSectionSlot, DataFile("s.sec"));
     SetSlotUtf8(kMeasurementSlot, DataFile("gone.dis"));
     Button(kAnalysisSetButton)->click();
-    EXPECT_EQ(sink_->MessagesUtf8(),
-              std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが見つからないため、置き換えできません\n\n  計測変位ﾌｧｲﾙ ") +
-                                       DataFile("gone.dis")});
+    EXPECT_EQ(
+        sink_->MessagesUtf8(),
+        std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが見つからないため、置き換えできません\n\n  計測変位ﾌｧｲﾙ ") +
+                                 DataFile("gone.dis")});
     EXPECT_EQ(SlotUtf8(kAnalysisSlot), DataFile("a.slo"));
 }
 

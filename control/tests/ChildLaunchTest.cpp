@@ -35,7 +35,8 @@ TEST(ChildLaunchTest, SectionEditorGetsItsFileMarkedNewWhenMissing) {
     FakeFiles files;
     EXPECT_TRUE(SectionModelRequest({}, files.Exists()).arguments.empty());
     SlotTexts slots{"/d/a", "", ""};
-    EXPECT_EQ(Strings(SectionModelRequest(slots, files.Exists())), (std::vector<std::string>{"@", "/d/a.sec"}));
+    EXPECT_EQ(Strings(SectionModelRequest(slots, files.Exists())),
+              (std::vector<std::string>{"@", "/d/a.sec"}));
     files.present.insert("/d/a.sec");
     const LaunchRequest request = SectionModelRequest(slots, files.Exists());
     EXPECT_EQ(request.programId, kSectionEditorProgram);
@@ -47,11 +48,14 @@ TEST(ChildLaunchTest, TableEditorNeedsAMeasurementNameAndAddsAnExistingSection) 
     EXPECT_EQ(std::string(MeasureInputRequest({}, files.Exists()).refusal),
               std::string(CString(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙ名が未定義です")));
     SlotTexts slots{"", "/d/m", ""};
-    EXPECT_EQ(Strings(MeasureInputRequest(slots, files.Exists())), (std::vector<std::string>{"@", "/d/m.dis"}));
+    EXPECT_EQ(Strings(MeasureInputRequest(slots, files.Exists())),
+              (std::vector<std::string>{"@", "/d/m.dis"}));
     slots.section = "/d/s.sec";
-    EXPECT_EQ(Strings(MeasureInputRequest(slots, files.Exists())), (std::vector<std::string>{"@", "/d/m.dis"}));
+    EXPECT_EQ(Strings(MeasureInputRequest(slots, files.Exists())),
+              (std::vector<std::string>{"@", "/d/m.dis"}));
     files.present = {"/d/s.sec", "/d/m.dis"};
-    EXPECT_EQ(Strings(MeasureInputRequest(slots, files.Exists())), (std::vector<std::string>{"/d/m.dis", "/d/s.sec"}));
+    EXPECT_EQ(Strings(MeasureInputRequest(slots, files.Exists())),
+              (std::vector<std::string>{"/d/m.dis", "/d/s.sec"}));
 }
 
 TEST(ChildLaunchTest, AnalysisProgramChecksTheSlotsInOrder) {

@@ -28,12 +28,14 @@ void SetModified(const std::string& path, std::time_t when) {
 
 TEST(DataFileTitleTest, TagFromColumn61DecidesAndTheTitleLosesTrailingBlanks) {
     CString title;
-    EXPECT_TRUE(TitleOfDataFile(TitleLine("slope A", "TORVAN002").substr(0, 69).c_str(), kAnalysisFile, title));
+    EXPECT_TRUE(
+        TitleOfDataFile(TitleLine("slope A", "TORVAN002").substr(0, 69).c_str(), kAnalysisFile, title));
     EXPECT_STREQ(title, "slope A");
     EXPECT_TRUE(TitleOfDataFile(TitleLine("old", "torvan001").substr(0, 69).c_str(), kAnalysisFile, title));
     EXPECT_FALSE(TitleOfDataFile(TitleLine("x", "MERDOK001").substr(0, 69).c_str(), kAnalysisFile, title));
     EXPECT_FALSE(TitleOfDataFile("TITLE     short line", kAnalysisFile, title));
-    EXPECT_FALSE(TitleOfDataFile(("NODE" + TitleLine("x", "MERDOK001").substr(4, 65)).c_str(), kSectionFile, title));
+    EXPECT_FALSE(
+        TitleOfDataFile(("NODE" + TitleLine("x", "MERDOK001").substr(4, 65)).c_str(), kSectionFile, title));
     EXPECT_TRUE(TitleOfDataFile(TitleLine("", "GOLMIR001").substr(0, 69).c_str(), kMeasurementFile, title));
     EXPECT_STREQ(title, "");
 }
@@ -96,7 +98,8 @@ TEST(DataFileListTest, JapaneseNamesAndTitlesAreKept) {
 class ChosenNameTest : public ::testing::Test {
 protected:
     ChosenNameResult Check(const char* typed, int kind) {
-        ChosenNameContext context{kind, "/data/", [this](const CString& p) { return existing == std::string(p); }};
+        ChosenNameContext context{kind, "/data/",
+                                  [this](const CString& p) { return existing == std::string(p); }};
         return CheckChosenName(typed, context, path);
     }
     platform::RecordingSink sink;

@@ -92,14 +92,17 @@ protected:
     }
     static void ClickHeader(QTreeWidget* list, int column) {
         QHeaderView* header = list->header();
-        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2, header->height() / 2);
+        const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                        header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
     }
     static QPoint RowCentre(QTreeWidget* list, int row) {
         return list->visualItemRect(list->topLevelItem(row)).center();
     }
     static std::string NameEditText(const CWnd& dialog) {
-        return qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(CFileDetailDlg::kFileNameId))->text().toStdString();
+        return qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(CFileDetailDlg::kFileNameId))
+            ->text()
+            .toStdString();
     }
 
     using Texts = std::vector<std::string>;
@@ -108,14 +111,17 @@ protected:
 TEST_F(FileDetailDlgTest, ListsFilesOfTheKindWithTitleAndTimeNewestFirst) {
     WriteAnalysisDirectory();
     CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
-    EXPECT_EQ(RunModal(dialog, [&dialog] {
-        EXPECT_EQ(dialog.Dialog()->windowTitle().toStdString(), Utf8(u8"解析ﾌｧｲﾙ設定"));
-        EXPECT_EQ(Column(dialog, 0), (Texts{"a.slo", "b.slo", "d.SLO"}));
-        EXPECT_EQ(Column(dialog, 1), (Texts{"slope A", Utf8(u8"斜面 B"), "slope D"}));
-        EXPECT_EQ(Column(dialog, 2), (Texts{"2021/11/12 13:14", "2020/03/04 05:06", "2019/01/02 03:04"}));
-        EXPECT_EQ(List(dialog)->header()->sortIndicatorSection(), 2);
-        EXPECT_EQ(List(dialog)->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-    }), IDCANCEL);
+    EXPECT_EQ(RunModal(dialog,
+                       [&dialog] {
+                           EXPECT_EQ(dialog.Dialog()->windowTitle().toStdString(), Utf8(u8"解析ﾌｧｲﾙ設定"));
+                           EXPECT_EQ(Column(dialog, 0), (Texts{"a.slo", "b.slo", "d.SLO"}));
+                           EXPECT_EQ(Column(dialog, 1), (Texts{"slope A", Utf8(u8"斜面 B"), "slope D"}));
+                           EXPECT_EQ(Column(dialog, 2),
+                                     (Texts{"2021/11/12 13:14", "2020/03/04 05:06", "2019/01/02 03:04"}));
+                           EXPECT_EQ(List(dialog)->header()->sortIndicatorSection(), 2);
+                           EXPECT_EQ(List(dialog)->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+                       }),
+              IDCANCEL);
     EXPECT_EQ(sink_->MessageCount(), 0);
 }
 
@@ -123,23 +129,23 @@ TEST_F(FileDetailDlgTest, ColumnClicksToggleTheOrderAndMoveTheArrow) {
     WriteAnalysisDirectory();
     CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
     RunModal(dialog, [&dialog] {
-    QTreeWidget* list = List(dialog);
-    ClickHeader(list, 0);
-    EXPECT_EQ(Column(dialog, 0), (Texts{"d.SLO", "b.slo", "a.slo"}));
-    EXPECT_EQ(list->header()->sortIndicatorSection(), 0);
-    EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-    ClickHeader(list, 0);
-    EXPECT_EQ(Column(dialog, 0), (Texts{"a.slo", "b.slo", "d.SLO"}));
-    EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
-    ClickHeader(list, 2);
-    EXPECT_EQ(Column(dialog, 0), (Texts{"d.SLO", "b.slo", "a.slo"}));
-    EXPECT_EQ(list->header()->sortIndicatorSection(), 2);
-    EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
-    ClickHeader(list, 2);
-    EXPECT_EQ(Column(dialog, 0), (Texts{"a.slo", "b.slo", "d.SLO"}));
-    EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
-    ClickHeader(list, 1);
-    EXPECT_EQ(Column(dialog, 1), (Texts{Utf8(u8"斜面 B"), "slope D", "slope A"}));
+        QTreeWidget* list = List(dialog);
+        ClickHeader(list, 0);
+        EXPECT_EQ(Column(dialog, 0), (Texts{"d.SLO", "b.slo", "a.slo"}));
+        EXPECT_EQ(list->header()->sortIndicatorSection(), 0);
+        EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        ClickHeader(list, 0);
+        EXPECT_EQ(Column(dialog, 0), (Texts{"a.slo", "b.slo", "d.SLO"}));
+        EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+        ClickHeader(list, 2);
+        EXPECT_EQ(Column(dialog, 0), (Texts{"d.SLO", "b.slo", "a.slo"}));
+        EXPECT_EQ(list->header()->sortIndicatorSection(), 2);
+        EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+        ClickHeader(list, 2);
+        EXPECT_EQ(Column(dialog, 0), (Texts{"a.slo", "b.slo", "d.SLO"}));
+        EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+        ClickHeader(list, 1);
+        EXPECT_EQ(Column(dialog, 1), (Texts{Utf8(u8"斜面 B"), "slope D", "slope A"}));
     });
 }
 
@@ -183,7 +189,8 @@ TEST_F(FileDetailDlgTest, TheDirectoryListGoesDownAndTheChosenFileComesFromThere
     WriteDataFile("sub/s.slo", TitleLine("below", "TORVAN002"), LocalTime(2021, 1, 1, 0, 0));
     CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
     const int result = RunModal(dialog, [&dialog] {
-        auto* directories = qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(CFileDetailDlg::kDirectoryListId));
+        auto* directories =
+            qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(CFileDetailDlg::kDirectoryListId));
         const QList<QListWidgetItem*> found = directories->findItems("sub", Qt::MatchEndsWith);
         ASSERT_EQ(found.size(), 1);
         directories->scrollToItem(found.front());
@@ -215,7 +222,8 @@ TEST_F(FileDetailDlgTest, ADoubleClickConfirmsTheRow) {
 }
 
 TEST_F(FileDetailDlgTest, TheSetButtonRunsTheChooserAndTakesItsFileWithItsExactName) {
-    WriteDataFile(Utf8(u8"計測 Mixed.DIS"), TitleLine(Utf8(u8"計測"), "GOLMIR001"), LocalTime(2021, 1, 1, 0, 0));
+    WriteDataFile(Utf8(u8"計測 Mixed.DIS"), TitleLine(Utf8(u8"計測"), "GOLMIR001"),
+                  LocalTime(2021, 1, 1, 0, 0));
     WriteDataFile("m.dis", TitleLine("other", "GOLMIR001"), LocalTime(2020, 1, 1, 0, 0));
     OpenBaseMenu();
     SetSlotUtf8(kMeasurementSlot, DataFile("m.dis"));

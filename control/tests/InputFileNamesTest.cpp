@@ -19,7 +19,8 @@ TEST(InputFileNamesTest, MissingFileGivesEmptySlotsAndNoDefaultDirectory) {
 
 TEST(InputFileNamesTest, AnalysisDirectoryWinsOverMeasurementDirectory) {
     TempDirectory dir;
-    dir.Write("BASNEV.INI", "[Input File]\r\nFileName1=/p/plan.hor\r\nFileName3=/m/x.dis\r\nFileName4=/s/y.slo\r\n");
+    dir.Write("BASNEV.INI",
+              "[Input File]\r\nFileName1=/p/plan.hor\r\nFileName3=/m/x.dis\r\nFileName4=/s/y.slo\r\n");
     InputFileNames names = LoadInputFileNames(CString(dir.File("BASNEV.INI").c_str()));
     EXPECT_STREQ(names.defaultDirectory, "/s/");
     EXPECT_STREQ(names.plan, "/p/plan.hor");

@@ -54,8 +54,8 @@ protected:
     std::string ExchangeReport(const QStringList& operations) {
         std::filesystem::remove(DataFile("out"));
         const ChildResult child =
-            RunWhileServing(ProcessTestChild(), QStringList{"exchange", QString::fromStdString(DataFile("out"))} +
-                                                    operations);
+            RunWhileServing(ProcessTestChild(),
+                            QStringList{"exchange", QString::fromStdString(DataFile("out"))} + operations);
         EXPECT_TRUE(child.finished);
         return data_.Read("out");
     }
@@ -65,7 +65,8 @@ protected:
 };
 
 TEST_F(SecondStartTest, TheSecondStartEndsAtOnceAndTheFirstGoesOn) {
-    data_.Write("bin/basnev.INI", platform::Utf8ToCp932(Utf8(u8"[Input File]\r\nFileName3=/d/計測 1.dis\r\n")));
+    data_.Write("bin/basnev.INI",
+                platform::Utf8ToCp932(Utf8(u8"[Input File]\r\nFileName3=/d/計測 1.dis\r\n")));
     QProcess* first = StartBaseMenu();
     EXPECT_EQ(ExchangeReport({"r:232"}), Utf8(u8"r 232 Unchanged /d/計測 1.dis\n"));
 
@@ -96,7 +97,8 @@ TEST_F(SecondStartTest, TheSecondStartBringsTheFirstWindowForward) {
 TEST_F(SecondStartTest, AKilledBaseMenuLeavesNothingThatStopsTheNextOne) {
     data_.Write("bin/basnev.INI", "[Input File]\r\nFileName2=/d/s.sec\r\n");
     QProcess* first = StartBaseMenu();
-    EXPECT_EQ(ExchangeReport({"w:233:/d/a.slo"}), Utf8(u8"m 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します\nw 233 Replaced\n"));
+    EXPECT_EQ(ExchangeReport({"w:233:/d/a.slo"}),
+              Utf8(u8"m 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します\nw 233 Replaced\n"));
     ::kill(static_cast<pid_t>(first->processId()), SIGKILL);
     ASSERT_TRUE(first->waitForFinished(5000));
     EXPECT_FALSE(CNamedMutex::Exists("Verrant BASNEV 01"));

@@ -20,9 +20,8 @@ void CItemListDialog::CreateControls() {
     QDialog* dialog = Dialog();
     dialog->setWindowTitle(platform::ToQString(u8"項目ﾘｽﾄから選択して検索"));
     auto* layout = new QGridLayout(dialog);
-    layout->addWidget(
-        new QLabel(platform::ToQString(u8"検索項目ﾘｽﾄ：      (ﾀﾞﾌﾞﾙｸﾘｯｸで選択できます)")), 0, 0, 1,
-        2);
+    layout->addWidget(new QLabel(platform::ToQString(u8"検索項目ﾘｽﾄ：      (ﾀﾞﾌﾞﾙｸﾘｯｸで選択できます)")), 0, 0,
+                      1, 2);
     auto* list = new QListWidget;
     list->setMinimumSize(360, 200);
     layout->addWidget(AddControl(IDC_ITEM_LIST, list), 1, 0, 1, 2);

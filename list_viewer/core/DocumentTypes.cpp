@@ -54,7 +54,8 @@ CommandLineInfo ParseCommandLine(const std::vector<CString>& arguments) {
         return info;
     }
     const CString& first = arguments.front();
-    if ((first[0] == '-' || first[0] == '/') && first.GetLength() >= 2 && (first[1] == 'e' || first[1] == 'E')) {
+    if ((first[0] == '-' || first[0] == '/') && first.GetLength() >= 2 &&
+        (first[1] == 'e' || first[1] == 'E')) {
         return info;
     }
     info.noDocument = false;

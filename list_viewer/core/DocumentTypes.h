@@ -8,13 +8,13 @@
 namespace wenux {
 
 struct DocumentTypeInfo {
-    int type;                 // 0, 2, 3 or 4
-    int templateId;           // 240 to 243
-    const char* extension;    // ".lst" ...
-    const char8_t* prefix;    // frame title prefix
-    int typeTextId;           // string id of the type text (4033 to 4036)
-    const char8_t* typeText;  // the type text
-    int lineWidth;            // characters per row
+    int type;                // 0, 2, 3 or 4
+    int templateId;          // 240 to 243
+    const char* extension;   // ".lst" ...
+    const char8_t* prefix;   // frame title prefix
+    int typeTextId;          // string id of the type text (4033 to 4036)
+    const char8_t* typeText; // the type text
+    int lineWidth;           // characters per row
     const char8_t* templateString;
 };
 
@@ -31,9 +31,9 @@ const DocumentTypeInfo& TemplateForPath(const CString& path);
 int LogTypeFromPath(const CString& path);
 
 struct CommandLineInfo {
-    bool noDocument = true;  // nothing to open
-    CString path;            // the file to open
-    int type = 0;            // initial filter of the Open dialog
+    bool noDocument = true; // nothing to open
+    CString path;           // the file to open
+    int type = 0;           // initial filter of the Open dialog
 };
 
 // The program's arguments (without the program name). None, or a first argument of '-'

@@ -6,7 +6,9 @@ namespace wenux {
 
 namespace {
 
-bool IsLeadByte(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
+bool IsLeadByte(unsigned char ch) {
+    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
+}
 
 int PageHolding(const CLineIndex& index, int fromPage, int line) {
     for (int p = std::max(fromPage, 0); p < index.PageCount(); ++p) {
@@ -31,7 +33,8 @@ CString CutAtCharacter(const CString& text, int limit) {
 
 } // namespace
 
-DrawPlan PlanDrawPage(const CLineIndex& index, int page, int firstRow, int rowCount, int topLine, bool screen) {
+DrawPlan PlanDrawPage(const CLineIndex& index, int page, int firstRow, int rowCount, int topLine,
+                      bool screen) {
     DrawPlan plan;
     plan.firstRow = firstRow;
     const PageRecord& record = index.Page(page);

@@ -29,10 +29,11 @@ struct DrawPlan {
 // The rows of page `page` from row `firstRow`, `rowCount` of them (kAllRows: to the
 // page's end). On screen the rows run on into the following pages, each page's first
 // row carrying its mark (a one-line page gets none); `topLine` is the view's top line.
-DrawPlan PlanDrawPage(const CLineIndex& index, int page, int firstRow, int rowCount, int topLine, bool screen);
+DrawPlan PlanDrawPage(const CLineIndex& index, int page, int firstRow, int rowCount, int topLine,
+                      bool screen);
 
 struct DrawRange {
-    int y0 = 0;        // y of the current page's first line in view coordinates
+    int y0 = 0; // y of the current page's first line in view coordinates
     int firstRow = 0;
     int rowCount = 0;
 };

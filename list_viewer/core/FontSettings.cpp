@@ -7,7 +7,9 @@ namespace wenux {
 
 namespace {
 
-bool IsLeadByte(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
+bool IsLeadByte(unsigned char ch) {
+    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
+}
 
 } // namespace
 

@@ -23,9 +23,9 @@ constexpr unsigned char kFF = '\f';
 constexpr std::int64_t kLargestOffset = INT32_MAX;
 
 std::int32_t DecodeLittleEndian(const unsigned char* bytes) {
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-                                     static_cast<std::uint32_t>(bytes[2]) << 16 |
-                                     static_cast<std::uint32_t>(bytes[3]) << 24);
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
+        static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24);
 }
 
 void EncodeLittleEndian(std::int32_t value, unsigned char* bytes) {
@@ -43,13 +43,18 @@ int ReadBufferSize(std::int64_t listLength) {
 
 CLineIndex::CLineIndex() : reader_(std::make_unique<CListLineReader>(listFile_)) {}
 
-CLineIndex::~CLineIndex() { CloseListFiles(); }
+CLineIndex::~CLineIndex() {
+    CloseListFiles();
+}
 
-std::int64_t CLineIndex::ListLength() const { return listFile_.IsOpen() ? listFile_.GetLength() : 0; }
+std::int64_t CLineIndex::ListLength() const {
+    return listFile_.IsOpen() ? listFile_.GetLength() : 0;
+}
 
 bool CLineIndex::OpenPointerFile(const char* pointerPath) {
     // Created or truncated in place, but never through a link planted under its name.
-    int fd = ::open(CFile::OsPath(pointerPath).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+    int fd =
+        ::open(CFile::OsPath(pointerPath).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
         int osError = errno;
         ReportOpenError(CFileException(CFileException::OsErrorToException(osError), osError, pointerPath),
@@ -309,7 +314,8 @@ bool CLineIndex::EnsureWindowFor(int firstLine, int lastLine) {
 std::int64_t CLineIndex::WindowOffset(int line) const {
     int index = line - windowFirstLine_;
     int slot = index / kLinesPerBlock;
-    if (windowBlocks_[0] < 0 || index < 0 || slot >= kWindowBlocks || windowBlocks_[static_cast<std::size_t>(slot)] < 0) {
+    if (windowBlocks_[0] < 0 || index < 0 || slot >= kWindowBlocks ||
+        windowBlocks_[static_cast<std::size_t>(slot)] < 0) {
         return -1;
     }
     return window_[static_cast<std::size_t>(index)];

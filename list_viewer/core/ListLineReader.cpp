@@ -10,11 +10,15 @@ constexpr char kCR = '\r';
 constexpr char kLF = '\n';
 constexpr char kFF = '\f';
 
-bool IsLeadByte(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
+bool IsLeadByte(unsigned char ch) {
+    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
+}
 
 } // namespace
 
-void CListLineReader::Seek(std::int64_t offset) { position_ = offset; }
+void CListLineReader::Seek(std::int64_t offset) {
+    position_ = offset;
+}
 
 int CListLineReader::GetByte() {
     std::int64_t index = position_ - bufferStart_;

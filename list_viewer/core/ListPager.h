@@ -10,7 +10,7 @@ namespace wenux {
 enum class ScrollCode { kLineUp, kLineDown, kPageUp, kPageDown, kThumbPosition, kTop, kBottom, kOther };
 
 struct ScrollEffect {
-    int scrollRows = 0;        // rows to scroll the window by (+ down, - up)
+    int scrollRows = 0; // rows to scroll the window by (+ down, - up)
     bool repaintAll = false;
     bool pageTextChanged = false;
     bool positionChanged = false;

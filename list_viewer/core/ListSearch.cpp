@@ -12,7 +12,9 @@ namespace wenux {
 
 namespace {
 
-bool IsLeadByte(unsigned char ch) { return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC); }
+bool IsLeadByte(unsigned char ch) {
+    return (ch >= 0x81 && ch <= 0x9F) || (ch >= 0xE0 && ch <= 0xFC);
+}
 
 int ReadBufferSize(std::int64_t listLength) {
     return static_cast<int>(std::clamp<std::int64_t>(listLength / 100, 1000, 10000));
@@ -113,7 +115,8 @@ SearchOutcome CListSearch::NotFound(int startLine, SearchMode mode) const {
         AfxMessageBox(u8"文字列が見つかりません !!!");
         return {SearchOutcome::kNotFound, 0};
     }
-    if (AfxMessageBox(u8"文字列が見つかりません。\n先頭から再検索しますか？", MB_YESNO | MB_ICONQUESTION) == IDYES) {
+    if (AfxMessageBox(u8"文字列が見つかりません。\n先頭から再検索しますか？", MB_YESNO | MB_ICONQUESTION) ==
+        IDYES) {
         return {SearchOutcome::kRestartFromTop, 0};
     }
     return {SearchOutcome::kNotFound, 0};
@@ -184,7 +187,8 @@ SearchOutcome CListSearch::Search(const CString& text, int startLine, SearchMode
     }
 }
 
-bool SearchAndShow(CListSearch& search, CListPager& pager, const CString& text, int startLine, int restartLine) {
+bool SearchAndShow(CListSearch& search, CListPager& pager, const CString& text, int startLine,
+                   int restartLine) {
     SearchOutcome outcome = search.Search(text, startLine, SearchMode::kFromCurrent);
     if (outcome.kind == SearchOutcome::kRestartFromTop) {
         outcome = search.Search(text, restartLine, SearchMode::kFromTop);

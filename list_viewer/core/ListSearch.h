@@ -61,7 +61,8 @@ class CListPager;
 // The search commands: Search(startLine, from current) and, when the user asks for it,
 // Search(restartLine, from top). A hit becomes the pager's top line on its page; a hit
 // on no page is reported. True when the view is to be repainted.
-bool SearchAndShow(CListSearch& search, CListPager& pager, const CString& text, int startLine, int restartLine);
+bool SearchAndShow(CListSearch& search, CListPager& pager, const CString& text, int startLine,
+                   int restartLine);
 
 // Position of needle in text at a CP932 character start, or -1.
 int FindAtCharacterStart(const std::string& text, const std::string& needle);

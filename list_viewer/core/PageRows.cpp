@@ -37,7 +37,8 @@ bool ReadRows(CLineIndex& index, int firstLine, int count, std::vector<std::stri
 
 bool ReadPageRows(CLineIndex& index, int documentType, int page, std::vector<std::string>& rows) {
     const PageRecord& record = index.Page(page);
-    return ReadRows(index, ScannerLine(record.firstLine, documentType), record.lastLine - record.firstLine + 1, rows);
+    return ReadRows(index, ScannerLine(record.firstLine, documentType),
+                    record.lastLine - record.firstLine + 1, rows);
 }
 
 } // namespace wenux

@@ -8,7 +8,9 @@
 
 namespace wenux {
 
-bool RequiresPortrait(int documentType) { return documentType == kCalculationLog || documentType == kEditErrorLog; }
+bool RequiresPortrait(int documentType) {
+    return documentType == kCalculationLog || documentType == kEditErrorLog;
+}
 
 bool SharesSheets(int documentType, bool portrait) {
     return portrait && (documentType == kResultList || documentType == kDrawingLog);
@@ -27,7 +29,8 @@ PrintLayout ComputePrintLayout(int pixelsPerInchX, int pixelsPerInchY, int rectW
         layout.rowsPerSheet = 68;
     }
     layout.cellHeight = (rectHeight - 2 * layout.marginY) / layout.rowsPerSheet;
-    layout.cellWidth = std::min((rectWidth - 2 * layout.marginX) / lineWidth, static_cast<int>(layout.cellHeight * 0.6));
+    layout.cellWidth =
+        std::min((rectWidth - 2 * layout.marginX) / lineWidth, static_cast<int>(layout.cellHeight * 0.6));
     layout.leftEdge = (rectWidth - lineWidth * layout.cellWidth) / 2;
     return layout;
 }

@@ -28,7 +28,7 @@ bool RequiresPortrait(int documentType);
 bool SharesSheets(int documentType, bool portrait);
 
 struct PrintStep {
-    int page = 0;          // 1-based page number
+    int page = 0; // 1-based page number
     bool startsSheet = false;
     bool lowerHalf = false;
     bool endsSheet = false;

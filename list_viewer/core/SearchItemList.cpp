@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kLineBufferSize = 83; // 82 characters and the terminator
 
-bool StartsWithDigit(const char* line) { return std::isdigit(static_cast<unsigned char>(line[0])) != 0; }
+bool StartsWithDigit(const char* line) {
+    return std::isdigit(static_cast<unsigned char>(line[0])) != 0;
+}
 
 // Reads the next line; false at the end of the file or after a reported read error.
 bool NextLine(CTextFile& file, char* line) {

@@ -6,9 +6,9 @@
 
 namespace wenux {
 
-ChildWindowSize ComputeChildWindowSize(int documentType, int lineWidth, int textWidth, int textHeight, int clientWidth,
-                                       int clientHeight, int scrollBarWidth, int frameWidth, bool startedWithFile,
-                                       int mainFrameWidth) {
+ChildWindowSize ComputeChildWindowSize(int documentType, int lineWidth, int textWidth, int textHeight,
+                                       int clientWidth, int clientHeight, int scrollBarWidth, int frameWidth,
+                                       bool startedWithFile, int mainFrameWidth) {
     ChildWindowSize size;
     if (documentType != kResultList) {
         size.width = (lineWidth + 4) * textWidth + scrollBarWidth + 2 * frameWidth;

@@ -14,9 +14,9 @@ struct ChildWindowSize {
 // textWidth/textHeight: display font metrics; clientWidth/clientHeight: the MDI client area;
 // scrollBarWidth and frameWidth of the system. A result list too wide for the client area
 // widens the main frame when the program was started with a file, else it is narrowed.
-ChildWindowSize ComputeChildWindowSize(int documentType, int lineWidth, int textWidth, int textHeight, int clientWidth,
-                                       int clientHeight, int scrollBarWidth, int frameWidth, bool startedWithFile,
-                                       int mainFrameWidth);
+ChildWindowSize ComputeChildWindowSize(int documentType, int lineWidth, int textWidth, int textHeight,
+                                       int clientWidth, int clientHeight, int scrollBarWidth, int frameWidth,
+                                       bool startedWithFile, int mainFrameWidth);
 
 struct ScrollSizes {
     int totalWidth = 0, totalHeight = 0;

@@ -66,7 +66,9 @@ struct PagingCase {
 };
 
 // Test names carry the case's name, not a dump of its bytes.
-void PrintTo(const PagingCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const PagingCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PagingTest : public LineIndexTest, public ::testing::WithParamInterface<PagingCase> {};
 
@@ -80,8 +82,15 @@ TEST_P(PagingTest, PagesAndLineCount) {
 INSTANTIATE_TEST_SUITE_P(
     Scanner, PagingTest,
     ::testing::Values(
-        PagingCase{"CounterOpensPagesOf56", test::NumberedLines(120), kResultList, 120, {{1, 55}, {56, 111}, {112, 120}}},
-        PagingCase{"RunLogPagesOf112And113", test::NumberedLines(300), kCalculationLog, 300,
+        PagingCase{"CounterOpensPagesOf56",
+                   test::NumberedLines(120),
+                   kResultList,
+                   120,
+                   {{1, 55}, {56, 111}, {112, 120}}},
+        PagingCase{"RunLogPagesOf112And113",
+                   test::NumberedLines(300),
+                   kCalculationLog,
+                   300,
                    {{1, 112}, {113, 225}, {226, 300}}},
         PagingCase{"FormFeedLineOpensNextPage", "A\r\nB\r\fC\r\n", kDrawingLog, 3, {{1, 1}, {2, 3}}},
         PagingCase{"LoneLineFeedEndsNothing", "A\nB\r\n", kCalculationLog, 1, {{1, 1}}},

@@ -22,7 +22,9 @@ CString TempDir::Write(const std::string& name, const std::string& bytes) const 
     return PathOf(name);
 }
 
-CString TempDir::PathOf(const std::string& name) const { return CString((path_ / name).string()); }
+CString TempDir::PathOf(const std::string& name) const {
+    return CString((path_ / name).string());
+}
 
 int TempDir::EntryCount() const {
     return static_cast<int>(std::distance(std::filesystem::directory_iterator(path_), {}));

@@ -19,10 +19,14 @@
 namespace {
 
 int TypeFromName(const std::string& name) {
-    if (name == "lst") return wenux::kResultList;
-    if (name == "log") return wenux::kCalculationLog;
-    if (name == "lop") return wenux::kDrawingLog;
-    if (name == "loe") return wenux::kEditErrorLog;
+    if (name == "lst")
+        return wenux::kResultList;
+    if (name == "log")
+        return wenux::kCalculationLog;
+    if (name == "lop")
+        return wenux::kDrawingLog;
+    if (name == "loe")
+        return wenux::kEditErrorLog;
     return -1;
 }
 

@@ -1,9 +1,9 @@
-#include "FileBytes.h"
 #include "DocumentTestSupport.h"
+#include "FileBytes.h"
 
 #include "model/CDispData.h"
-#include "platform/core/CFile.h"
 #include "model/CVerrant.h"
+#include "platform/core/CFile.h"
 #include "platform/core/Unset.h"
 
 #include <filesystem>
@@ -110,7 +110,8 @@ TEST_F(AnalysisFileTest, AKeywordOutOfOrderIsAReadError) {
     text.replace(text.find("BLINE"), 5, "BLINX");
     Spit(dir_ / "bad.slo", text);
     EXPECT_EQ(Open("bad.slo"), 0);
-    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / "bad.slo").string());
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / "bad.slo").string());
 }
 
 TEST_F(AnalysisFileTest, AFileEndingAfterItsReferencesOpensWithTheSectionBoundaryPoints) {
@@ -127,7 +128,8 @@ TEST_F(AnalysisFileTest, AMovedBoundaryPointOfTheSectionModelReplacesTheAnalysis
     text.replace(at, 20, "    1    3    26.000");
     Spit(dir_ / "moved.slo", text);
     ASSERT_EQ(Open("moved.slo"), 1);
-    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"断面ﾓﾃﾞﾙﾃﾞｰﾀに座標が異なる同名の境界点があったため置き換えました"));
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"断面ﾓﾃﾞﾙﾃﾞｰﾀに座標が異なる同名の境界点があったため置き換えました"));
     CNode* left = doc_.FindBoundaryPoint(CNode::kLeftBoundary);
     ASSERT_NE(left, nullptr);
     EXPECT_EQ(left->x, 27.0);
@@ -199,8 +201,11 @@ TEST_F(AnalysisFileTest, SolverResultsAreCheckedAndAnEmptyResultIsAFailure) {
     EXPECT_EQ(doc_.ReadSolverResult((dir_ / "empty.slf").c_str(), coefficients, ranges), 0);
     Spit(dir_ / "cut.slf", head + " 0.01 -1.5 90.0 27.0 80.0\r\n");
     EXPECT_EQ(doc_.ReadSolverResult((dir_ / "cut.slf").c_str(), coefficients, ranges), 0);
-    EXPECT_EQ(torvan::CBlockDoc::CanOpenFile((dir_ / "new.log").c_str(), CFile::modeCreate | CFile::modeWrite), 1);
-    EXPECT_EQ(torvan::CBlockDoc::CanOpenFile((dir_ / "no" / "x.log").c_str(), CFile::modeCreate | CFile::modeWrite), 0);
+    EXPECT_EQ(
+        torvan::CBlockDoc::CanOpenFile((dir_ / "new.log").c_str(), CFile::modeCreate | CFile::modeWrite), 1);
+    EXPECT_EQ(
+        torvan::CBlockDoc::CanOpenFile((dir_ / "no" / "x.log").c_str(), CFile::modeCreate | CFile::modeWrite),
+        0);
 }
 
 // A small model in the older analysis format; the solver input compared with a file

@@ -1,8 +1,8 @@
 // The analysis command without a window on the sample data set: the three methods, the
 // polynomial one through the solver library of this build loaded as the program loads it.
 
-#include "FileBytes.h"
 #include "DocumentTestSupport.h"
+#include "FileBytes.h"
 
 #include "model/AnalysisRun.h"
 #include "model/CBlock.h"

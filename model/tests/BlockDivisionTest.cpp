@@ -90,7 +90,8 @@ TEST_F(BlockDivisionTest, ParallelVectorsFailAndLeaveNoBlocksOfTheEarlierDivisio
     ASSERT_EQ(doc_.m_listBlocks.GetCount(), 2);
     doc_.m_nMethod = CBlockDoc::kRotation;
     EXPECT_EQ(doc_.MakeBlockLines(), 0);
-    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"隣接する変位ﾍﾞｸﾄﾙ方向が等しいため、ﾌﾞﾛｯｸ分割線を作成できません"));
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"隣接する変位ﾍﾞｸﾄﾙ方向が等しいため、ﾌﾞﾛｯｸ分割線を作成できません"));
     EXPECT_TRUE(doc_.m_listBlockLines.empty());
     EXPECT_EQ(doc_.m_listBlocks.GetCount(), 0);
 }
@@ -149,7 +150,8 @@ TEST_F(BlockDivisionTest, SurfacePointsInOneBlockOrSwappedAreRefused) {
     doc_.InsertPoint(3, 10, CNode::kRightBoundary);
     doc_.MakeSlipLines(nullptr);
     EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 0);
-    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"2個の地表境界点が同一ﾌﾞﾛｯｸ内にあるため、すべり線作成できません"));
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"2個の地表境界点が同一ﾌﾞﾛｯｸ内にあるため、すべり線作成できません"));
 }
 
 TEST_F(BlockDivisionTest, PolynomialResultIsSampledPerBlock) {

@@ -115,9 +115,8 @@ TEST(DispRecord, PolylinesOfEachMode) {
 class DispFileTest : public RecordFileFixture {};
 
 TEST_F(DispFileTest, ExclusionsRoundTrip) {
-    std::vector<ReadingDate> dates = {{2006, 4, 1, platform::kUnsetInt, platform::kUnsetInt},
-                                      {2006, 5, 2, 10, 30},
-                                      {2006, 6, 3, 9, 0}};
+    std::vector<ReadingDate> dates = {
+        {2006, 4, 1, platform::kUnsetInt, platform::kUnsetInt}, {2006, 5, 2, 10, 30}, {2006, 6, 3, 9, 0}};
     CDispData disp = Parsed({{1, 1, U, U}, {2, 2, U, U}, {3, 3, U, U}});
     disp.readingUsed = {0, 1, 0};
     disp.beta = 0.5;
@@ -146,11 +145,13 @@ TEST_F(DispFileTest, AnExcludedReadingWithoutADateIsNotCountedInTheHeader) {
 
 TEST_F(DispFileTest, SolverRecordWritesUsedReadingsInMetres) {
     CDispData disp = Parsed({{0, 0, U, U}, {12.5, -3.25, U, U}});
-    std::string bytes = WriteWith([&](CTextFile& file) { EXPECT_EQ(disp.WriteSolverRecord("DISP     4", file), 1); });
+    std::string bytes =
+        WriteWith([&](CTextFile& file) { EXPECT_EQ(disp.WriteSolverRecord("DISP     4", file), 1); });
     EXPECT_EQ(bytes, "DISP     4    0.0000    0.0000\r\n"
                      "              0.0125   -0.0032\r\n"); // -0.00325 is a hair short of it in binary
     CDispData unused = Parsed({{0, 0, U, U}});
-    std::string none = WriteWith([&](CTextFile& file) { EXPECT_EQ(unused.WriteSolverRecord("DISP     5", file), 0); });
+    std::string none =
+        WriteWith([&](CTextFile& file) { EXPECT_EQ(unused.WriteSolverRecord("DISP     5", file), 0); });
     EXPECT_EQ(none, "");
 }
 

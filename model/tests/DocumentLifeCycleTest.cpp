@@ -1,7 +1,7 @@
 // Opening an analysis file, the save and save-as commands and the question to save.
 
-#include "FileBytes.h"
 #include "DocumentTestSupport.h"
+#include "FileBytes.h"
 
 #include <filesystem>
 #include <fstream>

@@ -1,5 +1,5 @@
-#include "FileBytes.h"
 #include "DocumentTestSupport.h"
+#include "FileBytes.h"
 
 #include "common/records/TextFile.h"
 #include "model/CVerrant.h"
@@ -7,8 +7,8 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <grp.h>
+#include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -131,7 +131,8 @@ TEST_F(DocumentSaveTest, AReadOnlyDirectoryLeavesTheFileAndItsBakAsTheyWere) {
     ASSERT_GE(child, 0);
     if (child == 0) {
         const gid_t kNobody = 65534;
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
             _exit(2);
         }
         platform::RecordingSink sink;
@@ -166,9 +167,9 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     doc_.m_dPhi = 25.0;
     doc_.m_dVectorScale = 200.0;
     doc_.ImportPointRun({{0, 20}, {20, 20}, {40, 10}, {60, 0}, {80, 0}});
-    doc_.InsertPoint(10, 20, CNode::kLeftBoundary);  // B-1
-    doc_.InsertPoint(70, 0, CNode::kRightBoundary);  // B-2
-    doc_.InsertPoint(40, 0, CNode::kInnerBoundary);  // B-3
+    doc_.InsertPoint(10, 20, CNode::kLeftBoundary); // B-1
+    doc_.InsertPoint(70, 0, CNode::kRightBoundary); // B-2
+    doc_.InsertPoint(40, 0, CNode::kInnerBoundary); // B-3
     ASSERT_EQ(doc_.m_mapBound.GetCount(), 3);
     double width = 0;
     double height = 0;
@@ -176,7 +177,8 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     const double xs[2] = {30.0, 50.0};
     const double betas[2] = {1.0, 0.5};
     doc_.MakeVerticalBlockLines(xs, betas, 2);
-    const std::vector<std::vector<DPoint>> slipLines = {{{10, 20}, {40, 0}, {70, 0}}, {{40, 0}, {55, -5}, {70, 0}}};
+    const std::vector<std::vector<DPoint>> slipLines = {{{10, 20}, {40, 0}, {70, 0}},
+                                                        {{40, 0}, {55, -5}, {70, 0}}};
     for (const std::vector<DPoint>& points : slipLines) {
         auto* line = new torvan::CVerrant;
         for (const DPoint& p : points) {
@@ -192,7 +194,7 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     doc_.ResetMarks();
     // Edits: a new left boundary point switches B-1 off (a slip line keeps it), the
     // second slip line is selected and deleted, a ground point goes.
-    doc_.InsertPoint(12, 20, CNode::kLeftBoundary);  // B-4
+    doc_.InsertPoint(12, 20, CNode::kLeftBoundary); // B-4
     doc_.SelectSlipLinesInRect(30, -10, 80, 20);
     static_cast<CNode*>(doc_.m_mapNode[2])->state = CNode::kSelected;
     doc_.DeleteSelection();

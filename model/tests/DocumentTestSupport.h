@@ -17,8 +17,12 @@ public:
         return confirmDialog;
     }
     bool IsTreeDialogOpen() const override { return treeOpen; }
-    void DeleteTreeItem(int key, int branch) override { treeCalls.push_back("delete " + std::to_string(key) + "/" + std::to_string(branch)); }
-    void UpdateTreeItem(int key, torvan::CNode*) override { treeCalls.push_back("update " + std::to_string(key)); }
+    void DeleteTreeItem(int key, int branch) override {
+        treeCalls.push_back("delete " + std::to_string(key) + "/" + std::to_string(branch));
+    }
+    void UpdateTreeItem(int key, torvan::CNode*) override {
+        treeCalls.push_back("update " + std::to_string(key));
+    }
     void SetFrameCaptions(const CString& path) override { captions.push_back(path.GetString()); }
     bool PromptSavePath(CString& path) override {
         ++prompts;
@@ -26,7 +30,9 @@ public:
         return !promptAnswer.empty();
     }
     void ReportSavedFile(const CString& path) override { reported = path.GetString(); }
-    void UpdateSlipLineItem(int key, torvan::CVerrant*) override { treeCalls.push_back("slip " + std::to_string(key)); }
+    void UpdateSlipLineItem(int key, torvan::CVerrant*) override {
+        treeCalls.push_back("slip " + std::to_string(key));
+    }
     int ChooseReferenceFile(const CString&, const CString&, const CString&) override {
         ++referenceQuestions;
         return referenceChoice;

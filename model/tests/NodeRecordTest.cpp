@@ -21,7 +21,9 @@ using modeltest::Slurp;
 
 namespace {
 
-std::string DataFile(const char* name) { return std::string(VERRANT_TEST_DATA_DIR) + "/" + name; }
+std::string DataFile(const char* name) {
+    return std::string(VERRANT_TEST_DATA_DIR) + "/" + name;
+}
 
 std::vector<CString> ReadLines(const std::string& path) {
     CTextFile in;
@@ -65,7 +67,8 @@ CNode MakeNode(int number, int kind, double x, double y) {
 
 TEST_F(RecordFileTest, FullFormRecordsAreWrittenByteForByte) {
     std::vector<CNode> nodes = {MakeNode(1, 0, 10.5, 20.25), MakeNode(2, 1, 0.0, -5.125),
-                                MakeNode(3, 3, 1.0, 2.0), MakeNode(4, 2, 3.0, 4.0), MakeNode(5, 4, -100.0, 200.0)};
+                                MakeNode(3, 3, 1.0, 2.0), MakeNode(4, 2, 3.0, 4.0),
+                                MakeNode(5, 4, -100.0, 200.0)};
     nodes[1].name = "No.K1";
     nodes[2].inUse = 0;
     nodes[2].beta = 0.5;

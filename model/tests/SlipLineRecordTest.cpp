@@ -1,8 +1,8 @@
 #include "RecordTestSupport.h"
 
+#include "common/geometry/DPoint.h"
 #include "model/CNode.h"
 #include "model/CVerrant.h"
-#include "common/geometry/DPoint.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/Unset.h"
 
@@ -43,7 +43,8 @@ protected:
 TEST_F(SlipLineTest, RecordsAreWrittenByteForByte) {
     CVerrant line = Sample();
     std::string bytes = WriteWith([&](CTextFile& file) { line.WriteRecord(file); });
-    std::string expected = "    7     " + platform::Utf8ToCp932(u8"すべり線") + "\r\n"
+    std::string expected = "    7     " + platform::Utf8ToCp932(u8"すべり線") +
+                           "\r\n"
                            "              2    0    1    1\r\n"
                            "              1    4   -1\r\n"
                            "         2    30.000     0.100\r\n"
@@ -119,7 +120,9 @@ TEST_F(SlipLineTest, PlotAndBoundingBox) {
     EXPECT_EQ(minX, 27.0);
     EXPECT_EQ(maxY, 88.9);
     DPoint label;
-    std::string bytes = WriteWith([&](CTextFile& file) { label = line.Plot(file, 0.1, DPoint{0, 0}, DPoint{0, 0}); });
+    std::string bytes = WriteWith([&](CTextFile& file) {
+        label = line.Plot(file, 0.1, DPoint{0, 0}, DPoint{0, 0});
+    });
     EXPECT_EQ(bytes, "M2700,8890\r\nD8000,6013\r\nD13400,5524\r\n");
     EXPECT_NEAR(label.x, 2 * 270.0, 1e-9); // the first point (3 / 10 = 0), doubled
     EXPECT_NEAR(label.y, 2 * 889.0, 1e-9);

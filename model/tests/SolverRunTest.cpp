@@ -1,5 +1,5 @@
-#include "FileBytes.h"
 #include "DocumentTestSupport.h"
+#include "FileBytes.h"
 
 #include "model/CVerrant.h"
 

@@ -44,7 +44,9 @@ CFile::~CFile() {
     }
 }
 
-std::string CFile::OsPath(const char* path) { return platform::Cp932ToUtf8(path); }
+std::string CFile::OsPath(const char* path) {
+    return platform::Cp932ToUtf8(path);
+}
 
 BOOL CFile::Open(const char* path, UINT openFlags, CFileException* error) {
     SetFilePath(path);
@@ -159,4 +161,6 @@ void CFile::Rename(const char* oldPath, const char* newPath) {
     }
 }
 
-void CFile::ThrowErrno(int osError) const { CFileException::ThrowOsError(osError, m_strFileName); }
+void CFile::ThrowErrno(int osError) const {
+    CFileException::ThrowOsError(osError, m_strFileName);
+}

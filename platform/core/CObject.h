@@ -53,13 +53,17 @@ public:                                                                         
 #define VERRANT_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, create)                                  \
     const CRuntimeClass class_name::class##class_name = {#class_name, static_cast<int>(sizeof(class_name)),  \
                                                          create, RUNTIME_CLASS(base_class_name)};            \
-    const CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+    const CRuntimeClass* class_name::GetRuntimeClass() const {                                               \
+        return RUNTIME_CLASS(class_name);                                                                    \
+    }
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                       \
     VERRANT_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
 
 #define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                     \
-    CObject* class_name::CreateObject() { return new class_name; }                                           \
+    CObject* class_name::CreateObject() {                                                                    \
+        return new class_name;                                                                               \
+    }                                                                                                        \
     VERRANT_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, class_name::CreateObject)                    \
     namespace {                                                                                              \
     const bool registered##class_name = (CRuntimeClass::Register(RUNTIME_CLASS(class_name)), true);          \

@@ -16,16 +16,24 @@ std::size_t Clamp(int value, std::size_t limit) {
     return std::min(static_cast<std::size_t>(value), limit);
 }
 
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+bool IsBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n';
+}
 
-char AsciiUpper(char ch) { return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch; }
-char AsciiLower(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
+char AsciiUpper(char ch) {
+    return (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
+char AsciiLower(char ch) {
+    return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
 
 } // namespace
 
 CString::CString(const char8_t* utf8) : data_(platform::Utf8ToCp932(utf8)) {}
 
-CString CString::Left(int count) const { return CString(data_.substr(0, Clamp(count, data_.size()))); }
+CString CString::Left(int count) const {
+    return CString(data_.substr(0, Clamp(count, data_.size())));
+}
 
 CString CString::Mid(int first) const {
     std::size_t from = Clamp(first, data_.size());
@@ -64,7 +72,8 @@ int CString::Find(const char* sub, int start) const {
         }
         pos += platform::Cp932CharLength(data_, pos);
     }
-    return (subLen == 0 && static_cast<std::size_t>(std::max(start, 0)) <= data_.size()) ? std::max(start, 0) : -1;
+    return (subLen == 0 && static_cast<std::size_t>(std::max(start, 0)) <= data_.size()) ? std::max(start, 0)
+                                                                                         : -1;
 }
 
 int CString::ReverseFind(char ch) const {

@@ -24,7 +24,9 @@ public:
         }
         return it->second;
     }
-    void SetData(const std::string& formatName, const std::string& bytes) override { data_[formatName] = bytes; }
+    void SetData(const std::string& formatName, const std::string& bytes) override {
+        data_[formatName] = bytes;
+    }
 
 private:
     bool open_ = false;
@@ -54,7 +56,9 @@ ClipboardBackend* SetClipboardBackend(ClipboardBackend* backend) {
     return previous;
 }
 
-ClipboardBackend& CurrentClipboard() { return g_backend ? *g_backend : Local(); }
+ClipboardBackend& CurrentClipboard() {
+    return g_backend ? *g_backend : Local();
+}
 
 } // namespace platform
 

@@ -22,8 +22,7 @@ public:
     // Converts the whole input. On an invalid or unconvertible sequence, calls
     // onBad(input position) which returns the bytes to emit and the input bytes to skip,
     // or returns false to abandon the conversion.
-    template <typename OnBad>
-    bool Run(const char* in, std::size_t inLen, std::string& out, OnBad onBad) {
+    template <typename OnBad> bool Run(const char* in, std::size_t inLen, std::string& out, OnBad onBad) {
         iconv(cd_, nullptr, nullptr, nullptr, nullptr);
         char* src = const_cast<char*>(in);
         std::size_t srcLeft = inLen;
@@ -124,7 +123,9 @@ std::size_t Cp932SafeCut(std::string_view text, std::size_t maxBytes) {
     return pos < maxBytes ? pos : maxBytes;
 }
 
-std::string Cp932ToUtf8(std::string_view cp932) { return DecodeCp932(cp932, "UTF-8", "\xEF\xBF\xBD"); }
+std::string Cp932ToUtf8(std::string_view cp932) {
+    return DecodeCp932(cp932, "UTF-8", "\xEF\xBF\xBD");
+}
 
 std::u16string Cp932ToUtf16(std::string_view cp932) {
     std::string bytes = DecodeCp932(cp932, "UTF-16LE", std::string("\xFD\xFF", 2));
@@ -138,8 +139,9 @@ std::u16string Cp932ToUtf16(std::string_view cp932) {
 
 std::optional<std::string> Utf8ToCp932Strict(std::string_view utf8) {
     std::string out;
-    bool ok = ToCp932("UTF-8").Run(utf8.data(), utf8.size(), out,
-                                   [](std::size_t, std::size_t, std::string&, std::size_t&) { return false; });
+    bool ok =
+        ToCp932("UTF-8").Run(utf8.data(), utf8.size(), out,
+                             [](std::size_t, std::size_t, std::string&, std::size_t&) { return false; });
     if (!ok) {
         return std::nullopt;
     }
@@ -154,8 +156,9 @@ std::optional<std::string> Utf16ToCp932Strict(std::u16string_view utf16) {
         bytes.push_back(static_cast<char>(c >> 8));
     }
     std::string out;
-    bool ok = ToCp932("UTF-16LE").Run(bytes.data(), bytes.size(), out,
-                                      [](std::size_t, std::size_t, std::string&, std::size_t&) { return false; });
+    bool ok = ToCp932("UTF-16LE")
+                  .Run(bytes.data(), bytes.size(), out,
+                       [](std::size_t, std::size_t, std::string&, std::size_t&) { return false; });
     if (!ok) {
         return std::nullopt;
     }

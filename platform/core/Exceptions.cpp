@@ -8,8 +8,12 @@ IMPLEMENT_DYNAMIC(CMemoryException, CException)
 IMPLEMENT_DYNAMIC(CUserException, CException)
 IMPLEMENT_DYNAMIC(CFileException, CException)
 
-void AfxThrowMemoryException() { throw CMemoryException(); }
-void AfxThrowUserException() { throw CUserException(); }
+void AfxThrowMemoryException() {
+    throw CMemoryException();
+}
+void AfxThrowUserException() {
+    throw CUserException();
+}
 
 void AfxThrowFileException(int cause, long osError, const CString& fileName) {
     throw CFileException(cause, osError, fileName);

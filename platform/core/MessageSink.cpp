@@ -10,7 +10,8 @@ namespace {
 class StderrSink : public MessageSink {
 public:
     int ShowMessage(const CString& text, const CString& caption, UINT type) override {
-        std::fprintf(stderr, "[%s] %s\n", Cp932ToUtf8(caption.str()).c_str(), Cp932ToUtf8(text.str()).c_str());
+        std::fprintf(stderr, "[%s] %s\n", Cp932ToUtf8(caption.str()).c_str(),
+                     Cp932ToUtf8(text.str()).c_str());
         return DefaultButton(type);
     }
     void Beep(UINT) override {}
@@ -37,7 +38,9 @@ MessageSink* SetMessageSink(MessageSink* sink) {
     return previous;
 }
 
-MessageSink& CurrentMessageSink() { return g_sink ? *g_sink : DefaultSink(); }
+MessageSink& CurrentMessageSink() {
+    return g_sink ? *g_sink : DefaultSink();
+}
 
 int DefaultButton(UINT type) {
     int second = (type & MB_DEFBUTTON2) != 0;
@@ -58,8 +61,12 @@ int DefaultButton(UINT type) {
     }
 }
 
-void SetMessageCaption(const CString& caption) { Caption() = caption; }
-const CString& MessageCaption() { return Caption(); }
+void SetMessageCaption(const CString& caption) {
+    Caption() = caption;
+}
+const CString& MessageCaption() {
+    return Caption();
+}
 
 } // namespace platform
 
@@ -67,7 +74,9 @@ int AfxMessageBox(const CString& text, UINT type, UINT) {
     return platform::CurrentMessageSink().ShowMessage(text, platform::MessageCaption(), type);
 }
 
-int AfxMessageBox(const char8_t* text, UINT type, UINT helpId) { return AfxMessageBox(CString(text), type, helpId); }
+int AfxMessageBox(const char8_t* text, UINT type, UINT helpId) {
+    return AfxMessageBox(CString(text), type, helpId);
+}
 
 BOOL MessageBeep(UINT type) {
     platform::CurrentMessageSink().Beep(type);

@@ -14,8 +14,7 @@
 
 namespace platform {
 
-template <typename T>
-class PointerList {
+template <typename T> class PointerList {
 public:
     PointerList() = default;
     PointerList(const PointerList&) = delete;

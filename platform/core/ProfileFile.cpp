@@ -65,7 +65,7 @@ bool SplitKey(const std::string& text, std::string* key, std::string* value) {
 }
 
 struct Found {
-    int sectionLine = -1;  // index of "[section]"
+    int sectionLine = -1;   // index of "[section]"
     int lastInSection = -1; // last non-blank line of the section
     int keyLine = -1;
 };
@@ -114,7 +114,8 @@ bool WriteWhole(const std::string& path, const std::vector<Line>& lines) {
 
 } // namespace
 
-CString ProfileFile::GetString(const CString& section, const CString& key, const CString& defaultValue) const {
+CString ProfileFile::GetString(const CString& section, const CString& key,
+                               const CString& defaultValue) const {
     std::vector<Line> lines = ReadLines(Cp932ToUtf8(path_.str()));
     Found found = Locate(lines, section.str(), key.str());
     if (found.keyLine < 0)

@@ -6,7 +6,9 @@ namespace platform {
 
 RecordingSink::RecordingSink() : previous_(SetMessageSink(this)) {}
 
-RecordingSink::~RecordingSink() { SetMessageSink(previous_); }
+RecordingSink::~RecordingSink() {
+    SetMessageSink(previous_);
+}
 
 int RecordingSink::ShowMessage(const CString& text, const CString& caption, UINT type) {
     events_.push_back({false, text, caption, type});
@@ -18,7 +20,9 @@ int RecordingSink::ShowMessage(const CString& text, const CString& caption, UINT
     return answer;
 }
 
-void RecordingSink::Beep(UINT type) { events_.push_back({true, CString(), CString(), type}); }
+void RecordingSink::Beep(UINT type) {
+    events_.push_back({true, CString(), CString(), type});
+}
 
 std::vector<std::string> RecordingSink::MessagesUtf8() const {
     std::vector<std::string> texts;
@@ -35,7 +39,9 @@ std::string RecordingSink::LastMessageUtf8() const {
     return texts.empty() ? std::string() : texts.back();
 }
 
-int RecordingSink::MessageCount() const { return static_cast<int>(MessagesUtf8().size()); }
+int RecordingSink::MessageCount() const {
+    return static_cast<int>(MessagesUtf8().size());
+}
 
 int RecordingSink::BeepCount() const {
     int count = 0;

@@ -46,6 +46,8 @@ private:
 };
 
 // Compares a UTF-8 expectation given as a u8 literal.
-inline std::string Utf8(const char8_t* text) { return std::string(reinterpret_cast<const char*>(text)); }
+inline std::string Utf8(const char8_t* text) {
+    return std::string(reinterpret_cast<const char*>(text));
+}
 
 } // namespace platform

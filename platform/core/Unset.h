@@ -27,6 +27,8 @@ inline bool IsUnsetDouble(double value) {
     return bits == kUnsetDoubleBits;
 }
 
-inline bool IsUnsetInt(int value) { return value == kUnsetInt; }
+inline bool IsUnsetInt(int value) {
+    return value == kUnsetInt;
+}
 
 } // namespace platform

@@ -15,8 +15,7 @@
 
 namespace platform {
 
-template <typename T>
-class WordMap {
+template <typename T> class WordMap {
 public:
     int GetCount() const { return static_cast<int>(entries_.size()); }
     int GetSize() const { return GetCount(); }
@@ -54,7 +53,9 @@ public:
     int MaxKey() const { return entries_.empty() ? -1 : entries_.rbegin()->first; }
 
 private:
-    static POSITION ToPos(WORD key) { return reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(key) + 1); }
+    static POSITION ToPos(WORD key) {
+        return reinterpret_cast<POSITION>(static_cast<std::uintptr_t>(key) + 1);
+    }
     static WORD FromPos(POSITION pos) { return static_cast<WORD>(reinterpret_cast<std::uintptr_t>(pos) - 1); }
 
     std::map<WORD, T> entries_;

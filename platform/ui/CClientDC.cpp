@@ -4,7 +4,9 @@
 
 #include <QWidget>
 
-CClientDC::CClientDC(CWnd* wnd) : wnd_(wnd) { AttachImage(&wnd->Canvas()); }
+CClientDC::CClientDC(CWnd* wnd) : wnd_(wnd) {
+    AttachImage(&wnd->Canvas());
+}
 
 CClientDC::~CClientDC() {
     Detach();

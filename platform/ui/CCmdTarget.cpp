@@ -2,7 +2,9 @@
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
-BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) { return DispatchOwn(nID, nCode, pCmdUI); }
+BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) {
+    return DispatchOwn(nID, nCode, pCmdUI);
+}
 
 void CCmdTarget::RouteUpdate(CCmdUI* pCmdUI) {
     if (OnCmdMsg(pCmdUI->m_nID, CN_UPDATE_COMMAND_UI, pCmdUI))
@@ -10,13 +12,17 @@ void CCmdTarget::RouteUpdate(CCmdUI* pCmdUI) {
     pCmdUI->Enable(OnCmdMsg(pCmdUI->m_nID, CN_COMMAND_PROBE, nullptr));
 }
 
-void CCmdTarget::MapCommand(UINT id, std::function<void()> handler) { commands_[id] = std::move(handler); }
+void CCmdTarget::MapCommand(UINT id, std::function<void()> handler) {
+    commands_[id] = std::move(handler);
+}
 
 void CCmdTarget::MapCommandRange(UINT first, UINT last, std::function<void(UINT)> handler) {
     commandRanges_.push_back({{first, last}, std::move(handler)});
 }
 
-void CCmdTarget::MapUpdate(UINT id, std::function<void(CCmdUI*)> handler) { updates_[id] = std::move(handler); }
+void CCmdTarget::MapUpdate(UINT id, std::function<void(CCmdUI*)> handler) {
+    updates_[id] = std::move(handler);
+}
 
 void CCmdTarget::MapUpdateRange(UINT first, UINT last, std::function<void(CCmdUI*)> handler) {
     updateRanges_.push_back({{first, last}, std::move(handler)});

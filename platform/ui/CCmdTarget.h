@@ -12,9 +12,9 @@
 #include <map>
 
 enum : int {
-    CN_COMMAND = 0,          // run the handler
+    CN_COMMAND = 0,           // run the handler
     CN_UPDATE_COMMAND_UI = 1, // run the update handler
-    CN_COMMAND_PROBE = 2,    // only answer whether a handler exists
+    CN_COMMAND_PROBE = 2,     // only answer whether a handler exists
 };
 
 class CCmdTarget : public CObject {

@@ -8,9 +8,15 @@ public:
     explicit CCmdUI(UINT id) : m_nID(id) {}
     virtual ~CCmdUI() = default;
 
-    virtual void Enable(BOOL on = TRUE) { m_bEnabled = on != FALSE; m_bEnableChanged = true; }
+    virtual void Enable(BOOL on = TRUE) {
+        m_bEnabled = on != FALSE;
+        m_bEnableChanged = true;
+    }
     virtual void SetCheck(int check = 1) { m_nCheck = check; }
-    virtual void SetText(const CString& text) { m_strText = text; m_bTextChanged = true; }
+    virtual void SetText(const CString& text) {
+        m_strText = text;
+        m_bTextChanged = true;
+    }
 
     UINT m_nID;
     UINT m_nIndex = 0; // position in its menu or bar

@@ -6,10 +6,10 @@
 
 #include <QFontMetrics>
 #include <QGlyphRun>
-#include <QRawFont>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPolygon>
+#include <QRawFont>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -18,18 +18,28 @@ IMPLEMENT_DYNAMIC(CDC, CObject)
 
 namespace {
 
-QColor ToQColor(COLORREF color) { return QColor(GetRValue(color), GetGValue(color), GetBValue(color)); }
+QColor ToQColor(COLORREF color) {
+    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+}
 
-COLORREF FromQColor(QRgb rgb) { return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb)); }
+COLORREF FromQColor(QRgb rgb) {
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
 
 Qt::PenStyle ToQtStyle(int style) {
     switch (style) {
-    case PS_DASH: return Qt::DashLine;
-    case PS_DOT: return Qt::DotLine;
-    case PS_DASHDOT: return Qt::DashDotLine;
-    case PS_DASHDOTDOT: return Qt::DashDotDotLine;
-    case PS_NULL: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case PS_DASH:
+        return Qt::DashLine;
+    case PS_DOT:
+        return Qt::DotLine;
+    case PS_DASHDOT:
+        return Qt::DashDotLine;
+    case PS_DASHDOTDOT:
+        return Qt::DashDotDotLine;
+    case PS_NULL:
+        return Qt::NoPen;
+    default:
+        return Qt::SolidLine;
     }
 }
 
@@ -179,11 +189,21 @@ CGdiObject* CDC::SelectStockObject(int index) {
     return nullptr;
 }
 
-int CDC::SetROP2(int mode) { return std::exchange(rop2_, mode); }
-COLORREF CDC::SetTextColor(COLORREF color) { return std::exchange(textColor_, color); }
-COLORREF CDC::SetBkColor(COLORREF color) { return std::exchange(bkColor_, color); }
-int CDC::SetBkMode(int mode) { return std::exchange(bkMode_, mode); }
-UINT CDC::SetTextAlign(UINT flags) { return std::exchange(textAlign_, flags); }
+int CDC::SetROP2(int mode) {
+    return std::exchange(rop2_, mode);
+}
+COLORREF CDC::SetTextColor(COLORREF color) {
+    return std::exchange(textColor_, color);
+}
+COLORREF CDC::SetBkColor(COLORREF color) {
+    return std::exchange(bkColor_, color);
+}
+int CDC::SetBkMode(int mode) {
+    return std::exchange(bkMode_, mode);
+}
+UINT CDC::SetTextAlign(UINT flags) {
+    return std::exchange(textAlign_, flags);
+}
 
 int CDC::SetMapMode(int mode) {
     int old = mapMode_;
@@ -199,7 +219,9 @@ int CDC::SetMapMode(int mode) {
     return old;
 }
 
-CPoint CDC::SetWindowOrg(int x, int y) { return std::exchange(windowOrg_, CPoint(x, y)); }
+CPoint CDC::SetWindowOrg(int x, int y) {
+    return std::exchange(windowOrg_, CPoint(x, y));
+}
 
 CSize CDC::SetWindowExt(int cx, int cy) {
     CSize old = windowExt_;
@@ -208,7 +230,9 @@ CSize CDC::SetWindowExt(int cx, int cy) {
     return old;
 }
 
-CPoint CDC::SetViewportOrg(int x, int y) { return std::exchange(viewportOrg_, CPoint(x, y)); }
+CPoint CDC::SetViewportOrg(int x, int y) {
+    return std::exchange(viewportOrg_, CPoint(x, y));
+}
 
 CPoint CDC::OffsetViewportOrg(int dx, int dy) {
     return SetViewportOrg(viewportOrg_.x + dx, viewportOrg_.y + dy);
@@ -221,8 +245,12 @@ CSize CDC::SetViewportExt(int cx, int cy) {
     return old;
 }
 
-double CDC::ScaleX() const { return static_cast<double>(viewportExt_.cx) / windowExt_.cx; }
-double CDC::ScaleY() const { return static_cast<double>(viewportExt_.cy) / windowExt_.cy; }
+double CDC::ScaleX() const {
+    return static_cast<double>(viewportExt_.cx) / windowExt_.cx;
+}
+double CDC::ScaleY() const {
+    return static_cast<double>(viewportExt_.cy) / windowExt_.cy;
+}
 
 QPoint CDC::ToDevice(int x, int y) const {
     return QPoint(static_cast<int>(std::lround((x - windowOrg_.x) * ScaleX())) + viewportOrg_.x,
@@ -257,12 +285,24 @@ void CDC::DPtoLP(CRect* rect) const {
 
 void CDC::ApplyRop() {
     switch (rop2_) {
-    case R2_XORPEN: painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
-    case R2_NOTXORPEN: painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination); break;
-    case R2_NOT: painter_->setCompositionMode(QPainter::RasterOp_NotDestination); break;
-    case R2_MASKPEN: painter_->setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
-    case R2_MERGEPEN: painter_->setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
-    default: painter_->setCompositionMode(QPainter::CompositionMode_SourceOver); break;
+    case R2_XORPEN:
+        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    case R2_NOTXORPEN:
+        painter_->setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+        break;
+    case R2_NOT:
+        painter_->setCompositionMode(QPainter::RasterOp_NotDestination);
+        break;
+    case R2_MASKPEN:
+        painter_->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        break;
+    case R2_MERGEPEN:
+        painter_->setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        break;
+    default:
+        painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+        break;
     }
 }
 
@@ -272,8 +312,12 @@ void CDC::ApplyPen() {
         painter_->setPen(Qt::NoPen);
         return;
     }
-    QColor color = ToQColor(rop2_ == R2_BLACK ? RGB(0, 0, 0) : rop2_ == R2_WHITE ? RGB(255, 255, 255) : pen_->m_color);
-    int width = pen_->m_nWidth == 0 ? 0 : std::max(1, static_cast<int>(std::lround(pen_->m_nWidth * std::fabs(ScaleX()))));
+    QColor color = ToQColor(rop2_ == R2_BLACK   ? RGB(0, 0, 0)
+                            : rop2_ == R2_WHITE ? RGB(255, 255, 255)
+                                                : pen_->m_color);
+    int width = pen_->m_nWidth == 0
+                    ? 0
+                    : std::max(1, static_cast<int>(std::lround(pen_->m_nWidth * std::fabs(ScaleX()))));
     QPen pen(color, width, ToQtStyle(pen_->m_nStyle), Qt::FlatCap, Qt::MiterJoin);
     pen.setCosmetic(pen_->m_nWidth == 0);
     painter_->setPen(pen);
@@ -286,7 +330,9 @@ void CDC::ApplyBrush() {
         painter_->setBrush(ToQColor(brush_->m_color));
 }
 
-CPoint CDC::MoveTo(int x, int y) { return std::exchange(position_, CPoint(x, y)); }
+CPoint CDC::MoveTo(int x, int y) {
+    return std::exchange(position_, CPoint(x, y));
+}
 
 BOOL CDC::LineTo(int x, int y) {
     if (!painter_)
@@ -394,10 +440,18 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSource, 
     if (!painter_ || !source || !source->image_)
         return FALSE;
     switch (rop) {
-    case SRCAND: painter_->setCompositionMode(QPainter::RasterOp_SourceAndDestination); break;
-    case SRCPAINT: painter_->setCompositionMode(QPainter::RasterOp_SourceOrDestination); break;
-    case SRCINVERT: painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
-    default: painter_->setCompositionMode(QPainter::CompositionMode_Source); break;
+    case SRCAND:
+        painter_->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        break;
+    case SRCPAINT:
+        painter_->setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+        break;
+    case SRCINVERT:
+        painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+        break;
+    default:
+        painter_->setCompositionMode(QPainter::CompositionMode_Source);
+        break;
     }
     QPoint target = ToDevice(x, y);
     QPoint from = source->ToDevice(xSource, ySource);
@@ -450,7 +504,8 @@ CDC::DeviceText CDC::TextFont() const {
     if (FillsWindowsCell()) {
         const int cell = CellPixels();
         const CellInEms shares = CellOfFace(text.font);
-        text.ascent = std::clamp(static_cast<int>(std::lround(cell * shares.ascent / shares.Height())), 1, cell);
+        text.ascent =
+            std::clamp(static_cast<int>(std::lround(cell * shares.ascent / shares.Height())), 1, cell);
         text.descent = cell - text.ascent;
         return text;
     }
@@ -509,8 +564,9 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
         const auto first = static_cast<unsigned char>(bytes[i]);
         // Blank cells need no glyph; the background was filled above.
         if (first != ' ') {
-            const QString glyph = first < 0x80 ? QString(QChar(first))
-                                               : platform::ToQString(CString(std::string(bytes.substr(i, length))));
+            const QString glyph = first < 0x80
+                                      ? QString(QChar(first))
+                                      : platform::ToQString(CString(std::string(bytes.substr(i, length))));
             const QPoint origin = ToDevice(cell, y);
             glyphs += glyph.left(1);
             positions.append(QPointF(origin.x(), origin.y() + cellFont.ascent));
@@ -586,13 +642,20 @@ int CDC::GetClipBox(CRect* rect) const {
 int CDC::GetDeviceCaps(int index) const {
     const QPaintDevice* device = device_;
     switch (index) {
-    case LOGPIXELSX: return device ? device->logicalDpiX() : 96;
-    case LOGPIXELSY: return device ? device->logicalDpiY() : 96;
-    case HORZRES: return device ? device->width() : 0;
-    case VERTRES: return device ? device->height() : 0;
-    case HORZSIZE: return device ? device->widthMM() : 0;
-    case VERTSIZE: return device ? device->heightMM() : 0;
-    default: return 0;
+    case LOGPIXELSX:
+        return device ? device->logicalDpiX() : 96;
+    case LOGPIXELSY:
+        return device ? device->logicalDpiY() : 96;
+    case HORZRES:
+        return device ? device->width() : 0;
+    case VERTRES:
+        return device ? device->height() : 0;
+    case HORZSIZE:
+        return device ? device->widthMM() : 0;
+    case VERTSIZE:
+        return device ? device->heightMM() : 0;
+    default:
+        return 0;
     }
 }
 

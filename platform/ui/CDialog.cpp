@@ -33,7 +33,9 @@ void CDialog::EnsureCreated() {
     CreateControls();
 }
 
-QDialog* CDialog::Dialog() const { return qobject_cast<QDialog*>(GetWidget()); }
+QDialog* CDialog::Dialog() const {
+    return qobject_cast<QDialog*>(GetWidget());
+}
 
 int CDialog::DoModal() {
     EnsureCreated();
@@ -57,9 +59,15 @@ void CDialog::EndDialog(int result) {
         dialog->done(result);
 }
 
-BOOL CDialog::OnInitDialog() { return TRUE; }
-void CDialog::OnOK() { EndDialog(IDOK); }
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+BOOL CDialog::OnInitDialog() {
+    return TRUE;
+}
+void CDialog::OnOK() {
+    EndDialog(IDOK);
+}
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 void CDialog::CreateControls() {}
 
 QHBoxLayout* CDialog::MakeOkCancelRow() {

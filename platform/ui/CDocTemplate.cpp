@@ -9,8 +9,9 @@
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 
-CDocTemplate::CDocTemplate(UINT resourceId, const CRuntimeClass* documentClass, const CRuntimeClass* frameClass,
-                           const CRuntimeClass* viewClass, const CString& extension)
+CDocTemplate::CDocTemplate(UINT resourceId, const CRuntimeClass* documentClass,
+                           const CRuntimeClass* frameClass, const CRuntimeClass* viewClass,
+                           const CString& extension)
     : resourceId_(resourceId), documentClass_(documentClass), frameClass_(frameClass), viewClass_(viewClass),
       extension_(extension) {}
 

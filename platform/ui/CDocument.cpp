@@ -46,8 +46,12 @@ void CDocument::OnCloseDocument() {
         delete this;
 }
 
-BOOL CDocument::SaveModified() { return TRUE; }
-BOOL CDocument::CanCloseFrame() { return SaveModified(); }
+BOOL CDocument::SaveModified() {
+    return TRUE;
+}
+BOOL CDocument::CanCloseFrame() {
+    return SaveModified();
+}
 
 void CDocument::SetPathName(LPCTSTR path, BOOL addToMru) {
     m_strPathName = path;

@@ -31,11 +31,18 @@ UINT CharOfKey(const QKeyEvent* event) {
     if (modifiers & Qt::ControlModifier)
         return key >= Qt::Key_A && key <= Qt::Key_Z ? static_cast<UINT>(key - Qt::Key_A + 1) : 0;
     switch (key) {
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Return: case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    default: break;
+    case Qt::Key_Backspace:
+        return VK_BACK;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return VK_RETURN;
+    case Qt::Key_Escape:
+        return VK_ESCAPE;
+    default:
+        break;
     }
     QString text = event->text();
     if (text.isEmpty())
@@ -44,7 +51,9 @@ UINT CharOfKey(const QKeyEvent* event) {
     return ch < 0x20 || ch == 0x7F ? 0 : ch;
 }
 
-bool IsDialogKey(UINT ch) { return ch == VK_TAB || ch == VK_RETURN || ch == VK_ESCAPE; }
+bool IsDialogKey(UINT ch) {
+    return ch == VK_TAB || ch == VK_RETURN || ch == VK_ESCAPE;
+}
 
 // The control id a widget carries, -1 for a window or a widget without one.
 int ControlIdOf(const QWidget* widget) {
@@ -62,7 +71,9 @@ CWnd* OwnWnd(QWidget* widget) {
 }
 
 // Lets the widget handle an event the hook has taken (QObject::event is public, QWidget's is not).
-void DeliverToWidget(QLineEdit* edit, QEvent* event) { static_cast<QObject*>(edit)->event(event); }
+void DeliverToWidget(QLineEdit* edit, QEvent* event) {
+    static_cast<QObject*>(edit)->event(event);
+}
 
 } // namespace
 
@@ -99,7 +110,9 @@ void CEdit::AttachEdit(QLineEdit* edit) {
     edit->installEventFilter(hook_.get());
 }
 
-QLineEdit* CEdit::LineEdit() const { return qobject_cast<QLineEdit*>(GetWidget()); }
+QLineEdit* CEdit::LineEdit() const {
+    return qobject_cast<QLineEdit*>(GetWidget());
+}
 
 BOOL CEdit::GetModify() const {
     QLineEdit* edit = LineEdit();
@@ -175,8 +188,8 @@ bool CEdit::FilterEvent(QEvent* event) {
         QWidget* next = QApplication::focusWidget();
         focusTargetId_ = ControlIdOf(next);
         Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        focusLeftWindow_ = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
-                           !next || next->window() != edit->window();
+        focusLeftWindow_ = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason || !next ||
+                           next->window() != edit->window();
         OnKillFocus(next ? OwnWnd(next) : nullptr);
         return true;
     }

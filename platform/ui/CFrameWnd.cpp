@@ -51,7 +51,9 @@ void CFrameWnd::WatchWidget() {
     });
 }
 
-int CFrameWnd::OnCreate() { return 0; }
+int CFrameWnd::OnCreate() {
+    return 0;
+}
 
 BOOL CFrameWnd::LoadFrame(CDocument* document, const CRuntimeClass* viewClass, CWnd* parent) {
     if (!GetWidget() && !Create(document ? document->GetTitle() : CString(), parent))
@@ -179,7 +181,9 @@ void CFrameWnd::SetActiveView(CView* view) {
         view->OnActivateView(TRUE, view, old);
 }
 
-CDocument* CFrameWnd::GetActiveDocument() const { return activeView_ ? activeView_->GetDocument() : nullptr; }
+CDocument* CFrameWnd::GetActiveDocument() const {
+    return activeView_ ? activeView_->GetDocument() : nullptr;
+}
 
 void CFrameWnd::OnUpdateFrameTitle(BOOL addToTitle) {
     CDocument* document = GetActiveDocument();
@@ -210,4 +214,6 @@ void CFrameWnd::DestroyFrame() {
     }
 }
 
-QMainWindow* CFrameWnd::MainWindow() const { return qobject_cast<QMainWindow*>(GetWidget()); }
+QMainWindow* CFrameWnd::MainWindow() const {
+    return qobject_cast<QMainWindow*>(GetWidget());
+}

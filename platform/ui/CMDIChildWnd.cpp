@@ -41,7 +41,9 @@ BOOL CMDIChildWnd::LoadFrame(CDocument* document, const CRuntimeClass* viewClass
     return TRUE;
 }
 
-CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const { return dynamic_cast<CMDIFrameWnd*>(m_pParentWnd); }
+CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
+    return dynamic_cast<CMDIFrameWnd*>(m_pParentWnd);
+}
 
 void CMDIChildWnd::MDIActivate() {
     if (CMDIFrameWnd* frame = GetMDIFrame())

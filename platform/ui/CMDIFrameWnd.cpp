@@ -59,9 +59,13 @@ void CMDIFrameWnd::MDIActivate(CMDIChildWnd* child) {
         area_->setActiveSubWindow(sub);
 }
 
-void CMDIFrameWnd::MDICascade() { area_->cascadeSubWindows(); }
+void CMDIFrameWnd::MDICascade() {
+    area_->cascadeSubWindows();
+}
 
-void CMDIFrameWnd::MDITile(bool) { area_->tileSubWindows(); }
+void CMDIFrameWnd::MDITile(bool) {
+    area_->tileSubWindows();
+}
 
 CFrameWnd* CMDIFrameWnd::GetActiveFrame() {
     CMDIChildWnd* child = MDIGetActive();

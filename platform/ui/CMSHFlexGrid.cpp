@@ -28,7 +28,9 @@ CMSHFlexGrid::~CMSHFlexGrid() {
         view->SetEvents(nullptr);
 }
 
-QWidget* CMSHFlexGrid::CreateControl(QWidget* parent) { return new FlexGridView(parent); }
+QWidget* CMSHFlexGrid::CreateControl(QWidget* parent) {
+    return new FlexGridView(parent);
+}
 
 BOOL CMSHFlexGrid::SubclassDlgItem(UINT id, CWnd* parent) {
     return parent ? AttachControl(parent->GetDlgItemWidget(static_cast<int>(id))) : FALSE;
@@ -43,14 +45,26 @@ BOOL CMSHFlexGrid::AttachControl(QWidget* widget) {
     return TRUE;
 }
 
-void CMSHFlexGrid::SetEvents(FlexGridEvents* events) { events_ = events; }
+void CMSHFlexGrid::SetEvents(FlexGridEvents* events) {
+    events_ = events;
+}
 
-FlexGridView* CMSHFlexGrid::View() const { return dynamic_cast<FlexGridView*>(GetWidget()); }
+FlexGridView* CMSHFlexGrid::View() const {
+    return dynamic_cast<FlexGridView*>(GetWidget());
+}
 
-long CMSHFlexGrid::GetRows() const { return View() ? View()->Model()->Rows() : 0; }
-long CMSHFlexGrid::GetCols() const { return View() ? View()->Model()->Cols() : 0; }
-long CMSHFlexGrid::GetFixedRows() const { return View() ? View()->Model()->FixedRows() : 0; }
-long CMSHFlexGrid::GetFixedCols() const { return View() ? View()->Model()->FixedCols() : 0; }
+long CMSHFlexGrid::GetRows() const {
+    return View() ? View()->Model()->Rows() : 0;
+}
+long CMSHFlexGrid::GetCols() const {
+    return View() ? View()->Model()->Cols() : 0;
+}
+long CMSHFlexGrid::GetFixedRows() const {
+    return View() ? View()->Model()->FixedRows() : 0;
+}
+long CMSHFlexGrid::GetFixedCols() const {
+    return View() ? View()->Model()->FixedCols() : 0;
+}
 
 void CMSHFlexGrid::SetRows(long rows) {
     if (FlexGridView* view = View())
@@ -191,7 +205,8 @@ long CMSHFlexGrid::GetRowHeight(long row) const {
         const bool fixed = header->minimumHeight() == header->maximumHeight();
         return PixelsToTwipsY(fixed ? header->height() : header->sizeHint().height());
     }
-    return PixelsToTwipsY(view->verticalHeader()->sectionSize(static_cast<int>(row) - view->Model()->FixedRows()));
+    return PixelsToTwipsY(
+        view->verticalHeader()->sectionSize(static_cast<int>(row) - view->Model()->FixedRows()));
 }
 
 void CMSHFlexGrid::SetRowHeight(long row, long twips) {
@@ -215,7 +230,8 @@ long CMSHFlexGrid::GetColWidth(long col) const {
         return 0;
     if (col < view->Model()->FixedCols())
         return PixelsToTwipsX(view->verticalHeader()->width());
-    return PixelsToTwipsX(view->horizontalHeader()->sectionSize(static_cast<int>(col) - view->Model()->FixedCols()));
+    return PixelsToTwipsX(
+        view->horizontalHeader()->sectionSize(static_cast<int>(col) - view->Model()->FixedCols()));
 }
 
 void CMSHFlexGrid::SetColWidth(long col, long twips) {
@@ -243,7 +259,9 @@ void CMSHFlexGrid::SetColAlignmentFixed(long col, short alignment) {
         view->Model()->SetFixedAlignment(static_cast<int>(col), static_cast<int>(QtAlignment(alignment)));
 }
 
-BOOL CMSHFlexGrid::GetRedraw() const { return View() && View()->Model()->Redraw(); }
+BOOL CMSHFlexGrid::GetRedraw() const {
+    return View() && View()->Model()->Redraw();
+}
 
 void CMSHFlexGrid::SetRedraw(BOOL redraw) {
     FlexGridView* view = View();
@@ -263,20 +281,34 @@ CRect CMSHFlexGrid::GetCellRectPixels(long row, long col) const {
     const int r = static_cast<int>(row) - model->FixedRows();
     const int c = static_cast<int>(col) - model->FixedCols();
     QRect rect;
-    rect.setTop(r < 0 ? cols->geometry().top() : view->viewport()->geometry().top() + rows->sectionViewportPosition(r));
+    rect.setTop(r < 0 ? cols->geometry().top()
+                      : view->viewport()->geometry().top() + rows->sectionViewportPosition(r));
     rect.setHeight(r < 0 ? cols->height() : rows->sectionSize(r));
-    rect.setLeft(c < 0 ? rows->geometry().left() : view->viewport()->geometry().left() + cols->sectionViewportPosition(c));
+    rect.setLeft(c < 0 ? rows->geometry().left()
+                       : view->viewport()->geometry().left() + cols->sectionViewportPosition(c));
     rect.setWidth(c < 0 ? rows->width() : cols->sectionSize(c));
     return CRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
 }
 
-long CMSHFlexGrid::GetCellLeft() const { return PixelsToTwipsX(GetCellRectPixels(GetRow(), GetCol()).left); }
-long CMSHFlexGrid::GetCellTop() const { return PixelsToTwipsY(GetCellRectPixels(GetRow(), GetCol()).top); }
-long CMSHFlexGrid::GetCellWidth() const { return PixelsToTwipsX(GetCellRectPixels(GetRow(), GetCol()).Width()); }
-long CMSHFlexGrid::GetCellHeight() const { return PixelsToTwipsY(GetCellRectPixels(GetRow(), GetCol()).Height()); }
+long CMSHFlexGrid::GetCellLeft() const {
+    return PixelsToTwipsX(GetCellRectPixels(GetRow(), GetCol()).left);
+}
+long CMSHFlexGrid::GetCellTop() const {
+    return PixelsToTwipsY(GetCellRectPixels(GetRow(), GetCol()).top);
+}
+long CMSHFlexGrid::GetCellWidth() const {
+    return PixelsToTwipsX(GetCellRectPixels(GetRow(), GetCol()).Width());
+}
+long CMSHFlexGrid::GetCellHeight() const {
+    return PixelsToTwipsY(GetCellRectPixels(GetRow(), GetCol()).Height());
+}
 
-long CMSHFlexGrid::GetMouseRow() const { return View() ? View()->MouseRow() : -1; }
-long CMSHFlexGrid::GetMouseCol() const { return View() ? View()->MouseCol() : -1; }
+long CMSHFlexGrid::GetMouseRow() const {
+    return View() ? View()->MouseRow() : -1;
+}
+long CMSHFlexGrid::GetMouseCol() const {
+    return View() ? View()->MouseCol() : -1;
+}
 
 float CMSHFlexGrid::GetFontSize() const {
     FlexGridView* view = View();
@@ -315,10 +347,18 @@ void CMSHFlexGrid::SetPaletteColor(QPalette::ColorRole role, COLORREF color) {
     view->setPalette(palette);
 }
 
-void CMSHFlexGrid::SetBackColor(COLORREF color) { SetPaletteColor(QPalette::Base, color); }
-void CMSHFlexGrid::SetForeColor(COLORREF color) { SetPaletteColor(QPalette::Text, color); }
-void CMSHFlexGrid::SetBackColorSel(COLORREF color) { SetPaletteColor(QPalette::Highlight, color); }
-void CMSHFlexGrid::SetForeColorSel(COLORREF color) { SetPaletteColor(QPalette::HighlightedText, color); }
+void CMSHFlexGrid::SetBackColor(COLORREF color) {
+    SetPaletteColor(QPalette::Base, color);
+}
+void CMSHFlexGrid::SetForeColor(COLORREF color) {
+    SetPaletteColor(QPalette::Text, color);
+}
+void CMSHFlexGrid::SetBackColorSel(COLORREF color) {
+    SetPaletteColor(QPalette::Highlight, color);
+}
+void CMSHFlexGrid::SetForeColorSel(COLORREF color) {
+    SetPaletteColor(QPalette::HighlightedText, color);
+}
 
 void CMSHFlexGrid::SetCellBackColor(COLORREF color) {
     if (FlexGridView* view = View())

@@ -17,7 +17,9 @@ CMenu::~CMenu() {
     delete menu_.data();
 }
 
-BOOL CMenu::CreateMenu() { return CreatePopupMenu(); }
+BOOL CMenu::CreateMenu() {
+    return CreatePopupMenu();
+}
 
 BOOL CMenu::CreatePopupMenu() {
     if (!menu_)
@@ -64,7 +66,9 @@ QAction* CMenu::ItemAt(UINT idOrPosition, UINT flags) const {
         return nullptr;
     if (flags & MF_BYPOSITION) {
         auto actions = menu_->actions();
-        return idOrPosition < static_cast<UINT>(actions.size()) ? actions[static_cast<qsizetype>(idOrPosition)] : nullptr;
+        return idOrPosition < static_cast<UINT>(actions.size())
+                   ? actions[static_cast<qsizetype>(idOrPosition)]
+                   : nullptr;
     }
     return FindAction(idOrPosition);
 }
@@ -88,7 +92,9 @@ UINT CMenu::CheckMenuItem(UINT idOrPosition, UINT flags) {
     return old;
 }
 
-int CMenu::GetMenuItemCount() const { return menu_ ? static_cast<int>(menu_->actions().size()) : -1; }
+int CMenu::GetMenuItemCount() const {
+    return menu_ ? static_cast<int>(menu_->actions().size()) : -1;
+}
 
 UINT CMenu::GetMenuItemID(int position) const {
     QAction* action = ItemAt(static_cast<UINT>(position), MF_BYPOSITION);
@@ -128,6 +134,10 @@ QAction* CMenu::FindAction(UINT id) const {
     return nullptr;
 }
 
-UINT CMenu::ActionId(const QAction* action) { return action->property(kIdProperty).toUInt(); }
+UINT CMenu::ActionId(const QAction* action) {
+    return action->property(kIdProperty).toUInt();
+}
 
-void CMenu::SetActionId(QAction* action, UINT id) { action->setProperty(kIdProperty, id); }
+void CMenu::SetActionId(QAction* action, UINT id) {
+    action->setProperty(kIdProperty, id);
+}

@@ -12,7 +12,6 @@
 #include <memory>
 #include <vector>
 
-
 class QAction;
 class CWnd;
 

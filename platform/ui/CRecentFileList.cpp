@@ -40,6 +40,8 @@ void CRecentFileList::ReadList(const platform::ProfileFile& file) {
 bool CRecentFileList::WriteList(const platform::ProfileFile& file) const {
     bool ok = true;
     for (int i = 0; i < maxSize_; ++i)
-        ok = file.WriteString(kSection, EntryKey(i), i < GetSize() ? paths_[static_cast<std::size_t>(i)] : CString()) && ok;
+        ok = file.WriteString(kSection, EntryKey(i),
+                              i < GetSize() ? paths_[static_cast<std::size_t>(i)] : CString()) &&
+             ok;
     return ok;
 }

@@ -26,14 +26,29 @@ BOOL CScrollView::Create(CWnd* parent) {
         QObject::connect(bar, &QScrollBar::actionTriggered, bar, [this, bar, vertical](int action) {
             UINT code = SB_ENDSCROLL;
             switch (action) {
-            case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-            case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-            case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-            case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-            case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-            case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-            case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
-            default: return;
+            case QAbstractSlider::SliderSingleStepAdd:
+                code = SB_LINEDOWN;
+                break;
+            case QAbstractSlider::SliderSingleStepSub:
+                code = SB_LINEUP;
+                break;
+            case QAbstractSlider::SliderPageStepAdd:
+                code = SB_PAGEDOWN;
+                break;
+            case QAbstractSlider::SliderPageStepSub:
+                code = SB_PAGEUP;
+                break;
+            case QAbstractSlider::SliderToMinimum:
+                code = SB_TOP;
+                break;
+            case QAbstractSlider::SliderToMaximum:
+                code = SB_BOTTOM;
+                break;
+            case QAbstractSlider::SliderMove:
+                code = SB_THUMBTRACK;
+                break;
+            default:
+                return;
             }
             int wanted = bar->sliderPosition();
             // Keep the bar where it was; the handler decides where to go.
@@ -114,15 +129,30 @@ void CScrollView::OnSize(UINT type, int cx, int cy) {
 void CScrollView::Scroll(QScrollBar* bar, UINT code, UINT position, int line, int page) {
     int value = bar->value();
     switch (code) {
-    case SB_LINEUP: value -= line; break;
-    case SB_LINEDOWN: value += line; break;
-    case SB_PAGEUP: value -= page; break;
-    case SB_PAGEDOWN: value += page; break;
-    case SB_TOP: value = 0; break;
-    case SB_BOTTOM: value = bar->maximum(); break;
+    case SB_LINEUP:
+        value -= line;
+        break;
+    case SB_LINEDOWN:
+        value += line;
+        break;
+    case SB_PAGEUP:
+        value -= page;
+        break;
+    case SB_PAGEDOWN:
+        value += page;
+        break;
+    case SB_TOP:
+        value = 0;
+        break;
+    case SB_BOTTOM:
+        value = bar->maximum();
+        break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: value = static_cast<int>(position); break;
-    default: return;
+    case SB_THUMBPOSITION:
+        value = static_cast<int>(position);
+        break;
+    default:
+        return;
     }
     CPoint target = GetScrollPosition();
     (bar == vbar_ ? target.y : target.x) = value;
@@ -139,14 +169,31 @@ void CScrollView::OnHScroll(UINT nSBCode, UINT position) {
 
 void CScrollView::OnKeyDown(UINT keyCode, UINT, UINT) {
     switch (keyCode) {
-    case VK_PRIOR: OnVScroll(SB_PAGEUP, 0); break;
-    case VK_NEXT: OnVScroll(SB_PAGEDOWN, 0); break;
-    case VK_UP: OnVScroll(SB_LINEUP, 0); break;
-    case VK_DOWN: OnVScroll(SB_LINEDOWN, 0); break;
-    case VK_LEFT: OnHScroll(SB_LINEUP, 0); break;
-    case VK_RIGHT: OnHScroll(SB_LINEDOWN, 0); break;
-    case VK_HOME: OnVScroll(SB_TOP, 0); break;
-    case VK_END: OnVScroll(SB_BOTTOM, 0); break;
-    default: break;
+    case VK_PRIOR:
+        OnVScroll(SB_PAGEUP, 0);
+        break;
+    case VK_NEXT:
+        OnVScroll(SB_PAGEDOWN, 0);
+        break;
+    case VK_UP:
+        OnVScroll(SB_LINEUP, 0);
+        break;
+    case VK_DOWN:
+        OnVScroll(SB_LINEDOWN, 0);
+        break;
+    case VK_LEFT:
+        OnHScroll(SB_LINEUP, 0);
+        break;
+    case VK_RIGHT:
+        OnHScroll(SB_LINEDOWN, 0);
+        break;
+    case VK_HOME:
+        OnVScroll(SB_TOP, 0);
+        break;
+    case VK_END:
+        OnVScroll(SB_BOTTOM, 0);
+        break;
+    default:
+        break;
     }
 }

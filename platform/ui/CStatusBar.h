@@ -10,7 +10,6 @@
 #include <QStatusBar>
 #include <vector>
 
-
 class QLabel;
 class CFrameWnd;
 

@@ -46,7 +46,8 @@ void CToolBar::SetButtonText(int index, const CString& text) {
 
 CString CToolBar::GetButtonText(int index) const {
     auto actions = bar_->actions();
-    return index >= 0 && index < actions.size() ? platform::FromQStringLossy(actions[index]->text()) : CString();
+    return index >= 0 && index < actions.size() ? platform::FromQStringLossy(actions[index]->text())
+                                                : CString();
 }
 
 int CToolBar::CommandToIndex(UINT id) const {
@@ -62,7 +63,9 @@ UINT CToolBar::GetItemID(int index) const {
     return index >= 0 && index < actions.size() ? CMenu::ActionId(actions[index]) : 0;
 }
 
-int CToolBar::GetCount() const { return bar_ ? static_cast<int>(bar_->actions().size()) : 0; }
+int CToolBar::GetCount() const {
+    return bar_ ? static_cast<int>(bar_->actions().size()) : 0;
+}
 
 void CToolBar::UpdateButtons(CCmdTarget* target) {
     if (!bar_)

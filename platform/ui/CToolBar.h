@@ -8,7 +8,6 @@
 #include <QPointer>
 #include <QToolBar>
 
-
 class CFrameWnd;
 
 class CToolBar : public CCmdTarget {

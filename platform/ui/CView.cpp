@@ -36,20 +36,34 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) {
 
 void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
 
-void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+void CView::OnInitialUpdate() {
+    OnUpdate(nullptr, 0, nullptr);
+}
 
-void CView::OnUpdate(CView*, long, CObject*) { Invalidate(TRUE); }
+void CView::OnUpdate(CView*, long, CObject*) {
+    Invalidate(TRUE);
+}
 
 void CView::OnActivateView(BOOL, CView*, CView*) {}
 
-BOOL CView::OnPreparePrinting(CPrintInfo* info) { return DoPreparePrinting(info); }
+BOOL CView::OnPreparePrinting(CPrintInfo* info) {
+    return DoPreparePrinting(info);
+}
 void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
-void CView::OnPrint(CDC* dc, CPrintInfo*) { OnDraw(dc); }
+void CView::OnPrint(CDC* dc, CPrintInfo*) {
+    OnDraw(dc);
+}
 // The screen shows again what printing may have drawn over.
-void CView::OnEndPrinting(CDC*, CPrintInfo*) { Invalidate(TRUE); }
-void CView::OnEndPrintPreview(CDC* dc, CPrintInfo* info) { OnEndPrinting(dc, info); }
+void CView::OnEndPrinting(CDC*, CPrintInfo*) {
+    Invalidate(TRUE);
+}
+void CView::OnEndPrintPreview(CDC* dc, CPrintInfo* info) {
+    OnEndPrinting(dc, info);
+}
 
-BOOL CView::DoPreparePrinting(CPrintInfo* info) { return platform::PrintRunner::PreparePrinting(this, info); }
+BOOL CView::DoPreparePrinting(CPrintInfo* info) {
+    return platform::PrintRunner::PreparePrinting(this, info);
+}
 
 void CView::OnPaint() {
     CPaintDC dc(this);
@@ -60,6 +74,10 @@ void CView::OnPaint() {
     OnDraw(&dc);
 }
 
-void CView::OnFilePrint() { platform::PrintRunner::Print(this); }
+void CView::OnFilePrint() {
+    platform::PrintRunner::Print(this);
+}
 
-void CView::OnFilePrintPreview() { platform::PrintRunner::Preview(this); }
+void CView::OnFilePrintPreview() {
+    platform::PrintRunner::Preview(this);
+}

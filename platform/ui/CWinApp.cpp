@@ -35,9 +35,13 @@ CWinApp::~CWinApp() {
         theApplication = nullptr;
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance() {
+    return TRUE;
+}
 
-int CWinApp::ExitInstance() { return 0; }
+int CWinApp::ExitInstance() {
+    return 0;
+}
 
 BOOL CWinApp::OnIdle(LONG count) {
     if (count == 0)
@@ -60,12 +64,15 @@ void CWinApp::RunIdle() {
 
 int CWinApp::Run() {
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher, [this] { RunIdle(); });
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher,
+                         [this] { RunIdle(); });
     QApplication::exec();
     return ExitInstance();
 }
 
-void CWinApp::AddDocTemplate(CDocTemplate* docTemplate) { templates_.emplace_back(docTemplate); }
+void CWinApp::AddDocTemplate(CDocTemplate* docTemplate) {
+    templates_.emplace_back(docTemplate);
+}
 
 CDocTemplate* CWinApp::TemplateForPath(const CString& path) const {
     for (const auto& docTemplate : templates_)
@@ -91,7 +98,8 @@ BOOL CWinApp::SaveAllModified() {
     return TRUE;
 }
 
-CString CWinApp::GetProfileString(const CString& section, const CString& entry, const CString& defaultValue) const {
+CString CWinApp::GetProfileString(const CString& section, const CString& entry,
+                                  const CString& defaultValue) const {
     return platform::ProfileFile(m_pszProfileName).GetString(section, entry, defaultValue);
 }
 
@@ -124,8 +132,12 @@ void CWinApp::AddToRecentFileList(LPCTSTR path) {
     SaveStdProfileSettings();
 }
 
-void CWinApp::BeginWaitCursor() { DoWaitCursor(1); }
-void CWinApp::EndWaitCursor() { DoWaitCursor(-1); }
+void CWinApp::BeginWaitCursor() {
+    DoWaitCursor(1);
+}
+void CWinApp::EndWaitCursor() {
+    DoWaitCursor(-1);
+}
 
 void CWinApp::DoWaitCursor(int code) {
     if (!QApplication::instance())
@@ -157,9 +169,13 @@ void CWinApp::OnOpenRecentFile(UINT id) {
     }
 }
 
-CWinApp* AfxGetApp() { return theApplication; }
+CWinApp* AfxGetApp() {
+    return theApplication;
+}
 
-CWnd* AfxGetMainWnd() { return theApplication ? theApplication->m_pMainWnd : nullptr; }
+CWnd* AfxGetMainWnd() {
+    return theApplication ? theApplication->m_pMainWnd : nullptr;
+}
 
 int AfxWinMain(int argc, char** argv) {
     QApplication qtApp(argc, argv);

@@ -41,7 +41,8 @@ public:
     // Settings file: path (CP932); by default "<program directory>/<app name>.INI".
     void SetProfilePath(const CString& path) { m_pszProfileName = path; }
     const CString& GetProfilePath() const { return m_pszProfileName; }
-    CString GetProfileString(const CString& section, const CString& entry, const CString& defaultValue = "") const;
+    CString GetProfileString(const CString& section, const CString& entry,
+                             const CString& defaultValue = "") const;
     UINT GetProfileInt(const CString& section, const CString& entry, int defaultValue) const;
     BOOL WriteProfileString(const CString& section, const CString& entry, const CString& value);
     BOOL WriteProfileInt(const CString& section, const CString& entry, int value);

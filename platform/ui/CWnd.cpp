@@ -97,7 +97,9 @@ void CWnd::SetWindowText(const CString& text) {
         widget_->setWindowTitle(qtext);
 }
 
-void CWnd::GetWindowText(CString& text) const { text = GetWindowTextString(); }
+void CWnd::GetWindowText(CString& text) const {
+    text = GetWindowTextString();
+}
 
 CString CWnd::GetWindowTextString() const {
     if (!widget_)
@@ -142,16 +144,28 @@ BOOL CWnd::ShowWindow(int showCommand) {
         return FALSE;
     BOOL wasVisible = widget_->isVisible();
     switch (showCommand) {
-    case SW_HIDE: widget_->hide(); break;
-    case SW_SHOWMAXIMIZED: widget_->showMaximized(); break;
-    case SW_SHOWMINIMIZED: widget_->showMinimized(); break;
-    case SW_RESTORE: widget_->showNormal(); break;
-    default: widget_->show(); break;
+    case SW_HIDE:
+        widget_->hide();
+        break;
+    case SW_SHOWMAXIMIZED:
+        widget_->showMaximized();
+        break;
+    case SW_SHOWMINIMIZED:
+        widget_->showMinimized();
+        break;
+    case SW_RESTORE:
+        widget_->showNormal();
+        break;
+    default:
+        widget_->show();
+        break;
     }
     return wasVisible;
 }
 
-BOOL CWnd::IsWindowVisible() const { return widget_ && widget_->isVisible(); }
+BOOL CWnd::IsWindowVisible() const {
+    return widget_ && widget_->isVisible();
+}
 
 BOOL CWnd::EnableWindow(BOOL enable) {
     if (!widget_)
@@ -161,7 +175,9 @@ BOOL CWnd::EnableWindow(BOOL enable) {
     return wasDisabled;
 }
 
-BOOL CWnd::IsWindowEnabled() const { return widget_ && widget_->isEnabled(); }
+BOOL CWnd::IsWindowEnabled() const {
+    return widget_ && widget_->isEnabled();
+}
 
 CWnd* CWnd::SetFocus() {
     CWnd* old = FromWidget(QApplication::focusWidget());
@@ -323,7 +339,9 @@ void CWnd::OnKeyDown(UINT, UINT, UINT) {}
 void CWnd::OnChar(UINT, UINT, UINT) {}
 void CWnd::OnSetFocus(CWnd*) {}
 void CWnd::OnKillFocus(CWnd*) {}
-BOOL CWnd::OnClose() { return TRUE; }
+BOOL CWnd::OnClose() {
+    return TRUE;
+}
 
 short GetKeyState(int virtualKey) {
     Qt::KeyboardModifiers modifiers = QApplication::queryKeyboardModifiers();

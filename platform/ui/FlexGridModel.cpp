@@ -7,7 +7,7 @@
 namespace {
 const CString kNoText;
 constexpr int kDefaultAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-}
+} // namespace
 
 FlexGridModel::FlexGridModel(QObject* parent)
     : QAbstractTableModel(parent), cells_(static_cast<std::size_t>(rows_ * cols_)),
@@ -39,7 +39,7 @@ void FlexGridModel::SyncShownShape() {
 
 int FlexGridModel::Alignment(const std::vector<int>& alignments, int col) const {
     return col >= 0 && col < static_cast<int>(alignments.size()) ? alignments[static_cast<std::size_t>(col)]
-                                                                  : kDefaultAlignment;
+                                                                 : kDefaultAlignment;
 }
 
 void FlexGridModel::SetRows(int rows) {
@@ -61,7 +61,8 @@ void FlexGridModel::SetCols(int cols) {
     const int kept = std::min(cols, cols_);
     for (int row = 0; row < rows_; ++row)
         for (int col = 0; col < kept; ++col)
-            cells[static_cast<std::size_t>(row * cols + col)] = std::move(cells_[static_cast<std::size_t>(row * cols_ + col)]);
+            cells[static_cast<std::size_t>(row * cols + col)] =
+                std::move(cells_[static_cast<std::size_t>(row * cols_ + col)]);
     cells_.swap(cells);
     cols_ = cols;
     alignments_.resize(static_cast<std::size_t>(cols_), kDefaultAlignment);
@@ -124,9 +125,13 @@ void FlexGridModel::SetFixedAlignment(int col, int alignment) {
         fixedAlignments_[static_cast<std::size_t>(col)] = alignment;
 }
 
-void FlexGridModel::SetCellBackground(int row, int col, const QColor& color) { SetCellColor(row, col, color, true); }
+void FlexGridModel::SetCellBackground(int row, int col, const QColor& color) {
+    SetCellColor(row, col, color, true);
+}
 
-void FlexGridModel::SetCellForeground(int row, int col, const QColor& color) { SetCellColor(row, col, color, false); }
+void FlexGridModel::SetCellForeground(int row, int col, const QColor& color) {
+    SetCellColor(row, col, color, false);
+}
 
 void FlexGridModel::SetCellColor(int row, int col, const QColor& color, bool background) {
     if (!Inside(row, col))
@@ -151,7 +156,8 @@ void FlexGridModel::ClearCellColors() {
     if (!redraw_) {
         dirty_ = true;
     } else if (rowCount() > 0 && columnCount() > 0) {
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1), {Qt::BackgroundRole, Qt::ForegroundRole});
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
+                         {Qt::BackgroundRole, Qt::ForegroundRole});
     }
 }
 
@@ -167,9 +173,13 @@ void FlexGridModel::SetRedraw(bool redraw) {
     }
 }
 
-int FlexGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownRows_; }
+int FlexGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownRows_;
+}
 
-int FlexGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownCols_; }
+int FlexGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : shownCols_;
+}
 
 QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
@@ -183,7 +193,8 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     if ((role == Qt::BackgroundRole || role == Qt::ForegroundRole) && !colors_.empty()) {
         const auto found = colors_.find(static_cast<long long>(row) * cols_ + col);
         if (found != colors_.end()) {
-            const QColor& color = role == Qt::BackgroundRole ? found->second.background : found->second.foreground;
+            const QColor& color =
+                role == Qt::BackgroundRole ? found->second.background : found->second.foreground;
             if (color.isValid())
                 return color;
         }

@@ -26,10 +26,14 @@ UINT GridShiftState(Qt::KeyboardModifiers modifiers) {
 namespace {
 int ButtonCode(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
     }
 }
 } // namespace
@@ -63,7 +67,9 @@ FlexGridView::FlexGridView(QWidget* parent) : QTableView(parent), model_(new Fle
     SyncHeaders();
 }
 
-int FlexGridView::FontRowHeight() const { return fontMetrics().height() + 6; }
+int FlexGridView::FontRowHeight() const {
+    return fontMetrics().height() + 6;
+}
 
 // The font is settled only when the widget is polished (or its font changes).
 bool FlexGridView::event(QEvent* event) {
@@ -129,7 +135,8 @@ bool FlexGridView::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FlexGridView::ForwardMouse(QWidget* from, QEvent* event) {
-    const bool press = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     const bool release = event->type() == QEvent::MouseButtonRelease;
     if (!events_ || (!press && !release))
         return false;
@@ -159,7 +166,8 @@ void FlexGridView::PaintCorner(QWidget* corner) {
     option.palette.setCurrentColorGroup(QPalette::Active);
     option.rect = corner->rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
-    option.text = model_->FixedRows() && model_->FixedCols() ? platform::ToQString(model_->Text(0, 0)) : QString();
+    option.text =
+        model_->FixedRows() && model_->FixedCols() ? platform::ToQString(model_->Text(0, 0)) : QString();
     option.textAlignment = Qt::AlignCenter;
     style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
 }

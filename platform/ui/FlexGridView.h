@@ -51,4 +51,4 @@ private:
 namespace platform {
 // The shift state of Qt modifiers as the grid events give it.
 UINT GridShiftState(Qt::KeyboardModifiers modifiers);
-}
+} // namespace platform

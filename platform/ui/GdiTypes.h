@@ -5,18 +5,38 @@
 
 enum : int { MM_TEXT = 1, MM_LOMETRIC = 2, MM_ISOTROPIC = 7, MM_ANISOTROPIC = 8 };
 enum : int {
-    R2_BLACK = 1, R2_NOTMERGEPEN = 2, R2_NOT = 6, R2_XORPEN = 7, R2_MASKPEN = 9, R2_NOTXORPEN = 10,
-    R2_NOP = 11, R2_MERGEPEN = 15, R2_COPYPEN = 13, R2_WHITE = 16,
+    R2_BLACK = 1,
+    R2_NOTMERGEPEN = 2,
+    R2_NOT = 6,
+    R2_XORPEN = 7,
+    R2_MASKPEN = 9,
+    R2_NOTXORPEN = 10,
+    R2_NOP = 11,
+    R2_MERGEPEN = 15,
+    R2_COPYPEN = 13,
+    R2_WHITE = 16,
 };
 enum : DWORD { SRCCOPY = 0x00CC0020, SRCPAINT = 0x00EE0086, SRCAND = 0x008800C6, SRCINVERT = 0x00660046 };
 enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5 };
 enum : int { TRANSPARENT = 1, OPAQUE = 2 };
 enum : UINT {
-    TA_LEFT = 0, TA_TOP = 0, TA_RIGHT = 2, TA_CENTER = 6, TA_BOTTOM = 8, TA_BASELINE = 24,
+    TA_LEFT = 0,
+    TA_TOP = 0,
+    TA_RIGHT = 2,
+    TA_CENTER = 6,
+    TA_BOTTOM = 8,
+    TA_BASELINE = 24,
 };
 enum : int {
-    WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, BLACK_BRUSH = 4, NULL_BRUSH = 5, HOLLOW_BRUSH = 5,
-    WHITE_PEN = 6, BLACK_PEN = 7, NULL_PEN = 8,
+    WHITE_BRUSH = 0,
+    LTGRAY_BRUSH = 1,
+    GRAY_BRUSH = 2,
+    BLACK_BRUSH = 4,
+    NULL_BRUSH = 5,
+    HOLLOW_BRUSH = 5,
+    WHITE_PEN = 6,
+    BLACK_PEN = 7,
+    NULL_PEN = 8,
 };
 enum : int { FW_NORMAL = 400, FW_BOLD = 700 };
 // ExtTextOut options.

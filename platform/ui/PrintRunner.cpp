@@ -7,8 +7,8 @@
 #include "platform/ui/CPrintInfo.h"
 #include "platform/ui/CView.h"
 
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -19,7 +19,9 @@
 namespace platform {
 namespace {
 
-bool HavePrinter() { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
+bool HavePrinter() {
+    return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
 
 std::string DocumentPath(CView* view) {
     CDocument* document = view->GetDocument();
@@ -44,7 +46,8 @@ bool PrintRunner::PreparePrinting(CView* view, CPrintInfo* info) {
     if (info->m_bPreview || info->m_bToPdf || info->m_bDirect || !info->m_pPrinter)
         return true;
     QPrintDialog dialog(info->m_pPrinter, view->GetWidget() ? view->GetWidget()->window() : nullptr);
-    dialog.setMinMax(static_cast<int>(info->GetMinPage()), static_cast<int>(std::min(info->GetMaxPage(), 0xFFFFU)));
+    dialog.setMinMax(static_cast<int>(info->GetMinPage()),
+                     static_cast<int>(std::min(info->GetMaxPage(), 0xFFFFU)));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     if (info->m_pPrinter->printRange() == QPrinter::PageRange) {
@@ -96,7 +99,8 @@ bool PrintRunner::Print(CView* view) {
         std::string path = UnusedPdfPath(DocumentPath(view));
         if (!PrintToPdf(view, path))
             return false;
-        AfxMessageBox(CString(u8"プリンタがないため、PDF ファイルに出力しました。\n") + CString(Utf8ToCp932(path)),
+        AfxMessageBox(CString(u8"プリンタがないため、PDF ファイルに出力しました。\n") +
+                          CString(Utf8ToCp932(path)),
                       MB_OK | MB_ICONINFORMATION);
         return true;
     }
@@ -116,11 +120,12 @@ void PrintRunner::Preview(CView* view) {
     if (!view->OnPreparePrinting(&prepared))
         return;
     QPrintPreviewDialog dialog(&printer, view->GetWidget() ? view->GetWidget()->window() : nullptr);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [view, &prepared](QPrinter* target) {
-        CPrintInfo info = prepared;
-        info.m_pPrinter = target;
-        RunPages(view, &info, target);
-    });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [view, &prepared](QPrinter* target) {
+                         CPrintInfo info = prepared;
+                         info.m_pPrinter = target;
+                         RunPages(view, &info, target);
+                     });
     dialog.exec();
 }
 

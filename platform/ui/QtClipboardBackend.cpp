@@ -15,7 +15,9 @@ bool QtClipboardBackend::Open() {
     return true;
 }
 
-void QtClipboardBackend::Close() { open_ = false; }
+void QtClipboardBackend::Close() {
+    open_ = false;
+}
 
 void QtClipboardBackend::Empty() {
     owned_.clear();

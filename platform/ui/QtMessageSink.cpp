@@ -17,24 +17,34 @@ struct ButtonSpec {
 
 std::vector<ButtonSpec> ButtonsOf(UINT type) {
     switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {{IDOK, QMessageBox::Ok}, {IDCANCEL, QMessageBox::Cancel}};
+    case MB_OKCANCEL:
+        return {{IDOK, QMessageBox::Ok}, {IDCANCEL, QMessageBox::Cancel}};
     case MB_ABORTRETRYIGNORE:
-        return {{IDABORT, QMessageBox::Abort}, {IDRETRY, QMessageBox::Retry}, {IDIGNORE, QMessageBox::Ignore}};
+        return {
+            {IDABORT, QMessageBox::Abort}, {IDRETRY, QMessageBox::Retry}, {IDIGNORE, QMessageBox::Ignore}};
     case MB_YESNOCANCEL:
         return {{IDYES, QMessageBox::Yes}, {IDNO, QMessageBox::No}, {IDCANCEL, QMessageBox::Cancel}};
-    case MB_YESNO: return {{IDYES, QMessageBox::Yes}, {IDNO, QMessageBox::No}};
-    case MB_RETRYCANCEL: return {{IDRETRY, QMessageBox::Retry}, {IDCANCEL, QMessageBox::Cancel}};
-    default: return {{IDOK, QMessageBox::Ok}};
+    case MB_YESNO:
+        return {{IDYES, QMessageBox::Yes}, {IDNO, QMessageBox::No}};
+    case MB_RETRYCANCEL:
+        return {{IDRETRY, QMessageBox::Retry}, {IDCANCEL, QMessageBox::Cancel}};
+    default:
+        return {{IDOK, QMessageBox::Ok}};
     }
 }
 
 QMessageBox::Icon IconOf(UINT type) {
     switch (type & MB_ICONMASK) {
-    case MB_ICONSTOP: return QMessageBox::Critical;
-    case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONSTOP:
+        return QMessageBox::Critical;
+    case MB_ICONQUESTION:
+        return QMessageBox::Question;
+    case MB_ICONEXCLAMATION:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 
@@ -59,6 +69,8 @@ int QtMessageSink::ShowMessage(const CString& text, const CString& caption, UINT
     return DefaultButton(type);
 }
 
-void QtMessageSink::Beep(UINT) { QApplication::beep(); }
+void QtMessageSink::Beep(UINT) {
+    QApplication::beep();
+}
 
 } // namespace platform

@@ -10,7 +10,8 @@ QString ToQString(const CString& text) {
 }
 
 bool FromQString(const QString& text, CString& out) {
-    std::u16string utf16(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+    std::u16string utf16(reinterpret_cast<const char16_t*>(text.utf16()),
+                         static_cast<std::size_t>(text.size()));
     std::optional<std::string> bytes = Utf16ToCp932Strict(utf16);
     if (!bytes)
         return false;
@@ -31,6 +32,8 @@ CString FromQStringLossy(const QString& text) {
     return out;
 }
 
-QString ToQString(const char8_t* utf8) { return QString::fromUtf8(reinterpret_cast<const char*>(utf8)); }
+QString ToQString(const char8_t* utf8) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(utf8));
+}
 
 } // namespace platform

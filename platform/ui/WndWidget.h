@@ -31,4 +31,4 @@ private:
 namespace platform {
 // Virtual-key code of a Qt key (0 when it has none).
 unsigned int VirtualKeyFromQt(int qtKey);
-}
+} // namespace platform

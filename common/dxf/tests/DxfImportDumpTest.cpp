@@ -30,7 +30,8 @@ protected:
     DumpRun Run(const std::string& dxfPath, const std::string& settings) {
         std::string settingsPath = OutputPath("dump-settings-" + std::to_string(++runNumber_) + ".json");
         dxftest::WriteBytes(settingsPath, settings);
-        std::string command = std::string(DXF_IMPORT_DUMP) + " '" + dxfPath + "' '" + settingsPath + "' 2>/dev/null";
+        std::string command =
+            std::string(DXF_IMPORT_DUMP) + " '" + dxfPath + "' '" + settingsPath + "' 2>/dev/null";
         DumpRun run;
         FILE* pipe = ::popen(command.c_str(), "r");
         if (!pipe) {
@@ -85,8 +86,9 @@ TEST_F(DxfImportDump, WrittenSectionComesOutAsNumberedPointsAndLinesInCreationOr
 
 TEST_F(DxfImportDump, FactorsRegionWithAnOpenSideAndJapaneseLayerNames) {
     std::string layer = platform::Utf8ToCp932(u8"地層");
-    std::string path = Dxf(EntitiesDxf({"0", "LINE", "8", layer, "10", "-10", "20", "1", "11", "10", "21", "1",
-                                        "0", "LINE", "8", "OTHER", "10", "0", "20", "0", "11", "5", "21", "5"}));
+    std::string path =
+        Dxf(EntitiesDxf({"0", "LINE", "8", layer,   "10", "-10", "20", "1", "11", "10", "21", "1",
+                         "0", "LINE", "8", "OTHER", "10", "0",   "20", "0", "11", "5",  "21", "5"}));
     DumpRun run = Run(path, R"({"layer_lists": [[], [], ["地層"]], "x_factor": 2.0, "y_factor": 3.0,
                                 "region": [0, null, null, null]})");
     ASSERT_EQ(run.status, 0) << run.output;
@@ -123,7 +125,10 @@ TEST_F(DxfImportDump, BadSettingsOrArgumentsGiveStatusTwoAndNoOutput) {
     DumpRun missing = Run(path, "{}");
     EXPECT_EQ(missing.status, 0);
     EXPECT_EQ(missing.json["result"], 1);
-    EXPECT_EQ(std::system((std::string(DXF_IMPORT_DUMP) + " only-one-argument 2>/dev/null >/dev/null").c_str()) >> 8, 2);
+    EXPECT_EQ(
+        std::system((std::string(DXF_IMPORT_DUMP) + " only-one-argument 2>/dev/null >/dev/null").c_str()) >>
+            8,
+        2);
 }
 
 } // namespace

@@ -36,8 +36,8 @@ TEST_F(DxfDefaultPalette, NearestColourBySquaredDistanceLowerNumberOnTies) {
 }
 
 TEST(DxfColorPalette, HueChannelRamps) {
-    const int expected[7][4] = {{255, 255, 255, 255}, {255, 191, 127, 63}, {0, 0, 0, 0}, {0, 0, 0, 0},
-                                {0, 64, 128, 192},     {255, 255, 255, 255}, {0, 0, 0, 0}};
+    const int expected[7][4] = {{255, 255, 255, 255}, {255, 191, 127, 63},  {0, 0, 0, 0}, {0, 0, 0, 0},
+                                {0, 64, 128, 192},    {255, 255, 255, 255}, {0, 0, 0, 0}};
     for (int sextant = 0; sextant < 7; ++sextant) {
         for (int step = 0; step < 4; ++step) {
             EXPECT_EQ(CDxfColorPalette::HueChannel(sextant, step), expected[sextant][step])

@@ -41,8 +41,8 @@ private:
 };
 
 TEST_F(DxfReaderInput, EndOfFileInsideEntitiesKeepsWhatWasReadAndGivesZero) {
-    std::string text = DxfText({"0", "SECTION", "2", "ENTITIES", "0", "LINE", "8", "0", "10", "0", "20", "0", "11", "5",
-                                "21", "0", "0", "LINE", "8", "0", "10", "0"});
+    std::string text = DxfText({"0", "SECTION", "2", "ENTITIES", "0", "LINE", "8",    "0", "10", "0",  "20",
+                                "0", "11",      "5", "21",       "0", "0",    "LINE", "8", "0",  "10", "0"});
     EXPECT_EQ(Import(text), 0);
     EXPECT_EQ(document.points.size(), 2U);
     EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(kPrematureEnd)});
@@ -51,8 +51,9 @@ TEST_F(DxfReaderInput, EndOfFileInsideEntitiesKeepsWhatWasReadAndGivesZero) {
 }
 
 TEST_F(DxfReaderInput, TruncatedAtEveryByteNeverCrashes) {
-    std::string whole = EntitiesDxf({"0", "LWPOLYLINE", "8", "0", "90", "3", "10", "0", "20", "0", "10", "4", "20", "0",
-                                     "10", "4", "20", "4", "0", "LINE", "10", "0", "20", "9", "11", "5", "21", "9"});
+    std::string whole = EntitiesDxf({"0",  "LWPOLYLINE", "8",  "0", "90", "3", "10", "0", "20", "0",
+                                     "10", "4",          "20", "0", "10", "4", "20", "4", "0",  "LINE",
+                                     "10", "0",          "20", "9", "11", "5", "21", "9"});
     for (std::size_t cut = 0; cut + 2 < whole.size(); cut += 3) { // up to the "EOF" value
         document = dxftest::RecordingDocument();
         int result = Import(whole.substr(0, cut));
@@ -79,14 +80,17 @@ TEST_F(DxfReaderInput, MissingFileShowsTheOpenMessage) {
 }
 
 TEST_F(DxfReaderInput, FileWithoutEntitiesAddsNothing) {
-    EXPECT_EQ(Import(DxfText({"0", "SECTION", "2", "HEADER", "9", "$ACADVER", "1", "AC1009", "0", "ENDSEC", "0", "EOF"})), 1);
+    EXPECT_EQ(Import(DxfText({"0", "SECTION", "2", "HEADER", "9", "$ACADVER", "1", "AC1009", "0", "ENDSEC",
+                              "0", "EOF"})),
+              1);
     EXPECT_TRUE(document.points.empty());
     EXPECT_EQ(sink.MessageCount(), 0);
 }
 
 TEST_F(DxfReaderInput, OddGroupCodesAreSkipped) {
-    std::string text = EntitiesDxf({"0", "LINE", "abc", "LINE", "", "", "8", "0", "-5", "x", "999999999999", "1",
-                                    "10", "1", "20", "1", "11", "2", "21", "2"});
+    std::string text =
+        EntitiesDxf({"0", "LINE", "abc", "LINE", "",  "",   "8", "0",  "-5", "x", "999999999999",
+                     "1", "10",   "1",   "20",   "1", "11", "2", "21", "2"});
     EXPECT_EQ(Import(text), 1);
     EXPECT_EQ(document.points.size(), 2U);
 }
@@ -94,8 +98,8 @@ TEST_F(DxfReaderInput, OddGroupCodesAreSkipped) {
 TEST_F(DxfReaderInput, LongValuesAreReadWholeAndShiftNothing) {
     std::string longLayer(5000, 'L');
     std::string longText(100000, 'T');
-    std::string text = EntitiesDxf({"0", "TEXT", "1", longText, "0", "LINE", "8", longLayer, "10", "0", "20", "0", "11",
-                                    "3", "21", "4"});
+    std::string text = EntitiesDxf({"0", "TEXT", "1", longText, "0", "LINE", "8", longLayer, "10", "0", "20",
+                                    "0", "11", "3", "21", "4"});
     document.settings.layerLists[0] = {CString(longLayer)};
     EXPECT_EQ(Import(text), 1);
     ASSERT_EQ(document.points.size(), 2U);
@@ -103,21 +107,22 @@ TEST_F(DxfReaderInput, LongValuesAreReadWholeAndShiftNothing) {
 }
 
 TEST_F(DxfReaderInput, HugeCountsAndCoordinatesAreHarmless) {
-    std::string text = EntitiesDxf({"0", "LWPOLYLINE", "8", "0", "90", "2147483647", "10", "1e308", "20", "1e308",
-                                    "10", "-1e308", "20", "-1e308", "0", "SPLINE", "74", "-7", "44", "0", "11", "0",
-                                    "21", "0", "31", "0", "11", "1", "21", "1", "31", "0"});
+    std::string text = EntitiesDxf({"0",  "LWPOLYLINE", "8",  "0",      "90", "2147483647", "10", "1e308",
+                                    "20", "1e308",      "10", "-1e308", "20", "-1e308",     "0",  "SPLINE",
+                                    "74", "-7",         "44", "0",      "11", "0",          "21", "0",
+                                    "31", "0",          "11", "1",      "21", "1",          "31", "0"});
     document.settings.xFactor = 10.0; // 1e308 * 10 is not finite: those vertices count as missing
     EXPECT_EQ(Import(text), 1);
     EXPECT_EQ(document.points.size(), 2U); // the spline's two fit points
 }
 
 TEST_F(DxfReaderInput, NotANumberTextsCountAsMissing) {
-    std::string text = EntitiesDxf({"0", "LINE", "10", "NaN", "20", "0", "11", "1", "21", "1",
-                                    "0", "LINE", "10", "0", "20", "-nan", "11", "1", "21", "inf",
-                                    "0", "LWPOLYLINE", "90", "nan", "10", "0", "20", "7", "10", "nan", "20", "8",
-                                    "10", "1", "20", "7",
-                                    "0", "SPLINE", "74", "2", "44", "NaN", "11", "5", "21", "5", "31", "0",
-                                    "11", "6", "21", "5", "31", "0"});
+    std::string text =
+        EntitiesDxf({"0",    "LINE", "10", "NaN", "20",     "0",  "11", "1",   "21",  "1",  "0",
+                     "LINE", "10",   "0",  "20",  "-nan",   "11", "1",  "21",  "inf", "0",  "LWPOLYLINE",
+                     "90",   "nan",  "10", "0",   "20",     "7",  "10", "nan", "20",  "8",  "10",
+                     "1",    "20",   "7",  "0",   "SPLINE", "74", "2",  "44",  "NaN", "11", "5",
+                     "21",   "5",    "31", "0",   "11",     "6",  "21", "5",   "31",  "0"});
     EXPECT_EQ(Import(text), 1);
     ASSERT_EQ(document.points.size(), 4U); // the polyline's two good vertices and the spline's two
     EXPECT_DOUBLE_EQ(document.points[1].x, 1.0);
@@ -128,8 +133,9 @@ TEST_F(DxfReaderInput, NotANumberTextsCountAsMissing) {
 TEST_F(DxfReaderInput, LayerNamesLongerThanAnyBuffer) {
     std::string longName(300, 'a');
     document.settings.layerLists[0] = {CString(longName.substr(0, 256))};
-    std::string text = EntitiesDxf({"0", "LINE", "8", longName, "10", "0", "20", "0", "11", "1", "21", "1",
-                                    "0", "LINE", "8", longName.substr(0, 256), "10", "5", "20", "5", "11", "6", "21", "6"});
+    std::string text = EntitiesDxf({"0",  "LINE", "8",  longName, "10", "0",    "20", "0",
+                                    "11", "1",    "21", "1",      "0",  "LINE", "8",  longName.substr(0, 256),
+                                    "10", "5",    "20", "5",      "11", "6",    "21", "6"});
     EXPECT_EQ(Import(text), 1);
     ASSERT_EQ(document.points.size(), 2U); // only the name of exactly the listed length matches
     EXPECT_DOUBLE_EQ(document.points[0].x, 5.0);
@@ -158,7 +164,8 @@ std::vector<std::string> PackageDxfFiles(const std::string& package) {
             line.pop_back();
         }
         std::string lower = line;
-        std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(lower.begin(), lower.end(), lower.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         if (lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".dxf") == 0 &&
             std::filesystem::is_regular_file(line)) {
             files.push_back(line);

@@ -22,7 +22,11 @@ namespace {
 using Groups = std::vector<std::string>;
 
 Groups Line(double x1, double y1, double x2, double y2, const std::string& layer = "0") {
-    return {"0", "LINE", "8", layer, "10", std::to_string(x1), "20", std::to_string(y1), "11", std::to_string(x2),
+    return {"0",  "LINE",
+            "8",  layer,
+            "10", std::to_string(x1),
+            "20", std::to_string(y1),
+            "11", std::to_string(x2),
             "21", std::to_string(y2)};
 }
 
@@ -80,7 +84,9 @@ TEST_F(DxfReader, IncompleteShortAndMergedLinesAddNothing) {
     nanEnd.back() = "nan";
     Groups hugeEnd = Line(0, 0, 1, 1);
     hugeEnd.back() = "1e999";
-    EXPECT_EQ(Import(EntitiesDxf(Concat({noEnd, nanEnd, hugeEnd, Line(5, 5, 5.01, 5), Line(7, 7, 7.005, 7.005)}))), 1);
+    EXPECT_EQ(
+        Import(EntitiesDxf(Concat({noEnd, nanEnd, hugeEnd, Line(5, 5, 5.01, 5), Line(7, 7, 7.005, 7.005)}))),
+        1);
     EXPECT_TRUE(document.points.empty());
     EXPECT_TRUE(document.lines.empty());
 }
@@ -133,10 +139,13 @@ TEST_F(DxfReader, UnsetRegionMeansNoRegion) {
 
 TEST_F(DxfReader, SamePointTestIsNotLongerThanTheDistance) {
     document.settings.samePointDistance = 0.5; // exact in binary, as are the coordinates
-    Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "3", "10", "40", "20", "0", "10", "40.5", "20", "0",
-                 "10", "45", "20", "0"};
-    EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 0.5, 0), Line(0, 10, 10, 10), Line(10.5, 10, 20, 10), lw}))), 1);
-    ASSERT_EQ(document.points.size(), 5U); // the 0.5 line is dropped, 10.5 merges with 10, 40.5 is thinned out
+    Groups lw = {"0", "LWPOLYLINE", "8",    "0",  "90", "3",  "10", "40", "20",
+                 "0", "10",         "40.5", "20", "0",  "10", "45", "20", "0"};
+    EXPECT_EQ(
+        Import(EntitiesDxf(Concat({Line(0, 0, 0.5, 0), Line(0, 10, 10, 10), Line(10.5, 10, 20, 10), lw}))),
+        1);
+    ASSERT_EQ(document.points.size(),
+              5U); // the 0.5 line is dropped, 10.5 merges with 10, 40.5 is thinned out
     ExpectPoint(0, 0, 10);
     ExpectPoint(1, 10, 10);
     ExpectPoint(2, 20, 10);
@@ -146,9 +155,9 @@ TEST_F(DxfReader, SamePointTestIsNotLongerThanTheDistance) {
 }
 
 TEST_F(DxfReader, ClosedLwPolylineKeepsStraightChordsAndNoClosingSegment) {
-    Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "4", "70", "1", "10", "0", "20", "0", "42", "1.0",
-                 "10", "10", "20", "0", "42", "-0.5", "10", "10", "20", "10", "42", "0.25", "10", "0", "20", "10",
-                 "42", "1.0"};
+    Groups lw = {"0",  "LWPOLYLINE", "8",   "0",    "90", "4",  "70", "1",  "10",   "0",  "20",
+                 "0",  "42",         "1.0", "10",   "10", "20", "0",  "42", "-0.5", "10", "10",
+                 "20", "10",         "42",  "0.25", "10", "0",  "20", "10", "42",   "1.0"};
     EXPECT_EQ(Import(EntitiesDxf(lw)), 1);
     ASSERT_EQ(document.points.size(), 4U); // no points on the arcs
     ExpectPoint(2, 10, 10);
@@ -159,12 +168,15 @@ TEST_F(DxfReader, ClosedLwPolylineKeepsStraightChordsAndNoClosingSegment) {
 }
 
 TEST_F(DxfReader, BlocksAreSkippedAndInsertsNotExpanded) {
-    std::string text = dxftest::DxfText(Concat({{"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "8", "0", "2", "MARK",
-                                                 "70", "0", "10", "0", "20", "0"},
-                                                Line(0, 0, 1, 1), {"0", "ENDBLK", "8", "0", "0", "ENDSEC"},
-                                                {"0", "SECTION", "2", "ENTITIES"},
-                                                {"0", "INSERT", "8", "0", "2", "MARK", "10", "50", "20", "50"},
-                                                Line(2, 2, 3, 3), {"0", "ENDSEC", "0", "EOF"}}));
+    std::string text =
+        dxftest::DxfText(Concat({{"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "8", "0", "2", "MARK", "70",
+                                  "0", "10", "0", "20", "0"},
+                                 Line(0, 0, 1, 1),
+                                 {"0", "ENDBLK", "8", "0", "0", "ENDSEC"},
+                                 {"0", "SECTION", "2", "ENTITIES"},
+                                 {"0", "INSERT", "8", "0", "2", "MARK", "10", "50", "20", "50"},
+                                 Line(2, 2, 3, 3),
+                                 {"0", "ENDSEC", "0", "EOF"}}));
     EXPECT_EQ(Import(text), 1);
     ASSERT_EQ(document.points.size(), 2U);
     ExpectPoint(0, 2, 2);
@@ -180,9 +192,10 @@ protected:
 };
 
 TEST_F(DxfLayerLists, KindComesFromTheListThatNamesTheLayerWhole) {
-    EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0, "GROUND"), Line(0, 1, 1, 1, platform::Utf8ToCp932(u8"地中")),
-                                         Line(0, 2, 1, 2, "right"), Line(0, 3, 1, 3, "GROUND2"),
-                                         Line(0, 4, 1, 4, "Groun"), Line(0, 5, 1, 5, "0")}))),
+    EXPECT_EQ(Import(EntitiesDxf(
+                  Concat({Line(0, 0, 1, 0, "GROUND"), Line(0, 1, 1, 1, platform::Utf8ToCp932(u8"地中")),
+                          Line(0, 2, 1, 2, "right"), Line(0, 3, 1, 3, "GROUND2"), Line(0, 4, 1, 4, "Groun"),
+                          Line(0, 5, 1, 5, "0")}))),
               1);
     ASSERT_EQ(document.points.size(), 6U);
     EXPECT_EQ(document.points[0].kind, 1);
@@ -220,7 +233,8 @@ TEST_F(DxfReader, PolylineIsThinnedClippedAndWithoutItsClosingSegment) {
     Groups polyline = {"0", "POLYLINE", "8", "0", "66", "1", "70", "1"};
     const double vertices[][2] = {{0, 0}, {0.001, 0}, {10, 0}, {10, 10}, {0, 10}};
     for (const auto& v : vertices) {
-        Groups vertex = {"0", "VERTEX", "8", "0", "10", std::to_string(v[0]), "20", std::to_string(v[1]), "42", "1.0"};
+        Groups vertex = {"0",  "VERTEX", "8", "0", "10", std::to_string(v[0]), "20", std::to_string(v[1]),
+                         "42", "1.0"};
         polyline.insert(polyline.end(), vertex.begin(), vertex.end());
     }
     polyline.insert(polyline.end(), {"0", "SEQEND"});
@@ -242,8 +256,8 @@ TEST_F(DxfReader, PolylineWithinTheSamePointDistanceAddsNothing) {
 }
 
 TEST_F(DxfReader, PolylineCutShortByAnotherEntityKeepsThatEntity) {
-    Groups polyline = {"0", "POLYLINE", "8", "0", "0", "VERTEX", "10", "0", "20", "0",
-                       "0", "VERTEX", "10", "1", "20", "0"};
+    Groups polyline = {"0",  "POLYLINE", "8", "0",      "0",  "VERTEX", "10", "0",
+                       "20", "0",        "0", "VERTEX", "10", "1",      "20", "0"};
     EXPECT_EQ(Import(EntitiesDxf(Concat({polyline, Line(5, 5, 6, 6)}))), 1);
     EXPECT_EQ(document.points.size(), 4U);
     EXPECT_EQ(document.lines.size(), 2U);
@@ -252,8 +266,8 @@ TEST_F(DxfReader, PolylineCutShortByAnotherEntityKeepsThatEntity) {
 TEST_F(DxfReader, PolylineLeavingTheRegionStartsANewRunWhenItComesBack) {
     const double region[4] = {0, 10, 0, 10};
     std::copy(region, region + 4, document.settings.region);
-    Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "4", "70", "0",
-                 "10", "2", "20", "5", "10", "20", "20", "5", "10", "20", "20", "8", "10", "2", "20", "8"};
+    Groups lw = {"0",  "LWPOLYLINE", "8",  "0", "90", "4",  "70", "0", "10", "2", "20", "5",
+                 "10", "20",         "20", "5", "10", "20", "20", "8", "10", "2", "20", "8"};
     EXPECT_EQ(Import(EntitiesDxf(lw)), 1);
     ASSERT_EQ(document.points.size(), 4U);
     ExpectPoint(1, 10, 5);
@@ -262,18 +276,31 @@ TEST_F(DxfReader, PolylineLeavingTheRegionStartsANewRunWhenItComesBack) {
 }
 
 TEST_F(DxfReader, LwPolylineStopsAtItsVertexCount) {
-    Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "2", "10", "0", "20", "0", "10", "1", "20", "0",
-                 "10", "9", "20", "9"};
+    Groups lw = {"0", "LWPOLYLINE", "8", "0",  "90", "2",  "10", "0",  "20",
+                 "0", "10",         "1", "20", "0",  "10", "9",  "20", "9"};
     EXPECT_EQ(Import(EntitiesDxf(lw)), 1);
     EXPECT_EQ(document.points.size(), 2U);
 }
 
 TEST_F(DxfReader, SplineThroughFitPointsUnlessItsToleranceIsAboveZero) {
     auto spline = [](const std::string& tolerance, double y) {
-        return Groups{"0", "SPLINE", "8", "0", "70", "8", "74", "3", "44", tolerance,
-                      "10", "99", "20", "99", "30", "0",
-                      "11", "0", "21", std::to_string(y), "31", "0", "11", "1", "21", std::to_string(y + 1), "31", "0",
-                      "11", "2", "21", std::to_string(y), "31", "0"};
+        return Groups{"0",  "SPLINE",
+                      "8",  "0",
+                      "70", "8",
+                      "74", "3",
+                      "44", tolerance,
+                      "10", "99",
+                      "20", "99",
+                      "30", "0",
+                      "11", "0",
+                      "21", std::to_string(y),
+                      "31", "0",
+                      "11", "1",
+                      "21", std::to_string(y + 1),
+                      "31", "0",
+                      "11", "2",
+                      "21", std::to_string(y),
+                      "31", "0"};
     };
     EXPECT_EQ(Import(EntitiesDxf(Concat({spline("0.001", 0), spline("0.0", 10)}))), 1);
     ASSERT_EQ(document.points.size(), 3U);
@@ -298,7 +325,8 @@ TEST_F(DxfReaderLimits, LineLimitIsTestedFirstWhenBothAreReached) {
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0), Line(0, 5, 1, 5)}))), 1);
     EXPECT_EQ(document.points.size(), 2U);
     EXPECT_EQ(document.lines.size(), 1U);
-    EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(u8"線ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
+    EXPECT_EQ(sink.MessagesUtf8(),
+              std::vector<std::string>{platform::Utf8(u8"線ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
 }
 
 TEST_F(DxfReaderLimits, PointLimitStopsWithItsMessageAndKeepsWhatWasRead) {
@@ -306,21 +334,25 @@ TEST_F(DxfReaderLimits, PointLimitStopsWithItsMessageAndKeepsWhatWasRead) {
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0), Line(0, 5, 1, 5), Line(0, 9, 1, 9)}))), 1);
     EXPECT_EQ(document.points.size(), 3U);
     EXPECT_EQ(document.lines.size(), 1U);
-    EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(u8"点ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
+    EXPECT_EQ(sink.MessagesUtf8(),
+              std::vector<std::string>{platform::Utf8(u8"点ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
 }
 
 TEST_F(DxfReaderLimits, LineLimitIsTestedBeforeThePointLimitAndAlsoInsideAPolyline) {
     document.lineLimit = 3; // two lines at most
-    Groups lw = {"0", "LWPOLYLINE", "8", "0", "90", "5", "10", "0", "20", "0", "10", "1", "20", "0",
-                 "10", "2", "20", "0", "10", "3", "20", "0", "10", "4", "20", "0"};
+    Groups lw = {"0", "LWPOLYLINE", "8", "0",  "90", "5",  "10", "0",  "20", "0",  "10", "1",  "20",
+                 "0", "10",         "2", "20", "0",  "10", "3",  "20", "0",  "10", "4",  "20", "0"};
     EXPECT_EQ(Import(EntitiesDxf(lw)), 1);
     EXPECT_EQ(document.lines.size(), 2U);
-    EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(u8"線ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
+    EXPECT_EQ(sink.MessagesUtf8(),
+              std::vector<std::string>{platform::Utf8(u8"線ﾃﾞｰﾀ制限を越えたため読み込みを中止します")});
 }
 
 TEST_F(DxfReader, CancelStopsTheImportKeepingWhatWasRead) {
     progress.cancelAfterPumps = 2;
-    EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0), Line(0, 5, 1, 5), Line(0, 9, 1, 9), Line(0, 12, 1, 12)}))), 1);
+    EXPECT_EQ(Import(EntitiesDxf(
+                  Concat({Line(0, 0, 1, 0), Line(0, 5, 1, 5), Line(0, 9, 1, 9), Line(0, 12, 1, 12)}))),
+              1);
     EXPECT_EQ(document.lines.size(), 1U); // pumps after SECTION and after the first LINE
     EXPECT_EQ(sink.MessageCount(), 0);
     EXPECT_EQ(progress.endCount, 1);

@@ -65,7 +65,9 @@ INSTANTIATE_TEST_SUITE_P(Releases, DxfRoundTrip, ::testing::Values(0, 14), [](co
     return info.param == 14 ? std::string("Release14") : std::string("Release12");
 });
 
-bool EzdxfAvailable() { return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0; }
+bool EzdxfAvailable() {
+    return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
+}
 
 // Loads every DXF file of the directory with ezdxf and audits it; prints one line per
 // problem and ends with status 1 when there was any. Beyond the audit: every entity

@@ -8,7 +8,9 @@
 
 namespace dxftest {
 
-std::string OutputPath(const std::string& name) { return TestOutputDirectory() + "/" + name; }
+std::string OutputPath(const std::string& name) {
+    return TestOutputDirectory() + "/" + name;
+}
 
 std::vector<std::string> ReadLines(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

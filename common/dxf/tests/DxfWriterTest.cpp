@@ -57,8 +57,8 @@ TEST_F(DxfWriterOutput, GroupWritersFormatValues) {
         w.WriteNextHandle();
         w.WriteGroupHandle(330);
     });
-    EXPECT_EQ(lines, (Lines{" 10", "0.000", " 10", "5.00e-04", " 10", "-1.00e-03", " 10", "0.001", " 40", "2.2",
-                            " 49", "-0.7", " 62", "   7", "  5", "20", "330", "21"}));
+    EXPECT_EQ(lines, (Lines{" 10", "0.000", " 10", "5.00e-04", " 10", "-1.00e-03", " 10", "0.001", " 40",
+                            "2.2", " 49", "-0.7", " 62", "   7", "  5", "20", "330", "21"}));
     EXPECT_NE(dxftest::ReadBytes(lastPath).find("0.000\r\n"), std::string::npos);
 }
 
@@ -72,15 +72,18 @@ TEST_F(DxfWriterOutput, Release12FrameHasNoHandlesOrRelease14Tables) {
     EXPECT_TRUE(Contains(lines, {" 9", "$ACADVER", " 1", "AC1009", " 9", "$DWGCODEPAGE", " 3", "ANSI_932"}));
     EXPECT_TRUE(Contains(lines, {" 9", "$EXTMAX", " 10", "300.000", " 20", "200.000"}));
     EXPECT_TRUE(Contains(lines, {" 9", "$TEXTSIZE", " 40", "1.000", " 0", "ENDSEC"}));
-    for (const char* absent : {"VPORT", "VIEW", "UCS", "APPID", "DIMSTYLE", "BLOCK_RECORD", "OBJECTS", "  5", "100"}) {
+    for (const char* absent :
+         {"VPORT", "VIEW", "UCS", "APPID", "DIMSTYLE", "BLOCK_RECORD", "OBJECTS", "  5", "100"}) {
         EXPECT_EQ(Count(lines, absent), 0) << absent;
     }
     EXPECT_TRUE(Contains(lines, {" 0", "SECTION", " 2", "BLOCKS", " 0", "ENDSEC"}));
-    EXPECT_TRUE(Contains(lines, {" 2", "DASHED", " 70", "   0", " 3", platform::Utf8ToCp932(u8"破線"), " 72", "   65",
-                                 " 73", "   2", " 40", "2.2", " 49", "1.5", " 49", "-0.7", " 0", "LTYPE"}));
-    EXPECT_TRUE(Contains(lines, {" 2", "1", " 70", "   0", " 62", "   7", " 6", "CONTINUOUS", " 0", "ENDTAB"}));
-    EXPECT_TRUE(Contains(lines, {" 2", "STYLE-1", " 70", "   0", " 40", "1.000", " 41", "1.000", " 50", "0.000",
-                                 " 71", "   0", " 42", "1.000", " 3", "monotxt", " 4", "BIGFONT"}));
+    EXPECT_TRUE(
+        Contains(lines, {" 2", "DASHED", " 70", "   0", " 3", platform::Utf8ToCp932(u8"破線"), " 72", "   65",
+                         " 73", "   2", " 40", "2.2", " 49", "1.5", " 49", "-0.7", " 0", "LTYPE"}));
+    EXPECT_TRUE(
+        Contains(lines, {" 2", "1", " 70", "   0", " 62", "   7", " 6", "CONTINUOUS", " 0", "ENDTAB"}));
+    EXPECT_TRUE(Contains(lines, {" 2", "STYLE-1", " 70", "   0", " 40", "1.000", " 41", "1.000", " 50",
+                                 "0.000", " 71", "   0", " 42", "1.000", " 3", "monotxt", " 4", "BIGFONT"}));
 }
 
 TEST_F(DxfWriterOutput, Release14TablesStartHandlesAt20AndListOnlyTheLayoutsWithoutBlocks) {
@@ -118,10 +121,10 @@ TEST_F(DxfWriterOutput, Release12LwPolylineAndHatchNameLayerAndColourBeforeTheir
         w.WriteLwPolyline(points, 3, 0, 2, 4);
         w.WriteHatch(points, 3, 3);
     });
-    EXPECT_TRUE(Contains(lines, {" 0", "LWPOLYLINE", " 8", "0", " 6", "CONTINUOUS", " 62", "   4", "100", "AcDbEntity",
-                                 "100", "AcDbPolyline", " 90", "   3"}));
-    EXPECT_TRUE(Contains(lines, {" 0", "HATCH", " 8", "9", " 62", "   3", "100", "AcDbEntity", "100", "AcDbHatch",
-                                 " 10", "0.0"}));
+    EXPECT_TRUE(Contains(lines, {" 0", "LWPOLYLINE", " 8", "0", " 6", "CONTINUOUS", " 62", "   4", "100",
+                                 "AcDbEntity", "100", "AcDbPolyline", " 90", "   3"}));
+    EXPECT_TRUE(Contains(lines, {" 0", "HATCH", " 8", "9", " 62", "   3", "100", "AcDbEntity", "100",
+                                 "AcDbHatch", " 10", "0.0"}));
     EXPECT_EQ(Count(lines, "  5"), 0);
 }
 
@@ -134,7 +137,8 @@ TEST_F(DxfWriterOutput, ObjectsSectionOnlyInRelease14) {
 
 TEST_F(DxfWriterOutput, WideLineOrColourByStyleBecomesTwoVertexPolyline) {
     Lines lines = Write([](CDxfWriter& w) { w.WriteLine(CPoint(0, 0), CPoint(100, 0), 2, 0, 7); });
-    EXPECT_TRUE(Contains(lines, {" 0", "POLYLINE", " 8", "0", " 6", "CONTINUOUS", " 62", "   7", " 66", "   1"}));
+    EXPECT_TRUE(
+        Contains(lines, {" 0", "POLYLINE", " 8", "0", " 6", "CONTINUOUS", " 62", "   7", " 66", "   1"}));
     EXPECT_TRUE(Contains(lines, {" 40", "0.2", " 41", "0.2", " 70", "   128"}));
     EXPECT_EQ(Count(lines, "VERTEX"), 2);
 
@@ -158,18 +162,19 @@ TEST_F(DxfWriterOutput, PolylineWithoutWidthIsContinuousWhateverTheStyle) {
         const double ys[2] = {0.0, -2.0};
         w.WritePolyline(xs, ys, 2, 0, 2, 3);
     });
-    EXPECT_EQ(lines, (Lines{" 0", "POLYLINE", " 8", "GROUND", " 6", "CONTINUOUS", " 62", "   3", " 66", "   1",
-                            " 10", "0.000", " 20", "0.000", " 40", "0.15", " 41", "0.15", " 70", "   128",
-                            " 0", "VERTEX", " 8", "GROUND", " 10", "0.000", " 20", "0.000",
-                            " 0", "VERTEX", " 8", "GROUND", " 10", "1.500", " 20", "-2.000",
-                            " 0", "SEQEND", "100", "AcDbEntity", " 8", "GROUND"}));
+    EXPECT_EQ(lines, (Lines{" 0",     "POLYLINE", " 8",     "GROUND", " 6",         "CONTINUOUS", " 62",
+                            "   3",   " 66",      "   1",   " 10",    "0.000",      " 20",        "0.000",
+                            " 40",    "0.15",     " 41",    "0.15",   " 70",        "   128",     " 0",
+                            "VERTEX", " 8",       "GROUND", " 10",    "0.000",      " 20",        "0.000",
+                            " 0",     "VERTEX",   " 8",     "GROUND", " 10",        "1.500",      " 20",
+                            "-2.000", " 0",       "SEQEND", "100",    "AcDbEntity", " 8",         "GROUND"}));
 }
 
 TEST_F(DxfWriterOutput, TextHeightAndWidthDependOnDoubleByteCharacters) {
     Lines lines = Write([](CDxfWriter& w) { w.WriteText("ABC", 1.0, 2.0, 5.0, 0, 7, 0, 900); });
-    EXPECT_EQ(lines, (Lines{" 0", "TEXT", " 8", "0", " 62", "   7", " 10", "1.000", " 20", "2.000", " 1", "ABC",
-                            " 50", "270.0", " 41", "0.500", " 40", "3.500", " 7", "STYLE-1", " 73", "   3", " 11",
-                            "1.000", " 21", "2.000"}));
+    EXPECT_EQ(lines, (Lines{" 0",    "TEXT",    " 8",  "0",    " 62",   "   7",  " 10",   "1.000", " 20",
+                            "2.000", " 1",      "ABC", " 50",  "270.0", " 41",   "0.500", " 40",   "3.500",
+                            " 7",    "STYLE-1", " 73", "   3", " 11",   "1.000", " 21",   "2.000"}));
     std::string japanese = platform::Utf8ToCp932(u8"地表");
     lines = Write([&](CDxfWriter& w) { w.WriteText(japanese.c_str(), 0.0, 0.0, 5.0, 0, 1, 6 | 8, 0); });
     EXPECT_TRUE(Contains(lines, {" 1", japanese, " 41", "0.800", " 40", "5.000"}));

@@ -20,7 +20,9 @@ void RecordingDocument::SetSnapDistance(double distance, double squared) {
     }
 }
 
-int RecordingDocument::FindPoint(double x, double y) const { return index_.FindNearest(x, y, snapSquared) + 1; }
+int RecordingDocument::FindPoint(double x, double y) const {
+    return index_.FindNearest(x, y, snapSquared) + 1;
+}
 
 int RecordingDocument::CreatePoint(double x, double y, int kind) {
     int number = ++highestNumber_;
@@ -43,7 +45,9 @@ void RecordingProgress::Begin(const CString& shownPath) {
     path = shownPath;
 }
 
-void RecordingProgress::UpdateCounts(int points, int lines) { counts.emplace_back(points, lines); }
+void RecordingProgress::UpdateCounts(int points, int lines) {
+    counts.emplace_back(points, lines);
+}
 
 void RecordingProgress::PumpMessage() {
     ++pumps;

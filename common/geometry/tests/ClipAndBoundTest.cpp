@@ -81,10 +81,10 @@ TEST_F(BoundRectTest, CrossingsOfEveryKindPairInBothOrders) {
     struct Case {
         DPoint a1, a2, b1, b2, at;
     } cases[] = {
-        {{0, 0}, {10, 10}, {0, 10}, {10, 0}, {5, 5}},   // sloped / sloped
-        {{0, 4}, {10, 4}, {0, 0}, {8, 8}, {4, 4}},      // horizontal / sloped
-        {{3, 0}, {3, 10}, {0, 0}, {10, 5}, {3, 1.5}},   // vertical / sloped
-        {{3, 0}, {3, 10}, {0, 7}, {10, 7}, {3, 7}},     // vertical / horizontal
+        {{0, 0}, {10, 10}, {0, 10}, {10, 0}, {5, 5}}, // sloped / sloped
+        {{0, 4}, {10, 4}, {0, 0}, {8, 8}, {4, 4}},    // horizontal / sloped
+        {{3, 0}, {3, 10}, {0, 0}, {10, 5}, {3, 1.5}}, // vertical / sloped
+        {{3, 0}, {3, 10}, {0, 7}, {10, 7}, {3, 7}},   // vertical / horizontal
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Test(c.a1, c.a2, c.b1, c.b2), CBoundRect::kCross);
@@ -97,9 +97,9 @@ TEST_F(BoundRectTest, CrossingsOfEveryKindPairInBothOrders) {
 }
 
 TEST_F(BoundRectTest, MissesAndOverlaps) {
-    EXPECT_EQ(Test({0, 0}, {10, 0}, {0, 0.5}, {10, 0.5}), CBoundRect::kMiss);   // 0.5 apart: box test
-    EXPECT_EQ(Test({0, 0}, {10, 0}, {5, 0}, {15, 0}), CBoundRect::kOverlap);    // collinear
-    EXPECT_EQ(Test({0, 0}, {10, 10}, {6, 4}, {12, -2}), CBoundRect::kMiss);     // would cross beyond A's end
-    EXPECT_EQ(Test({0, 0}, {4, 4}, {3, 0}, {10, 5}), CBoundRect::kMiss);        // boxes touch, lines do not cross
-    EXPECT_EQ(Test({0, 0}, {0, 10}, {0, 10.5}, {0, 12}), CBoundRect::kMiss);    // vertical, end to end apart
+    EXPECT_EQ(Test({0, 0}, {10, 0}, {0, 0.5}, {10, 0.5}), CBoundRect::kMiss); // 0.5 apart: box test
+    EXPECT_EQ(Test({0, 0}, {10, 0}, {5, 0}, {15, 0}), CBoundRect::kOverlap);  // collinear
+    EXPECT_EQ(Test({0, 0}, {10, 10}, {6, 4}, {12, -2}), CBoundRect::kMiss);   // would cross beyond A's end
+    EXPECT_EQ(Test({0, 0}, {4, 4}, {3, 0}, {10, 5}), CBoundRect::kMiss); // boxes touch, lines do not cross
+    EXPECT_EQ(Test({0, 0}, {0, 10}, {0, 10.5}, {0, 12}), CBoundRect::kMiss); // vertical, end to end apart
 }

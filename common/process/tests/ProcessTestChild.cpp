@@ -133,7 +133,8 @@ int BaseMenu(const char* ready) {
     BaseMenuWindow window;
     process::WindowClassServer server(window);
     bool started = instance.Create("Verrant BASNEV 01") == CNamedMutex::CreateResult::Created &&
-                   buffer.Create() && buffer.Write("left behind") && server.Register(process::kBaseMenuWindowClass);
+                   buffer.Create() && buffer.Write("left behind") &&
+                   server.Register(process::kBaseMenuWindowClass);
     WriteFileAtomically(ready, started ? "1" : "0");
     for (;;) {
         server.ServeOnce(-1);

@@ -28,7 +28,10 @@ TEST_F(BinaryFileTest, ItemsRoundTripLittleEndian) {
     out.Close();
     std::string bytes = Slurp(Path("a.bin"));
     EXPECT_EQ(bytes.substr(0, 6), std::string("\xFE\xFF\x04\x03\x02\x01", 6));
-    EXPECT_EQ(bytes.substr(18), std::string("\x02\x00" "ab" "\x00\x00", 6));
+    EXPECT_EQ(bytes.substr(18), std::string("\x02\x00"
+                                            "ab"
+                                            "\x00\x00",
+                                            6));
 
     CBinaryFile in;
     ASSERT_EQ(in.Open(Path("a.bin").c_str(), CFile::modeRead), 1);

@@ -68,5 +68,6 @@ TEST(DataFileSyntax, SectionsEndAtAnUpperCaseLetter) {
 TEST(DataFileSyntax, DateRecordsWithUnsetAndMissingParts) {
     EXPECT_EQ(ParseDateRecord("2004,-1,1,0,0"), (std::array<int, 5>{2004, kUnsetInt, 1, 0, 0}));
     EXPECT_EQ(ParseDateRecord("2004,5,6"), (std::array<int, 5>{2004, 5, 6, kUnsetInt, kUnsetInt}));
-    EXPECT_EQ(ParseDateRecord("garbage"), (std::array<int, 5>{kUnsetInt, kUnsetInt, kUnsetInt, kUnsetInt, kUnsetInt}));
+    EXPECT_EQ(ParseDateRecord("garbage"),
+              (std::array<int, 5>{kUnsetInt, kUnsetInt, kUnsetInt, kUnsetInt, kUnsetInt}));
 }

@@ -10,7 +10,9 @@ using platform::Utf8;
 
 namespace {
 
-std::string DataFile(const char* name) { return std::string(VERRANT_TEST_DATA_DIR) + "/" + name; }
+std::string DataFile(const char* name) {
+    return std::string(VERRANT_TEST_DATA_DIR) + "/" + name;
+}
 
 } // namespace
 
@@ -21,7 +23,8 @@ protected:
 
 TEST_F(MeasurementFileTest, TwoDimensionalFileReadsAndWritesBackByteForByte) {
     MeasurementFileData data;
-    ASSERT_EQ(ReadMeasurementFile(DataFile("two_dimensional.dis").c_str(), data), MeasurementReadResult::Read);
+    ASSERT_EQ(ReadMeasurementFile(DataFile("two_dimensional.dis").c_str(), data),
+              MeasurementReadResult::Read);
     EXPECT_EQ(data.title, CString(u8"計測変位 A-A'"));
     EXPECT_TRUE(data.hasAngleLine);
     EXPECT_TRUE(IsUnsetDouble(data.angle));

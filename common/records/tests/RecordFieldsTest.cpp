@@ -24,12 +24,12 @@ TEST_P(IntFieldRead, ReadsFiveColumns) {
     EXPECT_LE(end - GetParam().columns, 5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, IntFieldRead,
-                         ::testing::Values(IntFieldCase{"number", "   12", 12}, IntFieldCase{"blank", "     ", kUnsetInt},
-                                           IntFieldCase{"letters", "  abc", kUnsetInt},
-                                           IntFieldCase{"negative", "   -3", -3},
-                                           IntFieldCase{"shortLine", "  7", 7}, IntFieldCase{"empty", "", kUnsetInt}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, IntFieldRead,
+    ::testing::Values(IntFieldCase{"number", "   12", 12}, IntFieldCase{"blank", "     ", kUnsetInt},
+                      IntFieldCase{"letters", "  abc", kUnsetInt}, IntFieldCase{"negative", "   -3", -3},
+                      IntFieldCase{"shortLine", "  7", 7}, IntFieldCase{"empty", "", kUnsetInt}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RecordFields, FieldsChainAlongALine) {
     const char* line = "    3    1    10.500   -20.250";

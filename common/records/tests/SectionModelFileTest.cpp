@@ -9,7 +9,9 @@ using platform::Utf8;
 
 namespace {
 
-std::string DataFile(const char* name) { return std::string(VERRANT_TEST_DATA_DIR) + "/" + name; }
+std::string DataFile(const char* name) {
+    return std::string(VERRANT_TEST_DATA_DIR) + "/" + name;
+}
 
 struct RecordingHandler : SectionModelHandler {
     void OnTitle(const CString& text) override { title = text; }
@@ -38,7 +40,8 @@ protected:
 
 TEST_F(SectionModelFileTest, SectionsInAnyOrderRunsOfTenAndSkippedLines) {
     RecordingHandler handler;
-    ASSERT_EQ(ReadSectionModelFile(DataFile("sections_any_order.sec").c_str(), handler), SectionReadResult::Read);
+    ASSERT_EQ(ReadSectionModelFile(DataFile("sections_any_order.sec").c_str(), handler),
+              SectionReadResult::Read);
     EXPECT_EQ(handler.title, CString(u8"断面"));
     ASSERT_EQ(handler.size.size(), 4u);
     EXPECT_EQ(handler.size[1], 100.0);

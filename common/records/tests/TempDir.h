@@ -12,9 +12,9 @@ class TempDirTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = std::filesystem::temp_directory_path() /
-               (std::string("records_") + info->test_suite_name() + "_" + info->name() + "_" +
-                std::to_string(::getpid()));
+        dir_ =
+            std::filesystem::temp_directory_path() / (std::string("records_") + info->test_suite_name() +
+                                                      "_" + info->name() + "_" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }

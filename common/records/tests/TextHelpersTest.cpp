@@ -1,6 +1,6 @@
+#include "common/records/TextHelpers.h"
 #include "common/records/ContainerHelpers.h"
 #include "common/records/Extent.h"
-#include "common/records/TextHelpers.h"
 #include "platform/core/CodePage.h"
 
 #include <gtest/gtest.h>

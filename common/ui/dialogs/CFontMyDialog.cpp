@@ -9,9 +9,7 @@
 
 IMPLEMENT_DYNAMIC(CFontMyDialog, CFontDialog)
 
-namespace {
-
-} // namespace
+namespace {} // namespace
 
 CFontMyDialog::CFontMyDialog(const LOGFONT* initial, DWORD flags, CDC* printerDC, CWnd* parent)
     : CFontDialog(initial, flags | CF_ENABLETEMPLATE, printerDC, parent, kTemplateId) {}

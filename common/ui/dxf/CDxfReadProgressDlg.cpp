@@ -11,7 +11,9 @@
 
 CDxfReadProgressDlg::CDxfReadProgressDlg(CWnd* parent) : CDialog(IDD, parent) {}
 
-CDxfReadProgressDlg::~CDxfReadProgressDlg() { End(); }
+CDxfReadProgressDlg::~CDxfReadProgressDlg() {
+    End();
+}
 
 void CDxfReadProgressDlg::CreateControls() {
     QDialog* dialog = Dialog();
@@ -54,7 +56,9 @@ void CDxfReadProgressDlg::UpdateCounts(int points, int lines) {
     SetDlgItemText(kCountsId, counts);
 }
 
-void CDxfReadProgressDlg::PumpMessage() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void CDxfReadProgressDlg::PumpMessage() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void CDxfReadProgressDlg::End() {
     if (!shown_) {

@@ -90,7 +90,8 @@ std::string CFormatRealEdit::CloserFixedText(double value, int integerDigits,
 std::string CFormatRealEdit::ExponentOnlyText(double value, const std::string& exponentText) const {
     std::size_t mark = exponentText.find('E');
     bool threeDigits = mark != std::string::npos && exponentText.size() == mark + 5;
-    if (static_cast<int>(exponentText.size()) == fieldWidth_ + 1 && threeDigits && exponentText[mark + 2] == '0') {
+    if (static_cast<int>(exponentText.size()) == fieldWidth_ + 1 && threeDigits &&
+        exponentText[mark + 2] == '0') {
         std::string shortened = exponentText;
         shortened.erase(mark + 2, 1);
         return shortened;

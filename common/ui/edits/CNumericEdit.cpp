@@ -5,7 +5,9 @@
 IMPLEMENT_DYNAMIC(CNumericEdit, CEdit)
 
 namespace {
-bool IsDigit(UINT ch) { return ch >= '0' && ch <= '9'; }
+bool IsDigit(UINT ch) {
+    return ch >= '0' && ch <= '9';
+}
 } // namespace
 
 void CNumericEdit::OnSetFocus(CWnd* oldWnd) {

@@ -9,7 +9,9 @@ namespace {
 constexpr int kMaxFormatLength = 15;
 } // namespace
 
-void CRealEdit::SetFormat(const char* format) { format_ = CString(format).Left(kMaxFormatLength); }
+void CRealEdit::SetFormat(const char* format) {
+    format_ = CString(format).Left(kMaxFormatLength);
+}
 
 void CRealEdit::SetRange(double minimum, double maximum) {
     minimum_ = minimum;

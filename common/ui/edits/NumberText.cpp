@@ -10,8 +10,12 @@
 namespace edits {
 namespace {
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+bool IsBlank(char ch) {
+    return ch == ' ' || ch == '\t';
+}
 
 std::size_t SkipBlanks(const std::string& text, std::size_t pos) {
     while (pos < text.size() && IsBlank(text[pos]))

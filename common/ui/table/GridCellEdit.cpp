@@ -48,8 +48,8 @@ void CGridCellEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     // Other control keys (Ctrl+A, Ctrl+Z ...) must not change the text behind the checks.
-    if ((event->modifiers() & Qt::ControlModifier) && event->key() != Qt::Key_Left && event->key() != Qt::Key_Right &&
-        event->key() != Qt::Key_Home && event->key() != Qt::Key_End) {
+    if ((event->modifiers() & Qt::ControlModifier) && event->key() != Qt::Key_Left &&
+        event->key() != Qt::Key_Right && event->key() != Qt::Key_Home && event->key() != Qt::Key_End) {
         event->accept();
         return;
     }

@@ -39,8 +39,12 @@ double TokenDouble(const std::vector<CString>& tokens, std::size_t index) {
     return value;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSign(char c) { return c == '+' || c == '-'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsSign(char c) {
+    return c == '+' || c == '-';
+}
 
 bool IsBlankOnly(const CString& text) {
     for (int i = 0; i < text.GetLength(); ++i)
@@ -112,7 +116,8 @@ CString CGridColumns::FormatCell(CGridData& row, int col) const {
     }
     case GridColumnKind::Real: {
         const double value = row.RealCell(column.kindIndex);
-        return platform::IsUnsetDouble(value) ? CString() : CString(platform::FormatC("%.*f", column.decimals, value));
+        return platform::IsUnsetDouble(value) ? CString()
+                                              : CString(platform::FormatC("%.*f", column.decimals, value));
     }
     case GridColumnKind::Exponent: {
         const double value = row.ExponentCell(column.kindIndex);

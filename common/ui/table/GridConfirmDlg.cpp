@@ -7,7 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-CGridConfirmDlg::CGridConfirmDlg(CWnd* parent, const CString& message) : CDialog(913, parent), message_(message) {}
+CGridConfirmDlg::CGridConfirmDlg(CWnd* parent, const CString& message)
+    : CDialog(913, parent), message_(message) {}
 
 void CGridConfirmDlg::CreateControls() {
     auto* layout = new QVBoxLayout(GetWidget());

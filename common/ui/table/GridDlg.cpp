@@ -58,8 +58,10 @@ QRect AvailableScreen(const QWidget* widget) {
 // Moves a rectangle inside the screen: a negative coordinate becomes the screen's edge, an
 // overhang is pulled back.
 QPoint InsideScreen(const QRect& rect, const QRect& screen) {
-    const int x = std::clamp(rect.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - rect.width()));
-    const int y = std::clamp(rect.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - rect.height()));
+    const int x =
+        std::clamp(rect.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - rect.width()));
+    const int y =
+        std::clamp(rect.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - rect.height()));
     return QPoint(x, y);
 }
 
@@ -100,8 +102,8 @@ void CGridDlg::CreateDataArray(int columns, int visibleRows, UINT clipboardForma
     std::fill(std::begin(m_rowHeights), std::end(m_rowHeights), 0);
 }
 
-void CGridDlg::CreateGridStyle(const std::vector<CString>& styles, const char* title, const char* rowCaption, int x,
-                               int y) {
+void CGridDlg::CreateGridStyle(const std::vector<CString>& styles, const char* title, const char* rowCaption,
+                               int x, int y) {
     m_columns.Parse(styles);
     m_title = title ? title : "";
     m_rowCaption = rowCaption && *rowCaption ? CString(rowCaption) : CString(u8"行番");
@@ -117,7 +119,9 @@ int CGridDlg::ShowMessage(const CString& text, UINT type, UINT helpId) {
     return answer;
 }
 
-int CGridDlg::ShowMessage(const char8_t* text, UINT type, UINT helpId) { return ShowMessage(CString(text), type, helpId); }
+int CGridDlg::ShowMessage(const char8_t* text, UINT type, UINT helpId) {
+    return ShowMessage(CString(text), type, helpId);
+}
 
 void CGridDlg::CreateControls() {
     QWidget* dialog = GetWidget();
@@ -169,7 +173,8 @@ BOOL CGridDlg::OnInitDialog() {
     // Widths in characters of the grid font, rounded to whole pixels.
     const double charWidth = m_grid.GetFontSize() * 10.0 / 17.0;
     for (int col = 0; col <= m_columns.Count(); ++col) {
-        const int chars = col == 0 ? 5 : std::max(m_columns.DisplayWidth(col - 1), m_columns.Caption(col - 1).GetLength());
+        const int chars =
+            col == 0 ? 5 : std::max(m_columns.DisplayWidth(col - 1), m_columns.Caption(col - 1).GetLength());
         const long twips = std::lround(chars * charWidth) * 1440 / 72 + (col == 0 ? 0 : 1);
         m_grid.SetColWidth(col, m_grid.PixelsToTwipsX(m_grid.TwipsToPixelsX(twips)));
         m_grid.SetColAlignmentFixed(col, flexAlignCenterCenter);
@@ -236,12 +241,17 @@ void CGridDlg::ReadMenuPermissions() {
     m_bCanPaste = enabled(ID_GRID_PASTE);
 }
 
-int CGridDlg::MenuBarHeight() const { return m_pMenuBarWidget ? m_pMenuBarWidget->sizeHint().height() : 0; }
+int CGridDlg::MenuBarHeight() const {
+    return m_pMenuBarWidget ? m_pMenuBarWidget->sizeHint().height() : 0;
+}
 
-int CGridDlg::RowHeightPixels() const { return std::max(1, m_grid.TwipsToPixelsY(m_rowHeights[1])); }
+int CGridDlg::RowHeightPixels() const {
+    return std::max(1, m_grid.TwipsToPixelsY(m_rowHeights[1]));
+}
 
 void CGridDlg::UpdateGridRows() {
-    const int rows = m_nRows == 0 ? 1 + m_nVisibleRows : 1 + std::min(m_nRows, m_nRowLimit) + m_nVisibleRows - 1;
+    const int rows =
+        m_nRows == 0 ? 1 + m_nVisibleRows : 1 + std::min(m_nRows, m_nRowLimit) + m_nVisibleRows - 1;
     m_grid.SetRows(rows);
 }
 
@@ -276,12 +286,14 @@ void CGridDlg::LayoutControls() {
         width += m_grid.TwipsToPixelsX(m_grid.GetColWidth(col));
     width += view->verticalScrollBar()->sizeHint().width();
     // One pixel more than the frame keeps the last row's bottom line inside the view.
-    const int height = m_grid.TwipsToPixelsY(m_rowHeights[0]) + m_nVisibleRows * RowHeightPixels() + 2 * view->frameWidth() + 1;
+    const int height = m_grid.TwipsToPixelsY(m_rowHeights[0]) + m_nVisibleRows * RowHeightPixels() +
+                       2 * view->frameWidth() + 1;
     const QRect wanted(kGridLeft, kGridTop + MenuBarHeight(), width, height);
     if (view->geometry() != wanted)
         view->setGeometry(wanted);
     if (m_pMenuBarWidget)
-        m_pMenuBarWidget->setGeometry(0, 0, std::max(GetWidget()->width(), width + 2 * kGridLeft), MenuBarHeight());
+        m_pMenuBarWidget->setGeometry(0, 0, std::max(GetWidget()->width(), width + 2 * kGridLeft),
+                                      MenuBarHeight());
 }
 
 void CGridDlg::ArrangeButtons() {
@@ -373,7 +385,9 @@ void CGridDlg::ResizeEvent(int oldHeight, int newHeight) {
     EnsureRowVisible();
 }
 
-BOOL CGridDlg::AcceptText(int, int, const CString&) { return TRUE; }
+BOOL CGridDlg::AcceptText(int, int, const CString&) {
+    return TRUE;
+}
 
 BOOL CGridDlg::CheckAllCells() {
     POSITION pos = m_rows.GetHeadPosition();

@@ -52,7 +52,8 @@ public:
 
     // Set-up, in this order, before the dialog opens; then fill m_rows, m_nRows, m_nRowLimit.
     void CreateDataArray(int columns, int visibleRows, UINT clipboardFormat);
-    void CreateGridStyle(const std::vector<CString>& styles, const char* title, const char* rowCaption, int x, int y);
+    void CreateGridStyle(const std::vector<CString>& styles, const char* title, const char* rowCaption, int x,
+                         int y);
     // The dialog's menu bar: its items that are not greyed enable the row commands. The
     // pop-up menu: its first sub-menu opens on a right click in the grid. Both stay the
     // caller's and must outlive the dialog.

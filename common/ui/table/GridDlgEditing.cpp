@@ -40,13 +40,16 @@ void CGridDlg::ShowCellEditor() {
     const CRect cell = m_grid.GetCellRectPixels(m_nCurRow, m_nCurCol);
     const QPoint origin = m_grid.View()->pos();
     m_bUpdating = TRUE;
-    m_pCellEdit->setGeometry(origin.x() + cell.left, origin.y() + cell.top, cell.Width() - 1, cell.Height() - 1);
-    m_pCellEdit->setAlignment(m_columns.Kind(m_nCurCol - 1) == GridColumnKind::Text ? Qt::AlignLeft | Qt::AlignVCenter
-                                                                                     : Qt::AlignRight | Qt::AlignVCenter);
+    m_pCellEdit->setGeometry(origin.x() + cell.left, origin.y() + cell.top, cell.Width() - 1,
+                             cell.Height() - 1);
+    m_pCellEdit->setAlignment(m_columns.Kind(m_nCurCol - 1) == GridColumnKind::Text
+                                  ? Qt::AlignLeft | Qt::AlignVCenter
+                                  : Qt::AlignRight | Qt::AlignVCenter);
     m_pCellEdit->setText(platform::ToQString(m_grid.GetTextMatrix(m_nCurRow, m_nCurCol)));
     m_bUpdating = FALSE;
     m_acceptedText = m_grid.GetTextMatrix(m_nCurRow, m_nCurCol);
-    const bool editable = m_nCurCol >= 1 && m_nCurCol <= m_columns.Count() && m_columns.IsEditable(m_nCurCol - 1);
+    const bool editable =
+        m_nCurCol >= 1 && m_nCurCol <= m_columns.Count() && m_columns.IsEditable(m_nCurCol - 1);
     if (editable && !m_bRowSelecting) {
         m_pCellEdit->setReadOnly(false);
         m_pCellEdit->show();
@@ -126,20 +129,41 @@ BOOL CGridDlg::OnCellEditKey(UINT key, UINT shift) {
     const bool withCtrl = shift & 2U;
     if (withCtrl) {
         switch (key) {
-        case 'C': CopySelectedRows(); return TRUE;
-        case 'D': DeleteSelectedRows(); return TRUE;
-        case 'F': FindText(); return TRUE;
-        case 'I': InsertBlankRows(); return TRUE;
-        case 'J': JumpToRow(); return TRUE;
-        case 'P': PasteRows(); return TRUE;
-        case 'V': InsertSelectedRows(); return TRUE;
-        case 'Y': CutCurrentRow(); return TRUE;
-        default: break;
+        case 'C':
+            CopySelectedRows();
+            return TRUE;
+        case 'D':
+            DeleteSelectedRows();
+            return TRUE;
+        case 'F':
+            FindText();
+            return TRUE;
+        case 'I':
+            InsertBlankRows();
+            return TRUE;
+        case 'J':
+            JumpToRow();
+            return TRUE;
+        case 'P':
+            PasteRows();
+            return TRUE;
+        case 'V':
+            InsertSelectedRows();
+            return TRUE;
+        case 'Y':
+            CutCurrentRow();
+            return TRUE;
+        default:
+            break;
         }
     }
     switch (key) {
-    case VK_UP: MoveCurrentCell(-1, 0); return TRUE;
-    case VK_DOWN: MoveCurrentCell(1, 0); return TRUE;
+    case VK_UP:
+        MoveCurrentCell(-1, 0);
+        return TRUE;
+    case VK_DOWN:
+        MoveCurrentCell(1, 0);
+        return TRUE;
     case VK_LEFT:
         if (!withShift)
             return FALSE;
@@ -150,16 +174,35 @@ BOOL CGridDlg::OnCellEditKey(UINT key, UINT shift) {
             return FALSE;
         MoveCurrentCell(0, 1);
         return TRUE;
-    case VK_TAB: MoveCurrentCell(0, withShift ? -1 : 1); return TRUE;
-    case VK_RETURN: MoveCurrentCell(0, 1); return TRUE;
-    case VK_ESCAPE: OnKeyEscape(); return TRUE;
-    case VK_F1 + 2: FindAgain(); return TRUE;
-    case VK_F1 + 4: OnKeyF5(); return TRUE;
-    case VK_F1 + 5: OnKeyF6(); return TRUE;
-    case VK_F1 + 6: OnKeyF7(); return TRUE;
-    case VK_F1 + 7: OnKeyF8(); return TRUE;
-    case VK_F1 + 8: OnKeyF9(); return TRUE;
-    default: return FALSE;
+    case VK_TAB:
+        MoveCurrentCell(0, withShift ? -1 : 1);
+        return TRUE;
+    case VK_RETURN:
+        MoveCurrentCell(0, 1);
+        return TRUE;
+    case VK_ESCAPE:
+        OnKeyEscape();
+        return TRUE;
+    case VK_F1 + 2:
+        FindAgain();
+        return TRUE;
+    case VK_F1 + 4:
+        OnKeyF5();
+        return TRUE;
+    case VK_F1 + 5:
+        OnKeyF6();
+        return TRUE;
+    case VK_F1 + 6:
+        OnKeyF7();
+        return TRUE;
+    case VK_F1 + 7:
+        OnKeyF8();
+        return TRUE;
+    case VK_F1 + 8:
+        OnKeyF9();
+        return TRUE;
+    default:
+        return FALSE;
     }
 }
 
@@ -174,11 +217,16 @@ void CGridDlg::OnGridKeyDown(UINT key, UINT shift) {
             return DeleteSelectedRows();
         if (!selecting || oneRow) {
             switch (key) {
-            case 'I': return InsertBlankRows();
-            case 'P': return PasteRows();
-            case 'V': return InsertSelectedRows();
-            case 'Y': return CutCurrentRow();
-            default: break;
+            case 'I':
+                return InsertBlankRows();
+            case 'P':
+                return PasteRows();
+            case 'V':
+                return InsertSelectedRows();
+            case 'Y':
+                return CutCurrentRow();
+            default:
+                break;
             }
         }
         if (!selecting && key == 'F')
@@ -243,7 +291,9 @@ void CGridDlg::OnGridMouseUp(int button, UINT, CPoint point) {
     TrackCurrentCell();
 }
 
-void CGridDlg::OnGridEnterCell() { TrackCurrentCell(); }
+void CGridDlg::OnGridEnterCell() {
+    TrackCurrentCell();
+}
 
 void CGridDlg::OnGridScroll() {
     if (m_bRowSelecting || m_bUpdating || m_bInitialising)
@@ -293,7 +343,8 @@ int CGridDlg::RemoveTrailingEmptyRows(int lastRow) {
 
 void CGridDlg::RefuseCellText(const CString& message) {
     const int oldLength = static_cast<int>(platform::ToQString(m_acceptedText).size());
-    const int cursor = m_pCellEdit->cursorPosition() - (static_cast<int>(m_pCellEdit->text().size()) - oldLength);
+    const int cursor =
+        m_pCellEdit->cursorPosition() - (static_cast<int>(m_pCellEdit->text().size()) - oldLength);
     m_bUpdating = TRUE;
     m_pCellEdit->setText(platform::ToQString(m_acceptedText));
     m_pCellEdit->setCursorPosition(std::clamp(cursor, 0, oldLength));

@@ -17,7 +17,8 @@ std::vector<int> CharacterStarts(const CString& text) {
     std::vector<int> starts;
     for (int i = 0; i < text.GetLength();) {
         starts.push_back(i);
-        i += platform::IsCp932LeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.GetLength() ? 2 : 1;
+        i += platform::IsCp932LeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.GetLength() ? 2
+                                                                                                        : 1;
     }
     starts.push_back(text.GetLength());
     return starts;
@@ -31,7 +32,8 @@ int FindInCell(const CString& cell, const CString& text, int from, int to, bool 
     for (int start : starts) {
         if (start < from || start + text.GetLength() > to)
             continue;
-        if (cell.str().compare(static_cast<std::size_t>(start), static_cast<std::size_t>(text.GetLength()), text.str()) == 0) {
+        if (cell.str().compare(static_cast<std::size_t>(start), static_cast<std::size_t>(text.GetLength()),
+                               text.str()) == 0) {
             found = start;
             if (forward)
                 break;
@@ -40,7 +42,9 @@ int FindInCell(const CString& cell, const CString& text, int from, int to, bool 
     return found;
 }
 
-int Utf16Length(const CString& bytes) { return static_cast<int>(platform::ToQString(bytes).size()); }
+int Utf16Length(const CString& bytes) {
+    return static_cast<int>(platform::ToQString(bytes).size());
+}
 
 } // namespace
 
@@ -95,8 +99,9 @@ BOOL CGridDlg::SearchText(const CString& text, BOOL forward) {
     int col = m_nCurCol;
     // Where the selection of the cell edit lies, in bytes of the cell's text.
     CString before;
-    platform::FromQString(m_pCellEdit->text().left(m_pCellEdit->selectionStart() < 0 ? m_pCellEdit->cursorPosition()
-                                                                                    : m_pCellEdit->selectionStart()),
+    platform::FromQString(m_pCellEdit->text().left(m_pCellEdit->selectionStart() < 0
+                                                       ? m_pCellEdit->cursorPosition()
+                                                       : m_pCellEdit->selectionStart()),
                           before);
     CString selected;
     platform::FromQString(m_pCellEdit->selectedText(), selected);

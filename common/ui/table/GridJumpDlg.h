@@ -9,7 +9,8 @@
 class CGridJumpDlg : public CGridNumberDlg {
 public:
     CGridJumpDlg(CGridDlg* table, int row)
-        : CGridNumberDlg(table, {912, 922, u8"指定行ジャンプ", u8"行番号(Nﾗ)：", INT_MIN, 32000,
-                                 u8"0～32000 の範囲を入力してください"},
+        : CGridNumberDlg(table,
+                         {912, 922, u8"指定行ジャンプ", u8"行番号(Nﾗ)：", INT_MIN, 32000,
+                          u8"0～32000 の範囲を入力してください"},
                          row) {}
 };

@@ -10,8 +10,12 @@ const char kSection[] = "Grid Dialog Line";
 constexpr int kFirstKind = 800;
 constexpr int kLastKind = 803;
 
-int KindOf(std::uint32_t word) { return static_cast<int>(word & 0xFFFFu); }
-int RowsOf(std::uint32_t word) { return static_cast<int>(word >> 16); }
+int KindOf(std::uint32_t word) {
+    return static_cast<int>(word & 0xFFFFu);
+}
+int RowsOf(std::uint32_t word) {
+    return static_cast<int>(word >> 16);
+}
 std::uint32_t WordOf(int kind, int rows) {
     return (static_cast<std::uint32_t>(rows) << 16) | (static_cast<std::uint32_t>(kind) & 0xFFFFu);
 }

@@ -13,7 +13,9 @@ TEST(CodePage, JapaneseRoundTripsThroughCp932) {
 }
 
 TEST(CodePage, BadBytesDecodeToReplacementCharacter) {
-    std::string bad("A\x81\x20" "B", 4); // lead byte followed by a blank: not a character
+    std::string bad("A\x81\x20"
+                    "B",
+                    4); // lead byte followed by a blank: not a character
     std::string utf8 = Cp932ToUtf8(bad);
     EXPECT_NE(utf8.find("\xEF\xBF\xBD"), std::string::npos);
     EXPECT_EQ(utf8.front(), 'A');

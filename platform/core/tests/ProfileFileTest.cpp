@@ -45,11 +45,13 @@ TEST_F(ProfileFileTest, MissingFileGivesDefaultsAndIsCreatedOnWrite) {
 
 TEST_F(ProfileFileTest, WriteChangesOnlyTheKeyLineByteExact) {
     // LF-only lines, a comment and Japanese bytes must survive untouched.
-    const std::string before = "; note\n[Font]\nFace=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\nSize=10\n\n[Print]\nRows=56\n";
+    const std::string before =
+        "; note\n[Font]\nFace=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\nSize=10\n\n[Print]\nRows=56\n";
     Put(before);
     platform::ProfileFile ini(path_.c_str());
     ASSERT_TRUE(ini.WriteInt("Font", "Size", 11));
-    EXPECT_EQ(Bytes(), "; note\n[Font]\nFace=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\nSize=11\n\n[Print]\nRows=56\n");
+    EXPECT_EQ(Bytes(),
+              "; note\n[Font]\nFace=\x82\x6c\x82\x72 \x96\xbe\x92\xa9\nSize=11\n\n[Print]\nRows=56\n");
     EXPECT_EQ(ini.GetString("Font", "Face"), CString("\x82\x6c\x82\x72 \x96\xbe\x92\xa9"));
 }
 

@@ -10,18 +10,20 @@
 
 namespace {
 
-constexpr UINT kShared = 40001;    // handled everywhere: the view must win
-constexpr UINT kDocFrame = 40002;  // document and frame: the document must win
-constexpr UINT kAppOnly = 40003;   // only the application
-constexpr UINT kNobody = 40004;    // no handler: disabled
-constexpr UINT kChecked = 40005;   // update handler in the document
+constexpr UINT kShared = 40001;   // handled everywhere: the view must win
+constexpr UINT kDocFrame = 40002; // document and frame: the document must win
+constexpr UINT kAppOnly = 40003;  // only the application
+constexpr UINT kNobody = 40004;   // no handler: disabled
+constexpr UINT kChecked = 40005;  // update handler in the document
 
 std::vector<std::string> calls;
 
 class RoutingView : public TestView {
     DECLARE_DYNCREATE(RoutingView)
 public:
-    RoutingView() { MapCommand(kShared, [] { calls.push_back("view"); }); }
+    RoutingView() {
+        MapCommand(kShared, [] { calls.push_back("view"); });
+    }
 };
 IMPLEMENT_DYNCREATE(RoutingView, TestView)
 
@@ -51,7 +53,9 @@ IMPLEMENT_DYNCREATE(RoutingChild, CMDIChildWnd)
 
 class RoutingApp : public CWinApp {
 public:
-    RoutingApp() : CWinApp("ROUTE") { MapCommand(kAppOnly, [] { calls.push_back("app"); }); }
+    RoutingApp() : CWinApp("ROUTE") {
+        MapCommand(kAppOnly, [] { calls.push_back("app"); });
+    }
 };
 
 class CommandRoutingTest : public ::testing::Test {
@@ -63,8 +67,9 @@ protected:
         main_->m_bAutoDelete = FALSE;
         ASSERT_TRUE(main_->Create("ROUTE"));
         app_.m_pMainWnd = main_;
-        app_.AddDocTemplate(new CMultiDocTemplate(1, RUNTIME_CLASS(RoutingDocument), RUNTIME_CLASS(RoutingChild),
-                                                  RUNTIME_CLASS(RoutingView), ".log"));
+        app_.AddDocTemplate(new CMultiDocTemplate(1, RUNTIME_CLASS(RoutingDocument),
+                                                  RUNTIME_CLASS(RoutingChild), RUNTIME_CLASS(RoutingView),
+                                                  ".log"));
         app_.AddDocTemplate(new CMultiDocTemplate(2, RUNTIME_CLASS(TestDocument), RUNTIME_CLASS(CMDIChildWnd),
                                                   RUNTIME_CLASS(TestView), ".lst"));
         document_ = app_.OpenDocumentFile("/tmp/run.log");

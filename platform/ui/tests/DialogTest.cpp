@@ -18,7 +18,9 @@ constexpr int kApply = 1003;
 
 class NameDialog : public CDialog {
 public:
-    NameDialog() : CDialog(130) { MapCommand(kApply, [this] { ++applied; }); }
+    NameDialog() : CDialog(130) {
+        MapCommand(kApply, [this] { ++applied; });
+    }
     int applied = 0;
 
 protected:
@@ -38,7 +40,8 @@ TEST(DialogTest, ControlsAreFoundByIdAndTextsCrossInCp932) {
     EXPECT_EQ(dialog.GetWidget()->objectName(), "130");
     ASSERT_NE(dialog.GetDlgItemWidget(kNameEdit), nullptr);
     dialog.SetDlgItemText(kNameEdit, CString(u8"計算結果"));
-    EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(kNameEdit))->text(), QString::fromUtf8(u8"計算結果"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(kNameEdit))->text(),
+              QString::fromUtf8(u8"計算結果"));
     CString text;
     dialog.GetDlgItemText(kNameEdit, text);
     EXPECT_EQ(text, CString(u8"計算結果"));

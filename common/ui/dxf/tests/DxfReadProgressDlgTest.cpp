@@ -64,9 +64,8 @@ TEST(DxfReadProgressDlgTest, CancelButtonStopsTheImportKeepingWhatWasRead) {
     document.settings.samePointDistance = 0.01;
     CDxfReadProgressDlg dialog;
     // The click arrives as a waiting event, which the reader hands to the dialog between groups.
-    QTimer::singleShot(0, [&dialog] {
-        qobject_cast<QPushButton*>(dialog.GetDlgItemWidget(IDCANCEL))->click();
-    });
+    QTimer::singleShot(0,
+                       [&dialog] { qobject_cast<QPushButton*>(dialog.GetDlgItemWidget(IDCANCEL))->click(); });
     CDxfReader reader(document);
     EXPECT_EQ(reader.ImportDxf(path.c_str(), &dialog), 1);
     EXPECT_TRUE(dialog.IsCancelled());

@@ -48,10 +48,18 @@ void EditTestDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-QLineEdit* EditTestDialog::Field(int id) const { return qobject_cast<QLineEdit*>(GetDlgItemWidget(id)); }
+QLineEdit* EditTestDialog::Field(int id) const {
+    return qobject_cast<QLineEdit*>(GetDlgItemWidget(id));
+}
 
-QPushButton* EditTestDialog::Button(int id) const { return qobject_cast<QPushButton*>(GetDlgItemWidget(id)); }
+QPushButton* EditTestDialog::Button(int id) const {
+    return qobject_cast<QPushButton*>(GetDlgItemWidget(id));
+}
 
-void EditTestDialog::TabInto(int id) { GetDlgItemWidget(id)->setFocus(Qt::TabFocusReason); }
+void EditTestDialog::TabInto(int id) {
+    GetDlgItemWidget(id)->setFocus(Qt::TabFocusReason);
+}
 
-std::string EditTestDialog::Text(int id) const { return Field(id)->text().toStdString(); }
+std::string EditTestDialog::Text(int id) const {
+    return Field(id)->text().toStdString();
+}

@@ -59,7 +59,8 @@ TEST_F(IntegerEditTest, WithoutLimitsOnlyNumbersThatAreNoIntFail) {
     for (const char* text : {"-2147483648", "99999999999"}) {
         sink.Clear();
         EXPECT_FALSE(Check(text, value)) << text;
-        EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{Utf8(u8"入力範囲は -2147483647～2147483646 です")});
+        EXPECT_EQ(sink.MessagesUtf8(),
+                  std::vector<std::string>{Utf8(u8"入力範囲は -2147483647～2147483646 です")});
     }
 }
 

@@ -11,8 +11,9 @@ TEST(NumberTextTest, RealsAreReadOnlyWhenTheWholeTextIsANumber) {
         const char* text;
         double value;
     };
-    for (Case c : {Case{"12.5", 12.5}, Case{"  -3e5 ", -3e5}, Case{".5", 0.5}, Case{"5.", 5.0}, Case{"+1", 1.0},
-                   Case{"1.2346E+011", 1.2346e11}, Case{"      12.5", 12.5}, Case{"-0.0015", -0.0015}}) {
+    for (Case c :
+         {Case{"12.5", 12.5}, Case{"  -3e5 ", -3e5}, Case{".5", 0.5}, Case{"5.", 5.0}, Case{"+1", 1.0},
+          Case{"1.2346E+011", 1.2346e11}, Case{"      12.5", 12.5}, Case{"-0.0015", -0.0015}}) {
         double value = 0.0;
         EXPECT_TRUE(edits::ReadRealText(c.text, value)) << c.text;
         EXPECT_DOUBLE_EQ(value, c.value) << c.text;

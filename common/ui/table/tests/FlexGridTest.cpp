@@ -99,8 +99,8 @@ TEST(FlexGridTest, RedrawOffDefersEveryChangeToOneUpdate) {
     f.grid.SetTopRow(500);
     EXPECT_EQ(f.grid.GetTopRow(), 500);
     EXPECT_FALSE(f.grid.GetRowIsVisible(2));
-    EXPECT_TRUE(f.grid.GetRowIsVisible(501)) << f.grid.View()->verticalHeader()->sectionViewportPosition(500) << " "
-                                             << f.grid.View()->viewport()->height();
+    EXPECT_TRUE(f.grid.GetRowIsVisible(501)) << f.grid.View()->verticalHeader()->sectionViewportPosition(500)
+                                             << " " << f.grid.View()->viewport()->height();
 }
 
 struct RecordingEvents : FlexGridEvents {

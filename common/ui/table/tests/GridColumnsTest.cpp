@@ -75,7 +75,7 @@ TEST(GridColumnsTest, TypedCharactersAreCheckedWhereverTheyStand) {
 
 TEST(GridColumnsTest, TextColumnsCountBytesAndNeverCutACharacter) {
     CGridColumns columns = Sample();
-    EXPECT_EQ(U8(columns.CheckText(3, CString(u8"地点Ａ"))), "");          // 6 bytes
+    EXPECT_EQ(U8(columns.CheckText(3, CString(u8"地点Ａ"))), "");                          // 6 bytes
     EXPECT_EQ(U8(columns.CheckText(3, CString(u8"地点Ａ1"))), Utf8(u8"桁数オーバーです")); // 7 bytes
     EXPECT_EQ(U8(columns.CheckText(3, CString(u8"ab地点Ａ"))), Utf8(u8"桁数オーバーです"));
 }

@@ -14,7 +14,9 @@ namespace {
 
 using platform::Utf8;
 
-QString Q(const char8_t* text) { return QString::fromUtf8(reinterpret_cast<const char*>(text)); }
+QString Q(const char8_t* text) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(text));
+}
 
 TEST(GridDlgEditingTest, KeyboardFillsRowsAndMovesLikeTheKeysSay) {
     TestApp();

@@ -13,12 +13,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QMenu>
-#include <QTest>
-#include <QTimer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {

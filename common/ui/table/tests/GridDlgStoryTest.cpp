@@ -22,7 +22,9 @@ namespace {
 using platform::Utf8;
 using Rows = std::vector<std::string>;
 
-QString Q(const char8_t* text) { return QString::fromUtf8(reinterpret_cast<const char*>(text)); }
+QString Q(const char8_t* text) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(text));
+}
 
 TEST(GridDlgStoryTest, FilledEditedWithEveryRowCommandCheckedConfirmedAndReadBack) {
     TestApp();
@@ -43,8 +45,9 @@ TEST(GridDlgStoryTest, FilledEditedWithEveryRowCommandCheckedConfirmedAndReadBac
     // Paste: two rows from a spreadsheet, from row 3 on.
     QGuiApplication::clipboard()->setText(Q(u8"3\t30.25\t3e-2\t中点\n4\t-40\t4E+4\t終点\n"));
     table.Key(Qt::Key_Insert, Qt::ShiftModifier);
-    EXPECT_EQ(table.RowsAsText(), (Rows{Utf8(u8"1|10.50|1.000E+02|始点"), "2|||", Utf8(u8"3|30.25|3.000E-02|中点"),
-                                        Utf8(u8"4|-40.00|4.000E+04|終点")}));
+    EXPECT_EQ(table.RowsAsText(),
+              (Rows{Utf8(u8"1|10.50|1.000E+02|始点"), "2|||", Utf8(u8"3|30.25|3.000E-02|中点"),
+                    Utf8(u8"4|-40.00|4.000E+04|終点")}));
     // Copy rows 1..2 and insert them before row 4.
     table.SelectRows(1, 2);
     table.GridKey(Qt::Key_C, Qt::ControlModifier);
@@ -91,8 +94,9 @@ TEST(GridDlgStoryTest, FilledEditedWithEveryRowCommandCheckedConfirmedAndReadBac
     table.OnOK();
     EXPECT_FALSE(table.IsOpen());
     EXPECT_EQ(table.Dialog()->result(), IDOK);
-    EXPECT_EQ(table.RowsAsText(), (Rows{Utf8(u8"1|10.50|1.000E+02|始点"), "22|||", Utf8(u8"3|30.25|3.000E-02|中点"),
-                                        Utf8(u8"4|-40.00|4.000E+04|終点")}));
+    EXPECT_EQ(table.RowsAsText(),
+              (Rows{Utf8(u8"1|10.50|1.000E+02|始点"), "22|||", Utf8(u8"3|30.25|3.000E-02|中点"),
+                    Utf8(u8"4|-40.00|4.000E+04|終点")}));
     CGridData* row = table.RowAt(2);
     EXPECT_TRUE(platform::IsUnsetDouble(row->RealCell(0)));
     EXPECT_TRUE(platform::IsUnsetDouble(row->ExponentCell(0)));
@@ -161,8 +165,9 @@ TEST(GridDlgStoryTest, CentredOnItsOwnerAndKeptOnTheScreen) {
     table.SetPosition(-1, -1);
     table.Open();
     const QRect placed = table.Dialog()->geometry();
-    EXPECT_TRUE(screen.contains(placed)) << placed.x() << "," << placed.y() << " " << placed.width() << "x"
-                                         << placed.height() << " in " << screen.width() << "x" << screen.height();
+    EXPECT_TRUE(screen.contains(placed))
+        << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height() << " in "
+        << screen.width() << "x" << screen.height();
 }
 
 } // namespace

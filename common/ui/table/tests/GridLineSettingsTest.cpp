@@ -11,7 +11,8 @@ namespace {
 class GridLineSettingsTest : public ::testing::Test {
 protected:
     GridLineSettingsTest() {
-        path_ = (std::filesystem::temp_directory_path() / ("gridline_" + std::to_string(getpid()) + ".INI")).string();
+        path_ = (std::filesystem::temp_directory_path() / ("gridline_" + std::to_string(getpid()) + ".INI"))
+                    .string();
     }
     ~GridLineSettingsTest() override { std::filesystem::remove(path_); }
     std::string Read() const {

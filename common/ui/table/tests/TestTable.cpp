@@ -54,9 +54,13 @@ TestTable::TestTable(int rowLimit, bool withMenu, CWnd* parent) : CGridDlg(paren
     }
 }
 
-void TestTable::SetPosition(int x, int y) { CreateGridStyle(Styles(), CString(u8"テスト表"), nullptr, x, y); }
+void TestTable::SetPosition(int x, int y) {
+    CreateGridStyle(Styles(), CString(u8"テスト表"), nullptr, x, y);
+}
 
-UINT TestTable::ClipboardFormat() { return RegisterClipboardFormat("VerrantTableTest"); }
+UINT TestTable::ClipboardFormat() {
+    return RegisterClipboardFormat("VerrantTableTest");
+}
 
 void TestTable::AddRow(const char* number, const char* x, const char* coefficient, const char8_t* name) {
     CGridData* row = m_columns.NewRow();
@@ -74,7 +78,9 @@ void TestTable::Open() {
     QApplication::processEvents();
 }
 
-bool TestTable::IsOpen() const { return Dialog() && Dialog()->isVisible(); }
+bool TestTable::IsOpen() const {
+    return Dialog() && Dialog()->isVisible();
+}
 
 // Non-ASCII characters arrive as key events that carry only their text, as from an input method.
 void TestTable::Type(const QString& text) {
@@ -110,7 +116,9 @@ void TestTable::ClickCell(int row, int col) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
-QString TestTable::EditText() const { return CellEdit()->text(); }
+QString TestTable::EditText() const {
+    return CellEdit()->text();
+}
 
 std::string TestTable::CellUtf8(int row, int col) {
     return platform::ToQString(Grid().GetTextMatrix(row, col)).toStdString();
