@@ -40,6 +40,15 @@ int CBinaryFile::Open(const char* path, UINT openFlags) {
     return 0;
 }
 
+int CBinaryFile::Open(platform::SafeFileWriter& writer, UINT openFlags) {
+    CFileException error;
+    if (writer.Open(*this, openFlags | typeBinary, &error)) {
+        return 1;
+    }
+    ReportOpenError(error, writer.TargetPath());
+    return 0;
+}
+
 void CBinaryFile::ReadExactly(void* out, UINT count) {
     if (Read(out, count) != count) {
         AfxThrowFileException(CFileException::endOfFile, -1, m_strFileName);

@@ -8,6 +8,7 @@
 // throws on. In short-int mode (old figure files) ReadInt reads 2 bytes.
 
 #include "platform/core/CFile.h"
+#include "platform/core/SafeFileWriter.h"
 
 class CBinaryFile : public CFile {
     DECLARE_DYNAMIC(CBinaryFile)
@@ -19,6 +20,8 @@ public:
 
     // 1 when open; on failure a beep, the open message with the cause and path, 0.
     int Open(const char* path, UINT openFlags);
+    // Opens the writer's new file for writing, with the same failure message.
+    int Open(platform::SafeFileWriter& writer, UINT openFlags);
 
     void SetShortIntMode(bool on) { shortIntMode_ = on; }
     bool IsShortIntMode() const { return shortIntMode_; }

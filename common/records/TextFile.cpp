@@ -39,6 +39,15 @@ int CTextFile::Open(const char* path, UINT openFlags) {
     return 0;
 }
 
+int CTextFile::Open(platform::SafeFileWriter& writer, UINT openFlags) {
+    CFileException error;
+    if (writer.Open(*this, openFlags, &error)) {
+        return 1;
+    }
+    ReportOpenError(error, writer.TargetPath());
+    return 0;
+}
+
 // Reads one line into the buffer, cutting it to size - 1 bytes at a character
 // boundary and skipping what does not fit. Returns 0 at the end of the file.
 int CTextFile::ReadBoundedLine(char* buffer, int size) {

@@ -9,6 +9,7 @@
 // line is skipped, so that a long line never turns into an extra record.
 
 #include "platform/core/CStdioFile.h"
+#include "platform/core/SafeFileWriter.h"
 
 // Beeps and shows the open-failure message with the cause code and the path.
 void ReportOpenError(const CFileException& error, const char* path);
@@ -21,6 +22,8 @@ public:
 
     // 1 when open; on failure a beep, the open message with the cause and path, 0.
     int Open(const char* path, UINT openFlags);
+    // Opens the writer's new file for writing, with the same failure message.
+    int Open(platform::SafeFileWriter& writer, UINT openFlags);
 
     // One line of at most size - 1 bytes without its line end; 1 on success.
     // At the end of the file: the premature-end message and 0.

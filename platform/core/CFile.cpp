@@ -61,6 +61,12 @@ BOOL CFile::Open(const char* path, UINT openFlags, CFileException* error) {
     return TRUE;
 }
 
+BOOL CFile::OpenDescriptor(int fd, const char* path, UINT, CFileException*) {
+    SetFilePath(path);
+    m_hFile = fd;
+    return TRUE;
+}
+
 void CFile::Close() {
     if (m_hFile == hFileNull) {
         return;

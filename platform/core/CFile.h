@@ -41,6 +41,9 @@ public:
     CFile& operator=(const CFile&) = delete;
 
     virtual BOOL Open(const char* path, UINT openFlags, CFileException* error = nullptr);
+    // Takes an open descriptor (owned from then on, also on failure) as if opened under
+    // the path with these flags; the path names the file in errors.
+    virtual BOOL OpenDescriptor(int fd, const char* path, UINT openFlags, CFileException* error = nullptr);
     virtual void Close();
     // Closes without reporting errors.
     virtual void Abort();

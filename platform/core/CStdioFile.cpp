@@ -58,6 +58,23 @@ BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
     return TRUE;
 }
 
+BOOL CStdioFile::OpenDescriptor(int fd, const char* path, UINT openFlags, CFileException* error) {
+    SetFilePath(path);
+    text_ = !(openFlags & typeBinary);
+    // The descriptor is never truncated here: "w" would mean nothing to fdopen anyway.
+    m_pStream = ::fdopen(fd, (openFlags & 3) == modeRead ? "r" : ((openFlags & 3) == modeWrite ? "w" : "r+"));
+    if (!m_pStream) {
+        int osError = errno;
+        ::close(fd);
+        if (error) {
+            *error = CFileException(CFileException::OsErrorToException(osError), osError, path);
+        }
+        return FALSE;
+    }
+    m_hFile = fd;
+    return TRUE;
+}
+
 void CStdioFile::Close() {
     if (!m_pStream) {
         return;

@@ -15,6 +15,7 @@ public:
     ~CStdioFile() override;
 
     BOOL Open(const char* path, UINT openFlags, CFileException* error = nullptr) override;
+    BOOL OpenDescriptor(int fd, const char* path, UINT openFlags, CFileException* error = nullptr) override;
     void Close() override;
     void Abort() override;
     UINT Read(void* buffer, UINT count) override;

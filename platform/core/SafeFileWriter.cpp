@@ -1,0 +1,371 @@
+#include "SafeFileWriter.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <fstream>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+
+namespace {
+
+SafeFileWriter::StepHook g_stepHook = nullptr; // tests only
+
+const char kTemporaryTail[] = ".XXXXXX.tmp";
+const std::size_t kTemporaryTailSize = sizeof kTemporaryTail - 1;
+
+// The hook's injected errno for the step, 0 to go on.
+int Injected(SafeWriteStep step) {
+    return g_stepHook ? g_stepHook(step) : 0;
+}
+
+// 0 when the call succeeded, else its errno (or the one the hook injected).
+template <class Call> int RunStep(SafeWriteStep step, Call call) {
+    if (int injected = Injected(step)) {
+        return injected;
+    }
+    return call() == 0 ? 0 : errno;
+}
+
+void SplitOsPath(const std::string& path, std::string& directory, std::string& name) {
+    std::size_t slash = path.rfind('/');
+    directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    name = slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// ".<name>" cut (at a UTF-8 character start) so that the temporary name fits NAME_MAX.
+std::string TemporaryPrefix(const std::string& name) {
+    std::string prefix = "." + name;
+    std::size_t limit = NAME_MAX - kTemporaryTailSize;
+    if (prefix.size() > limit) {
+        std::size_t cut = limit;
+        while (cut > 1 && (static_cast<unsigned char>(prefix[cut]) & 0xC0) == 0x80) {
+            --cut;
+        }
+        prefix.resize(cut);
+    }
+    return prefix;
+}
+
+std::string TemporaryTemplate(const std::string& osTarget) {
+    std::string directory, name;
+    SplitOsPath(osTarget, directory, name);
+    return directory + TemporaryPrefix(name) + kTemporaryTail;
+}
+
+bool IsLeftoverName(const char* entry, const std::string& prefix) {
+    std::size_t length = std::strlen(entry);
+    return length == prefix.size() + kTemporaryTailSize &&
+           std::strncmp(entry, prefix.c_str(), prefix.size()) == 0 && entry[prefix.size()] == '.' &&
+           std::strcmp(entry + length - 4, ".tmp") == 0;
+}
+
+mode_t ProcessUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) {
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+        }
+    }
+    return 022;
+}
+
+// Gives the temporary the old file's permission bits and group; a new file 0666 less
+// the umask. A group the user may not set is never given the old group's rights.
+int SetPermissions(int fd, const std::string& osTarget) {
+    struct stat old {};
+    mode_t mode = 0666 & ~ProcessUmask();
+    if (::stat(osTarget.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        mode = old.st_mode & 0777;
+        struct stat fresh {};
+        if (::fstat(fd, &fresh) == 0 && fresh.st_gid != old.st_gid &&
+            ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+            mode &= ~static_cast<mode_t>(070);
+        }
+    }
+    return ::fchmod(fd, mode);
+}
+
+// A fresh temporary name beside the target, made and removed again, for link() to use;
+// link() never follows a symbolic link planted there in between (it fails EEXIST).
+int FreshName(const std::string& osTarget, std::string& name) {
+    name = TemporaryTemplate(osTarget);
+    int fd = ::mkostemps(name.data(), 4, O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    ::close(fd);
+    ::unlink(name.c_str());
+    return 0;
+}
+
+int CopyInto(const std::string& from, int toFd) {
+    int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        return errno;
+    }
+    char buffer[65536];
+    int result = 0;
+    for (;;) {
+        ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            result = n < 0 ? errno : 0;
+            break;
+        }
+        for (ssize_t done = 0; done < n;) {
+            ssize_t w = ::write(toFd, buffer + done, static_cast<std::size_t>(n - done));
+            if (w < 0 && errno != EINTR) {
+                ::close(in);
+                return errno;
+            }
+            done += w > 0 ? w : 0;
+        }
+    }
+    ::close(in);
+    return result;
+}
+
+// Where the file system has no hard links: a synced copy of the old contents.
+int CopyAside(const std::string& osTarget, std::string& aside) {
+    aside = TemporaryTemplate(osTarget);
+    int fd = ::mkostemps(aside.data(), 4, O_CLOEXEC);
+    if (fd < 0) {
+        return errno;
+    }
+    int result = SetPermissions(fd, osTarget) == 0 ? CopyInto(osTarget, fd) : errno;
+    if (result == 0 && ::fsync(fd) != 0) {
+        result = errno;
+    }
+    ::close(fd);
+    if (result != 0) {
+        ::unlink(aside.c_str());
+        aside.clear();
+    }
+    return result;
+}
+
+// Keeps the old contents under a temporary name: a hard link, else a copy.
+int KeepAside(const std::string& osTarget, std::string& aside) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (int error = FreshName(osTarget, aside)) {
+            return error;
+        }
+        int error =
+            RunStep(SafeWriteStep::LinkBackup, [&] { return ::link(osTarget.c_str(), aside.c_str()); });
+        if (error == 0) {
+            return 0;
+        }
+        if (error == EPERM || error == EOPNOTSUPP || error == EMLINK || error == ENOSYS) {
+            return CopyAside(osTarget, aside);
+        }
+        if (error != EEXIST) {
+            aside.clear();
+            return error;
+        }
+    }
+    aside.clear();
+    return EEXIST;
+}
+
+void SyncDirectoryOf(const std::string& osTarget) {
+    std::string directory, name;
+    SplitOsPath(osTarget, directory, name);
+    int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd); // the renames reach the disk; a file system that cannot sync a directory is no error
+        ::close(fd);
+    }
+}
+
+[[noreturn]] void ThrowFor(int osError, const CString& path) {
+    CFileException::ThrowOsError(osError, path);
+}
+
+} // namespace
+
+SafeFileWriter::SafeFileWriter(const char* targetPath)
+    : targetPath_(targetPath), osTarget_(CFile::OsPath(targetPath)) {}
+
+SafeFileWriter::~SafeFileWriter() {
+    // The attached file may already be gone here: only the writer's own descriptor and
+    // name are released.
+    file_ = nullptr;
+    Abandon();
+}
+
+void SafeFileWriter::SetStepHookForTesting(StepHook hook) {
+    g_stepHook = hook;
+}
+
+int SafeFileWriter::Create(CFileException* error) {
+    if (fd_ >= 0) {
+        return fd_;
+    }
+    std::string name = TemporaryTemplate(osTarget_);
+    int osError = RunStep(SafeWriteStep::CreateTemporary, [&] {
+        fd_ = ::mkostemps(name.data(), 4, O_CLOEXEC);
+        return fd_ < 0 ? -1 : 0;
+    });
+    if (osError == 0) {
+        osTemporary_ = name;
+        // Held until the save ends, so that a concurrent save never takes it for a leftover.
+        ::flock(fd_, LOCK_EX | LOCK_NB);
+        osError = RunStep(SafeWriteStep::SetPermissions, [&] { return SetPermissions(fd_, osTarget_); });
+    }
+    if (osError != 0) {
+        Abandon();
+        if (error) {
+            *error = CFileException(CFileException::OsErrorToException(osError), osError, targetPath_);
+        }
+        return -1;
+    }
+    return fd_;
+}
+
+BOOL SafeFileWriter::Open(CFile& file, UINT openFlags, CFileException* error) {
+    if (Create(error) < 0) {
+        return FALSE;
+    }
+    int own = ::fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+    if (own < 0) {
+        int osError = errno;
+        Abandon();
+        if (error) {
+            *error = CFileException(CFileException::OsErrorToException(osError), osError, targetPath_);
+        }
+        return FALSE;
+    }
+    if (!file.OpenDescriptor(own, targetPath_, (openFlags & ~3u) | CFile::modeWrite, error)) {
+        Abandon();
+        return FALSE;
+    }
+    file_ = &file;
+    return TRUE;
+}
+
+void SafeFileWriter::Commit() {
+    if (fd_ < 0) {
+        ThrowFor(EBADF, targetPath_);
+    }
+    if (file_ && file_->IsOpen()) {
+        try {
+            file_->Close();
+        } catch (const CFileException&) {
+            Abandon();
+            throw;
+        }
+    }
+    file_ = nullptr;
+    if (int osError = RunStep(SafeWriteStep::SyncTemporary, [&] { return ::fsync(fd_); })) {
+        Abandon();
+        ThrowFor(osError, targetPath_);
+    }
+    ReplaceWithBackup();
+    ::close(fd_);
+    fd_ = -1;
+    osTemporary_.clear();
+    if (Injected(SafeWriteStep::SyncDirectory) == 0) {
+        SyncDirectoryOf(osTarget_);
+    }
+    if (Injected(SafeWriteStep::RemoveLeftovers) == 0) {
+        RemoveLeftovers();
+    }
+}
+
+void SafeFileWriter::ReplaceWithBackup() {
+    std::string aside;
+    struct stat old {};
+    if (!backupPath_.IsEmpty() && ::lstat(osTarget_.c_str(), &old) == 0) {
+        if (int osError = KeepAside(osTarget_, aside)) {
+            // Nothing replaced; the temporary stays so that the caller may commit without it.
+            ThrowFor(osError, backupPath_);
+        }
+    }
+    int osError = RunStep(SafeWriteStep::ReplaceTarget,
+                          [&] { return ::rename(osTemporary_.c_str(), osTarget_.c_str()); });
+    if (osError != 0) {
+        if (!aside.empty()) {
+            ::unlink(aside.c_str());
+        }
+        Abandon();
+        ThrowFor(osError, targetPath_);
+    }
+    if (!aside.empty()) {
+        std::string osBackup = CFile::OsPath(backupPath_);
+        // The document is saved either way; an old backup that cannot be replaced stays.
+        if (RunStep(SafeWriteStep::ReplaceBackup,
+                    [&] { return ::rename(aside.c_str(), osBackup.c_str()); }) != 0) {
+            ::unlink(aside.c_str());
+        }
+    }
+}
+
+void SafeFileWriter::Abandon() {
+    if (file_ && file_->IsOpen()) {
+        file_->Abort();
+    }
+    file_ = nullptr;
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!osTemporary_.empty()) {
+        ::unlink(osTemporary_.c_str());
+        osTemporary_.clear();
+    }
+}
+
+// Removes the user's own temporaries of earlier saves of this target that nobody holds.
+void SafeFileWriter::RemoveLeftovers() const {
+    std::string directory, name;
+    SplitOsPath(osTarget_, directory, name);
+    std::string prefix = TemporaryPrefix(name);
+    DIR* listing = ::opendir(directory.empty() ? "." : directory.c_str());
+    if (!listing) {
+        return;
+    }
+    int dirFd = ::dirfd(listing);
+    while (const dirent* entry = ::readdir(listing)) {
+        if (!IsLeftoverName(entry->d_name, prefix)) {
+            continue;
+        }
+        int fd = ::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        struct stat info {};
+        if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != ::geteuid() ||
+            ::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            continue;
+        }
+        ::unlinkat(dirFd, entry->d_name, 0);
+        ::close(fd);
+    }
+    ::closedir(listing);
+}
+
+int CreateWorkFile(const char* directory) {
+    std::string name = CFile::OsPath(directory);
+    if (!name.empty() && name.back() != '/') {
+        name += '/';
+    }
+    name += ".verrant-work.XXXXXX";
+    int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd >= 0) {
+        ::unlink(name.c_str());
+    }
+    return fd;
+}
+
+} // namespace platform

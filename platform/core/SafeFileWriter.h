@@ -1,0 +1,98 @@
+#pragma once
+// Replaces a file so that its name holds either the old or the new contents at every
+// instant, whatever fails and wherever the process is killed.
+//
+//     platform::SafeFileWriter writer(path);
+//     writer.KeepBackup(backupPath);          // optional: the old contents as "<...>.BAK"
+//     CTextFile file;
+//     if (!file.Open(writer, CFile::modeWrite)) ... // or writer.Open(file, flags, &error)
+//     ... write through file ...
+//     file.Close();                            // the file's own close messages, as before
+//     writer.Commit();                         // throws CFileException when not replaced
+//
+// The new contents go to a fresh temporary ".<name>.XXXXXX.tmp" made with mkstemp in the
+// target's directory, never to a fixed name, so a symbolic link planted at any name
+// beside the document is never followed. The temporary gets the old file's permission
+// bits (and its group where the user may set it; otherwise the group bits are cleared
+// rather than granted to another group), a new file gets 0666 less the umask. Commit
+// syncs the temporary, keeps the old contents as the backup by a hard link (copied
+// where the file system has no hard links), renames the temporary over the target,
+// moves the link over the old backup and syncs the directory. A failure before the
+// target was replaced leaves the target and the old backup untouched, and removes
+// every temporary. A writer destroyed without Commit removes its temporary.
+//
+// Temporaries of an earlier killed save of the same target (the pattern above, owned by
+// the user) are removed after the next successful Commit. A symbolic link at the
+// target itself is replaced by the new file, not followed. The backup lies in the
+// target's directory.
+
+#include "platform/core/CFile.h"
+#include "platform/core/CString.h"
+
+#include <string>
+
+namespace platform {
+
+// The steps of a save in order; a test hook sees each just before it happens.
+enum class SafeWriteStep {
+    CreateTemporary, // mkstemp in the target's directory
+    SetPermissions,  // fchown/fchmod of the temporary
+    SyncTemporary,   // fsync of the written temporary (at Commit)
+    LinkBackup,      // hard link of the old target to a temporary name
+    ReplaceTarget,   // rename of the temporary over the target
+    ReplaceBackup,   // rename of the linked old contents over the backup
+    SyncDirectory,   // fsync of the directory
+    RemoveLeftovers, // removal of temporaries of earlier killed saves
+};
+
+class SafeFileWriter {
+public:
+    explicit SafeFileWriter(const char* targetPath);
+    ~SafeFileWriter();
+    SafeFileWriter(const SafeFileWriter&) = delete;
+    SafeFileWriter& operator=(const SafeFileWriter&) = delete;
+
+    // Keeps the target's old contents under this name (same directory) when it exists.
+    void KeepBackup(const char* backupPath) { backupPath_ = backupPath; }
+
+    // Makes the temporary and attaches the file to it (writing; typeBinary/typeText as
+    // the file takes them); the file's path is the target's, so its messages name the
+    // document. The file must stay alive until Commit or Abandon. FALSE with the
+    // cause and the target's name in *error.
+    BOOL Open(CFile& file, UINT openFlags, CFileException* error = nullptr);
+    // Makes the temporary for a caller that writes through the descriptor itself;
+    // -1 with *error filled on failure. The writer keeps the descriptor.
+    int Create(CFileException* error = nullptr);
+
+    // Closes the attached file when still open (its own Close and messages), syncs the
+    // temporary and replaces the target. Throws CFileException with the target's name
+    // when the target could not be replaced; the target is then as it was.
+    void Commit();
+    // Drops the new contents; the target is untouched. Called by the destructor.
+    void Abandon();
+
+    const CString& TargetPath() const { return targetPath_; }
+
+    // Test hook: called before each step; a non-zero return fails that step with that
+    // errno value (a hook may also end the process there). Null restores normal running.
+    using StepHook = int (*)(SafeWriteStep step);
+    static void SetStepHookForTesting(StepHook hook);
+
+private:
+    void ReplaceWithBackup();
+    void RemoveLeftovers() const;
+
+    CString targetPath_;
+    CString backupPath_;
+    std::string osTarget_;
+    std::string osTemporary_;
+    int fd_ = -1;
+    CFile* file_ = nullptr;
+};
+
+// An anonymous work file: made with mkstemp in the directory and unlinked at once, so
+// nothing is left behind however the process ends. Returns a read-write close-on-exec
+// descriptor of a 0600 file, or -1 with errno set.
+int CreateWorkFile(const char* directory);
+
+} // namespace platform

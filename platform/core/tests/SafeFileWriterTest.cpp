@@ -1,0 +1,234 @@
+#include "platform/core/SafeFileWriter.h"
+#include "platform/core/CStdioFile.h"
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using platform::SafeFileWriter;
+using platform::SafeWriteStep;
+
+namespace {
+
+const SafeWriteStep kAllSteps[] = {
+    SafeWriteStep::CreateTemporary, SafeWriteStep::SetPermissions,  SafeWriteStep::SyncTemporary,
+    SafeWriteStep::LinkBackup,      SafeWriteStep::ReplaceTarget,   SafeWriteStep::ReplaceBackup,
+    SafeWriteStep::SyncDirectory,   SafeWriteStep::RemoveLeftovers,
+};
+
+SafeWriteStep g_chosenStep;
+int g_injectedError;
+
+int KillAtChosenStep(SafeWriteStep step) {
+    if (step == g_chosenStep) {
+        ::kill(::getpid(), SIGKILL);
+    }
+    return 0;
+}
+
+int FailChosenStep(SafeWriteStep step) {
+    return step == g_chosenStep ? g_injectedError : 0;
+}
+
+class SafeFileWriterTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("core_safe_" + std::to_string(::getpid()) + "_" +
+                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir_);
+        doc_ = Path("doc.slo");
+        bak_ = Path("doc.BAK");
+    }
+    void TearDown() override {
+        SafeFileWriter::SetStepHookForTesting(nullptr);
+        fs::remove_all(dir_);
+    }
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+    static std::string Slurp(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream out;
+        out << in.rdbuf();
+        return out.str();
+    }
+    static void Spit(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    // Saves through a text-mode file, keeping doc.BAK; false when the writer refused to open.
+    bool Save(const std::string& lines) {
+        SafeFileWriter writer(doc_.c_str());
+        writer.KeepBackup(bak_.c_str());
+        CStdioFile file;
+        if (!writer.Open(file, CFile::modeCreate | CFile::modeWrite)) {
+            return false;
+        }
+        file.WriteString(lines.c_str());
+        writer.Commit();
+        return true;
+    }
+    // Names in the directory other than the document and its backup.
+    std::vector<std::string> Strays() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            std::string name = entry.path().filename().string();
+            if (name != "doc.slo" && name != "doc.BAK" && name != "victim") {
+                names.push_back(name);
+            }
+        }
+        return names;
+    }
+    fs::path dir_;
+    std::string doc_;
+    std::string bak_;
+};
+
+} // namespace
+
+TEST_F(SafeFileWriterTest, SaveWritesThroughTheFileKeepsTheBackupAndLeavesNothingElse) {
+    Spit(doc_, "old\r\n");
+    ASSERT_TRUE(Save("new\n"));
+    EXPECT_EQ(Slurp(doc_), "new\r\n");
+    EXPECT_EQ(Slurp(bak_), "old\r\n");
+    EXPECT_TRUE(Strays().empty());
+}
+
+TEST_F(SafeFileWriterTest, PlantedLinksBesideTheDocumentAreNeverFollowed) {
+    Spit(Path("victim"), "private");
+    Spit(doc_, "old\r\n");
+    for (const char* name : {"doc.slo.tmp", ".doc.slo.tmp", ".doc.slo.AAAAAA.tmp", "doc.BAK"}) {
+        fs::create_symlink(Path("victim"), Path(name));
+    }
+    ASSERT_TRUE(Save("new\n"));
+    EXPECT_EQ(Slurp(Path("victim")), "private");
+    EXPECT_EQ(Slurp(doc_), "new\r\n");
+    EXPECT_FALSE(fs::is_symlink(bak_)); // the planted link was replaced, not written through
+    EXPECT_EQ(Slurp(bak_), "old\r\n");
+}
+
+TEST_F(SafeFileWriterTest, PermissionsOfTheOldFileAreKeptAndANewFileFollowsTheUmask) {
+    Spit(doc_, "old");
+    ::chmod(doc_.c_str(), 0600);
+    ASSERT_TRUE(Save("new"));
+    struct stat info {};
+    ASSERT_EQ(::stat(doc_.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0600u);
+
+    mode_t previous = ::umask(027);
+    SafeFileWriter writer(Path("fresh").c_str());
+    CStdioFile file;
+    ASSERT_TRUE(writer.Open(file, CFile::modeCreate | CFile::modeWrite));
+    writer.Commit();
+    ::umask(previous);
+    ASSERT_EQ(::stat(Path("fresh").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+TEST_F(SafeFileWriterTest, AKillAtAnyStepLeavesOldOrNewContentsAndTheNextSaveCleansUp) {
+    for (SafeWriteStep step : kAllSteps) {
+        SCOPED_TRACE(static_cast<int>(step));
+        Spit(doc_, "old");
+        pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            g_chosenStep = step;
+            SafeFileWriter::SetStepHookForTesting(KillAtChosenStep);
+            (void)Save("new");
+            ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        std::string contents = Slurp(doc_);
+        EXPECT_TRUE(contents == "old" || contents == "new") << contents;
+        ASSERT_TRUE(Save("after"));
+        EXPECT_EQ(Slurp(doc_), "after");
+        EXPECT_TRUE(Strays().empty()) << Strays().front();
+    }
+}
+
+TEST_F(SafeFileWriterTest, AFailedStepBeforeTheReplacementLeavesDocumentAndBackupIntact) {
+    for (SafeWriteStep step :
+         {SafeWriteStep::CreateTemporary, SafeWriteStep::SetPermissions, SafeWriteStep::SyncTemporary,
+          SafeWriteStep::LinkBackup, SafeWriteStep::ReplaceTarget}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        Spit(doc_, "old");
+        Spit(bak_, "older");
+        g_chosenStep = step;
+        g_injectedError = EIO;
+        SafeFileWriter::SetStepHookForTesting(FailChosenStep);
+        bool refused = false;
+        try {
+            refused = !Save("new");
+        } catch (const CFileException& error) {
+            refused = true;
+            EXPECT_EQ(error.m_lOsError, EIO);
+        }
+        SafeFileWriter::SetStepHookForTesting(nullptr);
+        EXPECT_TRUE(refused);
+        EXPECT_EQ(Slurp(doc_), "old");
+        EXPECT_EQ(Slurp(bak_), "older");
+        EXPECT_TRUE(Strays().empty());
+    }
+}
+
+TEST_F(SafeFileWriterTest, ABackupThatCannotBeRenewedKeepsTheOlderOneAfterTheDocumentIsSaved) {
+    Spit(doc_, "old");
+    Spit(bak_, "older");
+    g_chosenStep = SafeWriteStep::ReplaceBackup;
+    g_injectedError = EIO;
+    SafeFileWriter::SetStepHookForTesting(FailChosenStep);
+    ASSERT_TRUE(Save("new"));
+    EXPECT_EQ(Slurp(doc_), "new");
+    EXPECT_EQ(Slurp(bak_), "older");
+    EXPECT_TRUE(Strays().empty());
+}
+
+TEST_F(SafeFileWriterTest, AFileSystemWithoutHardLinksGetsACopiedBackup) {
+    Spit(doc_, "old");
+    g_chosenStep = SafeWriteStep::LinkBackup;
+    g_injectedError = EPERM;
+    SafeFileWriter::SetStepHookForTesting(FailChosenStep);
+    ASSERT_TRUE(Save("new"));
+    EXPECT_EQ(Slurp(doc_), "new");
+    EXPECT_EQ(Slurp(bak_), "old");
+    EXPECT_TRUE(Strays().empty());
+}
+
+TEST_F(SafeFileWriterTest, AnAbandonedSaveLeavesTheDocumentByteIdentical) {
+    Spit(doc_, "old");
+    {
+        SafeFileWriter writer(doc_.c_str());
+        CStdioFile file;
+        ASSERT_TRUE(writer.Open(file, CFile::modeCreate | CFile::modeWrite));
+        file.WriteString("half");
+    }
+    EXPECT_EQ(Slurp(doc_), "old");
+    EXPECT_TRUE(Strays().empty());
+}
+
+TEST_F(SafeFileWriterTest, AWorkFileLeavesNothingWhenItsProcessIsKilled) {
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        int fd = platform::CreateWorkFile(dir_.c_str());
+        char byte = fd >= 0 && ::write(fd, "x", 1) == 1 ? 'y' : 'n';
+        (void)!::write(ready[1], &byte, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    EXPECT_EQ(byte, 'y');
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_TRUE(fs::is_empty(dir_));
+}
