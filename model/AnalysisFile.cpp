@@ -69,8 +69,23 @@ void CBlockDoc::ReadErrorMessage(const char* path) {
 }
 
 int CBlockDoc::WriteSloFile(const char* path) {
+    platform::SafeFileWriter writer(path);
+    if (!WriteSloFile(writer)) {
+        return 0;
+    }
+    try {
+        writer.Commit();
+    } catch (const CFileException&) {
+        MessageBeep(0);
+        AfxMessageBox(u8"ﾌｧｲﾙ書き込みｴﾗｰです");
+        return 0;
+    }
+    return 1;
+}
+
+int CBlockDoc::WriteSloFile(platform::SafeFileWriter& writer) {
     CTextFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+    if (!file.Open(writer, CFile::modeCreate | CFile::modeWrite)) {
         return 0;
     }
     try {

@@ -10,11 +10,8 @@
 #include "platform/core/Unset.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-#include <fcntl.h>
 #include <string>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace torvan {
@@ -29,22 +26,6 @@ namespace {
 
 const char8_t* const kLimitNames[4] = {u8"節点", u8"地表線", u8"計測点", u8"境界点"};
 const UINT kSaveModifiedHelpId = 61699;
-
-bool FileExists(const char* path) {
-    struct stat info {};
-    return ::stat(CFile::OsPath(path).c_str(), &info) == 0;
-}
-
-// Puts a file's (or directory's) data on the disk, so that a rename that follows never
-// leaves a name pointing at data a crash could lose.
-bool SyncToDisk(const std::string& osPath, int flags) {
-    int fd = ::open(osPath.c_str(), flags | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    bool synced = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && synced;
-}
 
 } // namespace
 
@@ -95,37 +76,30 @@ void CBlockDoc::SplitPathName(const char* path, CString& directory, CString& ful
 int CBlockDoc::SaveWithBackup(const char* path) {
     CString fullPath;
     SplitPathName(path, m_strDir, fullPath);
-    CString target(path);
-    CString backup = m_strDir + m_strTitle + ".BAK";
-    CString temporary = target + ".tmp";
-    int written = analysisWriter_ ? analysisWriter_(*this, temporary) : WriteSloFile(temporary);
-    if (written && !SyncToDisk(CFile::OsPath(temporary), O_RDONLY)) {
-        MessageBeep(0);
-        AfxMessageBox(u8"ﾌｧｲﾙ書き込みｴﾗｰです");
-        written = 0;
-    }
-    if (!written) {
-        ::unlink(CFile::OsPath(temporary).c_str());
+    platform::SafeFileWriter writer(path);
+    writer.KeepBackup(m_strDir + m_strTitle + ".BAK");
+    if (!(analysisWriter_ ? analysisWriter_(*this, writer) : WriteSloFile(writer))) {
         return 0;
     }
-    if (FileExists(target) && ::rename(CFile::OsPath(target).c_str(), CFile::OsPath(backup).c_str()) != 0) {
-        if (AfxMessageBox(u8"すべり線解析ﾌｧｲﾙ(.slo)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？",
-                          MB_YESNO | MB_ICONQUESTION) != IDYES) {
-            ::unlink(CFile::OsPath(temporary).c_str());
-            return 0;
+    try {
+        try {
+            writer.Commit();
+        } catch (const CFileException& error) {
+            if (error.m_strFileName == writer.TargetPath()) {
+                throw;
+            }
+            if (AfxMessageBox(u8"すべり線解析ﾌｧｲﾙ(.slo)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？",
+                              MB_YESNO | MB_ICONQUESTION) != IDYES) {
+                return 0;
+            }
+            writer.KeepBackup("");
+            writer.Commit();
         }
-    }
-    if (::rename(CFile::OsPath(temporary).c_str(), CFile::OsPath(target).c_str()) != 0) {
+    } catch (const CFileException&) {
         MessageBeep(0);
         AfxMessageBox(u8"ﾌｧｲﾙ書き込みｴﾗｰです");
-        ::unlink(CFile::OsPath(temporary).c_str());
-        if (!FileExists(target) && FileExists(backup)) {
-            ::rename(CFile::OsPath(backup).c_str(), CFile::OsPath(target).c_str());
-        }
         return 0;
     }
-    CString directory = m_strDir.IsEmpty() ? CString(".") : m_strDir;
-    SyncToDisk(CFile::OsPath(directory), O_RDONLY | O_DIRECTORY); // the renames themselves
     SetModifiedFlag(false);
     return 1;
 }

@@ -19,6 +19,7 @@
 #include "platform/core/CObList.h"
 #include "platform/core/CPtrList.h"
 #include "platform/core/CString.h"
+#include "platform/core/SafeFileWriter.h"
 
 #include <array>
 #include <functional>
@@ -77,15 +78,15 @@ public:
     // Stores a path that differs from m_strPath (exact comparison: Linux names keep
     // their case) and sets the frame captions.
     void UpdatePathAndTitles(const CString& path);
-    // Writes the analysis file to "<path>.tmp" and puts it on the disk, then keeps the
-    // previous file as directory + title + ".BAK" and renames the new one to path. A failed
-    // write leaves the file and its ".BAK" as they were and removes the temporary file;
-    // a backup that cannot be made asks whether to go on. 1 saved (the document is then
-    // unmodified), 0 not (the messages have been shown).
+    // Writes the analysis file through a platform::SafeFileWriter that keeps the previous
+    // file as directory + title + ".BAK". A failed write leaves the file and its ".BAK" as
+    // they were and no temporary file; a backup that cannot be made asks whether to go on.
+    // 1 saved (the document is then unmodified), 0 not (the messages have been shown).
     int SaveWithBackup(const char* path);
-    // The writer SaveWithBackup uses (1 written, 0 failed after its message); WriteSloFile
-    // when none is set. Tests and later file formats plug in here.
-    using AnalysisWriter = std::function<int(CBlockDoc&, const char* path)>;
+    // The writer SaveWithBackup uses: opens its file on the safe writer, writes and closes
+    // it (1 written, 0 failed after its message); WriteSloFile when none is set. Tests and
+    // later file formats plug in here.
+    using AnalysisWriter = std::function<int(CBlockDoc&, platform::SafeFileWriter&)>;
     void SetAnalysisWriter(AnalysisWriter writer) { analysisWriter_ = std::move(writer); }
     // Model extent over all points in use; width 200 x height 100 and unset extents
     // for an empty model.
@@ -140,8 +141,11 @@ public:
     int ImportPointRun(const std::vector<DPoint>& points, int option = 0);
 
     // --- the analysis file (AnalysisFile.cpp) ---
-    // 1 written, 0 when the file does not open or a file error stops the writing.
+    // 1 written, 0 when the file does not open or a file error stops the writing. The
+    // path form replaces the file safely (no backup); the writer form leaves the commit
+    // to the caller.
     int WriteSloFile(const char* path);
+    int WriteSloFile(platform::SafeFileWriter& writer);
     // 1 read, 0 failed (after the messages). changed is set when the user chose a
     // reference file other than the one the analysis file names.
     int ReadSloFile(const char* path, int& changed);

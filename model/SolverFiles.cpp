@@ -81,18 +81,18 @@ void CBlockDoc::GetBoundaryPointNumbers(int& inner, int& left, int& right) const
 int CBlockDoc::WriteSolverInput(CString& inputPath, CString& resultPath) {
     inputPath = m_strDir + m_strTitle + ".qel";
     resultPath = m_strDir + m_strTitle + ".slf";
+    platform::SafeFileWriter writer(inputPath);
     CTextFile file;
-    if (!file.Open(inputPath, CFile::modeCreate | CFile::modeWrite)) {
+    if (!file.Open(writer, CFile::modeCreate | CFile::modeWrite)) {
         return 0;
     }
     try {
-        int written = WriteSolverSections(file);
-        if (written) {
-            file.Close();
-        } else {
-            file.Abort();
+        if (!WriteSolverSections(file)) {
+            return 0; // the writer drops the partial input
         }
-        return written;
+        file.Close();
+        writer.Commit();
+        return 1;
     } catch (const CFileException&) {
         file.Abort();
         return 0;

@@ -4,6 +4,7 @@
 
 #include "platform/core/CFile.h"
 #include "platform/core/MessageSink.h"
+#include "platform/core/SafeFileWriter.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,9 +24,19 @@ bool HasContent(const CString& path) {
     return ::stat(CFile::OsPath(path).c_str(), &info) == 0 && info.st_size > 0;
 }
 
-// Creates the file empty; false when that is not possible.
+// Replaces the file by an empty one (a link planted at its name is replaced, never
+// followed); false when that is not possible.
 bool CreateEmpty(const CString& path) {
-    return CBlockDoc::CanOpenFile(path, CFile::modeCreate | CFile::modeWrite) == 1;
+    platform::SafeFileWriter writer(path);
+    if (writer.Create() < 0) {
+        return false;
+    }
+    try {
+        writer.Commit();
+    } catch (const CFileException&) {
+        return false;
+    }
+    return true;
 }
 
 } // namespace

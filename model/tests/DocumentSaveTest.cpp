@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <grp.h>
+#include <set>
 #include <sstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -21,11 +22,12 @@ using modeltest::Slurp;
 
 namespace {
 
-// A writer of n lines of text, standing in for the analysis file writer.
-torvan::CBlockDoc::AnalysisWriter LinesWriter(const std::string& text, int count) {
-    return [text, count](torvan::CBlockDoc&, const char* path) {
+// A writer of n lines of text, standing in for the analysis file writer; with fail set
+// it gives up after writing them.
+torvan::CBlockDoc::AnalysisWriter LinesWriter(const std::string& text, int count, bool fail = false) {
+    return [text, count, fail](torvan::CBlockDoc&, platform::SafeFileWriter& writer) {
         CTextFile file;
-        if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+        if (!file.Open(writer, CFile::modeCreate | CFile::modeWrite)) {
             return 0;
         }
         try {
@@ -36,7 +38,7 @@ torvan::CBlockDoc::AnalysisWriter LinesWriter(const std::string& text, int count
         } catch (const CFileException&) {
             return 0;
         }
-        return 1;
+        return fail ? 0 : 1;
     };
 }
 
@@ -55,6 +57,15 @@ protected:
         doc_.SetAnalysisWriter(LinesWriter(text, count));
         EXPECT_EQ(doc_.SaveWithBackup(path_.c_str()), expected);
     }
+    // The names in the directory: no temporary file may be left beside the document.
+    std::set<std::string> Names() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir_)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+    const std::set<std::string> kSaved{"a.BAK", "a.slo"};
     fs::path dir_;
     std::string path_;
 };
@@ -68,19 +79,35 @@ TEST_F(DocumentSaveTest, EachSaveKeepsThePreviousVersionAsBak) {
     Save("three");
     EXPECT_EQ(Slurp(dir_ / "a.slo"), "three\r\n");
     EXPECT_EQ(Slurp(dir_ / "a.BAK"), "two\r\n");
-    EXPECT_FALSE(fs::exists(dir_ / "a.slo.tmp"));
+    EXPECT_EQ(Names(), kSaved);
     EXPECT_EQ(doc_.m_strTitle, "a");
 }
 
 TEST_F(DocumentSaveTest, AFailedWriteLeavesTheFileAndItsBakAsTheyWere) {
     Save("one");
     Save("two");
-    fs::create_directory(dir_ / "a.slo.tmp"); // the new version cannot be written
     doc_.SetModifiedFlag();
-    Save("three", 1, 0);
+    doc_.SetAnalysisWriter(LinesWriter("three", 1, true)); // gives up after writing
+    EXPECT_EQ(doc_.SaveWithBackup(path_.c_str()), 0);
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
     EXPECT_EQ(Slurp(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(Names(), kSaved);
+}
+
+// Another user of a shared directory plants links at the names a save once used; the
+// analysis file is private to its owner and stays so.
+TEST_F(DocumentSaveTest, ASaveFollowsNoPlantedLinkAndKeepsAPrivateFilePrivate) {
+    Save("one");
+    fs::permissions(dir_ / "a.slo", fs::perms::owner_read | fs::perms::owner_write);
+    std::ofstream(dir_ / "victim") << "private";
+    fs::create_symlink(dir_ / "victim", dir_ / "a.slo.tmp");
+    fs::create_symlink(dir_ / "victim", dir_ / "a.BAK");
+    Save("two");
+    EXPECT_EQ(Slurp(dir_ / "victim"), "private");
+    EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
+    EXPECT_EQ(Slurp(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(fs::status(dir_ / "a.slo").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(DocumentSaveTest, ADiskFullDuringTheWriteLosesNothing) {
@@ -103,7 +130,7 @@ TEST_F(DocumentSaveTest, ADiskFullDuringTheWriteLosesNothing) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
     EXPECT_EQ(Slurp(dir_ / "a.BAK"), "one\r\n");
-    EXPECT_FALSE(fs::exists(dir_ / "a.slo.tmp"));
+    EXPECT_EQ(Names(), kSaved);
 }
 
 TEST_F(DocumentSaveTest, ABackupThatCannotBeMadeAsksWhetherToGoOn) {
@@ -151,7 +178,7 @@ TEST_F(DocumentSaveTest, AReadOnlyDirectoryLeavesTheFileAndItsBakAsTheyWere) {
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
     EXPECT_EQ(Slurp(dir_ / "a.BAK"), "one\r\n");
-    EXPECT_FALSE(fs::exists(dir_ / "a.slo.tmp"));
+    EXPECT_EQ(Names(), kSaved);
 }
 
 // A document filled and edited through its operations and saved with the analysis file

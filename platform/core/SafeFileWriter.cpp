@@ -155,27 +155,50 @@ int CopyAside(const std::string& osTarget, std::string& aside) {
     return result;
 }
 
-// Keeps the old contents under a temporary name: a hard link, else a copy.
-int KeepAside(const std::string& osTarget, std::string& aside) {
+bool NoHardLinks(int osError) {
+    return osError == EPERM || osError == EOPNOTSUPP || osError == EMLINK || osError == ENOSYS;
+}
+
+// A hard link of `from` under a fresh temporary name beside the target.
+int LinkAside(const std::string& from, const std::string& osTarget, SafeWriteStep step, std::string& aside) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         if (int error = FreshName(osTarget, aside)) {
+            aside.clear();
             return error;
         }
-        int error =
-            RunStep(SafeWriteStep::LinkBackup, [&] { return ::link(osTarget.c_str(), aside.c_str()); });
-        if (error == 0) {
-            return 0;
-        }
-        if (error == EPERM || error == EOPNOTSUPP || error == EMLINK || error == ENOSYS) {
-            return CopyAside(osTarget, aside);
-        }
+        int error = RunStep(step, [&] { return ::link(from.c_str(), aside.c_str()); });
         if (error != EEXIST) {
-            aside.clear();
+            if (error != 0) {
+                aside.clear();
+            }
             return error;
         }
     }
     aside.clear();
     return EEXIST;
+}
+
+// Keeps the old contents under a temporary name: a hard link, else a copy.
+int KeepAside(const std::string& osTarget, std::string& aside) {
+    int error = LinkAside(osTarget, osTarget, SafeWriteStep::LinkBackup, aside);
+    return NoHardLinks(error) ? CopyAside(osTarget, aside) : error;
+}
+
+// Keeps an existing backup under a temporary name until the target is replaced, so that
+// a failed replacement can put it back. Only a file or a link is a backup to replace.
+int KeepOlderBackup(const std::string& osBackup, const std::string& osTarget, std::string& older) {
+    struct stat info {};
+    if (::lstat(osBackup.c_str(), &info) != 0) {
+        return errno == ENOENT ? 0 : errno;
+    }
+    if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode)) {
+        return EISDIR;
+    }
+    int error = LinkAside(osBackup, osTarget, SafeWriteStep::KeepOlderBackup, older);
+    if (NoHardLinks(error) && FreshName(osTarget, older) == 0) {
+        error = ::rename(osBackup.c_str(), older.c_str()) == 0 ? 0 : errno;
+    }
+    return error;
 }
 
 void SyncDirectoryOf(const std::string& osTarget) {
@@ -185,6 +208,13 @@ void SyncDirectoryOf(const std::string& osTarget) {
     if (fd >= 0) {
         ::fsync(fd); // the renames reach the disk; a file system that cannot sync a directory is no error
         ::close(fd);
+    }
+}
+
+void RemoveIfSet(std::string& path) {
+    if (!path.empty()) {
+        ::unlink(path.c_str());
+        path.clear();
     }
 }
 
@@ -284,11 +314,23 @@ void SafeFileWriter::Commit() {
 }
 
 void SafeFileWriter::ReplaceWithBackup() {
+    std::string osBackup = CFile::OsPath(backupPath_);
     std::string aside;
+    std::string older;
     struct stat old {};
     if (!backupPath_.IsEmpty() && ::lstat(osTarget_.c_str(), &old) == 0) {
-        if (int osError = KeepAside(osTarget_, aside)) {
-            // Nothing replaced; the temporary stays so that the caller may commit without it.
+        int osError = KeepAside(osTarget_, aside);
+        if (osError == 0) {
+            osError = KeepOlderBackup(osBackup, osTarget_, older);
+        }
+        if (osError == 0) {
+            osError = RunStep(SafeWriteStep::ReplaceBackup,
+                              [&] { return ::rename(aside.c_str(), osBackup.c_str()); });
+        }
+        if (osError != 0) {
+            // Nothing replaced; the temporary stays so that the caller may commit without a backup.
+            RemoveIfSet(aside);
+            RestoreBackup(older, false);
             ThrowFor(osError, backupPath_);
         }
     }
@@ -296,18 +338,33 @@ void SafeFileWriter::ReplaceWithBackup() {
                           [&] { return ::rename(osTemporary_.c_str(), osTarget_.c_str()); });
     if (osError != 0) {
         if (!aside.empty()) {
-            ::unlink(aside.c_str());
+            RestoreBackup(older, true);
         }
         Abandon();
         ThrowFor(osError, targetPath_);
     }
-    if (!aside.empty()) {
-        std::string osBackup = CFile::OsPath(backupPath_);
-        // The document is saved either way; an old backup that cannot be replaced stays.
-        if (RunStep(SafeWriteStep::ReplaceBackup,
-                    [&] { return ::rename(aside.c_str(), osBackup.c_str()); }) != 0) {
-            ::unlink(aside.c_str());
+    RemoveIfSet(older);
+}
+
+// Puts the older backup back after a failed save, or removes the one this save made
+// when there was none before.
+void SafeFileWriter::RestoreBackup(std::string& older, bool backupReplaced) const {
+    std::string osBackup = CFile::OsPath(backupPath_);
+    if (!older.empty() && backupReplaced) {
+        ::rename(older.c_str(), osBackup.c_str());
+        older.clear();
+    } else if (backupReplaced) {
+        ::unlink(osBackup.c_str());
+    }
+    if (!older.empty()) {
+        // Not replaced: a link aside is dropped, a backup moved aside goes back.
+        struct stat info {};
+        if (::lstat(osBackup.c_str(), &info) == 0) {
+            ::unlink(older.c_str());
+        } else {
+            ::rename(older.c_str(), osBackup.c_str());
         }
+        older.clear();
     }
 }
 

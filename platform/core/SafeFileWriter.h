@@ -15,11 +15,13 @@
 // beside the document is never followed. The temporary gets the old file's permission
 // bits (and its group where the user may set it; otherwise the group bits are cleared
 // rather than granted to another group), a new file gets 0666 less the umask. Commit
-// syncs the temporary, keeps the old contents as the backup by a hard link (copied
-// where the file system has no hard links), renames the temporary over the target,
-// moves the link over the old backup and syncs the directory. A failure before the
-// target was replaced leaves the target and the old backup untouched, and removes
-// every temporary. A writer destroyed without Commit removes its temporary.
+// syncs the temporary; with a backup it hard-links the old target to a temporary name
+// (a copy where the file system has no hard links), renames that over the backup (the
+// older backup kept aside), renames the temporary over the target and syncs the
+// directory. The target's name thus holds the old or the new contents at every
+// instant. A failure before the target was replaced leaves the target and the older
+// backup as they were and removes every temporary. A writer destroyed without Commit
+// removes its temporary.
 //
 // Temporaries of an earlier killed save of the same target (the pattern above, owned by
 // the user) are removed after the next successful Commit. A symbolic link at the
@@ -39,8 +41,9 @@ enum class SafeWriteStep {
     SetPermissions,  // fchown/fchmod of the temporary
     SyncTemporary,   // fsync of the written temporary (at Commit)
     LinkBackup,      // hard link of the old target to a temporary name
-    ReplaceTarget,   // rename of the temporary over the target
+    KeepOlderBackup, // hard link of the existing backup to a temporary name
     ReplaceBackup,   // rename of the linked old contents over the backup
+    ReplaceTarget,   // rename of the temporary over the target (failing: the older backup goes back)
     SyncDirectory,   // fsync of the directory
     RemoveLeftovers, // removal of temporaries of earlier killed saves
 };
@@ -65,8 +68,10 @@ public:
     int Create(CFileException* error = nullptr);
 
     // Closes the attached file when still open (its own Close and messages), syncs the
-    // temporary and replaces the target. Throws CFileException with the target's name
-    // when the target could not be replaced; the target is then as it was.
+    // temporary and replaces the target. Throws CFileException when the target could
+    // not be replaced; the target and the backup are then as they were. When only the
+    // backup could not be made, the exception carries the backup's name and the new
+    // contents are kept: KeepBackup("") and Commit again saves without a backup.
     void Commit();
     // Drops the new contents; the target is untouched. Called by the destructor.
     void Abandon();
@@ -80,6 +85,7 @@ public:
 
 private:
     void ReplaceWithBackup();
+    void RestoreBackup(std::string& older, bool backupReplaced) const;
     void RemoveLeftovers() const;
 
     CString targetPath_;

@@ -176,15 +176,25 @@ TEST_F(SafeFileWriterTest, AFailedStepBeforeTheReplacementLeavesDocumentAndBacku
     }
 }
 
-TEST_F(SafeFileWriterTest, ABackupThatCannotBeRenewedKeepsTheOlderOneAfterTheDocumentIsSaved) {
+TEST_F(SafeFileWriterTest, ABackupThatCannotBeMadeKeepsTheNewContentsForASaveWithoutIt) {
     Spit(doc_, "old");
-    Spit(bak_, "older");
-    g_chosenStep = SafeWriteStep::ReplaceBackup;
-    g_injectedError = EIO;
-    SafeFileWriter::SetStepHookForTesting(FailChosenStep);
-    ASSERT_TRUE(Save("new"));
+    fs::create_directories(Path("doc.BAK/keep"));
+    SafeFileWriter writer(doc_.c_str());
+    writer.KeepBackup(bak_.c_str());
+    CStdioFile file;
+    ASSERT_TRUE(writer.Open(file, CFile::modeCreate | CFile::modeWrite));
+    file.WriteString("new");
+    try {
+        writer.Commit();
+        ADD_FAILURE() << "a directory was taken for the backup";
+    } catch (const CFileException& error) {
+        EXPECT_EQ(error.m_strFileName, bak_.c_str());
+    }
+    EXPECT_EQ(Slurp(doc_), "old");
+    writer.KeepBackup("");
+    writer.Commit();
     EXPECT_EQ(Slurp(doc_), "new");
-    EXPECT_EQ(Slurp(bak_), "older");
+    EXPECT_TRUE(fs::is_directory(Path("doc.BAK/keep")));
     EXPECT_TRUE(Strays().empty());
 }
 
