@@ -70,17 +70,7 @@ void CBlockDoc::ReadErrorMessage(const char* path) {
 
 int CBlockDoc::WriteSloFile(const char* path) {
     platform::SafeFileWriter writer(path);
-    if (!WriteSloFile(writer)) {
-        return 0;
-    }
-    try {
-        writer.Commit();
-    } catch (const CFileException&) {
-        MessageBeep(0);
-        AfxMessageBox(u8"ﾌｧｲﾙ書き込みｴﾗｰです");
-        return 0;
-    }
-    return 1;
+    return WriteSloFile(writer) && CommitWithMessage(writer) ? 1 : 0;
 }
 
 int CBlockDoc::WriteSloFile(platform::SafeFileWriter& writer) {

@@ -160,8 +160,9 @@ MeasurementReadResult ReadMeasurementFile(const char* path, MeasurementFileData&
 }
 
 bool WriteMeasurementFile(const char* path, const MeasurementFileData& data) {
+    platform::SafeFileWriter writer(path);
     CTextFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+    if (!file.Open(writer, CFile::modeCreate | CFile::modeWrite)) {
         return false;
     }
     try {
@@ -182,5 +183,5 @@ bool WriteMeasurementFile(const char* path, const MeasurementFileData& data) {
         file.Abort();
         return false;
     }
-    return true;
+    return CommitWithMessage(writer);
 }

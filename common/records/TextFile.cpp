@@ -30,6 +30,16 @@ void ReportOpenError(const CFileException& error, const char* path) {
     AfxMessageBox(message);
 }
 
+bool CommitWithMessage(platform::SafeFileWriter& writer) {
+    try {
+        writer.Commit();
+    } catch (const CFileException& error) {
+        BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
+        return false;
+    }
+    return true;
+}
+
 int CTextFile::Open(const char* path, UINT openFlags) {
     CFileException error;
     if (CStdioFile::Open(path, openFlags, &error)) {

@@ -13,6 +13,9 @@
 
 // Beeps and shows the open-failure message with the cause code and the path.
 void ReportOpenError(const CFileException& error, const char* path);
+// Commits a safe write; on failure a beep, the disk-full or write-error message and false
+// (the old file is then as it was).
+bool CommitWithMessage(platform::SafeFileWriter& writer);
 
 class CTextFile : public CStdioFile {
     DECLARE_DYNAMIC(CTextFile)

@@ -42,8 +42,9 @@ void CTitleFile::WriteTitles(int maxCount) {
     if (titles_.empty()) {
         return;
     }
+    platform::SafeFileWriter writer(path_);
     CTextFile file;
-    if (!file.CStdioFile::Open(path_, CFile::modeCreate | CFile::modeWrite)) {
+    if (!writer.Open(file, CFile::modeCreate | CFile::modeWrite)) {
         AfxMessageBox(u8"ﾀｲﾄﾙ登録ﾌｧｲﾙに書き込みできません。\n正しいﾀｲﾄﾙ登録ﾌｧｲﾙ名を入力して下さい。");
         return;
     }
@@ -55,5 +56,7 @@ void CTitleFile::WriteTitles(int maxCount) {
         file.Close();
     } catch (const CFileException&) {
         file.Abort();
+        return;
     }
+    CommitWithMessage(writer);
 }

@@ -2,6 +2,9 @@
 
 #include "platform/core/CodePage.h"
 #include "platform/core/NumberFormat.h"
+#include "platform/core/SafeFileWriter.h"
+
+#include <cerrno>
 
 #include <cstdio>
 #include <fstream>
@@ -96,20 +99,27 @@ Found Locate(const std::vector<Line>& lines, const std::string& section, const s
     return found;
 }
 
-bool WriteWhole(const std::string& path, const std::vector<Line>& lines) {
-    std::string tmp = path + ".tmpXXXXXX";
-    int fd = mkstemp(tmp.data());
-    if (fd < 0)
-        return false;
+// Replaces the settings file through the safe writer (path in CP932).
+bool WriteWhole(const CString& path, const std::vector<Line>& lines) {
     std::string bytes;
     for (const Line& line : lines)
         bytes += line.text + line.end;
-    bool ok = write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-    ok = (close(fd) == 0) && ok;
-    if (ok && std::rename(tmp.c_str(), path.c_str()) == 0)
-        return true;
-    unlink(tmp.c_str());
-    return false;
+    SafeFileWriter writer(path);
+    int fd = writer.Create();
+    if (fd < 0)
+        return false;
+    for (std::size_t done = 0; done < bytes.size();) {
+        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR)
+            return false;
+        done += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    try {
+        writer.Commit();
+    } catch (const CFileException&) {
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -149,7 +159,7 @@ bool ProfileFile::WriteString(const CString& section, const CString& key, const 
         lines.push_back({"[" + section.str() + "]", "\r\n"});
         lines.push_back(entry);
     }
-    return WriteWhole(path, lines);
+    return WriteWhole(path_, lines);
 }
 
 bool ProfileFile::WriteInt(const CString& section, const CString& key, int value) const {
