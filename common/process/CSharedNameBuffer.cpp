@@ -9,26 +9,84 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-// FNV-1a: a short stable tag of the session's runtime directory.
-std::uint32_t HashText(const std::string& text) {
-    std::uint32_t hash = 2166136261u;
-    for (unsigned char ch : text) {
-        hash = (hash ^ ch) * 16777619u;
+constexpr std::size_t kTokenBytes = 16;
+constexpr int kNameAttempts = 8;
+
+// 128 random bits as hex; empty when the system gives no randomness.
+std::string RandomToken() {
+    unsigned char bytes[kTokenBytes];
+    if (::getrandom(bytes, sizeof bytes, 0) != static_cast<ssize_t>(sizeof bytes)) {
+        return {};
     }
-    return hash;
+    std::string token;
+    char hex[3];
+    for (unsigned char byte : bytes) {
+        std::snprintf(hex, sizeof hex, "%02x", byte);
+        token += hex;
+    }
+    return token;
+}
+
+std::string NamePrefix(const char* name) {
+    return "/verrant-" + std::to_string(::getuid()) + "-" + process::SafeEntryName(name) + "-";
+}
+
+// A published name must be one of ours: our prefix and a token of hex digits only.
+bool IsOwnSystemName(const std::string& systemName, const char* name) {
+    const std::string prefix = NamePrefix(name);
+    if (systemName.size() != prefix.size() + 2 * kTokenBytes ||
+        systemName.compare(0, prefix.size(), prefix) != 0) {
+        return false;
+    }
+    return systemName.find_first_not_of("0123456789abcdef", prefix.size()) == std::string::npos;
+}
+
+// Writes the text to a fresh file beside the path and renames it into place, so that a
+// reader sees the old name or the new one, never half of one.
+bool PublishText(const std::string& path, const std::string& text) {
+    std::string temporary = path + ".XXXXXX";
+    process::UniqueFd fd(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!fd.IsValid()) {
+        return false;
+    }
+    const bool written = ::write(fd.Get(), text.data(), text.size()) == static_cast<ssize_t>(text.size());
+    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+// The text of a published name: a small regular file of ours, never followed through a link.
+std::string ReadPublishedText(const std::string& path) {
+    process::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+    struct stat info {};
+    if (!fd.IsValid() || ::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        info.st_uid != ::getuid()) {
+        return {};
+    }
+    char text[256];
+    const ssize_t got = ::read(fd.Get(), text, sizeof text);
+    return got > 0 ? std::string(text, static_cast<std::size_t>(got)) : std::string();
 }
 
 } // namespace
 
+std::string CSharedNameBuffer::PublishedNamePath(const char* name) {
+    const std::string path = process::SuiteRuntimePath(name);
+    return path.empty() ? path : path + ".shm";
+}
+
 std::string CSharedNameBuffer::SystemName(const char* name) {
-    char session[16];
-    std::snprintf(session, sizeof session, "%08x", HashText(process::SuiteRuntimeDirectory()));
-    return "/verrant-" + std::to_string(::getuid()) + "-" + session + "-" + process::SafeEntryName(name);
+    const std::string path = PublishedNamePath(name);
+    const std::string systemName = path.empty() ? path : ReadPublishedText(path);
+    return IsOwnSystemName(systemName, name) ? systemName : std::string();
 }
 
 CSharedNameBuffer::~CSharedNameBuffer() {
@@ -37,24 +95,49 @@ CSharedNameBuffer::~CSharedNameBuffer() {
 
 bool CSharedNameBuffer::Create(const char* name) {
     Close();
-    std::string systemName = SystemName(name);
-    ::shm_unlink(systemName.c_str()); // an owner killed earlier may have left its segment
-    process::UniqueFd fd(::shm_open(systemName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    const std::string published = PublishedNamePath(name);
+    if (published.empty()) {
+        return false;
+    }
+    if (const std::string stale = SystemName(name); !stale.empty()) {
+        ::shm_unlink(stale.c_str()); // an owner killed earlier left its segment
+    }
+    process::UniqueFd fd;
+    std::string systemName;
+    for (int attempt = 0; attempt < kNameAttempts && !fd.IsValid(); ++attempt) {
+        const std::string token = RandomToken();
+        if (token.empty()) {
+            return false;
+        }
+        systemName = NamePrefix(name) + token;
+        fd.Reset(::shm_open(systemName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+        if (!fd.IsValid() && errno != EEXIST) {
+            return false;
+        }
+    }
     if (!fd.IsValid()) {
         return false;
     }
-    if (::ftruncate(fd.Get(), static_cast<off_t>(kSize)) != 0 || !Map(fd.Get())) {
+    if (::ftruncate(fd.Get(), static_cast<off_t>(kSize)) != 0 || !Map(fd.Get()) ||
+        !PublishText(published, systemName)) {
+        Close();
         ::shm_unlink(systemName.c_str());
         return false;
     }
     ownedName_ = systemName;
+    publishedPath_ = published;
     Zero();
     return true;
 }
 
 bool CSharedNameBuffer::Open(const char* name) {
     Close();
-    process::UniqueFd fd(::shm_open(SystemName(name).c_str(), O_RDWR | O_CLOEXEC, 0));
+    const std::string systemName = SystemName(name);
+    if (systemName.empty()) {
+        failure_ = Failure::Missing;
+        return false;
+    }
+    process::UniqueFd fd(::shm_open(systemName.c_str(), O_RDWR | O_CLOEXEC, 0));
     if (!fd.IsValid()) {
         failure_ = errno == ENOENT ? Failure::Missing : Failure::Unusable;
         return false;
@@ -84,8 +167,13 @@ void CSharedNameBuffer::Close() {
         view_ = nullptr;
     }
     if (!ownedName_.empty()) {
+        // The published name goes only while it still names this owner's segment.
+        if (ReadPublishedText(publishedPath_) == ownedName_) {
+            ::unlink(publishedPath_.c_str());
+        }
         ::shm_unlink(ownedName_.c_str());
         ownedName_.clear();
+        publishedPath_.clear();
     }
 }
 

@@ -2,11 +2,14 @@
 // The base menu's 200-byte shared name buffer ("BASNEVFILENAME"): one NUL-terminated
 // CP932 file name that the base menu and a child exchange.
 //
-// It is a POSIX shared-memory object whose name is made per user and per runtime
-// directory (one per desktop session), so that two users never meet in it. The owner
-// (the base menu) creates it zeroed; a segment left behind by an owner that was killed
-// is removed and made anew, so stale contents never reach a child. The owner removes
-// the name when it closes; children only open, use and unmap it.
+// It is a POSIX shared-memory object. Names in the system's shared-memory directory are
+// open to every user, so the owner (the base menu) makes a fresh name with 128 random bits
+// in it (created exclusively, mode 0600) and publishes it in the suite's private runtime
+// directory ("<name>.shm"), where children look it up: another user can neither predict
+// the name to take it first nor plant a name for the children. A segment left behind by an
+// owner that was killed is removed through the name it published, and made anew zeroed, so
+// stale contents never reach a child. The owner removes the segment and its published name
+// when it closes; children only open, use and unmap it.
 
 #include "platform/core/CString.h"
 
@@ -29,7 +32,8 @@ public:
     CSharedNameBuffer(const CSharedNameBuffer&) = delete;
     CSharedNameBuffer& operator=(const CSharedNameBuffer&) = delete;
 
-    // Owner side: replaces any segment of that name with a fresh zeroed one and maps it.
+    // Owner side: removes the segment published earlier, makes a fresh zeroed one under a new
+    // name, maps it and publishes the name.
     bool Create(const char* name = "BASNEVFILENAME");
     // Child side: maps the owner's segment; false when there is none (or it has the wrong size).
     bool Open(const char* name = "BASNEVFILENAME");
@@ -44,13 +48,17 @@ public:
     // Stores the text and its NUL; false (nothing written) when it does not fit in kSize - 1 bytes.
     bool Write(const CString& text);
 
-    // The system name of the shared-memory object for a buffer name.
+    // The system name of the shared-memory object published for a buffer name; empty
+    // when none is published.
     static std::string SystemName(const char* name);
+    // Where the system name is published (empty without a usable runtime directory).
+    static std::string PublishedNamePath(const char* name);
 
 private:
     bool Map(int fd);
 
     char* view_ = nullptr;
-    std::string ownedName_; // set only on the owner side
+    std::string ownedName_;     // set only on the owner side
+    std::string publishedPath_; // where the owner published ownedName_
     Failure failure_ = Failure::None;
 };

@@ -1,6 +1,8 @@
 #include "common/process/InstanceControl.h"
 
 #include "common/process/CNamedMutex.h"
+#include "common/process/RuntimeDirectory.h"
+#include "platform/core/CodePage.h"
 #include "platform/core/MessageSink.h"
 
 #include <memory>
@@ -28,6 +30,12 @@ CString BaseName(const char* familyWord, const char* programWord) {
     return family.IsEmpty() ? CString(programWord) : family + " " + programWord;
 }
 
+bool& LastCheckFailed() {
+    static bool failed = false;
+    return failed;
+}
+
+// Takes the name; the mutex stays held when it was free.
 CNamedMutex::CreateResult TakeName(const CString& name) {
     auto mutex = std::make_unique<CNamedMutex>();
     CNamedMutex::CreateResult result = mutex->Create(name);
@@ -35,6 +43,21 @@ CNamedMutex::CreateResult TakeName(const CString& name) {
         HeldMutexes().push_back(std::move(mutex));
     }
     return result;
+}
+
+// Reports a name that could not be made, naming the path that stands in the way.
+BOOL ReportFailedName(const CString& name) {
+    LastCheckFailed() = true;
+    const std::string path = CNamedMutex::LockFilePath(name);
+    if (path.empty()) {
+        process::ConfirmSuiteRuntimeDirectory(); // names the refused directory
+    } else {
+        CString text(platform::Utf8ToCp932(path).c_str());
+        text += "\n";
+        text += CString(u8"排他制御ﾌｧｲﾙを作成できません");
+        AfxMessageBox(text, MB_OK | MB_ICONSTOP);
+    }
+    return FALSE;
 }
 
 } // namespace
@@ -48,13 +71,14 @@ BOOL CheckSingleInstance(const char* familyWord, const char* programWord) {
 }
 
 BOOL CheckDoubleStart(const char* familyWord, const char* programWord, BOOL allowSecond) {
+    LastCheckFailed() = false;
     CString base = BaseName(familyWord, programWord);
     CNamedMutex::CreateResult first = TakeName(base + " 01");
     if (first == CNamedMutex::CreateResult::Created) {
         return TRUE;
     }
     if (first == CNamedMutex::CreateResult::Failed) {
-        return FALSE;
+        return ReportFailedName(base + " 01");
     }
     CString message;
     if (!allowSecond) {
@@ -64,7 +88,7 @@ BOOL CheckDoubleStart(const char* familyWord, const char* programWord, BOOL allo
     }
     CNamedMutex::CreateResult second = TakeName(base + " 02");
     if (second == CNamedMutex::CreateResult::Failed) {
-        return FALSE;
+        return ReportFailedName(base + " 02");
     }
     if (second == CNamedMutex::CreateResult::AlreadyExists) {
         message.Format(u8"[%s.EXE] は既に二重起動されています", base.GetString());
@@ -81,4 +105,8 @@ void ReleaseInstanceMutex() {
     if (!held.empty()) {
         held.pop_back();
     }
+}
+
+bool LastInstanceCheckFailed() {
+    return LastCheckFailed();
 }

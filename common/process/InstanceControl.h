@@ -20,8 +20,14 @@ BOOL CheckSingleInstance(const char* familyWord, const char* programWord);
 // 1 when this process may run. When the first-instance name is held elsewhere: with no
 // second start allowed "[%s.EXE] は既に起動されています", 0; with a second start
 // allowed, the " 02" name is taken and the user is asked (Yes/No) whether to run twice;
-// when " 02" is held too "[%s.EXE] は既に二重起動されています", 0.
+// when " 02" is held too "[%s.EXE] は既に二重起動されています", 0. A name that cannot be
+// made is reported with the path that stands in the way, 0.
 BOOL CheckDoubleStart(const char* familyWord, const char* programWord, BOOL allowSecond);
+
+// True when the last CheckDoubleStart refused because its name could not be made (no usable
+// runtime directory or lock file; the message naming the path has been shown), not because
+// another copy runs. The program then ends with a non-zero status.
+bool LastInstanceCheckFailed();
 
 // Gives up the current instance mutex; nothing when none is held.
 void ReleaseInstanceMutex();

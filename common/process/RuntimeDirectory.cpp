@@ -1,7 +1,11 @@
 #include "common/process/RuntimeDirectory.h"
 
+#include "platform/core/CodePage.h"
+#include "platform/core/MessageSink.h"
+
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,39 +13,80 @@ namespace process {
 
 namespace {
 
-// Creates the directory when missing; true when it is a real directory of ours, closed to others.
-bool EnsurePrivateDirectory(const std::string& path) {
+// Creates the directory when missing and checks that it is a real directory of ours, closed
+// to others; the fault otherwise.
+RuntimeDirectoryState EnsurePrivateDirectory(const std::string& path) {
+    RuntimeDirectoryState state;
+    state.refusedPath = path;
     if (::mkdir(path.c_str(), 0700) != 0 && errno != EEXIST) {
-        return false;
+        state.fault = RuntimeDirectoryFault::CannotCreate;
+        state.error = errno;
+        return state;
     }
     struct stat info {};
-    if (::lstat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != ::getuid()) {
-        return false;
+    if (::lstat(path.c_str(), &info) != 0) {
+        state.fault = RuntimeDirectoryFault::CannotCreate;
+        state.error = errno;
+    } else if (S_ISLNK(info.st_mode)) {
+        state.fault = RuntimeDirectoryFault::SymbolicLink;
+    } else if (!S_ISDIR(info.st_mode)) {
+        state.fault = RuntimeDirectoryFault::NotDirectory;
+    } else if (info.st_uid != ::getuid()) {
+        state.fault = RuntimeDirectoryFault::ForeignOwner;
+    } else if ((info.st_mode & 077) != 0 && ::chmod(path.c_str(), 0700) != 0) {
+        state.fault = RuntimeDirectoryFault::OpenToOthers;
+    } else {
+        state.directory = path;
+        state.refusedPath.clear();
     }
-    return (info.st_mode & 077) == 0 || ::chmod(path.c_str(), 0700) == 0;
+    return state;
 }
 
-std::string UserRuntimeDirectory() {
+RuntimeDirectoryState UserRuntimeDirectory() {
     const char* xdg = std::getenv("XDG_RUNTIME_DIR");
     if (xdg != nullptr && xdg[0] == '/') {
-        return xdg;
+        RuntimeDirectoryState state;
+        state.directory = xdg;
+        return state;
     }
-    std::string fallback = "/tmp/" + std::to_string(::getuid());
-    return EnsurePrivateDirectory(fallback) ? fallback : std::string();
+    return EnsurePrivateDirectory("/tmp/" + std::to_string(::getuid()));
+}
+
+std::string FaultText(const RuntimeDirectoryState& state) {
+    switch (state.fault) {
+    case RuntimeDirectoryFault::None:
+        break;
+    case RuntimeDirectoryFault::CannotCreate:
+        return platform::Utf8ToCp932(u8"作成できません: ") +
+               platform::Utf8ToCp932(std::strerror(state.error));
+    case RuntimeDirectoryFault::SymbolicLink:
+        return platform::Utf8ToCp932(u8"ｼﾝﾎﾞﾘｯｸﾘﾝｸです");
+    case RuntimeDirectoryFault::NotDirectory:
+        return platform::Utf8ToCp932(u8"ﾃﾞｨﾚｸﾄﾘではありません");
+    case RuntimeDirectoryFault::ForeignOwner:
+        return platform::Utf8ToCp932(u8"他のﾕｰｻﾞｰのﾃﾞｨﾚｸﾄﾘです");
+    case RuntimeDirectoryFault::OpenToOthers:
+        return platform::Utf8ToCp932(u8"他のﾕｰｻﾞｰから閉じられません");
+    }
+    return {};
 }
 
 } // namespace
 
+RuntimeDirectoryState ResolveSuiteRuntimeDirectory() {
+    RuntimeDirectoryState base = UserRuntimeDirectory();
+    if (base.directory.empty()) {
+        return base;
+    }
+    std::string dir = base.directory;
+    while (dir.size() > 1 && dir.back() == '/') {
+        dir.pop_back();
+    }
+    return EnsurePrivateDirectory(dir + "/verrant");
+}
+
 std::string SuiteRuntimeDirectory() {
-    std::string base = UserRuntimeDirectory();
-    if (base.empty()) {
-        return {};
-    }
-    while (base.size() > 1 && base.back() == '/') {
-        base.pop_back();
-    }
-    std::string dir = base + "/verrant";
-    return EnsurePrivateDirectory(dir) ? dir : std::string();
+    return ResolveSuiteRuntimeDirectory().directory;
 }
 
 std::string SuiteRuntimePath(const std::string& entryName) {
@@ -57,6 +102,18 @@ std::string SafeEntryName(const std::string& name) {
         }
     }
     return safe;
+}
+
+bool ConfirmSuiteRuntimeDirectory() {
+    const RuntimeDirectoryState state = ResolveSuiteRuntimeDirectory();
+    if (!state.directory.empty()) {
+        return true;
+    }
+    const std::string text = platform::Utf8ToCp932(state.refusedPath) + "\n" +
+                             platform::Utf8ToCp932(u8"作業ﾃﾞｨﾚｸﾄﾘを使用できません (") + FaultText(state) +
+                             ")";
+    AfxMessageBox(CString(text.c_str()), MB_OK | MB_ICONSTOP);
+    return false;
 }
 
 } // namespace process

@@ -1,5 +1,6 @@
 #include "control/app/BasnevApp.h"
 
+#include "common/process/RuntimeDirectory.h"
 #include "common/process/WindowClassClient.h"
 #include "control/app/MainDoc.h"
 #include "control/app/MainFrame.h"
@@ -21,6 +22,12 @@ bool CBasnevApp::ActivateRunningBaseMenu() {
 }
 
 BOOL CBasnevApp::InitInstance() {
+    exitCode_ = 0;
+    // Without our own runtime directory no other program could find this one: say why and end.
+    if (!process::ConfirmSuiteRuntimeDirectory()) {
+        exitCode_ = process::kRuntimeDirectoryExitCode;
+        return FALSE;
+    }
     programDirectory_ = platform::ModuleDirectory() + "/";
     SetProfilePath(basnev::SettingsFilePath(platform::ModuleFileName()));
     LoadInputFileNames();
@@ -28,6 +35,7 @@ BOOL CBasnevApp::InitInstance() {
         return FALSE;
     }
     if (!CheckDoubleStart("Verrant", "BASNEV", FALSE)) {
+        exitCode_ = LastInstanceCheckFailed() ? process::kRuntimeDirectoryExitCode : 0;
         return FALSE;
     }
     return OpenMainWindow();
@@ -57,7 +65,8 @@ int CBasnevApp::ExitInstance() {
     if (started_) {
         SaveInputFileNames();
     }
-    return CWinApp::ExitInstance();
+    const int code = CWinApp::ExitInstance();
+    return exitCode_ != 0 ? exitCode_ : code;
 }
 
 void CBasnevApp::LoadInputFileNames() {

@@ -32,6 +32,7 @@ private:
     static bool ActivateRunningBaseMenu();
 
     bool started_ = false;
+    int exitCode_ = 0; // non-zero when start-up was refused for a fault, not for a running copy
     CString programDirectory_;
     basnev::InputFileNames names_;
 };

@@ -6,6 +6,7 @@
 
 #include "common/process/CNamedMutex.h"
 #include "common/process/CSharedNameBuffer.h"
+#include "common/process/RuntimeDirectory.h"
 #include "common/process/WindowClassClient.h"
 #include "platform/core/CodePage.h"
 
@@ -36,7 +37,9 @@ protected:
         }
         running_.clear();
         // A killed base menu leaves its buffer's name behind; it is this test's alone.
-        ::shm_unlink(CSharedNameBuffer::SystemName("BASNEVFILENAME").c_str());
+        if (const std::string name = CSharedNameBuffer::SystemName("BASNEVFILENAME"); !name.empty()) {
+            ::shm_unlink(name.c_str());
+        }
         BaseMenuTest::TearDown();
     }
     // Starts the copied program and waits until it answers for its window class.
@@ -113,6 +116,20 @@ TEST_F(SecondStartTest, AKilledBaseMenuLeavesNothingThatStopsTheNextOne) {
     CSharedNameBuffer buffer;
     ASSERT_TRUE(buffer.Open());
     EXPECT_STREQ(buffer.Read(), "/d/m.dis");
+}
+
+// Another user's runtime directory used to end the base menu at once with status 0, no
+// window and no word; now it names the path and ends with a failure.
+TEST_F(SecondStartTest, ATakenRuntimeDirectoryIsNamedAndTheBaseMenuEndsWithAFailure) {
+    const std::string suite = runtime_.File("verrant");
+    std::filesystem::remove_all(suite);
+    std::filesystem::create_directory(DataFile("elsewhere"));
+    std::filesystem::create_directory_symlink(DataFile("elsewhere"), suite);
+    EXPECT_FALSE(TheApp().InitInstance());
+    EXPECT_EQ(TheApp().ExitInstance(), process::kRuntimeDirectoryExitCode);
+    EXPECT_FALSE(IsBaseMenuOpen());
+    EXPECT_EQ(sink_->LastMessageUtf8(), suite + Utf8(u8"\n作業ﾃﾞｨﾚｸﾄﾘを使用できません (ｼﾝﾎﾞﾘｯｸﾘﾝｸです)"));
+    EXPECT_TRUE(std::filesystem::is_empty(DataFile("elsewhere")));
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/mman.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -41,19 +43,64 @@ TEST_F(SharedNameBufferTest, ANameLongerThanTheBufferIsRefusedNotCut) {
     EXPECT_EQ(owner.Read(), CString('a', 199));
 }
 
-TEST_F(SharedNameBufferTest, StaleSegmentIsReplacedZeroed) {
-    std::string name = CSharedNameBuffer::SystemName("BASNEVFILENAME");
-    int fd = ::shm_open(name.c_str(), O_RDWR | O_CREAT, 0600);
+TEST_F(SharedNameBufferTest, AKilledOwnersSegmentIsRemovedAndANewOneMadeZeroed) {
+    const pid_t killedOwner = ::fork();
+    if (killedOwner == 0) {
+        CSharedNameBuffer buffer;
+        ::_exit(buffer.Create() && buffer.Write("stale") ? 0 : 1); // never closed
+    }
+    int status = 0;
+    ::waitpid(killedOwner, &status, 0);
+    ASSERT_EQ(status, 0);
+    const std::string stale = CSharedNameBuffer::SystemName("BASNEVFILENAME");
+    ASSERT_FALSE(stale.empty());
+
+    CSharedNameBuffer owner;
+    ASSERT_TRUE(owner.Create());
+    EXPECT_NE(CSharedNameBuffer::SystemName("BASNEVFILENAME"), stale);
+    EXPECT_EQ(::shm_open(stale.c_str(), O_RDONLY, 0), -1);
+    CSharedNameBuffer child;
+    ASSERT_TRUE(child.Open());
+    EXPECT_EQ(child.Read(), CString(""));
+    owner.Close();
+    EXPECT_FALSE(CSharedNameBuffer().Open());
+    EXPECT_EQ(CSharedNameBuffer::SystemName("BASNEVFILENAME"), "");
+}
+
+// Names in the shared-memory directory are open to every user: the owner's name cannot be
+// foreseen, and a name planted for the children is not taken.
+TEST_F(SharedNameBufferTest, NoNameCanBeTakenFirstOrPlanted) {
+    CSharedNameBuffer first;
+    ASSERT_TRUE(first.Create());
+    const std::string firstName = CSharedNameBuffer::SystemName("BASNEVFILENAME");
+    first.Close();
+    CSharedNameBuffer second;
+    ASSERT_TRUE(second.Create());
+    EXPECT_NE(CSharedNameBuffer::SystemName("BASNEVFILENAME"), firstName);
+    second.Close();
+
+    const std::string planted = "/verrant-planted-BASNEVFILENAME";
+    int fd = ::shm_open(planted.c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::ftruncate(fd, CSharedNameBuffer::kSize), 0);
+    ::close(fd);
+    std::ofstream(CSharedNameBuffer::PublishedNamePath("BASNEVFILENAME")) << planted;
+    CSharedNameBuffer child;
+    EXPECT_FALSE(child.Open());
+    EXPECT_EQ(child.LastFailure(), CSharedNameBuffer::Failure::Missing);
+    ::shm_unlink(planted.c_str());
+}
+
+TEST_F(SharedNameBufferTest, ASegmentOfAnotherSizeIsRefused) {
+    CSharedNameBuffer owner;
+    ASSERT_TRUE(owner.Create());
+    int fd = ::shm_open(CSharedNameBuffer::SystemName("BASNEVFILENAME").c_str(), O_RDWR, 0);
     ASSERT_GE(fd, 0);
     ASSERT_EQ(::ftruncate(fd, 4096), 0);
     ::close(fd);
     CSharedNameBuffer child;
-    EXPECT_FALSE(child.Open()); // wrong size: not the owner's buffer
-    CSharedNameBuffer owner;
-    ASSERT_TRUE(owner.Create());
-    EXPECT_TRUE(child.Open());
-    owner.Close();
-    EXPECT_FALSE(CSharedNameBuffer().Open());
+    EXPECT_FALSE(child.Open());
+    EXPECT_EQ(child.LastFailure(), CSharedNameBuffer::Failure::Unusable);
 }
 
 } // namespace
