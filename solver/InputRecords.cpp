@@ -1,6 +1,7 @@
 #include "solver/InputRecords.h"
 
 #include "solver/FieldParser.h"
+#include "solver/WorkAreaBudget.h"
 
 #include "platform/core/CodePage.h"
 
@@ -126,7 +127,9 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
     struct stat info {};
     std::string text;
     bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (readable) {
+    m_fileBytes = readable ? static_cast<std::int64_t>(info.st_size) : 0;
+    bool tooLarge = readable && m_fileBytes > WorkAreaBudget::kMaxInputBytes;
+    if (readable && !tooLarge) {
         text.reserve(static_cast<std::size_t>(info.st_size));
         char buffer[1 << 16];
         for (;;) {
@@ -140,11 +143,19 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
                 break;
             }
             text.append(buffer, static_cast<std::size_t>(got));
+            // A file that grows while it is read is held to the same limit.
+            if (static_cast<std::int64_t>(text.size()) > WorkAreaBudget::kMaxInputBytes) {
+                m_fileBytes = static_cast<std::int64_t>(text.size());
+                tooLarge = true;
+                break;
+            }
         }
     }
     ::close(fd);
     if (!readable)
         return LoadResult::Missing;
+    if (tooLarge)
+        return LoadResult::TooLarge;
     Parse(text);
     return m_lineCount == 0 ? LoadResult::Empty : LoadResult::Loaded;
 }

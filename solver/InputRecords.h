@@ -4,6 +4,7 @@
 // always take exactly the same records.
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,10 +47,14 @@ struct SectionRecord {
 
 class InputRecords {
 public:
-    enum class LoadResult { Loaded, Missing, Empty };
+    enum class LoadResult { Loaded, Missing, Empty, TooLarge };
 
-    // Reads the file at an operating-system path. Lines may end in CR LF or LF.
+    // Reads the file at an operating-system path. Lines may end in CR LF or LF. A file larger
+    // than the work area could ever use is TooLarge, found before it is read.
     LoadResult Load(const std::string& osPath);
+
+    // Bytes of the file last loaded (of a TooLarge one, at least this many).
+    std::int64_t FileBytes() const { return m_fileBytes; }
 
     // Columns 11-60 of the first TITLE record (50 bytes, blanks when there is none).
     const std::string& Title() const { return m_title; }
@@ -66,6 +71,7 @@ private:
     std::string m_title;
     std::vector<SectionRecord> m_records;
     std::size_t m_lineCount = 0;
+    std::int64_t m_fileBytes = 0;
 };
 
 } // namespace kalipe

@@ -10,6 +10,10 @@ inline constexpr const char8_t* kInputEmpty = u8"***** ERROR : 入力ﾃﾞｰ�
 inline constexpr const char8_t* kTitle = u8"***** 計算ﾀｲﾄﾙ : ";
 inline constexpr const char8_t* kOutputFile = u8"***** 出力ﾌｧｲﾙ : ";
 inline constexpr const char8_t* kNotExecuted = u8"***** 計算は実行されませんでした *****";
+// Written to standard error when no run log can be made.
+inline constexpr const char8_t* kNoOutputNames =
+    u8"***** ERROR : 入力ﾃﾞｰﾀﾌｧｲﾙ名から出力ﾌｧｲﾙ名を作れません *****";
+inline constexpr const char8_t* kLogNotCreated = u8"***** ERROR : ﾛｸﾞﾌｧｲﾙを作成できません *****";
 
 // Numeric errors of the first pass, one per keyword.
 inline constexpr const char8_t* kNodeValueError =

@@ -12,6 +12,8 @@
 #include "solver/SolverFileNames.h"
 #include "solver/WorkAreaBudget.h"
 
+#include "platform/core/CodePage.h"
+
 #include <unistd.h>
 
 #include <cstdio>
@@ -36,6 +38,13 @@ bool WriteFile(const std::string& osPath, const std::string& bytes) {
     return std::fclose(file) == 0 && written;
 }
 
+// Where no log can be made, the reason goes to standard error, with the path it concerns.
+void ReportWithoutLog(const char8_t* message, const std::string& utf8Path) {
+    const std::string text = std::string(reinterpret_cast<const char*>(message)) + "\n" + utf8Path + "\n" +
+                             reinterpret_cast<const char*>(msg::kNotExecuted) + "\n";
+    std::fwrite(text.data(), 1, text.size(), stderr);
+}
+
 void LogTitle(RunLog& log, const std::string& title) {
     log.Star();
     log.Write(" " + Cp932(msg::kTitle) + title + " *****");
@@ -46,12 +55,16 @@ void LogTitle(RunLog& log, const std::string& title) {
 void SolverRun::Run(std::string_view cp932Path) noexcept {
     try {
         const std::optional<SolverFileNames> names = SolverFileNames::FromPath(cp932Path);
-        if (!names)
+        if (!names) {
+            ReportWithoutLog(msg::kNoOutputNames, platform::Cp932ToUtf8(cp932Path));
             return;
+        }
         // A result left by an earlier run must never pass for the result of this one.
         RemoveFile(names->OsResult());
         RunLog log;
         const bool logOpen = log.Open(names->OsLog());
+        if (!logOpen)
+            ReportWithoutLog(msg::kLogNotCreated, names->OsLog());
         std::string result;
         Outcome outcome = Outcome::Failed;
         if (logOpen) {
@@ -64,6 +77,9 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
                     break;
                 case InputRecords::LoadResult::Empty:
                     log.Report({msg::kInputEmpty});
+                    break;
+                case InputRecords::LoadResult::TooLarge:
+                    WorkAreaBudget::ReportShortage(log, WorkAreaBudget::InputWords(input.FileBytes()));
                     break;
                 case InputRecords::LoadResult::Loaded:
                     LogTitle(log, input.Title());

@@ -16,6 +16,17 @@ public:
     // The first pass keeps point identifiers in the first half of the area and displacement
     // identifiers in the second, two words each.
     static constexpr std::int64_t kMaxIdentifiers = 25000;
+    // The largest input file a run could ever use. Every record that counts costs the area at
+    // least one word, and a record is a line of 60 columns; twice that is allowed per word for
+    // trailing blanks, line ends and lines that do not count. A larger file is refused before
+    // it is read.
+    static constexpr std::int64_t kInputBytesPerWord = 128;
+    static constexpr std::int64_t kMaxInputBytes = kCapacity * kInputBytesPerWord;
+
+    // The fewest words an input file of that many bytes would need.
+    static std::int64_t InputWords(std::int64_t bytes) {
+        return (bytes + kInputBytesPerWord - 1) / kInputBytesPerWord;
+    }
 
     // Adds arrays of `count` reals or integers.
     void AddReals(std::int64_t count) { m_words += 2 * count + 2; }

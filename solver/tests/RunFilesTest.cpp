@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <sys/resource.h>
+
 namespace fs = std::filesystem;
 
 namespace kalipe {
@@ -206,6 +209,46 @@ TEST_F(RunFilesTest, OldResultIsDeletedEvenWhenNoLogCanBeWritten) {
     test::RunSolverOn(Path("nolog.qel").string());
     EXPECT_FALSE(fs::exists(Path("nolog.slf")));
     EXPECT_FALSE(fs::exists(Path("nolog.lst")));
+}
+
+// A 96 MB input used to take 375 MB before its refusal: a file larger than the work area could
+// ever use is refused from its size alone, with the area's shortage report.
+TEST_F(RunFilesTest, AnInputLargerThanTheWorkAreaIsRefusedBeforeItIsRead) {
+    constexpr std::uintmax_t kBytes = 96u << 20;
+    test::WriteBytes(Path("huge.qel"), kFlatCase);
+    fs::resize_file(Path("huge.qel"), kBytes); // sparse: costs the disk nothing
+    struct rusage before {};
+    ::getrusage(RUSAGE_SELF, &before);
+    test::RunSolverOn(Path("huge.qel").string());
+    struct rusage after {};
+    ::getrusage(RUSAGE_SELF, &after);
+    EXPECT_LT(after.ru_maxrss - before.ru_maxrss, 32 * 1024); // kilobytes: the file was never read
+    EXPECT_EQ(test::CrLfLines(test::ReadBytes(Path("huge.log"))),
+              (std::vector<std::string>{
+                  " *", " " + Sjis(u8"***** ﾃﾞｰﾀｴﾘｱが不足しました. 必要語数=") + " 786432 *****",
+                  " " + Sjis(u8"***** ﾃﾞｰﾀｴﾘｱを拡大してください *****"), " *", NotExecuted()}));
+    EXPECT_FALSE(fs::exists(Path("huge.slf")));
+}
+
+// With no log to write into, the reason still reaches the user on standard error.
+TEST_F(RunFilesTest, WhereNoLogCanBeMadeTheReasonGoesToStandardError) {
+    fs::create_directories(Path("nolog.log") / "blocked");
+    test::WriteBytes(Path("nolog.qel"), kFlatCase);
+    const std::string tooLong = (dir_ / std::string(PATH_MAX, 'a')).string();
+    const struct {
+        std::string path;
+        std::string expected;
+    } cases[] = {
+        {tooLong, test::Utf8(u8"***** ERROR : 入力ﾃﾞｰﾀﾌｧｲﾙ名から出力ﾌｧｲﾙ名を作れません *****\n") + tooLong},
+        {Path("nolog.qel").string(),
+         test::Utf8(u8"***** ERROR : ﾛｸﾞﾌｧｲﾙを作成できません *****\n") + Path("nolog.log").string()},
+    };
+    for (const auto& run : cases) {
+        testing::internal::CaptureStderr();
+        test::RunSolverOn(run.path);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(),
+                  run.expected + test::Utf8(u8"\n***** 計算は実行されませんでした *****\n"));
+    }
 }
 
 TEST_F(RunFilesTest, ResultThatCannotBeWrittenIsAFailedRun) {

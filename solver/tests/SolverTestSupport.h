@@ -16,6 +16,10 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
 
 // A UTF-8 source text in CP932.
 std::string Sjis(const char8_t* text);
+// A UTF-8 source text as it is.
+inline std::string Utf8(const char8_t* text) {
+    return reinterpret_cast<const char*>(text);
+}
 
 // The lines of a CR LF text; a bare LF or a missing last line end fails the current test.
 std::vector<std::string> CrLfLines(const std::string& bytes);
