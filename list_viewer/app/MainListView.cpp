@@ -204,7 +204,9 @@ void CMainListView::SizeChildWindow() {
     }
     // The frame keeps the view's size but never reaches past the client area's bottom.
     const int height = std::max(size.height + titleBar + frame, textHeight_ * 3);
-    sub->setGeometry(25, 25, size.width, std::min(height, std::max(client.height() - 25, textHeight_ * 3)));
+    sub->resize(size.width, std::min(height, std::max(client.height() - 25, textHeight_ * 3)));
+    // At (25, 25), or down the diagonal from there when another list already opened there.
+    sub->move(mainFrame->FreeChildPosition(QPoint(25, 25), child));
 }
 
 void CMainListView::SetFrameTitle() {

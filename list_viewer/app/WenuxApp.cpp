@@ -15,8 +15,8 @@
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CMultiDocTemplate.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/SuiteIdentity.h"
 
-#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -186,9 +186,7 @@ void CWenuxApp::OnFilePrintSetup() {
 }
 
 void CWenuxApp::OnAppAbout() {
-    QWidget* owner = m_pMainWnd ? m_pMainWnd->GetWidget() : nullptr;
-    QMessageBox::about(owner, platform::ToQString(u8"ﾊﾞｰｼﾞｮﾝ情報"),
-                       QStringLiteral("WENUX %1").arg(QStringLiteral("0.1")));
+    platform::ShowAboutBox(m_pMainWnd, "WENUX");
 }
 
 } // namespace wenux

@@ -26,6 +26,8 @@ enum : UINT {
     ID_WINDOW_CASCADE = 0xE132,
     ID_WINDOW_TILE_HORZ = 0xE133,
     ID_WINDOW_TILE_VERT = 0xE134,
+    // The window menu's entries of the open document windows.
+    AFX_IDM_FIRST_MDICHILD = 0xFF00,
     ID_APP_ABOUT = 0xE140,
     ID_APP_EXIT = 0xE141,
     ID_VIEW_TOOLBAR = 0xE800,

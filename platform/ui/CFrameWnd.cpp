@@ -16,6 +16,8 @@
 
 IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)
 
+const char* const CFrameWnd::kMenuBarKeyName = "verrantMenuBarKey";
+
 CFrameWnd::CFrameWnd() = default;
 
 CFrameWnd::~CFrameWnd() {
@@ -121,6 +123,26 @@ void CFrameWnd::SetMenu(CMenu* menu) {
             bar->addMenu(action->menu());
             ConnectMenu(action->menu());
         }
+    AddMenuBarKey(window);
+}
+
+// F10 opens the first menu of the bar; the arrow keys then move along the bar.
+void CFrameWnd::AddMenuBarKey(QMainWindow* window) {
+    if (window->findChild<QAction*>(kMenuBarKeyName, Qt::FindDirectChildrenOnly))
+        return;
+    auto* key = new QAction(window);
+    key->setObjectName(kMenuBarKeyName);
+    key->setShortcut(QKeySequence(Qt::Key_F10));
+    key->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(key);
+    QObject::connect(key, &QAction::triggered, window, [window] {
+        QMenuBar* bar = window->menuBar();
+        for (QAction* action : bar->actions())
+            if (action->isVisible() && action->isEnabled()) {
+                bar->setActiveAction(action);
+                return;
+            }
+    });
 }
 
 void CFrameWnd::ConnectMenu(QMenu* menu) {
@@ -142,8 +164,9 @@ void CFrameWnd::ConnectMenu(QMenu* menu) {
                 action->setChecked(ui.m_nCheck != 0);
             }
             if (ui.m_bTextChanged)
-                action->setText(platform::ToQString(ui.m_strText));
+                action->setText(CMenu::QtLabel(ui.m_strText));
         }
+        OnMenuAboutToShow(menu);
     });
     for (QAction* action : menu->actions()) {
         if (action->menu()) {
@@ -168,7 +191,8 @@ void CFrameWnd::RefreshRecentFiles(QMenu* menu) {
         const CRecentFileList& list = app->RecentFiles();
         action->setVisible(index < list.GetSize());
         if (index < list.GetSize())
-            action->setText(QStringLiteral("&%1 %2").arg(index + 1).arg(platform::ToQString(list[index])));
+            action->setText(QStringLiteral("&%1 %2").arg(index + 1).arg(
+                platform::ToQString(list[index]).replace(QLatin1Char('&'), QStringLiteral("&&"))));
     }
 }
 

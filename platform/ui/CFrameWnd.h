@@ -55,17 +55,22 @@ public:
 
     CString m_strTitle;
     BOOL m_bAutoDelete = TRUE;
+    // Object name of the window action that F10 triggers.
+    static const char* const kMenuBarKeyName;
 
 protected:
     // Puts view's widget into the frame's client area and makes the frame own the view.
     void AttachView(CView* view, QWidget* clientParent);
     // Connects the update handlers and commands of a menu's items to this frame.
     void ConnectMenu(QMenu* menu);
+    // Called before a menu of the frame's menu bar opens, after its items are updated.
+    virtual void OnMenuAboutToShow(QMenu*) {}
     void WatchWidget();
     bool closing_ = false;
 
 private:
     void RefreshRecentFiles(QMenu* menu);
+    static void AddMenuBarKey(QMainWindow* window);
 
     CMenu* menu_ = nullptr;
     CView* activeView_ = nullptr;

@@ -34,6 +34,8 @@ BOOL CMDIChildWnd::LoadFrame(CDocument* document, const CRuntimeClass* viewClass
     // A canvas has no natural size: open children at three quarters of the client area.
     QSize room = area->viewport()->size();
     sub->resize(room.width() > 100 ? room * 3 / 4 : QSize(480, 360));
+    // A new window never lies exactly over an open one.
+    sub->move(mainFrame->FreeChildPosition(QPoint(0, 0), this));
     if (OnCreate() == -1) {
         DestroyFrame();
         return FALSE;

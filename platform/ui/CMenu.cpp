@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QRegularExpression>
 
 namespace {
 const char* const kIdProperty = "verrantCommandId";
@@ -42,7 +43,7 @@ BOOL CMenu::AppendMenu(UINT flags, UINT id, const char* text) {
         }
         return TRUE;
     }
-    QAction* action = menu_->addAction(platform::ToQString(CString(text ? text : "")));
+    QAction* action = menu_->addAction(QtLabel(CString(text ? text : "")));
     action->setProperty(kIdProperty, id);
     action->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
     if (flags & MF_CHECKED) {
@@ -55,7 +56,7 @@ BOOL CMenu::AppendMenu(UINT flags, UINT id, const char* text) {
 BOOL CMenu::AppendMenu(UINT, CMenu* popup, const char* text) {
     CreatePopupMenu();
     popup->CreatePopupMenu();
-    popup->menu_->setTitle(platform::ToQString(CString(text ? text : "")));
+    popup->menu_->setTitle(QtLabel(CString(text ? text : "")));
     menu_->addMenu(popup->menu_);
     popups_.emplace_back(popup);
     return TRUE;
@@ -140,4 +141,21 @@ UINT CMenu::ActionId(const QAction* action) {
 
 void CMenu::SetActionId(QAction* action, UINT id) {
     action->setProperty(kIdProperty, id);
+}
+
+QString CMenu::QtLabel(const CString& label) {
+    QString text = platform::ToQString(label);
+    if (text.contains(QLatin1Char('&')))
+        return text;
+    // The letter opens a parenthesis before the accelerator text; a kana may follow it.
+    static const QRegularExpression mnemonic(QStringLiteral("\\(([A-Za-z0-9])[^()\t]*\\)"));
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    const QString head = tab < 0 ? text : text.left(tab);
+    QRegularExpressionMatchIterator matches = mnemonic.globalMatch(head);
+    qsizetype letter = -1;
+    while (matches.hasNext())
+        letter = matches.next().capturedStart(1);
+    if (letter >= 0)
+        text.insert(letter, QLatin1Char('&'));
+    return text;
 }

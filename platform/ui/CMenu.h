@@ -1,6 +1,7 @@
 #pragma once
 // A menu built in code: items carry command ids, pop-ups nest. A frame shows a menu as its
 // menu bar (SetMenu); before a pop-up opens, the frame runs the update handlers of its items.
+// The letter in parentheses of a label is its keyboard mnemonic (see QtLabel).
 // The item ID_FILE_MRU_FILE1 stands for the recent-file list (four entries, hidden when unused).
 // A CMenu owns its pop-ups and must outlive the frame that shows it.
 
@@ -42,6 +43,9 @@ public:
     // Id an action carries (0 for none).
     static UINT ActionId(const QAction* action);
     static void SetActionId(QAction* action, UINT id);
+    // Qt's text of an item label: the letter a label shows in parentheses ("ﾌｧｲﾙ(Fﾌ)",
+    // "開く(O)...\tCtrl+O") becomes its mnemonic (Alt+F) unless the label marks one with '&'.
+    static QString QtLabel(const CString& label);
 
 private:
     QAction* ItemAt(UINT idOrPosition, UINT flags) const;

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QScrollBar>
 #include <QWidget>
+#include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CScrollView, CView)
 
@@ -196,4 +197,39 @@ void CScrollView::OnKeyDown(UINT keyCode, UINT, UINT) {
     default:
         break;
     }
+}
+
+namespace {
+constexpr int kLinesPerNotch = 3;
+bool HasRoom(const QScrollBar* bar) {
+    return bar && bar->maximum() > bar->minimum();
+}
+} // namespace
+
+void CScrollView::WheelLines(bool vertical, int delta, int& pending) {
+    pending += delta;
+    const int notches = pending / WHEEL_DELTA;
+    pending -= notches * WHEEL_DELTA;
+    const UINT code = notches > 0 ? SB_LINEUP : SB_LINEDOWN;
+    for (int i = 0; i < std::abs(notches) * kLinesPerNotch; ++i) {
+        if (vertical)
+            OnVScroll(code, 0);
+        else
+            OnHScroll(code, 0);
+    }
+}
+
+BOOL CScrollView::OnMouseWheel(UINT, short delta, CPoint) {
+    if (HasRoom(vbar_))
+        WheelLines(true, delta, pendingWheel_);
+    else if (HasRoom(hbar_))
+        WheelLines(false, delta, pendingHWheel_);
+    else
+        return FALSE;
+    return TRUE;
+}
+
+void CScrollView::OnMouseHWheel(UINT, short delta, CPoint) {
+    if (HasRoom(hbar_))
+        WheelLines(false, -delta, pendingHWheel_);
 }

@@ -28,6 +28,11 @@ public:
     virtual void OnVScroll(UINT nSBCode, UINT position);
     virtual void OnHScroll(UINT nSBCode, UINT position);
     void OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) override;
+    // Each wheel notch scrolls three arrow-click steps (through OnVScroll/OnHScroll, so views
+    // with their own steps scroll by them); the vertical wheel scrolls sideways when only the
+    // horizontal bar has room.
+    BOOL OnMouseWheel(UINT flags, short delta, CPoint point) override;
+    void OnMouseHWheel(UINT flags, short delta, CPoint point) override;
 
     QScrollBar* VerticalBar() const { return vbar_; }
     QScrollBar* HorizontalBar() const { return hbar_; }
@@ -35,6 +40,8 @@ public:
 private:
     void UpdateBars();
     void Scroll(QScrollBar* bar, UINT code, UINT position, int line, int page);
+    // Whole notches of delta (keeping the rest) as line steps on one bar.
+    void WheelLines(bool vertical, int delta, int& pending);
 
     int mapMode_ = MM_TEXT;
     CSize total_{0, 0};
@@ -42,6 +49,8 @@ private:
     CSize line_{0, 0};
     QScrollBar* vbar_ = nullptr;
     QScrollBar* hbar_ = nullptr;
+    int pendingWheel_ = 0;
+    int pendingHWheel_ = 0;
 };
 
 enum : int { SB_HORZ = 0, SB_VERT = 1 };

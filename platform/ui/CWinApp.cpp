@@ -9,6 +9,7 @@
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/QtClipboardBackend.h"
 #include "platform/ui/QtMessageSink.h"
+#include "platform/ui/SuiteIdentity.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -180,6 +181,8 @@ CWnd* AfxGetMainWnd() {
 int AfxWinMain(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    platform::InstallToolkitJapanese();
+    platform::ApplySuiteIdentity();
     platform::QtMessageSink sink;
     platform::SetMessageSink(&sink);
     // Private clipboard formats reach other programs of the suite through the desktop clipboard.

@@ -335,6 +335,10 @@ void CWnd::OnLButtonDblClk(UINT, CPoint) {}
 void CWnd::OnRButtonDown(UINT, CPoint) {}
 void CWnd::OnRButtonUp(UINT, CPoint) {}
 void CWnd::OnMouseMove(UINT, CPoint) {}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint) {
+    return FALSE;
+}
+void CWnd::OnMouseHWheel(UINT, short, CPoint) {}
 void CWnd::OnKeyDown(UINT, UINT, UINT) {}
 void CWnd::OnChar(UINT, UINT, UINT) {}
 void CWnd::OnSetFocus(CWnd*) {}

@@ -84,6 +84,10 @@ public:
     virtual void OnRButtonDown(UINT flags, CPoint point);
     virtual void OnRButtonUp(UINT flags, CPoint point);
     virtual void OnMouseMove(UINT flags, CPoint point);
+    // delta: multiples of WHEEL_DELTA per notch, positive away from the user. FALSE leaves the
+    // wheel to the enclosing window.
+    virtual BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+    virtual void OnMouseHWheel(UINT flags, short delta, CPoint point);
     virtual void OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags);
     virtual void OnChar(UINT charCode, UINT repeatCount, UINT flags);
     virtual void OnSetFocus(CWnd* oldWnd);
@@ -114,6 +118,8 @@ private:
     QImage canvas_;
     std::map<int, std::unique_ptr<CWnd>> items_;
 };
+
+enum : int { WHEEL_DELTA = 120 };
 
 // Key-state query at the time of the call (VK_SHIFT, VK_CONTROL): high bit set when down.
 short GetKeyState(int virtualKey);

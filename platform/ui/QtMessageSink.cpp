@@ -1,5 +1,7 @@
 #include "platform/ui/QtMessageSink.h"
 
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/CWnd.h"
 #include "platform/ui/QtText.h"
 
 #include <QApplication>
@@ -33,8 +35,25 @@ std::vector<ButtonSpec> ButtonsOf(UINT type) {
     }
 }
 
+// A box without an icon of its own gets the one its buttons call for: a question mark for
+// yes/no questions, the exclamation mark for notices.
+UINT WithDefaultIcon(UINT type) {
+    if ((type & MB_ICONMASK) != 0)
+        return type;
+    switch (type & MB_TYPEMASK) {
+    case MB_OK:
+    case MB_OKCANCEL:
+        return type | MB_ICONEXCLAMATION;
+    case MB_YESNO:
+    case MB_YESNOCANCEL:
+        return type | MB_ICONQUESTION;
+    default:
+        return type;
+    }
+}
+
 QMessageBox::Icon IconOf(UINT type) {
-    switch (type & MB_ICONMASK) {
+    switch (WithDefaultIcon(type) & MB_ICONMASK) {
     case MB_ICONSTOP:
         return QMessageBox::Critical;
     case MB_ICONQUESTION:
@@ -48,11 +67,24 @@ QMessageBox::Icon IconOf(UINT type) {
     }
 }
 
+// The window a box belongs to (it is centred on it): the open modal dialog, else the active
+// window, else the program's main window. Without a window manager nothing may be active.
+QWidget* OwnerWindow() {
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    CWnd* main = AfxGetMainWnd();
+    if (main && main->GetWidget() && main->GetWidget()->isVisible())
+        return main->GetWidget()->window();
+    return nullptr;
+}
+
 } // namespace
 
 int QtMessageSink::ShowMessage(const CString& text, const CString& caption, UINT type) {
-    QMessageBox box(IconOf(type), ToQString(caption), ToQString(text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+    const CString title = caption.IsEmpty() ? MessageCaption() : caption;
+    QMessageBox box(IconOf(type), ToQString(title), ToQString(text), QMessageBox::NoButton, OwnerWindow());
     std::vector<ButtonSpec> buttons = ButtonsOf(type);
     for (const ButtonSpec& spec : buttons)
         box.addButton(spec.button);

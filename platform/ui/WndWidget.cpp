@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace {
 
@@ -127,6 +128,30 @@ void WndWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void WndWidget::mouseMoveEvent(QMouseEvent* event) {
     if (owner_)
         owner_->OnMouseMove(MouseFlags(event), At(event));
+}
+
+void WndWidget::wheelEvent(QWheelEvent* event) {
+    const QPoint angle = event->angleDelta();
+    if (!owner_ || angle.isNull()) {
+        event->ignore();
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    const CPoint at(p.x(), p.y());
+    UINT flags = 0;
+    if (event->modifiers() & Qt::ShiftModifier)
+        flags |= MK_SHIFT;
+    if (event->modifiers() & Qt::ControlModifier)
+        flags |= MK_CONTROL;
+    // Shift turns the wheel sideways, as on the desktop.
+    const bool sideways = angle.y() == 0 || (event->modifiers() & Qt::ShiftModifier);
+    const int delta = angle.y() != 0 ? angle.y() : angle.x();
+    if (sideways) {
+        owner_->OnMouseHWheel(flags, static_cast<short>(-delta), at);
+        return;
+    }
+    if (!owner_->OnMouseWheel(flags, static_cast<short>(delta), at))
+        event->ignore();
 }
 
 void WndWidget::keyPressEvent(QKeyEvent* event) {

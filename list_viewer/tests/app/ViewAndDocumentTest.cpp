@@ -73,7 +73,7 @@ TEST_F(ViewAndDocument, RunLogOpensInALogViewWithItsTypeWidthCaptionAndTexts) {
     ASSERT_NE(jump, nullptr);
     EXPECT_EQ(platform::FromQStringLossy(jump->statusTip()), CString(u8"指定した頁を表示"));
     EXPECT_EQ(platform::FromQStringLossy(frame->ShownMenu()->FindAction(ID_SEARCH_AGAIN)->text()),
-              CString(u8"次行より再検索(C)\tf･3"));
+              CString(u8"次行より再検索(&C)\tf･3"));
 }
 
 TEST_F(ViewAndDocument, TemplatesFollowTheExtensionInAnyCaseElseTheResultList) {

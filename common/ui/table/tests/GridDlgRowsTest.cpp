@@ -253,7 +253,7 @@ TEST(GridDlgRowsTest, TheRightButtonOpensThePopupMenuWhoseItemsAreRowCommands) {
     FlexGridView* view = table.Grid().View();
     const QRect cell = view->visualRect(view->model()->index(1, 1));
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, cell.center());
-    EXPECT_EQ(chosen, QString::fromUtf8(u8"削除(Dｻ)\tCtrl+D"));
+    EXPECT_EQ(chosen, QString::fromUtf8(u8"削除(&Dｻ)\tCtrl+D"));
     EXPECT_EQ(Numbers(table), (Rows{"1", "4"}));
 }
 

@@ -1,0 +1,194 @@
+// What a desktop user expects of every program on the layer: the wheel scrolls views, MDI
+// windows cascade at a usable size and are listed in the window menu, menus open from the
+// keyboard.
+#include "QtApp.h"
+#include "TestViews.h"
+
+#include "platform/ui/CMDIChildWnd.h"
+#include "platform/ui/CMDIFrameWnd.h"
+#include "platform/ui/CMultiDocTemplate.h"
+#include "platform/ui/CWinApp.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointingDevice>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records the scroll codes it gets and scrolls by its own steps, as the list views do.
+class StepView : public TestView {
+    DECLARE_DYNCREATE(StepView)
+public:
+    void OnVScroll(UINT code, UINT position) override {
+        codes.push_back(code);
+        TestView::OnVScroll(code, position);
+    }
+    std::vector<UINT> codes;
+};
+IMPLEMENT_DYNCREATE(StepView, TestView)
+
+void Wheel(QWidget* widget, int angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    // A device of the test's own, kept to the end: Qt's default one would be made on demand
+    // and destroyed after the application at exit.
+    static const auto* mouse = new QPointingDevice(
+        QStringLiteral("wheel"), 1, QInputDevice::DeviceType::Mouse, QPointingDevice::PointerType::Generic,
+        QInputDevice::Capability::Position | QInputDevice::Capability::Scroll, 1, 3);
+    QWheelEvent event(QPointF(20, 20), widget->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, angle),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false, Qt::MouseEventNotSynthesized, mouse);
+    QApplication::sendEvent(widget, &event);
+}
+
+class WheelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestApp();
+        frame_ = new CFrameWnd;
+        frame_->m_bAutoDelete = FALSE;
+        ASSERT_TRUE(frame_->Create("WHEEL"));
+        ASSERT_TRUE(frame_->LoadFrame(nullptr, RUNTIME_CLASS(StepView), nullptr));
+        view_ = static_cast<StepView*>(frame_->GetActiveView());
+        frame_->GetWidget()->resize(200, 150);
+        frame_->ShowWindow(SW_SHOW);
+        view_->SetScrollSizes(MM_TEXT, CSize(1000, 1000), CSize(100, 100), CSize(10, 10));
+    }
+    void TearDown() override {
+        delete frame_->GetWidget();
+        delete frame_;
+    }
+    CFrameWnd* frame_ = nullptr;
+    StepView* view_ = nullptr;
+};
+
+TEST_F(WheelTest, ANotchScrollsThreeArrowStepsThroughTheViewsOwnHandler) {
+    QWidget* canvas = view_->GetCanvasWidget();
+    Wheel(canvas, -120);
+    EXPECT_EQ(view_->GetScrollPosition().y, 30);
+    EXPECT_EQ(view_->codes, (std::vector<UINT>{SB_LINEDOWN, SB_LINEDOWN, SB_LINEDOWN}));
+    Wheel(canvas, 60); // half notches add up
+    EXPECT_EQ(view_->GetScrollPosition().y, 30);
+    Wheel(canvas, 60);
+    EXPECT_EQ(view_->GetScrollPosition().y, 0);
+    Wheel(canvas, -120, Qt::ShiftModifier); // sideways
+    EXPECT_EQ(view_->GetScrollPosition(), CPoint(30, 0));
+}
+
+class MdiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TestApp();
+        main_ = new CMDIFrameWnd;
+        main_->m_bAutoDelete = FALSE;
+        ASSERT_TRUE(main_->Create("MDI"));
+        app_.m_pMainWnd = main_;
+        app_.AddDocTemplate(new CMultiDocTemplate(1, RUNTIME_CLASS(TestDocument), RUNTIME_CLASS(CMDIChildWnd),
+                                                  RUNTIME_CLASS(TestView), ".log"));
+        main_->GetWidget()->resize(800, 600);
+        main_->ShowWindow(SW_SHOW);
+        auto* popup = new CMenu;
+        popup->AppendMenu(MF_STRING, ID_WINDOW_CASCADE, CString(u8"重ねて表示(Cｶ)"));
+        popup->AppendMenu(MF_STRING, ID_WINDOW_TILE_HORZ, CString(u8"並べて表示(Tﾅ)"));
+        menu_.AppendMenu(MF_POPUP, popup, CString(u8"ｳｨﾝﾄﾞｳ(Wｳ)"));
+        main_->SetMenu(&menu_);
+    }
+    void TearDown() override {
+        app_.CloseAllDocuments(FALSE);
+        delete main_->GetWidget();
+        delete main_;
+    }
+    QList<QMdiSubWindow*> Windows() const { return main_->MdiArea()->subWindowList(); }
+    QMenu* WindowMenu() const { return menu_.GetSubMenu(0)->Menu(); }
+
+    CWinApp app_{"MDI"};
+    CMDIFrameWnd* main_ = nullptr;
+    CMenu menu_;
+};
+
+TEST_F(MdiTest, NewWindowsOpenStaggeredAndCascadeAtAUsableSize) {
+    for (const char* path : {"/tmp/a.log", "/tmp/b.log", "/tmp/c.log"})
+        ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
+    ASSERT_EQ(Windows().size(), 3);
+    EXPECT_NE(Windows()[0]->pos(), Windows()[1]->pos());
+    EXPECT_NE(Windows()[1]->pos(), Windows()[2]->pos());
+
+    main_->RouteCommand(ID_WINDOW_CASCADE);
+    const QSize area = main_->MdiArea()->viewport()->size();
+    const int step = main_->CascadeStep();
+    QList<QMdiSubWindow*> stacked = main_->MdiArea()->subWindowList(QMdiArea::StackingOrder);
+    for (qsizetype i = 0; i < stacked.size(); ++i) {
+        EXPECT_EQ(stacked[i]->geometry(), QRect(QPoint(step, step) * static_cast<int>(i), area * 3 / 4));
+    }
+}
+
+TEST_F(MdiTest, OneWindowCascadesAtThreeQuartersOfTheArea) {
+    ASSERT_NE(app_.OpenDocumentFile("/tmp/a.log"), nullptr);
+    main_->RouteCommand(ID_WINDOW_CASCADE);
+    EXPECT_EQ(Windows()[0]->geometry(), QRect(QPoint(0, 0), main_->MdiArea()->viewport()->size() * 3 / 4));
+}
+
+TEST_F(MdiTest, WindowMenuListsTheDocumentsAndSwitchesBetweenThem) {
+    ASSERT_NE(app_.OpenDocumentFile("/tmp/a.log"), nullptr);
+    ASSERT_NE(app_.OpenDocumentFile("/tmp/b.log"), nullptr);
+    main_->MdiArea()->setActiveSubWindow(Windows()[1]);
+    auto entries = [this] {
+        emit WindowMenu()->aboutToShow();
+        QStringList texts;
+        for (QAction* action : WindowMenu()->actions())
+            if (CMenu::ActionId(action) >= AFX_IDM_FIRST_MDICHILD)
+                texts << action->text() + (action->isChecked() ? "*" : "");
+        return texts;
+    };
+    EXPECT_EQ(entries(), (QStringList{"&1 a.log", "&2 b.log*"}));
+    EXPECT_EQ(entries().size(), 2); // listed once however often the menu opens
+    for (QAction* action : WindowMenu()->actions())
+        if (CMenu::ActionId(action) == AFX_IDM_FIRST_MDICHILD)
+            action->trigger();
+    EXPECT_EQ(main_->MdiArea()->activeSubWindow(), Windows()[0]);
+}
+
+TEST(MenuKeys, LettersInParenthesesAreMnemonicsAndF10OpensTheBar) {
+    struct Case {
+        const char8_t* label;
+        const char8_t* shown;
+    };
+    const Case cases[] = {
+        {u8"ﾌｧｲﾙ(Fﾌ)", u8"ﾌｧｲﾙ(&Fﾌ)"},
+        {u8"ｼﾞｬﾝﾌﾟ(J)", u8"ｼﾞｬﾝﾌﾟ(&J)"},
+        {u8"開く(Oﾋ)...\tCtrl+O", u8"開く(&Oﾋ)...\tCtrl+O"},
+        {u8"次頁へｼﾞｬﾝﾌﾟ(N)  \tf･5", u8"次頁へｼﾞｬﾝﾌﾟ(&N)  \tf･5"},
+        {u8"ﾊﾞｰｼﾞｮﾝ情報", u8"ﾊﾞｰｼﾞｮﾝ情報"},
+        {u8"印刷(&P)", u8"印刷(&P)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CMenu::QtLabel(CString(c.label)),
+                  QString::fromUtf8(reinterpret_cast<const char*>(c.shown)));
+
+    TestApp();
+    CFrameWnd frame;
+    frame.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(frame.Create("KEYS"));
+    CMenu menu;
+    auto* file = new CMenu;
+    file->AppendMenu(MF_STRING, ID_APP_EXIT, CString(u8"終了(Xﾘ)"));
+    menu.AppendMenu(MF_POPUP, file, CString(u8"ﾌｧｲﾙ(Fﾌ)"));
+    frame.SetMenu(&menu);
+    frame.ShowWindow(SW_SHOW);
+    QMenuBar* bar = frame.MainWindow()->menuBar();
+    EXPECT_EQ(bar->actions()[0]->text(), QString::fromUtf8(reinterpret_cast<const char*>(u8"ﾌｧｲﾙ(&Fﾌ)")));
+    QAction* f10 = nullptr;
+    for (QAction* action : frame.MainWindow()->actions())
+        if (action->shortcut() == QKeySequence(Qt::Key_F10))
+            f10 = action;
+    ASSERT_NE(f10, nullptr);
+    f10->trigger();
+    EXPECT_EQ(bar->activeAction(), bar->actions()[0]);
+    file->Menu()->hide();
+    delete frame.GetWidget();
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+// The real message boxes (centred on their owner, the icon of their kind, the program's name
+// as title), the toolkit's Japanese texts and the suite's own icon and version.
+#include "QtApp.h"
+
+#include "platform/core/MessageSink.h"
+#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/CWinApp.h"
+#include "platform/ui/QtMessageSink.h"
+#include "platform/ui/SuiteIdentity.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Shown {
+    QString title;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QPoint centre;
+    QStringList buttons;
+};
+
+// Shows one box through the real sink and closes it with its first button.
+Shown ShowThroughSink(const CString& text, UINT type) {
+    Shown shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shown.title = box->windowTitle();
+        shown.icon = box->icon();
+        shown.centre = box->geometry().center();
+        for (QAbstractButton* button : box->buttons())
+            shown.buttons << button->text();
+        box->buttons().first()->click();
+    });
+    platform::QtMessageSink sink;
+    platform::MessageSink* previous = platform::SetMessageSink(&sink);
+    AfxMessageBox(text, type);
+    platform::SetMessageSink(previous);
+    return shown;
+}
+
+TEST(MessageBoxTest, CentredOnTheMainWindowWithTheIconOfItsKindAndTheProgramsName) {
+    TestApp();
+    ASSERT_TRUE(platform::InstallToolkitJapanese());
+    CWinApp app("KALKO");
+    platform::SetMessageCaption(app.m_strAppName);
+    CFrameWnd frame;
+    frame.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(frame.Create("KALKO"));
+    app.m_pMainWnd = &frame;
+    frame.GetWidget()->setGeometry(400, 300, 600, 400);
+    frame.ShowWindow(SW_SHOW);
+    const QPoint ownerCentre = frame.GetWidget()->frameGeometry().center();
+
+    struct Case {
+        UINT type;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {MB_OK, QMessageBox::Warning},
+        {MB_YESNO, QMessageBox::Question},
+        {MB_OK | MB_ICONSTOP, QMessageBox::Critical},
+        {MB_OK | MB_ICONINFORMATION, QMessageBox::Information},
+        {MB_YESNOCANCEL | MB_ICONEXCLAMATION, QMessageBox::Warning},
+    };
+    for (const Case& c : cases) {
+        const Shown shown = ShowThroughSink(CString(u8"ﾌｧｲﾙがありません"), c.type);
+        EXPECT_EQ(shown.icon, c.icon) << c.type;
+        EXPECT_EQ(shown.title, "KALKO");
+        EXPECT_LE((shown.centre - ownerCentre).manhattanLength(), 40)
+            << shown.centre.x() << "," << shown.centre.y();
+    }
+    // Qt's own button texts read Japanese.
+    const Shown question = ShowThroughSink("?", MB_YESNOCANCEL);
+    EXPECT_TRUE(question.buttons.contains(QString::fromUtf8(reinterpret_cast<const char*>(u8"キャンセル"))))
+        << question.buttons.join(',').toStdString();
+    platform::SetMessageCaption("");
+    delete frame.GetWidget();
+}
+
+TEST(SuiteIdentityTest, OwnIconAndOneVersion) {
+    TestApp();
+    EXPECT_STREQ(platform::SuiteVersion(), "1.0.0");
+    const QIcon icon = platform::SuiteIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QImage image = icon.pixmap(32, 32).toImage();
+    EXPECT_EQ(image.size(), QSize(32, 32));
+    EXPECT_NE(image.pixelColor(16, 16), image.pixelColor(2, 30)); // drawn, not blank
+    platform::ApplySuiteIdentity();
+    EXPECT_EQ(QApplication::applicationVersion(), "1.0.0");
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+}
+
+} // namespace
