@@ -4,6 +4,9 @@
 
 #include "platform/core/CodePage.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace kalipe {
 
 std::string Cp932(const char8_t* text) {
@@ -14,16 +17,34 @@ RunLog::~RunLog() {
     Close();
 }
 
-bool RunLog::Open(const std::string& osPath) {
+bool RunLog::Open(const std::string& cp932Path) {
     Close();
-    m_file = std::fopen(osPath.c_str(), "wbe");
-    return m_file != nullptr;
+    m_writer = std::make_unique<platform::SafeFileWriter>(cp932Path.c_str());
+    const int fd = m_writer->Create();
+    const int own = fd < 0 ? -1 : ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    m_file = own < 0 ? nullptr : ::fdopen(own, "wb");
+    if (!m_file) {
+        if (own >= 0)
+            ::close(own);
+        m_writer.reset();
+        return false;
+    }
+    return true;
 }
 
-void RunLog::Close() {
-    if (m_file)
-        std::fclose(m_file);
+bool RunLog::Close() {
+    if (!m_writer)
+        return false;
+    bool placed = std::fclose(m_file) == 0;
     m_file = nullptr;
+    try {
+        if (placed)
+            m_writer->Commit();
+    } catch (const CFileException&) {
+        placed = false; // the old log stays
+    }
+    m_writer.reset();
+    return placed;
 }
 
 void RunLog::Write(const std::string& cp932Line) {

@@ -1,9 +1,12 @@
 #pragma once
-// The run log: CP932 lines with CR LF ends, written as the run goes so that whatever
-// happened last is on disk.
+// The run log: CP932 lines with CR LF ends, written as the run goes into a new file
+// that replaces the old log when it closes (never through a link planted at its name).
+
+#include "platform/core/SafeFileWriter.h"
 
 #include <cstdio>
 #include <initializer_list>
+#include <memory>
 #include <string>
 
 namespace kalipe {
@@ -15,9 +18,10 @@ public:
     RunLog& operator=(const RunLog&) = delete;
     ~RunLog();
 
-    // Creates or replaces the log at an operating-system path.
-    bool Open(const std::string& osPath);
-    void Close();
+    // Starts a new log for the path (CP932); false when no new file can be made there.
+    bool Open(const std::string& cp932Path);
+    // Puts the written log in place of the old one; false when it could not be.
+    bool Close();
 
     // One line as CP932 bytes, written as given.
     void Write(const std::string& cp932Line);
@@ -32,6 +36,7 @@ public:
 
 private:
     std::FILE* m_file = nullptr;
+    std::unique_ptr<platform::SafeFileWriter> m_writer;
 };
 
 // A UTF-8 source text in CP932.

@@ -18,6 +18,7 @@ public:
     // CP932 names, as the log reports them.
     const std::string& Input() const { return m_input; }
     const std::string& Result() const { return m_result; }
+    std::string Log() const { return m_base + ".log"; }
 
     // The same names as the operating system takes them (UTF-8).
     std::string OsInput() const { return ToOs(m_input); }

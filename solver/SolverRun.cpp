@@ -13,6 +13,7 @@
 #include "solver/WorkAreaBudget.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/SafeFileWriter.h"
 
 #include <unistd.h>
 
@@ -28,14 +29,6 @@ constexpr std::size_t kNameWidth = 50;
 // Removes a file left by an earlier run; a directory of that name is never touched.
 void RemoveFile(const std::string& osPath) {
     ::unlink(osPath.c_str());
-}
-
-bool WriteFile(const std::string& osPath, const std::string& bytes) {
-    std::FILE* file = std::fopen(osPath.c_str(), "wbe");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
 }
 
 // Where no log can be made, the reason goes to standard error, with the path it concerns.
@@ -62,7 +55,7 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
         // A result left by an earlier run must never pass for the result of this one.
         RemoveFile(names->OsResult());
         RunLog log;
-        const bool logOpen = log.Open(names->OsLog());
+        const bool logOpen = log.Open(names->Log());
         if (!logOpen)
             ReportWithoutLog(msg::kLogNotCreated, names->OsLog());
         std::string result;
@@ -87,7 +80,8 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
                         outcome = Analyse(input, summary, log, result);
                     break;
                 }
-                if (outcome == Outcome::Succeeded && !WriteFile(names->OsResult(), result))
+                if (outcome == Outcome::Succeeded &&
+                    !platform::WriteFileSafely(names->Result().c_str(), result))
                     outcome = Outcome::Failed;
             } catch (...) {
                 outcome = Outcome::Failed; // out of memory: reported as a run that did not compute
@@ -100,6 +94,8 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
             RemoveFile(names->OsResult());
             log.NotExecuted();
         }
+        if (logOpen && !log.Close())
+            RemoveFile(names->OsResult()); // no result without the log that reports it
     } catch (...) {
         // Nothing may escape to the caller; whatever was written stays as it is.
     }

@@ -93,3 +93,16 @@ TEST_F(SolverRunTest, AResultFileThatCannotBeCreatedStopsBeforeTheSolver) {
     EXPECT_TRUE(g_seenPath.empty());
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"解析で使用するﾌｧｲﾙ(.slf)に書き込みできません"));
 }
+
+// Another user of a shared directory plants links at the run's file names: the input is
+// written and the result and log emptied without writing through them.
+TEST_F(SolverRunTest, LinksPlantedAtTheRunFileNamesAreNeverFollowed) {
+    std::ofstream(dir_ / "victim") << "private";
+    for (const char* name : {"sample.qel", "sample.slf", "sample.log"}) {
+        fs::create_symlink(dir_ / "victim", dir_ / name);
+    }
+    g_result = "t\r\n *****  blocks :  2\r\nhead\r\n 0.002 -0.9 110 27 70\r\n 0.001 -0.6 100 70 134\r\n";
+    EXPECT_EQ(doc_.RunSolver(StandInSolver), 1);
+    EXPECT_EQ(Slurp(dir_ / "victim"), "private");
+    EXPECT_NE(g_seenInput, "private");
+}

@@ -4,8 +4,6 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/SafeFileWriter.h"
 
-#include <cerrno>
-
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -104,22 +102,7 @@ bool WriteWhole(const CString& path, const std::vector<Line>& lines) {
     std::string bytes;
     for (const Line& line : lines)
         bytes += line.text + line.end;
-    SafeFileWriter writer(path);
-    int fd = writer.Create();
-    if (fd < 0)
-        return false;
-    for (std::size_t done = 0; done < bytes.size();) {
-        ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno != EINTR)
-            return false;
-        done += n > 0 ? static_cast<std::size_t>(n) : 0;
-    }
-    try {
-        writer.Commit();
-    } catch (const CFileException&) {
-        return false;
-    }
-    return true;
+    return WriteFileSafely(path, bytes);
 }
 
 } // namespace

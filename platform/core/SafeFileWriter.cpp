@@ -412,6 +412,27 @@ void SafeFileWriter::RemoveLeftovers() const {
     ::closedir(listing);
 }
 
+bool WriteFileSafely(const char* path, std::string_view bytes) {
+    SafeFileWriter writer(path);
+    int fd = writer.Create();
+    if (fd < 0) {
+        return false;
+    }
+    for (std::size_t done = 0; done < bytes.size();) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR) {
+            return false;
+        }
+        done += n > 0 ? static_cast<std::size_t>(n) : 0;
+    }
+    try {
+        writer.Commit();
+    } catch (const CFileException&) {
+        return false;
+    }
+    return true;
+}
+
 int CreateWorkFile(const char* directory) {
     std::string name = CFile::OsPath(directory);
     if (!name.empty() && name.back() != '/') {

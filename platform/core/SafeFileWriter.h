@@ -32,6 +32,7 @@
 #include "platform/core/CString.h"
 
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -95,6 +96,10 @@ private:
     int fd_ = -1;
     CFile* file_ = nullptr;
 };
+
+// Replaces the file (CP932 path) by these bytes through a SafeFileWriter without a
+// backup; false when it was not replaced (the old file is then as it was).
+bool WriteFileSafely(const char* path, std::string_view bytes);
 
 // An anonymous work file: made with mkstemp in the directory and unlinked at once, so
 // nothing is left behind however the process ends. Returns a read-write close-on-exec

@@ -258,6 +258,20 @@ TEST_F(RunFilesTest, ResultThatCannotBeWrittenIsAFailedRun) {
     EXPECT_EQ(log.back(), NotExecuted());
 }
 
+// Another user of a shared directory plants links at the names a run writes.
+TEST_F(RunFilesTest, LinksPlantedAtTheLogAndResultNamesAreNeverFollowed) {
+    test::WriteBytes(Path("victim"), "private");
+    fs::create_symlink(Path("victim"), Path("planted.log"));
+    fs::create_symlink(Path("victim"), Path("planted.slf"));
+    const std::vector<std::string> log = Solve("planted.qel", kFlatCase);
+    EXPECT_EQ(test::ReadBytes(Path("victim")), "private");
+    ASSERT_EQ(log.size(), 9u);
+    EXPECT_FALSE(fs::is_symlink(Path("planted.slf")));
+    EXPECT_FALSE(test::ReadBytes(Path("planted.slf")).empty());
+    for (const auto& entry : fs::directory_iterator(dir_))
+        EXPECT_NE(entry.path().filename().string().back(), 'p') << entry.path(); // no ".tmp" left
+}
+
 TEST_F(RunFilesTest, StateFromAnEarlierCallNeverReachesTheNextOne) {
     const std::string coef = Replace(kFlatCase, "END ", "COEF          18.000    10.000    25.000\r\nEND ");
     const std::string inner =
