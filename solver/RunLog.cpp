@@ -5,6 +5,7 @@
 #include "platform/core/CodePage.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kalipe {
@@ -19,6 +20,9 @@ RunLog::~RunLog() {
 
 bool RunLog::Open(const std::string& cp932Path) {
     Close();
+    struct stat info {};
+    if (::stat(platform::Cp932ToUtf8(cp932Path).c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return false; // a directory of that name can never be replaced by the log
     m_writer = std::make_unique<platform::SafeFileWriter>(cp932Path.c_str());
     const int fd = m_writer->Create();
     const int own = fd < 0 ? -1 : ::fcntl(fd, F_DUPFD_CLOEXEC, 0);

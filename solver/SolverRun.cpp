@@ -94,8 +94,10 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
             RemoveFile(names->OsResult());
             log.NotExecuted();
         }
-        if (logOpen && !log.Close())
+        if (logOpen && !log.Close()) {
             RemoveFile(names->OsResult()); // no result without the log that reports it
+            ReportWithoutLog(msg::kLogNotCreated, names->OsLog());
+        }
     } catch (...) {
         // Nothing may escape to the caller; whatever was written stays as it is.
     }
