@@ -4,6 +4,8 @@
 #include "platform/core/ProfileFile.h"
 #include "platform/ui/CDocument.h"
 
+#include "testsupport/ui/TestApplication.h"
+
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QLineEdit>
@@ -16,15 +18,6 @@ namespace basnev_test {
 
 namespace {
 
-QApplication& TestQtApp() {
-    static int argc = 1;
-    static char name[] = "basnev_app_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: Qt's own input devices of the test events outlive any static here.
-    static auto* app = new QApplication(argc, argv);
-    return *app;
-}
-
 std::string Cp932(const std::string& utf8) {
     return platform::Utf8ToCp932(utf8);
 }
@@ -32,7 +25,7 @@ std::string Cp932(const std::string& utf8) {
 } // namespace
 
 CBasnevApp& TheApp() {
-    TestQtApp();
+    testsupport::TestApplication();
     static CBasnevApp app;
     return app;
 }

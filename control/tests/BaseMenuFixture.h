@@ -4,7 +4,7 @@
 // and the shared name buffer never meet a user's session or another test), a data
 // directory, the settings file, and a recording message sink.
 
-#include "TempDirectory.h"
+#include "testsupport/TempDir.h"
 
 #include "control/app/BasnevApp.h"
 #include "control/app/MainFrame.h"
@@ -73,8 +73,8 @@ protected:
     std::string DataFile(const char8_t* name) const { return data_.File(name); }
     CString DataPath(const std::string& name) const;
 
-    TempDirectory runtime_;
-    TempDirectory data_;
+    testsupport::TempDir runtime_;
+    testsupport::TempDir data_;
     std::unique_ptr<platform::RecordingSink> sink_;
 };
 

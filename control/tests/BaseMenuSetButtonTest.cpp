@@ -72,7 +72,7 @@ TEST_F(BaseMenuSetButtonTest, TheChosenNameGoesIntoTheSlotAndTheTrialFileIsGone)
     ASSERT_EQ(calls_.size(), 1u);
     EXPECT_EQ(calls_[0].kind, 2);
     EXPECT_EQ(calls_[0].name, DataFile("trial.dis"));
-    EXPECT_EQ(calls_[0].directory, data_.Path() + "/");
+    EXPECT_EQ(calls_[0].directory, data_.Slash());
     EXPECT_FALSE(std::filesystem::exists(DataFile("trial.dis")));
     EXPECT_EQ(SlotUtf8(kMeasurementSlot), DataFile(u8"計測 新.dis"));
     EXPECT_EQ(sink_->MessageCount(), 0);

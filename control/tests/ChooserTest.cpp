@@ -1,4 +1,4 @@
-#include "TempDirectory.h"
+#include "testsupport/TempDir.h"
 
 #include "control/core/ChosenName.h"
 #include "control/core/DataFileKind.h"
@@ -41,7 +41,7 @@ TEST(DataFileTitleTest, TagFromColumn61DecidesAndTheTitleLosesTrailingBlanks) {
 }
 
 TEST(DataFileListTest, ListsOnlyFilesOfTheKindNewestFirstAndSortsByAnyColumn) {
-    TempDirectory dir;
+    testsupport::TempDir dir;
     dir.Write("b.slo", TitleLine("second", "TORVAN002") + "SEFIL     s.sec\r\n");
     dir.Write("A.SLO", TitleLine("first", "TORVAN001"));
     dir.Write("short.slo", "TITLE     no tag\r\n");
@@ -72,7 +72,7 @@ TEST(DataFileListTest, AnUnreadableFileIsSkippedAndTheListGoesOn) {
     if (geteuid() == 0) {
         GTEST_SKIP() << "root reads every file";
     }
-    TempDirectory dir;
+    testsupport::TempDir dir;
     dir.Write("a.dis", TitleLine("one", "GOLMIR001"));
     dir.Write("b.dis", TitleLine("locked", "GOLMIR001"));
     dir.Write("c.dis", TitleLine("three", "GOLMIR001"));
@@ -85,7 +85,7 @@ TEST(DataFileListTest, AnUnreadableFileIsSkippedAndTheListGoesOn) {
 }
 
 TEST(DataFileListTest, JapaneseNamesAndTitlesAreKept) {
-    TempDirectory dir;
+    testsupport::TempDir dir;
     std::string line(CString(u8"TITLE     北斜面 測線１").operator const char*());
     line.resize(60, ' ');
     dir.Write("斜面.sec", line + "MERDOK001\r\n");
@@ -135,7 +135,7 @@ TEST_F(ChosenNameTest, NewFileIsAcceptedOnYesAndTheLengthLimitHoldsEvenForExisti
 }
 
 TEST(FileNameTestTest, CreatingANameLeavesNoFileBehind) {
-    TempDirectory dir;
+    testsupport::TempDir dir;
     EXPECT_TRUE(CanCreateFile(CString(dir.File("probe.sec").c_str())));
     EXPECT_FALSE(FileExists(CString(dir.File("probe.sec").c_str())));
     EXPECT_FALSE(CanCreateFile(CString(dir.File("no/such/dir/x.sec").c_str())));

@@ -110,7 +110,7 @@ protected:
 
 TEST_F(FileDetailDlgTest, ListsFilesOfTheKindWithTitleAndTimeNewestFirst) {
     WriteAnalysisDirectory();
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
+    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     EXPECT_EQ(RunModal(dialog,
                        [&dialog] {
                            EXPECT_EQ(dialog.Dialog()->windowTitle().toStdString(), Utf8(u8"解析ﾌｧｲﾙ設定"));
@@ -127,7 +127,7 @@ TEST_F(FileDetailDlgTest, ListsFilesOfTheKindWithTitleAndTimeNewestFirst) {
 
 TEST_F(FileDetailDlgTest, ColumnClicksToggleTheOrderAndMoveTheArrow) {
     WriteAnalysisDirectory();
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
+    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     RunModal(dialog, [&dialog] {
         QTreeWidget* list = List(dialog);
         ClickHeader(list, 0);
@@ -151,7 +151,7 @@ TEST_F(FileDetailDlgTest, ColumnClicksToggleTheOrderAndMoveTheArrow) {
 
 TEST_F(FileDetailDlgTest, ASelectedRowNamesTheFileAndOkWithABareNameAddsTheExtension) {
     WriteAnalysisDirectory();
-    CFileDetailDlg dialog(kAnalysisKind, DataFile("old.slo").c_str(), data_.Path(), nullptr);
+    CFileDetailDlg dialog(kAnalysisKind, DataFile("old.slo").c_str(), data_.Path().string(), nullptr);
     const int result = RunModal(dialog, [&dialog] {
         EXPECT_EQ(NameEditText(dialog), "old.slo");
         QTreeWidget* list = List(dialog);
@@ -162,12 +162,12 @@ TEST_F(FileDetailDlgTest, ASelectedRowNamesTheFileAndOkWithABareNameAddsTheExten
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(std::string(dialog.GetChosenPath().str()), DataFile("b.slo"));
-    EXPECT_EQ(std::string(dialog.GetCurrentDirectory().str()), data_.Path() + "/");
+    EXPECT_EQ(std::string(dialog.GetCurrentDirectory().str()), data_.Slash());
     EXPECT_EQ(sink_->MessageCount(), 0);
 }
 
 TEST_F(FileDetailDlgTest, ANewNameIsConfirmedOnlyByYes) {
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
+    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     sink_->QueueAnswer(IDNO);
     sink_->QueueAnswer(IDYES);
     const int result = RunModal(dialog, [&dialog] {
@@ -187,7 +187,7 @@ TEST_F(FileDetailDlgTest, TheDirectoryListGoesDownAndTheChosenFileComesFromThere
     WriteAnalysisDirectory();
     std::filesystem::create_directory(DataFile("sub"));
     WriteDataFile("sub/s.slo", TitleLine("below", "TORVAN002"), LocalTime(2021, 1, 1, 0, 0));
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
+    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     const int result = RunModal(dialog, [&dialog] {
         auto* directories =
             qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(CFileDetailDlg::kDirectoryListId));
@@ -209,7 +209,7 @@ TEST_F(FileDetailDlgTest, TheDirectoryListGoesDownAndTheChosenFileComesFromThere
 
 TEST_F(FileDetailDlgTest, ADoubleClickConfirmsTheRow) {
     WriteAnalysisDirectory();
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path(), nullptr);
+    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     dialog.EnsureCreated();
     QTimer::singleShot(0, [&dialog] {
         QTreeWidget* list = List(dialog);
@@ -251,7 +251,7 @@ TEST_F(FileDetailDlgTest, TheSetButtonRunsTheChooserAndTakesItsFileWithItsExactN
     poll.stop();
     EXPECT_EQ(listed, (Texts{Utf8(u8"計測 Mixed.DIS"), "m.dis"}));
     EXPECT_EQ(SlotUtf8(kMeasurementSlot), DataFile(u8"計測 Mixed.DIS"));
-    EXPECT_STREQ(TheApp().DefaultDirectory(), (data_.Path() + "/").c_str());
+    EXPECT_STREQ(TheApp().DefaultDirectory(), (data_.Slash()).c_str());
     EXPECT_EQ(sink_->MessageCount(), 0);
 }
 

@@ -1,4 +1,4 @@
-#include "TempDirectory.h"
+#include "testsupport/TempDir.h"
 
 #include "control/core/InputFileNames.h"
 #include "control/core/SloReferences.h"
@@ -10,7 +10,7 @@ namespace basnev {
 namespace {
 
 TEST(InputFileNamesTest, MissingFileGivesEmptySlotsAndNoDefaultDirectory) {
-    TempDirectory dir;
+    testsupport::TempDir dir;
     InputFileNames names = LoadInputFileNames(CString(dir.File("BASNEV.INI").c_str()));
     EXPECT_TRUE(names.section.IsEmpty());
     EXPECT_TRUE(names.analysis.IsEmpty());
@@ -18,7 +18,7 @@ TEST(InputFileNamesTest, MissingFileGivesEmptySlotsAndNoDefaultDirectory) {
 }
 
 TEST(InputFileNamesTest, AnalysisDirectoryWinsOverMeasurementDirectory) {
-    TempDirectory dir;
+    testsupport::TempDir dir;
     dir.Write("BASNEV.INI",
               "[Input File]\r\nFileName1=/p/plan.hor\r\nFileName3=/m/x.dis\r\nFileName4=/s/y.slo\r\n");
     InputFileNames names = LoadInputFileNames(CString(dir.File("BASNEV.INI").c_str()));
@@ -29,7 +29,7 @@ TEST(InputFileNamesTest, AnalysisDirectoryWinsOverMeasurementDirectory) {
 }
 
 TEST(InputFileNamesTest, SavedNamesReadBackWithBlanksAndJapanese) {
-    TempDirectory dir;
+    testsupport::TempDir dir;
     const CString settings(dir.File("BASNEV.INI").c_str());
     InputFileNames names;
     names.plan = "/p/plan.hor";
@@ -53,7 +53,7 @@ TEST(InputFileNamesTest, DataDirectoryLiesBesideABinDirectory) {
 }
 
 TEST(SloReferencesTest, ReadsTheReferencesOfTheFirstFourLines) {
-    TempDirectory dir;
+    testsupport::TempDir dir;
     dir.Write("r.slo",
               "TITLE     run\r\nSEFIL     /d/old.sec\r\nDSFIL     /d/m e.dis\r\nSEFIL     /d/new.sec\r\n"
               "DSFIL     /late.dis\r\n");
@@ -65,7 +65,7 @@ TEST(SloReferencesTest, ReadsTheReferencesOfTheFirstFourLines) {
 }
 
 TEST(SloReferencesTest, ShortFileGivesWhatItHasAndAMissingFileFails) {
-    TempDirectory dir;
+    testsupport::TempDir dir;
     dir.Write("r.slo", "SEFIL     \nDSFIL     x.dis");
     CString section = "stale";
     CString measurement;

@@ -1,4 +1,6 @@
 #include "ListTestFiles.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
 
 #include "list_viewer/core/DrawPlan.h"
 #include "list_viewer/core/PageRows.h"
@@ -12,10 +14,11 @@
 namespace wenux {
 namespace {
 
-class DrawPlanTest : public ::testing::Test {
+class DrawPlanTest : public testsupport::TempDirTest {
 protected:
     void Build(const std::string& bytes, int linesPerPage = 112) {
-        ASSERT_TRUE(index_.OpenListFile(dir_.Write("a.lop", bytes), dir_.PathOf("lp"), linesPerPage));
+        ASSERT_TRUE(
+            index_.OpenListFile(dir_.Write("a.lop", bytes).c_str(), dir_.File("lp").c_str(), linesPerPage));
     }
     std::vector<std::pair<int, int>> Rows(const DrawPlan& plan) {
         std::vector<std::pair<int, int>> rows;
@@ -24,8 +27,6 @@ protected:
         }
         return rows;
     }
-    test::TempDir dir_;
-    platform::RecordingSink sink_;
     CLineIndex index_;
 };
 

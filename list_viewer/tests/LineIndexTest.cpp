@@ -1,4 +1,6 @@
 #include "ListTestFiles.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
 
 #include "list_viewer/core/LineIndex.h"
 #include "list_viewer/core/PageRows.h"
@@ -22,7 +24,7 @@ using platform::Utf8;
 
 const std::string kPartial = Utf8(u8"行数又は頁数が大き過ぎるため、途中までしか表示できません");
 
-class LineIndexTest : public ::testing::Test {
+class LineIndexTest : public testsupport::TempDirTest {
 protected:
     bool Build(const std::string& bytes, int documentType, const char* name = "list.log") {
         listPath_ = dir_.Write(name, bytes);
@@ -30,7 +32,7 @@ protected:
     }
     bool Open(int documentType) {
         type_ = documentType;
-        return index_.OpenListFile(listPath_, dir_.PathOf("lpwork"), LinesPerPageOf(documentType));
+        return index_.OpenListFile(listPath_, dir_.File("lpwork").c_str(), LinesPerPageOf(documentType));
     }
     Pages PagesOf() const {
         Pages pages;
@@ -50,8 +52,6 @@ protected:
         return offset;
     }
 
-    test::TempDir dir_;
-    platform::RecordingSink sink_;
     CLineIndex index_;
     CString listPath_;
     int type_ = kCalculationLog;
@@ -245,7 +245,7 @@ TEST_F(LineIndexTest, BinaryFileShowsWhatItCan) {
 }
 
 TEST_F(LineIndexTest, MissingFileIsReportedAndFails) {
-    listPath_ = dir_.PathOf("absent.log");
+    listPath_ = dir_.File("absent.log");
     EXPECT_FALSE(Open(kCalculationLog));
     EXPECT_EQ(sink_.MessageCount(), 1);
     EXPECT_EQ(dir_.EntryCount(), 0);
@@ -253,7 +253,7 @@ TEST_F(LineIndexTest, MissingFileIsReportedAndFails) {
 
 TEST_F(LineIndexTest, DirectoryIsAListFileError) {
     std::filesystem::create_directory(dir_.Path() / "dir.log");
-    listPath_ = dir_.PathOf("dir.log");
+    listPath_ = dir_.File("dir.log");
     EXPECT_FALSE(Open(kCalculationLog));
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"リスト･ファイルのエラーのため、表示できません"));
 }
@@ -275,7 +275,7 @@ TEST_F(LineIndexTest, PointerFileNeverFollowsALink) {
 }
 
 TEST(PointerFileName, TwoListsInOneDirectoryGetDifferentNewFiles) {
-    test::TempDir dir;
+    testsupport::TempDir dir;
     const CString list = dir.Write("a.log", "A\r\n");
     const CString first = MakePointerFilePath(list);
     const CString second = MakePointerFilePath(list);

@@ -1,4 +1,6 @@
 #include "ListTestFiles.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
 
 #include "list_viewer/core/LineIndex.h"
 #include "list_viewer/core/ListDocumentFiles.h"
@@ -14,19 +16,17 @@ namespace {
 
 using platform::Utf8;
 
-class ListDocumentFilesTest : public ::testing::Test {
+class ListDocumentFilesTest : public testsupport::TempDirTest {
 protected:
-    test::TempDir dir_;
-    platform::RecordingSink sink_;
 };
 
 TEST_F(ListDocumentFilesTest, MissingReadOnlyAndDirectoryAreNotFound) {
     CListDocumentFiles files;
-    const CString missing = dir_.PathOf("none.log");
+    const CString missing = dir_.File("none.log");
     EXPECT_FALSE(files.Open(missing));
     EXPECT_EQ(sink_.LastMessageUtf8(), missing.str() + Utf8(u8"\nﾌｧｲﾙが見つかりません"));
     std::filesystem::create_directory(dir_.Path() / "d.log");
-    EXPECT_FALSE(files.Open(dir_.PathOf("d.log")));
+    EXPECT_FALSE(files.Open(dir_.File("d.log")));
     if (::geteuid() != 0) { // root may write anything
         const CString readOnly = dir_.Write("ro.log", "A\r\n");
         std::filesystem::permissions(readOnly.GetString(), std::filesystem::perms::owner_read);

@@ -1,4 +1,6 @@
 #include "ListTestFiles.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
 
 #include "list_viewer/core/LineIndex.h"
 #include "list_viewer/core/ListPager.h"
@@ -18,20 +20,18 @@ using platform::Utf8;
 const std::string kNotFound = Utf8(u8"文字列が見つかりません !!!");
 const std::string kAskRestart = Utf8(u8"文字列が見つかりません。\n先頭から再検索しますか？");
 
-class ListSearchTest : public ::testing::Test {
+class ListSearchTest : public testsupport::TempDirTest {
 protected:
     void Build(const std::string& bytes, int documentType) {
         type_ = documentType;
         const CString list = dir_.Write(documentType == kResultList ? "a.lst" : "a.log", bytes);
-        ASSERT_TRUE(index_.OpenListFile(list, dir_.PathOf("lpwork"), LinesPerPageOf(documentType)));
+        ASSERT_TRUE(index_.OpenListFile(list, dir_.File("lpwork").c_str(), LinesPerPageOf(documentType)));
         sink_.Clear();
     }
     SearchOutcome Find(const std::string& text, int startLine, SearchMode mode = SearchMode::kFromCurrent) {
         return CListSearch(index_, type_).Search(CString(text), startLine, mode);
     }
 
-    test::TempDir dir_;
-    platform::RecordingSink sink_;
     CLineIndex index_;
     int type_ = kCalculationLog;
 };

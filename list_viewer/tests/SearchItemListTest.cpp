@@ -1,4 +1,6 @@
 #include "ListTestFiles.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
 
 #include "list_viewer/core/SearchItemList.h"
 
@@ -11,7 +13,7 @@ namespace {
 
 const std::vector<ProductMarker> kMarkers = {{"a.ctl", "KEYA"}, {"b.ctl", "KEYB"}};
 
-class SearchItemListTest : public ::testing::Test {
+class SearchItemListTest : public testsupport::TempDirTest {
 protected:
     CString Dir() const { return CString(dir_.Path().string() + "/"); }
     std::vector<std::string> Load(const std::string& index, const char* key) {
@@ -24,9 +26,6 @@ protected:
         }
         return texts;
     }
-
-    test::TempDir dir_;
-    platform::RecordingSink sink_;
 };
 
 TEST_F(SearchItemListTest, LastPresentMarkerChoosesTheKey) {

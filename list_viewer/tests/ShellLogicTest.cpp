@@ -1,5 +1,7 @@
 // Command line, document types, paging state and the print plan.
 #include "ListTestFiles.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
 
 #include "list_viewer/core/DocumentTypes.h"
 #include "list_viewer/core/ListPager.h"
@@ -58,15 +60,13 @@ TEST(DocumentTypes, TemplateFollowsTheExtensionElseTheFirst) {
     EXPECT_EQ(LogTypeFromPath("/d/a.loe"), kEditErrorLog);
 }
 
-class PagerTest : public ::testing::Test {
+class PagerTest : public testsupport::TempDirTest {
 protected:
     void Build(int lines, int type = kCalculationLog) {
-        ASSERT_TRUE(index_.OpenListFile(dir_.Write("a.log", test::NumberedLines(lines)), dir_.PathOf("lp"),
-                                        LinesPerPageOf(type)));
+        ASSERT_TRUE(index_.OpenListFile(dir_.Write("a.log", test::NumberedLines(lines)).c_str(),
+                                        dir_.File("lp").c_str(), LinesPerPageOf(type)));
         pager_.Reset(&index_);
     }
-    test::TempDir dir_;
-    platform::RecordingSink sink_;
     CLineIndex index_;
     CListPager pager_;
 };

@@ -1,6 +1,7 @@
 // The test-support program analysis-batch, run as a separate process on the sample data.
 
-#include "FileBytes.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace fs = std::filesystem;
-
-using modeltest::Slurp;
 
 namespace {
 
@@ -59,7 +58,7 @@ std::string SaveQuestion(const fs::path& out) {
 }
 
 int SlipLineCount(const fs::path& file) {
-    std::string text = Slurp(file);
+    std::string text = testsupport::ReadBytes(file);
     std::size_t at = text.find("QOBRE");
     return at == std::string::npos ? -1 : std::stoi(text.substr(at + 5, 5));
 }
@@ -69,32 +68,29 @@ int SlipLineCount(const fs::path& file) {
 class AnalysisBatchTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("analysis batch " + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
         for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
             fs::copy_file(Sample(name), dir_ / name);
         }
     }
-    void TearDown() override { fs::remove_all(dir_); }
     static fs::path Sample(const char* name) { return fs::path(VERRANT_SOURCE_DIR) / "data" / name; }
     // The input files are never written.
     void ExpectInputsUntouched() {
         for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
-            EXPECT_EQ(Slurp(dir_ / name), Slurp(Sample(name))) << name;
+            EXPECT_EQ(testsupport::ReadBytes(dir_ / name), testsupport::ReadBytes(Sample(name))) << name;
         }
         EXPECT_FALSE(fs::exists(dir_ / "sample.qel"));
     }
     std::string In(const char* name) { return (dir_ / name).string(); }
 
-    fs::path dir_;
+    testsupport::TempDir temp_{"analysis batch"};
+    const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(AnalysisBatchTest, OpeningAndSavingAtOnceKeepsTheFileByteForByte) {
     Outcome run = RunBatch({In("sample.slo"), "--no-run", "--save", In("out.slo")});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, SaveQuestion(dir_ / "out.slo"));
-    EXPECT_EQ(Slurp(dir_ / "out.slo"), Slurp(Sample("sample.slo")));
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "out.slo"), testsupport::ReadBytes(Sample("sample.slo")));
     ExpectInputsUntouched();
     EXPECT_FALSE(fs::exists(dir_ / "sample.slf"));
 }
@@ -112,19 +108,19 @@ TEST_F(AnalysisBatchTest, EachMethodRunsAndItsResultRoundTrips) {
     ExpectInputsUntouched();
 
     // The polynomial method through the solver library, on the parallel method's block lines.
-    std::string parallel = Slurp(dir_ / "parallel.slo");
+    std::string parallel = testsupport::ReadBytes(dir_ / "parallel.slo");
     Outcome polynomial =
         RunBatch({In("parallel.slo"), "--method", "2", "--option", "0", "--save", In("poly.slo")});
     EXPECT_EQ(polynomial.status, 0);
     EXPECT_EQ(polynomial.output, "このまま解析を続行しますか？\n" + SaveQuestion(dir_ / "poly.slo"));
     EXPECT_EQ(SlipLineCount(dir_ / "poly.slo"), 2);
-    EXPECT_EQ(Slurp(dir_ / "parallel.slo"), parallel);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "parallel.slo"), parallel);
     EXPECT_FALSE(fs::exists(dir_ / "parallel.qel"));
     EXPECT_TRUE(fs::exists(dir_ / "parallel.slf"));
 
     Outcome again = RunBatch({In("poly.slo"), "--no-run", "--save", In("again.slo")});
     EXPECT_EQ(again.status, 0);
-    EXPECT_EQ(Slurp(dir_ / "again.slo"), Slurp(dir_ / "poly.slo"));
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), testsupport::ReadBytes(dir_ / "poly.slo"));
 }
 
 // Reference names with a directory lie below the analysis file's directory, wherever the
@@ -133,7 +129,7 @@ TEST_F(AnalysisBatchTest, RelativeReferenceNamesAreTakenFromTheAnalysisFilesDire
     fs::create_directories(dir_ / "refs");
     fs::copy_file(dir_ / "sample.sec", dir_ / "refs" / "sample.sec");
     fs::copy_file(dir_ / "sample.dis", dir_ / "refs" / "sample.dis");
-    std::string text = Slurp(dir_ / "sample.slo");
+    std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
     for (const char* name : {"sample.sec", "sample.dis"}) {
         text.replace(text.find(name), std::strlen(name), std::string("refs/") + name);
     }

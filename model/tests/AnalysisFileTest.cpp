@@ -1,5 +1,6 @@
 #include "DocumentTestSupport.h"
-#include "FileBytes.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
 
 #include "model/CDispData.h"
 #include "model/CVerrant.h"
@@ -17,27 +18,21 @@ using torvan::CDispData;
 using torvan::CNode;
 using torvan::CVerrant;
 
-using modeltest::Slurp;
-using modeltest::Spit;
-
 class AnalysisFileTest : public DocumentTest {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("analysis_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
         for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
             fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
         }
     }
-    void TearDown() override { fs::remove_all(dir_); }
     int Open(const std::string& name) {
         CString full;
         doc_.SplitPathName((dir_ / name).c_str(), doc_.m_strDir, full);
         int changed = 0;
         return doc_.ReadSloFile((dir_ / name).c_str(), changed);
     }
-    fs::path dir_;
+    testsupport::TempDir temp_{"analysis"};
+    const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(AnalysisFileTest, TheSampleLoadsAndIsWrittenBackByteForByte) {
@@ -58,7 +53,7 @@ TEST_F(AnalysisFileTest, TheSampleLoadsAndIsWrittenBackByteForByte) {
     EXPECT_FALSE(disp->IsUsable(0)); // the zero reference reading has no values
     EXPECT_DOUBLE_EQ(disp->col1[3], 0.02499);
     ASSERT_EQ(doc_.WriteSloFile((dir_ / "out.slo").c_str()), 1);
-    EXPECT_EQ(Slurp(dir_ / "out.slo"), Slurp(dir_ / "sample.slo"));
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "out.slo"), testsupport::ReadBytes(dir_ / "sample.slo"));
 }
 
 TEST_F(AnalysisFileTest, SlipLinesWeightsAndExclusionsSurviveASaveAndReopen) {
@@ -77,7 +72,7 @@ TEST_F(AnalysisFileTest, SlipLinesWeightsAndExclusionsSurviveASaveAndReopen) {
     slip->y = {80.0, 55.0};
     doc_.m_listSlipLines.AddTail(slip);
     ASSERT_EQ(doc_.WriteSloFile((dir_ / "sample.slo").c_str()), 1);
-    std::string first = Slurp(dir_ / "sample.slo");
+    std::string first = testsupport::ReadBytes(dir_ / "sample.slo");
 
     torvan::CBlockDoc again;
     CString full;
@@ -90,14 +85,14 @@ TEST_F(AnalysisFileTest, SlipLinesWeightsAndExclusionsSurviveASaveAndReopen) {
     EXPECT_EQ(static_cast<CVerrant*>(again.m_listSlipLines.GetHead())->boundary[0],
               again.FindBoundaryPoint(CNode::kLeftBoundary));
     ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
-    EXPECT_EQ(Slurp(dir_ / "again.slo"), first);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), first);
 }
 
 TEST_F(AnalysisFileTest, WrongTagAndMissingReferencesFailWithTheirMessages) {
-    std::string text = Slurp(dir_ / "sample.slo");
+    std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
     std::string wrong = text;
     wrong.replace(wrong.find("TORVAN002"), 9, "TORVAN003");
-    Spit(dir_ / "wrong.slo", wrong);
+    testsupport::WriteBytes(dir_ / "wrong.slo", wrong);
     EXPECT_EQ(Open("wrong.slo"), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"解析ﾌｧｲﾙの形式エラーのため、読み込みできません"));
     fs::remove(dir_ / "sample.sec");
@@ -106,27 +101,27 @@ TEST_F(AnalysisFileTest, WrongTagAndMissingReferencesFailWithTheirMessages) {
 }
 
 TEST_F(AnalysisFileTest, AKeywordOutOfOrderIsAReadError) {
-    std::string text = Slurp(dir_ / "sample.slo");
+    std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
     text.replace(text.find("BLINE"), 5, "BLINX");
-    Spit(dir_ / "bad.slo", text);
+    testsupport::WriteBytes(dir_ / "bad.slo", text);
     EXPECT_EQ(Open("bad.slo"), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / "bad.slo").string());
 }
 
 TEST_F(AnalysisFileTest, AFileEndingAfterItsReferencesOpensWithTheSectionBoundaryPoints) {
-    std::string text = Slurp(dir_ / "sample.slo");
-    Spit(dir_ / "short.slo", text.substr(0, text.find("CALCF")));
+    std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
+    testsupport::WriteBytes(dir_ / "short.slo", text.substr(0, text.find("CALCF")));
     EXPECT_EQ(Open("short.slo"), 1);
     EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
     EXPECT_EQ(doc_.m_mapAllPoints.GetCount(), 45 + 8 + 2);
 }
 
 TEST_F(AnalysisFileTest, AMovedBoundaryPointOfTheSectionModelReplacesTheAnalysisFilesOne) {
-    std::string text = Slurp(dir_ / "sample.slo");
+    std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
     std::size_t at = text.find("    1    3    27.000");
     text.replace(at, 20, "    1    3    26.000");
-    Spit(dir_ / "moved.slo", text);
+    testsupport::WriteBytes(dir_ / "moved.slo", text);
     ASSERT_EQ(Open("moved.slo"), 1);
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"断面ﾓﾃﾞﾙﾃﾞｰﾀに座標が異なる同名の境界点があったため置き換えました"));
@@ -137,11 +132,11 @@ TEST_F(AnalysisFileTest, AMovedBoundaryPointOfTheSectionModelReplacesTheAnalysis
 }
 
 TEST_F(AnalysisFileTest, UnknownMeasurementNamesGiveTheNoMatchMessage) {
-    std::string dis = Slurp(dir_ / "sample.dis");
+    std::string dis = testsupport::ReadBytes(dir_ / "sample.dis");
     for (std::size_t at = dis.find("\x8C\x76"); at != std::string::npos; at = dis.find("\x8C\x76", at + 2)) {
         dis[at] = 'X'; // "計" -> "X" + trail byte: no name matches
     }
-    Spit(dir_ / "sample.dis", dis);
+    testsupport::WriteBytes(dir_ / "sample.dis", dis);
     ASSERT_EQ(Open("sample.slo"), 1);
     EXPECT_EQ(doc_.m_mapDisp.GetCount(), 0);
     EXPECT_TRUE(doc_.m_listDates.empty());
@@ -158,7 +153,7 @@ TEST_F(AnalysisFileTest, SolverInputOfTheSample) {
     ASSERT_EQ(doc_.WriteSolverInput(input, result), 1);
     EXPECT_EQ(std::string(input), (dir_ / "sample.qel").string());
     EXPECT_EQ(std::string(result), (dir_ / "sample.slf").string());
-    std::string text = Slurp(dir_ / "sample.qel");
+    std::string text = testsupport::ReadBytes(dir_ / "sample.qel");
     EXPECT_EQ(text.substr(0, 32), "NODE     1     0.000   100.000\r\n");
     EXPECT_NE(text.find("\r\n         2     3.409    98.977\r\n"), std::string::npos);
     EXPECT_NE(text.find("POINT    1    36.000    83.200    1.0000\r\n"), std::string::npos);
@@ -176,7 +171,8 @@ TEST_F(AnalysisFileTest, SolverResultsAreCheckedAndAnEmptyResultIsAFailure) {
     std::vector<std::array<double, 3>> coefficients;
     std::vector<std::array<double, 2>> ranges;
     const std::string head = "title\r\nblocks            2  0.123\r\n   A   B   C   top   end\r\n";
-    Spit(dir_ / "ok.slf", head + " 0.01 -1.5 90.0 27.0 80.0\r\n 0.02 -2.0 100.0 80.0 134.0\r\n");
+    testsupport::WriteBytes(dir_ / "ok.slf",
+                            head + " 0.01 -1.5 90.0 27.0 80.0\r\n 0.02 -2.0 100.0 80.0 134.0\r\n");
     EXPECT_EQ(doc_.ReadSolverResult((dir_ / "ok.slf").c_str(), coefficients, ranges), 2);
     EXPECT_EQ(coefficients[1][2], 100.0);
     EXPECT_EQ(ranges[1][1], 134.0);
@@ -189,17 +185,17 @@ TEST_F(AnalysisFileTest, SolverResultsAreCheckedAndAnEmptyResultIsAFailure) {
     double high = doc_.m_dMaxX + width / 2;
     CString edge;
     edge.Format(" 0 0 0 %.17g %.17g\r\n 0 0 0 0 1\r\n", low, high);
-    Spit(dir_ / "edge.slf", head + edge.str());
+    testsupport::WriteBytes(dir_ / "edge.slf", head + edge.str());
     EXPECT_EQ(doc_.ReadSolverResult((dir_ / "edge.slf").c_str(), coefficients, ranges), 2);
     edge.Format(" 0 0 0 %.17g %.17g\r\n 0 0 0 0 1\r\n", low, high + 0.001);
-    Spit(dir_ / "out.slf", head + edge.str());
+    testsupport::WriteBytes(dir_ / "out.slf", head + edge.str());
     EXPECT_EQ(doc_.ReadSolverResult((dir_ / "out.slf").c_str(), coefficients, ranges), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"解析結果に不正な数値があるため、すべり線作成できません"));
-    Spit(dir_ / "zero.slf", "title\r\nblocks            0\r\nhead\r\n");
+    testsupport::WriteBytes(dir_ / "zero.slf", "title\r\nblocks            0\r\nhead\r\n");
     EXPECT_EQ(doc_.ReadSolverResult((dir_ / "zero.slf").c_str(), coefficients, ranges), 0);
-    Spit(dir_ / "empty.slf", "");
+    testsupport::WriteBytes(dir_ / "empty.slf", "");
     EXPECT_EQ(doc_.ReadSolverResult((dir_ / "empty.slf").c_str(), coefficients, ranges), 0);
-    Spit(dir_ / "cut.slf", head + " 0.01 -1.5 90.0 27.0 80.0\r\n");
+    testsupport::WriteBytes(dir_ / "cut.slf", head + " 0.01 -1.5 90.0 27.0 80.0\r\n");
     EXPECT_EQ(doc_.ReadSolverResult((dir_ / "cut.slf").c_str(), coefficients, ranges), 0);
     EXPECT_EQ(
         torvan::CBlockDoc::CanOpenFile((dir_ / "new.log").c_str(), CFile::modeCreate | CFile::modeWrite), 1);
@@ -223,11 +219,13 @@ TEST_F(AnalysisFileTest, OldFormatFileAndItsSolverInput) {
     CString input;
     CString result;
     ASSERT_EQ(doc_.WriteSolverInput(input, result), 1);
-    EXPECT_EQ(Slurp(dir_ / "small.qel"), Slurp(dir_ / "small_expected.qel"));
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "small.qel"),
+              testsupport::ReadBytes(dir_ / "small_expected.qel"));
     // Saved again, it is written in the current format.
     ASSERT_EQ(doc_.WriteSloFile((dir_ / "new.slo").c_str()), 1);
-    EXPECT_NE(Slurp(dir_ / "new.slo").find("TORVAN002"), std::string::npos);
-    EXPECT_NE(Slurp(dir_ / "new.slo").find("    10.000    12.000    10.000     0.000    0.1000\r\n"),
+    EXPECT_NE(testsupport::ReadBytes(dir_ / "new.slo").find("TORVAN002"), std::string::npos);
+    EXPECT_NE(testsupport::ReadBytes(dir_ / "new.slo")
+                  .find("    10.000    12.000    10.000     0.000    0.1000\r\n"),
               std::string::npos);
 }
 
@@ -236,8 +234,8 @@ TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
     EXPECT_EQ(Open("sample.slo"), 0);
     EXPECT_EQ(sink_.MessagesUtf8().front(), Utf8(u8"計測点ﾃﾞｰﾀの個数が制限を越えています"));
     doc_.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 1000;
-    std::string sec = Slurp(dir_ / "sample.sec");
-    Spit(dir_ / "sample.sec", sec.substr(0, sec.find("SITE")));
+    std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");
+    testsupport::WriteBytes(dir_ / "sample.sec", sec.substr(0, sec.find("SITE")));
     sink_.Clear();
     EXPECT_EQ(Open("sample.slo"), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
@@ -269,7 +267,7 @@ TEST_F(AnalysisFileTest, TheSampleIsAnalysedSavedAndReadBack) {
     int changed = 0;
     ASSERT_EQ(again.ReadSloFile((dir_ / "analysed.slo").c_str(), changed), 1);
     ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
-    EXPECT_EQ(Slurp(dir_ / "again.slo"), Slurp(dir_ / "analysed.slo"));
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), testsupport::ReadBytes(dir_ / "analysed.slo"));
 }
 
 TEST_F(AnalysisFileTest, LargestDisplacementAndReloadingTheReferences) {

@@ -2,7 +2,8 @@
 // polynomial one through the solver library of this build loaded as the program loads it.
 
 #include "DocumentTestSupport.h"
-#include "FileBytes.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
 
 #include "model/AnalysisRun.h"
 #include "model/CBlock.h"
@@ -22,8 +23,6 @@ using torvan::CBlockDoc;
 using torvan::CNode;
 using torvan::CVerrant;
 
-using modeltest::Slurp;
-
 namespace {
 
 const char8_t kNoSlipLine[] = u8"すべり線作成できません";
@@ -42,16 +41,12 @@ void EmptyResultSolver(const char* path, int length) {
 class AnalysisRunTest : public DocumentTest {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("analysis run " + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
         for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
             fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
         }
         ASSERT_EQ(doc_.OnOpenDocument((dir_ / "sample.slo").c_str()), 1);
         ASSERT_EQ(sink_.MessageCount(), 0);
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     CVerrant* LastLine() { return static_cast<CVerrant*>(doc_.m_listSlipLines.GetTail()); }
     // Every slip line's points and latest-run flag, to see that a failed run left them alone.
@@ -74,7 +69,8 @@ protected:
     }
     bool InputLeft() { return fs::exists(dir_ / "sample.qel"); }
 
-    fs::path dir_;
+    testsupport::TempDir temp_{"analysis run"};
+    const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(AnalysisRunTest, TheThreeMethodsRunOnTheSampleAndTheFileRoundTrips) {
@@ -104,7 +100,7 @@ TEST_F(AnalysisRunTest, TheThreeMethodsRunOnTheSampleAndTheFileRoundTrips) {
     ASSERT_EQ(again.OnOpenDocument((dir_ / "analysed.slo").c_str()), 1);
     EXPECT_EQ(again.m_listSlipLines.GetCount(), 3);
     ASSERT_EQ(again.SaveWithBackup((dir_ / "again.slo").c_str()), 1);
-    EXPECT_EQ(Slurp(dir_ / "again.slo"), Slurp(dir_ / "analysed.slo"));
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), testsupport::ReadBytes(dir_ / "analysed.slo"));
 }
 
 TEST_F(AnalysisRunTest, JoinedVectorsAreOnlyAnInformationBeforeAPolygonMethod) {
@@ -214,7 +210,7 @@ TEST_F(AnalysisRunTest, RereadRecordsReplaceTheOnesBlocksAndSlipLinesHeld) {
 TEST_F(AnalysisRunTest, TheMergedBoundaryPointIsTheOneTheSlipLinePassesThrough) {
     ASSERT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1);
     ASSERT_EQ(doc_.SaveWithBackup((dir_ / "moved.slo").c_str()), 1);
-    std::string text = Slurp(dir_ / "moved.slo");
+    std::string text = testsupport::ReadBytes(dir_ / "moved.slo");
     std::size_t at = text.find("    1    3    27.000");
     ASSERT_NE(at, std::string::npos);
     text.replace(at, 20, "    1    3    26.000");

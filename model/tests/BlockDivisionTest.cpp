@@ -1,4 +1,5 @@
 #include "DocumentTestSupport.h"
+#include "testsupport/TempDir.h"
 
 #include "model/CBlock.h"
 #include "model/CDispData.h"
@@ -158,11 +159,10 @@ TEST_F(BlockDivisionTest, PolynomialResultIsSampledPerBlock) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
     doc_.m_nMethod = CBlockDoc::kPolynomial;
     doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
-    auto path = std::filesystem::temp_directory_path() / ("poly_" + std::to_string(::getpid()) + ".slf");
-    std::ofstream(path, std::ios::binary) << "t\r\nblocks            2\r\nhead\r\n"
-                                          << " 0 -0.5 10 0 29\r\n 0.01 -1 20 29 30\r\n";
+    const testsupport::TempDir dir("poly");
+    const std::string path =
+        dir.Write("poly.slf", "t\r\nblocks            2\r\nhead\r\n 0 -0.5 10 0 29\r\n 0.01 -1 20 29 30\r\n");
     doc_.MakeSlipLines(path.c_str());
-    std::filesystem::remove(path);
     ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 1) << sink_.LastMessageUtf8();
     CVerrant* line = LastLine();
     // Span 30, unit 1: the first block 29 steps (30 points), the second raised to 2 steps (3 points).

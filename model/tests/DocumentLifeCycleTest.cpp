@@ -1,7 +1,8 @@
 // Opening an analysis file, the save and save-as commands and the question to save.
 
 #include "DocumentTestSupport.h"
-#include "FileBytes.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -11,21 +12,16 @@
 namespace fs = std::filesystem;
 using platform::Utf8;
 
-using modeltest::Slurp;
-
 class DocumentLifeCycleTest : public DocumentTest {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("doc_life_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
         for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
             fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
         }
         path_ = (dir_ / "new.slo").string();
     }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    testsupport::TempDir temp_{"doc_life"};
+    const fs::path dir_ = temp_.Path();
     std::string path_;
 };
 
@@ -53,17 +49,17 @@ TEST_F(DocumentLifeCycleTest, TheSaveCommandAsksOnlyForADocumentWithAPath) {
     EXPECT_EQ(side_.captions, std::vector<std::string>{path_});
     EXPECT_EQ(side_.reported, path_);
     EXPECT_FALSE(doc_.IsModified());
-    std::string first = Slurp(path_);
+    std::string first = testsupport::ReadBytes(path_);
 
     doc_.m_dPhi = 30.0;
     sink_.QueueAnswer(IDNO);
     EXPECT_EQ(doc_.OnFileSave(), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), path_ + Utf8(u8"\n更新してもよろしいですか？"));
-    EXPECT_EQ(Slurp(path_), first);
+    EXPECT_EQ(testsupport::ReadBytes(path_), first);
     sink_.QueueAnswer(IDYES);
     ASSERT_EQ(doc_.OnFileSave(), 1);
     EXPECT_EQ(side_.prompts, 1); // the known path is used
-    EXPECT_EQ(Slurp(dir_ / "new.BAK"), first);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "new.BAK"), first);
     EXPECT_EQ(side_.captions.size(), 1u); // same path: captions unchanged
 }
 

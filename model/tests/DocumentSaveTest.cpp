@@ -1,24 +1,21 @@
 #include "DocumentTestSupport.h"
-#include "FileBytes.h"
+#include "testsupport/ChildProcess.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
 
 #include "common/records/TextFile.h"
 #include "model/CVerrant.h"
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <grp.h>
 #include <set>
 #include <sstream>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 using torvan::CBlockDoc;
 using torvan::CNode;
-
-using modeltest::Slurp;
 
 namespace {
 
@@ -46,13 +43,6 @@ torvan::CBlockDoc::AnalysisWriter LinesWriter(const std::string& text, int count
 
 class DocumentSaveTest : public DocumentTest {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("doc_save_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-        path_ = (dir_ / "a.slo").string();
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     void Save(const std::string& text, int count = 1, int expected = 1) {
         doc_.SetAnalysisWriter(LinesWriter(text, count));
         EXPECT_EQ(doc_.SaveWithBackup(path_.c_str()), expected);
@@ -66,8 +56,9 @@ protected:
         return names;
     }
     const std::set<std::string> kSaved{"a.BAK", "a.slo"};
-    fs::path dir_;
-    std::string path_;
+    testsupport::TempDir temp_{"doc_save"};
+    const fs::path dir_ = temp_.Path();
+    const std::string path_ = temp_.File("a.slo");
 };
 
 TEST_F(DocumentSaveTest, EachSaveKeepsThePreviousVersionAsBak) {
@@ -77,8 +68,8 @@ TEST_F(DocumentSaveTest, EachSaveKeepsThePreviousVersionAsBak) {
     EXPECT_FALSE(fs::exists(dir_ / "a.BAK"));
     Save("two");
     Save("three");
-    EXPECT_EQ(Slurp(dir_ / "a.slo"), "three\r\n");
-    EXPECT_EQ(Slurp(dir_ / "a.BAK"), "two\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "three\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "two\r\n");
     EXPECT_EQ(Names(), kSaved);
     EXPECT_EQ(doc_.m_strTitle, "a");
 }
@@ -90,8 +81,8 @@ TEST_F(DocumentSaveTest, AFailedWriteLeavesTheFileAndItsBakAsTheyWere) {
     doc_.SetAnalysisWriter(LinesWriter("three", 1, true)); // gives up after writing
     EXPECT_EQ(doc_.SaveWithBackup(path_.c_str()), 0);
     EXPECT_TRUE(doc_.IsModified());
-    EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
-    EXPECT_EQ(Slurp(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
     EXPECT_EQ(Names(), kSaved);
 }
 
@@ -104,32 +95,25 @@ TEST_F(DocumentSaveTest, ASaveFollowsNoPlantedLinkAndKeepsAPrivateFilePrivate) {
     fs::create_symlink(dir_ / "victim", dir_ / "a.slo.tmp");
     fs::create_symlink(dir_ / "victim", dir_ / "a.BAK");
     Save("two");
-    EXPECT_EQ(Slurp(dir_ / "victim"), "private");
-    EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
-    EXPECT_EQ(Slurp(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "victim"), "private");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
     EXPECT_EQ(fs::status(dir_ / "a.slo").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(DocumentSaveTest, ADiskFullDuringTheWriteLosesNothing) {
     Save("one");
     Save("two");
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{512, 512};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    const std::string path = path_;
+    const int result = testsupport::RunInChildWithFileSizeLimit(512, [&path] {
         platform::RecordingSink sink;
         torvan::CBlockDoc doc;
         doc.SetAnalysisWriter(LinesWriter(std::string(60, 'x'), 1000));
-        _exit(doc.SaveWithBackup(path_.c_str()) == 0 && sink.MessageCount() == 1 ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
-    EXPECT_EQ(Slurp(dir_ / "a.BAK"), "one\r\n");
+        return doc.SaveWithBackup(path.c_str()) == 0 && sink.MessageCount() == 1 ? 0 : 1;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
     EXPECT_EQ(Names(), kSaved);
 }
 
@@ -139,12 +123,12 @@ TEST_F(DocumentSaveTest, ABackupThatCannotBeMadeAsksWhetherToGoOn) {
     fs::create_directory(dir_ / "a.BAK" / "keep"); // a non-empty directory: the rename fails
     sink_.QueueAnswer(IDNO);
     Save("two", 1, 0);
-    EXPECT_EQ(Slurp(dir_ / "a.slo"), "one\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "one\r\n");
     EXPECT_EQ(sink_.LastMessageUtf8(),
               platform::Utf8(u8"すべり線解析ﾌｧｲﾙ(.slo)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？"));
     sink_.QueueAnswer(IDYES);
     Save("two");
-    EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
 }
 
 // Saves in a child process with the directory made read-only. Root writes through
@@ -176,8 +160,8 @@ TEST_F(DocumentSaveTest, AReadOnlyDirectoryLeavesTheFileAndItsBakAsTheyWere) {
                         "stop the write here (the other failing-write tests still run)";
     }
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(Slurp(dir_ / "a.slo"), "two\r\n");
-    EXPECT_EQ(Slurp(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
     EXPECT_EQ(Names(), kSaved);
 }
 
@@ -230,10 +214,10 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     ASSERT_EQ(doc_.m_LineList.GetCount(), 3);
 
     ASSERT_EQ(doc_.SaveWithBackup(path_.c_str()), 1);
-    std::string expected = Slurp(fs::path(VERRANT_TEST_DATA_DIR) / "edited_expected.slo");
-    EXPECT_EQ(Slurp(dir_ / "a.slo"), expected);
+    std::string expected = testsupport::ReadBytes(fs::path(VERRANT_TEST_DATA_DIR) / "edited_expected.slo");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), expected);
     doc_.m_dPhi = 30.0;
     ASSERT_EQ(doc_.SaveWithBackup(path_.c_str()), 1);
-    EXPECT_EQ(Slurp(dir_ / "a.BAK"), expected);
-    EXPECT_NE(Slurp(dir_ / "a.slo"), expected);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), expected);
+    EXPECT_NE(testsupport::ReadBytes(dir_ / "a.slo"), expected);
 }

@@ -4,6 +4,7 @@
 #include "model/CBlockDoc.h"
 #include "model/CLine.h"
 #include "platform/core/RecordingSink.h"
+#include "testsupport/Fixtures.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -51,7 +52,7 @@ public:
     int referenceQuestions = 0;
 };
 
-class DocumentTest : public ::testing::Test {
+class DocumentTest : public testsupport::RecordingSinkTest {
 protected:
     DocumentTest() { doc_.SetWindowSide(&side_); }
 
@@ -74,7 +75,6 @@ protected:
         return out;
     }
 
-    platform::RecordingSink sink_;
     RecordingWindowSide side_;
     torvan::CBlockDoc doc_;
 };

@@ -1,3 +1,4 @@
+#include "testsupport/TempDir.h"
 // How the analysis document takes the values of a measurement displacement file: read as
 // "%lf" reads them, exactly 0.0 as not measured, two or four values a line as each DISP
 // block's header says, whatever the "ANGLE" line.
@@ -19,11 +20,8 @@ using torvan::CDispData;
 class MeasurementReadingTest : public DocumentTest {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("measurement reading " + std::to_string(::getpid()));
-        fs::create_directories(dir_);
         ASSERT_EQ(doc_.ReadSecFile((fs::path(VERRANT_SOURCE_DIR) / "data" / "sample.sec").c_str()), 1);
     }
-    void TearDown() override { fs::remove_all(dir_); }
     // Reads a measurement file given as UTF-8 lines.
     int Read(const std::vector<std::string>& lines) {
         std::string text;
@@ -42,7 +40,8 @@ protected:
         return title + std::string(60 - title.size(), ' ') + "GOLMIR001";
     }
 
-    fs::path dir_;
+    testsupport::TempDir temp_{"measurement reading"};
+    const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(MeasurementReadingTest, ValuesAreReadAsScannedAndExactZeroIsNotMeasured) {

@@ -1,10 +1,12 @@
-#include "FileBytes.h"
 #include "common/records/TextFile.h"
 #include "model/CLine.h"
 #include "model/CNode.h"
 #include "model/CNumberToKey.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -16,8 +18,6 @@ using torvan::CKeyToNumber;
 using torvan::CLine;
 using torvan::CNode;
 using torvan::CNumberToKey;
-
-using modeltest::Slurp;
 
 namespace {
 
@@ -36,15 +36,8 @@ std::vector<CString> ReadLines(const std::string& path) {
     return lines;
 }
 
-class RecordFileTest : public ::testing::Test {
+class RecordFileTest : public testsupport::RecordingSinkTest {
 protected:
-    void SetUp() override {
-        out_ = (std::filesystem::temp_directory_path() /
-                ("model_records_" + std::to_string(::getpid()) + "_" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name()))
-                   .string();
-    }
-    void TearDown() override { std::filesystem::remove(out_); }
     void WriteAll(const std::vector<CString>& lines) {
         CTextFile file;
         ASSERT_EQ(file.Open(out_.c_str(), CFile::modeCreate | CFile::modeWrite), 1);
@@ -53,8 +46,8 @@ protected:
         }
         file.Close();
     }
-    std::string out_;
-    platform::RecordingSink sink_;
+    testsupport::TempDir dir_{"model records"};
+    const std::string out_ = dir_.File("records.txt");
 };
 
 CNode MakeNode(int number, int kind, double x, double y) {
@@ -86,7 +79,7 @@ TEST_F(RecordFileTest, FullFormRecordsAreWrittenByteForByte) {
         lines.push_back(line);
     }
     WriteAll(lines);
-    EXPECT_EQ(Slurp(out_), Slurp(DataFile("nodes_full_form.txt")));
+    EXPECT_EQ(testsupport::ReadBytes(out_), testsupport::ReadBytes(DataFile("nodes_full_form.txt")));
 }
 
 TEST_F(RecordFileTest, FullFormRecordsRoundTrip) {
@@ -99,7 +92,7 @@ TEST_F(RecordFileTest, FullFormRecordsRoundTrip) {
         lines.push_back(back);
     }
     WriteAll(lines);
-    EXPECT_EQ(Slurp(out_), Slurp(DataFile("nodes_full_form.txt")));
+    EXPECT_EQ(testsupport::ReadBytes(out_), testsupport::ReadBytes(DataFile("nodes_full_form.txt")));
 }
 
 TEST(NodeRecord, SwitchedOffBoundaryPointKeepsItsKindAndSign) {
@@ -187,9 +180,9 @@ TEST_F(RecordFileTest, SolverRecordsCarryWeightsOnlyForNonGroundPoints) {
     site.WriteSolverRecord("POINT", file);
     inner.WriteSolverRecord("", file);
     file.Close();
-    EXPECT_EQ(Slurp(out_), "NODE     1     1.000     2.000\r\n"
-                           "POINT   12     3.000     4.000    1.0000   10.0000     No.K1\r\n"
-                           "         3     5.000     6.000    1.0000          \r\n");
+    EXPECT_EQ(testsupport::ReadBytes(out_), "NODE     1     1.000     2.000\r\n"
+                                            "POINT   12     3.000     4.000    1.0000   10.0000     No.K1\r\n"
+                                            "         3     5.000     6.000    1.0000          \r\n");
 }
 
 TEST_F(RecordFileTest, LinesTranslateNumbersToKeysAndBack) {
@@ -220,7 +213,7 @@ TEST_F(RecordFileTest, LinesTranslateNumbersToKeysAndBack) {
         written.push_back(back);
     }
     WriteAll(written);
-    EXPECT_EQ(Slurp(out_), Slurp(DataFile("lines.txt")));
+    EXPECT_EQ(testsupport::ReadBytes(out_), testsupport::ReadBytes(DataFile("lines.txt")));
 }
 
 TEST(RenumberingTables, FallBackToNumberMinusOneAndKeyPlusOne) {

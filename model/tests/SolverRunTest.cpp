@@ -1,5 +1,6 @@
 #include "DocumentTestSupport.h"
-#include "FileBytes.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
 
 #include "model/CVerrant.h"
 
@@ -12,8 +13,6 @@ namespace fs = std::filesystem;
 using platform::Utf8;
 using torvan::CVerrant;
 
-using modeltest::Slurp;
-
 namespace {
 
 // What the stand-in solver saw and what it writes as its result (empty: no result file).
@@ -23,7 +22,7 @@ std::string g_result;
 
 void StandInSolver(const char* path, int length) {
     g_seenPath.assign(path, static_cast<std::size_t>(length));
-    g_seenInput = Slurp(g_seenPath);
+    g_seenInput = testsupport::ReadBytes(g_seenPath);
     std::string base = g_seenPath.substr(0, g_seenPath.size() - 4);
     fs::remove(base + ".slf");
     if (!g_result.empty()) {
@@ -37,9 +36,6 @@ void StandInSolver(const char* path, int length) {
 class SolverRunTest : public DocumentTest {
 protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("solver run " + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
         for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
             fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
         }
@@ -51,8 +47,8 @@ protected:
         doc_.m_listBlockLines.push_back({70.0, 100.0, 70.0, 40.0, 0.5});
         g_result.clear();
     }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path dir_;
+    testsupport::TempDir temp_{"solver run"};
+    const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(SolverRunTest, ASolvedRunMakesTheSlipLineAndRemovesTheInput) {
@@ -103,6 +99,6 @@ TEST_F(SolverRunTest, LinksPlantedAtTheRunFileNamesAreNeverFollowed) {
     }
     g_result = "t\r\n *****  blocks :  2\r\nhead\r\n 0.002 -0.9 110 27 70\r\n 0.001 -0.6 100 70 134\r\n";
     EXPECT_EQ(doc_.RunSolver(StandInSolver), 1);
-    EXPECT_EQ(Slurp(dir_ / "victim"), "private");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "victim"), "private");
     EXPECT_NE(g_seenInput, "private");
 }

@@ -3,25 +3,9 @@
 #include "solver/RunLog.h"
 #include "solver/SolverRun.h"
 
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
-
 namespace fs = std::filesystem;
 
 namespace kalipe::test {
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteBytes(const fs::path& path, std::string_view bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 std::string Sjis(const char8_t* text) {
     return Cp932(text);
@@ -47,24 +31,6 @@ std::vector<std::string> CrLfLines(const std::string& bytes) {
 
 void RunSolverOn(const std::string& cp932Path) {
     SolverRun().Run(cp932Path);
-}
-
-void ScratchDirTest::SetUp() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "." + info->name();
-    for (char& c : name) {
-        if (c == '/')
-            c = '_';
-    }
-    dir_ = fs::temp_directory_path() / ("kalipe test " + std::to_string(::getpid()) + ".d") / name;
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-}
-
-void ScratchDirTest::TearDown() {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-    fs::remove(dir_.parent_path(), ignored); // only once it is empty
 }
 
 std::vector<std::string> ScratchDirTest::Solve(const std::string& name, const std::string& bytes) {

@@ -2,6 +2,9 @@
 // Shared helpers of the solver tests: scratch directories, whole-file reads and writes,
 // CP932 texts and runs of the solver on files.
 
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,8 +14,8 @@
 
 namespace kalipe::test {
 
-std::string ReadBytes(const std::filesystem::path& path);
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes);
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 
 // A UTF-8 source text in CP932.
 std::string Sjis(const char8_t* text);
@@ -30,14 +33,12 @@ void RunSolverOn(const std::string& cp932Path);
 // A fresh directory per test, with a blank and a dot in its name, removed afterwards.
 class ScratchDirTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
     std::filesystem::path Path(const std::string& name) const { return dir_ / name; }
     // Writes an input file and runs the solver on it; returns the log's lines.
     std::vector<std::string> Solve(const std::string& name, const std::string& bytes);
 
-    std::filesystem::path dir_;
+    testsupport::TempDir temp_{"kalipe test.d"};
+    const std::filesystem::path dir_ = temp_.Path();
 };
 
 } // namespace kalipe::test

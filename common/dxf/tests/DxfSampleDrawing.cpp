@@ -2,36 +2,17 @@
 
 #include "common/dxf/DxfWriter.h"
 #include "common/records/TextFile.h"
+#include "testsupport/TempDir.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <stdexcept>
 
 namespace dxftest {
 
-namespace {
-
-// Made on first use and removed with everything in it when the test program ends.
-struct TemporaryDirectory {
-    TemporaryDirectory() {
-        char pattern[] = "/tmp/common_dxf_tests.XXXXXX";
-        if (!::mkdtemp(pattern)) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path = pattern;
-    }
-    ~TemporaryDirectory() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::string path;
-};
-
-} // namespace
-
 const std::string& TestOutputDirectory() {
-    static const TemporaryDirectory directory;
-    return directory.path;
+    // Made on first use and removed with everything in it when the test program ends.
+    static const testsupport::TempDir directory("common_dxf_tests");
+    static const std::string path = directory.Path().string();
+    return path;
 }
 
 void WriteSampleDrawing(const std::string& path, int version, const char* hatchLayer) {

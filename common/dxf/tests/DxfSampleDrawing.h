@@ -10,7 +10,7 @@ namespace dxftest {
 // and arrow blocks and one entity of every kind; the hatch layer as given.
 void WriteSampleDrawing(const std::string& path, int version, const char* hatchLayer = "9");
 
-// Temporary directory of this test run, created on first use, e.g. /tmp/common_dxf_tests.XXXXXX.
+// Temporary directory of this test run, created on first use under $TMPDIR.
 const std::string& TestOutputDirectory();
 
 } // namespace dxftest

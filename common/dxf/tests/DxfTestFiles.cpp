@@ -3,8 +3,6 @@
 #include "DxfSampleDrawing.h"
 
 #include <fstream>
-#include <sstream>
-#include <stdexcept>
 
 namespace dxftest {
 
@@ -23,21 +21,6 @@ std::vector<std::string> ReadLines(const std::string& path) {
         lines.push_back(line);
     }
     return lines;
-}
-
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-    if (!out) {
-        throw std::runtime_error("cannot write " + path);
-    }
 }
 
 std::string DxfText(const std::vector<std::string>& pairs) {

@@ -1,6 +1,8 @@
 #pragma once
 // Small file helpers of the DXF tests.
 
+#include "testsupport/FileBytes.h"
+
 #include <string>
 #include <vector>
 
@@ -10,9 +12,8 @@ namespace dxftest {
 std::string OutputPath(const std::string& name);
 // The lines of a file without their line ends.
 std::vector<std::string> ReadLines(const std::string& path);
-// The bytes of a file.
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
+using testsupport::ReadBytes;
+using testsupport::WriteBytes;
 // A DXF text from code/value pairs ("0", "LINE", "8", "0", ...), lines ended by CR LF.
 std::string DxfText(const std::vector<std::string>& pairs);
 // An ENTITIES section holding the given groups, closed by ENDSEC and EOF.

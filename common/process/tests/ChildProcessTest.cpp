@@ -1,14 +1,13 @@
 #include "ChildProcessTest.h"
 
 #include "platform/core/CodePage.h"
+#include "testsupport/FileBytes.h"
 
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 #include <unistd.h>
 
@@ -19,22 +18,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr auto kLimit = std::chrono::seconds(10);
 
-std::string MakeTemporaryDirectory(const char* stem) {
-    std::string pattern = std::string("/tmp/") + stem + "_XXXXXX";
-    return ::mkdtemp(pattern.data());
-}
-
 } // namespace
 
 void ChildProcessTest::SetUp() {
-    runtime_ = MakeTemporaryDirectory("vrun");
-    scratch_ = MakeTemporaryDirectory("vdata");
     ::setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
-}
-
-void ChildProcessTest::TearDown() {
-    std::filesystem::remove_all(runtime_);
-    std::filesystem::remove_all(scratch_);
 }
 
 CString ChildProcessTest::ScratchArgument(const std::string& name) const {
@@ -49,10 +36,7 @@ std::string WaitForFile(const std::string& path) {
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return testsupport::ReadBytes(path);
 }
 
 bool WaitUntilGone(pid_t pid) {

@@ -4,6 +4,7 @@
 // children's report files, and waits with a time limit.
 
 #include "platform/core/CString.h"
+#include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -16,15 +17,16 @@ inline constexpr const char* kChildProgram = "process_test_child";
 class ChildProcessTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // A path in the scratch directory.
     std::string Scratch(const std::string& name) const { return scratch_ + "/" + name; }
     // A CP932 argument naming a scratch path.
     CString ScratchArgument(const std::string& name) const;
 
-    std::string runtime_;
-    std::string scratch_;
+    testsupport::TempDir runtimeDir_{"vrun"};
+    testsupport::TempDir scratchDir_{"vdata"};
+    const std::string runtime_ = runtimeDir_.Path().string();
+    const std::string scratch_ = scratchDir_.Path().string();
 };
 
 // Waits up to 10 s for the file to appear and returns its bytes; empty after the time limit.

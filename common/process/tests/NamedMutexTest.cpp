@@ -1,6 +1,7 @@
 #include "common/process/CNamedMutex.h"
 #include "common/process/InstanceControl.h"
 #include "platform/core/RecordingSink.h"
+#include "testsupport/TempDir.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -14,13 +15,9 @@ namespace {
 // Each test gets its own runtime directory, so parallel test processes never meet.
 class NamedMutexTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vproc_XXXXXX";
-        dir_ = ::mkdtemp(pattern);
-        ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string dir_;
+    void SetUp() override { ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1); }
+    testsupport::TempDir temp_{"vproc"};
+    const std::string dir_ = temp_.Path().string();
 };
 
 TEST_F(NamedMutexTest, SecondCreateFindsTheHolderUntilReleased) {

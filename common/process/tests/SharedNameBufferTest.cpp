@@ -1,4 +1,5 @@
 #include "common/process/CSharedNameBuffer.h"
+#include "testsupport/TempDir.h"
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -13,13 +14,9 @@ namespace {
 
 class SharedNameBufferTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vshm_XXXXXX";
-        dir_ = ::mkdtemp(pattern);
-        ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string dir_;
+    void SetUp() override { ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1); }
+    testsupport::TempDir temp_{"vshm"};
+    const std::string dir_ = temp_.Path().string();
 };
 
 TEST_F(SharedNameBufferTest, ChildSeesWhatTheOwnerHolds) {

@@ -1,19 +1,16 @@
-#include "TempDir.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/Fixtures.h"
 
 #include "common/records/BinaryFile.h"
-#include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
 
-using platform::RecordingSink;
-
-class BinaryFileTest : public TempDirTest {
+class BinaryFileTest : public testsupport::TempDirTest {
 protected:
     // Opens a file holding exactly these bytes for reading.
     void OpenWith(CBinaryFile& file, const std::string& bytes) {
-        Spit(Path("in.bin"), bytes);
+        testsupport::WriteBytes(Path("in.bin"), bytes);
         ASSERT_EQ(file.Open(Path("in.bin").c_str(), CFile::modeRead), 1);
     }
-    RecordingSink sink_;
 };
 
 TEST_F(BinaryFileTest, ItemsRoundTripLittleEndian) {
@@ -26,7 +23,7 @@ TEST_F(BinaryFileTest, ItemsRoundTripLittleEndian) {
     out.WriteString("ab");
     out.WriteString(CString());
     out.Close();
-    std::string bytes = Slurp(Path("a.bin"));
+    std::string bytes = testsupport::ReadBytes(Path("a.bin"));
     EXPECT_EQ(bytes.substr(0, 6), std::string("\xFE\xFF\x04\x03\x02\x01", 6));
     EXPECT_EQ(bytes.substr(18), std::string("\x02\x00"
                                             "ab"
@@ -127,7 +124,7 @@ TEST_F(BinaryFileTest, EmptyStringIsTheLengthWordAlone) {
     ASSERT_EQ(out.Open(Path("e.bin").c_str(), CFile::modeCreate | CFile::modeWrite), 1);
     out.WriteString("");
     out.Close();
-    EXPECT_EQ(Slurp(Path("e.bin")), std::string("\x00\x00", 2));
+    EXPECT_EQ(testsupport::ReadBytes(Path("e.bin")), std::string("\x00\x00", 2));
 }
 
 TEST_F(BinaryFileTest, CloseWithMessageReportsAFailingClose) {

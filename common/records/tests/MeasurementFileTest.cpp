@@ -1,11 +1,10 @@
-#include "TempDir.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/Fixtures.h"
 
 #include "common/records/MeasurementFile.h"
-#include "platform/core/RecordingSink.h"
 
 using platform::IsUnsetDouble;
 using platform::kUnsetInt;
-using platform::RecordingSink;
 using platform::Utf8;
 
 namespace {
@@ -16,10 +15,7 @@ std::string DataFile(const char* name) {
 
 } // namespace
 
-class MeasurementFileTest : public TempDirTest {
-protected:
-    RecordingSink sink_;
-};
+class MeasurementFileTest : public testsupport::TempDirTest {};
 
 TEST_F(MeasurementFileTest, TwoDimensionalFileReadsAndWritesBackByteForByte) {
     MeasurementFileData data;
@@ -45,7 +41,8 @@ TEST_F(MeasurementFileTest, TwoDimensionalFileReadsAndWritesBackByteForByte) {
     EXPECT_EQ(sink_.MessageCount(), 0);
 
     ASSERT_TRUE(WriteMeasurementFile(Path("out.dis").c_str(), data));
-    EXPECT_EQ(Slurp(Path("out.dis")), Slurp(DataFile("two_dimensional.dis")));
+    EXPECT_EQ(testsupport::ReadBytes(Path("out.dis")),
+              testsupport::ReadBytes(DataFile("two_dimensional.dis")));
 }
 
 TEST_F(MeasurementFileTest, NoAngleLineShortTitleAndHeadersWithoutFlag) {
@@ -93,7 +90,7 @@ TEST_F(MeasurementFileTest, TruncatedBlockIsDroppedAfterThePrematureEndMessage) 
 TEST_F(MeasurementFileTest, MissingAndEmptyFiles) {
     MeasurementFileData data;
     EXPECT_EQ(ReadMeasurementFile(Path("none.dis").c_str(), data), MeasurementReadResult::OpenFailed);
-    Spit(Path("empty.dis"), "");
+    testsupport::WriteBytes(Path("empty.dis"), "");
     EXPECT_EQ(ReadMeasurementFile(Path("empty.dis").c_str(), data), MeasurementReadResult::EndedEarly);
 }
 
@@ -116,5 +113,5 @@ TEST_F(MeasurementFileTest, WriterCutsRowsToTheDatesAndWritesThreeDimensionalBlo
                            "DISP          1P1\r\n"
                            "      0.00      1.00      2.00          \r\n"
                            "END\r\n";
-    EXPECT_EQ(Slurp(Path("three.dis")), expected);
+    EXPECT_EQ(testsupport::ReadBytes(Path("three.dis")), expected);
 }

@@ -1,10 +1,9 @@
-#include "TempDir.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/Fixtures.h"
 
 #include "common/records/SectionModelFile.h"
-#include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
 
-using platform::RecordingSink;
 using platform::Utf8;
 
 namespace {
@@ -33,10 +32,7 @@ struct RecordingHandler : SectionModelHandler {
 
 } // namespace
 
-class SectionModelFileTest : public TempDirTest {
-protected:
-    RecordingSink sink_;
-};
+class SectionModelFileTest : public testsupport::TempDirTest {};
 
 TEST_F(SectionModelFileTest, SectionsInAnyOrderRunsOfTenAndSkippedLines) {
     RecordingHandler handler;
@@ -88,16 +84,18 @@ TEST_F(SectionModelFileTest, HandlerStopsAtItsLimit) {
 
 TEST_F(SectionModelFileTest, FormatFaults) {
     RecordingHandler handler;
-    Spit(Path("tag.sec"), "TITLE     x" + std::string(49, ' ') + "MERDOK002\r\nMSIZE\r\nEND\r\n");
+    testsupport::WriteBytes(Path("tag.sec"),
+                            "TITLE     x" + std::string(49, ' ') + "MERDOK002\r\nMSIZE\r\nEND\r\n");
     EXPECT_EQ(ReadSectionModelFile(Path("tag.sec").c_str(), handler), SectionReadResult::WrongTag);
     EXPECT_EQ(sink_.MessagesUtf8(),
               (std::vector<std::string>{Utf8(u8"断面ﾃﾞｰﾀﾌｧｲﾙの形式が変わりましたので新規作成して下さい"),
                                         Utf8(u8"断面ﾃﾞｰﾀﾌｧｲﾙの形式エラーのため、読み込みできません")}));
-    Spit(Path("nosize.sec"), "any first line\r\nNODE\r\nEND\r\n");
+    testsupport::WriteBytes(Path("nosize.sec"), "any first line\r\nNODE\r\nEND\r\n");
     EXPECT_EQ(ReadSectionModelFile(Path("nosize.sec").c_str(), handler), SectionReadResult::NoModelSize);
     EXPECT_EQ(handler.title, "line"); // a first line that is not a TITLE line is the title line
     sink_.Clear();
-    Spit(Path("short.sec"), "TITLE     t\r\nMSIZE\r\nNODE\r\n    1    0     1.000     2.000\r\n");
+    testsupport::WriteBytes(Path("short.sec"),
+                            "TITLE     t\r\nMSIZE\r\nNODE\r\n    1    0     1.000     2.000\r\n");
     EXPECT_EQ(ReadSectionModelFile(Path("short.sec").c_str(), handler), SectionReadResult::EndedEarly);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
     EXPECT_EQ(ReadSectionModelFile(Path("missing.sec").c_str(), handler), SectionReadResult::OpenFailed);

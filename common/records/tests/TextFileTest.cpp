@@ -1,19 +1,14 @@
-#include "TempDir.h"
+#include "testsupport/ChildProcess.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/Fixtures.h"
 
 #include "common/records/TextFile.h"
 #include "platform/core/RecordingSink.h"
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
 using platform::RecordingSink;
 using platform::Utf8;
 
-class TextFileTest : public TempDirTest {
-protected:
-    RecordingSink sink_;
-};
+class TextFileTest : public testsupport::TempDirTest {};
 
 TEST_F(TextFileTest, WritesCrLfLinesAndCountsReadLines) {
     CTextFile out;
@@ -21,7 +16,7 @@ TEST_F(TextFileTest, WritesCrLfLinesAndCountsReadLines) {
     EXPECT_EQ(out.WriteLine("abc"), 1);
     out.WriteLine(CString(u8"断面"));
     out.Close();
-    EXPECT_EQ(Slurp(Path("a.txt")), "abc\r\n\x92\x66\x96\xCA\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(Path("a.txt")), "abc\r\n\x92\x66\x96\xCA\r\n");
 
     CTextFile in;
     ASSERT_EQ(in.Open(Path("a.txt").c_str(), CFile::modeRead), 1);
@@ -43,7 +38,7 @@ TEST_F(TextFileTest, OpenFailureShowsCauseAndPathOnce) {
 }
 
 TEST_F(TextFileTest, EndOfFileIsAMessageForReadLineAndQuietForReadLineStatus) {
-    Spit(Path("b.txt"), "last line without end");
+    testsupport::WriteBytes(Path("b.txt"), "last line without end");
     CTextFile in;
     ASSERT_EQ(in.Open(Path("b.txt").c_str(), CFile::modeRead), 1);
     char buffer[82];
@@ -60,7 +55,8 @@ TEST_F(TextFileTest, EndOfFileIsAMessageForReadLineAndQuietForReadLineStatus) {
 
 TEST_F(TextFileTest, AnOverlongLineIsCutAndNeverBecomesAnExtraRecord) {
     // 6 bytes + CR LF into a buffer of 6 (5 bytes): the rest of the line is skipped.
-    Spit(Path("c.txt"), "abcdef\r\nnext\r\n" + std::string("ab\x92\x66\x96\xCA", 6) + "\r\n");
+    testsupport::WriteBytes(Path("c.txt"),
+                            "abcdef\r\nnext\r\n" + std::string("ab\x92\x66\x96\xCA", 6) + "\r\n");
     CTextFile in;
     ASSERT_EQ(in.Open(Path("c.txt").c_str(), CFile::modeRead), 1);
     char buffer[6];
@@ -78,7 +74,7 @@ TEST_F(TextFileTest, AnOverlongLineIsCutAndNeverBecomesAnExtraRecord) {
 
 TEST_F(TextFileTest, WholeLinesOfAnyLengthForPathRecords) {
     std::string longPath = "SEFIL     /" + std::string(300, 'p') + "/slope.sec";
-    Spit(Path("d.txt"), longPath + "\n");
+    testsupport::WriteBytes(Path("d.txt"), longPath + "\n");
     CTextFile in;
     ASSERT_EQ(in.Open(Path("d.txt").c_str(), CFile::modeRead), 1);
     CString line;
@@ -89,7 +85,7 @@ TEST_F(TextFileTest, WholeLinesOfAnyLengthForPathRecords) {
 
 TEST_F(TextFileTest, ReadErrorIsReportedAndThrownOn) {
     CTextFile in;
-    ASSERT_EQ(in.Open(dir_.c_str(), CFile::modeRead), 1); // a directory opens but cannot be read
+    ASSERT_EQ(in.Open(dir_.Path().c_str(), CFile::modeRead), 1); // a directory opens but cannot be read
     char buffer[82];
     int status = -1;
     EXPECT_THROW(in.ReadLineStatus(buffer, sizeof buffer, status), CFileException);
@@ -100,17 +96,12 @@ TEST_F(TextFileTest, ReadErrorIsReportedAndThrownOn) {
 
 // A child process with a 1 kB file-size limit writes until the disk is "full".
 TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
-    std::string path = Path("full.txt");
-    pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{1024, 1024};
-        setrlimit(RLIMIT_FSIZE, &limit);
+    const std::string path = Path("full.txt");
+    const int result = testsupport::RunInChildWithFileSizeLimit(1024, [&path] {
         RecordingSink sink;
         CTextFile out;
         if (!out.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite)) {
-            _exit(10);
+            return 10;
         }
         try {
             for (int i = 0; i < 100000; ++i) {
@@ -120,12 +111,9 @@ TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
         } catch (const CFileException& error) {
             bool diskFull = sink.LastMessageUtf8() == Utf8(u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません") ||
                             sink.LastMessageUtf8() == Utf8(u8"ﾌｧｲﾙを閉じる際にｴﾗｰが発生しました");
-            _exit(error.m_cause == CFileException::diskFull && diskFull && sink.MessageCount() == 1 ? 0 : 11);
+            return error.m_cause == CFileException::diskFull && diskFull && sink.MessageCount() == 1 ? 0 : 11;
         }
-        _exit(12);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+        return 12;
+    });
+    EXPECT_EQ(result, 0);
 }

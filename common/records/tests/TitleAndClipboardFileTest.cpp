@@ -1,12 +1,11 @@
-#include "TempDir.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/Fixtures.h"
 
 #include "common/records/ClipboardFile.h"
 #include "common/records/TitleFile.h"
 #include "platform/core/CException.h"
 #include "platform/core/Clipboard.h"
-#include "platform/core/RecordingSink.h"
 
-using platform::RecordingSink;
 using platform::Utf8;
 
 namespace {
@@ -23,10 +22,7 @@ struct FakeCombo {
 
 } // namespace
 
-class TitleFileTest : public TempDirTest {
-protected:
-    RecordingSink sink_;
-};
+class TitleFileTest : public testsupport::TempDirTest {};
 
 TEST_F(TitleFileTest, MissingFileLeavesTheListEmptyAfterTheOpenMessage) {
     CTitleFile titles(Path("title.idx").c_str());
@@ -72,14 +68,15 @@ TEST_F(TitleFileTest, LongTitlesAreCutNotSplitIntoExtraTitles) {
 }
 
 TEST_F(TitleFileTest, EmptyAndForeignFilesReadWithoutHarm) {
-    Spit(Path("empty.idx"), "");
+    testsupport::WriteBytes(Path("empty.idx"), "");
     CTitleFile empty(Path("empty.idx").c_str());
     EXPECT_EQ(empty.ReadTitles(), 1);
     EXPECT_TRUE(empty.GetTitles().empty());
     EXPECT_EQ(sink_.MessageCount(), 0);
     // UTF-8 text, a stray lead byte at the end and LF-only lines: bytes are kept as they are and a
     // title never swallows the next line.
-    Spit(Path("foreign.idx"), "\xe5\x9c\xb0\xe3\x81\x99\xe3\x81\xb9\xe3\x82\x8a\nplain\n\x82");
+    testsupport::WriteBytes(Path("foreign.idx"),
+                            "\xe5\x9c\xb0\xe3\x81\x99\xe3\x81\xb9\xe3\x82\x8a\nplain\n\x82");
     CTitleFile foreign(Path("foreign.idx").c_str());
     EXPECT_EQ(foreign.ReadTitles(), 1);
     ASSERT_EQ(foreign.GetTitles().size(), 3u);

@@ -4,6 +4,8 @@
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/DialogScript.h"
 
+#include "testsupport/ui/TestApplication.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
@@ -11,19 +13,6 @@
 #include <filesystem>
 
 namespace wenux::test {
-
-namespace {
-
-// Made once and never destroyed: tearing Qt down among the exit handlers is not safe.
-QApplication& TestApplication() {
-    static int argc = 1;
-    static char name[] = "list_viewer_app_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
-} // namespace
 
 std::string Cp932(const char8_t* text) {
     return platform::Utf8ToCp932(text);
@@ -42,7 +31,7 @@ std::string JapaneseLog(int count) {
 }
 
 void AppTest::SetUp() {
-    TestApplication();
+    testsupport::TestApplication();
     platform::DialogScript::Clear();
     sink_ = std::make_unique<platform::RecordingSink>();
     app_ = std::make_unique<CWenuxApp>();

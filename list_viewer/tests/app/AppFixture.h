@@ -4,6 +4,7 @@
 // and access to the views of the open documents.
 
 #include "ListTestFiles.h"
+#include "testsupport/TempDir.h"
 
 #include "list_viewer/app/MainFrame.h"
 #include "list_viewer/app/MainListView.h"
@@ -40,8 +41,8 @@ protected:
     // Work files ("lp" and six characters) in the list directory.
     int WorkFileCount() const;
 
-    TempDir lists_;
-    TempDir program_;
+    testsupport::TempDir lists_;
+    testsupport::TempDir program_;
     std::unique_ptr<platform::RecordingSink> sink_;
     std::unique_ptr<CWenuxApp> app_;
 };

@@ -17,11 +17,11 @@ using BadInput = AppTest;
 
 TEST_F(BadInput, MissingFileOrDirectoryIsNotFoundAndOpensNothing) {
     Start();
-    const CString missing = lists_.PathOf("none.log");
+    const CString missing = lists_.File("none.log");
     EXPECT_EQ(Open(missing), nullptr);
     EXPECT_EQ(sink_->LastMessageUtf8(), std::string(missing.GetString()) + Utf8(u8"\nﾌｧｲﾙが見つかりません"));
     std::filesystem::create_directory(lists_.Path() / "dir.log");
-    EXPECT_EQ(Open(lists_.PathOf("dir.log")), nullptr);
+    EXPECT_EQ(Open(lists_.File("dir.log")), nullptr);
     EXPECT_EQ(sink_->MessageCount(), 2);
     EXPECT_EQ(WorkFileCount(), 0);
     EXPECT_EQ(Frame()->ShownMenu(), &Frame()->NoDocumentMenu());

@@ -1,6 +1,7 @@
 // Printing without a printer: the pages go to a PDF file beside the list; result lists
 // share portrait sheets, run logs refuse landscape paper, print preview plans the same sheets.
 #include "AppFixture.h"
+#include "testsupport/FileBytes.h"
 
 #include "list_viewer/app/WenuxIds.h"
 
@@ -21,8 +22,7 @@ using platform::Utf8;
 
 // Pages of a PDF file as Qt writes it (one "/Type /Page" object a page).
 int PdfPageCount(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string bytes = testsupport::ReadBytes(path);
     int count = 0;
     for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos;
          at = bytes.find("/Type /Page", at + 1))

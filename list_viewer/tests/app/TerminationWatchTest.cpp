@@ -1,6 +1,8 @@
 // Its own test program: the watch stays installed for the life of the process.
 #include "list_viewer/app/TerminationWatch.h"
 
+#include "testsupport/ui/TestApplication.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
@@ -9,16 +11,8 @@
 
 namespace {
 
-QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "wenux_termination_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv); // never destroyed: Qt tears down at exit
-    return *app;
-}
-
 TEST(TerminationWatchTest, ASignalDuringAModalDialogEndsTheDialogBeforeTheProgram) {
-    TestApp();
+    testsupport::TestApplication();
     wenux::TerminationWatch::Install();
     QDialog dialog;
     QTimer::singleShot(0, [] { std::raise(SIGTERM); });

@@ -1,10 +1,11 @@
 #include "platform/core/CStdioFile.h"
 #include "platform/core/CodePage.h"
 
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
+
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -12,23 +13,9 @@ namespace {
 
 class FileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("core_file_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
-    static void Spit(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
-    fs::path dir_;
+    std::string Path(const std::string& name) const { return temp_.File(name); }
+    testsupport::TempDir temp_{"core_file"};
+    const fs::path dir_ = temp_.Path();
 };
 
 } // namespace
@@ -38,9 +25,9 @@ TEST_F(FileTest, TextModeWritesCrLfAndReadsEitherLineEnd) {
     ASSERT_TRUE(out.Open(Path("a.txt").c_str(), CFile::modeCreate | CFile::modeWrite));
     out.WriteString("one\ntwo\n");
     out.Close();
-    EXPECT_EQ(Slurp(Path("a.txt")), "one\r\ntwo\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(Path("a.txt")), "one\r\ntwo\r\n");
 
-    Spit(Path("b.txt"), "crlf\r\nlf\nlone\rcr\r\nlast");
+    testsupport::WriteBytes(Path("b.txt"), "crlf\r\nlf\nlone\rcr\r\nlast");
     CStdioFile in(Path("b.txt").c_str(), CFile::modeRead);
     CString line;
     std::vector<std::string> lines;
@@ -51,7 +38,7 @@ TEST_F(FileTest, TextModeWritesCrLfAndReadsEitherLineEnd) {
 }
 
 TEST_F(FileTest, BoundedReadStringKeepsNewlineWhenItFits) {
-    Spit(Path("c.txt"), "abcdef\r\n");
+    testsupport::WriteBytes(Path("c.txt"), "abcdef\r\n");
     CStdioFile in(Path("c.txt").c_str(), CFile::modeRead);
     char buffer[5];
     ASSERT_NE(in.ReadString(buffer, sizeof buffer), nullptr);

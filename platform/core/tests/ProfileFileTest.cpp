@@ -1,29 +1,20 @@
 #include "platform/core/ProfileFile.h"
 
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
 
 class ProfileFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/profiletestXXXXXX";
-        dir_ = mkdtemp(pattern);
-        path_ = dir_ + "/TEST.INI";
-    }
-    void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
-    void Put(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-    std::string Bytes() const {
-        std::stringstream s;
-        s << std::ifstream(path_, std::ios::binary).rdbuf();
-        return s.str();
-    }
-    std::string dir_, path_;
+    void Put(const std::string& bytes) { testsupport::WriteBytes(path_, bytes); }
+    std::string Bytes() const { return testsupport::ReadBytes(path_); }
+    testsupport::TempDir dir_{"profiletest"};
+    const std::string path_ = dir_.File("TEST.INI");
 };
 
 TEST_F(ProfileFileTest, ReadsValuesWithLeadingBlanksAndDefaults) {
@@ -65,7 +56,7 @@ TEST_F(ProfileFileTest, NewKeyGoesAtTheEndOfItsSectionAndNewSectionAtTheEnd) {
 }
 
 TEST_F(ProfileFileTest, FailedWriteLeavesNoFile) {
-    platform::ProfileFile ini((dir_ + "/missing/dir/X.INI").c_str());
+    platform::ProfileFile ini(dir_.File("missing/dir/X.INI").c_str());
     EXPECT_FALSE(ini.WriteString("A", "B", "C"));
 }
 

@@ -1,5 +1,5 @@
-#include "QtApp.h"
 #include "TestViews.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CMDIFrameWnd.h"
@@ -61,7 +61,7 @@ public:
 class CommandRoutingTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
+        testsupport::TestApplication();
         calls.clear();
         main_ = new CMDIFrameWnd;
         main_->m_bAutoDelete = FALSE;

@@ -1,8 +1,8 @@
 // What a desktop user expects of every program on the layer: the wheel scrolls views, MDI
 // windows cascade at a usable size and are listed in the window menu, menus open from the
 // keyboard.
-#include "QtApp.h"
 #include "TestViews.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CMDIFrameWnd.h"
@@ -47,7 +47,7 @@ void Wheel(QWidget* widget, int angle, Qt::KeyboardModifiers modifiers = Qt::NoM
 class WheelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
+        testsupport::TestApplication();
         frame_ = new CFrameWnd;
         frame_->m_bAutoDelete = FALSE;
         ASSERT_TRUE(frame_->Create("WHEEL"));
@@ -81,7 +81,7 @@ TEST_F(WheelTest, ANotchScrollsThreeArrowStepsThroughTheViewsOwnHandler) {
 class MdiTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
+        testsupport::TestApplication();
         main_ = new CMDIFrameWnd;
         main_->m_bAutoDelete = FALSE;
         ASSERT_TRUE(main_->Create("MDI"));
@@ -168,7 +168,7 @@ TEST(MenuKeys, LettersInParenthesesAreMnemonicsAndF10OpensTheBar) {
         EXPECT_EQ(CMenu::QtLabel(CString(c.label)),
                   QString::fromUtf8(reinterpret_cast<const char*>(c.shown)));
 
-    TestApp();
+    testsupport::TestApplication();
     CFrameWnd frame;
     frame.m_bAutoDelete = FALSE;
     ASSERT_TRUE(frame.Create("KEYS"));

@@ -1,4 +1,4 @@
-#include "QtApp.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/ui/CDialog.h"
 
@@ -34,7 +34,7 @@ protected:
 };
 
 TEST(DialogTest, ControlsAreFoundByIdAndTextsCrossInCp932) {
-    TestApp();
+    testsupport::TestApplication();
     NameDialog dialog;
     dialog.EnsureCreated();
     EXPECT_EQ(dialog.GetWidget()->objectName(), "130");
@@ -58,7 +58,7 @@ TEST(DialogTest, ControlsAreFoundByIdAndTextsCrossInCp932) {
 }
 
 TEST(DialogTest, ButtonsRouteTheirIdsAndOkEndsTheModalLoop) {
-    TestApp();
+    testsupport::TestApplication();
     NameDialog dialog;
     dialog.EnsureCreated();
     QTimer::singleShot(0, [&dialog] {
@@ -70,7 +70,7 @@ TEST(DialogTest, ButtonsRouteTheirIdsAndOkEndsTheModalLoop) {
 }
 
 TEST(DialogTest, EscapeCancels) {
-    TestApp();
+    testsupport::TestApplication();
     NameDialog dialog;
     dialog.EnsureCreated();
     QTimer::singleShot(0, [&dialog] { dialog.Dialog()->reject(); });

@@ -1,5 +1,5 @@
-#include "QtApp.h"
 #include "TestViews.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/CFrameWnd.h"
@@ -17,7 +17,7 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 class CanvasTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
+        testsupport::TestApplication();
         image_ = QImage(100, 80, QImage::Format_RGB32);
         image_.fill(Qt::white);
         ASSERT_TRUE(dc_.AttachImage(&image_));
@@ -156,7 +156,7 @@ TEST(FontSubstitution, WindowsJapaneseFacesMapToNoto) {
 class ViewCanvasTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
+        testsupport::TestApplication();
         frame_ = new CFrameWnd;
         frame_->m_bAutoDelete = FALSE;
         ASSERT_TRUE(frame_->Create("VIEW"));

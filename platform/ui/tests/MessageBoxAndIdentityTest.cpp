@@ -1,6 +1,6 @@
 // The real message boxes (centred on their owner, the icon of their kind, the program's name
 // as title), the toolkit's Japanese texts and the suite's own icon and version.
-#include "QtApp.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CFrameWnd.h"
@@ -43,7 +43,7 @@ Shown ShowThroughSink(const CString& text, UINT type) {
 }
 
 TEST(MessageBoxTest, CentredOnTheMainWindowWithTheIconOfItsKindAndTheProgramsName) {
-    TestApp();
+    testsupport::TestApplication();
     ASSERT_TRUE(platform::InstallToolkitJapanese());
     CWinApp app("KALKO");
     platform::SetMessageCaption(app.m_strAppName);
@@ -82,7 +82,7 @@ TEST(MessageBoxTest, CentredOnTheMainWindowWithTheIconOfItsKindAndTheProgramsNam
 }
 
 TEST(SuiteIdentityTest, OwnIconAndOneVersion) {
-    TestApp();
+    testsupport::TestApplication();
     EXPECT_STREQ(platform::SuiteVersion(), "1.0.0");
     const QIcon icon = platform::SuiteIcon();
     ASSERT_FALSE(icon.isNull());

@@ -1,5 +1,6 @@
-#include "QtApp.h"
 #include "TestViews.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/core/ProfileFile.h"
 #include "platform/core/RecordingSink.h"
@@ -18,12 +19,8 @@ namespace {
 
 class TempDir : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/uitestXXXXXX";
-        dir_ = mkdtemp(pattern);
-    }
-    void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
-    std::string dir_;
+    testsupport::TempDir temp_{"uitest"};
+    const std::string dir_ = temp_.Path().string();
 };
 
 using RecentFileListTest = TempDir;
@@ -58,7 +55,7 @@ class PrintTest : public TempDir {
 protected:
     void SetUp() override {
         TempDir::SetUp();
-        TestApp();
+        testsupport::TestApplication();
         frame_ = new CFrameWnd;
         frame_->m_bAutoDelete = FALSE;
         ASSERT_TRUE(frame_->Create("PRINT"));

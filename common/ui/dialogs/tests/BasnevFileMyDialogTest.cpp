@@ -1,5 +1,7 @@
-#include "QtApp.h"
-#include "TestFiles.h"
+#include "TitleLine.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "common/ui/dialogs/BasnevFileMyDialog.h"
 #include "platform/core/RecordingSink.h"
@@ -18,9 +20,9 @@ using platform::Utf8;
 
 const char8_t kRefusal[] = u8"計測ﾃﾞｰﾀﾌｧｲﾙではありません";
 
-class BaseMenuFileDialogTest : public ::testing::Test {
+class BaseMenuFileDialogTest : public testsupport::RecordingSinkTest {
 protected:
-    void SetUp() override { TestApp(); }
+    void SetUp() override { testsupport::TestApplication(); }
 
     // Opens a dialog of the kind, picks path and presses OK; true when the dialog closed.
     bool Accepts(const std::string& path, int kind = 0) {
@@ -34,33 +36,32 @@ protected:
         return dialog.DoModal() == IDOK;
     }
 
-    TestFiles files_;
-    RecordingSink sink_;
+    testsupport::TempDir files_;
 };
 
 TEST_F(BaseMenuFileDialogTest, TheExpectedTagIsAcceptedInAnyCaseAndWithAVersion) {
-    EXPECT_TRUE(Accepts(files_.Write("a.dat", TestFiles::TitleLine("site", "GOLMI") + "\r\n")));
-    EXPECT_TRUE(Accepts(files_.Write("b.dat", TestFiles::TitleLine("site", "golmir01") + "\r\n")));
+    EXPECT_TRUE(Accepts(files_.Write("a.dat", TitleLine("site", "GOLMI") + "\r\n")));
+    EXPECT_TRUE(Accepts(files_.Write("b.dat", TitleLine("site", "golmir01") + "\r\n")));
     EXPECT_EQ(sink_.MessageCount(), 0);
 }
 
 TEST_F(BaseMenuFileDialogTest, OtherFirstLinesAreRefusedWithTheGivenMessage) {
-    EXPECT_FALSE(Accepts(files_.Write("c.dat", TestFiles::TitleLine("site", "TORVAN002") + "\r\n")));
+    EXPECT_FALSE(Accepts(files_.Write("c.dat", TitleLine("site", "TORVAN002") + "\r\n")));
     EXPECT_FALSE(Accepts(files_.Write("d.dat", "TITLE     short\r\n")));
     EXPECT_FALSE(Accepts(files_.Write("e.dat", "free text\r\n")));
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>(3, Utf8(kRefusal)));
 }
 
 TEST_F(BaseMenuFileDialogTest, AnAsteriskLinePassesWhateverFollows) {
-    EXPECT_TRUE(Accepts(files_.Write("f.dat", "*" + TestFiles::TitleLine("site", "TORVAN002") + "\r\n")));
+    EXPECT_TRUE(Accepts(files_.Write("f.dat", "*" + TitleLine("site", "TORVAN002") + "\r\n")));
     EXPECT_EQ(sink_.MessageCount(), 0);
 }
 
 TEST_F(BaseMenuFileDialogTest, UnreadableFilesAreRefusedWithTheFileLayersMessage) {
-    EXPECT_FALSE(Accepts(files_.Path("gone.dat")));
+    EXPECT_FALSE(Accepts(files_.File("gone.dat")));
     // Reading a process's memory at offset 0 fails even where permissions do not stop it.
-    std::filesystem::create_symlink("/proc/self/mem", files_.Path("unreadable.dat"));
-    EXPECT_FALSE(Accepts(files_.Path("unreadable.dat")));
+    std::filesystem::create_symlink("/proc/self/mem", files_.File("unreadable.dat"));
+    EXPECT_FALSE(Accepts(files_.File("unreadable.dat")));
     EXPECT_FALSE(Accepts(files_.Write("empty.dat", "")));
     const auto messages = sink_.MessagesUtf8();
     ASSERT_EQ(messages.size(), 3u);
@@ -72,13 +73,13 @@ TEST_F(BaseMenuFileDialogTest, UnreadableFilesAreRefusedWithTheFileLayersMessage
 }
 
 TEST_F(BaseMenuFileDialogTest, AnotherKindAcceptsAnyExistingFileWithoutReadingIt) {
-    EXPECT_TRUE(Accepts(files_.Write("g.dat", TestFiles::TitleLine("site", "TORVAN002") + "\r\n"), 2));
+    EXPECT_TRUE(Accepts(files_.Write("g.dat", TitleLine("site", "TORVAN002") + "\r\n"), 2));
     EXPECT_TRUE(Accepts(files_.Write("h.dat", ""), 2)); // an empty file is never read
     EXPECT_EQ(sink_.MessageCount(), 0);
 }
 
 TEST_F(BaseMenuFileDialogTest, SaveDialogsHideTheDetailsButtonAndCheckNothing) {
-    const std::string other = files_.Write("i.dat", TestFiles::TitleLine("site", "TORVAN002") + "\r\n");
+    const std::string other = files_.Write("i.dat", TitleLine("site", "TORVAN002") + "\r\n");
     for (BOOL open : {TRUE, FALSE}) {
         basnev::CFileMyDialog dialog(open, nullptr, nullptr, OFN_FILEMUSTEXIST, nullptr, nullptr, 0, 0);
         dialog.SetExpectedTag("GOLMI", CString(kRefusal));

@@ -1,5 +1,7 @@
-#include "QtApp.h"
-#include "TestFiles.h"
+#include "TitleLine.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "common/ui/dialogs/CFileMyDialog.h"
 #include "platform/core/RecordingSink.h"
@@ -31,13 +33,13 @@ TEST(FileDialogFilterTest, PairsBecomeQtNameFilters) {
 }
 
 // Runs the open dialog with the data-file check on path and returns whether OK closed it.
-class FileCheckTest : public ::testing::Test {
+class FileCheckTest : public testsupport::RecordingSinkTest {
 protected:
-    void SetUp() override { TestApp(); }
+    void SetUp() override { testsupport::TestApplication(); }
 
     bool Accepts(const std::string& path) {
         CFileMyDialog dialog(TRUE, "slo", nullptr, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY, "Analysis|*.slo||");
-        dialog.m_ofn.lpstrInitialDir = files_.Directory().c_str();
+        dialog.m_ofn.lpstrInitialDir = files_.Path().c_str();
         bool stayedOpen = false;
         DialogScript::Queue([&](CDialog&) {
             dialog.SetFileNameText(CString(path));
@@ -52,18 +54,17 @@ protected:
         return result == IDOK;
     }
 
-    TestFiles files_;
-    RecordingSink sink_;
+    testsupport::TempDir files_;
 };
 
 TEST_F(FileCheckTest, AnalysisTagsAreAcceptedInAnyCase) {
-    EXPECT_TRUE(Accepts(files_.Write("new.slo", TestFiles::TitleLine("slope", "TORVAN002") + "\r\nEND\r\n")));
-    EXPECT_TRUE(Accepts(files_.Write("old.slo", TestFiles::TitleLine("slope", "torvan001") + "\r\n")));
+    EXPECT_TRUE(Accepts(files_.Write("new.slo", TitleLine("slope", "TORVAN002") + "\r\nEND\r\n")));
+    EXPECT_TRUE(Accepts(files_.Write("old.slo", TitleLine("slope", "torvan001") + "\r\n")));
     EXPECT_EQ(sink_.MessageCount(), 0);
 }
 
 TEST_F(FileCheckTest, AnotherKindsTagIsRefusedAndTheDialogStaysOpen) {
-    EXPECT_FALSE(Accepts(files_.Write("model.slo", TestFiles::TitleLine("section", "MERDOK001") + "\r\n")));
+    EXPECT_FALSE(Accepts(files_.Write("model.slo", TitleLine("section", "MERDOK001") + "\r\n")));
     ASSERT_EQ(sink_.MessageCount(), 1);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(kNotAnalysisFile));
 }
@@ -75,7 +76,7 @@ TEST_F(FileCheckTest, FirstLinesWithoutATagFieldAreAccepted) {
 }
 
 TEST_F(FileCheckTest, FilesThatCannotBeReadAreRefusedWithTheFileLayersMessage) {
-    EXPECT_FALSE(Accepts(files_.Path("missing.slo")));
+    EXPECT_FALSE(Accepts(files_.File("missing.slo")));
     ASSERT_EQ(sink_.MessageCount(), 1);
     EXPECT_NE(sink_.LastMessageUtf8().find(Utf8(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました")), std::string::npos);
     EXPECT_NE(sink_.LastMessageUtf8().find("missing.slo"), std::string::npos);
@@ -86,8 +87,7 @@ TEST_F(FileCheckTest, FilesThatCannotBeReadAreRefusedWithTheFileLayersMessage) {
 }
 
 TEST_F(FileCheckTest, SaveDialogsAndDialogsWithoutTheExistenceFlagCheckNothing) {
-    const std::string model =
-        files_.Write("model.slo", TestFiles::TitleLine("section", "MERDOK001") + "\r\n");
+    const std::string model = files_.Write("model.slo", TitleLine("section", "MERDOK001") + "\r\n");
     for (BOOL open : {TRUE, FALSE}) {
         CFileMyDialog dialog(open, nullptr, nullptr, OFN_HIDEREADONLY, nullptr);
         DialogScript::Queue([&](CDialog&) {
@@ -102,7 +102,7 @@ TEST_F(FileCheckTest, SaveDialogsAndDialogsWithoutTheExistenceFlagCheckNothing) 
 TEST_F(FileCheckTest, ProgramsSetTheirOwnTags) {
     CFileMyDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST, nullptr);
     dialog.SetFormatTags({"MERDOK001"}, CString(u8"断面ﾃﾞｰﾀﾌｧｲﾙではありません"));
-    const std::string analysis = files_.Write("a.slo", TestFiles::TitleLine("slope", "TORVAN002") + "\r\n");
+    const std::string analysis = files_.Write("a.slo", TitleLine("slope", "TORVAN002") + "\r\n");
     DialogScript::Queue([&](CDialog&) {
         dialog.SetFileNameText(CString(analysis));
         dialog.OnOK();
@@ -112,21 +112,21 @@ TEST_F(FileCheckTest, ProgramsSetTheirOwnTags) {
 }
 
 TEST(FileDialogDirectoryTest, TheDirectoryMovedToBecomesTheLastDirectoryOnOkAndCancel) {
-    TestApp();
-    TestFiles files;
+    testsupport::TestApplication();
+    testsupport::TempDir files;
     const std::string inner = files.MakeDirectory("inner");
     const std::string other = files.MakeDirectory("other");
     CFileMyDialog::SetLastDirectory("");
     {
         CFileMyDialog untouched(TRUE);
-        untouched.m_ofn.lpstrInitialDir = files.Directory().c_str();
+        untouched.m_ofn.lpstrInitialDir = files.Path().c_str();
         DialogScript::Queue([&](CDialog&) { untouched.OnCancel(); });
         EXPECT_EQ(untouched.DoModal(), IDCANCEL);
         EXPECT_TRUE(CFileMyDialog::GetLastDirectory().IsEmpty()); // no move, nothing kept
     }
     {
         CFileMyDialog dialog(TRUE);
-        dialog.m_ofn.lpstrInitialDir = files.Directory().c_str();
+        dialog.m_ofn.lpstrInitialDir = files.Path().c_str();
         DialogScript::Queue([&](CDialog&) {
             dialog.SetFileNameText("inner"); // a directory typed into the name box is entered
             dialog.OnOK();
@@ -140,7 +140,7 @@ TEST(FileDialogDirectoryTest, TheDirectoryMovedToBecomesTheLastDirectoryOnOkAndC
     {
         const std::string file = files.Write("other/result.lst", "x\r\n");
         CFileMyDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY);
-        dialog.m_ofn.lpstrInitialDir = files.Directory().c_str();
+        dialog.m_ofn.lpstrInitialDir = files.Path().c_str();
         DialogScript::Queue([&](CDialog&) {
             dialog.FileDialog()->setDirectory(QString::fromStdString(other));
             emit dialog.FileDialog()->directoryEntered(QString::fromStdString(other));
@@ -157,12 +157,12 @@ TEST(FileDialogDirectoryTest, TheDirectoryMovedToBecomesTheLastDirectoryOnOkAndC
 }
 
 TEST(FileDialogSaveTest, SaveAddsTheDefaultExtensionAndAsksBeforeOverwriting) {
-    TestApp();
-    TestFiles files;
+    testsupport::TestApplication();
+    testsupport::TempDir files;
     files.Write("kept.slo", "old");
     RecordingSink sink;
     CFileMyDialog dialog(FALSE, "slo", "kept", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Analysis|*.slo||");
-    dialog.m_ofn.lpstrInitialDir = files.Directory().c_str();
+    dialog.m_ofn.lpstrInitialDir = files.Path().c_str();
     sink.QueueAnswer(IDNO);
     sink.QueueAnswer(IDYES);
     int stillOpenAfterNo = -1;
@@ -173,13 +173,13 @@ TEST(FileDialogSaveTest, SaveAddsTheDefaultExtensionAndAsksBeforeOverwriting) {
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(stillOpenAfterNo, 1);
-    EXPECT_EQ(dialog.GetPathName(), CString(files.Path("kept.slo")));
+    EXPECT_EQ(dialog.GetPathName(), CString(files.File("kept.slo")));
     ASSERT_EQ(sink.MessageCount(), 2);
     EXPECT_NE(sink.LastMessageUtf8().find("kept.slo"), std::string::npos);
 }
 
 TEST(DialogScriptTest, ADialogLeftOpenByItsAnswerIsCancelled) {
-    TestApp();
+    testsupport::TestApplication();
     CFileMyDialog dialog(TRUE);
     DialogScript::Queue([](CDialog&) {});
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);

@@ -1,5 +1,5 @@
-#include "QtApp.h"
-#include "TestFiles.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "common/ui/dialogs/CFontMyDialog.h"
 #include "platform/ui/CDC.h"
@@ -33,8 +33,8 @@ QString Current(CDialog& dialog, int listId) {
 
 class FontDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override { TestApp(); }
-    TestFiles files_;
+    void SetUp() override { testsupport::TestApplication(); }
+    testsupport::TempDir files_;
 };
 
 TEST_F(FontDialogTest, AJapaneseFaceIsShownAsItsNotoFamilyAndKeptWhenUnchanged) {
@@ -79,7 +79,7 @@ TEST_F(FontDialogTest, AnotherInstalledFamilyIsHandedBackByItsName) {
 TEST_F(FontDialogTest, APrinterFontWithoutSizeSelectionKeepsItsHeightInPrinterUnits) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(files_.Path("font.pdf")));
+    printer.setOutputFileName(QString::fromStdString(files_.File("font.pdf")));
     CDC printerDC;
     ASSERT_TRUE(printerDC.AttachDevice(&printer, true));
     const LOGFONT initial = GothicFont(-100);

@@ -1,5 +1,6 @@
-#include "QtApp.h"
-#include "TestFiles.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "common/ui/dialogs/CFileMyDialog.h"
 #include "common/ui/dialogs/COutputFileDlg.h"
@@ -19,11 +20,10 @@ using platform::Utf8;
 
 const char8_t kOverwrite[] = u8"同名ﾌｧｲﾙがあります。\n上書きされますがよろしいですか？";
 
-class OutputFileTest : public ::testing::Test {
+class OutputFileTest : public testsupport::RecordingSinkTest {
 protected:
-    void SetUp() override { TestApp(); }
-    TestFiles files_;
-    RecordingSink sink_;
+    void SetUp() override { testsupport::TestApplication(); }
+    testsupport::TempDir files_;
 };
 
 TEST_F(OutputFileTest, AnExistingFileIsAskedAboutAndNoKeepsTheDialogOpen) {
@@ -53,12 +53,12 @@ TEST_F(OutputFileTest, AnExistingFileIsAskedAboutAndNoKeepsTheDialogOpen) {
 TEST_F(OutputFileTest, ANewFileEndsTheDialogWithoutAQuestion) {
     COutputFileDlg dialog(125);
     DialogScript::Queue([&](CDialog& open) {
-        open.SetDlgItemText(COutputFileDlg::kPathEdit, CString(files_.Path("new.dxf")));
+        open.SetDlgItemText(COutputFileDlg::kPathEdit, CString(files_.File("new.dxf")));
         open.GetDlgItemWidget(IDOK)->setFocus();
         dialog.OnOK();
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.m_strPath, CString(files_.Path("new.dxf")));
+    EXPECT_EQ(dialog.m_strPath, CString(files_.File("new.dxf")));
     EXPECT_EQ(sink_.MessageCount(), 0);
     EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(COutputFileDlg::kPathEdit))->maxLength(), 50);
 }
@@ -102,7 +102,7 @@ TEST_F(OutputFileTest, BrowseStartsInThePathsDirectoryAndTakesTheChosenPath) {
 }
 
 TEST_F(OutputFileTest, BrowseWithAnEmptyPathStartsInTheLastDirectory) {
-    CFileMyDialog::SetLastDirectory(CString(files_.Directory()));
+    CFileMyDialog::SetLastDirectory(CString(files_.Path().string()));
     COutputFileDlg dialog(125);
     QString startDirectory;
     DialogScript::Queue([&](CDialog&) { dialog.OnBrowse(); });
@@ -110,7 +110,7 @@ TEST_F(OutputFileTest, BrowseWithAnEmptyPathStartsInTheLastDirectory) {
         startDirectory = static_cast<CFileMyDialog&>(browse).FileDialog()->directory().absolutePath();
     });
     dialog.DoModal();
-    EXPECT_EQ(startDirectory, QString::fromStdString(files_.Directory()));
+    EXPECT_EQ(startDirectory, QString::fromStdString(files_.Path().string()));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "QtApp.h"
-#include "TestFiles.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "common/ui/dialogs/CMyPrintDialog.h"
 #include "platform/ui/DialogScript.h"
@@ -15,12 +15,12 @@ using platform::DialogScript;
 constexpr DWORD kListFlags = PD_ALLPAGES | PD_NOSELECTION | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE;
 
 TEST(PrintDialogTest, OkWithAllPagesGivesTheWholeRangeOnTheDialogsPrinter) {
-    TestApp();
-    TestFiles files;
+    testsupport::TestApplication();
+    testsupport::TempDir files;
     CMyPrintDialog dialog(FALSE, kListFlags);
     dialog.m_pd.nMinPage = 1;
     dialog.m_pd.nMaxPage = 7;
-    dialog.GetPrinter()->setOutputFileName(QString::fromStdString(files.Path("out.pdf")));
+    dialog.GetPrinter()->setOutputFileName(QString::fromStdString(files.File("out.pdf")));
     bool setupShown = true;
     DialogScript::Queue([&](CDialog& open) {
         QWidget* setup = open.GetDlgItemWidget(CPrintDialog::kSetupButton);
@@ -46,7 +46,7 @@ TEST(PrintDialogTest, OkWithAllPagesGivesTheWholeRangeOnTheDialogsPrinter) {
 }
 
 TEST(PrintDialogTest, ARangeChosenInTheDialogIsReadBack) {
-    TestApp();
+    testsupport::TestApplication();
     CMyPrintDialog dialog(FALSE, PD_PAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIES);
     dialog.m_pd.nMinPage = 1;
     dialog.m_pd.nMaxPage = 9;
@@ -60,7 +60,7 @@ TEST(PrintDialogTest, ARangeChosenInTheDialogIsReadBack) {
 }
 
 TEST(PrintDialogTest, CancelReturnsCancel) {
-    TestApp();
+    testsupport::TestApplication();
     CMyPrintDialog dialog(FALSE);
     DialogScript::Queue([](CDialog& open) { open.OnCancel(); });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);

@@ -1,4 +1,4 @@
-#include "QtApp.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "common/ui/dialogs/CMemDC.h"
 #include "common/ui/dialogs/CMyStatusBar.h"
@@ -14,7 +14,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 TEST(StatusBarTest, TheFramesStatusBarKeepsItsPanesOnWhite) {
-    TestApp();
+    testsupport::TestApplication();
     auto* frame = new CFrameWnd;
     frame->m_bAutoDelete = FALSE;
     ASSERT_TRUE(frame->Create("frame"));
@@ -37,7 +37,7 @@ TEST(StatusBarTest, TheFramesStatusBarKeepsItsPanesOnWhite) {
 class SurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
+        testsupport::TestApplication();
         ASSERT_TRUE(bitmap_.CreateCompatibleBitmap(nullptr, 40, 30));
         screen_ = QImage(40, 30, QImage::Format_RGB32);
         screen_.fill(Qt::white);

@@ -6,6 +6,8 @@
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/QtText.h"
 
+#include "testsupport/ui/TestApplication.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -14,14 +16,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "common_ui_dxf_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 std::string LabelText(CDxfReadProgressDlg& dialog, int id) {
     return qobject_cast<QLabel*>(dialog.GetDlgItemWidget(id))->text().toStdString();
@@ -38,7 +32,7 @@ std::string ManyLines(int count) {
 }
 
 TEST(DxfReadProgressDlgTest, ShowsPathAndCountsAndClosesWhenTheImportEnds) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     const std::string path = dxftest::OutputPath("progress-counts.dxf");
     dxftest::WriteBytes(path, ManyLines(3));
@@ -56,7 +50,7 @@ TEST(DxfReadProgressDlgTest, ShowsPathAndCountsAndClosesWhenTheImportEnds) {
 }
 
 TEST(DxfReadProgressDlgTest, CancelButtonStopsTheImportKeepingWhatWasRead) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     const std::string path = dxftest::OutputPath("progress-cancel.dxf");
     dxftest::WriteBytes(path, ManyLines(2000));

@@ -5,15 +5,6 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "common_ui_edits_tests";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: at exit the test key and mouse devices would outlive the GUI globals.
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
 EditTestDialog::EditTestDialog() : CDialog(140) {}
 
 void EditTestDialog::CreateControls() {
@@ -32,7 +23,7 @@ BOOL EditTestDialog::OnInitDialog() {
 }
 
 bool EditTestDialog::Open() {
-    TestApp();
+    testsupport::TestApplication();
     Create();
     Dialog()->activateWindow();
     if (!QTest::qWaitForWindowActive(Dialog()))

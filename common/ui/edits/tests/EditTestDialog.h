@@ -6,11 +6,10 @@
 #include "common/ui/edits/CIntegerEdit.h"
 #include "common/ui/edits/CRealEdit.h"
 #include "platform/ui/CDialog.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include <QLineEdit>
 #include <QPushButton>
-
-QApplication& TestApp();
 
 class EditTestDialog : public CDialog {
 public:

@@ -1,7 +1,7 @@
 // The flex grid control on its own: shape, texts, fixed header, current cell, selection,
 // twips and the redraw switch.
 
-#include "QtTestApp.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/ui/CMSHFlexGrid.h"
 #include "platform/ui/FlexGridView.h"
@@ -15,7 +15,7 @@
 namespace {
 
 struct GridFixture {
-    GridFixture() : widget((TestApp(), CMSHFlexGrid::CreateControl())) {
+    GridFixture() : widget((testsupport::TestApplication(), CMSHFlexGrid::CreateControl())) {
         widget->resize(400, 300);
         EXPECT_TRUE(grid.AttachControl(widget.get()));
         grid.SetCols(4);

@@ -1,8 +1,8 @@
 // The table dialog driven by keys and the mouse: typing, refused keystrokes, rows that grow
 // and shrink, the checks of OK and the question of Cancel.
 
-#include "QtTestApp.h"
 #include "TestTable.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/core/RecordingSink.h"
 
@@ -19,7 +19,7 @@ QString Q(const char8_t* text) {
 }
 
 TEST(GridDlgEditingTest, KeyboardFillsRowsAndMovesLikeTheKeysSay) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     table.Open();
@@ -50,7 +50,7 @@ TEST(GridDlgEditingTest, KeyboardFillsRowsAndMovesLikeTheKeysSay) {
 }
 
 TEST(GridDlgEditingTest, EveryCharacterIsCheckedAndARefusedOneIsTakenBack) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     table.Open();
@@ -77,7 +77,7 @@ TEST(GridDlgEditingTest, EveryCharacterIsCheckedAndARefusedOneIsTakenBack) {
 }
 
 TEST(GridDlgEditingTest, TypingBelowTheDataAddsRowsAndClearingTheLastRowRemovesEmptyOnes) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     table.AddRow("1", "1", "1", u8"a");
@@ -95,7 +95,7 @@ TEST(GridDlgEditingTest, TypingBelowTheDataAddsRowsAndClearingTheLastRowRemovesE
 }
 
 TEST(GridDlgEditingTest, RowLimitRefusesTypingPastIt) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table(2);
     table.AddRow("1", "1", "1", u8"a");
@@ -109,7 +109,7 @@ TEST(GridDlgEditingTest, RowLimitRefusesTypingPastIt) {
 }
 
 TEST(GridDlgEditingTest, ATableWithoutALimitTakesNoRows) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table(0);
     table.Open();
@@ -120,7 +120,7 @@ TEST(GridDlgEditingTest, ATableWithoutALimitTakesNoRows) {
 }
 
 TEST(GridDlgEditingTest, OkChecksEveryCellAndShowsTheFailingOne) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     table.AddRow("1", "1", "1", u8"a");
@@ -156,7 +156,7 @@ TEST(GridDlgEditingTest, OkChecksEveryCellAndShowsTheFailingOne) {
 }
 
 TEST(GridDlgEditingTest, CancelAsksOnlyWhenChanged) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     {
         TestTable table;

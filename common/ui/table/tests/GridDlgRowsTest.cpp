@@ -1,8 +1,8 @@
 // Row commands of the table dialog through the keys of the grid and of the cell editor, and
 // the clipboard rows they exchange.
 
-#include "QtTestApp.h"
 #include "TestTable.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "common/records/ClipboardFile.h"
 #include "platform/core/Clipboard.h"
@@ -48,7 +48,7 @@ void ClearClipboard() {
 }
 
 TEST(GridDlgRowsTest, CopiedRowsInsertAndPasteInAnotherTableOfTheSameKind) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     ClearClipboard();
     TestTable source;
@@ -79,7 +79,7 @@ TEST(GridDlgRowsTest, CopiedRowsInsertAndPasteInAnotherTableOfTheSameKind) {
 }
 
 TEST(GridDlgRowsTest, DeleteCopiesTheRowsSoThatInsertBringsThemBack) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     FourRows(table);
@@ -98,7 +98,7 @@ TEST(GridDlgRowsTest, DeleteCopiesTheRowsSoThatInsertBringsThemBack) {
 }
 
 TEST(GridDlgRowsTest, CutTakesTheCurrentRowAndTheOnlyRowLeavesAnEmptyTable) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     table.AddRow("7", "", "", u8"only");
@@ -118,7 +118,7 @@ TEST(GridDlgRowsTest, CutTakesTheCurrentRowAndTheOnlyRowLeavesAnEmptyTable) {
 }
 
 TEST(GridDlgRowsTest, BlankRowsGoBeforeTheCurrentRowWithinTheLimit) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table(6);
     FourRows(table);
@@ -149,7 +149,7 @@ TEST(GridDlgRowsTest, BlankRowsGoBeforeTheCurrentRowWithinTheLimit) {
 }
 
 TEST(GridDlgRowsTest, ClipboardRowsNeverGrowTheTablePastItsLimit) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable source;
     FourRows(source);
@@ -173,7 +173,7 @@ TEST(GridDlgRowsTest, ClipboardRowsNeverGrowTheTablePastItsLimit) {
 }
 
 TEST(GridDlgRowsTest, RowsOfAnotherKindOrFormatAreNeverRead) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     {
         CClipboardFile file;
@@ -213,7 +213,7 @@ TEST(GridDlgRowsTest, RowsOfAnotherKindOrFormatAreNeverRead) {
 }
 
 TEST(GridDlgRowsTest, CommandsNeedTheirMenuItems) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     ClearClipboard();
     TestTable table(100, false);
@@ -230,7 +230,7 @@ TEST(GridDlgRowsTest, CommandsNeedTheirMenuItems) {
 }
 
 TEST(GridDlgRowsTest, TheRightButtonOpensThePopupMenuWhoseItemsAreRowCommands) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     FourRows(table);
@@ -258,7 +258,7 @@ TEST(GridDlgRowsTest, TheRightButtonOpensThePopupMenuWhoseItemsAreRowCommands) {
 }
 
 TEST(GridDlgRowsTest, JumpFindAndFindAgain) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     FourRows(table);
@@ -297,7 +297,7 @@ TEST(GridDlgRowsTest, JumpFindAndFindAgain) {
 }
 
 TEST(GridDlgRowsTest, SpreadsheetCellsPasteOverTheTable) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table(3);
     table.Open();

@@ -2,8 +2,8 @@
 // edited with every row command, checked, confirmed and read back; and how the dialog
 // scrolls, grows with its window and places itself.
 
-#include "QtTestApp.h"
 #include "TestTable.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
@@ -27,7 +27,7 @@ QString Q(const char8_t* text) {
 }
 
 TEST(GridDlgStoryTest, FilledEditedWithEveryRowCommandCheckedConfirmedAndReadBack) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     table.Open();
@@ -104,7 +104,7 @@ TEST(GridDlgStoryTest, FilledEditedWithEveryRowCommandCheckedConfirmedAndReadBac
 }
 
 TEST(GridDlgStoryTest, MovingPastTheVisibleRowsScrollsOneRowAtATime) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     for (int i = 1; i <= 40; ++i)
@@ -129,7 +129,7 @@ TEST(GridDlgStoryTest, MovingPastTheVisibleRowsScrollsOneRowAtATime) {
 }
 
 TEST(GridDlgStoryTest, ATallerWindowShowsMoreRowsWithinFiveToThirty) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
     table.Open();
@@ -144,7 +144,7 @@ TEST(GridDlgStoryTest, ATallerWindowShowsMoreRowsWithinFiveToThirty) {
 }
 
 TEST(GridDlgStoryTest, CentredOnItsOwnerAndKeptOnTheScreen) {
-    TestApp();
+    testsupport::TestApplication();
     platform::RecordingSink sink;
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QWidget ownerWidget;

@@ -1,4 +1,6 @@
 #include "common/ui/table/GridLineSettings.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
 
 #include <filesystem>
 #include <fstream>
@@ -10,18 +12,9 @@ namespace {
 
 class GridLineSettingsTest : public ::testing::Test {
 protected:
-    GridLineSettingsTest() {
-        path_ = (std::filesystem::temp_directory_path() / ("gridline_" + std::to_string(getpid()) + ".INI"))
-                    .string();
-    }
-    ~GridLineSettingsTest() override { std::filesystem::remove(path_); }
-    std::string Read() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-    std::string path_;
+    std::string Read() const { return testsupport::ReadBytes(path_); }
+    testsupport::TempDir dir_{"gridline"};
+    const std::string path_ = dir_.File("GRID.INI");
 };
 
 TEST_F(GridLineSettingsTest, WithoutTheSectionEveryKindShowsFiveRowsAndNothingIsWritten) {

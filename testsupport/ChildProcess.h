@@ -1,0 +1,15 @@
+#pragma once
+// Runs a piece of code in a forked child process, for limits that must not touch the test
+// program itself (a file-size limit stands in for a full disk).
+
+#include <cstddef>
+#include <functional>
+
+namespace testsupport {
+
+// The child ignores SIGXFSZ (writes past the limit fail with EFBIG), may write at most
+// maxFileBytes bytes into any file, runs body and exits with its result. Returns the
+// child's exit status, or -1 when it did not exit normally.
+int RunInChildWithFileSizeLimit(std::size_t maxFileBytes, const std::function<int()>& body);
+
+} // namespace testsupport
