@@ -11,6 +11,7 @@
 #include "model/CDispData.h"
 #include "model/CVerrant.h"
 #include "platform/core/CException.h"
+#include "platform/core/MapEntries.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
@@ -25,11 +26,7 @@ namespace {
 const char8_t kMemoryError[] = u8"メモリ・エラー!!!\n直ちに本プログラムを終了させて下さい。";
 
 template <typename Visit> void ForEachEntry(const CMapWordToOb& map, Visit visit) {
-    POSITION pos = map.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        map.GetNextAssoc(pos, key, object);
+    for (auto [key, object] : platform::MapEntries<CObject>(map)) {
         visit(key, object);
     }
 }
@@ -83,14 +80,14 @@ int CBlockDoc::WriteSloFile(platform::SafeFileWriter& writer) {
         file.WriteLine(CString("SEFIL     ") + m_strSectionFile);
         file.WriteLine(CString("DSFIL     ") + m_strDispFile);
         char buffer[64];
-        char* pos = WriteIntField(buffer, m_nMethod);
-        pos = WriteIntField(pos, m_nMethodOption);
+        char* pos = WriteIntField(buffer, m_settings.m_nMethod);
+        pos = WriteIntField(pos, m_settings.m_nMethodOption);
         pos = WriteIntField(pos, platform::kUnsetInt);
-        pos = WriteDoubleField(pos, m_dGamma, "%10.3lf");
-        pos = WriteDoubleField(pos, m_dCohesion, "%10.3lf");
-        WriteDoubleField(pos, m_dPhi, "%10.3lf");
+        pos = WriteDoubleField(pos, m_settings.m_dGamma, "%10.3lf");
+        pos = WriteDoubleField(pos, m_settings.m_dCohesion, "%10.3lf");
+        WriteDoubleField(pos, m_settings.m_dPhi, "%10.3lf");
         file.WriteLine(CString("CALCF") + buffer);
-        WriteDoubleField(buffer, m_dVectorScale, "%10.3lf");
+        WriteDoubleField(buffer, m_settings.m_dVectorScale, "%10.3lf");
         file.WriteLine(CString("DSCAL     ") + buffer);
         file.WriteLine(CountLine("BLINE", static_cast<int>(m_listBlockLines.size())));
         for (const BlockLineRecord& line : m_listBlockLines) {
@@ -215,17 +212,17 @@ void CBlockDoc::ReadSloSections(CTextFile& file, const char* path, int version, 
     }
     CString calc = line.Left(50);
     PadWithBlanks(calc, 50);
-    const char* pos = ReadIntField(calc.GetString() + 5, m_nMethod);
-    pos = ReadIntField(pos, m_nMethodOption);
-    pos = ReadDoubleField(pos + 5, m_dGamma);
-    pos = ReadDoubleField(pos, m_dCohesion);
-    ReadDoubleField(pos, m_dPhi);
+    const char* pos = ReadIntField(calc.GetString() + 5, m_settings.m_nMethod);
+    pos = ReadIntField(pos, m_settings.m_nMethodOption);
+    pos = ReadDoubleField(pos + 5, m_settings.m_dGamma);
+    pos = ReadDoubleField(pos, m_settings.m_dCohesion);
+    ReadDoubleField(pos, m_settings.m_dPhi);
 
     line = NextLine(file);
     if (StartsWith(line, "DSCAL")) {
         CString scale(line);
         PadWithBlanks(scale, 20);
-        ReadDoubleField(scale.GetString() + 10, m_dVectorScale);
+        ReadDoubleField(scale.GetString() + 10, m_settings.m_dVectorScale);
         line = NextLine(file);
     }
     if (!StartsWith(line, "BLINE")) {
@@ -321,7 +318,7 @@ void CBlockDoc::FinishBoundaryPoints(bool boundaryRead) {
             CNode* point = new CNode(source->number, source->x, source->y, 0);
             point->name = source->name;
             point->kind = source->kind;
-            point->slipMark = 3;
+            point->slipMark = CNode::kSlipFixed;
             m_mapBound.SetAt(key, point);
         });
     }
@@ -336,7 +333,7 @@ void CBlockDoc::FinishBoundaryPoints(bool boundaryRead) {
         point->name = source->name;
         point->kind = source->kind;
         point->inUse = source->inUse;
-        point->slipMark = 3;
+        point->slipMark = CNode::kSlipFixed;
         m_mapBound.SetAt(static_cast<WORD>(old->number - 1), point);
         // Slip lines that passed through the old point pass through its successor.
         POSITION pos = m_listSlipLines.GetHeadPosition();

@@ -15,11 +15,11 @@ int AnalysisRun::Run(int method, int option) {
 }
 
 int AnalysisRun::RunPolygonMethod(int method, int option) {
-    if (doc_.m_nVectorMode == 1) {
+    if (doc_.m_settings.m_nVectorMode == 1) {
         AfxMessageBox(u8"変位はﾍﾞｸﾄﾙ連結線で表示されていますが、解析では始点終点で計算されます");
     }
-    doc_.m_nMethod = method;
-    doc_.m_nMethodOption = option;
+    doc_.m_settings.m_nMethod = method;
+    doc_.m_settings.m_nMethodOption = option;
     if (!doc_.MakeBlockLines()) {
         return 0;
     }
@@ -35,7 +35,7 @@ int AnalysisRun::OpenPolynomialMethod() {
         AfxMessageBox(u8"多項式法では地表点が必須です");
         return 0;
     }
-    doc_.m_nMethod = CBlockDoc::kPolynomial;
+    doc_.m_settings.m_nMethod = CBlockDoc::kPolynomial;
     if (!doc_.m_listBlockLines.empty()) {
         doc_.m_tableBlockLines.clear();
         for (const BlockLineRecord& line : doc_.m_listBlockLines) {
@@ -47,12 +47,12 @@ int AnalysisRun::OpenPolynomialMethod() {
 
 bool AnalysisRun::CheckTableLines() {
     switch (doc_.CheckBlockLineConditions()) {
-    case 0:
+    case BlockLineCheck::kValid:
         return true;
-    case 1:
+    case BlockLineCheck::kTooFewConditions:
         AfxMessageBox(u8"計測点変位ﾃﾞｰﾀ数不足によりﾌﾞﾛｯｸ線指定できません");
         return false;
-    case 3:
+    case BlockLineCheck::kEmptyBlock:
         AfxMessageBox(u8"計測点ﾃﾞｰﾀがないﾌﾞﾛｯｸができるため、ﾌﾞﾛｯｸ線指定できません");
         return false;
     default:

@@ -8,6 +8,7 @@
 #include "common/records/ContainerHelpers.h"
 #include "model/CBlock.h"
 #include "model/CDispData.h"
+#include "platform/core/MapEntries.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
@@ -62,13 +63,8 @@ int CBlockDoc::MakeBlockLines() {
     }
     // Records by x of their measurement point (exchange sort: equal x keep their order).
     std::vector<CDispData*> records;
-    POSITION pos = m_mapDisp.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapDisp.GetNextAssoc(pos, key, object);
-        CDispData* disp = static_cast<CDispData*>(object);
-        disp->EvaluateVector(m_nVectorMode);
+    for (auto [key, disp] : platform::MapEntries<CDispData>(m_mapDisp)) {
+        disp->EvaluateVector(m_settings.m_nVectorMode);
         records.push_back(disp);
     }
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -86,14 +82,14 @@ int CBlockDoc::MakeBlockLines() {
     }
     double width, height;
     GetModelExtent(width, height);
-    double my = 0.1 * std::fabs(m_dMaxY - m_dMinY);
-    double top = m_dMaxY + my;
-    double bottom = m_dMinY - my;
+    double my = 0.1 * std::fabs(m_extents.m_dMaxY - m_extents.m_dMinY);
+    double top = m_extents.m_dMaxY + my;
+    double bottom = m_extents.m_dMinY - my;
     std::vector<BlockLineRecord> lines;
     for (std::size_t i = 0; i + 1 < ordered.size(); ++i) {
         const CDispData& p = *ordered[i];
         const CDispData& q = *ordered[i + 1];
-        if (m_nMethod != kRotation) {
+        if (m_settings.m_nMethod != kRotation) {
             double x = (p.baseX + q.baseX) / 2.0;
             lines.push_back(BlockLineRecord{x, top, x, bottom, 0.1});
             continue;
@@ -139,17 +135,19 @@ int CBlockDoc::MakeBlockLines() {
 int CBlockDoc::MakeBlocks() {
     double width, height;
     GetModelExtent(width, height);
-    double mx = 0.1 * std::fabs(m_dMaxX - m_dMinX);
-    double my = 0.1 * std::fabs(m_dMaxY - m_dMinY);
-    double top = m_dMaxY + my;
-    double bottom = m_dMinY - my;
+    double mx = 0.1 * std::fabs(m_extents.m_dMaxX - m_extents.m_dMinX);
+    double my = 0.1 * std::fabs(m_extents.m_dMaxY - m_extents.m_dMinY);
+    double top = m_extents.m_dMaxY + my;
+    double bottom = m_extents.m_dMinY - my;
     std::vector<BlockLineRecord> lines;
-    lines.push_back(BlockLineRecord{m_dMinX - mx, top, m_dMinX - mx, bottom, kUnsetDouble});
+    lines.push_back(
+        BlockLineRecord{m_extents.m_dMinX - mx, top, m_extents.m_dMinX - mx, bottom, kUnsetDouble});
     lines.insert(lines.end(), m_listBlockLines.begin(), m_listBlockLines.end());
-    lines.push_back(BlockLineRecord{m_dMaxX + mx, top, m_dMaxX + mx, bottom, kUnsetDouble});
+    lines.push_back(
+        BlockLineRecord{m_extents.m_dMaxX + mx, top, m_extents.m_dMaxX + mx, bottom, kUnsetDouble});
 
     DeleteAllObjects(m_listBlocks);
-    CBoundRect bound(m_dSnap, m_dSnap2, m_dSecondDistance);
+    CBoundRect bound(m_snap.m_dSnap, m_snap.m_dSnap2, m_snap.m_dSecondDistance);
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
         const BlockLineRecord& l = lines[i];
         const BlockLineRecord& r = lines[i + 1];
@@ -191,17 +189,15 @@ void CBlockDoc::AttachBlockRecords() {
         const double* ys = block->y;
         auto [minX, maxX] = std::minmax_element(xs, xs + block->vertexCount);
         auto [minY, maxY] = std::minmax_element(ys, ys + block->vertexCount);
-        POSITION pos = m_mapDisp.GetStartPosition();
-        while (pos && !block->disp) {
-            WORD key;
-            CObject* object;
-            m_mapDisp.GetNextAssoc(pos, key, object);
-            CDispData* disp = static_cast<CDispData*>(object);
+        for (auto [key, disp] : platform::MapEntries<CDispData>(m_mapDisp)) {
+            if (block->disp) {
+                break;
+            }
             bool inBox =
                 disp->baseX >= *minX && disp->baseX <= *maxX && disp->baseY >= *minY && disp->baseY <= *maxY;
             if (disp->inUse && inBox && block->CheckInsidePolygon(disp->baseX, disp->baseY)) {
                 // A record read after the division has not had its vector made yet.
-                disp->EvaluateVector(m_nVectorMode);
+                disp->EvaluateVector(m_settings.m_nVectorMode);
                 block->disp = disp;
             }
         }
@@ -220,31 +216,31 @@ int CBlockDoc::FindBlockIndex(double x, double y) const {
     return kUnsetInt;
 }
 
-int CBlockDoc::CheckBlockLineConditions() const {
+BlockLineCheck CBlockDoc::CheckBlockLineConditions() const {
     if (m_mapDisp.GetCount() < 2) {
-        return 1;
+        return BlockLineCheck::kTooFewConditions;
     }
     const CNode* left = FindBoundaryPoint(CNode::kLeftBoundary);
     const CNode* right = FindBoundaryPoint(CNode::kRightBoundary);
     const CNode* inner = FindBoundaryPoint(CNode::kInnerBoundary);
     std::vector<double> positions;
-    positions.push_back(left ? left->x : m_dMinX);
+    positions.push_back(left ? left->x : m_extents.m_dMinX);
     for (const auto& [x, beta] : m_tableBlockLines) {
         // The solver needs a weight between 0 and 1 for every line it is given.
         if (IsUnsetDouble(beta) || !(beta >= 0.0 && beta <= 1.0)) {
-            return 9;
+            return BlockLineCheck::kInvalidLine;
         }
         positions.push_back(x);
     }
-    positions.push_back(right ? right->x : m_dMaxX);
+    positions.push_back(right ? right->x : m_extents.m_dMaxX);
     if (std::any_of(positions.begin(), positions.end(), [](double v) { return IsUnsetDouble(v); })) {
-        return 9;
+        return BlockLineCheck::kInvalidLine;
     }
     std::sort(positions.begin(), positions.end());
     int count = static_cast<int>(positions.size());
     // Two lines at one place enclose a block that no measurement point can lie in.
     if (std::adjacent_find(positions.begin(), positions.end()) != positions.end()) {
-        return 3;
+        return BlockLineCheck::kEmptyBlock;
     }
     auto codeOf = [&](double x) {
         int code = 0;
@@ -269,34 +265,29 @@ int CBlockDoc::CheckBlockLineConditions() const {
     if (inner && inner->beta > 0) {
         int code = codeOf(inner->x);
         if (code < 1) {
-            return 1;
+            return BlockLineCheck::kTooFewConditions;
         }
         codes.push_back(code % 2 == 0 ? code + 1 : code);
     }
-    POSITION pos = m_mapDisp.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapDisp.GetNextAssoc(pos, key, object);
-        const CDispData* disp = static_cast<const CDispData*>(object);
+    for (auto [key, disp] : platform::MapEntries<const CDispData>(m_mapDisp)) {
         if (!disp->inUse) {
             continue;
         }
         int code = codeOf(disp->baseX);
         if (code == 0) {
-            return 1;
+            return BlockLineCheck::kTooFewConditions;
         }
         codes.push_back(code % 2 == 0 ? code - 1 : code);
     }
     if (codes.size() < 2) {
-        return 1;
+        return BlockLineCheck::kTooFewConditions;
     }
     for (int block = 1; block <= count - 1; ++block) {
         if (std::find(codes.begin(), codes.end(), 2 * block - 1) == codes.end()) {
-            return 3;
+            return BlockLineCheck::kEmptyBlock;
         }
     }
-    return 0;
+    return BlockLineCheck::kValid;
 }
 
 } // namespace torvan

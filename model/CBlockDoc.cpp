@@ -6,6 +6,7 @@
 #include "model/CLine.h"
 #include "model/CVerrant.h"
 #include "platform/core/CFile.h"
+#include "platform/core/MapEntries.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
@@ -30,23 +31,18 @@ const UINT kSaveModifiedHelpId = 61699;
 } // namespace
 
 CBlockDoc::CBlockDoc()
-    : m_nMethod(kUnsetInt), m_nMethodOption(0), m_nVectorMode(0), m_dGamma(kUnsetDouble),
-      m_dCohesion(kUnsetDouble), m_dPhi(kUnsetDouble),
-      m_dVectorScale(kUnsetDouble), m_dModelSize{kUnsetDouble, kUnsetDouble, kUnsetDouble, kUnsetDouble},
-      m_dMinX(kUnsetDouble), m_dMaxX(kUnsetDouble), m_dMinY(kUnsetDouble), m_dMaxY(kUnsetDouble),
-      m_dSnap(0.01), m_dSnap2(0.0001), m_dSecondDistance(0.01), m_dMaxDisp(kUnsetDouble),
-      m_bFourColumns(false), m_nMaxNode(0), m_nLineCount(0), m_nMaxSite(0), m_nNextKey(0), m_nMaxBound(0),
-      m_nSlipLineNo(0), m_nLimit{2000, 2000, 1000, 100} {}
+    : m_bFourColumns(false), m_nMaxNode(0), m_nLineCount(0), m_nMaxSite(0), m_nNextKey(0), m_nMaxBound(0),
+      m_nSlipLineNo(0) {}
 
 CBlockDoc::~CBlockDoc() {
     DeleteContents();
 }
 
 void CBlockDoc::ResetModel() {
-    m_dMinX = m_dMaxX = m_dMinY = m_dMaxY = kUnsetDouble;
-    m_dMaxDisp = kUnsetDouble;
+    m_extents.m_dMinX = m_extents.m_dMaxX = m_extents.m_dMinY = m_extents.m_dMaxY = kUnsetDouble;
+    m_extents.m_dMaxDisp = kUnsetDouble;
     m_nLineCount = m_nMaxNode = m_nMaxSite = m_nMaxBound = m_nNextKey = m_nSlipLineNo = 0;
-    m_nVectorMode = 0;
+    m_settings.m_nVectorMode = 0;
 }
 
 void CBlockDoc::DeleteContents() {
@@ -189,12 +185,7 @@ void CBlockDoc::UpdatePathAndTitles(const CString& path) {
 void CBlockDoc::GetModelExtent(double& width, double& height) {
     bool any = false;
     double minX = 0, maxX = 0, minY = 0, maxY = 0;
-    POSITION pos = m_mapAllPoints.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapAllPoints.GetNextAssoc(pos, key, object);
-        const CNode* point = static_cast<const CNode*>(object);
+    for (auto [key, point] : platform::MapEntries<const CNode>(m_mapAllPoints)) {
         if (point->state < 0) {
             continue;
         }
@@ -209,7 +200,7 @@ void CBlockDoc::GetModelExtent(double& width, double& height) {
         maxY = std::max(maxY, point->y);
     }
     if (!any) {
-        m_dMinX = m_dMaxX = m_dMinY = m_dMaxY = kUnsetDouble;
+        m_extents.m_dMinX = m_extents.m_dMaxX = m_extents.m_dMinY = m_extents.m_dMaxY = kUnsetDouble;
         width = 200.0;
         height = 100.0;
         return;
@@ -222,10 +213,10 @@ void CBlockDoc::GetModelExtent(double& width, double& height) {
         minY -= 50.0;
         maxY += 50.0;
     }
-    m_dMinX = minX;
-    m_dMaxX = maxX;
-    m_dMinY = minY;
-    m_dMaxY = maxY;
+    m_extents.m_dMinX = minX;
+    m_extents.m_dMaxX = maxX;
+    m_extents.m_dMinY = minY;
+    m_extents.m_dMaxY = maxY;
     width = maxX - minX;
     height = maxY - minY;
 }
@@ -241,14 +232,9 @@ int CBlockDoc::CheckDataLimit(int count, int limit, int limitIndex) {
 }
 
 int CBlockDoc::NearPointKey(const CMapWordToOb& map, double x, double y) const {
-    POSITION pos = map.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        map.GetNextAssoc(pos, key, object);
-        const CNode* point = static_cast<const CNode*>(object);
+    for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
         if ((point->state == 0 || point->state == 1) &&
-            SquaredDistance(x, y, point->x, point->y) <= m_dSnap2) {
+            SquaredDistance(x, y, point->x, point->y) <= m_snap.m_dSnap2) {
             return key + 1;
         }
     }
@@ -276,12 +262,7 @@ CLine* CBlockDoc::LineAt(int key) const {
 double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key,
                                   bool endPoints) const {
     double best = 100000.0;
-    POSITION pos = lines.GetStartPosition();
-    while (pos) {
-        WORD lineKey;
-        CObject* object;
-        lines.GetNextAssoc(pos, lineKey, object);
-        const CLine* line = static_cast<const CLine*>(object);
+    for (auto [lineKey, line] : platform::MapEntries<const CLine>(lines)) {
         DPoint a = GetNodeXY(line->node1);
         DPoint b = GetNodeXY(line->node2);
         if (endPoints && ((a.x == x && a.y == y) || (b.x == x && b.y == y))) {
@@ -318,16 +299,11 @@ DPoint CBlockDoc::GetPointXY(int key, const CMapWordToOb& points) const {
         const CNode* point = static_cast<const CNode*>(object);
         return DPoint{point->x, point->y};
     }
-    return DPoint{m_dMinX - 10.0, m_dMinY - 10.0};
+    return DPoint{m_extents.m_dMinX - 10.0, m_extents.m_dMinY - 10.0};
 }
 
 CNode* CBlockDoc::FindBoundaryPoint(int kind) const {
-    POSITION pos = m_mapBound.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapBound.GetNextAssoc(pos, key, object);
-        CNode* point = static_cast<CNode*>(object);
+    for (auto [key, point] : platform::MapEntries<CNode>(m_mapBound)) {
         if ((point->state == 0 || point->state == 1) && point->kind == kind && point->inUse == 1) {
             return point;
         }
@@ -339,12 +315,8 @@ void CBlockDoc::UpdateMaxNumbers(int kind) {
     CMapWordToOb& map = kind == 0 ? m_mapNode : (kind == 1 ? m_mapSite : m_mapBound);
     int& largest = kind == 0 ? m_nMaxNode : (kind == 1 ? m_nMaxSite : m_nMaxBound);
     largest = 0;
-    POSITION pos = map.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        map.GetNextAssoc(pos, key, object);
-        largest = std::max(largest, static_cast<CNode*>(object)->number);
+    for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
+        largest = std::max(largest, point->number);
     }
     m_nNextKey = m_mapAllPoints.MaxKey() + 1;
 }
@@ -360,20 +332,15 @@ int CBlockDoc::UpdateMaxSlipPointCount() const {
 
 void CBlockDoc::MakeVerticalBlockLines(const double* xs, const double* betas, int count) {
     m_listBlockLines.clear();
-    double h = std::fabs(m_dMaxY - m_dMinY);
+    double h = std::fabs(m_extents.m_dMaxY - m_extents.m_dMinY);
     for (int i = 0; i < count; ++i) {
-        m_listBlockLines.push_back(
-            BlockLineRecord{xs[i], m_dMaxY + 0.1 * h, xs[i], m_dMinY - 0.1 * h, betas[i]});
+        m_listBlockLines.push_back(BlockLineRecord{xs[i], m_extents.m_dMaxY + 0.1 * h, xs[i],
+                                                   m_extents.m_dMinY - 0.1 * h, betas[i]});
     }
 }
 
 CNode* CBlockDoc::FindPointByName(const CString& name, const CMapWordToOb& points) const {
-    POSITION pos = points.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        points.GetNextAssoc(pos, key, object);
-        CNode* point = static_cast<CNode*>(object);
+    for (auto [key, point] : platform::MapEntries<CNode>(points)) {
         if (point->name == name) {
             return point;
         }

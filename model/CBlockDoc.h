@@ -14,6 +14,7 @@
 #include "common/records/MeasurementFile.h"
 #include "model/BlockDocWindowSide.h"
 #include "model/CNode.h"
+#include "model/DocumentSettings.h"
 #include "platform/core/CMapWordToOb.h"
 #include "platform/core/CMapWordToPtr.h"
 #include "platform/core/CObList.h"
@@ -41,11 +42,19 @@ struct BlockLineRecord {
     double beta;
 };
 
+// Result of CBlockDoc::CheckBlockLineConditions, with the codes of the original check.
+enum class BlockLineCheck {
+    kValid = 0,
+    kTooFewConditions = 1, // fewer than two measurement records, or a condition outside the lines
+    kEmptyBlock = 3,       // a block that no condition falls in (two lines at one x included)
+    kInvalidLine = 9,      // an unset position or a weight outside 0..1
+};
+
 class CBlockDoc : public CObject {
     DECLARE_DYNCREATE(CBlockDoc)
 
 public:
-    // Indexes of m_nLimit, named like the string ids 4120-4123.
+    // Indexes of m_limits.m_nLimit, named like the string ids 4120-4123.
     enum LimitIndex { kPointLimit = 0, kLineLimit = 1, kSiteLimit = 2, kBoundLimit = 3 };
     enum Method { kParallel = 0, kRotation = 1, kPolynomial = 2 };
 
@@ -200,7 +209,7 @@ public:
     int RunSolver(SolverEntry solver);
     void AddSlipLine(CVerrant* line);
     int FindNearestIntersection(double x, double y, DPoint& point) const;
-    int CheckBlockLineConditions() const;
+    BlockLineCheck CheckBlockLineConditions() const;
     // Working copy of the block-line table: x and weight of each line.
     std::vector<std::pair<double, double>> m_tableBlockLines;
     int m_nGroundClip = 0;
@@ -233,19 +242,9 @@ public:
     CString m_strSectionFile;
     CString m_strSectionTitle;
     CString m_strDispTitle;
-    int m_nMethod;
-    int m_nMethodOption;
-    int m_nVectorMode;
-    double m_dGamma;
-    double m_dCohesion;
-    double m_dPhi;
-    double m_dVectorScale;
-    double m_dModelSize[4];
-    double m_dMinX, m_dMaxX, m_dMinY, m_dMaxY;
-    double m_dSnap;
-    double m_dSnap2;
-    double m_dSecondDistance;
-    double m_dMaxDisp;
+    AnalysisSettings m_settings;
+    ModelExtents m_extents;
+    SnapDistances m_snap;
     bool m_bFourColumns;
     std::vector<ReadingDate> m_listDates;
 
@@ -270,7 +269,7 @@ public:
     CObList m_listBlocks;    // CBlock
     CObList m_listSlipLines; // CVerrant
     int m_nSlipLineNo;
-    int m_nLimit[4];
+    DataLimits m_limits;
 
 private:
     CNode* NewPoint(CMapWordToOb& map, int& maxNumber, int kind, double x, double y);

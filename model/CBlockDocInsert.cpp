@@ -33,7 +33,7 @@ void CBlockDoc::StorePoint(CMapWordToOb& map, CNode* point) {
 
 bool CBlockDoc::HasRoomForSplit(int nextLineKey) {
     // A split takes the two line keys nextLineKey and nextLineKey + 1.
-    return CheckDataLimit(nextLineKey + 2, m_nLimit[kLineLimit], kLineLimit) != 0;
+    return CheckDataLimit(nextLineKey + 2, m_limits.m_nLimit[kLineLimit], kLineLimit) != 0;
 }
 
 // Replaces a line by two through the point; the caller has made sure that both pieces
@@ -64,13 +64,13 @@ int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
         return 1;
     }
     key = -1;
-    if (!CheckDataLimit(m_mapNode.GetCount() + 1, m_nLimit[kPointLimit], kPointLimit)) {
+    if (!CheckDataLimit(m_mapNode.GetCount() + 1, m_limits.m_nLimit[kPointLimit], kPointLimit)) {
         return 0;
     }
     // A point on a line that cannot be split is refused as a whole (before any question),
     // so that no point ever lies on a line that does not end at it.
     int lineKey = -1;
-    bool onLine = FindNearestLine(m_LineList, x, y, &lineKey, false) < m_dSnap && lineKey >= 0;
+    bool onLine = FindNearestLine(m_LineList, x, y, &lineKey, false) < m_snap.m_dSnap && lineKey >= 0;
     if (onLine && !HasRoomForSplit(m_nLineCount)) {
         return 0;
     }
@@ -93,7 +93,7 @@ int CBlockDoc::InsertSitePoint(double x, double y, int& key) {
         return 1;
     }
     key = -1;
-    if (!CheckDataLimit(m_mapSite.GetCount() + 1, m_nLimit[kSiteLimit], kSiteLimit)) {
+    if (!CheckDataLimit(m_mapSite.GetCount() + 1, m_limits.m_nLimit[kSiteLimit], kSiteLimit)) {
         return 0;
     }
     if ((IsNearPointOf(m_mapNode, x, y) || IsNearPointOf(m_mapBound, x, y)) &&
@@ -116,7 +116,7 @@ void CBlockDoc::SwitchOffBoundaryPoint(CNode* old) {
         m_pWindowSide->DeleteTreeItem(treeKey, 1);
     }
     old->inUse = 0;
-    if (old->slipMark != 0) {
+    if (old->slipMark != CNode::kSlipFree) {
         if (tree) {
             m_pWindowSide->UpdateTreeItem(treeKey, old);
         }
@@ -133,7 +133,7 @@ int CBlockDoc::InsertBoundaryPoint(double x, double y, int kind, int& key) {
         return 1;
     }
     key = -1;
-    if (!CheckDataLimit(m_mapBound.GetCount() + 1, m_nLimit[kBoundLimit], kBoundLimit)) {
+    if (!CheckDataLimit(m_mapBound.GetCount() + 1, m_limits.m_nLimit[kBoundLimit], kBoundLimit)) {
         return 0;
     }
     if ((IsNearPointOf(m_mapNode, x, y) || IsNearPointOf(m_mapSite, x, y)) &&
@@ -180,11 +180,11 @@ int CBlockDoc::InsertPointOfKind(double x, double y, int kind, int& key) {
     case CNode::kLeftBoundary:
     case CNode::kRightBoundary: {
         double d = FindNearestLine(m_LineList, x, y, nullptr, true);
-        if (kind == CNode::kInnerBoundary && d < m_dSnap) {
+        if (kind == CNode::kInnerBoundary && d < m_snap.m_dSnap) {
             AfxMessageBox(u8"地中境界点の指定位置ｴﾗｰ !!");
             return 0;
         }
-        if (kind != CNode::kInnerBoundary && d >= m_dSnap) {
+        if (kind != CNode::kInnerBoundary && d >= m_snap.m_dSnap) {
             AfxMessageBox(u8"地表境界点の指定位置ｴﾗｰ !!");
             return 0;
         }
@@ -220,7 +220,8 @@ int CBlockDoc::AddLine(int key1, int key2, int lineKey) {
     if (key1 == key2) {
         return -1;
     }
-    if (!CheckDataLimit(lineKey + 1, m_nLimit[kLineLimit], kLineLimit) || lineKey < 0 || lineKey > 0xFFFF) {
+    if (!CheckDataLimit(lineKey + 1, m_limits.m_nLimit[kLineLimit], kLineLimit) || lineKey < 0 ||
+        lineKey > 0xFFFF) {
         return -2;
     }
     CLine* line = new CLine(key1, key2);
@@ -260,7 +261,7 @@ int CBlockDoc::InsertCrossingPoint(const DPoint& crossing, const DPoint& segment
     // Both limits are checked before anything changes: a half-split line would leave the
     // crossed line and one of its pieces on top of each other.
     CLine* crossed = LineAt(lineKey);
-    if (!crossed || !CheckDataLimit(m_mapNode.GetCount() + 1, m_nLimit[kPointLimit], kPointLimit) ||
+    if (!crossed || !CheckDataLimit(m_mapNode.GetCount() + 1, m_limits.m_nLimit[kPointLimit], kPointLimit) ||
         !HasRoomForSplit(nextLineKey)) {
         return -1;
     }
@@ -311,7 +312,7 @@ void SortFromBase(std::vector<int>& keys, const std::function<DPoint(int)>& wher
 int CBlockDoc::InsertLineWithCrossings(const DPoint& start, const DPoint& end, std::vector<int>& keys,
                                        int kind, int startKey, int endKey, std::vector<int>* covered) {
     int next = m_nLineCount;
-    CBoundRect bound(m_dSnap, m_dSnap2, m_dSecondDistance);
+    CBoundRect bound(m_snap.m_dSnap, m_snap.m_dSnap2, m_snap.m_dSecondDistance);
     auto where = [this](int key) { return GetNodeXY(key); };
     for (int lineKey = 0; lineKey < m_nLineCount; ++lineKey) {
         CLine* line = LineAt(lineKey);
@@ -343,7 +344,7 @@ int CBlockDoc::InsertLineWithCrossings(const DPoint& start, const DPoint& end, s
                 continue;
             }
             double distances[4];
-            SegmentsOverlap(start, end, pa, pb, distances, m_dSecondDistance, m_dSnap2);
+            SegmentsOverlap(start, end, pa, pb, distances, m_snap.m_dSecondDistance, m_snap.m_dSnap2);
             const int candidates[4] = {startKey, endKey, a, b};
             for (int i = 0; i < 4; ++i) {
                 if (distances[i] <= 0.0001) {

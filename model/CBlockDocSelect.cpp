@@ -5,6 +5,7 @@
 
 #include "model/CLine.h"
 #include "model/CVerrant.h"
+#include "platform/core/MapEntries.h"
 
 #include <vector>
 
@@ -19,12 +20,8 @@ bool Inside(double x, double y, double minX, double minY, double maxX, double ma
 // Every (key, object) of a map, taken before the map changes.
 template <typename T> std::vector<std::pair<WORD, T*>> Entries(const CMapWordToOb& map) {
     std::vector<std::pair<WORD, T*>> entries;
-    POSITION pos = map.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        map.GetNextAssoc(pos, key, object);
-        entries.emplace_back(key, static_cast<T*>(object));
+    for (auto [key, object] : platform::MapEntries<T>(map)) {
+        entries.emplace_back(key, object);
     }
     return entries;
 }
@@ -151,20 +148,20 @@ void CBlockDoc::AddLines(int status) {
 
 void CBlockDoc::ResetMarks() {
     for (auto& [key, point] : Entries<CNode>(m_mapBound)) {
-        if (point->slipMark < 3) {
-            point->slipMark = 0;
-        } else if (point->slipMark == 4) {
-            point->slipMark = 3;
+        if (point->slipMark < CNode::kSlipFixed) {
+            point->slipMark = CNode::kSlipFree;
+        } else if (point->slipMark == CNode::kSlipFixedUsed) {
+            point->slipMark = CNode::kSlipFixed;
         }
     }
     POSITION pos = m_listSlipLines.GetHeadPosition();
     while (pos) {
         CVerrant* line = static_cast<CVerrant*>(m_listSlipLines.GetNext(pos));
         for (CNode* point : line->boundary) {
-            if (point && point->slipMark == 3) {
-                point->slipMark = 4;
-            } else if (point && point->slipMark == 0) {
-                point->slipMark = 1;
+            if (point && point->slipMark == CNode::kSlipFixed) {
+                point->slipMark = CNode::kSlipFixedUsed;
+            } else if (point && point->slipMark == CNode::kSlipFree) {
+                point->slipMark = CNode::kSlipUsed;
             }
         }
     }

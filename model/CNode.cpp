@@ -29,7 +29,7 @@ CNode::CNode()
 
 CNode::CNode(int number_, double x_, double y_, int state_)
     : number(number_), x(x_), y(y_), state(state_), seqNo(platform::kUnsetInt), kind(kGround), inUse(1),
-      slipMark(0), beta(1.0), alpha(platform::kUnsetDouble) {}
+      slipMark(kSlipFree), beta(1.0), alpha(platform::kUnsetDouble) {}
 
 int CNode::ParseRecord(const char* line, int shortForm) {
     CString padded(line);

@@ -17,6 +17,9 @@ class CNode : public CObject {
 public:
     enum Kind { kGround = 0, kMeasurement = 1, kInnerBoundary = 2, kLeftBoundary = 3, kRightBoundary = 4 };
     enum SelectState { kNormal = 0, kMarked = 1, kSelected = 2, kSelectedMarked = 3 };
+    // slipMark of a boundary point: whether a slip line holds it, and whether the section
+    // model fixes it (the values the analysis file stores).
+    enum SlipMark { kSlipFree = 0, kSlipUsed = 1, kSlipFixed = 3, kSlipFixedUsed = 4 };
 
     CNode();
     CNode(int number, double x, double y, int state);
@@ -41,7 +44,7 @@ public:
     int kind;
     CString name;
     int inUse;
-    int slipMark;
+    int slipMark; // SlipMark
     double beta;
     double alpha;
 };

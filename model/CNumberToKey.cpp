@@ -2,6 +2,7 @@
 
 #include "model/CNode.h"
 #include "platform/core/CException.h"
+#include "platform/core/MapEntries.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
@@ -34,11 +35,7 @@ bool PrepareTable(CUIntArray& table, const CMapWordToOb& points, int size, const
 
 // Calls visit(key, node) for every point of the map.
 template <typename Visit> void ForEachNode(const CMapWordToOb& points, Visit visit) {
-    POSITION pos = points.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        points.GetNextAssoc(pos, key, object);
+    for (auto [key, object] : platform::MapEntries<CObject>(points)) {
         if (object && std::strcmp(object->GetRuntimeClass()->m_lpszClassName, "CNode") == 0) {
             visit(key, *static_cast<const CNode*>(object));
         }

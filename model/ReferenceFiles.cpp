@@ -11,6 +11,7 @@
 #include "model/CLine.h"
 #include "model/CVerrant.h"
 #include "platform/core/CException.h"
+#include "platform/core/MapEntries.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
@@ -45,14 +46,14 @@ public:
         int limit = section == SectionKeyword::Node
                         ? CBlockDoc::kPointLimit
                         : (section == SectionKeyword::Site ? CBlockDoc::kSiteLimit : CBlockDoc::kBoundLimit);
-        if (!doc_.CheckDataLimit(map.GetCount() + 1, doc_.m_nLimit[limit], limit)) {
+        if (!doc_.CheckDataLimit(map.GetCount() + 1, doc_.m_limits.m_nLimit[limit], limit)) {
             return false;
         }
         auto point = std::make_unique<CNode>();
         point->kind = section == SectionKeyword::Node ? CNode::kGround : CNode::kMeasurement;
         point->ParseRecord(line, 1);
         if (section == SectionKeyword::Bound) {
-            point->slipMark = 0;
+            point->slipMark = CNode::kSlipFree;
         } else {
             point->kind = section == SectionKeyword::Node ? CNode::kGround : CNode::kMeasurement;
         }
@@ -74,7 +75,7 @@ public:
     bool OnLineRun(const std::vector<int>& numbers) override {
         order.push_back(numbers.front() - 1);
         for (std::size_t i = 1; i < numbers.size(); ++i) {
-            if (!doc_.CheckDataLimit(lineCount + 1, doc_.m_nLimit[CBlockDoc::kLineLimit],
+            if (!doc_.CheckDataLimit(lineCount + 1, doc_.m_limits.m_nLimit[CBlockDoc::kLineLimit],
                                      CBlockDoc::kLineLimit)) {
                 return false;
             }
@@ -102,11 +103,7 @@ private:
 // Moves every entry of one map into another (emptied before).
 void MoveMap(CMapWordToOb& from, CMapWordToOb& to) {
     DeleteAllMapObjects(to);
-    POSITION pos = from.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        from.GetNextAssoc(pos, key, object);
+    for (auto [key, object] : platform::MapEntries<CObject>(from)) {
         to.SetAt(key, object);
     }
     from.RemoveAll();
@@ -133,7 +130,7 @@ int CBlockDoc::ReadSecFile(const char* path) {
     m_mapAllPoints.RemoveAll();
     m_listGroundOrder.RemoveAll();
     m_strSectionTitle = content.title;
-    std::copy(content.size, content.size + 4, m_dModelSize);
+    std::copy(content.size, content.size + 4, m_extents.m_dModelSize);
     MoveMap(content.nodes, m_mapNode);
     MoveMap(content.sites, m_mapSite);
     MoveMap(content.bounds, m_mapSectionBound);
@@ -150,21 +147,12 @@ int CBlockDoc::ReadSecFile(const char* path) {
     }
     m_nNextKey = 0;
     for (CMapWordToOb* map : {&m_mapNode, &m_mapSite, &m_mapBound}) {
-        POSITION pos = map->GetStartPosition();
-        while (pos) {
-            WORD key;
-            CObject* object;
-            map->GetNextAssoc(pos, key, object);
-            static_cast<CNode*>(object)->seqNo = m_nNextKey;
-            m_mapAllPoints.SetAt(static_cast<WORD>(m_nNextKey++), object);
+        for (auto [key, point] : platform::MapEntries<CNode>(*map)) {
+            point->seqNo = m_nNextKey;
+            m_mapAllPoints.SetAt(static_cast<WORD>(m_nNextKey++), point);
         }
     }
-    POSITION pos = m_LineList.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_LineList.GetNextAssoc(pos, key, object);
-        CLine* line = static_cast<CLine*>(object);
+    for (auto [key, line] : platform::MapEntries<CLine>(m_LineList)) {
         DPoint a = GetNodeXY(line->node1);
         DPoint b = GetNodeXY(line->node2);
         line->segKind = ClassifySegment(a.x, a.y, b.x, b.y);
@@ -175,13 +163,9 @@ int CBlockDoc::ReadSecFile(const char* path) {
 }
 
 CDispData* CBlockDoc::FindDispDataByName(const CString& name) const {
-    POSITION pos = m_mapDisp.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapDisp.GetNextAssoc(pos, key, object);
-        if (static_cast<CDispData*>(object)->name == name) {
-            return static_cast<CDispData*>(object);
+    for (auto [key, disp] : platform::MapEntries<CDispData>(m_mapDisp)) {
+        if (disp->name == name) {
+            return disp;
         }
     }
     return nullptr;
@@ -239,17 +223,13 @@ int CBlockDoc::ReloadReferenceFiles() {
         !ReadDisFile(ResolveReferencePath(m_strDispFile))) {
         return 0;
     }
-    POSITION pos = m_mapBound.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapBound.GetNextAssoc(pos, key, object);
-        m_mapAllPoints.RemoveKey(static_cast<WORD>(static_cast<CNode*>(object)->seqNo));
+    for (auto [key, point] : platform::MapEntries<const CNode>(m_mapBound)) {
+        m_mapAllPoints.RemoveKey(static_cast<WORD>(point->seqNo));
     }
     // Slip lines keep their boundary points: each slot moves to the point that takes
     // the old one's key, or is cleared when the section model has none there.
     std::vector<std::pair<CNode**, WORD>> heldSlots;
-    pos = m_listSlipLines.GetHeadPosition();
+    POSITION pos = m_listSlipLines.GetHeadPosition();
     while (pos) {
         for (CNode*& held : static_cast<CVerrant*>(m_listSlipLines.GetNext(pos))->boundary) {
             if (held) {
@@ -258,16 +238,11 @@ int CBlockDoc::ReloadReferenceFiles() {
         }
     }
     DeleteAllMapObjects(m_mapBound);
-    pos = m_mapSectionBound.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapSectionBound.GetNextAssoc(pos, key, object);
-        const CNode* source = static_cast<const CNode*>(object);
+    for (auto [key, source] : platform::MapEntries<const CNode>(m_mapSectionBound)) {
         CNode* point = new CNode(source->number, source->x, source->y, source->state);
         point->name = source->name;
         point->kind = source->kind;
-        point->slipMark = 3;
+        point->slipMark = CNode::kSlipFixed;
         point->seqNo = m_nNextKey;
         m_mapBound.SetAt(key, point);
         m_mapAllPoints.SetAt(static_cast<WORD>(m_nNextKey++), point);
@@ -283,14 +258,9 @@ int CBlockDoc::ReloadReferenceFiles() {
 }
 
 void CBlockDoc::CalcMaxDisplacement() {
-    m_dMaxDisp = platform::kUnsetDouble;
-    POSITION pos = m_mapDisp.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapDisp.GetNextAssoc(pos, key, object);
-        CDispData* disp = static_cast<CDispData*>(object);
-        disp->EvaluateVector(m_nVectorMode);
+    m_extents.m_dMaxDisp = platform::kUnsetDouble;
+    for (auto [key, disp] : platform::MapEntries<CDispData>(m_mapDisp)) {
+        disp->EvaluateVector(m_settings.m_nVectorMode);
         if (!disp->inUse) {
             continue;
         }
@@ -300,8 +270,8 @@ void CBlockDoc::CalcMaxDisplacement() {
             }
             double length =
                 std::hypot(disp->col1[static_cast<std::size_t>(i)], disp->col2[static_cast<std::size_t>(i)]);
-            if (platform::IsUnsetDouble(m_dMaxDisp) || length > m_dMaxDisp) {
-                m_dMaxDisp = length;
+            if (platform::IsUnsetDouble(m_extents.m_dMaxDisp) || length > m_extents.m_dMaxDisp) {
+                m_extents.m_dMaxDisp = length;
             }
         }
     }

@@ -34,7 +34,7 @@ const CBlock* BlockAt(const CObList& blocks, int index) {
 
 // A point the section model gave (3) is marked 4 once used, and stays so on later uses.
 void MarkUsed(CNode* point) {
-    point->slipMark = point->slipMark >= 3 ? 4 : 1;
+    point->slipMark = point->slipMark >= CNode::kSlipFixed ? CNode::kSlipFixedUsed : CNode::kSlipUsed;
 }
 
 void Attach(CVerrant& line, CNode* point) {
@@ -121,7 +121,7 @@ bool CBlockDoc::IntersectGroundLine(const DPoint& a, const DPoint& b, std::vecto
     if (!(a.x < b.x)) {
         std::reverse(order.begin(), order.end());
     }
-    CBoundRect bound(m_dSnap, m_dSnap2, m_dSecondDistance);
+    CBoundRect bound(m_snap.m_dSnap, m_snap.m_dSnap2, m_snap.m_dSecondDistance);
     int kind = ClassifySegment(a.x, a.y, b.x, b.y);
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         DPoint p{order[i]->x, order[i]->y};
@@ -178,10 +178,10 @@ void CBlockDoc::ClipEndAtGround(std::vector<double>& xs, std::vector<double>& ys
 }
 
 void CBlockDoc::AddSlipLine(CVerrant* line) {
-    line->method = m_nMethod;
-    line->methodOption = m_nMethodOption;
+    line->method = m_settings.m_nMethod;
+    line->methodOption = m_settings.m_nMethodOption;
     line->visible1 = 1;
-    if (m_nMethod == kPolynomial && !m_listBlockLines.empty()) {
+    if (m_settings.m_nMethod == kPolynomial && !m_listBlockLines.empty()) {
         line->blockX.clear();
         line->blockBeta.clear();
         for (const BlockLineRecord& block : m_listBlockLines) {
@@ -343,7 +343,7 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
     std::vector<double> cx(n), cy(n);
     double span = std::fabs(ax[n - 1] - ax[0]);
     for (std::size_t i = 0; i < n; ++i) {
-        if (m_nMethodOption == 1) {
+        if (m_settings.m_nMethodOption == 1) {
             cx[i] = (ax[i] + bx[i]) / 2.0;
             cy[i] = (ay[i] + by[i]) / 2.0;
         } else if (i == 0 || i == n - 1 || span == 0.0) {
@@ -400,7 +400,7 @@ int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
     }
     std::vector<double> bx(n, kUnsetDouble), by(n, kUnsetDouble), cx, cy;
     auto blend = [&](std::size_t j, double t, double span) {
-        if (m_nMethodOption == 1 || span == 0.0) {
+        if (m_settings.m_nMethodOption == 1 || span == 0.0) {
             cx.push_back((ax[j] + bx[j]) / 2.0);
             cy.push_back((ay[j] + by[j]) / 2.0);
         } else {
@@ -481,7 +481,7 @@ int CBlockDoc::MakeOneSlipLine(const char* resultPath, int linesBefore) {
     int right = kUnsetInt;
     GetBoundaryPointNumbers(inner, left, right);
     bool surface = left != kUnsetInt || right != kUnsetInt;
-    if (m_nMethod != kPolynomial) {
+    if (m_settings.m_nMethod != kPolynomial) {
         if (surface && inner == kUnsetInt) {
             m_nGroundClip = 1;
             MakeSlipLineFromSurfacePoints(left, right);

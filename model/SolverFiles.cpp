@@ -8,6 +8,7 @@
 #include "common/records/TextHelpers.h"
 #include "model/CDispData.h"
 #include "platform/core/CException.h"
+#include "platform/core/MapEntries.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
@@ -59,12 +60,7 @@ void CBlockDoc::GetBoundaryPointNumbers(int& inner, int& left, int& right) const
     if (m_mapBound.IsEmpty() || m_LineList.IsEmpty()) {
         return;
     }
-    POSITION pos = m_mapBound.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapBound.GetNextAssoc(pos, key, object);
-        const CNode* point = static_cast<const CNode*>(object);
+    for (auto [key, point] : platform::MapEntries<const CNode>(m_mapBound)) {
         if (!point->inUse) {
             continue;
         }
@@ -113,12 +109,7 @@ int CBlockDoc::WriteSolverSections(CTextFile& file) {
         return 0;
     }
     SectionKeyword measurement("POINT");
-    pos = m_mapDisp.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapDisp.GetNextAssoc(pos, key, object);
-        const CDispData* disp = static_cast<const CDispData*>(object);
+    for (auto [key, disp] : platform::MapEntries<const CDispData>(m_mapDisp)) {
         file.WriteLine(measurement.Take() + Number(key + 1) +
                        Reals({{disp->baseX, "%10.3lf"}, {disp->baseY, "%10.3lf"}, {disp->beta, "%10.4lf"}}));
     }
@@ -158,12 +149,7 @@ int CBlockDoc::WriteSolverSections(CTextFile& file) {
     }
     SectionKeyword displacement("DISP ");
     bool met = false;
-    pos = m_mapDisp.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* object;
-        m_mapDisp.GetNextAssoc(pos, key, object);
-        const CDispData* disp = static_cast<const CDispData*>(object);
+    for (auto [key, disp] : platform::MapEntries<const CDispData>(m_mapDisp)) {
         met = true;
         if (!disp->inUse) {
             continue;
@@ -176,9 +162,11 @@ int CBlockDoc::WriteSolverSections(CTextFile& file) {
     if (!met) {
         return 0;
     }
-    if (!IsUnsetDouble(m_dGamma) && !IsUnsetDouble(m_dCohesion) && !IsUnsetDouble(m_dPhi)) {
-        file.WriteLine(CString("COEF      ") +
-                       Reals({{m_dGamma, "%10.3lf"}, {m_dCohesion, "%10.3lf"}, {m_dPhi, "%10.3lf"}}));
+    if (!IsUnsetDouble(m_settings.m_dGamma) && !IsUnsetDouble(m_settings.m_dCohesion) &&
+        !IsUnsetDouble(m_settings.m_dPhi)) {
+        file.WriteLine(CString("COEF      ") + Reals({{m_settings.m_dGamma, "%10.3lf"},
+                                                      {m_settings.m_dCohesion, "%10.3lf"},
+                                                      {m_settings.m_dPhi, "%10.3lf"}}));
     }
     file.WriteLine("END ");
     return 1;
@@ -204,9 +192,9 @@ int CBlockDoc::ReadSolverResult(const char* path, std::vector<std::array<double,
         }
         double width, height;
         GetModelExtent(width, height);
-        double span = std::fabs(m_dMaxX - m_dMinX);
-        double low = m_dMinX - span / 2.0;
-        double high = m_dMaxX + span / 2.0;
+        double span = std::fabs(m_extents.m_dMaxX - m_extents.m_dMinX);
+        double low = m_extents.m_dMinX - span / 2.0;
+        double high = m_extents.m_dMaxX + span / 2.0;
         if (!file.ReadLine(line, sizeof line)) {
             file.Abort();
             return 0;

@@ -3,6 +3,7 @@
 #include "common/dxf/DxfColorPalette.h"
 #include "common/records/TextFile.h"
 #include "platform/core/CodePage.h"
+#include "platform/core/MapEntries.h"
 #include "platform/core/NumberFormat.h"
 
 #include <cmath>
@@ -104,12 +105,8 @@ int CDxfWriter::MappedColorIndex(WORD key) const {
 }
 
 void CDxfWriter::ClearColorIndexMap() {
-    POSITION pos = m_colorIndexMap.GetStartPosition();
-    while (pos) {
-        WORD key;
-        void* value;
-        m_colorIndexMap.GetNextAssoc(pos, key, value);
-        delete static_cast<int*>(value);
+    for (auto [key, value] : platform::MapEntries<int>(m_colorIndexMap)) {
+        delete value;
     }
     m_colorIndexMap.RemoveAll();
 }
@@ -120,12 +117,8 @@ void CDxfWriter::MapUsedColors() {
         palette.BuildDefaultPalette(kDefaultPaletteScale);
     }
     ClearColorIndexMap();
-    POSITION pos = m_pUsedColors->GetStartPosition();
-    while (pos) {
-        WORD key;
-        void* color;
-        m_pUsedColors->GetNextAssoc(pos, key, color);
-        m_colorIndexMap.SetAt(key, new int(palette.NearestPaletteIndex(static_cast<const COLORREF*>(color))));
+    for (auto [key, color] : platform::MapEntries<const COLORREF>(*m_pUsedColors)) {
+        m_colorIndexMap.SetAt(key, new int(palette.NearestPaletteIndex(color)));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "ContainerHelpers.h"
+#include "platform/core/MapEntries.h"
 
 void DeleteAllObjects(CObList& list) {
     POSITION pos = list.GetHeadPosition();
@@ -9,11 +10,7 @@ void DeleteAllObjects(CObList& list) {
 }
 
 void DeleteAllMapObjects(CMapWordToOb& map) {
-    POSITION pos = map.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* value;
-        map.GetNextAssoc(pos, key, value);
+    for (auto [key, value] : platform::MapEntries<CObject>(map)) {
         delete value;
     }
     map.RemoveAll();

@@ -5,6 +5,7 @@
 #include "platform/core/CMapWordToPtr.h"
 #include "platform/core/CObList.h"
 #include "platform/core/CPtrList.h"
+#include "platform/core/MapEntries.h"
 
 // Deletes every object (through its virtual destructor) and empties the list.
 void DeleteAllObjects(CObList& list);
@@ -18,12 +19,8 @@ template <typename T> void DeleteAllPtrs(CPtrList& list) {
 }
 void DeleteAllMapObjects(CMapWordToOb& map);
 template <typename T> void DeleteAllMapPtrs(CMapWordToPtr& map) {
-    POSITION pos = map.GetStartPosition();
-    while (pos) {
-        WORD key;
-        void* value;
-        map.GetNextAssoc(pos, key, value);
-        delete static_cast<T*>(value);
+    for (auto [key, value] : platform::MapEntries<T>(map)) {
+        delete value;
     }
     map.RemoveAll();
 }

@@ -45,9 +45,9 @@ TEST_F(AnalysisFileTest, TheSampleLoadsAndIsWrittenBackByteForByte) {
     EXPECT_EQ(doc_.m_mapDisp.GetCount(), 8);
     EXPECT_EQ(doc_.m_listDates.size(), 4u);
     EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
-    EXPECT_EQ(doc_.m_nMethod, 0);
-    EXPECT_EQ(doc_.m_dPhi, 25.0);
-    EXPECT_EQ(doc_.m_dVectorScale, 200.0);
+    EXPECT_EQ(doc_.m_settings.m_nMethod, 0);
+    EXPECT_EQ(doc_.m_settings.m_dPhi, 25.0);
+    EXPECT_EQ(doc_.m_settings.m_dVectorScale, 200.0);
     auto* disp = static_cast<CDispData*>(doc_.m_mapDisp[0]);
     EXPECT_EQ(disp->name, CString(u8"計測点1"));
     EXPECT_FALSE(disp->IsUsable(0)); // the zero reference reading has no values
@@ -181,8 +181,8 @@ TEST_F(AnalysisFileTest, SolverResultsAreCheckedAndAnEmptyResultIsAFailure) {
     // Accepted from half the model's width left of it to half its width right of it.
     double width, height;
     doc_.GetModelExtent(width, height);
-    double low = doc_.m_dMinX - width / 2;
-    double high = doc_.m_dMaxX + width / 2;
+    double low = doc_.m_extents.m_dMinX - width / 2;
+    double high = doc_.m_extents.m_dMaxX + width / 2;
     CString edge;
     edge.Format(" 0 0 0 %.17g %.17g\r\n 0 0 0 0 1\r\n", low, high);
     testsupport::WriteBytes(dir_ / "edge.slf", head + edge.str());
@@ -213,8 +213,8 @@ TEST_F(AnalysisFileTest, OldFormatFileAndItsSolverInput) {
     ASSERT_EQ(Open("small.slo"), 1);
     ASSERT_EQ(doc_.m_listBlockLines.size(), 1u);
     EXPECT_EQ(doc_.m_listBlockLines[0].beta, 0.1); // the older format carries no weight
-    EXPECT_EQ(doc_.m_nMethod, 2);
-    EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_dVectorScale)); // no DSCAL line
+    EXPECT_EQ(doc_.m_settings.m_nMethod, 2);
+    EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_settings.m_dVectorScale)); // no DSCAL line
     EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->slipMark, 3);
     CString input;
     CString result;
@@ -230,10 +230,10 @@ TEST_F(AnalysisFileTest, OldFormatFileAndItsSolverInput) {
 }
 
 TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
-    doc_.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 7;
+    doc_.m_limits.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 7;
     EXPECT_EQ(Open("sample.slo"), 0);
     EXPECT_EQ(sink_.MessagesUtf8().front(), Utf8(u8"計測点ﾃﾞｰﾀの個数が制限を越えています"));
-    doc_.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 1000;
+    doc_.m_limits.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 1000;
     std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");
     testsupport::WriteBytes(dir_ / "sample.sec", sec.substr(0, sec.find("SITE")));
     sink_.Clear();
@@ -246,7 +246,7 @@ TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
 TEST_F(AnalysisFileTest, TheSampleIsAnalysedSavedAndReadBack) {
     ASSERT_EQ(Open("sample.slo"), 1);
     for (int method : {torvan::CBlockDoc::kParallel, torvan::CBlockDoc::kRotation}) {
-        doc_.m_nMethod = method;
+        doc_.m_settings.m_nMethod = method;
         ASSERT_EQ(doc_.MakeBlockLines(), 1) << sink_.LastMessageUtf8();
         EXPECT_EQ(doc_.m_listBlocks.GetCount(), 8);
         doc_.MakeSlipLines(nullptr);
@@ -274,8 +274,8 @@ TEST_F(AnalysisFileTest, LargestDisplacementAndReloadingTheReferences) {
     ASSERT_EQ(Open("sample.slo"), 1);
     doc_.CalcMaxDisplacement();
     // The largest reading of the sample: point 4 or 5 at the last survey, about 62 mm.
-    EXPECT_GT(doc_.m_dMaxDisp, 0.055);
-    EXPECT_LT(doc_.m_dMaxDisp, 0.063);
+    EXPECT_GT(doc_.m_extents.m_dMaxDisp, 0.055);
+    EXPECT_LT(doc_.m_extents.m_dMaxDisp, 0.063);
     doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x = 5.0;
     ASSERT_EQ(doc_.ReloadReferenceFiles(), 1);
     EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x, 27.0);

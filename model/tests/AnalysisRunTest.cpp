@@ -104,8 +104,8 @@ TEST_F(AnalysisRunTest, TheThreeMethodsRunOnTheSampleAndTheFileRoundTrips) {
 }
 
 TEST_F(AnalysisRunTest, JoinedVectorsAreOnlyAnInformationBeforeAPolygonMethod) {
-    EXPECT_EQ(doc_.m_nVectorMode, 0); // no settings file: start and end
-    doc_.m_nVectorMode = 1;
+    EXPECT_EQ(doc_.m_settings.m_nVectorMode, 0); // no settings file: start and end
+    doc_.m_settings.m_nVectorMode = 1;
     EXPECT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1);
     EXPECT_EQ(sink_.MessagesUtf8(),
               std::vector<std::string>{
@@ -130,14 +130,14 @@ TEST_F(AnalysisRunTest, AFailedSolverRunLeavesTheSlipLinesAndNoInputFile) {
 }
 
 TEST_F(AnalysisRunTest, ThePolynomialMethodNeedsASurfacePointAndBlockLines) {
-    doc_.m_nMethod = CBlockDoc::kParallel;
+    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
     for (CNode* point :
          {doc_.FindBoundaryPoint(CNode::kLeftBoundary), doc_.FindBoundaryPoint(CNode::kRightBoundary)}) {
         point->inUse = 0;
     }
     EXPECT_EQ(AnalysisRun(doc_, &SilentSolver).Run(CBlockDoc::kPolynomial, 0), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"多項式法では地表点が必須です"));
-    EXPECT_EQ(doc_.m_nMethod, CBlockDoc::kParallel); // nothing stored
+    EXPECT_EQ(doc_.m_settings.m_nMethod, CBlockDoc::kParallel); // nothing stored
     sink_.Clear();
     CBlockDoc fresh;
     ASSERT_EQ(fresh.OnOpenDocument((dir_ / "sample.slo").c_str()), 1);
@@ -170,19 +170,19 @@ TEST_F(AnalysisRunTest, BlockLinesWithoutAWeightAreRefusedByTheCheck) {
 // The sample's measurement points lie at x = 36, 48, ..., 120; the surface points at 27 and 134.
 TEST_F(AnalysisRunTest, TheTableCheckCountsAsTheSolverDivides) {
     doc_.m_tableBlockLines = {{42, 0.5}, {54, 0.5}};
-    EXPECT_EQ(doc_.CheckBlockLineConditions(), 0);
+    EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
     // A point on a line belongs to the block left of it, as the solver counts it: the block
     // from 48 to 50 holds nothing.
     doc_.m_tableBlockLines = {{48, 0.5}, {50, 0.5}};
-    EXPECT_EQ(doc_.CheckBlockLineConditions(), 3);
+    EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kEmptyBlock);
     // Two lines at one place enclose an empty block.
     doc_.m_tableBlockLines = {{54, 0.5}, {54, 0.2}};
-    EXPECT_EQ(doc_.CheckBlockLineConditions(), 3);
+    EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kEmptyBlock);
     // A weight the table would not take.
     doc_.m_tableBlockLines = {{54, 1.5}};
-    EXPECT_EQ(doc_.CheckBlockLineConditions(), 9);
+    EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kInvalidLine);
     doc_.m_tableBlockLines = {{54, 1.0}};
-    EXPECT_EQ(doc_.CheckBlockLineConditions(), 0);
+    EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
 }
 
 // Records that a later read replaces or deletes are never reached through the blocks or

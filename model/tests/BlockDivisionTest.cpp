@@ -55,7 +55,7 @@ TEST_F(BlockDivisionTest, TooFewMeasurementPointsBuildNothing) {
 
 TEST_F(BlockDivisionTest, ParallelMethodDividesHalfwayWithMargins) {
     Build({{5, {1, -1}}, {15, {1, -1}}, {25, {1, -1}}});
-    doc_.m_nMethod = CBlockDoc::kParallel;
+    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
     ASSERT_EQ(doc_.m_listBlockLines.size(), 2u);
     // Extent y 10..10 widens to -40..60; margins 10 % of the height.
@@ -75,7 +75,7 @@ TEST_F(BlockDivisionTest, ParallelMethodDividesHalfwayWithMargins) {
 
 TEST_F(BlockDivisionTest, RotationMethodBisectsTheNormalsAtTheirCrossing) {
     Build({{0, {1, -1}}, {10, {1, 1}}});
-    doc_.m_nMethod = CBlockDoc::kRotation;
+    doc_.m_settings.m_nMethod = CBlockDoc::kRotation;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
     ASSERT_EQ(doc_.m_listBlockLines.size(), 1u);
     // Normals y - 10 = x and y - 10 = -(x - 10) cross at (5, 15); the bisector points straight down.
@@ -86,10 +86,10 @@ TEST_F(BlockDivisionTest, RotationMethodBisectsTheNormalsAtTheirCrossing) {
 
 TEST_F(BlockDivisionTest, ParallelVectorsFailAndLeaveNoBlocksOfTheEarlierDivision) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
-    doc_.m_nMethod = CBlockDoc::kParallel;
+    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
     ASSERT_EQ(doc_.m_listBlocks.GetCount(), 2);
-    doc_.m_nMethod = CBlockDoc::kRotation;
+    doc_.m_settings.m_nMethod = CBlockDoc::kRotation;
     EXPECT_EQ(doc_.MakeBlockLines(), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"隣接する変位ﾍﾞｸﾄﾙ方向が等しいため、ﾌﾞﾛｯｸ分割線を作成できません"));
@@ -109,7 +109,7 @@ TEST_F(BlockDivisionTest, OneMeasurementPointLeftLeavesNoBlocksOfTheEarlierDivis
 
 TEST_F(BlockDivisionTest, SlipLineFromTheLeftSurfacePointIsClippedAtTheGround) {
     Build({{5, {1, -1}}, {15, {1, -1}}, {25, {1, 2}}});
-    doc_.m_nMethod = CBlockDoc::kParallel;
+    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
     doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
     doc_.MakeSlipLines(nullptr);
@@ -128,8 +128,8 @@ TEST_F(BlockDivisionTest, TwoSurfacePointsBlendTheTwoTraces) {
     Build({{5, {1, -1}}, {15, {1, 0.0001}}, {25, {1, 1}}});
     doc_.m_listDates.clear();
     static_cast<CDispData*>(doc_.m_mapDisp[1])->col2 = {0.0}; // horizontal
-    doc_.m_nMethod = CBlockDoc::kParallel;
-    doc_.m_nMethodOption = 1; // simple average
+    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
+    doc_.m_settings.m_nMethodOption = 1; // simple average
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
     doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
     doc_.InsertPoint(28, 10, CNode::kRightBoundary);
@@ -157,7 +157,7 @@ TEST_F(BlockDivisionTest, SurfacePointsInOneBlockOrSwappedAreRefused) {
 
 TEST_F(BlockDivisionTest, PolynomialResultIsSampledPerBlock) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
-    doc_.m_nMethod = CBlockDoc::kPolynomial;
+    doc_.m_settings.m_nMethod = CBlockDoc::kPolynomial;
     doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
     const testsupport::TempDir dir("poly");
     const std::string path =
@@ -179,12 +179,13 @@ TEST_F(BlockDivisionTest, BlockLineTableConditions) {
     doc_.m_tableBlockLines = {{10, 0.1}, {20, 0.1}};
     double width, height;
     doc_.GetModelExtent(width, height);
-    EXPECT_EQ(doc_.CheckBlockLineConditions(), 0);
+    EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
     doc_.m_tableBlockLines = {{10, 0.1}, {12, 0.1}};
-    EXPECT_EQ(doc_.CheckBlockLineConditions(), 3); // the block 10..12 holds no measurement point
+    EXPECT_EQ(doc_.CheckBlockLineConditions(),
+              torvan::BlockLineCheck::kEmptyBlock); // the block 10..12 holds no measurement point
     static_cast<CDispData*>(doc_.m_mapDisp[1])->inUse = 0;
     static_cast<CDispData*>(doc_.m_mapDisp[2])->inUse = 0;
-    EXPECT_EQ(doc_.CheckBlockLineConditions(), 1);
+    EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kTooFewConditions);
 }
 
 TEST_F(BlockDivisionTest, NearestGroundCrossingOnAVertical) {

@@ -222,13 +222,13 @@ TEST_F(DocumentTest, ModelExtent) {
     doc_.GetModelExtent(width, height);
     EXPECT_EQ(width, 200);
     EXPECT_EQ(height, 100);
-    EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_dMinX));
+    EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_extents.m_dMinX));
     Ground(5, 7);
     doc_.GetModelExtent(width, height);
     EXPECT_EQ(width, 200);
     EXPECT_EQ(height, 100);
-    EXPECT_EQ(doc_.m_dMinX, -95);
-    EXPECT_EQ(doc_.m_dMaxY, 57);
+    EXPECT_EQ(doc_.m_extents.m_dMinX, -95);
+    EXPECT_EQ(doc_.m_extents.m_dMaxY, 57);
     Ground(25, 17);
     doc_.GetModelExtent(width, height);
     EXPECT_EQ(width, 20);

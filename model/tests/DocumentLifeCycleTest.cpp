@@ -51,7 +51,7 @@ TEST_F(DocumentLifeCycleTest, TheSaveCommandAsksOnlyForADocumentWithAPath) {
     EXPECT_FALSE(doc_.IsModified());
     std::string first = testsupport::ReadBytes(path_);
 
-    doc_.m_dPhi = 30.0;
+    doc_.m_settings.m_dPhi = 30.0;
     sink_.QueueAnswer(IDNO);
     EXPECT_EQ(doc_.OnFileSave(), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), path_ + Utf8(u8"\n更新してもよろしいですか？"));

@@ -145,7 +145,7 @@ class CrossingLimitTest : public DocumentLimitTest,
 TEST_P(CrossingLimitTest, TheCrossedLineStaysWhole) {
     const CrossingLimitCase& c = GetParam();
     doc_.ImportPointRun({{5, -5}, {5, 5}});
-    doc_.m_nLimit[c.limitIndex] = c.limit;
+    doc_.m_limits.m_nLimit[c.limitIndex] = c.limit;
     doc_.ImportPointRun({{0, 0}, {10, 0}});
     ExpectLimitMessage(c.kindName);
     EXPECT_EQ(Lines(), (LinePairs{{1, 2}}));

@@ -172,11 +172,11 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     doc_.m_strAnalysisTitle = CString(u8"編集した断面");
     doc_.m_strSectionFile = "edited.sec";
     doc_.m_strDispFile = "edited.dis";
-    doc_.m_nMethod = CBlockDoc::kPolynomial;
-    doc_.m_dGamma = 18.0;
-    doc_.m_dCohesion = 10.0;
-    doc_.m_dPhi = 25.0;
-    doc_.m_dVectorScale = 200.0;
+    doc_.m_settings.m_nMethod = CBlockDoc::kPolynomial;
+    doc_.m_settings.m_dGamma = 18.0;
+    doc_.m_settings.m_dCohesion = 10.0;
+    doc_.m_settings.m_dPhi = 25.0;
+    doc_.m_settings.m_dVectorScale = 200.0;
     doc_.ImportPointRun({{0, 20}, {20, 20}, {40, 10}, {60, 0}, {80, 0}});
     doc_.InsertPoint(10, 20, CNode::kLeftBoundary); // B-1
     doc_.InsertPoint(70, 0, CNode::kRightBoundary); // B-2
@@ -216,7 +216,7 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     ASSERT_EQ(doc_.SaveWithBackup(path_.c_str()), 1);
     std::string expected = testsupport::ReadBytes(fs::path(VERRANT_TEST_DATA_DIR) / "edited_expected.slo");
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), expected);
-    doc_.m_dPhi = 30.0;
+    doc_.m_settings.m_dPhi = 30.0;
     ASSERT_EQ(doc_.SaveWithBackup(path_.c_str()), 1);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), expected);
     EXPECT_NE(testsupport::ReadBytes(dir_ / "a.slo"), expected);

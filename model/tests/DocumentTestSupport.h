@@ -3,6 +3,7 @@
 
 #include "model/CBlockDoc.h"
 #include "model/CLine.h"
+#include "platform/core/MapEntries.h"
 #include "platform/core/RecordingSink.h"
 #include "testsupport/Fixtures.h"
 
@@ -64,11 +65,7 @@ protected:
     // Lines as (first point number, second point number), in key order.
     std::vector<std::pair<int, int>> Lines() {
         std::vector<std::pair<int, int>> out;
-        POSITION pos = doc_.m_LineList.GetStartPosition();
-        while (pos) {
-            WORD key;
-            CObject* object;
-            doc_.m_LineList.GetNextAssoc(pos, key, object);
+        for (auto [key, object] : platform::MapEntries<CObject>(doc_.m_LineList)) {
             auto* line = static_cast<torvan::CLine*>(object);
             out.emplace_back(line->node1 + 1, line->node2 + 1);
         }

@@ -183,7 +183,7 @@ TEST_F(SlipLineHandTest, RotationMethodBisectsTheNormalsAndTracesBothTreatments)
 TEST_F(SlipLineHandTest, AVerticalAndAHorizontalVectorMakeAVerticalLineThroughTheirCrossing) {
     // B's normal is y = 15, C's is x = 30: the line x = 30 through (30, 15), value unset.
     Build({{1, -1}, {0, -1}, {1, 0}});
-    doc_.m_nMethod = CBlockDoc::kRotation;
+    doc_.m_settings.m_nMethod = CBlockDoc::kRotation;
     ASSERT_EQ(doc_.MakeBlockLines(), 1) << sink_.LastMessageUtf8();
     ASSERT_EQ(doc_.m_listBlockLines.size(), 2u);
     EXPECT_NEAR(doc_.m_listBlockLines[0].x1, 21.4852813742, 1e-9);
@@ -240,7 +240,7 @@ TEST_F(SlipLineHandTest, CrossingBlockLinesMakeATriangleAndLeaveAPointOutsideEve
     EXPECT_EQ(doc_.FindBlockIndex(10, 18), 0);
     EXPECT_EQ(doc_.FindBlockIndex(10, 20.5), 0);
     EXPECT_TRUE(Block(1)->CheckInsidePolygon(10, 20.5));
-    doc_.m_nMethod = CBlockDoc::kParallel;
+    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
     EXPECT_EQ(doc_.MakeSlipLines(nullptr), 0);
     EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 0);
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(kNoCrossing)});

@@ -43,7 +43,7 @@ protected:
         doc_.SplitPathName((dir_ / "sample.slo").c_str(), doc_.m_strDir, full);
         int changed = 0;
         ASSERT_EQ(doc_.ReadSloFile((dir_ / "sample.slo").c_str(), changed), 1);
-        doc_.m_nMethod = torvan::CBlockDoc::kPolynomial;
+        doc_.m_settings.m_nMethod = torvan::CBlockDoc::kPolynomial;
         doc_.m_listBlockLines.push_back({70.0, 100.0, 70.0, 40.0, 0.5});
         g_result.clear();
     }

@@ -109,9 +109,10 @@ int main(int argc, char** argv) {
     }
     if (!args.noRun) {
         // The method dialog starts at the polynomial method when none is stored.
-        int method = args.method.value_or(
-            doc.m_nMethod == platform::kUnsetInt ? torvan::CBlockDoc::kPolynomial : doc.m_nMethod);
-        int option = args.option.value_or(doc.m_nMethodOption);
+        int method = args.method.value_or(doc.m_settings.m_nMethod == platform::kUnsetInt
+                                              ? torvan::CBlockDoc::kPolynomial
+                                              : doc.m_settings.m_nMethod);
+        int option = args.option.value_or(doc.m_settings.m_nMethodOption);
         torvan::SolverLibrary solver;
         solver.Load(KALIPE_LIBRARY_PATH);
         torvan::AnalysisRun(doc, solver.Entry()).Run(method, option);

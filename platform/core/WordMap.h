@@ -36,17 +36,24 @@ public:
 
     POSITION GetStartPosition() const { return entries_.empty() ? nullptr : ToPos(entries_.begin()->first); }
     void GetNextAssoc(POSITION& pos, WORD& key, T& value) const {
-        auto it = entries_.lower_bound(FromPos(pos));
-        if (it == entries_.end()) { // the named entry and all after it were removed
-            pos = nullptr;
+        if (!FetchNext(pos, key, value)) {
             key = 0;
             value = T();
-            return;
+        }
+    }
+    // GetNextAssoc that tells whether an entry was left: false (and pos null) when the
+    // named entry and all after it were removed.
+    bool FetchNext(POSITION& pos, WORD& key, T& value) const {
+        auto it = entries_.lower_bound(FromPos(pos));
+        if (it == entries_.end()) {
+            pos = nullptr;
+            return false;
         }
         key = it->first;
         value = it->second;
         ++it;
         pos = it == entries_.end() ? nullptr : ToPos(it->first);
+        return true;
     }
 
     // Largest key in use, or -1 for an empty map.

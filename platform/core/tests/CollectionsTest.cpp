@@ -2,6 +2,7 @@
 #include "platform/core/CMapWordToPtr.h"
 #include "platform/core/CObList.h"
 #include "platform/core/CPtrList.h"
+#include "platform/core/MapEntries.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -105,4 +106,30 @@ TEST(WordMaps, IterateInKeyOrderAndSurviveRemovalDuringIteration) {
     EXPECT_EQ(ptrs.GetStartPosition(), nullptr);
     ptrs.SetAt(0, nullptr);
     EXPECT_EQ(ptrs.MaxKey(), 0);
+}
+
+// The typed loop sees what the GetNextAssoc loop sees, removal of the next entry included,
+// and a null value is an entry like any other.
+TEST(WordMaps, TypedEntriesFollowTheKeyOrderAndSurviveRemoval) {
+    CMapWordToOb map;
+    Item items[3];
+    map.SetAt(30, &items[0]);
+    map.SetAt(2, &items[1]);
+    map.SetAt(7, &items[2]);
+    std::vector<std::pair<WORD, Item*>> seen;
+    for (auto [key, item] : platform::MapEntries<Item>(map)) {
+        seen.emplace_back(key, item);
+        map.RemoveKey(30);
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<WORD, Item*>>{{2, &items[1]}, {7, &items[2]}}));
+
+    CMapWordToPtr ptrs;
+    int value = 5;
+    ptrs.SetAt(3, &value);
+    ptrs.SetAt(9, nullptr);
+    std::vector<std::pair<WORD, const int*>> values;
+    for (auto [key, pointer] : platform::MapEntries<const int>(ptrs)) {
+        values.emplace_back(key, pointer);
+    }
+    EXPECT_EQ(values, (std::vector<std::pair<WORD, const int*>>{{3, &value}, {9, nullptr}}));
 }
