@@ -79,10 +79,9 @@ BENCHMARK(BM_CountLinesLikeWc)->Unit(benchmark::kMillisecond);
 
 void BM_BuildLineIndex(benchmark::State& state) {
     platform::RecordingSink sink;
-    const std::string pointer = BigLogPath() + ".lp";
     for (auto _ : state) {
         wenux::CLineIndex index;
-        bool ok = index.OpenListFile(BigLogPath().c_str(), pointer.c_str(), 112);
+        bool ok = index.OpenListFile(BigLogPath().c_str(), 112);
         if (!ok || index.LineCount() != kLines) {
             state.SkipWithError("index not built");
         }
@@ -94,9 +93,8 @@ BENCHMARK(BM_BuildLineIndex)->Unit(benchmark::kMillisecond);
 
 void BM_ReadOnePage(benchmark::State& state) {
     platform::RecordingSink sink;
-    const std::string pointer = BigLogPath() + ".lp";
     wenux::CLineIndex index;
-    index.OpenListFile(BigLogPath().c_str(), pointer.c_str(), 112);
+    index.OpenListFile(BigLogPath().c_str(), 112);
     std::vector<std::string> rows;
     int page = 0;
     for (auto _ : state) {
@@ -127,7 +125,6 @@ bool RunWc(const std::string& path) {
 // Both in every iteration, so that the ratio compares runs on the same cached file.
 void BM_IndexAgainstWc(benchmark::State& state) {
     platform::RecordingSink sink;
-    const std::string pointer = BigLogPath() + ".lp2";
     double wcSeconds = 0;
     double indexSeconds = 0;
     for (auto _ : state) {
@@ -138,7 +135,7 @@ void BM_IndexAgainstWc(benchmark::State& state) {
         }
         auto middle = std::chrono::steady_clock::now();
         wenux::CLineIndex index;
-        if (!index.OpenListFile(BigLogPath().c_str(), pointer.c_str(), 112) || index.LineCount() != kLines) {
+        if (!index.OpenListFile(BigLogPath().c_str(), 112) || index.LineCount() != kLines) {
             state.SkipWithError("index not built");
             break;
         }
@@ -157,9 +154,8 @@ BENCHMARK(BM_IndexAgainstWc)->Unit(benchmark::kMillisecond)->Iterations(5);
 // A string that the whole file lacks: one pass over every byte, answered "not found".
 void BM_SearchMissingString(benchmark::State& state) {
     platform::RecordingSink sink;
-    const std::string pointer = BigLogPath() + ".lp4";
     wenux::CLineIndex index;
-    index.OpenListFile(BigLogPath().c_str(), pointer.c_str(), 112);
+    index.OpenListFile(BigLogPath().c_str(), 112);
     wenux::CListSearch search(index, wenux::kCalculationLog);
     for (auto _ : state) {
         const wenux::SearchOutcome outcome =
@@ -185,9 +181,8 @@ QApplication& OffscreenApplication() {
 void BM_DrawOnePage(benchmark::State& state) {
     OffscreenApplication();
     platform::RecordingSink sink;
-    const std::string pointer = BigLogPath() + ".lp3";
     wenux::CLineIndex index;
-    index.OpenListFile(BigLogPath().c_str(), pointer.c_str(), 112);
+    index.OpenListFile(BigLogPath().c_str(), 112);
     QImage canvas(1000, 112 * 20, QImage::Format_RGB32);
     CDC dc;
     dc.AttachImage(&canvas);

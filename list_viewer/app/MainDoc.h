@@ -18,7 +18,6 @@ public:
     void OnCloseDocument() override;
 
     const CString& ListPath() const { return files_.ListPath(); }
-    const CString& PointerPath() const { return files_.PointerPath(); }
 
 private:
     void OnFileClose();

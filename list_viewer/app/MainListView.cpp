@@ -128,7 +128,6 @@ void CMainListView::OnInitialUpdate() {
         return;
     if (auto* document = dynamic_cast<CMainDoc*>(GetDocument())) {
         listPath_ = document->ListPath();
-        pointerPath_ = document->PointerPath();
     }
     ChooseTypeAndWidth();
     drawer_.SetDocumentType(documentType_);
@@ -137,7 +136,7 @@ void CMainListView::OnInitialUpdate() {
     SizeChildWindow();
     SetFrameTitle();
     CWaitCursor wait;
-    if (!index_.OpenListFile(listPath_, pointerPath_, LinesPerPageOf(documentType_))) {
+    if (!index_.OpenListFile(listPath_, LinesPerPageOf(documentType_))) {
         ReleaseIndex();
         Invalidate();
         return;

@@ -43,7 +43,6 @@ public:
     // Text of the tool bar's type box for this view.
     virtual CString TypeText() const;
     const CString& ListPath() const { return listPath_; }
-    const CString& PointerPath() const { return pointerPath_; }
     const CLineIndex& Index() const { return index_; }
     const CListPager& Pager() const { return pager_; }
     int TextHeight() const { return textHeight_; }
@@ -96,7 +95,6 @@ private:
     void OnUpdateNeedsPages(CCmdUI* ui);
 
     CString listPath_;
-    CString pointerPath_;
     CLineIndex index_;
     CListPager pager_;
     ListPageDrawer drawer_;

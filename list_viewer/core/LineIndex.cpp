@@ -2,12 +2,12 @@
 
 #include "common/records/TextFile.h"
 #include "platform/core/MessageSink.h"
+#include "platform/core/SafeFileWriter.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
 #include <unistd.h>
 
@@ -51,23 +51,25 @@ std::int64_t CLineIndex::ListLength() const {
     return listFile_.IsOpen() ? listFile_.GetLength() : 0;
 }
 
-bool CLineIndex::OpenPointerFile(const char* pointerPath) {
-    // Created or truncated in place, but never through a link planted under its name.
-    int fd =
-        ::open(CFile::OsPath(pointerPath).c_str(), O_RDWR | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0600);
+bool CLineIndex::OpenPointerFile(const char* listPath) {
+    CString directory(listPath);
+    int slash = directory.ReverseFind('/');
+    directory = slash < 0 ? CString(".") : directory.Left(slash + 1);
+    int fd = platform::CreateWorkFile(directory);
+    if (fd < 0) {
+        fd = platform::CreateWorkFile(".");
+    }
     if (fd < 0) {
         int osError = errno;
-        ReportOpenError(CFileException(CFileException::OsErrorToException(osError), osError, pointerPath),
-                        pointerPath);
+        ReportOpenError(CFileException(CFileException::OsErrorToException(osError), osError, directory),
+                        directory);
         return false;
     }
-    pointerFile_.m_hFile = fd;
-    pointerFile_.SetFilePath(pointerPath);
-    pointerPath_ = pointerPath;
+    pointerFile_.OpenDescriptor(fd, directory, CFile::modeReadWrite);
     return true;
 }
 
-bool CLineIndex::OpenListFile(const char* listPath, const char* pointerPath, int linesPerPage) {
+bool CLineIndex::OpenListFile(const char* listPath, int linesPerPage) {
     CloseListFiles();
     linesPerPage_ = linesPerPage;
     CFileException error;
@@ -75,7 +77,7 @@ bool CLineIndex::OpenListFile(const char* listPath, const char* pointerPath, int
         ReportOpenError(error, listPath);
         return false;
     }
-    if (!OpenPointerFile(pointerPath)) {
+    if (!OpenPointerFile(listPath)) {
         return false;
     }
     if (!BuildLineIndex()) {
@@ -92,11 +94,7 @@ void CLineIndex::CloseListFiles() {
     pages_.clear();
     ResetState();
     listFile_.Abort();
-    if (pointerFile_.IsOpen()) {
-        pointerFile_.Abort();
-        ::unlink(CFile::OsPath(pointerPath_).c_str());
-    }
-    pointerPath_.Empty();
+    pointerFile_.Abort();
 }
 
 void CLineIndex::ResetState() {

@@ -49,12 +49,14 @@ public:
     CLineIndex(const CLineIndex&) = delete;
     CLineIndex& operator=(const CLineIndex&) = delete;
 
-    // Opens the list file (read) and creates the line-pointer file, then scans the list.
-    // True when the index stands, also when it is partial or the file has no line (both
-    // after their message); false, after a message, when a file cannot be opened or
-    // reading fails. The pointer file is never opened through a symbolic link.
-    bool OpenListFile(const char* listPath, const char* pointerPath, int linesPerPage);
-    // Releases the index, closes both files and removes the line-pointer file.
+    // Opens the list file (read) and creates the line-pointer work file, then scans the
+    // list. True when the index stands, also when it is partial or the file has no line
+    // (both after their message); false, after a message, when a file cannot be opened or
+    // reading fails. The work file is a fresh file in the list's directory (else in the
+    // current directory) whose name is removed as soon as it is open, so that nothing is
+    // left behind however the program ends.
+    bool OpenListFile(const char* listPath, int linesPerPage);
+    // Releases the index and closes both files.
     void CloseListFiles();
 
     int LineCount() const { return lineCount_; }
@@ -94,7 +96,7 @@ public:
 private:
     enum ScanResult { kMoreToRead = 0, kEndOfFile = -1, kBlockLimit = 1, kPageLimit = 2 };
 
-    bool OpenPointerFile(const char* pointerPath);
+    bool OpenPointerFile(const char* listPath);
     bool BuildLineIndex();
     int ScanListFile(std::vector<unsigned char>& buffer);
     bool StorePendingStart();
@@ -105,7 +107,6 @@ private:
 
     CFile listFile_;
     CFile pointerFile_;
-    CString pointerPath_;
     std::unique_ptr<CListLineReader> reader_;
 
     int linesPerPage_ = 55;

@@ -17,8 +17,7 @@ namespace {
 class DrawPlanTest : public testsupport::TempDirTest {
 protected:
     void Build(const std::string& bytes, int linesPerPage = 112) {
-        ASSERT_TRUE(
-            index_.OpenListFile(dir_.Write("a.lop", bytes).c_str(), dir_.File("lp").c_str(), linesPerPage));
+        ASSERT_TRUE(index_.OpenListFile(dir_.Write("a.lop", bytes).c_str(), linesPerPage));
     }
     std::vector<std::pair<int, int>> Rows(const DrawPlan& plan) {
         std::vector<std::pair<int, int>> rows;

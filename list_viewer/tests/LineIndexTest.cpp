@@ -4,14 +4,15 @@
 
 #include "list_viewer/core/LineIndex.h"
 #include "list_viewer/core/PageRows.h"
-#include "list_viewer/core/PointerFileName.h"
 
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -32,7 +33,7 @@ protected:
     }
     bool Open(int documentType) {
         type_ = documentType;
-        return index_.OpenListFile(listPath_, dir_.File("lpwork").c_str(), LinesPerPageOf(documentType));
+        return index_.OpenListFile(listPath_, LinesPerPageOf(documentType));
     }
     Pages PagesOf() const {
         Pages pages;
@@ -116,7 +117,7 @@ TEST_F(LineIndexTest, TwoHundredLinesFillOneBlockAndStoreTheEndOffsetInTheNext) 
     EXPECT_EQ(index_.Block(1).pointerPosition, 800);
     EXPECT_EQ(Offset(200), 199 * 9);
     EXPECT_EQ(Offset(201), 200 * 9);
-    EXPECT_EQ(std::filesystem::file_size(dir_.Path() / "lpwork"), 1600u);
+    EXPECT_EQ(index_.PointerFile().GetLength(), 1600);
 }
 
 TEST_F(LineIndexTest, TwoHundredAndOneLines) {
@@ -258,31 +259,29 @@ TEST_F(LineIndexTest, DirectoryIsAListFileError) {
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"リスト･ファイルのエラーのため、表示できません"));
 }
 
-TEST_F(LineIndexTest, PointerFileIsRemovedOnClose) {
-    ASSERT_TRUE(Build("A\r\n", kCalculationLog));
-    EXPECT_TRUE(std::filesystem::exists(dir_.Path() / "lpwork"));
-    index_.CloseListFiles();
-    EXPECT_FALSE(std::filesystem::exists(dir_.Path() / "lpwork"));
-    EXPECT_TRUE(std::filesystem::exists(dir_.Path() / "list.log"));
-}
-
-TEST_F(LineIndexTest, PointerFileNeverFollowsALink) {
-    const CString victim = dir_.Write("victim.txt", "keep me");
-    std::filesystem::create_symlink(dir_.Path() / "victim.txt", dir_.Path() / "lpwork");
-    listPath_ = dir_.Write("list.log", "A\r\n");
-    EXPECT_FALSE(Open(kCalculationLog));
-    EXPECT_EQ(std::filesystem::file_size(dir_.Path() / "victim.txt"), 7u);
-}
-
-TEST(PointerFileName, TwoListsInOneDirectoryGetDifferentNewFiles) {
-    testsupport::TempDir dir;
-    const CString list = dir.Write("a.log", "A\r\n");
-    const CString first = MakePointerFilePath(list);
-    const CString second = MakePointerFilePath(list);
-    EXPECT_NE(first, second);
-    EXPECT_TRUE(std::filesystem::exists(first.GetString()));
-    EXPECT_EQ(std::filesystem::path(first.GetString()).parent_path(), dir.Path());
-    EXPECT_EQ(std::string(first.GetString()).substr(dir.Path().string().size() + 1, 2), "lp");
+// The work file has no name from the moment it is open: a viewer killed while it shows
+// a list leaves nothing beside the list.
+TEST_F(LineIndexTest, AKilledViewerLeavesNoWorkFile) {
+    listPath_ = dir_.Write("list.log", test::NumberedLines(500));
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        char built = Open(kCalculationLog) && index_.PointerFile().GetLength() > 0 ? 'y' : 'n';
+        (void)!::write(ready[1], &built, 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char built = 0;
+    ASSERT_EQ(::read(ready[0], &built, 1), 1);
+    EXPECT_EQ(built, 'y');
+    EXPECT_EQ(dir_.EntryCount(), 1);
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(ready[0]);
+    ::close(ready[1]);
+    EXPECT_EQ(dir_.EntryCount(), 1);
 }
 
 } // namespace

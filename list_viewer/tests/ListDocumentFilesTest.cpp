@@ -35,19 +35,18 @@ TEST_F(ListDocumentFilesTest, MissingReadOnlyAndDirectoryAreNotFound) {
     EXPECT_EQ(dir_.EntryCount(), ::geteuid() != 0 ? 2 : 1);
 }
 
-TEST_F(ListDocumentFilesTest, TwoDocumentsOfOneDirectoryGetTwoWorkFilesRemovedWithThem) {
-    const CString list = dir_.Write("a.log", "A\r\n");
-    {
-        CListDocumentFiles first;
-        CListDocumentFiles second;
-        ASSERT_TRUE(first.Open(list));
-        ASSERT_TRUE(second.Open(list));
-        EXPECT_NE(first.PointerPath(), second.PointerPath());
-        EXPECT_EQ(dir_.EntryCount(), 3);
-        CLineIndex index;
-        ASSERT_TRUE(index.OpenListFile(first.ListPath(), first.PointerPath(), 112));
-        EXPECT_EQ(index.LineCount(), 1);
-    }
+TEST_F(ListDocumentFilesTest, TwoViewsOfOneListKeepTheirWorkFilesWithoutNames) {
+    const CString list = dir_.Write("a.log", "A\r\nB\r\n");
+    CListDocumentFiles first;
+    CListDocumentFiles second;
+    ASSERT_TRUE(first.Open(list));
+    ASSERT_TRUE(second.Open(list));
+    CLineIndex one;
+    CLineIndex two;
+    ASSERT_TRUE(one.OpenListFile(first.ListPath(), 112));
+    ASSERT_TRUE(two.OpenListFile(second.ListPath(), 112));
+    EXPECT_EQ(one.LineCount(), 2);
+    EXPECT_EQ(two.LineCount(), 2);
     EXPECT_EQ(dir_.EntryCount(), 1);
     EXPECT_EQ(sink_.MessageCount(), 0);
 }

@@ -25,7 +25,7 @@ protected:
     void Build(const std::string& bytes, int documentType) {
         type_ = documentType;
         const CString list = dir_.Write(documentType == kResultList ? "a.lst" : "a.log", bytes);
-        ASSERT_TRUE(index_.OpenListFile(list, dir_.File("lpwork").c_str(), LinesPerPageOf(documentType)));
+        ASSERT_TRUE(index_.OpenListFile(list, LinesPerPageOf(documentType)));
         sink_.Clear();
     }
     SearchOutcome Find(const std::string& text, int startLine, SearchMode mode = SearchMode::kFromCurrent) {

@@ -64,7 +64,7 @@ class PagerTest : public testsupport::TempDirTest {
 protected:
     void Build(int lines, int type = kCalculationLog) {
         ASSERT_TRUE(index_.OpenListFile(dir_.Write("a.log", test::NumberedLines(lines)).c_str(),
-                                        dir_.File("lp").c_str(), LinesPerPageOf(type)));
+                                        LinesPerPageOf(type)));
         pager_.Reset(&index_);
     }
     CLineIndex index_;

@@ -5,7 +5,6 @@
 
 #include "list_viewer/core/LineIndex.h"
 #include "list_viewer/core/PageRows.h"
-#include "list_viewer/core/PointerFileName.h"
 
 #include "platform/core/CodePage.h"
 #include "platform/core/NumberFormat.h"
@@ -90,8 +89,7 @@ int main(int argc, char** argv) {
     bool haveRows = false;
     {
         wenux::CLineIndex index;
-        const CString pointerPath = wenux::MakePointerFilePath(listPath);
-        if (index.OpenListFile(listPath, pointerPath, wenux::LinesPerPageOf(type)) && rowsPage >= 1 &&
+        if (index.OpenListFile(listPath, wenux::LinesPerPageOf(type)) && rowsPage >= 1 &&
             rowsPage <= index.PageCount()) {
             haveRows = true;
             wenux::ReadPageRows(index, type, rowsPage - 1, rows);
@@ -101,7 +99,6 @@ int main(int argc, char** argv) {
             std::printf("%s[%d, %d]", p ? ", " : "", index.Page(p).firstLine, index.Page(p).lastLine);
         }
         index.CloseListFiles();
-        ::unlink(CFile::OsPath(pointerPath).c_str());
     }
     std::printf("], \"messages\": [");
     const std::vector<std::string> messages = sink.MessagesUtf8();

@@ -94,7 +94,7 @@ int AppTest::WorkFileCount() const {
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(lists_.Path())) {
         const std::string name = entry.path().filename().string();
-        if (name.size() == 8 && name.rfind("lp", 0) == 0)
+        if ((name.size() == 8 && name.rfind("lp", 0) == 0) || name.rfind(".verrant-work.", 0) == 0)
             ++count;
     }
     return count;

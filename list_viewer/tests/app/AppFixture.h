@@ -38,7 +38,7 @@ protected:
     static void ProcessEvents();
     // Paints a view now and returns its canvas.
     static const QImage& Paint(CMainListView* view);
-    // Work files ("lp" and six characters) in the list directory.
+    // Named work files in the list directory (there should never be one).
     int WorkFileCount() const;
 
     testsupport::TempDir lists_;
