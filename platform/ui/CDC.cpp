@@ -408,6 +408,23 @@ void CDC::FillRect(const CRect& rect, CBrush* brush) {
         FillSolidRect(rect, brush->m_color);
 }
 
+void CDC::FrameRect(const CRect& rect, CBrush* brush) {
+    if (!painter_ || !brush || brush->m_bHollow)
+        return;
+    painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QRect r = QRect(ToDevice(rect.left, rect.top), ToDevice(rect.right, rect.bottom)).normalized();
+    if (r.width() < 2 || r.height() < 2)
+        return;
+    const QColor color = ToQColor(brush->m_color);
+    // QRect(topLeft, bottomRight) includes its far corner, which GDI leaves out.
+    const int right = r.right() - 1;
+    const int bottom = r.bottom() - 1;
+    painter_->fillRect(QRect(QPoint(r.left(), r.top()), QPoint(right, r.top())), color);
+    painter_->fillRect(QRect(QPoint(r.left(), bottom), QPoint(right, bottom)), color);
+    painter_->fillRect(QRect(QPoint(r.left(), r.top()), QPoint(r.left(), bottom)), color);
+    painter_->fillRect(QRect(QPoint(right, r.top()), QPoint(right, bottom)), color);
+}
+
 COLORREF CDC::SetPixel(int x, int y, COLORREF color) {
     QPoint p = ToDevice(x, y);
     if (image_ && image_->rect().contains(p)) {

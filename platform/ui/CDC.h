@@ -81,6 +81,8 @@ public:
     BOOL Ellipse(int x1, int y1, int x2, int y2);
     void FillSolidRect(const CRect& rect, COLORREF color);
     void FillRect(const CRect& rect, CBrush* brush);
+    // A one-pixel border along the inside of rect (right and bottom edges excluded) in the brush.
+    void FrameRect(const CRect& rect, CBrush* brush);
     COLORREF SetPixel(int x, int y, COLORREF color);
     // Colour at a logical point of an image DC; CLR_INVALID outside it or on other devices.
     COLORREF GetPixel(int x, int y) const;

@@ -37,6 +37,15 @@ TEST_F(CanvasTest, RectangleExcludesRightAndBottomEdges) {
     EXPECT_EQ(dc_.GetPixel(200, 5), CLR_INVALID);
 }
 
+TEST_F(CanvasTest, FrameRectDrawsOnePixelInsideAndLeavesTheInside) {
+    CBrush blue(RGB(0, 0, 255));
+    dc_.FrameRect(CRect(10, 10, 20, 16), &blue);
+    for (CPoint edge : {CPoint(10, 10), CPoint(19, 10), CPoint(10, 15), CPoint(19, 15), CPoint(14, 10)})
+        EXPECT_EQ(dc_.GetPixel(edge.x, edge.y), RGB(0, 0, 255));
+    for (CPoint off : {CPoint(15, 12), CPoint(20, 10), CPoint(10, 16), CPoint(9, 10)})
+        EXPECT_EQ(dc_.GetPixel(off.x, off.y), kWhite);
+}
+
 TEST_F(CanvasTest, XorPenDrawnTwiceRestoresTheCanvas) {
     dc_.FillSolidRect(CRect(0, 0, 50, 80), RGB(0, 0, 255));
     CPen pen(PS_SOLID, 0, kWhite);

@@ -1,0 +1,274 @@
+#include "common/ui/section/CViewBase.h"
+
+#include "common/ui/section/CModelSizeDlg.h"
+#include "common/ui/section/GuideStrings.h"
+#include "common/ui/section/SectionCommands.h"
+#include "platform/core/MessageSink.h"
+#include "platform/core/Unset.h"
+#include "platform/ui/CClientDC.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QWidget>
+
+IMPLEMENT_DYNAMIC(CViewBase, CScrollView)
+
+using section::Viewport;
+using section::WorldRange;
+
+CViewBase::CViewBase(const Options& options)
+    : m_view(options.fitTopShare), m_drawRange(WorldRange::Unset()), m_modelSize(WorldRange::Unset()),
+      options_(options) {
+    MapCommand(section::ID_VIEW_ALL, &CViewBase::OnViewAll);
+    MapCommand(section::ID_VIEW_MODEL_SIZE, &CViewBase::OnModelSize);
+    MapCommand(section::ID_VIEW_SCALE_UP, &CViewBase::OnScaleUp);
+    MapCommand(section::ID_VIEW_SCALE_DOWN, &CViewBase::OnScaleDown);
+}
+
+CViewBase::~CViewBase() = default;
+
+void CViewBase::OnDraw(CDC*) {}
+
+void CViewBase::CreateDrawFigure(int, int, DPoint*) {}
+void CViewBase::EndDrawFigure(CDocument*) {}
+void CViewBase::MeasureLabelSize() {}
+
+void CViewBase::SetGuidePrompt(UINT id) {
+    section::SetGuidePrompt(id);
+}
+
+void CViewBase::SetGuideTitle(UINT id) {
+    section::SetGuideTitle(id);
+}
+
+// The view is always painted on white (the canvas is filled white before each drawing), so
+// the tools' XOR rubber bands work whatever the desktop's window colour is.
+void CViewBase::OnInitialUpdate() {
+    FitInitialFrame();
+    SetGuideTitle(0);
+    if (DocHasGroundPoints()) {
+        const WorldRange stored = DocModelSize();
+        if (!stored.IsUnset())
+            m_modelSize = stored;
+    } else {
+        m_modelSize = WorldRange::Unset();
+    }
+    Zoom(nullptr, nullptr, 20, FALSE);
+    OnUpdate(nullptr, 0, nullptr);
+    MeasureLabelSize();
+}
+
+// A new document window fills the MDI client area less 10 pixels, from its top left corner.
+void CViewBase::FitInitialFrame() {
+    QWidget* widget = GetWidget();
+    while (widget && !qobject_cast<QMdiSubWindow*>(widget))
+        widget = widget->parentWidget();
+    auto* window = qobject_cast<QMdiSubWindow*>(widget);
+    if (!window || !window->mdiArea() || window->isMaximized())
+        return;
+    const QSize area = window->mdiArea()->viewport()->size();
+    window->setGeometry(0, 0, std::max(area.width() - 10, 100), std::max(area.height() - 10, 100));
+}
+
+CSize CViewBase::ClientSize() const {
+    CRect client;
+    GetClientRect(&client);
+    return CSize(std::max(client.Width(), 1), std::max(client.Height(), 1));
+}
+
+CSize CViewBase::GetViewScale(double width, double height, int marginDivX, int marginDivY) {
+    const CSize client = ClientSize();
+    m_view.FitScales(client.cx, client.cy, width, height, marginDivX, marginDivY);
+    return client;
+}
+
+void CViewBase::Fit(const double* extent, int margin) {
+    double width = 0.0;
+    double height = 0.0;
+    if (extent && !platform::IsUnsetDouble(extent[0])) {
+        const WorldRange current = DocCurrentExtent();
+        m_drawRange = m_modelSize = current;
+        DocStoreModelSize(current);
+        width = extent[0];
+        height = extent[1];
+    } else if (m_modelSize.IsUnset()) {
+        if (DocHasGroundPoints()) {
+            m_drawRange = DocComputeExtent(width, height);
+        } else {
+            width = 200.0;
+            height = 100.0;
+            m_drawRange = m_modelSize = WorldRange{0.0, 200.0, 0.0, 100.0};
+            DocStoreModelSize(m_modelSize);
+            DocClearCurrentExtent();
+        }
+    } else {
+        m_drawRange = m_modelSize;
+        width = m_modelSize.xmax - m_modelSize.xmin;
+        height = m_modelSize.ymax - m_modelSize.ymin;
+    }
+    // The whole view: the fitted picture needs no scroll bars, so theirs are about to go.
+    const QSize whole = GetWidget()->size();
+    const CSize client(std::max(whole.width(), 1), std::max(whole.height(), 1));
+    const CSize total = m_view.FitAll(client.cx, client.cy, width, height, m_drawRange, margin);
+    SetScrollSizes(MM_TEXT, total);
+    ScrollToPosition(CPoint(0, 0));
+    m_bZoomDone = 1;
+}
+
+BOOL CViewBase::Zoom(const double* extent, const DPoint* centre, int margin, BOOL zoomMode) {
+    if (!zoomMode) {
+        Fit(extent, margin);
+        return TRUE;
+    }
+    if (!centre || !extent)
+        return FALSE;
+    const CSize client = ClientSize();
+    const Viewport::ZoomResult result =
+        m_view.ZoomTo(client.cx, client.cy, extent[0], extent[1], centre, margin);
+    switch (result.outcome) {
+    case Viewport::ZoomOutcome::kTooLarge:
+        AfxMessageBox(u8"これ以上拡大できません。!!!");
+        return FALSE;
+    case Viewport::ZoomOutcome::kTooSmall:
+        AfxMessageBox(u8"これ以上縮小できません。!!!");
+        return FALSE;
+    case Viewport::ZoomOutcome::kNoCentre:
+        return FALSE;
+    case Viewport::ZoomOutcome::kZoomed:
+        break;
+    }
+    SetScrollSizes(MM_TEXT, result.total);
+    m_bZoomDone = 1;
+    if (result.scrolls)
+        ScrollToPosition(result.scrollTo);
+    return TRUE;
+}
+
+void CViewBase::ScaleStep(BOOL enlarge, double stepX, double stepY) {
+    CRect client;
+    GetClientRect(&client);
+    {
+        CClientDC dc(this);
+        OnPrepareDC(&dc);
+        dc.DPtoLP(&client);
+    }
+    DPoint centre;
+    LogicalToWorld((client.left + client.right) / 2, (client.top + client.bottom) / 2, &centre.x, &centre.y);
+    double extent[2] = {0.0, 0.0};
+    m_view.StepExtent(enlarge != FALSE, stepX, stepY, client.Width(), client.Height(), extent[0], extent[1]);
+    if (Zoom(extent, &centre, 0, TRUE))
+        Invalidate(TRUE);
+}
+
+void CViewBase::OnViewAll() {
+    Zoom(nullptr, nullptr, 20, FALSE);
+    Invalidate(TRUE);
+}
+
+void CViewBase::OnModelSize() {
+    CModelSizeDlg dialog(options_.currentAreaButton, this);
+    dialog.m_size = m_modelSize;
+    dialog.m_current = DocCurrentExtent();
+    if (dialog.DoModal() != IDOK)
+        return;
+    m_modelSize = dialog.m_size;
+    DocStoreModelSize(m_modelSize);
+    OnViewAll();
+}
+
+// Steps of a hundredth of the scales, a tenth while Shift is down; none while a tool draws.
+void CViewBase::OnScaleUp() {
+    if (IsToolActive())
+        return;
+    const double share = GetKeyState(VK_SHIFT) < 0 ? 0.1 : 0.01;
+    ScaleStep(TRUE, m_view.scaleX * share, m_view.scaleY * share);
+}
+
+void CViewBase::OnScaleDown() {
+    if (IsToolActive())
+        return;
+    const double share = GetKeyState(VK_SHIFT) < 0 ? 0.1 : 0.01;
+    ScaleStep(FALSE, m_view.scaleX * share, m_view.scaleY * share);
+}
+
+// PageDown enlarges and PageUp reduces (10 % with Shift), as the accelerators of the two
+// commands do; other keys scroll as in every scroll view.
+void CViewBase::OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) {
+    if (keyCode == VK_NEXT) {
+        OnScaleUp();
+        return;
+    }
+    if (keyCode == VK_PRIOR) {
+        OnScaleDown();
+        return;
+    }
+    CScrollView::OnKeyDown(keyCode, repeatCount, flags);
+}
+
+BOOL CViewBase::GetPointWorldXY(int number, double* x, double* y) const {
+    if (DocGroundPointXY(number, *x, *y))
+        return TRUE;
+    *x = m_drawRange.xmin - 10.0;
+    *y = m_drawRange.ymin - 10.0;
+    return FALSE;
+}
+
+BOOL CViewBase::GetWorldPolylineBounds(CRect* rect, const double* xs, const double* ys, int n) const {
+    if (!xs || n <= 0 || platform::IsUnsetDouble(xs[0]))
+        return FALSE;
+    for (int i = 0; i < n; ++i) {
+        const CPoint p = WorldToLogical(xs[i], ys[i]);
+        if (i == 0) {
+            *rect = CRect(p.x, p.y, p.x, p.y);
+            continue;
+        }
+        rect->left = std::min(rect->left, p.x);
+        rect->right = std::max(rect->right, p.x);
+        rect->top = std::min(rect->top, p.y);
+        rect->bottom = std::max(rect->bottom, p.y);
+    }
+    return TRUE;
+}
+
+BOOL CViewBase::LogicalToDeviceRect(CRect* rect) {
+    if (rect->IsRectEmpty())
+        return FALSE;
+    CClientDC dc(this);
+    OnPrepareDC(&dc);
+    dc.LPtoDP(rect);
+    return TRUE;
+}
+
+int CViewBase::HitTest(int x, int y) {
+    CRect client;
+    GetClientRect(&client);
+    int code = 0;
+    if (y < 0)
+        code = 8;
+    if (y > client.bottom)
+        code += 4;
+    if (x < 0)
+        code += 1;
+    if (x > client.right)
+        code += 2;
+    if (code == m_nLastEdge)
+        return -1;
+    m_nLastEdge = code;
+    return code == 1 || code == 2 || code == 4 || code == 8 ? code : -1;
+}
+
+BOOL CViewBase::IsOverObject(CDC* dc, int x, int y) const {
+    const std::vector<COLORREF> colours = ObjectColours();
+    CPoint centre(x, y);
+    dc->LPtoDP(&centre);
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            CPoint at(centre.x + dx, centre.y + dy);
+            dc->DPtoLP(&at);
+            const COLORREF pixel = dc->GetPixel(at.x, at.y);
+            if (pixel != CLR_INVALID && std::find(colours.begin(), colours.end(), pixel) != colours.end())
+                return TRUE;
+        }
+    }
+    return FALSE;
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The display settings of one drawn item of a section view, as both section programs keep
+// them (each program has its own list of items and defaults), and how they are kept in the
+// settings file. Colours are COLORREF values (red in the low byte).
+//
+// Settings file, one section per item: numbers "Color" ("%d,%d,%d"), "OutLine", "DrawFlag",
+// "NumberType" and the font keys "Height", "Weight", "Italic", "PitchAndFamily", "FaceName";
+// lines "Color", "Width", "DrawFlag", "LineType"; points "Color", "Width" (the mark size),
+// "DrawFlag". A key that is missing or cannot be read keeps the value the caller preset.
+
+#include "platform/core/CString.h"
+#include "platform/core/ProfileFile.h"
+#include "platform/ui/GdiTypes.h"
+
+namespace section {
+
+// Labels (numbers or names) of one kind of object.
+struct NumberStyle {
+    LOGFONT font;
+    COLORREF color = 0;
+    int outline = 0;     // non-zero: a frame in the text colour around each label
+    int draw = 0;        // non-zero: the labels are drawn
+    int numberType = -1; // below 1: a point is labelled by its number, else by its name
+};
+
+// Lines of one kind.
+struct LineStyle {
+    int draw = 1;
+    int width = 1; // pen width in pixels
+    COLORREF color = 0;
+    int type = -1; // an item's own use (the displacement vectors' display mode)
+};
+
+// Point marks of one kind.
+struct PointStyle {
+    int draw = 1;
+    COLORREF color = 0;
+    int size = 5; // mark size in pixels
+};
+
+// The number font of a fresh settings file: 12 pixels, Shift-JIS, "ＭＳ 明朝".
+LOGFONT DefaultNumberFont();
+
+// Reads and writes settings of a section view in a settings file.
+class SectionProfile {
+public:
+    explicit SectionProfile(const CString& path) : file_(path) {}
+
+    // Reads a font when its "Height" is present and not 0 (else font stays as it was and the
+    // result is false): "Weight", "Italic", "PitchAndFamily" (missing: 0), underline cleared,
+    // "FaceName" (missing: "System", cut to 31 bytes on a character boundary), Shift-JIS.
+    bool GetProfileFont(const CString& section, LOGFONT& font) const;
+    // Nothing for a height of 0; else "Height", the three others when not 0, "FaceName".
+    void WriteProfileFont(const CString& section, const LOGFONT& font) const;
+
+    // Each reader leaves value alone when the key is missing or unreadable.
+    void ReadInt(const CString& section, const CString& key, int& value) const;
+    // Only when three numbers are read; each is cut to its low 8 bits.
+    void ReadColor(const CString& section, const CString& key, COLORREF& value) const;
+    void ReadString(const CString& section, const CString& key, CString& value) const;
+    void WriteInt(const CString& section, const CString& key, int value) const;
+    void WriteColor(const CString& section, const CString& key, COLORREF value) const;
+    void WriteString(const CString& section, const CString& key, const CString& value) const;
+
+    void ReadNumberStyle(const CString& section, NumberStyle& style) const;
+    void WriteNumberStyle(const CString& section, const NumberStyle& style) const;
+    void ReadLineStyle(const CString& section, LineStyle& style) const;
+    void WriteLineStyle(const CString& section, const LineStyle& style) const;
+    void ReadPointStyle(const CString& section, PointStyle& style) const;
+    void WritePointStyle(const CString& section, const PointStyle& style) const;
+
+    const platform::ProfileFile& File() const { return file_; }
+
+private:
+    platform::ProfileFile file_;
+};
+
+} // namespace section

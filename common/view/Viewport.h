@@ -1,0 +1,91 @@
+#pragma once
+// The plane of a scaled section view without a window: model metres (y upwards) to logical
+// window units (y downwards) and back, the scales that fit an extent into a client area,
+// "view all" and zooming to an extent about a centre. The screen view, printing and preview
+// share one instance's numbers; the window side only applies the scroll sizes and positions
+// that the operations return.
+//
+// Mapping: lx = (x - originX) * scaleX - offsetX, ly = (originY - y) * scaleY - offsetY.
+// scaleY = scaleX * exaggeration (the vertical exaggeration); scaleXY is the mean of both and
+// turns model distances into logical distances.
+
+#include "common/geometry/DPoint.h"
+#include "platform/core/CPoint.h"
+
+namespace section {
+
+// A model area in metres.
+struct WorldRange {
+    double xmin;
+    double xmax;
+    double ymin;
+    double ymax;
+
+    static WorldRange Unset();
+    bool IsUnset() const;
+};
+
+class Viewport {
+public:
+    // Logical sizes a zoom may give the scroll area (both axes).
+    static constexpr int kLargestTotal = 100000;
+    static constexpr int kSmallestTotal = 50;
+
+    // topShare: the part of the spare height that "view all" leaves above the model (the rest
+    // lies below it); each program chooses its own.
+    explicit Viewport(double topShare);
+
+    // An unset x or y takes the origin's value. A result outside the int range on either axis
+    // gives the unset point (INT_MIN, INT_MIN), which callers skip.
+    CPoint WorldToLogical(double x, double y) const;
+    void LogicalToWorld(int lx, int ly, double* x, double* y) const;
+    static bool IsUnsetPoint(const CPoint& point);
+
+    // The scales that fit an extent of width x height metres (0 counts as 1) into a client of
+    // clientWidth x clientHeight pixels, leaving 2 * client / marginDiv free on each axis
+    // (no margin for a divisor of 0).
+    void FitScales(int clientWidth, int clientHeight, double width, double height, int marginDivX,
+                   int marginDivY);
+
+    // "View all": fits width x height with range's left and top as anchor, centred across and
+    // with topShare of the spare height above. Offsets are cleared; the fit scales and the
+    // world size shown at them are kept. Returns the scroll size (the client size).
+    CSize FitAll(int clientWidth, int clientHeight, double width, double height, const WorldRange& range,
+                 int marginDiv);
+
+    enum class ZoomOutcome { kZoomed, kTooLarge, kTooSmall, kNoCentre };
+    struct ZoomResult {
+        ZoomOutcome outcome = ZoomOutcome::kNoCentre;
+        CSize total;          // the new scroll size
+        bool scrolls = false; // true: scroll to scrollTo; false: the offsets moved instead
+        CPoint scrollTo;
+    };
+    // Shows width x height metres about centre (margin in pixels on every side). Showing less
+    // than "view all" makes the fitted area scrollable at the new scale; showing more moves the
+    // logical origin instead. Outside the size limits the scales stay as they were.
+    ZoomResult ZoomTo(int clientWidth, int clientHeight, double width, double height, const DPoint* centre,
+                      int margin);
+
+    // The extent that a scale step about the window centre shows: the client's logical size
+    // divided by the scales grown (or shrunk) by the steps.
+    void StepExtent(bool enlarge, double stepX, double stepY, int logicalWidth, int logicalHeight,
+                    double& width, double& height) const;
+
+    double topShare;
+    double exaggeration = 1.0;
+    double originX;
+    double originY;
+    double scaleXY;
+    double scaleX;
+    double scaleY;
+    double fitScaleXY;
+    double fitScaleX;
+    double fitScaleY;
+    double offsetX = 0.0; // logical offset subtracted after scaling (the pan of a zoom out)
+    double offsetY = 0.0;
+    double worldWidth; // metres shown at the fit scales
+    double worldHeight;
+    CSize total; // the scroll size last returned
+};
+
+} // namespace section

@@ -1,0 +1,185 @@
+// The plane of the section view: the worked figures of a fit, both mapping directions with a
+// vertical exaggeration, unset and out-of-range values, the scale steps and the zoom limits.
+
+#include "common/view/Viewport.h"
+#include "platform/core/Unset.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace {
+
+using section::Viewport;
+using section::WorldRange;
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 600;
+
+// "View all" of a model range in the 1000 x 600 client with 5 % margins.
+Viewport Fitted(const WorldRange& range, double exaggeration = 1.0, double topShare = 0.75) {
+    Viewport view(topShare);
+    view.exaggeration = exaggeration;
+    view.FitAll(kWidth, kHeight, range.xmax - range.xmin, range.ymax - range.ymin, range, 20);
+    return view;
+}
+
+// Where a model point shows in the window, after scrolling to position.
+CPoint OnScreen(const Viewport& view, double x, double y, CPoint position = CPoint()) {
+    CPoint p = view.WorldToLogical(x, y);
+    return CPoint(p.x - position.x, p.y - position.y);
+}
+
+TEST(ViewportTest, FitOfTheEmptyModelFrameLeavesFivePercentAndThreeQuartersOfTheSpareHeightAbove) {
+    const Viewport view = Fitted({0, 200, 0, 100});
+    // 900 / 200 across against 540 / 100 down: the width decides.
+    EXPECT_DOUBLE_EQ(view.scaleX, 4.5);
+    EXPECT_DOUBLE_EQ(view.scaleY, 4.5);
+    EXPECT_DOUBLE_EQ(view.originX, -100.0 / 9.0);
+    EXPECT_DOUBLE_EQ(view.originY, 125.0);
+    EXPECT_EQ(view.WorldToLogical(0, 100), CPoint(50, 112));  // top left: 5 % in, 112.5 cut
+    EXPECT_EQ(view.WorldToLogical(200, 0), CPoint(950, 562)); // bottom right
+    EXPECT_EQ(view.total, CSize(kWidth, kHeight));
+    // The section editor leaves 60 % above.
+    EXPECT_DOUBLE_EQ(Fitted({0, 200, 0, 100}, 1.0, 0.6).originY, 100 + 100.0 / 3.0 * 0.6);
+}
+
+TEST(ViewportTest, ExaggerationScalesTheHeightAndTheMeanScaleIsAlwaysTheAverage) {
+    struct Case {
+        double exaggeration;
+        double scaleX;
+        double scaleY;
+    };
+    // Height 100 exaggerated twice needs 540 / 200 = 2.7 per metre; once, 900 / 200 = 4.5.
+    // A 1000 m wide model at exaggeration 2 comes out at exactly one pixel per metre across.
+    const Case cases[] = {{1.0, 4.5, 4.5}, {2.0, 2.7, 5.4}};
+    for (const Case& c : cases) {
+        const Viewport view = Fitted({0, 200, 0, 100}, c.exaggeration);
+        EXPECT_DOUBLE_EQ(view.scaleX, c.scaleX);
+        EXPECT_DOUBLE_EQ(view.scaleY, c.scaleY);
+        EXPECT_DOUBLE_EQ(view.scaleXY, (c.scaleX + c.scaleY) / 2);
+    }
+    Viewport unit(0.75);
+    unit.exaggeration = 2.0;
+    unit.FitScales(1000, 2000, 1000, 500, 0, 0);
+    EXPECT_DOUBLE_EQ(unit.scaleX, 1.0);
+    EXPECT_DOUBLE_EQ(unit.scaleXY, 1.5);
+}
+
+TEST(ViewportTest, MappingRunsBothWaysWithExaggerationAndOffset) {
+    Viewport view = Fitted({10, 60, -5, 20}, 3.0);
+    view.offsetX = 17;
+    view.offsetY = -9;
+    const double points[][2] = {{10, -5}, {60, 20}, {33.25, 7.5}, {-100, 400}};
+    for (const auto& p : points) {
+        const CPoint logical = view.WorldToLogical(p[0], p[1]);
+        EXPECT_DOUBLE_EQ(logical.x, static_cast<int>((p[0] - view.originX) * view.scaleX - 17));
+        EXPECT_DOUBLE_EQ(logical.y, static_cast<int>((view.originY - p[1]) * view.scaleY + 9));
+        double x = 0, y = 0;
+        view.LogicalToWorld(logical.x, logical.y, &x, &y);
+        EXPECT_NEAR(x, p[0], 1.0 / view.scaleX);
+        EXPECT_NEAR(y, p[1], 1.0 / view.scaleY);
+    }
+    // Model y grows upwards, window y downwards.
+    EXPECT_LT(view.WorldToLogical(30, 20).y, view.WorldToLogical(30, -5).y);
+}
+
+TEST(ViewportTest, UnsetCoordinatesTakeTheOriginAndUnmappablePointsAreUnset) {
+    Viewport view = Fitted({0, 200, 0, 100});
+    view.offsetX = 3;
+    view.offsetY = 4;
+    EXPECT_EQ(view.WorldToLogical(platform::kUnsetDouble, 100), CPoint(-3, view.WorldToLogical(0, 100).y));
+    EXPECT_EQ(view.WorldToLogical(platform::kUnsetDouble, platform::kUnsetDouble), CPoint(-3, -4));
+    const CPoint far = view.WorldToLogical(1e12, 50);
+    EXPECT_TRUE(Viewport::IsUnsetPoint(far));
+    EXPECT_EQ(far, CPoint(INT_MIN, INT_MIN));
+    EXPECT_TRUE(Viewport::IsUnsetPoint(view.WorldToLogical(50, -1e12)));
+}
+
+TEST(ViewportTest, ASinglePointIsFittedAsOneMetreSquare) {
+    Viewport view(0.75);
+    view.FitAll(kWidth, kHeight, 0, 0, {5, 5, 7, 7}, 20);
+    EXPECT_DOUBLE_EQ(view.scaleX, 540.0);           // min(900 / 1, 540 / 1)
+    const CPoint point = view.WorldToLogical(5, 7); // the window's centre across, 3/4 down the spare
+    EXPECT_NEAR(point.x, 500, 1);
+    EXPECT_NEAR(point.y, 450, 1);
+}
+
+// One scale step about the window centre, as the view runs it.
+Viewport::ZoomResult Step(Viewport& view, bool enlarge, double share, CPoint position = CPoint()) {
+    double cx = 0, cy = 0;
+    view.LogicalToWorld(position.x + kWidth / 2, position.y + kHeight / 2, &cx, &cy);
+    double width = 0, height = 0;
+    view.StepExtent(enlarge, view.scaleX * share, view.scaleY * share, kWidth, kHeight, width, height);
+    const DPoint centre{cx, cy};
+    return view.ZoomTo(kWidth, kHeight, width, height, &centre, 0);
+}
+
+TEST(ViewportTest, StepsChangeTheScaleByOneOrTenPercentAboutTheWindowCentre) {
+    struct Case {
+        bool enlarge;
+        double share;
+        double factor;
+        bool scrolls;
+    };
+    const Case cases[] = {{true, 0.01, 1.01, true},
+                          {true, 0.1, 1.1, true},
+                          {false, 0.01, 0.99, false},
+                          {false, 0.1, 0.9, false}};
+    for (const Case& c : cases) {
+        Viewport view = Fitted({0, 200, 0, 100}, 2.0);
+        double cx = 0, cy = 0;
+        view.LogicalToWorld(kWidth / 2, kHeight / 2, &cx, &cy);
+        const Viewport::ZoomResult result = Step(view, c.enlarge, c.share);
+        ASSERT_EQ(result.outcome, Viewport::ZoomOutcome::kZoomed);
+        EXPECT_NEAR(view.scaleX, 2.7 * c.factor, 1e-9);
+        EXPECT_NEAR(view.scaleY, 5.4 * c.factor, 1e-9);
+        EXPECT_EQ(result.scrolls, c.scrolls);
+        const CPoint centre = OnScreen(view, cx, cy, result.scrollTo);
+        EXPECT_NEAR(centre.x, kWidth / 2, 1);
+        EXPECT_NEAR(centre.y, kHeight / 2, 1);
+    }
+}
+
+TEST(ViewportTest, ZoomingInAfterZoomingOutKeepsTheCentre) {
+    Viewport view = Fitted({0, 200, 0, 100});
+    ASSERT_EQ(Step(view, false, 0.1).outcome, Viewport::ZoomOutcome::kZoomed);
+    ASSERT_NE(view.offsetX, 0.0);
+    double cx = 0, cy = 0;
+    view.LogicalToWorld(kWidth / 2, kHeight / 2, &cx, &cy);
+    // Back in well past "view all": the fitted area scrolls and the centre stays put.
+    double width = 0, height = 0;
+    view.StepExtent(true, view.scaleX, view.scaleY, kWidth, kHeight, width, height);
+    const DPoint centre{cx, cy};
+    const Viewport::ZoomResult result = view.ZoomTo(kWidth, kHeight, width, height, &centre, 0);
+    ASSERT_TRUE(result.scrolls);
+    EXPECT_EQ(view.offsetX, 0.0);
+    const CPoint shown = OnScreen(view, cx, cy, result.scrollTo);
+    EXPECT_NEAR(shown.x, kWidth / 2, 1);
+    EXPECT_NEAR(shown.y, kHeight / 2, 1);
+}
+
+TEST(ViewportTest, ZoomLimitsLeaveTheScalesAsTheyWere) {
+    struct Case {
+        double width;
+        double height;
+        Viewport::ZoomOutcome outcome;
+    };
+    // The fitted 222 m at 1000 pixels per metre is beyond 100000; 1 m of height at a scale that
+    // fits 1000 km across is far below 50.
+    const Case cases[] = {{1.0, 0.6, Viewport::ZoomOutcome::kTooLarge},
+                          {1e6, 1.0, Viewport::ZoomOutcome::kTooSmall}};
+    for (const Case& c : cases) {
+        Viewport view = Fitted({0, 200, 0, 100});
+        const DPoint centre{100, 50};
+        const Viewport::ZoomResult result = view.ZoomTo(kWidth, kHeight, c.width, c.height, &centre, 0);
+        EXPECT_EQ(result.outcome, c.outcome);
+        EXPECT_DOUBLE_EQ(view.scaleX, 4.5);
+        EXPECT_DOUBLE_EQ(view.scaleXY, 4.5);
+        EXPECT_EQ(view.total, CSize(kWidth, kHeight));
+    }
+    Viewport view = Fitted({0, 200, 0, 100});
+    EXPECT_EQ(view.ZoomTo(kWidth, kHeight, 10, 6, nullptr, 0).outcome, Viewport::ZoomOutcome::kNoCentre);
+}
+
+} // namespace
