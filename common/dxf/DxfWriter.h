@@ -6,7 +6,9 @@
 // An export writes, in order: WriteHeaderSection, WriteTablesSection,
 // WriteBlocksSection, then its own " 0"/"SECTION", " 2"/"ENTITIES", entities through
 // the entity writers, " 0"/"ENDSEC", then WriteObjectsSection, " 0"/"EOF", and closes
-// the file itself. Set the version before the header and the layer name before each
+// the file itself (opened on a platform::SafeFileWriter, `file.Open(writer, ...)`, and
+// committed after the close, so that a failed export never leaves half a drawing under
+// the name). Set the version before the header and the layer name before each
 // group of polyline entities. File errors pass out as CFileException (the text file
 // has already told the user).
 //

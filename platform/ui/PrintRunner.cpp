@@ -2,6 +2,7 @@
 
 #include "platform/core/CodePage.h"
 #include "platform/core/MessageSink.h"
+#include "platform/core/SafeFileWriter.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CPrintInfo.h"
@@ -14,6 +15,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
+#include <optional>
+#include <string>
 #include <unistd.h>
 
 namespace platform {
@@ -21,6 +24,19 @@ namespace {
 
 bool HavePrinter() {
     return !QPrinterInfo::availablePrinterNames().isEmpty();
+}
+
+// Prints every page into the PDF file of that name (UTF-8); false when nothing was printed.
+bool PrintPagesToPdf(CView* view, const std::string& pdfPath) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdfPath));
+    CPrintInfo info;
+    info.m_pPrinter = &printer;
+    info.m_bToPdf = true;
+    if (!view->OnPreparePrinting(&info))
+        return false;
+    return PrintRunner::RunPages(view, &info, &printer) > 0;
 }
 
 std::string DocumentPath(CView* view) {
@@ -83,15 +99,20 @@ int PrintRunner::RunPages(CView* view, CPrintInfo* info, QPrinter* printer) {
 }
 
 bool PrintRunner::PrintToPdf(CView* view, const std::string& pdfPath) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdfPath));
-    CPrintInfo info;
-    info.m_pPrinter = &printer;
-    info.m_bToPdf = true;
-    if (!view->OnPreparePrinting(&info))
+    std::optional<std::string> cp932Path = Utf8ToCp932Strict(pdfPath);
+    if (!cp932Path)
+        return PrintPagesToPdf(view, pdfPath); // a name the safe writer cannot carry
+    SafeFileWriter writer(cp932Path->c_str());
+    int fd = writer.Create();
+    // The PDF engine opens its file by name: it gets the name of the new file's descriptor.
+    if (fd < 0 || !PrintPagesToPdf(view, "/proc/self/fd/" + std::to_string(fd)))
         return false;
-    return RunPages(view, &info, &printer) > 0;
+    try {
+        writer.Commit();
+    } catch (const CFileException&) {
+        return false;
+    }
+    return true;
 }
 
 bool PrintRunner::Print(CView* view) {

@@ -19,7 +19,8 @@ public:
     static bool Print(CView* view);
     // The print preview command.
     static void Preview(CView* view);
-    // Prints every page into a PDF file at pdfPath (UTF-8); false when nothing was printed.
+    // Prints every page into a PDF file at pdfPath (UTF-8), through the safe writer; false
+    // (and the file untouched) when nothing was printed.
     static bool PrintToPdf(CView* view, const std::string& pdfPath);
     // Step of DoPreparePrinting: asks for a real printer; true to go on.
     static bool PreparePrinting(CView* view, CPrintInfo* info);

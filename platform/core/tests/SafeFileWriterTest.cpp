@@ -1,11 +1,12 @@
 #include "platform/core/SafeFileWriter.h"
+
 #include "platform/core/CStdioFile.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,26 +39,11 @@ int FailChosenStep(SafeWriteStep step) {
 
 class SafeFileWriterTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("core_safe_" + std::to_string(::getpid()) + "_" +
-                                            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir_);
-        doc_ = Path("doc.slo");
-        bak_ = Path("doc.BAK");
-    }
-    void TearDown() override {
-        SafeFileWriter::SetStepHookForTesting(nullptr);
-        fs::remove_all(dir_);
-    }
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-    static std::string Slurp(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
+    void TearDown() override { SafeFileWriter::SetStepHookForTesting(nullptr); }
+    std::string Path(const std::string& name) const { return temp_.File(name); }
+    static std::string Slurp(const std::string& path) { return testsupport::ReadBytes(path); }
     static void Spit(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
+        testsupport::WriteBytes(path, bytes);
     }
     // Saves through a text-mode file, keeping doc.BAK; false when the writer refused to open.
     bool Save(const std::string& lines) {
@@ -82,9 +68,10 @@ protected:
         }
         return names;
     }
-    fs::path dir_;
-    std::string doc_;
-    std::string bak_;
+    testsupport::TempDir temp_{"core_safe"};
+    const fs::path dir_ = temp_.Path();
+    const std::string doc_ = Path("doc.slo");
+    const std::string bak_ = Path("doc.BAK");
 };
 
 } // namespace
