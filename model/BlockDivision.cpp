@@ -61,7 +61,9 @@ int CBlockDoc::MakeBlockLines() {
     if (m_mapDisp.GetCount() < 2) {
         return 0;
     }
-    // Records by x of their measurement point (exchange sort: equal x keep their order).
+    // Records by x of their measurement point, by the exchange sort the analysis files were
+    // always divided with: equal x are never swapped with each other, but a smaller x from
+    // behind swaps with the first of them and so passes it over the second (not stable).
     std::vector<CDispData*> records;
     for (auto [key, disp] : platform::MapEntries<CDispData>(m_mapDisp)) {
         disp->EvaluateVector(m_settings.m_nVectorMode);

@@ -185,6 +185,18 @@ TEST_F(AnalysisRunTest, TheTableCheckCountsAsTheSolverDivides) {
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
 }
 
+// Two block lines at one x are refused even where the inner boundary point on that x would
+// count for the block between them.
+TEST_F(AnalysisRunTest, TwoBlockLinesAtOneXAreRefused) {
+    int key = -1;
+    doc_.InsertBoundaryPoint(54, 50, CNode::kInnerBoundary, key);
+    ASSERT_NE(doc_.FindBoundaryPoint(CNode::kInnerBoundary), nullptr);
+    doc_.m_tableBlockLines = {{54, 0.5}, {66, 0.2}};
+    EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
+    doc_.m_tableBlockLines = {{54, 0.5}, {54, 0.2}};
+    EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kEmptyBlock);
+}
+
 // Records that a later read replaces or deletes are never reached through the blocks or
 // the slip lines that held them.
 TEST_F(AnalysisRunTest, RereadRecordsReplaceTheOnesBlocksAndSlipLinesHeld) {

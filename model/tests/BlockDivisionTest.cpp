@@ -53,6 +53,21 @@ TEST_F(BlockDivisionTest, TooFewMeasurementPointsBuildNothing) {
     EXPECT_TRUE(doc_.m_listBlockLines.empty());
 }
 
+// The records are ordered by an exchange sort, as the analysis files were always divided:
+// two records at one x are never swapped with each other, but a smaller x from behind
+// swaps with the first of them and so passes it over the second.
+TEST_F(BlockDivisionTest, EqualXKeepTheOrderOfTheExchangeSort) {
+    Build({{5, {1, -1}}, {5, {2, -1}}, {1, {1, -1}}});
+    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
+    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    std::vector<CObject*> order;
+    POSITION pos = doc_.m_listVectorPoints.GetHeadPosition();
+    while (pos) {
+        order.push_back(doc_.m_listVectorPoints.GetNext(pos));
+    }
+    EXPECT_EQ(order, (std::vector<CObject*>{doc_.m_mapDisp[2], doc_.m_mapDisp[1], doc_.m_mapDisp[0]}));
+}
+
 TEST_F(BlockDivisionTest, ParallelMethodDividesHalfwayWithMargins) {
     Build({{5, {1, -1}}, {15, {1, -1}}, {25, {1, -1}}});
     doc_.m_settings.m_nMethod = CBlockDoc::kParallel;

@@ -86,6 +86,24 @@ TEST_F(DocumentSaveTest, AFailedWriteLeavesTheFileAndItsBakAsTheyWere) {
     EXPECT_EQ(Names(), kSaved);
 }
 
+// The new file cannot be renamed into place after the old one became the ".BAK": the older
+// ".BAK" goes back and the document stays modified.
+TEST_F(DocumentSaveTest, AFailedRenameOfTheNewFilePutsTheBakBack) {
+    Save("one");
+    Save("two");
+    doc_.SetModifiedFlag();
+    platform::SafeFileWriter::SetStepHookForTesting([](platform::SafeWriteStep step) {
+        return step == platform::SafeWriteStep::ReplaceTarget ? EIO : 0;
+    });
+    Save("three", 1, 0);
+    platform::SafeFileWriter::SetStepHookForTesting(nullptr);
+    EXPECT_TRUE(doc_.IsModified());
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(Names(), kSaved);
+    EXPECT_EQ(sink_.MessageCount(), 1);
+}
+
 // Another user of a shared directory plants links at the names a save once used; the
 // analysis file is private to its owner and stays so.
 TEST_F(DocumentSaveTest, ASaveFollowsNoPlantedLinkAndKeepsAPrivateFilePrivate) {

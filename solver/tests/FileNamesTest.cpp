@@ -38,7 +38,10 @@ TEST(SolverFileNames, OtherExtensionsAndNamelessPathsMakeNoFiles) {
     for (const char* path : {"case.txt", "case.qe", "case.qell", "dir/.qel", "dir/", "", "a.qel/"}) {
         EXPECT_FALSE(SolverFileNames::FromPath(path)) << path;
     }
-    EXPECT_FALSE(SolverFileNames::FromPath(std::string_view("ca\0se.qel", 10)));
+    // The NUL lies inside the given length and the name would be taken without it.
+    constexpr std::string_view kEmbeddedNul("ca\0se.qel", 9);
+    EXPECT_EQ(kEmbeddedNul.back(), 'l');
+    EXPECT_FALSE(SolverFileNames::FromPath(kEmbeddedNul));
 }
 
 TEST(SolverFileNames, JapaneseNamesReachTheSystemInUtf8) {

@@ -16,6 +16,8 @@
 namespace fs = std::filesystem;
 
 namespace kalipe {
+using namespace std::string_literals;
+
 namespace {
 
 using test::Sjis;
@@ -185,7 +187,9 @@ TEST_F(RunFilesTest, UnknownSectionsBlankRecordsAndTextAfterEndChangeNothing) {
         Replace(kFlatCase, "POINT", "MEMO     7 anything at all\r\n          1.0 2.0\r\n\r\nPOINT");
     noisy =
         Replace(noisy, "         2    20.000", "\r\n                              \r\n         2    20.000");
-    noisy += "NODE     3    30.000   -99.000\r\nPOINT    x   garbage\r\n\x81\x40\xff\x00 binary\r\n";
+    // A string literal: the NUL byte and what follows it are written too.
+    noisy += "NODE     3    30.000   -99.000\r\nPOINT    x   garbage\r\n\x81\x40\xff\x00 binary\r\n"s;
+    ASSERT_NE(noisy.find('\0'), std::string::npos);
     Solve("noisy.qel", noisy);
     EXPECT_EQ(test::ReadBytes(Path("noisy.slf")), test::ReadBytes(Path("plain.slf")));
 }

@@ -162,5 +162,28 @@ TEST(SkylineSystem, ZeroPivotIsSingularNotInfinite) {
     EXPECT_EQ(system.Solve(), SkylineSystem::Result::Singular);
 }
 
+// A pivot that is not zero but lost against its column (rows equal to the last few digits)
+// leaves no trustworthy digit in the solution: the system is singular, at any scale.
+TEST(SkylineSystem, NearlySingularSystemsAreSingularNotSolved) {
+    struct Case {
+        const char* name;
+        double scale;
+        double perturbation;
+    };
+    for (const Case& c : {Case{"unit", 1.0, 1e-15}, Case{"large", 1e9, 1e-14}, Case{"small", 1e-9, 4e-16}}) {
+        SCOPED_TRACE(c.name);
+        // scale * [[1, 1, 0], [1, 1 + perturbation, 1], [0, 1, 3]]
+        SkylineSystem system({0, 1, 1});
+        system.Diagonal(0) = c.scale;
+        system.Diagonal(1) = c.scale * (1.0 + c.perturbation);
+        system.Diagonal(2) = 3.0 * c.scale;
+        system.SetSymmetric(0, 1, c.scale);
+        system.SetSymmetric(1, 2, c.scale);
+        for (int j = 0; j < 3; ++j)
+            system.Rhs(j) = 1.0;
+        EXPECT_EQ(system.Solve(), SkylineSystem::Result::Singular);
+    }
+}
+
 } // namespace
 } // namespace kalipe

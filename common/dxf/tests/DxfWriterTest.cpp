@@ -199,6 +199,77 @@ TEST_F(DxfWriterOutput, UsedColoursAreMappedToPaletteNumbers) {
     EXPECT_EQ(writer.MappedColorIndex(2), -1);
 }
 
+// Every entity writer puts each coordinate it is given into its own group, in order: the
+// points of each case are all different, so a swapped or repeated value shows.
+TEST_F(DxfWriterOutput, EntityWritersPutEachCoordinateInItsOwnGroup) {
+    using Pairs = std::vector<std::string>;
+    const auto coordinates = [](const Lines& lines) {
+        static const Lines kCodes = {" 10", " 20", " 11", " 21", " 12", " 22",
+                                     " 13", " 23", " 40", " 50", " 51"};
+        Pairs pairs;
+        for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+            if (std::find(kCodes.begin(), kCodes.end(), lines[i]) != kCodes.end()) {
+                pairs.push_back(lines[i].substr(1) + "=" + lines[i + 1]);
+            }
+        }
+        return pairs;
+    };
+    const CPoint four[4] = {CPoint(11, 22), CPoint(33, 44), CPoint(55, 66), CPoint(77, 88)};
+    struct Case {
+        const char* name;
+        std::function<void(CDxfWriter&)> write;
+        Pairs expected;
+    };
+    const Case cases[] = {
+        {"LINE in tenths",
+         [](CDxfWriter& w) { w.WriteLine(CPoint(12, 34), CPoint(56, 78), 0, 0, 7); },
+         {"10=1.2", "20=3.4", "11=5.6", "21=7.8"}},
+        {"LINE in metres",
+         [](CDxfWriter& w) { w.WriteLineXY(1.5, 2.5, 3.5, 4.5, 0, 0, 7); },
+         {"10=1.500", "20=2.500", "11=3.500", "21=4.500"}},
+        {"wide LINE as a polyline",
+         [](CDxfWriter& w) { w.WriteLine(CPoint(12, 34), CPoint(56, 78), 2, 0, 7); },
+         {"10=0.000", "20=0.000", "40=0.2", "10=1.200", "20=3.400", "10=5.600", "20=7.800"}},
+        {"POLYLINE in tenths",
+         [&](CDxfWriter& w) { w.WritePolylineInt(four, 3, 0, 0, 7); },
+         {"10=0.000", "20=0.000", "40=0.15", "10=1.1", "20=2.2", "10=3.3", "20=4.4", "10=5.5", "20=6.6"}},
+        {"LWPOLYLINE",
+         [&](CDxfWriter& w) { w.WriteLwPolyline(four, 2, 0, 0, 7); },
+         {"40=0.15", "10=1.1", "20=2.2", "10=3.3", "20=4.4"}},
+        {"SOLID",
+         [&](CDxfWriter& w) { w.WriteSolid(four, 7); },
+         {"10=1.1", "20=2.2", "11=3.3", "21=4.4", "12=5.5", "22=6.6", "13=7.7", "23=8.8"}},
+        {"INSERT",
+         [](CDxfWriter& w) { w.WriteInsert("MARK", CPoint(12, 34), 2.0, 7, 30.0); },
+         {"10=1.2", "20=3.4", "50=30.000"}},
+        {"CIRCLE",
+         [](CDxfWriter& w) { w.WriteCircle(CPoint(12, 34), 56, 0, 0, 7); },
+         {"10=1.2", "20=3.4", "40=5.6"}},
+        {"ARC",
+         [](CDxfWriter& w) { w.WriteArc(CPoint(12, 34), 56, 15.0, 75.0, 0, 0, 7); },
+         {"10=1.2", "20=3.4", "40=5.6", "50=15.000", "51=75.000"}},
+        {"rectangle in metres",
+         [](CDxfWriter& w) { w.WriteRectangle(1.0, 2.0, 3.0, 4.0, 0, 0, 7); },
+         {"10=0.000", "20=0.000", "40=0.15", "10=1.000", "20=2.000", "10=3.000", "20=2.000", "10=3.000",
+          "20=4.000", "10=1.000", "20=4.000"}},
+        {"rectangle in tenths",
+         [](CDxfWriter& w) { w.WriteRectangleInt(CPoint(10, 20), CPoint(30, 40), 0, 0, 7); },
+         {"10=0.000", "20=0.000", "40=0.15", "10=1.0", "20=2.0", "10=3.0", "20=2.0", "10=3.0", "20=4.0",
+          "10=1.0", "20=4.0"}},
+        {"HATCH",
+         [&](CDxfWriter& w) { w.WriteHatch(four, 3, 7); },
+         {"10=0.0", "20=0.0", "10=1.1", "20=2.2", "10=3.3", "20=4.4", "10=5.5", "20=6.6", "10=0.0",
+          "20=0.0"}},
+        {"TEXT",
+         [](CDxfWriter& w) { w.WriteText("AB", 1.25, 2.75, 5.0, 0, 7, 0, 0); },
+         {"10=1.250", "20=2.750", "40=3.500", "11=1.250", "21=2.750"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(coordinates(Write(c.write)), c.expected);
+    }
+}
+
 TEST(DxfWriter, StandardColoursMapToDxfNumbers) {
     const int expected[16] = {7, 12, 92, 52, 172, 212, 132, 9, 8, 1, 3, 2, 5, 6, 4, 255};
     for (int i = 0; i < 16; ++i) {
