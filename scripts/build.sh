@@ -2,6 +2,8 @@
 # build.sh run   - build, install into dist/ and start the base menu on the sample data
 # build.sh test  - build everything (tests and benchmarks included) and run all tests
 # build.sh asan  - the headless tests under AddressSanitizer + UndefinedBehaviorSanitizer
+# build.sh fuzz  - the file readers' fuzz harnesses under the same sanitizers, each run for
+#                  FUZZ_SECONDS (default 5) from its seeds; libFuzzer when clang is installed
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,8 +39,31 @@ case "$mode" in
     cmake --build "$top/build/asan" -j "$jobs"
     cd "$top/build/asan" && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$jobs" --timeout 600
     ;;
+  fuzz)
+    seconds=${FUZZ_SECONDS:-5}
+    compilers=()
+    if command -v clang++ >/dev/null && command -v clang >/dev/null; then
+      compilers=(-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
+    fi
+    configure "$top/build/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVERRANT_SANITIZE=ON -DVERRANT_FUZZ=ON \
+      -DVERRANT_BUILD_UI=OFF -DVERRANT_BUILD_TESTS=OFF -DVERRANT_BUILD_BENCH=OFF "${compilers[@]}"
+    cmake --build "$top/build/fuzz" -j "$jobs"
+    cd "$top/build/fuzz/fuzz"
+    while read -r name; do
+      [ -n "$name" ] || continue
+      mkdir -p "corpus/$name"
+      echo "fuzzing $name for ${seconds}s"
+      ASAN_OPTIONS=detect_leaks=1 "./fuzz_$name" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
+        -print_final_stats=0 "corpus/$name" "seeds/$name" 2>"$name.out" || {
+        tail -n 60 "$name.out" >&2
+        echo "fuzz harness $name failed (its output: build/fuzz/fuzz/$name.out)" >&2
+        exit 1
+      }
+      tail -n 1 "$name.out"
+    done <fuzzers.txt
+    ;;
   *)
-    echo "usage: $0 run|test|asan" >&2
+    echo "usage: $0 run|test|asan|fuzz" >&2
     exit 2
     ;;
 esac

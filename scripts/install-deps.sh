@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs every Debian package that the suite, its tests and its benchmarks need.
+# Installs every Debian package that the suite, its tests, its benchmarks and its fuzz
+# harnesses (clang with libFuzzer) need.
 # Safe to run again; asks nothing.
 set -euo pipefail
 
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk xvfb xauth
   python3 python3-ezdxf librecad-data nlohmann-json3-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

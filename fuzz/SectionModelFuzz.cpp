@@ -1,0 +1,19 @@
+// The section model file as the analysis program reads it (shared reader and the program's
+// own limits).
+
+#include "FuzzSupport.h"
+
+#include "model/CBlockDoc.h"
+#include "platform/core/CException.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    fuzz::QuietMessages();
+    const std::string path = fuzz::WriteInput("input.sec", data, size);
+    torvan::CBlockDoc doc;
+    try {
+        doc.ReadSecFile(path.c_str());
+    } catch (const CException&) {
+        // a read error ends with the framework's exception after its message
+    }
+    return 0;
+}
