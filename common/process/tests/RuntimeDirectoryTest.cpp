@@ -6,6 +6,7 @@
 #include "common/process/RuntimeDirectory.h"
 #include "common/process/InstanceControl.h"
 #include "platform/core/RecordingSink.h"
+#include "testsupport/TempDir.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -54,14 +55,10 @@ StartResult RunStartUpInChild() {
 
 class RuntimeDirectoryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/vrun_XXXXXX";
-        dir_ = ::mkdtemp(pattern);
-        ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
+    void SetUp() override { ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1); }
     std::string Suite() const { return dir_ + "/verrant"; }
-    std::string dir_;
+    testsupport::TempDir temp_{"vrun"};
+    const std::string dir_ = temp_.Path().string();
 };
 
 TEST_F(RuntimeDirectoryTest, ATakenDirectoryIsNamedAndTheProgramEndsWithAFailure) {
