@@ -1,0 +1,165 @@
+#include "analysis/CTorvanDoc.h"
+
+#include "analysis/CChildFrame.h"
+#include "analysis/CRefFileSelectDlg.h"
+#include "analysis/CTorvanApp.h"
+
+#include "platform/core/CFile.h"
+#include "platform/core/MessageSink.h"
+#include "platform/ui/CDocTemplate.h"
+#include "platform/ui/CView.h"
+#include "platform/ui/CWaitCursor.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace torvan {
+
+IMPLEMENT_DYNCREATE(CTorvanDoc, CDocument)
+
+namespace {
+
+const char8_t kSaveAsTitle[] = u8"名前を付けて保存";
+
+bool IsDirectory(const char* path) {
+    struct stat status {};
+    return ::stat(CFile::OsPath(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+} // namespace
+
+CTorvanDoc::CTorvanDoc() {
+    model_.SetWindowSide(this);
+    MapCommand(ID_FILE_SAVE, [this] { OnFileSave(); });
+    MapCommand(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    MapCommand(ID_FILE_CLOSE, [this] { OnFileClose(); });
+}
+
+CTorvanDoc::~CTorvanDoc() {
+    model_.SetWindowSide(nullptr);
+}
+
+void CTorvanDoc::TakeCommandLineReferences() {
+    if (auto* app = dynamic_cast<CTorvanApp*>(AfxGetApp())) {
+        model_.m_strCommandLineSection = app->CommandLine().section;
+        model_.m_strCommandLineDisp = app->CommandLine().measurement;
+    }
+}
+
+BOOL CTorvanDoc::OnNewDocument() {
+    if (!CDocument::OnNewDocument())
+        return FALSE;
+    model_.DeleteContents();
+    model_.SetModifiedFlag(false);
+    auto* app = dynamic_cast<CTorvanApp*>(AfxGetApp());
+    const CString commandLineFile = app ? app->TakeCommandLineAnalysisFile() : CString();
+    if (commandLineFile.IsEmpty()) {
+        SetTitle(app ? app->NextUntitledTitle() : CString());
+        return TRUE;
+    }
+    // A file the base menu asked to create: the new document takes its name and the
+    // reference files of the command line, so that it shows them and saves under that name.
+    CString directory;
+    model_.SplitPathName(commandLineFile, directory, model_.m_strPath);
+    model_.m_strDir = directory;
+    model_.m_strSectionFile = app->CommandLine().section;
+    model_.m_strDispFile = app->CommandLine().measurement;
+    if (!model_.m_strSectionFile.IsEmpty() && !model_.m_strDispFile.IsEmpty())
+        model_.ReloadReferenceFiles();
+    SetPathName(model_.m_strPath, FALSE);
+    return TRUE;
+}
+
+BOOL CTorvanDoc::OnOpenDocument(LPCTSTR path) {
+    CWaitCursor wait;
+    if (IsDirectory(path)) {
+        CString message;
+        message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
+        AfxMessageBox(message);
+        return FALSE;
+    }
+    TakeCommandLineReferences();
+    return model_.OnOpenDocument(path) ? TRUE : FALSE;
+}
+
+BOOL CTorvanDoc::OnSaveDocument(LPCTSTR path) {
+    CWaitCursor wait;
+    return model_.SaveWithBackup(path) ? TRUE : FALSE;
+}
+
+BOOL CTorvanDoc::SaveModified() {
+    return model_.SaveModified() ? TRUE : FALSE;
+}
+
+void CTorvanDoc::OnFileSave() {
+    model_.OnFileSave();
+}
+
+void CTorvanDoc::OnFileSaveAs() {
+    model_.OnFileSaveAs();
+}
+
+void CTorvanDoc::OnFileClose() {
+    if (!SaveModified())
+        return;
+    // Closing deletes this document; leave the command handler that runs first.
+    QTimer::singleShot(0, [document = this, docTemplate = m_pDocTemplate] {
+        if (docTemplate && std::find(docTemplate->Documents().begin(), docTemplate->Documents().end(),
+                                     document) != docTemplate->Documents().end())
+            document->OnCloseDocument();
+    });
+}
+
+void CTorvanDoc::UpdateAllViews() {
+    CDocument::UpdateAllViews(nullptr);
+}
+
+bool CTorvanDoc::EditNewBoundaryPoint(CNode&) {
+    // The point change dialog is not there yet: a new boundary point keeps the number and
+    // name it was proposed with.
+    return true;
+}
+
+bool CTorvanDoc::IsTreeDialogOpen() const {
+    // The registered slip-line tree dialog does not exist yet.
+    return false;
+}
+
+void CTorvanDoc::DeleteTreeItem(int, int) {}
+
+void CTorvanDoc::UpdateTreeItem(int, CNode*) {}
+
+void CTorvanDoc::UpdateSlipLineItem(int, CVerrant*) {}
+
+void CTorvanDoc::SetFrameCaptions(const CString& path) {
+    // Saved under another name: the framework document, its title and the recent files
+    // follow, then every window of the document shows the new name.
+    SetPathName(path);
+    for (CView* view : Views())
+        if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame()))
+            frame->SetFrameTitle(path);
+}
+
+bool CTorvanDoc::PromptSavePath(CString& path) {
+    auto* app = dynamic_cast<CTorvanApp*>(AfxGetApp());
+    path = model_.m_strPath;
+    return app && app->DoPromptFileName(path, CString(kSaveAsTitle), false);
+}
+
+void CTorvanDoc::ReportSavedFile(const CString& path) {
+    if (auto* app = dynamic_cast<CTorvanApp*>(AfxGetApp()))
+        app->SetReportedFileName(path);
+}
+
+int CTorvanDoc::ChooseReferenceFile(const CString& caption, const CString& commandLineName,
+                                    const CString& fileName) {
+    CRefFileSelectDlg dialog(AfxGetMainWnd());
+    dialog.m_strCaption = caption;
+    dialog.m_strFirstName = commandLineName;
+    dialog.m_strSecondName = fileName;
+    dialog.DoModal();
+    return dialog.m_nChoice;
+}
+
+} // namespace torvan

@@ -1,0 +1,18 @@
+#pragma once
+// The button images of the analysis program's tool bars, drawn in code at the classic
+// 16 x 15 size: file, zoom, display, selection, boundary point and analysis symbols.
+
+#include "platform/core/Types.h"
+
+#include <QColor>
+#include <QIcon>
+
+namespace torvan {
+
+// The image of a tool bar command; a null icon for an id without one.
+QIcon ToolBarImage(UINT commandId);
+
+// The image of a boundary point tool in the colour its points are drawn with.
+QIcon BoundaryPointImage(UINT commandId, const QColor& color);
+
+} // namespace torvan

@@ -1,0 +1,211 @@
+#include "analysis/TorvanMenu.h"
+
+#include "analysis/TorvanIds.h"
+
+#include "platform/ui/QtText.h"
+
+#include <QAction>
+#include <Qt>
+
+namespace torvan {
+
+namespace {
+
+void Append(CMenu& menu, UINT id, const char8_t* label) {
+    menu.AppendMenu(MF_STRING, id, CString(label).GetString());
+}
+
+void Separator(CMenu& menu) {
+    menu.AppendMenu(MF_SEPARATOR);
+}
+
+CMenu* NewPopupMenu() {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    return menu;
+}
+
+void AppendPopup(CMenu& bar, CMenu* popup, const char8_t* label) {
+    bar.AppendMenu(MF_POPUP, popup, CString(label).GetString());
+}
+
+CMenu* FileMenu(bool withDocument) {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_FILE_NEW, u8"新規作成(N)\tCtrl+N");
+    Append(*menu, ID_FILE_OPEN, u8"開く(O)...\tCtrl+O");
+    if (withDocument) {
+        Append(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
+        Append(*menu, ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S");
+        Append(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
+        Separator(*menu);
+        Append(*menu, ID_ANALYSIS_RUN, u8"解析実行(G)...");
+        Append(*menu, ID_DRAWING_RUN, u8"作図実行(Z)...");
+        Append(*menu, ID_FILE_DXF_OUT, u8"DXFﾌｧｲﾙ出力(U)...");
+        Separator(*menu);
+        Append(*menu, ID_FILE_PRINT, u8"印刷(P)...\tCtrl+P");
+        Append(*menu, ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(V)");
+    }
+    Append(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(R)...");
+    Separator(*menu);
+    Append(*menu, ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ");
+    Separator(*menu);
+    Append(*menu, ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)");
+    return menu;
+}
+
+CMenu* EditMenu() {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_EDIT_SELECT, u8"選択(S)");
+    Append(*menu, ID_EDIT_SELECT_ALL, u8"全選択(Z)");
+    Append(*menu, ID_SELECT_UNUSED_POINTS, u8"未使用点選択(U)");
+    Append(*menu, ID_EDIT_DESELECT, u8"選択解除(R)");
+    Separator(*menu);
+    Append(*menu, ID_EDIT_DELETE, u8"削除(D)\tDel");
+    Append(*menu, ID_EDIT_MOVE, u8"座標移動(M)");
+    Separator(*menu);
+    Append(*menu, ID_INPUT_BOUND_POINTS, u8"境界点座標入力(B)...");
+    Append(*menu, ID_EDIT_DISP_DATA, u8"変位ﾃﾞｰﾀ(E)...");
+    Separator(*menu);
+    Append(*menu, ID_DELETE_ALL_SLIP_LINES, u8"すべり線の全削除(L)");
+    Append(*menu, ID_DELETE_ALL_BOUND_POINTS, u8"境界点の全削除(P)");
+    return menu;
+}
+
+CMenu* DrawMenu() {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_DRAW_INNER_BOUND_POINT, u8"地中境界点(B)");
+    Append(*menu, ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)");
+    Append(*menu, ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)");
+    return menu;
+}
+
+CMenu* SystemSettingsMenu() {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_SYSTEM_SETTINGS, u8"編集･印刷(O)");
+    return menu;
+}
+
+CMenu* ViewMenu(bool withDocument) {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
+    Append(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
+    Append(*menu, ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙ文字表示(X)");
+    if (!withDocument)
+        return menu;
+    Separator(*menu);
+    Append(*menu, ID_VIEW_ALL, u8"全体表示(O)\tCtrl+A");
+    // PageDown enlarges and PageUp reduces; the labels name the keys so bound.
+    Append(*menu, ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDown");
+    Append(*menu, ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp");
+    Append(*menu, ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...");
+    Separator(*menu);
+    Append(*menu, ID_VIEW_PROPERTIES, u8"表示ﾌﾟﾛﾊﾟﾃｨ(P)...");
+    Append(*menu, ID_VIEW_DISP_VECTOR, u8"変位ﾍﾞｸﾄﾙ(V)...");
+    Append(*menu, ID_TITLE_AND_REF_FILES, u8"ﾀｲﾄﾙと参照ﾌｧｲﾙ(F)...");
+    Append(*menu, ID_TITLE_REGISTER, u8"ﾀｲﾄﾙ登録(G)...");
+    menu->AppendMenu(MF_POPUP, SystemSettingsMenu(), CString(u8"ｼｽﾃﾑ設定(Y)...").GetString());
+    return menu;
+}
+
+CMenu* WindowMenu() {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(C)");
+    Append(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(T)");
+    return menu;
+}
+
+CMenu* HelpMenu() {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(A)...");
+    return menu;
+}
+
+} // namespace
+
+void BuildMainMenu(CMenu& menu) {
+    menu.CreateMenu();
+    AppendPopup(menu, FileMenu(false), u8"ﾌｧｲﾙ(F)");
+    AppendPopup(menu, ViewMenu(false), u8"表示(V)");
+    AppendPopup(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+}
+
+void BuildDocumentMenu(CMenu& menu) {
+    menu.CreateMenu();
+    AppendPopup(menu, FileMenu(true), u8"ﾌｧｲﾙ(F)");
+    AppendPopup(menu, EditMenu(), u8"編集(E)");
+    AppendPopup(menu, DrawMenu(), u8"描画(D)");
+    AppendPopup(menu, ViewMenu(true), u8"表示(V)");
+    AppendPopup(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(W)");
+    AppendPopup(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+}
+
+const std::vector<Accelerator>& Accelerators() {
+    static const std::vector<Accelerator> keys = {
+        {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
+        {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
+        {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
+        {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
+        {Qt::CTRL | Qt::Key_A, ID_VIEW_ALL},
+        {QKeyCombination(Qt::Key_PageDown), ID_VIEW_ZOOM_IN},
+        {QKeyCombination(Qt::Key_PageUp), ID_VIEW_ZOOM_OUT},
+        {QKeyCombination(Qt::Key_Delete), ID_EDIT_DELETE},
+    };
+    return keys;
+}
+
+const std::vector<CommandPrompt>& CommandPrompts() {
+    static const std::vector<CommandPrompt> prompts = {
+        {ID_FILE_NEW, u8"新規にﾌｧｲﾙを作成\n新規作成"},
+        {ID_FILE_OPEN, u8"既存のﾌｧｲﾙを開く\n開く"},
+        {ID_FILE_CLOSE, u8"作業中のﾌｧｲﾙを閉じる\n閉じる"},
+        {ID_FILE_SAVE, u8"作業中のﾌｧｲﾙを上書きして保存\n上書き保存"},
+        {ID_FILE_SAVE_AS, u8"作業中のﾌｧｲﾙを新しい名前で保存\n名前を付けて保存"},
+        {ID_FILE_PRINT, u8"作業中の図を印刷\n印刷"},
+        {ID_FILE_PRINT_PREVIEW, u8"印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ"},
+        {ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀや印刷ｵﾌﾟｼｮﾝを変更\n印刷設定"},
+        {ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝを終了\n終了"},
+        {ID_APP_ABOUT, u8"ﾌﾟﾛｸﾞﾗﾑ情報、ﾊﾞｰｼﾞｮﾝ、著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
+        {ID_VIEW_ALL, u8"ﾓﾃﾞﾙ全体を表示\n全体表示"},
+        {ID_VIEW_ZOOM_IN, u8"縮尺を1%拡大 [Shift]10%\n拡大"},
+        {ID_VIEW_ZOOM_OUT, u8"縮尺を1%縮小 [Shift]10%\n縮小"},
+        {ID_VIEW_MODEL_SIZE, u8"全体表示するﾓﾃﾞﾙの範囲を指定\nﾓﾃﾞﾙの大きさ"},
+        {ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙﾊﾞｰのﾎﾞﾀﾝの文字を表示/非表示\nﾂｰﾙ文字表示"},
+        {ID_VIEW_PROPERTIES, u8"線や番号の色、ﾌｫﾝﾄ、ｻｲｽﾞを指定\n表示ﾌﾟﾛﾊﾟﾃｨ"},
+        {ID_TITLE_REGISTER, u8"選択用のﾀｲﾄﾙ一覧の設定を変更"},
+        {ID_DRAW_INNER_BOUND_POINT, u8"地中境界点を描く\n地中境界点"},
+        {ID_DRAW_LEFT_BOUND_POINT, u8"すべり線の左側地表境界点を描く\n左地表境界点"},
+        {ID_DRAW_RIGHT_BOUND_POINT, u8"すべり線の右側地表境界点を描く\n右地表境界点"},
+        {ID_TITLE_AND_REF_FILES, u8"ﾌｧｲﾙ識別ﾀｲﾄﾙを指定"},
+        {ID_EDIT_SELECT, u8"対象指定されている図形を選択\n選択"},
+        {ID_EDIT_DELETE, u8"選択した図形を削除\n削除"},
+        {ID_EDIT_DESELECT, u8"選択を解除する"},
+        {ID_INPUT_BOUND_POINTS, u8"境界点座標を表形式画面で編集\n境界点座標入力"},
+        {ID_ANALYSIS_RUN, u8"解析手法を選択して解析を実行\n解析実行"},
+        {ID_DRAWING_RUN, u8"縮尺等の条件を指定して作図を実行\n作図実行"},
+        {ID_CHANGE_POINT_COORDINATES, u8"選択点の座標を変更"},
+        {ID_SNAP_TO_POINT, u8"描画時のｸﾘｯｸ位置を既存点に設定"},
+        {ID_RELOAD_RESULT, u8"現在の解析条件ですべり線を生成\nすべり線生成"},
+    };
+    return prompts;
+}
+
+CString CommandPromptText(UINT id, bool tip) {
+    for (const CommandPrompt& prompt : CommandPrompts()) {
+        if (prompt.id != id)
+            continue;
+        const CString text(prompt.text);
+        const int newline = text.Find('\n');
+        if (newline < 0)
+            return tip ? CString() : text;
+        return tip ? text.Mid(newline + 1) : text.Left(newline);
+    }
+    return CString();
+}
+
+void SetStatusTips(const CMenu& menu) {
+    for (const CommandPrompt& prompt : CommandPrompts())
+        if (QAction* action = menu.FindAction(prompt.id))
+            action->setStatusTip(platform::ToQString(CommandPromptText(prompt.id, false)));
+}
+
+} // namespace torvan
