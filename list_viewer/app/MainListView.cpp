@@ -411,11 +411,7 @@ void CMainListView::OnPrintFont() {
 void CMainListView::OnFilePrintCommand() {
     if (pager_.PageCount() < 1 || index_.LineCount() < 1)
         return;
-    // Without a printer the print runner writes the pages to a PDF file and says where.
-    if (!CPrintDialog::HavePrinter()) {
-        platform::PrintRunner::Print(this);
-        return;
-    }
+    // Without a printer the dialog offers a PDF file beside the list as the one target.
     CMyPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION | PD_HIDEPRINTTOFILE,
                           this);
     dialog.m_pd.nMinPage = 1;
@@ -430,12 +426,13 @@ void CMainListView::OnFilePrintCommand() {
     CPrintInfo info;
     info.m_pPrinter = dialog.GetPrinter();
     info.m_bDirect = TRUE; // the dialog has been answered
+    info.m_bToPdf = info.m_pPrinter->outputFormat() == QPrinter::PdfFormat;
     if (dialog.PrintRange()) {
         info.m_nFromPage = static_cast<UINT>(dialog.GetFromPage());
         info.m_nToPage = static_cast<UINT>(dialog.GetToPage());
     }
     if (OnPreparePrinting(&info))
-        platform::PrintRunner::RunPages(this, &info, info.m_pPrinter);
+        platform::PrintRunner::RunJob(this, &info);
 }
 
 BOOL CMainListView::OnPreparePrinting(CPrintInfo* info) {

@@ -8,6 +8,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QHeaderView>
+#include <QShowEvent>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
@@ -34,7 +37,25 @@ public:
             owner_->OnCancel();
     }
 
+protected:
+    // After Qt restored the columns of the user's last file dialog, however narrow.
+    void showEvent(QShowEvent* event) override {
+        FitDetailColumns();
+        QFileDialog::showEvent(event);
+    }
+
 private:
+    // Size, type and date columns as wide as their texts; the name takes the rest.
+    void FitDetailColumns() {
+        auto* details = findChild<QTreeView*>(QStringLiteral("treeView"));
+        if (!details)
+            return;
+        QHeaderView* header = details->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+
     CFileDialog* owner_;
 };
 

@@ -1,8 +1,17 @@
 #include "platform/ui/CPrintDialog.h"
 
+#include "platform/core/CodePage.h"
+#include "platform/core/MessageSink.h"
+#include "platform/ui/CDocument.h"
+#include "platform/ui/CView.h"
 #include "platform/ui/DialogScript.h"
+#include "platform/ui/PrintRunner.h"
 #include "platform/ui/QtText.h"
 
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -27,9 +36,18 @@ bool CPrintDialog::HavePrinter() {
 void CPrintDialog::Build() {
     QWidget* parent =
         m_pParentWnd && m_pParentWnd->GetWidget() ? m_pParentWnd->GetWidget()->window() : nullptr;
-    dialog_ = new QPrintDialog(printer_.get(), parent);
+    dialog_ = new QPrintDialog(Printer(), parent);
     dialog_->setObjectName(QString::number(GetTemplateId()));
     SetWidget(dialog_);
+    // OK asks before a file is overwritten, through the message sink like every question.
+    if (auto* buttons = dialog_->findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly)) {
+        QObject::disconnect(buttons, &QDialogButtonBox::accepted, dialog_, nullptr);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, dialog_, [this] { OnOK(); });
+        // The page range and copies are shown at once, not behind the options button.
+        for (QAbstractButton* button : buttons->buttons())
+            if (buttons->buttonRole(button) == QDialogButtonBox::ResetRole)
+                button->click();
+    }
     // The set-up button carries its id like any control of the dialog.
     if (auto* setup = dialog_->findChild<QPushButton*>(QStringLiteral("properties")))
         AddControl(kSetupButton, setup);
@@ -45,14 +63,23 @@ void CPrintDialog::SetUpDialog() {
     dialog_->setOptions(options);
     dialog_->setMinMax(m_pd.nMinPage, m_pd.nMaxPage);
     if (m_pd.Flags & PD_PAGENUMS) {
-        printer_->setPrintRange(QPrinter::PageRange);
-        printer_->setFromTo(m_pd.nFromPage, m_pd.nToPage);
+        Printer()->setPrintRange(QPrinter::PageRange);
+        Printer()->setFromTo(m_pd.nFromPage, m_pd.nToPage);
     } else {
-        printer_->setPrintRange(QPrinter::AllPages);
+        Printer()->setPrintRange(QPrinter::AllPages);
+        // The range fields start at the whole document.
+        if (m_pd.nMinPage <= m_pd.nFromPage && m_pd.nFromPage <= m_pd.nToPage &&
+            m_pd.nToPage <= m_pd.nMaxPage)
+            Printer()->setFromTo(m_pd.nFromPage, m_pd.nToPage);
     }
 }
 
+void CPrintDialog::UsePrinter(QPrinter* printer) {
+    external_ = printer;
+}
+
 int CPrintDialog::DoModal() {
+    OfferPdfWithoutPrinter();
     if (!dialog_)
         Build();
     SetUpDialog();
@@ -64,8 +91,31 @@ int CPrintDialog::DoModal() {
 }
 
 void CPrintDialog::OnOK() {
-    if (dialog_)
-        dialog_->accept(); // applies the dialog's settings to the printer
+    if (!dialog_)
+        return;
+    const QString file = ChosenFile();
+    if (!file.isEmpty() && QFileInfo::exists(file) &&
+        AfxMessageBox(platform::FromQStringLossy(file) + CString(u8"\nは既に存在します。\n上書きしますか?"),
+                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+        return;        // the dialog stays open for another name
+    dialog_->accept(); // applies the dialog's settings to the printer
+}
+
+QString CPrintDialog::ChosenFile() const {
+    auto* name = dialog_ ? dialog_->findChild<QLineEdit*>(QStringLiteral("filename")) : nullptr;
+    if (name && name->isEnabled())
+        return name->text().trimmed();
+    return Printer()->outputFormat() == QPrinter::PdfFormat ? Printer()->outputFileName() : QString();
+}
+
+void CPrintDialog::OfferPdfWithoutPrinter() {
+    if (HavePrinter() || !Printer()->outputFileName().isEmpty())
+        return;
+    auto* view = dynamic_cast<CView*>(m_pParentWnd);
+    CDocument* document = view ? view->GetDocument() : nullptr;
+    const std::string path = document ? platform::Cp932ToUtf8(document->GetPathName().str()) : std::string();
+    Printer()->setOutputFormat(QPrinter::PdfFormat);
+    Printer()->setOutputFileName(QString::fromStdString(platform::PrintRunner::UnusedPdfPath(path)));
 }
 
 void CPrintDialog::OnCancel() {
@@ -75,11 +125,11 @@ void CPrintDialog::OnCancel() {
 
 void CPrintDialog::ReadBack() {
     m_pd.Flags &= ~static_cast<DWORD>(PD_SELECTION | PD_PAGENUMS);
-    switch (printer_->printRange()) {
+    switch (Printer()->printRange()) {
     case QPrinter::PageRange:
         m_pd.Flags |= PD_PAGENUMS;
-        m_pd.nFromPage = static_cast<WORD>(printer_->fromPage());
-        m_pd.nToPage = static_cast<WORD>(printer_->toPage());
+        m_pd.nFromPage = static_cast<WORD>(Printer()->fromPage());
+        m_pd.nToPage = static_cast<WORD>(Printer()->toPage());
         break;
     case QPrinter::Selection:
         m_pd.Flags |= PD_SELECTION;
@@ -89,9 +139,9 @@ void CPrintDialog::ReadBack() {
         m_pd.nToPage = m_pd.nMaxPage;
         break;
     }
-    m_pd.nCopies = static_cast<WORD>(printer_->copyCount());
-    devMode_.dmCopies = static_cast<short>(printer_->copyCount());
-    devMode_.dmOrientation = printer_->pageLayout().orientation() == QPageLayout::Landscape
+    m_pd.nCopies = static_cast<WORD>(Printer()->copyCount());
+    devMode_.dmCopies = static_cast<short>(Printer()->copyCount());
+    devMode_.dmOrientation = Printer()->pageLayout().orientation() == QPageLayout::Landscape
                                  ? DMORIENT_LANDSCAPE
                                  : DMORIENT_PORTRAIT;
 }
@@ -116,19 +166,19 @@ int CPrintDialog::GetCopies() const {
 }
 
 CString CPrintDialog::GetDeviceName() const {
-    if (printer_->outputFormat() == QPrinter::PdfFormat)
+    if (Printer()->outputFormat() == QPrinter::PdfFormat)
         return CString("PDF");
-    return platform::FromQStringLossy(printer_->printerName());
+    return platform::FromQStringLossy(Printer()->printerName());
 }
 
 CString CPrintDialog::GetPortName() const {
-    return platform::FromQStringLossy(printer_->outputFileName());
+    return platform::FromQStringLossy(Printer()->outputFileName());
 }
 
 DEVMODE* CPrintDialog::GetDevMode() {
-    devMode_.dmOrientation = printer_->pageLayout().orientation() == QPageLayout::Landscape
+    devMode_.dmOrientation = Printer()->pageLayout().orientation() == QPageLayout::Landscape
                                  ? DMORIENT_LANDSCAPE
                                  : DMORIENT_PORTRAIT;
-    devMode_.dmCopies = static_cast<short>(printer_->copyCount());
+    devMode_.dmCopies = static_cast<short>(Printer()->copyCount());
     return &devMode_;
 }

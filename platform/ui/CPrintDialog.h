@@ -1,8 +1,10 @@
 #pragma once
 // The common print dialog over Qt's print dialog, with the framework's page-range fields.
-// The dialog sets up its own printer, which the caller prints on (GetPrinter). With no
-// printer installed, printing to a PDF file is the only way to print, so the dialog then
-// keeps the print-to-file choice even when the flags ask to hide it.
+// The dialog sets up its own printer, which the caller prints on (GetPrinter), or one the
+// caller gives (UsePrinter). With no printer installed, printing to a PDF file is the only
+// way to print, so the dialog then keeps the print-to-file choice even when the flags ask to
+// hide it, and offers a PDF beside the parent view's document that overwrites nothing.
+// OK on a file that exists asks before overwriting it; "no" keeps the dialog open.
 
 #include "platform/core/CString.h"
 #include "platform/ui/CDialog.h"
@@ -11,6 +13,7 @@
 
 class QPrinter;
 class QPrintDialog;
+class QString;
 
 enum : DWORD {
     PD_ALLPAGES = 0x0,
@@ -57,6 +60,8 @@ public:
                           CWnd* parent = nullptr);
     ~CPrintDialog() override;
 
+    // Sets up printer instead of the dialog's own (before DoModal; the caller keeps it).
+    void UsePrinter(QPrinter* printer);
     int DoModal() override;
     void OnOK() override;
     void OnCancel() override;
@@ -71,7 +76,7 @@ public:
     CString GetPortName() const;
     DEVMODE* GetDevMode();
     // The printer set up by the dialog (a PDF writer when no printer is installed).
-    QPrinter* GetPrinter() const { return printer_.get(); }
+    QPrinter* GetPrinter() const { return Printer(); }
     QPrintDialog* PrintDialog() const { return dialog_; }
     static bool HavePrinter();
 
@@ -81,9 +86,14 @@ private:
     void Build();
     void SetUpDialog();
     void ReadBack();
+    void OfferPdfWithoutPrinter();
+    // The file the pages would go to, or empty for a printer.
+    QString ChosenFile() const;
+    QPrinter* Printer() const { return external_ ? external_ : printer_.get(); }
 
     BOOL printSetupOnly_;
     std::unique_ptr<QPrinter> printer_;
+    QPrinter* external_ = nullptr;
     QPrintDialog* dialog_ = nullptr;
     DEVMODE devMode_;
 };

@@ -5,12 +5,14 @@
 #include "platform/core/SafeFileWriter.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CDocument.h"
+#include "platform/ui/CPrintDialog.h"
 #include "platform/ui/CPrintInfo.h"
 #include "platform/ui/CView.h"
+#include "platform/ui/PrintProgressWindow.h"
+#include "platform/ui/QtText.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -39,9 +41,29 @@ bool PrintPagesToPdf(CView* view, const std::string& pdfPath) {
     return PrintRunner::RunPages(view, &info, &printer) > 0;
 }
 
-std::string DocumentPath(CView* view) {
-    CDocument* document = view->GetDocument();
-    return document ? Cp932ToUtf8(document->GetPathName().str()) : std::string();
+// A PDF job writes through the safe writer: the file of that name is replaced only by a
+// complete document, so a cancelled or failed job leaves an earlier file as it was.
+int RunPagesIntoPdf(CView* view, CPrintInfo* info, QPrinter* printer, PrintProgressWindow* progress) {
+    const QString name = printer->outputFileName();
+    std::optional<std::string> cp932Path = Utf8ToCp932Strict(name.toStdString());
+    if (!cp932Path)
+        return PrintRunner::RunPages(view, info, printer, progress); // a name the safe writer cannot carry
+    SafeFileWriter writer(cp932Path->c_str());
+    const int fd = writer.Create();
+    if (fd < 0)
+        return -1;
+    // The PDF engine opens its file by name: it gets the name of the new file's descriptor.
+    printer->setOutputFileName(QString::fromStdString("/proc/self/fd/" + std::to_string(fd)));
+    const int pages = PrintRunner::RunPages(view, info, printer, progress);
+    printer->setOutputFileName(name);
+    if (pages <= 0 || progress->Cancelled())
+        return pages;
+    try {
+        writer.Commit();
+    } catch (const CFileException&) {
+        return -1;
+    }
+    return pages;
 }
 
 } // namespace
@@ -61,25 +83,36 @@ std::string PrintRunner::UnusedPdfPath(const std::string& documentPath) {
 bool PrintRunner::PreparePrinting(CView* view, CPrintInfo* info) {
     if (info->m_bPreview || info->m_bToPdf || info->m_bDirect || !info->m_pPrinter)
         return true;
-    QPrintDialog dialog(info->m_pPrinter, view->GetWidget() ? view->GetWidget()->window() : nullptr);
-    dialog.setMinMax(static_cast<int>(info->GetMinPage()),
-                     static_cast<int>(std::min(info->GetMaxPage(), 0xFFFFU)));
-    if (dialog.exec() != QDialog::Accepted)
+    CPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION, view);
+    dialog.UsePrinter(info->m_pPrinter);
+    dialog.m_pd.nMinPage = static_cast<WORD>(std::min(info->GetMinPage(), 0xFFFFU));
+    dialog.m_pd.nMaxPage = static_cast<WORD>(std::min(info->GetMaxPage(), 0xFFFFU));
+    dialog.m_pd.nFromPage = dialog.m_pd.nMinPage;
+    dialog.m_pd.nToPage = dialog.m_pd.nMaxPage;
+    if (dialog.DoModal() != IDOK)
         return false;
-    if (info->m_pPrinter->printRange() == QPrinter::PageRange) {
-        info->m_nFromPage = static_cast<UINT>(info->m_pPrinter->fromPage());
-        info->m_nToPage = static_cast<UINT>(info->m_pPrinter->toPage());
+    if (dialog.PrintRange()) {
+        info->m_nFromPage = static_cast<UINT>(dialog.GetFromPage());
+        info->m_nToPage = static_cast<UINT>(dialog.GetToPage());
     }
+    info->m_bToPdf = info->m_pPrinter->outputFormat() == QPrinter::PdfFormat;
     return true;
 }
 
-int PrintRunner::RunPages(CView* view, CPrintInfo* info, QPrinter* printer) {
+int PrintRunner::RunPages(CView* view, CPrintInfo* info, QPrinter* printer, PrintProgressWindow* progress) {
     CDC dc;
     if (!dc.AttachDevice(printer, true))
-        return 0;
+        return -1;
     view->OnBeginPrinting(&dc, info);
     int printed = 0;
     for (UINT page = info->GetFromPage(); page <= info->GetToPage(); ++page) {
+        if (progress) {
+            progress->ShowPage(page);
+            if (progress->Cancelled()) {
+                printer->abort();
+                break;
+            }
+        }
         info->m_nCurPage = page;
         info->m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
         dc.StartPage();
@@ -96,6 +129,31 @@ int PrintRunner::RunPages(CView* view, CPrintInfo* info, QPrinter* printer) {
         view->OnEndPrinting(&dc, info);
     dc.Detach();
     return printed;
+}
+
+PrintRunner::Outcome PrintRunner::RunJob(CView* view, CPrintInfo* info) {
+    QPrinter* printer = info->m_pPrinter;
+    Outcome outcome;
+    if (!printer)
+        return outcome;
+    const bool toFile = printer->outputFormat() == QPrinter::PdfFormat;
+    const CString target = FromQStringLossy(toFile ? printer->outputFileName() : printer->printerName());
+    {
+        CDocument* document = view->GetDocument();
+        PrintProgressWindow progress(view->GetWidget(), document ? document->GetTitle() : target);
+        const int pages = toFile ? RunPagesIntoPdf(view, info, printer, &progress)
+                                 : RunPages(view, info, printer, &progress);
+        outcome.started = pages >= 0;
+        outcome.pages = std::max(pages, 0);
+        outcome.cancelled = progress.Cancelled();
+    }
+    if (!outcome.started) {
+        AfxMessageBox(CString(u8"印刷を開始できません。\n") + target, MB_OK | MB_ICONSTOP);
+    } else if (toFile && !outcome.cancelled && !HavePrinter()) {
+        AfxMessageBox(CString(u8"プリンタがないため、PDF ファイルに出力しました。\n") + target,
+                      MB_OK | MB_ICONINFORMATION);
+    }
+    return outcome;
 }
 
 bool PrintRunner::PrintToPdf(CView* view, const std::string& pdfPath) {
@@ -116,21 +174,12 @@ bool PrintRunner::PrintToPdf(CView* view, const std::string& pdfPath) {
 }
 
 bool PrintRunner::Print(CView* view) {
-    if (!HavePrinter()) {
-        std::string path = UnusedPdfPath(DocumentPath(view));
-        if (!PrintToPdf(view, path))
-            return false;
-        AfxMessageBox(CString(u8"プリンタがないため、PDF ファイルに出力しました。\n") +
-                          CString(Utf8ToCp932(path)),
-                      MB_OK | MB_ICONINFORMATION);
-        return true;
-    }
     QPrinter printer(QPrinter::HighResolution);
     CPrintInfo info;
     info.m_pPrinter = &printer;
     if (!view->OnPreparePrinting(&info))
         return false;
-    return RunPages(view, &info, &printer) > 0;
+    return RunJob(view, &info).pages > 0;
 }
 
 void PrintRunner::Preview(CView* view) {

@@ -1,4 +1,4 @@
-// Printing without a printer: the pages go to a PDF file beside the list; result lists
+// Printing without a printer: the print dialog offers a PDF file beside the list; result lists
 // share portrait sheets, run logs refuse landscape paper, print preview plans the same sheets.
 #include "AppFixture.h"
 #include "testsupport/FileBytes.h"
@@ -6,9 +6,13 @@
 #include "list_viewer/app/WenuxIds.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/ui/CPrintDialog.h"
 #include "platform/ui/CPrintInfo.h"
+#include "platform/ui/DialogScript.h"
 #include "platform/ui/PrintRunner.h"
 
+#include <QAction>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <filesystem>
@@ -38,6 +42,10 @@ protected:
         if (!QPrinterInfo::availablePrinterNames().isEmpty())
             GTEST_SKIP() << "a printer is installed";
     }
+    // OK in the print dialog, which without a printer offers the PDF file.
+    static void AnswerPrintDialog() {
+        platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
+    }
     void SetOrientation(QPageLayout::Orientation orientation) {
         QPageLayout layout = app_->PageLayout();
         layout.setOrientation(orientation);
@@ -52,8 +60,24 @@ TEST_F(Printing, ResultListOfThreePagesSharesPortraitSheetsInAPdfBesideTheList) 
     CMainListView* view = Open(path);
     ASSERT_NE(view, nullptr);
     ASSERT_EQ(view->Index().PageCount(), 3);
-    Frame()->RouteCommand(ID_FILE_PRINT);
+    // Ctrl+P opens the print dialog with the pages to choose from and the PDF as its target.
+    bool pageRange = false;
+    QString offered;
+    platform::DialogScript::Queue([&](CDialog& open) {
+        auto& dialog = static_cast<CPrintDialog&>(open);
+        pageRange = dialog.PrintDialog()->testOption(QAbstractPrintDialog::PrintPageRange);
+        offered = dialog.GetPrinter()->outputFileName();
+        open.OnOK();
+    });
+    QAction* ctrlP = nullptr;
+    for (QAction* action : Frame()->GetWidget()->actions())
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_P))
+            ctrlP = action;
+    ASSERT_NE(ctrlP, nullptr);
+    ctrlP->trigger();
+    EXPECT_TRUE(pageRange);
     const std::filesystem::path pdf = lists_.Path() / "res.lst.pdf";
+    EXPECT_EQ(offered.toStdString(), pdf.string());
     ASSERT_TRUE(std::filesystem::exists(pdf));
     EXPECT_EQ(sink_->LastMessageUtf8(),
               Utf8(u8"プリンタがないため、PDF ファイルに出力しました。\n") + pdf.string());
@@ -65,6 +89,7 @@ TEST_F(Printing, ResultListOfThreePagesSharesPortraitSheetsInAPdfBesideTheList) 
     // The paper decided the print font's height.
     EXPECT_GT(view->PrintFont().height, 0);
     // Printing a second time never overwrites the first file.
+    AnswerPrintDialog();
     Frame()->RouteCommand(ID_FILE_PRINT);
     EXPECT_TRUE(std::filesystem::exists(lists_.Path() / "res.lst-2.pdf"));
 }
@@ -74,6 +99,7 @@ TEST_F(Printing, LandscapePaperPrintsOnePageASheetAndRunLogsRefuseIt) {
     SetOrientation(QPageLayout::Landscape);
     CMainListView* list = Open(lists_.Write("res.lst", "HEADER\r\n" + JapaneseLog(139)));
     ASSERT_NE(list, nullptr);
+    AnswerPrintDialog();
     Frame()->RouteCommand(ID_FILE_PRINT);
     EXPECT_EQ(PdfPageCount(lists_.Path() / "res.lst.pdf"), 3);
     ASSERT_NE(list->LastPrintJob(), nullptr);
@@ -81,12 +107,14 @@ TEST_F(Printing, LandscapePaperPrintsOnePageASheetAndRunLogsRefuseIt) {
 
     CMainListView* log = Open(lists_.Write("run.log", JapaneseLog(139)));
     ASSERT_NE(log, nullptr);
+    AnswerPrintDialog();
     Frame()->RouteCommand(ID_FILE_PRINT);
     EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"作図実行ﾛｸﾞとｴﾗｰ･ﾛｸﾞはA4縦用紙を選択して下さい"));
     EXPECT_FALSE(std::filesystem::exists(lists_.Path() / "run.log.pdf"));
 
     CMainListView* drawing = Open(lists_.Write("plot.lop", JapaneseLog(60)));
     ASSERT_NE(drawing, nullptr);
+    AnswerPrintDialog();
     Frame()->RouteCommand(ID_FILE_PRINT);
     EXPECT_EQ(PdfPageCount(lists_.Path() / "plot.lop.pdf"), 2);
 }
@@ -96,11 +124,13 @@ TEST_F(Printing, PagesOverFiftyFiveLinesOnSharedSheetsAskFirst) {
     CMainListView* view = Open(lists_.Write("plot.lop", JapaneseLog(120))); // pages of 55 and 56 lines
     ASSERT_NE(view, nullptr);
     sink_->QueueAnswer(IDNO);
+    AnswerPrintDialog();
     Frame()->RouteCommand(ID_FILE_PRINT);
     EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"１頁55行を越える行は印刷されませんが、よろしいですか？\n"
                                              u8"(A4縦用紙は１頁55行まで、A4横用紙で66行まで印刷できます)"));
     EXPECT_FALSE(std::filesystem::exists(lists_.Path() / "plot.lop.pdf"));
     sink_->QueueAnswer(IDYES);
+    AnswerPrintDialog();
     Frame()->RouteCommand(ID_FILE_PRINT);
     EXPECT_EQ(PdfPageCount(lists_.Path() / "plot.lop.pdf"), 2);
 }

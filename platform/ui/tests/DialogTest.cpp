@@ -1,12 +1,19 @@
+#include "testsupport/TempDir.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include "platform/ui/CDialog.h"
+#include "platform/ui/CFileDialog.h"
+#include "platform/ui/DialogScript.h"
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
 
@@ -75,6 +82,47 @@ TEST(DialogTest, EscapeCancels) {
     dialog.EnsureCreated();
     QTimer::singleShot(0, [&dialog] { dialog.Dialog()->reject(); });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+} // namespace
+
+namespace {
+
+// Sizes, types and dates of the file dialog's detail view are readable in full, whatever
+// widths the user's settings remember.
+TEST(FileDialogColumnsTest, SizeTypeAndDateFitTheirTexts) {
+    testsupport::TestApplication();
+    const testsupport::TempDir files("file-dialog-columns");
+    files.Write("sample.log", std::string(12500, 'x'));
+    const std::string directory = files.Path().string();
+    CFileDialog dialog(TRUE);
+    dialog.m_ofn.lpstrInitialDir = directory.c_str();
+    // Qt restores the columns of the user's last file dialog, however narrow.
+    dialog.EnsureCreated();
+    QHeaderView* header = dialog.FileDialog()->findChild<QTreeView*>(QStringLiteral("treeView"))->header();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    for (int column = 1; column < 4; ++column)
+        header->resizeSection(column, 20);
+    std::vector<int> overflow;
+    platform::DialogScript::Queue([&overflow](CDialog& open) {
+        auto* details = open.GetWidget()->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(details, nullptr);
+        QElapsedTimer waited;
+        waited.start();
+        while (details->model()->rowCount(details->rootIndex()) == 0 && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        QCoreApplication::processEvents();
+        ASSERT_GT(details->model()->rowCount(details->rootIndex()), 0);
+        const QModelIndex row = details->model()->index(0, 0, details->rootIndex());
+        for (int column = 1; column < 4; ++column) {
+            const QString text = row.siblingAtColumn(column).data().toString();
+            if (details->fontMetrics().horizontalAdvance(text) > details->columnWidth(column))
+                overflow.push_back(column);
+        }
+        open.OnCancel();
+    });
+    dialog.DoModal();
+    EXPECT_TRUE(overflow.empty()) << overflow.size();
 }
 
 } // namespace

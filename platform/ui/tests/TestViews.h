@@ -4,6 +4,7 @@
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CScrollView.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,12 +26,16 @@ public:
         dc->TextOut(0, 0, CString(u8"表示 ＭＳ ゴシック"));
     }
     BOOL OnPreparePrinting(CPrintInfo* info) override {
-        info->SetMaxPage(2);
+        info->SetMaxPage(pageCount);
         return DoPreparePrinting(info);
     }
     void OnPrint(CDC* dc, CPrintInfo* info) override {
         printedPages.push_back(info->m_nCurPage);
+        if (onPage)
+            onPage(info->m_nCurPage);
         OnDraw(dc);
     }
     std::vector<UINT> printedPages;
+    UINT pageCount = 2;
+    std::function<void(UINT)> onPage;
 };
