@@ -99,8 +99,9 @@ TEST_F(PrintJobTest, AnExistingPdfIsOverwrittenOnlyWhenTheUserSaysSo) {
     EXPECT_EQ(printOnto(IDYES), IDOK);
 }
 
-TEST_F(PrintJobTest, TheProgressWindowCancelsALongJobBetweenPages) {
+TEST_F(PrintJobTest, TheProgressWindowCancelsALongJobBetweenPagesAndLeavesAnEarlierPdfAsItWas) {
     view_->pageCount = 200;
+    std::ofstream(Pdf()) << "earlier";
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(Pdf()));
@@ -126,6 +127,7 @@ TEST_F(PrintJobTest, TheProgressWindowCancelsALongJobBetweenPages) {
     EXPECT_TRUE(outcome.cancelled);
     EXPECT_EQ(outcome.pages, 3);
     EXPECT_TRUE(sink_.MessagesUtf8().empty());
+    EXPECT_EQ(files_.Read("run.log.pdf"), "earlier");
     for (QWidget* top : QApplication::topLevelWidgets())
         EXPECT_NE(top->objectName(), platform::PrintProgressWindow::kObjectName);
 }
