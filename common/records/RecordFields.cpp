@@ -4,6 +4,7 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
 
+#include <cmath>
 #include <cstring>
 #include <string>
 
@@ -79,6 +80,22 @@ char* WriteDoubleField(char* pos, double value, const char* format) {
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
     return PutField(pos, platform::FormatC(format, value), kDoubleFieldWidth);
+#pragma GCC diagnostic pop
+}
+
+bool FitsIntField(int value) {
+    return value == platform::kUnsetInt ||
+           static_cast<int>(platform::FormatC("%5d", value).size()) <= kIntFieldWidth;
+}
+
+bool FitsDoubleField(double value, const char* format) {
+    if (platform::IsUnsetDouble(value)) {
+        return true;
+    }
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    return std::isfinite(value) &&
+           static_cast<int>(platform::FormatC(format, value).size()) <= kDoubleFieldWidth;
 #pragma GCC diagnostic pop
 }
 

@@ -27,6 +27,10 @@ const char* ReadDoubleField(const char* pos, double& value);
 char* WriteIntField(char* pos, int value);
 // format is the caller's printf format ("%10.3lf" or "%10.4lf").
 char* WriteDoubleField(char* pos, double value, const char* format);
+// True when the value is written in its field's columns (an unset value always fits),
+// for writers that refuse a record rather than write it as '*'.
+bool FitsIntField(int value);
+bool FitsDoubleField(double value, const char* format);
 
 // 1-based index of the first keyword that the line starts with, 0 when none.
 // A keyword is compared up to its end or its first blank.

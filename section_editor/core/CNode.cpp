@@ -1,0 +1,62 @@
+#include "CNode.h"
+
+#include "common/records/RecordFields.h"
+#include "common/records/TextHelpers.h"
+#include "platform/core/Unset.h"
+
+namespace merdok {
+
+IMPLEMENT_DYNCREATE(CNode, CObject)
+
+namespace {
+
+constexpr int kRecordWidth = 50;      // a record is read as at least 50 columns
+constexpr int kNameColumn = 35;       // 0-based offset of column 36
+constexpr int kNameWidth = 15;        // columns 36-50
+constexpr int kNamedPrefixWidth = 35; // number, kind, x, y and five blanks
+constexpr const char* kCoordinateFormat = "%10.3lf";
+
+} // namespace
+
+CNode::CNode() : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, kNormal) {}
+
+CNode::CNode(int number, double x, double y, int state)
+    : m_nNumber(number), m_dX(x), m_dY(y), m_nState(state), m_nSeqNo(platform::kUnsetInt), m_nKind(kGround) {}
+
+int CNode::Parse(const char* line) {
+    CString padded(line);
+    PadWithBlanks(padded, kRecordWidth);
+    const char* pos = padded.GetString();
+    pos = ReadIntField(pos, m_nNumber);
+    pos = ReadIntField(pos, m_nKind);
+    pos = ReadDoubleField(pos, m_dX);
+    ReadDoubleField(pos, m_dY);
+    if (m_nKind != kGround) {
+        // Cut at column 50, never inside a double-byte character.
+        m_strName = CutToWidth(padded.Mid(kNameColumn), kNameWidth);
+        m_strName.TrimRight();
+    }
+    m_nState = kNormal;
+    return 1;
+}
+
+CString CNode::Format() const {
+    char buffer[kNamedPrefixWidth + 1];
+    char* pos = WriteIntField(buffer, m_nNumber);
+    pos = WriteIntField(pos, m_nKind);
+    pos = WriteDoubleField(pos, m_dX, kCoordinateFormat);
+    WriteDoubleField(pos, m_dY, kCoordinateFormat);
+    CString record(buffer);
+    if (m_nKind != kGround && !m_strName.IsEmpty()) {
+        record += "     ";
+        record += m_strName;
+    }
+    return record;
+}
+
+bool CNode::FitsRecord() const {
+    return FitsIntField(m_nNumber) && FitsIntField(m_nKind) && FitsDoubleField(m_dX, kCoordinateFormat) &&
+           FitsDoubleField(m_dY, kCoordinateFormat);
+}
+
+} // namespace merdok

@@ -1,0 +1,62 @@
+#pragma once
+// A point of the section model editor: ground-surface point (kind 0), measurement point
+// (1), underground boundary point (2), left (3) or right (4) ground-surface boundary
+// point. Reads and writes itself as one record of the section model file:
+//
+//   columns 1-5 number "%5d", 6-10 kind "%5d", 11-20 x and 21-30 y "%10.3lf",
+//   for a named point other than a ground-surface point: five blanks, name from column 36.
+
+#include "platform/core/CObject.h"
+#include "platform/core/CString.h"
+
+namespace merdok {
+
+class CNode : public CObject {
+    DECLARE_DYNCREATE(CNode)
+
+public:
+    enum Kind { kGround = 0, kMeasurement = 1, kInnerBoundary = 2, kLeftBoundary = 3, kRightBoundary = 4 };
+    // Record states as the document and the view use them.
+    enum State { kListed = -1, kNormal = 0, kChanging = 1, kSelected = 2, kStraightInner = 3, kRed = 4 };
+
+    CNode();
+    // Sequence number unset; the creator sets the kind and, for named kinds, the name.
+    CNode(int number, double x, double y, int state);
+
+    int GetNumber() const { return m_nNumber; }
+    void SetNumber(int number) { m_nNumber = number; }
+    double GetX() const { return m_dX; }
+    double GetY() const { return m_dY; }
+    void SetXY(double x, double y) {
+        m_dX = x;
+        m_dY = y;
+    }
+    int GetState() const { return m_nState; }
+    void SetState(int state) { m_nState = state; }
+    int GetSeqNo() const { return m_nSeqNo; }
+    void SetSeqNo(int seqNo) { m_nSeqNo = seqNo; }
+    int GetKind() const { return m_nKind; }
+    void SetKind(int kind) { m_nKind = kind; }
+    CString& GetName() { return m_strName; }
+    const CString& GetName() const { return m_strName; }
+    void SetName(const CString& name) { m_strName = name; }
+
+    // Reads one record (the line without its line end). Blank fields read as unset; the
+    // name (columns 36-50, trailing blanks dropped) only for kinds other than 0. Returns 1.
+    int Parse(const char* line);
+    // The record text; a name is written whole.
+    CString Format() const;
+    // True when every field fits its columns, so that the record reads back as written.
+    bool FitsRecord() const;
+
+private:
+    int m_nNumber;
+    double m_dX;
+    double m_dY;
+    int m_nState;
+    int m_nSeqNo;
+    int m_nKind;
+    CString m_strName;
+};
+
+} // namespace merdok

@@ -1,0 +1,415 @@
+// The section model file of the document: the ground-line check that orders the
+// ground line, the writer, the reader with the editor's own checks and limits, and
+// the open and save flow.
+
+#include "CBlockDoc.h"
+
+#include "common/geometry/Geometry.h"
+#include "common/records/DataFileSyntax.h"
+#include "common/records/RecordFields.h"
+#include "common/records/SectionModelFile.h"
+#include "common/records/TextFile.h"
+#include "common/records/TextHelpers.h"
+#include "platform/core/CFile.h"
+#include "platform/core/MessageSink.h"
+#include "platform/core/Unset.h"
+
+#include <new>
+#include <unistd.h>
+#include <unordered_map>
+
+namespace merdok {
+
+namespace {
+
+const char8_t kMemoryError[] = u8"メモリ・エラー!!!\n直ちに本プログラムを終了させて下さい。";
+const char8_t kBrokenLine[] = u8"地表線が不正のため、保存できません";
+const char8_t kDiscontinuous[] = u8"地表線が不連続のため、保存できません";
+constexpr const char* kSizeFormat = "%10.3lf";
+constexpr UINT kSaveModifiedHelpId = 61699;
+
+void ShowReadError() {
+    MessageBeep(0);
+    AfxMessageBox(u8"ファイル読み込みエラーです。");
+}
+
+bool CanReadAndWrite(const char* path) {
+    return ::access(CFile::OsPath(path).c_str(), R_OK | W_OK) == 0;
+}
+
+// The section model as read, taken into the document only when the whole file is good.
+class SectionContent : public SectionModelHandler {
+public:
+    explicit SectionContent(CBlockDoc& doc) : doc_(doc) {}
+
+    void OnTitle(const CString& text) override { title = text; }
+    void OnModelSize(const double values[4]) override { std::copy(values, values + 4, size); }
+
+    bool OnPoint(SectionKeyword section, const char* line) override {
+        RecordMap<CNode>& map = section == SectionKeyword::Node   ? nodes
+                                : section == SectionKeyword::Site ? sites
+                                                                  : bounds;
+        int limit = section == SectionKeyword::Node   ? CBlockDoc::kNodeLimit
+                    : section == SectionKeyword::Site ? CBlockDoc::kSiteLimit
+                                                      : CBlockDoc::kBoundLimit;
+        if (!doc_.CheckDataLimit(map.GetCount() + 1, doc_.m_nLimit[limit], limit)) {
+            return false;
+        }
+        auto point = std::make_unique<CNode>();
+        point->Parse(line);
+        int number = point->GetNumber();
+        // A point without a usable number or coordinates, or a second record of one
+        // number, makes the file unreadable rather than silently different.
+        if (number == platform::kUnsetInt || number < 1 || map.Lookup(number - 1) ||
+            platform::IsUnsetDouble(point->GetX()) || platform::IsUnsetDouble(point->GetY())) {
+            return false;
+        }
+        map.SetAt(number - 1, std::move(point));
+        return true;
+    }
+
+    bool OnLineRun(const std::vector<int>& numbers) override {
+        for (std::size_t i = 1; i < numbers.size(); ++i) {
+            if (!doc_.CheckDataLimit(static_cast<int>(lines.size()) + 1, doc_.m_nLimit[CBlockDoc::kLineLimit],
+                                     CBlockDoc::kLineLimit)) {
+                return false;
+            }
+            lines.emplace_back(numbers[i - 1], numbers[i]);
+        }
+        return true;
+    }
+
+    // Every line names ground-surface points that the file holds.
+    bool LinesNamePoints() const {
+        for (const auto& [first, second] : lines) {
+            if (first < 1 || second < 1 || !nodes.Lookup(first - 1) || !nodes.Lookup(second - 1)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    CString title;
+    double size[4] = {platform::kUnsetDouble, platform::kUnsetDouble, platform::kUnsetDouble,
+                      platform::kUnsetDouble};
+    RecordMap<CNode> nodes, sites, bounds;
+    std::vector<std::pair<int, int>> lines; // point numbers
+
+private:
+    CBlockDoc& doc_;
+};
+
+// Moves the records of one map into another, giving the document's next number.
+int MoveRecords(RecordMap<CNode>& from, RecordMap<CNode>& to) {
+    for (int key : from.Keys()) {
+        to.SetAt(key, from.Remove(key));
+    }
+    return to.MaxKey() + 1;
+}
+
+} // namespace
+
+BOOL CBlockDoc::CheckGroundLine(std::vector<const CNode*>& order, bool showMessages) const {
+    order.clear();
+    auto fail = [showMessages](const CString& message) {
+        if (showMessages) {
+            AfxMessageBox(message);
+        }
+        return FALSE;
+    };
+    // Every line not dropped counts, selected ones too; the lines that meet at each point.
+    std::unordered_map<int, std::vector<const CLine*>> meeting;
+    int lineCount = 0;
+    for (const auto& [key, line] : m_LineList) {
+        if (line->GetState() >= 0) {
+            meeting[line->GetNode1()].push_back(line.get());
+            meeting[line->GetNode2()].push_back(line.get());
+            ++lineCount;
+        }
+    }
+    if (lineCount == 0) {
+        return TRUE;
+    }
+    int ends = 0;
+    const CNode* start = nullptr;
+    for (const auto& [key, point] : m_mapNode) {
+        auto it = meeting.find(key);
+        std::size_t count = it == meeting.end() ? 0 : it->second.size();
+        if (count >= 3) {
+            CString message;
+            message.Format(u8"地表点番号 %d が不正です !!", point->GetNumber());
+            return fail(message);
+        }
+        if (count <= 1) {
+            ++ends;
+            if (!start || point->GetX() < start->GetX() ||
+                (point->GetX() == start->GetX() && point->GetY() <= start->GetY())) {
+                start = point.get();
+            }
+        }
+    }
+    if (!start) {
+        return fail(CString(u8"地表線のｽﾀｰﾄ点が見つかりません"));
+    }
+    if (ends > 2) {
+        return fail(CString(kDiscontinuous));
+    }
+    // Walk from the start along the unused line at each point.
+    std::unordered_map<const CLine*, bool> walkedLines;
+    std::unordered_map<int, bool> walkedPoints;
+    int current = start->GetNumber() - 1;
+    order.push_back(start);
+    walkedPoints[current] = true;
+    for (;;) {
+        const CLine* next = nullptr;
+        for (const CLine* line : meeting[current]) {
+            if (!walkedLines[line]) {
+                next = line;
+                break;
+            }
+        }
+        if (!next) {
+            break;
+        }
+        walkedLines[next] = true;
+        current = next->OtherEnd(current);
+        const CNode* point = m_mapNode.Lookup(current);
+        if (!point || walkedPoints[current]) {
+            order.clear();
+            return fail(CString(kBrokenLine));
+        }
+        walkedPoints[current] = true;
+        order.push_back(point);
+        if (meeting[current].size() <= 1) {
+            break; // the other end
+        }
+    }
+    // A closed ring beside the walked line has no end of its own: the walk must have
+    // used every line, or the save would drop the ring.
+    if (static_cast<int>(order.size()) - 1 != lineCount) {
+        order.clear();
+        return fail(CString(kDiscontinuous));
+    }
+    return TRUE;
+}
+
+namespace {
+
+const char8_t* const kPointKindNames[3] = {u8"節点", u8"計測点", u8"境界点"};
+
+// The first record that would not read back as written, named for the message; empty
+// when every value fits its columns.
+CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3]) {
+    for (int i = 0; i < 4; ++i) {
+        if (!FitsDoubleField(size[i], kSizeFormat)) {
+            return CString(u8"ﾓﾃﾞﾙｻｲｽﾞ");
+        }
+    }
+    for (int kind = 0; kind < 3; ++kind) {
+        for (const auto& [key, point] : *maps[kind]) {
+            if (!point->FitsRecord()) {
+                CString subject;
+                subject.Format(u8"%s番号 %d の座標値", CString(kPointKindNames[kind]).GetString(), key + 1);
+                return subject;
+            }
+        }
+    }
+    return CString();
+}
+
+void WritePoints(CTextFile& file, int keywordIndex, const RecordMap<CNode>& map, int nextNumber) {
+    char buffer[8];
+    WriteRecordKeyword(file, buffer, keywordIndex);
+    for (const auto& [key, point] : map) {
+        if (key >= 0 && key < nextNumber) {
+            file.WriteLine(point->Format());
+        }
+    }
+}
+
+void WriteGroundLine(CTextFile& file, const std::vector<const CNode*>& order) {
+    char buffer[8];
+    WriteRecordKeyword(file, buffer, 2);
+    char record[kPointListWidth + 1];
+    char* pos = record;
+    int inRecord = 0;
+    for (const CNode* point : order) {
+        pos = WriteIntField(pos, point->GetNumber());
+        if (++inRecord == kPointsPerListLine) {
+            file.WriteLine(record);
+            pos = record;
+            inRecord = 0;
+        }
+    }
+    if (inRecord > 0) {
+        file.WriteLine(record);
+    }
+}
+
+} // namespace
+
+BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& order,
+                             const char* backupPath) {
+    const RecordMap<CNode>* maps[3] = {&m_mapNode, &m_mapSite, &m_mapBound};
+    CString unfittable = FindUnfittableValue(m_dModelSize, maps);
+    if (!unfittable.IsEmpty()) {
+        CString message;
+        message.Format(u8"%s が記録の桁数を越えているため、保存できません", unfittable.GetString());
+        AfxMessageBox(message);
+        return FALSE;
+    }
+    (void)backupPath;
+    CTextFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+        return FALSE;
+    }
+    try {
+        file.WriteLine(FormatTitleRecord(m_strTitle, kSectionModelTag));
+        char size[64] = "MSIZE     ";
+        char* pos = size + 10;
+        for (double value : m_dModelSize) {
+            pos = WriteDoubleField(pos, value, kSizeFormat);
+        }
+        file.WriteLine(size);
+        WritePoints(file, 1, m_mapNode, m_nNodeCount);
+        WriteGroundLine(file, order);
+        WritePoints(file, 3, m_mapSite, m_nSiteCount);
+        WritePoints(file, 4, m_mapBound, m_nBoundCount);
+        file.WriteLine("END");
+        file.Close();
+    } catch (const CFileException&) {
+        file.Abort();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CBlockDoc::ReadSecFile(const char* path) {
+    SectionContent content(*this);
+    SectionReadResult result;
+    try {
+        result = ReadSectionModelFile(path, content);
+    } catch (const std::bad_alloc&) {
+        AfxMessageBox(kMemoryError);
+        return FALSE;
+    }
+    if (result == SectionReadResult::Read && !content.LinesNamePoints()) {
+        result = SectionReadResult::Stopped;
+    }
+    if (result == SectionReadResult::NoModelSize || result == SectionReadResult::Stopped ||
+        result == SectionReadResult::EndedEarly) {
+        ShowReadError();
+    }
+    if (result != SectionReadResult::Read) {
+        return FALSE;
+    }
+    m_strTitle = content.title;
+    std::copy(content.size, content.size + 4, m_dModelSize);
+    m_nNodeCount = MoveRecords(content.nodes, m_mapNode);
+    m_nSiteCount = MoveRecords(content.sites, m_mapSite);
+    m_nBoundCount = MoveRecords(content.bounds, m_mapBound);
+    for (const auto& [first, second] : content.lines) {
+        auto line = std::make_unique<CLine>(first - 1, second - 1);
+        DPoint a = NodeXY(first - 1);
+        DPoint b = NodeXY(second - 1);
+        line->SetSegKind(ClassifySegment(a.x, a.y, b.x, b.y));
+        line->SetNumber(m_nLineCount + 1);
+        line->SetKey(m_nLineCount);
+        m_LineList.SetAt(m_nLineCount, std::move(line));
+        ++m_nLineCount;
+    }
+    for (RecordMap<CNode>* map : {&m_mapNode, &m_mapSite, &m_mapBound}) {
+        for (const auto& [key, point] : *map) {
+            EnterIntoIndex(point.get());
+        }
+    }
+    double width, height;
+    GetModelExtent(width, height);
+    return TRUE;
+}
+
+void CBlockDoc::SetPathName(const char* path) {
+    CString name;
+    SplitPath(path, &m_strDir, &name, nullptr);
+    m_strDocName = name;
+    m_strPath = path;
+}
+
+BOOL CBlockDoc::OnOpenDocument(const char* path) {
+    DeleteContents();
+    // The name is taken as given: "A.SEC" opens that file, not "A.sec".
+    if (!CanReadAndWrite(path)) {
+        CString message;
+        message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
+        AfxMessageBox(message);
+        return FALSE;
+    }
+    if (!ReadSecFile(path)) {
+        DeleteContents();
+        return FALSE;
+    }
+    SetPathName(path);
+    SetModifiedFlag(false);
+    return TRUE;
+}
+
+BOOL CBlockDoc::OnSaveDocument(const char* path) {
+    std::vector<const CNode*> order;
+    if (!CheckGroundLine(order, true)) {
+        return FALSE;
+    }
+    CString directory, name;
+    SplitPath(path, &directory, &name, nullptr);
+    CString backup = directory + name + ".BAK";
+    if (!WriteSecFile(path, order, backup)) {
+        return FALSE;
+    }
+    SetModifiedFlag(false);
+    return TRUE;
+}
+
+BOOL CBlockDoc::DoSave(const char* path, bool replace) {
+    CString target = path ? path : "";
+    if (target.IsEmpty() && !(m_promptSavePath && m_promptSavePath(target))) {
+        return FALSE;
+    }
+    if (!OnSaveDocument(target)) {
+        return FALSE;
+    }
+    if (replace) {
+        SetPathName(target);
+    }
+    return TRUE;
+}
+
+BOOL CBlockDoc::OnFileSave() {
+    if (m_strPath.IsEmpty() || !CanReadAndWrite(m_strPath)) {
+        return OnFileSaveAs();
+    }
+    CString question;
+    question.Format(u8"%s\n更新してもよろしいですか？", m_strPath.GetString());
+    if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        return FALSE;
+    }
+    return DoSave(m_strPath);
+}
+
+BOOL CBlockDoc::OnFileSaveAs() {
+    return DoSave(nullptr);
+}
+
+BOOL CBlockDoc::SaveModified() {
+    if (!IsModified()) {
+        return TRUE;
+    }
+    CString question;
+    question.Format(u8"%s に行った変更を保存しますか?",
+                    (m_strPath.IsEmpty() ? m_strTitle : m_strPath).GetString());
+    int answer = AfxMessageBox(question, MB_YESNOCANCEL, kSaveModifiedHelpId);
+    if (answer == IDCANCEL) {
+        return FALSE;
+    }
+    return answer == IDNO || DoSave(m_strPath.IsEmpty() ? nullptr : m_strPath.GetString());
+}
+
+} // namespace merdok
