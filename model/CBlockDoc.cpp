@@ -2,6 +2,7 @@
 
 #include "common/geometry/Geometry.h"
 #include "common/records/ContainerHelpers.h"
+#include "common/records/TextFile.h"
 #include "common/records/TextHelpers.h"
 #include "model/CLine.h"
 #include "model/CVerrant.h"
@@ -77,23 +78,8 @@ int CBlockDoc::SaveWithBackup(const char* path) {
     if (!(analysisWriter_ ? analysisWriter_(*this, writer) : WriteSloFile(writer))) {
         return 0;
     }
-    try {
-        try {
-            writer.Commit();
-        } catch (const CFileException& error) {
-            if (error.m_strFileName == writer.TargetPath()) {
-                throw;
-            }
-            if (AfxMessageBox(u8"すべり線解析ﾌｧｲﾙ(.slo)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？",
-                              MB_YESNO | MB_ICONQUESTION) != IDYES) {
-                return 0;
-            }
-            writer.KeepBackup("");
-            writer.Commit();
-        }
-    } catch (const CFileException&) {
-        MessageBeep(0);
-        AfxMessageBox(u8"ﾌｧｲﾙ書き込みｴﾗｰです");
+    if (!CommitWithBackupQuestion(
+            writer, u8"すべり線解析ﾌｧｲﾙ(.slo)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？")) {
         return 0;
     }
     SetModifiedFlag(false);

@@ -40,6 +40,27 @@ bool CommitWithMessage(platform::SafeFileWriter& writer) {
     return true;
 }
 
+bool CommitWithBackupQuestion(platform::SafeFileWriter& writer, const char8_t* question) {
+    try {
+        try {
+            writer.Commit();
+        } catch (const CFileException& error) {
+            if (error.m_strFileName == writer.TargetPath()) {
+                throw;
+            }
+            if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+                return false;
+            }
+            writer.KeepBackup("");
+            writer.Commit();
+        }
+    } catch (const CFileException& error) {
+        BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
+        return false;
+    }
+    return true;
+}
+
 int CTextFile::Open(const char* path, UINT openFlags) {
     CFileException error;
     if (CStdioFile::Open(path, openFlags, &error)) {

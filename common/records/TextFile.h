@@ -16,6 +16,9 @@ void ReportOpenError(const CFileException& error, const char* path);
 // Commits a safe write; on failure a beep, the disk-full or write-error message and false
 // (the old file is then as it was).
 bool CommitWithMessage(platform::SafeFileWriter& writer);
+// As CommitWithMessage, for a writer that keeps a backup: when the backup cannot be made,
+// asks the question (Yes/No); Yes replaces the file without a backup, No keeps it as it was.
+bool CommitWithBackupQuestion(platform::SafeFileWriter& writer, const char8_t* question);
 
 class CTextFile : public CStdioFile {
     DECLARE_DYNAMIC(CTextFile)

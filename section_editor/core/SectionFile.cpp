@@ -258,9 +258,12 @@ BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& 
         AfxMessageBox(message);
         return FALSE;
     }
-    (void)backupPath;
+    platform::SafeFileWriter writer(path);
+    if (backupPath && *backupPath) {
+        writer.KeepBackup(backupPath);
+    }
     CTextFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+    if (!file.Open(writer, CFile::modeCreate | CFile::modeWrite)) {
         return FALSE;
     }
     try {
@@ -279,9 +282,12 @@ BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& 
         file.Close();
     } catch (const CFileException&) {
         file.Abort();
-        return FALSE;
+        return FALSE; // the writer drops the new contents; the file is as it was
     }
-    return TRUE;
+    return CommitWithBackupQuestion(writer,
+                                    u8"断面ﾌｧｲﾙ(.sec)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？")
+               ? TRUE
+               : FALSE;
 }
 
 BOOL CBlockDoc::ReadSecFile(const char* path) {

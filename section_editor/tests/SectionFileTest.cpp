@@ -175,8 +175,7 @@ TEST_F(SectionFileTest, ValuesWiderThanTheirColumnsRefuseTheSave) {
     }
 }
 
-// Enabled once the save goes through the safe-write facility.
-TEST_F(SectionFileTest, DISABLED_SavingKeepsThePreviousVersionAsBak) {
+TEST_F(SectionFileTest, SavingKeepsThePreviousVersionAsBak) {
     std::string path = Copy(DataFile("basic.sec"), "a.sec");
     Spit(Path("a.BAK"), "older backup");
     ASSERT_TRUE(doc_.OnOpenDocument(path.c_str()));
@@ -187,7 +186,22 @@ TEST_F(SectionFileTest, DISABLED_SavingKeepsThePreviousVersionAsBak) {
     EXPECT_FALSE(doc_.IsModified());
 }
 
-TEST_F(SectionFileTest, DISABLED_NamesAreTakenAsGiven) {
+TEST_F(SectionFileTest, ABackupThatCannotBeMadeAsksFirst) {
+    std::string path = Copy(DataFile("basic.sec"), "a.sec");
+    std::filesystem::create_directories(Path("a.BAK/in-the-way"));
+    ASSERT_TRUE(doc_.OnOpenDocument(path.c_str()));
+    doc_.m_strTitle = "second";
+    sink_.QueueAnswer(IDNO);
+    EXPECT_FALSE(doc_.OnSaveDocument(path.c_str()));
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"断面ﾌｧｲﾙ(.sec)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？"));
+    EXPECT_EQ(Slurp(path), Slurp(DataFile("basic.sec")));
+    sink_.QueueAnswer(IDYES);
+    EXPECT_TRUE(doc_.OnSaveDocument(path.c_str()));
+    EXPECT_NE(Slurp(path).find("TITLE     second"), std::string::npos);
+}
+
+TEST_F(SectionFileTest, NamesAreTakenAsGiven) {
     // An upper-case extension opens that file and saves to it.
     std::string path = Copy(DataFile("basic.sec"), "A.SEC");
     ASSERT_TRUE(doc_.OnOpenDocument(path.c_str()));
