@@ -1,16 +1,16 @@
 // Placing points and drawing ground lines on the document, as the tools and tables do.
 
-#include "common/records/tests/TempDir.h"
 #include "section_editor/core/CBlockDoc.h"
 
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/Fixtures.h"
 
 using merdok::CBlockDoc;
 using merdok::CLine;
 using merdok::CNode;
 using merdok::RecordMap;
-using platform::RecordingSink;
 using platform::Utf8;
 
 namespace {
@@ -37,11 +37,10 @@ std::vector<int> GroundOrder(const CBlockDoc& doc) {
 
 } // namespace
 
-class DocumentEditTest : public TempDirTest {
+class DocumentEditTest : public testsupport::TempDirTest {
 protected:
     void Run(std::vector<DPoint> points) { doc_.ImportPointRun(points, 0); }
 
-    RecordingSink sink_;
     CBlockDoc doc_;
 };
 
@@ -273,7 +272,7 @@ TEST_F(DocumentEditTest, ModelMadeByEditsSavesReopensAndSavesIdentically) {
     CBlockDoc reopened;
     ASSERT_TRUE(reopened.OnOpenDocument(Path("made.sec").c_str()));
     ASSERT_TRUE(reopened.OnSaveDocument(Path("again.sec").c_str()));
-    EXPECT_EQ(Slurp(Path("again.sec")), Slurp(Path("made.sec")));
+    EXPECT_EQ(testsupport::ReadBytes(Path("again.sec")), testsupport::ReadBytes(Path("made.sec")));
     EXPECT_EQ(GroundOrder(reopened), (std::vector<int>{1, 2, 7, 3, 8, 4}));
     EXPECT_EQ(sink_.MessageCount(), 0);
 }

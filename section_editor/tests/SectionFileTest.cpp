@@ -1,11 +1,12 @@
 // The section model file: byte-exact round trips, refused files, the ground-line check
 // and the save with its backup.
 
-#include "common/records/tests/TempDir.h"
 #include "section_editor/core/CBlockDoc.h"
 
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/Fixtures.h"
 
 #include <filesystem>
 #include <sys/stat.h>
@@ -13,7 +14,6 @@
 using merdok::CBlockDoc;
 using merdok::CLine;
 using merdok::CNode;
-using platform::RecordingSink;
 using platform::Utf8;
 
 namespace {
@@ -49,7 +49,7 @@ std::string StraightModel(int count) {
 
 } // namespace
 
-class SectionFileTest : public TempDirTest {
+class SectionFileTest : public testsupport::TempDirTest {
 protected:
     std::string Copy(const std::string& from, const std::string& name) {
         std::filesystem::copy_file(from, Path(name));
@@ -57,7 +57,6 @@ protected:
     }
     bool RunningAsRoot() const { return ::geteuid() == 0; }
 
-    RecordingSink sink_;
     CBlockDoc doc_;
 };
 
@@ -74,7 +73,7 @@ TEST_F(SectionFileTest, EveryModelSavesByteForByte) {
         SCOPED_TRACE(file);
         ASSERT_TRUE(doc_.OnOpenDocument(file.c_str()));
         ASSERT_TRUE(doc_.OnSaveDocument(Path("saved.sec").c_str()));
-        EXPECT_EQ(Slurp(Path("saved.sec")), Slurp(file));
+        EXPECT_EQ(testsupport::ReadBytes(Path("saved.sec")), testsupport::ReadBytes(file));
     }
     EXPECT_EQ(sink_.MessageCount(), 0);
 }
@@ -82,7 +81,7 @@ TEST_F(SectionFileTest, EveryModelSavesByteForByte) {
 TEST_F(SectionFileTest, LfOnlyFileReadsAndSavesWithCrLf) {
     ASSERT_TRUE(doc_.OnOpenDocument(DataFile("basic_lf.sec").c_str()));
     ASSERT_TRUE(doc_.OnSaveDocument(Path("saved.sec").c_str()));
-    EXPECT_EQ(Slurp(Path("saved.sec")), Slurp(DataFile("basic.sec")));
+    EXPECT_EQ(testsupport::ReadBytes(Path("saved.sec")), testsupport::ReadBytes(DataFile("basic.sec")));
 }
 
 TEST_F(SectionFileTest, RefusedFilesLoadNothing) {
@@ -142,7 +141,7 @@ TEST_F(SectionFileTest, SaveWithASelectionKeepsTheStates) {
     doc_.m_LineList.Lookup(0)->SetState(CLine::kSelected);
     doc_.m_mapNode.Lookup(1)->SetState(CNode::kSelected);
     ASSERT_TRUE(doc_.OnSaveDocument(Path("saved.sec").c_str()));
-    EXPECT_EQ(Slurp(Path("saved.sec")), Slurp(DataFile("basic.sec")));
+    EXPECT_EQ(testsupport::ReadBytes(Path("saved.sec")), testsupport::ReadBytes(DataFile("basic.sec")));
     EXPECT_EQ(doc_.m_LineList.Lookup(0)->GetState(), CLine::kSelected);
     EXPECT_EQ(doc_.m_mapNode.Lookup(1)->GetState(), CNode::kSelected);
     EXPECT_EQ(doc_.m_mapNode.Lookup(0)->GetState(), CNode::kNormal);
@@ -150,7 +149,7 @@ TEST_F(SectionFileTest, SaveWithASelectionKeepsTheStates) {
 
 TEST_F(SectionFileTest, ValuesWiderThanTheirColumnsRefuseTheSave) {
     std::string path = Copy(DataFile("basic.sec"), "a.sec");
-    const std::string before = Slurp(path);
+    const std::string before = testsupport::ReadBytes(path);
     struct Case {
         const char* what;
         std::function<void(CBlockDoc&)> widen;
@@ -171,18 +170,18 @@ TEST_F(SectionFileTest, ValuesWiderThanTheirColumnsRefuseTheSave) {
         c.widen(doc_);
         EXPECT_FALSE(doc_.OnSaveDocument(path.c_str()));
         EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(c.message.c_str())});
-        EXPECT_EQ(Slurp(path), before);
+        EXPECT_EQ(testsupport::ReadBytes(path), before);
     }
 }
 
 TEST_F(SectionFileTest, SavingKeepsThePreviousVersionAsBak) {
     std::string path = Copy(DataFile("basic.sec"), "a.sec");
-    Spit(Path("a.BAK"), "older backup");
+    testsupport::WriteBytes(Path("a.BAK"), "older backup");
     ASSERT_TRUE(doc_.OnOpenDocument(path.c_str()));
     doc_.m_strTitle = "second";
     ASSERT_TRUE(doc_.OnSaveDocument(path.c_str()));
-    EXPECT_EQ(Slurp(Path("a.BAK")), Slurp(DataFile("basic.sec")));
-    EXPECT_NE(Slurp(path).find("TITLE     second"), std::string::npos);
+    EXPECT_EQ(testsupport::ReadBytes(Path("a.BAK")), testsupport::ReadBytes(DataFile("basic.sec")));
+    EXPECT_NE(testsupport::ReadBytes(path).find("TITLE     second"), std::string::npos);
     EXPECT_FALSE(doc_.IsModified());
 }
 
@@ -195,10 +194,10 @@ TEST_F(SectionFileTest, ABackupThatCannotBeMadeAsksFirst) {
     EXPECT_FALSE(doc_.OnSaveDocument(path.c_str()));
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"断面ﾌｧｲﾙ(.sec)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？"));
-    EXPECT_EQ(Slurp(path), Slurp(DataFile("basic.sec")));
+    EXPECT_EQ(testsupport::ReadBytes(path), testsupport::ReadBytes(DataFile("basic.sec")));
     sink_.QueueAnswer(IDYES);
     EXPECT_TRUE(doc_.OnSaveDocument(path.c_str()));
-    EXPECT_NE(Slurp(path).find("TITLE     second"), std::string::npos);
+    EXPECT_NE(testsupport::ReadBytes(path).find("TITLE     second"), std::string::npos);
 }
 
 TEST_F(SectionFileTest, NamesAreTakenAsGiven) {
@@ -215,7 +214,7 @@ TEST_F(SectionFileTest, NamesAreTakenAsGiven) {
 
 TEST_F(SectionFileTest, UnwritablePlacesFailWithAMessageAndLeaveNoFile) {
     ASSERT_TRUE(doc_.OnOpenDocument(DataFile("basic.sec").c_str()));
-    Spit(Path("plain"), "a file, not a directory");
+    testsupport::WriteBytes(Path("plain"), "a file, not a directory");
     EXPECT_FALSE(doc_.OnSaveDocument(Path("plain/a.sec").c_str()));
     EXPECT_EQ(sink_.MessageCount(), 1);
     if (RunningAsRoot()) {
@@ -243,13 +242,13 @@ TEST_F(SectionFileTest, TenThousandPointsWithinTheLargestLimitsAndOneMoreRefused
     for (int& limit : doc_.m_nLimit) {
         limit = 10000;
     }
-    Spit(Path("big.sec"), StraightModel(10000));
+    testsupport::WriteBytes(Path("big.sec"), StraightModel(10000));
     ASSERT_TRUE(doc_.OnOpenDocument(Path("big.sec").c_str()));
     EXPECT_EQ(doc_.m_LineList.GetCount(), 9999); // one run of 10,000 numbers
     ASSERT_TRUE(doc_.OnSaveDocument(Path("saved.sec").c_str()));
-    EXPECT_EQ(Slurp(Path("saved.sec")), Slurp(Path("big.sec")));
+    EXPECT_EQ(testsupport::ReadBytes(Path("saved.sec")), testsupport::ReadBytes(Path("big.sec")));
 
-    Spit(Path("over.sec"), StraightModel(10001));
+    testsupport::WriteBytes(Path("over.sec"), StraightModel(10001));
     EXPECT_FALSE(doc_.OnOpenDocument(Path("over.sec").c_str()));
     EXPECT_EQ(sink_.MessagesUtf8(), (std::vector<std::string>{Utf8(u8"節点ﾃﾞｰﾀの個数が制限を越えています"),
                                                               Utf8(u8"ファイル読み込みエラーです。")}));
