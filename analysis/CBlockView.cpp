@@ -2,23 +2,169 @@
 
 #include "analysis/CChildFrame.h"
 #include "analysis/CTorvanDoc.h"
+#include "analysis/SectionPainter.h"
+
+#include "common/ui/section/GuideStrings.h"
+#include "common/ui/section/GuideTexts.h"
+#include "common/ui/section/SectionCommands.h"
+#include "model/CNode.h"
+#include "platform/core/MapEntries.h"
+#include "platform/core/Unset.h"
+#include "platform/ui/CClientDC.h"
 
 namespace torvan {
 
-IMPLEMENT_DYNCREATE(CBlockView, CScrollView)
+IMPLEMENT_DYNCREATE(CBlockView, CViewBase)
+
+namespace {
+
+// The analysis program leaves three quarters of the spare height above the model.
+CViewBase::Options AnalysisViewOptions() {
+    CViewBase::Options options;
+    options.fitTopShare = 0.75;
+    options.currentAreaButton = 150;
+    return options;
+}
+
+} // namespace
+
+CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramViewSettings().display) {}
+
+CBlockView::~CBlockView() {
+    ProgramViewSettings().display = m_display;
+}
 
 CTorvanDoc* CBlockView::GetDocument() const {
     return dynamic_cast<CTorvanDoc*>(m_pDocument);
 }
 
-void CBlockView::OnDraw(CDC*) {}
+CBlockDoc* CBlockView::Model() const {
+    CTorvanDoc* document = GetDocument();
+    return document ? &document->Model() : nullptr;
+}
+
+void CBlockView::GiveSettingsToDocument() {
+    CBlockDoc* model = Model();
+    if (!model)
+        return;
+    const ViewSettings& settings = ProgramViewSettings();
+    for (int i = 0; i < 4; ++i)
+        model->m_limits.m_nLimit[i] = settings.countLimit[i];
+    model->m_snap.m_dSnap = settings.newPoint;
+    model->m_snap.m_dSnap2 = settings.newPoint * settings.newPoint;
+    model->m_snap.m_dSecondDistance = settings.newLine;
+    const int mode = m_display.lines[kLineVector].type;
+    if (mode >= 0 && mode <= 2)
+        model->m_settings.m_nVectorMode = mode;
+    model->CalcMaxDisplacement();
+}
+
+// The chosen analysis method's name in the analysis bar.
+void CBlockView::ShowMethodName() {
+    CBlockDoc* model = Model();
+    const char8_t* const names[] = {u8"多角形平行法", u8"多角形回転法", u8"多項式法"};
+    const int method = model ? model->m_settings.m_nMethod : -1;
+    if (method < 0 || method > 2)
+        return;
+    section::ProcessGuideTexts().methodName = CString(names[method]);
+    section::SendToMainFrame(section::ID_SHOW_METHOD_NAME);
+}
 
 void CBlockView::OnInitialUpdate() {
-    SetScrollSizes(MM_TEXT, CSize(100, 100));
     if (auto* frame = dynamic_cast<CChildFrame*>(GetParentFrame()))
         if (CTorvanDoc* document = GetDocument())
             frame->SetFrameTitle(document->GetPathName());
-    CScrollView::OnInitialUpdate();
+    ShowMethodName();
+    GiveSettingsToDocument();
+    CViewBase::OnInitialUpdate();
+}
+
+void CBlockView::OnDraw(CDC* dc) {
+    if (CBlockDoc* model = Model())
+        SectionPainter(*this, *model, *dc).Paint();
+}
+
+void CBlockView::MeasureLabelSize() {
+    CClientDC dc(this);
+    m_sizeLabel = CSize(0, 0);
+    for (int item = kNumberNode; item <= kNumberSlip; ++item) {
+        CFont font;
+        font.CreateFontIndirect(&m_display.numbers[item].font);
+        CFont* old = dc.SelectObject(&font);
+        const CSize extent = dc.GetTextExtent("1234");
+        dc.SelectObject(old);
+        m_sizeLabel.cx = std::max(m_sizeLabel.cx, extent.cx);
+        m_sizeLabel.cy = std::max(m_sizeLabel.cy, extent.cy);
+    }
+}
+
+bool CBlockView::DocHasGroundPoints() const {
+    CBlockDoc* model = Model();
+    return model && model->m_mapNode.GetCount() > 0;
+}
+
+section::WorldRange CBlockView::DocComputeExtent(double& width, double& height) {
+    width = 200.0;
+    height = 100.0;
+    if (CBlockDoc* model = Model())
+        model->GetModelExtent(width, height);
+    return DocCurrentExtent();
+}
+
+section::WorldRange CBlockView::DocCurrentExtent() const {
+    CBlockDoc* model = Model();
+    if (!model)
+        return section::WorldRange::Unset();
+    const ModelExtents& e = model->m_extents;
+    return section::WorldRange{e.m_dMinX, e.m_dMaxX, e.m_dMinY, e.m_dMaxY};
+}
+
+void CBlockView::DocClearCurrentExtent() {
+    if (CBlockDoc* model = Model()) {
+        ModelExtents& e = model->m_extents;
+        e.m_dMinX = e.m_dMaxX = e.m_dMinY = e.m_dMaxY = platform::kUnsetDouble;
+    }
+}
+
+// The model size record (MSIZE) holds min x, max x, min y, max y.
+section::WorldRange CBlockView::DocModelSize() const {
+    CBlockDoc* model = Model();
+    if (!model)
+        return section::WorldRange::Unset();
+    const double* size = model->m_extents.m_dModelSize;
+    return section::WorldRange{size[0], size[1], size[2], size[3]};
+}
+
+void CBlockView::DocStoreModelSize(const section::WorldRange& range) {
+    if (CBlockDoc* model = Model()) {
+        double* size = model->m_extents.m_dModelSize;
+        size[0] = range.xmin;
+        size[1] = range.xmax;
+        size[2] = range.ymin;
+        size[3] = range.ymax;
+    }
+}
+
+bool CBlockView::DocGroundPointXY(int number, double& x, double& y) const {
+    CBlockDoc* model = Model();
+    CObject* object = nullptr;
+    if (!model || number < 1 || number > 0x10000 ||
+        !model->m_mapNode.Lookup(static_cast<WORD>(number - 1), object))
+        return false;
+    const auto* point = static_cast<const CNode*>(object);
+    x = point->x;
+    y = point->y;
+    return true;
+}
+
+// The colours of points, ground-surface lines and slip lines, which the tools snap to.
+std::vector<COLORREF> CBlockView::ObjectColours() const {
+    std::vector<COLORREF> colours = {m_display.lines[kLineGround].color,
+                                     m_display.lines[kLinePreviousSlip].color,
+                                     m_display.lines[kLineNewSlip].color};
+    for (const section::PointStyle& point : m_display.points)
+        colours.push_back(point.color);
+    return colours;
 }
 
 } // namespace torvan

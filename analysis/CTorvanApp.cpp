@@ -4,7 +4,9 @@
 #include "analysis/CChildFrame.h"
 #include "analysis/CMainFrame.h"
 #include "analysis/CTorvanDoc.h"
+#include "analysis/TorvanGuideStrings.h"
 #include "analysis/TorvanIds.h"
+#include "analysis/ViewSettings.h"
 
 #include "common/process/BaseMenuExchange.h"
 #include "common/process/CNamedMutex.h"
@@ -118,11 +120,14 @@ bool CTorvanApp::CreateMainFrame() {
 
 void CTorvanApp::LoadSettings() {
     LoadGridDialogSettings();
+    LoadViewSettings(m_pszProfileName, moduleDirectory_, ProgramViewSettings());
+    RegisterTorvanGuideStrings();
     settingsLoaded_ = true;
 }
 
 void CTorvanApp::SaveSettings() {
     SaveGridDialogSettings();
+    SaveViewSettings(m_pszProfileName, ProgramViewSettings());
 }
 
 void CTorvanApp::RunCommandLine() {

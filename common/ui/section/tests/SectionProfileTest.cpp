@@ -3,13 +3,11 @@
 
 #include "common/ui/section/SectionStyles.h"
 
+#include "testsupport/TempDir.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
 
 namespace {
 
@@ -19,22 +17,10 @@ using section::SectionProfile;
 
 class SectionProfileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/section-profile-XXXXXX";
-        const int fd = mkstemp(pattern);
-        ASSERT_GE(fd, 0);
-        close(fd);
-        path_ = pattern;
-    }
-    void TearDown() override { std::remove(path_.c_str()); }
-    void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-    std::string Read() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        return bytes.str();
-    }
-    std::string path_;
+    void Write(const std::string& bytes) { dir_.Write("VIEW.INI", bytes); }
+    std::string Read() const { return dir_.Read("VIEW.INI"); }
+    testsupport::TempDir dir_{"section-profile"};
+    const std::string path_ = dir_.File("VIEW.INI");
 };
 
 TEST_F(SectionProfileTest, StylesComeBackAsWrittenAndOtherBytesStay) {

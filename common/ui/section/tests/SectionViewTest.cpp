@@ -12,20 +12,14 @@
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 
+#include "testsupport/ui/TestApplication.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-
-QApplication& TestApp() {
-    static int argc = 1;
-    static char name[] = "common_ui_section_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
 
 using section::WorldRange;
 
@@ -65,7 +59,7 @@ IMPLEMENT_DYNCREATE(SectionTestView, CViewBase)
 class SectionViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        TestApp();
+        testsupport::TestApplication();
         frame_ = new CFrameWnd;
         frame_->m_bAutoDelete = FALSE;
         ASSERT_TRUE(frame_->Create("SECTION"));

@@ -1,0 +1,195 @@
+#include "analysis/ViewSettings.h"
+
+#include "platform/core/NumberFormat.h"
+#include "platform/core/Unset.h"
+
+#include <climits>
+#include <cstdio>
+
+namespace torvan {
+
+using platform::IsUnsetDouble;
+using platform::kUnsetDouble;
+using section::SectionProfile;
+
+namespace {
+
+const char* const kNumberSections[kNumberItems] = {"Number Node Point",  "Number Site Point",
+                                                   "Number Bound Point", "Number Line",
+                                                   "Number Verrant",     "Number Block Line"};
+const char* const kLineSections[kLineItems] = {"Section Line", "Pre Verrant", "New Verrant",
+                                               "Disp Vector",  "Block Line",  "Edit Block Line"};
+const char* const kPointSections[kPointItems] = {"Point Node", "Point Site", "Point UnderBound",
+                                                 "Point SurfBoundL", "Point SurfBoundR"};
+
+struct NumberDefault {
+    int draw;
+    COLORREF color;
+    int numberType;
+};
+const NumberDefault kNumberDefaults[kNumberItems] = {{0, RGB(0, 128, 0), -1}, {1, RGB(128, 0, 0), 1},
+                                                     {1, RGB(255, 0, 0), 1},  {0, RGB(128, 128, 0), -1},
+                                                     {1, RGB(255, 0, 0), -1}, {1, RGB(255, 0, 0), -1}};
+const section::LineStyle kLineDefaults[kLineItems] = {{1, 1, RGB(0, 0, 0), -1},   {1, 1, RGB(255, 0, 0), -1},
+                                                      {1, 2, RGB(255, 0, 0), -1}, {1, 1, RGB(255, 0, 255), 0},
+                                                      {1, 1, RGB(0, 255, 0), -1}, {1, 1, RGB(255, 0, 0), -1}};
+const section::PointStyle kPointDefaults[kPointItems] = {{1, RGB(0, 0, 0), 3},
+                                                         {1, RGB(255, 0, 255), 5},
+                                                         {1, RGB(128, 0, 128), 5},
+                                                         {1, RGB(0, 0, 255), 5},
+                                                         {1, RGB(0, 255, 0), 5}};
+
+const char kTitle[] = "Title";
+const char kSystem[] = "System";
+const char kPlot[] = "Plot Parameter";
+
+// A real in a ten-column field: blanks or text that is no number read as unset.
+double FieldValue(const std::string& text, std::size_t column) {
+    if (text.size() <= column)
+        return kUnsetDouble;
+    const std::string field = text.substr(column, 10);
+    double value = 0.0;
+    return platform::ScanDouble(field.c_str(), value) ? value : kUnsetDouble;
+}
+
+std::string Field(double value, const char* format) {
+    return IsUnsetDouble(value) ? std::string(10, ' ') : platform::FormatC(format, value);
+}
+
+void ReadFields(const SectionProfile& profile, const char* key, double* values, int count) {
+    CString text;
+    profile.ReadString(kPlot, key, text);
+    for (int i = 0; i < count; ++i)
+        values[i] = FieldValue(text.str(), static_cast<std::size_t>(i) * 10);
+}
+
+void ReadPositiveReal(const SectionProfile& profile, const char* key, double& value) {
+    CString text;
+    profile.ReadString(kSystem, key, text);
+    double read = 0.0;
+    if (platform::ScanDouble(text.GetString(), read) && read > 0.0)
+        value = read;
+}
+
+void ReadOtherSettings(const SectionProfile& profile, ViewSettings& settings) {
+    CString file;
+    profile.ReadString(kTitle, "File", file);
+    if (!file.IsEmpty())
+        settings.titleFile = file;
+    profile.ReadInt(kTitle, "Automatic", settings.titleAutomatic);
+    profile.ReadInt(kTitle, "MaxCount", settings.titleMaxCount);
+
+    CString limits;
+    profile.ReadString(kSystem, "Count Limit", limits);
+    int values[4] = {0, 0, 0, 0};
+    const int read =
+        std::sscanf(limits.GetString(), "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]);
+    for (int i = 0; i < read && i < 4; ++i)
+        if (values[i] > 0)
+            settings.countLimit[i] = values[i];
+    ReadPositiveReal(profile, "New Point", settings.newPoint);
+    // An angle tolerance: 0 is a valid setting of the system settings dialog, 1 and more are not.
+    CString angle;
+    profile.ReadString(kSystem, "New Line", angle);
+    double tolerance = 0.0;
+    if (platform::ScanDouble(angle.GetString(), tolerance) && tolerance >= 0.0 && tolerance < 1.0)
+        settings.newLine = tolerance;
+    profile.ReadInt(kSystem, "Monochromatic Print", settings.monochromePrint);
+
+    PlotParameters& plot = settings.plot;
+    profile.ReadInt(kPlot, "PaperSize", plot.paperSize);
+    CString title;
+    profile.ReadString(kPlot, "Title1", title);
+    if (!title.IsEmpty())
+        plot.title1 = title;
+    title.Empty();
+    profile.ReadString(kPlot, "Title2", title);
+    if (!title.IsEmpty())
+        plot.title2 = title;
+    profile.ReadInt(kPlot, "AxisFlag", plot.axisFlag);
+    profile.ReadInt(kPlot, "CenterX", plot.centerX);
+    profile.ReadInt(kPlot, "CenterY", plot.centerY);
+    ReadFields(profile, "ModelScale", &plot.modelScale, 1);
+    ReadFields(profile, "DispScale", &plot.dispScale, 1);
+    ReadFields(profile, "ModelPos", plot.modelPos, 2);
+    ReadFields(profile, "AxisPos", plot.axisPos, 2);
+    ReadFields(profile, "ScalePos", plot.scalePos, 2);
+}
+
+void WritePair(const SectionProfile& profile, const char* key, const double* values) {
+    profile.WriteString(kPlot, key, CString(Field(values[0], "%10.3lf") + Field(values[1], "%10.3lf")));
+}
+
+} // namespace
+
+PlotParameters::PlotParameters()
+    : modelScale(kUnsetDouble), dispScale(kUnsetDouble), modelPos{kUnsetDouble, kUnsetDouble},
+      axisPos{kUnsetDouble, kUnsetDouble}, scalePos{kUnsetDouble, kUnsetDouble} {}
+
+ViewSettings DefaultViewSettings(const CString& moduleDirectory) {
+    ViewSettings settings;
+    for (int i = 0; i < kNumberItems; ++i) {
+        section::NumberStyle& number = settings.display.numbers[i];
+        number.font = section::DefaultNumberFont();
+        number.color = kNumberDefaults[i].color;
+        number.outline = 0;
+        number.draw = kNumberDefaults[i].draw;
+        number.numberType = kNumberDefaults[i].numberType;
+    }
+    for (int i = 0; i < kLineItems; ++i)
+        settings.display.lines[i] = kLineDefaults[i];
+    for (int i = 0; i < kPointItems; ++i)
+        settings.display.points[i] = kPointDefaults[i];
+    settings.titleFile = moduleDirectory + "title.idx";
+    return settings;
+}
+
+void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory, ViewSettings& settings) {
+    settings = DefaultViewSettings(moduleDirectory);
+    const SectionProfile profile{profilePath};
+    for (int i = 0; i < kNumberItems; ++i)
+        profile.ReadNumberStyle(kNumberSections[i], settings.display.numbers[i]);
+    for (int i = 0; i < kLineItems; ++i)
+        profile.ReadLineStyle(kLineSections[i], settings.display.lines[i]);
+    for (int i = 0; i < kPointItems; ++i)
+        profile.ReadPointStyle(kPointSections[i], settings.display.points[i]);
+    ReadOtherSettings(profile, settings);
+}
+
+void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) {
+    const SectionProfile profile{profilePath};
+    for (int i = 0; i < kNumberItems; ++i)
+        profile.WriteNumberStyle(kNumberSections[i], settings.display.numbers[i]);
+    for (int i = 0; i < kLineItems; ++i)
+        profile.WriteLineStyle(kLineSections[i], settings.display.lines[i]);
+    for (int i = 0; i < kPointItems; ++i)
+        profile.WritePointStyle(kPointSections[i], settings.display.points[i]);
+    profile.WriteString(kTitle, "File", settings.titleFile);
+    profile.WriteInt(kTitle, "Automatic", settings.titleAutomatic);
+    profile.WriteInt(kTitle, "MaxCount", settings.titleMaxCount);
+    const int* limit = settings.countLimit;
+    profile.WriteString(kSystem, "Count Limit",
+                        CString(platform::FormatC("%d %d %d %d", limit[0], limit[1], limit[2], limit[3])));
+    profile.WriteString(kSystem, "New Point", CString(platform::FormatC("%lf", settings.newPoint)));
+    profile.WriteString(kSystem, "New Line", CString(platform::FormatC("%lf", settings.newLine)));
+    profile.WriteInt(kSystem, "Monochromatic Print", settings.monochromePrint);
+    const PlotParameters& plot = settings.plot;
+    profile.WriteInt(kPlot, "PaperSize", plot.paperSize);
+    profile.WriteString(kPlot, "Title1", plot.title1);
+    profile.WriteString(kPlot, "Title2", plot.title2);
+    profile.WriteInt(kPlot, "AxisFlag", plot.axisFlag);
+    profile.WriteInt(kPlot, "CenterX", plot.centerX);
+    profile.WriteInt(kPlot, "CenterY", plot.centerY);
+    profile.WriteString(kPlot, "ModelScale", CString(Field(plot.modelScale, "%.3lf")));
+    profile.WriteString(kPlot, "DispScale", CString(Field(plot.dispScale, "%.3lf")));
+    WritePair(profile, "ModelPos", plot.modelPos);
+    WritePair(profile, "AxisPos", plot.axisPos);
+    WritePair(profile, "ScalePos", plot.scalePos);
+}
+
+ViewSettings& ProgramViewSettings() {
+    static ViewSettings settings = DefaultViewSettings(CString());
+    return settings;
+}
+
+} // namespace torvan
