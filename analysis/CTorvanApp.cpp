@@ -19,8 +19,8 @@
 #include "platform/core/ModulePath.h"
 #include "platform/ui/CMultiDocTemplate.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/SuiteIdentity.h"
 
-#include <QMessageBox>
 #include <QWidget>
 
 namespace torvan {
@@ -228,9 +228,7 @@ bool CTorvanApp::DoPromptFileName(CString& fileName, const CString& title, bool 
 }
 
 void CTorvanApp::OnAppAbout() {
-    QWidget* owner = m_pMainWnd ? m_pMainWnd->GetWidget() : nullptr;
-    QMessageBox::about(owner, platform::ToQString(u8"ﾊﾞｰｼﾞｮﾝ情報"),
-                       platform::ToQString(u8"TORVAN すべり線解析プログラム\nVersion 0.1"));
+    platform::ShowAboutBox(m_pMainWnd, CString(u8"TORVAN すべり線解析プログラム"));
 }
 
 } // namespace torvan
