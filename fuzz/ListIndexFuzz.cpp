@@ -5,7 +5,6 @@
 
 #include "list_viewer/core/LineIndex.h"
 #include "list_viewer/core/PageRows.h"
-#include "list_viewer/core/PointerFileName.h"
 
 #include <vector>
 
