@@ -11,9 +11,12 @@
 #include "platform/ui/QtText.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointingDevice>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 namespace wenux::test {
 namespace {
@@ -60,6 +63,28 @@ TEST_F(Navigation, ScrollBarMovesByLinesAndPages) {
     view_->OnVScroll(SB_TOP, 0);
     EXPECT_EQ(Page(), 0);
     EXPECT_EQ(TopLine(), 1);
+}
+
+TEST_F(Navigation, TheWheelScrollsThreeLinesANotch) {
+    OpenLog(300);
+    // A mouse of the test's own, kept to the end (Qt's default one is made on demand).
+    static const auto* mouse = new QPointingDevice(
+        QStringLiteral("wheel"), 1, QInputDevice::DeviceType::Mouse, QPointingDevice::PointerType::Generic,
+        QInputDevice::Capability::Position | QInputDevice::Capability::Scroll, 1, 3);
+    auto wheel = [this](int angle) {
+        QWidget* canvas = view_->GetCanvasWidget();
+        QWheelEvent event(QPointF(20, 20), canvas->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, angle),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false,
+                          Qt::MouseEventNotSynthesized, mouse);
+        QApplication::sendEvent(canvas, &event);
+    };
+    wheel(-120);
+    EXPECT_EQ(TopLine(), 4);
+    EXPECT_EQ(Frame()->StatusBar().GetPaneText(2), CString("LINE=     4"));
+    wheel(-240);
+    EXPECT_EQ(TopLine(), 10);
+    wheel(120);
+    EXPECT_EQ(TopLine(), 7);
 }
 
 TEST_F(Navigation, JumpsToPagesFirstLastNextAndPrevious) {

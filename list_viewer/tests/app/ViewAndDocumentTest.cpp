@@ -141,6 +141,19 @@ TEST_F(ViewAndDocument, ClosingTheLastListBringsBackTheMenuWithoutDocument) {
     EXPECT_EQ(WorkFileCount(), 0);
 }
 
+// Each list opens at (25, 25) unless another one already lies there: a new list never hides
+// the previous one exactly.
+TEST_F(ViewAndDocument, ASecondListOpensBesideTheFirstNotOverIt) {
+    Start();
+    CMainListView* first = Open(lists_.Write("first.log", JapaneseLog(5)));
+    CMainListView* second = Open(lists_.Write("second.log", JapaneseLog(5)));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    const QPoint firstAt = first->GetParentFrame()->GetWidget()->pos();
+    EXPECT_EQ(firstAt, QPoint(25, 25));
+    EXPECT_NE(second->GetParentFrame()->GetWidget()->pos(), firstAt);
+}
+
 } // namespace
 } // namespace wenux::test
 
