@@ -9,6 +9,7 @@
 
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/QtText.h"
+#include "testsupport/ui/WheelEvent.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,7 +17,6 @@
 #include <QListWidget>
 #include <QPointingDevice>
 #include <QScrollBar>
-#include <QWheelEvent>
 
 namespace wenux::test {
 namespace {
@@ -67,17 +67,7 @@ TEST_F(Navigation, ScrollBarMovesByLinesAndPages) {
 
 TEST_F(Navigation, TheWheelScrollsThreeLinesANotch) {
     OpenLog(300);
-    // A mouse of the test's own, kept to the end (Qt's default one is made on demand).
-    static const auto* mouse = new QPointingDevice(
-        QStringLiteral("wheel"), 1, QInputDevice::DeviceType::Mouse, QPointingDevice::PointerType::Generic,
-        QInputDevice::Capability::Position | QInputDevice::Capability::Scroll, 1, 3);
-    auto wheel = [this](int angle) {
-        QWidget* canvas = view_->GetCanvasWidget();
-        QWheelEvent event(QPointF(20, 20), canvas->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, angle),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false,
-                          Qt::MouseEventNotSynthesized, mouse);
-        QApplication::sendEvent(canvas, &event);
-    };
+    auto wheel = [this](int angle) { testsupport::TurnWheel(view_->GetCanvasWidget(), angle); };
     wheel(-120);
     EXPECT_EQ(TopLine(), 4);
     EXPECT_EQ(Frame()->StatusBar().GetPaneText(2), CString("LINE=     4"));

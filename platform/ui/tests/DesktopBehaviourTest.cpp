@@ -3,6 +3,7 @@
 // keyboard.
 #include "TestViews.h"
 #include "testsupport/ui/TestApplication.h"
+#include "testsupport/ui/WheelEvent.h"
 
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CMDIFrameWnd.h"
@@ -15,8 +16,6 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointingDevice>
-#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,17 +31,6 @@ public:
     std::vector<UINT> codes;
 };
 IMPLEMENT_DYNCREATE(StepView, TestView)
-
-void Wheel(QWidget* widget, int angle, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    // A device of the test's own, kept to the end: Qt's default one would be made on demand
-    // and destroyed after the application at exit.
-    static const auto* mouse = new QPointingDevice(
-        QStringLiteral("wheel"), 1, QInputDevice::DeviceType::Mouse, QPointingDevice::PointerType::Generic,
-        QInputDevice::Capability::Position | QInputDevice::Capability::Scroll, 1, 3);
-    QWheelEvent event(QPointF(20, 20), widget->mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, angle),
-                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false, Qt::MouseEventNotSynthesized, mouse);
-    QApplication::sendEvent(widget, &event);
-}
 
 class WheelTest : public ::testing::Test {
 protected:
@@ -67,14 +55,14 @@ protected:
 
 TEST_F(WheelTest, ANotchScrollsThreeArrowStepsThroughTheViewsOwnHandler) {
     QWidget* canvas = view_->GetCanvasWidget();
-    Wheel(canvas, -120);
+    testsupport::TurnWheel(canvas, -120);
     EXPECT_EQ(view_->GetScrollPosition().y, 30);
     EXPECT_EQ(view_->codes, (std::vector<UINT>{SB_LINEDOWN, SB_LINEDOWN, SB_LINEDOWN}));
-    Wheel(canvas, 60); // half notches add up
+    testsupport::TurnWheel(canvas, 60); // half notches add up
     EXPECT_EQ(view_->GetScrollPosition().y, 30);
-    Wheel(canvas, 60);
+    testsupport::TurnWheel(canvas, 60);
     EXPECT_EQ(view_->GetScrollPosition().y, 0);
-    Wheel(canvas, -120, Qt::ShiftModifier); // sideways
+    testsupport::TurnWheel(canvas, -120, Qt::ShiftModifier); // sideways
     EXPECT_EQ(view_->GetScrollPosition(), CPoint(30, 0));
 }
 
