@@ -134,7 +134,7 @@ slo = [title_line("地すべり解析 A-A' (サンプル)", "TORVAN002"),
        "SEFIL     sample.sec",
        "DSFIL     sample.dis",
        "CALCF%5d%5d     %s%s%s" % (0, 0, f3(18.0), f3(10.0), f3(25.0)),
-       "DSCAL     " + f3(200.0),
+       "DSCAL     " + f3(0.02),  # metres of displacement drawn 1 cm long in the whole view
        "BLINE%5d" % 0,
        "BOUND%5d" % len(bounds)]
 for n, k, x, y, name in bounds:

@@ -47,7 +47,7 @@ TEST_F(AnalysisFileTest, TheSampleLoadsAndIsWrittenBackByteForByte) {
     EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
     EXPECT_EQ(doc_.m_settings.m_nMethod, 0);
     EXPECT_EQ(doc_.m_settings.m_dPhi, 25.0);
-    EXPECT_EQ(doc_.m_settings.m_dVectorScale, 200.0);
+    EXPECT_EQ(doc_.m_settings.m_dVectorScale, 0.02);
     auto* disp = static_cast<CDispData*>(doc_.m_mapDisp[0]);
     EXPECT_EQ(disp->name, CString(u8"計測点1"));
     EXPECT_FALSE(disp->IsUsable(0)); // the zero reference reading has no values

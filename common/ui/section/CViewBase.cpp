@@ -58,6 +58,14 @@ void CViewBase::OnInitialUpdate() {
     MeasureLabelSize();
 }
 
+void CViewBase::OnSize(UINT type, int cx, int cy) {
+    CScrollView::OnSize(type, cx, cy);
+    if (fitFollowsSize_ && cx > 0 && cy > 0) {
+        Zoom(nullptr, nullptr, 20, FALSE);
+        Invalidate(TRUE);
+    }
+}
+
 // A new document window fills the MDI client area less 10 pixels, from its top left corner.
 void CViewBase::FitInitialFrame() {
     QWidget* widget = GetWidget();
@@ -106,13 +114,12 @@ void CViewBase::Fit(const double* extent, int margin) {
         width = m_modelSize.xmax - m_modelSize.xmin;
         height = m_modelSize.ymax - m_modelSize.ymin;
     }
-    // The whole view: the fitted picture needs no scroll bars, so theirs are about to go.
-    const QSize whole = GetWidget()->size();
-    const CSize client(std::max(whole.width(), 1), std::max(whole.height(), 1));
+    const CSize client = ClientSize();
     const CSize total = m_view.FitAll(client.cx, client.cy, width, height, m_drawRange, margin);
     SetScrollSizes(MM_TEXT, total);
     ScrollToPosition(CPoint(0, 0));
     m_bZoomDone = 1;
+    fitFollowsSize_ = true;
 }
 
 BOOL CViewBase::Zoom(const double* extent, const DPoint* centre, int margin, BOOL zoomMode) {
@@ -137,6 +144,7 @@ BOOL CViewBase::Zoom(const double* extent, const DPoint* centre, int margin, BOO
     case Viewport::ZoomOutcome::kZoomed:
         break;
     }
+    fitFollowsSize_ = false;
     SetScrollSizes(MM_TEXT, result.total);
     m_bZoomDone = 1;
     if (result.scrolls)

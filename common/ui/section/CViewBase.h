@@ -30,6 +30,9 @@ public:
     void OnInitialUpdate() override;
     void OnDraw(CDC* dc) override;
     void OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) override;
+    // Until the next zoom, "view all" follows the window's size: a new window takes its final
+    // size only once it is laid out, and the fitted picture's scroll bars go after the fit.
+    void OnSize(UINT type, int cx, int cy) override;
 
     // The guide texts (ids 4000-4999 of the program's guide strings), shown by the main frame.
     void SetGuidePrompt(UINT id);
@@ -121,4 +124,5 @@ private:
     CRect DeviceBox(CDC* dc, CPoint point, int left, int top, int right, int bottom) const;
 
     Options options_;
+    bool fitFollowsSize_ = false;
 };
