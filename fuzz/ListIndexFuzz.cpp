@@ -13,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string path = fuzz::WriteInput("input.log", data, size);
     for (int type : {wenux::kResultList, wenux::kCalculationLog, wenux::kDrawingLog, wenux::kEditErrorLog}) {
         wenux::CLineIndex index;
-        if (index.OpenListFile(path.c_str(), wenux::MakePointerFilePath(path.c_str()),
-                               wenux::LinesPerPageOf(type))) {
+        if (index.OpenListFile(path.c_str(), wenux::LinesPerPageOf(type))) {
             std::vector<std::string> rows;
             for (int page = 0; page < index.PageCount(); ++page) {
                 wenux::ReadPageRows(index, type, page, rows);
