@@ -37,13 +37,9 @@ CString CountLine(const char* keyword, int count) {
     return CString(keyword) + buffer;
 }
 
-// The next line of the analysis file; the end of the file is a file error.
+// The next line of the analysis file; the end of the file is told and is a file error.
 CString NextLine(CTextFile& file) {
-    CString line;
-    if (!file.ReadLine(line)) {
-        AfxThrowFileException(CFileException::endOfFile, -1, file.GetFilePath());
-    }
-    return line;
+    return file.ReadRequiredLine();
 }
 
 // The count in columns 6-10 of a section's keyword line.

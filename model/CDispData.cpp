@@ -246,10 +246,7 @@ void CDispData::ParseExclusions(const char* header, CTextFile& file, const std::
     inUse = used;
     readingUsed.assign(static_cast<std::size_t>(count), 1);
     for (int n = 0; n < excluded; ++n) {
-        CString line;
-        if (!file.ReadLine(line)) {
-            AfxThrowFileException(CFileException::endOfFile, -1, file.GetFilePath());
-        }
+        const CString line = file.ReadRequiredLine();
         CString key = line.Mid(10);
         key.TrimRight();
         for (std::size_t i = 0; i < dates.size() && i < readingUsed.size(); ++i) {

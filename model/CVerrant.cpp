@@ -20,10 +20,7 @@ using platform::kUnsetInt;
 namespace {
 
 CString NextLine(CTextFile& file) {
-    CString line;
-    if (!file.ReadLine(line)) {
-        AfxThrowFileException(CFileException::endOfFile, -1, file.GetFilePath());
-    }
+    CString line = file.ReadRequiredLine();
     PadWithBlanks(line, 60);
     return line;
 }

@@ -278,10 +278,7 @@ void CBlockDoc::CalcMaxDisplacement() {
 }
 
 CString CBlockDoc::ResolveReferencePath(const CString& name) const {
-    if (name.IsEmpty() || name[0] == '/') {
-        return name;
-    }
-    return m_strDir + name;
+    return ResolveBeside(m_strDir, name);
 }
 
 } // namespace torvan

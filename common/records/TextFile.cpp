@@ -145,6 +145,15 @@ int CTextFile::ReadLine(CString& line) {
     return 1;
 }
 
+CString CTextFile::ReadRequiredLine() {
+    CString line;
+    if (!ReadLine(line)) {
+        AfxMessageBox(kPrematureEnd);
+        AfxThrowFileException(CFileException::endOfFile, -1, GetFilePath());
+    }
+    return line;
+}
+
 int CTextFile::WriteLine(const char* text) {
     try {
         WriteString(text);

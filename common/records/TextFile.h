@@ -38,6 +38,9 @@ public:
     int ReadLineStatus(char* buffer, int size, int& status);
     // One whole line of any length (paths in records are never cut); 0 at the end, quietly.
     int ReadLine(CString& line);
+    // One whole line of a record that must follow. At the end of the file: the premature-end
+    // message, then a CFileException of cause endOfFile.
+    CString ReadRequiredLine();
 
     // Writes the text and a line end. Returns 1.
     int WriteLine(const char* text);

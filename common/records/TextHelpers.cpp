@@ -54,6 +54,13 @@ void SplitPath(const char* path, CString* directory, CString* name, CString* ext
     }
 }
 
+CString ResolveBeside(const CString& directory, const CString& name) {
+    if (name.IsEmpty() || name[0] == '/') {
+        return name;
+    }
+    return directory + name;
+}
+
 namespace {
 
 // Full-width forms of half-width katakana 0xA1..0xDF (U+FF61..U+FF9F).

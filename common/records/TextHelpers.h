@@ -16,6 +16,10 @@ int NormalizeBlanks(CString& text);
 // its '.'). Any output may be null. Linux paths have no drive.
 void SplitPath(const char* path, CString* directory, CString* name, CString* extension);
 
+// The path of a file that another data file names: a relative name lies in that data file's
+// directory (given with its trailing '/'); an absolute or empty name is kept as it is.
+CString ResolveBeside(const CString& directory, const CString& name);
+
 // Each character in its full-width (double-byte) form where it has one: ASCII and
 // half-width katakana; anything else is copied as it is. Returns 1.
 int ToFullWidth(const CString& text, CString& out);

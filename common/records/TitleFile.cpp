@@ -25,7 +25,7 @@ int CTitleFile::ReadTitles() {
     } catch (const CFileException&) {
         AfxMessageBox(u8"ﾀｲﾄﾙ･ﾌｧｲﾙ 読み込みエラー");
     } catch (const std::bad_alloc&) {
-        AfxMessageBox(u8"メモリ・エラー!!!\n直ちに本ﾌﾟﾛｸﾞﾗﾑを終了させて下さい。");
+        AfxMessageBox(u8"メモリ・エラー!!!\n直ちに本プログラムを終了させて下さい。");
     }
     file.Abort();
     return 0;

@@ -7,7 +7,9 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,33 @@ CString WithSlash(const CString& directory) {
         return directory;
     }
     return directory + "/";
+}
+
+// The report list keeps its three columns at 3/10, 4/10 and 3/10 of its visible width,
+// however the dialog is sized and whether a scroll bar shows or not.
+class ProportionalColumnsList : public QTreeWidget {
+protected:
+    bool viewportEvent(QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            const int width = viewport()->width();
+            setColumnWidth(basnev::kNameColumn, width * 3 / 10);
+            setColumnWidth(basnev::kTitleColumn, width * 4 / 10);
+            setColumnWidth(basnev::kModifiedColumn, width - width * 3 / 10 - width * 4 / 10);
+        }
+        return QTreeWidget::viewportEvent(event);
+    }
+};
+
+// OK and Cancel side by side at the right, both of the size the wider one needs.
+QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel) {
+    const QSize size = ok->sizeHint().expandedTo(cancel->sizeHint());
+    ok->setFixedSize(size);
+    cancel->setFixedSize(size);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 // The sub-directories of a directory, by name (hidden ones left out).
@@ -46,22 +75,29 @@ void CFileDetailDlg::CreateControls() {
     layout->addWidget(new QLabel(platform::ToQString(u8"ファイル名:")), 0, 0);
     layout->addWidget(AddControl(kFileNameId, new QLineEdit), 0, 1);
     layout->addWidget(new QLabel(platform::ToQString(u8"ディレクトリ:")), 1, 0);
-    layout->addWidget(AddControl(kCurrentDirectoryId, new QLabel), 1, 1);
+    // A long directory is shown to its end and never widens the dialog.
+    auto* directory = new QLineEdit;
+    directory->setReadOnly(true);
+    directory->setFrame(false);
+    directory->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(AddControl(kCurrentDirectoryId, directory), 1, 1);
     auto* directories = new QListWidget;
     layout->addWidget(AddControl(kDirectoryListId, directories), 2, 0);
-    auto* list = new QTreeWidget;
+    auto* list = new ProportionalColumnsList;
     layout->addWidget(AddControl(kListId, list), 2, 1);
     layout->setColumnStretch(1, 3);
     auto* ok = new QPushButton("OK");
     ok->setDefault(true);
-    layout->addWidget(AddControl(IDOK, ok), 3, 0);
-    layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"))), 3, 1,
-                      Qt::AlignLeft);
+    auto* cancel = new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"));
+    AddControl(IDOK, ok);
+    AddControl(IDCANCEL, cancel);
+    layout->addLayout(ButtonRow(ok, cancel), 3, 0, 1, 2);
 
     list->setRootIsDecorated(false);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     list->setHeaderLabels(
         {platform::ToQString(u8"ﾌｧｲﾙ名"), platform::ToQString(u8"ﾀｲﾄﾙ"), platform::ToQString(u8"更新日時")});
+    list->header()->setStretchLastSection(false);
     list->header()->setSectionsClickable(true);
     list->header()->setSortIndicatorShown(true);
     QObject::connect(list->header(), &QHeaderView::sectionClicked,
@@ -87,9 +123,6 @@ BOOL CFileDetailDlg::OnInitDialog() {
     CString extension;
     SplitPath(initialName_, nullptr, nullptr, &extension);
     SetDlgItemText(kFileNameId, name + extension);
-    const int width = List()->viewport()->width() > 100 ? List()->viewport()->width() : 600;
-    List()->setColumnWidth(basnev::kNameColumn, width * 3 / 10);
-    List()->setColumnWidth(basnev::kTitleColumn, width * 4 / 10);
     ChangeDirectory(currentDirectory_);
     initialised_ = true;
     return TRUE;
@@ -98,6 +131,7 @@ BOOL CFileDetailDlg::OnInitDialog() {
 void CFileDetailDlg::ChangeDirectory(const CString& directory) {
     currentDirectory_ = WithSlash(directory);
     SetDlgItemText(kCurrentDirectoryId, currentDirectory_);
+    qobject_cast<QLineEdit*>(GetDlgItemWidget(kCurrentDirectoryId))->end(false);
     FillDirectoryList();
     FillFileList();
 }

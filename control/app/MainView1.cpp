@@ -8,6 +8,7 @@
 #include "control/core/DataFileKind.h"
 #include "control/core/RunningPrograms.h"
 #include "control/core/SloReferences.h"
+#include "platform/core/CFile.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CWaitCursor.h"
 #include "platform/ui/QtText.h"
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QValidator>
 #include <algorithm>
+#include <climits>
 #include <strings.h>
 
 IMPLEMENT_DYNCREATE(CMainView1, CFormView)
@@ -42,30 +44,26 @@ enum ControlId {
     kProgramsLabel = 350,
 };
 
-constexpr int kTypedNameLimit = 50;
+// A slot never holds fewer characters than the longest path the system takes.
+constexpr int kSlotLengthLimit = PATH_MAX - 1;
 const QColor kFormColor(255, 255, 210);
 
-// The suite's files name their files in CP932: a character it cannot hold is not taken into a
-// slot (it would reach the settings file and the children as another name).
-class Cp932NameValidator : public QValidator {
+// What is typed into a slot must stay a name the suite's files can hold (CP932: a character
+// it cannot hold would reach the settings file and the children as another name) and the
+// system can open (its path limit).
+class SlotNameValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         CString bytes;
-        return platform::FromQString(input, bytes) ? Acceptable : Invalid;
+        return platform::FromQString(input, bytes) && CFile::FitsPathLimit(bytes) ? Acceptable : Invalid;
     }
 };
 
-// Typing stops at 50 characters. A longer name put there by a program of the suite is shown
-// whole (the limit is raised to its length first) and may still be shortened: each edit by
-// hand lowers the limit to what is left, never below 50.
 QLineEdit* MakeSlotEdit() {
     auto* edit = new QLineEdit;
-    edit->setMaxLength(kTypedNameLimit);
-    edit->setValidator(new Cp932NameValidator(edit));
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-        edit->setMaxLength(std::max(kTypedNameLimit, static_cast<int>(text.size())));
-    });
+    edit->setMaxLength(kSlotLengthLimit);
+    edit->setValidator(new SlotNameValidator(edit));
     return edit;
 }
 
@@ -169,8 +167,9 @@ bool CMainView1::SetSlotText(int editId, const CString& text) {
         return false;
     }
     const QString shown = platform::ToQString(text);
-    edit->setMaxLength(std::max(kTypedNameLimit, static_cast<int>(shown.size())));
+    edit->setMaxLength(std::max(kSlotLengthLimit, static_cast<int>(shown.size())));
     edit->setText(shown);
+    edit->end(false); // a long path shows its end: the file's name
     return true;
 }
 

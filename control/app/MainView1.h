@@ -33,8 +33,8 @@ public:
     // Hands the texts of the three slots to the application, which stores them at exit.
     void TakeOverSlotTexts();
     basnev::SlotTexts CurrentSlotTexts() const;
-    // Shows a name in slot edit 231, 232 or 233 whole, whatever its length (typing by hand
-    // stops at 50 characters); false for another control id.
+    // Shows a name in slot edit 231, 232 or 233 whole, scrolled to its end; false for another
+    // control id. Typing takes any path up to the system's limit.
     bool SetSlotText(int editId, const CString& text);
 
     // Replaces the chooser (tests answer it without a dialog).

@@ -2,6 +2,7 @@
 
 #include "common/records/TextHelpers.h"
 #include "control/core/DataFileKind.h"
+#include "platform/core/CFile.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/MessageSink.h"
 
@@ -14,8 +15,6 @@
 namespace basnev {
 
 namespace {
-
-constexpr int kLongestChosenPath = 50;
 
 std::string OsPath(const CString& path) {
     return platform::Cp932ToUtf8(path.str());
@@ -42,13 +41,14 @@ ChosenNameResult CheckChosenName(const CString& typedName, const ChosenNameConte
             return ChosenNameResult::kStay;
         }
     }
+    // Any path the system can open is taken; only one past its limit is refused.
+    if (!CFile::FitsPathLimit(path)) {
+        AfxMessageBox(CString(u8"ﾌｧｲﾙ名が長すぎます !!!"));
+        return ChosenNameResult::kStay;
+    }
     if (!context.isUsableFile(path) &&
         AfxMessageBox(CString(u8"指定ﾌｧｲﾙがありません。新規作成ﾌｧｲﾙ名として設定しますか？"), MB_YESNO) !=
             IDYES) {
-        return ChosenNameResult::kStay;
-    }
-    if (path.GetLength() > kLongestChosenPath) {
-        AfxMessageBox(CString(u8"ﾌｧｲﾙ名は50文字以内です !!!"));
         return ChosenNameResult::kStay;
     }
     return ChosenNameResult::kAccepted;

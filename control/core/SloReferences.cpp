@@ -1,6 +1,7 @@
 #include "control/core/SloReferences.h"
 
 #include "common/records/TextFile.h"
+#include "common/records/TextHelpers.h"
 #include "platform/core/CFileException.h"
 
 #include <cstring>
@@ -12,8 +13,12 @@ namespace {
 constexpr int kLinesRead = 4;
 constexpr int kNameColumn = 10;
 
-CString NameFrom(const CString& line) {
-    return line.GetLength() > kNameColumn ? line.Mid(kNameColumn) : CString();
+// The name as the analysis program takes it: trailing blanks dropped, a relative name beside
+// the analysis file.
+CString NameFrom(const CString& line, const CString& analysisDirectory) {
+    CString name = line.GetLength() > kNameColumn ? line.Mid(kNameColumn) : CString();
+    name.TrimRight();
+    return ResolveBeside(analysisDirectory, name);
 }
 
 } // namespace
@@ -25,13 +30,15 @@ bool ReadSloReferences(const CString& analysisPath, CString& sectionName, CStrin
     if (!file.Open(analysisPath, CFile::modeRead | CFile::typeText)) {
         return false;
     }
+    CString directory;
+    SplitPath(analysisPath, &directory, nullptr, nullptr);
     try {
         CString line;
         for (int i = 0; i < kLinesRead && file.ReadLine(line); ++i) {
             if (std::strncmp(line, "SEFIL", 5) == 0) {
-                sectionName = NameFrom(line);
+                sectionName = NameFrom(line, directory);
             } else if (std::strncmp(line, "DSFIL", 5) == 0) {
-                measurementName = NameFrom(line);
+                measurementName = NameFrom(line, directory);
             }
         }
         file.Close();

@@ -153,6 +153,27 @@ TEST_F(BaseMenuSetButtonTest, EqualInputFilesAskNothingButAreStillTestedForExist
     EXPECT_EQ(SlotUtf8(kAnalysisSlot), DataFile("a.slo"));
 }
 
+// The bundled sample names its input files without a directory: they lie beside it, wherever
+// the sample is and whatever the working directory.
+TEST_F(BaseMenuSetButtonTest, BareInputNamesOfTheBundledSampleLieBesideIt) {
+    for (const char* name : {"sample.slo", "sample.sec", "sample.dis"}) {
+        std::filesystem::copy_file(std::filesystem::path(BASNEV_SAMPLE_DIR) / name, DataFile(name));
+    }
+    OpenWithChooser(DataFile("sample.slo"));
+    SetSlotUtf8(kSectionSlot, "");
+    SetSlotUtf8(kMeasurementSlot, "");
+    sink_->QueueAnswer(IDYES);
+    Button(kAnalysisSetButton)->click();
+    EXPECT_EQ(sink_->MessagesUtf8(),
+              std::vector<std::string>{Question(DataFile("sample.sec"), DataFile("sample.dis"))});
+    EXPECT_EQ(SlotUtf8(kSectionSlot), DataFile("sample.sec"));
+    EXPECT_EQ(SlotUtf8(kMeasurementSlot), DataFile("sample.dis"));
+
+    sink_->Clear();
+    Button(kAnalysisSetButton)->click();
+    EXPECT_EQ(sink_->MessageCount(), 0); // the slots now name the sample's own files
+}
+
 TEST_F(BaseMenuSetButtonTest, RunningChildrenRefuseTheirSlotsAndAnExistingAnalysisFile) {
     data_.Write("s.sec", "x");
     WriteAnalysisFile("a.slo", DataFile("s.sec"), DataFile("s.sec"));

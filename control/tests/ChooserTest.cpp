@@ -3,8 +3,10 @@
 #include "control/core/ChosenName.h"
 #include "control/core/DataFileKind.h"
 #include "control/core/DataFileList.h"
+#include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <utime.h>
@@ -124,14 +126,41 @@ TEST_F(ChosenNameTest, RefusalsKeepTheDialogOpen) {
     EXPECT_EQ(sink.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙ拡張子が間違っています !!!"));
 }
 
-TEST_F(ChosenNameTest, NewFileIsAcceptedOnYesAndTheLengthLimitHoldsEvenForExistingFiles) {
+TEST_F(ChosenNameTest, NewFileIsAcceptedOnYes) {
     sink.QueueAnswer(IDYES);
     EXPECT_EQ(Check("new", kAnalysisFile), ChosenNameResult::kAccepted);
     EXPECT_STREQ(path, "/data/new.slo");
-    const std::string longName = "/data/" + std::string(41, 'x') + ".slo"; // 51 characters
-    existing = longName;
-    EXPECT_EQ(Check(longName.c_str(), kAnalysisFile), ChosenNameResult::kStay);
-    EXPECT_EQ(sink.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙ名は50文字以内です !!!"));
+}
+
+// An install in an ordinary home directory gives paths far past 50 characters: every path the
+// system can open is taken, only one past the system's limit is refused.
+TEST_F(ChosenNameTest, AnyPathUpToTheSystemLimitIsTaken) {
+    // "解析" is 4 bytes in CP932 but 6 as the system spells it.
+    const std::string stem = "/data/" + platform::Utf8ToCp932(Utf8(u8"解析")) + "/";
+    const auto pathOf = [&stem](std::size_t systemBytes) {
+        const std::size_t fixed = platform::Cp932ToUtf8(stem).size() + 4;
+        return stem + std::string(systemBytes - fixed, 'x') + ".slo";
+    };
+    struct Case {
+        std::string typed;
+        ChosenNameResult result;
+    };
+    const Case cases[] = {
+        {"/data/" + std::string(45, 'x') + ".slo", ChosenNameResult::kAccepted},
+        {pathOf(PATH_MAX - 1), ChosenNameResult::kAccepted},
+        {pathOf(PATH_MAX), ChosenNameResult::kStay},
+    };
+    for (const Case& c : cases) {
+        existing = c.typed;
+        sink.Clear();
+        EXPECT_EQ(Check(c.typed.c_str(), kAnalysisFile), c.result) << c.typed.size();
+        if (c.result == ChosenNameResult::kAccepted) {
+            EXPECT_EQ(sink.MessageCount(), 0);
+            EXPECT_EQ(path, CString(c.typed));
+        } else {
+            EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{Utf8(u8"ﾌｧｲﾙ名が長すぎます !!!")});
+        }
+    }
 }
 
 TEST(FileNameTestTest, CreatingANameLeavesNoFileBehind) {

@@ -166,6 +166,46 @@ TEST_F(FileDetailDlgTest, ASelectedRowNamesTheFileAndOkWithABareNameAddsTheExten
     EXPECT_EQ(sink_->MessageCount(), 0);
 }
 
+// The three columns share the list's width 3:4:3 at any size of the dialog, so the time
+// column is always in view; OK and Cancel are of one size.
+TEST_F(FileDetailDlgTest, TheColumnsKeepTheirProportionsAndTheButtonsAreOfOneSize) {
+    WriteAnalysisDirectory();
+    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
+    const auto expectProportions = [&dialog](const char* when) {
+        QTreeWidget* list = List(dialog);
+        QHeaderView* header = list->header();
+        const int width = list->viewport()->width();
+        EXPECT_EQ(header->sectionSize(0), width * 3 / 10) << when;
+        EXPECT_EQ(header->sectionSize(1), width * 4 / 10) << when;
+        EXPECT_NEAR(header->sectionSize(2), width * 3 / 10, 1) << when;
+        EXPECT_EQ(header->sectionViewportPosition(2) + header->sectionSize(2), width) << when;
+    };
+    RunModal(dialog, [&] {
+        expectProportions("as opened");
+        dialog.Dialog()->resize(520, 300);
+        QApplication::processEvents();
+        expectProportions("made smaller");
+        dialog.Dialog()->resize(1100, 600);
+        QApplication::processEvents();
+        expectProportions("made larger");
+        EXPECT_EQ(dialog.GetDlgItemWidget(IDOK)->size(), dialog.GetDlgItemWidget(IDCANCEL)->size());
+    });
+}
+
+// A sample installed in an ordinary home directory lies far deeper than 50 characters.
+TEST_F(FileDetailDlgTest, TheChosenFileOfADeepDirectoryIsTakenWhole) {
+    const std::string deep =
+        "home/engineer-with-a-long-name/projects/landslide-survey-2026/verrant/dist/data";
+    std::filesystem::create_directories(DataFile(deep));
+    WriteDataFile(deep + "/sample.slo", TitleLine("sample", "TORVAN002"), LocalTime(2021, 1, 1, 0, 0));
+    CFileDetailDlg dialog(kAnalysisKind, DataFile(deep + "/sample.slo").c_str(), DataFile(deep), nullptr);
+    const int result =
+        RunModal(dialog, [&dialog] { qobject_cast<QPushButton*>(dialog.GetDlgItemWidget(IDOK))->click(); });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(std::string(dialog.GetChosenPath().str()), DataFile(deep + "/sample.slo"));
+    EXPECT_EQ(sink_->MessageCount(), 0);
+}
+
 TEST_F(FileDetailDlgTest, ANewNameIsConfirmedOnlyByYes) {
     CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     sink_->QueueAnswer(IDNO);

@@ -6,16 +6,23 @@
 
 namespace wenux {
 
+namespace {
+
+// Columns beside a row for the page mark: "P.9999" and the view's left margin.
+constexpr int kPageMarkColumns = 7;
+
+} // namespace
+
 ChildWindowSize ComputeChildWindowSize(int documentType, int lineWidth, int textWidth, int textHeight,
                                        int clientWidth, int clientHeight, int scrollBarWidth, int frameWidth,
                                        bool startedWithFile, int mainFrameWidth) {
     ChildWindowSize size;
     if (documentType != kResultList) {
-        size.width = (lineWidth + 4) * textWidth + scrollBarWidth + 2 * frameWidth;
+        size.width = (lineWidth + kPageMarkColumns) * textWidth + scrollBarWidth + 2 * frameWidth;
         size.height = textHeight * 20;
         return size;
     }
-    size.width = (lineWidth + 6) * textWidth + scrollBarWidth + 2 * frameWidth;
+    size.width = (lineWidth + kPageMarkColumns) * textWidth + scrollBarWidth + 2 * frameWidth;
     size.height = clientHeight - 25;
     if (clientWidth - 25 < size.width) {
         if (startedWithFile) {

@@ -12,7 +12,8 @@ struct ChildWindowSize {
 };
 
 // textWidth/textHeight: display font metrics; clientWidth/clientHeight: the MDI client area;
-// scrollBarWidth and frameWidth of the system. A result list too wide for the client area
+// scrollBarWidth and frameWidth of the system. The view is wide enough for a row and its page
+// mark of up to four digits ("P.9999"). A result list too wide for the client area
 // widens the main frame when the program was started with a file, else it is narrowed.
 ChildWindowSize ComputeChildWindowSize(int documentType, int lineWidth, int textWidth, int textHeight,
                                        int clientWidth, int clientHeight, int scrollBarWidth, int frameWidth,

@@ -2,6 +2,7 @@
 #include "testsupport/Fixtures.h"
 #include "testsupport/TempDir.h"
 
+#include "list_viewer/core/DocumentTypes.h"
 #include "list_viewer/core/DrawPlan.h"
 #include "list_viewer/core/PageRows.h"
 #include "list_viewer/core/ViewGeometry.h"
@@ -89,11 +90,11 @@ namespace wenux {
 namespace {
 
 TEST(ViewGeometry, ResultListWidensTheMainFrameOnlyWhenStartedWithAFile) {
-    // 110 columns of 8 pixels, scroll bar 16, frame 4: (116 * 8) + 16 + 8 = 952.
+    // 110 columns of 8 pixels and the page mark's 7, scroll bar 16, frame 4: (117 * 8) + 16 + 8 = 960.
     ChildWindowSize size = ComputeChildWindowSize(kResultList, 110, 8, 16, 800, 600, 16, 4, true, 820);
-    EXPECT_EQ(size.width, 952);
+    EXPECT_EQ(size.width, 960);
     EXPECT_TRUE(size.widenMainFrame);
-    EXPECT_EQ(size.mainFrameWidth, 952 + 8 + 26);
+    EXPECT_EQ(size.mainFrameWidth, 960 + 8 + 26);
     EXPECT_EQ(size.height, 575);
     size = ComputeChildWindowSize(kResultList, 110, 8, 16, 800, 600, 16, 4, false, 820);
     EXPECT_FALSE(size.widenMainFrame);
@@ -102,8 +103,21 @@ TEST(ViewGeometry, ResultListWidensTheMainFrameOnlyWhenStartedWithAFile) {
 
 TEST(ViewGeometry, LogWindowIsTwentyRowsHigh) {
     const ChildWindowSize size = ComputeChildWindowSize(kDrawingLog, 102, 8, 16, 2000, 1000, 16, 4, false, 0);
-    EXPECT_EQ(size.width, 106 * 8 + 24);
+    EXPECT_EQ(size.width, 109 * 8 + 24);
     EXPECT_EQ(size.height, 320);
+}
+
+// The page mark is drawn after the row's end (2-pixel margin, 1 pixel past the row): a log of
+// 100,000 lines has pages in the thousands, whose marks must show whole.
+TEST(ViewGeometry, TheViewHasRoomForAFourDigitPageMark) {
+    for (const DocumentTypeInfo& type : DocumentTypes()) {
+        for (int textWidth : {6, 8, 13}) {
+            const ChildWindowSize size = ComputeChildWindowSize(type.type, type.lineWidth, textWidth, 16,
+                                                                4000, 1000, 16, 4, false, 4000);
+            const int markEnd = 2 + type.lineWidth * textWidth + 1 + 6 * textWidth; // "P.9999"
+            EXPECT_GE(size.width - 16 - 2 * 4, markEnd) << type.type << " " << textWidth;
+        }
+    }
 }
 
 TEST(ViewGeometry, ScrollSizesAndCentring) {

@@ -109,6 +109,23 @@ TEST_F(AnalysisFileTest, AKeywordOutOfOrderIsAReadError) {
               Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / "bad.slo").string());
 }
 
+// A file that ends early says so, whether it can still be opened or not.
+TEST_F(AnalysisFileTest, AFileEndingEarlySaysSo) {
+    const std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
+    struct Case {
+        const char* endsBefore;
+        int result;
+    };
+    for (const Case& c : {Case{"DSFIL", 0}, Case{"CALCF", 1}, Case{"EXCPT", 1}}) {
+        testsupport::WriteBytes(dir_ / "short.slo", text.substr(0, text.find(c.endsBefore)));
+        sink_.Clear();
+        EXPECT_EQ(Open("short.slo"), c.result) << c.endsBefore;
+        EXPECT_EQ(sink_.MessagesUtf8(),
+                  std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません")})
+            << c.endsBefore;
+    }
+}
+
 TEST_F(AnalysisFileTest, AFileEndingAfterItsReferencesOpensWithTheSectionBoundaryPoints) {
     std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
     testsupport::WriteBytes(dir_ / "short.slo", text.substr(0, text.find("CALCF")));

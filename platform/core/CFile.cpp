@@ -3,6 +3,7 @@
 #include "platform/core/CodePage.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,6 +47,10 @@ CFile::~CFile() {
 
 std::string CFile::OsPath(const char* path) {
     return platform::Cp932ToUtf8(path);
+}
+
+bool CFile::FitsPathLimit(const char* path) {
+    return OsPath(path).size() < PATH_MAX;
 }
 
 BOOL CFile::Open(const char* path, UINT openFlags, CFileException* error) {

@@ -66,6 +66,9 @@ public:
     static void Rename(const char* oldPath, const char* newPath);
     // The UTF-8 form of a CP932 path, as the system calls want it.
     static std::string OsPath(const char* path);
+    // True when the path, as the system spells it, fits the system's path limit
+    // (PATH_MAX - 1 bytes).
+    static bool FitsPathLimit(const char* path);
 
     static const int hFileNull = -1;
     int m_hFile = hFileNull;

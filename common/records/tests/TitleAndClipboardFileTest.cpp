@@ -1,3 +1,4 @@
+#include "FailingAllocation.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 
@@ -32,6 +33,31 @@ TEST_F(TitleFileTest, MissingFileLeavesTheListEmptyAfterTheOpenMessage) {
     titles.FillComboBox(&combo);
     EXPECT_TRUE(combo.items.empty());
     EXPECT_EQ(combo.selection, 0);
+}
+
+// Memory running out anywhere inside the reading (each allocation in turn fails once) gives
+// the memory message, never a crash; an allocation outside the reader's guard throws on.
+TEST_F(TitleFileTest, RunningOutOfMemoryWhileReadingGivesTheMemoryMessage) {
+    testsupport::WriteBytes(Path("title.idx"), "first\r\nsecond\r\nthird\r\n");
+    const std::string memoryError = Utf8(u8"メモリ・エラー!!!\n直ちに本プログラムを終了させて下さい。");
+    int memoryMessages = 0;
+    for (int count = 1; count < 100; ++count) {
+        CTitleFile titles(Path("title.idx").c_str());
+        sink_.Clear();
+        int result = -1;
+        try {
+            recordstest::FailAllocationAfter(count);
+            result = titles.ReadTitles();
+        } catch (const std::bad_alloc&) {
+        }
+        recordstest::StopFailingAllocations();
+        if (sink_.MessageCount() > 0 && sink_.LastMessageUtf8().starts_with(Utf8(u8"メモリ"))) {
+            EXPECT_EQ(sink_.LastMessageUtf8(), memoryError) << count;
+            EXPECT_EQ(result, 0) << count;
+            ++memoryMessages;
+        }
+    }
+    EXPECT_GT(memoryMessages, 0);
 }
 
 TEST_F(TitleFileTest, NewestFirstDuplicatesStayAndTheLimitKeepsTheNewest) {

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <climits>
 #include <sys/stat.h>
 
 IMPLEMENT_DYNAMIC(COutputFileDlg, CDialog)
@@ -57,9 +58,8 @@ int COutputFileDlg::DoModal() {
 
 BOOL COutputFileDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    auto* edit = qobject_cast<QLineEdit*>(GetDlgItemWidget(kPathEdit));
-    edit->setMaxLength(kPathLimit);
-    SetDlgItemText(kPathEdit, m_strPath);
+    qobject_cast<QLineEdit*>(GetDlgItemWidget(kPathEdit))->setMaxLength(PATH_MAX - 1);
+    ShowPath();
     if (!m_strCaption.IsEmpty())
         SetWindowText(m_strCaption);
     if (!m_strOkText.IsEmpty())
@@ -92,7 +92,13 @@ void COutputFileDlg::OnBrowse() {
     if (browse.DoModal() != IDOK)
         return;
     m_strPath = browse.GetPathName();
+    ShowPath();
+}
+
+// The whole path, scrolled to its end: the file's name is what the user checks.
+void COutputFileDlg::ShowPath() {
     SetDlgItemText(kPathEdit, m_strPath);
+    qobject_cast<QLineEdit*>(GetDlgItemWidget(kPathEdit))->end(false);
 }
 
 void COutputFileDlg::OnOK() {

@@ -1,7 +1,7 @@
 #pragma once
-// The output-file name dialog on a template the caller names: a path edit (181, at most 50
-// characters), a browse button (150) opening the suite's file dialog, and OK, which asks
-// before an existing file would be overwritten.
+// The output-file name dialog on a template the caller names: a path edit (181, any path up
+// to the system's limit, shown to its end), a browse button (150) opening the suite's file
+// dialog, and OK, which asks before an existing file would be overwritten.
 
 #include "platform/ui/CDialog.h"
 
@@ -10,7 +10,6 @@ class COutputFileDlg : public CDialog {
 public:
     enum : int { kPathEdit = 181, kBrowseButton = 150 };
     enum : UINT { kBrowseTemplateId = 213 };
-    static constexpr int kPathLimit = 50;
 
     explicit COutputFileDlg(UINT templateId, CWnd* parent = nullptr);
 
@@ -28,6 +27,7 @@ protected:
     void CreateControls() override;
 
 private:
+    void ShowPath();
     // Where the browse dialog starts: the current path's directory, else the last directory.
     CString BrowseDirectory() const;
 };

@@ -4,6 +4,7 @@
 
 #include "common/ui/dialogs/CFileMyDialog.h"
 #include "common/ui/dialogs/COutputFileDlg.h"
+#include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/DialogScript.h"
 
@@ -50,17 +51,20 @@ TEST_F(OutputFileTest, AnExistingFileIsAskedAboutAndNoKeepsTheDialogOpen) {
     EXPECT_EQ(okText, CString(u8"出力"));
 }
 
-TEST_F(OutputFileTest, ANewFileEndsTheDialogWithoutAQuestion) {
+// Output paths in an ordinary home directory are far longer than 50 characters: a path is
+// kept whole, or the drawing would go to another file.
+TEST_F(OutputFileTest, ANewFileEndsTheDialogWithoutAQuestionAndKeepsItsWholePath) {
+    const std::string deep =
+        files_.File(Utf8(u8"図面 出力/") + std::string(120, 'd') + Utf8(u8"/斜面 A-A' 断面図.dxf"));
     COutputFileDlg dialog(125);
+    dialog.m_strPath = CString(platform::Utf8ToCp932(deep));
     DialogScript::Queue([&](CDialog& open) {
-        open.SetDlgItemText(COutputFileDlg::kPathEdit, CString(files_.File("new.dxf")));
         open.GetDlgItemWidget(IDOK)->setFocus();
         dialog.OnOK();
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.m_strPath, CString(files_.File("new.dxf")));
+    EXPECT_EQ(platform::Cp932ToUtf8(dialog.m_strPath.str()), deep);
     EXPECT_EQ(sink_.MessageCount(), 0);
-    EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(COutputFileDlg::kPathEdit))->maxLength(), 50);
 }
 
 TEST_F(OutputFileTest, EnterInThePathFieldMovesTheFocusOn) {
