@@ -70,7 +70,7 @@ CFileDetailDlg::CFileDetailDlg(int kind, const CString& name, const CString& dir
 void CFileDetailDlg::CreateControls() {
     QDialog* dialog = Dialog();
     dialog->setWindowTitle(platform::ToQString(CString(basnev::KindInfo(kind_).title)));
-    dialog->resize(720, 420);
+    dialog->resize(840, 460); // the report list gets the room beyond the directory list
     auto* layout = new QGridLayout(dialog);
     layout->addWidget(new QLabel(platform::ToQString(u8"ファイル名:")), 0, 0);
     layout->addWidget(AddControl(kFileNameId, new QLineEdit), 0, 1);
