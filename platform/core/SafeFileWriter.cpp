@@ -228,9 +228,6 @@ SafeFileWriter::SafeFileWriter(const char* targetPath)
     : targetPath_(targetPath), osTarget_(CFile::OsPath(targetPath)) {}
 
 SafeFileWriter::~SafeFileWriter() {
-    // The attached file may already be gone here: only the writer's own descriptor and
-    // name are released.
-    file_ = nullptr;
     Abandon();
 }
 
@@ -280,7 +277,6 @@ BOOL SafeFileWriter::Open(CFile& file, UINT openFlags, CFileException* error) {
         Abandon();
         return FALSE;
     }
-    file_ = &file;
     return TRUE;
 }
 
@@ -288,15 +284,6 @@ void SafeFileWriter::Commit() {
     if (fd_ < 0) {
         ThrowFor(EBADF, targetPath_);
     }
-    if (file_ && file_->IsOpen()) {
-        try {
-            file_->Close();
-        } catch (const CFileException&) {
-            Abandon();
-            throw;
-        }
-    }
-    file_ = nullptr;
     if (int osError = RunStep(SafeWriteStep::SyncTemporary, [&] { return ::fsync(fd_); })) {
         Abandon();
         ThrowFor(osError, targetPath_);
@@ -369,10 +356,6 @@ void SafeFileWriter::RestoreBackup(std::string& older, bool backupReplaced) cons
 }
 
 void SafeFileWriter::Abandon() {
-    if (file_ && file_->IsOpen()) {
-        file_->Abort();
-    }
-    file_ = nullptr;
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;

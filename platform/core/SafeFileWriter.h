@@ -10,6 +10,9 @@
 //     file.Close();                            // the file's own close messages, as before
 //     writer.Commit();                         // throws CFileException when not replaced
 //
+// The file must be closed before Commit: the writer never touches the file object after
+// Open (it may be gone by then), so whatever the file still buffers would be lost.
+//
 // The new contents go to a fresh temporary ".<name>.XXXXXX.tmp" made with mkstemp in the
 // target's directory, never to a fixed name, so a symbolic link planted at any name
 // beside the document is never followed. The temporary gets the old file's permission
@@ -59,22 +62,22 @@ public:
     // Keeps the target's old contents under this name (same directory) when it exists.
     void KeepBackup(const char* backupPath) { backupPath_ = backupPath; }
 
-    // Makes the temporary and attaches the file to it (writing; typeBinary/typeText as
-    // the file takes them); the file's path is the target's, so its messages name the
-    // document. The file must stay alive until Commit or Abandon. FALSE with the
-    // cause and the target's name in *error.
+    // Makes the temporary and opens the file on a descriptor of it (writing;
+    // typeBinary/typeText as the file takes them); the file's path is the target's, so
+    // its messages name the document. FALSE with the cause and the target's name in
+    // *error.
     BOOL Open(CFile& file, UINT openFlags, CFileException* error = nullptr);
     // Makes the temporary for a caller that writes through the descriptor itself;
     // -1 with *error filled on failure. The writer keeps the descriptor.
     int Create(CFileException* error = nullptr);
 
-    // Closes the attached file when still open (its own Close and messages), syncs the
-    // temporary and replaces the target. Throws CFileException when the target could
-    // not be replaced; the target and the backup are then as they were. When only the
-    // backup could not be made, the exception carries the backup's name and the new
-    // contents are kept: KeepBackup("") and Commit again saves without a backup.
+    // Syncs the temporary (its file closed by the caller) and replaces the target. Throws CFileException when
+    // the target could not be replaced; the target and the backup are then as they were. When only the backup
+    // could not be made, the exception carries the backup's name and the new contents are kept:
+    // KeepBackup("") and Commit again saves without a backup.
     void Commit();
-    // Drops the new contents; the target is untouched. Called by the destructor.
+    // Drops the new contents (a file still open on them writes into nothing); the target
+    // is untouched. Called by the destructor.
     void Abandon();
 
     const CString& TargetPath() const { return targetPath_; }
@@ -94,7 +97,6 @@ private:
     std::string osTarget_;
     std::string osTemporary_;
     int fd_ = -1;
-    CFile* file_ = nullptr;
 };
 
 // Replaces the file (CP932 path) by these bytes through a SafeFileWriter without a

@@ -54,6 +54,7 @@ protected:
             return false;
         }
         file.WriteString(lines.c_str());
+        file.Close();
         writer.Commit();
         return true;
     }
@@ -109,6 +110,7 @@ TEST_F(SafeFileWriterTest, PermissionsOfTheOldFileAreKeptAndANewFileFollowsTheUm
     SafeFileWriter writer(Path("fresh").c_str());
     CStdioFile file;
     ASSERT_TRUE(writer.Open(file, CFile::modeCreate | CFile::modeWrite));
+    file.Close();
     writer.Commit();
     ::umask(previous);
     ASSERT_EQ(::stat(Path("fresh").c_str(), &info), 0);
@@ -171,6 +173,7 @@ TEST_F(SafeFileWriterTest, ABackupThatCannotBeMadeKeepsTheNewContentsForASaveWit
     CStdioFile file;
     ASSERT_TRUE(writer.Open(file, CFile::modeCreate | CFile::modeWrite));
     file.WriteString("new");
+    file.Close();
     try {
         writer.Commit();
         ADD_FAILURE() << "a directory was taken for the backup";
