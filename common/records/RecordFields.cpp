@@ -4,9 +4,11 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 const char* const kRecordKeywords[kRecordKeywordCount] = {"TITLE", "NODE", "LINE", "SITE", "BOUND"};
 
@@ -33,6 +35,43 @@ bool IsAllBlank(const char* text) {
     return true;
 }
 
+// The plain forms that fields almost always hold: blanks, an optional '-', digits and
+// (reals only) a decimal point with digits, then nothing but blanks. These are read with
+// std::from_chars, which rounds exactly as strtod does and needs no locale; anything else
+// (exponents, '+', trailing text, overflow) is left to the scanf reading.
+template <typename T> bool ReadPlainNumber(const char* field, T& value) {
+    const char* first = field;
+    while (*first == ' ') {
+        ++first;
+    }
+    const char* last = first;
+    if (*last == '-') {
+        ++last;
+    }
+    const char* digits = last;
+    while (*last >= '0' && *last <= '9') {
+        ++last;
+    }
+    if constexpr (std::is_floating_point_v<T>) {
+        if (*last == '.') {
+            ++last;
+            while (*last >= '0' && *last <= '9') {
+                ++last;
+            }
+        }
+    }
+    if (last == digits || !IsAllBlank(last)) {
+        return false;
+    }
+    std::from_chars_result result;
+    if constexpr (std::is_floating_point_v<T>) {
+        result = std::from_chars(first, last, value, std::chars_format::fixed);
+    } else {
+        result = std::from_chars(first, last, value);
+    }
+    return result.ec == std::errc() && result.ptr == last;
+}
+
 char* PutField(char* pos, const std::string& text, int width) {
     if (static_cast<int>(text.size()) == width) {
         std::memcpy(pos, text.data(), text.size());
@@ -51,7 +90,7 @@ char* PutField(char* pos, const std::string& text, int width) {
 const char* ReadIntField(const char* pos, int& value) {
     char field[kIntFieldWidth + 1];
     int present = TakeColumns(pos, kIntFieldWidth, field);
-    if (IsAllBlank(field) || !platform::ScanInt(field, value)) {
+    if (IsAllBlank(field) || !(ReadPlainNumber(field, value) || platform::ScanInt(field, value))) {
         value = platform::kUnsetInt;
     }
     return pos + present;
@@ -60,7 +99,7 @@ const char* ReadIntField(const char* pos, int& value) {
 const char* ReadDoubleField(const char* pos, double& value) {
     char field[kDoubleFieldWidth + 1];
     int present = TakeColumns(pos, kDoubleFieldWidth, field);
-    if (IsAllBlank(field) || !platform::ScanDouble(field, value)) {
+    if (IsAllBlank(field) || !(ReadPlainNumber(field, value) || platform::ScanDouble(field, value))) {
         value = platform::kUnsetDouble;
     }
     return pos + present;

@@ -4,6 +4,8 @@
 #include "common/records/TextHelpers.h"
 #include "platform/core/Unset.h"
 
+#include <cstring>
+
 namespace merdok {
 
 IMPLEMENT_DYNCREATE(CNode, CObject)
@@ -24,16 +26,20 @@ CNode::CNode(int number, double x, double y, int state)
     : m_nNumber(number), m_dX(x), m_dY(y), m_nState(state), m_nSeqNo(platform::kUnsetInt), m_nKind(kGround) {}
 
 int CNode::Parse(const char* line) {
-    CString padded(line);
-    PadWithBlanks(padded, kRecordWidth);
-    const char* pos = padded.GetString();
+    // The fields are read from columns 1-30 of the line blank-padded to 50 columns.
+    char padded[kRecordWidth + 1];
+    std::size_t length = ::strnlen(line, kRecordWidth);
+    std::memcpy(padded, line, length);
+    std::memset(padded + length, ' ', kRecordWidth - length);
+    padded[kRecordWidth] = '\0';
+    const char* pos = padded;
     pos = ReadIntField(pos, m_nNumber);
     pos = ReadIntField(pos, m_nKind);
     pos = ReadDoubleField(pos, m_dX);
     ReadDoubleField(pos, m_dY);
     if (m_nKind != kGround) {
         // Cut at column 50, never inside a double-byte character.
-        m_strName = CutToWidth(padded.Mid(kNameColumn), kNameWidth);
+        m_strName = length > kNameColumn ? CutToWidth(CString(line + kNameColumn), kNameWidth) : CString();
         m_strName.TrimRight();
     }
     m_nState = kNormal;

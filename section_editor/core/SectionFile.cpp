@@ -79,12 +79,21 @@ public:
         return true;
     }
 
-    // Every line names ground-surface points that the file holds.
-    bool LinesNamePoints() const {
+    // The lines of the runs, each between two ground-surface points that the file
+    // holds; false when a number names no point.
+    bool MakeLines(RecordMap<CLine>& made) const {
+        int key = 0;
         for (const auto& [first, second] : lines) {
-            if (first < 1 || second < 1 || !nodes.Lookup(first - 1) || !nodes.Lookup(second - 1)) {
+            const CNode* a = first < 1 ? nullptr : nodes.Lookup(first - 1);
+            const CNode* b = second < 1 ? nullptr : nodes.Lookup(second - 1);
+            if (!a || !b) {
                 return false;
             }
+            auto line = std::make_unique<CLine>(first - 1, second - 1);
+            line->SetSegKind(ClassifySegment(a->GetX(), a->GetY(), b->GetX(), b->GetY()));
+            line->SetNumber(key + 1);
+            line->SetKey(key);
+            made.SetAt(key++, std::move(line));
         }
         return true;
     }
@@ -98,14 +107,6 @@ public:
 private:
     CBlockDoc& doc_;
 };
-
-// Moves the records of one map into another, giving the document's next number.
-int MoveRecords(RecordMap<CNode>& from, RecordMap<CNode>& to) {
-    for (int key : from.Keys()) {
-        to.SetAt(key, from.Remove(key));
-    }
-    return to.MaxKey() + 1;
-}
 
 } // namespace
 
@@ -293,14 +294,15 @@ BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& 
 BOOL CBlockDoc::ReadSecFile(const char* path) {
     SectionContent content(*this);
     SectionReadResult result;
+    RecordMap<CLine> lines;
     try {
         result = ReadSectionModelFile(path, content);
+        if (result == SectionReadResult::Read && !content.MakeLines(lines)) {
+            result = SectionReadResult::Stopped;
+        }
     } catch (const std::bad_alloc&) {
         AfxMessageBox(kMemoryError);
         return FALSE;
-    }
-    if (result == SectionReadResult::Read && !content.LinesNamePoints()) {
-        result = SectionReadResult::Stopped;
     }
     if (result == SectionReadResult::NoModelSize || result == SectionReadResult::Stopped ||
         result == SectionReadResult::EndedEarly) {
@@ -311,19 +313,17 @@ BOOL CBlockDoc::ReadSecFile(const char* path) {
     }
     m_strTitle = content.title;
     std::copy(content.size, content.size + 4, m_dModelSize);
-    m_nNodeCount = MoveRecords(content.nodes, m_mapNode);
-    m_nSiteCount = MoveRecords(content.sites, m_mapSite);
-    m_nBoundCount = MoveRecords(content.bounds, m_mapBound);
-    for (const auto& [first, second] : content.lines) {
-        auto line = std::make_unique<CLine>(first - 1, second - 1);
-        DPoint a = NodeXY(first - 1);
-        DPoint b = NodeXY(second - 1);
-        line->SetSegKind(ClassifySegment(a.x, a.y, b.x, b.y));
-        line->SetNumber(m_nLineCount + 1);
-        line->SetKey(m_nLineCount);
-        m_LineList.SetAt(m_nLineCount, std::move(line));
-        ++m_nLineCount;
-    }
+    // The file replaces the whole model; its maps are taken as they are.
+    m_mapAllPoints.clear();
+    m_nNextSeqNo = 0;
+    m_mapNode = std::move(content.nodes);
+    m_mapSite = std::move(content.sites);
+    m_mapBound = std::move(content.bounds);
+    m_nNodeCount = m_mapNode.MaxKey() + 1;
+    m_nSiteCount = m_mapSite.MaxKey() + 1;
+    m_nBoundCount = m_mapBound.MaxKey() + 1;
+    m_nLineCount = lines.GetCount();
+    m_LineList = std::move(lines);
     for (RecordMap<CNode>* map : {&m_mapNode, &m_mapSite, &m_mapBound}) {
         for (const auto& [key, point] : *map) {
             EnterIntoIndex(point.get());

@@ -77,6 +77,11 @@ TEST_F(DocumentEditTest, CountLimitsRefuseWithTheKindName) {
     EXPECT_FALSE(doc_.AddBoundaryPoint(1, 0.5, CNode::kRightBoundary, key));
     EXPECT_EQ(key, -1);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"境界点ﾃﾞｰﾀの個数が制限を越えています"));
+    CBlockDoc lines;
+    lines.m_nLimit[CBlockDoc::kLineLimit] = 1;
+    lines.ImportPointRun({{0, 0}, {1, 0}, {1, 1}}, 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地表線ﾃﾞｰﾀの個数が制限を越えています"));
+    EXPECT_EQ(lines.m_LineList.GetCount(), 1);
     // A second point of a kind replaces the first and so fits.
     EXPECT_FALSE(doc_.AddBoundaryPoint(6, -5, CNode::kInnerBoundary, key));
     EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);

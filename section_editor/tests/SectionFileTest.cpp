@@ -23,7 +23,7 @@ std::string DataFile(const std::string& name) {
 }
 
 std::string Point(int number, double x, double y) {
-    char record[40];
+    char record[96];
     std::snprintf(record, sizeof record, "%5d%5d%10.3f%10.3f", number, 0, x, y);
     return record;
 }
@@ -37,7 +37,7 @@ std::string StraightModel(int count) {
     }
     text += "LINE\r\n";
     for (int i = 1; i <= count; ++i) {
-        char field[8];
+        char field[16];
         std::snprintf(field, sizeof field, "%5d", i);
         text += field;
         if (i % 10 == 0 || i == count) {
@@ -134,6 +134,14 @@ TEST_F(SectionFileTest, BrokenGroundLinesAreNotSaved) {
         EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(c.message.c_str()));
         EXPECT_FALSE(std::filesystem::exists(Path(c.file)));
     }
+}
+
+TEST_F(SectionFileTest, ALineToADeletedPointIsNotSaved) {
+    ASSERT_TRUE(doc_.OnOpenDocument(DataFile("basic.sec").c_str()));
+    doc_.m_mapNode.Lookup(2)->SetState(CNode::kSelected);
+    doc_.DeletePointsInState(CNode::kGround, CNode::kSelected);
+    EXPECT_FALSE(doc_.OnSaveDocument(Path("saved.sec").c_str()));
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地表線が不正のため、保存できません"));
 }
 
 TEST_F(SectionFileTest, SaveWithASelectionKeepsTheStates) {

@@ -1,9 +1,13 @@
 #include "common/records/RecordFields.h"
 #include "common/records/StandardColors.h"
+#include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <random>
+#include <string>
+#include <vector>
 
 using platform::IsUnsetDouble;
 using platform::kUnsetDouble;
@@ -60,6 +64,39 @@ TEST(RecordFields, ALineEndingInsideAFieldReadsTheRestAsBlankAndStopsAtTheEnd) {
     pos = ReadDoubleField(pos, x); // never reads past the terminator
     EXPECT_TRUE(IsUnsetDouble(x));
     EXPECT_EQ(*pos, '\0');
+}
+
+// Fields are read without scanf where they hold plain numbers; the result must be the
+// one scanf gives, bit for bit, for those and for every other form.
+TEST(RecordFields, RealsReadAsScanfReadsThem) {
+    std::vector<std::string> fields = {"    1e3   ", "   +2.500 ", "  12.5abc ", "       .5 ", "        5.",
+                                       "    -0.000", "      -   ", "    0x10  ", "     1 2  ", "999999.999"};
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> value(-99999.999, 999999.999);
+    for (int i = 0; i < 2000; ++i) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%10.3lf", value(random));
+        fields.emplace_back(text);
+    }
+    for (const std::string& field : fields) {
+        double read = 0.0;
+        double scanned = 0.0;
+        ReadDoubleField(field.c_str(), read);
+        if (!platform::ScanDouble(field.c_str(), scanned)) {
+            scanned = kUnsetDouble;
+        }
+        EXPECT_EQ(std::memcmp(&read, &scanned, sizeof read), 0) << field;
+    }
+    const char* const ints[] = {"   +7", "  12x", "-0000", " 1e2 ", "99999", "  - 1"};
+    for (const char* field : ints) {
+        int read = 0;
+        int scanned = 0;
+        ReadIntField(field, read);
+        if (!platform::ScanInt(field, scanned)) {
+            scanned = kUnsetInt;
+        }
+        EXPECT_EQ(read, scanned) << field;
+    }
 }
 
 TEST(RecordFields, BlankRealIsUnsetAndUnsetWritesBlank) {
