@@ -11,6 +11,7 @@
 #include "common/process/BaseMenuExchange.h"
 #include "common/process/CNamedMutex.h"
 #include "common/process/InstanceControl.h"
+#include "common/process/RuntimeDirectory.h"
 #include "common/process/WindowClassClient.h"
 #include "common/ui/dialogs/CFileMyDialog.h"
 #include "common/ui/table/GridLineSettings.h"
@@ -67,6 +68,14 @@ void CTorvanApp::SetProgramDirectory(const CString& directory, const CString& pr
 
 BOOL CTorvanApp::InitInstance() {
     settingsLoaded_ = false;
+    holdsInstance_ = false;
+    started_ = false;
+    exitCode_ = kRefusedExitCode;
+    reportedFileName_.Empty();
+    // Without the suite's runtime directory neither the base menu nor this program's own
+    // names can be found: the message names the refused path.
+    if (!process::ConfirmSuiteRuntimeDirectory())
+        return FALSE;
     if (moduleDirectory_.IsEmpty())
         SetProgramDirectory(platform::ModuleDirectory(), NameOf(platform::ModuleFileName()));
     m_pszProfileName = moduleDirectory_ + programName_ + ".INI";
@@ -74,11 +83,11 @@ BOOL CTorvanApp::InitInstance() {
     if (!MayStart())
         return FALSE;
     LoadStdProfileSettings(4);
-    AddDocTemplate(new CMultiDocTemplate(IDR_BLOCKTYPE, RUNTIME_CLASS(CTorvanDoc), RUNTIME_CLASS(CChildFrame),
-                                         RUNTIME_CLASS(CBlockView), ".slo"));
+    if (Templates().empty())
+        AddDocTemplate(new CMultiDocTemplate(IDR_BLOCKTYPE, RUNTIME_CLASS(CTorvanDoc),
+                                             RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CBlockView), ".slo"));
     if (!CreateMainFrame())
         return FALSE;
-    reportedFileName_.Empty();
     commandLine_ = CommandLineNames();
     commandLineAnalysis_.Empty();
     if (RecentFiles().GetSize() > 0 && !RecentFiles()[0].IsEmpty()) {
@@ -87,6 +96,7 @@ BOOL CTorvanApp::InitInstance() {
     }
     clipboardFormat_ = RegisterClipboardFormat(kClipboardFormatName);
     started_ = true;
+    exitCode_ = 0;
     RunCommandLine();
     return TRUE;
 }
@@ -99,12 +109,17 @@ bool CTorvanApp::MayStart() {
         AfxMessageBox(u8"基本ﾒﾆｭｰｳｨﾝﾄﾞｳが見つかりません。");
         return false;
     }
-    if (!CheckDoubleStart(kFamilyWord, kProgramWord, TRUE))
+    if (!CheckDoubleStart(kFamilyWord, kProgramWord, TRUE)) {
+        // Declining a second copy is no failure; a name that could not be made is.
+        exitCode_ = LastInstanceCheckFailed() ? kRefusedExitCode : 0;
         return false;
+    }
     holdsInstance_ = true;
     // A running copy's window comes forward instead of a second window.
-    if (process::BringWindowClassToFront(kMainWindowClass) != process::WindowAnswer::NoWindow)
+    if (process::BringWindowClassToFront(kMainWindowClass) != process::WindowAnswer::NoWindow) {
+        exitCode_ = 0;
         return false;
+    }
     return true;
 }
 
@@ -167,7 +182,7 @@ int CTorvanApp::ExitInstance() {
     holdsInstance_ = false;
     ReportFileToBaseMenu();
     CWinApp::ExitInstance();
-    return started_ ? 0 : 1;
+    return exitCode_;
 }
 
 void CTorvanApp::ReportFileToBaseMenu() {

@@ -12,6 +12,9 @@ namespace torvan {
 
 class CTorvanApp : public CWinApp {
 public:
+    // The exit status of a start that was refused (no base menu, no runtime directory).
+    static constexpr int kRefusedExitCode = 1;
+
     CTorvanApp();
 
     BOOL InitInstance() override;
@@ -65,6 +68,7 @@ private:
     bool settingsLoaded_ = false;
     bool holdsInstance_ = false;
     bool started_ = false;
+    int exitCode_ = 0;
     int untitledCount_ = 0;
 };
 

@@ -121,9 +121,11 @@ int CBlockDoc::WriteSloFile(platform::SafeFileWriter& writer) {
 namespace {
 
 // The reference name to use: the file's, or the command line's after the user's choice.
+// A name in the file without a directory lies beside the analysis file (resolved), so the
+// base menu's full path of that same file is no other file.
 CString ChooseReference(BlockDocWindowSide* side, const char8_t* caption, const CString& commandLine,
-                        const CString& inFile, int& changed) {
-    if (commandLine.IsEmpty() || commandLine == inFile) {
+                        const CString& inFile, const CString& resolved, int& changed) {
+    if (commandLine.IsEmpty() || commandLine == inFile || commandLine == resolved) {
         return inFile;
     }
     int choice = side ? side->ChooseReferenceFile(CString(caption), commandLine, inFile) : 0;
@@ -166,17 +168,19 @@ int CBlockDoc::ReadSloFile(const char* path, int& changed) {
         if (!StartsWith(line, "SEFIL")) {
             ReadErrorMessage(path);
         }
+        if (m_strDir.IsEmpty()) {
+            SplitPath(path, &m_strDir, nullptr, nullptr);
+        }
+        CString named = ReferenceName(line);
         m_strSectionFile = ChooseReference(m_pWindowSide, u8"断面ﾓﾃﾞﾙﾌｧｲﾙの選択", m_strCommandLineSection,
-                                           ReferenceName(line), changed);
+                                           named, ResolveReferencePath(named), changed);
         line = NextLine(file);
         if (!StartsWith(line, "DSFIL")) {
             ReadErrorMessage(path);
         }
-        m_strDispFile = ChooseReference(m_pWindowSide, u8"計測変位ﾌｧｲﾙの選択", m_strCommandLineDisp,
-                                        ReferenceName(line), changed);
-        if (m_strDir.IsEmpty()) {
-            SplitPath(path, &m_strDir, nullptr, nullptr);
-        }
+        named = ReferenceName(line);
+        m_strDispFile = ChooseReference(m_pWindowSide, u8"計測変位ﾌｧｲﾙの選択", m_strCommandLineDisp, named,
+                                        ResolveReferencePath(named), changed);
         if (!ReadSecFile(ResolveReferencePath(m_strSectionFile)) ||
             !ReadDisFile(ResolveReferencePath(m_strDispFile))) {
             file.Abort();

@@ -89,6 +89,9 @@ int CBlockDoc::SaveWithBackup(const char* path) {
 int CBlockDoc::OnOpenDocument(const char* path) {
     DeleteContents();
     SplitPathName(path, m_strDir, m_strPath);
+    // Saving goes back to the file that was opened, whatever the letter case of its
+    // extension: Linux names are case-sensitive, so "A.SLO" and "A.slo" are two files.
+    m_strPath = path;
     if (::access(CFile::OsPath(path).c_str(), R_OK | W_OK) != 0) {
         CString message;
         message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);

@@ -104,3 +104,28 @@ TEST_F(DocumentLifeCycleTest, TheQuestionToSave) {
     doc_.SaveModified();
     EXPECT_EQ(sink_.LastMessageUtf8(), path_ + Utf8(u8" に行った変更を保存しますか?"));
 }
+
+TEST_F(DocumentLifeCycleTest, TheBaseMenusFullPathOfTheNamedFileIsNoOtherFile) {
+    // The sample names its reference files without a directory; the base menu passes full paths.
+    doc_.m_strCommandLineSection = (dir_ / "sample.sec").c_str();
+    doc_.m_strCommandLineDisp = (dir_ / "sample.dis").c_str();
+    ASSERT_EQ(doc_.OnOpenDocument((dir_ / "sample.slo").c_str()), 1) << sink_.LastMessageUtf8();
+    EXPECT_EQ(side_.referenceQuestions, 0);
+    EXPECT_FALSE(doc_.IsModified());
+    // Another file is still offered as the choice.
+    fs::copy_file(dir_ / "sample.sec", dir_ / "other.sec");
+    doc_.m_strCommandLineSection = (dir_ / "other.sec").c_str();
+    ASSERT_EQ(doc_.OnOpenDocument((dir_ / "sample.slo").c_str()), 1) << sink_.LastMessageUtf8();
+    EXPECT_EQ(side_.referenceQuestions, 1);
+}
+
+TEST_F(DocumentLifeCycleTest, SavingGoesBackToTheFileOpenedWhateverTheCaseOfItsExtension) {
+    const fs::path upper = dir_ / "UPPER.SLO";
+    fs::copy_file(dir_ / "sample.slo", upper);
+    ASSERT_EQ(doc_.OnOpenDocument(upper.c_str()), 1) << sink_.LastMessageUtf8();
+    EXPECT_EQ(doc_.m_strPath, upper.c_str());
+    sink_.QueueAnswer(IDYES);
+    ASSERT_EQ(doc_.OnFileSave(), 1) << sink_.LastMessageUtf8();
+    EXPECT_FALSE(fs::exists(dir_ / "UPPER.slo"));
+    EXPECT_TRUE(fs::exists(dir_ / "UPPER.BAK"));
+}

@@ -1,0 +1,139 @@
+// Start-up beside the base menu, the files of the command line and the hand-back of the
+// saved analysis file at exit.
+
+#include "AppFixture.h"
+
+#include "common/process/BaseMenuExchange.h"
+#include "common/process/WindowClassServer.h"
+#include "platform/core/CodePage.h"
+
+#include <filesystem>
+
+namespace torvan_test {
+namespace {
+
+using platform::Utf8;
+
+const char kInstanceName[] = "Verrant TORVAN 01";
+
+TEST_F(TorvanAppTest, WithoutTheBaseMenuNothingStartsAndNothingIsHeld) {
+    const struct {
+        const char* what;
+        bool window;
+        bool mutex;
+    } cases[] = {{"nothing", false, false}, {"window only", true, false}, {"mutex only", false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        process_test::FakeBaseMenu window;
+        if (c.window) {
+            ASSERT_TRUE(window.Start());
+        }
+        CNamedMutex mutex;
+        if (c.mutex) {
+            ASSERT_EQ(mutex.Create("Verrant BASNEV 01"), CNamedMutex::CreateResult::Created);
+        }
+        sink_->Clear();
+        EXPECT_FALSE(Start({DataFile("sample.slo")}));
+        EXPECT_EQ(sink_->MessagesUtf8(),
+                  std::vector<std::string>{Utf8(u8"基本ﾒﾆｭｰｳｨﾝﾄﾞｳが見つかりません。")});
+        EXPECT_EQ(Frame(), nullptr);
+        EXPECT_TRUE(Documents().empty());
+        EXPECT_EQ(Close(), torvan::CTorvanApp::kRefusedExitCode);
+        EXPECT_FALSE(CNamedMutex::Exists(kInstanceName));
+        // The base menu's own name was only looked at, never taken.
+        if (c.mutex) {
+            EXPECT_TRUE(mutex.IsHeld());
+        } else {
+            EXPECT_FALSE(CNamedMutex::Exists("Verrant BASNEV 01"));
+        }
+    }
+}
+
+// The window of a running copy, as the registry finds it.
+class RunningCopy : public process::WindowTextProvider {
+public:
+    bool BringToFront() override {
+        ++raised;
+        return true;
+    }
+    bool GetControlText(int, CString&) override { return false; }
+    bool SetControlText(int, const CString&) override { return false; }
+    int raised = 0;
+};
+
+TEST_F(TorvanAppTest, ASecondStartBringsTheRunningCopyForwardInsteadOfAWindow) {
+    StartBaseMenu();
+    CNamedMutex first;
+    ASSERT_EQ(first.Create(kInstanceName), CNamedMutex::CreateResult::Created);
+    RunningCopy copy;
+    process::WindowClassServer server(copy);
+    ASSERT_TRUE(server.Register("VerrantCalculation"));
+    sink_->QueueAnswer(IDYES); // run a second copy?
+    EXPECT_FALSE(Start({DataFile("sample.slo")}));
+    EXPECT_EQ(copy.raised, 1);
+    EXPECT_EQ(Frame(), nullptr);
+    EXPECT_EQ(Close(), 0);
+    EXPECT_FALSE(CNamedMutex::Exists("Verrant TORVAN 02"));
+}
+
+TEST_F(TorvanAppTest, TheBaseMenusFilesOpenAndNothingSavedLeavesItsSlotAlone) {
+    StartBaseMenu(Utf8(u8"/d/以前の.slo"));
+    ASSERT_TRUE(Start({DataFile("sample.slo"), DataFile("sample.sec"), DataFile("sample.dis")}));
+    EXPECT_TRUE(CNamedMutex::Exists(kInstanceName));
+    ASSERT_EQ(Documents().size(), 1u);
+    // The reader took the files without asking: they are the ones the analysis file names.
+    EXPECT_EQ(Documents()[0]->Model().m_mapNode.GetCount(), 45) << sink_->LastMessageUtf8();
+    EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
+    EXPECT_EQ(Close(), 0);
+    EXPECT_EQ(SlotUtf8(process::kAnalysisSlot), Utf8(u8"/d/以前の.slo"));
+    EXPECT_EQ(sink_->MessageCount(), 0);
+    EXPECT_FALSE(CNamedMutex::Exists(kInstanceName));
+}
+
+TEST_F(TorvanAppTest, ANewFileOfTheCommandLineIsSavedUnderItsNameAndHandedBack) {
+    StartBaseMenu(Utf8(u8"/d/以前の.slo"));
+    const std::string created = DataFile(u8"新しい 解析.slo");
+    ASSERT_TRUE(Start({"@", created, DataFile("sample.sec"), DataFile("sample.dis")}));
+    ASSERT_EQ(Documents().size(), 1u);
+    torvan::CTorvanDoc* document = Documents()[0];
+    EXPECT_EQ(document->GetPathName(), CString(platform::Utf8ToCp932(created).c_str()));
+    EXPECT_EQ(document->Model().m_mapNode.GetCount(), 45);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(created)));
+
+    sink_->QueueAnswer(IDYES); // "...\n更新してもよろしいですか？"
+    Frame()->RouteCommand(ID_FILE_SAVE);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(created)));
+    EXPECT_EQ(Close(), 0);
+    EXPECT_EQ(SlotUtf8(process::kAnalysisSlot), created);
+    EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します"));
+}
+
+TEST_F(TorvanAppTest, BadCommandLinesLeaveAnEmptyWindow) {
+    StartBaseMenu();
+    std::filesystem::create_directory(DataFile("folder.slo"));
+    const struct {
+        std::vector<std::string> args;
+        const char8_t* message; // after the name; null: none
+    } cases[] = {
+        {{DataFile("missing.slo")}, u8"\nﾌｧｲﾙが見つかりません"},
+        {{DataFile("folder.slo")}, u8"\nﾌｧｲﾙが見つかりません"},
+        {{"@"}, nullptr},
+        {{"@", DataFile("notes.txt")}, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        sink_->Clear();
+        ASSERT_TRUE(Start(c.args));
+        EXPECT_NE(Frame(), nullptr);
+        EXPECT_TRUE(Documents().empty());
+        if (c.message) {
+            EXPECT_EQ(sink_->LastMessageUtf8(), c.args.back() + Utf8(c.message));
+        } else {
+            EXPECT_EQ(sink_->MessageCount(), 0);
+        }
+        EXPECT_EQ(Close(), 0);
+    }
+}
+
+} // namespace
+} // namespace torvan_test

@@ -1,0 +1,117 @@
+// Window titles, the save and save-as commands through the window layer, the recent files
+// and the question to save.
+
+#include "AppFixture.h"
+
+#include "common/process/BaseMenuExchange.h"
+#include "common/ui/dialogs/CFileMyDialog.h"
+#include "platform/core/CodePage.h"
+#include "platform/ui/DialogScript.h"
+#include "platform/ui/QtText.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace torvan_test {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::DialogScript;
+using platform::Utf8;
+
+std::string AsciiLower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return c < 0x80 ? static_cast<char>(std::tolower(c)) : c; });
+    return text;
+}
+
+class TitleAndSaveTest : public TorvanAppTest {
+protected:
+    // Copies the sample's three files into a directory of the data directory.
+    std::string CopySample(const std::string& directory, const std::string& analysisName) {
+        const fs::path target = fs::u8path(DataFile(directory));
+        fs::create_directories(target);
+        for (const char* name : {"sample.sec", "sample.dis"})
+            fs::copy_file(fs::u8path(DataFile(name)), target / name);
+        fs::copy_file(fs::u8path(DataFile("sample.slo")), target / fs::u8path(analysisName));
+        return (target / fs::u8path(analysisName)).string();
+    }
+
+    // Answers the next file dialog with a name, as typing it and pressing OK would.
+    static void AnswerFileDialog(const std::string& path) {
+        DialogScript::Queue([path](CDialog& dialog) {
+            auto& files = dynamic_cast<CFileMyDialog&>(dialog);
+            files.SetFileNameText(CString(platform::Utf8ToCp932(path).c_str()));
+            files.OnOK();
+        });
+    }
+};
+
+TEST_F(TitleAndSaveTest, CaptionsShowThePathInSmallSingleByteLettersAtAnyLength) {
+    StartBaseMenu();
+    ASSERT_TRUE(Start({}));
+    // "ア" and "イ" end in the bytes of 'A' and 'C' in CP932: they must stay as they are.
+    const std::string japanese = CopySample("DATA", Utf8(u8"アイ.SLO"));
+    const std::string deep = CopySample(
+        std::string(40, 'D') + "/" + std::string(120, 'E') + "/" + std::string(120, 'F'), "LONG.slo");
+    ASSERT_GT(platform::Utf8ToCp932(deep).size(), 300u);
+    for (const std::string& path : {japanese, deep}) {
+        SCOPED_TRACE(path);
+        CDocument* opened = TheApp().OpenDocumentFile(CString(platform::Utf8ToCp932(path).c_str()));
+        auto* document = dynamic_cast<torvan::CTorvanDoc*>(opened);
+        ASSERT_NE(document, nullptr) << sink_->LastMessageUtf8();
+        EXPECT_EQ(CaptionOf(document), AsciiLower(path));
+        EXPECT_EQ(MainTitle(), "TORVAN - " + fs::u8path(path).filename().string());
+    }
+    EXPECT_EQ(CaptionOf(Documents()[0]), AsciiLower(DataFile("")) + Utf8(u8"data/アイ.slo"));
+
+    // A new document keeps its "新規" title whatever name is passed.
+    Frame()->RouteCommand(ID_FILE_NEW);
+    torvan::CTorvanDoc* fresh = Documents().back();
+    ASSERT_EQ(platform::Cp932ToUtf8(fresh->GetTitle().Left(4).str()), Utf8(u8"新規"));
+    ChildOf(fresh)->SetFrameTitle("/d/OTHER.SLO");
+    EXPECT_EQ(CaptionOf(fresh), platform::Cp932ToUtf8(fresh->GetTitle().str()));
+}
+
+TEST_F(TitleAndSaveTest, SaveAsWritesTheNewFileRetitlesAndReachesRecentFilesAndTheBaseMenu) {
+    StartBaseMenu(DataFile("sample.slo"));
+    ASSERT_TRUE(Start({DataFile("sample.slo"), DataFile("sample.sec"), DataFile("sample.dis")}));
+    const std::string copy = DataFile(u8"写し B.slo");
+    AnswerFileDialog(copy);
+    Frame()->RouteCommand(ID_FILE_SAVE_AS);
+    ASSERT_TRUE(fs::exists(fs::u8path(copy))) << sink_->LastMessageUtf8();
+    torvan::CTorvanDoc* document = Documents().at(0);
+    EXPECT_EQ(platform::Cp932ToUtf8(document->GetPathName().str()), copy);
+    EXPECT_EQ(CaptionOf(document), AsciiLower(copy));
+    EXPECT_EQ(platform::Cp932ToUtf8(TheApp().RecentFiles()[0].str()), copy);
+    EXPECT_EQ(Close(), 0);
+    EXPECT_EQ(SlotUtf8(process::kAnalysisSlot), copy);
+
+    // The saved file opens again from the recent files, with everything it holds.
+    ASSERT_TRUE(Start({}));
+    Frame()->RouteCommand(ID_FILE_MRU_FILE1);
+    ASSERT_EQ(Documents().size(), 1u) << sink_->LastMessageUtf8();
+    EXPECT_EQ(Documents()[0]->Model().m_mapNode.GetCount(), 45);
+}
+
+TEST_F(TitleAndSaveTest, ClosingAChangedDocumentAsksAndCancelKeepsIt) {
+    StartBaseMenu();
+    ASSERT_TRUE(Start({DataFile("sample.slo")}));
+    torvan::CTorvanDoc* document = Documents().at(0);
+    document->Model().SetModifiedFlag();
+    sink_->QueueAnswer(IDCANCEL);
+    Frame()->RouteCommand(ID_FILE_CLOSE);
+    SpinUntil([] { return false; }, 50);
+    ASSERT_EQ(Documents().size(), 1u);
+    EXPECT_EQ(sink_->LastMessageUtf8(), DataFile("sample.slo") + Utf8(u8" に行った変更を保存しますか?"));
+    sink_->QueueAnswer(IDNO);
+    Frame()->RouteCommand(ID_FILE_CLOSE);
+    EXPECT_TRUE(SpinUntil([this] { return Documents().empty(); }));
+    EXPECT_EQ(Close(), 0);
+    // Nothing was saved: the base menu's slot is left alone.
+    EXPECT_EQ(SlotUtf8(process::kAnalysisSlot), "");
+}
+
+} // namespace
+} // namespace torvan_test
