@@ -22,6 +22,8 @@
 #include "platform/ui/QtText.h"
 #include "platform/ui/SuiteIdentity.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 
 namespace torvan {
@@ -129,6 +131,10 @@ bool CTorvanApp::CreateMainFrame() {
         return false;
     }
     m_pMainWnd = frame;
+    // Without a window manager nobody enlarges a maximised window: it gets the screen's
+    // working area itself, which is what maximising gives under one.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        frame->GetWidget()->setGeometry(screen->availableGeometry());
     frame->ShowWindow(SW_SHOWMAXIMIZED);
     return true;
 }
