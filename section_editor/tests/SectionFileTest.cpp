@@ -262,3 +262,35 @@ TEST_F(SectionFileTest, TenThousandPointsWithinTheLargestLimitsAndOneMoreRefused
                                                               Utf8(u8"ファイル読み込みエラーです。")}));
     EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
 }
+
+TEST_F(SectionFileTest, SaveCommandsAskFirstAndSaveAsTakesTheChosenName) {
+    std::string path = Copy(DataFile("basic.sec"), "a.sec");
+    ASSERT_TRUE(doc_.OnOpenDocument(path.c_str()));
+    std::string chosen;
+    doc_.m_promptSavePath = [&](CString& name) {
+        name = chosen.c_str();
+        return !chosen.empty();
+    };
+    doc_.m_strTitle = "changed";
+    doc_.SetModifiedFlag();
+
+    sink_.QueueAnswer(IDNO);
+    EXPECT_FALSE(doc_.OnFileSave());
+    EXPECT_EQ(sink_.LastMessageUtf8(), path + Utf8(u8"\n更新してもよろしいですか？"));
+    EXPECT_EQ(testsupport::ReadBytes(path), testsupport::ReadBytes(DataFile("basic.sec")));
+
+    EXPECT_FALSE(doc_.OnFileSaveAs()); // the name dialog was cancelled
+    chosen = Path("b.sec");
+    EXPECT_TRUE(doc_.OnFileSaveAs());
+    EXPECT_EQ(doc_.m_strPath, CString(chosen.c_str()));
+    EXPECT_EQ(doc_.m_strDocName, CString("b"));
+    EXPECT_FALSE(doc_.IsModified());
+
+    // Closing a changed document: Cancel keeps it, No closes without saving.
+    doc_.SetModifiedFlag();
+    sink_.QueueAnswer(IDCANCEL);
+    EXPECT_FALSE(doc_.SaveModified());
+    EXPECT_EQ(sink_.LastMessageUtf8(), chosen + Utf8(u8" に行った変更を保存しますか?"));
+    sink_.QueueAnswer(IDNO);
+    EXPECT_TRUE(doc_.SaveModified());
+}
