@@ -6,9 +6,11 @@
 #include "analysis/TorvanIds.h"
 #include "common/ui/section/GuideTexts.h"
 #include "platform/core/CodePage.h"
+#include "platform/ui/CView.h"
 #include "platform/ui/QtText.h"
 
 #include <QAction>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -71,6 +73,17 @@ TEST_F(TorvanAppTest, GuideTextsAndCursorPositionReachTheirPanesAndGoWithTheLast
     EXPECT_EQ(Frame()->GuideTitleText()->text().toStdString(), Utf8(u8"描画(D) 地中境界点(B)"));
     EXPECT_EQ(status.GetPaneText(1), "    12.346");
     EXPECT_EQ(status.GetPaneText(2), "-1234567.000");
+
+    // A fly-by text blanks the guide title; over the view again, prompt and title come back.
+    Frame()->StatusBar().Bar()->showMessage(QStringLiteral("fly-by"));
+    TheApp().OnIdle(0);
+    EXPECT_EQ(Frame()->GuideTitleText()->text().toStdString(), " ");
+    Frame()->StatusBar().Bar()->clearMessage();
+    QWidget* view = Documents().at(0)->Views().front()->GetCanvasWidget();
+    QCursor::setPos(view->mapToGlobal(view->rect().center()));
+    TheApp().OnIdle(0);
+    EXPECT_EQ(Frame()->GuideTitleText()->text().toStdString(), Utf8(u8"描画(D) 地中境界点(B)"));
+    EXPECT_EQ(platform::Cp932ToUtf8(status.GetPaneText(0).str()), Utf8(u8">指定位置でｸﾘｯｸ"));
 
     Frame()->RouteCommand(ID_FILE_CLOSE);
     ASSERT_TRUE(SpinUntil([this] { return Documents().empty(); }));

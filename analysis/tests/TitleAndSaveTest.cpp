@@ -88,11 +88,22 @@ TEST_F(TitleAndSaveTest, SaveAsWritesTheNewFileRetitlesAndReachesRecentFilesAndT
     EXPECT_EQ(Close(), 0);
     EXPECT_EQ(SlotUtf8(process::kAnalysisSlot), copy);
 
-    // The saved file opens again from the recent files, with everything it holds.
+    // The saved file opens again from the recent files, with everything it holds, and the
+    // Open dialog starts in its directory.
     ASSERT_TRUE(Start({}));
     Frame()->RouteCommand(ID_FILE_MRU_FILE1);
     ASSERT_EQ(Documents().size(), 1u) << sink_->LastMessageUtf8();
     EXPECT_EQ(Documents()[0]->Model().m_mapNode.GetCount(), 45);
+    std::string folder;
+    DialogScript::Queue([&folder, this](CDialog& dialog) {
+        auto& files = dynamic_cast<CFileMyDialog&>(dialog);
+        folder = platform::Cp932ToUtf8(files.GetFolderPath().str());
+        files.SetFileNameText(CString(platform::Utf8ToCp932(DataFile("sample.slo")).c_str()));
+        files.OnOK();
+    });
+    Frame()->RouteCommand(ID_FILE_OPEN);
+    EXPECT_EQ(folder + "/", DataFile(""));
+    EXPECT_EQ(Documents().size(), 2u) << sink_->LastMessageUtf8();
 }
 
 TEST_F(TitleAndSaveTest, ClosingAChangedDocumentAsksAndCancelKeepsIt) {
