@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 IMPLEMENT_DYNAMIC(CDC, CObject)
 
@@ -106,6 +107,7 @@ void CDC::ReleaseBitmap(CBitmap* bitmap) {
 
 void CDC::Begin(QPaintDevice* device) {
     Detach();
+    textFontCache_.valid = false;
     device_ = device;
     painter_ = std::make_unique<QPainter>(device);
     painter_->setRenderHint(QPainter::Antialiasing, false);
@@ -515,7 +517,34 @@ QFont CDC::DeviceFont() const {
     return font;
 }
 
-CDC::DeviceText CDC::TextFont() const {
+namespace {
+
+bool SameFont(const LOGFONT& a, const LOGFONT& b) {
+    return a.lfHeight == b.lfHeight && a.lfWidth == b.lfWidth && a.lfEscapement == b.lfEscapement &&
+           a.lfOrientation == b.lfOrientation && a.lfWeight == b.lfWeight && a.lfItalic == b.lfItalic &&
+           a.lfUnderline == b.lfUnderline && a.lfStrikeOut == b.lfStrikeOut && a.lfCharSet == b.lfCharSet &&
+           a.lfPitchAndFamily == b.lfPitchAndFamily &&
+           std::strncmp(a.lfFaceName, b.lfFaceName, sizeof a.lfFaceName) == 0;
+}
+
+} // namespace
+
+const CDC::DeviceText& CDC::TextFont() const {
+    TextFontCache& cache = textFontCache_;
+    const LOGFONT& font = font_->LogFont();
+    if (!cache.valid || cache.device != device_ || cache.printing != printing_ || cache.scaleY != ScaleY() ||
+        !SameFont(cache.font, font)) {
+        cache.text = MakeTextFont();
+        cache.font = font;
+        cache.scaleY = ScaleY();
+        cache.device = device_;
+        cache.printing = printing_;
+        cache.valid = true;
+    }
+    return cache.text;
+}
+
+CDC::DeviceText CDC::MakeTextFont() const {
     DeviceText text;
     text.font = DeviceFont();
     if (FillsWindowsCell()) {
@@ -536,7 +565,7 @@ CDC::DeviceText CDC::TextFont() const {
 BOOL CDC::TextOut(int x, int y, const CString& text) {
     if (!painter_)
         return FALSE;
-    const DeviceText font = TextFont();
+    const DeviceText& font = TextFont();
     const QFontMetrics metrics(font.font, device_);
     QString qtext = platform::ToQString(text);
     QPoint origin = ToDevice(x, y);
@@ -570,7 +599,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
     if (!dx)
         return TextOut(x, y, text);
     const std::string_view bytes(text.GetString(), static_cast<std::size_t>(text.GetLength()));
-    const DeviceText cellFont = TextFont();
+    const DeviceText& cellFont = TextFont();
     const QFont& font = cellFont.font;
     // One glyph per character at its own cell: a single glyph run per call.
     QString glyphs;
@@ -624,7 +653,7 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
 }
 
 CSize CDC::GetTextExtent(const CString& text) const {
-    const DeviceText font = TextFont();
+    const DeviceText& font = TextFont();
     QFontMetrics metrics(font.font, device_);
     int width = metrics.horizontalAdvance(platform::ToQString(text));
     return CSize(static_cast<int>(std::lround(width / std::fabs(ScaleX()))),
@@ -632,7 +661,7 @@ CSize CDC::GetTextExtent(const CString& text) const {
 }
 
 BOOL CDC::GetTextMetrics(TEXTMETRIC* tm) const {
-    const DeviceText font = TextFont();
+    const DeviceText& font = TextFont();
     QFontMetrics metrics(font.font, device_);
     double sy = std::fabs(ScaleY());
     double sx = std::fabs(ScaleX());

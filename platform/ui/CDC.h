@@ -122,7 +122,19 @@ private:
     bool FillsWindowsCell() const;
     int CellPixels() const;
     QFont DeviceFont() const;
-    DeviceText TextFont() const;
+    // The selected font in device pixels; kept while font, scale and device stay the same,
+    // as text-heavy drawings (a label per point) would otherwise build it for every call.
+    const DeviceText& TextFont() const;
+    DeviceText MakeTextFont() const;
+    struct TextFontCache {
+        bool valid = false;
+        LOGFONT font;
+        double scaleY = 0.0;
+        const QPaintDevice* device = nullptr;
+        bool printing = false;
+        DeviceText text;
+    };
+    mutable TextFontCache textFontCache_;
     void Begin(QPaintDevice* device);
 
     std::unique_ptr<QPainter> painter_;

@@ -1,0 +1,121 @@
+// A full redraw of the analysis view offscreen at 1920 x 1080 with a model at the count
+// limits: 2,000 ground-surface points and lines, 1,000 measurement points with their vectors
+// and names, 3 boundary points and 20 slip lines of 200 points. Goal: under 16 ms.
+
+#include "analysis/CBlockView.h"
+#include "analysis/CTorvanDoc.h"
+
+#include "model/CDispData.h"
+#include "model/CLine.h"
+#include "model/CNode.h"
+#include "model/CVerrant.h"
+#include "platform/core/RecordingSink.h"
+#include "platform/ui/CFrameWnd.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <benchmark/benchmark.h>
+#include <cmath>
+
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "analysis_view_bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QApplication(argc, argv);
+    }();
+    return *app;
+}
+
+// Ground height of the made-up slope at x (0 .. 2000 m).
+double Ground(double x) {
+    return 500.0 - 0.2 * x + 10.0 * std::sin(x / 50.0);
+}
+
+void FillModel(torvan::CBlockDoc& model) {
+    using torvan::CNode;
+    for (int i = 0; i < 2000; ++i) {
+        const double x = i * 1.0;
+        auto* point = new CNode(i + 1, x, Ground(x), 0);
+        model.m_mapNode.SetAt(static_cast<WORD>(i), point);
+        if (i > 0)
+            model.m_LineList.SetAt(static_cast<WORD>(i - 1), new torvan::CLine(i - 1, i));
+    }
+    for (int i = 0; i < 1000; ++i) {
+        const double x = 1.0 + i * 1.99;
+        auto* site = new CNode(i + 1, x, Ground(x), 0);
+        site->kind = CNode::kMeasurement;
+        site->name.Format("%s%d", CString(u8"計測点").GetString(), i + 1);
+        model.m_mapSite.SetAt(static_cast<WORD>(i), site);
+        auto* record = new torvan::CDispData;
+        record->count = 4;
+        record->inUse = 1;
+        record->baseX = x;
+        record->baseY = site->y;
+        for (int r = 0; r < 4; ++r) {
+            record->col1.push_back(0.01 * r);
+            record->col2.push_back(-0.008 * r);
+            record->readingUsed.push_back(1);
+        }
+        model.m_mapDisp.SetAt(static_cast<WORD>(i), record);
+    }
+    const double bounds[3][2] = {
+        {300.0, CNode::kLeftBoundary}, {1700.0, CNode::kRightBoundary}, {1000.0, CNode::kInnerBoundary}};
+    for (int i = 0; i < 3; ++i) {
+        auto* point = new CNode(i + 1, bounds[i][0], Ground(bounds[i][0]) - (i == 2 ? 80.0 : 0.0), 0);
+        point->kind = static_cast<int>(bounds[i][1]);
+        model.m_mapBound.SetAt(static_cast<WORD>(i), point);
+    }
+    for (int n = 0; n < 20; ++n) {
+        auto* line = new torvan::CVerrant(n + 1);
+        for (int i = 0; i < 200; ++i) {
+            const double x = 300.0 + i * 1400.0 / 199;
+            line->x.push_back(x);
+            line->y.push_back(Ground(x) - (60.0 + 2.0 * n) * std::sin((x - 300.0) / 1400.0 * 3.14159));
+        }
+        line->pointCount = 200;
+        line->method = 2;
+        line->visible2 = n % 2;
+        model.m_listSlipLines.AddTail(line);
+    }
+    double* size = model.m_extents.m_dModelSize;
+    size[0] = 0.0;
+    size[1] = 2000.0;
+    size[2] = 0.0;
+    size[3] = 520.0;
+    model.m_extents.m_dMaxDisp = 0.05;
+}
+
+using torvan::CBlockView;
+
+void BM_FullRedrawAtTheCountLimits(benchmark::State& state) {
+    App();
+    platform::RecordingSink sink;
+    auto* document = new torvan::CTorvanDoc;
+    document->m_bAutoDelete = FALSE;
+    FillModel(document->Model());
+    auto* frame = new CFrameWnd;
+    frame->m_bAutoDelete = FALSE;
+    frame->Create("TORVAN");
+    frame->LoadFrame(document, RUNTIME_CLASS(CBlockView), nullptr);
+    auto* view = static_cast<torvan::CBlockView*>(frame->GetActiveView());
+    frame->GetWidget()->resize(1920, 1080);
+    frame->ShowWindow(SW_SHOW);
+    QApplication::processEvents();
+    view->OnInitialUpdate();
+    for (auto _ : state) {
+        view->Invalidate();
+        view->UpdateWindow();
+    }
+    state.counters["width"] = view->Canvas().width();
+    state.counters["height"] = view->Canvas().height();
+    delete frame->GetWidget();
+    delete frame;
+    delete document;
+}
+BENCHMARK(BM_FullRedrawAtTheCountLimits)->Unit(benchmark::kMillisecond);
+
+} // namespace
