@@ -157,7 +157,7 @@ void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory
 }
 
 void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) {
-    const SectionProfile profile{profilePath};
+    const SectionProfile profile{profilePath, true};
     for (int i = 0; i < kNumberItems; ++i)
         profile.WriteNumberStyle(kNumberSections[i], settings.display.numbers[i]);
     for (int i = 0; i < kLineItems; ++i)
@@ -185,6 +185,7 @@ void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) 
     WritePair(profile, "ModelPos", plot.modelPos);
     WritePair(profile, "AxisPos", plot.axisPos);
     WritePair(profile, "ScalePos", plot.scalePos);
+    profile.Flush();
 }
 
 ViewSettings& ProgramViewSettings() {

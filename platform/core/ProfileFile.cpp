@@ -124,11 +124,14 @@ int ProfileFile::GetInt(const CString& section, const CString& key, int defaultV
     return ScanInt(text.GetString(), value) ? value : defaultValue;
 }
 
-bool ProfileFile::WriteString(const CString& section, const CString& key, const CString& value) const {
-    const std::string path = Cp932ToUtf8(path_.str());
-    std::vector<Line> lines = ReadLines(path);
-    Found found = Locate(lines, section.str(), key.str());
-    Line entry{key.str() + "=" + value.str(), "\r\n"};
+namespace {
+
+// Puts key=value into its section: in place of the key's line, after the section's last
+// line, or in a new section at the end.
+void SetEntry(std::vector<Line>& lines, const std::string& section, const std::string& key,
+              const std::string& value) {
+    Found found = Locate(lines, section, key);
+    Line entry{key + "=" + value, "\r\n"};
     if (found.keyLine >= 0) {
         lines[static_cast<std::size_t>(found.keyLine)].text = entry.text;
     } else if (found.sectionLine >= 0) {
@@ -139,9 +142,21 @@ bool ProfileFile::WriteString(const CString& section, const CString& key, const 
     } else {
         if (!lines.empty() && lines.back().end.empty())
             lines.back().end = "\r\n";
-        lines.push_back({"[" + section.str() + "]", "\r\n"});
+        lines.push_back({"[" + section + "]", "\r\n"});
         lines.push_back(entry);
     }
+}
+
+} // namespace
+
+bool ProfileFile::WriteString(const CString& section, const CString& key, const CString& value) const {
+    return WriteStrings({{section, key, value}});
+}
+
+bool ProfileFile::WriteStrings(const std::vector<Entry>& entries) const {
+    std::vector<Line> lines = ReadLines(Cp932ToUtf8(path_.str()));
+    for (const Entry& entry : entries)
+        SetEntry(lines, entry.section.str(), entry.key.str(), entry.value.str());
     return WriteWhole(path_, lines);
 }
 

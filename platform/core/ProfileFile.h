@@ -8,6 +8,8 @@
 
 #include "platform/core/CString.h"
 
+#include <vector>
+
 namespace platform {
 
 class ProfileFile {
@@ -25,6 +27,14 @@ public:
     // False when the file cannot be written (the old file is then unchanged).
     bool WriteString(const CString& section, const CString& key, const CString& value) const;
     bool WriteInt(const CString& section, const CString& key, int value) const;
+
+    struct Entry {
+        CString section;
+        CString key;
+        CString value;
+    };
+    // Writes many values with one replacement of the file, each as WriteString would.
+    bool WriteStrings(const std::vector<Entry>& entries) const;
 
 private:
     CString path_;

@@ -62,18 +62,32 @@ void SectionProfile::ReadString(const CString& section, const CString& key, CStr
         value = text;
 }
 
+void SectionProfile::Put(const CString& section, const CString& key, const CString& value) const {
+    if (defer_)
+        pending_.push_back({section, key, value});
+    else
+        file_.WriteString(section, key, value);
+}
+
+bool SectionProfile::Flush() const {
+    if (pending_.empty())
+        return true;
+    const bool written = file_.WriteStrings(pending_);
+    pending_.clear();
+    return written;
+}
+
 void SectionProfile::WriteInt(const CString& section, const CString& key, int value) const {
-    file_.WriteInt(section, key, value);
+    Put(section, key, CString(platform::FormatC("%d", value)));
 }
 
 void SectionProfile::WriteColor(const CString& section, const CString& key, COLORREF value) const {
-    file_.WriteString(
-        section, key,
+    Put(section, key,
         CString(platform::FormatC("%d,%d,%d", GetRValue(value), GetGValue(value), GetBValue(value))));
 }
 
 void SectionProfile::WriteString(const CString& section, const CString& key, const CString& value) const {
-    file_.WriteString(section, key, value);
+    Put(section, key, value);
 }
 
 bool SectionProfile::GetProfileFont(const CString& section, LOGFONT& font) const {

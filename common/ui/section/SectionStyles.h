@@ -45,6 +45,10 @@ LOGFONT DefaultNumberFont();
 class SectionProfile {
 public:
     explicit SectionProfile(const CString& path) : file_(path) {}
+    // With deferred writes, the writers collect their values and Flush puts them all into the
+    // file at once (a settings block of a hundred keys is one replacement of the file).
+    SectionProfile(const CString& path, bool deferWrites) : file_(path), defer_(deferWrites) {}
+    bool Flush() const;
 
     // Reads a font when its "Height" is present and not 0 (else font stays as it was and the
     // result is false): "Weight", "Italic", "PitchAndFamily" (missing: 0), underline cleared,
@@ -72,7 +76,11 @@ public:
     const platform::ProfileFile& File() const { return file_; }
 
 private:
+    void Put(const CString& section, const CString& key, const CString& value) const;
+
     platform::ProfileFile file_;
+    bool defer_ = false;
+    mutable std::vector<platform::ProfileFile::Entry> pending_;
 };
 
 } // namespace section

@@ -53,6 +53,10 @@ TEST_F(ProfileFileTest, NewKeyGoesAtTheEndOfItsSectionAndNewSectionAtTheEnd) {
     ASSERT_TRUE(ini.WriteString("B", "w", "4"));
     ASSERT_TRUE(ini.WriteString("C", "v", "5"));
     EXPECT_EQ(Bytes(), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n[C]\r\nv=5\r\n");
+    // The same values in one write, one of them twice, give the same bytes.
+    Put("[A]\r\nx=1\r\n\r\n[B]\r\ny=2");
+    ASSERT_TRUE(ini.WriteStrings({{"A", "z", "0"}, {"B", "w", "4"}, {"C", "v", "5"}, {"A", "z", "3"}}));
+    EXPECT_EQ(Bytes(), "[A]\r\nx=1\r\nz=3\r\n\r\n[B]\r\ny=2\r\nw=4\r\n[C]\r\nv=5\r\n");
 }
 
 TEST_F(ProfileFileTest, FailedWriteLeavesNoFile) {
