@@ -1,6 +1,7 @@
 #include "analysis/CBlockView.h"
 
 #include "analysis/CChildFrame.h"
+#include "analysis/CMainFrame.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/SectionPainter.h"
 
@@ -11,6 +12,9 @@
 #include "platform/core/MapEntries.h"
 #include "platform/core/Unset.h"
 #include "platform/ui/CClientDC.h"
+#include "platform/ui/CWinApp.h"
+
+#include <QColor>
 
 namespace torvan {
 
@@ -77,6 +81,19 @@ void CBlockView::OnInitialUpdate() {
     ShowMethodName();
     GiveSettingsToDocument();
     CViewBase::OnInitialUpdate();
+    RecolorBoundaryButtons();
+}
+
+// The boundary point tools of the edit bar show the colours their points are drawn in.
+void CBlockView::RecolorBoundaryButtons() {
+    auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (!frame)
+        return;
+    const auto color = [this](int item) {
+        const COLORREF c = m_display.points[item].color;
+        return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+    };
+    frame->RecolorBoundaryButtons(color(kPointInner), color(kPointLeft), color(kPointRight));
 }
 
 void CBlockView::OnDraw(CDC* dc) {

@@ -28,6 +28,8 @@ public:
     void OnInitialUpdate() override;
     void OnDraw(CDC* dc) override;
     void MeasureLabelSize() override;
+    // The edit bar's boundary point buttons in the colours of their points.
+    void RecolorBoundaryButtons();
 
     DisplaySettings m_display;
     CObList m_listSelect;           // selected CNode, CLine and CVerrant objects (not owned)
