@@ -31,23 +31,6 @@ CRect GrownClipBox(CDC& dc) {
     return box;
 }
 
-// A point's label: its number, or its name cut to 15 characters when it has 16 or more.
-CString PointLabel(const CNode& point, int numberType) {
-    if (numberType < 1) {
-        CString text;
-        text.Format("%d", point.number);
-        return text;
-    }
-    const std::string& bytes = point.name.str();
-    std::size_t end = 0;
-    int characters = 0;
-    while (end < bytes.size() && characters < 15) {
-        end += platform::Cp932CharLength(bytes, end);
-        ++characters;
-    }
-    return CString(bytes.substr(0, std::min(end, bytes.size())));
-}
-
 CString NumberText(int number) {
     CString text;
     text.Format("%d", number);
@@ -70,6 +53,22 @@ private:
 };
 
 } // namespace
+
+CString SectionPainter::PointLabel(const CNode& point, int numberType) {
+    if (numberType < 1)
+        return NumberText(point.number);
+    const std::string& bytes = point.name.str();
+    if (bytes.size() < 16)
+        return point.name;
+    std::size_t end = 0;
+    while (end < bytes.size()) {
+        const std::size_t length = platform::Cp932CharLength(bytes, end);
+        if (end + length > 15)
+            break;
+        end += length;
+    }
+    return CString(bytes.substr(0, end));
+}
 
 SectionPainter::SectionPainter(CBlockView& view, CBlockDoc& model, CDC& dc)
     : view_(view), model_(model), dc_(dc), display_(view.m_display), clip_(GrownClipBox(dc)),

@@ -6,6 +6,7 @@
 
 #include "common/geometry/CClipRect.h"
 #include "common/geometry/DPoint.h"
+#include "platform/core/CString.h"
 
 #include <vector>
 
@@ -23,6 +24,10 @@ public:
     SectionPainter(CBlockView& view, CBlockDoc& model, CDC& dc);
 
     void Paint();
+
+    // A point's label: its number, or (number type 1 and more) its name, cut to 15 bytes on a
+    // character boundary when it has 16 or more.
+    static CString PointLabel(const CNode& point, int numberType);
 
 private:
     void GroundLines();

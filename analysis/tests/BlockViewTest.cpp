@@ -4,6 +4,7 @@
 
 #include "analysis/CBlockView.h"
 #include "analysis/CTorvanDoc.h"
+#include "analysis/SectionPainter.h"
 
 #include "model/CDispData.h"
 #include "model/CLine.h"
@@ -177,6 +178,23 @@ TEST_F(BlockViewTest, NoDisplacementDrawsNoVectorAndDividesByNothing) {
     const auto* site = static_cast<const CNode*>(Model().m_mapSite[3]);
     EXPECT_EQ(Pixel(site->x, site->y), view_->m_display.points[kPointSite].color);
     EXPECT_FALSE(Near(site->x, site->y, RGB(0, 0, 200), 20));
+}
+
+TEST(PointLabelTest, NamesOfSixteenBytesAndMoreAreCutOnACharacterBoundary) {
+    struct Case {
+        const char8_t* name;
+        const char8_t* shown;
+    };
+    const Case cases[] = {{u8"計測点1", u8"計測点1"},
+                          {u8"ABCDEFGHIJKLMNO", u8"ABCDEFGHIJKLMNO"},
+                          {u8"ABCDEFGHIJKLMNOPQRST", u8"ABCDEFGHIJKLMNO"},
+                          {u8"A計測点計測点計測点あ", u8"A計測点計測点計"}}; // 21 bytes: 15 whole
+    for (const Case& c : cases) {
+        CNode point(7, 0.0, 0.0, 0);
+        point.name = CString(c.name);
+        EXPECT_EQ(SectionPainter::PointLabel(point, 1), CString(c.shown));
+        EXPECT_EQ(SectionPainter::PointLabel(point, 0), CString("7"));
+    }
 }
 
 } // namespace
