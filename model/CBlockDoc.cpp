@@ -1,6 +1,7 @@
 #include "CBlockDoc.h"
 
 #include "common/geometry/Geometry.h"
+#include "common/geometry/ModelExtent.h"
 #include "common/records/ContainerHelpers.h"
 #include "common/records/TextFile.h"
 #include "common/records/TextHelpers.h"
@@ -172,42 +173,18 @@ void CBlockDoc::UpdatePathAndTitles(const CString& path) {
 }
 
 void CBlockDoc::GetModelExtent(double& width, double& height) {
-    bool any = false;
-    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    ModelExtent extent;
     for (auto [key, point] : platform::MapEntries<const CNode>(m_mapAllPoints)) {
-        if (point->state < 0) {
-            continue;
+        if (point->state >= 0) {
+            extent.Add(point->x, point->y);
         }
-        if (!any) {
-            minX = maxX = point->x;
-            minY = maxY = point->y;
-            any = true;
-        }
-        minX = std::min(minX, point->x);
-        maxX = std::max(maxX, point->x);
-        minY = std::min(minY, point->y);
-        maxY = std::max(maxY, point->y);
     }
-    if (!any) {
-        m_extents.m_dMinX = m_extents.m_dMaxX = m_extents.m_dMinY = m_extents.m_dMaxY = kUnsetDouble;
-        width = 200.0;
-        height = 100.0;
-        return;
-    }
-    if (minX == maxX) {
-        minX -= 100.0;
-        maxX += 100.0;
-    }
-    if (minY == maxY) {
-        minY -= 50.0;
-        maxY += 50.0;
-    }
-    m_extents.m_dMinX = minX;
-    m_extents.m_dMaxX = maxX;
-    m_extents.m_dMinY = minY;
-    m_extents.m_dMaxY = maxY;
-    width = maxX - minX;
-    height = maxY - minY;
+    double box[4] = {kUnsetDouble, kUnsetDouble, kUnsetDouble, kUnsetDouble};
+    extent.Get(box, width, height);
+    m_extents.m_dMinX = box[0];
+    m_extents.m_dMaxX = box[1];
+    m_extents.m_dMinY = box[2];
+    m_extents.m_dMaxY = box[3];
 }
 
 int CBlockDoc::CheckDataLimit(int count, int limit, int limitIndex) {

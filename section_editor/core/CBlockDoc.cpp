@@ -3,6 +3,7 @@
 #include "CBlockDoc.h"
 
 #include "common/geometry/Geometry.h"
+#include "common/geometry/ModelExtent.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
@@ -268,42 +269,15 @@ DPoint CBlockDoc::NodeXY(int key) const {
 }
 
 void CBlockDoc::GetModelExtent(double& width, double& height) {
-    bool any = false;
-    double minX = 0, maxX = 0, minY = 0, maxY = 0;
+    ModelExtent extent;
     for (const auto& [seqNo, point] : m_mapAllPoints) {
-        if (point->GetState() < 0) {
-            continue;
+        if (point->GetState() >= 0) {
+            extent.Add(point->GetX(), point->GetY());
         }
-        if (!any) {
-            minX = maxX = point->GetX();
-            minY = maxY = point->GetY();
-            any = true;
-        }
-        minX = std::min(minX, point->GetX());
-        maxX = std::max(maxX, point->GetX());
-        minY = std::min(minY, point->GetY());
-        maxY = std::max(maxY, point->GetY());
     }
-    if (!any) {
+    if (!extent.Get(m_dModelBox, width, height)) {
         SetUnset(m_dModelBox);
-        width = 200.0;
-        height = 100.0;
-        return;
     }
-    if (minX == maxX) {
-        minX -= 100.0;
-        maxX += 100.0;
-    }
-    if (minY == maxY) {
-        minY -= 50.0;
-        maxY += 50.0;
-    }
-    m_dModelBox[0] = minX;
-    m_dModelBox[1] = maxX;
-    m_dModelBox[2] = minY;
-    m_dModelBox[3] = maxY;
-    width = maxX - minX;
-    height = maxY - minY;
 }
 
 CNode* CBlockDoc::FindNodeByName(const CString& name, const RecordMap<CNode>& map) const {

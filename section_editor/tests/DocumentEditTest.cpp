@@ -250,6 +250,10 @@ TEST_F(DocumentEditTest, TableChangesMoveMergeAndAddPoints) {
 }
 
 TEST_F(DocumentEditTest, ModelMadeByEditsSavesReopensAndSavesIdentically) {
+    double width, height;
+    doc_.GetModelExtent(width, height);
+    EXPECT_EQ(width, 200.0);
+    EXPECT_EQ(height, 100.0);
     Run({{0, 10}, {10, 6}, {20, 2}, {30, 1}});
     Run({{15, 0}, {15, 10}}); // point 7 where it crosses the line 2-3
     // Delete the vertical line with its two ends again.
@@ -269,8 +273,8 @@ TEST_F(DocumentEditTest, ModelMadeByEditsSavesReopensAndSavesIdentically) {
     doc_.AddMeasurePoint(12, 8, key);
     ASSERT_NE(doc_.InsertPoint(CNode(0, 5, 8, 0), CNode::kLeftBoundary), nullptr);
     doc_.m_strTitle = CString(u8"編集した断面");
-    double width, height;
     doc_.GetModelExtent(width, height);
+    EXPECT_EQ(width, 30.0);
     std::copy(doc_.m_dModelBox, doc_.m_dModelBox + 4, doc_.m_dModelSize);
 
     ASSERT_TRUE(doc_.OnSaveDocument(Path("made.sec").c_str()));
