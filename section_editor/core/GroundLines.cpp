@@ -346,9 +346,10 @@ void CBlockDoc::ApplyPointChanges(RecordMap<CNode>& edited, int kind) {
         if (copy->GetState() != CNode::kChanging) {
             continue; // a new point under a free key (below)
         }
-        if (copy->GetSeqNo() < 0) {
+        int seqNo = copy->GetSeqNo();
+        if (seqNo < 0 && seqNo != platform::kUnsetInt && map.Lookup(~seqNo)) {
             // The point was merged into the point whose key is the complement.
-            ReplaceNodeInLines(key, ~copy->GetSeqNo());
+            ReplaceNodeInLines(key, ~seqNo);
             edited.Remove(key);
             changed = true;
             continue;
