@@ -2,9 +2,11 @@
 
 #include "common/dxf/DxfWriter.h"
 
+#include "common/geometry/ArrowShape.h"
 #include "common/records/TextFile.h"
 #include "platform/core/CodePage.h"
 
+#include <cmath>
 #include <string>
 
 namespace {
@@ -355,4 +357,47 @@ int CDxfWriter::WriteText(const char* text, double x, double y, double height, i
     WriteGroupReal(" 11", x);
     WriteGroupReal(" 21", y);
     return 1;
+}
+
+void CDxfWriter::WriteSolidTenths(const DPoint corners[4], int color) {
+    static const char* const kCodes[4][2] = {{" 10", " 20"}, {" 11", " 21"}, {" 12", " 22"}, {" 13", " 23"}};
+    WriteEntityHead("SOLID", "AcDbTrace", "0");
+    WriteGroupInt(" 62", color);
+    for (int i = 0; i < 4; ++i) {
+        WriteGroupReal(kCodes[i][0], corners[i].x * 0.1);
+        WriteGroupReal(kCodes[i][1], corners[i].y * 0.1);
+    }
+}
+
+int CDxfWriter::WriteArrow(CPoint start, CPoint end, int headLength, int headWidth, int style, int width,
+                           int lineType, int color) {
+    const auto shape =
+        geometry::ArrowShape::Make(DPoint{double(start.x), double(start.y)},
+                                   DPoint{double(end.x), double(end.y)}, headLength, headWidth, style);
+    for (const auto& segment : shape.segments) {
+        WriteLineXY(segment.from.x * 0.1, segment.from.y * 0.1, segment.to.x * 0.1, segment.to.y * 0.1, width,
+                    lineType, color);
+    }
+    const int fillColor = shape.fill == geometry::ArrowShape::kWhiteFill ? 255 : color;
+    for (const auto& fill : shape.fills) {
+        // A SOLID takes its corners in zig-zag order; a triangle repeats its last corner.
+        const DPoint corners[4] = {fill[0], fill[1], fill.size() == 4 ? fill[3] : fill[2], fill[2]};
+        WriteSolidTenths(corners, fillColor);
+    }
+    return 1;
+}
+
+BOOL CDxfWriter::ArcBulgeGeometry(CPoint start, CPoint end, CPoint centre, double& bulge) {
+    bulge = 0.0;
+    if (start == centre || end == centre) {
+        return FALSE;
+    }
+    double from = std::atan2(double(start.y) - centre.y, double(start.x) - centre.x);
+    double to = std::atan2(double(end.y) - centre.y, double(end.x) - centre.x);
+    double included = to - from;
+    while (included <= 0.0) {
+        included += 2.0 * M_PI;
+    }
+    bulge = std::tan(included / 4.0);
+    return TRUE;
 }

@@ -299,7 +299,7 @@ void CDxfWriter::WriteRelease14Tables(BOOL withMarkerBlocks, BOOL withArrowBlock
 
     WriteTableHead("BLOCK_RECORD", "0");
     std::vector<CString> names = {"*MODEL_SPACE", "*PAPER_SPACE"};
-    for (int i = 0; withMarkerBlocks && i < 8; ++i) {
+    for (int i = 0; withMarkerBlocks && i < (m_bTurnedMarkerBlocks ? 10 : 8); ++i) {
         names.push_back(platform::FormatC("CENTER-%d", i));
     }
     for (int i = 1; withArrowBlocks && i <= 3; ++i) {
@@ -391,18 +391,19 @@ void CDxfWriter::WriteMarkerCircle(double radius) {
 void CDxfWriter::WriteMarkerBlocks() {
     const double top = 5.7735;
     const double low = -2.8868;
+    WriteTriangleBlocks(0, top, low);
     const double outlines[3][4][2] = {
-        {{0, top}, {-5, low}, {5, low}, {0, 0}},
+        {},
         {{-5, -5}, {5, -5}, {5, 5}, {-5, 5}},
         {{0, -4.5}, {4.5, 0}, {0, 4.5}, {-4.5, 0}},
     };
     const int corners[3] = {3, 4, 4};
     const double solids[3][8] = {
-        {0, top, -5, low, 5, low, 5, low},
+        {},
         {-5, -5, 5, -5, -5, 5, 5, 5},
         {0, -4.5, 4.5, 0, -4.5, 0, 0, 4.5},
     };
-    for (int shape = 0; shape < 3; ++shape) {
+    for (int shape = 1; shape < 3; ++shape) {
         for (int filled = 0; filled < 2; ++filled) {
             WriteBlockBegin(platform::FormatC("CENTER-%d", shape * 2 + filled).c_str(), "   64");
             int n = corners[shape];
@@ -424,6 +425,27 @@ void CDxfWriter::WriteMarkerBlocks() {
     WriteMarkerCircle(5.0);
     WriteMarkerCircle(2.5);
     WriteBlockEnd();
+    if (m_bTurnedMarkerBlocks) {
+        WriteTriangleBlocks(8, -top, -low);
+    }
+}
+
+// The triangle with its tip at (0, tipY) and its base at baseY, outlined and filled.
+void CDxfWriter::WriteTriangleBlocks(int firstNumber, double tipY, double baseY) {
+    const double outline[3][2] = {{0, tipY}, {-5, baseY}, {5, baseY}};
+    const double solid[8] = {0, tipY, -5, baseY, 5, baseY, 5, baseY};
+    for (int filled = 0; filled < 2; ++filled) {
+        WriteBlockBegin(platform::FormatC("CENTER-%d", firstNumber + filled).c_str(), "   64");
+        for (int i = 0; i < 3; ++i) {
+            const double* a = outline[i];
+            const double* b = outline[(i + 1) % 3];
+            WriteMarkerLine(a[0], a[1], b[0], b[1]);
+        }
+        if (filled) {
+            WriteMarkerSolid(solid);
+        }
+        WriteBlockEnd();
+    }
 }
 
 void CDxfWriter::WriteArrowBlocks() {

@@ -15,6 +15,7 @@
 // Integer coordinates and widths are plot units of 0.1 and are written as tenths;
 // double coordinates are written with WriteGroupReal.
 
+#include "common/geometry/DPoint.h"
 #include "platform/core/CMapWordToPtr.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CPoint.h"
@@ -85,6 +86,18 @@ public:
     int WriteRectangle(double x1, double y1, double x2, double y2, int width, int style, int color);
     int WriteRectangleInt(CPoint corner1, CPoint corner2, int width, int style, int color);
     int WriteHatch(const CPoint* points, int count, int color);
+    // An arrow from start to end (plot units) with head length a, head width b and style c
+    // as geometry::ArrowShape draws it: its lines in the width and line type, its filled
+    // heads as SOLIDs (white heads in colour 255). Nothing for an arrow that is not drawn.
+    int WriteArrow(CPoint start, CPoint end, int headLength, int headWidth, int style, int width,
+                   int lineType, int color);
+    // Starts an entity of this type and subclass on layer "0" (handle and markers as the
+    // release wants); the caller writes its groups.
+    void BeginEntity(const char* type, const char* subclass) { WriteEntityHead(type, subclass, "0"); }
+
+    // The bulge of the arc from start to end about centre, counter-clockwise (the tangent
+    // of a quarter of its included angle); FALSE, and bulge 0, when start or end is the centre.
+    static BOOL ArcBulgeGeometry(CPoint start, CPoint end, CPoint centre, double& bulge);
     // Text in CP932; angle in tenths of a degree; alignment flags: 6 centre, 2 right,
     // 8 bottom (else top). The spacing takes no part in the output.
     int WriteText(const char* text, double x, double y, double height, int spacing, int color, int alignment,
@@ -100,6 +113,9 @@ public:
     int m_nColorMode = kColorAsGiven;
     int m_lineStyleColors[4] = {5, 8, 1, 6};
     char m_szLayerName[20] = "0";
+    // With the marker blocks, also "CENTER-8" and "CENTER-9": the triangle turned over,
+    // outlined and filled.
+    bool m_bTurnedMarkerBlocks = false;
 
 private:
     bool IsRelease14() const { return m_nVersion == 14; }
@@ -118,6 +134,8 @@ private:
     void WriteMarkerLine(double x1, double y1, double x2, double y2);
     void WriteMarkerSolid(const double corners[8]);
     void WriteMarkerCircle(double radius);
+    void WriteTriangleBlocks(int firstNumber, double tipY, double baseY);
+    void WriteSolidTenths(const DPoint corners[4], int color);
 
     void WriteEntityHandle();
     void WriteEntityHead(const char* type, const char* subclass, const char* layer);

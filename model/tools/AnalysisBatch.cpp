@@ -10,7 +10,7 @@
 // read. Exit status: 0 when the file opened, 1 when it did not (nothing saved), 2 on bad
 // usage.
 
-#include "StdoutMessageSink.h"
+#include "platform/core/StdoutMessageSink.h"
 
 #include "model/AnalysisRun.h"
 #include "model/CBlockDoc.h"
@@ -95,7 +95,7 @@ int main(int argc, char** argv) {
     if (!Parse(argc, argv, args) || SameFile(args.analysis, args.output)) {
         return Usage();
     }
-    torvan::StdoutMessageSink sink;
+    platform::StdoutMessageSink sink;
     platform::SetMessageSink(&sink);
     torvan::CBlockDoc doc;
     if (!doc.OnOpenDocument(args.analysis.c_str())) {

@@ -1,8 +1,8 @@
-#include "StdoutMessageSink.h"
+#include "platform/core/StdoutMessageSink.h"
 
 #include "platform/core/CodePage.h"
 
-namespace torvan {
+namespace platform {
 
 std::string StdoutMessageSink::LineOf(const CString& text) {
     std::string utf8 =
@@ -35,4 +35,4 @@ int StdoutMessageSink::ShowMessage(const CString& text, const CString&, UINT typ
     }
 }
 
-} // namespace torvan
+} // namespace platform

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-namespace torvan {
+namespace platform {
 
 class StdoutMessageSink : public platform::MessageSink {
 public:
@@ -24,4 +24,4 @@ private:
     std::FILE* out_;
 };
 
-} // namespace torvan
+} // namespace platform

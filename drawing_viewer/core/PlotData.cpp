@@ -1,0 +1,47 @@
+#include "PlotData.h"
+
+#include "PlotArrow.h"
+#include "PlotCenterMark.h"
+#include "PlotCircle.h"
+#include "PlotLine.h"
+#include "PlotPolyLine.h"
+#include "PlotPolygon.h"
+#include "PlotRectAngle.h"
+#include "common/records/BinaryFile.h"
+
+namespace zapho {
+
+std::unique_ptr<CPlotData> CreatePlotItem(int type) {
+    switch (type) {
+    case kPlotLine:
+        return std::make_unique<CPlotLine>();
+    case kPlotPolyLine:
+        return std::make_unique<CPlotPolyLine>();
+    case kPlotArrow:
+        return std::make_unique<CPlotArrow>();
+    case kPlotCenterMark:
+        return std::make_unique<CPlotCenterMark>();
+    case kPlotCircle:
+        return std::make_unique<CPlotCircle>();
+    case kPlotRectAngle:
+        return std::make_unique<CPlotRectAngle>();
+    case kPlotPolygon:
+        return std::make_unique<CPlotPolygon>();
+    default:
+        return nullptr;
+    }
+}
+
+CPoint ReadPoint(CBinaryFile& file) {
+    CPoint point;
+    file.ReadInt(point.x);
+    file.ReadInt(point.y);
+    return point;
+}
+
+void WritePoint(CBinaryFile& file, CPoint point) {
+    file.WriteInt(point.x);
+    file.WriteInt(point.y);
+}
+
+} // namespace zapho

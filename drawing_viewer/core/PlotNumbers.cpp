@@ -1,0 +1,138 @@
+#include "PlotNumbers.h"
+
+#include <climits>
+#include <vector>
+
+namespace zapho {
+
+int SaturatedInt(std::string_view token) {
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < token.size() && token[pos] == '-') {
+        negative = true;
+        ++pos;
+    }
+    long long value = 0;
+    for (; pos < token.size() && token[pos] >= '0' && token[pos] <= '9'; ++pos) {
+        value = value * 10 + (token[pos] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1) {
+            value = static_cast<long long>(INT_MAX) + 1;
+        }
+    }
+    value = negative ? -value : value;
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    return static_cast<int>(value);
+}
+
+int ParsePlotNumbers(std::string_view text, int x[kPlotArgumentPairs], int y[kPlotArgumentPairs],
+                     int* numbers) {
+    int count = 0;
+    std::string token;
+    auto endToken = [&] {
+        if (token.empty()) {
+            return;
+        }
+        if (count < 2 * kPlotArgumentPairs) {
+            int value = SaturatedInt(token);
+            (count % 2 == 0 ? x : y)[count / 2] = value;
+            ++count;
+        }
+        token.clear();
+    };
+    for (char ch : text) {
+        if ((ch >= '0' && ch <= '9') || ch == '-' || ch == '.') {
+            token += ch;
+        } else if (ch == ' ' || ch == ',') {
+            endToken();
+        }
+    }
+    endToken();
+    if (numbers) {
+        *numbers = count;
+    }
+    return count / 2;
+}
+
+namespace {
+
+bool IsBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r';
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+struct Word {
+    std::size_t start;
+    std::string_view text;
+};
+
+std::vector<Word> SplitWords(std::string_view line) {
+    std::vector<Word> words;
+    std::size_t pos = 0;
+    while (pos < line.size()) {
+        while (pos < line.size() && IsBlank(line[pos])) {
+            ++pos;
+        }
+        std::size_t start = pos;
+        while (pos < line.size() && !IsBlank(line[pos])) {
+            ++pos;
+        }
+        if (pos > start) {
+            words.push_back({start, line.substr(start, pos - start)});
+        }
+    }
+    return words;
+}
+
+} // namespace
+
+PlotIndexLine ParseIndexLine(std::string_view line) {
+    PlotIndexLine result;
+    std::vector<Word> words = SplitWords(line);
+    if (words.empty()) {
+        return result;
+    }
+    std::string_view name = words[0].text;
+    std::size_t firstNumber = 1;
+    if (words.size() >= 5) {
+        firstNumber = words.size() - 4;
+        name = Trim(line.substr(0, words[firstNumber].start));
+    }
+    while (!name.empty() && name.front() == '"') {
+        name.remove_prefix(1);
+    }
+    while (!name.empty() && name.back() == '"') {
+        name.remove_suffix(1);
+    }
+    result.name = CString(std::string(name));
+    int* targets[] = {&result.width, &result.height, nullptr, &result.kind};
+    for (std::size_t i = 0; i < 4 && firstNumber + i < words.size(); ++i) {
+        if (targets[i]) {
+            *targets[i] = SaturatedInt(words[firstNumber + i].text);
+        }
+    }
+    return result;
+}
+
+void PaperOfKind(int kind, int& paperSize, int& orientation) {
+    static const int kPaper[] = {12, 12, 13, 13, 8, 8, 9, 9, 11, 11};
+    if (kind < 1 || kind > 10) {
+        paperSize = -1;
+        orientation = -1;
+        return;
+    }
+    paperSize = kPaper[kind - 1];
+    orientation = kind % 2 == 1 ? 1 : 2;
+}
+
+} // namespace zapho

@@ -1,0 +1,164 @@
+// The plot index and page files as the analysis program writes them, and the reading
+// decisions for damaged or unusual files.
+
+#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/PlotArrow.h"
+#include "drawing_viewer/core/PlotCircle.h"
+#include "drawing_viewer/core/PlotLine.h"
+#include "drawing_viewer/core/PlotPolyLine.h"
+#include "drawing_viewer/core/PlotPolygon.h"
+#include "drawing_viewer/core/PlotRectAngle.h"
+#include "testsupport/Fixtures.h"
+
+#include <climits>
+
+namespace zapho {
+namespace {
+
+class PlotReaderTest : public testsupport::TempDirTest {
+protected:
+    // Writes an index naming one page file per text and opens it.
+    BOOL OpenPages(const std::vector<std::string>& pages) {
+        std::string index;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            std::string name = "page" + std::to_string(i) + ".p01";
+            dir_.Write(name, pages[i]);
+            index += name + " 2970 2100 0.1 8\n";
+        }
+        return Open(index);
+    }
+    BOOL Open(const std::string& index) {
+        return doc_.OnOpenDocument(dir_.Write("plot.p00", index).c_str(), CMainDoc::kPlotExtension);
+    }
+    PlotPage& Page(int page = 0) { return doc_.m_drawing.Page(page); }
+    template <typename Item> Item& ItemAt(int index, int page = 0) {
+        auto* item = dynamic_cast<Item*>(Page(page).m_items.at(static_cast<std::size_t>(index)).get());
+        EXPECT_NE(item, nullptr);
+        return *item;
+    }
+
+    CMainDoc doc_;
+};
+
+TEST_F(PlotReaderTest, IndexLineGivesPageValuesPaperAndOrientation) {
+    EXPECT_FALSE(Open("\"my page.p01\" 2970 2100 0.1 8\r\n")) << "the page file is missing";
+    dir_.Write("my page.p01", "L0,0,10,10");
+    ASSERT_TRUE(Open("  \"my page.p01\"   2970 2100 0.1 8"));
+    EXPECT_EQ(Page().m_values[0], 9);
+    EXPECT_EQ(Page().m_values[1], 2);
+    EXPECT_EQ(Page().m_values[2], 2970);
+    EXPECT_EQ(Page().m_values[3], 2100);
+    EXPECT_EQ(Page().m_items.size(), 1u) << "a last line without a line feed counts";
+}
+
+TEST_F(PlotReaderTest, RefusedIndexes) {
+    struct Case {
+        std::string index;
+        const char8_t* message; // null: no message
+    } cases[] = {
+        {"", nullptr},
+        {"../secret.p01 2970 2100 0.1 8\n",
+         u8"作図出力ﾌｧｲﾙのﾍﾟｰｼﾞ名が正しくありません\n../secret.p01 2970 2100 0.1 8"},
+        {"sub/a.p01 2970 2100 0.1 8\n",
+         u8"作図出力ﾌｧｲﾙのﾍﾟｰｼﾞ名が正しくありません\nsub/a.p01 2970 2100 0.1 8"},
+    };
+    for (const Case& c : cases) {
+        sink_.Clear();
+        EXPECT_FALSE(Open(c.index)) << c.index;
+        EXPECT_EQ(doc_.m_drawing.PageCount(), 0);
+        ASSERT_EQ(sink_.MessageCount(), c.message ? 1 : 0) << c.index;
+        if (c.message) {
+            EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(c.message));
+        }
+    }
+    sink_.Clear();
+    EXPECT_FALSE(Open("gone.p01 2970 2100 0.1 8\n"));
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              platform::Utf8(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました(ｴﾗｰ番号2)\n ") + Path("gone.p01"));
+}
+
+TEST_F(PlotReaderTest, SixtyIndexLinesReadFiftyPages) {
+    dir_.Write("a.p01", "");
+    std::string index;
+    for (int i = 0; i < 60; ++i) {
+        index += "a.p01 100 200 0.1 " + std::to_string(i % 12) + "\n";
+    }
+    ASSERT_TRUE(Open(index));
+    EXPECT_EQ(doc_.m_drawing.PageCount(), 50);
+    EXPECT_EQ(Page(0).m_values[0], -1) << "kind 0 is no paper";
+    EXPECT_EQ(Page(5).m_values[0], 8);
+    EXPECT_EQ(Page(5).m_values[1], 1);
+}
+
+TEST_F(PlotReaderTest, ArgumentsStartAtZeroOnEveryPageAndKeepWithinIt) {
+    // Page 1's "T 2" still sees width 3 from T 1,3; page 2's "L" sees nothing of page 1.
+    ASSERT_TRUE(OpenPages({"T1,3\nT2\nL0,0,10,10\n", "L5,6\nD7,8\n"}));
+    EXPECT_EQ(ItemAt<CPlotLine>(0).m_nLineType, 2);
+    EXPECT_EQ(ItemAt<CPlotLine>(0).m_nWidth, 5);
+    EXPECT_EQ(Page(1).m_items.size(), 1u) << "L with one pair draws nothing";
+    EXPECT_EQ(ItemAt<CPlotLine>(0, 1).m_start, CPoint(0, 0));
+    EXPECT_EQ(ItemAt<CPlotLine>(0, 1).m_nWidth, 1);
+}
+
+TEST_F(PlotReaderTest, PenAndColourCommands) {
+    ASSERT_TRUE(OpenPages({"T0,5\nL0,0,1,1\nT0,-1\nL0,0,1,1\nV-1\nV20,255,0,0\nV5,1,2,3\nV7\n"
+                           "Y0,0,10,0,10,10,1\nY0,0,10,0,10,10,0\n"}));
+    EXPECT_EQ(ItemAt<CPlotLine>(0).m_nWidth, 7);
+    EXPECT_EQ(ItemAt<CPlotLine>(1).m_nWidth, INT_MIN);
+    EXPECT_EQ(ItemAt<CPlotPolygon>(2).m_nFill, -17) << "V-1 sets only the fill colour";
+    EXPECT_EQ(ItemAt<CPlotPolygon>(2).m_nColor, 7);
+    EXPECT_EQ(ItemAt<CPlotPolygon>(3).m_nFill, kNoFill);
+    ASSERT_EQ(doc_.m_drawing.m_userColors.size(), 1u);
+    EXPECT_EQ(doc_.m_drawing.m_userColors.at(4), RGB(255, 0, 0));
+}
+
+TEST_F(PlotReaderTest, PolylineArcRectangleArrowAndCountedPolygon) {
+    ASSERT_TRUE(OpenPages({"O1\nM10,10\nD20,20\nD30,10\nM50,50\nD60,60\n"
+                           "C100,100,50,0,1,50,0,-50,0\nB0,0,40,30,1\nA0,0,100,0,25,10,24\n"
+                           "Y99999999,1\n0,0\n10,0\n10,10\n"}));
+    auto& polyline = ItemAt<CPlotPolyLine>(0);
+    EXPECT_EQ(polyline.m_points, (std::vector<CPoint>{{10, 10}, {20, 20}, {30, 10}}));
+    EXPECT_EQ(ItemAt<CPlotLine>(1).m_start, CPoint(50, 50)) << "M ended the polyline";
+    auto& arc = ItemAt<CPlotCircle>(2);
+    EXPECT_EQ(arc.m_arcStart, CPoint(150, 100));
+    EXPECT_EQ(arc.m_arcEnd, CPoint(50, 100));
+    EXPECT_EQ(ItemAt<CPlotRectAngle>(3).m_rect, CRect(0, 30, 40, 0));
+    EXPECT_EQ(ItemAt<CPlotArrow>(4).m_nStyle, 24);
+    EXPECT_EQ(ItemAt<CPlotPolygon>(5).m_points.size(), 3u) << "the count stops at the end of the file";
+}
+
+TEST_F(PlotReaderTest, TextsFontsAndLimits) {
+    std::string longText(129, 'a');
+    std::string kanjiAtCut = std::string(127, 'b') + "\x82\xa0"; // a double-byte character across byte 128
+    ASSERT_TRUE(OpenPages({"S30,0,0,6\nQ1\nM5,6\nP" + longText + "\nW" + kanjiAtCut +
+                           "\nS30,2,-3,8\nQ7\nPab\n"
+                           "L2147483648,-99999999999,1,1\n"}));
+    auto& texts = Page().m_texts;
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0]->m_text.GetLength(), 128);
+    EXPECT_EQ(texts[0]->m_nAlign, 6);
+    EXPECT_EQ(texts[0]->m_nEscapement, 2700);
+    EXPECT_EQ(texts[0]->m_x, 5);
+    EXPECT_EQ(texts[1]->m_text.GetLength(), 127);
+    EXPECT_EQ(texts[1]->m_nOpaque, 1);
+    EXPECT_EQ(texts[2]->m_text.str(), "\x82\x81\x82\x82") << "text kind 2 is full width";
+    const auto& fonts = doc_.m_drawing.m_fonts;
+    ASSERT_EQ(fonts.size(), 2u);
+    EXPECT_EQ(fonts[1]->m_nSpacing, 10) << "a negative spacing divides the height";
+    EXPECT_EQ(fonts[0]->m_nCharSet, 128);
+    EXPECT_EQ(fonts[0]->m_faceName, CString(u8"ＭＳ ゴシック"));
+    EXPECT_EQ(ItemAt<CPlotLine>(0).m_start, CPoint(INT_MAX, INT_MIN));
+}
+
+TEST_F(PlotReaderTest, ClosingRemovesThePlotFilesOnlyWhenAsked) {
+    ASSERT_TRUE(OpenPages({"L0,0,1,1\n"}));
+    doc_.ReleasePlotFiles();
+    EXPECT_EQ(dir_.EntryCount(), 2);
+    ASSERT_TRUE(OpenPages({"L0,0,1,1\n"}));
+    doc_.SetPlotFileCleanup(true);
+    doc_.ReleasePlotFiles();
+    EXPECT_EQ(dir_.EntryCount(), 0);
+}
+
+} // namespace
+} // namespace zapho
