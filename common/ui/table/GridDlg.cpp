@@ -26,7 +26,6 @@ IMPLEMENT_DYNAMIC(CGridDlg, CDialog)
 namespace {
 
 constexpr int kGridLeft = 10;
-constexpr int kGridTop = 10;
 
 // Forwards the dialog widget's resizes and its showing to the dialog object.
 class DialogHook : public QObject {
@@ -288,7 +287,7 @@ void CGridDlg::LayoutControls() {
     // One pixel more than the frame keeps the last row's bottom line inside the view.
     const int height = m_grid.TwipsToPixelsY(m_rowHeights[0]) + m_nVisibleRows * RowHeightPixels() +
                        2 * view->frameWidth() + 1;
-    const QRect wanted(kGridLeft, kGridTop + MenuBarHeight(), width, height);
+    const QRect wanted(kGridLeft, m_nGridTop + MenuBarHeight(), width, height);
     if (view->geometry() != wanted)
         view->setGeometry(wanted);
     if (m_pMenuBarWidget)

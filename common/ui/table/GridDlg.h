@@ -182,6 +182,8 @@ protected:
     CString m_rowCaption;
     int m_nPosX = 0;
     int m_nPosY = 0;
+    // Room left above the grid (below the menu bar) for an owner's own controls.
+    int m_nGridTop = 10;
     int m_rowHeights[kMaxVisibleRows + 1] = {};
     BOOL m_bInitialising = FALSE;
     BOOL m_bKeepOnScreen = FALSE;

@@ -1,0 +1,130 @@
+// The measurement table's row commands: a row is a survey date, so deleting or inserting
+// rows deletes or inserts the date and the values of every point, not only of the page.
+
+#include "measurement_table/app/CGridDlg1.h"
+
+#include "common/ui/table/GridInsertRowsDlg.h"
+
+#include <algorithm>
+
+namespace quilmo {
+
+// QUILMO's rows are trimmed by TrimEmptyRows, which knows the dates and the points.
+int CGridDlg1::RemoveTrailingEmptyRows(int) {
+    return 0;
+}
+
+// Removes data row r (1-based) from the table, the date list and every point.
+void CGridDlg1::RemoveRowEverywhere(int row) {
+    RemoveRowObject(row);
+    if (row <= static_cast<int>(dates_.size()))
+        dates_.erase(dates_.begin() + (row - 1));
+    for (auto& point : points_)
+        point->DeleteRows(row - 1, 1);
+}
+
+int CGridDlg1::TrimEmptyRows(int rows) {
+    int matters = 0;
+    for (int row = static_cast<int>(dates_.size()); row >= 1; --row)
+        if (!IsUnsetDate(dates_[static_cast<std::size_t>(row - 1)])) {
+            matters = row;
+            break;
+        }
+    for (const auto& point : points_)
+        matters = std::max(matters, point->GetLastValueRow());
+    while (rows > matters) {
+        CGridData* data = RowAt(rows);
+        if (data && !data->IsEmptyRow())
+            break;
+        RemoveRowEverywhere(rows);
+        --rows;
+    }
+    return rows;
+}
+
+void CGridDlg1::CutCurrentRow() {
+    if (!m_bCanDelete)
+        return;
+    const int row = m_nCurRow;
+    if (row < 1 || row > m_nRows || !RowAt(row)) {
+        ShowMessage(u8"削除エラー!!!");
+        EndRowCommand();
+        return;
+    }
+    RemoveRowEverywhere(row);
+    m_bChanged = TRUE;
+    --m_nRows;
+    if (row > m_nRows)
+        m_nRows = TrimEmptyRows(m_nRows);
+    m_bRowSelecting = FALSE;
+    m_nSelStart = m_nSelEnd = -1;
+    UpdateGridRows();
+    ShowRowsFrom(row);
+    SetCurrentCell(std::max(1, std::min(row, m_nRows)), m_nCurCol);
+}
+
+void CGridDlg1::DeleteSelectedRows() {
+    if (!m_bCanDelete)
+        return;
+    if (!m_bRowSelecting || m_nSelStart < 1) {
+        ShowMessage(u8"選択行はありません");
+        EndRowCommand();
+        return;
+    }
+    const int first = m_nSelStart;
+    const int last = std::min(m_nSelEnd, m_nRows);
+    const bool reachedEnd = m_nSelEnd >= m_nRows;
+    int removed = 0;
+    for (int row = first; row <= last; ++row, ++removed) {
+        if (!RowAt(first)) {
+            ShowMessage(u8"エラーのため、削除を途中で終了しました");
+            break;
+        }
+        RemoveRowEverywhere(first);
+    }
+    m_nRows -= removed;
+    if (reachedEnd)
+        m_nRows = TrimEmptyRows(m_nRows);
+    m_bChanged = TRUE;
+    m_bRowSelecting = FALSE;
+    m_nSelStart = m_nSelEnd = -1;
+    UpdateGridRows();
+    ShowRowsFrom(first);
+    SetCurrentCell(std::max(1, std::min(first, m_nRows)), m_nCurCol);
+}
+
+void CGridDlg1::InsertBlankRows() {
+    if (!m_bCanInsertBlank)
+        return;
+    CGridInsertRowsDlg ask(this, m_nInsertCount);
+    if (ask.DoModal() != IDOK) {
+        EndRowCommand();
+        return;
+    }
+    const int count = ask.m_nNumber;
+    m_nInsertCount = count;
+    const int row = m_nCurRow;
+    if (row > m_nRows) {
+        ShowMessage(u8"最終行以降に空白行は挿入できません");
+    } else if (m_nRows + count > m_nRowLimit) {
+        CString message;
+        message.Format(u8"データ制限(%d)を越えるため、実行できません", m_nRowLimit);
+        ShowMessage(message);
+    } else if (count > 0) {
+        const int at = row - 1;
+        if (at <= static_cast<int>(dates_.size()))
+            dates_.insert(dates_.begin() + at, static_cast<std::size_t>(count), UnsetDate());
+        for (auto& point : points_)
+            if (at < point->Count())
+                point->InsertRows(at, count);
+        for (int i = 0; i < count; ++i)
+            InsertRowObject(row, m_columns.NewRow());
+        m_nRows += count;
+        m_bChanged = TRUE;
+        UpdateGridRows();
+        ShowRowsFrom(row);
+    }
+    EndRowCommand();
+}
+
+} // namespace quilmo

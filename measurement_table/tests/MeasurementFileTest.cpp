@@ -1,0 +1,226 @@
+// The table editor's files: the measurement file read and written back byte for byte, the
+// forms of its blocks, what the analysis program reads of a written file, bad files, the
+// section model's measurement points and the command line.
+
+#include "measurement_table/core/CommandLine.h"
+#include "measurement_table/core/MeasurementDocument.h"
+
+#include "model/CBlockDoc.h"
+#include "model/CDispData.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/Unset.h"
+#include "testsupport/ChildProcess.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/Fixtures.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::IsUnsetDouble;
+using platform::Utf8;
+using quilmo::CDispData;
+using quilmo::CMeasurementDocument;
+
+const fs::path kSample = fs::path(VERRANT_SOURCE_DIR) / "data";
+
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += platform::Utf8ToCp932(line) + "\r\n";
+    return text;
+}
+
+std::string Title(const std::string& title = "t") {
+    std::string line = "TITLE     " + title;
+    return line + std::string(60 - line.size(), ' ') + "GOLMIR001";
+}
+
+class MeasurementFileTest : public testsupport::TempDirTest {
+protected:
+    bool Read(const std::vector<std::string>& lines) {
+        testsupport::WriteBytes(Path("m.dis"), Lines(lines));
+        return doc_.ReadDisFile(Path("m.dis").c_str());
+    }
+    CMeasurementDocument doc_;
+};
+
+TEST_F(MeasurementFileTest, SampleIsWrittenBackByteForByte) {
+    ASSERT_TRUE(doc_.ReadDisFile((kSample / "sample.dis").c_str()));
+    ASSERT_TRUE(doc_.WriteDisFile(Path("out.dis").c_str()));
+    EXPECT_EQ(testsupport::ReadBytes(Path("out.dis")), testsupport::ReadBytes(kSample / "sample.dis"));
+}
+
+TEST_F(MeasurementFileTest, ThreeDimensionalFileKeepsItsColumnsAndTwoDimensionalBlocksAreConverted) {
+    ASSERT_TRUE(
+        Read({Title(), "ANGLE         30.000", "DATE", "2006,4,1,-1,-1", "2006,4", "DISP          1P1",
+              "      1.00      2.00      3.00      4.00", "                              -5.00",
+              "DISP          0P2", "      7.00      8.00", "END"}));
+    ASSERT_EQ(doc_.Dimension(), 1);
+    ASSERT_EQ(doc_.m_points.size(), 2U);
+    const CDispData& p1 = *doc_.m_points[0];
+    EXPECT_EQ(p1.Value(CDispData::kDx, 0), 3.0);
+    EXPECT_EQ(p1.Value(CDispData::kDy, 0), 4.0);
+    EXPECT_EQ(p1.Value(CDispData::kDs, 0), 1.0);
+    EXPECT_EQ(p1.Value(CDispData::kDz, 0), 2.0);
+    EXPECT_EQ(p1.Value(CDispData::kDy, 1), -5.0);
+    // A two-dimensional block under an angle: ds and dz stay ds and dz.
+    const CDispData& p2 = *doc_.m_points[1];
+    EXPECT_EQ(p2.Flag(), 1);
+    EXPECT_TRUE(IsUnsetDouble(p2.Value(CDispData::kDx, 0)));
+    EXPECT_EQ(p2.Value(CDispData::kDs, 0), 7.0);
+    EXPECT_EQ(p2.Value(CDispData::kDz, 0), 8.0);
+    ASSERT_TRUE(doc_.WriteDisFile(Path("out.dis").c_str()));
+    EXPECT_EQ(testsupport::ReadBytes(Path("out.dis")),
+              Lines({Title(), "ANGLE         30.000", "DATE", "2006,4,1,-1,-1", "2006,4,-1,-1,-1",
+                     "DISP          1P1", "      1.00      2.00      3.00      4.00",
+                     "                                   -5.00", "DISP          1P2",
+                     "      7.00      8.00                    ", "END"}));
+}
+
+TEST_F(MeasurementFileTest, TwoDimensionalFileDropsTheHorizontalComponentsOfAFourValueBlock) {
+    ASSERT_TRUE(Read({Title(), "ANGLE", "DATE", "2006,4,1,0,0", "DISP          1P1",
+                      "      1.00      2.00      3.00      4.00", "END"}));
+    ASSERT_EQ(doc_.Dimension(), 0);
+    EXPECT_EQ(doc_.m_points[0]->Flag(), 0);
+    EXPECT_EQ(doc_.m_points[0]->Value(0, 0), 1.0);
+    EXPECT_EQ(doc_.m_points[0]->Value(1, 0), 2.0);
+}
+
+TEST_F(MeasurementFileTest, TheAnalysisProgramReadsAWrittenFile) {
+    doc_.m_dataTitle = CString(u8"計測 2026");
+    doc_.m_dates = {{2026, 4, 10, 10, 0}, {2026, 6, 12, 14, 30}};
+    auto point = std::make_unique<CDispData>(0, CString(u8"計測点1"), 2);
+    point->SetValue(0, 1, 12.5);
+    point->SetValue(1, 1, -3.25);
+    doc_.m_points.push_back(std::move(point));
+    ASSERT_TRUE(doc_.WriteDisFile(Path("new.dis").c_str()));
+
+    torvan::CBlockDoc analysis;
+    ASSERT_EQ(analysis.ReadSecFile((kSample / "sample.sec").c_str()), 1);
+    ASSERT_EQ(analysis.ReadDisFile(Path("new.dis").c_str()), 1);
+    ASSERT_EQ(analysis.m_listDates.size(), 2U);
+    CObject* object = nullptr;
+    ASSERT_TRUE(analysis.m_mapDisp.Lookup(0, object));
+    auto* disp = static_cast<torvan::CDispData*>(object);
+    EXPECT_DOUBLE_EQ(disp->col1[1], 0.0125);
+    EXPECT_DOUBLE_EQ(disp->col2[1], -0.00325);
+}
+
+TEST_F(MeasurementFileTest, BadFilesAreRefusedWithTheirMessages) {
+    struct Case {
+        std::vector<std::string> lines;
+        bool accepted;
+        std::string lastMessage;
+    };
+    const std::string cut = Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません");
+    const Case cases[] = {
+        {{"TITLE     t" + std::string(50, ' ') + "GOLMIR002", "DATE", "END"},
+         false,
+         Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙの形式エラーのため、読み込みできません")},
+        {{Title(), "ANGLE", "2006,4,1,0,0", "END"}, false, Utf8(u8"ファイル読み込みエラーです。")},
+        {{Title(), "DATE"}, false, cut},
+        {{Title(), "DATE", "2006,4,1,0,0", "DISP          0P1", "      1.00"}, true, cut},
+    };
+    for (const Case& c : cases) {
+        sink_.Clear();
+        EXPECT_EQ(Read(c.lines), c.accepted) << c.lines[1];
+        EXPECT_EQ(sink_.LastMessageUtf8(), c.lastMessage) << c.lines[1];
+    }
+    EXPECT_TRUE(doc_.m_points.empty()); // a block cut short is not kept
+}
+
+TEST_F(MeasurementFileTest, FailedWriteLeavesTheOldFile) {
+    ASSERT_TRUE(Read({Title("old"), "DATE", "END"}));
+    const std::string before = testsupport::ReadBytes(Path("m.dis"));
+    doc_.m_dates.assign(2000, {2006, 4, 1, 0, 0});
+    const int status = testsupport::RunInChildWithFileSizeLimit(
+        4096, [&] { return doc_.WriteDisFile(Path("m.dis").c_str()) ? 0 : 1; });
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(testsupport::ReadBytes(Path("m.dis")), before);
+}
+
+TEST_F(MeasurementFileTest, SectionModelPointsGiveTheColumnsAfterTheStoredSeries) {
+    std::vector<std::string> lines = {"TITLE     s", "MSIZE          0.000   150.000    40.000   110.000",
+                                      "NODE"};
+    for (int n = 1; n <= 1200; ++n) {
+        char line[40];
+        std::snprintf(line, sizeof line, "%5d    0%10.3f%10.3f", n, n * 0.1, 100.0);
+        lines.emplace_back(line);
+    }
+    lines.push_back("SITE");
+    lines.push_back("    1    1    10.000   100.000     A");
+    lines.push_back("    2    1    20.000   100.000     B");
+    lines.push_back("    5    1    30.000   100.000     C");
+    lines.push_back("LINE");
+    // One ground-line run of 1200 numbers: ten a line, the last line shorter.
+    for (int first = 1; first <= 1200; first += 10) {
+        std::string line;
+        for (int n = first; n < first + 10 && n <= 1200; ++n) {
+            char field[8];
+            std::snprintf(field, sizeof field, "%5d", n);
+            line += field;
+        }
+        lines.push_back(line);
+    }
+    lines.emplace_back("    1"); // the last line was full: the run goes on back to point 1
+    lines.emplace_back("END");
+    testsupport::WriteBytes(Path("s.sec"), Lines(lines));
+    ASSERT_TRUE(doc_.ReadSecFile(Path("s.sec").c_str()));
+    EXPECT_EQ(doc_.m_lines.size(), 1200U);
+    doc_.m_dates = {{2006, 4, 1, 0, 0}, {2006, 5, 1, 0, 0}};
+    doc_.m_points.push_back(std::make_unique<CDispData>(0, CString("B"), 2));
+    doc_.m_points.push_back(std::make_unique<CDispData>(0, CString("Z"), 2));
+    doc_.MatchPoints(0);
+    std::vector<std::string> names;
+    for (const auto& point : doc_.m_points)
+        names.emplace_back(point->Name().GetString());
+    EXPECT_EQ(names, (std::vector<std::string>{"B", "Z", "A", "C"}));
+    EXPECT_EQ(doc_.m_points[3]->Count(), 2);
+}
+
+TEST(DispDataTest, RowsAreDeletedAndInsertedInEveryArray) {
+    CDispData point(1, CString("P"), 3);
+    for (int row = 0; row < 3; ++row)
+        point.SetValue(CDispData::kDz, row, row + 1.0);
+    point.DeleteRows(3, 1);
+    EXPECT_EQ(point.Count(), 3);
+    point.InsertRows(0, 2);
+    EXPECT_EQ(point.Count(), 5);
+    EXPECT_TRUE(IsUnsetDouble(point.Value(CDispData::kDz, 1)));
+    EXPECT_EQ(point.Value(CDispData::kDz, 2), 1.0);
+    EXPECT_EQ(point.GetLastValueRow(), 5);
+    point.DeleteRows(0, 5);
+    EXPECT_EQ(point.Count(), 0);
+    EXPECT_EQ(point.GetLastValueRow(), 0);
+}
+
+TEST(CommandLineTest, NamesAreTakenByTheExtensionOfTheirLastComponent) {
+    struct Case {
+        std::vector<CString> args;
+        bool newFile;
+        const char* measurement;
+        const char* section;
+    };
+    const Case cases[] = {
+        {{}, false, "", ""},
+        {{"@"}, true, "", ""},
+        {{"@", "data/new.dis"}, true, "data/new.dis", ""},
+        {{"@data/new.dis"}, true, "data/new.dis", ""},
+        {{"\"my.dir/a.DIS\"", "my.dir/s.sec"}, false, "my.dir/a.DIS", "my.dir/s.sec"},
+        {{"my.dir/a"}, false, "", ""},
+        {{"a.dis", "", "s.sec"}, false, "a.dis", "s.sec"},
+        {{"a.sec", "b.dis"}, false, "", ""},
+    };
+    for (const Case& c : cases) {
+        const quilmo::CommandLineNames names = quilmo::ParseCommandLine(c.args);
+        const std::string context = c.args.empty() ? "(none)" : c.args[0].GetString();
+        EXPECT_EQ(names.newFile, c.newFile) << context;
+        EXPECT_STREQ(names.measurement.GetString(), c.measurement) << context;
+        EXPECT_STREQ(names.section.GetString(), c.section) << context;
+    }
+}
+
+} // namespace
