@@ -1,0 +1,377 @@
+#include "PlotRenderer.h"
+
+#include "DashedPath.h"
+#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/PlotArrow.h"
+#include "drawing_viewer/core/PlotCenterMark.h"
+#include "drawing_viewer/core/PlotCircle.h"
+#include "drawing_viewer/core/PlotLine.h"
+#include "drawing_viewer/core/PlotPolyLine.h"
+#include "drawing_viewer/core/PlotPolygon.h"
+#include "drawing_viewer/core/PlotRectAngle.h"
+
+#include "common/geometry/ArrowShape.h"
+#include "common/records/StandardColors.h"
+#include "platform/ui/CDC.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+namespace zapho {
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWindow = RGB(255, 255, 255);
+
+// Selects a pen and a brush for one item and puts the DC's own back afterwards.
+class ItemTools {
+public:
+    ItemTools(CDC* dc, int penStyle, int width, COLORREF color) : dc_(dc), pen_(penStyle, width, color) {
+        hollow_.CreateHollowBrush();
+        oldPen_ = dc_->SelectObject(&pen_);
+        oldBrush_ = dc_->SelectObject(&hollow_);
+    }
+    ~ItemTools() {
+        dc_->SelectObject(oldPen_);
+        dc_->SelectObject(oldBrush_);
+    }
+    ItemTools(const ItemTools&) = delete;
+    ItemTools& operator=(const ItemTools&) = delete;
+
+    void Fill(COLORREF color) {
+        fill_.CreateSolidBrush(color);
+        dc_->SelectObject(&fill_);
+    }
+    void Hollow() { dc_->SelectObject(&hollow_); }
+
+private:
+    CDC* dc_;
+    CPen pen_;
+    CBrush hollow_;
+    CBrush fill_;
+    CPen* oldPen_;
+    CBrush* oldBrush_;
+};
+
+int Round(double value) {
+    return static_cast<int>(std::lround(value));
+}
+
+} // namespace
+
+PlotRenderer::PlotRenderer(CMainDoc& doc, bool monochromePrint)
+    : doc_(doc), monochromePrint_(monochromePrint) {}
+
+CPoint PlotRenderer::ToDrawing(CPoint plot) const {
+    return CPoint(static_cast<int>(plot.x - doc_.m_dOriginX - doc_.m_dOffsetX),
+                  static_cast<int>(plot.y - doc_.m_dOriginY - doc_.m_dOffsetY));
+}
+
+COLORREF PlotRenderer::ItemColor(const CPlotData& item) const {
+    if (printerLike_ && monochromePrint_) {
+        return kBlack;
+    }
+    const int number = item.m_nColor;
+    if (number < 0 || number > 15) {
+        return kBlack;
+    }
+    if (printerLike_ && item.m_nType != kPlotPolygon && (number == 7 || number == 8)) {
+        return kBlack; // light greys vanish on paper
+    }
+    return GetStandardColor(number, nullptr, StandardColorOrder::Plot);
+}
+
+PlotRenderer::LineStyle PlotRenderer::ResolveLineStyle(int widthCode, int lineType) const {
+    LineStyle style;
+    style.penStyle = lineType >= 0 && lineType <= 4 ? lineType : PS_SOLID;
+    style.width = widthCode == platform::kUnsetInt ? 1 : widthCode;
+    if (widthCode == 0) {
+        style.penStyle = PS_DOT;
+        style.width = 1;
+    } else if (printerLike_) {
+        style.dashes = DashPattern(style.penStyle, widthCode > 4);
+        style.penStyle = PS_SOLID;
+    } else if (style.penStyle != PS_SOLID && style.width >= 2) {
+        style.width = 1;
+    }
+    return style;
+}
+
+void PlotRenderer::DrawPlotItems(CDC* dc, const PlotItemList& list) {
+    dc_ = dc;
+    printerLike_ = dc->IsPrinting() || doc_.m_bItemDrawing;
+    for (const auto& item : list) {
+        DrawItem(*item);
+    }
+}
+
+void PlotRenderer::DrawItem(const CPlotData& item) {
+    const COLORREF color = ItemColor(item);
+    switch (item.m_nType) {
+    case kPlotLine:
+        DrawLine(static_cast<const CPlotLine&>(item), color);
+        break;
+    case kPlotPolyLine:
+        DrawPolyLine(static_cast<const CPlotPolyLine&>(item), color);
+        break;
+    case kPlotArrow:
+        DrawArrow(static_cast<const CPlotArrow&>(item), color);
+        break;
+    case kPlotCenterMark:
+        DrawCenterMark(static_cast<const CPlotCenterMark&>(item), color);
+        break;
+    case kPlotCircle:
+        DrawCircle(static_cast<const CPlotCircle&>(item), color);
+        break;
+    case kPlotRectAngle:
+        DrawRectangle(static_cast<const CPlotRectAngle&>(item), color);
+        break;
+    case kPlotPolygon:
+        DrawPolygon(static_cast<const CPlotPolygon&>(item), color);
+        break;
+    default:
+        break;
+    }
+}
+
+void PlotRenderer::DrawStyledPath(const std::vector<CPoint>& points, const LineStyle& style, COLORREF color) {
+    if (points.size() < 2) {
+        return;
+    }
+    ItemTools tools(dc_, style.penStyle, style.width, color);
+    std::vector<CPoint> drawing;
+    for (CPoint point : points) {
+        drawing.push_back(ToDrawing(point));
+    }
+    if (style.dashes.empty()) {
+        dc_->Polyline(drawing.data(), static_cast<int>(drawing.size()));
+        return;
+    }
+    for (const DashedPath::Piece& piece : DashedPath::Pieces(drawing, style.dashes)) {
+        dc_->MoveTo(piece.from);
+        dc_->LineTo(piece.to);
+    }
+}
+
+void PlotRenderer::DrawLine(const CPlotLine& line, COLORREF color) {
+    DrawStyledPath({line.m_start, line.m_end}, ResolveLineStyle(line.m_nWidth, line.m_nLineType), color);
+}
+
+void PlotRenderer::DrawPolyLine(const CPlotPolyLine& polyline, COLORREF color) {
+    DrawStyledPath(polyline.m_points, ResolveLineStyle(polyline.m_nWidth, polyline.m_nLineType), color);
+}
+
+void PlotRenderer::DrawArrow(const CPlotArrow& arrow, COLORREF color) {
+    const CPoint start = ToDrawing(arrow.m_start);
+    const CPoint end = ToDrawing(arrow.m_end);
+    const auto shape = geometry::ArrowShape::Make(DPoint{double(start.x), double(start.y)},
+                                                  DPoint{double(end.x), double(end.y)}, arrow.m_nHeadLength,
+                                                  arrow.m_nHeadWidth, arrow.m_nStyle);
+    LineStyle style = ResolveLineStyle(arrow.m_nWidth, arrow.m_nLineType);
+    ItemTools tools(dc_, style.penStyle, style.width, color);
+    if (!shape.fills.empty()) {
+        tools.Fill(shape.fill == geometry::ArrowShape::kWhiteFill ? kWindow : color);
+        for (const auto& fill : shape.fills) {
+            std::vector<CPoint> corners;
+            for (DPoint corner : fill) {
+                corners.emplace_back(Round(corner.x), Round(corner.y));
+            }
+            dc_->Polygon(corners.data(), static_cast<int>(corners.size()));
+        }
+    }
+    for (const auto& segment : shape.segments) {
+        dc_->MoveTo(Round(segment.from.x), Round(segment.from.y));
+        dc_->LineTo(Round(segment.to.x), Round(segment.to.y));
+    }
+}
+
+void PlotRenderer::DrawCenterMark(const CPlotCenterMark& mark, COLORREF color) {
+    const int style = mark.m_nStyle;
+    if (style < 0 || style >= 10) {
+        return;
+    }
+    const double scale = platform::IsUnsetDouble(doc_.m_dScale) ? 1.0 : doc_.m_dScale;
+    const double d = mark.m_nSize / 2.0 * scale;
+    const CPoint m = ToDrawing(mark.m_point);
+    const int width = mark.m_nWidth == platform::kUnsetInt ? 1 : std::max(1, mark.m_nWidth - 1);
+    ItemTools tools(dc_, PS_SOLID, width, color);
+    if (style % 2 == 1) {
+        tools.Fill(color);
+    } else if (mark.m_nKind == 1) {
+        tools.Fill(kWindow);
+    }
+    const int shape = style / 2;
+    if (shape == 1) {
+        dc_->Polygon(std::vector<CPoint>{{m.x - Round(d), m.y - Round(d)},
+                                         {m.x + Round(d), m.y - Round(d)},
+                                         {m.x + Round(d), m.y + Round(d)},
+                                         {m.x - Round(d), m.y + Round(d)}}
+                         .data(),
+                     4);
+    } else if (shape == 2) {
+        const CPoint corners[4] = {
+            {m.x + Round(d), m.y}, {m.x, m.y + Round(d)}, {m.x - Round(d), m.y}, {m.x, m.y - Round(d)}};
+        dc_->Polygon(corners, 4);
+    } else if (shape == 3) {
+        dc_->Ellipse(m.x - Round(d), m.y - Round(d), m.x + Round(d), m.y + Round(d));
+    } else {
+        // Corners 2d from the centre (d / sin 30°), one straight above it, or below when turned over.
+        const double up = shape == 4 ? -1.0 : 1.0;
+        const CPoint corners[3] = {{m.x, m.y + Round(2 * d * up)},
+                                   {m.x - Round(std::sqrt(3.0) * d), m.y - Round(d * up)},
+                                   {m.x + Round(std::sqrt(3.0) * d), m.y - Round(d * up)}};
+        dc_->Polygon(corners, 3);
+    }
+}
+
+void PlotRenderer::DrawCircle(const CPlotCircle& circle, COLORREF color) {
+    const int width = circle.m_nWidth == platform::kUnsetInt ? 1 : circle.m_nWidth;
+    const int penStyle = circle.m_nLineType >= 0 && circle.m_nLineType <= 4 ? circle.m_nLineType : PS_SOLID;
+    ItemTools tools(dc_, penStyle, width, color);
+    const CPoint c = ToDrawing(circle.m_centre);
+    const int r = circle.m_nRadius;
+    const CRect box(c.x - r - 1, c.y - r - 1, c.x + r + 1, c.y + r + 1);
+    if (circle.IsFullCircle()) {
+        dc_->Ellipse(box.left, box.top, box.right, box.bottom);
+        return;
+    }
+    const CPoint from = ToDrawing(circle.m_arcStart);
+    const CPoint to = ToDrawing(circle.m_arcEnd);
+    dc_->Arc(box.left, box.top, box.right, box.bottom, from.x, from.y, to.x, to.y);
+}
+
+void PlotRenderer::DrawRectangle(const CPlotRectAngle& rect, COLORREF color) {
+    if (doc_.m_bItemDrawing && doc_.m_drawing.PageCount() > 0) {
+        // The sheet's frame is left out of an embedded picture.
+        const int* first = doc_.m_drawing.Page(0).m_values;
+        if (std::abs(static_cast<long long>(rect.m_rect.right) - first[PlotPage::kWidth]) <= 5 &&
+            std::abs(static_cast<long long>(rect.m_rect.top) - first[PlotPage::kHeight]) <= 5) {
+            return;
+        }
+    }
+    const bool styled = rect.m_nLineType != 0;
+    const int width = styled || rect.m_nWidth == platform::kUnsetInt ? 1 : rect.m_nWidth;
+    const int penStyle = rect.m_nFill == 2                                ? PS_NULL
+                         : rect.m_nLineType >= 0 && rect.m_nLineType <= 4 ? rect.m_nLineType
+                                                                          : 0;
+    ItemTools tools(dc_, penStyle, width, color);
+    if (rect.m_nFill == 1 || rect.m_nFill == 2) {
+        tools.Fill(kWindow);
+    }
+    const CPoint a = ToDrawing(CPoint(rect.m_rect.left, rect.m_rect.top));
+    const CPoint b = ToDrawing(CPoint(rect.m_rect.right, rect.m_rect.bottom));
+    dc_->Rectangle(a.x, a.y, b.x, b.y);
+}
+
+void PlotRenderer::DrawPolygon(const CPlotPolygon& polygon, COLORREF color) {
+    if (polygon.m_points.empty()) {
+        return;
+    }
+    const bool outlined = polygon.m_nWidth != platform::kUnsetInt;
+    const bool styled = polygon.m_nLineType != 0;
+    const int penStyle = !outlined                                              ? PS_NULL
+                         : polygon.m_nLineType >= 0 && polygon.m_nLineType <= 4 ? polygon.m_nLineType
+                                                                                : 0;
+    ItemTools tools(dc_, penStyle, styled || !outlined ? 1 : polygon.m_nWidth, color);
+    if (polygon.m_nFill != kNoFill) {
+        auto found = doc_.m_drawing.m_userColors.find(static_cast<WORD>(polygon.m_nFill));
+        if (found != doc_.m_drawing.m_userColors.end()) {
+            tools.Fill(found->second);
+        }
+    }
+    std::vector<CPoint> points;
+    for (CPoint point : polygon.m_points) {
+        points.push_back(ToDrawing(point));
+    }
+    const int oldMode = dc_->SetPolyFillMode(WINDING);
+    dc_->Polygon(points.data(), static_cast<int>(points.size()));
+    dc_->SetPolyFillMode(oldMode);
+}
+
+namespace {
+
+// Scales a font measure by the display scale when one other than 1 is set.
+int Scaled(int value, double scale) {
+    if (platform::IsUnsetDouble(scale) || scale == 1.0) {
+        return value;
+    }
+    return static_cast<int>(value * scale);
+}
+
+LOGFONT LogFontOf(const CPlotFont& font, double scale) {
+    LOGFONT logFont;
+    logFont.lfHeight = Scaled(font.m_nHeight, scale);
+    logFont.lfWidth = font.m_nWidth;
+    logFont.lfEscapement = font.m_nEscapement;
+    logFont.lfOrientation = font.m_nOrientation;
+    logFont.lfCharSet = static_cast<BYTE>(font.m_nCharSet);
+    logFont.lfClipPrecision = static_cast<BYTE>(font.m_nClipPrecision);
+    std::strncpy(logFont.lfFaceName, font.m_faceName.GetString(), sizeof logFont.lfFaceName - 1);
+    return logFont;
+}
+
+} // namespace
+
+void PlotRenderer::DrawPlotStrings(CDC* dc, int page, bool measure) {
+    dc_ = dc;
+    printerLike_ = dc->IsPrinting() || doc_.m_bItemDrawing;
+    const auto& fonts = doc_.m_drawing.m_fonts;
+    const auto& texts = doc_.m_drawing.Page(page).m_texts;
+    if (texts.empty() || fonts.empty()) {
+        return;
+    }
+    const int oldBkMode = dc->SetBkMode(TRANSPARENT);
+    const UINT oldAlign = dc->SetTextAlign(TA_BOTTOM);
+    const COLORREF oldColor = dc->GetTextColor();
+    const int oldExtra = dc->GetTextCharacterExtra();
+    CFont* oldFont = dc->GetCurrentFont();
+    CFont font;
+    int current = -1;
+    UINT align = TA_BOTTOM;
+    auto makeCurrent = [&](int index) {
+        const CPlotFont& entry = *fonts[static_cast<std::size_t>(index)];
+        const LOGFONT logFont = LogFontOf(entry, doc_.m_dScale);
+        font.CreateFontIndirect(&logFont);
+        dc->SelectObject(&font);
+        dc->SetTextCharacterExtra(Scaled(entry.m_nSpacing, doc_.m_dScale));
+        current = index;
+    };
+    makeCurrent(0);
+    COLORREF color = oldColor;
+    for (const auto& text : texts) {
+        dc->SetBkMode(text->m_nOpaque == 1 ? OPAQUE : TRANSPARENT);
+        if (static_cast<UINT>(text->m_nAlign) != align) {
+            align = static_cast<UINT>(text->m_nAlign);
+            dc->SetTextAlign(align);
+        }
+        const int number = text->m_nColor;
+        const COLORREF wanted = (printerLike_ && monochromePrint_) || number < 0 || number > 15
+                                    ? kBlack
+                                    : GetStandardColor(number, nullptr, StandardColorOrder::Plot);
+        if (wanted != color) {
+            color = wanted;
+            dc->SetTextColor(color);
+        }
+        if (text->m_nFont != current && text->m_nFont >= 0 &&
+            text->m_nFont < static_cast<int>(fonts.size())) {
+            makeCurrent(text->m_nFont);
+        }
+        const CPoint at = ToDrawing(CPoint(text->m_x, text->m_y));
+        dc->TextOut(at.x, at.y, text->m_text);
+        if (measure) {
+            const CSize extent = dc->GetTextExtent(text->m_text);
+            text->m_nTextWidth = extent.cx;
+            text->m_nTextHeight = extent.cy;
+        }
+    }
+    dc->SelectObject(oldFont);
+    dc->SetTextCharacterExtra(oldExtra);
+    dc->SetTextColor(oldColor);
+    dc->SetTextAlign(oldAlign);
+    dc->SetBkMode(oldBkMode);
+}
+
+} // namespace zapho

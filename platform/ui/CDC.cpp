@@ -206,6 +206,15 @@ int CDC::SetBkMode(int mode) {
 UINT CDC::SetTextAlign(UINT flags) {
     return std::exchange(textAlign_, flags);
 }
+int CDC::SetTextCharacterExtra(int extra) {
+    return std::exchange(charExtra_, extra);
+}
+int CDC::SetPolyFillMode(int mode) {
+    return std::exchange(polyFillMode_, mode);
+}
+int CDC::ExtraPixels() const {
+    return static_cast<int>(std::lround(charExtra_ * std::fabs(ScaleX())));
+}
 
 int CDC::SetMapMode(int mode) {
     int old = mapMode_;
@@ -371,7 +380,7 @@ BOOL CDC::Polygon(const CPoint* points, int count) {
     QPolygon polygon;
     for (int i = 0; i < count; ++i)
         polygon << ToDevice(points[i].x, points[i].y);
-    painter_->drawPolygon(polygon);
+    painter_->drawPolygon(polygon, polyFillMode_ == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
     return TRUE;
 }
 
@@ -393,6 +402,25 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) {
     ApplyBrush();
     QRect r = QRect(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
     painter_->drawEllipse(QRect(r.left(), r.top(), r.width() - 2, r.height() - 2));
+    return TRUE;
+}
+
+BOOL CDC::Arc(int x1, int y1, int x2, int y2, int xStart, int yStart, int xEnd, int yEnd) {
+    if (!painter_)
+        return FALSE;
+    ApplyPen();
+    const QRect r = QRect(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
+    const QPointF centre = QRectF(r).center();
+    auto degreesOf = [&](int x, int y) {
+        const QPoint p = ToDevice(x, y);
+        return std::atan2(centre.y() - p.y(), p.x() - centre.x()) * 180.0 / M_PI;
+    };
+    const double start = degreesOf(xStart, yStart);
+    double span = degreesOf(xEnd, yEnd) - start;
+    if (span <= 0.0)
+        span += 360.0;
+    painter_->drawArc(QRect(r.left(), r.top(), r.width() - 2, r.height() - 2),
+                      static_cast<int>(std::lround(start * 16)), static_cast<int>(std::lround(span * 16)));
     return TRUE;
 }
 
@@ -569,7 +597,8 @@ BOOL CDC::TextOut(int x, int y, const CString& text) {
     const QFontMetrics metrics(font.font, device_);
     QString qtext = platform::ToQString(text);
     QPoint origin = ToDevice(x, y);
-    QRect box(0, 0, metrics.horizontalAdvance(qtext), font.Height());
+    const int extra = ExtraPixels();
+    QRect box(0, 0, metrics.horizontalAdvance(qtext) + extra * static_cast<int>(qtext.size()), font.Height());
     if ((textAlign_ & TA_CENTER) == TA_CENTER)
         box.moveLeft(-box.width() / 2);
     else if (textAlign_ & TA_RIGHT)
@@ -586,7 +615,16 @@ BOOL CDC::TextOut(int x, int y, const CString& text) {
         painter_->fillRect(box, ToQColor(bkColor_));
     painter_->setFont(font.font);
     painter_->setPen(ToQColor(textColor_));
-    painter_->drawText(box.left(), box.top() + font.ascent, qtext);
+    if (extra == 0) {
+        painter_->drawText(box.left(), box.top() + font.ascent, qtext);
+    } else {
+        int left = box.left();
+        for (qsizetype i = 0; i < qtext.size(); ++i) {
+            const QString character = qtext.mid(i, 1);
+            painter_->drawText(left, box.top() + font.ascent, character);
+            left += metrics.horizontalAdvance(character) + extra;
+        }
+    }
     painter_->restore();
     return TRUE;
 }
@@ -655,7 +693,8 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
 CSize CDC::GetTextExtent(const CString& text) const {
     const DeviceText& font = TextFont();
     QFontMetrics metrics(font.font, device_);
-    int width = metrics.horizontalAdvance(platform::ToQString(text));
+    const QString qtext = platform::ToQString(text);
+    int width = metrics.horizontalAdvance(qtext) + ExtraPixels() * static_cast<int>(qtext.size());
     return CSize(static_cast<int>(std::lround(width / std::fabs(ScaleX()))),
                  static_cast<int>(std::lround(font.Height() / std::fabs(ScaleY()))));
 }

@@ -53,7 +53,16 @@ public:
     COLORREF SetTextColor(COLORREF color);
     COLORREF SetBkColor(COLORREF color);
     int SetBkMode(int mode);
+    COLORREF GetTextColor() const { return textColor_; }
+    int GetBkMode() const { return bkMode_; }
+    UINT GetTextAlign() const { return textAlign_; }
+    CFont* GetCurrentFont() const { return font_; }
     UINT SetTextAlign(UINT flags);
+    // Extra space (logical units) after every character of TextOut and GetTextExtent.
+    int SetTextCharacterExtra(int extra);
+    int GetTextCharacterExtra() const { return charExtra_; }
+    // ALTERNATE (default) or WINDING, for Polygon.
+    int SetPolyFillMode(int mode);
 
     int SetMapMode(int mode);
     int GetMapMode() const { return mapMode_; }
@@ -79,6 +88,9 @@ public:
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(const CRect& rect) { return Rectangle(rect.left, rect.top, rect.right, rect.bottom); }
     BOOL Ellipse(int x1, int y1, int x2, int y2);
+    // The arc of the ellipse in the bounding box from the ray through (xStart, yStart) to the
+    // ray through (xEnd, yEnd), counter-clockwise as seen on the device.
+    BOOL Arc(int x1, int y1, int x2, int y2, int xStart, int yStart, int xEnd, int yEnd);
     void FillSolidRect(const CRect& rect, COLORREF color);
     void FillRect(const CRect& rect, CBrush* brush);
     // A one-pixel border along the inside of rect (right and bottom edges excluded) in the brush.
@@ -136,6 +148,8 @@ private:
     };
     mutable TextFontCache textFontCache_;
     void Begin(QPaintDevice* device);
+    // The character extra in device pixels.
+    int ExtraPixels() const;
 
     std::unique_ptr<QPainter> painter_;
     QPaintDevice* device_ = nullptr;
@@ -159,6 +173,8 @@ private:
     COLORREF bkColor_ = RGB(255, 255, 255);
     int bkMode_ = OPAQUE;
     UINT textAlign_ = TA_LEFT | TA_TOP;
+    int charExtra_ = 0;
+    int polyFillMode_ = ALTERNATE;
     int mapMode_ = MM_TEXT;
     CPoint windowOrg_;
     CSize windowExt_{1, 1};

@@ -19,6 +19,7 @@ enum : int {
 enum : DWORD { SRCCOPY = 0x00CC0020, SRCPAINT = 0x00EE0086, SRCAND = 0x008800C6, SRCINVERT = 0x00660046 };
 enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5 };
 enum : int { TRANSPARENT = 1, OPAQUE = 2 };
+enum : int { ALTERNATE = 1, WINDING = 2 };
 enum : UINT {
     TA_LEFT = 0,
     TA_TOP = 0,

@@ -77,6 +77,32 @@ TEST_F(CanvasTest, AndBlitFromAMemoryBitmap) {
     EXPECT_EQ(dc_.GetPixel(45, 35), RGB(255, 255, 0));
 }
 
+TEST_F(CanvasTest, ArcRunsCounterClockwiseAndWindingFillsOverlaps) {
+    dc_.Arc(10, 10, 50, 50, 50, 30, 10, 30); // the upper half, from the right to the left
+    EXPECT_EQ(dc_.GetPixel(30, 10), kBlack);
+    EXPECT_EQ(dc_.GetPixel(30, 48), kWhite);
+    // Two overlapping squares in one outline: alternate leaves the overlap empty, winding fills it.
+    const CPoint twice[8] = {{60, 10}, {90, 10}, {90, 40}, {60, 40}, {70, 20}, {95, 20}, {95, 50}, {70, 50}};
+    CPen none(PS_NULL, 0, 0);
+    CBrush red(RGB(255, 0, 0));
+    dc_.SelectObject(&none);
+    dc_.SelectObject(&red);
+    dc_.Polygon(twice, 8);
+    EXPECT_EQ(dc_.GetPixel(80, 30), kWhite);
+    EXPECT_EQ(dc_.SetPolyFillMode(WINDING), ALTERNATE);
+    dc_.Polygon(twice, 8);
+    EXPECT_EQ(dc_.GetPixel(80, 30), RGB(255, 0, 0));
+}
+
+TEST_F(CanvasTest, CharacterExtraWidensTextByItsCount) {
+    CFont font;
+    font.CreatePointFont(100, "Noto Sans CJK JP", &dc_);
+    dc_.SelectObject(&font);
+    const CSize plain = dc_.GetTextExtent("abcd");
+    EXPECT_EQ(dc_.SetTextCharacterExtra(3), 0);
+    EXPECT_EQ(dc_.GetTextExtent("abcd").cx, plain.cx + 12);
+}
+
 TEST_F(CanvasTest, MappingModesRoundTrip) {
     dc_.SetMapMode(MM_ANISOTROPIC);
     dc_.SetWindowExt(1000, 1000);

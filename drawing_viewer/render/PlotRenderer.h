@@ -1,0 +1,69 @@
+#pragma once
+// Draws a page's item lists and texts onto any device context: a window's canvas, a
+// printer, a PDF or SVG generator, an image. The caller sets the DC's mapping from drawing
+// units (plot units less the document's origin and offset) to the device. On printer-like
+// output (a printing DC, or the document drawn as an embedded picture) line types are
+// drawn as solid dashes of fixed lengths, so that they keep their size on paper.
+// The DC's pen, brush, font, text colour, alignment, background mode and character extra
+// are left as they were found.
+
+#include "drawing_viewer/core/PlotDrawing.h"
+
+#include "platform/core/CPoint.h"
+
+#include <vector>
+
+class CDC;
+class CPen;
+
+namespace zapho {
+
+class CMainDoc;
+class CPlotArrow;
+class CPlotCenterMark;
+class CPlotCircle;
+class CPlotLine;
+class CPlotPolyLine;
+class CPlotPolygon;
+class CPlotRectAngle;
+
+class PlotRenderer {
+public:
+    // monochromePrint: printer-like output is all black (the "Monochromatic Print" setting).
+    PlotRenderer(CMainDoc& doc, bool monochromePrint);
+
+    void DrawPlotItems(CDC* dc, const PlotItemList& list);
+    // With measure, stores each text's drawn extent (drawing units) into the item.
+    void DrawPlotStrings(CDC* dc, int page, bool measure);
+
+    // The resolved pen of a line of this width code and type, and its dash pattern
+    // (empty: drawn with the pen itself).
+    struct LineStyle {
+        int penStyle = 0;
+        int width = 1;
+        std::vector<double> dashes;
+    };
+    LineStyle ResolveLineStyle(int widthCode, int lineType) const;
+
+private:
+    CPoint ToDrawing(CPoint plot) const;
+    COLORREF ItemColor(const CPlotData& item) const;
+    void DrawItem(const CPlotData& item);
+    void DrawLine(const CPlotLine& line, COLORREF color);
+    void DrawPolyLine(const CPlotPolyLine& polyline, COLORREF color);
+    void DrawArrow(const CPlotArrow& arrow, COLORREF color);
+    void DrawCenterMark(const CPlotCenterMark& mark, COLORREF color);
+    void DrawCircle(const CPlotCircle& circle, COLORREF color);
+    void DrawRectangle(const CPlotRectAngle& rect, COLORREF color);
+    void DrawPolygon(const CPlotPolygon& polygon, COLORREF color);
+    // A line through the points, as dashes where the style has them (running on over vertices).
+    void DrawStyledPath(const std::vector<CPoint>& points, const LineStyle& style, COLORREF color);
+    void SelectFont(int index);
+
+    CMainDoc& doc_;
+    bool monochromePrint_;
+    CDC* dc_ = nullptr;
+    bool printerLike_ = false;
+};
+
+} // namespace zapho
