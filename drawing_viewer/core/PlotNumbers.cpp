@@ -35,8 +35,8 @@ int ParsePlotNumbers(std::string_view text, int x[kPlotArgumentPairs], int y[kPl
             return;
         }
         if (count < 2 * kPlotArgumentPairs) {
-            int value = SaturatedInt(token);
-            (count % 2 == 0 ? x : y)[count / 2] = value;
+            int* column = count % 2 == 0 ? x : y;
+            column[count / 2] = SaturatedInt(token);
             ++count;
         }
         token.clear();
