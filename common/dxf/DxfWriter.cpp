@@ -448,19 +448,18 @@ void CDxfWriter::WriteTriangleBlocks(int firstNumber, double tipY, double baseY)
     }
 }
 
+// Plain lines whatever the colour mode: a block holds no polyline (readers drop the
+// sequence end of a polyline inside a release-12 block).
 void CDxfWriter::WriteArrowBlocks() {
-    const CPoint origin(0, 0);
-    const CPoint upper(100, 30);
-    const CPoint lower(100, -30);
     WriteBlockBegin("ARROW-1", "   64");
-    WriteLine(origin, upper, 1, -1, 0);
-    WriteLine(origin, lower, 1, -1, 0);
+    WriteMarkerLine(0.0, 0.0, 10.0, 3.0);
+    WriteMarkerLine(0.0, 0.0, 10.0, -3.0);
     WriteBlockEnd();
     WriteBlockBegin("ARROW-2", "   64");
-    WriteLine(origin, upper, 1, -1, 0);
+    WriteMarkerLine(0.0, 0.0, 10.0, 3.0);
     WriteBlockEnd();
     WriteBlockBegin("ARROW-3", "   64");
-    WriteLine(origin, lower, 1, -1, 0);
+    WriteMarkerLine(0.0, 0.0, 10.0, -3.0);
     WriteBlockEnd();
 }
 

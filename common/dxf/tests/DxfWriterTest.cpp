@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 using dxftest::OutputPath;
@@ -298,3 +299,22 @@ TEST(DxfWriter, LayerNameIsCutAtNineteenBytesWithoutSplittingACharacter) {
 }
 
 } // namespace
+
+TEST(DxfArcBulge, CounterClockwiseQuarterHalfAndThreeQuarterArcs) {
+    struct Case {
+        CPoint start, end;
+        double bulge;
+    } cases[] = {
+        {{10, 0}, {0, 10}, std::tan(M_PI / 8)},
+        {{10, 0}, {-10, 0}, 1.0},
+        {{0, 10}, {10, 0}, std::tan(3 * M_PI / 8)},
+    };
+    for (const Case& c : cases) {
+        double bulge = 0.0;
+        EXPECT_TRUE(CDxfWriter::ArcBulgeGeometry(c.start, c.end, CPoint(0, 0), bulge));
+        EXPECT_NEAR(bulge, c.bulge, 1e-12);
+    }
+    double bulge = 5.0;
+    EXPECT_FALSE(CDxfWriter::ArcBulgeGeometry(CPoint(0, 0), CPoint(1, 0), CPoint(0, 0), bulge));
+    EXPECT_EQ(bulge, 0.0);
+}

@@ -1,0 +1,174 @@
+// A page exported as DXF: the entities the plot items become, and an independent audit of
+// whole exports by ezdxf.
+
+#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/PlotArrow.h"
+#include "drawing_viewer/core/PlotCenterMark.h"
+#include "drawing_viewer/core/PlotCircle.h"
+#include "drawing_viewer/core/PlotDxfWriter.h"
+#include "drawing_viewer/core/PlotLine.h"
+#include "drawing_viewer/core/PlotPolygon.h"
+#include "drawing_viewer/core/PlotRectAngle.h"
+#include "testsupport/Fixtures.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <utility>
+#include <vector>
+
+namespace zapho {
+namespace {
+
+using Groups = std::vector<std::pair<std::string, std::string>>;
+
+// The groups of the ENTITIES section, codes without their blanks.
+Groups EntityGroups(const std::string& dxf) {
+    std::istringstream in(dxf);
+    Groups groups;
+    std::string code;
+    std::string value;
+    bool inside = false;
+    while (std::getline(in, code) && std::getline(in, value)) {
+        auto trim = [](std::string text) {
+            text.erase(0, text.find_first_not_of(" \r"));
+            text.erase(text.find_last_not_of(" \r") + 1);
+            return text;
+        };
+        code = trim(code);
+        value = trim(value);
+        if (code == "2" && value == "ENTITIES") {
+            inside = true;
+        } else if (inside && code == "0" && value == "ENDSEC") {
+            break;
+        } else if (inside) {
+            groups.emplace_back(code, value);
+        }
+    }
+    return groups;
+}
+
+// The value of the first group with this code after the n-th entity of the type; empty when none.
+std::string ValueOf(const Groups& groups, const std::string& type, const std::string& code, int nth = 0) {
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        if (groups[i].first == "0" && groups[i].second == type && nth-- == 0) {
+            for (std::size_t j = i + 1; j < groups.size() && groups[j].first != "0"; ++j) {
+                if (groups[j].first == code) {
+                    return groups[j].second;
+                }
+            }
+            return "(no group " + code + ")";
+        }
+    }
+    return "";
+}
+
+class DxfExportTest : public testsupport::TempDirTest {
+protected:
+    void SetUp() override {
+        PlotDrawing& drawing = doc_.m_drawing;
+        drawing.AddPage().m_values[PlotPage::kWidth] = 2970;
+        drawing.Page(0).m_values[PlotPage::kHeight] = 2100;
+        Add(new CPlotLine({100, 100}, {500, 100}, 0, 1), 9);
+        Add(new CPlotCenterMark({300, 300}, 20, 9, 0, 3), 12);
+        Add(new CPlotCenterMark({350, 300}, 20, 8, 0, 3), 12);
+        const CPoint triangle[3] = {{0, 0}, {100, 0}, {50, 80}};
+        Add(new CPlotPolygon(triangle, 3, 0, 1, kNoFill), 0);
+        Add(new CPlotPolygon(triangle, 3, 0, 1, 2), 0);
+        drawing.m_userColors[2] = RGB(250, 10, 10);
+        Add(new CPlotArrow({400, 400}, {800, 400}, 1, 0, 25, 10, 24), 0);
+        Add(new CPlotArrow({400, 500}, {800, 500}, 1, 0, 25, 0, 14), 0);
+        Add(new CPlotArrow({400, 600}, {800, 600}, 1, 0, 25, 10, 21), 0);
+        auto* arc = new CPlotCircle({1000, 1000}, 100, 0, 1);
+        arc->m_arcStart = CPoint(1100, 1000);
+        arc->m_arcEnd = CPoint(1000, 1100);
+        Add(arc, 0);
+        Add(new CPlotCircle({1000, 1000}, 50, 1, 3), 0);
+        Add(new CPlotRectAngle({0, 2100}, {2970, 0}, 0, 5, 0), 0);
+        Add(new CPlotRectAngle({100, 300}, {200, 200}, 0, 1, 2), 0);
+        AddText("AB", 50, 0);
+        AddText("\x93\xfa\x96\x7b\x8c\xea", 45, 900); // Japanese
+    }
+    void Add(CPlotData* item, int color) {
+        doc_.m_drawing.AddPlotItem(std::unique_ptr<CPlotData>(item), 0, color, 0);
+    }
+    void AddText(const char* text, int height, int escapement) {
+        PlotDrawing& drawing = doc_.m_drawing;
+        auto item = std::make_unique<CPlotString>(600, 700, text,
+                                                  drawing.GetNewFontIndex(height, 0, escapement, 0), 0);
+        item->m_nEscapement = escapement;
+        drawing.Page(0).m_texts.push_back(std::move(item));
+    }
+    Groups Export(CPlotDxfWriter& writer, const std::string& name) {
+        EXPECT_TRUE(writer.ExportPage(Path(name).c_str(), doc_.m_drawing, 0));
+        return EntityGroups(dir_.Read(name));
+    }
+
+    CMainDoc doc_;
+};
+
+TEST_F(DxfExportTest, ItemsBecomeTheirEntities) {
+    CPlotDxfWriter plain;
+    Groups groups = Export(plain, "plain.dxf");
+    EXPECT_EQ(ValueOf(groups, "LINE", "10"), "10.0") << "width code 1 in monochrome is a LINE";
+    EXPECT_EQ(ValueOf(groups, "INSERT", "2"), "CENTER-9");
+    EXPECT_EQ(ValueOf(groups, "INSERT", "2", 1), "CENTER-8");
+    EXPECT_EQ(ValueOf(groups, "INSERT", "2", 2), "ARROW-1") << "an open head of width 0 is a block";
+    EXPECT_EQ(ValueOf(groups, "HATCH", "62", 1), "") << "only the filled polygon is written";
+    EXPECT_NE(ValueOf(groups, "HATCH", "62"), "0");
+    EXPECT_EQ(ValueOf(groups, "ARC", "51"), "90.000");
+    EXPECT_EQ(ValueOf(groups, "TEXT", "40"), "4.0") << "single-byte text of height 50";
+    EXPECT_EQ(ValueOf(groups, "TEXT", "41"), "1.250");
+    EXPECT_EQ(ValueOf(groups, "TEXT", "50", 1), "270.0");
+    EXPECT_EQ(ValueOf(groups, "TEXT", "41", 1), "(no group 41)") << "double-byte text at half-width scale 1";
+    const int widthColors[4] = {5, 8, 1, 6};
+    CPlotDxfWriter byWidth(0.5, 1.0, CPlotDxfWriter::kWidthColors, widthColors);
+    groups = Export(byWidth, "width.dxf");
+    EXPECT_EQ(ValueOf(groups, "LINE", "10"), "");
+    EXPECT_EQ(ValueOf(groups, "POLYLINE", "40"), "0.15");
+    EXPECT_EQ(ValueOf(groups, "POLYLINE", "62"), "5");
+}
+
+bool EzdxfAvailable() {
+    return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
+}
+
+TEST_F(DxfExportTest, ExportsAuditClean) {
+    if (!EzdxfAvailable()) {
+        GTEST_SKIP() << "ezdxf is not installed for /usr/bin/python3 (Debian package python3-ezdxf)";
+    }
+    const int widthColors[4] = {5, 8, 1, 6};
+    for (int method = 0; method < 3; ++method) {
+        for (int version : {0, 14}) {
+            CPlotDxfWriter writer(0.5, 0.8, method, widthColors);
+            writer.m_nVersion = version;
+            ASSERT_TRUE(writer.ExportPage(
+                Path("page-" + std::to_string(method) + "-" + std::to_string(version) + ".dxf").c_str(),
+                doc_.m_drawing, 0));
+        }
+    }
+    const std::string script = dir_.Write("audit.py", R"(
+import glob, sys, ezdxf
+bad = 0
+for path in sorted(glob.glob(sys.argv[1] + '/*.dxf')):
+    doc = ezdxf.readfile(path)
+    auditor = doc.audit()
+    for item in auditor.errors + auditor.fixes:
+        print(path, item.code, item.message); bad += 1
+    if not doc.modelspace().query('TEXT').first:
+        print(path, 'no text'); bad += 1
+sys.exit(1 if bad else 0)
+)");
+    const std::string command = "/usr/bin/python3 " + script + " " + dir_.Path().string() + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string report;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe)) {
+        report += buffer;
+    }
+    EXPECT_EQ(::pclose(pipe), 0) << report;
+}
+
+} // namespace
+} // namespace zapho
