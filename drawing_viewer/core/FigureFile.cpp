@@ -1,5 +1,6 @@
 #include "FigureFile.h"
 
+#include "BufferedBinaryFile.h"
 #include "PlotDrawing.h"
 #include "common/records/BinaryFile.h"
 #include "common/records/TextFile.h"
@@ -167,7 +168,7 @@ void WriteBody(CBinaryFile& file, const PlotDrawing& drawing) {
 } // namespace
 
 BOOL ReadFigureFile(const char* path, PlotDrawing& drawing) {
-    CBinaryFile file;
+    BufferedBinaryFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyWrite)) {
         return FALSE;
     }
@@ -200,12 +201,13 @@ BOOL ReadFigureFile(const char* path, PlotDrawing& drawing) {
 
 BOOL WriteFigureFile(const char* path, const PlotDrawing& drawing) {
     platform::SafeFileWriter writer(path);
-    CBinaryFile file;
+    BufferedBinaryFile file;
     if (!file.Open(writer, CFile::modeCreate | CFile::modeWrite)) {
         return FALSE;
     }
     try {
         WriteBody(file, drawing);
+        file.FinishWriting();
     } catch (const CFileException&) {
         return FALSE; // the file has shown its message; the old figure file stays
     }

@@ -1,0 +1,155 @@
+// A generated drawing of 50 pages of 20,000 plot commands: reading the plot files, writing
+// and reading the figure file, against a plain line-by-line read of the same bytes; and
+// drawing a page of 12,000 items and 1,000 texts at 1920x1080.
+
+#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/render/PlotRenderer.h"
+
+#include "platform/core/RecordingSink.h"
+#include "platform/ui/CDC.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr int kPages = 50;
+constexpr int kCommandsPerPage = 20000;
+
+std::string PageName(int page) {
+    char name[32];
+    std::snprintf(name, sizeof name, "bench.p%02d", page + 1);
+    return name;
+}
+
+// The drawing, made once: lines and polylines, marks, arrows, circles and a text in twenty.
+const std::filesystem::path& PlotDirectory() {
+    static const std::filesystem::path directory = [] {
+        auto dir = std::filesystem::temp_directory_path() / "zapho-bench-plot";
+        std::filesystem::create_directories(dir);
+        std::ofstream index(dir / "bench.p00", std::ios::binary);
+        for (int page = 0; page < kPages; ++page) {
+            index << PageName(page) << " 2970 2100 0.1 8\n";
+            std::ofstream out(dir / PageName(page), std::ios::binary);
+            out << "V0\nT0,2\nS25,0,0,8\n";
+            for (int i = 0; i < kCommandsPerPage; ++i) {
+                const int x = (i * 37) % 2900;
+                const int y = (i * 53) % 2000;
+                switch (i % 20) {
+                case 0:
+                    out << "M" << x << "," << y << "\nPNo." << i << "\n";
+                    break;
+                case 1:
+                    out << "N" << x << "," << y << ",15,3,0\n";
+                    break;
+                case 2:
+                    out << "A" << x << "," << y << "," << x + 100 << "," << y << ",25,10,24\n";
+                    break;
+                case 3:
+                    out << "C" << x << "," << y << ",50\n";
+                    break;
+                case 4:
+                    out << "V" << i % 16 << "\n";
+                    break;
+                default:
+                    out << "D" << x << "," << y << "\n";
+                    break;
+                }
+            }
+        }
+        return dir;
+    }();
+    return directory;
+}
+
+std::string IndexPath() {
+    return (PlotDirectory() / "bench.p00").string();
+}
+
+void BM_PlainLineRead(benchmark::State& state) {
+    PlotDirectory();
+    for (auto _ : state) {
+        long lines = 0;
+        char buffer[256];
+        for (int page = 0; page < kPages; ++page) {
+            std::FILE* file = std::fopen((PlotDirectory() / PageName(page)).c_str(), "r");
+            while (std::fgets(buffer, sizeof buffer, file)) {
+                ++lines;
+            }
+            std::fclose(file);
+        }
+        benchmark::DoNotOptimize(lines);
+    }
+}
+BENCHMARK(BM_PlainLineRead)->Unit(benchmark::kMillisecond);
+
+void BM_ReadPlotFiles(benchmark::State& state) {
+    platform::RecordingSink sink;
+    const std::string index = IndexPath();
+    for (auto _ : state) {
+        zapho::CMainDoc doc;
+        if (!doc.OnOpenDocument(index.c_str(), zapho::CMainDoc::kPlotExtension)) {
+            state.SkipWithError("the plot files did not open");
+        }
+    }
+}
+BENCHMARK(BM_ReadPlotFiles)->Unit(benchmark::kMillisecond);
+
+void BM_WriteAndReadFigureFile(benchmark::State& state) {
+    platform::RecordingSink sink;
+    zapho::CMainDoc doc;
+    doc.OnOpenDocument(IndexPath().c_str(), zapho::CMainDoc::kPlotExtension);
+    const std::string figure = (PlotDirectory() / "bench.pfg").string();
+    for (auto _ : state) {
+        doc.WriteFigureFile(figure.c_str());
+        zapho::CMainDoc again;
+        if (!again.OnOpenDocument(figure.c_str(), zapho::CMainDoc::kFigureExtension)) {
+            state.SkipWithError("the figure file did not open");
+        }
+    }
+}
+BENCHMARK(BM_WriteAndReadFigureFile)->Unit(benchmark::kMillisecond);
+
+// One page cut to 12,000 items and 1,000 texts, drawn at 1920x1080 as the view draws it.
+void BM_DrawPage(benchmark::State& state) {
+    int argc = 1;
+    char name[] = "bench";
+    char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    (void)app;
+    platform::RecordingSink sink;
+    zapho::CMainDoc doc;
+    doc.OnOpenDocument(IndexPath().c_str(), zapho::CMainDoc::kPlotExtension);
+    zapho::PlotPage& page = doc.m_drawing.Page(0);
+    page.m_items.resize(12000);
+    page.m_texts.resize(1000);
+    QImage image(1920, 1080, QImage::Format_RGB32);
+    zapho::PlotRenderer renderer(doc, true);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        CDC dc;
+        dc.AttachImage(&image);
+        dc.SetMapMode(MM_ANISOTROPIC);
+        dc.SetWindowExt(2970, 2100);
+        dc.SetViewportExt(1920, -1080);
+        dc.SetViewportOrg(0, 1080);
+        if (state.range(0) & 1) {
+            renderer.DrawPlotItems(&dc, page.m_items);
+        }
+        if (state.range(0) & 2) {
+            renderer.DrawPlotStrings(&dc, 0, false);
+        }
+        dc.Detach();
+    }
+}
+// 1: the items alone, 2: the texts alone, 3: the whole page.
+BENCHMARK(BM_DrawPage)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+
+} // namespace
