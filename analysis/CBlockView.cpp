@@ -1,14 +1,18 @@
 #include "analysis/CBlockView.h"
 
+#include "analysis/CAnalysisMethodDlg.h"
 #include "analysis/CChildFrame.h"
 #include "analysis/CMainFrame.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/SectionPainter.h"
+#include "analysis/TorvanIds.h"
 
 #include "common/ui/section/GuideStrings.h"
 #include "common/ui/section/GuideTexts.h"
 #include "common/ui/section/SectionCommands.h"
+#include "model/AnalysisRun.h"
 #include "model/CNode.h"
+#include "model/SolverLibrary.h"
 #include "platform/core/MapEntries.h"
 #include "platform/core/Unset.h"
 #include "platform/ui/CClientDC.h"
@@ -30,9 +34,21 @@ CViewBase::Options AnalysisViewOptions() {
     return options;
 }
 
+// The solver library is loaded once, when the first solver run needs it; without it the
+// solver run reports that no slip line could be made.
+CBlockDoc::SolverEntry SolverEntry() {
+    static SolverLibrary library;
+    static const bool loaded = library.Load();
+    return loaded ? library.Entry() : nullptr;
+}
+
 } // namespace
 
-CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramViewSettings().display) {}
+CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramViewSettings().display) {
+    MapCommand(ID_ANALYSIS_RUN, &CBlockView::OnAnalysisRun);
+    MapUpdate(ID_ANALYSIS_RUN, &CBlockView::OnUpdateAnalysisRun);
+    MapCommand(ID_RELOAD_RESULT, &CBlockView::OnReloadResult);
+}
 
 CBlockView::~CBlockView() {
     ProgramViewSettings().display = m_display;
@@ -182,6 +198,58 @@ std::vector<COLORREF> CBlockView::ObjectColours() const {
     for (const section::PointStyle& point : m_display.points)
         colours.push_back(point.color);
     return colours;
+}
+
+void CBlockView::OnUpdateAnalysisRun(CCmdUI* ui) {
+    ui->Enable(!m_bBlockTableOpen);
+}
+
+void CBlockView::OnAnalysisRun() {
+    CBlockDoc* model = Model();
+    if (!model || m_bBlockTableOpen)
+        return;
+    AnalysisSettings& settings = model->m_settings;
+    CAnalysisMethodDlg dialog(this);
+    dialog.m_nMethod =
+        settings.m_nMethod == platform::kUnsetInt ? CBlockDoc::kPolynomial : settings.m_nMethod;
+    dialog.m_nTwoPointOption = settings.m_nMethodOption;
+    dialog.m_dGamma = settings.m_dGamma;
+    dialog.m_dCohesion = settings.m_dCohesion;
+    dialog.m_dPhi = settings.m_dPhi;
+    if (dialog.DoModal() != IDOK)
+        return;
+    AnalysisRun run(*model, SolverEntry());
+    if (dialog.m_nMethod != CBlockDoc::kPolynomial) {
+        settings.m_nMethod = dialog.m_nMethod;
+        ShowMethodName();
+        run.RunPolygonMethod(dialog.m_nMethod, dialog.m_nTwoPointOption);
+        GetDocument()->UpdateAllViews();
+        return;
+    }
+    if (!run.OpenPolynomialMethod())
+        return;
+    ShowMethodName();
+    settings.m_dGamma = dialog.m_dGamma;
+    settings.m_dCohesion = dialog.m_dCohesion;
+    settings.m_dPhi = dialog.m_dPhi;
+    OpenBlockLineTable();
+}
+
+// The block-line table is the next step of the program; until it is there, the rows the
+// table would open with are confirmed at once, as by the table's OK.
+void CBlockView::OpenBlockLineTable() {
+    CBlockDoc* model = Model();
+    if (!model || m_bBlockTableOpen)
+        return;
+    AnalysisRun(*model, SolverEntry()).ConfirmBlockLineTable();
+    GetDocument()->UpdateAllViews();
+}
+
+void CBlockView::OnReloadResult() {
+    if (CBlockDoc* model = Model()) {
+        model->MakeSlipLines(nullptr);
+        GetDocument()->UpdateAllViews();
+    }
 }
 
 } // namespace torvan

@@ -31,6 +31,15 @@ public:
     // The edit bar's boundary point buttons in the colours of their points.
     void RecolorBoundaryButtons();
 
+    // Asks for the method and runs it: the polygon methods at once, the polynomial method
+    // through the block-line table.
+    void OnAnalysisRun();
+    void OnUpdateAnalysisRun(CCmdUI* ui);
+    // Builds the slip lines afresh from the document's current state.
+    void OnReloadResult();
+    // Opens the block-line table over the document's table rows; its OK runs the solver.
+    void OpenBlockLineTable();
+
     DisplaySettings m_display;
     CObList m_listSelect;           // selected CNode, CLine and CVerrant objects (not owned)
     bool m_bBlockTableOpen = false; // the block-line table shows the block lines under edit

@@ -1,0 +1,130 @@
+// The analysis command of the view on the sample data, answered through the method dialog as a
+// user would: the polygon methods add a slip line and redraw; the polynomial method without a
+// ground-surface boundary point stops with its message and stores nothing.
+
+#include "analysis/CAnalysisMethodDlg.h"
+#include "analysis/CBlockView.h"
+#include "analysis/CTorvanDoc.h"
+#include "analysis/TorvanIds.h"
+
+#include "model/CNode.h"
+#include "model/CVerrant.h"
+#include "platform/core/MapEntries.h"
+#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/DialogScript.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/ui/TestApplication.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace torvan {
+namespace {
+
+class AnalysisRunViewTest : public testsupport::TempDirTest {
+protected:
+    void SetUp() override {
+        testsupport::TestApplication();
+        ProgramViewSettings() = DefaultViewSettings(CString());
+        document_ = new CTorvanDoc;
+        document_->m_bAutoDelete = FALSE;
+        frame_ = new CFrameWnd;
+        frame_->m_bAutoDelete = FALSE;
+        ASSERT_TRUE(frame_->Create("TORVAN"));
+        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
+        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
+        frame_->GetWidget()->resize(1000, 700);
+        frame_->ShowWindow(SW_SHOW);
+        // The solver's files are written beside the analysis file: a copy of the sample.
+        for (const char* name : {"sample.slo", "sample.sec", "sample.dis"})
+            std::filesystem::copy_file(std::string(VERRANT_SOURCE_DIR "/data/") + name, Path(name));
+        ASSERT_TRUE(document_->OnOpenDocument(Path("sample.slo").c_str()));
+        view_->OnInitialUpdate();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        platform::DialogScript::Clear();
+        delete frame_->GetWidget();
+        delete frame_;
+        delete document_;
+    }
+    CBlockDoc& Model() { return document_->Model(); }
+    // Runs the analysis command, choosing the method (and option) in the dialog.
+    void RunChoosing(int method, int option) {
+        platform::DialogScript::Queue([method, option](CDialog& dialog) {
+            dialog.CheckDlgButton(CAnalysisMethodDlg::kMethodFirst + method, 1);
+            dialog.RouteCommand(CAnalysisMethodDlg::kMethodFirst + method);
+            if (option >= 0)
+                dialog.CheckDlgButton(
+                    option == 0 ? CAnalysisMethodDlg::kOptionWeighted : CAnalysisMethodDlg::kOptionSimple, 1);
+            dialog.GetDlgItemWidget(IDOK)->setFocus();
+            dialog.OnOK();
+        });
+        ASSERT_TRUE(view_->RouteCommand(ID_ANALYSIS_RUN));
+        EXPECT_EQ(platform::DialogScript::Pending(), 0);
+    }
+
+    CTorvanDoc* document_ = nullptr;
+    CFrameWnd* frame_ = nullptr;
+    CBlockView* view_ = nullptr;
+};
+
+TEST_F(AnalysisRunViewTest, EachPolygonMethodAddsASlipLineAndStoresTheChoice) {
+    for (int method : {0, 1}) {
+        const int before = static_cast<int>(Model().m_listSlipLines.GetCount());
+        RunChoosing(method, 1);
+        EXPECT_EQ(Model().m_listSlipLines.GetCount(), before + 1) << sink_.LastMessageUtf8();
+        EXPECT_EQ(Model().m_settings.m_nMethod, method);
+        EXPECT_EQ(Model().m_settings.m_nMethodOption, 1);
+    }
+}
+
+TEST_F(AnalysisRunViewTest, CancelChangesNothing) {
+    const int before = static_cast<int>(Model().m_listSlipLines.GetCount());
+    const int method = Model().m_settings.m_nMethod;
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnCancel(); });
+    view_->RouteCommand(ID_ANALYSIS_RUN);
+    EXPECT_EQ(Model().m_listSlipLines.GetCount(), before);
+    EXPECT_EQ(Model().m_settings.m_nMethod, method);
+}
+
+// The polygon method's block lines go to the real solver; its result becomes a slip line of
+// the polynomial method and no solver input is left.
+TEST_F(AnalysisRunViewTest, ThePolynomialMethodRunsTheSolverOnTheBlockLines) {
+    RunChoosing(0, 0);
+    const int before = static_cast<int>(Model().m_listSlipLines.GetCount());
+    sink_.QueueAnswer(IDYES);
+    RunChoosing(2, -1);
+    EXPECT_EQ(sink_.LastMessageUtf8(), "このまま解析を続行しますか？");
+    ASSERT_EQ(Model().m_listSlipLines.GetCount(), before + 1);
+    EXPECT_EQ(static_cast<const CVerrant*>(Model().m_listSlipLines.GetTail())->method,
+              CBlockDoc::kPolynomial);
+    EXPECT_EQ(Model().m_settings.m_nMethod, CBlockDoc::kPolynomial);
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
+        EXPECT_NE(entry.path().extension(), ".qel") << entry.path();
+}
+
+TEST_F(AnalysisRunViewTest, ThePolynomialMethodNeedsAGroundSurfaceBoundaryPoint) {
+    // Only inner boundary points remain.
+    std::vector<WORD> groundSurface;
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound))
+        if (point->kind != 2)
+            groundSurface.push_back(key);
+    ASSERT_FALSE(groundSurface.empty());
+    for (WORD key : groundSurface) {
+        delete Model().m_mapBound[key];
+        Model().m_mapBound.RemoveKey(key);
+    }
+    Model().m_settings.m_nMethod = 0;
+    const int before = static_cast<int>(Model().m_listSlipLines.GetCount());
+    RunChoosing(2, -1);
+    EXPECT_EQ(sink_.LastMessageUtf8(), "多項式法では地表点が必須です");
+    EXPECT_EQ(Model().m_settings.m_nMethod, 0);
+    EXPECT_EQ(Model().m_listSlipLines.GetCount(), before);
+}
+
+} // namespace
+} // namespace torvan
