@@ -103,6 +103,10 @@ public:
     // boundary) by their edited copies; the edited map is emptied.
     void ApplyPointChanges(RecordMap<CNode>& edited, int kind);
     void DeletePointsInState(int kind, int state);
+    // Deletes the listed points and lines (the list is emptied): a ground-surface point
+    // that joined two selected lines in a straight course is bridged by a new line; lines
+    // left with a deleted end go with their point. The document is marked modified.
+    void DeleteObjects(CObList& list);
     // Removes the lines in the state and closes the gaps in the keys.
     void AddLines(int state);
     void ReplaceNodeInLines(int oldKey, int newKey);

@@ -396,6 +396,55 @@ void CBlockDoc::DeletePointsInState(int kind, int state) {
     }
 }
 
+void CBlockDoc::DeleteObjects(CObList& list) {
+    if (list.IsEmpty()) {
+        return;
+    }
+    std::vector<std::pair<int, int>> bridges;
+    for (POSITION pos = list.GetHeadPosition(); pos;) {
+        CObject* object = list.GetNext(pos);
+        if (auto* point = dynamic_cast<CNode*>(object)) {
+            int far1 = -1;
+            int far2 = -1;
+            const int key = point->GetNumber() - 1;
+            if (point->GetKind() == CNode::kGround && point->GetState() == CNode::kStraightInner &&
+                GetJointLines(key, far1, far2, CLine::kSelected)) {
+                bridges.emplace_back(far1, far2);
+            }
+            const int kind = point->GetKind();
+            RecordMap<CNode>& map = PointMap(kind);
+            RemovePoint(map, key);
+            NextNumber(kind) = HighestKeyPlusOne(map);
+        } else if (auto* line = dynamic_cast<CLine*>(object)) {
+            m_LineList.Remove(line->GetKey());
+        }
+    }
+    list.RemoveAll();
+    m_nNextSeqNo = m_mapAllPoints.empty() ? 0 : m_mapAllPoints.rbegin()->first + 1;
+    // A line that lost an end would point at nothing.
+    for (int key : m_LineList.Keys()) {
+        const CLine* line = m_LineList.Lookup(key);
+        if (!m_mapNode.Lookup(line->GetNode1()) || !m_mapNode.Lookup(line->GetNode2())) {
+            m_LineList.Remove(key);
+        }
+    }
+    bool added = false;
+    for (const auto& [first, second] : bridges) {
+        if (!m_mapNode.Lookup(first) || !m_mapNode.Lookup(second)) {
+            continue;
+        }
+        const int count = AddLine(first, second, m_nLineCount);
+        if (count > 0) {
+            m_nLineCount = count;
+            added = true;
+        }
+    }
+    if (added) {
+        SetLineStates(CLine::kNormal);
+    }
+    SetModifiedFlag(true);
+}
+
 void CBlockDoc::AddLines(int state) {
     int removed = 0;
     for (int key = 0; key < m_nLineCount; ++key) {

@@ -1,0 +1,112 @@
+#pragma once
+// The section model editor's view: the section model drawn to scale on the section view base
+// (ground lines, the five point kinds, numbers and names, the selection and the figure in
+// progress) and the drawing tools driven by the mouse: points of each kind, single and
+// continuous ground lines, selection by click or rectangle, and deletion of the selection.
+// The display settings come from the program's settings when the view is made and go back
+// to them when it goes.
+
+#include "section_editor/app/ViewSettings.h"
+
+#include "common/ui/section/CViewBase.h"
+#include "platform/core/CObList.h"
+
+#include <vector>
+
+namespace merdok {
+
+class CBlockDoc;
+class CMerdokDoc;
+class CNode;
+class CLine;
+
+class CBlockView : public CViewBase {
+    DECLARE_DYNCREATE(CBlockView)
+public:
+    // The tools (m_nDrawMode).
+    enum Mode {
+        kNoTool = -1,
+        kSelect = 0,
+        kSingleLine,
+        kContinuousLine,
+        kGroundPoint,
+        kMeasurePoint,
+        kUnderBoundPoint,
+        kLeftBoundPoint,
+        kRightBoundPoint
+    };
+
+    CBlockView();
+    ~CBlockView() override;
+
+    CMerdokDoc* GetDocument() const;
+    CBlockDoc* Model() const;
+
+    void OnInitialUpdate() override;
+    void OnDraw(CDC* dc) override;
+    void MeasureLabelSize() override;
+    void SetGuideTitle(UINT id) override;
+
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    void OnRButtonUp(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    void OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) override;
+    void OnSetFocus(CWnd* oldWnd) override;
+
+    // Chooses a tool (the tool commands).
+    void SelectTool(int mode);
+    // Every selected object back to normal; the selection emptied.
+    void ClearSelection();
+    void OnEditDelete();
+
+    DisplaySettings m_display;
+    CObList m_listSelect; // selected CNode and CLine objects (owned by the document)
+    int m_nPointKind = 0;
+    int m_nGuidePromptId = 4000;
+    int m_nGuideTitleId = -1;
+    bool m_bSkipClick = false;
+    bool m_bSnapToPoint = false;
+    CSize m_sizeLabel;
+    // The figure in progress: its model points (empty: none).
+    std::vector<DPoint> m_figure;
+    CPoint m_ptCursor; // logical, for the rubber band
+
+protected:
+    bool DocHasGroundPoints() const override;
+    section::WorldRange DocComputeExtent(double& width, double& height) override;
+    section::WorldRange DocCurrentExtent() const override;
+    void DocClearCurrentExtent() override;
+    section::WorldRange DocModelSize() const override;
+    void DocStoreModelSize(const section::WorldRange& size) override;
+    bool DocGroundPointXY(int number, double& x, double& y) const override;
+    std::vector<COLORREF> ObjectColours() const override;
+    bool IsToolActive() const override { return !m_figure.empty(); }
+
+private:
+    void MapToolCommands();
+    void GiveSettingsToDocument();
+    CPoint DeviceToLogical(CPoint device);
+    // The click in metres, on a drawn ground point when one is near.
+    DPoint SnappedClick(CPoint logical) const;
+    void AddFigurePoint(const DPoint& point);
+    void CommitFigure();
+    void CommitPoint(const DPoint& point);
+    void EndFigure();
+    void SelectAt(CPoint logical);
+    void SelectInRectangle(const DPoint& a, const DPoint& b);
+    const CNode* PointNear(CPoint logical) const;
+    const CLine* LineNear(CPoint logical) const;
+    void ShowToolPrompt();
+
+    // Drawing (CBlockViewDraw.cpp).
+    void DrawLines(CDC* dc, const CRect& clip);
+    void DrawPoints(CDC* dc, const CRect& clip);
+    void DrawNumbers(CDC* dc, const CRect& clip);
+    void DrawSelection(CDC* dc);
+    void DrawFigure(CDC* dc);
+};
+
+} // namespace merdok

@@ -1,0 +1,221 @@
+// The section view's drawing: ground lines, point marks of the five kinds, numbers or names,
+// the selection and the figure in progress.
+
+#include "section_editor/app/CBlockView.h"
+
+#include "platform/core/CodePage.h"
+#include "platform/ui/CDC.h"
+#include "section_editor/core/CBlockDoc.h"
+
+namespace merdok {
+
+namespace {
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+// Names longer than this are shown cut, on a character boundary.
+constexpr std::size_t kLabelBytes = 15;
+
+CRect GrownClipBox(CDC* dc) {
+    CRect box;
+    dc->GetClipBox(&box);
+    box.left -= 1;
+    box.top -= 1;
+    box.right += 1;
+    box.bottom += 1;
+    return box;
+}
+
+bool Inside(const CRect& box, CPoint point) {
+    return !section::Viewport::IsUnsetPoint(point) && point.x >= box.left && point.x < box.right &&
+           point.y >= box.top && point.y < box.bottom;
+}
+
+// Either end inside the box or the segment's box over it.
+bool Crosses(const CRect& box, CPoint a, CPoint b) {
+    if (section::Viewport::IsUnsetPoint(a) || section::Viewport::IsUnsetPoint(b))
+        return false;
+    return std::max(a.x, b.x) >= box.left && std::min(a.x, b.x) < box.right &&
+           std::max(a.y, b.y) >= box.top && std::min(a.y, b.y) < box.bottom;
+}
+
+CString PointLabel(const CNode& point, int numberType) {
+    CString text;
+    if (numberType < 1) {
+        text.Format("%d", point.GetNumber());
+        return text;
+    }
+    const std::string& bytes = point.GetName().str();
+    return CString(bytes.substr(0, platform::Cp932SafeCut(bytes, kLabelBytes)));
+}
+
+class PenScope {
+public:
+    PenScope(CDC* dc, int width, COLORREF color)
+        : dc_(dc), pen_(PS_SOLID, width, color), old_(dc->SelectObject(&pen_)) {}
+    ~PenScope() { dc_->SelectObject(old_); }
+    PenScope(const PenScope&) = delete;
+    PenScope& operator=(const PenScope&) = delete;
+
+private:
+    CDC* dc_;
+    CPen pen_;
+    CPen* old_;
+};
+
+int MarkHalfSize(CDC* dc) {
+    return static_cast<int>(dc->GetDeviceCaps(LOGPIXELSX) / 25.4 * 1.5);
+}
+
+} // namespace
+
+void CBlockView::OnDraw(CDC* dc) {
+    if (!Model())
+        return;
+    const CRect clip = GrownClipBox(dc);
+    dc->SetBkMode(TRANSPARENT);
+    DrawLines(dc, clip);
+    DrawPoints(dc, clip);
+    DrawNumbers(dc, clip);
+    DrawSelection(dc);
+    DrawFigure(dc);
+}
+
+void CBlockView::DrawLines(CDC* dc, const CRect& clip) {
+    CBlockDoc& model = *Model();
+    const section::LineStyle& style = m_display.line;
+    for (const auto& [key, line] : model.m_LineList) {
+        const int state = line->GetState();
+        if ((state != CLine::kNormal || !style.draw) && state != 4)
+            continue;
+        const DPoint a = model.NodeXY(line->GetNode1());
+        const DPoint b = model.NodeXY(line->GetNode2());
+        const CPoint la = WorldToLogical(a.x, a.y);
+        const CPoint lb = WorldToLogical(b.x, b.y);
+        if (!Crosses(clip, la, lb))
+            continue;
+        PenScope pen(dc, state == 4 ? 1 : style.width, state == 4 ? kRed : style.color);
+        dc->MoveTo(la);
+        dc->LineTo(lb);
+    }
+}
+
+void CBlockView::DrawPoints(CDC* dc, const CRect& clip) {
+    CBlockDoc& model = *Model();
+    const int half = MarkHalfSize(dc);
+    for (int kind = kPointNode; kind < kPointItems; ++kind) {
+        const section::PointStyle& style = m_display.points[kind];
+        if (!style.draw)
+            continue;
+        for (const auto& [key, point] : model.PointMap(kind)) {
+            if (kind >= kPointUnder && point->GetKind() != kind)
+                continue;
+            const CPoint at = WorldToLogical(point->GetX(), point->GetY());
+            if (!Inside(clip, at))
+                continue;
+            switch (point->GetState()) {
+            case 0:
+                if (kind == kPointNode)
+                    DrawPointBoxColor(dc, at, style.color, style.size / 2);
+                else if (kind == kPointSite)
+                    DrawCrossMark(dc, at, style.color, style.size);
+                else
+                    DrawTriangleMark(dc, at, style.color, style.size);
+                break;
+            case -1:
+                FramePointBox(dc, at, m_crHighlight, half);
+                break;
+            case 4:
+                DrawPointBoxColor(dc, at, kRed, half - 2);
+                break;
+            default:
+                break;
+            }
+        }
+    }
+}
+
+void CBlockView::DrawNumbers(CDC* dc, const CRect& clip) {
+    CBlockDoc& model = *Model();
+    for (int item = kNumberNode; item <= kNumberBound; ++item) {
+        const section::NumberStyle& style = m_display.numbers[item];
+        if (!style.draw)
+            continue;
+        CFont font;
+        font.CreateFontIndirect(&style.font);
+        CFont* old = dc->SelectObject(&font);
+        dc->SetTextColor(style.color);
+        CBrush frame(style.color);
+        for (const auto& [key, point] : model.PointMap(item)) {
+            if (point->GetState() < 0 || point->GetState() == 1)
+                continue;
+            const CPoint at = WorldToLogical(point->GetX(), point->GetY());
+            if (!Inside(clip, at))
+                continue;
+            const CString label = PointLabel(*point, style.numberType);
+            const CSize extent = dc->GetTextExtent(label);
+            DrawLabel(dc, at.x + 1, at.y - extent.cy, label, style.outline ? &frame : nullptr);
+        }
+        dc->SelectObject(old);
+    }
+    // Line numbers take every setting from their own entry.
+    const section::NumberStyle& style = m_display.numbers[kNumberLine];
+    if (!style.draw)
+        return;
+    CFont font;
+    font.CreateFontIndirect(&style.font);
+    CFont* old = dc->SelectObject(&font);
+    dc->SetTextColor(style.color);
+    CBrush frame(style.color);
+    for (const auto& [key, line] : model.m_LineList) {
+        if (line->GetState() < 0)
+            continue;
+        const DPoint a = model.NodeXY(line->GetNode1());
+        const DPoint b = model.NodeXY(line->GetNode2());
+        const CPoint at = WorldToLogical((a.x + b.x) / 2, (a.y + b.y) / 2);
+        if (!Inside(clip, at))
+            continue;
+        CString label;
+        label.Format("%d", line->GetNumber());
+        const CSize extent = dc->GetTextExtent(label);
+        DrawLabel(dc, at.x - extent.cx / 2, at.y - extent.cy / 2, label, style.outline ? &frame : nullptr);
+    }
+    dc->SelectObject(old);
+}
+
+void CBlockView::DrawSelection(CDC* dc) {
+    CBlockDoc& model = *Model();
+    const int half = MarkHalfSize(dc);
+    PenScope pen(dc, 1, m_crHighlight);
+    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
+        CObject* object = m_listSelect.GetNext(pos);
+        if (const auto* point = dynamic_cast<const CNode*>(object)) {
+            FramePointBox(dc, WorldToLogical(point->GetX(), point->GetY()), m_crHighlight, half);
+        } else if (const auto* line = dynamic_cast<const CLine*>(object)) {
+            const DPoint a = model.NodeXY(line->GetNode1());
+            const DPoint b = model.NodeXY(line->GetNode2());
+            dc->MoveTo(WorldToLogical(a.x, a.y));
+            dc->LineTo(WorldToLogical(b.x, b.y));
+        }
+    }
+}
+
+void CBlockView::DrawFigure(CDC* dc) {
+    if (m_figure.empty())
+        return;
+    PenScope pen(dc, 1, m_crRubber);
+    if (m_nDrawMode == kSelect) {
+        const CPoint corner = WorldToLogical(m_figure.front().x, m_figure.front().y);
+        dc->MoveTo(corner);
+        dc->LineTo(m_ptCursor.x, corner.y);
+        dc->LineTo(m_ptCursor);
+        dc->LineTo(corner.x, m_ptCursor.y);
+        dc->LineTo(corner);
+        return;
+    }
+    dc->MoveTo(WorldToLogical(m_figure.front().x, m_figure.front().y));
+    for (std::size_t i = 1; i < m_figure.size(); ++i)
+        dc->LineTo(WorldToLogical(m_figure[i].x, m_figure[i].y));
+    dc->LineTo(m_ptCursor);
+}
+
+} // namespace merdok

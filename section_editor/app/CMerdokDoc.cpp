@@ -1,0 +1,114 @@
+#include "section_editor/app/CMerdokDoc.h"
+
+#include "section_editor/app/CChildFrame.h"
+#include "section_editor/app/CMerdokApp.h"
+
+#include "platform/core/CFile.h"
+#include "platform/ui/CDocTemplate.h"
+#include "platform/ui/CView.h"
+#include "platform/ui/CWaitCursor.h"
+
+#include <QTimer>
+#include <algorithm>
+#include <sys/stat.h>
+
+namespace merdok {
+
+IMPLEMENT_DYNCREATE(CMerdokDoc, CDocument)
+
+namespace {
+
+const char8_t kSaveAsTitle[] = u8"名前を付けて保存";
+
+bool Exists(const char* path) {
+    struct stat status {};
+    return ::stat(CFile::OsPath(path).c_str(), &status) == 0;
+}
+
+} // namespace
+
+CMerdokDoc::CMerdokDoc() {
+    MapCommand(ID_FILE_SAVE, [this] { OnFileSave(); });
+    MapCommand(ID_FILE_SAVE_AS, [this] { OnFileSaveAs(); });
+    MapCommand(ID_FILE_CLOSE, [this] { OnFileClose(); });
+    model_.m_promptSavePath = [this](CString& path) {
+        auto* app = dynamic_cast<CMerdokApp*>(AfxGetApp());
+        path = model_.m_strPath;
+        return app && app->DoPromptFileName(path, CString(kSaveAsTitle), false);
+    };
+}
+
+BOOL CMerdokDoc::OnNewDocument() {
+    if (!CDocument::OnNewDocument())
+        return FALSE;
+    model_.DeleteContents();
+    model_.SetModifiedFlag(false);
+    return TRUE;
+}
+
+BOOL CMerdokDoc::OnOpenDocument(LPCTSTR path) {
+    CWaitCursor wait;
+    return model_.OnOpenDocument(path);
+}
+
+BOOL CMerdokDoc::OnSaveDocument(LPCTSTR path) {
+    CWaitCursor wait;
+    return model_.OnSaveDocument(path);
+}
+
+BOOL CMerdokDoc::SaveModified() {
+    const bool wasModified = model_.IsModified();
+    const BOOL keepGoing = model_.SaveModified();
+    if (keepGoing && wasModified && !model_.IsModified())
+        AfterSave(TRUE);
+    return keepGoing;
+}
+
+void CMerdokDoc::TakeNewFilePath(const CString& path) {
+    model_.SetPathName(path);
+    model_.SetModifiedFlag(true);
+    SetPathName(path, FALSE);
+    for (CView* view : Views())
+        if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame()))
+            frame->SetFrameTitle(path);
+}
+
+void CMerdokDoc::OnFileSave() {
+    // The file named on the command line to be made is saved under that name at once.
+    if (!model_.m_strPath.IsEmpty() && !Exists(model_.m_strPath)) {
+        AfterSave(model_.DoSave(model_.m_strPath));
+        return;
+    }
+    AfterSave(model_.OnFileSave());
+}
+
+void CMerdokDoc::OnFileSaveAs() {
+    AfterSave(model_.OnFileSaveAs());
+}
+
+void CMerdokDoc::AfterSave(BOOL saved) {
+    if (!saved)
+        return;
+    const CString path = model_.m_strPath;
+    if (GetPathName() != path) {
+        SetPathName(path);
+        for (CView* view : Views())
+            if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame()))
+                frame->SetFrameTitle(path);
+    }
+    if (auto* app = dynamic_cast<CMerdokApp*>(AfxGetApp()))
+        app->SetReportedFileName(path);
+}
+
+void CMerdokDoc::OnFileClose() {
+    if (!SaveModified())
+        return;
+    // Closing deletes this document; leave the command handler that runs first.
+    QTimer::singleShot(0, [document = this, docTemplate = m_pDocTemplate] {
+        if (docTemplate && std::find(docTemplate->Documents().begin(), docTemplate->Documents().end(),
+                                     document) != docTemplate->Documents().end())
+            document->OnCloseDocument();
+    });
+}
+
+} // namespace merdok

@@ -1,0 +1,215 @@
+#include "section_editor/app/MerdokMenu.h"
+
+#include "section_editor/app/MerdokIds.h"
+
+#include "common/ui/section/GuideStrings.h"
+#include "platform/ui/QtText.h"
+
+#include <QAction>
+#include <Qt>
+#include <map>
+
+namespace merdok {
+
+namespace {
+
+struct CommandPrompt {
+    UINT id;
+    const char8_t* text;
+};
+
+void Append(CMenu& menu, UINT id, const char8_t* label) {
+    menu.AppendMenu(MF_STRING, id, CString(label).GetString());
+}
+
+void Separator(CMenu& menu) {
+    menu.AppendMenu(MF_SEPARATOR);
+}
+
+CMenu* NewPopupMenu() {
+    auto* menu = new CMenu;
+    menu->CreatePopupMenu();
+    return menu;
+}
+
+void AppendPopup(CMenu& bar, CMenu* popup, const char8_t* label) {
+    bar.AppendMenu(MF_POPUP, popup, CString(label).GetString());
+}
+
+CMenu* FileMenu(bool withDocument) {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_FILE_NEW, u8"新規作成(N)\tCtrl+N");
+    Append(*menu, ID_FILE_OPEN, u8"開く(O)...\tCtrl+O");
+    if (withDocument) {
+        Append(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
+        Append(*menu, ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S");
+        Append(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
+    }
+    Separator(*menu);
+    Append(*menu, ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ");
+    Separator(*menu);
+    Append(*menu, ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)");
+    return menu;
+}
+
+CMenu* EditMenu() {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_EDIT_SELECT, u8"選択(S)");
+    Append(*menu, ID_EDIT_DELETE, u8"削除(D)\t[Del]");
+    return menu;
+}
+
+CMenu* DrawMenu() {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_DRAW_GROUND_LINE, u8"単線(L)");
+    Append(*menu, ID_DRAW_CONTINUOUS_LINE, u8"連続線(G)");
+    Separator(*menu);
+    Append(*menu, ID_DRAW_GROUND_POINT, u8"地表点(N)");
+    Append(*menu, ID_DRAW_MEASURE_POINT, u8"計測点(K)");
+    Append(*menu, ID_DRAW_UNDER_BOUND_POINT, u8"地中境界点(B)");
+    Append(*menu, ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)");
+    Append(*menu, ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)");
+    return menu;
+}
+
+CMenu* ViewMenu(bool withDocument) {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
+    Append(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
+    if (!withDocument)
+        return menu;
+    Separator(*menu);
+    Append(*menu, ID_VIEW_ALL, u8"全体表示(O)\t[Ctrl+A]");
+    // PageDown enlarges and PageUp reduces; the labels name the keys so bound.
+    Append(*menu, ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDn");
+    Append(*menu, ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp");
+    Append(*menu, ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...");
+    return menu;
+}
+
+CMenu* WindowMenu() {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(C)");
+    Append(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(T)");
+    return menu;
+}
+
+CMenu* HelpMenu() {
+    CMenu* menu = NewPopupMenu();
+    Append(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(A)...");
+    return menu;
+}
+
+const std::vector<CommandPrompt>& CommandPrompts() {
+    static const std::vector<CommandPrompt> prompts = {
+        {ID_FILE_NEW, u8"新規にﾌｧｲﾙを作成\n新規作成"},
+        {ID_FILE_OPEN, u8"既存のﾌｧｲﾙを開く\n開く"},
+        {ID_FILE_CLOSE, u8"作業中のﾌｧｲﾙを閉じる\n閉じる"},
+        {ID_FILE_SAVE, u8"作業中のﾌｧｲﾙを上書きして保存\n上書き保存"},
+        {ID_FILE_SAVE_AS, u8"作業中のﾌｧｲﾙを新しい名前で保存\n名前を付けて保存"},
+        {ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝを終了\n終了"},
+        {ID_APP_ABOUT, u8"ﾌﾟﾛｸﾞﾗﾑ情報、ﾊﾞｰｼﾞｮﾝ、著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
+        {ID_VIEW_ALL, u8"ﾓﾃﾞﾙ全体を表示\n全体表示"},
+        {ID_VIEW_ZOOM_IN, u8"縮尺を1%拡大 [Shift]10%\n拡大"},
+        {ID_VIEW_ZOOM_OUT, u8"縮尺を1%縮小 [Shift]10%\n縮小"},
+        {ID_VIEW_MODEL_SIZE, u8"全体表示するﾓﾃﾞﾙの範囲を指定\nﾓﾃﾞﾙの大きさ"},
+        {ID_VIEW_PROPERTIES, u8"線や番号の色、ﾌｫﾝﾄ、ｻｲｽﾞを指定\n表示ﾌﾟﾛﾊﾟﾃｨ"},
+        {ID_EDIT_SELECT, u8"対象指定されている図形を選択\n選択"},
+        {ID_EDIT_DELETE, u8"選択した図形を削除\n削除"},
+        {ID_DRAW_GROUND_LINE, u8"単線を描く\n単線"},
+        {ID_DRAW_CONTINUOUS_LINE, u8"連続線を描く\n連続線"},
+        {ID_DRAW_GROUND_POINT, u8"地表点を描く\n地表点"},
+        {ID_DRAW_MEASURE_POINT, u8"計測点を描く\n計測点"},
+        {ID_DRAW_UNDER_BOUND_POINT, u8"地中境界点を描く\n地中境界点"},
+        {ID_DRAW_LEFT_BOUND_POINT, u8"すべり線の左側地表境界点を描く\n左地表境界点"},
+        {ID_DRAW_RIGHT_BOUND_POINT, u8"すべり線の右側地表境界点を描く\n右地表境界点"},
+        {ID_SNAP_TO_POINT, u8"描画時のｸﾘｯｸ位置を既存点に設定"},
+    };
+    return prompts;
+}
+
+} // namespace
+
+void BuildMainMenu(CMenu& menu) {
+    menu.CreateMenu();
+    AppendPopup(menu, FileMenu(false), u8"ﾌｧｲﾙ(F)");
+    AppendPopup(menu, ViewMenu(false), u8"表示(V)");
+    AppendPopup(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+}
+
+void BuildDocumentMenu(CMenu& menu) {
+    menu.CreateMenu();
+    AppendPopup(menu, FileMenu(true), u8"ﾌｧｲﾙ(F)");
+    AppendPopup(menu, EditMenu(), u8"編集(E)");
+    AppendPopup(menu, DrawMenu(), u8"描画(D)");
+    AppendPopup(menu, ViewMenu(true), u8"表示(V)");
+    AppendPopup(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(W)");
+    AppendPopup(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+}
+
+const std::vector<Accelerator>& Accelerators() {
+    static const std::vector<Accelerator> keys = {
+        {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
+        {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
+        {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
+        {Qt::CTRL | Qt::Key_A, ID_VIEW_ALL},
+        {QKeyCombination(Qt::Key_PageDown), ID_VIEW_ZOOM_IN},
+        {QKeyCombination(Qt::Key_PageUp), ID_VIEW_ZOOM_OUT},
+        {QKeyCombination(Qt::Key_Delete), ID_EDIT_DELETE},
+    };
+    return keys;
+}
+
+CString CommandPromptText(UINT id, bool tip) {
+    for (const CommandPrompt& prompt : CommandPrompts()) {
+        if (prompt.id != id)
+            continue;
+        const CString text(prompt.text);
+        const int newline = text.Find('\n');
+        if (newline < 0)
+            return tip ? CString() : text;
+        return tip ? text.Mid(newline + 1) : text.Left(newline);
+    }
+    return CString();
+}
+
+void SetStatusTips(const CMenu& menu) {
+    for (const CommandPrompt& prompt : CommandPrompts())
+        if (QAction* action = menu.FindAction(prompt.id))
+            action->setStatusTip(platform::ToQString(CommandPromptText(prompt.id, false)));
+}
+
+void RegisterMerdokGuideStrings() {
+    const std::pair<UINT, const char8_t*> strings[] = {
+        {4000, u8">ﾒﾆｭｰ選択"},
+        {4001, u8"描画(D) 点(P)"},
+        {4004, u8"描画(D) 地表線(L)"},
+        {4005, u8">最初の点をｸﾘｯｸ  [TAB]座標"},
+        {4006, u8">次の点をｸﾘｯｸ  [TAB]座標  [+SHIFT]水平鉛直"},
+        {4007, u8"描画(D) 連続地表線(G)"},
+        {4008, u8">最初の点をｸﾘｯｸ  [TAB]座標"},
+        {4009, u8">次の点をｸﾘｯｸ  [TAB]座標  [右ｸﾘｯｸ]確定  [+SHIFT]水平鉛直  [+CTRL]閉じる [BS]戻る"},
+        {4035, u8"描画(D) 地表点(N)"},
+        {4036, u8">指定位置でｸﾘｯｸ  [TAB]座標"},
+        {4038, u8"描画(D) 計測点(K)"},
+        {4039, u8">指定位置でｸﾘｯｸ  [TAB]座標"},
+        {4041, u8"描画(D) 地中境界点(B)"},
+        {4042, u8">指定位置でｸﾘｯｸ  [TAB]座標"},
+        {4044, u8"描画(D) 左地表境界点(L)"},
+        {4045, u8"描画(D) 右地表境界点(R)"},
+        {4046, u8">指定位置でｸﾘｯｸ  [TAB]座標"},
+        {4048, u8"編集(E) 選択(S)"},
+        {4049, u8">選択対象(又は囲む矩形の隅点)をｸﾘｯｸ"},
+        {4050, u8">選択対象を囲む矩形の対角点をｸﾘｯｸ  [右ｸﾘｯｸ]中止"},
+        {4051, u8">確認してｸﾘｯｸ   [左ｸﾘｯｸ]OK   [右ｸﾘｯｸ]ｷｬﾝｾﾙ"},
+        {4052, u8">節点(又は囲む矩形の隅点)をｸﾘｯｸ"},
+        {4053, u8">節点を囲む矩形の対角点をｸﾘｯｸ  [右ｸﾘｯｸ]中止"},
+        {4060, u8">確認後、戻るをｸﾘｯｸ"},
+    };
+    std::map<UINT, CString> table;
+    for (const auto& [id, text] : strings)
+        table[id] = CString(text);
+    section::RegisterGuideStrings(std::move(table));
+}
+
+} // namespace merdok
