@@ -96,6 +96,8 @@ private:
     void OnAngleEditDone();
     bool ReadAngleEdit(double& angle);
     CDispData* PointAt(int index) const;
+    // True when a cell of the shown point at index holds a value.
+    bool HasPageValues(int index);
     void AddNewPoint(std::size_t position);
     void RemoveRowEverywhere(int row);
     // First grid column of the shown point at index (0-based).

@@ -76,10 +76,21 @@ void CGridDlg1::AddNewPoint(std::size_t position) {
                    std::make_unique<CDispData>(flag, CString(), static_cast<int>(dates_.size())));
 }
 
+bool CGridDlg1::HasPageValues(int index) {
+    POSITION pos = m_rows.GetHeadPosition();
+    for (int row = 1; row <= m_nRows && pos; ++row) {
+        auto* data = static_cast<CGridData*>(m_rows.GetNext(pos));
+        for (int slot = 0; slot < valuesPerPoint_; ++slot)
+            if (!platform::IsUnsetDouble(data->RealCell(index * valuesPerPoint_ + slot)))
+                return true;
+    }
+    return false;
+}
+
 bool CGridDlg1::TakeTableData() {
-    const int pointsWithValues = (GetLastUsedValueColumn() + valuesPerPoint_) / valuesPerPoint_;
-    for (int index = 0; index < pointsWithValues; ++index)
-        if (TrimmedName(NameEdit(index)).IsEmpty()) {
+    // Each shown point with values needs a name (an empty point between two may stay unnamed).
+    for (int index = 0; index < pointsPerPage_; ++index)
+        if (HasPageValues(index) && TrimmedName(NameEdit(index)).IsEmpty()) {
             ShowMessage(u8"地点名が未定義です");
             return false;
         }
@@ -146,6 +157,7 @@ void CGridDlg1::DeletePoint(int index) {
     points_.erase(points_.begin() + position);
     m_bChanged = TRUE;
     RefreshPage();
+    NameEdit(index)->setFocus(); // the next point command comes from the same edit
 }
 
 void CGridDlg1::InsertPoint(int index) {
@@ -163,6 +175,7 @@ void CGridDlg1::InsertPoint(int index) {
     AddNewPoint(static_cast<std::size_t>(position));
     m_bChanged = TRUE;
     RefreshPage();
+    NameEdit(index)->setFocus();
 }
 
 // The point's columns in the grid's selection colours while its menu is open.

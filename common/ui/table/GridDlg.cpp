@@ -18,6 +18,8 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 
@@ -169,23 +171,27 @@ BOOL CGridDlg::OnInitDialog() {
     m_grid.SetFixedCols(1);
     m_grid.SetCols(m_columns.Count() + 1);
 
-    // Widths in characters of the grid font, rounded to whole pixels.
-    const double charWidth = m_grid.GetFontSize() * 10.0 / 17.0;
-    for (int col = 0; col <= m_columns.Count(); ++col) {
-        const int chars =
-            col == 0 ? 5 : std::max(m_columns.DisplayWidth(col - 1), m_columns.Caption(col - 1).GetLength());
-        const long twips = std::lround(chars * charWidth) * 1440 / 72 + (col == 0 ? 0 : 1);
-        m_grid.SetColWidth(col, m_grid.PixelsToTwipsX(m_grid.TwipsToPixelsX(twips)));
-        m_grid.SetColAlignmentFixed(col, flexAlignCenterCenter);
-        const bool text = col > 0 && m_columns.Kind(col - 1) == GridColumnKind::Text;
-        m_grid.SetColAlignment(col, text ? flexAlignLeftCenter : flexAlignRightCenter);
-    }
     UpdateGridRows();
     ShowRowsFrom(1);
     for (int col = 1; col <= m_columns.Count(); ++col)
         m_grid.SetTextMatrix(0, col, m_columns.Caption(col - 1));
     m_grid.SetTextMatrix(0, 0, m_rowCaption);
     m_grid.SetRedraw(TRUE);
+    // Widths in characters of the grid font, rounded to whole pixels, plus the margins the
+    // view draws its texts within; set once the grid redraws again, since a shape changed
+    // while it did not reaches its header only then.
+    const double charWidth = m_grid.GetFontSize() * 10.0 / 17.0;
+    const QWidget* view = m_grid.View();
+    const int textMargins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    for (int col = 0; col <= m_columns.Count(); ++col) {
+        const int chars =
+            col == 0 ? 5 : std::max(m_columns.DisplayWidth(col - 1), m_columns.Caption(col - 1).GetLength());
+        const long twips = std::lround(chars * charWidth) * 1440 / 72 + (col == 0 ? 0 : 1);
+        m_grid.SetColWidth(col, m_grid.PixelsToTwipsX(m_grid.TwipsToPixelsX(twips) + textMargins));
+        m_grid.SetColAlignmentFixed(col, flexAlignCenterCenter);
+        const bool text = col > 0 && m_columns.Kind(col - 1) == GridColumnKind::Text;
+        m_grid.SetColAlignment(col, text ? flexAlignLeftCenter : flexAlignRightCenter);
+    }
     // Heights are read once the header holds its captions.
     m_rowHeights[0] = m_grid.GetRowHeight(0);
     for (int row = 1; row <= kMaxVisibleRows; ++row)
@@ -205,7 +211,16 @@ BOOL CGridDlg::OnInitDialog() {
     if (!m_pEventHook) {
         m_pEventHook = new DialogHook(
             GetWidget(), [this](int oldHeight, int newHeight) { ResizeEvent(oldHeight, newHeight); },
-            [this] { KeepOnScreen(); });
+            [this] {
+                KeepOnScreen();
+                // The grid settles its header widths once shown: what lies over its cells
+                // is placed again then.
+                QTimer::singleShot(0, GetWidget(), [this] {
+                    LayoutControls();
+                    if (m_pCellEdit && !m_pCellEdit->isHidden())
+                        ShowCellEditor();
+                });
+            });
         GetWidget()->installEventFilter(m_pEventHook);
     }
     m_bInitialising = FALSE;

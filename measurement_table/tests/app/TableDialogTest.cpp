@@ -86,6 +86,7 @@ TEST_F(TableDialogTest, PagesOverThePointsAndCreatesANamedPointButNeverTakesAnUn
         AddPoint(0, name);
     points_[3]->SetValue(0, 0, 4.5);
     auto table = Open(CGridDlg1::kTwoDimensional);
+    EXPECT_LT(table->Grid().GetColWidth(2), table->Grid().GetColWidth(1)); // month narrower than year
     EXPECT_EQ(Name(*table, 2), "P3");
     Press(*table, IDC_GRID_BUTTON2);
     EXPECT_EQ(table->FirstShownPoint(), 3);
@@ -119,6 +120,11 @@ TEST_F(TableDialogTest, PagesOverThePointsAndCreatesANamedPointButNeverTakesAnUn
     CtrlKey(table->NameEdit(0), Qt::Key_Y);
     EXPECT_EQ(points_.size(), 5U);
     EXPECT_EQ(Name(*table, 1), "P5");
+    // The empty point before a point with values goes again without a name.
+    CtrlKey(table->NameEdit(0), Qt::Key_I);
+    EXPECT_EQ(points_.size(), 4U);
+    EXPECT_EQ(Name(*table, 0), "P5");
+    CtrlKey(table->NameEdit(0), Qt::Key_Y);
     // A name takes at most 15 bytes of the file's code page.
     table->NameEdit(0)->setText(QString::fromUtf8(reinterpret_cast<const char*>(u8"計測点ＡＢＣＤ1")));
     table->NameEdit(0)->setText(QString::fromUtf8(reinterpret_cast<const char*>(u8"計測点ＡＢＣＤＥ")));
