@@ -2,13 +2,16 @@
 //
 //   analysis-batch ANALYSIS.slo [--method N --option M] --save OUT.slo
 //   analysis-batch ANALYSIS.slo --no-run --save OUT.slo
+//   analysis-batch ANALYSIS.slo [--method N --option M | --no-run] --plot [--save OUT.slo]
 //
 // Opens the analysis file with the files it names, runs the stored (or the given) method
 // and two-point option as the analysis command does after the method dialog's OK, and
 // saves to OUT.slo as the save command does. Every message box text goes to standard
 // output, one UTF-8 line each; questions are answered with Yes. No settings file is
-// read. Exit status: 0 when the file opened, 1 when it did not (nothing saved), 2 on bad
-// usage.
+// read. --plot writes the drawing run's plot index and page file beside the analysis
+// file with the built-in plot parameters and display settings (no viewer is started).
+// Exit status: 0 when the file opened (and the plot files were written), 1 when it did not
+// (nothing saved), 2 on bad usage.
 
 #include "platform/core/StdoutMessageSink.h"
 
@@ -35,11 +38,13 @@ struct Arguments {
     std::optional<int> method;
     std::optional<int> option;
     bool noRun = false;
+    bool plot = false;
 };
 
 int Usage() {
-    std::fputs("usage: analysis-batch ANALYSIS.slo [--method N --option M | --no-run] --save OUT.slo\n",
-               stderr);
+    std::fputs(
+        "usage: analysis-batch ANALYSIS.slo [--method N --option M | --no-run] [--plot] [--save OUT.slo]\n",
+        stderr);
     return 2;
 }
 
@@ -57,6 +62,8 @@ bool Parse(int argc, char** argv, Arguments& args) {
         bool hasValue = i + 1 < argc;
         if (word == "--no-run") {
             args.noRun = true;
+        } else if (word == "--plot") {
+            args.plot = true;
         } else if (word == "--save" && hasValue && args.output.empty()) {
             args.output = argv[++i];
         } else if (word == "--method" && hasValue && !args.method) {
@@ -76,7 +83,7 @@ bool Parse(int argc, char** argv, Arguments& args) {
         }
     }
     bool chosen = args.method || args.option;
-    return !args.analysis.empty() && !args.output.empty() && !(args.noRun && chosen);
+    return !args.analysis.empty() && (!args.output.empty() || args.plot) && !(args.noRun && chosen);
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
@@ -92,7 +99,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 
 int main(int argc, char** argv) {
     Arguments args;
-    if (!Parse(argc, argv, args) || SameFile(args.analysis, args.output)) {
+    if (!Parse(argc, argv, args) || (!args.output.empty() && SameFile(args.analysis, args.output))) {
         return Usage();
     }
     platform::StdoutMessageSink sink;
@@ -103,7 +110,7 @@ int main(int argc, char** argv) {
     }
     for (const CString& reference :
          {doc.ResolveReferencePath(doc.m_strSectionFile), doc.ResolveReferencePath(doc.m_strDispFile)}) {
-        if (SameFile(reference.GetString(), args.output)) {
+        if (!args.output.empty() && SameFile(reference.GetString(), args.output)) {
             return Usage(); // the input files are never written
         }
     }
@@ -117,8 +124,18 @@ int main(int argc, char** argv) {
         solver.Load(KALIPE_LIBRARY_PATH);
         torvan::AnalysisRun(doc, solver.Entry()).Run(method, option);
     }
-    doc.UpdatePathAndTitles(args.output.c_str());
-    doc.OnFileSave();
+    int status = 0;
+    if (args.plot) {
+        doc.CalcMaxDisplacement();
+        CString index;
+        if (!doc.WritePlotFile(index, torvan::PlotStyle())) {
+            status = 1;
+        }
+    }
+    if (!args.output.empty()) {
+        doc.UpdatePathAndTitles(args.output.c_str());
+        doc.OnFileSave();
+    }
     platform::SetMessageSink(nullptr);
-    return 0;
+    return status;
 }

@@ -1,0 +1,138 @@
+// The drawing output files: the units and directions of the commands, the legends' scale
+// bar, one axis of a 100 m model at 1:1000, and the two files of the sample beside it.
+
+#include "model/CBlockDoc.h"
+
+#include "common/records/TextFile.h"
+#include "testsupport/Fixtures.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace torvan {
+namespace {
+
+class PlotFileTest : public testsupport::TempDirTest {
+protected:
+    // The lines a writer function leaves in a file.
+    std::vector<std::string> Lines(const std::function<void(CTextFile&)>& write) {
+        const std::string path = Path("commands.txt");
+        {
+            CTextFile file;
+            EXPECT_TRUE(file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite));
+            write(file);
+            file.Close();
+        }
+        return SplitLines(dir_.Read("commands.txt"));
+    }
+    static std::vector<std::string> SplitLines(const std::string& text) {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            lines.push_back(line);
+        }
+        return lines;
+    }
+};
+
+TEST_F(PlotFileTest, LengthsAreTenthsOfAMillimetreRoundedAsWritten) {
+    const struct {
+        double millimetres;
+        int units;
+    } cases[] = {{12.34, 123}, {-0.04, 0}, {-1.0, -9}, {0.05, 1}, {210.0, 2100}};
+    for (const auto& c : cases)
+        EXPECT_EQ(CBlockDoc::PlotUnits(c.millimetres), c.units) << c.millimetres;
+}
+
+TEST_F(PlotFileTest, TextDirectionsAreQuarterTurns) {
+    const struct {
+        double angle;
+        const char* line;
+    } cases[] = {{-90, "Q3"}, {44, "Q0"}, {45, "Q1"}, {90, "Q1"}, {180, "Q2"}, {359, "Q0"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Lines([&](CTextFile& f) { CBlockDoc::PlotTextAngle(f, c.angle); }),
+                  std::vector<std::string>{c.line});
+}
+
+TEST_F(PlotFileTest, TheScaleLegendWritesItsTextBarAndValuePlaces) {
+    const auto lines = Lines([](CTextFile& f) {
+        CBlockDoc::PlotText(f, 195, 30, 2.5, 90, 8, "A");
+        const DPoint end = CBlockDoc::PlotArrow(f, DPoint(195, 37.5), 2.5, 90);
+        CBlockDoc::PlotMove(f, end.x, end.y);
+    });
+    EXPECT_EQ(lines, (std::vector<std::string>{"S25,0,0,8", "Q1", "M1950,300", "PA", "M1948,375", "D1928,375",
+                                               "A1938,375,1938,475,25,10,24", "M1948,475", "D1928,475",
+                                               "M1950,488"}));
+}
+
+TEST_F(PlotFileTest, AHundredMetreAxisAtOneToAThousandHasTicksEveryFiveMillimetres) {
+    double paperStep, step;
+    int interval;
+    CBlockDoc::ChooseTickStep(100, 100, paperStep, step, interval);
+    EXPECT_DOUBLE_EQ(paperStep, 5.0);
+    EXPECT_DOUBLE_EQ(step, 5.0);
+    EXPECT_EQ(interval, 5);
+    int exponent = -1;
+    const auto lines =
+        Lines([&](CTextFile& f) { CBlockDoc::PlotAxis(f, DPoint(30, 20), 100, 100, 0, 0, -1, exponent); });
+    EXPECT_EQ(exponent, 0);
+    std::vector<std::string> labels;
+    int ticks = 0;
+    for (const std::string& line : lines) {
+        if (line[0] == 'P')
+            labels.push_back(line.substr(1));
+        if (line[0] == 'D' && line.substr(line.find(',') + 1) == "200")
+            ++ticks;
+    }
+    EXPECT_EQ(ticks, 21);
+    EXPECT_EQ(labels, (std::vector<std::string>{"0", "25", "50", "75", "100"}));
+    EXPECT_EQ(lines[1], "D300,200");
+    EXPECT_EQ(lines[2], "D300,183"); // a long tick 1.7 mm below the axis
+}
+
+// The sample's two files beside it; the index names the page file without a directory, and
+// the ground-surface polyline is closed.
+TEST_F(PlotFileTest, TheSampleGetsItsIndexAndPageFilesBesideIt) {
+    for (const char* name : {"sample.slo", "sample.sec", "sample.dis"})
+        std::filesystem::copy_file(std::string(VERRANT_SOURCE_DIR "/data/") + name, Path(name));
+    CBlockDoc doc;
+    ASSERT_EQ(doc.OnOpenDocument(Path("sample.slo").c_str()), 1);
+    doc.CalcMaxDisplacement();
+    doc.m_plot.m_nPaper = 6;
+    PlotStyle style;
+    CString index;
+    ASSERT_EQ(doc.WritePlotFile(index, style), 1);
+    EXPECT_EQ(std::string(index.GetString()), Path("sample.p00"));
+    EXPECT_EQ(SplitLines(dir_.Read("sample.p00")), std::vector<std::string>{"sample.p01 2100 2970 0.1 7"});
+    const auto page = SplitLines(dir_.Read("sample.p01"));
+    ASSERT_GE(page.size(), 5u);
+    EXPECT_EQ(page[0], "V0");
+    EXPECT_EQ(page[1], "T0,2");
+    EXPECT_EQ(page[2], "B0,0,2100,2970");
+    EXPECT_EQ(page[3], "S45,0,0,8");
+    int opened = 0;
+    int closed = 0;
+    for (const std::string& line : page) {
+        opened += line == "O1";
+        closed += line == "O2";
+        EXPECT_NE(line, "V-1");
+    }
+    EXPECT_GE(opened, 1);
+    EXPECT_EQ(opened, closed);
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"sample.dis", "sample.p00", "sample.p01", "sample.sec",
+                                               "sample.slo"}));
+}
+
+} // namespace
+} // namespace torvan
