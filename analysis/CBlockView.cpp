@@ -2,11 +2,13 @@
 
 #include "analysis/CAnalysisMethodDlg.h"
 #include "analysis/CChildFrame.h"
+#include "analysis/CDrawingRunDlg.h"
 #include "analysis/CMainFrame.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/SectionPainter.h"
 #include "analysis/TorvanIds.h"
 
+#include "common/process/ChildLauncher.h"
 #include "common/ui/section/GuideStrings.h"
 #include "common/ui/section/GuideTexts.h"
 #include "common/ui/section/SectionCommands.h"
@@ -48,6 +50,7 @@ CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramVi
     MapCommand(ID_ANALYSIS_RUN, &CBlockView::OnAnalysisRun);
     MapUpdate(ID_ANALYSIS_RUN, &CBlockView::OnUpdateAnalysisRun);
     MapCommand(ID_RELOAD_RESULT, &CBlockView::OnReloadResult);
+    MapCommand(ID_DRAWING_RUN, &CBlockView::OnDrawingRun);
 }
 
 CBlockView::~CBlockView() {
@@ -250,6 +253,66 @@ void CBlockView::OnReloadResult() {
         model->MakeSlipLines(nullptr);
         GetDocument()->UpdateAllViews();
     }
+}
+
+namespace {
+
+SheetParameters ToSheetParameters(const PlotParameters& plot) {
+    SheetParameters sheet;
+    sheet.m_nPaper = plot.paperSize;
+    sheet.m_dModelScale = plot.modelScale;
+    sheet.m_dDispScale = plot.dispScale;
+    sheet.m_strTitle1 = plot.title1;
+    sheet.m_strTitle2 = plot.title2;
+    sheet.m_nCenterX = plot.centerX;
+    sheet.m_nCenterY = plot.centerY;
+    sheet.m_dModelPosX = plot.modelPos[0];
+    sheet.m_dModelPosY = plot.modelPos[1];
+    sheet.m_dAxisDistance1 = plot.axisPos[0];
+    sheet.m_dAxisDistance2 = plot.axisPos[1];
+    sheet.m_dLegendPosX = plot.scalePos[0];
+    sheet.m_dLegendPosY = plot.scalePos[1];
+    sheet.m_nDrawAxes = plot.axisFlag;
+    return sheet;
+}
+
+} // namespace
+
+PlotStyle CBlockView::MakePlotStyle() const {
+    PlotStyle style;
+    for (int i = 0; i < 4; ++i) {
+        style.lines[i].draw = m_display.lines[i].draw;
+        style.lines[i].width = m_display.lines[i].width;
+        style.lines[i].color = m_display.lines[i].color;
+    }
+    for (int i = 0; i < kPointItems; ++i) {
+        style.points[i].draw = m_display.points[i].draw;
+        style.points[i].color = m_display.points[i].color;
+        style.points[i].size = m_display.points[i].size;
+    }
+    for (int i = 0; i < 5; ++i)
+        style.numberDraw[i] = m_display.numbers[i].draw;
+    style.vectorMode = m_display.lines[kLineVector].type >= 0 ? m_display.lines[kLineVector].type : 0;
+    return style;
+}
+
+void CBlockView::OnDrawingRun() {
+    CBlockDoc* model = Model();
+    if (!model)
+        return;
+    CDrawingRunDlg dialog(this);
+    dialog.m_plot = ProgramViewSettings().plot;
+    const int result = dialog.DoModal();
+    if (result != IDOK && result != CDrawingRunDlg::kRunDrawing)
+        return;
+    ProgramViewSettings().plot = dialog.m_plot;
+    model->m_plot = ToSheetParameters(dialog.m_plot);
+    if (result != CDrawingRunDlg::kRunDrawing)
+        return;
+    CString index;
+    if (!model->WritePlotFile(index, MakePlotStyle()))
+        return;
+    LaunchChildProgram("zapho", {index});
 }
 
 } // namespace torvan

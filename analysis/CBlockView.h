@@ -5,6 +5,7 @@
 // program's settings block when the view is made and go back to it when the view goes.
 
 #include "analysis/ViewSettings.h"
+#include "model/PlotSettings.h"
 
 #include "common/ui/section/CViewBase.h"
 #include "platform/core/CObList.h"
@@ -37,6 +38,11 @@ public:
     void OnUpdateAnalysisRun(CCmdUI* ui);
     // Builds the slip lines afresh from the document's current state.
     void OnReloadResult();
+    // Edits the drawing settings; its run button writes the plot files and starts the
+    // drawing viewer on them.
+    void OnDrawingRun();
+    // The view's display settings as the plotted sheet uses them.
+    PlotStyle MakePlotStyle() const;
     // Opens the block-line table over the document's table rows; its OK runs the solver.
     void OpenBlockLineTable();
 

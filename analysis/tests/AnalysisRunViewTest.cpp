@@ -4,6 +4,7 @@
 
 #include "analysis/CAnalysisMethodDlg.h"
 #include "analysis/CBlockView.h"
+#include "analysis/CDrawingRunDlg.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/TorvanIds.h"
 
@@ -124,6 +125,32 @@ TEST_F(AnalysisRunViewTest, ThePolynomialMethodNeedsAGroundSurfaceBoundaryPoint)
     EXPECT_EQ(sink_.LastMessageUtf8(), "多項式法では地表点が必須です");
     EXPECT_EQ(Model().m_settings.m_nMethod, 0);
     EXPECT_EQ(Model().m_listSlipLines.GetCount(), before);
+}
+
+// The run button writes both plot files beside the analysis file and starts the drawing
+// viewer, which is not beside the tests: the launcher's message names it.
+TEST_F(AnalysisRunViewTest, TheDrawingRunWritesThePlotFilesAndStartsTheViewer) {
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        dialog.SetDlgItemText(CDrawingRunDlg::kTitle1, CString("FIRST"));
+        dialog.RouteCommand(CDrawingRunDlg::kRunButton);
+    });
+    ASSERT_TRUE(view_->RouteCommand(ID_DRAWING_RUN));
+    EXPECT_TRUE(std::filesystem::exists(Path("sample.p00")));
+    EXPECT_NE(dir_.Read("sample.p01").find("PFIRST"), std::string::npos);
+    EXPECT_NE(sink_.LastMessageUtf8().find("zapho\n実行ﾌｧｲﾙが見つかりません !!"), std::string::npos)
+        << sink_.LastMessageUtf8();
+    EXPECT_EQ(std::string(ProgramViewSettings().plot.title1.GetString()), "FIRST");
+}
+
+TEST_F(AnalysisRunViewTest, TheDrawingRunRefusesAScaleThatIsNotPositive) {
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        dialog.SetDlgItemText(CDrawingRunDlg::kModelScale, CString("0"));
+        dialog.RouteCommand(CDrawingRunDlg::kRunButton);
+        dialog.OnCancel();
+    });
+    view_->RouteCommand(ID_DRAWING_RUN);
+    EXPECT_EQ(sink_.LastMessageUtf8(), "ﾓﾃﾞﾙ縮尺入力 ｴﾗｰ !!");
+    EXPECT_FALSE(std::filesystem::exists(Path("sample.p00")));
 }
 
 } // namespace
