@@ -55,6 +55,9 @@ CViewBase::Options EditorViewOptions() {
     return options;
 }
 
+// The view that had the keyboard focus last (focus events do not say where they come from).
+CBlockView* lastFocusedView = nullptr;
+
 // Pixels within which a click takes a drawn point or line.
 constexpr int kPickPixels = 5;
 
@@ -95,6 +98,8 @@ CBlockView::CBlockView() : CViewBase(EditorViewOptions()), m_display(ProgramView
 }
 
 CBlockView::~CBlockView() {
+    if (lastFocusedView == this)
+        lastFocusedView = nullptr;
     m_listSelect.RemoveAll();
     ProgramViewSettings().display = m_display;
 }
@@ -142,6 +147,9 @@ void CBlockView::OnInitialUpdate() {
         if (CMerdokDoc* document = GetDocument())
             frame->SetFrameTitle(document->GetPathName());
     SetGuidePrompt(m_nGuidePromptId);
+    // A newly shown document window has the keyboard focus, so that its first click draws.
+    if (QWidget* widget = GetWidget())
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 void CBlockView::SetGuideTitle(UINT id) {
@@ -250,9 +258,11 @@ DPoint CBlockView::SnappedClick(CPoint logical) const {
 
 void CBlockView::OnSetFocus(CWnd* oldWnd) {
     CViewBase::OnSetFocus(oldWnd);
-    // The click that brings the window forward is no drawing click.
-    if (m_nDrawMode >= 0 && oldWnd != this)
+    // The click that brings this document window forward from another one is no drawing
+    // click. (The focus arrives here without its origin; the view that had it last tells.)
+    if (m_nDrawMode >= 0 && lastFocusedView && lastFocusedView != this)
         m_bSkipClick = true;
+    lastFocusedView = this;
     if (m_figure.empty()) {
         SetGuidePrompt(static_cast<UINT>(m_nGuidePromptId));
         if (m_nGuideTitleId >= 0)

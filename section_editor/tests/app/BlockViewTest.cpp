@@ -140,11 +140,22 @@ TEST_F(MerdokViewTest, PointToolsMakePointsOfTheirKind) {
 TEST_F(MerdokViewTest, TheClickThatActivatesTheWindowDrawsNothing) {
     Show();
     Command(ID_DRAW_GROUND_POINT);
+    // The first window to get the focus takes its first click.
+    view_->OnSetFocus(nullptr);
+    Click(30.0, 50.0);
+    EXPECT_EQ(Model().m_mapNode.GetCount(), 1);
+    // Another document window had the focus: the click that brings this one forward is lost.
+    {
+        CBlockView other;
+        other.OnSetFocus(nullptr);
+    }
+    CBlockView other;
+    other.OnSetFocus(nullptr);
     view_->OnSetFocus(nullptr);
     Click(50.0, 50.0);
-    EXPECT_EQ(Model().m_mapNode.GetCount(), 0);
-    Click(50.0, 50.0);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 1);
+    Click(50.0, 50.0);
+    EXPECT_EQ(Model().m_mapNode.GetCount(), 2);
 }
 
 TEST_F(MerdokViewTest, DeletingTheSelectionMarksTheDocumentModified) {
