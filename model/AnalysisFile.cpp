@@ -172,14 +172,14 @@ int CBlockDoc::ReadSloFile(const char* path, int& changed) {
             SplitPath(path, &m_strDir, nullptr, nullptr);
         }
         CString named = ReferenceName(line);
-        m_strSectionFile = ChooseReference(m_pWindowSide, u8"断面ﾓﾃﾞﾙﾌｧｲﾙの選択", m_strCommandLineSection,
+        m_strSectionFile = ChooseReference(windowSide_, u8"断面ﾓﾃﾞﾙﾌｧｲﾙの選択", m_strCommandLineSection,
                                            named, ResolveReferencePath(named), changed);
         line = NextLine(file);
         if (!StartsWith(line, "DSFIL")) {
             ReadErrorMessage(path);
         }
         named = ReferenceName(line);
-        m_strDispFile = ChooseReference(m_pWindowSide, u8"計測変位ﾌｧｲﾙの選択", m_strCommandLineDisp, named,
+        m_strDispFile = ChooseReference(windowSide_, u8"計測変位ﾌｧｲﾙの選択", m_strCommandLineDisp, named,
                                         ResolveReferencePath(named), changed);
         if (!ReadSecFile(ResolveReferencePath(m_strSectionFile)) ||
             !ReadDisFile(ResolveReferencePath(m_strDispFile))) {
@@ -273,7 +273,7 @@ void CBlockDoc::ReadSloSections(CTextFile& file, const char* path, int version, 
         double beta = 1.0;
         if (header.GetLength() > 30) {
             name = header.Mid(30);
-            CString padded(header);
+            const CString& padded = header;
             ReadDoubleField(padded.GetString() + 20, beta);
         } else {
             name = header.Mid(15);

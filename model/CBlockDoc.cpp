@@ -109,7 +109,7 @@ int CBlockDoc::OnOpenDocument(const char* path) {
 
 int CBlockDoc::DoSave(const char* path, CString& savedPath) {
     savedPath = path ? path : "";
-    if (savedPath.IsEmpty() && !(m_pWindowSide && m_pWindowSide->PromptSavePath(savedPath))) {
+    if (savedPath.IsEmpty() && !(windowSide_ && windowSide_->PromptSavePath(savedPath))) {
         return 0;
     }
     return SaveWithBackup(savedPath);
@@ -128,8 +128,8 @@ int CBlockDoc::OnFileSave() {
         return 0;
     }
     UpdatePathAndTitles(saved);
-    if (m_pWindowSide) {
-        m_pWindowSide->ReportSavedFile(saved);
+    if (windowSide_) {
+        windowSide_->ReportSavedFile(saved);
     }
     return 1;
 }
@@ -140,8 +140,8 @@ int CBlockDoc::OnFileSaveAs() {
         return 0;
     }
     UpdatePathAndTitles(saved);
-    if (m_pWindowSide) {
-        m_pWindowSide->ReportSavedFile(saved);
+    if (windowSide_) {
+        windowSide_->ReportSavedFile(saved);
     }
     return 1;
 }
@@ -167,8 +167,8 @@ void CBlockDoc::UpdatePathAndTitles(const CString& path) {
         return;
     }
     m_strPath = path;
-    if (m_pWindowSide) {
-        m_pWindowSide->SetFrameCaptions(path);
+    if (windowSide_) {
+        windowSide_->SetFrameCaptions(path);
     }
 }
 

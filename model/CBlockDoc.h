@@ -64,7 +64,7 @@ public:
     CBlockDoc(const CBlockDoc&) = delete;
     CBlockDoc& operator=(const CBlockDoc&) = delete;
 
-    void SetWindowSide(BlockDocWindowSide* side) { m_pWindowSide = side; }
+    void SetWindowSide(BlockDocWindowSide* side) { windowSide_ = side; }
 
     // --- life cycle (CBlockDoc.cpp) ---
     void ResetModel();
@@ -347,7 +347,7 @@ private:
                              int& kR) const;
     int InsertPointOfKind(double x, double y, int kind, int& key);
 
-    BlockDocWindowSide* m_pWindowSide = nullptr;
+    BlockDocWindowSide* windowSide_ = nullptr;
     AnalysisWriter analysisWriter_;
     bool modified_ = false;
 };

@@ -110,15 +110,15 @@ int CBlockDoc::InsertSitePoint(double x, double y, int& key) {
 // Switches off the boundary point in use of a kind: kept (hidden) while a slip line or
 // the section model holds it, else removed.
 void CBlockDoc::SwitchOffBoundaryPoint(CNode* old) {
-    bool tree = m_pWindowSide && m_pWindowSide->IsTreeDialogOpen();
+    bool tree = windowSide_ && windowSide_->IsTreeDialogOpen();
     int treeKey = old->number * 10 + 1;
     if (tree) {
-        m_pWindowSide->DeleteTreeItem(treeKey, 1);
+        windowSide_->DeleteTreeItem(treeKey, 1);
     }
     old->inUse = 0;
     if (old->slipMark != CNode::kSlipFree) {
         if (tree) {
-            m_pWindowSide->UpdateTreeItem(treeKey, old);
+            windowSide_->UpdateTreeItem(treeKey, old);
         }
         return;
     }
@@ -146,7 +146,7 @@ int CBlockDoc::InsertBoundaryPoint(double x, double y, int kind, int& key) {
     point->seqNo = m_nNextKey;
     point->name.Format("B-%d", point->number);
     CNode* old = FindBoundaryPoint(kind);
-    if (!m_pWindowSide || !m_pWindowSide->EditNewBoundaryPoint(*point)) {
+    if (!windowSide_ || !windowSide_->EditNewBoundaryPoint(*point)) {
         delete point;
         return 0;
     }
@@ -162,8 +162,8 @@ int CBlockDoc::InsertBoundaryPoint(double x, double y, int kind, int& key) {
     }
     StorePoint(m_mapBound, point);
     UpdateMaxNumbers(2);
-    if (m_pWindowSide->IsTreeDialogOpen()) {
-        m_pWindowSide->UpdateTreeItem(point->number * 10 + 1, point);
+    if (windowSide_->IsTreeDialogOpen()) {
+        windowSide_->UpdateTreeItem(point->number * 10 + 1, point);
     }
     key = point->number - 1;
     return 0;

@@ -193,8 +193,8 @@ void CBlockDoc::AddSlipLine(CVerrant* line) {
     line->number = ++m_nSlipLineNo;
     line->name = CString(u8"すべり線");
     m_listSlipLines.AddTail(line);
-    if (m_pWindowSide && m_pWindowSide->IsTreeDialogOpen()) {
-        m_pWindowSide->UpdateSlipLineItem(line->number * 10, line);
+    if (windowSide_ && windowSide_->IsTreeDialogOpen()) {
+        windowSide_->UpdateSlipLineItem(line->number * 10, line);
     }
 }
 
@@ -232,13 +232,13 @@ int CBlockDoc::MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<d
         AfxMessageBox(kNoBlock);
         return -1;
     }
-    xs.assign(static_cast<std::size_t>(count + 2), kUnsetDouble);
+    xs.assign(static_cast<std::size_t>(count) + 2, kUnsetDouble);
     ys.assign(xs.size(), kUnsetDouble);
     if (!TraceThroughBlocks(xs, ys, point->x, point->y, k, kUnsetInt, k, -1)) {
         return -1;
     }
-    xs[static_cast<std::size_t>(k + 1)] = point->x;
-    ys[static_cast<std::size_t>(k + 1)] = point->y;
+    xs[static_cast<std::size_t>(k) + 1] = point->x;
+    ys[static_cast<std::size_t>(k) + 1] = point->y;
     if (!TraceThroughBlocks(xs, ys, point->x, point->y, k, kUnsetInt, k + 2, +1)) {
         return -1;
     }
@@ -287,7 +287,7 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
         }
     };
     if (leftPoint && !rightPoint) {
-        std::vector<double> xs(static_cast<std::size_t>(count + 1 - kL), kUnsetDouble);
+        std::vector<double> xs(static_cast<std::size_t>(count) + 1 - kL, kUnsetDouble);
         std::vector<double> ys(xs.size(), kUnsetDouble);
         xs[0] = leftPoint->x;
         ys[0] = leftPoint->y;
@@ -301,7 +301,7 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
         return 1;
     }
     if (rightPoint && !leftPoint) {
-        std::size_t n = static_cast<std::size_t>(kR + 2);
+        std::size_t n = static_cast<std::size_t>(kR) + 2;
         std::vector<double> xs(n, kUnsetDouble);
         std::vector<double> ys(n, kUnsetDouble);
         xs[n - 1] = rightPoint->x;
@@ -324,7 +324,7 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
         AfxMessageBox(u8"地表境界点の左右位置ｴﾗｰ");
         return 0;
     }
-    std::size_t n = static_cast<std::size_t>(kR - kL + 2);
+    std::size_t n = static_cast<std::size_t>(kR) - kL + 2;
     std::vector<double> ax(n, kUnsetDouble), ay(n, kUnsetDouble), bx(n, kUnsetDouble), by(n, kUnsetDouble);
     ax[0] = leftPoint->x;
     ay[0] = leftPoint->y;
@@ -365,7 +365,7 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
 
 int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
     int count = m_listBlocks.GetCount();
-    std::size_t n = static_cast<std::size_t>(count + 2);
+    std::size_t n = static_cast<std::size_t>(count) + 2;
     CNode* leftPoint = nullptr;
     CNode* rightPoint = nullptr;
     int kL = kUnsetInt;
@@ -492,7 +492,7 @@ int CBlockDoc::MakeOneSlipLine(const char* resultPath, int linesBefore) {
             std::vector<double> xs, ys;
             m_nGroundClip = 1;
             if (MakeSlipLineFromInnerPoint(xs, ys, inner, line.get()) >= 0) {
-                line.release();
+                static_cast<void>(line.release()); // the slip-line list owns it now
             }
         }
         return m_listSlipLines.GetCount() > linesBefore ? 1 : 0;

@@ -3,6 +3,9 @@
 #  - atof/atoi/strtod outside the number module: numbers must be read in the "C" locale
 #  - setlocale outside the number module and the application start-up
 #  - "using namespace" in a header
+#  - includes that run upward or sideways (tests included): platform/ and testsupport/
+#    include nothing of common/ or a program; common/ nothing of a program; model/ and
+#    solver/ nothing of a window folder or a program; no program includes another
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -23,4 +26,31 @@ if [ -n "$headers" ]; then
   hits=$(grep -n -E '^\s*using\s+namespace\b' $headers || true)
   [ -z "$hits" ] || report "using namespace in a header" "$hits"
 fi
+# Layering: "<folder> must not include <prefix>" over every source of the folder.
+programs="analysis control section_editor measurement_table drawing_viewer list_viewer"
+all_sources=$(git ls-files '*.cpp' '*.h' 2>/dev/null || true)
+refuse_includes() { # folder, what, prefixes...
+  local folder=$1 what=$2; shift 2
+  local files pattern
+  files=$(echo "$all_sources" | grep -E "^$folder/" || true)
+  [ -n "$files" ] || return 0
+  pattern=$(printf '%s|' "$@")
+  pattern="^[[:space:]]*#[[:space:]]*include[[:space:]]*\"(${pattern%|})/"
+  hits=$(grep -H -n -E "$pattern" $files || true)
+  [ -z "$hits" ] || report "$folder/ includes $what" "$hits"
+}
+# shellcheck disable=SC2086
+refuse_includes platform "common/ or a program" common $programs
+# shellcheck disable=SC2086
+refuse_includes testsupport "common/ or a program" common $programs
+# shellcheck disable=SC2086
+refuse_includes common "a program" $programs
+for folder in model solver; do
+  # shellcheck disable=SC2086
+  refuse_includes $folder "a window folder or a program" platform/ui common/ui testsupport/ui $programs
+done
+for program in $programs; do
+  # shellcheck disable=SC2086
+  refuse_includes "$program" "another program" $(echo $programs | tr ' ' '\n' | grep -v -x "$program")
+done
 exit $status

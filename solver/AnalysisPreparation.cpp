@@ -45,8 +45,9 @@ bool AnalysisPreparation::Prepare(const InputSummary& summary, InputData data, R
 
     // A ground line given right to left is walked left to right, so that each extension joins
     // the end it continues instead of crossing the whole slope at the other end's elevation.
-    if (data.ground.front().x > data.ground.back().x)
+    if (data.ground.front().x > data.ground.back().x) {
         std::reverse(data.ground.begin(), data.ground.end());
+    }
     model.ground.reserve(data.ground.size() + 2);
     model.ground.push_back({data.groundMinX - kGroundExtension, data.ground.front().y});
     model.ground.insert(model.ground.end(), data.ground.begin(), data.ground.end());
@@ -78,8 +79,9 @@ bool AnalysisPreparation::CheckBoundaryPoints(const InputData& data, RunLog& log
             log.Report({msg::kSameBoundaryX});
             return false;
         }
-        if (right.x < left.x)
+        if (right.x < left.x) {
             std::swap(left, right);
+        }
     }
     for (const BoundaryPoint* point : {&left, &right}) {
         if (point->Present() && !Between(point->x, data.groundMinX, data.groundMaxX)) {
@@ -87,23 +89,27 @@ bool AnalysisPreparation::CheckBoundaryPoints(const InputData& data, RunLog& log
             return false;
         }
     }
-    if (!model.inner.Present())
+    if (!model.inner.Present()) {
         return true;
+    }
     const double x = model.inner.x;
     const char8_t* problem = nullptr;
     if (left.Present() && right.Present()) {
-        if (!Between(x, left.x, right.x))
+        if (!Between(x, left.x, right.x)) {
             problem = msg::kInnerOutsideGround;
+        }
     } else if (left.Present()) {
-        if (x <= left.x)
+        if (x <= left.x) {
             problem = msg::kInnerOutsideBoundary;
-        else if (x >= data.groundMaxX)
+        } else if (x >= data.groundMaxX) {
             problem = msg::kInnerOutsideGround;
+        }
     } else {
-        if (x >= right.x)
+        if (x >= right.x) {
             problem = msg::kInnerOutsideBoundary;
-        else if (x <= data.groundMinX)
+        } else if (x <= data.groundMinX) {
             problem = msg::kInnerOutsideGround;
+        }
     }
     if (problem) {
         log.Report({problem});
@@ -114,18 +120,21 @@ bool AnalysisPreparation::CheckBoundaryPoints(const InputData& data, RunLog& log
 
 bool AnalysisPreparation::SelectPoints(InputData& data, RunLog& log, PreparedModel& model) const {
     std::unordered_map<std::string_view, const DisplacementSeries*> seriesById;
-    for (const DisplacementSeries& series : data.series)
+    for (const DisplacementSeries& series : data.series) {
         seriesById.emplace(series.id, &series);
+    }
     const double low = LowerLimit(model, data);
     const double high = UpperLimit(model, data);
     bool anyPaired = false;
     for (MeasurementPoint& point : data.points) {
         const auto found = seriesById.find(point.id);
-        if (found == seriesById.end())
+        if (found == seriesById.end()) {
             continue;
+        }
         anyPaired = true;
-        if (!Between(point.x, low, high) || !(point.weight > 0.0))
+        if (!Between(point.x, low, high) || !(point.weight > 0.0)) {
             continue;
+        }
         point.positions = found->second->records;
         model.points.push_back(std::move(point));
     }
@@ -143,27 +152,32 @@ bool AnalysisPreparation::DivideIntoBlocks(InputData& data, RunLog& log, Prepare
     const double high = UpperLimit(model, data);
     std::vector<BlockLine> lines;
     for (const BlockLine& line : data.lines) {
-        if (Between(line.x, low, high))
+        if (Between(line.x, low, high)) {
             lines.push_back(line);
+        }
     }
     std::stable_sort(lines.begin(), lines.end(),
                      [](const BlockLine& a, const BlockLine& b) { return a.x < b.x; });
 
     std::vector<double> pointX;
-    for (const MeasurementPoint& point : model.points)
+    for (const MeasurementPoint& point : model.points) {
         pointX.push_back(point.x);
+    }
     std::vector<double> lineX;
-    for (const BlockLine& line : lines)
+    for (const BlockLine& line : lines) {
         lineX.push_back(line.x);
+    }
     const BlockLayout layout =
         BlockPartition::Partition(pointX, lineX, InnerX(model), model.left.state, model.right.state);
 
-    for (int index : layout.keptLines)
+    for (int index : layout.keptLines) {
         model.lines.push_back(lines[static_cast<std::size_t>(index)]);
+    }
     model.pointsPerBlock = layout.pointsPerBlock;
     model.innerBlock = layout.innerBlock;
-    if (!model.lines.empty())
+    if (!model.lines.empty()) {
         return true;
+    }
 
     const int conditions =
         static_cast<int>(model.points.size()) + model.left.state + model.right.state + model.inner.state;
@@ -196,8 +210,9 @@ WorkAreaBudget::SystemShape AnalysisPreparation::ShapeOf(const PreparedModel& mo
     for (int block = 0; block < model.BlockCount(); ++block) {
         const std::int64_t points = model.pointsPerBlock[static_cast<std::size_t>(block)];
         std::int64_t rows = points;
-        for (std::int64_t i = 0; i < points; ++i, ++next)
+        for (std::int64_t i = 0; i < points; ++i, ++next) {
             rows += static_cast<std::int64_t>(model.points[next].positions.size());
+        }
         const std::int64_t unknowns = points + 3;
         shape.largestBlock = std::max(shape.largestBlock, points);
         shape.mostRows = std::max(shape.mostRows, rows);

@@ -15,8 +15,9 @@ int Conditions(int points, bool holdsInner, bool isFirst, bool isLast, int leftS
 std::vector<double> Select(const std::vector<double>& values, const std::vector<int>& indices) {
     std::vector<double> selected;
     selected.reserve(indices.size());
-    for (int index : indices)
+    for (int index : indices) {
         selected.push_back(values[static_cast<std::size_t>(index)]);
+    }
     return selected;
 }
 
@@ -26,16 +27,18 @@ BlockLayout BlockPartition::Assign(const std::vector<double>& pointX, const std:
                                    std::optional<double> innerX) {
     BlockLayout layout;
     layout.keptLines.resize(lineX.size());
-    for (std::size_t i = 0; i < lineX.size(); ++i)
+    for (std::size_t i = 0; i < lineX.size(); ++i) {
         layout.keptLines[i] = static_cast<int>(i);
+    }
     layout.pointsPerBlock.assign(lineX.size() + 1, 0);
     for (double x : pointX) {
         const auto block = std::lower_bound(lineX.begin(), lineX.end(), x) - lineX.begin();
         ++layout.pointsPerBlock[static_cast<std::size_t>(block)];
     }
-    if (innerX)
+    if (innerX) {
         layout.innerBlock =
             static_cast<int>(std::upper_bound(lineX.begin(), lineX.end(), *innerX) - lineX.begin());
+    }
     return layout;
 }
 
@@ -62,8 +65,9 @@ BlockLayout BlockPartition::Partition(const std::vector<double>& pointX, const s
         const int last = static_cast<int>(kept.size());
         const int lastPoints = current.pointsPerBlock.back();
         if (Conditions(lastPoints, current.innerBlock == last, false, true, leftState, rightState) >=
-            kMinConditions)
+            kMinConditions) {
             break;
+        }
         kept.pop_back();
     }
     BlockLayout layout = Assign(pointX, Select(lineX, kept), innerX);

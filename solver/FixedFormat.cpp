@@ -39,16 +39,19 @@ std::string FixedText(double value, int decimals) {
             char buffer[40];
             char* const end = buffer + sizeof buffer;
             char* first = end;
-            for (int i = 0; i < decimals; ++i, units /= 10)
+            for (int i = 0; i < decimals; ++i, units /= 10) {
                 *--first = static_cast<char>('0' + units % 10);
-            if (decimals > 0)
+            }
+            if (decimals > 0) {
                 *--first = '.';
+            }
             do {
                 *--first = static_cast<char>('0' + units % 10);
                 units /= 10;
             } while (units != 0);
-            if (std::signbit(value))
+            if (std::signbit(value)) {
                 *--first = '-';
+            }
             return std::string(first, end);
         }
     }
@@ -56,8 +59,9 @@ std::string FixedText(double value, int decimals) {
 }
 
 std::string AlignRight(const std::string& text, int width) {
-    if (static_cast<int>(text.size()) > width)
+    if (static_cast<int>(text.size()) > width) {
         return Stars(width);
+    }
     return Blanks(width - static_cast<int>(text.size())) + text;
 }
 
@@ -74,30 +78,34 @@ std::string Int(long long value, int width) {
 }
 
 std::string Fixed(double value, int width, int decimals) {
-    if (!std::isfinite(value))
+    if (!std::isfinite(value)) {
         return Stars(width);
+    }
     std::string text = FixedText(value, decimals);
     if (static_cast<int>(text.size()) == width + 1) {
         // As in fixed-form output, a leading zero gives way before the field overflows.
-        if (text.rfind("0.", 0) == 0)
+        if (text.rfind("0.", 0) == 0) {
             text.erase(0, 1);
-        else if (text.rfind("-0.", 0) == 0)
+        } else if (text.rfind("-0.", 0) == 0) {
             text.erase(1, 1);
+        }
     }
     return AlignRight(text, width);
 }
 
 std::string Exp(double value, int width, int decimals) {
-    if (!std::isfinite(value) || decimals < 1)
+    if (!std::isfinite(value) || decimals < 1) {
         return Stars(width);
+    }
     std::string digits(static_cast<std::size_t>(decimals), '0');
     int exponent = 0;
     if (value != 0.0) {
         // Rounded correctly to `decimals` significant digits: d.ddddde+XX.
         const std::string e = ToChars(std::fabs(value), std::chars_format::scientific, decimals - 1);
         const std::size_t ePos = e.find('e');
-        if (ePos == std::string::npos)
+        if (ePos == std::string::npos) {
             return Stars(width);
+        }
         digits = e.substr(0, ePos);
         digits.erase(std::remove(digits.begin(), digits.end(), '.'), digits.end());
         int written = 0;
@@ -107,11 +115,13 @@ std::string Exp(double value, int width, int decimals) {
     }
     const char sign = exponent < 0 ? '-' : '+';
     const int magnitude = std::abs(exponent);
-    if (magnitude > 999)
+    if (magnitude > 999) {
         return Stars(width);
+    }
     std::string exponentText = magnitude <= 99 ? std::string{'E', sign} : std::string{sign};
-    if (magnitude > 99)
+    if (magnitude > 99) {
         exponentText += static_cast<char>('0' + magnitude / 100);
+    }
     exponentText += static_cast<char>('0' + magnitude / 10 % 10);
     exponentText += static_cast<char>('0' + magnitude % 10);
     const std::string text = (value < 0.0 ? "-0." : "0.") + digits + exponentText;
@@ -119,8 +129,9 @@ std::string Exp(double value, int width, int decimals) {
 }
 
 std::string PadRight(std::string text, std::size_t width) {
-    if (text.size() < width)
+    if (text.size() < width) {
         text.append(width - text.size(), ' ');
+    }
     return text;
 }
 

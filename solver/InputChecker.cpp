@@ -25,8 +25,9 @@ bool HasDuplicate(const std::vector<Identifier>& ids) {
     std::unordered_set<std::string_view> seen;
     seen.reserve(ids.size());
     for (const Identifier& id : ids) {
-        if (!seen.insert(id).second)
+        if (!seen.insert(id).second) {
             return true;
+        }
     }
     return false;
 }
@@ -37,8 +38,9 @@ bool InputChecker::Check(const InputRecords& input, RunLog& log, InputSummary& s
     *this = InputChecker();
     summary = InputSummary();
     summary.title = input.Title();
-    for (const SectionRecord& taken : input.Records())
+    for (const SectionRecord& taken : input.Records()) {
         TakeRecord(taken, summary);
+    }
     summary.pointCount = static_cast<int>(m_pointIds.size());
     summary.seriesCount = static_cast<int>(m_seriesIds.size());
     summary.longestSeries =
@@ -78,10 +80,11 @@ void InputChecker::TakeRecord(const SectionRecord& taken, InputSummary& summary)
         TakeBlock(record, summary);
         break;
     case Section::Disp:
-        if (taken.role == RecordRole::SeriesStart)
+        if (taken.role == RecordRole::SeriesStart) {
             TakeSeriesStart(record);
-        else
+        } else {
             TakeTimeRecord(record);
+        }
         break;
     case Section::Coef:
         TakeCoefficients(record, summary.soil);
@@ -96,10 +99,12 @@ double InputChecker::Real(const InputRecord& record, int field, Keyword keyword)
 double InputChecker::RealOr(const InputRecord& record, int field, Keyword keyword, double blankValue,
                             bool* given) {
     const RealField parsed = ParseRealField(record.Field(field));
-    if (given)
+    if (given) {
         *given = parsed.status == FieldStatus::Value;
-    if (parsed.status == FieldStatus::Bad)
+    }
+    if (parsed.status == FieldStatus::Bad) {
         ++m_errors[keyword];
+    }
     return parsed.status == FieldStatus::Blank ? blankValue : parsed.value;
 }
 
@@ -110,11 +115,13 @@ void InputChecker::TakeNode(const InputRecord& record, InputSummary& summary) {
 }
 
 void InputChecker::TakePoint(const InputRecord& record) {
-    if (IsBlank(record.Identifier()))
+    if (IsBlank(record.Identifier())) {
         ++m_errors[kPoint];
+    }
     m_pointIds.push_back(IdentifierOf(record));
-    for (int field = 0; field < 3; ++field)
+    for (int field = 0; field < 3; ++field) {
         Real(record, field, kPoint);
+    }
 }
 
 void InputChecker::TakeSurfacePoint(const InputRecord& record, Keyword keyword, BoundaryPoint& point) {
@@ -125,15 +132,17 @@ void InputChecker::TakeSurfacePoint(const InputRecord& record, Keyword keyword, 
     point.state = point.weight > 0.0 ? BoundaryPoint::Given : BoundaryPoint::Absent;
     bool angleGiven = false;
     const double degrees = RealOr(record, 3, keyword, 0.0, &angleGiven);
-    if (!angleGiven)
+    if (!angleGiven) {
         return;
+    }
     if (degrees < -kMaxAngleDegrees || degrees > kMaxAngleDegrees) {
         ++m_errors[keyword];
         return;
     }
     point.angle = std::clamp(degrees, -kAngleLimitDegrees, kAngleLimitDegrees) * kPi / 180.0;
-    if (point.state == BoundaryPoint::Given)
+    if (point.state == BoundaryPoint::Given) {
         point.state = BoundaryPoint::WithInclination;
+    }
 }
 
 void InputChecker::TakeInner(const InputRecord& record, BoundaryPoint& point) {
@@ -145,18 +154,21 @@ void InputChecker::TakeInner(const InputRecord& record, BoundaryPoint& point) {
 }
 
 void InputChecker::TakeBlock(const InputRecord& record, InputSummary& summary) {
-    if (ParseIntField(record.Identifier()).status == FieldStatus::Bad)
+    if (ParseIntField(record.Identifier()).status == FieldStatus::Bad) {
         ++m_errors[kBlock];
+    }
     Real(record, 0, kBlock);
     // A negative weight would turn the least-squares problem indefinite.
-    if (Real(record, 1, kBlock) < 0.0)
+    if (Real(record, 1, kBlock) < 0.0) {
         ++m_errors[kBlock];
+    }
     ++summary.blockCount;
 }
 
 void InputChecker::TakeSeriesStart(const InputRecord& record) {
-    if (IsBlank(record.Identifier()))
+    if (IsBlank(record.Identifier())) {
         ++m_errors[kDisp];
+    }
     m_seriesIds.push_back(IdentifierOf(record));
     m_seriesLengths.push_back(0);
     TakeTimeRecord(record);
@@ -171,11 +183,13 @@ void InputChecker::TakeTimeRecord(const InputRecord& record) {
 void InputChecker::TakeCoefficients(const InputRecord& record, SoilConstants& soil) {
     soil.gamma = Real(record, 0, kCoef);
     soil.cohesion = Real(record, 1, kCoef);
-    if (soil.cohesion < 0.0)
+    if (soil.cohesion < 0.0) {
         ++m_errors[kCoef];
+    }
     soil.phi = Real(record, 2, kCoef);
-    if (soil.phi < 0.0 || soil.phi >= 90.0)
+    if (soil.phi < 0.0 || soil.phi >= 90.0) {
         ++m_errors[kCoef];
+    }
     Real(record, 3, kCoef);
     soil.computeSafetyFactor = soil.gamma > 0.0 && soil.cohesion + soil.phi > 0.0;
 }
@@ -187,10 +201,12 @@ bool InputChecker::ReportValueErrors(RunLog& log) const {
     };
     bool any = false;
     for (int keyword = 0; keyword < kKeywordCount; ++keyword) {
-        if (m_errors[keyword] == 0)
+        if (m_errors[keyword] == 0) {
             continue;
-        if (!any)
+        }
+        if (!any) {
             log.Star();
+        }
         any = true;
         log.Message(kMessages[keyword]);
     }
@@ -211,10 +227,12 @@ bool InputChecker::ReportStructure(RunLog& log, const InputSummary& summary) con
     };
     bool any = false;
     for (const auto& [holds, message] : conditions) {
-        if (!holds)
+        if (!holds) {
             continue;
-        if (!any)
+        }
+        if (!any) {
             log.Star();
+        }
         any = true;
         log.Message(message);
     }
@@ -222,8 +240,9 @@ bool InputChecker::ReportStructure(RunLog& log, const InputSummary& summary) con
 }
 
 bool InputChecker::ReportDuplicates(RunLog& log) const {
-    if (!HasDuplicate(m_pointIds) && !HasDuplicate(m_seriesIds))
+    if (!HasDuplicate(m_pointIds) && !HasDuplicate(m_seriesIds)) {
         return true;
+    }
     log.Report({msg::kDuplicateIds});
     return false;
 }
@@ -232,8 +251,9 @@ bool InputChecker::ReportUnmatched(RunLog& log) const {
     const std::unordered_set<std::string_view> series(m_seriesIds.begin(), m_seriesIds.end());
     const bool anyMatch = std::any_of(m_pointIds.begin(), m_pointIds.end(),
                                       [&](const Identifier& id) { return series.count(id) != 0; });
-    if (anyMatch)
+    if (anyMatch) {
         return true;
+    }
     log.Report({msg::kNoMatchedSeries});
     return false;
 }

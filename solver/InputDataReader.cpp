@@ -43,8 +43,9 @@ void ReadRecord(const SectionRecord& taken, InputData& data) {
         break;
     }
     case Section::Disp:
-        if (taken.role == RecordRole::SeriesStart)
+        if (taken.role == RecordRole::SeriesStart) {
             data.series.push_back({IdentifierOf(record), {}});
+        }
         data.series.back().records.push_back({RealValue(record, 0), RealValue(record, 1)});
         break;
     case Section::Left:
@@ -64,8 +65,9 @@ bool InputDataReader::Read(const InputRecords& input, const InputSummary& summar
     data.points.reserve(static_cast<std::size_t>(summary.pointCount));
     data.lines.reserve(static_cast<std::size_t>(summary.blockCount));
     data.series.reserve(static_cast<std::size_t>(summary.seriesCount));
-    for (const SectionRecord& taken : input.Records())
+    for (const SectionRecord& taken : input.Records()) {
         ReadRecord(taken, data);
+    }
     if (!data.ground.empty()) {
         const auto [lowest, highest] =
             std::minmax_element(data.ground.begin(), data.ground.end(),
@@ -82,8 +84,9 @@ bool InputDataReader::Read(const InputRecords& input, const InputSummary& summar
     };
     bool consistent = true;
     for (const auto& [differs, message] : mismatches) {
-        if (!differs)
+        if (!differs) {
             continue;
+        }
         log.Report({message});
         consistent = false;
     }

@@ -50,8 +50,9 @@ public:
     std::optional<SectionRecord> Classify(const InputRecord& record) {
         const bool isKeywordRecord = !IsBlank(record.Key());
         if (isKeywordRecord) {
-            if (!StartSection(record.Key()))
+            if (!StartSection(record.Key())) {
                 return std::nullopt;
+            }
         } else if (!m_section || !TakesContinuations(*m_section)) {
             return std::nullopt;
         }
@@ -66,10 +67,12 @@ private:
         m_section.reset();
         m_seriesOpen = false;
         for (const Keyword& keyword : kKeywords) {
-            if (keyword.key != key)
+            if (keyword.key != key) {
                 continue;
-            if (!keyword.section)
+            }
+            if (!keyword.section) {
                 m_ended = true;
+            }
             m_section = keyword.section;
             return m_section.has_value();
         }
@@ -82,16 +85,19 @@ private:
         switch (section) {
         case Section::Node:
         case Section::Point:
-            if (IsBlank(idAndData))
+            if (IsBlank(idAndData)) {
                 return std::nullopt;
+            }
             break;
         case Section::Block:
-            if (IsBlank(record.Columns(5, 25)))
+            if (IsBlank(record.Columns(5, 25))) {
                 return std::nullopt;
+            }
             break;
         case Section::Coef:
-            if (IsBlank(record.Columns(10, 40)))
+            if (IsBlank(record.Columns(10, 40))) {
                 return std::nullopt;
+            }
             break;
         case Section::Disp:
             return TakeDisplacement(record, isKeywordRecord);
@@ -106,8 +112,9 @@ private:
     // A DISP record with an identifier (or the keyword record) starts a series; one without
     // continues the current series; a blank one is skipped.
     std::optional<SectionRecord> TakeDisplacement(const InputRecord& record, bool isKeywordRecord) {
-        if (IsBlank(record.Columns(5, 45)))
+        if (IsBlank(record.Columns(5, 45))) {
             return std::nullopt;
+        }
         const bool starts = isKeywordRecord || !m_seriesOpen || !IsBlank(record.Identifier());
         m_seriesOpen = true;
         return SectionRecord{Section::Disp, starts ? RecordRole::SeriesStart : RecordRole::TimeRecord,
@@ -122,8 +129,9 @@ private:
 InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
     // Non-blocking, so that a pipe or device under the input's name is refused, not waited on.
     const int fd = ::open(osPath.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    if (fd < 0) {
         return LoadResult::Missing;
+    }
     struct stat info {};
     std::string text;
     bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
@@ -134,10 +142,12 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
         char buffer[1 << 16];
         for (;;) {
             const ssize_t got = ::read(fd, buffer, sizeof buffer);
-            if (got == 0)
+            if (got == 0) {
                 break;
-            if (got < 0 && errno == EINTR)
+            }
+            if (got < 0 && errno == EINTR) {
                 continue;
+            }
             if (got < 0) {
                 readable = false;
                 break;
@@ -152,10 +162,12 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
         }
     }
     ::close(fd);
-    if (!readable)
+    if (!readable) {
         return LoadResult::Missing;
-    if (tooLarge)
+    }
+    if (tooLarge) {
         return LoadResult::TooLarge;
+    }
     Parse(text);
     return m_lineCount == 0 ? LoadResult::Empty : LoadResult::Loaded;
 }
@@ -174,8 +186,9 @@ void InputRecords::Parse(std::string_view text) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (!line.empty() && line.back() == '\r')
+        if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
+        }
         ++m_lineCount;
         const InputRecord record(line);
         if (!titleFound && record.Key() == "TITLE") {
@@ -188,12 +201,14 @@ void InputRecords::Parse(std::string_view text) {
             m_title.resize(kTitleWidth, ' ');
         }
         if (classifier.Ended()) {
-            if (titleFound)
+            if (titleFound) {
                 break;
+            }
             continue;
         }
-        if (auto taken = classifier.Classify(record))
+        if (auto taken = classifier.Classify(record)) {
             m_records.push_back(*taken);
+        }
     }
 }
 

@@ -40,8 +40,9 @@ BlockStretch StretchOf(const PreparedModel& model, const SurfaceEnds& ends, int 
     stretch.x1 = first.x;
     // A point's position at its first reading, or at its last when it stands alone.
     stretch.xn = count > 1 ? final.positions.front().x : final.positions.back().x;
-    if (stretch.xn < stretch.x1)
+    if (stretch.xn < stretch.x1) {
         std::swap(stretch.x1, stretch.xn);
+    }
     return stretch;
 }
 
@@ -49,16 +50,18 @@ BlockStretch StretchOf(const PreparedModel& model, const SurfaceEnds& ends, int 
 // would read an exponent without its letter (0.1234567-100) as two numbers: a value too small
 // for two exponent digits is written as zero, one too large as stars, which it refuses.
 std::string ResultField(double value) {
-    const std::string field = fmt::Exp(value, 14, 7);
-    if (field.find('E') != std::string::npos || field.find('*') != std::string::npos)
+    std::string field = fmt::Exp(value, 14, 7);
+    if (field.find('E') != std::string::npos || field.find('*') != std::string::npos) {
         return field;
+    }
     return std::fabs(value) < 1.0 ? fmt::Exp(0.0, 14, 7) : std::string(14, '*');
 }
 
 std::string ResultLine(const Parabola& p, const BlockStretch& s) {
     std::string line;
-    for (double value : {p.a, p.b, p.c, s.xs, s.xe})
+    for (double value : {p.a, p.b, p.c, s.xs, s.xe}) {
         line += "  " + ResultField(value);
+    }
     return line;
 }
 
@@ -104,11 +107,13 @@ std::string ResultWriter::Write(const PreparedModel& model, const std::vector<Bl
     std::string result = CrLf(TitleLine(title));
     if (model.soil.computeSafetyFactor && ends.left.crossing && ends.right.crossing) {
         std::vector<Parabola> parabolas;
-        for (const BlockSolution& block : solution)
+        for (const BlockSolution& block : solution) {
             parabolas.push_back(block.parabola);
+        }
         std::vector<double> lines;
-        for (const BlockLine& line : model.lines)
+        for (const BlockLine& line : model.lines) {
             lines.push_back(line.x);
+        }
         const double factor =
             SafetyFactor::Compute(model.ground, parabolas, lines, ends.left.x, ends.right.x, model.soil, log);
         result += CrLf(CountLineWithSafety(blocks, factor, model.soil));

@@ -21,15 +21,17 @@ RunLog::~RunLog() {
 bool RunLog::Open(const std::string& cp932Path) {
     Close();
     struct stat info {};
-    if (::stat(platform::Cp932ToUtf8(cp932Path).c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+    if (::stat(platform::Cp932ToUtf8(cp932Path).c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
         return false; // a directory of that name can never be replaced by the log
+    }
     m_writer = std::make_unique<platform::SafeFileWriter>(cp932Path.c_str());
     const int fd = m_writer->Create();
     const int own = fd < 0 ? -1 : ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
     m_file = own < 0 ? nullptr : ::fdopen(own, "wb");
     if (!m_file) {
-        if (own >= 0)
+        if (own >= 0) {
             ::close(own);
+        }
         m_writer.reset();
         return false;
     }
@@ -37,13 +39,15 @@ bool RunLog::Open(const std::string& cp932Path) {
 }
 
 bool RunLog::Close() {
-    if (!m_writer)
+    if (!m_writer) {
         return false;
+    }
     bool placed = std::fclose(m_file) == 0;
     m_file = nullptr;
     try {
-        if (placed)
+        if (placed) {
             m_writer->Commit();
+        }
     } catch (const CFileException&) {
         placed = false; // the old log stays
     }
@@ -52,8 +56,9 @@ bool RunLog::Close() {
 }
 
 void RunLog::Write(const std::string& cp932Line) {
-    if (!m_file)
+    if (!m_file) {
         return;
+    }
     std::fwrite(cp932Line.data(), 1, cp932Line.size(), m_file);
     std::fwrite("\r\n", 1, 2, m_file);
 }
@@ -68,8 +73,9 @@ void RunLog::Star() {
 
 void RunLog::Report(std::initializer_list<const char8_t*> messages) {
     Star();
-    for (const char8_t* text : messages)
+    for (const char8_t* text : messages) {
         Message(text);
+    }
 }
 
 void RunLog::NotExecuted() {

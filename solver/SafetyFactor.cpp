@@ -25,8 +25,9 @@ int SegmentHolding(const std::vector<Point2>& ground, double x) {
     for (std::size_t i = 0; i + 1 < ground.size(); ++i) {
         const Point2& a = ground[i];
         const Point2& b = ground[i + 1];
-        if (!(a.x <= x && b.x > x - kSegmentEndTolerance) || a.x == b.x)
+        if (!(a.x <= x && b.x > x - kSegmentEndTolerance) || a.x == b.x) {
             continue;
+        }
         const double y = a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
         if (best < 0 || y < bestY) {
             best = static_cast<int>(i);
@@ -37,10 +38,12 @@ int SegmentHolding(const std::vector<Point2>& ground, double x) {
 }
 
 double GroundOn(const std::vector<Point2>& ground, int segment, double x) {
-    if (segment < 0)
+    if (segment < 0) {
         return ground.front().y;
-    if (static_cast<std::size_t>(segment) + 1 >= ground.size())
+    }
+    if (static_cast<std::size_t>(segment) + 1 >= ground.size()) {
         return ground.back().y;
+    }
     const Point2& a = ground[static_cast<std::size_t>(segment)];
     const Point2& b = ground[static_cast<std::size_t>(segment) + 1];
     return a.x == b.x ? b.y : a.y + (b.y - a.y) * (x - a.x) / (b.x - a.x);
@@ -72,10 +75,12 @@ public:
                 ++m_stepIndex;
                 continue;
             }
-            if (std::fabs(step - blockEnd) <= m_tolerance)
+            if (std::fabs(step - blockEnd) <= m_tolerance) {
                 ++m_stepIndex;
-            if (blockEnd > m_boundaries.back().x)
+            }
+            if (blockEnd > m_boundaries.back().x) {
                 Place(blockEnd, parabola.At(blockEnd), GroundOn(m_ground, m_segment, blockEnd), false);
+            }
             return;
         }
     }
@@ -86,18 +91,20 @@ private:
     // The next ground vertex ahead of the last boundary (vertices behind it are passed over).
     double NextVertexX() {
         while (m_segment + 1 < static_cast<int>(m_ground.size())) {
-            const double x = m_ground[static_cast<std::size_t>(m_segment + 1)].x;
-            if (x > m_boundaries.back().x)
+            const double x = m_ground[static_cast<std::size_t>(m_segment) + 1].x;
+            if (x > m_boundaries.back().x) {
                 return x;
+            }
             ++m_segment;
         }
         return std::numeric_limits<double>::infinity();
     }
 
     void PlaceVertex(const Parabola& parabola) {
-        const Point2& vertex = m_ground[static_cast<std::size_t>(m_segment + 1)];
-        if (m_lastWasStep && vertex.x - m_boundaries.back().x < kVertexMerge)
+        const Point2& vertex = m_ground[static_cast<std::size_t>(m_segment) + 1];
+        if (m_lastWasStep && vertex.x - m_boundaries.back().x < kVertexMerge) {
             m_boundaries.pop_back();
+        }
         Place(vertex.x, parabola.At(vertex.x), vertex.y, false);
         ++m_segment;
     }
@@ -121,8 +128,9 @@ private:
 
 int SafetyFactor::StepCount(double span) {
     const double truncated = std::trunc(span);
-    if (!(truncated >= kMinSteps))
+    if (!(truncated >= kMinSteps)) {
         return kMinSteps;
+    }
     return truncated > kMaxSteps ? kMaxSteps : static_cast<int>(truncated);
 }
 
@@ -130,8 +138,9 @@ std::vector<SliceBoundary> SafetyFactor::Boundaries(const std::vector<Point2>& g
                                                     const std::vector<Parabola>& parabolas,
                                                     const std::vector<double>& lines, double xStart,
                                                     double xEnd) {
-    if (!(xEnd > xStart) || ground.size() < 2 || parabolas.empty())
+    if (!(xEnd > xStart) || ground.size() < 2 || parabolas.empty()) {
         return {};
+    }
     BoundaryWalk walk(ground, xStart, xEnd);
     walk.Begin(parabolas.front());
     for (std::size_t block = 0; block < parabolas.size(); ++block) {
@@ -160,8 +169,9 @@ double SafetyFactor::Compute(const std::vector<Point2>& ground, const std::vecto
         const double x = (a.x + b.x) / 2.0;
         const double y = (a.surface + b.surface) / 2.0;
         const double depth = (a.ground + b.ground) / 2.0 - y;
-        if (!(depth > 0.0))
+        if (!(depth > 0.0)) {
             continue;
+        }
         const double weight = (b.x - a.x) * depth * soil.gamma;
         const double base =
             std::sqrt((b.x - a.x) * (b.x - a.x) + (b.surface - a.surface) * (b.surface - a.surface));
@@ -171,14 +181,15 @@ double SafetyFactor::Compute(const std::vector<Point2>& ground, const std::vecto
         const double resist = soil.cohesion * base + friction;
         resisting += resist;
         driving += drive;
-        log.Write(fmt::Int(static_cast<long long>(i + 1), 5) + fmt::Fixed(x, 10, 3) + fmt::Fixed(y, 10, 3) +
+        log.Write(fmt::Int(static_cast<long long>(i) + 1, 5) + fmt::Fixed(x, 10, 3) + fmt::Fixed(y, 10, 3) +
                   fmt::Fixed(depth, 10, 3) + fmt::Fixed(weight, 10, 2) + fmt::Fixed(friction, 10, 2) +
                   fmt::Fixed(resist, 10, 2) + fmt::Fixed(drive, 10, 2));
     }
     log.Write(fmt::Blanks(55) + fmt::Fixed(resisting, 10, 1) + fmt::Fixed(driving, 10, 1));
     double factor = std::fabs(driving) > kDriveFloor ? resisting / std::fabs(driving) : kNoDrive;
-    if (!(factor <= kNoDrive))
+    if (!(factor <= kNoDrive)) {
         factor = kNoDrive;
+    }
     log.Write("");
     log.Write(" " + Cp932(msg::kSafetyResult) + fmt::Fixed(factor, 10, 4) + " *****");
     return factor;

@@ -14,13 +14,15 @@ constexpr double kPi = 3.141592653589793;
 std::optional<double> QuadraticRoot(double a, double b, double c, CrossingSide side) {
     const bool wantRising = side == CrossingSide::RightHand;
     if (a == 0.0) {
-        if (b == 0.0 || (b > 0.0) != wantRising)
+        if (b == 0.0 || (b > 0.0) != wantRising) {
             return std::nullopt;
+        }
         return -c / b;
     }
     const double discriminant = b * b - 4.0 * a * c;
-    if (!(discriminant >= 0.0))
+    if (!(discriminant >= 0.0)) {
         return std::nullopt;
+    }
     const double root = std::sqrt(discriminant);
     // At a root the slope 2*a*x + b is +root (rising) or -root (falling).
     double rising = 0.0;
@@ -40,14 +42,18 @@ std::optional<double> QuadraticRoot(double a, double b, double c, CrossingSide s
 } // namespace
 
 VerticalCrossing IntersectVertical(double x1, double y1, double x2, double y2, double xv) {
-    if (x1 == x2 && y1 == y2)
+    if (x1 == x2 && y1 == y2) {
         return {};
-    if (xv == x2)
+    }
+    if (xv == x2) {
         return {};
-    if (xv == x1)
+    }
+    if (xv == x1) {
         return {VerticalResult::AtStart, y1};
-    if (x1 == x2 || xv < std::min(x1, x2) || xv > std::max(x1, x2))
+    }
+    if (x1 == x2 || xv < std::min(x1, x2) || xv > std::max(x1, x2)) {
         return {};
+    }
     const double y = y1 + (y2 - y1) * (xv - x1) / (x2 - x1);
     return {VerticalResult::Inside, std::clamp(y, std::min(y1, y2), std::max(y1, y2))};
 }
@@ -56,26 +62,30 @@ std::optional<Point2> IntersectParabola(double x1, double y1, double x2, double 
                                         CrossingSide side) {
     if (x1 == x2) {
         const double y = parabola.At(x1);
-        if (y < std::min(y1, y2) || y > std::max(y1, y2))
+        if (y < std::min(y1, y2) || y > std::max(y1, y2)) {
             return std::nullopt;
+        }
         return Point2{x1, y};
     }
     const double slope = y1 == y2 ? 0.0 : (y2 - y1) / (x2 - x1);
     const double intercept = y1 - slope * x1;
     const std::optional<double> x =
         QuadraticRoot(parabola.a, parabola.b - slope, parabola.c - intercept, side);
-    if (!x || !std::isfinite(*x) || *x < std::min(x1, x2) || *x > std::max(x1, x2))
+    if (!x || !std::isfinite(*x) || *x < std::min(x1, x2) || *x > std::max(x1, x2)) {
         return std::nullopt;
+    }
     return Point2{*x, parabola.At(*x)};
 }
 
 double DirectionAngle(double x1, double y1, double x2, double y2) {
     const double dx = x2 - x1;
     const double dy = y2 - y1;
-    if (dx == 0.0)
+    if (dx == 0.0) {
         return dy > 0.0 ? kHalfPi : (dy < 0.0 ? -kHalfPi : 0.0);
-    if (dy == 0.0)
+    }
+    if (dy == 0.0) {
         return dx > 0.0 ? 0.0 : -kPi;
+    }
     return std::atan2(dy, dx);
 }
 
@@ -84,10 +94,12 @@ GroundHit LowestGroundCrossing(const std::vector<Point2>& ground, double xv) {
     for (std::size_t i = 0; i + 1 < ground.size(); ++i) {
         const VerticalCrossing crossing =
             IntersectVertical(ground[i].x, ground[i].y, ground[i + 1].x, ground[i + 1].y, xv);
-        if (crossing.result == VerticalResult::None)
+        if (crossing.result == VerticalResult::None) {
             continue;
-        if (!hit.Found() || crossing.y < hit.y)
+        }
+        if (!hit.Found() || crossing.y < hit.y) {
             hit = {crossing.y, static_cast<int>(i)};
+        }
     }
     return hit;
 }

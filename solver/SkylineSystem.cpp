@@ -31,8 +31,9 @@ double SkylineSystem::ColumnScale(int column) const {
     double scale = std::fabs(m_diagonal[column]);
     const auto first = static_cast<std::size_t>(m_pointers[column]);
     const auto last = static_cast<std::size_t>(m_pointers[column + 1]);
-    for (std::size_t k = first; k < last; ++k)
+    for (std::size_t k = first; k < last; ++k) {
         scale = std::max({scale, std::fabs(m_upper[k]), std::fabs(m_lower[k])});
+    }
     return scale;
 }
 
@@ -63,14 +64,16 @@ SkylineSystem::Result SkylineSystem::Solve() {
             Upper(i, j) = g / m_diagonal[i];
             Lower(j, i) = q / m_diagonal[i];
         }
-        if (!std::isfinite(pivot) || std::fabs(pivot) <= kRelativePivotLimit * scale)
+        if (!std::isfinite(pivot) || std::fabs(pivot) <= kRelativePivotLimit * scale) {
             return Result::Singular;
+        }
         m_diagonal[j] = pivot;
         m_rhs[j] /= pivot;
     }
     for (int j = n - 1; j >= 1; --j) {
-        for (int i = TopRow(j); i < j; ++i)
+        for (int i = TopRow(j); i < j; ++i) {
             m_rhs[i] -= Upper(i, j) * m_rhs[j];
+        }
     }
     const bool finite = std::all_of(m_rhs.begin(), m_rhs.end(), [](double v) { return std::isfinite(v); });
     return finite ? Result::Solved : Result::Singular;

@@ -12,8 +12,9 @@ constexpr double kElevationShareOfRise = 1.0 / 200.0;
 // Keeps the part of the segment on the searched side of x (the start vertical).
 void ClipSegment(Point2& a, Point2& b, double x, double groundY, bool keepLeft) {
     for (Point2* end : {&a, &b}) {
-        if (keepLeft ? end->x > x : end->x < x)
+        if (keepLeft ? end->x > x : end->x < x) {
             *end = {x, groundY};
+        }
     }
 }
 
@@ -45,20 +46,23 @@ SlipSurfaceEnds::Start SlipSurfaceEnds::StartOf(const PreparedModel& model, Dire
 std::optional<Point2> SlipSurfaceEnds::SearchCrossing(const std::vector<Point2>& ground,
                                                       const Parabola& parabola, const Start& start,
                                                       Direction direction) {
-    if (!start.ground.Found() || !(parabola.At(start.x) < start.ground.y))
+    if (!start.ground.Found() || !(parabola.At(start.x) < start.ground.y)) {
         return std::nullopt;
+    }
     const bool left = direction == Direction::Left;
     const CrossingSide side = left ? CrossingSide::LeftHand : CrossingSide::RightHand;
     const int segments = static_cast<int>(ground.size()) - 1;
     const int step = left ? -1 : 1;
     for (int segment = start.ground.segment; segment >= 0 && segment < segments; segment += step) {
         Point2 a = ground[static_cast<std::size_t>(segment)];
-        Point2 b = ground[static_cast<std::size_t>(segment + 1)];
+        Point2 b = ground[static_cast<std::size_t>(segment) + 1];
         // On the start segment only the part beyond the start vertical is searched.
-        if (segment == start.ground.segment)
+        if (segment == start.ground.segment) {
             ClipSegment(a, b, start.x, start.ground.y, left);
-        if (auto crossing = IntersectParabola(a.x, a.y, b.x, b.y, parabola, side))
+        }
+        if (auto crossing = IntersectParabola(a.x, a.y, b.x, b.y, parabola, side)) {
             return crossing;
+        }
     }
     return std::nullopt;
 }
@@ -74,11 +78,13 @@ SurfaceEnd SlipSurfaceEnds::FindEnd(const PreparedModel& model, const Parabola& 
         return {x, parabola.At(x), false};
     }
     SurfaceEnd end{crossing->x, crossing->y, true};
-    if (!own.Present())
+    if (!own.Present()) {
         return end;
+    }
     const double yAtPoint = parabola.At(own.x);
-    if (own.weight >= kDecisiveWeight)
+    if (own.weight >= kDecisiveWeight) {
         return {own.x, yAtPoint, true};
+    }
     // A light boundary point still takes over when the crossing lies clearly beyond it and the
     // surface passes close by it; the tolerances follow the span and rise of the slope.
     const BoundaryPoint& other = left ? model.right : model.left;

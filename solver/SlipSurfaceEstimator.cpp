@@ -14,9 +14,9 @@ constexpr int kCorner = 3; // A, B, C
 class BlockNormals {
 public:
     explicit BlockNormals(int size)
-        : m_size(size), m_matrix(static_cast<std::size_t>(size * size), 0.0), m_rhs(size, 0.0) {}
+        : m_size(size), m_matrix(static_cast<std::size_t>(size) * size, 0.0), m_rhs(size, 0.0) {}
 
-    double& At(int row, int column) { return m_matrix[static_cast<std::size_t>(row * m_size + column)]; }
+    double& At(int row, int column) { return m_matrix[static_cast<std::size_t>(row) * m_size + column]; }
     double& Rhs(int row) { return m_rhs[static_cast<std::size_t>(row)]; }
     int Size() const { return m_size; }
 
@@ -24,8 +24,9 @@ public:
     template <std::size_t N>
     void AddRow(const int (&columns)[N], const double (&values)[N], double weight, double weightedY) {
         for (std::size_t p = 0; p < N; ++p) {
-            for (std::size_t q = 0; q < N; ++q)
+            for (std::size_t q = 0; q < N; ++q) {
                 At(columns[p], columns[q]) += values[p] * weight * values[q];
+            }
             Rhs(columns[p]) += values[p] * weightedY;
         }
     }
@@ -37,19 +38,22 @@ public:
             for (int column = 0; column < m_size; ++column) {
                 const double divisor =
                     (row < kCorner ? factors[row] : 1.0) * (column < kCorner ? factors[column] : 1.0);
-                if (divisor != 1.0)
+                if (divisor != 1.0) {
                     At(row, column) /= divisor;
+                }
             }
         }
-        for (int row = 0; row < kCorner - 1; ++row)
+        for (int row = 0; row < kCorner - 1; ++row) {
             Rhs(row) /= factors[row];
+        }
     }
 
     // A condition on the scaled (a, b, c): w * v^T v and w * v * target.
     void AddCondition(const double (&v)[kCorner], double weight, double target) {
         for (int p = 0; p < kCorner; ++p) {
-            for (int q = 0; q < kCorner; ++q)
+            for (int q = 0; q < kCorner; ++q) {
                 At(p, q) += weight * v[p] * v[q];
+            }
             Rhs(p) += weight * v[p] * target;
         }
     }
@@ -76,8 +80,9 @@ double Larger(double a, double b) {
 
 std::vector<int> FirstPoints(const PreparedModel& model) {
     std::vector<int> first(model.pointsPerBlock.size() + 1, 0);
-    for (std::size_t j = 0; j < model.pointsPerBlock.size(); ++j)
+    for (std::size_t j = 0; j < model.pointsPerBlock.size(); ++j) {
         first[j + 1] = first[j] + model.pointsPerBlock[j];
+    }
     return first;
 }
 
@@ -85,7 +90,7 @@ std::vector<int> FirstPoints(const PreparedModel& model) {
 double PointCentre(const PreparedModel& model, int block, int firstPoint) {
     const int count = model.pointsPerBlock[static_cast<std::size_t>(block)];
     const double centre = (model.points[static_cast<std::size_t>(firstPoint)].x +
-                           model.points[static_cast<std::size_t>(firstPoint + count - 1)].x) /
+                           model.points[static_cast<std::size_t>(firstPoint) + count - 1].x) /
                           2.0;
     return model.innerBlock == block ? (2.0 * centre + model.inner.x) / 3.0 : centre;
 }
@@ -94,26 +99,32 @@ void AddOwnConditions(const PreparedModel& model, int block, const BlockFrame& f
     const int last = model.BlockCount() - 1;
     auto rowsAt = [&](double x) { return RowsAt(x - frame.s0, frame.scale); };
     auto addSurfacePoint = [&](const BoundaryPoint& point) {
-        if (!point.Present())
+        if (!point.Present()) {
             return;
+        }
         const ScaledRows rows = rowsAt(point.x);
         normals.AddCondition(rows.elevation, point.weight, point.y);
-        if (point.state == BoundaryPoint::WithInclination)
+        if (point.state == BoundaryPoint::WithInclination) {
             normals.AddCondition(rows.inclination, point.weight, std::tan(point.angle));
+        }
     };
-    if (block == 0)
+    if (block == 0) {
         addSurfacePoint(model.left);
-    if (block == last)
+    }
+    if (block == last) {
         addSurfacePoint(model.right);
+    }
     const BlockLine* leftLine = block > 0 ? &model.lines[static_cast<std::size_t>(block - 1)] : nullptr;
     const BlockLine* rightLine = block < last ? &model.lines[static_cast<std::size_t>(block)] : nullptr;
     for (const BlockLine* line : {leftLine, rightLine}) {
-        if (line)
+        if (line) {
             normals.AddCondition(rowsAt(line->x).elevation, 1.0, 0.0);
+        }
     }
     for (const BlockLine* line : {leftLine, rightLine}) {
-        if (line)
+        if (line) {
             normals.AddCondition(rowsAt(line->x).inclination, line->beta, 0.0);
+        }
     }
     if (model.innerBlock == block && model.inner.Present()) {
         normals.AddCondition(rowsAt(model.inner.x).elevation, model.inner.weight, model.inner.y);
@@ -134,8 +145,9 @@ void AddCoupling(double line, double beta, const BlockFrame& previous, const Blo
         {-sl * sl / (l * l), -sl / l, -1.0},
     };
     for (int row = 0; row < kCorner; ++row) {
-        for (int column = 0; column < kCorner; ++column)
+        for (int column = 0; column < kCorner; ++column) {
             system.SetSymmetric(previousBase + row, base + column, entries[row][column]);
+        }
     }
 }
 
@@ -165,14 +177,16 @@ BlockFrame SlipSurfaceEstimator::FrameWithoutLines(const PreparedModel& model) {
     } else {
         frame.s0 = left.Present() ? left.x : right.x;
     }
-    if (model.inner.Present())
+    if (model.inner.Present()) {
         frame.s0 = (2.0 * frame.s0 + model.inner.x) / 3.0;
-    if (left.Present() && right.Present())
+    }
+    if (left.Present() && right.Present()) {
         frame.scale = std::max(right.x - frame.s0, frame.s0 - left.x);
-    else if (right.Present())
+    } else if (right.Present()) {
         frame.scale = right.x - frame.s0;
-    else
+    } else {
         frame.scale = span;
+    }
     frame.scale = std::max(frame.scale, kMinScale);
     return frame;
 }
@@ -184,25 +198,27 @@ BlockFrame SlipSurfaceEstimator::FrameOfBlock(const PreparedModel& model, int bl
     BlockFrame frame;
     if (block == 0) {
         const double line = model.lines.front().x;
-        if (hasPoints)
+        if (hasPoints) {
             frame.s0 = PointCentre(model, block, firstPoint);
-        else if (model.left.Present())
+        } else if (model.left.Present()) {
             frame.s0 = (model.left.x + line) / 2.0;
-        else if (holdsInner)
+        } else if (holdsInner) {
             frame.s0 = model.inner.x;
-        else
+        } else {
             frame.s0 = line - 1.0;
+        }
         frame.scale = Larger(line - frame.s0, model.left.Present() ? frame.s0 - model.left.x : kMinScale);
     } else if (block == last) {
         const double line = model.lines.back().x;
-        if (hasPoints)
+        if (hasPoints) {
             frame.s0 = PointCentre(model, block, firstPoint);
-        else if (model.right.Present())
+        } else if (model.right.Present()) {
             frame.s0 = (model.right.x + line) / 2.0;
-        else if (holdsInner)
+        } else if (holdsInner) {
             frame.s0 = model.inner.x;
-        else
+        } else {
             frame.s0 = line + 1.0;
+        }
         frame.scale = Larger(frame.s0 - line, model.right.Present() ? model.right.x - frame.s0 : kMinScale);
     } else {
         const double leftLine = model.lines[static_cast<std::size_t>(block - 1)].x;
@@ -214,12 +230,14 @@ BlockFrame SlipSurfaceEstimator::FrameOfBlock(const PreparedModel& model, int bl
 }
 
 std::vector<BlockFrame> SlipSurfaceEstimator::Frames(const PreparedModel& model) {
-    if (model.lines.empty())
+    if (model.lines.empty()) {
         return {FrameWithoutLines(model)};
+    }
     const std::vector<int> first = FirstPoints(model);
     std::vector<BlockFrame> frames;
-    for (int block = 0; block < model.BlockCount(); ++block)
+    for (int block = 0; block < model.BlockCount(); ++block) {
         frames.push_back(FrameOfBlock(model, block, first[static_cast<std::size_t>(block)]));
+    }
     return frames;
 }
 
@@ -227,8 +245,9 @@ SkylineSystem SlipSurfaceEstimator::Assemble(const PreparedModel& model,
                                              const std::vector<BlockFrame>& frames) {
     const std::vector<int> first = FirstPoints(model);
     std::vector<int> unknowns;
-    for (int count : model.pointsPerBlock)
+    for (int count : model.pointsPerBlock) {
         unknowns.push_back(count + kCorner);
+    }
     SkylineSystem system(ProfileHeights(unknowns));
 
     int base = 0;
@@ -274,8 +293,9 @@ SlipSurfaceEstimator::Result SlipSurfaceEstimator::Estimate(const PreparedModel&
     solution.clear();
     const std::vector<BlockFrame> frames = Frames(model);
     SkylineSystem system = Assemble(model, frames);
-    if (system.Solve() != SkylineSystem::Result::Solved)
+    if (system.Solve() != SkylineSystem::Result::Solved) {
         return Result::Singular;
+    }
     const std::vector<double>& u = system.Solution();
     std::size_t base = 0;
     for (int block = 0; block < model.BlockCount(); ++block) {
@@ -294,7 +314,7 @@ SlipSurfaceEstimator::Result SlipSurfaceEstimator::Estimate(const PreparedModel&
             return Result::Singular;
         }
         solution.push_back(std::move(result));
-        base += static_cast<std::size_t>(points + kCorner);
+        base += static_cast<std::size_t>(points) + kCorner;
     }
     return Result::Solved;
 }

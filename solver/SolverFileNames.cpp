@@ -11,13 +11,15 @@ namespace {
 constexpr std::string_view kInputExtension = ".qel";
 
 bool EqualsIgnoringCase(std::string_view text, std::string_view lowerCase) {
-    if (text.size() != lowerCase.size())
+    if (text.size() != lowerCase.size()) {
         return false;
+    }
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const char lowered = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-        if (lowered != lowerCase[i])
+        if (lowered != lowerCase[i]) {
             return false;
+        }
     }
     return true;
 }
@@ -35,10 +37,12 @@ std::string SolverFileNames::ToOs(const std::string& cp932) {
 }
 
 std::optional<SolverFileNames> SolverFileNames::FromPath(std::string_view path) {
-    if (path.empty() || path.size() + kInputExtension.size() >= PATH_MAX)
+    if (path.empty() || path.size() + kInputExtension.size() >= PATH_MAX) {
         return std::nullopt;
-    if (path.find('\0') != std::string_view::npos || !ConvertsCleanly(path))
+    }
+    if (path.find('\0') != std::string_view::npos || !ConvertsCleanly(path)) {
         return std::nullopt;
+    }
     // Neither '/' nor '.' can be the second byte of a double-byte character.
     const std::size_t slash = path.rfind('/');
     const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
@@ -47,13 +51,15 @@ std::optional<SolverFileNames> SolverFileNames::FromPath(std::string_view path) 
 
     SolverFileNames names;
     if (dot == std::string_view::npos) {
-        if (name.empty())
+        if (name.empty()) {
             return std::nullopt;
+        }
         names.m_base = std::string(path);
         names.m_input = names.m_base + std::string(kInputExtension);
     } else {
-        if (dot == 0 || !EqualsIgnoringCase(name.substr(dot), kInputExtension))
+        if (dot == 0 || !EqualsIgnoringCase(name.substr(dot), kInputExtension)) {
             return std::nullopt;
+        }
         names.m_base = std::string(path.substr(0, nameStart + dot));
         names.m_input = std::string(path);
     }

@@ -56,8 +56,9 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
         RemoveFile(names->OsResult());
         RunLog log;
         const bool logOpen = log.Open(names->Log());
-        if (!logOpen)
+        if (!logOpen) {
             ReportWithoutLog(msg::kLogNotCreated, names->OsLog());
+        }
         std::string result;
         Outcome outcome = Outcome::Failed;
         if (logOpen) {
@@ -76,13 +77,15 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
                     break;
                 case InputRecords::LoadResult::Loaded:
                     LogTitle(log, input.Title());
-                    if (InputChecker().Check(input, log, summary))
+                    if (InputChecker().Check(input, log, summary)) {
                         outcome = Analyse(input, summary, log, result);
+                    }
                     break;
                 }
                 if (outcome == Outcome::Succeeded &&
-                    !platform::WriteFileSafely(names->Result().c_str(), result))
+                    !platform::WriteFileSafely(names->Result().c_str(), result)) {
                     outcome = Outcome::Failed;
+                }
             } catch (...) {
                 outcome = Outcome::Failed; // out of memory: reported as a run that did not compute
             }

@@ -26,11 +26,13 @@ WorkAreaBudget WorkAreaBudget::FirstLayout(std::int64_t nodes, std::int64_t poin
     budget.AddReals(nodes + 2);               // ground line x
     budget.AddReals(nodes + 2);               // ground line y
     budget.AddReals(points + blockLines + 1); // point identifiers
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         budget.AddReals(points); // point x, y, weight
-    budget.AddIntegers(points);  // series of each point
-    for (int i = 0; i < 4; ++i)
-        budget.AddReals(blockLines + 1);     // line x, ground y, value, work
+    }
+    budget.AddIntegers(points); // series of each point
+    for (int i = 0; i < 4; ++i) {
+        budget.AddReals(blockLines + 1); // line x, ground y, value, work
+    }
     budget.AddIntegers(blockLines + 1);      // line identifiers / ground segments
     budget.AddIntegers(blockLines + 1);      // points per block
     budget.AddReals(series);                 // series identifiers
@@ -63,8 +65,9 @@ std::int64_t WorkAreaBudget::WithSafetyFactor(const WorkAreaBudget& firstLayout,
     const std::int64_t m = shape.largestBlock + 3;
     overlay.AddReals(shape.blocks * m);
     overlay.AddReals(m);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         overlay.AddReals(groundPoints + blockLines + kSafetyFactorSpare);
+    }
     return std::max(withSystem.Words(), overlay.Words());
 }
 

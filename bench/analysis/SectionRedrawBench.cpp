@@ -41,8 +41,9 @@ void FillModel(torvan::CBlockDoc& model) {
         const double x = i * 1.0;
         auto* point = new CNode(i + 1, x, Ground(x), 0);
         model.m_mapNode.SetAt(static_cast<WORD>(i), point);
-        if (i > 0)
+        if (i > 0) {
             model.m_LineList.SetAt(static_cast<WORD>(i - 1), new torvan::CLine(i - 1, i));
+        }
     }
     for (int i = 0; i < 1000; ++i) {
         const double x = 1.0 + i * 1.99;

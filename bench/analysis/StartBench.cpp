@@ -48,8 +48,9 @@ torvan::CTorvanApp& TheApp() {
 }
 
 void CloseProgram() {
-    if (CWnd* frame = TheApp().m_pMainWnd)
+    if (CWnd* frame = TheApp().m_pMainWnd) {
         frame->GetWidget()->close();
+    }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QApplication::processEvents();
     TheApp().ExitInstance();
@@ -60,9 +61,10 @@ void BM_StartToFirstPaintedFrame(benchmark::State& state) {
     fs::create_directories(work / "run");
     fs::permissions(work / "run", fs::perms::owner_all);
     fs::create_directories(work / "program");
-    for (const char* name : {"sample.sec", "sample.dis", "sample.slo"})
+    for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
         fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, work / name,
                       fs::copy_options::overwrite_existing);
+    }
     ::setenv("XDG_RUNTIME_DIR", (work / "run").c_str(), 1);
     platform::RecordingSink sink;
     StandInBaseMenu provider;

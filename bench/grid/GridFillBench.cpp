@@ -33,12 +33,14 @@ void Fill(CMSHFlexGrid& grid) {
     grid.SetRedraw(FALSE);
     grid.SetCols(kCols + 1);
     grid.SetRows(kRows + 1);
-    for (int col = 1; col <= kCols; ++col)
+    for (int col = 1; col <= kCols; ++col) {
         grid.SetTextMatrix(0, col, platform::FormatC("X%d(m)", col).c_str());
+    }
     for (int row = 1; row <= kRows; ++row) {
         grid.SetTextMatrix(row, 0, platform::FormatC("%d", row).c_str());
-        for (int col = 1; col <= kCols; ++col)
+        for (int col = 1; col <= kCols; ++col) {
             grid.SetTextMatrix(row, col, platform::FormatC("%.3f", row * 1.25 + col).c_str());
+        }
     }
     grid.SetRedraw(TRUE);
 }
@@ -83,9 +85,10 @@ void BM_OpenTableDialog(benchmark::State& state) {
     App();
     platform::RecordingSink sink;
     std::vector<CString> styles;
-    for (int col = 0; col < kCols; ++col)
+    for (int col = 0; col < kCols; ++col) {
         styles.push_back(col % 2 ? CString(platform::FormatC("X%d 10 10 3 -99999 999999", col))
                                  : CString(platform::FormatC("N%d 6 6 0 0 99999", col)));
+    }
     for (auto _ : state) {
         CGridDlg dialog(nullptr, 1545, 0, 802);
         dialog.CreateDataArray(kCols, 20, 0);

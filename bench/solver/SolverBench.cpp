@@ -87,8 +87,9 @@ std::string MakeInput(const Shape& shape) {
         text += Keyed("NODE", first, i + 1) + Format("%10.3f%10.3f\r\n", x, Ground(x));
     }
     std::vector<double> xs;
-    for (int i = 0; i < shape.points; ++i)
+    for (int i = 0; i < shape.points; ++i) {
         xs.push_back(15.0 + 120.0 * (i + 0.5) / shape.points);
+    }
     first = true;
     for (int i = 0; i < shape.points; ++i) {
         const double x = xs[static_cast<std::size_t>(i)];
@@ -166,8 +167,9 @@ struct SizedInput {
 const SizedInput& Largest(ShapeKind kind) {
     static SizedInput sized[kShapeCount];
     SizedInput& entry = sized[kind];
-    if (entry.count > 0)
+    if (entry.count > 0) {
         return entry;
+    }
     int good = 2;
     int bad = 4;
     while (Solves(kind, bad)) {
@@ -200,8 +202,9 @@ void Describe(benchmark::State& state, ShapeKind kind, const SizedInput& sized) 
 void BM_SolveLargestInput(benchmark::State& state) {
     const auto kind = static_cast<ShapeKind>(state.range(0));
     const SizedInput& sized = Largest(kind);
-    for (auto _ : state)
+    for (auto _ : state) {
         kalipe::SolverRun().Run(sized.input.string());
+    }
     Describe(state, kind, sized);
 }
 BENCHMARK(BM_SolveLargestInput)->DenseRange(0, kShapeCount - 1)->Unit(benchmark::kMillisecond);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -144,8 +145,8 @@ void CDxfColorPalette::BuildDefaultPalette(double scale) {
             int value = HueChannel((hue / 4 + kChannelOffset[k]) % 6, hue % 4);
             entries_[base][k] = value;
             entries_[base + 1][k] = value < 255 ? value + (255 - value) / 2 : 255;
-            int d0 = static_cast<int>(entries_[base][k] / scale + 0.5);
-            int d1 = static_cast<int>(entries_[base + 1][k] / scale + 0.5);
+            int d0 = static_cast<int>(std::lround(entries_[base][k] / scale));
+            int d1 = static_cast<int>(std::lround(entries_[base + 1][k] / scale));
             for (int j = 1; j <= 4; ++j) {
                 entries_[base + 2 * j][k] = std::max(0, entries_[base][k] - d0 * j);
                 entries_[base + 1 + 2 * j][k] = std::max(0, entries_[base + 1][k] - d1 * j);

@@ -31,12 +31,15 @@ template <typename T, typename Read> int ReadOrMark(T& value, T marker, Read rea
 
 } // namespace
 
-int CBinaryFile::Open(const char* path, UINT openFlags) {
-    CFileException error;
-    if (CFile::Open(path, openFlags | typeBinary, &error)) {
+BOOL CBinaryFile::Open(const char* path, UINT openFlags, CFileException* error) {
+    CFileException cause;
+    if (CFile::Open(path, openFlags | typeBinary, &cause)) {
         return 1;
     }
-    ReportOpenError(error, path);
+    ReportOpenError(cause, path);
+    if (error) {
+        *error = cause;
+    }
     return 0;
 }
 

@@ -18,8 +18,9 @@ public:
 
     CBinaryFile() = default;
 
-    // 1 when open; on failure a beep, the open message with the cause and path, 0.
-    int Open(const char* path, UINT openFlags);
+    // 1 when open; on failure a beep, the open message with the cause and path, 0 (and the
+    // cause in *error when given). Also when the file is opened through a CFile&.
+    BOOL Open(const char* path, UINT openFlags, CFileException* error = nullptr) override;
     // Opens the writer's new file for writing, with the same failure message.
     int Open(platform::SafeFileWriter& writer, UINT openFlags);
 

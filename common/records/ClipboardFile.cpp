@@ -8,8 +8,8 @@
 
 IMPLEMENT_DYNAMIC(CClipboardFile, CBinaryFile)
 
-CClipboardFile::CClipboardFile(const void* ownerWindow)
-    : owner_(ownerWindow), clipboardOpen_(platform::CurrentClipboard().Open() ? 1 : 0) {}
+CClipboardFile::CClipboardFile(const void* /*ownerWindow*/)
+    : clipboardOpen_(platform::CurrentClipboard().Open() ? 1 : 0) {}
 
 CClipboardFile::~CClipboardFile() {
     if (clipboardOpen_) {

@@ -44,10 +44,11 @@ public:
     UINT GetCapacity() const { return static_cast<UINT>(block_.size()); }
 
 private:
+    // A clipboard file is opened by format, never by path.
+    using CBinaryFile::Open;
     // The length word of a string, or -1 when it is above the limit.
     long ReadLength();
 
-    const void* owner_;
     UINT format_ = 0;
     UINT mode_ = 0;
     int clipboardOpen_ = 0;

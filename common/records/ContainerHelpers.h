@@ -5,7 +5,6 @@
 #include "platform/core/CMapWordToPtr.h"
 #include "platform/core/CObList.h"
 #include "platform/core/CPtrList.h"
-#include "platform/core/MapEntries.h"
 
 // Deletes every object (through its virtual destructor) and empties the list.
 void DeleteAllObjects(CObList& list);
@@ -18,9 +17,3 @@ template <typename T> void DeleteAllPtrs(CPtrList& list) {
     list.RemoveAll();
 }
 void DeleteAllMapObjects(CMapWordToOb& map);
-template <typename T> void DeleteAllMapPtrs(CMapWordToPtr& map) {
-    for (auto [key, value] : platform::MapEntries<T>(map)) {
-        delete value;
-    }
-    map.RemoveAll();
-}

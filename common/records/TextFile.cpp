@@ -61,12 +61,15 @@ bool CommitWithBackupQuestion(platform::SafeFileWriter& writer, const char8_t* q
     return true;
 }
 
-int CTextFile::Open(const char* path, UINT openFlags) {
-    CFileException error;
-    if (CStdioFile::Open(path, openFlags, &error)) {
+BOOL CTextFile::Open(const char* path, UINT openFlags, CFileException* error) {
+    CFileException cause;
+    if (CStdioFile::Open(path, openFlags, &cause)) {
         return 1;
     }
-    ReportOpenError(error, path);
+    ReportOpenError(cause, path);
+    if (error) {
+        *error = cause;
+    }
     return 0;
 }
 

@@ -25,14 +25,9 @@ public:
     // the file alone.
     void WriteTitles(int maxCount);
 
-    // The same as AddTitle: an empty title or one already listed (exact comparison) changes
-    // nothing, so a listed title keeps its place.
-    void AddTitleUnique(const CString& title) { AddTitle(title); }
-
     // Adds every title to a combo box (anything with AddString(const char*) and SetCurSel(int))
     // and leaves nothing selected; an empty list leaves the box alone.
     template <typename ComboBox> void FillComboBox(ComboBox* combo) {
-        combo_ = combo;
         if (titles_.empty()) {
             return;
         }
@@ -49,5 +44,4 @@ public:
 private:
     CString path_;
     std::vector<CString> titles_;
-    const void* combo_ = nullptr; // the combo box last filled, not owned
 };

@@ -36,14 +36,17 @@ int TruncatedSize(double value) {
 } // namespace
 
 CPoint Viewport::WorldToLogical(double x, double y) const {
-    if (IsUnsetDouble(x))
+    if (IsUnsetDouble(x)) {
         x = originX;
-    if (IsUnsetDouble(y))
+    }
+    if (IsUnsetDouble(y)) {
         y = originY;
+    }
     const double lx = (x - originX) * scaleX - offsetX;
     const double ly = (originY - y) * scaleY - offsetY;
-    if (!FitsInt(lx) || !FitsInt(ly))
+    if (!FitsInt(lx) || !FitsInt(ly)) {
         return CPoint(INT_MIN, INT_MIN);
+    }
     return CPoint(static_cast<int>(lx), static_cast<int>(ly));
 }
 
@@ -60,10 +63,12 @@ void Viewport::FitScales(int clientWidth, int clientHeight, double width, double
                          int marginDivY) {
     const int mx = marginDivX != 0 ? 2 * clientWidth / marginDivX : 0;
     const int my = marginDivY != 0 ? 2 * clientHeight / marginDivY : 0;
-    if (width == 0.0)
+    if (width == 0.0) {
         width = 1.0;
-    if (height == 0.0)
+    }
+    if (height == 0.0) {
         height = 1.0;
+    }
     const double sx = (clientWidth - mx) / width;
     const double sy = (clientHeight - my) / (height * exaggeration);
     const double scale = sx < sy ? sx : sy;
@@ -92,8 +97,9 @@ CSize Viewport::FitAll(int clientWidth, int clientHeight, double width, double h
 Viewport::ZoomResult Viewport::ZoomTo(int clientWidth, int clientHeight, double width, double height,
                                       const DPoint* centre, int margin) {
     ZoomResult result;
-    if (!centre)
+    if (!centre) {
         return result;
+    }
     const double saved[3] = {scaleXY, scaleX, scaleY};
     FitScales(clientWidth, clientHeight, width, height, margin, margin);
     result.scrolls = width < worldWidth || height < worldHeight;

@@ -8,6 +8,8 @@
 #include "platform/core/ModulePath.h"
 #include "platform/ui/CSingleDocTemplate.h"
 
+namespace basnev {
+
 namespace {
 
 constexpr UINT kDocumentResource = 2;
@@ -82,3 +84,5 @@ void CBasnevApp::SetFormNames(const CString& section, const CString& measurement
     names_.measurement = measurement;
     names_.analysis = analysis;
 }
+
+} // namespace basnev

@@ -6,6 +6,8 @@
 #include "control/core/InputFileNames.h"
 #include "platform/ui/CWinApp.h"
 
+namespace basnev {
+
 class CBasnevApp : public CWinApp {
 public:
     CBasnevApp();
@@ -36,3 +38,5 @@ private:
     CString programDirectory_;
     basnev::InputFileNames names_;
 };
+
+} // namespace basnev

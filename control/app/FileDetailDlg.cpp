@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+namespace basnev {
+
 namespace {
 
 CString WithSlash(const CString& directory) {
@@ -229,3 +231,5 @@ bool CFileDetailDlg::Choose(CWnd* parent, int kind, CString& name, CString& dire
     directory = dialog.GetCurrentDirectory();
     return true;
 }
+
+} // namespace basnev

@@ -12,6 +12,8 @@ class QListWidget;
 class QListWidgetItem;
 class QTreeWidget;
 
+namespace basnev {
+
 class CFileDetailDlg : public CDialog {
 public:
     enum { IDD = 262 };
@@ -56,3 +58,5 @@ private:
     basnev::DataFileSortState sort_;
     std::vector<basnev::DataFileRow> rows_;
 };
+
+} // namespace basnev

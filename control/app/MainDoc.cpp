@@ -1,3 +1,7 @@
 #include "control/app/MainDoc.h"
 
+namespace basnev {
+
 IMPLEMENT_DYNCREATE(CMainDoc, CDocument)
+
+} // namespace basnev

@@ -3,8 +3,12 @@
 
 #include "platform/ui/CDocument.h"
 
+namespace basnev {
+
 class CMainDoc : public CDocument {
     DECLARE_DYNCREATE(CMainDoc)
 public:
     CMainDoc() = default;
 };
+
+} // namespace basnev

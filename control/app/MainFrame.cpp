@@ -8,6 +8,8 @@
 #include <QMainWindow>
 #include <QSocketNotifier>
 
+namespace basnev {
+
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 namespace {
@@ -90,3 +92,5 @@ bool CMainFrame::SetControlText(int controlId, const CString& text) {
     auto* form = dynamic_cast<CMainView1*>(GetActiveView());
     return form && form->SetSlotText(controlId, text);
 }
+
+} // namespace basnev

@@ -11,6 +11,8 @@
 
 class QSocketNotifier;
 
+namespace basnev {
+
 class CMainFrame : public CFrameWnd, private process::WindowTextProvider {
     DECLARE_DYNCREATE(CMainFrame)
 public:
@@ -33,3 +35,5 @@ private:
     process::WindowClassServer server_;
     std::unique_ptr<QSocketNotifier> notifier_;
 };
+
+} // namespace basnev

@@ -24,6 +24,8 @@
 #include <climits>
 #include <strings.h>
 
+namespace basnev {
+
 IMPLEMENT_DYNCREATE(CMainView1, CFormView)
 
 namespace {
@@ -309,3 +311,5 @@ void CMainView1::OnExit() {
         }
     }
 }
+
+} // namespace basnev

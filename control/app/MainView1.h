@@ -10,6 +10,8 @@
 
 #include <functional>
 
+namespace basnev {
+
 class CMainView1 : public CFormView {
     DECLARE_DYNCREATE(CMainView1)
 public:
@@ -62,3 +64,5 @@ private:
     Chooser chooser_;
     Starter starter_;
 };
+
+} // namespace basnev

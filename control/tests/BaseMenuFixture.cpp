@@ -24,9 +24,9 @@ std::string Cp932(const std::string& utf8) {
 
 } // namespace
 
-CBasnevApp& TheApp() {
+basnev::CBasnevApp& TheApp() {
     testsupport::TestApplication();
-    static CBasnevApp app;
+    static basnev::CBasnevApp app;
     return app;
 }
 
@@ -107,13 +107,13 @@ bool BaseMenuTest::IsBaseMenuOpen() const {
     return TheApp().m_pMainWnd != nullptr;
 }
 
-CMainFrame* BaseMenuTest::Frame() const {
-    return dynamic_cast<CMainFrame*>(TheApp().m_pMainWnd);
+basnev::CMainFrame* BaseMenuTest::Frame() const {
+    return dynamic_cast<basnev::CMainFrame*>(TheApp().m_pMainWnd);
 }
 
-CMainView1* BaseMenuTest::Form() const {
-    CMainFrame* frame = Frame();
-    return frame ? dynamic_cast<CMainView1*>(frame->GetActiveView()) : nullptr;
+basnev::CMainView1* BaseMenuTest::Form() const {
+    basnev::CMainFrame* frame = Frame();
+    return frame ? dynamic_cast<basnev::CMainView1*>(frame->GetActiveView()) : nullptr;
 }
 
 QLineEdit* BaseMenuTest::Slot(int id) const {

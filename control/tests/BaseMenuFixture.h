@@ -25,7 +25,7 @@ namespace basnev_test {
 enum SlotId { kSectionSlot = 231, kMeasurementSlot = 232, kAnalysisSlot = 233 };
 
 // The one application object of the test process (AfxGetApp needs it).
-CBasnevApp& TheApp();
+basnev::CBasnevApp& TheApp();
 
 // Runs the Qt event loop until done() holds or timeoutMs passed; returns done().
 bool SpinUntil(const std::function<bool()>& done, int timeoutMs = 10000);
@@ -58,8 +58,8 @@ protected:
     void CloseBaseMenu();
     bool IsBaseMenuOpen() const;
 
-    CMainFrame* Frame() const;
-    CMainView1* Form() const;
+    basnev::CMainFrame* Frame() const;
+    basnev::CMainView1* Form() const;
     QLineEdit* Slot(int id) const;
     QPushButton* Button(int id) const;
     std::string SlotUtf8(int id) const;

@@ -69,7 +69,7 @@ protected:
     }
     // Runs the dialog modally; `inside` acts on it while it is shown, and it is cancelled
     // afterwards unless `inside` ended it.
-    static int RunModal(CFileDetailDlg& dialog, const std::function<void()>& inside) {
+    static int RunModal(basnev::CFileDetailDlg& dialog, const std::function<void()>& inside) {
         dialog.EnsureCreated();
         QTimer::singleShot(0, [&dialog, &inside] {
             inside();
@@ -80,7 +80,7 @@ protected:
         return dialog.DoModal();
     }
     static QTreeWidget* List(const CWnd& dialog) {
-        return qobject_cast<QTreeWidget*>(dialog.GetDlgItemWidget(CFileDetailDlg::kListId));
+        return qobject_cast<QTreeWidget*>(dialog.GetDlgItemWidget(basnev::CFileDetailDlg::kListId));
     }
     static std::vector<std::string> Column(const CWnd& dialog, int column) {
         std::vector<std::string> texts;
@@ -100,7 +100,7 @@ protected:
         return list->visualItemRect(list->topLevelItem(row)).center();
     }
     static std::string NameEditText(const CWnd& dialog) {
-        return qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(CFileDetailDlg::kFileNameId))
+        return qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(basnev::CFileDetailDlg::kFileNameId))
             ->text()
             .toStdString();
     }
@@ -110,7 +110,7 @@ protected:
 
 TEST_F(FileDetailDlgTest, ListsFilesOfTheKindWithTitleAndTimeNewestFirst) {
     WriteAnalysisDirectory();
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
+    basnev::CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     EXPECT_EQ(RunModal(dialog,
                        [&dialog] {
                            EXPECT_EQ(dialog.Dialog()->windowTitle().toStdString(), Utf8(u8"解析ﾌｧｲﾙ設定"));
@@ -127,7 +127,7 @@ TEST_F(FileDetailDlgTest, ListsFilesOfTheKindWithTitleAndTimeNewestFirst) {
 
 TEST_F(FileDetailDlgTest, ColumnClicksToggleTheOrderAndMoveTheArrow) {
     WriteAnalysisDirectory();
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
+    basnev::CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     RunModal(dialog, [&dialog] {
         QTreeWidget* list = List(dialog);
         ClickHeader(list, 0);
@@ -151,13 +151,13 @@ TEST_F(FileDetailDlgTest, ColumnClicksToggleTheOrderAndMoveTheArrow) {
 
 TEST_F(FileDetailDlgTest, ASelectedRowNamesTheFileAndOkWithABareNameAddsTheExtension) {
     WriteAnalysisDirectory();
-    CFileDetailDlg dialog(kAnalysisKind, DataFile("old.slo").c_str(), data_.Path().string(), nullptr);
+    basnev::CFileDetailDlg dialog(kAnalysisKind, DataFile("old.slo").c_str(), data_.Path().string(), nullptr);
     const int result = RunModal(dialog, [&dialog] {
         EXPECT_EQ(NameEditText(dialog), "old.slo");
         QTreeWidget* list = List(dialog);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, RowCentre(list, 2));
         EXPECT_EQ(NameEditText(dialog), "d.SLO");
-        dialog.SetDlgItemText(CFileDetailDlg::kFileNameId, " b ");
+        dialog.SetDlgItemText(basnev::CFileDetailDlg::kFileNameId, " b ");
         qobject_cast<QPushButton*>(dialog.GetDlgItemWidget(IDOK))->click();
     });
     EXPECT_EQ(result, IDOK);
@@ -170,7 +170,7 @@ TEST_F(FileDetailDlgTest, ASelectedRowNamesTheFileAndOkWithABareNameAddsTheExten
 // column is always in view; OK and Cancel are of one size.
 TEST_F(FileDetailDlgTest, TheColumnsKeepTheirProportionsAndTheButtonsAreOfOneSize) {
     WriteAnalysisDirectory();
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
+    basnev::CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     const auto expectProportions = [&dialog](const char* when) {
         QTreeWidget* list = List(dialog);
         QHeaderView* header = list->header();
@@ -198,7 +198,8 @@ TEST_F(FileDetailDlgTest, TheChosenFileOfADeepDirectoryIsTakenWhole) {
         "home/engineer-with-a-long-name/projects/landslide-survey-2026/verrant/dist/data";
     std::filesystem::create_directories(DataFile(deep));
     WriteDataFile(deep + "/sample.slo", TitleLine("sample", "TORVAN002"), LocalTime(2021, 1, 1, 0, 0));
-    CFileDetailDlg dialog(kAnalysisKind, DataFile(deep + "/sample.slo").c_str(), DataFile(deep), nullptr);
+    basnev::CFileDetailDlg dialog(kAnalysisKind, DataFile(deep + "/sample.slo").c_str(), DataFile(deep),
+                                  nullptr);
     const int result =
         RunModal(dialog, [&dialog] { qobject_cast<QPushButton*>(dialog.GetDlgItemWidget(IDOK))->click(); });
     EXPECT_EQ(result, IDOK);
@@ -207,11 +208,11 @@ TEST_F(FileDetailDlgTest, TheChosenFileOfADeepDirectoryIsTakenWhole) {
 }
 
 TEST_F(FileDetailDlgTest, ANewNameIsConfirmedOnlyByYes) {
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
+    basnev::CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     sink_->QueueAnswer(IDNO);
     sink_->QueueAnswer(IDYES);
     const int result = RunModal(dialog, [&dialog] {
-        dialog.SetDlgItemText(CFileDetailDlg::kFileNameId, u8"新規 解析");
+        dialog.SetDlgItemText(basnev::CFileDetailDlg::kFileNameId, u8"新規 解析");
         auto* ok = qobject_cast<QPushButton*>(dialog.GetDlgItemWidget(IDOK));
         ok->click();
         EXPECT_TRUE(dialog.Dialog()->isVisible());
@@ -227,10 +228,10 @@ TEST_F(FileDetailDlgTest, TheDirectoryListGoesDownAndTheChosenFileComesFromThere
     WriteAnalysisDirectory();
     std::filesystem::create_directory(DataFile("sub"));
     WriteDataFile("sub/s.slo", TitleLine("below", "TORVAN002"), LocalTime(2021, 1, 1, 0, 0));
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
+    basnev::CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     const int result = RunModal(dialog, [&dialog] {
         auto* directories =
-            qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(CFileDetailDlg::kDirectoryListId));
+            qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(basnev::CFileDetailDlg::kDirectoryListId));
         const QList<QListWidgetItem*> found = directories->findItems("sub", Qt::MatchEndsWith);
         ASSERT_EQ(found.size(), 1);
         directories->scrollToItem(found.front());
@@ -249,7 +250,7 @@ TEST_F(FileDetailDlgTest, TheDirectoryListGoesDownAndTheChosenFileComesFromThere
 
 TEST_F(FileDetailDlgTest, ADoubleClickConfirmsTheRow) {
     WriteAnalysisDirectory();
-    CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
+    basnev::CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
     dialog.EnsureCreated();
     QTimer::singleShot(0, [&dialog] {
         QTreeWidget* list = List(dialog);

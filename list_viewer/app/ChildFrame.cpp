@@ -14,16 +14,18 @@ constexpr int kLongestCaption = 255;
 
 void CChildFrame::SetCaption(const CString& caption) {
     // Captions longer than the system takes are not set.
-    if (caption.IsEmpty() || caption.GetLength() > kLongestCaption)
+    if (caption.IsEmpty() || caption.GetLength() > kLongestCaption) {
         return;
+    }
     caption_ = caption;
     OnUpdateFrameTitle(TRUE);
 }
 
 void CChildFrame::OnUpdateFrameTitle(BOOL addToTitle) {
     CMDIChildWnd::OnUpdateFrameTitle(addToTitle);
-    if (!caption_.IsEmpty() && GetWidget())
+    if (!caption_.IsEmpty() && GetWidget()) {
         GetWidget()->setWindowTitle(platform::ToQString(caption_));
+    }
 }
 
 } // namespace wenux

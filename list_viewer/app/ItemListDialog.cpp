@@ -36,8 +36,9 @@ BOOL CItemListDialog::OnInitDialog() {
     auto* list = qobject_cast<QListWidget*>(GetDlgItemWidget(IDC_ITEM_LIST));
     if (list) {
         list->clear();
-        for (const CString& item : items_)
+        for (const CString& item : items_) {
             list->addItem(platform::ToQString(item));
+        }
         list->setCurrentRow(-1);
         list->clearSelection();
     }

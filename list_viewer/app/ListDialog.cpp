@@ -14,8 +14,9 @@ int CListDialog::DoModal() {
     // Centred over the program's window.
     if (QDialog* dialog = Dialog()) {
         dialog->adjustSize();
-        if (QWidget* owner = dialog->parentWidget())
+        if (QWidget* owner = dialog->parentWidget()) {
             dialog->move(owner->geometry().center() - dialog->rect().center());
+        }
     }
     return platform::DialogScript::Exec(*this);
 }

@@ -22,8 +22,9 @@ constexpr int kPrintMode = 2;
 bool RunFontDialog(CFontMyDialog& dialog, const char8_t* caption, int mode, ListFont& font) {
     dialog.m_strCaption = CString(caption);
     dialog.m_nMode = mode;
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK) {
         return false;
+    }
     LOGFONT chosen = dialog.m_lf;
     // The viewer lays text out in Japanese character cells whatever the face says.
     chosen.lfCharSet = SHIFTJIS_CHARSET;

@@ -17,24 +17,28 @@ void ListPageDrawer::SetColumnAdvances(int advance) {
 
 void ListPageDrawer::DrawPage(CDC* dc, int page, int firstRow, int rowCount, int x, int y, int topLine,
                               bool screen) {
-    if (page < 0 || page >= index_.PageCount())
+    if (page < 0 || page >= index_.PageCount()) {
         return;
+    }
     const DrawPlan plan = PlanDrawPage(index_, page, firstRow, rowCount, topLine, screen);
     if (plan.markOnlyPage >= 0) {
         DrawPageMark(dc, plan.markOnlyPage, x, y + firstRow * textHeight_);
         return;
     }
-    if (plan.rows.empty())
+    if (plan.rows.empty()) {
         return;
+    }
     y += firstRow * textHeight_;
     std::vector<std::string> rows;
     const int count = static_cast<int>(plan.rows.size());
-    if (!ReadRows(index_, ScannerLine(plan.rows.front().line, documentType_), count, rows))
+    if (!ReadRows(index_, ScannerLine(plan.rows.front().line, documentType_), count, rows)) {
         return;
+    }
     for (int r = 0; r < count; ++r) {
         DrawRow(dc, x, y, rows[static_cast<std::size_t>(r)]);
-        if (plan.rows[static_cast<std::size_t>(r)].pageMark >= 0)
+        if (plan.rows[static_cast<std::size_t>(r)].pageMark >= 0) {
             DrawPageMark(dc, plan.rows[static_cast<std::size_t>(r)].pageMark, x, y);
+        }
         y += textHeight_;
     }
 }
@@ -44,8 +48,9 @@ void ListPageDrawer::DrawRow(CDC* dc, int x, int y, const std::string& text) {
     // inside a double-byte character.
     const std::size_t length = platform::Cp932SafeCut(text, kColumnCount);
     int width = 0;
-    for (std::size_t i = 0; i < length; ++i)
+    for (std::size_t i = 0; i < length; ++i) {
         width += advances_[i];
+    }
     const CRect cells(x, y, x + width + 1, y + textHeight_ + 1);
     dc->ExtTextOut(x, y, ETO_OPAQUE, &cells, CString(text.substr(0, length)), advances_.data());
 }

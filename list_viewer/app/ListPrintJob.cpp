@@ -10,8 +10,9 @@ namespace wenux {
 
 bool ListPrintJob::Plan(bool portrait, int from, int to) {
     sheets_.clear();
-    if (index_.PageCount() < 1)
+    if (index_.PageCount() < 1) {
         return false;
+    }
     if (RequiresPortrait(documentType_) && !portrait) {
         AfxMessageBox(u8"作図実行ﾛｸﾞとｴﾗｰ･ﾛｸﾞはA4縦用紙を選択して下さい");
         return false;
@@ -21,11 +22,13 @@ bool ListPrintJob::Plan(bool portrait, int from, int to) {
     if (twoPerSheet_ && HasPagesOverFiftyFiveLines(index_, steps) &&
         AfxMessageBox(u8"１頁55行を越える行は印刷されませんが、よろしいですか？\n"
                       u8"(A4縦用紙は１頁55行まで、A4横用紙で66行まで印刷できます)",
-                      MB_YESNO | MB_ICONQUESTION) != IDYES)
+                      MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return false;
+    }
     for (const PrintStep& step : steps) {
-        if (step.startsSheet || sheets_.empty())
+        if (step.startsSheet || sheets_.empty()) {
             sheets_.emplace_back();
+        }
         sheets_.back().push_back(step);
     }
     return !sheets_.empty();
@@ -33,16 +36,19 @@ bool ListPrintJob::Plan(bool portrait, int from, int to) {
 
 std::vector<int> ListPrintJob::PagesOfSheet(int sheet) const {
     std::vector<int> pages;
-    for (const PrintStep& step : sheets_.at(static_cast<std::size_t>(sheet)))
+    for (const PrintStep& step : sheets_.at(static_cast<std::size_t>(sheet))) {
         pages.push_back(step.page);
+    }
     return pages;
 }
 
 void ListPrintJob::PrintSheet(CDC* dc, int sheet, const CRect& drawRect, ListFont& printFont) {
-    if (sheet < 0 || sheet >= SheetCount())
+    if (sheet < 0 || sheet >= SheetCount()) {
         return;
-    for (const PrintStep& step : sheets_[static_cast<std::size_t>(sheet)])
+    }
+    for (const PrintStep& step : sheets_[static_cast<std::size_t>(sheet)]) {
         PrintPage(dc, step, drawRect, printFont);
+    }
 }
 
 void ListPrintJob::PrintPage(CDC* dc, const PrintStep& step, const CRect& drawRect, ListFont& printFont) {

@@ -19,8 +19,9 @@ CMainDoc::CMainDoc() {
 BOOL CMainDoc::OnOpenDocument(LPCTSTR path) {
     CWaitCursor wait;
     files_.Release();
-    if (!files_.Open(CString(path)))
+    if (!files_.Open(CString(path))) {
         return FALSE;
+    }
     SetModifiedFlag(FALSE);
     return TRUE;
 }
@@ -28,9 +29,11 @@ BOOL CMainDoc::OnOpenDocument(LPCTSTR path) {
 void CMainDoc::OnCloseDocument() {
     // The views go later with their frames; their work files must go now, also when the
     // whole program is closing.
-    for (CView* view : std::vector<CView*>(Views()))
-        if (auto* listView = dynamic_cast<CMainListView*>(view))
+    for (CView* view : std::vector<CView*>(Views())) {
+        if (auto* listView = dynamic_cast<CMainListView*>(view)) {
             listView->ReleaseView();
+        }
+    }
     files_.Release();
     CDocument::OnCloseDocument();
 }
@@ -39,8 +42,9 @@ void CMainDoc::OnFileClose() {
     // Closing deletes this document; leave the command handler that runs first.
     QTimer::singleShot(0, [document = this, template_ = m_pDocTemplate] {
         if (template_ && std::find(template_->Documents().begin(), template_->Documents().end(), document) !=
-                             template_->Documents().end())
+                             template_->Documents().end()) {
             document->OnCloseDocument();
+        }
     });
 }
 

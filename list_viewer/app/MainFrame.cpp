@@ -51,8 +51,9 @@ public:
             auto* drop = static_cast<QDropEvent*>(event);
             for (const QUrl& url : drop->mimeData()->urls()) {
                 CString path;
-                if (url.isLocalFile() && platform::FromQString(url.toLocalFile(), path) && AfxGetApp())
+                if (url.isLocalFile() && platform::FromQString(url.toLocalFile(), path) && AfxGetApp()) {
                     AfxGetApp()->OpenDocumentFile(path);
+                }
             }
             drop->acceptProposedAction();
             return true;
@@ -111,8 +112,9 @@ int CMainFrame::OnCreate() {
 }
 
 bool CMainFrame::CreateToolBar() {
-    if (!toolBar_.Create(this))
+    if (!toolBar_.Create(this)) {
         return false;
+    }
     const UINT buttons[] = {ID_FILE_OPEN,     ID_FILE_PRINT,       ID_SEPARATOR,    ID_SEPARATOR,
                             ID_SEPARATOR,     ID_JUMP_TOP,         ID_JUMP_BOTTOM,  ID_SEPARATOR,
                             ID_SEARCH_STRING, ID_SEARCH_ITEM_LIST, ID_SEARCH_AGAIN, ID_SEPARATOR,
@@ -123,13 +125,16 @@ bool CMainFrame::CreateToolBar() {
         {ID_JUMP_BOTTOM, u8"最後"},    {ID_SEARCH_STRING, u8"検索"}, {ID_SEARCH_ITEM_LIST, u8"項目検索"},
         {ID_SEARCH_AGAIN, u8"再検索"}, {ID_HELP_INDEX, u8"ﾍﾙﾌﾟ"},
     };
-    for (const auto& [id, text] : texts)
+    for (const auto& [id, text] : texts) {
         toolBar_.SetButtonText(toolBar_.CommandToIndex(id), CString(text));
+    }
     QToolBar* bar = toolBar_.Bar();
     bar->setMovable(false);
-    for (const StatusTip& tip : StatusTips())
-        if (const int index = toolBar_.CommandToIndex(tip.id); index >= 0)
+    for (const StatusTip& tip : StatusTips()) {
+        if (const int index = toolBar_.CommandToIndex(tip.id); index >= 0) {
             bar->actions().at(index)->setStatusTip(platform::ToQString(CString(tip.text)));
+        }
+    }
     typeBox_ = new QLineEdit;
     typeBox_->setObjectName(QString::number(IDC_TYPE_BOX));
     typeBox_->setReadOnly(true);
@@ -146,8 +151,9 @@ bool CMainFrame::CreateToolBar() {
 }
 
 bool CMainFrame::CreateStatusBar() {
-    if (!statusBar_.Create(this))
+    if (!statusBar_.Create(this)) {
         return false;
+    }
     const UINT panes[] = {ID_SEPARATOR, ID_PANE_PAGE, ID_PANE_LINE};
     statusBar_.SetIndicators(panes, 3);
     const int width = QFontMetrics(statusBar_.Bar()->font()).horizontalAdvance(QStringLiteral("0000000000"));
@@ -158,8 +164,9 @@ bool CMainFrame::CreateStatusBar() {
 
 bool CMainFrame::CreatePageBar() {
     QMainWindow* window = MainWindow();
-    if (!window)
+    if (!window) {
         return false;
+    }
     pageBar_ = new QToolBar(window);
     pageBar_->setObjectName(QString::number(IDD_PAGE_BAR));
     pageBar_->setMovable(false);
@@ -182,8 +189,9 @@ void CMainFrame::CreateAccelerators() {
             // A key runs its command only when the command is enabled, as its menu item would.
             CCmdUI ui(id);
             RouteUpdate(&ui);
-            if (ui.m_bEnabled)
+            if (ui.m_bEnabled) {
                 RouteCommand(id);
+            }
         });
         window->addAction(action);
     }
@@ -202,54 +210,64 @@ void CMainFrame::OnChildActivated() {
         SetStatusTips(resultListMenu_);
         SetStatusTips(logMenu_);
         SetMenu(&noDocumentMenu_);
-        if (app)
+        if (app) {
             app->State().typeText = CString(u8"ﾌｧｲﾙを開いて下さい");
+        }
         OnTypeText();
         return;
     }
     auto* view = dynamic_cast<CMainListView*>(child->GetActiveView());
     SetMenu(view && view->DocumentType() != kResultList ? &logMenu_ : &resultListMenu_);
-    if (app)
+    if (app) {
         app->State().typeText = view ? view->TypeText() : CString();
+    }
     OnTypeText();
 }
 
 void CMainFrame::OnStatusNumbers() {
     auto* app = dynamic_cast<CWenuxApp*>(AfxGetApp());
-    if (!app)
+    if (!app) {
         return;
-    if (!statusBar_.SetPaneText(1, FormatPageStatus(app->State().pageNumber)))
+    }
+    if (!statusBar_.SetPaneText(1, FormatPageStatus(app->State().pageNumber))) {
         MessageBeep(MB_OK);
-    if (!statusBar_.SetPaneText(2, FormatLineStatus(app->State().lineNumber)))
+    }
+    if (!statusBar_.SetPaneText(2, FormatLineStatus(app->State().lineNumber))) {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainFrame::OnMessageText() {
     auto* app = dynamic_cast<CWenuxApp*>(AfxGetApp());
-    if (app && !statusBar_.SetPaneText(0, app->State().messageText))
+    if (app && !statusBar_.SetPaneText(0, app->State().messageText)) {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainFrame::OnPageText() {
     auto* app = dynamic_cast<CWenuxApp*>(AfxGetApp());
-    if (app && pageText_)
+    if (app && pageText_) {
         pageText_->setText(platform::ToQString(app->State().pageText));
+    }
 }
 
 void CMainFrame::OnTypeText() {
     auto* app = dynamic_cast<CWenuxApp*>(AfxGetApp());
-    if (app && typeBox_)
+    if (app && typeBox_) {
         typeBox_->setText(platform::ToQString(app->State().typeText));
+    }
 }
 
 void CMainFrame::OnViewToolBar() {
-    if (QToolBar* bar = toolBar_.Bar())
+    if (QToolBar* bar = toolBar_.Bar()) {
         bar->setVisible(bar->isHidden());
+    }
 }
 
 void CMainFrame::OnViewStatusBar() {
-    if (QStatusBar* bar = statusBar_.Bar())
+    if (QStatusBar* bar = statusBar_.Bar()) {
         bar->setVisible(bar->isHidden());
+    }
 }
 
 void CMainFrame::OnUpdateViewToolBar(CCmdUI* ui) {

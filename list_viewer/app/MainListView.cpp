@@ -40,8 +40,9 @@ namespace {
 constexpr int kSpoolerNameLength = 31;
 
 void NotifyMainFrame(UINT id) {
-    if (CWnd* mainFrame = AfxGetMainWnd())
+    if (CWnd* mainFrame = AfxGetMainWnd()) {
         mainFrame->RouteCommand(id);
+    }
 }
 
 ScrollCode ToScrollCode(UINT code) {
@@ -98,8 +99,9 @@ void CMainListView::MapViewCommands() {
 }
 
 void CMainListView::ReleaseView() {
-    if (released_)
+    if (released_) {
         return;
+    }
     released_ = true;
     if (auto* app = dynamic_cast<CWenuxApp*>(AfxGetApp())) {
         app->State().displayFont = displayFont_;
@@ -124,8 +126,9 @@ void CMainListView::ChooseTypeAndWidth() {
 
 void CMainListView::OnInitialUpdate() {
     ReleaseIndex();
-    if (released_)
+    if (released_) {
         return;
+    }
     if (auto* document = dynamic_cast<CMainDoc*>(GetDocument())) {
         listPath_ = document->ListPath();
     }
@@ -161,8 +164,9 @@ void CMainListView::OnReinitialize() {
 
 void CMainListView::CreateDisplayFont() {
     CClientDC dc(this);
-    if (displayFont_.height == 0)
+    if (displayFont_.height == 0) {
         displayFont_.height = (dc.GetDeviceCaps(LOGPIXELSY) * 10) / -72;
+    }
     const LOGFONT logFont = ToLogFont(displayFont_);
     font_.CreateFontIndirect(&logFont);
     CFont* old = dc.SelectObject(&font_);
@@ -179,8 +183,9 @@ void CMainListView::SizeChildWindow() {
     auto* child = dynamic_cast<CMDIChildWnd*>(GetParentFrame());
     CMDIFrameWnd* mainFrame = child ? child->GetMDIFrame() : nullptr;
     auto* sub = child ? qobject_cast<QMdiSubWindow*>(child->GetWidget()) : nullptr;
-    if (!mainFrame || !mainFrame->MdiArea() || !sub)
+    if (!mainFrame || !mainFrame->MdiArea() || !sub) {
         return;
+    }
     QStyle* style = QApplication::style();
     const int scrollBar = style->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
@@ -209,8 +214,9 @@ void CMainListView::SizeChildWindow() {
 }
 
 void CMainListView::SetFrameTitle() {
-    if (auto* child = dynamic_cast<CChildFrame*>(GetParentFrame()))
+    if (auto* child = dynamic_cast<CChildFrame*>(GetParentFrame())) {
         child->SetCaption(FormatFrameTitle(CString(DocumentTypeOf(documentType_).prefix), listPath_));
+    }
 }
 
 void CMainListView::SetScrollGeometry() {
@@ -223,8 +229,9 @@ void CMainListView::SetScrollGeometry() {
 
 void CMainListView::SyncVerticalBar() {
     QScrollBar* bar = VerticalBar();
-    if (!bar)
+    if (!bar) {
         return;
+    }
     // The vertical bar stands for the pages, not for pixels.
     bar->setRange(0, pager_.PageCount() > 0 ? CListPager::kScrollRange : 0);
     bar->setPageStep(pager_.PageStep());
@@ -248,12 +255,14 @@ void CMainListView::OnPrepareDC(CDC* dc, CPrintInfo* info) {
         dc->SetMapMode(MM_TEXT);
         dc->SetViewportOrg(-GetScrollPosition().x, -pager_.Position());
     }
-    CView::OnPrepareDC(dc, info);
+    // The scroll view's own mapping would undo the pager's origin set above.
+    CView::OnPrepareDC(dc, info); // NOLINT(bugprone-parent-virtual-call)
 }
 
 void CMainListView::OnDraw(CDC* dc) {
-    if (index_.LineCount() < 1 || dc->IsPrinting() || pager_.PageCount() < 1)
+    if (index_.LineCount() < 1 || dc->IsPrinting() || pager_.PageCount() < 1) {
         return;
+    }
     CRect clip;
     dc->GetClipBox(&clip);
     clip.InflateRect(1, 1);
@@ -266,16 +275,19 @@ void CMainListView::OnDraw(CDC* dc) {
 }
 
 void CMainListView::OnVScroll(UINT code, UINT position) {
-    if (pager_.PageCount() < 1)
+    if (pager_.PageCount() < 1) {
         return;
+    }
     ApplyScrollEffect(pager_.OnVScroll(ToScrollCode(code), static_cast<int>(position)));
 }
 
 void CMainListView::ApplyScrollEffect(const ScrollEffect& effect) {
-    if (effect.scrollRows != 0 || effect.repaintAll)
+    if (effect.scrollRows != 0 || effect.repaintAll) {
         Invalidate();
-    if (effect.pageTextChanged)
+    }
+    if (effect.pageTextChanged) {
         UpdatePageText();
+    }
     SyncVerticalBar();
     UpdateStatusNumbers();
 }
@@ -292,8 +304,9 @@ void CMainListView::OnSetFocus(CWnd* oldWnd) {
     ProgramState& state = WenuxApp().State();
     state.messageText.Empty();
     NotifyMainFrame(ID_NOTIFY_MESSAGE_TEXT);
-    if (pager_.PageCount() > 0)
+    if (pager_.PageCount() > 0) {
         UpdatePageText();
+    }
     UpdateTypeText();
     UpdateStatusNumbers();
 }
@@ -320,57 +333,67 @@ void CMainListView::OnUpdateNeedsPages(CCmdUI* ui) {
 }
 
 void CMainListView::JumpToEnteredPage(unsigned entered) {
-    if (pager_.JumpToEnteredPage(entered))
+    if (pager_.JumpToEnteredPage(entered)) {
         ShowPageEffects();
+    }
 }
 
 void CMainListView::OnJumpPage() {
-    if (pager_.PageCount() < 1)
+    if (pager_.PageCount() < 1) {
         return;
+    }
     CPageJumpDialog dialog(this);
-    if (dialog.DoModal() == IDOK)
+    if (dialog.DoModal() == IDOK) {
         JumpToEnteredPage(dialog.m_nPage);
+    }
 }
 
 void CMainListView::OnJumpTop() {
-    if (pager_.JumpToFirst())
+    if (pager_.JumpToFirst()) {
         ShowPageEffects();
+    }
 }
 
 void CMainListView::OnJumpBottom() {
-    if (pager_.JumpToLast())
+    if (pager_.JumpToLast()) {
         ShowPageEffects();
+    }
 }
 
 void CMainListView::OnJumpNext() {
-    if (pager_.JumpToNext())
+    if (pager_.JumpToNext()) {
         ShowPageEffects();
-    else
+    } else {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainListView::OnJumpPrevious() {
-    if (pager_.JumpToPrevious())
+    if (pager_.JumpToPrevious()) {
         ShowPageEffects();
-    else
+    } else {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainListView::SearchAndShowText(const CString& text, int startLine, int restartLine) {
-    if (pager_.PageCount() < 1 || text.IsEmpty())
+    if (pager_.PageCount() < 1 || text.IsEmpty()) {
         return;
+    }
     CWaitCursor wait;
     CListSearch search(index_, documentType_);
-    if (SearchAndShow(search, pager_, text, startLine, restartLine))
+    if (SearchAndShow(search, pager_, text, startLine, restartLine)) {
         ShowPageEffects();
+    }
 }
 
 void CMainListView::OnSearchString() {
     ProgramState& state = WenuxApp().State();
     CSearchStringDialog dialog(this);
     dialog.m_strText = state.searchString;
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK) {
         return;
+    }
     state.searchString = dialog.m_strText;
     SearchAndShowText(state.searchString, pager_.TopLine(), pager_.TopLine());
 }
@@ -378,10 +401,12 @@ void CMainListView::OnSearchString() {
 void CMainListView::OnSearchItemList() {
     ProgramState& state = WenuxApp().State();
     CItemListDialog dialog(state.searchItems, this);
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK) {
         return;
-    if (!dialog.m_strSelected.IsEmpty())
+    }
+    if (!dialog.m_strSelected.IsEmpty()) {
         state.searchString = dialog.m_strSelected;
+    }
     SearchAndShowText(state.searchString, pager_.TopLine(), pager_.TopLine());
 }
 
@@ -392,25 +417,29 @@ void CMainListView::OnSearchAgain() {
 void CMainListView::ApplyDisplayFont() {
     font_.DeleteObject();
     CreateDisplayFont();
-    if (pager_.PageCount() > 0)
+    if (pager_.PageCount() > 0) {
         SetScrollGeometry();
+    }
     Invalidate();
 }
 
 void CMainListView::OnDisplayFont() {
-    if (ChooseDisplayFont(this, displayFont_))
+    if (ChooseDisplayFont(this, displayFont_)) {
         ApplyDisplayFont();
+    }
 }
 
 void CMainListView::OnPrintFont() {
     ListFont chosen = printFont_;
-    if (ChoosePrintFont(this, chosen))
+    if (ChoosePrintFont(this, chosen)) {
         printFont_ = chosen;
+    }
 }
 
 void CMainListView::OnFilePrintCommand() {
-    if (pager_.PageCount() < 1 || index_.LineCount() < 1)
+    if (pager_.PageCount() < 1 || index_.LineCount() < 1) {
         return;
+    }
     // Without a printer the dialog offers a PDF file beside the list as the one target.
     CMyPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION | PD_HIDEPRINTTOFILE,
                           this);
@@ -419,10 +448,12 @@ void CMainListView::OnFilePrintCommand() {
     dialog.m_pd.nFromPage = 1;
     dialog.m_pd.nToPage = dialog.m_pd.nMaxPage;
     // The paper chosen in the printer set-up.
-    if (dialog.GetPrinter())
+    if (dialog.GetPrinter()) {
         dialog.GetPrinter()->setPageOrientation(WenuxApp().PageLayout().orientation());
-    if (dialog.DoModal() != IDOK || !dialog.GetPrinter())
+    }
+    if (dialog.DoModal() != IDOK || !dialog.GetPrinter()) {
         return;
+    }
     CPrintInfo info;
     info.m_pPrinter = dialog.GetPrinter();
     info.m_bDirect = TRUE; // the dialog has been answered
@@ -431,27 +462,33 @@ void CMainListView::OnFilePrintCommand() {
         info.m_nFromPage = static_cast<UINT>(dialog.GetFromPage());
         info.m_nToPage = static_cast<UINT>(dialog.GetToPage());
     }
-    if (OnPreparePrinting(&info))
+    if (OnPreparePrinting(&info)) {
         platform::PrintRunner::RunJob(this, &info);
+    }
 }
 
 BOOL CMainListView::OnPreparePrinting(CPrintInfo* info) {
-    if (pager_.PageCount() < 1 || index_.LineCount() < 1)
+    if (pager_.PageCount() < 1 || index_.LineCount() < 1) {
         return FALSE;
-    if (info->m_pPrinter && (info->m_bToPdf || info->m_bPreview))
+    }
+    if (info->m_pPrinter && (info->m_bToPdf || info->m_bPreview)) {
         info->m_pPrinter->setPageLayout(WenuxApp().PageLayout());
-    if (info->m_pPrinter)
+    }
+    if (info->m_pPrinter) {
         info->m_pPrinter->setDocName(platform::ToQString(
             CString(listPath_.str().substr(0, platform::Cp932SafeCut(listPath_.str(), kSpoolerNameLength)))));
+    }
     info->SetMinPage(1);
     info->SetMaxPage(static_cast<UINT>(pager_.PageCount()));
-    if (!DoPreparePrinting(info))
+    if (!DoPreparePrinting(info)) {
         return FALSE;
+    }
     const bool portrait =
         !info->m_pPrinter || info->m_pPrinter->pageLayout().orientation() == QPageLayout::Portrait;
     auto job = std::make_unique<ListPrintJob>(index_, drawer_, documentType_);
-    if (!job->Plan(portrait, static_cast<int>(info->GetFromPage()), static_cast<int>(info->GetToPage())))
+    if (!job->Plan(portrait, static_cast<int>(info->GetFromPage()), static_cast<int>(info->GetToPage()))) {
         return FALSE;
+    }
     printJob_ = std::move(job);
     info->SetMinPage(1);
     info->SetMaxPage(static_cast<UINT>(printJob_->SheetCount()));
@@ -461,8 +498,9 @@ BOOL CMainListView::OnPreparePrinting(CPrintInfo* info) {
 }
 
 void CMainListView::OnPrint(CDC* dc, CPrintInfo* info) {
-    if (printJob_)
+    if (printJob_) {
         printJob_->PrintSheet(dc, static_cast<int>(info->m_nCurPage) - 1, info->m_rectDraw, printFont_);
+    }
 }
 
 void CMainListView::OnEndPrinting(CDC*, CPrintInfo*) {

@@ -56,8 +56,9 @@ CMenu* ViewMenu() {
 CMenu* HelpMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
     Append(*menu, ID_HELP_INDEX, u8"目次(Cﾓ)");
-    if (withDocument)
+    if (withDocument) {
         Append(*menu, ID_HELP_MENU_COMMANDS, u8"ﾒﾆｭｰ･ｺﾏﾝﾄﾞ(M)");
+    }
     Append(*menu, ID_HELP_USING, u8"ﾍﾙﾌﾟの使い方(Hﾍ)");
     Separator(*menu);
     Append(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報");
@@ -147,9 +148,11 @@ const std::vector<StatusTip>& StatusTips() {
 }
 
 void SetStatusTips(const CMenu& menu) {
-    for (const StatusTip& tip : StatusTips())
-        if (QAction* action = menu.FindAction(tip.id))
+    for (const StatusTip& tip : StatusTips()) {
+        if (QAction* action = menu.FindAction(tip.id)) {
             action->setStatusTip(platform::ToQString(CString(tip.text)));
+        }
+    }
 }
 
 } // namespace wenux

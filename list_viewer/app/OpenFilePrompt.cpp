@@ -38,8 +38,9 @@ CString OpenDialogFilter() {
 
 CString StartDirectory(const CString& initialDirectory) {
     CString directory = initialDirectory;
-    if (directory.GetLength() > 1 && directory.Right(1) == "/")
+    if (directory.GetLength() > 1 && directory.Right(1) == "/") {
         directory = directory.Left(directory.GetLength() - 1);
+    }
     return directory;
 }
 
@@ -49,14 +50,17 @@ bool PromptOpenFileName(CWnd* owner, ProgramState& state, CString& path) {
     const CString title(u8"開く");
     const CString start = StartDirectory(state.initialDirectory);
     dialog.m_ofn.lpstrTitle = title.GetString();
-    if (!start.IsEmpty())
+    if (!start.IsEmpty()) {
         dialog.m_ofn.lpstrInitialDir = start.GetString();
+    }
     dialog.m_ofn.nFilterIndex = static_cast<DWORD>(state.commandLineType > 1 ? state.commandLineType : 1);
     const int result = dialog.DoModal();
-    if (!dialog.GetCurrentDirectoryText().IsEmpty())
+    if (!dialog.GetCurrentDirectoryText().IsEmpty()) {
         state.initialDirectory = dialog.GetCurrentDirectoryText();
-    if (result != IDOK)
+    }
+    if (result != IDOK) {
         return false;
+    }
     path = dialog.GetPathName();
     return true;
 }

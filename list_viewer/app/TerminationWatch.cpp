@@ -25,28 +25,32 @@ constexpr int kWatchedSignals[] = {SIGTERM, SIGINT, SIGHUP};
 
 void TerminationWatch::Install() {
     static bool installed = false;
-    if (installed || !QApplication::instance())
+    if (installed || !QApplication::instance()) {
         return;
+    }
     installed = true;
     new TerminationWatch(QApplication::instance());
 }
 
 TerminationWatch::TerminationWatch(QObject* parent) : QObject(parent) {
-    if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
         return;
+    }
     notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
     QObject::connect(notifier_, &QSocketNotifier::activated, this, [this] { CloseProgram(); });
     struct sigaction action {};
     action.sa_handler = &TerminationWatch::OnSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (int signal : kWatchedSignals)
+    for (int signal : kWatchedSignals) {
         ::sigaction(signal, &action, nullptr);
+    }
 }
 
 TerminationWatch::~TerminationWatch() {
-    for (int signal : kWatchedSignals)
+    for (int signal : kWatchedSignals) {
         ::signal(signal, SIG_DFL);
+    }
 }
 
 void TerminationWatch::OnSignal(int) {
@@ -61,17 +65,19 @@ void TerminationWatch::CloseProgram() {
     // A modal dialog or message box runs a loop with the code that opened it still on the stack:
     // end it first and close the program once that code has returned, never underneath it.
     if (QWidget* modal = QApplication::activeModalWidget()) {
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             dialog->reject();
-        else
+        } else {
             modal->close();
+        }
         QTimer::singleShot(0, this, [this] { CloseProgram(); });
         return;
     }
     CWinApp* app = AfxGetApp();
     QWidget* window = app && app->m_pMainWnd ? app->m_pMainWnd->GetWidget() : nullptr;
-    if (!window || !window->close())
+    if (!window || !window->close()) {
         QApplication::quit();
+    }
 }
 
 } // namespace wenux

@@ -72,16 +72,19 @@ CWenuxApp& WenuxApp() {
 
 void CWenuxApp::SetProgramDirectory(const CString& directory, const CString& programName) {
     state_.programDirectory = directory;
-    if (!state_.programDirectory.IsEmpty() && state_.programDirectory.Right(1) != "/")
+    if (!state_.programDirectory.IsEmpty() && state_.programDirectory.Right(1) != "/") {
         state_.programDirectory += "/";
+    }
     programName_ = programName;
 }
 
 BOOL CWenuxApp::InitInstance() {
-    if (state_.programDirectory.IsEmpty())
+    if (state_.programDirectory.IsEmpty()) {
         SetProgramDirectory(platform::ModuleDirectory(), BaseNameOf(platform::ModuleFileName()));
-    if (programName_.IsEmpty())
+    }
+    if (programName_.IsEmpty()) {
         programName_ = m_strAppName;
+    }
     m_pszProfileName = state_.programDirectory + programName_ + ".INI";
     LoadStdProfileSettings(4);
     AddTemplates();
@@ -103,8 +106,9 @@ BOOL CWenuxApp::InitInstance() {
     state_.startedWithFile = false;
 
     LoadListSettings();
-    if (RecentFiles().GetSize() > 0)
+    if (RecentFiles().GetSize() > 0) {
         state_.initialDirectory = DirectoryOf(RecentFiles()[0]);
+    }
     OpenFromCommandLine();
     return TRUE;
 }
@@ -120,8 +124,9 @@ void CWenuxApp::AddTemplates() {
 
 void CWenuxApp::OpenFromCommandLine() {
     const CommandLineInfo info = ParseCommandLine(m_args);
-    if (info.noDocument)
+    if (info.noDocument) {
         return;
+    }
     state_.startedWithFile = true;
     state_.commandLineType = info.type;
     OpenDocumentFile(info.path);
@@ -135,13 +140,16 @@ int CWenuxApp::ExitInstance() {
 }
 
 CDocument* CWenuxApp::OpenDocumentFile(LPCTSTR path) {
-    if (!path)
+    if (!path) {
         return nullptr;
+    }
     const CString listPath = StripQuotes(CString(path));
     const int templateId = wenux::TemplateForPath(listPath).templateId;
-    for (const auto& docTemplate : Templates())
-        if (static_cast<int>(docTemplate->GetResourceId()) == templateId)
+    for (const auto& docTemplate : Templates()) {
+        if (static_cast<int>(docTemplate->GetResourceId()) == templateId) {
             return docTemplate->OpenDocumentFile(listPath);
+        }
+    }
     return nullptr;
 }
 
@@ -167,15 +175,17 @@ bool CWenuxApp::PromptFileName(CString& path) {
 
 void CWenuxApp::OnFileOpen() {
     CString path;
-    if (PromptFileName(path))
+    if (PromptFileName(path)) {
         OpenDocumentFile(path);
+    }
 }
 
 void CWenuxApp::OnFilePrintSetup() {
     QWidget* owner = m_pMainWnd ? m_pMainWnd->GetWidget() : nullptr;
     QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
+    }
     printer.setPageLayout(pageLayout_);
     QPageSetupDialog dialog(&printer, owner);
     if (dialog.exec() == QDialog::Accepted) {

@@ -123,7 +123,7 @@ SearchOutcome CListSearch::NotFound(int startLine, SearchMode mode) const {
 }
 
 SearchOutcome CListSearch::Search(const CString& text, int startLine, SearchMode mode) {
-    const std::string needle = text.str();
+    const std::string& needle = text.str();
     if (needle.empty() || index_.LineCount() < 1) {
         return NotFound(startLine, mode);
     }

@@ -18,14 +18,18 @@
 namespace {
 
 int TypeFromName(const std::string& name) {
-    if (name == "lst")
+    if (name == "lst") {
         return wenux::kResultList;
-    if (name == "log")
+    }
+    if (name == "log") {
         return wenux::kCalculationLog;
-    if (name == "lop")
+    }
+    if (name == "lop") {
         return wenux::kDrawingLog;
-    if (name == "loe")
+    }
+    if (name == "loe") {
         return wenux::kEditErrorLog;
+    }
     return -1;
 }
 

@@ -22,6 +22,8 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
+    // The framework's message loop stays reachable beside the editing pass.
+    using CWinApp::Run;
     // One editing pass over m_strDisFile.
     void Run(const CString& sectionFile, bool newFile);
     // Matches the points and shows the table; true when the user confirmed and it was saved.

@@ -22,16 +22,17 @@ protected:
     }
     std::vector<int> States(const CMapWordToOb& points) {
         std::vector<int> out;
-        for (WORD key = 0; key < points.GetCount(); ++key) {
+        for (int key = 0; key < points.GetCount(); ++key) {
             CObject* object = nullptr;
-            out.push_back(points.Lookup(key, object) ? static_cast<CNode*>(object)->state : -9);
+            out.push_back(points.Lookup(static_cast<WORD>(key), object) ? static_cast<CNode*>(object)->state
+                                                                        : -9);
         }
         return out;
     }
     std::vector<int> LineStatus() {
         std::vector<int> out;
-        for (WORD key = 0; key < doc_.m_LineList.GetCount(); ++key) {
-            out.push_back(static_cast<CLine*>(doc_.m_LineList[key])->status);
+        for (int key = 0; key < doc_.m_LineList.GetCount(); ++key) {
+            out.push_back(static_cast<CLine*>(doc_.m_LineList[static_cast<WORD>(key)])->status);
         }
         return out;
     }

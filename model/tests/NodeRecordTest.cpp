@@ -190,8 +190,8 @@ TEST_F(RecordFileTest, LinesTranslateNumbersToKeysAndBack) {
     CMapWordToOb points;
     std::vector<CNode> nodes = {MakeNode(1, 0, 0, 0), MakeNode(2, 0, 1, 0), MakeNode(5, 0, 2, 0),
                                 MakeNode(9, 0, 3, 0)};
-    for (WORD key = 0; key < nodes.size(); ++key) {
-        points.SetAt(key, &nodes[key]);
+    for (std::size_t i = 0; i < nodes.size(); ++i) {
+        points.SetAt(static_cast<WORD>(i), &nodes[i]);
     }
     CNumberToKey numberToKey;
     CKeyToNumber keyToNumber;

@@ -10,8 +10,9 @@ namespace platform {
 CString ModuleFileName() {
     char buffer[PATH_MAX];
     ssize_t length = readlink("/proc/self/exe", buffer, sizeof buffer);
-    if (length <= 0)
+    if (length <= 0) {
         return CString();
+    }
     return CString(Utf8ToCp932(std::string(buffer, static_cast<std::size_t>(length))));
 }
 

@@ -40,26 +40,30 @@ std::vector<Line> ReadLines(const std::string& path) {
 
 std::string Trim(const std::string& text) {
     std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
+    if (first == std::string::npos) {
         return {};
+    }
     std::size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
 
 bool IsSectionLine(const std::string& text, std::string* name) {
     std::string trimmed = Trim(text);
-    if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']')
+    if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']') {
         return false;
-    if (name)
+    }
+    if (name) {
         *name = trimmed.substr(1, trimmed.size() - 2);
+    }
     return true;
 }
 
 // Key of a "key=value" line, or false for other lines.
 bool SplitKey(const std::string& text, std::string* key, std::string* value) {
     std::size_t eq = text.find('=');
-    if (eq == std::string::npos || text.starts_with(";"))
+    if (eq == std::string::npos || text.starts_with(";")) {
         return false;
+    }
     *key = Trim(text.substr(0, eq));
     *value = text.substr(eq + 1);
     return true;
@@ -78,17 +82,21 @@ Found Locate(const std::vector<Line>& lines, const std::string& section, const s
         std::string name, k, v;
         const std::string& text = lines[static_cast<std::size_t>(i)].text;
         if (IsSectionLine(text, &name)) {
-            if (inside)
+            if (inside) {
                 break;
+            }
             inside = name == section;
-            if (inside)
+            if (inside) {
                 found.sectionLine = found.lastInSection = i;
+            }
             continue;
         }
-        if (!inside)
+        if (!inside) {
             continue;
-        if (!Trim(text).empty())
+        }
+        if (!Trim(text).empty()) {
             found.lastInSection = i;
+        }
         if (SplitKey(text, &k, &v) && k == key) {
             found.keyLine = i;
             break;
@@ -100,8 +108,9 @@ Found Locate(const std::vector<Line>& lines, const std::string& section, const s
 // Replaces the settings file through the safe writer (path in CP932).
 bool WriteWhole(const CString& path, const std::vector<Line>& lines) {
     std::string bytes;
-    for (const Line& line : lines)
+    for (const Line& line : lines) {
         bytes += line.text + line.end;
+    }
     return WriteFileSafely(path, bytes);
 }
 
@@ -111,8 +120,9 @@ CString ProfileFile::GetString(const CString& section, const CString& key,
                                const CString& defaultValue) const {
     std::vector<Line> lines = ReadLines(Cp932ToUtf8(path_.str()));
     Found found = Locate(lines, section.str(), key.str());
-    if (found.keyLine < 0)
+    if (found.keyLine < 0) {
         return defaultValue;
+    }
     std::string k, value;
     SplitKey(lines[static_cast<std::size_t>(found.keyLine)].text, &k, &value);
     return CString(value);
@@ -136,12 +146,14 @@ void SetEntry(std::vector<Line>& lines, const std::string& section, const std::s
         lines[static_cast<std::size_t>(found.keyLine)].text = entry.text;
     } else if (found.sectionLine >= 0) {
         Line& last = lines[static_cast<std::size_t>(found.lastInSection)];
-        if (last.end.empty())
+        if (last.end.empty()) {
             last.end = "\r\n";
+        }
         lines.insert(lines.begin() + found.lastInSection + 1, entry);
     } else {
-        if (!lines.empty() && lines.back().end.empty())
+        if (!lines.empty() && lines.back().end.empty()) {
             lines.back().end = "\r\n";
+        }
         lines.push_back({"[" + section + "]", "\r\n"});
         lines.push_back(entry);
     }
@@ -155,8 +167,9 @@ bool ProfileFile::WriteString(const CString& section, const CString& key, const 
 
 bool ProfileFile::WriteStrings(const std::vector<Entry>& entries) const {
     std::vector<Line> lines = ReadLines(Cp932ToUtf8(path_.str()));
-    for (const Entry& entry : entries)
+    for (const Entry& entry : entries) {
         SetEntry(lines, entry.section.str(), entry.key.str(), entry.value.str());
+    }
     return WriteWhole(path_, lines);
 }
 

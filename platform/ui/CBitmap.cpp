@@ -12,13 +12,15 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height) {
 }
 
 BOOL CBitmap::DeleteObject() {
-    if (selectedInto_)
+    if (selectedInto_) {
         selectedInto_->ReleaseBitmap(this);
+    }
     image_ = QImage();
     return CGdiObject::DeleteObject();
 }
 
 CBitmap::~CBitmap() {
-    if (selectedInto_)
+    if (selectedInto_) {
         selectedInto_->ReleaseBitmap(this);
+    }
 }

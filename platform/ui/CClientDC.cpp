@@ -10,6 +10,7 @@ CClientDC::CClientDC(CWnd* wnd) : wnd_(wnd) {
 
 CClientDC::~CClientDC() {
     Detach();
-    if (QWidget* w = wnd_->GetCanvasWidget())
+    if (QWidget* w = wnd_->GetCanvasWidget()) {
         w->update();
+    }
 }

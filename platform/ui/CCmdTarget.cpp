@@ -7,8 +7,9 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) {
 }
 
 void CCmdTarget::RouteUpdate(CCmdUI* pCmdUI) {
-    if (OnCmdMsg(pCmdUI->m_nID, CN_UPDATE_COMMAND_UI, pCmdUI))
+    if (OnCmdMsg(pCmdUI->m_nID, CN_UPDATE_COMMAND_UI, pCmdUI)) {
         return;
+    }
     pCmdUI->Enable(OnCmdMsg(pCmdUI->m_nID, CN_COMMAND_PROBE, nullptr));
 }
 
@@ -17,7 +18,7 @@ void CCmdTarget::MapCommand(UINT id, std::function<void()> handler) {
 }
 
 void CCmdTarget::MapCommandRange(UINT first, UINT last, std::function<void(UINT)> handler) {
-    commandRanges_.push_back({{first, last}, std::move(handler)});
+    commandRanges_.emplace_back(Range{first, last}, std::move(handler));
 }
 
 void CCmdTarget::MapUpdate(UINT id, std::function<void(CCmdUI*)> handler) {
@@ -25,7 +26,7 @@ void CCmdTarget::MapUpdate(UINT id, std::function<void(CCmdUI*)> handler) {
 }
 
 void CCmdTarget::MapUpdateRange(UINT first, UINT last, std::function<void(CCmdUI*)> handler) {
-    updateRanges_.push_back({{first, last}, std::move(handler)});
+    updateRanges_.emplace_back(Range{first, last}, std::move(handler));
 }
 
 BOOL CCmdTarget::DispatchOwn(UINT nID, int nCode, CCmdUI* pCmdUI) {
@@ -34,24 +35,28 @@ BOOL CCmdTarget::DispatchOwn(UINT nID, int nCode, CCmdUI* pCmdUI) {
             it->second(pCmdUI);
             return TRUE;
         }
-        for (auto& [range, handler] : updateRanges_)
+        for (auto& [range, handler] : updateRanges_) {
             if (nID >= range.first && nID <= range.last) {
                 handler(pCmdUI);
                 return TRUE;
             }
+        }
         return FALSE;
     }
     auto it = commands_.find(nID);
     if (it != commands_.end()) {
-        if (nCode == CN_COMMAND)
+        if (nCode == CN_COMMAND) {
             it->second();
+        }
         return TRUE;
     }
-    for (auto& [range, handler] : commandRanges_)
+    for (auto& [range, handler] : commandRanges_) {
         if (nID >= range.first && nID <= range.last) {
-            if (nCode == CN_COMMAND)
+            if (nCode == CN_COMMAND) {
                 handler(nID);
+            }
             return TRUE;
         }
+    }
     return FALSE;
 }

@@ -63,14 +63,16 @@ CellInEms CellOfFace(QFont font) {
     font.setPixelSize(kReferencePixels);
     const QFontMetricsF metrics(font);
     CellInEms cell;
-    if (metrics.height() > 0)
+    if (metrics.height() > 0) {
         cell = {metrics.ascent() / kReferencePixels, metrics.descent() / kReferencePixels};
+    }
     const QRawFont raw = QRawFont::fromFont(font);
     const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
     if (os2.size() >= kTypoAscender + 2 && raw.unitsPerEm() > 0) {
         const int ascender = BigEndian16(os2, kTypoAscender);
-        if (ascender > 0)
+        if (ascender > 0) {
             cell.ascent = std::min(cell.ascent, ascender / raw.unitsPerEm());
+        }
     }
     return cell;
 }
@@ -86,22 +88,26 @@ CDC::CDC() : pen_(&defaultPen_), brush_(&defaultBrush_), font_(&defaultFont_) {
     stockPens_[2].CreatePen(PS_NULL, 0, 0);
     const COLORREF grays[] = {RGB(255, 255, 255), RGB(192, 192, 192), RGB(128, 128, 128), RGB(64, 64, 64),
                               RGB(0, 0, 0)};
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         stockBrushes_[i].CreateSolidBrush(grays[i]);
+    }
     stockBrushes_[5].CreateHollowBrush();
 }
 
 CDC::~CDC() {
-    if (bitmap_ && bitmap_->SelectedInto() == this)
+    if (bitmap_ && bitmap_->SelectedInto() == this) {
         bitmap_->SetSelectedInto(nullptr);
+    }
     Detach();
 }
 
 void CDC::ReleaseBitmap(CBitmap* bitmap) {
-    if (bitmap_ != bitmap)
+    if (bitmap_ != bitmap) {
         return;
-    if (memory_)
+    }
+    if (memory_) {
         Detach();
+    }
     bitmap_ = nullptr;
 }
 
@@ -116,8 +122,9 @@ void CDC::Begin(QPaintDevice* device) {
 
 BOOL CDC::AttachImage(QImage* image) {
     printing_ = false;
-    if (!image || image->isNull())
+    if (!image || image->isNull()) {
         return FALSE;
+    }
     Begin(image);
     image_ = image;
     return TRUE;
@@ -125,15 +132,17 @@ BOOL CDC::AttachImage(QImage* image) {
 
 BOOL CDC::AttachDevice(QPaintDevice* device, bool printing) {
     printing_ = printing;
-    if (!device)
+    if (!device) {
         return FALSE;
+    }
     Begin(device);
     return painter_->isActive();
 }
 
 void CDC::Detach() {
-    if (painter_)
+    if (painter_) {
         painter_->end();
+    }
     painter_.reset();
     device_ = nullptr;
     image_ = nullptr;
@@ -166,28 +175,35 @@ CFont* CDC::SelectObject(CFont* font) {
 
 CBitmap* CDC::SelectObject(CBitmap* bitmap) {
     CBitmap* old = bitmap_;
-    if (old && old->SelectedInto() == this)
+    if (old && old->SelectedInto() == this) {
         old->SetSelectedInto(nullptr);
+    }
     bitmap_ = bitmap;
-    if (bitmap)
+    if (bitmap) {
         bitmap->SetSelectedInto(this);
+    }
     if (memory_) {
         Detach();
-        if (bitmap && !bitmap->Image().isNull())
+        if (bitmap && !bitmap->Image().isNull()) {
             AttachImage(&bitmap->Image());
+        }
     }
     return old;
 }
 
 CGdiObject* CDC::SelectStockObject(int index) {
-    if (index >= WHITE_PEN && index <= NULL_PEN)
+    if (index >= WHITE_PEN && index <= NULL_PEN) {
         return SelectObject(&stockPens_[index - WHITE_PEN]);
-    if (index == GRAY_BRUSH || index == LTGRAY_BRUSH || index == WHITE_BRUSH)
+    }
+    if (index == GRAY_BRUSH || index == LTGRAY_BRUSH || index == WHITE_BRUSH) {
         return SelectObject(&stockBrushes_[index]);
-    if (index == BLACK_BRUSH)
+    }
+    if (index == BLACK_BRUSH) {
         return SelectObject(&stockBrushes_[4]);
-    if (index == NULL_BRUSH)
+    }
+    if (index == NULL_BRUSH) {
         return SelectObject(&stockBrushes_[5]);
+    }
     return nullptr;
 }
 
@@ -236,8 +252,9 @@ CPoint CDC::SetWindowOrg(int x, int y) {
 
 CSize CDC::SetWindowExt(int cx, int cy) {
     CSize old = windowExt_;
-    if (mapMode_ == MM_ANISOTROPIC || mapMode_ == MM_ISOTROPIC)
+    if (mapMode_ == MM_ANISOTROPIC || mapMode_ == MM_ISOTROPIC) {
         windowExt_ = CSize(cx ? cx : 1, cy ? cy : 1);
+    }
     return old;
 }
 
@@ -251,8 +268,9 @@ CPoint CDC::OffsetViewportOrg(int dx, int dy) {
 
 CSize CDC::SetViewportExt(int cx, int cy) {
     CSize old = viewportExt_;
-    if (mapMode_ == MM_ANISOTROPIC || mapMode_ == MM_ISOTROPIC)
+    if (mapMode_ == MM_ANISOTROPIC || mapMode_ == MM_ISOTROPIC) {
         viewportExt_ = CSize(cx ? cx : 1, cy ? cy : 1);
+    }
     return old;
 }
 
@@ -335,10 +353,11 @@ void CDC::ApplyPen() {
 }
 
 void CDC::ApplyBrush() {
-    if (brush_->m_bHollow)
+    if (brush_->m_bHollow) {
         painter_->setBrush(Qt::NoBrush);
-    else
+    } else {
         painter_->setBrush(ToQColor(brush_->m_color));
+    }
 }
 
 CPoint CDC::MoveTo(int x, int y) {
@@ -346,8 +365,9 @@ CPoint CDC::MoveTo(int x, int y) {
 }
 
 BOOL CDC::LineTo(int x, int y) {
-    if (!painter_)
+    if (!painter_) {
         return FALSE;
+    }
     ApplyPen();
     // GDI lines exclude their end point; a cosmetic pen draws each pixel once, which XOR needs.
     QPoint from = ToDevice(position_.x, position_.y);
@@ -362,31 +382,36 @@ BOOL CDC::LineTo(int x, int y) {
 }
 
 BOOL CDC::Polyline(const CPoint* points, int count) {
-    if (!painter_ || count < 2)
+    if (!painter_ || count < 2) {
         return FALSE;
+    }
     ApplyPen();
     QPolygon polygon;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         polygon << ToDevice(points[i].x, points[i].y);
+    }
     painter_->drawPolyline(polygon);
     return TRUE;
 }
 
 BOOL CDC::Polygon(const CPoint* points, int count) {
-    if (!painter_ || count < 2)
+    if (!painter_ || count < 2) {
         return FALSE;
+    }
     ApplyPen();
     ApplyBrush();
     QPolygon polygon;
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         polygon << ToDevice(points[i].x, points[i].y);
+    }
     painter_->drawPolygon(polygon, polyFillMode_ == WINDING ? Qt::WindingFill : Qt::OddEvenFill);
     return TRUE;
 }
 
 BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
-    if (!painter_)
+    if (!painter_) {
         return FALSE;
+    }
     ApplyPen();
     ApplyBrush();
     // GDI rectangles exclude the right and bottom edge; Qt's outline covers x .. x + width.
@@ -396,8 +421,9 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) {
-    if (!painter_)
+    if (!painter_) {
         return FALSE;
+    }
     ApplyPen();
     ApplyBrush();
     QRect r = QRect(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
@@ -406,8 +432,9 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 BOOL CDC::Arc(int x1, int y1, int x2, int y2, int xStart, int yStart, int xEnd, int yEnd) {
-    if (!painter_)
+    if (!painter_) {
         return FALSE;
+    }
     ApplyPen();
     const QRect r = QRect(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
     const QPointF centre = QRectF(r).center();
@@ -417,16 +444,18 @@ BOOL CDC::Arc(int x1, int y1, int x2, int y2, int xStart, int yStart, int xEnd, 
     };
     const double start = degreesOf(xStart, yStart);
     double span = degreesOf(xEnd, yEnd) - start;
-    if (span <= 0.0)
+    if (span <= 0.0) {
         span += 360.0;
+    }
     painter_->drawArc(QRect(r.left(), r.top(), r.width() - 2, r.height() - 2),
                       static_cast<int>(std::lround(start * 16)), static_cast<int>(std::lround(span * 16)));
     return TRUE;
 }
 
 void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
-    if (!painter_)
+    if (!painter_) {
         return;
+    }
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     QRect r = QRect(ToDevice(rect.left, rect.top), ToDevice(rect.right, rect.bottom)).normalized();
     painter_->fillRect(r.adjusted(0, 0, -1, -1), ToQColor(color));
@@ -434,17 +463,20 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
 }
 
 void CDC::FillRect(const CRect& rect, CBrush* brush) {
-    if (brush && !brush->m_bHollow)
+    if (brush && !brush->m_bHollow) {
         FillSolidRect(rect, brush->m_color);
+    }
 }
 
 void CDC::FrameRect(const CRect& rect, CBrush* brush) {
-    if (!painter_ || !brush || brush->m_bHollow)
+    if (!painter_ || !brush || brush->m_bHollow) {
         return;
+    }
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
     const QRect r = QRect(ToDevice(rect.left, rect.top), ToDevice(rect.right, rect.bottom)).normalized();
-    if (r.width() < 2 || r.height() < 2)
+    if (r.width() < 2 || r.height() < 2) {
         return;
+    }
     const QColor color = ToQColor(brush->m_color);
     // QRect(topLeft, bottomRight) includes its far corner, which GDI leaves out.
     const int right = r.right() - 1;
@@ -460,8 +492,9 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color) {
     if (image_ && image_->rect().contains(p)) {
         // Write straight into the image, then go on painting.
         bool painting = painter_ && painter_->isActive();
-        if (painting)
+        if (painting) {
             painter_->end();
+        }
         image_->setPixel(p, ToQColor(color).rgb());
         if (painting) {
             painter_->begin(image_);
@@ -478,14 +511,16 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color) {
 
 COLORREF CDC::GetPixel(int x, int y) const {
     QPoint p = ToDevice(x, y);
-    if (!image_ || !image_->rect().contains(p))
+    if (!image_ || !image_->rect().contains(p)) {
         return CLR_INVALID;
+    }
     return FromQColor(image_->pixel(p));
 }
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSource, int ySource, DWORD rop) {
-    if (!painter_ || !source || !source->image_)
+    if (!painter_ || !source || !source->image_) {
         return FALSE;
+    }
     switch (rop) {
     case SRCAND:
         painter_->setCompositionMode(QPainter::RasterOp_SourceAndDestination);
@@ -533,8 +568,9 @@ QFont CDC::DeviceFont() const {
     } else if (lf.lfHeight > 0) {
         // A positive height is the cell height: shrink the character height to fit it.
         QFontMetrics metrics(font);
-        if (metrics.height() > 0)
+        if (metrics.height() > 0) {
             font.setPixelSize(std::max(1, pixels * pixels / metrics.height()));
+        }
     }
     font.setWeight(lf.lfWeight >= FW_BOLD ? QFont::Bold : QFont::Normal);
     font.setItalic(lf.lfItalic != 0);
@@ -591,28 +627,32 @@ CDC::DeviceText CDC::MakeTextFont() const {
 }
 
 BOOL CDC::TextOut(int x, int y, const CString& text) {
-    if (!painter_)
+    if (!painter_) {
         return FALSE;
+    }
     const DeviceText& font = TextFont();
     const QFontMetrics metrics(font.font, device_);
     QString qtext = platform::ToQString(text);
     QPoint origin = ToDevice(x, y);
     const int extra = ExtraPixels();
     QRect box(0, 0, metrics.horizontalAdvance(qtext) + extra * static_cast<int>(qtext.size()), font.Height());
-    if ((textAlign_ & TA_CENTER) == TA_CENTER)
+    if ((textAlign_ & TA_CENTER) == TA_CENTER) {
         box.moveLeft(-box.width() / 2);
-    else if (textAlign_ & TA_RIGHT)
+    } else if (textAlign_ & TA_RIGHT) {
         box.moveLeft(-box.width());
-    if ((textAlign_ & TA_BASELINE) == TA_BASELINE)
+    }
+    if ((textAlign_ & TA_BASELINE) == TA_BASELINE) {
         box.moveTop(-font.ascent);
-    else if (textAlign_ & TA_BOTTOM)
+    } else if (textAlign_ & TA_BOTTOM) {
         box.moveTop(-box.height());
+    }
     painter_->save();
     painter_->translate(origin);
     painter_->rotate(-font_->LogFont().lfEscapement / 10.0);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-    if (bkMode_ == OPAQUE)
+    if (bkMode_ == OPAQUE) {
         painter_->fillRect(box, ToQColor(bkColor_));
+    }
     painter_->setFont(font.font);
     painter_->setPen(ToQColor(textColor_));
     if (extra == 0) {
@@ -630,12 +670,15 @@ BOOL CDC::TextOut(int x, int y, const CString& text) {
 }
 
 BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CString& text, const int* dx) {
-    if (!painter_)
+    if (!painter_) {
         return FALSE;
-    if ((options & ETO_OPAQUE) && rect)
+    }
+    if ((options & ETO_OPAQUE) && rect) {
         FillSolidRect(*rect, bkColor_);
-    if (!dx)
+    }
+    if (!dx) {
         return TextOut(x, y, text);
+    }
     const std::string_view bytes(text.GetString(), static_cast<std::size_t>(text.GetLength()));
     const DeviceText& cellFont = TextFont();
     const QFont& font = cellFont.font;
@@ -655,8 +698,9 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
             glyphs += glyph.left(1);
             positions.append(QPointF(origin.x(), origin.y() + cellFont.ascent));
         }
-        for (std::size_t b = 0; b < length; ++b)
+        for (std::size_t b = 0; b < length; ++b) {
             cell += dx[i + b];
+        }
         i += length;
     }
     painter_->save();
@@ -683,8 +727,9 @@ BOOL CDC::ExtTextOut(int x, int y, UINT options, const CRect* rect, const CStrin
         run.setPositions(at);
         painter_->drawGlyphRun(QPointF(0, 0), run);
     } else {
-        for (qsizetype g = 0; g < glyphs.size(); ++g)
+        for (qsizetype g = 0; g < glyphs.size(); ++g) {
             painter_->drawText(positions[g], glyphs.mid(g, 1));
+        }
     }
     painter_->restore();
     return TRUE;
@@ -719,8 +764,9 @@ int CDC::GetClipBox(CRect* rect) const {
     int height = device_ ? device_->height() : 0;
     *rect = CRect(0, 0, width, height);
     DPtoLP(rect);
-    if (rect->top > rect->bottom)
+    if (rect->top > rect->bottom) {
         std::swap(rect->top, rect->bottom);
+    }
     return 1;
 }
 
@@ -746,8 +792,9 @@ int CDC::GetDeviceCaps(int index) const {
 
 int CDC::StartPage() {
     if (newPageDue_) {
-        if (auto* paged = dynamic_cast<QPagedPaintDevice*>(device_))
+        if (auto* paged = dynamic_cast<QPagedPaintDevice*>(device_)) {
             paged->newPage();
+        }
         newPageDue_ = false;
     }
     return 1;

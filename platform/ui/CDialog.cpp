@@ -23,8 +23,9 @@ CDialog::~CDialog() {
 }
 
 void CDialog::EnsureCreated() {
-    if (created_)
+    if (created_) {
         return;
+    }
     created_ = true;
     QWidget* parent = m_pParentWnd ? m_pParentWnd->GetWidget() : nullptr;
     auto* dialog = new DialogWidget(this, parent ? parent->window() : nullptr);
@@ -44,10 +45,12 @@ int CDialog::DoModal() {
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent) {
-    if (templateId)
+    if (templateId) {
         templateId_ = templateId;
-    if (parent)
+    }
+    if (parent) {
         m_pParentWnd = parent;
+    }
     EnsureCreated();
     OnInitDialog();
     Dialog()->show();
@@ -55,8 +58,9 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent) {
 }
 
 void CDialog::EndDialog(int result) {
-    if (QDialog* dialog = Dialog())
+    if (QDialog* dialog = Dialog()) {
         dialog->done(result);
+    }
 }
 
 BOOL CDialog::OnInitDialog() {

@@ -16,13 +16,15 @@ CDocTemplate::CDocTemplate(UINT resourceId, const CRuntimeClass* documentClass,
       extension_(extension) {}
 
 CDocTemplate::~CDocTemplate() {
-    for (CDocument* document : documents_)
+    for (CDocument* document : documents_) {
         document->m_pDocTemplate = nullptr;
+    }
 }
 
 BOOL CDocTemplate::MatchDocType(const CString& path) const {
-    if (extension_.IsEmpty())
+    if (extension_.IsEmpty()) {
         return FALSE;
+    }
     int slash = path.ReverseFind('/');
     int dot = path.ReverseFind('.');
     return dot > slash && path.Mid(dot) == extension_;
@@ -39,8 +41,9 @@ CDocument* CDocTemplate::CreateNewDocument() {
 
 CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* document) {
     auto* frame = frameClass_ ? dynamic_cast<CFrameWnd*>(frameClass_->CreateObject()) : nullptr;
-    if (!frame)
+    if (!frame) {
         return nullptr;
+    }
     CWnd* mainWnd = AfxGetApp() ? AfxGetApp()->m_pMainWnd : nullptr;
     if (!frame->LoadFrame(document, viewClass_, mainWnd)) {
         delete frame;
@@ -51,27 +54,31 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* document) {
 
 CDocument* CDocTemplate::OpenDocumentFile(LPCTSTR path, BOOL makeVisible) {
     CDocument* document = CreateNewDocument();
-    if (!document)
+    if (!document) {
         return nullptr;
+    }
     BOOL opened = path ? document->OnOpenDocument(path) : document->OnNewDocument();
     if (!opened) {
         document->m_bAutoDelete = FALSE;
         delete document;
         return nullptr;
     }
-    if (path)
+    if (path) {
         document->SetPathName(path);
+    }
     CFrameWnd* frame = CreateNewFrame(document);
     if (!frame) {
         document->m_bAutoDelete = FALSE;
         delete document;
         return nullptr;
     }
-    if (CView* view = frame->GetActiveView())
+    if (CView* view = frame->GetActiveView()) {
         view->OnInitialUpdate();
+    }
     frame->OnUpdateFrameTitle(TRUE);
-    if (makeVisible)
+    if (makeVisible) {
         frame->ShowWindow(SW_SHOW);
+    }
     return document;
 }
 
@@ -81,13 +88,16 @@ void CDocTemplate::RemoveDocument(CDocument* document) {
 
 void CDocTemplate::CloseAllDocuments(BOOL) {
     std::vector<CDocument*> documents = documents_;
-    for (CDocument* document : documents)
+    for (CDocument* document : documents) {
         document->OnCloseDocument();
+    }
 }
 
 BOOL CDocTemplate::SaveAllModified() {
-    for (CDocument* document : documents_)
-        if (!document->SaveModified())
+    for (CDocument* document : documents_) {
+        if (!document->SaveModified()) {
             return FALSE;
+        }
+    }
     return TRUE;
 }

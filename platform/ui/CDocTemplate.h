@@ -30,7 +30,6 @@ public:
     const std::vector<CDocument*>& Documents() const { return documents_; }
 
     UINT GetResourceId() const { return resourceId_; }
-    const CString& GetExtension() const { return extension_; }
 
 private:
     UINT resourceId_;

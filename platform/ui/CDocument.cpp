@@ -10,10 +10,12 @@
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
 CDocument::~CDocument() {
-    for (CView* view : views_)
+    for (CView* view : views_) {
         view->m_pDocument = nullptr;
-    if (m_pDocTemplate)
+    }
+    if (m_pDocTemplate) {
         m_pDocTemplate->RemoveDocument(this);
+    }
 }
 
 BOOL CDocument::OnNewDocument() {
@@ -36,14 +38,18 @@ void CDocument::OnCloseDocument() {
     BOOL autoDelete = m_bAutoDelete;
     m_bAutoDelete = FALSE; // closing the frames must not delete us twice
     std::vector<CView*> views = views_;
-    for (CView* view : views)
-        if (CFrameWnd* frame = view->GetParentFrame())
+    for (CView* view : views) {
+        if (CFrameWnd* frame = view->GetParentFrame()) {
             frame->DestroyFrame();
-    for (CView* view : views)
+        }
+    }
+    for (CView* view : views) {
         view->m_pDocument = nullptr; // the frames delete their views later
+    }
     views_.clear();
-    if (autoDelete)
+    if (autoDelete) {
         delete this;
+    }
 }
 
 BOOL CDocument::SaveModified() {
@@ -57,15 +63,18 @@ void CDocument::SetPathName(LPCTSTR path, BOOL addToMru) {
     m_strPathName = path;
     int slash = m_strPathName.ReverseFind('/');
     SetTitle(slash >= 0 ? m_strPathName.Mid(slash + 1) : m_strPathName);
-    if (addToMru && AfxGetApp())
+    if (addToMru && AfxGetApp()) {
         AfxGetApp()->AddToRecentFileList(path);
+    }
 }
 
 void CDocument::SetTitle(LPCTSTR title) {
     m_strTitle = title;
-    for (CView* view : views_)
-        if (CFrameWnd* frame = view->GetParentFrame())
+    for (CView* view : views_) {
+        if (CFrameWnd* frame = view->GetParentFrame()) {
             frame->OnUpdateFrameTitle(TRUE);
+        }
+    }
 }
 
 void CDocument::AddView(CView* view) {
@@ -76,8 +85,9 @@ void CDocument::AddView(CView* view) {
 void CDocument::RemoveView(CView* view) {
     views_.erase(std::remove(views_.begin(), views_.end(), view), views_.end());
     view->m_pDocument = nullptr;
-    if (views_.empty() && m_bAutoDelete)
+    if (views_.empty() && m_bAutoDelete) {
         OnCloseDocument();
+    }
 }
 
 // Positions are 1-based indices into the view list.
@@ -93,7 +103,9 @@ CView* CDocument::GetNextView(POSITION& position) const {
 }
 
 void CDocument::UpdateAllViews(CView* sender, long hint, CObject* hintObject) {
-    for (CView* view : views_)
-        if (view != sender)
+    for (CView* view : views_) {
+        if (view != sender) {
             view->OnUpdate(sender, hint, hintObject);
+        }
+    }
 }

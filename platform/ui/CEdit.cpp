@@ -25,11 +25,13 @@ private:
 // The character a key types as the programs know it, 0 for a key that types none.
 UINT CharOfKey(const QKeyEvent* event) {
     Qt::KeyboardModifiers modifiers = event->modifiers();
-    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
+    if (modifiers & (Qt::AltModifier | Qt::MetaModifier)) {
         return 0;
+    }
     int key = event->key();
-    if (modifiers & Qt::ControlModifier)
+    if (modifiers & Qt::ControlModifier) {
         return key >= Qt::Key_A && key <= Qt::Key_Z ? static_cast<UINT>(key - Qt::Key_A + 1) : 0;
+    }
     switch (key) {
     case Qt::Key_Backspace:
         return VK_BACK;
@@ -45,8 +47,9 @@ UINT CharOfKey(const QKeyEvent* event) {
         break;
     }
     QString text = event->text();
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         return 0;
+    }
     char16_t ch = text.at(0).unicode();
     return ch < 0x20 || ch == 0x7F ? 0 : ch;
 }
@@ -57,8 +60,9 @@ bool IsDialogKey(UINT ch) {
 
 // The control id a widget carries, -1 for a window or a widget without one.
 int ControlIdOf(const QWidget* widget) {
-    if (!widget || widget->isWindow())
+    if (!widget || widget->isWindow()) {
         return -1;
+    }
     bool ok = false;
     int id = widget->objectName().toInt(&ok);
     return ok ? id : -1;
@@ -82,23 +86,27 @@ CEdit::CEdit() = default;
 CEdit::~CEdit() = default; // the hook dies with us; Qt drops a deleted event filter
 
 BOOL CEdit::Create(DWORD, const CRect& rect, CWnd* parent, UINT id) {
-    if (!parent || !parent->GetWidget() || GetWidget())
+    if (!parent || !parent->GetWidget() || GetWidget()) {
         return FALSE;
+    }
     auto* edit = new QLineEdit(parent->GetWidget());
     parent->AddControl(static_cast<int>(id), edit);
-    if (!rect.IsRectEmpty())
+    if (!rect.IsRectEmpty()) {
         edit->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    }
     m_pParentWnd = parent;
     AttachEdit(edit);
     return TRUE;
 }
 
 BOOL CEdit::SubclassDlgItem(UINT id, CWnd* parent) {
-    if (!parent || GetWidget())
+    if (!parent || GetWidget()) {
         return FALSE;
+    }
     auto* edit = qobject_cast<QLineEdit*>(parent->GetDlgItemWidget(static_cast<int>(id)));
-    if (!edit || dynamic_cast<CEdit*>(OwnWnd(edit)))
+    if (!edit || dynamic_cast<CEdit*>(OwnWnd(edit))) {
         return FALSE;
+    }
     m_pParentWnd = parent;
     AttachEdit(edit);
     return TRUE;
@@ -120,14 +128,16 @@ BOOL CEdit::GetModify() const {
 }
 
 void CEdit::SetModify(BOOL modified) {
-    if (QLineEdit* edit = LineEdit())
+    if (QLineEdit* edit = LineEdit()) {
         edit->setModified(modified != FALSE);
+    }
 }
 
 void CEdit::SetSel(int start, int end, BOOL) {
     QLineEdit* edit = LineEdit();
-    if (!edit)
+    if (!edit) {
         return;
+    }
     if (start < 0) {
         edit->deselect();
         return;
@@ -155,14 +165,16 @@ void CEdit::GetSel(int& start, int& end) const {
 void CEdit::OnChar(UINT, UINT, UINT) {
     QKeyEvent* key = pendingKey_;
     pendingKey_ = nullptr; // a character is typed once, however often the default is asked for
-    if (key && LineEdit())
+    if (key && LineEdit()) {
         DeliverToWidget(LineEdit(), key);
+    }
 }
 
 bool CEdit::HandleKey(QKeyEvent* event) {
     UINT ch = CharOfKey(event);
-    if (ch == 0 || IsDialogKey(ch))
+    if (ch == 0 || IsDialogKey(ch)) {
         return false;
+    }
     pendingKey_ = event;
     OnChar(ch, 1, 0);
     pendingKey_ = nullptr;
@@ -171,20 +183,23 @@ bool CEdit::HandleKey(QKeyEvent* event) {
 
 bool CEdit::FilterEvent(QEvent* event) {
     QPointer<QLineEdit> edit = LineEdit();
-    if (!edit)
+    if (!edit) {
         return false;
+    }
     switch (event->type()) {
     case QEvent::KeyPress:
         return HandleKey(static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
         DeliverToWidget(edit, event);
-        if (edit)
+        if (edit) {
             OnSetFocus(nullptr);
+        }
         return true;
     case QEvent::FocusOut: {
         DeliverToWidget(edit, event);
-        if (!edit)
+        if (!edit) {
             return true;
+        }
         QWidget* next = QApplication::focusWidget();
         focusTargetId_ = ControlIdOf(next);
         Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

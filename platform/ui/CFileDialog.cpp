@@ -29,12 +29,14 @@ public:
     }
     void Disown() { owner_ = nullptr; }
     void done(int result) override {
-        if (!owner_)
+        if (!owner_) {
             return;
-        if (result == QDialog::Accepted)
+        }
+        if (result == QDialog::Accepted) {
             owner_->OnOK();
-        else
+        } else {
             owner_->OnCancel();
+        }
     }
 
 protected:
@@ -48,8 +50,9 @@ private:
     // Size, type and date columns as wide as their texts; the name takes the rest.
     void FitDetailColumns() {
         auto* details = findChild<QTreeView*>(QStringLiteral("treeView"));
-        if (!details)
+        if (!details) {
             return;
+        }
         QHeaderView* header = details->header();
         header->setStretchLastSection(false);
         header->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -74,8 +77,9 @@ CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExtension, cons
 }
 
 CFileDialog::~CFileDialog() {
-    if (auto* browser = dynamic_cast<EmbeddedFileBrowser*>(fileDialog_))
+    if (auto* browser = dynamic_cast<EmbeddedFileBrowser*>(fileDialog_)) {
         browser->Disown();
+    }
 }
 
 QStringList CFileDialog::NameFilters(const CString& filter) {
@@ -85,24 +89,27 @@ QStringList CFileDialog::NameFilters(const CString& filter) {
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         const QString label = parts[i].trimmed();
         QString patterns = parts[i + 1].trimmed();
-        if (label.isEmpty() && patterns.isEmpty())
+        if (label.isEmpty() && patterns.isEmpty()) {
             break;
+        }
         patterns.replace(u';', u' ');
         patterns = patterns.simplified();
         QString shown = label;
         shown.replace(u';', u' ');
         const QString bracketed = QStringLiteral("(") + patterns + QStringLiteral(")");
-        if (shown.endsWith(bracketed))
+        if (shown.endsWith(bracketed)) {
             filters << shown;
-        else
+        } else {
             filters << (label.isEmpty() ? patterns : label) + QStringLiteral(" ") + bracketed;
+        }
     }
     return filters;
 }
 
 void CFileDialog::CreateControls() {
-    if (m_ofn.nTemplateId)
+    if (m_ofn.nTemplateId) {
         GetWidget()->setObjectName(QString::number(m_ofn.nTemplateId));
+    }
     auto* layout = new QVBoxLayout(GetWidget());
     layout->setContentsMargins(0, 0, 0, 0);
     auto* browser = new EmbeddedFileBrowser(this);
@@ -126,23 +133,26 @@ QWidget* CFileDialog::AddExtraControl(int id, QWidget* widget) {
 }
 
 QString CFileDialog::InitialDirectory() const {
-    if (m_ofn.lpstrInitialDir && *m_ofn.lpstrInitialDir)
+    if (m_ofn.lpstrInitialDir && *m_ofn.lpstrInitialDir) {
         return platform::ToQString(CString(m_ofn.lpstrInitialDir));
+    }
     QFileInfo name(platform::ToQString(initialFileName_));
-    if (!initialFileName_.IsEmpty() && name.fileName() != name.filePath())
+    if (!initialFileName_.IsEmpty() && name.fileName() != name.filePath()) {
         return name.absolutePath();
+    }
     return QDir::currentPath();
 }
 
 void CFileDialog::SetUpBrowser() {
     fileDialog_->setAcceptMode(m_bOpenFileDialog ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-    if (!m_bOpenFileDialog)
+    if (!m_bOpenFileDialog) {
         fileDialog_->setFileMode(QFileDialog::AnyFile);
-    else if (m_ofn.Flags & OFN_ALLOWMULTISELECT)
+    } else if (m_ofn.Flags & OFN_ALLOWMULTISELECT) {
         fileDialog_->setFileMode(QFileDialog::ExistingFiles);
-    else
+    } else {
         fileDialog_->setFileMode((m_ofn.Flags & OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile
                                                                    : QFileDialog::AnyFile);
+    }
     fileDialog_->setDefaultSuffix(platform::ToQString(defaultExtension_));
     const QStringList filters = NameFilters(filter_);
     if (!filters.isEmpty()) {
@@ -152,8 +162,9 @@ void CFileDialog::SetUpBrowser() {
     }
     folder_ = InitialDirectory();
     fileDialog_->setDirectory(folder_);
-    if (!initialFileName_.IsEmpty())
+    if (!initialFileName_.IsEmpty()) {
         fileDialog_->selectFile(QFileInfo(platform::ToQString(initialFileName_)).fileName());
+    }
     const char8_t* standardTitle = m_bOpenFileDialog ? u8"開く" : u8"名前を付けて保存";
     QString title = m_ofn.lpstrTitle ? platform::ToQString(CString(m_ofn.lpstrTitle))
                                      : QString::fromUtf8(reinterpret_cast<const char*>(standardTitle));
@@ -170,14 +181,17 @@ int CFileDialog::DoModal() {
 
 QString CFileDialog::ChosenPath() const {
     QString path = fileDialog_->selectedFiles().value(0);
-    if (path.isEmpty())
+    if (path.isEmpty()) {
         return path;
+    }
     QFileInfo info(path);
-    if (info.isRelative())
+    if (info.isRelative()) {
         path = fileDialog_->directory().absoluteFilePath(path);
+    }
     if (!m_bOpenFileDialog && !defaultExtension_.IsEmpty() && QFileInfo(path).suffix().isEmpty() &&
-        !QFileInfo(path).isDir())
+        !QFileInfo(path).isDir()) {
         path += u'.' + platform::ToQString(defaultExtension_);
+    }
     return QDir::cleanPath(path);
 }
 
@@ -195,8 +209,9 @@ void CFileDialog::SetFileNameText(const CString& name) {
 
 void CFileDialog::OnOK() {
     const QString path = ChosenPath();
-    if (path.isEmpty())
+    if (path.isEmpty()) {
         return;
+    }
     if (QFileInfo(path).isDir()) { // a directory typed into the name box is entered
         fileDialog_->setDirectory(path);
         folder_ = path;
@@ -205,10 +220,12 @@ void CFileDialog::OnOK() {
     }
     pathName_ = ToCString(path);
     if (!m_bOpenFileDialog && (m_ofn.Flags & OFN_OVERWRITEPROMPT) && QFileInfo::exists(path) &&
-        !ConfirmOverwrite(path))
+        !ConfirmOverwrite(path)) {
         return;
-    if (OnFileNameOK())
+    }
+    if (OnFileNameOK()) {
         return;
+    }
     folder_ = QFileInfo(path).absolutePath();
     EndDialog(IDOK);
 }

@@ -46,8 +46,9 @@ constexpr int kDefaultPoints = 9; // a LOGFONT without a height: the 12-pixel de
 
 CFontDialog::CFontDialog(const LOGFONT* initial, DWORD flags, CDC* printerDC, CWnd* parent, UINT templateId)
     : CDialog(templateId, parent), printerDC_(printerDC) {
-    if (initial)
+    if (initial) {
         m_lf = *initial;
+    }
     m_cf.Flags = flags;
     m_cf.lpLogFont = &m_lf;
 }
@@ -73,8 +74,9 @@ void CFontDialog::CreateControls() {
     grid->addWidget(faces_, 1, 0);
     grid->addWidget(styles_, 1, 1);
     grid->addWidget(sizes_, 1, 2);
-    for (const char8_t* style : {u8"標準", u8"斜体", u8"太字", u8"太字 斜体"})
+    for (const char8_t* style : {u8"標準", u8"斜体", u8"太字", u8"太字 斜体"}) {
         styles_->addItem(platform::ToQString(style));
+    }
 
     auto* effects = new QHBoxLayout;
     layout->addLayout(effects);
@@ -83,11 +85,14 @@ void CFontDialog::CreateControls() {
     effects->addWidget(AddControl(kColorLabel, new QLabel(platform::ToQString(u8"色(C):"))));
     colors_ = static_cast<QComboBox*>(AddControl(kColorBox, new QComboBox));
     effects->addWidget(colors_);
-    for (const BoxColorEntry& entry : kBoxColors)
+    for (const BoxColorEntry& entry : kBoxColors) {
         colors_->addItem(platform::ToQString(entry.name));
-    if (!(m_cf.Flags & CF_EFFECTS))
-        for (int id : {kStrikeOut, kUnderline, kColorLabel, kColorBox})
+    }
+    if (!(m_cf.Flags & CF_EFFECTS)) {
+        for (int id : {kStrikeOut, kUnderline, kColorLabel, kColorBox}) {
             GetDlgItemWidget(id)->hide();
+        }
+    }
 
     sample_ = static_cast<QLabel*>(AddControl(kSample, new QLabel(platform::ToQString(u8"Aaあぁアァ亜宇"))));
     sample_->setAlignment(Qt::AlignCenter);
@@ -104,9 +109,10 @@ void CFontDialog::CreateControls() {
     QObject::connect(styles_, &QListWidget::currentRowChanged, styles_, changed);
     QObject::connect(sizes_, &QListWidget::currentRowChanged, sizes_, changed);
     QObject::connect(colors_, &QComboBox::currentIndexChanged, colors_, changed);
-    for (int id : {kStrikeOut, kUnderline})
+    for (int id : {kStrikeOut, kUnderline}) {
         QObject::connect(static_cast<QCheckBox*>(GetDlgItemWidget(id)), &QCheckBox::toggled, GetWidget(),
                          changed);
+    }
     FillFaces();
     FillSizes();
 }
@@ -115,15 +121,18 @@ void CFontDialog::FillFaces() {
     initialFamily_ = platform::SubstituteFontFamily(CString(m_lf.lfFaceName));
     QStringList families;
     for (const QString& family : QFontDatabase::families()) {
-        if ((m_cf.Flags & CF_FIXEDPITCHONLY) && !QFontDatabase::isFixedPitch(family))
+        if ((m_cf.Flags & CF_FIXEDPITCHONLY) && !QFontDatabase::isFixedPitch(family)) {
             continue;
-        if ((m_cf.Flags & CF_SCALABLEONLY) && !QFontDatabase::isSmoothlyScalable(family))
+        }
+        if ((m_cf.Flags & CF_SCALABLEONLY) && !QFontDatabase::isSmoothlyScalable(family)) {
             continue;
+        }
         families << family;
     }
     // The family the initial face is drawn with is always offered, whatever the filters say.
-    if (!initialFamily_.isEmpty() && !families.contains(initialFamily_))
+    if (!initialFamily_.isEmpty() && !families.contains(initialFamily_)) {
         families.prepend(initialFamily_);
+    }
     faces_->addItems(families);
 }
 
@@ -138,8 +147,9 @@ void CFontDialog::FillSizes() {
     }
     std::sort(points.begin(), points.end());
     points.erase(std::unique(points.begin(), points.end()), points.end());
-    for (int p : points)
+    for (int p : points) {
         sizes_->addItem(QString::number(p));
+    }
 }
 
 void CFontDialog::ShowInitialFont() {
@@ -177,14 +187,16 @@ void CFontDialog::OnOK() {
 }
 
 void CFontDialog::OnFontChange() {
-    if (sample_)
+    if (sample_) {
         sample_->setFont(CurrentQFont());
+    }
 }
 
 BOOL CFontDialog::SelectFace(const QString& family) {
     const auto found = faces_->findItems(family, Qt::MatchFixedString);
-    if (found.isEmpty())
+    if (found.isEmpty()) {
         return FALSE;
+    }
     faces_->setCurrentItem(found.first());
     return TRUE;
 }
@@ -197,39 +209,45 @@ BOOL CFontDialog::SelectSize(int points) {
     }
     // Not offered: the nearest size in the list (a limited range clamps here).
     int best = -1;
-    for (int row = 0; row < sizes_->count(); ++row)
+    for (int row = 0; row < sizes_->count(); ++row) {
         if (best < 0 || std::abs(sizes_->item(row)->text().toInt() - points) <
-                            std::abs(sizes_->item(best)->text().toInt() - points))
+                            std::abs(sizes_->item(best)->text().toInt() - points)) {
             best = row;
+        }
+    }
     sizes_->setCurrentRow(best);
     return FALSE;
 }
 
 BOOL CFontDialog::SelectColor(COLORREF color) {
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < 16; ++i) {
         if (kBoxColors[i].color == color) {
             colors_->setCurrentIndex(i);
             return TRUE;
         }
+    }
     colors_->setCurrentIndex(0);
     return FALSE;
 }
 
 QStringList CFontDialog::Faces() const {
     QStringList families;
-    for (int row = 0; row < faces_->count(); ++row)
+    for (int row = 0; row < faces_->count(); ++row) {
         families << faces_->item(row)->text();
+    }
     return families;
 }
 
 CString CFontDialog::GetFaceName() const {
     const QString family = faces_ && faces_->currentItem() ? faces_->currentItem()->text() : initialFamily_;
     // The family a Windows face name stands for gives that face name back.
-    if (family == initialFamily_ && m_lf.lfFaceName[0])
+    if (family == initialFamily_ && m_lf.lfFaceName[0]) {
         return CString(m_lf.lfFaceName);
+    }
     CString name;
-    if (!platform::FromQString(family, name))
+    if (!platform::FromQString(family, name)) {
         name = platform::FromQStringLossy(family);
+    }
     return name.Left(static_cast<int>(platform::Cp932SafeCut(name.str(), sizeof m_lf.lfFaceName - 1)));
 }
 
@@ -238,8 +256,9 @@ bool CFontDialog::SizeChosen() const {
 }
 
 int CFontDialog::GetSize() const {
-    if (SizeChosen())
+    if (SizeChosen()) {
         return sizes_->currentItem()->text().toInt() * 10;
+    }
     const int height = std::abs(static_cast<int>(m_lf.lfHeight));
     return height ? static_cast<int>(std::lround(height * 720.0 / Dpi())) : kDefaultPoints * 10;
 }
@@ -274,8 +293,9 @@ void CFontDialog::GetCurrentFont(LOGFONT* logFont) const {
     std::memset(lf.lfFaceName, 0, sizeof lf.lfFaceName);
     std::memcpy(lf.lfFaceName, face.GetString(),
                 std::min<std::size_t>(face.str().size(), sizeof lf.lfFaceName - 1));
-    if (SizeChosen()) // with no size chosen (CF_NOSIZESEL) the caller's height stays
+    if (SizeChosen()) { // with no size chosen (CF_NOSIZESEL) the caller's height stays
         lf.lfHeight = -((GetSize() * Dpi() + 360) / 720);
+    }
     lf.lfWeight = GetWeight();
     lf.lfItalic = IsItalic() ? 1 : 0;
     lf.lfUnderline = IsUnderline() ? 1 : 0;

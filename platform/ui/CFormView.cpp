@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPalette>
 #include <QWidget>
+#include <cmath>
 
 IMPLEMENT_DYNAMIC(CFormView, CView)
 
@@ -52,7 +53,7 @@ QRect CFormView::DialogUnitsToPixels(int x, int y, int width, int height) const 
     const double sampleWidth = metrics.horizontalAdvance(QString::fromLatin1(kAverageWidthSample));
     const double unitX = sampleWidth / (sizeof kAverageWidthSample - 1) / 4.0;
     const double unitY = metrics.height() / 8.0;
-    auto scale = [](int units, double unit) { return static_cast<int>(units * unit + 0.5); };
+    auto scale = [](int units, double unit) { return static_cast<int>(std::lround(units * unit)); };
     return QRect(scale(x, unitX), scale(y, unitY), scale(width, unitX), scale(height, unitY));
 }
 

@@ -23,10 +23,12 @@ CFrameWnd::CFrameWnd() = default;
 CFrameWnd::~CFrameWnd() {
     std::vector<CView*> views = views_;
     views_.clear();
-    for (CView* view : views)
+    for (CView* view : views) {
         delete view;
-    if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this)
+    }
+    if (AfxGetApp() && AfxGetApp()->m_pMainWnd == this) {
         AfxGetApp()->m_pMainWnd = nullptr;
+    }
 }
 
 BOOL CFrameWnd::Create(const CString& title, CWnd* parent) {
@@ -48,8 +50,9 @@ void CFrameWnd::WatchWidget() {
     new CloseGuard(this, GetWidget());
     QObject::connect(GetWidget(), &QObject::destroyed, [this] {
         ForgetWidget();
-        if (m_bAutoDelete)
+        if (m_bAutoDelete) {
             delete this;
+        }
     });
 }
 
@@ -58,23 +61,26 @@ int CFrameWnd::OnCreate() {
 }
 
 BOOL CFrameWnd::LoadFrame(CDocument* document, const CRuntimeClass* viewClass, CWnd* parent) {
-    if (!GetWidget() && !Create(document ? document->GetTitle() : CString(), parent))
+    if (!GetWidget() && !Create(document ? document->GetTitle() : CString(), parent)) {
         return FALSE;
+    }
     auto* view = viewClass ? dynamic_cast<CView*>(viewClass->CreateObject()) : nullptr;
-    if (!view)
+    if (!view) {
         return FALSE;
+    }
     view->Create(this);
-    if (document)
+    if (document) {
         document->AddView(view);
+    }
     AttachView(view, GetWidget());
     return TRUE;
 }
 
 void CFrameWnd::AttachView(CView* view, QWidget* clientParent) {
     views_.push_back(view);
-    if (auto* window = qobject_cast<QMainWindow*>(clientParent))
+    if (auto* window = qobject_cast<QMainWindow*>(clientParent)) {
         window->setCentralWidget(view->GetWidget());
-    else if (clientParent) {
+    } else if (clientParent) {
         if (!clientParent->layout()) {
             auto* layout = new QVBoxLayout(clientParent);
             layout->setContentsMargins(0, 0, 0, 0);
@@ -85,51 +91,60 @@ void CFrameWnd::AttachView(CView* view, QWidget* clientParent) {
 }
 
 BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) {
-    if (activeView_ && activeView_->OnCmdMsg(nID, nCode, pCmdUI))
+    if (activeView_ && activeView_->OnCmdMsg(nID, nCode, pCmdUI)) {
         return TRUE;
-    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI))
+    }
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI)) {
         return TRUE;
+    }
     // A child frame leaves the application to the main frame that routed the command here.
-    if (GetParentFrame() == nullptr && AfxGetApp())
+    if (GetParentFrame() == nullptr && AfxGetApp()) {
         return AfxGetApp()->OnCmdMsg(nID, nCode, pCmdUI);
+    }
     return FALSE;
 }
 
 BOOL CFrameWnd::OnClose() {
-    if (closing_)
+    if (closing_) {
         return TRUE;
+    }
     CWinApp* app = AfxGetApp();
     if (app && app->m_pMainWnd == this) {
-        if (!app->SaveAllModified())
+        if (!app->SaveAllModified()) {
             return FALSE;
+        }
         app->CloseAllDocuments(FALSE);
         return TRUE;
     }
     CDocument* document = GetActiveDocument();
-    if (document && !document->CanCloseFrame())
+    if (document && !document->CanCloseFrame()) {
         return FALSE;
+    }
     return TRUE;
 }
 
 void CFrameWnd::SetMenu(CMenu* menu) {
     menu_ = menu;
     auto* window = MainWindow();
-    if (!window || !menu || !menu->Menu())
+    if (!window || !menu || !menu->Menu()) {
         return;
+    }
     QMenuBar* bar = window->menuBar();
     bar->clear();
-    for (QAction* action : menu->Menu()->actions())
+    for (QAction* action : menu->Menu()->actions()) {
         if (action->menu()) {
             bar->addMenu(action->menu());
             ConnectMenu(action->menu());
         }
+    }
     AddMenuBarKey(window);
 }
 
 // F10 opens the first menu of the bar; the arrow keys then move along the bar.
 void CFrameWnd::AddMenuBarKey(QMainWindow* window) {
-    if (window->findChild<QAction*>(kMenuBarKeyName, Qt::FindDirectChildrenOnly))
+    if (window->findChild<QAction*>(kMenuBarKeyName, Qt::FindDirectChildrenOnly)) {
         return;
+    }
     auto* key = new QAction(window);
     key->setObjectName(kMenuBarKeyName);
     key->setShortcut(QKeySequence(Qt::Key_F10));
@@ -137,25 +152,28 @@ void CFrameWnd::AddMenuBarKey(QMainWindow* window) {
     window->addAction(key);
     QObject::connect(key, &QAction::triggered, window, [window] {
         QMenuBar* bar = window->menuBar();
-        for (QAction* action : bar->actions())
+        for (QAction* action : bar->actions()) {
             if (action->isVisible() && action->isEnabled()) {
                 bar->setActiveAction(action);
                 return;
             }
+        }
     });
 }
 
 void CFrameWnd::ConnectMenu(QMenu* menu) {
     // A menu shown again (frames switch menus as documents come and go) is connected once.
-    if (menu->property("verrantConnected").toBool())
+    if (menu->property("verrantConnected").toBool()) {
         return;
+    }
     menu->setProperty("verrantConnected", true);
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] {
         RefreshRecentFiles(menu);
         for (QAction* action : menu->actions()) {
             UINT id = CMenu::ActionId(action);
-            if (action->menu() || action->isSeparator() || id == 0 || !action->isVisible())
+            if (action->menu() || action->isSeparator() || id == 0 || !action->isVisible()) {
                 continue;
+            }
             CCmdUI ui(id);
             RouteUpdate(&ui);
             action->setEnabled(ui.m_bEnabled);
@@ -163,8 +181,9 @@ void CFrameWnd::ConnectMenu(QMenu* menu) {
                 action->setCheckable(true);
                 action->setChecked(ui.m_nCheck != 0);
             }
-            if (ui.m_bTextChanged)
+            if (ui.m_bTextChanged) {
                 action->setText(CMenu::QtLabel(ui.m_strText));
+            }
         }
         OnMenuAboutToShow(menu);
     });
@@ -174,35 +193,41 @@ void CFrameWnd::ConnectMenu(QMenu* menu) {
             continue;
         }
         UINT id = CMenu::ActionId(action);
-        if (id)
+        if (id) {
             QObject::connect(action, &QAction::triggered, menu, [this, id] { RouteCommand(id); });
+        }
     }
 }
 
 void CFrameWnd::RefreshRecentFiles(QMenu* menu) {
     CWinApp* app = AfxGetApp();
-    if (!app)
+    if (!app) {
         return;
+    }
     for (QAction* action : menu->actions()) {
         UINT id = CMenu::ActionId(action);
-        if (id < ID_FILE_MRU_FILE1 || id > ID_FILE_MRU_FILE4)
+        if (id < ID_FILE_MRU_FILE1 || id > ID_FILE_MRU_FILE4) {
             continue;
+        }
         int index = static_cast<int>(id - ID_FILE_MRU_FILE1);
         const CRecentFileList& list = app->RecentFiles();
         action->setVisible(index < list.GetSize());
-        if (index < list.GetSize())
+        if (index < list.GetSize()) {
             action->setText(QStringLiteral("&%1 %2").arg(index + 1).arg(
                 platform::ToQString(list[index]).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        }
     }
 }
 
 void CFrameWnd::SetActiveView(CView* view) {
     CView* old = activeView_;
     activeView_ = view;
-    if (old && old != view)
+    if (old && old != view) {
         old->OnActivateView(FALSE, view, old);
-    if (view && old != view)
+    }
+    if (view && old != view) {
         view->OnActivateView(TRUE, view, old);
+    }
 }
 
 CDocument* CFrameWnd::GetActiveDocument() const {
@@ -212,22 +237,27 @@ CDocument* CFrameWnd::GetActiveDocument() const {
 void CFrameWnd::OnUpdateFrameTitle(BOOL addToTitle) {
     CDocument* document = GetActiveDocument();
     CString title = m_strTitle;
-    if (addToTitle && document && !document->GetTitle().IsEmpty())
+    if (addToTitle && document && !document->GetTitle().IsEmpty()) {
         title = m_strTitle.IsEmpty() ? document->GetTitle() : m_strTitle + " - " + document->GetTitle();
-    if (GetWidget())
+    }
+    if (GetWidget()) {
         GetWidget()->setWindowTitle(platform::ToQString(title));
+    }
 }
 
 void CFrameWnd::SetMessageText(const CString& text) {
-    if (statusBar_)
+    if (statusBar_) {
         statusBar_->SetPaneText(0, text);
+    }
 }
 
 void CFrameWnd::UpdateCommandUI() {
-    for (CToolBar* bar : toolBars_)
+    for (CToolBar* bar : toolBars_) {
         bar->UpdateButtons(this);
-    if (statusBar_)
+    }
+    if (statusBar_) {
         statusBar_->UpdatePanes(this);
+    }
 }
 
 void CFrameWnd::DestroyFrame() {

@@ -12,8 +12,9 @@ IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 
 BOOL CMDIChildWnd::LoadFrame(CDocument* document, const CRuntimeClass* viewClass, CWnd* parent) {
     auto* mainFrame = dynamic_cast<CMDIFrameWnd*>(parent);
-    if (!mainFrame || !mainFrame->MdiArea())
+    if (!mainFrame || !mainFrame->MdiArea()) {
         return FALSE;
+    }
     m_pParentWnd = parent;
     auto* sub = new QMdiSubWindow;
     sub->setAttribute(Qt::WA_DeleteOnClose);
@@ -25,8 +26,9 @@ BOOL CMDIChildWnd::LoadFrame(CDocument* document, const CRuntimeClass* viewClass
         return FALSE;
     }
     view->Create(this);
-    if (document)
+    if (document) {
         document->AddView(view);
+    }
     sub->setWidget(view->GetWidget());
     AttachView(view, nullptr);
     QMdiArea* area = mainFrame->MdiArea();
@@ -48,18 +50,21 @@ CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
 }
 
 void CMDIChildWnd::MDIActivate() {
-    if (CMDIFrameWnd* frame = GetMDIFrame())
+    if (CMDIFrameWnd* frame = GetMDIFrame()) {
         frame->MDIActivate(this);
+    }
 }
 
 void CMDIChildWnd::OnUpdateFrameTitle(BOOL addToTitle) {
     CDocument* document = GetActiveDocument();
-    if (GetWidget() && document)
+    if (GetWidget() && document) {
         GetWidget()->setWindowTitle(platform::ToQString(document->GetTitle()));
+    }
     if (CMDIFrameWnd* frame = GetMDIFrame(); frame && frame->GetWidget()) {
         CString title = frame->m_strTitle;
-        if (addToTitle && document && frame->MDIGetActive() == this)
+        if (addToTitle && document && frame->MDIGetActive() == this) {
             title = title + " - " + document->GetTitle();
+        }
         frame->GetWidget()->setWindowTitle(platform::ToQString(title));
     }
 }

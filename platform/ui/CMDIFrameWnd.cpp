@@ -33,8 +33,9 @@ BOOL CMDIFrameWnd::Create(const CString& title, CWnd* parent) {
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     window->setCentralWidget(area_);
     QObject::connect(area_, &QMdiArea::subWindowActivated, area_, [this](QMdiSubWindow*) {
-        if (CFrameWnd* frame = GetActiveFrame(); frame && frame != this)
+        if (CFrameWnd* frame = GetActiveFrame(); frame && frame != this) {
             frame->OnUpdateFrameTitle(TRUE);
+        }
     });
     WatchWidget();
     m_strTitle = title;
@@ -47,61 +48,72 @@ BOOL CMDIFrameWnd::Create(const CString& title, CWnd* parent) {
 }
 
 BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) {
-    if (CMDIChildWnd* child = MDIGetActive(); child && child->OnCmdMsg(nID, nCode, pCmdUI))
+    if (CMDIChildWnd* child = MDIGetActive(); child && child->OnCmdMsg(nID, nCode, pCmdUI)) {
         return TRUE;
+    }
     return CFrameWnd::OnCmdMsg(nID, nCode, pCmdUI);
 }
 
 CMDIChildWnd* CMDIFrameWnd::MDIGetActive() const {
-    if (!area_)
+    if (!area_) {
         return nullptr;
+    }
     QMdiSubWindow* sub = area_->activeSubWindow();
-    if (!sub && !area_->subWindowList().isEmpty())
+    if (!sub && !area_->subWindowList().isEmpty()) {
         sub = area_->subWindowList().last();
+    }
     return sub ? dynamic_cast<CMDIChildWnd*>(CWnd::FromWidget(sub)) : nullptr;
 }
 
 void CMDIFrameWnd::MDIActivate(CMDIChildWnd* child) {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(child->GetWidget()))
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(child->GetWidget())) {
         area_->setActiveSubWindow(sub);
+    }
 }
 
 int CMDIFrameWnd::CascadeStep() const {
     QStyle* style = area_ ? area_->style() : nullptr;
-    if (!style)
+    if (!style) {
         return 24;
+    }
     return style->pixelMetric(QStyle::PM_TitleBarHeight) +
            style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
 }
 
 void CMDIFrameWnd::MDICascade() {
     QList<QMdiSubWindow*> windows;
-    for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::StackingOrder))
-        if (!sub->isMinimized() && !sub->isHidden())
+    for (QMdiSubWindow* sub : area_->subWindowList(QMdiArea::StackingOrder)) {
+        if (!sub->isMinimized() && !sub->isHidden()) {
             windows.append(sub);
+        }
+    }
     QMdiSubWindow* active = area_->activeSubWindow();
     const std::vector<QRect> rects =
         platform::CascadeRects(area_->viewport()->size(), static_cast<int>(windows.size()), CascadeStep());
     for (qsizetype i = 0; i < windows.size(); ++i) {
-        if (windows[i]->isMaximized())
+        if (windows[i]->isMaximized()) {
             windows[i]->showNormal();
+        }
         windows[i]->setGeometry(rects[static_cast<std::size_t>(i)]);
         windows[i]->raise();
     }
-    if (active)
+    if (active) {
         area_->setActiveSubWindow(active);
+    }
 }
 
 QPoint CMDIFrameWnd::FreeChildPosition(QPoint wanted, const CMDIChildWnd* child) const {
-    if (!area_)
+    if (!area_) {
         return wanted;
+    }
     std::vector<QPoint> taken;
     QSize size(1, 1);
     for (QMdiSubWindow* sub : area_->subWindowList()) {
-        if (child && sub == child->GetWidget())
+        if (child && sub == child->GetWidget()) {
             size = sub->size();
-        else if (!sub->isMinimized())
+        } else if (!sub->isMinimized()) {
             taken.push_back(sub->pos());
+        }
     }
     return platform::StaggeredPosition(wanted, taken, size, area_->viewport()->size(), CascadeStep());
 }
@@ -119,12 +131,15 @@ void CMDIFrameWnd::OnMenuAboutToShow(QMenu* menu) {
 
 void CMDIFrameWnd::ListChildWindows(QMenu* menu) {
     static const char* const kEntryProperty = "verrantWindowEntry";
-    for (QAction* action : menu->actions())
-        if (action->property(kEntryProperty).toBool())
+    for (QAction* action : menu->actions()) {
+        if (action->property(kEntryProperty).toBool()) {
             delete action;
+        }
+    }
     const QList<QMdiSubWindow*> windows = area_ ? area_->subWindowList() : QList<QMdiSubWindow*>();
-    if (windows.isEmpty())
+    if (windows.isEmpty()) {
         return;
+    }
     QAction* separator = menu->addSeparator();
     separator->setProperty(kEntryProperty, true);
     QMdiSubWindow* active = area_->activeSubWindow();
@@ -139,10 +154,12 @@ void CMDIFrameWnd::ListChildWindows(QMenu* menu) {
         entry->setCheckable(true);
         entry->setChecked(sub == active);
         QObject::connect(entry, &QAction::triggered, area_, [this, sub = QPointer<QMdiSubWindow>(sub)] {
-            if (!sub)
+            if (!sub) {
                 return;
-            if (sub->isMinimized())
+            }
+            if (sub->isMinimized()) {
                 sub->showNormal();
+            }
             area_->setActiveSubWindow(sub);
         });
     }

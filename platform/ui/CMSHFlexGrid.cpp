@@ -16,16 +16,18 @@ constexpr int kTwipsPerInch = 1440;
 Qt::Alignment QtAlignment(short alignment) {
     static const Qt::Alignment horizontal[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     static const Qt::Alignment vertical[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
-    if (alignment < 0 || alignment > flexAlignRightBottom)
+    if (alignment < 0 || alignment > flexAlignRightBottom) {
         alignment = flexAlignLeftCenter;
+    }
     return horizontal[alignment / 3] | vertical[alignment % 3];
 }
 } // namespace
 
 CMSHFlexGrid::~CMSHFlexGrid() {
     // The control may outlive this wrapper (its dialog deletes it later).
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->SetEvents(nullptr);
+    }
 }
 
 QWidget* CMSHFlexGrid::CreateControl(QWidget* parent) {
@@ -38,8 +40,9 @@ BOOL CMSHFlexGrid::SubclassDlgItem(UINT id, CWnd* parent) {
 
 BOOL CMSHFlexGrid::AttachControl(QWidget* widget) {
     auto* view = dynamic_cast<FlexGridView*>(widget);
-    if (!view)
+    if (!view) {
         return FALSE;
+    }
     Attach(view);
     view->SetEvents(this);
     return TRUE;
@@ -67,23 +70,27 @@ long CMSHFlexGrid::GetFixedCols() const {
 }
 
 void CMSHFlexGrid::SetRows(long rows) {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->SetRows(static_cast<int>(rows));
+    }
 }
 
 void CMSHFlexGrid::SetCols(long cols) {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->SetCols(static_cast<int>(cols));
+    }
 }
 
 void CMSHFlexGrid::SetFixedRows(long fixed) {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->SetFixedRows(static_cast<int>(fixed));
+    }
 }
 
 void CMSHFlexGrid::SetFixedCols(long fixed) {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->SetFixedCols(static_cast<int>(fixed));
+    }
 }
 
 CString CMSHFlexGrid::GetTextMatrix(long row, long col) const {
@@ -91,48 +98,55 @@ CString CMSHFlexGrid::GetTextMatrix(long row, long col) const {
 }
 
 void CMSHFlexGrid::SetTextMatrix(long row, long col, const char* text) {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->SetText(static_cast<int>(row), static_cast<int>(col), CString(text));
+    }
 }
 
 long CMSHFlexGrid::GetRow() const {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return 0;
+    }
     const QModelIndex current = view->currentIndex();
     return current.isValid() ? current.row() + view->Model()->FixedRows() : view->Model()->FixedRows();
 }
 
 long CMSHFlexGrid::GetCol() const {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return 0;
+    }
     const QModelIndex current = view->currentIndex();
     return current.isValid() ? current.column() + view->Model()->FixedCols() : view->Model()->FixedCols();
 }
 
 void CMSHFlexGrid::SetRow(long row) {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return;
+    }
     const FlexGridModel* model = view->Model();
     const QModelIndex at = model->index(static_cast<int>(row) - model->FixedRows(),
                                         static_cast<int>(GetCol()) - model->FixedCols());
-    if (at.isValid())
+    if (at.isValid()) {
         view->selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+    }
     rowSel_ = row;
     ShowSelection();
 }
 
 void CMSHFlexGrid::SetCol(long col) {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return;
+    }
     const FlexGridModel* model = view->Model();
     const QModelIndex at = model->index(static_cast<int>(GetRow()) - model->FixedRows(),
                                         static_cast<int>(col) - model->FixedCols());
-    if (at.isValid())
+    if (at.isValid()) {
         view->selectionModel()->setCurrentIndex(at, QItemSelectionModel::NoUpdate);
+    }
     colSel_ = col;
     ShowSelection();
 }
@@ -150,8 +164,9 @@ void CMSHFlexGrid::SetColSel(long col) {
 // A range of more than one cell is shown highlighted; a single cell is just the current one.
 void CMSHFlexGrid::ShowSelection() {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return;
+    }
     const FlexGridModel* model = view->Model();
     QItemSelectionModel* selection = view->selectionModel();
     const long row = GetRow();
@@ -164,31 +179,36 @@ void CMSHFlexGrid::ShowSelection() {
                                            static_cast<int>(std::min(col, colSel_)) - model->FixedCols());
     const QModelIndex last = model->index(static_cast<int>(std::max(row, rowSel_)) - model->FixedRows(),
                                           static_cast<int>(std::max(col, colSel_)) - model->FixedCols());
-    if (first.isValid() && last.isValid())
+    if (first.isValid() && last.isValid()) {
         selection->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+    }
 }
 
 long CMSHFlexGrid::GetTopRow() const {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return 0;
+    }
     return view->verticalScrollBar()->value() + view->Model()->FixedRows();
 }
 
 void CMSHFlexGrid::SetTopRow(long row) {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return;
+    }
     view->SettleLayout(); // the scroll range must know rows added since the last layout
     view->verticalScrollBar()->setValue(static_cast<int>(row) - view->Model()->FixedRows());
 }
 
 BOOL CMSHFlexGrid::GetRowIsVisible(long row) const {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return FALSE;
-    if (row < view->Model()->FixedRows())
+    }
+    if (row < view->Model()->FixedRows()) {
         return TRUE;
+    }
     const QHeaderView* header = view->verticalHeader();
     const int index = static_cast<int>(row) - view->Model()->FixedRows();
     const int top = header->sectionViewportPosition(index);
@@ -197,8 +217,9 @@ BOOL CMSHFlexGrid::GetRowIsVisible(long row) const {
 
 long CMSHFlexGrid::GetRowHeight(long row) const {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return 0;
+    }
     if (row < view->Model()->FixedRows()) {
         // Before the first layout the header's own height is not settled; its hint is.
         const QHeaderView* header = view->horizontalHeader();
@@ -211,8 +232,9 @@ long CMSHFlexGrid::GetRowHeight(long row) const {
 
 void CMSHFlexGrid::SetRowHeight(long row, long twips) {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return;
+    }
     const int pixels = std::max(1, TwipsToPixelsY(twips));
     if (row < 0) {
         view->verticalHeader()->setDefaultSectionSize(pixels);
@@ -226,37 +248,43 @@ void CMSHFlexGrid::SetRowHeight(long row, long twips) {
 
 long CMSHFlexGrid::GetColWidth(long col) const {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return 0;
-    if (col < view->Model()->FixedCols())
+    }
+    if (col < view->Model()->FixedCols()) {
         return PixelsToTwipsX(view->verticalHeader()->width());
+    }
     return PixelsToTwipsX(
         view->horizontalHeader()->sectionSize(static_cast<int>(col) - view->Model()->FixedCols()));
 }
 
 void CMSHFlexGrid::SetColWidth(long col, long twips) {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return;
+    }
     const int pixels = std::max(1, TwipsToPixelsX(twips));
     const int fixed = view->Model()->FixedCols();
     const int cols = view->Model()->Cols();
     for (int c = col < 0 ? 0 : static_cast<int>(col); c < (col < 0 ? cols : col + 1); ++c) {
-        if (c < fixed)
+        if (c < fixed) {
             view->verticalHeader()->setFixedWidth(pixels);
-        else
+        } else {
             view->horizontalHeader()->resizeSection(c - fixed, pixels);
+        }
     }
 }
 
 void CMSHFlexGrid::SetColAlignment(long col, short alignment) {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->SetAlignment(static_cast<int>(col), static_cast<int>(QtAlignment(alignment)));
+    }
 }
 
 void CMSHFlexGrid::SetColAlignmentFixed(long col, short alignment) {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->SetFixedAlignment(static_cast<int>(col), static_cast<int>(QtAlignment(alignment)));
+    }
 }
 
 BOOL CMSHFlexGrid::GetRedraw() const {
@@ -265,16 +293,18 @@ BOOL CMSHFlexGrid::GetRedraw() const {
 
 void CMSHFlexGrid::SetRedraw(BOOL redraw) {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return;
+    }
     view->setUpdatesEnabled(redraw != FALSE);
     view->Model()->SetRedraw(redraw != FALSE);
 }
 
 CRect CMSHFlexGrid::GetCellRectPixels(long row, long col) const {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return CRect();
+    }
     const FlexGridModel* model = view->Model();
     const QHeaderView* rows = view->verticalHeader();
     const QHeaderView* cols = view->horizontalHeader();
@@ -312,18 +342,21 @@ long CMSHFlexGrid::GetMouseCol() const {
 
 float CMSHFlexGrid::GetFontSize() const {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return 9.0F;
+    }
     const QFont font = view->font();
-    if (font.pointSizeF() > 0)
+    if (font.pointSizeF() > 0) {
         return static_cast<float>(font.pointSizeF());
+    }
     return static_cast<float>(font.pixelSize() * 72.0 / view->logicalDpiY());
 }
 
 void CMSHFlexGrid::SetFontSize(float points) {
     FlexGridView* view = View();
-    if (!view || points <= 0)
+    if (!view || points <= 0) {
         return;
+    }
     QFont font = view->font();
     font.setPointSizeF(points);
     view->setFont(font);
@@ -331,8 +364,9 @@ void CMSHFlexGrid::SetFontSize(float points) {
 
 void CMSHFlexGrid::SetFontName(const char* faceName) {
     FlexGridView* view = View();
-    if (!view || !faceName)
+    if (!view || !faceName) {
         return;
+    }
     QFont font = view->font();
     font.setFamily(platform::SubstituteFontFamily(CString(faceName)));
     view->setFont(font);
@@ -340,8 +374,9 @@ void CMSHFlexGrid::SetFontName(const char* faceName) {
 
 void CMSHFlexGrid::SetPaletteColor(QPalette::ColorRole role, COLORREF color) {
     FlexGridView* view = View();
-    if (!view)
+    if (!view) {
         return;
+    }
     QPalette palette = view->palette();
     palette.setColor(role, QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
     view->setPalette(palette);
@@ -361,32 +396,23 @@ void CMSHFlexGrid::SetForeColorSel(COLORREF color) {
 }
 
 void CMSHFlexGrid::SetCellBackColor(COLORREF color) {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->SetCellBackground(static_cast<int>(GetRow()), static_cast<int>(GetCol()),
                                          QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+    }
 }
 
 void CMSHFlexGrid::SetCellForeColor(COLORREF color) {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->SetCellForeground(static_cast<int>(GetRow()), static_cast<int>(GetCol()),
                                          QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+    }
 }
 
 void CMSHFlexGrid::ClearCellColors() {
-    if (FlexGridView* view = View())
+    if (FlexGridView* view = View()) {
         view->Model()->ClearCellColors();
-}
-
-CSize CMSHFlexGrid::GetContentPixels() const {
-    FlexGridView* view = View();
-    if (!view)
-        return CSize();
-    const QHeaderView* rows = view->verticalHeader();
-    const QHeaderView* cols = view->horizontalHeader();
-    const int frame = 2 * view->frameWidth();
-    const int width = (rows->isVisible() ? rows->width() : 0) + cols->length() + frame;
-    const int height = (cols->isVisible() ? cols->height() : 0) + rows->length() + frame;
-    return CSize(width, height);
+    }
 }
 
 int CMSHFlexGrid::TwipsToPixelsX(long twips) const {
@@ -410,26 +436,31 @@ long CMSHFlexGrid::PixelsToTwipsY(int pixels) const {
 }
 
 void CMSHFlexGrid::OnGridKeyDown(UINT keyCode, UINT shift) {
-    if (events_)
+    if (events_) {
         events_->OnGridKeyDown(keyCode, shift);
+    }
 }
 
 void CMSHFlexGrid::OnGridMouseDown(int button, UINT shift, CPoint point) {
-    if (events_)
+    if (events_) {
         events_->OnGridMouseDown(button, shift, point);
+    }
 }
 
 void CMSHFlexGrid::OnGridMouseUp(int button, UINT shift, CPoint point) {
-    if (events_)
+    if (events_) {
         events_->OnGridMouseUp(button, shift, point);
+    }
 }
 
 void CMSHFlexGrid::OnGridEnterCell() {
-    if (events_)
+    if (events_) {
         events_->OnGridEnterCell();
+    }
 }
 
 void CMSHFlexGrid::OnGridScroll() {
-    if (events_)
+    if (events_) {
         events_->OnGridScroll();
+    }
 }

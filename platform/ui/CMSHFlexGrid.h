@@ -104,8 +104,6 @@ public:
     void SetCellForeColor(COLORREF color);
     // Gives every cell back the grid's colours.
     void ClearCellColors();
-    // Size of the whole grid in pixels (all rows and columns plus the frame).
-    CSize GetContentPixels() const;
 
     int TwipsToPixelsX(long twips) const;
     int TwipsToPixelsY(long twips) const;

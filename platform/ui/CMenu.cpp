@@ -23,8 +23,9 @@ BOOL CMenu::CreateMenu() {
 }
 
 BOOL CMenu::CreatePopupMenu() {
-    if (!menu_)
+    if (!menu_) {
         menu_ = new QMenu;
+    }
     return TRUE;
 }
 
@@ -63,8 +64,9 @@ BOOL CMenu::AppendMenu(UINT, CMenu* popup, const char* text) {
 }
 
 QAction* CMenu::ItemAt(UINT idOrPosition, UINT flags) const {
-    if (!menu_)
+    if (!menu_) {
         return nullptr;
+    }
     if (flags & MF_BYPOSITION) {
         auto actions = menu_->actions();
         return idOrPosition < static_cast<UINT>(actions.size())
@@ -76,8 +78,9 @@ QAction* CMenu::ItemAt(UINT idOrPosition, UINT flags) const {
 
 UINT CMenu::EnableMenuItem(UINT idOrPosition, UINT flags) {
     QAction* action = ItemAt(idOrPosition, flags);
-    if (!action)
+    if (!action) {
         return static_cast<UINT>(-1);
+    }
     UINT old = action->isEnabled() ? MF_ENABLED : MF_GRAYED;
     action->setEnabled(!(flags & (MF_GRAYED | MF_DISABLED)));
     return old;
@@ -85,8 +88,9 @@ UINT CMenu::EnableMenuItem(UINT idOrPosition, UINT flags) {
 
 UINT CMenu::CheckMenuItem(UINT idOrPosition, UINT flags) {
     QAction* action = ItemAt(idOrPosition, flags);
-    if (!action)
+    if (!action) {
         return static_cast<UINT>(-1);
+    }
     UINT old = action->isChecked() ? MF_CHECKED : MF_UNCHECKED;
     action->setCheckable(true);
     action->setChecked(flags & MF_CHECKED);
@@ -99,39 +103,50 @@ int CMenu::GetMenuItemCount() const {
 
 UINT CMenu::GetMenuItemID(int position) const {
     QAction* action = ItemAt(static_cast<UINT>(position), MF_BYPOSITION);
-    if (!action || action->isSeparator())
+    if (!action || action->isSeparator()) {
         return 0;
+    }
     return action->menu() ? static_cast<UINT>(-1) : ActionId(action);
 }
 
 CMenu* CMenu::GetSubMenu(int position) const {
     QAction* action = ItemAt(static_cast<UINT>(position), MF_BYPOSITION);
-    if (!action || !action->menu())
+    if (!action || !action->menu()) {
         return nullptr;
-    for (const auto& popup : popups_)
-        if (popup->menu_ == action->menu())
+    }
+    for (const auto& popup : popups_) {
+        if (popup->menu_ == action->menu()) {
             return popup.get();
+        }
+    }
     return nullptr;
 }
 
 BOOL CMenu::TrackPopupMenu(UINT, int x, int y, CWnd* owner) {
-    if (!menu_)
+    if (!menu_) {
         return FALSE;
+    }
     QAction* chosen = menu_->exec(QPoint(x, y));
-    if (chosen && owner && ActionId(chosen))
+    if (chosen && owner && ActionId(chosen)) {
         owner->RouteCommand(ActionId(chosen));
+    }
     return TRUE;
 }
 
 QAction* CMenu::FindAction(UINT id) const {
-    if (!menu_)
+    if (!menu_) {
         return nullptr;
-    for (QAction* action : menu_->actions())
-        if (!action->menu() && ActionId(action) == id)
+    }
+    for (QAction* action : menu_->actions()) {
+        if (!action->menu() && ActionId(action) == id) {
             return action;
-    for (const auto& popup : popups_)
-        if (QAction* action = popup->FindAction(id))
+        }
+    }
+    for (const auto& popup : popups_) {
+        if (QAction* action = popup->FindAction(id)) {
             return action;
+        }
+    }
     return nullptr;
 }
 
@@ -145,17 +160,20 @@ void CMenu::SetActionId(QAction* action, UINT id) {
 
 QString CMenu::QtLabel(const CString& label) {
     QString text = platform::ToQString(label);
-    if (text.contains(QLatin1Char('&')))
+    if (text.contains(QLatin1Char('&'))) {
         return text;
+    }
     // The letter opens a parenthesis before the accelerator text; a kana may follow it.
     static const QRegularExpression mnemonic(QStringLiteral("\\(([A-Za-z0-9])[^()\t]*\\)"));
     const qsizetype tab = text.indexOf(QLatin1Char('\t'));
     const QString head = tab < 0 ? text : text.left(tab);
     QRegularExpressionMatchIterator matches = mnemonic.globalMatch(head);
     qsizetype letter = -1;
-    while (matches.hasNext())
+    while (matches.hasNext()) {
         letter = matches.next().capturedStart(1);
-    if (letter >= 0)
+    }
+    if (letter >= 0) {
         text.insert(letter, QLatin1Char('&'));
+    }
     return text;
 }

@@ -44,13 +44,16 @@ void CPrintDialog::Build() {
         QObject::disconnect(buttons, &QDialogButtonBox::accepted, dialog_, nullptr);
         QObject::connect(buttons, &QDialogButtonBox::accepted, dialog_, [this] { OnOK(); });
         // The page range and copies are shown at once, not behind the options button.
-        for (QAbstractButton* button : buttons->buttons())
-            if (buttons->buttonRole(button) == QDialogButtonBox::ResetRole)
+        for (QAbstractButton* button : buttons->buttons()) {
+            if (buttons->buttonRole(button) == QDialogButtonBox::ResetRole) {
                 button->click();
+            }
+        }
     }
     // The set-up button carries its id like any control of the dialog.
-    if (auto* setup = dialog_->findChild<QPushButton*>(QStringLiteral("properties")))
+    if (auto* setup = dialog_->findChild<QPushButton*>(QStringLiteral("properties"))) {
         AddControl(kSetupButton, setup);
+    }
 }
 
 void CPrintDialog::SetUpDialog() {
@@ -69,8 +72,9 @@ void CPrintDialog::SetUpDialog() {
         Printer()->setPrintRange(QPrinter::AllPages);
         // The range fields start at the whole document.
         if (m_pd.nMinPage <= m_pd.nFromPage && m_pd.nFromPage <= m_pd.nToPage &&
-            m_pd.nToPage <= m_pd.nMaxPage)
+            m_pd.nToPage <= m_pd.nMaxPage) {
             Printer()->setFromTo(m_pd.nFromPage, m_pd.nToPage);
+        }
     }
 }
 
@@ -80,37 +84,43 @@ void CPrintDialog::UsePrinter(QPrinter* printer) {
 
 int CPrintDialog::DoModal() {
     OfferPdfWithoutPrinter();
-    if (!dialog_)
+    if (!dialog_) {
         Build();
+    }
     SetUpDialog();
     OnInitDialog();
-    if (platform::DialogScript::Exec(*this) != QDialog::Accepted)
+    if (platform::DialogScript::Exec(*this) != QDialog::Accepted) {
         return IDCANCEL;
+    }
     ReadBack();
     return IDOK;
 }
 
 void CPrintDialog::OnOK() {
-    if (!dialog_)
+    if (!dialog_) {
         return;
+    }
     const QString file = ChosenFile();
     if (!file.isEmpty() && QFileInfo::exists(file) &&
         AfxMessageBox(platform::FromQStringLossy(file) + CString(u8"\nは既に存在します。\n上書きしますか?"),
-                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
-        return;        // the dialog stays open for another name
+                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+        return; // the dialog stays open for another name
+    }
     dialog_->accept(); // applies the dialog's settings to the printer
 }
 
 QString CPrintDialog::ChosenFile() const {
     auto* name = dialog_ ? dialog_->findChild<QLineEdit*>(QStringLiteral("filename")) : nullptr;
-    if (name && name->isEnabled())
+    if (name && name->isEnabled()) {
         return name->text().trimmed();
+    }
     return Printer()->outputFormat() == QPrinter::PdfFormat ? Printer()->outputFileName() : QString();
 }
 
 void CPrintDialog::OfferPdfWithoutPrinter() {
-    if (HavePrinter() || !Printer()->outputFileName().isEmpty())
+    if (HavePrinter() || !Printer()->outputFileName().isEmpty()) {
         return;
+    }
     auto* view = dynamic_cast<CView*>(m_pParentWnd);
     CDocument* document = view ? view->GetDocument() : nullptr;
     const std::string path = document ? platform::Cp932ToUtf8(document->GetPathName().str()) : std::string();
@@ -119,8 +129,9 @@ void CPrintDialog::OfferPdfWithoutPrinter() {
 }
 
 void CPrintDialog::OnCancel() {
-    if (dialog_)
+    if (dialog_) {
         dialog_->reject();
+    }
 }
 
 void CPrintDialog::ReadBack() {
@@ -166,13 +177,10 @@ int CPrintDialog::GetCopies() const {
 }
 
 CString CPrintDialog::GetDeviceName() const {
-    if (Printer()->outputFormat() == QPrinter::PdfFormat)
+    if (Printer()->outputFormat() == QPrinter::PdfFormat) {
         return CString("PDF");
+    }
     return platform::FromQStringLossy(Printer()->printerName());
-}
-
-CString CPrintDialog::GetPortName() const {
-    return platform::FromQStringLossy(Printer()->outputFileName());
 }
 
 DEVMODE* CPrintDialog::GetDevMode() {

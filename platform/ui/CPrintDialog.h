@@ -73,7 +73,6 @@ public:
     BOOL PrintSelection() const;
     int GetCopies() const;
     CString GetDeviceName() const;
-    CString GetPortName() const;
     DEVMODE* GetDevMode();
     // The printer set up by the dialog (a PDF writer when no printer is installed).
     QPrinter* GetPrinter() const { return Printer(); }

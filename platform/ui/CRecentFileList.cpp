@@ -15,33 +15,38 @@ CString EntryKey(int index) {
 } // namespace
 
 void CRecentFileList::Add(const CString& path) {
-    if (path.IsEmpty())
+    if (path.IsEmpty()) {
         return;
+    }
     paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
     paths_.insert(paths_.begin(), path);
-    if (static_cast<int>(paths_.size()) > maxSize_)
+    if (static_cast<int>(paths_.size()) > maxSize_) {
         paths_.resize(static_cast<std::size_t>(maxSize_));
+    }
 }
 
 void CRecentFileList::Remove(int index) {
-    if (index >= 0 && index < GetSize())
+    if (index >= 0 && index < GetSize()) {
         paths_.erase(paths_.begin() + index);
+    }
 }
 
 void CRecentFileList::ReadList(const platform::ProfileFile& file) {
     paths_.clear();
     for (int i = 0; i < maxSize_; ++i) {
         CString path = file.GetString(kSection, EntryKey(i), "");
-        if (!path.IsEmpty() && std::find(paths_.begin(), paths_.end(), path) == paths_.end())
+        if (!path.IsEmpty() && std::find(paths_.begin(), paths_.end(), path) == paths_.end()) {
             paths_.push_back(path);
+        }
     }
 }
 
 bool CRecentFileList::WriteList(const platform::ProfileFile& file) const {
     bool ok = true;
-    for (int i = 0; i < maxSize_; ++i)
+    for (int i = 0; i < maxSize_; ++i) {
         ok = file.WriteString(kSection, EntryKey(i),
                               i < GetSize() ? paths_[static_cast<std::size_t>(i)] : CString()) &&
              ok;
+    }
     return ok;
 }

@@ -54,10 +54,11 @@ BOOL CScrollView::Create(CWnd* parent) {
             int wanted = bar->sliderPosition();
             // Keep the bar where it was; the handler decides where to go.
             bar->setSliderPosition(bar->value());
-            if (vertical)
+            if (vertical) {
                 OnVScroll(code, static_cast<UINT>(wanted));
-            else
+            } else {
                 OnHScroll(code, static_cast<UINT>(wanted));
+            }
         });
     };
     connectBar(vbar_, true);
@@ -76,8 +77,9 @@ void CScrollView::SetScrollSizes(int mapMode, CSize total, CSize page, CSize lin
 }
 
 void CScrollView::UpdateBars() {
-    if (!vbar_)
+    if (!vbar_) {
         return;
+    }
     CRect client;
     GetClientRect(&client);
     vbar_->setRange(0, GetScrollLimit(SB_VERT));
@@ -102,14 +104,16 @@ CPoint CScrollView::GetScrollPosition() const {
 }
 
 void CScrollView::ScrollToPosition(CPoint point) {
-    if (!vbar_)
+    if (!vbar_) {
         return;
+    }
     CPoint before = GetScrollPosition();
     hbar_->setValue(std::clamp(point.x, 0, GetScrollLimit(SB_HORZ)));
     vbar_->setValue(std::clamp(point.y, 0, GetScrollLimit(SB_VERT)));
     CPoint after = GetScrollPosition();
-    if (before.x != after.x || before.y != after.y)
+    if (before.x != after.x || before.y != after.y) {
         Invalidate();
+    }
 }
 
 void CScrollView::OnPrepareDC(CDC* dc, CPrintInfo* info) {
@@ -212,24 +216,27 @@ void CScrollView::WheelLines(bool vertical, int delta, int& pending) {
     pending -= notches * WHEEL_DELTA;
     const UINT code = notches > 0 ? SB_LINEUP : SB_LINEDOWN;
     for (int i = 0; i < std::abs(notches) * kLinesPerNotch; ++i) {
-        if (vertical)
+        if (vertical) {
             OnVScroll(code, 0);
-        else
+        } else {
             OnHScroll(code, 0);
+        }
     }
 }
 
 BOOL CScrollView::OnMouseWheel(UINT, short delta, CPoint) {
-    if (HasRoom(vbar_))
+    if (HasRoom(vbar_)) {
         WheelLines(true, delta, pendingWheel_);
-    else if (HasRoom(hbar_))
+    } else if (HasRoom(hbar_)) {
         WheelLines(false, delta, pendingHWheel_);
-    else
+    } else {
         return FALSE;
+    }
     return TRUE;
 }
 
 void CScrollView::OnMouseHWheel(UINT, short delta, CPoint) {
-    if (HasRoom(hbar_))
+    if (HasRoom(hbar_)) {
         WheelLines(false, -delta, pendingHWheel_);
+    }
 }

@@ -10,15 +10,17 @@
 BOOL CStatusBar::Create(CFrameWnd* frame) {
     bar_ = new QStatusBar;
     bar_->setSizeGripEnabled(false);
-    if (auto* window = frame->MainWindow())
+    if (auto* window = frame->MainWindow()) {
         window->setStatusBar(bar_);
+    }
     frame->SetStatusBar(this);
     return TRUE;
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
-    for (QLabel* pane : panes_)
+    for (QLabel* pane : panes_) {
         delete pane;
+    }
     panes_.clear();
     ids_.assign(ids, ids + count);
     for (int i = 0; i < count; ++i) {
@@ -36,22 +38,26 @@ BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
 }
 
 BOOL CStatusBar::SetPaneText(int index, const CString& text, BOOL) {
-    if (index < 0 || index >= GetCount())
+    if (index < 0 || index >= GetCount()) {
         return FALSE;
+    }
     panes_[static_cast<std::size_t>(index)]->setText(platform::ToQString(text));
     return TRUE;
 }
 
 CString CStatusBar::GetPaneText(int index) const {
-    if (index < 0 || index >= GetCount())
+    if (index < 0 || index >= GetCount()) {
         return CString();
+    }
     return platform::FromQStringLossy(panes_[static_cast<std::size_t>(index)]->text());
 }
 
 int CStatusBar::CommandToIndex(UINT id) const {
-    for (std::size_t i = 0; i < ids_.size(); ++i)
-        if (ids_[i] == id)
+    for (std::size_t i = 0; i < ids_.size(); ++i) {
+        if (ids_[i] == id) {
             return static_cast<int>(i);
+        }
+    }
     return -1;
 }
 
@@ -60,8 +66,9 @@ UINT CStatusBar::GetItemID(int index) const {
 }
 
 void CStatusBar::SetPaneInfo(int index, UINT id, UINT, int width) {
-    if (index < 0 || index >= GetCount())
+    if (index < 0 || index >= GetCount()) {
         return;
+    }
     ids_[static_cast<std::size_t>(index)] = id;
     QLabel* pane = panes_[static_cast<std::size_t>(index)];
     pane->setObjectName(QString::number(id));
@@ -70,13 +77,15 @@ void CStatusBar::SetPaneInfo(int index, UINT id, UINT, int width) {
 
 void CStatusBar::UpdatePanes(CCmdTarget* target) {
     for (std::size_t i = 0; i < ids_.size(); ++i) {
-        if (ids_[i] == ID_SEPARATOR)
+        if (ids_[i] == ID_SEPARATOR) {
             continue;
+        }
         CCmdUI ui(ids_[i]);
         ui.m_nIndex = static_cast<UINT>(i);
         if (target->OnCmdMsg(ids_[i], CN_UPDATE_COMMAND_UI, &ui)) {
-            if (ui.m_bTextChanged)
+            if (ui.m_bTextChanged) {
                 panes_[i]->setText(platform::ToQString(ui.m_strText));
+            }
             panes_[i]->setEnabled(ui.m_bEnabled);
         }
     }

@@ -13,8 +13,9 @@ BOOL CToolBar::Create(CFrameWnd* frame) {
     bar_ = new QToolBar;
     bar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bar_->setFloatable(false);
-    if (auto* window = frame->MainWindow())
+    if (auto* window = frame->MainWindow()) {
         window->addToolBar(Qt::TopToolBarArea, bar_);
+    }
     frame->AddToolBar(this);
     return TRUE;
 }
@@ -31,8 +32,9 @@ BOOL CToolBar::SetButtons(const UINT* ids, int count) {
         action->setObjectName(QString::number(ids[i]));
         UINT id = ids[i];
         QObject::connect(action, &QAction::triggered, bar_, [this, id] {
-            if (frame_)
+            if (frame_) {
                 frame_->RouteCommand(id);
+            }
         });
     }
     return TRUE;
@@ -40,8 +42,9 @@ BOOL CToolBar::SetButtons(const UINT* ids, int count) {
 
 void CToolBar::SetButtonText(int index, const CString& text) {
     auto actions = bar_->actions();
-    if (index >= 0 && index < actions.size())
+    if (index >= 0 && index < actions.size()) {
         actions[index]->setText(platform::ToQString(text));
+    }
 }
 
 CString CToolBar::GetButtonText(int index) const {
@@ -52,9 +55,11 @@ CString CToolBar::GetButtonText(int index) const {
 
 int CToolBar::CommandToIndex(UINT id) const {
     auto actions = bar_->actions();
-    for (int i = 0; i < actions.size(); ++i)
-        if (!actions[i]->isSeparator() && CMenu::ActionId(actions[i]) == id)
+    for (int i = 0; i < actions.size(); ++i) {
+        if (!actions[i]->isSeparator() && CMenu::ActionId(actions[i]) == id) {
             return i;
+        }
+    }
     return -1;
 }
 
@@ -68,12 +73,14 @@ int CToolBar::GetCount() const {
 }
 
 void CToolBar::UpdateButtons(CCmdTarget* target) {
-    if (!bar_)
+    if (!bar_) {
         return;
+    }
     for (QAction* action : bar_->actions()) {
         // Separators and embedded controls (boxes placed in the bar) carry no command.
-        if (action->isSeparator() || CMenu::ActionId(action) == 0)
+        if (action->isSeparator() || CMenu::ActionId(action) == 0) {
             continue;
+        }
         CCmdUI ui(CMenu::ActionId(action));
         target->RouteUpdate(&ui);
         action->setEnabled(ui.m_bEnabled);

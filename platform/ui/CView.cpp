@@ -29,8 +29,9 @@ BOOL CView::Create(CWnd* parent) {
 }
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, CCmdUI* pCmdUI) {
-    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI))
+    if (CWnd::OnCmdMsg(nID, nCode, pCmdUI)) {
         return TRUE;
+    }
     return m_pDocument && m_pDocument->OnCmdMsg(nID, nCode, pCmdUI);
 }
 

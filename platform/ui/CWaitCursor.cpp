@@ -4,16 +4,19 @@
 #include <QCursor>
 
 CWaitCursor::CWaitCursor() {
-    if (QApplication::instance())
+    if (QApplication::instance()) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
 }
 
 CWaitCursor::~CWaitCursor() {
-    if (QApplication::instance())
+    if (QApplication::instance()) {
         QApplication::restoreOverrideCursor();
+    }
 }
 
 void CWaitCursor::Restore() {
-    if (QApplication::instance())
+    if (QApplication::instance()) {
         QApplication::changeOverrideCursor(Qt::WaitCursor);
+    }
 }

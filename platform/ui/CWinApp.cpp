@@ -32,8 +32,9 @@ CWinApp::CWinApp(const char* appName)
 }
 
 CWinApp::~CWinApp() {
-    if (theApplication == this)
+    if (theApplication == this) {
         theApplication = nullptr;
+    }
 }
 
 BOOL CWinApp::InitInstance() {
@@ -45,18 +46,21 @@ int CWinApp::ExitInstance() {
 }
 
 BOOL CWinApp::OnIdle(LONG count) {
-    if (count == 0)
+    if (count == 0) {
         if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd)) {
             frame->UpdateCommandUI();
-            if (CFrameWnd* active = frame->GetActiveFrame(); active != frame)
+            if (CFrameWnd* active = frame->GetActiveFrame(); active != frame) {
                 active->UpdateCommandUI();
+            }
         }
+    }
     return FALSE;
 }
 
 void CWinApp::RunIdle() {
-    if (inIdle_)
+    if (inIdle_) {
         return;
+    }
     inIdle_ = true;
     for (LONG count = 0; OnIdle(count) && count < 1000; ++count) {
     }
@@ -64,9 +68,10 @@ void CWinApp::RunIdle() {
 }
 
 int CWinApp::Run() {
-    if (auto* dispatcher = QAbstractEventDispatcher::instance())
+    if (auto* dispatcher = QAbstractEventDispatcher::instance()) {
         QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, dispatcher,
                          [this] { RunIdle(); });
+    }
     QApplication::exec();
     return ExitInstance();
 }
@@ -76,9 +81,11 @@ void CWinApp::AddDocTemplate(CDocTemplate* docTemplate) {
 }
 
 CDocTemplate* CWinApp::TemplateForPath(const CString& path) const {
-    for (const auto& docTemplate : templates_)
-        if (docTemplate->MatchDocType(path))
+    for (const auto& docTemplate : templates_) {
+        if (docTemplate->MatchDocType(path)) {
             return docTemplate.get();
+        }
+    }
     return templates_.empty() ? nullptr : templates_.front().get();
 }
 
@@ -88,14 +95,17 @@ CDocument* CWinApp::OpenDocumentFile(LPCTSTR path) {
 }
 
 void CWinApp::CloseAllDocuments(BOOL endSession) {
-    for (const auto& docTemplate : templates_)
+    for (const auto& docTemplate : templates_) {
         docTemplate->CloseAllDocuments(endSession);
+    }
 }
 
 BOOL CWinApp::SaveAllModified() {
-    for (const auto& docTemplate : templates_)
-        if (!docTemplate->SaveAllModified())
+    for (const auto& docTemplate : templates_) {
+        if (!docTemplate->SaveAllModified()) {
             return FALSE;
+        }
+    }
     return TRUE;
 }
 
@@ -118,14 +128,16 @@ BOOL CWinApp::WriteProfileInt(const CString& section, const CString& entry, int 
 
 void CWinApp::LoadStdProfileSettings(UINT maxMru) {
     recentFiles_ = std::make_unique<CRecentFileList>(static_cast<int>(maxMru));
-    if (m_pszProfileName.IsEmpty())
+    if (m_pszProfileName.IsEmpty()) {
         m_pszProfileName = platform::ModuleDirectory() + "/" + m_strAppName + ".INI";
+    }
     recentFiles_->ReadList(platform::ProfileFile(m_pszProfileName));
 }
 
 void CWinApp::SaveStdProfileSettings() {
-    if (!m_pszProfileName.IsEmpty())
+    if (!m_pszProfileName.IsEmpty()) {
         recentFiles_->WriteList(platform::ProfileFile(m_pszProfileName));
+    }
 }
 
 void CWinApp::AddToRecentFileList(LPCTSTR path) {
@@ -141,8 +153,9 @@ void CWinApp::EndWaitCursor() {
 }
 
 void CWinApp::DoWaitCursor(int code) {
-    if (!QApplication::instance())
+    if (!QApplication::instance()) {
         return;
+    }
     if (code > 0) {
         ++waitCount_;
         QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -155,14 +168,16 @@ void CWinApp::DoWaitCursor(int code) {
 }
 
 void CWinApp::OnAppExit() {
-    if (m_pMainWnd && m_pMainWnd->GetWidget())
+    if (m_pMainWnd && m_pMainWnd->GetWidget()) {
         m_pMainWnd->GetWidget()->close();
+    }
 }
 
 void CWinApp::OnOpenRecentFile(UINT id) {
     int index = static_cast<int>(id - ID_FILE_MRU_FILE1);
-    if (index >= recentFiles_->GetSize())
+    if (index >= recentFiles_->GetSize()) {
         return;
+    }
     CString path = (*recentFiles_)[index];
     if (!OpenDocumentFile(path)) {
         recentFiles_->Remove(index);
@@ -190,8 +205,9 @@ int AfxWinMain(int argc, char** argv) {
     CWinApp* app = AfxGetApp();
     int code = 1;
     if (app) {
-        for (int i = 1; i < argc; ++i)
+        for (int i = 1; i < argc; ++i) {
             app->m_args.emplace_back(platform::Utf8ToCp932(argv[i]));
+        }
         platform::SetMessageCaption(app->m_strAppName);
         code = app->InitInstance() ? app->Run() : app->ExitInstance();
     }

@@ -24,20 +24,23 @@ const char* const kOwnerProperty = "verrantCWnd";
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
-    if (auto* canvas = dynamic_cast<WndWidget*>(GetCanvasWidget()))
+    if (auto* canvas = dynamic_cast<WndWidget*>(GetCanvasWidget())) {
         canvas->Disown();
+    }
     if (widget_) {
         widget_->setProperty(kOwnerProperty, QVariant());
-        if (ownsWidget_)
+        if (ownsWidget_) {
             delete widget_;
+        }
     }
 }
 
 void CWnd::Attach(QWidget* widget) {
     widget_ = widget;
     ownsWidget_ = false;
-    if (widget)
+    if (widget) {
         widget->setProperty(kOwnerProperty, QVariant::fromValue(static_cast<void*>(this)));
+    }
 }
 
 void CWnd::SetWidget(QWidget* widget) {
@@ -48,53 +51,61 @@ void CWnd::SetWidget(QWidget* widget) {
 CWnd* CWnd::FromWidget(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         QVariant owner = w->property(kOwnerProperty);
-        if (owner.isValid())
+        if (owner.isValid()) {
             return static_cast<CWnd*>(owner.value<void*>());
-        if (w != widget)
+        }
+        if (w != widget) {
             break;
+        }
     }
     return nullptr;
 }
 
 QWidget* CWnd::CreateCanvasWidget(QWidget* parent) {
     auto* canvas = new WndWidget(this, parent);
-    if (!widget_)
+    if (!widget_) {
         SetWidget(canvas);
-    else
+    } else {
         canvasWidget_ = canvas;
+    }
     return canvas;
 }
 
 void CWnd::ForgetWidget() {
-    if (auto* canvas = dynamic_cast<WndWidget*>(GetCanvasWidget()))
+    if (auto* canvas = dynamic_cast<WndWidget*>(GetCanvasWidget())) {
         canvas->Disown();
+    }
     widget_.clear();
     canvasWidget_.clear();
 }
 
 CFrameWnd* CWnd::GetParentFrame() const {
-    for (CWnd* wnd = m_pParentWnd; wnd; wnd = wnd->m_pParentWnd)
-        if (auto* frame = dynamic_cast<CFrameWnd*>(wnd))
+    for (CWnd* wnd = m_pParentWnd; wnd; wnd = wnd->m_pParentWnd) {
+        if (auto* frame = dynamic_cast<CFrameWnd*>(wnd)) {
             return frame;
+        }
+    }
     return nullptr;
 }
 
 void CWnd::SetWindowText(const CString& text) {
-    if (!widget_)
+    if (!widget_) {
         return;
+    }
     QString qtext = platform::ToQString(text);
-    if (auto* label = qobject_cast<QLabel*>(widget_))
+    if (auto* label = qobject_cast<QLabel*>(widget_)) {
         label->setText(qtext);
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget_))
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
         edit->setText(qtext);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget_))
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget_)) {
         button->setText(qtext);
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_))
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_)) {
         plain->setPlainText(qtext);
-    else if (auto* combo = qobject_cast<QComboBox*>(widget_); combo && combo->isEditable())
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget_); combo && combo->isEditable()) {
         combo->setEditText(qtext);
-    else
+    } else {
         widget_->setWindowTitle(qtext);
+    }
 }
 
 void CWnd::GetWindowText(CString& text) const {
@@ -102,21 +113,23 @@ void CWnd::GetWindowText(CString& text) const {
 }
 
 CString CWnd::GetWindowTextString() const {
-    if (!widget_)
+    if (!widget_) {
         return CString();
+    }
     QString qtext;
-    if (auto* label = qobject_cast<QLabel*>(widget_))
+    if (auto* label = qobject_cast<QLabel*>(widget_)) {
         qtext = label->text();
-    else if (auto* edit = qobject_cast<QLineEdit*>(widget_))
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget_)) {
         qtext = edit->text();
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget_))
+    } else if (auto* button = qobject_cast<QAbstractButton*>(widget_)) {
         qtext = button->text();
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_))
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget_)) {
         qtext = plain->toPlainText();
-    else if (auto* combo = qobject_cast<QComboBox*>(widget_))
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget_)) {
         qtext = combo->currentText();
-    else
+    } else {
         qtext = widget_->windowTitle();
+    }
     return platform::FromQStringLossy(qtext);
 }
 
@@ -135,13 +148,15 @@ void CWnd::GetWindowRect(CRect* rect) const {
 }
 
 void CWnd::MoveWindow(int x, int y, int width, int height, BOOL) {
-    if (widget_)
+    if (widget_) {
         widget_->setGeometry(x, y, width, height);
+    }
 }
 
 BOOL CWnd::ShowWindow(int showCommand) {
-    if (!widget_)
+    if (!widget_) {
         return FALSE;
+    }
     BOOL wasVisible = widget_->isVisible();
     switch (showCommand) {
     case SW_HIDE:
@@ -168,8 +183,9 @@ BOOL CWnd::IsWindowVisible() const {
 }
 
 BOOL CWnd::EnableWindow(BOOL enable) {
-    if (!widget_)
+    if (!widget_) {
         return FALSE;
+    }
     BOOL wasDisabled = !widget_->isEnabled();
     widget_->setEnabled(enable != FALSE);
     return wasDisabled;
@@ -181,42 +197,49 @@ BOOL CWnd::IsWindowEnabled() const {
 
 CWnd* CWnd::SetFocus() {
     CWnd* old = FromWidget(QApplication::focusWidget());
-    if (QWidget* w = GetCanvasWidget())
+    if (QWidget* w = GetCanvasWidget()) {
         w->setFocus(Qt::OtherFocusReason);
+    }
     return old;
 }
 
 void CWnd::SetCapture() {
-    if (QWidget* w = GetCanvasWidget())
+    if (QWidget* w = GetCanvasWidget()) {
         w->grabMouse();
+    }
 }
 
 void CWnd::ReleaseCapture() {
-    if (QWidget* w = QWidget::mouseGrabber())
+    if (QWidget* w = QWidget::mouseGrabber()) {
         w->releaseMouse();
+    }
 }
 
 void CWnd::Invalidate(BOOL) {
     updatePending_ = true;
-    if (QWidget* w = GetCanvasWidget())
+    if (QWidget* w = GetCanvasWidget()) {
         w->update();
+    }
 }
 
 void CWnd::UpdateWindow() {
     PaintPending();
-    if (QWidget* w = GetCanvasWidget())
+    if (QWidget* w = GetCanvasWidget()) {
         w->update();
+    }
 }
 
 void CWnd::DestroyWindow() {
     if (widget_) {
         QWidget* w = widget_;
         widget_.clear();
-        if (auto* canvas = dynamic_cast<WndWidget*>(canvasWidget_.data()))
+        if (auto* canvas = dynamic_cast<WndWidget*>(canvasWidget_.data())) {
             canvas->Disown();
+        }
         canvasWidget_.clear();
-        if (auto* canvas = dynamic_cast<WndWidget*>(w))
+        if (auto* canvas = dynamic_cast<WndWidget*>(w)) {
             canvas->Disown();
+        }
         w->setProperty(kOwnerProperty, QVariant());
         w->deleteLater();
     }
@@ -228,13 +251,15 @@ QWidget* CWnd::GetDlgItemWidget(int id) const {
 
 CWnd* CWnd::GetDlgItem(int id) {
     QWidget* w = GetDlgItemWidget(id);
-    if (!w)
+    if (!w) {
         return nullptr;
+    }
     auto& item = items_[id];
     if (!item || item->GetWidget() != w) {
         CWnd* existing = FromWidget(w);
-        if (existing && existing != this)
+        if (existing && existing != this) {
             return existing;
+        }
         item = std::make_unique<CWnd>();
         item->Attach(w);
         item->m_pParentWnd = this;
@@ -243,8 +268,9 @@ CWnd* CWnd::GetDlgItem(int id) {
 }
 
 void CWnd::SetDlgItemText(int id, const CString& text) {
-    if (CWnd* item = GetDlgItem(id))
+    if (CWnd* item = GetDlgItem(id)) {
         item->SetWindowText(text);
+    }
 }
 
 int CWnd::GetDlgItemText(int id, CString& text) const {
@@ -256,10 +282,11 @@ int CWnd::GetDlgItemText(int id, CString& text) const {
 
 void CWnd::SetDlgItemInt(int id, int value, BOOL isSigned) {
     CString text;
-    if (isSigned)
+    if (isSigned) {
         text.Format("%d", value);
-    else
+    } else {
         text.Format("%u", static_cast<unsigned>(value));
+    }
     SetDlgItemText(id, text);
 }
 
@@ -269,14 +296,16 @@ int CWnd::GetDlgItemInt(int id, BOOL* translated, BOOL) const {
     text.Trim();
     int value = 0;
     bool ok = platform::ScanInt(text.GetString(), value);
-    if (translated)
+    if (translated) {
         *translated = ok;
+    }
     return ok ? value : 0;
 }
 
 void CWnd::CheckDlgButton(int id, UINT check) {
-    if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItemWidget(id)))
+    if (auto* button = qobject_cast<QAbstractButton*>(GetDlgItemWidget(id))) {
         button->setChecked(check != 0);
+    }
 }
 
 UINT CWnd::IsDlgButtonChecked(int id) const {
@@ -289,8 +318,9 @@ QWidget* CWnd::AddControl(int id, QWidget* widget) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         QPointer<QWidget> guard(widget_);
         QObject::connect(button, &QAbstractButton::clicked, button, [this, id, guard] {
-            if (guard)
+            if (guard) {
                 RouteCommand(static_cast<UINT>(id));
+            }
         });
     }
     return widget;
@@ -298,16 +328,18 @@ QWidget* CWnd::AddControl(int id, QWidget* widget) {
 
 QImage& CWnd::Canvas() {
     QWidget* w = GetCanvasWidget();
-    if (canvas_.isNull() && w)
+    if (canvas_.isNull() && w) {
         ResizeCanvas(w->width(), w->height());
+    }
     return canvas_;
 }
 
 void CWnd::ResizeCanvas(int width, int height) {
     width = std::max(width, 1);
     height = std::max(height, 1);
-    if (canvas_.width() == width && canvas_.height() == height)
+    if (canvas_.width() == width && canvas_.height() == height) {
         return;
+    }
     QImage grown(width, height, QImage::Format_RGB32);
     grown.setDevicePixelRatio(1.0);
     grown.fill(Qt::white);
@@ -321,8 +353,9 @@ void CWnd::ResizeCanvas(int width, int height) {
 }
 
 void CWnd::PaintPending() {
-    if (!updatePending_)
+    if (!updatePending_) {
         return;
+    }
     updatePending_ = false;
     OnPaint();
 }

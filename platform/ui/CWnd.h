@@ -105,7 +105,6 @@ protected:
     // Makes this window a drawn window with a canvas widget (parent may be null).
     QWidget* CreateCanvasWidget(QWidget* parent);
     void SetWidget(QWidget* widget);
-    void SetCanvasWidget(QWidget* widget) { canvasWidget_ = widget; }
     // Drops the widget without deleting it (Qt is deleting it).
     void ForgetWidget();
 

@@ -31,16 +31,18 @@ void DialogScript::Clear() {
 
 int DialogScript::Exec(CDialog& dialog) {
     QDialog* widget = dialog.Dialog();
-    if (!widget)
+    if (!widget) {
         return -1;
+    }
     if (!Answers().empty()) {
         Answer answer = std::move(Answers().front());
         Answers().pop_front();
         QPointer<QDialog> guard(widget);
         QTimer::singleShot(0, widget, [&dialog, guard, answer] {
             answer(dialog);
-            if (guard && guard->isVisible())
+            if (guard && guard->isVisible()) {
                 dialog.EndDialog(IDCANCEL);
+            }
         });
     }
     return widget->exec();

@@ -5,15 +5,17 @@
 DialogWidget::DialogWidget(CDialog* owner, QWidget* parent) : QDialog(parent), owner_(owner) {}
 
 void DialogWidget::accept() {
-    if (owner_)
+    if (owner_) {
         owner_->OnOK();
-    else
+    } else {
         QDialog::accept();
+    }
 }
 
 void DialogWidget::reject() {
-    if (owner_)
+    if (owner_) {
         owner_->OnCancel();
-    else
+    } else {
         QDialog::reject();
+    }
 }

@@ -10,15 +10,16 @@ constexpr int kDefaultAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 } // namespace
 
 FlexGridModel::FlexGridModel(QObject* parent)
-    : QAbstractTableModel(parent), cells_(static_cast<std::size_t>(rows_ * cols_)),
+    : QAbstractTableModel(parent), cells_(static_cast<std::size_t>(rows_) * cols_),
       alignments_(static_cast<std::size_t>(cols_), kDefaultAlignment),
       fixedAlignments_(static_cast<std::size_t>(cols_), kDefaultAlignment) {
     SyncShownShape();
 }
 
 void FlexGridModel::BeginShapeChange() {
-    if (redraw_)
+    if (redraw_) {
         beginResetModel();
+    }
 }
 
 void FlexGridModel::EndShapeChange() {
@@ -44,8 +45,9 @@ int FlexGridModel::Alignment(const std::vector<int>& alignments, int col) const 
 
 void FlexGridModel::SetRows(int rows) {
     rows = std::max(rows, fixedRows_);
-    if (rows == rows_)
+    if (rows == rows_) {
         return;
+    }
     BeginShapeChange();
     rows_ = rows;
     cells_.resize(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols_));
@@ -54,15 +56,18 @@ void FlexGridModel::SetRows(int rows) {
 
 void FlexGridModel::SetCols(int cols) {
     cols = std::max(cols, fixedCols_);
-    if (cols == cols_)
+    if (cols == cols_) {
         return;
+    }
     BeginShapeChange();
     std::vector<CString> cells(static_cast<std::size_t>(rows_) * static_cast<std::size_t>(cols));
     const int kept = std::min(cols, cols_);
-    for (int row = 0; row < rows_; ++row)
-        for (int col = 0; col < kept; ++col)
-            cells[static_cast<std::size_t>(row * cols + col)] =
-                std::move(cells_[static_cast<std::size_t>(row * cols_ + col)]);
+    for (int row = 0; row < rows_; ++row) {
+        for (int col = 0; col < kept; ++col) {
+            cells[static_cast<std::size_t>(row) * cols + col] =
+                std::move(cells_[static_cast<std::size_t>(row) * cols_ + col]);
+        }
+    }
     cells_.swap(cells);
     cols_ = cols;
     alignments_.resize(static_cast<std::size_t>(cols_), kDefaultAlignment);
@@ -72,8 +77,9 @@ void FlexGridModel::SetCols(int cols) {
 
 void FlexGridModel::SetFixedRows(int fixed) {
     fixed = std::clamp(fixed, 0, 1);
-    if (fixed == fixedRows_)
+    if (fixed == fixedRows_) {
         return;
+    }
     BeginShapeChange();
     fixedRows_ = fixed;
     EndShapeChange();
@@ -82,8 +88,9 @@ void FlexGridModel::SetFixedRows(int fixed) {
 
 void FlexGridModel::SetFixedCols(int fixed) {
     fixed = std::clamp(fixed, 0, 1);
-    if (fixed == fixedCols_)
+    if (fixed == fixedCols_) {
         return;
+    }
     BeginShapeChange();
     fixedCols_ = fixed;
     EndShapeChange();
@@ -91,38 +98,42 @@ void FlexGridModel::SetFixedCols(int fixed) {
 }
 
 const CString& FlexGridModel::Text(int row, int col) const {
-    return Inside(row, col) ? cells_[static_cast<std::size_t>(row * cols_ + col)] : kNoText;
+    return Inside(row, col) ? cells_[static_cast<std::size_t>(row) * cols_ + col] : kNoText;
 }
 
 void FlexGridModel::SetText(int row, int col, const CString& text) {
-    if (!Inside(row, col))
+    if (!Inside(row, col)) {
         return;
-    CString& cell = cells_[static_cast<std::size_t>(row * cols_ + col)];
-    if (cell == text)
+    }
+    CString& cell = cells_[static_cast<std::size_t>(row) * cols_ + col];
+    if (cell == text) {
         return;
+    }
     cell = text;
     if (!redraw_) {
         dirty_ = true;
         return;
     }
-    if (row < fixedRows_ && col >= fixedCols_)
+    if (row < fixedRows_ && col >= fixedCols_) {
         emit headerDataChanged(Qt::Horizontal, col - fixedCols_, col - fixedCols_);
-    else if (col < fixedCols_ && row >= fixedRows_)
+    } else if (col < fixedCols_ && row >= fixedRows_) {
         emit headerDataChanged(Qt::Vertical, row - fixedRows_, row - fixedRows_);
-    else if (row >= fixedRows_ && col >= fixedCols_) {
+    } else if (row >= fixedRows_ && col >= fixedCols_) {
         QModelIndex at = index(row - fixedRows_, col - fixedCols_);
         emit dataChanged(at, at, {Qt::DisplayRole});
     }
 }
 
 void FlexGridModel::SetAlignment(int col, int alignment) {
-    if (col >= 0 && col < cols_)
+    if (col >= 0 && col < cols_) {
         alignments_[static_cast<std::size_t>(col)] = alignment;
+    }
 }
 
 void FlexGridModel::SetFixedAlignment(int col, int alignment) {
-    if (col >= 0 && col < cols_)
+    if (col >= 0 && col < cols_) {
         fixedAlignments_[static_cast<std::size_t>(col)] = alignment;
+    }
 }
 
 void FlexGridModel::SetCellBackground(int row, int col, const QColor& color) {
@@ -134,13 +145,15 @@ void FlexGridModel::SetCellForeground(int row, int col, const QColor& color) {
 }
 
 void FlexGridModel::SetCellColor(int row, int col, const QColor& color, bool background) {
-    if (!Inside(row, col))
+    if (!Inside(row, col)) {
         return;
+    }
     const long long key = static_cast<long long>(row) * cols_ + col;
     CellColors& colors = colors_[key];
     (background ? colors.background : colors.foreground) = color;
-    if (!colors.background.isValid() && !colors.foreground.isValid())
+    if (!colors.background.isValid() && !colors.foreground.isValid()) {
         colors_.erase(key);
+    }
     if (redraw_ && row >= fixedRows_ && col >= fixedCols_) {
         const QModelIndex at = index(row - fixedRows_, col - fixedCols_);
         emit dataChanged(at, at, {Qt::BackgroundRole, Qt::ForegroundRole});
@@ -150,8 +163,9 @@ void FlexGridModel::SetCellColor(int row, int col, const QColor& color, bool bac
 }
 
 void FlexGridModel::ClearCellColors() {
-    if (colors_.empty())
+    if (colors_.empty()) {
         return;
+    }
     colors_.clear();
     if (!redraw_) {
         dirty_ = true;
@@ -162,8 +176,9 @@ void FlexGridModel::ClearCellColors() {
 }
 
 void FlexGridModel::SetRedraw(bool redraw) {
-    if (redraw == redraw_)
+    if (redraw == redraw_) {
         return;
+    }
     redraw_ = redraw;
     if (redraw_ && dirty_) {
         dirty_ = false;
@@ -182,21 +197,25 @@ int FlexGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid())
+    if (!index.isValid()) {
         return {};
+    }
     const int row = index.row() + shownFixedRows_;
     const int col = index.column() + shownFixedCols_;
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole) {
         return platform::ToQString(Text(row, col));
-    if (role == Qt::TextAlignmentRole)
+    }
+    if (role == Qt::TextAlignmentRole) {
         return Alignment(alignments_, col);
+    }
     if ((role == Qt::BackgroundRole || role == Qt::ForegroundRole) && !colors_.empty()) {
         const auto found = colors_.find(static_cast<long long>(row) * cols_ + col);
         if (found != colors_.end()) {
             const QColor& color =
                 role == Qt::BackgroundRole ? found->second.background : found->second.foreground;
-            if (color.isValid())
+            if (color.isValid()) {
                 return color;
+            }
         }
     }
     return {};
@@ -205,16 +224,20 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
 QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal) {
         const int col = section + shownFixedCols_;
-        if (role == Qt::DisplayRole)
+        if (role == Qt::DisplayRole) {
             return shownFixedRows_ ? platform::ToQString(Text(0, col)) : QVariant();
-        if (role == Qt::TextAlignmentRole)
+        }
+        if (role == Qt::TextAlignmentRole) {
             return Alignment(fixedAlignments_, col);
+        }
         return {};
     }
     const int row = section + shownFixedRows_;
-    if (role == Qt::DisplayRole)
+    if (role == Qt::DisplayRole) {
         return shownFixedCols_ ? platform::ToQString(Text(row, 0)) : QVariant();
-    if (role == Qt::TextAlignmentRole)
+    }
+    if (role == Qt::TextAlignmentRole) {
         return Alignment(alignments_, 0);
+    }
     return {};
 }

@@ -13,12 +13,15 @@
 namespace platform {
 UINT GridShiftState(Qt::KeyboardModifiers modifiers) {
     UINT shift = 0;
-    if (modifiers & Qt::ShiftModifier)
+    if (modifiers & Qt::ShiftModifier) {
         shift |= 1;
-    if (modifiers & Qt::ControlModifier)
+    }
+    if (modifiers & Qt::ControlModifier) {
         shift |= 2;
-    if (modifiers & Qt::AltModifier)
+    }
+    if (modifiers & Qt::AltModifier) {
         shift |= 4;
+    }
     return shift;
 }
 } // namespace platform
@@ -61,8 +64,9 @@ FlexGridView::FlexGridView(QWidget* parent) : QTableView(parent), model_(new Fle
     fontRowHeight_ = FontRowHeight();
     verticalHeader()->setDefaultSectionSize(fontRowHeight_);
     viewport()->installEventFilter(this);
-    if (auto* corner = findChild<QAbstractButton*>())
+    if (auto* corner = findChild<QAbstractButton*>()) {
         corner->installEventFilter(this);
+    }
     connect(model_, &QAbstractItemModel::modelReset, this, &FlexGridView::SyncHeaders);
     SyncHeaders();
 }
@@ -116,21 +120,24 @@ void FlexGridView::keyPressEvent(QKeyEvent* event) {
         QTableView::keyPressEvent(event);
         return;
     }
-    if (UINT key = platform::VirtualKeyFromQt(event->key()))
+    if (UINT key = platform::VirtualKeyFromQt(event->key())) {
         events_->OnGridKeyDown(key, platform::GridShiftState(event->modifiers()));
+    }
     event->accept();
 }
 
 bool FlexGridView::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget)
+    if (!widget) {
         return QTableView::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::Paint && qobject_cast<QAbstractButton*>(widget)) {
         PaintCorner(widget);
         return true;
     }
-    if (ForwardMouse(widget, event))
+    if (ForwardMouse(widget, event)) {
         return true;
+    }
     return QTableView::eventFilter(watched, event);
 }
 
@@ -138,22 +145,25 @@ bool FlexGridView::ForwardMouse(QWidget* from, QEvent* event) {
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     const bool release = event->type() == QEvent::MouseButtonRelease;
-    if (!events_ || (!press && !release))
+    if (!events_ || (!press && !release)) {
         return false;
+    }
     auto* mouse = static_cast<QMouseEvent*>(event);
     RecordMouseCell(from, mouse->position().toPoint());
     const QPoint point = from->mapTo(this, mouse->position().toPoint());
     const int button = ButtonCode(mouse->button());
     const UINT shift = platform::GridShiftState(mouse->modifiers());
-    if (press)
+    if (press) {
         events_->OnGridMouseDown(button, shift, CPoint(point.x(), point.y()));
-    else
+    } else {
         events_->OnGridMouseUp(button, shift, CPoint(point.x(), point.y()));
+    }
     // A left press inside the cells moves the current cell there, as the grid does itself.
     if (press && from == viewport() && mouse->button() == Qt::LeftButton) {
         const QModelIndex at = indexAt(mouse->position().toPoint());
-        if (at.isValid())
+        if (at.isValid()) {
             setCurrentIndex(at);
+        }
     }
     return true;
 }
@@ -174,12 +184,14 @@ void FlexGridView::PaintCorner(QWidget* corner) {
 
 void FlexGridView::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (events_ && current != previous)
+    if (events_ && current != previous) {
         events_->OnGridEnterCell();
+    }
 }
 
 void FlexGridView::scrollContentsBy(int dx, int dy) {
     QTableView::scrollContentsBy(dx, dy);
-    if (events_)
+    if (events_) {
         events_->OnGridScroll();
+    }
 }

@@ -28,8 +28,9 @@ std::vector<QRect> CascadeRects(QSize area, int count, int step) {
     for (int i = 0; i < count; ++i) {
         if (i > 0) {
             at += QPoint(step, step);
-            if (!Fits(at, size, area))
+            if (!Fits(at, size, area)) {
                 at = QPoint(0, 0);
+            }
         }
         rects.emplace_back(at, size);
     }
@@ -42,8 +43,9 @@ QPoint StaggeredPosition(QPoint wanted, const std::vector<QPoint>& taken, QSize 
     QPoint at = wanted;
     for (std::size_t tries = 0; tries <= taken.size() && isTaken(at); ++tries) {
         at += QPoint(step, step);
-        if (!Fits(at, size, area))
+        if (!Fits(at, size, area)) {
             at = QPoint(0, 0);
+        }
     }
     return at;
 }

@@ -39,8 +39,9 @@ PrintProgressWindow::~PrintProgressWindow() {
 }
 
 void PrintProgressWindow::ShowPage(unsigned page) {
-    if (page_)
+    if (page_) {
         page_->setText(ToQString(u8"ページ ") + QString::number(page));
+    }
     QApplication::processEvents();
 }
 

@@ -36,8 +36,9 @@ bool PrintPagesToPdf(CView* view, const std::string& pdfPath) {
     CPrintInfo info;
     info.m_pPrinter = &printer;
     info.m_bToPdf = true;
-    if (!view->OnPreparePrinting(&info))
+    if (!view->OnPreparePrinting(&info)) {
         return false;
+    }
     return PrintRunner::RunPages(view, &info, &printer) > 0;
 }
 
@@ -46,18 +47,21 @@ bool PrintPagesToPdf(CView* view, const std::string& pdfPath) {
 int RunPagesIntoPdf(CView* view, CPrintInfo* info, QPrinter* printer, PrintProgressWindow* progress) {
     const QString name = printer->outputFileName();
     std::optional<std::string> cp932Path = Utf8ToCp932Strict(name.toStdString());
-    if (!cp932Path)
+    if (!cp932Path) {
         return PrintRunner::RunPages(view, info, printer, progress); // a name the safe writer cannot carry
+    }
     SafeFileWriter writer(cp932Path->c_str());
     const int fd = writer.Create();
-    if (fd < 0)
+    if (fd < 0) {
         return -1;
+    }
     // The PDF engine opens its file by name: it gets the name of the new file's descriptor.
     printer->setOutputFileName(QString::fromStdString("/proc/self/fd/" + std::to_string(fd)));
     const int pages = PrintRunner::RunPages(view, info, printer, progress);
     printer->setOutputFileName(name);
-    if (pages <= 0 || progress->Cancelled())
+    if (pages <= 0 || progress->Cancelled()) {
         return pages;
+    }
     try {
         writer.Commit();
     } catch (const CFileException&) {
@@ -71,26 +75,30 @@ int RunPagesIntoPdf(CView* view, CPrintInfo* info, QPrinter* printer, PrintProgr
 std::string PrintRunner::UnusedPdfPath(const std::string& documentPath) {
     QFileInfo info(QString::fromStdString(documentPath));
     QString directory = info.absolutePath();
-    if (documentPath.empty() || access(directory.toLocal8Bit().constData(), W_OK) != 0)
+    if (documentPath.empty() || access(directory.toLocal8Bit().constData(), W_OK) != 0) {
         directory = QDir::homePath();
+    }
     QString stem = info.fileName().isEmpty() ? QStringLiteral("print") : info.fileName();
     QString candidate = directory + "/" + stem + ".pdf";
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
+    for (int n = 2; QFileInfo::exists(candidate); ++n) {
         candidate = directory + "/" + stem + "-" + QString::number(n) + ".pdf";
+    }
     return candidate.toStdString();
 }
 
 bool PrintRunner::PreparePrinting(CView* view, CPrintInfo* info) {
-    if (info->m_bPreview || info->m_bToPdf || info->m_bDirect || !info->m_pPrinter)
+    if (info->m_bPreview || info->m_bToPdf || info->m_bDirect || !info->m_pPrinter) {
         return true;
+    }
     CPrintDialog dialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION, view);
     dialog.UsePrinter(info->m_pPrinter);
     dialog.m_pd.nMinPage = static_cast<WORD>(std::min(info->GetMinPage(), 0xFFFFU));
     dialog.m_pd.nMaxPage = static_cast<WORD>(std::min(info->GetMaxPage(), 0xFFFFU));
     dialog.m_pd.nFromPage = dialog.m_pd.nMinPage;
     dialog.m_pd.nToPage = dialog.m_pd.nMaxPage;
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK) {
         return false;
+    }
     if (dialog.PrintRange()) {
         info->m_nFromPage = static_cast<UINT>(dialog.GetFromPage());
         info->m_nToPage = static_cast<UINT>(dialog.GetToPage());
@@ -101,8 +109,9 @@ bool PrintRunner::PreparePrinting(CView* view, CPrintInfo* info) {
 
 int PrintRunner::RunPages(CView* view, CPrintInfo* info, QPrinter* printer, PrintProgressWindow* progress) {
     CDC dc;
-    if (!dc.AttachDevice(printer, true))
+    if (!dc.AttachDevice(printer, true)) {
         return -1;
+    }
     view->OnBeginPrinting(&dc, info);
     int printed = 0;
     for (UINT page = info->GetFromPage(); page <= info->GetToPage(); ++page) {
@@ -117,16 +126,18 @@ int PrintRunner::RunPages(CView* view, CPrintInfo* info, QPrinter* printer, Prin
         info->m_rectDraw = CRect(0, 0, dc.GetDeviceCaps(HORZRES), dc.GetDeviceCaps(VERTRES));
         dc.StartPage();
         view->OnPrepareDC(&dc, info);
-        if (!info->m_bContinuePrinting)
+        if (!info->m_bContinuePrinting) {
             break;
+        }
         view->OnPrint(&dc, info);
         dc.EndPage();
         ++printed;
     }
-    if (info->m_bPreview)
+    if (info->m_bPreview) {
         view->OnEndPrintPreview(&dc, info);
-    else
+    } else {
         view->OnEndPrinting(&dc, info);
+    }
     dc.Detach();
     return printed;
 }
@@ -134,8 +145,9 @@ int PrintRunner::RunPages(CView* view, CPrintInfo* info, QPrinter* printer, Prin
 PrintRunner::Outcome PrintRunner::RunJob(CView* view, CPrintInfo* info) {
     QPrinter* printer = info->m_pPrinter;
     Outcome outcome;
-    if (!printer)
+    if (!printer) {
         return outcome;
+    }
     const bool toFile = printer->outputFormat() == QPrinter::PdfFormat;
     const CString target = FromQStringLossy(toFile ? printer->outputFileName() : printer->printerName());
     {
@@ -158,13 +170,15 @@ PrintRunner::Outcome PrintRunner::RunJob(CView* view, CPrintInfo* info) {
 
 bool PrintRunner::PrintToPdf(CView* view, const std::string& pdfPath) {
     std::optional<std::string> cp932Path = Utf8ToCp932Strict(pdfPath);
-    if (!cp932Path)
+    if (!cp932Path) {
         return PrintPagesToPdf(view, pdfPath); // a name the safe writer cannot carry
+    }
     SafeFileWriter writer(cp932Path->c_str());
     int fd = writer.Create();
     // The PDF engine opens its file by name: it gets the name of the new file's descriptor.
-    if (fd < 0 || !PrintPagesToPdf(view, "/proc/self/fd/" + std::to_string(fd)))
+    if (fd < 0 || !PrintPagesToPdf(view, "/proc/self/fd/" + std::to_string(fd))) {
         return false;
+    }
     try {
         writer.Commit();
     } catch (const CFileException&) {
@@ -177,8 +191,9 @@ bool PrintRunner::Print(CView* view) {
     QPrinter printer(QPrinter::HighResolution);
     CPrintInfo info;
     info.m_pPrinter = &printer;
-    if (!view->OnPreparePrinting(&info))
+    if (!view->OnPreparePrinting(&info)) {
         return false;
+    }
     return RunJob(view, &info).pages > 0;
 }
 
@@ -187,8 +202,9 @@ void PrintRunner::Preview(CView* view) {
     CPrintInfo prepared;
     prepared.m_bPreview = TRUE;
     prepared.m_pPrinter = &printer;
-    if (!view->OnPreparePrinting(&prepared))
+    if (!view->OnPreparePrinting(&prepared)) {
         return;
+    }
     QPrintPreviewDialog dialog(&printer, view->GetWidget() ? view->GetWidget()->window() : nullptr);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [view, &prepared](QPrinter* target) {

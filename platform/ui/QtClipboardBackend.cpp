@@ -9,8 +9,9 @@ namespace platform {
 // One process-wide opener at a time, as on the desktop clipboard; another opener in this
 // process waits for Close.
 bool QtClipboardBackend::Open() {
-    if (open_)
+    if (open_) {
         return false;
+    }
     open_ = true;
     return true;
 }
@@ -21,8 +22,9 @@ void QtClipboardBackend::Close() {
 
 void QtClipboardBackend::Empty() {
     owned_.clear();
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) {
         clipboard->clear();
+    }
 }
 
 QString QtClipboardBackend::MimeType(const std::string& formatName) {
@@ -33,31 +35,36 @@ std::optional<std::string> QtClipboardBackend::GetData(const std::string& format
     QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard ? clipboard->mimeData() : nullptr;
     const QString mime = MimeType(formatName);
-    if (!data || !data->hasFormat(mime))
+    if (!data || !data->hasFormat(mime)) {
         return std::nullopt;
+    }
     const QByteArray bytes = data->data(mime);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 void QtClipboardBackend::SetData(const std::string& formatName, const std::string& bytes) {
     QClipboard* clipboard = QGuiApplication::clipboard();
-    if (!clipboard)
+    if (!clipboard) {
         return;
+    }
     owned_[formatName] = bytes;
     auto* data = new QMimeData;
-    for (const auto& [name, block] : owned_)
+    for (const auto& [name, block] : owned_) {
         data->setData(MimeType(name), QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+    }
     clipboard->setMimeData(data);
 }
 
 void InstallQtClipboard() {
     static QtClipboardBackend backend;
     static bool installed = false;
-    if (installed)
+    if (installed) {
         return;
+    }
     installed = true;
-    if (ClipboardBackend* previous = SetClipboardBackend(&backend))
+    if (ClipboardBackend* previous = SetClipboardBackend(&backend)) {
         SetClipboardBackend(previous);
+    }
 }
 
 } // namespace platform

@@ -38,8 +38,9 @@ std::vector<ButtonSpec> ButtonsOf(UINT type) {
 // A box without an icon of its own gets the one its buttons call for: a question mark for
 // yes/no questions, the exclamation mark for notices.
 UINT WithDefaultIcon(UINT type) {
-    if ((type & MB_ICONMASK) != 0)
+    if ((type & MB_ICONMASK) != 0) {
         return type;
+    }
     switch (type & MB_TYPEMASK) {
     case MB_OK:
     case MB_OKCANCEL:
@@ -70,13 +71,16 @@ QMessageBox::Icon IconOf(UINT type) {
 // The window a box belongs to (it is centred on it): the open modal dialog, else the active
 // window, else the program's main window. Without a window manager nothing may be active.
 QWidget* OwnerWindow() {
-    if (QWidget* modal = QApplication::activeModalWidget())
+    if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
-    if (QWidget* active = QApplication::activeWindow())
+    }
+    if (QWidget* active = QApplication::activeWindow()) {
         return active;
+    }
     CWnd* main = AfxGetMainWnd();
-    if (main && main->GetWidget() && main->GetWidget()->isVisible())
+    if (main && main->GetWidget() && main->GetWidget()->isVisible()) {
         return main->GetWidget()->window();
+    }
     return nullptr;
 }
 
@@ -86,18 +90,23 @@ int QtMessageSink::ShowMessage(const CString& text, const CString& caption, UINT
     const CString title = caption.IsEmpty() ? MessageCaption() : caption;
     QMessageBox box(IconOf(type), ToQString(title), ToQString(text), QMessageBox::NoButton, OwnerWindow());
     std::vector<ButtonSpec> buttons = ButtonsOf(type);
-    for (const ButtonSpec& spec : buttons)
+    for (const ButtonSpec& spec : buttons) {
         box.addButton(spec.button);
+    }
     std::size_t defaultIndex = ((type & 0xF00) >> 8) < buttons.size() ? ((type & 0xF00) >> 8) : 0;
     box.setDefaultButton(buttons[defaultIndex].button);
     // Without a Cancel button, closing the box answers with the default.
     auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
-    for (const ButtonSpec& spec : buttons)
-        if (spec.button == answer)
+    for (const ButtonSpec& spec : buttons) {
+        if (spec.button == answer) {
             return spec.id;
-    for (const ButtonSpec& spec : buttons)
-        if (spec.id == IDCANCEL)
+        }
+    }
+    for (const ButtonSpec& spec : buttons) {
+        if (spec.id == IDCANCEL) {
             return IDCANCEL;
+        }
+    }
     return DefaultButton(type);
 }
 

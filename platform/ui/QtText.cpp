@@ -13,16 +13,18 @@ bool FromQString(const QString& text, CString& out) {
     std::u16string utf16(reinterpret_cast<const char16_t*>(text.utf16()),
                          static_cast<std::size_t>(text.size()));
     std::optional<std::string> bytes = Utf16ToCp932Strict(utf16);
-    if (!bytes)
+    if (!bytes) {
         return false;
+    }
     out = CString(std::move(*bytes));
     return true;
 }
 
 CString FromQStringLossy(const QString& text) {
     CString out;
-    if (FromQString(text, out))
+    if (FromQString(text, out)) {
         return out;
+    }
     QString cleaned;
     for (QChar ch : text) {
         CString one;

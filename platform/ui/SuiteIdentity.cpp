@@ -38,10 +38,12 @@ QIcon SuiteIcon() {
     LoadSuiteResources();
     QSvgRenderer renderer(QStringLiteral(":/verrant/suite-icon.svg"));
     QIcon icon;
-    if (!renderer.isValid())
+    if (!renderer.isValid()) {
         return icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    }
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
         icon.addPixmap(IconPixmap(renderer, size));
+    }
     return icon;
 }
 

@@ -11,16 +11,21 @@ namespace {
 
 UINT MouseFlags(const QMouseEvent* event) {
     UINT flags = 0;
-    if (event->buttons() & Qt::LeftButton)
+    if (event->buttons() & Qt::LeftButton) {
         flags |= MK_LBUTTON;
-    if (event->buttons() & Qt::RightButton)
+    }
+    if (event->buttons() & Qt::RightButton) {
         flags |= MK_RBUTTON;
-    if (event->buttons() & Qt::MiddleButton)
+    }
+    if (event->buttons() & Qt::MiddleButton) {
         flags |= MK_MBUTTON;
-    if (event->modifiers() & Qt::ShiftModifier)
+    }
+    if (event->modifiers() & Qt::ShiftModifier) {
         flags |= MK_SHIFT;
-    if (event->modifiers() & Qt::ControlModifier)
+    }
+    if (event->modifiers() & Qt::ControlModifier) {
         flags |= MK_CONTROL;
+    }
     return flags;
 }
 
@@ -74,10 +79,12 @@ unsigned int VirtualKeyFromQt(int key) {
     default:
         break;
     }
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24) {
         return VK_F1 + static_cast<unsigned int>(key - Qt::Key_F1);
-    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
+    }
+    if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) {
         return static_cast<unsigned int>(key);
+    }
     return 0;
 }
 
@@ -90,44 +97,52 @@ WndWidget::WndWidget(CWnd* owner, QWidget* parent) : QWidget(parent), owner_(own
 }
 
 void WndWidget::paintEvent(QPaintEvent*) {
-    if (!owner_)
+    if (!owner_) {
         return;
+    }
     owner_->PaintPending();
     QPainter painter(this);
     painter.drawImage(0, 0, owner_->Canvas());
 }
 
 void WndWidget::resizeEvent(QResizeEvent*) {
-    if (owner_)
+    if (owner_) {
         owner_->ResizeCanvas(width(), height());
+    }
 }
 
 void WndWidget::mousePressEvent(QMouseEvent* event) {
-    if (!owner_)
+    if (!owner_) {
         return;
-    if (event->button() == Qt::LeftButton)
+    }
+    if (event->button() == Qt::LeftButton) {
         owner_->OnLButtonDown(MouseFlags(event), At(event));
-    else if (event->button() == Qt::RightButton)
+    } else if (event->button() == Qt::RightButton) {
         owner_->OnRButtonDown(MouseFlags(event), At(event));
+    }
 }
 
 void WndWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (!owner_)
+    if (!owner_) {
         return;
-    if (event->button() == Qt::LeftButton)
+    }
+    if (event->button() == Qt::LeftButton) {
         owner_->OnLButtonUp(MouseFlags(event), At(event));
-    else if (event->button() == Qt::RightButton)
+    } else if (event->button() == Qt::RightButton) {
         owner_->OnRButtonUp(MouseFlags(event), At(event));
+    }
 }
 
 void WndWidget::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (owner_ && event->button() == Qt::LeftButton)
+    if (owner_ && event->button() == Qt::LeftButton) {
         owner_->OnLButtonDblClk(MouseFlags(event), At(event));
+    }
 }
 
 void WndWidget::mouseMoveEvent(QMouseEvent* event) {
-    if (owner_)
+    if (owner_) {
         owner_->OnMouseMove(MouseFlags(event), At(event));
+    }
 }
 
 void WndWidget::wheelEvent(QWheelEvent* event) {
@@ -139,10 +154,12 @@ void WndWidget::wheelEvent(QWheelEvent* event) {
     const QPoint p = event->position().toPoint();
     const CPoint at(p.x(), p.y());
     UINT flags = 0;
-    if (event->modifiers() & Qt::ShiftModifier)
+    if (event->modifiers() & Qt::ShiftModifier) {
         flags |= MK_SHIFT;
-    if (event->modifiers() & Qt::ControlModifier)
+    }
+    if (event->modifiers() & Qt::ControlModifier) {
         flags |= MK_CONTROL;
+    }
     // Shift turns the wheel sideways, as on the desktop.
     const bool sideways = angle.y() == 0 || (event->modifiers() & Qt::ShiftModifier);
     const int delta = angle.y() != 0 ? angle.y() : angle.x();
@@ -150,27 +167,33 @@ void WndWidget::wheelEvent(QWheelEvent* event) {
         owner_->OnMouseHWheel(flags, static_cast<short>(-delta), at);
         return;
     }
-    if (!owner_->OnMouseWheel(flags, static_cast<short>(delta), at))
+    if (!owner_->OnMouseWheel(flags, static_cast<short>(delta), at)) {
         event->ignore();
+    }
 }
 
 void WndWidget::keyPressEvent(QKeyEvent* event) {
-    if (!owner_)
+    if (!owner_) {
         return;
+    }
     const UINT repeat = 1;
-    if (UINT vk = platform::VirtualKeyFromQt(event->key()))
+    if (UINT vk = platform::VirtualKeyFromQt(event->key())) {
         owner_->OnKeyDown(vk, repeat, 0);
+    }
     QString text = event->text();
-    if (!text.isEmpty() && text.at(0).unicode() >= 0x20 && text.at(0).unicode() < 0x7F)
+    if (!text.isEmpty() && text.at(0).unicode() >= 0x20 && text.at(0).unicode() < 0x7F) {
         owner_->OnChar(text.at(0).unicode(), repeat, 0);
+    }
 }
 
 void WndWidget::focusInEvent(QFocusEvent*) {
-    if (owner_)
+    if (owner_) {
         owner_->OnSetFocus(nullptr);
+    }
 }
 
 void WndWidget::focusOutEvent(QFocusEvent*) {
-    if (owner_)
+    if (owner_) {
         owner_->OnKillFocus(nullptr);
+    }
 }

@@ -80,8 +80,9 @@ std::vector<double> Disturbance(double size) {
 PreparedModel NoisyModelWithoutLines(double unit) {
     const Parabola p{kP1.a / unit, kP1.b, kP1.c * unit};
     std::vector<double> dx;
-    for (double d : kFourReadings)
+    for (double d : kFourReadings) {
         dx.push_back(d * unit);
+    }
     PreparedModel model;
     model.left = Surface(5 * unit, p.At(5 * unit));
     model.right = Surface(45 * unit, p.At(45 * unit));
@@ -253,8 +254,9 @@ PreparedModel OnePointPerBlock(double beta) {
     PreparedModel model;
     for (int i = 0; i < 8; ++i) {
         model.points.push_back(PointOn(kP1, 6.0 + 5.0 * i, 0.0, 1.0, {}));
-        if (i > 0)
+        if (i > 0) {
             model.lines.push_back(Line(3.5 + 5.0 * i, beta));
+        }
     }
     model.pointsPerBlock.assign(8, 1);
     model.left = Surface(2, kP1.At(2));
@@ -269,12 +271,14 @@ double SlopeAt(const Parabola& p, double x) {
 TEST(EstimateBlockLines, OnePointPerBlockFollowsTheCurveItsTrajectoriesShow) {
     // Short trajectories, as surveyed over months, along one parabola: every block finds it.
     PreparedModel model = OnePointPerBlock(0.1);
-    for (MeasurementPoint& point : model.points)
+    for (MeasurementPoint& point : model.points) {
         point = PointOn(kP1, point.x, 0.4, 1.0, {0.0, 0.01, 0.02, 0.03});
+    }
     const std::vector<BlockSolution> solution = Solve(model);
     ASSERT_EQ(solution.size(), 8u);
-    for (const BlockSolution& block : solution)
+    for (const BlockSolution& block : solution) {
         ExpectParabola(block.parabola, kP1, 1e-5);
+    }
 }
 
 TEST(EstimateBlockLines, OnePointPerBlockMeetsEveryConditionWhateverTheWeights) {
@@ -298,24 +302,27 @@ TEST(EstimateBlockLines, OnePointPerBlockMeetsEveryConditionWhateverTheWeights) 
             const double chord =
                 (blocks[j].parabola.At(point.x + 0.03) - blocks[j].parabola.At(point.x)) / 0.03;
             EXPECT_NEAR(chord, SlopeAt(kP1, point.x) - 0.3, 1e-6);
-            if (j == 0)
+            if (j == 0) {
                 continue;
+            }
             const double line = model.lines[j - 1].x;
             EXPECT_NEAR(blocks[j].parabola.At(line), blocks[j - 1].parabola.At(line), 1e-6);
             EXPECT_NEAR(SlopeAt(blocks[j].parabola, line), SlopeAt(blocks[j - 1].parabola, line), 1e-6);
             EXPECT_LT(blocks[j].parabola.a * blocks[j - 1].parabola.a, 0.0);
         }
     }
-    for (std::size_t j = 0; j < 8; ++j)
+    for (std::size_t j = 0; j < 8; ++j) {
         ExpectParabola(solutions[0][j].parabola, solutions[1][j].parabola, 1e-6);
+    }
 }
 
 TEST(EstimateProfile, ThreeBlocksOfTwoThreeAndFourPoints) {
     const std::vector<int> heights = SlipSurfaceEstimator::ProfileHeights({5, 6, 7});
     ASSERT_EQ(heights.size(), 18u);
     int entries = 0;
-    for (int h : heights)
+    for (int h : heights) {
         entries += h;
+    }
     EXPECT_EQ(entries, 10 + (15 + 15) + (18 + 21));
     EXPECT_EQ(heights[5], 5); // A of block 2 reaches up to A of block 1
     EXPECT_EQ(heights[8], 3); // the first offset of block 2 reaches up to its own A

@@ -31,15 +31,17 @@ struct CheckCase {
 
 std::string Without(std::string text, const std::string& line) {
     const std::size_t at = text.find(line);
-    if (at != std::string::npos)
+    if (at != std::string::npos) {
         text.erase(at, line.size());
+    }
     return text;
 }
 
 std::string Replaced(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
-    if (at != std::string::npos)
+    if (at != std::string::npos) {
         text.replace(at, from.size(), to);
+    }
     return text;
 }
 
@@ -133,8 +135,9 @@ TEST_P(InputCheckTest, ReportsInTheLogAndLeavesNoResult) {
     const std::vector<std::string> log = Solve("case.qel", check.input);
     std::vector<std::string> expected = {
         " *", " " + Sjis(u8"***** 計算ﾀｲﾄﾙ : ") + std::string(50, ' ') + " *****", " *"};
-    for (const char8_t* message : check.messages)
+    for (const char8_t* message : check.messages) {
         expected.push_back(" " + Sjis(message));
+    }
     expected.push_back(" *");
     expected.push_back(" " + Sjis(u8"***** 計算は実行されませんでした *****"));
     EXPECT_EQ(log, expected);

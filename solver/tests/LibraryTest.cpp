@@ -25,8 +25,9 @@ protected:
         ASSERT_NE(solve_, nullptr);
     }
     void TearDown() override {
-        if (library_)
+        if (library_) {
             dlclose(library_);
+        }
         ScratchDirTest::TearDown();
     }
     void* library_ = nullptr;

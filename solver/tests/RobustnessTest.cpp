@@ -19,8 +19,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
     while (start <= text.size()) {
         const std::size_t end = text.find('\n', start);
         if (end == std::string::npos) {
-            if (start < text.size())
+            if (start < text.size()) {
                 lines.push_back(text.substr(start));
+            }
             break;
         }
         lines.push_back(text.substr(start, end - start + 1));
@@ -31,8 +32,9 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 std::string JoinLines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines)
+    for (const std::string& line : lines) {
         text += line;
+    }
     return text;
 }
 
@@ -47,14 +49,16 @@ std::string Mutate(std::string text, std::mt19937& random) {
     std::vector<std::string> lines = SplitLines(text);
     switch (pick(9)) {
     case 0: // a byte of any value
-        if (!text.empty())
+        if (!text.empty()) {
             text[pick(text.size())] = static_cast<char>(pick(256));
+        }
         return text;
     case 1: // cut short
         return text.substr(0, pick(text.size() + 1));
     case 2: // a line lost
-        if (!lines.empty())
+        if (!lines.empty()) {
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(pick(lines.size())));
+        }
         return JoinLines(lines);
     case 3: // a line twice
         if (!lines.empty()) {
@@ -64,8 +68,9 @@ std::string Mutate(std::string text, std::mt19937& random) {
         return JoinLines(lines);
     case 4: { // binary noise
         std::string noise(pick(64) + 1, '\0');
-        for (char& c : noise)
+        for (char& c : noise) {
             c = static_cast<char>(pick(256));
+        }
         text.insert(pick(text.size() + 1), noise);
         return text;
     }
@@ -73,16 +78,19 @@ std::string Mutate(std::string text, std::mt19937& random) {
         if (!lines.empty()) {
             std::string& line = lines[pick(lines.size())];
             const std::size_t column = 10 + 10 * pick(4);
-            if (line.size() < column + 10)
+            if (line.size() < column + 10) {
                 line.resize(column + 10, ' ');
+            }
             line.replace(column, 10, kFields[pick(std::size(kFields))]);
-            if (line.find('\n') == std::string::npos)
+            if (line.find('\n') == std::string::npos) {
                 line += "\r\n";
+            }
         }
         return JoinLines(lines);
     case 6: // two lines swapped
-        if (lines.size() > 1)
+        if (lines.size() > 1) {
             std::swap(lines[pick(lines.size())], lines[pick(lines.size())]);
+        }
         return JoinLines(lines);
     case 7: // a digit changed
         for (int tries = 0; tries < 20 && !text.empty(); ++tries) {
@@ -115,8 +123,9 @@ protected:
                                            : test::Sjis(u8"***** 計算は実行されませんでした *****");
         EXPECT_EQ(log.back().substr(0, closing.size() + 1), " " + closing);
         ExpectNoNonNumbers(logBytes);
-        if (!solved)
+        if (!solved) {
             return;
+        }
         const std::string result = test::ReadBytes(Path("fuzz.slf"));
         ExpectNoNonNumbers(result);
         const std::vector<std::string> lines = test::CrLfLines(result);
@@ -124,8 +133,9 @@ protected:
         const int blocks = std::stoi(lines[1].substr(17, 3));
         EXPECT_GE(blocks, 1);
         EXPECT_EQ(lines.size(), 3u + static_cast<std::size_t>(blocks));
-        for (const std::string& line : lines)
+        for (const std::string& line : lines) {
             EXPECT_LE(line.size(), 80u);
+        }
     }
 
     static void ExpectNoNonNumbers(std::string text) {
@@ -147,12 +157,14 @@ TEST_F(RobustnessTest, DamagedInputsNeverStopTheProcess) {
     for (int iteration = 0; iteration < 600; ++iteration) {
         std::string input = bases[static_cast<std::size_t>(iteration) % bases.size()];
         const int damages = 1 + iteration % 3;
-        for (int d = 0; d < damages; ++d)
+        for (int d = 0; d < damages; ++d) {
             input = Mutate(input, random);
+        }
         ExpectSoundFiles(input, iteration);
         solvedRuns += fs::exists(Path("fuzz.slf")) ? 1 : 0;
-        if (HasFatalFailure())
+        if (HasFatalFailure()) {
             return;
+        }
     }
     // Most single damages leave a solvable input; the loop must reach the analysis, not only the checks.
     EXPECT_GT(solvedRuns, 100);
@@ -168,12 +180,14 @@ TEST_F(RobustnessTest, PureNoiseAndEmptyishFiles) {
                                              "NODE \r\nPOINT\r\nLEFT \r\nDISP \r\nEND  \r\n",
                                              "TITLE"};
     int iteration = 0;
-    for (const std::string& input : inputs)
+    for (const std::string& input : inputs) {
         ExpectSoundFiles(input, iteration++);
+    }
     for (int i = 0; i < 50; ++i) {
         std::string noise(static_cast<std::size_t>(random() % 3000), '\0');
-        for (char& c : noise)
+        for (char& c : noise) {
             c = static_cast<char>(random() % 256);
+        }
         ExpectSoundFiles(noise, iteration++);
     }
 }

@@ -48,8 +48,9 @@ std::string NotExecuted() {
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
     const std::size_t at = text.find(from);
     EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos)
+    if (at != std::string::npos) {
         text.replace(at, from.size(), to);
+    }
     return text;
 }
 
@@ -82,8 +83,9 @@ TEST_F(RunFilesTest, FlatCaseLogAndResultByteForByte) {
         "   0.5000000E-01  -0.1000000E+01   0.1180000E+02   0.2000000E+01   0.1800000E+02\r\n";
     const std::string result = test::ReadBytes(Path("flat.slf"));
     EXPECT_EQ(result, expectedResult);
-    for (const std::string& line : test::CrLfLines(result))
+    for (const std::string& line : test::CrLfLines(result)) {
         EXPECT_EQ(line.size(), 80u) << line;
+    }
 }
 
 // Two blocks joined smoothly at x = 20: Z = 0.02 S^2 - 0.6 S + 16 left of the line and
@@ -160,7 +162,7 @@ TEST_F(RunFilesTest, CoefficientsGiveTheLongCountLineAndTheSliceReport) {
     // 16 m span: 20 slices of 0.8 m, all below the flat ground.
     EXPECT_EQ(log[5].substr(0, 25), "    1     2.400     9.696");
     EXPECT_EQ(log[24].substr(0, 5), "   20");
-    const std::string factorLine = log[27];
+    const std::string& factorLine = log[27];
     const std::string label = " " + Sjis(u8"***** すべり面安全率 =");
     ASSERT_EQ(factorLine.substr(0, label.size()), label);
     const std::string factor = factorLine.substr(label.size() + 3, 7); // F10.4 in a 7-column field
@@ -272,8 +274,9 @@ TEST_F(RunFilesTest, LinksPlantedAtTheLogAndResultNamesAreNeverFollowed) {
     ASSERT_EQ(log.size(), 9u);
     EXPECT_FALSE(fs::is_symlink(Path("planted.slf")));
     EXPECT_FALSE(test::ReadBytes(Path("planted.slf")).empty());
-    for (const auto& entry : fs::directory_iterator(dir_))
+    for (const auto& entry : fs::directory_iterator(dir_)) {
         EXPECT_NE(entry.path().filename().string().back(), 'p') << entry.path(); // no ".tmp" left
+    }
 }
 
 TEST_F(RunFilesTest, StateFromAnEarlierCallNeverReachesTheNextOne) {

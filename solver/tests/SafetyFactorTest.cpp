@@ -84,13 +84,15 @@ TEST(SafetyFactorBoundaries, GroundVerticesAndBlockLinesBecomeBoundaries) {
     const std::vector<Parabola> parabolas = {{0.0, -0.25, 8.0}, {0.0, -0.5, 11.075}};
     const std::vector<SliceBoundary> bounds = SafetyFactor::Boundaries(ground, parabolas, {12.3}, 0.0, 20.0);
     std::vector<double> xs;
-    for (const SliceBoundary& b : bounds)
+    for (const SliceBoundary& b : bounds) {
         xs.push_back(b.x);
+    }
     const std::vector<double> expected = {0,  1,  2,    3,  4,  5.05, 6,  7,  7.5, 8,  9, 10,
                                           11, 12, 12.3, 13, 14, 15,   16, 17, 18,  19, 20};
     ASSERT_EQ(xs.size(), expected.size());
-    for (std::size_t i = 0; i < xs.size(); ++i)
+    for (std::size_t i = 0; i < xs.size(); ++i) {
         EXPECT_NEAR(xs[i], expected[i], 1e-12) << i;
+    }
     EXPECT_DOUBLE_EQ(bounds[8].ground, 9.0);                  // the vertex itself
     EXPECT_NEAR(bounds[7].ground, 10.0 - 1.95 / 2.45, 1e-12); // on the falling segment
     EXPECT_NEAR(bounds[14].surface, 8.0 - 0.25 * 12.3, 1e-12);

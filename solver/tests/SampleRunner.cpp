@@ -57,8 +57,9 @@ bool RunSample(Entry solve, const fs::path& source, const fs::path& workDir) {
     fs::copy_file(source, input, fs::copy_options::overwrite_existing);
     RunFiles first;
     RunFiles second;
-    if (!SolveOnce(solve, input, first) || !SolveOnce(solve, input, second))
+    if (!SolveOnce(solve, input, first) || !SolveOnce(solve, input, second)) {
         return false;
+    }
     if (first.result != second.result || first.log != second.log) {
         std::fprintf(stderr, "%s: the second run differs from the first\n", input.c_str());
         return false;
@@ -94,8 +95,9 @@ int main(int argc, char** argv) {
         const fs::path workDir = argv[2];
         fs::create_directories(workDir);
         for (int i = 3; i < argc; ++i) {
-            if (!RunSample(solve, argv[i], workDir))
+            if (!RunSample(solve, argv[i], workDir)) {
                 ++failures;
+            }
         }
     }
     dlclose(library);

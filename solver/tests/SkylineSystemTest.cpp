@@ -18,23 +18,26 @@ std::vector<double> DenseSolve(Dense a, std::vector<double> b) {
     for (std::size_t col = 0; col < n; ++col) {
         std::size_t pivot = col;
         for (std::size_t row = col + 1; row < n; ++row) {
-            if (std::fabs(a[row][col]) > std::fabs(a[pivot][col]))
+            if (std::fabs(a[row][col]) > std::fabs(a[pivot][col])) {
                 pivot = row;
+            }
         }
         std::swap(a[col], a[pivot]);
         std::swap(b[col], b[pivot]);
         for (std::size_t row = col + 1; row < n; ++row) {
             const double factor = a[row][col] / a[col][col];
-            for (std::size_t k = col; k < n; ++k)
+            for (std::size_t k = col; k < n; ++k) {
                 a[row][k] -= factor * a[col][k];
+            }
             b[row] -= factor * b[col];
         }
     }
     std::vector<double> x(n);
     for (std::size_t i = n; i-- > 0;) {
         double sum = b[i];
-        for (std::size_t k = i + 1; k < n; ++k)
+        for (std::size_t k = i + 1; k < n; ++k) {
             sum -= a[i][k] * x[k];
+        }
         x[i] = sum / a[i][i];
     }
     return x;
@@ -63,10 +66,11 @@ RandomSystem MakeSystem(std::mt19937& random, int n, bool symmetric) {
     }
     for (int i = 0; i < n; ++i) {
         double offDiagonal = 0.0;
-        for (int k = 0; k < n; ++k)
+        for (int k = 0; k < n; ++k) {
             offDiagonal +=
                 k == i ? 0.0
                        : std::fabs(system.matrix[static_cast<std::size_t>(i)][static_cast<std::size_t>(k)]);
+        }
         system.matrix[static_cast<std::size_t>(i)][static_cast<std::size_t>(i)] =
             offDiagonal + 0.5 + std::fabs(value(random));
         system.rhs.push_back(10.0 * value(random));
@@ -112,26 +116,30 @@ TEST(SkylineSystem, FullSymmetricPositiveDefiniteNormalEquations) {
     const int n = 12;
     Dense rows(30, std::vector<double>(n));
     for (auto& row : rows) {
-        for (double& v : row)
+        for (double& v : row) {
             v = value(random);
+        }
     }
     Dense normal(n, std::vector<double>(n, 0.0));
     std::vector<double> rhs(n);
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < n; ++j) {
-            for (const auto& row : rows)
+            for (const auto& row : rows) {
                 normal[i][j] += row[i] * row[j];
+            }
         }
         rhs[i] = value(random);
     }
     std::vector<int> heights(n);
-    for (int j = 0; j < n; ++j)
+    for (int j = 0; j < n; ++j) {
         heights[j] = j;
+    }
     SkylineSystem system = Load({heights, normal, rhs});
     ASSERT_EQ(system.Solve(), SkylineSystem::Result::Solved);
     const std::vector<double> expected = DenseSolve(normal, rhs);
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
         EXPECT_NEAR(system.Solution()[i], expected[i], 1e-10 * (1.0 + std::fabs(expected[i])));
+    }
 }
 
 TEST(SkylineSystem, OrderOneAndDiagonalSystems) {
@@ -179,8 +187,9 @@ TEST(SkylineSystem, NearlySingularSystemsAreSingularNotSolved) {
         system.Diagonal(2) = 3.0 * c.scale;
         system.SetSymmetric(0, 1, c.scale);
         system.SetSymmetric(1, 2, c.scale);
-        for (int j = 0; j < 3; ++j)
+        for (int j = 0; j < 3; ++j) {
             system.Rhs(j) = 1.0;
+        }
         EXPECT_EQ(system.Solve(), SkylineSystem::Result::Singular);
     }
 }

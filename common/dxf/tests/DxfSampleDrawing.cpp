@@ -67,7 +67,7 @@ void WriteSampleDrawing(const std::string& path, int version, const char* hatchL
 namespace dxftest {
 
 std::vector<std::vector<SectionPoint>> WriteSectionDrawing(const std::string& path, int version) {
-    const std::vector<std::vector<SectionPoint>> runs = {
+    std::vector<std::vector<SectionPoint>> runs = {
         {{0.0, 50.0}, {12.5, 48.25}, {30.0, 40.0}, {55.125, 22.0}, {80.0, 15.5}, {120.0, 14.0}},
         {{30.0, 40.0}, {45.0, 30.0}, {60.0, 28.0}},
         {{100.0, 0.5}, {100.0, 14.0}},

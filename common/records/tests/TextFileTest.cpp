@@ -2,6 +2,7 @@
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 
+#include "common/records/BinaryFile.h"
 #include "common/records/TextFile.h"
 #include "platform/core/RecordingSink.h"
 
@@ -35,6 +36,20 @@ TEST_F(TextFileTest, OpenFailureShowsCauseAndPathOnce) {
     EXPECT_EQ(sink_.BeepCount(), 1);
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました(ｴﾗｰ番号2)\n ") + Path("missing.sec"));
+}
+
+// Opened through the framework's base class, the record files still report a failure.
+TEST_F(TextFileTest, RecordFilesOpenedAsACFileStillShowTheOpenMessage) {
+    CTextFile text;
+    CBinaryFile binary;
+    for (CFile* file : std::initializer_list<CFile*>{&text, &binary}) {
+        sink_.Clear();
+        CFileException cause;
+        EXPECT_FALSE(file->Open(Path("missing.dat").c_str(), CFile::modeRead, &cause));
+        EXPECT_EQ(cause.m_cause, CFileException::fileNotFound);
+        EXPECT_EQ(sink_.MessageCount(), 1);
+        EXPECT_NE(sink_.LastMessageUtf8().find(Path("missing.dat")), std::string::npos);
+    }
 }
 
 TEST_F(TextFileTest, EndOfFileIsAMessageForReadLineAndQuietForReadLineStatus) {

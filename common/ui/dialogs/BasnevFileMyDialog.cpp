@@ -21,8 +21,9 @@ CFileMyDialog::CFileMyDialog(BOOL openFileDialog, const char* defaultExtension, 
     : ::CFileMyDialog(openFileDialog, defaultExtension, fileName, flags, filter, parent, kTemplateId),
       m_nKind(kind) {
     m_ofn.Flags &= ~static_cast<DWORD>(OFN_EXPLORER);
-    if (helpId)
+    if (helpId) {
         m_nIDHelp = helpId;
+    }
 }
 
 void CFileMyDialog::SetExpectedTag(const char* tag, const CString& refusal) {
@@ -36,24 +37,29 @@ void CFileMyDialog::CreateControls() {
 }
 
 BOOL CFileMyDialog::OnInitDialog() {
-    if (!m_bOpenFileDialog)
+    if (!m_bOpenFileDialog) {
         GetDlgItemWidget(kDetailsButton)->hide();
+    }
     return ::CFileMyDialog::OnInitDialog();
 }
 
 BOOL CFileMyDialog::OnFileNameOK() {
-    if (m_nKind != 0 || !ChecksChosenFile())
+    if (m_nKind != 0 || !ChecksChosenFile()) {
         return FALSE;
+    }
     std::string line;
-    if (!ReadFirstDataLine(GetPathName(), line))
+    if (!ReadFirstDataLine(GetPathName(), line)) {
         return TRUE;
-    if (line.starts_with('*') || expectedTag_.empty())
+    }
+    if (line.starts_with('*') || expectedTag_.empty()) {
         return FALSE;
+    }
     // The field may hold a version after the tag ("ABCDE001" for the tag "ABCDE").
     const std::string field = TagField(line, kTagFieldWidth);
     if (field.size() >= expectedTag_.size() &&
-        strncasecmp(field.c_str(), expectedTag_.c_str(), expectedTag_.size()) == 0)
+        strncasecmp(field.c_str(), expectedTag_.c_str(), expectedTag_.size()) == 0) {
         return FALSE;
+    }
     AfxMessageBox(refusal_);
     return TRUE;
 }

@@ -20,8 +20,9 @@ CFileMyDialog::CFileMyDialog(BOOL openFileDialog, const char* defaultExtension, 
     : CFileDialog(openFileDialog, defaultExtension, fileName, flags, filter, parent),
       formatTags_{kAnalysisTag, kAnalysisTagOld}, refusal_(u8"すべり線解析ﾌｧｲﾙではありません") {
     m_ofn.nTemplateId = templateId;
-    if (templateId)
+    if (templateId) {
         m_ofn.Flags |= OFN_ENABLETEMPLATE;
+    }
 }
 
 const CString& CFileMyDialog::GetLastDirectory() {
@@ -42,8 +43,9 @@ void CFileMyDialog::OnFolderChange() {
 }
 
 void CFileMyDialog::KeepLastDirectory() const {
-    if (!m_strCurrentDirectory.IsEmpty())
+    if (!m_strCurrentDirectory.IsEmpty()) {
         LastDirectory() = m_strCurrentDirectory;
+    }
 }
 
 void CFileMyDialog::OnOK() {
@@ -61,20 +63,24 @@ bool CFileMyDialog::ChecksChosenFile() const {
 }
 
 BOOL CFileMyDialog::OnFileNameOK() {
-    if (!ChecksChosenFile())
+    if (!ChecksChosenFile()) {
         return FALSE;
+    }
     std::string line;
-    if (!ReadFirstDataLine(GetPathName(), line))
+    if (!ReadFirstDataLine(GetPathName(), line)) {
         return TRUE;
+    }
     bool mismatch = false;
     for (const std::string& tag : formatTags_) {
         FormatTagCheck check = CheckFormatTag(line.c_str(), tag.c_str(), true);
-        if (check == FormatTagCheck::Match || check == FormatTagCheck::NoTag)
+        if (check == FormatTagCheck::Match || check == FormatTagCheck::NoTag) {
             return FALSE;
+        }
         mismatch = true;
     }
-    if (!mismatch)
+    if (!mismatch) {
         return FALSE;
+    }
     AfxMessageBox(refusal_);
     return TRUE;
 }

@@ -28,21 +28,27 @@ void CFontMyDialog::CreateControls() {
 
 void CFontMyDialog::HidePartsByMode() {
     std::vector<int> hidden{kCheck1};
-    if (m_nMode >= 1)
+    if (m_nMode >= 1) {
         hidden.insert(hidden.end(), {kCheck2, kColorBox, kColorLabel});
-    if (m_nMode >= 2)
+    }
+    if (m_nMode >= 2) {
         hidden.insert(hidden.end(), {kSizeList, kSizeLabel});
-    if (m_nMode >= 3)
+    }
+    if (m_nMode >= 3) {
         hidden.insert(hidden.end(), {kStyleList, kStyleLabel});
-    for (int id : hidden)
-        if (QWidget* control = GetDlgItemWidget(id))
+    }
+    for (int id : hidden) {
+        if (QWidget* control = GetDlgItemWidget(id)) {
             control->hide();
+        }
+    }
 }
 
 BOOL CFontMyDialog::OnInitDialog() {
     CFontDialog::OnInitDialog();
-    if (!m_strCaption.IsEmpty())
+    if (!m_strCaption.IsEmpty()) {
         SetWindowText(m_strCaption);
+    }
     HidePartsByMode();
     CheckDlgButton(kCheck1, m_nCheck1 ? 1 : 0);
     CheckDlgButton(kCheck2, m_nCheck2 ? 1 : 0);
@@ -58,8 +64,9 @@ void CFontMyDialog::OnOK() {
 
 void CFontMyDialog::OnFontChange() {
     CFontDialog::OnFontChange();
-    if (!sample_)
+    if (!sample_) {
         return;
+    }
     sample_->setFont(CurrentQFont());
     const COLORREF color = GetColor();
     QPalette palette = sample_->palette();

@@ -15,8 +15,9 @@ class KeepHidden : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Show)
+        if (event->type() == QEvent::Show) {
             static_cast<QWidget*>(watched)->hide();
+        }
         return false;
     }
 };
@@ -27,12 +28,14 @@ CMyPrintDialog::CMyPrintDialog(BOOL printSetupOnly, DWORD flags, CWnd* parent)
     : CPrintDialog(printSetupOnly, flags, parent) {}
 
 BOOL CMyPrintDialog::OnInitDialog() {
-    if (!(m_pd.Flags & PD_PRINTSETUP) && Dialog())
+    if (!(m_pd.Flags & PD_PRINTSETUP) && Dialog()) {
         Dialog()->setObjectName(QString::number(kTemplateId));
+    }
     CPrintDialog::OnInitDialog();
     if (QWidget* setup = GetDlgItemWidget(kSetupButton)) {
-        if (!setup->findChild<KeepHidden*>())
+        if (!setup->findChild<KeepHidden*>()) {
             setup->installEventFilter(new KeepHidden(setup));
+        }
         setup->hide();
     }
     CenterDialog(*this);

@@ -3,8 +3,9 @@
 #include <QPalette>
 
 BOOL CMyStatusBar::Create(CFrameWnd* frame) {
-    if (!CStatusBar::Create(frame))
+    if (!CStatusBar::Create(frame)) {
         return FALSE;
+    }
     QPalette palette = Bar()->palette();
     palette.setColor(QPalette::Window, Qt::white);
     Bar()->setPalette(palette);

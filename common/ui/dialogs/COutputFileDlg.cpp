@@ -60,21 +60,25 @@ BOOL COutputFileDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     qobject_cast<QLineEdit*>(GetDlgItemWidget(kPathEdit))->setMaxLength(PATH_MAX - 1);
     ShowPath();
-    if (!m_strCaption.IsEmpty())
+    if (!m_strCaption.IsEmpty()) {
         SetWindowText(m_strCaption);
-    if (!m_strOkText.IsEmpty())
+    }
+    if (!m_strOkText.IsEmpty()) {
         SetDlgItemText(IDOK, m_strOkText);
+    }
     CenterDialog(*this);
     return TRUE;
 }
 
 CString COutputFileDlg::BrowseDirectory() const {
-    if (m_strPath.IsEmpty())
+    if (m_strPath.IsEmpty()) {
         return CFileMyDialog::GetLastDirectory();
+    }
     const std::string& path = m_strPath.str();
     const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
+    if (slash == std::string::npos) {
         return CString();
+    }
     return CString(path.substr(0, slash == 0 ? 1 : slash)); // the root keeps its "/"
 }
 
@@ -87,10 +91,12 @@ void COutputFileDlg::OnBrowse() {
                          kBrowseTemplateId);
     const CString title(u8"参照");
     browse.m_ofn.lpstrTitle = title.GetString();
-    if (!directory.IsEmpty())
+    if (!directory.IsEmpty()) {
         browse.m_ofn.lpstrInitialDir = directory.GetString();
-    if (browse.DoModal() != IDOK)
+    }
+    if (browse.DoModal() != IDOK) {
         return;
+    }
     m_strPath = browse.GetPathName();
     ShowPath();
 }
@@ -109,7 +115,8 @@ void COutputFileDlg::OnOK() {
     }
     GetDlgItemText(kPathEdit, m_strPath);
     if (FileExists(m_strPath) &&
-        AfxMessageBox(u8"同名ﾌｧｲﾙがあります。\n上書きされますがよろしいですか？", MB_YESNO) == IDNO)
+        AfxMessageBox(u8"同名ﾌｧｲﾙがあります。\n上書きされますがよろしいですか？", MB_YESNO) == IDNO) {
         return;
+    }
     EndDialog(IDOK);
 }

@@ -11,11 +11,13 @@ const char8_t kMemoryErrorMessage[] = u8"メモリ・エラー!!!\n直ちに本�
 bool ReadFirstDataLine(const CString& path, std::string& line) {
     try {
         CTextFile file;
-        if (!file.Open(path.GetString(), CFile::modeRead | CFile::typeText))
+        if (!file.Open(path.GetString(), CFile::modeRead | CFile::typeText)) {
             return false;
+        }
         char buffer[kFirstLineBufferSize] = {};
-        if (!file.ReadLine(buffer, kFirstLineBufferSize))
+        if (!file.ReadLine(buffer, kFirstLineBufferSize)) {
             return false;
+        }
         file.Close();
         line = buffer;
         return true;

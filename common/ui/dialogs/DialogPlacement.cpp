@@ -7,14 +7,17 @@
 
 void CenterDialog(CDialog& dialog) {
     QDialog* widget = dialog.Dialog();
-    if (!widget)
+    if (!widget) {
         return;
+    }
     widget->adjustSize();
     QRect area;
-    if (QWidget* owner = widget->parentWidget())
+    if (QWidget* owner = widget->parentWidget()) {
         area = owner->window()->frameGeometry();
-    else if (QScreen* screen = widget->screen())
+    } else if (QScreen* screen = widget->screen()) {
         area = screen->availableGeometry();
-    if (area.isValid())
+    }
+    if (area.isValid()) {
         widget->move(area.center() - widget->rect().center());
+    }
 }

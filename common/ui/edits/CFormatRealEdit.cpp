@@ -43,8 +43,9 @@ std::string ExponentText(double value, int width, int decimals) {
     if (mark != std::string::npos && mark + 2 <= text.size()) {
         std::size_t digits = mark + 2; // after the exponent's sign
         std::size_t digitCount = text.size() - digits;
-        if (digitCount < 3)
+        if (digitCount < 3) {
             text = text.substr(0, digits) + std::string(3 - digitCount, '0') + text.substr(digits);
+        }
     }
     std::size_t padding = static_cast<std::size_t>(std::max(width - static_cast<int>(text.size()), 0));
     return std::string(padding, ' ') + text;
@@ -61,8 +62,9 @@ double ReadBack(const std::string& text) {
 void CFormatRealEdit::FormatValue(CString& text, double value) {
     exponentShown_ = 0;
     text.Empty();
-    if (platform::IsUnsetDouble(value))
+    if (platform::IsUnsetDouble(value)) {
         return;
+    }
     FixedText fixed = FullFixedText(value);
     if (static_cast<int>(fixed.text.size()) <= fieldWidth_) {
         text = CString(platform::FormatC("%10s", fixed.text.c_str()));
@@ -80,8 +82,9 @@ void CFormatRealEdit::FormatValue(CString& text, double value) {
 
 std::string CFormatRealEdit::CloserFixedText(double value, int integerDigits,
                                              const std::string& exponentText) const {
-    if (integerDigits > fieldWidth_ - 2)
+    if (integerDigits > fieldWidth_ - 2) {
         return std::string();
+    }
     std::string fixed = platform::FormatC("%*.*lf", fieldWidth_, fieldWidth_ - integerDigits - 1, value);
     bool closer = std::fabs(ReadBack(fixed) - value) <= std::fabs(ReadBack(exponentText) - value);
     return closer ? fixed : std::string();
@@ -100,11 +103,14 @@ std::string CFormatRealEdit::ExponentOnlyText(double value, const std::string& e
 }
 
 void CFormatRealEdit::OnChar(UINT charCode, UINT repeatCount, UINT flags) {
-    if (FilterNumberChar(charCode, repeatCount, flags, true))
+    if (FilterNumberChar(charCode, repeatCount, flags, true)) {
         return;
+    }
     bool exponentMark = (charCode == 'E' || charCode == 'e') && !GetWindowTextString().IsEmpty();
     bool exponentSign = charCode == '-' && IsAfterExponentMark();
     if (exponentMark || exponentSign) {
+        // The plain edit takes the exponent mark that CRealEdit's own filter refuses.
+        // NOLINTNEXTLINE(bugprone-parent-virtual-call)
         CEdit::OnChar(charCode, repeatCount, flags);
         SetTypedCount(TypedCount() + 1);
     }
@@ -115,8 +121,9 @@ bool CFormatRealEdit::IsAfterExponentMark() const {
     int end = 0;
     GetSel(start, end);
     QLineEdit* edit = LineEdit();
-    if (!edit || start < 1 || start > edit->text().size())
+    if (!edit || start < 1 || start > edit->text().size()) {
         return false;
+    }
     QChar before = edit->text().at(start - 1);
     return before == u'E' || before == u'e';
 }
@@ -133,10 +140,12 @@ void CFormatRealEdit::OnSetFocus(CWnd* oldWnd) {
 }
 
 void CFormatRealEdit::OnKillFocus(CWnd* newWnd) {
-    CNumericEdit::OnKillFocus(newWnd); // replaces the display-format step of CRealEdit
+    // Replaces the display-format step of CRealEdit.
+    CNumericEdit::OnKillFocus(newWnd); // NOLINT(bugprone-parent-virtual-call)
     CString text = GetWindowTextString();
-    if (LeavingWithoutCheck() || !(GetModify() || exponentShown_) || text.IsEmpty())
+    if (LeavingWithoutCheck() || !(GetModify() || exponentShown_) || text.IsEmpty()) {
         return;
+    }
     double value = 0.0;
     if (!edits::ReadRealText(text, value)) {
         Complain(CString(u8"数値変換ｴﾗｰ(編集時)"));

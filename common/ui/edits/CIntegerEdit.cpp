@@ -18,15 +18,17 @@ void CIntegerEdit::SetRange(int minimum, int maximum) {
 
 void CIntegerEdit::SetValue(int value) {
     CString text;
-    if (!platform::IsUnsetInt(value))
+    if (!platform::IsUnsetInt(value)) {
         text.Format("%d", value);
+    }
     SetWindowText(text);
     SetModify(FALSE);
 }
 
 BOOL CIntegerEdit::CheckValue(int& value) {
-    if (FocusWentToCancel())
+    if (FocusWentToCancel()) {
         return TRUE;
+    }
     CString text = GetWindowTextString();
     if (text.IsEmpty()) {
         value = platform::kUnsetInt;

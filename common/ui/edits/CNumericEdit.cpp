@@ -20,8 +20,9 @@ void CNumericEdit::OnSetFocus(CWnd* oldWnd) {
 
 void CNumericEdit::OnKillFocus(CWnd* newWnd) {
     CEdit::OnKillFocus(newWnd);
-    if (!FocusLeftWindow())
+    if (!FocusLeftWindow()) {
         nextFocusId_ = FocusTargetId();
+    }
 }
 
 void CNumericEdit::OnLButtonUp(UINT flags, CPoint point) {
@@ -51,8 +52,9 @@ bool CNumericEdit::FilterNumberChar(UINT charCode, UINT repeatCount, UINT flags,
 }
 
 void CNumericEdit::SetTypedCount(int count) {
-    if (count == typedCount_)
+    if (count == typedCount_) {
         return;
+    }
     typedCount_ = count;
     SetModify(TRUE);
 }

@@ -30,8 +30,9 @@ CString CRealEdit::FormatForDisplay(double value) const {
 }
 
 BOOL CRealEdit::CheckValue(double& value) {
-    if (FocusWentToCancel())
+    if (FocusWentToCancel()) {
         return TRUE;
+    }
     CString text = GetWindowTextString();
     if (text.IsEmpty()) {
         value = platform::kUnsetDouble;
@@ -42,8 +43,9 @@ BOOL CRealEdit::CheckValue(double& value) {
         Complain(CString(u8"文字入力ｴﾗｰ(編集時)"));
         return FALSE;
     }
-    if (!CheckRange(read))
+    if (!CheckRange(read)) {
         return FALSE;
+    }
     value = read;
     SetModify(FALSE);
     return TRUE;
@@ -52,15 +54,17 @@ BOOL CRealEdit::CheckValue(double& value) {
 bool CRealEdit::CheckRange(double value) const {
     bool hasMinimum = minimum_ != -platform::kExtentLimit;
     bool hasMaximum = maximum_ != platform::kExtentLimit;
-    if ((!hasMinimum || value >= minimum_) && (!hasMaximum || value <= maximum_))
+    if ((!hasMinimum || value >= minimum_) && (!hasMaximum || value <= maximum_)) {
         return true;
+    }
     CString message;
-    if (hasMinimum && hasMaximum)
+    if (hasMinimum && hasMaximum) {
         message.Format(u8"入力範囲は %lf～%lf です", minimum_, maximum_);
-    else if (hasMinimum)
+    } else if (hasMinimum) {
         message.Format(u8"入力は %lf 以上です", minimum_);
-    else
+    } else {
         message.Format(u8"入力は %lf 以下です", maximum_);
+    }
     Complain(message);
     return false;
 }
@@ -72,8 +76,9 @@ void CRealEdit::OnChar(UINT charCode, UINT repeatCount, UINT flags) {
 void CRealEdit::OnKillFocus(CWnd* newWnd) {
     CNumericEdit::OnKillFocus(newWnd);
     CString text = GetWindowTextString();
-    if (LeavingWithoutCheck() || !GetModify() || text.IsEmpty())
+    if (LeavingWithoutCheck() || !GetModify() || text.IsEmpty()) {
         return;
+    }
     double value = 0.0;
     if (!edits::ReadRealText(text, value)) {
         Complain(CString(u8"文字入力ｴﾗｰ(編集時)"));

@@ -86,10 +86,12 @@ BOOL CModelSizeDlg::OnInitDialog() {
 }
 
 void CModelSizeDlg::OnCurrentArea() {
-    if (m_current.IsUnset())
+    if (m_current.IsUnset()) {
         return;
-    for (int i = 0; i < 4; ++i)
+    }
+    for (int i = 0; i < 4; ++i) {
         edits_[i].SetValue(*Field(m_current, i));
+    }
 }
 
 void CModelSizeDlg::OnOK() {

@@ -48,8 +48,9 @@ void CViewBase::OnInitialUpdate() {
     SetGuideTitle(0);
     if (DocHasGroundPoints()) {
         const WorldRange stored = DocModelSize();
-        if (!stored.IsUnset())
+        if (!stored.IsUnset()) {
             m_modelSize = stored;
+        }
     } else {
         m_modelSize = WorldRange::Unset();
     }
@@ -69,11 +70,13 @@ void CViewBase::OnSize(UINT type, int cx, int cy) {
 // A new document window fills the MDI client area less 10 pixels, from its top left corner.
 void CViewBase::FitInitialFrame() {
     QWidget* widget = GetWidget();
-    while (widget && !qobject_cast<QMdiSubWindow*>(widget))
+    while (widget && !qobject_cast<QMdiSubWindow*>(widget)) {
         widget = widget->parentWidget();
+    }
     auto* window = qobject_cast<QMdiSubWindow*>(widget);
-    if (!window || !window->mdiArea() || window->isMaximized())
+    if (!window || !window->mdiArea() || window->isMaximized()) {
         return;
+    }
     const QSize area = window->mdiArea()->viewport()->size();
     window->setGeometry(0, 0, std::max(area.width() - 10, 100), std::max(area.height() - 10, 100));
 }
@@ -127,8 +130,9 @@ BOOL CViewBase::Zoom(const double* extent, const DPoint* centre, int margin, BOO
         Fit(extent, margin);
         return TRUE;
     }
-    if (!centre || !extent)
+    if (!centre || !extent) {
         return FALSE;
+    }
     const CSize client = ClientSize();
     const Viewport::ZoomResult result =
         m_view.ZoomTo(client.cx, client.cy, extent[0], extent[1], centre, margin);
@@ -147,8 +151,9 @@ BOOL CViewBase::Zoom(const double* extent, const DPoint* centre, int margin, BOO
     fitFollowsSize_ = false;
     SetScrollSizes(MM_TEXT, result.total);
     m_bZoomDone = 1;
-    if (result.scrolls)
+    if (result.scrolls) {
         ScrollToPosition(result.scrollTo);
+    }
     return TRUE;
 }
 
@@ -164,8 +169,9 @@ void CViewBase::ScaleStep(BOOL enlarge, double stepX, double stepY) {
     LogicalToWorld((client.left + client.right) / 2, (client.top + client.bottom) / 2, &centre.x, &centre.y);
     double extent[2] = {0.0, 0.0};
     m_view.StepExtent(enlarge != FALSE, stepX, stepY, client.Width(), client.Height(), extent[0], extent[1]);
-    if (Zoom(extent, &centre, 0, TRUE))
+    if (Zoom(extent, &centre, 0, TRUE)) {
         Invalidate(TRUE);
+    }
 }
 
 void CViewBase::OnViewAll() {
@@ -177,8 +183,9 @@ void CViewBase::OnModelSize() {
     CModelSizeDlg dialog(options_.currentAreaButton, this);
     dialog.m_size = m_modelSize;
     dialog.m_current = DocCurrentExtent();
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK) {
         return;
+    }
     m_modelSize = dialog.m_size;
     DocStoreModelSize(m_modelSize);
     OnViewAll();
@@ -186,15 +193,17 @@ void CViewBase::OnModelSize() {
 
 // Steps of a hundredth of the scales, a tenth while Shift is down; none while a tool draws.
 void CViewBase::OnScaleUp() {
-    if (IsToolActive())
+    if (IsToolActive()) {
         return;
+    }
     const double share = GetKeyState(VK_SHIFT) < 0 ? 0.1 : 0.01;
     ScaleStep(TRUE, m_view.scaleX * share, m_view.scaleY * share);
 }
 
 void CViewBase::OnScaleDown() {
-    if (IsToolActive())
+    if (IsToolActive()) {
         return;
+    }
     const double share = GetKeyState(VK_SHIFT) < 0 ? 0.1 : 0.01;
     ScaleStep(FALSE, m_view.scaleX * share, m_view.scaleY * share);
 }
@@ -214,16 +223,18 @@ void CViewBase::OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) {
 }
 
 BOOL CViewBase::GetPointWorldXY(int number, double* x, double* y) const {
-    if (DocGroundPointXY(number, *x, *y))
+    if (DocGroundPointXY(number, *x, *y)) {
         return TRUE;
+    }
     *x = m_drawRange.xmin - 10.0;
     *y = m_drawRange.ymin - 10.0;
     return FALSE;
 }
 
 BOOL CViewBase::GetWorldPolylineBounds(CRect* rect, const double* xs, const double* ys, int n) const {
-    if (!xs || n <= 0 || platform::IsUnsetDouble(xs[0]))
+    if (!xs || n <= 0 || platform::IsUnsetDouble(xs[0])) {
         return FALSE;
+    }
     for (int i = 0; i < n; ++i) {
         const CPoint p = WorldToLogical(xs[i], ys[i]);
         if (i == 0) {
@@ -239,8 +250,9 @@ BOOL CViewBase::GetWorldPolylineBounds(CRect* rect, const double* xs, const doub
 }
 
 BOOL CViewBase::LogicalToDeviceRect(CRect* rect) {
-    if (rect->IsRectEmpty())
+    if (rect->IsRectEmpty()) {
         return FALSE;
+    }
     CClientDC dc(this);
     OnPrepareDC(&dc);
     dc.LPtoDP(rect);
@@ -251,16 +263,21 @@ int CViewBase::HitTest(int x, int y) {
     CRect client;
     GetClientRect(&client);
     int code = 0;
-    if (y < 0)
+    if (y < 0) {
         code = 8;
-    if (y > client.bottom)
+    }
+    if (y > client.bottom) {
         code += 4;
-    if (x < 0)
+    }
+    if (x < 0) {
         code += 1;
-    if (x > client.right)
+    }
+    if (x > client.right) {
         code += 2;
-    if (code == m_nLastEdge)
+    }
+    if (code == m_nLastEdge) {
         return -1;
+    }
     m_nLastEdge = code;
     return code == 1 || code == 2 || code == 4 || code == 8 ? code : -1;
 }
@@ -274,8 +291,9 @@ BOOL CViewBase::IsOverObject(CDC* dc, int x, int y) const {
             CPoint at(centre.x + dx, centre.y + dy);
             dc->DPtoLP(&at);
             const COLORREF pixel = dc->GetPixel(at.x, at.y);
-            if (pixel != CLR_INVALID && std::find(colours.begin(), colours.end(), pixel) != colours.end())
+            if (pixel != CLR_INVALID && std::find(colours.begin(), colours.end(), pixel) != colours.end()) {
                 return TRUE;
+            }
         }
     }
     return FALSE;

@@ -75,12 +75,14 @@ void CViewBase::DrawLabel(CDC* dc, int x, int y, const CString& text, CBrush* fr
 }
 
 void CViewBase::DrawPolylineWorld(CDC* dc, const double* xs, const double* ys, int n, COLORREF color) const {
-    if (!xs || n <= 0 || platform::IsUnsetDouble(xs[0]))
+    if (!xs || n <= 0 || platform::IsUnsetDouble(xs[0])) {
         return;
+    }
     std::vector<CPoint> points;
     points.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i) {
         points.push_back(WorldToLogical(xs[i], ys[i]));
+    }
     CPen pen(PS_SOLID, 1, color);
     CPen* oldPen = dc->SelectObject(&pen);
     CGdiObject* oldBrush = dc->SelectStockObject(NULL_BRUSH);

@@ -21,8 +21,9 @@ CString Limited(const CString& text) {
     std::size_t end = 0;
     while (end < bytes.size()) {
         const std::size_t length = platform::Cp932CharLength(bytes, end);
-        if (end + length > static_cast<std::size_t>(kGuideTextBytes))
+        if (end + length > static_cast<std::size_t>(kGuideTextBytes)) {
             break;
+        }
         end += length;
     }
     return CString(bytes.substr(0, end));
@@ -35,15 +36,17 @@ void RegisterGuideStrings(std::map<UINT, CString> strings) {
 }
 
 CString LoadGuideString(UINT id) {
-    if (id < kFirstGuideId || id > kLastGuideId)
+    if (id < kFirstGuideId || id > kLastGuideId) {
         return CString();
+    }
     auto found = Strings().find(id);
     return found == Strings().end() ? CString() : Limited(found->second);
 }
 
 void SendToMainFrame(UINT id) {
-    if (CWnd* main = AfxGetMainWnd())
+    if (CWnd* main = AfxGetMainWnd()) {
         main->RouteCommand(id);
+    }
 }
 
 void SetGuidePrompt(UINT id) {

@@ -23,8 +23,9 @@ void CopyFaceName(const CString& name, char (&face)[32]) {
     std::size_t end = 0;
     while (end < bytes.size()) {
         const std::size_t length = platform::Cp932CharLength(bytes, end);
-        if (end + length > sizeof face - 1)
+        if (end + length > sizeof face - 1) {
             break;
+        }
         end += length;
     }
     std::memset(face, 0, sizeof face);
@@ -45,33 +46,38 @@ LOGFONT DefaultNumberFont() {
 void SectionProfile::ReadInt(const CString& section, const CString& key, int& value) const {
     const CString text = file_.GetString(section, key, kMissing);
     int read = 0;
-    if (Present(text) && platform::ScanInt(text.GetString(), read))
+    if (Present(text) && platform::ScanInt(text.GetString(), read)) {
         value = read;
+    }
 }
 
 void SectionProfile::ReadColor(const CString& section, const CString& key, COLORREF& value) const {
     const CString text = file_.GetString(section, key, kMissing);
     int red = 0, green = 0, blue = 0;
-    if (Present(text) && std::sscanf(text.GetString(), "%d,%d,%d", &red, &green, &blue) == 3)
+    if (Present(text) && std::sscanf(text.GetString(), "%d,%d,%d", &red, &green, &blue) == 3) {
         value = RGB(red & 0xFF, green & 0xFF, blue & 0xFF);
+    }
 }
 
 void SectionProfile::ReadString(const CString& section, const CString& key, CString& value) const {
     const CString text = file_.GetString(section, key, kMissing);
-    if (Present(text))
+    if (Present(text)) {
         value = text;
+    }
 }
 
 void SectionProfile::Put(const CString& section, const CString& key, const CString& value) const {
-    if (defer_)
+    if (defer_) {
         pending_.push_back({section, key, value});
-    else
+    } else {
         file_.WriteString(section, key, value);
+    }
 }
 
 bool SectionProfile::Flush() const {
-    if (pending_.empty())
+    if (pending_.empty()) {
         return true;
+    }
     const bool written = file_.WriteStrings(pending_);
     pending_.clear();
     return written;
@@ -93,8 +99,9 @@ void SectionProfile::WriteString(const CString& section, const CString& key, con
 bool SectionProfile::GetProfileFont(const CString& section, LOGFONT& font) const {
     int height = 0;
     ReadInt(section, "Height", height);
-    if (height == 0)
+    if (height == 0) {
         return false;
+    }
     font.lfHeight = height;
     int weight = 0, italic = 0, pitch = 0;
     ReadInt(section, "Weight", weight);
@@ -112,15 +119,19 @@ bool SectionProfile::GetProfileFont(const CString& section, LOGFONT& font) const
 }
 
 void SectionProfile::WriteProfileFont(const CString& section, const LOGFONT& font) const {
-    if (font.lfHeight == 0)
+    if (font.lfHeight == 0) {
         return;
+    }
     WriteInt(section, "Height", font.lfHeight);
-    if (font.lfWeight != 0)
+    if (font.lfWeight != 0) {
         WriteInt(section, "Weight", font.lfWeight);
-    if (font.lfItalic != 0)
+    }
+    if (font.lfItalic != 0) {
         WriteInt(section, "Italic", font.lfItalic);
-    if (font.lfPitchAndFamily != 0)
+    }
+    if (font.lfPitchAndFamily != 0) {
         WriteInt(section, "PitchAndFamily", font.lfPitchAndFamily);
+    }
     char face[sizeof font.lfFaceName + 1] = {};
     std::memcpy(face, font.lfFaceName, sizeof font.lfFaceName);
     WriteString(section, "FaceName", CString(face));

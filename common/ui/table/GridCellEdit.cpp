@@ -14,8 +14,9 @@
 CGridCellEdit::CGridCellEdit(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
     connect(this, &QLineEdit::textChanged, this, [this] {
-        if (dialog_)
+        if (dialog_) {
             dialog_->OnChangeCellEdit();
+        }
     });
 }
 
@@ -73,8 +74,9 @@ void CGridCellEdit::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CGridCellEdit::PasteFromClipboard() {
-    if (!dialog_ || isReadOnly())
+    if (!dialog_ || isReadOnly()) {
         return;
+    }
     const QClipboard* clipboard = QGuiApplication::clipboard();
     dialog_->PasteText(clipboard ? clipboard->text() : QString());
 }

@@ -13,13 +13,16 @@ std::vector<CString> SplitBlanks(const CString& text) {
     const std::string& s = text.str();
     std::size_t pos = 0;
     while (pos < s.size()) {
-        while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t'))
+        while (pos < s.size() && (s[pos] == ' ' || s[pos] == '\t')) {
             ++pos;
+        }
         std::size_t end = pos;
-        while (end < s.size() && s[end] != ' ' && s[end] != '\t')
+        while (end < s.size() && s[end] != ' ' && s[end] != '\t') {
             ++end;
-        if (end > pos)
+        }
+        if (end > pos) {
             tokens.emplace_back(s.substr(pos, end - pos));
+        }
         pos = end;
     }
     return tokens;
@@ -27,15 +30,17 @@ std::vector<CString> SplitBlanks(const CString& text) {
 
 int TokenInt(const std::vector<CString>& tokens, std::size_t index) {
     int value = 0;
-    if (index < tokens.size())
+    if (index < tokens.size()) {
         platform::ScanInt(tokens[index].GetString(), value);
+    }
     return value;
 }
 
 double TokenDouble(const std::vector<CString>& tokens, std::size_t index) {
     double value = 0;
-    if (index < tokens.size())
+    if (index < tokens.size()) {
         platform::ScanDouble(tokens[index].GetString(), value);
+    }
     return value;
 }
 
@@ -47,16 +52,19 @@ bool IsSign(char c) {
 }
 
 bool IsBlankOnly(const CString& text) {
-    for (int i = 0; i < text.GetLength(); ++i)
-        if (text[i] != ' ')
+    for (int i = 0; i < text.GetLength(); ++i) {
+        if (text[i] != ' ') {
             return false;
+        }
+    }
     return true;
 }
 
 // The range message of a failed cell: the range, with the request when it is short.
 CString RangeMessage(const CString& range) {
-    if (range.GetLength() <= 50)
+    if (range.GetLength() <= 50) {
         return range + CString(u8" 範囲を入力してください");
+    }
     return CString(u8"入力値の許容範囲エラー");
 }
 
@@ -69,8 +77,9 @@ void CGridColumns::Parse(const std::vector<CString>& styles) {
         const std::vector<CString> tokens = SplitBlanks(style);
         Column column;
         column.caption = tokens.empty() ? CString() : tokens[0];
-        if (!column.caption.IsEmpty() && column.caption[0] == '@')
+        if (!column.caption.IsEmpty() && column.caption[0] == '@') {
             column.caption.SetAt(0, ' ');
+        }
         column.displayWidth = TokenInt(tokens, 1);
         column.inputWidth = TokenInt(tokens, 2);
         column.decimals = TokenInt(tokens, 3);
@@ -102,8 +111,9 @@ CGridData* CGridColumns::NewRow() const {
 CString CGridColumns::FormatExponent(double value, int decimals) {
     CString text(platform::FormatC("%.*E", decimals, value));
     const int mark = text.Find('E');
-    if (mark >= 0 && text.GetLength() - mark == 5 && text[mark + 2] == '0')
+    if (mark >= 0 && text.GetLength() - mark == 5 && text[mark + 2] == '0') {
         text = text.Left(mark + 2) + text.Mid(mark + 3);
+    }
     return text;
 }
 
@@ -135,23 +145,28 @@ CString CGridColumns::CheckNumberChar(const Column& column, const CString& text,
     const int decimals = column.kind == GridColumnKind::Real ? column.decimals : 0;
     const bool pointBefore = text.Left(position - 1).Find('.') >= 0;
     if (IsDigit(c)) {
-        if (column.kind == GridColumnKind::Real && !pointBefore && column.inputWidth - decimals < 1)
+        if (column.kind == GridColumnKind::Real && !pointBefore && column.inputWidth - decimals < 1) {
             return CString(u8"桁数オーバーです");
+        }
         return CString();
     }
-    if (column.kind == GridColumnKind::Int && c == '.')
+    if (column.kind == GridColumnKind::Int && c == '.') {
         return CString(u8"小数点は入力できません");
+    }
     if (column.kind == GridColumnKind::Exponent) {
         const bool accepted = IsSign(c) || c == '.' || c == 'E' || c == 'e';
-        if (!accepted || (position == 1 && (c == 'E' || c == 'e')))
+        if (!accepted || (position == 1 && (c == 'E' || c == 'e'))) {
             return CString(u8"文字入力エラーです");
+        }
         return CString();
     }
     const bool accepted = IsSign(c) || c == '.';
-    if (!accepted || (IsSign(c) && position > 1) || (c == '.' && position == 1))
+    if (!accepted || (IsSign(c) && position > 1) || (c == '.' && position == 1)) {
         return CString(u8"文字入力エラーです");
-    if (c == '.' && position > column.inputWidth - decimals)
+    }
+    if (c == '.' && position > column.inputWidth - decimals) {
         return CString(u8"桁数オーバーです");
+    }
     return CString();
 }
 
@@ -161,47 +176,60 @@ CString CGridColumns::CheckNumberChar(const Column& column, const CString& text,
 bool CGridColumns::IsWellFormedNumber(const Column& column, const CString& text) {
     const std::string& s = text.str();
     std::size_t pos = 0;
-    if (pos < s.size() && IsSign(s[pos]))
+    if (pos < s.size() && IsSign(s[pos])) {
         ++pos;
+    }
     long long magnitude = 0;
     bool digits = false;
     for (; pos < s.size() && IsDigit(s[pos]); ++pos) {
         digits = true;
-        if (magnitude <= INT_MAX)
+        if (magnitude <= INT_MAX) {
             magnitude = magnitude * 10 + (s[pos] - '0');
+        }
     }
-    if (column.kind == GridColumnKind::Int)
+    if (column.kind == GridColumnKind::Int) {
         return pos == s.size() && magnitude <= static_cast<long long>(INT_MAX) + (s[0] == '-' ? 1 : 0);
-    if (pos < s.size() && s[pos] == '.')
-        for (++pos; pos < s.size() && IsDigit(s[pos]); ++pos)
+    }
+    if (pos < s.size() && s[pos] == '.') {
+        for (++pos; pos < s.size() && IsDigit(s[pos]); ++pos) {
             digits = true;
+        }
+    }
     if (column.kind == GridColumnKind::Exponent && pos < s.size() && (s[pos] == 'E' || s[pos] == 'e')) {
-        if (!digits)
+        if (!digits) {
             return false;
+        }
         ++pos;
-        if (pos < s.size() && IsSign(s[pos]))
+        if (pos < s.size() && IsSign(s[pos])) {
             ++pos;
-        while (pos < s.size() && IsDigit(s[pos]))
+        }
+        while (pos < s.size() && IsDigit(s[pos])) {
             ++pos;
+        }
     }
     return pos == s.size();
 }
 
 CString CGridColumns::CheckText(int col, const CString& text) const {
     const Column& column = At(col);
-    if (text.IsEmpty() || IsBlankOnly(text))
+    if (text.IsEmpty() || IsBlankOnly(text)) {
         return CString();
-    if (text.GetLength() > column.inputWidth)
+    }
+    if (text.GetLength() > column.inputWidth) {
         return CString(u8"桁数オーバーです");
-    if (column.kind == GridColumnKind::Text)
+    }
+    if (column.kind == GridColumnKind::Text) {
         return CString();
+    }
     for (int position = 1; position <= text.GetLength(); ++position) {
         CString message = CheckNumberChar(column, text, position);
-        if (!message.IsEmpty())
+        if (!message.IsEmpty()) {
             return message;
+        }
     }
-    if (!IsWellFormedNumber(column, text))
+    if (!IsWellFormedNumber(column, text)) {
         return CString(u8"文字入力エラーです（編集時）");
+    }
     return CString();
 }
 
@@ -213,10 +241,11 @@ void CGridColumns::StoreText(CGridData& row, int col, const CString& text) const
     case GridColumnKind::Int: {
         int& cell = row.IntCell(column.kindIndex);
         int value = 0;
-        if (empty || loneSign)
+        if (empty || loneSign) {
             cell = platform::kUnsetInt;
-        else if (platform::ScanInt(text.GetString(), value))
+        } else if (platform::ScanInt(text.GetString(), value)) {
             cell = value;
+        }
         break;
     }
     case GridColumnKind::Real:
@@ -224,10 +253,11 @@ void CGridColumns::StoreText(CGridData& row, int col, const CString& text) const
         double& cell = column.kind == GridColumnKind::Real ? row.RealCell(column.kindIndex)
                                                            : row.ExponentCell(column.kindIndex);
         double value = 0;
-        if (empty || loneSign)
+        if (empty || loneSign) {
             cell = platform::kUnsetDouble;
-        else if (platform::ScanDouble(text.GetString(), value))
+        } else if (platform::ScanDouble(text.GetString(), value)) {
             cell = value;
+        }
         break;
     }
     case GridColumnKind::Text:
@@ -241,8 +271,9 @@ CString CGridColumns::CheckRange(CGridData& row, int col) const {
     switch (column.kind) {
     case GridColumnKind::Int: {
         const int value = row.IntCell(column.kindIndex);
-        if (platform::IsUnsetInt(value) || (value >= column.intMin && value <= column.intMax))
+        if (platform::IsUnsetInt(value) || (value >= column.intMin && value <= column.intMax)) {
             return CString();
+        }
         CString range;
         range.Format(u8"%d～%d", column.intMin, column.intMax);
         return RangeMessage(range);
@@ -251,13 +282,15 @@ CString CGridColumns::CheckRange(CGridData& row, int col) const {
     case GridColumnKind::Exponent: {
         const bool real = column.kind == GridColumnKind::Real;
         const double value = real ? row.RealCell(column.kindIndex) : row.ExponentCell(column.kindIndex);
-        if (platform::IsUnsetDouble(value) || (value >= column.realMin && value <= column.realMax))
+        if (platform::IsUnsetDouble(value) || (value >= column.realMin && value <= column.realMax)) {
             return CString();
+        }
         CString range;
-        if (real)
+        if (real) {
             range.Format(u8"%lf～%lf", column.realMin, column.realMax);
-        else
+        } else {
             range.Format(u8"%le～%le", column.realMin, column.realMax);
+        }
         return RangeMessage(range);
     }
     case GridColumnKind::Text:

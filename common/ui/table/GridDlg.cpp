@@ -83,8 +83,9 @@ CGridDlg::CGridDlg(CWnd* parent, UINT templateId, UINT popupMenuId, int tableKin
 
 CGridDlg::~CGridDlg() {
     m_grid.SetEvents(nullptr);
-    if (m_pCellEdit)
+    if (m_pCellEdit) {
         m_pCellEdit->SetDialog(nullptr);
+    }
     DeleteRowData();
 }
 
@@ -143,14 +144,17 @@ CGridData* CGridDlg::RowAt(int row) const {
 }
 
 void CGridDlg::DeleteRowData() {
-    while (!m_rows.IsEmpty())
+    while (!m_rows.IsEmpty()) {
         delete m_rows.RemoveHead();
+    }
 }
 
 int CGridDlg::FirstEditableColumn() const {
-    for (int col = 0; col < m_columns.Count(); ++col)
-        if (m_columns.IsEditable(col))
+    for (int col = 0; col < m_columns.Count(); ++col) {
+        if (m_columns.IsEditable(col)) {
             return col + 1;
+        }
+    }
     return 1;
 }
 
@@ -173,8 +177,9 @@ BOOL CGridDlg::OnInitDialog() {
 
     UpdateGridRows();
     ShowRowsFrom(1);
-    for (int col = 1; col <= m_columns.Count(); ++col)
+    for (int col = 1; col <= m_columns.Count(); ++col) {
         m_grid.SetTextMatrix(0, col, m_columns.Caption(col - 1));
+    }
     m_grid.SetTextMatrix(0, 0, m_rowCaption);
     m_grid.SetRedraw(TRUE);
     // Widths in characters of the grid font, rounded to whole pixels, plus the margins the
@@ -194,8 +199,9 @@ BOOL CGridDlg::OnInitDialog() {
     }
     // Heights are read once the header holds its captions.
     m_rowHeights[0] = m_grid.GetRowHeight(0);
-    for (int row = 1; row <= kMaxVisibleRows; ++row)
+    for (int row = 1; row <= kMaxVisibleRows; ++row) {
         m_rowHeights[row] = m_grid.GetRowHeight(1);
+    }
 
     m_nCurRow = m_nPrevRow = 1;
     m_nCurCol = m_nPrevCol = FirstEditableColumn();
@@ -231,15 +237,18 @@ BOOL CGridDlg::OnInitDialog() {
 // sub-menus, enable the row commands.
 void CGridDlg::ReadMenuPermissions() {
     m_bCanCopy = m_bCanDelete = m_bCanInsertSelected = m_bCanInsertBlank = m_bCanPaste = FALSE;
-    if (!m_pMenuBar || !m_pMenuBar->Menu())
+    if (!m_pMenuBar || !m_pMenuBar->Menu()) {
         return;
+    }
     if (!m_pMenuBarWidget) {
         m_pMenuBarWidget = new QMenuBar(GetWidget());
-        for (QAction* action : m_pMenuBar->Menu()->actions())
+        for (QAction* action : m_pMenuBar->Menu()->actions()) {
             m_pMenuBarWidget->addAction(action);
+        }
         QObject::connect(m_pMenuBarWidget, &QMenuBar::triggered, m_pMenuBarWidget, [this](QAction* action) {
-            if (UINT id = CMenu::ActionId(action))
+            if (UINT id = CMenu::ActionId(action)) {
                 RouteCommand(id);
+            }
         });
         m_pMenuBarWidget->adjustSize();
         m_pMenuBarWidget->show();
@@ -279,41 +288,48 @@ void CGridDlg::ShowRowsFrom(int row) {
         if (r <= m_nRows && pos) {
             FillRow(static_cast<CGridData*>(m_rows.GetNext(pos)), r);
         } else {
-            for (int col = 1; col <= m_columns.Count(); ++col)
+            for (int col = 1; col <= m_columns.Count(); ++col) {
                 m_grid.SetTextMatrix(r, col, "");
+            }
         }
     }
     m_grid.SetRedraw(redraw);
 }
 
 void CGridDlg::FillRow(CGridData* row, int gridRow) {
-    for (int col = 0; col < m_columns.Count(); ++col)
+    for (int col = 0; col < m_columns.Count(); ++col) {
         m_grid.SetTextMatrix(gridRow, col + 1, m_columns.FormatCell(*row, col));
+    }
 }
 
 void CGridDlg::LayoutControls() {
     FlexGridView* view = m_grid.View();
-    if (!view)
+    if (!view) {
         return;
+    }
     int width = view->verticalHeader()->width() + 2 * view->frameWidth();
-    for (int col = 1; col <= m_columns.Count(); ++col)
+    for (int col = 1; col <= m_columns.Count(); ++col) {
         width += m_grid.TwipsToPixelsX(m_grid.GetColWidth(col));
+    }
     width += view->verticalScrollBar()->sizeHint().width();
     // One pixel more than the frame keeps the last row's bottom line inside the view.
     const int height = m_grid.TwipsToPixelsY(m_rowHeights[0]) + m_nVisibleRows * RowHeightPixels() +
                        2 * view->frameWidth() + 1;
     const QRect wanted(kGridLeft, m_nGridTop + MenuBarHeight(), width, height);
-    if (view->geometry() != wanted)
+    if (view->geometry() != wanted) {
         view->setGeometry(wanted);
-    if (m_pMenuBarWidget)
+    }
+    if (m_pMenuBarWidget) {
         m_pMenuBarWidget->setGeometry(0, 0, std::max(GetWidget()->width(), width + 2 * kGridLeft),
                                       MenuBarHeight());
+    }
 }
 
 void CGridDlg::ArrangeButtons() {
     QWidget* grid = GetDlgItemWidget(IDC_GRID);
-    if (!grid)
+    if (!grid) {
         return;
+    }
     const int top = grid->geometry().bottom() + 1 + 9;
     int lowest = top;
     auto place = [&lowest](QWidget* widget, int x, int y) {
@@ -321,36 +337,44 @@ void CGridDlg::ArrangeButtons() {
         widget->setGeometry(x, y, size.width(), size.height());
         lowest = std::max(lowest, y + size.height());
     };
-    if (QWidget* note = GetDlgItemWidget(IDC_GRID_NOTE))
+    if (QWidget* note = GetDlgItemWidget(IDC_GRID_NOTE)) {
         place(note, 10, top);
+    }
     int x = 20;
-    for (int id : {IDC_GRID_BUTTON1, IDC_GRID_BUTTON2})
+    for (int id : {IDC_GRID_BUTTON1, IDC_GRID_BUTTON2}) {
         if (QWidget* button = GetDlgItemWidget(id)) {
             place(button, x, top);
             x = button->geometry().right() + 1 + 20;
         }
+    }
     QWidget* foot = GetDlgItemWidget(IDC_GRID_FOOT);
     int right = grid->geometry().right() + 1;
-    if (foot)
+    if (foot) {
         right = std::max(right, 10 + foot->sizeHint().width());
-    for (int id : {int(IDOK), int(IDCANCEL), int(ID_HELP), int(IDC_GRID_BUTTON3)})
+    }
+    for (int id : {int(IDOK), int(IDCANCEL), int(ID_HELP), int(IDC_GRID_BUTTON3)}) {
         if (QWidget* button = GetDlgItemWidget(id)) {
             const int width = button->sizeHint().expandedTo(QSize(75, 23)).width();
             place(button, right - width, top);
             right -= width + 20;
         }
-    if (foot)
+    }
+    if (foot) {
         place(foot, 10, lowest + 20);
+    }
 }
 
 void CGridDlg::PlaceDialog() {
     QWidget* dialog = GetWidget();
-    if (!m_title.IsEmpty())
+    if (!m_title.IsEmpty()) {
         SetWindowText(m_title);
+    }
     QRect extent;
-    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!child->isHidden() && child->isEnabled() && child != m_pCellEdit && child != m_pMenuBarWidget)
+    for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden() && child->isEnabled() && child != m_pCellEdit && child != m_pMenuBarWidget) {
             extent = extent.united(child->geometry());
+        }
+    }
     dialog->resize(extent.right() + 1 + 20, extent.bottom() + 1 + 10);
     const int unset = platform::kUnsetInt;
     if (m_nPosX == -1 || m_nPosY == -1) {
@@ -362,8 +386,9 @@ void CGridDlg::PlaceDialog() {
         m_bKeepOnScreen = TRUE;
     } else if (m_nPosX == -2 || m_nPosY == -2) {
         QWidget* owner = dialog->parentWidget();
-        if (owner && owner->parentWidget())
+        if (owner && owner->parentWidget()) {
             dialog->move(owner->parentWidget()->window()->geometry().topLeft());
+        }
     } else if (m_nPosX != unset && m_nPosY != unset) {
         dialog->move(m_nPosX, m_nPosY);
     }
@@ -372,25 +397,29 @@ void CGridDlg::PlaceDialog() {
 
 // The window frame is known only once the dialog shows: then it is pulled inside the screen.
 void CGridDlg::KeepOnScreen() {
-    if (!m_bKeepOnScreen)
+    if (!m_bKeepOnScreen) {
         return;
+    }
     m_bKeepOnScreen = FALSE;
     QWidget* dialog = GetWidget();
     const QRect frame = dialog->frameGeometry();
     const QPoint inside = InsideScreen(frame, AvailableScreen(dialog));
-    if (inside != frame.topLeft())
+    if (inside != frame.topLeft()) {
         dialog->move(inside);
+    }
 }
 
 // A change of the client height by whole rows changes the rows shown, within 5..30.
 void CGridDlg::ResizeEvent(int oldHeight, int newHeight) {
-    if (m_bInitialising || oldHeight <= 0 || !m_grid.View())
+    if (m_bInitialising || oldHeight <= 0 || !m_grid.View()) {
         return;
+    }
     const int rowPixels = RowHeightPixels();
     const int step = (newHeight - oldHeight) / rowPixels;
     const int wanted = std::clamp(m_nVisibleRows + step, kMinVisibleRows, kMaxVisibleRows);
-    if (wanted == m_nVisibleRows)
+    if (wanted == m_nVisibleRows) {
         return;
+    }
     m_nVisibleRows = wanted;
     UpdateGridRows();
     ShowRowsFrom(std::max(1, m_nRows));
@@ -410,8 +439,9 @@ BOOL CGridDlg::CheckAllCells() {
         for (int col = 0; col < m_columns.Count(); ++col) {
             CString message = m_columns.CheckRange(*data, col);
             if (message.IsEmpty() && m_columns.Kind(col) == GridColumnKind::Text &&
-                !AcceptText(row, col + 1, data->TextCell(m_columns.KindIndex(col))))
+                !AcceptText(row, col + 1, data->TextCell(m_columns.KindIndex(col)))) {
                 message = CString(u8"入力形式エラー");
+            }
             if (!message.IsEmpty()) {
                 ShowMessage(message);
                 SetCurrentCell(row, col + 1);
@@ -419,30 +449,35 @@ BOOL CGridDlg::CheckAllCells() {
             }
         }
     }
-    if (m_notifyMessage && m_notifyOwner && m_notifyOwner(m_notifyMessage, m_nTableKind, this) == 0)
+    if (m_notifyMessage && m_notifyOwner && m_notifyOwner(m_notifyMessage, m_nTableKind, this) == 0) {
         return FALSE;
+    }
     return TRUE;
 }
 
 void CGridDlg::OnOK() {
-    if (m_bBusy)
+    if (m_bBusy) {
         return;
-    if (!CheckAllCells())
+    }
+    if (!CheckAllCells()) {
         return;
+    }
     EndDialog(IDOK);
 }
 
 void CGridDlg::OnCancel() {
-    if (m_bBusy)
+    if (m_bBusy) {
         return;
+    }
     if (m_bChanged) {
         CGridConfirmDlg confirm(this, CString(u8"変更されていますが、キャンセルしますか？"));
         m_bBusy = TRUE;
         const int answer = confirm.DoModal();
         m_bBusy = FALSE;
         if (answer != IDOK) {
-            if (m_pCellEdit)
+            if (m_pCellEdit) {
                 m_pCellEdit->setFocus();
+            }
             return;
         }
     }

@@ -15,10 +15,11 @@ void CGridDlg::SetCurrentCell(int row, int col) {
     const int lastRow = static_cast<int>(m_grid.GetRows()) - 1;
     row = std::clamp(row, 1, std::max(1, lastRow));
     const int top = static_cast<int>(m_grid.GetTopRow());
-    if (row < top)
+    if (row < top) {
         m_grid.SetTopRow(row);
-    else if (row > top + m_nVisibleRows - 1)
+    } else if (row > top + m_nVisibleRows - 1) {
         m_grid.SetTopRow(row - m_nVisibleRows + 1);
+    }
     m_nPrevRow = m_nCurRow;
     m_nPrevCol = m_nCurCol;
     m_nCurRow = row;
@@ -27,13 +28,15 @@ void CGridDlg::SetCurrentCell(int row, int col) {
 }
 
 void CGridDlg::ShowCellEditor() {
-    if (!m_pCellEdit || !m_grid.View())
+    if (!m_pCellEdit || !m_grid.View()) {
         return;
+    }
     const int top = static_cast<int>(m_grid.GetTopRow());
-    if (m_nCurRow - top + 1 < 1)
+    if (m_nCurRow - top + 1 < 1) {
         m_nCurRow = top;
-    else if (m_nCurRow - top + 1 > m_nVisibleRows)
+    } else if (m_nCurRow - top + 1 > m_nVisibleRows) {
         m_nCurRow = top + m_nVisibleRows - 1;
+    }
     m_nCurRow = std::clamp(m_nCurRow, 1, std::max(1, static_cast<int>(m_grid.GetRows()) - 1));
     m_grid.SetRow(m_nCurRow);
     m_grid.SetCol(m_nCurCol);
@@ -64,12 +67,14 @@ void CGridDlg::ShowCellEditor() {
 }
 
 void CGridDlg::TrackCurrentCell() {
-    if (!m_bCellChangePending)
+    if (!m_bCellChangePending) {
         return;
+    }
     m_bCellChangePending = FALSE;
     int col = static_cast<int>(m_grid.GetCol());
-    if (col >= 1 && !m_columns.IsEditable(col - 1) && col != 1)
+    if (col >= 1 && !m_columns.IsEditable(col - 1) && col != 1) {
         col = m_nCurCol;
+    }
     m_nPrevRow = m_nCurRow;
     m_nPrevCol = m_nCurCol;
     m_nCurRow = static_cast<int>(m_grid.GetRow());
@@ -79,10 +84,11 @@ void CGridDlg::TrackCurrentCell() {
 
 void CGridDlg::EnsureRowVisible() {
     const int top = static_cast<int>(m_grid.GetTopRow());
-    if (m_nCurRow < top)
+    if (m_nCurRow < top) {
         m_nCurRow = top;
-    else if (m_nCurRow > top + m_nVisibleRows - 1)
+    } else if (m_nCurRow > top + m_nVisibleRows - 1) {
         m_nCurRow = top + m_nVisibleRows - 1;
+    }
     ShowCellEditor();
 }
 
@@ -165,13 +171,15 @@ BOOL CGridDlg::OnCellEditKey(UINT key, UINT shift) {
         MoveCurrentCell(1, 0);
         return TRUE;
     case VK_LEFT:
-        if (!withShift)
+        if (!withShift) {
             return FALSE;
+        }
         MoveCurrentCell(0, -1);
         return TRUE;
     case VK_RIGHT:
-        if (!withShift)
+        if (!withShift) {
             return FALSE;
+        }
         MoveCurrentCell(0, 1);
         return TRUE;
     case VK_TAB:
@@ -211,10 +219,12 @@ void CGridDlg::OnGridKeyDown(UINT key, UINT shift) {
     const bool selecting = m_bRowSelecting && m_nSelStart >= 0;
     const bool oneRow = selecting && m_nSelStart == m_nSelEnd;
     if (shift & 2U) {
-        if (selecting && key == 'C')
+        if (selecting && key == 'C') {
             return CopySelectedRows();
-        if (selecting && key == 'D')
+        }
+        if (selecting && key == 'D') {
             return DeleteSelectedRows();
+        }
         if (!selecting || oneRow) {
             switch (key) {
             case 'I':
@@ -229,34 +239,42 @@ void CGridDlg::OnGridKeyDown(UINT key, UINT shift) {
                 break;
             }
         }
-        if (!selecting && key == 'F')
+        if (!selecting && key == 'F') {
             return FindText();
-        if (!selecting && key == 'J')
+        }
+        if (!selecting && key == 'J') {
             return JumpToRow();
-        if (key == VK_CONTROL || key == VK_SHIFT)
+        }
+        if (key == VK_CONTROL || key == VK_SHIFT) {
             return;
+        }
     }
-    if (key == VK_DELETE && selecting && m_pCellEdit && m_pCellEdit->isHidden())
+    if (key == VK_DELETE && selecting && m_pCellEdit && m_pCellEdit->isHidden()) {
         return DeleteSelectedRows();
-    if (key == VK_CONTROL || key == VK_SHIFT)
+    }
+    if (key == VK_CONTROL || key == VK_SHIFT) {
         return;
+    }
     // The grid has the keys when the current cell takes no typing: moves work there too.
     const UINT moveShift = (shift & ~2U) | (key == VK_LEFT || key == VK_RIGHT ? 1U : 0U);
-    if (!selecting && OnCellEditKey(key, moveShift))
+    if (!selecting && OnCellEditKey(key, moveShift)) {
         return;
+    }
     EndRowCommand();
 }
 
 void CGridDlg::OnGridMouseDown(int button, UINT, CPoint) {
-    if (button != 1)
+    if (button != 1) {
         return;
+    }
     const int row = static_cast<int>(m_grid.GetMouseRow());
     if (m_grid.GetMouseCol() == 0 && row >= 1 && row <= m_nRows) {
         m_bRowSelecting = TRUE;
         m_nSelStart = m_nSelEnd = row;
         m_nCurRow = row;
-        if (m_pCellEdit)
+        if (m_pCellEdit) {
             m_pCellEdit->hide();
+        }
         m_grid.SetRow(row);
         m_grid.SetCol(1);
         m_grid.SetColSel(m_columns.Count());
@@ -272,8 +290,9 @@ void CGridDlg::OnGridMouseUp(int button, UINT, CPoint point) {
         ShowPopupMenu(point);
         return;
     }
-    if (button != 1)
+    if (button != 1) {
         return;
+    }
     if (m_bRowSelecting && m_nSelStart >= 0) {
         // Released below the last row (no cell there): the selection runs to the last row.
         const int under = static_cast<int>(m_grid.GetMouseRow());
@@ -296,17 +315,20 @@ void CGridDlg::OnGridEnterCell() {
 }
 
 void CGridDlg::OnGridScroll() {
-    if (m_bRowSelecting || m_bUpdating || m_bInitialising)
+    if (m_bRowSelecting || m_bUpdating || m_bInitialising) {
         return;
+    }
     EnsureRowVisible();
 }
 
 void CGridDlg::ShowPopupMenu(CPoint point) {
-    if (!m_pPopupMenu || m_bBusy)
+    if (!m_pPopupMenu || m_bBusy) {
         return;
+    }
     CMenu* popup = m_pPopupMenu->GetSubMenu(0);
-    if (!popup)
+    if (!popup) {
         return;
+    }
     const QPoint global = m_grid.View()->mapToGlobal(QPoint(point.x, point.y));
     popup->TrackPopupMenu(0, global.x(), global.y(), this);
 }
@@ -314,16 +336,18 @@ void CGridDlg::ShowPopupMenu(CPoint point) {
 void CGridDlg::EndRowCommand() {
     if (m_bRowSelecting) {
         m_bRowSelecting = FALSE;
-        if (m_nSelEnd >= 1)
+        if (m_nSelEnd >= 1) {
             m_nCurRow = m_nSelEnd;
+        }
         m_nSelStart = m_nSelEnd = -1;
     }
     ShowCellEditor();
 }
 
 void CGridDlg::AppendRowsUpTo(int row) {
-    while (m_rows.GetCount() < row)
+    while (m_rows.GetCount() < row) {
         m_rows.AddTail(m_columns.NewRow());
+    }
 }
 
 int CGridDlg::RemoveTrailingEmptyRows(int lastRow) {
@@ -332,8 +356,9 @@ int CGridDlg::RemoveTrailingEmptyRows(int lastRow) {
     while (pos) {
         POSITION at = pos;
         auto* row = static_cast<CGridData*>(m_rows.GetPrev(pos));
-        if (!row->IsEmptyRow())
+        if (!row->IsEmptyRow()) {
             break;
+        }
         delete row;
         m_rows.RemoveAt(at);
         ++removed;
@@ -348,15 +373,17 @@ void CGridDlg::RefuseCellText(const CString& message) {
     m_bUpdating = TRUE;
     m_pCellEdit->setText(platform::ToQString(m_acceptedText));
     m_pCellEdit->setCursorPosition(std::clamp(cursor, 0, oldLength));
-    if (CGridData* row = RowAt(m_nCurRow))
+    if (CGridData* row = RowAt(m_nCurRow)) {
         m_grid.SetTextMatrix(m_nCurRow, m_nCurCol, m_columns.FormatCell(*row, m_nCurCol - 1));
+    }
     m_bUpdating = FALSE;
     ShowMessage(message);
 }
 
 void CGridDlg::OnChangeCellEdit() {
-    if (m_bUpdating || m_bInitialising || !m_pCellEdit || m_nCurCol < 1 || m_nCurCol > m_columns.Count())
+    if (m_bUpdating || m_bInitialising || !m_pCellEdit || m_nCurCol < 1 || m_nCurCol > m_columns.Count()) {
         return;
+    }
     if (m_nCurRow > m_nRowLimit) {
         CString message;
         message.Format(u8"データ制限(%d)を越えたため、入力できません", m_nRowLimit);
@@ -393,8 +420,9 @@ bool CGridDlg::StoreCellText(int row, int col, const CString& text) {
         ShowRowsFrom(first);
     }
     CGridData* data = RowAt(row);
-    if (!data || row > m_nRows)
+    if (!data || row > m_nRows) {
         return false;
+    }
     m_columns.StoreText(*data, col - 1, text);
     const bool loneSign = text == "-" || text == "+";
     m_bUpdating = TRUE;
@@ -416,14 +444,16 @@ bool CGridDlg::StoreCellText(int row, int col, const CString& text) {
 // width plus a separator; anything longer cannot fit and is refused whole.
 int CGridDlg::PasteBufferLength() const {
     long long perRow = 0;
-    for (int col = 0; col < m_columns.Count(); ++col)
+    for (int col = 0; col < m_columns.Count(); ++col) {
         perRow += m_columns.InputWidth(col) + 2;
+    }
     return static_cast<int>(std::min<long long>(perRow * std::max(m_nRowLimit, 1), 1 << 24));
 }
 
 void CGridDlg::PasteText(const QString& text) {
-    if (!m_pCellEdit || m_pCellEdit->isReadOnly() || text.isEmpty())
+    if (!m_pCellEdit || m_pCellEdit->isReadOnly() || text.isEmpty()) {
         return;
+    }
     if (text.size() > PasteBufferLength()) {
         ShowMessage(u8"桁数オーバーです");
         return;
@@ -438,17 +468,20 @@ void CGridDlg::PasteText(const QString& text) {
         m_pCellEdit->insert(platform::ToQString(cells[0][0]));
         return;
     }
-    if (!cells.empty())
+    if (!cells.empty()) {
         PasteCellBlock(cells);
+    }
 }
 
 // Spreads pasted cells from the current cell right over the editable columns and down.
 // Everything is checked before anything is stored: a paste is taken whole or not at all.
 void CGridDlg::PasteCellBlock(const std::vector<std::vector<CString>>& cells) {
     std::vector<int> targets;
-    for (int col = m_nCurCol; col <= m_columns.Count(); ++col)
-        if (m_columns.IsEditable(col - 1))
+    for (int col = m_nCurCol; col <= m_columns.Count(); ++col) {
+        if (m_columns.IsEditable(col - 1)) {
             targets.push_back(col);
+        }
+    }
     const int firstRow = m_nCurRow;
     const int lastRow = firstRow + static_cast<int>(cells.size()) - 1;
     if (lastRow > m_nRowLimit) {
@@ -472,9 +505,11 @@ void CGridDlg::PasteCellBlock(const std::vector<std::vector<CString>>& cells) {
         }
     }
     m_bChanged = TRUE;
-    for (std::size_t i = 0; i < cells.size(); ++i)
-        for (std::size_t j = 0; j < cells[i].size(); ++j)
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        for (std::size_t j = 0; j < cells[i].size(); ++j) {
             StoreCellText(firstRow + static_cast<int>(i), targets[j], cells[i][j]);
+        }
+    }
     ShowRowsFrom(firstRow);
     ShowCellEditor();
 }

@@ -21,8 +21,9 @@ CString LimitMessage(const char8_t* format, int limit) {
 
 bool CGridDlg::WriteRowsToClipboard(int first, int last) {
     CClipboardFile file(this);
-    if (!file.Open(m_clipboardFormat, CFile::modeWrite, CClipboardFile::kGrowStep))
+    if (!file.Open(m_clipboardFormat, CFile::modeWrite, CClipboardFile::kGrowStep)) {
         return false;
+    }
     const int count = last - first + 1;
     int written = 0;
     try {
@@ -32,8 +33,9 @@ bool CGridDlg::WriteRowsToClipboard(int first, int last) {
         for (; written < count && pos; ++written) {
             auto* row = static_cast<CGridData*>(m_rows.GetNext(pos));
             if (!row->WriteTo(file, m_columns.IntCount(), m_columns.RealCount(), m_columns.ExponentCount(),
-                              m_columns.TextCount()))
+                              m_columns.TextCount())) {
                 break;
+            }
         }
     } catch (const CException&) {
     }
@@ -46,8 +48,9 @@ bool CGridDlg::WriteRowsToClipboard(int first, int last) {
 }
 
 int CGridDlg::OpenClipboardRows(CClipboardFile& file) {
-    if (!file.IsFormatAvailable(m_clipboardFormat, m_nTableKind))
+    if (!file.IsFormatAvailable(m_clipboardFormat, m_nTableKind)) {
         return -1;
+    }
     int count = -1;
     try {
         file.ReadInt(count);
@@ -59,10 +62,11 @@ int CGridDlg::OpenClipboardRows(CClipboardFile& file) {
 
 void CGridDlg::InsertRowObject(int beforeRow, CGridData* row) {
     POSITION pos = m_rows.FindIndex(beforeRow - 1);
-    if (pos)
+    if (pos) {
         m_rows.InsertBefore(pos, row);
-    else
+    } else {
         m_rows.AddTail(row);
+    }
 }
 
 void CGridDlg::RemoveRowObject(int row) {
@@ -73,8 +77,9 @@ void CGridDlg::RemoveRowObject(int row) {
 }
 
 void CGridDlg::CopySelectedRows() {
-    if (!m_bCanCopy)
+    if (!m_bCanCopy) {
         return;
+    }
     if (!m_bRowSelecting || m_nSelStart < 1) {
         ShowMessage(u8"選択行はありません");
     } else if (!WriteRowsToClipboard(m_nSelStart, m_nSelEnd)) {
@@ -84,20 +89,23 @@ void CGridDlg::CopySelectedRows() {
 }
 
 void CGridDlg::CutCurrentRow() {
-    if (!m_bCanDelete)
+    if (!m_bCanDelete) {
         return;
+    }
     const int row = m_nCurRow;
     if (row < 1 || row > m_nRows || !RowAt(row)) {
         ShowMessage(u8"削除エラー!!!");
         EndRowCommand();
         return;
     }
-    if (!WriteRowsToClipboard(row, row))
+    if (!WriteRowsToClipboard(row, row)) {
         ShowMessage(u8"ｸﾘｯﾌﾟﾎﾞｰﾄﾞ WriteDataエラー!!!");
+    }
     RemoveRowObject(row);
     --m_nRows;
-    if (row > m_nRows)
+    if (row > m_nRows) {
         m_nRows -= RemoveTrailingEmptyRows(m_nRows);
+    }
     m_bChanged = TRUE;
     m_bRowSelecting = FALSE;
     m_nSelStart = m_nSelEnd = -1;
@@ -107,8 +115,9 @@ void CGridDlg::CutCurrentRow() {
 }
 
 void CGridDlg::DeleteSelectedRows() {
-    if (!m_bCanDelete)
+    if (!m_bCanDelete) {
         return;
+    }
     if (!m_bRowSelecting || m_nSelStart < 1) {
         ShowMessage(u8"選択行はありません");
         EndRowCommand();
@@ -130,8 +139,9 @@ void CGridDlg::DeleteSelectedRows() {
         RemoveRowObject(first);
     }
     m_nRows -= removed;
-    if (reachedEnd)
+    if (reachedEnd) {
         m_nRows -= RemoveTrailingEmptyRows(m_nRows);
+    }
     m_bChanged = TRUE;
     m_bRowSelecting = FALSE;
     m_nSelStart = m_nSelEnd = -1;
@@ -141,8 +151,9 @@ void CGridDlg::DeleteSelectedRows() {
 }
 
 void CGridDlg::InsertBlankRows() {
-    if (!m_bCanInsertBlank)
+    if (!m_bCanInsertBlank) {
         return;
+    }
     CGridInsertRowsDlg ask(this, m_nInsertCount);
     if (ask.DoModal() != IDOK) {
         EndRowCommand();
@@ -155,8 +166,9 @@ void CGridDlg::InsertBlankRows() {
     } else if (m_nRows + count > m_nRowLimit) {
         ShowMessage(LimitMessage(u8"データ制限(%d)を越えるため、実行できません", m_nRowLimit));
     } else if (count > 0) {
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             InsertRowObject(row, m_columns.NewRow());
+        }
         m_nRows += count;
         m_nRows -= RemoveTrailingEmptyRows(m_nRows);
         m_bChanged = TRUE;
@@ -167,8 +179,9 @@ void CGridDlg::InsertBlankRows() {
 }
 
 void CGridDlg::InsertSelectedRows() {
-    if (!m_bCanInsertSelected)
+    if (!m_bCanInsertSelected) {
         return;
+    }
     CClipboardFile file(this);
     const int count = OpenClipboardRows(file);
     const int row = m_nCurRow;
@@ -203,8 +216,9 @@ void CGridDlg::InsertSelectedRows() {
 }
 
 void CGridDlg::PasteRows() {
-    if (!m_bCanPaste)
+    if (!m_bCanPaste) {
         return;
+    }
     CClipboardFile file(this);
     const int count = OpenClipboardRows(file);
     const int row = m_nCurRow;

@@ -30,13 +30,15 @@ int FindInCell(const CString& cell, const CString& text, int from, int to, bool 
     const std::vector<int> starts = CharacterStarts(cell);
     int found = -1;
     for (int start : starts) {
-        if (start < from || start + text.GetLength() > to)
+        if (start < from || start + text.GetLength() > to) {
             continue;
+        }
         if (cell.str().compare(static_cast<std::size_t>(start), static_cast<std::size_t>(text.GetLength()),
                                text.str()) == 0) {
             found = start;
-            if (forward)
+            if (forward) {
                 break;
+            }
         }
     }
     return found;
@@ -64,8 +66,9 @@ void CGridDlg::JumpToRow() {
     m_nLastJumpRow = row;
     m_bRowSelecting = FALSE;
     m_nSelStart = m_nSelEnd = -1;
-    if (!m_grid.GetRowIsVisible(row))
+    if (!m_grid.GetRowIsVisible(row)) {
         m_grid.SetTopRow(row);
+    }
     SetCurrentCell(row, FirstEditableColumn());
 }
 
@@ -77,8 +80,9 @@ void CGridDlg::FindText() {
     }
     m_searchText = ask.m_text;
     m_bSearchForward = ask.m_bForward;
-    if (!SearchText(m_searchText, m_bSearchForward))
+    if (!SearchText(m_searchText, m_bSearchForward)) {
         ShowMessage(u8"指定文字列が見つかりません");
+    }
 }
 
 void CGridDlg::FindAgain() {
@@ -86,13 +90,15 @@ void CGridDlg::FindAgain() {
         MessageBeep(0);
         return;
     }
-    if (!SearchText(m_searchText, m_bSearchForward))
+    if (!SearchText(m_searchText, m_bSearchForward)) {
         ShowMessage(u8"指定文字列が見つかりません");
+    }
 }
 
 BOOL CGridDlg::SearchText(const CString& text, BOOL forward) {
-    if (text.IsEmpty() || m_nRows == 0 || !m_pCellEdit)
+    if (text.IsEmpty() || m_nRows == 0 || !m_pCellEdit) {
         return FALSE;
+    }
     CWaitCursor wait;
     const int cols = m_columns.Count();
     int row = std::min(m_nCurRow, m_nRows);
@@ -108,8 +114,9 @@ BOOL CGridDlg::SearchText(const CString& text, BOOL forward) {
     const bool sameRow = row == m_nCurRow;
     int from = sameRow ? before.GetLength() + selected.GetLength() : 0;
     int to = sameRow ? before.GetLength() : 1 << 30;
-    if (!sameRow && !forward)
+    if (!sameRow && !forward) {
         col = cols;
+    }
     while (row >= 1 && row <= m_nRows) {
         const CString cell = m_grid.GetTextMatrix(row, col);
         const int at = forward ? FindInCell(cell, text, from, cell.GetLength(), true)

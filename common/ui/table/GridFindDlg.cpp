@@ -45,8 +45,9 @@ void CGridFindDlg::OnOK() {
     GetDlgItemText(kTextEdit, text);
     if (text.IsEmpty()) {
         MessageBeep(0);
-        if (QWidget* edit = GetDlgItemWidget(kTextEdit))
+        if (QWidget* edit = GetDlgItemWidget(kTextEdit)) {
             edit->setFocus();
+        }
         return;
     }
     m_text = text;

@@ -14,11 +14,14 @@ namespace {
 // A sign and digits, nothing else: "12x" is not 12.
 bool IsWholeInt(const CString& text) {
     int start = text.GetLength() > 0 && (text[0] == '-' || text[0] == '+') ? 1 : 0;
-    if (start >= text.GetLength())
+    if (start >= text.GetLength()) {
         return false;
-    for (int i = start; i < text.GetLength(); ++i)
-        if (text[i] < '0' || text[i] > '9')
+    }
+    for (int i = start; i < text.GetLength(); ++i) {
+        if (text[i] < '0' || text[i] > '9') {
             return false;
+        }
+    }
     return true;
 }
 } // namespace
@@ -47,10 +50,11 @@ BOOL CGridNumberDlg::OnInitDialog() {
 }
 
 void CGridNumberDlg::Refuse(const CString& message) {
-    if (table_)
+    if (table_) {
         table_->ShowMessage(message);
-    else
+    } else {
         AfxMessageBox(message);
+    }
     if (auto* edit = qobject_cast<QLineEdit*>(GetDlgItemWidget(form_.editId))) {
         edit->selectAll();
         edit->setFocus();

@@ -136,8 +136,8 @@ TEST(ViewportTest, StepsChangeTheScaleByOneOrTenPercentAboutTheWindowCentre) {
         EXPECT_NEAR(view.scaleY, 5.4 * c.factor, 1e-9);
         EXPECT_EQ(result.scrolls, c.scrolls);
         const CPoint centre = OnScreen(view, cx, cy, result.scrollTo);
-        EXPECT_NEAR(centre.x, kWidth / 2, 1);
-        EXPECT_NEAR(centre.y, kHeight / 2, 1);
+        EXPECT_NEAR(centre.x, kWidth / 2.0, 1);
+        EXPECT_NEAR(centre.y, kHeight / 2.0, 1);
     }
 }
 
@@ -155,8 +155,8 @@ TEST(ViewportTest, ZoomingInAfterZoomingOutKeepsTheCentre) {
     ASSERT_TRUE(result.scrolls);
     EXPECT_EQ(view.offsetX, 0.0);
     const CPoint shown = OnScreen(view, cx, cy, result.scrollTo);
-    EXPECT_NEAR(shown.x, kWidth / 2, 1);
-    EXPECT_NEAR(shown.y, kHeight / 2, 1);
+    EXPECT_NEAR(shown.x, kWidth / 2.0, 1);
+    EXPECT_NEAR(shown.y, kHeight / 2.0, 1);
 }
 
 TEST(ViewportTest, ZoomLimitsLeaveTheScalesAsTheyWere) {

@@ -46,8 +46,9 @@ void AppTest::Start(const std::vector<CString>& arguments) {
 
 void AppTest::Quit() {
     if (app_ && app_->m_pMainWnd) {
-        if (QWidget* window = app_->m_pMainWnd->GetWidget())
+        if (QWidget* window = app_->m_pMainWnd->GetWidget()) {
             window->close();
+        }
         app_->ExitInstance();
     }
     ProcessEvents();
@@ -64,8 +65,9 @@ void AppTest::TearDown() {
 CMainListView* AppTest::Open(const CString& path) {
     CDocument* document = app_->OpenDocumentFile(path);
     ProcessEvents();
-    if (!document || document->Views().empty())
+    if (!document || document->Views().empty()) {
         return nullptr;
+    }
     return dynamic_cast<CMainListView*>(document->Views().front());
 }
 
@@ -94,8 +96,9 @@ int AppTest::WorkFileCount() const {
     int count = 0;
     for (const auto& entry : std::filesystem::directory_iterator(lists_.Path())) {
         const std::string name = entry.path().filename().string();
-        if ((name.size() == 8 && name.rfind("lp", 0) == 0) || name.rfind(".verrant-work.", 0) == 0)
+        if ((name.size() == 8 && name.rfind("lp", 0) == 0) || name.rfind(".verrant-work.", 0) == 0) {
             ++count;
+        }
     }
     return count;
 }

@@ -49,13 +49,15 @@ TEST_F(BadInput, BinaryFileShowsWhatItCanAndSearchesEnd) {
     Start();
     std::mt19937 random(7);
     std::string bytes(200000, '\0');
-    for (char& byte : bytes)
+    for (char& byte : bytes) {
         byte = static_cast<char>(random() & 0xFF);
+    }
     CMainListView* view = Open(lists_.Write("core.log", bytes));
     ASSERT_NE(view, nullptr);
     Paint(view);
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         view->OnVScroll(SB_PAGEDOWN, 0);
+    }
     Paint(view);
     platform::DialogScript::Queue([](CDialog& dialog) {
         dialog.SetDlgItemText(IDC_DIALOG_EDIT, "no such text here");

@@ -192,9 +192,11 @@ namespace wenux::test {
 namespace {
 
 QAction* KeyAction(QWidget* window, const QKeySequence& key) {
-    for (QAction* action : window->actions())
-        if (action->shortcut() == key)
+    for (QAction* action : window->actions()) {
+        if (action->shortcut() == key) {
             return action;
+        }
+    }
     return nullptr;
 }
 

@@ -29,9 +29,11 @@ int PdfPageCount(const std::filesystem::path& path) {
     const std::string bytes = testsupport::ReadBytes(path);
     int count = 0;
     for (std::size_t at = bytes.find("/Type /Page"); at != std::string::npos;
-         at = bytes.find("/Type /Page", at + 1))
-        if (bytes.compare(at, 12, "/Type /Pages") != 0)
+         at = bytes.find("/Type /Page", at + 1)) {
+        if (bytes.compare(at, 12, "/Type /Pages") != 0) {
             ++count;
+        }
+    }
     return count;
 }
 
@@ -39,8 +41,9 @@ class Printing : public AppTest {
 protected:
     void SetUp() override {
         AppTest::SetUp();
-        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
             GTEST_SKIP() << "a printer is installed";
+        }
     }
     // OK in the print dialog, which without a printer offers the PDF file.
     static void AnswerPrintDialog() {
@@ -70,9 +73,11 @@ TEST_F(Printing, ResultListOfThreePagesSharesPortraitSheetsInAPdfBesideTheList) 
         open.OnOK();
     });
     QAction* ctrlP = nullptr;
-    for (QAction* action : Frame()->GetWidget()->actions())
-        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_P))
+    for (QAction* action : Frame()->GetWidget()->actions()) {
+        if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_P)) {
             ctrlP = action;
+        }
+    }
     ASSERT_NE(ctrlP, nullptr);
     ctrlP->trigger();
     EXPECT_TRUE(pageRange);

@@ -13,10 +13,13 @@ namespace wenux::test {
 namespace {
 
 bool Inked(const QImage& image, int x0, int x1, int y0, int y1) {
-    for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x)
-            if (qGray(image.pixel(x, y)) < 128)
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) {
+            if (qGray(image.pixel(x, y)) < 128) {
                 return true;
+            }
+        }
+    }
     return false;
 }
 
@@ -87,9 +90,11 @@ TEST_F(RowDrawing, RowsLongerThanTheCellsAreCutAtACharacterBoundary) {
     dc.Detach();
     EXPECT_FALSE(Inked(wide, 0, 131 * 8, 0, 20));
     // Past the kept cells (and their one-pixel edge) the row leaves what was there.
-    for (int x = 131 * 8 + 1; x < 1200; ++x)
-        for (int y = 0; y < 20; ++y)
+    for (int x = 131 * 8 + 1; x < 1200; ++x) {
+        for (int y = 0; y < 20; ++y) {
             ASSERT_EQ(qGray(wide.pixel(x, y)), 0) << x << "," << y;
+        }
+    }
 }
 
 } // namespace

@@ -34,12 +34,14 @@ CString Upper(const std::string& path) {
 // Rows of the canvas (y) that hold dark pixels between x0 and x1.
 int InkedRows(const QImage& image, int x0, int x1, int y0, int y1) {
     int rows = 0;
-    for (int y = y0; y < std::min(y1, image.height()); ++y)
-        for (int x = x0; x < std::min(x1, image.width()); ++x)
+    for (int y = y0; y < std::min(y1, image.height()); ++y) {
+        for (int x = x0; x < std::min(x1, image.width()); ++x) {
             if (qGray(image.pixel(x, y)) < 100) {
                 ++rows;
                 break;
             }
+        }
+    }
     return rows;
 }
 
@@ -117,11 +119,12 @@ TEST_F(ViewAndDocument, FirstPageShowsItsRowsInTheDisplayFontWithAPageMark) {
     const int rowsVisible = canvas.height() / view->TextHeight();
     ASSERT_GT(rowsVisible, 3);
     // Each visible row holds text in its first cells ("00001 計測点 ...").
-    for (int row = 0; row < rowsVisible - 1; ++row)
+    for (int row = 0; row < rowsVisible - 1; ++row) {
         EXPECT_GT(InkedRows(canvas, 2, 2 + 20 * view->TextWidth(), row * view->TextHeight(),
                             (row + 1) * view->TextHeight()),
                   0)
             << "row " << row;
+    }
     // "P.1" after the row's end on the first row.
     const int markX = 2 + view->LineWidth() * view->TextWidth() + 1;
     EXPECT_GT(InkedRows(canvas, markX, markX + 4 * view->TextWidth(), 0, view->TextHeight()), 0);

@@ -98,8 +98,9 @@ protected:
 };
 
 TEST_F(MdiTest, NewWindowsOpenStaggeredAndCascadeAtAUsableSize) {
-    for (const char* path : {"/tmp/a.log", "/tmp/b.log", "/tmp/c.log"})
+    for (const char* path : {"/tmp/a.log", "/tmp/b.log", "/tmp/c.log"}) {
         ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
+    }
     ASSERT_EQ(Windows().size(), 3);
     EXPECT_NE(Windows()[0]->pos(), Windows()[1]->pos());
     EXPECT_NE(Windows()[1]->pos(), Windows()[2]->pos());
@@ -126,16 +127,20 @@ TEST_F(MdiTest, WindowMenuListsTheDocumentsAndSwitchesBetweenThem) {
     auto entries = [this] {
         emit WindowMenu()->aboutToShow();
         QStringList texts;
-        for (QAction* action : WindowMenu()->actions())
-            if (CMenu::ActionId(action) >= AFX_IDM_FIRST_MDICHILD)
+        for (QAction* action : WindowMenu()->actions()) {
+            if (CMenu::ActionId(action) >= AFX_IDM_FIRST_MDICHILD) {
                 texts << action->text() + (action->isChecked() ? "*" : "");
+            }
+        }
         return texts;
     };
     EXPECT_EQ(entries(), (QStringList{"&1 a.log", "&2 b.log*"}));
     EXPECT_EQ(entries().size(), 2); // listed once however often the menu opens
-    for (QAction* action : WindowMenu()->actions())
-        if (CMenu::ActionId(action) == AFX_IDM_FIRST_MDICHILD)
+    for (QAction* action : WindowMenu()->actions()) {
+        if (CMenu::ActionId(action) == AFX_IDM_FIRST_MDICHILD) {
             action->trigger();
+        }
+    }
     EXPECT_EQ(main_->MdiArea()->activeSubWindow(), Windows()[0]);
 }
 
@@ -152,9 +157,10 @@ TEST(MenuKeys, LettersInParenthesesAreMnemonicsAndF10OpensTheBar) {
         {u8"ﾊﾞｰｼﾞｮﾝ情報", u8"ﾊﾞｰｼﾞｮﾝ情報"},
         {u8"印刷(&P)", u8"印刷(&P)"},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(CMenu::QtLabel(CString(c.label)),
                   QString::fromUtf8(reinterpret_cast<const char*>(c.shown)));
+    }
 
     testsupport::TestApplication();
     CFrameWnd frame;
@@ -169,9 +175,11 @@ TEST(MenuKeys, LettersInParenthesesAreMnemonicsAndF10OpensTheBar) {
     QMenuBar* bar = frame.MainWindow()->menuBar();
     EXPECT_EQ(bar->actions()[0]->text(), QString::fromUtf8(reinterpret_cast<const char*>(u8"ﾌｧｲﾙ(&Fﾌ)")));
     QAction* f10 = nullptr;
-    for (QAction* action : frame.MainWindow()->actions())
-        if (action->shortcut() == QKeySequence(Qt::Key_F10))
+    for (QAction* action : frame.MainWindow()->actions()) {
+        if (action->shortcut() == QKeySequence(Qt::Key_F10)) {
             f10 = action;
+        }
+    }
     ASSERT_NE(f10, nullptr);
     f10->trigger();
     EXPECT_EQ(bar->activeAction(), bar->actions()[0]);

@@ -101,23 +101,26 @@ TEST(FileDialogColumnsTest, SizeTypeAndDateFitTheirTexts) {
     dialog.EnsureCreated();
     QHeaderView* header = dialog.FileDialog()->findChild<QTreeView*>(QStringLiteral("treeView"))->header();
     header->setSectionResizeMode(QHeaderView::Interactive);
-    for (int column = 1; column < 4; ++column)
+    for (int column = 1; column < 4; ++column) {
         header->resizeSection(column, 20);
+    }
     std::vector<int> overflow;
     platform::DialogScript::Queue([&overflow](CDialog& open) {
         auto* details = open.GetWidget()->findChild<QTreeView*>(QStringLiteral("treeView"));
         ASSERT_NE(details, nullptr);
         QElapsedTimer waited;
         waited.start();
-        while (details->model()->rowCount(details->rootIndex()) == 0 && waited.elapsed() < 5000)
+        while (details->model()->rowCount(details->rootIndex()) == 0 && waited.elapsed() < 5000) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
         QCoreApplication::processEvents();
         ASSERT_GT(details->model()->rowCount(details->rootIndex()), 0);
         const QModelIndex row = details->model()->index(0, 0, details->rootIndex());
         for (int column = 1; column < 4; ++column) {
             const QString text = row.siblingAtColumn(column).data().toString();
-            if (details->fontMetrics().horizontalAdvance(text) > details->columnWidth(column))
+            if (details->fontMetrics().horizontalAdvance(text) > details->columnWidth(column)) {
                 overflow.push_back(column);
+            }
         }
         open.OnCancel();
     });

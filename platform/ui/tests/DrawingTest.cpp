@@ -40,10 +40,12 @@ TEST_F(CanvasTest, RectangleExcludesRightAndBottomEdges) {
 TEST_F(CanvasTest, FrameRectDrawsOnePixelInsideAndLeavesTheInside) {
     CBrush blue(RGB(0, 0, 255));
     dc_.FrameRect(CRect(10, 10, 20, 16), &blue);
-    for (CPoint edge : {CPoint(10, 10), CPoint(19, 10), CPoint(10, 15), CPoint(19, 15), CPoint(14, 10)})
+    for (CPoint edge : {CPoint(10, 10), CPoint(19, 10), CPoint(10, 15), CPoint(19, 15), CPoint(14, 10)}) {
         EXPECT_EQ(dc_.GetPixel(edge.x, edge.y), RGB(0, 0, 255));
-    for (CPoint off : {CPoint(15, 12), CPoint(20, 10), CPoint(10, 16), CPoint(9, 10)})
+    }
+    for (CPoint off : {CPoint(15, 12), CPoint(20, 10), CPoint(10, 16), CPoint(9, 10)}) {
         EXPECT_EQ(dc_.GetPixel(off.x, off.y), kWhite);
+    }
 }
 
 TEST_F(CanvasTest, XorPenDrawnTwiceRestoresTheCanvas) {
@@ -134,9 +136,11 @@ TEST_F(CanvasTest, JapaneseTextIsDrawnAndMeasured) {
     CSize four = dc_.GetTextExtent("abcd");
     EXPECT_EQ(two.cx, four.cx); // monospaced: one double-byte character is two columns
     int dark = 0;
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 40; ++x)
+    for (int y = 0; y < 20; ++y) {
+        for (int x = 0; x < 40; ++x) {
             dark += dc_.GetPixel(x, y) == kBlack;
+        }
+    }
     EXPECT_GT(dark, 20);
 }
 
@@ -161,8 +165,8 @@ TEST_F(CanvasTest, WindowsFaceOfPositiveHeightFillsItsCellAndStaysInIt) {
     int inkBottom = -1;
     int ideographTop = 80;
     int ideographBottom = -1;
-    for (int y = 0; y < 80; ++y)
-        for (int x = 0; x < 100; ++x)
+    for (int y = 0; y < 80; ++y) {
+        for (int x = 0; x < 100; ++x) {
             if (dc_.GetPixel(x, y) != kWhite) {
                 inkTop = std::min(inkTop, y);
                 inkBottom = std::max(inkBottom, y);
@@ -171,6 +175,8 @@ TEST_F(CanvasTest, WindowsFaceOfPositiveHeightFillsItsCellAndStaysInIt) {
                     ideographBottom = std::max(ideographBottom, y);
                 }
             }
+        }
+    }
     EXPECT_GE(inkTop, top);
     EXPECT_LT(inkBottom, top + 30);
     EXPECT_GE(ideographBottom - ideographTop + 1, 22); // an ideograph fills most of the cell

@@ -31,8 +31,9 @@ Shown ShowThroughSink(const CString& text, UINT type) {
         shown.title = box->windowTitle();
         shown.icon = box->icon();
         shown.centre = box->geometry().center();
-        for (QAbstractButton* button : box->buttons())
+        for (QAbstractButton* button : box->buttons()) {
             shown.buttons << button->text();
+        }
         box->buttons().first()->click();
     });
     platform::QtMessageSink sink;

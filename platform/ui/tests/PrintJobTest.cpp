@@ -33,8 +33,9 @@ using platform::DialogScript;
 class PrintJobTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
             GTEST_SKIP() << "a printer is installed";
+        }
         dir_ = files_.Path().string();
         testsupport::TestApplication();
         frame_ = new CFrameWnd;
@@ -49,8 +50,9 @@ protected:
     }
     void TearDown() override {
         DialogScript::Clear();
-        if (!frame_)
+        if (!frame_) {
             return;
+        }
         delete frame_->GetWidget();
         delete frame_;
     }
@@ -112,15 +114,17 @@ TEST_F(PrintJobTest, TheProgressWindowCancelsALongJobBetweenPagesAndLeavesAnEarl
     // The user presses Cancel while page 3 is printed; the click is an event the job must let in.
     bool windowShown = false;
     auto cancelOnPage3 = [&windowShown] {
-        for (QWidget* top : QApplication::topLevelWidgets())
+        for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top->objectName() == platform::PrintProgressWindow::kObjectName && top->isVisible()) {
                 windowShown = true;
                 top->findChild<QDialogButtonBox*>()->buttons().first()->click();
             }
+        }
     };
     view_->onPage = [&](UINT page) {
-        if (page == 3)
+        if (page == 3) {
             QTimer::singleShot(0, cancelOnPage3);
+        }
     };
     const platform::PrintRunner::Outcome outcome = platform::PrintRunner::RunJob(view_, &info);
     EXPECT_TRUE(windowShown);
@@ -128,8 +132,9 @@ TEST_F(PrintJobTest, TheProgressWindowCancelsALongJobBetweenPagesAndLeavesAnEarl
     EXPECT_EQ(outcome.pages, 3);
     EXPECT_TRUE(sink_.MessagesUtf8().empty());
     EXPECT_EQ(files_.Read("run.log.pdf"), "earlier");
-    for (QWidget* top : QApplication::topLevelWidgets())
+    for (QWidget* top : QApplication::topLevelWidgets()) {
         EXPECT_NE(top->objectName(), platform::PrintProgressWindow::kObjectName);
+    }
 }
 
 TEST_F(PrintJobTest, AJobThatCannotStartSaysSo) {

@@ -27,8 +27,9 @@ using RecentFileListTest = TempDir;
 
 TEST_F(RecentFileListTest, NewestFirstFourAtMostEachPathOnce) {
     CRecentFileList list(4);
-    for (const char* path : {"/a", "/b", "/c", "/d", "/e", "/c"})
+    for (const char* path : {"/a", "/b", "/c", "/d", "/e", "/c"}) {
         list.Add(path);
+    }
     ASSERT_EQ(list.GetSize(), 4);
     EXPECT_EQ(list[0], "/c");
     EXPECT_EQ(list[1], "/e");

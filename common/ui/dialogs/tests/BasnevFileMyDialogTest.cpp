@@ -68,8 +68,9 @@ TEST_F(BaseMenuFileDialogTest, UnreadableFilesAreRefusedWithTheFileLayersMessage
     EXPECT_NE(messages[0].find(Utf8(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました")), std::string::npos);
     EXPECT_EQ(messages[1], Utf8(u8"ﾌｧｲﾙ読み込みｴﾗｰです"));
     EXPECT_EQ(messages[2], Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
-    for (const std::string& message : messages)
+    for (const std::string& message : messages) {
         EXPECT_NE(message, Utf8(kRefusal));
+    }
 }
 
 TEST_F(BaseMenuFileDialogTest, AnotherKindAcceptsAnyExistingFileWithoutReadingIt) {

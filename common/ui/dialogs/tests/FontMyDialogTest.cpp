@@ -136,17 +136,19 @@ TEST_F(FontDialogTest, ModesHideRowsAndModeThreeLeavesOnlyTheFaceList) {
         bool faceVisible = false;
         QString caption;
         DialogScript::Queue([&](CDialog& open) {
-            for (int id : rows)
+            for (int id : rows) {
                 visible.push_back(open.GetDlgItemWidget(id)->isVisible());
+            }
             faceVisible = open.GetDlgItemWidget(CFontDialog::kFaceList)->isVisible();
             caption = open.GetWidget()->windowTitle();
             open.OnCancel();
         });
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
         ASSERT_EQ(visible.size(), 8u);
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < 8; ++i) {
             EXPECT_EQ(visible[static_cast<std::size_t>(i)], i >= hiddenCount[mode])
                 << "mode " << mode << " row " << i;
+        }
         EXPECT_TRUE(faceVisible);
         EXPECT_EQ(caption, QString::fromUtf8(reinterpret_cast<const char*>(u8"表示フォント")));
         EXPECT_EQ(dialog.GetWidget()->objectName(), "1542");

@@ -9,8 +9,9 @@ EditTestDialog::EditTestDialog() : CDialog(140) {}
 
 void EditTestDialog::CreateControls() {
     auto* layout = new QVBoxLayout(GetWidget());
-    for (int id : {kRealId, kIntegerId, kFormatRealId, kPlainId})
+    for (int id : {kRealId, kIntegerId, kFormatRealId, kPlainId}) {
         layout->addWidget(AddControl(id, new QLineEdit));
+    }
     layout->addWidget(AddControl(IDOK, new QPushButton("OK")));
     layout->addWidget(AddControl(IDCANCEL, new QPushButton("Cancel")));
 }
@@ -26,8 +27,9 @@ bool EditTestDialog::Open() {
     testsupport::TestApplication();
     Create();
     Dialog()->activateWindow();
-    if (!QTest::qWaitForWindowActive(Dialog()))
+    if (!QTest::qWaitForWindowActive(Dialog())) {
         return false;
+    }
     // Start outside the numeric edits, so that entering one is a focus change.
     TabInto(kPlainId);
     return Field(kPlainId)->hasFocus();
@@ -35,8 +37,9 @@ bool EditTestDialog::Open() {
 
 void EditTestDialog::OnOK() {
     if (real.CheckValue(realValue) && integer.CheckValue(integerValue) &&
-        formatReal.CheckValue(formatRealValue))
+        formatReal.CheckValue(formatRealValue)) {
         EndDialog(IDOK);
+    }
 }
 
 QLineEdit* EditTestDialog::Field(int id) const {

@@ -34,10 +34,12 @@ TEST(NumberTextTest, IntsAreReadWholeAndTheUnsetIntIsOutOfRange) {
     EXPECT_EQ(value, 2147483647);
     EXPECT_EQ(edits::ReadIntText("-2147483647", value), edits::IntText::Valid);
     EXPECT_EQ(value, -2147483647);
-    for (const char* text : {"12.5", "12abc", "-", "", "1e3", "- 1"})
+    for (const char* text : {"12.5", "12abc", "-", "", "1e3", "- 1"}) {
         EXPECT_EQ(edits::ReadIntText(text, value), edits::IntText::Malformed) << text;
-    for (const char* text : {"-2147483648", "2147483648", "99999999999999999999999"})
+    }
+    for (const char* text : {"-2147483648", "2147483648", "99999999999999999999999"}) {
         EXPECT_EQ(edits::ReadIntText(text, value), edits::IntText::OutOfRange) << text;
+    }
 }
 
 TEST(NumberTextTest, TrailingZerosOfTheFractionGoButOneDigitStays) {

@@ -46,8 +46,9 @@ protected:
     WorldRange DocModelSize() const override { return stored; }
     void DocStoreModelSize(const WorldRange& size) override { stored = size; }
     bool DocGroundPointXY(int number, double& x, double& y) const override {
-        if (number != 7)
+        if (number != 7) {
             return false;
+        }
         x = 1.5;
         y = 2.5;
         return true;
@@ -156,8 +157,9 @@ TEST_F(SectionViewTest, ModelSizeDialogChecksItsFieldsAndFitsTheNewArea) {
         platform::DialogScript::Queue([&c](CDialog& dialog) {
             const UINT ids[4] = {CModelSizeDlg::kXMax, CModelSizeDlg::kXMin, CModelSizeDlg::kYMax,
                                  CModelSizeDlg::kYMin};
-            for (int i = 0; i < 4; ++i)
+            for (int i = 0; i < 4; ++i) {
                 dialog.SetDlgItemText(ids[i], c.values[i]);
+            }
             dialog.GetDlgItemWidget(IDOK)->setFocus();
             dialog.OnOK();
         });
@@ -178,7 +180,7 @@ TEST_F(SectionViewTest, ModelSizeDialogChecksItsFieldsAndFitsTheNewArea) {
     view_->RouteCommand(section::ID_VIEW_MODEL_SIZE);
     EXPECT_DOUBLE_EQ(view_->stored.xmin, -100.0);
     EXPECT_DOUBLE_EQ(view_->m_drawRange.ymax, 7.0);
-    EXPECT_NEAR(view_->WorldToLogical(-100, 7).x, Client().cx / 20, 1);
+    EXPECT_NEAR(view_->WorldToLogical(-100, 7).x, Client().cx / 20.0, 1);
 }
 
 TEST_F(SectionViewTest, GuideTextsComeFromTheRegisteredStringsAndReachTheMainFrame) {

@@ -89,8 +89,9 @@ TEST(FlexGridTest, RedrawOffDefersEveryChangeToOneUpdate) {
     QObject::connect(view->model(), &QAbstractItemModel::modelReset, [&resets] { ++resets; });
     f.grid.SetRedraw(FALSE);
     f.grid.SetRows(10001);
-    for (int row = 1; row <= 10000; ++row)
+    for (int row = 1; row <= 10000; ++row) {
         f.grid.SetTextMatrix(row, 1, "x");
+    }
     EXPECT_EQ(view->model()->rowCount(), 20); // the view still sees the old shape
     EXPECT_EQ(resets, 0);
     f.grid.SetRedraw(TRUE);

@@ -11,8 +11,9 @@ namespace {
 
 TEST(GridClipboardProcessTest, RowsTravelBetweenTwoProgramsUnderThePrivateFormat) {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
-    if (xvfb.isEmpty())
+    if (xvfb.isEmpty()) {
         GTEST_SKIP() << "xvfb-run is not installed";
+    }
     QProcess pair;
     pair.start(xvfb, {QStringLiteral("-a"), QStringLiteral(GRID_TABLE_TOOL), QStringLiteral("pair")});
     ASSERT_TRUE(pair.waitForFinished(60000));

@@ -41,8 +41,9 @@ TEST(GridColumnsTest, StyleStringsGiveKindsWidthsAndCaptions) {
 TEST(GridColumnsTest, CellsShowInTheirColumnFormats) {
     CGridColumns columns = Sample();
     std::unique_ptr<CGridData> row(columns.NewRow());
-    for (int col = 0; col < 4; ++col)
+    for (int col = 0; col < 4; ++col) {
         EXPECT_EQ(columns.FormatCell(*row, col), CString()) << col;
+    }
     row->IntCell(0) = -12;
     row->RealCell(0) = 3.14159;
     row->ExponentCell(0) = 150000.0;

@@ -35,8 +35,9 @@ void FourRows(TestTable& table) {
 
 std::vector<std::string> Numbers(TestTable& table) {
     std::vector<std::string> numbers;
-    for (const std::string& row : table.RowsAsText())
+    for (const std::string& row : table.RowsAsText()) {
         numbers.push_back(row.substr(0, row.find('|')));
+    }
     return numbers;
 }
 
@@ -239,15 +240,17 @@ TEST(GridDlgRowsTest, TheRightButtonOpensThePopupMenuWhoseItemsAreRowCommands) {
     QString chosen;
     QTimer::singleShot(0, [&chosen] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
+        if (!menu) {
             return;
-        for (QAction* action : menu->actions())
+        }
+        for (QAction* action : menu->actions()) {
             if (CMenu::ActionId(action) == ID_GRID_DELETE) {
                 chosen = action->text();
                 menu->setActiveAction(action);
                 QTest::keyClick(menu, Qt::Key_Return);
                 return;
             }
+        }
         menu->close();
     });
     FlexGridView* view = table.Grid().View();

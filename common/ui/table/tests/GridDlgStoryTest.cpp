@@ -107,17 +107,20 @@ TEST(GridDlgStoryTest, MovingPastTheVisibleRowsScrollsOneRowAtATime) {
     testsupport::TestApplication();
     platform::RecordingSink sink;
     TestTable table;
-    for (int i = 1; i <= 40; ++i)
+    for (int i = 1; i <= 40; ++i) {
         table.AddRow(std::to_string(i).c_str(), "", "", u8"");
+    }
     table.Open();
     EXPECT_EQ(table.TopRow(), 1);
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 10; ++i) {
         table.Key(Qt::Key_Down);
+    }
     EXPECT_EQ(table.m_nCurRow, 11);
     EXPECT_EQ(table.TopRow(), 4); // 8 rows shown: rows 4..11
     EXPECT_EQ(table.EditText(), "11");
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         table.Key(Qt::Key_Up);
+    }
     EXPECT_EQ(table.m_nCurRow, 6);
     EXPECT_EQ(table.TopRow(), 4);
     table.Grid().SetTopRow(20); // the scroll bar: the current row follows into view

@@ -31,8 +31,9 @@ void SampleRows(TestTable& table) {
 }
 
 void UseDesktop() {
-    if (qEnvironmentVariableIsSet("DISPLAY"))
+    if (qEnvironmentVariableIsSet("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "xcb");
+    }
 }
 
 int Write(int argc, char** argv) {
@@ -48,8 +49,9 @@ int Write(int argc, char** argv) {
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&input, &QSocketNotifier::activated, &app, [&app] {
         char buffer[64];
-        if (read(STDIN_FILENO, buffer, sizeof buffer) <= 0)
+        if (read(STDIN_FILENO, buffer, sizeof buffer) <= 0) {
             app.quit();
+        }
     });
     QTimer::singleShot(30000, &app, &QApplication::quit);
     return app.exec();
@@ -61,8 +63,9 @@ int Read(int argc, char** argv) {
     TestTable table;
     table.Open();
     table.Key(Qt::Key_P, Qt::ControlModifier);
-    for (const std::string& row : table.RowsAsText())
+    for (const std::string& row : table.RowsAsText()) {
         std::printf("%s\n", row.c_str());
+    }
     return 0;
 }
 
@@ -71,21 +74,25 @@ int Pair(int argc, char** argv) {
     const QString self = QCoreApplication::applicationFilePath();
     QProcess writer;
     writer.start(self, {QStringLiteral("write")});
-    if (!writer.waitForStarted(10000))
+    if (!writer.waitForStarted(10000)) {
         return 2;
+    }
     QElapsedTimer clock;
     clock.start();
-    while (!writer.canReadLine() && clock.elapsed() < 20000)
+    while (!writer.canReadLine() && clock.elapsed() < 20000) {
         writer.waitForReadyRead(500);
-    if (writer.readLine().trimmed() != "ready")
+    }
+    if (writer.readLine().trimmed() != "ready") {
         return 3;
+    }
     QProcess reader;
     reader.start(self, {QStringLiteral("read")});
     const bool done = reader.waitForFinished(20000);
     writer.closeWriteChannel();
     writer.waitForFinished(10000);
-    if (!done)
+    if (!done) {
         return 4;
+    }
     const QByteArray rows = reader.readAllStandardOutput();
     std::fwrite(rows.constData(), 1, static_cast<std::size_t>(rows.size()), stdout);
     return reader.exitCode();
@@ -109,14 +116,18 @@ int Demo(int argc, char** argv, const char* path) {
 
 int main(int argc, char** argv) {
     const char* mode = argc > 1 ? argv[1] : "";
-    if (std::strcmp(mode, "write") == 0)
+    if (std::strcmp(mode, "write") == 0) {
         return Write(argc, argv);
-    if (std::strcmp(mode, "read") == 0)
+    }
+    if (std::strcmp(mode, "read") == 0) {
         return Read(argc, argv);
-    if (std::strcmp(mode, "pair") == 0)
+    }
+    if (std::strcmp(mode, "pair") == 0) {
         return Pair(argc, argv);
-    if (std::strcmp(mode, "demo") == 0 && argc > 2)
+    }
+    if (std::strcmp(mode, "demo") == 0 && argc > 2) {
         return Demo(argc, argv, argv[2]);
+    }
     std::fprintf(stderr, "usage: grid_table_tool write|read|pair|demo <png>\n");
     return 2;
 }

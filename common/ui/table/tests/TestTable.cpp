@@ -85,10 +85,11 @@ bool TestTable::IsOpen() const {
 // Non-ASCII characters arrive as key events that carry only their text, as from an input method.
 void TestTable::Type(const QString& text) {
     for (QChar ch : text) {
-        if (ch.unicode() < 0x80)
+        if (ch.unicode() < 0x80) {
             QTest::keyClick(CellEdit(), ch.toLatin1());
-        else
+        } else {
             QTest::sendKeyEvent(QTest::Click, CellEdit(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
+        }
     }
 }
 
@@ -131,8 +132,9 @@ std::vector<std::string> TestTable::RowsAsText() {
         auto* row = static_cast<CGridData*>(m_rows.GetNext(pos));
         std::string line;
         for (int col = 0; col < m_columns.Count(); ++col) {
-            if (col)
+            if (col) {
                 line += '|';
+            }
             line += platform::ToQString(m_columns.FormatCell(*row, col)).toStdString();
         }
         rows.push_back(line);
@@ -140,7 +142,7 @@ std::vector<std::string> TestTable::RowsAsText() {
     return rows;
 }
 
-void AnswerNextDialog(std::function<void(QWidget*)> answer) {
+void AnswerNextDialog(const std::function<void(QWidget*)>& answer) {
     QTimer::singleShot(0, [answer] {
         QWidget* dialog = QApplication::activeModalWidget();
         if (!dialog) {
@@ -152,12 +154,14 @@ void AnswerNextDialog(std::function<void(QWidget*)> answer) {
 }
 
 void FillAndPress(QWidget* dialog, int editId, const QString& text, int buttonId) {
-    if (auto* edit = dialog->findChild<QLineEdit*>(QString::number(editId)))
+    if (auto* edit = dialog->findChild<QLineEdit*>(QString::number(editId))) {
         edit->setText(text);
+    }
     PressButton(dialog, buttonId);
 }
 
 void PressButton(QWidget* dialog, int buttonId) {
-    if (auto* button = dialog->findChild<QAbstractButton*>(QString::number(buttonId)))
+    if (auto* button = dialog->findChild<QAbstractButton*>(QString::number(buttonId))) {
         button->click();
+    }
 }

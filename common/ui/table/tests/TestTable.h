@@ -53,7 +53,7 @@ private:
 };
 
 // Runs `answer` on the next modal dialog that opens (from inside its modal loop).
-void AnswerNextDialog(std::function<void(QWidget*)> answer);
+void AnswerNextDialog(const std::function<void(QWidget*)>& answer);
 // Sets the text of the line edit with that control id in a dialog and clicks the button id.
 void FillAndPress(QWidget* dialog, int editId, const QString& text, int buttonId);
 // Clicks a button of a dialog by control id.

@@ -1,6 +1,11 @@
+// BASNEV, the base menu of the suite.
+
 #include "control/app/BasnevApp.h"
 
+namespace {
+basnev::CBasnevApp theApplication;
+} // namespace
+
 int main(int argc, char** argv) {
-    CBasnevApp app;
     return AfxWinMain(argc, argv);
 }
