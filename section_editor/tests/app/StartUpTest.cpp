@@ -1,0 +1,172 @@
+// The section editor's start and end beside a stand-in base menu: the command line's new file
+// drawn with the mouse, saved under its name and handed back to the section model slot; a
+// second start bringing the running copy forward; the settings file written at exit.
+
+#include "FakeBaseMenu.h"
+
+#include "section_editor/app/CBlockView.h"
+#include "section_editor/app/CMainFrame.h"
+#include "section_editor/app/CMerdokApp.h"
+#include "section_editor/app/CMerdokDoc.h"
+#include "section_editor/app/MerdokIds.h"
+
+#include "common/process/BaseMenuExchange.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/RecordingSink.h"
+#include "platform/ui/CClientDC.h"
+#include "platform/ui/CDocTemplate.h"
+#include "section_editor/core/CBlockDoc.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/TestApplication.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QTest>
+#include <QWidget>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace merdok {
+namespace {
+
+CMerdokApp& TheApp() {
+    testsupport::TestApplication();
+    static CMerdokApp app;
+    return app;
+}
+
+std::string Utf8(const char8_t* text) {
+    return reinterpret_cast<const char*>(text);
+}
+
+class MerdokAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 1);
+        TheApp();
+        sink_ = std::make_unique<platform::RecordingSink>();
+        TheApp().SetProgramDirectory(CString(program_.Slash().c_str()), "MERDOK");
+        baseMenu_ = std::make_unique<process_test::FakeBaseMenu>();
+        ASSERT_TRUE(baseMenu_->Start());
+        baseMenu_->SetSlot(process::kSectionModelSlot, CString("/d/old.sec"));
+    }
+    void TearDown() override {
+        if (!closed_)
+            Close();
+        baseMenu_.reset();
+        sink_.reset();
+    }
+    bool Start(const std::vector<std::string>& args) {
+        TheApp().m_args.clear();
+        for (const std::string& arg : args)
+            TheApp().m_args.emplace_back(platform::Utf8ToCp932(arg));
+        closed_ = false;
+        return TheApp().InitInstance() != FALSE;
+    }
+    int Close() {
+        closed_ = true;
+        if (CWnd* frame = TheApp().m_pMainWnd)
+            frame->GetWidget()->close();
+        QDeadlineTimer deadline(5000);
+        while (TheApp().m_pMainWnd && !deadline.hasExpired())
+            QTest::qWait(5);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return TheApp().ExitInstance();
+    }
+    CMerdokDoc* Document() const {
+        for (const auto& docTemplate : TheApp().Templates())
+            for (CDocument* document : docTemplate->Documents())
+                if (auto* merdokDoc = dynamic_cast<CMerdokDoc*>(document))
+                    return merdokDoc;
+        return nullptr;
+    }
+    CBlockView* View() const {
+        auto* frame = dynamic_cast<CMainFrame*>(TheApp().m_pMainWnd);
+        return frame ? frame->ActiveBlockView() : nullptr;
+    }
+    void Click(CBlockView* view, double x, double y) {
+        CPoint p = view->WorldToLogical(x, y);
+        CClientDC dc(view);
+        view->OnPrepareDC(&dc);
+        dc.LPtoDP(&p);
+        view->OnLButtonUp(0, p);
+    }
+    std::string Slot() { return platform::Cp932ToUtf8(baseMenu_->Slot(process::kSectionModelSlot).str()); }
+
+    testsupport::TempDir runtime_{"merdok-runtime"};
+    testsupport::TempDir program_{"merdok-program"};
+    testsupport::TempDir data_{"merdok-data"};
+    std::unique_ptr<platform::RecordingSink> sink_;
+    std::unique_ptr<process_test::FakeBaseMenu> baseMenu_;
+    bool closed_ = true;
+};
+
+TEST_F(MerdokAppTest, ANewFileDrawnWithTheMouseIsSavedUnderItsNameAndHandedBack) {
+    const std::string created = data_.File(Utf8(u8"新しい 断面.sec"));
+    ASSERT_TRUE(Start({"@", created}));
+    CMerdokDoc* document = Document();
+    ASSERT_NE(document, nullptr);
+    EXPECT_EQ(document->GetPathName(), CString(platform::Utf8ToCp932(created).c_str()));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(created)));
+    CBlockView* view = View();
+    ASSERT_NE(view, nullptr);
+    QApplication::processEvents();
+
+    view->OnCmdMsg(ID_DRAW_CONTINUOUS_LINE, CN_COMMAND, nullptr);
+    Click(view, 10.0, 80.0);
+    Click(view, 90.0, 60.0);
+    Click(view, 180.0, 30.0);
+    view->OnRButtonUp(0, CPoint(5, 5));
+    ASSERT_EQ(document->Model().m_mapNode.GetCount(), 3);
+
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+    ASSERT_TRUE(std::filesystem::exists(std::filesystem::u8path(created))) << sink_->LastMessageUtf8();
+    EXPECT_EQ(Close(), 0);
+    EXPECT_EQ(Slot(), created);
+    EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します"));
+
+    // The settings file beside the program, with the defaults of a first run.
+    std::ifstream settings(program_.File("MERDOK.INI"), std::ios::binary);
+    std::stringstream text;
+    text << settings.rdbuf();
+    EXPECT_NE(text.str().find("Count Limit=5000 5000 1000 10"), std::string::npos);
+    EXPECT_NE(text.str().find("New Point=0.010000"), std::string::npos);
+    EXPECT_NE(text.str().find(platform::Utf8ToCp932(Utf8(u8"ＭＳ 明朝"))), std::string::npos);
+}
+
+TEST_F(MerdokAppTest, ClosingWithoutSavingLeavesTheSlotAlone) {
+    std::filesystem::copy_file(std::filesystem::path(VERRANT_SOURCE_DIR) / "data" / "sample.sec",
+                               data_.Path() / "sample.sec");
+    ASSERT_TRUE(Start({data_.File("sample.sec")}));
+    ASSERT_NE(Document(), nullptr);
+    EXPECT_EQ(Document()->Model().m_mapNode.GetCount(), 45);
+    EXPECT_EQ(Close(), 0);
+    EXPECT_EQ(Slot(), "/d/old.sec");
+    EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
+}
+
+class RunningCopy : public process::WindowTextProvider {
+public:
+    bool BringToFront() override {
+        ++raised;
+        return true;
+    }
+    bool GetControlText(int, CString&) override { return false; }
+    bool SetControlText(int, const CString&) override { return false; }
+    int raised = 0;
+};
+
+TEST_F(MerdokAppTest, ASecondStartBringsTheRunningCopyForward) {
+    RunningCopy copy;
+    process::WindowClassServer server(copy);
+    ASSERT_TRUE(server.Register("VerrantSection"));
+    EXPECT_FALSE(Start({"-e"}));
+    EXPECT_EQ(copy.raised, 1);
+    EXPECT_EQ(TheApp().m_pMainWnd, nullptr);
+    closed_ = true;
+}
+
+} // namespace
+} // namespace merdok
