@@ -14,7 +14,10 @@
 
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <set>
+#include <sys/file.h>
+#include <unistd.h>
 #include <utility>
 
 namespace torvan {
@@ -67,6 +70,24 @@ void SelectPen(CTextFile& file, int widthCode) {
 DPoint Along(const DPoint& from, double length, double c, double s) {
     return DPoint(from.x + length * c, from.y + length * s);
 }
+
+// An advisory lock on an existing plot index, held while the files are written: the drawing
+// viewer holds it while it reads the index and its page file.
+class IndexLock {
+public:
+    explicit IndexLock(const char* path) : fd_(open(path, O_RDONLY | O_CLOEXEC)) {}
+    ~IndexLock() {
+        if (fd_ >= 0)
+            close(fd_);
+    }
+    IndexLock(const IndexLock&) = delete;
+    IndexLock& operator=(const IndexLock&) = delete;
+    // False when another process holds the index.
+    bool Take() { return fd_ < 0 || flock(fd_, LOCK_EX | LOCK_NB) == 0; }
+
+private:
+    int fd_;
+};
 
 } // namespace
 
@@ -400,6 +421,13 @@ int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
     const CString base = PlotBasePath();
     const CString indexPath = base + ".p00";
     const CString pagePath = base + ".p01";
+    IndexLock lock(indexPath);
+    if (!lock.Take()) {
+        CFileException held;
+        held.m_cause = CFileException::sharingViolation;
+        ReportOpenError(held, indexPath);
+        return 0;
+    }
     try {
         platform::SafeFileWriter indexWriter(indexPath);
         platform::SafeFileWriter pageWriter(pagePath);

@@ -7,11 +7,14 @@
 #include "testsupport/Fixtures.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
+#include <sys/file.h>
+#include <unistd.h>
 #include <vector>
 
 namespace torvan {
@@ -29,6 +32,12 @@ protected:
             file.Close();
         }
         return SplitLines(dir_.Read("commands.txt"));
+    }
+    void OpenSample(CBlockDoc& doc) {
+        for (const char* name : {"sample.slo", "sample.sec", "sample.dis"})
+            std::filesystem::copy_file(std::string(VERRANT_SOURCE_DIR "/data/") + name, Path(name));
+        ASSERT_EQ(doc.OnOpenDocument(Path("sample.slo").c_str()), 1);
+        doc.CalcMaxDisplacement();
     }
     static std::vector<std::string> SplitLines(const std::string& text) {
         std::vector<std::string> lines;
@@ -100,11 +109,8 @@ TEST_F(PlotFileTest, AHundredMetreAxisAtOneToAThousandHasTicksEveryFiveMillimetr
 // The sample's two files beside it; the index names the page file without a directory, and
 // the ground-surface polyline is closed.
 TEST_F(PlotFileTest, TheSampleGetsItsIndexAndPageFilesBesideIt) {
-    for (const char* name : {"sample.slo", "sample.sec", "sample.dis"})
-        std::filesystem::copy_file(std::string(VERRANT_SOURCE_DIR "/data/") + name, Path(name));
     CBlockDoc doc;
-    ASSERT_EQ(doc.OnOpenDocument(Path("sample.slo").c_str()), 1);
-    doc.CalcMaxDisplacement();
+    OpenSample(doc);
     doc.m_plot.m_nPaper = 6;
     PlotStyle style;
     CString index;
@@ -132,6 +138,24 @@ TEST_F(PlotFileTest, TheSampleGetsItsIndexAndPageFilesBesideIt) {
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::string>{"sample.dis", "sample.p00", "sample.p01", "sample.sec",
                                                "sample.slo"}));
+}
+
+// While the drawing viewer holds the index, the files stay as they were and the open
+// message names the index.
+TEST_F(PlotFileTest, AnIndexHeldByTheViewerIsNotReplaced) {
+    CBlockDoc doc;
+    OpenSample(doc);
+    dir_.Write("sample.p00", "old index\n");
+    const int viewer = open(Path("sample.p00").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(flock(viewer, LOCK_SH | LOCK_NB), 0);
+    CString index;
+    EXPECT_EQ(doc.WritePlotFile(index, PlotStyle()), 0);
+    close(viewer);
+    EXPECT_EQ(dir_.Read("sample.p00"), "old index\n");
+    EXPECT_FALSE(std::filesystem::exists(Path("sample.p01")));
+    EXPECT_NE(sink_.LastMessageUtf8().find("sample.p00"), std::string::npos) << sink_.LastMessageUtf8();
+    sink_.Clear();
+    EXPECT_EQ(doc.WritePlotFile(index, PlotStyle()), 1);
 }
 
 } // namespace
