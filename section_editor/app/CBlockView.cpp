@@ -41,9 +41,11 @@ const Tool kTools[] = {
 };
 
 const Tool* ToolOf(int mode) {
-    for (const Tool& tool : kTools)
-        if (tool.mode == mode)
+    for (const Tool& tool : kTools) {
+        if (tool.mode == mode) {
             return &tool;
+        }
+    }
     return nullptr;
 }
 
@@ -81,13 +83,18 @@ double SquaredSegmentPixels(CPoint p, CPoint a, CPoint b) {
 
 // What a tool has just made (state "new") becomes part of the model; dropped lines stay dropped.
 void AcceptNewObjects(CBlockDoc& model) {
-    for (const RecordMap<CNode>* map : {&model.m_mapNode, &model.m_mapSite, &model.m_mapBound})
-        for (const auto& [key, point] : *map)
-            if (point->GetState() == CNode::kChanging)
+    for (const RecordMap<CNode>* map : {&model.m_mapNode, &model.m_mapSite, &model.m_mapBound}) {
+        for (const auto& [key, point] : *map) {
+            if (point->GetState() == CNode::kChanging) {
                 point->SetState(CNode::kNormal);
-    for (const auto& [key, line] : model.m_LineList)
-        if (line->GetState() == CLine::kNew)
+            }
+        }
+    }
+    for (const auto& [key, line] : model.m_LineList) {
+        if (line->GetState() == CLine::kNew) {
             line->SetState(CLine::kNormal);
+        }
+    }
 }
 
 } // namespace
@@ -98,8 +105,9 @@ CBlockView::CBlockView() : CViewBase(EditorViewOptions()), m_display(ProgramView
 }
 
 CBlockView::~CBlockView() {
-    if (lastFocusedView == this)
+    if (lastFocusedView == this) {
         lastFocusedView = nullptr;
+    }
     m_listSelect.RemoveAll();
     ProgramViewSettings().display = m_display;
 }
@@ -116,8 +124,9 @@ void CBlockView::MapToolCommands() {
     MapCommand(ID_EDIT_DELETE, [this] { OnEditDelete(); });
     MapUpdate(ID_EDIT_DELETE, [this](CCmdUI* ui) { ui->Enable(!m_listSelect.IsEmpty()); });
     MapCommand(ID_MENU_SELECTED, [this] {
-        if (m_nDrawMode >= 0)
+        if (m_nDrawMode >= 0) {
             m_bSkipClick = true;
+        }
     });
 }
 
@@ -132,24 +141,29 @@ CBlockDoc* CBlockView::Model() const {
 
 void CBlockView::GiveSettingsToDocument() {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return;
+    }
     const ViewSettings& settings = ProgramViewSettings();
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         model->m_nLimit[i] = settings.countLimit[i];
+    }
     model->SetTolerances(settings.newPoint, settings.newLine);
 }
 
 void CBlockView::OnInitialUpdate() {
     GiveSettingsToDocument();
     CViewBase::OnInitialUpdate();
-    if (auto* frame = dynamic_cast<CChildFrame*>(GetParentFrame()))
-        if (CMerdokDoc* document = GetDocument())
+    if (auto* frame = dynamic_cast<CChildFrame*>(GetParentFrame())) {
+        if (CMerdokDoc* document = GetDocument()) {
             frame->SetFrameTitle(document->GetPathName());
+        }
+    }
     SetGuidePrompt(m_nGuidePromptId);
     // A newly shown document window has the keyboard focus, so that its first click draws.
-    if (QWidget* widget = GetWidget())
+    if (QWidget* widget = GetWidget()) {
         widget->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CBlockView::SetGuideTitle(UINT id) {
@@ -173,14 +187,17 @@ void CBlockView::MeasureLabelSize() {
 
 void CBlockView::SelectTool(int mode) {
     const Tool* tool = ToolOf(mode);
-    if (!tool)
+    if (!tool) {
         return;
-    if (mode == kSelect && m_nDrawMode == kSelect)
+    }
+    if (mode == kSelect && m_nDrawMode == kSelect) {
         ClearSelection();
+    }
     m_figure.clear();
     m_nDrawMode = mode;
-    if (tool->pointKind >= 0)
+    if (tool->pointKind >= 0) {
         m_nPointKind = tool->pointKind;
+    }
     m_nGuidePromptId = static_cast<int>(tool->prompt);
     m_nGuideTitleId = static_cast<int>(tool->title);
     SetGuidePrompt(tool->prompt);
@@ -203,15 +220,17 @@ CPoint CBlockView::DeviceToLogical(CPoint device) {
 
 const CNode* CBlockView::PointNear(CPoint logical) const {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return nullptr;
+    }
     const CNode* best = nullptr;
     long long bestDistance = static_cast<long long>(kPickPixels) * kPickPixels;
     for (const RecordMap<CNode>* map : {&model->m_mapNode, &model->m_mapSite, &model->m_mapBound}) {
         for (const auto& [key, point] : *map) {
             const CPoint at = WorldToLogical(point->GetX(), point->GetY());
-            if (section::Viewport::IsUnsetPoint(at))
+            if (section::Viewport::IsUnsetPoint(at)) {
                 continue;
+            }
             const long long distance = SquaredPixels(at, logical);
             if (distance <= bestDistance) {
                 bestDistance = distance;
@@ -224,8 +243,9 @@ const CNode* CBlockView::PointNear(CPoint logical) const {
 
 const CLine* CBlockView::LineNear(CPoint logical) const {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return nullptr;
+    }
     const CLine* best = nullptr;
     double bestDistance = kPickPixels * kPickPixels;
     for (const auto& [key, line] : model->m_LineList) {
@@ -233,8 +253,9 @@ const CLine* CBlockView::LineNear(CPoint logical) const {
         const DPoint b = model->NodeXY(line->GetNode2());
         const CPoint la = WorldToLogical(a.x, a.y);
         const CPoint lb = WorldToLogical(b.x, b.y);
-        if (section::Viewport::IsUnsetPoint(la) || section::Viewport::IsUnsetPoint(lb))
+        if (section::Viewport::IsUnsetPoint(la) || section::Viewport::IsUnsetPoint(lb)) {
             continue;
+        }
         const double distance = SquaredSegmentPixels(logical, la, lb);
         if (distance <= bestDistance) {
             bestDistance = distance;
@@ -248,8 +269,9 @@ DPoint CBlockView::SnappedClick(CPoint logical) const {
     if (m_nDrawMode == kSingleLine || m_nDrawMode == kContinuousLine) {
         CBlockDoc* model = Model();
         const CNode* near = PointNear(logical);
-        if (model && near && near->GetKind() == 0)
+        if (model && near && near->GetKind() == 0) {
             return DPoint{near->GetX(), near->GetY()};
+        }
     }
     DPoint point;
     LogicalToWorld(logical.x, logical.y, &point.x, &point.y);
@@ -260,13 +282,15 @@ void CBlockView::OnSetFocus(CWnd* oldWnd) {
     CViewBase::OnSetFocus(oldWnd);
     // The click that brings this document window forward from another one is no drawing
     // click. (The focus arrives here without its origin; the view that had it last tells.)
-    if (m_nDrawMode >= 0 && lastFocusedView && lastFocusedView != this)
+    if (m_nDrawMode >= 0 && lastFocusedView && lastFocusedView != this) {
         m_bSkipClick = true;
+    }
     lastFocusedView = this;
     if (m_figure.empty()) {
         SetGuidePrompt(static_cast<UINT>(m_nGuidePromptId));
-        if (m_nGuideTitleId >= 0)
+        if (m_nGuideTitleId >= 0) {
             SetGuideTitle(static_cast<UINT>(m_nGuideTitleId));
+        }
     }
 }
 
@@ -279,8 +303,9 @@ void CBlockView::OnLButtonUp(UINT, CPoint point) {
         m_bSkipClick = false;
         return;
     }
-    if (m_nDrawMode < 0 || !Model())
+    if (m_nDrawMode < 0 || !Model()) {
         return;
+    }
     const CPoint logical = DeviceToLogical(point);
     if (m_nDrawMode == kSelect) {
         SelectAt(logical);
@@ -301,8 +326,9 @@ void CBlockView::OnRButtonUp(UINT, CPoint) {
         return;
     }
     // A right click ends a continuous line and drops any other figure in progress.
-    if (m_nDrawMode == kContinuousLine && m_figure.size() >= 2)
+    if (m_nDrawMode == kContinuousLine && m_figure.size() >= 2) {
         CommitFigure();
+    }
     EndFigure();
 }
 
@@ -312,8 +338,9 @@ void CBlockView::OnMouseMove(UINT, CPoint point) {
     double y = 0.0;
     LogicalToWorld(logical.x, logical.y, &x, &y);
     section::SetCursorPosition(x, y);
-    if (QWidget* widget = GetWidget())
+    if (QWidget* widget = GetWidget()) {
         widget->setCursor(m_nDrawMode < 0 ? Qt::ArrowCursor : Qt::CrossCursor);
+    }
     if (!m_figure.empty()) {
         m_ptCursor = logical;
         Invalidate(FALSE);
@@ -344,8 +371,9 @@ void CBlockView::AddFigurePoint(const DPoint& point) {
     switch (m_nDrawMode) {
     case kSingleLine:
     case kContinuousLine:
-        if (!m_figure.empty() && m_figure.back().x == point.x && m_figure.back().y == point.y)
+        if (!m_figure.empty() && m_figure.back().x == point.x && m_figure.back().y == point.y) {
             return;
+        }
         m_figure.push_back(point);
         if (m_nDrawMode == kSingleLine && m_figure.size() == 2) {
             CommitFigure();
@@ -363,8 +391,9 @@ void CBlockView::AddFigurePoint(const DPoint& point) {
 
 void CBlockView::CommitFigure() {
     CBlockDoc* model = Model();
-    if (!model || m_figure.size() < 2)
+    if (!model || m_figure.size() < 2) {
         return;
+    }
     model->ImportPointRun(m_figure, 0);
     AcceptNewObjects(*model);
     model->SetModifiedFlag(true);
@@ -372,8 +401,9 @@ void CBlockView::CommitFigure() {
 
 void CBlockView::CommitPoint(const DPoint& point) {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return;
+    }
     int key = -1;
     switch (m_nPointKind) {
     case 0:
@@ -386,8 +416,9 @@ void CBlockView::CommitPoint(const DPoint& point) {
         model->AddBoundaryPoint(point.x, point.y, m_nPointKind, key);
         break;
     }
-    if (key < 0)
+    if (key < 0) {
         return;
+    }
     AcceptNewObjects(*model);
     model->SetModifiedFlag(true);
     Invalidate(FALSE);
@@ -397,8 +428,9 @@ void CBlockView::EndFigure() {
     const bool had = !m_figure.empty();
     m_figure.clear();
     ShowToolPrompt();
-    if (had || Model())
+    if (had || Model()) {
         Invalidate(FALSE);
+    }
 }
 
 void CBlockView::SelectAt(CPoint logical) {
@@ -424,15 +456,17 @@ void CBlockView::SelectAt(CPoint logical) {
         SelectInRectangle(m_figure.front(), corner);
     }
     m_figure.clear();
-    if (model)
+    if (model) {
         SetGuidePrompt(4049);
+    }
     Invalidate(FALSE);
 }
 
 void CBlockView::SelectInRectangle(const DPoint& a, const DPoint& b) {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return;
+    }
     const double minX = std::min(a.x, b.x);
     const double maxX = std::max(a.x, b.x);
     const double minY = std::min(a.y, b.y);
@@ -444,14 +478,16 @@ void CBlockView::SelectInRectangle(const DPoint& a, const DPoint& b) {
 }
 
 void CBlockView::ClearSelection() {
-    if (m_listSelect.IsEmpty())
+    if (m_listSelect.IsEmpty()) {
         return;
+    }
     for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
         CObject* object = m_listSelect.GetNext(pos);
-        if (auto* point = dynamic_cast<CNode*>(object))
+        if (auto* point = dynamic_cast<CNode*>(object)) {
             point->SetState(0);
-        else if (auto* line = dynamic_cast<CLine*>(object))
+        } else if (auto* line = dynamic_cast<CLine*>(object)) {
             line->SetState(0);
+        }
     }
     m_listSelect.RemoveAll();
     Invalidate(FALSE);
@@ -459,13 +495,16 @@ void CBlockView::ClearSelection() {
 
 void CBlockView::OnEditDelete() {
     CBlockDoc* model = Model();
-    if (!model || m_listSelect.IsEmpty())
+    if (!model || m_listSelect.IsEmpty()) {
         return;
-    if (AfxMessageBox(u8"削除してもよろしいですか？", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    }
+    if (AfxMessageBox(u8"削除してもよろしいですか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
+    }
     model->DeleteObjects(m_listSelect);
-    if (CMerdokDoc* document = GetDocument())
+    if (CMerdokDoc* document = GetDocument()) {
         document->SetModifiedFlag(TRUE);
+    }
     Invalidate(FALSE);
 }
 
@@ -477,29 +516,34 @@ bool CBlockView::DocHasGroundPoints() const {
 section::WorldRange CBlockView::DocComputeExtent(double& width, double& height) {
     width = 200.0;
     height = 100.0;
-    if (CBlockDoc* model = Model())
+    if (CBlockDoc* model = Model()) {
         model->GetModelExtent(width, height);
+    }
     return DocCurrentExtent();
 }
 
 section::WorldRange CBlockView::DocCurrentExtent() const {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return section::WorldRange::Unset();
+    }
     const double* box = model->m_dModelBox;
     return section::WorldRange{box[0], box[1], box[2], box[3]};
 }
 
 void CBlockView::DocClearCurrentExtent() {
-    if (CBlockDoc* model = Model())
-        for (double& value : model->m_dModelBox)
+    if (CBlockDoc* model = Model()) {
+        for (double& value : model->m_dModelBox) {
             value = platform::kUnsetDouble;
+        }
+    }
 }
 
 section::WorldRange CBlockView::DocModelSize() const {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return section::WorldRange::Unset();
+    }
     const double* size = model->m_dModelSize;
     return section::WorldRange{size[0], size[1], size[2], size[3]};
 }
@@ -516,8 +560,9 @@ void CBlockView::DocStoreModelSize(const section::WorldRange& range) {
 bool CBlockView::DocGroundPointXY(int number, double& x, double& y) const {
     CBlockDoc* model = Model();
     const CNode* point = model ? model->m_mapNode.Lookup(number - 1) : nullptr;
-    if (!point)
+    if (!point) {
         return false;
+    }
     x = point->GetX();
     y = point->GetY();
     return true;
@@ -525,8 +570,9 @@ bool CBlockView::DocGroundPointXY(int number, double& x, double& y) const {
 
 std::vector<COLORREF> CBlockView::ObjectColours() const {
     std::vector<COLORREF> colours = {m_display.line.color};
-    for (const section::PointStyle& point : m_display.points)
+    for (const section::PointStyle& point : m_display.points) {
         colours.push_back(point.color);
+    }
     return colours;
 }
 

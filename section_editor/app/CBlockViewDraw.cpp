@@ -32,8 +32,9 @@ bool Inside(const CRect& box, CPoint point) {
 
 // Either end inside the box or the segment's box over it.
 bool Crosses(const CRect& box, CPoint a, CPoint b) {
-    if (section::Viewport::IsUnsetPoint(a) || section::Viewport::IsUnsetPoint(b))
+    if (section::Viewport::IsUnsetPoint(a) || section::Viewport::IsUnsetPoint(b)) {
         return false;
+    }
     return std::max(a.x, b.x) >= box.left && std::min(a.x, b.x) < box.right &&
            std::max(a.y, b.y) >= box.top && std::min(a.y, b.y) < box.bottom;
 }
@@ -69,8 +70,9 @@ int MarkHalfSize(CDC* dc) {
 } // namespace
 
 void CBlockView::OnDraw(CDC* dc) {
-    if (!Model())
+    if (!Model()) {
         return;
+    }
     const CRect clip = GrownClipBox(dc);
     dc->SetBkMode(TRANSPARENT);
     DrawLines(dc, clip);
@@ -85,14 +87,16 @@ void CBlockView::DrawLines(CDC* dc, const CRect& clip) {
     const section::LineStyle& style = m_display.line;
     for (const auto& [key, line] : model.m_LineList) {
         const int state = line->GetState();
-        if ((state != CLine::kNormal || !style.draw) && state != 4)
+        if ((state != CLine::kNormal || !style.draw) && state != 4) {
             continue;
+        }
         const DPoint a = model.NodeXY(line->GetNode1());
         const DPoint b = model.NodeXY(line->GetNode2());
         const CPoint la = WorldToLogical(a.x, a.y);
         const CPoint lb = WorldToLogical(b.x, b.y);
-        if (!Crosses(clip, la, lb))
+        if (!Crosses(clip, la, lb)) {
             continue;
+        }
         PenScope pen(dc, state == 4 ? 1 : style.width, state == 4 ? kRed : style.color);
         dc->MoveTo(la);
         dc->LineTo(lb);
@@ -104,22 +108,26 @@ void CBlockView::DrawPoints(CDC* dc, const CRect& clip) {
     const int half = MarkHalfSize(dc);
     for (int kind = kPointNode; kind < kPointItems; ++kind) {
         const section::PointStyle& style = m_display.points[kind];
-        if (!style.draw)
+        if (!style.draw) {
             continue;
+        }
         for (const auto& [key, point] : model.PointMap(kind)) {
-            if (kind >= kPointUnder && point->GetKind() != kind)
+            if (kind >= kPointUnder && point->GetKind() != kind) {
                 continue;
+            }
             const CPoint at = WorldToLogical(point->GetX(), point->GetY());
-            if (!Inside(clip, at))
+            if (!Inside(clip, at)) {
                 continue;
+            }
             switch (point->GetState()) {
             case 0:
-                if (kind == kPointNode)
+                if (kind == kPointNode) {
                     DrawPointBoxColor(dc, at, style.color, style.size / 2);
-                else if (kind == kPointSite)
+                } else if (kind == kPointSite) {
                     DrawCrossMark(dc, at, style.color, style.size);
-                else
+                } else {
                     DrawTriangleMark(dc, at, style.color, style.size);
+                }
                 break;
             case -1:
                 FramePointBox(dc, at, m_crHighlight, half);
@@ -138,19 +146,22 @@ void CBlockView::DrawNumbers(CDC* dc, const CRect& clip) {
     CBlockDoc& model = *Model();
     for (int item = kNumberNode; item <= kNumberBound; ++item) {
         const section::NumberStyle& style = m_display.numbers[item];
-        if (!style.draw)
+        if (!style.draw) {
             continue;
+        }
         CFont font;
         font.CreateFontIndirect(&style.font);
         CFont* old = dc->SelectObject(&font);
         dc->SetTextColor(style.color);
         CBrush frame(style.color);
         for (const auto& [key, point] : model.PointMap(item)) {
-            if (point->GetState() < 0 || point->GetState() == 1)
+            if (point->GetState() < 0 || point->GetState() == 1) {
                 continue;
+            }
             const CPoint at = WorldToLogical(point->GetX(), point->GetY());
-            if (!Inside(clip, at))
+            if (!Inside(clip, at)) {
                 continue;
+            }
             const CString label = PointLabel(*point, style.numberType);
             const CSize extent = dc->GetTextExtent(label);
             DrawLabel(dc, at.x + 1, at.y - extent.cy, label, style.outline ? &frame : nullptr);
@@ -159,21 +170,24 @@ void CBlockView::DrawNumbers(CDC* dc, const CRect& clip) {
     }
     // Line numbers take every setting from their own entry.
     const section::NumberStyle& style = m_display.numbers[kNumberLine];
-    if (!style.draw)
+    if (!style.draw) {
         return;
+    }
     CFont font;
     font.CreateFontIndirect(&style.font);
     CFont* old = dc->SelectObject(&font);
     dc->SetTextColor(style.color);
     CBrush frame(style.color);
     for (const auto& [key, line] : model.m_LineList) {
-        if (line->GetState() < 0)
+        if (line->GetState() < 0) {
             continue;
+        }
         const DPoint a = model.NodeXY(line->GetNode1());
         const DPoint b = model.NodeXY(line->GetNode2());
         const CPoint at = WorldToLogical((a.x + b.x) / 2, (a.y + b.y) / 2);
-        if (!Inside(clip, at))
+        if (!Inside(clip, at)) {
             continue;
+        }
         CString label;
         label.Format("%d", line->GetNumber());
         const CSize extent = dc->GetTextExtent(label);
@@ -200,8 +214,9 @@ void CBlockView::DrawSelection(CDC* dc) {
 }
 
 void CBlockView::DrawFigure(CDC* dc) {
-    if (m_figure.empty())
+    if (m_figure.empty()) {
         return;
+    }
     PenScope pen(dc, 1, m_crRubber);
     if (m_nDrawMode == kSelect) {
         const CPoint corner = WorldToLogical(m_figure.front().x, m_figure.front().y);
@@ -213,8 +228,9 @@ void CBlockView::DrawFigure(CDC* dc) {
         return;
     }
     dc->MoveTo(WorldToLogical(m_figure.front().x, m_figure.front().y));
-    for (std::size_t i = 1; i < m_figure.size(); ++i)
+    for (std::size_t i = 1; i < m_figure.size(); ++i) {
         dc->LineTo(WorldToLogical(m_figure[i].x, m_figure[i].y));
+    }
     dc->LineTo(m_ptCursor);
 }
 

@@ -23,8 +23,9 @@ int CChildFrame::OnCreate() {
 
 void CChildFrame::SetFrameTitle(const char* name) {
     CDocument* document = GetActiveDocument();
-    if (!document)
+    if (!document) {
         return;
+    }
     CString title = (name && *name) ? CString(name) : document->GetTitle();
     // Only single-byte letters change; both bytes of a double-byte character stay.
     title.MakeLower();
@@ -33,10 +34,12 @@ void CChildFrame::SetFrameTitle(const char* name) {
 }
 
 void CChildFrame::OnUpdateFrameTitle(BOOL addToTitle) {
-    if (GetWidget())
+    if (GetWidget()) {
         GetWidget()->setWindowTitle(platform::ToQString(caption_));
-    if (CMDIFrameWnd* frame = GetMDIFrame())
+    }
+    if (CMDIFrameWnd* frame = GetMDIFrame()) {
         frame->OnUpdateFrameTitle(addToTitle);
+    }
 }
 
 } // namespace merdok

@@ -76,8 +76,9 @@ int CMainFrame::OnCreate() {
                        static_cast<int>(std::size(kEditButtons)),
                        {u8"選択", u8"削除", u8"地表点", u8"単線", u8"連続線", u8"計測点", u8"地中境界",
                         u8"左地表境界", u8"右地表境界", u8"地表線", u8"計測点", u8"境界点"}) ||
-        !CreateStatusBar() || !CreateGuideBar())
+        !CreateStatusBar() || !CreateGuideBar()) {
         return -1;
+    }
     CreateAccelerators();
     QObject::connect(MdiArea(), &QMdiArea::subWindowActivated, MdiArea(), [this](QMdiSubWindow* sub) {
         if (sub) {
@@ -97,8 +98,9 @@ int CMainFrame::OnCreate() {
 
 bool CMainFrame::CreateToolBar(CToolBar& bar, UINT barId, const char8_t* caption, const UINT* ids, int count,
                                std::initializer_list<const char8_t*> labels) {
-    if (!bar.Create(this) || !bar.SetButtons(ids, count))
+    if (!bar.Create(this) || !bar.SetButtons(ids, count)) {
         return false;
+    }
     QToolBar* qbar = bar.Bar();
     qbar->setObjectName(QString::number(barId));
     qbar->setWindowTitle(platform::ToQString(CString(caption)));
@@ -107,8 +109,9 @@ bool CMainFrame::CreateToolBar(CToolBar& bar, UINT barId, const char8_t* caption
     auto label = labels.begin();
     for (int index = 0; index < bar.GetCount() && label != labels.end(); ++index) {
         const UINT id = bar.GetItemID(index);
-        if (id == ID_SEPARATOR)
+        if (id == ID_SEPARATOR) {
             continue;
+        }
         bar.SetButtonText(index, CString(*label++));
         if (QAction* action = qbar->actions().value(index)) {
             action->setStatusTip(platform::ToQString(CommandPromptText(id, false)));
@@ -119,8 +122,9 @@ bool CMainFrame::CreateToolBar(CToolBar& bar, UINT barId, const char8_t* caption
 }
 
 bool CMainFrame::CreateStatusBar() {
-    if (!statusBar_.Create(this))
+    if (!statusBar_.Create(this)) {
         return false;
+    }
     const UINT panes[] = {ID_SEPARATOR, ID_INDICATOR_X, ID_INDICATOR_Y};
     statusBar_.SetIndicators(panes, 3);
     const int width = QFontMetrics(statusBar_.Bar()->font()).horizontalAdvance(QStringLiteral("0000000000"));
@@ -131,8 +135,9 @@ bool CMainFrame::CreateStatusBar() {
 
 bool CMainFrame::CreateGuideBar() {
     QMainWindow* window = MainWindow();
-    if (!window)
+    if (!window) {
         return false;
+    }
     auto* guideBar = new QToolBar(window);
     guideBar->setObjectName(QString::number(IDW_GUIDE_BAR));
     guideBar->setProperty("templateId", IDD_GUIDE_BAR);
@@ -155,19 +160,23 @@ void CMainFrame::CreateAccelerators() {
         QObject::connect(action, &QAction::triggered, window, [this, id] {
             CCmdUI ui(id);
             RouteUpdate(&ui);
-            if (ui.m_bEnabled)
+            if (ui.m_bEnabled) {
                 RouteCommand(id);
+            }
         });
         window->addAction(action);
     }
 }
 
 void CMainFrame::ConnectMenuSelection(const CMenu& menu) {
-    if (!menu.Menu())
+    if (!menu.Menu()) {
         return;
-    for (QAction* action : menu.Menu()->actions())
-        if (QMenu* popup = action->menu())
+    }
+    for (QAction* action : menu.Menu()->actions()) {
+        if (QMenu* popup = action->menu()) {
             QObject::connect(popup, &QMenu::aboutToShow, popup, [this] { OnMenuSelect(); });
+        }
+    }
 }
 
 void CMainFrame::OnChildActivated() {
@@ -191,65 +200,77 @@ BOOL CMainFrame::OnClose() {
 void CMainFrame::LoadBarState() {
     QMainWindow* window = MainWindow();
     CWinApp* app = AfxGetApp();
-    if (!window || !app)
+    if (!window || !app) {
         return;
+    }
     const CString state = app->GetProfileString(kBarStateSection, kBarStateKey);
-    if (!state.IsEmpty())
+    if (!state.IsEmpty()) {
         window->restoreState(QByteArray::fromHex(QByteArray(state.GetString())));
+    }
 }
 
 void CMainFrame::SaveBarState() {
     QMainWindow* window = MainWindow();
     CWinApp* app = AfxGetApp();
-    if (!window || !app)
+    if (!window || !app) {
         return;
+    }
     app->WriteProfileString(kBarStateSection, kBarStateKey, CString(window->saveState().toHex().constData()));
 }
 
 CBlockView* CMainFrame::ActiveBlockView() const {
     CDocument* document = GetActiveDocument();
-    if (!document)
+    if (!document) {
         return nullptr;
-    for (CView* view : document->Views())
-        if (auto* blockView = dynamic_cast<CBlockView*>(view))
+    }
+    for (CView* view : document->Views()) {
+        if (auto* blockView = dynamic_cast<CBlockView*>(view)) {
             return blockView;
+        }
+    }
     return nullptr;
 }
 
 void CMainFrame::OnMenuSelect() {
-    if (CBlockView* view = ActiveBlockView())
+    if (CBlockView* view = ActiveBlockView()) {
         view->OnCmdMsg(ID_MENU_SELECTED, CN_COMMAND, nullptr);
+    }
 }
 
 void CMainFrame::OnShowCursorPos() {
     const section::GuideTexts& texts = section::ProcessGuideTexts();
     if (!statusBar_.SetPaneText(1, CString(platform::FormatC("%10.3lf", texts.cursorX).c_str())) ||
-        !statusBar_.SetPaneText(2, CString(platform::FormatC("%10.3lf", texts.cursorY).c_str())))
+        !statusBar_.SetPaneText(2, CString(platform::FormatC("%10.3lf", texts.cursorY).c_str()))) {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainFrame::OnGuidePrompt() {
-    if (!statusBar_.SetPaneText(0, section::ProcessGuideTexts().prompt))
+    if (!statusBar_.SetPaneText(0, section::ProcessGuideTexts().prompt)) {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainFrame::OnGuideTitle() {
-    if (guideTitle_)
+    if (guideTitle_) {
         guideTitle_->setText(platform::ToQString(section::ProcessGuideTexts().title));
+    }
 }
 
 void CMainFrame::UpdateStatusText() {
     QStatusBar* bar = statusBar_.Bar();
-    if (!bar || !guideTitle_)
+    if (!bar || !guideTitle_) {
         return;
+    }
     if (!bar->currentMessage().isEmpty()) {
         guideTitle_->setText(QStringLiteral(" "));
         lastHoverWindow_ = nullptr;
         return;
     }
     QWidget* hovered = QApplication::widgetAt(QCursor::pos());
-    if (hovered == lastHoverWindow_)
+    if (hovered == lastHoverWindow_) {
         return;
+    }
     lastHoverWindow_ = hovered;
     for (QWidget* widget = hovered; widget; widget = widget->parentWidget()) {
         if (dynamic_cast<CBlockView*>(CWnd::FromWidget(widget))) {
@@ -262,8 +283,9 @@ void CMainFrame::UpdateStatusText() {
 
 bool CMainFrame::BringToFront() {
     QMainWindow* window = MainWindow();
-    if (!window)
+    if (!window) {
         return false;
+    }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();

@@ -53,29 +53,34 @@ CMerdokApp& MerdokApp() {
 
 void CMerdokApp::SetProgramDirectory(const CString& directory, const CString& programName) {
     moduleDirectory_ = directory;
-    if (!moduleDirectory_.IsEmpty() && moduleDirectory_.Right(1) != "/")
+    if (!moduleDirectory_.IsEmpty() && moduleDirectory_.Right(1) != "/") {
         moduleDirectory_ += "/";
+    }
     programName_ = programName;
 }
 
 BOOL CMerdokApp::InitInstance() {
     started_ = false;
     reportedFileName_.Empty();
-    if (moduleDirectory_.IsEmpty())
+    if (moduleDirectory_.IsEmpty()) {
         SetProgramDirectory(platform::ModuleDirectory(), NameOf(platform::ModuleFileName()));
+    }
     m_pszProfileName = moduleDirectory_ + programName_ + ".INI";
     LoadGridDialogSettings();
     LoadViewSettings(m_pszProfileName, moduleDirectory_, ProgramViewSettings());
     RegisterMerdokGuideStrings();
     // A running copy comes forward instead of a second one.
-    if (process::BringWindowClassToFront(CMainFrame::kWindowClass) != process::WindowAnswer::NoWindow)
+    if (process::BringWindowClassToFront(CMainFrame::kWindowClass) != process::WindowAnswer::NoWindow) {
         return FALSE;
+    }
     LoadStdProfileSettings(4);
-    if (Templates().empty())
+    if (Templates().empty()) {
         AddDocTemplate(new CMultiDocTemplate(IDR_BLOCKTYPE, RUNTIME_CLASS(CMerdokDoc),
                                              RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CBlockView), ".sec"));
-    if (!CreateMainFrame())
+    }
+    if (!CreateMainFrame()) {
         return FALSE;
+    }
     lastDirectory_.Empty();
     if (RecentFiles().GetSize() > 0 && !RecentFiles()[0].IsEmpty()) {
         lastDirectory_ = DirectoryOf(RecentFiles()[0]);
@@ -89,13 +94,15 @@ BOOL CMerdokApp::InitInstance() {
 
 bool CMerdokApp::CreateMainFrame() {
     auto* frame = new CMainFrame;
-    if (!frame->Create(CString("MERDOK")))
+    if (!frame->Create(CString("MERDOK"))) {
         return false;
+    }
     m_pMainWnd = frame;
     // Without a window manager nobody enlarges a maximised window: it takes the screen's
     // working area itself.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         frame->GetWidget()->setGeometry(screen->availableGeometry());
+    }
     frame->ShowWindow(SW_SHOWMAXIMIZED);
     return true;
 }
@@ -110,9 +117,11 @@ void CMerdokApp::RunCommandLine() {
         OnFileNew();
         // The new document is saved under the command line's name (the file does not exist yet).
         auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
-        if (CDocument* document = frame ? frame->GetActiveDocument() : nullptr)
-            if (auto* merdokDoc = dynamic_cast<CMerdokDoc*>(document))
+        if (CDocument* document = frame ? frame->GetActiveDocument() : nullptr) {
+            if (auto* merdokDoc = dynamic_cast<CMerdokDoc*>(document)) {
                 merdokDoc->TakeNewFilePath(request_.path);
+            }
+        }
         return;
     }
     case StartRequest::kNoDocument:
@@ -121,8 +130,9 @@ void CMerdokApp::RunCommandLine() {
 }
 
 int CMerdokApp::ExitInstance() {
-    if (started_)
+    if (started_) {
         CloseAllDocuments(TRUE);
+    }
     ReportFileToBaseMenu();
     if (ProgramViewSettings().titleMaxCount != 0) {
         SaveGridDialogSettings();
@@ -133,16 +143,19 @@ int CMerdokApp::ExitInstance() {
 }
 
 void CMerdokApp::ReportFileToBaseMenu() {
-    if (reportedFileName_.IsEmpty())
+    if (reportedFileName_.IsEmpty()) {
         return;
+    }
     process::ReportFileToBaseMenuSlot(process::kSectionModelSlot, reportedFileName_);
 }
 
 BOOL CMerdokApp::OnIdle(LONG count) {
     const BOOL more = CWinApp::OnIdle(count);
-    if (count == 0)
-        if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+    if (count == 0) {
+        if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd)) {
             frame->UpdateStatusText();
+        }
+    }
     return more;
 }
 
@@ -156,8 +169,9 @@ void CMerdokApp::OnFileNew() {
 
 void CMerdokApp::OnFileOpen() {
     CString name;
-    if (DoPromptFileName(name, CString(kOpenTitle), true))
+    if (DoPromptFileName(name, CString(kOpenTitle), true)) {
         OpenDocumentFile(name);
+    }
 }
 
 bool CMerdokApp::DoPromptFileName(CString& fileName, const CString& title, bool open) {
@@ -169,22 +183,27 @@ bool CMerdokApp::DoPromptFileName(CString& fileName, const CString& title, bool 
         initialDirectory = DirectoryOf(fileName);
         proposed = NameOf(fileName);
     }
-    if (initialDirectory.GetLength() > 1 && initialDirectory.Right(1) == "/")
+    if (initialDirectory.GetLength() > 1 && initialDirectory.Right(1) == "/") {
         initialDirectory = initialDirectory.Left(initialDirectory.GetLength() - 1);
+    }
     DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (open)
+    if (open) {
         flags |= OFN_FILEMUSTEXIST;
+    }
     const CString filter(kSectionFilter);
     CFileMyDialog dialog(open ? TRUE : FALSE, "sec", proposed.IsEmpty() ? nullptr : proposed.GetString(),
                          flags, filter.GetString(), m_pMainWnd);
     dialog.m_ofn.lpstrTitle = title.GetString();
-    if (!initialDirectory.IsEmpty())
+    if (!initialDirectory.IsEmpty()) {
         dialog.m_ofn.lpstrInitialDir = initialDirectory.GetString();
+    }
     const int answer = dialog.DoModal();
-    if (!dialog.GetCurrentDirectoryText().IsEmpty())
+    if (!dialog.GetCurrentDirectoryText().IsEmpty()) {
         lastDirectory_ = dialog.GetCurrentDirectoryText();
-    if (answer != IDOK)
+    }
+    if (answer != IDOK) {
         return false;
+    }
     fileName = dialog.GetPathName();
     return true;
 }

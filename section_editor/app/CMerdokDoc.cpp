@@ -39,8 +39,9 @@ CMerdokDoc::CMerdokDoc() {
 }
 
 BOOL CMerdokDoc::OnNewDocument() {
-    if (!CDocument::OnNewDocument())
+    if (!CDocument::OnNewDocument()) {
         return FALSE;
+    }
     model_.DeleteContents();
     model_.SetModifiedFlag(false);
     return TRUE;
@@ -59,8 +60,9 @@ BOOL CMerdokDoc::OnSaveDocument(LPCTSTR path) {
 BOOL CMerdokDoc::SaveModified() {
     const bool wasModified = model_.IsModified();
     const BOOL keepGoing = model_.SaveModified();
-    if (keepGoing && wasModified && !model_.IsModified())
+    if (keepGoing && wasModified && !model_.IsModified()) {
         AfterSave(TRUE);
+    }
     return keepGoing;
 }
 
@@ -68,9 +70,11 @@ void CMerdokDoc::TakeNewFilePath(const CString& path) {
     model_.SetPathName(path);
     model_.SetModifiedFlag(true);
     SetPathName(path, FALSE);
-    for (CView* view : Views())
-        if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame()))
+    for (CView* view : Views()) {
+        if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame())) {
             frame->SetFrameTitle(path);
+        }
+    }
 }
 
 void CMerdokDoc::OnFileSave() {
@@ -87,27 +91,33 @@ void CMerdokDoc::OnFileSaveAs() {
 }
 
 void CMerdokDoc::AfterSave(BOOL saved) {
-    if (!saved)
+    if (!saved) {
         return;
+    }
     const CString path = model_.m_strPath;
     if (GetPathName() != path) {
         SetPathName(path);
-        for (CView* view : Views())
-            if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame()))
+        for (CView* view : Views()) {
+            if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame())) {
                 frame->SetFrameTitle(path);
+            }
+        }
     }
-    if (auto* app = dynamic_cast<CMerdokApp*>(AfxGetApp()))
+    if (auto* app = dynamic_cast<CMerdokApp*>(AfxGetApp())) {
         app->SetReportedFileName(path);
+    }
 }
 
 void CMerdokDoc::OnFileClose() {
-    if (!SaveModified())
+    if (!SaveModified()) {
         return;
+    }
     // Closing deletes this document; leave the command handler that runs first.
     QTimer::singleShot(0, [document = this, docTemplate = m_pDocTemplate] {
         if (docTemplate && std::find(docTemplate->Documents().begin(), docTemplate->Documents().end(),
-                                     document) != docTemplate->Documents().end())
+                                     document) != docTemplate->Documents().end()) {
             document->OnCloseDocument();
+        }
     });
 }
 

@@ -76,8 +76,9 @@ CMenu* ViewMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
     Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
     Append(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
-    if (!withDocument)
+    if (!withDocument) {
         return menu;
+    }
     Separator(*menu);
     Append(*menu, ID_VIEW_ALL, u8"全体表示(O)\t[Ctrl+A]");
     // PageDown enlarges and PageUp reduces; the labels name the keys so bound.
@@ -162,21 +163,25 @@ const std::vector<Accelerator>& Accelerators() {
 
 CString CommandPromptText(UINT id, bool tip) {
     for (const CommandPrompt& prompt : CommandPrompts()) {
-        if (prompt.id != id)
+        if (prompt.id != id) {
             continue;
+        }
         const CString text(prompt.text);
         const int newline = text.Find('\n');
-        if (newline < 0)
+        if (newline < 0) {
             return tip ? CString() : text;
+        }
         return tip ? text.Mid(newline + 1) : text.Left(newline);
     }
     return CString();
 }
 
 void SetStatusTips(const CMenu& menu) {
-    for (const CommandPrompt& prompt : CommandPrompts())
-        if (QAction* action = menu.FindAction(prompt.id))
+    for (const CommandPrompt& prompt : CommandPrompts()) {
+        if (QAction* action = menu.FindAction(prompt.id)) {
             action->setStatusTip(platform::ToQString(CommandPromptText(prompt.id, false)));
+        }
+    }
 }
 
 void RegisterMerdokGuideStrings() {
@@ -207,8 +212,9 @@ void RegisterMerdokGuideStrings() {
         {4060, u8">確認後、戻るをｸﾘｯｸ"},
     };
     std::map<UINT, CString> table;
-    for (const auto& [id, text] : strings)
+    for (const auto& [id, text] : strings) {
         table[id] = CString(text);
+    }
     section::RegisterGuideStrings(std::move(table));
 }
 

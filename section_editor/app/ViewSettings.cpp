@@ -36,15 +36,17 @@ void ReadPositiveReal(const SectionProfile& profile, const char* key, double& va
     CString text;
     profile.ReadString(kSystem, key, text);
     double read = 0.0;
-    if (platform::ScanDouble(text.GetString(), read) && read > 0.0)
+    if (platform::ScanDouble(text.GetString(), read) && read > 0.0) {
         value = read;
+    }
 }
 
 void ReadSystemSettings(const SectionProfile& profile, ViewSettings& settings) {
     CString file;
     profile.ReadString(kTitle, "File", file);
-    if (!file.IsEmpty())
+    if (!file.IsEmpty()) {
         settings.titleFile = file;
+    }
     profile.ReadInt(kTitle, "Automatic", settings.titleAutomatic);
     profile.ReadInt(kTitle, "MaxCount", settings.titleMaxCount);
     CString limits;
@@ -52,9 +54,11 @@ void ReadSystemSettings(const SectionProfile& profile, ViewSettings& settings) {
     int values[4] = {0, 0, 0, 0};
     const int read =
         std::sscanf(limits.GetString(), "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]);
-    for (int i = 0; i < read && i < 4; ++i)
-        if (values[i] > 0)
+    for (int i = 0; i < read && i < 4; ++i) {
+        if (values[i] > 0) {
             settings.countLimit[i] = values[i];
+        }
+    }
     ReadPositiveReal(profile, "New Point", settings.newPoint);
     ReadPositiveReal(profile, "New Line", settings.newLine);
     profile.ReadInt(kSystem, "Monochromatic Print", settings.monochromePrint);
@@ -73,8 +77,9 @@ ViewSettings DefaultViewSettings(const CString& moduleDirectory) {
         number.numberType = kNumberDefaults[i].numberType;
     }
     settings.display.line = section::LineStyle{1, 1, RGB(0, 0, 0), -1};
-    for (int i = 0; i < kPointItems; ++i)
+    for (int i = 0; i < kPointItems; ++i) {
         settings.display.points[i] = kPointDefaults[i];
+    }
     settings.titleFile = moduleDirectory + "title.idx";
     return settings;
 }
@@ -82,21 +87,25 @@ ViewSettings DefaultViewSettings(const CString& moduleDirectory) {
 void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory, ViewSettings& settings) {
     settings = DefaultViewSettings(moduleDirectory);
     const SectionProfile profile{profilePath};
-    for (int i = 0; i < kNumberItems; ++i)
+    for (int i = 0; i < kNumberItems; ++i) {
         profile.ReadNumberStyle(kNumberSections[i], settings.display.numbers[i]);
+    }
     profile.ReadLineStyle(kLineSection, settings.display.line);
-    for (int i = 0; i < kPointItems; ++i)
+    for (int i = 0; i < kPointItems; ++i) {
         profile.ReadPointStyle(kPointSections[i], settings.display.points[i]);
+    }
     ReadSystemSettings(profile, settings);
 }
 
 void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) {
     const SectionProfile profile{profilePath, true};
-    for (int i = 0; i < kNumberItems; ++i)
+    for (int i = 0; i < kNumberItems; ++i) {
         profile.WriteNumberStyle(kNumberSections[i], settings.display.numbers[i]);
+    }
     profile.WriteLineStyle(kLineSection, settings.display.line);
-    for (int i = 0; i < kPointItems; ++i)
+    for (int i = 0; i < kPointItems; ++i) {
         profile.WritePointStyle(kPointSections[i], settings.display.points[i]);
+    }
     profile.WriteString(kTitle, "File", settings.titleFile);
     profile.WriteInt(kTitle, "Automatic", settings.titleAutomatic);
     profile.WriteInt(kTitle, "MaxCount", settings.titleMaxCount);

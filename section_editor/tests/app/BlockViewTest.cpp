@@ -86,8 +86,9 @@ TEST_F(MerdokViewTest, TheSampleIsDrawnAtItsPoints) {
     const DPoint a = Model().NodeXY(line->GetNode1());
     const DPoint b = Model().NodeXY(line->GetNode2());
     bool onLine = false;
-    for (int d = -1; d <= 1; ++d)
+    for (int d = -1; d <= 1; ++d) {
         onLine = onLine || Pixel((a.x + b.x) / 2, (a.y + b.y) / 2, 0, d) == kBlack;
+    }
     EXPECT_TRUE(onLine);
     // Well above the ground: nothing.
     EXPECT_EQ(Pixel(a.x, a.y + 0.2 * (view_->m_drawRange.ymax - view_->m_drawRange.ymin), 0, -40), kWhite);

@@ -33,8 +33,9 @@ TEST(MerdokCommandLineTest, FormsOfTheCommandLine) {
     };
     for (const Case& c : cases) {
         std::vector<CString> args;
-        for (const char* arg : c.args)
+        for (const char* arg : c.args) {
             args.emplace_back(arg);
+        }
         const StartRequest request = ParseCommandLine(args);
         const std::string shown = c.args.empty() ? "(none)" : c.args.front();
         EXPECT_EQ(request.kind, c.kind) << shown;

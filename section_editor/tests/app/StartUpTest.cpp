@@ -53,33 +53,40 @@ protected:
         baseMenu_->SetSlot(process::kSectionModelSlot, CString("/d/old.sec"));
     }
     void TearDown() override {
-        if (!closed_)
+        if (!closed_) {
             Close();
+        }
         baseMenu_.reset();
         sink_.reset();
     }
     bool Start(const std::vector<std::string>& args) {
         TheApp().m_args.clear();
-        for (const std::string& arg : args)
+        for (const std::string& arg : args) {
             TheApp().m_args.emplace_back(platform::Utf8ToCp932(arg));
+        }
         closed_ = false;
         return TheApp().InitInstance() != FALSE;
     }
     int Close() {
         closed_ = true;
-        if (CWnd* frame = TheApp().m_pMainWnd)
+        if (CWnd* frame = TheApp().m_pMainWnd) {
             frame->GetWidget()->close();
+        }
         QDeadlineTimer deadline(5000);
-        while (TheApp().m_pMainWnd && !deadline.hasExpired())
+        while (TheApp().m_pMainWnd && !deadline.hasExpired()) {
             QTest::qWait(5);
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return TheApp().ExitInstance();
     }
     CMerdokDoc* Document() const {
-        for (const auto& docTemplate : TheApp().Templates())
-            for (CDocument* document : docTemplate->Documents())
-                if (auto* merdokDoc = dynamic_cast<CMerdokDoc*>(document))
+        for (const auto& docTemplate : TheApp().Templates()) {
+            for (CDocument* document : docTemplate->Documents()) {
+                if (auto* merdokDoc = dynamic_cast<CMerdokDoc*>(document)) {
                     return merdokDoc;
+                }
+            }
+        }
         return nullptr;
     }
     CBlockView* View() const {
