@@ -285,3 +285,33 @@ TEST_F(DocumentEditTest, ModelMadeByEditsSavesReopensAndSavesIdentically) {
     EXPECT_EQ(GroundOrder(reopened), (std::vector<int>{1, 2, 7, 3, 8, 4}));
     EXPECT_EQ(sink_.MessageCount(), 0);
 }
+
+TEST_F(DocumentEditTest, DeletingAMiddlePointOfTwoSelectedLinesBridgesThemAndMarksTheDocument) {
+    CBlockDoc doc;
+    doc.ImportPointRun({{0.0, 10.0}, {10.0, 10.0}, {20.0, 10.0}, {30.0, 5.0}}, 0);
+    doc.SetNodeStates(CNode::kNormal);
+    doc.SetLineStates(CLine::kNormal);
+    doc.SetModifiedFlag(false);
+    CObList selection;
+    // Point 2 joins lines 1-2 and 2-3 in a straight course: as select-all marks it.
+    doc.SelectNodesInRect(selection, 9.0, 11.0, 9.0, 11.0, 0, CNode::kGround);
+    doc.SelectLinesOfSelectedNodes(selection);
+    doc.DeleteObjects(selection);
+    EXPECT_TRUE(selection.IsEmpty());
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.m_mapNode.GetCount(), 3);
+    EXPECT_EQ(GroundOrder(doc), (std::vector<int>{1, 3, 4}));
+}
+
+TEST_F(DocumentEditTest, DeletingAnEndPointTakesItsLineAlong) {
+    CBlockDoc doc;
+    doc.ImportPointRun({{0.0, 10.0}, {10.0, 10.0}, {20.0, 5.0}}, 0);
+    doc.SetNodeStates(CNode::kNormal);
+    doc.SetLineStates(CLine::kNormal);
+    CObList selection;
+    CNode* last = doc.m_mapNode.Lookup(2);
+    last->SetState(CNode::kSelected);
+    selection.AddTail(last);
+    doc.DeleteObjects(selection);
+    EXPECT_EQ(Lines(doc), (std::vector<std::pair<int, int>>{{1, 2}}));
+}
