@@ -33,8 +33,9 @@ void FocusNextControl(QWidget* from) {
 } // namespace
 
 CAnalysisMethodDlg::CAnalysisMethodDlg(CWnd* parent) : CDialog(kTemplateId, parent) {
-    for (UINT id = kMethodFirst; id < kMethodFirst + 3; ++id)
+    for (UINT id = kMethodFirst; id < kMethodFirst + 3; ++id) {
         MapCommand(id, [this] { OnMethodClicked(); });
+    }
 }
 
 void CAnalysisMethodDlg::CreateControls() {
@@ -44,9 +45,10 @@ void CAnalysisMethodDlg::CreateControls() {
 
     auto* methods = new QGroupBox(platform::ToQString(u8"すべり線推定法"));
     auto* methodLayout = new QVBoxLayout(methods);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         methodLayout->addWidget(
             AddControl(kMethodFirst + i, new QRadioButton(platform::ToQString(kMethodNames[i]))));
+    }
     layout->addWidget(methods, 0, 0);
 
     auto* options = new QGroupBox(platform::ToQString(u8"２境界点処理"));
@@ -76,8 +78,9 @@ double* CAnalysisMethodDlg::Parameter(int index) {
 BOOL CAnalysisMethodDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     editsAttached_ = true;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         editsAttached_ = edits_[i].SubclassDlgItem(kEditFirst + i, this) && editsAttached_;
+    }
     if (!editsAttached_) {
         AfxMessageBox(u8"ｺﾝﾄﾛｰﾙ ｴﾗｰ SubclassDlgItem");
     } else {
@@ -86,10 +89,12 @@ BOOL CAnalysisMethodDlg::OnInitDialog() {
             edits_[i].SetValue(*Parameter(i));
         }
     }
-    if (m_nMethod >= 0 && m_nMethod <= 2)
+    if (m_nMethod >= 0 && m_nMethod <= 2) {
         CheckDlgButton(kMethodFirst + m_nMethod, 1);
-    if (m_nTwoPointOption == 0 || m_nTwoPointOption == 1)
+    }
+    if (m_nTwoPointOption == 0 || m_nTwoPointOption == 1) {
         CheckDlgButton(m_nTwoPointOption == 0 ? kOptionWeighted : kOptionSimple, 1);
+    }
     EnableControls(m_nMethod);
     CenterDialog(*this);
     return TRUE;
@@ -98,24 +103,29 @@ BOOL CAnalysisMethodDlg::OnInitDialog() {
 void CAnalysisMethodDlg::EnableControls(int method) {
     for (UINT id : {UINT(kParameterGroup), UINT(kLabelFirst), UINT(kLabelFirst + 1), UINT(kLabelFirst + 2),
                     UINT(kEditFirst), UINT(kEditFirst + 1), UINT(kEditFirst + 2)}) {
-        if (QWidget* control = GetDlgItemWidget(id))
+        if (QWidget* control = GetDlgItemWidget(id)) {
             control->setEnabled(false);
+        }
     }
     for (UINT id : {UINT(kOptionGroup), UINT(kOptionWeighted), UINT(kOptionSimple)}) {
-        if (QWidget* control = GetDlgItemWidget(id))
+        if (QWidget* control = GetDlgItemWidget(id)) {
             control->setEnabled(method != 2);
+        }
     }
 }
 
 void CAnalysisMethodDlg::ExchangeRadios() {
     m_nMethod = -1;
-    for (int i = 0; i < 3; ++i)
-        if (IsDlgButtonChecked(kMethodFirst + i))
+    for (int i = 0; i < 3; ++i) {
+        if (IsDlgButtonChecked(kMethodFirst + i)) {
             m_nMethod = i;
-    if (IsDlgButtonChecked(kOptionWeighted))
+        }
+    }
+    if (IsDlgButtonChecked(kOptionWeighted)) {
         m_nTwoPointOption = 0;
-    else if (IsDlgButtonChecked(kOptionSimple))
+    } else if (IsDlgButtonChecked(kOptionSimple)) {
         m_nTwoPointOption = 1;
+    }
 }
 
 void CAnalysisMethodDlg::OnMethodClicked() {
@@ -137,13 +147,15 @@ void CAnalysisMethodDlg::OnOK() {
     double values[3] = {m_dGamma, m_dCohesion, m_dPhi};
     for (int i = 0; editsAttached_ && i < 3; ++i) {
         QWidget* edit = GetDlgItemWidget(kEditFirst + i);
-        if (edit && edit->isEnabled() && !edits_[i].CheckValue(values[i]))
+        if (edit && edit->isEnabled() && !edits_[i].CheckValue(values[i])) {
             return;
+        }
     }
     if (m_nMethod == 2) {
         int set = 0;
-        for (double value : values)
+        for (double value : values) {
             set += platform::IsUnsetDouble(value) ? 0 : 1;
+        }
         if (set != 0 && set != 3) {
             AfxMessageBox(u8"すべり計算する際はﾊﾟﾗﾒｰﾀを全て入力して下さい");
             return;

@@ -68,17 +68,20 @@ CBlockDoc* CBlockView::Model() const {
 
 void CBlockView::GiveSettingsToDocument() {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return;
+    }
     const ViewSettings& settings = ProgramViewSettings();
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
         model->m_limits.m_nLimit[i] = settings.countLimit[i];
+    }
     model->m_snap.m_dSnap = settings.newPoint;
     model->m_snap.m_dSnap2 = settings.newPoint * settings.newPoint;
     model->m_snap.m_dSecondDistance = settings.newLine;
     const int mode = m_display.lines[kLineVector].type;
-    if (mode >= 0 && mode <= 2)
+    if (mode >= 0 && mode <= 2) {
         model->m_settings.m_nVectorMode = mode;
+    }
     model->CalcMaxDisplacement();
 }
 
@@ -87,16 +90,19 @@ void CBlockView::ShowMethodName() {
     CBlockDoc* model = Model();
     const char8_t* const names[] = {u8"多角形平行法", u8"多角形回転法", u8"多項式法"};
     const int method = model ? model->m_settings.m_nMethod : -1;
-    if (method < 0 || method > 2)
+    if (method < 0 || method > 2) {
         return;
+    }
     section::ProcessGuideTexts().methodName = CString(names[method]);
     section::SendToMainFrame(section::ID_SHOW_METHOD_NAME);
 }
 
 void CBlockView::OnInitialUpdate() {
-    if (auto* frame = dynamic_cast<CChildFrame*>(GetParentFrame()))
-        if (CTorvanDoc* document = GetDocument())
+    if (auto* frame = dynamic_cast<CChildFrame*>(GetParentFrame())) {
+        if (CTorvanDoc* document = GetDocument()) {
             frame->SetFrameTitle(document->GetPathName());
+        }
+    }
     ShowMethodName();
     GiveSettingsToDocument();
     CViewBase::OnInitialUpdate();
@@ -106,8 +112,9 @@ void CBlockView::OnInitialUpdate() {
 // The boundary point tools of the edit bar show the colours their points are drawn in.
 void CBlockView::RecolorBoundaryButtons() {
     auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-    if (!frame)
+    if (!frame) {
         return;
+    }
     const auto color = [this](int item) {
         const COLORREF c = m_display.points[item].color;
         return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
@@ -116,8 +123,9 @@ void CBlockView::RecolorBoundaryButtons() {
 }
 
 void CBlockView::OnDraw(CDC* dc) {
-    if (CBlockDoc* model = Model())
+    if (CBlockDoc* model = Model()) {
         SectionPainter(*this, *model, *dc).Paint();
+    }
 }
 
 void CBlockView::MeasureLabelSize() {
@@ -142,15 +150,17 @@ bool CBlockView::DocHasGroundPoints() const {
 section::WorldRange CBlockView::DocComputeExtent(double& width, double& height) {
     width = 200.0;
     height = 100.0;
-    if (CBlockDoc* model = Model())
+    if (CBlockDoc* model = Model()) {
         model->GetModelExtent(width, height);
+    }
     return DocCurrentExtent();
 }
 
 section::WorldRange CBlockView::DocCurrentExtent() const {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return section::WorldRange::Unset();
+    }
     const ModelExtents& e = model->m_extents;
     return section::WorldRange{e.m_dMinX, e.m_dMaxX, e.m_dMinY, e.m_dMaxY};
 }
@@ -165,8 +175,9 @@ void CBlockView::DocClearCurrentExtent() {
 // The model size record (MSIZE) holds min x, max x, min y, max y.
 section::WorldRange CBlockView::DocModelSize() const {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return section::WorldRange::Unset();
+    }
     const double* size = model->m_extents.m_dModelSize;
     return section::WorldRange{size[0], size[1], size[2], size[3]};
 }
@@ -185,8 +196,9 @@ bool CBlockView::DocGroundPointXY(int number, double& x, double& y) const {
     CBlockDoc* model = Model();
     CObject* object = nullptr;
     if (!model || number < 1 || number > 0x10000 ||
-        !model->m_mapNode.Lookup(static_cast<WORD>(number - 1), object))
+        !model->m_mapNode.Lookup(static_cast<WORD>(number - 1), object)) {
         return false;
+    }
     const auto* point = static_cast<const CNode*>(object);
     x = point->x;
     y = point->y;
@@ -198,8 +210,9 @@ std::vector<COLORREF> CBlockView::ObjectColours() const {
     std::vector<COLORREF> colours = {m_display.lines[kLineGround].color,
                                      m_display.lines[kLinePreviousSlip].color,
                                      m_display.lines[kLineNewSlip].color};
-    for (const section::PointStyle& point : m_display.points)
+    for (const section::PointStyle& point : m_display.points) {
         colours.push_back(point.color);
+    }
     return colours;
 }
 
@@ -209,8 +222,9 @@ void CBlockView::OnUpdateAnalysisRun(CCmdUI* ui) {
 
 void CBlockView::OnAnalysisRun() {
     CBlockDoc* model = Model();
-    if (!model || m_bBlockTableOpen)
+    if (!model || m_bBlockTableOpen) {
         return;
+    }
     AnalysisSettings& settings = model->m_settings;
     CAnalysisMethodDlg dialog(this);
     dialog.m_nMethod =
@@ -219,8 +233,9 @@ void CBlockView::OnAnalysisRun() {
     dialog.m_dGamma = settings.m_dGamma;
     dialog.m_dCohesion = settings.m_dCohesion;
     dialog.m_dPhi = settings.m_dPhi;
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK) {
         return;
+    }
     AnalysisRun run(*model, SolverEntry());
     if (dialog.m_nMethod != CBlockDoc::kPolynomial) {
         settings.m_nMethod = dialog.m_nMethod;
@@ -229,8 +244,9 @@ void CBlockView::OnAnalysisRun() {
         GetDocument()->UpdateAllViews();
         return;
     }
-    if (!run.OpenPolynomialMethod())
+    if (!run.OpenPolynomialMethod()) {
         return;
+    }
     ShowMethodName();
     settings.m_dGamma = dialog.m_dGamma;
     settings.m_dCohesion = dialog.m_dCohesion;
@@ -242,8 +258,9 @@ void CBlockView::OnAnalysisRun() {
 // table would open with are confirmed at once, as by the table's OK.
 void CBlockView::OpenBlockLineTable() {
     CBlockDoc* model = Model();
-    if (!model || m_bBlockTableOpen)
+    if (!model || m_bBlockTableOpen) {
         return;
+    }
     AnalysisRun(*model, SolverEntry()).ConfirmBlockLineTable();
     GetDocument()->UpdateAllViews();
 }
@@ -290,28 +307,33 @@ PlotStyle CBlockView::MakePlotStyle() const {
         style.points[i].color = m_display.points[i].color;
         style.points[i].size = m_display.points[i].size;
     }
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 5; ++i) {
         style.numberDraw[i] = m_display.numbers[i].draw;
+    }
     style.vectorMode = m_display.lines[kLineVector].type >= 0 ? m_display.lines[kLineVector].type : 0;
     return style;
 }
 
 void CBlockView::OnDrawingRun() {
     CBlockDoc* model = Model();
-    if (!model)
+    if (!model) {
         return;
+    }
     CDrawingRunDlg dialog(this);
     dialog.m_plot = ProgramViewSettings().plot;
     const int result = dialog.DoModal();
-    if (result != IDOK && result != CDrawingRunDlg::kRunDrawing)
+    if (result != IDOK && result != CDrawingRunDlg::kRunDrawing) {
         return;
+    }
     ProgramViewSettings().plot = dialog.m_plot;
     model->m_plot = ToSheetParameters(dialog.m_plot);
-    if (result != CDrawingRunDlg::kRunDrawing)
+    if (result != CDrawingRunDlg::kRunDrawing) {
         return;
+    }
     CString index;
-    if (!model->WritePlotFile(index, MakePlotStyle()))
+    if (!model->WritePlotFile(index, MakePlotStyle())) {
         return;
+    }
     LaunchChildProgram("zapho", {index});
 }
 

@@ -40,8 +40,9 @@ void CDrawingRunDlg::CreateControls() {
     int row = 0;
     layout->addWidget(new QLabel(platform::ToQString(u8"用紙")), row, 0);
     auto* paper = new QComboBox;
-    for (const char8_t* name : kPaperNames)
+    for (const char8_t* name : kPaperNames) {
         paper->addItem(platform::ToQString(name));
+    }
     layout->addWidget(AddControl(kPaper, paper), row++, 1);
     for (UINT id : {UINT(kTitle1), UINT(kTitle2)}) {
         layout->addWidget(new QLabel(platform::ToQString(id == kTitle1 ? u8"ﾀｲﾄﾙ1" : u8"ﾀｲﾄﾙ2")), row, 0);
@@ -77,8 +78,9 @@ BOOL CDrawingRunDlg::OnInitDialog() {
         edits_[i].SetFormat("%.1lf");
         edits_[i].SetValue(values[i]);
     }
-    if (auto* paper = qobject_cast<QComboBox*>(GetDlgItemWidget(kPaper)))
+    if (auto* paper = qobject_cast<QComboBox*>(GetDlgItemWidget(kPaper))) {
         paper->setCurrentIndex(m_plot.paperSize >= 0 && m_plot.paperSize < 10 ? m_plot.paperSize : 7);
+    }
     SetDlgItemText(kTitle1, m_plot.title1);
     SetDlgItemText(kTitle2, m_plot.title2);
     CheckDlgButton(kCenterX, m_plot.centerX ? 1 : 0);
@@ -92,8 +94,9 @@ bool CDrawingRunDlg::TakeValues() {
     double values[kRealFields];
     for (int i = 0; i < kRealFields; ++i) {
         values[i] = platform::kUnsetDouble;
-        if (!edits_[i].CheckValue(values[i]))
+        if (!edits_[i].CheckValue(values[i])) {
             return false;
+        }
     }
     if (!platform::IsUnsetDouble(values[0]) && values[0] <= 0) {
         AfxMessageBox(u8"ﾓﾃﾞﾙ縮尺入力 ｴﾗｰ !!");
@@ -117,8 +120,9 @@ bool CDrawingRunDlg::TakeValues() {
         m_plot.axisPos[i] = values[4 + i];
         m_plot.scalePos[i] = values[6 + i];
     }
-    if (auto* paper = qobject_cast<QComboBox*>(GetDlgItemWidget(kPaper)))
+    if (auto* paper = qobject_cast<QComboBox*>(GetDlgItemWidget(kPaper))) {
         m_plot.paperSize = paper->currentIndex();
+    }
     GetDlgItemText(kTitle1, m_plot.title1);
     GetDlgItemText(kTitle2, m_plot.title2);
     m_plot.centerX = centerX ? 1 : 0;
@@ -128,13 +132,15 @@ bool CDrawingRunDlg::TakeValues() {
 }
 
 void CDrawingRunDlg::OnOK() {
-    if (TakeValues())
+    if (TakeValues()) {
         EndDialog(IDOK);
+    }
 }
 
 void CDrawingRunDlg::OnRunDrawing() {
-    if (TakeValues())
+    if (TakeValues()) {
         EndDialog(kRunDrawing);
+    }
 }
 
 } // namespace torvan

@@ -324,7 +324,7 @@ private:
         DPoint margin;
         DPoint origin;
         DPoint Map(double x, double y) const {
-            return DPoint((x - origin.x) / scale + margin.x, (y - origin.y) / scale + margin.y);
+            return DPoint{(x - origin.x) / scale + margin.x, (y - origin.y) / scale + margin.y};
         }
     };
     PlotSheet ComputePlotSheet();

@@ -35,8 +35,9 @@ double OrDefault(double value, double fallback) {
 // nearest standard one.
 int PlotColorIndex(COLORREF color) {
     const int exact = FindStandardColor(color, StandardColorOrder::Plot);
-    if (exact >= 0)
+    if (exact >= 0) {
         return exact;
+    }
     int best = 0;
     long long bestDistance = -1;
     for (int i = 0; i < 16; ++i) {
@@ -68,7 +69,7 @@ void SelectPen(CTextFile& file, int widthCode) {
 }
 
 DPoint Along(const DPoint& from, double length, double c, double s) {
-    return DPoint(from.x + length * c, from.y + length * s);
+    return DPoint{from.x + length * c, from.y + length * s};
 }
 
 // An advisory lock on an existing plot index, held while the files are written: the drawing
@@ -77,8 +78,9 @@ class IndexLock {
 public:
     explicit IndexLock(const char* path) : fd_(open(path, O_RDONLY | O_CLOEXEC)) {}
     ~IndexLock() {
-        if (fd_ >= 0)
+        if (fd_ >= 0) {
             close(fd_);
+        }
     }
     IndexLock(const IndexLock&) = delete;
     IndexLock& operator=(const IndexLock&) = delete;
@@ -92,7 +94,7 @@ private:
 } // namespace
 
 int CBlockDoc::PlotUnits(double millimetres) {
-    return static_cast<int>(millimetres * 10.0 + 0.5);
+    return static_cast<int>(std::trunc(millimetres * 10.0 + 0.5)); // the files' rounding, toward zero
 }
 
 void CBlockDoc::PlotMove(CTextFile& file, double x, double y) {
@@ -104,9 +106,10 @@ void CBlockDoc::PlotDraw(CTextFile& file, double x, double y) {
 }
 
 void CBlockDoc::PlotTextAngle(CTextFile& file, double angle) {
-    while (angle < 0)
+    while (angle < 0) {
         angle += 360.0;
-    WriteFormatted(file, "Q%d", static_cast<int>(angle / 90.0 + 0.5) % 4);
+    }
+    WriteFormatted(file, "Q%d", static_cast<int>(std::trunc(angle / 90.0 + 0.5)) % 4);
 }
 
 void CBlockDoc::PlotText(CTextFile& file, double x, double y, double height, double angle, int kind,
@@ -122,9 +125,9 @@ void CBlockDoc::PlotMarker(CTextFile& file, double x, double y, double size, int
 }
 
 DPoint CBlockDoc::PlotArrow(CTextFile& file, const DPoint& origin, double textHeight, int direction) {
-    const DPoint along = direction == 0 ? DPoint(1, 0) : DPoint(0, 1);
-    const DPoint across = direction == 0 ? DPoint(0, 1) : DPoint(-1, 0);
-    const DPoint a(origin.x + textHeight / 2 * across.x, origin.y + textHeight / 2 * across.y);
+    const DPoint along = direction == 0 ? DPoint{1, 0} : DPoint{0, 1};
+    const DPoint across = direction == 0 ? DPoint{0, 1} : DPoint{-1, 0};
+    const DPoint a{origin.x + textHeight / 2 * across.x, origin.y + textHeight / 2 * across.y};
     const DPoint b = Along(a, 10.0, along.x, along.y);
     PlotMove(file, a.x - across.x, a.y - across.y);
     PlotDraw(file, a.x + across.x, a.y + across.y);
@@ -147,17 +150,20 @@ void CBlockDoc::ChooseTickStep(double paperLength, double modelLength, double& p
     }
     const double candidates[] = {1.0, 2.0, 2.5, 5.0, 10.0};
     double nearest = candidates[0];
-    for (double candidate : candidates)
-        if (std::fabs(candidate - scaled) < std::fabs(nearest - scaled))
+    for (double candidate : candidates) {
+        if (std::fabs(candidate - scaled) < std::fabs(nearest - scaled)) {
             nearest = candidate;
+        }
+    }
     step = nearest / factor;
     paperStep = paperLength / (modelLength / step);
     const int ticks = static_cast<int>(modelLength / step);
     labelInterval = 10;
     if (ticks / 10 < 3) {
         labelInterval = 5;
-        if (ticks / 5 < 3)
+        if (ticks / 5 < 3) {
             labelInterval = 2;
+        }
     }
 }
 
@@ -195,7 +201,7 @@ DPoint CBlockDoc::PlotAxis(CTextFile& file, const DPoint& origin, double paperLe
         }
     }
     const int count = static_cast<int>((paperLength - offset) / paperStep + 1.5);
-    const DPoint across(-s * side, c * side);
+    const DPoint across{-s * side, c * side};
     DPoint tick = Along(origin, offset, c, s);
     DPoint note = origin;
     for (int i = 0; i < count; ++i) {
@@ -204,14 +210,15 @@ DPoint CBlockDoc::PlotAxis(CTextFile& file, const DPoint& origin, double paperLe
         if (j % interval == 0) {
             PlotDraw(file, tick.x + 1.7 * across.x, tick.y + 1.7 * across.y);
             CString label;
-            if (decimals)
+            if (decimals) {
                 label.Format("%.1f", j * unit);
-            else
+            } else {
                 label.Format("%d", static_cast<int>(j * unit));
+            }
             PlotText(file, tick.x + 2 * across.x, tick.y + 2 * across.y, 2.6, angle, side > 0 ? 14 : 6,
                      label);
             const double away = 6.9 - 1.2 * side;
-            note = DPoint(tick.x - 2.6 * c + away * across.x, tick.y - 2.6 * s + away * across.y);
+            note = DPoint{tick.x - 2.6 * c + away * across.x, tick.y - 2.6 * s + away * across.y};
         } else {
             PlotDraw(file, tick.x + 1.2 * across.x, tick.y + 1.2 * across.y);
         }
@@ -278,8 +285,9 @@ void CBlockDoc::PlotSlipLines(CTextFile& file, const PlotSheet& sheet, const Plo
         const auto* line = static_cast<const CVerrant*>(m_listSlipLines.GetNext(pos));
         const bool wanted = item == 1 ? line->visible1 && !line->visible2
                                       : line->state != 2 && line->visible1 && line->visible2;
-        if (!wanted)
+        if (!wanted) {
             continue;
+        }
         SelectColor(file, style.lines[item].color);
         const DPoint label = line->Plot(file, sheet.scale, sheet.margin, sheet.origin);
         if (style.numberDraw[4] && !platform::IsUnsetDouble(label.x)) {
@@ -289,8 +297,9 @@ void CBlockDoc::PlotSlipLines(CTextFile& file, const PlotSheet& sheet, const Plo
         }
         for (const CNode* point : line->boundary) {
             if (!point || !point->inUse || point->kind < 0 || point->kind > 4 ||
-                !style.points[point->kind].draw)
+                !style.points[point->kind].draw) {
                 continue;
+            }
             SelectColor(file, style.points[point->kind].color);
             const DPoint at = sheet.Map(point->x, point->y);
             const double size = style.points[point->kind].size / 2.0;
@@ -302,7 +311,7 @@ void CBlockDoc::PlotSlipLines(CTextFile& file, const PlotSheet& sheet, const Plo
 void CBlockDoc::PlotLegends(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style) {
     const SheetParameters& plot = m_plot;
     const double legendX = sheet.width - OrDefault(plot.m_dLegendPosX, 15.0);
-    DPoint at(legendX, OrDefault(plot.m_dLegendPosY, sheet.margin.y));
+    DPoint at{legendX, OrDefault(plot.m_dLegendPosY, sheet.margin.y)};
     CString text;
     if (!platform::IsUnsetDouble(plot.m_dModelScale)) {
         text.Format(u8"縮尺：1/%.1f", plot.m_dModelScale);
@@ -314,9 +323,10 @@ void CBlockDoc::PlotLegends(CTextFile& file, const PlotSheet& sheet, const PlotS
         text.Format("%.3f (m)", sheet.scale);
         PlotText(file, at.x, at.y, 2.5, 90, 8, text);
     }
-    if (!style.points[CNode::kMeasurement].draw)
+    if (!style.points[CNode::kMeasurement].draw) {
         return;
-    at = DPoint(legendX - 5.0, sheet.margin.y);
+    }
+    at = DPoint{legendX - 5.0, sheet.margin.y};
     PlotText(file, at.x, at.y, 2.5, 90, 8, CString(u8"変位スケール："));
     at.y += 17.5;
     at = PlotArrow(file, at, 2.5, 90);
@@ -336,8 +346,9 @@ void CBlockDoc::PlotPoints(CTextFile& file, const PlotSheet& sheet, const PlotSt
     }
     for (auto [key, point] : platform::MapEntries<const CNode>(m_mapBound)) {
         if (point->state != 0 || point->inUse != 0 || point->slipMark < 3 || point->kind < 0 ||
-            point->kind > 4 || !style.points[point->kind].draw)
+            point->kind > 4 || !style.points[point->kind].draw) {
             continue;
+        }
         SelectColor(file, style.points[point->kind].color);
         const DPoint at = sheet.Map(point->x, point->y);
         const double size = style.points[point->kind].size / 2.0;
@@ -346,15 +357,17 @@ void CBlockDoc::PlotPoints(CTextFile& file, const PlotSheet& sheet, const PlotSt
 }
 
 void CBlockDoc::PlotVectors(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style) {
-    if (!style.points[CNode::kMeasurement].draw)
+    if (!style.points[CNode::kMeasurement].draw) {
         return;
+    }
     SelectColor(file, style.points[CNode::kMeasurement].color);
     SelectPen(file, style.lines[3].width + 1);
     const double vectorScale =
         platform::IsUnsetDouble(m_plot.m_dDispScale) ? m_extents.m_dMaxDisp : m_plot.m_dDispScale / 1000.0;
     for (auto [key, record] : platform::MapEntries<const CDispData>(m_mapDisp)) {
-        if (record->inUse)
+        if (record->inUse) {
             record->PlotVector(file, sheet.scale, sheet.margin, sheet.origin, vectorScale, style.vectorMode);
+        }
         if (style.numberDraw[1]) {
             const DPoint at = sheet.Map(record->baseX, record->baseY);
             PlotText(file, at.x, at.y, 2.5, 0, 10, record->name);
@@ -373,16 +386,19 @@ CBlockDoc::PlotSheet CBlockDoc::ComputePlotSheet() {
     const double dy = e.m_dMaxY - e.m_dMinY;
     double mx = OrDefault(plot.m_dModelPosX, 30.0);
     double my = OrDefault(plot.m_dModelPosY, 30.0);
-    if (!platform::IsUnsetDouble(plot.m_dModelScale))
+    if (!platform::IsUnsetDouble(plot.m_dModelScale)) {
         sheet.scale = plot.m_dModelScale / 1000.0;
-    else
+    } else {
         sheet.scale = std::max(dx / (sheet.width - 2 * mx), dy / (sheet.height - 2 * my - 40));
-    if (plot.m_nCenterX)
+    }
+    if (plot.m_nCenterX) {
         mx = (sheet.width - dx / sheet.scale) / 2;
-    if (plot.m_nCenterY)
+    }
+    if (plot.m_nCenterY) {
         my = (sheet.height - dy / sheet.scale) / 2;
-    sheet.margin = DPoint(mx, my);
-    sheet.origin = DPoint(e.m_dMinX, e.m_dMinY);
+    }
+    sheet.margin = DPoint{mx, my};
+    sheet.origin = DPoint{e.m_dMinX, e.m_dMinY};
     return sheet;
 }
 
@@ -393,21 +409,25 @@ void CBlockDoc::WritePlotPage(CTextFile& file, const PlotStyle& style) {
     SelectPen(file, 2);
     WriteFormatted(file, "B0,0,%d,%d", kPaperSizes[paper][0], kPaperSizes[paper][1]);
     file.WriteLine("S45,0,0,8");
-    if (!m_plot.m_strTitle1.IsEmpty())
+    if (!m_plot.m_strTitle1.IsEmpty()) {
         PlotText(file, 40, sheet.height - 20, 4.5, 0, 8, m_plot.m_strTitle1);
-    if (!m_plot.m_strTitle2.IsEmpty())
+    }
+    if (!m_plot.m_strTitle2.IsEmpty()) {
         PlotText(file, 40, sheet.height - 30, 4.5, 0, 8, m_plot.m_strTitle2);
+    }
     PlotLegends(file, sheet, style);
     SelectPen(file, 1);
-    PlotAxes(file, DPoint(sheet.margin.x - OrDefault(m_plot.m_dAxisDistance2, 10.0), sheet.margin.y),
-             DPoint(sheet.margin.x, sheet.margin.y - OrDefault(m_plot.m_dAxisDistance1, 10.0)), sheet.scale);
+    PlotAxes(file, DPoint{sheet.margin.x - OrDefault(m_plot.m_dAxisDistance2, 10.0), sheet.margin.y},
+             DPoint{sheet.margin.x, sheet.margin.y - OrDefault(m_plot.m_dAxisDistance1, 10.0)}, sheet.scale);
     SelectPen(file, style.lines[0].width + 1);
     PlotGroundLine(file, sheet);
     PlotPoints(file, sheet, style);
     PlotVectors(file, sheet, style);
-    for (int item : {1, 2})
-        if (style.lines[item].draw && !m_listSlipLines.IsEmpty())
+    for (int item : {1, 2}) {
+        if (style.lines[item].draw && !m_listSlipLines.IsEmpty()) {
             PlotSlipLines(file, sheet, style, item);
+        }
+    }
 }
 
 CString CBlockDoc::PlotBasePath() const {
@@ -432,8 +452,9 @@ int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
         platform::SafeFileWriter indexWriter(indexPath);
         platform::SafeFileWriter pageWriter(pagePath);
         CTextFile index;
-        if (!index.Open(indexWriter, CFile::modeCreate | CFile::modeWrite))
+        if (!index.Open(indexWriter, CFile::modeCreate | CFile::modeWrite)) {
             return 0;
+        }
         const int paper = m_plot.m_nPaper >= 0 && m_plot.m_nPaper < 10 ? m_plot.m_nPaper : 6;
         CString line;
         line.Format("%s %d %d 0.1 %d", (m_strTitle + ".p01").GetString(), kPaperSizes[paper][0],
@@ -441,8 +462,9 @@ int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
         index.WriteLine(line);
         index.Close();
         CTextFile page;
-        if (!page.Open(pageWriter, CFile::modeCreate | CFile::modeWrite))
+        if (!page.Open(pageWriter, CFile::modeCreate | CFile::modeWrite)) {
             return 0;
+        }
         WritePlotPage(page, style);
         page.Close();
         pageWriter.Commit();

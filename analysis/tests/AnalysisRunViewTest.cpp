@@ -40,8 +40,9 @@ protected:
         frame_->GetWidget()->resize(1000, 700);
         frame_->ShowWindow(SW_SHOW);
         // The solver's files are written beside the analysis file: a copy of the sample.
-        for (const char* name : {"sample.slo", "sample.sec", "sample.dis"})
+        for (const char* name : {"sample.slo", "sample.sec", "sample.dis"}) {
             std::filesystem::copy_file(std::string(VERRANT_SOURCE_DIR "/data/") + name, Path(name));
+        }
         ASSERT_TRUE(document_->OnOpenDocument(Path("sample.slo").c_str()));
         view_->OnInitialUpdate();
         QApplication::processEvents();
@@ -58,9 +59,10 @@ protected:
         platform::DialogScript::Queue([method, option](CDialog& dialog) {
             dialog.CheckDlgButton(CAnalysisMethodDlg::kMethodFirst + method, 1);
             dialog.RouteCommand(CAnalysisMethodDlg::kMethodFirst + method);
-            if (option >= 0)
+            if (option >= 0) {
                 dialog.CheckDlgButton(
                     option == 0 ? CAnalysisMethodDlg::kOptionWeighted : CAnalysisMethodDlg::kOptionSimple, 1);
+            }
             dialog.GetDlgItemWidget(IDOK)->setFocus();
             dialog.OnOK();
         });
@@ -104,16 +106,19 @@ TEST_F(AnalysisRunViewTest, ThePolynomialMethodRunsTheSolverOnTheBlockLines) {
     EXPECT_EQ(static_cast<const CVerrant*>(Model().m_listSlipLines.GetTail())->method,
               CBlockDoc::kPolynomial);
     EXPECT_EQ(Model().m_settings.m_nMethod, CBlockDoc::kPolynomial);
-    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) {
         EXPECT_NE(entry.path().extension(), ".qel") << entry.path();
+    }
 }
 
 TEST_F(AnalysisRunViewTest, ThePolynomialMethodNeedsAGroundSurfaceBoundaryPoint) {
     // Only inner boundary points remain.
     std::vector<WORD> groundSurface;
-    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound))
-        if (point->kind != 2)
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
+        if (point->kind != 2) {
             groundSurface.push_back(key);
+        }
+    }
     ASSERT_FALSE(groundSurface.empty());
     for (WORD key : groundSurface) {
         delete Model().m_mapBound[key];

@@ -34,8 +34,9 @@ protected:
         return SplitLines(dir_.Read("commands.txt"));
     }
     void OpenSample(CBlockDoc& doc) {
-        for (const char* name : {"sample.slo", "sample.sec", "sample.dis"})
+        for (const char* name : {"sample.slo", "sample.sec", "sample.dis"}) {
             std::filesystem::copy_file(std::string(VERRANT_SOURCE_DIR "/data/") + name, Path(name));
+        }
         ASSERT_EQ(doc.OnOpenDocument(Path("sample.slo").c_str()), 1);
         doc.CalcMaxDisplacement();
     }
@@ -43,8 +44,9 @@ protected:
         std::vector<std::string> lines;
         std::istringstream in(text);
         for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.back() == '\r')
+            if (!line.empty() && line.back() == '\r') {
                 line.pop_back();
+            }
             lines.push_back(line);
         }
         return lines;
@@ -56,8 +58,9 @@ TEST_F(PlotFileTest, LengthsAreTenthsOfAMillimetreRoundedAsWritten) {
         double millimetres;
         int units;
     } cases[] = {{12.34, 123}, {-0.04, 0}, {-1.0, -9}, {0.05, 1}, {210.0, 2100}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(CBlockDoc::PlotUnits(c.millimetres), c.units) << c.millimetres;
+    }
 }
 
 TEST_F(PlotFileTest, TextDirectionsAreQuarterTurns) {
@@ -65,15 +68,16 @@ TEST_F(PlotFileTest, TextDirectionsAreQuarterTurns) {
         double angle;
         const char* line;
     } cases[] = {{-90, "Q3"}, {44, "Q0"}, {45, "Q1"}, {90, "Q1"}, {180, "Q2"}, {359, "Q0"}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(Lines([&](CTextFile& f) { CBlockDoc::PlotTextAngle(f, c.angle); }),
                   std::vector<std::string>{c.line});
+    }
 }
 
 TEST_F(PlotFileTest, TheScaleLegendWritesItsTextBarAndValuePlaces) {
     const auto lines = Lines([](CTextFile& f) {
         CBlockDoc::PlotText(f, 195, 30, 2.5, 90, 8, "A");
-        const DPoint end = CBlockDoc::PlotArrow(f, DPoint(195, 37.5), 2.5, 90);
+        const DPoint end = CBlockDoc::PlotArrow(f, DPoint{195, 37.5}, 2.5, 90);
         CBlockDoc::PlotMove(f, end.x, end.y);
     });
     EXPECT_EQ(lines, (std::vector<std::string>{"S25,0,0,8", "Q1", "M1950,300", "PA", "M1948,375", "D1928,375",
@@ -89,16 +93,19 @@ TEST_F(PlotFileTest, AHundredMetreAxisAtOneToAThousandHasTicksEveryFiveMillimetr
     EXPECT_DOUBLE_EQ(step, 5.0);
     EXPECT_EQ(interval, 5);
     int exponent = -1;
-    const auto lines =
-        Lines([&](CTextFile& f) { CBlockDoc::PlotAxis(f, DPoint(30, 20), 100, 100, 0, 0, -1, exponent); });
+    const auto lines = Lines([&](CTextFile& f) {
+        CBlockDoc::PlotAxis(f, DPoint{30, 20}, 100, 100, 0, 0, -1, exponent);
+    });
     EXPECT_EQ(exponent, 0);
     std::vector<std::string> labels;
     int ticks = 0;
     for (const std::string& line : lines) {
-        if (line[0] == 'P')
+        if (line[0] == 'P') {
             labels.push_back(line.substr(1));
-        if (line[0] == 'D' && line.substr(line.find(',') + 1) == "200")
+        }
+        if (line[0] == 'D' && line.substr(line.find(',') + 1) == "200") {
             ++ticks;
+        }
     }
     EXPECT_EQ(ticks, 21);
     EXPECT_EQ(labels, (std::vector<std::string>{"0", "25", "50", "75", "100"}));
@@ -133,8 +140,9 @@ TEST_F(PlotFileTest, TheSampleGetsItsIndexAndPageFilesBesideIt) {
     EXPECT_GE(opened, 1);
     EXPECT_EQ(opened, closed);
     std::vector<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path()))
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) {
         files.push_back(entry.path().filename().string());
+    }
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::string>{"sample.dis", "sample.p00", "sample.p01", "sample.sec",
                                                "sample.slo"}));
