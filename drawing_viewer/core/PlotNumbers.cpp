@@ -1,5 +1,6 @@
 #include "PlotNumbers.h"
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -26,24 +27,56 @@ int SaturatedInt(std::string_view token) {
     return static_cast<int>(value);
 }
 
+namespace {
+
+// Reads one number token a character at a time, as SaturatedInt reads the whole token:
+// a leading minus, then digits up to the first other character, held within int.
+class TokenValue {
+public:
+    bool Empty() const { return length_ == 0; }
+    void Add(char ch) {
+        if (length_++ == 0 && ch == '-') {
+            negative_ = true;
+        } else if (!stopped_ && ch >= '0' && ch <= '9') {
+            value_ = std::min(value_ * 10 + (ch - '0'), kLimit);
+        } else {
+            stopped_ = true;
+        }
+    }
+    int Take() {
+        const long long value = negative_ ? -value_ : value_;
+        *this = TokenValue();
+        return value > INT_MAX ? INT_MAX : static_cast<int>(value);
+    }
+
+private:
+    static constexpr long long kLimit = static_cast<long long>(INT_MAX) + 1;
+    long long value_ = 0;
+    std::size_t length_ = 0;
+    bool negative_ = false;
+    bool stopped_ = false;
+};
+
+} // namespace
+
 int ParsePlotNumbers(std::string_view text, int x[kPlotArgumentPairs], int y[kPlotArgumentPairs],
                      int* numbers) {
     int count = 0;
-    std::string token;
+    TokenValue token;
     auto endToken = [&] {
-        if (token.empty()) {
+        if (token.Empty()) {
             return;
         }
+        const int value = token.Take();
         if (count < 2 * kPlotArgumentPairs) {
             int* column = count % 2 == 0 ? x : y;
-            column[count / 2] = SaturatedInt(token);
+            column[count / 2] = value;
             ++count;
         }
-        token.clear();
     };
     for (char ch : text) {
         if ((ch >= '0' && ch <= '9') || ch == '-' || ch == '.') {
-            token += ch;
+            token.Add(ch);
         } else if (ch == ' ' || ch == ',') {
             endToken();
         }

@@ -1,6 +1,7 @@
 #include "CStdioFile.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
@@ -177,18 +178,30 @@ char* CStdioFile::ReadString(char* buffer, UINT maxChars) {
     return count == 0 ? nullptr : buffer;
 }
 
+// A whole line at a time: the character loop above costs a call per byte, which long
+// generated files feel. The result is the same: a CR directly before the LF goes with it.
 BOOL CStdioFile::ReadString(CString& line) {
-    std::string text;
-    int ch = NextChar();
-    if (ch == EOF) {
+    char* data = nullptr;
+    std::size_t capacity = 0;
+    const ssize_t length = getline(&data, &capacity, m_pStream);
+    const int error = errno;
+    if (length < 0 || std::ferror(m_pStream)) {
+        std::free(data);
         line.Empty();
+        if (std::ferror(m_pStream)) {
+            ThrowErrno(error ? error : EIO);
+        }
         return FALSE;
     }
-    while (ch != EOF && ch != '\n') {
-        text.push_back(static_cast<char>(ch));
-        ch = NextChar();
+    std::size_t size = static_cast<std::size_t>(length);
+    if (size > 0 && data[size - 1] == '\n') {
+        --size;
+        if (text_ && size > 0 && data[size - 1] == '\r') {
+            --size;
+        }
     }
-    line = CString(std::move(text));
+    line = CString(std::string(data, size));
+    std::free(data);
     return TRUE;
 }
 
