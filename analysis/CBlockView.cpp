@@ -54,6 +54,7 @@ CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramVi
 }
 
 CBlockView::~CBlockView() {
+    CloseBlockLineTable();
     ProgramViewSettings().display = m_display;
 }
 
@@ -252,17 +253,6 @@ void CBlockView::OnAnalysisRun() {
     settings.m_dCohesion = dialog.m_dCohesion;
     settings.m_dPhi = dialog.m_dPhi;
     OpenBlockLineTable();
-}
-
-// The block-line table is the next step of the program; until it is there, the rows the
-// table would open with are confirmed at once, as by the table's OK.
-void CBlockView::OpenBlockLineTable() {
-    CBlockDoc* model = Model();
-    if (!model || m_bBlockTableOpen) {
-        return;
-    }
-    AnalysisRun(*model, SolverEntry()).ConfirmBlockLineTable();
-    GetDocument()->UpdateAllViews();
 }
 
 void CBlockView::OnReloadResult() {

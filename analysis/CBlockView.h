@@ -11,9 +11,15 @@
 #include "platform/core/CObList.h"
 #include "platform/ui/CBitmap.h"
 
+#include <vector>
+
+class CGridData;
+class CGridDlg;
+
 namespace torvan {
 
 class CBlockDoc;
+class CGridDlg1;
 class CTorvanDoc;
 
 class CBlockView : public CViewBase {
@@ -43,8 +49,25 @@ public:
     void OnDrawingRun();
     // The view's display settings as the plotted sheet uses them.
     PlotStyle MakePlotStyle() const;
-    // Opens the block-line table over the document's table rows; its OK runs the solver.
+
+    // --- the tables (CBlockViewTables.cpp) ---
+    // Opens the modeless block-line table over the document's keyed block lines (the
+    // polynomial analysis run's table); its OK runs the solver. Nothing while one is open.
+    // File, Edit and Draw stay grey until it closes.
     void OpenBlockLineTable();
+    // Closes an open block-line table without telling anyone (the view is going).
+    void CloseBlockLineTable();
+    // Every table message arrives here: (message, table kind, lParam).
+    long OnTableMessage(UINT message, int kind, void* param);
+    long OnGridCheckRows(int kind, CGridDlg* table);
+    long OnDialogDestroy(int kind);
+    long OnGridCheckBlockLines(int kind);
+    long OnGridRunSolver(int kind);
+    long OnGridTakePoints(int kind);
+    long OnGridBlockLineOutside(CGridData* row);
+    // A click at a world position while the block-line table is open: a line there.
+    int ChangeDialogViewClick(double x, double y);
+    CGridDlg1* BlockLineTable() const { return m_pBlockLineTable; }
 
     DisplaySettings m_display;
     CObList m_listSelect;           // selected CNode, CLine and CVerrant objects (not owned)
@@ -67,6 +90,13 @@ private:
     // Hands the count limits, tolerances and vector mode of the settings to the document.
     void GiveSettingsToDocument();
     void ShowMethodName();
+    // The table rows become the document's keyed block lines; the view redraws.
+    void TakeBlockLineRows();
+    long CheckBoundaryRows(const std::vector<CGridData*>& rows);
+    void GreyMenusForTable(bool grey);
+    bool ModelXRange(double& minX, double& maxX) const;
+
+    CGridDlg1* m_pBlockLineTable = nullptr;
 };
 
 } // namespace torvan

@@ -37,10 +37,7 @@ int AnalysisRun::OpenPolynomialMethod() {
     }
     doc_.m_settings.m_nMethod = CBlockDoc::kPolynomial;
     if (!doc_.m_listBlockLines.empty()) {
-        doc_.m_tableBlockLines.clear();
-        for (const BlockLineRecord& line : doc_.m_listBlockLines) {
-            doc_.m_tableBlockLines.emplace_back(line.x1, line.beta);
-        }
+        doc_.KeyBlockLinesFromList();
     }
     return 1;
 }

@@ -25,6 +25,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <vector>
 
 class CTextFile;
@@ -211,8 +212,24 @@ public:
     void AddSlipLine(CVerrant* line);
     int FindNearestIntersection(double x, double y, DPoint& point) const;
     BlockLineCheck CheckBlockLineConditions() const;
-    // Working copy of the block-line table: x and weight of each line.
+    // Working copy of the block-line table: x and weight of each line, in ascending key
+    // order of m_mapBlockLines.
     std::vector<std::pair<double, double>> m_tableBlockLines;
+    // The same lines keyed by line number - 1.
+    std::map<int, std::pair<double, double>> m_mapBlockLines;
+    // One row of the block-line table as typed; unset values are platform's unset markers.
+    struct BlockLineRow {
+        int number;
+        double x;
+        double beta;
+    };
+    // Keys the rows that have a number (1 or more) and an x by number - 1, a later row
+    // replacing an earlier one of the same number; the working copy follows.
+    void SetBlockLineRows(const std::vector<BlockLineRow>& rows);
+    // Keys the document's block lines by their order (key = index, x of the upper end).
+    void KeyBlockLinesFromList();
+    // The keyed lines as table rows (number = key + 1), ascending.
+    std::vector<BlockLineRow> BlockLineRows() const;
     int m_nGroundClip = 0;
 
     // --- selection, deletion, renumbering (CBlockDocSelect.cpp) ---

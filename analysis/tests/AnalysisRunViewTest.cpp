@@ -5,6 +5,7 @@
 #include "analysis/CAnalysisMethodDlg.h"
 #include "analysis/CBlockView.h"
 #include "analysis/CDrawingRunDlg.h"
+#include "analysis/CGridDlg1.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/TorvanIds.h"
 
@@ -101,6 +102,9 @@ TEST_F(AnalysisRunViewTest, ThePolynomialMethodRunsTheSolverOnTheBlockLines) {
     const int before = static_cast<int>(Model().m_listSlipLines.GetCount());
     sink_.QueueAnswer(IDYES);
     RunChoosing(2, -1);
+    // The block-line table opens over the block lines; its OK runs the solver.
+    ASSERT_NE(view_->BlockLineTable(), nullptr);
+    view_->BlockLineTable()->OnOK();
     EXPECT_EQ(sink_.LastMessageUtf8(), "このまま解析を続行しますか？");
     ASSERT_EQ(Model().m_listSlipLines.GetCount(), before + 1);
     EXPECT_EQ(static_cast<const CVerrant*>(Model().m_listSlipLines.GetTail())->method,
