@@ -28,8 +28,9 @@ constexpr int kMenusGreyedByTable = 3;
 
 CBlockDoc::SolverEntry TableSolverEntry() {
     static SolverLibrary library;
-    if (!library.Entry())
+    if (!library.Entry()) {
         library.Load();
+    }
     return library.Entry();
 }
 
@@ -47,9 +48,11 @@ CString Trimmed(const CString& text) {
 // number of pairs (rows sorted by x, so a large table is checked at once).
 void WarnCloseRows(const std::vector<CGridData*>& rows, double snap2) {
     std::vector<int> order;
-    for (int i = 0; i < static_cast<int>(rows.size()); ++i)
-        if (IsSet(rows[i]->RealCell(0)) && IsSet(rows[i]->RealCell(1)))
+    for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+        if (IsSet(rows[i]->RealCell(0)) && IsSet(rows[i]->RealCell(1))) {
             order.push_back(i);
+        }
+    }
     std::sort(order.begin(), order.end(),
               [&](int a, int b) { return rows[a]->RealCell(0) < rows[b]->RealCell(0); });
     const double reach = std::sqrt(std::max(snap2, 0.0));
@@ -61,11 +64,13 @@ void WarnCloseRows(const std::vector<CGridData*>& rows, double snap2) {
         for (std::size_t j = i + 1; j < order.size(); ++j) {
             CGridData* b = rows[order[j]];
             const double dx = b->RealCell(0) - a->RealCell(0);
-            if (dx > reach)
+            if (dx > reach) {
                 break;
+            }
             const double dy = b->RealCell(1) - a->RealCell(1);
-            if (dx * dx + dy * dy > snap2)
+            if (dx * dx + dy * dy > snap2) {
                 continue;
+            }
             const int low = std::min(order[i], order[j]);
             const int high = std::max(order[i], order[j]);
             if (pairs++ == 0 || low < first || (low == first && high < second)) {
@@ -74,8 +79,9 @@ void WarnCloseRows(const std::vector<CGridData*>& rows, double snap2) {
             }
         }
     }
-    if (pairs == 0)
+    if (pairs == 0) {
         return;
+    }
     CString message;
     message.Format(u8"指定点 %d と %d の距離が近すぎます !!", first + 1, second + 1);
     if (pairs > 1) {
@@ -89,8 +95,9 @@ void WarnCloseRows(const std::vector<CGridData*>& rows, double snap2) {
 std::vector<CGridData*> DataRows(CGridDlg* table) {
     std::vector<CGridData*> rows;
     POSITION pos = table->m_rows.GetHeadPosition();
-    for (int i = 0; i < table->m_nRows && pos; ++i)
+    for (int i = 0; i < table->m_nRows && pos; ++i) {
         rows.push_back(static_cast<CGridData*>(table->m_rows.GetNext(pos)));
+    }
     return rows;
 }
 
@@ -137,16 +144,19 @@ long CBlockView::OnTableMessage(UINT message, int kind, void* param) {
 
 long CBlockView::OnGridCheckRows(int kind, CGridDlg* table) {
     CBlockDoc* model = Model();
-    if (!model || !table)
+    if (!model || !table) {
         return 1;
+    }
     const std::vector<CGridData*> rows = DataRows(table);
     switch (kind) {
     case kTableGroundPoints:
     case kTableSitePoints:
     case kTableGroundLine:
-        for (std::size_t i = 0; i < rows.size(); ++i)
-            if (!IsSet(rows[i]->RealCell(0)) || !IsSet(rows[i]->RealCell(1)))
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (!IsSet(rows[i]->RealCell(0)) || !IsSet(rows[i]->RealCell(1))) {
                 return Refuse(u8"番号 %d の座標が未入力です !!", static_cast<int>(i) + 1);
+            }
+        }
         WarnCloseRows(rows, model->m_snap.m_dSnap2);
         return 1;
     case kTableBoundaryPoints:
@@ -172,46 +182,60 @@ long CBlockView::CheckBoundaryRows(const std::vector<CGridData*>& rows) {
         CGridData& row = *rows[i];
         const int number = static_cast<int>(i) + 1;
         const int flag = row.IntCell(1);
-        if (!IsSet(row.RealCell(0)) || (flag == 0 && !IsSet(row.RealCell(1))))
+        if (!IsSet(row.RealCell(0)) || (flag == 0 && !IsSet(row.RealCell(1)))) {
             return Refuse(u8"番号 %d の座標が未入力です !!", number);
-        if (platform::IsUnsetInt(flag) || flag < 0 || flag > 2)
+        }
+        if (platform::IsUnsetInt(flag) || flag < 0 || flag > 2) {
             return Refuse(u8"番号 %d のﾌﾗｸﾞが未入力です !!", number);
-        if (flag == 0 && IsSet(row.RealCell(3)))
+        }
+        if (flag == 0 && IsSet(row.RealCell(3))) {
             return Refuse(u8"番号 %d は地中境界点のため勾配αを指定できません !!", number);
+        }
         const CString name = Trimmed(row.TextCell(0));
-        for (std::size_t j = i + 1; j < rows.size(); ++j)
-            if (!name.IsEmpty() && name == Trimmed(rows[j]->TextCell(0)))
+        for (std::size_t j = i + 1; j < rows.size(); ++j) {
+            if (!name.IsEmpty() && name == Trimmed(rows[j]->TextCell(0))) {
                 return RefuseName(u8"変更した地点名(%s)は他の点と重複するため、定義できません", name);
-        if (haveRange && (row.RealCell(0) < minX || row.RealCell(0) > maxX))
+            }
+        }
+        if (haveRange && (row.RealCell(0) < minX || row.RealCell(0) > maxX)) {
             return Refuse(u8"指定点 %d のX座標値がﾓﾃﾞﾙ範囲外です !!", number);
+        }
         ++counts[flag];
         const CNode* known = name.IsEmpty() ? nullptr : model->FindPointByName(name, model->m_mapBound);
-        if (known && !known->inUse)
+        if (known && !known->inUse) {
             return RefuseName(u8"変更した地点名(%s)は他の点と重複するため、定義できません", name);
+        }
         if (known && (known->slipMark == CNode::kSlipUsed || known->slipMark == CNode::kSlipFixedUsed) &&
             (known->x != row.RealCell(0) || known->y != row.RealCell(1) ||
              (known->kind > 1 && known->kind != flag + 2) || known->beta != row.RealCell(2) ||
-             known->alpha != row.RealCell(3)))
+             known->alpha != row.RealCell(3))) {
             return RefuseName(u8"地点名(%s)はすべり線で使用されているため、変更できません", name);
+        }
     }
     std::vector<CGridData*> placed;
-    for (CGridData* row : rows)
-        if (IsSet(row->RealCell(1)))
+    for (CGridData* row : rows) {
+        if (IsSet(row->RealCell(1))) {
             placed.push_back(row);
+        }
+    }
     WarnCloseRows(placed, model->m_snap.m_dSnap2);
-    if (counts[1] >= 2)
+    if (counts[1] >= 2) {
         return Refuse(u8"左地表境界点の定義数ｴﾗｰ ( %d 個) !!", counts[1]);
-    if (counts[2] >= 2)
+    }
+    if (counts[2] >= 2) {
         return Refuse(u8"右地表境界点の定義数ｴﾗｰ ( %d 個) !!", counts[2]);
-    if (counts[0] >= 2)
+    }
+    if (counts[0] >= 2) {
         return Refuse(u8"地中境界点の定義数ｴﾗｰ ( %d 個) !!", counts[0]);
+    }
     return 1;
 }
 
 void CBlockView::OpenBlockLineTable() {
     CBlockDoc* model = Model();
-    if (!model || m_pBlockLineTable)
+    if (!model || m_pBlockLineTable) {
         return;
+    }
     auto* table = new CGridDlg1(this, 1544, 909, kTableBlockLines, 5);
     table->CreateDataArray(3, 5, 5909);
     table->CreateGridStyle({CString(u8"線番号 7 5 0 1 99999"), CString(u8"X座標(m) 10 10 3 -99999 999999"),
@@ -243,10 +267,12 @@ void CBlockView::OpenBlockLineTable() {
 void CBlockView::GreyMenusForTable(bool grey) {
     auto* frame = dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
     CMenu* menu = frame ? frame->GetMenu() : nullptr;
-    if (!menu)
+    if (!menu) {
         return;
-    for (int position = 0; position < kMenusGreyedByTable; ++position)
+    }
+    for (int position = 0; position < kMenusGreyedByTable; ++position) {
         menu->EnableMenuItem(position, MF_BYPOSITION | (grey ? MF_GRAYED : MF_ENABLED));
+    }
 }
 
 long CBlockView::OnDialogDestroy(int kind) {
@@ -267,16 +293,18 @@ void CBlockView::TakeBlockLineRows() {
     CBlockDoc* model = Model();
     if (model && m_pBlockLineTable) {
         std::vector<CBlockDoc::BlockLineRow> rows;
-        for (CGridData* row : DataRows(m_pBlockLineTable))
+        for (CGridData* row : DataRows(m_pBlockLineTable)) {
             rows.push_back({row->IntCell(0), row->RealCell(0), row->RealCell(1)});
+        }
         model->SetBlockLineRows(rows);
     }
     Invalidate();
 }
 
 long CBlockView::OnGridCheckBlockLines(int kind) {
-    if (kind == kTableBlockLines)
+    if (kind == kTableBlockLines) {
         TakeBlockLineRows();
+    }
     return 1;
 }
 
@@ -285,8 +313,9 @@ long CBlockView::OnGridCheckBlockLines(int kind) {
 // table closes whatever the run's outcome.
 long CBlockView::OnGridRunSolver(int kind) {
     CBlockDoc* model = Model();
-    if (kind != kTableBlockLines || !model)
+    if (kind != kTableBlockLines || !model) {
         return 1;
+    }
     TakeBlockLineRows();
     AnalysisRun(*model, TableSolverEntry()).ConfirmBlockLineTable();
     GetDocument()->UpdateAllViews();
@@ -295,10 +324,12 @@ long CBlockView::OnGridRunSolver(int kind) {
 
 long CBlockView::OnGridTakePoints(int kind) {
     CBlockDoc* model = Model();
-    if (kind != kTableBlockLines || !model || !m_pBlockLineTable)
+    if (kind != kTableBlockLines || !model || !m_pBlockLineTable) {
         return 0;
-    if (!model->MakeBlockLines())
+    }
+    if (!model->MakeBlockLines()) {
         return 0;
+    }
     model->KeyBlockLinesFromList();
     CGridDlg1& table = *m_pBlockLineTable;
     table.DeleteRowData();
@@ -316,27 +347,31 @@ long CBlockView::OnGridTakePoints(int kind) {
 
 long CBlockView::OnGridBlockLineOutside(CGridData* row) {
     double minX = 0, maxX = 0;
-    if (!row || !IsSet(row->RealCell(0)) || !ModelXRange(minX, maxX))
+    if (!row || !IsSet(row->RealCell(0)) || !ModelXRange(minX, maxX)) {
         return 1;
+    }
     const double x = row->RealCell(0);
-    if (x > minX && x < maxX)
+    if (x > minX && x < maxX) {
         return 1;
+    }
     AfxMessageBox(u8"指定ﾌﾞﾛｯｸ線がﾓﾃﾞﾙ外です");
     SetFocus();
     return 0;
 }
 
 int CBlockView::ChangeDialogViewClick(double x, double y) {
-    if (!m_pBlockLineTable || m_nDrawMode != kBlockLineMode)
+    if (!m_pBlockLineTable || m_nDrawMode != kBlockLineMode) {
         return 0;
+    }
     double minX = 0, maxX = 0;
     if (!ModelXRange(minX, maxX) || !(x > minX && x < maxX)) {
         AfxMessageBox(u8"指定ﾌﾞﾛｯｸ線がﾓﾃﾞﾙ外です");
         SetFocus();
         return 0;
     }
-    if (!m_pBlockLineTable->AddPickedPoints({DPoint{x, y}}))
+    if (!m_pBlockLineTable->AddPickedPoints({DPoint{x, y}})) {
         return 0;
+    }
     TakeBlockLineRows();
     m_pBlockLineTable->m_nChangeEdit = 0;
     m_pBlockLineTable->ShowCellEditor();

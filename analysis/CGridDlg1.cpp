@@ -27,8 +27,9 @@ CGridDlg1::CGridDlg1(CWnd* ownerView, UINT templateId, UINT popupMenuId, int kin
     m_notifyMessage = WM_GRID_CHECK_ROWS;
     m_notifyOwner = [this](UINT message, int, CGridDlg*) { return Send(message, this); };
     MapCommand(IDC_GRID_BUTTON1, [this] { OnTakePoints(); });
-    if (m_nKind == kTableBlockLines)
+    if (m_nKind == kTableBlockLines) {
         BuildRowMenu();
+    }
 }
 
 CGridDlg1::~CGridDlg1() {
@@ -50,8 +51,9 @@ void CGridDlg1::BuildRowMenu() {
 }
 
 long CGridDlg1::Send(UINT message, void* param) {
-    if (!m_sendToOwner)
+    if (!m_sendToOwner) {
         return 1;
+    }
     const BOOL wasBusy = m_bBusy;
     m_bBusy = TRUE;
     const long answer = m_sendToOwner(message, m_nKind, param);
@@ -80,8 +82,9 @@ BOOL CGridDlg1::OnInitDialog() {
     lastCol_ = m_nCurCol;
     QWidget* dialog = GetWidget();
     QWidget* owner = m_pParentWnd ? m_pParentWnd->GetWidget() : nullptr;
-    if (!dialog || !owner)
+    if (!dialog || !owner) {
         return result;
+    }
     const QPoint corner = owner->window()->geometry().topLeft();
     const QScreen* screen = owner->screen() ? owner->screen() : QApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(corner, dialog->size());
@@ -97,12 +100,15 @@ void CGridDlg1::OnOK() {
         CGridDlg::OnOK();
         return;
     }
-    if (m_bBusy || closing_)
+    if (m_bBusy || closing_) {
         return;
-    if (!CheckAllCells())
+    }
+    if (!CheckAllCells()) {
         return;
-    if (Send(WM_GRID_OK, this) != 0)
+    }
+    if (Send(WM_GRID_OK, this) != 0) {
         CloseModeless();
+    }
 }
 
 void CGridDlg1::OnCancel() {
@@ -110,8 +116,9 @@ void CGridDlg1::OnCancel() {
         CGridDlg::OnCancel();
         return;
     }
-    if (m_bBusy || closing_)
+    if (m_bBusy || closing_) {
         return;
+    }
     if (m_bChanged && ShowMessage(u8"変更したデータが失われますが、よろしいですか？",
                                   MB_YESNO | MB_ICONQUESTION) != IDYES) {
         if (m_pCellEdit) {
@@ -128,14 +135,17 @@ void CGridDlg1::OnCancel() {
 // handler of the table is running any more, and the table object goes with it.
 void CGridDlg1::CloseModeless() {
     closing_ = true;
-    if (QDialog* dialog = Dialog())
+    if (QDialog* dialog = Dialog()) {
         dialog->hide();
+    }
     std::weak_ptr<bool> alive = alive_;
     QTimer::singleShot(0, [this, alive] {
-        if (alive.expired())
+        if (alive.expired()) {
             return;
-        if (Send(WM_GRID_GONE, &m_rows) == 0)
+        }
+        if (Send(WM_GRID_GONE, &m_rows) == 0) {
             AfxMessageBox(u8"表入力ﾀﾞｲｱﾛｸﾞの終了処理ｴﾗｰ(PostNcDestroy)!!");
+        }
         delete this;
     });
 }
@@ -155,19 +165,22 @@ void CGridDlg1::ShowCellEditor() {
 
 void CGridDlg1::TakeLeftCell(int row, int col) {
     if (m_nChangeEdit == 1 && row >= 1) {
-        if (m_nKind == kTableBlockLines)
+        if (m_nKind == kTableBlockLines) {
             TakeLeftBlockLineCell(row, col);
-        else if (m_nKind == kTableBoundaryPoints && col == kFlagColumn)
+        } else if (m_nKind == kTableBoundaryPoints && col == kFlagColumn) {
             ShowFlagText(row);
+        }
     }
-    if (m_nKind >= kTableGroundPoints && m_nKind <= kTableGroundLine)
+    if (m_nKind >= kTableGroundPoints && m_nKind <= kTableGroundLine) {
         m_nChangeEdit = 0;
+    }
 }
 
 void CGridDlg1::TakeLeftBlockLineCell(int row, int col) {
     CGridData* data = RowAt(row);
-    if (!data)
+    if (!data) {
         return;
+    }
     bool lineNumberLeft = col == 1;
     if (col == kBlockLineXColumn && Send(WM_GRID_BLOCK_LINE_OUTSIDE, data) == 0) {
         m_grid.SetTextMatrix(row, kBlockLineXColumn, CString());
@@ -183,19 +196,22 @@ void CGridDlg1::TakeLeftBlockLineCell(int row, int col) {
 
 void CGridDlg1::ShowFlagText(int row) {
     CGridData* data = RowAt(row);
-    if (!data)
+    if (!data) {
         return;
+    }
     const int flag = data->IntCell(1);
     const CString text = GetCodeText(kFlagColumn, flag);
     data->TextCell(1) = text;
     m_grid.SetTextMatrix(row, kKindTextColumn, text);
-    if (!platform::IsUnsetInt(flag) && (flag < 0 || flag > 2))
+    if (!platform::IsUnsetInt(flag) && (flag < 0 || flag > 2)) {
         ShowMessage(u8"ﾌﾗｸﾞは 0～2です");
+    }
 }
 
 CString CGridDlg1::GetCodeText(int column, int value) const {
-    if (m_nKind != kTableBoundaryPoints || column != kFlagColumn)
+    if (m_nKind != kTableBoundaryPoints || column != kFlagColumn) {
         return CString();
+    }
     switch (value) {
     case 0:
         return CString(u8"地中");
@@ -209,8 +225,9 @@ CString CGridDlg1::GetCodeText(int column, int value) const {
 }
 
 void CGridDlg1::OnChangeCellEdit() {
-    if (m_bUpdating || m_bInitialising)
+    if (m_bUpdating || m_bInitialising) {
         return;
+    }
     CGridDlg::OnChangeCellEdit();
     m_nChangeEdit = 1;
 }
@@ -233,16 +250,18 @@ void CGridDlg1::DeleteSelectedRows() {
         CGridDlg::DeleteSelectedRows();
         return;
     }
-    if (!m_bRowSelecting || m_nSelStart < 1)
+    if (!m_bRowSelecting || m_nSelStart < 1) {
         return;
+    }
     CGridDlg::DeleteSelectedRows();
     Send(WM_GRID_BLOCK_LINES_CHANGED, this);
     m_nChangeEdit = 0;
 }
 
 void CGridDlg1::OnTakePoints() {
-    if (m_bBusy || Send(WM_GRID_TAKE_POINTS, this) == 0)
+    if (m_bBusy || Send(WM_GRID_TAKE_POINTS, this) == 0) {
         return;
+    }
     m_nChangeEdit = 0;
     RefreshGrid();
     SetCurrentCell(1, 1);
@@ -258,18 +277,21 @@ void CGridDlg1::RefreshGrid() {
 }
 
 int CGridDlg1::AddPickedPoints(const std::vector<DPoint>& points) {
-    if (points.empty() || m_nRows >= m_nRowLimit)
+    if (points.empty() || m_nRows >= m_nRowLimit) {
         return 0;
+    }
     int largest = 0;
     POSITION pos = m_rows.GetHeadPosition();
     for (int i = 0; i < m_nRows && pos; ++i) {
         const int number = static_cast<CGridData*>(m_rows.GetNext(pos))->IntCell(0);
-        if (!platform::IsUnsetInt(number))
+        if (!platform::IsUnsetInt(number)) {
             largest = std::max(largest, number);
+        }
     }
     // Rows past the data (left empty by a trim) are dropped before the new one.
-    while (m_rows.GetCount() > m_nRows)
+    while (m_rows.GetCount() > m_nRows) {
         delete m_rows.RemoveTail();
+    }
     CGridData* row = m_columns.NewRow();
     row->IntCell(0) = largest + 1;
     row->RealCell(0) = points.front().x;
@@ -280,8 +302,9 @@ int CGridDlg1::AddPickedPoints(const std::vector<DPoint>& points) {
     m_nChangeEdit = 0;
     UpdateGridRows();
     ShowRowsFrom(m_nRows);
-    if (m_nRows > m_nVisibleRows)
+    if (m_nRows > m_nVisibleRows) {
         m_grid.SetTopRow(m_nRows - m_nVisibleRows + 1);
+    }
     lastRow_ = m_nRows;
     SetCurrentCell(m_nRows, m_nCurCol);
     return 1;
