@@ -84,12 +84,7 @@ void CMainDoc::ReleasePlotFiles() {
         // the close message has been shown; the files are released all the same
     }
     m_indexFile.reset();
-    if (m_bRemovePlotFiles) {
-        for (const CString& page : m_pageFiles) {
-            unlink(page.GetString());
-        }
-        unlink(m_indexPath.GetString());
-    }
+    m_hold.Release(m_bRemovePlotFiles);
     m_pageFiles.clear();
 }
 

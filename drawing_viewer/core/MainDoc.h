@@ -5,6 +5,7 @@
 // it read when it closes. The window side (views, printing, embedding) builds on this.
 
 #include "PlotDrawing.h"
+#include "PlotFileHold.h"
 
 #include "platform/core/CString.h"
 #include "platform/core/Unset.h"
@@ -44,7 +45,8 @@ public:
 
     // When set, closing a plot-output document removes its index file and page files.
     void SetPlotFileCleanup(bool remove) { m_bRemovePlotFiles = remove; }
-    // Closes the held index file, removing the plot files when asked to.
+    // Closes the held index file, removing the plot files when asked to (only those read and
+    // unchanged since, see PlotFileHold).
     void ReleasePlotFiles();
 
     bool IsPlotOutput() const { return m_strTemplateExt == kPlotExtension; }
@@ -70,6 +72,7 @@ private:
     std::unique_ptr<CTextFile> m_indexFile;
     CString m_indexPath;
     std::vector<CString> m_pageFiles;
+    PlotFileHold m_hold;
     bool m_bRemovePlotFiles = false;
 };
 

@@ -50,6 +50,13 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
     if (!index->Open(indexPath, CFile::modeRead | CFile::shareExclusive | CFile::typeText)) {
         return FALSE;
     }
+    PlotFileHold hold;
+    if (!hold.Hold(indexPath)) {
+        CString text;
+        text.Format(u8"%s\n作図出力ﾌｧｲﾙは他のﾌﾟﾛｸﾞﾗﾑが使用中です", indexPath);
+        AfxMessageBox(text);
+        return FALSE;
+    }
     CString directory;
     SplitPath(indexPath, &directory, nullptr, nullptr);
     PlotDrawing read;
@@ -72,6 +79,7 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
             if (!ReadPageFile(path, entry, read)) {
                 return FALSE;
             }
+            hold.NoteRead(entry.name);
             pageFiles.push_back(path);
         }
     } catch (const CFileException&) {
@@ -83,6 +91,7 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
     m_drawing = std::move(read);
     m_indexFile = std::move(index);
     m_indexPath = indexPath;
+    m_hold = std::move(hold);
     m_pageFiles = std::move(pageFiles);
     return TRUE;
 }

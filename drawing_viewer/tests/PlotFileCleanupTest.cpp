@@ -1,0 +1,116 @@
+// What closing a plot-output document started with its file removes, and the lock it holds
+// on the index file meanwhile.
+
+#include "drawing_viewer/core/MainDoc.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
+
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace zapho {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PlotFileCleanupTest : public testsupport::TempDirTest {
+protected:
+    // An index of two pages; both page files and the index are read.
+    BOOL OpenTwoPages() {
+        dir_.Write("a.p01", "L0,0,1,1\n");
+        dir_.Write("b.p01", "L0,0,2,2\n");
+        return doc_.OnOpenDocument(
+            dir_.Write("plot.p00", "a.p01 2970 2100 0.1 8\nb.p01 2970 2100 0.1 8\n").c_str(),
+            CMainDoc::kPlotExtension);
+    }
+    void CloseRemoving() {
+        doc_.SetPlotFileCleanup(true);
+        doc_.ReleasePlotFiles();
+    }
+    bool Exists(const std::string& name) const {
+        return fs::symlink_status(dir_.File(name)).type() != fs::file_type::not_found;
+    }
+
+    CMainDoc doc_;
+};
+
+struct CleanupCase {
+    const char* what;
+    std::function<void(const testsupport::TempDir& dir, const testsupport::TempDir& outside)> afterRead;
+    std::vector<std::string> kept; // in the index directory
+};
+
+TEST_F(PlotFileCleanupTest, RemovesOnlyTheUnchangedRegularFilesThatWereRead) {
+    testsupport::TempDir outside;
+    const CleanupCase cases[] = {
+        {"nothing changed", [](auto&, auto&) {}, {}},
+        {"a page grew", [](auto& dir, auto&) { dir.Write("a.p01", "L0,0,1,1\nL1,1,2,2\n"); }, {"a.p01"}},
+        {"a page was replaced by another file",
+         [](auto& dir, auto&) {
+             fs::remove(dir.File("b.p01"));
+             dir.Write("b.p01", "L0,0,2,2\n");
+         },
+         {"b.p01"}},
+        {"a page became a link to a file elsewhere",
+         [](auto& dir, auto& other) {
+             fs::remove(dir.File("a.p01"));
+             fs::create_symlink(other.Write("keep.txt", "x"), dir.File("a.p01"));
+         },
+         {"a.p01"}},
+        {"the index was rewritten (other times)",
+         [](auto& dir, auto&) {
+             fs::last_write_time(dir.File("plot.p00"),
+                                 fs::file_time_type::clock::now() + std::chrono::hours(1));
+         },
+         {"plot.p00"}},
+        {"a file the index does not name",
+         [](auto& dir, auto&) { dir.Write("other.p01", "L0,0,1,1\n"); },
+         {"other.p01"}},
+    };
+    for (const CleanupCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& entry : fs::directory_iterator(dir_.Path())) {
+            fs::remove(entry.path());
+        }
+        ASSERT_TRUE(OpenTwoPages());
+        c.afterRead(dir_, outside);
+        CloseRemoving();
+        for (const char* name : {"a.p01", "b.p01", "plot.p00", "other.p01"}) {
+            const bool kept = std::find(c.kept.begin(), c.kept.end(), name) != c.kept.end();
+            EXPECT_EQ(Exists(name), kept) << name;
+        }
+        EXPECT_TRUE(fs::exists(outside.File("keep.txt")) ||
+                    std::string(c.what).find("link") == std::string::npos);
+    }
+}
+
+TEST_F(PlotFileCleanupTest, AnIndexNamingFilesElsewhereOpensNothingAndRemovesNothing) {
+    testsupport::TempDir outside;
+    const std::string foreign = outside.Write("x.p01", "L0,0,1,1\n");
+    for (const std::string& name : {foreign, std::string("../") + fs::path(foreign).filename().string()}) {
+        EXPECT_FALSE(doc_.OnOpenDocument(dir_.Write("plot.p00", name + " 2970 2100 0.1 8\n").c_str(),
+                                         CMainDoc::kPlotExtension));
+        CloseRemoving();
+        EXPECT_TRUE(fs::exists(foreign));
+        EXPECT_TRUE(Exists("plot.p00"));
+    }
+}
+
+TEST_F(PlotFileCleanupTest, TheIndexIsLockedWhileShownAndAWriterKeepsItFromOpening) {
+    ASSERT_TRUE(OpenTwoPages());
+    const int writer = ::open(dir_.File("plot.p00").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    EXPECT_NE(::flock(writer, LOCK_EX | LOCK_NB), 0) << "a drawing run cannot rewrite the shown index";
+    doc_.ReleasePlotFiles();
+    EXPECT_EQ(::flock(writer, LOCK_EX | LOCK_NB), 0) << "released on close";
+    CMainDoc other;
+    EXPECT_FALSE(other.OnOpenDocument(dir_.File("plot.p00").c_str(), CMainDoc::kPlotExtension))
+        << "an index being written is not read";
+    ::close(writer);
+}
+
+} // namespace
+} // namespace zapho
