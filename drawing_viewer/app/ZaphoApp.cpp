@@ -1,0 +1,153 @@
+#include "drawing_viewer/app/ZaphoApp.h"
+
+#include "drawing_viewer/app/ChildFrame.h"
+#include "drawing_viewer/app/InputFileDialog.h"
+#include "drawing_viewer/app/MainFrame.h"
+#include "drawing_viewer/app/MainView.h"
+#include "drawing_viewer/app/ViewerDoc.h"
+#include "drawing_viewer/app/ZaphoIds.h"
+
+#include "platform/core/ModulePath.h"
+#include "platform/ui/CDocTemplate.h"
+#include "platform/ui/CMultiDocTemplate.h"
+#include "platform/ui/SuiteIdentity.h"
+
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScreen>
+#include <QWidget>
+#include <strings.h>
+
+namespace zapho {
+
+namespace {
+
+CString BaseNameOf(const CString& path) {
+    const int slash = path.ReverseFind('/');
+    return slash >= 0 ? path.Mid(slash + 1) : path;
+}
+
+CString StripQuotes(CString path) {
+    path.Trim();
+    if (path.GetLength() >= 2 && path[0] == '"' && path[path.GetLength() - 1] == '"')
+        path = path.Mid(1, path.GetLength() - 2);
+    return path;
+}
+
+bool IsPlotIndexPath(const CString& path) {
+    const int dot = path.ReverseFind('.');
+    return dot >= 0 && strcasecmp(path.Mid(dot).GetString(), CMainDoc::kPlotExtension) == 0;
+}
+
+} // namespace
+
+CZaphoApp::CZaphoApp() : CWinApp("zapho") {
+    MapCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    MapCommand(ID_FILE_PRINT_SETUP, [this] { OnFilePrintSetup(); });
+    MapCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
+    MapCommand(ID_FILE_NEW, [] {});
+}
+
+CZaphoApp& ZaphoApp() {
+    return *dynamic_cast<CZaphoApp*>(AfxGetApp());
+}
+
+void CZaphoApp::SetProgramDirectory(const CString& directory, const CString& programName) {
+    state_.programDirectory = directory;
+    if (!state_.programDirectory.IsEmpty() && state_.programDirectory.Right(1) != "/")
+        state_.programDirectory += "/";
+    programName_ = programName;
+}
+
+BOOL CZaphoApp::InitInstance() {
+    // A request to serve embedded objects: there is no document server here.
+    for (const CString& arg : m_args)
+        if (arg.CompareNoCase("/Embedding") == 0 || arg.CompareNoCase("-Embedding") == 0)
+            return FALSE;
+    if (state_.programDirectory.IsEmpty())
+        SetProgramDirectory(platform::ModuleDirectory(), BaseNameOf(platform::ModuleFileName()));
+    if (programName_.IsEmpty())
+        programName_ = m_strAppName;
+    m_pszProfileName = state_.programDirectory + programName_ + ".INI";
+    LoadStdProfileSettings(4);
+    AddTemplates();
+
+    auto* frame = new CMainFrame;
+    if (!frame->Create(CString("ZAPHO"))) {
+        return FALSE;
+    }
+    m_pMainWnd = frame;
+    frame->ShowWindow(SW_SHOWMAXIMIZED);
+    // Without a window manager a maximised window keeps its size: it takes the screen itself.
+    if (QWidget* window = frame->GetWidget();
+        window && window->screen() && window->width() < window->screen()->availableGeometry().width())
+        window->setGeometry(window->screen()->availableGeometry());
+    state_.promptText.Empty();
+    state_.messageText.Empty();
+    state_.cursorX = state_.cursorY = 0.0;
+    state_.firstPlacement = 1;
+    state_.removePlotFiles = false;
+    state_.settings.Load(*this, state_.programDirectory);
+
+    if (m_args.empty())
+        return TRUE;
+    // Started with a file (the analysis program's drawing run hands its plot index over):
+    // its plot files go when it closes.
+    state_.removePlotFiles = true;
+    return OpenDocumentFile(m_args.front()) != nullptr;
+}
+
+void CZaphoApp::AddTemplates() {
+    AddDocTemplate(new CMultiDocTemplate(IDR_FIGURE, RUNTIME_CLASS(CViewerDoc), RUNTIME_CLASS(CChildFrame),
+                                         RUNTIME_CLASS(CMainView), CString(CMainDoc::kFigureExtension)));
+    AddDocTemplate(new CMultiDocTemplate(IDR_PLOT_OUTPUT, RUNTIME_CLASS(CViewerDoc),
+                                         RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CMainView),
+                                         CString(CMainDoc::kPlotExtension)));
+}
+
+int CZaphoApp::ExitInstance() {
+    CloseAllDocuments(TRUE);
+    state_.settings.Save(*this);
+    return CWinApp::ExitInstance();
+}
+
+BOOL CZaphoApp::OnIdle(LONG count) {
+    const BOOL more = CWinApp::OnIdle(count);
+    if (count == 0 && m_pMainWnd)
+        m_pMainWnd->RouteCommand(ID_NOTIFY_MESSAGE);
+    return more;
+}
+
+CDocument* CZaphoApp::OpenDocumentFile(LPCTSTR path) {
+    if (!path)
+        return nullptr;
+    const CString file = StripQuotes(CString(path));
+    const UINT templateId = IsPlotIndexPath(file) ? IDR_PLOT_OUTPUT : IDR_FIGURE;
+    for (const auto& docTemplate : Templates())
+        if (docTemplate->GetResourceId() == templateId)
+            return docTemplate->OpenDocumentFile(file);
+    return nullptr;
+}
+
+void CZaphoApp::OnFileOpen() {
+    CInputFileDialog dialog(TRUE, "pfg", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
+                            "\x90\x7d\x96\xca\xcc\xa7\xb2\xd9(*.pfg)|*.pfg||", m_pMainWnd);
+    if (dialog.DoModal() == IDOK)
+        OpenDocumentFile(dialog.GetPathName());
+}
+
+void CZaphoApp::OnFilePrintSetup() {
+    QWidget* owner = m_pMainWnd ? m_pMainWnd->GetWidget() : nullptr;
+    QPrinter printer(QPrinter::HighResolution);
+    if (QPrinterInfo::availablePrinterNames().isEmpty())
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    QPageSetupDialog dialog(&printer, owner);
+    dialog.exec();
+}
+
+void CZaphoApp::OnAppAbout() {
+    platform::ShowAboutBox(m_pMainWnd, "ZAPHO");
+}
+
+} // namespace zapho

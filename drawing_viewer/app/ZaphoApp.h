@@ -1,0 +1,39 @@
+#pragma once
+// The drawing viewer's application: two document templates over one document class
+// (plot-output and figure documents), start-up from the command line (one file, or none),
+// the open dialog and the program-wide state with the settings.
+
+#include "drawing_viewer/app/ProgramState.h"
+
+#include "platform/ui/CWinApp.h"
+
+namespace zapho {
+
+class CZaphoApp : public CWinApp {
+public:
+    CZaphoApp();
+
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+    BOOL OnIdle(LONG count) override;
+    // Opens with the template of the path's extension (".p00" plot output, else figure).
+    CDocument* OpenDocumentFile(LPCTSTR path) override;
+
+    ProgramState& State() { return state_; }
+    // Where the settings file is; by default the executable's directory. Tests set it first.
+    void SetProgramDirectory(const CString& directory, const CString& programName);
+
+private:
+    void OnFileOpen();
+    void OnFilePrintSetup();
+    void OnAppAbout();
+    void AddTemplates();
+
+    ProgramState state_;
+    CString programName_;
+};
+
+// The running drawing viewer.
+CZaphoApp& ZaphoApp();
+
+} // namespace zapho
