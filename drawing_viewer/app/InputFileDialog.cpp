@@ -11,27 +11,31 @@ namespace zapho {
 bool CInputFileDialog::IsFigureFile(const CString& path) {
     constexpr std::size_t kHead = 64;
     std::ifstream file(path.str(), std::ios::binary);
-    if (!file)
+    if (!file) {
         return false;
+    }
     std::string head(kHead, '\0');
     file.read(head.data(), static_cast<std::streamsize>(kHead));
     head.resize(static_cast<std::size_t>(file.gcount()));
     for (const char* version : {"Plot Ver.1.0", "Plot Ver.1.1", "Plot Ver.1.2"}) {
         const std::size_t at = head.find(version);
         // The version string opens the file, behind at most its length field.
-        if (at != std::string::npos && at <= 4)
+        if (at != std::string::npos && at <= 4) {
             return true;
+        }
     }
     return false;
 }
 
 BOOL CInputFileDialog::OnFileNameOK() {
-    if (!(m_ofn.Flags & OFN_FILEMUSTEXIST))
+    if (!(m_ofn.Flags & OFN_FILEMUSTEXIST)) {
         return FALSE;
+    }
     const CString path = GetPathName();
     const int dot = path.ReverseFind('.');
-    if (dot >= 0 && strcasecmp(path.Mid(dot).GetString(), ".p00") == 0)
+    if (dot >= 0 && strcasecmp(path.Mid(dot).GetString(), ".p00") == 0) {
         return FALSE;
+    }
     if (!IsFigureFile(path)) {
         AfxMessageBox(u8"ZAPHO 入力ﾌｧｲﾙではありません");
         return TRUE;

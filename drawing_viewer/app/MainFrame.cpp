@@ -43,8 +43,9 @@ enum class MenuKind { kNoDocument, kPlot, kFigure };
 CMenu* FileMenu(MenuKind kind) {
     CMenu* menu = NewPopup();
     Append(*menu, ID_FILE_OPEN, u8"図面ﾌｧｲﾙを開く(Oﾋ)...");
-    if (kind != MenuKind::kNoDocument)
+    if (kind != MenuKind::kNoDocument) {
         Append(*menu, ID_FILE_CLOSE, u8"閉じる(Cﾄ)");
+    }
     if (kind == MenuKind::kFigure) {
         Append(*menu, ID_FILE_SAVE, u8"上書き保存(Sﾎ)\tCtrl+S");
         Append(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(Aﾅ)...");
@@ -96,8 +97,9 @@ CMenu* HelpMenu() {
 void BuildMenu(CMenu& bar, MenuKind kind) {
     bar.CreateMenu();
     bar.AppendMenu(MF_POPUP, FileMenu(kind), CString(u8"ﾌｧｲﾙ(Fﾌ)").GetString());
-    if (kind != MenuKind::kNoDocument)
+    if (kind != MenuKind::kNoDocument) {
         bar.AppendMenu(MF_POPUP, EditMenu(), CString(u8"編集(Eﾍ)").GetString());
+    }
     bar.AppendMenu(MF_POPUP, ViewMenu(kind), CString(u8"表示(Vﾋ)").GetString());
     bar.AppendMenu(MF_POPUP, HelpMenu(), CString(u8"ﾍﾙﾌﾟ(Hﾍ)").GetString());
 }
@@ -110,8 +112,9 @@ CMainFrame::CMainFrame() {
     MapCommand(ID_NOTIFY_PROMPT, &CMainFrame::OnPromptText);
     MapCommand(ID_NOTIFY_NOTHING, [] {});
     MapCommand(ID_VIEW_TOOLBAR, [this] {
-        if (QToolBar* bar = toolBar_.Bar())
+        if (QToolBar* bar = toolBar_.Bar()) {
             bar->setVisible(bar->isHidden());
+        }
     });
 }
 
@@ -120,8 +123,9 @@ int CMainFrame::OnCreate() {
     BuildMenu(plotMenu_, MenuKind::kPlot);
     BuildMenu(figureMenu_, MenuKind::kFigure);
     SetMenu(&noDocumentMenu_);
-    if (!CreateToolBar() || !CreateStatusBar() || !CreatePromptBar())
+    if (!CreateToolBar() || !CreateStatusBar() || !CreatePromptBar()) {
         return -1;
+    }
     CreateAccelerators();
     QObject::connect(MdiArea(), &QMdiArea::subWindowActivated, MdiArea(), [this](QMdiSubWindow* sub) {
         if (sub) {
@@ -135,8 +139,9 @@ int CMainFrame::OnCreate() {
 }
 
 bool CMainFrame::CreateToolBar() {
-    if (!toolBar_.Create(this))
+    if (!toolBar_.Create(this)) {
         return false;
+    }
     const UINT buttons[] = {ID_FILE_OPEN, ID_SEPARATOR, ID_FILE_PRINT,    ID_SEPARATOR, ID_SEPARATOR,
                             ID_EDIT_COPY, ID_SEPARATOR, ID_PAGE_NEXT,     ID_SEPARATOR, ID_PAGE_PREVIOUS,
                             ID_SEPARATOR, ID_SEPARATOR, ID_VIEW_ALL_MODEL};
@@ -145,15 +150,17 @@ bool CMainFrame::CreateToolBar() {
         {ID_FILE_OPEN, u8"開く"}, {ID_FILE_PRINT, u8"印刷"},    {ID_EDIT_COPY, u8"全体ｺﾋﾟｰ"},
         {ID_PAGE_NEXT, u8"次頁"}, {ID_PAGE_PREVIOUS, u8"前頁"}, {ID_VIEW_ALL_MODEL, u8"全体表示"},
     };
-    for (const auto& [id, text] : texts)
+    for (const auto& [id, text] : texts) {
         toolBar_.SetButtonText(toolBar_.CommandToIndex(id), CString(text));
+    }
     toolBar_.Bar()->setMovable(false);
     return true;
 }
 
 bool CMainFrame::CreateStatusBar() {
-    if (!statusBar_.Create(this))
+    if (!statusBar_.Create(this)) {
         return false;
+    }
     const UINT panes[] = {ID_SEPARATOR, ID_PANE_CURSOR_X, ID_PANE_CURSOR_Y};
     statusBar_.SetIndicators(panes, 3);
     const int width = QFontMetrics(statusBar_.Bar()->font()).horizontalAdvance(QStringLiteral("0000000000"));
@@ -164,8 +171,9 @@ bool CMainFrame::CreateStatusBar() {
 
 bool CMainFrame::CreatePromptBar() {
     QMainWindow* window = MainWindow();
-    if (!window)
+    if (!window) {
         return false;
+    }
     auto* bar = new QToolBar(window);
     bar->setObjectName(QString::number(IDD_PROMPT_BAR));
     bar->setMovable(false);
@@ -199,10 +207,11 @@ void CMainFrame::CreateAccelerators() {
         QObject::connect(action, &QAction::triggered, window, [this, id] {
             CCmdUI ui(id);
             RouteUpdate(&ui);
-            if (ui.m_bEnabled)
+            if (ui.m_bEnabled) {
                 RouteCommand(id);
-            else if (id == ID_PAGE_NEXT || id == ID_PAGE_PREVIOUS)
+            } else if (id == ID_PAGE_NEXT || id == ID_PAGE_PREVIOUS) {
                 MessageBeep(0);
+            }
         });
         window->addAction(action);
     }
@@ -228,21 +237,25 @@ void CMainFrame::OnCursorPosition() {
     const ProgramState& state = ZaphoApp().State();
     CString text;
     text.Format("%10.3lf", state.cursorX);
-    if (!statusBar_.SetPaneText(1, text))
+    if (!statusBar_.SetPaneText(1, text)) {
         MessageBeep(MB_OK);
+    }
     text.Format("%10.3lf", state.cursorY);
-    if (!statusBar_.SetPaneText(2, text))
+    if (!statusBar_.SetPaneText(2, text)) {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainFrame::OnMessageText() {
-    if (!statusBar_.SetPaneText(0, ZaphoApp().State().messageText))
+    if (!statusBar_.SetPaneText(0, ZaphoApp().State().messageText)) {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainFrame::OnPromptText() {
-    if (promptText_)
+    if (promptText_) {
         promptText_->setText(platform::ToQString(ZaphoApp().State().promptText));
+    }
 }
 
 } // namespace zapho

@@ -34,8 +34,9 @@ constexpr int kDeviceSlack = 30;
 constexpr COLORREF kZoomFrame = 0x808080;
 
 void NotifyMainFrame(UINT id) {
-    if (CWnd* mainFrame = AfxGetMainWnd())
+    if (CWnd* mainFrame = AfxGetMainWnd()) {
         mainFrame->RouteCommand(id);
+    }
 }
 
 // The paper of the page in the printer's page layout, so that printing and preview use it.
@@ -80,12 +81,14 @@ void CMainView::OnInitialUpdate() {
     ProgramState& state = ZaphoApp().State();
     if (state.firstPlacement < 2 && GetParentFrame() && GetParentFrame()->GetWidget()) {
         QWidget* frame = GetParentFrame()->GetWidget();
-        for (QWidget* up = frame; up; up = up->parentWidget())
+        for (QWidget* up = frame; up; up = up->parentWidget()) {
             if (auto* sub = qobject_cast<QMdiSubWindow*>(up)) {
-                if (QMdiArea* area = sub->mdiArea())
+                if (QMdiArea* area = sub->mdiArea()) {
                     sub->setGeometry(10, 10, area->viewport()->width() - 11, area->viewport()->height() - 11);
+                }
                 break;
             }
+        }
         state.firstPlacement = 2;
     }
     m_nPage = std::clamp(Data().m_nCurrentPage, 0, std::max(0, Data().m_drawing.PageCount() - 1));
@@ -133,7 +136,7 @@ void CMainView::RefreshPrompt() {
 void CMainView::OnPrepareDC(CDC* dc, CPrintInfo* info) {
     if (dc->IsPrinting()) {
         dc->SetMapMode(MM_LOMETRIC);
-        CView::OnPrepareDC(dc, info);
+        CScrollView::OnPrepareDC(dc, info);
         return;
     }
     const double scale = Scale();
@@ -148,8 +151,9 @@ void CMainView::OnPrepareDC(CDC* dc, CPrintInfo* info) {
 
 void CMainView::OnDraw(CDC* dc) {
     CMainDoc& doc = Data();
-    if (m_dPaperW <= 0 || m_dPaperH <= 0)
+    if (m_dPaperW <= 0 || m_dPaperH <= 0) {
         return;
+    }
     const double scale = doc.m_dScale;
     doc.m_dScale = 1.0; // the DC's mapping scales
     DrawPageItems(dc, doc, m_nPage, m_bRedraw && !dc->IsPrinting(),
@@ -256,25 +260,29 @@ void CMainView::OnMouseMove(UINT flags, CPoint point) {
 
 void CMainView::OnRButtonUp(UINT flags, CPoint point) {
     CScrollView::OnRButtonUp(flags, point);
-    if (!m_bZoomDrag)
+    if (!m_bZoomDrag) {
         return;
+    }
     m_zoomEnd = point;
     // A rectangle without width or height keeps the figure: the next release ends it.
-    if (m_zoomEnd.x == m_zoomStart.x || m_zoomEnd.y == m_zoomStart.y)
+    if (m_zoomEnd.x == m_zoomStart.x || m_zoomEnd.y == m_zoomStart.y) {
         return;
+    }
     m_bZoomDrag = false;
     ReleaseCapture();
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     ClientToPaper(m_zoomStart, x1, y1);
     ClientToPaper(m_zoomEnd, x2, y2);
-    if (!ZoomTo(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)))
+    if (!ZoomTo(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) {
         Invalidate();
+    }
 }
 
 void CMainView::OnSetFocus(CWnd* oldWnd) {
     CScrollView::OnSetFocus(oldWnd);
-    if (GetDocument())
+    if (GetDocument()) {
         RefreshPrompt();
+    }
 }
 
 void CMainView::GoToPage(int page) {
@@ -306,8 +314,9 @@ void CMainView::OnPagePrevious() {
 
 void CMainView::OnPlotReopen() {
     CViewerDoc* doc = GetDocument();
-    if (!doc || !doc->ReopenPlotFiles())
+    if (!doc || !doc->ReopenPlotFiles()) {
         return;
+    }
     m_nPage = Data().m_nCurrentPage;
     PageSetup();
     Invalidate();
@@ -323,8 +332,9 @@ BOOL CMainView::OnPreparePrinting(CPrintInfo* info) {
     info->SetMaxPage(static_cast<UINT>(std::max(1, Data().m_drawing.PageCount())));
     info->m_nCurPage = static_cast<UINT>(m_nPage + 1);
     // Every sheet takes the paper of the page shown.
-    if (info->m_pPrinter)
+    if (info->m_pPrinter) {
         info->m_pPrinter->setPageLayout(LayoutOfPaper(PaperOfPage(Data().m_drawing, m_nPage)));
+    }
     return DoPreparePrinting(info);
 }
 
@@ -334,11 +344,12 @@ void CMainView::OnBeginPrinting(CDC* dc, CPrintInfo* info) {
 }
 
 void CMainView::ReverseTextAngles() {
-    for (auto& font : Data().m_drawing.m_fonts)
+    for (auto& font : Data().m_drawing.m_fonts) {
         if (font->m_nEscapement != 0) {
             font->m_nEscapement = 3600 - font->m_nEscapement;
             font->m_nOrientation = 3600 - font->m_nOrientation;
         }
+    }
 }
 
 void CMainView::OnPrint(CDC* dc, CPrintInfo* info) {
@@ -350,16 +361,20 @@ void CMainView::OnPrint(CDC* dc, CPrintInfo* info) {
     m_savedOriginX = doc.m_dOriginX;
     m_savedOriginY = doc.m_dOriginY;
     // Centre the paper of the page shown on the printable area (whose height is negative
-    // in these units).
-    doc.m_dOriginX = static_cast<int>(m_dPaperW) / 2 - draw.Width() / 2;
-    doc.m_dOriginY = static_cast<int>(m_dPaperH) / 2 - (draw.bottom - draw.top) / 2;
+    // in these units), halving in whole units.
+    const int originX = static_cast<int>(m_dPaperW) / 2 - draw.Width() / 2;
+    const int originY = static_cast<int>(m_dPaperH) / 2 - (draw.bottom - draw.top) / 2;
+    doc.m_dOriginX = originX;
+    doc.m_dOriginY = originY;
     doc.m_dScale = 1.0;
     const bool reverse = !info->m_bPreview && ZaphoApp().State().settings.reverseAnglePrint != 0;
-    if (reverse)
+    if (reverse) {
         ReverseTextAngles();
+    }
     DrawPageItems(dc, doc, page, false, ZaphoApp().State().settings.monochromePrint != 0);
-    if (reverse)
+    if (reverse) {
         ReverseTextAngles();
+    }
     doc.m_dScale = m_savedScale;
     doc.m_dOriginX = m_savedOriginX;
     doc.m_dOriginY = m_savedOriginY;

@@ -58,8 +58,9 @@ void MapPaper(CDC& dc, const PagePaper& paper, int deviceWidth, int deviceHeight
 } // namespace
 
 void DrawPageItems(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochrome) {
-    if (page < 0 || page >= doc.m_drawing.PageCount())
+    if (page < 0 || page >= doc.m_drawing.PageCount()) {
         return;
+    }
     PlotRenderer renderer(doc, monochrome);
     const PlotPage& values = doc.m_drawing.Page(page);
     renderer.DrawPlotItems(dc, values.m_items);
@@ -80,8 +81,9 @@ QByteArray PageAsSvg(CMainDoc& doc, int page, bool monochrome) {
     {
         PictureDrawing drawing(doc, paper);
         CDC dc;
-        if (!dc.AttachDevice(&generator, false))
+        if (!dc.AttachDevice(&generator, false)) {
             return QByteArray();
+        }
         dc.FillSolidRect(CRect(0, 0, paper.width, paper.height), RGB(255, 255, 255));
         MapPaper(dc, paper, paper.width, paper.height);
         DrawPageItems(&dc, doc, page, false, monochrome);
@@ -98,8 +100,9 @@ QImage PageAsImage(CMainDoc& doc, int page, bool monochrome, int dotsPerInch) {
     image.fill(Qt::white);
     PictureDrawing drawing(doc, paper);
     CDC dc;
-    if (!dc.AttachImage(&image))
+    if (!dc.AttachImage(&image)) {
         return QImage();
+    }
     MapPaper(dc, paper, image.width(), image.height());
     DrawPageItems(&dc, doc, page, false, monochrome);
     dc.Detach();
@@ -108,8 +111,9 @@ QImage PageAsImage(CMainDoc& doc, int page, bool monochrome, int dotsPerInch) {
 
 bool CopyPageToClipboard(CMainDoc& doc, int page, bool monochrome) {
     constexpr int kImageDotsPerInch = 150;
-    if (page < 0 || page >= doc.m_drawing.PageCount())
+    if (page < 0 || page >= doc.m_drawing.PageCount()) {
         return false;
+    }
     auto* mime = new QMimeData;
     mime->setData(QStringLiteral("image/svg+xml"), PageAsSvg(doc, page, monochrome));
     mime->setImageData(PageAsImage(doc, page, monochrome, kImageDotsPerInch));

@@ -27,8 +27,9 @@ constexpr PaperEntry kPapers[] = {
 
 PagePaper PaperOfPage(const PlotDrawing& drawing, int page) {
     PagePaper paper;
-    if (page < 0 || page >= drawing.PageCount())
+    if (page < 0 || page >= drawing.PageCount()) {
         return paper;
+    }
     const PlotPage& values = drawing.Page(page);
     paper.paperCode = values.m_values[PlotPage::kPaperSize];
     paper.orientation = values.m_values[PlotPage::kOrientation];
@@ -53,9 +54,11 @@ double FitScale(int width, int height, int clientWidth, int clientHeight, int ma
 }
 
 CString PaperName(int paperCode, int orientation) {
-    for (const PaperEntry& entry : kPapers)
-        if (entry.code == paperCode)
+    for (const PaperEntry& entry : kPapers) {
+        if (entry.code == paperCode) {
             return CString(orientation == 2 ? entry.landscape : entry.portrait);
+        }
+    }
     return CString();
 }
 

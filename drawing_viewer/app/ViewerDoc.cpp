@@ -65,8 +65,9 @@ bool CViewerDoc::IsPlotOutput() const {
 BOOL CViewerDoc::OnOpenDocument(LPCTSTR path) {
     CWaitCursor wait;
     data_->SetPlotFileCleanup(ZaphoApp().State().removePlotFiles);
-    if (!data_->OnOpenDocument(path, TemplateExtension()))
+    if (!data_->OnOpenDocument(path, TemplateExtension())) {
         return FALSE;
+    }
     SetPathName(path, !IsPlotOutput());
     SetModifiedFlag(FALSE);
     return TRUE;
@@ -78,15 +79,17 @@ void CViewerDoc::SetPathName(LPCTSTR path, BOOL addToMru) {
 }
 
 bool CViewerDoc::ReopenPlotFiles() {
-    if (!IsPlotOutput() || m_strPathName.IsEmpty())
+    if (!IsPlotOutput() || m_strPathName.IsEmpty()) {
         return false;
+    }
     CWaitCursor wait;
     auto fresh = std::make_unique<CMainDoc>();
     fresh->SetPlotFileCleanup(ZaphoApp().State().removePlotFiles);
     fresh->m_drawing.m_plotFace = data_->m_drawing.m_plotFace;
     // Both hold the index under a shared lock meanwhile; a failed reading keeps the shown drawing.
-    if (!fresh->OnOpenDocument(m_strPathName, CMainDoc::kPlotExtension))
+    if (!fresh->OnOpenDocument(m_strPathName, CMainDoc::kPlotExtension)) {
         return false;
+    }
     data_->SetPlotFileCleanup(false); // the files are the fresh document's now
     fresh->m_nCurrentPage =
         std::clamp(data_->m_nCurrentPage, 0, std::max(0, fresh->m_drawing.PageCount() - 1));
@@ -102,8 +105,9 @@ BOOL CViewerDoc::OnSaveDocument(LPCTSTR path) {
         AfxMessageBox(text);
         return FALSE;
     }
-    if (!data_->SaveFigureFile(path))
+    if (!data_->SaveFigureFile(path)) {
         return FALSE;
+    }
     SetModifiedFlag(FALSE);
     return TRUE;
 }
@@ -112,17 +116,20 @@ bool CViewerDoc::DoSave(bool replacePath) {
     const CString proposed = data_->m_strDirectory + data_->m_strFileName + CMainDoc::kFigureExtension;
     CFileDialog dialog(FALSE, "pfg", proposed, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST,
                        kFigureFilter, AfxGetMainWnd());
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK) {
         return false;
+    }
     const CString path = dialog.GetPathName();
     const bool existed = access(path.GetString(), F_OK) == 0;
     if (!OnSaveDocument(path)) {
-        if (!existed)
+        if (!existed) {
             std::remove(path.GetString());
+        }
         return false;
     }
-    if (replacePath && !IsPlotOutput())
+    if (replacePath && !IsPlotOutput()) {
         SetPathName(path);
+    }
     return true;
 }
 
@@ -140,12 +147,14 @@ void CViewerDoc::OnFileSaveAs() {
 }
 
 BOOL CViewerDoc::SaveModified() {
-    if (!IsModified())
+    if (!IsModified()) {
         return TRUE;
+    }
     // Closing a drawing of the analysis program's plot files also removes them: changes to it
     // are asked about as to a figure document.
-    if (IsPlotOutput() && !ZaphoApp().State().removePlotFiles)
+    if (IsPlotOutput() && !ZaphoApp().State().removePlotFiles) {
         return TRUE;
+    }
     CString text;
     text.Format(u8"%s に行った変更を保存しますか?",
                 (m_strPathName.IsEmpty() ? m_strTitle : m_strPathName).GetString());
@@ -170,8 +179,9 @@ void CViewerDoc::OnFileClose() {
         if (template_ &&
             std::find(template_->Documents().begin(), template_->Documents().end(), document) !=
                 template_->Documents().end() &&
-            document->SaveModified())
+            document->SaveModified()) {
             document->OnCloseDocument();
+        }
     });
 }
 

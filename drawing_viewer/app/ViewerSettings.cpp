@@ -25,8 +25,9 @@ void CopyFace(LOGFONT& font, const CString& face) {
 // A stored value replaces the setting unless it is absent (read as the unset int).
 void ReadInt(CWinApp& app, const char* section, const char* key, int& setting) {
     const int value = static_cast<int>(app.GetProfileInt(section, key, platform::kUnsetInt));
-    if (value != platform::kUnsetInt)
+    if (value != platform::kUnsetInt) {
         setting = value;
+    }
 }
 
 } // namespace
@@ -60,14 +61,16 @@ void ViewerSettings::Load(CWinApp& app, const CString& programDirectory) {
         plotFont = DefaultPlotFont();
     }
     titleFile = app.GetProfileString(kTitleSection, "File", "");
-    if (titleFile.IsEmpty())
+    if (titleFile.IsEmpty()) {
         titleFile = programDirectory + "title.idx";
+    }
     ReadInt(app, kTitleSection, "Automatic", automatic);
     ReadInt(app, kTitleSection, "MaxCount", maxCount);
     // The list dialog takes 1 to 100; any other stored count (0 would empty the list at
     // its next save) falls back to the default.
-    if (maxCount < kFewestKept || maxCount > kMostKept)
+    if (maxCount < kFewestKept || maxCount > kMostKept) {
         maxCount = kDefaultMaxCount;
+    }
     monochromePrint = 1;
     reverseAnglePrint = 0;
     ReadInt(app, kSystemSection, "Monochromatic Print", monochromePrint);

@@ -30,8 +30,9 @@ CString BaseNameOf(const CString& path) {
 
 CString StripQuotes(CString path) {
     path.Trim();
-    if (path.GetLength() >= 2 && path[0] == '"' && path[path.GetLength() - 1] == '"')
+    if (path.GetLength() >= 2 && path[0] == '"' && path[path.GetLength() - 1] == '"') {
         path = path.Mid(1, path.GetLength() - 2);
+    }
     return path;
 }
 
@@ -55,20 +56,25 @@ CZaphoApp& ZaphoApp() {
 
 void CZaphoApp::SetProgramDirectory(const CString& directory, const CString& programName) {
     state_.programDirectory = directory;
-    if (!state_.programDirectory.IsEmpty() && state_.programDirectory.Right(1) != "/")
+    if (!state_.programDirectory.IsEmpty() && state_.programDirectory.Right(1) != "/") {
         state_.programDirectory += "/";
+    }
     programName_ = programName;
 }
 
 BOOL CZaphoApp::InitInstance() {
     // A request to serve embedded objects: there is no document server here.
-    for (const CString& arg : m_args)
-        if (arg.CompareNoCase("/Embedding") == 0 || arg.CompareNoCase("-Embedding") == 0)
+    for (const CString& arg : m_args) {
+        if (arg.CompareNoCase("/Embedding") == 0 || arg.CompareNoCase("-Embedding") == 0) {
             return FALSE;
-    if (state_.programDirectory.IsEmpty())
+        }
+    }
+    if (state_.programDirectory.IsEmpty()) {
         SetProgramDirectory(platform::ModuleDirectory(), BaseNameOf(platform::ModuleFileName()));
-    if (programName_.IsEmpty())
+    }
+    if (programName_.IsEmpty()) {
         programName_ = m_strAppName;
+    }
     m_pszProfileName = state_.programDirectory + programName_ + ".INI";
     LoadStdProfileSettings(4);
     AddTemplates();
@@ -81,8 +87,9 @@ BOOL CZaphoApp::InitInstance() {
     frame->ShowWindow(SW_SHOWMAXIMIZED);
     // Without a window manager a maximised window keeps its size: it takes the screen itself.
     if (QWidget* window = frame->GetWidget();
-        window && window->screen() && window->width() < window->screen()->availableGeometry().width())
+        window && window->screen() && window->width() < window->screen()->availableGeometry().width()) {
         window->setGeometry(window->screen()->availableGeometry());
+    }
     state_.promptText.Empty();
     state_.messageText.Empty();
     state_.cursorX = state_.cursorY = 0.0;
@@ -90,8 +97,9 @@ BOOL CZaphoApp::InitInstance() {
     state_.removePlotFiles = false;
     state_.settings.Load(*this, state_.programDirectory);
 
-    if (m_args.empty())
+    if (m_args.empty()) {
         return TRUE;
+    }
     // Started with a file (the analysis program's drawing run hands its plot index over):
     // its plot files go when it closes.
     state_.removePlotFiles = true;
@@ -114,34 +122,40 @@ int CZaphoApp::ExitInstance() {
 
 BOOL CZaphoApp::OnIdle(LONG count) {
     const BOOL more = CWinApp::OnIdle(count);
-    if (count == 0 && m_pMainWnd)
+    if (count == 0 && m_pMainWnd) {
         m_pMainWnd->RouteCommand(ID_NOTIFY_MESSAGE);
+    }
     return more;
 }
 
 CDocument* CZaphoApp::OpenDocumentFile(LPCTSTR path) {
-    if (!path)
+    if (!path) {
         return nullptr;
+    }
     const CString file = StripQuotes(CString(path));
     const UINT templateId = IsPlotIndexPath(file) ? IDR_PLOT_OUTPUT : IDR_FIGURE;
-    for (const auto& docTemplate : Templates())
-        if (docTemplate->GetResourceId() == templateId)
+    for (const auto& docTemplate : Templates()) {
+        if (docTemplate->GetResourceId() == templateId) {
             return docTemplate->OpenDocumentFile(file);
+        }
+    }
     return nullptr;
 }
 
 void CZaphoApp::OnFileOpen() {
     CInputFileDialog dialog(TRUE, "pfg", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
                             "\x90\x7d\x96\xca\xcc\xa7\xb2\xd9(*.pfg)|*.pfg||", m_pMainWnd);
-    if (dialog.DoModal() == IDOK)
+    if (dialog.DoModal() == IDOK) {
         OpenDocumentFile(dialog.GetPathName());
+    }
 }
 
 void CZaphoApp::OnFilePrintSetup() {
     QWidget* owner = m_pMainWnd ? m_pMainWnd->GetWidget() : nullptr;
     QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinterNames().isEmpty())
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
+    }
     QPageSetupDialog dialog(&printer, owner);
     dialog.exec();
 }

@@ -1,0 +1,184 @@
+// The drawing viewer as a user meets it, offscreen: a plot index opened from the command
+// line, paging, printing to PDF, the clipboard copy, reopen, saving and the clean-up on close.
+
+#include "drawing_viewer/app/MainView.h"
+#include "drawing_viewer/app/ViewerDoc.h"
+#include "drawing_viewer/app/ZaphoApp.h"
+
+#include "drawing_viewer/app/ZaphoIds.h"
+#include "platform/core/RecordingSink.h"
+#include "platform/ui/CDocTemplate.h"
+#include "platform/ui/DialogScript.h"
+#include "platform/ui/PrintRunner.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/TestApplication.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QWidget>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace zapho {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Page 1: A4 landscape with a red line at y = 1000 from x = 500 to 2500; page 2: A4 portrait.
+constexpr char kIndex[] = "red.p01 2970 2100 0.1 8\nplain.p01 2100 2970 0.1 9\n";
+constexpr char kRedPage[] = "V9\nL500,1000,2500,1000\n";
+constexpr char kPlainPage[] = "V0\nL100,100,200,200\n";
+
+class ViewerAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::TestApplication();
+        platform::DialogScript::Clear();
+        sink_ = std::make_unique<platform::RecordingSink>();
+        app_ = std::make_unique<CZaphoApp>();
+        app_->SetProgramDirectory(CString(program_.Path().string()), "zapho");
+        plots_.Write("red.p01", kRedPage);
+        plots_.Write("plain.p01", kPlainPage);
+        index_ = plots_.Write("plot.p00", kIndex);
+    }
+    void TearDown() override {
+        if (app_ && app_->m_pMainWnd) {
+            app_->m_pMainWnd->GetWidget()->close();
+            app_->ExitInstance();
+        }
+        Events();
+        app_.reset();
+        sink_.reset();
+    }
+    static void Events() {
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+    bool Start(std::vector<CString> arguments) {
+        app_->m_args = std::move(arguments);
+        const bool started = app_->InitInstance();
+        Events();
+        return started;
+    }
+    CMainView* View() const {
+        for (const auto& docTemplate : app_->Templates()) {
+            for (CDocument* doc : docTemplate->Documents()) {
+                if (!doc->Views().empty()) {
+                    return dynamic_cast<CMainView*>(doc->Views().front());
+                }
+            }
+        }
+        return nullptr;
+    }
+
+    testsupport::TempDir program_;
+    testsupport::TempDir plots_;
+    std::string index_;
+    std::unique_ptr<platform::RecordingSink> sink_;
+    std::unique_ptr<CZaphoApp> app_;
+};
+
+TEST_F(ViewerAppTest, AnIndexFromTheCommandLineShowsItsRedLineAtItsPaperPlaceAndPages) {
+    ASSERT_TRUE(Start({CString(index_)}));
+    CMainView* view = View();
+    ASSERT_NE(view, nullptr);
+    view->UpdateWindow();
+    const QImage& canvas = view->Canvas();
+    const CPoint onLine = view->PaperToClient(1500, 1000);
+    const CPoint beside = view->PaperToClient(1500, 1200);
+    EXPECT_EQ(canvas.pixelColor(onLine.x, onLine.y), QColor(255, 0, 0));
+    EXPECT_EQ(canvas.pixelColor(beside.x, beside.y), QColor(255, 255, 255)) << "white paper";
+    EXPECT_NE(app_->State().promptText.Find(CString(u8"ﾍﾟｰｼﾞ 1(2)  A4横(297×210mm)")), -1);
+
+    view->RouteCommand(32969); // previous on the first page
+    EXPECT_EQ(view->Page(), 0);
+    view->RouteCommand(32968);
+    EXPECT_EQ(view->Page(), 1);
+    EXPECT_NE(app_->State().promptText.Find(CString(u8"ﾍﾟｰｼﾞ 2(2)")), -1);
+    view->RouteCommand(32968); // next on the last page
+    EXPECT_EQ(view->Page(), 1);
+}
+
+TEST_F(ViewerAppTest, PrintingToPdfGivesOneSheetOfThePagesPaperPerPage) {
+    ASSERT_TRUE(Start({CString(index_)}));
+    const std::string pdf = plots_.File("out.pdf");
+    ASSERT_TRUE(platform::PrintRunner::PrintToPdf(View(), pdf));
+    const std::string bytes = testsupport::ReadBytes(pdf);
+    std::smatch box;
+    ASSERT_TRUE(std::regex_search(bytes, box, std::regex(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])")));
+    EXPECT_NEAR(std::stod(box[1]), 297 / 25.4 * 72, 1.0) << "A4 landscape, the page shown";
+    EXPECT_NEAR(std::stod(box[2]), 210 / 25.4 * 72, 1.0);
+    const std::regex page(R"(/Type /Page\b)");
+    EXPECT_EQ(std::distance(std::sregex_iterator(bytes.begin(), bytes.end(), page), std::sregex_iterator()),
+              2);
+}
+
+TEST_F(ViewerAppTest, TheWholePageGoesToTheClipboardAsSvgAndImage) {
+    ASSERT_TRUE(Start({CString(index_)}));
+    View()->RouteCommand(ID_EDIT_COPY);
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    ASSERT_NE(data, nullptr);
+    EXPECT_TRUE(data->data("image/svg+xml").startsWith("<?xml"));
+    const QImage image = qvariant_cast<QImage>(data->imageData());
+    ASSERT_FALSE(image.isNull());
+    EXPECT_NEAR(double(image.width()) / image.height(), 297.0 / 210.0, 0.01);
+}
+
+TEST_F(ViewerAppTest, AFailedReopenKeepsTheDrawingAndClosingRemovesOnlyTheFilesRead) {
+    ASSERT_TRUE(Start({CString(index_)}));
+    CMainView* view = View();
+    view->RouteCommand(32968);
+    fs::remove(plots_.File("plain.p01"));
+    view->RouteCommand(32970);
+    EXPECT_EQ(view->Data().m_drawing.PageCount(), 2) << "the shown drawing stays";
+    EXPECT_EQ(view->Page(), 1);
+    plots_.Write("plain.p01", kPlainPage);
+    plots_.Write("other.p01", kPlainPage);
+    view->RouteCommand(32970);
+    EXPECT_EQ(view->Page(), 1);
+    app_->CloseAllDocuments(FALSE);
+    Events();
+    EXPECT_FALSE(fs::exists(index_));
+    EXPECT_FALSE(fs::exists(plots_.File("red.p01")));
+    EXPECT_TRUE(fs::exists(plots_.File("other.p01"))) << "never named by the index";
+}
+
+TEST_F(ViewerAppTest, SavingADrawingOfPlotFilesWritesAFigureFileNeverTheIndex) {
+    ASSERT_TRUE(Start({CString(index_)}));
+    auto* doc = View()->GetDocument();
+    EXPECT_FALSE(doc->OnSaveDocument(CString(index_)));
+    EXPECT_EQ(testsupport::ReadBytes(index_), kIndex);
+    const std::string figure = plots_.File("saved.pfg");
+    ASSERT_TRUE(doc->OnSaveDocument(CString(figure)));
+    app_->CloseAllDocuments(FALSE);
+    Events();
+    CDocument* reopened = app_->OpenDocumentFile(CString(figure));
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(dynamic_cast<CViewerDoc*>(reopened)->Data().m_drawing.PageCount(), 2);
+}
+
+TEST_F(ViewerAppTest, AnEmbeddingRequestEndsAtOnceAndStoredCountsOutOfRangeFallBack) {
+    EXPECT_FALSE(Start({CString("/Embedding")}));
+    CZaphoApp& app = *app_;
+    app.SetProfilePath(CString(program_.File("zapho.INI")));
+    for (const int stored : {0, 101, -5}) {
+        app.WriteProfileInt("Title", "MaxCount", stored);
+        ViewerSettings settings;
+        settings.Load(app, CString(program_.Path().string()) + "/");
+        EXPECT_EQ(settings.maxCount, 30) << stored;
+    }
+    app.WriteProfileInt("Title", "MaxCount", 55);
+    ViewerSettings settings;
+    settings.Load(app, "");
+    EXPECT_EQ(settings.maxCount, 55);
+    EXPECT_STREQ(settings.plotFont.lfFaceName, CString(u8"ＭＳ ゴシック").GetString());
+}
+
+} // namespace
+} // namespace zapho
