@@ -258,7 +258,7 @@ SkylineSystem SlipSurfaceEstimator::Assemble(const PreparedModel& model,
         BlockNormals normals(size);
         for (int i = 0; i + kCorner < size; ++i) {
             const MeasurementPoint& point =
-                model.points[static_cast<std::size_t>(first[static_cast<std::size_t>(block)] + i)];
+                model.points[static_cast<std::size_t>(first[static_cast<std::size_t>(block)]) + i];
             for (const Point2& position : point.positions) {
                 const double s = position.x - frame.s0;
                 const int columns[] = {0, 1, 2, kCorner + i};

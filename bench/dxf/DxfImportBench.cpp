@@ -17,6 +17,7 @@
 #include "platform/core/RecordingSink.h"
 
 #include <benchmark/benchmark.h>
+#include <cmath>
 
 #include <chrono>
 #include <cstdio>
@@ -36,7 +37,7 @@ constexpr int kSkippedPolylines = 200;
 void PointAt(int i, double& x, double& y) {
     unsigned int h = static_cast<unsigned int>(i) * 2654435761U;
     x = (h % 1000U) * 0.37 + (i % 7) * 0.05;
-    y = static_cast<double>(i / 1000) * 0.37 + ((h >> 10) % 13) * 0.011;
+    y = std::floor(i / 1000.0) * 0.37 + ((h >> 10) % 13) * 0.011;
 }
 
 void WriteEntities(CDxfWriter& writer, int candidatePoints) {

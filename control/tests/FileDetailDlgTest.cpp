@@ -177,7 +177,7 @@ TEST_F(FileDetailDlgTest, TheColumnsKeepTheirProportionsAndTheButtonsAreOfOneSiz
         const int width = list->viewport()->width();
         EXPECT_EQ(header->sectionSize(0), width * 3 / 10) << when;
         EXPECT_EQ(header->sectionSize(1), width * 4 / 10) << when;
-        EXPECT_NEAR(header->sectionSize(2), width * 3 / 10, 1) << when;
+        EXPECT_NEAR(header->sectionSize(2), width * 3 / 10.0, 1) << when;
         EXPECT_EQ(header->sectionViewportPosition(2) + header->sectionSize(2), width) << when;
     };
     RunModal(dialog, [&] {

@@ -23,15 +23,17 @@ CQuilmoApp::CQuilmoApp() : CWinApp("quilmo") {}
 
 BOOL CQuilmoApp::InitInstance() {
     const CommandLineNames names = ParseCommandLine(m_args);
-    if (names.measurement.IsEmpty())
+    if (names.measurement.IsEmpty()) {
         return FALSE;
+    }
     if (!process::ConfirmSuiteRuntimeDirectory()) {
         m_nExitCode = process::kRuntimeDirectoryExitCode;
         return FALSE;
     }
     // A running editor comes forward instead of a second one.
-    if (process::BringWindowClassToFront(kTableInputWindowClass) != process::WindowAnswer::NoWindow)
+    if (process::BringWindowClassToFront(kTableInputWindowClass) != process::WindowAnswer::NoWindow) {
         return FALSE;
+    }
     TableInputWindowClass windowClass;
     windowClass.Register();
     m_strDisFile = names.measurement;
@@ -46,18 +48,21 @@ int CQuilmoApp::ExitInstance() {
 
 void CQuilmoApp::Run(const CString& sectionFile, bool newFile) {
     Clear();
-    if (!sectionFile.IsEmpty() && FileExists(sectionFile))
+    if (!sectionFile.IsEmpty() && FileExists(sectionFile)) {
         ReadSecFile(sectionFile);
+    }
     m_angle = platform::kUnsetDouble;
     int dimension = 0;
     if (!FileExists(m_strDisFile) && newFile) {
         CInputMethodDlg method;
-        if (method.DoModal() != IDOK)
+        if (method.DoModal() != IDOK) {
             return Clear();
+        }
         dimension = method.m_nDimension;
     } else {
-        if (!ReadDisFile(m_strDisFile))
+        if (!ReadDisFile(m_strDisFile)) {
             return Clear();
+        }
         dimension = Dimension();
     }
     EditTable(dimension);
@@ -78,8 +83,9 @@ bool CQuilmoApp::EditTable(int dimension) {
 bool CQuilmoApp::CheckSave(CGridDlg1& dialog) {
     m_dataTitle = dialog.m_strTitle;
     m_angle = dialog.IsThreeDimensional() ? dialog.m_dAngle : platform::kUnsetDouble;
-    if (!quilmo::CheckSave(*this, dialog.m_nRows, m_saveEnvironment))
+    if (!quilmo::CheckSave(*this, dialog.m_nRows, m_saveEnvironment)) {
         return false;
+    }
     // A failed write keeps the table open with everything typed.
     return WriteDisFile(m_strDisFile);
 }

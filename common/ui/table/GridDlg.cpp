@@ -223,8 +223,9 @@ BOOL CGridDlg::OnInitDialog() {
                 // is placed again then.
                 QTimer::singleShot(0, GetWidget(), [this] {
                     LayoutControls();
-                    if (m_pCellEdit && !m_pCellEdit->isHidden())
+                    if (m_pCellEdit && !m_pCellEdit->isHidden()) {
                         ShowCellEditor();
+                    }
                 });
             });
         GetWidget()->installEventFilter(m_pEventHook);
