@@ -25,8 +25,9 @@ QApplication& App() {
 }
 
 void Fill(quilmo::CMeasurementDocument& doc, int points, int dates) {
-    for (int date = 0; date < dates; ++date)
+    for (int date = 0; date < dates; ++date) {
         doc.m_dates.push_back({2000 + date / 365, 1 + date % 12, 1 + date % 28, 10, 0});
+    }
     for (int point = 0; point < points; ++point) {
         CString name;
         name.Format("P%d", point + 1);

@@ -56,23 +56,26 @@ void CEditTitle::keyPressEvent(QKeyEvent* event) {
 
 void CEditTitle::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    if (highlighted_ && dialog_)
+    if (highlighted_ && dialog_) {
         dialog_->HighlightPoint(index_, false);
+    }
 }
 
 void CEditTitle::contextMenuEvent(QContextMenuEvent* event) {
-    if (!dialog_)
+    if (!dialog_) {
         return;
+    }
     dialog_->HighlightPoint(index_, true);
     QMenu menu(this);
     QAction* remove = menu.addAction(platform::ToQString(u8"地点削除"));
     QAction* insert = menu.addAction(platform::ToQString(u8"地点挿入"));
     QAction* chosen = menu.exec(event->globalPos());
     dialog_->HighlightPoint(index_, false);
-    if (chosen == remove)
+    if (chosen == remove) {
         dialog_->DeletePoint(index_);
-    else if (chosen == insert)
+    } else if (chosen == insert) {
         dialog_->InsertPoint(index_);
+    }
 }
 
 } // namespace quilmo

@@ -16,7 +16,6 @@ namespace quilmo {
 
 namespace {
 
-constexpr int kMenuBar = 905;
 constexpr int kPopupMenu = 909;
 constexpr int kVisibleRows = 20;
 constexpr int kClipboardFormat = 5909;
@@ -30,14 +29,18 @@ std::vector<CString> StylesFor(int kind) {
                                    CString(u8"日 3 2 0 1 31"), CString(u8"時 3 2 0 0 24"),
                                    CString(u8"分 3 2 0 0 59")};
     if (kind == CGridDlg1::kThreeDimensional) {
-        for (int point = 0; point < 2; ++point)
+        for (int point = 0; point < 2; ++point) {
             for (const char8_t* style : {u8"dx 7 7 1 -9999 99999", u8"dy 7 7 1 -9999 99999",
-                                         u8"(ds) 7 0 1 -9999 99999", u8"dz 7 7 1 -9999 99999"})
+                                         u8"(ds) 7 0 1 -9999 99999", u8"dz 7 7 1 -9999 99999"}) {
                 styles.emplace_back(style);
+            }
+        }
     } else {
-        for (int point = 0; point < 3; ++point)
-            for (const char8_t* style : {u8"ds 7 7 1 -9999 99999", u8"dz 7 7 1 -9999 99999"})
+        for (int point = 0; point < 3; ++point) {
+            for (const char8_t* style : {u8"ds 7 7 1 -9999 99999", u8"dz 7 7 1 -9999 99999"}) {
                 styles.emplace_back(style);
+            }
+        }
     }
     return styles;
 }
@@ -50,8 +53,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut)
+        if (event->type() == QEvent::FocusOut) {
             onFocusOut_();
+        }
         return QObject::eventFilter(watched, event);
     }
 
@@ -82,9 +86,11 @@ CGridDlg1::CGridDlg1(CWnd* parent, int tableKind, PointList& points, DateList& d
 }
 
 CGridDlg1::~CGridDlg1() {
-    for (int index = 0; index < pointsPerPage_; ++index)
-        if (CEditTitle* edit = NameEdit(index))
+    for (int index = 0; index < pointsPerPage_; ++index) {
+        if (CEditTitle* edit = NameEdit(index)) {
             edit->SetDialog(nullptr);
+        }
+    }
 }
 
 void CGridDlg1::BuildMenus() {
@@ -119,8 +125,9 @@ void CGridDlg1::CreateControls() {
         AddControl(IDC_ANGLE_LABEL, new QLabel(platform::ToQString(u8"断面方向角θ(度)："), dialog));
         AddControl(IDC_ANGLE, new QLineEdit(dialog));
     }
-    for (int index = 0; index < pointsPerPage_; ++index)
+    for (int index = 0; index < pointsPerPage_; ++index) {
         AddControl(IDC_POINT_NAME1 + index, new CEditTitle(index, dialog));
+    }
     AddControl(IDC_GRID_BUTTON1, MakeButton(IsThreeDimensional() ? u8"<<-- 左へ" : u8"<<- 左へ", dialog));
     AddControl(IDC_GRID_BUTTON2, MakeButton(IsThreeDimensional() ? u8"右へ -->>" : u8"右へ ->>", dialog));
     AddControl(IDC_GRID_NOTE,
@@ -129,13 +136,15 @@ void CGridDlg1::CreateControls() {
                                   ? u8"dx:X方向水平変位　dy:Y方向水平変位　ds:水平変位  dz:鉛直変位　単位(mm)"
                                   : u8"ds:水平変位　dz:鉛直変位　単位(mm)"),
                           dialog));
-    if (auto* ok = GetDlgItemWidget(IDOK))
+    if (auto* ok = GetDlgItemWidget(IDOK)) {
         ok->setObjectName(QString::number(IDOK));
+    }
 }
 
 CEditTitle* CGridDlg1::NameEdit(int index) const {
-    if (index < 0 || index >= pointsPerPage_ || !GetWidget())
+    if (index < 0 || index >= pointsPerPage_ || !GetWidget()) {
         return nullptr;
+    }
     return dynamic_cast<CEditTitle*>(GetDlgItemWidget(IDC_POINT_NAME1 + index));
 }
 
@@ -144,9 +153,11 @@ QLineEdit* CGridDlg1::AngleEdit() const {
 }
 
 BOOL CGridDlg1::OnInitDialog() {
-    for (int index = 0; index < pointsPerPage_; ++index)
-        if (CEditTitle* edit = NameEdit(index))
+    for (int index = 0; index < pointsPerPage_; ++index) {
+        if (CEditTitle* edit = NameEdit(index)) {
             edit->SetDialog(this);
+        }
+    }
     // Room above the grid for the title row and the name edits.
     m_nGridTop = kMargin + 2 * 28;
     ShowPointPage();
@@ -169,8 +180,9 @@ BOOL CGridDlg1::OnInitDialog() {
 void CGridDlg1::LayoutControls() {
     CGridDlg::LayoutControls();
     FlexGridView* view = m_grid.View();
-    if (!view)
+    if (!view) {
         return;
+    }
     const QRect grid = view->geometry();
     const int rowHeight = RowHeightPixels() + 2;
     const int titleTop = MenuBarHeight() + kMargin;
@@ -190,8 +202,9 @@ void CGridDlg1::LayoutControls() {
     const QPoint origin = view->pos();
     for (int index = 0; index < pointsPerPage_; ++index) {
         CEditTitle* edit = NameEdit(index);
-        if (!edit)
+        if (!edit) {
             continue;
+        }
         const CRect first = m_grid.GetCellRectPixels(1, PointColumn(index));
         const CRect last = m_grid.GetCellRectPixels(1, PointColumn(index) + valuesPerPoint_ - 1);
         edit->setGeometry(origin.x() + first.left, grid.top() - rowHeight, last.right - first.left,
@@ -203,8 +216,9 @@ void CGridDlg1::LayoutControls() {
 // Cancel in that row from the grid's right edge.
 void CGridDlg1::ArrangeButtons() {
     QWidget* grid = GetDlgItemWidget(IDC_GRID);
-    if (!grid)
+    if (!grid) {
         return;
+    }
     int top = grid->geometry().bottom() + 1 + 6;
     if (QWidget* note = GetDlgItemWidget(IDC_GRID_NOTE)) {
         note->setGeometry(kMargin, top, note->sizeHint().width(), note->sizeHint().height());
@@ -212,31 +226,37 @@ void CGridDlg1::ArrangeButtons() {
     }
     auto size = [](QWidget* widget) { return widget->sizeHint().expandedTo(QSize(75, 23)); };
     int left = kButtonGap;
-    for (int id : {IDC_GRID_BUTTON1, IDC_GRID_BUTTON2})
+    for (int id : {IDC_GRID_BUTTON1, IDC_GRID_BUTTON2}) {
         if (QWidget* button = GetDlgItemWidget(id)) {
             button->setGeometry(QRect(QPoint(left, top), size(button)));
             left = button->geometry().right() + 1 + kButtonGap;
         }
+    }
     int rightGroup = 0;
-    for (int id : {int(IDOK), int(IDCANCEL)})
-        if (QWidget* button = GetDlgItemWidget(id))
+    for (int id : {int(IDOK), int(IDCANCEL)}) {
+        if (QWidget* button = GetDlgItemWidget(id)) {
             rightGroup += size(button).width() + kButtonGap;
+        }
+    }
     int right = grid->geometry().right() + 1;
     const int overlap = left - (right - rightGroup + kButtonGap);
-    if (overlap > 0)
+    if (overlap > 0) {
         right += overlap + 10;
-    for (int id : {int(IDOK), int(IDCANCEL)})
+    }
+    for (int id : {int(IDOK), int(IDCANCEL)}) {
         if (QWidget* button = GetDlgItemWidget(id)) {
             const QSize wanted = size(button);
             button->setGeometry(QRect(QPoint(right - wanted.width(), top), wanted));
             right -= wanted.width() + kButtonGap;
         }
+    }
 }
 
 bool CGridDlg1::ReadAngleEdit(double& angle) {
     QLineEdit* edit = AngleEdit();
-    if (!edit)
+    if (!edit) {
         return true;
+    }
     CString text;
     platform::FromQString(edit->text().left(kAngleTextLimit), text);
     text.Trim();
@@ -258,8 +278,9 @@ bool CGridDlg1::ReadAngleEdit(double& angle) {
 
 void CGridDlg1::OnAngleEditDone() {
     QLineEdit* edit = AngleEdit();
-    if (!edit || !edit->isModified() || m_bBusy)
+    if (!edit || !edit->isModified() || m_bBusy) {
         return;
+    }
     double angle = platform::kUnsetDouble;
     if (!ReadAngleEdit(angle)) {
         edit->setFocus();
@@ -271,8 +292,9 @@ void CGridDlg1::OnAngleEditDone() {
 }
 
 void CGridDlg1::OnOK() {
-    if (m_bBusy)
+    if (m_bBusy) {
         return;
+    }
     QWidget* focus = QApplication::focusWidget();
     if (GetKeyState(VK_RETURN) < 0 && focus && focus != GetDlgItemWidget(IDOK)) {
         focus->nextInFocusChain()->setFocus(Qt::TabFocusReason);
@@ -301,44 +323,51 @@ void CGridDlg1::OnOK() {
             RecomputeAllDs();
         }
     }
-    if (!TakeTableData())
+    if (!TakeTableData()) {
         return;
+    }
     m_nRows = TrimEmptyRows(m_nRows);
     DropEmptyTailPoints();
     RefreshPage();
-    if (!CheckAllCells())
+    if (!CheckAllCells()) {
         return;
+    }
     m_strTitle = title;
     m_bBusy = TRUE;
     const bool saved = !m_confirm || m_confirm(*this);
     m_bBusy = FALSE;
-    if (saved)
+    if (saved) {
         EndDialog(IDOK);
+    }
 }
 
 // The (ds) of the cell left, when its dx or dy was changed.
 void CGridDlg1::ShowCellEditor() {
     if (dsPending_ && IsThreeDimensional() && m_nPrevRow >= 1 && m_nPrevRow <= m_nRows &&
-        (m_nPrevRow != m_nCurRow || m_nPrevCol != m_nCurCol))
+        (m_nPrevRow != m_nCurRow || m_nPrevCol != m_nCurCol)) {
         RecomputeDsCell(m_nPrevCol, m_nPrevRow);
+    }
     CGridDlg::ShowCellEditor();
 }
 
 void CGridDlg1::RecomputeDsCell(int col, int row) {
     dsPending_ = false;
     const int offset = col - PointColumn(0);
-    if (offset < 0 || offset % valuesPerPoint_ > 1)
+    if (offset < 0 || offset % valuesPerPoint_ > 1) {
         return;
+    }
     const int point = offset / valuesPerPoint_;
     CGridData* data = RowAt(row);
-    if (!data || point >= pointsPerPage_)
+    if (!data || point >= pointsPerPage_) {
         return;
+    }
     const int base = point * valuesPerPoint_;
     const double dx = data->RealCell(base + CDispData::kDx);
     const double dy = data->RealCell(base + CDispData::kDy);
     double ds = platform::kUnsetDouble;
-    if (!platform::IsUnsetDouble(dx) && !platform::IsUnsetDouble(dy) && !platform::IsUnsetDouble(m_dAngle))
+    if (!platform::IsUnsetDouble(dx) && !platform::IsUnsetDouble(dy) && !platform::IsUnsetDouble(m_dAngle)) {
         ds = std::cos(m_dAngle * kDegree) * dx + std::sin(m_dAngle * kDegree) * dy;
+    }
     data->RealCell(base + CDispData::kDs) = ds;
     const int dsColumn = PointColumn(point) + CDispData::kDs;
     m_bUpdating = TRUE;
@@ -347,16 +376,18 @@ void CGridDlg1::RecomputeDsCell(int col, int row) {
 }
 
 void CGridDlg1::OnChangeCellEdit() {
-    if (m_bUpdating || !m_pCellEdit)
+    if (m_bUpdating || !m_pCellEdit) {
         return;
+    }
     if (m_bRowSelecting || m_pCellEdit->isReadOnly()) {
         ShowMessage(u8"入力はできません");
         ShowCellEditor();
         return;
     }
     CGridDlg::OnChangeCellEdit();
-    if (m_nCurCol > kDateColumns && m_nCurCol <= m_columns.Count() && m_columns.IsEditable(m_nCurCol - 1))
+    if (m_nCurCol > kDateColumns && m_nCurCol <= m_columns.Count() && m_columns.IsEditable(m_nCurCol - 1)) {
         dsPending_ = true;
+    }
 }
 
 void CGridDlg1::RefreshPage() {

@@ -17,25 +17,30 @@ int CGridDlg1::RemoveTrailingEmptyRows(int) {
 // Removes data row r (1-based) from the table, the date list and every point.
 void CGridDlg1::RemoveRowEverywhere(int row) {
     RemoveRowObject(row);
-    if (row <= static_cast<int>(dates_.size()))
+    if (row <= static_cast<int>(dates_.size())) {
         dates_.erase(dates_.begin() + (row - 1));
-    for (auto& point : points_)
+    }
+    for (auto& point : points_) {
         point->DeleteRows(row - 1, 1);
+    }
 }
 
 int CGridDlg1::TrimEmptyRows(int rows) {
     int matters = 0;
-    for (int row = static_cast<int>(dates_.size()); row >= 1; --row)
+    for (int row = static_cast<int>(dates_.size()); row >= 1; --row) {
         if (!IsUnsetDate(dates_[static_cast<std::size_t>(row - 1)])) {
             matters = row;
             break;
         }
-    for (const auto& point : points_)
+    }
+    for (const auto& point : points_) {
         matters = std::max(matters, point->GetLastValueRow());
+    }
     while (rows > matters) {
         CGridData* data = RowAt(rows);
-        if (data && !data->IsEmptyRow())
+        if (data && !data->IsEmptyRow()) {
             break;
+        }
         RemoveRowEverywhere(rows);
         --rows;
     }
@@ -43,8 +48,9 @@ int CGridDlg1::TrimEmptyRows(int rows) {
 }
 
 void CGridDlg1::CutCurrentRow() {
-    if (!m_bCanDelete)
+    if (!m_bCanDelete) {
         return;
+    }
     const int row = m_nCurRow;
     if (row < 1 || row > m_nRows || !RowAt(row)) {
         ShowMessage(u8"削除エラー!!!");
@@ -54,8 +60,9 @@ void CGridDlg1::CutCurrentRow() {
     RemoveRowEverywhere(row);
     m_bChanged = TRUE;
     --m_nRows;
-    if (row > m_nRows)
+    if (row > m_nRows) {
         m_nRows = TrimEmptyRows(m_nRows);
+    }
     m_bRowSelecting = FALSE;
     m_nSelStart = m_nSelEnd = -1;
     UpdateGridRows();
@@ -64,8 +71,9 @@ void CGridDlg1::CutCurrentRow() {
 }
 
 void CGridDlg1::DeleteSelectedRows() {
-    if (!m_bCanDelete)
+    if (!m_bCanDelete) {
         return;
+    }
     if (!m_bRowSelecting || m_nSelStart < 1) {
         ShowMessage(u8"選択行はありません");
         EndRowCommand();
@@ -83,8 +91,9 @@ void CGridDlg1::DeleteSelectedRows() {
         RemoveRowEverywhere(first);
     }
     m_nRows -= removed;
-    if (reachedEnd)
+    if (reachedEnd) {
         m_nRows = TrimEmptyRows(m_nRows);
+    }
     m_bChanged = TRUE;
     m_bRowSelecting = FALSE;
     m_nSelStart = m_nSelEnd = -1;
@@ -94,8 +103,9 @@ void CGridDlg1::DeleteSelectedRows() {
 }
 
 void CGridDlg1::InsertBlankRows() {
-    if (!m_bCanInsertBlank)
+    if (!m_bCanInsertBlank) {
         return;
+    }
     CGridInsertRowsDlg ask(this, m_nInsertCount);
     if (ask.DoModal() != IDOK) {
         EndRowCommand();
@@ -112,13 +122,17 @@ void CGridDlg1::InsertBlankRows() {
         ShowMessage(message);
     } else if (count > 0) {
         const int at = row - 1;
-        if (at <= static_cast<int>(dates_.size()))
+        if (at <= static_cast<int>(dates_.size())) {
             dates_.insert(dates_.begin() + at, static_cast<std::size_t>(count), UnsetDate());
-        for (auto& point : points_)
-            if (at < point->Count())
+        }
+        for (auto& point : points_) {
+            if (at < point->Count()) {
                 point->InsertRows(at, count);
-        for (int i = 0; i < count; ++i)
+            }
+        }
+        for (int i = 0; i < count; ++i) {
             InsertRowObject(row, m_columns.NewRow());
+        }
         m_nRows += count;
         m_bChanged = TRUE;
         UpdateGridRows();

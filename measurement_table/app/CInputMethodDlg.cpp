@@ -41,11 +41,11 @@ void CInputMethodDlg::OnOK() {
         focus->nextInFocusChain()->setFocus(Qt::TabFocusReason);
         return;
     }
-    if (IsDlgButtonChecked(IDC_METHOD_2D))
+    if (IsDlgButtonChecked(IDC_METHOD_2D)) {
         m_nDimension = 0;
-    else if (IsDlgButtonChecked(IDC_METHOD_3D))
+    } else if (IsDlgButtonChecked(IDC_METHOD_3D)) {
         m_nDimension = 1;
-    else {
+    } else {
         AfxMessageBox(u8"入力方法が未選択です");
         return;
     }

@@ -14,8 +14,9 @@ TableInputWindowClass::~TableInputWindowClass() {
 }
 
 bool TableInputWindowClass::Register() {
-    if (!server_.Register(kTableInputWindowClass))
+    if (!server_.Register(kTableInputWindowClass)) {
         return false;
+    }
     notifier_ = std::make_unique<QSocketNotifier>(server_.Fd(), QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { server_.ServeOnce(0); });
     return true;
@@ -23,8 +24,9 @@ bool TableInputWindowClass::Register() {
 
 bool TableInputWindowClass::BringToFront() {
     QWidget* window = QApplication::activeModalWidget();
-    if (!window)
+    if (!window) {
         return false;
+    }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();

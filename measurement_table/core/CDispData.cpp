@@ -21,22 +21,26 @@ CDispData::CDispData(int flag, const CString& pointName, int rows)
 }
 
 double CDispData::Value(int slot, int row) const {
-    if (slot < 0 || slot >= SlotCount() || row < 0 || row >= count_)
+    if (slot < 0 || slot >= SlotCount() || row < 0 || row >= count_) {
         return kUnsetDouble;
+    }
     return values_[static_cast<std::size_t>(slot)][static_cast<std::size_t>(row)];
 }
 
 void CDispData::SetValue(int slot, int row, double value) {
-    if (slot < 0 || slot >= SlotCount() || row < 0)
+    if (slot < 0 || slot >= SlotCount() || row < 0) {
         return;
-    if (row >= count_)
+    }
+    if (row >= count_) {
         Resize(row + 1);
+    }
     values_[static_cast<std::size_t>(slot)][static_cast<std::size_t>(row)] = value;
 }
 
 void CDispData::DeleteRows(int first, int n) {
-    if (first < 0 || first >= count_ || n <= 0)
+    if (first < 0 || first >= count_ || n <= 0) {
         return;
+    }
     const int last = std::min(count_, first + n);
     for (int slot = 0; slot < SlotCount(); ++slot) {
         auto& values = values_[static_cast<std::size_t>(slot)];
@@ -46,8 +50,9 @@ void CDispData::DeleteRows(int first, int n) {
 }
 
 void CDispData::InsertRows(int first, int n) {
-    if (n <= 0)
+    if (n <= 0) {
         return;
+    }
     first = std::clamp(first, 0, count_);
     for (int slot = 0; slot < SlotCount(); ++slot) {
         auto& values = values_[static_cast<std::size_t>(slot)];
@@ -58,16 +63,20 @@ void CDispData::InsertRows(int first, int n) {
 
 void CDispData::Resize(int rows) {
     rows = std::max(rows, 0);
-    for (int slot = 0; slot < SlotCount(); ++slot)
+    for (int slot = 0; slot < SlotCount(); ++slot) {
         values_[static_cast<std::size_t>(slot)].resize(static_cast<std::size_t>(rows), kUnsetDouble);
+    }
     count_ = rows;
 }
 
 int CDispData::GetLastValueRow() const {
-    for (int row = count_; row >= 1; --row)
-        for (int slot = 0; slot < SlotCount(); ++slot)
-            if (!platform::IsUnsetDouble(Value(slot, row - 1)))
+    for (int row = count_; row >= 1; --row) {
+        for (int slot = 0; slot < SlotCount(); ++slot) {
+            if (!platform::IsUnsetDouble(Value(slot, row - 1))) {
                 return row;
+            }
+        }
+    }
     return 0;
 }
 

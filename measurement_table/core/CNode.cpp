@@ -11,13 +11,15 @@ constexpr int kNameEnd = 50;
 
 void CNode::ReadRecord(const char* line) {
     CString text(line);
-    if (text.GetLength() < kNameEnd)
+    if (text.GetLength() < kNameEnd) {
         text += CString(' ', kNameEnd - text.GetLength());
+    }
     const char* pos = ReadIntField(text.GetString(), number);
     pos = ReadDoubleField(pos + kIntFieldWidth, x);
     ReadDoubleField(pos, y);
-    if (kind == kNode)
+    if (kind == kNode) {
         return;
+    }
     name = text.Mid(kNameColumn, kNameEnd - kNameColumn);
     name.TrimRight();
 }

@@ -7,10 +7,12 @@ namespace quilmo {
 namespace {
 
 CString WithoutQuotes(CString name) {
-    if (name.GetLength() >= 1 && name[0] == '"')
+    if (name.GetLength() >= 1 && name[0] == '"') {
         name = name.Mid(1);
-    if (name.GetLength() >= 1 && name[name.GetLength() - 1] == '"')
+    }
+    if (name.GetLength() >= 1 && name[name.GetLength() - 1] == '"') {
         name = name.Left(name.GetLength() - 1);
+    }
     return name;
 }
 
@@ -32,13 +34,16 @@ CommandLineNames ParseCommandLine(const std::vector<CString>& args) {
             name = name.Mid(1);
             name.TrimLeft();
         }
-        if (!name.IsEmpty())
+        if (!name.IsEmpty()) {
             names.push_back(name);
+        }
     }
-    if (!names.empty() && HasExtension(names[0], ".dis"))
+    if (!names.empty() && HasExtension(names[0], ".dis")) {
         result.measurement = names[0];
-    if (names.size() > 1 && HasExtension(names[1], ".sec"))
+    }
+    if (names.size() > 1 && HasExtension(names[1], ".sec")) {
         result.section = names[1];
+    }
     return result;
 }
 

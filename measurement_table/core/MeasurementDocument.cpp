@@ -41,8 +41,9 @@ public:
             return true;
         }
         point.ReadRecord(line);
-        if (!platform::IsUnsetInt(point.number))
+        if (!platform::IsUnsetInt(point.number)) {
             (*map)[point.number - 1] = point;
+        }
         return true;
     }
     // Every two neighbours of a run make one link; a run may be of any length.
@@ -120,14 +121,16 @@ bool CMeasurementDocument::ReadDisFile(const char* path) {
     const bool usable =
         result == MeasurementReadResult::Read ||
         (result == MeasurementReadResult::EndedEarly && !(data.dates.empty() && data.blocks.empty()));
-    if (!usable)
+    if (!usable) {
         return false;
+    }
     m_dataTitle = data.title;
     m_angle = data.angle;
     m_dates = data.dates;
     m_points.clear();
-    for (const MeasurementBlock& block : data.blocks)
+    for (const MeasurementBlock& block : data.blocks) {
         m_points.push_back(std::make_unique<CDispData>(CDispData::FromBlock(block, Dimension())));
+    }
     return true;
 }
 
@@ -137,29 +140,36 @@ bool CMeasurementDocument::WriteDisFile(const char* path) const {
     data.hasAngleLine = true;
     data.angle = m_angle;
     data.dates = m_dates;
-    for (const auto& point : m_points)
+    for (const auto& point : m_points) {
         data.blocks.push_back(point->ToBlock());
+    }
     return WriteMeasurementFile(path, data);
 }
 
 void CMeasurementDocument::MatchPoints(int flag) {
     if (!m_points.empty()) {
-        for (auto& [key, site] : m_sites)
+        for (auto& [key, site] : m_sites) {
             site.mark = 0;
-        for (const auto& point : m_points)
-            for (auto& [key, site] : m_sites)
+        }
+        for (const auto& point : m_points) {
+            for (auto& [key, site] : m_sites) {
                 if (site.name == point->Name()) {
                     site.mark = 1;
                     break;
                 }
+            }
+        }
         const int rows = static_cast<int>(m_dates.size());
-        for (const auto& [key, site] : m_sites)
-            if (site.mark == 0)
+        for (const auto& [key, site] : m_sites) {
+            if (site.mark == 0) {
                 m_points.push_back(std::make_unique<CDispData>(flag, site.name, rows));
+            }
+        }
         return;
     }
-    for (const auto& [key, site] : m_sites)
+    for (const auto& [key, site] : m_sites) {
         m_points.push_back(std::make_unique<CDispData>(flag, site.name, 0));
+    }
 }
 
 } // namespace quilmo

@@ -41,28 +41,34 @@ long long DaysFromCivil(long long year, long long month, long long day) {
 // counts as 0 (the hour 24 is the next day's midnight, as the column allows it).
 std::optional<long long> MinutesOf(const ReadingDate& date) {
     const int year = date[kYear], month = date[kMonth], day = date[kDay];
-    if (IsUnsetInt(year) || IsUnsetInt(month) || IsUnsetInt(day))
+    if (IsUnsetInt(year) || IsUnsetInt(month) || IsUnsetInt(day)) {
         return std::nullopt;
-    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month))
+    }
+    if (year < 1 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)) {
         return std::nullopt;
+    }
     const int hour = IsUnsetInt(date[kHour]) ? 0 : date[kHour];
     const int minute = IsUnsetInt(date[kMinute]) ? 0 : date[kMinute];
-    if (hour < 0 || hour > 24 || minute < 0 || minute > 59)
+    if (hour < 0 || hour > 24 || minute < 0 || minute > 59) {
         return std::nullopt;
+    }
     return DaysFromCivil(year, month, day) * 1440 + hour * 60 + minute;
 }
 
 int LastDatedRow(const DateList& dates) {
-    for (int row = static_cast<int>(dates.size()); row >= 1; --row)
-        if (!IsUnsetDate(dates[static_cast<std::size_t>(row - 1)]))
+    for (int row = static_cast<int>(dates.size()); row >= 1; --row) {
+        if (!IsUnsetDate(dates[static_cast<std::size_t>(row - 1)])) {
             return row;
+        }
+    }
     return 0;
 }
 
 int LastValueRow(const PointList& points) {
     int last = 0;
-    for (const auto& point : points)
+    for (const auto& point : points) {
         last = std::max(last, point->GetLastValueRow());
+    }
     return last;
 }
 
@@ -74,9 +80,11 @@ CString DuplicateName(const PointList& points, bool& anyUnnamed) {
             anyUnnamed = true;
             continue;
         }
-        for (std::size_t j = i + 1; j < points.size(); ++j)
-            if (points[j]->Name() == points[i]->Name())
+        for (std::size_t j = i + 1; j < points.size(); ++j) {
+            if (points[j]->Name() == points[i]->Name()) {
                 return points[i]->Name();
+            }
+        }
     }
     return CString();
 }
@@ -113,11 +121,13 @@ bool CheckTable(CMeasurementDocument& doc) {
         return false;
     }
     // One row of values without any date: nothing to check in the dates.
-    if (lastValue == 1 && doc.m_dates.size() == 1 && IsUnsetDate(doc.m_dates.front()))
+    if (lastValue == 1 && doc.m_dates.size() == 1 && IsUnsetDate(doc.m_dates.front())) {
         return true;
+    }
     errors += CountDateErrors(doc.m_dates);
-    if (errors > 0 && !AskYes(CString(u8"定義ﾃﾞｰﾀにはｴﾗｰがあります。OK処理を続けますか？")))
+    if (errors > 0 && !AskYes(CString(u8"定義ﾃﾞｰﾀにはｴﾗｰがあります。OK処理を続けますか？"))) {
         return false;
+    }
     return true;
 }
 
@@ -135,11 +145,13 @@ SaveEnvironment DesktopSaveEnvironment() {
     environment.readBaseMenuName = [](CString& name) {
         CString slot;
         if (process::ReadBaseMenuSlot(process::kMeasurementSlot, slot) !=
-            process::BaseMenuExchange::Unchanged)
+            process::BaseMenuExchange::Unchanged) {
             return false;
+        }
         slot.Trim();
-        if (slot.IsEmpty())
+        if (slot.IsEmpty()) {
             return false;
+        }
         name = CompletedMeasurementName(slot);
         return true;
     };
@@ -155,9 +167,11 @@ int CountDateErrors(const DateList& dates) {
         ReadingDate date = dates[i];
         std::optional<long long> minutes = MinutesOf(date);
         if (!minutes && previous) {
-            for (int part : {kYear, kMonth, kDay, kHour})
-                if (IsUnsetInt(date[static_cast<std::size_t>(part)]))
+            for (int part : {kYear, kMonth, kDay, kHour}) {
+                if (IsUnsetInt(date[static_cast<std::size_t>(part)])) {
                     date[static_cast<std::size_t>(part)] = previousDate[static_cast<std::size_t>(part)];
+                }
+            }
             minutes = MinutesOf(date);
         }
         const bool wrong = !minutes || (previous && *minutes <= *previous);
@@ -172,8 +186,9 @@ int CountDateErrors(const DateList& dates) {
         previous = minutes;
         if (minutes) {
             previousDate = date;
-            if (IsUnsetInt(previousDate[kHour]))
+            if (IsUnsetInt(previousDate[kHour])) {
                 previousDate[kHour] = 0;
+            }
         }
     }
     return errors;
@@ -181,8 +196,9 @@ int CountDateErrors(const DateList& dates) {
 
 bool CheckSave(CMeasurementDocument& doc, int rowsInUse, const SaveEnvironment& environment) {
     if (!doc.m_dates.empty()) {
-        if (!CheckTable(doc))
+        if (!CheckTable(doc)) {
             return false;
+        }
     } else {
         doc.m_dates.assign(static_cast<std::size_t>(std::max(rowsInUse, 0)), UnsetDate());
     }
@@ -190,15 +206,18 @@ bool CheckSave(CMeasurementDocument& doc, int rowsInUse, const SaveEnvironment& 
     if (environment.readBaseMenuName && environment.readBaseMenuName(baseMenuName)) {
         if (baseMenuName != doc.m_strDisFile &&
             !AskYes(CString(
-                u8"基本ﾒﾆｭｰの参照ﾌｧｲﾙ名が変更されたため、別の名前で保存します。\n処理を続行しますか？")))
+                u8"基本ﾒﾆｭｰの参照ﾌｧｲﾙ名が変更されたため、別の名前で保存します。\n処理を続行しますか？"))) {
             return false;
-        if (environment.fileExists(baseMenuName) && !AskOverwrite(baseMenuName))
+        }
+        if (environment.fileExists(baseMenuName) && !AskOverwrite(baseMenuName)) {
             return false;
+        }
         doc.m_strDisFile = baseMenuName;
         return true;
     }
-    if (environment.fileExists(doc.m_strDisFile) && !AskOverwrite(doc.m_strDisFile))
+    if (environment.fileExists(doc.m_strDisFile) && !AskOverwrite(doc.m_strDisFile)) {
         return false;
+    }
     return true;
 }
 

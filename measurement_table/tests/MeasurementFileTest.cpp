@@ -28,8 +28,9 @@ const fs::path kSample = fs::path(VERRANT_SOURCE_DIR) / "data";
 
 std::string Lines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines)
+    for (const std::string& line : lines) {
         text += platform::Utf8ToCp932(line) + "\r\n";
+    }
     return text;
 }
 
@@ -175,16 +176,18 @@ TEST_F(MeasurementFileTest, SectionModelPointsGiveTheColumnsAfterTheStoredSeries
     doc_.m_points.push_back(std::make_unique<CDispData>(0, CString("Z"), 2));
     doc_.MatchPoints(0);
     std::vector<std::string> names;
-    for (const auto& point : doc_.m_points)
+    for (const auto& point : doc_.m_points) {
         names.emplace_back(point->Name().GetString());
+    }
     EXPECT_EQ(names, (std::vector<std::string>{"B", "Z", "A", "C"}));
     EXPECT_EQ(doc_.m_points[3]->Count(), 2);
 }
 
 TEST(DispDataTest, RowsAreDeletedAndInsertedInEveryArray) {
     CDispData point(1, CString("P"), 3);
-    for (int row = 0; row < 3; ++row)
+    for (int row = 0; row < 3; ++row) {
         point.SetValue(CDispData::kDz, row, row + 1.0);
+    }
     point.DeleteRows(3, 1);
     EXPECT_EQ(point.Count(), 3);
     point.InsertRows(0, 2);

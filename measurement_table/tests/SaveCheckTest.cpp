@@ -33,8 +33,9 @@ protected:
     // One point named `name` with a value in each of the first `valueRows` rows.
     void AddPoint(const char* name, int valueRows) {
         auto point = std::make_unique<CDispData>(0, CString(name), static_cast<int>(doc_.m_dates.size()));
-        for (int row = 0; row < valueRows; ++row)
+        for (int row = 0; row < valueRows; ++row) {
             point->SetValue(0, row, 1.0);
+        }
         doc_.m_points.push_back(std::move(point));
     }
     bool Check() { return quilmo::CheckSave(doc_, static_cast<int>(doc_.m_dates.size()), environment_); }

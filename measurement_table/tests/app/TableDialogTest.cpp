@@ -33,8 +33,6 @@ using platform::Utf8;
 using quilmo::CDispData;
 using quilmo::CGridDlg1;
 
-constexpr int U = platform::kUnsetInt;
-
 std::string Cell(CGridDlg1& table, int row, int col) {
     return platform::ToQString(table.Grid().GetTextMatrix(row, col)).toStdString();
 }
@@ -54,8 +52,9 @@ void CtrlKey(QWidget* edit, Qt::Key key) {
 }
 
 void Press(CDialog& dialog, int id) {
-    if (auto* button = dynamic_cast<QAbstractButton*>(dialog.GetDlgItemWidget(id)))
+    if (auto* button = dynamic_cast<QAbstractButton*>(dialog.GetDlgItemWidget(id))) {
         button->click();
+    }
 }
 
 class TableDialogTest : public testsupport::TempDirTest {
@@ -82,8 +81,9 @@ protected:
 
 TEST_F(TableDialogTest, PagesOverThePointsAndCreatesANamedPointButNeverTakesAnUnnamedOne) {
     dates_ = {{2006, 4, 1, 10, 0}};
-    for (const char* name : {"P1", "P2", "P3", "P4"})
+    for (const char* name : {"P1", "P2", "P3", "P4"}) {
         AddPoint(0, name);
+    }
     points_[3]->SetValue(0, 0, 4.5);
     auto table = Open(CGridDlg1::kTwoDimensional);
     EXPECT_LT(table->Grid().GetColWidth(2), table->Grid().GetColWidth(1)); // month narrower than year
@@ -153,8 +153,9 @@ TEST_F(TableDialogTest, DsFollowsDxDyAndTheAngle) {
 
 TEST_F(TableDialogTest, CurrentRowIsDeletedFromTheDatesAndEveryPoint) {
     dates_ = {{2006, 4, 1, 10, 0}, {2006, 4, 2, 10, 0}, {2006, 4, 3, 10, 0}};
-    for (const char* name : {"P1", "P2", "P3", "P4"})
+    for (const char* name : {"P1", "P2", "P3", "P4"}) {
         AddPoint(0, name);
+    }
     points_[3]->SetValue(1, 1, -2.0);
     auto table = Open(CGridDlg1::kTwoDimensional);
     table->ClickCellForTest(2, 1);
@@ -182,11 +183,12 @@ protected:
 
 TEST_F(QuilmoRunTest, RefusedCommandLinesOpenNoWindow) {
     int opened = 0;
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         platform::DialogScript::Queue([&opened](CDialog& dialog) {
             ++opened;
             dialog.OnCancel();
         });
+    }
     Start({});
     Start({"@"});
     Start({CString(Path("no.dir/name").c_str())});
