@@ -1,10 +1,11 @@
 #!/bin/bash
 # Installs the suite into a temporary directory, starts the installed base menu under a
-# virtual display, presses its analysis button and waits for the analysis program's main
-# window class "VerrantCalculation" to be registered. Skipped (77) without xvfb-run or xdotool.
-# Usage: BasnevButtonTest.sh <build directory>
+# virtual display, presses one of its program buttons and waits for the started program's
+# main window class to be registered. Skipped (77) without xvfb-run or xdotool.
+# Usage: PressBasnevButton.sh <build directory> <button y offset in the form> <window class>
 set -u
 build=$1
+export BUTTON_Y=$2 WINDOW_CLASS=$3
 if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
   echo "xvfb-run or xdotool missing: skipped"
   exit 77
@@ -24,21 +25,20 @@ status=1
 window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$menu" | head -1)
 if [ -n "$window" ]; then
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  # The analysis button is the third program button of the form.
-  xdotool mousemove $((X + 90)) $((Y + 237)) click 1
+  xdotool mousemove $((X + 90)) $((Y + BUTTON_Y)) click 1
   for _ in $(seq 100); do
-    socket=$(ls "$XDG_RUNTIME_DIR"/verrant/window-VerrantCalculation-*.sock 2>/dev/null | head -1)
+    socket=$(ls "$XDG_RUNTIME_DIR"/verrant/window-$WINDOW_CLASS-*.sock 2>/dev/null | head -1)
     [ -n "$socket" ] && break
     sleep 0.1
   done
   if [ -n "$socket" ]; then
-    analysis=${socket##*-}
-    analysis=${analysis%.sock}
-    echo "analysis window registered by process $analysis"
-    kill "$analysis"
+    program=${socket##*-}
+    program=${program%.sock}
+    echo "$WINDOW_CLASS window registered by process $program"
+    kill "$program"
     status=0
   else
-    echo "no VerrantCalculation window"
+    echo "no $WINDOW_CLASS window"
     cat "$WORK/basnev.out"
   fi
 fi
