@@ -26,12 +26,14 @@ int CChildFrame::OnCreate() {
 
 void CChildFrame::SetFrameTitle(const char* name) {
     CDocument* document = GetActiveDocument();
-    if (caption_.IsEmpty() || !document)
+    if (caption_.IsEmpty() || !document) {
         return;
+    }
     CString title = document->GetTitle();
     const CString untitled(kUntitledWord);
-    if (name && *name && title.Left(untitled.GetLength()) != untitled)
+    if (name && *name && title.Left(untitled.GetLength()) != untitled) {
         title = name;
+    }
     // Only single-byte letters change; both bytes of a double-byte character stay as they are.
     title.MakeLower();
     caption_ = title;
@@ -40,10 +42,12 @@ void CChildFrame::SetFrameTitle(const char* name) {
 
 void CChildFrame::OnUpdateFrameTitle(BOOL addToTitle) {
     // The framework's title of the document is not added: the caption is the frame's own.
-    if (GetWidget())
+    if (GetWidget()) {
         GetWidget()->setWindowTitle(platform::ToQString(caption_));
-    if (CMDIFrameWnd* frame = GetMDIFrame())
+    }
+    if (CMDIFrameWnd* frame = GetMDIFrame()) {
         frame->OnUpdateFrameTitle(addToTitle);
+    }
 }
 
 } // namespace torvan

@@ -17,8 +17,9 @@ constexpr int kImageHeight = 15;
 
 BOOL CComboToolBar::CreateBar(CFrameWnd* frame, UINT barId, const CString& caption, const UINT* ids,
                               int count) {
-    if (!Create(frame) || !SetButtons(ids, count))
+    if (!Create(frame) || !SetButtons(ids, count)) {
         return FALSE;
+    }
     QToolBar* bar = Bar();
     bar->setObjectName(QString::number(barId));
     bar->setWindowTitle(platform::ToQString(caption));
@@ -27,9 +28,11 @@ BOOL CComboToolBar::CreateBar(CFrameWnd* frame, UINT barId, const CString& capti
     bar->setAllowedAreas(Qt::AllToolBarAreas);
     bar->setIconSize(QSize(kImageWidth, kImageHeight));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    for (QAction* action : bar->actions())
-        if (!action->isSeparator())
+    for (QAction* action : bar->actions()) {
+        if (!action->isSeparator()) {
             action->setIcon(ToolBarImage(CMenu::ActionId(action)));
+        }
+    }
     return TRUE;
 }
 
@@ -40,12 +43,14 @@ void CComboToolBar::SetButtonLabels(const std::vector<CString>& labels) {
 
 void CComboToolBar::ShowButtonTexts(bool show) {
     QToolBar* bar = Bar();
-    if (!bar)
+    if (!bar) {
         return;
+    }
     std::size_t next = 0;
     for (QAction* action : bar->actions()) {
-        if (action->isSeparator() || CMenu::ActionId(action) == 0)
+        if (action->isSeparator() || CMenu::ActionId(action) == 0) {
             continue;
+        }
         const CString label = next < labels_.size() ? labels_[next] : CString();
         ++next;
         action->setText(show ? platform::ToQString(label) : QString());
@@ -56,8 +61,9 @@ void CComboToolBar::ShowButtonTexts(bool show) {
 
 bool CComboToolBar::ReplaceButton(UINT id, QWidget* widget) {
     const int index = CommandToIndex(id);
-    if (index < 0)
+    if (index < 0) {
         return false;
+    }
     QAction* button = Bar()->actions().at(index);
     Bar()->insertWidget(button, widget);
     Bar()->removeAction(button);

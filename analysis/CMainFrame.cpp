@@ -67,8 +67,9 @@ void DebugOutput(const char8_t* text) {
 
 std::vector<CString> Labels(std::initializer_list<const char8_t*> texts) {
     std::vector<CString> labels;
-    for (const char8_t* text : texts)
+    for (const char8_t* text : texts) {
         labels.emplace_back(text);
+    }
     return labels;
 }
 
@@ -88,8 +89,9 @@ public:
             auto* drop = static_cast<QDropEvent*>(event);
             for (const QUrl& url : drop->mimeData()->urls()) {
                 CString path;
-                if (url.isLocalFile() && platform::FromQString(url.toLocalFile(), path) && AfxGetApp())
+                if (url.isLocalFile() && platform::FromQString(url.toLocalFile(), path) && AfxGetApp()) {
                     AfxGetApp()->OpenDocumentFile(path);
+                }
             }
             drop->acceptProposedAction();
             return true;
@@ -127,8 +129,9 @@ int CMainFrame::OnCreate() {
     ConnectMenuSelection(mainMenu_);
     ConnectMenuSelection(documentMenu_);
     SetMenu(&mainMenu_);
-    if (!CreateToolBars() || !CreateMethodBox())
+    if (!CreateToolBars() || !CreateMethodBox()) {
         return -1;
+    }
     if (!CreateStatusBar()) {
         DebugOutput(u8"ｽﾃｰﾀｽ ﾊﾞｰの作成に失敗しました\n");
         return -1;
@@ -163,8 +166,9 @@ bool CMainFrame::CreateToolBars() {
         !editBar_.CreateBar(this, IDW_EDIT_BAR, CString(u8"編集"), kEditButtons,
                             static_cast<int>(std::size(kEditButtons))) ||
         !analysisBar_.CreateBar(this, IDW_ANALYSIS_BAR, CString(u8"解析"), kAnalysisButtons,
-                                static_cast<int>(std::size(kAnalysisButtons))))
+                                static_cast<int>(std::size(kAnalysisButtons)))) {
         return false;
+    }
     standardBar_.SetButtonLabels(
         Labels({u8"開く", u8"上書保存", u8"拡大", u8"縮小", u8"全体表示", u8"表示設定"}));
     editBar_.SetButtonLabels(
@@ -179,8 +183,9 @@ bool CMainFrame::CreateToolBars() {
 void CMainFrame::SetToolTips(CComboToolBar& bar) {
     for (QAction* action : bar.Bar()->actions()) {
         const UINT id = CMenu::ActionId(action);
-        if (action->isSeparator() || id == 0)
+        if (action->isSeparator() || id == 0) {
             continue;
+        }
         action->setStatusTip(platform::ToQString(CommandPromptText(id, false)));
         action->setToolTip(platform::ToQString(CommandPromptText(id, true)));
     }
@@ -207,8 +212,9 @@ bool CMainFrame::CreateMethodBox() {
 }
 
 bool CMainFrame::CreateStatusBar() {
-    if (!statusBar_.Create(this))
+    if (!statusBar_.Create(this)) {
         return false;
+    }
     const UINT panes[] = {ID_SEPARATOR, ID_INDICATOR_X, ID_INDICATOR_Y};
     statusBar_.SetIndicators(panes, 3);
     const int width = QFontMetrics(statusBar_.Bar()->font()).horizontalAdvance(QStringLiteral("0000000000"));
@@ -219,8 +225,9 @@ bool CMainFrame::CreateStatusBar() {
 
 bool CMainFrame::CreateGuideBar() {
     QMainWindow* window = MainWindow();
-    if (!window)
+    if (!window) {
         return false;
+    }
     guideBar_ = new QToolBar(window);
     guideBar_->setObjectName(QString::number(IDW_GUIDE_BAR));
     guideBar_->setProperty("templateId", IDD_GUIDE_BAR);
@@ -245,8 +252,9 @@ void CMainFrame::CreateAccelerators() {
             // A key runs its command only when the command is enabled, as its menu item would.
             CCmdUI ui(id);
             RouteUpdate(&ui);
-            if (ui.m_bEnabled)
+            if (ui.m_bEnabled) {
                 RouteCommand(id);
+            }
         });
         window->addAction(action);
     }
@@ -259,11 +267,14 @@ void CMainFrame::AcceptDroppedFiles() {
 }
 
 void CMainFrame::ConnectMenuSelection(const CMenu& menu) {
-    if (!menu.Menu())
+    if (!menu.Menu()) {
         return;
-    for (QAction* action : menu.Menu()->actions())
-        if (QMenu* popup = action->menu())
+    }
+    for (QAction* action : menu.Menu()->actions()) {
+        if (QMenu* popup = action->menu()) {
             QObject::connect(popup, &QMenu::aboutToShow, popup, [this] { OnMenuSelect(); });
+        }
+    }
 }
 
 void CMainFrame::OnChildActivated() {
@@ -281,8 +292,9 @@ void CMainFrame::OnChildActivated() {
 }
 
 BOOL CMainFrame::OnClose() {
-    if (closing_)
+    if (closing_) {
         return TRUE;
+    }
     SaveBarState();
     return CMDIFrameWnd::OnClose();
 }
@@ -290,77 +302,94 @@ BOOL CMainFrame::OnClose() {
 void CMainFrame::LoadBarState() {
     QMainWindow* window = MainWindow();
     CWinApp* app = AfxGetApp();
-    if (!window || !app)
+    if (!window || !app) {
         return;
+    }
     const CString state = app->GetProfileString(kBarStateSection, kBarStateKey);
-    if (!state.IsEmpty())
+    if (!state.IsEmpty()) {
         window->restoreState(QByteArray::fromHex(QByteArray(state.GetString())));
+    }
 }
 
 void CMainFrame::SaveBarState() {
     QMainWindow* window = MainWindow();
     CWinApp* app = AfxGetApp();
-    if (!window || !app)
+    if (!window || !app) {
         return;
+    }
     app->WriteProfileString(kBarStateSection, kBarStateKey, CString(window->saveState().toHex().constData()));
 }
 
 CBlockView* CMainFrame::ActiveBlockView() const {
     CDocument* document = GetActiveDocument();
-    if (!document)
+    if (!document) {
         return nullptr;
-    for (CView* view : document->Views())
-        if (auto* blockView = dynamic_cast<CBlockView*>(view))
+    }
+    for (CView* view : document->Views()) {
+        if (auto* blockView = dynamic_cast<CBlockView*>(view)) {
             return blockView;
+        }
+    }
     return nullptr;
 }
 
 void CMainFrame::OnMenuSelect() {
-    if (!MDIGetActive())
+    if (!MDIGetActive()) {
         return;
-    if (CBlockView* view = ActiveBlockView())
+    }
+    if (CBlockView* view = ActiveBlockView()) {
         view->OnCmdMsg(ID_MENU_SELECTED, CN_COMMAND, nullptr);
+    }
 }
 
 void CMainFrame::OnShowCursorPos() {
     const section::GuideTexts& texts = section::ProcessGuideTexts();
-    if (!statusBar_.SetPaneText(1, CString(platform::FormatC("%10.3lf", texts.cursorX).c_str())))
+    if (!statusBar_.SetPaneText(1, CString(platform::FormatC("%10.3lf", texts.cursorX).c_str()))) {
         MessageBeep(MB_OK);
-    if (!statusBar_.SetPaneText(2, CString(platform::FormatC("%10.3lf", texts.cursorY).c_str())))
+    }
+    if (!statusBar_.SetPaneText(2, CString(platform::FormatC("%10.3lf", texts.cursorY).c_str()))) {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainFrame::OnActivateBlockView() {
     CDocument* document = GetActiveDocument();
-    if (!document)
+    if (!document) {
         return;
+    }
     if (CBlockView* view = ActiveBlockView()) {
-        if (auto* child = dynamic_cast<CMDIChildWnd*>(view->GetParentFrame()))
+        if (auto* child = dynamic_cast<CMDIChildWnd*>(view->GetParentFrame())) {
             MDIActivate(child);
+        }
         return;
     }
     CDocTemplate* docTemplate = document->GetDocTemplate();
     CFrameWnd* frame = docTemplate ? docTemplate->CreateNewFrame(document) : nullptr;
-    if (!frame)
+    if (!frame) {
         return;
-    if (CView* view = frame->GetActiveView())
+    }
+    if (CView* view = frame->GetActiveView()) {
         view->OnInitialUpdate();
+    }
     frame->ShowWindow(SW_SHOW);
 }
 
 void CMainFrame::OnGuidePrompt() {
-    if (!statusBar_.SetPaneText(0, section::ProcessGuideTexts().prompt))
+    if (!statusBar_.SetPaneText(0, section::ProcessGuideTexts().prompt)) {
         MessageBeep(MB_OK);
+    }
 }
 
 void CMainFrame::OnGuideTitle() {
-    if (guideTitle_)
+    if (guideTitle_) {
         guideTitle_->setText(platform::ToQString(section::ProcessGuideTexts().title));
+    }
 }
 
 void CMainFrame::OnAnalysisMethodChanged() {
-    if (methodBox_)
+    if (methodBox_) {
         methodBox_->setText(platform::ToQString(section::ProcessGuideTexts().methodName));
+    }
 }
 
 void CMainFrame::OnViewToolText() {
@@ -372,14 +401,17 @@ void CMainFrame::OnViewToolText() {
 void CMainFrame::OnViewToolBar() {
     // The three command bars show and hide together.
     const bool show = standardBar_.Bar() && standardBar_.Bar()->isHidden();
-    for (CComboToolBar* bar : {&standardBar_, &editBar_, &analysisBar_})
-        if (bar->Bar())
+    for (CComboToolBar* bar : {&standardBar_, &editBar_, &analysisBar_}) {
+        if (bar->Bar()) {
             bar->Bar()->setVisible(show);
+        }
+    }
 }
 
 void CMainFrame::OnViewStatusBar() {
-    if (QStatusBar* bar = statusBar_.Bar())
+    if (QStatusBar* bar = statusBar_.Bar()) {
         bar->setVisible(bar->isHidden());
+    }
 }
 
 void CMainFrame::OnUpdateViewToolBar(CCmdUI* ui) {
@@ -396,8 +428,9 @@ void CMainFrame::OnUpdateViewToolText(CCmdUI* ui) {
 
 void CMainFrame::UpdateStatusText() {
     QStatusBar* bar = statusBar_.Bar();
-    if (!bar || !guideTitle_)
+    if (!bar || !guideTitle_) {
         return;
+    }
     if (!bar->currentMessage().isEmpty()) {
         // A fly-by text is shown: the guide texts come back once the cursor is over the view.
         guideTitle_->setText(QStringLiteral(" "));
@@ -405,8 +438,9 @@ void CMainFrame::UpdateStatusText() {
         return;
     }
     QWidget* hovered = QApplication::widgetAt(QCursor::pos());
-    if (hovered == lastHoverWindow_)
+    if (hovered == lastHoverWindow_) {
         return;
+    }
     lastHoverWindow_ = hovered;
     for (QWidget* widget = hovered; widget; widget = widget->parentWidget()) {
         if (dynamic_cast<CBlockView*>(CWnd::FromWidget(widget))) {
@@ -421,15 +455,18 @@ void CMainFrame::RecolorBoundaryButtons(const QColor& inner, const QColor& left,
     const std::pair<UINT, QColor> buttons[] = {{ID_DRAW_INNER_BOUND_POINT, inner},
                                                {ID_DRAW_LEFT_BOUND_POINT, left},
                                                {ID_DRAW_RIGHT_BOUND_POINT, right}};
-    for (const auto& [id, color] : buttons)
-        if (const int index = editBar_.CommandToIndex(id); index >= 0)
+    for (const auto& [id, color] : buttons) {
+        if (const int index = editBar_.CommandToIndex(id); index >= 0) {
             editBar_.Bar()->actions().at(index)->setIcon(BoundaryPointImage(id, color));
+        }
+    }
 }
 
 bool CMainFrame::BringToFront() {
     QMainWindow* window = MainWindow();
-    if (!window)
+    if (!window) {
         return false;
+    }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();

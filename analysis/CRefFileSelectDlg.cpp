@@ -47,8 +47,9 @@ void CRefFileSelectDlg::CreateControls() {
 }
 
 BOOL CRefFileSelectDlg::OnInitDialog() {
-    if (!m_strCaption.IsEmpty())
+    if (!m_strCaption.IsEmpty()) {
         Dialog()->setWindowTitle(platform::ToQString(m_strCaption));
+    }
     SetDlgItemText(IDC_REF_FIRST_NAME, m_strFirstName);
     SetDlgItemText(IDC_REF_SECOND_NAME, m_strSecondName);
     CheckDlgButton(m_nChoice == 1 ? IDC_REF_SECOND_CHOICE : IDC_REF_FIRST_CHOICE, 1);

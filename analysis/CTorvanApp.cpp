@@ -63,8 +63,9 @@ CTorvanApp& TorvanApp() {
 
 void CTorvanApp::SetProgramDirectory(const CString& directory, const CString& programName) {
     moduleDirectory_ = directory;
-    if (!moduleDirectory_.IsEmpty() && moduleDirectory_.Right(1) != "/")
+    if (!moduleDirectory_.IsEmpty() && moduleDirectory_.Right(1) != "/") {
         moduleDirectory_ += "/";
+    }
     programName_ = programName;
 }
 
@@ -76,20 +77,25 @@ BOOL CTorvanApp::InitInstance() {
     reportedFileName_.Empty();
     // Without the suite's runtime directory neither the base menu nor this program's own
     // names can be found: the message names the refused path.
-    if (!process::ConfirmSuiteRuntimeDirectory())
+    if (!process::ConfirmSuiteRuntimeDirectory()) {
         return FALSE;
-    if (moduleDirectory_.IsEmpty())
+    }
+    if (moduleDirectory_.IsEmpty()) {
         SetProgramDirectory(platform::ModuleDirectory(), NameOf(platform::ModuleFileName()));
+    }
     m_pszProfileName = moduleDirectory_ + programName_ + ".INI";
     LoadSettings();
-    if (!MayStart())
+    if (!MayStart()) {
         return FALSE;
+    }
     LoadStdProfileSettings(4);
-    if (Templates().empty())
+    if (Templates().empty()) {
         AddDocTemplate(new CMultiDocTemplate(IDR_BLOCKTYPE, RUNTIME_CLASS(CTorvanDoc),
                                              RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CBlockView), ".slo"));
-    if (!CreateMainFrame())
+    }
+    if (!CreateMainFrame()) {
         return FALSE;
+    }
     commandLine_ = CommandLineNames();
     commandLineAnalysis_.Empty();
     if (RecentFiles().GetSize() > 0 && !RecentFiles()[0].IsEmpty()) {
@@ -133,8 +139,9 @@ bool CTorvanApp::CreateMainFrame() {
     m_pMainWnd = frame;
     // Without a window manager nobody enlarges a maximised window: it gets the screen's
     // working area itself, which is what maximising gives under one.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         frame->GetWidget()->setGeometry(screen->availableGeometry());
+    }
     frame->ShowWindow(SW_SHOWMAXIMIZED);
     return true;
 }
@@ -152,18 +159,21 @@ void CTorvanApp::SaveSettings() {
 }
 
 void CTorvanApp::RunCommandLine() {
-    if (m_args.empty())
+    if (m_args.empty()) {
         return;
+    }
     commandLine_ = ParseCommandLine(m_args);
     if (commandLine_.create) {
-        if (commandLine_.analysis.IsEmpty())
+        if (commandLine_.analysis.IsEmpty()) {
             return;
+        }
         commandLineAnalysis_ = commandLine_.analysis;
         OnFileNew();
         return;
     }
-    if (!commandLine_.first.IsEmpty())
+    if (!commandLine_.first.IsEmpty()) {
         OpenDocumentFile(commandLine_.first);
+    }
 }
 
 CString CTorvanApp::TakeCommandLineAnalysisFile() {
@@ -179,12 +189,15 @@ CString CTorvanApp::NextUntitledTitle() {
 }
 
 int CTorvanApp::ExitInstance() {
-    if (started_)
+    if (started_) {
         CloseAllDocuments(TRUE);
-    if (settingsLoaded_)
+    }
+    if (settingsLoaded_) {
         SaveSettings();
-    if (holdsInstance_)
+    }
+    if (holdsInstance_) {
         ReleaseInstanceMutex();
+    }
     holdsInstance_ = false;
     ReportFileToBaseMenu();
     CWinApp::ExitInstance();
@@ -192,16 +205,19 @@ int CTorvanApp::ExitInstance() {
 }
 
 void CTorvanApp::ReportFileToBaseMenu() {
-    if (reportedFileName_.IsEmpty())
+    if (reportedFileName_.IsEmpty()) {
         return;
+    }
     process::ReportFileToBaseMenuSlot(process::kAnalysisSlot, reportedFileName_);
 }
 
 BOOL CTorvanApp::OnIdle(LONG count) {
     const BOOL more = CWinApp::OnIdle(count);
-    if (count == 0)
-        if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd))
+    if (count == 0) {
+        if (auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd)) {
             frame->UpdateStatusText();
+        }
+    }
     return more;
 }
 
@@ -215,8 +231,9 @@ void CTorvanApp::OnFileNew() {
 
 void CTorvanApp::OnFileOpen() {
     CString name;
-    if (DoPromptFileName(name, CString(kOpenTitle), true))
+    if (DoPromptFileName(name, CString(kOpenTitle), true)) {
         OpenDocumentFile(name);
+    }
 }
 
 bool CTorvanApp::DoPromptFileName(CString& fileName, const CString& title, bool open) {
@@ -228,22 +245,27 @@ bool CTorvanApp::DoPromptFileName(CString& fileName, const CString& title, bool 
         initialDirectory = DirectoryOf(fileName);
         proposed = NameOf(fileName);
     }
-    if (initialDirectory.GetLength() > 1 && initialDirectory.Right(1) == "/")
+    if (initialDirectory.GetLength() > 1 && initialDirectory.Right(1) == "/") {
         initialDirectory = initialDirectory.Left(initialDirectory.GetLength() - 1);
+    }
     DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    if (open)
+    if (open) {
         flags |= OFN_FILEMUSTEXIST;
+    }
     const CString filter(kAnalysisFilter);
     CFileMyDialog dialog(open ? TRUE : FALSE, "slo", proposed.IsEmpty() ? nullptr : proposed.GetString(),
                          flags, filter.GetString(), m_pMainWnd);
     dialog.m_ofn.lpstrTitle = title.GetString();
-    if (!initialDirectory.IsEmpty())
+    if (!initialDirectory.IsEmpty()) {
         dialog.m_ofn.lpstrInitialDir = initialDirectory.GetString();
+    }
     const int answer = dialog.DoModal();
-    if (!dialog.GetCurrentDirectoryText().IsEmpty())
+    if (!dialog.GetCurrentDirectoryText().IsEmpty()) {
         lastDirectory_ = dialog.GetCurrentDirectoryText();
-    if (answer != IDOK)
+    }
+    if (answer != IDOK) {
         return false;
+    }
     fileName = dialog.GetPathName();
     return true;
 }

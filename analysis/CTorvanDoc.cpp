@@ -48,8 +48,9 @@ void CTorvanDoc::TakeCommandLineReferences() {
 }
 
 BOOL CTorvanDoc::OnNewDocument() {
-    if (!CDocument::OnNewDocument())
+    if (!CDocument::OnNewDocument()) {
         return FALSE;
+    }
     model_.DeleteContents();
     model_.SetModifiedFlag(false);
     auto* app = dynamic_cast<CTorvanApp*>(AfxGetApp());
@@ -65,8 +66,9 @@ BOOL CTorvanDoc::OnNewDocument() {
     model_.m_strDir = directory;
     model_.m_strSectionFile = app->CommandLine().section;
     model_.m_strDispFile = app->CommandLine().measurement;
-    if (!model_.m_strSectionFile.IsEmpty() && !model_.m_strDispFile.IsEmpty())
+    if (!model_.m_strSectionFile.IsEmpty() && !model_.m_strDispFile.IsEmpty()) {
         model_.ReloadReferenceFiles();
+    }
     SetPathName(model_.m_strPath, FALSE);
     return TRUE;
 }
@@ -101,13 +103,15 @@ void CTorvanDoc::OnFileSaveAs() {
 }
 
 void CTorvanDoc::OnFileClose() {
-    if (!SaveModified())
+    if (!SaveModified()) {
         return;
+    }
     // Closing deletes this document; leave the command handler that runs first.
     QTimer::singleShot(0, [document = this, docTemplate = m_pDocTemplate] {
         if (docTemplate && std::find(docTemplate->Documents().begin(), docTemplate->Documents().end(),
-                                     document) != docTemplate->Documents().end())
+                                     document) != docTemplate->Documents().end()) {
             document->OnCloseDocument();
+        }
     });
 }
 
@@ -136,9 +140,11 @@ void CTorvanDoc::SetFrameCaptions(const CString& path) {
     // Saved under another name: the framework document, its title and the recent files
     // follow, then every window of the document shows the new name.
     SetPathName(path);
-    for (CView* view : Views())
-        if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame()))
+    for (CView* view : Views()) {
+        if (auto* frame = dynamic_cast<CChildFrame*>(view->GetParentFrame())) {
             frame->SetFrameTitle(path);
+        }
+    }
 }
 
 bool CTorvanDoc::PromptSavePath(CString& path) {
@@ -148,8 +154,9 @@ bool CTorvanDoc::PromptSavePath(CString& path) {
 }
 
 void CTorvanDoc::ReportSavedFile(const CString& path) {
-    if (auto* app = dynamic_cast<CTorvanApp*>(AfxGetApp()))
+    if (auto* app = dynamic_cast<CTorvanApp*>(AfxGetApp())) {
         app->SetReportedFileName(path);
+    }
 }
 
 int CTorvanDoc::ChooseReferenceFile(const CString& caption, const CString& commandLineName,

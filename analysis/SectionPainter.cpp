@@ -55,16 +55,19 @@ private:
 } // namespace
 
 CString SectionPainter::PointLabel(const CNode& point, int numberType) {
-    if (numberType < 1)
+    if (numberType < 1) {
         return NumberText(point.number);
+    }
     const std::string& bytes = point.name.str();
-    if (bytes.size() < 16)
+    if (bytes.size() < 16) {
         return point.name;
+    }
     std::size_t end = 0;
     while (end < bytes.size()) {
         const std::size_t length = platform::Cp932CharLength(bytes, end);
-        if (end + length > 15)
+        if (end + length > 15) {
             break;
+        }
         end += length;
     }
     return CString(bytes.substr(0, end));
@@ -79,23 +82,27 @@ SectionPainter::SectionPainter(CBlockView& view, CBlockDoc& model, CDC& dc)
     const double divisor = IsUnsetDouble(model.m_settings.m_dVectorScale) ? model.m_extents.m_dMaxDisp
                                                                           : model.m_settings.m_dVectorScale;
     const double fitScale = view.m_view.fitScaleXY;
-    if (!IsUnsetDouble(divisor) && divisor > 0.0 && !IsUnsetDouble(fitScale) && fitScale > 0.0)
+    if (!IsUnsetDouble(divisor) && divisor > 0.0 && !IsUnsetDouble(fitScale) && fitScale > 0.0) {
         vectorFactor_ = pixelsPerInch / 2.54 / fitScale / divisor;
+    }
 }
 
 void SectionPainter::Paint() {
     dc_.SetBkMode(TRANSPARENT);
     GroundLines();
-    for (int item = kPointNode; item < kPointItems; ++item)
+    for (int item = kPointNode; item < kPointItems; ++item) {
         Points(item);
-    for (int item = kNumberNode; item <= kNumberBound; ++item)
+    }
+    for (int item = kNumberNode; item <= kNumberBound; ++item) {
         PointNumbers(item);
+    }
     LineNumbers();
     Vectors();
-    if (view_.m_bBlockTableOpen)
+    if (view_.m_bBlockTableOpen) {
         EditedBlockLines();
-    else
+    } else {
         BlockLines();
+    }
     SlipLines();
     SlipLineNumbers();
     ToolSurface();
@@ -108,8 +115,9 @@ bool SectionPainter::InClip(CPoint point) const {
 
 bool SectionPainter::PointXY(int key, double& x, double& y) const {
     CObject* object = nullptr;
-    if (key < 0 || !model_.m_mapNode.Lookup(static_cast<WORD>(key), object))
+    if (key < 0 || !model_.m_mapNode.Lookup(static_cast<WORD>(key), object)) {
         return false;
+    }
     x = static_cast<CNode*>(object)->x;
     y = static_cast<CNode*>(object)->y;
     return true;
@@ -119,13 +127,15 @@ bool SectionPainter::Segment(double x1, double y1, double x2, double y2) {
     CPoint a = view_.WorldToLogical(x1, y1);
     CPoint b = view_.WorldToLogical(x2, y2);
     if (section::Viewport::IsUnsetPoint(a) || section::Viewport::IsUnsetPoint(b) ||
-        !clipper_.ClipIntSegment(a, b))
+        !clipper_.ClipIntSegment(a, b)) {
         return false;
+    }
     dc_.MoveTo(a);
     dc_.LineTo(b);
     // GDI leaves out a line's last pixel; a single pixel stays visible.
-    if (a == b)
+    if (a == b) {
         dc_.LineTo(b.x + 1, b.y);
+    }
     return true;
 }
 
@@ -133,10 +143,12 @@ void SectionPainter::Polyline(const std::vector<double>& xs, const std::vector<d
     bool havePrevious = false;
     double px = 0.0, py = 0.0;
     for (std::size_t i = 0; i < xs.size() && i < ys.size(); ++i) {
-        if (IsUnsetDouble(xs[i]) && IsUnsetDouble(ys[i]))
+        if (IsUnsetDouble(xs[i]) && IsUnsetDouble(ys[i])) {
             continue;
-        if (havePrevious)
+        }
+        if (havePrevious) {
             Segment(px, py, xs[i], ys[i]);
+        }
         px = xs[i];
         py = ys[i];
         havePrevious = true;
@@ -147,8 +159,9 @@ void SectionPainter::GroundLines() {
     const auto drawLines = [this](auto wanted) {
         for (auto [key, line] : platform::MapEntries<const CLine>(model_.m_LineList)) {
             double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-            if (wanted(*line) && PointXY(line->node1, x1, y1) && PointXY(line->node2, x2, y2))
+            if (wanted(*line) && PointXY(line->node1, x1, y1) && PointXY(line->node2, x2, y2)) {
                 Segment(x1, y1, x2, y2);
+            }
         }
     };
     const section::LineStyle& style = display_.lines[kLineGround];
@@ -182,15 +195,17 @@ void SectionPainter::HollowTriangle(CPoint point, int halfWidth, COLORREF color)
 
 // Selected points are framed whether or not their kind is drawn.
 void SectionPainter::Points(int item) {
-    if (display_.points[item].draw)
+    if (display_.points[item].draw) {
         PointMarks(item);
+    }
     POSITION pos = view_.m_listSelect.GetHeadPosition();
     while (pos) {
         CObject* object = view_.m_listSelect.GetNext(pos);
         const auto* point = dynamic_cast<const CNode*>(object);
-        if (point && point->kind == item)
+        if (point && point->kind == item) {
             view_.FramePointBox(&dc_, view_.WorldToLogical(point->x, point->y), view_.m_crHighlight,
                                 markSize_);
+        }
     }
 }
 
@@ -200,18 +215,21 @@ void SectionPainter::PointMarks(int item) {
                               : item == kPointSite ? model_.m_mapSite
                                                    : model_.m_mapBound;
     for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
-        if (item >= kPointInner && point->kind != item)
+        if (item >= kPointInner && point->kind != item) {
             continue;
+        }
         const CPoint p = view_.WorldToLogical(point->x, point->y);
-        if (!InClip(p))
+        if (!InClip(p)) {
             continue;
+        }
         if (point->state == 0 && point->inUse == 1) {
-            if (item == kPointNode)
+            if (item == kPointNode) {
                 view_.DrawPointBoxColor(&dc_, p, style.color, style.size / 2);
-            else if (item == kPointSite)
+            } else if (item == kPointSite) {
                 view_.DrawCrossMark(&dc_, p, style.color, style.size);
-            else
+            } else {
                 view_.DrawTriangleMark(&dc_, p, style.color, style.size);
+            }
         } else if (point->state == -1) {
             view_.FramePointBox(&dc_, p, view_.m_crHighlight, markSize_);
         } else if (point->state == 0 && point->inUse == 0 && point->slipMark > 2 && point->kind == item) {
@@ -252,17 +270,20 @@ void SectionPainter::CentredLabel(int item, CPoint centre, const CString& text) 
 
 void SectionPainter::PointNumbers(int item) {
     const section::NumberStyle& style = display_.numbers[item];
-    if (!style.draw)
+    if (!style.draw) {
         return;
+    }
     const CMapWordToOb& map = item == kNumberNode   ? model_.m_mapNode
                               : item == kNumberSite ? model_.m_mapSite
                                                     : model_.m_mapBound;
     for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
-        if (!point->inUse || point->state < 0 || point->state == 1)
+        if (!point->inUse || point->state < 0 || point->state == 1) {
             continue;
+        }
         CPoint p = view_.WorldToLogical(point->x, point->y);
-        if (section::Viewport::IsUnsetPoint(p))
+        if (section::Viewport::IsUnsetPoint(p)) {
             continue;
+        }
         dc_.LPtoDP(&p);
         p.Offset(1, 1);
         dc_.DPtoLP(&p);
@@ -271,28 +292,34 @@ void SectionPainter::PointNumbers(int item) {
 }
 
 void SectionPainter::LineNumbers() {
-    if (!display_.numbers[kNumberLine].draw)
+    if (!display_.numbers[kNumberLine].draw) {
         return;
+    }
     for (auto [key, line] : platform::MapEntries<const CLine>(model_.m_LineList)) {
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-        if (line->status < 0 || !PointXY(line->node1, x1, y1) || !PointXY(line->node2, x2, y2))
+        if (line->status < 0 || !PointXY(line->node1, x1, y1) || !PointXY(line->node2, x2, y2)) {
             continue;
+        }
         const CPoint centre = view_.WorldToLogical((x1 + x2) / 2, (y1 + y2) / 2);
-        if (!section::Viewport::IsUnsetPoint(centre))
+        if (!section::Viewport::IsUnsetPoint(centre)) {
             CentredLabel(kNumberLine, centre, NumberText(key + 1));
+        }
     }
 }
 
 // One vector as a polyline from its base, and a small circle at its end.
 void SectionPainter::DrawVector(const CDispData& record, int mode) {
     const std::vector<DPoint> points = record.VectorPolyline(mode, vectorFactor_);
-    if (points.size() < 2)
+    if (points.size() < 2) {
         return;
-    for (std::size_t i = 1; i < points.size(); ++i)
+    }
+    for (std::size_t i = 1; i < points.size(); ++i) {
         Segment(points[i - 1].x, points[i - 1].y, points[i].x, points[i].y);
+    }
     CPoint end = view_.WorldToLogical(points.back().x, points.back().y);
-    if (!InClip(end))
+    if (!InClip(end)) {
         return;
+    }
     dc_.LPtoDP(&end);
     const double size = view_.m_dMarkScale;
     CPoint corners[2] = {CPoint(end.x - static_cast<int>(std::lround(2 * size)),
@@ -308,13 +335,16 @@ void SectionPainter::DrawVector(const CDispData& record, int mode) {
 // With no displacement to scale by there is no vector to draw (and nothing is divided by 0).
 void SectionPainter::Vectors() {
     const section::LineStyle& style = display_.lines[kLineVector];
-    if (!style.draw || vectorFactor_ <= 0.0)
+    if (!style.draw || vectorFactor_ <= 0.0) {
         return;
+    }
     const int mode = style.type >= 0 && style.type <= 2 ? style.type : 0;
     const auto drawAll = [this](int drawMode) {
-        for (auto [key, record] : platform::MapEntries<const CDispData>(model_.m_mapDisp))
-            if (record->inUse)
+        for (auto [key, record] : platform::MapEntries<const CDispData>(model_.m_mapDisp)) {
+            if (record->inUse) {
                 DrawVector(*record, drawMode);
+            }
+        }
     };
     if (mode == CDispData::kLeastSquares) {
         PenScope pen(dc_, style.width, view_.m_crHighlight);
@@ -326,11 +356,13 @@ void SectionPainter::Vectors() {
 
 void SectionPainter::BlockLines() {
     const section::LineStyle& style = display_.lines[kLineBlock];
-    if (!style.draw)
+    if (!style.draw) {
         return;
+    }
     PenScope pen(dc_, style.width, style.color);
-    for (const BlockLineRecord& line : model_.m_listBlockLines)
+    for (const BlockLineRecord& line : model_.m_listBlockLines) {
         Segment(line.x1, line.y1, line.x2, line.y2);
+    }
 }
 
 // Vertical lines at the x of each line of the block-line table, from 20 pixels above the
@@ -346,8 +378,9 @@ void SectionPainter::EditedBlockLines() {
         const bool meets = model_.FindNearestIntersection(x, range.ymax, ground) != 0;
         CPoint top = view_.WorldToLogical(x, meets ? ground.y : range.ymax + tenth);
         const CPoint bottom = view_.WorldToLogical(x, range.ymin - tenth);
-        if (section::Viewport::IsUnsetPoint(top) || section::Viewport::IsUnsetPoint(bottom))
+        if (section::Viewport::IsUnsetPoint(top) || section::Viewport::IsUnsetPoint(bottom)) {
             continue;
+        }
         CPoint raised = top;
         dc_.LPtoDP(&raised);
         raised.y -= 20;
@@ -357,8 +390,9 @@ void SectionPainter::EditedBlockLines() {
             dc_.MoveTo(meets ? raised : top);
             dc_.LineTo(bottom);
         }
-        if (!display_.numbers[kNumberBlock].draw)
+        if (!display_.numbers[kNumberBlock].draw) {
             continue;
+        }
         if (meets) {
             CentredLabel(kNumberBlock, CPoint(raised.x, raised.y), NumberText(index));
         } else {
@@ -383,8 +417,9 @@ void SectionPainter::SlipLines() {
             Polyline(line->x, line->y);
             for (const CNode* boundary : line->boundary) {
                 const CPoint p = boundary ? view_.WorldToLogical(boundary->x, boundary->y) : CPoint();
-                if (boundary && InClip(p))
+                if (boundary && InClip(p)) {
                     HollowTriangle(p, halfWidth, previous.color);
+                }
             }
         } else if (current.draw && line->visible1 && line->visible2 && line->state != 2) {
             PenScope pen(dc_, current.width, current.color);
@@ -393,19 +428,23 @@ void SectionPainter::SlipLines() {
     }
     PenScope pen(dc_, 1, view_.m_crHighlight);
     pos = view_.m_listSelect.GetHeadPosition();
-    while (pos)
-        if (const auto* line = dynamic_cast<const CVerrant*>(view_.m_listSelect.GetNext(pos)))
+    while (pos) {
+        if (const auto* line = dynamic_cast<const CVerrant*>(view_.m_listSelect.GetNext(pos))) {
             Polyline(line->x, line->y);
+        }
+    }
 }
 
 void SectionPainter::SlipLineNumbers() {
-    if (!display_.numbers[kNumberSlip].draw)
+    if (!display_.numbers[kNumberSlip].draw) {
         return;
+    }
     POSITION pos = model_.m_listSlipLines.GetHeadPosition();
     while (pos) {
         const auto* line = static_cast<const CVerrant*>(model_.m_listSlipLines.GetNext(pos));
-        if (!line->visible1 || line->state == 2 || line->x.size() < 2 || line->y.size() < 2)
+        if (!line->visible1 || line->state == 2 || line->x.size() < 2 || line->y.size() < 2) {
             continue;
+        }
         double x = (line->x[0] + line->x[1]) / 2;
         double y = (line->y[0] + line->y[1]) / 2;
         const std::size_t at = line->pointCount > 0 ? static_cast<std::size_t>(line->pointCount / 10) : 0;
@@ -414,16 +453,18 @@ void SectionPainter::SlipLineNumbers() {
             y = line->y[at];
         }
         const CPoint centre = view_.WorldToLogical(x, y);
-        if (!section::Viewport::IsUnsetPoint(centre))
+        if (!section::Viewport::IsUnsetPoint(centre)) {
             CentredLabel(kNumberSlip, centre, NumberText(line->number));
+        }
     }
 }
 
 // A drawing tool's surface: its white pixels leave the section as it is, its rubber band
 // shows through. Never on paper or in a preview.
 void SectionPainter::ToolSurface() {
-    if (dc_.IsPrinting() || !view_.m_bmScreen.IsCreated())
+    if (dc_.IsPrinting() || !view_.m_bmScreen.IsCreated()) {
         return;
+    }
     CDC memory;
     memory.CreateCompatibleDC(&dc_);
     CBitmap* old = memory.SelectObject(&view_.m_bmScreen);

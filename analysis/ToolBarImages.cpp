@@ -58,10 +58,12 @@ void Magnifier(QPainter& p, int sign) {
     p.setPen(QPen(kInk, 2));
     p.drawLine(10, 10, 14, 14);
     p.setPen(kInk);
-    if (sign != 0)
+    if (sign != 0) {
         p.drawLine(3, 5, 8, 5);
-    if (sign > 0)
+    }
+    if (sign > 0) {
         p.drawLine(5, 3, 5, 8);
+    }
 }
 
 void ViewAll(QPainter& p) {
@@ -119,8 +121,9 @@ void BoundaryTable(QPainter& p) {
     p.setPen(kInk);
     p.setBrush(Qt::white);
     p.drawRect(0, 1, 15, 12);
-    for (int y = 4; y < 13; y += 3)
+    for (int y = 4; y < 13; y += 3) {
         p.drawLine(0, y, 15, y);
+    }
     p.drawLine(4, 1, 4, 13);
     p.drawLine(10, 1, 10, 13);
     p.fillRect(1, 2, 3, 2, QColor(0, 0, 128));

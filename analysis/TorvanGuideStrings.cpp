@@ -35,8 +35,9 @@ void RegisterTorvanGuideStrings() {
         {4062, u8">ﾌﾞﾛｯｸ線指定位置でｸﾘｯｸ"},
     };
     std::map<UINT, CString> table;
-    for (const auto& [id, text] : strings)
+    for (const auto& [id, text] : strings) {
         table[id] = CString(text);
+    }
     section::RegisterGuideStrings(std::move(table));
 }
 

@@ -90,8 +90,9 @@ CMenu* ViewMenu(bool withDocument) {
     Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
     Append(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
     Append(*menu, ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙ文字表示(X)");
-    if (!withDocument)
+    if (!withDocument) {
         return menu;
+    }
     Separator(*menu);
     Append(*menu, ID_VIEW_ALL, u8"全体表示(O)\tCtrl+A");
     // PageDown enlarges and PageUp reduces; the labels name the keys so bound.
@@ -191,21 +192,25 @@ const std::vector<CommandPrompt>& CommandPrompts() {
 
 CString CommandPromptText(UINT id, bool tip) {
     for (const CommandPrompt& prompt : CommandPrompts()) {
-        if (prompt.id != id)
+        if (prompt.id != id) {
             continue;
+        }
         const CString text(prompt.text);
         const int newline = text.Find('\n');
-        if (newline < 0)
+        if (newline < 0) {
             return tip ? CString() : text;
+        }
         return tip ? text.Mid(newline + 1) : text.Left(newline);
     }
     return CString();
 }
 
 void SetStatusTips(const CMenu& menu) {
-    for (const CommandPrompt& prompt : CommandPrompts())
-        if (QAction* action = menu.FindAction(prompt.id))
+    for (const CommandPrompt& prompt : CommandPrompts()) {
+        if (QAction* action = menu.FindAction(prompt.id)) {
             action->setStatusTip(platform::ToQString(CommandPromptText(prompt.id, false)));
+        }
+    }
 }
 
 } // namespace torvan

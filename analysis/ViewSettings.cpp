@@ -45,8 +45,9 @@ const char kPlot[] = "Plot Parameter";
 
 // A real in a ten-column field: blanks or text that is no number read as unset.
 double FieldValue(const std::string& text, std::size_t column) {
-    if (text.size() <= column)
+    if (text.size() <= column) {
         return kUnsetDouble;
+    }
     const std::string field = text.substr(column, 10);
     double value = 0.0;
     return platform::ScanDouble(field.c_str(), value) ? value : kUnsetDouble;
@@ -59,23 +60,26 @@ std::string Field(double value, const char* format) {
 void ReadFields(const SectionProfile& profile, const char* key, double* values, int count) {
     CString text;
     profile.ReadString(kPlot, key, text);
-    for (int i = 0; i < count; ++i)
+    for (int i = 0; i < count; ++i) {
         values[i] = FieldValue(text.str(), static_cast<std::size_t>(i) * 10);
+    }
 }
 
 void ReadPositiveReal(const SectionProfile& profile, const char* key, double& value) {
     CString text;
     profile.ReadString(kSystem, key, text);
     double read = 0.0;
-    if (platform::ScanDouble(text.GetString(), read) && read > 0.0)
+    if (platform::ScanDouble(text.GetString(), read) && read > 0.0) {
         value = read;
+    }
 }
 
 void ReadOtherSettings(const SectionProfile& profile, ViewSettings& settings) {
     CString file;
     profile.ReadString(kTitle, "File", file);
-    if (!file.IsEmpty())
+    if (!file.IsEmpty()) {
         settings.titleFile = file;
+    }
     profile.ReadInt(kTitle, "Automatic", settings.titleAutomatic);
     profile.ReadInt(kTitle, "MaxCount", settings.titleMaxCount);
 
@@ -84,28 +88,33 @@ void ReadOtherSettings(const SectionProfile& profile, ViewSettings& settings) {
     int values[4] = {0, 0, 0, 0};
     const int read =
         std::sscanf(limits.GetString(), "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]);
-    for (int i = 0; i < read && i < 4; ++i)
-        if (values[i] > 0)
+    for (int i = 0; i < read && i < 4; ++i) {
+        if (values[i] > 0) {
             settings.countLimit[i] = values[i];
+        }
+    }
     ReadPositiveReal(profile, "New Point", settings.newPoint);
     // An angle tolerance: 0 is a valid setting of the system settings dialog, 1 and more are not.
     CString angle;
     profile.ReadString(kSystem, "New Line", angle);
     double tolerance = 0.0;
-    if (platform::ScanDouble(angle.GetString(), tolerance) && tolerance >= 0.0 && tolerance < 1.0)
+    if (platform::ScanDouble(angle.GetString(), tolerance) && tolerance >= 0.0 && tolerance < 1.0) {
         settings.newLine = tolerance;
+    }
     profile.ReadInt(kSystem, "Monochromatic Print", settings.monochromePrint);
 
     PlotParameters& plot = settings.plot;
     profile.ReadInt(kPlot, "PaperSize", plot.paperSize);
     CString title;
     profile.ReadString(kPlot, "Title1", title);
-    if (!title.IsEmpty())
+    if (!title.IsEmpty()) {
         plot.title1 = title;
+    }
     title.Empty();
     profile.ReadString(kPlot, "Title2", title);
-    if (!title.IsEmpty())
+    if (!title.IsEmpty()) {
         plot.title2 = title;
+    }
     profile.ReadInt(kPlot, "AxisFlag", plot.axisFlag);
     profile.ReadInt(kPlot, "CenterX", plot.centerX);
     profile.ReadInt(kPlot, "CenterY", plot.centerY);
@@ -136,10 +145,12 @@ ViewSettings DefaultViewSettings(const CString& moduleDirectory) {
         number.draw = kNumberDefaults[i].draw;
         number.numberType = kNumberDefaults[i].numberType;
     }
-    for (int i = 0; i < kLineItems; ++i)
+    for (int i = 0; i < kLineItems; ++i) {
         settings.display.lines[i] = kLineDefaults[i];
-    for (int i = 0; i < kPointItems; ++i)
+    }
+    for (int i = 0; i < kPointItems; ++i) {
         settings.display.points[i] = kPointDefaults[i];
+    }
     settings.titleFile = moduleDirectory + "title.idx";
     return settings;
 }
@@ -147,23 +158,29 @@ ViewSettings DefaultViewSettings(const CString& moduleDirectory) {
 void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory, ViewSettings& settings) {
     settings = DefaultViewSettings(moduleDirectory);
     const SectionProfile profile{profilePath};
-    for (int i = 0; i < kNumberItems; ++i)
+    for (int i = 0; i < kNumberItems; ++i) {
         profile.ReadNumberStyle(kNumberSections[i], settings.display.numbers[i]);
-    for (int i = 0; i < kLineItems; ++i)
+    }
+    for (int i = 0; i < kLineItems; ++i) {
         profile.ReadLineStyle(kLineSections[i], settings.display.lines[i]);
-    for (int i = 0; i < kPointItems; ++i)
+    }
+    for (int i = 0; i < kPointItems; ++i) {
         profile.ReadPointStyle(kPointSections[i], settings.display.points[i]);
+    }
     ReadOtherSettings(profile, settings);
 }
 
 void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) {
     const SectionProfile profile{profilePath, true};
-    for (int i = 0; i < kNumberItems; ++i)
+    for (int i = 0; i < kNumberItems; ++i) {
         profile.WriteNumberStyle(kNumberSections[i], settings.display.numbers[i]);
-    for (int i = 0; i < kLineItems; ++i)
+    }
+    for (int i = 0; i < kLineItems; ++i) {
         profile.WriteLineStyle(kLineSections[i], settings.display.lines[i]);
-    for (int i = 0; i < kPointItems; ++i)
+    }
+    for (int i = 0; i < kPointItems; ++i) {
         profile.WritePointStyle(kPointSections[i], settings.display.points[i]);
+    }
     profile.WriteString(kTitle, "File", settings.titleFile);
     profile.WriteInt(kTitle, "Automatic", settings.titleAutomatic);
     profile.WriteInt(kTitle, "MaxCount", settings.titleMaxCount);

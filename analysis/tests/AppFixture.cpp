@@ -24,8 +24,9 @@ torvan::CTorvanApp& TheApp() {
 bool SpinUntil(const std::function<bool()>& done, int timeoutMs) {
     QDeadlineTimer deadline(timeoutMs);
     while (!done()) {
-        if (deadline.hasExpired())
+        if (deadline.hasExpired()) {
             return false;
+        }
         QTest::qWait(5);
     }
     return true;
@@ -35,15 +36,17 @@ void TorvanAppTest::SetUp() {
     ::setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 1);
     TheApp();
     sink_ = std::make_unique<platform::RecordingSink>();
-    for (const char* name : {"sample.sec", "sample.dis", "sample.slo"})
+    for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
         std::filesystem::copy_file(std::filesystem::path(VERRANT_SOURCE_DIR) / "data" / name,
                                    data_.Path() / name);
+    }
     TheApp().SetProgramDirectory(CString(platform::Utf8ToCp932(program_.Slash()).c_str()), "torvan");
 }
 
 void TorvanAppTest::TearDown() {
-    if (!closed_)
+    if (!closed_) {
         Close();
+    }
     baseMenu_.reset();
     baseMenuMutex_.Release();
     sink_.reset();
@@ -58,8 +61,9 @@ void TorvanAppTest::StartBaseMenu(const std::string& analysisSlot) {
 
 bool TorvanAppTest::Start(const std::vector<std::string>& args) {
     TheApp().m_args.clear();
-    for (const std::string& arg : args)
+    for (const std::string& arg : args) {
         TheApp().m_args.emplace_back(platform::Utf8ToCp932(arg));
+    }
     const bool started = TheApp().InitInstance() != FALSE;
     closed_ = false;
     return started;
@@ -67,8 +71,9 @@ bool TorvanAppTest::Start(const std::vector<std::string>& args) {
 
 int TorvanAppTest::Close() {
     closed_ = true;
-    if (CWnd* frame = TheApp().m_pMainWnd)
+    if (CWnd* frame = TheApp().m_pMainWnd) {
         frame->GetWidget()->close();
+    }
     SpinUntil([] { return TheApp().m_pMainWnd == nullptr; });
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return TheApp().ExitInstance();
@@ -80,10 +85,13 @@ torvan::CMainFrame* TorvanAppTest::Frame() const {
 
 std::vector<torvan::CTorvanDoc*> TorvanAppTest::Documents() const {
     std::vector<torvan::CTorvanDoc*> documents;
-    for (const auto& docTemplate : TheApp().Templates())
-        for (CDocument* document : docTemplate->Documents())
-            if (auto* analysis = dynamic_cast<torvan::CTorvanDoc*>(document))
+    for (const auto& docTemplate : TheApp().Templates()) {
+        for (CDocument* document : docTemplate->Documents()) {
+            if (auto* analysis = dynamic_cast<torvan::CTorvanDoc*>(document)) {
                 documents.push_back(analysis);
+            }
+        }
+    }
     return documents;
 }
 

@@ -61,8 +61,9 @@ protected:
     void Redraw() {
         view_->Invalidate();
         view_->UpdateWindow();
-        if (const char* png = std::getenv("VERRANT_VIEW_PNG"))
+        if (const char* png = std::getenv("VERRANT_VIEW_PNG")) {
             view_->Canvas().save(png);
+        }
     }
     COLORREF Pixel(double x, double y, int dx = 0, int dy = 0) {
         const CPoint p = view_->WorldToLogical(x, y);
@@ -72,10 +73,13 @@ protected:
     }
     // Whether a colour lies within radius pixels of a model point.
     bool Near(double x, double y, COLORREF color, int radius = 2) {
-        for (int dy = -radius; dy <= radius; ++dy)
-            for (int dx = -radius; dx <= radius; ++dx)
-                if (Pixel(x, y, dx, dy) == color)
+        for (int dy = -radius; dy <= radius; ++dy) {
+            for (int dx = -radius; dx <= radius; ++dx) {
+                if (Pixel(x, y, dx, dy) == color) {
                     return true;
+                }
+            }
+        }
         return false;
     }
 
@@ -101,10 +105,11 @@ TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {
     const DisplaySettings& display = view_->m_display;
 
     // The ground points up to the scarp lie clear of every other object.
-    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapNode))
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapNode)) {
         if (point->x < 25.0) {
             EXPECT_EQ(Pixel(point->x, point->y), display.points[kPointNode].color) << "ground point " << key;
         }
+    }
     int sites = 0;
     for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapSite)) {
         EXPECT_EQ(Pixel(point->x, point->y), display.points[kPointSite].color) << "measurement point " << key;
@@ -112,8 +117,9 @@ TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {
     }
     EXPECT_EQ(sites, 8);
     // Boundary triangles hang below their points (drawn after the ground line).
-    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound))
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
         EXPECT_EQ(Pixel(point->x, point->y, 0, 3), display.points[point->kind].color) << "boundary " << key;
+    }
     // The middle of a ground-surface line, the new slip line, the block line.
     const auto* line = static_cast<const CLine*>(Model().m_LineList[10]);
     const auto* a = static_cast<const CNode*>(Model().m_mapNode[static_cast<WORD>(line->node1)]);
@@ -138,20 +144,25 @@ TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {
     // The measurement points are labelled by name above and to their right.
     const auto* site = static_cast<const CNode*>(Model().m_mapSite[0]);
     bool labelled = false;
-    for (int dx = 2; dx < 40 && !labelled; ++dx)
-        for (int dy = -14; dy < 0 && !labelled; ++dy)
+    for (int dx = 2; dx < 40 && !labelled; ++dx) {
+        for (int dy = -14; dy < 0 && !labelled; ++dy) {
             labelled = Pixel(site->x, site->y, dx, dy) == display.numbers[kNumberSite].color;
+        }
+    }
     EXPECT_TRUE(labelled);
 }
 
 TEST_F(BlockViewTest, SwitchedOffItemsLeaveOnlyMarkedLinesAndTheSelection) {
     OpenSample();
-    for (auto& style : view_->m_display.lines)
+    for (auto& style : view_->m_display.lines) {
         style.draw = 0;
-    for (auto& style : view_->m_display.points)
+    }
+    for (auto& style : view_->m_display.points) {
         style.draw = 0;
-    for (auto& style : view_->m_display.numbers)
+    }
+    for (auto& style : view_->m_display.numbers) {
         style.draw = 0;
+    }
     auto* marked = static_cast<CLine*>(Model().m_LineList[5]);
     marked->status = 4;
     auto* selected = static_cast<CNode*>(Model().m_mapSite[2]);

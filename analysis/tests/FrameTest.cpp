@@ -24,9 +24,11 @@ using platform::Utf8;
 
 std::vector<std::string> ButtonTexts(torvan::CComboToolBar& bar) {
     std::vector<std::string> texts;
-    for (QAction* action : bar.Bar()->actions())
-        if (!action->isSeparator() && CMenu::ActionId(action) != 0)
+    for (QAction* action : bar.Bar()->actions()) {
+        if (!action->isSeparator() && CMenu::ActionId(action) != 0) {
             texts.push_back(action->text().toStdString());
+        }
+    }
     return texts;
 }
 

@@ -32,8 +32,9 @@ protected:
     std::string CopySample(const std::string& directory, const std::string& analysisName) {
         const fs::path target = fs::u8path(DataFile(directory));
         fs::create_directories(target);
-        for (const char* name : {"sample.sec", "sample.dis"})
+        for (const char* name : {"sample.sec", "sample.dis"}) {
             fs::copy_file(fs::u8path(DataFile(name)), target / name);
+        }
         fs::copy_file(fs::u8path(DataFile("sample.slo")), target / fs::u8path(analysisName));
         return (target / fs::u8path(analysisName)).string();
     }

@@ -68,9 +68,11 @@ protected:
     }
     int CountInTextBox(COLORREF color) const {
         int count = 0;
-        for (int y = 200; y < 240; ++y)
-            for (int x = 50; x < 150; ++x)
+        for (int y = 200; y < 240; ++y) {
+            for (int x = 50; x < 150; ++x) {
                 count += At(x, y) == color;
+            }
+        }
         return count;
     }
 
@@ -83,8 +85,9 @@ TEST_F(PlotRendererTest, ScreenColoursMarksAndArrows) {
     Draw(false, true);
     EXPECT_EQ(At(200, 20), kRed);
     int dots = 0;
-    for (int x = 100; x < 120; ++x)
+    for (int x = 100; x < 120; ++x) {
         dots += At(x, 40) == kBlack;
+    }
     EXPECT_GT(dots, 3);
     EXPECT_LT(dots, 17) << "width code 0 is dotted";
     EXPECT_EQ(At(40, 80), RGB(0, 255, 0)) << "user colour fill";
