@@ -2,6 +2,7 @@
 
 #include "analysis/TorvanIds.h"
 
+#include "platform/ui/MenuBuilding.h"
 #include "platform/ui/QtText.h"
 
 #include <QAction>
@@ -11,113 +12,100 @@ namespace torvan {
 
 namespace {
 
-void Append(CMenu& menu, UINT id, const char8_t* label) {
-    menu.AppendMenu(MF_STRING, id, CString(label).GetString());
-}
-
-void Separator(CMenu& menu) {
-    menu.AppendMenu(MF_SEPARATOR);
-}
-
-CMenu* NewPopupMenu() {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
-    return menu;
-}
-
-void AppendPopup(CMenu& bar, CMenu* popup, const char8_t* label) {
-    bar.AppendMenu(MF_POPUP, popup, CString(label).GetString());
-}
+using platform::AppendMenuItem;
+using platform::AppendMenuSeparator;
+using platform::AppendPopupMenu;
+using platform::NewPopupMenu;
 
 CMenu* FileMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_FILE_NEW, u8"新規作成(N)\tCtrl+N");
-    Append(*menu, ID_FILE_OPEN, u8"開く(O)...\tCtrl+O");
+    AppendMenuItem(*menu, ID_FILE_NEW, u8"新規作成(N)\tCtrl+N");
+    AppendMenuItem(*menu, ID_FILE_OPEN, u8"開く(O)...\tCtrl+O");
     if (withDocument) {
-        Append(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
-        Append(*menu, ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S");
-        Append(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
-        Separator(*menu);
-        Append(*menu, ID_ANALYSIS_RUN, u8"解析実行(G)...");
-        Append(*menu, ID_DRAWING_RUN, u8"作図実行(Z)...");
-        Append(*menu, ID_FILE_DXF_OUT, u8"DXFﾌｧｲﾙ出力(U)...");
-        Separator(*menu);
-        Append(*menu, ID_FILE_PRINT, u8"印刷(P)...\tCtrl+P");
-        Append(*menu, ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(V)");
+        AppendMenuItem(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
+        AppendMenuItem(*menu, ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S");
+        AppendMenuItem(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
+        AppendMenuSeparator(*menu);
+        AppendMenuItem(*menu, ID_ANALYSIS_RUN, u8"解析実行(G)...");
+        AppendMenuItem(*menu, ID_DRAWING_RUN, u8"作図実行(Z)...");
+        AppendMenuItem(*menu, ID_FILE_DXF_OUT, u8"DXFﾌｧｲﾙ出力(U)...");
+        AppendMenuSeparator(*menu);
+        AppendMenuItem(*menu, ID_FILE_PRINT, u8"印刷(P)...\tCtrl+P");
+        AppendMenuItem(*menu, ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(V)");
     }
-    Append(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(R)...");
-    Separator(*menu);
-    Append(*menu, ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ");
-    Separator(*menu);
-    Append(*menu, ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)");
+    AppendMenuItem(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(R)...");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)");
     return menu;
 }
 
 CMenu* EditMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_EDIT_SELECT, u8"選択(S)");
-    Append(*menu, ID_EDIT_SELECT_ALL, u8"全選択(Z)");
-    Append(*menu, ID_SELECT_UNUSED_POINTS, u8"未使用点選択(U)");
-    Append(*menu, ID_EDIT_DESELECT, u8"選択解除(R)");
-    Separator(*menu);
-    Append(*menu, ID_EDIT_DELETE, u8"削除(D)\tDel");
-    Append(*menu, ID_EDIT_MOVE, u8"座標移動(M)");
-    Separator(*menu);
-    Append(*menu, ID_INPUT_BOUND_POINTS, u8"境界点座標入力(B)...");
-    Append(*menu, ID_EDIT_DISP_DATA, u8"変位ﾃﾞｰﾀ(E)...");
-    Separator(*menu);
-    Append(*menu, ID_DELETE_ALL_SLIP_LINES, u8"すべり線の全削除(L)");
-    Append(*menu, ID_DELETE_ALL_BOUND_POINTS, u8"境界点の全削除(P)");
+    AppendMenuItem(*menu, ID_EDIT_SELECT, u8"選択(S)");
+    AppendMenuItem(*menu, ID_EDIT_SELECT_ALL, u8"全選択(Z)");
+    AppendMenuItem(*menu, ID_SELECT_UNUSED_POINTS, u8"未使用点選択(U)");
+    AppendMenuItem(*menu, ID_EDIT_DESELECT, u8"選択解除(R)");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_EDIT_DELETE, u8"削除(D)\tDel");
+    AppendMenuItem(*menu, ID_EDIT_MOVE, u8"座標移動(M)");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_INPUT_BOUND_POINTS, u8"境界点座標入力(B)...");
+    AppendMenuItem(*menu, ID_EDIT_DISP_DATA, u8"変位ﾃﾞｰﾀ(E)...");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_DELETE_ALL_SLIP_LINES, u8"すべり線の全削除(L)");
+    AppendMenuItem(*menu, ID_DELETE_ALL_BOUND_POINTS, u8"境界点の全削除(P)");
     return menu;
 }
 
 CMenu* DrawMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_DRAW_INNER_BOUND_POINT, u8"地中境界点(B)");
-    Append(*menu, ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)");
-    Append(*menu, ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)");
+    AppendMenuItem(*menu, ID_DRAW_INNER_BOUND_POINT, u8"地中境界点(B)");
+    AppendMenuItem(*menu, ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)");
+    AppendMenuItem(*menu, ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)");
     return menu;
 }
 
 CMenu* SystemSettingsMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_SYSTEM_SETTINGS, u8"編集･印刷(O)");
+    AppendMenuItem(*menu, ID_SYSTEM_SETTINGS, u8"編集･印刷(O)");
     return menu;
 }
 
 CMenu* ViewMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
-    Append(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
-    Append(*menu, ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙ文字表示(X)");
+    AppendMenuItem(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
+    AppendMenuItem(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
+    AppendMenuItem(*menu, ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙ文字表示(X)");
     if (!withDocument) {
         return menu;
     }
-    Separator(*menu);
-    Append(*menu, ID_VIEW_ALL, u8"全体表示(O)\tCtrl+A");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_VIEW_ALL, u8"全体表示(O)\tCtrl+A");
     // PageDown enlarges and PageUp reduces; the labels name the keys so bound.
-    Append(*menu, ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDown");
-    Append(*menu, ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp");
-    Append(*menu, ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...");
-    Separator(*menu);
-    Append(*menu, ID_VIEW_PROPERTIES, u8"表示ﾌﾟﾛﾊﾟﾃｨ(P)...");
-    Append(*menu, ID_VIEW_DISP_VECTOR, u8"変位ﾍﾞｸﾄﾙ(V)...");
-    Append(*menu, ID_TITLE_AND_REF_FILES, u8"ﾀｲﾄﾙと参照ﾌｧｲﾙ(F)...");
-    Append(*menu, ID_TITLE_REGISTER, u8"ﾀｲﾄﾙ登録(G)...");
+    AppendMenuItem(*menu, ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDown");
+    AppendMenuItem(*menu, ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp");
+    AppendMenuItem(*menu, ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_VIEW_PROPERTIES, u8"表示ﾌﾟﾛﾊﾟﾃｨ(P)...");
+    AppendMenuItem(*menu, ID_VIEW_DISP_VECTOR, u8"変位ﾍﾞｸﾄﾙ(V)...");
+    AppendMenuItem(*menu, ID_TITLE_AND_REF_FILES, u8"ﾀｲﾄﾙと参照ﾌｧｲﾙ(F)...");
+    AppendMenuItem(*menu, ID_TITLE_REGISTER, u8"ﾀｲﾄﾙ登録(G)...");
     menu->AppendMenu(MF_POPUP, SystemSettingsMenu(), CString(u8"ｼｽﾃﾑ設定(Y)...").GetString());
     return menu;
 }
 
 CMenu* WindowMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(C)");
-    Append(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(T)");
+    AppendMenuItem(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(C)");
+    AppendMenuItem(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(T)");
     return menu;
 }
 
 CMenu* HelpMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(A)...");
+    AppendMenuItem(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(A)...");
     return menu;
 }
 
@@ -125,19 +113,19 @@ CMenu* HelpMenu() {
 
 void BuildMainMenu(CMenu& menu) {
     menu.CreateMenu();
-    AppendPopup(menu, FileMenu(false), u8"ﾌｧｲﾙ(F)");
-    AppendPopup(menu, ViewMenu(false), u8"表示(V)");
-    AppendPopup(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+    AppendPopupMenu(menu, FileMenu(false), u8"ﾌｧｲﾙ(F)");
+    AppendPopupMenu(menu, ViewMenu(false), u8"表示(V)");
+    AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
 }
 
 void BuildDocumentMenu(CMenu& menu) {
     menu.CreateMenu();
-    AppendPopup(menu, FileMenu(true), u8"ﾌｧｲﾙ(F)");
-    AppendPopup(menu, EditMenu(), u8"編集(E)");
-    AppendPopup(menu, DrawMenu(), u8"描画(D)");
-    AppendPopup(menu, ViewMenu(true), u8"表示(V)");
-    AppendPopup(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(W)");
-    AppendPopup(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+    AppendPopupMenu(menu, FileMenu(true), u8"ﾌｧｲﾙ(F)");
+    AppendPopupMenu(menu, EditMenu(), u8"編集(E)");
+    AppendPopupMenu(menu, DrawMenu(), u8"描画(D)");
+    AppendPopupMenu(menu, ViewMenu(true), u8"表示(V)");
+    AppendPopupMenu(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(W)");
+    AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
 }
 
 const std::vector<Accelerator>& Accelerators() {

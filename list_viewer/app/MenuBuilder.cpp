@@ -2,6 +2,7 @@
 
 #include "list_viewer/app/WenuxIds.h"
 
+#include "platform/ui/MenuBuilding.h"
 #include "platform/ui/QtText.h"
 
 #include <QAction>
@@ -11,90 +12,77 @@ namespace wenux {
 
 namespace {
 
-// Menu texts are the program's UTF-8 literals; CMenu takes CP932.
-void Append(CMenu& menu, UINT id, const char8_t* label) {
-    menu.AppendMenu(MF_STRING, id, CString(label).GetString());
-}
-
-void Separator(CMenu& menu) {
-    menu.AppendMenu(MF_SEPARATOR);
-}
-
-CMenu* NewPopupMenu() {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
-    return menu;
-}
-
-void AppendPopup(CMenu& bar, CMenu* popup, const char8_t* label) {
-    bar.AppendMenu(MF_POPUP, popup, CString(label).GetString());
-}
+using platform::AppendMenuItem;
+using platform::AppendMenuSeparator;
+using platform::AppendPopupMenu;
+using platform::NewPopupMenu;
 
 CMenu* FileMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_FILE_OPEN, u8"開く(Oﾋ)...\tCtrl+O");
+    AppendMenuItem(*menu, ID_FILE_OPEN, u8"開く(Oﾋ)...\tCtrl+O");
     if (withDocument) {
-        Append(*menu, ID_FILE_CLOSE, u8"閉じる(Cﾄ)");
-        Separator(*menu);
-        Append(*menu, ID_FILE_PRINT, u8"印刷(Pｲ)...\tCtrl+P");
+        AppendMenuItem(*menu, ID_FILE_CLOSE, u8"閉じる(Cﾄ)");
+        AppendMenuSeparator(*menu);
+        AppendMenuItem(*menu, ID_FILE_PRINT, u8"印刷(Pｲ)...\tCtrl+P");
     }
-    Append(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(Rﾌ)...");
-    Separator(*menu);
-    Append(*menu, ID_FILE_MRU_FILE1, u8"以前開いたファイル");
-    Separator(*menu);
-    Append(*menu, ID_APP_EXIT, u8"終了(Xﾘ)");
+    AppendMenuItem(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(Rﾌ)...");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_FILE_MRU_FILE1, u8"以前開いたファイル");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_APP_EXIT, u8"終了(Xﾘ)");
     return menu;
 }
 
 CMenu* ViewMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(Tﾊ)");
-    Append(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(Sｽ)");
+    AppendMenuItem(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(Tﾊ)");
+    AppendMenuItem(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(Sｽ)");
     return menu;
 }
 
 CMenu* HelpMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_HELP_INDEX, u8"目次(Cﾓ)");
+    AppendMenuItem(*menu, ID_HELP_INDEX, u8"目次(Cﾓ)");
     if (withDocument) {
-        Append(*menu, ID_HELP_MENU_COMMANDS, u8"ﾒﾆｭｰ･ｺﾏﾝﾄﾞ(M)");
+        AppendMenuItem(*menu, ID_HELP_MENU_COMMANDS, u8"ﾒﾆｭｰ･ｺﾏﾝﾄﾞ(M)");
     }
-    Append(*menu, ID_HELP_USING, u8"ﾍﾙﾌﾟの使い方(Hﾍ)");
-    Separator(*menu);
-    Append(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報");
+    AppendMenuItem(*menu, ID_HELP_USING, u8"ﾍﾙﾌﾟの使い方(Hﾍ)");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報");
     return menu;
 }
 
 CMenu* JumpMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_JUMP_PAGE, u8"指定頁へｼﾞｬﾝﾌﾟ(J)...\tCtrl+J");
-    Append(*menu, ID_JUMP_TOP, u8"先頭へｼﾞｬﾝﾌﾟ(T)\tCtrl+T");
-    Append(*menu, ID_JUMP_BOTTOM, u8"最後へｼﾞｬﾝﾌﾟ(B)\tCtrl+B");
-    Separator(*menu);
-    Append(*menu, ID_JUMP_NEXT, u8"次頁へｼﾞｬﾝﾌﾟ(N)  \tf･5");
-    Append(*menu, ID_JUMP_PREVIOUS, u8"前頁へｼﾞｬﾝﾌﾟ(F)\tShift+f･5");
+    AppendMenuItem(*menu, ID_JUMP_PAGE, u8"指定頁へｼﾞｬﾝﾌﾟ(J)...\tCtrl+J");
+    AppendMenuItem(*menu, ID_JUMP_TOP, u8"先頭へｼﾞｬﾝﾌﾟ(T)\tCtrl+T");
+    AppendMenuItem(*menu, ID_JUMP_BOTTOM, u8"最後へｼﾞｬﾝﾌﾟ(B)\tCtrl+B");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_JUMP_NEXT, u8"次頁へｼﾞｬﾝﾌﾟ(N)  \tf･5");
+    AppendMenuItem(*menu, ID_JUMP_PREVIOUS, u8"前頁へｼﾞｬﾝﾌﾟ(F)\tShift+f･5");
     return menu;
 }
 
 CMenu* SearchMenu(bool resultList) {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_SEARCH_STRING, u8"文字列の検索(S)...\tCtrl+F");
-    Append(*menu, ID_SEARCH_ITEM_LIST, u8"項目ﾘｽﾄより検索(L)\tCtrl+L");
-    Append(*menu, ID_SEARCH_AGAIN, resultList ? u8"次行から再検索(C)\tf･3" : u8"次行より再検索(C)\tf･3");
+    AppendMenuItem(*menu, ID_SEARCH_STRING, u8"文字列の検索(S)...\tCtrl+F");
+    AppendMenuItem(*menu, ID_SEARCH_ITEM_LIST, u8"項目ﾘｽﾄより検索(L)\tCtrl+L");
+    AppendMenuItem(*menu, ID_SEARCH_AGAIN,
+                   resultList ? u8"次行から再検索(C)\tf･3" : u8"次行より再検索(C)\tf･3");
     return menu;
 }
 
 CMenu* FontMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_FONT_DISPLAY, u8"表示ﾌｫﾝﾄ(V)...");
-    Append(*menu, ID_FONT_PRINT, u8"印刷ﾌｫﾝﾄ(P)...");
+    AppendMenuItem(*menu, ID_FONT_DISPLAY, u8"表示ﾌｫﾝﾄ(V)...");
+    AppendMenuItem(*menu, ID_FONT_PRINT, u8"印刷ﾌｫﾝﾄ(P)...");
     return menu;
 }
 
 CMenu* WindowMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(Cｶ)");
-    Append(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(Tﾅ)");
+    AppendMenuItem(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(Cｶ)");
+    AppendMenuItem(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(Tﾅ)");
     return menu;
 }
 
@@ -102,20 +90,20 @@ CMenu* WindowMenu() {
 
 void BuildNoDocumentMenu(CMenu& menu) {
     menu.CreateMenu();
-    AppendPopup(menu, FileMenu(false), u8"ﾌｧｲﾙ(Fﾌ)");
-    AppendPopup(menu, ViewMenu(), u8"表示(Vﾋ)");
-    AppendPopup(menu, HelpMenu(false), u8"ﾍﾙﾌﾟ(Hﾍ)");
+    AppendPopupMenu(menu, FileMenu(false), u8"ﾌｧｲﾙ(Fﾌ)");
+    AppendPopupMenu(menu, ViewMenu(), u8"表示(Vﾋ)");
+    AppendPopupMenu(menu, HelpMenu(false), u8"ﾍﾙﾌﾟ(Hﾍ)");
 }
 
 void BuildDocumentMenu(CMenu& menu, bool resultList) {
     menu.CreateMenu();
-    AppendPopup(menu, FileMenu(true), u8"ﾌｧｲﾙ(Fﾌ)");
-    AppendPopup(menu, JumpMenu(), u8"ｼﾞｬﾝﾌﾟ(J)");
-    AppendPopup(menu, SearchMenu(resultList), u8"検索(S)");
-    AppendPopup(menu, FontMenu(), u8"ﾌｫﾝﾄ(F)");
-    AppendPopup(menu, ViewMenu(), u8"表示(Vﾋ)");
-    AppendPopup(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(Wｳ)");
-    AppendPopup(menu, HelpMenu(true), u8"ﾍﾙﾌﾟ(Hﾍ)");
+    AppendPopupMenu(menu, FileMenu(true), u8"ﾌｧｲﾙ(Fﾌ)");
+    AppendPopupMenu(menu, JumpMenu(), u8"ｼﾞｬﾝﾌﾟ(J)");
+    AppendPopupMenu(menu, SearchMenu(resultList), u8"検索(S)");
+    AppendPopupMenu(menu, FontMenu(), u8"ﾌｫﾝﾄ(F)");
+    AppendPopupMenu(menu, ViewMenu(), u8"表示(Vﾋ)");
+    AppendPopupMenu(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(Wｳ)");
+    AppendPopupMenu(menu, HelpMenu(true), u8"ﾍﾙﾌﾟ(Hﾍ)");
 }
 
 const std::vector<Accelerator>& Accelerators() {

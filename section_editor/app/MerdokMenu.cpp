@@ -3,6 +3,7 @@
 #include "section_editor/app/MerdokIds.h"
 
 #include "common/ui/section/GuideStrings.h"
+#include "platform/ui/MenuBuilding.h"
 #include "platform/ui/QtText.h"
 
 #include <QAction>
@@ -13,91 +14,78 @@ namespace merdok {
 
 namespace {
 
+using platform::AppendMenuItem;
+using platform::AppendMenuSeparator;
+using platform::AppendPopupMenu;
+using platform::NewPopupMenu;
+
 struct CommandPrompt {
     UINT id;
     const char8_t* text;
 };
 
-void Append(CMenu& menu, UINT id, const char8_t* label) {
-    menu.AppendMenu(MF_STRING, id, CString(label).GetString());
-}
-
-void Separator(CMenu& menu) {
-    menu.AppendMenu(MF_SEPARATOR);
-}
-
-CMenu* NewPopupMenu() {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
-    return menu;
-}
-
-void AppendPopup(CMenu& bar, CMenu* popup, const char8_t* label) {
-    bar.AppendMenu(MF_POPUP, popup, CString(label).GetString());
-}
-
 CMenu* FileMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_FILE_NEW, u8"新規作成(N)\tCtrl+N");
-    Append(*menu, ID_FILE_OPEN, u8"開く(O)...\tCtrl+O");
+    AppendMenuItem(*menu, ID_FILE_NEW, u8"新規作成(N)\tCtrl+N");
+    AppendMenuItem(*menu, ID_FILE_OPEN, u8"開く(O)...\tCtrl+O");
     if (withDocument) {
-        Append(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
-        Append(*menu, ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S");
-        Append(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
+        AppendMenuItem(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
+        AppendMenuItem(*menu, ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S");
+        AppendMenuItem(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
     }
-    Separator(*menu);
-    Append(*menu, ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ");
-    Separator(*menu);
-    Append(*menu, ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)");
     return menu;
 }
 
 CMenu* EditMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_EDIT_SELECT, u8"選択(S)");
-    Append(*menu, ID_EDIT_DELETE, u8"削除(D)\t[Del]");
+    AppendMenuItem(*menu, ID_EDIT_SELECT, u8"選択(S)");
+    AppendMenuItem(*menu, ID_EDIT_DELETE, u8"削除(D)\t[Del]");
     return menu;
 }
 
 CMenu* DrawMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_DRAW_GROUND_LINE, u8"単線(L)");
-    Append(*menu, ID_DRAW_CONTINUOUS_LINE, u8"連続線(G)");
-    Separator(*menu);
-    Append(*menu, ID_DRAW_GROUND_POINT, u8"地表点(N)");
-    Append(*menu, ID_DRAW_MEASURE_POINT, u8"計測点(K)");
-    Append(*menu, ID_DRAW_UNDER_BOUND_POINT, u8"地中境界点(B)");
-    Append(*menu, ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)");
-    Append(*menu, ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)");
+    AppendMenuItem(*menu, ID_DRAW_GROUND_LINE, u8"単線(L)");
+    AppendMenuItem(*menu, ID_DRAW_CONTINUOUS_LINE, u8"連続線(G)");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_DRAW_GROUND_POINT, u8"地表点(N)");
+    AppendMenuItem(*menu, ID_DRAW_MEASURE_POINT, u8"計測点(K)");
+    AppendMenuItem(*menu, ID_DRAW_UNDER_BOUND_POINT, u8"地中境界点(B)");
+    AppendMenuItem(*menu, ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)");
+    AppendMenuItem(*menu, ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)");
     return menu;
 }
 
 CMenu* ViewMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
-    Append(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
+    AppendMenuItem(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
+    AppendMenuItem(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
     if (!withDocument) {
         return menu;
     }
-    Separator(*menu);
-    Append(*menu, ID_VIEW_ALL, u8"全体表示(O)\t[Ctrl+A]");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_VIEW_ALL, u8"全体表示(O)\t[Ctrl+A]");
     // PageDown enlarges and PageUp reduces; the labels name the keys so bound.
-    Append(*menu, ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDn");
-    Append(*menu, ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp");
-    Append(*menu, ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...");
+    AppendMenuItem(*menu, ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDn");
+    AppendMenuItem(*menu, ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp");
+    AppendMenuItem(*menu, ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...");
     return menu;
 }
 
 CMenu* WindowMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(C)");
-    Append(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(T)");
+    AppendMenuItem(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(C)");
+    AppendMenuItem(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(T)");
     return menu;
 }
 
 CMenu* HelpMenu() {
     CMenu* menu = NewPopupMenu();
-    Append(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(A)...");
+    AppendMenuItem(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(A)...");
     return menu;
 }
 
@@ -133,19 +121,19 @@ const std::vector<CommandPrompt>& CommandPrompts() {
 
 void BuildMainMenu(CMenu& menu) {
     menu.CreateMenu();
-    AppendPopup(menu, FileMenu(false), u8"ﾌｧｲﾙ(F)");
-    AppendPopup(menu, ViewMenu(false), u8"表示(V)");
-    AppendPopup(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+    AppendPopupMenu(menu, FileMenu(false), u8"ﾌｧｲﾙ(F)");
+    AppendPopupMenu(menu, ViewMenu(false), u8"表示(V)");
+    AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
 }
 
 void BuildDocumentMenu(CMenu& menu) {
     menu.CreateMenu();
-    AppendPopup(menu, FileMenu(true), u8"ﾌｧｲﾙ(F)");
-    AppendPopup(menu, EditMenu(), u8"編集(E)");
-    AppendPopup(menu, DrawMenu(), u8"描画(D)");
-    AppendPopup(menu, ViewMenu(true), u8"表示(V)");
-    AppendPopup(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(W)");
-    AppendPopup(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+    AppendPopupMenu(menu, FileMenu(true), u8"ﾌｧｲﾙ(F)");
+    AppendPopupMenu(menu, EditMenu(), u8"編集(E)");
+    AppendPopupMenu(menu, DrawMenu(), u8"描画(D)");
+    AppendPopupMenu(menu, ViewMenu(true), u8"表示(V)");
+    AppendPopupMenu(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(W)");
+    AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
 }
 
 const std::vector<Accelerator>& Accelerators() {
