@@ -3,9 +3,7 @@
 #include "analysis/TorvanIds.h"
 
 #include "platform/ui/MenuBuilding.h"
-#include "platform/ui/QtText.h"
 
-#include <QAction>
 #include <Qt>
 
 namespace torvan {
@@ -128,8 +126,8 @@ void BuildDocumentMenu(CMenu& menu) {
     AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
 }
 
-const std::vector<Accelerator>& Accelerators() {
-    static const std::vector<Accelerator> keys = {
+const std::vector<platform::Accelerator>& Accelerators() {
+    static const std::vector<platform::Accelerator> keys = {
         {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
         {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
         {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
@@ -142,8 +140,8 @@ const std::vector<Accelerator>& Accelerators() {
     return keys;
 }
 
-const std::vector<CommandPrompt>& CommandPrompts() {
-    static const std::vector<CommandPrompt> prompts = {
+const std::vector<platform::CommandPrompt>& CommandPrompts() {
+    static const std::vector<platform::CommandPrompt> prompts = {
         {ID_FILE_NEW, u8"新規にﾌｧｲﾙを作成\n新規作成"},
         {ID_FILE_OPEN, u8"既存のﾌｧｲﾙを開く\n開く"},
         {ID_FILE_CLOSE, u8"作業中のﾌｧｲﾙを閉じる\n閉じる"},
@@ -176,29 +174,6 @@ const std::vector<CommandPrompt>& CommandPrompts() {
         {ID_RELOAD_RESULT, u8"現在の解析条件ですべり線を生成\nすべり線生成"},
     };
     return prompts;
-}
-
-CString CommandPromptText(UINT id, bool tip) {
-    for (const CommandPrompt& prompt : CommandPrompts()) {
-        if (prompt.id != id) {
-            continue;
-        }
-        const CString text(prompt.text);
-        const int newline = text.Find('\n');
-        if (newline < 0) {
-            return tip ? CString() : text;
-        }
-        return tip ? text.Mid(newline + 1) : text.Left(newline);
-    }
-    return CString();
-}
-
-void SetStatusTips(const CMenu& menu) {
-    for (const CommandPrompt& prompt : CommandPrompts()) {
-        if (QAction* action = menu.FindAction(prompt.id)) {
-            action->setStatusTip(platform::ToQString(CommandPromptText(prompt.id, false)));
-        }
-    }
 }
 
 } // namespace torvan

@@ -3,29 +3,15 @@
 // accelerator keys and the prompts of its commands ("status text\ntool tip").
 
 #include "platform/ui/CMenu.h"
+#include "platform/ui/CommandPrompts.h"
 
-#include <QKeyCombination>
 #include <vector>
 
 namespace torvan {
 
-struct Accelerator {
-    QKeyCombination key;
-    UINT id;
-};
-
-struct CommandPrompt {
-    UINT id;
-    const char8_t* text;
-};
-
 void BuildMainMenu(CMenu& menu);
 void BuildDocumentMenu(CMenu& menu);
-const std::vector<Accelerator>& Accelerators();
-const std::vector<CommandPrompt>& CommandPrompts();
-// The prompt of a command (empty when it has none): the status text, or with tip the tool tip.
-CString CommandPromptText(UINT id, bool tip);
-// Gives the menu's items their status texts.
-void SetStatusTips(const CMenu& menu);
+const std::vector<platform::Accelerator>& Accelerators();
+const std::vector<platform::CommandPrompt>& CommandPrompts();
 
 } // namespace torvan

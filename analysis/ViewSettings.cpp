@@ -4,7 +4,6 @@
 #include "platform/core/Unset.h"
 
 #include <climits>
-#include <cstdio>
 
 namespace torvan {
 
@@ -39,8 +38,6 @@ const section::PointStyle kPointDefaults[kPointItems] = {{1, RGB(0, 0, 0), 3},
                                                          {1, RGB(0, 0, 255), 5},
                                                          {1, RGB(0, 255, 0), 5}};
 
-const char kTitle[] = "Title";
-const char kSystem[] = "System";
 const char kPlot[] = "Plot Parameter";
 
 // A real in a ten-column field: blanks or text that is no number read as unset.
@@ -65,43 +62,8 @@ void ReadFields(const SectionProfile& profile, const char* key, double* values, 
     }
 }
 
-void ReadPositiveReal(const SectionProfile& profile, const char* key, double& value) {
-    CString text;
-    profile.ReadString(kSystem, key, text);
-    double read = 0.0;
-    if (platform::ScanDouble(text.GetString(), read) && read > 0.0) {
-        value = read;
-    }
-}
-
 void ReadOtherSettings(const SectionProfile& profile, ViewSettings& settings) {
-    CString file;
-    profile.ReadString(kTitle, "File", file);
-    if (!file.IsEmpty()) {
-        settings.titleFile = file;
-    }
-    profile.ReadInt(kTitle, "Automatic", settings.titleAutomatic);
-    profile.ReadInt(kTitle, "MaxCount", settings.titleMaxCount);
-
-    CString limits;
-    profile.ReadString(kSystem, "Count Limit", limits);
-    int values[4] = {0, 0, 0, 0};
-    const int read =
-        std::sscanf(limits.GetString(), "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]);
-    for (int i = 0; i < read && i < 4; ++i) {
-        if (values[i] > 0) {
-            settings.countLimit[i] = values[i];
-        }
-    }
-    ReadPositiveReal(profile, "New Point", settings.newPoint);
-    // An angle tolerance: 0 is a valid setting of the system settings dialog, 1 and more are not.
-    CString angle;
-    profile.ReadString(kSystem, "New Line", angle);
-    double tolerance = 0.0;
-    if (platform::ScanDouble(angle.GetString(), tolerance) && tolerance >= 0.0 && tolerance < 1.0) {
-        settings.newLine = tolerance;
-    }
-    profile.ReadInt(kSystem, "Monochromatic Print", settings.monochromePrint);
+    shell::ReadSystemSettings(profile, shell::LineToleranceRange::kBelowOne, settings);
 
     PlotParameters& plot = settings.plot;
     profile.ReadInt(kPlot, "PaperSize", plot.paperSize);
@@ -181,15 +143,7 @@ void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) 
     for (int i = 0; i < kPointItems; ++i) {
         profile.WritePointStyle(kPointSections[i], settings.display.points[i]);
     }
-    profile.WriteString(kTitle, "File", settings.titleFile);
-    profile.WriteInt(kTitle, "Automatic", settings.titleAutomatic);
-    profile.WriteInt(kTitle, "MaxCount", settings.titleMaxCount);
-    const int* limit = settings.countLimit;
-    profile.WriteString(kSystem, "Count Limit",
-                        CString(platform::FormatC("%d %d %d %d", limit[0], limit[1], limit[2], limit[3])));
-    profile.WriteString(kSystem, "New Point", CString(platform::FormatC("%lf", settings.newPoint)));
-    profile.WriteString(kSystem, "New Line", CString(platform::FormatC("%lf", settings.newLine)));
-    profile.WriteInt(kSystem, "Monochromatic Print", settings.monochromePrint);
+    shell::WriteSystemSettings(profile, settings);
     const PlotParameters& plot = settings.plot;
     profile.WriteInt(kPlot, "PaperSize", plot.paperSize);
     profile.WriteString(kPlot, "Title1", plot.title1);

@@ -6,6 +6,7 @@
 // analysis view and back when the view goes, written at exit.
 
 #include "common/ui/section/SectionStyles.h"
+#include "common/ui/shell/SectionSystemSettings.h"
 #include "platform/core/CString.h"
 
 namespace torvan {
@@ -57,15 +58,10 @@ struct PlotParameters {
     PlotParameters();
 };
 
-struct ViewSettings {
+// The new-line tolerance is 0 <= angle < 1 radians here.
+struct ViewSettings : shell::SectionSystemSettings {
+    ViewSettings() : SectionSystemSettings(10000, 10000, 10000, 100) {}
     DisplaySettings display;
-    CString titleFile;
-    int titleAutomatic = 1;
-    int titleMaxCount = 30;
-    int countLimit[4] = {10000, 10000, 10000, 100}; // points, lines, measurement, boundary points
-    double newPoint = 0.01;                         // metres
-    double newLine = 0.01;                          // radians, 0 <= angle < 1
-    int monochromePrint = 0;
     PlotParameters plot;
 };
 

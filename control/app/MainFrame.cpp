@@ -3,10 +3,10 @@
 #include "common/process/WindowClassClient.h"
 #include "control/app/MainView1.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/WindowFront.h"
 
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QSocketNotifier>
 
 namespace basnev {
 
@@ -19,19 +19,11 @@ const char* const kProcessingClasses[] = {"VerrantTableInput", "VerrantSection",
 
 } // namespace
 
-CMainFrame::CMainFrame() : server_(*this) {}
-
-CMainFrame::~CMainFrame() {
-    notifier_.reset();
-    server_.Unregister();
-}
+CMainFrame::CMainFrame() : windowClass_(*this) {}
 
 int CMainFrame::OnCreate() {
     MainWindow()->setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    if (server_.Register(kWindowClass)) {
-        notifier_ = std::make_unique<QSocketNotifier>(server_.Fd(), QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { server_.ServeOnce(0); });
-    }
+    windowClass_.Register(kWindowClass);
     return 0;
 }
 
@@ -67,15 +59,7 @@ BOOL CMainFrame::OnClose() {
 }
 
 bool CMainFrame::BringToFront() {
-    QMainWindow* window = MainWindow();
-    if (!window) {
-        return false;
-    }
-    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return true;
+    return platform::BringWindowToFront(MainWindow());
 }
 
 bool CMainFrame::GetControlText(int controlId, CString& text) {

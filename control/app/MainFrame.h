@@ -3,13 +3,9 @@
 // Other programs of the suite find it by that class, bring it forward and read and write the
 // file names of its form through it.
 
-#include "common/process/WindowClassServer.h"
 #include "common/process/WindowTextProvider.h"
+#include "common/ui/shell/ServedWindowClass.h"
 #include "platform/ui/CFrameWnd.h"
-
-#include <memory>
-
-class QSocketNotifier;
 
 namespace basnev {
 
@@ -17,7 +13,6 @@ class CMainFrame : public CFrameWnd, private process::WindowTextProvider {
     DECLARE_DYNCREATE(CMainFrame)
 public:
     CMainFrame();
-    ~CMainFrame() override;
 
     int OnCreate() override;
     BOOL OnClose() override;
@@ -32,8 +27,7 @@ private:
     bool GetControlText(int controlId, CString& text) override;
     bool SetControlText(int controlId, const CString& text) override;
 
-    process::WindowClassServer server_;
-    std::unique_ptr<QSocketNotifier> notifier_;
+    shell::ServedWindowClass windowClass_;
 };
 
 } // namespace basnev

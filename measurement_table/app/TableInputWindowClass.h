@@ -3,11 +3,7 @@
 // (the base menu's close guard, a second start). Registered while the editor's dialogs run;
 // bringing it to the front raises the dialog that is open.
 
-#include "common/process/WindowClassServer.h"
-
-#include <memory>
-
-class QSocketNotifier;
+#include "common/ui/shell/ServedWindowClass.h"
 
 namespace quilmo {
 
@@ -16,7 +12,6 @@ inline constexpr const char* kTableInputWindowClass = "VerrantTableInput";
 class TableInputWindowClass : public process::WindowTextProvider {
 public:
     TableInputWindowClass();
-    ~TableInputWindowClass() override;
 
     bool Register();
 
@@ -25,8 +20,7 @@ public:
     bool SetControlText(int controlId, const CString& text) override;
 
 private:
-    process::WindowClassServer server_;
-    std::unique_ptr<QSocketNotifier> notifier_;
+    shell::ServedWindowClass windowClass_;
 };
 
 } // namespace quilmo

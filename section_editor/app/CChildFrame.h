@@ -1,23 +1,15 @@
 #pragma once
 // The child frame of one section model document: its caption is the document's path in small
-// letters (a new document keeps its title).
+// letters (a new document saved under a name takes that name).
 
-#include "platform/ui/CMDIChildWnd.h"
+#include "common/ui/shell/CSectionChildFrame.h"
 
 namespace merdok {
 
-class CChildFrame : public CMDIChildWnd {
+class CChildFrame : public shell::CSectionChildFrame {
     DECLARE_DYNCREATE(CChildFrame)
 public:
-    CChildFrame();
-
-    int OnCreate() override;
-    void SetFrameTitle(const char* name);
-    void OnUpdateFrameTitle(BOOL addToTitle) override;
-    const CString& Caption() const { return caption_; }
-
-private:
-    CString caption_;
+    CChildFrame() : CSectionChildFrame(true) {}
 };
 
 } // namespace merdok

@@ -6,47 +6,23 @@
 
 #include "section_editor/app/CommandLine.h"
 
-#include "platform/ui/CWinApp.h"
+#include "common/ui/shell/CSectionApp.h"
 
 namespace merdok {
 
-class CMerdokApp : public CWinApp {
+class CMerdokApp : public shell::CSectionApp {
 public:
     CMerdokApp();
 
     BOOL InitInstance() override;
     int ExitInstance() override;
-    BOOL OnIdle(LONG count) override;
-
-    bool DoPromptFileName(CString& fileName, const CString& title, bool open);
-
-    // Where the settings file lies and what the program is called; by default the
-    // executable's directory and name. Tests set them before InitInstance.
-    void SetProgramDirectory(const CString& directory, const CString& programName);
-    const CString& ModuleDirectory() const { return moduleDirectory_; }
 
     const StartRequest& Request() const { return request_; }
-    // The file saved last; handed to the base menu at exit.
-    const CString& ReportedFileName() const { return reportedFileName_; }
-    void SetReportedFileName(const CString& path) { reportedFileName_ = path; }
-    UINT ClipboardFormat() const { return clipboardFormat_; }
-
-    void OnFileNew();
-    void OnFileOpen();
 
 private:
-    void OnAppAbout();
-    bool CreateMainFrame();
     void RunCommandLine();
-    void ReportFileToBaseMenu();
 
-    CString moduleDirectory_;
-    CString programName_;
     StartRequest request_;
-    CString reportedFileName_;
-    CString lastDirectory_;
-    UINT clipboardFormat_ = 0;
-    bool started_ = false;
 };
 
 CMerdokApp& MerdokApp();

@@ -4,9 +4,7 @@
 
 #include "common/ui/section/GuideStrings.h"
 #include "platform/ui/MenuBuilding.h"
-#include "platform/ui/QtText.h"
 
-#include <QAction>
 #include <Qt>
 #include <map>
 
@@ -18,11 +16,6 @@ using platform::AppendMenuItem;
 using platform::AppendMenuSeparator;
 using platform::AppendPopupMenu;
 using platform::NewPopupMenu;
-
-struct CommandPrompt {
-    UINT id;
-    const char8_t* text;
-};
 
 CMenu* FileMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
@@ -89,8 +82,10 @@ CMenu* HelpMenu() {
     return menu;
 }
 
-const std::vector<CommandPrompt>& CommandPrompts() {
-    static const std::vector<CommandPrompt> prompts = {
+} // namespace
+
+const std::vector<platform::CommandPrompt>& CommandPrompts() {
+    static const std::vector<platform::CommandPrompt> prompts = {
         {ID_FILE_NEW, u8"新規にﾌｧｲﾙを作成\n新規作成"},
         {ID_FILE_OPEN, u8"既存のﾌｧｲﾙを開く\n開く"},
         {ID_FILE_CLOSE, u8"作業中のﾌｧｲﾙを閉じる\n閉じる"},
@@ -117,8 +112,6 @@ const std::vector<CommandPrompt>& CommandPrompts() {
     return prompts;
 }
 
-} // namespace
-
 void BuildMainMenu(CMenu& menu) {
     menu.CreateMenu();
     AppendPopupMenu(menu, FileMenu(false), u8"ﾌｧｲﾙ(F)");
@@ -136,8 +129,8 @@ void BuildDocumentMenu(CMenu& menu) {
     AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
 }
 
-const std::vector<Accelerator>& Accelerators() {
-    static const std::vector<Accelerator> keys = {
+const std::vector<platform::Accelerator>& Accelerators() {
+    static const std::vector<platform::Accelerator> keys = {
         {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
         {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
         {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
@@ -147,29 +140,6 @@ const std::vector<Accelerator>& Accelerators() {
         {QKeyCombination(Qt::Key_Delete), ID_EDIT_DELETE},
     };
     return keys;
-}
-
-CString CommandPromptText(UINT id, bool tip) {
-    for (const CommandPrompt& prompt : CommandPrompts()) {
-        if (prompt.id != id) {
-            continue;
-        }
-        const CString text(prompt.text);
-        const int newline = text.Find('\n');
-        if (newline < 0) {
-            return tip ? CString() : text;
-        }
-        return tip ? text.Mid(newline + 1) : text.Left(newline);
-    }
-    return CString();
-}
-
-void SetStatusTips(const CMenu& menu) {
-    for (const CommandPrompt& prompt : CommandPrompts()) {
-        if (QAction* action = menu.FindAction(prompt.id)) {
-            action->setStatusTip(platform::ToQString(CommandPromptText(prompt.id, false)));
-        }
-    }
 }
 
 void RegisterMerdokGuideStrings() {

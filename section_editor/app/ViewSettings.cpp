@@ -2,8 +2,6 @@
 
 #include "platform/core/NumberFormat.h"
 
-#include <cstdio>
-
 namespace merdok {
 
 using section::SectionProfile;
@@ -28,41 +26,6 @@ const section::PointStyle kPointDefaults[kPointItems] = {{1, RGB(0, 0, 0), 3},
                                                          {1, RGB(128, 0, 128), 5},
                                                          {1, RGB(0, 0, 255), 5},
                                                          {1, RGB(0, 128, 0), 5}};
-
-const char kTitle[] = "Title";
-const char kSystem[] = "System";
-
-void ReadPositiveReal(const SectionProfile& profile, const char* key, double& value) {
-    CString text;
-    profile.ReadString(kSystem, key, text);
-    double read = 0.0;
-    if (platform::ScanDouble(text.GetString(), read) && read > 0.0) {
-        value = read;
-    }
-}
-
-void ReadSystemSettings(const SectionProfile& profile, ViewSettings& settings) {
-    CString file;
-    profile.ReadString(kTitle, "File", file);
-    if (!file.IsEmpty()) {
-        settings.titleFile = file;
-    }
-    profile.ReadInt(kTitle, "Automatic", settings.titleAutomatic);
-    profile.ReadInt(kTitle, "MaxCount", settings.titleMaxCount);
-    CString limits;
-    profile.ReadString(kSystem, "Count Limit", limits);
-    int values[4] = {0, 0, 0, 0};
-    const int read =
-        std::sscanf(limits.GetString(), "%d %d %d %d", &values[0], &values[1], &values[2], &values[3]);
-    for (int i = 0; i < read && i < 4; ++i) {
-        if (values[i] > 0) {
-            settings.countLimit[i] = values[i];
-        }
-    }
-    ReadPositiveReal(profile, "New Point", settings.newPoint);
-    ReadPositiveReal(profile, "New Line", settings.newLine);
-    profile.ReadInt(kSystem, "Monochromatic Print", settings.monochromePrint);
-}
 
 } // namespace
 
@@ -94,7 +57,7 @@ void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory
     for (int i = 0; i < kPointItems; ++i) {
         profile.ReadPointStyle(kPointSections[i], settings.display.points[i]);
     }
-    ReadSystemSettings(profile, settings);
+    shell::ReadSystemSettings(profile, shell::LineToleranceRange::kPositive, settings);
 }
 
 void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) {
@@ -106,15 +69,7 @@ void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) 
     for (int i = 0; i < kPointItems; ++i) {
         profile.WritePointStyle(kPointSections[i], settings.display.points[i]);
     }
-    profile.WriteString(kTitle, "File", settings.titleFile);
-    profile.WriteInt(kTitle, "Automatic", settings.titleAutomatic);
-    profile.WriteInt(kTitle, "MaxCount", settings.titleMaxCount);
-    const int* limit = settings.countLimit;
-    profile.WriteString(kSystem, "Count Limit",
-                        CString(platform::FormatC("%d %d %d %d", limit[0], limit[1], limit[2], limit[3])));
-    profile.WriteString(kSystem, "New Point", CString(platform::FormatC("%lf", settings.newPoint)));
-    profile.WriteString(kSystem, "New Line", CString(platform::FormatC("%lf", settings.newLine)));
-    profile.WriteInt(kSystem, "Monochromatic Print", settings.monochromePrint);
+    shell::WriteSystemSettings(profile, settings);
     profile.Flush();
 }
 

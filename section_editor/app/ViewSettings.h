@@ -3,6 +3,7 @@
 // beside the program: loaded at start, handed to each new view, written back at exit.
 
 #include "common/ui/section/SectionStyles.h"
+#include "common/ui/shell/SectionSystemSettings.h"
 #include "platform/core/CString.h"
 
 namespace merdok {
@@ -16,15 +17,9 @@ struct DisplaySettings {
     section::PointStyle points[kPointItems];
 };
 
-struct ViewSettings {
+struct ViewSettings : shell::SectionSystemSettings {
+    ViewSettings() : SectionSystemSettings(5000, 5000, 1000, 10) {}
     DisplaySettings display;
-    CString titleFile;
-    int titleAutomatic = 1;
-    int titleMaxCount = 30;
-    int countLimit[4] = {5000, 5000, 1000, 10}; // ground points, lines, measurement, boundary points
-    double newPoint = 0.01;                     // metres
-    double newLine = 0.01;                      // radians
-    int monochromePrint = 0;
 };
 
 ViewSettings DefaultViewSettings(const CString& moduleDirectory);

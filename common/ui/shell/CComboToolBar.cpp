@@ -1,6 +1,4 @@
-#include "analysis/CComboToolBar.h"
-
-#include "analysis/ToolBarImages.h"
+#include "common/ui/shell/CComboToolBar.h"
 
 #include "platform/ui/CMenu.h"
 #include "platform/ui/QtText.h"
@@ -8,7 +6,7 @@
 #include <QAction>
 #include <QToolBar>
 
-namespace torvan {
+namespace shell {
 
 namespace {
 constexpr int kImageWidth = 16;
@@ -16,7 +14,7 @@ constexpr int kImageHeight = 15;
 } // namespace
 
 BOOL CComboToolBar::CreateBar(CFrameWnd* frame, UINT barId, const CString& caption, const UINT* ids,
-                              int count) {
+                              int count, ImageSource images) {
     if (!Create(frame) || !SetButtons(ids, count)) {
         return FALSE;
     }
@@ -30,7 +28,7 @@ BOOL CComboToolBar::CreateBar(CFrameWnd* frame, UINT barId, const CString& capti
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     for (QAction* action : bar->actions()) {
         if (!action->isSeparator()) {
-            action->setIcon(ToolBarImage(CMenu::ActionId(action)));
+            action->setIcon(images(CMenu::ActionId(action)));
         }
     }
     return TRUE;
@@ -39,6 +37,14 @@ BOOL CComboToolBar::CreateBar(CFrameWnd* frame, UINT barId, const CString& capti
 void CComboToolBar::SetButtonLabels(const std::vector<CString>& labels) {
     labels_ = labels;
     ShowButtonTexts(true);
+}
+
+void CComboToolBar::SetButtonLabels(std::initializer_list<const char8_t*> labels) {
+    std::vector<CString> texts;
+    for (const char8_t* label : labels) {
+        texts.emplace_back(label);
+    }
+    SetButtonLabels(texts);
 }
 
 void CComboToolBar::ShowButtonTexts(bool show) {
@@ -70,4 +76,4 @@ bool CComboToolBar::ReplaceButton(UINT id, QWidget* widget) {
     return true;
 }
 
-} // namespace torvan
+} // namespace shell
