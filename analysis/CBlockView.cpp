@@ -217,6 +217,17 @@ std::vector<COLORREF> CBlockView::ObjectColours() const {
     return colours;
 }
 
+// Every drawn item prints; "Monochromatic Print" prints it all in black.
+section::PrintedStyles CBlockView::PrintStyles() {
+    section::PrintedStyles styles;
+    styles.numbers = m_display.numbers;
+    styles.lines = m_display.lines;
+    styles.points = m_display.points;
+    styles.colours = {&m_crThird};
+    styles.monochrome = ProgramViewSettings().monochromePrint != 0;
+    return styles;
+}
+
 void CBlockView::OnUpdateAnalysisRun(CCmdUI* ui) {
     ui->Enable(!m_bBlockTableOpen);
 }

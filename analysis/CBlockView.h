@@ -84,6 +84,7 @@ protected:
     void DocStoreModelSize(const section::WorldRange& size) override;
     bool DocGroundPointXY(int number, double& x, double& y) const override;
     std::vector<COLORREF> ObjectColours() const override;
+    section::PrintedStyles PrintStyles() override;
 
 private:
     friend class SectionPainter;

@@ -19,8 +19,6 @@ using platform::IsUnsetDouble;
 
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0);
-
 CRect GrownClipBox(CDC& dc) {
     CRect box;
     dc.GetClipBox(&box);
@@ -170,7 +168,7 @@ void SectionPainter::GroundLines() {
         drawLines([](const CLine& line) { return line.status == 0; });
     }
     {
-        PenScope pen(dc_, 1, kRed);
+        PenScope pen(dc_, 1, view_.m_crThird);
         drawLines([](const CLine& line) { return line.status == 4; });
     }
     PenScope pen(dc_, 1, view_.m_crHighlight);
@@ -235,7 +233,7 @@ void SectionPainter::PointMarks(int item) {
         } else if (point->state == 0 && point->inUse == 0 && point->slipMark > 2 && point->kind == item) {
             HollowTriangle(p, style.size, style.color);
         } else if (point->state == 4) {
-            view_.DrawPointBoxColor(&dc_, p, kRed, markSize_ - 2);
+            view_.DrawPointBoxColor(&dc_, p, view_.m_crThird, markSize_ - 2);
         }
     }
 }

@@ -14,11 +14,15 @@
 #include "platform/core/Unset.h"
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/CFrameWnd.h"
+#include "platform/ui/CPrintInfo.h"
 #include "testsupport/Fixtures.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
+#include <QColor>
+#include <QImage>
 #include <QWidget>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -189,6 +193,56 @@ TEST_F(BlockViewTest, NoDisplacementDrawsNoVectorAndDividesByNothing) {
     const auto* site = static_cast<const CNode*>(Model().m_mapSite[3]);
     EXPECT_EQ(Pixel(site->x, site->y), view_->m_display.points[kPointSite].color);
     EXPECT_FALSE(Near(site->x, site->y, RGB(0, 0, 200), 20));
+}
+
+// Black-only printing: the page has dark pixels but none of colour (the marked line's red
+// included), and the window keeps its colours, scale and scroll position.
+TEST_F(BlockViewTest, BlackOnlyPrintHasNoColourAndTheWindowStaysAsItWas) {
+    OpenSample();
+    static_cast<CLine*>(Model().m_LineList[5])->status = 4;
+    Show();
+    ProgramViewSettings().monochromePrint = 1;
+    const section::Viewport before = view_->m_view;
+    const CPoint scroll = view_->GetScrollPosition();
+    const auto* site = static_cast<const CNode*>(Model().m_mapSite[0]);
+    const COLORREF siteColor = view_->m_display.points[kPointSite].color;
+    ASSERT_NE(GetRValue(siteColor), GetGValue(siteColor)) << "a colour, not a grey";
+
+    QImage page(1240, 1754, QImage::Format_RGB32); // A4 at 150 dots per inch
+    page.setDotsPerMeterX(5906);
+    page.setDotsPerMeterY(5906);
+    page.fill(Qt::white);
+    {
+        CDC dc;
+        ASSERT_TRUE(dc.AttachDevice(&page, true));
+        CPrintInfo info;
+        info.m_rectDraw = CRect(0, 0, page.width(), page.height());
+        view_->OnPrepareDC(&dc, &info);
+        view_->OnPrint(&dc, &info);
+        dc.Detach();
+    }
+    ProgramViewSettings().monochromePrint = 0;
+    int dark = 0;
+    int coloured = 0;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            const int spread =
+                std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()});
+            coloured += spread > 24 ? 1 : 0;
+            dark += c.lightness() < 64 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(coloured, 0);
+    EXPECT_GT(dark, 2000);
+
+    EXPECT_EQ(view_->GetScrollPosition(), scroll);
+    EXPECT_DOUBLE_EQ(view_->m_view.scaleXY, before.scaleXY);
+    EXPECT_DOUBLE_EQ(view_->m_view.scaleY, before.scaleY);
+    EXPECT_DOUBLE_EQ(view_->m_view.originX, before.originX);
+    EXPECT_EQ(view_->m_crThird, RGB(255, 0, 0));
+    Redraw();
+    EXPECT_EQ(Pixel(site->x, site->y), siteColor);
 }
 
 TEST(PointLabelTest, NamesOfSixteenBytesAndMoreAreCutOnACharacterBoundary) {

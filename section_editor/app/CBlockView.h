@@ -84,6 +84,7 @@ protected:
     bool DocGroundPointXY(int number, double& x, double& y) const override;
     std::vector<COLORREF> ObjectColours() const override;
     bool IsToolActive() const override { return !m_figure.empty(); }
+    section::PrintedStyles PrintStyles() override;
 
 private:
     void MapToolCommands();

@@ -11,7 +11,6 @@ namespace merdok {
 
 namespace {
 
-constexpr COLORREF kRed = RGB(255, 0, 0);
 // Names longer than this are shown cut, on a character boundary.
 constexpr std::size_t kLabelBytes = 15;
 
@@ -69,6 +68,17 @@ int MarkHalfSize(CDC* dc) {
 
 } // namespace
 
+// Every drawn item prints; "Monochromatic Print" prints it all in black.
+section::PrintedStyles CBlockView::PrintStyles() {
+    section::PrintedStyles styles;
+    styles.numbers = m_display.numbers;
+    styles.lines = std::span<section::LineStyle>(&m_display.line, 1);
+    styles.points = m_display.points;
+    styles.colours = {&m_crThird};
+    styles.monochrome = ProgramViewSettings().monochromePrint != 0;
+    return styles;
+}
+
 void CBlockView::OnDraw(CDC* dc) {
     if (!Model()) {
         return;
@@ -97,7 +107,7 @@ void CBlockView::DrawLines(CDC* dc, const CRect& clip) {
         if (!Crosses(clip, la, lb)) {
             continue;
         }
-        PenScope pen(dc, state == 4 ? 1 : style.width, state == 4 ? kRed : style.color);
+        PenScope pen(dc, state == 4 ? 1 : style.width, state == 4 ? m_crThird : style.color);
         dc->MoveTo(la);
         dc->LineTo(lb);
     }
@@ -133,7 +143,7 @@ void CBlockView::DrawPoints(CDC* dc, const CRect& clip) {
                 FramePointBox(dc, at, m_crHighlight, half);
                 break;
             case 4:
-                DrawPointBoxColor(dc, at, kRed, half - 2);
+                DrawPointBoxColor(dc, at, m_crThird, half - 2);
                 break;
             default:
                 break;

@@ -25,6 +25,9 @@ CMenu* FileMenu(bool withDocument) {
         AppendMenuItem(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
         AppendMenuItem(*menu, ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S");
         AppendMenuItem(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
+        AppendMenuSeparator(*menu);
+        AppendMenuItem(*menu, ID_FILE_PRINT, u8"画面印刷(P)...\t[Ctrl+P]");
+        AppendMenuItem(*menu, ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(V)");
     }
     AppendMenuSeparator(*menu);
     AppendMenuItem(*menu, ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ");
@@ -134,6 +137,7 @@ const std::vector<platform::Accelerator>& Accelerators() {
         {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
         {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
         {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
+        {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
         {Qt::CTRL | Qt::Key_A, ID_VIEW_ALL},
         {QKeyCombination(Qt::Key_PageDown), ID_VIEW_ZOOM_IN},
         {QKeyCombination(Qt::Key_PageUp), ID_VIEW_ZOOM_OUT},

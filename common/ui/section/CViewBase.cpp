@@ -23,6 +23,8 @@ CViewBase::CViewBase(const Options& options)
     MapCommand(section::ID_VIEW_MODEL_SIZE, &CViewBase::OnModelSize);
     MapCommand(section::ID_VIEW_SCALE_UP, &CViewBase::OnScaleUp);
     MapCommand(section::ID_VIEW_SCALE_DOWN, &CViewBase::OnScaleDown);
+    MapCommand(ID_FILE_PRINT, &CViewBase::OnFilePrint);
+    MapCommand(ID_FILE_PRINT_PREVIEW, &CViewBase::OnFilePrintPreview);
 }
 
 CViewBase::~CViewBase() = default;

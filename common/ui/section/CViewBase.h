@@ -11,6 +11,7 @@
 // over-object test looks for.
 
 #include "common/geometry/DPoint.h"
+#include "common/ui/section/PrintedStyles.h"
 #include "common/view/Viewport.h"
 #include "platform/ui/CScrollView.h"
 
@@ -84,6 +85,17 @@ public:
     void DrawLabel(CDC* dc, int x, int y, const CString& text, CBrush* frame) const;
     // A closed polygon with a 1-pixel pen and no fill; nothing without points or an unset first x.
     void DrawPolylineWorld(CDC* dc, const double* xs, const double* ys, int n, COLORREF color) const;
+
+    // Printing (CViewBasePrint.cpp): what the window shows, on one page, after a Yes/No that
+    // names the printer; the preview of that page has only a Close button.
+    void OnFilePrint();
+    void OnFilePrintPreview();
+    BOOL OnPreparePrinting(CPrintInfo* info) override;
+    // The window's picture scaled to the page's drawing rectangle; the view looks as before
+    // afterwards.
+    void OnPrint(CDC* dc, CPrintInfo* info) override;
+    // The display settings printing enlarges (and blackens in black-only printing).
+    virtual section::PrintedStyles PrintStyles() { return {}; }
 
     section::Viewport m_view;
     section::WorldRange m_drawRange; // the model area "view all" fits

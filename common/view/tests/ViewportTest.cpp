@@ -2,6 +2,7 @@
 // vertical exaggeration, unset and out-of-range values, the scale steps and the zoom limits.
 
 #include "common/view/Viewport.h"
+#include "common/view/PrintScale.h"
 #include "platform/core/Unset.h"
 
 #include <gtest/gtest.h>
@@ -180,6 +181,52 @@ TEST(ViewportTest, ZoomLimitsLeaveTheScalesAsTheyWere) {
     }
     Viewport view = Fitted({0, 200, 0, 100});
     EXPECT_EQ(view.ZoomTo(kWidth, kHeight, 10, 6, nullptr, 0).outcome, Viewport::ZoomOutcome::kNoCentre);
+}
+
+// A printout keeps the window's proportions and its pens and fonts: the device ratio is a real
+// number and never below 1, so a 72-dpi PDF or a 600-dpi printer on a 96-dpi screen neither
+// loses its pens and fonts to a zero factor nor rounds 6.25 down to 6.
+TEST(ViewportTest, PrintScaleKeepsProportionsAndNeverShrinksPens) {
+    struct Case {
+        CSize client;
+        CSize page;
+        int screenDpi;
+        int deviceDpi;
+        double picture;
+        double ratio;
+    };
+    const Case cases[] = {
+        {{1000, 500}, {4800, 6800}, 96, 600, 4.8, 6.25}, // a wide window on a portrait page fills its width
+        {{400, 800}, {6800, 4800}, 96, 600, 6.0, 6.25},  // a tall window on a landscape page fills its height
+        {{1000, 500}, {595, 842}, 96, 72, 0.595, 1.0},   // a coarse device never shrinks pens or fonts
+        {{1000, 500}, {9600, 13600}, 96, 1200, 9.6, 12.5},
+        {{1000, 500}, {9600, 13600}, 0, 1200, 9.6, 1.0}, // an unknown resolution changes nothing
+    };
+    for (const Case& c : cases) {
+        const section::PrintScale scale =
+            section::PrintScale::Compute(c.client, c.page, c.screenDpi, c.deviceDpi);
+        EXPECT_DOUBLE_EQ(scale.pictureFactor, c.picture) << c.deviceDpi;
+        EXPECT_DOUBLE_EQ(scale.deviceRatio, c.ratio) << c.deviceDpi;
+        EXPECT_DOUBLE_EQ(scale.fontFactor, c.ratio * 0.85) << c.deviceDpi;
+    }
+}
+
+// The page starts at the model point that the scrolled window shows at its top-left corner.
+TEST(ViewportTest, PagePlaneStartsWhereTheWindowStarts) {
+    const Viewport screen = Fitted({0, 200, 0, 100});
+    const CPoint scroll(120, 40);
+    double x = 0.0;
+    double y = 0.0;
+    screen.LogicalToWorld(scroll.x, scroll.y, &x, &y);
+    section::PrintScale scale;
+    scale.pictureFactor = 3.0;
+    const Viewport page = scale.PagePlane(screen, scroll);
+    EXPECT_EQ(page.WorldToLogical(x, y), CPoint(0, 0));
+    const CPoint onScreen = OnScreen(screen, 150, 20, scroll);
+    const CPoint onPage = page.WorldToLogical(150, 20);
+    EXPECT_NEAR(onPage.x, 3.0 * onScreen.x, 3);
+    EXPECT_NEAR(onPage.y, 3.0 * onScreen.y, 3);
+    EXPECT_DOUBLE_EQ(page.fitScaleXY, 3.0 * screen.fitScaleXY);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "common/ui/section/CViewBase.h"
 #include "common/ui/section/GuideStrings.h"
 #include "common/ui/section/GuideTexts.h"
+#include "common/ui/section/ScreenPrinting.h"
 #include "common/ui/section/SectionCommands.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
@@ -235,6 +236,39 @@ TEST_F(SectionViewTest, MarksKeepTheirPixelSizeAndTheOverObjectTestFindsThem) {
     EXPECT_EQ(dc.GetPixel(300, 98), RGB(0, 0, 255));
     EXPECT_EQ(dc.GetPixel(300, 106), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetPixel(300, 96), RGB(255, 255, 255));
+}
+
+// A print job is named by the document title, cut to 31 bytes without splitting a
+// double-byte character.
+TEST(ScreenPrintingTest, JobNameIsCutTo31BytesOnACharacterBoundary) {
+    const std::string kanji = "\x8a\xd7"; // one double-byte character
+    struct Case {
+        std::string title;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"short.slo", "short.slo"},
+        {std::string(40, 'a'), std::string(31, 'a')},
+        {std::string(30, 'a') + kanji + "b", std::string(30, 'a')}, // the character would end at byte 32
+        {std::string(29, 'a') + kanji + "b", std::string(29, 'a') + kanji},
+        {[&] {
+             std::string text;
+             for (int i = 0; i < 20; ++i) {
+                 text += kanji;
+             }
+             return text;
+         }(),
+         [&] {
+             std::string text;
+             for (int i = 0; i < 15; ++i) {
+                 text += kanji;
+             }
+             return text;
+         }()},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(section::ScreenPrinting::JobName(CString(c.title)).str(), c.name) << c.title;
+    }
 }
 
 } // namespace
