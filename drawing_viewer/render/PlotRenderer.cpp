@@ -301,12 +301,25 @@ int Scaled(int value, double scale) {
     return static_cast<int>(value * scale);
 }
 
-LOGFONT LogFontOf(const CPlotFont& font, double scale) {
+// A drawing's text angles run clockwise on its y-up paper (a text turned a quarter up is
+// 2700, as the viewer's angle entry, hit test and DXF export count them), while the device
+// context turns text counter-clockwise as seen: on a y-up mapping the angle is mirrored.
+int SeenAngle(int tenths, bool yUp) {
+    return yUp && tenths % 3600 != 0 ? 3600 - tenths : tenths;
+}
+
+bool MapsYUp(const CDC& dc) {
+    CPoint probe[2] = {{0, 0}, {0, 1000}};
+    dc.LPtoDP(probe, 2);
+    return probe[1].y < probe[0].y;
+}
+
+LOGFONT LogFontOf(const CPlotFont& font, double scale, bool yUp) {
     LOGFONT logFont;
     logFont.lfHeight = Scaled(font.m_nHeight, scale);
     logFont.lfWidth = font.m_nWidth;
-    logFont.lfEscapement = font.m_nEscapement;
-    logFont.lfOrientation = font.m_nOrientation;
+    logFont.lfEscapement = SeenAngle(font.m_nEscapement, yUp);
+    logFont.lfOrientation = SeenAngle(font.m_nOrientation, yUp);
     logFont.lfCharSet = static_cast<BYTE>(font.m_nCharSet);
     logFont.lfClipPrecision = static_cast<BYTE>(font.m_nClipPrecision);
     std::strncpy(logFont.lfFaceName, font.m_faceName.GetString(), sizeof logFont.lfFaceName - 1);
@@ -331,9 +344,10 @@ void PlotRenderer::DrawPlotStrings(CDC* dc, int page, bool measure) {
     CFont font;
     int current = -1;
     UINT align = TA_BOTTOM;
+    const bool yUp = MapsYUp(*dc);
     auto makeCurrent = [&](int index) {
         const CPlotFont& entry = *fonts[static_cast<std::size_t>(index)];
-        const LOGFONT logFont = LogFontOf(entry, doc_.m_dScale);
+        const LOGFONT logFont = LogFontOf(entry, doc_.m_dScale, yUp);
         font.CreateFontIndirect(&logFont);
         dc->SelectObject(&font);
         dc->SetTextCharacterExtra(Scaled(entry.m_nSpacing, doc_.m_dScale));

@@ -116,6 +116,31 @@ TEST_F(PlotRendererTest, PaperDashesGreysAndMonochrome) {
     EXPECT_GT(CountInTextBox(kBlack), 20);
 }
 
+// The analysis program's upright legends ("Q1", escapement 2700) read upwards from their
+// anchor on the y-up page, as the DXF export turns them, on screen and on paper alike.
+TEST_F(PlotRendererTest, AQuarterTurnedTextReadsUpwards) {
+    auto& texts = doc_.m_drawing.Page(0).m_texts;
+    texts.clear();
+    texts.push_back(
+        std::make_unique<CPlotString>(200, 150, "ABCD", doc_.m_drawing.GetNewFontIndex(30, 0, 2700, 0), 0));
+    texts.back()->m_nColor = 9;
+    texts.back()->m_nEscapement = 2700;
+    for (const bool paper : {false, true}) {
+        Draw(paper, false);
+        int above = 0;
+        int below = 0;
+        for (int y = 100; y < 300; ++y) { // clear of the red line at y 20
+            for (int x = 150; x < 250; ++x) {
+                if (At(x, y) == kRed) {
+                    (y >= 147 ? above : below) += 1;
+                }
+            }
+        }
+        EXPECT_GT(above, 40) << paper;
+        EXPECT_EQ(below, 0) << paper;
+    }
+}
+
 TEST_F(PlotRendererTest, SvgAndPdfOutput) {
     QBuffer svgBytes;
     QSvgGenerator svg;
