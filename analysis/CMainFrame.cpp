@@ -176,9 +176,7 @@ void CMainFrame::RecolorBoundaryButtons(const QColor& inner, const QColor& left,
                                                {ID_DRAW_LEFT_BOUND_POINT, left},
                                                {ID_DRAW_RIGHT_BOUND_POINT, right}};
     for (const auto& [id, color] : buttons) {
-        if (const int index = editBar_.CommandToIndex(id); index >= 0) {
-            editBar_.Bar()->actions().at(index)->setIcon(BoundaryPointImage(id, color));
-        }
+        editBar_.SetButtonImage(id, BoundaryPointImage(id, color));
     }
 }
 

@@ -2,178 +2,46 @@
 
 #include "analysis/TorvanIds.h"
 
-#include <QPainter>
-#include <QPainterPath>
-#include <QPixmap>
-#include <QPolygon>
+#include "common/ui/shell/ToolBarImages.h"
 
 namespace torvan {
 
-namespace {
-
-constexpr int kImageWidth = 16;
-constexpr int kImageHeight = 15;
-const QColor kInk(0, 0, 0);
-const QColor kFolder(255, 208, 64);
-const QColor kDisk(0, 0, 160);
-const QColor kGlass(160, 224, 255);
-const QColor kDelete(208, 0, 0);
-const QColor kSlipLine(224, 0, 0);
-const QColor kGround(0, 128, 0);
-
-// Paints one image on a transparent 16 x 15 pixmap without smoothing, as the bars' bitmaps are.
-template <class Paint> QIcon DrawImage(Paint paint) {
-    QPixmap pixmap(kImageWidth, kImageHeight);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    paint(painter);
-    painter.end();
-    return QIcon(pixmap);
-}
-
-void Folder(QPainter& p) {
-    p.setPen(kInk);
-    p.setBrush(kFolder);
-    p.drawPolygon(QPolygon({{1, 3}, {5, 3}, {6, 5}, {13, 5}, {13, 13}, {1, 13}}));
-    p.setBrush(QColor(255, 240, 160));
-    p.drawPolygon(QPolygon({{3, 7}, {15, 7}, {13, 13}, {1, 13}}));
-}
-
-void Disk(QPainter& p) {
-    p.setPen(kInk);
-    p.setBrush(kDisk);
-    p.drawRect(1, 1, 13, 13);
-    p.setBrush(Qt::white);
-    p.drawRect(4, 1, 7, 5);
-    p.setBrush(QColor(192, 192, 192));
-    p.drawRect(4, 9, 7, 5);
-}
-
-void Magnifier(QPainter& p, int sign) {
-    p.setPen(kInk);
-    p.setBrush(kGlass);
-    p.drawEllipse(1, 1, 9, 9);
-    p.drawLine(6, 5, 6, 5);
-    p.setPen(QPen(kInk, 2));
-    p.drawLine(10, 10, 14, 14);
-    p.setPen(kInk);
-    if (sign != 0) {
-        p.drawLine(3, 5, 8, 5);
-    }
-    if (sign > 0) {
-        p.drawLine(5, 3, 5, 8);
-    }
-}
-
-void ViewAll(QPainter& p) {
-    p.setPen(kInk);
-    p.setBrush(Qt::white);
-    p.drawRect(0, 0, 15, 14);
-    p.setPen(kGround);
-    p.drawPolyline(QPolygon({{2, 10}, {6, 6}, {9, 7}, {13, 3}}));
-    p.setPen(kInk);
-    p.drawLine(1, 1, 3, 1);
-    p.drawLine(1, 1, 1, 3);
-    p.drawLine(12, 13, 14, 13);
-    p.drawLine(14, 11, 14, 13);
-}
-
-void Properties(QPainter& p) {
-    p.setPen(kInk);
-    p.setBrush(Qt::white);
-    p.drawRect(1, 1, 11, 13);
-    p.setPen(QColor(255, 0, 0));
-    p.drawLine(3, 4, 10, 4);
-    p.setPen(QColor(0, 0, 255));
-    p.drawLine(3, 7, 10, 7);
-    p.setPen(kGround);
-    p.drawLine(3, 10, 10, 10);
-    p.setPen(kInk);
-    p.setBrush(QColor(255, 255, 0));
-    p.drawPolygon(QPolygon({{15, 2}, {13, 0}, {7, 11}, {7, 13}, {9, 12}}));
-}
-
-void Arrow(QPainter& p) {
-    p.setPen(kInk);
-    p.setBrush(Qt::white);
-    p.drawPolygon(QPolygon({{3, 0}, {3, 12}, {6, 9}, {9, 14}, {11, 13}, {8, 8}, {12, 8}}));
-}
-
-void Cross(QPainter& p) {
-    p.setPen(QPen(kDelete, 2));
-    p.drawLine(3, 2, 12, 12);
-    p.drawLine(12, 2, 3, 12);
-}
-
-// A ground line with a triangle mark; side -1 at its left end, 1 at its right end, 0 below it.
-void BoundaryPoint(QPainter& p, const QColor& color, int side) {
-    p.setPen(kGround);
-    p.drawPolyline(QPolygon({{0, 6}, {5, 4}, {10, 5}, {15, 2}}));
-    const int x = side < 0 ? 3 : (side > 0 ? 12 : 8);
-    const int y = side == 0 ? 12 : 6;
-    p.setPen(color);
-    p.setBrush(color);
-    p.drawPolygon(QPolygon({{x, y - 4}, {x - 3, y + 2}, {x + 3, y + 2}}));
-}
-
-void BoundaryTable(QPainter& p) {
-    p.setPen(kInk);
-    p.setBrush(Qt::white);
-    p.drawRect(0, 1, 15, 12);
-    for (int y = 4; y < 13; y += 3) {
-        p.drawLine(0, y, 15, y);
-    }
-    p.drawLine(4, 1, 4, 13);
-    p.drawLine(10, 1, 10, 13);
-    p.fillRect(1, 2, 3, 2, QColor(0, 0, 128));
-}
-
-void AnalysisRun(QPainter& p) {
-    p.setPen(kGround);
-    p.drawPolyline(QPolygon({{0, 3}, {5, 2}, {10, 5}, {15, 8}}));
-    p.setPen(QPen(kSlipLine, 2));
-    QPainterPath arc;
-    arc.moveTo(1, 3);
-    arc.quadTo(8, 18, 15, 8);
-    p.drawPath(arc);
-}
-
-} // namespace
+using shell::ToolImage;
 
 QIcon BoundaryPointImage(UINT commandId, const QColor& color) {
-    const int side =
-        commandId == ID_DRAW_LEFT_BOUND_POINT ? -1 : (commandId == ID_DRAW_RIGHT_BOUND_POINT ? 1 : 0);
-    return DrawImage([&](QPainter& p) { BoundaryPoint(p, color, side); });
+    const shell::BoundarySide side = commandId == ID_DRAW_LEFT_BOUND_POINT    ? shell::BoundarySide::kLeft
+                                     : commandId == ID_DRAW_RIGHT_BOUND_POINT ? shell::BoundarySide::kRight
+                                                                              : shell::BoundarySide::kUnder;
+    return shell::BoundaryPointImage(side, color);
 }
 
 QIcon ToolBarImage(UINT commandId) {
     switch (commandId) {
     case ID_FILE_OPEN:
-        return DrawImage(Folder);
+        return shell::ToolBarImage(ToolImage::kOpen);
     case ID_FILE_SAVE:
-        return DrawImage(Disk);
+        return shell::ToolBarImage(ToolImage::kSave);
     case ID_VIEW_ZOOM_IN:
-        return DrawImage([](QPainter& p) { Magnifier(p, 1); });
+        return shell::ToolBarImage(ToolImage::kZoomIn);
     case ID_VIEW_ZOOM_OUT:
-        return DrawImage([](QPainter& p) { Magnifier(p, -1); });
+        return shell::ToolBarImage(ToolImage::kZoomOut);
     case ID_VIEW_ALL:
-        return DrawImage(ViewAll);
+        return shell::ToolBarImage(ToolImage::kViewAll);
     case ID_VIEW_PROPERTIES:
-        return DrawImage(Properties);
+        return shell::ToolBarImage(ToolImage::kProperties);
     case ID_EDIT_SELECT:
-        return DrawImage(Arrow);
+        return shell::ToolBarImage(ToolImage::kSelect);
     case ID_EDIT_DELETE:
-        return DrawImage(Cross);
+        return shell::ToolBarImage(ToolImage::kDelete);
     case ID_DRAW_INNER_BOUND_POINT:
         return BoundaryPointImage(commandId, QColor(255, 0, 255));
     case ID_DRAW_LEFT_BOUND_POINT:
     case ID_DRAW_RIGHT_BOUND_POINT:
         return BoundaryPointImage(commandId, QColor(0, 0, 255));
     case ID_INPUT_BOUND_POINTS:
-        return DrawImage(BoundaryTable);
+        return shell::ToolBarImage(ToolImage::kBoundTable);
     case ID_ANALYSIS_RUN:
-        return DrawImage(AnalysisRun);
+        return shell::ToolBarImage(ToolImage::kAnalysisRun);
     default:
         return QIcon();
     }

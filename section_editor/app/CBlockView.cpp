@@ -102,6 +102,7 @@ void AcceptNewObjects(CBlockDoc& model) {
 CBlockView::CBlockView() : CViewBase(EditorViewOptions()), m_display(ProgramViewSettings().display) {
     m_nDrawMode = kNoTool;
     MapToolCommands();
+    MapEditCommands();
 }
 
 CBlockView::~CBlockView() {
@@ -117,8 +118,10 @@ void CBlockView::MapToolCommands() {
         const int mode = tool.mode;
         MapCommand(tool.command, [this, mode] { SelectTool(mode); });
         MapUpdate(tool.command, [this, mode](CCmdUI* ui) {
-            ui->SetCheck(m_nDrawMode == mode ? 1 : 0);
-            ui->Enable(m_nDrawMode == mode || mode == kSelect || m_listSelect.IsEmpty());
+            // The single-line tool also needs its own prompt to show as chosen.
+            const bool chosen = m_nDrawMode == mode && (mode != kSingleLine || m_nGuidePromptId == 4005);
+            ui->SetCheck(chosen ? 1 : 0);
+            ui->Enable(chosen || mode == kSelect || m_listSelect.IsEmpty());
         });
     }
     MapCommand(ID_EDIT_DELETE, [this] { OnEditDelete(); });
@@ -160,6 +163,7 @@ void CBlockView::OnInitialUpdate() {
         }
     }
     SetGuidePrompt(m_nGuidePromptId);
+    RecolorBoundaryButtons();
     // A newly shown document window has the keyboard focus, so that its first click draws.
     if (QWidget* widget = GetWidget()) {
         widget->setFocus(Qt::OtherFocusReason);
@@ -360,7 +364,10 @@ void CBlockView::OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) {
         EndFigure();
         return;
     case VK_SPACE:
-        m_bSnapToPoint = !m_bSnapToPoint;
+        OnSnapToPoint();
+        return;
+    case VK_TAB:
+        OnCoordinateEntry();
         return;
     default:
         CViewBase::OnKeyDown(keyCode, repeatCount, flags);
@@ -502,6 +509,8 @@ void CBlockView::OnEditDelete() {
         return;
     }
     model->DeleteObjects(m_listSelect);
+    m_nSelPoints = 0;
+    m_nSelLines = 0;
     if (CMerdokDoc* document = GetDocument()) {
         document->SetModifiedFlag(TRUE);
     }

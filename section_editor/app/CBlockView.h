@@ -13,6 +13,8 @@
 
 #include <vector>
 
+class CCoordInputDlg;
+
 namespace merdok {
 
 class CBlockDoc;
@@ -62,6 +64,18 @@ public:
     void ClearSelection();
     void OnEditDelete();
 
+    // Selection, information and settings commands (CBlockViewCommands.cpp).
+    void OnEditSelectAll();
+    void OnSelectUnusedPoints();
+    void OnEditDeselect();
+    void OnSelectTargets();
+    void OnSnapToPoint();
+    void OnModelInfo();
+    void OnEditTitle();
+    void OnTitleRegister();
+    // Tab: the next point typed (CBlockViewCoordEntry.cpp).
+    void OnCoordinateEntry();
+
     DisplaySettings m_display;
     CObList m_listSelect; // selected CNode and CLine objects (owned by the document)
     int m_nPointKind = 0;
@@ -70,6 +84,14 @@ public:
     bool m_bSkipClick = false;
     bool m_bSnapToPoint = false;
     CSize m_sizeLabel;
+    int m_nSelPoints = 0; // selected points and lines, counted by the selection commands
+    int m_nSelLines = 0;
+    // The selection targets of select-all.
+    BOOL m_bSelGroundPoint = TRUE;
+    BOOL m_bSelGroundLine = TRUE;
+    BOOL m_bSelMeasurePoint = TRUE;
+    BOOL m_bSelBoundPoint = TRUE;
+    BOOL m_bRelativeEntry = FALSE; // the last choice of relative coordinate entry
     // The figure in progress: its model points (empty: none).
     std::vector<DPoint> m_figure;
     CPoint m_ptCursor; // logical, for the rubber band
@@ -88,6 +110,14 @@ protected:
 
 private:
     void MapToolCommands();
+    void MapEditCommands();
+    // The boundary point tools of the edit bar show the colours their points are drawn in.
+    void RecolorBoundaryButtons();
+    void CountSelection();
+    // The point the coordinate entry gives; false (after the message) when there is none.
+    bool EnteredPoint(const CCoordInputDlg& dialog, DPoint& point) const;
+    // False (after the message) when the point lies outside the window.
+    bool IsInWindow(const DPoint& point);
     void GiveSettingsToDocument();
     CPoint DeviceToLogical(CPoint device);
     // The click in metres, on a drawn ground point when one is near.

@@ -3,6 +3,7 @@
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/MerdokIds.h"
 #include "section_editor/app/MerdokMenu.h"
+#include "section_editor/app/ToolBarImages.h"
 
 namespace merdok {
 
@@ -27,10 +28,6 @@ const UINT kEditButtons[] = {ID_EDIT_SELECT,
                              ID_INPUT_MEASURE_POINTS,
                              ID_INPUT_BOUND_POINTS};
 
-QIcon NoImage(UINT) {
-    return QIcon();
-}
-
 const shell::MainFrameTraits kTraits{CMainFrame::kWindowClass, BuildMainMenu, BuildDocumentMenu,
                                      CommandPrompts, Accelerators};
 
@@ -40,9 +37,9 @@ CMainFrame::CMainFrame() : CSectionMainFrame(kTraits) {}
 
 bool CMainFrame::CreateToolBars() {
     if (!CreateCommandBar(standardBar_, IDW_STANDARD_BAR, u8"標準", kStandardButtons,
-                          static_cast<int>(std::size(kStandardButtons)), NoImage) ||
+                          static_cast<int>(std::size(kStandardButtons)), ToolBarImage) ||
         !CreateCommandBar(editBar_, IDW_EDIT_BAR, u8"編集", kEditButtons,
-                          static_cast<int>(std::size(kEditButtons)), NoImage)) {
+                          static_cast<int>(std::size(kEditButtons)), ToolBarImage)) {
         return false;
     }
     standardBar_.SetButtonLabels({u8"開く", u8"上書保存", u8"拡大", u8"縮小", u8"全体表示", u8"表示設定"});
@@ -50,6 +47,15 @@ bool CMainFrame::CreateToolBars() {
                               u8"左地表境界", u8"右地表境界", u8"地表線", u8"計測点", u8"境界点"});
     SetCommandBars({&standardBar_, &editBar_}, {&standardBar_, &editBar_});
     return true;
+}
+
+void CMainFrame::RecolorBoundaryButtons(const QColor& under, const QColor& left, const QColor& right) {
+    const std::pair<UINT, QColor> buttons[] = {{ID_DRAW_UNDER_BOUND_POINT, under},
+                                               {ID_DRAW_LEFT_BOUND_POINT, left},
+                                               {ID_DRAW_RIGHT_BOUND_POINT, right}};
+    for (const auto& [id, color] : buttons) {
+        editBar_.SetButtonImage(id, BoundaryPointImage(id, color));
+    }
 }
 
 CBlockView* CMainFrame::ActiveBlockView() const {

@@ -17,14 +17,27 @@ using platform::AppendMenuSeparator;
 using platform::AppendPopupMenu;
 using platform::NewPopupMenu;
 
+CMenu* SystemSettingsMenu() {
+    CMenu* menu = NewPopupMenu();
+    AppendMenuItem(*menu, ID_TITLE_REGISTER, u8"ﾀｲﾄﾙ登録(T)...");
+    AppendMenuItem(*menu, ID_SYSTEM_SETTINGS, u8"編集･印刷(O)");
+    return menu;
+}
+
 CMenu* FileMenu(bool withDocument) {
     CMenu* menu = NewPopupMenu();
     AppendMenuItem(*menu, ID_FILE_NEW, u8"新規作成(N)\tCtrl+N");
     AppendMenuItem(*menu, ID_FILE_OPEN, u8"開く(O)...\tCtrl+O");
     if (withDocument) {
         AppendMenuItem(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
-        AppendMenuItem(*menu, ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S");
+        AppendMenuItem(*menu, ID_FILE_SAVE, u8"上書き保存(S)\t[Ctrl+S]");
         AppendMenuItem(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
+        AppendMenuSeparator(*menu);
+        AppendMenuItem(*menu, ID_FILE_INPUT_DXF, u8"DXFﾌｧｲﾙ読み込み(M)...");
+        AppendMenuItem(*menu, ID_FILE_DXF_OUT, u8"DXFﾌｧｲﾙ出力(U)...");
+        AppendMenuSeparator(*menu);
+        AppendMenuItem(*menu, ID_EDIT_TITLE, u8"ﾀｲﾄﾙ(T)...");
+        menu->AppendMenu(MF_POPUP, SystemSettingsMenu(), CString(u8"ｼｽﾃﾑ設定(Y)...").GetString());
         AppendMenuSeparator(*menu);
         AppendMenuItem(*menu, ID_FILE_PRINT, u8"画面印刷(P)...\t[Ctrl+P]");
         AppendMenuItem(*menu, ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(V)");
@@ -39,7 +52,19 @@ CMenu* FileMenu(bool withDocument) {
 CMenu* EditMenu() {
     CMenu* menu = NewPopupMenu();
     AppendMenuItem(*menu, ID_EDIT_SELECT, u8"選択(S)");
+    AppendMenuItem(*menu, ID_EDIT_SELECT_ALL, u8"全選択(Z)");
+    AppendMenuItem(*menu, ID_SELECT_UNUSED_POINTS, u8"未使用点選択(U)");
+    AppendMenuItem(*menu, ID_EDIT_DESELECT, u8"選択解除(R)");
+    AppendMenuItem(*menu, ID_SELECT_TARGETS, u8"選択対象設定(F)...");
+    AppendMenuSeparator(*menu);
     AppendMenuItem(*menu, ID_EDIT_DELETE, u8"削除(D)\t[Del]");
+    AppendMenuItem(*menu, ID_EDIT_MOVE, u8"座標移動(M)");
+    AppendMenuItem(*menu, ID_CHANGE_POINT_COORDINATES, u8"選択点の座標変更(C)...");
+    AppendMenuItem(*menu, ID_SNAP_TO_POINT, u8"既存点にｽﾅｯﾌﾟ(P)");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_INPUT_GROUND_LINE, u8"地表線座標入力(L)...");
+    AppendMenuItem(*menu, ID_INPUT_MEASURE_POINTS, u8"計測点座標入力(S)...");
+    AppendMenuItem(*menu, ID_INPUT_BOUND_POINTS, u8"境界点座標入力(B)...");
     return menu;
 }
 
@@ -69,6 +94,9 @@ CMenu* ViewMenu(bool withDocument) {
     AppendMenuItem(*menu, ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDn");
     AppendMenuItem(*menu, ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp");
     AppendMenuItem(*menu, ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_VIEW_PROPERTIES, u8"表示ﾌﾟﾛﾊﾟﾃｨ(F)...");
+    AppendMenuItem(*menu, ID_MODEL_INFO, u8"ﾓﾃﾞﾙ情報(I)...");
     return menu;
 }
 
@@ -111,6 +139,20 @@ const std::vector<platform::CommandPrompt>& CommandPrompts() {
         {ID_DRAW_LEFT_BOUND_POINT, u8"すべり線の左側地表境界点を描く\n左地表境界点"},
         {ID_DRAW_RIGHT_BOUND_POINT, u8"すべり線の右側地表境界点を描く\n右地表境界点"},
         {ID_SNAP_TO_POINT, u8"描画時のｸﾘｯｸ位置を既存点に設定"},
+        {ID_FILE_INPUT_DXF, u8"DXF形式ﾌｧｲﾙより読み込む"},
+        {ID_FILE_DXF_OUT, u8"DXF形式ﾌｧｲﾙで保存"},
+        {ID_EDIT_TITLE, u8"ﾌｧｲﾙ識別ﾀｲﾄﾙを指定"},
+        {ID_TITLE_REGISTER, u8"選択用のﾀｲﾄﾙ一覧の設定を変更"},
+        {ID_SYSTEM_SETTINGS, u8"編集や印刷時の設定を行う"},
+        {ID_MODEL_INFO, u8"点や線の個数情報とﾓﾃﾞﾙｻｲｽﾞを表示"},
+        {ID_EDIT_SELECT_ALL, u8"対象指定されている全ての図形を選択"},
+        {ID_SELECT_UNUSED_POINTS, u8"線で使用されていない点を選択"},
+        {ID_EDIT_DESELECT, u8"選択を解除する"},
+        {ID_SELECT_TARGETS, u8"選択する対象を指定"},
+        {ID_EDIT_MOVE, u8"選択点を移動"},
+        {ID_CHANGE_POINT_COORDINATES, u8"選択点の座標を変更"},
+        {ID_FILE_PRINT, u8"作業中の図を印刷\n印刷"},
+        {ID_FILE_PRINT_PREVIEW, u8"印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ"},
     };
     return prompts;
 }

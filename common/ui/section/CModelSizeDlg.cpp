@@ -1,6 +1,7 @@
 #include "common/ui/section/CModelSizeDlg.h"
 
 #include "common/ui/dialogs/DialogPlacement.h"
+#include "common/ui/section/DialogFields.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
@@ -19,15 +20,6 @@ namespace {
 
 constexpr UINT kFieldIds[4] = {CModelSizeDlg::kXMax, CModelSizeDlg::kXMin, CModelSizeDlg::kYMax,
                                CModelSizeDlg::kYMin};
-
-void FocusNextControl(QWidget* from) {
-    for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(from->window())) {
-            next->setFocus();
-            return;
-        }
-    }
-}
 
 double* Field(section::WorldRange& range, int index) {
     double* fields[4] = {&range.xmax, &range.xmin, &range.ymax, &range.ymin};
@@ -95,9 +87,7 @@ void CModelSizeDlg::OnCurrentArea() {
 }
 
 void CModelSizeDlg::OnOK() {
-    QWidget* ok = GetDlgItemWidget(IDOK);
-    if (QWidget* focus = Dialog()->focusWidget(); focus && focus != ok && Dialog()->isVisible()) {
-        FocusNextControl(focus); // Enter in a field moves on to the next one
+    if (section::EnterStepsToNextField(*this)) {
         return;
     }
     section::WorldRange size = section::WorldRange::Unset();

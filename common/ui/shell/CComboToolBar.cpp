@@ -76,4 +76,10 @@ bool CComboToolBar::ReplaceButton(UINT id, QWidget* widget) {
     return true;
 }
 
+void CComboToolBar::SetButtonImage(UINT id, const QIcon& image) {
+    if (const int index = CommandToIndex(id); index >= 0) {
+        Bar()->actions().at(index)->setIcon(image);
+    }
+}
+
 } // namespace shell

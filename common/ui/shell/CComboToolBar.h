@@ -29,6 +29,8 @@ public:
     bool ButtonTextsShown() const { return textsShown_; }
     // Puts widget where the button of id stood; the button goes. False when there is none.
     bool ReplaceButton(UINT id, QWidget* widget);
+    // The button of id (if the bar has one) takes the image.
+    void SetButtonImage(UINT id, const QIcon& image);
 
 private:
     std::vector<CString> labels_;

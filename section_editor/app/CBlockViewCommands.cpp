@@ -1,0 +1,222 @@
+// The section view's selection, information and settings commands and their enable and check
+// rules: select all, select the unused ground points, deselect, the selection targets, the snap
+// switch, the model information, the document title and the title registration settings.
+
+#include "platform/ui/CWinApp.h"
+#include "section_editor/app/CBlockView.h"
+#include "section_editor/app/CMainFrame.h"
+#include "section_editor/app/CMerdokDoc.h"
+#include "section_editor/app/CModelInfoDlg.h"
+#include "section_editor/app/CTitleDlg.h"
+#include "section_editor/app/MerdokIds.h"
+
+#include "common/ui/section/CSelectTargetDlg.h"
+#include "common/ui/section/CTitleSettingDlg.h"
+#include "platform/ui/CCmdUI.h"
+#include "section_editor/core/CBlockDoc.h"
+
+#include <algorithm>
+
+namespace merdok {
+
+namespace {
+
+constexpr UINT kTargetChecks[] = {112, 113, 114, 115};
+constexpr UINT kAllTargetsButton = 149;
+constexpr UINT kAutomaticCheck = 112;
+constexpr UINT kBrowseButton = 149;
+
+// Points and lines in these states count in the model information (normal, changing, selected).
+bool Counted(int state) {
+    return state >= 0 && state <= 2;
+}
+
+} // namespace
+
+void CBlockView::MapEditCommands() {
+    MapCommand(ID_EDIT_SELECT_ALL, [this] { OnEditSelectAll(); });
+    MapCommand(ID_SELECT_UNUSED_POINTS, [this] { OnSelectUnusedPoints(); });
+    MapCommand(ID_EDIT_DESELECT, [this] { OnEditDeselect(); });
+    MapCommand(ID_SELECT_TARGETS, [this] { OnSelectTargets(); });
+    MapCommand(ID_SNAP_TO_POINT, [this] { OnSnapToPoint(); });
+    MapCommand(ID_MODEL_INFO, [this] { OnModelInfo(); });
+    MapCommand(ID_EDIT_TITLE, [this] { OnEditTitle(); });
+    MapCommand(ID_TITLE_REGISTER, [this] { OnTitleRegister(); });
+    const auto hasGroundPoints = [this](CCmdUI* ui) { ui->Enable(DocHasGroundPoints()); };
+    MapUpdate(ID_EDIT_SELECT_ALL, hasGroundPoints);
+    MapUpdate(ID_SELECT_UNUSED_POINTS, hasGroundPoints);
+    MapUpdate(ID_EDIT_DESELECT, [this](CCmdUI* ui) { ui->Enable(!m_listSelect.IsEmpty()); });
+    MapUpdate(ID_SNAP_TO_POINT, [this](CCmdUI* ui) {
+        CBlockDoc* model = Model();
+        ui->Enable(model && model->m_mapNode.GetCount() >= 2);
+        ui->SetCheck(m_bSnapToPoint ? 1 : 0);
+    });
+}
+
+void CBlockView::RecolorBoundaryButtons() {
+    auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (!frame) {
+        return;
+    }
+    const auto color = [this](int item) {
+        const COLORREF c = m_display.points[item].color;
+        return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+    };
+    frame->RecolorBoundaryButtons(color(kPointUnder), color(kPointLeft), color(kPointRight));
+}
+
+void CBlockView::CountSelection() {
+    m_nSelPoints = 0;
+    m_nSelLines = 0;
+    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
+        CObject* object = m_listSelect.GetNext(pos);
+        if (dynamic_cast<CNode*>(object)) {
+            ++m_nSelPoints;
+        } else if (dynamic_cast<CLine*>(object)) {
+            ++m_nSelLines;
+        }
+    }
+}
+
+void CBlockView::OnEditSelectAll() {
+    SelectTool(kSelect);
+    CBlockDoc* model = Model();
+    if (!model) {
+        return;
+    }
+    // An unset minimum takes every position.
+    const double any = platform::kUnsetDouble;
+    if (m_bSelGroundPoint) {
+        model->SelectNodesInRect(m_listSelect, any, any, any, any, 0, 0);
+    }
+    if (m_bSelGroundLine) {
+        model->SelectLinesInRect(m_listSelect, any, any, any, any, 0);
+    }
+    if (m_bSelMeasurePoint) {
+        model->SelectNodesInRect(m_listSelect, any, any, any, any, 0, 1);
+    }
+    if (m_bSelBoundPoint) {
+        model->SelectNodesInRect(m_listSelect, any, any, any, any, 0, 2);
+    }
+    model->SelectLinesOfSelectedNodes(m_listSelect);
+    CountSelection();
+    Invalidate(FALSE);
+}
+
+void CBlockView::OnSelectUnusedPoints() {
+    SelectTool(kSelect);
+    CBlockDoc* model = Model();
+    if (!model) {
+        return;
+    }
+    const int before = m_listSelect.GetCount();
+    model->SelectUnusedNodes(m_listSelect);
+    if (m_listSelect.GetCount() == before) {
+        return;
+    }
+    CountSelection();
+    Invalidate(FALSE);
+}
+
+void CBlockView::OnEditDeselect() {
+    ClearSelection();
+    m_nSelPoints = 0;
+    m_nSelLines = 0;
+}
+
+void CBlockView::OnSelectTargets() {
+    CSelectTargetDlg dialog({kTargetChecks[0], kTargetChecks[1], kTargetChecks[2], kTargetChecks[3]},
+                            kAllTargetsButton, this);
+    dialog.m_bTarget = {m_bSelGroundPoint, m_bSelGroundLine, m_bSelMeasurePoint, m_bSelBoundPoint};
+    if (dialog.DoModal() != IDOK) {
+        return;
+    }
+    m_bSelGroundPoint = dialog.m_bTarget[CSelectTargetDlg::kGroundPoint];
+    m_bSelGroundLine = dialog.m_bTarget[CSelectTargetDlg::kGroundLine];
+    m_bSelMeasurePoint = dialog.m_bTarget[CSelectTargetDlg::kMeasurePoint];
+    m_bSelBoundPoint = dialog.m_bTarget[CSelectTargetDlg::kBoundPoint];
+}
+
+void CBlockView::OnSnapToPoint() {
+    m_bSnapToPoint = !m_bSnapToPoint;
+    SetGuideTitle(static_cast<UINT>(m_nGuideTitleId));
+}
+
+void CBlockView::OnModelInfo() {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return;
+    }
+    CModelInfoDlg dialog(this);
+    bool anyGroundPoint = false;
+    double box[4] = {0.0, 0.0, 0.0, 0.0}; // x min, x max, y min, y max
+    for (const auto& [key, point] : model->m_mapNode) {
+        if (!Counted(point->GetState())) {
+            continue;
+        }
+        ++dialog.m_nGroundPoints;
+        const double x = point->GetX();
+        const double y = point->GetY();
+        if (!anyGroundPoint) {
+            box[0] = box[1] = x;
+            box[2] = box[3] = y;
+            anyGroundPoint = true;
+        }
+        box[0] = std::min(box[0], x);
+        box[1] = std::max(box[1], x);
+        box[2] = std::min(box[2], y);
+        box[3] = std::max(box[3], y);
+    }
+    for (const auto& [key, line] : model->m_LineList) {
+        dialog.m_nLines += Counted(line->GetState()) ? 1 : 0;
+    }
+    for (const auto& [key, point] : model->m_mapSite) {
+        dialog.m_nMeasurePoints += Counted(point->GetState()) ? 1 : 0;
+    }
+    for (const auto& [key, point] : model->m_mapBound) {
+        dialog.m_nBoundPoints += Counted(point->GetState()) ? 1 : 0;
+    }
+    if (anyGroundPoint) {
+        dialog.m_dXMin = box[0];
+        dialog.m_dXMax = box[1];
+        dialog.m_dYMin = box[2];
+        dialog.m_dYMax = box[3];
+        dialog.m_dWidth = box[1] - box[0];
+        dialog.m_dHeight = box[3] - box[2];
+    }
+    dialog.DoModal();
+}
+
+void CBlockView::OnEditTitle() {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return;
+    }
+    const ViewSettings& settings = ProgramViewSettings();
+    CTitleDlg dialog(this);
+    dialog.m_strTitle = model->m_strTitle;
+    dialog.m_strTitleFile = settings.titleFile;
+    dialog.m_bAutomatic = settings.titleAutomatic;
+    dialog.m_nMaxCount = settings.titleMaxCount;
+    if (dialog.DoModal() != IDOK) {
+        return;
+    }
+    model->SetModifiedFlag(true);
+    model->m_strTitle = dialog.m_strTitle;
+}
+
+void CBlockView::OnTitleRegister() {
+    ViewSettings& settings = ProgramViewSettings();
+    CTitleSettingDlg dialog(kAutomaticCheck, kBrowseButton, this);
+    dialog.m_strPath = settings.titleFile;
+    dialog.m_bAutomatic = settings.titleAutomatic;
+    dialog.m_nMaxCount = settings.titleMaxCount;
+    if (dialog.DoModal() != IDOK) {
+        return;
+    }
+    settings.titleFile = dialog.m_strPath;
+    settings.titleAutomatic = dialog.m_bAutomatic;
+    settings.titleMaxCount = dialog.m_nMaxCount;
+}
+
+} // namespace merdok

@@ -1,0 +1,17 @@
+#pragma once
+// The button images of the section model editor's tool bars (drawn in code, 16 x 15).
+
+#include "platform/core/Types.h"
+
+#include <QColor>
+#include <QIcon>
+
+namespace merdok {
+
+// The image of a tool bar command; a null icon for an id without one.
+QIcon ToolBarImage(UINT commandId);
+
+// The image of a boundary point tool in the colour its points are drawn with.
+QIcon BoundaryPointImage(UINT commandId, const QColor& color);
+
+} // namespace merdok
