@@ -112,15 +112,11 @@ void CBlockView::OnInitialUpdate() {
 
 // The boundary point tools of the edit bar show the colours their points are drawn in.
 void CBlockView::RecolorBoundaryButtons() {
-    auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-    if (!frame) {
-        return;
+    if (auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd())) {
+        const section::PointStyle* points = m_display.points;
+        frame->RecolorBoundaryButtons(points[kPointInner].color, points[kPointLeft].color,
+                                      points[kPointRight].color);
     }
-    const auto color = [this](int item) {
-        const COLORREF c = m_display.points[item].color;
-        return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-    };
-    frame->RecolorBoundaryButtons(color(kPointInner), color(kPointLeft), color(kPointRight));
 }
 
 void CBlockView::OnDraw(CDC* dc) {

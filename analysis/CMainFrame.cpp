@@ -104,6 +104,8 @@ bool CMainFrame::CreateToolBars() {
         {u8"選択", u8"削除", u8"地中境界点", u8"左地表境界", u8"右地表境界", u8"境界点座標"});
     // The three command bars show and hide together; the analysis bar has no texts.
     SetCommandBars({&standardBar_, &editBar_, &analysisBar_}, {&standardBar_, &editBar_});
+    SetBoundaryButtons(editBar_,
+                       {ID_DRAW_INNER_BOUND_POINT, ID_DRAW_LEFT_BOUND_POINT, ID_DRAW_RIGHT_BOUND_POINT});
     return CreateMethodBox();
 }
 
@@ -168,15 +170,6 @@ void CMainFrame::OnActivateBlockView() {
 void CMainFrame::OnAnalysisMethodChanged() {
     if (methodBox_) {
         methodBox_->setText(platform::ToQString(section::ProcessGuideTexts().methodName));
-    }
-}
-
-void CMainFrame::RecolorBoundaryButtons(const QColor& inner, const QColor& left, const QColor& right) {
-    const std::pair<UINT, QColor> buttons[] = {{ID_DRAW_INNER_BOUND_POINT, inner},
-                                               {ID_DRAW_LEFT_BOUND_POINT, left},
-                                               {ID_DRAW_RIGHT_BOUND_POINT, right}};
-    for (const auto& [id, color] : buttons) {
-        editBar_.SetButtonImage(id, BoundaryPointImage(id, color));
     }
 }
 

@@ -19,9 +19,6 @@ class CMainFrame : public shell::CSectionMainFrame {
 public:
     CMainFrame();
 
-    // The boundary point buttons take the colours their points are drawn with.
-    void RecolorBoundaryButtons(const QColor& inner, const QColor& left, const QColor& right);
-
     CComboToolBar& StandardBar() { return standardBar_; }
     CComboToolBar& EditBar() { return editBar_; }
     CComboToolBar& AnalysisBar() { return analysisBar_; }

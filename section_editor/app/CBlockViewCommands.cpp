@@ -54,15 +54,11 @@ void CBlockView::MapEditCommands() {
 }
 
 void CBlockView::RecolorBoundaryButtons() {
-    auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
-    if (!frame) {
-        return;
+    if (auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd())) {
+        const section::PointStyle* points = m_display.points;
+        frame->RecolorBoundaryButtons(points[kPointUnder].color, points[kPointLeft].color,
+                                      points[kPointRight].color);
     }
-    const auto color = [this](int item) {
-        const COLORREF c = m_display.points[item].color;
-        return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-    };
-    frame->RecolorBoundaryButtons(color(kPointUnder), color(kPointLeft), color(kPointRight));
 }
 
 void CBlockView::CountSelection() {

@@ -46,16 +46,9 @@ bool CMainFrame::CreateToolBars() {
     editBar_.SetButtonLabels({u8"選択", u8"削除", u8"地表点", u8"単線", u8"連続線", u8"計測点", u8"地中境界",
                               u8"左地表境界", u8"右地表境界", u8"地表線", u8"計測点", u8"境界点"});
     SetCommandBars({&standardBar_, &editBar_}, {&standardBar_, &editBar_});
+    SetBoundaryButtons(editBar_,
+                       {ID_DRAW_UNDER_BOUND_POINT, ID_DRAW_LEFT_BOUND_POINT, ID_DRAW_RIGHT_BOUND_POINT});
     return true;
-}
-
-void CMainFrame::RecolorBoundaryButtons(const QColor& under, const QColor& left, const QColor& right) {
-    const std::pair<UINT, QColor> buttons[] = {{ID_DRAW_UNDER_BOUND_POINT, under},
-                                               {ID_DRAW_LEFT_BOUND_POINT, left},
-                                               {ID_DRAW_RIGHT_BOUND_POINT, right}};
-    for (const auto& [id, color] : buttons) {
-        editBar_.SetButtonImage(id, BoundaryPointImage(id, color));
-    }
 }
 
 CBlockView* CMainFrame::ActiveBlockView() const {

@@ -20,8 +20,6 @@ public:
 
     shell::CComboToolBar& StandardBar() { return standardBar_; }
     shell::CComboToolBar& EditBar() { return editBar_; }
-    // The boundary point buttons take the colours their points are drawn with.
-    void RecolorBoundaryButtons(const QColor& under, const QColor& left, const QColor& right);
     // The active document's section view, or null.
     CBlockView* ActiveBlockView() const;
 

@@ -3,15 +3,11 @@
 
 #include "platform/core/Types.h"
 
-#include <QColor>
 #include <QIcon>
 
 namespace merdok {
 
 // The image of a tool bar command; a null icon for an id without one.
 QIcon ToolBarImage(UINT commandId);
-
-// The image of a boundary point tool in the colour its points are drawn with.
-QIcon BoundaryPointImage(UINT commandId, const QColor& color);
 
 } // namespace merdok

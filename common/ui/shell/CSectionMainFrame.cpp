@@ -4,6 +4,7 @@
 #include "common/ui/section/GuideTexts.h"
 #include "common/ui/section/SectionCommands.h"
 #include "common/ui/shell/ShellIds.h"
+#include "common/ui/shell/ToolBarImages.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CWinApp.h"
@@ -83,6 +84,25 @@ void CSectionMainFrame::SetCommandBars(std::vector<CComboToolBar*> bars,
     commandBars_ = std::move(bars);
     textBars_ = std::move(textBars);
     toolText_ = true;
+}
+
+void CSectionMainFrame::SetBoundaryButtons(CComboToolBar& bar, const std::array<UINT, 3>& ids) {
+    boundaryBar_ = &bar;
+    boundaryIds_ = ids;
+}
+
+void CSectionMainFrame::RecolorBoundaryButtons(COLORREF under, COLORREF left, COLORREF right) {
+    if (!boundaryBar_) {
+        return;
+    }
+    const std::pair<BoundarySide, COLORREF> marks[] = {
+        {BoundarySide::kUnder, under}, {BoundarySide::kLeft, left}, {BoundarySide::kRight, right}};
+    for (std::size_t i = 0; i < boundaryIds_.size(); ++i) {
+        const auto& [side, color] = marks[i];
+        boundaryBar_->SetButtonImage(
+            boundaryIds_[i],
+            BoundaryPointImage(side, QColor(GetRValue(color), GetGValue(color), GetBValue(color))));
+    }
 }
 
 bool CSectionMainFrame::CreateCommandBar(CComboToolBar& bar, UINT barId, const char8_t* caption,

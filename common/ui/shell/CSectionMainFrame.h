@@ -15,6 +15,7 @@
 #include "platform/ui/CommandPrompts.h"
 
 #include <QPointer>
+#include <array>
 #include <vector>
 
 class QLabel;
@@ -45,6 +46,9 @@ public:
     void UpdateStatusText();
     // Follows the active child: the document menu while one is open.
     void OnChildActivated();
+    // The boundary point buttons (underground, left and right) take the colours their points
+    // are drawn with.
+    void RecolorBoundaryButtons(COLORREF under, COLORREF left, COLORREF right);
 
     CMyStatusBar& StatusBar() { return statusBar_; }
     QLabel* GuideTitleText() const { return guideTitle_; }
@@ -65,6 +69,8 @@ protected:
     // The bars that show and hide together (the first one tells whether they show), and of
     // those the ones whose button texts the tool-text switch shows and hides.
     void SetCommandBars(std::vector<CComboToolBar*> bars, std::vector<CComboToolBar*> textBars);
+    // The bar and the commands of the underground, left and right boundary point buttons.
+    void SetBoundaryButtons(CComboToolBar& bar, const std::array<UINT, 3>& ids);
     // Makes a bar with the program's prompts on its buttons.
     bool CreateCommandBar(CComboToolBar& bar, UINT barId, const char8_t* caption, const UINT* ids, int count,
                           CComboToolBar::ImageSource images);
@@ -96,6 +102,8 @@ private:
     std::vector<CComboToolBar*> commandBars_;
     std::vector<CComboToolBar*> textBars_;
     bool toolText_ = false;
+    CComboToolBar* boundaryBar_ = nullptr;
+    std::array<UINT, 3> boundaryIds_{};
     QPointer<QWidget> lastHoverWindow_;
     QLabel* guideTitle_ = nullptr;
 };

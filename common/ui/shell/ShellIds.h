@@ -1,6 +1,7 @@
 #pragma once
 // Ids of the main frame parts that the section editor and the analysis program share: the
-// bottom bar with the guide title, the cursor position panes and the tool-text switch.
+// bottom bar with the guide title, the cursor position panes, the tool-text switch and the
+// tool bar commands both programs have.
 
 #include "platform/core/Types.h"
 
@@ -8,6 +9,9 @@ namespace shell {
 
 enum : UINT {
     ID_VIEW_TOOL_TEXT = 33057,
+    ID_VIEW_PROPERTIES = 32787,
+    ID_EDIT_SELECT = 33008,
+    ID_EDIT_DELETE = 33010,
     IDD_GUIDE_BAR = 117,
     IDW_GUIDE_BAR = 118,
     IDC_GUIDE_TITLE = 161,

@@ -1,5 +1,9 @@
 #include "common/ui/shell/ToolBarImages.h"
 
+#include "common/ui/section/SectionCommands.h"
+#include "common/ui/shell/ShellIds.h"
+#include "platform/ui/AfxRes.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -214,6 +218,23 @@ QIcon ToolBarImage(ToolImage image) {
         return DrawImage([](QPainter& p) { Table(p, QColor(0, 0, 128)); });
     case ToolImage::kAnalysisRun:
         return DrawImage(AnalysisRun);
+    }
+    return QIcon();
+}
+
+QIcon SharedCommandImage(UINT commandId) {
+    const std::pair<UINT, ToolImage> images[] = {{ID_FILE_OPEN, ToolImage::kOpen},
+                                                 {ID_FILE_SAVE, ToolImage::kSave},
+                                                 {section::ID_VIEW_SCALE_UP, ToolImage::kZoomIn},
+                                                 {section::ID_VIEW_SCALE_DOWN, ToolImage::kZoomOut},
+                                                 {section::ID_VIEW_ALL, ToolImage::kViewAll},
+                                                 {ID_VIEW_PROPERTIES, ToolImage::kProperties},
+                                                 {ID_EDIT_SELECT, ToolImage::kSelect},
+                                                 {ID_EDIT_DELETE, ToolImage::kDelete}};
+    for (const auto& [id, image] : images) {
+        if (id == commandId) {
+            return ToolBarImage(image);
+        }
     }
     return QIcon();
 }

@@ -2,6 +2,8 @@
 // The button images of the section programs' tool bars, drawn in code at the classic 16 x 15
 // size: file, zoom, display, selection, drawing tool, table and analysis symbols.
 
+#include "platform/core/Types.h"
+
 #include <QColor>
 #include <QIcon>
 
@@ -30,6 +32,9 @@ enum class ToolImage {
 enum class BoundarySide { kLeft, kUnder, kRight };
 
 QIcon ToolBarImage(ToolImage image);
+// The image of a tool bar command both programs have (file, zoom, display, select, delete); a
+// null icon for any other id.
+QIcon SharedCommandImage(UINT commandId);
 // The image of a boundary point tool in the colour its points are drawn with.
 QIcon BoundaryPointImage(BoundarySide side, const QColor& color);
 
