@@ -58,6 +58,11 @@ CMenu* FileMenu(MenuKind kind) {
         Append(*menu, ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(Vﾚ)");
     }
     Append(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(Rﾌ)...");
+    if (kind != MenuKind::kNoDocument) {
+        Separator(*menu);
+        Append(*menu, ID_DXF_OUTPUT, u8"DXFﾌｧｲﾙ出力(D)...");
+        Append(*menu, ID_SYSTEM_SETTINGS, u8"ｼｽﾃﾑ設定(Y)...");
+    }
     if (kind == MenuKind::kPlot) {
         Separator(*menu);
         Append(*menu, ID_PLOT_REOPEN, u8"作図出力ﾌｧｲﾙ再ｵｰﾌﾟﾝ(C)");
@@ -73,6 +78,18 @@ CMenu* FileMenu(MenuKind kind) {
 CMenu* EditMenu() {
     CMenu* menu = NewPopup();
     Append(*menu, ID_EDIT_COPY, u8"全体ｺﾋﾟｰ(&C)\tCtrl+C");
+    Append(*menu, ID_COPY_RANGE, u8"選択ｺﾋﾟｰ(&S)\tCtrl+S");
+    return menu;
+}
+
+CMenu* StringMenu() {
+    CMenu* menu = NewPopup();
+    Append(*menu, ID_STRING_INPUT, u8"入力(I)");
+    Append(*menu, ID_STRING_SELECT, u8"選択(S)");
+    Append(*menu, ID_STRING_DELETE, u8"削除(D)");
+    Append(*menu, ID_STRING_SIZE, u8"文字ｻｲｽﾞ変更(C)");
+    Separator(*menu);
+    Append(*menu, ID_STRING_FONT, u8"ﾌｫﾝﾄ(F)");
     return menu;
 }
 
@@ -99,6 +116,7 @@ void BuildMenu(CMenu& bar, MenuKind kind) {
     bar.AppendMenu(MF_POPUP, FileMenu(kind), CString(u8"ﾌｧｲﾙ(Fﾌ)").GetString());
     if (kind != MenuKind::kNoDocument) {
         bar.AppendMenu(MF_POPUP, EditMenu(), CString(u8"編集(Eﾍ)").GetString());
+        bar.AppendMenu(MF_POPUP, StringMenu(), CString(u8"文字(S)").GetString());
     }
     bar.AppendMenu(MF_POPUP, ViewMenu(kind), CString(u8"表示(Vﾋ)").GetString());
     bar.AppendMenu(MF_POPUP, HelpMenu(), CString(u8"ﾍﾙﾌﾟ(Hﾍ)").GetString());
@@ -142,13 +160,14 @@ bool CMainFrame::CreateToolBar() {
     if (!toolBar_.Create(this)) {
         return false;
     }
-    const UINT buttons[] = {ID_FILE_OPEN, ID_SEPARATOR, ID_FILE_PRINT,    ID_SEPARATOR, ID_SEPARATOR,
-                            ID_EDIT_COPY, ID_SEPARATOR, ID_PAGE_NEXT,     ID_SEPARATOR, ID_PAGE_PREVIOUS,
-                            ID_SEPARATOR, ID_SEPARATOR, ID_VIEW_ALL_MODEL};
+    const UINT buttons[] = {ID_FILE_OPEN,     ID_SEPARATOR,  ID_FILE_PRINT, ID_SEPARATOR,     ID_SEPARATOR,
+                            ID_EDIT_COPY,     ID_COPY_RANGE, ID_SEPARATOR,  ID_PAGE_NEXT,     ID_SEPARATOR,
+                            ID_PAGE_PREVIOUS, ID_SEPARATOR,  ID_SEPARATOR,  ID_VIEW_ALL_MODEL};
     toolBar_.SetButtons(buttons, static_cast<int>(std::size(buttons)));
     const std::pair<UINT, const char8_t*> texts[] = {
-        {ID_FILE_OPEN, u8"開く"}, {ID_FILE_PRINT, u8"印刷"},    {ID_EDIT_COPY, u8"全体ｺﾋﾟｰ"},
-        {ID_PAGE_NEXT, u8"次頁"}, {ID_PAGE_PREVIOUS, u8"前頁"}, {ID_VIEW_ALL_MODEL, u8"全体表示"},
+        {ID_FILE_OPEN, u8"開く"},          {ID_FILE_PRINT, u8"印刷"}, {ID_EDIT_COPY, u8"全体ｺﾋﾟｰ"},
+        {ID_COPY_RANGE, u8"選択ｺﾋﾟｰ"},     {ID_PAGE_NEXT, u8"次頁"},  {ID_PAGE_PREVIOUS, u8"前頁"},
+        {ID_VIEW_ALL_MODEL, u8"全体表示"},
     };
     for (const auto& [id, text] : texts) {
         toolBar_.SetButtonText(toolBar_.CommandToIndex(id), CString(text));

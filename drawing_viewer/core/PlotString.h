@@ -40,6 +40,7 @@ public:
     int m_nTextHeight = 0;
     int m_nAlign = kAlignBottom;
     int m_nEscapement = 0; // tenths of a degree
+    int m_nSelect = 0;     // 1 while selected in the view; never written to files
 };
 
 } // namespace zapho
