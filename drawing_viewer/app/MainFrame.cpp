@@ -7,6 +7,7 @@
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CView.h"
+#include "platform/ui/FileDropOpening.h"
 #include "platform/ui/QtText.h"
 
 #include <QAction>
@@ -145,6 +146,7 @@ int CMainFrame::OnCreate() {
         return -1;
     }
     CreateAccelerators();
+    platform::OpenDroppedFiles(MainWindow());
     QObject::connect(MdiArea(), &QMdiArea::subWindowActivated, MdiArea(), [this](QMdiSubWindow* sub) {
         if (sub) {
             OnChildActivated();

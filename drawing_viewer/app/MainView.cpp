@@ -2,6 +2,7 @@
 
 #include "drawing_viewer/app/PageCopy.h"
 #include "drawing_viewer/app/PageSetup.h"
+#include "drawing_viewer/app/PlotPreviewView.h"
 #include "drawing_viewer/app/ViewerDoc.h"
 #include "drawing_viewer/app/ZaphoApp.h"
 #include "drawing_viewer/app/ZaphoIds.h"
@@ -48,6 +49,11 @@ QPageLayout LayoutOfPaper(const PagePaper& paper) {
 CMainView::CMainView() : m_logfont(ZaphoApp().State().settings.plotFont) {
     MapCommand(ID_VIEW_ALL_MODEL, [this] { OnViewAllModel(); });
     MapCommand(ID_COPY_RANGE, [this] { OnCopyRange(); });
+    MapCommand(ID_FILE_PRINT_PREVIEW, [this] {
+        if (CPlotPreviewView::Run(this)) {
+            RouteCommand(ID_FILE_PRINT);
+        }
+    });
     MapCommand(ID_STRING_INPUT, [this] { OnStringInput(); });
     MapCommand(ID_STRING_FONT, [this] { OnStringFont(); });
     MapCommand(ID_STRING_SELECT, [this] { OnStringSelect(); });

@@ -9,22 +9,19 @@
 
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CMDIChildWnd.h"
+#include "platform/ui/FileDropOpening.h"
 #include "platform/ui/FontSubstitution.h"
 #include "platform/ui/QtText.h"
 
 #include <QAction>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 
 namespace wenux {
 
@@ -34,33 +31,6 @@ namespace {
 
 constexpr int kTypeBoxAverageChars = 20;
 constexpr int kTypeBoxFontPixels = 15;
-
-// Files dropped on the main window open as lists.
-class FileDropFilter : public QObject {
-public:
-    explicit FileDropFilter(QObject* parent) : QObject(parent) {}
-
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::DragEnter) {
-            auto* enter = static_cast<QDragEnterEvent*>(event);
-            if (enter->mimeData()->hasUrls()) {
-                enter->acceptProposedAction();
-                return true;
-            }
-        } else if (event->type() == QEvent::Drop) {
-            auto* drop = static_cast<QDropEvent*>(event);
-            for (const QUrl& url : drop->mimeData()->urls()) {
-                CString path;
-                if (url.isLocalFile() && platform::FromQString(url.toLocalFile(), path) && AfxGetApp()) {
-                    AfxGetApp()->OpenDocumentFile(path);
-                }
-            }
-            drop->acceptProposedAction();
-            return true;
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -199,8 +169,7 @@ void CMainFrame::CreateAccelerators() {
 
 void CMainFrame::AcceptDroppedFiles() {
     QMainWindow* window = MainWindow();
-    window->setAcceptDrops(true);
-    window->installEventFilter(new FileDropFilter(window));
+    platform::OpenDroppedFiles(window);
 }
 
 void CMainFrame::OnChildActivated() {

@@ -1,0 +1,86 @@
+// The print preview's own bar (one page at a time, Print hands over to the print command)
+// and a file dropped on the main window opening as a document.
+
+#include "drawing_viewer/tests/app/ViewerFixture.h"
+
+#include "drawing_viewer/app/PlotPreviewView.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QUrl>
+
+namespace zapho {
+namespace {
+
+using PreviewAndDropTest = ViewerFixture;
+
+QWidget* OpenPreview() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == CPlotPreviewView::kObjectName && widget->isVisible()) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+QPushButton* Button(QWidget* preview, int id) {
+    return preview->findChild<QPushButton*>(QString::number(id));
+}
+
+TEST_F(PreviewAndDropTest, ThePreviewShowsOnePageAtATimeAndItsPrintButtonPrints) {
+    view_->RouteCommand(32968); // the second page is shown
+    int pageCount = 0, firstShown = 0, afterNext = 0;
+    bool single = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* preview = OpenPreview();
+        ASSERT_NE(preview, nullptr);
+        auto* pages = preview->findChild<QPrintPreviewWidget*>();
+        pages->updatePreview();
+        QApplication::processEvents();
+        pageCount = pages->pageCount();
+        firstShown = pages->currentPage();
+        single = pages->viewMode() == QPrintPreviewWidget::SinglePageView;
+        Button(preview, CPlotPreviewView::kNext)->click();
+        afterNext = pages->currentPage();
+        Button(preview, CPlotPreviewView::kPrint)->click();
+    });
+    bool printAsked = false;
+    platform::DialogScript::Queue([&](CDialog& dialog) {
+        printAsked = true; // the print command's dialog
+        dialog.OnCancel();
+    });
+    view_->RouteCommand(ID_FILE_PRINT_PREVIEW);
+    EXPECT_EQ(pageCount, 3);
+    EXPECT_TRUE(single);
+    EXPECT_EQ(firstShown, 2) << "opens on the page shown";
+    EXPECT_EQ(afterNext, 3);
+    EXPECT_TRUE(printAsked);
+    EXPECT_EQ(OpenPreview(), nullptr);
+}
+
+TEST_F(PreviewAndDropTest, AFileDroppedOnTheMainWindowOpens) {
+    const std::string figure = plots_.File("dropped.pfg");
+    ASSERT_TRUE(view_->Data().WriteFigureFile(figure.c_str()));
+    auto* mime = new QMimeData;
+    mime->setUrls({QUrl::fromLocalFile(QString::fromStdString(figure))});
+    QWidget* window = app_->m_pMainWnd->GetWidget();
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    // A drop comes after the drag entered the window, as a desktop delivers them.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    QApplication::sendEvent(window, &drop);
+    Events();
+    int documents = 0;
+    for (const auto& docTemplate : app_->Templates()) {
+        documents += static_cast<int>(docTemplate->Documents().size());
+    }
+    EXPECT_EQ(documents, 2) << sink_->LastMessageUtf8();
+    delete mime;
+}
+
+} // namespace
+} // namespace zapho
