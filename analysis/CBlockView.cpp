@@ -6,6 +6,7 @@
 #include "analysis/CMainFrame.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/SectionPainter.h"
+#include "analysis/SlipLineTreeDlg.h"
 #include "analysis/TorvanIds.h"
 
 #include "common/process/ChildLauncher.h"
@@ -51,10 +52,14 @@ CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramVi
     MapUpdate(ID_ANALYSIS_RUN, &CBlockView::OnUpdateAnalysisRun);
     MapCommand(ID_RELOAD_RESULT, &CBlockView::OnReloadResult);
     MapCommand(ID_DRAWING_RUN, &CBlockView::OnDrawingRun);
+    MapTableCommands();
 }
 
 CBlockView::~CBlockView() {
     CloseBlockLineTable();
+    ClearFigureMap();
+    m_listSelect.RemoveAll();
+    delete m_pTreeDlg;
     ProgramViewSettings().display = m_display;
 }
 
@@ -107,6 +112,7 @@ void CBlockView::OnInitialUpdate() {
     ShowMethodName();
     GiveSettingsToDocument();
     CViewBase::OnInitialUpdate();
+    CreateTreeDialog();
     RecolorBoundaryButtons();
 }
 
@@ -122,6 +128,7 @@ void CBlockView::RecolorBoundaryButtons() {
 void CBlockView::OnDraw(CDC* dc) {
     if (CBlockDoc* model = Model()) {
         SectionPainter(*this, *model, *dc).Paint();
+        DrawPendingPoints(dc);
     }
 }
 

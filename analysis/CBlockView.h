@@ -8,6 +8,7 @@
 #include "model/PlotSettings.h"
 
 #include "common/ui/section/CViewBase.h"
+#include "platform/core/CMapWordToOb.h"
 #include "platform/core/CObList.h"
 #include "platform/ui/CBitmap.h"
 
@@ -20,7 +21,10 @@ namespace torvan {
 
 class CBlockDoc;
 class CGridDlg1;
+class CNode;
 class CTorvanDoc;
+class PointTableCommit;
+class SlipLineTreeDlg;
 
 class CBlockView : public CViewBase {
     DECLARE_DYNCREATE(CBlockView)
@@ -69,11 +73,61 @@ public:
     int ChangeDialogViewClick(double x, double y);
     CGridDlg1* BlockLineTable() const { return m_pBlockLineTable; }
 
+    // --- point tables and pending point changes (CBlockViewPoints.cpp, CBlockViewPointEdits.cpp) ---
+    void OnInputSurfaceLine();
+    void OnInputSurfacePoints();
+    void OnInputMeasurePoints();
+    void OnInputBoundPoints();
+    void OnUpdateInputSurfaceLine(CCmdUI* ui);
+    void OnUpdatePointTable(CCmdUI* ui);
+    // Fills the table from the kind's points, runs it, and turns confirmed rows into pending
+    // copies that wait for the confirming click.
+    void OnInputAllPoint(CGridDlg& table, int kind);
+    // The OK of a point table: its rows become pending copies and removal marks.
+    void TakeConfirmedPointRows(CGridDlg& table, int kind);
+    // The selected ground-surface points as a table (1 after OK) and their move (1 after OK).
+    int InputPointCoordinates();
+    int MovePoints();
+    void OnChangePointCoordinates();
+    void OnEditMove();
+    void OnUpdateSelectedPointEdit(CCmdUI* ui);
+    bool HasPendingPoints() const { return m_nPendingKind >= 0; }
+    // The document takes the pending copies / forgets them (after "点座標の変更が..." when
+    // asked; false when the user keeps them).
+    void CommitPendingPoints();
+    bool DropPendingPoints(bool ask);
+    void StorePendingPoint(int key, CNode* point);
+
+    // --- one point through the point dialog (CBlockViewPointDialog.cpp) ---
+    // A new boundary point before the document stores it; a boundary point the mouse picked.
+    // 1 when the point was taken or changed.
+    int EnterPointByDialog(CNode& point);
+    int ChangeBoundaryPointByDialog(CNode& point);
+
+    // --- selection (CBlockViewSelection.cpp) ---
+    void ClearSelection();
+    void OnEditDelete();
+    void OnEditDeselect();
+    void OnUpdateSelectionNotEmpty(CCmdUI* ui);
+    void OnSelectTargets();
+
+    // --- clicks while a table or a pending change waits (CBlockViewClicks.cpp) ---
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+
+    SlipLineTreeDlg* TreeDialog() const { return m_pTreeDlg; }
+
     DisplaySettings m_display;
-    CObList m_listSelect;           // selected CNode, CLine and CVerrant objects (not owned)
-    bool m_bBlockTableOpen = false; // the block-line table shows the block lines under edit
-    CBitmap m_bmScreen;             // a drawing tool's surface, laid over the section with AND
-    CSize m_sizeLabel;              // extent of "1234" in the largest point and line number font
+    CObList m_listSelect;                  // selected CNode, CLine and CVerrant objects (not owned)
+    bool m_bBlockTableOpen = false;        // the block-line table shows the block lines under edit
+    CBitmap m_bmScreen;                    // a drawing tool's surface, laid over the section with AND
+    CSize m_sizeLabel;                     // extent of "1234" in the largest point and line number font
+    int m_nSelectAllCounts[3] = {0, 0, 0}; // points, lines, slip lines of the last select-all
+    // What a selection takes: ground points, ground lines, measurement points, boundary
+    // points, slip lines.
+    int m_nSelectTargets[5] = {0, 0, 0, 1, 1};
+    CMapWordToOb m_mapFigure; // pending point copies, owned
+    int m_nPendingKind = -1;  // point kind of the pending copies (3 a new ground line); -1 none
 
 protected:
     bool DocHasGroundPoints() const override;
@@ -94,10 +148,28 @@ private:
     // The table rows become the document's keyed block lines; the view redraws.
     void TakeBlockLineRows();
     long CheckBoundaryRows(const std::vector<CGridData*>& rows);
+    bool CheckRowCountAndNumbers(int kind, const std::vector<CGridData*>& rows);
     void GreyMenusForTable(bool grey);
     bool ModelXRange(double& minX, double& maxX) const;
 
+    friend class PointTableCommit;
+    void RunPointTable(int kind);
+    bool CanOpenPointTable() const;
+    void FillPointRows(CGridDlg& table, int kind);
+    void ShowChangeBox(double minX, double minY, double maxX, double maxY);
+    void ClearFigureMap();
+    bool PlaceBoundaryPoint(const CNode& point, double& x, double& y);
+    void StartPendingConfirmation(int pointKind);
+    void EndPendingConfirmation();
+    void DrawPendingPoints(CDC* dc) const;
+    std::vector<CNode*> SelectedGroundPoints() const;
+    CNode* GroundPointOfRow(CGridData& row) const;
+    void TakeSelectedPointRows(std::vector<CGridData*>& rows);
+    void MapTableCommands();
+    void CreateTreeDialog();
+
     CGridDlg1* m_pBlockLineTable = nullptr;
+    SlipLineTreeDlg* m_pTreeDlg = nullptr;
 };
 
 } // namespace torvan

@@ -157,10 +157,13 @@ long CBlockView::OnGridCheckRows(int kind, CGridDlg* table) {
                 return Refuse(u8"番号 %d の座標が未入力です !!", static_cast<int>(i) + 1);
             }
         }
+        if (!CheckRowCountAndNumbers(kind, rows)) {
+            return 0;
+        }
         WarnCloseRows(rows, model->m_snap.m_dSnap2);
         return 1;
     case kTableBoundaryPoints:
-        return CheckBoundaryRows(rows);
+        return CheckRowCountAndNumbers(kind, rows) ? CheckBoundaryRows(rows) : 0;
     case kTableBlockLines:
         if (rows.empty()) {
             AfxMessageBox(u8"ﾌﾞﾛｯｸ線が未定義ため、すべり線生成できません");
@@ -170,6 +173,35 @@ long CBlockView::OnGridCheckRows(int kind, CGridDlg* table) {
     default:
         return 1;
     }
+}
+
+// The rows become points: their count must fit the document's limit, and two rows never
+// name one point (the second would silently replace the first one's change).
+bool CBlockView::CheckRowCountAndNumbers(int kind, const std::vector<CGridData*>& rows) {
+    CBlockDoc* model = Model();
+    const int limitIndex = kind == kTableSitePoints       ? CBlockDoc::kSiteLimit
+                           : kind == kTableBoundaryPoints ? CBlockDoc::kBoundLimit
+                                                          : CBlockDoc::kPointLimit;
+    if (!model->CheckDataLimit(static_cast<int>(rows.size()), model->m_limits.m_nLimit[limitIndex],
+                               limitIndex)) {
+        return false;
+    }
+    if (kind == kTableGroundLine) {
+        return true;
+    }
+    std::vector<int> numbers;
+    for (CGridData* row : rows) {
+        if (!platform::IsUnsetInt(row->IntCell(0))) {
+            numbers.push_back(row->IntCell(0));
+        }
+    }
+    std::sort(numbers.begin(), numbers.end());
+    const auto twice = std::adjacent_find(numbers.begin(), numbers.end());
+    if (twice != numbers.end()) {
+        Refuse(u8"番号 %d が重複しています !!", *twice);
+        return false;
+    }
+    return true;
 }
 
 // Boundary-point rows: int 0 number, int 1 flag; reals x, y, beta, alpha; text 0 the name.
@@ -256,7 +288,7 @@ void CBlockView::OpenBlockLineTable() {
     };
     m_pBlockLineTable = table;
     m_bBlockTableOpen = true;
-    table->Create();
+    table->CreateModeless();
     GreyMenusForTable(true);
     m_nDrawMode = kBlockLineMode;
     section::SetGuidePrompt(4062);

@@ -1,10 +1,13 @@
 #include "analysis/CGridDlg1.h"
 
+#include "analysis/PointTableDlg.h"
+
 #include "platform/core/Unset.h"
 #include "platform/ui/QtText.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
@@ -29,6 +32,9 @@ CGridDlg1::CGridDlg1(CWnd* ownerView, UINT templateId, UINT popupMenuId, int kin
     MapCommand(IDC_GRID_BUTTON1, [this] { OnTakePoints(); });
     if (m_nKind == kTableBlockLines) {
         BuildRowMenu();
+    } else if (m_nKind == kTableBoundaryPoints) {
+        BuildPointTableMenu(menuBar_);
+        SetMenuBar(&menuBar_);
     }
 }
 
@@ -67,10 +73,16 @@ void CGridDlg1::CreateControls() {
         auto* middle = new QPushButton(platform::ToQString(u8"中点"), GetWidget());
         middle->setAutoDefault(false);
         AddControl(IDC_GRID_BUTTON1, middle);
+    } else if (m_nKind == kTableBoundaryPoints) {
+        AddControl(
+            IDC_GRID_NOTE,
+            new QLabel(platform::ToQString(
+                           u8"ﾌﾗｸﾞ  0:地中  1:左地表 2:右地表\n注）地表境界点はX座標のみ指定して下さい。"),
+                       GetWidget()));
     }
 }
 
-BOOL CGridDlg1::Create() {
+BOOL CGridDlg1::CreateModeless() {
     CDialog::Create(m_nTemplateId, m_pParentWnd);
     return Dialog() != nullptr;
 }

@@ -46,8 +46,7 @@ public:
     ~CGridDlg1() override;
 
     // Creates and shows the modeless window; non-zero on success.
-    using CDialog::Create;
-    BOOL Create();
+    BOOL CreateModeless();
     // Appends a block-line row at x (number = largest + 1, beta 0.1) and shows it; 0 when
     // there is nothing to add.
     int AddPickedPoints(const std::vector<DPoint>& points);

@@ -1,8 +1,10 @@
 #include "analysis/CTorvanDoc.h"
 
+#include "analysis/CBlockView.h"
 #include "analysis/CChildFrame.h"
 #include "analysis/CRefFileSelectDlg.h"
 #include "analysis/CTorvanApp.h"
+#include "analysis/SlipLineTreeDlg.h"
 
 #include "platform/core/CFile.h"
 #include "platform/core/MessageSink.h"
@@ -119,22 +121,44 @@ void CTorvanDoc::UpdateAllViews() {
     CDocument::UpdateAllViews(nullptr);
 }
 
-bool CTorvanDoc::EditNewBoundaryPoint(CNode&) {
-    // The point change dialog is not there yet: a new boundary point keeps the number and
-    // name it was proposed with.
-    return true;
-}
-
-bool CTorvanDoc::IsTreeDialogOpen() const {
-    // The registered slip-line tree dialog does not exist yet.
+bool CTorvanDoc::EditNewBoundaryPoint(CNode& point) {
+    for (CView* view : Views()) {
+        if (auto* blockView = dynamic_cast<CBlockView*>(view)) {
+            return blockView->EnterPointByDialog(point) == 1;
+        }
+    }
     return false;
 }
 
-void CTorvanDoc::DeleteTreeItem(int, int) {}
+bool CTorvanDoc::IsTreeDialogOpen() const {
+    for (CView* view : Views()) {
+        if (auto* blockView = dynamic_cast<CBlockView*>(view); blockView && blockView->TreeDialog()) {
+            return true;
+        }
+    }
+    return false;
+}
 
-void CTorvanDoc::UpdateTreeItem(int, CNode*) {}
+// The trees list keys, not objects: each change fills them again from the model.
+void CTorvanDoc::RefillTrees() {
+    for (CView* view : Views()) {
+        if (auto* blockView = dynamic_cast<CBlockView*>(view); blockView && blockView->TreeDialog()) {
+            blockView->TreeDialog()->FillTree();
+        }
+    }
+}
 
-void CTorvanDoc::UpdateSlipLineItem(int, CVerrant*) {}
+void CTorvanDoc::DeleteTreeItem(int, int) {
+    RefillTrees();
+}
+
+void CTorvanDoc::UpdateTreeItem(int, CNode*) {
+    RefillTrees();
+}
+
+void CTorvanDoc::UpdateSlipLineItem(int, CVerrant*) {
+    RefillTrees();
+}
 
 void CTorvanDoc::SetFrameCaptions(const CString& path) {
     // Saved under another name: the framework document, its title and the recent files

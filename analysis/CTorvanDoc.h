@@ -40,6 +40,7 @@ public:
                             const CString& fileName) override;
 
 private:
+    void RefillTrees();
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileClose();

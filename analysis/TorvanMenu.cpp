@@ -45,10 +45,15 @@ CMenu* EditMenu() {
     AppendMenuItem(*menu, ID_EDIT_SELECT_ALL, u8"全選択(Z)");
     AppendMenuItem(*menu, ID_SELECT_UNUSED_POINTS, u8"未使用点選択(U)");
     AppendMenuItem(*menu, ID_EDIT_DESELECT, u8"選択解除(R)");
+    AppendMenuItem(*menu, ID_SELECT_TARGETS, u8"選択対象設定(T)...");
     AppendMenuSeparator(*menu);
     AppendMenuItem(*menu, ID_EDIT_DELETE, u8"削除(D)\tDel");
     AppendMenuItem(*menu, ID_EDIT_MOVE, u8"座標移動(M)");
+    AppendMenuItem(*menu, ID_CHANGE_POINT_COORDINATES, u8"選択点の座標変更(C)...");
     AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_INPUT_SURFACE_POINTS, u8"地表点座標入力(N)...");
+    AppendMenuItem(*menu, ID_INPUT_MEASURE_POINTS, u8"計測点座標入力(K)...");
+    AppendMenuItem(*menu, ID_INPUT_SURFACE_LINE, u8"地表線座標入力(G)...");
     AppendMenuItem(*menu, ID_INPUT_BOUND_POINTS, u8"境界点座標入力(B)...");
     AppendMenuItem(*menu, ID_EDIT_DISP_DATA, u8"変位ﾃﾞｰﾀ(E)...");
     AppendMenuSeparator(*menu);
@@ -167,6 +172,10 @@ const std::vector<platform::CommandPrompt>& CommandPrompts() {
         {ID_EDIT_DELETE, u8"選択した図形を削除\n削除"},
         {ID_EDIT_DESELECT, u8"選択を解除する"},
         {ID_INPUT_BOUND_POINTS, u8"境界点座標を表形式画面で編集\n境界点座標入力"},
+        {ID_INPUT_SURFACE_LINE, u8"地表線座標を表形式画面で編集\n地表線座標入力"},
+        {ID_INPUT_SURFACE_POINTS, u8"地表点座標を表形式画面で編集\n地表点座標入力"},
+        {ID_INPUT_MEASURE_POINTS, u8"計測点座標を表形式画面で編集\n計測点座標入力"},
+        {ID_SELECT_TARGETS, u8"選択する対象を指定"},
         {ID_ANALYSIS_RUN, u8"解析手法を選択して解析を実行\n解析実行"},
         {ID_DRAWING_RUN, u8"縮尺等の条件を指定して作図を実行\n作図実行"},
         {ID_CHANGE_POINT_COORDINATES, u8"選択点の座標を変更"},

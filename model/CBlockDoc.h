@@ -251,6 +251,21 @@ public:
     void AddLines(int status);
     void ResetMarks();
 
+    // --- pending point changes (CBlockDocPending.cpp) ---
+    // The seqNo of a pending copy says what it does: kPendingReplace replaces the point of
+    // its key (position, type, weights, name), kPendingMove moves it, -(n) merges it into
+    // ground point n, any other value adds a new point. kPendingGroundLine is the kind of a
+    // typed ground-surface line, whose copies become one run of points and lines.
+    enum : int { kPendingMove = 1, kPendingReplace = 100, kPendingGroundLine = 3 };
+    // The kind's map: 0 ground-surface, 1 measurement, 2 to 4 boundary points.
+    CMapWordToOb& PointMapOfKind(int kind);
+    // Takes the pending copies (key = number - 1 of the point they change; the caller keeps
+    // them), removes the kind's points marked -1 with their lines and resets every mark.
+    // The number of points changed, added or removed.
+    int CommitPendingPoints(int kind, const CMapWordToOb& pending);
+    // Forgets the marks of a pending change: points and lines back to 0.
+    void DropPendingPoints(int kind);
+
     // --- drawing output files (sizes and positions in millimetres on the sheet) ---
     // Writes the plot index "<dir><title>.p00" and the page file ".p01" beside the analysis
     // file with the view's display settings; 1 and the index path when both were written,
@@ -328,6 +343,7 @@ private:
     void ClipEndAtGround(std::vector<double>& xs, std::vector<double>& ys, int side) const;
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
+    int RemoveMarkedPoints(int kind);
     void ReadSloSections(CTextFile& file, const char* path, int version, bool& boundaryRead);
     // Takes the section model's boundary points where the analysis file has none or
     // an outdated one of the same name, and enters the boundary points in the entry order.

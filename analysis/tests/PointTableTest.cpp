@@ -1,0 +1,204 @@
+// The point tables, the move and the slip-line tree of the analysis view on the sample data,
+// typed into and clicked as a user would: pending changes reach the document only with the
+// confirming click, and nothing deleted is ever left in the view's selection or the tree.
+
+#include "analysis/CBlockView.h"
+#include "analysis/CTorvanDoc.h"
+#include "analysis/SlipLineTreeDlg.h"
+#include "analysis/TorvanIds.h"
+
+#include "common/ui/section/CMoveDlg.h"
+#include "common/ui/table/GridDlg.h"
+#include "model/AnalysisRun.h"
+#include "model/CLine.h"
+#include "model/CNode.h"
+#include "model/CVerrant.h"
+#include "platform/core/MapEntries.h"
+#include "platform/core/RecordingSink.h"
+#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/DialogScript.h"
+#include "platform/ui/QtText.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/ui/TestApplication.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace torvan {
+namespace {
+
+class PointTableTest : public testsupport::TempDirTest {
+protected:
+    void SetUp() override {
+        testsupport::TestApplication();
+        ProgramViewSettings() = DefaultViewSettings(CString());
+        document_ = new CTorvanDoc;
+        document_->m_bAutoDelete = FALSE;
+        frame_ = new CFrameWnd;
+        frame_->m_bAutoDelete = FALSE;
+        ASSERT_TRUE(frame_->Create("TORVAN"));
+        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
+        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
+        frame_->GetWidget()->resize(1000, 700);
+        frame_->ShowWindow(SW_SHOW);
+        for (const char* name : {"sample.slo", "sample.sec", "sample.dis"}) {
+            std::filesystem::copy_file(std::string(VERRANT_SOURCE_DIR "/data/") + name, Path(name));
+        }
+        ASSERT_TRUE(document_->OnOpenDocument(Path("sample.slo").c_str()));
+        view_->OnInitialUpdate();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        platform::DialogScript::Clear();
+        delete frame_->GetWidget();
+        delete frame_;
+        delete document_;
+    }
+    CBlockDoc& Model() { return document_->Model(); }
+    static CNode* Point(CMapWordToOb& map, int number) {
+        CObject* object = nullptr;
+        return map.Lookup(static_cast<WORD>(number - 1), object) ? static_cast<CNode*>(object) : nullptr;
+    }
+    static void Type(CGridDlg& table, const char* text) {
+        table.CellEdit()->selectAll();
+        QTest::keyClicks(table.CellEdit(), QString::fromUtf8(text));
+        QTest::keyClick(table.CellEdit(), Qt::Key_Return);
+    }
+    static void PressOk(CDialog& dialog) {
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    }
+    bool LineTouches(int key) {
+        for (auto [lineKey, line] : platform::MapEntries<CLine>(Model().m_LineList)) {
+            if (line->node1 == key || line->node2 == key) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    platform::RecordingSink sink_;
+    CTorvanDoc* document_ = nullptr;
+    CFrameWnd* frame_ = nullptr;
+    CBlockView* view_ = nullptr;
+};
+
+// Row 1's X typed anew, row 3 deleted: nothing changes until the click; then point 1 has
+// moved and point 3 is gone with its lines. A duplicated number is refused.
+TEST_F(PointTableTest, TypedGroundRowsReachTheModelOnTheConfirmingClick) {
+    const double oldX = Point(Model().m_mapNode, 1)->x;
+    const int points = Model().m_mapNode.GetCount();
+    ASSERT_TRUE(LineTouches(2));
+    platform::DialogScript::Queue([this](CDialog& dialog) {
+        auto& table = dynamic_cast<CGridDlg&>(dialog);
+        Type(table, "1");
+        Type(table, "-5.5");
+        table.RowAt(2)->IntCell(0) = 1;
+        PressOk(table);
+        EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"番号 1 が重複しています !!"));
+        table.RowAt(2)->IntCell(0) = 2;
+        CObject* third = table.RowAt(3);
+        table.m_rows.RemoveAt(table.m_rows.Find(third));
+        delete third;
+        --table.m_nRows;
+        PressOk(table);
+    });
+    ASSERT_TRUE(view_->RouteCommand(ID_INPUT_SURFACE_POINTS));
+    EXPECT_EQ(platform::DialogScript::Pending(), 0);
+    ASSERT_TRUE(view_->HasPendingPoints());
+    EXPECT_DOUBLE_EQ(Point(Model().m_mapNode, 1)->x, oldX);
+    EXPECT_NE(Point(Model().m_mapNode, 3), nullptr);
+
+    view_->OnLButtonDown(0, CPoint(20, 20));
+    EXPECT_FALSE(view_->HasPendingPoints());
+    EXPECT_DOUBLE_EQ(Point(Model().m_mapNode, 1)->x, -5.5);
+    EXPECT_EQ(Point(Model().m_mapNode, 3), nullptr);
+    EXPECT_EQ(Model().m_mapNode.GetCount(), points - 1);
+    EXPECT_FALSE(LineTouches(2));
+    for (auto [key, point] : platform::MapEntries<CNode>(Model().m_mapNode)) {
+        EXPECT_EQ(point->state, 0);
+    }
+}
+
+// Selected ground point 3 and measurement point 3 moved by X only: the ground point moves
+// horizontally, the measurement point of the same number stays; a right click asked "No"
+// keeps the pending move.
+TEST_F(PointTableTest, AMoveByXMovesOnlyTheSelectedGroundPoints) {
+    CNode* ground = Point(Model().m_mapNode, 3);
+    CNode* site = Point(Model().m_mapSite, 3);
+    ASSERT_TRUE(ground && site);
+    const double x = ground->x, y = ground->y, siteX = site->x;
+    for (CNode* point : {ground, site}) {
+        point->state = CNode::kSelected;
+        view_->m_listSelect.AddTail(point);
+    }
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(CMoveDlg::kDx));
+        edit->setText("2.5");
+        PressOk(dialog);
+    });
+    ASSERT_TRUE(view_->RouteCommand(ID_EDIT_MOVE));
+    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    sink_.QueueAnswer(IDNO);
+    view_->OnRButtonDown(0, CPoint(20, 20));
+    ASSERT_TRUE(view_->HasPendingPoints());
+    view_->OnLButtonDown(0, CPoint(20, 20));
+    EXPECT_DOUBLE_EQ(ground->x, x + 2.5);
+    EXPECT_DOUBLE_EQ(ground->y, y);
+    EXPECT_DOUBLE_EQ(site->x, siteX);
+}
+
+// The tree after a slip line was made: renaming, hiding, deleting the slip line and a boundary
+// point, and "delete all", each with the objects in the view's selection first.
+TEST_F(PointTableTest, TheTreeNeverLeavesTheViewHoldingWhatItDeleted) {
+    AnalysisRun(Model(), nullptr).RunPolygonMethod(0, 1);
+    ASSERT_EQ(Model().m_listSlipLines.GetCount(), 1);
+    SlipLineTreeDlg* tree = view_->TreeDialog();
+    ASSERT_NE(tree, nullptr);
+    auto* line = static_cast<CVerrant*>(Model().m_listSlipLines.GetHead());
+    const int key = line->number * 10;
+    tree->RenameSlipLine(key, CString("(1) abc   "));
+    EXPECT_STREQ(line->name.GetString(), "abc");
+    EXPECT_EQ(platform::ToQString(tree->ItemText(key)), QString("(1) abc"));
+    EXPECT_EQ(platform::ToQString(tree->ItemText(11)), platform::ToQString(u8"左地表境界点 (左地表端) *"));
+
+    ASSERT_TRUE(tree->SelectItem(key));
+    tree->OnHide();
+    EXPECT_EQ(line->visible1, 0);
+    EXPECT_EQ(tree->ItemBranch(key), 0);
+
+    line->state = 2;
+    view_->m_listSelect.AddTail(line);
+    ASSERT_TRUE(tree->SelectItem(key));
+    tree->OnDelete();
+    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    EXPECT_EQ(Model().m_listSlipLines.GetCount(), 0);
+    EXPECT_EQ(tree->ItemBranch(key), -1);
+
+    // A boundary point no slip line holds any more goes, also out of the selection.
+    CNode* left = Point(Model().m_mapBound, 1);
+    left->slipMark = CNode::kSlipFree;
+    left->state = CNode::kSelected;
+    view_->m_listSelect.AddTail(left);
+    ASSERT_TRUE(tree->SelectItem(11));
+    tree->OnDelete();
+    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    EXPECT_EQ(Point(Model().m_mapBound, 1), nullptr);
+    EXPECT_EQ(tree->ItemBranch(11), -1);
+
+    CNode* right = Point(Model().m_mapBound, 2);
+    right->slipMark = CNode::kSlipFree;
+    view_->m_listSelect.AddTail(right);
+    sink_.QueueAnswer(IDYES);
+    tree->OnDeleteAllBoundaryPoints();
+    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    EXPECT_EQ(Model().m_mapBound.GetCount(), 0);
+    EXPECT_TRUE(document_->Model().IsModified());
+}
+
+} // namespace
+} // namespace torvan
