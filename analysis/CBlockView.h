@@ -138,6 +138,7 @@ protected:
     void DocStoreModelSize(const section::WorldRange& size) override;
     bool DocGroundPointXY(int number, double& x, double& y) const override;
     std::vector<COLORREF> ObjectColours() const override;
+    std::vector<GroundPointRow> DocGroundPoints() const override;
     section::PrintedStyles PrintStyles() override;
 
 private:

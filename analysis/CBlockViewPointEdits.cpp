@@ -148,6 +148,19 @@ int CBlockView::MovePoints() {
     return 1;
 }
 
+std::vector<CViewBase::GroundPointRow> CBlockView::DocGroundPoints() const {
+    std::vector<GroundPointRow> rows;
+    CBlockDoc* model = Model();
+    for (int key = 0; model && key < model->m_nMaxNode && key <= 0xFFFF; ++key) {
+        CObject* object = nullptr;
+        if (model->m_mapNode.Lookup(static_cast<WORD>(key), object)) {
+            const auto* point = static_cast<const CNode*>(object);
+            rows.push_back({point->number, point->x, point->y, point->state});
+        }
+    }
+    return rows;
+}
+
 void CBlockView::OnChangePointCoordinates() {
     InputPointCoordinates();
 }

@@ -42,6 +42,10 @@ public:
     virtual void CreateDrawFigure(int logicalX, int logicalY, DPoint* point);
     virtual void EndDrawFigure(CDocument* document);
     virtual void MeasureLabelSize();
+    // The table "点座標" (not editable) of the ground-surface points in state 0 inside the x and
+    // y ranges ({minimum, maximum}, ends included), or of the point numbered number when the
+    // ranges are null (CViewBaseNodeData.cpp).
+    void ViewNodeData(const double* xRange, const double* yRange, int number);
 
     // Mapping (see Viewport): an unmappable point is (INT_MIN, INT_MIN).
     CPoint WorldToLogical(double x, double y) const { return m_view.WorldToLogical(x, y); }
@@ -125,6 +129,14 @@ protected:
     virtual bool DocGroundPointXY(int number, double& x, double& y) const = 0;
     // The colours of drawn objects that the over-object test finds.
     virtual std::vector<COLORREF> ObjectColours() const { return {}; }
+    // The document's ground-surface points in ascending number, for the point-coordinate table.
+    struct GroundPointRow {
+        int number;
+        double x;
+        double y;
+        int state;
+    };
+    virtual std::vector<GroundPointRow> DocGroundPoints() const { return {}; }
     // True while a drawing tool has a figure in progress: no scale step is taken then.
     virtual bool IsToolActive() const { return false; }
 
