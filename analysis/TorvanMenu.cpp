@@ -2,9 +2,8 @@
 
 #include "analysis/TorvanIds.h"
 
+#include "common/ui/shell/SectionMenus.h"
 #include "platform/ui/MenuBuilding.h"
-
-#include <Qt>
 
 namespace torvan {
 
@@ -12,7 +11,6 @@ namespace {
 
 using platform::AppendMenuItem;
 using platform::AppendMenuSeparator;
-using platform::AppendPopupMenu;
 using platform::NewPopupMenu;
 
 CMenu* FileMenu(bool withDocument) {
@@ -99,78 +97,28 @@ CMenu* ViewMenu(bool withDocument) {
     return menu;
 }
 
-CMenu* WindowMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(C)");
-    AppendMenuItem(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(T)");
-    return menu;
-}
-
-CMenu* HelpMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(A)...");
-    return menu;
-}
+const shell::SectionMenuParts kMenuParts{FileMenu, EditMenu, DrawMenu, ViewMenu};
 
 } // namespace
 
 void BuildMainMenu(CMenu& menu) {
-    menu.CreateMenu();
-    AppendPopupMenu(menu, FileMenu(false), u8"ﾌｧｲﾙ(F)");
-    AppendPopupMenu(menu, ViewMenu(false), u8"表示(V)");
-    AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+    shell::BuildSectionMainMenu(menu, kMenuParts);
 }
 
 void BuildDocumentMenu(CMenu& menu) {
-    menu.CreateMenu();
-    AppendPopupMenu(menu, FileMenu(true), u8"ﾌｧｲﾙ(F)");
-    AppendPopupMenu(menu, EditMenu(), u8"編集(E)");
-    AppendPopupMenu(menu, DrawMenu(), u8"描画(D)");
-    AppendPopupMenu(menu, ViewMenu(true), u8"表示(V)");
-    AppendPopupMenu(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(W)");
-    AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+    shell::BuildSectionDocumentMenu(menu, kMenuParts);
 }
 
 const std::vector<platform::Accelerator>& Accelerators() {
-    static const std::vector<platform::Accelerator> keys = {
-        {Qt::CTRL | Qt::Key_N, ID_FILE_NEW},
-        {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
-        {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
-        {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
-        {Qt::CTRL | Qt::Key_A, ID_VIEW_ALL},
-        {QKeyCombination(Qt::Key_PageDown), ID_VIEW_ZOOM_IN},
-        {QKeyCombination(Qt::Key_PageUp), ID_VIEW_ZOOM_OUT},
-        {QKeyCombination(Qt::Key_Delete), ID_EDIT_DELETE},
-    };
-    return keys;
+    return shell::SectionAccelerators();
 }
 
 const std::vector<platform::CommandPrompt>& CommandPrompts() {
-    static const std::vector<platform::CommandPrompt> prompts = {
-        {ID_FILE_NEW, u8"新規にﾌｧｲﾙを作成\n新規作成"},
-        {ID_FILE_OPEN, u8"既存のﾌｧｲﾙを開く\n開く"},
-        {ID_FILE_CLOSE, u8"作業中のﾌｧｲﾙを閉じる\n閉じる"},
-        {ID_FILE_SAVE, u8"作業中のﾌｧｲﾙを上書きして保存\n上書き保存"},
-        {ID_FILE_SAVE_AS, u8"作業中のﾌｧｲﾙを新しい名前で保存\n名前を付けて保存"},
-        {ID_FILE_PRINT, u8"作業中の図を印刷\n印刷"},
-        {ID_FILE_PRINT_PREVIEW, u8"印刷ｲﾒｰｼﾞを表示\n印刷ﾌﾟﾚﾋﾞｭｰ"},
+    static const std::vector<platform::CommandPrompt> prompts = shell::WithSharedPrompts({
         {ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀや印刷ｵﾌﾟｼｮﾝを変更\n印刷設定"},
-        {ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝを終了\n終了"},
-        {ID_APP_ABOUT, u8"ﾌﾟﾛｸﾞﾗﾑ情報、ﾊﾞｰｼﾞｮﾝ、著作権を表示\nﾊﾞｰｼﾞｮﾝ情報"},
-        {ID_VIEW_ALL, u8"ﾓﾃﾞﾙ全体を表示\n全体表示"},
-        {ID_VIEW_ZOOM_IN, u8"縮尺を1%拡大 [Shift]10%\n拡大"},
-        {ID_VIEW_ZOOM_OUT, u8"縮尺を1%縮小 [Shift]10%\n縮小"},
-        {ID_VIEW_MODEL_SIZE, u8"全体表示するﾓﾃﾞﾙの範囲を指定\nﾓﾃﾞﾙの大きさ"},
         {ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙﾊﾞｰのﾎﾞﾀﾝの文字を表示/非表示\nﾂｰﾙ文字表示"},
-        {ID_VIEW_PROPERTIES, u8"線や番号の色、ﾌｫﾝﾄ、ｻｲｽﾞを指定\n表示ﾌﾟﾛﾊﾟﾃｨ"},
-        {ID_TITLE_REGISTER, u8"選択用のﾀｲﾄﾙ一覧の設定を変更"},
         {ID_DRAW_INNER_BOUND_POINT, u8"地中境界点を描く\n地中境界点"},
-        {ID_DRAW_LEFT_BOUND_POINT, u8"すべり線の左側地表境界点を描く\n左地表境界点"},
-        {ID_DRAW_RIGHT_BOUND_POINT, u8"すべり線の右側地表境界点を描く\n右地表境界点"},
         {ID_TITLE_AND_REF_FILES, u8"ﾌｧｲﾙ識別ﾀｲﾄﾙを指定"},
-        {ID_EDIT_SELECT, u8"対象指定されている図形を選択\n選択"},
-        {ID_EDIT_DELETE, u8"選択した図形を削除\n削除"},
-        {ID_EDIT_DESELECT, u8"選択を解除する"},
         {ID_INPUT_BOUND_POINTS, u8"境界点座標を表形式画面で編集\n境界点座標入力"},
         {ID_INPUT_SURFACE_LINE, u8"地表線座標を表形式画面で編集\n地表線座標入力"},
         {ID_INPUT_SURFACE_POINTS, u8"地表点座標を表形式画面で編集\n地表点座標入力"},
@@ -178,10 +126,8 @@ const std::vector<platform::CommandPrompt>& CommandPrompts() {
         {ID_SELECT_TARGETS, u8"選択する対象を指定"},
         {ID_ANALYSIS_RUN, u8"解析手法を選択して解析を実行\n解析実行"},
         {ID_DRAWING_RUN, u8"縮尺等の条件を指定して作図を実行\n作図実行"},
-        {ID_CHANGE_POINT_COORDINATES, u8"選択点の座標を変更"},
-        {ID_SNAP_TO_POINT, u8"描画時のｸﾘｯｸ位置を既存点に設定"},
         {ID_RELOAD_RESULT, u8"現在の解析条件ですべり線を生成\nすべり線生成"},
-    };
+    });
     return prompts;
 }
 
