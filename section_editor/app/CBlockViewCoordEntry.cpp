@@ -45,6 +45,8 @@ void CBlockView::OnCoordinateEntry() {
         }
         DPoint point;
         if (EnteredPoint(dialog, point) && IsInWindow(point)) {
+            // The rubber band of a figure still in progress starts at the point typed.
+            m_ptCursor = WorldToLogical(point.x, point.y);
             AddFigurePoint(point);
         }
     }
