@@ -11,17 +11,18 @@ UINT BufferedBinaryFile::Read(void* buffer, UINT count) {
     auto* out = static_cast<char*>(buffer);
     UINT done = 0;
     while (done < count) {
-        if (readAt_ == readBuffer_.size()) {
-            readBuffer_.resize(kBufferBytes);
-            const UINT got = CFile::Read(readBuffer_.data(), static_cast<UINT>(kBufferBytes));
-            readBuffer_.resize(got);
+        if (readAt_ == readEnd_) {
+            if (!readBuffer_) {
+                readBuffer_ = std::make_unique_for_overwrite<char[]>(kBufferBytes);
+            }
+            readEnd_ = CFile::Read(readBuffer_.get(), static_cast<UINT>(kBufferBytes));
             readAt_ = 0;
-            if (got == 0) {
+            if (readEnd_ == 0) {
                 break;
             }
         }
-        const std::size_t take = std::min<std::size_t>(count - done, readBuffer_.size() - readAt_);
-        std::memcpy(out + done, readBuffer_.data() + readAt_, take);
+        const std::size_t take = std::min<std::size_t>(count - done, readEnd_ - readAt_);
+        std::memcpy(out + done, readBuffer_.get() + readAt_, take);
         readAt_ += take;
         done += static_cast<UINT>(take);
     }
@@ -29,18 +30,27 @@ UINT BufferedBinaryFile::Read(void* buffer, UINT count) {
 }
 
 void BufferedBinaryFile::Write(const void* buffer, UINT count) {
+    if (pending_.capacity() < kBufferBytes) {
+        pending_.reserve(kBufferBytes + 64);
+    }
     pending_.append(static_cast<const char*>(buffer), count);
     if (pending_.size() >= kBufferBytes) {
         FlushBuffer();
     }
 }
 
+// What was buffered is gone afterwards, written or not (a failed write is not tried again).
 void BufferedBinaryFile::FlushBuffer() {
-    std::string bytes;
-    bytes.swap(pending_);
-    if (!bytes.empty()) {
-        CFile::Write(bytes.data(), static_cast<UINT>(bytes.size()));
+    if (pending_.empty()) {
+        return;
     }
+    try {
+        CFile::Write(pending_.data(), static_cast<UINT>(pending_.size()));
+    } catch (const CFileException&) {
+        pending_.clear();
+        throw;
+    }
+    pending_.clear();
 }
 
 void BufferedBinaryFile::FinishWriting() {

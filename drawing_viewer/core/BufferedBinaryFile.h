@@ -5,6 +5,7 @@
 
 #include "common/records/BinaryFile.h"
 
+#include <memory>
 #include <string>
 
 namespace zapho {
@@ -22,8 +23,9 @@ private:
     void FlushBuffer();
 
     std::string pending_;
-    std::string readBuffer_;
+    std::unique_ptr<char[]> readBuffer_;
     std::size_t readAt_ = 0;
+    std::size_t readEnd_ = 0;
 };
 
 } // namespace zapho

@@ -7,6 +7,7 @@
 #include "platform/core/MessageSink.h"
 #include "platform/core/SafeFileWriter.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -39,8 +40,15 @@ void ReadPageValues(CBinaryFile& file, int values[4]) {
     }
 }
 
+// Room for the items a list says it holds, up to what one drawing list takes (a damaged
+// count must not reserve memory the file cannot fill).
+template <class List> void Reserve(List& list, int count) {
+    list.reserve(std::min(static_cast<std::size_t>(count), PlotDrawing::kPrimaryListLimit));
+}
+
 void ReadDrawingList(CBinaryFile& file, PlotItemList& list) {
     const int count = ReadCount(file);
+    Reserve(list, count);
     for (int i = 0; i < count; ++i) {
         int type = 0;
         int color = 0;
@@ -61,6 +69,7 @@ void ReadDrawingList(CBinaryFile& file, PlotItemList& list) {
 
 void ReadTextList(CBinaryFile& file, std::vector<std::unique_ptr<CPlotString>>& list) {
     const int count = ReadCount(file);
+    Reserve(list, count);
     for (int i = 0; i < count; ++i) {
         int type = 0;
         auto item = std::make_unique<CPlotString>();

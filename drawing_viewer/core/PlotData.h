@@ -3,6 +3,7 @@
 // a millimetre of paper, y upwards, 32 bits wide everywhere (the figure file stores them as
 // ints as well). Items hold data only: the renderer and the DXF export switch on the type.
 
+#include "PlotItemPool.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CPoint.h"
 
@@ -36,6 +37,13 @@ public:
     // The item's own fields in the figure file's form; a read failure throws CFileException.
     virtual void ReadFromFile(CBinaryFile&) {}
     virtual void WriteToFile(CBinaryFile&) const {}
+
+    // Items live in the item pool (PlotItemPool.h); a delete through a CPlotData pointer
+    // passes the item's own size.
+    static void* operator new(std::size_t bytes) { return PlotItemPool::Allocate(bytes); }
+    static void operator delete(void* item, std::size_t bytes) noexcept {
+        PlotItemPool::Release(item, bytes);
+    }
 
     int m_nType = kPlotNone;
     int m_nColor = 0; // 0..15 standard colour
