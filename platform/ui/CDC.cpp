@@ -8,6 +8,7 @@
 #include <QGlyphRun>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygon>
 #include <QRawFont>
 #include <algorithm>
@@ -375,10 +376,39 @@ BOOL CDC::LineTo(int x, int y) {
     if (from != to) {
         QPoint step((to.x() > from.x()) - (to.x() < from.x()), (to.y() > from.y()) - (to.y() < from.y()));
         bool straight = from.x() == to.x() || from.y() == to.y();
-        painter_->drawLine(from, straight ? to - step : to);
+        const QPoint end = straight ? to - step : to;
+        if (!FillWideSegment(from, end)) {
+            painter_->drawLine(from, end);
+        }
     }
     position_ = CPoint(x, y);
     return TRUE;
+}
+
+bool CDC::IsPlainWidePen() const {
+    const QPen& pen = painter_->pen();
+    return pen.style() == Qt::SolidLine && !pen.isCosmetic() && pen.width() >= 2 &&
+           pen.capStyle() == Qt::FlatCap && rop2_ == R2_COPYPEN &&
+           !painter_->testRenderHint(QPainter::Antialiasing);
+}
+
+bool CDC::FillWideSegment(QPoint from, QPoint to) {
+    if (from == to || !IsPlainWidePen()) {
+        return false;
+    }
+    const QPen pen = painter_->pen();
+    const QPointF along = QPointF(to - from);
+    const QPointF across =
+        QPointF(-along.y(), along.x()) * (pen.widthF() / 2.0 / std::hypot(along.x(), along.y()));
+    const QPointF corners[4] = {QPointF(from) + across, QPointF(to) + across, QPointF(to) - across,
+                                QPointF(from) - across};
+    const QBrush brush = painter_->brush();
+    painter_->setPen(Qt::NoPen);
+    painter_->setBrush(pen.brush());
+    painter_->drawPolygon(corners, 4, Qt::WindingFill);
+    painter_->setBrush(brush);
+    painter_->setPen(pen);
+    return true;
 }
 
 BOOL CDC::Polyline(const CPoint* points, int count) {
@@ -386,6 +416,10 @@ BOOL CDC::Polyline(const CPoint* points, int count) {
         return FALSE;
     }
     ApplyPen();
+    if (count == 2 &&
+        FillWideSegment(ToDevice(points[0].x, points[0].y), ToDevice(points[1].x, points[1].y))) {
+        return TRUE;
+    }
     QPolygon polygon;
     for (int i = 0; i < count; ++i) {
         polygon << ToDevice(points[i].x, points[i].y);
@@ -427,8 +461,33 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2) {
     ApplyPen();
     ApplyBrush();
     QRect r = QRect(ToDevice(x1, y1), ToDevice(x2, y2)).normalized();
-    painter_->drawEllipse(QRect(r.left(), r.top(), r.width() - 2, r.height() - 2));
+    const QRect outline(r.left(), r.top(), r.width() - 2, r.height() - 2);
+    if (!FillWideEllipse(outline)) {
+        painter_->drawEllipse(outline);
+    }
     return TRUE;
+}
+
+bool CDC::FillWideEllipse(const QRect& outline) {
+    if (!IsPlainWidePen() || outline.width() <= 0 || outline.height() <= 0) {
+        return false;
+    }
+    const QPen pen = painter_->pen();
+    const double half = pen.widthF() / 2.0;
+    const QRectF shape(outline);
+    painter_->setPen(Qt::NoPen);
+    if (painter_->brush().style() != Qt::NoBrush) {
+        painter_->drawEllipse(shape);
+    }
+    QPainterPath ring;
+    ring.setFillRule(Qt::OddEvenFill);
+    ring.addEllipse(shape.adjusted(-half, -half, half, half));
+    if (shape.width() > 2 * half && shape.height() > 2 * half) {
+        ring.addEllipse(shape.adjusted(half, half, -half, -half));
+    }
+    painter_->fillPath(ring, pen.brush());
+    painter_->setPen(pen);
+    return true;
 }
 
 BOOL CDC::Arc(int x1, int y1, int x2, int y2, int xStart, int yStart, int xEnd, int yEnd) {

@@ -19,6 +19,8 @@
 #include <memory>
 
 class QPainter;
+class QPoint;
+class QRect;
 class QPaintDevice;
 
 class CDC : public CObject {
@@ -123,6 +125,14 @@ private:
     void ApplyRop();
     void ApplyPen();
     void ApplyBrush();
+    // A straight segment of a solid pen two or more pixels wide, filled as the flat-capped
+    // rectangle that stroking it would outline (stroking runs Qt's general stroker, many
+    // times slower); false when the pen or the segment is not of that kind.
+    bool FillWideSegment(QPoint from, QPoint to);
+    // The same for an ellipse's outline: the ring between the outlines half a pen inside and
+    // outside it, after the inside in the brush.
+    bool FillWideEllipse(const QRect& outline);
+    bool IsPlainWidePen() const;
     // The selected font in device pixels with the line metrics text is placed by.
     struct DeviceText {
         QFont font;
