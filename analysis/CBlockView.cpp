@@ -53,6 +53,7 @@ CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramVi
     MapCommand(ID_RELOAD_RESULT, &CBlockView::OnReloadResult);
     MapCommand(ID_DRAWING_RUN, &CBlockView::OnDrawingRun);
     MapTableCommands();
+    MapCommand(ID_FILE_DXF_OUT, &CBlockView::OnFileDxfOut);
 }
 
 CBlockView::~CBlockView() {

@@ -54,6 +54,13 @@ public:
     // The view's display settings as the plotted sheet uses them.
     PlotStyle MakePlotStyle() const;
 
+    // --- DXF output (CBlockViewDxf.cpp) ---
+    // Asks for the DXF file's name (the last one, else beside the analysis file) and writes it.
+    void OnFileDxfOut();
+    // The ground-surface line and the shown slip lines into m_strDxfOutPath; false when not written.
+    bool WriteDxfFile();
+    CString m_strDxfOutPath; // empty until the first DXF output
+
     // --- the tables (CBlockViewTables.cpp) ---
     // Opens the modeless block-line table over the document's keyed block lines (the
     // polynomial analysis run's table); its OK runs the solver. Nothing while one is open.

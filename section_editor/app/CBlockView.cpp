@@ -103,6 +103,7 @@ CBlockView::CBlockView() : CViewBase(EditorViewOptions()), m_display(ProgramView
     m_nDrawMode = kNoTool;
     MapToolCommands();
     MapEditCommands();
+    MapDxfCommands();
 }
 
 CBlockView::~CBlockView() {

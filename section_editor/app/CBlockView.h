@@ -76,6 +76,15 @@ public:
     // Tab: the next point typed (CBlockViewCoordEntry.cpp).
     void OnCoordinateEntry();
 
+    // --- DXF reading and writing (CBlockViewDxf.cpp) ---
+    // The import dialog on the document's DXF settings, then the import.
+    void OnInputDxfFile();
+    // Asks for the DXF file's name (the last one, else beside the model file) and writes it.
+    void OnFileDxfOut();
+    // The ground lines and ground-point numbers as shown into m_strDxfOutPath; false when not written.
+    bool WriteDxfFile();
+    CString m_strDxfOutPath; // empty until the first DXF output
+
     DisplaySettings m_display;
     CObList m_listSelect; // selected CNode and CLine objects (owned by the document)
     int m_nPointKind = 0;
@@ -118,6 +127,7 @@ private:
     bool EnteredPoint(const CCoordInputDlg& dialog, DPoint& point) const;
     // False (after the message) when the point lies outside the window.
     bool IsInWindow(const DPoint& point);
+    void MapDxfCommands();
     void GiveSettingsToDocument();
     CPoint DeviceToLogical(CPoint device);
     // The click in metres, on a drawn ground point when one is near.

@@ -57,6 +57,8 @@ public:
     // A boundary point replaces the earlier point of its kind, which is removed only
     // once the new point is made.
     BOOL AddBoundaryPoint(double x, double y, int kind, int& key);
+    // Makes a point of the kind with the map's next number, state 1, without any check.
+    CNode* MakePoint(int kind, double x, double y);
     // The point at the record's place (existing or made), or null; boundary points are
     // first checked against the ground line.
     CNode* InsertPoint(const CNode& point, int kind);
@@ -171,8 +173,6 @@ public:
 private:
     void RemoveFromIndex(const CNode* point);
     void EnterIntoIndex(CNode* point);
-    // Makes a point of the kind with the map's next number, state 1.
-    CNode* MakePoint(int kind, double x, double y);
     // Key of the first point of the map in state 0 or 1 within the same-point distance, else -1.
     int NearPointKey(const RecordMap<CNode>& map, double x, double y) const;
     // Asks the question when a point of another map is near; false when the user declined.

@@ -13,110 +13,20 @@
 // Usage: dxf-import-dump <file.dxf> <settings.json>. Exit status 0 when the import ran
 // (whatever its result), 2 for a usage or settings error (told on standard error).
 
+#include "DxfImportSettingsJson.h"
 #include "RecordingDocument.h"
 
 #include "common/dxf/DxfReader.h"
-#include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
-#include "platform/core/Unset.h"
 
 #include <nlohmann/json.hpp>
 
-#include <climits>
-#include <fstream>
 #include <iostream>
-#include <stdexcept>
 #include <string>
 
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-class SettingsError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// CP932 form of a UTF-8 text; the reader and the file layer work in CP932.
-CString ToCp932(const std::string& utf8, const char* what) {
-    auto cp932 = platform::Utf8ToCp932Strict(utf8);
-    if (!cp932) {
-        throw SettingsError(std::string(what) + " cannot be written in CP932: " + utf8);
-    }
-    return CString(cp932->c_str());
-}
-
-double NumberOf(const Json& value, const char* key) {
-    if (!value.is_number()) {
-        throw SettingsError(std::string("\"") + key + "\" must be a number");
-    }
-    return value.get<double>();
-}
-
-int IntOf(const Json& value, const char* key) {
-    if (!value.is_number_integer() || value.get<long long>() < INT_MIN || value.get<long long>() > INT_MAX) {
-        throw SettingsError(std::string("\"") + key + "\" must be an integer");
-    }
-    return value.get<int>();
-}
-
-void ReadLayerLists(const Json& lists, CDxfImportSettings& settings) {
-    if (!lists.is_array() || lists.size() != 3) {
-        throw SettingsError("\"layer_lists\" must be an array of three lists of names");
-    }
-    for (int i = 0; i < 3; ++i) {
-        if (!lists[i].is_array()) {
-            throw SettingsError("\"layer_lists\" must be an array of three lists of names");
-        }
-        for (const Json& name : lists[i]) {
-            if (!name.is_string()) {
-                throw SettingsError("layer names must be strings");
-            }
-            settings.layerLists[i].push_back(ToCp932(name.get<std::string>(), "a layer name"));
-        }
-    }
-}
-
-void ReadRegion(const Json& region, CDxfImportSettings& settings) {
-    if (region.is_null()) {
-        return;
-    }
-    if (!region.is_array() || region.size() != 4) {
-        throw SettingsError("\"region\" must be null or [xmin, xmax, ymin, ymax]");
-    }
-    for (int i = 0; i < 4; ++i) {
-        settings.region[i] = region[i].is_null() ? platform::kUnsetDouble : NumberOf(region[i], "region");
-    }
-}
-
-void ReadSettings(const std::string& path, dxftest::RecordingDocument& document) {
-    std::ifstream in(path);
-    if (!in) {
-        throw SettingsError("cannot open " + path);
-    }
-    Json json = Json::parse(in, nullptr, false);
-    if (json.is_discarded() || !json.is_object()) {
-        throw SettingsError(path + " is not a JSON object");
-    }
-    CDxfImportSettings& settings = document.settings;
-    if (json.contains("layer_lists")) {
-        ReadLayerLists(json["layer_lists"], settings);
-    }
-    if (json.contains("x_factor")) {
-        settings.xFactor = NumberOf(json["x_factor"], "x_factor");
-    }
-    if (json.contains("y_factor")) {
-        settings.yFactor = NumberOf(json["y_factor"], "y_factor");
-    }
-    if (json.contains("same_point_distance") && !json["same_point_distance"].is_null()) {
-        settings.samePointDistance = NumberOf(json["same_point_distance"], "same_point_distance");
-    }
-    if (json.contains("region")) {
-        ReadRegion(json["region"], settings);
-    }
-    document.pointLimit = json.contains("point_limit") ? IntOf(json["point_limit"], "point_limit") : INT_MAX;
-    document.lineLimit = json.contains("line_limit") ? IntOf(json["line_limit"], "line_limit") : INT_MAX;
-}
 
 Json Report(int result, const platform::RecordingSink& sink, const dxftest::RecordingDocument& document) {
     Json report;
@@ -148,9 +58,12 @@ int main(int argc, char** argv) {
     dxftest::RecordingDocument document;
     CString dxfPath;
     try {
-        ReadSettings(argv[2], document);
-        dxfPath = ToCp932(argv[1], "the DXF path");
-    } catch (const SettingsError& error) {
+        const dxftest::JsonImportSettings settings = dxftest::ReadImportSettingsJson(argv[2]);
+        document.settings = settings.settings;
+        document.pointLimit = settings.pointLimit;
+        document.lineLimit = settings.lineLimit;
+        dxfPath = dxftest::ToCp932(argv[1], "the DXF path");
+    } catch (const dxftest::SettingsError& error) {
         std::cerr << "dxf-import-dump: " << error.what() << '\n';
         return 2;
     }

@@ -41,7 +41,7 @@ COutputFileDlg::COutputFileDlg(UINT templateId, CWnd* parent) : CDialog(template
 
 void COutputFileDlg::CreateControls() {
     auto* layout = new QGridLayout(GetWidget());
-    layout->addWidget(new QLabel(platform::ToQString(u8"ﾌｧｲﾙ名:")), 0, 0);
+    layout->addWidget(AddControl(kPathLabel, new QLabel(platform::ToQString(u8"ﾌｧｲﾙ名:"))), 0, 0);
     layout->addWidget(AddControl(kPathEdit, new QLineEdit), 0, 1);
     layout->addWidget(AddControl(kBrowseButton, new QPushButton(platform::ToQString(u8"参照..."))), 0, 2);
     auto* ok = static_cast<QPushButton*>(AddControl(IDOK, new QPushButton("OK")));
@@ -65,6 +65,9 @@ BOOL COutputFileDlg::OnInitDialog() {
     }
     if (!m_strOkText.IsEmpty()) {
         SetDlgItemText(IDOK, m_strOkText);
+    }
+    if (!m_strLabel.IsEmpty()) {
+        SetDlgItemText(kPathLabel, m_strLabel);
     }
     CenterDialog(*this);
     return TRUE;

@@ -8,7 +8,7 @@
 class COutputFileDlg : public CDialog {
     DECLARE_DYNAMIC(COutputFileDlg)
 public:
-    enum : int { kPathEdit = 181, kBrowseButton = 150 };
+    enum : int { kPathEdit = 181, kBrowseButton = 150, kPathLabel = 180 };
     enum : UINT { kBrowseTemplateId = 213 };
 
     explicit COutputFileDlg(UINT templateId, CWnd* parent = nullptr);
@@ -21,6 +21,7 @@ public:
     CString m_strPath;    // the output path (CP932)
     CString m_strCaption; // replaces the template's caption when not empty
     CString m_strOkText;  // replaces the OK button's text when not empty
+    CString m_strLabel;   // replaces the path's label when not empty
     CString m_strFilter;  // the browse dialog's filter ("label|pattern||")
 
 protected:

@@ -1,0 +1,42 @@
+#include "section_editor/core/DxfImport.h"
+
+#include "section_editor/core/CBlockDoc.h"
+#include "section_editor/core/DocumentSnapshot.h"
+#include "section_editor/core/DxfImportTarget.h"
+
+#include "common/dxf/DxfReader.h"
+#include "platform/core/MessageSink.h"
+
+namespace merdok {
+
+bool CDxfImport::Confirm() const {
+    const char8_t* question = u8"DXFﾌｧｲﾙを新規に読み込みます。\n開始してもよろしいですか？";
+    if (!doc_.m_mapNode.IsEmpty()) {
+        question = doc_.m_nDxfNewRead
+                       ? u8"編集ﾃﾞｰﾀをｸﾘｱして、DXFﾌｧｲﾙを読み込みます。\n開始してもよろしいですか？"
+                       : u8"編集ﾃﾞｰﾀはそのままで、DXFﾃﾞｰﾀを追加します。\n開始してもよろしいですか？";
+    }
+    return AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+CDxfImport::Result CDxfImport::Run(CDxfImportProgress* progress) {
+    CDocumentSnapshot before(doc_);
+    if (doc_.m_nDxfNewRead) {
+        doc_.DeleteContents();
+    }
+    CDxfImportTarget target(doc_);
+    CDxfReader reader(target);
+    if (!reader.ImportDxf(doc_.m_strDxfFile, progress)) {
+        AfxMessageBox(u8"DXFﾌｧｲﾙの読み込みエラーです");
+        before.RestoreInto(doc_);
+        return Result::kFailed;
+    }
+    if (target.MadePoints() == 0 && target.MadeLines() == 0) {
+        AfxMessageBox(u8"DXFﾌｧｲﾙには読み込めるデータがありません");
+        before.RestoreInto(doc_);
+        return Result::kNothingFound;
+    }
+    return Result::kImported;
+}
+
+} // namespace merdok
