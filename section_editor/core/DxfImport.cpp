@@ -22,7 +22,14 @@ bool CDxfImport::Confirm() const {
 CDxfImport::Result CDxfImport::Run(CDxfImportProgress* progress) {
     CDocumentSnapshot before(doc_);
     if (doc_.m_nDxfNewRead) {
+        // The model is emptied, not the document's file: a save still goes where it came from.
+        const CString directory = doc_.m_strDir;
+        const CString path = doc_.m_strPath;
+        const CString name = doc_.m_strDocName;
         doc_.DeleteContents();
+        doc_.m_strDir = directory;
+        doc_.m_strPath = path;
+        doc_.m_strDocName = name;
     }
     CDxfImportTarget target(doc_);
     CDxfReader reader(target);

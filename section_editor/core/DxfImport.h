@@ -5,7 +5,8 @@
 //
 // An import that fails, or finds nothing to take, leaves the model as it was before the
 // question (also when the model was to be emptied first, and when the drawing was to be
-// added). A limit or a cancel part way keeps what was read.
+// added). A limit or a cancel part way keeps what was read. Emptying the model keeps the
+// document's file name.
 
 #include "common/dxf/DxfImportProgress.h"
 

@@ -128,6 +128,7 @@ TEST_F(DxfImportTest, ALimitPartWayKeepsWhatWasRead) {
     EXPECT_GT(doc_.m_mapNode.GetCount(), 0);
     EXPECT_EQ(Count(u8"点ﾃﾞｰﾀ制限を越えたため読み込みを中止します"), 1);
     EXPECT_EQ(Count(u8"DXFﾌｧｲﾙには読み込めるデータがありません"), 0);
+    EXPECT_STREQ(doc_.m_strPath.GetString(), "/data/model.sec") << "emptying the model keeps its file";
 }
 
 TEST_F(DxfImportTest, TheLayerTableGivesTheDialogItsNames) {
