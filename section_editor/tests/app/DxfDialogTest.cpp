@@ -1,0 +1,103 @@
+// The DXF import dialog in front of the import: the entries it refuses, each with one
+// message, and an accepted import that the view then shows whole.
+
+#include "section_editor/app/CBlockView.h"
+#include "section_editor/app/CDxfFileDlg.h"
+#include "section_editor/app/CMerdokDoc.h"
+#include "section_editor/app/MerdokIds.h"
+
+#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/DialogScript.h"
+#include "section_editor/core/CBlockDoc.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/ui/TestApplication.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace merdok {
+namespace {
+
+const char kDrawing[] = "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n8\r\nGL\r\n10\r\n0.0\r\n20\r\n50.0\r\n"
+                        "11\r\n100.0\r\n21\r\n40.0\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n";
+
+class DxfDialogTest : public testsupport::TempDirTest {
+protected:
+    void SetUp() override {
+        testsupport::TestApplication();
+        ProgramViewSettings() = DefaultViewSettings(CString());
+        document_ = new CMerdokDoc;
+        document_->m_bAutoDelete = FALSE;
+        frame_ = new CFrameWnd;
+        frame_->m_bAutoDelete = FALSE;
+        ASSERT_TRUE(frame_->Create("MERDOK"));
+        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
+        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
+        frame_->GetWidget()->resize(1000, 700);
+        frame_->ShowWindow(SW_SHOW);
+        QApplication::processEvents();
+        view_->OnInitialUpdate();
+    }
+    void TearDown() override {
+        platform::DialogScript::Clear();
+        delete frame_->GetWidget();
+        delete frame_;
+        delete document_;
+    }
+    // Opens the dialog, enters the fields (null: left as shown) and presses its OK.
+    void Import(const std::string& file, const char* factorX, const char* factorY, const char* distance) {
+        platform::DialogScript::Queue([=](CDialog& dialog) {
+            dialog.SetDlgItemText(CDxfFileDlg::kFileEdit, CString(file.c_str()));
+            const std::pair<UINT, const char*> fields[] = {{CDxfFileDlg::kFactorXEdit, factorX},
+                                                           {CDxfFileDlg::kFactorYEdit, factorY},
+                                                           {CDxfFileDlg::kDistanceEdit, distance}};
+            for (const auto& [id, text] : fields) {
+                dialog.SetDlgItemText(static_cast<int>(id), CString(text));
+            }
+            dialog.GetDlgItemWidget(IDOK)->setFocus();
+            dialog.OnOK();
+        });
+        view_->OnCmdMsg(ID_FILE_INPUT_DXF, CN_COMMAND, nullptr);
+    }
+
+    CMerdokDoc* document_ = nullptr;
+    CFrameWnd* frame_ = nullptr;
+    CBlockView* view_ = nullptr;
+};
+
+TEST_F(DxfDialogTest, RefusedEntriesSayWhyOnceAndAnAcceptedImportIsShownWhole) {
+    const std::string drawing = dir_.Write("ground.dxf", kDrawing);
+    const struct {
+        std::string file;
+        const char* factorX;
+        const char* factorY;
+        const char* distance;
+        const char8_t* message;
+    } refused[] = {
+        {drawing, "0", "1", "0.01", u8"換算係数に0は指定できません"},
+        {drawing, "1", "", "0.01", u8"換算係数が未入力です"},
+        {drawing, "1", "1", "0", u8"点の判定距離は0より大きい値を入力して下さい"},
+        {drawing, "1", "1", "-0.5", u8"点の判定距離は0より大きい値を入力して下さい"},
+        {Path("missing.dxf"), "1", "1", "0.01", u8"指定ﾌｧｲﾙが見つかりません"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(platform::Utf8(c.message));
+        sink_.Clear();
+        Import(c.file, c.factorX, c.factorY, c.distance);
+        EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{platform::Utf8(c.message)});
+        EXPECT_TRUE(document_->Model().m_mapNode.IsEmpty());
+    }
+    sink_.Clear();
+    document_->Model().m_strDxfFile = CString(drawing.c_str());
+    sink_.QueueAnswer(IDYES);
+    Import(drawing, "2", "1", "0.01");
+    EXPECT_EQ(sink_.MessageCount(), 1) << "only the question";
+    ASSERT_EQ(document_->Model().m_mapNode.GetCount(), 2);
+    EXPECT_DOUBLE_EQ(document_->Model().m_mapNode.Lookup(1)->GetX(), 200.0) << "the X factor applies";
+    EXPECT_DOUBLE_EQ(view_->m_drawRange.xmax, 200.0) << "the view shows the imported model whole";
+    EXPECT_TRUE(document_->Model().IsModified());
+}
+
+} // namespace
+} // namespace merdok
