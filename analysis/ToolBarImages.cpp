@@ -8,24 +8,14 @@ namespace torvan {
 
 using shell::ToolImage;
 
-namespace {
-
-shell::BoundarySide Side(UINT commandId) {
-    if (commandId == ID_DRAW_LEFT_BOUND_POINT) {
-        return shell::BoundarySide::kLeft;
-    }
-    return commandId == ID_DRAW_RIGHT_BOUND_POINT ? shell::BoundarySide::kRight : shell::BoundarySide::kUnder;
-}
-
-} // namespace
-
 QIcon ToolBarImage(UINT commandId) {
     switch (commandId) {
     case ID_DRAW_INNER_BOUND_POINT:
-        return shell::BoundaryPointImage(Side(commandId), QColor(255, 0, 255));
+        return shell::BoundaryPointImage(shell::BoundarySide::kUnder, QColor(255, 0, 255));
     case ID_DRAW_LEFT_BOUND_POINT:
+        return shell::BoundaryPointImage(shell::BoundarySide::kLeft, QColor(0, 0, 255));
     case ID_DRAW_RIGHT_BOUND_POINT:
-        return shell::BoundaryPointImage(Side(commandId), QColor(0, 0, 255));
+        return shell::BoundaryPointImage(shell::BoundarySide::kRight, QColor(0, 0, 255));
     case ID_INPUT_BOUND_POINTS:
         return shell::ToolBarImage(ToolImage::kBoundTable);
     case ID_ANALYSIS_RUN:

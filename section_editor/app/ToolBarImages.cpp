@@ -8,26 +8,15 @@ namespace merdok {
 
 using shell::ToolImage;
 
-namespace {
-
-shell::BoundarySide Side(UINT commandId) {
-    if (commandId == ID_DRAW_LEFT_BOUND_POINT) {
-        return shell::BoundarySide::kLeft;
-    }
-    return commandId == ID_DRAW_RIGHT_BOUND_POINT ? shell::BoundarySide::kRight : shell::BoundarySide::kUnder;
-}
-
-} // namespace
-
 QIcon ToolBarImage(UINT commandId) {
     switch (commandId) {
     // The default colours of the boundary points; the view recolours them from its settings.
     case ID_DRAW_UNDER_BOUND_POINT:
-        return shell::BoundaryPointImage(Side(commandId), QColor(128, 0, 128));
+        return shell::BoundaryPointImage(shell::BoundarySide::kUnder, QColor(128, 0, 128));
     case ID_DRAW_LEFT_BOUND_POINT:
-        return shell::BoundaryPointImage(Side(commandId), QColor(0, 0, 255));
+        return shell::BoundaryPointImage(shell::BoundarySide::kLeft, QColor(0, 0, 255));
     case ID_DRAW_RIGHT_BOUND_POINT:
-        return shell::BoundaryPointImage(Side(commandId), QColor(0, 128, 0));
+        return shell::BoundaryPointImage(shell::BoundarySide::kRight, QColor(0, 128, 0));
     case ID_DRAW_GROUND_POINT:
         return shell::ToolBarImage(ToolImage::kGroundPoint);
     case ID_DRAW_GROUND_LINE:
