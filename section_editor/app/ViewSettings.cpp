@@ -57,7 +57,8 @@ void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory
     for (int i = 0; i < kPointItems; ++i) {
         profile.ReadPointStyle(kPointSections[i], settings.display.points[i]);
     }
-    shell::ReadSystemSettings(profile, shell::LineToleranceRange::kPositive, settings);
+    // The settings dialog takes a straightness angle from 0 up to below 1, so the file may hold 0.
+    shell::ReadSystemSettings(profile, shell::LineToleranceRange::kBelowOne, settings);
 }
 
 void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) {

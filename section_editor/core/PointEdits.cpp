@@ -1,0 +1,185 @@
+#include "section_editor/core/PointEdits.h"
+
+#include "platform/core/MessageSink.h"
+#include "section_editor/core/CBlockDoc.h"
+
+#include <cmath>
+
+namespace merdok {
+
+using platform::IsUnsetDouble;
+using platform::IsUnsetInt;
+
+namespace {
+
+// Rows closer than this on both axes are one point. The margin keeps a typed 0.0004 from
+// merging when its difference comes out a hair below it in binary.
+constexpr double kMergeReach = 0.0004 - 1e-9;
+// The sequence-number value of a copy that moves its point.
+constexpr int kMovedMark = 1;
+
+bool BoundaryKind(int kind) {
+    return kind >= CNode::kInnerBoundary;
+}
+
+bool SurfaceBoundaryKind(int kind) {
+    return kind == CNode::kLeftBoundary || kind == CNode::kRightBoundary;
+}
+
+BOOL Refuse(const char8_t* message) {
+    AfxMessageBox(message);
+    return FALSE;
+}
+
+// The dialog's checks that the point's map decides.
+BOOL CheckNewNumber(const CBlockDoc& doc, const CNode& point, int number) {
+    if (point.GetKind() != CNode::kGround || number == point.GetNumber()) {
+        return TRUE;
+    }
+    if (IsUnsetInt(number) || number < 1 || number > kMaxPointNumber) {
+        return Refuse(u8"番号は 1 から 30000 までです");
+    }
+    if (doc.m_mapNode.Lookup(number - 1)) {
+        return Refuse(u8"変更した番号は他の点と重複するため、定義できません");
+    }
+    return TRUE;
+}
+
+std::unique_ptr<CNode> MovedCopy(const CNode& point, double x, double y, int mark) {
+    auto copy = std::make_unique<CNode>(point.GetNumber(), x, y, CNode::kChanging);
+    copy->SetKind(point.GetKind());
+    copy->SetSeqNo(mark);
+    return copy;
+}
+
+bool Close(const CoordinateRow& a, const CoordinateRow& b) {
+    return std::fabs(a.x - b.x) < kMergeReach && std::fabs(a.y - b.y) < kMergeReach;
+}
+
+} // namespace
+
+BOOL ChangePoint(CBlockDoc& doc, CNode& point, const PointChange& change, double minX, double maxX) {
+    if (!CheckNewNumber(doc, point, change.number)) {
+        return FALSE;
+    }
+    const int kind = point.GetKind();
+    CString name = change.name;
+    if (kind != CNode::kGround) {
+        name.Trim();
+    }
+    if (change.number == point.GetNumber() && change.x == point.GetX() && change.y == point.GetY() &&
+        name == point.GetName()) {
+        return FALSE;
+    }
+    doc.SetModifiedFlag(true);
+    double x = change.x;
+    double y = change.y;
+    if (BoundaryKind(kind)) {
+        if (!IsUnsetDouble(minX) && !IsUnsetDouble(maxX) && (x < minX || x > maxX)) {
+            return Refuse(u8"指定したX座標はﾓﾃﾞﾙ範囲外です !!");
+        }
+        DPoint found;
+        if (SurfaceBoundaryKind(kind) && x != point.GetX()) {
+            if (!doc.FindNearestIntersection(x, y, found)) {
+                return Refuse(u8"地表境界点が見つかりません GetKotenAllSufaceLine");
+            }
+            x = found.x;
+            y = found.y;
+        }
+    }
+    const int oldKey = point.GetNumber() - 1;
+    const int newKey = change.number - 1;
+    point.SetXY(x, y);
+    point.SetName(name);
+    point.SetState(CNode::kNormal);
+    RecordMap<CNode>& map = doc.PointMap(kind);
+    if (newKey != oldKey && kind == CNode::kGround) {
+        point.SetNumber(change.number);
+        map.SetAt(newKey, map.Remove(oldKey));
+        doc.ReplaceNodeInLines(oldKey, newKey);
+    }
+    doc.NextNumber(kind) = CBlockDoc::HighestKeyPlusOne(map);
+    return TRUE;
+}
+
+std::vector<CoordinateRow> SelectedPointRows(const std::vector<const CNode*>& selection) {
+    std::vector<CoordinateRow> rows;
+    for (const CNode* point : selection) {
+        if (point->GetKind() == CNode::kGround) {
+            CoordinateRow row;
+            row.number = point->GetNumber();
+            row.x = point->GetX();
+            row.y = point->GetY();
+            rows.push_back(row);
+        }
+    }
+    return rows;
+}
+
+BOOL CheckCoordinateEditRows(const CBlockDoc& doc, const std::vector<CoordinateRow>& rows) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const CoordinateRow& row = rows[i];
+        if (IsUnsetInt(row.number)) {
+            continue;
+        }
+        CString message;
+        if (!doc.m_mapNode.Lookup(row.number - 1)) {
+            message.Format(u8"番号 %d の点はありません !!", row.number);
+        } else if (!row.HasXY()) {
+            message.Format(u8"番号 %d の座標が未入力です !!", static_cast<int>(i) + 1);
+        }
+        if (!message.IsEmpty()) {
+            AfxMessageBox(message);
+            return FALSE;
+        }
+    }
+    if (const RowPair pair = FindDuplicateNumber(rows); pair.Found()) {
+        AfxMessageBox(DuplicateNumberMessage(pair));
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::unique_ptr<PendingPointEdit> PrepareCoordinateEdit(const CBlockDoc& doc,
+                                                        std::vector<CoordinateRow> rows) {
+    auto edit = std::make_unique<PendingPointEdit>(PendingPointEdit::kGroundPoints);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const CoordinateRow& row = rows[i];
+        const CNode* point = IsUnsetInt(row.number) ? nullptr : doc.m_mapNode.Lookup(row.number - 1);
+        if (!point) {
+            continue;
+        }
+        for (std::size_t j = i + 1; j < rows.size(); ++j) {
+            CoordinateRow& later = rows[j];
+            const CNode* follower =
+                IsUnsetInt(later.number) ? nullptr : doc.m_mapNode.Lookup(later.number - 1);
+            if (follower && follower != point && Close(row, later)) {
+                edit->Put(later.number - 1, MovedCopy(*follower, row.x, row.y, -row.number));
+                edit->MarkReplaced(later.number - 1);
+                later.number = platform::kUnsetInt;
+            }
+        }
+        if (row.x != point->GetX() || row.y != point->GetY()) {
+            edit->Put(row.number - 1, MovedCopy(*point, row.x, row.y, kMovedMark));
+            edit->MarkReplaced(row.number - 1);
+        }
+    }
+    return edit;
+}
+
+std::unique_ptr<PendingPointEdit> PrepareMove(const std::vector<const CNode*>& selection, double dx,
+                                              double dy) {
+    auto edit = std::make_unique<PendingPointEdit>(PendingPointEdit::kGroundPoints);
+    for (const CNode* point : selection) {
+        if (point->GetKind() != CNode::kGround) {
+            continue;
+        }
+        const double x = IsUnsetDouble(dx) ? point->GetX() : point->GetX() + dx;
+        const double y = IsUnsetDouble(dy) ? point->GetY() : point->GetY() + dy;
+        edit->Put(point->GetNumber() - 1, MovedCopy(*point, x, y, kMovedMark));
+        edit->MarkReplaced(point->GetNumber() - 1);
+    }
+    return edit;
+}
+
+} // namespace merdok
