@@ -104,6 +104,7 @@ CBlockView::CBlockView() : CViewBase(EditorViewOptions()), m_display(ProgramView
     MapToolCommands();
     MapEditCommands();
     MapDxfCommands();
+    MapTableCommands();
 }
 
 CBlockView::~CBlockView() {
@@ -300,7 +301,10 @@ void CBlockView::OnSetFocus(CWnd* oldWnd) {
 }
 
 void CBlockView::OnLButtonDown(UINT, CPoint) {
-    // The work is done on release, like a completed click.
+    // A pending edit takes the press; other work is done on release, like a completed click.
+    if (ConfirmPendingEdit(true)) {
+        m_bSkipClick = true;
+    }
 }
 
 void CBlockView::OnLButtonUp(UINT, CPoint point) {
@@ -323,7 +327,9 @@ void CBlockView::OnLButtonDblClk(UINT flags, CPoint point) {
     OnLButtonUp(flags, point);
 }
 
-void CBlockView::OnRButtonDown(UINT, CPoint) {}
+void CBlockView::OnRButtonDown(UINT, CPoint) {
+    ConfirmPendingEdit(false);
+}
 
 void CBlockView::OnRButtonUp(UINT, CPoint) {
     if (m_bSkipClick) {

@@ -7,13 +7,17 @@
 // to them when it goes.
 
 #include "section_editor/app/ViewSettings.h"
+#include "section_editor/core/PendingPointEdit.h"
 
 #include "common/ui/section/CViewBase.h"
 #include "platform/core/CObList.h"
 
+#include <memory>
 #include <vector>
 
 class CCoordInputDlg;
+class CGridDlg;
+struct CoordinateRow;
 
 namespace merdok {
 
@@ -75,6 +79,19 @@ public:
     void OnTitleRegister();
     // Tab: the next point typed (CBlockViewCoordEntry.cpp).
     void OnCoordinateEntry();
+    // Coordinate tables, the coordinate edit of the selection and the editing settings
+    // (CBlockViewTables.cpp).
+    void OnInputSurfaceLine();
+    void OnInputMeasurePoints();
+    void OnInputBoundPoints();
+    void OnEditPointCoords();
+    void OnSystemSettings();
+    // The row check of a table's OK: 0 keeps the table open.
+    long OnGridCheckRows(int kind, CGridDlg* table);
+    // The click on a pending edit: left accepts, right asks and drops it. False when none waits.
+    bool ConfirmPendingEdit(bool accept);
+    // The edit that waits for the confirming click (null when none).
+    std::unique_ptr<PendingPointEdit> m_pendingEdit;
 
     // --- DXF reading and writing (CBlockViewDxf.cpp) ---
     // The import dialog on the document's DXF settings, then the import.
@@ -141,6 +158,15 @@ private:
     const CNode* PointNear(CPoint logical) const;
     const CLine* LineNear(CPoint logical) const;
     void ShowToolPrompt();
+    void MapTableCommands();
+    void LeaveTool();
+    std::vector<const CNode*> SelectedGroundPoints() const;
+    void OpenPointTable(int kind, const std::vector<const CNode*>& lineOrder);
+    void TakeTableRows(int kind, const std::vector<CoordinateRow>& rows);
+    void FitGroundLineRows(const double (&all)[4]);
+    void ShowChangedArea(const double (&changed)[4]);
+    void StartPendingEdit(std::unique_ptr<PendingPointEdit> edit);
+    void DrawPendingEdit(CDC* dc);
 
     // Drawing (CBlockViewDraw.cpp).
     void DrawLines(CDC* dc, const CRect& clip);

@@ -90,6 +90,7 @@ void CBlockView::OnDraw(CDC* dc) {
     DrawNumbers(dc, clip);
     DrawSelection(dc);
     DrawFigure(dc);
+    DrawPendingEdit(dc);
 }
 
 void CBlockView::DrawLines(CDC* dc, const CRect& clip) {

@@ -1,6 +1,7 @@
 #include "section_editor/app/ViewSettings.h"
 
 #include "platform/core/NumberFormat.h"
+#include "platform/core/Unset.h"
 
 namespace merdok {
 

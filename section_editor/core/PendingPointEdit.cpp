@@ -87,7 +87,7 @@ BOOL PendingPointEdit::Accept(CBlockDoc& doc) {
 }
 
 void PendingPointEdit::Discard(CBlockDoc& doc) {
-    doc.SetPointStates(MapKind() == CNode::kGround ? CNode::kGround : MapKind(), CNode::kNormal);
+    doc.SetPointStates(MapKind(), CNode::kNormal);
     doc.SetNodeStates(CNode::kNormal);
     doc.SetLineStates(CLine::kNormal);
     copies_.RemoveAll();

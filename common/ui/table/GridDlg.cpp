@@ -230,6 +230,9 @@ BOOL CGridDlg::OnInitDialog() {
             });
         GetWidget()->installEventFilter(m_pEventHook);
     }
+    if (m_bEnterStepsFields) {
+        InstallEnterHook();
+    }
     m_bInitialising = FALSE;
     return FALSE; // the cell edit has the focus
 }

@@ -123,6 +123,9 @@ public:
     int m_nRowLimit = 0;
     int m_nVisibleRows = kMinVisibleRows;
     UINT m_notifyMessage = 0;
+    // Set by owners whose tables take Enter as "next field": Enter pressed while OK lacks the
+    // focus moves the focus to the next control; on OK it is OK.
+    BOOL m_bEnterStepsFields = FALSE;
     // Asked on OK when m_notifyMessage is set (message, table kind, dialog); 0 refuses OK.
     std::function<long(UINT, int, CGridDlg*)> m_notifyOwner;
 
@@ -201,9 +204,13 @@ protected:
     CString m_acceptedText;
     int m_acceptedCursor = 0;
     QObject* m_pEventHook = nullptr;
+    QObject* m_pEnterHook = nullptr;
 
 private:
     void ReadMenuPermissions();
+    // Enter that no control took (GridDlgEnter.cpp).
+    void InstallEnterHook();
+    void OnEnterKey();
     void ShowPopupMenu(CPoint point);
     bool StoreCellText(int row, int col, const CString& text);
     void RefuseCellText(const CString& message);
