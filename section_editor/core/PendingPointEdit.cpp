@@ -3,6 +3,8 @@
 #include "section_editor/core/CBlockDoc.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 namespace merdok {
 
@@ -56,8 +58,12 @@ void PendingPointEdit::RebuildLine(CBlockDoc& doc) const {
 }
 
 void PendingPointEdit::RemoveDroppedLines(CBlockDoc& doc) const {
+    std::set<std::pair<int, int>> ends;
     for (int key : doc.m_LineList.Keys()) {
-        if (doc.m_LineList.Lookup(key)->GetState() == CLine::kDropped) {
+        const CLine* line = doc.m_LineList.Lookup(key);
+        const std::pair<int, int> span = std::minmax(line->GetNode1(), line->GetNode2());
+        // A merge leaves a line from a point to itself, or a second line between two points.
+        if (line->GetState() == CLine::kDropped || !ends.insert(span).second) {
             doc.m_LineList.Remove(key);
         }
     }
@@ -78,6 +84,8 @@ BOOL PendingPointEdit::Accept(CBlockDoc& doc) {
     doc.NextNumber(mapKind) = CBlockDoc::HighestKeyPlusOne(doc.PointMap(mapKind));
     if (target_ == kGroundLine) {
         RebuildLine(doc);
+    } else if (mapKind == CNode::kGround) {
+        RemoveDroppedLines(doc);
     }
     doc.SetLineStates(CLine::kNormal);
     doc.SetModifiedFlag(true);

@@ -65,6 +65,7 @@ private:
     // and no line with one point at both ends.
     bool CanBuildLine(CBlockDoc& doc) const;
     void RebuildLine(CBlockDoc& doc) const;
+    // Lines in state -1 go, and of two lines between the same points the later one.
     void RemoveDroppedLines(CBlockDoc& doc) const;
 
     int target_;

@@ -169,12 +169,16 @@ TEST_F(PointTableTest, CoordinateEditMergesRowsCloserThanFourTenthsOfAMillimetre
         EXPECT_EQ(edit->Copies().Lookup(2)->GetSeqNo(), c.mark) << c.gap;
         EXPECT_EQ(edit->Copies().Lookup(0)->GetSeqNo(), 1) << c.gap;
     }
-    // Merged and confirmed: point 3 goes and its line ends at point 1.
+    // Merged and confirmed: point 3 goes, and its line to point 2 becomes a second line 1-2,
+    // which goes too, so that the ground line stays one run.
     auto edit = merdok::PrepareCoordinateEdit(doc_, {Row(1, 2.0, 1.0), Row(3, 2.0003, 1.0)});
     edit->MarkDocument(doc_);
     ASSERT_TRUE(edit->Accept(doc_));
     EXPECT_EQ(doc_.m_mapNode.Lookup(2), nullptr);
     EXPECT_EQ(doc_.m_mapNode.Lookup(0)->GetX(), 2.0);
+    EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 2}}));
+    std::vector<const CNode*> order;
+    EXPECT_TRUE(doc_.CheckGroundLine(order, true));
 }
 
 TEST_F(PointTableTest, SelectedMeasurementPointsAreNeverTakenForGroundPoints) {
