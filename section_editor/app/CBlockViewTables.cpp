@@ -245,6 +245,8 @@ void CBlockView::TakeTableRows(int kind, const std::vector<CoordinateRow>& rows)
     if (!edit || !edit->ChangesAnything()) {
         return;
     }
+    // The edit's marks take the points' states, so nothing stays selected.
+    ClearSelection();
     edit->MarkDocument(model);
     if (kind == kTableGroundLine) {
         FitGroundLineRows(extents.all);
