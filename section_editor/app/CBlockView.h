@@ -85,6 +85,9 @@ public:
     void OnInputMeasurePoints();
     void OnInputBoundPoints();
     void OnEditPointCoords();
+    void OnEditMove();
+    // The point dialog on one point, whose changes apply at once; TRUE when the model changed.
+    BOOL ChangePoint(CNode& point);
     void OnSystemSettings();
     // The row check of a table's OK: 0 keeps the table open.
     long OnGridCheckRows(int kind, CGridDlg* table);

@@ -6,9 +6,11 @@
 
 #include "section_editor/app/CMerdokApp.h"
 #include "section_editor/app/CMerdokDoc.h"
+#include "section_editor/app/CPointEditDlg.h"
 #include "section_editor/app/CSystemSettingDlg.h"
 #include "section_editor/app/MerdokIds.h"
 
+#include "common/ui/section/CMoveDlg.h"
 #include "common/ui/table/GridCodeDlg.h"
 #include "common/ui/table/GridLineSettings.h"
 #include "common/ui/table/GridMenus.h"
@@ -30,6 +32,7 @@ namespace {
 constexpr UINT kGridCheckRows = 0x400 + 101;
 constexpr int kSelectedPointsTable = 800;
 constexpr UINT kSelectedPointsTemplate = 902;
+constexpr UINT kMoveTemplate = 121;
 
 const char8_t* const kNumberStyle = u8"番号 5 5 0 1 10000";
 const char8_t* const kXStyle = u8"X座標(m) 10 10 3 -99999 999999";
@@ -147,6 +150,9 @@ void CBlockView::MapTableCommands() {
     MapCommand(ID_INPUT_BOUND_POINTS, [this] { OnInputBoundPoints(); });
     MapCommand(ID_CHANGE_POINT_COORDINATES, [this] { OnEditPointCoords(); });
     MapCommand(ID_SYSTEM_SETTINGS, [this] { OnSystemSettings(); });
+    MapCommand(ID_EDIT_MOVE, [this] { OnEditMove(); });
+    MapUpdate(ID_EDIT_MOVE,
+              [this](CCmdUI* ui) { ui->Enable(!m_pendingEdit && !SelectedGroundPoints().empty()); });
     MapUpdate(ID_CHANGE_POINT_COORDINATES,
               [this](CCmdUI* ui) { ui->Enable(!SelectedGroundPoints().empty()); });
     for (UINT id : {ID_INPUT_GROUND_LINE, ID_INPUT_MEASURE_POINTS, ID_INPUT_BOUND_POINTS}) {
@@ -413,6 +419,41 @@ void CBlockView::OnEditPointCoords() {
         edit->MarkDocument(*model);
         StartPendingEdit(std::move(edit));
     }
+}
+
+// Only ground-surface points move; selected measurement and boundary points stay.
+void CBlockView::OnEditMove() {
+    CBlockDoc* model = Model();
+    const std::vector<const CNode*> selected = SelectedGroundPoints();
+    if (!model || m_pendingEdit || selected.empty()) {
+        return;
+    }
+    CMoveDlg dialog(kMoveTemplate, this);
+    if (dialog.DoModal() != IDOK) {
+        return;
+    }
+    std::unique_ptr<PendingPointEdit> edit = PrepareMove(selected, dialog.m_dX, dialog.m_dY);
+    ClearSelection();
+    edit->MarkDocument(*model);
+    StartPendingEdit(std::move(edit));
+}
+
+BOOL CBlockView::ChangePoint(CNode& point) {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return FALSE;
+    }
+    CPointEditDlg dialog(point, &model->PointMap(point.GetKind()), this);
+    if (dialog.DoModal() != IDOK) {
+        return FALSE;
+    }
+    const PointChange change{dialog.m_nNumber, dialog.m_dX, dialog.m_dY, dialog.m_strName};
+    const BOOL changed = merdok::ChangePoint(*model, point, change, m_drawRange.xmin, m_drawRange.xmax);
+    if (model->IsModified()) {
+        GetDocument()->SetModifiedFlag(TRUE);
+    }
+    Invalidate(FALSE);
+    return changed;
 }
 
 void CBlockView::OnSystemSettings() {
