@@ -54,6 +54,12 @@ CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramVi
     MapCommand(ID_DRAWING_RUN, &CBlockView::OnDrawingRun);
     MapTableCommands();
     MapCommand(ID_FILE_DXF_OUT, &CBlockView::OnFileDxfOut);
+    MapCommand(ID_VIEW_PROPERTIES, &CBlockView::OnViewProperties);
+    MapCommand(ID_TITLE_REGISTER, &CBlockView::OnTitleRegister);
+    MapCommand(ID_SYSTEM_SETTINGS, &CBlockView::OnSystemSettings);
+    MapCommand(ID_VIEW_DISP_VECTOR, &CBlockView::OnViewDispVector);
+    MapCommand(ID_TITLE_AND_REF_FILES, &CBlockView::OnTitleAndRefFiles);
+    MapCommand(ID_EDIT_DISP_DATA, &CBlockView::OnEditDispData);
 }
 
 CBlockView::~CBlockView() {
@@ -277,46 +283,8 @@ void CBlockView::OnReloadResult() {
     }
 }
 
-namespace {
-
-SheetParameters ToSheetParameters(const PlotParameters& plot) {
-    SheetParameters sheet;
-    sheet.m_nPaper = plot.paperSize;
-    sheet.m_dModelScale = plot.modelScale;
-    sheet.m_dDispScale = plot.dispScale;
-    sheet.m_strTitle1 = plot.title1;
-    sheet.m_strTitle2 = plot.title2;
-    sheet.m_nCenterX = plot.centerX;
-    sheet.m_nCenterY = plot.centerY;
-    sheet.m_dModelPosX = plot.modelPos[0];
-    sheet.m_dModelPosY = plot.modelPos[1];
-    sheet.m_dAxisDistance1 = plot.axisPos[0];
-    sheet.m_dAxisDistance2 = plot.axisPos[1];
-    sheet.m_dLegendPosX = plot.scalePos[0];
-    sheet.m_dLegendPosY = plot.scalePos[1];
-    sheet.m_nDrawAxes = plot.axisFlag;
-    return sheet;
-}
-
-} // namespace
-
 PlotStyle CBlockView::MakePlotStyle() const {
-    PlotStyle style;
-    for (int i = 0; i < 4; ++i) {
-        style.lines[i].draw = m_display.lines[i].draw;
-        style.lines[i].width = m_display.lines[i].width;
-        style.lines[i].color = m_display.lines[i].color;
-    }
-    for (int i = 0; i < kPointItems; ++i) {
-        style.points[i].draw = m_display.points[i].draw;
-        style.points[i].color = m_display.points[i].color;
-        style.points[i].size = m_display.points[i].size;
-    }
-    for (int i = 0; i < 5; ++i) {
-        style.numberDraw[i] = m_display.numbers[i].draw;
-    }
-    style.vectorMode = m_display.lines[kLineVector].type >= 0 ? m_display.lines[kLineVector].type : 0;
-    return style;
+    return ToPlotStyle(m_display);
 }
 
 void CBlockView::OnDrawingRun() {

@@ -53,6 +53,17 @@ public:
     void OnDrawingRun();
     // The view's display settings as the plotted sheet uses them.
     PlotStyle MakePlotStyle() const;
+    // Edits the view's display settings (CBlockViewProperties.cpp).
+    void OnViewProperties();
+    // Settings in small dialogs (CBlockViewDialogs.cpp): the title registration and the
+    // editing and printing settings of the program, the vector display of the view.
+    void OnTitleRegister();
+    void OnSystemSettings();
+    void OnViewDispVector();
+    // Which measurement points and readings the analysis uses, and each point's β.
+    void OnEditDispData();
+    // The title and reference files; "ﾌｧｲﾙ更新" reads the reference files afresh.
+    void OnTitleAndRefFiles();
 
     // --- DXF output (CBlockViewDxf.cpp) ---
     // Asks for the DXF file's name (the last one, else beside the analysis file) and writes it.

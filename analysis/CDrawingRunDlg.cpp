@@ -29,7 +29,10 @@ const char8_t* const kPaperNames[] = {u8"B4縦", u8"B4横", u8"B5縦", u8"B5横"
 
 } // namespace
 
-CDrawingRunDlg::CDrawingRunDlg(CWnd* parent) : CDialog(kTemplateId, parent) {
+CDrawingRunDlg::CDrawingRunDlg(CWnd* parent)
+    : CDialog(kTemplateId, parent),
+      m_titles(ProgramViewSettings().titleFile, ProgramViewSettings().titleAutomatic,
+               ProgramViewSettings().titleMaxCount) {
     MapCommand(kRunButton, [this] { OnRunDrawing(); });
 }
 
@@ -81,6 +84,9 @@ BOOL CDrawingRunDlg::OnInitDialog() {
     if (auto* paper = qobject_cast<QComboBox*>(GetDlgItemWidget(kPaper))) {
         paper->setCurrentIndex(m_plot.paperSize >= 0 && m_plot.paperSize < 10 ? m_plot.paperSize : 7);
     }
+    for (UINT id : {UINT(kTitle1), UINT(kTitle2)}) {
+        m_titles.FillComboBox(qobject_cast<QComboBox*>(GetDlgItemWidget(id)));
+    }
     SetDlgItemText(kTitle1, m_plot.title1);
     SetDlgItemText(kTitle2, m_plot.title2);
     CheckDlgButton(kCenterX, m_plot.centerX ? 1 : 0);
@@ -128,6 +134,7 @@ bool CDrawingRunDlg::TakeValues() {
     m_plot.centerX = centerX ? 1 : 0;
     m_plot.centerY = centerY ? 1 : 0;
     m_plot.axisFlag = IsDlgButtonChecked(kDrawAxes) ? 1 : 0;
+    m_titles.Register({m_plot.title1, m_plot.title2});
     return true;
 }
 

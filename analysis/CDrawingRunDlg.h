@@ -1,10 +1,12 @@
 #pragma once
 // The drawing settings of a plotted sheet: model scale, paper, titles, displacement scale,
 // centring, positions of the model, the axes and the displacement legend. Its "作図実行"
-// button ends it with kRunDrawing after the same checks as OK.
+// button ends it with kRunDrawing after the same checks as OK. The title fields offer the
+// registered titles, and both ends register the two titles.
 
 #include "analysis/ViewSettings.h"
 
+#include "common/ui/dialogs/TitleRegistration.h"
 #include "common/ui/edits/CRealEdit.h"
 #include "platform/ui/CDialog.h"
 
@@ -38,6 +40,7 @@ public:
     void OnOK() override;
 
     PlotParameters m_plot;
+    TitleRegistration m_titles; // the program's title registration settings
 
 protected:
     void CreateControls() override;

@@ -333,7 +333,7 @@ void SectionPainter::DrawVector(const CDispData& record, int mode) {
 // With no displacement to scale by there is no vector to draw (and nothing is divided by 0).
 void SectionPainter::Vectors() {
     const section::LineStyle& style = display_.lines[kLineVector];
-    if (!style.draw || vectorFactor_ <= 0.0) {
+    if (!style.draw || style.type == kVectorHidden || vectorFactor_ <= 0.0) {
         return;
     }
     const int mode = style.type >= 0 && style.type <= 2 ? style.type : 0;

@@ -159,6 +159,44 @@ void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) 
     profile.Flush();
 }
 
+SheetParameters ToSheetParameters(const PlotParameters& plot) {
+    SheetParameters sheet;
+    sheet.m_nPaper = plot.paperSize;
+    sheet.m_dModelScale = plot.modelScale;
+    sheet.m_dDispScale = plot.dispScale;
+    sheet.m_strTitle1 = plot.title1;
+    sheet.m_strTitle2 = plot.title2;
+    sheet.m_nCenterX = plot.centerX;
+    sheet.m_nCenterY = plot.centerY;
+    sheet.m_dModelPosX = plot.modelPos[0];
+    sheet.m_dModelPosY = plot.modelPos[1];
+    sheet.m_dAxisDistance1 = plot.axisPos[0];
+    sheet.m_dAxisDistance2 = plot.axisPos[1];
+    sheet.m_dLegendPosX = plot.scalePos[0];
+    sheet.m_dLegendPosY = plot.scalePos[1];
+    sheet.m_nDrawAxes = plot.axisFlag;
+    return sheet;
+}
+
+PlotStyle ToPlotStyle(const DisplaySettings& display) {
+    PlotStyle style;
+    for (int i = 0; i < 4; ++i) {
+        style.lines[i].draw = display.lines[i].draw;
+        style.lines[i].width = display.lines[i].width;
+        style.lines[i].color = display.lines[i].color;
+    }
+    for (int i = 0; i < kPointItems; ++i) {
+        style.points[i].draw = display.points[i].draw;
+        style.points[i].color = display.points[i].color;
+        style.points[i].size = display.points[i].size;
+    }
+    for (int i = 0; i < 5; ++i) {
+        style.numberDraw[i] = display.numbers[i].draw;
+    }
+    style.vectorMode = display.lines[kLineVector].type >= 0 ? display.lines[kLineVector].type : 0;
+    return style;
+}
+
 ViewSettings& ProgramViewSettings() {
     static ViewSettings settings = DefaultViewSettings(CString());
     return settings;

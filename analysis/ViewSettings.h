@@ -5,6 +5,8 @@
 // block lives for the whole run: read from the settings file at start-up, copied into each
 // analysis view and back when the view goes, written at exit.
 
+#include "model/PlotSettings.h"
+
 #include "common/ui/section/SectionStyles.h"
 #include "common/ui/shell/SectionSystemSettings.h"
 #include "platform/core/CString.h"
@@ -33,6 +35,8 @@ enum LineItem {
     kLineEditBlock,
     kLineItems
 };
+// The displacement-vector line type that draws no vectors; 0 to 2 are the vector modes.
+constexpr int kVectorHidden = 3;
 // Point items, by point kind: ground surface, measurement, inner, left and right boundary.
 enum PointItem { kPointNode = 0, kPointSite, kPointInner, kPointLeft, kPointRight, kPointItems };
 
@@ -71,6 +75,11 @@ ViewSettings DefaultViewSettings(const CString& moduleDirectory);
 void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory, ViewSettings& settings);
 // Writes every key, keeping all other bytes of the file.
 void SaveViewSettings(const CString& profilePath, const ViewSettings& settings);
+
+// What a plotted sheet takes from the settings: the same the drawing run without a window
+// reads from the settings file (model/PlotProfile.h).
+SheetParameters ToSheetParameters(const PlotParameters& plot);
+PlotStyle ToPlotStyle(const DisplaySettings& display);
 
 // The block of this run.
 ViewSettings& ProgramViewSettings();

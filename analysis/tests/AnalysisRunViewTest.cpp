@@ -30,7 +30,8 @@ class AnalysisRunViewTest : public testsupport::TempDirTest {
 protected:
     void SetUp() override {
         testsupport::TestApplication();
-        ProgramViewSettings() = DefaultViewSettings(CString());
+        ProgramViewSettings() =
+            DefaultViewSettings(CString(dir_.Slash())); // the title file in the test's directory
         document_ = new CTorvanDoc;
         document_->m_bAutoDelete = FALSE;
         frame_ = new CFrameWnd;

@@ -2,14 +2,17 @@
 //
 //   analysis-batch ANALYSIS.slo [--method N --option M] --save OUT.slo
 //   analysis-batch ANALYSIS.slo --no-run --save OUT.slo
-//   analysis-batch ANALYSIS.slo [--method N --option M | --no-run] --plot [--save OUT.slo]
+//   analysis-batch ANALYSIS.slo [--method N --option M | --no-run] [--settings FILE.INI] --plot
+//                  [--save OUT.slo]
 //
 // Opens the analysis file with the files it names, runs the stored (or the given) method
 // and two-point option as the analysis command does after the method dialog's OK, and
 // saves to OUT.slo as the save command does. Every message box text goes to standard
-// output, one UTF-8 line each; questions are answered with Yes. No settings file is
-// read. --plot writes the drawing run's plot index and page file beside the analysis
-// file with the built-in plot parameters and display settings (no viewer is started).
+// output, one UTF-8 line each; questions are answered with Yes. --plot writes the drawing
+// run's plot index and page file beside the analysis file (no viewer is started) with the
+// plot parameters and display settings of the analysis program's settings file given with
+// --settings (its displacement-vector mode also applies to the run), else with the
+// program's defaults. The settings file is only read.
 // Exit status: 0 when the file opened (and the plot files were written), 1 when it did not
 // (nothing saved), 2 on bad usage.
 
@@ -17,6 +20,7 @@
 
 #include "model/AnalysisRun.h"
 #include "model/CBlockDoc.h"
+#include "model/PlotProfile.h"
 #include "model/SolverLibrary.h"
 #include "platform/core/Unset.h"
 
@@ -35,6 +39,7 @@ namespace {
 struct Arguments {
     std::string analysis;
     std::string output;
+    std::string settings;
     std::optional<int> method;
     std::optional<int> option;
     bool noRun = false;
@@ -42,9 +47,9 @@ struct Arguments {
 };
 
 int Usage() {
-    std::fputs(
-        "usage: analysis-batch ANALYSIS.slo [--method N --option M | --no-run] [--plot] [--save OUT.slo]\n",
-        stderr);
+    std::fputs("usage: analysis-batch ANALYSIS.slo [--method N --option M | --no-run] [--settings FILE.INI]\n"
+               "                      [--plot] [--save OUT.slo]\n",
+               stderr);
     return 2;
 }
 
@@ -64,6 +69,8 @@ bool Parse(int argc, char** argv, Arguments& args) {
             args.noRun = true;
         } else if (word == "--plot") {
             args.plot = true;
+        } else if (word == "--settings" && hasValue && args.settings.empty()) {
+            args.settings = argv[++i];
         } else if (word == "--save" && hasValue && args.output.empty()) {
             args.output = argv[++i];
         } else if (word == "--method" && hasValue && !args.method) {
@@ -114,6 +121,15 @@ int main(int argc, char** argv) {
             return Usage(); // the input files are never written
         }
     }
+    torvan::SheetParameters sheet;
+    torvan::PlotStyle style = torvan::DefaultPlotStyle();
+    if (!args.settings.empty()) {
+        torvan::ReadPlotProfile(CString(args.settings), sheet, style);
+        if (style.vectorMode <= 2) { // as the view's initial update: other modes leave it
+            doc.m_settings.m_nVectorMode = style.vectorMode;
+        }
+    }
+    doc.m_plot = sheet;
     if (!args.noRun) {
         // The method dialog starts at the polynomial method when none is stored.
         int method = args.method.value_or(doc.m_settings.m_nMethod == platform::kUnsetInt
@@ -128,7 +144,7 @@ int main(int argc, char** argv) {
     if (args.plot) {
         doc.CalcMaxDisplacement();
         CString index;
-        if (!doc.WritePlotFile(index, torvan::PlotStyle())) {
+        if (!doc.WritePlotFile(index, style)) {
             status = 1;
         }
     }

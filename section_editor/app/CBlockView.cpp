@@ -127,6 +127,7 @@ void CBlockView::MapToolCommands() {
         });
     }
     MapCommand(ID_EDIT_DELETE, [this] { OnEditDelete(); });
+    MapCommand(ID_VIEW_PROPERTIES, [this] { OnViewProperties(); });
     MapUpdate(ID_EDIT_DELETE, [this](CCmdUI* ui) { ui->Enable(!m_listSelect.IsEmpty()); });
     MapCommand(ID_MENU_SELECTED, [this] {
         if (m_nDrawMode >= 0) {

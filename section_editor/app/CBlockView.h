@@ -67,6 +67,8 @@ public:
     // Every selected object back to normal; the selection emptied.
     void ClearSelection();
     void OnEditDelete();
+    // Edits the view's display settings (CBlockViewProperties.cpp).
+    void OnViewProperties();
 
     // Selection, information and settings commands (CBlockViewCommands.cpp).
     void OnEditSelectAll();
