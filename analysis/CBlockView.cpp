@@ -60,6 +60,7 @@ CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramVi
     MapCommand(ID_VIEW_DISP_VECTOR, &CBlockView::OnViewDispVector);
     MapCommand(ID_TITLE_AND_REF_FILES, &CBlockView::OnTitleAndRefFiles);
     MapCommand(ID_EDIT_DISP_DATA, &CBlockView::OnEditDispData);
+    MapToolCommands();
 }
 
 CBlockView::~CBlockView() {

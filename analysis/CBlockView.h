@@ -91,6 +91,12 @@ public:
     int ChangeDialogViewClick(double x, double y);
     CGridDlg1* BlockLineTable() const { return m_pBlockLineTable; }
 
+    // --- the drawing tools (CBlockViewTools.cpp) ---
+    int CommitPointRun(const std::vector<section::FigureVertex>& run) override;
+    void CommitFigurePoint(const section::FigureVertex& point) override;
+    BOOL CommitPick(const section::FigureVertex& point) override;
+    BOOL CommitSelection(int mode, CFigure& figure) override;
+
     // --- point tables and pending point changes (CBlockViewPoints.cpp, CBlockViewPointEdits.cpp) ---
     void OnInputSurfaceLine();
     void OnInputSurfacePoints();
@@ -136,16 +142,11 @@ public:
     SlipLineTreeDlg* TreeDialog() const { return m_pTreeDlg; }
 
     DisplaySettings m_display;
-    CObList m_listSelect;                  // selected CNode, CLine and CVerrant objects (not owned)
     bool m_bBlockTableOpen = false;        // the block-line table shows the block lines under edit
-    CBitmap m_bmScreen;                    // a drawing tool's surface, laid over the section with AND
     CSize m_sizeLabel;                     // extent of "1234" in the largest point and line number font
     int m_nSelectAllCounts[3] = {0, 0, 0}; // points, lines, slip lines of the last select-all
-    // What a selection takes: ground points, ground lines, measurement points, boundary
-    // points, slip lines.
-    int m_nSelectTargets[5] = {0, 0, 0, 1, 1};
-    CMapWordToOb m_mapFigure; // pending point copies, owned
-    int m_nPendingKind = -1;  // point kind of the pending copies (3 a new ground line); -1 none
+    CMapWordToOb m_mapFigure;              // pending point copies, owned
+    int m_nPendingKind = -1;               // point kind of the pending copies (3 a new ground line); -1 none
 
 protected:
     bool DocHasGroundPoints() const override;
@@ -158,9 +159,21 @@ protected:
     std::vector<COLORREF> ObjectColours() const override;
     std::vector<GroundPointRow> DocGroundPoints() const override;
     section::PrintedStyles PrintStyles() override;
+    std::unique_ptr<CFigure> MakeFigure(int drawMode) override;
+    std::vector<SnapPoint> DocSnapPoints(PointSet set) const override;
+    bool DocNearestLine(double x, double y, int& key, double& squaredDistance, DPoint& a,
+                        DPoint& b) const override;
+    void DocStoreLineKind(int key, int kind) override;
+    double DocSamePointDistance() const override;
+    double DocSquaredSnap() const override;
+    void DocSetSquaredSnap(double value) override;
+    std::vector<std::vector<DPoint>> DocSlipLines() const override;
+    void DocSetModified() override;
 
 private:
     friend class SectionPainter;
+    void MapToolCommands();
+    void AddToSelection(CObject* object);
     // Hands the count limits, tolerances and vector mode of the settings to the document.
     void GiveSettingsToDocument();
     void ShowMethodName();

@@ -31,8 +31,6 @@ CViewBase::~CViewBase() = default;
 
 void CViewBase::OnDraw(CDC*) {}
 
-void CViewBase::CreateDrawFigure(int, int, DPoint*) {}
-void CViewBase::EndDrawFigure(CDocument*) {}
 void CViewBase::MeasureLabelSize() {}
 
 void CViewBase::SetGuidePrompt(UINT id) {
@@ -213,15 +211,31 @@ void CViewBase::OnScaleDown() {
 // PageDown enlarges and PageUp reduces (10 % with Shift), as the accelerators of the two
 // commands do; other keys scroll as in every scroll view.
 void CViewBase::OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) {
-    if (keyCode == VK_NEXT) {
+    switch (keyCode) {
+    case VK_NEXT:
         OnScaleUp();
         return;
-    }
-    if (keyCode == VK_PRIOR) {
+    case VK_PRIOR:
         OnScaleDown();
         return;
+    case VK_BACK:
+        if (m_nDrawMode == 2 && m_pFigure) {
+            UndoLastFigurePoint();
+        }
+        return;
+    case VK_SPACE:
+        ToggleSnapToPoint();
+        return;
+    case VK_TAB:
+        if (m_nDrawMode >= 1 && m_nDrawMode <= 7) {
+            m_nInputLock = 1;
+            OnTabEntry();
+            m_nInputLock = 0;
+        }
+        return;
+    default:
+        CScrollView::OnKeyDown(keyCode, repeatCount, flags);
     }
-    CScrollView::OnKeyDown(keyCode, repeatCount, flags);
 }
 
 BOOL CViewBase::GetPointWorldXY(int number, double* x, double* y) const {

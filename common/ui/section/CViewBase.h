@@ -9,12 +9,23 @@
 // model after "view all", the model-size dialog's button) or a virtual hook: the document's
 // model extent and stored model size, its ground-surface points, and the colours the
 // over-object test looks for.
+//
+// The mouse layer (CViewBaseMouse.cpp, CViewBaseSnap.cpp) turns mouse messages into calls
+// on the active drawing tool (a CFigure), snaps clicks to the document's points, lines and
+// slip lines, applies the horizontal/vertical rule, runs the right button's zoom window and
+// a modal figure's confirmation. What it needs of the document are the Doc... hooks; what a
+// figure produces goes to the Commit... hooks; the program makes its figures in MakeFigure.
 
 #include "common/geometry/DPoint.h"
+#include "common/ui/section/CFigZoomRect.h"
+#include "common/ui/section/CFigure.h"
 #include "common/ui/section/PrintedStyles.h"
 #include "common/view/Viewport.h"
+#include "platform/core/CObList.h"
+#include "platform/ui/CBitmap.h"
 #include "platform/ui/CScrollView.h"
 
+#include <memory>
 #include <vector>
 
 class CViewBase : public CScrollView {
@@ -23,14 +34,24 @@ public:
     struct Options {
         double fitTopShare = 0.75;    // share of the spare height above the model after "view all"
         UINT currentAreaButton = 150; // the model-size dialog's "current drawing area" button
+        // A selection click looks at ground-surface and measurement points as well as
+        // boundary points (each when its selection target is on).
+        bool pickEveryPointKind = false;
     };
+    // The selection targets (m_nSelectTargets).
+    enum SelectTarget { kTargetGround = 0, kTargetLines, kTargetMeasure, kTargetBoundary, kTargetSlipLines };
+    // Sub-modes a selection click gives (m_nDrawStep).
+    enum PickClass { kPickFree = 10, kPickPoint = 11, kPickLine = 12, kPickSlipLine = 13 };
 
     explicit CViewBase(const Options& options);
     ~CViewBase() override;
 
     void OnInitialUpdate() override;
     void OnDraw(CDC* dc) override;
+    // PageUp/PageDown scale, Backspace takes back a continuous line's last vertex, Space
+    // toggles snapping to points, Tab in the drawing tools runs the coordinate entry.
     void OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) override;
+    void OnPaint() override;
     // Until the next zoom, "view all" follows the window's size: a new window takes its final
     // size only once it is laid out, and the fitted picture's scroll bars go after the fit.
     void OnSize(UINT type, int cx, int cy) override;
@@ -38,14 +59,79 @@ public:
     // The guide texts (ids 4000-4999 of the program's guide strings), shown by the main frame.
     void SetGuidePrompt(UINT id);
     virtual void SetGuideTitle(UINT id);
-    // The drawing tools' hooks: the base does nothing.
-    virtual void CreateDrawFigure(int logicalX, int logicalY, DPoint* point);
-    virtual void EndDrawFigure(CDocument* document);
     virtual void MeasureLabelSize();
     // The table "点座標" (not editable) of the ground-surface points in state 0 inside the x and
     // y ranges ({minimum, maximum}, ends included), or of the point numbered number when the
     // ranges are null (CViewBaseNodeData.cpp).
     void ViewNodeData(const double* xRange, const double* yRange, int number);
+
+    // --- mouse input (CViewBaseMouse.cpp) ---
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    void OnLButtonUp(UINT flags, CPoint point) override;
+    void OnLButtonDblClk(UINT flags, CPoint point) override;
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    void OnRButtonUp(UINT flags, CPoint point) override;
+    void OnMouseMove(UINT flags, CPoint point) override;
+    // In a drawing tool the next click only gives the focus; with no figure the tool's
+    // prompt and title show again.
+    void OnSetFocus(CWnd* oldWnd) override;
+    // Starts the figure of the draw mode (MakeFigure) at a logical point; point is the model
+    // point when typed, null (or unset) for a click, which is snapped first.
+    virtual void CreateDrawFigure(int logicalX, int logicalY, DPoint* point);
+    // Commits the active figure and ends it; the snapping tolerance is scaled for the commit
+    // while the cursor is over an object and restored on every path.
+    virtual void EndDrawFigure(CDocument* document);
+    // A point typed in the coordinate entry (metres), with the rule it implies: starts the
+    // figure there or adds it. FALSE (after the message) when it lies outside the window.
+    BOOL EnterTypedPoint(const DPoint& point, int rule);
+    // The model point of the figure's last click; FALSE with no figure.
+    BOOL LastFigurePoint(DPoint& point) const;
+    void UndoLastFigurePoint();
+    virtual void ToggleSnapToPoint();
+    // Chooses a tool: draw mode, point kind (negative: unchanged), prompt and title ids.
+    void ChooseTool(int drawMode, int pointKind, UINT prompt, UINT title);
+    // Shows the current tool's prompt again.
+    void ShowToolPrompt();
+    // The next press and its release do nothing (a menu choice took the click's place).
+    void IgnoreNextClick();
+    CFigure* ActiveFigure() const { return m_pFigure.get(); }
+    CFigure* ModalFigure() const { return m_pDragFigure.get(); }
+    // Makes a figure the modal one: the next left click confirms it, the right click cancels.
+    void SetModalFigure(std::unique_ptr<CFigure> figure);
+
+    // What figures produce, passed on to the program's document; the base does nothing.
+    // A run of new points joined by lines: non-zero when the lines were renumbered.
+    virtual int CommitPointRun(const std::vector<section::FigureVertex>& run);
+    // One point of the current point kind.
+    virtual void CommitFigurePoint(const section::FigureVertex& point);
+    // A position picked for an open table.
+    virtual BOOL CommitPick(const section::FigureVertex& point);
+    // A selection by mode (CFigRectSelect); FALSE when nothing was done.
+    virtual BOOL CommitSelection(int mode, CFigure& figure);
+
+    // --- snapping (CViewBaseSnap.cpp) ---
+    // One point a click may snap to: where it is, its key and kind.
+    struct SnapPoint {
+        double x;
+        double y;
+        int key;
+        int kind;
+    };
+    enum class PointSet { kGround, kMeasure, kBoundary, kAll };
+    // Moves a click by the draw mode's rules: onto a point, a line or a slip line, or onto
+    // the rule's line through the figure's start. snapped: 0 none, key + 1 of a point,
+    // -(key + 1) of a line or slip line; kind: the point kind, or the pick class in draw
+    // mode 0. FALSE refuses the click (after its message).
+    BOOL ApplyDrawRules(CPoint& point, DPoint& world, int rule, int& snapped, int& kind);
+    // Key + 1 of the nearest point within m_nLimitNewPoint logical units (any distance when
+    // forced), the click moved onto it; 0 when none.
+    int SnapToNearestPoint(const std::vector<SnapPoint>& points, CPoint& point, bool forced,
+                           SnapPoint* found = nullptr);
+    // Key + 1 of the line within m_nLimitNewLine logical units, the click moved onto it (on
+    // the rule's line); -2 when none is near, -1 when the rule cannot be met on it.
+    int SnapToLine(CPoint& point, DPoint& world, int rule);
+    // List position + 1 of the nearest displayed slip line within the line distance, else -1.
+    int SnapToSlipLine(const CPoint& point);
 
     // Mapping (see Viewport): an unmappable point is (INT_MIN, INT_MIN).
     CPoint WorldToLogical(double x, double y) const { return m_view.WorldToLogical(x, y); }
@@ -102,10 +188,24 @@ public:
     virtual section::PrintedStyles PrintStyles() { return {}; }
 
     section::Viewport m_view;
-    section::WorldRange m_drawRange; // the model area "view all" fits
-    section::WorldRange m_modelSize; // set with the model-size dialog; unset when none
-    int m_nDrawMode = -1;            // -1: no drawing tool
-    int m_nInputLock = 0;            // set around the keyboard entry of a point
+    section::WorldRange m_drawRange;           // the model area "view all" fits
+    section::WorldRange m_modelSize;           // set with the model-size dialog; unset when none
+    int m_nDrawMode = -1;                      // -1: no drawing tool
+    int m_nDrawStep = 0;                       // the sub-mode; a selection click's pick class above 9
+    int m_nPointKind = 0;                      // 0 ground, 1 measurement, 2 inner, 3 left, 4 right boundary
+    int m_nConstraint = 0;                     // the rule state (CFigure::Rule)
+    int m_nSelectTargets[5] = {0, 0, 0, 1, 1}; // what a selection takes (SelectTarget)
+    CObList m_listSelect;                      // selected objects (the document's)
+    int m_nGuidePromptId = 4000;               // the current tool's prompt and title
+    int m_nGuideTitleId = -1;
+    int m_nInputLock = 0;        // set around the keyboard entry of a point
+    bool m_bOnItem = false;      // the cursor is over a drawn object
+    bool m_bDblClick = false;    // a double click ends the figure at the next release
+    bool m_bSnap = false;        // snapping armed (a tool started)
+    bool m_bSnapToPoint = false; // drawing clicks always snap, at any distance
+    double m_dLastX = 0.0;       // model point of the last accepted click
+    double m_dLastY = 0.0;
+    CBitmap m_bmScreen; // the tool's band, laid over repaints with AND
     CString m_strDisplayName;
     COLORREF m_crHighlight = RGB(192, 192, 192); // selected objects
     COLORREF m_crRubber = RGB(128, 128, 128);    // rubber bands of the tools
@@ -138,7 +238,25 @@ protected:
     };
     virtual std::vector<GroundPointRow> DocGroundPoints() const { return {}; }
     // True while a drawing tool has a figure in progress: no scale step is taken then.
-    virtual bool IsToolActive() const { return false; }
+    virtual bool IsToolActive() const { return m_pFigure != nullptr; }
+    // The program's figure for a draw mode, set up; null for a mode without one.
+    virtual std::unique_ptr<CFigure> MakeFigure(int drawMode);
+    // The points of a set that clicks snap to (only points shown and in use).
+    virtual std::vector<SnapPoint> DocSnapPoints(PointSet set) const;
+    // The nearest line the point lies beside: its key, squared distance and ends; false
+    // when there is none.
+    virtual bool DocNearestLine(double x, double y, int& key, double& squaredDistance, DPoint& a,
+                                DPoint& b) const;
+    virtual void DocStoreLineKind(int key, int kind);
+    // The same-point distance (metres) and the squared distance used while committing.
+    virtual double DocSamePointDistance() const;
+    virtual double DocSquaredSnap() const;
+    virtual void DocSetSquaredSnap(double value);
+    // The displayed slip lines as polylines in list order.
+    virtual std::vector<std::vector<DPoint>> DocSlipLines() const;
+    virtual void DocSetModified();
+    // Tab in a drawing tool: the coordinate entry; the base has none.
+    virtual void OnTabEntry();
 
 private:
     void Fit(const double* extent, int margin);
@@ -147,6 +265,31 @@ private:
     // Device-pixel rectangle around a logical point, back in logical units.
     CRect DeviceBox(CDC* dc, CPoint point, int left, int top, int right, int bottom) const;
 
+    // The band: erased at the last rubber point and drawn at to, on the window and its
+    // surface; to null only erases.
+    void MoveBand(const CPoint* to);
+    // Erases all a figure left, drops the surface, repaints where XOR cannot restore.
+    void EraseFigure(const CFigure& figure);
+    CPoint ToLogical(CPoint device);
+    void UpdateRule(UINT flags, CPoint& point);
+    void SetToolCursor();
+    bool CreateSurface();
+    BOOL SnapPick(CPoint& point, DPoint& world, int& snapped, int& kind);
+    BOOL SnapRuled(CPoint& point, DPoint& world, int rule, int& snapped, int kind, bool applySwitch);
+    void FinishModal(BOOL commit);
+    void EndZoomWindow(CPoint logical);
+    bool InsideClient(const CPoint& logical);
+
+    // The ignore-next-click state: armed by the focus, it swallows one press and its release.
+    enum class SkipClick { kNone, kArmed, kSwallowing };
+
     Options options_;
     bool fitFollowsSize_ = false;
+    std::unique_ptr<CFigure> m_pFigure;
+    std::unique_ptr<CFigure> m_pDragFigure;
+    std::unique_ptr<CFigZoomRect> zoomFigure_;
+    SkipClick skipClick_ = SkipClick::kNone;
+    CPoint lastRubber_;
+    bool hasLastRubber_ = false;   // no band is drawn yet: nothing to erase
+    bool bandOverPainted_ = false; // the window was repainted under a band
 };

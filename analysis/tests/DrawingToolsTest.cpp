@@ -1,0 +1,117 @@
+// The analysis view's drawing tools on the sample, driven by synthetic mouse sequences: the
+// model gets the points and lines drawn, a click near a drawn point takes that point, and a
+// selection click picks the boundary point under it.
+
+#include "analysis/CBlockView.h"
+#include "analysis/CTorvanDoc.h"
+#include "analysis/TorvanIds.h"
+
+#include "model/CNode.h"
+#include "platform/core/MapEntries.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/DialogScript.h"
+#include "testsupport/Fixtures.h"
+#include "testsupport/ui/TestApplication.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+namespace torvan {
+namespace {
+
+class DrawingToolsTest : public testsupport::RecordingSinkTest {
+protected:
+    void SetUp() override {
+        testsupport::TestApplication();
+        ProgramViewSettings() = DefaultViewSettings(CString());
+        document_ = new CTorvanDoc;
+        document_->m_bAutoDelete = FALSE;
+        frame_ = new CFrameWnd;
+        frame_->m_bAutoDelete = FALSE;
+        ASSERT_TRUE(frame_->Create("TORVAN"));
+        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
+        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
+        frame_->GetWidget()->resize(1200, 800);
+        frame_->ShowWindow(SW_SHOW);
+        QApplication::processEvents();
+        // The model read alone: no command line of an earlier test asks which reference file.
+        ASSERT_EQ(Model().OnOpenDocument(VERRANT_SOURCE_DIR "/data/sample.slo"), 1);
+        view_->OnInitialUpdate();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        platform::DialogScript::Clear();
+        delete frame_->GetWidget();
+        delete frame_;
+        delete document_;
+    }
+    CBlockDoc& Model() { return document_->Model(); }
+    void Command(UINT id) { view_->OnCmdMsg(id, CN_COMMAND, nullptr); }
+    // A click as the mouse makes it: the pointer arrives, the button goes down and up.
+    void Click(double x, double y) {
+        view_->UpdateWindow();
+        const CPoint p = view_->WorldToLogical(x, y);
+        view_->OnMouseMove(0, p);
+        view_->OnLButtonDown(0, p);
+        view_->OnLButtonUp(0, p);
+    }
+    const CNode* FirstGroundPoint() {
+        for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapNode)) {
+            return point;
+        }
+        return nullptr;
+    }
+
+    CTorvanDoc* document_ = nullptr;
+    CFrameWnd* frame_ = nullptr;
+    CBlockView* view_ = nullptr;
+};
+
+TEST_F(DrawingToolsTest, ALineFromADrawnPointAddsOnlyItsOtherEnd) {
+    const CNode* first = FirstGroundPoint();
+    ASSERT_NE(first, nullptr);
+    const int points = Model().m_mapNode.GetCount();
+    const int lines = Model().m_LineList.GetCount();
+    Command(ID_DRAW_SURFACE_LINE);
+    // A pixel beside the drawn point still takes it.
+    const double pixel = 1.0 / view_->m_view.scaleX;
+    Click(first->x + pixel, first->y);
+    Click(first->x + 3.0, first->y + 40.0);
+    EXPECT_EQ(Model().m_mapNode.GetCount(), points + 1);
+    EXPECT_EQ(Model().m_LineList.GetCount(), lines + 1);
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
+}
+
+TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionClickPicks) {
+    const int bounds = Model().m_mapBound.GetCount();
+    const CNode* first = FirstGroundPoint();
+    ASSERT_NE(first, nullptr);
+    Command(ID_DRAW_INNER_BOUND_POINT);
+    const double x = first->x + 5.0;
+    const double y = first->y - 20.0;
+    // The new point's dialog, taken as it comes.
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
+    Click(x, y);
+    ASSERT_EQ(Model().m_mapBound.GetCount(), bounds + 1) << sink_.LastMessageUtf8();
+    const CNode* made = nullptr;
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
+        if (std::abs(point->x - x) < 0.5 && std::abs(point->y - y) < 0.5) {
+            made = point;
+        }
+    }
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->kind, CNode::kInnerBoundary);
+    EXPECT_EQ(made->state, CNode::kNormal); // drawn as a point of the model
+    view_->Invalidate();
+    Command(ID_EDIT_SELECT);
+    Click(x, y);
+    ASSERT_EQ(view_->m_listSelect.GetCount(), 1);
+    EXPECT_EQ(view_->m_listSelect.GetHead(), made);
+    EXPECT_EQ(made->state, CNode::kSelected);
+}
+
+} // namespace
+} // namespace torvan

@@ -1,0 +1,7 @@
+#include "common/ui/section/CFigPointPick.h"
+
+#include "common/ui/section/CViewBase.h"
+
+BOOL CFigPointPick::Commit(int mode) {
+    return mode == 1 ? View()->CommitPick(start_) : TRUE;
+}
