@@ -5,17 +5,23 @@
 #include <new>
 #include <vector>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define ZAPHO_POOL_DISABLED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define ZAPHO_POOL_DISABLED 1
-#endif
-#endif
-
 namespace zapho {
 
 namespace {
+
+// The sanitizers must see every item as an allocation of its own, or a use after free goes
+// unnoticed inside a pool block.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kPoolEnabled = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool kPoolEnabled = false;
+#else
+constexpr bool kPoolEnabled = true;
+#endif
+#else
+constexpr bool kPoolEnabled = true;
+#endif
 
 constexpr std::size_t kGranule = 16;
 constexpr std::size_t kClasses = PlotItemPool::kLargestPooled / kGranule;
@@ -71,11 +77,9 @@ std::size_t SizeClass(std::size_t bytes) {
 } // namespace
 
 void* PlotItemPool::Allocate(std::size_t bytes) {
-#ifndef ZAPHO_POOL_DISABLED
-    if (bytes <= kLargestPooled) {
+    if (kPoolEnabled && bytes <= kLargestPooled) {
         return Pool().Take(SizeClass(bytes));
     }
-#endif
     return ::operator new(bytes);
 }
 
@@ -83,12 +87,10 @@ void PlotItemPool::Release(void* item, std::size_t bytes) noexcept {
     if (!item) {
         return;
     }
-#ifndef ZAPHO_POOL_DISABLED
-    if (bytes <= kLargestPooled) {
+    if (kPoolEnabled && bytes <= kLargestPooled) {
         Pool().Give(item, SizeClass(bytes));
         return;
     }
-#endif
     ::operator delete(item);
 }
 
