@@ -87,18 +87,12 @@ void CBlockView::OnFileDxfOut() {
     if (!model) {
         return;
     }
-    COutputFileDlg dialog(kOutputFileTemplate, this);
-    dialog.m_strLabel = CString(u8"DXFﾌｧｲﾙ名");
-    dialog.m_strFilter = CString(u8"全てのﾌｧｲﾙ (*.*) |*.*||");
-    dialog.m_strPath = m_strDxfOutPath;
-    if (m_strDxfOutPath.IsEmpty() && !model->m_strDir.IsEmpty()) {
-        dialog.m_strPath = model->m_strDir + model->m_strDocName + ".dxf";
-    }
-    if (dialog.DoModal() != IDOK) {
+    const CString proposed =
+        model->m_strDir.IsEmpty() ? CString() : model->m_strDir + model->m_strDocName + ".dxf";
+    if (!COutputFileDlg::AskDxfPath(kOutputFileTemplate, this, m_strDxfOutPath, proposed)) {
         return;
     }
     model->SetModifiedFlag(true);
-    m_strDxfOutPath = dialog.m_strPath;
     WriteDxfFile();
 }
 

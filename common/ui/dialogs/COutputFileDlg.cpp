@@ -50,6 +50,20 @@ void COutputFileDlg::CreateControls() {
     layout->addWidget(AddControl(IDCANCEL, new QPushButton(platform::ToQString(u8"ｷｬﾝｾﾙ"))), 1, 2);
 }
 
+bool COutputFileDlg::AskDxfPath(UINT templateId, CWnd* parent, CString& path, const CString& proposed,
+                                const CString& caption) {
+    COutputFileDlg dialog(templateId, parent);
+    dialog.m_strCaption = caption;
+    dialog.m_strLabel = CString(u8"DXFﾌｧｲﾙ名");
+    dialog.m_strFilter = CString(u8"全てのﾌｧｲﾙ (*.*) |*.*||");
+    dialog.m_strPath = path.IsEmpty() ? proposed : path;
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    path = dialog.m_strPath;
+    return true;
+}
+
 int COutputFileDlg::DoModal() {
     EnsureCreated();
     OnInitDialog();

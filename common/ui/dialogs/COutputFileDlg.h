@@ -13,6 +13,11 @@ public:
 
     explicit COutputFileDlg(UINT templateId, CWnd* parent = nullptr);
 
+    // The DXF output question of the section programs: `path` is the last chosen path (empty
+    // before the first output, when `proposed` is offered); on OK it holds the new one.
+    static bool AskDxfPath(UINT templateId, CWnd* parent, CString& path, const CString& proposed,
+                           const CString& caption = CString());
+
     int DoModal() override;
     BOOL OnInitDialog() override;
     void OnOK() override;
