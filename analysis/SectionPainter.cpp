@@ -457,21 +457,9 @@ void SectionPainter::SlipLineNumbers() {
     }
 }
 
-// A drawing tool's surface: its white pixels leave the section as it is, its rubber band
-// shows through. Never on paper or in a preview.
+// A drawing tool's surface: its band shows through (the view base's overlay).
 void SectionPainter::ToolSurface() {
-    if (dc_.IsPrinting() || !view_.m_bmScreen.IsCreated()) {
-        return;
-    }
-    CDC memory;
-    memory.CreateCompatibleDC(&dc_);
-    CBitmap* old = memory.SelectObject(&view_.m_bmScreen);
-    CRect box;
-    dc_.GetClipBox(&box);
-    CPoint source = box.TopLeft();
-    dc_.LPtoDP(&source);
-    dc_.BitBlt(box.left, box.top, box.Width(), box.Height(), &memory, source.x, source.y, SRCAND);
-    memory.SelectObject(old);
+    view_.PaintToolSurface(&dc_);
 }
 
 } // namespace torvan

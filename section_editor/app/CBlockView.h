@@ -1,10 +1,9 @@
 #pragma once
 // The section model editor's view: the section model drawn to scale on the section view base
-// (ground lines, the five point kinds, numbers and names, the selection and the figure in
-// progress) and the drawing tools driven by the mouse: points of each kind, single and
-// continuous ground lines, selection by click or rectangle, and deletion of the selection.
-// The display settings come from the program's settings when the view is made and go back
-// to them when it goes.
+// (ground lines, the five point kinds, numbers and names, the selection) and the drawing tools
+// of the view base's mouse layer: points of each kind, single and continuous ground lines,
+// selection by click or rectangle, and deletion of the selection. The display settings come
+// from the program's settings when the view is made and go back to them when it goes.
 
 #include "section_editor/app/ViewSettings.h"
 #include "section_editor/core/PendingPointEdit.h"
@@ -53,17 +52,15 @@ public:
     void MeasureLabelSize() override;
     void SetGuideTitle(UINT id) override;
 
+    // While an edit waits for its confirmation, the left button accepts it and the right
+    // button offers to drop it; otherwise the view base's tools take the click.
     void OnLButtonDown(UINT flags, CPoint point) override;
-    void OnLButtonUp(UINT flags, CPoint point) override;
-    void OnLButtonDblClk(UINT flags, CPoint point) override;
     void OnRButtonDown(UINT flags, CPoint point) override;
-    void OnRButtonUp(UINT flags, CPoint point) override;
-    void OnMouseMove(UINT flags, CPoint point) override;
-    void OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) override;
-    void OnSetFocus(CWnd* oldWnd) override;
 
-    // Chooses a tool (the tool commands).
+    // Chooses a tool (the tool commands, CBlockViewTools.cpp).
     void SelectTool(int mode);
+    // The space bar and the snap command: the switch, and the title shows it again.
+    void ToggleSnapToPoint() override;
     // Every selected object back to normal; the selection emptied.
     void ClearSelection();
     void OnEditDelete();
@@ -79,7 +76,7 @@ public:
     void OnModelInfo();
     void OnEditTitle();
     void OnTitleRegister();
-    // Tab: the next point typed (CBlockViewCoordEntry.cpp).
+    // Tab in a drawing tool: the next point typed (CBlockViewCoordEntry.cpp).
     void OnCoordinateEntry();
     // Coordinate tables, the coordinate edit of the selection and the editing settings
     // (CBlockViewTables.cpp).
@@ -107,25 +104,18 @@ public:
     bool WriteDxfFile();
     CString m_strDxfOutPath; // empty until the first DXF output
 
+    // The tools' results (CBlockViewTools.cpp): a run of ground-surface points joined by
+    // lines; a point of the tool's kind, or the point clicked on through the point dialog; a
+    // selection by click or rectangle.
+    int CommitPointRun(const std::vector<section::FigureVertex>& run) override;
+    BOOL CommitPick(const section::FigureVertex& point) override;
+    BOOL CommitSelection(int mode, CFigure& figure) override;
+
     DisplaySettings m_display;
-    CObList m_listSelect; // selected CNode and CLine objects (owned by the document)
-    int m_nPointKind = 0;
-    int m_nGuidePromptId = 4000;
-    int m_nGuideTitleId = -1;
-    bool m_bSkipClick = false;
-    bool m_bSnapToPoint = false;
     CSize m_sizeLabel;
     int m_nSelPoints = 0; // selected points and lines, counted by the selection commands
     int m_nSelLines = 0;
-    // The selection targets of select-all.
-    BOOL m_bSelGroundPoint = TRUE;
-    BOOL m_bSelGroundLine = TRUE;
-    BOOL m_bSelMeasurePoint = TRUE;
-    BOOL m_bSelBoundPoint = TRUE;
     BOOL m_bRelativeEntry = FALSE; // the last choice of relative coordinate entry
-    // The figure in progress: its model points (empty: none).
-    std::vector<DPoint> m_figure;
-    CPoint m_ptCursor; // logical, for the rubber band
 
 protected:
     bool DocHasGroundPoints() const override;
@@ -136,8 +126,18 @@ protected:
     void DocStoreModelSize(const section::WorldRange& size) override;
     bool DocGroundPointXY(int number, double& x, double& y) const override;
     std::vector<COLORREF> ObjectColours() const override;
-    bool IsToolActive() const override { return !m_figure.empty(); }
     section::PrintedStyles PrintStyles() override;
+    // The tools' figures and what snapping sees of the model (CBlockViewTools.cpp).
+    std::unique_ptr<CFigure> MakeFigure(int drawMode) override;
+    std::vector<SnapPoint> DocSnapPoints(PointSet set) const override;
+    bool DocNearestLine(double x, double y, int& key, double& squaredDistance, DPoint& a,
+                        DPoint& b) const override;
+    void DocStoreLineKind(int key, int kind) override;
+    double DocSamePointDistance() const override;
+    double DocSquaredSnap() const override;
+    void DocSetSquaredSnap(double value) override;
+    void DocSetModified() override;
+    void OnTabEntry() override { OnCoordinateEntry(); }
 
 private:
     void MapToolCommands();
@@ -145,24 +145,14 @@ private:
     // The boundary point tools of the edit bar show the colours their points are drawn in.
     void RecolorBoundaryButtons();
     void CountSelection();
-    // The point the coordinate entry gives; false (after the message) when there is none.
-    bool EnteredPoint(const CCoordInputDlg& dialog, DPoint& point) const;
-    // False (after the message) when the point lies outside the window.
-    bool IsInWindow(const DPoint& point);
+    // The point the coordinate entry gives and the rule it implies; false (after the message)
+    // when there is none.
+    bool EnteredPoint(const CCoordInputDlg& dialog, DPoint& point, int& rule) const;
     void MapDxfCommands();
     void GiveSettingsToDocument();
     CPoint DeviceToLogical(CPoint device);
-    // The click in metres, on a drawn ground point when one is near.
-    DPoint SnappedClick(CPoint logical) const;
-    void AddFigurePoint(const DPoint& point);
-    void CommitFigure();
-    void CommitPoint(const DPoint& point);
-    void EndFigure();
-    void SelectAt(CPoint logical);
-    void SelectInRectangle(const DPoint& a, const DPoint& b);
-    const CNode* PointNear(CPoint logical) const;
-    const CLine* LineNear(CPoint logical) const;
-    void ShowToolPrompt();
+    // Selects what lies inside the rectangle (x min, y min, x max, y max), by the targets.
+    void SelectInRectangle(const double (&rect)[4]);
     void MapTableCommands();
     void LeaveTool();
     std::vector<const CNode*> SelectedGroundPoints() const;
@@ -178,7 +168,6 @@ private:
     void DrawPoints(CDC* dc, const CRect& clip);
     void DrawNumbers(CDC* dc, const CRect& clip);
     void DrawSelection(CDC* dc);
-    void DrawFigure(CDC* dc);
 };
 
 } // namespace merdok

@@ -82,18 +82,8 @@ void CBlockView::OnEditSelectAll() {
     }
     // An unset minimum takes every position.
     const double any = platform::kUnsetDouble;
-    if (m_bSelGroundPoint) {
-        model->SelectNodesInRect(m_listSelect, any, any, any, any, 0, 0);
-    }
-    if (m_bSelGroundLine) {
-        model->SelectLinesInRect(m_listSelect, any, any, any, any, 0);
-    }
-    if (m_bSelMeasurePoint) {
-        model->SelectNodesInRect(m_listSelect, any, any, any, any, 0, 1);
-    }
-    if (m_bSelBoundPoint) {
-        model->SelectNodesInRect(m_listSelect, any, any, any, any, 0, 2);
-    }
+    const double all[4] = {any, any, any, any};
+    SelectInRectangle(all);
     model->SelectLinesOfSelectedNodes(m_listSelect);
     CountSelection();
     Invalidate(FALSE);
@@ -123,19 +113,19 @@ void CBlockView::OnEditDeselect() {
 void CBlockView::OnSelectTargets() {
     CSelectTargetDlg dialog({kTargetChecks[0], kTargetChecks[1], kTargetChecks[2], kTargetChecks[3]},
                             kAllTargetsButton, this);
-    dialog.m_bTarget = {m_bSelGroundPoint, m_bSelGroundLine, m_bSelMeasurePoint, m_bSelBoundPoint};
+    dialog.m_bTarget = {m_nSelectTargets[kTargetGround], m_nSelectTargets[kTargetLines],
+                        m_nSelectTargets[kTargetMeasure], m_nSelectTargets[kTargetBoundary]};
     if (dialog.DoModal() != IDOK) {
         return;
     }
-    m_bSelGroundPoint = dialog.m_bTarget[CSelectTargetDlg::kGroundPoint];
-    m_bSelGroundLine = dialog.m_bTarget[CSelectTargetDlg::kGroundLine];
-    m_bSelMeasurePoint = dialog.m_bTarget[CSelectTargetDlg::kMeasurePoint];
-    m_bSelBoundPoint = dialog.m_bTarget[CSelectTargetDlg::kBoundPoint];
+    m_nSelectTargets[kTargetGround] = dialog.m_bTarget[CSelectTargetDlg::kGroundPoint];
+    m_nSelectTargets[kTargetLines] = dialog.m_bTarget[CSelectTargetDlg::kGroundLine];
+    m_nSelectTargets[kTargetMeasure] = dialog.m_bTarget[CSelectTargetDlg::kMeasurePoint];
+    m_nSelectTargets[kTargetBoundary] = dialog.m_bTarget[CSelectTargetDlg::kBoundPoint];
 }
 
 void CBlockView::OnSnapToPoint() {
-    m_bSnapToPoint = !m_bSnapToPoint;
-    SetGuideTitle(static_cast<UINT>(m_nGuideTitleId));
+    ToggleSnapToPoint();
 }
 
 void CBlockView::OnModelInfo() {

@@ -1,13 +1,13 @@
 // Tab while a drawing tool is active: the next point typed instead of clicked, as coordinates
 // (absolute, or relative to the previous point of the figure) or as the number of an existing
-// ground-surface point. A point that cannot be placed is refused with a message; nothing is
-// drawn at a place the user did not give.
+// ground-surface point; the view base places it like a click. A point that cannot be placed
+// (an unknown number, outside the window) is refused with a message; nothing is drawn at a
+// place the user did not give.
 
 #include "section_editor/app/CBlockView.h"
 
 #include "common/ui/section/CCoordInputDlg.h"
 #include "platform/core/MessageSink.h"
-#include "platform/ui/CClientDC.h"
 #include "section_editor/core/CBlockDoc.h"
 
 namespace merdok {
@@ -23,15 +23,16 @@ bool IsSet(double value) {
 } // namespace
 
 void CBlockView::OnCoordinateEntry() {
-    if (m_nDrawMode < kSingleLine || m_nDrawMode > kRightBoundPoint || !Model()) {
+    if (m_nDrawMode < kSingleLine || m_nDrawMode > kRightBoundPoint || !Model() || ModalFigure() ||
+        m_pendingEdit) {
         return;
     }
     m_nInputLock = 1;
     ReleaseCapture();
-    const bool figure = !m_figure.empty();
+    DPoint last;
+    const bool figure = LastFigurePoint(last) != FALSE;
     CCoordInputDlg dialog(kRelativeCheck, this);
     if (figure) {
-        const DPoint& last = m_figure.back();
         dialog.m_strPrompt.Format(u8"直前点の座標 (%10.3lf,%10.3lf )", last.x, last.y);
         dialog.m_bRelative = m_bRelativeEntry;
     }
@@ -44,17 +45,15 @@ void CBlockView::OnCoordinateEntry() {
             m_bRelativeEntry = dialog.m_bRelative;
         }
         DPoint point;
-        if (EnteredPoint(dialog, point) && IsInWindow(point)) {
-            // The rubber band of a figure still in progress starts at the point typed.
-            m_ptCursor = WorldToLogical(point.x, point.y);
-            AddFigurePoint(point);
+        int rule = CFigure::kNoRule;
+        if (EnteredPoint(dialog, point, rule)) {
+            EnterTypedPoint(point, rule);
         }
     }
-    Invalidate(FALSE);
     UpdateWindow();
 }
 
-bool CBlockView::EnteredPoint(const CCoordInputDlg& dialog, DPoint& point) const {
+bool CBlockView::EnteredPoint(const CCoordInputDlg& dialog, DPoint& point, int& rule) const {
     CBlockDoc* model = Model();
     point = DPoint{dialog.m_dX, dialog.m_dY};
     const bool surfaceBoundary = m_nDrawMode == kLeftBoundPoint || m_nDrawMode == kRightBoundPoint;
@@ -75,29 +74,20 @@ bool CBlockView::EnteredPoint(const CCoordInputDlg& dialog, DPoint& point) const
         }
         return true;
     }
-    if (m_figure.empty()) {
+    DPoint last;
+    if (!LastFigurePoint(last)) {
         return true;
     }
-    // Within a figure an empty coordinate keeps the previous point's, and relative entry
-    // adds to it.
-    const DPoint& last = m_figure.back();
+    // Within a figure an empty coordinate keeps the previous point's (a vertical or horizontal
+    // segment), and relative entry adds to it.
     const bool relative = dialog.m_bRelative != FALSE;
+    if (!IsSet(point.x)) {
+        rule = CFigure::kVertical;
+    } else if (!IsSet(point.y)) {
+        rule = CFigure::kHorizontal;
+    }
     point.x = IsSet(point.x) ? (relative ? last.x + point.x : point.x) : last.x;
     point.y = IsSet(point.y) ? (relative ? last.y + point.y : point.y) : last.y;
-    return true;
-}
-
-bool CBlockView::IsInWindow(const DPoint& point) {
-    CPoint device = WorldToLogical(point.x, point.y);
-    CClientDC dc(this);
-    OnPrepareDC(&dc);
-    dc.LPtoDP(&device);
-    CRect client;
-    GetClientRect(&client);
-    if (section::Viewport::IsUnsetPoint(WorldToLogical(point.x, point.y)) || !client.PtInRect(device)) {
-        AfxMessageBox(u8"指定点のエラーです。\n指定点がｳｨﾝﾄﾞｳ内に入るようにして下さい。");
-        return false;
-    }
     return true;
 }
 

@@ -1,5 +1,5 @@
 // The section view's drawing: ground lines, point marks of the five kinds, numbers or names,
-// the selection and the figure in progress.
+// the selection, and the band of a tool in progress laid over it.
 
 #include "section_editor/app/CBlockView.h"
 
@@ -89,8 +89,8 @@ void CBlockView::OnDraw(CDC* dc) {
     DrawPoints(dc, clip);
     DrawNumbers(dc, clip);
     DrawSelection(dc);
-    DrawFigure(dc);
     DrawPendingEdit(dc);
+    PaintToolSurface(dc);
 }
 
 void CBlockView::DrawLines(CDC* dc, const CRect& clip) {
@@ -222,27 +222,6 @@ void CBlockView::DrawSelection(CDC* dc) {
             dc->LineTo(WorldToLogical(b.x, b.y));
         }
     }
-}
-
-void CBlockView::DrawFigure(CDC* dc) {
-    if (m_figure.empty()) {
-        return;
-    }
-    PenScope pen(dc, 1, m_crRubber);
-    if (m_nDrawMode == kSelect) {
-        const CPoint corner = WorldToLogical(m_figure.front().x, m_figure.front().y);
-        dc->MoveTo(corner);
-        dc->LineTo(m_ptCursor.x, corner.y);
-        dc->LineTo(m_ptCursor);
-        dc->LineTo(corner.x, m_ptCursor.y);
-        dc->LineTo(corner);
-        return;
-    }
-    dc->MoveTo(WorldToLogical(m_figure.front().x, m_figure.front().y));
-    for (std::size_t i = 1; i < m_figure.size(); ++i) {
-        dc->LineTo(WorldToLogical(m_figure[i].x, m_figure[i].y));
-    }
-    dc->LineTo(m_ptCursor);
 }
 
 } // namespace merdok

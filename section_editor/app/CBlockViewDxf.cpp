@@ -70,7 +70,7 @@ void CBlockView::OnInputDxfFile() {
     // The import may put copies in place of the model's records (a failed one puts the
     // model back as it was), and the reader sets every state to normal: nothing stays selected.
     ClearSelection();
-    m_figure.clear();
+    DropDrawFigure();
     CDxfReadProgressDlg progress(this);
     if (import.Run(&progress) == CDxfImport::Result::kImported) {
         double extent[2] = {200.0, 100.0};

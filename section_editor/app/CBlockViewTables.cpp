@@ -198,7 +198,7 @@ void CBlockView::OnInputBoundPoints() {
 }
 
 void CBlockView::LeaveTool() {
-    m_figure.clear();
+    DropDrawFigure();
     m_nDrawMode = kNoTool;
     m_nGuidePromptId = 4000;
     m_nGuideTitleId = -1;

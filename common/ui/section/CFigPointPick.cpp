@@ -3,5 +3,5 @@
 #include "common/ui/section/CViewBase.h"
 
 BOOL CFigPointPick::Commit(int mode) {
-    return mode == 1 ? View()->CommitPick(start_) : TRUE;
+    return mode == pickMode_ ? View()->CommitPick(start_) : TRUE;
 }

@@ -98,6 +98,9 @@ public:
     CFigure* ModalFigure() const { return m_pDragFigure.get(); }
     // Makes a figure the modal one: the next left click confirms it, the right click cancels.
     void SetModalFigure(std::unique_ptr<CFigure> figure);
+    // Ends the active figure without its result (the view leaves its tool for a table or an
+    // import); its band goes with it.
+    void DropDrawFigure();
 
     // What figures produce, passed on to the program's document; the base does nothing.
     // A run of new points joined by lines: non-zero when the lines were renumbered.
@@ -175,6 +178,8 @@ public:
     void DrawLabel(CDC* dc, int x, int y, const CString& text, CBrush* frame) const;
     // A closed polygon with a 1-pixel pen and no fill; nothing without points or an unset first x.
     void DrawPolylineWorld(CDC* dc, const double* xs, const double* ys, int n, COLORREF color) const;
+    // Lays the active tool's surface (m_bmScreen) over a repaint, so that its band survives it.
+    void PaintToolSurface(CDC* dc);
 
     // Printing (CViewBasePrint.cpp): what the window shows, on one page, after a Yes/No that
     // names the printer; the preview of that page has only a Close button.

@@ -90,3 +90,20 @@ void CViewBase::DrawPolylineWorld(CDC* dc, const double* xs, const double* ys, i
     dc->SelectObject(static_cast<CBrush*>(oldBrush));
     dc->SelectObject(oldPen);
 }
+
+// The tool's surface: its white pixels leave the picture as it is, its band shows through.
+// Never on paper or in a preview.
+void CViewBase::PaintToolSurface(CDC* dc) {
+    if (dc->IsPrinting() || !m_bmScreen.IsCreated()) {
+        return;
+    }
+    CDC memory;
+    memory.CreateCompatibleDC(dc);
+    CBitmap* old = memory.SelectObject(&m_bmScreen);
+    CRect box;
+    dc->GetClipBox(&box);
+    CPoint source = box.TopLeft();
+    dc->LPtoDP(&source);
+    dc->BitBlt(box.left, box.top, box.Width(), box.Height(), &memory, source.x, source.y, SRCAND);
+    memory.SelectObject(old);
+}

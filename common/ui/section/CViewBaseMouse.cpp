@@ -431,6 +431,20 @@ void CViewBase::EndDrawFigure(CDocument*) {
     SetToolCursor();
 }
 
+void CViewBase::DropDrawFigure() {
+    if (!m_pFigure) {
+        return;
+    }
+    const std::unique_ptr<CFigure> figure = std::move(m_pFigure);
+    EraseFigure(*figure);
+    m_nConstraint = 0;
+    if (m_nDrawStep > 9) {
+        m_nDrawStep = 0;
+    }
+    ShowToolPrompt();
+    SetToolCursor();
+}
+
 BOOL CViewBase::EnterTypedPoint(const DPoint& point, int rule) {
     section::FigureVertex vertex{WorldToLogical(point.x, point.y), point, 0};
     if (!InsideClient(vertex.logical)) {

@@ -1,18 +1,23 @@
 // The section editor's view offscreen: the sample drawn (pixels at its marks), the tools
-// driven by mouse sequences (the model gets the right points and lines), deletion, and the
-// click that only activates the window.
+// driven by mouse sequences (the model gets the right points and lines, the canvas keeps no
+// band), the Shift rule, closing with Ctrl, the zoom window, deletion, and the click that only
+// activates the window.
 
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/MerdokIds.h"
 
+#include "common/ui/section/CMoveDlg.h"
 #include "platform/ui/CClientDC.h"
+#include "platform/ui/CDialog.h"
 #include "platform/ui/CFrameWnd.h"
+#include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/Fixtures.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QWidget>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -64,7 +69,13 @@ protected:
         view_->OnPrepareDC(&dc);
         return dc.GetPixel(p.x + dx, p.y + dy);
     }
-    void Click(double x, double y) { view_->OnLButtonUp(0, Device(x, y)); }
+    // A click as the mouse makes it: the pointer arrives, the button goes down and up.
+    void Click(double x, double y, UINT flags = 0) {
+        view_->UpdateWindow();
+        view_->OnMouseMove(flags, Device(x, y));
+        view_->OnLButtonDown(flags, Device(x, y));
+        view_->OnLButtonUp(flags, Device(x, y));
+    }
     void Command(UINT id) { view_->OnCmdMsg(id, CN_COMMAND, nullptr); }
 
     CMerdokDoc* document_ = nullptr;
@@ -141,20 +152,16 @@ TEST_F(MerdokViewTest, PointToolsMakePointsOfTheirKind) {
 TEST_F(MerdokViewTest, TheClickThatActivatesTheWindowDrawsNothing) {
     Show();
     Command(ID_DRAW_GROUND_POINT);
-    // The first window to get the focus takes its first click.
+    // The focus arrives with the press that brings the window forward: that click is lost.
     view_->OnSetFocus(nullptr);
+    view_->OnLButtonDown(0, Device(30.0, 50.0));
+    view_->OnLButtonUp(0, Device(30.0, 50.0));
+    EXPECT_EQ(Model().m_mapNode.GetCount(), 0);
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
     Click(30.0, 50.0);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 1);
-    // Another document window had the focus: the click that brings this one forward is lost.
-    {
-        CBlockView other;
-        other.OnSetFocus(nullptr);
-    }
-    CBlockView other;
-    other.OnSetFocus(nullptr);
+    // The pointer moved in after the focus came (a dialog closed): the click is the user's.
     view_->OnSetFocus(nullptr);
-    Click(50.0, 50.0);
-    EXPECT_EQ(Model().m_mapNode.GetCount(), 1);
     Click(50.0, 50.0);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 2);
 }
@@ -167,7 +174,9 @@ TEST_F(MerdokViewTest, DeletingTheSelectionMarksTheDocumentModified) {
     Model().SetModifiedFlag(false);
     Command(ID_EDIT_SELECT);
     Click(120.0, 40.0);
-    ASSERT_EQ(view_->m_listSelect.GetCount(), 1);
+    // The point clicked, and with it its line.
+    ASSERT_EQ(view_->m_listSelect.GetCount(), 2);
+    EXPECT_EQ(view_->m_nSelPoints, 1);
     sink_.QueueAnswer(IDYES);
     Command(ID_EDIT_DELETE);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 1);
@@ -175,6 +184,168 @@ TEST_F(MerdokViewTest, DeletingTheSelectionMarksTheDocumentModified) {
     EXPECT_EQ(Model().m_LineList.GetCount(), 0);
     EXPECT_TRUE(Model().IsModified());
     EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+}
+
+// The tools on the view base's mouse layer: what mouse sequences leave in the model and on the
+// canvas.
+class MerdokMouseTest : public MerdokViewTest {
+protected:
+    void SetUp() override {
+        MerdokViewTest::SetUp();
+        Show();
+    }
+    void TearDown() override {
+        platform::DialogScript::Clear();
+        MerdokViewTest::TearDown();
+    }
+    void Move(double x, double y, UINT flags = 0) { view_->OnMouseMove(flags, Device(x, y)); }
+    QImage Canvas() {
+        view_->UpdateWindow();
+        return view_->Canvas().copy();
+    }
+    void Repaint() {
+        view_->Invalidate();
+        view_->UpdateWindow();
+    }
+    // The ends of the line of the given key.
+    std::pair<DPoint, DPoint> LineEnds(int key) {
+        const CLine* line = Model().m_LineList.Lookup(key);
+        EXPECT_NE(line, nullptr);
+        return line ? std::pair{Model().NodeXY(line->GetNode1()), Model().NodeXY(line->GetNode2())}
+                    : std::pair<DPoint, DPoint>{};
+    }
+};
+
+TEST_F(MerdokMouseTest, ShiftRulesALineAndCtrlClosesAContinuousLine) {
+    Command(ID_DRAW_GROUND_LINE);
+    Click(20.0, 80.0);
+    // A steep drag with Shift held becomes vertical: the end takes the start's x exactly.
+    Move(25.0, 20.0, MK_SHIFT);
+    Click(25.0, 20.0, MK_SHIFT);
+    ASSERT_EQ(Model().m_LineList.GetCount(), 1);
+    const auto [top, bottom] = LineEnds(Model().m_LineList.begin()->first);
+    EXPECT_DOUBLE_EQ(bottom.x, top.x);
+    EXPECT_NEAR(bottom.y, 20.0, 0.5);
+    // Three vertices, then Ctrl: the line closes on its first vertex.
+    Command(ID_DRAW_CONTINUOUS_LINE);
+    Click(100.0, 20.0);
+    Click(160.0, 20.0);
+    Click(130.0, 70.0);
+    Click(150.0, 90.0, MK_CONTROL);
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
+    EXPECT_EQ(Model().m_mapNode.GetCount(), 5);
+    EXPECT_EQ(Model().m_LineList.GetCount(), 4);
+    int endsAtFirst = 0;
+    for (const auto& [key, line] : Model().m_LineList) {
+        for (const DPoint& end : {Model().NodeXY(line->GetNode1()), Model().NodeXY(line->GetNode2())}) {
+            endsAtFirst += std::abs(end.x - 100.0) < 0.5 && std::abs(end.y - 20.0) < 0.5 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(endsAtFirst, 2);
+}
+
+TEST_F(MerdokMouseTest, TheRightButtonZoomsToItsWindowAndDrawsNothing) {
+    const double scale = view_->m_view.scaleX;
+    Command(ID_DRAW_GROUND_POINT);
+    view_->OnRButtonDown(0, Device(40.0, 60.0));
+    Move(60.0, 40.0);
+    // A release on the first corner leaves the window open.
+    view_->OnRButtonUp(0, Device(40.0, 60.0));
+    EXPECT_DOUBLE_EQ(view_->m_view.scaleX, scale);
+    view_->OnRButtonUp(0, Device(60.0, 40.0));
+    EXPECT_GT(view_->m_view.scaleX, 4 * scale);
+    EXPECT_EQ(Model().m_mapNode.GetCount(), 0);
+}
+
+TEST_F(MerdokMouseTest, AToolEndedLeavesNoBandAndTheCursorShowsDrawnItems) {
+    Command(ID_DRAW_GROUND_LINE);
+    Click(20.0, 50.0);
+    Click(120.0, 40.0);
+    const QImage drawn = Canvas();
+    // Over the drawn point the on-item cursor, beside it the cross.
+    Move(120.0, 40.0);
+    EXPECT_EQ(view_->GetCanvasWidget()->cursor().shape(), Qt::PointingHandCursor);
+    Move(70.0, 80.0);
+    EXPECT_EQ(view_->GetCanvasWidget()->cursor().shape(), Qt::CrossCursor);
+    // A band across the line, the window repainted under it once, then the right button ends
+    // the tool without a second point.
+    Click(30.0, 80.0);
+    Move(60.0, 30.0);
+    Repaint();
+    Move(90.0, 20.0);
+    EXPECT_NE(Canvas(), drawn);
+    view_->OnRButtonUp(0, Device(90.0, 20.0));
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
+    EXPECT_EQ(Model().m_LineList.GetCount(), 1);
+    EXPECT_EQ(Canvas(), drawn);
+    // A continuous line taken back vertex by vertex leaves the canvas as it was.
+    Command(ID_DRAW_CONTINUOUS_LINE);
+    Click(30.0, 80.0);
+    Click(60.0, 90.0);
+    Move(90.0, 70.0);
+    view_->OnKeyDown(VK_BACK, 1, 0);
+    view_->OnKeyDown(VK_BACK, 1, 0);
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
+    EXPECT_EQ(Canvas(), drawn);
+}
+
+TEST_F(MerdokMouseTest, APointToolOnADrawnPointOpensItsDialogAndKeepsTheSnapDistance) {
+    Command(ID_DRAW_GROUND_POINT);
+    Click(60.0, 50.0);
+    ASSERT_EQ(Model().m_mapNode.GetCount(), 1);
+    const double snap = Model().m_dSnap2;
+    int dialogs = 0;
+    platform::DialogScript::Queue([&dialogs](CDialog& dialog) {
+        ++dialogs;
+        dialog.OnCancel();
+    });
+    // A pixel beside the drawn point still takes it.
+    const double pixel = 1.0 / view_->m_view.scaleX;
+    Click(60.0 + pixel, 50.0);
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(Model().m_mapNode.GetCount(), 1);
+    EXPECT_DOUBLE_EQ(Model().m_dSnap2, snap);
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
+}
+
+TEST_F(MerdokMouseTest, AMoveWaitsForTheClickThatCommitsOrDropsIt) {
+    Command(ID_DRAW_GROUND_POINT);
+    Click(60.0, 50.0);
+    ASSERT_EQ(Model().m_mapNode.GetCount(), 1);
+    const double x = Model().m_mapNode.begin()->second->GetX();
+    const auto moveAll = [this](const char* dx) {
+        Command(ID_EDIT_SELECT_ALL);
+        platform::DialogScript::Queue([dx](CDialog& dialog) {
+            dialog.SetDlgItemText(CMoveDlg::kDx, dx);
+            dialog.GetDlgItemWidget(IDOK)->setFocus();
+            dialog.OnOK();
+        });
+        Command(ID_EDIT_MOVE);
+    };
+    const auto pointX = [this] { return Model().m_mapNode.begin()->second->GetX(); };
+    moveAll("10");
+    ASSERT_NE(view_->m_pendingEdit, nullptr);
+    EXPECT_DOUBLE_EQ(pointX(), x);
+    // The right button asks; No keeps the move waiting, and no zoom window starts.
+    sink_.QueueAnswer(IDNO);
+    view_->OnRButtonDown(0, Device(20.0, 20.0));
+    view_->OnRButtonUp(0, Device(20.0, 20.0));
+    EXPECT_NE(view_->m_pendingEdit, nullptr);
+    EXPECT_DOUBLE_EQ(pointX(), x);
+    // The left click commits, and draws nothing of the select tool.
+    Model().SetModifiedFlag(false);
+    Click(20.0, 20.0);
+    EXPECT_EQ(view_->m_pendingEdit, nullptr);
+    EXPECT_DOUBLE_EQ(pointX(), x + 10.0);
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
+    // Dropped with Yes, a second move leaves the point where it was.
+    moveAll("5");
+    sink_.QueueAnswer(IDYES);
+    view_->OnRButtonDown(0, Device(20.0, 20.0));
+    view_->OnRButtonUp(0, Device(20.0, 20.0));
+    EXPECT_EQ(view_->m_pendingEdit, nullptr);
+    EXPECT_DOUBLE_EQ(pointX(), x + 10.0);
 }
 
 } // namespace

@@ -98,6 +98,8 @@ protected:
         CClientDC dc(view);
         view->OnPrepareDC(&dc);
         dc.LPtoDP(&p);
+        view->OnMouseMove(0, p);
+        view->OnLButtonDown(0, p);
         view->OnLButtonUp(0, p);
     }
     std::string Slot() { return platform::Cp932ToUtf8(baseMenu_->Slot(process::kSectionModelSlot).str()); }

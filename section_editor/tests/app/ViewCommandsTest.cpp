@@ -141,7 +141,7 @@ TEST_F(MerdokCommandTest, SelectionCommandsAndTheirRules) {
     expectRules({{ID_EDIT_SELECT, true, 1}, {ID_EDIT_DESELECT, true, 0}, {ID_DRAW_GROUND_POINT, false, 0}},
                 "one selected");
     // Select all with the ground-line target off takes the points and, through them, the line.
-    view_->m_bSelGroundLine = FALSE;
+    view_->m_nSelectTargets[CViewBase::kTargetLines] = 0;
     Command(ID_EDIT_SELECT_ALL);
     EXPECT_EQ(view_->m_nSelPoints, 3);
     EXPECT_EQ(view_->m_nSelLines, 1);

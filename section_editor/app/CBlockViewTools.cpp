@@ -1,0 +1,312 @@
+// The section view's drawing tools on the view base's mouse layer: the tool commands that
+// choose the draw mode, the figure each mode draws with, what the view base's snapping sees of
+// the model, and where a finished figure's result goes (new points and lines, a point of the
+// tool's kind or the point clicked on, the selection).
+
+#include "section_editor/app/CBlockView.h"
+#include "section_editor/app/CMerdokDoc.h"
+#include "section_editor/app/MerdokIds.h"
+
+#include "common/ui/section/CFigLine.h"
+#include "common/ui/section/CFigPointPick.h"
+#include "common/ui/section/CFigPolyline.h"
+#include "common/ui/section/CFigRectSelect.h"
+#include "platform/ui/CCmdUI.h"
+#include "section_editor/core/CBlockDoc.h"
+
+#include <algorithm>
+
+namespace merdok {
+
+namespace {
+
+struct Tool {
+    int mode;
+    UINT command;
+    UINT prompt;
+    UINT title;
+    int pointKind;
+};
+const Tool kTools[] = {
+    {CBlockView::kSelect, ID_EDIT_SELECT, 4049, 4048, -1},
+    {CBlockView::kSingleLine, ID_DRAW_GROUND_LINE, 4005, 4004, 0},
+    {CBlockView::kContinuousLine, ID_DRAW_CONTINUOUS_LINE, 4008, 4007, 0},
+    {CBlockView::kGroundPoint, ID_DRAW_GROUND_POINT, 4036, 4035, 0},
+    {CBlockView::kMeasurePoint, ID_DRAW_MEASURE_POINT, 4039, 4038, 1},
+    {CBlockView::kUnderBoundPoint, ID_DRAW_UNDER_BOUND_POINT, 4042, 4041, 2},
+    {CBlockView::kLeftBoundPoint, ID_DRAW_LEFT_BOUND_POINT, 4046, 4044, 3},
+    {CBlockView::kRightBoundPoint, ID_DRAW_RIGHT_BOUND_POINT, 4046, 4045, 4},
+};
+
+const Tool* ToolOf(int mode) {
+    for (const Tool& tool : kTools) {
+        if (tool.mode == mode) {
+            return &tool;
+        }
+    }
+    return nullptr;
+}
+
+// The point tools pick in the tools' own sub-mode: a new point, or the point clicked on.
+constexpr int kPointPickMode = 0;
+
+// What a tool has just made (state "new") becomes part of the model; dropped lines stay dropped.
+void AcceptNewObjects(CBlockDoc& model) {
+    for (const RecordMap<CNode>* map : {&model.m_mapNode, &model.m_mapSite, &model.m_mapBound}) {
+        for (const auto& [key, point] : *map) {
+            if (point->GetState() == CNode::kChanging) {
+                point->SetState(CNode::kNormal);
+            }
+        }
+    }
+    for (const auto& [key, line] : model.m_LineList) {
+        if (line->GetState() == CLine::kNew) {
+            line->SetState(CLine::kNormal);
+        }
+    }
+}
+
+void AddSnapPoints(const RecordMap<CNode>& map, std::vector<CViewBase::SnapPoint>& points) {
+    for (const auto& [key, point] : map) {
+        if (point->GetState() >= 0) {
+            points.push_back(CViewBase::SnapPoint{point->GetX(), point->GetY(), key, point->GetKind()});
+        }
+    }
+}
+
+} // namespace
+
+void CBlockView::MapToolCommands() {
+    for (const Tool& tool : kTools) {
+        const int mode = tool.mode;
+        MapCommand(tool.command, [this, mode] { SelectTool(mode); });
+        MapUpdate(tool.command, [this, mode](CCmdUI* ui) {
+            // The single-line tool also needs its own prompt to show as chosen.
+            const bool chosen = m_nDrawMode == mode && (mode != kSingleLine || m_nGuidePromptId == 4005);
+            ui->SetCheck(chosen ? 1 : 0);
+            ui->Enable(chosen || mode == kSelect || m_listSelect.IsEmpty());
+        });
+    }
+    MapCommand(ID_EDIT_DELETE, [this] { OnEditDelete(); });
+    MapCommand(ID_VIEW_PROPERTIES, [this] { OnViewProperties(); });
+    MapUpdate(ID_EDIT_DELETE, [this](CCmdUI* ui) { ui->Enable(!m_listSelect.IsEmpty()); });
+    // The click that closes a menu is no drawing click.
+    MapCommand(ID_MENU_SELECTED, [this] { IgnoreNextClick(); });
+}
+
+void CBlockView::SelectTool(int mode) {
+    const Tool* tool = ToolOf(mode);
+    if (!tool) {
+        return;
+    }
+    if (mode == kSelect && m_nDrawMode == kSelect) {
+        ClearSelection();
+    }
+    DropDrawFigure();
+    ChooseTool(mode, tool->pointKind, tool->prompt, tool->title);
+}
+
+void CBlockView::ToggleSnapToPoint() {
+    CViewBase::ToggleSnapToPoint();
+    SetGuideTitle(static_cast<UINT>(m_nGuideTitleId));
+}
+
+// Sizes of the figures: the selection frames the line and the ground point mark; the line
+// tools take the line width, each point tool the mark size of its own kind.
+std::unique_ptr<CFigure> CBlockView::MakeFigure(int drawMode) {
+    std::unique_ptr<CFigure> figure;
+    int size = 0;
+    switch (drawMode) {
+    case kSelect:
+        figure = std::make_unique<CFigRectSelect>();
+        size = std::max(m_display.line.width, m_display.points[kPointNode].size + 4);
+        break;
+    case kSingleLine:
+        figure = std::make_unique<CFigLine>();
+        size = m_display.line.width;
+        break;
+    case kContinuousLine:
+        figure = std::make_unique<CFigPolyline>();
+        size = m_display.line.width;
+        break;
+    case kGroundPoint:
+    case kMeasurePoint:
+    case kUnderBoundPoint:
+    case kLeftBoundPoint:
+    case kRightBoundPoint:
+        figure = std::make_unique<CFigPointPick>(kPointPickMode);
+        size = m_display.points[drawMode - kGroundPoint].size;
+        break;
+    default:
+        return nullptr;
+    }
+    figure->Setup(m_crRubber, size, m_sizeLabel.cx, m_sizeLabel.cy, this);
+    return figure;
+}
+
+std::vector<CViewBase::SnapPoint> CBlockView::DocSnapPoints(PointSet set) const {
+    std::vector<SnapPoint> points;
+    CBlockDoc* model = Model();
+    if (!model) {
+        return points;
+    }
+    if (set == PointSet::kGround || set == PointSet::kAll) {
+        AddSnapPoints(model->m_mapNode, points);
+    }
+    if (set == PointSet::kMeasure || set == PointSet::kAll) {
+        AddSnapPoints(model->m_mapSite, points);
+    }
+    if (set == PointSet::kBoundary || set == PointSet::kAll) {
+        AddSnapPoints(model->m_mapBound, points);
+    }
+    return points;
+}
+
+bool CBlockView::DocNearestLine(double x, double y, int& key, double& squaredDistance, DPoint& a,
+                                DPoint& b) const {
+    CBlockDoc* model = Model();
+    key = -1;
+    if (!model) {
+        return false;
+    }
+    squaredDistance = model->FindNearestLine(x, y, key, false);
+    const CLine* line = key >= 0 ? model->m_LineList.Lookup(key) : nullptr;
+    if (!line) {
+        key = -1;
+        return false;
+    }
+    a = model->NodeXY(line->GetNode1());
+    b = model->NodeXY(line->GetNode2());
+    return true;
+}
+
+void CBlockView::DocStoreLineKind(int key, int kind) {
+    CBlockDoc* model = Model();
+    if (CLine* line = model ? model->m_LineList.Lookup(key) : nullptr) {
+        line->SetSegKind(kind);
+    }
+}
+
+double CBlockView::DocSamePointDistance() const {
+    CBlockDoc* model = Model();
+    return model ? model->m_dSnap : 0.01;
+}
+
+double CBlockView::DocSquaredSnap() const {
+    CBlockDoc* model = Model();
+    return model ? model->m_dSnap2 : 0.0001;
+}
+
+void CBlockView::DocSetSquaredSnap(double value) {
+    if (CBlockDoc* model = Model()) {
+        model->m_dSnap2 = value;
+    }
+}
+
+// The model keeps the flag that saving asks; the framework's follows it.
+void CBlockView::DocSetModified() {
+    if (CBlockDoc* model = Model()) {
+        model->SetModifiedFlag(true);
+    }
+    if (CMerdokDoc* document = GetDocument()) {
+        document->SetModifiedFlag(TRUE);
+    }
+}
+
+int CBlockView::CommitPointRun(const std::vector<section::FigureVertex>& run) {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return 0;
+    }
+    std::vector<DPoint> points;
+    points.reserve(run.size());
+    for (const section::FigureVertex& vertex : run) {
+        points.push_back(vertex.world);
+    }
+    const BOOL compacted = model->ImportPointRun(points, 1);
+    AcceptNewObjects(*model);
+    return compacted ? 1 : 0;
+}
+
+// A click of a point tool: a new point of the tool's kind there, or, on a point of that kind,
+// the point dialog on it.
+BOOL CBlockView::CommitPick(const section::FigureVertex& click) {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return FALSE;
+    }
+    const CNode record(1000, click.world.x, click.world.y, CNode::kNormal);
+    CNode* point = model->InsertPoint(record, m_nPointKind);
+    if (!point) {
+        return TRUE;
+    }
+    if (point->GetState() == CNode::kChanging) {
+        AcceptNewObjects(*model);
+        DocSetModified();
+    } else {
+        ChangePoint(*point);
+    }
+    return TRUE;
+}
+
+BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return FALSE;
+    }
+    const int number = figure.Start().number;
+    switch (mode) {
+    case kPickFree: {
+        double rect[4];
+        figure.OrderedWorldRect(rect);
+        SelectInRectangle(rect);
+        break;
+    }
+    case kPickPoint: {
+        CNode* point = number > 0 ? model->PointMap(m_nPointKind).Lookup(number - 1) : nullptr;
+        if (point && point->GetState() == CNode::kNormal) {
+            point->SetState(CNode::kSelected);
+            m_listSelect.AddTail(point);
+        }
+        break;
+    }
+    case kPickLine: {
+        CLine* line = number < 0 ? model->m_LineList.Lookup(-number - 1) : nullptr;
+        if (line && line->GetState() == CLine::kNormal) {
+            line->SetState(CLine::kSelected);
+            m_listSelect.AddTail(line);
+        }
+        break;
+    }
+    default:
+        return FALSE;
+    }
+    model->SelectLinesOfSelectedNodes(m_listSelect);
+    CountSelection();
+    return TRUE;
+}
+
+void CBlockView::SelectInRectangle(const double (&rect)[4]) {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return;
+    }
+    const double minX = rect[0];
+    const double minY = rect[1];
+    const double maxX = rect[2];
+    const double maxY = rect[3];
+    if (m_nSelectTargets[kTargetGround]) {
+        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, CNode::kGround);
+    }
+    if (m_nSelectTargets[kTargetLines]) {
+        model->SelectLinesInRect(m_listSelect, minX, maxX, minY, maxY, 0);
+    }
+    if (m_nSelectTargets[kTargetMeasure]) {
+        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, CNode::kMeasurement);
+    }
+    if (m_nSelectTargets[kTargetBoundary]) {
+        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, CNode::kInnerBoundary);
+    }
+}
+
+} // namespace merdok
