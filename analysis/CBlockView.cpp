@@ -4,6 +4,7 @@
 #include "analysis/CChildFrame.h"
 #include "analysis/CDrawingRunDlg.h"
 #include "analysis/CMainFrame.h"
+#include "analysis/CRefFileDlg.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/SectionPainter.h"
 #include "analysis/SlipLineTreeDlg.h"
@@ -117,11 +118,32 @@ void CBlockView::OnInitialUpdate() {
             frame->SetFrameTitle(document->GetPathName());
         }
     }
+    AskReferenceFiles();
     ShowMethodName();
     GiveSettingsToDocument();
     CViewBase::OnInitialUpdate();
     CreateTreeDialog();
     RecolorBoundaryButtons();
+}
+
+// A new document without a section asks which section model and measurement files it
+// refers to, and reads them as the title and reference files dialog's update does.
+void CBlockView::AskReferenceFiles() {
+    CTorvanDoc* document = GetDocument();
+    CBlockDoc* model = Model();
+    if (!document || !model || !document->GetPathName().IsEmpty() || DocHasGroundPoints()) {
+        return;
+    }
+    CRefFileDlg dialog(this);
+    dialog.m_strSectionFile = model->m_strSectionFile;
+    dialog.m_strDispFile = model->m_strDispFile;
+    if (dialog.DoModal() != IDOK || (dialog.m_strSectionFile.IsEmpty() && dialog.m_strDispFile.IsEmpty())) {
+        return;
+    }
+    model->m_strSectionFile = dialog.m_strSectionFile;
+    model->m_strDispFile = dialog.m_strDispFile;
+    model->ReloadReferenceFiles();
+    m_drawRange = section::WorldRange::Unset();
 }
 
 // The boundary point tools of the edit bar show the colours their points are drawn in.

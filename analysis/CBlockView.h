@@ -134,6 +134,11 @@ public:
     void OnEditDeselect();
     void OnUpdateSelectionNotEmpty(CCmdUI* ui);
     void OnSelectTargets();
+    // Select all (whatever the targets allow) and the ground points no line uses (CBlockViewCommands.cpp).
+    void OnEditSelectAll();
+    void OnSelectUnusedPoints();
+    // Drawing clicks snap to the nearest existing point, at any distance, while on.
+    void OnSnapToPoint();
 
     // --- clicks while a table or a pending change waits (CBlockViewClicks.cpp) ---
     void OnLButtonDown(UINT flags, CPoint point) override;
@@ -177,6 +182,7 @@ private:
     // Hands the count limits, tolerances and vector mode of the settings to the document.
     void GiveSettingsToDocument();
     void ShowMethodName();
+    void AskReferenceFiles();
     // The table rows become the document's keyed block lines; the view redraws.
     void TakeBlockLineRows();
     long CheckBoundaryRows(const std::vector<CGridData*>& rows);
@@ -198,6 +204,10 @@ private:
     CNode* GroundPointOfRow(CGridData& row) const;
     void TakeSelectedPointRows(std::vector<CGridData*>& rows);
     void MapTableCommands();
+    void MapSelectCommands();
+    void StartSelectTool();
+    // The points, lines and slip lines of the selection into m_nSelectAllCounts.
+    void CountSelection();
     void CreateTreeDialog();
 
     CGridDlg1* m_pBlockLineTable = nullptr;

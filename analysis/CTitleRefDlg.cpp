@@ -1,6 +1,7 @@
 #include "analysis/CTitleRefDlg.h"
 
-#include "common/ui/dialogs/CFileMyDialog.h"
+#include "analysis/CRefFileDlg.h"
+
 #include "common/ui/dialogs/DialogPlacement.h"
 #include "common/ui/section/DialogFields.h"
 #include "platform/ui/DialogScript.h"
@@ -15,10 +16,8 @@
 namespace torvan {
 
 CTitleRefDlg::CTitleRefDlg(CWnd* parent) : CDialog(kTemplateId, parent) {
-    MapCommand(kBrowseSection,
-               [this] { Browse(kSectionFile, u8"断面ﾓﾃﾞﾙﾌｧｲﾙ (*.sec)|*.sec|全てのﾌｧｲﾙ (*.*)|*.*||"); });
-    MapCommand(kBrowseDisp,
-               [this] { Browse(kDispFile, u8"変位ﾃﾞｰﾀﾌｧｲﾙ (*.dis)|*.dis|全てのﾌｧｲﾙ (*.*)|*.*||"); });
+    MapCommand(kBrowseSection, [this] { CRefFileDlg::BrowseSectionFile(*this, kSectionFile); });
+    MapCommand(kBrowseDisp, [this] { CRefFileDlg::BrowseDispFile(*this, kDispFile); });
     MapCommand(kUpdateButton, [this] { Finish(kUpdateFiles); });
 }
 
@@ -58,20 +57,6 @@ BOOL CTitleRefDlg::OnInitDialog() {
     }
     CenterDialog(*this);
     return TRUE;
-}
-
-// Without the existing-file flag: the open dialog would check the files for the analysis
-// file's format tag.
-void CTitleRefDlg::Browse(UINT edit, const char8_t* filter) {
-    const CString filterText(filter);
-    CFileMyDialog browse(TRUE, nullptr, nullptr, OFN_HIDEREADONLY, filterText.GetString(), this);
-    const CString directory = CFileMyDialog::GetLastDirectory();
-    if (!directory.IsEmpty()) {
-        browse.m_ofn.lpstrInitialDir = directory.GetString();
-    }
-    if (browse.DoModal() == IDOK) {
-        SetDlgItemText(edit, browse.GetPathName());
-    }
 }
 
 void CTitleRefDlg::OnOK() {

@@ -37,7 +37,6 @@ protected:
     void CreateControls() override;
 
 private:
-    void Browse(UINT edit, const char8_t* filter);
     // Takes the fields (registering the title) and ends with code.
     void Finish(int code);
 };

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <deque>
+#include <map>
 
 namespace platform {
 namespace {
@@ -15,7 +16,34 @@ std::deque<DialogScript::Answer>& Answers() {
     return answers;
 }
 
+std::map<UINT, DialogScript::Answer>& StandingAnswers() {
+    static std::map<UINT, DialogScript::Answer> answers;
+    return answers;
+}
+
+// The answer for this dialog, taken from the queue unless its template has a standing one.
+DialogScript::Answer NextAnswer(const CDialog& dialog) {
+    const auto standing = StandingAnswers().find(dialog.GetTemplateId());
+    if (standing != StandingAnswers().end()) {
+        return standing->second;
+    }
+    if (Answers().empty()) {
+        return nullptr;
+    }
+    DialogScript::Answer answer = std::move(Answers().front());
+    Answers().pop_front();
+    return answer;
+}
+
 } // namespace
+
+void DialogScript::AnswerAlways(UINT templateId, Answer answer) {
+    StandingAnswers()[templateId] = std::move(answer);
+}
+
+void DialogScript::Forget(UINT templateId) {
+    StandingAnswers().erase(templateId);
+}
 
 void DialogScript::Queue(Answer answer) {
     Answers().push_back(std::move(answer));
@@ -34,9 +62,7 @@ int DialogScript::Exec(CDialog& dialog) {
     if (!widget) {
         return -1;
     }
-    if (!Answers().empty()) {
-        Answer answer = std::move(Answers().front());
-        Answers().pop_front();
+    if (Answer answer = NextAnswer(dialog)) {
         QPointer<QDialog> guard(widget);
         QTimer::singleShot(0, widget, [&dialog, guard, answer] {
             answer(dialog);
