@@ -23,6 +23,7 @@ CMenu* FileMenu(bool withDocument) {
         AppendMenuItem(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
         AppendMenuSeparator(*menu);
         AppendMenuItem(*menu, ID_ANALYSIS_RUN, u8"解析実行(G)...");
+        AppendMenuItem(*menu, ID_RELOAD_RESULT, u8"すべり線生成(E)");
         AppendMenuItem(*menu, ID_DRAWING_RUN, u8"作図実行(Z)...");
         AppendMenuItem(*menu, ID_FILE_DXF_OUT, u8"DXFﾌｧｲﾙ出力(U)...");
         AppendMenuSeparator(*menu);
@@ -65,6 +66,15 @@ CMenu* DrawMenu() {
     AppendMenuItem(*menu, ID_DRAW_INNER_BOUND_POINT, u8"地中境界点(B)");
     AppendMenuItem(*menu, ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)");
     AppendMenuItem(*menu, ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_DRAW_SURFACE_POINT, u8"地表点(N)");
+    AppendMenuItem(*menu, ID_DRAW_MEASURE_POINT, u8"計測点(K)");
+    AppendMenuItem(*menu, ID_DRAW_SURFACE_LINE, u8"地表線(I)");
+    AppendMenuItem(*menu, ID_DRAW_HORIZONTAL_LINE, u8"水平地表線(H)");
+    AppendMenuItem(*menu, ID_DRAW_VERTICAL_LINE, u8"鉛直地表線(V)");
+    AppendMenuItem(*menu, ID_DRAW_POLYLINE, u8"連続地表線(G)");
+    AppendMenuSeparator(*menu);
+    AppendMenuItem(*menu, ID_SNAP_TO_POINT, u8"既存点にｽﾅｯﾌﾟ(P)");
     return menu;
 }
 
@@ -118,6 +128,12 @@ const std::vector<platform::CommandPrompt>& CommandPrompts() {
         {ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀや印刷ｵﾌﾟｼｮﾝを変更\n印刷設定"},
         {ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙﾊﾞｰのﾎﾞﾀﾝの文字を表示/非表示\nﾂｰﾙ文字表示"},
         {ID_DRAW_INNER_BOUND_POINT, u8"地中境界点を描く\n地中境界点"},
+        {ID_DRAW_SURFACE_POINT, u8"地表点を描く\n地表点"},
+        {ID_DRAW_MEASURE_POINT, u8"計測点を描く\n計測点"},
+        {ID_DRAW_SURFACE_LINE, u8"地表線を描く\n地表線"},
+        {ID_DRAW_HORIZONTAL_LINE, u8"水平地表線を描く\n水平地表線"},
+        {ID_DRAW_VERTICAL_LINE, u8"鉛直地表線を描く\n鉛直地表線"},
+        {ID_DRAW_POLYLINE, u8"連続地表線を描く\n連続地表線"},
         {ID_TITLE_AND_REF_FILES, u8"ﾌｧｲﾙ識別ﾀｲﾄﾙを指定"},
         {ID_INPUT_BOUND_POINTS, u8"境界点座標を表形式画面で編集\n境界点座標入力"},
         {ID_INPUT_SURFACE_LINE, u8"地表線座標を表形式画面で編集\n地表線座標入力"},

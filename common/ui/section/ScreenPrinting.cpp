@@ -10,7 +10,10 @@
 #include "platform/ui/PrintRunner.h"
 #include "platform/ui/QtText.h"
 
+#include <QPageLayout>
+#include <QPageSetupDialog>
 #include <QPrinter>
+#include <optional>
 
 namespace section {
 
@@ -39,7 +42,31 @@ CString SetUpDevice(CViewBase& view, QPrinter& printer) {
     return CString(platform::Utf8ToCp932(pdfPath));
 }
 
+// The paper chosen in the printer set-up, for the rest of the program's run.
+std::optional<QPageLayout>& ChosenLayout() {
+    static std::optional<QPageLayout> layout;
+    return layout;
+}
+
+void UseChosenLayout(QPrinter& printer) {
+    if (ChosenLayout()) {
+        printer.setPageLayout(*ChosenLayout());
+    }
+}
+
 } // namespace
+
+void ScreenPrinting::PrintSetup(QWidget* owner) {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!CPrintDialog::HavePrinter()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+    }
+    UseChosenLayout(printer);
+    QPageSetupDialog dialog(&printer, owner);
+    if (dialog.exec() == QDialog::Accepted) {
+        ChosenLayout() = printer.pageLayout();
+    }
+}
 
 CString ScreenPrinting::JobName(const CString& title) {
     const std::string& bytes = title.str();
@@ -56,6 +83,7 @@ void ScreenPrinting::SetOnePage(CPrintInfo& info) {
 bool ScreenPrinting::Print(CViewBase& view) {
     QPrinter printer(QPrinter::HighResolution);
     const CString device = SetUpDevice(view, printer);
+    UseChosenLayout(printer);
     CString question;
     question.Format(u8"現在のプリンタ → %s\n印刷してもよろしいですか？", device.GetString());
     if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
@@ -75,6 +103,7 @@ bool ScreenPrinting::Print(CViewBase& view) {
 void ScreenPrinting::Preview(CViewBase& view) {
     QPrinter printer(QPrinter::HighResolution);
     SetUpDevice(view, printer);
+    UseChosenLayout(printer);
     CPrintInfo info;
     info.m_pPrinter = &printer;
     info.m_bPreview = TRUE;

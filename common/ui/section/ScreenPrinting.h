@@ -3,12 +3,14 @@
 // of the default printer after a Yes/No that names the printer, with no print dialog; with no
 // printer installed the page goes into a new PDF file beside the document, named in the
 // question and again when it is written. The preview shows that page with only a Close
-// button.
+// button. The printer set-up command chooses the paper and its orientation for the pages
+// printed afterwards by any section view of the program.
 
 #include "platform/core/CString.h"
 
 class CViewBase;
 class CPrintInfo;
+class QWidget;
 
 namespace section {
 
@@ -21,6 +23,8 @@ public:
     static bool Print(CViewBase& view);
     // The preview command.
     static void Preview(CViewBase& view);
+    // The printer set-up command, over owner.
+    static void PrintSetup(QWidget* owner);
     // The job name of a document title: its first 31 bytes, never half a double-byte character.
     static CString JobName(const CString& title);
     // The one-page range every job of a section view has.

@@ -2,6 +2,7 @@
 
 #include "common/process/BaseMenuExchange.h"
 #include "common/ui/dialogs/CFileMyDialog.h"
+#include "common/ui/section/ScreenPrinting.h"
 #include "common/ui/shell/CSectionMainFrame.h"
 #include "platform/core/Clipboard.h"
 #include "platform/core/ModulePath.h"
@@ -35,6 +36,9 @@ CSectionApp::CSectionApp(const SectionAppTraits& traits) : CWinApp(traits.progra
     MapCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });
     MapCommand(ID_FILE_NEW, [this] { OnFileNew(); });
     MapCommand(ID_FILE_OPEN, [this] { OnFileOpen(); });
+    MapCommand(ID_FILE_PRINT_SETUP, [this] {
+        section::ScreenPrinting::PrintSetup(m_pMainWnd ? m_pMainWnd->GetWidget() : nullptr);
+    });
 }
 
 void CSectionApp::SetProgramDirectory(const CString& directory, const CString& programName) {
