@@ -2,6 +2,8 @@
 // user would: the polygon methods add a slip line and redraw; the polynomial method without a
 // ground-surface boundary point stops with its message and stores nothing.
 
+#include "TorvanViewProgram.h"
+
 #include "analysis/CAnalysisMethodDlg.h"
 #include "analysis/CBlockView.h"
 #include "analysis/CDrawingRunDlg.h"
@@ -15,7 +17,6 @@
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -26,36 +27,19 @@
 namespace torvan {
 namespace {
 
-class AnalysisRunViewTest : public testsupport::TempDirTest {
+class AnalysisRunViewTest : public TorvanWindowTest<testsupport::TempDirTest> {
 protected:
-    void SetUp() override {
-        testsupport::TestApplication();
+    AnalysisRunViewTest() : ProgramViewTest(1000, 700) {}
+    void ResetSettings() override {
         ProgramViewSettings() =
             DefaultViewSettings(CString(dir_.Slash())); // the title file in the test's directory
-        document_ = new CTorvanDoc;
-        document_->m_bAutoDelete = FALSE;
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("TORVAN"));
-        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
-        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1000, 700);
-        frame_->ShowWindow(SW_SHOW);
+    }
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(ProgramViewTest::SetUp());
         // The solver's files are written beside the analysis file: a copy of the sample.
-        for (const char* name : {"sample.slo", "sample.sec", "sample.dis"}) {
-            std::filesystem::copy_file(std::string(VERRANT_SOURCE_DIR "/data/") + name, Path(name));
-        }
-        ASSERT_TRUE(document_->OnOpenDocument(Path("sample.slo").c_str()));
-        view_->OnInitialUpdate();
-        QApplication::processEvents();
+        ASSERT_TRUE(TorvanViewProgram::OpenSampleCopy(*document_, dir_));
+        InitialUpdate();
     }
-    void TearDown() override {
-        platform::DialogScript::Clear();
-        delete frame_->GetWidget();
-        delete frame_;
-        delete document_;
-    }
-    CBlockDoc& Model() { return document_->Model(); }
     // Runs the analysis command, choosing the method (and option) in the dialog.
     void RunChoosing(int method, int option) {
         platform::DialogScript::Queue([method, option](CDialog& dialog) {
@@ -71,10 +55,6 @@ protected:
         ASSERT_TRUE(view_->RouteCommand(ID_ANALYSIS_RUN));
         EXPECT_EQ(platform::DialogScript::Pending(), 0);
     }
-
-    CTorvanDoc* document_ = nullptr;
-    CFrameWnd* frame_ = nullptr;
-    CBlockView* view_ = nullptr;
 };
 
 TEST_F(AnalysisRunViewTest, EachPolygonMethodAddsASlipLineAndStoresTheChoice) {

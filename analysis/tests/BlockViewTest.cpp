@@ -2,6 +2,8 @@
 // on a slip line and a block line, the labels, and the zero-displacement case. With
 // VERRANT_VIEW_PNG set, the drawn window is also written to that file to be looked at.
 
+#include "TorvanViewProgram.h"
+
 #include "analysis/CBlockView.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/SectionPainter.h"
@@ -16,7 +18,6 @@
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CPrintInfo.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
 #include <QColor>
@@ -31,28 +32,8 @@ namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-class BlockViewTest : public testsupport::RecordingSinkTest {
+class BlockViewTest : public TorvanWindowTest<testsupport::RecordingSinkTest> {
 protected:
-    void SetUp() override {
-        testsupport::TestApplication();
-        ProgramViewSettings() = DefaultViewSettings(CString());
-        document_ = new CTorvanDoc;
-        document_->m_bAutoDelete = FALSE;
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("TORVAN"));
-        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
-        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1200, 800);
-        frame_->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        delete frame_->GetWidget();
-        delete frame_;
-        delete document_;
-    }
-    CBlockDoc& Model() { return document_->Model(); }
     void OpenSample() {
         ASSERT_TRUE(document_->OnOpenDocument(VERRANT_SOURCE_DIR "/data/sample.slo"));
         ASSERT_EQ(sink_.MessageCount(), 0) << sink_.LastMessageUtf8();
@@ -86,10 +67,6 @@ protected:
         }
         return false;
     }
-
-    CTorvanDoc* document_ = nullptr;
-    CFrameWnd* frame_ = nullptr;
-    CBlockView* view_ = nullptr;
 };
 
 TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {

@@ -2,6 +2,8 @@
 // model gets the points and lines drawn, a click near a drawn point takes that point, and a
 // selection click picks the boundary point under it.
 
+#include "TorvanViewProgram.h"
+
 #include "analysis/CBlockView.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/TorvanIds.h"
@@ -12,7 +14,6 @@
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -21,34 +22,14 @@
 namespace torvan {
 namespace {
 
-class DrawingToolsTest : public testsupport::RecordingSinkTest {
+class DrawingToolsTest : public TorvanWindowTest<testsupport::RecordingSinkTest> {
 protected:
     void SetUp() override {
-        testsupport::TestApplication();
-        ProgramViewSettings() = DefaultViewSettings(CString());
-        document_ = new CTorvanDoc;
-        document_->m_bAutoDelete = FALSE;
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("TORVAN"));
-        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
-        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1200, 800);
-        frame_->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
+        ASSERT_NO_FATAL_FAILURE(ProgramViewTest::SetUp());
         // The model read alone: no command line of an earlier test asks which reference file.
         ASSERT_EQ(Model().OnOpenDocument(VERRANT_SOURCE_DIR "/data/sample.slo"), 1);
-        view_->OnInitialUpdate();
-        QApplication::processEvents();
+        InitialUpdate();
     }
-    void TearDown() override {
-        platform::DialogScript::Clear();
-        delete frame_->GetWidget();
-        delete frame_;
-        delete document_;
-    }
-    CBlockDoc& Model() { return document_->Model(); }
-    void Command(UINT id) { view_->OnCmdMsg(id, CN_COMMAND, nullptr); }
     // A click as the mouse makes it: the pointer arrives, the button goes down and up.
     void Click(double x, double y) {
         view_->UpdateWindow();
@@ -63,10 +44,6 @@ protected:
         }
         return nullptr;
     }
-
-    CTorvanDoc* document_ = nullptr;
-    CFrameWnd* frame_ = nullptr;
-    CBlockView* view_ = nullptr;
 };
 
 TEST_F(DrawingToolsTest, ALineFromADrawnPointAddsOnlyItsOtherEnd) {

@@ -2,6 +2,8 @@
 // typed into and clicked as a user would: pending changes reach the document only with the
 // confirming click, and nothing deleted is ever left in the view's selection or the tree.
 
+#include "TorvanViewProgram.h"
+
 #include "analysis/CBlockView.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/SlipLineTreeDlg.h"
@@ -19,7 +21,6 @@
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/QtText.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -31,34 +32,14 @@
 namespace torvan {
 namespace {
 
-class PointTableTest : public testsupport::TempDirTest {
+class PointTableTest : public TorvanWindowTest<testsupport::TempDirTest> {
 protected:
+    PointTableTest() : ProgramViewTest(1000, 700) {}
     void SetUp() override {
-        testsupport::TestApplication();
-        ProgramViewSettings() = DefaultViewSettings(CString());
-        document_ = new CTorvanDoc;
-        document_->m_bAutoDelete = FALSE;
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("TORVAN"));
-        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
-        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1000, 700);
-        frame_->ShowWindow(SW_SHOW);
-        for (const char* name : {"sample.slo", "sample.sec", "sample.dis"}) {
-            std::filesystem::copy_file(std::string(VERRANT_SOURCE_DIR "/data/") + name, Path(name));
-        }
-        ASSERT_TRUE(document_->OnOpenDocument(Path("sample.slo").c_str()));
-        view_->OnInitialUpdate();
-        QApplication::processEvents();
+        ASSERT_NO_FATAL_FAILURE(ProgramViewTest::SetUp());
+        ASSERT_TRUE(TorvanViewProgram::OpenSampleCopy(*document_, dir_));
+        InitialUpdate();
     }
-    void TearDown() override {
-        platform::DialogScript::Clear();
-        delete frame_->GetWidget();
-        delete frame_;
-        delete document_;
-    }
-    CBlockDoc& Model() { return document_->Model(); }
     static CNode* Point(CMapWordToOb& map, int number) {
         CObject* object = nullptr;
         return map.Lookup(static_cast<WORD>(number - 1), object) ? static_cast<CNode*>(object) : nullptr;
@@ -82,9 +63,6 @@ protected:
     }
 
     platform::RecordingSink sink_;
-    CTorvanDoc* document_ = nullptr;
-    CFrameWnd* frame_ = nullptr;
-    CBlockView* view_ = nullptr;
 };
 
 // Row 1's X typed anew, row 3 deleted: nothing changes until the click; then point 1 has

@@ -3,6 +3,8 @@
 // band), the Shift rule, closing with Ctrl, the zoom window, deletion, and the click that only
 // activates the window.
 
+#include "MerdokViewProgram.h"
+
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/MerdokIds.h"
@@ -14,7 +16,6 @@
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -28,28 +29,8 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-class MerdokViewTest : public testsupport::RecordingSinkTest {
+class MerdokViewTest : public MerdokWindowTest<testsupport::RecordingSinkTest> {
 protected:
-    void SetUp() override {
-        testsupport::TestApplication();
-        ProgramViewSettings() = DefaultViewSettings(CString());
-        document_ = new CMerdokDoc;
-        document_->m_bAutoDelete = FALSE;
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("MERDOK"));
-        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
-        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1200, 800);
-        frame_->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        delete frame_->GetWidget();
-        delete frame_;
-        delete document_;
-    }
-    CBlockDoc& Model() { return document_->Model(); }
     void Show() {
         view_->OnInitialUpdate();
         QApplication::processEvents();
@@ -76,11 +57,6 @@ protected:
         view_->OnLButtonDown(flags, Device(x, y));
         view_->OnLButtonUp(flags, Device(x, y));
     }
-    void Command(UINT id) { view_->OnCmdMsg(id, CN_COMMAND, nullptr); }
-
-    CMerdokDoc* document_ = nullptr;
-    CFrameWnd* frame_ = nullptr;
-    CBlockView* view_ = nullptr;
 };
 
 TEST_F(MerdokViewTest, TheSampleIsDrawnAtItsPoints) {

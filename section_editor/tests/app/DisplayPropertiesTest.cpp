@@ -1,6 +1,8 @@
 // The section editor's display-properties dialog on a view offscreen: what OK, Cancel and
 // the default button leave in the settings file, and the pen a chosen width draws with.
 
+#include "MerdokViewProgram.h"
+
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/MerdokIds.h"
@@ -11,7 +13,6 @@
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,28 +29,8 @@ constexpr int kGroundLineRow = 4;
 constexpr int kWidthCombo = 136;
 constexpr int kDefaultButton = 150;
 
-class DisplayPropertiesTest : public testsupport::TempDirTest {
+class DisplayPropertiesTest : public MerdokWindowTest<testsupport::TempDirTest> {
 protected:
-    void SetUp() override {
-        testsupport::TestApplication();
-        ProgramViewSettings() = DefaultViewSettings(CString());
-        document_ = new CMerdokDoc;
-        document_->m_bAutoDelete = FALSE;
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("MERDOK"));
-        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
-        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1200, 800);
-        frame_->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
-    }
-    void TearDown() override {
-        platform::DialogScript::Clear();
-        delete frame_->GetWidget();
-        delete frame_;
-        delete document_;
-    }
     // The settings file as the program writes it at exit with the view's settings.
     std::string SavedSettings() {
         ViewSettings settings = ProgramViewSettings();
@@ -81,10 +62,6 @@ protected:
         }
         return longest;
     }
-
-    CMerdokDoc* document_ = nullptr;
-    CFrameWnd* frame_ = nullptr;
-    CBlockView* view_ = nullptr;
 };
 
 TEST_F(DisplayPropertiesTest, CancelLeavesTheSettingsFileUnchanged) {

@@ -1,6 +1,8 @@
 // The DXF import dialog in front of the import: the entries it refuses, each with one
 // message, and an accepted import that the view then shows whole.
 
+#include "MerdokViewProgram.h"
+
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CDxfFileDlg.h"
 #include "section_editor/app/CMerdokDoc.h"
@@ -10,7 +12,6 @@
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -22,28 +23,12 @@ namespace {
 const char kDrawing[] = "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n8\r\nGL\r\n10\r\n0.0\r\n20\r\n50.0\r\n"
                         "11\r\n100.0\r\n21\r\n40.0\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n";
 
-class DxfDialogTest : public testsupport::TempDirTest {
+class DxfDialogTest : public MerdokWindowTest<testsupport::TempDirTest> {
 protected:
+    DxfDialogTest() : ProgramViewTest(1000, 700) {}
     void SetUp() override {
-        testsupport::TestApplication();
-        ProgramViewSettings() = DefaultViewSettings(CString());
-        document_ = new CMerdokDoc;
-        document_->m_bAutoDelete = FALSE;
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("MERDOK"));
-        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
-        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1000, 700);
-        frame_->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
+        ASSERT_NO_FATAL_FAILURE(ProgramViewTest::SetUp());
         view_->OnInitialUpdate();
-    }
-    void TearDown() override {
-        platform::DialogScript::Clear();
-        delete frame_->GetWidget();
-        delete frame_;
-        delete document_;
     }
     // Opens the dialog, enters the fields (null: left as shown) and presses its OK.
     void Import(const std::string& file, const char* factorX, const char* factorY, const char* distance) {
@@ -60,10 +45,6 @@ protected:
         });
         view_->OnCmdMsg(ID_FILE_INPUT_DXF, CN_COMMAND, nullptr);
     }
-
-    CMerdokDoc* document_ = nullptr;
-    CFrameWnd* frame_ = nullptr;
-    CBlockView* view_ = nullptr;
 };
 
 TEST_F(DxfDialogTest, RefusedEntriesSayWhyOnceAndAnAcceptedImportIsShownWhole) {

@@ -2,6 +2,8 @@
 // places points where the user said or refuses with a message, select-all and select-unused
 // take what the targets allow, and the commands' enable and check rules follow the model.
 
+#include "MerdokViewProgram.h"
+
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/MerdokIds.h"
@@ -14,7 +16,6 @@
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -27,21 +28,10 @@ std::string Utf8(const char8_t* text) {
     return reinterpret_cast<const char*>(text);
 }
 
-class MerdokCommandTest : public testsupport::RecordingSinkTest {
+class MerdokCommandTest : public MerdokWindowTest<testsupport::RecordingSinkTest> {
 protected:
     void SetUp() override {
-        testsupport::TestApplication();
-        ProgramViewSettings() = DefaultViewSettings(CString());
-        document_ = new CMerdokDoc;
-        document_->m_bAutoDelete = FALSE;
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("MERDOK"));
-        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
-        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1200, 800);
-        frame_->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
+        ASSERT_NO_FATAL_FAILURE(ProgramViewTest::SetUp());
         int key = -1;
         Model().AddNode(20.0, 50.0, key);
         Model().AddNode(120.0, 40.0, key);
@@ -49,17 +39,8 @@ protected:
         Model().AddLine(0, 1, 0);
         Model().SetNodeStates(CNode::kNormal);
         Model().SetLineStates(CLine::kNormal);
-        view_->OnInitialUpdate();
-        QApplication::processEvents();
+        InitialUpdate();
     }
-    void TearDown() override {
-        platform::DialogScript::Clear();
-        delete frame_->GetWidget();
-        delete frame_;
-        delete document_;
-    }
-    CBlockDoc& Model() { return document_->Model(); }
-    void Command(UINT id) { view_->OnCmdMsg(id, CN_COMMAND, nullptr); }
     // Tab, and the coordinate entry answered with the given texts (X, Y, point number).
     void TabEntry(const char* x, const char* y, const char* number) {
         platform::DialogScript::Queue([=](CDialog& dialog) {
@@ -76,10 +57,6 @@ protected:
         view_->OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &ui);
         return ui;
     }
-
-    CMerdokDoc* document_ = nullptr;
-    CFrameWnd* frame_ = nullptr;
-    CBlockView* view_ = nullptr;
 };
 
 TEST_F(MerdokCommandTest, TabEntryPlacesPointsOnlyWhereTheUserSaid) {
