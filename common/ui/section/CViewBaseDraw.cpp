@@ -5,6 +5,7 @@
 
 #include "platform/core/Unset.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -29,10 +30,12 @@ void CViewBase::FramePointBox(CDC* dc, CPoint point, COLORREF color, int n) cons
     dc->FrameRect(DeviceBox(dc, point, -n, -n, n + 1, n + 1), &brush);
 }
 
-// A filled n x n block with both diagonals of the square of +-n.
+// A filled n x n block with both diagonals of the square of +-n. The diagonals are one
+// screen pixel wide, so a printed mark widens them with the mark scale: a hairline on a
+// printer would leave only the block, a different symbol than the window's.
 void CViewBase::DrawCrossMark(CDC* dc, CPoint point, COLORREF color, int n) const {
     dc->FillSolidRect(DeviceBox(dc, point, -(n / 2), -(n / 2), n - n / 2, n - n / 2), color);
-    CPen pen(PS_SOLID, 1, color);
+    CPen pen(PS_SOLID, std::max(1, static_cast<int>(std::lround(m_dMarkScale))), color);
     CPen* old = dc->SelectObject(&pen);
     CPoint device = point;
     dc->LPtoDP(&device);

@@ -236,6 +236,13 @@ TEST_F(SectionViewTest, MarksKeepTheirPixelSizeAndTheOverObjectTestFindsThem) {
     EXPECT_EQ(dc.GetPixel(300, 98), RGB(0, 0, 255));
     EXPECT_EQ(dc.GetPixel(300, 106), RGB(255, 255, 255));
     EXPECT_EQ(dc.GetPixel(300, 96), RGB(255, 255, 255));
+
+    // Printed at three device pixels to the screen's one, the diagonals are three wide.
+    view_->m_dMarkScale = 3.0;
+    view_->DrawCrossMark(&dc, CPoint(400, 100), magenta, 5);
+    view_->m_dMarkScale = 1.0;
+    EXPECT_EQ(dc.GetPixel(404, 103), magenta);
+    EXPECT_EQ(dc.GetPixel(104, 103), RGB(255, 255, 255));
 }
 
 // A print job is named by the document title, cut to 31 bytes without splitting a
