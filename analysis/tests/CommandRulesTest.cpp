@@ -2,18 +2,13 @@
 // empty, with the sample, with a selection, with point changes waiting for their confirming
 // click, and with the block-line table open.
 
-#include "analysis/CBlockView.h"
-#include "analysis/CTorvanDoc.h"
+#include "TorvanViewProgram.h"
+
 #include "analysis/TorvanIds.h"
 
 #include "model/CVerrant.h"
 #include "platform/ui/CCmdUI.h"
-#include "platform/ui/CFrameWnd.h"
-#include "testsupport/Fixtures.h"
-#include "testsupport/ui/TestApplication.h"
 
-#include <QApplication>
-#include <QWidget>
 #include <gtest/gtest.h>
 #include <initializer_list>
 
@@ -26,30 +21,16 @@ struct Rule {
     int check;
 };
 
-class CommandRulesTest : public testsupport::RecordingSinkTest {
+class CommandRulesTest : public TorvanWindowTest<testsupport::RecordingSinkTest> {
 protected:
     void SetUp() override {
-        testsupport::TestApplication();
-        ProgramViewSettings() = DefaultViewSettings(CString());
-        document_ = new CTorvanDoc;
-        document_->m_bAutoDelete = FALSE;
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("TORVAN"));
-        ASSERT_TRUE(frame_->LoadFrame(document_, RUNTIME_CLASS(CBlockView), nullptr));
-        view_ = static_cast<CBlockView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1200, 800);
-        frame_->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
-        view_->OnInitialUpdate(); // an empty document: its reference question is declined
+        ASSERT_NO_FATAL_FAILURE(ProgramViewTest::SetUp());
+        InitialUpdate(); // an empty document: its reference question is declined
     }
     void TearDown() override {
         view_->CloseBlockLineTable();
-        delete frame_->GetWidget();
-        delete frame_;
-        delete document_;
+        ProgramViewTest::TearDown();
     }
-    void Command(UINT id) { view_->OnCmdMsg(id, CN_COMMAND, nullptr); }
     CCmdUI Update(UINT id) {
         CCmdUI ui(id);
         EXPECT_TRUE(view_->OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &ui)) << id << " has no update rule";
@@ -62,10 +43,6 @@ protected:
             EXPECT_EQ(ui.m_nCheck, rule.check) << when << ": command " << rule.id;
         }
     }
-
-    CTorvanDoc* document_ = nullptr;
-    CFrameWnd* frame_ = nullptr;
-    CBlockView* view_ = nullptr;
 };
 
 TEST_F(CommandRulesTest, RulesFollowTheDocumentTheSelectionPendingChangesAndTheTable) {
@@ -80,7 +57,7 @@ TEST_F(CommandRulesTest, RulesFollowTheDocumentTheSelectionPendingChangesAndTheT
                  {ID_FILE_OPEN, true, 0}},
                 "empty document");
 
-    ASSERT_TRUE(document_->OnOpenDocument(VERRANT_SOURCE_DIR "/data/sample.slo"));
+    ASSERT_EQ(Model().OnOpenDocument(VERRANT_SOURCE_DIR "/data/sample.slo"), 1);
     Command(ID_SNAP_TO_POINT);
     Command(ID_DRAW_SURFACE_POINT);
     ExpectRules({{ID_EDIT_SELECT_ALL, true, 0},
@@ -99,7 +76,7 @@ TEST_F(CommandRulesTest, RulesFollowTheDocumentTheSelectionPendingChangesAndTheT
         slip->pointCount = 3;
         slip->visible1 = slip->visible2 = shown;
         slip->state = 0;
-        document_->Model().m_listSlipLines.AddTail(slip);
+        Model().m_listSlipLines.AddTail(slip);
     }
     Command(ID_EDIT_SELECT_ALL);
     EXPECT_GT(view_->m_nSelectAllCounts[0], 0);
