@@ -116,10 +116,10 @@ public:
     void OnEditMove();
     void OnUpdateSelectedPointEdit(CCmdUI* ui);
     bool HasPendingPoints() const { return m_nPendingKind >= 0; }
-    // The document takes the pending copies / forgets them (after "点座標の変更が..." when
-    // asked; false when the user keeps them).
+    // The document takes the pending copies / forgets them; the confirmation figure decides
+    // which (CFigMovePoint), after the user's click.
     void CommitPendingPoints();
-    bool DropPendingPoints(bool ask);
+    void DropPendingPoints();
     void StorePendingPoint(int key, CNode* point);
 
     // --- one point through the point dialog (CBlockViewPointDialog.cpp) ---
@@ -140,9 +140,8 @@ public:
     // Drawing clicks snap to the nearest existing point, at any distance, while on.
     void OnSnapToPoint();
 
-    // --- clicks while a table or a pending change waits (CBlockViewClicks.cpp) ---
+    // --- clicks while the block-line table is open (CBlockViewClicks.cpp) ---
     void OnLButtonDown(UINT flags, CPoint point) override;
-    void OnRButtonDown(UINT flags, CPoint point) override;
 
     SlipLineTreeDlg* TreeDialog() const { return m_pTreeDlg; }
 

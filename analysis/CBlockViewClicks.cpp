@@ -1,6 +1,6 @@
-// The clicks the analysis view answers before its drawing tools see them: while pending point
-// changes wait, the left button has the document take them and the right button offers to
-// drop them; while the block-line table is open, a left click adds a block line there.
+// The clicks the analysis view answers before its drawing tools see them: while the
+// block-line table is open, a left click adds a block line there. Pending point changes
+// wait on the view base's modal figure (CFigMovePoint), which takes the click first.
 
 #include "analysis/CBlockView.h"
 
@@ -13,11 +13,7 @@ constexpr int kBlockLineMode = 10;
 } // namespace
 
 void CBlockView::OnLButtonDown(UINT flags, CPoint point) {
-    if (HasPendingPoints()) {
-        CommitPendingPoints();
-        return;
-    }
-    if (m_nDrawMode == kBlockLineMode && BlockLineTable()) {
+    if (!ModalFigure() && m_nDrawMode == kBlockLineMode && BlockLineTable()) {
         const CPoint scroll = GetScrollPosition();
         double x = 0;
         double y = 0;
@@ -26,14 +22,6 @@ void CBlockView::OnLButtonDown(UINT flags, CPoint point) {
         return;
     }
     CViewBase::OnLButtonDown(flags, point);
-}
-
-void CBlockView::OnRButtonDown(UINT flags, CPoint point) {
-    if (HasPendingPoints()) {
-        DropPendingPoints(true);
-        return;
-    }
-    CViewBase::OnRButtonDown(flags, point);
 }
 
 } // namespace torvan

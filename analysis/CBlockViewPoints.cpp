@@ -11,6 +11,7 @@
 #include "analysis/PointTableDlg.h"
 #include "analysis/SlipLineTreeDlg.h"
 
+#include "common/ui/section/CFigMovePoint.h"
 #include "common/ui/section/GuideStrings.h"
 #include "common/ui/table/GridLineSettings.h"
 #include "model/CBlockDoc.h"
@@ -20,6 +21,7 @@
 #include "platform/ui/CWinApp.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace torvan {
@@ -29,7 +31,6 @@ namespace {
 constexpr UINT kPointTableTemplate = 919;
 constexpr UINT kPointTablePopup = 907;
 constexpr UINT kBoundaryTableTemplate = 1547;
-constexpr UINT kConfirmPrompt = 4051;
 
 const char8_t kNumberStyle[] = u8"番号 5 5 0 1 10000";
 const char8_t kXStyle[] = u8"X座標(m) 10 10 3 -99999 999999";
@@ -358,9 +359,7 @@ void CBlockView::OnInputAllPoint(CGridDlg& table, int kind) {
     table.m_notifyOwner = [this](UINT, int tableKind, CGridDlg* grid) {
         return OnGridCheckRows(tableKind, grid);
     };
-    m_nDrawMode = -1;
-    SetGuidePrompt(4000);
-    SetGuideTitle(static_cast<UINT>(-1));
+    ChooseTool(-1, -1, 4000, static_cast<UINT>(-1));
     FillPointRows(table, kind);
     table.m_nRowLimit = kind == kTableBoundaryPoints ? 3 : 10000;
     if (table.DoModal() == IDOK) {
@@ -437,8 +436,15 @@ void CBlockView::ClearFigureMap() {
 
 void CBlockView::StartPendingConfirmation(int pointKind) {
     m_nPendingKind = pointKind;
-    SetGuidePrompt(kConfirmPrompt);
-    Invalidate();
+    auto figure = std::make_unique<CFigMovePoint>(pointKind, [this](bool commit) {
+        if (commit) {
+            CommitPendingPoints();
+        } else {
+            DropPendingPoints();
+        }
+    });
+    figure->Setup(m_crRubber, 1, 0, 0, this);
+    SetModalFigure(std::move(figure));
 }
 
 void CBlockView::CommitPendingPoints() {
@@ -453,19 +459,14 @@ void CBlockView::CommitPendingPoints() {
     GetDocument()->UpdateAllViews();
 }
 
-bool CBlockView::DropPendingPoints(bool ask) {
+void CBlockView::DropPendingPoints() {
     CBlockDoc* model = Model();
     if (!model || m_nPendingKind < 0) {
-        return true;
-    }
-    if (ask && AfxMessageBox(u8"点座標の変更が無効になりますが、よろしいですか？",
-                             MB_YESNO | MB_ICONQUESTION) != IDYES) {
-        return false;
+        return;
     }
     model->DropPendingPoints(m_nPendingKind);
     EndPendingConfirmation();
     Invalidate();
-    return true;
 }
 
 void CBlockView::EndPendingConfirmation() {
@@ -474,8 +475,6 @@ void CBlockView::EndPendingConfirmation() {
     if (m_pTreeDlg) {
         m_pTreeDlg->FillTree();
     }
-    SetGuidePrompt(4000);
-    SetGuideTitle(static_cast<UINT>(-1));
 }
 
 // The pending copies, drawn over the section until the click decides.

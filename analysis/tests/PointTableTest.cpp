@@ -9,6 +9,7 @@
 #include "analysis/SlipLineTreeDlg.h"
 #include "analysis/TorvanIds.h"
 
+#include "common/ui/section/CFigMovePoint.h"
 #include "common/ui/section/CMoveDlg.h"
 #include "common/ui/table/GridDlg.h"
 #include "model/AnalysisRun.h"
@@ -176,6 +177,42 @@ TEST_F(PointTableTest, TheTreeNeverLeavesTheViewHoldingWhatItDeleted) {
     EXPECT_TRUE(view_->m_listSelect.IsEmpty());
     EXPECT_EQ(Model().m_mapBound.GetCount(), 0);
     EXPECT_TRUE(document_->Model().IsModified());
+}
+
+// A deleted row waits on the confirmation figure with its marks set; the right click answered
+// Yes drops it: the model is as before, every mark reset, no pending copy, no figure.
+TEST_F(PointTableTest, TheConfirmationFigureDropsAPendingRemovalWithEveryMark) {
+    const int points = Model().m_mapNode.GetCount();
+    const int lines = Model().m_LineList.GetCount();
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        auto& table = dynamic_cast<CGridDlg&>(dialog);
+        CObject* third = table.RowAt(3);
+        table.m_rows.RemoveAt(table.m_rows.Find(third));
+        delete third;
+        --table.m_nRows;
+        PressOk(table);
+    });
+    ASSERT_TRUE(view_->RouteCommand(ID_INPUT_SURFACE_POINTS));
+    auto* figure = dynamic_cast<CFigMovePoint*>(view_->ModalFigure());
+    ASSERT_NE(figure, nullptr);
+    EXPECT_EQ(figure->Kind(), CFigMovePoint::kGroundPoints);
+    EXPECT_EQ(Point(Model().m_mapNode, 3)->state, -1);
+
+    sink_.QueueAnswer(IDYES);
+    view_->OnRButtonDown(0, CPoint(20, 20));
+    view_->OnRButtonUp(0, CPoint(20, 20));
+    EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"点座標の変更が無効になりますが、よろしいですか？"));
+    EXPECT_FALSE(view_->HasPendingPoints());
+    EXPECT_EQ(view_->ModalFigure(), nullptr);
+    EXPECT_EQ(view_->m_mapFigure.GetCount(), 0);
+    EXPECT_EQ(Model().m_mapNode.GetCount(), points);
+    EXPECT_EQ(Model().m_LineList.GetCount(), lines);
+    for (auto [key, point] : platform::MapEntries<CNode>(Model().m_mapNode)) {
+        EXPECT_EQ(point->state, 0);
+    }
+    for (auto [key, line] : platform::MapEntries<CLine>(Model().m_LineList)) {
+        EXPECT_EQ(line->status, 0);
+    }
 }
 
 } // namespace

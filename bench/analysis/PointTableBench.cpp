@@ -95,7 +95,7 @@ void BM_CheckAndCommitTenThousandRows(benchmark::State& state) {
             break;
         }
         view->TakeConfirmedPointRows(table, torvan::kTableGroundPoints);
-        view->CommitPendingPoints();
+        view->OnLButtonDown(0, CPoint(20, 20));
         messages = sink.MessageCount();
     }
     state.counters["messages"] = messages;
