@@ -1,5 +1,6 @@
 #include "analysis/SlipLineTreeDlg.h"
 
+#include "analysis/CAnalysisCondDlg.h"
 #include "analysis/CBlockView.h"
 #include "analysis/CTorvanDoc.h"
 
@@ -83,9 +84,7 @@ SlipLineTreeDlg::SlipLineTreeDlg(CBlockView* view) : CDialog(kTemplateId, view),
     MapCommand(ID_TREE_HIDE, [this] { OnHide(); });
     MapCommand(ID_TREE_DELETE_ALL_SLIP_LINES, [this] { OnDeleteAllSlipLines(); });
     MapCommand(ID_TREE_DELETE_ALL_BOUND_POINTS, [this] { OnDeleteAllBoundaryPoints(); });
-    // The conditions of a polynomial slip line are shown by the analysis-condition dialog,
-    // which the view offers once it is there.
-    MapCommand(ID_TREE_CONDITIONS, [] {});
+    MapCommand(ID_TREE_CONDITIONS, [this] { OnConditions(); });
     BuildMenus();
 }
 
@@ -410,6 +409,7 @@ void SlipLineTreeDlg::OnRightClick(const QPoint& at) {
         return;
     }
     const QPoint global = QCursor::pos();
+    menuAt_ = global;
     popups_.GetSubMenu(popup)->TrackPopupMenu(0, global.x(), global.y(), this);
 }
 
@@ -542,6 +542,23 @@ void SlipLineTreeDlg::OnDeleteAllBoundaryPoints() {
     }
     model->DeleteSelection();
     AfterChange(true);
+}
+
+void SlipLineTreeDlg::OnConditions() {
+    const CVerrant* line = currentKey_ % 10 == kSlipLineItem ? FindSlipLine(currentKey_ / 10) : nullptr;
+    if (!line || !FindItem(currentKey_)) {
+        return;
+    }
+    CAnalysisCondDlg dialog(this);
+    dialog.m_pSlipLine = line;
+    // Where the pop-up menu was opened, else beside the tree.
+    QPoint at = menuAt_;
+    if (at.isNull()) {
+        at = Dialog()->geometry().topLeft() + QPoint(20, 20);
+    }
+    dialog.m_nX = at.x();
+    dialog.m_nY = at.y();
+    dialog.DoModal();
 }
 
 void SlipLineTreeDlg::OnItemChanged(QTreeWidgetItem* item) {

@@ -13,6 +13,7 @@
 #include "platform/ui/CMenu.h"
 
 #include <QIcon>
+#include <QPoint>
 #include <vector>
 
 class QTreeWidget;
@@ -63,6 +64,9 @@ public:
     void OnHide();
     void OnDeleteAllSlipLines();
     void OnDeleteAllBoundaryPoints();
+    // The analysis conditions of the current slip line (CAnalysisCondDlg), where the pop-up
+    // menu was opened.
+    void OnConditions();
     // A slip line's new title as typed over its item.
     void RenameSlipLine(int key, const CString& typed);
     // The item's text, or empty when no item has the key.
@@ -101,6 +105,7 @@ private:
     CMenu menuBar_;
     CMenu popups_;
     int currentKey_ = -1;
+    QPoint menuAt_; // screen position of the last pop-up menu
     bool filling_ = false;
 };
 

@@ -9,6 +9,8 @@
 #include "analysis/SlipLineTreeDlg.h"
 #include "analysis/TorvanIds.h"
 
+#include "analysis/CAnalysisCondDlg.h"
+
 #include "common/ui/section/CFigMovePoint.h"
 #include "common/ui/section/CMoveDlg.h"
 #include "common/ui/table/GridDlg.h"
@@ -25,6 +27,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
@@ -213,6 +216,61 @@ TEST_F(PointTableTest, TheConfirmationFigureDropsAPendingRemovalWithEveryMark) {
     for (auto [key, line] : platform::MapEntries<CLine>(Model().m_LineList)) {
         EXPECT_EQ(line->status, 0);
     }
+}
+
+// The conditions of a polygon slip line (no block lines) and of the same line as a polynomial
+// one with two block lines and a boundary point fixed by the section model.
+TEST_F(PointTableTest, TheConditionDialogShowsMethodBlockLinesAndBoundaryPoints) {
+    AnalysisRun(Model(), nullptr).RunPolygonMethod(0, 1);
+    ASSERT_EQ(Model().m_listSlipLines.GetCount(), 1);
+    auto* line = static_cast<CVerrant*>(Model().m_listSlipLines.GetHead());
+    SlipLineTreeDlg* tree = view_->TreeDialog();
+    ASSERT_NE(tree, nullptr);
+    struct Shown {
+        QString method, left, right, inner;
+        QStringList blocks;
+        QPoint at;
+    } shown;
+    auto look = [&shown](CDialog& dialog) {
+        auto text = [&dialog](UINT id) {
+            return qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(id))->text();
+        };
+        shown.method = text(CAnalysisCondDlg::kMethodName);
+        shown.left = text(CAnalysisCondDlg::kLeftPoint);
+        shown.right = text(CAnalysisCondDlg::kRightPoint);
+        shown.inner = text(CAnalysisCondDlg::kInnerPoint);
+        shown.blocks.clear();
+        auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(CAnalysisCondDlg::kBlockLines));
+        for (int i = 0; i < list->count(); ++i) {
+            shown.blocks << list->item(i)->text();
+        }
+        shown.at = dialog.GetWidget()->pos();
+        dialog.OnOK();
+    };
+    platform::DialogScript::Queue(look);
+    ASSERT_TRUE(tree->SelectItem(line->number * 10));
+    tree->OnConditions();
+    CNode* left = nullptr;
+    for (CNode* point : line->boundary) {
+        left = point && point->kind == CNode::kLeftBoundary ? point : left;
+    }
+    ASSERT_NE(left, nullptr);
+    ASSERT_EQ(left->slipMark, CNode::kSlipFixedUsed);
+    EXPECT_EQ(shown.method, platform::ToQString(u8"多角形平行法"));
+    EXPECT_TRUE(shown.blocks.isEmpty());
+    EXPECT_EQ(shown.left, platform::ToQString(left->name) + " *");
+
+    line->method = CBlockDoc::kPolynomial;
+    line->blockX = {12.5, -3.25};
+    line->blockBeta = {0.5, 1.0};
+    line->blockCount = 2;
+    left->slipMark = CNode::kSlipUsed;
+    platform::DialogScript::Queue(look);
+    tree->OnConditions();
+    EXPECT_EQ(platform::DialogScript::Pending(), 0);
+    EXPECT_EQ(shown.method, platform::ToQString(u8"多項式法"));
+    EXPECT_EQ(shown.blocks, (QStringList{"    12.500   0.5000", "    -3.250   1.0000"}));
+    EXPECT_EQ(shown.left, platform::ToQString(left->name));
 }
 
 } // namespace
