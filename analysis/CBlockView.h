@@ -151,6 +151,7 @@ public:
     int m_nSelectAllCounts[3] = {0, 0, 0}; // points, lines, slip lines of the last select-all
     CMapWordToOb m_mapFigure;              // pending point copies, owned
     int m_nPendingKind = -1;               // point kind of the pending copies (3 a new ground line); -1 none
+    BOOL m_bRelativeEntry = FALSE;         // the coordinate entry's relative switch as last time
 
 protected:
     bool DocHasGroundPoints() const override;
@@ -173,6 +174,8 @@ protected:
     void DocSetSquaredSnap(double value) override;
     std::vector<std::vector<DPoint>> DocSlipLines() const override;
     void DocSetModified() override;
+    // Tab in a drawing tool: the point typed in the coordinate entry (CBlockViewCoordEntry.cpp).
+    void OnTabEntry() override;
 
 private:
     friend class SectionPainter;

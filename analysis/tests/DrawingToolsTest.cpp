@@ -8,16 +8,20 @@
 #include "analysis/CTorvanDoc.h"
 #include "analysis/TorvanIds.h"
 
+#include "common/ui/section/CCoordInputDlg.h"
 #include "model/CNode.h"
 #include "platform/core/MapEntries.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
+#include "platform/ui/QtText.h"
 #include "testsupport/Fixtures.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace torvan {
 namespace {
@@ -88,6 +92,41 @@ TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionCli
     ASSERT_EQ(view_->m_listSelect.GetCount(), 1);
     EXPECT_EQ(view_->m_listSelect.GetHead(), made);
     EXPECT_EQ(made->state, CNode::kSelected);
+}
+
+// Tab in the continuous line: a ground-surface point's number starts the figure on that point;
+// an unknown number is refused with its message and leaves the figure as it was.
+TEST_F(DrawingToolsTest, TabEntryTakesAKnownPointNumberAndRefusesAnUnknownOne) {
+    const CNode* first = FirstGroundPoint();
+    ASSERT_NE(first, nullptr);
+    Command(ID_DRAW_POLYLINE);
+    auto typeNumber = [](const std::string& number) {
+        platform::DialogScript::Queue([number](CDialog& dialog) {
+            qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(CCoordInputDlg::kPointNumber))
+                ->setText(QString::fromStdString(number));
+            dialog.GetDlgItemWidget(IDOK)->setFocus();
+            dialog.OnOK();
+        });
+    };
+    typeNumber("9999");
+    view_->OnKeyDown(VK_TAB, 1, 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"地表点番号 9999 が不正です !!"));
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
+
+    typeNumber(std::to_string(first->number));
+    view_->OnKeyDown(VK_TAB, 1, 0);
+    ASSERT_NE(view_->ActiveFigure(), nullptr);
+    DPoint last;
+    ASSERT_TRUE(view_->LastFigurePoint(last));
+    EXPECT_EQ(last, (DPoint{first->x, first->y}));
+
+    const int messages = sink_.MessageCount();
+    typeNumber("9999");
+    view_->OnKeyDown(VK_TAB, 1, 0);
+    EXPECT_EQ(sink_.MessageCount(), messages + 1);
+    ASSERT_TRUE(view_->LastFigurePoint(last));
+    EXPECT_EQ(last, (DPoint{first->x, first->y}));
+    EXPECT_EQ(platform::DialogScript::Pending(), 0);
 }
 
 } // namespace

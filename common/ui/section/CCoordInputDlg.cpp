@@ -122,3 +122,57 @@ bool CCoordInputDlg::ReadCoordinates() {
     }
     return true;
 }
+
+void CCoordInputDlg::PrepareEntry(const DPoint* previous, BOOL relative, int toolMode) {
+    m_strPrompt.Empty();
+    m_bRelative = FALSE;
+    if (previous) {
+        m_strPrompt.Format(u8"直前点の座標 (%10.3lf,%10.3lf )", previous->x, previous->y);
+        m_bRelative = relative;
+    }
+    m_bFirstPoint = previous ? FALSE : TRUE;
+    m_nToolMode = toolMode;
+}
+
+bool CCoordInputDlg::TypedPoint(const DPoint* previous, const PointSources& sources, DPoint& point,
+                                int& rule) const {
+    rule = 0;
+    point = DPoint{m_dX, m_dY};
+    const bool xSet = !platform::IsUnsetDouble(m_dX);
+    const bool ySet = !platform::IsUnsetDouble(m_dY);
+    if (!xSet && !ySet) {
+        if (!sources.groundPoint || !sources.groundPoint(m_nPointNumber, point)) {
+            CString message;
+            message.Format(u8"地表点番号 %d が不正です !!", m_nPointNumber);
+            AfxMessageBox(message);
+            return false;
+        }
+        return true;
+    }
+    if ((m_nToolMode == kLeftBoundTool || m_nToolMode == kRightBoundTool) && xSet) {
+        // The Y of a ground-surface boundary point is not typed: without a crossing there is
+        // no position to take.
+        if (!sources.surfaceCrossing || !sources.surfaceCrossing(m_dX, ySet ? m_dY : 0.0, point)) {
+            AfxMessageBox(u8"地表境界点が見つかりませんGetKotenAllSufaceLine");
+            return false;
+        }
+        return true;
+    }
+    if (!previous) {
+        return xSet && ySet;
+    }
+    const bool relative = m_bRelative != FALSE;
+    if (xSet) {
+        point.x = relative ? previous->x + m_dX : m_dX;
+    } else {
+        point.x = previous->x;
+        rule = 2;
+    }
+    if (ySet) {
+        point.y = relative ? previous->y + m_dY : m_dY;
+    } else {
+        point.y = previous->y;
+        rule = 1;
+    }
+    return true;
+}
