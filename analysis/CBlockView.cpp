@@ -62,6 +62,7 @@ CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramVi
     MapCommand(ID_TITLE_AND_REF_FILES, &CBlockView::OnTitleAndRefFiles);
     MapCommand(ID_EDIT_DISP_DATA, &CBlockView::OnEditDispData);
     MapToolCommands();
+    MapSelectionCommands();
 }
 
 CBlockView::~CBlockView() {

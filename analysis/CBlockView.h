@@ -139,6 +139,11 @@ public:
     void OnSelectUnusedPoints();
     // Drawing clicks snap to the nearest existing point, at any distance, while on.
     void OnSnapToPoint();
+    // Every slip line / every boundary point deleted (a held boundary point goes out of
+    // use), the selection emptied first and the tree filled again.
+    void OnDeleteAllSlipLines();
+    void OnDeleteAllBoundPoints();
+    void OnUpdateDeleteAll(CCmdUI* ui);
 
     // --- clicks while the block-line table is open (CBlockViewClicks.cpp) ---
     void OnLButtonDown(UINT flags, CPoint point) override;
@@ -180,6 +185,8 @@ protected:
 private:
     friend class SectionPainter;
     void MapToolCommands();
+    void MapSelectionCommands();
+    void AfterDeleteAll();
     void AddToSelection(CObject* object);
     // Hands the count limits, tolerances and vector mode of the settings to the document.
     void GiveSettingsToDocument();

@@ -5,6 +5,7 @@
 #include "analysis/CBlockView.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/SlipLineTreeDlg.h"
+#include "analysis/TorvanIds.h"
 
 #include "common/ui/section/CSelectTargetDlg.h"
 #include "model/CBlockDoc.h"
@@ -23,17 +24,7 @@ void CBlockView::ClearSelection() {
     if (m_listSelect.IsEmpty()) {
         return;
     }
-    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
-        CObject* object = m_listSelect.GetNext(pos);
-        if (auto* point = dynamic_cast<CNode*>(object)) {
-            point->state = CNode::kNormal;
-        } else if (auto* line = dynamic_cast<CLine*>(object)) {
-            line->status = CLine::kNormal;
-        } else if (auto* slip = dynamic_cast<CVerrant*>(object)) {
-            slip->state = 0;
-        }
-    }
-    m_listSelect.RemoveAll();
+    CBlockDoc::ClearSelectionList(m_listSelect);
     Invalidate();
 }
 
@@ -85,6 +76,50 @@ void CBlockView::OnEditDelete() {
         model->ResetMarks();
     }
     model->SetModifiedFlag();
+    if (m_pTreeDlg) {
+        m_pTreeDlg->FillTree();
+    }
+    GetDocument()->UpdateAllViews();
+}
+
+void CBlockView::MapSelectionCommands() {
+    MapCommand(ID_DELETE_ALL_SLIP_LINES, &CBlockView::OnDeleteAllSlipLines);
+    MapUpdate(ID_DELETE_ALL_SLIP_LINES, &CBlockView::OnUpdateDeleteAll);
+    MapCommand(ID_DELETE_ALL_BOUND_POINTS, &CBlockView::OnDeleteAllBoundPoints);
+    MapUpdate(ID_DELETE_ALL_BOUND_POINTS, &CBlockView::OnUpdateDeleteAll);
+}
+
+// While point changes wait for their confirmation, the points they refer to stay.
+void CBlockView::OnUpdateDeleteAll(CCmdUI* ui) {
+    ui->Enable(Model() && !HasPendingPoints());
+}
+
+void CBlockView::OnDeleteAllSlipLines() {
+    CBlockDoc* model = Model();
+    if (!model || HasPendingPoints() || model->m_listSlipLines.IsEmpty() ||
+        AfxMessageBox(u8"全すべり線を削除しますか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        return;
+    }
+    ClearSelection();
+    model->DeleteAllSlipLines(m_listSelect);
+    AfterDeleteAll();
+}
+
+// Boundary points that a slip line or the section model holds only go out of use.
+void CBlockView::OnDeleteAllBoundPoints() {
+    CBlockDoc* model = Model();
+    if (!model || HasPendingPoints() ||
+        AfxMessageBox(u8"全境界点を削除しますか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        return;
+    }
+    ClearSelection();
+    if (model->DeleteAllBoundaryPoints(m_listSelect, true) > 0) {
+        AfterDeleteAll();
+    }
+}
+
+void CBlockView::AfterDeleteAll() {
+    Model()->SetModifiedFlag();
     if (m_pTreeDlg) {
         m_pTreeDlg->FillTree();
     }

@@ -520,11 +520,7 @@ void SlipLineTreeDlg::OnDeleteAllSlipLines() {
         return;
     }
     view_->ClearSelection();
-    while (!model->m_listSlipLines.IsEmpty()) {
-        delete model->m_listSlipLines.RemoveHead();
-    }
-    model->ResetMarks();
-    model->UpdateMaxSlipPointCount();
+    model->DeleteAllSlipLines(view_->m_listSelect);
     AfterChange(true);
 }
 
@@ -535,12 +531,7 @@ void SlipLineTreeDlg::OnDeleteAllBoundaryPoints() {
         return;
     }
     view_->ClearSelection();
-    for (auto [key, point] : platform::MapEntries<CNode>(model->m_mapBound)) {
-        if (point->slipMark == CNode::kSlipFree) {
-            point->state = CNode::kSelected;
-        }
-    }
-    model->DeleteSelection();
+    model->DeleteAllBoundaryPoints(view_->m_listSelect, false);
     AfterChange(true);
 }
 

@@ -251,6 +251,17 @@ public:
     void AddLines(int status);
     void ResetMarks();
 
+    // --- deleting all slip lines or boundary points (CBlockDocDeleteAll.cpp) ---
+    // Each empties the selection list first (ClearSelectionList), so that it never holds
+    // what is deleted.
+    // Resets the selection marks of the listed points, lines and slip lines and empties it.
+    static void ClearSelectionList(CObList& selection);
+    // Deletes every slip line and resets the boundary points' use marks; the number deleted.
+    int DeleteAllSlipLines(CObList& selection);
+    // Deletes every boundary point no slip line or section model holds (slip mark 0); with
+    // retireHeld the others go out of use. The number of points deleted or put out of use.
+    int DeleteAllBoundaryPoints(CObList& selection, bool retireHeld);
+
     // --- pending point changes (CBlockDocPending.cpp) ---
     // The seqNo of a pending copy says what it does: kPendingReplace replaces the point of
     // its key (position, type, weights, name), kPendingMove moves it, -(n) merges it into
