@@ -10,8 +10,6 @@
 #include "platform/ui/CCmdUI.h"
 #include "section_editor/core/CBlockDoc.h"
 
-#include <QWidget>
-
 namespace merdok {
 
 IMPLEMENT_DYNCREATE(CBlockView, CViewBase)
@@ -81,10 +79,6 @@ void CBlockView::OnInitialUpdate() {
     }
     SetGuidePrompt(m_nGuidePromptId);
     RecolorBoundaryButtons();
-    // A newly shown document window has the keyboard focus, so that its first click draws.
-    if (QWidget* widget = GetWidget()) {
-        widget->setFocus(Qt::OtherFocusReason);
-    }
 }
 
 void CBlockView::SetGuideTitle(UINT id) {

@@ -57,6 +57,11 @@ void CViewBase::OnInitialUpdate() {
     Zoom(nullptr, nullptr, 20, FALSE);
     OnUpdate(nullptr, 0, nullptr);
     MeasureLabelSize();
+    // A newly shown document window has the keyboard focus on its canvas, so that its first
+    // click draws: only a click that brings the focus with it is the activating one.
+    if (QWidget* canvas = GetCanvasWidget()) {
+        canvas->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CViewBase::OnSize(UINT type, int cx, int cy) {

@@ -127,6 +127,8 @@ TEST_F(MerdokViewTest, PointToolsMakePointsOfTheirKind) {
 
 TEST_F(MerdokViewTest, TheClickThatActivatesTheWindowDrawsNothing) {
     Show();
+    // A new window's canvas has the focus, so that its first click is no activating one.
+    EXPECT_EQ(QApplication::focusWidget(), view_->GetCanvasWidget());
     Command(ID_DRAW_GROUND_POINT);
     // The focus arrives with the press that brings the window forward: that click is lost.
     view_->OnSetFocus(nullptr);
