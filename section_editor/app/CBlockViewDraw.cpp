@@ -7,6 +7,9 @@
 #include "platform/ui/CDC.h"
 #include "section_editor/core/CBlockDoc.h"
 
+#include <climits>
+#include <vector>
+
 namespace merdok {
 
 namespace {
@@ -66,6 +69,41 @@ int MarkHalfSize(CDC* dc) {
     return static_cast<int>(dc->GetDeviceCaps(LOGPIXELSX) / 25.4 * 1.5);
 }
 
+// The logical positions of the ground points by key, each worked out once per drawing: the
+// lines look their ends up by key, and most points end two lines. Keys without a point, and
+// keys far beyond the number of points, go the model's way.
+class GroundPositions {
+public:
+    GroundPositions(const CBlockDoc& model, const CBlockView& view) : model_(model), view_(view) {
+        const int maxKey = model.m_mapNode.MaxKey();
+        if (maxKey < 0 || maxKey > 4 * model.m_mapNode.GetCount() + 1024) {
+            return;
+        }
+        positions_.assign(static_cast<std::size_t>(maxKey) + 1, None());
+        for (const auto& [key, point] : model.m_mapNode) {
+            positions_[static_cast<std::size_t>(key)] = view.WorldToLogical(point->GetX(), point->GetY());
+        }
+    }
+
+    CPoint At(int key) const {
+        if (key >= 0 && static_cast<std::size_t>(key) < positions_.size() &&
+            positions_[static_cast<std::size_t>(key)] != None()) {
+            return positions_[static_cast<std::size_t>(key)];
+        }
+        const DPoint p = model_.NodeXY(key);
+        return view_.WorldToLogical(p.x, p.y);
+    }
+
+private:
+    // Marks a key without a worked-out position (were a point ever there, it would only be
+    // worked out again).
+    static CPoint None() { return CPoint(INT_MAX, INT_MIN); }
+
+    const CBlockDoc& model_;
+    const CBlockView& view_;
+    std::vector<CPoint> positions_;
+};
+
 } // namespace
 
 // Every drawn item prints; "Monochromatic Print" prints it all in black.
@@ -96,22 +134,27 @@ void CBlockView::OnDraw(CDC* dc) {
 void CBlockView::DrawLines(CDC* dc, const CRect& clip) {
     CBlockDoc& model = *Model();
     const section::LineStyle& style = m_display.line;
+    CPen normal(PS_SOLID, style.width, style.color);
+    CPen marked(PS_SOLID, 1, m_crThird);
+    CPen* old = dc->SelectObject(&normal);
+    const GroundPositions positions(model, *this);
     for (const auto& [key, line] : model.m_LineList) {
         const int state = line->GetState();
         if ((state != CLine::kNormal || !style.draw) && state != 4) {
             continue;
         }
-        const DPoint a = model.NodeXY(line->GetNode1());
-        const DPoint b = model.NodeXY(line->GetNode2());
-        const CPoint la = WorldToLogical(a.x, a.y);
-        const CPoint lb = WorldToLogical(b.x, b.y);
-        if (!Crosses(clip, la, lb)) {
+        const CPoint la = positions.At(line->GetNode1());
+        const CPoint lb = positions.At(line->GetNode2());
+        // A line whose ends share a pixel draws nothing (its end pixel is left out); a long
+        // model seen whole has many.
+        if (la == lb || !Crosses(clip, la, lb)) {
             continue;
         }
-        PenScope pen(dc, state == 4 ? 1 : style.width, state == 4 ? m_crThird : style.color);
+        dc->SelectObject(state == 4 ? &marked : &normal);
         dc->MoveTo(la);
         dc->LineTo(lb);
     }
+    dc->SelectObject(old);
 }
 
 void CBlockView::DrawPoints(CDC* dc, const CRect& clip) {
@@ -122,14 +165,20 @@ void CBlockView::DrawPoints(CDC* dc, const CRect& clip) {
         if (!style.draw) {
             continue;
         }
+        // The marks are opaque: one drawn again where the one before it was changes nothing,
+        // and a long model seen whole puts many points on one pixel.
+        CPoint previous(INT_MIN, INT_MIN);
+        int previousState = 0;
         for (const auto& [key, point] : model.PointMap(kind)) {
             if (kind >= kPointUnder && point->GetKind() != kind) {
                 continue;
             }
             const CPoint at = WorldToLogical(point->GetX(), point->GetY());
-            if (!Inside(clip, at)) {
+            if (!Inside(clip, at) || (at == previous && point->GetState() == previousState)) {
                 continue;
             }
+            previous = at;
+            previousState = point->GetState();
             switch (point->GetState()) {
             case 0:
                 if (kind == kPointNode) {
@@ -165,6 +214,8 @@ void CBlockView::DrawNumbers(CDC* dc, const CRect& clip) {
         CFont* old = dc->SelectObject(&font);
         dc->SetTextColor(style.color);
         CBrush frame(style.color);
+        // A text's height is the font's, whatever the text.
+        const int height = dc->GetTextExtent(CString("0")).cy;
         for (const auto& [key, point] : model.PointMap(item)) {
             if (point->GetState() < 0 || point->GetState() == 1) {
                 continue;
@@ -173,9 +224,8 @@ void CBlockView::DrawNumbers(CDC* dc, const CRect& clip) {
             if (!Inside(clip, at)) {
                 continue;
             }
-            const CString label = PointLabel(*point, style.numberType);
-            const CSize extent = dc->GetTextExtent(label);
-            DrawLabel(dc, at.x + 1, at.y - extent.cy, label, style.outline ? &frame : nullptr);
+            DrawLabel(dc, at.x + 1, at.y - height, PointLabel(*point, style.numberType),
+                      style.outline ? &frame : nullptr);
         }
         dc->SelectObject(old);
     }
