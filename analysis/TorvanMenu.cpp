@@ -3,111 +3,95 @@
 #include "analysis/TorvanIds.h"
 
 #include "common/ui/shell/SectionMenus.h"
-#include "platform/ui/MenuBuilding.h"
+#include "platform/ui/MenuTable.h"
 
 namespace torvan {
 
 namespace {
 
-using platform::AppendMenuItem;
-using platform::AppendMenuSeparator;
-using platform::NewPopupMenu;
+using platform::MenuEntry;
 
-CMenu* FileMenu(bool withDocument) {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_FILE_NEW, u8"新規作成(N)\tCtrl+N");
-    AppendMenuItem(*menu, ID_FILE_OPEN, u8"開く(O)...\tCtrl+O");
-    if (withDocument) {
-        AppendMenuItem(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
-        AppendMenuItem(*menu, ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S");
-        AppendMenuItem(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
-        AppendMenuSeparator(*menu);
-        AppendMenuItem(*menu, ID_ANALYSIS_RUN, u8"解析実行(G)...");
-        AppendMenuItem(*menu, ID_RELOAD_RESULT, u8"すべり線生成(E)");
-        AppendMenuItem(*menu, ID_DRAWING_RUN, u8"作図実行(Z)...");
-        AppendMenuItem(*menu, ID_FILE_DXF_OUT, u8"DXFﾌｧｲﾙ出力(U)...");
-        AppendMenuSeparator(*menu);
-        AppendMenuItem(*menu, ID_FILE_PRINT, u8"印刷(P)...\tCtrl+P");
-        AppendMenuItem(*menu, ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(V)");
-    }
-    AppendMenuItem(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(R)...");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)");
-    return menu;
-}
+// Entries only in the menu shown while an analysis is open.
+constexpr unsigned kDocument = shell::kWithDocument;
 
-CMenu* EditMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_EDIT_SELECT, u8"選択(S)");
-    AppendMenuItem(*menu, ID_EDIT_SELECT_ALL, u8"全選択(Z)");
-    AppendMenuItem(*menu, ID_SELECT_UNUSED_POINTS, u8"未使用点選択(U)");
-    AppendMenuItem(*menu, ID_EDIT_DESELECT, u8"選択解除(R)");
-    AppendMenuItem(*menu, ID_SELECT_TARGETS, u8"選択対象設定(T)...");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_EDIT_DELETE, u8"削除(D)\tDel");
-    AppendMenuItem(*menu, ID_EDIT_MOVE, u8"座標移動(M)");
-    AppendMenuItem(*menu, ID_CHANGE_POINT_COORDINATES, u8"選択点の座標変更(C)...");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_INPUT_SURFACE_POINTS, u8"地表点座標入力(N)...");
-    AppendMenuItem(*menu, ID_INPUT_MEASURE_POINTS, u8"計測点座標入力(K)...");
-    AppendMenuItem(*menu, ID_INPUT_SURFACE_LINE, u8"地表線座標入力(G)...");
-    AppendMenuItem(*menu, ID_INPUT_BOUND_POINTS, u8"境界点座標入力(B)...");
-    AppendMenuItem(*menu, ID_EDIT_DISP_DATA, u8"変位ﾃﾞｰﾀ(E)...");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_DELETE_ALL_SLIP_LINES, u8"すべり線の全削除(L)");
-    AppendMenuItem(*menu, ID_DELETE_ALL_BOUND_POINTS, u8"境界点の全削除(P)");
-    return menu;
-}
+constexpr MenuEntry kFileMenu[] = {
+    MenuEntry::Item(ID_FILE_NEW, u8"新規作成(N)\tCtrl+N"),
+    MenuEntry::Item(ID_FILE_OPEN, u8"開く(O)...\tCtrl+O"),
+    MenuEntry::Item(ID_FILE_CLOSE, u8"閉じる(C)", kDocument),
+    MenuEntry::Item(ID_FILE_SAVE, u8"上書き保存(S)\tCtrl+S", kDocument),
+    MenuEntry::Item(ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...", kDocument),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_ANALYSIS_RUN, u8"解析実行(G)...", kDocument),
+    MenuEntry::Item(ID_RELOAD_RESULT, u8"すべり線生成(E)", kDocument),
+    MenuEntry::Item(ID_DRAWING_RUN, u8"作図実行(Z)...", kDocument),
+    MenuEntry::Item(ID_FILE_DXF_OUT, u8"DXFﾌｧｲﾙ出力(U)...", kDocument),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_FILE_PRINT, u8"印刷(P)...\tCtrl+P", kDocument),
+    MenuEntry::Item(ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(V)", kDocument),
+    MenuEntry::Item(ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(R)..."),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ"),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)"),
+};
 
-CMenu* DrawMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_DRAW_INNER_BOUND_POINT, u8"地中境界点(B)");
-    AppendMenuItem(*menu, ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)");
-    AppendMenuItem(*menu, ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_DRAW_SURFACE_POINT, u8"地表点(N)");
-    AppendMenuItem(*menu, ID_DRAW_MEASURE_POINT, u8"計測点(K)");
-    AppendMenuItem(*menu, ID_DRAW_SURFACE_LINE, u8"地表線(I)");
-    AppendMenuItem(*menu, ID_DRAW_HORIZONTAL_LINE, u8"水平地表線(H)");
-    AppendMenuItem(*menu, ID_DRAW_VERTICAL_LINE, u8"鉛直地表線(V)");
-    AppendMenuItem(*menu, ID_DRAW_POLYLINE, u8"連続地表線(G)");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_SNAP_TO_POINT, u8"既存点にｽﾅｯﾌﾟ(P)");
-    return menu;
-}
+constexpr MenuEntry kEditMenu[] = {
+    MenuEntry::Item(ID_EDIT_SELECT, u8"選択(S)"),
+    MenuEntry::Item(ID_EDIT_SELECT_ALL, u8"全選択(Z)"),
+    MenuEntry::Item(ID_SELECT_UNUSED_POINTS, u8"未使用点選択(U)"),
+    MenuEntry::Item(ID_EDIT_DESELECT, u8"選択解除(R)"),
+    MenuEntry::Item(ID_SELECT_TARGETS, u8"選択対象設定(T)..."),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_EDIT_DELETE, u8"削除(D)\tDel"),
+    MenuEntry::Item(ID_EDIT_MOVE, u8"座標移動(M)"),
+    MenuEntry::Item(ID_CHANGE_POINT_COORDINATES, u8"選択点の座標変更(C)..."),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_INPUT_SURFACE_POINTS, u8"地表点座標入力(N)..."),
+    MenuEntry::Item(ID_INPUT_MEASURE_POINTS, u8"計測点座標入力(K)..."),
+    MenuEntry::Item(ID_INPUT_SURFACE_LINE, u8"地表線座標入力(G)..."),
+    MenuEntry::Item(ID_INPUT_BOUND_POINTS, u8"境界点座標入力(B)..."),
+    MenuEntry::Item(ID_EDIT_DISP_DATA, u8"変位ﾃﾞｰﾀ(E)..."),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_DELETE_ALL_SLIP_LINES, u8"すべり線の全削除(L)"),
+    MenuEntry::Item(ID_DELETE_ALL_BOUND_POINTS, u8"境界点の全削除(P)"),
+};
 
-CMenu* SystemSettingsMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_SYSTEM_SETTINGS, u8"編集･印刷(O)");
-    return menu;
-}
+constexpr MenuEntry kDrawMenu[] = {
+    MenuEntry::Item(ID_DRAW_INNER_BOUND_POINT, u8"地中境界点(B)"),
+    MenuEntry::Item(ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)"),
+    MenuEntry::Item(ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)"),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_DRAW_SURFACE_POINT, u8"地表点(N)"),
+    MenuEntry::Item(ID_DRAW_MEASURE_POINT, u8"計測点(K)"),
+    MenuEntry::Item(ID_DRAW_SURFACE_LINE, u8"地表線(I)"),
+    MenuEntry::Item(ID_DRAW_HORIZONTAL_LINE, u8"水平地表線(H)"),
+    MenuEntry::Item(ID_DRAW_VERTICAL_LINE, u8"鉛直地表線(V)"),
+    MenuEntry::Item(ID_DRAW_POLYLINE, u8"連続地表線(G)"),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_SNAP_TO_POINT, u8"既存点にｽﾅｯﾌﾟ(P)"),
+};
 
-CMenu* ViewMenu(bool withDocument) {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
-    AppendMenuItem(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
-    AppendMenuItem(*menu, ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙ文字表示(X)");
-    if (!withDocument) {
-        return menu;
-    }
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_VIEW_ALL, u8"全体表示(O)\tCtrl+A");
+constexpr MenuEntry kViewMenu[] = {
+    MenuEntry::Item(ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)"),
+    MenuEntry::Item(ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)"),
+    MenuEntry::Item(ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙ文字表示(X)"),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_VIEW_ALL, u8"全体表示(O)\tCtrl+A", kDocument),
     // PageDown enlarges and PageUp reduces; the labels name the keys so bound.
-    AppendMenuItem(*menu, ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDown");
-    AppendMenuItem(*menu, ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp");
-    AppendMenuItem(*menu, ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_VIEW_PROPERTIES, u8"表示ﾌﾟﾛﾊﾟﾃｨ(P)...");
-    AppendMenuItem(*menu, ID_VIEW_DISP_VECTOR, u8"変位ﾍﾞｸﾄﾙ(V)...");
-    AppendMenuItem(*menu, ID_TITLE_AND_REF_FILES, u8"ﾀｲﾄﾙと参照ﾌｧｲﾙ(F)...");
-    AppendMenuItem(*menu, ID_TITLE_REGISTER, u8"ﾀｲﾄﾙ登録(G)...");
-    menu->AppendMenu(MF_POPUP, SystemSettingsMenu(), CString(u8"ｼｽﾃﾑ設定(Y)...").GetString());
-    return menu;
-}
+    MenuEntry::Item(ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDown", kDocument),
+    MenuEntry::Item(ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp", kDocument),
+    MenuEntry::Item(ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...", kDocument),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_VIEW_PROPERTIES, u8"表示ﾌﾟﾛﾊﾟﾃｨ(P)...", kDocument),
+    MenuEntry::Item(ID_VIEW_DISP_VECTOR, u8"変位ﾍﾞｸﾄﾙ(V)...", kDocument),
+    MenuEntry::Item(ID_TITLE_AND_REF_FILES, u8"ﾀｲﾄﾙと参照ﾌｧｲﾙ(F)...", kDocument),
+    MenuEntry::Item(ID_TITLE_REGISTER, u8"ﾀｲﾄﾙ登録(G)...", kDocument),
+    MenuEntry::Popup(u8"ｼｽﾃﾑ設定(Y)...", kDocument),
+    MenuEntry::Item(ID_SYSTEM_SETTINGS, u8"編集･印刷(O)"),
+    MenuEntry::End(),
+};
 
-const shell::SectionMenuParts kMenuParts{FileMenu, EditMenu, DrawMenu, ViewMenu};
+const shell::SectionMenuParts kMenuParts{kFileMenu, kEditMenu, kDrawMenu, kViewMenu};
 
 } // namespace
 

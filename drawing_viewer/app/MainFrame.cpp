@@ -3,6 +3,7 @@
 #include "drawing_viewer/app/ViewerDoc.h"
 #include "drawing_viewer/app/ZaphoApp.h"
 #include "drawing_viewer/app/ZaphoIds.h"
+#include "drawing_viewer/app/ZaphoMenu.h"
 
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CMDIChildWnd.h"
@@ -22,108 +23,6 @@
 namespace zapho {
 
 IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
-
-namespace {
-
-void Append(CMenu& menu, UINT id, const char8_t* label) {
-    menu.AppendMenu(MF_STRING, id, CString(label).GetString());
-}
-
-void Separator(CMenu& menu) {
-    menu.AppendMenu(MF_SEPARATOR);
-}
-
-CMenu* NewPopup() {
-    auto* menu = new CMenu;
-    menu->CreatePopupMenu();
-    return menu;
-}
-
-enum class MenuKind { kNoDocument, kPlot, kFigure };
-
-CMenu* FileMenu(MenuKind kind) {
-    CMenu* menu = NewPopup();
-    Append(*menu, ID_FILE_OPEN, u8"図面ﾌｧｲﾙを開く(Oﾋ)...");
-    if (kind != MenuKind::kNoDocument) {
-        Append(*menu, ID_FILE_CLOSE, u8"閉じる(Cﾄ)");
-    }
-    if (kind == MenuKind::kFigure) {
-        Append(*menu, ID_FILE_SAVE, u8"上書き保存(Sﾎ)\tCtrl+S");
-        Append(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(Aﾅ)...");
-    } else if (kind == MenuKind::kPlot) {
-        Append(*menu, ID_FILE_SAVE_AS, u8"図面ﾌｧｲﾙとして保存(Aﾅ)...");
-    }
-    Separator(*menu);
-    if (kind != MenuKind::kNoDocument) {
-        Append(*menu, ID_FILE_PRINT, u8"印刷(Pｲ)...\tCtrl+P");
-        Append(*menu, ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(Vﾚ)");
-    }
-    Append(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(Rﾌ)...");
-    if (kind != MenuKind::kNoDocument) {
-        Separator(*menu);
-        Append(*menu, ID_DXF_OUTPUT, u8"DXFﾌｧｲﾙ出力(D)...");
-        Append(*menu, ID_SYSTEM_SETTINGS, u8"ｼｽﾃﾑ設定(Y)...");
-    }
-    if (kind == MenuKind::kPlot) {
-        Separator(*menu);
-        Append(*menu, ID_PLOT_REOPEN, u8"作図出力ﾌｧｲﾙ再ｵｰﾌﾟﾝ(C)");
-    } else {
-        Separator(*menu);
-        Append(*menu, ID_FILE_MRU_FILE1, u8"以前開いたファイル");
-    }
-    Separator(*menu);
-    Append(*menu, ID_APP_EXIT, u8"終了(Xﾘ)");
-    return menu;
-}
-
-CMenu* EditMenu() {
-    CMenu* menu = NewPopup();
-    Append(*menu, ID_EDIT_COPY, u8"全体ｺﾋﾟｰ(&C)\tCtrl+C");
-    Append(*menu, ID_COPY_RANGE, u8"選択ｺﾋﾟｰ(&S)\tCtrl+S");
-    return menu;
-}
-
-CMenu* StringMenu() {
-    CMenu* menu = NewPopup();
-    Append(*menu, ID_STRING_INPUT, u8"入力(I)");
-    Append(*menu, ID_STRING_SELECT, u8"選択(S)");
-    Append(*menu, ID_STRING_DELETE, u8"削除(D)");
-    Append(*menu, ID_STRING_SIZE, u8"文字ｻｲｽﾞ変更(C)");
-    Separator(*menu);
-    Append(*menu, ID_STRING_FONT, u8"ﾌｫﾝﾄ(F)");
-    return menu;
-}
-
-CMenu* ViewMenu(MenuKind kind) {
-    CMenu* menu = NewPopup();
-    Append(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(Tﾊ)");
-    if (kind != MenuKind::kNoDocument) {
-        Separator(*menu);
-        Append(*menu, ID_VIEW_ALL_MODEL, u8"全体表示(Oｵ)\tCtrl+A");
-        Append(*menu, ID_PAGE_NEXT, u8"次頁へｼﾞｬﾝﾌﾟ(F)  \tf･5");
-        Append(*menu, ID_PAGE_PREVIOUS, u8"前頁へｼﾞｬﾝﾌﾟ(B)  \tShift+f･5");
-    }
-    return menu;
-}
-
-CMenu* HelpMenu() {
-    CMenu* menu = NewPopup();
-    Append(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(Aﾊ)...");
-    return menu;
-}
-
-void BuildMenu(CMenu& bar, MenuKind kind) {
-    bar.CreateMenu();
-    bar.AppendMenu(MF_POPUP, FileMenu(kind), CString(u8"ﾌｧｲﾙ(Fﾌ)").GetString());
-    if (kind != MenuKind::kNoDocument) {
-        bar.AppendMenu(MF_POPUP, EditMenu(), CString(u8"編集(Eﾍ)").GetString());
-        bar.AppendMenu(MF_POPUP, StringMenu(), CString(u8"文字(S)").GetString());
-    }
-    bar.AppendMenu(MF_POPUP, ViewMenu(kind), CString(u8"表示(Vﾋ)").GetString());
-    bar.AppendMenu(MF_POPUP, HelpMenu(), CString(u8"ﾍﾙﾌﾟ(Hﾍ)").GetString());
-}
-
-} // namespace
 
 CMainFrame::CMainFrame() {
     MapCommand(ID_NOTIFY_CURSOR, &CMainFrame::OnCursorPosition);

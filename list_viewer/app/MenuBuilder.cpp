@@ -2,7 +2,7 @@
 
 #include "list_viewer/app/WenuxIds.h"
 
-#include "platform/ui/MenuBuilding.h"
+#include "platform/ui/MenuTable.h"
 #include "platform/ui/QtText.h"
 
 #include <QAction>
@@ -12,98 +12,69 @@ namespace wenux {
 
 namespace {
 
-using platform::AppendMenuItem;
-using platform::AppendMenuSeparator;
-using platform::AppendPopupMenu;
-using platform::NewPopupMenu;
+using platform::MenuEntry;
 
-CMenu* FileMenu(bool withDocument) {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_FILE_OPEN, u8"開く(Oﾋ)...\tCtrl+O");
-    if (withDocument) {
-        AppendMenuItem(*menu, ID_FILE_CLOSE, u8"閉じる(Cﾄ)");
-        AppendMenuSeparator(*menu);
-        AppendMenuItem(*menu, ID_FILE_PRINT, u8"印刷(Pｲ)...\tCtrl+P");
-    }
-    AppendMenuItem(*menu, ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(Rﾌ)...");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_FILE_MRU_FILE1, u8"以前開いたファイル");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_APP_EXIT, u8"終了(Xﾘ)");
-    return menu;
-}
+// The three menu bars: no list open, a result list open, a log open.
+constexpr unsigned kNoDocument = 1U << 0;
+constexpr unsigned kResultList = 1U << 1;
+constexpr unsigned kLog = 1U << 2;
+constexpr unsigned kDocument = kResultList | kLog;
 
-CMenu* ViewMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(Tﾊ)");
-    AppendMenuItem(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(Sｽ)");
-    return menu;
-}
-
-CMenu* HelpMenu(bool withDocument) {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_HELP_INDEX, u8"目次(Cﾓ)");
-    if (withDocument) {
-        AppendMenuItem(*menu, ID_HELP_MENU_COMMANDS, u8"ﾒﾆｭｰ･ｺﾏﾝﾄﾞ(M)");
-    }
-    AppendMenuItem(*menu, ID_HELP_USING, u8"ﾍﾙﾌﾟの使い方(Hﾍ)");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報");
-    return menu;
-}
-
-CMenu* JumpMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_JUMP_PAGE, u8"指定頁へｼﾞｬﾝﾌﾟ(J)...\tCtrl+J");
-    AppendMenuItem(*menu, ID_JUMP_TOP, u8"先頭へｼﾞｬﾝﾌﾟ(T)\tCtrl+T");
-    AppendMenuItem(*menu, ID_JUMP_BOTTOM, u8"最後へｼﾞｬﾝﾌﾟ(B)\tCtrl+B");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_JUMP_NEXT, u8"次頁へｼﾞｬﾝﾌﾟ(N)  \tf･5");
-    AppendMenuItem(*menu, ID_JUMP_PREVIOUS, u8"前頁へｼﾞｬﾝﾌﾟ(F)\tShift+f･5");
-    return menu;
-}
-
-CMenu* SearchMenu(bool resultList) {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_SEARCH_STRING, u8"文字列の検索(S)...\tCtrl+F");
-    AppendMenuItem(*menu, ID_SEARCH_ITEM_LIST, u8"項目ﾘｽﾄより検索(L)\tCtrl+L");
-    AppendMenuItem(*menu, ID_SEARCH_AGAIN,
-                   resultList ? u8"次行から再検索(C)\tf･3" : u8"次行より再検索(C)\tf･3");
-    return menu;
-}
-
-CMenu* FontMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_FONT_DISPLAY, u8"表示ﾌｫﾝﾄ(V)...");
-    AppendMenuItem(*menu, ID_FONT_PRINT, u8"印刷ﾌｫﾝﾄ(P)...");
-    return menu;
-}
-
-CMenu* WindowMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(Cｶ)");
-    AppendMenuItem(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(Tﾅ)");
-    return menu;
-}
+constexpr MenuEntry kMenuBar[] = {
+    MenuEntry::Popup(u8"ﾌｧｲﾙ(Fﾌ)"),
+    MenuEntry::Item(ID_FILE_OPEN, u8"開く(Oﾋ)...\tCtrl+O"),
+    MenuEntry::Item(ID_FILE_CLOSE, u8"閉じる(Cﾄ)", kDocument),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_FILE_PRINT, u8"印刷(Pｲ)...\tCtrl+P", kDocument),
+    MenuEntry::Item(ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀの設定(Rﾌ)..."),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_FILE_MRU_FILE1, u8"以前開いたファイル"),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_APP_EXIT, u8"終了(Xﾘ)"),
+    MenuEntry::End(),
+    MenuEntry::Popup(u8"ｼﾞｬﾝﾌﾟ(J)", kDocument),
+    MenuEntry::Item(ID_JUMP_PAGE, u8"指定頁へｼﾞｬﾝﾌﾟ(J)...\tCtrl+J"),
+    MenuEntry::Item(ID_JUMP_TOP, u8"先頭へｼﾞｬﾝﾌﾟ(T)\tCtrl+T"),
+    MenuEntry::Item(ID_JUMP_BOTTOM, u8"最後へｼﾞｬﾝﾌﾟ(B)\tCtrl+B"),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_JUMP_NEXT, u8"次頁へｼﾞｬﾝﾌﾟ(N)  \tf･5"),
+    MenuEntry::Item(ID_JUMP_PREVIOUS, u8"前頁へｼﾞｬﾝﾌﾟ(F)\tShift+f･5"),
+    MenuEntry::End(),
+    MenuEntry::Popup(u8"検索(S)", kDocument),
+    MenuEntry::Item(ID_SEARCH_STRING, u8"文字列の検索(S)...\tCtrl+F"),
+    MenuEntry::Item(ID_SEARCH_ITEM_LIST, u8"項目ﾘｽﾄより検索(L)\tCtrl+L"),
+    MenuEntry::Item(ID_SEARCH_AGAIN, u8"次行から再検索(C)\tf･3", kResultList),
+    MenuEntry::Item(ID_SEARCH_AGAIN, u8"次行より再検索(C)\tf･3", kLog),
+    MenuEntry::End(),
+    MenuEntry::Popup(u8"ﾌｫﾝﾄ(F)", kDocument),
+    MenuEntry::Item(ID_FONT_DISPLAY, u8"表示ﾌｫﾝﾄ(V)..."),
+    MenuEntry::Item(ID_FONT_PRINT, u8"印刷ﾌｫﾝﾄ(P)..."),
+    MenuEntry::End(),
+    MenuEntry::Popup(u8"表示(Vﾋ)"),
+    MenuEntry::Item(ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(Tﾊ)"),
+    MenuEntry::Item(ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(Sｽ)"),
+    MenuEntry::End(),
+    MenuEntry::Popup(u8"ｳｨﾝﾄﾞｳ(Wｳ)", kDocument),
+    MenuEntry::Item(ID_WINDOW_CASCADE, u8"重ねて表示(Cｶ)"),
+    MenuEntry::Item(ID_WINDOW_TILE_HORZ, u8"並べて表示(Tﾅ)"),
+    MenuEntry::End(),
+    MenuEntry::Popup(u8"ﾍﾙﾌﾟ(Hﾍ)"),
+    MenuEntry::Item(ID_HELP_INDEX, u8"目次(Cﾓ)"),
+    MenuEntry::Item(ID_HELP_MENU_COMMANDS, u8"ﾒﾆｭｰ･ｺﾏﾝﾄﾞ(M)", kDocument),
+    MenuEntry::Item(ID_HELP_USING, u8"ﾍﾙﾌﾟの使い方(Hﾍ)"),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報"),
+    MenuEntry::End(),
+};
 
 } // namespace
 
 void BuildNoDocumentMenu(CMenu& menu) {
-    menu.CreateMenu();
-    AppendPopupMenu(menu, FileMenu(false), u8"ﾌｧｲﾙ(Fﾌ)");
-    AppendPopupMenu(menu, ViewMenu(), u8"表示(Vﾋ)");
-    AppendPopupMenu(menu, HelpMenu(false), u8"ﾍﾙﾌﾟ(Hﾍ)");
+    platform::BuildMenuBar(menu, kMenuBar, kNoDocument);
 }
 
 void BuildDocumentMenu(CMenu& menu, bool resultList) {
-    menu.CreateMenu();
-    AppendPopupMenu(menu, FileMenu(true), u8"ﾌｧｲﾙ(Fﾌ)");
-    AppendPopupMenu(menu, JumpMenu(), u8"ｼﾞｬﾝﾌﾟ(J)");
-    AppendPopupMenu(menu, SearchMenu(resultList), u8"検索(S)");
-    AppendPopupMenu(menu, FontMenu(), u8"ﾌｫﾝﾄ(F)");
-    AppendPopupMenu(menu, ViewMenu(), u8"表示(Vﾋ)");
-    AppendPopupMenu(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(Wｳ)");
-    AppendPopupMenu(menu, HelpMenu(true), u8"ﾍﾙﾌﾟ(Hﾍ)");
+    platform::BuildMenuBar(menu, kMenuBar, resultList ? kResultList : kLog);
 }
 
 const std::vector<Accelerator>& Accelerators() {

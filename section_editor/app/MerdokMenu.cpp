@@ -4,7 +4,7 @@
 
 #include "common/ui/section/GuideStrings.h"
 #include "common/ui/shell/SectionMenus.h"
-#include "platform/ui/MenuBuilding.h"
+#include "platform/ui/MenuTable.h"
 
 #include <map>
 
@@ -12,94 +12,78 @@ namespace merdok {
 
 namespace {
 
-using platform::AppendMenuItem;
-using platform::AppendMenuSeparator;
-using platform::NewPopupMenu;
+using platform::MenuEntry;
 
-CMenu* SystemSettingsMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_TITLE_REGISTER, u8"ﾀｲﾄﾙ登録(T)...");
-    AppendMenuItem(*menu, ID_SYSTEM_SETTINGS, u8"編集･印刷(O)");
-    return menu;
-}
+// Entries only in the menu shown while a section is open.
+constexpr unsigned kDocument = shell::kWithDocument;
 
-CMenu* FileMenu(bool withDocument) {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_FILE_NEW, u8"新規作成(N)\tCtrl+N");
-    AppendMenuItem(*menu, ID_FILE_OPEN, u8"開く(O)...\tCtrl+O");
-    if (withDocument) {
-        AppendMenuItem(*menu, ID_FILE_CLOSE, u8"閉じる(C)");
-        AppendMenuItem(*menu, ID_FILE_SAVE, u8"上書き保存(S)\t[Ctrl+S]");
-        AppendMenuItem(*menu, ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...");
-        AppendMenuSeparator(*menu);
-        AppendMenuItem(*menu, ID_FILE_INPUT_DXF, u8"DXFﾌｧｲﾙ読み込み(M)...");
-        AppendMenuItem(*menu, ID_FILE_DXF_OUT, u8"DXFﾌｧｲﾙ出力(U)...");
-        AppendMenuSeparator(*menu);
-        AppendMenuItem(*menu, ID_EDIT_TITLE, u8"ﾀｲﾄﾙ(T)...");
-        menu->AppendMenu(MF_POPUP, SystemSettingsMenu(), CString(u8"ｼｽﾃﾑ設定(Y)...").GetString());
-        AppendMenuSeparator(*menu);
-        AppendMenuItem(*menu, ID_FILE_PRINT, u8"画面印刷(P)...\t[Ctrl+P]");
-        AppendMenuItem(*menu, ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(V)");
-    }
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)");
-    return menu;
-}
+constexpr MenuEntry kFileMenu[] = {
+    MenuEntry::Item(ID_FILE_NEW, u8"新規作成(N)\tCtrl+N"),
+    MenuEntry::Item(ID_FILE_OPEN, u8"開く(O)...\tCtrl+O"),
+    MenuEntry::Item(ID_FILE_CLOSE, u8"閉じる(C)", kDocument),
+    MenuEntry::Item(ID_FILE_SAVE, u8"上書き保存(S)\t[Ctrl+S]", kDocument),
+    MenuEntry::Item(ID_FILE_SAVE_AS, u8"名前を付けて保存(A)...", kDocument),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_FILE_INPUT_DXF, u8"DXFﾌｧｲﾙ読み込み(M)...", kDocument),
+    MenuEntry::Item(ID_FILE_DXF_OUT, u8"DXFﾌｧｲﾙ出力(U)...", kDocument),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_EDIT_TITLE, u8"ﾀｲﾄﾙ(T)...", kDocument),
+    MenuEntry::Popup(u8"ｼｽﾃﾑ設定(Y)...", kDocument),
+    MenuEntry::Item(ID_TITLE_REGISTER, u8"ﾀｲﾄﾙ登録(T)..."),
+    MenuEntry::Item(ID_SYSTEM_SETTINGS, u8"編集･印刷(O)"),
+    MenuEntry::End(),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_FILE_PRINT, u8"画面印刷(P)...\t[Ctrl+P]", kDocument),
+    MenuEntry::Item(ID_FILE_PRINT_PREVIEW, u8"印刷ﾌﾟﾚﾋﾞｭｰ(V)", kDocument),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_FILE_MRU_FILE1, u8"最近使ったﾌｧｲﾙ"),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_APP_EXIT, u8"ｱﾌﾟﾘｹｰｼｮﾝの終了(X)"),
+};
 
-CMenu* EditMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_EDIT_SELECT, u8"選択(S)");
-    AppendMenuItem(*menu, ID_EDIT_SELECT_ALL, u8"全選択(Z)");
-    AppendMenuItem(*menu, ID_SELECT_UNUSED_POINTS, u8"未使用点選択(U)");
-    AppendMenuItem(*menu, ID_EDIT_DESELECT, u8"選択解除(R)");
-    AppendMenuItem(*menu, ID_SELECT_TARGETS, u8"選択対象設定(F)...");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_EDIT_DELETE, u8"削除(D)\t[Del]");
-    AppendMenuItem(*menu, ID_EDIT_MOVE, u8"座標移動(M)");
-    AppendMenuItem(*menu, ID_CHANGE_POINT_COORDINATES, u8"選択点の座標変更(C)...");
-    AppendMenuItem(*menu, ID_SNAP_TO_POINT, u8"既存点にｽﾅｯﾌﾟ(P)");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_INPUT_GROUND_LINE, u8"地表線座標入力(L)...");
-    AppendMenuItem(*menu, ID_INPUT_MEASURE_POINTS, u8"計測点座標入力(S)...");
-    AppendMenuItem(*menu, ID_INPUT_BOUND_POINTS, u8"境界点座標入力(B)...");
-    return menu;
-}
+constexpr MenuEntry kEditMenu[] = {
+    MenuEntry::Item(ID_EDIT_SELECT, u8"選択(S)"),
+    MenuEntry::Item(ID_EDIT_SELECT_ALL, u8"全選択(Z)"),
+    MenuEntry::Item(ID_SELECT_UNUSED_POINTS, u8"未使用点選択(U)"),
+    MenuEntry::Item(ID_EDIT_DESELECT, u8"選択解除(R)"),
+    MenuEntry::Item(ID_SELECT_TARGETS, u8"選択対象設定(F)..."),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_EDIT_DELETE, u8"削除(D)\t[Del]"),
+    MenuEntry::Item(ID_EDIT_MOVE, u8"座標移動(M)"),
+    MenuEntry::Item(ID_CHANGE_POINT_COORDINATES, u8"選択点の座標変更(C)..."),
+    MenuEntry::Item(ID_SNAP_TO_POINT, u8"既存点にｽﾅｯﾌﾟ(P)"),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_INPUT_GROUND_LINE, u8"地表線座標入力(L)..."),
+    MenuEntry::Item(ID_INPUT_MEASURE_POINTS, u8"計測点座標入力(S)..."),
+    MenuEntry::Item(ID_INPUT_BOUND_POINTS, u8"境界点座標入力(B)..."),
+};
 
-CMenu* DrawMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_DRAW_GROUND_LINE, u8"単線(L)");
-    AppendMenuItem(*menu, ID_DRAW_CONTINUOUS_LINE, u8"連続線(G)");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_DRAW_GROUND_POINT, u8"地表点(N)");
-    AppendMenuItem(*menu, ID_DRAW_MEASURE_POINT, u8"計測点(K)");
-    AppendMenuItem(*menu, ID_DRAW_UNDER_BOUND_POINT, u8"地中境界点(B)");
-    AppendMenuItem(*menu, ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)");
-    AppendMenuItem(*menu, ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)");
-    return menu;
-}
+constexpr MenuEntry kDrawMenu[] = {
+    MenuEntry::Item(ID_DRAW_GROUND_LINE, u8"単線(L)"),
+    MenuEntry::Item(ID_DRAW_CONTINUOUS_LINE, u8"連続線(G)"),
+    MenuEntry::Separator(),
+    MenuEntry::Item(ID_DRAW_GROUND_POINT, u8"地表点(N)"),
+    MenuEntry::Item(ID_DRAW_MEASURE_POINT, u8"計測点(K)"),
+    MenuEntry::Item(ID_DRAW_UNDER_BOUND_POINT, u8"地中境界点(B)"),
+    MenuEntry::Item(ID_DRAW_LEFT_BOUND_POINT, u8"左地表境界点(L)"),
+    MenuEntry::Item(ID_DRAW_RIGHT_BOUND_POINT, u8"右地表境界点(R)"),
+};
 
-CMenu* ViewMenu(bool withDocument) {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)");
-    AppendMenuItem(*menu, ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)");
-    if (!withDocument) {
-        return menu;
-    }
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_VIEW_ALL, u8"全体表示(O)\t[Ctrl+A]");
+constexpr MenuEntry kViewMenu[] = {
+    MenuEntry::Item(ID_VIEW_TOOLBAR, u8"ﾂｰﾙﾊﾞｰ(T)"),
+    MenuEntry::Item(ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)"),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_VIEW_ALL, u8"全体表示(O)\t[Ctrl+A]", kDocument),
     // PageDown enlarges and PageUp reduces; the labels name the keys so bound.
-    AppendMenuItem(*menu, ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDn");
-    AppendMenuItem(*menu, ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp");
-    AppendMenuItem(*menu, ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...");
-    AppendMenuSeparator(*menu);
-    AppendMenuItem(*menu, ID_VIEW_PROPERTIES, u8"表示ﾌﾟﾛﾊﾟﾃｨ(F)...");
-    AppendMenuItem(*menu, ID_MODEL_INFO, u8"ﾓﾃﾞﾙ情報(I)...");
-    return menu;
-}
+    MenuEntry::Item(ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDn", kDocument),
+    MenuEntry::Item(ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp", kDocument),
+    MenuEntry::Item(ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...", kDocument),
+    MenuEntry::Separator(kDocument),
+    MenuEntry::Item(ID_VIEW_PROPERTIES, u8"表示ﾌﾟﾛﾊﾟﾃｨ(F)...", kDocument),
+    MenuEntry::Item(ID_MODEL_INFO, u8"ﾓﾃﾞﾙ情報(I)...", kDocument),
+};
 
-const shell::SectionMenuParts kMenuParts{FileMenu, EditMenu, DrawMenu, ViewMenu};
+const shell::SectionMenuParts kMenuParts{kFileMenu, kEditMenu, kDrawMenu, kViewMenu};
 
 } // namespace
 

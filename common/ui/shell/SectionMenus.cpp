@@ -4,6 +4,7 @@
 #include "common/ui/shell/ShellIds.h"
 #include "platform/ui/AfxRes.h"
 #include "platform/ui/MenuBuilding.h"
+#include "platform/ui/MenuTable.h"
 
 #include <Qt>
 
@@ -11,22 +12,18 @@ namespace shell {
 
 namespace {
 
-using platform::AppendMenuItem;
 using platform::AppendPopupMenu;
+using platform::MenuEntry;
 using platform::NewPopupMenu;
 
-CMenu* WindowMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_WINDOW_CASCADE, u8"重ねて表示(C)");
-    AppendMenuItem(*menu, ID_WINDOW_TILE_HORZ, u8"並べて表示(T)");
-    return menu;
-}
+constexpr MenuEntry kWindowMenu[] = {
+    MenuEntry::Item(ID_WINDOW_CASCADE, u8"重ねて表示(C)"),
+    MenuEntry::Item(ID_WINDOW_TILE_HORZ, u8"並べて表示(T)"),
+};
 
-CMenu* HelpMenu() {
-    CMenu* menu = NewPopupMenu();
-    AppendMenuItem(*menu, ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(A)...");
-    return menu;
-}
+constexpr MenuEntry kHelpMenu[] = {
+    MenuEntry::Item(ID_APP_ABOUT, u8"ﾊﾞｰｼﾞｮﾝ情報(A)..."),
+};
 
 const platform::CommandPrompt kSharedPrompts[] = {
     {ID_FILE_NEW, u8"新規にﾌｧｲﾙを作成\n新規作成"},
@@ -57,19 +54,19 @@ const platform::CommandPrompt kSharedPrompts[] = {
 
 void BuildSectionMainMenu(CMenu& menu, const SectionMenuParts& parts) {
     menu.CreateMenu();
-    AppendPopupMenu(menu, parts.file(false), u8"ﾌｧｲﾙ(F)");
-    AppendPopupMenu(menu, parts.view(false), u8"表示(V)");
-    AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+    AppendPopupMenu(menu, NewPopupMenu(parts.file, kWithoutDocument), u8"ﾌｧｲﾙ(F)");
+    AppendPopupMenu(menu, NewPopupMenu(parts.view, kWithoutDocument), u8"表示(V)");
+    AppendPopupMenu(menu, NewPopupMenu(kHelpMenu, kWithoutDocument), u8"ﾍﾙﾌﾟ(H)");
 }
 
 void BuildSectionDocumentMenu(CMenu& menu, const SectionMenuParts& parts) {
     menu.CreateMenu();
-    AppendPopupMenu(menu, parts.file(true), u8"ﾌｧｲﾙ(F)");
-    AppendPopupMenu(menu, parts.edit(), u8"編集(E)");
-    AppendPopupMenu(menu, parts.draw(), u8"描画(D)");
-    AppendPopupMenu(menu, parts.view(true), u8"表示(V)");
-    AppendPopupMenu(menu, WindowMenu(), u8"ｳｨﾝﾄﾞｳ(W)");
-    AppendPopupMenu(menu, HelpMenu(), u8"ﾍﾙﾌﾟ(H)");
+    AppendPopupMenu(menu, NewPopupMenu(parts.file, kWithDocument), u8"ﾌｧｲﾙ(F)");
+    AppendPopupMenu(menu, NewPopupMenu(parts.edit, kWithDocument), u8"編集(E)");
+    AppendPopupMenu(menu, NewPopupMenu(parts.draw, kWithDocument), u8"描画(D)");
+    AppendPopupMenu(menu, NewPopupMenu(parts.view, kWithDocument), u8"表示(V)");
+    AppendPopupMenu(menu, NewPopupMenu(kWindowMenu, kWithDocument), u8"ｳｨﾝﾄﾞｳ(W)");
+    AppendPopupMenu(menu, NewPopupMenu(kHelpMenu, kWithDocument), u8"ﾍﾙﾌﾟ(H)");
 }
 
 const std::vector<platform::Accelerator>& SectionAccelerators() {

@@ -5,17 +5,24 @@
 
 #include "platform/ui/CMenu.h"
 #include "platform/ui/CommandPrompts.h"
+#include "platform/ui/MenuTable.h"
 
+#include <span>
 #include <vector>
 
 namespace shell {
 
-// The program's own pop-ups; withDocument: the menu shown while a document is open.
+// The variants of the program's menu tables: the menu without a document and the one shown
+// while a document is open.
+inline constexpr unsigned kWithoutDocument = 1U << 0;
+inline constexpr unsigned kWithDocument = 1U << 1;
+
+// The program's own pop-ups.
 struct SectionMenuParts {
-    CMenu* (*file)(bool withDocument);
-    CMenu* (*edit)();
-    CMenu* (*draw)();
-    CMenu* (*view)(bool withDocument);
+    std::span<const platform::MenuEntry> file;
+    std::span<const platform::MenuEntry> edit;
+    std::span<const platform::MenuEntry> draw;
+    std::span<const platform::MenuEntry> view;
 };
 
 // Without a document: file, view, help.

@@ -1,0 +1,30 @@
+// The menu bars word for word as kept: every text, id, key and place, with no list open, with a
+// result list and with a log.
+
+#include "list_viewer/app/MenuBuilder.h"
+
+#include "testsupport/ui/MenuOutline.h"
+#include "testsupport/ui/TestApplication.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace wenux {
+namespace {
+
+TEST(WenuxMenuBars, KeepEveryTextIdAndPlace) {
+    testsupport::TestApplication();
+    CMenu none;
+    BuildNoDocumentMenu(none);
+    CMenu resultList;
+    BuildDocumentMenu(resultList, true);
+    CMenu log;
+    BuildDocumentMenu(log, false);
+    testsupport::ExpectKeptOutline("[no document]\n" + testsupport::MenuOutline(none) + "[result list]\n" +
+                                       testsupport::MenuOutline(resultList) + "[log]\n" +
+                                       testsupport::MenuOutline(log),
+                                   VERRANT_TEST_DATA_DIR "/menu_bars.txt");
+}
+
+} // namespace
+} // namespace wenux

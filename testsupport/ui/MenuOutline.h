@@ -1,0 +1,17 @@
+#pragma once
+// A built menu written out as text, one line per item (nesting by indent): the id and the label
+// as shown, "---" for a separator and "> label" for a pop-up. An outline kept beside the tests
+// shows any change of text, id, key or order in a program's menu bars.
+
+#include <string>
+
+class CMenu;
+
+namespace testsupport {
+
+std::string MenuOutline(const CMenu& menu);
+// Fails the test unless the outline equals the kept one in the file; the outline as built is
+// then written beside the test's temporary files and named in the failure, for comparison.
+void ExpectKeptOutline(const std::string& outline, const std::string& keptPath);
+
+} // namespace testsupport
