@@ -107,18 +107,6 @@ CPoint CBlockView::DeviceToLogical(CPoint device) {
     return device;
 }
 
-void CBlockView::OnLButtonDown(UINT flags, CPoint point) {
-    if (!ConfirmPendingEdit(true)) {
-        CViewBase::OnLButtonDown(flags, point);
-    }
-}
-
-void CBlockView::OnRButtonDown(UINT flags, CPoint point) {
-    if (!ConfirmPendingEdit(false)) {
-        CViewBase::OnRButtonDown(flags, point);
-    }
-}
-
 void CBlockView::ClearSelection() {
     if (m_listSelect.IsEmpty()) {
         return;

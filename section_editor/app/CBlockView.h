@@ -52,11 +52,6 @@ public:
     void MeasureLabelSize() override;
     void SetGuideTitle(UINT id) override;
 
-    // While an edit waits for its confirmation, the left button accepts it and the right
-    // button offers to drop it; otherwise the view base's tools take the click.
-    void OnLButtonDown(UINT flags, CPoint point) override;
-    void OnRButtonDown(UINT flags, CPoint point) override;
-
     // Chooses a tool (the tool commands, CBlockViewTools.cpp).
     void SelectTool(int mode);
     // The space bar and the snap command: the switch, and the title shows it again.
@@ -90,7 +85,8 @@ public:
     void OnSystemSettings();
     // The row check of a table's OK: 0 keeps the table open.
     long OnGridCheckRows(int kind, CGridDlg* table);
-    // The click on a pending edit: left accepts, right asks and drops it. False when none waits.
+    // The confirmation figure's decision on the waiting edit: applied (accept) or dropped.
+    // False when none waits.
     bool ConfirmPendingEdit(bool accept);
     // The edit that waits for the confirming click (null when none).
     std::unique_ptr<PendingPointEdit> m_pendingEdit;

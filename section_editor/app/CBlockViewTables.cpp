@@ -10,6 +10,7 @@
 #include "section_editor/app/CSystemSettingDlg.h"
 #include "section_editor/app/MerdokIds.h"
 
+#include "common/ui/section/CFigMovePoint.h"
 #include "common/ui/section/CMoveDlg.h"
 #include "common/ui/table/GridCodeDlg.h"
 #include "common/ui/table/GridLineSettings.h"
@@ -305,10 +306,14 @@ void CBlockView::ShowChangedArea(const double (&changed)[4]) {
     Zoom(size, &centre, 20, TRUE);
 }
 
+// The confirmation figure waits for the click: the left button applies the edit, the right
+// button asks and drops it.
 void CBlockView::StartPendingEdit(std::unique_ptr<PendingPointEdit> edit) {
+    const int kind = edit->Target();
     m_pendingEdit = std::move(edit);
-    SetGuidePrompt(4051);
-    Invalidate(FALSE);
+    auto figure = std::make_unique<CFigMovePoint>(kind, [this](bool commit) { ConfirmPendingEdit(commit); });
+    figure->Setup(m_crRubber, 1, 0, 0, this);
+    SetModalFigure(std::move(figure));
 }
 
 bool CBlockView::ConfirmPendingEdit(bool accept) {
@@ -317,10 +322,6 @@ bool CBlockView::ConfirmPendingEdit(bool accept) {
         return false;
     }
     if (!accept) {
-        if (AfxMessageBox(u8"点座標の変更が無効になりますが、よろしいですか？", MB_YESNO | MB_ICONQUESTION) !=
-            IDYES) {
-            return true;
-        }
         m_pendingEdit->Discard(*model);
     } else if (m_pendingEdit->Accept(*model)) {
         GetDocument()->SetModifiedFlag(TRUE);

@@ -303,17 +303,21 @@ TEST_F(MerdokMouseTest, AMoveWaitsForTheClickThatCommitsOrDropsIt) {
     const auto pointX = [this] { return Model().m_mapNode.begin()->second->GetX(); };
     moveAll("10");
     ASSERT_NE(view_->m_pendingEdit, nullptr);
+    ASSERT_NE(view_->ModalFigure(), nullptr);
     EXPECT_DOUBLE_EQ(pointX(), x);
+    Move(30.0, 30.0);
+    EXPECT_EQ(view_->GetCanvasWidget()->cursor().shape(), Qt::SizeAllCursor);
     // The right button asks; No keeps the move waiting, and no zoom window starts.
     sink_.QueueAnswer(IDNO);
     view_->OnRButtonDown(0, Device(20.0, 20.0));
     view_->OnRButtonUp(0, Device(20.0, 20.0));
-    EXPECT_NE(view_->m_pendingEdit, nullptr);
+    EXPECT_NE(view_->ModalFigure(), nullptr);
     EXPECT_DOUBLE_EQ(pointX(), x);
     // The left click commits, and draws nothing of the select tool.
     Model().SetModifiedFlag(false);
     Click(20.0, 20.0);
     EXPECT_EQ(view_->m_pendingEdit, nullptr);
+    EXPECT_EQ(view_->ModalFigure(), nullptr);
     EXPECT_DOUBLE_EQ(pointX(), x + 10.0);
     EXPECT_TRUE(Model().IsModified());
     EXPECT_EQ(view_->ActiveFigure(), nullptr);
@@ -323,6 +327,7 @@ TEST_F(MerdokMouseTest, AMoveWaitsForTheClickThatCommitsOrDropsIt) {
     view_->OnRButtonDown(0, Device(20.0, 20.0));
     view_->OnRButtonUp(0, Device(20.0, 20.0));
     EXPECT_EQ(view_->m_pendingEdit, nullptr);
+    EXPECT_EQ(view_->ModalFigure(), nullptr);
     EXPECT_DOUBLE_EQ(pointX(), x + 10.0);
 }
 
