@@ -7,6 +7,7 @@
 
 #include "common/ui/section/CCoordInputDlg.h"
 #include "model/CBlockDoc.h"
+#include "platform/core/Unset.h"
 
 namespace torvan {
 
@@ -38,8 +39,9 @@ void CBlockView::OnTabEntry() {
     sources.groundPoint = [this](int number, DPoint& point) {
         return DocGroundPointXY(number, point.x, point.y);
     };
+    // Without a typed Y the crossing nearest to the datum line is taken.
     sources.surfaceCrossing = [model](double x, double y, DPoint& point) {
-        return model->FindNearestIntersection(x, y, point) != 0;
+        return model->FindNearestIntersection(x, platform::IsUnsetDouble(y) ? 0.0 : y, point) != 0;
     };
     DPoint point;
     int rule = 0;

@@ -14,7 +14,6 @@
 #include <memory>
 #include <vector>
 
-class CCoordInputDlg;
 class CGridDlg;
 struct CoordinateRow;
 
@@ -141,9 +140,6 @@ private:
     // The boundary point tools of the edit bar show the colours their points are drawn in.
     void RecolorBoundaryButtons();
     void CountSelection();
-    // The point the coordinate entry gives and the rule it implies; false (after the message)
-    // when there is none.
-    bool EnteredPoint(const CCoordInputDlg& dialog, DPoint& point, int& rule) const;
     void MapDxfCommands();
     void GiveSettingsToDocument();
     CPoint DeviceToLogical(CPoint device);

@@ -152,7 +152,7 @@ bool CCoordInputDlg::TypedPoint(const DPoint* previous, const PointSources& sour
     if ((m_nToolMode == kLeftBoundTool || m_nToolMode == kRightBoundTool) && xSet) {
         // The Y of a ground-surface boundary point is not typed: without a crossing there is
         // no position to take.
-        if (!sources.surfaceCrossing || !sources.surfaceCrossing(m_dX, ySet ? m_dY : 0.0, point)) {
+        if (!sources.surfaceCrossing || !sources.surfaceCrossing(m_dX, m_dY, point)) {
             AfxMessageBox(u8"地表境界点が見つかりませんGetKotenAllSufaceLine");
             return false;
         }

@@ -24,7 +24,8 @@ public:
 
     // Where a typed point number and a typed ground-surface boundary point lie: the
     // ground-surface point of a number, and the crossing of the ground-surface line with the
-    // vertical through x nearest to (x, y). Each false when there is none.
+    // vertical through x nearest to (x, y), y unset when not typed. Each false when there is
+    // none.
     struct PointSources {
         std::function<bool(int number, DPoint& point)> groundPoint;
         std::function<bool(double x, double y, DPoint& point)> surfaceCrossing;
