@@ -25,7 +25,6 @@ const char kFamilyWord[] = "Verrant";
 const char kProgramWord[] = "TORVAN";
 const char kBaseMenuWord[] = "BASNEV";
 const char kMainWindowClass[] = "VerrantCalculation";
-const char8_t kUntitledWord[] = u8"新規";
 
 const shell::SectionAppTraits kTraits{kProgramWord,
                                       u8"すべり線解析ﾌｧｲﾙ (*.slo) |*.slo| すべてのﾌｧｲﾙ (*.*) |*.*||", "slo",
@@ -126,12 +125,6 @@ CString CTorvanApp::TakeCommandLineAnalysisFile() {
     CString name = commandLineAnalysis_;
     commandLineAnalysis_.Empty();
     return name;
-}
-
-CString CTorvanApp::NextUntitledTitle() {
-    CString title;
-    title.Format("%s%d", CString(kUntitledWord).GetString(), ++untitledCount_);
-    return title;
 }
 
 int CTorvanApp::ExitInstance() {

@@ -26,8 +26,6 @@ public:
     CString TakeCommandLineAnalysisFile();
 
     bool SettingsLoaded() const { return settingsLoaded_; }
-    // Title of the next new document: "新規1", "新規2", ...
-    CString NextUntitledTitle();
 
 private:
     // Start-up refusals: false (after the message) when the base menu does not run or this
@@ -42,7 +40,6 @@ private:
     bool settingsLoaded_ = false;
     bool holdsInstance_ = false;
     int exitCode_ = 0;
-    int untitledCount_ = 0;
 };
 
 // The running analysis program.

@@ -44,6 +44,10 @@ BOOL CMerdokDoc::OnNewDocument() {
     }
     model_.DeleteContents();
     model_.SetModifiedFlag(false);
+    // A new window's caption is its document's title until the document is saved under a name.
+    if (auto* app = dynamic_cast<CMerdokApp*>(AfxGetApp())) {
+        SetTitle(app->NextUntitledTitle());
+    }
     return TRUE;
 }
 

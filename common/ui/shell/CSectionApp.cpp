@@ -30,7 +30,15 @@ CString NameOf(const CString& path) {
     return slash >= 0 ? path.Mid(slash + 1) : path;
 }
 
+const char8_t kUntitledWord[] = u8"新規";
+
 } // namespace
+
+CString CSectionApp::NextUntitledTitle() {
+    CString title;
+    title.Format("%s%d", CString(kUntitledWord).GetString(), ++untitledCount_);
+    return title;
+}
 
 CSectionApp::CSectionApp(const SectionAppTraits& traits) : CWinApp(traits.programWord), traits_(traits) {
     MapCommand(ID_APP_ABOUT, [this] { OnAppAbout(); });

@@ -40,6 +40,9 @@ public:
 
     UINT ClipboardFormat() const { return clipboardFormat_; }
 
+    // The title of the next new document: "新規" and its number in this run.
+    CString NextUntitledTitle();
+
     void OnFileNew();
     void OnFileOpen();
 
@@ -65,6 +68,7 @@ private:
     CString reportedFileName_;
     CString lastDirectory_;
     UINT clipboardFormat_ = 0;
+    int untitledCount_ = 0;
     bool started_ = false;
 };
 

@@ -11,10 +11,12 @@
 #include "section_editor/app/MerdokIds.h"
 
 #include "common/process/BaseMenuExchange.h"
+#include "common/ui/dialogs/CFileMyDialog.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/CDocTemplate.h"
+#include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/TestApplication.h"
@@ -175,6 +177,36 @@ TEST_F(MerdokAppTest, ASecondStartBringsTheRunningCopyForward) {
     EXPECT_EQ(copy.raised, 1);
     EXPECT_EQ(TheApp().m_pMainWnd, nullptr);
     closed_ = true;
+}
+
+// A new document's window is captioned "新規" and its number, and takes the name it is saved
+// under (in small single-byte letters).
+TEST_F(MerdokAppTest, ANewWindowIsCaptionedNewUntilSavedUnderAName) {
+    ASSERT_TRUE(Start({}));
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_NEW);
+    CMerdokDoc* document = Document();
+    ASSERT_NE(document, nullptr);
+    CBlockView* view = View();
+    ASSERT_NE(view, nullptr);
+    QWidget* child = view->GetParentFrame()->GetWidget();
+    const std::string title = platform::Cp932ToUtf8(document->GetTitle().str());
+    EXPECT_EQ(title.substr(0, Utf8(u8"新規").size()), Utf8(u8"新規"));
+    EXPECT_EQ(child->windowTitle().toStdString(), title);
+
+    const std::string path = data_.File(Utf8(u8"Saved 断面.SEC"));
+    platform::DialogScript::Queue([path](CDialog& dialog) {
+        auto& files = dynamic_cast<CFileMyDialog&>(dialog);
+        files.SetFileNameText(CString(platform::Utf8ToCp932(path).c_str()));
+        files.OnOK();
+    });
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_SAVE_AS);
+    ASSERT_TRUE(std::filesystem::exists(std::filesystem::u8path(path))) << sink_->LastMessageUtf8();
+    std::string lower = path;
+    for (char& c : lower) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    EXPECT_EQ(child->windowTitle().toStdString(), lower);
+    EXPECT_EQ(Close(), 0);
 }
 
 } // namespace
