@@ -157,6 +157,24 @@ CString CTextFile::ReadRequiredLine() {
     return line;
 }
 
+void CTextFile::ReadRest(std::string& bytes) {
+    constexpr std::size_t kChunk = 256 * 1024;
+    try {
+        for (;;) {
+            const std::size_t at = bytes.size();
+            bytes.resize(at + kChunk);
+            const UINT read = Read(bytes.data() + at, static_cast<UINT>(kChunk));
+            bytes.resize(at + read);
+            if (read < kChunk) {
+                return; // a short read is the end: errors throw
+            }
+        }
+    } catch (const CFileException& error) {
+        ReportReadError(error, true);
+        throw;
+    }
+}
+
 int CTextFile::WriteLine(const char* text) {
     try {
         WriteString(text);

@@ -11,6 +11,8 @@
 #include "platform/core/CStdioFile.h"
 #include "platform/core/SafeFileWriter.h"
 
+#include <string>
+
 // Beeps and shows the open-failure message with the cause code and the path.
 void ReportOpenError(const CFileException& error, const char* path);
 // Commits a safe write; on failure a beep, the disk-full or write-error message and false
@@ -42,6 +44,9 @@ public:
     // One whole line of a record that must follow. At the end of the file: the premature-end
     // message, then a CFileException of cause endOfFile.
     CString ReadRequiredLine();
+    // Appends the rest of the file's bytes, line ends and all, to bytes (for readers that
+    // split a whole file at once). A read error shows its message and is thrown on.
+    void ReadRest(std::string& bytes);
 
     // Writes the text and a line end. Returns 1.
     int WriteLine(const char* text);

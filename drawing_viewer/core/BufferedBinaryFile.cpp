@@ -29,28 +29,67 @@ UINT BufferedBinaryFile::Read(void* buffer, UINT count) {
     return done;
 }
 
+int BufferedBinaryFile::ReadInt(int& value) {
+    if (IsShortIntMode() || !CanTakeWord()) {
+        return CBinaryFile::ReadInt(value);
+    }
+    std::memcpy(&value, readBuffer_.get() + readAt_, 4);
+    readAt_ += 4;
+    return 1;
+}
+
+int BufferedBinaryFile::ReadDWord(DWORD& value) {
+    if (!CanTakeWord()) {
+        return CBinaryFile::ReadDWord(value);
+    }
+    std::memcpy(&value, readBuffer_.get() + readAt_, 4);
+    readAt_ += 4;
+    return 1;
+}
+
 void BufferedBinaryFile::Write(const void* buffer, UINT count) {
-    if (pending_.capacity() < kBufferBytes) {
-        pending_.reserve(kBufferBytes + 64);
+    if (!writeBuffer_) {
+        writeBuffer_ = std::make_unique_for_overwrite<char[]>(kBufferBytes);
     }
-    pending_.append(static_cast<const char*>(buffer), count);
-    if (pending_.size() >= kBufferBytes) {
-        FlushBuffer();
+    const auto* in = static_cast<const char*>(buffer);
+    while (count > 0) {
+        const std::size_t put = std::min<std::size_t>(count, kBufferBytes - writeEnd_);
+        std::memcpy(writeBuffer_.get() + writeEnd_, in, put);
+        writeEnd_ += put;
+        in += put;
+        count -= static_cast<UINT>(put);
+        if (writeEnd_ == kBufferBytes) {
+            FlushBuffer();
+        }
     }
+}
+
+int BufferedBinaryFile::WriteInt(int value) {
+    if (!CanPutWord()) {
+        return CBinaryFile::WriteInt(value);
+    }
+    std::memcpy(writeBuffer_.get() + writeEnd_, &value, 4);
+    writeEnd_ += 4;
+    return 1;
+}
+
+int BufferedBinaryFile::WriteDWord(DWORD value) {
+    if (!CanPutWord()) {
+        return CBinaryFile::WriteDWord(value);
+    }
+    std::memcpy(writeBuffer_.get() + writeEnd_, &value, 4);
+    writeEnd_ += 4;
+    return 1;
 }
 
 // What was buffered is gone afterwards, written or not (a failed write is not tried again).
 void BufferedBinaryFile::FlushBuffer() {
-    if (pending_.empty()) {
+    if (writeEnd_ == 0) {
         return;
     }
-    try {
-        CFile::Write(pending_.data(), static_cast<UINT>(pending_.size()));
-    } catch (const CFileException&) {
-        pending_.clear();
-        throw;
-    }
-    pending_.clear();
+    const auto size = static_cast<UINT>(writeEnd_);
+    writeEnd_ = 0;
+    CFile::Write(writeBuffer_.get(), size);
 }
 
 void BufferedBinaryFile::FinishWriting() {

@@ -5,10 +5,10 @@
 #include "PlotCircle.h"
 #include "PlotDrawing.h"
 #include "PlotLine.h"
+#include "PlotLines.h"
 #include "PlotPolyLine.h"
 #include "PlotPolygon.h"
 #include "PlotRectAngle.h"
-#include "common/records/TextFile.h"
 #include "common/records/TextHelpers.h"
 
 #include <algorithm>
@@ -23,22 +23,15 @@ int Saturate(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
-std::string_view WithoutCr(const CString& line) {
-    std::string_view text = line.str();
-    if (!text.empty() && text.back() == '\r') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 } // namespace
 
 PlotCommandReader::PlotCommandReader(PlotDrawing& drawing, int page) : drawing_(drawing), page_(page) {}
 
-void PlotCommandReader::ReadPage(CTextFile& file) {
-    CString line;
-    while (file.ReadLine(line)) {
-        Execute(WithoutCr(line), &file);
+void PlotCommandReader::ReadPage(std::string_view bytes) {
+    PlotLines lines(bytes);
+    std::string_view line;
+    while (lines.Next(line)) {
+        Execute(line, &lines);
     }
 }
 
@@ -46,7 +39,7 @@ void PlotCommandReader::AddItem(CPlotData* item) {
     drawing_.AddPlotItem(std::unique_ptr<CPlotData>(item), page_, color_, group_);
 }
 
-void PlotCommandReader::Execute(std::string_view line, CTextFile* file) {
+void PlotCommandReader::Execute(std::string_view line, PlotLines* lines) {
     std::size_t start = line.find_first_not_of(' ');
     if (start == std::string_view::npos) {
         return;
@@ -102,7 +95,7 @@ void PlotCommandReader::Execute(std::string_view line, CTextFile* file) {
         Color(pairs, numbers);
         break;
     case 'Y':
-        Polygon(pairs, file);
+        Polygon(pairs, lines);
         break;
     default:
         return;
@@ -267,7 +260,7 @@ void PlotCommandReader::Color(int pairs, int numbers) {
     }
 }
 
-void PlotCommandReader::Polygon(int pairs, CTextFile* file) {
+void PlotCommandReader::Polygon(int pairs, PlotLines* lines) {
     std::vector<CPoint> points;
     int fill = 0;
     if (pairs == 3 || pairs == 4) {
@@ -278,11 +271,11 @@ void PlotCommandReader::Polygon(int pairs, CTextFile* file) {
     } else if (pairs == 1) {
         const int count = x_[0];
         fill = y_[0];
-        CString line;
-        for (int i = 0; i < count && file && file->ReadLine(line); ++i) {
+        std::string_view line;
+        for (int i = 0; i < count && lines && lines->Next(line); ++i) {
             int px[kPlotArgumentPairs] = {};
             int py[kPlotArgumentPairs] = {};
-            if (ParsePlotNumbers(WithoutCr(line), px, py) >= 1) {
+            if (ParsePlotNumbers(line, px, py) >= 1) {
                 points.emplace_back(px[0], py[0]);
             }
         }

@@ -8,22 +8,21 @@
 #include <string>
 #include <string_view>
 
-class CTextFile;
-
 namespace zapho {
 
 class PlotDrawing;
 class CPlotPolyLine;
+class PlotLines;
 
 class PlotCommandReader {
 public:
     PlotCommandReader(PlotDrawing& drawing, int page);
 
-    // Reads every command line of the file (whole lines; a CR before the LF is dropped).
-    // A read error has been reported by the file and passes on as CFileException.
-    void ReadPage(CTextFile& file);
-    // One command line; a counted polygon reads its point lines from the file.
-    void Execute(std::string_view line, CTextFile* file);
+    // Reads every command line of a page file's bytes (whole lines; a CR before the LF is
+    // dropped).
+    void ReadPage(std::string_view bytes);
+    // One command line; a counted polygon reads its point lines from the lines that follow.
+    void Execute(std::string_view line, PlotLines* lines);
 
 private:
     void Arrow(int pairs);
@@ -39,7 +38,7 @@ private:
     void TextStyle(int pairs, int numbers);
     void Pen(int numbers);
     void Color(int pairs, int numbers);
-    void Polygon(int pairs, CTextFile* file);
+    void Polygon(int pairs, PlotLines* lines);
     void AddItem(class CPlotData* item);
 
     PlotDrawing& drawing_;

@@ -7,6 +7,8 @@
 #include "common/records/TextHelpers.h"
 #include "platform/core/MessageSink.h"
 
+#include <string>
+
 namespace zapho {
 
 namespace {
@@ -21,8 +23,10 @@ bool IsBlankLine(const std::string& line) {
     return line.find_first_not_of(" \t\r") == std::string::npos;
 }
 
-// Reads one page file into the drawing's next page; FALSE after a message.
-BOOL ReadPageFile(const CString& path, const PlotIndexLine& entry, PlotDrawing& drawing) {
+// Reads one page file into the drawing's next page; FALSE after a message. The file's bytes
+// go through buffer, which the pages share.
+BOOL ReadPageFile(const CString& path, const PlotIndexLine& entry, PlotDrawing& drawing,
+                  std::string& buffer) {
     CTextFile file;
     if (!file.Open(path.GetString(), CFile::modeRead | CFile::typeText)) {
         return FALSE;
@@ -32,13 +36,15 @@ BOOL ReadPageFile(const CString& path, const PlotIndexLine& entry, PlotDrawing& 
     values.m_values[PlotPage::kWidth] = entry.width;
     values.m_values[PlotPage::kHeight] = entry.height;
     PaperOfKind(entry.kind, values.m_values[PlotPage::kPaperSize], values.m_values[PlotPage::kOrientation]);
-    PlotCommandReader reader(drawing, page);
     try {
-        reader.ReadPage(file);
+        buffer.clear();
+        file.ReadRest(buffer);
         file.Close();
     } catch (const CFileException&) {
         return FALSE; // reported by the file
     }
+    PlotCommandReader reader(drawing, page);
+    reader.ReadPage(buffer);
     return TRUE;
 }
 
@@ -62,6 +68,7 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
     PlotDrawing read;
     read.m_plotFace = m_drawing.m_plotFace;
     std::vector<CString> pageFiles;
+    std::string buffer;
     try {
         CString line;
         while (read.PageCount() < PlotDrawing::kPageLimit && index->ReadLine(line)) {
@@ -76,7 +83,7 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
                 return FALSE;
             }
             CString path = directory + entry.name;
-            if (!ReadPageFile(path, entry, read)) {
+            if (!ReadPageFile(path, entry, read, buffer)) {
                 return FALSE;
             }
             hold.NoteRead(entry.name);

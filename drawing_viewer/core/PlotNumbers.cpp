@@ -29,59 +29,50 @@ int SaturatedInt(std::string_view token) {
 
 namespace {
 
-// Reads one number token a character at a time, as SaturatedInt reads the whole token:
-// a leading minus, then digits up to the first other character, held within int.
-class TokenValue {
-public:
-    bool Empty() const { return length_ == 0; }
-    void Add(char ch) {
-        if (length_++ == 0 && ch == '-') {
-            negative_ = true;
-        } else if (!stopped_ && ch >= '0' && ch <= '9') {
-            value_ = std::min(value_ * 10 + (ch - '0'), kLimit);
-        } else {
-            stopped_ = true;
-        }
-    }
-    int Take() {
-        const long long value = negative_ ? -value_ : value_;
-        *this = TokenValue();
-        return value > INT_MAX ? INT_MAX : static_cast<int>(value);
-    }
+constexpr long long kTokenLimit = static_cast<long long>(INT_MAX) + 1;
 
-private:
-    static constexpr long long kLimit = static_cast<long long>(INT_MAX) + 1;
-    long long value_ = 0;
-    std::size_t length_ = 0;
-    bool negative_ = false;
-    bool stopped_ = false;
-};
+bool IsTokenChar(char ch) {
+    return (ch >= '0' && ch <= '9') || ch == '-' || ch == '.';
+}
 
 } // namespace
 
+// One pass over the text, a token at a time, as SaturatedInt reads a token: a leading minus,
+// then digits up to the first other token character; characters that are neither token
+// characters nor separators are skipped without ending the token.
 int ParsePlotNumbers(std::string_view text, int x[kPlotArgumentPairs], int y[kPlotArgumentPairs],
                      int* numbers) {
     int count = 0;
-    TokenValue token;
-    auto endToken = [&] {
-        if (token.Empty()) {
-            return;
+    const char* at = text.data();
+    const char* const end = at + text.size();
+    while (at < end) {
+        if (!IsTokenChar(*at)) {
+            ++at;
+            continue;
         }
-        const int value = token.Take();
+        const bool negative = *at == '-';
+        if (negative) {
+            ++at;
+        }
+        long long value = 0;
+        bool stopped = false;
+        for (; at < end && *at != ' ' && *at != ','; ++at) {
+            const char ch = *at;
+            if (ch >= '0' && ch <= '9') {
+                if (!stopped) {
+                    value = std::min(value * 10 + (ch - '0'), kTokenLimit);
+                }
+            } else if (ch == '-' || ch == '.') {
+                stopped = true;
+            }
+        }
         if (count < 2 * kPlotArgumentPairs) {
+            value = negative ? -value : value;
             int* column = count % 2 == 0 ? x : y;
-            column[count / 2] = value;
+            column[count / 2] = value > INT_MAX ? INT_MAX : static_cast<int>(value);
             ++count;
         }
-    };
-    for (char ch : text) {
-        if ((ch >= '0' && ch <= '9') || ch == '-' || ch == '.') {
-            token.Add(ch);
-        } else if (ch == ' ' || ch == ',') {
-            endToken();
-        }
     }
-    endToken();
     if (numbers) {
         *numbers = count;
     }

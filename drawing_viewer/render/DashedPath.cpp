@@ -49,8 +49,11 @@ std::vector<DashedPath::Piece> DashedPath::Pieces(const std::vector<CPoint>& poi
                 ++drawn;
             }
             left -= next - at;
+            // A remainder too small to move along the segment counts as spent: it would
+            // otherwise never run out.
+            const bool stalled = next <= at;
             at = next;
-            if (left <= 0.0) {
+            if (left <= 0.0 || stalled) {
                 step = (step + 1) % pattern.size();
                 left = pattern[step];
             }

@@ -106,10 +106,23 @@ void PlotRenderer::DrawPlotItems(CDC* dc, const PlotItemList& list) {
     for (const auto& item : list) {
         DrawItem(*item);
     }
+    FlushLines();
+}
+
+void PlotRenderer::FlushLines() {
+    if (lines_.ends.empty()) {
+        return;
+    }
+    ItemTools tools(dc_, lines_.penStyle, lines_.width, lines_.color);
+    dc_->LineSegments(lines_.ends.data(), static_cast<int>(lines_.ends.size()));
+    lines_.ends.clear();
 }
 
 void PlotRenderer::DrawItem(const CPlotData& item) {
     const COLORREF color = ItemColor(item);
+    if (item.m_nType != kPlotLine) {
+        FlushLines();
+    }
     switch (item.m_nType) {
     case kPlotLine:
         DrawLine(static_cast<const CPlotLine&>(item), color);
@@ -137,31 +150,47 @@ void PlotRenderer::DrawItem(const CPlotData& item) {
     }
 }
 
-void PlotRenderer::DrawStyledPath(const std::vector<CPoint>& points, const LineStyle& style, COLORREF color) {
-    if (points.size() < 2) {
+void PlotRenderer::DrawStyledPath(const CPoint* points, std::size_t count, const LineStyle& style,
+                                  COLORREF color) {
+    if (count < 2) {
         return;
     }
     ItemTools tools(dc_, style.penStyle, style.width, color);
-    std::vector<CPoint> drawing;
-    for (CPoint point : points) {
-        drawing.push_back(ToDrawing(point));
+    drawing_.clear();
+    for (std::size_t i = 0; i < count; ++i) {
+        drawing_.push_back(ToDrawing(points[i]));
     }
     if (style.dashes.empty()) {
-        dc_->Polyline(drawing.data(), static_cast<int>(drawing.size()));
+        dc_->Polyline(drawing_.data(), static_cast<int>(drawing_.size()));
         return;
     }
-    for (const DashedPath::Piece& piece : DashedPath::Pieces(drawing, style.dashes)) {
+    for (const DashedPath::Piece& piece : DashedPath::Pieces(drawing_, style.dashes)) {
         dc_->MoveTo(piece.from);
         dc_->LineTo(piece.to);
     }
 }
 
 void PlotRenderer::DrawLine(const CPlotLine& line, COLORREF color) {
-    DrawStyledPath({line.m_start, line.m_end}, ResolveLineStyle(line.m_nWidth, line.m_nLineType), color);
+    LineStyle style = ResolveLineStyle(line.m_nWidth, line.m_nLineType);
+    if (!style.dashes.empty()) {
+        FlushLines();
+        const CPoint ends[2] = {line.m_start, line.m_end};
+        DrawStyledPath(ends, 2, style, color);
+        return;
+    }
+    if (lines_.penStyle != style.penStyle || lines_.width != style.width || lines_.color != color) {
+        FlushLines();
+        lines_.penStyle = style.penStyle;
+        lines_.width = style.width;
+        lines_.color = color;
+    }
+    lines_.ends.push_back(ToDrawing(line.m_start));
+    lines_.ends.push_back(ToDrawing(line.m_end));
 }
 
 void PlotRenderer::DrawPolyLine(const CPlotPolyLine& polyline, COLORREF color) {
-    DrawStyledPath(polyline.m_points, ResolveLineStyle(polyline.m_nWidth, polyline.m_nLineType), color);
+    DrawStyledPath(polyline.m_points.data(), polyline.m_points.size(),
+                   ResolveLineStyle(polyline.m_nWidth, polyline.m_nLineType), color);
 }
 
 void PlotRenderer::DrawArrow(const CPlotArrow& arrow, COLORREF color) {

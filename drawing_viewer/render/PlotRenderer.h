@@ -57,13 +57,25 @@ private:
     void DrawRectangle(const CPlotRectAngle& rect, COLORREF color);
     void DrawPolygon(const CPlotPolygon& polygon, COLORREF color);
     // A line through the points, as dashes where the style has them (running on over vertices).
-    void DrawStyledPath(const std::vector<CPoint>& points, const LineStyle& style, COLORREF color);
+    void DrawStyledPath(const CPoint* points, std::size_t count, const LineStyle& style, COLORREF color);
+    // Draws the plain lines gathered so far (consecutive lines of one pen and colour).
+    void FlushLines();
     void SelectFont(int index);
 
     CMainDoc& doc_;
     bool monochromePrint_;
     CDC* dc_ = nullptr;
     bool printerLike_ = false;
+    // Consecutive undashed lines of one pen and colour are drawn together; nothing else lies
+    // between them, so the result is as if drawn one by one.
+    struct LineBatch {
+        int penStyle = 0;
+        int width = 0;
+        COLORREF color = 0;
+        std::vector<CPoint> ends;
+    };
+    LineBatch lines_;
+    std::vector<CPoint> drawing_; // a path's points in drawing units, reused
 };
 
 } // namespace zapho

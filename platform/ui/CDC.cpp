@@ -397,11 +397,8 @@ bool CDC::FillWideSegment(QPoint from, QPoint to) {
         return false;
     }
     const QPen pen = painter_->pen();
-    const QPointF along = QPointF(to - from);
-    const QPointF across =
-        QPointF(-along.y(), along.x()) * (pen.widthF() / 2.0 / std::hypot(along.x(), along.y()));
-    const QPointF corners[4] = {QPointF(from) + across, QPointF(to) + across, QPointF(to) - across,
-                                QPointF(from) - across};
+    QPointF corners[4];
+    WideSegmentCorners(from, to, pen.widthF(), corners);
     const QBrush brush = painter_->brush();
     painter_->setPen(Qt::NoPen);
     painter_->setBrush(pen.brush());
@@ -409,6 +406,15 @@ bool CDC::FillWideSegment(QPoint from, QPoint to) {
     painter_->setBrush(brush);
     painter_->setPen(pen);
     return true;
+}
+
+void CDC::WideSegmentCorners(QPoint from, QPoint to, double width, QPointF corners[4]) {
+    const QPointF along = QPointF(to - from);
+    const QPointF across = QPointF(-along.y(), along.x()) * (width / 2.0 / std::hypot(along.x(), along.y()));
+    corners[0] = QPointF(from) + across;
+    corners[1] = QPointF(to) + across;
+    corners[2] = QPointF(to) - across;
+    corners[3] = QPointF(from) - across;
 }
 
 BOOL CDC::Polyline(const CPoint* points, int count) {
@@ -690,11 +696,16 @@ BOOL CDC::TextOut(int x, int y, const CString& text) {
         return FALSE;
     }
     const DeviceText& font = TextFont();
-    const QFontMetrics metrics(font.font, device_);
     QString qtext = platform::ToQString(text);
     QPoint origin = ToDevice(x, y);
     const int extra = ExtraPixels();
-    QRect box(0, 0, metrics.horizontalAdvance(qtext) + extra * static_cast<int>(qtext.size()), font.Height());
+    // The width places right and centred texts and bounds an opaque background; measuring
+    // lays the text out once more, which a left-aligned transparent text can do without.
+    const bool needsWidth = (textAlign_ & TA_RIGHT) != 0 || bkMode_ == OPAQUE;
+    const int width = needsWidth ? QFontMetrics(font.font, device_).horizontalAdvance(qtext) +
+                                       extra * static_cast<int>(qtext.size())
+                                 : 0;
+    QRect box(0, 0, width, font.Height());
     if ((textAlign_ & TA_CENTER) == TA_CENTER) {
         box.moveLeft(-box.width() / 2);
     } else if (textAlign_ & TA_RIGHT) {
@@ -717,6 +728,7 @@ BOOL CDC::TextOut(int x, int y, const CString& text) {
     if (extra == 0) {
         painter_->drawText(box.left(), box.top() + font.ascent, qtext);
     } else {
+        const QFontMetrics metrics(font.font, device_);
         int left = box.left();
         for (qsizetype i = 0; i < qtext.size(); ++i) {
             const QString character = qtext.mid(i, 1);

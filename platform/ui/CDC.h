@@ -86,6 +86,9 @@ public:
     BOOL LineTo(CPoint point) { return LineTo(point.x, point.y); }
     CPoint GetCurrentPosition() const { return position_; }
     BOOL Polyline(const CPoint* points, int count);
+    // count / 2 separate straight lines, points 2i to 2i + 1, each drawn as Polyline draws two
+    // points, in one pass (the lines of one pen share a single fill).
+    BOOL LineSegments(const CPoint* points, int count);
     BOOL Polygon(const CPoint* points, int count);
     BOOL Rectangle(int x1, int y1, int x2, int y2);
     BOOL Rectangle(const CRect& rect) { return Rectangle(rect.left, rect.top, rect.right, rect.bottom); }
@@ -129,6 +132,8 @@ private:
     // rectangle that stroking it would outline (stroking runs Qt's general stroker, many
     // times slower); false when the pen or the segment is not of that kind.
     bool FillWideSegment(QPoint from, QPoint to);
+    // The corners of that rectangle.
+    static void WideSegmentCorners(QPoint from, QPoint to, double width, QPointF corners[4]);
     // The same for an ellipse's outline: the ring between the outlines half a pen inside and
     // outside it, after the inside in the brush.
     bool FillWideEllipse(const QRect& outline);

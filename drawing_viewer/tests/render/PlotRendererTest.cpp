@@ -6,6 +6,7 @@
 #include "drawing_viewer/core/PlotCenterMark.h"
 #include "drawing_viewer/core/PlotLine.h"
 #include "drawing_viewer/core/PlotPolygon.h"
+#include "drawing_viewer/render/DashedPath.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include "platform/ui/CDC.h"
@@ -168,6 +169,17 @@ TEST_F(PlotRendererTest, SvgAndPdfOutput) {
     }
     EXPECT_TRUE(pdfBytes.data().startsWith("%PDF"));
     EXPECT_GT(pdfBytes.data().size(), 1000);
+}
+
+// A polyline whose running dash remainder shrinks below what its next segment's position can
+// still resolve (left 1e-13 at 1026 units along) once hung the printer-like drawing.
+TEST(DashedPathTest, ARemainderTooSmallToMoveOnEndsItsStep) {
+    const std::vector<CPoint> points = {{2456, 1126}, {1931, 1448}, {367, 1591},
+                                        {449, 685},   {1789, 1297}, {483, 1415}};
+    const auto pieces = DashedPath::Pieces(points, DashPattern(2, false));
+    // A dash of 4 every 9 units along the path's 6,100 units, one more per segment at most.
+    EXPECT_GT(pieces.size(), 600u);
+    EXPECT_LT(pieces.size(), 690u);
 }
 
 } // namespace
