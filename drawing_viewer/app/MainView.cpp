@@ -1,5 +1,6 @@
 #include "drawing_viewer/app/MainView.h"
 
+#include "drawing_viewer/app/FirstFramePlacement.h"
 #include "drawing_viewer/app/PageCopy.h"
 #include "drawing_viewer/app/PageSetup.h"
 #include "drawing_viewer/app/PlotPreviewView.h"
@@ -111,9 +112,7 @@ void CMainView::PlaceFirstFrame() {
     state.firstPlacement = 2;
     for (QWidget* up = GetParentFrame()->GetWidget(); up; up = up->parentWidget()) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(up)) {
-            if (QMdiArea* area = sub->mdiArea()) {
-                sub->setGeometry(10, 10, area->viewport()->width() - 11, area->viewport()->height() - 11);
-            }
+            FirstFramePlacement::Place(sub);
             return;
         }
     }
