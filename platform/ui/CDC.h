@@ -87,7 +87,7 @@ public:
     CPoint GetCurrentPosition() const { return position_; }
     BOOL Polyline(const CPoint* points, int count);
     // count / 2 separate straight lines, points 2i to 2i + 1, each drawn as Polyline draws two
-    // points, in one pass (the lines of one pen share a single fill).
+    // points, with the pen chosen once.
     BOOL LineSegments(const CPoint* points, int count);
     BOOL Polygon(const CPoint* points, int count);
     BOOL Rectangle(int x1, int y1, int x2, int y2);
