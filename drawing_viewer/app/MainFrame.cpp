@@ -8,6 +8,7 @@
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CView.h"
+#include "platform/ui/CommandPrompts.h"
 #include "platform/ui/FileDropOpening.h"
 #include "platform/ui/QtText.h"
 
@@ -23,6 +24,13 @@
 namespace zapho {
 
 IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
+
+namespace {
+
+// The cursor panes hold ten digits.
+constexpr int kIndicatorDigits = 10;
+
+} // namespace
 
 CMainFrame::CMainFrame() {
     MapCommand(ID_NOTIFY_CURSOR, &CMainFrame::OnCursorPosition);
@@ -65,76 +73,43 @@ bool CMainFrame::CreateToolBar() {
                             ID_EDIT_COPY,     ID_COPY_RANGE, ID_SEPARATOR,  ID_PAGE_NEXT,     ID_SEPARATOR,
                             ID_PAGE_PREVIOUS, ID_SEPARATOR,  ID_SEPARATOR,  ID_VIEW_ALL_MODEL};
     toolBar_.SetButtons(buttons, static_cast<int>(std::size(buttons)));
-    const std::pair<UINT, const char8_t*> texts[] = {
-        {ID_FILE_OPEN, u8"開く"},          {ID_FILE_PRINT, u8"印刷"}, {ID_EDIT_COPY, u8"全体ｺﾋﾟｰ"},
-        {ID_COPY_RANGE, u8"選択ｺﾋﾟｰ"},     {ID_PAGE_NEXT, u8"次頁"},  {ID_PAGE_PREVIOUS, u8"前頁"},
+    toolBar_.SetButtonTexts({
+        {ID_FILE_OPEN, u8"開く"},
+        {ID_FILE_PRINT, u8"印刷"},
+        {ID_EDIT_COPY, u8"全体ｺﾋﾟｰ"},
+        {ID_COPY_RANGE, u8"選択ｺﾋﾟｰ"},
+        {ID_PAGE_NEXT, u8"次頁"},
+        {ID_PAGE_PREVIOUS, u8"前頁"},
         {ID_VIEW_ALL_MODEL, u8"全体表示"},
-    };
-    for (const auto& [id, text] : texts) {
-        toolBar_.SetButtonText(toolBar_.CommandToIndex(id), CString(text));
-    }
+    });
     toolBar_.Bar()->setMovable(false);
     return true;
 }
 
 bool CMainFrame::CreateStatusBar() {
-    if (!statusBar_.Create(this)) {
-        return false;
-    }
-    const UINT panes[] = {ID_SEPARATOR, ID_PANE_CURSOR_X, ID_PANE_CURSOR_Y};
-    statusBar_.SetIndicators(panes, 3);
-    const int width = QFontMetrics(statusBar_.Bar()->font()).horizontalAdvance(QStringLiteral("0000000000"));
-    statusBar_.SetPaneInfo(1, ID_PANE_CURSOR_X, 0, width);
-    statusBar_.SetPaneInfo(2, ID_PANE_CURSOR_Y, 0, width);
-    return true;
+    return statusBar_.CreateWithIndicators(this, {ID_PANE_CURSOR_X, ID_PANE_CURSOR_Y}, kIndicatorDigits) !=
+           FALSE;
 }
 
 bool CMainFrame::CreatePromptBar() {
-    QMainWindow* window = MainWindow();
-    if (!window) {
+    QToolBar* bar = AddBottomBar(IDD_PROMPT_BAR);
+    if (!bar) {
         return false;
     }
-    auto* bar = new QToolBar(window);
-    bar->setObjectName(QString::number(IDD_PROMPT_BAR));
-    bar->setMovable(false);
-    bar->setFloatable(false);
     promptText_ = new QLabel;
     promptText_->setObjectName(QString::number(IDC_PROMPT_TEXT));
     bar->addWidget(promptText_);
-    window->addToolBar(Qt::BottomToolBarArea, bar);
     return true;
 }
 
 void CMainFrame::CreateAccelerators() {
-    struct Accelerator {
-        QKeySequence key;
-        UINT id;
+    static const std::vector<platform::Accelerator> keys = {
+        {Qt::CTRL | Qt::Key_A, ID_VIEW_ALL_MODEL},  {QKeyCombination(Qt::Key_F5), ID_PAGE_NEXT},
+        {Qt::SHIFT | Qt::Key_F5, ID_PAGE_PREVIOUS}, {Qt::CTRL | Qt::Key_C, ID_EDIT_COPY},
+        {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},      {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
     };
-    const Accelerator accelerators[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_A), ID_VIEW_ALL_MODEL},
-        {QKeySequence(Qt::Key_F5), ID_PAGE_NEXT},
-        {QKeySequence(Qt::SHIFT | Qt::Key_F5), ID_PAGE_PREVIOUS},
-        {QKeySequence(Qt::CTRL | Qt::Key_C), ID_EDIT_COPY},
-        {QKeySequence(Qt::CTRL | Qt::Key_P), ID_FILE_PRINT},
-        {QKeySequence(Qt::CTRL | Qt::Key_S), ID_FILE_SAVE},
-    };
-    QMainWindow* window = MainWindow();
-    for (const Accelerator& accelerator : accelerators) {
-        auto* action = new QAction(window);
-        action->setShortcut(accelerator.key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        const UINT id = accelerator.id;
-        QObject::connect(action, &QAction::triggered, window, [this, id] {
-            CCmdUI ui(id);
-            RouteUpdate(&ui);
-            if (ui.m_bEnabled) {
-                RouteCommand(id);
-            } else if (id == ID_PAGE_NEXT || id == ID_PAGE_PREVIOUS) {
-                MessageBeep(0);
-            }
-        });
-        window->addAction(action);
-    }
+    // A page key with no page to turn to beeps.
+    platform::InstallAccelerators(*this, keys, {ID_PAGE_NEXT, ID_PAGE_PREVIOUS});
 }
 
 void CMainFrame::OnChildActivated() {

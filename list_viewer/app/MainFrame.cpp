@@ -9,6 +9,7 @@
 
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CMDIChildWnd.h"
+#include "platform/ui/CommandPrompts.h"
 #include "platform/ui/FileDropOpening.h"
 #include "platform/ui/FontSubstitution.h"
 #include "platform/ui/QtText.h"
@@ -31,6 +32,8 @@ namespace {
 
 constexpr int kTypeBoxAverageChars = 20;
 constexpr int kTypeBoxFontPixels = 15;
+// The page and line panes hold ten digits.
+constexpr int kIndicatorDigits = 10;
 
 } // namespace
 
@@ -64,7 +67,7 @@ int CMainFrame::OnCreate() {
         AfxMessageBox(u8"ﾀﾞｲｱﾛｸﾞﾊﾞｰの作成に失敗しました\n");
         return -1;
     }
-    CreateAccelerators();
+    platform::InstallAccelerators(*this, Accelerators());
     AcceptDroppedFiles();
     QObject::connect(MdiArea(), &QMdiArea::subWindowActivated, MdiArea(), [this](QMdiSubWindow* sub) {
         if (sub) {
@@ -90,14 +93,16 @@ bool CMainFrame::CreateToolBar() {
                             ID_SEARCH_STRING, ID_SEARCH_ITEM_LIST, ID_SEARCH_AGAIN, ID_SEPARATOR,
                             ID_HELP_INDEX};
     toolBar_.SetButtons(buttons, static_cast<int>(std::size(buttons)));
-    const std::pair<UINT, const char8_t*> texts[] = {
-        {ID_FILE_OPEN, u8"開く"},      {ID_FILE_PRINT, u8"印刷"},    {ID_JUMP_TOP, u8"先頭"},
-        {ID_JUMP_BOTTOM, u8"最後"},    {ID_SEARCH_STRING, u8"検索"}, {ID_SEARCH_ITEM_LIST, u8"項目検索"},
-        {ID_SEARCH_AGAIN, u8"再検索"}, {ID_HELP_INDEX, u8"ﾍﾙﾌﾟ"},
-    };
-    for (const auto& [id, text] : texts) {
-        toolBar_.SetButtonText(toolBar_.CommandToIndex(id), CString(text));
-    }
+    toolBar_.SetButtonTexts({
+        {ID_FILE_OPEN, u8"開く"},
+        {ID_FILE_PRINT, u8"印刷"},
+        {ID_JUMP_TOP, u8"先頭"},
+        {ID_JUMP_BOTTOM, u8"最後"},
+        {ID_SEARCH_STRING, u8"検索"},
+        {ID_SEARCH_ITEM_LIST, u8"項目検索"},
+        {ID_SEARCH_AGAIN, u8"再検索"},
+        {ID_HELP_INDEX, u8"ﾍﾙﾌﾟ"},
+    });
     QToolBar* bar = toolBar_.Bar();
     bar->setMovable(false);
     for (const StatusTip& tip : StatusTips()) {
@@ -121,50 +126,18 @@ bool CMainFrame::CreateToolBar() {
 }
 
 bool CMainFrame::CreateStatusBar() {
-    if (!statusBar_.Create(this)) {
-        return false;
-    }
-    const UINT panes[] = {ID_SEPARATOR, ID_PANE_PAGE, ID_PANE_LINE};
-    statusBar_.SetIndicators(panes, 3);
-    const int width = QFontMetrics(statusBar_.Bar()->font()).horizontalAdvance(QStringLiteral("0000000000"));
-    statusBar_.SetPaneInfo(1, ID_PANE_PAGE, 0, width);
-    statusBar_.SetPaneInfo(2, ID_PANE_LINE, 0, width);
-    return true;
+    return statusBar_.CreateWithIndicators(this, {ID_PANE_PAGE, ID_PANE_LINE}, kIndicatorDigits) != FALSE;
 }
 
 bool CMainFrame::CreatePageBar() {
-    QMainWindow* window = MainWindow();
-    if (!window) {
+    pageBar_ = AddBottomBar(IDD_PAGE_BAR);
+    if (!pageBar_) {
         return false;
     }
-    pageBar_ = new QToolBar(window);
-    pageBar_->setObjectName(QString::number(IDD_PAGE_BAR));
-    pageBar_->setMovable(false);
-    pageBar_->setFloatable(false);
     pageText_ = new QLabel;
     pageText_->setObjectName(QString::number(IDC_PAGE_TEXT));
     pageBar_->addWidget(pageText_);
-    window->addToolBar(Qt::BottomToolBarArea, pageBar_);
     return true;
-}
-
-void CMainFrame::CreateAccelerators() {
-    QMainWindow* window = MainWindow();
-    for (const Accelerator& accelerator : Accelerators()) {
-        auto* action = new QAction(window);
-        action->setShortcut(QKeySequence(accelerator.key));
-        action->setShortcutContext(Qt::WindowShortcut);
-        const UINT id = accelerator.id;
-        QObject::connect(action, &QAction::triggered, window, [this, id] {
-            // A key runs its command only when the command is enabled, as its menu item would.
-            CCmdUI ui(id);
-            RouteUpdate(&ui);
-            if (ui.m_bEnabled) {
-                RouteCommand(id);
-            }
-        });
-        window->addAction(action);
-    }
 }
 
 void CMainFrame::AcceptDroppedFiles() {

@@ -36,7 +36,6 @@ private:
     bool CreateToolBar();
     bool CreateStatusBar();
     bool CreatePageBar();
-    void CreateAccelerators();
     void AcceptDroppedFiles();
 
     void OnStatusNumbers();

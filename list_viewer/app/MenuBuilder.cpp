@@ -77,8 +77,8 @@ void BuildDocumentMenu(CMenu& menu, bool resultList) {
     platform::BuildMenuBar(menu, kMenuBar, resultList ? kResultList : kLog);
 }
 
-const std::vector<Accelerator>& Accelerators() {
-    static const std::vector<Accelerator> keys = {
+const std::vector<platform::Accelerator>& Accelerators() {
+    static const std::vector<platform::Accelerator> keys = {
         {Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},        {Qt::CTRL | Qt::Key_P, ID_FILE_PRINT},
         {Qt::CTRL | Qt::Key_J, ID_JUMP_PAGE},        {Qt::CTRL | Qt::Key_T, ID_JUMP_TOP},
         {Qt::CTRL | Qt::Key_B, ID_JUMP_BOTTOM},      {QKeyCombination(Qt::Key_F5), ID_JUMP_NEXT},

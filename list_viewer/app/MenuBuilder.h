@@ -2,8 +2,7 @@
 // The list viewer's menus and accelerator keys, built in code.
 
 #include "platform/ui/CMenu.h"
-
-#include <QKeyCombination>
+#include "platform/ui/CommandPrompts.h"
 
 #include <vector>
 
@@ -14,13 +13,8 @@ void BuildNoDocumentMenu(CMenu& menu);
 // The menu of an open list; resultList picks the label of "search again".
 void BuildDocumentMenu(CMenu& menu, bool resultList);
 
-struct Accelerator {
-    QKeyCombination key;
-    UINT id;
-};
-
 // The keys of the menus' commands.
-const std::vector<Accelerator>& Accelerators();
+const std::vector<platform::Accelerator>& Accelerators();
 
 struct StatusTip {
     UINT id;

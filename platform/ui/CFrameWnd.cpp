@@ -12,6 +12,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 IMPLEMENT_DYNAMIC(CFrameWnd, CWnd)
@@ -270,4 +271,17 @@ void CFrameWnd::DestroyFrame() {
 
 QMainWindow* CFrameWnd::MainWindow() const {
     return qobject_cast<QMainWindow*>(GetWidget());
+}
+
+QToolBar* CFrameWnd::AddBottomBar(UINT id) {
+    QMainWindow* window = MainWindow();
+    if (!window) {
+        return nullptr;
+    }
+    auto* bar = new QToolBar(window);
+    bar->setObjectName(QString::number(id));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    window->addToolBar(Qt::BottomToolBarArea, bar);
+    return bar;
 }

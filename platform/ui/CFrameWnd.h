@@ -12,6 +12,7 @@
 #include <vector>
 
 class QMainWindow;
+class QToolBar;
 class CView;
 class CDocument;
 class CToolBar;
@@ -49,6 +50,9 @@ public:
     void DestroyFrame();
 
     QMainWindow* MainWindow() const;
+    // A fixed bar along the bottom of the main window, its objectName the id; null without a
+    // main window.
+    QToolBar* AddBottomBar(UINT id);
     void AddToolBar(CToolBar* bar) { toolBars_.push_back(bar); }
     void SetStatusBar(CStatusBar* bar) { statusBar_ = bar; }
     CStatusBar* GetStatusBar() const { return statusBar_; }

@@ -3,6 +3,7 @@
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/QtText.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -33,6 +34,20 @@ BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
             bar_->addPermanentWidget(label);
         }
         panes_.push_back(label);
+    }
+    return TRUE;
+}
+
+BOOL CStatusBar::CreateWithIndicators(CFrameWnd* frame, std::initializer_list<UINT> indicators, int digits) {
+    if (!Create(frame)) {
+        return FALSE;
+    }
+    std::vector<UINT> ids{ID_SEPARATOR};
+    ids.insert(ids.end(), indicators);
+    SetIndicators(ids.data(), static_cast<int>(ids.size()));
+    const int width = QFontMetrics(bar_->font()).horizontalAdvance(QString(digits, QLatin1Char('0')));
+    for (int index = 1; index < GetCount(); ++index) {
+        SetPaneInfo(index, GetItemID(index), 0, width);
     }
     return TRUE;
 }

@@ -8,6 +8,7 @@
 
 #include <QPointer>
 #include <QStatusBar>
+#include <initializer_list>
 #include <vector>
 
 class QLabel;
@@ -17,6 +18,9 @@ class CStatusBar : public CCmdTarget {
 public:
     virtual BOOL Create(CFrameWnd* frame);
     BOOL SetIndicators(const UINT* ids, int count);
+    // Creates the bar with the message pane followed by the indicator panes, each at least as
+    // wide as `digits` digits of the bar's font.
+    BOOL CreateWithIndicators(CFrameWnd* frame, std::initializer_list<UINT> indicators, int digits);
     BOOL SetPaneText(int index, const CString& text, BOOL update = TRUE);
     CString GetPaneText(int index) const;
     int CommandToIndex(UINT id) const;

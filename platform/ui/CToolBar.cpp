@@ -47,6 +47,12 @@ void CToolBar::SetButtonText(int index, const CString& text) {
     }
 }
 
+void CToolBar::SetButtonTexts(std::initializer_list<std::pair<UINT, const char8_t*>> texts) {
+    for (const auto& [id, text] : texts) {
+        SetButtonText(CommandToIndex(id), CString(text));
+    }
+}
+
 CString CToolBar::GetButtonText(int index) const {
     auto actions = bar_->actions();
     return index >= 0 && index < actions.size() ? platform::FromQStringLossy(actions[index]->text())

@@ -7,6 +7,8 @@
 
 #include <QPointer>
 #include <QToolBar>
+#include <initializer_list>
+#include <utility>
 
 class CFrameWnd;
 
@@ -16,6 +18,8 @@ public:
     // ID_SEPARATOR makes a gap.
     BOOL SetButtons(const UINT* ids, int count);
     void SetButtonText(int index, const CString& text);
+    // The texts of the buttons of the ids (UTF-8).
+    void SetButtonTexts(std::initializer_list<std::pair<UINT, const char8_t*>> texts);
     CString GetButtonText(int index) const;
     int CommandToIndex(UINT id) const;
     UINT GetItemID(int index) const;

@@ -1,11 +1,13 @@
 #include "platform/ui/CommandPrompts.h"
 
+#include "platform/core/MessageSink.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/QtText.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform {
 
@@ -46,7 +48,8 @@ void SetToolTips(QWidget* toolBar, const std::vector<CommandPrompt>& prompts) {
     }
 }
 
-void InstallAccelerators(CFrameWnd& frame, const std::vector<Accelerator>& keys) {
+void InstallAccelerators(CFrameWnd& frame, const std::vector<Accelerator>& keys,
+                         std::initializer_list<UINT> beepWhenDisabled) {
     QMainWindow* window = frame.MainWindow();
     if (!window) {
         return;
@@ -56,11 +59,15 @@ void InstallAccelerators(CFrameWnd& frame, const std::vector<Accelerator>& keys)
         action->setShortcut(QKeySequence(accelerator.key));
         action->setShortcutContext(Qt::WindowShortcut);
         const UINT id = accelerator.id;
-        QObject::connect(action, &QAction::triggered, window, [&frame, id] {
+        const bool beeps =
+            std::find(beepWhenDisabled.begin(), beepWhenDisabled.end(), id) != beepWhenDisabled.end();
+        QObject::connect(action, &QAction::triggered, window, [&frame, id, beeps] {
             CCmdUI ui(id);
             frame.RouteUpdate(&ui);
             if (ui.m_bEnabled) {
                 frame.RouteCommand(id);
+            } else if (beeps) {
+                MessageBeep(0);
             }
         });
         window->addAction(action);

@@ -5,6 +5,7 @@
 #include "platform/ui/CMenu.h"
 
 #include <QKeyCombination>
+#include <initializer_list>
 #include <vector>
 
 class CFrameWnd;
@@ -28,7 +29,9 @@ void SetStatusTips(const CMenu& menu, const std::vector<CommandPrompt>& prompts)
 // Gives every button of the bar its status text and tool tip.
 void SetToolTips(QWidget* toolBar, const std::vector<CommandPrompt>& prompts);
 // The keys work anywhere in the frame's window; each runs its command only when the command's
-// update handlers leave it enabled, as its menu item would.
-void InstallAccelerators(CFrameWnd& frame, const std::vector<Accelerator>& keys);
+// update handlers leave it enabled, as its menu item would. The keys of beepWhenDisabled beep
+// instead of doing nothing.
+void InstallAccelerators(CFrameWnd& frame, const std::vector<Accelerator>& keys,
+                         std::initializer_list<UINT> beepWhenDisabled = {});
 
 } // namespace platform

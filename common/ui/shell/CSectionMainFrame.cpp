@@ -115,32 +115,20 @@ bool CSectionMainFrame::CreateCommandBar(CComboToolBar& bar, UINT barId, const c
 }
 
 bool CSectionMainFrame::CreateStatusBar() {
-    if (!statusBar_.Create(this)) {
-        return false;
-    }
-    const UINT panes[] = {ID_SEPARATOR, ID_INDICATOR_X, ID_INDICATOR_Y};
-    statusBar_.SetIndicators(panes, 3);
-    const int width = QFontMetrics(statusBar_.Bar()->font()).horizontalAdvance(QStringLiteral("0000000000"));
-    statusBar_.SetPaneInfo(1, ID_INDICATOR_X, 0, width);
-    statusBar_.SetPaneInfo(2, ID_INDICATOR_Y, 0, width);
-    return true;
+    // The cursor panes hold ten digits.
+    return statusBar_.CreateWithIndicators(this, {ID_INDICATOR_X, ID_INDICATOR_Y}, 10) != FALSE;
 }
 
 bool CSectionMainFrame::CreateGuideBar() {
-    QMainWindow* window = MainWindow();
-    if (!window) {
+    QToolBar* guideBar = AddBottomBar(IDW_GUIDE_BAR);
+    if (!guideBar) {
         return false;
     }
-    auto* guideBar = new QToolBar(window);
-    guideBar->setObjectName(QString::number(IDW_GUIDE_BAR));
     guideBar->setProperty("templateId", IDD_GUIDE_BAR);
-    guideBar->setMovable(false);
-    guideBar->setFloatable(false);
     guideTitle_ = new QLabel;
     guideTitle_->setObjectName(QString::number(IDC_GUIDE_TITLE));
     guideTitle_->setContentsMargins(4, 1, 4, 1);
     guideBar->addWidget(guideTitle_);
-    window->addToolBar(Qt::BottomToolBarArea, guideBar);
     return true;
 }
 

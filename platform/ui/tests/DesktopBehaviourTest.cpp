@@ -2,6 +2,7 @@
 // windows cascade at a usable size and are listed in the window menu, menus open from the
 // keyboard.
 #include "TestViews.h"
+#include "platform/core/RecordingSink.h"
 #include "testsupport/ui/TestApplication.h"
 #include "testsupport/ui/WheelEvent.h"
 
@@ -9,6 +10,7 @@
 #include "platform/ui/CMDIFrameWnd.h"
 #include "platform/ui/CMultiDocTemplate.h"
 #include "platform/ui/CWinApp.h"
+#include "platform/ui/CommandPrompts.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -184,6 +186,43 @@ TEST(MenuKeys, LettersInParenthesesAreMnemonicsAndF10OpensTheBar) {
     f10->trigger();
     EXPECT_EQ(bar->activeAction(), bar->actions()[0]);
     file->Menu()->hide();
+    delete frame.GetWidget();
+}
+
+// A frame with one command that has a handler; the others show disabled.
+class KeyFrame : public CFrameWnd {
+public:
+    KeyFrame() {
+        MapCommand(ID_FILE_OPEN, [this] { ++opened; });
+    }
+    int opened = 0;
+};
+
+TEST(AcceleratorKeys, RunOnlyEnabledCommandsAndBeepOnlyWhereAsked) {
+    testsupport::TestApplication();
+    platform::RecordingSink sink;
+    KeyFrame frame;
+    frame.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(frame.Create("KEYS"));
+    platform::InstallAccelerators(frame,
+                                  {{Qt::CTRL | Qt::Key_O, ID_FILE_OPEN},
+                                   {Qt::CTRL | Qt::Key_S, ID_FILE_SAVE},
+                                   {QKeyCombination(Qt::Key_F5), ID_FILE_PRINT}},
+                                  {ID_FILE_PRINT});
+    auto press = [&frame](const QKeySequence& key) {
+        for (QAction* action : frame.MainWindow()->actions()) {
+            if (action->shortcut() == key) {
+                action->trigger();
+            }
+        }
+    };
+    press(QKeySequence(Qt::CTRL | Qt::Key_O));
+    EXPECT_EQ(frame.opened, 1);
+    press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_EQ(sink.BeepCount(), 0);
+    press(QKeySequence(Qt::Key_F5));
+    EXPECT_EQ(sink.BeepCount(), 1);
+    EXPECT_EQ(frame.opened, 1);
     delete frame.GetWidget();
 }
 
