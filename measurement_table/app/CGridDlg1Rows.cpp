@@ -58,16 +58,11 @@ void CGridDlg1::CutCurrentRow() {
         return;
     }
     RemoveRowEverywhere(row);
-    m_bChanged = TRUE;
     --m_nRows;
     if (row > m_nRows) {
         m_nRows = TrimEmptyRows(m_nRows);
     }
-    m_bRowSelecting = FALSE;
-    m_nSelStart = m_nSelEnd = -1;
-    UpdateGridRows();
-    ShowRowsFrom(row);
-    SetCurrentCell(std::max(1, std::min(row, m_nRows)), m_nCurCol);
+    ShowAfterRemoval(row);
 }
 
 void CGridDlg1::DeleteSelectedRows() {
@@ -82,24 +77,11 @@ void CGridDlg1::DeleteSelectedRows() {
     const int first = m_nSelStart;
     const int last = std::min(m_nSelEnd, m_nRows);
     const bool reachedEnd = m_nSelEnd >= m_nRows;
-    int removed = 0;
-    for (int row = first; row <= last; ++row, ++removed) {
-        if (!RowAt(first)) {
-            ShowMessage(u8"エラーのため、削除を途中で終了しました");
-            break;
-        }
-        RemoveRowEverywhere(first);
-    }
-    m_nRows -= removed;
+    m_nRows -= RemoveRowsAt(first, last - first + 1, [this](int row) { RemoveRowEverywhere(row); });
     if (reachedEnd) {
         m_nRows = TrimEmptyRows(m_nRows);
     }
-    m_bChanged = TRUE;
-    m_bRowSelecting = FALSE;
-    m_nSelStart = m_nSelEnd = -1;
-    UpdateGridRows();
-    ShowRowsFrom(first);
-    SetCurrentCell(std::max(1, std::min(first, m_nRows)), m_nCurCol);
+    ShowAfterRemoval(first);
 }
 
 void CGridDlg1::InsertBlankRows() {

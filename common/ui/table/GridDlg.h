@@ -165,6 +165,12 @@ protected:
     void AppendRowsUpTo(int row);
     void InsertRowObject(int beforeRow, CGridData* row);
     void RemoveRowObject(int row);
+    // Removes count rows at data row first, each by remove(first); stops with a message at a
+    // row that is missing. The number of rows removed.
+    int RemoveRowsAt(int first, int count, const std::function<void(int)>& remove);
+    // After rows were removed: the table is changed and nothing selected; the rows from row on
+    // are shown with the current cell there (on the last row when row is past it).
+    void ShowAfterRemoval(int row);
     // Writes rows first..last to the clipboard; false when not all could be written.
     bool WriteRowsToClipboard(int first, int last);
     // The clipboard's row count when it holds rows of this table's kind, else -1; the file

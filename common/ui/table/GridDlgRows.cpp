@@ -9,6 +9,7 @@
 #include "platform/core/Clipboard.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -106,12 +107,7 @@ void CGridDlg::CutCurrentRow() {
     if (row > m_nRows) {
         m_nRows -= RemoveTrailingEmptyRows(m_nRows);
     }
-    m_bChanged = TRUE;
-    m_bRowSelecting = FALSE;
-    m_nSelStart = m_nSelEnd = -1;
-    UpdateGridRows();
-    ShowRowsFrom(row);
-    SetCurrentCell(row > m_nRows ? std::max(m_nRows, 1) : row, m_nCurCol);
+    ShowAfterRemoval(row);
 }
 
 void CGridDlg::DeleteSelectedRows() {
@@ -130,24 +126,32 @@ void CGridDlg::DeleteSelectedRows() {
     }
     const int first = m_nSelStart;
     const bool reachedEnd = m_nSelEnd >= m_nRows;
+    m_nRows -= RemoveRowsAt(first, m_nSelEnd - first + 1, [this](int row) { RemoveRowObject(row); });
+    if (reachedEnd) {
+        m_nRows -= RemoveTrailingEmptyRows(m_nRows);
+    }
+    ShowAfterRemoval(first);
+}
+
+int CGridDlg::RemoveRowsAt(int first, int count, const std::function<void(int)>& remove) {
     int removed = 0;
-    for (int row = first; row <= m_nSelEnd; ++row, ++removed) {
+    for (; removed < count; ++removed) {
         if (!RowAt(first)) {
             ShowMessage(u8"エラーのため、削除を途中で終了しました");
             break;
         }
-        RemoveRowObject(first);
+        remove(first);
     }
-    m_nRows -= removed;
-    if (reachedEnd) {
-        m_nRows -= RemoveTrailingEmptyRows(m_nRows);
-    }
+    return removed;
+}
+
+void CGridDlg::ShowAfterRemoval(int row) {
     m_bChanged = TRUE;
     m_bRowSelecting = FALSE;
     m_nSelStart = m_nSelEnd = -1;
     UpdateGridRows();
-    ShowRowsFrom(first);
-    SetCurrentCell(std::max(1, std::min(first, m_nRows)), m_nCurCol);
+    ShowRowsFrom(row);
+    SetCurrentCell(std::max(1, std::min(row, m_nRows)), m_nCurCol);
 }
 
 void CGridDlg::InsertBlankRows() {
