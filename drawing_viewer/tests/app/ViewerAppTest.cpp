@@ -8,6 +8,7 @@
 #include "drawing_viewer/app/ZaphoIds.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDocTemplate.h"
+#include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/PrintRunner.h"
 #include "testsupport/FileBytes.h"
@@ -16,7 +17,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QWidget>
 #include <filesystem>
 #include <fstream>
@@ -161,6 +165,33 @@ TEST_F(ViewerAppTest, SavingADrawingOfPlotFilesWritesAFigureFileNeverTheIndex) {
     CDocument* reopened = app_->OpenDocumentFile(CString(figure));
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(dynamic_cast<CViewerDoc*>(reopened)->Data().m_drawing.PageCount(), 2);
+}
+
+// The bottom bars settle their heights after the first drawing window is placed: the window
+// stays within the shrunken area (no scroll bars over its edges) until the user moves it.
+TEST_F(ViewerAppTest, TheFirstDrawingWindowStaysWithinAShrinkingAreaUntilMoved) {
+    ASSERT_TRUE(Start({CString(index_)}));
+    CMainView* view = View();
+    ASSERT_NE(view, nullptr);
+    QWidget* up = view->GetParentFrame()->GetWidget();
+    while (up && !qobject_cast<QMdiSubWindow*>(up)) {
+        up = up->parentWidget();
+    }
+    auto* sub = qobject_cast<QMdiSubWindow*>(up);
+    ASSERT_NE(sub, nullptr);
+    QMdiArea* area = sub->mdiArea();
+    QWidget* window = app_->m_pMainWnd->GetWidget();
+    window->resize(window->width(), window->height() - 60);
+    Events();
+    EXPECT_TRUE(area->viewport()->rect().contains(sub->geometry())) << "within the area";
+    EXPECT_FALSE(area->verticalScrollBar()->isVisible());
+    EXPECT_EQ(sub->geometry().bottom(), area->viewport()->height() - 2);
+
+    const QRect moved = sub->geometry().adjusted(20, 20, 0, 0);
+    sub->setGeometry(moved);
+    window->resize(window->width(), window->height() - 40);
+    Events();
+    EXPECT_EQ(sub->geometry(), moved) << "the user's placement is kept";
 }
 
 TEST_F(ViewerAppTest, AnEmbeddingRequestEndsAtOnceAndStoredCountsOutOfRangeFallBack) {
