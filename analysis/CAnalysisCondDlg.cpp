@@ -1,5 +1,6 @@
 #include "analysis/CAnalysisCondDlg.h"
 
+#include "common/ui/dialogs/DialogPlacement.h"
 #include "model/CNode.h"
 #include "model/CVerrant.h"
 #include "platform/ui/QtText.h"
@@ -85,7 +86,7 @@ BOOL CAnalysisCondDlg::OnInitDialog() {
             SetDlgItemText(id, text);
         }
     }
-    GetWidget()->move(m_nX, m_nY);
+    PlaceDialogOnScreen(*this, m_nX, m_nY);
     return TRUE;
 }
 

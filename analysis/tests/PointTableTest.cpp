@@ -26,8 +26,10 @@
 #include "testsupport/Fixtures.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 #include <filesystem>
@@ -229,7 +231,7 @@ TEST_F(PointTableTest, TheConditionDialogShowsMethodBlockLinesAndBoundaryPoints)
     struct Shown {
         QString method, left, right, inner;
         QStringList blocks;
-        QPoint at;
+        bool onScreen = false;
     } shown;
     auto look = [&shown](CDialog& dialog) {
         auto text = [&dialog](UINT id) {
@@ -244,7 +246,10 @@ TEST_F(PointTableTest, TheConditionDialogShowsMethodBlockLinesAndBoundaryPoints)
         for (int i = 0; i < list->count(); ++i) {
             shown.blocks << list->item(i)->text();
         }
-        shown.at = dialog.GetWidget()->pos();
+        // Placed so that its size fits the screen (the offscreen platform adds its frame later).
+        const QWidget* widget = dialog.GetWidget();
+        shown.onScreen = QGuiApplication::primaryScreen()->availableGeometry().contains(
+            QRect(widget->frameGeometry().topLeft(), widget->size()));
         dialog.OnOK();
     };
     platform::DialogScript::Queue(look);
@@ -271,6 +276,16 @@ TEST_F(PointTableTest, TheConditionDialogShowsMethodBlockLinesAndBoundaryPoints)
     EXPECT_EQ(shown.method, platform::ToQString(u8"多項式法"));
     EXPECT_EQ(shown.blocks, (QStringList{"    12.500   0.5000", "    -3.250   1.0000"}));
     EXPECT_EQ(shown.left, platform::ToQString(left->name));
+
+    // Asked for beside the screen's corner, the dialog moves only as far as it takes to fit.
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    CAnalysisCondDlg corner(view_);
+    corner.m_pSlipLine = line;
+    corner.m_nX = area.right() - 10;
+    corner.m_nY = area.bottom() - 10;
+    platform::DialogScript::Queue(look);
+    corner.DoModal();
+    EXPECT_TRUE(shown.onScreen);
 }
 
 } // namespace
