@@ -2,6 +2,7 @@
 
 #include "analysis/PointTableDlg.h"
 
+#include "common/ui/table/GridMenus.h"
 #include "platform/core/Unset.h"
 #include "platform/ui/QtText.h"
 
@@ -33,7 +34,7 @@ CGridDlg1::CGridDlg1(CWnd* ownerView, UINT templateId, UINT popupMenuId, int kin
     if (m_nKind == kTableBlockLines) {
         BuildRowMenu();
     } else if (m_nKind == kTableBoundaryPoints) {
-        BuildPointTableMenu(menuBar_);
+        BuildGridTableMenu(menuBar_);
         SetMenuBar(&menuBar_);
     }
 }
@@ -44,15 +45,7 @@ CGridDlg1::~CGridDlg1() {
 
 // The block-line table has only the row commands, never the jump and search menu.
 void CGridDlg1::BuildRowMenu() {
-    menuBar_.CreateMenu();
-    auto* rows = new CMenu;
-    rows->CreatePopupMenu();
-    rows->AppendMenu(MF_STRING, ID_GRID_COPY, CString(u8"ｺﾋﾟｰ(Cﾌ)\tCtrl+C"));
-    rows->AppendMenu(MF_STRING, ID_GRID_DELETE, CString(u8"削除(Dｻ)\tCtrl+D"));
-    rows->AppendMenu(MF_STRING, ID_GRID_INSERT_BLANK, CString(u8"空白行の挿入(Iｽ)\tCtrl+I"));
-    rows->AppendMenu(MF_STRING, ID_GRID_INSERT_SELECTED, CString(u8"選択行の挿入(Vｿ)\tCtrl+V"));
-    rows->AppendMenu(MF_STRING, ID_GRID_PASTE, CString(u8"選択行の貼付(Pﾍ)\tCtrl+P"));
-    menuBar_.AppendMenu(MF_POPUP, rows, CString(u8"行編集(E)"));
+    BuildGridTableMenu(menuBar_, GridRowCommands::kAll, false);
     SetMenuBar(&menuBar_);
 }
 

@@ -23,8 +23,4 @@ private:
     CMenu popupMenu_;
 };
 
-// The row menus every point table carries: row editing, and jump and search.
-void BuildPointTableMenu(CMenu& menuBar);
-void BuildPointTablePopup(CMenu& popup);
-
 } // namespace torvan

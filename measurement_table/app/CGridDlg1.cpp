@@ -1,5 +1,6 @@
 #include "measurement_table/app/CGridDlg1.h"
 
+#include "common/ui/table/GridMenus.h"
 #include "measurement_table/app/CEditTitle.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/ui/FlexGridView.h"
@@ -94,25 +95,9 @@ CGridDlg1::~CGridDlg1() {
 }
 
 void CGridDlg1::BuildMenus() {
-    menuBar_.CreateMenu();
-    auto* edit = new CMenu;
-    edit->CreatePopupMenu();
-    edit->AppendMenu(MF_STRING, ID_GRID_DELETE, CString(u8"削除(Dｻ)\tCtrl+D"));
-    edit->AppendMenu(MF_STRING, ID_GRID_INSERT_BLANK, CString(u8"空白行の挿入(Iｽ)\tCtrl+I"));
-    menuBar_.AppendMenu(MF_POPUP, edit, CString(u8"行編集(E)"));
-    auto* jump = new CMenu;
-    jump->CreatePopupMenu();
-    jump->AppendMenu(MF_STRING, ID_GRID_JUMP, CString(u8"指定行ｼﾞｬﾝﾌﾟ(Jｲ)\tCtrl+J"));
-    jump->AppendMenu(MF_STRING, ID_GRID_FIND, CString(u8"文字列の検索(Fｹ)\tCtrl+F"));
-    jump->AppendMenu(MF_STRING, ID_GRID_FIND_AGAIN, CString(u8"検索ﾘﾋﾟｰﾄ\tF3"));
-    menuBar_.AppendMenu(MF_POPUP, jump, CString(u8"ｼﾞｬﾝﾌﾟ(Jｲ)"));
+    BuildGridTableMenu(menuBar_, GridRowCommands::kDeleteAndInsertBlank);
     SetMenuBar(&menuBar_);
-    popupMenu_.CreateMenu();
-    auto* rows = new CMenu;
-    rows->CreatePopupMenu();
-    rows->AppendMenu(MF_STRING, ID_GRID_DELETE, CString(u8"削除(Dｻ)\tCtrl+D"));
-    rows->AppendMenu(MF_STRING, ID_GRID_INSERT_BLANK, CString(u8"空白行の挿入(Iｽ)\tCtrl+I"));
-    popupMenu_.AppendMenu(MF_POPUP, rows, "rows");
+    BuildGridRowPopup(popupMenu_, GridRowCommands::kDeleteAndInsertBlank);
     SetPopupMenu(&popupMenu_);
 }
 

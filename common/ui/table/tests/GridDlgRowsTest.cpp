@@ -2,9 +2,11 @@
 // the clipboard rows they exchange.
 
 #include "TestTable.h"
+#include "testsupport/ui/MenuOutline.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include "common/records/ClipboardFile.h"
+#include "common/ui/table/GridMenus.h"
 #include "platform/core/Clipboard.h"
 #include "platform/core/RecordingSink.h"
 
@@ -228,6 +230,33 @@ TEST(GridDlgRowsTest, CommandsNeedTheirMenuItems) {
     EXPECT_EQ(file.IsFormatAvailable(TestTable::ClipboardFormat(), TestTable::kKind), 0);
     EXPECT_EQ(table.m_nRows, 4);
     EXPECT_EQ(sink.MessageCount(), 0);
+}
+
+// The tables' menus word for word: every table's bar and pop-up, and the short forms of the
+// block-line table (no jump menu) and the measurement table (delete and blank rows only).
+TEST(GridDlgRowsTest, TheMenusOfEveryKindOfTable) {
+    testsupport::TestApplication();
+    auto item = [](UINT id, const char* text) { return "  " + std::to_string(id) + " " + text + "\n"; };
+    const std::string twoRows =
+        item(ID_GRID_DELETE, "削除(&Dｻ)\tCtrl+D") + item(ID_GRID_INSERT_BLANK, "空白行の挿入(&Iｽ)\tCtrl+I");
+    const std::string rows = item(ID_GRID_COPY, "ｺﾋﾟｰ(&Cﾌ)\tCtrl+C") + twoRows +
+                             item(ID_GRID_INSERT_SELECTED, "選択行の挿入(&Vｿ)\tCtrl+V") +
+                             item(ID_GRID_PASTE, "選択行の貼付(&Pﾍ)\tCtrl+P");
+    const std::string jump = "> ｼﾞｬﾝﾌﾟ(&Jｲ)\n" + item(ID_GRID_JUMP, "指定行ｼﾞｬﾝﾌﾟ(&Jｲ)\tCtrl+J") +
+                             item(ID_GRID_FIND, "文字列の検索(&Fｹ)\tCtrl+F") +
+                             item(ID_GRID_FIND_AGAIN, "検索ﾘﾋﾟｰﾄ\tF3");
+    CMenu full;
+    BuildGridTableMenu(full);
+    EXPECT_EQ(testsupport::MenuOutline(full), "> 行編集(&E)\n" + rows + jump);
+    CMenu noJump;
+    BuildGridTableMenu(noJump, GridRowCommands::kAll, false);
+    EXPECT_EQ(testsupport::MenuOutline(noJump), "> 行編集(&E)\n" + rows);
+    CMenu measurement;
+    BuildGridTableMenu(measurement, GridRowCommands::kDeleteAndInsertBlank);
+    EXPECT_EQ(testsupport::MenuOutline(measurement), "> 行編集(&E)\n" + twoRows + jump);
+    CMenu popup;
+    BuildGridRowPopup(popup);
+    EXPECT_EQ(testsupport::MenuOutline(popup), "> rows\n" + rows);
 }
 
 TEST(GridDlgRowsTest, TheRightButtonOpensThePopupMenuWhoseItemsAreRowCommands) {
