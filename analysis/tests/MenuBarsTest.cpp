@@ -14,13 +14,9 @@ namespace {
 
 TEST(TorvanMenuBars, KeepEveryTextIdAndPlace) {
     testsupport::TestApplication();
-    CMenu main;
-    BuildMainMenu(main);
-    CMenu document;
-    BuildDocumentMenu(document);
-    testsupport::ExpectKeptOutline("[no document]\n" + testsupport::MenuOutline(main) + "[document]\n" +
-                                       testsupport::MenuOutline(document),
-                                   VERRANT_TEST_DATA_DIR "/menu_bars.txt");
+    testsupport::ExpectKeptOutline(
+        testsupport::MenuBarsOutline({{"no document", BuildMainMenu}, {"document", BuildDocumentMenu}}),
+        VERRANT_TEST_DATA_DIR "/menu_bars.txt");
 }
 
 } // namespace

@@ -37,6 +37,16 @@ std::string MenuOutline(const CMenu& menu) {
     return out;
 }
 
+std::string MenuBarsOutline(std::initializer_list<std::pair<const char*, std::function<void(CMenu&)>>> bars) {
+    std::string out;
+    for (const auto& [name, build] : bars) {
+        CMenu bar;
+        build(bar);
+        out += std::string("[") + name + "]\n" + MenuOutline(bar);
+    }
+    return out;
+}
+
 void ExpectKeptOutline(const std::string& outline, const std::string& keptPath) {
     if (outline == ReadBytes(keptPath)) {
         return;

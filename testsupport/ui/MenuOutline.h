@@ -3,13 +3,18 @@
 // as shown, "---" for a separator and "> label" for a pop-up. An outline kept beside the tests
 // shows any change of text, id, key or order in a program's menu bars.
 
+#include <functional>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 class CMenu;
 
 namespace testsupport {
 
 std::string MenuOutline(const CMenu& menu);
+// The outlines of the bars the builders make, each under its "[name]" line.
+std::string MenuBarsOutline(std::initializer_list<std::pair<const char*, std::function<void(CMenu&)>>> bars);
 // Fails the test unless the outline equals the kept one in the file; the outline as built is
 // then written beside the test's temporary files and named in the failure, for comparison.
 void ExpectKeptOutline(const std::string& outline, const std::string& keptPath);

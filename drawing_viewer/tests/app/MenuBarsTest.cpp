@@ -14,15 +14,12 @@ namespace {
 
 TEST(ZaphoMenuBars, KeepEveryTextIdAndPlace) {
     testsupport::TestApplication();
-    std::string outline;
-    for (const auto& [kind, name] :
-         {std::pair{MenuKind::kNoDocument, "[no document]\n"}, std::pair{MenuKind::kPlot, "[plot]\n"},
-          std::pair{MenuKind::kFigure, "[figure]\n"}}) {
-        CMenu bar;
-        BuildMenu(bar, kind);
-        outline += name + testsupport::MenuOutline(bar);
-    }
-    testsupport::ExpectKeptOutline(outline, VERRANT_TEST_DATA_DIR "/menu_bars.txt");
+    testsupport::ExpectKeptOutline(
+        testsupport::MenuBarsOutline(
+            {{"no document", [](CMenu& bar) { BuildMenu(bar, MenuKind::kNoDocument); }},
+             {"plot", [](CMenu& bar) { BuildMenu(bar, MenuKind::kPlot); }},
+             {"figure", [](CMenu& bar) { BuildMenu(bar, MenuKind::kFigure); }}}),
+        VERRANT_TEST_DATA_DIR "/menu_bars.txt");
 }
 
 } // namespace

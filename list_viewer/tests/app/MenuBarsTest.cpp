@@ -14,16 +14,11 @@ namespace {
 
 TEST(WenuxMenuBars, KeepEveryTextIdAndPlace) {
     testsupport::TestApplication();
-    CMenu none;
-    BuildNoDocumentMenu(none);
-    CMenu resultList;
-    BuildDocumentMenu(resultList, true);
-    CMenu log;
-    BuildDocumentMenu(log, false);
-    testsupport::ExpectKeptOutline("[no document]\n" + testsupport::MenuOutline(none) + "[result list]\n" +
-                                       testsupport::MenuOutline(resultList) + "[log]\n" +
-                                       testsupport::MenuOutline(log),
-                                   VERRANT_TEST_DATA_DIR "/menu_bars.txt");
+    testsupport::ExpectKeptOutline(
+        testsupport::MenuBarsOutline({{"no document", BuildNoDocumentMenu},
+                                      {"result list", [](CMenu& bar) { BuildDocumentMenu(bar, true); }},
+                                      {"log", [](CMenu& bar) { BuildDocumentMenu(bar, false); }}}),
+        VERRANT_TEST_DATA_DIR "/menu_bars.txt");
 }
 
 } // namespace
