@@ -18,6 +18,7 @@
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CPrintInfo.h"
 #include "testsupport/Fixtures.h"
+#include "testsupport/ui/PrintedPage.h"
 
 #include <QApplication>
 #include <QColor>
@@ -185,19 +186,8 @@ TEST_F(BlockViewTest, BlackOnlyPrintHasNoColourAndTheWindowStaysAsItWas) {
     const COLORREF siteColor = view_->m_display.points[kPointSite].color;
     ASSERT_NE(GetRValue(siteColor), GetGValue(siteColor)) << "a colour, not a grey";
 
-    QImage page(1240, 1754, QImage::Format_RGB32); // A4 at 150 dots per inch
-    page.setDotsPerMeterX(5906);
-    page.setDotsPerMeterY(5906);
-    page.fill(Qt::white);
-    {
-        CDC dc;
-        ASSERT_TRUE(dc.AttachDevice(&page, true));
-        CPrintInfo info;
-        info.m_rectDraw = CRect(0, 0, page.width(), page.height());
-        view_->OnPrepareDC(&dc, &info);
-        view_->OnPrint(&dc, &info);
-        dc.Detach();
-    }
+    const QImage page = testsupport::PrintedA4Page(*view_);
+    ASSERT_FALSE(page.isNull());
     ProgramViewSettings().monochromePrint = 0;
     int dark = 0;
     int coloured = 0;

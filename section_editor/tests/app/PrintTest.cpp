@@ -16,6 +16,7 @@
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
+#include "testsupport/ui/PrintedPage.h"
 
 #include <QApplication>
 #include <QColor>
@@ -73,19 +74,8 @@ TEST_F(MerdokPrintTest, BlackOnlyPrintHasNoColourAndTheWindowKeepsItsColours) {
     ProgramViewSettings().monochromePrint = 1;
     const section::Viewport before = view_->m_view;
     const CPoint scroll = view_->GetScrollPosition();
-    QImage page(1240, 1754, QImage::Format_RGB32); // A4 at 150 dots per inch
-    page.setDotsPerMeterX(5906);
-    page.setDotsPerMeterY(5906);
-    page.fill(Qt::white);
-    {
-        CDC dc;
-        ASSERT_TRUE(dc.AttachDevice(&page, true));
-        CPrintInfo info;
-        info.m_rectDraw = CRect(0, 0, page.width(), page.height());
-        view_->OnPrepareDC(&dc, &info);
-        view_->OnPrint(&dc, &info);
-        dc.Detach();
-    }
+    const QImage page = testsupport::PrintedA4Page(*view_);
+    ASSERT_FALSE(page.isNull());
     int dark = 0;
     int coloured = 0;
     for (int y = 0; y < page.height(); ++y) {
