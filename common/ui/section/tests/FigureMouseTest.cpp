@@ -11,6 +11,7 @@
 #include "platform/ui/CFrameWnd.h"
 
 #include "testsupport/ui/TestApplication.h"
+#include "testsupport/ui/ViewWindow.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -120,21 +121,12 @@ class FigureMouseTest : public ::testing::Test {
 protected:
     void SetUp() override {
         testsupport::TestApplication();
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("SECTION"));
-        ASSERT_TRUE(frame_->LoadFrame(nullptr, RUNTIME_CLASS(MouseTestView), nullptr));
-        view_ = static_cast<MouseTestView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1000, 700);
-        frame_->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
+        ASSERT_TRUE(window_.Open("SECTION", nullptr, RUNTIME_CLASS(MouseTestView), 1000, 700));
+        view_ = static_cast<MouseTestView*>(window_.View());
         view_->OnInitialUpdate();
         Repaint();
     }
-    void TearDown() override {
-        delete frame_->GetWidget();
-        delete frame_;
-    }
+    void TearDown() override { window_.Close(); }
     void Repaint() {
         view_->Invalidate();
         view_->UpdateWindow();
@@ -150,7 +142,7 @@ protected:
     }
     QImage Canvas() { return view_->Canvas().copy(); }
 
-    CFrameWnd* frame_ = nullptr;
+    testsupport::ViewWindow window_;
     MouseTestView* view_ = nullptr;
     platform::RecordingSink sink_;
 };

@@ -14,6 +14,7 @@
 #include "platform/ui/DialogScript.h"
 
 #include "testsupport/ui/TestApplication.h"
+#include "testsupport/ui/ViewWindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -62,19 +63,10 @@ class SectionViewTest : public ::testing::Test {
 protected:
     void SetUp() override {
         testsupport::TestApplication();
-        frame_ = new CFrameWnd;
-        frame_->m_bAutoDelete = FALSE;
-        ASSERT_TRUE(frame_->Create("SECTION"));
-        ASSERT_TRUE(frame_->LoadFrame(nullptr, RUNTIME_CLASS(SectionTestView), nullptr));
-        view_ = static_cast<SectionTestView*>(frame_->GetActiveView());
-        frame_->GetWidget()->resize(1000, 700);
-        frame_->ShowWindow(SW_SHOW);
-        QApplication::processEvents();
+        ASSERT_TRUE(window_.Open("SECTION", nullptr, RUNTIME_CLASS(SectionTestView), 1000, 700));
+        view_ = static_cast<SectionTestView*>(window_.View());
     }
-    void TearDown() override {
-        delete frame_->GetWidget();
-        delete frame_;
-    }
+    void TearDown() override { window_.Close(); }
     CSize Client() const {
         CRect client;
         view_->GetClientRect(&client);
@@ -91,7 +83,7 @@ protected:
         return view_->m_view.scaleX;
     }
 
-    CFrameWnd* frame_ = nullptr;
+    testsupport::ViewWindow window_;
     SectionTestView* view_ = nullptr;
     platform::RecordingSink sink_;
 };
