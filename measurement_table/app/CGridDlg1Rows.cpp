@@ -48,13 +48,8 @@ int CGridDlg1::TrimEmptyRows(int rows) {
 }
 
 void CGridDlg1::CutCurrentRow() {
-    if (!m_bCanDelete) {
-        return;
-    }
-    const int row = m_nCurRow;
-    if (row < 1 || row > m_nRows || !RowAt(row)) {
-        ShowMessage(u8"削除エラー!!!");
-        EndRowCommand();
+    const int row = CurrentRowToCut();
+    if (row == 0) {
         return;
     }
     RemoveRowEverywhere(row);
@@ -66,12 +61,7 @@ void CGridDlg1::CutCurrentRow() {
 }
 
 void CGridDlg1::DeleteSelectedRows() {
-    if (!m_bCanDelete) {
-        return;
-    }
-    if (!m_bRowSelecting || m_nSelStart < 1) {
-        ShowMessage(u8"選択行はありません");
-        EndRowCommand();
+    if (!HasRowsToDelete()) {
         return;
     }
     const int first = m_nSelStart;

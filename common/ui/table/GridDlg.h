@@ -168,6 +168,11 @@ protected:
     // Removes count rows at data row first, each by remove(first); stops with a message at a
     // row that is missing. The number of rows removed.
     int RemoveRowsAt(int first, int count, const std::function<void(int)>& remove);
+    // The current row when the table lets it be cut; 0 when not (with a message when the
+    // row is not there).
+    int CurrentRowToCut();
+    // Whether the table lets rows be deleted and rows are selected (with a message when not).
+    bool HasRowsToDelete();
     // After rows were removed: the table is changed and nothing selected; the rows from row on
     // are shown with the current cell there (on the last row when row is past it).
     void ShowAfterRemoval(int row);

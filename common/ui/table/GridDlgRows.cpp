@@ -90,13 +90,8 @@ void CGridDlg::CopySelectedRows() {
 }
 
 void CGridDlg::CutCurrentRow() {
-    if (!m_bCanDelete) {
-        return;
-    }
-    const int row = m_nCurRow;
-    if (row < 1 || row > m_nRows || !RowAt(row)) {
-        ShowMessage(u8"削除エラー!!!");
-        EndRowCommand();
+    const int row = CurrentRowToCut();
+    if (row == 0) {
         return;
     }
     if (!WriteRowsToClipboard(row, row)) {
@@ -111,12 +106,7 @@ void CGridDlg::CutCurrentRow() {
 }
 
 void CGridDlg::DeleteSelectedRows() {
-    if (!m_bCanDelete) {
-        return;
-    }
-    if (!m_bRowSelecting || m_nSelStart < 1) {
-        ShowMessage(u8"選択行はありません");
-        EndRowCommand();
+    if (!HasRowsToDelete()) {
         return;
     }
     if (!WriteRowsToClipboard(m_nSelStart, m_nSelEnd)) {
@@ -131,6 +121,31 @@ void CGridDlg::DeleteSelectedRows() {
         m_nRows -= RemoveTrailingEmptyRows(m_nRows);
     }
     ShowAfterRemoval(first);
+}
+
+int CGridDlg::CurrentRowToCut() {
+    if (!m_bCanDelete) {
+        return 0;
+    }
+    const int row = m_nCurRow;
+    if (row < 1 || row > m_nRows || !RowAt(row)) {
+        ShowMessage(u8"削除エラー!!!");
+        EndRowCommand();
+        return 0;
+    }
+    return row;
+}
+
+bool CGridDlg::HasRowsToDelete() {
+    if (!m_bCanDelete) {
+        return false;
+    }
+    if (!m_bRowSelecting || m_nSelStart < 1) {
+        ShowMessage(u8"選択行はありません");
+        EndRowCommand();
+        return false;
+    }
+    return true;
 }
 
 int CGridDlg::RemoveRowsAt(int first, int count, const std::function<void(int)>& remove) {
