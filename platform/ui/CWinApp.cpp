@@ -1,5 +1,6 @@
 #include "platform/ui/CWinApp.h"
 
+#include "platform/core/CFile.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/ModulePath.h"
@@ -7,6 +8,8 @@
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CFrameWnd.h"
+#include "platform/ui/CMDIChildWnd.h"
+#include "platform/ui/CView.h"
 #include "platform/ui/QtClipboardBackend.h"
 #include "platform/ui/QtMessageSink.h"
 #include "platform/ui/SuiteIdentity.h"
@@ -16,6 +19,8 @@
 #include <QCursor>
 #include <QWidget>
 #include <clocale>
+#include <filesystem>
+#include <string>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
 
@@ -89,7 +94,36 @@ CDocTemplate* CWinApp::TemplateForPath(const CString& path) const {
     return templates_.empty() ? nullptr : templates_.front().get();
 }
 
+CDocument* CWinApp::FindOpenDocument(const CString& path) const {
+    const std::string wanted = CFile::OsPath(path);
+    for (const auto& docTemplate : templates_) {
+        for (CDocument* document : docTemplate->Documents()) {
+            const CString& open = document->GetPathName();
+            if (open.IsEmpty()) {
+                continue;
+            }
+            const std::string openPath = CFile::OsPath(open);
+            std::error_code error;
+            if (openPath == wanted || std::filesystem::equivalent(openPath, wanted, error)) {
+                return document;
+            }
+        }
+    }
+    return nullptr;
+}
+
 CDocument* CWinApp::OpenDocumentFile(LPCTSTR path) {
+    if (path && *path) {
+        if (CDocument* open = FindOpenDocument(CString(path))) {
+            POSITION position = open->GetFirstViewPosition();
+            if (CView* view = open->GetNextView(position)) {
+                if (auto* child = dynamic_cast<CMDIChildWnd*>(view->GetParentFrame())) {
+                    child->MDIActivate();
+                }
+            }
+            return open;
+        }
+    }
     CDocTemplate* docTemplate = TemplateForPath(path ? CString(path) : CString());
     return docTemplate ? docTemplate->OpenDocumentFile(path) : nullptr;
 }

@@ -33,7 +33,11 @@ public:
     void AddDocTemplate(CDocTemplate* docTemplate); // takes ownership
     // The template whose extension matches path, else the first one; null when none exists.
     CDocTemplate* TemplateForPath(const CString& path) const;
+    // A file that is open already is not read a second time: its window comes forward and
+    // its document is returned, so two windows never save over each other's edits.
     virtual CDocument* OpenDocumentFile(LPCTSTR path);
+    // The open document of path (same file, however the name is spelt); null when none.
+    CDocument* FindOpenDocument(const CString& path) const;
     const std::vector<std::unique_ptr<CDocTemplate>>& Templates() const { return templates_; }
     void CloseAllDocuments(BOOL endSession);
     BOOL SaveAllModified();

@@ -3,6 +3,7 @@
 // keyboard.
 #include "TestViews.h"
 #include "platform/core/RecordingSink.h"
+#include "testsupport/TempDir.h"
 #include "testsupport/ui/TestApplication.h"
 #include "testsupport/ui/WheelEvent.h"
 
@@ -114,6 +115,22 @@ TEST_F(MdiTest, NewWindowsOpenStaggeredAndCascadeAtAUsableSize) {
     for (qsizetype i = 0; i < stacked.size(); ++i) {
         EXPECT_EQ(stacked[i]->geometry(), QRect(QPoint(step, step) * static_cast<int>(i), area * 3 / 4));
     }
+}
+
+TEST_F(MdiTest, AFileOpenAlreadyComesForwardInsteadOfASecondWindow) {
+    testsupport::TempDir dir("verrant-mdi");
+    const std::string a = dir.Write("a.log", "a");
+    const std::string b = dir.Write("b.log", "b");
+    CDocument* first = app_.OpenDocumentFile(a.c_str());
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(app_.OpenDocumentFile(b.c_str()), nullptr);
+    ASSERT_EQ(Windows().size(), 2);
+
+    // The same file under another spelling of its name is the same document.
+    const std::string again = dir.Slash() + "./a.log";
+    EXPECT_EQ(app_.OpenDocumentFile(again.c_str()), first);
+    EXPECT_EQ(Windows().size(), 2);
+    EXPECT_EQ(main_->MdiArea()->activeSubWindow(), Windows()[0]);
 }
 
 TEST_F(MdiTest, OneWindowCascadesAtThreeQuartersOfTheArea) {
