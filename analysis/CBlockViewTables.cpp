@@ -341,17 +341,19 @@ long CBlockView::OnGridCheckBlockLines(int kind) {
 }
 
 // The OK of the block-line table: the keyed rows become the document's lines, then the
-// run goes on as the analysis command's polynomial road (check, question, solver). The
-// table closes whatever the run's outcome.
+// run goes on as the analysis command's polynomial road (check, question, solver). Rows
+// refused by the block-line check keep the table open: they live only in the table until
+// they become block lines, and closing it would throw away what the user typed.
 long CBlockView::OnGridRunSolver(int kind) {
     CBlockDoc* model = Model();
     if (kind != kTableBlockLines || !model) {
         return 1;
     }
     TakeBlockLineRows();
-    AnalysisRun(*model, TableSolverEntry()).ConfirmBlockLineTable();
+    AnalysisRun run(*model, TableSolverEntry());
+    run.ConfirmBlockLineTable();
     GetDocument()->UpdateAllViews();
-    return 1;
+    return run.RowsRefused() ? 0 : 1;
 }
 
 long CBlockView::OnGridTakePoints(int kind) {

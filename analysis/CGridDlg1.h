@@ -1,10 +1,10 @@
 #pragma once
 // The analysis view's table dialog. Every table message reaches the owner view through
 // m_sendToOwner with the table kind; the owner answers as a window procedure would. The
-// block-line table (kind 810) runs modeless beside the view: its OK and Cancel close the
-// window, and after the window is gone the owner hears "table gone" and the table object
-// deletes itself. The boundary-point table (kind 802) runs modally and shows the text of
-// its flag column.
+// block-line table (kind 810) runs modeless beside the view: its Cancel, and an OK that
+// the owner accepts, close the window; after the window is gone the owner hears "table
+// gone" and the table object deletes itself. The boundary-point table (kind 802) runs
+// modally and shows the text of its flag column.
 
 #include "common/geometry/DPoint.h"
 #include "common/ui/table/GridDlg.h"

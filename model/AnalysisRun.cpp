@@ -61,9 +61,11 @@ bool AnalysisRun::CheckTableLines() {
 int AnalysisRun::ConfirmBlockLineTable() {
     if (doc_.m_tableBlockLines.empty()) {
         AfxMessageBox(u8"ﾌﾞﾛｯｸ線が未定義ため、すべり線生成できません");
+        rowsRefused_ = true;
         return 0;
     }
     if (!CheckTableLines()) {
+        rowsRefused_ = true;
         return 0;
     }
     std::vector<double> xs;

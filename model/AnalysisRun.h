@@ -27,6 +27,9 @@ public:
     // The table's OK: no rows, a refused check or the user's No stop the run; otherwise
     // the block lines become the table's vertical lines and the solver runs.
     int ConfirmBlockLineTable();
+    // True after ConfirmBlockLineTable refused the rows (none usable, or the block-line
+    // check failed), before anything of the document's block lines was replaced.
+    bool RowsRefused() const { return rowsRefused_; }
 
 private:
     // The block-line check of the table's rows; false after its message.
@@ -34,6 +37,7 @@ private:
 
     CBlockDoc& doc_;
     CBlockDoc::SolverEntry solver_;
+    bool rowsRefused_ = false;
 };
 
 } // namespace torvan

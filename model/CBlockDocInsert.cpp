@@ -6,6 +6,7 @@
 #include "common/geometry/CBoundRect.h"
 #include "common/geometry/Geometry.h"
 #include "model/CLine.h"
+#include "model/CVerrant.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
@@ -108,7 +109,8 @@ int CBlockDoc::InsertSitePoint(double x, double y, int& key) {
 }
 
 // Switches off the boundary point in use of a kind: kept (hidden) while a slip line or
-// the section model holds it, else removed.
+// the section model holds it, else removed. The slip lines are asked as well as the mark:
+// a mark read from a file may be stale, and a held point must never be deleted.
 void CBlockDoc::SwitchOffBoundaryPoint(CNode* old) {
     bool tree = windowSide_ && windowSide_->IsTreeDialogOpen();
     int treeKey = old->number * 10 + 1;
@@ -116,7 +118,14 @@ void CBlockDoc::SwitchOffBoundaryPoint(CNode* old) {
         windowSide_->DeleteTreeItem(treeKey, 1);
     }
     old->inUse = 0;
-    if (old->slipMark != CNode::kSlipFree) {
+    bool held = old->slipMark != CNode::kSlipFree;
+    POSITION pos = m_listSlipLines.GetHeadPosition();
+    while (pos && !held) {
+        const auto* line = static_cast<const CVerrant*>(m_listSlipLines.GetNext(pos));
+        held =
+            std::find(std::begin(line->boundary), std::end(line->boundary), old) != std::end(line->boundary);
+    }
+    if (held) {
         if (tree) {
             windowSide_->UpdateTreeItem(treeKey, old);
         }

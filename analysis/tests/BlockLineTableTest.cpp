@@ -6,6 +6,7 @@
 #include "analysis/CBlockView.h"
 #include "analysis/CGridDlg1.h"
 #include "analysis/TorvanIds.h"
+#include "model/AnalysisRun.h"
 #include "model/CBlockDoc.h"
 #include "platform/core/Unset.h"
 #include "platform/ui/CMenu.h"
@@ -52,6 +53,16 @@ protected:
         table.CellEdit()->selectAll();
         QTest::keyClicks(table.CellEdit(), QString::fromStdString(text));
         QTest::keyClick(table.CellEdit(), Qt::Key_Return);
+    }
+    // Steps through the cells (Enter forwards, Shift+Tab back), typing nothing, up to the
+    // cell wanted.
+    static void MoveTo(CGridDlg1& table, int row, int col) {
+        for (int i = 0; i < 100 && (table.m_nCurRow != row || table.m_nCurCol != col); ++i) {
+            const bool past = table.m_nCurRow > row || (table.m_nCurRow == row && table.m_nCurCol > col);
+            QTest::keyClick(table.CellEdit(), past ? Qt::Key_Backtab : Qt::Key_Return);
+        }
+        ASSERT_EQ(table.m_nCurRow, row);
+        ASSERT_EQ(table.m_nCurCol, col);
     }
     // An x at a share of the model's width, as typed with three decimals.
     std::string X(double share) const { return Fixed(minX_ + share * (maxX_ - minX_)); }
@@ -129,6 +140,44 @@ TEST_F(BlockLineTableTest, AnXOnTheModelEdgeIsRefusedAndClicksAddNumberedLines) 
     EXPECT_TRUE(SpinUntil([this] { return view_->BlockLineTable() == nullptr; }));
 }
 
+// The polygon method's lines in the table; line 3 moved past line 4 leaves a block without
+// a measurement point. The check refuses the OK and the table stays open with the typed X,
+// so the user can mend it; the mended rows are taken and the table closes.
+TEST_F(BlockLineTableTest, ARefusedCheckKeepsTheTableOpenWithTheTypedRows) {
+    torvan::CBlockDoc& model = document_->Model();
+    ASSERT_EQ(torvan::AnalysisRun(model, nullptr).RunPolygonMethod(0, 1), 1);
+    ASSERT_GE(model.m_listBlockLines.size(), 4u);
+    const double line3 = model.m_listBlockLines[2].x1;
+    const double line4 = model.m_listBlockLines[3].x1;
+    model.KeyBlockLinesFromList();
+    CGridDlg1& table = OpenTable();
+    const int rows = table.m_nRows;
+    MoveTo(table, 3, 2);
+    Enter(table, Fixed(line4 + 2.0));
+    EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
+
+    table.OnOK();
+    QApplication::processEvents();
+    ASSERT_EQ(sink_->MessageCount(), 1);
+    EXPECT_EQ(sink_->LastMessageUtf8(),
+              platform::Utf8(u8"計測点ﾃﾞｰﾀがないﾌﾞﾛｯｸができるため、ﾌﾞﾛｯｸ線指定できません"));
+    ASSERT_EQ(view_->BlockLineTable(), &table);
+    EXPECT_FALSE(table.IsClosing());
+    EXPECT_EQ(table.m_nRows, rows);
+    EXPECT_NEAR(table.RowAt(3)->RealCell(0), line4 + 2.0, 1e-9);
+    EXPECT_DOUBLE_EQ(model.m_listBlockLines[2].x1, line3);
+
+    sink_->Clear();
+    MoveTo(table, 3, 2);
+    Enter(table, Fixed(line3 + 1.0));
+    sink_->QueueAnswer(IDNO);
+    table.OnOK();
+    EXPECT_TRUE(SpinUntil([this] { return view_->BlockLineTable() == nullptr; }));
+    EXPECT_EQ(sink_->LastMessageUtf8(), platform::Utf8(u8"このまま解析を続行しますか？"));
+    ASSERT_EQ(model.m_listBlockLines.size(), static_cast<std::size_t>(rows));
+    EXPECT_NEAR(model.m_listBlockLines[2].x1, std::stod(Fixed(line3 + 1.0)), 1e-9);
+}
+
 // Coordinate rows: a missing coordinate refuses; many close pairs give one warning that
 // names the first pair and the count; the inner boundary point's slope names alpha.
 TEST_F(BlockLineTableTest, RowChecksWarnOnceForClosePairsAndNameAlpha) {
@@ -140,7 +189,7 @@ TEST_F(BlockLineTableTest, RowChecksWarnOnceForClosePairsAndNameAlpha) {
     for (int i = 0; i < 10000; ++i) {
         CGridData* row = points.Columns().NewRow();
         row->IntCell(0) = i + 1;
-        row->RealCell(0) = (i / 2) * 1.0 + (i % 2) * 0.001;
+        row->RealCell(0) = static_cast<double>(i - i % 2) * 0.5 + (i % 2) * 0.001;
         row->RealCell(1) = 5.0;
         points.m_rows.AddTail(row);
     }

@@ -92,4 +92,23 @@ TEST_F(DeleteAllTest, BoundaryPointsThenSlipLinesLeaveNothingSelectedOrDangling)
     EXPECT_EQ(doc_.m_nMaxBound, 2);
 }
 
+// A new inner point replaces the inner point in use. A point no slip line holds goes; one a
+// slip line holds stays out of use, even when its mark (as a file may bring it) says free.
+TEST_F(DeleteAllTest, AReplacedInnerPointASlipLineHoldsIsKeptWhateverItsMark) {
+    line_->boundary[1] = Bound(3);
+    ASSERT_EQ(Bound(3)->slipMark, CNode::kSlipFree);
+    int key = -1;
+    doc_.InsertBoundaryPoint(0, -8, CNode::kInnerBoundary, key);
+    ASSERT_EQ(Bound(3), line_->boundary[1]);
+    EXPECT_EQ(Bound(3)->inUse, 0);
+    ASSERT_NE(doc_.FindBoundaryPoint(CNode::kInnerBoundary), nullptr);
+    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kInnerBoundary)->number, 4);
+
+    line_->boundary[1] = nullptr;
+    doc_.ResetMarks();
+    doc_.InsertBoundaryPoint(0, -11, CNode::kInnerBoundary, key);
+    EXPECT_EQ(Bound(4), nullptr);
+    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kInnerBoundary)->number, 5);
+}
+
 } // namespace
