@@ -179,8 +179,12 @@ void CMainView::OnDraw(CDC* dc) {
     }
     const double scale = doc.m_dScale;
     doc.m_dScale = 1.0; // the DC's mapping scales
-    DrawPageItems(dc, doc, m_nPage, m_bRedraw && !dc->IsPrinting(),
-                  ZaphoApp().State().settings.monochromePrint != 0);
+    const bool monochrome = ZaphoApp().State().settings.monochromePrint != 0;
+    if (dc->IsPrinting()) {
+        DrawPageItems(dc, doc, m_nPage, false, monochrome);
+    } else {
+        DrawPageItemsInBands(dc, doc, m_nPage, m_bRedraw, monochrome);
+    }
     doc.m_dScale = scale;
     m_bRedraw = false;
     if (!dc->IsPrinting()) {

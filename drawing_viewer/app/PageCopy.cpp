@@ -2,6 +2,7 @@
 
 #include "drawing_viewer/app/PageSetup.h"
 #include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/render/BandedDraw.h"
 #include "drawing_viewer/render/PlotRenderer.h"
 
 #include "platform/ui/CDC.h"
@@ -74,6 +75,11 @@ void DrawPageItems(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochro
     renderer.DrawPlotItems(dc, values.m_items);
     renderer.DrawPlotItems(dc, values.m_overflow);
     renderer.DrawPlotStrings(dc, page, measure);
+}
+
+void DrawPageItemsInBands(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochrome) {
+    BandedDraw::Draw(
+        *dc, [&](CDC& band, bool first) { DrawPageItems(&band, doc, page, measure && first, monochrome); });
 }
 
 QByteArray PageAsSvg(CMainDoc& doc, int page, bool monochrome, const PaperRange* part) {

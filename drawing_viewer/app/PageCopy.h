@@ -22,6 +22,9 @@ struct PaperRange {
 // Draws the page's items, overflow items and texts with the DC mapped so that one logical
 // unit is one plot unit with y upwards (the document's origin at the top left).
 void DrawPageItems(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochrome);
+// The same on the screen: on an image, in bands on several threads; the texts are measured
+// once, by the calling thread.
+void DrawPageItemsInBands(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochrome);
 
 // range: the part of the page to draw; null for the whole paper.
 QByteArray PageAsSvg(CMainDoc& doc, int page, bool monochrome, const PaperRange* range = nullptr);

@@ -14,6 +14,8 @@
 #include "common/records/StandardColors.h"
 #include "platform/ui/CDC.h"
 
+#include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -103,10 +105,100 @@ PlotRenderer::LineStyle PlotRenderer::ResolveLineStyle(int widthCode, int lineTy
 void PlotRenderer::DrawPlotItems(CDC* dc, const PlotItemList& list) {
     dc_ = dc;
     printerLike_ = dc->IsPrinting() || doc_.m_bItemDrawing;
+    TakeClipRows(dc);
     for (const auto& item : list) {
-        DrawItem(*item);
+        if (!clipped_ || !MissesRows(*item)) {
+            DrawItem(*item);
+        }
     }
     FlushLines();
+}
+
+void PlotRenderer::TakeClipRows(CDC* dc) {
+    const QPainter* painter = dc->Painter();
+    clipped_ = painter && painter->hasClipping();
+    if (!clipped_) {
+        return;
+    }
+    const QRect clip = painter->clipBoundingRect().toAlignedRect();
+    topRow_ = clip.top();
+    bottomRow_ = clip.bottom() + 1;
+    constexpr int kProbe = 100000;
+    CPoint probe[2] = {{0, 0}, {0, kProbe}};
+    dc->LPtoDP(probe, 2);
+    rowOfZero_ = probe[0].y;
+    rowsPerUnit_ = static_cast<double>(probe[1].y - probe[0].y) / kProbe;
+}
+
+bool PlotRenderer::MissesRows(int lo, int hi, double margin) const {
+    // Three pixels beyond the widened extent cover the rounding of the mapping and of pens.
+    constexpr double kSlack = 3.0;
+    const double a = rowOfZero_ + (std::min(lo, hi) - margin) * rowsPerUnit_;
+    const double b = rowOfZero_ + (std::max(lo, hi) + margin) * rowsPerUnit_;
+    return std::max(a, b) + kSlack < topRow_ || std::min(a, b) - kSlack >= bottomRow_;
+}
+
+namespace {
+
+// A pen's width in drawing units, at least one.
+double PenUnits(int widthCode) {
+    return widthCode > 1 ? widthCode : 1.0;
+}
+
+template <typename Points> std::pair<int, int> RowsOf(const Points& points) {
+    if (points.empty()) {
+        return {0, 0};
+    }
+    const auto [low, high] = std::minmax_element(points.begin(), points.end(),
+                                                 [](const CPoint& a, const CPoint& b) { return a.y < b.y; });
+    return {low->y, high->y};
+}
+
+} // namespace
+
+bool PlotRenderer::MissesRows(const CPlotData& item) const {
+    auto misses = [&](int lo, int hi, double margin) {
+        return MissesRows(ToDrawing(CPoint(0, lo)).y, ToDrawing(CPoint(0, hi)).y, margin);
+    };
+    switch (item.m_nType) {
+    case kPlotLine: {
+        const auto& line = static_cast<const CPlotLine&>(item);
+        return misses(line.m_start.y, line.m_end.y, PenUnits(line.m_nWidth));
+    }
+    case kPlotPolyLine: {
+        const auto& polyline = static_cast<const CPlotPolyLine&>(item);
+        const auto [lo, hi] = RowsOf(polyline.m_points);
+        return misses(lo, hi, PenUnits(polyline.m_nWidth));
+    }
+    case kPlotArrow: {
+        const auto& arrow = static_cast<const CPlotArrow&>(item);
+        const double head = std::abs(static_cast<double>(arrow.m_nHeadLength)) +
+                            std::abs(static_cast<double>(arrow.m_nHeadWidth));
+        return misses(arrow.m_start.y, arrow.m_end.y, head + PenUnits(arrow.m_nWidth));
+    }
+    case kPlotCenterMark: {
+        const auto& mark = static_cast<const CPlotCenterMark&>(item);
+        const double scale = platform::IsUnsetDouble(doc_.m_dScale) ? 1.0 : std::abs(doc_.m_dScale);
+        return misses(mark.m_point.y, mark.m_point.y,
+                      2.0 * std::abs(static_cast<double>(mark.m_nSize)) * scale + PenUnits(mark.m_nWidth));
+    }
+    case kPlotCircle: {
+        const auto& circle = static_cast<const CPlotCircle&>(item);
+        return misses(circle.m_centre.y, circle.m_centre.y,
+                      std::abs(static_cast<double>(circle.m_nRadius)) + 1.0 + PenUnits(circle.m_nWidth));
+    }
+    case kPlotRectAngle: {
+        const auto& rect = static_cast<const CPlotRectAngle&>(item);
+        return misses(rect.m_rect.top, rect.m_rect.bottom, PenUnits(rect.m_nWidth));
+    }
+    case kPlotPolygon: {
+        const auto& polygon = static_cast<const CPlotPolygon&>(item);
+        const auto [lo, hi] = RowsOf(polygon.m_points);
+        return misses(lo, hi, PenUnits(polygon.m_nWidth));
+    }
+    default:
+        return false;
+    }
 }
 
 void PlotRenderer::FlushLines() {
@@ -360,6 +452,7 @@ LOGFONT LogFontOf(const CPlotFont& font, double scale, bool yUp) {
 void PlotRenderer::DrawPlotStrings(CDC* dc, int page, bool measure) {
     dc_ = dc;
     printerLike_ = dc->IsPrinting() || doc_.m_bItemDrawing;
+    TakeClipRows(dc);
     const auto& fonts = doc_.m_drawing.m_fonts;
     const auto& texts = doc_.m_drawing.Page(page).m_texts;
     if (texts.empty() || fonts.empty()) {
@@ -383,8 +476,22 @@ void PlotRenderer::DrawPlotStrings(CDC* dc, int page, bool measure) {
         current = index;
     };
     makeCurrent(0);
+    // However it is turned, a text stays within twice its length in cells of its anchor.
+    auto missesRows = [&](const CPlotString& text) {
+        if (text.m_nFont < 0 || text.m_nFont >= static_cast<int>(fonts.size())) {
+            return false; // drawn in the font of the text before it
+        }
+        const CPlotFont& entry = *fonts[static_cast<std::size_t>(text.m_nFont)];
+        const double cell = std::abs(static_cast<double>(Scaled(entry.m_nHeight, doc_.m_dScale))) +
+                            std::abs(static_cast<double>(Scaled(entry.m_nSpacing, doc_.m_dScale)));
+        const int y = ToDrawing(CPoint(text.m_x, text.m_y)).y;
+        return MissesRows(y, y, 2.0 * cell * (text.m_text.GetLength() + 2));
+    };
     COLORREF color = oldColor;
     for (const auto& text : texts) {
+        if (!measure && clipped_ && missesRows(*text)) {
+            continue;
+        }
         dc->SetBkMode(text->m_nOpaque == 1 ? OPAQUE : TRANSPARENT);
         if (static_cast<UINT>(text->m_nAlign) != align) {
             align = static_cast<UINT>(text->m_nAlign);

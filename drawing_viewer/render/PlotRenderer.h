@@ -5,7 +5,8 @@
 // output (a printing DC, or the document drawn as an embedded picture) line types are
 // drawn as solid dashes of fixed lengths, so that they keep their size on paper.
 // The DC's pen, brush, font, text colour, alignment, background mode and character extra
-// are left as they were found.
+// are left as they were found. On a DC whose painter is clipped (a band of an image drawn on
+// several threads) the items and texts that cannot reach the clip's rows are left out.
 
 #include "drawing_viewer/core/PlotDrawing.h"
 
@@ -61,6 +62,11 @@ private:
     // Draws the plain lines gathered so far (consecutive lines of one pen and colour).
     void FlushLines();
     void SelectFont(int index);
+    // Takes the rows of the DC's clip, if it has one.
+    void TakeClipRows(CDC* dc);
+    // Whether drawing units lo to hi (either order), widened by margin units, miss those rows.
+    bool MissesRows(int lo, int hi, double margin) const;
+    bool MissesRows(const CPlotData& item) const;
 
     CMainDoc& doc_;
     bool monochromePrint_;
@@ -76,6 +82,11 @@ private:
     };
     LineBatch lines_;
     std::vector<CPoint> drawing_; // a path's points in drawing units, reused
+    bool clipped_ = false;
+    int topRow_ = 0;    // the clip's first row
+    int bottomRow_ = 0; // and the row after its last
+    double rowsPerUnit_ = 0.0;
+    int rowOfZero_ = 0;
 };
 
 } // namespace zapho

@@ -131,6 +131,22 @@ BOOL CDC::AttachImage(QImage* image) {
     return TRUE;
 }
 
+void CDC::CopyStateOf(const CDC& other) {
+    rop2_ = other.rop2_;
+    textColor_ = other.textColor_;
+    bkColor_ = other.bkColor_;
+    bkMode_ = other.bkMode_;
+    textAlign_ = other.textAlign_;
+    charExtra_ = other.charExtra_;
+    polyFillMode_ = other.polyFillMode_;
+    mapMode_ = other.mapMode_;
+    windowOrg_ = other.windowOrg_;
+    windowExt_ = other.windowExt_;
+    viewportOrg_ = other.viewportOrg_;
+    viewportExt_ = other.viewportExt_;
+    position_ = other.position_;
+}
+
 BOOL CDC::AttachDevice(QPaintDevice* device, bool printing) {
     printing_ = printing;
     if (!device) {

@@ -40,6 +40,11 @@ public:
     BOOL CreateCompatibleDC(CDC* dc);
     BOOL IsPrinting() const { return printing_; }
     QPainter* Painter() const { return painter_.get(); }
+    // The image drawn on; null on other devices.
+    QImage* AttachedImage() const { return image_; }
+    // Takes other's mapping, colours, modes and character extra (not its pen, brush or font),
+    // so that another DC on a like device draws the same.
+    void CopyStateOf(const CDC& other);
 
     CPen* SelectObject(CPen* pen);
     CBrush* SelectObject(CBrush* brush);

@@ -1,0 +1,28 @@
+#pragma once
+// Draws onto an image in horizontal bands, each on a thread of its own. A full page on a
+// screen-sized image is pixel-bound work for Qt's raster engine that one thread cannot do
+// within a screen refresh. Each band is an image of its own over the target's rows (a paint
+// device takes one painter at a time) with a DC of its own: the source DC's mapping moved up
+// by the band's top, so every logical point lands on the same pixel as in one full draw,
+// and aliased drawing cut off at a band's edge leaves the pixels a full draw would make.
+
+#include <functional>
+
+class CDC;
+
+namespace zapho {
+
+class BandedDraw {
+public:
+    // draw is called once for each band's DC, concurrently: it must only read shared data.
+    // first: the band drawn on the calling thread (the one to do anything done only once).
+    using Drawing = std::function<void(CDC& dc, bool first)>;
+
+    // Draws on the image attached to dc in bands; on any other device, or an image too small
+    // to split, draw is called once with dc itself. bands 0: one per hardware thread, up to 8.
+    static void Draw(CDC& dc, const Drawing& draw, int bands = 0);
+
+    static int DefaultBands();
+};
+
+} // namespace zapho
