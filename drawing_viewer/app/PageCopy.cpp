@@ -78,8 +78,18 @@ void DrawPageItems(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochro
 }
 
 void DrawPageItemsInBands(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochrome) {
-    BandedDraw::Draw(
-        *dc, [&](CDC& band, bool first) { DrawPageItems(&band, doc, page, measure && first, monochrome); });
+    if (page < 0 || page >= doc.m_drawing.PageCount()) {
+        return;
+    }
+    const PlotPage& values = doc.m_drawing.Page(page);
+    BandedDraw::Draw(*dc, [&](CDC& band, bool) {
+        PlotRenderer renderer(doc, monochrome);
+        renderer.DrawPlotItems(&band, values.m_items);
+        renderer.DrawPlotItems(&band, values.m_overflow);
+    });
+    // Texts come last, on this thread: on several they wait on each other in Qt's font
+    // handling and take twice as long.
+    PlotRenderer(doc, monochrome).DrawPlotStrings(dc, page, measure);
 }
 
 QByteArray PageAsSvg(CMainDoc& doc, int page, bool monochrome, const PaperRange* part) {

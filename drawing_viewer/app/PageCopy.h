@@ -22,8 +22,7 @@ struct PaperRange {
 // Draws the page's items, overflow items and texts with the DC mapped so that one logical
 // unit is one plot unit with y upwards (the document's origin at the top left).
 void DrawPageItems(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochrome);
-// The same on the screen: on an image, in bands on several threads; the texts are measured
-// once, by the calling thread.
+// The same on the screen: on an image, the items in bands on several threads.
 void DrawPageItemsInBands(CDC* dc, CMainDoc& doc, int page, bool measure, bool monochrome);
 
 // range: the part of the page to draw; null for the whole paper.
