@@ -12,6 +12,7 @@
 #include "platform/core/CObList.h"
 #include "platform/ui/CBitmap.h"
 
+#include <functional>
 #include <vector>
 
 class CGridData;
@@ -188,6 +189,8 @@ private:
     void MapSelectionCommands();
     void AfterDeleteAll();
     void AddToSelection(CObject* object);
+    // Selects the points of the chosen target kinds that take(point) accepts.
+    void SelectTargetPoints(CBlockDoc& model, const std::function<bool(const CNode&)>& take);
     // Hands the count limits, tolerances and vector mode of the settings to the document.
     void GiveSettingsToDocument();
     void ShowMethodName();

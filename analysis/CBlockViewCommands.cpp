@@ -72,23 +72,7 @@ void CBlockView::OnEditSelectAll() {
         return;
     }
     StartSelectTool();
-    const struct {
-        SelectTarget target;
-        CMapWordToOb* map;
-    } kinds[] = {{kTargetGround, &model->m_mapNode},
-                 {kTargetMeasure, &model->m_mapSite},
-                 {kTargetBoundary, &model->m_mapBound}};
-    for (const auto& kind : kinds) {
-        if (!m_nSelectTargets[kind.target]) {
-            continue;
-        }
-        for (auto [key, point] : platform::MapEntries<CNode>(*kind.map)) {
-            if (point->state >= 0) {
-                point->state = CNode::kSelected;
-                AddToSelection(point);
-            }
-        }
-    }
+    SelectTargetPoints(*model, [](const CNode& point) { return point.state >= 0; });
     if (m_nSelectTargets[kTargetLines]) {
         for (auto [key, line] : platform::MapEntries<CLine>(model->m_LineList)) {
             line->status = CLine::kSelected;

@@ -246,12 +246,7 @@ int CBlockView::CommitPointRun(const std::vector<section::FigureVertex>& run) {
     if (!model) {
         return 0;
     }
-    std::vector<DPoint> points;
-    points.reserve(run.size());
-    for (const section::FigureVertex& vertex : run) {
-        points.push_back(vertex.world);
-    }
-    const int renumbered = model->ImportPointRun(points);
+    const int renumbered = model->ImportPointRun(section::WorldPoints(run));
     AcceptNewPoints(*model);
     return renumbered;
 }
@@ -279,6 +274,26 @@ void CBlockView::AddToSelection(CObject* object) {
     }
 }
 
+void CBlockView::SelectTargetPoints(CBlockDoc& model, const std::function<bool(const CNode&)>& take) {
+    const struct {
+        SelectTarget target;
+        CMapWordToOb* map;
+    } kinds[] = {{kTargetGround, &model.m_mapNode},
+                 {kTargetMeasure, &model.m_mapSite},
+                 {kTargetBoundary, &model.m_mapBound}};
+    for (const auto& kind : kinds) {
+        if (!m_nSelectTargets[kind.target]) {
+            continue;
+        }
+        for (auto [key, point] : platform::MapEntries<CNode>(*kind.map)) {
+            if (take(*point)) {
+                point->state = CNode::kSelected;
+                AddToSelection(point);
+            }
+        }
+    }
+}
+
 BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
     CBlockDoc* model = Model();
     if (!model) {
@@ -289,23 +304,7 @@ BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
     case kPickFree: {
         double rect[4];
         figure.OrderedWorldRect(rect);
-        const struct {
-            SelectTarget target;
-            CMapWordToOb* map;
-        } kinds[] = {{kTargetGround, &model->m_mapNode},
-                     {kTargetMeasure, &model->m_mapSite},
-                     {kTargetBoundary, &model->m_mapBound}};
-        for (const auto& kind : kinds) {
-            if (!m_nSelectTargets[kind.target]) {
-                continue;
-            }
-            for (auto [key, point] : platform::MapEntries<CNode>(*kind.map)) {
-                if (Inside(point->x, point->y, rect)) {
-                    point->state = CNode::kSelected;
-                    AddToSelection(point);
-                }
-            }
-        }
+        SelectTargetPoints(*model, [&rect](const CNode& point) { return Inside(point.x, point.y, rect); });
         if (m_nSelectTargets[kTargetLines]) {
             for (auto [key, line] : platform::MapEntries<CLine>(model->m_LineList)) {
                 const DPoint a = model->GetNodeXY(line->node1);

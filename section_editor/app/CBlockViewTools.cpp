@@ -218,12 +218,7 @@ int CBlockView::CommitPointRun(const std::vector<section::FigureVertex>& run) {
     if (!model) {
         return 0;
     }
-    std::vector<DPoint> points;
-    points.reserve(run.size());
-    for (const section::FigureVertex& vertex : run) {
-        points.push_back(vertex.world);
-    }
-    const BOOL compacted = model->ImportPointRun(points, 1);
+    const BOOL compacted = model->ImportPointRun(section::WorldPoints(run), 1);
     AcceptNewObjects(*model);
     return compacted ? 1 : 0;
 }

@@ -6,6 +6,15 @@
 #include <algorithm>
 #include <cstdlib>
 
+std::vector<DPoint> section::WorldPoints(const std::vector<FigureVertex>& run) {
+    std::vector<DPoint> points;
+    points.reserve(run.size());
+    for (const FigureVertex& vertex : run) {
+        points.push_back(vertex.world);
+    }
+    return points;
+}
+
 IMPLEMENT_DYNAMIC(CFigure, CObject)
 
 CFigure::CFigure() = default;

@@ -15,6 +15,8 @@
 #include "platform/core/CRect.h"
 #include "platform/ui/GdiTypes.h"
 
+#include <vector>
+
 class CDC;
 class CViewBase;
 
@@ -27,6 +29,9 @@ struct FigureVertex {
     DPoint world;
     int number = 0;
 };
+
+// The world positions of a run of clicked positions, in order.
+std::vector<DPoint> WorldPoints(const std::vector<FigureVertex>& run);
 
 } // namespace section
 
