@@ -23,6 +23,7 @@ namespace torvan {
 class CBlockDoc;
 class CGridDlg1;
 class CNode;
+class CPointEditDlg;
 class CTorvanDoc;
 class PointTableCommit;
 class SlipLineTreeDlg;
@@ -209,6 +210,9 @@ private:
     void ShowChangeBox(double minX, double minY, double maxX, double maxY);
     void ClearFigureMap();
     bool PlaceBoundaryPoint(const CNode& point, double& x, double& y);
+    // The point takes the dialog's values at the place PlaceBoundaryPoint finds; false when
+    // there is none (the point is left as it was).
+    bool TakePointDialog(CNode& point, const CPointEditDlg& dialog);
     void StartPendingConfirmation(int pointKind);
     void EndPendingConfirmation();
     void DrawPendingPoints(CDC* dc) const;

@@ -61,10 +61,18 @@ int CBlockView::EnterPointByDialog(CNode& point) {
         return 0;
     }
     model->SetModifiedFlag();
+    if (!TakePointDialog(point, dialog)) {
+        return 0;
+    }
+    model->UpdateMaxNumbers(point.kind > CNode::kMeasurement ? CNode::kInnerBoundary : point.kind);
+    return 1;
+}
+
+bool CBlockView::TakePointDialog(CNode& point, const CPointEditDlg& dialog) {
     double x = dialog.m_dX;
     double y = dialog.m_dY;
     if (!PlaceBoundaryPoint(point, x, y)) {
-        return 0;
+        return false;
     }
     point.x = x;
     point.y = y;
@@ -72,8 +80,7 @@ int CBlockView::EnterPointByDialog(CNode& point) {
     point.alpha = dialog.m_dAlpha;
     point.name = dialog.m_strName;
     point.state = CNode::kMarked;
-    model->UpdateMaxNumbers(point.kind > CNode::kMeasurement ? CNode::kInnerBoundary : point.kind);
-    return 1;
+    return true;
 }
 
 int CBlockView::ChangeBoundaryPointByDialog(CNode& point) {
@@ -92,17 +99,9 @@ int CBlockView::ChangeBoundaryPointByDialog(CNode& point) {
         return 0;
     }
     model->SetModifiedFlag();
-    double x = dialog.m_dX;
-    double y = dialog.m_dY;
-    if (!PlaceBoundaryPoint(point, x, y)) {
+    if (!TakePointDialog(point, dialog)) {
         return 0;
     }
-    point.x = x;
-    point.y = y;
-    point.beta = dialog.m_dBeta;
-    point.alpha = dialog.m_dAlpha;
-    point.name = dialog.m_strName;
-    point.state = CNode::kMarked;
     model->UpdateMaxNumbers(CNode::kInnerBoundary);
     if (m_pTreeDlg) {
         m_pTreeDlg->FillTree();

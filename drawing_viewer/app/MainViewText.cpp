@@ -37,6 +37,17 @@ int Tenths(double millimetres) {
     return static_cast<int>(std::lround(millimetres * 10.0));
 }
 
+// The fields both the new-text and the change-text dialogs fill alike: the paper in
+// millimetres and the title registration of the settings.
+void FillPaperAndTitles(CStringInputDlg& dialog, double paperW, double paperH,
+                        const ViewerSettings& settings) {
+    dialog.m_dPaperW = paperW / 100.0;
+    dialog.m_dPaperH = paperH / 100.0;
+    dialog.m_strTitleFile = settings.titleFile;
+    dialog.m_nAutomatic = settings.automatic;
+    dialog.m_nMaxCount = settings.maxCount;
+}
+
 FontChoice ChoiceOf(const CStringInputDlg& dialog) {
     FontChoice choice;
     choice.height = Tenths(dialog.m_dSize);
@@ -84,11 +95,7 @@ void CMainView::AddStringData(int x, int y) {
     dialog.m_nAlign = CPlotString::kAlignBottom;
     dialog.m_dX = x / 100.0;
     dialog.m_dY = y / 100.0;
-    dialog.m_dPaperW = m_dPaperW / 100.0;
-    dialog.m_dPaperH = m_dPaperH / 100.0;
-    dialog.m_strTitleFile = settings.titleFile;
-    dialog.m_nAutomatic = settings.automatic;
-    dialog.m_nMaxCount = settings.maxCount;
+    FillPaperAndTitles(dialog, m_dPaperW, m_dPaperH, settings);
     if (dialog.DoModal() != IDOK) {
         return;
     }
@@ -134,11 +141,7 @@ void CMainView::ReplaceStringData(int index) {
     dialog.m_dX = text.m_x / 100.0;
     dialog.m_dY = text.m_y / 100.0;
     dialog.m_strText = text.m_text;
-    dialog.m_dPaperW = m_dPaperW / 100.0;
-    dialog.m_dPaperH = m_dPaperH / 100.0;
-    dialog.m_strTitleFile = settings.titleFile;
-    dialog.m_nAutomatic = settings.automatic;
-    dialog.m_nMaxCount = settings.maxCount;
+    FillPaperAndTitles(dialog, m_dPaperW, m_dPaperH, settings);
     if (dialog.DoModal() != IDOK) {
         return;
     }
