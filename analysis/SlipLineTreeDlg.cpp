@@ -1,4 +1,5 @@
 #include "analysis/SlipLineTreeDlg.h"
+#include "platform/ui/QtColor.h"
 
 #include "analysis/CAnalysisCondDlg.h"
 #include "analysis/CBlockView.h"
@@ -51,10 +52,6 @@ CString BoundaryText(const CNode& point) {
         text += " *";
     }
     return text;
-}
-
-QColor ToQColor(COLORREF color) {
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
 }
 
 bool IsCp932LeadByte(unsigned char c) {
@@ -177,7 +174,7 @@ QIcon SlipLineTreeDlg::MakeImage(int index, COLORREF color) {
     QPixmap pixmap(16, 16);
     pixmap.fill(Qt::white);
     QPainter painter(&pixmap);
-    const QColor ink = ToQColor(color);
+    const QColor ink = platform::ToQColor(color);
     switch (index) {
     case 0:
     case 1:

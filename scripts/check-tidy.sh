@@ -17,7 +17,7 @@ else
   files=$(for f in $changed; do
     case $f in
       *.cpp) echo "$f" ;;
-      *.h) [ -f "${f%.h}.cpp" ] && echo "${f%.h}.cpp" ;;
+      *.h) if [ -f "${f%.h}.cpp" ]; then echo "${f%.h}.cpp"; fi ;;
     esac
   done | sort -u)
 fi

@@ -1,4 +1,5 @@
 #include "drawing_viewer/app/ColorComboBox.h"
+#include "platform/ui/QtColor.h"
 
 #include "common/records/StandardColors.h"
 #include "platform/ui/QtText.h"
@@ -14,10 +15,6 @@ namespace zapho {
 namespace {
 
 constexpr int kSwatchWidth = 28;
-
-QColor ColorOf(COLORREF color) {
-    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
-}
 
 // Draws a colour item: highlight or white, a swatch from 10 to 38 pixels in, the name at 48.
 class ColorItemDelegate : public QStyledItemDelegate {
@@ -38,7 +35,7 @@ public:
         CString name;
         const COLORREF color = GetStandardColor(index.row(), &name, StandardColorOrder::Plot);
         const QRect swatch(QPoint(r.left() + 10, r.top() + 2), QPoint(r.left() + 37, r.bottom() - 2));
-        painter->fillRect(swatch, ColorOf(color));
+        painter->fillRect(swatch, platform::ToQColor(color));
         painter->setPen(selected ? palette.highlightedText().color() : QColor(Qt::black));
         painter->drawText(QRect(r.left() + 48, r.top() + 2, r.width() - 48, r.height() - 2),
                           Qt::AlignLeft | Qt::AlignTop, platform::ToQString(name));
@@ -59,7 +56,7 @@ void CColorComboBox::Attach(QComboBox* combo) {
         const COLORREF color = GetStandardColor(i, &name, StandardColorOrder::Plot);
         // The closed box shows the chosen colour's swatch beside its name as well.
         QPixmap swatch(kSwatchWidth, kItemHeight - 4);
-        swatch.fill(ColorOf(color));
+        swatch.fill(platform::ToQColor(color));
         combo->addItem(QIcon(swatch), platform::ToQString(name));
     }
     combo->setIconSize(QSize(kSwatchWidth, kItemHeight - 4));

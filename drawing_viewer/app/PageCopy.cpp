@@ -82,14 +82,16 @@ void DrawPageItemsInBands(CDC* dc, CMainDoc& doc, int page, bool measure, bool m
         return;
     }
     const PlotPage& values = doc.m_drawing.Page(page);
-    BandedDraw::Draw(*dc, [&](CDC& band, bool) {
-        PlotRenderer renderer(doc, monochrome);
-        renderer.DrawPlotItems(&band, values.m_items);
-        renderer.DrawPlotItems(&band, values.m_overflow);
-    });
-    // Texts come last, on this thread: on several they wait on each other in Qt's font
-    // handling and take twice as long.
-    PlotRenderer(doc, monochrome).DrawPlotStrings(dc, page, measure);
+    BandedDraw::Draw(
+        *dc,
+        [&](CDC& band, bool) {
+            PlotRenderer renderer(doc, monochrome);
+            renderer.DrawPlotItems(&band, values.m_items);
+            renderer.DrawPlotItems(&band, values.m_overflow);
+        },
+        // The texts are drawn once, beside the bands: split into bands as well, they wait on
+        // each other in Qt's font handling and take twice as long.
+        [&](CDC& layer, bool) { PlotRenderer(doc, monochrome).DrawPlotStrings(&layer, page, measure); });
 }
 
 QByteArray PageAsSvg(CMainDoc& doc, int page, bool monochrome, const PaperRange* part) {

@@ -17,22 +17,66 @@ constexpr int kMostBands = 8;
 // Below this many rows a band costs more in hand-over than it saves.
 constexpr int kLeastBandRows = 64;
 
-void DrawBand(CDC& source, QImage& image, int top, int bottom, const BandedDraw::Drawing& draw, bool first) {
-    // The whole image again over the rows the DC's own painter draws into (taken without
-    // detaching: the painter keeps drawing into them even when the image has been copied
-    // since it began), as a device of its own, clipped to the band. A band of its own size
-    // would not do: Qt cuts a line at the device's edge before stepping along it, which moves
-    // the dots and dashes of a line that runs on beyond the band.
+// The whole image again over the rows the DC's own painter draws into (taken without
+// detaching: the painter keeps drawing into them even when the image has been copied since it
+// began), as a device of its own.
+QImage SameRows(QImage& image) {
     auto* rows = const_cast<uchar*>(image.constBits());
     QImage whole(rows, image.width(), image.height(), image.bytesPerLine(), image.format());
     whole.setDotsPerMeterX(image.dotsPerMeterX());
     whole.setDotsPerMeterY(image.dotsPerMeterY());
+    return whole;
+}
+
+// Lays the layer's rows top to bottom over the same rows of the painter's device.
+void LayOver(QPainter& painter, const QImage& layer, int top, int bottom) {
+    painter.save();
+    painter.resetTransform();
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const QRect rows(0, top, layer.width(), bottom - top);
+    painter.drawImage(rows, layer, rows);
+    painter.restore();
+}
+
+// One band, clipped to its rows, on the whole image: a band of its own size would not do, as
+// Qt cuts a line at the device's edge before stepping along it, which moves the dots and
+// dashes of a line that runs on beyond the band. With a layer, the layer's rows go on top
+// once its drawing is done.
+void DrawBand(CDC& source, QImage& image, int top, int bottom, const BandedDraw::Drawing& draw, bool first,
+              const QImage* layer, std::latch* layerDone) {
+    QImage whole = SameRows(image);
     CDC dc;
     dc.AttachImage(&whole);
     dc.CopyStateOf(source);
     dc.Painter()->setClipRect(QRect(0, top, image.width(), bottom - top));
     draw(dc, first);
+    if (layer) {
+        layerDone->wait();
+        LayOver(*dc.Painter(), *layer, top, bottom);
+    }
     dc.Detach();
+}
+
+void DrawLayer(CDC& source, QImage& layer, const BandedDraw::Drawing& overlay) {
+    layer.fill(Qt::transparent);
+    CDC dc;
+    dc.AttachImage(&layer);
+    dc.CopyStateOf(source);
+    overlay(dc, true);
+    dc.Detach();
+}
+
+// The number of bands the DC's image can be drawn in; below 2 it is drawn whole.
+int BandsFor(CDC& dc, int bands) {
+    const QImage* image = dc.AttachedImage();
+    if (bands <= 0) {
+        bands = BandedDraw::DefaultBands();
+    }
+    // Rows are sliced as bytes: only formats of whole-byte pixels without a colour table.
+    if (!image || dc.IsPrinting() || image->depth() != 32) {
+        return 1;
+    }
+    return std::min(bands, image->height() / kLeastBandRows);
 }
 
 } // namespace
@@ -42,29 +86,52 @@ int BandedDraw::DefaultBands() {
 }
 
 void BandedDraw::Draw(CDC& dc, const Drawing& draw, int bands) {
-    QImage* image = dc.AttachedImage();
-    if (bands <= 0) {
-        bands = DefaultBands();
-    }
-    if (image) {
-        bands = std::min(bands, image->height() / kLeastBandRows);
-    }
-    // Rows are sliced as bytes: only formats of whole-byte pixels without a colour table.
-    if (!image || dc.IsPrinting() || image->depth() != 32 || bands < 2) {
+    bands = BandsFor(dc, bands);
+    if (bands < 2) {
         draw(dc, true);
         return;
     }
-    const int height = image->height();
+    QImage& image = *dc.AttachedImage();
+    const int height = image.height();
     auto edge = [&](int band) { return static_cast<int>(static_cast<long long>(height) * band / bands); };
     std::latch done(bands - 1);
     QThreadPool* pool = QThreadPool::globalInstance();
     for (int band = 1; band < bands; ++band) {
         pool->start([&, band] {
-            DrawBand(dc, *image, edge(band), edge(band + 1), draw, false);
+            DrawBand(dc, image, edge(band), edge(band + 1), draw, false, nullptr, nullptr);
             done.count_down();
         });
     }
-    DrawBand(dc, *image, 0, edge(1), draw, true);
+    DrawBand(dc, image, 0, edge(1), draw, true, nullptr, nullptr);
+    done.wait();
+}
+
+void BandedDraw::Draw(CDC& dc, const Drawing& draw, const Drawing& overlay, int bands) {
+    bands = BandsFor(dc, bands);
+    if (bands < 2) {
+        draw(dc, true);
+        overlay(dc, true);
+        return;
+    }
+    // Every band goes to the pool and the calling thread draws the layer: a band only ever
+    // waits for the calling thread, never for another task of a pool that may be busy.
+    QImage& image = *dc.AttachedImage();
+    const int height = image.height();
+    auto edge = [&](int band) { return static_cast<int>(static_cast<long long>(height) * band / bands); };
+    QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
+    layer.setDotsPerMeterX(image.dotsPerMeterX());
+    layer.setDotsPerMeterY(image.dotsPerMeterY());
+    std::latch layerDone(1);
+    std::latch done(bands);
+    QThreadPool* pool = QThreadPool::globalInstance();
+    for (int band = 0; band < bands; ++band) {
+        pool->start([&, band] {
+            DrawBand(dc, image, edge(band), edge(band + 1), draw, false, &layer, &layerDone);
+            done.count_down();
+        });
+    }
+    DrawLayer(dc, layer, overlay);
+    layerDone.count_down();
     done.wait();
 }
 

@@ -5,6 +5,8 @@
 // device takes one painter at a time) with a DC of its own: the source DC's mapping moved up
 // by the band's top, so every logical point lands on the same pixel as in one full draw,
 // and aliased drawing cut off at a band's edge leaves the pixels a full draw would make.
+// What goes on top of everything (the texts) can be drawn at the same time as the bands, on
+// a transparent layer of its own that each band lays over its rows when it is done.
 
 #include <functional>
 
@@ -21,6 +23,13 @@ public:
     // Draws on the image attached to dc in bands; on any other device, or an image too small
     // to split, draw is called once with dc itself. bands 0: one per hardware thread, up to 8.
     static void Draw(CDC& dc, const Drawing& draw, int bands = 0);
+
+    // As above, then overlay on top of it all. The overlay is called once, on the calling
+    // thread, while the bands draw on the pool's (none of them first), with first set; its
+    // DC draws on a transparent layer. It
+    // must draw aliased (every pixel it touches fully covered), as a screen DC draws texts,
+    // for the layer laid over the bands to give the pixels of drawing it on them.
+    static void Draw(CDC& dc, const Drawing& draw, const Drawing& overlay, int bands = 0);
 
     static int DefaultBands();
 };

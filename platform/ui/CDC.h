@@ -14,6 +14,7 @@
 #include "platform/ui/CFont.h"
 #include "platform/ui/CPen.h"
 #include "platform/ui/GdiTypes.h"
+#include "platform/ui/PainterTools.h"
 
 #include <QFont>
 #include <memory>
@@ -171,6 +172,7 @@ private:
     // The character extra in device pixels.
     int ExtraPixels() const;
 
+    PainterTools tools_;
     std::unique_ptr<QPainter> painter_;
     QPaintDevice* device_ = nullptr;
     QImage* image_ = nullptr;

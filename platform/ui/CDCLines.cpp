@@ -23,7 +23,7 @@ BOOL CDC::LineSegments(const CPoint* points, int count) {
     // Each segment is filled as FillWideSegment fills it, with the pen and brush set once.
     const QPen pen = painter_->pen();
     const QBrush brush = painter_->brush();
-    painter_->setPen(Qt::NoPen);
+    painter_->setPen(tools_.NoPen());
     painter_->setBrush(pen.brush());
     for (int i = 0; i < segments; ++i) {
         const QPoint from = ToDevice(points[2 * i].x, points[2 * i].y);
@@ -32,7 +32,7 @@ BOOL CDC::LineSegments(const CPoint* points, int count) {
             painter_->setPen(pen);
             const QPoint ends[2] = {from, to};
             painter_->drawPolyline(ends, 2);
-            painter_->setPen(Qt::NoPen);
+            painter_->setPen(tools_.NoPen());
             continue;
         }
         QPointF corners[4];

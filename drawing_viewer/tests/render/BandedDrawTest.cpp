@@ -108,7 +108,8 @@ protected:
         FillPage(doc_);
     }
     // The page on a screen-sized image, y up, at a scale that is not a whole number.
-    QImage Draw(int bands) {
+    // textsBeside: the texts on a layer of their own while the bands draw, as the view does.
+    QImage Draw(int bands, bool textsBeside = false) {
         QImage image(1000, 677, QImage::Format_RGB32);
         image.fill(Qt::white);
         CDC dc;
@@ -117,17 +118,26 @@ protected:
         dc.SetWindowExt(kWidth, kHeight);
         dc.SetViewportExt(image.width(), -image.height());
         dc.SetViewportOrg(0, image.height());
-        BandedDraw::Draw(
-            dc,
-            [&](CDC& band, bool first) {
-                PlotRenderer renderer(doc_, false);
-                renderer.DrawPlotItems(&band, doc_.m_drawing.Page(0).m_items);
-                renderer.DrawPlotStrings(&band, 0, first);
-            },
-            bands);
+        auto texts = [&](CDC& band, bool first) {
+            PlotRenderer(doc_, false).DrawPlotStrings(&band, 0, first);
+        };
+        if (textsBeside) {
+            BandedDraw::Draw(
+                dc, [&](CDC& band, bool) { PlotRenderer(doc_, false).DrawPlotItems(&band, Items()); }, texts,
+                bands);
+        } else {
+            BandedDraw::Draw(
+                dc,
+                [&](CDC& band, bool first) {
+                    PlotRenderer(doc_, false).DrawPlotItems(&band, Items());
+                    texts(band, first);
+                },
+                bands);
+        }
         dc.Detach();
         return image;
     }
+    const PlotItemList& Items() { return doc_.m_drawing.Page(0).m_items; }
     std::vector<int> Measures() const {
         std::vector<int> sizes;
         for (const auto& text : doc_.m_drawing.Page(0).m_texts) {
@@ -162,8 +172,11 @@ TEST_F(BandedDrawTest, BandsGiveThePixelsOfOneDraw) {
         blank.fill(Qt::white);
         EXPECT_GT(Differences(whole, blank), 1000) << "something drawn";
         for (const int bands : {2, 7, 8}) {
-            EXPECT_EQ(Differences(whole, Draw(bands)), 0) << bands << " bands, picture " << picture;
-            EXPECT_EQ(Measures(), measured) << "the texts measured once, as in one draw";
+            for (const bool textsBeside : {false, true}) {
+                EXPECT_EQ(Differences(whole, Draw(bands, textsBeside)), 0)
+                    << bands << " bands, picture " << picture << ", texts beside " << textsBeside;
+                EXPECT_EQ(Measures(), measured) << "the texts measured once, as in one draw";
+            }
         }
     }
 }
