@@ -8,8 +8,6 @@
 #include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QTest>
 #include <QWidget>
 #include <filesystem>
 
@@ -19,17 +17,6 @@ torvan::CTorvanApp& TheApp() {
     testsupport::TestApplication();
     static torvan::CTorvanApp app;
     return app;
-}
-
-bool SpinUntil(const std::function<bool()>& done, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
 }
 
 void TorvanAppTest::SetUp() {

@@ -13,6 +13,7 @@
 #include "common/process/CNamedMutex.h"
 #include "platform/core/RecordingSink.h"
 #include "testsupport/TempDir.h"
+#include "testsupport/ui/SpinUntil.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -25,7 +26,9 @@ namespace torvan_test {
 // The one application object of the test process.
 torvan::CTorvanApp& TheApp();
 
-bool SpinUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+inline bool SpinUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
+    return testsupport::SpinUntil(done, timeoutMs);
+}
 
 class TorvanAppTest : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 // saved analysis file at exit.
 
 #include "AppFixture.h"
+#include "RunningCopy.h"
 
 #include "common/process/BaseMenuExchange.h"
 #include "common/process/WindowClassServer.h"
@@ -49,23 +50,11 @@ TEST_F(TorvanAppTest, WithoutTheBaseMenuNothingStartsAndNothingIsHeld) {
     }
 }
 
-// The window of a running copy, as the registry finds it.
-class RunningCopy : public process::WindowTextProvider {
-public:
-    bool BringToFront() override {
-        ++raised;
-        return true;
-    }
-    bool GetControlText(int, CString&) override { return false; }
-    bool SetControlText(int, const CString&) override { return false; }
-    int raised = 0;
-};
-
 TEST_F(TorvanAppTest, ASecondStartBringsTheRunningCopyForwardInsteadOfAWindow) {
     StartBaseMenu();
     CNamedMutex first;
     ASSERT_EQ(first.Create(kInstanceName), CNamedMutex::CreateResult::Created);
-    RunningCopy copy;
+    process_test::RunningCopy copy;
     process::WindowClassServer server(copy);
     ASSERT_TRUE(server.Register("VerrantCalculation"));
     sink_->QueueAnswer(IDYES); // run a second copy?

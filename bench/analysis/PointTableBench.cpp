@@ -12,25 +12,14 @@
 #include "model/CNode.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CFrameWnd.h"
+#include "testsupport/ui/OffscreenApplication.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int kRows = 10000;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "analysis_point_table_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 void FillModel(torvan::CBlockDoc& model) {
     model.DeleteContents();
@@ -69,7 +58,7 @@ void FillRows(torvan::PointTableDlg& table) {
 using torvan::CBlockView;
 
 void BM_CheckAndCommitTenThousandRows(benchmark::State& state) {
-    App();
+    testsupport::OffscreenApplication("analysis_point_table_bench");
     platform::RecordingSink sink;
     auto* document = new torvan::CTorvanDoc;
     document->m_bAutoDelete = FALSE;

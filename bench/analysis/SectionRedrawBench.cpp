@@ -10,25 +10,13 @@
 #include "model/CNode.h"
 #include "model/CVerrant.h"
 #include "platform/core/RecordingSink.h"
-#include "platform/ui/CFrameWnd.h"
+#include "testsupport/ui/OffscreenApplication.h"
+#include "testsupport/ui/ViewWindow.h"
 
-#include <QApplication>
-#include <QWidget>
 #include <benchmark/benchmark.h>
 #include <cmath>
 
 namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "analysis_view_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 // Ground height of the made-up slope at x (0 .. 2000 m).
 double Ground(double x) {
@@ -93,19 +81,18 @@ void FillModel(torvan::CBlockDoc& model) {
 using torvan::CBlockView;
 
 void BM_FullRedrawAtTheCountLimits(benchmark::State& state) {
-    App();
+    testsupport::OffscreenApplication("analysis_view_bench");
     platform::RecordingSink sink;
     auto* document = new torvan::CTorvanDoc;
     document->m_bAutoDelete = FALSE;
     FillModel(document->Model());
-    auto* frame = new CFrameWnd;
-    frame->m_bAutoDelete = FALSE;
-    frame->Create("TORVAN");
-    frame->LoadFrame(document, RUNTIME_CLASS(CBlockView), nullptr);
-    auto* view = static_cast<torvan::CBlockView*>(frame->GetActiveView());
-    frame->GetWidget()->resize(1920, 1080);
-    frame->ShowWindow(SW_SHOW);
-    QApplication::processEvents();
+    testsupport::ViewWindow window;
+    if (!window.Open("TORVAN", document, RUNTIME_CLASS(CBlockView), 1920, 1080)) {
+        state.SkipWithError("the view could not be made");
+        delete document;
+        return;
+    }
+    auto* view = static_cast<torvan::CBlockView*>(window.View());
     view->OnInitialUpdate();
     for (auto _ : state) {
         view->Invalidate();
@@ -113,8 +100,7 @@ void BM_FullRedrawAtTheCountLimits(benchmark::State& state) {
     }
     state.counters["width"] = view->Canvas().width();
     state.counters["height"] = view->Canvas().height();
-    delete frame->GetWidget();
-    delete frame;
+    window.Close();
     delete document;
 }
 BENCHMARK(BM_FullRedrawAtTheCountLimits)->Unit(benchmark::kMillisecond);

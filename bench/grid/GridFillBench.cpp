@@ -6,6 +6,7 @@
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CMSHFlexGrid.h"
 #include "platform/ui/FlexGridView.h"
+#include "testsupport/ui/OffscreenApplication.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -17,17 +18,6 @@ namespace {
 
 constexpr int kRows = 10000;
 constexpr int kCols = 8;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "grid_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 void Fill(CMSHFlexGrid& grid) {
     grid.SetRedraw(FALSE);
@@ -47,7 +37,7 @@ void Fill(CMSHFlexGrid& grid) {
 
 // A fresh grid each time: fill 80,000 cells, show the window and paint it once.
 void BM_FillAndShowGrid(benchmark::State& state) {
-    App();
+    testsupport::OffscreenApplication("grid_bench");
     for (auto _ : state) {
         auto widget = std::unique_ptr<QWidget>(CMSHFlexGrid::CreateControl());
         widget->resize(700, 500);
@@ -63,7 +53,7 @@ BENCHMARK(BM_FillAndShowGrid)->Unit(benchmark::kMillisecond);
 
 // Rewriting every cell of a grid that is already shown (a table rewritten after a row command).
 void BM_RefillShownGrid(benchmark::State& state) {
-    App();
+    testsupport::OffscreenApplication("grid_bench");
     auto widget = std::unique_ptr<QWidget>(CMSHFlexGrid::CreateControl());
     widget->resize(700, 500);
     CMSHFlexGrid grid;
@@ -82,7 +72,7 @@ BENCHMARK(BM_RefillShownGrid)->Unit(benchmark::kMillisecond);
 // A table dialog opening on 10,000 rows of 8 columns: rows formatted from their values,
 // the grid filled, laid out, shown and painted once.
 void BM_OpenTableDialog(benchmark::State& state) {
-    App();
+    testsupport::OffscreenApplication("grid_bench");
     platform::RecordingSink sink;
     std::vector<CString> styles;
     for (int col = 0; col < kCols; ++col) {

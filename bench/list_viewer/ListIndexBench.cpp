@@ -12,8 +12,8 @@
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDC.h"
 #include "platform/ui/CFont.h"
+#include "testsupport/ui/OffscreenApplication.h"
 
-#include <QApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -166,20 +166,9 @@ void BM_SearchMissingString(benchmark::State& state) {
 }
 BENCHMARK(BM_SearchMissingString)->Unit(benchmark::kMillisecond);
 
-QApplication& OffscreenApplication() {
-    static int argc = 1;
-    static char name[] = "list_viewer_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
 // One page of 112 rows drawn as the view draws it: read after one seek, each row in cells.
 void BM_DrawOnePage(benchmark::State& state) {
-    OffscreenApplication();
+    testsupport::OffscreenApplication("list_viewer_bench");
     platform::RecordingSink sink;
     wenux::CLineIndex index;
     index.OpenListFile(BigLogPath().c_str(), 112);

@@ -5,6 +5,7 @@
 #include "measurement_table/core/MeasurementDocument.h"
 
 #include "platform/core/RecordingSink.h"
+#include "testsupport/ui/OffscreenApplication.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -12,17 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "quilmo_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 void Fill(quilmo::CMeasurementDocument& doc, int points, int dates) {
     for (int date = 0; date < dates; ++date) {
@@ -57,7 +47,7 @@ void BM_WriteAndReadThousandPointsOverThousandDates(benchmark::State& state) {
 BENCHMARK(BM_WriteAndReadThousandPointsOverThousandDates)->Unit(benchmark::kMillisecond);
 
 void BM_PageFlipOverTenThousandRows(benchmark::State& state) {
-    App();
+    testsupport::OffscreenApplication("quilmo_bench");
     platform::RecordingSink sink;
     quilmo::CMeasurementDocument doc;
     Fill(doc, 9, 10000);

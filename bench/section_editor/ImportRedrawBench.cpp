@@ -18,11 +18,11 @@
 #include "common/records/TextFile.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
-#include "platform/ui/CFrameWnd.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "section_editor/core/DxfImport.h"
+#include "testsupport/ui/OffscreenApplication.h"
+#include "testsupport/ui/ViewWindow.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -43,17 +43,6 @@ constexpr int kCandidatePoints = 100000;
 constexpr int kFillerLines = 440000;
 constexpr const char* kGroundLayer = "GROUND";
 constexpr double kSamePointDistance = 0.001;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "merdok_import_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 std::string BenchPath(const std::string& name) {
     return (std::filesystem::temp_directory_path() /
@@ -215,7 +204,7 @@ BENCHMARK(BM_ImportFiftyMegabytes)->Unit(benchmark::kMillisecond)->UseRealTime()
 using merdok::CBlockView;
 
 void BM_RedrawAfterImport(benchmark::State& state) {
-    App();
+    testsupport::OffscreenApplication("merdok_import_bench");
     platform::RecordingSink sink;
     merdok::ProgramViewSettings() = merdok::DefaultViewSettings(CString());
     merdok::ProgramViewSettings().display.numbers[merdok::kNumberNode].draw =
@@ -223,17 +212,14 @@ void BM_RedrawAfterImport(benchmark::State& state) {
     SetLargeLimits();
     auto document = std::make_unique<merdok::CMerdokDoc>();
     document->m_bAutoDelete = FALSE;
-    auto frame = std::make_unique<CFrameWnd>();
-    frame->m_bAutoDelete = FALSE;
-    frame->Create("MERDOK");
-    frame->LoadFrame(document.get(), RUNTIME_CLASS(CBlockView), nullptr);
-    auto* view = static_cast<merdok::CBlockView*>(frame->GetActiveView());
-    frame->GetWidget()->resize(1920, 1080);
-    frame->ShowWindow(SW_SHOW);
-    QApplication::processEvents();
+    testsupport::ViewWindow window;
+    if (!window.Open("MERDOK", document.get(), RUNTIME_CLASS(CBlockView), 1920, 1080)) {
+        state.SkipWithError("the view could not be made");
+        return;
+    }
+    auto* view = static_cast<merdok::CBlockView*>(window.View());
     if (!Import(document->Model())) {
         state.SkipWithError("the import failed");
-        delete frame->GetWidget();
         return;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -249,7 +235,6 @@ void BM_RedrawAfterImport(benchmark::State& state) {
     state.counters["points"] = document->Model().m_mapNode.GetCount();
     state.counters["width"] = view->GetWidget()->width();
     state.counters["height"] = view->GetWidget()->height();
-    delete frame->GetWidget();
 }
 // Argument 1: the default display, every ground point numbered; 0: without those numbers.
 BENCHMARK(BM_RedrawAfterImport)->ArgName("numbers")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);

@@ -6,10 +6,10 @@
 #include "section_editor/app/CMerdokDoc.h"
 
 #include "platform/core/RecordingSink.h"
-#include "platform/ui/CFrameWnd.h"
 #include "section_editor/core/CBlockDoc.h"
+#include "testsupport/ui/OffscreenApplication.h"
+#include "testsupport/ui/ViewWindow.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -19,17 +19,6 @@ namespace {
 
 constexpr int kGroundPoints = 10000;
 constexpr int kMeasurePoints = 1000;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "merdok_view_bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 // Ground height of the made-up slope at x (0 .. 2000 m).
 double Ground(double x) {
@@ -67,7 +56,7 @@ void FillModel(merdok::CBlockDoc& model) {
 using merdok::CBlockView;
 
 void BM_FullRedrawOfTenThousandPoints(benchmark::State& state) {
-    App();
+    testsupport::OffscreenApplication("merdok_view_bench");
     platform::RecordingSink sink;
     merdok::ProgramViewSettings() = merdok::DefaultViewSettings(CString());
     for (section::NumberStyle& number : merdok::ProgramViewSettings().display.numbers) {
@@ -76,14 +65,12 @@ void BM_FullRedrawOfTenThousandPoints(benchmark::State& state) {
     auto document = std::make_unique<merdok::CMerdokDoc>();
     document->m_bAutoDelete = FALSE;
     FillModel(document->Model());
-    auto frame = std::make_unique<CFrameWnd>();
-    frame->m_bAutoDelete = FALSE;
-    frame->Create("MERDOK");
-    frame->LoadFrame(document.get(), RUNTIME_CLASS(CBlockView), nullptr);
-    auto* view = static_cast<merdok::CBlockView*>(frame->GetActiveView());
-    frame->GetWidget()->resize(1920, 1080);
-    frame->ShowWindow(SW_SHOW);
-    QApplication::processEvents();
+    testsupport::ViewWindow window;
+    if (!window.Open("MERDOK", document.get(), RUNTIME_CLASS(CBlockView), 1920, 1080)) {
+        state.SkipWithError("the view could not be made");
+        return;
+    }
+    auto* view = static_cast<merdok::CBlockView*>(window.View());
     view->OnInitialUpdate();
     for (auto _ : state) {
         view->Invalidate();
@@ -91,7 +78,6 @@ void BM_FullRedrawOfTenThousandPoints(benchmark::State& state) {
     }
     state.counters["width"] = view->GetWidget()->width();
     state.counters["height"] = view->GetWidget()->height();
-    delete frame->GetWidget();
 }
 BENCHMARK(BM_FullRedrawOfTenThousandPoints)->Unit(benchmark::kMillisecond);
 

@@ -7,11 +7,9 @@
 #include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QTest>
 #include <cstdlib>
 
 namespace basnev_test {
@@ -28,17 +26,6 @@ basnev::CBasnevApp& TheApp() {
     testsupport::TestApplication();
     static basnev::CBasnevApp app;
     return app;
-}
-
-bool SpinUntil(const std::function<bool()>& done, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired()) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
 }
 
 ChildResult RunWhileServing(const QString& program, const QStringList& arguments, int timeoutMs) {

@@ -5,6 +5,7 @@
 // directory, the settings file, and a recording message sink.
 
 #include "testsupport/TempDir.h"
+#include "testsupport/ui/SpinUntil.h"
 
 #include "control/app/BasnevApp.h"
 #include "control/app/MainFrame.h"
@@ -28,7 +29,9 @@ enum SlotId { kSectionSlot = 231, kMeasurementSlot = 232, kAnalysisSlot = 233 };
 basnev::CBasnevApp& TheApp();
 
 // Runs the Qt event loop until done() holds or timeoutMs passed; returns done().
-bool SpinUntil(const std::function<bool()>& done, int timeoutMs = 10000);
+inline bool SpinUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
+    return testsupport::SpinUntil(done, timeoutMs);
+}
 
 // A child process run while the event loop keeps serving the base menu's window.
 struct ChildResult {

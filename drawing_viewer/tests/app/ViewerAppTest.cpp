@@ -1,6 +1,8 @@
 // The drawing viewer as a user meets it, offscreen: a plot index opened from the command
 // line, paging, printing to PDF, the clipboard copy, reopen, saving and the clean-up on close.
 
+#include "ViewerProgramFixture.h"
+
 #include "drawing_viewer/app/MainView.h"
 #include "drawing_viewer/app/ViewerDoc.h"
 #include "drawing_viewer/app/ZaphoApp.h"
@@ -37,32 +39,13 @@ constexpr char kIndex[] = "red.p01 2970 2100 0.1 8\nplain.p01 2100 2970 0.1 9\n"
 constexpr char kRedPage[] = "V9\nL500,1000,2500,1000\n";
 constexpr char kPlainPage[] = "V0\nL100,100,200,200\n";
 
-class ViewerAppTest : public ::testing::Test {
+class ViewerAppTest : public ViewerProgramFixture {
 protected:
     void SetUp() override {
-        testsupport::TestApplication();
-        platform::DialogScript::Clear();
-        sink_ = std::make_unique<platform::RecordingSink>();
-        app_ = std::make_unique<CZaphoApp>();
-        app_->SetProgramDirectory(CString(program_.Path().string()), "zapho");
+        ViewerProgramFixture::SetUp();
         plots_.Write("red.p01", kRedPage);
         plots_.Write("plain.p01", kPlainPage);
         index_ = plots_.Write("plot.p00", kIndex);
-    }
-    void TearDown() override {
-        if (app_ && app_->m_pMainWnd) {
-            app_->m_pMainWnd->GetWidget()->close();
-            app_->ExitInstance();
-        }
-        Events();
-        app_.reset();
-        sink_.reset();
-    }
-    static void Events() {
-        for (int i = 0; i < 3; ++i) {
-            QApplication::processEvents();
-            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
     }
     bool Start(std::vector<CString> arguments) {
         app_->m_args = std::move(arguments);
@@ -70,22 +53,7 @@ protected:
         Events();
         return started;
     }
-    CMainView* View() const {
-        for (const auto& docTemplate : app_->Templates()) {
-            for (CDocument* doc : docTemplate->Documents()) {
-                if (!doc->Views().empty()) {
-                    return dynamic_cast<CMainView*>(doc->Views().front());
-                }
-            }
-        }
-        return nullptr;
-    }
-
-    testsupport::TempDir program_;
-    testsupport::TempDir plots_;
-    std::string index_;
-    std::unique_ptr<platform::RecordingSink> sink_;
-    std::unique_ptr<CZaphoApp> app_;
+    CMainView* View() const { return FindView(); }
 };
 
 TEST_F(ViewerAppTest, AnIndexFromTheCommandLineShowsItsRedLineAtItsPaperPlaceAndPages) {

@@ -2,18 +2,15 @@
 // The drawing viewer started offscreen on a hand-made plot index, with the mouse driven by
 // calls of the view's handlers at client points and dialogs answered by the dialog script.
 
+#include "ViewerProgramFixture.h"
+
 #include "drawing_viewer/app/MainView.h"
 #include "drawing_viewer/app/ViewerDoc.h"
 #include "drawing_viewer/app/ZaphoApp.h"
 
-#include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"
-#include "platform/ui/CDocTemplate.h"
 #include "platform/ui/DialogScript.h"
-#include "testsupport/TempDir.h"
-#include "testsupport/ui/TestApplication.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -21,18 +18,14 @@
 
 namespace zapho {
 
-class ViewerFixture : public ::testing::Test {
+class ViewerFixture : public ViewerProgramFixture {
 protected:
     // Page 1: A4 landscape; page 2: A4 portrait; page 3: A3 landscape.
     static constexpr char kIndex[] =
         "one.p01 2970 2100 0.1 8\ntwo.p01 2100 2970 0.1 9\nthree.p01 4200 2970 0.1 8\n";
 
     void SetUp() override {
-        testsupport::TestApplication();
-        platform::DialogScript::Clear();
-        sink_ = std::make_unique<platform::RecordingSink>();
-        app_ = std::make_unique<CZaphoApp>();
-        app_->SetProgramDirectory(CString(program_.Path().string()), "zapho");
+        ViewerProgramFixture::SetUp();
         plots_.Write("one.p01", "V9\nL500,1000,2500,1000\n");
         plots_.Write("two.p01", "V0\nL100,100,200,200\n");
         plots_.Write("three.p01", "V0\nL100,100,4000,2800\n");
@@ -49,29 +42,7 @@ protected:
         if (CMainView* view = app_ ? FindView() : nullptr) {
             view->GetDocument()->SetModifiedFlag(FALSE); // closes without the question
         }
-        if (app_ && app_->m_pMainWnd) {
-            app_->m_pMainWnd->GetWidget()->close();
-            app_->ExitInstance();
-        }
-        Events();
-        app_.reset();
-        sink_.reset();
-    }
-    static void Events() {
-        for (int i = 0; i < 3; ++i) {
-            QApplication::processEvents();
-            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-    }
-    CMainView* FindView() const {
-        for (const auto& docTemplate : app_->Templates()) {
-            for (CDocument* doc : docTemplate->Documents()) {
-                if (!doc->Views().empty()) {
-                    return dynamic_cast<CMainView*>(doc->Views().front());
-                }
-            }
-        }
-        return nullptr;
+        ViewerProgramFixture::TearDown();
     }
     CPoint At(double x, double y) const { return view_->PaperToClient(x, y); }
     // A press and a release at paper points, with the moves a hand makes between them.
@@ -107,11 +78,6 @@ protected:
     }
     bool Modified() const { return view_->GetDocument()->IsModified() != FALSE; }
 
-    testsupport::TempDir program_;
-    testsupport::TempDir plots_;
-    std::string index_;
-    std::unique_ptr<platform::RecordingSink> sink_;
-    std::unique_ptr<CZaphoApp> app_;
     CMainView* view_ = nullptr;
 };
 

@@ -3,6 +3,7 @@
 // second start bringing the running copy forward; the settings file written at exit.
 
 #include "FakeBaseMenu.h"
+#include "RunningCopy.h"
 
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMainFrame.h"
@@ -19,11 +20,10 @@
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/TempDir.h"
+#include "testsupport/ui/SpinUntil.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QTest>
 #include <QWidget>
 #include <filesystem>
 #include <fstream>
@@ -74,10 +74,7 @@ protected:
         if (CWnd* frame = TheApp().m_pMainWnd) {
             frame->GetWidget()->close();
         }
-        QDeadlineTimer deadline(5000);
-        while (TheApp().m_pMainWnd && !deadline.hasExpired()) {
-            QTest::qWait(5);
-        }
+        testsupport::SpinUntil([] { return TheApp().m_pMainWnd == nullptr; }, 5000);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return TheApp().ExitInstance();
     }
@@ -158,19 +155,8 @@ TEST_F(MerdokAppTest, ClosingWithoutSavingLeavesTheSlotAlone) {
     EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
 }
 
-class RunningCopy : public process::WindowTextProvider {
-public:
-    bool BringToFront() override {
-        ++raised;
-        return true;
-    }
-    bool GetControlText(int, CString&) override { return false; }
-    bool SetControlText(int, const CString&) override { return false; }
-    int raised = 0;
-};
-
 TEST_F(MerdokAppTest, ASecondStartBringsTheRunningCopyForward) {
-    RunningCopy copy;
+    process_test::RunningCopy copy;
     process::WindowClassServer server(copy);
     ASSERT_TRUE(server.Register("VerrantSection"));
     EXPECT_FALSE(Start({"-e"}));
