@@ -19,10 +19,10 @@
 #include "model/SolverLibrary.h"
 #include "platform/core/MapEntries.h"
 #include "platform/core/Unset.h"
-#include "platform/ui/CClientDC.h"
 #include "platform/ui/CWinApp.h"
 
 #include <QColor>
+#include <span>
 
 namespace torvan {
 
@@ -163,18 +163,9 @@ void CBlockView::OnDraw(CDC* dc) {
     }
 }
 
+// The block lines' numbers do not count.
 void CBlockView::MeasureLabelSize() {
-    CClientDC dc(this);
-    m_sizeLabel = CSize(0, 0);
-    for (int item = kNumberNode; item <= kNumberSlip; ++item) {
-        CFont font;
-        font.CreateFontIndirect(&m_display.numbers[item].font);
-        CFont* old = dc.SelectObject(&font);
-        const CSize extent = dc.GetTextExtent("1234");
-        dc.SelectObject(old);
-        m_sizeLabel.cx = std::max(m_sizeLabel.cx, extent.cx);
-        m_sizeLabel.cy = std::max(m_sizeLabel.cy, extent.cy);
-    }
+    m_sizeLabel = LargestLabelExtent(std::span(m_display.numbers).first<kNumberSlip + 1>());
 }
 
 bool CBlockView::DocHasGroundPoints() const {

@@ -8,7 +8,7 @@
 #include "analysis/CTorvanDoc.h"
 #include "analysis/CVectorDisplayDlg.h"
 
-#include "common/ui/section/CTitleSettingDlg.h"
+#include "common/ui/shell/TitleRegistration.h"
 #include "model/CBlockDoc.h"
 #include "model/CDispData.h"
 #include "platform/core/MapEntries.h"
@@ -43,17 +43,7 @@ CString ReadingText(const CDispData& record, int reading, const std::vector<Read
 } // namespace
 
 void CBlockView::OnTitleRegister() {
-    ViewSettings& settings = ProgramViewSettings();
-    CTitleSettingDlg dialog(193, 150, this);
-    dialog.m_strPath = settings.titleFile;
-    dialog.m_bAutomatic = settings.titleAutomatic ? TRUE : FALSE;
-    dialog.m_nMaxCount = settings.titleMaxCount;
-    if (dialog.DoModal() != IDOK) {
-        return;
-    }
-    settings.titleFile = dialog.m_strPath;
-    settings.titleAutomatic = dialog.m_bAutomatic ? 1 : 0;
-    settings.titleMaxCount = dialog.m_nMaxCount;
+    shell::EditTitleRegistration(ProgramViewSettings(), 193, 150, this);
 }
 
 void CBlockView::OnSystemSettings() {

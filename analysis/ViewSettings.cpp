@@ -21,14 +21,9 @@ const char* const kLineSections[kLineItems] = {"Section Line", "Pre Verrant", "N
 const char* const kPointSections[kPointItems] = {"Point Node", "Point Site", "Point UnderBound",
                                                  "Point SurfBoundL", "Point SurfBoundR"};
 
-struct NumberDefault {
-    int draw;
-    COLORREF color;
-    int numberType;
-};
-const NumberDefault kNumberDefaults[kNumberItems] = {{0, RGB(0, 128, 0), -1}, {1, RGB(128, 0, 0), 1},
-                                                     {1, RGB(255, 0, 0), 1},  {0, RGB(128, 128, 0), -1},
-                                                     {1, RGB(255, 0, 0), -1}, {1, RGB(255, 0, 0), -1}};
+const section::NumberDefault kNumberDefaults[kNumberItems] = {
+    {0, RGB(0, 128, 0), -1},   {1, RGB(128, 0, 0), 1},  {1, RGB(255, 0, 0), 1},
+    {0, RGB(128, 128, 0), -1}, {1, RGB(255, 0, 0), -1}, {1, RGB(255, 0, 0), -1}};
 const section::LineStyle kLineDefaults[kLineItems] = {{1, 1, RGB(0, 0, 0), -1},   {1, 1, RGB(255, 0, 0), -1},
                                                       {1, 2, RGB(255, 0, 0), -1}, {1, 1, RGB(255, 0, 255), 0},
                                                       {1, 1, RGB(0, 255, 0), -1}, {1, 1, RGB(255, 0, 0), -1}};
@@ -100,12 +95,7 @@ PlotParameters::PlotParameters()
 ViewSettings DefaultViewSettings(const CString& moduleDirectory) {
     ViewSettings settings;
     for (int i = 0; i < kNumberItems; ++i) {
-        section::NumberStyle& number = settings.display.numbers[i];
-        number.font = section::DefaultNumberFont();
-        number.color = kNumberDefaults[i].color;
-        number.outline = 0;
-        number.draw = kNumberDefaults[i].draw;
-        number.numberType = kNumberDefaults[i].numberType;
+        settings.display.numbers[i] = section::DefaultNumberStyle(kNumberDefaults[i]);
     }
     for (int i = 0; i < kLineItems; ++i) {
         settings.display.lines[i] = kLineDefaults[i];
@@ -120,29 +110,17 @@ ViewSettings DefaultViewSettings(const CString& moduleDirectory) {
 void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory, ViewSettings& settings) {
     settings = DefaultViewSettings(moduleDirectory);
     const SectionProfile profile{profilePath};
-    for (int i = 0; i < kNumberItems; ++i) {
-        profile.ReadNumberStyle(kNumberSections[i], settings.display.numbers[i]);
-    }
-    for (int i = 0; i < kLineItems; ++i) {
-        profile.ReadLineStyle(kLineSections[i], settings.display.lines[i]);
-    }
-    for (int i = 0; i < kPointItems; ++i) {
-        profile.ReadPointStyle(kPointSections[i], settings.display.points[i]);
-    }
+    profile.ReadStyles(kNumberSections, settings.display.numbers);
+    profile.ReadStyles(kLineSections, settings.display.lines);
+    profile.ReadStyles(kPointSections, settings.display.points);
     ReadOtherSettings(profile, settings);
 }
 
 void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) {
     const SectionProfile profile{profilePath, true};
-    for (int i = 0; i < kNumberItems; ++i) {
-        profile.WriteNumberStyle(kNumberSections[i], settings.display.numbers[i]);
-    }
-    for (int i = 0; i < kLineItems; ++i) {
-        profile.WriteLineStyle(kLineSections[i], settings.display.lines[i]);
-    }
-    for (int i = 0; i < kPointItems; ++i) {
-        profile.WritePointStyle(kPointSections[i], settings.display.points[i]);
-    }
+    profile.WriteStyles(kNumberSections, settings.display.numbers);
+    profile.WriteStyles(kLineSections, settings.display.lines);
+    profile.WriteStyles(kPointSections, settings.display.points);
     shell::WriteSystemSettings(profile, settings);
     const PlotParameters& plot = settings.plot;
     profile.WriteInt(kPlot, "PaperSize", plot.paperSize);

@@ -87,17 +87,7 @@ void CBlockView::SetGuideTitle(UINT id) {
 }
 
 void CBlockView::MeasureLabelSize() {
-    CClientDC dc(this);
-    m_sizeLabel = CSize(0, 0);
-    for (const section::NumberStyle& number : m_display.numbers) {
-        CFont font;
-        font.CreateFontIndirect(&number.font);
-        CFont* old = dc.SelectObject(&font);
-        const CSize extent = dc.GetTextExtent("1234");
-        dc.SelectObject(old);
-        m_sizeLabel.cx = std::max(m_sizeLabel.cx, extent.cx);
-        m_sizeLabel.cy = std::max(m_sizeLabel.cy, extent.cy);
-    }
+    m_sizeLabel = LargestLabelExtent(m_display.numbers);
 }
 
 CPoint CBlockView::DeviceToLogical(CPoint device) {

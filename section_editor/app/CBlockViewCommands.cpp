@@ -11,7 +11,7 @@
 #include "section_editor/app/MerdokIds.h"
 
 #include "common/ui/section/CSelectTargetDlg.h"
-#include "common/ui/section/CTitleSettingDlg.h"
+#include "common/ui/shell/TitleRegistration.h"
 #include "platform/ui/CCmdUI.h"
 #include "section_editor/core/CBlockDoc.h"
 
@@ -192,17 +192,7 @@ void CBlockView::OnEditTitle() {
 }
 
 void CBlockView::OnTitleRegister() {
-    ViewSettings& settings = ProgramViewSettings();
-    CTitleSettingDlg dialog(kAutomaticCheck, kBrowseButton, this);
-    dialog.m_strPath = settings.titleFile;
-    dialog.m_bAutomatic = settings.titleAutomatic;
-    dialog.m_nMaxCount = settings.titleMaxCount;
-    if (dialog.DoModal() != IDOK) {
-        return;
-    }
-    settings.titleFile = dialog.m_strPath;
-    settings.titleAutomatic = dialog.m_bAutomatic;
-    settings.titleMaxCount = dialog.m_nMaxCount;
+    shell::EditTitleRegistration(ProgramViewSettings(), kAutomaticCheck, kBrowseButton, this);
 }
 
 } // namespace merdok

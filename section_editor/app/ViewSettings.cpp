@@ -15,12 +15,7 @@ const char kLineSection[] = "Line";
 const char* const kPointSections[kPointItems] = {"Point Node", "Point Site", "Point UnderBound",
                                                  "Point SurfBoundL", "Point SurfBoundR"};
 
-struct NumberDefault {
-    int draw;
-    COLORREF color;
-    int numberType;
-};
-const NumberDefault kNumberDefaults[kNumberItems] = {
+const section::NumberDefault kNumberDefaults[kNumberItems] = {
     {1, RGB(0, 128, 0), -1}, {1, RGB(128, 0, 0), 1}, {1, RGB(255, 0, 0), 1}, {0, RGB(128, 128, 0), -1}};
 const section::PointStyle kPointDefaults[kPointItems] = {{1, RGB(0, 0, 0), 3},
                                                          {1, RGB(255, 0, 255), 5},
@@ -33,12 +28,7 @@ const section::PointStyle kPointDefaults[kPointItems] = {{1, RGB(0, 0, 0), 3},
 ViewSettings DefaultViewSettings(const CString& moduleDirectory) {
     ViewSettings settings;
     for (int i = 0; i < kNumberItems; ++i) {
-        section::NumberStyle& number = settings.display.numbers[i];
-        number.font = section::DefaultNumberFont();
-        number.color = kNumberDefaults[i].color;
-        number.outline = 0;
-        number.draw = kNumberDefaults[i].draw;
-        number.numberType = kNumberDefaults[i].numberType;
+        settings.display.numbers[i] = section::DefaultNumberStyle(kNumberDefaults[i]);
     }
     settings.display.line = section::LineStyle{1, 1, RGB(0, 0, 0), -1};
     for (int i = 0; i < kPointItems; ++i) {
@@ -51,26 +41,18 @@ ViewSettings DefaultViewSettings(const CString& moduleDirectory) {
 void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory, ViewSettings& settings) {
     settings = DefaultViewSettings(moduleDirectory);
     const SectionProfile profile{profilePath};
-    for (int i = 0; i < kNumberItems; ++i) {
-        profile.ReadNumberStyle(kNumberSections[i], settings.display.numbers[i]);
-    }
+    profile.ReadStyles(kNumberSections, settings.display.numbers);
     profile.ReadLineStyle(kLineSection, settings.display.line);
-    for (int i = 0; i < kPointItems; ++i) {
-        profile.ReadPointStyle(kPointSections[i], settings.display.points[i]);
-    }
+    profile.ReadStyles(kPointSections, settings.display.points);
     // The settings dialog takes a straightness angle from 0 up to below 1, so the file may hold 0.
     shell::ReadSystemSettings(profile, shell::LineToleranceRange::kBelowOne, settings);
 }
 
 void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) {
     const SectionProfile profile{profilePath, true};
-    for (int i = 0; i < kNumberItems; ++i) {
-        profile.WriteNumberStyle(kNumberSections[i], settings.display.numbers[i]);
-    }
+    profile.WriteStyles(kNumberSections, settings.display.numbers);
     profile.WriteLineStyle(kLineSection, settings.display.line);
-    for (int i = 0; i < kPointItems; ++i) {
-        profile.WritePointStyle(kPointSections[i], settings.display.points[i]);
-    }
+    profile.WriteStyles(kPointSections, settings.display.points);
     shell::WriteSystemSettings(profile, settings);
     profile.Flush();
 }

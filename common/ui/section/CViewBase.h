@@ -26,6 +26,7 @@
 #include "platform/ui/CScrollView.h"
 
 #include <memory>
+#include <span>
 #include <vector>
 
 class CViewBase : public CScrollView {
@@ -60,6 +61,8 @@ public:
     void SetGuidePrompt(UINT id);
     virtual void SetGuideTitle(UINT id);
     virtual void MeasureLabelSize();
+    // The extent of "1234" in the largest of these label fonts; (0, 0) for none.
+    CSize LargestLabelExtent(std::span<const section::NumberStyle> numbers);
     // The table "点座標" (not editable) of the ground-surface points in state 0 inside the x and
     // y ranges ({minimum, maximum}, ends included), or of the point numbered number when the
     // ranges are null (CViewBaseNodeData.cpp).

@@ -4,10 +4,26 @@
 #include "common/ui/section/CViewBase.h"
 
 #include "platform/core/Unset.h"
+#include "platform/ui/CClientDC.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+CSize CViewBase::LargestLabelExtent(std::span<const section::NumberStyle> numbers) {
+    CClientDC dc(this);
+    CSize largest(0, 0);
+    for (const section::NumberStyle& number : numbers) {
+        CFont font;
+        font.CreateFontIndirect(&number.font);
+        CFont* old = dc.SelectObject(&font);
+        const CSize extent = dc.GetTextExtent("1234");
+        dc.SelectObject(old);
+        largest.cx = std::max(largest.cx, extent.cx);
+        largest.cy = std::max(largest.cy, extent.cy);
+    }
+    return largest;
+}
 
 CRect CViewBase::DeviceBox(CDC* dc, CPoint point, int left, int top, int right, int bottom) const {
     dc->LPtoDP(&point);

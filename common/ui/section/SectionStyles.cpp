@@ -43,6 +43,16 @@ LOGFONT DefaultNumberFont() {
     return font;
 }
 
+NumberStyle DefaultNumberStyle(const NumberDefault& chosen) {
+    NumberStyle number;
+    number.font = DefaultNumberFont();
+    number.color = chosen.color;
+    number.outline = 0;
+    number.draw = chosen.draw;
+    number.numberType = chosen.numberType;
+    return number;
+}
+
 void SectionProfile::ReadInt(const CString& section, const CString& key, int& value) const {
     const CString text = file_.GetString(section, key, kMissing);
     int read = 0;

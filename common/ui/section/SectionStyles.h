@@ -12,6 +12,9 @@
 #include "platform/core/ProfileFile.h"
 #include "platform/ui/GdiTypes.h"
 
+#include <cstddef>
+#include <vector>
+
 namespace section {
 
 // Labels (numbers or names) of one kind of object.
@@ -40,6 +43,15 @@ struct PointStyle {
 
 // The number font of a fresh settings file: 12 pixels, Shift-JIS, "ＭＳ 明朝".
 LOGFONT DefaultNumberFont();
+
+// What a program chooses of a fresh settings file's labels of one kind.
+struct NumberDefault {
+    int draw;
+    COLORREF color;
+    int numberType;
+};
+// Those labels in the default number font, without a frame.
+NumberStyle DefaultNumberStyle(const NumberDefault& chosen);
 
 // Reads and writes settings of a section view in a settings file.
 class SectionProfile {
@@ -73,9 +85,33 @@ public:
     void ReadPointStyle(const CString& section, PointStyle& style) const;
     void WritePointStyle(const CString& section, const PointStyle& style) const;
 
+    // A program's list of items of one kind, each in the section at its place in sections.
+    template <typename Style, std::size_t N>
+    void ReadStyles(const char* const (&sections)[N], Style (&styles)[N]) const {
+        for (std::size_t i = 0; i < N; ++i) {
+            ReadStyle(sections[i], styles[i]);
+        }
+    }
+    template <typename Style, std::size_t N>
+    void WriteStyles(const char* const (&sections)[N], const Style (&styles)[N]) const {
+        for (std::size_t i = 0; i < N; ++i) {
+            WriteStyle(sections[i], styles[i]);
+        }
+    }
+
     const platform::ProfileFile& File() const { return file_; }
 
 private:
+    void ReadStyle(const CString& section, NumberStyle& style) const { ReadNumberStyle(section, style); }
+    void ReadStyle(const CString& section, LineStyle& style) const { ReadLineStyle(section, style); }
+    void ReadStyle(const CString& section, PointStyle& style) const { ReadPointStyle(section, style); }
+    void WriteStyle(const CString& section, const NumberStyle& style) const {
+        WriteNumberStyle(section, style);
+    }
+    void WriteStyle(const CString& section, const LineStyle& style) const { WriteLineStyle(section, style); }
+    void WriteStyle(const CString& section, const PointStyle& style) const {
+        WritePointStyle(section, style);
+    }
     void Put(const CString& section, const CString& key, const CString& value) const;
 
     platform::ProfileFile file_;
