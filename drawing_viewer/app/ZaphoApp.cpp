@@ -23,11 +23,6 @@ namespace zapho {
 
 namespace {
 
-CString BaseNameOf(const CString& path) {
-    const int slash = path.ReverseFind('/');
-    return slash >= 0 ? path.Mid(slash + 1) : path;
-}
-
 CString StripQuotes(CString path) {
     path.Trim();
     if (path.GetLength() >= 2 && path[0] == '"' && path[path.GetLength() - 1] == '"') {
@@ -55,10 +50,7 @@ CZaphoApp& ZaphoApp() {
 }
 
 void CZaphoApp::SetProgramDirectory(const CString& directory, const CString& programName) {
-    state_.programDirectory = directory;
-    if (!state_.programDirectory.IsEmpty() && state_.programDirectory.Right(1) != "/") {
-        state_.programDirectory += "/";
-    }
+    state_.programDirectory = platform::WithTrailingSlash(directory);
     programName_ = programName;
 }
 
@@ -69,13 +61,7 @@ BOOL CZaphoApp::InitInstance() {
             return FALSE;
         }
     }
-    if (state_.programDirectory.IsEmpty()) {
-        SetProgramDirectory(platform::ModuleDirectory(), BaseNameOf(platform::ModuleFileName()));
-    }
-    if (programName_.IsEmpty()) {
-        programName_ = m_strAppName;
-    }
-    m_pszProfileName = state_.programDirectory + programName_ + ".INI";
+    m_pszProfileName = platform::ProgramProfilePath(state_.programDirectory, programName_, m_strAppName);
     LoadStdProfileSettings(4);
     AddTemplates();
 

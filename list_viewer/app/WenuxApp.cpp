@@ -52,11 +52,6 @@ CString DirectoryOf(const CString& path) {
     return slash >= 0 ? path.Left(slash + 1) : CString();
 }
 
-CString BaseNameOf(const CString& path) {
-    const int slash = path.ReverseFind('/');
-    return slash >= 0 ? path.Mid(slash + 1) : path;
-}
-
 } // namespace
 
 CWenuxApp::CWenuxApp() : CWinApp("wenux") {
@@ -71,21 +66,12 @@ CWenuxApp& WenuxApp() {
 }
 
 void CWenuxApp::SetProgramDirectory(const CString& directory, const CString& programName) {
-    state_.programDirectory = directory;
-    if (!state_.programDirectory.IsEmpty() && state_.programDirectory.Right(1) != "/") {
-        state_.programDirectory += "/";
-    }
+    state_.programDirectory = platform::WithTrailingSlash(directory);
     programName_ = programName;
 }
 
 BOOL CWenuxApp::InitInstance() {
-    if (state_.programDirectory.IsEmpty()) {
-        SetProgramDirectory(platform::ModuleDirectory(), BaseNameOf(platform::ModuleFileName()));
-    }
-    if (programName_.IsEmpty()) {
-        programName_ = m_strAppName;
-    }
-    m_pszProfileName = state_.programDirectory + programName_ + ".INI";
+    m_pszProfileName = platform::ProgramProfilePath(state_.programDirectory, programName_, m_strAppName);
     LoadStdProfileSettings(4);
     AddTemplates();
 

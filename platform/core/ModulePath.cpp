@@ -22,4 +22,20 @@ CString ModuleDirectory() {
     return slash <= 0 ? CString(slash == 0 ? "/" : "") : path.Left(slash);
 }
 
+CString WithTrailingSlash(const CString& directory) {
+    return directory.IsEmpty() || directory.Right(1) == "/" ? directory : directory + "/";
+}
+
+CString ProgramProfilePath(CString& directory, CString& name, const CString& fallbackName) {
+    if (directory.IsEmpty()) {
+        directory = WithTrailingSlash(ModuleDirectory());
+        const CString path = ModuleFileName();
+        name = path.Mid(path.ReverseFind('/') + 1);
+    }
+    if (name.IsEmpty()) {
+        name = fallbackName;
+    }
+    return directory + name + ".INI";
+}
+
 } // namespace platform

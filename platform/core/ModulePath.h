@@ -10,4 +10,12 @@ CString ModuleFileName();
 // Directory of the executable without a trailing '/'.
 CString ModuleDirectory();
 
+// A program's directory as the paths of its files begin with it: with a trailing '/' (an
+// empty one stays empty).
+CString WithTrailingSlash(const CString& directory);
+// The program's settings file, <directory><name>.INI. An empty directory becomes the
+// executable's own and the name then its file name; a name still empty becomes fallbackName.
+// What was chosen is stored back.
+CString ProgramProfilePath(CString& directory, CString& name, const CString& fallbackName);
+
 } // namespace platform

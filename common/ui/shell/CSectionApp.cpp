@@ -50,10 +50,7 @@ CSectionApp::CSectionApp(const SectionAppTraits& traits) : CWinApp(traits.progra
 }
 
 void CSectionApp::SetProgramDirectory(const CString& directory, const CString& programName) {
-    moduleDirectory_ = directory;
-    if (!moduleDirectory_.IsEmpty() && moduleDirectory_.Right(1) != "/") {
-        moduleDirectory_ += "/";
-    }
+    moduleDirectory_ = platform::WithTrailingSlash(directory);
     programName_ = programName;
 }
 
@@ -63,10 +60,7 @@ void CSectionApp::BeginStart() {
 }
 
 void CSectionApp::LocateProfile() {
-    if (moduleDirectory_.IsEmpty()) {
-        SetProgramDirectory(platform::ModuleDirectory(), NameOf(platform::ModuleFileName()));
-    }
-    m_pszProfileName = moduleDirectory_ + programName_ + ".INI";
+    m_pszProfileName = platform::ProgramProfilePath(moduleDirectory_, programName_, CString());
 }
 
 bool CSectionApp::CreateMainFrame(CSectionMainFrame* frame) {
