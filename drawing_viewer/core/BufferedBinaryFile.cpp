@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include <fcntl.h>
+
 namespace zapho {
 
 UINT BufferedBinaryFile::Read(void* buffer, UINT count) {
@@ -29,24 +31,6 @@ UINT BufferedBinaryFile::Read(void* buffer, UINT count) {
     return done;
 }
 
-int BufferedBinaryFile::ReadInt(int& value) {
-    if (IsShortIntMode() || !CanTakeWord()) {
-        return CBinaryFile::ReadInt(value);
-    }
-    std::memcpy(&value, readBuffer_.get() + readAt_, 4);
-    readAt_ += 4;
-    return 1;
-}
-
-int BufferedBinaryFile::ReadDWord(DWORD& value) {
-    if (!CanTakeWord()) {
-        return CBinaryFile::ReadDWord(value);
-    }
-    std::memcpy(&value, readBuffer_.get() + readAt_, 4);
-    readAt_ += 4;
-    return 1;
-}
-
 void BufferedBinaryFile::Write(const void* buffer, UINT count) {
     if (!writeBuffer_) {
         writeBuffer_ = std::make_unique_for_overwrite<char[]>(kBufferBytes);
@@ -64,24 +48,6 @@ void BufferedBinaryFile::Write(const void* buffer, UINT count) {
     }
 }
 
-int BufferedBinaryFile::WriteInt(int value) {
-    if (!CanPutWord()) {
-        return CBinaryFile::WriteInt(value);
-    }
-    std::memcpy(writeBuffer_.get() + writeEnd_, &value, 4);
-    writeEnd_ += 4;
-    return 1;
-}
-
-int BufferedBinaryFile::WriteDWord(DWORD value) {
-    if (!CanPutWord()) {
-        return CBinaryFile::WriteDWord(value);
-    }
-    std::memcpy(writeBuffer_.get() + writeEnd_, &value, 4);
-    writeEnd_ += 4;
-    return 1;
-}
-
 // What was buffered is gone afterwards, written or not (a failed write is not tried again).
 void BufferedBinaryFile::FlushBuffer() {
     if (writeEnd_ == 0) {
@@ -90,6 +56,15 @@ void BufferedBinaryFile::FlushBuffer() {
     const auto size = static_cast<UINT>(writeEnd_);
     writeEnd_ = 0;
     CFile::Write(writeBuffer_.get(), size);
+    written_ += size;
+    if (written_ - writebackFrom_ >= kWritebackBytes) {
+        // The disk takes longer over a big figure file than its making does: handed to it
+        // every few MiB, it writes while the rest is made, and the sync before the file
+        // replaces the old one waits for the tail only. No error counts here; that sync
+        // decides whether the file was written.
+        ::sync_file_range(m_hFile, writebackFrom_, written_ - writebackFrom_, SYNC_FILE_RANGE_WRITE);
+        writebackFrom_ = written_;
+    }
 }
 
 void BufferedBinaryFile::FinishWriting() {

@@ -21,11 +21,11 @@ const char8_t kVersionReadError[] = u8"図面ﾌｧｲﾙのｴﾗｰのため�
 const char8_t kDataError[] = u8"[図面ﾌｧｲﾙ ｴﾗｰ] ﾃﾞｰﾀを読み込めません";
 const char8_t kMemoryError[] = u8"メモリ・エラー!!!\n直ちに本ﾌﾟﾛｸﾞﾗﾑを終了させて下さい。";
 
-[[noreturn]] void ThrowDataError(CBinaryFile& file) {
+[[noreturn]] void ThrowDataError(BufferedBinaryFile& file) {
     AfxThrowFileException(CFileException::genericException, -1, file.GetFilePath());
 }
 
-int ReadCount(CBinaryFile& file) {
+int ReadCount(BufferedBinaryFile& file) {
     int count = 0;
     file.ReadInt(count);
     if (count < 0) {
@@ -34,7 +34,7 @@ int ReadCount(CBinaryFile& file) {
     return count;
 }
 
-void ReadPageValues(CBinaryFile& file, int values[4]) {
+void ReadPageValues(BufferedBinaryFile& file, int values[4]) {
     for (int i = 0; i < 4; ++i) {
         file.ReadInt(values[i]);
     }
@@ -46,16 +46,11 @@ template <class List> void Reserve(List& list, int count) {
     list.reserve(std::min(static_cast<std::size_t>(count), PlotDrawing::kPrimaryListLimit));
 }
 
-void ReadDrawingList(CBinaryFile& file, PlotItemList& list) {
+void ReadDrawingList(BufferedBinaryFile& file, PlotItemList& list) {
     const int count = ReadCount(file);
     Reserve(list, count);
     for (int i = 0; i < count; ++i) {
-        int type = 0;
-        int color = 0;
-        int group = 0;
-        file.ReadInt(type);
-        file.ReadInt(color);
-        file.ReadInt(group);
+        const auto [type, color, group] = file.ReadInts<3>();
         std::unique_ptr<CPlotData> item = CreatePlotItem(type);
         if (!item) {
             ThrowDataError(file); // its fields cannot be skipped
@@ -67,21 +62,20 @@ void ReadDrawingList(CBinaryFile& file, PlotItemList& list) {
     }
 }
 
-void ReadTextList(CBinaryFile& file, std::vector<std::unique_ptr<CPlotString>>& list) {
+void ReadTextList(BufferedBinaryFile& file, std::vector<std::unique_ptr<CPlotString>>& list) {
     const int count = ReadCount(file);
     Reserve(list, count);
     for (int i = 0; i < count; ++i) {
-        int type = 0;
+        const auto [type, color, group] = file.ReadInts<3>();
         auto item = std::make_unique<CPlotString>();
-        file.ReadInt(type);
-        file.ReadInt(item->m_nColor);
-        file.ReadInt(item->m_nGroup);
+        item->m_nColor = color;
+        item->m_nGroup = group;
         item->ReadFromFile(file);
         list.push_back(std::move(item));
     }
 }
 
-void ReadBody(CBinaryFile& file, int version, PlotDrawing& drawing) {
+void ReadBody(BufferedBinaryFile& file, int version, PlotDrawing& drawing) {
     int shared[4] = {};
     if (version == 0) {
         ReadPageValues(file, shared);
@@ -125,7 +119,7 @@ void ReadBody(CBinaryFile& file, int version, PlotDrawing& drawing) {
 }
 
 // The version's index, -1 for an unknown string; a file error passes on.
-int ReadVersion(CBinaryFile& file) {
+int ReadVersion(BufferedBinaryFile& file) {
     char text[CBinaryFile::kMaxStringLength + 1];
     file.ReadString(text);
     for (int i = 0; i < 3; ++i) {
@@ -136,17 +130,15 @@ int ReadVersion(CBinaryFile& file) {
     return -1;
 }
 
-void WriteDrawingList(CBinaryFile& file, const PlotItemList& list) {
+void WriteDrawingList(BufferedBinaryFile& file, const PlotItemList& list) {
     file.WriteInt(static_cast<int>(list.size()));
     for (const auto& item : list) {
-        file.WriteInt(item->m_nType);
-        file.WriteInt(item->m_nColor);
-        file.WriteInt(item->m_nGroup);
+        file.WriteInts(item->m_nType, item->m_nColor, item->m_nGroup);
         item->WriteToFile(file);
     }
 }
 
-void WriteBody(CBinaryFile& file, const PlotDrawing& drawing) {
+void WriteBody(BufferedBinaryFile& file, const PlotDrawing& drawing) {
     file.WriteString(kVersions[2]);
     file.WriteInt(drawing.PageCount());
     for (const PlotPage& page : drawing.m_pages) {
@@ -157,9 +149,7 @@ void WriteBody(CBinaryFile& file, const PlotDrawing& drawing) {
         WriteDrawingList(file, page.m_overflow);
         file.WriteInt(static_cast<int>(page.m_texts.size()));
         for (const auto& text : page.m_texts) {
-            file.WriteInt(kPlotString);
-            file.WriteInt(text->m_nColor);
-            file.WriteInt(text->m_nGroup);
+            file.WriteInts(static_cast<int>(kPlotString), text->m_nColor, text->m_nGroup);
             text->WriteToFile(file);
         }
     }

@@ -14,8 +14,8 @@ public:
         : CPlotData(kPlotArrow), m_start(start), m_end(end), m_nWidth(widthCode), m_nLineType(lineType),
           m_nHeadLength(a), m_nHeadWidth(b), m_nStyle(c) {}
 
-    void ReadFromFile(CBinaryFile& file) override;
-    void WriteToFile(CBinaryFile& file) const override;
+    void ReadFromFile(BufferedBinaryFile& file) override;
+    void WriteToFile(BufferedBinaryFile& file) const override;
 
     CPoint m_start;
     CPoint m_end;

@@ -1,23 +1,20 @@
 #include "PlotCenterMark.h"
 
-#include "common/records/BinaryFile.h"
+#include "BufferedBinaryFile.h"
 
 namespace zapho {
 
-void CPlotCenterMark::ReadFromFile(CBinaryFile& file) {
-    m_point = ReadPoint(file);
-    file.ReadInt(m_nSize);
-    file.ReadInt(m_nStyle);
-    file.ReadInt(m_nKind);
-    file.ReadInt(m_nWidth);
+void CPlotCenterMark::ReadFromFile(BufferedBinaryFile& file) {
+    const auto [x, y, size, style, kind, width] = file.ReadInts<6>();
+    m_point = {x, y};
+    m_nSize = size;
+    m_nStyle = style;
+    m_nKind = kind;
+    m_nWidth = width;
 }
 
-void CPlotCenterMark::WriteToFile(CBinaryFile& file) const {
-    WritePoint(file, m_point);
-    file.WriteInt(m_nSize);
-    file.WriteInt(m_nStyle);
-    file.WriteInt(m_nKind);
-    file.WriteInt(m_nWidth);
+void CPlotCenterMark::WriteToFile(BufferedBinaryFile& file) const {
+    file.WriteInts(m_point.x, m_point.y, m_nSize, m_nStyle, m_nKind, m_nWidth);
 }
 
 } // namespace zapho

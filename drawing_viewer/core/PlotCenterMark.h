@@ -13,8 +13,8 @@ public:
         : CPlotData(kPlotCenterMark), m_point(point), m_nSize(u), m_nStyle(v), m_nKind(kind),
           m_nWidth(widthCode) {}
 
-    void ReadFromFile(CBinaryFile& file) override;
-    void WriteToFile(CBinaryFile& file) const override;
+    void ReadFromFile(BufferedBinaryFile& file) override;
+    void WriteToFile(BufferedBinaryFile& file) const override;
 
     CPoint m_point;
     int m_nSize = 0;  // u

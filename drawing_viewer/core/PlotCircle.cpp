@@ -1,6 +1,6 @@
 #include "PlotCircle.h"
 
-#include "common/records/BinaryFile.h"
+#include "BufferedBinaryFile.h"
 
 namespace zapho {
 
@@ -9,22 +9,19 @@ bool CPlotCircle::IsFullCircle() const {
     return m_arcStart == unset && m_arcEnd == unset;
 }
 
-void CPlotCircle::ReadFromFile(CBinaryFile& file) {
-    m_arcStart = ReadPoint(file);
-    m_arcEnd = ReadPoint(file);
-    m_centre = ReadPoint(file);
-    file.ReadInt(m_nRadius);
-    file.ReadInt(m_nWidth);
-    file.ReadInt(m_nLineType);
+void CPlotCircle::ReadFromFile(BufferedBinaryFile& file) {
+    const auto [x1, y1, x2, y2, cx, cy, radius, width, lineType] = file.ReadInts<9>();
+    m_arcStart = {x1, y1};
+    m_arcEnd = {x2, y2};
+    m_centre = {cx, cy};
+    m_nRadius = radius;
+    m_nWidth = width;
+    m_nLineType = lineType;
 }
 
-void CPlotCircle::WriteToFile(CBinaryFile& file) const {
-    WritePoint(file, m_arcStart);
-    WritePoint(file, m_arcEnd);
-    WritePoint(file, m_centre);
-    file.WriteInt(m_nRadius);
-    file.WriteInt(m_nWidth);
-    file.WriteInt(m_nLineType);
+void CPlotCircle::WriteToFile(BufferedBinaryFile& file) const {
+    file.WriteInts(m_arcStart.x, m_arcStart.y, m_arcEnd.x, m_arcEnd.y, m_centre.x, m_centre.y, m_nRadius,
+                   m_nWidth, m_nLineType);
 }
 
 } // namespace zapho

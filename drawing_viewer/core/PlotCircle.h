@@ -15,8 +15,8 @@ public:
         : CPlotData(kPlotCircle), m_centre(centre), m_nRadius(radius), m_nWidth(widthCode),
           m_nLineType(lineType) {}
 
-    void ReadFromFile(CBinaryFile& file) override;
-    void WriteToFile(CBinaryFile& file) const override;
+    void ReadFromFile(BufferedBinaryFile& file) override;
+    void WriteToFile(BufferedBinaryFile& file) const override;
 
     bool IsFullCircle() const;
 

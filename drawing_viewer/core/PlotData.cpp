@@ -7,7 +7,6 @@
 #include "PlotPolyLine.h"
 #include "PlotPolygon.h"
 #include "PlotRectAngle.h"
-#include "common/records/BinaryFile.h"
 
 namespace zapho {
 
@@ -30,18 +29,6 @@ std::unique_ptr<CPlotData> CreatePlotItem(int type) {
     default:
         return nullptr;
     }
-}
-
-CPoint ReadPoint(CBinaryFile& file) {
-    CPoint point;
-    file.ReadInt(point.x);
-    file.ReadInt(point.y);
-    return point;
-}
-
-void WritePoint(CBinaryFile& file, CPoint point) {
-    file.WriteInt(point.x);
-    file.WriteInt(point.y);
 }
 
 } // namespace zapho

@@ -9,9 +9,9 @@
 
 #include <memory>
 
-class CBinaryFile;
-
 namespace zapho {
+
+class BufferedBinaryFile;
 
 // Type codes as the figure file stores them.
 enum PlotItemType : int {
@@ -35,8 +35,8 @@ public:
     explicit CPlotData(int type) : m_nType(type) {}
 
     // The item's own fields in the figure file's form; a read failure throws CFileException.
-    virtual void ReadFromFile(CBinaryFile&) {}
-    virtual void WriteToFile(CBinaryFile&) const {}
+    virtual void ReadFromFile(BufferedBinaryFile&) {}
+    virtual void WriteToFile(BufferedBinaryFile&) const {}
 
     // Items live in the item pool (PlotItemPool.h); a delete through a CPlotData pointer
     // passes the item's own size.
@@ -52,9 +52,5 @@ public:
 
 // A default-constructed item of a drawing-list type code (1-4, 6-8); null for any other code.
 std::unique_ptr<CPlotData> CreatePlotItem(int type);
-
-// Reads a point as two ints (x, y).
-CPoint ReadPoint(CBinaryFile& file);
-void WritePoint(CBinaryFile& file, CPoint point);
 
 } // namespace zapho

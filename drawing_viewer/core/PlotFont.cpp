@@ -1,6 +1,6 @@
 #include "PlotFont.h"
 
-#include "common/records/BinaryFile.h"
+#include "BufferedBinaryFile.h"
 #include "common/records/TextHelpers.h"
 
 namespace zapho {
@@ -9,7 +9,7 @@ void CPlotFont::SetFaceName(const CString& face) {
     m_faceName = CutToWidth(face, kMaxFaceBytes);
 }
 
-void CPlotFont::ReadFromFile(CBinaryFile& file) {
+void CPlotFont::ReadFromFile(BufferedBinaryFile& file) {
     CString face;
     file.ReadString(face);
     SetFaceName(face);
@@ -22,7 +22,7 @@ void CPlotFont::ReadFromFile(CBinaryFile& file) {
     m_nClipPrecision |= kClipAngles;
 }
 
-void CPlotFont::WriteToFile(CBinaryFile& file) const {
+void CPlotFont::WriteToFile(BufferedBinaryFile& file) const {
     file.WriteString(m_faceName);
     file.WriteInt(m_nCharSet);
     file.WriteInt(m_nHeight);

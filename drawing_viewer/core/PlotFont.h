@@ -6,9 +6,9 @@
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
-class CBinaryFile;
-
 namespace zapho {
+
+class BufferedBinaryFile;
 
 class CPlotFont : public CObject {
 public:
@@ -20,8 +20,8 @@ public:
     // Keeps at most kMaxFaceBytes bytes, never half a double-byte character.
     void SetFaceName(const CString& face);
 
-    void ReadFromFile(CBinaryFile& file);
-    void WriteToFile(CBinaryFile& file) const;
+    void ReadFromFile(BufferedBinaryFile& file);
+    void WriteToFile(BufferedBinaryFile& file) const;
 
     CString m_faceName;
     int m_nCharSet = kShiftJisCharset;

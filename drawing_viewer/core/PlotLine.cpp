@@ -1,21 +1,19 @@
 #include "PlotLine.h"
 
-#include "common/records/BinaryFile.h"
+#include "BufferedBinaryFile.h"
 
 namespace zapho {
 
-void CPlotLine::ReadFromFile(CBinaryFile& file) {
-    m_start = ReadPoint(file);
-    m_end = ReadPoint(file);
-    file.ReadInt(m_nWidth);
-    file.ReadInt(m_nLineType);
+void CPlotLine::ReadFromFile(BufferedBinaryFile& file) {
+    const auto [x1, y1, x2, y2, width, lineType] = file.ReadInts<6>();
+    m_start = {x1, y1};
+    m_end = {x2, y2};
+    m_nWidth = width;
+    m_nLineType = lineType;
 }
 
-void CPlotLine::WriteToFile(CBinaryFile& file) const {
-    WritePoint(file, m_start);
-    WritePoint(file, m_end);
-    file.WriteInt(m_nWidth);
-    file.WriteInt(m_nLineType);
+void CPlotLine::WriteToFile(BufferedBinaryFile& file) const {
+    file.WriteInts(m_start.x, m_start.y, m_end.x, m_end.y, m_nWidth, m_nLineType);
 }
 
 } // namespace zapho

@@ -11,8 +11,8 @@ public:
     CPlotLine(CPoint start, CPoint end, int lineType, int widthCode)
         : CPlotData(kPlotLine), m_start(start), m_end(end), m_nWidth(widthCode), m_nLineType(lineType) {}
 
-    void ReadFromFile(CBinaryFile& file) override;
-    void WriteToFile(CBinaryFile& file) const override;
+    void ReadFromFile(BufferedBinaryFile& file) override;
+    void WriteToFile(BufferedBinaryFile& file) const override;
 
     CPoint m_start;
     CPoint m_end;

@@ -1,20 +1,20 @@
 #include "PlotPolyLine.h"
 
+#include "BufferedBinaryFile.h"
 #include "PointList.h"
-#include "common/records/BinaryFile.h"
 
 namespace zapho {
 
-void CPlotPolyLine::ReadFromFile(CBinaryFile& file) {
+void CPlotPolyLine::ReadFromFile(BufferedBinaryFile& file) {
     ReadPointList(file, m_points);
-    file.ReadInt(m_nWidth);
-    file.ReadInt(m_nLineType);
+    const auto [width, lineType] = file.ReadInts<2>();
+    m_nWidth = width;
+    m_nLineType = lineType;
 }
 
-void CPlotPolyLine::WriteToFile(CBinaryFile& file) const {
+void CPlotPolyLine::WriteToFile(BufferedBinaryFile& file) const {
     WritePointList(file, m_points);
-    file.WriteInt(m_nWidth);
-    file.WriteInt(m_nLineType);
+    file.WriteInts(m_nWidth, m_nLineType);
 }
 
 } // namespace zapho

@@ -13,8 +13,8 @@ public:
     CPlotPolyLine(int lineType, int widthCode)
         : CPlotData(kPlotPolyLine), m_nWidth(widthCode), m_nLineType(lineType) {}
 
-    void ReadFromFile(CBinaryFile& file) override;
-    void WriteToFile(CBinaryFile& file) const override;
+    void ReadFromFile(BufferedBinaryFile& file) override;
+    void WriteToFile(BufferedBinaryFile& file) const override;
 
     std::vector<CPoint> m_points;
     int m_nWidth = 1;

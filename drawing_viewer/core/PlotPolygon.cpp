@@ -1,7 +1,7 @@
 #include "PlotPolygon.h"
 
+#include "BufferedBinaryFile.h"
 #include "PointList.h"
-#include "common/records/BinaryFile.h"
 
 namespace zapho {
 
@@ -14,18 +14,17 @@ CPlotPolygon::CPlotPolygon(const CPoint* points, int count, int lineType, int wi
     }
 }
 
-void CPlotPolygon::ReadFromFile(CBinaryFile& file) {
+void CPlotPolygon::ReadFromFile(BufferedBinaryFile& file) {
     ReadPointList(file, m_points);
-    file.ReadInt(m_nWidth);
-    file.ReadInt(m_nLineType);
-    file.ReadInt(m_nFill);
+    const auto [width, lineType, fill] = file.ReadInts<3>();
+    m_nWidth = width;
+    m_nLineType = lineType;
+    m_nFill = fill;
 }
 
-void CPlotPolygon::WriteToFile(CBinaryFile& file) const {
+void CPlotPolygon::WriteToFile(BufferedBinaryFile& file) const {
     WritePointList(file, m_points);
-    file.WriteInt(m_nWidth);
-    file.WriteInt(m_nLineType);
-    file.WriteInt(m_nFill);
+    file.WriteInts(m_nWidth, m_nLineType, m_nFill);
 }
 
 } // namespace zapho

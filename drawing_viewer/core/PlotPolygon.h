@@ -14,8 +14,8 @@ public:
     // Consecutive repeated points are dropped (the first point is always kept).
     CPlotPolygon(const CPoint* points, int count, int lineType, int widthCode, int fill);
 
-    void ReadFromFile(CBinaryFile& file) override;
-    void WriteToFile(CBinaryFile& file) const override;
+    void ReadFromFile(BufferedBinaryFile& file) override;
+    void WriteToFile(BufferedBinaryFile& file) const override;
 
     std::vector<CPoint> m_points;
     int m_nWidth = 1;

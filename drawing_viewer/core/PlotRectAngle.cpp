@@ -1,28 +1,20 @@
 #include "PlotRectAngle.h"
 
-#include "common/records/BinaryFile.h"
+#include "BufferedBinaryFile.h"
 
 namespace zapho {
 
 // The file keeps the order left, right, top, bottom.
-void CPlotRectAngle::ReadFromFile(CBinaryFile& file) {
-    file.ReadInt(m_rect.left);
-    file.ReadInt(m_rect.right);
-    file.ReadInt(m_rect.top);
-    file.ReadInt(m_rect.bottom);
-    file.ReadInt(m_nWidth);
-    file.ReadInt(m_nLineType);
-    file.ReadInt(m_nFill);
+void CPlotRectAngle::ReadFromFile(BufferedBinaryFile& file) {
+    const auto [left, right, top, bottom, width, lineType, fill] = file.ReadInts<7>();
+    m_rect = {left, top, right, bottom};
+    m_nWidth = width;
+    m_nLineType = lineType;
+    m_nFill = fill;
 }
 
-void CPlotRectAngle::WriteToFile(CBinaryFile& file) const {
-    file.WriteInt(m_rect.left);
-    file.WriteInt(m_rect.right);
-    file.WriteInt(m_rect.top);
-    file.WriteInt(m_rect.bottom);
-    file.WriteInt(m_nWidth);
-    file.WriteInt(m_nLineType);
-    file.WriteInt(m_nFill);
+void CPlotRectAngle::WriteToFile(BufferedBinaryFile& file) const {
+    file.WriteInts(m_rect.left, m_rect.right, m_rect.top, m_rect.bottom, m_nWidth, m_nLineType, m_nFill);
 }
 
 } // namespace zapho

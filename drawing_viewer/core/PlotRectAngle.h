@@ -15,8 +15,8 @@ public:
         : CPlotData(kPlotRectAngle), m_rect(corner1.x, corner1.y, corner2.x, corner2.y), m_nWidth(widthCode),
           m_nLineType(lineType), m_nFill(e) {}
 
-    void ReadFromFile(CBinaryFile& file) override;
-    void WriteToFile(CBinaryFile& file) const override;
+    void ReadFromFile(BufferedBinaryFile& file) override;
+    void WriteToFile(BufferedBinaryFile& file) const override;
 
     CRect m_rect;
     int m_nWidth = 1;

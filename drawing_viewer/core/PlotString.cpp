@@ -1,30 +1,28 @@
 #include "PlotString.h"
 
-#include "common/records/BinaryFile.h"
+#include "BufferedBinaryFile.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace zapho {
 
-void CPlotString::ReadFromFile(CBinaryFile& file) {
-    file.ReadInt(m_x);
-    file.ReadInt(m_y);
+void CPlotString::ReadFromFile(BufferedBinaryFile& file) {
+    const auto [x, y] = file.ReadInts<2>();
+    m_x = x;
+    m_y = y;
     file.ReadString(m_text);
-    file.ReadInt(m_nOpaque);
-    file.ReadInt(m_nFont);
-    file.ReadInt(m_nAlign);
-    file.ReadInt(m_nEscapement);
+    const auto [opaque, font, align, escapement] = file.ReadInts<4>();
+    m_nOpaque = opaque;
+    m_nFont = font;
+    m_nAlign = align;
+    m_nEscapement = escapement;
 }
 
-void CPlotString::WriteToFile(CBinaryFile& file) const {
-    file.WriteInt(m_x);
-    file.WriteInt(m_y);
+void CPlotString::WriteToFile(BufferedBinaryFile& file) const {
+    file.WriteInts(m_x, m_y);
     file.WriteString(m_text);
-    file.WriteInt(m_nOpaque);
-    file.WriteInt(m_nFont);
-    file.WriteInt(m_nAlign);
-    file.WriteInt(m_nEscapement);
+    file.WriteInts(m_nOpaque, m_nFont, m_nAlign, m_nEscapement);
 }
 
 namespace {

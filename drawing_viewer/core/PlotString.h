@@ -23,8 +23,8 @@ public:
     CPlotString(int x, int y, const CString& text, int fontIndex, int opaque)
         : CPlotData(kPlotString), m_x(x), m_y(y), m_text(text), m_nOpaque(opaque), m_nFont(fontIndex) {}
 
-    void ReadFromFile(CBinaryFile& file) override;
-    void WriteToFile(CBinaryFile& file) const override;
+    void ReadFromFile(BufferedBinaryFile& file) override;
+    void WriteToFile(BufferedBinaryFile& file) const override;
 
     // The corners of the text box (measured extent) anchored at (x, y), turned by the
     // escapement about the anchor: top-left, top-right, bottom-right, bottom-left.

@@ -1,12 +1,12 @@
 #include "PointList.h"
 
+#include "BufferedBinaryFile.h"
 #include "PlotData.h"
-#include "common/records/BinaryFile.h"
 #include "platform/core/CFileException.h"
 
 namespace zapho {
 
-void ReadPointList(CBinaryFile& file, std::vector<CPoint>& points) {
+void ReadPointList(BufferedBinaryFile& file, std::vector<CPoint>& points) {
     int count = 0;
     file.ReadInt(count);
     if (count < 0) {
@@ -14,14 +14,14 @@ void ReadPointList(CBinaryFile& file, std::vector<CPoint>& points) {
     }
     points.clear();
     for (int i = 0; i < count; ++i) {
-        points.push_back(ReadPoint(file));
+        points.push_back(file.ReadPoint());
     }
 }
 
-void WritePointList(CBinaryFile& file, const std::vector<CPoint>& points) {
+void WritePointList(BufferedBinaryFile& file, const std::vector<CPoint>& points) {
     file.WriteInt(static_cast<int>(points.size()));
     for (CPoint point : points) {
-        WritePoint(file, point);
+        file.WritePoint(point);
     }
 }
 

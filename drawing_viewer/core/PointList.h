@@ -7,11 +7,11 @@
 
 #include <vector>
 
-class CBinaryFile;
-
 namespace zapho {
 
-void ReadPointList(CBinaryFile& file, std::vector<CPoint>& points);
-void WritePointList(CBinaryFile& file, const std::vector<CPoint>& points);
+class BufferedBinaryFile;
+
+void ReadPointList(BufferedBinaryFile& file, std::vector<CPoint>& points);
+void WritePointList(BufferedBinaryFile& file, const std::vector<CPoint>& points);
 
 } // namespace zapho

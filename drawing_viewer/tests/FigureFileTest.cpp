@@ -2,8 +2,13 @@
 // that must never open as a document.
 
 #include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/PlotArrow.h"
+#include "drawing_viewer/core/PlotCenterMark.h"
+#include "drawing_viewer/core/PlotCircle.h"
 #include "drawing_viewer/core/PlotLine.h"
+#include "drawing_viewer/core/PlotPolyLine.h"
 #include "drawing_viewer/core/PlotPolygon.h"
+#include "drawing_viewer/core/PlotRectAngle.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
@@ -123,6 +128,74 @@ TEST_F(FigureFileTest, VersionOneOneAndOneTwoRoundTrip) {
         ExpectSample(1);
         ExpectStableSave();
     }
+}
+
+// Every item kind, repeated until the file is ten times the reading and writing buffer, so
+// that items straddle the buffer's end at many offsets: each field is read into its place
+// and the file is written back byte for byte.
+TEST_F(FigureFileTest, EveryItemKindRoundTripsAcrossBufferEnds) {
+    constexpr int kRepeats = 2000;
+    FigureBytes file("Plot Ver.1.2");
+    file.Ints({1, 9, 2, 2970, 2100, 7 * kRepeats});
+    for (int i = 0; i < kRepeats; ++i) {
+        file.Ints({1, 1, i, 10, 11, 12, 13, 14, 15});                // line
+        file.Ints({2, 2, i, 2, 20, 21, 22, 23, 24, 25});             // polyline of 2 points
+        file.Ints({3, 3, i, 30, 31, 32, 33, 34, 35, 36, 37, 38});    // arrow
+        file.Ints({4, 4, i, 40, 41, 42, 43, 44, 45});                // centre mark
+        file.Ints({6, 5, i, 60, 61, 62, 63, 64, 65, 66, 67, 68});    // arc
+        file.Ints({7, 6, i, 70, 71, 72, 73, 74, 75, 76});            // rectangle
+        file.Ints({8, 7, i, 3, 80, 81, 82, 83, 84, 85, 86, 87, 88}); // polygon of 3 points
+    }
+    file.Ints({0, kRepeats});
+    for (int i = 0; i < kRepeats; ++i) {
+        file.Ints({5, 8, i, 90, 91}).String("text").Ints({92, 0, 93, 94});
+    }
+    file.Int(1).String("font").Ints({128, 25, 0, 900, 3}).Int(0);
+    ASSERT_TRUE(Open(file.Bytes()));
+
+    const PlotPage& page = doc_.m_drawing.Page(0);
+    ASSERT_EQ(page.m_items.size(), 7u * kRepeats);
+    const auto* last = &page.m_items[7 * (kRepeats - 1)];
+    auto* line = dynamic_cast<const CPlotLine*>(last[0].get());
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->m_nGroup, kRepeats - 1);
+    EXPECT_EQ(line->m_end, CPoint(12, 13));
+    EXPECT_EQ(line->m_nLineType, 15);
+    auto* polyline = dynamic_cast<const CPlotPolyLine*>(last[1].get());
+    ASSERT_NE(polyline, nullptr);
+    EXPECT_EQ(polyline->m_points.at(1), CPoint(22, 23));
+    EXPECT_EQ(polyline->m_nLineType, 25);
+    auto* arrow = dynamic_cast<const CPlotArrow*>(last[2].get());
+    ASSERT_NE(arrow, nullptr);
+    EXPECT_EQ(arrow->m_end, CPoint(32, 33));
+    EXPECT_EQ(arrow->m_nHeadLength, 36);
+    EXPECT_EQ(arrow->m_nStyle, 38);
+    auto* mark = dynamic_cast<const CPlotCenterMark*>(last[3].get());
+    ASSERT_NE(mark, nullptr);
+    EXPECT_EQ(mark->m_nSize, 42);
+    EXPECT_EQ(mark->m_nKind, 44);
+    EXPECT_EQ(mark->m_nWidth, 45);
+    auto* arc = dynamic_cast<const CPlotCircle*>(last[4].get());
+    ASSERT_NE(arc, nullptr);
+    EXPECT_EQ(arc->m_arcEnd, CPoint(62, 63));
+    EXPECT_EQ(arc->m_centre, CPoint(64, 65));
+    EXPECT_EQ(arc->m_nRadius, 66);
+    EXPECT_EQ(arc->m_nLineType, 68);
+    auto* rectangle = dynamic_cast<const CPlotRectAngle*>(last[5].get());
+    ASSERT_NE(rectangle, nullptr);
+    EXPECT_EQ(rectangle->m_rect, CRect(70, 72, 71, 73)) << "stored left, right, top, bottom";
+    EXPECT_EQ(rectangle->m_nFill, 76);
+    auto* polygon = dynamic_cast<const CPlotPolygon*>(last[6].get());
+    ASSERT_NE(polygon, nullptr);
+    EXPECT_EQ(polygon->m_points.at(2), CPoint(84, 85));
+    EXPECT_EQ(polygon->m_nFill, 88);
+    ASSERT_EQ(page.m_texts.size(), static_cast<std::size_t>(kRepeats));
+    EXPECT_EQ(page.m_texts.back()->m_y, 91);
+    EXPECT_EQ(page.m_texts.back()->m_text.str(), "text");
+    EXPECT_EQ(page.m_texts.back()->m_nAlign, 93);
+
+    ASSERT_TRUE(doc_.SaveFigureFile(Path("out.pfg").c_str()));
+    EXPECT_TRUE(dir_.Read("out.pfg") == file.Bytes()) << "the save differs from what was read";
 }
 
 TEST_F(FigureFileTest, EmptyPageIs54Bytes) {
