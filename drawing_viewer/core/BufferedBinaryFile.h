@@ -10,7 +10,6 @@
 #include "common/records/BinaryFile.h"
 #include "platform/core/CPoint.h"
 
-#include <array>
 #include <concepts>
 #include <cstring>
 #include <memory>
@@ -59,21 +58,18 @@ public:
     // Several ints in a row, as ReadInt and WriteInt one by one take and give them, with
     // one check of the buffer for the lot: each check reads and writes the buffer position
     // back to memory, and a chain of them, one a field, was most of the processor time of
-    // writing and reading a figure file.
-    template <std::size_t N> std::array<int, N> ReadInts() {
-        std::array<int, N> values{};
-        if (!IsShortIntMode() && readEnd_ - readAt_ >= N * 4) {
-            std::memcpy(values.data(), readBuffer_.get() + readAt_, N * 4);
-            readAt_ += N * 4;
-            return values;
+    // writing and reading a figure file. Each int goes straight to or from its place: ints
+    // stored one by one and read back in a wider word (or the other way) stall the processor.
+    template <std::same_as<int>... Ints> void ReadInts(Ints&... values) {
+        constexpr std::size_t bytes = sizeof...(values) * 4;
+        if (!IsShortIntMode() && readEnd_ - readAt_ >= bytes) {
+            const char* at = readBuffer_.get() + readAt_;
+            ((std::memcpy(&values, at, 4), at += 4), ...);
+            readAt_ += bytes;
+            return;
         }
-        for (int& value : values) {
-            ReadInt(value);
-        }
-        return values;
+        (ReadInt(values), ...);
     }
-    // Each int goes to the buffer by itself: gathered into an array first, the ints stored
-    // one by one were read back in wider words, which stalls the processor.
     template <std::same_as<int>... Ints> void WriteInts(Ints... values) {
         constexpr std::size_t bytes = sizeof...(values) * 4;
         if (kBufferBytes - writeEnd_ >= bytes && writeBuffer_) {
@@ -87,7 +83,9 @@ public:
 
     // A point as two ints, x then y.
     CPoint ReadPoint() {
-        const auto [x, y] = ReadInts<2>();
+        int x = 0;
+        int y = 0;
+        ReadInts(x, y);
         return {x, y};
     }
     void WritePoint(CPoint point) { WriteInts(point.x, point.y); }

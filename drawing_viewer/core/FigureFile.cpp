@@ -50,7 +50,10 @@ void ReadDrawingList(BufferedBinaryFile& file, PlotItemList& list) {
     const int count = ReadCount(file);
     Reserve(list, count);
     for (int i = 0; i < count; ++i) {
-        const auto [type, color, group] = file.ReadInts<3>();
+        int type = 0;
+        int color = 0;
+        int group = 0;
+        file.ReadInts(type, color, group);
         std::unique_ptr<CPlotData> item = CreatePlotItem(type);
         if (!item) {
             ThrowDataError(file); // its fields cannot be skipped
@@ -66,10 +69,9 @@ void ReadTextList(BufferedBinaryFile& file, std::vector<std::unique_ptr<CPlotStr
     const int count = ReadCount(file);
     Reserve(list, count);
     for (int i = 0; i < count; ++i) {
-        const auto [type, color, group] = file.ReadInts<3>();
+        int type = 0;
         auto item = std::make_unique<CPlotString>();
-        item->m_nColor = color;
-        item->m_nGroup = group;
+        file.ReadInts(type, item->m_nColor, item->m_nGroup);
         item->ReadFromFile(file);
         list.push_back(std::move(item));
     }

@@ -7,9 +7,7 @@ namespace zapho {
 
 void CPlotPolyLine::ReadFromFile(BufferedBinaryFile& file) {
     ReadPointList(file, m_points);
-    const auto [width, lineType] = file.ReadInts<2>();
-    m_nWidth = width;
-    m_nLineType = lineType;
+    file.ReadInts(m_nWidth, m_nLineType);
 }
 
 void CPlotPolyLine::WriteToFile(BufferedBinaryFile& file) const {

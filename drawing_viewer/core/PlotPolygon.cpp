@@ -16,10 +16,7 @@ CPlotPolygon::CPlotPolygon(const CPoint* points, int count, int lineType, int wi
 
 void CPlotPolygon::ReadFromFile(BufferedBinaryFile& file) {
     ReadPointList(file, m_points);
-    const auto [width, lineType, fill] = file.ReadInts<3>();
-    m_nWidth = width;
-    m_nLineType = lineType;
-    m_nFill = fill;
+    file.ReadInts(m_nWidth, m_nLineType, m_nFill);
 }
 
 void CPlotPolygon::WriteToFile(BufferedBinaryFile& file) const {

@@ -8,15 +8,9 @@
 namespace zapho {
 
 void CPlotString::ReadFromFile(BufferedBinaryFile& file) {
-    const auto [x, y] = file.ReadInts<2>();
-    m_x = x;
-    m_y = y;
+    file.ReadInts(m_x, m_y);
     file.ReadString(m_text);
-    const auto [opaque, font, align, escapement] = file.ReadInts<4>();
-    m_nOpaque = opaque;
-    m_nFont = font;
-    m_nAlign = align;
-    m_nEscapement = escapement;
+    file.ReadInts(m_nOpaque, m_nFont, m_nAlign, m_nEscapement);
 }
 
 void CPlotString::WriteToFile(BufferedBinaryFile& file) const {
