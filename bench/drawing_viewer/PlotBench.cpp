@@ -3,9 +3,15 @@
 // drawing a page of 12,000 items and 1,000 texts at 1920x1080.
 // Goals: the reads and the figure file's write and read within 4x the plain read, the page
 // under 16 ms. Measured (RelWithDebInfo, 8-core AMD EPYC shared with other builds, best of 5):
-// plain read 21 ms; plot files 61 ms (2.9x); figure file write and read 161 ms wall, 90 ms
-// processor time (7.7x and 4.3x: the write waits about 70 ms for the safe writer's syncs of
-// the 36 MB file), the write alone 119 ms wall, the read alone 43 ms (2.1x). The page on one
+// plain read 21 ms; plot files 61 ms (2.9x).
+// The figure file of 36 MB, median of 5 at load 1.1 (this build and the one before it run
+// in turn): write and read 130 ms wall, 62 ms processor time (5.6x and 2.6x the plain read's
+// 23 ms; before 201 ms and 118 ms), the read alone 27 ms (1.2x; before 45 ms). The write
+// 92 ms wall (before 120 ms): 27 ms making the file, 40 ms its sync, 23 ms the rename over
+// the old file, which on this disk (mounted with discard) waits for the old file's blocks
+// to be discarded. The disk takes 70 to 90 ms for 36 MB with a sync (dd), so a safe write
+// cannot come within 4x of the plain read; handing the file to the disk every 4 MiB as it
+// is written cut the sync's wait from about 55 ms to 40 ms. The page on one
 // thread 31 ms (items 27 ms, texts 6 ms): most of it is Qt's cost per drawing call, not the
 // filling of pixels, as a band clipped to an eighth of the rows still took half the time. The
 // items in eight bands, each leaving out what cannot reach its rows: 16 ms, the page 23 ms,
@@ -18,6 +24,7 @@
 #include "drawing_viewer/render/PlotRenderer.h"
 
 #include "platform/core/RecordingSink.h"
+#include "platform/core/SafeFileWriter.h"
 #include "platform/ui/CDC.h"
 
 #include <QApplication>
@@ -25,6 +32,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -130,16 +139,52 @@ void BM_WriteAndReadFigureFile(benchmark::State& state) {
 BENCHMARK(BM_WriteAndReadFigureFile)->Unit(benchmark::kMillisecond);
 
 // The two halves apart: the write pays the safe writer's syncs of the file and its
-// directory, which the line-by-line baseline has no counterpart for.
+// directory, which the line-by-line baseline has no counterpart for. The write's wall time
+// split at the safe writer's steps: making the file (up to the sync), the file's sync, the
+// rename over the old file (which removes the old one's 36 MB) and the directory's sync.
+using WriteClock = std::chrono::steady_clock;
+std::array<WriteClock::time_point, 4> g_writeSteps;
+
+int RecordWriteStep(platform::SafeWriteStep step) {
+    switch (step) {
+    case platform::SafeWriteStep::SyncTemporary:
+        g_writeSteps[0] = WriteClock::now();
+        break;
+    case platform::SafeWriteStep::ReplaceTarget:
+        g_writeSteps[1] = WriteClock::now();
+        break;
+    case platform::SafeWriteStep::SyncDirectory:
+        g_writeSteps[2] = WriteClock::now();
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
 void BM_WriteFigureFile(benchmark::State& state) {
     platform::RecordingSink sink;
     zapho::CMainDoc doc;
     doc.OnOpenDocument(IndexPath().c_str(), zapho::CMainDoc::kPlotExtension);
     const std::string figure = (PlotDirectory() / "bench.pfg").string();
+    std::array<double, 4> spent{};
+    platform::SafeFileWriter::SetStepHookForTesting(RecordWriteStep);
     for (auto _ : state) {
+        const WriteClock::time_point start = WriteClock::now();
         if (!doc.WriteFigureFile(figure.c_str())) {
             state.SkipWithError("the figure file was not written");
         }
+        g_writeSteps[3] = WriteClock::now();
+        WriteClock::time_point from = start;
+        for (std::size_t i = 0; i < spent.size(); ++i) {
+            spent[i] += std::chrono::duration<double, std::milli>(g_writeSteps[i] - from).count();
+            from = g_writeSteps[i];
+        }
+    }
+    platform::SafeFileWriter::SetStepHookForTesting(nullptr);
+    const char* const names[] = {"make_ms", "sync_ms", "rename_ms", "dirsync_ms"};
+    for (std::size_t i = 0; i < spent.size(); ++i) {
+        state.counters[names[i]] = benchmark::Counter(spent[i], benchmark::Counter::kAvgIterations);
     }
 }
 BENCHMARK(BM_WriteFigureFile)->Unit(benchmark::kMillisecond);
