@@ -11,13 +11,16 @@
 // the old file, which on this disk (mounted with discard) waits for the old file's blocks
 // to be discarded. The disk takes 70 to 90 ms for 36 MB with a sync (dd), so a safe write
 // cannot come within 4x of the plain read; handing the file to the disk every 4 MiB as it
-// is written cut the sync's wait from about 55 ms to 40 ms. The page on one
-// thread 31 ms (items 27 ms, texts 6 ms): most of it is Qt's cost per drawing call, not the
-// filling of pixels, as a band clipped to an eighth of the rows still took half the time. The
-// items in eight bands, each leaving out what cannot reach its rows: 16 ms, the page 23 ms,
-// with the machine's load at 9 on its 8 cores. The texts stay on one thread: in bands they
-// took twice as long, waiting on each other in Qt's font handling. On the same machine when
-// quiet (load 1.5, median of 10): the items in bands 8.7 ms, the page 16.5 ms.
+// is written cut the sync's wait from about 55 ms to 40 ms.
+// The page on one thread 31 ms (items 27 ms, texts 6 ms): most of it is Qt's cost per
+// drawing call, not the filling of pixels, as a band clipped to an eighth of the rows still
+// took half the time. So the items are drawn in eight bands, each leaving out what cannot
+// reach its rows, and the texts at the same time on the calling thread, on a layer each band
+// lays over its rows (in bands the texts took twice as long, waiting on each other in Qt's
+// font handling). Threads changing the count of Qt's one shared empty pen and brush at every
+// item cost the bands half their time: each DC now keeps pens and brushes of its own. Median
+// of 10 at load 1.5 (the machine slower than earlier that day: the items on one thread
+// 40 ms): the items in bands 10.4 ms, the page 12.7 ms (before 16.5 ms on a faster day).
 
 #include "drawing_viewer/core/MainDoc.h"
 #include "drawing_viewer/render/BandedDraw.h"
