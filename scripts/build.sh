@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # build.sh run   - build, install into dist/ and start the base menu on the sample data
 # build.sh test  - build everything (tests and benchmarks included) and run all tests
-# build.sh asan  - the headless tests under AddressSanitizer + UndefinedBehaviorSanitizer
+# build.sh asan  - all tests, the window programs' included, under AddressSanitizer +
+#                  UndefinedBehaviorSanitizer
 # build.sh fuzz  - the file readers' fuzz harnesses under the same sanitizers, each run for
 #                  FUZZ_SECONDS (default 5) from its seeds; libFuzzer when clang is installed
 set -euo pipefail
@@ -35,9 +36,10 @@ case "$mode" in
     cd "$top/build/test" && ctest --output-on-failure -j "$jobs" --timeout 600
     ;;
   asan)
-    configure "$top/build/asan" -DCMAKE_BUILD_TYPE=Debug -DVERRANT_SANITIZE=ON -DVERRANT_BUILD_UI=OFF -DVERRANT_BUILD_BENCH=OFF
+    configure "$top/build/asan" -DCMAKE_BUILD_TYPE=Debug -DVERRANT_SANITIZE=ON -DVERRANT_BUILD_BENCH=OFF
     cmake --build "$top/build/asan" -j "$jobs"
-    cd "$top/build/asan" && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$jobs" --timeout 600
+    cd "$top/build/asan" && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions="$top/scripts/lsan-suppressions.txt" \
+      ctest --output-on-failure -j "$jobs" --timeout 600
     ;;
   fuzz)
     seconds=${FUZZ_SECONDS:-5}

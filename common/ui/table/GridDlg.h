@@ -13,6 +13,7 @@
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CMSHFlexGrid.h"
 
+#include <QPointer>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -186,7 +187,9 @@ protected:
 
     CGridColumns m_columns;
     CMSHFlexGrid m_grid;
-    CGridCellEdit* m_pCellEdit = nullptr;
+    // Guarded: a window closed with its table open takes the table's widgets with it before
+    // the dialog object goes.
+    QPointer<CGridCellEdit> m_pCellEdit;
     QMenuBar* m_pMenuBarWidget = nullptr;
     CMenu* m_pMenuBar = nullptr;
     CMenu* m_pPopupMenu = nullptr;
