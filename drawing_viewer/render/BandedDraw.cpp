@@ -79,6 +79,27 @@ int BandsFor(CDC& dc, int bands) {
     return std::min(bands, image->height() / kLeastBandRows);
 }
 
+// The first row of a band (bands: the row after the last).
+int BandEdge(const QImage& image, int bands, int band) {
+    return static_cast<int>(static_cast<long long>(image.height()) * band / bands);
+}
+
+// Bands from first to the last on the pool, each counting done down when drawn.
+void StartBands(CDC& dc, int bands, int first, const BandedDraw::Drawing& draw, const QImage* layer,
+                std::latch* layerDone, std::latch& done) {
+    QImage* image = dc.AttachedImage();
+    std::latch* counter = &done;
+    for (int band = first; band < bands; ++band) {
+        // The task outlives this call: it takes its rows and pointers by value.
+        const int top = BandEdge(*image, bands, band);
+        const int bottom = BandEdge(*image, bands, band + 1);
+        QThreadPool::globalInstance()->start([&dc, &draw, image, top, bottom, layer, layerDone, counter] {
+            DrawBand(dc, *image, top, bottom, draw, false, layer, layerDone);
+            counter->count_down();
+        });
+    }
+}
+
 } // namespace
 
 int BandedDraw::DefaultBands() {
@@ -91,18 +112,10 @@ void BandedDraw::Draw(CDC& dc, const Drawing& draw, int bands) {
         draw(dc, true);
         return;
     }
-    QImage& image = *dc.AttachedImage();
-    const int height = image.height();
-    auto edge = [&](int band) { return static_cast<int>(static_cast<long long>(height) * band / bands); };
     std::latch done(bands - 1);
-    QThreadPool* pool = QThreadPool::globalInstance();
-    for (int band = 1; band < bands; ++band) {
-        pool->start([&, band] {
-            DrawBand(dc, image, edge(band), edge(band + 1), draw, false, nullptr, nullptr);
-            done.count_down();
-        });
-    }
-    DrawBand(dc, image, 0, edge(1), draw, true, nullptr, nullptr);
+    StartBands(dc, bands, 1, draw, nullptr, nullptr, done);
+    DrawBand(dc, *dc.AttachedImage(), 0, BandEdge(*dc.AttachedImage(), bands, 1), draw, true, nullptr,
+             nullptr);
     done.wait();
 }
 
@@ -115,21 +128,13 @@ void BandedDraw::Draw(CDC& dc, const Drawing& draw, const Drawing& overlay, int 
     }
     // Every band goes to the pool and the calling thread draws the layer: a band only ever
     // waits for the calling thread, never for another task of a pool that may be busy.
-    QImage& image = *dc.AttachedImage();
-    const int height = image.height();
-    auto edge = [&](int band) { return static_cast<int>(static_cast<long long>(height) * band / bands); };
+    const QImage& image = *dc.AttachedImage();
     QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
     layer.setDotsPerMeterX(image.dotsPerMeterX());
     layer.setDotsPerMeterY(image.dotsPerMeterY());
     std::latch layerDone(1);
     std::latch done(bands);
-    QThreadPool* pool = QThreadPool::globalInstance();
-    for (int band = 0; band < bands; ++band) {
-        pool->start([&, band] {
-            DrawBand(dc, image, edge(band), edge(band + 1), draw, false, &layer, &layerDone);
-            done.count_down();
-        });
-    }
+    StartBands(dc, bands, 0, draw, &layer, &layerDone, done);
     DrawLayer(dc, layer, overlay);
     layerDone.count_down();
     done.wait();
