@@ -7,12 +7,12 @@
 // has ezdxf, "ezdxf_readfile_s" and "times_faster_than_ezdxf" (the ratio of ezdxf's
 // readfile time to the mean import time).
 
+#include "DxfSampleDrawing.h"
 #include "DxfTestFiles.h"
 #include "RecordingDocument.h"
 
 #include "common/dxf/DxfReader.h"
 #include "common/dxf/DxfWriter.h"
-#include "common/records/TextFile.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/RecordingSink.h"
 
@@ -23,7 +23,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -74,21 +73,8 @@ const std::string& Drawing(int candidatePoints) {
         return found->second;
     }
     std::string path = dxftest::OutputPath("points-" + std::to_string(candidatePoints) + ".dxf");
-    CTextFile file;
-    if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeText)) {
-        throw std::runtime_error("cannot create " + path);
-    }
-    CDxfWriter writer;
-    writer.m_pFile = &file;
-    writer.WriteHeaderSection(0.0, 0.0, 400.0, 400.0);
-    writer.WriteTablesSection(FALSE, FALSE);
-    writer.WriteBlocksSection(FALSE, FALSE);
-    writer.WriteGroupString(" 0", "SECTION");
-    writer.WriteGroupString(" 2", "ENTITIES");
-    WriteEntities(writer, candidatePoints);
-    writer.WriteGroupString(" 0", "ENDSEC");
-    writer.WriteGroupString(" 0", "EOF");
-    file.Close();
+    dxftest::WriteDxfFile(path, dxftest::DxfFileShape{0, 0.0, 0.0, 400.0, 400.0},
+                          [&](CDxfWriter& writer) { WriteEntities(writer, candidatePoints); });
     return paths.emplace(candidatePoints, path).first->second;
 }
 

@@ -12,10 +12,10 @@
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMerdokDoc.h"
 
+#include "DxfSampleDrawing.h"
 #include "RecordingDocument.h"
 #include "common/dxf/DxfReader.h"
 #include "common/dxf/DxfWriter.h"
-#include "common/records/TextFile.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
 #include "section_editor/core/CBlockDoc.h"
@@ -31,7 +31,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -85,22 +84,11 @@ void WriteFiller(CDxfWriter& writer) {
 const std::string& Drawing() {
     static const std::string path = [] {
         std::string name = BenchPath(".dxf");
-        CTextFile file;
-        if (!file.Open(name.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeText)) {
-            throw std::runtime_error("cannot create " + name);
-        }
-        CDxfWriter writer;
-        writer.m_pFile = &file;
-        writer.WriteHeaderSection(0.0, 0.0, 10000.0, 600.0);
-        writer.WriteTablesSection(FALSE, FALSE);
-        writer.WriteBlocksSection(FALSE, FALSE);
-        writer.WriteGroupString(" 0", "SECTION");
-        writer.WriteGroupString(" 2", "ENTITIES");
-        WriteGround(writer);
-        WriteFiller(writer);
-        writer.WriteGroupString(" 0", "ENDSEC");
-        writer.WriteGroupString(" 0", "EOF");
-        file.Close();
+        dxftest::WriteDxfFile(name, dxftest::DxfFileShape{0, 0.0, 0.0, 10000.0, 600.0},
+                              [](CDxfWriter& writer) {
+                                  WriteGround(writer);
+                                  WriteFiller(writer);
+                              });
         return name;
     }();
     return path;

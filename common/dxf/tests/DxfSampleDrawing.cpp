@@ -15,21 +15,34 @@ const std::string& TestOutputDirectory() {
     return path;
 }
 
-void WriteSampleDrawing(const std::string& path, int version, const char* hatchLayer) {
+void WriteDxfFile(const std::string& path, const DxfFileShape& shape,
+                  const std::function<void(CDxfWriter&)>& entities) {
     CTextFile file;
     if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeText)) {
         throw std::runtime_error("cannot create " + path);
     }
     CDxfWriter writer;
     writer.m_pFile = &file;
-    writer.m_nVersion = version;
-    writer.SetHatchLayer(hatchLayer);
-    writer.WriteHeaderSection(0.0, 0.0, 300.0, 200.0);
-    writer.WriteTablesSection(TRUE, TRUE);
-    writer.WriteBlocksSection(TRUE, TRUE);
+    writer.m_nVersion = shape.version;
+    if (shape.hatchLayer) {
+        writer.SetHatchLayer(shape.hatchLayer);
+    }
+    writer.WriteHeaderSection(shape.minX, shape.minY, shape.maxX, shape.maxY);
+    writer.WriteTablesSection(shape.markerBlocks, shape.markerBlocks);
+    writer.WriteBlocksSection(shape.markerBlocks, shape.markerBlocks);
     writer.WriteGroupString(" 0", "SECTION");
     writer.WriteGroupString(" 2", "ENTITIES");
+    entities(writer);
+    writer.WriteGroupString(" 0", "ENDSEC");
+    writer.WriteObjectsSection();
+    writer.WriteGroupString(" 0", "EOF");
+    file.Close();
+}
 
+namespace {
+
+// One entity of every kind.
+void WriteEveryEntity(CDxfWriter& writer) {
     writer.WriteLine(CPoint(100, 100), CPoint(1000, 100), 1, 0, 1);
     writer.WriteLine(CPoint(100, 200), CPoint(1000, 200), 3, 1, 3);
     writer.WriteLineXY(10.0, 30.0, 100.0, 30.0, 0, 2, 5);
@@ -55,11 +68,12 @@ void WriteSampleDrawing(const std::string& path, int version, const char* hatchL
     writer.WriteText("ABC", 10.0, 180.0, 5.0, 0, 7, 0, 0);
     writer.WriteText(CString(u8"地表面 すべり線"), 60.0, 180.0, 5.0, 0, 1, 8, 0);
     writer.WriteText("Vertical", 280.0, 100.0, 4.0, 0, 5, 6, 900);
+}
 
-    writer.WriteGroupString(" 0", "ENDSEC");
-    writer.WriteObjectsSection();
-    writer.WriteGroupString(" 0", "EOF");
-    file.Close();
+} // namespace
+
+void WriteSampleDrawing(const std::string& path, int version, const char* hatchLayer) {
+    WriteDxfFile(path, DxfFileShape{version, 0.0, 0.0, 300.0, 200.0, true, hatchLayer}, WriteEveryEntity);
 }
 
 } // namespace dxftest
@@ -72,34 +86,20 @@ std::vector<std::vector<SectionPoint>> WriteSectionDrawing(const std::string& pa
         {{30.0, 40.0}, {45.0, 30.0}, {60.0, 28.0}},
         {{100.0, 0.5}, {100.0, 14.0}},
     };
-    CTextFile file;
-    if (!file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeText)) {
-        throw std::runtime_error("cannot create " + path);
-    }
-    CDxfWriter writer;
-    writer.m_pFile = &file;
-    writer.m_nVersion = version;
-    writer.WriteHeaderSection(0.0, 0.0, 120.0, 50.0);
-    writer.WriteTablesSection(FALSE, FALSE);
-    writer.WriteBlocksSection(FALSE, FALSE);
-    writer.WriteGroupString(" 0", "SECTION");
-    writer.WriteGroupString(" 2", "ENTITIES");
-    writer.SetLayerName("1");
-    for (std::size_t i = 0; i + 1 < runs.size(); ++i) {
-        std::vector<double> xs;
-        std::vector<double> ys;
-        for (const SectionPoint& point : runs[i]) {
-            xs.push_back(point.x);
-            ys.push_back(point.y);
+    WriteDxfFile(path, DxfFileShape{version, 0.0, 0.0, 120.0, 50.0}, [&](CDxfWriter& writer) {
+        writer.SetLayerName("1");
+        for (std::size_t i = 0; i + 1 < runs.size(); ++i) {
+            std::vector<double> xs;
+            std::vector<double> ys;
+            for (const SectionPoint& point : runs[i]) {
+                xs.push_back(point.x);
+                ys.push_back(point.y);
+            }
+            writer.WritePolyline(xs.data(), ys.data(), static_cast<int>(xs.size()), 1, 0, 3);
         }
-        writer.WritePolyline(xs.data(), ys.data(), static_cast<int>(xs.size()), 1, 0, 3);
-    }
-    const std::vector<SectionPoint>& last = runs.back();
-    writer.WriteLineXY(last[0].x, last[0].y, last[1].x, last[1].y, 1, 0, 5);
-    writer.WriteGroupString(" 0", "ENDSEC");
-    writer.WriteObjectsSection();
-    writer.WriteGroupString(" 0", "EOF");
-    file.Close();
+        const std::vector<SectionPoint>& last = runs.back();
+        writer.WriteLineXY(last[0].x, last[0].y, last[1].x, last[1].y, 1, 0, 5);
+    });
     return runs;
 }
 
