@@ -75,7 +75,7 @@ int CBlockDoc::SaveWithBackup(const char* path) {
     CString fullPath;
     SplitPathName(path, m_strDir, fullPath);
     platform::SafeFileWriter writer(path);
-    writer.KeepBackup(m_strDir + m_strTitle + ".BAK");
+    writer.KeepBackup(CString(path) + ".BAK");
     if (!(analysisWriter_ ? analysisWriter_(*this, writer) : WriteSloFile(writer))) {
         return 0;
     }

@@ -90,7 +90,7 @@ public:
     // their case) and sets the frame captions.
     void UpdatePathAndTitles(const CString& path);
     // Writes the analysis file through a platform::SafeFileWriter that keeps the previous
-    // file as directory + title + ".BAK". A failed write leaves the file and its ".BAK" as
+    // file as its full name + ".BAK" ("a.slo.BAK", so a section file beside it keeps its own). A failed write leaves the file and its ".BAK" as
     // they were and no temporary file; a backup that cannot be made asks whether to go on.
     // 1 saved (the document is then unmodified), 0 not (the messages have been shown).
     int SaveWithBackup(const char* path);

@@ -59,7 +59,7 @@ TEST_F(DocumentLifeCycleTest, TheSaveCommandAsksOnlyForADocumentWithAPath) {
     sink_.QueueAnswer(IDYES);
     ASSERT_EQ(doc_.OnFileSave(), 1);
     EXPECT_EQ(side_.prompts, 1); // the known path is used
-    EXPECT_EQ(testsupport::ReadBytes(dir_ / "new.BAK"), first);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "new.slo.BAK"), first);
     EXPECT_EQ(side_.captions.size(), 1u); // same path: captions unchanged
 }
 
@@ -127,5 +127,5 @@ TEST_F(DocumentLifeCycleTest, SavingGoesBackToTheFileOpenedWhateverTheCaseOfItsE
     sink_.QueueAnswer(IDYES);
     ASSERT_EQ(doc_.OnFileSave(), 1) << sink_.LastMessageUtf8();
     EXPECT_FALSE(fs::exists(dir_ / "UPPER.slo"));
-    EXPECT_TRUE(fs::exists(dir_ / "UPPER.BAK"));
+    EXPECT_TRUE(fs::exists(dir_ / "UPPER.SLO.BAK"));
 }

@@ -55,7 +55,7 @@ protected:
         }
         return names;
     }
-    const std::set<std::string> kSaved{"a.BAK", "a.slo"};
+    const std::set<std::string> kSaved{"a.slo.BAK", "a.slo"};
     testsupport::TempDir temp_{"doc_save"};
     const fs::path dir_ = temp_.Path();
     const std::string path_ = temp_.File("a.slo");
@@ -65,11 +65,11 @@ TEST_F(DocumentSaveTest, EachSaveKeepsThePreviousVersionAsBak) {
     doc_.SetModifiedFlag();
     Save("one");
     EXPECT_FALSE(doc_.IsModified());
-    EXPECT_FALSE(fs::exists(dir_ / "a.BAK"));
+    EXPECT_FALSE(fs::exists(dir_ / "a.slo.BAK"));
     Save("two");
     Save("three");
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "three\r\n");
-    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "two\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo.BAK"), "two\r\n");
     EXPECT_EQ(Names(), kSaved);
     EXPECT_EQ(doc_.m_strTitle, "a");
 }
@@ -82,7 +82,7 @@ TEST_F(DocumentSaveTest, AFailedWriteLeavesTheFileAndItsBakAsTheyWere) {
     EXPECT_EQ(doc_.SaveWithBackup(path_.c_str()), 0);
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
-    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo.BAK"), "one\r\n");
     EXPECT_EQ(Names(), kSaved);
 }
 
@@ -99,7 +99,7 @@ TEST_F(DocumentSaveTest, AFailedRenameOfTheNewFilePutsTheBakBack) {
     platform::SafeFileWriter::SetStepHookForTesting(nullptr);
     EXPECT_TRUE(doc_.IsModified());
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
-    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo.BAK"), "one\r\n");
     EXPECT_EQ(Names(), kSaved);
     EXPECT_EQ(sink_.MessageCount(), 1);
 }
@@ -111,11 +111,11 @@ TEST_F(DocumentSaveTest, ASaveFollowsNoPlantedLinkAndKeepsAPrivateFilePrivate) {
     fs::permissions(dir_ / "a.slo", fs::perms::owner_read | fs::perms::owner_write);
     std::ofstream(dir_ / "victim") << "private";
     fs::create_symlink(dir_ / "victim", dir_ / "a.slo.tmp");
-    fs::create_symlink(dir_ / "victim", dir_ / "a.BAK");
+    fs::create_symlink(dir_ / "victim", dir_ / "a.slo.BAK");
     Save("two");
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "victim"), "private");
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
-    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo.BAK"), "one\r\n");
     EXPECT_EQ(fs::status(dir_ / "a.slo").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
@@ -131,14 +131,14 @@ TEST_F(DocumentSaveTest, ADiskFullDuringTheWriteLosesNothing) {
     });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
-    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo.BAK"), "one\r\n");
     EXPECT_EQ(Names(), kSaved);
 }
 
 TEST_F(DocumentSaveTest, ABackupThatCannotBeMadeAsksWhetherToGoOn) {
     Save("one");
-    fs::create_directory(dir_ / "a.BAK");
-    fs::create_directory(dir_ / "a.BAK" / "keep"); // a non-empty directory: the rename fails
+    fs::create_directory(dir_ / "a.slo.BAK");
+    fs::create_directory(dir_ / "a.slo.BAK" / "keep"); // a non-empty directory: the rename fails
     sink_.QueueAnswer(IDNO);
     Save("two", 1, 0);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "one\r\n");
@@ -179,7 +179,7 @@ TEST_F(DocumentSaveTest, AReadOnlyDirectoryLeavesTheFileAndItsBakAsTheyWere) {
     }
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "two\r\n");
-    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), "one\r\n");
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo.BAK"), "one\r\n");
     EXPECT_EQ(Names(), kSaved);
 }
 
@@ -236,6 +236,6 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), expected);
     doc_.m_settings.m_dPhi = 30.0;
     ASSERT_EQ(doc_.SaveWithBackup(path_.c_str()), 1);
-    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.BAK"), expected);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo.BAK"), expected);
     EXPECT_NE(testsupport::ReadBytes(dir_ / "a.slo"), expected);
 }

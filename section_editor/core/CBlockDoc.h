@@ -128,7 +128,7 @@ public:
     BOOL WriteSecFile(const char* path, const std::vector<const CNode*>& order,
                       const char* backupPath = nullptr);
     BOOL OnOpenDocument(const char* path);
-    // Checks the ground line, keeps the old file as ".BAK" and writes.
+    // Checks the ground line, keeps the old file as "<name>.sec.BAK" and writes.
     BOOL OnSaveDocument(const char* path);
     // Saves under path, or under a name from m_promptSavePath when path is null or
     // empty; the document takes the name when replace is set.

@@ -364,9 +364,7 @@ BOOL CBlockDoc::OnSaveDocument(const char* path) {
     if (!CheckGroundLine(order, true)) {
         return FALSE;
     }
-    CString directory, name;
-    SplitPath(path, &directory, &name, nullptr);
-    CString backup = directory + name + ".BAK";
+    CString backup = CString(path) + ".BAK";
     if (!WriteSecFile(path, order, backup)) {
         return FALSE;
     }

@@ -184,18 +184,18 @@ TEST_F(SectionFileTest, ValuesWiderThanTheirColumnsRefuseTheSave) {
 
 TEST_F(SectionFileTest, SavingKeepsThePreviousVersionAsBak) {
     std::string path = Copy(DataFile("basic.sec"), "a.sec");
-    testsupport::WriteBytes(Path("a.BAK"), "older backup");
+    testsupport::WriteBytes(Path("a.sec.BAK"), "older backup");
     ASSERT_TRUE(doc_.OnOpenDocument(path.c_str()));
     doc_.m_strTitle = "second";
     ASSERT_TRUE(doc_.OnSaveDocument(path.c_str()));
-    EXPECT_EQ(testsupport::ReadBytes(Path("a.BAK")), testsupport::ReadBytes(DataFile("basic.sec")));
+    EXPECT_EQ(testsupport::ReadBytes(Path("a.sec.BAK")), testsupport::ReadBytes(DataFile("basic.sec")));
     EXPECT_NE(testsupport::ReadBytes(path).find("TITLE     second"), std::string::npos);
     EXPECT_FALSE(doc_.IsModified());
 }
 
 TEST_F(SectionFileTest, ABackupThatCannotBeMadeAsksFirst) {
     std::string path = Copy(DataFile("basic.sec"), "a.sec");
-    std::filesystem::create_directories(Path("a.BAK/in-the-way"));
+    std::filesystem::create_directories(Path("a.sec.BAK/in-the-way"));
     ASSERT_TRUE(doc_.OnOpenDocument(path.c_str()));
     doc_.m_strTitle = "second";
     sink_.QueueAnswer(IDNO);
@@ -217,7 +217,7 @@ TEST_F(SectionFileTest, NamesAreTakenAsGiven) {
     doc_.m_strTitle = "changed";
     ASSERT_TRUE(doc_.OnSaveDocument(path.c_str()));
     EXPECT_FALSE(std::filesystem::exists(Path("A.sec")));
-    EXPECT_TRUE(std::filesystem::exists(Path("A.BAK")));
+    EXPECT_TRUE(std::filesystem::exists(Path("A.SEC.BAK")));
 }
 
 TEST_F(SectionFileTest, UnwritablePlacesFailWithAMessageAndLeaveNoFile) {
