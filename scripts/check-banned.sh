@@ -3,6 +3,7 @@
 #  - atof/atoi/strtod outside the number module: numbers must be read in the "C" locale
 #  - setlocale outside the number module and the application start-up
 #  - "using namespace" in a header
+#  - a test naming /tmp/ (tests make their files under $TMPDIR)
 #  - includes that run upward or sideways (tests included): platform/ and testsupport/
 #    include nothing of common/ or a program; common/ nothing of a program; model/ and
 #    solver/ nothing of a window folder or a program; no program includes another
@@ -25,6 +26,14 @@ headers=$(echo "$sources" | grep -E '\.h$' || true)
 if [ -n "$headers" ]; then
   hits=$(grep -n -E '^\s*using\s+namespace\b' $headers || true)
   [ -z "$hits" ] || report "using namespace in a header" "$hits"
+fi
+# Tests make their files under $TMPDIR (testsupport::TempDir, mktemp): a fixed /tmp/ path is
+# shared by every run on the machine and missing where /tmp is not writable.
+test_files=$(git ls-files 2>/dev/null | grep -E '(^|/)tests?/|^testsupport/' || true)
+if [ -n "$test_files" ]; then
+  # shellcheck disable=SC2086
+  hits=$(grep -I -n -F '/tmp/' $test_files || true)
+  [ -z "$hits" ] || report "a test names /tmp/ (use testsupport::TempDir or \$TMPDIR)" "$hits"
 fi
 # Layering: "<folder> must not include <prefix>" over every source of the folder.
 programs="analysis control section_editor measurement_table drawing_viewer list_viewer"

@@ -1,7 +1,9 @@
 #!/bin/bash
 # Installs the suite into a temporary directory, starts the installed base menu under a
 # virtual display, presses one of its program buttons and waits for the started program's
-# main window class to be registered. Skipped (77) without xvfb-run or xdotool.
+# main window class to be registered. Skipped (77) without xvfb-run or xdotool. The programs
+# run on the virtual display whatever platform the caller's environment names, and keep their
+# settings in the temporary directory.
 # Usage: PressBasnevButton.sh <build directory> <button y offset in the form> <window class>
 set -u
 build=$1
@@ -47,5 +49,6 @@ wait "$menu" 2>/dev/null
 exit $status
 SESSION
 chmod +x "$work/session.sh"
-DIST="$work/dist" WORK="$work" XDG_RUNTIME_DIR="$work/run" \
+unset QT_QPA_PLATFORM
+DIST="$work/dist" WORK="$work" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config" \
   xvfb-run -a -s "-screen 0 1280x1024x24" "$work/session.sh"

@@ -31,6 +31,6 @@ command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || exit 77
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/quilmo-install.XXXXXX")
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || exit 1
-export XDG_RUNTIME_DIR="$prefix/run"
+export XDG_RUNTIME_DIR="$prefix/run" XDG_CONFIG_HOME="$prefix/config"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" --session "$prefix"

@@ -1,4 +1,5 @@
 #include "TestViews.h"
+#include "testsupport/TempDir.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include "platform/ui/CMDIChildWnd.h"
@@ -72,7 +73,7 @@ protected:
                                                   ".log"));
         app_.AddDocTemplate(new CMultiDocTemplate(2, RUNTIME_CLASS(TestDocument), RUNTIME_CLASS(CMDIChildWnd),
                                                   RUNTIME_CLASS(TestView), ".lst"));
-        document_ = app_.OpenDocumentFile("/tmp/run.log");
+        document_ = app_.OpenDocumentFile(dir_.File("run.log").c_str());
         ASSERT_NE(document_, nullptr);
     }
     void TearDown() override {
@@ -80,6 +81,7 @@ protected:
         delete main_->GetWidget();
         delete main_;
     }
+    testsupport::TempDir dir_{"verrant-route"};
     RoutingApp app_;
     CMDIFrameWnd* main_ = nullptr;
     CDocument* document_ = nullptr;
@@ -116,7 +118,7 @@ TEST_F(CommandRoutingTest, TemplateChosenByExtensionExactly) {
 
 TEST_F(CommandRoutingTest, RefusedDocumentOpensNoFrameAndStaysOutOfRecentList) {
     int before = app_.RecentFiles().GetSize();
-    EXPECT_EQ(app_.OpenDocumentFile("/tmp/refuse.log"), nullptr);
+    EXPECT_EQ(app_.OpenDocumentFile(dir_.File("refuse.log").c_str()), nullptr);
     EXPECT_EQ(app_.RecentFiles().GetSize(), before);
     EXPECT_EQ(app_.Templates()[0]->Documents().size(), 1u);
 }

@@ -98,11 +98,12 @@ protected:
     CWinApp app_{"MDI"};
     CMDIFrameWnd* main_ = nullptr;
     CMenu menu_;
+    testsupport::TempDir dir_{"verrant-mdi"};
 };
 
 TEST_F(MdiTest, NewWindowsOpenStaggeredAndCascadeAtAUsableSize) {
-    for (const char* path : {"/tmp/a.log", "/tmp/b.log", "/tmp/c.log"}) {
-        ASSERT_NE(app_.OpenDocumentFile(path), nullptr);
+    for (const char* name : {"a.log", "b.log", "c.log"}) {
+        ASSERT_NE(app_.OpenDocumentFile(dir_.File(name).c_str()), nullptr);
     }
     ASSERT_EQ(Windows().size(), 3);
     EXPECT_NE(Windows()[0]->pos(), Windows()[1]->pos());
@@ -134,14 +135,14 @@ TEST_F(MdiTest, AFileOpenAlreadyComesForwardInsteadOfASecondWindow) {
 }
 
 TEST_F(MdiTest, OneWindowCascadesAtThreeQuartersOfTheArea) {
-    ASSERT_NE(app_.OpenDocumentFile("/tmp/a.log"), nullptr);
+    ASSERT_NE(app_.OpenDocumentFile(dir_.File("a.log").c_str()), nullptr);
     main_->RouteCommand(ID_WINDOW_CASCADE);
     EXPECT_EQ(Windows()[0]->geometry(), QRect(QPoint(0, 0), main_->MdiArea()->viewport()->size() * 3 / 4));
 }
 
 TEST_F(MdiTest, WindowMenuListsTheDocumentsAndSwitchesBetweenThem) {
-    ASSERT_NE(app_.OpenDocumentFile("/tmp/a.log"), nullptr);
-    ASSERT_NE(app_.OpenDocumentFile("/tmp/b.log"), nullptr);
+    ASSERT_NE(app_.OpenDocumentFile(dir_.File("a.log").c_str()), nullptr);
+    ASSERT_NE(app_.OpenDocumentFile(dir_.File("b.log").c_str()), nullptr);
     main_->MdiArea()->setActiveSubWindow(Windows()[1]);
     auto entries = [this] {
         emit WindowMenu()->aboutToShow();

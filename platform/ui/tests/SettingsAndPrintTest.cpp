@@ -43,12 +43,12 @@ TEST_F(RecentFileListTest, SurvivesTheSettingsFile) {
     platform::ProfileFile ini((dir_ + "/APP.INI").c_str());
     CRecentFileList written(4);
     written.Add(CString(u8"/データ/結果.log"));
-    written.Add("/tmp/x.lst");
+    written.Add("/home/x.lst");
     ASSERT_TRUE(written.WriteList(ini));
     CRecentFileList read(4);
     read.ReadList(ini);
     ASSERT_EQ(read.GetSize(), 2);
-    EXPECT_EQ(read[0], "/tmp/x.lst");
+    EXPECT_EQ(read[0], "/home/x.lst");
     EXPECT_EQ(read[1], CString(u8"/データ/結果.log"));
 }
 
