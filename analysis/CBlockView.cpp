@@ -322,7 +322,7 @@ void CBlockView::OnDrawingRun() {
     if (!model->WritePlotFile(index, MakePlotStyle())) {
         return;
     }
-    LaunchChildProgram("zapho", {index});
+    LaunchChildProgram("zapho", {CString(kDrawingRunArgument), index});
 }
 
 } // namespace torvan

@@ -17,6 +17,10 @@
 #include <sys/types.h>
 #include <vector>
 
+// The analysis program's drawing run starts the drawing viewer with this argument before
+// the plot index it wrote: only then does the viewer remove the plot files when it closes.
+inline constexpr char kDrawingRunArgument[] = "--drawing-run";
+
 // Starts <own directory>/<programFileName> with the arguments (CP932, one element each).
 // A missing program file is reported as "<path>\n実行ﾌｧｲﾙが見つかりません !!"; a program
 // the system refuses to start is reported with the system's own text under "Error".

@@ -14,8 +14,9 @@ struct ProgramState {
     CString messageText;      // status pane 0
     double cursorX = 0.0;     // cm of paper
     double cursorY = 0.0;
-    // Set when the start-up command line opened a file: its plot files go when it closes.
-    bool removePlotFiles = false;
+    // The plot index the analysis program's drawing run handed over on the command line,
+    // while it opens: only that document's plot files go when it closes.
+    CString drawingRunIndex;
     // 0 until the main window was first maximised, 1 until the first view placed its frame.
     int firstPlacement = 0;
     ViewerSettings settings;

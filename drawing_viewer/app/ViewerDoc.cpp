@@ -64,7 +64,8 @@ bool CViewerDoc::IsPlotOutput() const {
 
 BOOL CViewerDoc::OnOpenDocument(LPCTSTR path) {
     CWaitCursor wait;
-    data_->SetPlotFileCleanup(ZaphoApp().State().removePlotFiles);
+    const CString& drawingRunIndex = ZaphoApp().State().drawingRunIndex;
+    data_->SetPlotFileCleanup(!drawingRunIndex.IsEmpty() && SameFile(CString(path), drawingRunIndex));
     if (!data_->OnOpenDocument(path, TemplateExtension())) {
         return FALSE;
     }
@@ -84,7 +85,7 @@ bool CViewerDoc::ReopenPlotFiles() {
     }
     CWaitCursor wait;
     auto fresh = std::make_unique<CMainDoc>();
-    fresh->SetPlotFileCleanup(ZaphoApp().State().removePlotFiles);
+    fresh->SetPlotFileCleanup(data_->PlotFileCleanup());
     fresh->m_drawing.m_plotFace = data_->m_drawing.m_plotFace;
     // Both hold the index under a shared lock meanwhile; a failed reading keeps the shown drawing.
     if (!fresh->OnOpenDocument(m_strPathName, CMainDoc::kPlotExtension)) {
@@ -152,7 +153,7 @@ BOOL CViewerDoc::SaveModified() {
     }
     // Closing a drawing of the analysis program's plot files also removes them: changes to it
     // are asked about as to a figure document.
-    if (IsPlotOutput() && !ZaphoApp().State().removePlotFiles) {
+    if (IsPlotOutput() && !data_->PlotFileCleanup()) {
         return TRUE;
     }
     CString text;

@@ -7,6 +7,7 @@
 #include "drawing_viewer/app/ViewerDoc.h"
 #include "drawing_viewer/app/ZaphoIds.h"
 
+#include "common/process/ChildLauncher.h"
 #include "platform/core/ModulePath.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CMultiDocTemplate.h"
@@ -80,16 +81,28 @@ BOOL CZaphoApp::InitInstance() {
     state_.messageText.Empty();
     state_.cursorX = state_.cursorY = 0.0;
     state_.firstPlacement = 1;
-    state_.removePlotFiles = false;
+    state_.drawingRunIndex.Empty();
     state_.settings.Load(*this, state_.programDirectory);
+    return OpenCommandLineFile();
+}
 
-    if (m_args.empty()) {
+// The analysis program's drawing run says so before the plot index it hands over; any
+// other file on the command line ("open with", the base menu) is only shown.
+BOOL CZaphoApp::OpenCommandLineFile() {
+    auto file = m_args.begin();
+    const bool drawingRun = file != m_args.end() && *file == kDrawingRunArgument;
+    if (drawingRun) {
+        ++file;
+    }
+    if (file == m_args.end()) {
         return TRUE;
     }
-    // Started with a file (the analysis program's drawing run hands its plot index over):
-    // its plot files go when it closes.
-    state_.removePlotFiles = true;
-    return OpenDocumentFile(m_args.front()) != nullptr;
+    if (drawingRun) {
+        state_.drawingRunIndex = StripQuotes(*file);
+    }
+    const bool opened = OpenDocumentFile(*file) != nullptr;
+    state_.drawingRunIndex.Empty();
+    return opened;
 }
 
 void CZaphoApp::AddTemplates() {

@@ -28,6 +28,7 @@ private:
     void OnFilePrintSetup();
     void OnAppAbout();
     void AddTemplates();
+    BOOL OpenCommandLineFile();
 
     ProgramState state_;
     CString programName_;

@@ -84,8 +84,9 @@ void CMainDoc::ReleasePlotFiles() {
         // the close message has been shown; the files are released all the same
     }
     m_indexFile.reset();
-    m_hold.Release(m_bRemovePlotFiles);
+    m_hold.Release(m_bRemovePlotFiles && plotRunFiles_);
     m_pageFiles.clear();
+    plotRunFiles_ = false;
 }
 
 } // namespace zapho

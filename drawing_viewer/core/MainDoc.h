@@ -1,8 +1,9 @@
 #pragma once
 // The drawing viewer's document, its data side: the drawing, where it came from, and the
 // plot files it holds. A plot-output document (".p00") keeps its index file open while it
-// lives and, when the program was started with it, removes the index and the page files
-// it read when it closes. The window side (views, printing, embedding) builds on this.
+// lives and, when the analysis program's drawing run handed it over, removes the index and
+// the page files it read when it closes. The window side (views, printing, embedding)
+// builds on this.
 
 #include "PlotDrawing.h"
 #include "PlotFileHold.h"
@@ -34,7 +35,9 @@ public:
     // Writes the figure file (either kind of document is saved as one).
     BOOL SaveFigureFile(const char* path);
 
-    // Reads a plot index file and its page files. Any failure has shown its message.
+    // Reads a plot index file and its page files. Any failure has shown its message. A page
+    // that is missing or not a plot command file, and an index line cut short, are reported
+    // and left out; the other pages are read. No pages at all is a failure.
     BOOL PlotFileRead(const char* indexPath);
     BOOL ReadFigureFile(const char* path);
     BOOL WriteFigureFile(const char* path) const;
@@ -43,8 +46,11 @@ public:
     void DeleteContents();
     void Reset();
 
-    // When set, closing a plot-output document removes its index file and page files.
+    // Set for the plot files a drawing run handed over: closing the document removes its
+    // index file and page files, when they read as a drawing run writes them (an index
+    // named ".p00" of whole lines, pages ".p01" onwards of nothing but plot commands).
     void SetPlotFileCleanup(bool remove) { m_bRemovePlotFiles = remove; }
+    bool PlotFileCleanup() const { return m_bRemovePlotFiles; }
     // Closes the held index file, removing the plot files when asked to (only those read and
     // unchanged since, see PlotFileHold).
     void ReleasePlotFiles();
@@ -74,6 +80,7 @@ private:
     std::vector<CString> m_pageFiles;
     PlotFileHold m_hold;
     bool m_bRemovePlotFiles = false;
+    bool plotRunFiles_ = false; // the files read as a drawing run writes them
 };
 
 } // namespace zapho

@@ -23,36 +23,66 @@ int Saturate(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
 }
 
+bool IsCommandLetter(char letter) {
+    return std::string_view("ABCDGLMNOPQSTVWY").find(letter) != std::string_view::npos;
+}
+
+bool HoldsOnlyNumbers(std::string_view arguments) {
+    return arguments.find_first_not_of("0123456789-., \t") == std::string_view::npos;
+}
+
+// Control characters other than the line ends, the tab and the old end-of-file mark.
+bool IsForeignByte(char ch) {
+    const auto byte = static_cast<unsigned char>(ch);
+    return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n' && byte != 0x1A) || byte == 0x7F;
+}
+
 } // namespace
 
 PlotCommandReader::PlotCommandReader(PlotDrawing& drawing, int page) : drawing_(drawing), page_(page) {}
 
-void PlotCommandReader::ReadPage(std::string_view bytes) {
+PlotPageSummary PlotCommandReader::ReadPage(std::string_view bytes) {
+    PlotPageSummary summary;
+    summary.foreignBytes = std::any_of(bytes.begin(), bytes.end(), IsForeignByte);
     PlotLines lines(bytes);
     std::string_view line;
     while (lines.Next(line)) {
-        Execute(line, &lines);
+        switch (Execute(line, &lines)) {
+        case LineKind::kCommand:
+            ++summary.commands;
+            break;
+        case LineKind::kIgnored:
+            ++summary.ignored;
+            break;
+        case LineKind::kBlank:
+            break;
+        }
     }
+    return summary;
 }
 
 void PlotCommandReader::AddItem(CPlotData* item) {
     drawing_.AddPlotItem(std::unique_ptr<CPlotData>(item), page_, color_, group_);
 }
 
-void PlotCommandReader::Execute(std::string_view line, PlotLines* lines) {
+PlotCommandReader::LineKind PlotCommandReader::Execute(std::string_view line, PlotLines* lines) {
     std::size_t start = line.find_first_not_of(' ');
     if (start == std::string_view::npos) {
-        return;
+        return LineKind::kBlank;
     }
     const char letter = line[start];
+    if (!IsCommandLetter(letter)) {
+        return LineKind::kIgnored;
+    }
     const std::string_view arguments = line.substr(start + 1);
     if (letter == 'P' || letter == 'W') {
         Text(arguments, letter == 'W');
-        return;
+        return LineKind::kCommand;
     }
+    const LineKind kind = HoldsOnlyNumbers(arguments) ? LineKind::kCommand : LineKind::kIgnored;
     if (letter == 'Q') {
         Escapement(arguments);
-        return;
+        return kind;
     }
     int numbers = 0;
     const int pairs = ParsePlotNumbers(arguments, x_, y_, &numbers);
@@ -98,12 +128,13 @@ void PlotCommandReader::Execute(std::string_view line, PlotLines* lines) {
         Polygon(pairs, lines);
         break;
     default:
-        return;
+        break;
     }
     if (polylineState_ == 2 &&
         (letter == 'A' || letter == 'B' || letter == 'C' || letter == 'L' || letter == 'N')) {
         polylineState_ = 0;
     }
+    return kind;
 }
 
 void PlotCommandReader::Arrow(int pairs) {

@@ -14,15 +14,27 @@ class PlotDrawing;
 class CPlotPolyLine;
 class PlotLines;
 
+// What a page file's lines were: command lines of the plot syntax (a known letter with
+// numeric arguments, or a text), and the other non-blank lines the reader ignored. Bytes
+// that no text file holds (control characters) mean a file of some other kind.
+struct PlotPageSummary {
+    int commands = 0;
+    int ignored = 0;
+    bool foreignBytes = false;
+};
+
 class PlotCommandReader {
 public:
     PlotCommandReader(PlotDrawing& drawing, int page);
 
     // Reads every command line of a page file's bytes (whole lines; a CR before the LF is
     // dropped).
-    void ReadPage(std::string_view bytes);
+    PlotPageSummary ReadPage(std::string_view bytes);
+
+    enum class LineKind { kBlank, kCommand, kIgnored };
     // One command line; a counted polygon reads its point lines from the lines that follow.
-    void Execute(std::string_view line, PlotLines* lines);
+    // A line without a command letter leaves the argument arrays as they were.
+    LineKind Execute(std::string_view line, PlotLines* lines);
 
 private:
     void Arrow(int pairs);

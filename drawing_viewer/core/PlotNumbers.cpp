@@ -118,6 +118,15 @@ std::vector<Word> SplitWords(std::string_view line) {
     return words;
 }
 
+bool IsNumberWord(std::string_view word, bool real) {
+    if (!word.empty() && word.front() == '-') {
+        word.remove_prefix(1);
+    }
+    const std::string_view allowed = real ? "0123456789." : "0123456789";
+    return !word.empty() && word.find_first_not_of(allowed) == std::string_view::npos &&
+           word.find_first_of("0123456789") != std::string_view::npos;
+}
+
 } // namespace
 
 PlotIndexLine ParseIndexLine(std::string_view line) {
@@ -140,9 +149,12 @@ PlotIndexLine ParseIndexLine(std::string_view line) {
     }
     result.name = CString(std::string(name));
     int* targets[] = {&result.width, &result.height, nullptr, &result.kind};
+    result.complete = !result.name.IsEmpty() && firstNumber + 4 == words.size();
     for (std::size_t i = 0; i < 4 && firstNumber + i < words.size(); ++i) {
+        const std::string_view word = words[firstNumber + i].text;
+        result.complete = result.complete && IsNumberWord(word, targets[i] == nullptr);
         if (targets[i]) {
-            *targets[i] = SaturatedInt(words[firstNumber + i].text);
+            *targets[i] = SaturatedInt(word);
         }
     }
     return result;

@@ -27,6 +27,8 @@ struct PlotIndexLine {
     int width = 0;
     int height = 0;
     int kind = 0;
+    // The line holds the name and all four numbers (a cut line does not).
+    bool complete = false;
 };
 
 // The last four blank-separated words are width, height, unit and kind; the name is all

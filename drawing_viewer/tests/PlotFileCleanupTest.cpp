@@ -87,6 +87,41 @@ TEST_F(PlotFileCleanupTest, RemovesOnlyTheUnchangedRegularFilesThatWereRead) {
     }
 }
 
+// A user's own files that an index names are not plot files a drawing run wrote: nothing of
+// such a set goes, not even the index.
+TEST_F(PlotFileCleanupTest, RemovesOnlyFilesThatReadAsADrawingRunWritesThem) {
+    struct Case {
+        const char* what;
+        std::string indexName;
+        std::vector<std::pair<std::string, std::string>> pages; // name, bytes
+        bool removed;
+    } cases[] = {
+        {"as a drawing run writes them", "plot.p00", {{"plot.p01", "V0\nL0,0,1,1\n"}}, true},
+        {"pages named as other files",
+         "plot.p00",
+         {{"important.sec", "TITLE  section    MERDOK001\n    1   10.0   20.0\nP  1\n"},
+          {"important.slo", "S1,2\nL0,0,1,1\n"}},
+         false},
+        {"an index of another name", "plot.idx", {{"plot.p01", "L0,0,1,1\n"}}, false},
+        {"a page with lines no drawing run writes", "plot.p00", {{"plot.p01", "L0,0,1,1\n# note\n"}}, false},
+        {"a page with a number command of words", "plot.p00", {{"plot.p01", "L0,0,1,1\nTITLE x\n"}}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const auto& entry : fs::directory_iterator(dir_.Path())) {
+            fs::remove(entry.path());
+        }
+        std::string index;
+        for (const auto& [name, bytes] : c.pages) {
+            dir_.Write(name, bytes);
+            index += name + " 2970 2100 0.1 8\n";
+        }
+        ASSERT_TRUE(doc_.OnOpenDocument(dir_.Write(c.indexName, index).c_str(), CMainDoc::kPlotExtension));
+        CloseRemoving();
+        EXPECT_EQ(dir_.EntryCount(), c.removed ? 0 : static_cast<int>(c.pages.size()) + 1);
+    }
+}
+
 TEST_F(PlotFileCleanupTest, AnIndexNamingFilesElsewhereOpensNothingAndRemovesNothing) {
     testsupport::TempDir outside;
     const std::string foreign = outside.Write("x.p01", "L0,0,1,1\n");

@@ -7,6 +7,7 @@
 #include "drawing_viewer/app/ViewerDoc.h"
 #include "drawing_viewer/app/ZaphoApp.h"
 
+#include "common/process/ChildLauncher.h"
 #include "drawing_viewer/app/ZaphoIds.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDocTemplate.h"
@@ -103,13 +104,15 @@ TEST_F(ViewerAppTest, TheWholePageGoesToTheClipboardAsSvgAndImage) {
 }
 
 TEST_F(ViewerAppTest, AFailedReopenKeepsTheDrawingAndClosingRemovesOnlyTheFilesRead) {
-    ASSERT_TRUE(Start({CString(index_)}));
+    ASSERT_TRUE(Start({CString(kDrawingRunArgument), CString(index_)}));
     CMainView* view = View();
     view->RouteCommand(32968);
+    fs::remove(plots_.File("red.p01"));
     fs::remove(plots_.File("plain.p01"));
     view->RouteCommand(32970);
     EXPECT_EQ(view->Data().m_drawing.PageCount(), 2) << "the shown drawing stays";
     EXPECT_EQ(view->Page(), 1);
+    plots_.Write("red.p01", kRedPage);
     plots_.Write("plain.p01", kPlainPage);
     plots_.Write("other.p01", kPlainPage);
     view->RouteCommand(32970);
@@ -119,6 +122,37 @@ TEST_F(ViewerAppTest, AFailedReopenKeepsTheDrawingAndClosingRemovesOnlyTheFilesR
     EXPECT_FALSE(fs::exists(index_));
     EXPECT_FALSE(fs::exists(plots_.File("red.p01")));
     EXPECT_TRUE(fs::exists(plots_.File("other.p01"))) << "never named by the index";
+}
+
+// "Open with" and the base menu hand a file over as well: only the drawing run's own index,
+// said so on the command line, has its plot files removed, and no other index of that run.
+TEST_F(ViewerAppTest, OnlyTheIndexADrawingRunHandsOverHasItsFilesRemoved) {
+    testsupport::TempDir archive;
+    archive.Write("old.p01", kPlainPage);
+    const std::string archived = archive.Write("old.p00", "old.p01 2100 2970 0.1 9\n");
+    const struct {
+        const char* what;
+        std::vector<CString> arguments;
+        bool runFilesRemoved;
+    } cases[] = {
+        {"opened with", {CString(index_)}, false},
+        {"the drawing run", {CString(kDrawingRunArgument), CString(index_)}, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        app_ = std::make_unique<CZaphoApp>();
+        app_->SetProgramDirectory(CString(program_.Path().string()), "zapho");
+        ASSERT_TRUE(Start(c.arguments));
+        ASSERT_NE(app_->OpenDocumentFile(CString(archived)), nullptr);
+        app_->m_pMainWnd->GetWidget()->close();
+        app_->ExitInstance();
+        Events();
+        EXPECT_EQ(fs::exists(index_), !c.runFilesRemoved);
+        EXPECT_EQ(fs::exists(plots_.File("red.p01")), !c.runFilesRemoved);
+        EXPECT_TRUE(fs::exists(archived));
+        EXPECT_TRUE(fs::exists(archive.File("old.p01")));
+    }
+    app_.reset();
 }
 
 TEST_F(ViewerAppTest, SavingADrawingOfPlotFilesWritesAFigureFileNeverTheIndex) {
