@@ -18,3 +18,25 @@ function(verrant_add_test name)
     NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENV}")
 endfunction()
+
+# verrant_add_journey(<program> SOURCES ... LIBS ... ENV ...)
+# A user's way through one program, driven through its menus and dialogs in the test's
+# process: one GoogleTest executable, registered as the single CTest test journey.<program>
+# (its steps depend on each other, so they are not split into cases). Exit code 77 skips it
+# (a tool it needs is missing).
+function(verrant_add_journey program)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  set(target journey_${program})
+  add_executable(${target} ${ARG_SOURCES})
+  target_link_libraries(${target} PRIVATE ${ARG_LIBS} verrant_testsupport_ui GTest::gtest GTest::gtest_main
+                        verrant_warnings)
+  target_compile_definitions(${target} PRIVATE
+    VERRANT_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data"
+    VERRANT_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  add_test(NAME journey.${program} COMMAND ${target})
+  set_tests_properties(journey.${program} PROPERTIES
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENV}"
+    SKIP_RETURN_CODE 77
+    TIMEOUT 300
+    LABELS journey)
+endfunction()
