@@ -80,7 +80,7 @@ void CViewerDoc::SetPathName(LPCTSTR path, BOOL addToMru) {
 }
 
 bool CViewerDoc::ReopenPlotFiles() {
-    if (!IsPlotOutput() || m_strPathName.IsEmpty()) {
+    if (!IsPlotOutput() || m_strPathName.IsEmpty() || !SaveModified()) {
         return false;
     }
     CWaitCursor wait;
@@ -95,6 +95,7 @@ bool CViewerDoc::ReopenPlotFiles() {
     fresh->m_nCurrentPage =
         std::clamp(data_->m_nCurrentPage, 0, std::max(0, fresh->m_drawing.PageCount() - 1));
     data_ = std::move(fresh);
+    SetModifiedFlag(FALSE);
     return true;
 }
 
@@ -149,11 +150,6 @@ void CViewerDoc::OnFileSaveAs() {
 
 BOOL CViewerDoc::SaveModified() {
     if (!IsModified()) {
-        return TRUE;
-    }
-    // Closing a drawing of the analysis program's plot files also removes them: changes to it
-    // are asked about as to a figure document.
-    if (IsPlotOutput() && !data_->PlotFileCleanup()) {
         return TRUE;
     }
     CString text;

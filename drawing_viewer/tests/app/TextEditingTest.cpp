@@ -95,6 +95,41 @@ TEST_F(TextEditingTest, AClickPlacesATurnedStringAndAClickOnItEditsIt) {
     EXPECT_EQ(edited.m_nEscapement, 2700);
 }
 
+// A drawing of plot files with an added text asks before closing or reading the plot files
+// again: Cancel keeps the text, No drops it and leaves the drawing unmodified.
+TEST_F(TextEditingTest, ClosingOrReopeningAnEditedDrawingAsksFirst) {
+    const auto typeText = [this] {
+        view_->RouteCommand(ID_STRING_INPUT);
+        AnswerWithOk([](CDialog& dialog) { TextCombo(dialog)->setEditText(platform::ToQString(u8"追加")); });
+        Click(1000, 1500);
+        ASSERT_TRUE(Modified());
+    };
+    const std::string question = index_ + platform::Utf8(u8" に行った変更を保存しますか?");
+    const auto command = [this](UINT id, int answer) {
+        sink_->Clear();
+        sink_->QueueAnswer(answer);
+        view_->RouteCommand(id);
+        Events();
+    };
+    typeText();
+    for (const UINT id : {UINT(ID_FILE_CLOSE), UINT(ID_PLOT_REOPEN)}) {
+        SCOPED_TRACE(id);
+        command(id, IDCANCEL);
+        EXPECT_EQ(sink_->LastMessageUtf8(), question);
+        ASSERT_EQ(FindView(), view_);
+        EXPECT_EQ(view_->PageTexts().size(), 1U);
+        EXPECT_TRUE(Modified());
+    }
+    command(ID_PLOT_REOPEN, IDNO);
+    EXPECT_EQ(sink_->LastMessageUtf8(), question);
+    EXPECT_EQ(view_->PageTexts().size(), 0U);
+    EXPECT_FALSE(Modified());
+    typeText();
+    command(ID_FILE_CLOSE, IDNO);
+    EXPECT_EQ(sink_->LastMessageUtf8(), question);
+    EXPECT_EQ(FindView(), nullptr);
+}
+
 TEST_F(TextEditingTest, StringsAreSelectedByClickCtrlAndRectangleMovedResizedAndDeleted) {
     CPlotString& a = AddString(500, 1500, u8"AAAA", 50);
     CPlotString& b = AddString(1500, 1500, u8"測線", 50, 900);
