@@ -132,6 +132,9 @@ CDocument* CZaphoApp::OpenDocumentFile(LPCTSTR path) {
         return nullptr;
     }
     const CString file = StripQuotes(CString(path));
+    if (FindOpenDocument(file)) {
+        return CWinApp::OpenDocumentFile(file); // one window per file: it comes forward
+    }
     const UINT templateId = IsPlotIndexPath(file) ? IDR_PLOT_OUTPUT : IDR_FIGURE;
     for (const auto& docTemplate : Templates()) {
         if (docTemplate->GetResourceId() == templateId) {

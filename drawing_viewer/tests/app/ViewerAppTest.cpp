@@ -169,6 +169,28 @@ TEST_F(ViewerAppTest, SavingADrawingOfPlotFilesWritesAFigureFileNeverTheIndex) {
     EXPECT_EQ(dynamic_cast<CViewerDoc*>(reopened)->Data().m_drawing.PageCount(), 2);
 }
 
+// A file opened again (menu, drop, command line) brings its window forward; a second window
+// would let the later save discard the other's edits.
+TEST_F(ViewerAppTest, AFileThatIsOpenComesForwardInsteadOfASecondWindow) {
+    ASSERT_TRUE(Start({CString(index_)}));
+    const std::string figure = plots_.File("saved.pfg");
+    ASSERT_TRUE(View()->GetDocument()->OnSaveDocument(CString(figure)));
+    CDocument* first = app_->OpenDocumentFile(CString(figure));
+    ASSERT_NE(first, nullptr);
+    for (const std::string& path : {figure, "\"" + figure + "\"", index_}) {
+        SCOPED_TRACE(path);
+        const std::size_t documents =
+            app_->Templates()[0]->Documents().size() + app_->Templates()[1]->Documents().size();
+        CDocument* again = app_->OpenDocumentFile(CString(path));
+        ASSERT_NE(again, nullptr);
+        EXPECT_EQ(app_->Templates()[0]->Documents().size() + app_->Templates()[1]->Documents().size(),
+                  documents);
+        EXPECT_EQ(again->GetPathName(), CString(path == index_ ? index_ : figure));
+        Events();
+        EXPECT_EQ(dynamic_cast<CFrameWnd*>(app_->m_pMainWnd)->GetActiveDocument(), again) << "in front";
+    }
+}
+
 // The bottom bars settle their heights after the first drawing window is placed: the window
 // stays within the shrunken area (no scroll bars over its edges) until the user moves it.
 TEST_F(ViewerAppTest, TheFirstDrawingWindowStaysWithinAShrinkingAreaUntilMoved) {
