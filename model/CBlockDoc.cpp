@@ -7,6 +7,7 @@
 #include "common/records/TextHelpers.h"
 #include "model/CLine.h"
 #include "model/CVerrant.h"
+#include "model/ReferenceLocation.h"
 #include "platform/core/CFile.h"
 #include "platform/core/MapEntries.h"
 #include "platform/core/MessageSink.h"
@@ -72,17 +73,25 @@ void CBlockDoc::SplitPathName(const char* path, CString& directory, CString& ful
 }
 
 int CBlockDoc::SaveWithBackup(const char* path) {
-    CString fullPath;
-    SplitPathName(path, m_strDir, fullPath);
+    CString directory;
+    SplitPath(path, &directory, nullptr, nullptr);
+    // The reference names are written as the file will lie; the document keeps its
+    // folder and names until the new file is in place.
+    const CString section = m_strSectionFile;
+    const CString disp = m_strDispFile;
+    m_strSectionFile = ReferenceNameForSave(m_strDir, section, directory);
+    m_strDispFile = ReferenceNameForSave(m_strDir, disp, directory);
     platform::SafeFileWriter writer(path);
     writer.KeepBackup(CString(path) + ".BAK");
-    if (!(analysisWriter_ ? analysisWriter_(*this, writer) : WriteSloFile(writer))) {
-        return 0;
-    }
-    if (!CommitWithBackupQuestion(
+    if (!(analysisWriter_ ? analysisWriter_(*this, writer) : WriteSloFile(writer)) ||
+        !CommitWithBackupQuestion(
             writer, u8"すべり線解析ﾌｧｲﾙ(.slo)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？")) {
+        m_strSectionFile = section;
+        m_strDispFile = disp;
         return 0;
     }
+    CString fullPath;
+    SplitPathName(path, m_strDir, fullPath);
     SetModifiedFlag(false);
     return 1;
 }

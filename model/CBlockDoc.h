@@ -90,9 +90,11 @@ public:
     // their case) and sets the frame captions.
     void UpdatePathAndTitles(const CString& path);
     // Writes the analysis file through a platform::SafeFileWriter that keeps the previous
-    // file as its full name + ".BAK" ("a.slo.BAK", so a section file beside it keeps its own). A failed write leaves the file and its ".BAK" as
-    // they were and no temporary file; a backup that cannot be made asks whether to go on.
-    // 1 saved (the document is then unmodified), 0 not (the messages have been shown).
+    // file as its full name + ".BAK" ("a.slo.BAK", so a section file beside it keeps its own). A failed write
+    // leaves the file and its ".BAK" as they were and no temporary file; a backup that cannot be made asks
+    // whether to go on. 1 saved (the document is then unmodified), 0 not (the messages have been shown). The
+    // reference names are written so that they reach their files from the new folder (ReferenceNameForSave)
+    // and the document takes them, and the folder, once saved.
     int SaveWithBackup(const char* path);
     // The writer SaveWithBackup uses: opens its file on the safe writer, writes and closes
     // it (1 written, 0 failed after its message); WriteSloFile when none is set. Tests and

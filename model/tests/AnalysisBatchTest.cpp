@@ -181,3 +181,13 @@ TEST_F(AnalysisBatchTest, BadUsagePrintsNothingAndExitsTwo) {
     EXPECT_FALSE(fs::exists(dir_ / "out.slo"));
     ExpectInputsUntouched();
 }
+
+TEST_F(AnalysisBatchTest, ASaveThatFailsSaysSoAndExitsOne) {
+    const fs::path out = dir_ / "missing folder" / "out.slo";
+    Outcome run = RunBatch({In("sample.slo"), "--no-run", "--save", out.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.output.rfind(SaveQuestion(out), 0), 0u) << run.output;
+    EXPECT_GT(run.output.size(), SaveQuestion(out).size()) << "the failure is told";
+    EXPECT_FALSE(fs::exists(out));
+    ExpectInputsUntouched();
+}

@@ -4,6 +4,9 @@
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 
+#include "model/AnalysisRun.h"
+#include "platform/core/CodePage.h"
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +14,27 @@
 
 namespace fs = std::filesystem;
 using platform::Utf8;
+using torvan::CBlockDoc;
+
+namespace {
+
+// A path as the program's texts hold it (CP932).
+std::string Cp932(const fs::path& path) {
+    return platform::Utf8ToCp932(path.string());
+}
+
+// The first line of a file that starts with the keyword, without its line end.
+std::string LineOf(const fs::path& file, const std::string& keyword) {
+    std::istringstream text(testsupport::ReadBytes(file));
+    for (std::string line; std::getline(text, line);) {
+        if (line.rfind(keyword, 0) == 0) {
+            return line.substr(0, line.find('\r'));
+        }
+    }
+    return "";
+}
+
+} // namespace
 
 class DocumentLifeCycleTest : public DocumentTest {
 protected:
@@ -128,4 +152,33 @@ TEST_F(DocumentLifeCycleTest, SavingGoesBackToTheFileOpenedWhateverTheCaseOfItsE
     ASSERT_EQ(doc_.OnFileSave(), 1) << sink_.LastMessageUtf8();
     EXPECT_FALSE(fs::exists(dir_ / "UPPER.slo"));
     EXPECT_TRUE(fs::exists(dir_ / "UPPER.SLO.BAK"));
+}
+
+// A file saved into another folder still reaches its section model and measurement files:
+// by name where they lie beside it, else by a path that reaches them.
+TEST_F(DocumentLifeCycleTest, SaveAsIntoAnotherFolderKeepsTheReferenceFiles) {
+    const fs::path elsewhere = dir_ / fs::path(u8"別の場所") / fs::path(u8"解析 結果");
+    fs::create_directories(elsewhere);
+    ASSERT_EQ(doc_.OnOpenDocument((dir_ / "sample.slo").c_str()), 1) << sink_.LastMessageUtf8();
+    ASSERT_EQ(torvan::AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1) << sink_.LastMessageUtf8();
+    const struct {
+        fs::path folder;
+        std::string section; // the SEFIL line as written
+    } cases[] = {
+        {elsewhere, "SEFIL     " + Cp932(dir_ / "sample.sec")},
+        {dir_, "SEFIL     sample.sec"}, // back beside them
+    };
+    for (const auto& saved : cases) {
+        const fs::path file = saved.folder / "sample.slo";
+        side_.promptAnswer = Cp932(file);
+        ASSERT_EQ(doc_.OnFileSaveAs(), 1) << sink_.LastMessageUtf8();
+        EXPECT_EQ(LineOf(file, "SEFIL"), saved.section);
+        CBlockDoc reopened;
+        ASSERT_EQ(reopened.OnOpenDocument(Cp932(file).c_str()), 1) << sink_.LastMessageUtf8();
+        EXPECT_EQ(reopened.m_mapNode.GetCount(), doc_.m_mapNode.GetCount());
+        EXPECT_EQ(reopened.m_mapSite.GetCount(), 8);
+        EXPECT_EQ(reopened.m_mapDisp.GetCount(), 8);
+        EXPECT_EQ(reopened.m_listSlipLines.GetCount(), 1);
+        EXPECT_EQ(reopened.m_strDispTitle, doc_.m_strDispTitle);
+    }
 }

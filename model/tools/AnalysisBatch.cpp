@@ -13,8 +13,8 @@
 // plot parameters and display settings of the analysis program's settings file given with
 // --settings (its displacement-vector mode also applies to the run), else with the
 // program's defaults. The settings file is only read.
-// Exit status: 0 when the file opened (and the plot files were written), 1 when it did not
-// (nothing saved), 2 on bad usage.
+// Exit status: 0 when the file opened (and the plot files and OUT.slo were written), 1 when
+// it did not (nothing saved) or a write failed, 2 on bad usage.
 
 #include "platform/core/StdoutMessageSink.h"
 
@@ -150,7 +150,9 @@ int main(int argc, char** argv) {
     }
     if (!args.output.empty()) {
         doc.UpdatePathAndTitles(args.output.c_str());
-        doc.OnFileSave();
+        if (!doc.OnFileSave()) {
+            status = 1;
+        }
     }
     platform::SetMessageSink(nullptr);
     return status;
