@@ -4,6 +4,7 @@
 #include "platform/core/MessageSink.h"
 
 #include <cstring>
+#include <stdio_ext.h>
 
 IMPLEMENT_DYNAMIC(CTextFile, CStdioFile)
 
@@ -187,6 +188,17 @@ int CTextFile::WriteLine(const char* text) {
 }
 
 void CTextFile::Close() {
+    // What the stream still buffers is written here: a full disk met now is a write error
+    // like one met by WriteLine, not a failing close.
+    if (m_pStream && __fwriting(m_pStream)) {
+        try {
+            Flush();
+        } catch (const CFileException& error) {
+            Abort();
+            BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
+            throw;
+        }
+    }
     try {
         CStdioFile::Close();
     } catch (const CFileException&) {

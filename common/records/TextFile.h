@@ -50,7 +50,8 @@ public:
 
     // Writes the text and a line end. Returns 1.
     int WriteLine(const char* text);
-    // Closes; on failure a beep and the close message, and the error is thrown on.
+    // Writes what is still buffered (failing: the write message, as WriteLine shows it) and
+    // closes; on failure a beep and the message, and the error is thrown on.
     void Close() override;
 
     int GetLineCount() const { return lineCount_; }

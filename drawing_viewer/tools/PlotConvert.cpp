@@ -10,6 +10,7 @@
 // usage (also when OUTPUT names an input file). The input files are never changed.
 
 #include "drawing_viewer/core/MainDoc.h"
+#include "platform/core/FileSizeSignal.h"
 #include "platform/core/StdoutMessageSink.h"
 
 #include <cstdio>
@@ -41,6 +42,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::IgnoreFileSizeSignal();
     if (argc != 3) {
         return Usage();
     }

@@ -5,6 +5,7 @@
 
 #include "list_viewer/core/LineIndex.h"
 #include "list_viewer/core/PageRows.h"
+#include "platform/core/FileSizeSignal.h"
 
 #include "platform/core/CodePage.h"
 #include "platform/core/NumberFormat.h"
@@ -68,6 +69,7 @@ int Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::IgnoreFileSizeSignal();
     std::string path;
     int type = -1;
     int rowsPage = 0;

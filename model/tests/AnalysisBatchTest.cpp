@@ -32,8 +32,9 @@ struct Outcome {
     std::string output;
 };
 
-Outcome RunBatch(const std::vector<std::string>& args) {
-    std::string command = Quote(ANALYSIS_BATCH_PATH);
+// shellPrefix runs before the program in the same shell (a limit for it to meet).
+Outcome RunBatch(const std::vector<std::string>& args, const std::string& shellPrefix = "") {
+    std::string command = shellPrefix + Quote(ANALYSIS_BATCH_PATH);
     for (const std::string& arg : args) {
         command += " " + Quote(arg);
     }
@@ -151,6 +152,16 @@ TEST_F(AnalysisBatchTest, AReportedFailureStillSavesAndExitsZero) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.output, "ﾌﾞﾛｯｸ線が未定義ため、すべり線生成できません\n" + SaveQuestion(dir_ / "out.slo"));
     EXPECT_EQ(SlipLineCount(dir_ / "out.slo"), 0);
+    ExpectInputsUntouched();
+}
+
+// A file-size limit stands in for a full disk: the save fails with its message and
+// leaves nothing behind, instead of the signal ending the program mid-write.
+TEST_F(AnalysisBatchTest, ASaveBeyondTheFileSizeLimitFailsWithTheDiskFullMessage) {
+    Outcome run = RunBatch({In("sample.slo"), "--no-run", "--save", In("out.slo")}, "ulimit -f 1; ");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, SaveQuestion(dir_ / "out.slo") + "ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3); // the inputs only
     ExpectInputsUntouched();
 }
 

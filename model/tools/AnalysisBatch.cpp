@@ -16,6 +16,7 @@
 // Exit status: 0 when the file opened (and the plot files and OUT.slo were written), 1 when
 // it did not (nothing saved) or a write failed, 2 on bad usage.
 
+#include "platform/core/FileSizeSignal.h"
 #include "platform/core/StdoutMessageSink.h"
 
 #include "model/AnalysisRun.h"
@@ -105,6 +106,7 @@ bool SameFile(const std::string& a, const std::string& b) {
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::IgnoreFileSizeSignal();
     Arguments args;
     if (!Parse(argc, argv, args) || (!args.output.empty() && SameFile(args.analysis, args.output))) {
         return Usage();

@@ -2,6 +2,7 @@
 
 #include "platform/core/CFile.h"
 #include "platform/core/CodePage.h"
+#include "platform/core/FileSizeSignal.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/ModulePath.h"
 #include "platform/core/ProfileFile.h"
@@ -228,6 +229,7 @@ CWnd* AfxGetMainWnd() {
 }
 
 int AfxWinMain(int argc, char** argv) {
+    platform::IgnoreFileSizeSignal();
     QApplication qtApp(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     platform::InstallToolkitJapanese();

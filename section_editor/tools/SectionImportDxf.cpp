@@ -9,6 +9,7 @@
 // or settings error (told on standard error).
 
 #include "DxfImportSettingsJson.h"
+#include "platform/core/FileSizeSignal.h"
 
 #include "platform/core/MessageSink.h"
 #include "platform/core/StdoutMessageSink.h"
@@ -43,6 +44,7 @@ void TakeSettings(merdok::CBlockDoc& doc, const dxftest::JsonImportSettings& jso
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::IgnoreFileSizeSignal();
     if (argc != 4) {
         std::cerr << "usage: section-import-dxf <file.dxf> <settings.json> <out.sec>\n";
         return 2;

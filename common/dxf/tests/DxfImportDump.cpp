@@ -15,6 +15,7 @@
 
 #include "DxfImportSettingsJson.h"
 #include "RecordingDocument.h"
+#include "platform/core/FileSizeSignal.h"
 
 #include "common/dxf/DxfReader.h"
 #include "platform/core/RecordingSink.h"
@@ -50,6 +51,7 @@ Json Report(int result, const platform::RecordingSink& sink, const dxftest::Reco
 } // namespace
 
 int main(int argc, char** argv) {
+    platform::IgnoreFileSizeSignal();
     if (argc != 3) {
         std::cerr << "usage: dxf-import-dump <file.dxf> <settings.json>\n";
         return 2;

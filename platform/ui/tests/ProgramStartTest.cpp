@@ -1,0 +1,60 @@
+// What every window program gets from AfxWinMain before its own start-up runs.
+#include "platform/core/SafeFileWriter.h"
+#include "testsupport/TempDir.h"
+
+#include "platform/ui/CWinApp.h"
+
+#include <QCoreApplication>
+#include <csignal>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Saves a file bigger than the process may write and ends with the outcome.
+class OversizeWritingApp : public CWinApp {
+public:
+    explicit OversizeWritingApp(std::string path) : CWinApp("writer"), path_(std::move(path)) {}
+    BOOL InitInstance() override {
+        written_ = platform::WriteFileSafely(path_.c_str(), std::string(8192, 'x'));
+        return FALSE;
+    }
+    int ExitInstance() override { return written_ ? 2 : 3; }
+
+private:
+    std::string path_;
+    bool written_ = false;
+};
+
+} // namespace
+
+// A file-size limit stands in for a full disk: the save fails and the program goes on,
+// where the signal's default would end it mid-write.
+TEST(ProgramStartTest, AWriteBeyondTheFileSizeLimitFailsInsteadOfEndingTheProgram) {
+    if (QCoreApplication::instance()) {
+        GTEST_SKIP() << "needs a process without an application object yet";
+    }
+    testsupport::TempDir dir("program start");
+    const std::string path = dir.File("big.txt");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit limit{1024, 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        OversizeWritingApp app(path);
+        char name[] = "writer";
+        char* argv[] = {name, nullptr};
+        ::_exit(AfxWinMain(1, argv));
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 3);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 0); // no temporary left
+}
