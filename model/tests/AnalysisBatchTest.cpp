@@ -159,7 +159,7 @@ TEST_F(AnalysisBatchTest, AReportedFailureStillSavesAndExitsZero) {
 // leaves nothing behind, instead of the signal ending the program mid-write.
 TEST_F(AnalysisBatchTest, ASaveBeyondTheFileSizeLimitFailsWithTheDiskFullMessage) {
     Outcome run = RunBatch({In("sample.slo"), "--no-run", "--save", In("out.slo")}, "ulimit -f 1; ");
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 1); // nothing saved
     EXPECT_EQ(run.output, SaveQuestion(dir_ / "out.slo") + "ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3); // the inputs only
     ExpectInputsUntouched();
