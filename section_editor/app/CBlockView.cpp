@@ -45,7 +45,6 @@ CBlockView::CBlockView() : CViewBase(EditorViewOptions()), m_display(ProgramView
 
 CBlockView::~CBlockView() {
     m_listSelect.RemoveAll();
-    ProgramViewSettings().display = m_display;
 }
 
 CMerdokDoc* CBlockView::GetDocument() const {

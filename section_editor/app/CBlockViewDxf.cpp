@@ -61,12 +61,13 @@ void CBlockView::OnInputDxfFile() {
     CDxfFileDlg dialog(this);
     CopySettingsToDialog(*model, dialog);
     const int answer = dialog.DoModal();
+    // The import settings are the session's, not the file's: only an import changes the model.
     CopySettingsToModel(dialog, *model);
-    model->SetModifiedFlag(true);
     CDxfImport import(*model);
     if (answer != IDOK || !import.Confirm()) {
         return;
     }
+    model->SetModifiedFlag(true);
     // The import may put copies in place of the model's records (a failed one puts the
     // model back as it was), and the reader sets every state to normal: nothing stays selected.
     ClearSelection();
@@ -92,7 +93,6 @@ void CBlockView::OnFileDxfOut() {
     if (!COutputFileDlg::AskDxfPath(kOutputFileTemplate, this, m_strDxfOutPath, proposed)) {
         return;
     }
-    model->SetModifiedFlag(true);
     WriteDxfFile();
 }
 

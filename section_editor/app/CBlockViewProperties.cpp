@@ -50,8 +50,11 @@ void CBlockView::OnViewProperties() {
         return;
     }
     FromBlock(dialog.m_display, m_display);
+    // The settings file takes the display chosen last, whichever window closes last.
+    ProgramViewSettings().display = m_display;
     Invalidate();
     MeasureLabelSize();
+    RecolorBoundaryButtons();
 }
 
 } // namespace merdok

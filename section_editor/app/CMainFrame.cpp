@@ -5,6 +5,10 @@
 #include "section_editor/app/MerdokMenu.h"
 #include "section_editor/app/ToolBarImages.h"
 
+#include "platform/ui/FileDropOpening.h"
+
+#include <QMainWindow>
+
 namespace merdok {
 
 IMPLEMENT_DYNAMIC(CMainFrame, CMDIFrameWnd)
@@ -49,6 +53,10 @@ bool CMainFrame::CreateToolBars() {
     SetBoundaryButtons(editBar_,
                        {ID_DRAW_UNDER_BOUND_POINT, ID_DRAW_LEFT_BOUND_POINT, ID_DRAW_RIGHT_BOUND_POINT});
     return true;
+}
+
+void CMainFrame::OnFrameReady() {
+    platform::OpenDroppedFiles(MainWindow());
 }
 
 CBlockView* CMainFrame::ActiveBlockView() const {

@@ -1,7 +1,8 @@
 #pragma once
 // The section model editor's main frame: the standard and edit tool bars with texts under
 // their buttons on the shared section-program frame. It registers the window class by which
-// the base menu and a second start know that a section model editor runs.
+// the base menu and a second start know that a section model editor runs. Files dropped on it
+// open as documents.
 
 #include "common/ui/shell/CComboToolBar.h"
 #include "common/ui/shell/CSectionMainFrame.h"
@@ -25,6 +26,7 @@ public:
 
 private:
     bool CreateToolBars() override;
+    void OnFrameReady() override;
 
     shell::CComboToolBar standardBar_;
     shell::CComboToolBar editBar_;

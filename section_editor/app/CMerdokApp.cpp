@@ -10,6 +10,7 @@
 
 #include "common/process/BaseMenuExchange.h"
 #include "common/process/WindowClassClient.h"
+#include "common/records/DataFileSyntax.h"
 #include "common/ui/table/GridLineSettings.h"
 #include "platform/ui/CMultiDocTemplate.h"
 
@@ -17,8 +18,13 @@ namespace merdok {
 
 namespace {
 
-const shell::SectionAppTraits kTraits{"MERDOK", u8"断面ﾓﾃﾞﾙﾌｧｲﾙ (*.sec) |*.sec| すべてのﾌｧｲﾙ (*.*) |*.*||",
-                                      "sec", u8"MERDOK 断面ﾓﾃﾞﾙ編集プログラム", process::kSectionModelSlot};
+const shell::SectionAppTraits kTraits{"MERDOK",
+                                      u8"断面ﾓﾃﾞﾙﾌｧｲﾙ (*.sec) |*.sec| すべてのﾌｧｲﾙ (*.*) |*.*||",
+                                      "sec",
+                                      u8"MERDOK 断面ﾓﾃﾞﾙ編集プログラム",
+                                      process::kSectionModelSlot,
+                                      kSectionModelTag,
+                                      u8"断面ﾃﾞｰﾀﾌｧｲﾙではありません"};
 
 } // namespace
 

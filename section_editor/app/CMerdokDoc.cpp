@@ -2,14 +2,17 @@
 
 #include "section_editor/app/CChildFrame.h"
 #include "section_editor/app/CMerdokApp.h"
+#include "section_editor/app/ViewSettings.h"
 
 #include "platform/core/CFile.h"
+#include "platform/core/CodePage.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CView.h"
 #include "platform/ui/CWaitCursor.h"
 
 #include <QTimer>
 #include <algorithm>
+#include <string>
 #include <sys/stat.h>
 
 namespace merdok {
@@ -25,6 +28,22 @@ bool Exists(const char* path) {
     return ::stat(CFile::OsPath(path).c_str(), &status) == 0;
 }
 
+// A new document's file name: its title up to the first of " #%;/\\", at most 8 bytes
+// (never half a character), and the extension.
+CString ProposedFileName(const CString& title) {
+    std::string name = title.str();
+    name = name.substr(0, std::min(name.find_first_of(" #%;/\\"), name.size()));
+    std::size_t length = 0;
+    while (length < name.size()) {
+        const std::size_t step = platform::IsCp932LeadByte(static_cast<unsigned char>(name[length])) ? 2 : 1;
+        if (length + step > 8) {
+            break;
+        }
+        length += step;
+    }
+    return CString((name.substr(0, length) + ".sec").c_str());
+}
+
 } // namespace
 
 CMerdokDoc::CMerdokDoc() {
@@ -33,7 +52,7 @@ CMerdokDoc::CMerdokDoc() {
     MapCommand(ID_FILE_CLOSE, [this] { OnFileClose(); });
     model_.m_promptSavePath = [this](CString& path) {
         auto* app = dynamic_cast<CMerdokApp*>(AfxGetApp());
-        path = model_.m_strPath;
+        path = model_.m_strPath.IsEmpty() ? ProposedFileName(GetTitle()) : model_.m_strPath;
         return app && app->DoPromptFileName(path, CString(kSaveAsTitle), false);
     };
 }
@@ -48,11 +67,18 @@ BOOL CMerdokDoc::OnNewDocument() {
     if (auto* app = dynamic_cast<CMerdokApp*>(AfxGetApp())) {
         SetTitle(app->NextUntitledTitle());
     }
+    model_.SetUntitledName(GetTitle());
     return TRUE;
 }
 
 BOOL CMerdokDoc::OnOpenDocument(LPCTSTR path) {
     CWaitCursor wait;
+    // The file is read before a view hands the model the program's limits: a model saved
+    // under them, or one that opened under the model's own, opens again.
+    const ViewSettings& settings = ProgramViewSettings();
+    for (int i = 0; i < 4; ++i) {
+        model_.m_nLimit[i] = std::max(CBlockDoc::kInitialLimits[i], settings.countLimit[i]);
+    }
     return model_.OnOpenDocument(path);
 }
 

@@ -139,6 +139,9 @@ public:
     BOOL SaveModified();
     void SetPathName(const char* path);
     std::function<bool(CString& path)> m_promptSavePath; // false: the user cancelled
+    // The name the window shows while the model has no file ("新規1"); the closing question
+    // names it.
+    void SetUntitledName(const CString& name) { untitledName_ = name; }
 
     // --- members ---
     CString m_strDir;     // with its trailing separator
@@ -193,6 +196,7 @@ private:
     bool LinkPoints(int startKey, int endKey, std::vector<int>& covered);
 
     bool m_bModified = false;
+    CString untitledName_;
 };
 
 } // namespace merdok

@@ -407,8 +407,10 @@ BOOL CBlockDoc::SaveModified() {
         return TRUE;
     }
     CString question;
-    question.Format(u8"%s に行った変更を保存しますか?",
-                    (m_strPath.IsEmpty() ? m_strTitle : m_strPath).GetString());
+    const CString& name = !m_strPath.IsEmpty()       ? m_strPath
+                          : !untitledName_.IsEmpty() ? untitledName_
+                                                     : m_strTitle;
+    question.Format(u8"%s に行った変更を保存しますか?", name.GetString());
     int answer = AfxMessageBox(question, MB_YESNOCANCEL, kSaveModifiedHelpId);
     if (answer == IDCANCEL) {
         return FALSE;

@@ -125,7 +125,8 @@ bool CSectionApp::DoPromptFileName(CString& fileName, const CString& title, bool
     if (fileName.IsEmpty()) {
         initialDirectory = lastDirectory_;
     } else {
-        initialDirectory = DirectoryOf(fileName);
+        // A proposed name without a folder (a new document's) starts where the last file was.
+        initialDirectory = fileName.Find('/') >= 0 ? DirectoryOf(fileName) : lastDirectory_;
         proposed = NameOf(fileName);
     }
     if (initialDirectory.GetLength() > 1 && initialDirectory.Right(1) == "/") {
@@ -140,6 +141,9 @@ bool CSectionApp::DoPromptFileName(CString& fileName, const CString& title, bool
                          proposed.IsEmpty() ? nullptr : proposed.GetString(), flags, filter.GetString(),
                          m_pMainWnd);
     dialog.m_ofn.lpstrTitle = title.GetString();
+    if (traits_.formatTag) {
+        dialog.SetFormatTags({traits_.formatTag}, CString(traits_.formatRefusal));
+    }
     if (!initialDirectory.IsEmpty()) {
         dialog.m_ofn.lpstrInitialDir = initialDirectory.GetString();
     }

@@ -17,6 +17,10 @@ struct SectionAppTraits {
     const char* defaultExtension; // of the file prompt, without the dot
     const char8_t* aboutText;     // of the version dialog
     int baseMenuSlot;             // the base menu's field the saved file goes to
+    // The tag a file chosen in the open dialog carries, and the refusal of one with another
+    // tag; null: the analysis file's tags.
+    const char* formatTag = nullptr;
+    const char8_t* formatRefusal = nullptr;
 };
 
 class CSectionApp : public CWinApp {

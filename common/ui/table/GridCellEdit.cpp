@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 CGridCellEdit::CGridCellEdit(QWidget* parent) : QLineEdit(parent) {
     setFrame(false);
@@ -55,6 +56,13 @@ void CGridCellEdit::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void CGridCellEdit::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && !isReadOnly() && !hasSelectedText()) {
+        selectAll();
+    }
 }
 
 void CGridCellEdit::contextMenuEvent(QContextMenuEvent* event) {

@@ -217,6 +217,8 @@ protected:
     // The last text of the cell edit that passed the checks (to put back a refused one).
     CString m_acceptedText;
     int m_acceptedCursor = 0;
+    // The cell's text when the cell edit came to it (Esc puts it back).
+    CString m_cellEntryText;
     QObject* m_pEventHook = nullptr;
     QObject* m_pEnterHook = nullptr;
 
@@ -225,6 +227,12 @@ private:
     // Enter that no control took (GridDlgEnter.cpp).
     void InstallEnterHook();
     void OnEnterKey();
+    // Ctrl+Tab: the focus leaves the grid for the next (or previous) control, so that a
+    // keyboard reaches the buttons while Tab keeps moving between cells.
+    void LeaveGrid(bool forward);
+    // Esc: the cell's text as it was when the cell edit came to it; false when nothing
+    // was changed (then Esc closes the table as Cancel does).
+    bool RestoreCellText();
     void ShowPopupMenu(CPoint point);
     bool StoreCellText(int row, int col, const CString& text);
     void RefuseCellText(const CString& message);

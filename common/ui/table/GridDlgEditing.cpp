@@ -51,6 +51,7 @@ void CGridDlg::ShowCellEditor() {
     m_pCellEdit->setText(platform::ToQString(m_grid.GetTextMatrix(m_nCurRow, m_nCurCol)));
     m_bUpdating = FALSE;
     m_acceptedText = m_grid.GetTextMatrix(m_nCurRow, m_nCurCol);
+    m_cellEntryText = m_acceptedText;
     const bool editable =
         m_nCurCol >= 1 && m_nCurCol <= m_columns.Count() && m_columns.IsEditable(m_nCurCol - 1);
     if (editable && !m_bRowSelecting) {
@@ -183,6 +184,10 @@ BOOL CGridDlg::OnCellEditKey(UINT key, UINT shift) {
         MoveCurrentCell(0, 1);
         return TRUE;
     case VK_TAB:
+        if (withCtrl) {
+            LeaveGrid(!withShift);
+            return TRUE;
+        }
         MoveCurrentCell(0, withShift ? -1 : 1);
         return TRUE;
     case VK_RETURN:
@@ -190,6 +195,9 @@ BOOL CGridDlg::OnCellEditKey(UINT key, UINT shift) {
         return TRUE;
     case VK_ESCAPE:
         OnKeyEscape();
+        if (!RestoreCellText()) {
+            OnCancel();
+        }
         return TRUE;
     case VK_F1 + 2:
         FindAgain();

@@ -1,7 +1,13 @@
-// Enter in a table whose owner takes it as "next field". The cell edit uses Enter itself;
-// an Enter that the focused control leaves alone reaches the dialog, and is taken here.
+// Keys that take the focus out of the grid or end its cell edit. Enter in a table whose
+// owner takes it as "next field": the cell edit uses Enter itself; an Enter that the focused
+// control leaves alone reaches the dialog, and is taken here. Ctrl+Tab leaves the grid and
+// Esc puts the cell back (a second Esc cancels), since Tab and Esc belong to the cells.
 
 #include "common/ui/table/GridDlg.h"
+
+#include "common/ui/table/GridCellEdit.h"
+#include "platform/ui/FlexGridView.h"
+#include "platform/ui/QtText.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -31,9 +37,13 @@ private:
     std::function<void()> onEnter_;
 };
 
+bool TakesTabFocus(const QWidget* widget, const QWidget* window) {
+    return (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && widget->isVisibleTo(window);
+}
+
 void FocusNextControl(QWidget* from) {
     for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(from->window())) {
+        if (TakesTabFocus(next, from->window())) {
             next->setFocus(Qt::TabFocusReason);
             return;
         }
@@ -41,6 +51,40 @@ void FocusNextControl(QWidget* from) {
 }
 
 } // namespace
+
+void CGridDlg::LeaveGrid(bool forward) {
+    QWidget* grid = m_grid.View();
+    QWidget* from = m_pCellEdit && m_pCellEdit->isVisible() ? static_cast<QWidget*>(m_pCellEdit) : grid;
+    if (!from) {
+        return;
+    }
+    auto inGrid = [&](const QWidget* widget) {
+        return widget == m_pCellEdit || (grid && (widget == grid || grid->isAncestorOf(widget)));
+    };
+    auto step = [forward](QWidget* widget) {
+        return forward ? widget->nextInFocusChain() : widget->previousInFocusChain();
+    };
+    for (QWidget* next = step(from); next && next != from; next = step(next)) {
+        if (!inGrid(next) && TakesTabFocus(next, GetWidget())) {
+            next->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return;
+        }
+    }
+}
+
+bool CGridDlg::RestoreCellText() {
+    if (!m_pCellEdit || !m_pCellEdit->isVisible() || m_pCellEdit->isReadOnly()) {
+        return false;
+    }
+    const QString entry = platform::ToQString(m_cellEntryText);
+    if (m_pCellEdit->text() == entry) {
+        return false;
+    }
+    // Through the edit's change handling, so the value stored goes back as well.
+    m_pCellEdit->setText(entry);
+    m_pCellEdit->selectAll();
+    return true;
+}
 
 void CGridDlg::InstallEnterHook() {
     if (!m_pEnterHook) {

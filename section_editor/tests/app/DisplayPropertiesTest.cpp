@@ -1,5 +1,6 @@
 // The section editor's display-properties dialog on a view offscreen: what OK, Cancel and
-// the default button leave in the settings file, and the pen a chosen width draws with.
+// the default button leave in the settings file, the pen a chosen width draws with, and a
+// choice that outlives the closing of another window.
 
 #include "MerdokViewProgram.h"
 
@@ -142,6 +143,22 @@ TEST_F(DisplayPropertiesTest, AWidthOfThreeDrawsTheGroundLineThreePixelsThick) {
     const int run = VerticalRun(middle, RGB(0, 0, 0));
     EXPECT_GE(run, 3);
     EXPECT_LE(run, 4);
+}
+
+// Two windows open: closing the one whose display was not changed keeps the choice made in
+// the other for the settings file.
+TEST_F(DisplayPropertiesTest, AChoiceSurvivesTheClosingOfAnotherWindow) {
+    auto* other = dynamic_cast<CBlockView*>(RUNTIME_CLASS(CBlockView)->CreateObject());
+    ASSERT_NE(other, nullptr);
+    RunDialog([](CDialog& dialog) {
+        SelectRow(dialog, kGroundLineRow);
+        Combo(dialog, CNumberPropDlg::kColorCombo)->setCurrentIndex(9);
+        dialog.OnOK();
+    });
+    const COLORREF chosen = view_->m_display.line.color;
+    ASSERT_NE(chosen, DefaultViewSettings(CString()).display.line.color);
+    delete other;
+    EXPECT_EQ(ProgramViewSettings().display.line.color, chosen);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The DXF import dialog in front of the import: the entries it refuses, each with one
-// message, and an accepted import that the view then shows whole.
+// message, and an accepted import that the view then shows whole; a cancelled import and a
+// DXF written leave the model unchanged.
 
 #include "MerdokViewProgram.h"
 
@@ -8,6 +9,7 @@
 #include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/MerdokIds.h"
 
+#include "common/ui/dialogs/COutputFileDlg.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
@@ -15,6 +17,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace merdok {
@@ -78,6 +81,24 @@ TEST_F(DxfDialogTest, RefusedEntriesSayWhyOnceAndAnAcceptedImportIsShownWhole) {
     EXPECT_DOUBLE_EQ(document_->Model().m_mapNode.Lookup(1)->GetX(), 200.0) << "the X factor applies";
     EXPECT_DOUBLE_EQ(view_->m_drawRange.xmax, 200.0) << "the view shows the imported model whole";
     EXPECT_TRUE(document_->Model().IsModified());
+}
+
+TEST_F(DxfDialogTest, ACancelledImportAndAWrittenDxfLeaveTheModelUnchanged) {
+    document_->Model().MakePoint(CNode::kGround, 10.0, 50.0)->SetState(CNode::kNormal);
+    document_->Model().SetModifiedFlag(false);
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnCancel(); });
+    view_->OnCmdMsg(ID_FILE_INPUT_DXF, CN_COMMAND, nullptr);
+    EXPECT_FALSE(document_->Model().IsModified()) << "import cancelled";
+
+    const std::string output = Path("out.dxf");
+    platform::DialogScript::Queue([output](CDialog& dialog) {
+        dialog.SetDlgItemText(COutputFileDlg::kPathEdit, CString(output.c_str()));
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    });
+    view_->OnCmdMsg(ID_FILE_DXF_OUT, CN_COMMAND, nullptr);
+    EXPECT_TRUE(std::filesystem::exists(output)) << sink_.LastMessageUtf8();
+    EXPECT_FALSE(document_->Model().IsModified()) << "DXF written";
 }
 
 } // namespace

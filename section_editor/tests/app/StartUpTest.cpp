@@ -1,6 +1,8 @@
 // The section editor's start and end beside a stand-in base menu: the command line's new file
 // drawn with the mouse, saved under its name and handed back to the section model slot; a
-// second start bringing the running copy forward; the settings file written at exit.
+// second start bringing the running copy forward; the settings file written at exit; files
+// opened through the open dialog and by dropping, at the settings' limits, and a new
+// document's name in the closing question and the save dialog.
 
 #include "FakeBaseMenu.h"
 #include "RunningCopy.h"
@@ -10,6 +12,7 @@
 #include "section_editor/app/CMerdokApp.h"
 #include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/MerdokIds.h"
+#include "section_editor/app/ViewSettings.h"
 
 #include "common/process/BaseMenuExchange.h"
 #include "common/ui/dialogs/CFileMyDialog.h"
@@ -19,12 +22,19 @@
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
+#include "section_editor/core/EditSettings.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/SpinUntil.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QWidget>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -192,6 +202,103 @@ TEST_F(MerdokAppTest, ANewWindowIsCaptionedNewUntilSavedUnderAName) {
         c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
     EXPECT_EQ(child->windowTitle().toStdString(), lower);
+    EXPECT_EQ(Close(), 0);
+}
+
+// File > Open takes section models and refuses files of the other programs; a file dropped on
+// the window opens as well.
+TEST_F(MerdokAppTest, TheOpenDialogTakesSectionModelsAndDroppedFilesOpen) {
+    for (const char* name : {"sample.sec", "sample.slo"}) {
+        std::filesystem::copy_file(std::filesystem::path(VERRANT_SOURCE_DIR) / "data" / name,
+                                   data_.Path() / name);
+    }
+    ASSERT_TRUE(Start({}));
+    const std::string analysis = data_.File("sample.slo");
+    const std::string model = data_.File("sample.sec");
+    bool refusedStaysOpen = false;
+    platform::DialogScript::Queue([&](CDialog& dialog) {
+        auto& files = dynamic_cast<CFileMyDialog&>(dialog);
+        files.SetFileNameText(CString(analysis.c_str()));
+        files.OnOK();
+        refusedStaysOpen = files.GetWidget()->isVisible();
+        files.SetFileNameText(CString(model.c_str()));
+        files.OnOK();
+    });
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_OPEN);
+    EXPECT_TRUE(refusedStaysOpen);
+    EXPECT_EQ(sink_->MessagesUtf8(), std::vector<std::string>{Utf8(u8"断面ﾃﾞｰﾀﾌｧｲﾙではありません")});
+    ASSERT_NE(Document(), nullptr);
+    EXPECT_EQ(Document()->GetPathName(), CString(model.c_str()));
+    EXPECT_EQ(Document()->Model().m_mapNode.GetCount(), 45);
+    Document()->OnCloseDocument();
+    ASSERT_EQ(Document(), nullptr);
+
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile(QString::fromStdString(model))});
+    QWidget* window = TheApp().m_pMainWnd->GetWidget();
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window, &enter);
+    QApplication::sendEvent(window, &drop);
+    ASSERT_NE(Document(), nullptr);
+    EXPECT_EQ(Document()->Model().m_mapNode.GetCount(), 45);
+    EXPECT_EQ(Close(), 0);
+}
+
+// A model made up to the limits the settings allow is saved and opens again (the file is read
+// before a view hands the model those limits).
+TEST_F(MerdokAppTest, AModelAtTheSettingsLimitsOpensAgain) {
+    ASSERT_TRUE(Start({}));
+    for (int limit : {5000, EditSettings::kHighestLimit}) {
+        ViewSettings& settings = ProgramViewSettings();
+        std::fill(settings.countLimit, settings.countLimit + 3, limit);
+        CBlockDoc model;
+        std::fill(model.m_nLimit, model.m_nLimit + 3, limit);
+        for (int i = 0; i < limit; ++i) {
+            model.MakePoint(CNode::kGround, i * 0.5, 50.0 + (i % 7))->SetState(CNode::kNormal);
+            model.MakePoint(CNode::kMeasurement, i * 0.5, 40.0)->SetState(CNode::kNormal);
+        }
+        for (int i = 0; i + 1 < limit; ++i) {
+            model.m_nLineCount = model.AddLine(i, i + 1, model.m_nLineCount);
+        }
+        model.SetLineStates(0);
+        const std::string path = data_.File("limit" + std::to_string(limit) + ".sec");
+        ASSERT_TRUE(model.OnSaveDocument(path.c_str())) << sink_->LastMessageUtf8();
+        auto* document = dynamic_cast<CMerdokDoc*>(TheApp().OpenDocumentFile(path.c_str()));
+        ASSERT_NE(document, nullptr) << limit << ": " << sink_->LastMessageUtf8();
+        EXPECT_EQ(document->Model().m_mapNode.GetCount(), limit);
+        EXPECT_EQ(document->Model().m_mapSite.GetCount(), limit);
+        EXPECT_EQ(document->Model().m_LineList.GetCount(), limit - 1);
+        document->OnCloseDocument();
+    }
+    EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
+    EXPECT_EQ(Close(), 0);
+}
+
+// A new document's closing question names its window, and Save As proposes its title as the
+// file name.
+TEST_F(MerdokAppTest, ANewDocumentIsNamedInTheQuestionAndProposedForSaving) {
+    ASSERT_TRUE(Start({}));
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_NEW);
+    CMerdokDoc* document = Document();
+    ASSERT_NE(document, nullptr);
+    const std::string title = platform::Cp932ToUtf8(document->GetTitle().str());
+    document->Model().MakePoint(CNode::kGround, 10.0, 50.0)->SetState(CNode::kNormal);
+    document->Model().SetModifiedFlag();
+    sink_->QueueAnswer(IDCANCEL);
+    EXPECT_FALSE(document->SaveModified());
+    EXPECT_EQ(sink_->LastMessageUtf8(), title + Utf8(u8" に行った変更を保存しますか?"));
+
+    std::string proposed;
+    platform::DialogScript::Queue([&proposed](CDialog& dialog) {
+        auto& files = dynamic_cast<CFileMyDialog&>(dialog);
+        const QStringList selected = files.FileDialog()->selectedFiles();
+        proposed = selected.isEmpty() ? std::string() : QFileInfo(selected.front()).fileName().toStdString();
+        files.OnCancel();
+    });
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_SAVE_AS);
+    EXPECT_EQ(proposed, title + ".sec");
+    document->Model().SetModifiedFlag(false);
     EXPECT_EQ(Close(), 0);
 }
 

@@ -6,8 +6,10 @@
 
 #include "platform/core/RecordingSink.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMouseEvent>
 #include <gtest/gtest.h>
 
 namespace {
@@ -178,6 +180,43 @@ TEST(GridDlgEditingTest, CancelAsksOnlyWhenChanged) {
     EXPECT_TRUE(table.IsOpen());
     AnswerNextDialog([](QWidget* dialog) { PressButton(dialog, IDOK); });
     table.OnCancel();
+    EXPECT_FALSE(table.IsOpen());
+    EXPECT_EQ(table.Dialog()->result(), IDCANCEL);
+}
+
+// A keyboard alone finishes a table: Ctrl+Tab leaves the grid for the buttons (Tab keeps
+// moving between cells), Esc puts the cell back and a second Esc closes the table, and a
+// click on the cell being edited lets typing replace its value.
+TEST(GridDlgEditingTest, AKeyboardFinishesTheTableAndAClickOnTheEditedCellReplacesItsValue) {
+    testsupport::TestApplication();
+    platform::RecordingSink sink;
+    TestTable table;
+    table.AddRow("2", "1.50", "", u8"a");
+    table.Open();
+    table.Type("7");
+    table.Key(Qt::Key_Escape);
+    EXPECT_EQ(table.EditText(), "2");
+    EXPECT_EQ(table.RowsAsText(), (std::vector<std::string>{"2|1.50||a"}));
+    EXPECT_TRUE(table.IsOpen());
+
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(4, 4), QPointF(4, 4), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(4, 4), QPointF(4, 4), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(table.CellEdit(), &press);
+    QApplication::sendEvent(table.CellEdit(), &release);
+    table.Type("5");
+    EXPECT_EQ(table.EditText(), "5");
+
+    table.Key(Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), table.Dialog()->findChild<QWidget*>(QString::number(IDOK)));
+    EXPECT_EQ(table.RowsAsText(), (std::vector<std::string>{"5|1.50||a"}));
+
+    table.Key(Qt::Key_Escape);
+    EXPECT_EQ(table.RowsAsText(), (std::vector<std::string>{"2|1.50||a"}));
+    // Nothing left to put back: the table closes as Cancel does.
+    AnswerNextDialog([](QWidget* dialog) { PressButton(dialog, IDOK); });
+    table.Key(Qt::Key_Escape);
     EXPECT_FALSE(table.IsOpen());
     EXPECT_EQ(table.Dialog()->result(), IDCANCEL);
 }
