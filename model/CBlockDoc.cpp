@@ -9,6 +9,7 @@
 #include "model/CVerrant.h"
 #include "model/ReferenceLocation.h"
 #include "platform/core/CFile.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MapEntries.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
@@ -102,7 +103,7 @@ int CBlockDoc::OnOpenDocument(const char* path) {
     // Saving goes back to the file that was opened, whatever the letter case of its
     // extension: Linux names are case-sensitive, so "A.SLO" and "A.slo" are two files.
     m_strPath = path;
-    if (::access(CFile::OsPath(path).c_str(), R_OK | W_OK) != 0) {
+    if (!platform::IsReadableFile(path)) {
         CString message;
         message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
         AfxMessageBox(message);

@@ -9,6 +9,7 @@
 
 #include "common/records/StandardColors.h"
 #include "common/records/TextFile.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MapEntries.h"
 #include "platform/core/Unset.h"
 
@@ -76,7 +77,7 @@ DPoint Along(const DPoint& from, double length, double c, double s) {
 // viewer holds it while it reads the index and its page file.
 class IndexLock {
 public:
-    explicit IndexLock(const char* path) : fd_(open(path, O_RDONLY | O_CLOEXEC)) {}
+    explicit IndexLock(const char* path) : fd_(platform::OpenRegularFile(path, O_RDONLY)) {}
     ~IndexLock() {
         if (fd_ >= 0) {
             close(fd_);

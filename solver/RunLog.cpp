@@ -3,6 +3,7 @@
 #include "solver/Messages.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -20,8 +21,7 @@ RunLog::~RunLog() {
 
 bool RunLog::Open(const std::string& cp932Path) {
     Close();
-    struct stat info {};
-    if (::stat(platform::Cp932ToUtf8(cp932Path).c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (platform::EntryAt(cp932Path.c_str()) == platform::DiskEntry::Directory) {
         return false; // a directory of that name can never be replaced by the log
     }
     m_writer = std::make_unique<platform::SafeFileWriter>(cp932Path.c_str());

@@ -1,6 +1,7 @@
 #include "solver/SolverFileNames.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 
 #include <climits>
 
@@ -26,14 +27,14 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view lowerCase) {
 
 // True when the path converts to the system's encoding and back unchanged.
 bool ConvertsCleanly(std::string_view cp932) {
-    const std::optional<std::string> back = platform::Utf8ToCp932Strict(platform::Cp932ToUtf8(cp932));
+    const std::optional<std::string> back = platform::SuiteName(platform::DiskName(cp932));
     return back && *back == cp932;
 }
 
 } // namespace
 
 std::string SolverFileNames::ToOs(const std::string& cp932) {
-    return platform::Cp932ToUtf8(cp932);
+    return platform::DiskName(cp932);
 }
 
 std::optional<SolverFileNames> SolverFileNames::FromPath(std::string_view path) {

@@ -13,6 +13,7 @@
 #include "solver/WorkAreaBudget.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/SafeFileWriter.h"
 
 #include <unistd.h>
@@ -49,7 +50,7 @@ void SolverRun::Run(std::string_view cp932Path) noexcept {
     try {
         const std::optional<SolverFileNames> names = SolverFileNames::FromPath(cp932Path);
         if (!names) {
-            ReportWithoutLog(msg::kNoOutputNames, platform::Cp932ToUtf8(cp932Path));
+            ReportWithoutLog(msg::kNoOutputNames, platform::DiskName(cp932Path));
             return;
         }
         // A result left by an earlier run must never pass for the result of this one.

@@ -12,4 +12,11 @@ namespace testsupport {
 // child's exit status, or -1 when it did not exit normally.
 int RunInChildWithFileSizeLimit(std::size_t maxFileBytes, const std::function<int()>& body);
 
+// The child runs body as a user without the superuser's rights (the user "nobody" when the
+// tests run as root, else the test's own user), so that permission bits hold as they do for
+// a user; body must not take more than a few seconds (a child that waits, at a FIFO say, is
+// ended and counts as failed). The directories body uses must be open to that user.
+// Returns the child's exit status, or -1 when it did not exit normally.
+int RunInChildAsUser(const std::function<int()>& body);
+
 } // namespace testsupport

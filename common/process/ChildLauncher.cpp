@@ -1,6 +1,7 @@
 #include "common/process/ChildLauncher.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/ModulePath.h"
 
@@ -69,7 +70,7 @@ void ShowSpawnError(int error) {
 
 pid_t LaunchChildProgram(const CString& programFileName, const std::vector<CString>& arguments) {
     CString programPath = platform::ModuleDirectory() + "/" + programFileName;
-    std::string path = platform::Cp932ToUtf8(programPath.str());
+    std::string path = platform::DiskName(programPath.str());
     if (::access(path.c_str(), F_OK) != 0) {
         CString message;
         message.Format(u8"%s\n実行ﾌｧｲﾙが見つかりません !!", programPath.GetString());
@@ -78,7 +79,7 @@ pid_t LaunchChildProgram(const CString& programFileName, const std::vector<CStri
     }
     std::vector<std::string> elements{path};
     for (const CString& argument : arguments) {
-        elements.push_back(platform::Cp932ToUtf8(argument.str()));
+        elements.push_back(platform::DiskName(argument.str()));
     }
     std::vector<char*> argv;
     for (std::string& element : elements) {

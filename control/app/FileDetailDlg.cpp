@@ -216,7 +216,7 @@ void CFileDetailDlg::SetNameFromSelection() {
 void CFileDetailDlg::OnOK() {
     CString typed;
     GetDlgItemText(kFileNameId, typed);
-    basnev::ChosenNameContext context{kind_, currentDirectory_, basnev::IsReadWritableFile};
+    basnev::ChosenNameContext context{kind_, currentDirectory_, basnev::IsOpenableFile};
     if (basnev::CheckChosenName(typed, context, chosenPath_) == basnev::ChosenNameResult::kAccepted) {
         EndDialog(IDOK);
     }

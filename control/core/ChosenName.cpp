@@ -3,7 +3,7 @@
 #include "common/records/TextHelpers.h"
 #include "control/core/DataFileKind.h"
 #include "platform/core/CFile.h"
-#include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 
 #include <cstdio>
@@ -17,7 +17,7 @@ namespace basnev {
 namespace {
 
 std::string OsPath(const CString& path) {
-    return platform::Cp932ToUtf8(path.str());
+    return platform::DiskName(path.str());
 }
 
 } // namespace
@@ -65,16 +65,12 @@ bool CanCreateFile(const CString& path) {
     return true;
 }
 
-bool IsReadWritableFile(const CString& path) {
-    struct stat status {};
-    const std::string osPath = OsPath(path);
-    return stat(osPath.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
-           access(osPath.c_str(), R_OK | W_OK) == 0;
+bool IsOpenableFile(const CString& path) {
+    return platform::IsReadableFile(path);
 }
 
 bool FileExists(const CString& path) {
-    struct stat status {};
-    return stat(OsPath(path).c_str(), &status) == 0;
+    return platform::PathExists(path);
 }
 
 } // namespace basnev

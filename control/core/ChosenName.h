@@ -26,8 +26,9 @@ ChosenNameResult CheckChosenName(const CString& typedName, const ChosenNameConte
 // name whose file does not exist.
 bool CanCreateFile(const CString& path);
 
-// True when the file exists and this process may read and write it.
-bool IsReadWritableFile(const CString& path);
+// True when a regular file is there that this process may read (a read-only document is
+// opened by the programs all the same).
+bool IsOpenableFile(const CString& path);
 bool FileExists(const CString& path);
 
 } // namespace basnev

@@ -3,7 +3,7 @@
 #include "common/records/TextFile.h"
 #include "control/core/DataFileKind.h"
 #include "platform/core/CFileException.h"
-#include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 
 #include <algorithm>
 #include <cstring>
@@ -29,13 +29,13 @@ bool HasKindExtension(const char* name, int kind) {
 
 std::vector<CString> DirectoryEntries(const CString& directory, int kind) {
     std::vector<CString> names;
-    DIR* dir = opendir(platform::Cp932ToUtf8(directory.str()).c_str());
+    DIR* dir = opendir(platform::DiskName(directory.str()).c_str());
     if (!dir) {
         return names;
     }
     while (const dirent* entry = readdir(dir)) {
         // A name that CP932 cannot hold could not be opened again through its CP932 form.
-        const auto name = platform::Utf8ToCp932Strict(entry->d_name);
+        const auto name = platform::SuiteName(entry->d_name);
         if (name && HasKindExtension(name->c_str(), kind)) {
             names.emplace_back(*name);
         }
@@ -49,7 +49,7 @@ std::vector<CString> DirectoryEntries(const CString& directory, int kind) {
 // The modification time as the list shows it, or false when the path is no regular file.
 bool RegularFileModified(const CString& path, CString& modified) {
     struct stat status {};
-    if (stat(platform::Cp932ToUtf8(path.str()).c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+    if (stat(platform::DiskName(path.str()).c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
         return false;
     }
     std::tm local{};

@@ -169,8 +169,8 @@ TEST(FileNameTestTest, CreatingANameLeavesNoFileBehind) {
     EXPECT_FALSE(FileExists(CString(dir.File("probe.sec").c_str())));
     EXPECT_FALSE(CanCreateFile(CString(dir.File("no/such/dir/x.sec").c_str())));
     dir.Write("rw.sec", "x");
-    EXPECT_TRUE(IsReadWritableFile(CString(dir.File("rw.sec").c_str())));
-    EXPECT_FALSE(IsReadWritableFile(dir.Slash()));
+    EXPECT_TRUE(IsOpenableFile(CString(dir.File("rw.sec").c_str())));
+    EXPECT_FALSE(IsOpenableFile(dir.Slash()));
 }
 
 } // namespace

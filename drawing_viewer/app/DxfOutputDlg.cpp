@@ -5,6 +5,7 @@
 
 #include "common/records/TextHelpers.h"
 #include "common/ui/dialogs/DialogPlacement.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CFileDialog.h"
 #include "platform/ui/DialogScript.h"
@@ -32,8 +33,7 @@ QString Text(const char8_t* text) {
 }
 
 bool Exists(const CString& path) {
-    struct stat status {};
-    return ::stat(path.GetString(), &status) == 0;
+    return platform::PathExists(path);
 }
 
 } // namespace

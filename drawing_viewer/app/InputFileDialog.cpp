@@ -1,22 +1,25 @@
 #include "drawing_viewer/app/InputFileDialog.h"
 
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 
-#include <fstream>
+#include <fcntl.h>
 #include <string>
 #include <strings.h>
+#include <unistd.h>
 
 namespace zapho {
 
 bool CInputFileDialog::IsFigureFile(const CString& path) {
     constexpr std::size_t kHead = 64;
-    std::ifstream file(path.str(), std::ios::binary);
-    if (!file) {
+    const int fd = platform::OpenRegularFile(path, O_RDONLY);
+    if (fd < 0) {
         return false;
     }
     std::string head(kHead, '\0');
-    file.read(head.data(), static_cast<std::streamsize>(kHead));
-    head.resize(static_cast<std::size_t>(file.gcount()));
+    const ssize_t got = ::read(fd, head.data(), kHead);
+    ::close(fd);
+    head.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
     for (const char* version : {"Plot Ver.1.0", "Plot Ver.1.1", "Plot Ver.1.2"}) {
         const std::size_t at = head.find(version);
         // The version string opens the file, behind at most its length field.

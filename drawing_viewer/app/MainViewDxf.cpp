@@ -9,6 +9,7 @@
 #include "drawing_viewer/core/PlotDxfWriter.h"
 
 #include "common/records/TextHelpers.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CWaitCursor.h"
 
@@ -37,7 +38,7 @@ bool CanCreateIn(const CString& path) {
     if (directory.IsEmpty()) {
         directory = ".";
     }
-    return ::access(directory.GetString(), W_OK | X_OK) == 0;
+    return platform::IsWritableDirectory(directory);
 }
 
 } // namespace

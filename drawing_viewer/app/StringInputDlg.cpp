@@ -6,6 +6,7 @@
 
 #include "common/records/TitleFile.h"
 #include "common/ui/dialogs/DialogPlacement.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/QtText.h"
@@ -121,7 +122,7 @@ BOOL CStringInputDlg::OnInitDialog() {
 }
 
 void CStringInputDlg::FillStringList() {
-    if (m_strTitleFile.IsEmpty() || ::access(m_strTitleFile.GetString(), R_OK | W_OK) != 0) {
+    if (m_strTitleFile.IsEmpty() || !platform::IsReadableFile(m_strTitleFile)) {
         return;
     }
     CTitleFile list(m_strTitleFile);
@@ -204,7 +205,7 @@ void CStringInputDlg::RegisterText() const {
         return;
     }
     CTitleFile list(m_strTitleFile);
-    if (::access(m_strTitleFile.GetString(), R_OK) == 0) {
+    if (platform::IsReadableFile(m_strTitleFile)) {
         list.ReadTitles();
     }
     list.AddTitle(m_strText);

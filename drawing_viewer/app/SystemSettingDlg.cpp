@@ -5,6 +5,7 @@
 #include "common/records/TextHelpers.h"
 #include "common/ui/dialogs/DialogPlacement.h"
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 #include "platform/ui/CFileDialog.h"
@@ -122,7 +123,7 @@ void CSystemSettingDlg::OnOK() {
     if (!IsAcceptableName(name)) {
         return;
     }
-    if (::access(name.GetString(), R_OK) != 0 &&
+    if (!platform::IsReadableFile(name) &&
         AfxMessageBox(u8"指定ﾌｧｲﾙが見つかりません。\n新規に作成してもよろしいですか？",
                       MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;

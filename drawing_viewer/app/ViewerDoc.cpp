@@ -4,6 +4,7 @@
 #include "drawing_viewer/app/ZaphoApp.h"
 #include "drawing_viewer/app/ZaphoIds.h"
 
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CFileDialog.h"
@@ -27,22 +28,12 @@ constexpr char kFigureFilter[] = "\x90\x7d\x96\xca\xcc\xa7\xb2\xd9(*.pfg)|*.pfg|
 
 bool SameFile(const CString& a, const CString& b) {
     std::error_code error;
-    return std::filesystem::equivalent(a.str(), b.str(), error);
+    return std::filesystem::equivalent(platform::DiskName(a.str()), platform::DiskName(b.str()), error);
 }
 
-CString UpperTitle(const CString& path) {
+CString TitleOf(const CString& path) {
     const int slash = path.ReverseFind('/');
-    CString title = slash >= 0 ? path.Mid(slash + 1) : path;
-    std::string bytes = title.str();
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC)) {
-            ++i; // the trail byte of a double-byte character stays
-        } else if (byte >= 'a' && byte <= 'z') {
-            bytes[i] = static_cast<char>(byte - 'a' + 'A');
-        }
-    }
-    return CString(bytes);
+    return slash >= 0 ? path.Mid(slash + 1) : path;
 }
 
 } // namespace
@@ -76,7 +67,7 @@ BOOL CViewerDoc::OnOpenDocument(LPCTSTR path) {
 
 void CViewerDoc::SetPathName(LPCTSTR path, BOOL addToMru) {
     CDocument::SetPathName(path, addToMru && !IsPlotOutput());
-    SetTitle(UpperTitle(CString(path)));
+    SetTitle(TitleOf(CString(path)));
 }
 
 bool CViewerDoc::ReopenPlotFiles() {
@@ -122,10 +113,10 @@ bool CViewerDoc::DoSave(bool replacePath) {
         return false;
     }
     const CString path = dialog.GetPathName();
-    const bool existed = access(path.GetString(), F_OK) == 0;
+    const bool existed = platform::PathExists(path);
     if (!OnSaveDocument(path)) {
         if (!existed) {
-            std::remove(path.GetString());
+            std::remove(platform::DiskName(path.str()).c_str());
         }
         return false;
     }
@@ -137,7 +128,7 @@ bool CViewerDoc::DoSave(bool replacePath) {
 
 void CViewerDoc::OnFileSave() {
     // A drawing of plot files is saved as a figure file under a new name, never over its index.
-    if (IsPlotOutput() || m_strPathName.IsEmpty() || access(m_strPathName.GetString(), W_OK) != 0) {
+    if (IsPlotOutput() || m_strPathName.IsEmpty() || !platform::IsWritableFile(m_strPathName)) {
         DoSave(true);
         return;
     }

@@ -3,6 +3,7 @@
 #include "FigureFile.h"
 #include "common/records/TextFile.h"
 #include "common/records/TextHelpers.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 
 #include <strings.h>
@@ -49,7 +50,7 @@ BOOL CMainDoc::OnOpenDocument(const char* path, const char* templateExtension) {
         return FALSE;
     }
     SplitDocumentPath(path);
-    if (access(path, R_OK | W_OK) != 0) {
+    if (!platform::IsReadableFile(path)) {
         CString text;
         text.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
         AfxMessageBox(text);

@@ -1,4 +1,5 @@
 #include "PlotFileHold.h"
+#include "platform/core/DiskNames.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -45,7 +46,7 @@ bool PlotFileHold::Hold(const char* indexPath) {
     Release(false);
     std::string directory;
     std::string name;
-    SplitIndexPath(indexPath, directory, name);
+    SplitIndexPath(platform::DiskName(indexPath), directory, name);
     directoryFd_ = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (directoryFd_ >= 0 && IsPlainName(name)) {
         indexFd_ = ::openat(directoryFd_, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -76,7 +77,7 @@ bool PlotFileHold::Identify(const std::string& name, Identity& identity) const {
 
 void PlotFileHold::NoteRead(const CString& name) {
     Identity identity;
-    if (IsHeld() && Identify(name.str(), identity)) {
+    if (IsHeld() && Identify(platform::DiskName(name.str()), identity)) {
         read_.push_back(identity);
     }
 }

@@ -107,16 +107,7 @@ CString FormatLineStatus(long line) {
 }
 
 CString FormatFrameTitle(const CString& prefix, const CString& path) {
-    std::string upper = path.str();
-    for (std::size_t i = 0; i < upper.size(); ++i) {
-        const auto ch = static_cast<unsigned char>(upper[i]);
-        if (IsLeadByte(ch)) {
-            ++i; // the trail byte of a double-byte character is never a letter
-        } else if (ch >= 'a' && ch <= 'z') {
-            upper[i] = static_cast<char>(ch - 'a' + 'A');
-        }
-    }
-    return prefix + CString(upper);
+    return prefix + path;
 }
 
 } // namespace wenux

@@ -46,7 +46,7 @@ DrawRange ComputeDrawRange(int clipTop, int clipBottom, int scrollY, int topLine
 CString FormatPageText(int currentPage, int pageCount, const CString& listPath);
 CString FormatPageStatus(long page);
 CString FormatLineStatus(long line);
-// Prefix followed by the path with single-byte lower-case letters raised.
+// Prefix followed by the path as it is (names are case-sensitive).
 CString FormatFrameTitle(const CString& prefix, const CString& path);
 
 } // namespace wenux

@@ -2,26 +2,14 @@
 
 #include "common/records/TextFile.h"
 #include "platform/core/CFile.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace wenux {
 
-namespace {
-
-bool IsReadWriteRegularFile(const CString& path) {
-    const std::string os = CFile::OsPath(path);
-    struct stat info {};
-    return ::access(os.c_str(), R_OK | W_OK) == 0 && ::stat(os.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-} // namespace
-
 bool CListDocumentFiles::Open(const CString& path) {
     Release();
-    if (!IsReadWriteRegularFile(path)) {
+    if (!platform::IsReadableFile(path)) {
         CString text;
         text.Format(u8"%s\nﾌｧｲﾙが見つかりません", path.GetString());
         AfxMessageBox(text);

@@ -75,12 +75,13 @@ TEST(Texts, PageTextIsCutWithoutHalvingACharacter) {
     EXPECT_EQ(FormatLineStatus(1234567), CString("LINE=1234567"));
 }
 
-TEST(Texts, FrameTitleRaisesOnlySingleByteLetters) {
+TEST(Texts, FrameTitleKeepsThePathAsItIs) {
+    // Linux names are case-sensitive: a raised "/D/RUN.LOG" would name another file.
     const std::string so = platform::Utf8ToCp932(u8"ソ"); // 83 5C: trail byte is a backslash
     const std::string kana = platform::Utf8ToCp932(u8"ａ");
     EXPECT_EQ(FormatFrameTitle(CString(u8"計算実行ﾛｸﾞ -"), CString("/d/" + kana + "run.log")),
-              CString(u8"計算実行ﾛｸﾞ -") + CString("/D/" + kana + "RUN.LOG"));
-    EXPECT_EQ(FormatFrameTitle("", CString(so + "a")), CString(so + "A"));
+              CString(u8"計算実行ﾛｸﾞ -") + CString("/d/" + kana + "run.log"));
+    EXPECT_EQ(FormatFrameTitle("", CString(so + "a")), CString(so + "a"));
 }
 
 } // namespace

@@ -252,11 +252,12 @@ TEST_F(LineIndexTest, MissingFileIsReportedAndFails) {
     EXPECT_EQ(dir_.EntryCount(), 0);
 }
 
-TEST_F(LineIndexTest, DirectoryIsAListFileError) {
+TEST_F(LineIndexTest, DirectoryIsRefusedWithTheOpenMessage) {
     std::filesystem::create_directory(dir_.Path() / "dir.log");
     listPath_ = dir_.File("dir.log");
     EXPECT_FALSE(Open(kCalculationLog));
-    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"リスト･ファイルのエラーのため、表示できません"));
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました(ｴﾗｰ番号5)\n ") + dir_.File("dir.log"));
 }
 
 // The work file has no name from the moment it is open: a viewer killed while it shows

@@ -3,6 +3,7 @@
 #include "measurement_table/app/CGridDlg1.h"
 #include "measurement_table/app/CInputMethodDlg.h"
 #include "measurement_table/app/TableInputWindowClass.h"
+#include "platform/core/DiskNames.h"
 
 #include "common/process/RuntimeDirectory.h"
 #include "common/process/WindowClassClient.h"
@@ -14,7 +15,7 @@ namespace quilmo {
 namespace {
 
 bool FileExists(const CString& path) {
-    return ::access(path.GetString(), F_OK) == 0;
+    return platform::PathExists(path);
 }
 
 } // namespace

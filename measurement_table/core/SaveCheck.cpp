@@ -2,6 +2,7 @@
 
 #include "common/process/BaseMenuExchange.h"
 #include "common/records/TextHelpers.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 
 #include <algorithm>
@@ -155,7 +156,7 @@ SaveEnvironment DesktopSaveEnvironment() {
         name = CompletedMeasurementName(slot);
         return true;
     };
-    environment.fileExists = [](const CString& path) { return ::access(path.GetString(), F_OK) == 0; };
+    environment.fileExists = [](const CString& path) { return platform::PathExists(path); };
     return environment;
 }
 

@@ -1,6 +1,6 @@
 #include "CFile.h"
 
-#include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 
 #include <cerrno>
 #include <climits>
@@ -46,7 +46,7 @@ CFile::~CFile() {
 }
 
 std::string CFile::OsPath(const char* path) {
-    return platform::Cp932ToUtf8(path);
+    return platform::DiskName(path);
 }
 
 bool CFile::FitsPathLimit(const char* path) {
@@ -55,7 +55,7 @@ bool CFile::FitsPathLimit(const char* path) {
 
 BOOL CFile::Open(const char* path, UINT openFlags, CFileException* error) {
     SetFilePath(path);
-    int fd = ::open(OsPath(path).c_str(), OpenFlagsToPosix(openFlags), 0666);
+    int fd = platform::OpenRegularFile(path, OpenFlagsToPosix(openFlags));
     if (fd < 0) {
         if (error) {
             *error = CFileException(CFileException::OsErrorToException(errno), errno, path);

@@ -1,9 +1,12 @@
 #include "CStdioFile.h"
 
+#include "platform/core/DiskNames.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <unistd.h>
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
@@ -39,16 +42,23 @@ CStdioFile::~CStdioFile() {
 BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
     SetFilePath(path);
     text_ = !(openFlags & typeBinary);
-    std::string osPath = OsPath(path);
-    // modeCreate|modeNoTruncate must create a missing file, which "r+" does not.
-    if ((openFlags & modeCreate) && (openFlags & modeNoTruncate)) {
-        int fd = ::open(osPath.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0666);
-        if (fd >= 0) {
+    const std::string mode = StreamMode(openFlags);
+    // The descriptor is opened as fopen would open it for the stream's mode.
+    int posix = mode == "r" ? O_RDONLY : (mode == "w" ? O_WRONLY : O_RDWR);
+    if (mode[0] == 'w') {
+        posix |= O_CREAT | O_TRUNC;
+    } else if (openFlags & modeCreate) {
+        posix |= O_CREAT; // modeCreate|modeNoTruncate: a missing file is made, an existing one kept
+    }
+    const int fd = platform::OpenRegularFile(path, posix);
+    if (fd >= 0) {
+        m_pStream = ::fdopen(fd, mode.c_str());
+        if (!m_pStream) {
+            const int osError = errno;
             ::close(fd);
+            errno = osError;
         }
     }
-    std::string mode = std::string(StreamMode(openFlags)) + "e";
-    m_pStream = std::fopen(osPath.c_str(), mode.c_str());
     if (!m_pStream) {
         if (error) {
             *error = CFileException(CFileException::OsErrorToException(errno), errno, path);

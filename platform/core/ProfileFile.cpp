@@ -1,12 +1,12 @@
 #include "platform/core/ProfileFile.h"
 
-#include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/SafeFileWriter.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <fcntl.h>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -20,11 +20,31 @@ struct Line {
     std::string end;
 };
 
-std::vector<Line> ReadLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    const std::string bytes = buffer.str();
+// The file's bytes; nothing for a missing file or one that is not a regular file (a FIFO
+// at the name never holds the program up).
+std::string ReadBytes(const CString& path) {
+    std::string bytes;
+    const int fd = platform::OpenRegularFile(path, O_RDONLY);
+    if (fd < 0) {
+        return bytes;
+    }
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+std::vector<Line> ReadLines(const CString& path) {
+    const std::string bytes = ReadBytes(path);
     std::vector<Line> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -118,7 +138,7 @@ bool WriteWhole(const CString& path, const std::vector<Line>& lines) {
 
 CString ProfileFile::GetString(const CString& section, const CString& key,
                                const CString& defaultValue) const {
-    std::vector<Line> lines = ReadLines(Cp932ToUtf8(path_.str()));
+    std::vector<Line> lines = ReadLines(path_);
     Found found = Locate(lines, section.str(), key.str());
     if (found.keyLine < 0) {
         return defaultValue;
@@ -166,7 +186,7 @@ bool ProfileFile::WriteString(const CString& section, const CString& key, const 
 }
 
 bool ProfileFile::WriteStrings(const std::vector<Entry>& entries) const {
-    std::vector<Line> lines = ReadLines(Cp932ToUtf8(path_.str()));
+    std::vector<Line> lines = ReadLines(path_);
     for (const Entry& entry : entries) {
         SetEntry(lines, entry.section.str(), entry.key.str(), entry.value.str());
     }

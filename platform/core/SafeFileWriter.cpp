@@ -1,5 +1,7 @@
 #include "SafeFileWriter.h"
 
+#include "platform/core/DiskNames.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -222,6 +224,22 @@ void RemoveIfSet(std::string& path) {
     CFileException::ThrowOsError(osError, path);
 }
 
+// A save never replaces what the user may not write: a read-only file, or a directory, FIFO,
+// socket or device that happens to carry the document's name.
+int TargetRefusal(const char* targetPath) {
+    switch (platform::EntryAt(targetPath)) {
+    case platform::DiskEntry::Missing:
+        return 0;
+    case platform::DiskEntry::RegularFile:
+        return platform::IsWritableFile(targetPath) ? 0 : EACCES;
+    case platform::DiskEntry::Directory:
+        return EISDIR;
+    case platform::DiskEntry::Special:
+        break;
+    }
+    return ENXIO;
+}
+
 } // namespace
 
 SafeFileWriter::SafeFileWriter(const char* targetPath)
@@ -238,6 +256,12 @@ void SafeFileWriter::SetStepHookForTesting(StepHook hook) {
 int SafeFileWriter::Create(CFileException* error) {
     if (fd_ >= 0) {
         return fd_;
+    }
+    if (int refusal = TargetRefusal(targetPath_)) {
+        if (error) {
+            *error = CFileException(CFileException::OsErrorToException(refusal), refusal, targetPath_);
+        }
+        return -1;
     }
     std::string name = TemporaryTemplate(osTarget_);
     int osError = RunStep(SafeWriteStep::CreateTemporary, [&] {

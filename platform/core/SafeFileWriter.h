@@ -62,6 +62,8 @@ public:
     // Keeps the target's old contents under this name (same directory) when it exists.
     void KeepBackup(const char* backupPath) { backupPath_ = backupPath; }
 
+    // A read-only target, or a directory, FIFO, socket or device at its name, is refused
+    // (EACCES, EISDIR, ENXIO) before anything is made.
     // Makes the temporary and opens the file on a descriptor of it (writing;
     // typeBinary/typeText as the file takes them); the file's path is the target's, so
     // its messages name the document. FALSE with the cause and the target's name in

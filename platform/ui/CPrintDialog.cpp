@@ -1,6 +1,7 @@
 #include "platform/ui/CPrintDialog.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CView.h"
@@ -123,7 +124,7 @@ void CPrintDialog::OfferPdfWithoutPrinter() {
     }
     auto* view = dynamic_cast<CView*>(m_pParentWnd);
     CDocument* document = view ? view->GetDocument() : nullptr;
-    const std::string path = document ? platform::Cp932ToUtf8(document->GetPathName().str()) : std::string();
+    const std::string path = document ? platform::DiskName(document->GetPathName().str()) : std::string();
     Printer()->setOutputFormat(QPrinter::PdfFormat);
     Printer()->setOutputFileName(QString::fromStdString(platform::PrintRunner::UnusedPdfPath(path)));
 }

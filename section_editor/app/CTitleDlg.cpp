@@ -3,6 +3,7 @@
 #include "common/records/TitleFile.h"
 #include "common/ui/dialogs/DialogPlacement.h"
 #include "platform/core/CFile.h"
+#include "platform/core/DiskNames.h"
 #include "platform/ui/QtText.h"
 
 #include <QComboBox>
@@ -46,8 +47,7 @@ void CTitleDlg::CreateControls() {
 BOOL CTitleDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     titles_ = std::make_unique<CTitleFile>(m_strTitleFile);
-    const std::string path = CFile::OsPath(m_strTitleFile.GetString());
-    if (!m_strTitleFile.IsEmpty() && ::access(path.c_str(), R_OK | W_OK) == 0) {
+    if (!m_strTitleFile.IsEmpty() && platform::IsReadableFile(m_strTitleFile)) {
         titles_->ReadTitles();
     }
     if (auto* combo = qobject_cast<QComboBox*>(GetDlgItemWidget(kTitle))) {

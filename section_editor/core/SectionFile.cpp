@@ -11,6 +11,7 @@
 #include "common/records/TextFile.h"
 #include "common/records/TextHelpers.h"
 #include "platform/core/CFile.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
@@ -31,10 +32,6 @@ constexpr UINT kSaveModifiedHelpId = 61699;
 void ShowReadError() {
     MessageBeep(0);
     AfxMessageBox(u8"ファイル読み込みエラーです。");
-}
-
-bool CanReadAndWrite(const char* path) {
-    return ::access(CFile::OsPath(path).c_str(), R_OK | W_OK) == 0;
 }
 
 // The section model as read, taken into the document only when the whole file is good.
@@ -344,7 +341,7 @@ void CBlockDoc::SetPathName(const char* path) {
 BOOL CBlockDoc::OnOpenDocument(const char* path) {
     DeleteContents();
     // The name is taken as given: "A.SEC" opens that file, not "A.sec".
-    if (!CanReadAndWrite(path)) {
+    if (!platform::IsReadableFile(path)) {
         CString message;
         message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
         AfxMessageBox(message);
@@ -387,7 +384,7 @@ BOOL CBlockDoc::DoSave(const char* path, bool replace) {
 }
 
 BOOL CBlockDoc::OnFileSave() {
-    if (m_strPath.IsEmpty() || !CanReadAndWrite(m_strPath)) {
+    if (m_strPath.IsEmpty() || !platform::IsWritableFile(m_strPath)) {
         return OnFileSaveAs();
     }
     CString question;

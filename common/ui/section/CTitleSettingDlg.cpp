@@ -93,9 +93,7 @@ void CTitleSettingDlg::OnBrowse() {
     if (dialog.DoModal() != IDOK) {
         return;
     }
-    CString chosen = dialog.GetPathName();
-    chosen.MakeLower();
-    SetDlgItemText(kPath, chosen);
+    SetDlgItemText(kPath, dialog.GetPathName());
 }
 
 bool CTitleSettingDlg::IsTitleFilePath(const CString& path) {

@@ -2,6 +2,7 @@
 
 #include "common/ui/section/CViewBase.h"
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CPrintDialog.h"
@@ -22,7 +23,7 @@ namespace {
 // The document's path as the file system spells it (empty for an unsaved document).
 std::string DocumentPathUtf8(CViewBase& view) {
     const CDocument* document = view.GetDocument();
-    return document ? platform::Cp932ToUtf8(document->GetPathName().str()) : std::string();
+    return document ? platform::DiskName(document->GetPathName().str()) : std::string();
 }
 
 CString DocumentTitle(CViewBase& view) {

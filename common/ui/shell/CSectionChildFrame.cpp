@@ -33,8 +33,6 @@ void CSectionChildFrame::SetFrameTitle(const char* name) {
     if (name && *name && (namedUntitled_ || title.Left(untitled.GetLength()) != untitled)) {
         title = name;
     }
-    // Only single-byte letters change; both bytes of a double-byte character stay as they are.
-    title.MakeLower();
     caption_ = title;
     OnUpdateFrameTitle(TRUE);
 }

@@ -25,12 +25,6 @@ namespace {
 
 using platform::Utf8;
 
-CString Upper(const std::string& path) {
-    CString text(path);
-    text.MakeUpper();
-    return text;
-}
-
 // Rows of the canvas (y) that hold dark pixels between x0 and x1.
 int InkedRows(const QImage& image, int x0, int x1, int y0, int y1) {
     int rows = 0;
@@ -61,7 +55,7 @@ TEST_F(ViewAndDocument, RunLogOpensInALogViewWithItsTypeWidthCaptionAndTexts) {
 
     auto* child = dynamic_cast<CChildFrame*>(view->GetParentFrame());
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(child->Caption(), CString(u8"計算実行ﾛｸﾞ -") + Upper(lists_.Path().string() + "/run.log"));
+    EXPECT_EQ(child->Caption(), CString(u8"計算実行ﾛｸﾞ -") + CString(lists_.Path().string() + "/run.log"));
 
     CMainFrame* frame = Frame();
     EXPECT_EQ(platform::FromQStringLossy(frame->TypeBox()->text()), CString(u8"計算実行ﾛｸﾞ"));

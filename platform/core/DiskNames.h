@@ -1,0 +1,46 @@
+#pragma once
+// The one meeting point of the suite's file names (CP932 texts in CString) and the names
+// on disk (UTF-8 bytes, as the system calls and Qt take them). Every file operation on a
+// path the suite holds goes through here, so a Japanese folder or file name is the same
+// file wherever a program opens, tests or lists it.
+//
+// Opening never waits: a FIFO, socket, device or directory at a document's name is
+// refused at once, as if the file could not be opened.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace platform {
+
+// The UTF-8 name on disk of a CP932 path.
+std::string DiskName(std::string_view cp932Path);
+
+// The CP932 path of a name on disk; nothing when CP932 cannot hold a character of it.
+std::optional<std::string> SuiteName(std::string_view diskName);
+
+enum class DiskEntry { Missing, RegularFile, Directory, Special };
+
+// What the path names, following symbolic links.
+DiskEntry EntryAt(const char* cp932Path);
+
+// True when anything at all is at the path.
+bool PathExists(const char* cp932Path);
+
+// A regular file the user may read (a document opens when this holds).
+bool IsReadableFile(const char* cp932Path);
+
+// A regular file the user may replace: a file without any write permission bit is
+// read-only for every user, the superuser included, as the user marked it.
+bool IsWritableFile(const char* cp932Path);
+
+// A directory the user may create files in.
+bool IsWritableDirectory(const char* cp932Path);
+
+// open(2) of a CP932 path that never blocks at a FIFO or device: anything but a regular
+// file is closed again and refused (errno EISDIR for a directory, ENXIO otherwise).
+// The descriptor returned is blocking as usual; -1 with errno on failure.
+int OpenRegularFile(const char* cp932Path, int flags, mode_t mode = 0666);
+
+} // namespace platform

@@ -1,0 +1,116 @@
+#include "platform/core/DiskNames.h"
+
+#include "platform/core/CStdioFile.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/ProfileFile.h"
+#include "platform/core/SafeFileWriter.h"
+#include "testsupport/ChildProcess.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
+
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Something that is not a regular file at the name; false when it could not be made here.
+bool MakeSpecial(const std::string& kind, const std::string& path) {
+    if (kind == "fifo") {
+        return ::mkfifo(path.c_str(), 0666) == 0;
+    }
+    if (kind == "directory") {
+        return fs::create_directory(path);
+    }
+    if (kind == "device") {
+        std::error_code error;
+        fs::create_symlink("/dev/zero", path, error);
+        return !error;
+    }
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) {
+        return false;
+    }
+    path.copy(address.sun_path, path.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd); // the socket file stays, with no one behind it
+    return bound;
+}
+
+// Each way the layer opens a document, reading or writing; true when it refused.
+const std::vector<std::pair<const char*, std::function<bool(const CString&)>>>& Openers() {
+    static const std::vector<std::pair<const char*, std::function<bool(const CString&)>>> openers = {
+        {"CFile read", [](const CString& path) { return !CFile().Open(path, CFile::modeRead); }},
+        {"CStdioFile read", [](const CString& path) { return !CStdioFile().Open(path, CFile::modeRead); }},
+        {"CStdioFile append",
+         [](const CString& path) {
+             return !CStdioFile().Open(path, CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite);
+         }},
+        {"settings read",
+         [](const CString& path) {
+             return platform::ProfileFile(path).GetString("A", "B", "none") == "none";
+         }},
+        {"safe write",
+         [](const CString& path) {
+             platform::SafeFileWriter writer(path);
+             CFileException error;
+             return writer.Create(&error) < 0 && error.m_cause != CFileException::none;
+         }},
+    };
+    return openers;
+}
+
+TEST(DiskNames, SpecialFilesAtADocumentsNameAreRefusedWithoutWaiting) {
+    testsupport::TempDir dir;
+    for (const std::string kind : {"fifo", "socket", "directory", "device"}) {
+        const std::string path = dir.File(kind + ".dat");
+        ASSERT_TRUE(MakeSpecial(kind, path)) << kind;
+        for (const auto& [name, refuses] : Openers()) {
+            // A wait at the FIFO ends the child after a few seconds and fails the case.
+            EXPECT_EQ(testsupport::RunInChildWithFileSizeLimit(1 << 20,
+                                                               [&] {
+                                                                   ::alarm(5);
+                                                                   return refuses(CString(path)) ? 0 : 1;
+                                                               }),
+                      0)
+                << name << " at a " << kind;
+        }
+        EXPECT_EQ(platform::EntryAt(path.c_str()),
+                  kind == "directory" ? platform::DiskEntry::Directory : platform::DiskEntry::Special);
+    }
+}
+
+TEST(DiskNames, AReadOnlyDocumentOpensAndIsNeverReplaced) {
+    testsupport::TempDir dir;
+    fs::permissions(dir.Path(), fs::perms::all);
+    const CString path(platform::Utf8ToCp932(dir.Write(u8"読取専用.dat", "old\r\n")));
+    ::chmod(platform::DiskName(path.str()).c_str(), 0444);
+    const int result = testsupport::RunInChildAsUser([&] {
+        CStdioFile reader;
+        CString line;
+        if (!reader.Open(path, CFile::modeRead) || !reader.ReadString(line) || line != "old") {
+            return 1;
+        }
+        platform::SafeFileWriter writer(path);
+        CFileException error;
+        if (writer.Create(&error) >= 0 || error.m_cause != CFileException::accessDenied) {
+            return 2;
+        }
+        return platform::WriteFileSafely(path, "new\r\n") ? 3 : 0;
+    });
+    EXPECT_EQ(result, 0);
+    // Also for the superuser, who could write it: the file says it is not to be written.
+    EXPECT_FALSE(platform::WriteFileSafely(path, "new\r\n"));
+    EXPECT_EQ(testsupport::ReadBytes(platform::DiskName(path.str())), "old\r\n");
+    EXPECT_EQ(dir.EntryCount(), 1);
+}
+
+} // namespace
