@@ -17,9 +17,6 @@
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPrinter>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWidget>
@@ -36,20 +33,12 @@ constexpr int kFitMargin = 50;
 constexpr double kLargestDevice = 32000.0;
 constexpr int kDeviceSlack = 30;
 
-// The paper of the page in the printer's page layout, so that printing and preview use it.
-QPageLayout LayoutOfPaper(const PagePaper& paper) {
-    const double longSide = std::max(paper.width, paper.height) / 10.0;
-    const double shortSide = std::min(paper.width, paper.height) / 10.0;
-    return QPageLayout(QPageSize(QSizeF(shortSide, longSide), QPageSize::Millimeter),
-                       paper.width > paper.height ? QPageLayout::Landscape : QPageLayout::Portrait,
-                       QMarginsF(0, 0, 0, 0));
-}
-
 } // namespace
 
 CMainView::CMainView() : m_logfont(ZaphoApp().State().settings.plotFont) {
     MapCommand(ID_VIEW_ALL_MODEL, [this] { OnViewAllModel(); });
     MapCommand(ID_COPY_RANGE, [this] { OnCopyRange(); });
+    MapCommand(ID_FILE_PRINT, [this] { OnFilePrint(); });
     MapCommand(ID_FILE_PRINT_PREVIEW, [this] {
         if (CPlotPreviewView::Run(this)) {
             RouteCommand(ID_FILE_PRINT);
@@ -291,64 +280,6 @@ void CMainView::OnPlotReopen() {
 void CMainView::OnCopyWhole() {
     CopyPageToClipboard(Data(), m_nPage, ZaphoApp().State().settings.monochromePrint != 0);
     SetMode(kNoMode, 0, nullptr);
-}
-
-BOOL CMainView::OnPreparePrinting(CPrintInfo* info) {
-    info->SetMinPage(1);
-    info->SetMaxPage(static_cast<UINT>(std::max(1, Data().m_drawing.PageCount())));
-    info->m_nCurPage = static_cast<UINT>(m_nPage + 1);
-    // Every sheet takes the paper of the page shown.
-    if (info->m_pPrinter) {
-        info->m_pPrinter->setPageLayout(LayoutOfPaper(PaperOfPage(Data().m_drawing, m_nPage)));
-    }
-    return DoPreparePrinting(info);
-}
-
-void CMainView::OnBeginPrinting(CDC* dc, CPrintInfo* info) {
-    CScrollView::OnBeginPrinting(dc, info);
-    info->m_nNumPreviewPages = 1;
-}
-
-void CMainView::ReverseTextAngles() {
-    for (auto& font : Data().m_drawing.m_fonts) {
-        if (font->m_nEscapement != 0) {
-            font->m_nEscapement = 3600 - font->m_nEscapement;
-            font->m_nOrientation = 3600 - font->m_nOrientation;
-        }
-    }
-}
-
-void CMainView::OnPrint(CDC* dc, CPrintInfo* info) {
-    CMainDoc& doc = Data();
-    const int page = static_cast<int>(info->m_nCurPage) - 1;
-    CRect draw = info->m_rectDraw;
-    dc->DPtoLP(&draw);
-    m_savedScale = doc.m_dScale;
-    m_savedOriginX = doc.m_dOriginX;
-    m_savedOriginY = doc.m_dOriginY;
-    // Centre the paper of the page shown on the printable area (whose height is negative
-    // in these units), halving in whole units.
-    const int originX = static_cast<int>(m_dPaperW) / 2 - draw.Width() / 2;
-    const int originY = static_cast<int>(m_dPaperH) / 2 - (draw.bottom - draw.top) / 2;
-    doc.m_dOriginX = originX;
-    doc.m_dOriginY = originY;
-    doc.m_dScale = 1.0;
-    const bool reverse = !info->m_bPreview && ZaphoApp().State().settings.reverseAnglePrint != 0;
-    if (reverse) {
-        ReverseTextAngles();
-    }
-    DrawPageItems(dc, doc, page, false, ZaphoApp().State().settings.monochromePrint != 0);
-    if (reverse) {
-        ReverseTextAngles();
-    }
-    doc.m_dScale = m_savedScale;
-    doc.m_dOriginX = m_savedOriginX;
-    doc.m_dOriginY = m_savedOriginY;
-}
-
-void CMainView::OnEndPrinting(CDC* dc, CPrintInfo* info) {
-    CScrollView::OnEndPrinting(dc, info);
-    Invalidate();
 }
 
 } // namespace zapho

@@ -48,6 +48,8 @@ public:
     void OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) override;
     void OnSetFocus(CWnd* oldWnd) override;
 
+    // The print command: the print dialog on a printer of the program's set-up, then the job.
+    void OnFilePrint();
     BOOL OnPreparePrinting(CPrintInfo* info) override;
     void OnBeginPrinting(CDC* dc, CPrintInfo* info) override;
     void OnPrint(CDC* dc, CPrintInfo* info) override;

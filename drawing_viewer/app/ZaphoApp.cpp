@@ -46,6 +46,8 @@ CZaphoApp::CZaphoApp() : CWinApp("zapho") {
     MapCommand(ID_FILE_NEW, [] {});
 }
 
+CZaphoApp::~CZaphoApp() = default;
+
 CZaphoApp& ZaphoApp() {
     return *dynamic_cast<CZaphoApp*>(AfxGetApp());
 }
@@ -152,13 +154,43 @@ void CZaphoApp::OnFileOpen() {
     }
 }
 
+QPrinter& CZaphoApp::PrintSetup() {
+    if (!printSetup_) {
+        printSetup_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+            printSetup_->setOutputFormat(QPrinter::PdfFormat);
+        }
+        printSetup_->setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+    }
+    return *printSetup_;
+}
+
+void CZaphoApp::ApplyPrintSetup(QPrinter& printer) {
+    const QPrinter& setup = PrintSetup();
+    if (setup.outputFormat() == QPrinter::NativeFormat && !setup.printerName().isEmpty()) {
+        printer.setPrinterName(setup.printerName());
+    }
+    printer.setColorMode(setup.colorMode());
+    printer.setDuplex(setup.duplex());
+    printer.setPageMargins(PrintMargins(), QPageLayout::Millimeter);
+}
+
+void CZaphoApp::KeepPrintSetup(const QPrinter& printer) {
+    QPrinter& setup = PrintSetup();
+    if (printer.outputFormat() == QPrinter::NativeFormat && !printer.printerName().isEmpty()) {
+        setup.setPrinterName(printer.printerName());
+    }
+    setup.setColorMode(printer.colorMode());
+    setup.setDuplex(printer.duplex());
+}
+
+QMarginsF CZaphoApp::PrintMargins() const {
+    return printSetup_ ? printSetup_->pageLayout().margins(QPageLayout::Millimeter) : QMarginsF();
+}
+
 void CZaphoApp::OnFilePrintSetup() {
     QWidget* owner = m_pMainWnd ? m_pMainWnd->GetWidget() : nullptr;
-    QPrinter printer(QPrinter::HighResolution);
-    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-    }
-    QPageSetupDialog dialog(&printer, owner);
+    QPageSetupDialog dialog(&PrintSetup(), owner);
     dialog.exec();
 }
 

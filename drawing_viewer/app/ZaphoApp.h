@@ -7,11 +7,17 @@
 
 #include "platform/ui/CWinApp.h"
 
+#include <QMarginsF>
+#include <memory>
+
+class QPrinter;
+
 namespace zapho {
 
 class CZaphoApp : public CWinApp {
 public:
     CZaphoApp();
+    ~CZaphoApp() override;
 
     BOOL InitInstance() override;
     int ExitInstance() override;
@@ -20,6 +26,12 @@ public:
     CDocument* OpenDocumentFile(LPCTSTR path) override;
 
     ProgramState& State() { return state_; }
+    // The printer set-up of the run (ﾌﾟﾘﾝﾀの設定 and the printer last chosen): a print job's
+    // printer takes its printer, margins, colour mode and duplex.
+    QPrinter& PrintSetup();
+    void ApplyPrintSetup(QPrinter& printer);
+    void KeepPrintSetup(const QPrinter& printer);
+    QMarginsF PrintMargins() const;
     // Where the settings file is; by default the executable's directory. Tests set it first.
     void SetProgramDirectory(const CString& directory, const CString& programName);
 
@@ -32,6 +44,7 @@ private:
 
     ProgramState state_;
     CString programName_;
+    std::unique_ptr<QPrinter> printSetup_;
 };
 
 // The running drawing viewer.

@@ -10,12 +10,14 @@
 #include "common/process/ChildLauncher.h"
 #include "drawing_viewer/app/ZaphoIds.h"
 #include "platform/core/RecordingSink.h"
+#include "platform/ui/CDialog.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/PrintRunner.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
+#include "testsupport/ui/Journey.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include <QApplication>
@@ -23,12 +25,16 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QScrollBar>
 #include <QWidget>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
+#include <sstream>
 
 namespace zapho {
 namespace {
@@ -189,6 +195,85 @@ TEST_F(ViewerAppTest, AFileThatIsOpenComesForwardInsteadOfASecondWindow) {
         Events();
         EXPECT_EQ(dynamic_cast<CFrameWnd*>(app_->m_pMainWnd)->GetActiveDocument(), again) << "in front";
     }
+}
+
+// A page rendered by a second reader (pdftoppm, one pixel per millimetre, grey).
+struct RenderedPage {
+    int width = 0;
+    int height = 0;
+    std::string pixels;
+    bool Ink(int x, int y, int reach = 2) const {
+        for (int row = std::max(0, y - reach); row <= std::min(height - 1, y + reach); ++row) {
+            for (int column = std::max(0, x - reach); column <= std::min(width - 1, x + reach); ++column) {
+                if (static_cast<unsigned char>(pixels[static_cast<std::size_t>(row * width + column)]) <
+                    128) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+};
+
+RenderedPage RenderPage(const std::string& pdf, int page, const testsupport::TempDir& dir) {
+    const std::string stem = dir.File("page" + std::to_string(page));
+    const auto run = testsupport::RunTool({"pdftoppm", "-f", std::to_string(page), "-l", std::to_string(page),
+                                           "-r", "25.4", "-gray", "-singlefile", pdf, stem});
+    EXPECT_EQ(run.exitCode, 0) << run.output;
+    std::istringstream bytes(testsupport::ReadBytes(stem + ".pgm"));
+    RenderedPage rendered;
+    std::string magic;
+    int maximum = 0;
+    bytes >> magic >> rendered.width >> rendered.height >> maximum;
+    bytes.get();
+    rendered.pixels.assign(std::istreambuf_iterator<char>(bytes), {});
+    EXPECT_EQ(rendered.pixels.size(), static_cast<std::size_t>(rendered.width * rendered.height));
+    return rendered;
+}
+
+// Each page prints on the sheet of its paper code and orientation (B4 as JIS B4), centred on
+// it within the margins of the printer set-up, in a job named after the drawing.
+TEST_F(ViewerAppTest, EveryPagePrintsOnItsOwnPaperWithThePrinterSetUp) {
+    testsupport::RequireTool("pdftoppm", "poppler-utils");
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+        GTEST_SKIP() << "a printer is installed: the print dialog would not offer the PDF file";
+    }
+    plots_.Write("a3.p01", "L100,100,3800,100\nL3800,100,3800,2800\n");
+    plots_.Write("b4.p01", "L0,0,10,10\n");
+    plots_.Write("plot.p00", "red.p01 2970 2100 0.1 8\na3.p01 4200 2970 0.1 6\nb4.p01 2500 3540 0.1 1\n");
+    ASSERT_TRUE(Start({CString(index_)}));
+    app_->PrintSetup().setPageMargins(QMarginsF(40, 0, 0, 0), QPageLayout::Millimeter);
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
+    View()->RouteCommand(ID_FILE_PRINT);
+    const std::string pdf = plots_.File("plot.p00.pdf");
+    ASSERT_TRUE(fs::exists(pdf)) << sink_->LastMessageUtf8();
+
+    const std::string bytes = testsupport::ReadBytes(pdf);
+    const std::regex box(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])");
+    std::vector<std::pair<double, double>> boxes;
+    for (auto it = std::sregex_iterator(bytes.begin(), bytes.end(), box); it != std::sregex_iterator();
+         ++it) {
+        boxes.emplace_back(std::stod((*it)[1]), std::stod((*it)[2]));
+    }
+    const double mm = 72 / 25.4;
+    const std::pair<double, double> sheets[] = {
+        {297 * mm, 210 * mm}, {420 * mm, 297 * mm}, {257 * mm, 364 * mm}};
+    ASSERT_EQ(boxes.size(), 3u);
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_NEAR(boxes[i].first, sheets[i].first, 1.0) << "page " << i + 1;
+        EXPECT_NEAR(boxes[i].second, sheets[i].second, 1.0) << "page " << i + 1;
+    }
+    const auto info = testsupport::RunTool({"pdfinfo", pdf});
+    EXPECT_NE(info.output.find("PLOT.P00"), std::string::npos) << info.output;
+
+    // The set-up's 40 mm left margin moves the centre of the printable area 20 mm right.
+    const RenderedPage first = RenderPage(pdf, 1, plots_);
+    EXPECT_TRUE(first.Ink(70, 110));
+    EXPECT_FALSE(first.Ink(52, 110, 1));
+    const RenderedPage a3 = RenderPage(pdf, 2, plots_);
+    EXPECT_TRUE(a3.Ink(30, 287));
+    EXPECT_TRUE(a3.Ink(400, 287));
+    EXPECT_TRUE(a3.Ink(400, 17)) << "the A3 page whole on its sheet";
 }
 
 // The bottom bars settle their heights after the first drawing window is placed: the window
