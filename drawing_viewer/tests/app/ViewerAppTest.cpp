@@ -264,7 +264,9 @@ TEST_F(ViewerAppTest, EveryPagePrintsOnItsOwnPaperWithThePrinterSetUp) {
         EXPECT_NEAR(boxes[i].second, sheets[i].second, 1.0) << "page " << i + 1;
     }
     const auto info = testsupport::RunTool({"pdfinfo", pdf});
-    EXPECT_NE(info.output.find("PLOT.P00"), std::string::npos) << info.output;
+    EXPECT_NE(info.output.find("Title:           " + View()->GetDocument()->GetTitle().str() + "\n"),
+              std::string::npos)
+        << info.output;
 
     // The set-up's 40 mm left margin moves the centre of the printable area 20 mm right.
     const RenderedPage first = RenderPage(pdf, 1, plots_);
