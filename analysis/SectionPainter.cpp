@@ -76,12 +76,17 @@ SectionPainter::SectionPainter(CBlockView& view, CBlockDoc& model, CDC& dc)
       clipper_(clip_) {
     const int pixelsPerInch = dc.GetDeviceCaps(LOGPIXELSX);
     markSize_ = static_cast<int>(pixelsPerInch / 25.4 * 1.5);
-    // At the "view all" scale a displacement of the divisor is one centimetre long.
+    // At the window's "view all" scale a displacement of the divisor is one centimetre long on
+    // the screen. A printed page copies the window's picture, so the vector keeps its length
+    // in the model (the screen's centimetre and view-all scale), growing with the page as
+    // the ground line does.
     const double divisor = IsUnsetDouble(model.m_settings.m_dVectorScale) ? model.m_extents.m_dMaxDisp
                                                                           : model.m_settings.m_dVectorScale;
+    const section::PrintScale& printing = view.Printing();
+    const int screenPixelsPerInch = printing.screenDpi > 0 ? printing.screenDpi : pixelsPerInch;
     const double fitScale = view.m_view.fitScaleXY;
     if (!IsUnsetDouble(divisor) && divisor > 0.0 && !IsUnsetDouble(fitScale) && fitScale > 0.0) {
-        vectorFactor_ = pixelsPerInch / 2.54 / fitScale / divisor;
+        vectorFactor_ = screenPixelsPerInch / 2.54 / (fitScale / printing.pictureFactor) / divisor;
     }
 }
 

@@ -22,6 +22,7 @@ PrintScale PrintScale::Compute(CSize client, CSize page, int screenDpi, int devi
         scale.pictureFactor = std::min(rx, ry);
     }
     scale.deviceRatio = DeviceRatio(screenDpi, deviceDpi);
+    scale.screenDpi = screenDpi > 0 ? screenDpi : deviceDpi;
     scale.fontFactor = scale.deviceRatio * 0.85;
     return scale;
 }

@@ -18,6 +18,10 @@ struct PrintScale {
     double deviceRatio = 1.0;
     // Multiplies font heights (a little less than the device ratio: printed text runs wider).
     double fontFactor = 0.85;
+    // The resolution of the screen whose window the page copies; 0 while the window itself
+    // paints. Lengths a view derives from a resolution take it from here, so that they grow
+    // with the page as the model does.
+    int screenDpi = 0;
 
     // client: the window's client size; page: the drawing area on the device (both in the
     // units of their device); dpi of the screen and of the printing device.

@@ -20,6 +20,7 @@
 #include "common/ui/section/CFigZoomRect.h"
 #include "common/ui/section/CFigure.h"
 #include "common/ui/section/PrintedStyles.h"
+#include "common/view/PrintScale.h"
 #include "common/view/Viewport.h"
 #include "platform/core/CObList.h"
 #include "platform/ui/CBitmap.h"
@@ -194,6 +195,9 @@ public:
     void OnPrint(CDC* dc, CPrintInfo* info) override;
     // The display settings printing enlarges (and blackens in black-only printing).
     virtual section::PrintedStyles PrintStyles() { return {}; }
+    // How the page being printed copies the window (the default scale while the window paints).
+    const section::PrintScale& Printing() const { return printing_; }
+    void SetPrinting(const section::PrintScale& printing) { printing_ = printing; }
 
     section::Viewport m_view;
     section::WorldRange m_drawRange;           // the model area "view all" fits
@@ -292,6 +296,7 @@ private:
     enum class SkipClick { kNone, kArmed, kSwallowing };
 
     Options options_;
+    section::PrintScale printing_;
     bool fitFollowsSize_ = false;
     std::unique_ptr<CFigure> m_pFigure;
     std::unique_ptr<CFigure> m_pDragFigure;

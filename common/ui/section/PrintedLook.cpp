@@ -24,6 +24,7 @@ PrintedLook::PrintedLook(CViewBase& view, const PrintScale& scale, CPoint scroll
         savedColours_.push_back(*colour);
     }
     view.m_view = scale.PagePlane(savedPlane_, scrollPosition);
+    view.SetPrinting(scale);
     Enlarge(scale);
     if (styles_.monochrome) {
         Blacken();
@@ -39,6 +40,7 @@ PrintedLook::~PrintedLook() {
     }
     view_.m_dMarkScale = savedMarkScale_;
     view_.m_view = savedPlane_;
+    view_.SetPrinting(PrintScale());
 }
 
 void PrintedLook::Enlarge(const PrintScale& scale) {
