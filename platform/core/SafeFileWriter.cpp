@@ -161,8 +161,25 @@ bool NoHardLinks(int osError) {
     return osError == EPERM || osError == EOPNOTSUPP || osError == EMLINK || osError == ENOSYS;
 }
 
-// A hard link of `from` under a fresh temporary name beside the target.
-int LinkAside(const std::string& from, const std::string& osTarget, SafeWriteStep step, std::string& aside) {
+// A shared lock on a regular file's inode, so that another save's clean-up, which locks a
+// leftover exclusively before removing it, leaves a link to it alone; -1 when the file is
+// no regular file or someone holds it exclusively (the link is then unguarded, as before).
+int HoldShared(const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat info {};
+    if (fd >= 0 &&
+        (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_SH | LOCK_NB) != 0)) {
+        ::close(fd);
+        fd = -1;
+    }
+    return fd;
+}
+
+// A hard link of `from` under a fresh temporary name beside the target; *hold keeps the
+// linked inode locked until the caller closes it.
+int LinkAside(const std::string& from, const std::string& osTarget, SafeWriteStep step, std::string& aside,
+              int* hold) {
+    *hold = HoldShared(from);
     for (int attempt = 0; attempt < 100; ++attempt) {
         if (int error = FreshName(osTarget, aside)) {
             aside.clear();
@@ -181,14 +198,14 @@ int LinkAside(const std::string& from, const std::string& osTarget, SafeWriteSte
 }
 
 // Keeps the old contents under a temporary name: a hard link, else a copy.
-int KeepAside(const std::string& osTarget, std::string& aside) {
-    int error = LinkAside(osTarget, osTarget, SafeWriteStep::LinkBackup, aside);
+int KeepAside(const std::string& osTarget, std::string& aside, int* hold) {
+    int error = LinkAside(osTarget, osTarget, SafeWriteStep::LinkBackup, aside, hold);
     return NoHardLinks(error) ? CopyAside(osTarget, aside) : error;
 }
 
 // Keeps an existing backup under a temporary name until the target is replaced, so that
 // a failed replacement can put it back. Only a file or a link is a backup to replace.
-int KeepOlderBackup(const std::string& osBackup, const std::string& osTarget, std::string& older) {
+int KeepOlderBackup(const std::string& osBackup, const std::string& osTarget, std::string& older, int* hold) {
     struct stat info {};
     if (::lstat(osBackup.c_str(), &info) != 0) {
         return errno == ENOENT ? 0 : errno;
@@ -196,7 +213,7 @@ int KeepOlderBackup(const std::string& osBackup, const std::string& osTarget, st
     if (!S_ISREG(info.st_mode) && !S_ISLNK(info.st_mode)) {
         return EISDIR;
     }
-    int error = LinkAside(osBackup, osTarget, SafeWriteStep::KeepOlderBackup, older);
+    int error = LinkAside(osBackup, osTarget, SafeWriteStep::KeepOlderBackup, older, hold);
     if (NoHardLinks(error) && FreshName(osTarget, older) == 0) {
         error = ::rename(osBackup.c_str(), older.c_str()) == 0 ? 0 : errno;
     }
@@ -211,6 +228,20 @@ void SyncDirectoryOf(const std::string& osTarget) {
         ::fsync(fd); // the renames reach the disk; a file system that cannot sync a directory is no error
         ::close(fd);
     }
+}
+
+void CloseIfSet(int& fd) {
+    if (fd >= 0) {
+        ::close(fd);
+        fd = -1;
+    }
+}
+
+// Locks a temporary just made; false when another save's clean-up took it first (it holds
+// the lock, or has removed the name already): the caller makes another.
+bool LockedAndStillNamed(int fd) {
+    struct stat info {};
+    return ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0;
 }
 
 void RemoveIfSet(std::string& path) {
@@ -263,15 +294,24 @@ int SafeFileWriter::Create(CFileException* error) {
         }
         return -1;
     }
-    std::string name = TemporaryTemplate(osTarget_);
-    int osError = RunStep(SafeWriteStep::CreateTemporary, [&] {
-        fd_ = ::mkostemps(name.data(), 4, O_CLOEXEC);
-        return fd_ < 0 ? -1 : 0;
-    });
-    if (osError == 0) {
-        osTemporary_ = name;
+    int osError = EEXIST;
+    for (int attempt = 0; attempt < 100 && osError == EEXIST; ++attempt) {
+        std::string name = TemporaryTemplate(osTarget_);
+        osError = RunStep(SafeWriteStep::CreateTemporary, [&] {
+            fd_ = ::mkostemps(name.data(), 4, O_CLOEXEC);
+            return fd_ < 0 ? -1 : 0;
+        });
+        if (osError != 0) {
+            break;
+        }
         // Held until the save ends, so that a concurrent save never takes it for a leftover.
-        ::flock(fd_, LOCK_EX | LOCK_NB);
+        Injected(SafeWriteStep::LockTemporary);
+        if (!LockedAndStillNamed(fd_)) {
+            CloseIfSet(fd_); // another save's clean-up removes the name
+            osError = EEXIST;
+            continue;
+        }
+        osTemporary_ = name;
         osError = RunStep(SafeWriteStep::SetPermissions, [&] { return SetPermissions(fd_, osTarget_); });
     }
     if (osError != 0) {
@@ -328,20 +368,24 @@ void SafeFileWriter::ReplaceWithBackup() {
     std::string osBackup = CFile::OsPath(backupPath_);
     std::string aside;
     std::string older;
+    int asideHold = -1;
+    int olderHold = -1;
     struct stat old {};
     if (!backupPath_.IsEmpty() && ::lstat(osTarget_.c_str(), &old) == 0) {
-        int osError = KeepAside(osTarget_, aside);
+        int osError = KeepAside(osTarget_, aside, &asideHold);
         if (osError == 0) {
-            osError = KeepOlderBackup(osBackup, osTarget_, older);
+            osError = KeepOlderBackup(osBackup, osTarget_, older, &olderHold);
         }
         if (osError == 0) {
             osError = RunStep(SafeWriteStep::ReplaceBackup,
                               [&] { return ::rename(aside.c_str(), osBackup.c_str()); });
         }
+        CloseIfSet(asideHold);
         if (osError != 0) {
             // Nothing replaced; the temporary stays so that the caller may commit without a backup.
             RemoveIfSet(aside);
             RestoreBackup(older, false);
+            CloseIfSet(olderHold);
             ThrowFor(osError, backupPath_);
         }
     }
@@ -351,10 +395,12 @@ void SafeFileWriter::ReplaceWithBackup() {
         if (!aside.empty()) {
             RestoreBackup(older, true);
         }
+        CloseIfSet(olderHold);
         Abandon();
         ThrowFor(osError, targetPath_);
     }
     RemoveIfSet(older);
+    CloseIfSet(olderHold);
 }
 
 // Puts the older backup back after a failed save, or removes the one this save made
@@ -413,7 +459,12 @@ void SafeFileWriter::RemoveLeftovers() const {
             }
             continue;
         }
-        ::unlinkat(dirFd, entry->d_name, 0);
+        // Only the file locked: its name may have been taken over since it was opened.
+        struct stat named {};
+        if (::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+            named.st_dev == info.st_dev && named.st_ino == info.st_ino) {
+            ::unlinkat(dirFd, entry->d_name, 0);
+        }
         ::close(fd);
     }
     ::closedir(listing);

@@ -27,7 +27,10 @@
 // removes its temporary.
 //
 // Temporaries of an earlier killed save of the same target (the pattern above, owned by
-// the user) are removed after the next successful Commit. A symbolic link at the
+// the user) are removed after the next successful Commit. A save in progress holds a lock
+// on each of its temporaries (the old contents kept aside included), and one that another
+// save's clean-up took first is made anew, so two saves of one file at the same instant
+// both succeed. A symbolic link at the
 // target itself is replaced by the new file, not followed. The backup lies in the
 // target's directory.
 
@@ -42,6 +45,7 @@ namespace platform {
 // The steps of a save in order; a test hook sees each just before it happens.
 enum class SafeWriteStep {
     CreateTemporary, // mkstemp in the target's directory
+    LockTemporary,   // flock of the new temporary, which another save's clean-up then leaves alone
     SetPermissions,  // fchown/fchmod of the temporary
     SyncTemporary,   // fsync of the written temporary (at Commit)
     LinkBackup,      // hard link of the old target to a temporary name

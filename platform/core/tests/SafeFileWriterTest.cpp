@@ -37,6 +37,19 @@ int FailChosenStep(SafeWriteStep step) {
     return step == g_chosenStep ? g_injectedError : 0;
 }
 
+// Another program's save of the same file runs to its end at the chosen step, once.
+std::string g_otherTarget;
+int OtherSaveAtChosenStep(SafeWriteStep step) {
+    if (step == g_chosenStep && !g_otherTarget.empty()) {
+        std::string target;
+        target.swap(g_otherTarget);
+        SafeFileWriter::SetStepHookForTesting(nullptr);
+        EXPECT_TRUE(platform::WriteFileSafely(target.c_str(), "other"));
+        SafeFileWriter::SetStepHookForTesting(OtherSaveAtChosenStep);
+    }
+    return 0;
+}
+
 class SafeFileWriterTest : public ::testing::Test {
 protected:
     void TearDown() override { SafeFileWriter::SetStepHookForTesting(nullptr); }
@@ -137,6 +150,26 @@ TEST_F(SafeFileWriterTest, AKillAtAnyStepLeavesOldOrNewContentsAndTheNextSaveCle
         ASSERT_TRUE(Save("after"));
         EXPECT_EQ(Slurp(doc_), "after");
         EXPECT_TRUE(Strays().empty()) << Strays().front();
+    }
+}
+
+// Two programs saving one file at the same instant: the other's clean-up of leftovers
+// runs between any two steps of this save and must take none of its temporaries.
+TEST_F(SafeFileWriterTest, ASaveOfTheSameFileInBetweenTakesNoneOfThisSavesTemporaries) {
+    for (SafeWriteStep step :
+         {SafeWriteStep::LockTemporary, SafeWriteStep::SetPermissions, SafeWriteStep::SyncTemporary,
+          SafeWriteStep::KeepOlderBackup, SafeWriteStep::ReplaceBackup, SafeWriteStep::ReplaceTarget}) {
+        SCOPED_TRACE(static_cast<int>(step));
+        Spit(doc_, "old");
+        Spit(bak_, "older");
+        g_chosenStep = step;
+        g_otherTarget = doc_;
+        SafeFileWriter::SetStepHookForTesting(OtherSaveAtChosenStep);
+        EXPECT_NO_THROW(EXPECT_TRUE(Save("new")));
+        SafeFileWriter::SetStepHookForTesting(nullptr);
+        EXPECT_TRUE(g_otherTarget.empty()); // the other save ran
+        EXPECT_EQ(Slurp(doc_), "new");
+        EXPECT_TRUE(Strays().empty());
     }
 }
 
