@@ -11,9 +11,14 @@
 
 namespace {
 
-const char* const kLineTypeNames[4] = {"CONTINUOUS", "DASHED", "DOT", "DASHDOT"};
+const char* const kLineTypeNames[5] = {"CONTINUOUS", "DASHED", "DOT", "DASHDOT", "DASHDOTDOT"};
 
-const char* LineTypeFor(int& width, int style) {
+// As drawn, every line type keeps its pattern whatever its width (a width of 0 is written 1).
+const char* LineTypeFor(int& width, int style, bool asDrawn) {
+    if (asDrawn) {
+        width = width == 0 ? 1 : width;
+        return kLineTypeNames[style >= 1 && style <= 4 ? style : 0];
+    }
     return kLineTypeNames[CDxfWriter::NextVertexFlag(width, style)];
 }
 
@@ -136,7 +141,7 @@ void CDxfWriter::WriteTwoVertexPolyline(double x1, double y1, double x2, double 
 
 int CDxfWriter::WriteLine(CPoint from, CPoint to, int width, int style, int color) {
     int requestedWidth = width;
-    const char* lineType = LineTypeFor(width, style);
+    const char* lineType = LineTypeFor(width, style, m_bDrawnLineTypes);
     if (m_nColorMode == kColorByLineStyle || requestedWidth >= 2) {
         WriteTwoVertexPolyline(from.x * 0.1, from.y * 0.1, to.x * 0.1, to.y * 0.1, width, lineType, color);
         return 1;
@@ -153,7 +158,7 @@ int CDxfWriter::WriteLine(CPoint from, CPoint to, int width, int style, int colo
 
 int CDxfWriter::WriteLineXY(double x1, double y1, double x2, double y2, int width, int style, int color) {
     int requestedWidth = width;
-    const char* lineType = LineTypeFor(width, style);
+    const char* lineType = LineTypeFor(width, style, m_bDrawnLineTypes);
     if (m_nColorMode == kColorByLineStyle || requestedWidth >= 2) {
         WriteTwoVertexPolyline(x1, y1, x2, y2, width, lineType, color);
         return 1;
@@ -170,7 +175,7 @@ int CDxfWriter::WriteLineXY(double x1, double y1, double x2, double y2, int widt
 
 int CDxfWriter::WritePolyline(const double* xs, const double* ys, int count, int width, int style,
                               int color) {
-    const char* lineType = LineTypeFor(width, style);
+    const char* lineType = LineTypeFor(width, style, m_bDrawnLineTypes);
     WritePolylineHead(m_szLayerName, lineType, color, width, "   128", false);
     for (int i = 0; i < count; ++i) {
         WriteVertex(m_szLayerName, xs[i], ys[i], false);
@@ -180,7 +185,7 @@ int CDxfWriter::WritePolyline(const double* xs, const double* ys, int count, int
 }
 
 int CDxfWriter::WritePolylineInt(const CPoint* points, int count, int width, int style, int color) {
-    const char* lineType = LineTypeFor(width, style);
+    const char* lineType = LineTypeFor(width, style, m_bDrawnLineTypes);
     WritePolylineHead("0", lineType, color, width, "   128", false);
     for (int i = 0; i < count; ++i) {
         WriteVertexTenths("0", points[i], false);
@@ -190,7 +195,7 @@ int CDxfWriter::WritePolylineInt(const CPoint* points, int count, int width, int
 }
 
 int CDxfWriter::WriteLwPolyline(const CPoint* points, int count, int width, int style, int color) {
-    const char* lineType = LineTypeFor(width, style);
+    const char* lineType = LineTypeFor(width, style, m_bDrawnLineTypes);
     WriteGroupString(" 0", "LWPOLYLINE");
     WriteEntityHandle();
     if (!IsRelease14()) {
@@ -238,7 +243,7 @@ int CDxfWriter::WriteInsert(const char* blockName, CPoint at, double scale, int 
 }
 
 int CDxfWriter::WriteCircle(CPoint centre, int radius, int width, int style, int color) {
-    const char* lineType = LineTypeFor(width, style);
+    const char* lineType = LineTypeFor(width, style, m_bDrawnLineTypes);
     WriteEntityHead("CIRCLE", "AcDbCircle", "0");
     WriteGroupString(" 6", lineType);
     WriteGroupInt(" 62", color);
@@ -250,7 +255,7 @@ int CDxfWriter::WriteCircle(CPoint centre, int radius, int width, int style, int
 
 int CDxfWriter::WriteArc(CPoint centre, int radius, double startDegrees, double endDegrees, int width,
                          int style, int color) {
-    const char* lineType = LineTypeFor(width, style);
+    const char* lineType = LineTypeFor(width, style, m_bDrawnLineTypes);
     WriteEntityHead("ARC", "AcDbCircle", "0");
     WriteGroupString(" 6", lineType);
     WriteGroupInt(" 62", color);
@@ -266,7 +271,7 @@ int CDxfWriter::WriteArc(CPoint centre, int radius, double startDegrees, double 
 }
 
 int CDxfWriter::WriteRectangle(double x1, double y1, double x2, double y2, int width, int style, int color) {
-    const char* lineType = LineTypeFor(width, style);
+    const char* lineType = LineTypeFor(width, style, m_bDrawnLineTypes);
     WritePolylineHead("0", lineType, color, width, "   129", true);
     WriteVertex("0", x1, y1, true);
     WriteVertex("0", x2, y1, true);
@@ -277,7 +282,7 @@ int CDxfWriter::WriteRectangle(double x1, double y1, double x2, double y2, int w
 }
 
 int CDxfWriter::WriteRectangleInt(CPoint corner1, CPoint corner2, int width, int style, int color) {
-    const char* lineType = LineTypeFor(width, style);
+    const char* lineType = LineTypeFor(width, style, m_bDrawnLineTypes);
     WritePolylineHead("0", lineType, color, width, "   129", true);
     WriteVertexTenths("0", corner1, true);
     WriteVertexTenths("0", CPoint(corner2.x, corner1.y), true);

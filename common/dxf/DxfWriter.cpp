@@ -212,15 +212,19 @@ void CDxfWriter::WriteLineTypes() {
         const char* countText;
         int count;
         int total;
-        int elements[4];
+        int elements[6];
     };
-    static const Pattern kPatterns[4] = {
+    static const Pattern kPatterns[5] = {
         {"CONTINUOUS", u8"実線", "   0", 0, 0, {}},
         {"DASHED", u8"破線", "   2", 2, 22, {15, -7}},
         {"DOT", u8"点線", "   2", 2, 9, {4, -5}},
         {"DASHDOT", u8"一点鎖線", "   4", 4, 39, {25, -5, 4, -5}},
+        {"DASHDOTDOT", u8"二点鎖線", "   6", 6, 48, {25, -5, 4, -5, 4, -5}},
     };
     for (const Pattern& pattern : kPatterns) {
+        if (pattern.count == 6 && !m_bDrawnLineTypes) {
+            continue;
+        }
         WriteRecordHead("LTYPE", "AcDbLinetypeTableRecord");
         WriteGroupString(" 2", pattern.name);
         WriteGroupString(" 70", "   0");
@@ -357,10 +361,17 @@ void CDxfWriter::WriteBlockEnd() {
     }
 }
 
+void CDxfWriter::WriteBlockContentColor() {
+    if (m_bBlocksTakeInsertColor) {
+        WriteGroupString(" 62", "     0");
+    }
+}
+
 void CDxfWriter::WriteMarkerLine(double x1, double y1, double x2, double y2) {
     WriteGroupString(" 0", "LINE");
     WriteEntityHandle();
     WriteGroupString(" 8", "0");
+    WriteBlockContentColor();
     WriteGroupReal(" 10", x1);
     WriteGroupReal(" 20", y1);
     WriteGroupReal(" 11", x2);
@@ -372,6 +383,7 @@ void CDxfWriter::WriteMarkerSolid(const double corners[8]) {
     WriteGroupString(" 0", "SOLID");
     WriteEntityHandle();
     WriteGroupString(" 8", "0");
+    WriteBlockContentColor();
     for (int i = 0; i < 8; ++i) {
         WriteGroupReal(kCodes[i], corners[i]);
     }
@@ -381,6 +393,7 @@ void CDxfWriter::WriteMarkerCircle(double radius) {
     WriteGroupString(" 0", "CIRCLE");
     WriteEntityHandle();
     WriteGroupString(" 8", "0");
+    WriteBlockContentColor();
     WriteGroupReal(" 10", 0.0);
     WriteGroupReal(" 20", 0.0);
     WriteGroupReal(" 40", radius);

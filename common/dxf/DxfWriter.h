@@ -116,6 +116,12 @@ public:
     // With the marker blocks, also "CENTER-8" and "CENTER-9": the triangle turned over,
     // outlined and filled.
     bool m_bTurnedMarkerBlocks = false;
+    // Line types as a drawing shows them: line type 4 is "DASHDOTDOT" (in the table too) and
+    // a width of 0 keeps its line type.
+    bool m_bDrawnLineTypes = false;
+    // The marker and arrow blocks' contents take the colour of the INSERT that shows them
+    // (colour BYBLOCK).
+    bool m_bBlocksTakeInsertColor = false;
 
 private:
     bool IsRelease14() const { return m_nVersion == 14; }
@@ -131,6 +137,7 @@ private:
     void WriteBlockEnd();
     void WriteMarkerBlocks();
     void WriteArrowBlocks();
+    void WriteBlockContentColor();
     void WriteMarkerLine(double x1, double y1, double x2, double y2);
     void WriteMarkerSolid(const double corners[8]);
     void WriteMarkerCircle(double radius);

@@ -20,7 +20,8 @@ namespace zapho {
 
 namespace {
 
-// A page with a filled polygon needs the later DXF release; once asked for, it stays.
+// A page with a filled polygon needs the later DXF release; each page's form follows from
+// that page alone.
 bool HasPolygon(const PlotPage& page) {
     for (const PlotItemList* list : {&page.m_items, &page.m_overflow}) {
         for (const auto& item : *list) {
@@ -95,9 +96,7 @@ void CMainView::OnDxfOutput() {
             AfxMessageBox(u8"DXFﾌｧｲﾙをｵｰﾌﾟﾝできません");
             return;
         }
-        if (HasPolygon(drawing.Page(page - 1))) {
-            writer.m_nVersion = 14;
-        }
+        writer.m_nVersion = HasPolygon(drawing.Page(page - 1)) ? 14 : 0;
         // Each page's header carries that page's own paper.
         if (!writer.ExportPage(file.GetString(), drawing, page - 1)) {
             AfxMessageBox(u8"DXFﾌｧｲﾙ出力に失敗しました !!!");

@@ -55,6 +55,11 @@ bool CViewerDoc::IsPlotOutput() const {
 
 BOOL CViewerDoc::OnOpenDocument(LPCTSTR path) {
     CWaitCursor wait;
+    // Texts the drawing makes take the plot font face of the settings.
+    const LOGFONT& plotFont = ZaphoApp().State().settings.plotFont;
+    if (plotFont.lfFaceName[0] != '\0') {
+        data_->m_drawing.m_plotFace = CString(plotFont.lfFaceName);
+    }
     const CString& drawingRunIndex = ZaphoApp().State().drawingRunIndex;
     data_->SetPlotFileCleanup(!drawingRunIndex.IsEmpty() && SameFile(CString(path), drawingRunIndex));
     if (!data_->OnOpenDocument(path, TemplateExtension())) {

@@ -71,6 +71,8 @@ BOOL CPlotDxfWriter::ExportPage(const char* path, const PlotDrawing& drawing, in
                    m_widthColors);
     dxf.m_nVersion = m_nVersion;
     dxf.m_bTurnedMarkerBlocks = true;
+    dxf.m_bDrawnLineTypes = true;
+    dxf.m_bBlocksTakeInsertColor = true;
     dxf.SetHatchLayer("0");
     // The user colours the page's filled polygons use, for the palette look-up.
     std::vector<COLORREF> colors(drawing.m_userColors.size());

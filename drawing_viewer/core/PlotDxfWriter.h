@@ -2,7 +2,9 @@
 // Writes one page of a drawing as a DXF file (millimetres; plot units are written as
 // tenths): its drawing and overflow lists and its texts, on layer "0". Arrow heads of the
 // open kinds and the point marks become references of the blocks the file defines; texts
-// get a height and width factor that fit their single- or double-byte characters.
+// get a height and width factor that fit their single- or double-byte characters. Line
+// types are written as the drawing shows them (dash-dot-dot, and a width code of 0 keeps
+// its type); the blocks' contents take their INSERT's colour.
 // Unfilled polygons and polygon outlines are not written.
 
 #include "platform/core/CString.h"

@@ -11,6 +11,7 @@
 #include "drawing_viewer/core/PlotRectAngle.h"
 #include "testsupport/Fixtures.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
@@ -22,8 +23,8 @@ namespace {
 
 using Groups = std::vector<std::pair<std::string, std::string>>;
 
-// The groups of the ENTITIES section, codes without their blanks.
-Groups EntityGroups(const std::string& dxf) {
+// The groups of a section (ENTITIES unless named), codes without their blanks.
+Groups EntityGroups(const std::string& dxf, const std::string& section = "ENTITIES") {
     std::istringstream in(dxf);
     Groups groups;
     std::string code;
@@ -37,7 +38,7 @@ Groups EntityGroups(const std::string& dxf) {
         };
         code = trim(code);
         value = trim(value);
-        if (code == "2" && value == "ENTITIES") {
+        if (code == "2" && value == section) {
             inside = true;
         } else if (inside && code == "0" && value == "ENDSEC") {
             break;
@@ -86,6 +87,8 @@ protected:
         Add(new CPlotCircle({1000, 1000}, 50, 1, 3), 0);
         Add(new CPlotRectAngle({0, 2100}, {2970, 0}, 0, 5, 0), 0);
         Add(new CPlotRectAngle({100, 300}, {200, 200}, 0, 1, 2), 0);
+        Add(new CPlotLine({100, 150}, {500, 150}, 4, 1), 0);
+        Add(new CPlotLine({100, 200}, {500, 200}, 2, 0), 0);
         AddText("AB", 50, 0);
         AddText("\x93\xfa\x96\x7b\x8c\xea", 45, 900); // Japanese
     }
@@ -127,6 +130,37 @@ TEST_F(DxfExportTest, ItemsBecomeTheirEntities) {
     EXPECT_EQ(ValueOf(groups, "LINE", "10"), "");
     EXPECT_EQ(ValueOf(groups, "POLYLINE", "40"), "0.15");
     EXPECT_EQ(ValueOf(groups, "POLYLINE", "62"), "5");
+}
+
+// Lines keep the type they are drawn with, and a coloured centre mark keeps its colour in
+// every part of its block.
+TEST_F(DxfExportTest, LinesKeepTheirTypesAndMarksTheirColours) {
+    const int widthColors[4] = {5, 8, 1, 6};
+    CPlotDxfWriter colored(0.5, 1.0, CPlotDxfWriter::kCurrentColors, widthColors);
+    const Groups groups = Export(colored, "colored.dxf");
+    const auto lineTypeAt = [&groups](const std::string& y) {
+        for (int nth = 0; !ValueOf(groups, "LINE", "20", nth).empty(); ++nth) {
+            if (ValueOf(groups, "LINE", "20", nth) == y) {
+                return ValueOf(groups, "LINE", "6", nth);
+            }
+        }
+        return std::string("(no line)");
+    };
+    EXPECT_EQ(lineTypeAt("15.0"), "DASHDOTDOT");
+    EXPECT_EQ(lineTypeAt("20.0"), "DOT") << "a dotted line of width code 0";
+    EXPECT_EQ(ValueOf(groups, "INSERT", "62"), "5") << "the mark's colour on its INSERT";
+    const Groups tables = EntityGroups(dir_.Read("colored.dxf"), "TABLES");
+    EXPECT_NE(
+        std::find(tables.begin(), tables.end(), std::make_pair(std::string("2"), std::string("DASHDOTDOT"))),
+        tables.end());
+    const Groups blocks = EntityGroups(dir_.Read("colored.dxf"), "BLOCKS");
+    int parts = 0;
+    for (const char* type : {"LINE", "SOLID", "CIRCLE"}) {
+        for (int nth = 0; !ValueOf(blocks, type, "62", nth).empty(); ++nth, ++parts) {
+            EXPECT_EQ(ValueOf(blocks, type, "62", nth), "0") << type << " " << nth << ": BYBLOCK";
+        }
+    }
+    EXPECT_GT(parts, 10);
 }
 
 bool EzdxfAvailable() {

@@ -9,6 +9,7 @@
 #include "drawing_viewer/app/DxfOutputDlg.h"
 #include "drawing_viewer/app/DxfPageFiles.h"
 #include "drawing_viewer/app/ZaphoIds.h"
+#include "drawing_viewer/core/PlotPolygon.h"
 
 #include "testsupport/FileBytes.h"
 
@@ -115,6 +116,20 @@ sys.exit(1 if bad else 0)
     EXPECT_EQ(sink_->LastMessageUtf8(),
               platform::Utf8(u8"既に指定ﾌｧｲﾙが存在します。\n上書きされますがよろしいですか？"));
     EXPECT_EQ(testsupport::ReadBytes(plots_.File(names[1])), "kept");
+}
+
+// A page with a filled polygon needs the later form; the pages after it keep their own.
+TEST_F(DxfOutputTest, EachPageTakesTheDxfFormOfItsOwnContents) {
+    const CPoint triangle[3] = {{0, 0}, {100, 0}, {50, 80}};
+    view_->Data().m_drawing.m_userColors[2] = RGB(250, 10, 10);
+    view_->Data().m_drawing.AddPlotItem(std::make_unique<CPlotPolygon>(triangle, 3, 0, 1, 2), 0, 0, 0);
+    AnswerDxf(plots_.File("Both"), "1", "2");
+    view_->RouteCommand(ID_DXF_OUTPUT);
+    AnswerDxf(plots_.File("Alone.dxf"), "2", "2");
+    view_->RouteCommand(ID_DXF_OUTPUT);
+    EXPECT_EQ(ValueAfter(testsupport::ReadBytes(plots_.File("Both01.dxf")), "$ACADVER", "1"), "AC1014");
+    EXPECT_EQ(ValueAfter(testsupport::ReadBytes(plots_.File("Both02.dxf")), "$ACADVER", "1"), "AC1009");
+    EXPECT_EQ(ValueAfter(testsupport::ReadBytes(plots_.File("Alone.dxf")), "$ACADVER", "1"), "AC1009");
 }
 
 TEST_F(DxfOutputTest, TheDialogRefusesBadNamesPagesAndScalesAndADirectoryThatCannotTakeTheFile) {

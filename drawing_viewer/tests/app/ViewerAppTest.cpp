@@ -9,6 +9,7 @@
 
 #include "common/process/ChildLauncher.h"
 #include "drawing_viewer/app/ZaphoIds.h"
+#include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CDocTemplate.h"
@@ -173,6 +174,23 @@ TEST_F(ViewerAppTest, SavingADrawingOfPlotFilesWritesAFigureFileNeverTheIndex) {
     CDocument* reopened = app_->OpenDocumentFile(CString(figure));
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(dynamic_cast<CViewerDoc*>(reopened)->Data().m_drawing.PageCount(), 2);
+}
+
+// The plot font face of the settings is the face of the texts a drawing's reading makes.
+TEST_F(ViewerAppTest, TheSettingsFontFaceIsTheFaceOfTheDrawingsTexts) {
+    const std::string mincho = platform::Utf8(u8"ＭＳ 明朝");
+    testsupport::WriteBytes(program_.File("zapho.INI"),
+                            "[Plot Font]\r\nHeight=-12\r\nFaceName=" +
+                                CString(reinterpret_cast<const char8_t*>(mincho.c_str())).str() + "\r\n");
+    plots_.Write("red.p01", "S30\nM100,100\nPtext\n");
+    ASSERT_TRUE(Start({CString(index_)}));
+    PlotDrawing& drawing = View()->Data().m_drawing;
+    ASSERT_EQ(drawing.m_fonts.size(), 1u);
+    EXPECT_EQ(platform::Cp932ToUtf8(drawing.m_fonts[0]->m_faceName.str()), mincho);
+    const int added = drawing.GetNewFontIndex(77, 0, 0, 0);
+    EXPECT_EQ(platform::Cp932ToUtf8(drawing.m_fonts[static_cast<std::size_t>(added)]->m_faceName.str()),
+              mincho)
+        << "a new string's font";
 }
 
 // A file opened again (menu, drop, command line) brings its window forward; a second window
