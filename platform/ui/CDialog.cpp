@@ -3,6 +3,7 @@
 
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/DialogWidget.h"
+#include "platform/ui/OwnerWindow.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -27,7 +28,7 @@ void CDialog::EnsureCreated() {
         return;
     }
     created_ = true;
-    QWidget* parent = m_pParentWnd ? m_pParentWnd->GetWidget() : nullptr;
+    QWidget* parent = m_pParentWnd ? m_pParentWnd->GetWidget() : platform::OwnerWindow();
     auto* dialog = new DialogWidget(this, parent ? parent->window() : nullptr);
     dialog->setObjectName(QString::number(templateId_));
     SetWidget(dialog);

@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QShowEvent>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -16,6 +19,24 @@
 IMPLEMENT_DYNAMIC(CFileDialog, CDialog)
 
 namespace {
+
+// The file list with its dates in Japanese form like the dialog's other texts: the file
+// system model writes them in the system's locale ("9 Dec 2026" under C).
+class JapaneseDates : public QIdentityProxyModel {
+public:
+    static constexpr int kDateColumn = 3;
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role == Qt::DisplayRole && index.column() == kDateColumn) {
+            if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel())) {
+                return QLocale(QLocale::Japanese, QLocale::Japan)
+                    .toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+            }
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
 
 // The file browser as a plain widget inside the dialog: its OK and Cancel are handed to
 // the owning dialog instead of closing the browser.
@@ -26,6 +47,7 @@ public:
         setOption(QFileDialog::DontUseNativeDialog);
         setOption(QFileDialog::DontConfirmOverwrite); // asked through the message sink instead
         setSizeGripEnabled(false);
+        setProxyModel(new JapaneseDates(this));
     }
     void Disown() { owner_ = nullptr; }
     void done(int result) override {

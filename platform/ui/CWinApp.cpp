@@ -224,6 +224,12 @@ CWinApp* AfxGetApp() {
     return theApplication;
 }
 
+CString CWinApp::ProgramName() const {
+    CString name = m_strAppName;
+    name.MakeUpper();
+    return name;
+}
+
 CWnd* AfxGetMainWnd() {
     return theApplication ? theApplication->m_pMainWnd : nullptr;
 }
@@ -244,7 +250,7 @@ int AfxWinMain(int argc, char** argv) {
         for (int i = 1; i < argc; ++i) {
             app->m_args.emplace_back(platform::Utf8ToCp932(argv[i]));
         }
-        platform::SetMessageCaption(app->m_strAppName);
+        platform::SetMessageCaption(app->ProgramName());
         code = app->InitInstance() ? app->Run() : app->ExitInstance();
     }
     platform::SetMessageSink(nullptr);

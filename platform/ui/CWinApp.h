@@ -62,6 +62,10 @@ public:
     // +1 begin, -1 end, 0 restore after a message box.
     void DoWaitCursor(int code);
 
+    // The program's name as its main window and its message boxes show it: the application
+    // name in capitals (the name itself, lower case for some, also names the settings file).
+    CString ProgramName() const;
+
     // Program arguments after the program name (CP932).
     std::vector<CString> m_args;
     CWnd* m_pMainWnd = nullptr;

@@ -2,7 +2,11 @@
 
 #include "platform/ui/CDialog.h"
 
-DialogWidget::DialogWidget(CDialog* owner, QWidget* parent) : QDialog(parent), owner_(owner) {}
+// Framed as a dialog: title and close button, never minimise or maximise.
+DialogWidget::DialogWidget(CDialog* owner, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      owner_(owner) {}
 
 void DialogWidget::accept() {
     if (owner_) {

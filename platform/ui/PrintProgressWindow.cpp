@@ -1,6 +1,7 @@
 #include "platform/ui/PrintProgressWindow.h"
 
 #include "platform/core/MessageSink.h"
+#include "platform/ui/OwnerWindow.h"
 #include "platform/ui/QtText.h"
 
 #include <QApplication>
@@ -15,7 +16,9 @@ namespace platform {
 const char* const PrintProgressWindow::kObjectName = "verrantPrintProgress";
 
 PrintProgressWindow::PrintProgressWindow(QWidget* owner, const CString& documentName)
-    : window_(new QDialog(owner ? owner->window() : nullptr)) {
+    : window_(new QDialog(owner ? owner->window() : OwnerWindow(), Qt::Dialog | Qt::CustomizeWindowHint |
+                                                                       Qt::WindowTitleHint |
+                                                                       Qt::WindowCloseButtonHint)) {
     window_->setObjectName(QString::fromLatin1(kObjectName));
     window_->setWindowTitle(MessageCaption().IsEmpty() ? ToQString(u8"印刷") : ToQString(MessageCaption()));
     window_->setWindowModality(owner ? Qt::WindowModal : Qt::ApplicationModal);

@@ -1,7 +1,6 @@
 #include "platform/ui/QtMessageSink.h"
 
-#include "platform/ui/CWinApp.h"
-#include "platform/ui/CWnd.h"
+#include "platform/ui/OwnerWindow.h"
 #include "platform/ui/QtText.h"
 
 #include <QApplication>
@@ -66,22 +65,6 @@ QMessageBox::Icon IconOf(UINT type) {
     default:
         return QMessageBox::NoIcon;
     }
-}
-
-// The window a box belongs to (it is centred on it): the open modal dialog, else the active
-// window, else the program's main window. Without a window manager nothing may be active.
-QWidget* OwnerWindow() {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-        return modal;
-    }
-    if (QWidget* active = QApplication::activeWindow()) {
-        return active;
-    }
-    CWnd* main = AfxGetMainWnd();
-    if (main && main->GetWidget() && main->GetWidget()->isVisible()) {
-        return main->GetWidget()->window();
-    }
-    return nullptr;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "testsupport/ui/ProgramRun.h"
 
+#include "platform/core/MessageSink.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CWinApp.h"
 #include "testsupport/ui/Journey.h"
@@ -23,6 +24,7 @@ ProgramRun::~ProgramRun() {
 
 bool ProgramRun::Start(const std::vector<CString>& arguments) {
     app_.m_args = arguments;
+    platform::SetMessageCaption(app_.ProgramName());
     if (!app_.InitInstance()) {
         ADD_FAILURE() << "the program did not start";
         return false;
@@ -50,6 +52,7 @@ bool ProgramRun::Quit() {
     }
     running_ = false;
     app_.ExitInstance();
+    platform::SetMessageCaption("");
     Settle();
     return true;
 }

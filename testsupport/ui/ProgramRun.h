@@ -1,9 +1,10 @@
 #pragma once
 // A program started in the test's process as its main() starts it: the program's own
 // application object (made by the test, with its program directory set) initialised with the
-// command line, its main frame shown on the offscreen platform, and ended as a user ends it,
-// by closing the main window. Message boxes go to the test's recording sink; the program's
-// real main installs the interactive one, the only step left out.
+// command line, message boxes titled with its name, its main frame shown on the offscreen
+// platform, and ended as a user ends it, by closing the main window. Message boxes go to the
+// test's recording sink; the program's real main installs the interactive one, the only step
+// left out.
 
 #include "platform/core/CString.h"
 

@@ -93,6 +93,8 @@ TEST(Journey, WenuxShowsPagesJumpsSearchesAndPrintsTheSampleLog) {
     const std::string pgm = testsupport::ReadBytes(lists.Path() / "page.pgm");
     EXPECT_NE(pgm.find_first_not_of('\xff', pgm.size() / 4), std::string::npos) << "page 2 prints blank";
 
+    EXPECT_EQ(sink.Events().back().caption, CString("WENUX"));
+
     EXPECT_TRUE(run.Quit());
 }
 

@@ -6,8 +6,10 @@
 #include "platform/ui/DialogScript.h"
 
 #include <QCheckBox>
+#include <QDateTime>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -126,6 +128,36 @@ TEST(FileDialogColumnsTest, SizeTypeAndDateFitTheirTexts) {
     });
     dialog.DoModal();
     EXPECT_TRUE(overflow.empty()) << overflow.size();
+}
+
+// The detail view's dates read as Japanese dates, like the dialog's other texts.
+TEST(FileDialogColumnsTest, DatesInJapaneseForm) {
+    testsupport::TestApplication();
+    const testsupport::TempDir files("file-dialog-dates");
+    files.Write("sample.log", "x");
+    QFile file(QString::fromStdString((files.Path() / "sample.log").string()));
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(
+        file.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(10, 15)), QFileDevice::FileModificationTime));
+    file.close();
+    const std::string directory = files.Path().string();
+    CFileDialog dialog(TRUE);
+    dialog.m_ofn.lpstrInitialDir = directory.c_str();
+    QString shown;
+    platform::DialogScript::Queue([&shown](CDialog& open) {
+        auto* details = open.GetWidget()->findChild<QTreeView*>(QStringLiteral("treeView"));
+        ASSERT_NE(details, nullptr);
+        QElapsedTimer waited;
+        waited.start();
+        while (details->model()->rowCount(details->rootIndex()) == 0 && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        ASSERT_GT(details->model()->rowCount(details->rootIndex()), 0);
+        shown = details->model()->index(0, 3, details->rootIndex()).data().toString();
+        open.OnCancel();
+    });
+    dialog.DoModal();
+    EXPECT_EQ(shown.toStdString(), "2026/12/09 10:15");
 }
 
 } // namespace
