@@ -7,25 +7,134 @@
 #include "platform/core/MessageSink.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstring>
 #include <new>
+#include <string_view>
 
 namespace {
 
 constexpr int kLineSize = 82;
 constexpr int kNameColumn = 15; // 0-based offset of column 16
 
-// Reads lines one at a time, keeping the last line for the next step.
+// Reads lines one at a time, keeping the last line for the next step, and notes the first
+// line that is not taken whole.
 class LineCursor {
 public:
-    explicit LineCursor(CTextFile& file) : file_(file) {}
+    LineCursor(CTextFile& file, int& unreadLine) : file_(file), unreadLine_(unreadLine) {}
     // False at the end of the file (after the premature-end message).
-    bool Next() { return file_.ReadLine(line_, kLineSize) == 1; }
+    bool Next() { return Took(file_.ReadLine(line_, kLineSize) == 1); }
+    // False at the end of the file, quietly.
+    bool NextOrEnd() {
+        int status = 0;
+        return Took(file_.ReadLineStatus(line_, kLineSize, status) == 1);
+    }
     const char* Line() const { return line_; }
+    // Notes the current line as not taken whole unless it is.
+    void Expect(bool whole) {
+        if (!whole && unreadLine_ == 0) {
+            unreadLine_ = file_.GetLineCount();
+        }
+    }
+    bool FoundUnread() const { return unreadLine_ != 0; }
 
 private:
+    bool Took(bool read) {
+        if (read) {
+            Expect(!file_.LastLineHeldNul());
+        }
+        return read;
+    }
+
     CTextFile& file_;
+    int& unreadLine_;
     char line_[kLineSize] = {};
 };
+
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Columns [first, first + width) of the line, fewer where it ends first.
+std::string_view Columns(std::string_view line, std::size_t first,
+                         std::size_t width = std::string_view::npos) {
+    return first >= line.size() ? std::string_view() : line.substr(first, width);
+}
+
+// True when the field reads whole: blanks, one number between blanks, or the row of '*'
+// that a value too wide for its field is written as (it reads as unset).
+bool IsWholeField(std::string_view field, bool integer) {
+    const std::size_t first = field.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return true;
+    }
+    std::string_view number = field.substr(first, field.find_last_not_of(" \t") + 1 - first);
+    if (number.find_first_not_of('*') == std::string_view::npos) {
+        return true;
+    }
+    if (number.front() == '+') {
+        number.remove_prefix(1);
+        if (number.empty() || number.front() == '-') {
+            return false;
+        }
+    }
+    const char* end = number.data() + number.size();
+    std::from_chars_result result;
+    if (integer) {
+        int value = 0;
+        result = std::from_chars(number.data(), end, value);
+    } else {
+        double value = 0;
+        result = std::from_chars(number.data(), end, value);
+    }
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+// A value line: its fields whole and nothing after them.
+bool IsWholeValueLine(std::string_view line, std::size_t fields) {
+    constexpr std::size_t kWidth = kDoubleFieldWidth;
+    for (std::size_t i = 0; i < fields; ++i) {
+        if (!IsWholeField(Columns(line, i * kWidth, kWidth), false)) {
+            return false;
+        }
+    }
+    return IsBlank(Columns(line, fields * kWidth));
+}
+
+// A date line holds what ParseDateRecord takes of it and nothing more: up to five integers
+// joined by commas (blanks before each), then blanks.
+bool IsWholeDateLine(const char* line) {
+    const char* pos = line;
+    for (int part = 0; part < 5; ++part) {
+        while (*pos == ' ' || *pos == '\t') {
+            ++pos;
+        }
+        const char* digits = *pos == '+' ? pos + 1 : pos;
+        if (digits != pos && !(*digits >= '0' && *digits <= '9')) {
+            return false;
+        }
+        int value = 0;
+        const std::from_chars_result result = std::from_chars(digits, digits + std::strlen(digits), value);
+        if (result.ec == std::errc::invalid_argument) {
+            break;
+        }
+        if (result.ec != std::errc()) {
+            return false;
+        }
+        pos = result.ptr;
+        if (part == 4 || *pos != ',') {
+            break;
+        }
+        ++pos;
+    }
+    return IsBlank(pos);
+}
+
+// A keyword line: the keyword, then blanks up to its first field (or the line's end).
+bool IsKeywordLine(const char* line, const char* keyword, std::size_t fieldColumn = std::string_view::npos) {
+    const std::size_t length = std::strlen(keyword);
+    return StartsWith(line, keyword) && IsBlank(Columns(line, length, fieldColumn - length));
+}
 
 MeasurementBlock ParseBlockHeader(const char* line) {
     MeasurementBlock block;
@@ -59,9 +168,54 @@ bool ReadBlock(LineCursor& cursor, MeasurementBlock& block) {
         if (StartsSection(cursor.Line())) {
             return true;
         }
+        cursor.Expect(IsWholeValueLine(cursor.Line(), block.HasFourValues() ? 4 : 2));
         block.rows.push_back(ParseRow(cursor.Line(), block.HasFourValues()));
     }
     return false;
+}
+
+bool IsBlockHeader(const char* line) {
+    return IsKeywordLine(line, "DISP", 5) && IsWholeField(Columns(line, 5, kIntFieldWidth), true) &&
+           IsWholeField(Columns(line, 10, kIntFieldWidth), true);
+}
+
+// What follows "END" is never read: only blank lines may follow it (a DOS end-of-file
+// mark too), so that nothing is lost when the data are written back.
+void CheckAfterEnd(LineCursor& cursor) {
+    cursor.Expect(IsKeywordLine(cursor.Line(), "END"));
+    while (!cursor.FoundUnread() && cursor.NextOrEnd()) {
+        cursor.Expect(IsBlank(cursor.Line()) || std::strcmp(cursor.Line(), "\x1a") == 0);
+    }
+}
+
+MeasurementReadResult ReadDatesAndBlocks(LineCursor& cursor, MeasurementFileData& data) {
+    for (;;) {
+        if (!cursor.Next()) {
+            return MeasurementReadResult::EndedEarly;
+        }
+        if (StartsSection(cursor.Line())) {
+            break;
+        }
+        cursor.Expect(IsWholeDateLine(cursor.Line()));
+        data.dates.push_back(ParseDateRecord(cursor.Line()));
+    }
+    while (!StartsWith(cursor.Line(), "END")) {
+        if (StartsWith(cursor.Line(), "DISP")) {
+            cursor.Expect(IsBlockHeader(cursor.Line()));
+            MeasurementBlock block = ParseBlockHeader(cursor.Line());
+            if (!ReadBlock(cursor, block)) {
+                return MeasurementReadResult::EndedEarly;
+            }
+            data.blocks.push_back(std::move(block));
+            continue;
+        }
+        cursor.Expect(IsBlank(cursor.Line())); // skipped
+        if (!cursor.Next()) {
+            return MeasurementReadResult::EndedEarly;
+        }
+    }
+    CheckAfterEnd(cursor);
+    return MeasurementReadResult::Read;
 }
 
 MeasurementReadResult ReadBody(LineCursor& cursor, MeasurementFileData& data) {
@@ -73,12 +227,15 @@ MeasurementReadResult ReadBody(LineCursor& cursor, MeasurementFileData& data) {
         AfxMessageBox(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙの形式エラーのため、読み込みできません");
         return MeasurementReadResult::WrongTag;
     }
+    cursor.Expect(IsKeywordLine(cursor.Line(), "TITLE", kTitleTextColumn));
     data.title = ParseTitleText(cursor.Line());
     if (!cursor.Next()) {
         return MeasurementReadResult::EndedEarly;
     }
     if (StartsWith(cursor.Line(), "ANGLE")) {
         data.hasAngleLine = true;
+        cursor.Expect(IsKeywordLine(cursor.Line(), "ANGLE", kDoubleFieldWidth) &&
+                      IsWholeValueLine(Columns(cursor.Line(), kDoubleFieldWidth), 1));
         CString padded(cursor.Line());
         padded += CString(' ', 20);
         ReadDoubleField(padded.GetString() + 10, data.angle);
@@ -89,27 +246,8 @@ MeasurementReadResult ReadBody(LineCursor& cursor, MeasurementFileData& data) {
     if (!StartsWith(cursor.Line(), "DATE")) {
         return MeasurementReadResult::NoDateLine;
     }
-    for (;;) {
-        if (!cursor.Next()) {
-            return MeasurementReadResult::EndedEarly;
-        }
-        if (StartsSection(cursor.Line())) {
-            break;
-        }
-        data.dates.push_back(ParseDateRecord(cursor.Line()));
-    }
-    while (!StartsWith(cursor.Line(), "END")) {
-        if (StartsWith(cursor.Line(), "DISP")) {
-            MeasurementBlock block = ParseBlockHeader(cursor.Line());
-            if (!ReadBlock(cursor, block)) {
-                return MeasurementReadResult::EndedEarly;
-            }
-            data.blocks.push_back(std::move(block));
-        } else if (!cursor.Next()) {
-            return MeasurementReadResult::EndedEarly;
-        }
-    }
-    return MeasurementReadResult::Read;
+    cursor.Expect(IsKeywordLine(cursor.Line(), "DATE"));
+    return ReadDatesAndBlocks(cursor, data);
 }
 
 CString FormatDate(const ReadingDate& date) {
@@ -142,7 +280,7 @@ MeasurementReadResult ReadMeasurementFile(const char* path, MeasurementFileData&
     if (!file.Open(path, CFile::modeRead)) {
         return MeasurementReadResult::OpenFailed;
     }
-    LineCursor cursor(file);
+    LineCursor cursor(file, data.unreadLine);
     try {
         MeasurementReadResult result = ReadBody(cursor, data);
         file.Abort();

@@ -37,6 +37,11 @@ struct MeasurementFileData {
     double angle = platform::kUnsetDouble; // degrees; unset for two-dimensional data
     std::vector<ReadingDate> dates;
     std::vector<MeasurementBlock> blocks;
+    // 1-based number of the first line the reader could not take whole: a field that is
+    // neither blank nor a number, text past the last field, a NUL byte, a line that is no
+    // record of its place (skipped) or text after "END". 0 when every line was taken whole.
+    // What such a line said would be lost by writing the data back.
+    int unreadLine = 0;
 };
 
 enum class MeasurementReadResult {

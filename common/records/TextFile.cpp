@@ -93,6 +93,7 @@ int CTextFile::ReadBoundedLine(char* buffer, int size) {
     std::size_t keep = platform::Cp932SafeCut(line.str(), static_cast<std::size_t>(size > 0 ? size - 1 : 0));
     std::memcpy(buffer, line.GetString(), keep);
     buffer[keep] = '\0';
+    lastLineHeldNul_ = line.str().find('\0') != std::string::npos;
     ++lineCount_;
     return 1;
 }

@@ -55,10 +55,14 @@ public:
     void Close() override;
 
     int GetLineCount() const { return lineCount_; }
+    // True when the last line read into a caller buffer held a NUL byte: the buffer then
+    // shows the line only up to it, so a reader that must take every byte refuses the line.
+    bool LastLineHeldNul() const { return lastLineHeldNul_; }
 
 private:
     int ReadBoundedLine(char* buffer, int size);
     void ReportReadError(const CFileException& error, bool quietAtEnd);
 
     int lineCount_ = 0;
+    bool lastLineHeldNul_ = false;
 };

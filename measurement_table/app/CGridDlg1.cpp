@@ -197,8 +197,8 @@ void CGridDlg1::LayoutControls() {
     }
 }
 
-// The unit note below the grid, the page buttons in a row under it from the left, OK and
-// Cancel in that row from the grid's right edge.
+// The unit note below the grid, the page buttons in a row under it from the left, then
+// Cancel and OK in that row leftwards from the grid's right edge (OK left of Cancel).
 void CGridDlg1::ArrangeButtons() {
     QWidget* grid = GetDlgItemWidget(IDC_GRID);
     if (!grid) {
@@ -228,7 +228,7 @@ void CGridDlg1::ArrangeButtons() {
     if (overlap > 0) {
         right += overlap + 10;
     }
-    for (int id : {int(IDOK), int(IDCANCEL)}) {
+    for (int id : {int(IDCANCEL), int(IDOK)}) {
         if (QWidget* button = GetDlgItemWidget(id)) {
             const QSize wanted = size(button);
             button->setGeometry(QRect(QPoint(right - wanted.width(), top), wanted));

@@ -117,11 +117,16 @@ bool CMeasurementDocument::ReadDisFile(const char* path) {
         AfxMessageBox(kMemoryError);
         return false;
     }
-    // A file cut short is taken when anything at all was read.
-    const bool usable =
-        result == MeasurementReadResult::Read ||
-        (result == MeasurementReadResult::EndedEarly && !(data.dates.empty() && data.blocks.empty()));
-    if (!usable) {
+    // Only a file read whole opens: the table writes back what it holds, so whatever was
+    // not read would be lost over the user's file.
+    if (result != MeasurementReadResult::Read) {
+        return false; // its message was shown
+    }
+    if (data.unreadLine > 0) {
+        MessageBeep(0);
+        CString message;
+        message.Format(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙの%d行目が読み込めないため、開けません\n%s", data.unreadLine, path);
+        AfxMessageBox(message);
         return false;
     }
     m_dataTitle = data.title;

@@ -36,7 +36,9 @@ public:
     // model size; false after a message. Points read before a failure stay.
     bool ReadSecFile(const char* path);
     // Reads the measurement file into the title, the angle, the dates and the points; false
-    // after a message (nothing is taken then). Points whose form differs from the file's
+    // after a message (nothing is taken then). Only a file read whole to its "END" with
+    // every line taken is accepted: one cut short, or with a line that does not read as its
+    // record, would lose data when written back. Points whose form differs from the file's
     // (two-dimensional without an angle, three-dimensional with one) are converted.
     bool ReadDisFile(const char* path);
     // Writes the title, the angle, the dates and the points; false after a message (the

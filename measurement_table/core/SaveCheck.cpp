@@ -125,8 +125,14 @@ bool CheckTable(CMeasurementDocument& doc) {
     if (lastValue == 1 && doc.m_dates.size() == 1 && IsUnsetDate(doc.m_dates.front())) {
         return true;
     }
-    errors += CountDateErrors(doc.m_dates);
-    if (errors > 0 && !AskYes(CString(u8"定義ﾃﾞｰﾀにはｴﾗｰがあります。OK処理を続けますか？"))) {
+    const DateErrors dateErrors = CheckDates(doc.m_dates);
+    if (dateErrors.impossible > 0) {
+        AfxMessageBox(u8"存在しない日付があるため保存できません");
+        return false;
+    }
+    errors += dateErrors.wrong;
+    if (errors > 0 && AfxMessageBox(CString(u8"定義ﾃﾞｰﾀにはｴﾗｰがあります。OK処理を続けますか？"),
+                                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
         return false;
     }
     return true;
@@ -160,8 +166,8 @@ SaveEnvironment DesktopSaveEnvironment() {
     return environment;
 }
 
-int CountDateErrors(const DateList& dates) {
-    int errors = 0;
+DateErrors CheckDates(const DateList& dates) {
+    DateErrors errors;
     std::optional<long long> previous;
     ReadingDate previousDate = UnsetDate();
     for (std::size_t i = 0; i < dates.size(); ++i) {
@@ -177,12 +183,13 @@ int CountDateErrors(const DateList& dates) {
         }
         const bool wrong = !minutes || (previous && *minutes <= *previous);
         if (wrong) {
-            if (errors < kShownDateErrors) {
+            if (errors.wrong < kShownDateErrors) {
                 CString message;
                 message.Format(u8"%d行目 日付ｴﾗｰ", static_cast<int>(i + 1));
                 AfxMessageBox(message);
             }
-            ++errors;
+            ++errors.wrong;
+            errors.impossible += minutes ? 0 : 1;
         }
         previous = minutes;
         if (minutes) {

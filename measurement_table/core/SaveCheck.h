@@ -21,13 +21,23 @@ struct SaveEnvironment {
 // The environment of the running program: the base menu's slot 232 and the file system.
 SaveEnvironment DesktopSaveEnvironment();
 
-// Checks the dates row by row; shows "%d行目 日付ｴﾗｰ" for the first five wrong rows and
-// returns the number of wrong rows. A row needs year, month and day (taken from the last
-// correct row when missing) forming a real date, and must lie after the last correct row.
-int CountDateErrors(const DateList& dates);
+struct DateErrors {
+    int wrong = 0;      // rows that are no date or not after the last correct row
+    int impossible = 0; // of those, rows that are no calendar date at all
+};
+
+// Checks the dates row by row; shows "%d行目 日付ｴﾗｰ" for the first five wrong rows. A
+// row needs year, month and day (taken from the last correct row when missing) forming a
+// real date, and must lie after the last correct row.
+DateErrors CheckDates(const DateList& dates);
+inline int CountDateErrors(const DateList& dates) {
+    return CheckDates(dates).wrong;
+}
 
 // The whole check; rowsInUse is the table's. May rename doc.m_strDisFile to the base menu's
-// name. False when the table must stay open.
+// name. False when the table must stay open: always when a row is no calendar date (the
+// file would hold a date no reader can take), else after No to the question that other
+// date errors bring (No is its default: the table stays with everything typed).
 bool CheckSave(CMeasurementDocument& doc, int rowsInUse, const SaveEnvironment& environment);
 
 } // namespace quilmo

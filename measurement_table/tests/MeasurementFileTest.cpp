@@ -123,7 +123,8 @@ TEST_F(MeasurementFileTest, BadFilesAreRefusedWithTheirMessages) {
          Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙの形式エラーのため、読み込みできません")},
         {{Title(), "ANGLE", "2006,4,1,0,0", "END"}, false, Utf8(u8"ファイル読み込みエラーです。")},
         {{Title(), "DATE"}, false, cut},
-        {{Title(), "DATE", "2006,4,1,0,0", "DISP          0P1", "      1.00"}, true, cut},
+        // Cut short after a date: the table would write the cut block back empty.
+        {{Title(), "DATE", "2006,4,1,0,0", "DISP          0P1", "      1.00"}, false, cut},
     };
     for (const Case& c : cases) {
         sink_.Clear();
@@ -131,6 +132,54 @@ TEST_F(MeasurementFileTest, BadFilesAreRefusedWithTheirMessages) {
         EXPECT_EQ(sink_.LastMessageUtf8(), c.lastMessage) << c.lines[1];
     }
     EXPECT_TRUE(doc_.m_points.empty()); // a block cut short is not kept
+}
+
+// What the table writes back is what it read: a file with anything the reader could not
+// take would lose it, so it is refused with the line that did not read.
+TEST_F(MeasurementFileTest, OnlyAFileReadWholeIsTaken) {
+    const std::string sample = testsupport::ReadBytes(kSample / "sample.dis");
+    auto replaced = [&sample](const std::string& from, const std::string& to) {
+        std::string bytes = sample;
+        bytes.replace(bytes.find(from), from.size(), to);
+        return bytes;
+    };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        int badLine; // 0: accepted
+    };
+    const Case cases[] = {
+        {"cut after 300 bytes", sample.substr(0, 300), -1},
+        {"date in another form", replaced("2026,6,12,14,30", "2026/6/12 14:30"), 5},
+        {"date part left empty", replaced("2026,6,12,14,30", "2026,,12,14,30"), 5},
+        {"letter in a value", replaced("      8.74", "      8.7A"), 10},
+        {"decimal comma", replaced("      8.74", "      8,74"), 10},
+        {"third value on a two-value line", replaced("    -13.34", "    -13.34      1.00"), 10},
+        {"line of another record between blocks",
+         replaced("     39.64    -34.06\r\n", "     39.64    -34.06\r\nNOTE moved\r\n"), 18},
+        {"text after END", sample + "DISP          0X\r\n      1.00      2.00\r\n", 49},
+        {"zeroed block", replaced("     17.49    -26.68", std::string(20, '\0')), 11},
+        {"binary bytes", replaced("     24.99    -38.11", "\x89PNG\x1a\xff\xfe\x01\x02"), 12},
+        {"blank lines, signs, exponents, end-of-file mark",
+         replaced("      8.74    -13.34", "     +8.74  -1.334e1") + "\r\n\x1a", 0},
+    };
+    for (const Case& c : cases) {
+        sink_.Clear();
+        testsupport::WriteBytes(Path("m.dis"), c.bytes);
+        EXPECT_EQ(doc_.ReadDisFile(Path("m.dis").c_str()), c.badLine == 0) << c.what;
+        if (c.badLine > 0) {
+            EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙの") + std::to_string(c.badLine) +
+                                                   Utf8(u8"行目が読み込めないため、開けません\n") +
+                                                   Path("m.dis"))
+                << c.what;
+        } else if (c.badLine < 0) {
+            EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"))
+                << c.what;
+        } else {
+            EXPECT_EQ(sink_.MessageCount(), 0) << c.what;
+            EXPECT_EQ(doc_.m_points[0]->Value(0, 1), 8.74);
+        }
+    }
 }
 
 TEST_F(MeasurementFileTest, FailedWriteLeavesTheOldFile) {

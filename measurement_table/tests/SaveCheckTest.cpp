@@ -70,6 +70,35 @@ TEST_F(SaveCheckTest, DatesAreRealCalendarDatesInIncreasingOrder) {
     EXPECT_EQ(sink_.MessagesUtf8()[4], Utf8(u8"5行目 日付ｴﾗｰ"));
 }
 
+TEST_F(SaveCheckTest, NoCalendarDateIsSavedWhateverTheAnswerAndTheQuestionDefaultsToNo) {
+    const quilmo::DateList impossible[] = {
+        {{2006, 2, 31, 10, 0}},
+        {{2006, 4, 1, 10, 0}, {U, 2, 30, U, U}}, // year taken from the row before
+        {{2006, 13, 1, U, U}},
+        {{U, 4, 1, U, U}}, // no year and no row before
+        {{2006, 4, 1, 10, 0}, {2006, 4, 1, 25, 0}},
+    };
+    for (const quilmo::DateList& dates : impossible) {
+        doc_.m_dates = dates;
+        doc_.m_points.clear();
+        AddPoint("P1", 1);
+        sink_.Clear();
+        sink_.QueueAnswer(IDYES); // the row's date error
+        sink_.QueueAnswer(IDYES); // what the question would have had
+        EXPECT_FALSE(Check()) << dates.size();
+        EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"存在しない日付があるため保存できません")) << dates.size();
+    }
+    // Dates out of order are real dates: the question decides, and Enter answers No.
+    doc_.m_dates = {{2006, 4, 1, 10, 0}, {2006, 4, 1, 10, 0}};
+    sink_.Clear();
+    EXPECT_FALSE(Check());
+    ASSERT_EQ(sink_.LastMessageUtf8(), Utf8(u8"定義ﾃﾞｰﾀにはｴﾗｰがあります。OK処理を続けますか？"));
+    EXPECT_EQ(platform::DefaultButton(sink_.Events().back().type), IDNO);
+    sink_.QueueAnswer(IDOK);
+    sink_.QueueAnswer(IDYES);
+    EXPECT_TRUE(Check());
+}
+
 TEST_F(SaveCheckTest, NamesMustBeGivenOnceAndValuesNeedADate) {
     doc_.m_dates = {{2006, 4, 1, 10, 0}, {2006, 4, 2, 10, 0}};
     AddPoint("P1", 1);

@@ -131,6 +131,19 @@ TEST_F(TableDialogTest, PagesOverThePointsAndCreatesANamedPointButNeverTakesAnUn
     EXPECT_EQ(Name(*table, 0), Utf8(u8"計測点ＡＢＣＤ1"));
 }
 
+TEST_F(TableDialogTest, OkStandsLeftOfCancelAtTheTablesRightEdge) {
+    for (int kind : {CGridDlg1::kTwoDimensional, CGridDlg1::kThreeDimensional}) {
+        auto table = Open(kind);
+        const QRect ok = table->GetDlgItemWidget(IDOK)->geometry();
+        const QRect cancel = table->GetDlgItemWidget(IDCANCEL)->geometry();
+        const QRect grid = table->GetDlgItemWidget(IDC_GRID)->geometry();
+        EXPECT_EQ(ok.top(), cancel.top()) << kind;
+        EXPECT_LT(ok.right(), cancel.left()) << kind;
+        EXPECT_GE(cancel.right(), grid.right()) << kind;
+        EXPECT_GT(ok.left(), table->GetDlgItemWidget(IDC_GRID_BUTTON2)->geometry().right()) << kind;
+    }
+}
+
 TEST_F(TableDialogTest, DsFollowsDxDyAndTheAngle) {
     dates_ = {{2006, 4, 1, 10, 0}};
     AddPoint(1, "P1");
@@ -219,11 +232,13 @@ TEST_F(QuilmoRunTest, NewFileIsTypedCheckedAndSavedAndAFailedWriteKeepsTheTable)
         Tab(table);
         Type(table, "12.5");
         QApplication::processEvents();
-        // 2006/2/31 is no date: the question, answered No, keeps the table.
-        sink_.QueueAnswer(IDOK);
-        sink_.QueueAnswer(IDNO);
+        // 2006/2/31 is no date: the table stays whatever the answer.
+        for (int i = 0; i < 3; ++i) {
+            sink_.QueueAnswer(IDYES);
+        }
         table.OnOK();
         EXPECT_EQ(sink_.MessagesUtf8().front(), Utf8(u8"1行目 日付ｴﾗｰ"));
+        EXPECT_TRUE(table.Dialog()->isVisible());
         table.ClickCellForTest(1, 3);
         Type(table, "28");
         // A directory in the file's place: the write fails, its message shows, the table stays.
@@ -240,6 +255,30 @@ TEST_F(QuilmoRunTest, NewFileIsTypedCheckedAndSavedAndAFailedWriteKeepsTheTable)
               "TITLE                                                       GOLMIR001\r\nANGLE               "
               "\r\nDATE\r\n"
               "2006,2,28,-1,-1\r\nDISP          0P1\r\n     12.50          \r\nEND\r\n");
+}
+
+TEST_F(QuilmoRunTest, AFileNotReadWholeOpensNoTableAndStaysAsItWas) {
+    const std::string sample = testsupport::ReadBytes(fs::path(VERRANT_SOURCE_DIR) / "data/sample.dis");
+    std::string garbled = sample;
+    garbled.replace(garbled.find("2026,6,12,14,30"), 15, "2026/6/12 14:30");
+    std::string binary = sample;
+    binary.replace(binary.find("      8.74    -13.34"), 20, std::string(20, '\0'));
+    for (const std::string& bytes : {sample.substr(0, 300), garbled, binary}) {
+        testsupport::WriteBytes(Path("m.dis"), bytes);
+        bool opened = false;
+        // Were the table to open, OK and Yes to every question would write it.
+        platform::DialogScript::Queue([&](CDialog& dialog) {
+            opened = true;
+            for (int i = 0; i < 8; ++i) {
+                sink_.QueueAnswer(IDYES);
+            }
+            dialog.OnOK();
+        });
+        Start({CString(Path("m.dis").c_str())});
+        platform::DialogScript::Clear();
+        EXPECT_FALSE(opened);
+        EXPECT_EQ(testsupport::ReadBytes(Path("m.dis")), bytes);
+    }
 }
 
 TEST_F(QuilmoRunTest, AFileWithAnAngleOpensTheThreeDimensionalTable) {
