@@ -2,6 +2,7 @@
 
 #include "common/records/TitleFile.h"
 #include "common/ui/dialogs/DialogPlacement.h"
+#include "common/ui/section/DialogFields.h"
 #include "platform/core/CFile.h"
 #include "platform/core/DiskNames.h"
 #include "platform/ui/QtText.h"
@@ -62,6 +63,9 @@ BOOL CTitleDlg::OnInitDialog() {
 }
 
 void CTitleDlg::OnOK() {
+    if (section::EnterStepsToNextField(*this)) {
+        return;
+    }
     if (auto* combo = qobject_cast<QComboBox*>(GetDlgItemWidget(kTitle))) {
         CString title = platform::FromQStringLossy(combo->currentText().left(kTitleLimit));
         m_strTitle = title;

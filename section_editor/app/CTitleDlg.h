@@ -1,7 +1,7 @@
 #pragma once
 // The document title dialog (template 102, "タイトル"): the title typed or chosen from the titles
 // registered before; with automatic registration the title goes to the head of the title file,
-// which keeps at most the configured count.
+// which keeps at most the configured count. Enter in the title moves to the next control.
 
 #include "platform/ui/CDialog.h"
 

@@ -137,6 +137,10 @@ BOOL CheckCoordinateEditRows(const CBlockDoc& doc, const std::vector<CoordinateR
         AfxMessageBox(DuplicateNumberMessage(pair));
         return FALSE;
     }
+    // Points put (almost) on each other are worth a word; the table still closes.
+    if (const CString warning = ClosePairsWarning(rows, doc.m_dSnap2); !warning.IsEmpty()) {
+        AfxMessageBox(warning);
+    }
     return TRUE;
 }
 

@@ -181,6 +181,13 @@ TEST_F(PointTableTest, CoordinateEditMergesRowsCloserThanFourTenthsOfAMillimetre
     EXPECT_TRUE(doc_.CheckGroundLine(order, true));
 }
 
+// The coordinate table of the selected points warns of points put on each other, as the
+// other point tables do, and still closes.
+TEST_F(PointTableTest, CoordinateEditWarnsOfPointsTooCloseAndStillCloses) {
+    EXPECT_TRUE(merdok::CheckCoordinateEditRows(doc_, {Row(1, 2.0, 1.0), Row(3, 2.005, 1.0)}));
+    EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(u8"指定点 1 と 2 の距離が近すぎます !!")});
+}
+
 TEST_F(PointTableTest, SelectedMeasurementPointsAreNeverTakenForGroundPoints) {
     // Measurement point 1 and ground point 2 selected: only ground point 2 is in the table
     // and in the move, and the move with X only keeps its y.

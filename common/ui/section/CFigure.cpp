@@ -3,6 +3,8 @@
 #include "platform/ui/CDC.h"
 #include "platform/ui/CPen.h"
 
+#include <cstdlib>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -75,8 +77,8 @@ BOOL CFigure::Commit(int) {
 }
 
 BOOL CFigure::HitTest(const CPoint& point) const {
-    return point.x >= start_.logical.x - 5 && point.x < start_.logical.x + 5 &&
-                   point.y >= start_.logical.y - 5 && point.y < start_.logical.y + 5
+    return std::abs(point.x - start_.logical.x) <= kHitPixels &&
+                   std::abs(point.y - start_.logical.y) <= kHitPixels
                ? TRUE
                : FALSE;
 }

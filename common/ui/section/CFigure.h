@@ -62,7 +62,9 @@ public:
     // the figure where it is shown and shows it again where it was erased.
     virtual void DrawWhole(CDC* dc, const CPoint* last) const;
     virtual BOOL Commit(int mode);
-    // TRUE when the point lies in the square start +- 5 (right and bottom edges excluded).
+    // TRUE when the point lies in the square start +- kHitPixels (edges included): a click
+    // that close to the start counts as the start again.
+    static constexpr int kHitPixels = 2;
     virtual BOOL HitTest(const CPoint& point) const;
     // The horizontal/vertical rule: may move point onto the start's x or y; the new state.
     virtual int ApplyRule(CPoint& point, int previousRule) const;

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWidget>
 
 IMPLEMENT_DYNAMIC(CModelSizeDlg, CDialog)
 
@@ -66,6 +67,10 @@ BOOL CModelSizeDlg::OnInitDialog() {
     if (m_current.IsUnset()) {
         SetDlgItemText(kCurrentX, CString(u8"現在、何も描画されていません"));
         SetDlgItemText(kCurrentY, CString());
+        // Nothing drawn: the button has no area to give.
+        if (QWidget* button = GetDlgItemWidget(static_cast<int>(currentAreaButton_))) {
+            button->setEnabled(false);
+        }
     } else {
         CString text;
         text.Format(u8"X： %.3lf ～ %.3lf", m_current.xmin, m_current.xmax);

@@ -111,10 +111,11 @@ void CViewBase::Fit(const double* extent, int margin) {
         if (DocHasGroundPoints()) {
             m_drawRange = DocComputeExtent(width, height);
         } else {
+            // An empty model shows a frame of its own; it is not the model's size, which the
+            // points drawn later give to "view all" and to the file.
             width = 200.0;
             height = 100.0;
-            m_drawRange = m_modelSize = WorldRange{0.0, 200.0, 0.0, 100.0};
-            DocStoreModelSize(m_modelSize);
+            m_drawRange = WorldRange{0.0, 200.0, 0.0, 100.0};
             DocClearCurrentExtent();
         }
     } else {
@@ -187,7 +188,10 @@ void CViewBase::OnViewAll() {
 void CViewBase::OnModelSize() {
     CModelSizeDlg dialog(options_.currentAreaButton, this);
     dialog.m_size = m_modelSize;
-    dialog.m_current = DocCurrentExtent();
+    // The area drawn now, not as the last "view all" found it.
+    double width = 0.0;
+    double height = 0.0;
+    dialog.m_current = DocHasGroundPoints() ? DocComputeExtent(width, height) : WorldRange::Unset();
     if (dialog.DoModal() != IDOK) {
         return;
     }

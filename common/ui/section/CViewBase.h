@@ -283,6 +283,8 @@ private:
     // Erases all a figure left, drops the surface, repaints where XOR cannot restore.
     void EraseFigure(const CFigure& figure);
     CPoint ToLogical(CPoint device);
+    // The model coordinates under the pointer go to the status bar.
+    void ShowCursorPosition(CPoint device);
     void UpdateRule(UINT flags, CPoint& point);
     void SetToolCursor();
     bool CreateSurface();

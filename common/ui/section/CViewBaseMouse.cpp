@@ -161,7 +161,10 @@ void CViewBase::OnSetFocus(CWnd* oldWnd) {
     if (m_nDrawMode >= 0) {
         skipClick_ = SkipClick::kArmed;
     }
-    if (!m_pFigure) {
+    if (m_pDragFigure) {
+        // Back from a table or the move dialog, the change still waits for its click.
+        SetGuidePrompt(kConfirmPrompt);
+    } else if (!m_pFigure) {
         SetGuidePrompt(static_cast<UINT>(m_nGuidePromptId));
         SetGuideTitle(m_nGuideTitleId >= 0 ? static_cast<UINT>(m_nGuideTitleId) : 0);
     }
@@ -241,6 +244,7 @@ void CViewBase::OnLButtonDblClk(UINT, CPoint) {
 void CViewBase::OnMouseMove(UINT flags, CPoint point) {
     if (m_pDragFigure) {
         SetToolCursor();
+        ShowCursorPosition(point);
         return;
     }
     if (skipClick_ == SkipClick::kArmed) {
@@ -254,14 +258,19 @@ void CViewBase::OnMouseMove(UINT flags, CPoint point) {
         m_bOnItem = IsOverObject(&dc, logical.x, logical.y) != FALSE;
     }
     SetToolCursor();
-    double x = 0.0;
-    double y = 0.0;
-    LogicalToWorld(logical.x, logical.y, &x, &y);
-    section::SetCursorPosition(x, y);
+    ShowCursorPosition(point);
     if (m_pFigure || zoomFigure_) {
         UpdateRule(flags, logical);
         MoveBand(&logical);
     }
+}
+
+void CViewBase::ShowCursorPosition(CPoint device) {
+    const CPoint logical = ToLogical(device);
+    double x = 0.0;
+    double y = 0.0;
+    LogicalToWorld(logical.x, logical.y, &x, &y);
+    section::SetCursorPosition(x, y);
 }
 
 void CViewBase::OnRButtonDown(UINT, CPoint point) {

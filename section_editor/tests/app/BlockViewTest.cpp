@@ -8,14 +8,20 @@
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/MerdokIds.h"
+#include "section_editor/app/MerdokMenu.h"
 
 #include "common/ui/section/CMoveDlg.h"
+#include "common/ui/section/GuideTexts.h"
+#include "common/ui/section/SectionCommands.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/Unset.h"
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -329,6 +335,86 @@ TEST_F(MerdokMouseTest, AMoveWaitsForTheClickThatCommitsOrDropsIt) {
     EXPECT_EQ(view_->m_pendingEdit, nullptr);
     EXPECT_EQ(view_->ModalFigure(), nullptr);
     EXPECT_DOUBLE_EQ(pointX(), x + 10.0);
+}
+
+// A change waiting for its confirming click says so, also after the window took the focus back
+// from the dialog, and the pointer's coordinates go on following the mouse meanwhile.
+TEST_F(MerdokMouseTest, AWaitingChangeSaysSoAndTheCoordinatesFollowThePointer) {
+    RegisterMerdokGuideStrings();
+    Command(ID_DRAW_GROUND_POINT);
+    Click(60.0, 50.0);
+    Command(ID_EDIT_SELECT_ALL);
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        dialog.SetDlgItemText(CMoveDlg::kDx, "10");
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    });
+    Command(ID_EDIT_MOVE);
+    ASSERT_NE(view_->ModalFigure(), nullptr);
+    view_->OnSetFocus(nullptr);
+    EXPECT_EQ(platform::Cp932ToUtf8(section::ProcessGuideTexts().prompt.str()),
+              platform::Utf8(u8">確認してｸﾘｯｸ   [左ｸﾘｯｸ]OK   [右ｸﾘｯｸ]ｷｬﾝｾﾙ"));
+    Move(30.0, 40.0);
+    EXPECT_NEAR(section::ProcessGuideTexts().cursorX, 30.0, 1.0);
+    EXPECT_NEAR(section::ProcessGuideTexts().cursorY, 40.0, 1.0);
+}
+
+// A second click within 2 pixels of the first is the first again; one 3 pixels away ends the line.
+TEST_F(MerdokMouseTest, OnlyClicksWithinTwoPixelsOfThePreviousOneAreIgnored) {
+    for (const auto& [offset, lines] : {std::pair{2, 0}, std::pair{3, 1}}) {
+        Command(ID_DRAW_GROUND_LINE);
+        const CPoint first = Device(20.0 + 40.0 * offset, 50.0);
+        const CPoint second(first.x + offset, first.y);
+        for (const CPoint& at : {first, second}) {
+            view_->OnMouseMove(0, at);
+            view_->OnLButtonDown(0, at);
+            view_->OnLButtonUp(0, at);
+        }
+        EXPECT_EQ(Model().m_LineList.GetCount(), lines) << offset << " pixels";
+        view_->DropDrawFigure();
+    }
+}
+
+// Nothing drawn: the model-size dialog has no drawing area to offer.
+TEST_F(MerdokViewTest, TheModelSizeDialogOffersTheDrawingAreaOnlyWhenSomethingIsDrawn) {
+    Show();
+    for (const bool drawn : {false, true}) {
+        if (drawn) {
+            Command(ID_DRAW_GROUND_POINT);
+            Click(60.0, 50.0);
+            ASSERT_EQ(Model().m_mapNode.GetCount(), 1);
+        }
+        bool offered = !drawn;
+        platform::DialogScript::Queue([&offered](CDialog& dialog) {
+            offered = dialog.GetDlgItemWidget(150)->isEnabled();
+            dialog.OnCancel();
+        });
+        Command(section::ID_VIEW_MODEL_SIZE);
+        EXPECT_EQ(offered, drawn);
+    }
+}
+
+// A new model's first frame is not its size: "view all" takes in the points drawn outside it,
+// and the file keeps no size of the frame (a model without one fits its points).
+TEST_F(MerdokViewTest, ViewAllShowsPointsBeyondTheFirstFrameAndTheFileKeepsTheirSize) {
+    Show();
+    int key = -1;
+    Model().AddNode(60.0, 50.0, key);
+    Model().AddNode(500.0, 300.0, key);
+    Model().m_nLineCount = Model().AddLine(0, 1, 0);
+    Model().SetNodeStates(CNode::kNormal);
+    Model().SetLineStates(CLine::kNormal);
+    Command(section::ID_VIEW_ALL);
+    EXPECT_GE(view_->m_drawRange.xmax, 500.0);
+    EXPECT_GE(view_->m_drawRange.ymax, 300.0);
+    testsupport::TempDir files("merdok-size");
+    const std::string path = files.File("size.sec");
+    ASSERT_TRUE(Model().OnSaveDocument(path.c_str())) << sink_.LastMessageUtf8();
+    CBlockDoc reopened;
+    ASSERT_TRUE(reopened.ReadSecFile(path.c_str()));
+    for (double value : reopened.m_dModelSize) {
+        EXPECT_TRUE(platform::IsUnsetDouble(value)) << value;
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMerdokDoc.h"
+#include "section_editor/app/CTitleDlg.h"
 #include "section_editor/app/MerdokIds.h"
 
 #include "common/ui/section/CCoordInputDlg.h"
@@ -18,6 +19,8 @@
 #include "testsupport/Fixtures.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -148,6 +151,23 @@ TEST(TitleSettingPath, OnlyABlankFreePathWithAnIdExtensionNamesTheTitleFile) {
         EXPECT_EQ(CTitleSettingDlg::IsTitleFilePath(CString(item.path)), item.accepted)
             << reinterpret_cast<const char*>(item.path);
     }
+}
+
+// Enter in the title steps to the next control; OK there takes the title.
+TEST_F(MerdokCommandTest, EnterInTheTitleMovesToTheNextControl) {
+    bool stayedOpen = false;
+    platform::DialogScript::Queue([&stayedOpen](CDialog& dialog) {
+        auto* combo = qobject_cast<QComboBox*>(dialog.GetDlgItemWidget(CTitleDlg::kTitle));
+        combo->setEditText(QStringLiteral("A-A"));
+        combo->setFocus();
+        dialog.OnOK();
+        stayedOpen = dialog.Dialog()->isVisible();
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    });
+    Command(ID_EDIT_TITLE);
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Model().m_strTitle, CString("A-A"));
 }
 
 } // namespace
