@@ -15,6 +15,7 @@
 #include "common/process/WindowClassClient.h"
 #include "common/ui/table/GridLineSettings.h"
 #include "platform/core/MessageSink.h"
+#include "platform/core/SettingsFolder.h"
 #include "platform/ui/CMultiDocTemplate.h"
 
 namespace torvan {
@@ -94,6 +95,9 @@ bool CTorvanApp::MayStart() {
 void CTorvanApp::LoadSettings() {
     LoadGridDialogSettings();
     LoadViewSettings(m_pszProfileName, ModuleDirectory(), ProgramViewSettings());
+    // The title list is the user's to write: never the one beside the program.
+    ProgramViewSettings().titleFile =
+        platform::SettingsFileFor(ProgramViewSettings().titleFile, ModuleDirectory());
     RegisterTorvanGuideStrings();
     settingsLoaded_ = true;
 }

@@ -22,6 +22,8 @@ torvan::CTorvanApp& TheApp() {
 void TorvanAppTest::SetUp() {
     ::setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 1);
     TheApp();
+    // The program's settings folder lies in its directory: "<program>/verrant/torvan.INI".
+    ::setenv("XDG_CONFIG_HOME", program_.Path().c_str(), 1);
     sink_ = std::make_unique<platform::RecordingSink>();
     for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
         std::filesystem::copy_file(std::filesystem::path(VERRANT_SOURCE_DIR) / "data" / name,

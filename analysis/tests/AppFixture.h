@@ -53,7 +53,7 @@ protected:
     // A file in the data directory (UTF-8 path).
     std::string DataFile(const std::string& name) const { return data_.File(name); }
     std::string DataFile(const char8_t* name) const { return data_.File(name); }
-    std::string SettingsFile() const { return program_.File("torvan.INI"); }
+    std::string SettingsFile() const { return program_.File("verrant/torvan.INI"); }
 
     testsupport::TempDir runtime_{"torvan-runtime"};
     testsupport::TempDir program_{"torvan-program"};

@@ -66,6 +66,7 @@ void BM_StartToFirstPaintedFrame(benchmark::State& state) {
                       fs::copy_options::overwrite_existing);
     }
     ::setenv("XDG_RUNTIME_DIR", (work / "run").c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (work / "program").c_str(), 1);
     platform::RecordingSink sink;
     StandInBaseMenu provider;
     process::WindowClassServer server(provider);

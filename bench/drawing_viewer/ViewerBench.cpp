@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -70,6 +71,8 @@ class Viewer {
 public:
     Viewer() {
         App();
+        // Its settings go to the temporary directory's "verrant/", never the user's.
+        ::setenv("XDG_CONFIG_HOME", std::filesystem::temp_directory_path().c_str(), 1);
         app_.SetProgramDirectory(CString(std::filesystem::temp_directory_path().string()), "zapho-bench");
         app_.InitInstance();
         app_.m_pMainWnd->GetWidget()->resize(1920, 1080);

@@ -30,8 +30,9 @@ BOOL CBasnevApp::InitInstance() {
         exitCode_ = process::kRuntimeDirectoryExitCode;
         return FALSE;
     }
-    programDirectory_ = platform::ModuleDirectory() + "/";
-    SetProfilePath(basnev::SettingsFilePath(platform::ModuleFileName()));
+    CString name;
+    programDirectory_.Empty();
+    SetProfilePath(platform::ProgramProfilePath(programDirectory_, name, m_strAppName));
     LoadInputFileNames();
     if (ActivateRunningBaseMenu()) {
         return FALSE;

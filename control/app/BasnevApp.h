@@ -1,6 +1,6 @@
 #pragma once
-// The base menu's application: one per user session, its slot names kept in BASNEV's
-// settings file beside the program.
+// The base menu's application: one per display, its slot names kept in BASNEV's settings file
+// in the user's settings folder (first filled from the one beside the program).
 
 #include "common/process/InstanceControl.h"
 #include "control/core/InputFileNames.h"

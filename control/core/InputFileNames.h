@@ -1,6 +1,6 @@
 #pragma once
 // The four file-name slots of the base menu and where they are kept between runs: section
-// "Input File" of the settings file beside the program (FileName1 plan data, FileName2 section
+// "Input File" of the base menu's settings file (FileName1 plan data, FileName2 section
 // model, FileName3 measurement, FileName4 analysis).
 
 #include "platform/core/CString.h"

@@ -56,6 +56,8 @@ QString BaseMenuProgram() {
 void BaseMenuTest::SetUp() {
     ::setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 1);
     TheApp();
+    // A base menu started by the test keeps its settings in "<data>/verrant/basnev.INI".
+    ::setenv("XDG_CONFIG_HOME", data_.Path().c_str(), 1);
     sink_ = std::make_unique<platform::RecordingSink>();
     TheApp().SetProfilePath(CString(Cp932(data_.File("BASNEV.INI")).c_str()));
 }

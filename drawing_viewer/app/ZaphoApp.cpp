@@ -9,6 +9,7 @@
 
 #include "common/process/ChildLauncher.h"
 #include "platform/core/ModulePath.h"
+#include "platform/core/SettingsFolder.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CMultiDocTemplate.h"
 #include "platform/ui/SuiteIdentity.h"
@@ -85,6 +86,8 @@ BOOL CZaphoApp::InitInstance() {
     state_.firstPlacement = 1;
     state_.drawingRunIndex.Empty();
     state_.settings.Load(*this, state_.programDirectory);
+    // The string list is the user's to write: never the one beside the program.
+    state_.settings.titleFile = platform::SettingsFileFor(state_.settings.titleFile, state_.programDirectory);
     return OpenCommandLineFile();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/core/ModulePath.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/SettingsFolder.h"
 
 #include <climits>
 #include <unistd.h>
@@ -35,7 +36,7 @@ CString ProgramProfilePath(CString& directory, CString& name, const CString& fal
     if (name.IsEmpty()) {
         name = fallbackName;
     }
-    return directory + name + ".INI";
+    return SettingsFile(name + ".INI", directory);
 }
 
 } // namespace platform

@@ -1,5 +1,5 @@
 #pragma once
-// Where the running program lies, for settings files and data beside the executable.
+// Where the running program lies, for data beside the executable and the first settings.
 
 #include "platform/core/CString.h"
 
@@ -13,9 +13,10 @@ CString ModuleDirectory();
 // A program's directory as the paths of its files begin with it: with a trailing '/' (an
 // empty one stays empty).
 CString WithTrailingSlash(const CString& directory);
-// The program's settings file, <directory><name>.INI. An empty directory becomes the
-// executable's own and the name then its file name; a name still empty becomes fallbackName.
-// What was chosen is stored back.
+// The program's settings file <name>.INI in the user's settings folder (SettingsFolder.h),
+// seeded on first use from the file of that name in the program's directory. An empty
+// directory becomes the executable's own and the name then its file name; a name still empty
+// becomes fallbackName. What was chosen is stored back.
 CString ProgramProfilePath(CString& directory, CString& name, const CString& fallbackName);
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/core/DiskNames.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/SafeFileWriter.h"
+#include "platform/core/SettingsFolder.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -190,7 +191,11 @@ bool ProfileFile::WriteStrings(const std::vector<Entry>& entries) const {
     for (const Entry& entry : entries) {
         SetEntry(lines, entry.section.str(), entry.key.str(), entry.value.str());
     }
-    return WriteWhole(path_, lines);
+    if (!WriteWhole(path_, lines)) {
+        ReportSettingsWriteFailure(path_);
+        return false;
+    }
+    return true;
 }
 
 bool ProfileFile::WriteInt(const CString& section, const CString& key, int value) const {

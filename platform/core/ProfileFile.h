@@ -24,7 +24,8 @@ public:
     // The leading integer of the value, or defaultValue when missing or not a number.
     int GetInt(const CString& section, const CString& key, int defaultValue) const;
 
-    // False when the file cannot be written (the old file is then unchanged).
+    // False when the file cannot be written (the old file is then unchanged); the first
+    // failure of a file in the process is told in a message naming it.
     bool WriteString(const CString& section, const CString& key, const CString& value) const;
     bool WriteInt(const CString& section, const CString& key, int value) const;
 

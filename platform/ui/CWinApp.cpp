@@ -6,6 +6,7 @@
 #include "platform/core/MessageSink.h"
 #include "platform/core/ModulePath.h"
 #include "platform/core/ProfileFile.h"
+#include "platform/core/SettingsFolder.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CFrameWnd.h"
@@ -164,7 +165,7 @@ BOOL CWinApp::WriteProfileInt(const CString& section, const CString& entry, int 
 void CWinApp::LoadStdProfileSettings(UINT maxMru) {
     recentFiles_ = std::make_unique<CRecentFileList>(static_cast<int>(maxMru));
     if (m_pszProfileName.IsEmpty()) {
-        m_pszProfileName = platform::ModuleDirectory() + "/" + m_strAppName + ".INI";
+        m_pszProfileName = platform::SettingsFile(m_strAppName + ".INI", platform::ModuleDirectory());
     }
     recentFiles_->ReadList(platform::ProfileFile(m_pszProfileName));
 }

@@ -42,7 +42,8 @@ public:
     void CloseAllDocuments(BOOL endSession);
     BOOL SaveAllModified();
 
-    // Settings file: path (CP932); by default "<program directory>/<app name>.INI".
+    // Settings file: path (CP932); by default the app name + ".INI" in the user's
+    // settings folder (platform/core/SettingsFolder.h).
     void SetProfilePath(const CString& path) { m_pszProfileName = path; }
     const CString& GetProfilePath() const { return m_pszProfileName; }
     CString GetProfileString(const CString& section, const CString& entry,

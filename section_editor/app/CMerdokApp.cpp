@@ -12,6 +12,7 @@
 #include "common/process/WindowClassClient.h"
 #include "common/records/DataFileSyntax.h"
 #include "common/ui/table/GridLineSettings.h"
+#include "platform/core/SettingsFolder.h"
 #include "platform/ui/CMultiDocTemplate.h"
 
 namespace merdok {
@@ -39,6 +40,9 @@ BOOL CMerdokApp::InitInstance() {
     LocateProfile();
     LoadGridDialogSettings();
     LoadViewSettings(m_pszProfileName, ModuleDirectory(), ProgramViewSettings());
+    // The title list is the user's to write: never the one beside the program.
+    ProgramViewSettings().titleFile =
+        platform::SettingsFileFor(ProgramViewSettings().titleFile, ModuleDirectory());
     RegisterMerdokGuideStrings();
     // A running copy comes forward instead of a second one.
     if (process::BringWindowClassToFront(CMainFrame::kWindowClass) != process::WindowAnswer::NoWindow) {

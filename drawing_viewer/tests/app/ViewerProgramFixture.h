@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QWidget>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -25,6 +26,8 @@ class ViewerProgramFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         testsupport::TestApplication();
+        // The program's settings folder lies in its directory: "<program>/verrant/zapho.INI".
+        ::setenv("XDG_CONFIG_HOME", program_.Path().c_str(), 1);
         platform::DialogScript::Clear();
         sink_ = std::make_unique<platform::RecordingSink>();
         app_ = std::make_unique<CZaphoApp>();

@@ -10,6 +10,7 @@
 #include <QEvent>
 #include <QWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 
 namespace wenux::test {
@@ -32,6 +33,8 @@ std::string JapaneseLog(int count) {
 
 void AppTest::SetUp() {
     testsupport::TestApplication();
+    // The program's settings folder lies in its directory: "<program>/verrant/wenux.INI".
+    ::setenv("XDG_CONFIG_HOME", program_.Path().c_str(), 1);
     platform::DialogScript::Clear();
     sink_ = std::make_unique<platform::RecordingSink>();
     app_ = std::make_unique<CWenuxApp>();

@@ -54,7 +54,7 @@ TEST_F(SettingsAndCleanup, FontsOfTheLastClosedViewAreSavedAndReadBack) {
     EXPECT_GT(textHeight, 12);
     Quit();
 
-    const platform::ProfileFile profile(CString((program_.Path() / "wenux.INI").string()));
+    const platform::ProfileFile profile(CString((program_.Path() / "verrant/wenux.INI").string()));
     EXPECT_EQ(profile.GetInt("List Screen", "Height", 0), height);
     EXPECT_FALSE(profile.GetString("List Screen", "FaceName", "").IsEmpty());
     // The print font was never printed with: nothing of it is written.
@@ -80,7 +80,7 @@ TEST_F(SettingsAndCleanup, WithTwoViewsTheViewClosedLastDecidesTheSavedFont) {
     const int secondHeight = second->DisplayFont().height;
     ASSERT_NE(secondHeight, -20);
     Quit(); // the documents close in the order they were opened
-    const platform::ProfileFile profile(CString((program_.Path() / "wenux.INI").string()));
+    const platform::ProfileFile profile(CString((program_.Path() / "verrant/wenux.INI").string()));
     EXPECT_EQ(profile.GetInt("List Screen", "Height", 0), secondHeight);
 }
 
@@ -89,7 +89,7 @@ TEST_F(SettingsAndCleanup, RecentFilesAreKeptInTheSettingsFile) {
     const CString path = lists_.Write("a.log", JapaneseLog(3));
     ASSERT_NE(Open(path), nullptr);
     Quit();
-    const platform::ProfileFile profile(CString((program_.Path() / "wenux.INI").string()));
+    const platform::ProfileFile profile(CString((program_.Path() / "verrant/wenux.INI").string()));
     EXPECT_EQ(profile.GetString("Recent File List", "File1", ""), path);
 }
 

@@ -58,6 +58,8 @@ protected:
     void SetUp() override {
         ::setenv("XDG_RUNTIME_DIR", runtime_.Path().c_str(), 1);
         TheApp();
+        // The program's settings folder lies in its directory: "<program>/verrant/MERDOK.INI".
+        ::setenv("XDG_CONFIG_HOME", program_.Path().c_str(), 1);
         sink_ = std::make_unique<platform::RecordingSink>();
         TheApp().SetProgramDirectory(CString(program_.Slash().c_str()), "MERDOK");
         baseMenu_ = std::make_unique<process_test::FakeBaseMenu>();
@@ -146,7 +148,7 @@ TEST_F(MerdokAppTest, ANewFileDrawnWithTheMouseIsSavedUnderItsNameAndHandedBack)
     EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します"));
 
     // The settings file beside the program, with the defaults of a first run.
-    std::ifstream settings(program_.File("MERDOK.INI"), std::ios::binary);
+    std::ifstream settings(program_.File("verrant/MERDOK.INI"), std::ios::binary);
     std::stringstream text;
     text << settings.rdbuf();
     EXPECT_NE(text.str().find("Count Limit=5000 5000 1000 10"), std::string::npos);
