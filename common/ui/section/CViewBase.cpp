@@ -5,6 +5,7 @@
 #include "common/ui/section/SectionCommands.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
+#include "platform/ui/AreaFilling.h"
 #include "platform/ui/CClientDC.h"
 
 #include <QMdiArea>
@@ -72,7 +73,8 @@ void CViewBase::OnSize(UINT type, int cx, int cy) {
     }
 }
 
-// A new document window fills the MDI client area less 10 pixels, from its top left corner.
+// A new document window fills the MDI client area less 10 pixels, from its top left corner,
+// also when the area changes size before the user moves or sizes it.
 void CViewBase::FitInitialFrame() {
     QWidget* widget = GetWidget();
     while (widget && !qobject_cast<QMdiSubWindow*>(widget)) {
@@ -82,8 +84,7 @@ void CViewBase::FitInitialFrame() {
     if (!window || !window->mdiArea() || window->isMaximized()) {
         return;
     }
-    const QSize area = window->mdiArea()->viewport()->size();
-    window->setGeometry(0, 0, std::max(area.width() - 10, 100), std::max(area.height() - 10, 100));
+    platform::AreaFilling::Of(window->mdiArea()).Fill(window, 10);
 }
 
 CSize CViewBase::ClientSize() const {

@@ -7,6 +7,7 @@
 #include "testsupport/ui/TestApplication.h"
 #include "testsupport/ui/WheelEvent.h"
 
+#include "platform/ui/AreaFilling.h"
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CMDIFrameWnd.h"
 #include "platform/ui/CMultiDocTemplate.h"
@@ -14,11 +15,13 @@
 #include "platform/ui/CommandPrompts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -242,6 +245,38 @@ TEST(AcceleratorKeys, RunOnlyEnabledCommandsAndBeepOnlyWhereAsked) {
     EXPECT_EQ(sink.BeepCount(), 1);
     EXPECT_EQ(frame.opened, 1);
     delete frame.GetWidget();
+}
+
+} // namespace
+
+namespace {
+
+// A window filled into the area before the main window took its final size (the window
+// manager's frame, tool bars) follows the area: a zoomed view then shows one pair of scroll
+// bars, its own, not the area's beside them.
+TEST_F(MdiTest, AFilledWindowFollowsTheAreaSoThatAZoomedViewHasOnePairOfScrollBars) {
+    ASSERT_NE(app_.OpenDocumentFile(dir_.File("a.log").c_str()), nullptr);
+    QMdiSubWindow* window = Windows()[0];
+    platform::AreaFilling::Of(main_->MdiArea()).Fill(window, 10);
+    QApplication::processEvents();
+    main_->GetWidget()->resize(700, 520);
+    QApplication::processEvents();
+    auto* view = dynamic_cast<CScrollView*>(main_->GetActiveFrame()->GetActiveView());
+    ASSERT_NE(view, nullptr);
+    view->SetScrollSizes(MM_TEXT, CSize(5000, 4000));
+    QApplication::processEvents();
+    EXPECT_TRUE(view->HorizontalBar()->isVisible());
+    EXPECT_TRUE(view->VerticalBar()->isVisible());
+    EXPECT_FALSE(main_->MdiArea()->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(main_->MdiArea()->verticalScrollBar()->isVisible());
+    const QSize area = main_->MdiArea()->viewport()->size();
+    EXPECT_EQ(window->geometry(), QRect(0, 0, area.width() - 10, area.height() - 10));
+
+    // Once the user sized it, the window keeps its size.
+    window->resize(300, 200);
+    main_->GetWidget()->resize(760, 560);
+    QApplication::processEvents();
+    EXPECT_EQ(window->size(), QSize(300, 200));
 }
 
 } // namespace
