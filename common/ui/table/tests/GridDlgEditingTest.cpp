@@ -209,7 +209,7 @@ TEST(GridDlgEditingTest, AKeyboardFinishesTheTableAndAClickOnTheEditedCellReplac
     EXPECT_EQ(table.EditText(), "5");
 
     table.Key(Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::focusWidget(), table.Dialog()->findChild<QWidget*>(QString::number(IDOK)));
+    EXPECT_EQ(table.Dialog()->focusWidget(), table.Dialog()->findChild<QWidget*>(QString::number(IDOK)));
     EXPECT_EQ(table.RowsAsText(), (std::vector<std::string>{"5|1.50||a"}));
 
     table.Key(Qt::Key_Escape);
