@@ -151,7 +151,6 @@ int CBlockDoc::ReadSloFile(const char* path, int& changed) {
         return 0;
     }
     int version = 0;
-    bool boundaryRead = false;
     try {
         CString line = NextLine(file);
         FormatTagCheck current = CheckFormatTag(line, kAnalysisTag);
@@ -186,26 +185,26 @@ int CBlockDoc::ReadSloFile(const char* path, int& changed) {
             file.Abort();
             return 0;
         }
-        ReadSloSections(file, path, version, boundaryRead);
+        ReadSloSections(file, path, version);
     } catch (const CUserException&) {
         file.Abort();
         return 0;
-    } catch (const CFileException& error) {
+    } catch (const CFileException&) {
+        // A file that ends early (told by the reader) opens nothing: a part of it saved
+        // again would lose the rest.
         file.Abort();
-        if (error.m_cause != CFileException::endOfFile || (m_mapDisp.IsEmpty() && m_listDates.empty())) {
-            return 0;
-        }
+        return 0;
     } catch (const std::bad_alloc&) {
         file.Abort();
         AfxMessageBox(kMemoryError);
         return 0;
     }
     file.Abort();
-    FinishBoundaryPoints(boundaryRead);
+    FinishBoundaryPoints();
     return 1;
 }
 
-void CBlockDoc::ReadSloSections(CTextFile& file, const char* path, int version, bool& boundaryRead) {
+void CBlockDoc::ReadSloSections(CTextFile& file, const char* path, int version) {
     CString line = NextLine(file);
     if (!StartsWith(line, "CALCF")) {
         ReadErrorMessage(path);
@@ -248,7 +247,6 @@ void CBlockDoc::ReadSloSections(CTextFile& file, const char* path, int version, 
     if (!StartsWith(line, "BOUND")) {
         ReadErrorMessage(path);
     }
-    boundaryRead = true;
     for (int n = SectionCount(line); n > 0; --n) {
         auto point = std::make_unique<CNode>();
         point->ParseRecord(NextLine(file), version == CVerrant::kOldFormat ? 1 : 0);
@@ -310,18 +308,7 @@ void CBlockDoc::ReadSloSections(CTextFile& file, const char* path, int version, 
     }
 }
 
-void CBlockDoc::FinishBoundaryPoints(bool boundaryRead) {
-    if (!boundaryRead) {
-        // The file ended before its boundary points: take the section model's.
-        ForEachEntry(m_mapSectionBound, [&](WORD key, CObject* object) {
-            const CNode* source = static_cast<const CNode*>(object);
-            CNode* point = new CNode(source->number, source->x, source->y, 0);
-            point->name = source->name;
-            point->kind = source->kind;
-            point->slipMark = CNode::kSlipFixed;
-            m_mapBound.SetAt(key, point);
-        });
-    }
+void CBlockDoc::FinishBoundaryPoints() {
     bool replaced = false;
     ForEachEntry(m_mapSectionBound, [&](WORD, CObject* object) {
         const CNode* source = static_cast<const CNode*>(object);

@@ -159,8 +159,8 @@ public:
     // to the caller.
     int WriteSloFile(const char* path);
     int WriteSloFile(platform::SafeFileWriter& writer);
-    // 1 read, 0 failed (after the messages). changed is set when the user chose a
-    // reference file other than the one the analysis file names.
+    // 1 read, 0 failed (after the messages; a file that ends early is a failure). changed is
+    // set when the user chose a reference file other than the one the analysis file names.
     int ReadSloFile(const char* path, int& changed);
     // Beeps, shows "ファイル読み込みエラーです。\n%s" with the path and throws CUserException.
     [[noreturn]] void ReadErrorMessage(const char* path);
@@ -357,10 +357,10 @@ private:
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
     int RemoveMarkedPoints(int kind);
-    void ReadSloSections(CTextFile& file, const char* path, int version, bool& boundaryRead);
-    // Takes the section model's boundary points where the analysis file has none or
-    // an outdated one of the same name, and enters the boundary points in the entry order.
-    void FinishBoundaryPoints(bool boundaryRead);
+    void ReadSloSections(CTextFile& file, const char* path, int version);
+    // Takes the section model's boundary points where the analysis file has an outdated one
+    // of the same name, and enters the boundary points in the entry order.
+    void FinishBoundaryPoints();
     int WriteSolverSections(CTextFile& file);
     // The sheet: its size, the model's scale (model metres per millimetre), margins and origin.
     struct PlotSheet {

@@ -8,6 +8,7 @@
 #include "platform/core/CodePage.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/QtText.h"
+#include "testsupport/FileBytes.h"
 
 #include <algorithm>
 #include <cctype>
@@ -117,6 +118,20 @@ TEST_F(TitleAndSaveTest, ClosingAChangedDocumentAsksAndCancelKeepsIt) {
     EXPECT_EQ(Close(), 0);
     // Nothing was saved: the base menu's slot is left alone.
     EXPECT_EQ(SlotUtf8(process::kAnalysisSlot), "");
+}
+
+// A file that ends early opens no window: the message is the only answer.
+TEST_F(TitleAndSaveTest, AFileThatEndsEarlyOpensNothing) {
+    StartBaseMenu();
+    ASSERT_TRUE(Start({}));
+    const std::string text = testsupport::ReadBytes(fs::u8path(DataFile("sample.slo")));
+    const std::string cut = DataFile("cut.slo");
+    testsupport::WriteBytes(fs::u8path(cut), text.substr(0, text.find("QOBRE")));
+    sink_->Clear();
+    EXPECT_EQ(TheApp().OpenDocumentFile(CString(platform::Utf8ToCp932(cut).c_str())), nullptr);
+    EXPECT_TRUE(Documents().empty());
+    EXPECT_EQ(sink_->MessagesUtf8(),
+              std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません")});
 }
 
 } // namespace

@@ -109,14 +109,14 @@ TEST_F(AnalysisFileTest, AKeywordOutOfOrderIsAReadError) {
               Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / "bad.slo").string());
 }
 
-// A file that ends early says so, whether it can still be opened or not.
+// A file that ends early says so and opens nothing, wherever it ends.
 TEST_F(AnalysisFileTest, AFileEndingEarlySaysSo) {
     const std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
     struct Case {
         const char* endsBefore;
         int result;
     };
-    for (const Case& c : {Case{"DSFIL", 0}, Case{"CALCF", 1}, Case{"EXCPT", 1}}) {
+    for (const Case& c : {Case{"DSFIL", 0}, Case{"CALCF", 0}, Case{"EXCPT", 0}, Case{"QOBRE", 0}}) {
         testsupport::WriteBytes(dir_ / "short.slo", text.substr(0, text.find(c.endsBefore)));
         sink_.Clear();
         EXPECT_EQ(Open("short.slo"), c.result) << c.endsBefore;
@@ -126,12 +126,14 @@ TEST_F(AnalysisFileTest, AFileEndingEarlySaysSo) {
     }
 }
 
-TEST_F(AnalysisFileTest, AFileEndingAfterItsReferencesOpensWithTheSectionBoundaryPoints) {
+// Even with its section model and measurements read, a cut file is not opened: saved again,
+// it would lose its settings, boundary points and slip lines.
+TEST_F(AnalysisFileTest, AFileEndingAfterItsReferencesOpensNothing) {
     std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
     testsupport::WriteBytes(dir_ / "short.slo", text.substr(0, text.find("CALCF")));
-    EXPECT_EQ(Open("short.slo"), 1);
-    EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
-    EXPECT_EQ(doc_.m_mapAllPoints.GetCount(), 45 + 8 + 2);
+    EXPECT_EQ(doc_.OnOpenDocument((dir_ / "short.slo").c_str()), 0);
+    EXPECT_EQ(sink_.MessagesUtf8(),
+              std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません")});
 }
 
 TEST_F(AnalysisFileTest, AMovedBoundaryPointOfTheSectionModelReplacesTheAnalysisFilesOne) {
