@@ -1,5 +1,6 @@
 #include "drawing_viewer/app/InputFileDialog.h"
 
+#include "common/records/BinaryFile.h"
 #include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 
@@ -38,6 +39,10 @@ BOOL CInputFileDialog::OnFileNameOK() {
     const int dot = path.ReverseFind('.');
     if (dot >= 0 && strcasecmp(path.Mid(dot).GetString(), ".p00") == 0) {
         return FALSE;
+    }
+    // A file that cannot be read is named with the open message, not as a foreign file.
+    if (CBinaryFile file; !file.Open(path.GetString(), CFile::modeRead)) {
+        return TRUE;
     }
     if (!IsFigureFile(path)) {
         AfxMessageBox(u8"ZAPHO 入力ﾌｧｲﾙではありません");

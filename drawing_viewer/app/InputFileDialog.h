@@ -1,6 +1,7 @@
 #pragma once
 // The viewer's open dialog: a plot index (".p00") is taken as it is; any other file must
-// begin as a figure file does, or "ZAPHO 入力ﾌｧｲﾙではありません" keeps the dialog open.
+// begin as a figure file does, or "ZAPHO 入力ﾌｧｲﾙではありません" keeps the dialog open; a
+// file that cannot be read keeps it open with the open message.
 
 #include "platform/ui/CFileDialog.h"
 

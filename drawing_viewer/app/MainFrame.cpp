@@ -6,6 +6,7 @@
 #include "drawing_viewer/app/ZaphoMenu.h"
 
 #include "platform/core/MessageSink.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CView.h"
 #include "platform/ui/CommandPrompts.h"
@@ -42,6 +43,8 @@ CMainFrame::CMainFrame() {
             bar->setVisible(bar->isHidden());
         }
     });
+    MapUpdate(ID_VIEW_TOOLBAR,
+              [this](CCmdUI* ui) { ui->SetCheck(toolBar_.Bar() && !toolBar_.Bar()->isHidden()); });
 }
 
 int CMainFrame::OnCreate() {

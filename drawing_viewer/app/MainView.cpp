@@ -217,13 +217,28 @@ void CMainView::OnViewAllModel() {
     Invalidate();
 }
 
+CSize CMainView::ZoomClientSize(int width, int height, double& scale) const {
+    const CSize whole = FittingClientSize();
+    const QScrollBar* bar = VerticalBar();
+    const int thickness = bar ? bar->sizeHint().width() : 0;
+    CSize usable = whole;
+    // A bar that takes room may make the page need the other one too: a few passes settle it.
+    for (int pass = 0; pass < 3; ++pass) {
+        scale = FitScale(width, height, usable.cx, usable.cy, 0, 0);
+        const bool horizontal = std::lround(m_dPaperW * scale) > usable.cx;
+        const bool vertical = std::lround(m_dPaperH * scale) > usable.cy;
+        usable = CSize(whole.cx - (vertical ? thickness : 0), whole.cy - (horizontal ? thickness : 0));
+    }
+    scale = FitScale(width, height, usable.cx, usable.cy, 0, 0);
+    return usable;
+}
+
 bool CMainView::ZoomTo(double x1, double y1, double x2, double y2) {
     const double width = std::abs(x2 - x1) + 1.0;
     const double height = std::abs(y2 - y1) + 1.0;
-    CRect client;
-    GetClientRect(&client);
-    const double scale =
-        FitScale(static_cast<int>(width), static_cast<int>(height), client.Width(), client.Height(), 0, 0);
+    // The rectangle fills the room the scroll bars of the zoomed page leave, centred in it.
+    double scale = 1.0;
+    const CSize client = ZoomClientSize(static_cast<int>(width), static_cast<int>(height), scale);
     if (m_dPaperW * scale + kDeviceSlack > kLargestDevice ||
         m_dPaperH * scale + kDeviceSlack > kLargestDevice) {
         AfxMessageBox(u8"これ以上拡大できません。!!!");
@@ -235,7 +250,7 @@ bool CMainView::ZoomTo(double x1, double y1, double x2, double y2) {
     m_bRedraw = true;
     const double centreX = (x1 + x2) / 2.0;
     const double centreY = (y1 + y2) / 2.0;
-    ResyncScrollSizes(centreX - client.Width() * 0.5 / scale, centreY + client.Height() * 0.5 / scale);
+    ResyncScrollSizes(centreX - client.cx * 0.5 / scale, centreY + client.cy * 0.5 / scale);
     Invalidate();
     return true;
 }

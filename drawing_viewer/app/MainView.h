@@ -108,6 +108,9 @@ private:
     void PlaceFirstFrame();
     // The client area as it is without scroll bars.
     CSize FittingClientSize() const;
+    // The client size left once the scroll bars a page zoomed to width x height needs show;
+    // scale gets the zoom's scale.
+    CSize ZoomClientSize(int width, int height, double& scale) const;
     void GoToPage(int page);
     void ResyncScrollSizes(double paperX, double paperY);
     void RefreshPrompt();

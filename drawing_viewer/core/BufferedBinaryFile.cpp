@@ -73,7 +73,7 @@ void BufferedBinaryFile::FinishWriting() {
     } catch (const CFileException& error) {
         MessageBeep(0);
         AfxMessageBox(error.m_cause == CFileException::diskFull
-                          ? u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません"
+                          ? u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みができません"
                           : u8"ﾌｧｲﾙ書き込みｴﾗｰです");
         throw;
     }

@@ -258,8 +258,11 @@ TEST_F(FigureFileTest, FailedSaveKeepsTheOldFile) {
         doc_.m_drawing.AddPlotItem(std::make_unique<CPlotLine>(CPoint(i, i), CPoint(0, 0), 0, 1), 0, 0, 0);
     }
     const std::string old = dir_.Write("keep.pfg", "old contents");
-    int status = testsupport::RunInChildWithFileSizeLimit(
-        4096, [&] { return doc_.SaveFigureFile(old.c_str()) ? 0 : 1; });
+    // The full disk is named with the message the figure file's writer gives it.
+    const std::string full = platform::Utf8(u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みができません");
+    int status = testsupport::RunInChildWithFileSizeLimit(4096, [&] {
+        return doc_.SaveFigureFile(old.c_str()) ? 0 : sink_.LastMessageUtf8() == full ? 1 : 2;
+    });
     EXPECT_EQ(status, 1);
     EXPECT_EQ(dir_.Read("keep.pfg"), "old contents");
     EXPECT_EQ(dir_.EntryCount(), 1) << "no temporary stays";

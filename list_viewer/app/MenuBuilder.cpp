@@ -46,7 +46,7 @@ constexpr MenuEntry kMenuBar[] = {
     MenuEntry::Item(ID_SEARCH_AGAIN, u8"次行から再検索(C)\tf･3", kResultList),
     MenuEntry::Item(ID_SEARCH_AGAIN, u8"次行より再検索(C)\tf･3", kLog),
     MenuEntry::End(),
-    MenuEntry::Popup(u8"ﾌｫﾝﾄ(F)", kDocument),
+    MenuEntry::Popup(u8"ﾌｫﾝﾄ(O)", kDocument),
     MenuEntry::Item(ID_FONT_DISPLAY, u8"表示ﾌｫﾝﾄ(V)..."),
     MenuEntry::Item(ID_FONT_PRINT, u8"印刷ﾌｫﾝﾄ(P)..."),
     MenuEntry::End(),

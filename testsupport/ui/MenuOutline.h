@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 class CMenu;
 
@@ -18,5 +19,8 @@ std::string MenuBarsOutline(std::initializer_list<std::pair<const char*, std::fu
 // Fails the test unless the outline equals the kept one in the file; the outline as built is
 // then written beside the test's temporary files and named in the failure, for comparison.
 void ExpectKeptOutline(const std::string& outline, const std::string& keptPath);
+// What a user's keys cannot tell apart in the bars of an outline: a mnemonic letter twice in
+// one menu (or on the bar), an accelerator shown on two items of one bar. One line each.
+std::vector<std::string> MenuKeyClashes(const std::string& outline);
 
 } // namespace testsupport

@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <sstream>
+#include <tuple>
 
 namespace zapho {
 namespace {
@@ -179,6 +180,27 @@ TEST(DxfPageFilesTest, TheStemKeepsSixBytesWithoutSplittingACharacter) {
         const std::vector<CString> files = DxfPageFiles(CString(c.name), c.first, c.last);
         ASSERT_EQ(files.size(), static_cast<std::size_t>(c.last - c.first + 1));
         EXPECT_EQ(files.front(), CString(c.firstFile)) << platform::Utf8(c.name);
+    }
+}
+
+// The dragged rectangle comes out whole in the middle of the room the scroll bars leave.
+TEST_F(DxfOutputTest, AZoomedRectangleIsCentredBesideTheScrollBarsItBrings) {
+    for (const auto& [x1, y1, x2, y2] :
+         {std::tuple{1000, 1000, 1400, 800}, std::tuple{200, 1900, 800, 1700}}) {
+        view_->RouteCommand(ID_VIEW_ALL_MODEL);
+        Events();
+        view_->OnRButtonDown(MK_RBUTTON, At(x1, y1));
+        view_->OnMouseMove(MK_RBUTTON, At(x2, y2));
+        view_->OnRButtonUp(0, At(x2, y2));
+        Events();
+        CRect client;
+        view_->GetClientRect(&client);
+        const CPoint a = At(x1, y1), b = At(x2, y2);
+        SCOPED_TRACE(testing::Message() << a.x << "," << a.y << " " << b.x << "," << b.y << " in "
+                                        << client.Width() << "x" << client.Height());
+        EXPECT_TRUE(a.x >= -1 && a.y >= -1 && b.x <= client.Width() + 1 && b.y <= client.Height() + 1);
+        EXPECT_NEAR((a.x + b.x) / 2.0, client.Width() / 2.0, 3.0);
+        EXPECT_NEAR((a.y + b.y) / 2.0, client.Height() / 2.0, 3.0);
     }
 }
 

@@ -8,18 +8,19 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace zapho {
 namespace {
 
 TEST(ZaphoMenuBars, KeepEveryTextIdAndPlace) {
     testsupport::TestApplication();
-    testsupport::ExpectKeptOutline(
-        testsupport::MenuBarsOutline(
-            {{"no document", [](CMenu& bar) { BuildMenu(bar, MenuKind::kNoDocument); }},
-             {"plot", [](CMenu& bar) { BuildMenu(bar, MenuKind::kPlot); }},
-             {"figure", [](CMenu& bar) { BuildMenu(bar, MenuKind::kFigure); }}}),
-        VERRANT_TEST_DATA_DIR "/menu_bars.txt");
+    const std::string outline = testsupport::MenuBarsOutline(
+        {{"no document", [](CMenu& bar) { BuildMenu(bar, MenuKind::kNoDocument); }},
+         {"plot", [](CMenu& bar) { BuildMenu(bar, MenuKind::kPlot); }},
+         {"figure", [](CMenu& bar) { BuildMenu(bar, MenuKind::kFigure); }}});
+    testsupport::ExpectKeptOutline(outline, VERRANT_TEST_DATA_DIR "/menu_bars.txt");
+    EXPECT_EQ(testsupport::MenuKeyClashes(outline), std::vector<std::string>());
 }
 
 } // namespace

@@ -13,7 +13,9 @@
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CDocTemplate.h"
+#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFrameWnd.h"
+#include "platform/ui/CMenu.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/PrintRunner.h"
 #include "testsupport/FileBytes.h"
@@ -23,8 +25,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPageLayout>
 #include <QPrinter>
@@ -36,6 +42,7 @@
 #include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace zapho {
 namespace {
@@ -174,6 +181,51 @@ TEST_F(ViewerAppTest, SavingADrawingOfPlotFilesWritesAFigureFileNeverTheIndex) {
     CDocument* reopened = app_->OpenDocumentFile(CString(figure));
     ASSERT_NE(reopened, nullptr);
     EXPECT_EQ(dynamic_cast<CViewerDoc*>(reopened)->Data().m_drawing.PageCount(), 2);
+}
+
+// A file the open dialog cannot read is named as such, not as a file of another kind.
+TEST_F(ViewerAppTest, TheOpenDialogNamesAFileItCannotRead) {
+    ASSERT_TRUE(Start({}));
+    const std::string pipe = plots_.File("pipe.pfg");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    bool stayedOpen = false;
+    platform::DialogScript::Queue([&](CDialog& dialog) {
+        auto& file = dynamic_cast<CFileDialog&>(dialog);
+        file.SetFileNameText(CString(pipe));
+        file.OnOK();
+        stayedOpen = dialog.Dialog() && dialog.Dialog()->isVisible();
+        dialog.OnCancel();
+    });
+    app_->m_pMainWnd->RouteCommand(ID_FILE_OPEN);
+    EXPECT_TRUE(stayedOpen);
+    ASSERT_EQ(sink_->MessageCount(), 1);
+    EXPECT_EQ(sink_->LastMessageUtf8().rfind(platform::Utf8(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました"), 0), 0u)
+        << sink_->LastMessageUtf8();
+    EXPECT_NE(sink_->LastMessageUtf8().find(pipe), std::string::npos);
+}
+
+// The tool bar item shows whether the tool bar is shown.
+TEST_F(ViewerAppTest, TheToolBarItemIsCheckedWhileTheBarShows) {
+    ASSERT_TRUE(Start({}));
+    QAction* item = nullptr;
+    QMenu* menu = nullptr;
+    auto* window = qobject_cast<QMainWindow*>(app_->m_pMainWnd->GetWidget());
+    ASSERT_NE(window, nullptr);
+    for (QAction* popup : window->menuBar()->actions()) {
+        for (QAction* action : popup->menu() ? popup->menu()->actions() : QList<QAction*>()) {
+            if (CMenu::ActionId(action) == ID_VIEW_TOOLBAR) {
+                item = action;
+                menu = popup->menu();
+            }
+        }
+    }
+    ASSERT_NE(item, nullptr);
+    for (const bool shown : {true, false}) {
+        emit menu->aboutToShow();
+        EXPECT_EQ(item->isChecked(), shown);
+        item->trigger();
+        Events();
+    }
 }
 
 // The plot font face of the settings is the face of the texts a drawing's reading makes.
