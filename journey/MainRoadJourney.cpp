@@ -1,0 +1,303 @@
+// The main road through the installed suite: the base menu runs on a virtual display as the
+// user starts it; the programs it starts are driven in this process (steadier than a second
+// display client), one after another, through their menus and dialogs. Each hand-back is read
+// from the base menu's slots; each file a program wrote is read by a second reader.
+#include "analysis/CAnalysisMethodDlg.h"
+#include "analysis/CBlockView.h"
+#include "analysis/CDrawingRunDlg.h"
+#include "analysis/CGridDlg1.h"
+#include "analysis/CTorvanApp.h"
+#include "analysis/CTorvanDoc.h"
+#include "drawing_viewer/app/ZaphoApp.h"
+#include "list_viewer/app/MainListView.h"
+#include "list_viewer/app/WenuxApp.h"
+
+#include "common/process/BaseMenuExchange.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/RecordingSink.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/DialogScript.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/Journey.h"
+#include "testsupport/ui/ProgramRun.h"
+#include "testsupport/ui/SpinUntil.h"
+
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QWidget>
+#include <charconv>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ChooseMenu;
+
+std::string Utf8Of(const CString& cp932) {
+    return platform::Cp932ToUtf8(cp932.GetString());
+}
+
+CString Cp932Of(const fs::path& path) {
+    return CString(platform::Utf8ToCp932(path.string()).c_str());
+}
+
+// The base menu's slot as the programs read it; empty when the base menu does not answer.
+std::string Slot(int controlId) {
+    CString name;
+    return process::ReadBaseMenuSlot(controlId, name) == process::BaseMenuExchange::Unchanged ? Utf8Of(name)
+                                                                                              : "";
+}
+
+// Text that iconv reads as CP932 (a file the programs wrote is never cut inside a character).
+bool ReadsAsCp932(const fs::path& path) {
+    return testsupport::RunTool({"iconv", "-f", "CP932", "-t", "UTF-8", path.string()}).exitCode == 0;
+}
+
+fs::path OnlyFile(const fs::path& folder, const std::string& extension) {
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().extension() == extension) {
+            return entry.path();
+        }
+    }
+    return {};
+}
+
+// A process id written in a name; 0 for none.
+pid_t ProcessId(const std::string& text) {
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pid);
+    return error == std::errc() && end == text.data() + text.size() ? pid : 0;
+}
+
+// The processes whose windows of a class are registered (the registry's socket names carry them).
+std::vector<pid_t> RegisteredProcesses(const std::string& windowClass) {
+    std::vector<pid_t> processes;
+    const fs::path registry = fs::path(std::getenv("XDG_RUNTIME_DIR")) / "verrant";
+    if (!fs::exists(registry)) {
+        return processes;
+    }
+    const std::string prefix = "window-" + windowClass + "-";
+    for (const auto& entry : fs::directory_iterator(registry)) {
+        const std::string stem = entry.path().stem().string();
+        if (stem.rfind(prefix, 0) == 0) {
+            const pid_t pid = ProcessId(stem.substr(prefix.size()));
+            if (pid > 1) {
+                processes.push_back(pid);
+            }
+        }
+    }
+    return processes;
+}
+
+// The running processes of an installed program.
+std::vector<pid_t> ProcessesOf(const fs::path& program) {
+    std::vector<pid_t> processes;
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const pid_t pid = ProcessId(entry.path().filename().string());
+        std::error_code error;
+        if (pid > 1 && fs::read_symlink(entry.path() / "exe", error) == program) {
+            processes.push_back(pid);
+        }
+    }
+    return processes;
+}
+
+// The installed suite with its base menu on a virtual display of its own, sharing this
+// process's runtime directory (window registry, name buffer, instance mutexes).
+class InstalledSuite {
+public:
+    explicit InstalledSuite(const testsupport::TempDir& work) : dist_(work.Path() / "dist") {
+        const fs::path run = work.Path() / "run";
+        fs::create_directory(run);
+        ::chmod(run.c_str(), 0700);
+        ::setenv("XDG_RUNTIME_DIR", run.c_str(), 1);
+        ::setenv("XDG_CONFIG_HOME", (work.Path() / "config").c_str(), 1);
+    }
+    ~InstalledSuite() { StopBaseMenu(); }
+
+    bool Install() {
+        const testsupport::ToolRun install =
+            testsupport::RunTool({"cmake", "--install", VERRANT_BUILD_DIR, "--prefix", dist_.string()});
+        EXPECT_EQ(install.exitCode, 0) << install.output;
+        return install.exitCode == 0 && fs::exists(Bin() / "basnev");
+    }
+    bool StartBaseMenu() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        menu_.setProcessEnvironment(environment);
+        menu_.setWorkingDirectory(QString::fromStdString(Bin().string()));
+        menu_.setProcessChannelMode(QProcess::MergedChannels);
+        menu_.start(QStringLiteral("xvfb-run"),
+                    {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
+                     QString::fromStdString((Bin() / "basnev").string())});
+        return testsupport::SpinUntil(
+            [] {
+                CString name;
+                return process::ReadBaseMenuSlot(process::kAnalysisSlot, name) !=
+                       process::BaseMenuExchange::NotRunning;
+            },
+            20000);
+    }
+    // Ends the base menu as the session's end does; xvfb-run then takes its display down.
+    void StopBaseMenu() {
+        if (menu_.state() == QProcess::NotRunning) {
+            return;
+        }
+        for (pid_t pid : RegisteredProcesses("VerrantControl")) {
+            ::kill(pid, SIGTERM);
+        }
+        if (!menu_.waitForFinished(15000)) {
+            ADD_FAILURE() << "the base menu did not end";
+            menu_.kill();
+            menu_.waitForFinished(5000);
+        }
+    }
+    std::string Output() { return menu_.readAll().toStdString(); }
+    fs::path Bin() const { return dist_ / "bin"; }
+
+private:
+    fs::path dist_;
+    QProcess menu_;
+};
+
+class MainRoad : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testsupport::RequireTool("xvfb-run", "xvfb");
+        testsupport::RequireTool("iconv", "libc-bin");
+        testsupport::RequireTool("pdftoppm", "poppler-utils");
+        if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
+            GTEST_SKIP() << "a printer is installed: the print dialogs would not offer PDF files";
+        }
+        folder_ = work_.Path() / reinterpret_cast<const char*>(u8"地すべり解析");
+        fs::create_directory(folder_);
+    }
+    void TearDown() override { platform::DialogScript::Clear(); }
+
+    // TORVAN on the three files of the base menu's slots: a polygon method, then the
+    // polynomial method on its block lines, saved, then the drawing run.
+    void AnalysisProgram(InstalledSuite& suite) {
+        const fs::path slo = folder_ / "sample.slo";
+        torvan::CTorvanApp app;
+        app.SetProgramDirectory(Cp932Of(suite.Bin()) + "/", "torvan");
+        testsupport::ProgramRun run(app);
+        ASSERT_TRUE(
+            run.Start({Cp932Of(slo), Cp932Of(folder_ / "sample.sec"), Cp932Of(folder_ / "sample.dis")}));
+        CFrameWnd& frame = *run.MainFrame();
+        auto* view = dynamic_cast<torvan::CBlockView*>(frame.GetActiveFrame()->GetActiveView());
+        ASSERT_NE(view, nullptr) << sink_.LastMessageUtf8();
+        auto& model = dynamic_cast<torvan::CTorvanDoc&>(*view->GetDocument()).Model();
+        const int before = static_cast<int>(model.m_listSlipLines.GetCount());
+
+        AnswerMethod(torvan::CBlockDoc::kParallel, torvan::CAnalysisMethodDlg::kOptionWeighted);
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
+        EXPECT_EQ(model.m_listSlipLines.GetCount(), before + 1) << sink_.LastMessageUtf8();
+
+        sink_.QueueAnswer(IDYES); // go on with the block lines as they are
+        AnswerMethod(torvan::CBlockDoc::kPolynomial, 0);
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
+        ASSERT_NE(view->BlockLineTable(), nullptr) << sink_.LastMessageUtf8();
+        view->BlockLineTable()->OnOK(); // the table's OK runs the solver
+        testsupport::Settle();
+        ASSERT_EQ(view->BlockLineTable(), nullptr);
+        EXPECT_EQ(model.m_listSlipLines.GetCount(), before + 2) << sink_.LastMessageUtf8();
+
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"上書き保存"}));
+        EXPECT_TRUE(ReadsAsCp932(slo));
+
+        platform::DialogScript::Queue([](CDialog& dialog) {
+            dialog.SetDlgItemText(torvan::CDrawingRunDlg::kTitle1, CString(u8"本線"));
+            dialog.RouteCommand(torvan::CDrawingRunDlg::kRunButton);
+        });
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"作図実行..."}));
+        EXPECT_TRUE(fs::exists(folder_ / "sample.p00")) << sink_.LastMessageUtf8();
+        EXPECT_TRUE(run.Quit());
+        // The viewer the drawing run started is not the one driven here.
+        for (pid_t pid : ProcessesOf(suite.Bin() / "zapho")) {
+            ::kill(pid, SIGTERM);
+        }
+
+        // The saved analysis file went back to the base menu's analysis slot.
+        EXPECT_EQ(Slot(process::kAnalysisSlot), slo.string());
+    }
+
+    // ZAPHO shows the drawing of the run and prints it to a PDF file.
+    void DrawingViewer(InstalledSuite& suite) {
+        zapho::CZaphoApp app;
+        app.SetProgramDirectory(Cp932Of(suite.Bin()), "zapho");
+        testsupport::ProgramRun run(app);
+        ASSERT_TRUE(run.Start());
+        CFrameWnd& frame = *run.MainFrame();
+        testsupport::AnswerFileDialog((folder_ / "sample.p00").string());
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"図面ﾌｧｲﾙを開く..."}));
+        platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}));
+        const fs::path pdf = OnlyFile(folder_, ".pdf");
+        ASSERT_FALSE(pdf.empty()) << sink_.LastMessageUtf8();
+        const fs::path image = work_.Path() / "drawing";
+        const testsupport::ToolRun render =
+            testsupport::RunTool({"pdftoppm", "-f", "1", "-l", "1", "-r", "20", "-gray", "-singlefile",
+                                  pdf.string(), image.string()});
+        ASSERT_EQ(render.exitCode, 0) << render.output;
+        const std::string pgm = testsupport::ReadBytes(work_.Path() / "drawing.pgm");
+        EXPECT_NE(pgm.find_first_not_of('\xff', pgm.size() / 4), std::string::npos)
+            << "the drawing prints blank";
+        EXPECT_TRUE(run.Quit());
+    }
+
+    // WENUX opens the solver's run log.
+    void ListViewer(InstalledSuite& suite) {
+        const fs::path log = OnlyFile(folder_, ".log");
+        ASSERT_FALSE(log.empty());
+        EXPECT_TRUE(ReadsAsCp932(log));
+        wenux::CWenuxApp app;
+        app.SetProgramDirectory(Cp932Of(suite.Bin()), "wenux");
+        testsupport::ProgramRun run(app);
+        ASSERT_TRUE(run.Start());
+        CFrameWnd& frame = *run.MainFrame();
+        testsupport::AnswerFileDialog(log.string());
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}));
+        auto* view = dynamic_cast<wenux::CMainListView*>(frame.GetActiveFrame()->GetActiveView());
+        ASSERT_NE(view, nullptr) << sink_.LastMessageUtf8();
+        EXPECT_GT(view->Index().LineCount(), 10);
+        EXPECT_TRUE(run.Quit());
+    }
+
+    static void AnswerMethod(int method, int option) {
+        platform::DialogScript::Queue([method, option](CDialog& dialog) {
+            dialog.CheckDlgButton(torvan::CAnalysisMethodDlg::kMethodFirst + method, 1);
+            dialog.RouteCommand(torvan::CAnalysisMethodDlg::kMethodFirst + method);
+            if (option) {
+                dialog.CheckDlgButton(option, 1);
+            }
+            dialog.OnOK();
+        });
+    }
+
+    testsupport::TempDir work_;
+    fs::path folder_;
+    platform::RecordingSink sink_;
+};
+
+TEST_F(MainRoad, FromTheBaseMenuThroughAnalysisDrawingAndLog) {
+    InstalledSuite suite(work_);
+    ASSERT_TRUE(suite.Install());
+    ASSERT_TRUE(suite.StartBaseMenu()) << suite.Output();
+    for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
+        fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, folder_ / name);
+    }
+    ASSERT_NO_FATAL_FAILURE(AnalysisProgram(suite));
+    ASSERT_NO_FATAL_FAILURE(DrawingViewer(suite));
+    ASSERT_NO_FATAL_FAILURE(ListViewer(suite));
+    suite.StopBaseMenu();
+}
+
+} // namespace
