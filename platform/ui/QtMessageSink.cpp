@@ -72,6 +72,11 @@ QMessageBox::Icon IconOf(UINT type) {
 int QtMessageSink::ShowMessage(const CString& text, const CString& caption, UINT type) {
     const CString title = caption.IsEmpty() ? MessageCaption() : caption;
     QMessageBox box(IconOf(type), ToQString(title), ToQString(text), QMessageBox::NoButton, OwnerWindow());
+    if (!box.parentWidget()) {
+        // No window of the program left to stand on (a hand-back at exit): the box must not
+        // come up behind another program's window, leaving this one running unseen.
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    }
     std::vector<ButtonSpec> buttons = ButtonsOf(type);
     for (const ButtonSpec& spec : buttons) {
         box.addButton(spec.button);

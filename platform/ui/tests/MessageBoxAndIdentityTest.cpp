@@ -20,6 +20,7 @@ struct Shown {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QPoint centre;
     QStringList buttons;
+    bool onTop = false;
 };
 
 // Shows one box through the real sink and closes it with its first button.
@@ -31,6 +32,7 @@ Shown ShowThroughSink(const CString& text, UINT type) {
         shown.title = box->windowTitle();
         shown.icon = box->icon();
         shown.centre = box->geometry().center();
+        shown.onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
         for (QAbstractButton* button : box->buttons()) {
             shown.buttons << button->text();
         }
@@ -79,6 +81,22 @@ TEST(MessageBoxTest, CentredOnTheMainWindowWithTheIconOfItsKindAndTheProgramsNam
     EXPECT_TRUE(question.buttons.contains(QString::fromUtf8(reinterpret_cast<const char*>(u8"キャンセル"))))
         << question.buttons.join(',').toStdString();
     platform::SetMessageCaption("");
+    delete frame.GetWidget();
+}
+
+// A box shown when the program has no window left (at exit) stays in front of other programs'
+// windows; one over a window of the program is just in front of that window.
+TEST(MessageBoxTest, ABoxWithoutAWindowOfItsProgramStaysInFront) {
+    testsupport::TestApplication();
+    CWinApp app("KALKO");
+    EXPECT_TRUE(ShowThroughSink(CString(u8"基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します"), MB_OK).onTop);
+    CFrameWnd frame;
+    frame.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(frame.Create("KALKO"));
+    app.m_pMainWnd = &frame;
+    frame.ShowWindow(SW_SHOW);
+    EXPECT_FALSE(ShowThroughSink(CString("?"), MB_OK).onTop);
+    app.m_pMainWnd = nullptr;
     delete frame.GetWidget();
 }
 

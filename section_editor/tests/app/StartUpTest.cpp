@@ -16,6 +16,7 @@
 
 #include "common/process/BaseMenuExchange.h"
 #include "common/ui/dialogs/CFileMyDialog.h"
+#include "common/ui/section/CNumberPropDlg.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CClientDC.h"
@@ -27,11 +28,16 @@
 #include "testsupport/ui/SpinUntil.h"
 #include "testsupport/ui/TestApplication.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
+#include <QListWidget>
 #include <QMimeData>
+#include <QToolBar>
 #include <QUrl>
 #include <QWidget>
 #include <algorithm>
@@ -297,6 +303,37 @@ TEST_F(MerdokAppTest, ANewDocumentIsNamedInTheQuestionAndProposedForSaving) {
     TheApp().m_pMainWnd->RouteCommand(ID_FILE_SAVE_AS);
     EXPECT_EQ(proposed, title + ".sec");
     document->Model().SetModifiedFlag(false);
+    EXPECT_EQ(Close(), 0);
+}
+
+// The boundary point buttons take the colour chosen for their points in the display properties.
+TEST_F(MerdokAppTest, BoundaryButtonsTakeTheColourChosenForTheirPoints) {
+    ASSERT_TRUE(Start({}));
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_NEW);
+    CBlockView* view = View();
+    ASSERT_NE(view, nullptr);
+    constexpr int kUnderBoundaryRow = 7;
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(CNumberPropDlg::kItemList))
+            ->setCurrentRow(kUnderBoundaryRow);
+        qobject_cast<QComboBox*>(dialog.GetDlgItemWidget(CNumberPropDlg::kColorCombo))->setCurrentIndex(9);
+        dialog.OnOK();
+    });
+    view->OnCmdMsg(ID_VIEW_PROPERTIES, CN_COMMAND, nullptr);
+    const COLORREF chosen = view->m_display.points[kPointUnder].color;
+    ASSERT_NE(chosen, DefaultViewSettings(CString()).display.points[kPointUnder].color);
+    shell::CComboToolBar& bar = dynamic_cast<CMainFrame*>(TheApp().m_pMainWnd)->EditBar();
+    const QImage image =
+        bar.Bar()->actions().at(bar.CommandToIndex(ID_DRAW_UNDER_BOUND_POINT))->icon().pixmap(24).toImage();
+    bool found = false;
+    for (int y = 0; y < image.height() && !found; ++y) {
+        for (int x = 0; x < image.width() && !found; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            found = pixel.alpha() == 255 &&
+                    RGB(pixel.red(), pixel.green(), pixel.blue()) == static_cast<COLORREF>(chosen);
+        }
+    }
+    EXPECT_TRUE(found);
     EXPECT_EQ(Close(), 0);
 }
 
