@@ -11,10 +11,15 @@
 #include "drawing_viewer/app/ZaphoApp.h"
 #include "list_viewer/app/MainListView.h"
 #include "list_viewer/app/WenuxApp.h"
+#include "section_editor/app/CBlockView.h"
+#include "section_editor/app/CMainFrame.h"
+#include "section_editor/app/CMerdokApp.h"
+#include "section_editor/app/CMerdokDoc.h"
 
 #include "common/process/BaseMenuExchange.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
+#include "platform/ui/CClientDC.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
@@ -24,6 +29,8 @@
 #include "testsupport/ui/ProgramRun.h"
 #include "testsupport/ui/SpinUntil.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -95,6 +102,26 @@ std::vector<pid_t> RegisteredProcesses(const std::string& windowClass) {
         }
     }
     return processes;
+}
+
+// The pointer moves onto the model point and the button goes down and up there.
+void Click(merdok::CBlockView& view, double x, double y, Qt::MouseButton button = Qt::LeftButton) {
+    CPoint device = view.WorldToLogical(x, y);
+    {
+        CClientDC dc(&view);
+        view.OnPrepareDC(&dc);
+        dc.LPtoDP(&device);
+    }
+    QWidget* canvas = view.GetCanvasWidget();
+    const QPointF at(device.x, device.y);
+    const QPointF global = canvas->mapToGlobal(at);
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, button, button, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
+    QApplication::sendEvent(canvas, &press);
+    QApplication::sendEvent(canvas, &release);
+    QApplication::processEvents();
 }
 
 // The running processes of an installed program.
@@ -181,6 +208,38 @@ protected:
         fs::create_directory(folder_);
     }
     void TearDown() override { platform::DialogScript::Clear(); }
+
+    // MERDOK: a new section model, its ground line drawn by mouse and three measurement points,
+    // saved through the save dialog into the Japanese-named folder.
+    void SectionEditor(InstalledSuite& suite) {
+        const fs::path sec = folder_ / reinterpret_cast<const char*>(u8"本線.sec");
+        merdok::CMerdokApp app;
+        app.SetProgramDirectory(Cp932Of(suite.Bin()), "MERDOK");
+        testsupport::ProgramRun run(app);
+        ASSERT_TRUE(run.Start());
+        CFrameWnd& frame = *run.MainFrame();
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"新規作成"}));
+        merdok::CBlockView* view = dynamic_cast<merdok::CMainFrame&>(frame).ActiveBlockView();
+        ASSERT_NE(view, nullptr);
+        auto& model = view->GetDocument()->Model();
+        ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"連続線"}));
+        for (const auto& [x, y] : {std::pair{10.0, 70.0}, {70.0, 50.0}, {130.0, 40.0}, {190.0, 20.0}}) {
+            Click(*view, x, y);
+        }
+        Click(*view, 190.0, 20.0, Qt::RightButton);
+        EXPECT_EQ(model.m_LineList.GetCount(), 3) << sink_.LastMessageUtf8();
+        ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"計測点"}));
+        for (const auto& [x, y] : {std::pair{40.0, 62.0}, {100.0, 47.0}, {160.0, 32.0}}) {
+            Click(*view, x, y);
+        }
+        EXPECT_EQ(model.m_mapSite.GetCount(), 3) << sink_.LastMessageUtf8();
+        testsupport::AnswerFileDialog(sec.string());
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"名前を付けて保存..."}));
+        ASSERT_TRUE(fs::exists(sec)) << sink_.LastMessageUtf8();
+        EXPECT_TRUE(ReadsAsCp932(sec));
+        EXPECT_TRUE(run.Quit());
+        EXPECT_EQ(Slot(process::kSectionModelSlot), sec.string());
+    }
 
     // TORVAN on the three files of the base menu's slots: a polygon method, then the
     // polynomial method on its block lines, saved, then the drawing run.
@@ -294,6 +353,7 @@ TEST_F(MainRoad, FromTheBaseMenuThroughAnalysisDrawingAndLog) {
     for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
         fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, folder_ / name);
     }
+    ASSERT_NO_FATAL_FAILURE(SectionEditor(suite));
     ASSERT_NO_FATAL_FAILURE(AnalysisProgram(suite));
     ASSERT_NO_FATAL_FAILURE(DrawingViewer(suite));
     ASSERT_NO_FATAL_FAILURE(ListViewer(suite));
