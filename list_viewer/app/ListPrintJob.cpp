@@ -14,7 +14,7 @@ bool ListPrintJob::Plan(bool portrait, int from, int to) {
         return false;
     }
     if (RequiresPortrait(documentType_) && !portrait) {
-        AfxMessageBox(u8"作図実行ﾛｸﾞとｴﾗｰ･ﾛｸﾞはA4縦用紙を選択して下さい");
+        AfxMessageBox(u8"計算実行ﾛｸﾞとｴﾗｰ･ﾛｸﾞはA4縦用紙を選択して下さい");
         return false;
     }
     twoPerSheet_ = SharesSheets(documentType_, portrait);

@@ -26,6 +26,10 @@ BOOL CMainDoc::OnOpenDocument(LPCTSTR path) {
     return TRUE;
 }
 
+void CMainDoc::SetPathName(LPCTSTR path, BOOL) {
+    CDocument::SetPathName(path, FALSE);
+}
+
 void CMainDoc::OnCloseDocument() {
     // The views go later with their frames; their work files must go now, also when the
     // whole program is closing.

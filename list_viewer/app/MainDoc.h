@@ -14,6 +14,8 @@ public:
     CMainDoc();
 
     BOOL OnOpenDocument(LPCTSTR path) override;
+    // The recent-file list takes the path once the view has shown the list (the application).
+    void SetPathName(LPCTSTR path, BOOL addToMru = TRUE) override;
     // Lets every view release its index before the work file goes.
     void OnCloseDocument() override;
 

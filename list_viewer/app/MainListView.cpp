@@ -126,6 +126,7 @@ void CMainListView::ChooseTypeAndWidth() {
 
 void CMainListView::OnInitialUpdate() {
     ReleaseIndex();
+    listShown_ = false;
     if (released_) {
         return;
     }
@@ -150,6 +151,7 @@ void CMainListView::OnInitialUpdate() {
         Invalidate();
         return;
     }
+    listShown_ = true;
     pager_.Reset(&index_);
     SetScrollGeometry();
     UpdatePageText();

@@ -44,6 +44,8 @@ public:
     virtual CString TypeText() const;
     const CString& ListPath() const { return listPath_; }
     const CLineIndex& Index() const { return index_; }
+    // False when the view's first reading of the list failed (its message was shown).
+    bool ListShown() const { return listShown_; }
     const CListPager& Pager() const { return pager_; }
     int TextHeight() const { return textHeight_; }
     int TextWidth() const { return textWidth_; }
@@ -105,6 +107,7 @@ private:
     int textHeight_ = 16;
     int textWidth_ = 8;
     bool released_ = false;
+    bool listShown_ = false;
 };
 
 } // namespace wenux

@@ -133,10 +133,25 @@ CDocument* CWenuxApp::OpenDocumentFile(LPCTSTR path) {
     const int templateId = wenux::TemplateForPath(listPath).templateId;
     for (const auto& docTemplate : Templates()) {
         if (static_cast<int>(docTemplate->GetResourceId()) == templateId) {
-            return docTemplate->OpenDocumentFile(listPath);
+            return ShownOrClosed(docTemplate->OpenDocumentFile(listPath), listPath);
         }
     }
     return nullptr;
+}
+
+// A list its view could not read leaves no empty window and no recent-file entry behind.
+CDocument* CWenuxApp::ShownOrClosed(CDocument* document, const CString& listPath) {
+    if (!document) {
+        return nullptr;
+    }
+    for (CView* view : document->Views()) {
+        if (auto* list = dynamic_cast<CMainListView*>(view); list && !list->ListShown()) {
+            document->OnCloseDocument();
+            return nullptr;
+        }
+    }
+    AddToRecentFileList(listPath);
+    return document;
 }
 
 void CWenuxApp::LoadListSettings() {

@@ -18,6 +18,8 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
     // Opens a list with the template of its extension (letter case ignored), quotes removed.
+    // Opens with the template of the path's extension; a list its view cannot read is closed
+    // again (null) and stays out of the recent-file list.
     CDocument* OpenDocumentFile(LPCTSTR path) override;
 
     ProgramState& State() { return state_; }
@@ -36,6 +38,7 @@ public:
     bool PromptFileName(CString& path);
 
 private:
+    CDocument* ShownOrClosed(CDocument* document, const CString& listPath);
     void OnFileOpen();
     void OnFilePrintSetup();
     void OnAppAbout();

@@ -3,6 +3,7 @@
 
 #include "list_viewer/app/WenuxIds.h"
 
+#include "platform/ui/CDocTemplate.h"
 #include "platform/ui/DialogScript.h"
 
 #include <filesystem>
@@ -25,6 +26,19 @@ TEST_F(BadInput, MissingFileOrDirectoryIsNotFoundAndOpensNothing) {
     EXPECT_EQ(sink_->MessageCount(), 2);
     EXPECT_EQ(WorkFileCount(), 0);
     EXPECT_EQ(Frame()->ShownMenu(), &Frame()->NoDocumentMenu());
+}
+
+// A list the view cannot read (here a file whose reading fails) leaves no empty window and
+// no recent-file entry behind.
+TEST_F(BadInput, AListThatCannotBeReadLeavesNoWindowAndNoRecentFile) {
+    Start();
+    EXPECT_EQ(Open(CString("/proc/self/mem")), nullptr);
+    EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"リスト･ファイルのエラーのため、表示できません"));
+    EXPECT_EQ(app_->Templates()[0]->Documents().size(), 0u);
+    EXPECT_EQ(app_->RecentFiles().GetSize(), 0);
+    EXPECT_EQ(Frame()->ShownMenu(), &Frame()->NoDocumentMenu());
+    EXPECT_NE(Open(lists_.Write("good.lst", "LINE\r\n")), nullptr);
+    EXPECT_EQ(app_->RecentFiles().GetSize(), 1) << "a list shown is a recent file";
 }
 
 TEST_F(BadInput, EmptyFileAndLfOnlyFileHaveNoLine) {

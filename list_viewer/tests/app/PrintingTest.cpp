@@ -114,7 +114,7 @@ TEST_F(Printing, LandscapePaperPrintsOnePageASheetAndRunLogsRefuseIt) {
     ASSERT_NE(log, nullptr);
     AnswerPrintDialog();
     Frame()->RouteCommand(ID_FILE_PRINT);
-    EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"作図実行ﾛｸﾞとｴﾗｰ･ﾛｸﾞはA4縦用紙を選択して下さい"));
+    EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"計算実行ﾛｸﾞとｴﾗｰ･ﾛｸﾞはA4縦用紙を選択して下さい"));
     EXPECT_FALSE(std::filesystem::exists(lists_.Path() / "run.log.pdf"));
 
     CMainListView* drawing = Open(lists_.Write("plot.lop", JapaneseLog(60)));
