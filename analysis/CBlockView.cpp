@@ -159,7 +159,6 @@ void CBlockView::RecolorBoundaryButtons() {
 void CBlockView::OnDraw(CDC* dc) {
     if (CBlockDoc* model = Model()) {
         SectionPainter(*this, *model, *dc).Paint();
-        DrawPendingPoints(dc);
     }
 }
 

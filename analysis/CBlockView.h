@@ -215,7 +215,6 @@ private:
     bool TakePointDialog(CNode& point, const CPointEditDlg& dialog);
     void StartPendingConfirmation(int pointKind);
     void EndPendingConfirmation();
-    void DrawPendingPoints(CDC* dc) const;
     std::vector<CNode*> SelectedGroundPoints() const;
     CNode* GroundPointOfRow(CGridData& row) const;
     void TakeSelectedPointRows(std::vector<CGridData*>& rows);

@@ -7,6 +7,7 @@
 #include "analysis/CTitleRefDlg.h"
 #include "analysis/CTorvanDoc.h"
 #include "analysis/CVectorDisplayDlg.h"
+#include "analysis/SlipLineTreeDlg.h"
 
 #include "common/ui/shell/TitleRegistration.h"
 #include "model/CBlockDoc.h"
@@ -155,6 +156,9 @@ void CBlockView::OnTitleAndRefFiles() {
     model->ReloadReferenceFiles();
     GiveSettingsToDocument(); // the vector mode again, and the largest displacement
     Zoom(nullptr, nullptr, 20, FALSE);
+    if (m_pTreeDlg) {
+        m_pTreeDlg->FillTree(); // the slip lines and points it listed are gone
+    }
     Invalidate();
 }
 

@@ -477,12 +477,4 @@ void CBlockView::EndPendingConfirmation() {
     }
 }
 
-// The pending copies, drawn over the section until the click decides.
-void CBlockView::DrawPendingPoints(CDC* dc) const {
-    for (auto [key, point] : platform::MapEntries<const CNode>(m_mapFigure)) {
-        const int style = std::clamp(point->kind, 0, kPointItems - 1);
-        FramePointBox(dc, WorldToLogical(point->x, point->y), m_crRubber, m_display.points[style].size + 4);
-    }
-}
-
 } // namespace torvan

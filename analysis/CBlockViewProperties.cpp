@@ -1,6 +1,7 @@
 // The analysis view's display-properties command.
 
 #include "analysis/CBlockView.h"
+#include "analysis/SlipLineTreeDlg.h"
 #include "analysis/TorvanIds.h"
 
 #include "common/ui/section/CNumberPropDlg.h"
@@ -63,6 +64,9 @@ void CBlockView::OnViewProperties() {
                          before.points[kPointRight].color != m_display.points[kPointRight].color;
     if (recolor) {
         RecolorBoundaryButtons();
+        if (m_pTreeDlg) {
+            m_pTreeDlg->RecolorImages();
+        }
     }
     if (CBlockDoc* model = Model()) {
         const int mode = m_display.lines[kLineVector].type;

@@ -59,11 +59,17 @@ void AddSnapPoints(const CMapWordToOb& map, std::vector<CViewBase::SnapPoint>& p
     }
 }
 
-// The points a tool has just made (marked new) become part of the drawn model.
+// The points and ground-surface lines a tool has just made (marked new), the pieces of the
+// lines it split among them, become part of the drawn model.
 void AcceptNewPoints(CBlockDoc& model) {
     for (auto [key, point] : platform::MapEntries<CNode>(model.m_mapAllPoints)) {
         if (point->state == CNode::kMarked) {
             point->state = CNode::kNormal;
+        }
+    }
+    for (auto [key, line] : platform::MapEntries<CLine>(model.m_LineList)) {
+        if (line->status == CLine::kAdded) {
+            line->status = CLine::kNormal;
         }
     }
 }

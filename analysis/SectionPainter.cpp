@@ -201,6 +201,7 @@ void SectionPainter::Points(int item) {
     if (display_.points[item].draw) {
         PointMarks(item);
     }
+    PendingPoints();
     POSITION pos = view_.m_listSelect.GetHeadPosition();
     while (pos) {
         CObject* object = view_.m_listSelect.GetNext(pos);
@@ -239,6 +240,16 @@ void SectionPainter::PointMarks(int item) {
             HollowTriangle(p, style.size, style.color);
         } else if (point->state == 4) {
             view_.DrawPointBoxColor(&dc_, p, view_.m_crThird, markSize_ - 2);
+        }
+    }
+}
+
+// Point changes that wait for the confirming click, where they will be.
+void SectionPainter::PendingPoints() {
+    for (auto [key, point] : platform::MapEntries<const CNode>(view_.m_mapFigure)) {
+        const CPoint p = view_.WorldToLogical(point->x, point->y);
+        if (InClip(p)) {
+            view_.DrawPointBoxColor(&dc_, p, view_.m_crHighlight, markSize_ - 2);
         }
     }
 }
@@ -287,11 +298,24 @@ void SectionPainter::PointNumbers(int item) {
         if (section::Viewport::IsUnsetPoint(p)) {
             continue;
         }
-        dc_.LPtoDP(&p);
-        p.Offset(1, 1);
-        dc_.DPtoLP(&p);
-        Label(item, p, PointLabel(*point, style.numberType));
+        NumberBeside(item, p, PointLabel(*point, style.numberType));
     }
+    // A pending point is labelled as the point it will be (boundary points of any kind under
+    // the boundary points' number item).
+    for (auto [key, point] : platform::MapEntries<const CNode>(view_.m_mapFigure)) {
+        const CPoint p = view_.WorldToLogical(point->x, point->y);
+        if (std::min(point->kind, static_cast<int>(kNumberBound)) == item &&
+            !section::Viewport::IsUnsetPoint(p)) {
+            NumberBeside(item, p, PointLabel(*point, style.numberType));
+        }
+    }
+}
+
+void SectionPainter::NumberBeside(int item, CPoint point, const CString& text) {
+    dc_.LPtoDP(&point);
+    point.Offset(1, 1);
+    dc_.DPtoLP(&point);
+    Label(item, point, text);
 }
 
 void SectionPainter::LineNumbers() {
@@ -374,9 +398,10 @@ void SectionPainter::EditedBlockLines() {
     const section::WorldRange& range = view_.m_drawRange;
     const double tenth = std::fabs(range.ymax - range.ymin) * 0.1;
     const section::LineStyle& style = display_.lines[kLineEditBlock];
-    int index = 0;
-    for (const auto& [x, weight] : model_.m_tableBlockLines) {
-        ++index;
+    // Each line is labelled with its number (key + 1), as the table lists it.
+    for (const auto& [key, line] : model_.m_mapBlockLines) {
+        const double x = line.first;
+        const int number = key + 1;
         DPoint ground;
         const bool meets = model_.FindNearestIntersection(x, range.ymax, ground) != 0;
         CPoint top = view_.WorldToLogical(x, meets ? ground.y : range.ymax + tenth);
@@ -397,13 +422,13 @@ void SectionPainter::EditedBlockLines() {
             continue;
         }
         if (meets) {
-            CentredLabel(kNumberBlock, CPoint(raised.x, raised.y), NumberText(index));
+            CentredLabel(kNumberBlock, CPoint(raised.x, raised.y), NumberText(number));
         } else {
             CPoint label = view_.WorldToLogical(x, range.ymax);
             dc_.LPtoDP(&label);
             label.Offset(2, -20);
             dc_.DPtoLP(&label);
-            Label(kNumberBlock, label, NumberText(index));
+            Label(kNumberBlock, label, NumberText(number));
         }
     }
 }

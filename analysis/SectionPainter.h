@@ -34,6 +34,9 @@ private:
     void Points(int item);
     void PointMarks(int item);
     void PointNumbers(int item);
+    void PendingPoints();
+    // A point's label, its bottom-left corner one pixel right of and below the point.
+    void NumberBeside(int item, CPoint point, const CString& text);
     void LineNumbers();
     void Vectors();
     void DrawVector(const CDispData& record, int mode);
