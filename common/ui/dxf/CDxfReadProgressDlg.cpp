@@ -72,7 +72,16 @@ void CDxfReadProgressDlg::End() {
 }
 
 void CDxfReadProgressDlg::EnableMainWindow(bool enable) {
-    if (CWnd* main = AfxGetMainWnd(); main && main->GetWidget()) {
-        main->GetWidget()->setEnabled(enable);
+    CWnd* main = AfxGetMainWnd();
+    QWidget* window = main ? main->GetWidget() : nullptr;
+    if (!window) {
+        return;
+    }
+    if (!enable) {
+        focusBefore_ = window->focusWidget();
+    }
+    window->setEnabled(enable);
+    if (enable && focusBefore_) {
+        focusBefore_->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -1,10 +1,15 @@
 #pragma once
 // The progress window of a DXF import: the file being read and the point and line counts so
 // far, with a cancel button. It is modeless and keeps the main window disabled while it is
-// shown; the reader lets it handle waiting events between groups.
+// shown; the reader lets it handle waiting events between groups. Disabling takes the keyboard
+// focus from the main window; the end gives it back to where it was, so that the document
+// window that imported stays the one in front.
 
 #include "common/dxf/DxfImportProgress.h"
 #include "platform/ui/CDialog.h"
+
+#include <QPointer>
+#include <QWidget>
 
 class CDxfReadProgressDlg : public CDialog, public CDxfImportProgress {
 public:
@@ -31,4 +36,5 @@ private:
 
     bool cancelled_ = false;
     bool shown_ = false;
+    QPointer<QWidget> focusBefore_;
 };

@@ -2,12 +2,14 @@
 // drawn with the mouse, saved under its name and handed back to the section model slot; a
 // second start bringing the running copy forward; the settings file written at exit; files
 // opened through the open dialog and by dropping, at the settings' limits, and a new
-// document's name in the closing question and the save dialog.
+// document's name in the closing question and the save dialog; the boundary buttons' colours
+// and the focus a DXF import gives back.
 
 #include "FakeBaseMenu.h"
 #include "RunningCopy.h"
 
 #include "section_editor/app/CBlockView.h"
+#include "section_editor/app/CDxfFileDlg.h"
 #include "section_editor/app/CMainFrame.h"
 #include "section_editor/app/CMerdokApp.h"
 #include "section_editor/app/CMerdokDoc.h"
@@ -334,6 +336,33 @@ TEST_F(MerdokAppTest, BoundaryButtonsTakeTheColourChosenForTheirPoints) {
         }
     }
     EXPECT_TRUE(found);
+    EXPECT_EQ(Close(), 0);
+}
+
+// A DXF import gives the keyboard focus back to its own window, so that the main window, active
+// again after the progress window, brings that document to the front and not another.
+TEST_F(MerdokAppTest, ADxfImportLeavesTheFocusInItsWindow) {
+    const std::string drawing = data_.File("ground.dxf");
+    std::ofstream(drawing, std::ios::binary)
+        << "0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n8\r\nGL\r\n10\r\n0.0\r\n20\r\n50.0\r\n"
+           "11\r\n100.0\r\n21\r\n40.0\r\n0\r\nENDSEC\r\n0\r\nEOF\r\n";
+    ASSERT_TRUE(Start({}));
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_NEW);
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_NEW);
+    CBlockView* importing = View();
+    ASSERT_NE(importing, nullptr);
+    importing->GetCanvasWidget()->setFocus();
+    ASSERT_EQ(TheApp().m_pMainWnd->GetWidget()->focusWidget(), importing->GetCanvasWidget());
+    platform::DialogScript::Queue([&drawing](CDialog& dialog) {
+        dialog.SetDlgItemText(CDxfFileDlg::kFileEdit, CString(drawing.c_str()));
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    });
+    sink_->QueueAnswer(IDYES);
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_INPUT_DXF);
+    ASSERT_EQ(importing->GetDocument()->Model().m_mapNode.GetCount(), 2) << sink_->LastMessageUtf8();
+    EXPECT_EQ(TheApp().m_pMainWnd->GetWidget()->focusWidget(), importing->GetCanvasWidget());
+    importing->GetDocument()->Model().SetModifiedFlag(false);
     EXPECT_EQ(Close(), 0);
 }
 
