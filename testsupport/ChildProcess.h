@@ -19,4 +19,9 @@ int RunInChildWithFileSizeLimit(std::size_t maxFileBytes, const std::function<in
 // Returns the child's exit status, or -1 when it did not exit normally.
 int RunInChildAsUser(const std::function<int()>& body);
 
+// The child may grow its address space by at most headroomBytes beyond what it has at the
+// fork (an allocation past that fails as on a machine out of memory), runs body and exits
+// with its result; returns as above. For readers that must not hold a huge input whole.
+int RunInChildWithMemoryLimit(std::size_t headroomBytes, const std::function<int()>& body);
+
 } // namespace testsupport

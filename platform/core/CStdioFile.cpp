@@ -1,5 +1,6 @@
 #include "CStdioFile.h"
 
+#include "platform/core/CodePage.h"
 #include "platform/core/DiskNames.h"
 
 #include <cerrno>
@@ -8,6 +9,7 @@
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 
@@ -188,31 +190,69 @@ char* CStdioFile::ReadString(char* buffer, UINT maxChars) {
     return count == 0 ? nullptr : buffer;
 }
 
-// A whole line at a time: the character loop above costs a call per byte, which long
-// generated files feel. The result is the same: a CR directly before the LF goes with it.
+// The line's bytes straight from the stream's buffer (getc_unlocked is no call), up to the
+// longest line kept; a CR directly before the LF goes with the line end in text mode.
 BOOL CStdioFile::ReadString(CString& line) {
-    char* data = nullptr;
-    std::size_t capacity = 0;
-    const ssize_t length = getline(&data, &capacity, m_pStream);
-    const int error = errno;
-    if (length < 0 || std::ferror(m_pStream)) {
-        std::free(data);
-        line.Empty();
-        if (std::ferror(m_pStream)) {
-            ThrowErrno(error ? error : EIO);
+    std::string text;
+    bool ended = false;
+    int ch = 0;
+    while (text.size() < kLongestLine) {
+        ch = getc_unlocked(m_pStream);
+        if (ch == EOF || ch == '\n') {
+            ended = ch == '\n';
+            break;
         }
+        text.push_back(static_cast<char>(ch));
+    }
+    if (ch == EOF && std::ferror(m_pStream)) {
+        line.Empty();
+        ThrowErrno(errno ? errno : EIO);
+    }
+    if (ch == EOF && text.empty()) {
+        line.Empty();
         return FALSE;
     }
-    std::size_t size = static_cast<std::size_t>(length);
-    if (size > 0 && data[size - 1] == '\n') {
-        --size;
-        if (text_ && size > 0 && data[size - 1] == '\r') {
-            --size;
+    if (text.size() >= kLongestLine) {
+        text.resize(platform::Cp932SafeCut(text, kLongestLine));
+        SkipRestOfLine();
+    } else if (ended && text_ && !text.empty() && text.back() == '\r') {
+        text.pop_back();
+    }
+    line = CString(std::move(text));
+    return TRUE;
+}
+
+// Past the next line end without keeping a byte: read straight from the descriptor in large
+// blocks where the file can be positioned (a long line of a gigabyte is passed in a moment),
+// else by the character.
+void CStdioFile::SkipRestOfLine() {
+    const off_t start = ftello(m_pStream);
+    if (start >= 0) {
+        std::vector<char> block(256 * 1024);
+        for (off_t at = start;;) {
+            const ssize_t got = ::pread(fileno(m_pStream), block.data(), block.size(), at);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                ThrowErrno(errno);
+            }
+            const void* end = std::memchr(block.data(), '\n', static_cast<std::size_t>(got));
+            const off_t next = end ? at + (static_cast<const char*>(end) - block.data()) + 1 : at + got;
+            if (end || got == 0) {
+                if (fseeko(m_pStream, next, SEEK_SET) == 0) {
+                    return;
+                }
+                break;
+            }
+            at = next;
         }
     }
-    line = CString(std::string(data, size));
-    std::free(data);
-    return TRUE;
+    for (int ch = getc_unlocked(m_pStream); ch != EOF && ch != '\n'; ch = getc_unlocked(m_pStream)) {
+    }
+    if (std::ferror(m_pStream)) {
+        ThrowErrno(errno ? errno : EIO);
+    }
 }
 
 void CStdioFile::WriteString(const char* text) {

@@ -4,6 +4,7 @@
 
 #include "platform/core/CFile.h"
 
+#include <cstddef>
 #include <cstdio>
 
 class CStdioFile : public CFile {
@@ -29,13 +30,18 @@ public:
     // Reads up to maxChars - 1 characters of one line, keeping its '\n' when it fits.
     // Returns null at the end of the file when nothing was read.
     virtual char* ReadString(char* buffer, UINT maxChars);
-    // Reads one whole line without its line end; FALSE at the end of the file.
+    // Reads one line without its line end; FALSE at the end of the file. A line longer
+    // than kLongestLine bytes (no record of the suite comes near it; paths included) is
+    // cut there, never inside a double-byte character, and the rest of it is passed over
+    // unread, so that a damaged file never has a whole gigabyte held as one line.
     virtual BOOL ReadString(CString& line);
+    static constexpr std::size_t kLongestLine = 64 * 1024;
     virtual void WriteString(const char* text);
 
     FILE* m_pStream = nullptr;
 
 private:
     int NextChar();
+    void SkipRestOfLine();
     bool text_ = true;
 };

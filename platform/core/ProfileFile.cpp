@@ -5,10 +5,12 @@
 #include "platform/core/SafeFileWriter.h"
 #include "platform/core/SettingsFolder.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -21,31 +23,7 @@ struct Line {
     std::string end;
 };
 
-// The file's bytes; nothing for a missing file or one that is not a regular file (a FIFO
-// at the name never holds the program up).
-std::string ReadBytes(const CString& path) {
-    std::string bytes;
-    const int fd = platform::OpenRegularFile(path, O_RDONLY);
-    if (fd < 0) {
-        return bytes;
-    }
-    char chunk[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            break;
-        }
-        bytes.append(chunk, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return bytes;
-}
-
-std::vector<Line> ReadLines(const CString& path) {
-    const std::string bytes = ReadBytes(path);
+std::vector<Line> SplitLines(const std::string& bytes) {
     std::vector<Line> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -57,6 +35,23 @@ std::vector<Line> ReadLines(const CString& path) {
         start = next;
     }
     return lines;
+}
+
+// Up to limit bytes of the descriptor's file.
+std::string ReadBytes(int fd, std::size_t limit) {
+    std::string bytes;
+    char chunk[65536];
+    while (bytes.size() < limit) {
+        const ssize_t n = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    return bytes;
 }
 
 std::string Trim(const std::string& text) {
@@ -137,9 +132,56 @@ bool WriteWhole(const CString& path, const std::vector<Line>& lines) {
 
 } // namespace
 
+struct ProfileFile::Snapshot {
+    bool present = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+    bool oversized = false;
+    std::vector<Line> lines;
+
+    bool Describes(const struct stat& info) const {
+        return present && device == info.st_dev && inode == info.st_ino && size == info.st_size &&
+               modified.tv_sec == info.st_mtim.tv_sec && modified.tv_nsec == info.st_mtim.tv_nsec &&
+               changed.tv_sec == info.st_ctim.tv_sec && changed.tv_nsec == info.st_ctim.tv_nsec;
+    }
+};
+
+// A missing file, or one that is not a regular file (a FIFO at the name never holds the
+// program up), reads as empty.
+const ProfileFile::Snapshot& ProfileFile::Current() const {
+    const int fd = platform::OpenRegularFile(path_, O_RDONLY);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+        if (!snapshot_ || snapshot_->present) {
+            snapshot_ = std::make_shared<const Snapshot>();
+        }
+        return *snapshot_;
+    }
+    if (!snapshot_ || !snapshot_->Describes(info)) {
+        auto fresh = std::make_shared<Snapshot>();
+        fresh->present = true;
+        fresh->device = info.st_dev;
+        fresh->inode = info.st_ino;
+        fresh->size = info.st_size;
+        fresh->modified = info.st_mtim;
+        fresh->changed = info.st_ctim;
+        fresh->oversized = info.st_size > static_cast<off_t>(kLargestFile);
+        fresh->lines = SplitLines(ReadBytes(fd, kLargestFile));
+        snapshot_ = std::move(fresh);
+    }
+    ::close(fd);
+    return *snapshot_;
+}
+
 CString ProfileFile::GetString(const CString& section, const CString& key,
                                const CString& defaultValue) const {
-    std::vector<Line> lines = ReadLines(path_);
+    const std::vector<Line>& lines = Current().lines;
     Found found = Locate(lines, section.str(), key.str());
     if (found.keyLine < 0) {
         return defaultValue;
@@ -187,7 +229,11 @@ bool ProfileFile::WriteString(const CString& section, const CString& key, const 
 }
 
 bool ProfileFile::WriteStrings(const std::vector<Entry>& entries) const {
-    std::vector<Line> lines = ReadLines(path_);
+    const Snapshot& current = Current();
+    if (current.oversized) {
+        return false; // what lies past the part read would be lost
+    }
+    std::vector<Line> lines = current.lines;
     for (const Entry& entry : entries) {
         SetEntry(lines, entry.section.str(), entry.key.str(), entry.value.str());
     }

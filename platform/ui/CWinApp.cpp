@@ -145,21 +145,29 @@ BOOL CWinApp::SaveAllModified() {
     return TRUE;
 }
 
+// One settings file object while the name stays, so that its look-ups share one reading.
+const platform::ProfileFile& CWinApp::Profile() const {
+    if (!profile_ || profile_->Path() != m_pszProfileName) {
+        profile_ = std::make_unique<platform::ProfileFile>(m_pszProfileName);
+    }
+    return *profile_;
+}
+
 CString CWinApp::GetProfileString(const CString& section, const CString& entry,
                                   const CString& defaultValue) const {
-    return platform::ProfileFile(m_pszProfileName).GetString(section, entry, defaultValue);
+    return Profile().GetString(section, entry, defaultValue);
 }
 
 UINT CWinApp::GetProfileInt(const CString& section, const CString& entry, int defaultValue) const {
-    return static_cast<UINT>(platform::ProfileFile(m_pszProfileName).GetInt(section, entry, defaultValue));
+    return static_cast<UINT>(Profile().GetInt(section, entry, defaultValue));
 }
 
 BOOL CWinApp::WriteProfileString(const CString& section, const CString& entry, const CString& value) {
-    return platform::ProfileFile(m_pszProfileName).WriteString(section, entry, value);
+    return Profile().WriteString(section, entry, value);
 }
 
 BOOL CWinApp::WriteProfileInt(const CString& section, const CString& entry, int value) {
-    return platform::ProfileFile(m_pszProfileName).WriteInt(section, entry, value);
+    return Profile().WriteInt(section, entry, value);
 }
 
 void CWinApp::LoadStdProfileSettings(UINT maxMru) {
@@ -167,12 +175,12 @@ void CWinApp::LoadStdProfileSettings(UINT maxMru) {
     if (m_pszProfileName.IsEmpty()) {
         m_pszProfileName = platform::SettingsFile(m_strAppName + ".INI", platform::ModuleDirectory());
     }
-    recentFiles_->ReadList(platform::ProfileFile(m_pszProfileName));
+    recentFiles_->ReadList(Profile());
 }
 
 void CWinApp::SaveStdProfileSettings() {
     if (!m_pszProfileName.IsEmpty()) {
-        recentFiles_->WriteList(platform::ProfileFile(m_pszProfileName));
+        recentFiles_->WriteList(Profile());
     }
 }
 

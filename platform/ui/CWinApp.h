@@ -79,9 +79,11 @@ protected:
 
 private:
     void RunIdle();
+    const platform::ProfileFile& Profile() const;
 
     std::vector<std::unique_ptr<CDocTemplate>> templates_;
     std::unique_ptr<CRecentFileList> recentFiles_;
+    mutable std::unique_ptr<platform::ProfileFile> profile_;
     int waitCount_ = 0;
     bool inIdle_ = false;
 };

@@ -6,6 +6,9 @@
 #include "common/records/TextFile.h"
 #include "platform/core/RecordingSink.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using platform::RecordingSink;
 using platform::Utf8;
 
@@ -133,5 +136,48 @@ TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
             return 12;
         });
         EXPECT_EQ(result, 0) << lines << " lines";
+    }
+}
+
+namespace {
+
+// A file of half a gigabyte of zero bytes (a hole: it takes no disk space) and then one line.
+std::string HalfAGigabyteOfZerosThen(const std::string& path, const std::string& tail) {
+    const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0600);
+    const bool written = fd >= 0 && ::pwrite(fd, tail.data(), tail.size(), off_t{1} << 29) ==
+                                        static_cast<ssize_t>(tail.size());
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    return written ? path : std::string();
+}
+
+} // namespace
+
+// A damaged file of one line of half a gigabyte is cut as it is read: neither line form holds
+// more than its bound (the child has 256 MB to spare), and the next line reads as written.
+TEST_F(TextFileTest, AHugeLineIsCutAsItIsReadAndTheNextLineFollows) {
+    const std::string path = HalfAGigabyteOfZerosThen(Path("huge.sec"), "\r\nnext\r\n");
+    ASSERT_FALSE(path.empty());
+    for (bool intoBuffer : {true, false}) {
+        const int result = testsupport::RunInChildWithMemoryLimit(256 << 20, [&path, intoBuffer] {
+            RecordingSink sink;
+            CTextFile in;
+            if (!in.Open(path.c_str(), CFile::modeRead)) {
+                return 10;
+            }
+            char buffer[82];
+            CString line;
+            if (intoBuffer ? in.ReadLine(buffer, sizeof buffer) != 1 || buffer[0] != '\0'
+                           : in.ReadLine(line) != 1 ||
+                                 line.GetLength() != static_cast<int>(CStdioFile::kLongestLine)) {
+                return 11;
+            }
+            if (in.ReadLine(line) != 1 || line.str() != "next") {
+                return 12;
+            }
+            return in.ReadLine(line) == 0 && sink.MessageCount() == 0 ? 0 : 13;
+        });
+        EXPECT_EQ(result, 0) << (intoBuffer ? "into a buffer" : "as a whole line");
     }
 }

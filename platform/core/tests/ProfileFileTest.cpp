@@ -1,10 +1,13 @@
 #include "platform/core/ProfileFile.h"
 
+#include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -62,6 +65,26 @@ TEST_F(ProfileFileTest, NewKeyGoesAtTheEndOfItsSectionAndNewSectionAtTheEnd) {
 TEST_F(ProfileFileTest, FailedWriteLeavesNoFile) {
     platform::ProfileFile ini(dir_.File("missing/dir/X.INI").c_str());
     EXPECT_FALSE(ini.WriteString("A", "B", "C"));
+}
+
+// A damaged settings file of a gigabyte: look-ups read its first part once and find the
+// values there (the child has 256 MB to spare), and it is never rewritten.
+TEST_F(ProfileFileTest, AHugeFileIsReadOnceAsFarAsASettingsFileGoesAndNeverWritten) {
+    const std::string head = "[Slots]\r\nFile1=a.sec\r\n";
+    Put(head);
+    std::filesystem::resize_file(path_, (std::uintmax_t{1} << 30) + head.size()); // a hole of zeros
+    const std::string path = path_;
+    const int result = testsupport::RunInChildWithMemoryLimit(256 << 20, [&path] {
+        platform::ProfileFile ini(path.c_str());
+        for (int i = 0; i < 200; ++i) {
+            if (ini.GetString("Slots", "File1", "") != "a.sec" || ini.GetInt("Slots", "File2", 7) != 7) {
+                return 10;
+            }
+        }
+        return ini.WriteString("Slots", "File1", "b.sec") ? 11 : 0;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(std::filesystem::file_size(path_), (std::uintmax_t{1} << 30) + head.size());
 }
 
 } // namespace
