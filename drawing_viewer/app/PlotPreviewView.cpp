@@ -3,7 +3,7 @@
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CPrintInfo.h"
 #include "platform/ui/CView.h"
-#include "platform/ui/PrintRunner.h"
+#include "platform/ui/PreviewPages.h"
 #include "platform/ui/QtText.h"
 
 #include <QDialog>
@@ -59,13 +59,7 @@ bool CPlotPreviewView::Run(CView* view) {
     pages->setViewMode(QPrintPreviewWidget::SinglePageView);
     pages->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(pages, 1);
-    QObject::connect(pages, &QPrintPreviewWidget::paintRequested, &window,
-                     [view, &prepared](QPrinter* target) {
-                         CPrintInfo info = prepared;
-                         info.m_pPrinter = target;
-                         info.m_bPreview = TRUE;
-                         platform::PrintRunner::RunPages(view, &info, target);
-                     });
+    platform::PreviewPages::Attach(pages, view, prepared);
     auto updateButtons = [=] {
         next->setEnabled(pages->currentPage() < pages->pageCount());
         previous->setEnabled(pages->currentPage() > 1);

@@ -322,7 +322,13 @@ void CDC::ApplyPen() {
     int width = pen_->m_nWidth == 0
                     ? 0
                     : std::max(1, static_cast<int>(std::lround(pen_->m_nWidth * std::fabs(ScaleX()))));
-    painter_->setPen(tools_.Pen(color, width, ToQtStyle(pen_->m_nStyle)));
+    const Qt::PenStyle style = ToQtStyle(pen_->m_nStyle);
+    // The preview scales its recorded page as a picture: a non-cosmetic pen thinner than a
+    // screen pixel comes out faded in proportion, and filled segments drop out.
+    if (previewScale_ > 0 && width * previewScale_ < (style == Qt::SolidLine ? 1.0 : 2.0)) {
+        width = 0;
+    }
+    painter_->setPen(tools_.Pen(color, width, style));
 }
 
 void CDC::ApplyBrush() {

@@ -40,6 +40,11 @@ public:
     // A memory DC: draws into the bitmap selected into it afterwards.
     BOOL CreateCompatibleDC(CDC* dc);
     BOOL IsPrinting() const { return printing_; }
+    // Drawing for a print preview that shows the device's pixels at this many screen pixels
+    // each (0: not a preview). A pen that would be thinner there than a screen pixel (two for
+    // a dashed pen, whose dots would break up) is drawn one screen pixel wide, as the preview
+    // would otherwise fade or drop it.
+    void SetPreviewScale(double screenPixelsPerDevicePixel) { previewScale_ = screenPixelsPerDevicePixel; }
     QPainter* Painter() const { return painter_.get(); }
     // The image drawn on; null on other devices.
     QImage* AttachedImage() const { return image_; }
@@ -177,6 +182,7 @@ private:
     QPaintDevice* device_ = nullptr;
     QImage* image_ = nullptr;
     bool printing_ = false;
+    double previewScale_ = 0.0;
     bool memory_ = false;
     bool newPageDue_ = false;
 

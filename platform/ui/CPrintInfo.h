@@ -28,7 +28,13 @@ public:
     // True when the pages go to a PDF file because there is no printer.
     bool m_bToPdf = false;
 
+    // A preview's screen pixels per printer pixel at the zoom its pages are drawn for (0: as
+    // for paper); see CDC::SetPreviewScale.
+    void SetPreviewScale(double scale) { previewScale_ = scale; }
+    double PreviewScale() const { return previewScale_; }
+
 private:
+    double previewScale_ = 0.0;
     UINT m_nMinPage = 1;
     UINT m_nMaxPage = 0xFFFF;
 };

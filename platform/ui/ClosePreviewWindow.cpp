@@ -3,7 +3,7 @@
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CPrintInfo.h"
 #include "platform/ui/CView.h"
-#include "platform/ui/PrintRunner.h"
+#include "platform/ui/PreviewPages.h"
 #include "platform/ui/QtText.h"
 
 #include <QDialog>
@@ -32,13 +32,7 @@ void ClosePreviewWindow::Run(CView* view, const CPrintInfo& prepared) {
     pages->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(pages, 1);
     QObject::connect(close, &QPushButton::clicked, &window, &QDialog::accept);
-    QObject::connect(pages, &QPrintPreviewWidget::paintRequested, &window,
-                     [view, &prepared](QPrinter* target) {
-                         CPrintInfo info = prepared;
-                         info.m_pPrinter = target;
-                         info.m_bPreview = TRUE;
-                         PrintRunner::RunPages(view, &info, target);
-                     });
+    PreviewPages::Attach(pages, view, prepared);
     pages->fitInView();
     if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen()) {
         const QSize available = screen->availableSize();

@@ -8,12 +8,14 @@
 #include "platform/ui/CPrintDialog.h"
 #include "platform/ui/CPrintInfo.h"
 #include "platform/ui/CView.h"
+#include "platform/ui/PreviewPages.h"
 #include "platform/ui/PrintProgressWindow.h"
 #include "platform/ui/QtText.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -112,6 +114,9 @@ int PrintRunner::RunPages(CView* view, CPrintInfo* info, QPrinter* printer, Prin
     if (!dc.AttachDevice(printer, true)) {
         return -1;
     }
+    if (info->m_bPreview) {
+        dc.SetPreviewScale(info->PreviewScale());
+    }
     view->OnBeginPrinting(&dc, info);
     int printed = 0;
     for (UINT page = info->GetFromPage(); page <= info->GetToPage(); ++page) {
@@ -206,12 +211,9 @@ void PrintRunner::Preview(CView* view) {
         return;
     }
     QPrintPreviewDialog dialog(&printer, view->GetWidget() ? view->GetWidget()->window() : nullptr);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [view, &prepared](QPrinter* target) {
-                         CPrintInfo info = prepared;
-                         info.m_pPrinter = target;
-                         RunPages(view, &info, target);
-                     });
+    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) {
+        PreviewPages::Attach(pages, view, prepared);
+    }
     dialog.exec();
 }
 
