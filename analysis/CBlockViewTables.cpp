@@ -291,6 +291,9 @@ void CBlockView::OpenBlockLineTable() {
     table->CreateModeless();
     GreyMenusForTable(true);
     m_nDrawMode = kBlockLineMode;
+    // The view's own prompt and title, so that the focus coming back shows them again.
+    m_nGuidePromptId = 4062;
+    m_nGuideTitleId = 4061;
     section::SetGuidePrompt(4062);
     section::SetGuideTitle(4061);
     Invalidate();
@@ -313,6 +316,8 @@ long CBlockView::OnDialogDestroy(int kind) {
         m_bBlockTableOpen = false;
         GreyMenusForTable(false);
         m_nDrawMode = -1;
+        m_nGuidePromptId = 4000;
+        m_nGuideTitleId = -1;
         section::SetGuidePrompt(4000);
         section::SetGuideTitle(static_cast<UINT>(-1));
     }

@@ -112,6 +112,10 @@ const std::vector<platform::CommandPrompt>& CommandPrompts() {
         {ID_FILE_PRINT_SETUP, u8"ﾌﾟﾘﾝﾀや印刷ｵﾌﾟｼｮﾝを変更\n印刷設定"},
         {ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙﾊﾞｰのﾎﾞﾀﾝの文字を表示/非表示\nﾂｰﾙ文字表示"},
         {ID_DRAW_INNER_BOUND_POINT, u8"地中境界点を描く\n地中境界点"},
+        // This program's own ids of the surface boundary point tools (the shared table holds
+        // the section editor's).
+        {ID_DRAW_LEFT_BOUND_POINT, u8"すべり線の左側地表境界点を描く\n左地表境界点"},
+        {ID_DRAW_RIGHT_BOUND_POINT, u8"すべり線の右側地表境界点を描く\n右地表境界点"},
         {ID_DRAW_SURFACE_POINT, u8"地表点を描く\n地表点"},
         {ID_DRAW_MEASURE_POINT, u8"計測点を描く\n計測点"},
         {ID_DRAW_SURFACE_LINE, u8"地表線を描く\n地表線"},
