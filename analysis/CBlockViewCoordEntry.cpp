@@ -26,6 +26,7 @@ void CBlockView::OnTabEntry() {
     const bool figure = LastFigurePoint(previous) != FALSE;
     CCoordInputDlg dialog(kRelativeCheck, this);
     dialog.PrepareEntry(figure ? &previous : nullptr, m_bRelativeEntry, m_nDrawMode);
+    dialog.m_bNumberForBoundaryTools = TRUE; // a boundary point may sit on a ground point
     if (dialog.DoModal() != IDOK) {
         if (figure) {
             UpdateWindow();

@@ -129,5 +129,49 @@ TEST_F(DrawingToolsTest, TabEntryTakesAKnownPointNumberAndRefusesAnUnknownOne) {
     EXPECT_EQ(platform::DialogScript::Pending(), 0);
 }
 
+// Tab entry offers what each boundary point tool takes: X and the point number always, Y
+// where the point is not found on the ground line. Ground point 7 typed in the left boundary
+// point tool places the point there.
+TEST_F(DrawingToolsTest, TabEntryOfTheBoundaryPointToolsTakesAPointNumber) {
+    const struct {
+        UINT command;
+        bool yTyped;
+    } tools[] = {{ID_DRAW_INNER_BOUND_POINT, true},
+                 {ID_DRAW_LEFT_BOUND_POINT, false},
+                 {ID_DRAW_RIGHT_BOUND_POINT, false}};
+    for (const auto& tool : tools) {
+        Command(tool.command);
+        bool numberShown = false;
+        bool yEnabled = !tool.yTyped;
+        platform::DialogScript::Queue([&](CDialog& dialog) {
+            QWidget* number = dialog.GetDlgItemWidget(CCoordInputDlg::kPointNumber);
+            numberShown = number->isVisibleTo(dialog.GetWidget());
+            yEnabled = dialog.GetDlgItemWidget(CCoordInputDlg::kY)->isEnabled();
+            dialog.OnCancel();
+        });
+        view_->OnKeyDown(VK_TAB, 1, 0);
+        EXPECT_TRUE(numberShown) << tool.command;
+        EXPECT_EQ(yEnabled, tool.yTyped) << tool.command;
+    }
+
+    CObject* object = nullptr;
+    ASSERT_TRUE(Model().m_mapNode.Lookup(6, object));
+    const auto* seventh = static_cast<const CNode*>(object);
+    Command(ID_DRAW_LEFT_BOUND_POINT);
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(CCoordInputDlg::kPointNumber))->setText("7");
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    });
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); }); // the new point's dialog
+    view_->OnKeyDown(VK_TAB, 1, 0);
+    bool placed = false;
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
+        placed = placed || (point->kind == CNode::kLeftBoundary && point->inUse && point->x == seventh->x &&
+                            point->y == seventh->y);
+    }
+    EXPECT_TRUE(placed) << sink_.LastMessageUtf8();
+}
+
 } // namespace
 } // namespace torvan

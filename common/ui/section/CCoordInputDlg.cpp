@@ -60,7 +60,8 @@ BOOL CCoordInputDlg::OnInitDialog() {
     GetDlgItemWidget(relativeCheck_)->setVisible(!m_bFirstPoint);
     const bool surfaceBoundary = m_nToolMode == kLeftBoundTool || m_nToolMode == kRightBoundTool;
     GetDlgItemWidget(kY)->setEnabled(!surfaceBoundary);
-    const bool numberShown = !surfaceBoundary && m_nToolMode != kUnderBoundTool;
+    const bool numberShown =
+        m_bNumberForBoundaryTools || (!surfaceBoundary && m_nToolMode != kUnderBoundTool);
     GetDlgItemWidget(kPointNumber)->setVisible(numberShown);
     if (QWidget* label = GetWidget()->findChild<QWidget*>(QStringLiteral("pointNumberLabel"))) {
         label->setVisible(numberShown);

@@ -48,6 +48,8 @@ public:
     BOOL m_bRelative = FALSE;
     BOOL m_bFirstPoint = FALSE; // no previous point: no relative entry
     int m_nToolMode = -1;
+    // The point number is offered for the boundary point tools too (the analysis program's).
+    BOOL m_bNumberForBoundaryTools = FALSE;
     double m_dX = platform::kUnsetDouble;     // out
     double m_dY = platform::kUnsetDouble;     // out
     int m_nPointNumber = platform::kUnsetInt; // out: above 0 when a point number was given
