@@ -8,9 +8,13 @@
 #include "analysis/CGridDlg1.h"
 #include "analysis/CTorvanApp.h"
 #include "analysis/CTorvanDoc.h"
+#include "common/ui/table/GridCellEdit.h"
 #include "drawing_viewer/app/ZaphoApp.h"
 #include "list_viewer/app/MainListView.h"
 #include "list_viewer/app/WenuxApp.h"
+#include "measurement_table/app/CGridDlg1.h"
+#include "measurement_table/app/CInputMethodDlg.h"
+#include "measurement_table/app/CQuilmoApp.h"
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMainFrame.h"
 #include "section_editor/app/CMerdokApp.h"
@@ -29,11 +33,14 @@
 #include "testsupport/ui/ProgramRun.h"
 #include "testsupport/ui/SpinUntil.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QTest>
 #include <QWidget>
 #include <charconv>
 #include <csignal>
@@ -241,6 +248,48 @@ protected:
         EXPECT_EQ(Slot(process::kSectionModelSlot), sec.string());
     }
 
+    // QUILMO: a new measurement file beside the model, two dated readings of its three points
+    // typed into the table, OK.
+    void MeasurementTable() {
+        const fs::path sec = folder_ / reinterpret_cast<const char*>(u8"本線.sec");
+        const fs::path dis = folder_ / reinterpret_cast<const char*>(u8"本線.dis");
+        // The new file's name in the base menu's measurement slot, where the table saves (the
+        // user types it into the base menu's form before pressing the table's button).
+        ASSERT_EQ(process::ReportFileToBaseMenuSlot(process::kMeasurementSlot, Cp932Of(dis)),
+                  process::BaseMenuExchange::Replaced);
+        platform::DialogScript::Queue([](CDialog& dialog) {
+            dialog.CheckDlgButton(quilmo::IDC_METHOD_2D, 1);
+            dialog.OnOK();
+        });
+        bool closed = false;
+        platform::DialogScript::Queue([&closed](CDialog& dialog) {
+            auto& table = dynamic_cast<quilmo::CGridDlg1&>(dialog);
+            TypeRow(table, 1, {"2026", "4", "1", "", "", "0", "0", "0", "0", "0", "0"});
+            TypeRow(table, 2, {"2026", "10", "1", "", "", "12.5", "-3.0", "10.0", "-2.0", "8.0", "-1.0"});
+            dynamic_cast<QAbstractButton&>(*table.GetDlgItemWidget(IDOK)).click();
+            closed = !table.Dialog()->isVisible();
+        });
+        quilmo::CQuilmoApp app;
+        testsupport::ProgramRun run(app);
+        run.RunToEnd({"@", Cp932Of(dis), Cp932Of(sec)});
+        EXPECT_TRUE(closed) << sink_.LastMessageUtf8();
+        ASSERT_TRUE(fs::exists(dis)) << sink_.LastMessageUtf8();
+        const testsupport::ToolRun text =
+            testsupport::RunTool({"iconv", "-f", "CP932", "-t", "UTF-8", dis.string()});
+        EXPECT_EQ(text.exitCode, 0);
+        EXPECT_NE(text.output.find("2026,10,1"), std::string::npos) << text.output;
+        EXPECT_NE(text.output.find("12.50"), std::string::npos) << text.output;
+    }
+
+    // Clicks the row's first cell and types the cells one after another, Tab between them.
+    static void TypeRow(quilmo::CGridDlg1& table, int row, std::initializer_list<const char*> cells) {
+        table.ClickCellForTest(row, 1);
+        for (const char* cell : cells) {
+            QTest::keyClicks(table.CellEdit(), cell);
+            QTest::keyClick(table.CellEdit(), Qt::Key_Tab);
+        }
+    }
+
     // TORVAN on the three files of the base menu's slots: a polygon method, then the
     // polynomial method on its block lines, saved, then the drawing run.
     void AnalysisProgram(InstalledSuite& suite) {
@@ -354,6 +403,7 @@ TEST_F(MainRoad, FromTheBaseMenuThroughAnalysisDrawingAndLog) {
         fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, folder_ / name);
     }
     ASSERT_NO_FATAL_FAILURE(SectionEditor(suite));
+    ASSERT_NO_FATAL_FAILURE(MeasurementTable());
     ASSERT_NO_FATAL_FAILURE(AnalysisProgram(suite));
     ASSERT_NO_FATAL_FAILURE(DrawingViewer(suite));
     ASSERT_NO_FATAL_FAILURE(ListViewer(suite));

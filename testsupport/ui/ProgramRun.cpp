@@ -34,6 +34,21 @@ bool ProgramRun::Start(const std::vector<CString>& arguments) {
     return true;
 }
 
+int ProgramRun::RunToEnd(const std::vector<CString>& arguments) {
+    app_.m_args = arguments;
+    platform::SetMessageCaption(app_.ProgramName());
+    if (app_.InitInstance()) {
+        ADD_FAILURE() << "the program went on to its event loop: Start and Quit it";
+        running_ = true;
+        Quit();
+        return -1;
+    }
+    const int code = app_.ExitInstance();
+    platform::SetMessageCaption("");
+    Settle();
+    return code;
+}
+
 CFrameWnd* ProgramRun::MainFrame() const {
     return running_ ? dynamic_cast<CFrameWnd*>(app_.m_pMainWnd) : nullptr;
 }

@@ -26,6 +26,9 @@ public:
     // Initialises the application with the arguments (CP932, without the program name);
     // fails the test and returns false when the program refuses to start.
     bool Start(const std::vector<CString>& arguments = {});
+    // Runs a program whose whole work is its start-up (its windows are modal dialogs, answered
+    // through the dialog script before), then ends it as its main() does; its exit code.
+    int RunToEnd(const std::vector<CString>& arguments = {});
     // The main frame, null before Start or after Quit.
     CFrameWnd* MainFrame() const;
     // Closes the main window as its close button does (the program may ask first, through
