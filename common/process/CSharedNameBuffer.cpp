@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/random.h>
@@ -45,6 +46,52 @@ bool IsOwnSystemName(const std::string& systemName, const char* name) {
         return false;
     }
     return systemName.find_first_not_of("0123456789abcdef", prefix.size()) == std::string::npos;
+}
+
+// Where the system keeps its shared-memory objects as files.
+constexpr const char* kSharedMemoryDirectory = "/dev/shm";
+
+struct flock WholeSegmentLock(short type) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    return lock;
+}
+
+// True when the segment's file holds the object the descriptor has open (it was not removed
+// by another owner's clean-up between its creation and its lock).
+bool StillNamed(int fd, const std::string& systemName) {
+    struct stat opened {};
+    struct stat named {};
+    const std::string path = kSharedMemoryDirectory + systemName;
+    return ::fstat(fd, &opened) == 0 && ::lstat(path.c_str(), &named) == 0 && opened.st_ino == named.st_ino &&
+           opened.st_dev == named.st_dev;
+}
+
+// Removes the buffers of this name that no owner holds any more: an owner holds a lock on its
+// segment for as long as it runs, so an unheld one was left by an owner that was killed, on
+// any display, whether or not its published name is still found.
+void RemoveAbandonedSegments(const char* name) {
+    DIR* listing = ::opendir(kSharedMemoryDirectory);
+    if (listing == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string systemName = std::string("/") + entry->d_name;
+        if (!IsOwnSystemName(systemName, name)) {
+            continue;
+        }
+        const std::string path = kSharedMemoryDirectory + systemName;
+        process::UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK));
+        struct stat info {};
+        struct flock probe = WholeSegmentLock(F_WRLCK);
+        if (fd.IsValid() && ::fstat(fd.Get(), &info) == 0 && S_ISREG(info.st_mode) &&
+            info.st_uid == ::getuid() && ::fcntl(fd.Get(), F_OFD_GETLK, &probe) == 0 &&
+            probe.l_type == F_UNLCK && StillNamed(fd.Get(), systemName)) {
+            ::shm_unlink(systemName.c_str());
+        }
+    }
+    ::closedir(listing);
 }
 
 // Writes the text to a fresh file beside the path and renames it into place, so that a
@@ -102,6 +149,7 @@ bool CSharedNameBuffer::Create(const char* name) {
     if (const std::string stale = SystemName(name); !stale.empty()) {
         ::shm_unlink(stale.c_str()); // an owner killed earlier left its segment
     }
+    RemoveAbandonedSegments(name);
     process::UniqueFd fd;
     std::string systemName;
     for (int attempt = 0; attempt < kNameAttempts && !fd.IsValid(); ++attempt) {
@@ -113,6 +161,14 @@ bool CSharedNameBuffer::Create(const char* name) {
         fd.Reset(::shm_open(systemName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
         if (!fd.IsValid() && errno != EEXIST) {
             return false;
+        }
+        // Held from here on; another start may have taken it for abandoned before the lock.
+        struct flock lock = WholeSegmentLock(F_WRLCK);
+        if (fd.IsValid() && ::fcntl(fd.Get(), F_OFD_SETLK, &lock) != 0) {
+            ::shm_unlink(systemName.c_str());
+            fd.Reset(-1);
+        } else if (fd.IsValid() && !StillNamed(fd.Get(), systemName)) {
+            fd.Reset(-1);
         }
     }
     if (!fd.IsValid()) {
@@ -126,6 +182,7 @@ bool CSharedNameBuffer::Create(const char* name) {
     }
     ownedName_ = systemName;
     publishedPath_ = published;
+    ownerLock_ = std::move(fd);
     Zero();
     return true;
 }
@@ -172,6 +229,7 @@ void CSharedNameBuffer::Close() {
             ::unlink(publishedPath_.c_str());
         }
         ::shm_unlink(ownedName_.c_str());
+        ownerLock_.Reset(-1);
         ownedName_.clear();
         publishedPath_.clear();
     }

@@ -6,11 +6,13 @@
 // open to every user, so the owner (the base menu) makes a fresh name with 128 random bits
 // in it (created exclusively, mode 0600) and publishes it in the suite's private runtime
 // directory ("<name>.shm"), where children look it up: another user can neither predict
-// the name to take it first nor plant a name for the children. A segment left behind by an
-// owner that was killed is removed through the name it published, and made anew zeroed, so
-// stale contents never reach a child. The owner removes the segment and its published name
-// when it closes; children only open, use and unmap it.
+// the name to take it first nor plant a name for the children. The owner holds a lock on its
+// segment while it runs: a new owner removes every segment of the name that nobody holds (left
+// by owners that were killed, on any display) and makes its own anew zeroed, so stale contents
+// never reach a child and killed owners leave nothing for long. The owner removes the segment
+// and its published name when it closes; children only open, use and unmap it.
 
+#include "common/process/UniqueFd.h"
 #include "platform/core/CString.h"
 
 #include <cstddef>
@@ -58,7 +60,8 @@ private:
     bool Map(int fd);
 
     char* view_ = nullptr;
-    std::string ownedName_;     // set only on the owner side
-    std::string publishedPath_; // where the owner published ownedName_
+    std::string ownedName_;       // set only on the owner side
+    std::string publishedPath_;   // where the owner published ownedName_
+    process::UniqueFd ownerLock_; // the owner's open segment, locked while it runs
     Failure failure_ = Failure::None;
 };

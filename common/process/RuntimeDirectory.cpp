@@ -42,6 +42,11 @@ RuntimeDirectoryState EnsurePrivateDirectory(const std::string& path) {
     return state;
 }
 
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
 RuntimeDirectoryState UserRuntimeDirectory() {
     const char* xdg = std::getenv("XDG_RUNTIME_DIR");
     if (xdg != nullptr && xdg[0] == '/') {
@@ -73,6 +78,27 @@ std::string FaultText(const RuntimeDirectoryState& state) {
 
 } // namespace
 
+std::string DisplayEntryName() {
+    const std::string platform = Environment("QT_QPA_PLATFORM");
+    const std::string wayland = Environment("WAYLAND_DISPLAY");
+    const std::string x11 = Environment("DISPLAY");
+    if (!x11.empty() && (platform.starts_with("xcb") || wayland.empty())) {
+        // "host:number.screen": the screens of one server are one desktop; "unix" is the local host.
+        const std::size_t colon = x11.rfind(':');
+        std::string host = colon == std::string::npos ? std::string() : x11.substr(0, colon);
+        std::string number = colon == std::string::npos ? x11 : x11.substr(colon + 1);
+        number = number.substr(0, number.find('.'));
+        if (host == "unix") {
+            host.clear();
+        }
+        return SafeEntryName("x11-" + host + ":" + number);
+    }
+    if (!wayland.empty()) {
+        return SafeEntryName("wayland-" + wayland);
+    }
+    return "no-display";
+}
+
 RuntimeDirectoryState ResolveSuiteRuntimeDirectory() {
     RuntimeDirectoryState base = UserRuntimeDirectory();
     if (base.directory.empty()) {
@@ -82,7 +108,11 @@ RuntimeDirectoryState ResolveSuiteRuntimeDirectory() {
     while (dir.size() > 1 && dir.back() == '/') {
         dir.pop_back();
     }
-    return EnsurePrivateDirectory(dir + "/verrant");
+    RuntimeDirectoryState suite = EnsurePrivateDirectory(dir + "/verrant");
+    if (suite.directory.empty()) {
+        return suite;
+    }
+    return EnsurePrivateDirectory(suite.directory + "/" + DisplayEntryName());
 }
 
 std::string SuiteRuntimeDirectory() {

@@ -3,11 +3,14 @@
 // of the named mutexes, the sockets of the window-class registry and the published name
 // of the shared name buffer.
 //
-// The directory is "verrant" inside the user's runtime directory ($XDG_RUNTIME_DIR, or
-// /tmp/<uid> when that is not set), created with mode 0700. A directory that exists but
-// is not the user's own, or is a symbolic link, is refused: another user must never be
-// able to hold or answer for our names. Programs confirm the directory at start-up and
-// end with a message naming the refused path, rather than run on without their names.
+// The directory is one per display inside "verrant" in the user's runtime directory
+// ($XDG_RUNTIME_DIR, or /tmp/<uid> when that is not set), "verrant/x11-:0" for instance:
+// the programs on one desktop find each other, and those the same user runs on another
+// display (a remote or second session) neither stop nor answer them. Both levels are
+// created with mode 0700. A directory that exists but is not the user's own, or is a
+// symbolic link, is refused: another user must never be able to hold or answer for our
+// names. Programs confirm the directory at start-up and end with a message naming the
+// refused path, rather than run on without their names.
 
 #include <string>
 
@@ -29,6 +32,11 @@ struct RuntimeDirectoryState {
     RuntimeDirectoryFault fault = RuntimeDirectoryFault::None;
     int error = 0; // errno of a failed creation
 };
+
+// The display's entry in "verrant": "x11-<host>:<number>" from DISPLAY (the screen number
+// dropped), "wayland-<name>" from WAYLAND_DISPLAY, "no-display" without either. When both are
+// set, the one the window layer uses (QT_QPA_PLATFORM "xcb..." names X11) wins, Wayland first.
+std::string DisplayEntryName();
 
 // Finds, creates when missing and checks the directory.
 RuntimeDirectoryState ResolveSuiteRuntimeDirectory();

@@ -14,7 +14,9 @@
 #include <QMainWindow>
 #include <QProcess>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <sys/mman.h>
 
 namespace basnev_test {
@@ -44,14 +46,36 @@ protected:
     }
     // Starts the copied program and waits until it answers for its window class.
     QProcess* StartBaseMenu() {
-        running_.push_back(std::make_unique<QProcess>());
-        QProcess* process = running_.back().get();
-        process->setProcessChannelMode(QProcess::ForwardedChannels);
-        process->start(QString::fromStdString(program_), {});
-        EXPECT_TRUE(process->waitForStarted(5000));
+        QProcess* process = Launch(QProcessEnvironment::systemEnvironment());
         EXPECT_TRUE(SpinUntil([] {
             return CNamedMutex::Exists("Verrant BASNEV 01") && process::FindWindowClass("VerrantControl");
         }));
+        return process;
+    }
+    // Starts the copied program on an X display of that name (":98"); true once its window
+    // is registered in the runtime directory of the display registeredAs (the same by default).
+    bool StartBaseMenuOnDisplay(const std::string& display, std::string registeredAs = {}) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", QString::fromStdString(display));
+        environment.remove("WAYLAND_DISPLAY");
+        QProcess* process = Launch(environment);
+        const std::string socket =
+            DisplayEntry(registeredAs.empty() ? display : registeredAs,
+                         "window-VerrantControl-" + std::to_string(process->processId()) + ".sock");
+        return SpinUntil([&socket] { return std::filesystem::exists(socket); }) &&
+               process->state() == QProcess::Running;
+    }
+    // An entry of the suite's runtime directory of an X display.
+    std::string DisplayEntry(const std::string& display, const std::string& name) const {
+        return runtime_.File("verrant/x11-" + display + "/" + name);
+    }
+    QProcess* Launch(const QProcessEnvironment& environment) {
+        running_.push_back(std::make_unique<QProcess>());
+        QProcess* process = running_.back().get();
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        process->setProcessEnvironment(environment);
+        process->start(QString::fromStdString(program_), {});
+        EXPECT_TRUE(process->waitForStarted(5000));
         return process;
     }
     std::string ExchangeReport(const QStringList& operations) {
@@ -116,6 +140,31 @@ TEST_F(SecondStartTest, AKilledBaseMenuLeavesNothingThatStopsTheNextOne) {
     CSharedNameBuffer buffer;
     ASSERT_TRUE(buffer.Open());
     EXPECT_STREQ(buffer.Read(), "/d/m.dis");
+}
+
+// A second start used to end at once, with no window and no word, when the first base menu ran
+// on another display of the same user (a remote session): now each display has its own; and
+// the buffer a base menu killed on one display left is removed by the next start on any.
+TEST_F(SecondStartTest, EachDisplayHasItsOwnBaseMenuAndKilledOnesLeaveNoBuffer) {
+    ASSERT_TRUE(StartBaseMenuOnDisplay(":98"));
+    std::string killedBuffer;
+    ASSERT_TRUE(SpinUntil([&] {
+        std::ifstream published(DisplayEntry(":98", "BASNEVFILENAME.shm"));
+        return static_cast<bool>(std::getline(published, killedBuffer));
+    }));
+    QProcess* killed = running_.back().get();
+    ::kill(static_cast<pid_t>(killed->processId()), SIGKILL);
+    ASSERT_TRUE(killed->waitForFinished(5000));
+
+    ASSERT_TRUE(StartBaseMenuOnDisplay(":99"));
+    // The new base menu makes its buffer once its form is up.
+    EXPECT_TRUE(SpinUntil([&killedBuffer] {
+        const int fd = ::shm_open(killedBuffer.c_str(), O_RDONLY, 0);
+        return fd < 0 || ::close(fd) != 0;
+    }));
+    // The screen number names the same display; another display's base menu stops no one.
+    ASSERT_TRUE(StartBaseMenuOnDisplay(":98.0", ":98"));
+    EXPECT_EQ(running_[1]->state(), QProcess::Running);
 }
 
 // Another user's runtime directory used to end the base menu at once with status 0, no

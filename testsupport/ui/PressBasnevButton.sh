@@ -29,7 +29,7 @@ if [ -n "$window" ]; then
   eval "$(xdotool getwindowgeometry --shell "$window")"
   xdotool mousemove $((X + 90)) $((Y + BUTTON_Y)) click 1
   for _ in $(seq 100); do
-    socket=$(ls "$XDG_RUNTIME_DIR"/verrant/window-$WINDOW_CLASS-*.sock 2>/dev/null | head -1)
+    socket=$(ls "$XDG_RUNTIME_DIR"/verrant/*/window-$WINDOW_CLASS-*.sock 2>/dev/null | head -1)
     [ -n "$socket" ] && break
     sleep 0.1
   done

@@ -106,8 +106,7 @@ TEST_F(RuntimeDirectoryTest, ADirectoryOfOursOpenToOthersIsClosedAndUsed) {
 }
 
 TEST_F(RuntimeDirectoryTest, ALockFileThatCannotBeOpenedIsNamed) {
-    fs::create_directory(Suite());
-    const std::string lock = Suite() + "/Verrant SQUAT 01.lock";
+    const std::string lock = process::SuiteRuntimeDirectory() + "/Verrant SQUAT 01.lock";
     fs::create_symlink(dir_ + "/elsewhere", lock);
     const StartResult result = RunStartUpInChild();
     EXPECT_EQ(result.exitCode, process::kRuntimeDirectoryExitCode);

@@ -1,6 +1,7 @@
 #include "common/process/CSharedNameBuffer.h"
 #include "testsupport/TempDir.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -101,3 +102,36 @@ TEST_F(SharedNameBufferTest, ASegmentOfAnotherSizeIsRefused) {
 }
 
 } // namespace
+
+// Killed base menus on other displays (whose published names the next one never sees) used
+// to leave their segments for good; an owner still running anywhere keeps its own.
+TEST_F(SharedNameBufferTest, ANewOwnerRemovesEverySegmentNobodyHoldsAndKeepsTheLiveOnes) {
+    char token[33];
+    std::snprintf(token, sizeof token, "%032x", static_cast<unsigned>(::getpid()));
+    const std::string orphan = "/verrant-" + std::to_string(::getuid()) + "-BASNEVFILENAME-" + token;
+    const int fd = ::shm_open(orphan.c_str(), O_RDWR | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    testsupport::TempDir otherDisplay("vshm-other");
+    ::setenv("XDG_RUNTIME_DIR", otherDisplay.Path().c_str(), 1);
+    CSharedNameBuffer elsewhere;
+    ASSERT_TRUE(elsewhere.Create());
+    const std::string live = CSharedNameBuffer::SystemName("BASNEVFILENAME");
+
+    ::setenv("XDG_RUNTIME_DIR", dir_.c_str(), 1);
+    CSharedNameBuffer owner;
+    ASSERT_TRUE(owner.Create());
+    struct Case {
+        std::string name;
+        bool kept;
+    };
+    for (const Case& c : {Case{orphan, false}, Case{live, true}}) {
+        SCOPED_TRACE(c.name);
+        const int opened = ::shm_open(c.name.c_str(), O_RDONLY, 0);
+        EXPECT_EQ(opened >= 0, c.kept);
+        if (opened >= 0) {
+            ::close(opened);
+        }
+    }
+    ::shm_unlink(orphan.c_str());
+}
