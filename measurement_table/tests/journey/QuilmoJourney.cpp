@@ -2,8 +2,8 @@
 // the bundled section model's measurement points, entered as two dated readings in the
 // two-dimensional table (the earlier one in a row inserted through the table's menu) and in
 // the three-dimensional one (with its direction angle), each saved with OK; the files read back
-// by a second reader as CP932 text; the two-dimensional file opened again with its readings;
-// and a copy cut short refused without the table opening or the file being written.
+// by a second reader as CP932 text; the two-dimensional file opened again with its readings and
+// saved over itself; and a copy cut short refused without the table opening or being written.
 #include "measurement_table/app/CEditTitle.h"
 #include "measurement_table/app/CGridDlg1.h"
 #include "measurement_table/app/CInputMethodDlg.h"
@@ -195,17 +195,21 @@ TEST(Journey, QuilmoEntersReadingsInBothFormsSavesReopensAndRefusesACutFile) {
               std::string::npos)
         << spaceText;
 
-    // Opened again: the readings are in the table; Cancel leaves the file as it was.
+    // Opened again: the readings are in the table, and OK saves them over the file after asking,
+    // byte for byte as they were.
     const std::string planeBytes = testsupport::ReadBytes(plane);
     std::string shown;
     platform::DialogScript::Queue([&](CDialog& dialog) {
         auto& table = dynamic_cast<CGridDlg1&>(dialog);
         shown = Cell(table, 2, 1) + "/" + Cell(table, 2, 2) + "/" + Cell(table, 2, 3) + " " +
                 Cell(table, 2, 6) + " " + Cell(table, 2, 7);
-        Press(table, IDCANCEL);
+        journey.sink_.QueueAnswer(IDYES);
+        Press(table, IDOK);
     });
+    journey.sink_.Clear();
     journey.Start(plane, false);
     EXPECT_EQ(shown, "2026/6/12 8.5 -2.5");
+    EXPECT_EQ(journey.sink_.LastMessageUtf8(), plane + platform::Utf8(u8"\n上書きしてもよろしいですか？"));
     EXPECT_EQ(testsupport::ReadBytes(plane), planeBytes);
 
     // Cut short: its message, no table, and the file stays as it is.
