@@ -286,6 +286,7 @@ void CBlockView::OpenBlockLineTable() {
     table->m_sendToOwner = [this](UINT message, int kind, void* param) {
         return OnTableMessage(message, kind, param);
     };
+    table->m_bEnterStepsFields = TRUE; // Enter outside the cells steps on; only OK runs the solver
     m_pBlockLineTable = table;
     m_bBlockTableOpen = true;
     table->CreateModeless();

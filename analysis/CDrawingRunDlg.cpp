@@ -1,5 +1,7 @@
 #include "analysis/CDrawingRunDlg.h"
 
+#include "common/ui/section/DialogFields.h"
+
 #include "common/ui/dialogs/DialogPlacement.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
@@ -139,6 +141,9 @@ bool CDrawingRunDlg::TakeValues() {
 }
 
 void CDrawingRunDlg::OnOK() {
+    if (section::EnterStepsToNextField(*this)) {
+        return; // Enter in a field steps to the next one
+    }
     if (TakeValues()) {
         EndDialog(IDOK);
     }

@@ -225,5 +225,19 @@ TEST_F(BlockLineTableTest, RowChecksWarnOnceForClosePairsAndNameAlpha) {
               platform::Utf8(u8"番号 1 は地中境界点のため勾配αを指定できません !!"));
 }
 
+// Enter outside the cells steps to the next control: only OK itself runs the solver.
+TEST_F(BlockLineTableTest, EnterOutsideTheCellsStepsOnInsteadOfRunning) {
+    CGridDlg1& table = OpenTable();
+    QWidget* cancel = table.GetDlgItemWidget(IDCANCEL);
+    cancel->setFocus();
+    QTest::keyClick(table.GetWidget(), Qt::Key_Return);
+    QApplication::processEvents();
+    ASSERT_EQ(view_->BlockLineTable(), &table);
+    EXPECT_NE(table.GetWidget()->focusWidget(), cancel);
+    EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
+    sink_->QueueAnswer(IDYES);
+    table.OnCancel();
+}
+
 } // namespace
 } // namespace torvan_test

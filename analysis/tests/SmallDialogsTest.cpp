@@ -10,6 +10,7 @@
 #include "testsupport/ui/TestApplication.h"
 
 #include <QDialog>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace torvan {
@@ -73,6 +74,25 @@ TEST_F(SmallDialogsTest, TheDrawingRunRegistersBothTitlesWithinTheMaximumCount) 
     ASSERT_EQ(result, IDOK);
     EXPECT_EQ(dialog.m_plot.title1, CString("FIRST"));
     EXPECT_EQ(dir_.Read("title.idx"), "FIRST\r\nOLD1\r\nOLD2\r\nOLD3\r\n");
+}
+
+// Enter in a field of the drawing run steps to the next field; only OK with the focus closes.
+TEST_F(SmallDialogsTest, EnterInADrawingRunFieldStepsToTheNextField) {
+    CDrawingRunDlg dialog;
+    bool stillOpen = false;
+    bool focusMoved = false;
+    DialogScript::Queue([&](CDialog& open) {
+        QWidget* scale = open.GetDlgItemWidget(CDrawingRunDlg::kModelScale);
+        scale->setFocus();
+        QTest::keyClick(scale, Qt::Key_Return);
+        stillOpen = open.Dialog()->isVisible();
+        focusMoved = open.Dialog()->focusWidget() != scale;
+        open.GetDlgItemWidget(IDOK)->setFocus();
+        open.OnOK();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(focusMoved);
 }
 
 } // namespace
