@@ -159,16 +159,25 @@ CString CTextFile::ReadRequiredLine() {
     return line;
 }
 
-void CTextFile::ReadRest(std::string& bytes) {
+bool CTextFile::ReadRest(std::string& bytes, std::size_t limit) {
     constexpr std::size_t kChunk = 256 * 1024;
+    const std::size_t start = bytes.size();
     try {
         for (;;) {
             const std::size_t at = bytes.size();
+            if (at - start > limit) {
+                bytes.resize(start + limit);
+                return false;
+            }
             bytes.resize(at + kChunk);
             const UINT read = Read(bytes.data() + at, static_cast<UINT>(kChunk));
             bytes.resize(at + read);
             if (read < kChunk) {
-                return; // a short read is the end: errors throw
+                if (bytes.size() - start > limit) {
+                    bytes.resize(start + limit);
+                    return false;
+                }
+                return true; // a short read is the end: errors throw
             }
         }
     } catch (const CFileException& error) {

@@ -45,8 +45,10 @@ public:
     // message, then a CFileException of cause endOfFile.
     CString ReadRequiredLine();
     // Appends the rest of the file's bytes, line ends and all, to bytes (for readers that
-    // split a whole file at once). A read error shows its message and is thrown on.
-    void ReadRest(std::string& bytes);
+    // split a whole file at once); false, with no more than limit bytes appended, when the
+    // file holds more (a reader's bound on what a file of its kind can be). A read error
+    // shows its message and is thrown on.
+    bool ReadRest(std::string& bytes, std::size_t limit = std::string::npos);
 
     // Writes the text and a line end. Returns 1.
     int WriteLine(const char* text);

@@ -49,6 +49,24 @@ void ShowPathMessage(const char8_t* format, const char* path) {
 
 enum class PageResult { kRead, kLeftOut, kFailed };
 
+// A drawing run's page is a few megabytes at most: a larger file is no page and is never
+// read whole.
+constexpr std::size_t kLargestPageFile = 32 * 1024 * 1024;
+
+// An index line holds a page name (at most a file name's length) and four numbers: a
+// longer line is cut as it is read, so that its message stays short.
+constexpr int kIndexLineSize = 512;
+
+bool ReadIndexLine(CTextFile& index, CString& line) {
+    char buffer[kIndexLineSize];
+    int status = 0;
+    if (!index.ReadLineStatus(buffer, sizeof buffer, status)) {
+        return false;
+    }
+    line = CString(buffer);
+    return true;
+}
+
 // Takes a page out again with the fonts and user colours its reading added.
 void DropLastPage(PlotDrawing& drawing, std::size_t fonts, const std::map<WORD, COLORREF>& colors) {
     drawing.m_pages.pop_back();
@@ -66,12 +84,17 @@ PageResult ReadPageFile(const CString& path, const PlotIndexLine& entry, PlotDra
     if (!file.Open(path.GetString(), CFile::modeRead | CFile::typeText)) {
         return PageResult::kLeftOut; // reported by the file
     }
+    bool fits = false;
     try {
         buffer.clear();
-        file.ReadRest(buffer);
+        fits = file.ReadRest(buffer, kLargestPageFile);
         file.Close();
     } catch (const CFileException&) {
         return PageResult::kFailed; // reported by the file
+    }
+    if (!fits) {
+        ShowPathMessage(u8"%s\n作図ｺﾏﾝﾄﾞﾌｧｲﾙではありません", path.GetString());
+        return PageResult::kLeftOut;
     }
     const std::size_t fonts = drawing.m_fonts.size();
     const std::map<WORD, COLORREF> colors = drawing.m_userColors;
@@ -162,7 +185,7 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
     int lines = 0;
     try {
         CString line;
-        while (lines < PlotDrawing::kPageLimit && index->ReadLine(line)) {
+        while (lines < PlotDrawing::kPageLimit && ReadIndexLine(*index, line)) {
             if (IsBlankLine(line.str())) {
                 continue;
             }

@@ -8,9 +8,11 @@
 #include "drawing_viewer/core/PlotPolyLine.h"
 #include "drawing_viewer/core/PlotPolygon.h"
 #include "drawing_viewer/core/PlotRectAngle.h"
+#include "testsupport/ChildProcess.h"
 #include "testsupport/Fixtures.h"
 
 #include <climits>
+#include <cstdint>
 #include <filesystem>
 
 namespace zapho {
@@ -116,6 +118,33 @@ TEST_F(PlotReaderTest, DamagedPartsAreReportedAndTheOtherPagesOpen) {
         ASSERT_EQ(sink_.MessageCount(), 1);
         EXPECT_EQ(sink_.LastMessageUtf8(), c.message);
     }
+}
+
+// A damaged index line of a megabyte is cut as it is read (its message stays short), and a
+// page of a gigabyte is left out after its first part, never held whole (the child has
+// 256 MB to spare); the good page opens.
+TEST_F(PlotReaderTest, HugeIndexLinesAndPagesAreCutOrLeftOutAsTheyAreRead) {
+    dir_.Write("good.p01", "S30\nP text\nL0,0,10,10\n");
+    ASSERT_TRUE(Open(std::string(1 << 20, 'x') + "\ngood.p01 2970 2100 0.1 8\n"));
+    EXPECT_EQ(doc_.m_drawing.PageCount(), 1);
+    ASSERT_EQ(sink_.MessageCount(), 1);
+    EXPECT_LT(sink_.LastMessageUtf8().size(), 1024u);
+
+    const std::string huge = Path("huge.p01");
+    dir_.Write("huge.p01", "L0,0,10,10\n");
+    std::filesystem::resize_file(huge, std::uintmax_t{1} << 30);
+    const int result = testsupport::RunInChildWithMemoryLimit(256 << 20, [this, &huge] {
+        sink_.Clear();
+        if (!Open("huge.p01 2970 2100 0.1 8\ngood.p01 2970 2100 0.1 8\n") ||
+            doc_.m_drawing.PageCount() != 1) {
+            return 10;
+        }
+        return sink_.MessageCount() == 1 &&
+                       sink_.LastMessageUtf8() == huge + platform::Utf8(u8"\n作図ｺﾏﾝﾄﾞﾌｧｲﾙではありません")
+                   ? 0
+                   : 11;
+    });
+    EXPECT_EQ(result, 0);
 }
 
 // Lines the reader ignores leave the argument arrays to the commands that follow.
