@@ -91,7 +91,8 @@ pid_t ProcessId(const std::string& text) {
     return error == std::errc() && end == text.data() + text.size() ? pid : 0;
 }
 
-// The processes whose windows of a class are registered (the registry's socket names carry them).
+// The processes whose windows of a class are registered on any display (the registry's socket
+// names carry them; each display has its directory).
 std::vector<pid_t> RegisteredProcesses(const std::string& windowClass) {
     std::vector<pid_t> processes;
     const fs::path registry = fs::path(std::getenv("XDG_RUNTIME_DIR")) / "verrant";
@@ -99,7 +100,7 @@ std::vector<pid_t> RegisteredProcesses(const std::string& windowClass) {
         return processes;
     }
     const std::string prefix = "window-" + windowClass + "-";
-    for (const auto& entry : fs::directory_iterator(registry)) {
+    for (const auto& entry : fs::recursive_directory_iterator(registry)) {
         const std::string stem = entry.path().stem().string();
         if (stem.rfind(prefix, 0) == 0) {
             const pid_t pid = ProcessId(stem.substr(prefix.size()));
@@ -175,10 +176,26 @@ public:
         return testsupport::SpinUntil(
             [] {
                 CString name;
-                return process::ReadBaseMenuSlot(process::kAnalysisSlot, name) !=
-                       process::BaseMenuExchange::NotRunning;
+                return JoinBaseMenuDisplay() && process::ReadBaseMenuSlot(process::kAnalysisSlot, name) !=
+                                                    process::BaseMenuExchange::NotRunning;
             },
             20000);
+    }
+    // The programs this process runs (offscreen) find those of one display only: they take the
+    // virtual display's name that xvfb-run chose once the base menu registered its window there.
+    static bool JoinBaseMenuDisplay() {
+        const fs::path registry = fs::path(std::getenv("XDG_RUNTIME_DIR")) / "verrant";
+        std::error_code error;
+        for (const auto& entry : fs::recursive_directory_iterator(registry, error)) {
+            const std::string display = entry.path().parent_path().filename().string();
+            if (entry.path().filename().string().starts_with("window-VerrantControl-") &&
+                display.starts_with("x11-")) {
+                ::setenv("DISPLAY", display.substr(4).c_str(), 1);
+                ::unsetenv("WAYLAND_DISPLAY");
+                return true;
+            }
+        }
+        return false;
     }
     // Ends the base menu as the session's end does; xvfb-run then takes its display down.
     void StopBaseMenu() {
