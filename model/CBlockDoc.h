@@ -282,7 +282,8 @@ public:
     // --- drawing output files (sizes and positions in millimetres on the sheet) ---
     // Writes the plot index "<dir><title>.p00" and the page file ".p01" beside the analysis
     // file with the view's display settings; 1 and the index path when both were written,
-    // 0 (and the old files as they were) otherwise.
+    // 0 (and the old files as they were, after the message) otherwise. A section that the
+    // layout puts partly off the sheet asks first whether to go on.
     int WritePlotFile(CString& outputPath, const PlotStyle& style);
     CString PlotBasePath() const;
     // A length in the files' tenths of a millimetre: value x 10 + 0.5, truncated toward zero.
@@ -374,6 +375,8 @@ private:
         }
     };
     PlotSheet ComputePlotSheet();
+    // Whether the model and its axes lie on the sheet as the layout places them.
+    bool SheetHoldsSection();
     void WritePlotPage(CTextFile& file, const PlotStyle& style);
     void PlotLegends(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style);
     static void PlotAxisNote(CTextFile& file, DPoint at, double angle, int exponent);

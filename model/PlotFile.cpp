@@ -9,14 +9,21 @@
 
 #include "common/records/StandardColors.h"
 #include "common/records/TextFile.h"
+#include "platform/core/CFile.h"
 #include "platform/core/DiskNames.h"
 #include "platform/core/MapEntries.h"
+#include "platform/core/MessageSink.h"
+#include "platform/core/SafeFileWriter.h"
 #include "platform/core/Unset.h"
 
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <optional>
 #include <set>
+#include <sstream>
+#include <string>
 #include <sys/file.h>
 #include <unistd.h>
 #include <utility>
@@ -24,6 +31,26 @@
 namespace torvan {
 
 namespace {
+
+// The bytes of a file, or nothing when it cannot be read (or is not there).
+std::optional<std::string> ReadWholeFile(const char* path) {
+    std::ifstream in(CFile::OsPath(path), std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+// A file replaced too early gets its old bytes back (or goes, when there was none).
+void PutBack(const char* path, const std::optional<std::string>& bytes) {
+    if (bytes) {
+        platform::WriteFileSafely(path, *bytes);
+    } else {
+        ::unlink(CFile::OsPath(path).c_str());
+    }
+}
 
 constexpr int kPaperSizes[10][2] = {{2500, 3540}, {3540, 2500}, {1820, 2570}, {2570, 1820}, {2970, 4200},
                                     {4200, 2970}, {2100, 2970}, {2970, 2100}, {1480, 2100}, {2100, 1480}};
@@ -442,6 +469,15 @@ int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
     const CString base = PlotBasePath();
     const CString indexPath = base + ".p00";
     const CString pagePath = base + ".p01";
+    if (!SheetHoldsSection()) {
+        CString question;
+        question.Format(u8"断面が選択した用紙に収まりません(縮尺 "
+                        u8"1/%.0lf)。\n用紙の外に出る部分は作図されません。このまま作図しますか？",
+                        ComputePlotSheet().scale * 1000.0);
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            return 0;
+        }
+    }
     IndexLock lock(indexPath);
     if (!lock.Take()) {
         CFileException held;
@@ -468,13 +504,36 @@ int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
         }
         WritePlotPage(page, style);
         page.Close();
-        pageWriter.Commit();
-        indexWriter.Commit();
+        // The page goes first; when the index cannot follow, the page the old index names
+        // is put back, so the two files always belong together.
+        const std::optional<std::string> oldPage = ReadWholeFile(pagePath);
+        if (!CommitWithMessage(pageWriter)) {
+            return 0;
+        }
+        if (!CommitWithMessage(indexWriter)) {
+            PutBack(pagePath, oldPage);
+            return 0;
+        }
         outputPath = indexPath;
         return 1;
     } catch (const CFileException&) {
-        return 0;
+        return 0; // the writing told what stopped it; the temporaries go, the old files stay
     }
+}
+
+bool CBlockDoc::SheetHoldsSection() {
+    double width, height;
+    GetModelExtent(width, height);
+    const PlotSheet sheet = ComputePlotSheet();
+    const ModelExtents& e = m_extents;
+    if (platform::IsUnsetDouble(e.m_dMinX) || platform::IsUnsetDouble(e.m_dMaxX)) {
+        return true;
+    }
+    const DPoint low = sheet.Map(e.m_dMinX, e.m_dMinY);
+    const DPoint high = sheet.Map(e.m_dMaxX, e.m_dMaxY);
+    const double elevationAxis = low.x - OrDefault(m_plot.m_dAxisDistance2, 10.0);
+    const double distanceAxis = low.y - OrDefault(m_plot.m_dAxisDistance1, 10.0);
+    return elevationAxis >= 0 && distanceAxis >= 0 && high.x <= sheet.width && high.y <= sheet.height;
 }
 
 } // namespace torvan

@@ -4,6 +4,7 @@
 #include "model/CBlockDoc.h"
 
 #include "common/records/TextFile.h"
+#include "platform/core/SafeFileWriter.h"
 #include "testsupport/Fixtures.h"
 
 #include <algorithm>
@@ -164,6 +165,50 @@ TEST_F(PlotFileTest, AnIndexHeldByTheViewerIsNotReplaced) {
     EXPECT_NE(sink_.LastMessageUtf8().find("sample.p00"), std::string::npos) << sink_.LastMessageUtf8();
     sink_.Clear();
     EXPECT_EQ(doc.WritePlotFile(index, PlotStyle()), 1);
+}
+
+// At 1/500 on A4 the layout puts the elevation axis off the sheet: the user is asked before
+// any file is written, and No writes nothing.
+TEST_F(PlotFileTest, ASectionLargerThanThePaperIsToldBeforeTheFilesAreWritten) {
+    CBlockDoc doc;
+    OpenSample(doc);
+    doc.m_plot.m_nPaper = 6;
+    doc.m_plot.m_dModelScale = 500.0;
+    sink_.QueueAnswer(IDNO);
+    CString index;
+    EXPECT_EQ(doc.WritePlotFile(index, PlotStyle()), 0);
+    ASSERT_EQ(sink_.MessageCount(), 1);
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              platform::Utf8(
+                  u8"断面が選択した用紙に収まりません(縮尺 1/500)。\n用紙の外に出る部分は作図されません。"
+                  u8"このまま作図しますか？"));
+    EXPECT_FALSE(std::filesystem::exists(Path("sample.p00")));
+    // A scale that fits asks nothing.
+    sink_.Clear();
+    doc.m_plot.m_dModelScale = 1000.0;
+    EXPECT_EQ(doc.WritePlotFile(index, PlotStyle()), 1);
+    EXPECT_EQ(sink_.MessageCount(), 0) << sink_.LastMessageUtf8();
+}
+
+// The index cannot replace the old one: the run says so and both old files stay as they were
+// (the new page does not stay beside the old index).
+TEST_F(PlotFileTest, ARunThatFailsLeavesTheEarlierFilesTogether) {
+    CBlockDoc doc;
+    OpenSample(doc);
+    dir_.Write("sample.p00", "old index\n");
+    dir_.Write("sample.p01", "old page\n");
+    static int replaced;
+    replaced = 0;
+    platform::SafeFileWriter::SetStepHookForTesting([](platform::SafeWriteStep step) {
+        return step == platform::SafeWriteStep::ReplaceTarget && ++replaced == 2 ? EIO : 0;
+    });
+    CString index;
+    const int written = doc.WritePlotFile(index, PlotStyle());
+    platform::SafeFileWriter::SetStepHookForTesting(nullptr);
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(dir_.Read("sample.p00"), "old index\n");
+    EXPECT_EQ(dir_.Read("sample.p01"), "old page\n");
+    EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"ﾌｧｲﾙ書き込みｴﾗｰです"));
 }
 
 } // namespace
