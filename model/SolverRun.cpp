@@ -6,6 +6,9 @@
 #include "platform/core/MessageSink.h"
 #include "platform/core/SafeFileWriter.h"
 
+#include <cstdlib>
+#include <fstream>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,6 +42,39 @@ bool CreateEmpty(const CString& path) {
     return true;
 }
 
+// The solver's work area (words) and the line of its log that tells a run did not fit it.
+constexpr long kSolverWorkArea = 100000;
+const char8_t kAreaShortLine[] = u8"ﾃﾞｰﾀｴﾘｱが不足しました. 必要語数=";
+
+// The words the solver's log says the run needed, 0 when it tells of no shortage.
+long WordsTheRunNeeded(const CString& logPath) {
+    std::ifstream log(CFile::OsPath(logPath), std::ios::binary);
+    const std::string marker = CString(kAreaShortLine).str();
+    for (std::string line; std::getline(log, line);) {
+        const std::size_t at = line.find(marker);
+        if (at != std::string::npos) {
+            return std::strtol(line.c_str() + at + marker.size(), nullptr, 10);
+        }
+    }
+    return 0;
+}
+
+// Why no slip line came: the solver's work area, named with what the model needs, or the
+// plain message.
+void ReportMissingSlipLine(const CString& logPath) {
+    const long needed = WordsTheRunNeeded(logPath);
+    if (needed <= 0) {
+        AfxMessageBox(u8"すべり線作成できません");
+        return;
+    }
+    CString message;
+    message.Format(u8"解析ﾃﾞｰﾀが多すぎるため、すべり線作成できません。\n"
+                   u8"多項式法の計算領域 %ld語に対し、%ld語が必要です。\n"
+                   u8"ﾌﾞﾛｯｸ線を増やして1ﾌﾞﾛｯｸ内の計測点を減らして下さい",
+                   kSolverWorkArea, needed);
+    AfxMessageBox(message);
+}
+
 } // namespace
 
 int CBlockDoc::RunSolver(SolverEntry solver) {
@@ -64,7 +100,7 @@ int CBlockDoc::RunSolver(SolverEntry solver) {
     solver(input.GetString(), input.GetLength());
     int made = HasContent(result) && MakeSlipLines(result);
     if (!made) {
-        AfxMessageBox(u8"すべり線作成できません");
+        ReportMissingSlipLine(base + ".log");
     }
     if (Exists(input)) {
         ::unlink(CFile::OsPath(input).c_str());

@@ -202,3 +202,52 @@ TEST_F(AnalysisBatchTest, ASaveThatFailsSaysSoAndExitsOne) {
     EXPECT_FALSE(fs::exists(out));
     ExpectInputsUntouched();
 }
+
+// A model at the program's limits (2000 ground points, 1000 measurement points) that the
+// solver's work area cannot take: the run names the limit instead of failing without a word.
+TEST_F(AnalysisBatchTest, ARunTheSolverCannotTakeNamesItsWorkArea) {
+    auto field = [](const char* format, double value) {
+        char text[32];
+        std::snprintf(text, sizeof text, format, value);
+        return std::string(text);
+    };
+    std::ostringstream sec;
+    sec << "TITLE     limits" << std::string(44, ' ') << "MERDOK001\r\nMSIZE          0.000  2000.000"
+        << "     0.000   200.000\r\nNODE\r\n";
+    for (int i = 1; i <= 2000; ++i) {
+        sec << field("%5.0f", i) << "    0" << field("%10.3f", i - 1.0)
+            << field("%10.3f", 150 - 0.05 * (i - 1)) << "\r\n";
+    }
+    sec << "LINE\r\n";
+    for (int i = 1; i <= 2000; ++i) {
+        sec << field("%5.0f", i) << (i % 10 == 0 ? "\r\n" : "");
+    }
+    sec << "\r\nSITE\r\n";
+    std::ostringstream dis;
+    dis << "TITLE     limits" << std::string(44, ' ') << "GOLMIR001\r\nANGLE\r\nDATE\r\n2026,4,10,10,0\r\n"
+        << "2026,6,12,14,30\r\n";
+    for (int j = 1; j <= 1000; ++j) {
+        const double x = 1.5 + (j - 1) * 1.99;
+        sec << field("%5.0f", j) << "    1" << field("%10.3f", x) << field("%10.3f", 149.5 - 0.05 * x)
+            << "     P" << j << "\r\n";
+        dis << "DISP          0P" << j << "\r\n      0.00      0.00\r\n      8.00    -10.00\r\n";
+    }
+    sec << "END\r\n";
+    dis << "END\r\n";
+    testsupport::WriteBytes(dir_ / "limits.sec", sec.str());
+    testsupport::WriteBytes(dir_ / "limits.dis", dis.str());
+    testsupport::WriteBytes(
+        dir_ / "limits.slo",
+        "TITLE     limits" + std::string(44, ' ') +
+            "TORVAN002\r\nSEFIL     limits.sec\r\nDSFIL     limits.dis\r\n"
+            "CALCF    2    0         18.000    10.000    25.000\r\nBLINE    1\r\n"
+            "             600.000   200.000   600.000     0.000    0.5000\r\nBOUND    2\r\n"
+            "    1    3     5.000   149.750    1.0000              3L\r\n"
+            "    2    4  1995.000    50.250    1.0000              3R\r\n"
+            "EXCPT    0\r\nQOBRE    0\r\nEND\r\n");
+    Outcome run = RunBatch({In("limits.slo"), "--method", "2", "--option", "0", "--save", In("out.slo")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.output.find("100000"), std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find("すべり線作成できません\n"), std::string::npos) << run.output;
+    EXPECT_EQ(SlipLineCount(dir_ / "out.slo"), 0);
+}
