@@ -1,3 +1,5 @@
+#include "testsupport/ChildProcess.h"
+#include "testsupport/SpecialFile.h"
 #include "testsupport/TempDir.h"
 
 #include "control/core/ChosenName.h"
@@ -7,6 +9,7 @@
 #include "platform/core/RecordingSink.h"
 
 #include <climits>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <utime.h>
@@ -160,6 +163,25 @@ TEST_F(ChosenNameTest, AnyPathUpToTheSystemLimitIsTaken) {
         } else {
             EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{Utf8(u8"ﾌｧｲﾙ名が長すぎます !!!")});
         }
+    }
+}
+
+// A chosen name under Japanese folders, a read-only file or something that is no file at all,
+// as the base menu takes it for a slot: the programs open read-only documents.
+TEST(FileNameTestTest, ReadOnlyAndJapaneseNamedFilesAreTakenAndNoFileIsNot) {
+    testsupport::TempDir dir;
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::all);
+    dir.MakeDirectory(platform::Utf8(u8"日本語フォルダ"));
+    const std::string japanese = dir.Write(platform::Utf8(u8"日本語フォルダ/断面.sec"), "x");
+    EXPECT_TRUE(IsOpenableFile(CString(platform::Utf8ToCp932(japanese))));
+    const std::string readOnly = dir.Write("ro.sec", "x");
+    std::filesystem::permissions(readOnly,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::others_read);
+    EXPECT_EQ(testsupport::RunInChildAsUser([&] { return IsOpenableFile(CString(readOnly)) ? 0 : 1; }), 0);
+    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+        const std::string path = dir.File(kind + ".sec");
+        ASSERT_TRUE(testsupport::MakeSpecialFile(kind, path));
+        EXPECT_FALSE(IsOpenableFile(CString(path))) << kind;
     }
 }
 

@@ -1,10 +1,13 @@
 #include "ListTestFiles.h"
+#include "testsupport/ChildProcess.h"
 #include "testsupport/Fixtures.h"
+#include "testsupport/SpecialFile.h"
 #include "testsupport/TempDir.h"
 
 #include "list_viewer/core/LineIndex.h"
 #include "list_viewer/core/ListDocumentFiles.h"
 
+#include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 
 #include <gtest/gtest.h>
@@ -20,19 +23,28 @@ class ListDocumentFilesTest : public testsupport::TempDirTest {
 protected:
 };
 
-TEST_F(ListDocumentFilesTest, MissingReadOnlyAndDirectoryAreNotFound) {
+TEST_F(ListDocumentFilesTest, MissingAndSpecialFilesAreNotFoundAndReadOnlyAndJapaneseNamedListsOpen) {
     CListDocumentFiles files;
     const CString missing = dir_.File("none.log");
     EXPECT_FALSE(files.Open(missing));
     EXPECT_EQ(sink_.LastMessageUtf8(), missing.str() + Utf8(u8"\nﾌｧｲﾙが見つかりません"));
-    std::filesystem::create_directory(dir_.Path() / "d.log");
-    EXPECT_FALSE(files.Open(dir_.File("d.log")));
-    if (::geteuid() != 0) { // root may write anything
-        const CString readOnly = dir_.Write("ro.log", "A\r\n");
-        std::filesystem::permissions(readOnly.GetString(), std::filesystem::perms::owner_read);
-        EXPECT_FALSE(files.Open(readOnly));
+    std::filesystem::permissions(dir_.Path(), std::filesystem::perms::all);
+    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+        const std::string path = dir_.File(kind + ".log");
+        ASSERT_TRUE(testsupport::MakeSpecialFile(kind, path));
+        EXPECT_EQ(testsupport::RunInChildAsUser([&] { return files.Open(CString(path)) ? 1 : 0; }), 0)
+            << kind;
     }
-    EXPECT_EQ(dir_.EntryCount(), ::geteuid() != 0 ? 2 : 1);
+    const std::string readOnly = dir_.Write("ro.log", "A\r\n");
+    std::filesystem::permissions(readOnly,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::others_read);
+    EXPECT_EQ(testsupport::RunInChildAsUser([&] { return files.Open(CString(readOnly)) ? 0 : 1; }), 0);
+    dir_.MakeDirectory(Utf8(u8"日本語フォルダ"));
+    const std::string japanese = dir_.Write(Utf8(u8"日本語フォルダ/計算結果.log"), "A\r\n");
+    ASSERT_TRUE(files.Open(CString(platform::Utf8ToCp932(japanese)))) << sink_.LastMessageUtf8();
+    CLineIndex index;
+    ASSERT_TRUE(index.OpenListFile(files.ListPath(), 112));
+    EXPECT_EQ(index.LineCount(), 1);
 }
 
 TEST_F(ListDocumentFilesTest, TwoViewsOfOneListKeepTheirWorkFilesWithoutNames) {

@@ -1,6 +1,7 @@
 // Opening an analysis file, the save and save-as commands and the question to save.
 
 #include "DocumentTestSupport.h"
+#include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 
@@ -61,6 +62,35 @@ TEST_F(DocumentLifeCycleTest, OpeningTakesThePathAndTheFilesItNames) {
     EXPECT_EQ(doc_.OnOpenDocument(missing.c_str()), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), missing + Utf8(u8"\nﾌｧｲﾙが見つかりません"));
     EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
+}
+
+TEST_F(DocumentLifeCycleTest, JapaneseNamedAndReadOnlyFilesOpenAndAReadOnlyOneIsNeverReplaced) {
+    fs::permissions(dir_, fs::perms::all);
+    const fs::path folder = dir_ / fs::u8path(Utf8(u8"日本語フォルダ"));
+    fs::create_directory(folder);
+    for (const char* name : {"sample.sec", "sample.dis"}) {
+        fs::copy_file(dir_ / name, folder / name);
+    }
+    const fs::path japanese = folder / fs::u8path(Utf8(u8"解析.slo"));
+    fs::copy_file(dir_ / "sample.slo", japanese);
+    ASSERT_EQ(doc_.OnOpenDocument(Cp932(japanese).c_str()), 1) << sink_.LastMessageUtf8();
+    EXPECT_EQ(doc_.SaveWithBackup(Cp932(japanese).c_str()), 1) << sink_.LastMessageUtf8();
+    ASSERT_EQ(doc_.OnOpenDocument(Cp932(japanese).c_str()), 1) << sink_.LastMessageUtf8();
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 45);
+
+    const std::string sample = (dir_ / "sample.slo").string();
+    const std::string before = testsupport::ReadBytes(sample);
+    fs::permissions(sample, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(testsupport::RunInChildAsUser([&] {
+                  CBlockDoc readOnly;
+                  if (readOnly.OnOpenDocument(sample.c_str()) != 1 || readOnly.m_mapNode.GetCount() != 45) {
+                      return 1;
+                  }
+                  return readOnly.SaveWithBackup(sample.c_str()) == 0 ? 0 : 2;
+              }),
+              0);
+    EXPECT_EQ(doc_.SaveWithBackup(sample.c_str()), 0) << "not even for the superuser";
+    EXPECT_EQ(testsupport::ReadBytes(sample), before);
 }
 
 TEST_F(DocumentLifeCycleTest, TheSaveCommandAsksOnlyForADocumentWithAPath) {

@@ -5,7 +5,9 @@
 
 #include "common/records/TextFile.h"
 #include "platform/core/SafeFileWriter.h"
+#include "testsupport/ChildProcess.h"
 #include "testsupport/Fixtures.h"
+#include "testsupport/SpecialFile.h"
 
 #include <algorithm>
 #include <fcntl.h>
@@ -209,6 +211,29 @@ TEST_F(PlotFileTest, ARunThatFailsLeavesTheEarlierFilesTogether) {
     EXPECT_EQ(dir_.Read("sample.p00"), "old index\n");
     EXPECT_EQ(dir_.Read("sample.p01"), "old page\n");
     EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"ﾌｧｲﾙ書き込みｴﾗｰです"));
+}
+
+// A FIFO, socket, device or directory at the index's or the page's name is refused with a
+// message at once; the drawing run never waits at it.
+TEST_F(PlotFileTest, NoFileAtAPlotFilesNameHoldsTheRunUp) {
+    std::filesystem::permissions(dir_.Path(), std::filesystem::perms::all);
+    CBlockDoc doc;
+    OpenSample(doc);
+    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+        for (const char* name : {"sample.p00", "sample.p01"}) {
+            ASSERT_TRUE(testsupport::MakeSpecialFile(kind, Path(name)));
+            const int messages = sink_.MessageCount();
+            EXPECT_EQ(testsupport::RunInChildAsUser([&] {
+                          CString index;
+                          return doc.WritePlotFile(index, PlotStyle()) == 0 && sink_.MessageCount() > messages
+                                     ? 0
+                                     : 1;
+                      }),
+                      0)
+                << kind << " at " << name;
+            std::filesystem::remove_all(Path(name));
+        }
+    }
 }
 
 } // namespace

@@ -3,8 +3,10 @@
 
 #include "section_editor/core/CBlockDoc.h"
 
+#include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
+#include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 
@@ -236,14 +238,30 @@ TEST_F(SectionFileTest, UnwritablePlacesFailWithAMessageAndLeaveNoFile) {
     ::chmod(Path("locked").c_str(), 0755);
 }
 
-TEST_F(SectionFileTest, ReadOnlyFileIsReportedAsNotFound) {
-    if (RunningAsRoot()) {
-        GTEST_SKIP() << "permissions do not bind the super-user";
-    }
-    std::string path = Copy(DataFile("basic.sec"), "a.sec");
+TEST_F(SectionFileTest, JapaneseNamedAndReadOnlyModelsOpenAndAReadOnlyOneIsNeverReplaced) {
+    std::filesystem::permissions(dir_.Path(), std::filesystem::perms::all);
+    dir_.MakeDirectory(Utf8(u8"日本語フォルダ"));
+    const std::string japanese = Copy(DataFile("basic.sec"), Utf8(u8"日本語フォルダ/断面.sec"));
+    const CString name(platform::Utf8ToCp932(japanese));
+    ASSERT_TRUE(doc_.OnOpenDocument(name)) << sink_.LastMessageUtf8();
+    ASSERT_TRUE(doc_.OnSaveDocument(name)) << sink_.LastMessageUtf8();
+    ASSERT_TRUE(CBlockDoc().OnOpenDocument(name));
+    EXPECT_EQ(testsupport::ReadBytes(japanese), testsupport::ReadBytes(DataFile("basic.sec")));
+
+    const std::string path = Copy(DataFile("basic.sec"), "a.sec");
     ::chmod(path.c_str(), 0444);
-    EXPECT_FALSE(doc_.OnOpenDocument(path.c_str()));
-    EXPECT_EQ(sink_.LastMessageUtf8(), path + Utf8(u8"\nﾌｧｲﾙが見つかりません"));
+    const int messages = sink_.MessageCount();
+    EXPECT_EQ(testsupport::RunInChildAsUser([&] {
+                  CBlockDoc readOnly;
+                  if (!readOnly.OnOpenDocument(path.c_str()) || readOnly.m_mapNode.GetCount() == 0) {
+                      return 1;
+                  }
+                  return readOnly.OnSaveDocument(path.c_str()) || sink_.MessageCount() != messages + 1 ? 2
+                                                                                                       : 0;
+              }),
+              0);
+    EXPECT_FALSE(doc_.OnSaveDocument(path.c_str())) << "not even for the superuser";
+    EXPECT_EQ(testsupport::ReadBytes(path), testsupport::ReadBytes(DataFile("basic.sec")));
 }
 
 TEST_F(SectionFileTest, TenThousandPointsWithinTheLargestLimitsAndOneMoreRefused) {

@@ -3,12 +3,15 @@
 
 #include "ViewerProgramFixture.h"
 
+#include "drawing_viewer/app/ChildFrame.h"
+#include "drawing_viewer/app/InputFileDialog.h"
 #include "drawing_viewer/app/MainView.h"
 #include "drawing_viewer/app/ViewerDoc.h"
 #include "drawing_viewer/app/ZaphoApp.h"
 
 #include "common/process/ChildLauncher.h"
 #include "drawing_viewer/app/ZaphoIds.h"
+#include "drawing_viewer/core/MainDoc.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"
@@ -346,6 +349,24 @@ TEST_F(ViewerAppTest, EveryPagePrintsOnItsOwnPaperWithThePrinterSetUp) {
     EXPECT_TRUE(a3.Ink(30, 287));
     EXPECT_TRUE(a3.Ink(400, 287));
     EXPECT_TRUE(a3.Ink(400, 17)) << "the A3 page whole on its sheet";
+}
+
+// A figure under a Japanese folder is a figure file to the open dialog, opens from the command
+// line, and its window shows the path with its letters as they are.
+TEST_F(ViewerAppTest, AFigureUnderJapaneseNamesOpensAndItsCaptionKeepsThePath) {
+    plots_.MakeDirectory(platform::Utf8(u8"日本語フォルダ"));
+    const CString figure(
+        platform::Utf8ToCp932(plots_.File(platform::Utf8(u8"日本語フォルダ/Mixed 図面.pfg"))));
+    CMainDoc saved;
+    saved.m_drawing.AddPage();
+    ASSERT_TRUE(saved.SaveFigureFile(figure));
+    EXPECT_TRUE(CInputFileDialog::IsFigureFile(figure));
+    ASSERT_TRUE(Start({figure}));
+    ASSERT_NE(View(), nullptr);
+    auto* child = dynamic_cast<CChildFrame*>(View()->GetParentFrame());
+    ASSERT_NE(child, nullptr);
+    EXPECT_EQ(child->Caption(), CString(u8"図面 - ") + figure);
+    EXPECT_EQ(View()->GetDocument()->GetTitle(), CString(u8"Mixed 図面.pfg"));
 }
 
 // The bottom bars settle their heights after the first drawing window is placed: the window

@@ -294,4 +294,34 @@ TEST_F(QuilmoRunTest, AFileWithAnAngleOpensTheThreeDimensionalTable) {
     EXPECT_EQ(kind, CGridDlg1::kThreeDimensional);
 }
 
+// A file under Japanese names opens, asks before it is overwritten and is saved; a read-only
+// one opens and is never replaced.
+TEST_F(QuilmoRunTest, JapaneseNamedAndReadOnlyFilesOpenAndAreOverwrittenOnlyWhenAllowed) {
+    dir_.MakeDirectory(Utf8(u8"日本語フォルダ"));
+    const std::string sample = (fs::path(VERRANT_SOURCE_DIR) / "data/sample.dis").string();
+    const std::string japanese = Path(Utf8(u8"日本語フォルダ/計測.dis"));
+    const std::string readOnly = Path("ro.dis");
+    fs::copy_file(sample, japanese);
+    fs::copy_file(sample, readOnly);
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    for (const std::string& path : {japanese, readOnly}) {
+        SCOPED_TRACE(path);
+        sink_.Clear();
+        bool refusedAndStayed = false;
+        platform::DialogScript::Queue([&](CDialog& dialog) {
+            sink_.QueueAnswer(IDYES);
+            dialog.OnOK();
+            refusedAndStayed = dynamic_cast<CGridDlg1&>(dialog).Dialog()->isVisible();
+            dialog.OnCancel();
+        });
+        Start({CString(platform::Utf8ToCp932(path)),
+               CString((fs::path(VERRANT_SOURCE_DIR) / "data/sample.sec").c_str())});
+        const std::vector<std::string> messages = sink_.MessagesUtf8();
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.front(), path + Utf8(u8"\n上書きしてもよろしいですか？"));
+        EXPECT_EQ(refusedAndStayed, path == readOnly) << messages.back();
+        EXPECT_EQ(testsupport::ReadBytes(path), testsupport::ReadBytes(sample));
+    }
+}
+
 } // namespace

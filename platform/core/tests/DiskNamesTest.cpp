@@ -6,44 +6,18 @@
 #include "platform/core/SafeFileWriter.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
+#include "testsupport/SpecialFile.h"
 #include "testsupport/TempDir.h"
 
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Something that is not a regular file at the name; false when it could not be made here.
-bool MakeSpecial(const std::string& kind, const std::string& path) {
-    if (kind == "fifo") {
-        return ::mkfifo(path.c_str(), 0666) == 0;
-    }
-    if (kind == "directory") {
-        return fs::create_directory(path);
-    }
-    if (kind == "device") {
-        std::error_code error;
-        fs::create_symlink("/dev/zero", path, error);
-        return !error;
-    }
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path) {
-        return false;
-    }
-    path.copy(address.sun_path, path.size());
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    const bool bound = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    ::close(fd); // the socket file stays, with no one behind it
-    return bound;
-}
 
 // Each way the layer opens a document, reading or writing; true when it refused.
 const std::vector<std::pair<const char*, std::function<bool(const CString&)>>>& Openers() {
@@ -70,18 +44,19 @@ const std::vector<std::pair<const char*, std::function<bool(const CString&)>>>& 
 
 TEST(DiskNames, SpecialFilesAtADocumentsNameAreRefusedWithoutWaiting) {
     testsupport::TempDir dir;
-    for (const std::string kind : {"fifo", "socket", "directory", "device"}) {
+    for (const std::string& kind : testsupport::SpecialFileKinds()) {
         const std::string path = dir.File(kind + ".dat");
-        ASSERT_TRUE(MakeSpecial(kind, path)) << kind;
-        for (const auto& [name, refuses] : Openers()) {
+        ASSERT_TRUE(testsupport::MakeSpecialFile(kind, path)) << kind;
+        for (const auto& opener : Openers()) {
             // A wait at the FIFO ends the child after a few seconds and fails the case.
             EXPECT_EQ(testsupport::RunInChildWithFileSizeLimit(1 << 20,
                                                                [&] {
                                                                    ::alarm(5);
-                                                                   return refuses(CString(path)) ? 0 : 1;
+                                                                   return opener.second(CString(path)) ? 0
+                                                                                                       : 1;
                                                                }),
                       0)
-                << name << " at a " << kind;
+                << opener.first << " at a " << kind;
         }
         EXPECT_EQ(platform::EntryAt(path.c_str()),
                   kind == "directory" ? platform::DiskEntry::Directory : platform::DiskEntry::Special);

@@ -13,10 +13,12 @@
 #include "common/ui/section/CTitleSettingDlg.h"
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/Fixtures.h"
+#include "testsupport/TempDir.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -168,6 +170,26 @@ TEST_F(MerdokCommandTest, EnterInTheTitleMovesToTheNextControl) {
     Command(ID_EDIT_TITLE);
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(Model().m_strTitle, CString("A-A"));
+}
+
+// Linux names are case-sensitive: the title list file chosen with "参照..." is taken with
+// its letters as they are, or it would name another file.
+TEST_F(MerdokCommandTest, TheTitleFileChosenByBrowsingKeepsItsLetters) {
+    testsupport::TempDir dir;
+    const std::string chosen = dir.Write("MyTitles.ID", "");
+    CString shown;
+    platform::DialogScript::Queue([&](CDialog& dialog) {
+        platform::DialogScript::Queue([&](CDialog& files) {
+            auto& fileDialog = dynamic_cast<CFileDialog&>(files);
+            fileDialog.SetFileNameText(CString(chosen));
+            fileDialog.OnOK();
+        });
+        dialog.RouteCommand(149); // 参照...
+        dialog.GetDlgItemText(CTitleSettingDlg::kPath, shown);
+        dialog.OnCancel();
+    });
+    Command(ID_TITLE_REGISTER);
+    EXPECT_EQ(shown.str(), chosen);
 }
 
 } // namespace

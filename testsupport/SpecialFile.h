@@ -1,0 +1,16 @@
+#pragma once
+// Things that are not regular files, made at a document's name: programs must refuse them
+// at once instead of waiting (a FIFO blocks an opener until a writer comes).
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// "fifo", "socket", "directory" and "device" (a link to /dev/zero).
+const std::vector<std::string>& SpecialFileKinds();
+
+// Makes one at the path (UTF-8); false when it could not be made here.
+bool MakeSpecialFile(const std::string& kind, const std::string& path);
+
+} // namespace testsupport
