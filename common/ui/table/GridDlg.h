@@ -230,6 +230,9 @@ private:
     // Ctrl+Tab: the focus leaves the grid for the next (or previous) control, so that a
     // keyboard reaches the buttons while Tab keeps moving between cells.
     void LeaveGrid(bool forward);
+    // Tab (forward) past the last cell of a row below the data, or Shift+Tab before the first
+    // cell of the first row: nowhere left to go in the grid.
+    bool TabLeavesGrid(bool forward) const;
     // Esc: the cell's text as it was when the cell edit came to it; false when nothing
     // was changed (then Esc closes the table as Cancel does).
     bool RestoreCellText();

@@ -184,7 +184,7 @@ BOOL CGridDlg::OnCellEditKey(UINT key, UINT shift) {
         MoveCurrentCell(0, 1);
         return TRUE;
     case VK_TAB:
-        if (withCtrl) {
+        if (withCtrl || TabLeavesGrid(!withShift)) {
             LeaveGrid(!withShift);
             return TRUE;
         }

@@ -1,7 +1,8 @@
 // Keys that take the focus out of the grid or end its cell edit. Enter in a table whose
 // owner takes it as "next field": the cell edit uses Enter itself; an Enter that the focused
-// control leaves alone reaches the dialog, and is taken here. Ctrl+Tab leaves the grid and
-// Esc puts the cell back (a second Esc cancels), since Tab and Esc belong to the cells.
+// control leaves alone reaches the dialog, and is taken here. Ctrl+Tab leaves the grid, and so
+// does Tab past the last cell of the empty row below the data (Shift+Tab before the first
+// cell); Esc puts the cell back (a second Esc cancels), since Tab and Esc belong to the cells.
 
 #include "common/ui/table/GridDlg.h"
 
@@ -70,6 +71,18 @@ void CGridDlg::LeaveGrid(bool forward) {
             return;
         }
     }
+}
+
+bool CGridDlg::TabLeavesGrid(bool forward) const {
+    bool editableBeyond = false;
+    for (int col = forward ? m_nCurCol + 1 : m_nCurCol - 1; col >= 1 && col <= m_columns.Count();
+         col += forward ? 1 : -1) {
+        editableBeyond = editableBeyond || m_columns.IsEditable(col - 1);
+    }
+    if (editableBeyond) {
+        return false;
+    }
+    return forward ? m_nCurRow > m_nRows : m_nCurRow <= 1;
 }
 
 bool CGridDlg::RestoreCellText() {

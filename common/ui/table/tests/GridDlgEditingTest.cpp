@@ -184,9 +184,10 @@ TEST(GridDlgEditingTest, CancelAsksOnlyWhenChanged) {
     EXPECT_EQ(table.Dialog()->result(), IDCANCEL);
 }
 
-// A keyboard alone finishes a table: Ctrl+Tab leaves the grid for the buttons (Tab keeps
-// moving between cells), Esc puts the cell back and a second Esc closes the table, and a
-// click on the cell being edited lets typing replace its value.
+// A keyboard alone finishes a table: Ctrl+Tab, or Tab past the end of the empty row below
+// the data, leaves the grid for the buttons (Tab keeps moving between cells), Esc puts the cell
+// back and a second Esc closes the table, and a click on the cell being edited lets typing
+// replace its value.
 TEST(GridDlgEditingTest, AKeyboardFinishesTheTableAndAClickOnTheEditedCellReplacesItsValue) {
     testsupport::TestApplication();
     platform::RecordingSink sink;
@@ -212,8 +213,22 @@ TEST(GridDlgEditingTest, AKeyboardFinishesTheTableAndAClickOnTheEditedCellReplac
     EXPECT_EQ(table.Dialog()->focusWidget(), table.Dialog()->findChild<QWidget*>(QString::number(IDOK)));
     EXPECT_EQ(table.RowsAsText(), (std::vector<std::string>{"5|1.50||a"}));
 
+    // Tab through the empty row below the data reaches the buttons as well; Shift+Tab before
+    // the first cell goes back out.
+    QWidget* const ok = table.Dialog()->findChild<QWidget*>(QString::number(IDOK));
+    table.GoTo(2, 1);
+    for (int col = 1; col <= 4; ++col) {
+        table.Key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(table.Dialog()->focusWidget(), ok);
+    EXPECT_EQ(table.RowsAsText(), (std::vector<std::string>{"5|1.50||a"}));
+    table.GoTo(1, 1);
+    table.Key(Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_NE(table.Dialog()->focusWidget(), table.CellEdit());
+
+    table.Type("7");
     table.Key(Qt::Key_Escape);
-    EXPECT_EQ(table.RowsAsText(), (std::vector<std::string>{"2|1.50||a"}));
+    EXPECT_EQ(table.RowsAsText(), (std::vector<std::string>{"5|1.50||a"}));
     // Nothing left to put back: the table closes as Cancel does.
     AnswerNextDialog([](QWidget* dialog) { PressButton(dialog, IDOK); });
     table.Key(Qt::Key_Escape);
