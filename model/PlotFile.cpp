@@ -19,7 +19,6 @@
 #include <cmath>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -34,13 +33,7 @@ namespace {
 
 // The bytes of a file, or nothing when it cannot be read (or is not there).
 std::optional<std::string> ReadWholeFile(const char* path) {
-    std::ifstream in(CFile::OsPath(path), std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
+    return platform::ReadRegularFile(path);
 }
 
 // A file replaced too early gets its old bytes back (or goes, when there was none).

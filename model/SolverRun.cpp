@@ -3,11 +3,12 @@
 #include "CBlockDoc.h"
 
 #include "platform/core/CFile.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/SafeFileWriter.h"
 
 #include <cstdlib>
-#include <fstream>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,8 +18,7 @@ namespace torvan {
 namespace {
 
 bool Exists(const CString& path) {
-    struct stat info {};
-    return ::stat(CFile::OsPath(path).c_str(), &info) == 0;
+    return platform::PathExists(path);
 }
 
 // The result file was emptied before the solver ran: an empty one is no result.
@@ -48,7 +48,7 @@ const char8_t kAreaShortLine[] = u8"ﾃﾞｰﾀｴﾘｱが不足しました. 
 
 // The words the solver's log says the run needed, 0 when it tells of no shortage.
 long WordsTheRunNeeded(const CString& logPath) {
-    std::ifstream log(CFile::OsPath(logPath), std::ios::binary);
+    std::istringstream log(platform::ReadRegularFile(logPath).value_or(std::string()));
     const std::string marker = CString(kAreaShortLine).str();
     for (std::string line; std::getline(log, line);) {
         const std::size_t at = line.find(marker);

@@ -1,5 +1,7 @@
 #include "DocumentTestSupport.h"
+#include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
+#include "testsupport/SpecialFile.h"
 #include "testsupport/TempDir.h"
 
 #include "model/CVerrant.h"
@@ -101,4 +103,28 @@ TEST_F(SolverRunTest, LinksPlantedAtTheRunFileNamesAreNeverFollowed) {
     EXPECT_EQ(doc_.RunSolver(StandInSolver), 1);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "victim"), "private");
     EXPECT_NE(g_seenInput, "private");
+}
+
+// A FIFO, socket, device or directory at the input's, the result's or the log's name stops the
+// run with its message before the solver starts; nothing waits at it.
+TEST_F(SolverRunTest, NoFileAtARunFilesNameHoldsTheRunUp) {
+    fs::permissions(dir_, fs::perms::all);
+    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+        for (const char* name : {"sample.qel", "sample.slf", "sample.log"}) {
+            for (const char* made : {"sample.qel", "sample.slf", "sample.log"}) {
+                fs::remove_all(dir_ / made);
+            }
+            ASSERT_TRUE(testsupport::MakeSpecialFile(kind, (dir_ / name).string()));
+            g_seenPath.clear();
+            const int messages = sink_.MessageCount();
+            EXPECT_EQ(testsupport::RunInChildAsUser([&] {
+                          return doc_.RunSolver(StandInSolver) == 0 && g_seenPath.empty() &&
+                                         sink_.MessageCount() == messages + 1
+                                     ? 0
+                                     : 1;
+                      }),
+                      0)
+                << kind << " at " << name;
+        }
+    }
 }

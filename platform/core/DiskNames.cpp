@@ -70,4 +70,26 @@ int OpenRegularFile(const char* cp932Path, int flags, mode_t mode) {
     return fd;
 }
 
+std::optional<std::string> ReadRegularFile(const char* cp932Path) {
+    const int fd = OpenRegularFile(cp932Path, O_RDONLY);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    std::string bytes;
+    char chunk[65536];
+    ssize_t got = 0;
+    while ((got = ::read(fd, chunk, sizeof chunk)) != 0) {
+        if (got > 0) {
+            bytes.append(chunk, static_cast<std::size_t>(got));
+        } else if (errno != EINTR) {
+            break;
+        }
+    }
+    ::close(fd);
+    if (got < 0) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
 } // namespace platform

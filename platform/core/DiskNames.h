@@ -43,4 +43,8 @@ bool IsWritableDirectory(const char* cp932Path);
 // The descriptor returned is blocking as usual; -1 with errno on failure.
 int OpenRegularFile(const char* cp932Path, int flags, mode_t mode = 0666);
 
+// The whole contents of a regular file opened as OpenRegularFile opens it; nothing when it
+// cannot be opened or read.
+std::optional<std::string> ReadRegularFile(const char* cp932Path);
+
 } // namespace platform
