@@ -116,8 +116,10 @@ void CMainView::OnPrint(CDC* dc, CPrintInfo* info) {
     // Centre the page's paper on the printable area (whose height is negative in these
     // units), halving in whole units.
     const PagePaper paper = PaperOfPage(doc.m_drawing, page);
-    doc.m_dOriginX = paper.width / 2 - draw.Width() / 2;
-    doc.m_dOriginY = paper.height / 2 - (draw.bottom - draw.top) / 2;
+    const int originX = paper.width / 2 - draw.Width() / 2;
+    const int originY = paper.height / 2 - (draw.bottom - draw.top) / 2;
+    doc.m_dOriginX = originX;
+    doc.m_dOriginY = originY;
     doc.m_dScale = 1.0;
     const bool reverse = !info->m_bPreview && ZaphoApp().State().settings.reverseAnglePrint != 0;
     if (reverse) {

@@ -278,8 +278,9 @@ struct RenderedPage {
     bool Ink(int x, int y, int reach = 2) const {
         for (int row = std::max(0, y - reach); row <= std::min(height - 1, y + reach); ++row) {
             for (int column = std::max(0, x - reach); column <= std::min(width - 1, x + reach); ++column) {
-                if (static_cast<unsigned char>(pixels[static_cast<std::size_t>(row * width + column)]) <
-                    128) {
+                if (static_cast<unsigned char>(
+                        pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) +
+                               static_cast<std::size_t>(column)]) < 128) {
                     return true;
                 }
             }
