@@ -70,7 +70,8 @@ CBlockView::~CBlockView() {
     ClearFigureMap();
     m_listSelect.RemoveAll();
     delete m_pTreeDlg;
-    ProgramViewSettings().display = m_display;
+    // The display settings went to the program's block when they changed: a window closing
+    // later with older ones must not take the change back.
 }
 
 CTorvanDoc* CBlockView::GetDocument() const {

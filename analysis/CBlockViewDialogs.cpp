@@ -44,7 +44,7 @@ CString ReadingText(const CDispData& record, int reading, const std::vector<Read
 } // namespace
 
 void CBlockView::OnTitleRegister() {
-    shell::EditTitleRegistration(ProgramViewSettings(), 193, 150, this);
+    shell::EditTitleRegistration(ProgramViewSettings(), 193, 150, this, ".idx");
 }
 
 void CBlockView::OnSystemSettings() {
@@ -81,6 +81,7 @@ void CBlockView::OnViewDispVector() {
     model->m_settings.m_dVectorScale =
         platform::IsUnsetDouble(dialog.m_dScale) ? dialog.m_dScale : dialog.m_dScale / 100.0;
     m_display.lines[kLineVector].type = dialog.m_nMode;
+    ProgramViewSettings().display.lines[kLineVector].type = dialog.m_nMode;
     if (dialog.m_nMode <= 2) {
         model->m_settings.m_nVectorMode = dialog.m_nMode;
         model->CalcMaxDisplacement(); // every vector again in the mode

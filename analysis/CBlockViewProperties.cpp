@@ -58,6 +58,7 @@ void CBlockView::OnViewProperties() {
     }
     const DisplaySettings before = m_display;
     FromBlock(dialog.m_display, m_display);
+    ProgramViewSettings().display = m_display; // kept whichever window closes last
     const bool recolor = before.lines[kLineBlock].color != m_display.lines[kLineBlock].color ||
                          before.points[kPointInner].color != m_display.points[kPointInner].color ||
                          before.points[kPointLeft].color != m_display.points[kPointLeft].color ||

@@ -167,6 +167,12 @@ void CMainFrame::OnActivateBlockView() {
     frame->ShowWindow(SW_SHOW);
 }
 
+void CMainFrame::OnLastDocumentClosed() {
+    section::ProcessGuideTexts().methodName = CString(kMethodPrompt);
+    OnAnalysisMethodChanged();
+    OnUpdateFrameTitle(FALSE);
+}
+
 void CMainFrame::OnAnalysisMethodChanged() {
     if (methodBox_) {
         methodBox_->setText(platform::ToQString(section::ProcessGuideTexts().methodName));

@@ -25,6 +25,8 @@ public:
     QLineEdit* MethodBox() const { return methodBox_; }
     // The active document's first section view, or null.
     CBlockView* ActiveBlockView() const;
+    // No document is left: the caption and the method box show no document's.
+    void OnLastDocumentClosed();
 
 private:
     bool CreateToolBars() override;

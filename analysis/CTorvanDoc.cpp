@@ -2,6 +2,7 @@
 
 #include "analysis/CBlockView.h"
 #include "analysis/CChildFrame.h"
+#include "analysis/CMainFrame.h"
 #include "analysis/CRefFileSelectDlg.h"
 #include "analysis/CTorvanApp.h"
 #include "analysis/SlipLineTreeDlg.h"
@@ -93,7 +94,27 @@ BOOL CTorvanDoc::OnSaveDocument(LPCTSTR path) {
 }
 
 BOOL CTorvanDoc::SaveModified() {
-    return model_.SaveModified() ? TRUE : FALSE;
+    // The question names an unsaved document as its caption does ("新規1").
+    const CString title = model_.m_strTitle;
+    const bool untitled = model_.m_strPath.IsEmpty() && title.IsEmpty();
+    if (untitled) {
+        model_.m_strTitle = GetTitle();
+    }
+    const int answer = model_.SaveModified();
+    if (untitled && model_.IsModified()) {
+        model_.m_strTitle = title; // not saved: the model keeps no name
+    }
+    return answer ? TRUE : FALSE;
+}
+
+void CTorvanDoc::OnCloseDocument() {
+    CDocTemplate* docTemplate = m_pDocTemplate;
+    CDocument::OnCloseDocument(); // this document is gone from here on
+    if (docTemplate && docTemplate->Documents().empty()) {
+        if (auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd())) {
+            frame->OnLastDocumentClosed();
+        }
+    }
 }
 
 void CTorvanDoc::OnFileSave() {

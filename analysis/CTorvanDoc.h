@@ -25,6 +25,8 @@ public:
     BOOL OnOpenDocument(LPCTSTR path) override;
     BOOL OnSaveDocument(LPCTSTR path) override;
     BOOL SaveModified() override;
+    // Closes the document; after the last one the main window shows no document's texts.
+    void OnCloseDocument() override;
 
     // BlockDocWindowSide
     void UpdateAllViews() override;

@@ -76,11 +76,11 @@ constexpr MenuEntry kViewMenu[] = {
     MenuEntry::Item(ID_VIEW_STATUS_BAR, u8"ｽﾃｰﾀｽﾊﾞｰ(S)"),
     MenuEntry::Item(ID_VIEW_TOOL_TEXT, u8"ﾂｰﾙ文字表示(X)"),
     MenuEntry::Separator(kDocument),
-    MenuEntry::Item(ID_VIEW_ALL, u8"全体表示(O)\tCtrl+A", kDocument),
+    MenuEntry::Item(ID_VIEW_ALL, u8"全体表示(Oｵ)\t[Ctrl+A]", kDocument),
     // PageDown enlarges and PageUp reduces; the labels name the keys so bound.
     MenuEntry::Item(ID_VIEW_ZOOM_IN, u8"縮尺の1%拡大(Z)\tPageDown", kDocument),
     MenuEntry::Item(ID_VIEW_ZOOM_OUT, u8"縮尺の1%縮小(S)\tPageUp", kDocument),
-    MenuEntry::Item(ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(R)...", kDocument),
+    MenuEntry::Item(ID_VIEW_MODEL_SIZE, u8"ﾓﾃﾞﾙの大きさ(Rﾓ)...", kDocument),
     MenuEntry::Separator(kDocument),
     MenuEntry::Item(ID_VIEW_PROPERTIES, u8"表示ﾌﾟﾛﾊﾟﾃｨ(P)...", kDocument),
     MenuEntry::Item(ID_VIEW_DISP_VECTOR, u8"変位ﾍﾞｸﾄﾙ(V)...", kDocument),

@@ -3,13 +3,18 @@
 
 #include "AppFixture.h"
 
+#include "analysis/CBlockView.h"
+#include "analysis/ViewSettings.h"
 #include "common/process/BaseMenuExchange.h"
 #include "common/ui/dialogs/CFileMyDialog.h"
+#include "common/ui/section/CNumberPropDlg.h"
+#include "common/ui/section/CTitleSettingDlg.h"
 #include "platform/core/CodePage.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/QtText.h"
 #include "testsupport/FileBytes.h"
 
+#include <QLineEdit>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -132,6 +137,57 @@ TEST_F(TitleAndSaveTest, AFileThatEndsEarlyOpensNothing) {
     EXPECT_TRUE(Documents().empty());
     EXPECT_EQ(sink_->MessagesUtf8(),
               std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません")});
+}
+
+// A display setting changed in one window stays when another window closes last; with the
+// last document closed the main window shows no document's caption or method; an unsaved
+// document is asked about by the name its caption shows.
+TEST_F(TitleAndSaveTest, NothingStaleAfterTheWindowsClose) {
+    StartBaseMenu();
+    ASSERT_TRUE(Start({DataFile("sample.slo")}));
+    Frame()->RouteCommand(ID_FILE_NEW);
+    ASSERT_EQ(Documents().size(), 2u);
+    torvan::CTorvanDoc* sample = Documents()[0];
+    torvan::CTorvanDoc* fresh = Documents()[1];
+    const std::string freshTitle = platform::Cp932ToUtf8(fresh->GetTitle().str());
+    ASSERT_EQ(freshTitle.rfind(Utf8(u8"新規"), 0), 0u);
+    POSITION pos = sample->GetFirstViewPosition();
+    auto* view = dynamic_cast<torvan::CBlockView*>(sample->GetNextView(pos));
+    ASSERT_NE(view, nullptr);
+    constexpr COLORREF kChosen = RGB(12, 34, 56);
+    DialogScript::Queue([](CDialog& dialog) {
+        auto& properties = dynamic_cast<CNumberPropDlg&>(dialog);
+        properties.OnOK();
+        properties.m_display.lines[torvan::kLineGround].color = kChosen;
+    });
+    view->OnViewProperties();
+
+    sink_->Clear();
+    sample->OnCloseDocument();
+    fresh->Model().SetModifiedFlag();
+    sink_->QueueAnswer(IDNO);
+    Frame()->RouteCommand(ID_FILE_CLOSE);
+    EXPECT_TRUE(SpinUntil([this] { return Documents().empty(); }));
+    EXPECT_EQ(sink_->LastMessageUtf8(), freshTitle + Utf8(u8" に行った変更を保存しますか?"));
+    EXPECT_EQ(torvan::ProgramViewSettings().display.lines[torvan::kLineGround].color, kChosen);
+    EXPECT_EQ(MainTitle(), "TORVAN");
+    EXPECT_EQ(Frame()->MethodBox()->text().toStdString(), Utf8(u8"解析法選択"));
+    EXPECT_EQ(Close(), 0);
+}
+
+// The title registration takes a title file of the extension ".idx" and no other.
+TEST(TitleFileTest, TheAnalysisProgramTakesTheIdxExtensionExactly) {
+    const struct {
+        const char* path;
+        bool accepted;
+    } cases[] = {{"/d/title.idx", true},
+                 {"/d/title.id", false},
+                 {"/d/title.idz", false},
+                 {"/d/title.idxx", false},
+                 {"/d/title.IDX", false}};
+    for (const auto& item : cases) {
+        EXPECT_EQ(CTitleSettingDlg::IsTitleFilePath(CString(item.path), ".idx"), item.accepted) << item.path;
+    }
 }
 
 } // namespace

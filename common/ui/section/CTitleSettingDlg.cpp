@@ -96,13 +96,16 @@ void CTitleSettingDlg::OnBrowse() {
     SetDlgItemText(kPath, dialog.GetPathName());
 }
 
-bool CTitleSettingDlg::IsTitleFilePath(const CString& path) {
+bool CTitleSettingDlg::IsTitleFilePath(const CString& path, const char* exactExtension) {
     if (path.IsEmpty() || HasBlank(path)) {
         return false;
     }
     const int dot = path.ReverseFind('.');
     if (dot < 0 || path.Find('/', dot) >= 0) {
         return false;
+    }
+    if (exactExtension) {
+        return path.Mid(dot) == exactExtension;
     }
     CString extension = path.Mid(dot, 3);
     extension.MakeLower();
@@ -120,7 +123,7 @@ void CTitleSettingDlg::OnOK() {
         GetDlgItemWidget(kMaxCount)->setFocus();
         return;
     }
-    if (!IsTitleFilePath(path)) {
+    if (!IsTitleFilePath(path, m_pszExactExtension)) {
         return;
     }
     if (!Readable(path) && AfxMessageBox(u8"指定ﾌｧｲﾙが見つかりません。\n新規に作成してもよろしいですか？",

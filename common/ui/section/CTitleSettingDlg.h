@@ -1,8 +1,8 @@
 #pragma once
 // The title-registration settings dialog (template 233, "タイトル登録の設定"): the title list file,
 // whether titles typed are registered in it automatically, and how many it keeps. OK needs a
-// path without blanks whose extension begins with ".id"; a file that cannot be read is created
-// when the user agrees.
+// path without blanks whose extension begins with ".id" (or is the caller's exactly); a file that cannot be
+// read is created when the user agrees.
 
 #include "common/ui/edits/CIntegerEdit.h"
 #include "platform/ui/CDialog.h"
@@ -24,8 +24,11 @@ public:
     int m_nMaxCount = 1;       // in and out, 1 to 100
 
     // Whether a path may name the title file: no blank (also no full-width blank) and an
-    // extension that begins with ".id" (case ignored).
-    static bool IsTitleFilePath(const CString& path);
+    // extension that begins with ".id" (case ignored), or with exactExtension given, exactly
+    // that extension.
+    static bool IsTitleFilePath(const CString& path, const char* exactExtension = nullptr);
+    // The extension OK takes exactly (the analysis program's ".idx"); null: the ".id" rule.
+    const char* m_pszExactExtension = nullptr;
 
 protected:
     void CreateControls() override;

@@ -5,8 +5,9 @@
 namespace shell {
 
 void EditTitleRegistration(SectionSystemSettings& settings, UINT automaticCheck, UINT browseButton,
-                           CWnd* parent) {
+                           CWnd* parent, const char* exactExtension) {
     CTitleSettingDlg dialog(automaticCheck, browseButton, parent);
+    dialog.m_pszExactExtension = exactExtension;
     dialog.m_strPath = settings.titleFile;
     dialog.m_bAutomatic = settings.titleAutomatic ? TRUE : FALSE;
     dialog.m_nMaxCount = settings.titleMaxCount;

@@ -9,8 +9,9 @@ class CWnd;
 
 namespace shell {
 
-// automaticCheck, browseButton: the program's ids of the dialog's check box and "参照...".
+// automaticCheck, browseButton: the program's ids of the dialog's check box and "参照...";
+// exactExtension: the title file's extension when the program takes only that one.
 void EditTitleRegistration(SectionSystemSettings& settings, UINT automaticCheck, UINT browseButton,
-                           CWnd* parent);
+                           CWnd* parent, const char* exactExtension = nullptr);
 
 } // namespace shell
