@@ -240,7 +240,14 @@ void CFileDialog::OnOK() {
         OnFolderChange();
         return;
     }
-    pathName_ = ToCString(path);
+    // A name the suite's texts cannot hold would open or save another file than the one chosen.
+    if (!platform::FromQString(path, pathName_)) {
+        CString message;
+        message.Format(u8"%s\nﾌｧｲﾙ名に使用できない文字が含まれています",
+                       platform::FromQStringLossy(QFileInfo(path).fileName()).GetString());
+        AfxMessageBox(message);
+        return;
+    }
     if (!m_bOpenFileDialog && (m_ofn.Flags & OFN_OVERWRITEPROMPT) && QFileInfo::exists(path) &&
         !ConfirmOverwrite(path)) {
         return;

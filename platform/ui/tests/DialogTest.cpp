@@ -1,6 +1,7 @@
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/TestApplication.h"
 
+#include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CFileDialog.h"
 #include "platform/ui/DialogScript.h"
@@ -158,6 +159,28 @@ TEST(FileDialogColumnsTest, DatesInJapaneseForm) {
     });
     dialog.DoModal();
     EXPECT_EQ(shown.toStdString(), "2026/12/09 10:15");
+}
+
+// A typed name that CP932 cannot hold would save or open another file ("?.sec"): the
+// dialog says so and stays open.
+TEST(FileDialogNamesTest, ANameTheSuitesTextsCannotHoldIsRefused) {
+    testsupport::TestApplication();
+    platform::RecordingSink sink;
+    const testsupport::TempDir files("file-dialog-names");
+    const std::string directory = files.Path().string();
+    CFileDialog dialog(FALSE, "sec");
+    dialog.m_ofn.lpstrInitialDir = directory.c_str();
+    bool stayed = false;
+    platform::DialogScript::Queue([&](CDialog& save) {
+        dialog.FileDialog()->selectFile(QString::fromUtf8(u8"\u00e9t\u00e9.sec"));
+        save.OnOK();
+        stayed = save.GetWidget()->isVisible();
+        save.OnCancel();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_TRUE(stayed);
+    EXPECT_NE(sink.LastMessageUtf8().find(platform::Utf8(u8"ﾌｧｲﾙ名に使用できない文字")), std::string::npos)
+        << sink.LastMessageUtf8();
 }
 
 } // namespace
