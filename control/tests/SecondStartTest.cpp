@@ -8,6 +8,7 @@
 #include "common/process/CSharedNameBuffer.h"
 #include "common/process/RuntimeDirectory.h"
 #include "common/process/WindowClassClient.h"
+#include "common/process/WindowSocketDirectory.h"
 #include "platform/core/CodePage.h"
 
 #include <QElapsedTimer>
@@ -140,6 +141,30 @@ TEST_F(SecondStartTest, AKilledBaseMenuLeavesNothingThatStopsTheNextOne) {
     CSharedNameBuffer buffer;
     ASSERT_TRUE(buffer.Open());
     EXPECT_STREQ(buffer.Read(), "/d/m.dis");
+}
+
+// A signal used to kill the base menu on the spot: its buffer, published name and socket
+// stayed behind and the slot names of the run were lost. Now it ends as its Exit does.
+TEST_F(SecondStartTest, TermAndHangUpEndTheBaseMenuAsExitLeavingNothingBehind) {
+    data_.Write("bin/basnev.INI", "[Input File]\r\nFileName2=/d/s.sec\r\n");
+    for (int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        QProcess* menu = StartBaseMenu();
+        const std::string slo = "/d/" + std::to_string(signal) + ".slo";
+        EXPECT_EQ(ExchangeReport({QString::fromStdString("w:233:" + slo)}),
+                  Utf8(u8"m 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します\nw 233 Replaced\n"));
+        const std::string buffer = CSharedNameBuffer::SystemName("BASNEVFILENAME");
+        ASSERT_FALSE(buffer.empty());
+        ::kill(static_cast<pid_t>(menu->processId()), signal);
+        ASSERT_TRUE(menu->waitForFinished(10000));
+        EXPECT_EQ(menu->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(menu->exitCode(), 0);
+        EXPECT_NE(data_.Read("verrant/basnev.INI").find("FileName4=" + slo + "\r\n"), std::string::npos);
+        EXPECT_EQ(::shm_open(buffer.c_str(), O_RDONLY, 0), -1);
+        EXPECT_EQ(CSharedNameBuffer::SystemName("BASNEVFILENAME"), "");
+        EXPECT_TRUE(process::ListWindowSockets("VerrantControl").empty());
+        EXPECT_FALSE(CNamedMutex::Exists("Verrant BASNEV 01"));
+    }
 }
 
 // A second start used to end at once, with no window and no word, when the first base menu ran

@@ -6,7 +6,6 @@
 #include "list_viewer/app/MainFrame.h"
 #include "list_viewer/app/MainListView.h"
 #include "list_viewer/app/OpenFilePrompt.h"
-#include "list_viewer/app/TerminationWatch.h"
 #include "list_viewer/app/WenuxIds.h"
 #include "list_viewer/core/DocumentTypes.h"
 #include "list_viewer/core/SearchItemList.h"
@@ -81,7 +80,6 @@ BOOL CWenuxApp::InitInstance() {
     }
     m_pMainWnd = frame;
     frame->ShowWindow(SW_SHOW);
-    TerminationWatch::Install();
 
     state_.typeText = CString(u8"ﾌｧｲﾙを開いて下さい");
     state_.pageText.Empty();

@@ -15,6 +15,7 @@
 #include "platform/ui/QtClipboardBackend.h"
 #include "platform/ui/QtMessageSink.h"
 #include "platform/ui/SuiteIdentity.h"
+#include "platform/ui/TerminationWatch.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -247,6 +248,7 @@ int AfxWinMain(int argc, char** argv) {
     platform::IgnoreFileSizeSignal();
     QApplication qtApp(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
+    platform::TerminationWatch::Install();
     platform::InstallToolkitJapanese();
     platform::ApplySuiteIdentity();
     platform::QtMessageSink sink;

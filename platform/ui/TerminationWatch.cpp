@@ -1,18 +1,23 @@
-#include "list_viewer/app/TerminationWatch.h"
+#include "platform/ui/TerminationWatch.h"
+
+#include "platform/core/CodePage.h"
+#include "platform/core/MessageSink.h"
 
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/CWnd.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QSessionManager>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace wenux {
+namespace platform {
 
 namespace {
 
@@ -20,6 +25,28 @@ namespace {
 int signalPipe[2] = {-1, -1};
 
 constexpr int kWatchedSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
+// Answers every question of the closing program No (Cancel where a box has no No) and shows
+// nothing: nobody is there to answer. The texts still reach the error output.
+class DecliningSink : public MessageSink {
+public:
+    int ShowMessage(const CString& text, const CString& caption, UINT type) override {
+        std::fprintf(stderr, "%s: %s\n", Cp932ToUtf8(caption.str()).c_str(), Cp932ToUtf8(text.str()).c_str());
+        switch (type & MB_TYPEMASK) {
+        case MB_YESNO:
+        case MB_YESNOCANCEL:
+            return IDNO;
+        case MB_OKCANCEL:
+        case MB_RETRYCANCEL:
+            return IDCANCEL;
+        case MB_ABORTRETRYIGNORE:
+            return IDABORT;
+        default:
+            return IDOK;
+        }
+    }
+    void Beep(UINT) override {}
+};
 
 } // namespace
 
@@ -45,11 +72,18 @@ TerminationWatch::TerminationWatch(QObject* parent) : QObject(parent) {
     for (int signal : kWatchedSignals) {
         ::sigaction(signal, &action, nullptr);
     }
+    if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        QObject::connect(application, &QGuiApplication::commitDataRequest, this,
+                         [this](QSessionManager& manager) { CommitData(manager); });
+    }
 }
 
 TerminationWatch::~TerminationWatch() {
     for (int signal : kWatchedSignals) {
         ::signal(signal, SIG_DFL);
+    }
+    if (declining_ && &CurrentMessageSink() == declining_.get()) {
+        SetMessageSink(nullptr);
     }
 }
 
@@ -62,6 +96,10 @@ void TerminationWatch::CloseProgram() {
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
+    if (!declining_) {
+        declining_ = std::make_unique<DecliningSink>();
+    }
+    SetMessageSink(declining_.get());
     // A modal dialog or message box runs a loop with the code that opened it still on the stack:
     // end it first and close the program once that code has returned, never underneath it.
     if (QWidget* modal = QApplication::activeModalWidget()) {
@@ -75,9 +113,27 @@ void TerminationWatch::CloseProgram() {
     }
     CWinApp* app = AfxGetApp();
     QWidget* window = app && app->m_pMainWnd ? app->m_pMainWnd->GetWidget() : nullptr;
+    // A close the program refuses (a base menu with children open) still ends the run: exit(),
+    // unlike quit(), does not ask the windows again.
     if (!window || !window->close()) {
-        QApplication::quit();
+        QCoreApplication::exit(0);
     }
 }
 
-} // namespace wenux
+bool TerminationWatch::SaveForSessionEnd() {
+    CWinApp* app = AfxGetApp();
+    return app == nullptr || app->SaveAllModified();
+}
+
+void TerminationWatch::CommitData(QSessionManager& manager) {
+    if (!manager.allowsInteraction()) {
+        return;
+    }
+    const bool ending = SaveForSessionEnd();
+    manager.release();
+    if (!ending) {
+        manager.cancel();
+    }
+}
+
+} // namespace platform
