@@ -2,6 +2,7 @@
 
 #include "platform/core/CFile.h"
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/FileSizeSignal.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/ModulePath.h"
@@ -23,6 +24,7 @@
 #include <QWidget>
 #include <clocale>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
@@ -244,6 +246,21 @@ CWnd* AfxGetMainWnd() {
     return theApplication ? theApplication->m_pMainWnd : nullptr;
 }
 
+std::vector<CString> CWinApp::SuiteArguments(int argc, char** argv) {
+    std::vector<CString> arguments;
+    for (int i = 1; i < argc; ++i) {
+        if (std::optional<std::string> name = platform::SuiteName(argv[i])) {
+            arguments.emplace_back(*name);
+            continue;
+        }
+        CString message;
+        message.Format(u8"%s\nﾌｧｲﾙ名に使用できない文字が含まれています",
+                       platform::Utf8ToCp932(argv[i]).c_str());
+        AfxMessageBox(message);
+    }
+    return arguments;
+}
+
 int AfxWinMain(int argc, char** argv) {
     platform::IgnoreFileSizeSignal();
     QApplication qtApp(argc, argv);
@@ -258,10 +275,8 @@ int AfxWinMain(int argc, char** argv) {
     CWinApp* app = AfxGetApp();
     int code = 1;
     if (app) {
-        for (int i = 1; i < argc; ++i) {
-            app->m_args.emplace_back(platform::Utf8ToCp932(argv[i]));
-        }
         platform::SetMessageCaption(app->ProgramName());
+        app->m_args = CWinApp::SuiteArguments(argc, argv);
         code = app->InitInstance() ? app->Run() : app->ExitInstance();
     }
     platform::SetMessageSink(nullptr);

@@ -69,6 +69,9 @@ public:
 
     // Program arguments after the program name (CP932).
     std::vector<CString> m_args;
+    // The arguments after the program name as the suite's texts. One that CP932 cannot hold
+    // is left out with a message: passed on altered it would open or create another file.
+    static std::vector<CString> SuiteArguments(int argc, char** argv);
     CWnd* m_pMainWnd = nullptr;
     CString m_strAppName;
     CString m_pszProfileName;

@@ -1,4 +1,5 @@
 // What every window program gets from AfxWinMain before its own start-up runs.
+#include "platform/core/RecordingSink.h"
 #include "platform/core/SafeFileWriter.h"
 #include "testsupport/TempDir.h"
 
@@ -57,4 +58,18 @@ TEST(ProgramStartTest, AWriteBeyondTheFileSizeLimitFailsInsteadOfEndingTheProgra
     EXPECT_EQ(WEXITSTATUS(status), 3);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 0); // no temporary left
+}
+
+// A command-line name that CP932 cannot hold is never passed on as another name ("?.sec").
+TEST(ProgramStartTest, ANameTheSuitesTextsCannotHoldIsLeftOutWithAMessage) {
+    platform::RecordingSink sink;
+    std::string program = "prog";
+    std::string japanese = platform::Utf8(u8"断面.sec");
+    std::string accented = platform::Utf8(u8"\u00e9t\u00e9.sec");
+    std::string at = "@";
+    char* argv[] = {program.data(), at.data(), accented.data(), japanese.data()};
+    const std::vector<CString> arguments = CWinApp::SuiteArguments(4, argv);
+    EXPECT_EQ(arguments, (std::vector<CString>{CString("@"), CString(u8"断面.sec")}));
+    // The message shows what CP932 can of the name.
+    EXPECT_EQ(sink.LastMessageUtf8(), platform::Utf8(u8"?t?.sec\nﾌｧｲﾙ名に使用できない文字が含まれています"));
 }
