@@ -1,0 +1,226 @@
+// TORVAN as an engineer's day meets it, through its menus and dialogs: the sample opened through
+// 開く and the file dialog, boundary points added with the mouse and by Tab, each analysis
+// method run (the polynomial one on a block line clicked in its table), the drawing run, a print
+// to PDF (read back by pdfinfo), the DXF output (audited by ezdxf), Save As into a
+// Japanese-named folder elsewhere, the document closed and opened again from the recent files
+// with the same section, measurements and slip lines.
+#include "FakeBaseMenu.h"
+
+#include "analysis/CAnalysisMethodDlg.h"
+#include "analysis/CBlockView.h"
+#include "analysis/CDrawingRunDlg.h"
+#include "analysis/CGridDlg1.h"
+#include "analysis/CMainFrame.h"
+#include "analysis/CTorvanApp.h"
+#include "analysis/CTorvanDoc.h"
+
+#include "common/process/CNamedMutex.h"
+#include "common/ui/dialogs/COutputFileDlg.h"
+#include "common/ui/section/CCoordInputDlg.h"
+#include "model/CBlockDoc.h"
+#include "model/CNode.h"
+#include "model/CVerrant.h"
+#include "platform/core/CodePage.h"
+#include "platform/core/MapEntries.h"
+#include "platform/core/RecordingSink.h"
+#include "platform/ui/CClientDC.h"
+#include "platform/ui/DialogScript.h"
+#include "testsupport/DxfAudit.h"
+#include "testsupport/TempDir.h"
+#include "testsupport/ui/Journey.h"
+#include "testsupport/ui/ProgramRun.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace torvan {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::ChooseMenu;
+
+// The pointer moves onto the model point and the left button goes down and up there.
+void Click(CBlockView& view, double x, double y) {
+    QWidget* canvas = view.GetCanvasWidget();
+    CPoint device = view.WorldToLogical(x, y);
+    {
+        CClientDC dc(&view);
+        view.OnPrepareDC(&dc);
+        dc.LPtoDP(&device);
+    }
+    const QPointF at(device.x, device.y);
+    const QPointF global = canvas->mapToGlobal(at);
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &move);
+    QApplication::sendEvent(canvas, &press);
+    QApplication::sendEvent(canvas, &release);
+    QApplication::processEvents();
+}
+
+void PressOk(CDialog& dialog) {
+    dialog.GetDlgItemWidget(IDOK)->setFocus();
+    dialog.OnOK();
+}
+
+// The analysis command's method dialog answered with a method (and the weighted average).
+void ChooseMethod(int method) {
+    platform::DialogScript::Queue([method](CDialog& dialog) {
+        dialog.CheckDlgButton(CAnalysisMethodDlg::kMethodFirst + method, 1);
+        dialog.RouteCommand(CAnalysisMethodDlg::kMethodFirst + method);
+        if (method != CBlockDoc::kPolynomial) {
+            dialog.CheckDlgButton(CAnalysisMethodDlg::kOptionWeighted, 1);
+        }
+        PressOk(dialog);
+    });
+}
+
+int InnerBoundaryPoints(const CBlockDoc& model) {
+    int count = 0;
+    for (auto [key, point] : platform::MapEntries<const CNode>(model.m_mapBound)) {
+        count += point->kind == CNode::kInnerBoundary && point->inUse ? 1 : 0;
+    }
+    return count;
+}
+
+std::string Last(const platform::RecordingSink& sink) {
+    return sink.MessagesUtf8().empty() ? std::string() : sink.LastMessageUtf8();
+}
+
+TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
+    testsupport::RequireTool("pdfinfo", "poppler-utils");
+    if (!testsupport::EzdxfAvailable()) {
+        std::printf("skipped: ezdxf (python3-ezdxf) is missing\n");
+        std::exit(77);
+    }
+    testsupport::TempDir runtime;
+    ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
+    testsupport::TempDir program;
+    ::setenv("XDG_CONFIG_HOME", program.Path().c_str(), 1);
+    testsupport::TempDir work;
+    testsupport::TempDir exports;
+    for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
+        fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, work.Path() / name);
+    }
+    const fs::path elsewhere = exports.Path() / fs::path(u8"解析結果") / fs::path(u8"斜面 A");
+    fs::create_directories(elsewhere);
+    const std::string saved = (elsewhere / "sample.slo").string();
+
+    process_test::FakeBaseMenu baseMenu;
+    ASSERT_TRUE(baseMenu.Start());
+    CNamedMutex baseMenuMutex;
+    ASSERT_EQ(baseMenuMutex.Create("Verrant BASNEV 01"), CNamedMutex::CreateResult::Created);
+    platform::RecordingSink sink;
+    CTorvanApp app;
+    app.SetProgramDirectory(CString(platform::Utf8ToCp932(program.Slash()).c_str()), "torvan");
+    testsupport::ProgramRun run(app);
+    ASSERT_TRUE(run.Start());
+    auto& frame = dynamic_cast<CMainFrame&>(*run.MainFrame());
+
+    testsupport::AnswerFileDialog((work.Path() / "sample.slo").string());
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}));
+    CBlockView* view = frame.ActiveBlockView();
+    ASSERT_NE(view, nullptr) << Last(sink);
+    CBlockDoc& model = view->GetDocument()->Model();
+    ASSERT_EQ(model.m_mapNode.GetCount(), 45);
+
+    // An inner boundary point clicked below the ground, another typed by Tab; each takes its
+    // point dialog as offered.
+    ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"地中境界点"}));
+    platform::DialogScript::Queue(PressOk);
+    Click(*view, 80.0, 50.0);
+    EXPECT_EQ(InnerBoundaryPoints(model), 1) << Last(sink);
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        dialog.SetDlgItemText(CCoordInputDlg::kX, "100");
+        dialog.SetDlgItemText(CCoordInputDlg::kY, "45");
+        PressOk(dialog);
+    });
+    platform::DialogScript::Queue(PressOk);
+    QTest::keyClick(view->GetCanvasWidget(), Qt::Key_Tab);
+    QApplication::processEvents();
+    EXPECT_GE(model.m_mapBound.GetCount(), 3) << Last(sink);
+
+    // The polynomial method on block lines clicked while its table is open (one between each
+    // pair of measured blocks), then the two polygon methods.
+    ChooseMethod(CBlockDoc::kPolynomial);
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
+    CGridDlg1* table = view->BlockLineTable();
+    ASSERT_NE(table, nullptr) << Last(sink);
+    for (double x : {66.0, 90.0, 114.0}) {
+        Click(*view, x, 40.0);
+    }
+    EXPECT_EQ(model.m_mapBlockLines.size(), 3u) << Last(sink);
+    sink.QueueAnswer(IDYES);
+    PressOk(*table);
+    testsupport::Settle();
+    ASSERT_EQ(model.m_listSlipLines.GetCount(), 1) << Last(sink);
+    EXPECT_EQ(static_cast<const CVerrant*>(model.m_listSlipLines.GetTail())->method, CBlockDoc::kPolynomial);
+    for (int method : {CBlockDoc::kParallel, CBlockDoc::kRotation}) {
+        const int before = model.m_listSlipLines.GetCount();
+        ChooseMethod(method);
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
+        EXPECT_EQ(model.m_listSlipLines.GetCount(), before + 1) << Last(sink);
+    }
+    const int slipLines = model.m_listSlipLines.GetCount();
+
+    // The drawing run writes the plot files beside the analysis file (the viewer is not beside
+    // the test: the launcher says so).
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.RouteCommand(CDrawingRunDlg::kRunButton); });
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"作図実行..."}));
+    EXPECT_TRUE(fs::exists(work.Path() / "sample.p00")) << Last(sink);
+    EXPECT_TRUE(fs::exists(work.Path() / "sample.p01"));
+
+    // No printer: the page goes to a PDF beside the analysis file.
+    sink.QueueAnswer(IDYES);
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}));
+    const fs::path pdf = work.Path() / "sample.slo.pdf";
+    ASSERT_TRUE(fs::exists(pdf)) << Last(sink);
+    const testsupport::ToolRun info = testsupport::RunTool({"pdfinfo", pdf.string()});
+    EXPECT_EQ(info.exitCode, 0) << info.output;
+    const std::size_t pages = info.output.find("Pages:");
+    ASSERT_NE(pages, std::string::npos) << info.output;
+    EXPECT_EQ(std::stoi(info.output.substr(pages + 6)), 1) << info.output;
+
+    const std::string dxf = (exports.Path() / "section.dxf").string();
+    platform::DialogScript::Queue([&dxf](CDialog& dialog) {
+        dialog.SetDlgItemText(COutputFileDlg::kPathEdit, CString(platform::Utf8ToCp932(dxf).c_str()));
+        PressOk(dialog);
+    });
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ出力..."}));
+    ASSERT_TRUE(fs::exists(dxf)) << Last(sink);
+    EXPECT_EQ(testsupport::EzdxfAuditProblems(exports.Path().string()), "");
+
+    testsupport::AnswerFileDialog(saved);
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"名前を付けて保存..."}));
+    ASSERT_TRUE(fs::exists(fs::u8path(saved))) << Last(sink);
+    const int groundPoints = model.m_mapNode.GetCount();
+    const int sites = model.m_mapSite.GetCount();
+    const int records = model.m_mapDisp.GetCount();
+    const int bounds = model.m_mapBound.GetCount();
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"閉じる"}));
+    testsupport::Settle();
+    EXPECT_EQ(frame.ActiveBlockView(), nullptr);
+
+    const std::string recent = "1 " + saved;
+    ASSERT_TRUE(ChooseMenu(frame, {platform::Utf8(u8"ﾌｧｲﾙ").c_str(), recent.c_str()}));
+    CBlockView* again = frame.ActiveBlockView();
+    ASSERT_NE(again, nullptr) << Last(sink);
+    const CBlockDoc& reopened = again->GetDocument()->Model();
+    EXPECT_EQ(reopened.m_mapNode.GetCount(), groundPoints);
+    EXPECT_EQ(reopened.m_mapSite.GetCount(), sites);
+    EXPECT_EQ(reopened.m_mapDisp.GetCount(), records);
+    EXPECT_EQ(reopened.m_mapBound.GetCount(), bounds);
+    EXPECT_EQ(reopened.m_listSlipLines.GetCount(), slipLines);
+    EXPECT_FALSE(reopened.IsModified());
+    EXPECT_TRUE(run.Quit());
+}
+
+} // namespace
+} // namespace torvan
