@@ -70,5 +70,22 @@ TEST(PlotProfileTest, TheBatchReadsTheSheetAsTheViewTakesIt) {
     }
 }
 
+TEST(PlotProfileTest, EachPositionPairKeepsItsOrder) {
+    testsupport::TempDir dir("torvan-plot-pairs");
+    const CString path(dir.Write("torvan.INI",
+                                 "[Plot Parameter]\r\nModelPos=    11.000    12.000\r\n"
+                                 "AxisPos=    21.000    22.000\r\nScalePos=    31.000    32.000\r\n"));
+    SheetParameters sheet;
+    PlotStyle style;
+    ReadPlotProfile(path, sheet, style);
+    const double pairs[][3] = {{sheet.m_dModelPosX, sheet.m_dModelPosY, 11.0},
+                               {sheet.m_dAxisDistance1, sheet.m_dAxisDistance2, 21.0},
+                               {sheet.m_dLegendPosX, sheet.m_dLegendPosY, 31.0}};
+    for (const auto& pair : pairs) {
+        EXPECT_EQ(pair[0], pair[2]);
+        EXPECT_EQ(pair[1], pair[2] + 1.0);
+    }
+}
+
 } // namespace
 } // namespace torvan

@@ -163,6 +163,19 @@ TEST_F(DxfExportTest, LinesKeepTheirTypesAndMarksTheirColours) {
     EXPECT_GT(parts, 10);
 }
 
+TEST_F(DxfExportTest, ItemsPastTheDrawingListsLimitAreExportedToo) {
+    while (doc_.m_drawing.Page(0).m_items.size() < PlotDrawing::kPrimaryListLimit) {
+        Add(new CPlotLine({100, 900}, {500, 900}, 0, 1), 0);
+    }
+    Add(new CPlotLine({100, 1900}, {500, 1900}, 0, 1), 0);
+    ASSERT_EQ(doc_.m_drawing.Page(0).m_overflow.size(), 1u);
+    CPlotDxfWriter plain;
+    const Groups groups = Export(plain, "full.dxf");
+    EXPECT_NE(
+        std::find(groups.begin(), groups.end(), std::make_pair(std::string("20"), std::string("190.0"))),
+        groups.end());
+}
+
 bool EzdxfAvailable() {
     return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
 }

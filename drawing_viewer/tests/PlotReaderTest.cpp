@@ -230,6 +230,23 @@ TEST_F(PlotReaderTest, TextsFontsAndLimits) {
     EXPECT_EQ(ItemAt<CPlotLine>(0).m_start, CPoint(INT_MAX, INT_MIN));
 }
 
+TEST_F(PlotReaderTest, EachTextTurnGivesItsAngle) {
+    const struct {
+        const char* turn;
+        int escapement;
+    } cases[] = {{"Q0", 0}, {"Q1", 2700}, {"Q2", 1800}, {"Q3", 900}, {"Q4", 0}, {"Q-1", 0}};
+    std::string page = "S30,0,0,6\n";
+    for (const auto& c : cases) {
+        page += std::string(c.turn) + "\nPa\n";
+    }
+    ASSERT_TRUE(OpenPages({page}));
+    const auto& texts = Page().m_texts;
+    ASSERT_EQ(texts.size(), std::size(cases));
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        EXPECT_EQ(texts[i]->m_nEscapement, cases[i].escapement) << cases[i].turn;
+    }
+}
+
 TEST_F(PlotReaderTest, ClosingRemovesThePlotFilesOnlyWhenAsked) {
     ASSERT_TRUE(OpenPages({"L0,0,1,1\n"}));
     doc_.ReleasePlotFiles();

@@ -2,8 +2,10 @@
 // bar, one axis of a 100 m model at 1:1000, and the two files of the sample beside it.
 
 #include "model/CBlockDoc.h"
+#include "model/CLine.h"
 
 #include "common/records/TextFile.h"
+#include "platform/core/MapEntries.h"
 #include "platform/core/SafeFileWriter.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/Fixtures.h"
@@ -149,6 +151,22 @@ TEST_F(PlotFileTest, TheSampleGetsItsIndexAndPageFilesBesideIt) {
     std::sort(files.begin(), files.end());
     EXPECT_EQ(files, (std::vector<std::string>{"sample.dis", "sample.p00", "sample.p01", "sample.sec",
                                                "sample.slo"}));
+}
+
+// A line of the model joins its two points whichever way round it was drawn, so the
+// ground surface plots as the same run when every line is turned end for end.
+TEST_F(PlotFileTest, GroundLinesDrawnEitherWayPlotAsOneRun) {
+    CBlockDoc doc;
+    OpenSample(doc);
+    PlotStyle style;
+    CString index;
+    ASSERT_EQ(doc.WritePlotFile(index, style), 1);
+    const std::string forward = dir_.Read("sample.p01");
+    for (auto [key, line] : platform::MapEntries<CLine>(doc.m_LineList)) {
+        std::swap(line->node1, line->node2);
+    }
+    ASSERT_EQ(doc.WritePlotFile(index, style), 1);
+    EXPECT_EQ(dir_.Read("sample.p01"), forward);
 }
 
 // While the drawing viewer holds the index, the files stay as they were and the open

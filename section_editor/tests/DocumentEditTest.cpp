@@ -134,6 +134,17 @@ TEST_F(DocumentEditTest, PointBesideALineSplitsIt) {
     EXPECT_EQ(doc_.m_LineList.GetCount(), 2);
 }
 
+TEST_F(DocumentEditTest, PointWhoseHalvesWouldPassTheLineLimitIsRefusedWhole) {
+    doc_.m_nLimit[CBlockDoc::kLineLimit] = 2;
+    Run({{0, 0}, {10, 0}});
+    int key = -1;
+    EXPECT_FALSE(doc_.AddNode(5.0, 0.05, key));
+    EXPECT_EQ(key, -1);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地表線ﾃﾞｰﾀの個数が制限を越えています"));
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 2);
+    EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 2}}));
+}
+
 TEST_F(DocumentEditTest, CrossingMakesAPointAndHalvesTheCrossedLine) {
     Run({{0, 0}, {10, 0}});
     Run({{5, -5}, {5, 5}});

@@ -122,6 +122,18 @@ TEST_F(DxfImportTest, EveryImportedPointIsAGroundPointJoinedToTheModel) {
     EXPECT_EQ(doc_.m_mapAllPoints.size(), 3U + 4U + 1U);
 }
 
+TEST_F(DxfImportTest, ALineDrawnAgainOrOverTheModelIsAddedOnce) {
+    // One new line drawn twice and once backwards, and the model's line from 0 to 10.
+    const std::vector<std::string> drawing = {
+        "0", "LINE", "8", "GL", "10", "40.0", "20", "50.0", "11", "50.0", "21", "50.0",
+        "0", "LINE", "8", "GL", "10", "40.0", "20", "50.0", "11", "50.0", "21", "50.0",
+        "0", "LINE", "8", "GL", "10", "50.0", "20", "50.0", "11", "40.0", "21", "50.0",
+        "0", "LINE", "8", "GL", "10", "10.0", "20", "50.0", "11", "0.0",  "21", "50.0"};
+    ASSERT_EQ(Import(dxftest::EntitiesDxf(drawing), 0), CDxfImport::Result::kImported);
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 3 + 2);
+    EXPECT_EQ(doc_.m_LineList.GetCount(), 2 + 1);
+}
+
 TEST_F(DxfImportTest, ALimitPartWayKeepsWhatWasRead) {
     doc_.m_nLimit[CBlockDoc::kNodeLimit] = 5;
     ASSERT_EQ(Import(dxftest::EntitiesDxf(kGroundDrawing), 1), CDxfImport::Result::kImported);

@@ -219,6 +219,14 @@ TEST_F(PointTableTest, ChangePointRefusesNumberZeroAndMovesLinesWithANewNumber) 
     EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 30000}, {30000, 3}}));
 }
 
+TEST_F(PointTableTest, MovedPointMarksTheModelForSaving) {
+    CNode& point = *doc_.m_mapNode.Lookup(1);
+    ASSERT_FALSE(doc_.IsModified());
+    EXPECT_TRUE(merdok::ChangePoint(doc_, point, {2, 10.0, 0.5, CString()}, U, U));
+    EXPECT_EQ(point.GetY(), 0.5);
+    EXPECT_TRUE(doc_.IsModified());
+}
+
 TEST(EditSettingsTest, DialogValuesOutsideTheirRangesAreRefused) {
     using Settings = merdok::EditSettings;
     struct Case {

@@ -1,6 +1,7 @@
 // The section view base on a window offscreen: the first "view all", the scale steps by key
 // and their limits, the model-size dialog, the guide texts and the pixels of the marks.
 
+#include "common/ui/section/CCoordInputDlg.h"
 #include "common/ui/section/CModelSizeDlg.h"
 #include "common/ui/section/CViewBase.h"
 #include "common/ui/section/GuideStrings.h"
@@ -236,6 +237,36 @@ TEST_F(SectionViewTest, MarksKeepTheirPixelSizeAndTheOverObjectTestFindsThem) {
     view_->m_dMarkScale = 1.0;
     EXPECT_EQ(dc.GetPixel(404, 103), magenta);
     EXPECT_EQ(dc.GetPixel(104, 103), RGB(255, 255, 255));
+}
+
+// A typed point within a figure: relative values go from the previous point, an empty
+// field keeps the previous coordinate.
+TEST(CoordInputTest, RelativeValuesAreAddedToThePreviousPoint) {
+    const double U = platform::kUnsetDouble;
+    const struct {
+        double x;
+        double y;
+        BOOL relative;
+        DPoint point;
+        int rule;
+    } cases[] = {
+        {2.0, 3.0, TRUE, {12.0, 23.0}, 0}, {-2.0, -3.0, TRUE, {8.0, 17.0}, 0},
+        {2.0, 3.0, FALSE, {2.0, 3.0}, 0},  {U, 3.0, TRUE, {10.0, 23.0}, 2},
+        {2.0, U, TRUE, {12.0, 20.0}, 1},
+    };
+    const DPoint previous{10.0, 20.0};
+    for (const auto& c : cases) {
+        CCoordInputDlg dialog(1001, nullptr);
+        dialog.PrepareEntry(&previous, c.relative, 0);
+        dialog.m_dX = c.x;
+        dialog.m_dY = c.y;
+        DPoint point;
+        int rule = -1;
+        ASSERT_TRUE(dialog.TypedPoint(&previous, {}, point, rule));
+        EXPECT_EQ(point.x, c.point.x) << c.x << " " << c.y << " " << c.relative;
+        EXPECT_EQ(point.y, c.point.y) << c.x << " " << c.y << " " << c.relative;
+        EXPECT_EQ(rule, c.rule);
+    }
 }
 
 // A print job is named by the document title, cut to 31 bytes without splitting a
