@@ -55,7 +55,7 @@ protected:
     }
     // Starts the copied program on an X display of that name (":98"); true once its window
     // is registered in the runtime directory of the display registeredAs (the same by default).
-    bool StartBaseMenuOnDisplay(const std::string& display, std::string registeredAs = {}) {
+    bool StartBaseMenuOnDisplay(const std::string& display, const std::string& registeredAs = {}) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("DISPLAY", QString::fromStdString(display));
         environment.remove("WAYLAND_DISPLAY");

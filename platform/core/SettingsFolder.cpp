@@ -114,7 +114,7 @@ CString SettingsFile(const CString& name, const CString& seedDirectory) {
     if (folder.IsEmpty()) {
         return CString();
     }
-    const CString path = folder + name;
+    CString path = folder + name;
     const std::string osPath = Cp932ToUtf8(path.str());
     struct stat info {};
     if (!seedDirectory.IsEmpty() && ::lstat(osPath.c_str(), &info) != 0 && errno == ENOENT) {
