@@ -46,7 +46,7 @@ CString ReferenceNameForSave(const CString& oldDirectory, const CString& name, c
     CString title;
     CString extension;
     SplitPath(ResolveBeside(oldDirectory, name), &folder, &title, &extension);
-    const CString file = title + extension;
+    CString file = title + extension;
     fs::path fileFolder = AbsoluteDirectory(folder);
     if (SameDirectory(fileFolder, AbsoluteDirectory(newDirectory))) {
         return file;
