@@ -22,6 +22,7 @@ int RunInChildAsUser(const std::function<int()>& body);
 // The child may grow its address space by at most headroomBytes beyond what it has at the
 // fork (an allocation past that fails as on a machine out of memory), runs body and exits
 // with its result; returns as above. For readers that must not hold a huge input whole.
+// Under AddressSanitizer, whose own mappings fail under such a limit, the body runs unlimited.
 int RunInChildWithMemoryLimit(std::size_t headroomBytes, const std::function<int()>& body);
 
 } // namespace testsupport
