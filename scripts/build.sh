@@ -5,6 +5,9 @@
 #                  UndefinedBehaviorSanitizer
 # build.sh fuzz  - the file readers' fuzz harnesses under the same sanitizers, each run for
 #                  FUZZ_SECONDS (default 5) from its seeds; libFuzzer when clang is installed
+# build.sh bench - build the benchmarks optimised (build/bench) and run every one, each result
+#                  printed with its goal beside it (bench/goals.txt); a missed goal does not
+#                  fail. BENCH_MIN_TIME (default 0.1) is each benchmark's minimum time in seconds
 set -euo pipefail
 
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -64,8 +67,13 @@ case "$mode" in
       tail -n 1 "$name.out"
     done <fuzzers.txt
     ;;
+  bench)
+    configure "$top/build/bench" -DCMAKE_BUILD_TYPE=Release
+    cmake --build "$top/build/bench" -j "$jobs" --target verrant_benchmarks
+    python3 "$top/scripts/run-bench.py" "$top/build/bench" "$top/bench/goals.txt" "${BENCH_MIN_TIME:-0.1}"
+    ;;
   *)
-    echo "usage: $0 run|test|asan|fuzz" >&2
+    echo "usage: $0 run|test|asan|fuzz|bench" >&2
     exit 2
     ;;
 esac
