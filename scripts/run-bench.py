@@ -56,8 +56,9 @@ def measure(result, by_name, what):
     return milliseconds(result, which + "_time") / base, "{:.3g}x " + other + " " + which
 
 
-def report(program, results, goals):
+def report(program, results, goals, seen):
     by_name = {r["name"]: r for r in results if r.get("run_type", "iteration") == "iteration"}
+    seen.update(by_name)
     missed = 0
     print(f"{program}")
     for name, result in by_name.items():
@@ -79,7 +80,7 @@ def report(program, results, goals):
             op, limit = goal
             met = OPERATORS[op](value, limit)
             missed += 0 if met else 1
-            print(f"  {'':<48}   {text:<36} goal {op} {limit:g}: {'met' if met else 'MISSED'}")
+            print(f"  {'':<48}   {text:<44} goal {op} {limit:g}: {'met' if met else 'MISSED'}")
     return missed
 
 
@@ -96,6 +97,7 @@ def main():
     programs = [line for line in (build / "benchmarks.txt").read_text().splitlines() if line]
     failed = []
     missed = 0
+    seen = set()
     for program in programs:
         name = Path(program).name
         json_path = out / f"{name}.json"
@@ -107,7 +109,9 @@ def main():
             print(f"{name}: failed (exit {run.returncode}); its output: {out / (name + '.txt')}")
             failed.append(name)
             continue
-        missed += report(name, json.loads(json_path.read_text())["benchmarks"], goals)
+        missed += report(name, json.loads(json_path.read_text())["benchmarks"], goals, seen)
+    for name in goals.keys() - seen:
+        print(f"goal without a result: {name} did not run")
     print(f"{len(programs)} benchmark programs run, {missed} goal(s) missed"
           + (f", failed: {' '.join(failed)}" if failed else ""))
     return 1 if failed else 0
