@@ -10,6 +10,8 @@
 #include "analysis/CTorvanDoc.h"
 #include "common/ui/section/CViewBase.h"
 #include "common/ui/table/GridCellEdit.h"
+#include "drawing_viewer/app/MainView.h"
+#include "drawing_viewer/app/StringInputDlg.h"
 #include "drawing_viewer/app/ZaphoApp.h"
 #include "list_viewer/app/MainListView.h"
 #include "list_viewer/app/WenuxApp.h"
@@ -28,6 +30,7 @@
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
+#include "platform/ui/QtText.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/Journey.h"
@@ -36,7 +39,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QGridLayout>
 #include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -113,6 +118,24 @@ void Click(CViewBase& view, double x, double y, Qt::MouseButton button = Qt::Lef
     QApplication::sendEvent(canvas, &press);
     QApplication::sendEvent(canvas, &release);
     QApplication::processEvents();
+}
+
+// A click on the drawing surface (beside the view's scroll bars) at a paper point.
+void ClickPaper(zapho::CMainView& view, int x, int y) {
+    const CPoint at = view.PaperToClient(x, y);
+    const QPointF local(at.x, at.y);
+    auto* grid = qobject_cast<QGridLayout*>(view.GetWidget()->layout());
+    QWidget* surface = grid ? grid->itemAtPosition(0, 0)->widget() : view.GetCanvasWidget();
+    const QPointF global = surface->mapToGlobal(local);
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(surface, &move);
+    QApplication::sendEvent(surface, &press);
+    QApplication::sendEvent(surface, &release);
+    testsupport::Settle();
 }
 
 // The running processes of an installed program.
@@ -382,6 +405,25 @@ protected:
         CFrameWnd& frame = *run.MainFrame();
         testsupport::AnswerFileDialog(OnlyFile(folder_, ".p00").string());
         ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"図面ﾌｧｲﾙを開く..."}));
+        auto* view = dynamic_cast<zapho::CMainView*>(frame.GetActiveFrame()->GetActiveView());
+        ASSERT_NE(view, nullptr) << sink_.LastMessageUtf8();
+
+        // A text typed into the input dialog lands where the click was.
+        ASSERT_TRUE(ChooseMenu(frame, {u8"文字", u8"入力"}));
+        platform::DialogScript::Queue([](CDialog& dialog) {
+            auto* combo = qobject_cast<QComboBox*>(dialog.GetDlgItemWidget(zapho::CStringInputDlg::kText));
+            ASSERT_NE(combo, nullptr);
+            combo->setEditText(platform::ToQString(u8"本線の観測"));
+            dialog.SetDlgItemText(zapho::CStringInputDlg::kSize, "5.0");
+            dialog.OnOK();
+        });
+        ClickPaper(*view, 1200, 1000);
+        bool added = false;
+        for (const auto& text : view->PageTexts()) {
+            added = added || text->m_text == CString(u8"本線の観測");
+        }
+        EXPECT_TRUE(added) << sink_.LastMessageUtf8();
+
         platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
         ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}));
         const fs::path pdf = OnlyFile(folder_, ".pdf");
@@ -394,6 +436,7 @@ protected:
         const std::string pgm = testsupport::ReadBytes(work_.Path() / "drawing.pgm");
         EXPECT_NE(pgm.find_first_not_of('\xff', pgm.size() / 4), std::string::npos)
             << "the drawing prints blank";
+        sink_.QueueAnswer(IDNO); // the added text is not kept as a figure file
         EXPECT_TRUE(run.Quit());
     }
 
