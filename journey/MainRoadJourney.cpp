@@ -31,6 +31,7 @@
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/QtText.h"
+#include "testsupport/DxfAudit.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/Journey.h"
@@ -376,6 +377,14 @@ protected:
         testsupport::Settle();
         ASSERT_EQ(view->BlockLineTable(), nullptr);
         EXPECT_EQ(model.m_listSlipLines.GetCount(), before + 2) << sink_.LastMessageUtf8();
+
+        // The section with its slip lines as DXF beside the analysis file, under the name offered.
+        platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ出力..."}));
+        ASSERT_FALSE(OnlyFile(folder_, ".dxf").empty()) << sink_.LastMessageUtf8();
+        if (testsupport::EzdxfAvailable()) {
+            EXPECT_EQ(testsupport::EzdxfAuditProblems(folder_.string()), "");
+        }
 
         ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"上書き保存"}));
         EXPECT_TRUE(ReadsAsCp932(slo));
