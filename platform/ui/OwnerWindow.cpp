@@ -4,7 +4,9 @@
 #include "platform/ui/CWnd.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace platform {
 
@@ -21,6 +23,24 @@ QWidget* OwnerWindow() {
         return main->GetWidget()->window();
     }
     return nullptr;
+}
+
+void PlaceOverOwner(QWidget& window, const QWidget* owner) {
+    if (!owner) {
+        return;
+    }
+    const QWidget* top = owner->window();
+    window.adjustSize();
+    QRect placed(QPoint(0, 0), window.size());
+    placed.moveCenter(top->frameGeometry().center());
+    if (const QScreen* screen = top->screen()) {
+        const QRect room = screen->availableGeometry();
+        placed.moveLeft(
+            std::clamp(placed.left(), room.left(), std::max(room.left(), room.right() - placed.width())));
+        placed.moveTop(
+            std::clamp(placed.top(), room.top(), std::max(room.top(), room.bottom() - placed.height())));
+    }
+    window.move(placed.topLeft());
 }
 
 } // namespace platform

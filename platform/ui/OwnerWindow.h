@@ -11,4 +11,9 @@ namespace platform {
 // null when there is none (a program whose first window is a dialog).
 QWidget* OwnerWindow();
 
+// Lays window out and puts it explicitly over the middle of owner's window (kept on owner's
+// screen), before it is shown. An explicit place is one the window manager keeps: a window
+// left to the toolkit's automatic placement may be put at the screen's top-left corner.
+void PlaceOverOwner(QWidget& window, const QWidget* owner);
+
 } // namespace platform

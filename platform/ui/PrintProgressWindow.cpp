@@ -33,6 +33,7 @@ PrintProgressWindow::PrintProgressWindow(QWidget* owner, const CString& document
     // Closing the window cancels as well.
     QObject::connect(window_, &QDialog::rejected, window_, [this] { cancelled_ = true; });
     window_->setMinimumWidth(280);
+    PlaceOverOwner(*window_, window_->parentWidget());
     window_->show();
     QApplication::processEvents();
 }

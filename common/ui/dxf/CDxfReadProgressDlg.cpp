@@ -1,4 +1,5 @@
 #include "common/ui/dxf/CDxfReadProgressDlg.h"
+#include "platform/ui/OwnerWindow.h"
 #include "platform/ui/QtText.h"
 
 #include "platform/ui/CWinApp.h"
@@ -28,9 +29,7 @@ void CDxfReadProgressDlg::CreateControls() {
 
 BOOL CDxfReadProgressDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (QWidget* parent = Dialog()->parentWidget()) {
-        Dialog()->move(parent->geometry().center() - Dialog()->rect().center());
-    }
+    platform::PlaceOverOwner(*Dialog(), Dialog()->parentWidget());
     return TRUE;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CWinApp.h"
+#include "platform/ui/PrintProgressWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -52,6 +53,23 @@ TEST_F(WindowPlacementTest, ADialogMadeWithoutParentBelongsToTheMainWindowAndIsF
     EXPECT_LE((widget->frameGeometry().center() - OwnerCentre()).manhattanLength(), 40)
         << widget->x() << "," << widget->y();
     widget->hide();
+}
+
+// A progress window opens explicitly placed over its owner (a place the window manager keeps;
+// left to automatic placement it may open at the screen's top-left corner).
+TEST_F(WindowPlacementTest, PrintProgressOpensPlacedOverItsOwner) {
+    platform::PrintProgressWindow progress(frame_.GetWidget(), CString("run.log"));
+    QWidget* window = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == QString::fromLatin1(platform::PrintProgressWindow::kObjectName) &&
+            top->isVisible()) {
+            window = top;
+        }
+    }
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->testAttribute(Qt::WA_Moved));
+    EXPECT_LE((window->frameGeometry().center() - OwnerCentre()).manhattanLength(), 40)
+        << window->x() << "," << window->y();
 }
 
 } // namespace
