@@ -208,7 +208,7 @@ public:
                 return JoinBaseMenuDisplay() && process::ReadBaseMenuSlot(process::kAnalysisSlot, name) !=
                                                     process::BaseMenuExchange::NotRunning;
             },
-            20000);
+            60000); // a busy machine starts a display and a program slowly
     }
     // The programs this process runs (offscreen) find those of one display only: they take the
     // virtual display's name that xvfb-run chose once the base menu registered its window there.
