@@ -6,6 +6,7 @@
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CView.h"
 #include "platform/ui/DialogScript.h"
+#include "platform/ui/OwnerWindow.h"
 #include "platform/ui/PrintRunner.h"
 #include "platform/ui/QtText.h"
 
@@ -35,8 +36,8 @@ bool CPrintDialog::HavePrinter() {
 }
 
 void CPrintDialog::Build() {
-    QWidget* parent =
-        m_pParentWnd && m_pParentWnd->GetWidget() ? m_pParentWnd->GetWidget()->window() : nullptr;
+    QWidget* parent = m_pParentWnd && m_pParentWnd->GetWidget() ? m_pParentWnd->GetWidget()->window()
+                                                                : platform::OwnerWindow();
     dialog_ = new QPrintDialog(Printer(), parent);
     dialog_->setObjectName(QString::number(GetTemplateId()));
     SetWidget(dialog_);

@@ -4,7 +4,9 @@
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CFrameWnd.h"
+#include "platform/ui/CPrintDialog.h"
 #include "platform/ui/CWinApp.h"
+#include "platform/ui/DialogScript.h"
 #include "platform/ui/PrintProgressWindow.h"
 
 #include <QApplication>
@@ -70,6 +72,17 @@ TEST_F(WindowPlacementTest, PrintProgressOpensPlacedOverItsOwner) {
     EXPECT_TRUE(window->testAttribute(Qt::WA_Moved));
     EXPECT_LE((window->frameGeometry().center() - OwnerCentre()).manhattanLength(), 40)
         << window->x() << "," << window->y();
+}
+
+TEST_F(WindowPlacementTest, APrintDialogMadeWithoutParentBelongsToTheMainWindow) {
+    CPrintDialog dialog(FALSE);
+    QWidget* parent = nullptr;
+    platform::DialogScript::Queue([&parent](CDialog& open) {
+        parent = open.GetWidget()->parentWidget();
+        open.OnCancel();
+    });
+    dialog.DoModal();
+    EXPECT_EQ(parent, frame_.GetWidget());
 }
 
 } // namespace
