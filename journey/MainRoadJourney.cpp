@@ -37,6 +37,7 @@
 #include "testsupport/ui/Journey.h"
 #include "testsupport/ui/ProgramRun.h"
 #include "testsupport/ui/SpinUntil.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -486,11 +487,15 @@ protected:
 TEST_F(MainRoad, FromTheBaseMenuThroughAnalysisDrawingAndLog) {
     InstalledSuite suite(work_);
     // A dialog nobody answers would hold the run for ever and leave the base menu behind.
-    QTimer::singleShot(240000, [&suite] {
+    testsupport::TestApplication();
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [&suite] {
         std::fprintf(stderr, "the journey waits on a window nobody answers: ended\n");
         suite.StopBaseMenu();
         std::_Exit(1);
     });
+    watchdog.start(240000);
     ASSERT_TRUE(suite.Install());
     ASSERT_TRUE(suite.StartBaseMenu()) << suite.Output();
     ASSERT_NO_FATAL_FAILURE(SectionEditor(suite));

@@ -19,7 +19,7 @@ QRect FillRect(const QMdiArea* area, int margin) {
 
 } // namespace
 
-AreaFilling::AreaFilling(QMdiArea* area) : QObject(area), area_(area) {
+AreaFilling::AreaFilling(QMdiArea* area) : QObject(area), area_(area), viewport_(area->viewport()) {
     setObjectName(QStringLiteral("verrantAreaFilling"));
     area->viewport()->installEventFilter(this);
 }
@@ -40,7 +40,7 @@ void AreaFilling::Fill(QMdiSubWindow* window, int margin) {
 }
 
 bool AreaFilling::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == area_->viewport() && event->type() == QEvent::Resize) {
+    if (event->type() == QEvent::Resize && viewport_ && watched == viewport_) {
         Refill();
     }
     return QObject::eventFilter(watched, event);

@@ -5,8 +5,10 @@
 // reaching past the area would bring the area's scroll bars beside the view's own.
 
 #include <QObject>
+#include <QPointer>
 
 class QMdiArea;
+class QWidget;
 class QMdiSubWindow;
 
 namespace platform {
@@ -27,6 +29,8 @@ private:
     void Refill();
 
     QMdiArea* area_;
+    // Compared with the watched object only: events arrive while the area is being destroyed.
+    QPointer<QWidget> viewport_;
 };
 
 } // namespace platform
