@@ -1,11 +1,13 @@
 #include "platform/ui/FileDropOpening.h"
 
 #include "platform/core/CString.h"
+#include "platform/core/MessageSink.h"
 #include "platform/ui/CWinApp.h"
 #include "platform/ui/QtText.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
@@ -28,15 +30,28 @@ public:
         } else if (event->type() == QEvent::Drop) {
             auto* drop = static_cast<QDropEvent*>(event);
             for (const QUrl& url : drop->mimeData()->urls()) {
-                CString path;
-                if (url.isLocalFile() && FromQString(url.toLocalFile(), path) && AfxGetApp()) {
-                    AfxGetApp()->OpenDocumentFile(path);
+                if (url.isLocalFile()) {
+                    OpenDropped(url.toLocalFile());
                 }
             }
             drop->acceptProposedAction();
             return true;
         }
         return false;
+    }
+
+private:
+    // A name the suite's texts cannot hold would open another file than the one dropped.
+    static void OpenDropped(const QString& localPath) {
+        CString path;
+        if (!FromQString(localPath, path)) {
+            CString message;
+            message.Format(u8"%s\nﾌｧｲﾙ名に使用できない文字が含まれています",
+                           FromQStringLossy(QFileInfo(localPath).fileName()).GetString());
+            AfxMessageBox(message);
+        } else if (AfxGetApp()) {
+            AfxGetApp()->OpenDocumentFile(path);
+        }
     }
 };
 

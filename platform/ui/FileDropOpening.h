@@ -6,7 +6,7 @@ class QWidget;
 
 namespace platform {
 
-// Makes the window accept dropped files (local paths that CP932 can hold).
+// Makes the window accept dropped files; a name CP932 cannot hold is told about, not opened.
 void OpenDroppedFiles(QWidget* window);
 
 } // namespace platform

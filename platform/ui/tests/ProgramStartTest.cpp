@@ -2,8 +2,16 @@
 #include "platform/core/RecordingSink.h"
 #include "platform/core/SafeFileWriter.h"
 #include "testsupport/TempDir.h"
+#include "testsupport/ui/TestApplication.h"
 
 #include "platform/ui/CWinApp.h"
+#include "platform/ui/FileDropOpening.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
 
 #include <QCoreApplication>
 #include <csignal>
@@ -71,5 +79,20 @@ TEST(ProgramStartTest, ANameTheSuitesTextsCannotHoldIsLeftOutWithAMessage) {
     const std::vector<CString> arguments = CWinApp::SuiteArguments(4, argv);
     EXPECT_EQ(arguments, (std::vector<CString>{CString("@"), CString(u8"断面.sec")}));
     // The message shows what CP932 can of the name.
+    EXPECT_EQ(sink.LastMessageUtf8(), platform::Utf8(u8"?t?.sec\nﾌｧｲﾙ名に使用できない文字が含まれています"));
+}
+
+// A dropped file whose name CP932 cannot hold is told about as the command line tells it.
+TEST(ProgramStartTest, ADroppedNameTheSuitesTextsCannotHoldGivesTheSameMessage) {
+    testsupport::TestApplication();
+    platform::RecordingSink sink;
+    QWidget window;
+    platform::OpenDroppedFiles(&window);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromUtf8(u8"/nowhere/\u00e9t\u00e9.sec"))});
+    QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    QApplication::sendEvent(&window, &drop);
     EXPECT_EQ(sink.LastMessageUtf8(), platform::Utf8(u8"?t?.sec\nﾌｧｲﾙ名に使用できない文字が含まれています"));
 }
