@@ -37,13 +37,30 @@ bool IsForeignByte(char ch) {
     return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n' && byte != 0x1A) || byte == 0x7F;
 }
 
+// A page is looked at whole before it is read; stopping only between chunks lets the
+// compiler test many bytes at once, where a stop after each byte cost a tenth of the read.
+bool HoldsForeignBytes(std::string_view bytes) {
+    constexpr std::size_t kChunk = 256;
+    for (std::size_t at = 0; at < bytes.size(); at += kChunk) {
+        const std::size_t end = std::min(bytes.size(), at + kChunk);
+        bool found = false;
+        for (std::size_t i = at; i < end; ++i) {
+            found |= IsForeignByte(bytes[i]);
+        }
+        if (found) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 PlotCommandReader::PlotCommandReader(PlotDrawing& drawing, int page) : drawing_(drawing), page_(page) {}
 
 PlotPageSummary PlotCommandReader::ReadPage(std::string_view bytes) {
     PlotPageSummary summary;
-    summary.foreignBytes = std::any_of(bytes.begin(), bytes.end(), IsForeignByte);
+    summary.foreignBytes = HoldsForeignBytes(bytes);
     PlotLines lines(bytes);
     std::string_view line;
     while (lines.Next(line)) {

@@ -1,9 +1,13 @@
 #include "PlotItemPool.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <memory>
 #include <new>
 #include <vector>
+
+#include <sys/mman.h>
 
 namespace zapho {
 
@@ -25,21 +29,37 @@ constexpr bool kPoolEnabled = true;
 
 constexpr std::size_t kGranule = 16;
 constexpr std::size_t kClasses = PlotItemPool::kLargestPooled / kGranule;
-constexpr std::size_t kBlockBytes = 64 * 1024;
+// Blocks grow from 64 KiB to 2 MiB, so that a small drawing keeps little memory while a
+// large one is served from huge pages: faulting in a million items 4 KiB at a time cost
+// about as much as reading their file.
+constexpr std::size_t kFirstBlockBytes = 64 * 1024;
+constexpr std::size_t kLargestBlockBytes = 2 * 1024 * 1024;
 
 struct FreeItem {
     FreeItem* next;
+};
+
+struct BlockDeleter {
+    void operator()(std::byte* block) const noexcept { std::free(block); }
 };
 
 class ThreadPool {
 public:
     void* Take(std::size_t sizeClass) {
         FreeItem*& head = free_[sizeClass];
-        if (!head) {
-            Refill(sizeClass);
+        if (head) {
+            FreeItem* item = head;
+            head = item->next;
+            return item;
         }
-        FreeItem* item = head;
-        head = item->next;
+        const std::size_t itemBytes = (sizeClass + 1) * kGranule;
+        Fresh& fresh = fresh_[sizeClass];
+        if (fresh.left < itemBytes) {
+            NewBlock(fresh);
+        }
+        std::byte* item = fresh.next;
+        fresh.next += itemBytes;
+        fresh.left -= itemBytes;
         return item;
     }
     void Give(void* item, std::size_t sizeClass) noexcept {
@@ -49,18 +69,35 @@ public:
     }
 
 private:
-    // Cuts a new block into items of the class and puts them on its list.
-    void Refill(std::size_t sizeClass) {
-        const std::size_t itemBytes = (sizeClass + 1) * kGranule;
-        blocks_.push_back(std::make_unique_for_overwrite<std::byte[]>(kBlockBytes));
-        std::byte* block = blocks_.back().get();
-        for (std::size_t at = kBlockBytes / itemBytes; at-- > 0;) {
-            Give(block + at * itemBytes, sizeClass);
+    // The part of a class's newest block no item has used yet; items are cut from it in
+    // turn, so that a block's pages are touched only as its items are made.
+    struct Fresh {
+        std::byte* next = nullptr;
+        std::size_t left = 0;
+        std::size_t blockBytes = kFirstBlockBytes / 2;
+    };
+
+    void NewBlock(Fresh& fresh) {
+        fresh.blockBytes = std::min(fresh.blockBytes * 2, kLargestBlockBytes);
+        const std::size_t alignment = fresh.blockBytes == kLargestBlockBytes ? kLargestBlockBytes : kGranule;
+        auto* block = static_cast<std::byte*>(std::aligned_alloc(alignment, fresh.blockBytes));
+        if (!block) {
+            throw std::bad_alloc();
         }
+        blocks_.emplace_back(block);
+#if defined(MADV_HUGEPAGE)
+        if (fresh.blockBytes == kLargestBlockBytes) {
+            // Only a hint: without huge pages the block is used as it is.
+            ::madvise(block, fresh.blockBytes, MADV_HUGEPAGE);
+        }
+#endif
+        fresh.next = block;
+        fresh.left = fresh.blockBytes;
     }
 
     std::array<FreeItem*, kClasses> free_{};
-    std::vector<std::unique_ptr<std::byte[]>> blocks_;
+    std::array<Fresh, kClasses> fresh_{};
+    std::vector<std::unique_ptr<std::byte, BlockDeleter>> blocks_;
 };
 
 ThreadPool& Pool() {
