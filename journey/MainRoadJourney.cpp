@@ -44,7 +44,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QGridLayout>
-#include <QMouseEvent>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -111,32 +110,15 @@ void Click(CViewBase& view, double x, double y, Qt::MouseButton button = Qt::Lef
         dc.LPtoDP(&device);
     }
     QWidget* canvas = view.GetCanvasWidget();
-    const QPointF at(device.x, device.y);
-    const QPointF global = canvas->mapToGlobal(at);
-    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, button, button, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &move);
-    QApplication::sendEvent(canvas, &press);
-    QApplication::sendEvent(canvas, &release);
-    QApplication::processEvents();
+    testsupport::ClickAt(*canvas, device.x, device.y, button);
 }
 
 // A click on the drawing surface (beside the view's scroll bars) at a paper point.
 void ClickPaper(zapho::CMainView& view, int x, int y) {
     const CPoint at = view.PaperToClient(x, y);
-    const QPointF local(at.x, at.y);
     auto* grid = qobject_cast<QGridLayout*>(view.GetWidget()->layout());
     QWidget* surface = grid ? grid->itemAtPosition(0, 0)->widget() : view.GetCanvasWidget();
-    const QPointF global = surface->mapToGlobal(local);
-    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
-                        Qt::NoModifier);
-    QApplication::sendEvent(surface, &move);
-    QApplication::sendEvent(surface, &press);
-    QApplication::sendEvent(surface, &release);
+    testsupport::ClickAt(*surface, at.x, at.y);
     testsupport::Settle();
 }
 

@@ -34,14 +34,6 @@ protected:
         ASSERT_EQ(Model().OnOpenDocument(VERRANT_SOURCE_DIR "/data/sample.slo"), 1);
         InitialUpdate();
     }
-    // A click as the mouse makes it: the pointer arrives, the button goes down and up.
-    void Click(double x, double y) {
-        view_->UpdateWindow();
-        const CPoint p = view_->WorldToLogical(x, y);
-        view_->OnMouseMove(0, p);
-        view_->OnLButtonDown(0, p);
-        view_->OnLButtonUp(0, p);
-    }
     const CNode* FirstGroundPoint() {
         for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapNode)) {
             return point;

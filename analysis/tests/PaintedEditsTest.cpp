@@ -37,16 +37,6 @@ protected:
         ASSERT_TRUE(TorvanViewProgram::OpenSampleCopy(*document_, dir_)) << sink_.LastMessageUtf8();
         InitialUpdate();
     }
-    void Redraw() {
-        view_->Invalidate();
-        view_->UpdateWindow();
-    }
-    COLORREF Pixel(double x, double y) {
-        const CPoint p = view_->WorldToLogical(x, y);
-        CClientDC dc(view_);
-        view_->OnPrepareDC(&dc);
-        return dc.GetPixel(p.x, p.y);
-    }
     // Whether the colour lies within a pixel of a model point (a thin line's pixels round).
     bool Near(double x, double y, COLORREF colour) {
         const CPoint p = view_->WorldToLogical(x, y);
@@ -74,13 +64,6 @@ protected:
             }
         }
         return false;
-    }
-    void Click(double x, double y) {
-        view_->UpdateWindow();
-        const CPoint p = view_->WorldToLogical(x, y);
-        view_->OnMouseMove(0, p);
-        view_->OnLButtonDown(0, p);
-        view_->OnLButtonUp(0, p);
     }
     CNode* GroundPoint(int number) {
         CObject* object = nullptr;

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -227,6 +228,18 @@ bool DropFiles(QWidget& target, const std::vector<std::string>& paths) {
     QApplication::sendEvent(&target, &drop);
     Settle();
     return true;
+}
+
+void ClickAt(QWidget& target, int x, int y, Qt::MouseButton button) {
+    const QPointF at(x, y);
+    const QPointF global = target.mapToGlobal(at);
+    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, button, button, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&target, &move);
+    QApplication::sendEvent(&target, &press);
+    QApplication::sendEvent(&target, &release);
+    QApplication::processEvents();
 }
 
 void RequireTool(const char* tool, const char* package) {

@@ -9,6 +9,7 @@
 // equals it once '&' marks, the accelerator after the tab and the mnemonic group in
 // parentheses ("(&Fﾌ)") are left out of both: "ﾌｧｲﾙ(&F)" and "ﾌｧｲﾙ" both find "ﾌｧｲﾙ(&Fﾌ)".
 
+#include <Qt>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -30,6 +31,9 @@ void AnswerFileDialog(const std::string& path);
 
 // Drags files (UTF-8 paths) over target and drops them there; false when it refuses them.
 bool DropFiles(QWidget& target, const std::vector<std::string>& paths);
+
+// The pointer moves onto (x, y) of target's pixels and the button goes down and up there.
+void ClickAt(QWidget& target, int x, int y, Qt::MouseButton button = Qt::LeftButton);
 
 // Ends the journey as skipped (exit code 77) when tool is not on the PATH; package installs it.
 void RequireTool(const char* tool, const char* package);

@@ -9,6 +9,7 @@
 // Base is the fixture beneath (RecordingSinkTest or TempDirTest). A test that goes on in its own
 // SetUp wraps this one's in ASSERT_NO_FATAL_FAILURE, so that a window not made stops it.
 
+#include "platform/ui/CClientDC.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "testsupport/Fixtures.h"
@@ -53,6 +54,25 @@ protected:
     void InitialUpdate() {
         view_->OnInitialUpdate();
         QApplication::processEvents();
+    }
+    // The views that draw a model (WorldToLogical): a paint now, a pixel at a model point, a click.
+    void Redraw() {
+        view_->Invalidate();
+        view_->UpdateWindow();
+    }
+    COLORREF Pixel(double x, double y) {
+        const CPoint p = view_->WorldToLogical(x, y);
+        CClientDC dc(view_);
+        view_->OnPrepareDC(&dc);
+        return dc.GetPixel(p.x, p.y);
+    }
+    // A click as the mouse makes it: the pointer arrives, the button goes down and up.
+    void Click(double x, double y) {
+        view_->UpdateWindow();
+        const CPoint p = view_->WorldToLogical(x, y);
+        view_->OnMouseMove(0, p);
+        view_->OnLButtonDown(0, p);
+        view_->OnLButtonUp(0, p);
     }
 
     Document* document_ = nullptr;

@@ -91,6 +91,20 @@ TEST(DialogTest, EscapeCancels) {
 
 namespace {
 
+// The file dialog's detail view once the folder's listing, read in the background, arrived.
+QTreeView* ListedDetails(CDialog& open) {
+    auto* details = open.GetWidget()->findChild<QTreeView*>(QStringLiteral("treeView"));
+    if (details) {
+        QElapsedTimer waited;
+        waited.start();
+        while (details->model()->rowCount(details->rootIndex()) == 0 && waited.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
+        QCoreApplication::processEvents();
+    }
+    return details;
+}
+
 // Sizes, types and dates of the file dialog's detail view are readable in full, whatever
 // widths the user's settings remember.
 TEST(FileDialogColumnsTest, SizeTypeAndDateFitTheirTexts) {
@@ -109,14 +123,8 @@ TEST(FileDialogColumnsTest, SizeTypeAndDateFitTheirTexts) {
     }
     std::vector<int> overflow;
     platform::DialogScript::Queue([&overflow](CDialog& open) {
-        auto* details = open.GetWidget()->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QTreeView* details = ListedDetails(open);
         ASSERT_NE(details, nullptr);
-        QElapsedTimer waited;
-        waited.start();
-        while (details->model()->rowCount(details->rootIndex()) == 0 && waited.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        }
-        QCoreApplication::processEvents();
         ASSERT_GT(details->model()->rowCount(details->rootIndex()), 0);
         const QModelIndex row = details->model()->index(0, 0, details->rootIndex());
         for (int column = 1; column < 4; ++column) {
@@ -146,13 +154,8 @@ TEST(FileDialogColumnsTest, DatesInJapaneseForm) {
     dialog.m_ofn.lpstrInitialDir = directory.c_str();
     QString shown;
     platform::DialogScript::Queue([&shown](CDialog& open) {
-        auto* details = open.GetWidget()->findChild<QTreeView*>(QStringLiteral("treeView"));
+        QTreeView* details = ListedDetails(open);
         ASSERT_NE(details, nullptr);
-        QElapsedTimer waited;
-        waited.start();
-        while (details->model()->rowCount(details->rootIndex()) == 0 && waited.elapsed() < 5000) {
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        }
         ASSERT_GT(details->model()->rowCount(details->rootIndex()), 0);
         shown = details->model()->index(0, 3, details->rootIndex()).data().toString();
         open.OnCancel();

@@ -39,16 +39,6 @@ protected:
         InitialUpdate();
         Redraw();
     }
-    void Redraw() {
-        view_->Invalidate();
-        view_->UpdateWindow();
-    }
-    COLORREF Pixel(double x, double y) {
-        const CPoint p = view_->WorldToLogical(x, y);
-        CClientDC dc(view_);
-        view_->OnPrepareDC(&dc);
-        return dc.GetPixel(p.x, p.y);
-    }
 };
 
 int Spread(const QColor& c) {

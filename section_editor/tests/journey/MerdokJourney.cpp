@@ -22,7 +22,6 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 #include <cmath>
@@ -51,15 +50,7 @@ CPoint DeviceOf(CBlockView& view, double x, double y) {
 void Click(CBlockView& view, double x, double y, Qt::MouseButton button = Qt::LeftButton) {
     QWidget* canvas = view.GetCanvasWidget();
     const CPoint device = DeviceOf(view, x, y);
-    const QPointF at(device.x, device.y);
-    const QPointF global = canvas->mapToGlobal(at);
-    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, button, button, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, button, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &move);
-    QApplication::sendEvent(canvas, &press);
-    QApplication::sendEvent(canvas, &release);
-    QApplication::processEvents();
+    testsupport::ClickAt(*canvas, device.x, device.y, button);
 }
 
 // Tab on the drawing opens the coordinate entry, answered with X and Y.
