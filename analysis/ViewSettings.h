@@ -7,6 +7,7 @@
 
 #include "model/PlotSettings.h"
 
+#include "common/records/CountLimits.h"
 #include "common/ui/section/SectionStyles.h"
 #include "common/ui/shell/SectionSystemSettings.h"
 #include "platform/core/CString.h"
@@ -64,7 +65,9 @@ struct PlotParameters {
 
 // The new-line tolerance is 0 <= angle < 1 radians here.
 struct ViewSettings : shell::SectionSystemSettings {
-    ViewSettings() : SectionSystemSettings(10000, 10000, 10000, 100) {}
+    ViewSettings()
+        : SectionSystemSettings(kAnalysisSettingsDefaultLimits[0], kAnalysisSettingsDefaultLimits[1],
+                                kAnalysisSettingsDefaultLimits[2], kAnalysisSettingsDefaultLimits[3]) {}
     DisplaySettings display;
     PlotParameters plot;
 };

@@ -135,8 +135,6 @@ public:
     int InsertBoundaryPoint(double x, double y, int kind, int& key);
     // The existing point that a position hit, or null (a new point, or a refusal).
     CNode* InsertPoint(double x, double y, int kind);
-    // Inserts the points in order with the operation of their kind; stops at a refusal.
-    void InsertPoints(const std::vector<DPoint>& points, int kind);
     // -1 equal ends, -2 over the line limit, else line key + 1.
     int AddLine(int key1, int key2, int lineKey);
     int AddUniqueNo(std::vector<int>& keys, int key) const;

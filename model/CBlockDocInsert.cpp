@@ -215,16 +215,6 @@ CNode* CBlockDoc::InsertPoint(double x, double y, int kind) {
     return map.Lookup(static_cast<WORD>(key), found) ? static_cast<CNode*>(found) : nullptr;
 }
 
-void CBlockDoc::InsertPoints(const std::vector<DPoint>& points, int kind) {
-    for (const DPoint& p : points) {
-        int key = -1;
-        InsertPointOfKind(p.x, p.y, kind, key);
-        if (key < 0) {
-            return;
-        }
-    }
-}
-
 int CBlockDoc::AddLine(int key1, int key2, int lineKey) {
     if (key1 == key2) {
         return -1;

@@ -3,6 +3,7 @@
 // grouped as the window side reads and edits them. The fields keep the names the
 // design gives them.
 
+#include "common/records/CountLimits.h"
 #include "platform/core/Unset.h"
 
 namespace torvan {
@@ -40,7 +41,8 @@ struct SnapDistances {
 // Data-count limits, indexed by CBlockDoc::LimitIndex (points, ground-surface lines,
 // measurement points, boundary points).
 struct DataLimits {
-    int m_nLimit[4] = {2000, 2000, 1000, 100};
+    int m_nLimit[kCountLimitKinds] = {kAnalysisReadLimits[0], kAnalysisReadLimits[1], kAnalysisReadLimits[2],
+                                      kAnalysisReadLimits[3]};
 };
 
 } // namespace torvan

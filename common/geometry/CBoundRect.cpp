@@ -27,12 +27,6 @@ Line LineThrough(const DPoint& q1, const DPoint& q2) {
 CBoundRect::CBoundRect(double boxTolerance, double distanceLimit, double angleTolerance)
     : boxTolerance_(boxTolerance), distanceLimit_(distanceLimit), angleTolerance_(angleTolerance) {}
 
-void CBoundRect::GetEndpointDistances(double distances[4]) const {
-    for (int i = 0; i < 4; ++i) {
-        distances[i] = distances_[i];
-    }
-}
-
 int CBoundRect::IntersectSegment(const DPoint& aStart, const DPoint& aEnd, const DPoint& bStart,
                                  const DPoint& bEnd, int kindA, int kindB) {
     aStart_ = aStart;

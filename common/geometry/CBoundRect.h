@@ -20,7 +20,6 @@ public:
     int IntersectSegment(const DPoint& aStart, const DPoint& aEnd, const DPoint& bStart, const DPoint& bEnd,
                          int kindA, int kindB);
     void GetIntersection(DPoint& point) const { point = intersection_; }
-    void GetEndpointDistances(double distances[4]) const;
 
     // The steps of IntersectSegment by kind; each keeps the point and returns 1, or returns 0.
     int IntersectSloped(const DPoint& p1, const DPoint& p2, const DPoint& q1, const DPoint& q2);

@@ -65,8 +65,6 @@ public:
     void RecomputeAllDs();
     int TrimEmptyRows(int rows);
     void DropEmptyTailPoints();
-    // 0-based index among the page's value cells of the last one set in any row; -1 when none.
-    int GetLastUsedValueColumn();
 
     CEditTitle* NameEdit(int index) const;
     // Makes (row, col) the current cell as a click on it does.

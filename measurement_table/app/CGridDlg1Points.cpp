@@ -60,21 +60,6 @@ void CGridDlg1::ShowPointPage() {
     }
 }
 
-int CGridDlg1::GetLastUsedValueColumn() {
-    int last = -1;
-    POSITION pos = m_rows.GetHeadPosition();
-    for (int row = 1; row <= m_nRows && pos; ++row) {
-        auto* data = static_cast<CGridData*>(m_rows.GetNext(pos));
-        for (int cell = pointsPerPage_ * valuesPerPoint_ - 1; cell > last; --cell) {
-            if (!platform::IsUnsetDouble(data->RealCell(cell))) {
-                last = cell;
-                break;
-            }
-        }
-    }
-    return last;
-}
-
 void CGridDlg1::AddNewPoint(std::size_t position) {
     const int flag = IsThreeDimensional() ? 1 : 0;
     points_.insert(points_.begin() + static_cast<std::ptrdiff_t>(position),

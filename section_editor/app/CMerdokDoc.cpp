@@ -4,6 +4,8 @@
 #include "section_editor/app/CMerdokApp.h"
 #include "section_editor/app/ViewSettings.h"
 
+#include "common/records/CountLimits.h"
+
 #include "platform/core/CFile.h"
 #include "platform/core/CodePage.h"
 #include "platform/ui/CDocTemplate.h"
@@ -77,7 +79,7 @@ BOOL CMerdokDoc::OnOpenDocument(LPCTSTR path) {
     // under them, or one that opened under the model's own, opens again.
     const ViewSettings& settings = ProgramViewSettings();
     for (int i = 0; i < 4; ++i) {
-        model_.m_nLimit[i] = std::max(CBlockDoc::kInitialLimits[i], settings.countLimit[i]);
+        model_.m_nLimit[i] = std::max(kAnalysisReadLimits[i], settings.countLimit[i]);
     }
     return model_.OnOpenDocument(path);
 }

@@ -2,6 +2,7 @@
 // The section model editor's display settings and system settings, kept in the settings file
 // beside the program: loaded at start, handed to each new view, written back at exit.
 
+#include "common/records/CountLimits.h"
 #include "common/ui/section/SectionStyles.h"
 #include "common/ui/shell/SectionSystemSettings.h"
 #include "platform/core/CString.h"
@@ -18,7 +19,9 @@ struct DisplaySettings {
 };
 
 struct ViewSettings : shell::SectionSystemSettings {
-    ViewSettings() : SectionSystemSettings(5000, 5000, 1000, 10) {}
+    ViewSettings()
+        : SectionSystemSettings(kSectionEditorDefaultLimits[0], kSectionEditorDefaultLimits[1],
+                                kSectionEditorDefaultLimits[2], kSectionEditorDefaultLimits[3]) {}
     DisplaySettings display;
 };
 

@@ -29,7 +29,8 @@ CBlockDoc::CBlockDoc() {
     SetUnset(m_dDxfRegion);
     SetUnset(m_dModelBox);
     SetUnset(m_dModelSize);
-    std::copy(kInitialLimits, kInitialLimits + 4, m_nLimit);
+    // The document's own limits until the program's settings replace them.
+    std::copy(kAnalysisReadLimits, kAnalysisReadLimits + kCountLimitKinds, m_nLimit);
 }
 
 CBlockDoc::~CBlockDoc() {
@@ -278,15 +279,6 @@ void CBlockDoc::GetModelExtent(double& width, double& height) {
     if (!extent.Get(m_dModelBox, width, height)) {
         SetUnset(m_dModelBox);
     }
-}
-
-CNode* CBlockDoc::FindNodeByName(const CString& name, const RecordMap<CNode>& map) const {
-    for (const auto& [key, point] : map) {
-        if (point->GetName() == name) {
-            return point.get();
-        }
-    }
-    return nullptr;
 }
 
 void CBlockDoc::SetNodeStates(int state) {

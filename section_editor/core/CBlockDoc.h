@@ -9,6 +9,7 @@
 // message sink; the window side asks for a file name through m_promptSavePath.
 
 #include "common/geometry/DPoint.h"
+#include "common/records/CountLimits.h"
 #include "platform/core/CObList.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
@@ -28,8 +29,6 @@ class CBlockDoc : public CObject {
 public:
     // Indexes of m_nLimit, in the order of the kind names 4120-4123.
     enum LimitIndex { kNodeLimit = 0, kLineLimit = 1, kSiteLimit = 2, kBoundLimit = 3 };
-    // The document's own limits until the program's settings replace them.
-    static constexpr int kInitialLimits[4] = {2000, 2000, 1000, 100};
 
     CBlockDoc();
     ~CBlockDoc() override;
@@ -70,7 +69,6 @@ public:
     // Extent of the points in a state of 0 or more into the model box; an empty model
     // gives 200 x 100 and an unset box.
     void GetModelExtent(double& width, double& height);
-    CNode* FindNodeByName(const CString& name, const RecordMap<CNode>& map) const;
     void SetNodeStates(int state);
     // kind 1: measurement points, 2: boundary points.
     void SetPointStates(int kind, int state);
@@ -171,7 +169,7 @@ public:
     int m_nBoundCount = 0;
     std::map<int, CNode*> m_mapAllPoints; // by sequence number; refers only
     int m_nNextSeqNo = 0;
-    int m_nLimit[4];
+    int m_nLimit[kCountLimitKinds];
 
 private:
     void RemoveFromIndex(const CNode* point);

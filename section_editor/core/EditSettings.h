@@ -4,6 +4,7 @@
 // points, the distance within which a new point is an existing one, the angle within which
 // two lines run straight on, and monochrome printing.
 
+#include "common/records/CountLimits.h"
 #include "platform/core/CString.h"
 
 namespace merdok {
@@ -11,11 +12,13 @@ namespace merdok {
 struct EditSettings {
     enum Field { kNoField = -1, kNodeLimit = 0, kLineLimit, kSiteLimit, kDistance, kAngle };
     static constexpr int kLowestLimit = 100;
-    static constexpr int kHighestLimit = 10000;
+    static constexpr int kHighestLimit = kSectionEditorHighestLimit;
 
-    int limits[3] = {5000, 5000, 1000}; // ground-surface points, lines, measurement points
-    double distance = 0.01;             // metres
-    double angle = 0.01;                // radians
+    // ground-surface points, lines, measurement points
+    int limits[3] = {kSectionEditorDefaultLimits[0], kSectionEditorDefaultLimits[1],
+                     kSectionEditorDefaultLimits[2]};
+    double distance = 0.01; // metres
+    double angle = 0.01;    // radians
     int monochrome = 0;
 
     // The first field the dialog refuses (its message through message), or kNoField.

@@ -93,12 +93,6 @@ CSize CViewBase::ClientSize() const {
     return CSize(std::max(client.Width(), 1), std::max(client.Height(), 1));
 }
 
-CSize CViewBase::GetViewScale(double width, double height, int marginDivX, int marginDivY) {
-    const CSize client = ClientSize();
-    m_view.FitScales(client.cx, client.cy, width, height, marginDivX, marginDivY);
-    return client;
-}
-
 void CViewBase::Fit(const double* extent, int margin) {
     double width = 0.0;
     double height = 0.0;
@@ -255,34 +249,6 @@ BOOL CViewBase::GetPointWorldXY(int number, double* x, double* y) const {
     *x = m_drawRange.xmin - 10.0;
     *y = m_drawRange.ymin - 10.0;
     return FALSE;
-}
-
-BOOL CViewBase::GetWorldPolylineBounds(CRect* rect, const double* xs, const double* ys, int n) const {
-    if (!xs || n <= 0 || platform::IsUnsetDouble(xs[0])) {
-        return FALSE;
-    }
-    for (int i = 0; i < n; ++i) {
-        const CPoint p = WorldToLogical(xs[i], ys[i]);
-        if (i == 0) {
-            *rect = CRect(p.x, p.y, p.x, p.y);
-            continue;
-        }
-        rect->left = std::min(rect->left, p.x);
-        rect->right = std::max(rect->right, p.x);
-        rect->top = std::min(rect->top, p.y);
-        rect->bottom = std::max(rect->bottom, p.y);
-    }
-    return TRUE;
-}
-
-BOOL CViewBase::LogicalToDeviceRect(CRect* rect) {
-    if (rect->IsRectEmpty()) {
-        return FALSE;
-    }
-    CClientDC dc(this);
-    OnPrepareDC(&dc);
-    dc.LPtoDP(rect);
-    return TRUE;
 }
 
 int CViewBase::HitTest(int x, int y) {

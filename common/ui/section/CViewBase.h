@@ -64,10 +64,6 @@ public:
     virtual void MeasureLabelSize();
     // The extent of "1234" in the largest of these label fonts; (0, 0) for none.
     CSize LargestLabelExtent(std::span<const section::NumberStyle> numbers);
-    // The table "点座標" (not editable) of the ground-surface points in state 0 inside the x and
-    // y ranges ({minimum, maximum}, ends included), or of the point numbered number when the
-    // ranges are null (CViewBaseNodeData.cpp).
-    void ViewNodeData(const double* xRange, const double* yRange, int number);
 
     // --- mouse input (CViewBaseMouse.cpp) ---
     void OnLButtonDown(UINT flags, CPoint point) override;
@@ -143,8 +139,6 @@ public:
     // Mapping (see Viewport): an unmappable point is (INT_MIN, INT_MIN).
     CPoint WorldToLogical(double x, double y) const { return m_view.WorldToLogical(x, y); }
     void LogicalToWorld(int lx, int ly, double* x, double* y) const { m_view.LogicalToWorld(lx, ly, x, y); }
-    // The scales fitting width x height metres; returns the client size.
-    CSize GetViewScale(double width, double height, int marginDivX, int marginDivY);
     // zoomMode FALSE: "view all" (extent normally null: the model size or the document's
     // extent), margin divisor 20 leaves 5 % on each side. zoomMode TRUE: show extent (metres)
     // about centre with margin pixels; outside the size limits the limit's message is shown
@@ -160,10 +154,6 @@ public:
     // Coordinates of a ground-surface point by number; a missing one gives the drawing range's
     // minimum less 10 m on both axes and FALSE.
     BOOL GetPointWorldXY(int number, double* x, double* y) const;
-    // The logical bounding rectangle of n points; FALSE without points or with an unset first x.
-    BOOL GetWorldPolylineBounds(CRect* rect, const double* xs, const double* ys, int n) const;
-    // A logical rectangle in device pixels of the window; FALSE for an empty rectangle.
-    BOOL LogicalToDeviceRect(CRect* rect);
     // Which window edges a device point lies beyond (8 above, 4 below, 1 left, 2 right); -1
     // when inside, at a corner, or at the same edge as the last call.
     int HitTest(int x, int y);
