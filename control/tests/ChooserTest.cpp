@@ -1,5 +1,5 @@
 #include "testsupport/ChildProcess.h"
-#include "testsupport/SpecialFile.h"
+#include "testsupport/NonRegularFile.h"
 #include "testsupport/TempDir.h"
 
 #include "control/core/ChosenName.h"
@@ -178,9 +178,9 @@ TEST(FileNameTestTest, ReadOnlyAndJapaneseNamedFilesAreTakenAndNoFileIsNot) {
     std::filesystem::permissions(readOnly,
                                  std::filesystem::perms::owner_read | std::filesystem::perms::others_read);
     EXPECT_EQ(testsupport::RunInChildAsUser([&] { return IsOpenableFile(CString(readOnly)) ? 0 : 1; }), 0);
-    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+    for (const std::string& kind : testsupport::NonRegularFileKinds()) {
         const std::string path = dir.File(kind + ".sec");
-        ASSERT_TRUE(testsupport::MakeSpecialFile(kind, path));
+        ASSERT_TRUE(testsupport::MakeNonRegularFile(kind, path));
         EXPECT_FALSE(IsOpenableFile(CString(path))) << kind;
     }
 }

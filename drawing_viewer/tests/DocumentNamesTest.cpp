@@ -5,7 +5,7 @@
 #include "platform/core/CodePage.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/SpecialFile.h"
+#include "testsupport/NonRegularFile.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -71,10 +71,10 @@ TEST_F(DocumentNamesTest, AReadOnlyFigureOpensAndSavingOverItIsRefused) {
 }
 
 TEST_F(DocumentNamesTest, NoFileAtAFiguresOrAnIndexsNameHoldsTheViewerUp) {
-    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+    for (const std::string& kind : testsupport::NonRegularFileKinds()) {
         for (const char* extension : {CMainDoc::kFigureExtension, CMainDoc::kPlotExtension}) {
             const std::string path = dir_.File(kind + extension);
-            ASSERT_TRUE(testsupport::MakeSpecialFile(kind, path));
+            ASSERT_TRUE(testsupport::MakeNonRegularFile(kind, path));
             EXPECT_EQ(testsupport::RunInChildAsUser([&] {
                           CMainDoc doc;
                           return doc.OnOpenDocument(path.c_str(), extension) || sink_.MessageCount() != 1;

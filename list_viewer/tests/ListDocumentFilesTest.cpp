@@ -1,7 +1,7 @@
 #include "ListTestFiles.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/SpecialFile.h"
+#include "testsupport/NonRegularFile.h"
 #include "testsupport/TempDir.h"
 
 #include "list_viewer/core/LineIndex.h"
@@ -29,9 +29,9 @@ TEST_F(ListDocumentFilesTest, MissingAndSpecialFilesAreNotFoundAndReadOnlyAndJap
     EXPECT_FALSE(files.Open(missing));
     EXPECT_EQ(sink_.LastMessageUtf8(), missing.str() + Utf8(u8"\nﾌｧｲﾙが見つかりません"));
     std::filesystem::permissions(dir_.Path(), std::filesystem::perms::all);
-    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+    for (const std::string& kind : testsupport::NonRegularFileKinds()) {
         const std::string path = dir_.File(kind + ".log");
-        ASSERT_TRUE(testsupport::MakeSpecialFile(kind, path));
+        ASSERT_TRUE(testsupport::MakeNonRegularFile(kind, path));
         EXPECT_EQ(testsupport::RunInChildAsUser([&] { return files.Open(CString(path)) ? 1 : 0; }), 0)
             << kind;
     }

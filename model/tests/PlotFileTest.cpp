@@ -9,7 +9,7 @@
 #include "platform/core/SafeFileWriter.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/Fixtures.h"
-#include "testsupport/SpecialFile.h"
+#include "testsupport/NonRegularFile.h"
 
 #include <algorithm>
 #include <fcntl.h>
@@ -237,9 +237,9 @@ TEST_F(PlotFileTest, NoFileAtAPlotFilesNameHoldsTheRunUp) {
     std::filesystem::permissions(dir_.Path(), std::filesystem::perms::all);
     CBlockDoc doc;
     OpenSample(doc);
-    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+    for (const std::string& kind : testsupport::NonRegularFileKinds()) {
         for (const char* name : {"sample.p00", "sample.p01"}) {
-            ASSERT_TRUE(testsupport::MakeSpecialFile(kind, Path(name)));
+            ASSERT_TRUE(testsupport::MakeNonRegularFile(kind, Path(name)));
             const int messages = sink_.MessageCount();
             EXPECT_EQ(testsupport::RunInChildAsUser([&] {
                           CString index;

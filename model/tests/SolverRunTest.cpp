@@ -1,7 +1,7 @@
 #include "DocumentTestSupport.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
-#include "testsupport/SpecialFile.h"
+#include "testsupport/NonRegularFile.h"
 #include "testsupport/TempDir.h"
 
 #include "model/CVerrant.h"
@@ -109,12 +109,12 @@ TEST_F(SolverRunTest, LinksPlantedAtTheRunFileNamesAreNeverFollowed) {
 // run with its message before the solver starts; nothing waits at it.
 TEST_F(SolverRunTest, NoFileAtARunFilesNameHoldsTheRunUp) {
     fs::permissions(dir_, fs::perms::all);
-    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+    for (const std::string& kind : testsupport::NonRegularFileKinds()) {
         for (const char* name : {"sample.qel", "sample.slf", "sample.log"}) {
             for (const char* made : {"sample.qel", "sample.slf", "sample.log"}) {
                 fs::remove_all(dir_ / made);
             }
-            ASSERT_TRUE(testsupport::MakeSpecialFile(kind, (dir_ / name).string()));
+            ASSERT_TRUE(testsupport::MakeNonRegularFile(kind, (dir_ / name).string()));
             g_seenPath.clear();
             const int messages = sink_.MessageCount();
             EXPECT_EQ(testsupport::RunInChildAsUser([&] {

@@ -6,7 +6,7 @@
 #include "platform/core/SafeFileWriter.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
-#include "testsupport/SpecialFile.h"
+#include "testsupport/NonRegularFile.h"
 #include "testsupport/TempDir.h"
 
 #include <filesystem>
@@ -44,9 +44,9 @@ const std::vector<std::pair<const char*, std::function<bool(const CString&)>>>& 
 
 TEST(DiskNames, SpecialFilesAtADocumentsNameAreRefusedWithoutWaiting) {
     testsupport::TempDir dir;
-    for (const std::string& kind : testsupport::SpecialFileKinds()) {
+    for (const std::string& kind : testsupport::NonRegularFileKinds()) {
         const std::string path = dir.File(kind + ".dat");
-        ASSERT_TRUE(testsupport::MakeSpecialFile(kind, path)) << kind;
+        ASSERT_TRUE(testsupport::MakeNonRegularFile(kind, path)) << kind;
         for (const auto& opener : Openers()) {
             // A wait at the FIFO ends the child after a few seconds and fails the case.
             EXPECT_EQ(testsupport::RunInChildWithFileSizeLimit(1 << 20,

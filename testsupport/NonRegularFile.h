@@ -8,9 +8,9 @@
 namespace testsupport {
 
 // "fifo", "socket", "directory" and "device" (a link to /dev/zero).
-const std::vector<std::string>& SpecialFileKinds();
+const std::vector<std::string>& NonRegularFileKinds();
 
 // Makes one at the path (UTF-8); false when it could not be made here.
-bool MakeSpecialFile(const std::string& kind, const std::string& path);
+bool MakeNonRegularFile(const std::string& kind, const std::string& path);
 
 } // namespace testsupport

@@ -1,4 +1,4 @@
-#include "testsupport/SpecialFile.h"
+#include "testsupport/NonRegularFile.h"
 
 #include <filesystem>
 #include <sys/socket.h>
@@ -25,12 +25,12 @@ bool MakeSocket(const std::string& path) {
 
 } // namespace
 
-const std::vector<std::string>& SpecialFileKinds() {
+const std::vector<std::string>& NonRegularFileKinds() {
     static const std::vector<std::string> kinds = {"fifo", "socket", "directory", "device"};
     return kinds;
 }
 
-bool MakeSpecialFile(const std::string& kind, const std::string& path) {
+bool MakeNonRegularFile(const std::string& kind, const std::string& path) {
     std::error_code error;
     if (kind == "fifo") {
         return ::mkfifo(path.c_str(), 0666) == 0;
