@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "model/CBlockDoc.h"
+#include "analysis/core/CBlockDoc.h"
 #include "platform/core/CException.h"
 
 namespace {

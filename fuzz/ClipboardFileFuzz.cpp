@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "common/records/ClipboardFile.h"
+#include "common/records/CClipboardFile.h"
 #include "platform/core/CException.h"
 #include "platform/core/Clipboard.h"
 

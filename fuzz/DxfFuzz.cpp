@@ -4,7 +4,7 @@
 #include "FuzzSupport.h"
 
 #include "RecordingDocument.h"
-#include "common/dxf/DxfReader.h"
+#include "common/dxf/CDxfReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::QuietMessages();

@@ -4,7 +4,7 @@
 #include "FuzzSupport.h"
 
 #include "section_editor/core/CBlockDoc.h"
-#include "section_editor/core/DxfImport.h"
+#include "section_editor/core/CDxfImport.h"
 #include "section_editor/core/DxfLayerTable.h"
 
 #include <vector>

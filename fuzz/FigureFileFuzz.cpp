@@ -2,7 +2,7 @@
 
 #include "FuzzSupport.h"
 
-#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/CMainDoc.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::QuietMessages();

@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "list_viewer/core/LineIndex.h"
+#include "list_viewer/core/CLineIndex.h"
 #include "list_viewer/core/PageRows.h"
 
 #include <vector>

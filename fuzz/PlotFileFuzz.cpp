@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/CMainDoc.h"
 
 #include <string>
 

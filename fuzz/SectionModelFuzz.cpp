@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "model/CBlockDoc.h"
+#include "analysis/core/CBlockDoc.h"
 #include "platform/core/CException.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

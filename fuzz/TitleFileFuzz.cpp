@@ -2,7 +2,7 @@
 
 #include "FuzzSupport.h"
 
-#include "common/records/TitleFile.h"
+#include "common/records/CTitleFile.h"
 #include "platform/core/CException.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,8 +5,11 @@
 #  - "using namespace" in a header
 #  - a test naming /tmp/ (tests make their files under $TMPDIR)
 #  - includes that run upward or sideways (tests included): platform/ and testsupport/
-#    include nothing of common/ or a program; common/ nothing of a program; model/ and
-#    solver/ nothing of a window folder or a program; no program includes another
+#    include nothing of common/ or a program; common/ nothing of a program; solver/ and each
+#    program's core/ nothing of a window folder, an app/ or another program; no program includes
+#    another, except that its tests may read a peer's files through that peer's core/
+#  - a program laid out otherwise than in core/ (no windows) and app/ (its windows), with no
+#    source at its top level
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -54,12 +57,27 @@ refuse_includes platform "common/ or a program" common $programs
 refuse_includes testsupport "common/ or a program" common $programs
 # shellcheck disable=SC2086
 refuse_includes common "a program" $programs
-for folder in model solver; do
-  # shellcheck disable=SC2086
-  refuse_includes $folder "a window folder or a program" platform/ui common/ui testsupport/ui $programs
-done
+# shellcheck disable=SC2086
+refuse_includes solver "a window folder or a program" platform/ui common/ui testsupport/ui $programs
 for program in $programs; do
+  others=$(echo $programs | tr ' ' '\n' | grep -v -x "$program" | tr '\n' ' ')
   # shellcheck disable=SC2086
-  refuse_includes "$program" "another program" $(echo $programs | tr ' ' '\n' | grep -v -x "$program")
+  refuse_includes "$program/core" "a window folder, an app/ or another program" platform/ui common/ui \
+    testsupport/ui "$program/app" $others
+  # A test may read what a peer writes through the peer's core/; nothing else crosses.
+  files=$(echo "$all_sources" | grep -E "^$program/" || true)
+  alternatives=$(echo $others | tr ' ' '|')
+  nontests=$(echo "$files" | grep -v -E '(^|/)tests?/' || true)
+  tests=$(echo "$files" | grep -E '(^|/)tests?/' || true)
+  hits=""
+  [ -z "$nontests" ] || hits=$(grep -H -n -E "^[[:space:]]*#[[:space:]]*include[[:space:]]*\"($alternatives)/" $nontests || true)
+  [ -z "$tests" ] || hits="$hits$(grep -H -n -P "^\s*#\s*include\s*\"($alternatives)/(?!core/)" $tests || true)"
+  [ -z "$hits" ] || report "$program/ includes another program" "$hits"
+  # Every program reads core/ + app/: its code lies in those, never at its top level.
+  top_level=$(echo "$files" | grep -E "^$program/[^/]+\.(cpp|h)$" || true)
+  [ -z "$top_level" ] || report "$program/ has sources outside core/ and app/" "$top_level"
+  for part in core app; do
+    echo "$files" | grep -q -E "^$program/$part/" || report "$program/ has no $part/" "$program/$part"
+  done
 done
 exit $status

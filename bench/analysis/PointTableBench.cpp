@@ -3,13 +3,13 @@
 // document taking them on the confirming click. Every tenth row moved, 100 rows deleted.
 // Goal: under 200 ms.
 
-#include "analysis/CBlockView.h"
-#include "analysis/CGridDlg1.h"
-#include "analysis/CTorvanDoc.h"
-#include "analysis/PointTableDlg.h"
+#include "analysis/app/CBlockView.h"
+#include "analysis/app/CGridDlg1.h"
+#include "analysis/app/CTorvanDoc.h"
+#include "analysis/app/PointTableDlg.h"
 
-#include "model/CLine.h"
-#include "model/CNode.h"
+#include "analysis/core/CLine.h"
+#include "analysis/core/CNode.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CFrameWnd.h"
 #include "testsupport/ui/OffscreenApplication.h"

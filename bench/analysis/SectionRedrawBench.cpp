@@ -2,13 +2,13 @@
 // limits: 2,000 ground-surface points and lines, 1,000 measurement points with their vectors
 // and names, 3 boundary points and 20 slip lines of 200 points. Goal: under 16 ms.
 
-#include "analysis/CBlockView.h"
-#include "analysis/CTorvanDoc.h"
+#include "analysis/app/CBlockView.h"
+#include "analysis/app/CTorvanDoc.h"
 
-#include "model/CDispData.h"
-#include "model/CLine.h"
-#include "model/CNode.h"
-#include "model/CVerrant.h"
+#include "analysis/core/CDispData.h"
+#include "analysis/core/CLine.h"
+#include "analysis/core/CNode.h"
+#include "analysis/core/CVerrant.h"
 #include "platform/core/RecordingSink.h"
 #include "testsupport/ui/OffscreenApplication.h"
 #include "testsupport/ui/ViewWindow.h"

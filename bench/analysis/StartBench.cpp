@@ -4,7 +4,7 @@
 // frames, bars and the view, and the whole main window is rendered once. Goal: under 300 ms
 // (about 60 ms wall and 11 ms processor time on an 8-core Xeon, RelWithDebInfo).
 
-#include "analysis/CTorvanApp.h"
+#include "analysis/app/CTorvanApp.h"
 
 #include "common/process/CNamedMutex.h"
 #include "common/process/WindowClassServer.h"

@@ -21,7 +21,7 @@
 // of 10 at load 1.5 (the machine slower than earlier that day: the items on one thread
 // 40 ms): the items in bands 10.4 ms, the page 12.7 ms (before 16.5 ms on a faster day).
 
-#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/CMainDoc.h"
 #include "drawing_viewer/render/BandedDraw.h"
 #include "drawing_viewer/render/PlotRenderer.h"
 

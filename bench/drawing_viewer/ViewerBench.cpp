@@ -5,8 +5,8 @@
 // with the page painted in bands on several threads, and the machine's load at 11 on its 8
 // cores, first paint 11.5 ms (9.4 ms on the calling thread), 50 pages to PDF 876 ms.
 
-#include "drawing_viewer/app/MainView.h"
-#include "drawing_viewer/app/ZaphoApp.h"
+#include "drawing_viewer/app/CMainView.h"
+#include "drawing_viewer/app/CZaphoApp.h"
 
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDocTemplate.h"

@@ -11,8 +11,8 @@
 #include "DxfTestFiles.h"
 #include "RecordingDocument.h"
 
-#include "common/dxf/DxfReader.h"
-#include "common/dxf/DxfWriter.h"
+#include "common/dxf/CDxfReader.h"
+#include "common/dxf/CDxfWriter.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/RecordingSink.h"
 

@@ -1,7 +1,7 @@
 // Filling a flex grid with 10,000 rows of 8 formatted cells and showing it, offscreen:
 // the work a table dialog does when it opens on a full table.
 
-#include "common/ui/table/GridDlg.h"
+#include "common/ui/table/CGridDlg.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CMSHFlexGrid.h"

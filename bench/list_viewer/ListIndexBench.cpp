@@ -3,8 +3,8 @@
 // run (the ratio is the "index/wc" counter), reading one page's rows, and drawing one page
 // as the view does.
 
-#include "list_viewer/core/LineIndex.h"
-#include "list_viewer/core/ListSearch.h"
+#include "list_viewer/core/CLineIndex.h"
+#include "list_viewer/core/CListSearch.h"
 #include "list_viewer/core/PageRows.h"
 
 #include "list_viewer/app/ListPageDrawer.h"

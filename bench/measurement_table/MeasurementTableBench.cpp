@@ -2,7 +2,7 @@
 // over 1,000 dates, and flipping the page of a table of 10,000 rows (offscreen).
 
 #include "measurement_table/app/CGridDlg1.h"
-#include "measurement_table/core/MeasurementDocument.h"
+#include "measurement_table/core/CMeasurementDocument.h"
 
 #include "platform/core/RecordingSink.h"
 #include "testsupport/ui/OffscreenApplication.h"

@@ -1,9 +1,9 @@
 // Block division and slip-line construction at the count limits: 2000 ground-surface
 // points and 1000 measurement points, read from files laid out as the editors write them.
 
-#include "model/AnalysisRun.h"
-#include "model/CBlockDoc.h"
-#include "model/CVerrant.h"
+#include "analysis/core/AnalysisRun.h"
+#include "analysis/core/CBlockDoc.h"
+#include "analysis/core/CVerrant.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/NumberFormat.h"

@@ -1,7 +1,7 @@
 // Writing and reading 100,000 point records through the record text file.
 
-#include "common/records/TextFile.h"
-#include "model/CNode.h"
+#include "analysis/core/CNode.h"
+#include "common/records/CTextFile.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

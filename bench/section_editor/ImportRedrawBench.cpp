@@ -14,12 +14,12 @@
 
 #include "DxfSampleDrawing.h"
 #include "RecordingDocument.h"
-#include "common/dxf/DxfReader.h"
-#include "common/dxf/DxfWriter.h"
+#include "common/dxf/CDxfReader.h"
+#include "common/dxf/CDxfWriter.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
 #include "section_editor/core/CBlockDoc.h"
-#include "section_editor/core/DxfImport.h"
+#include "section_editor/core/CDxfImport.h"
 #include "testsupport/ui/OffscreenApplication.h"
 #include "testsupport/ui/ViewWindow.h"
 

@@ -5,7 +5,7 @@
 // model holds. Goal: the import and save within 4 times the plain read and synced write.
 
 #include "DxfSampleDrawing.h"
-#include "common/dxf/DxfWriter.h"
+#include "common/dxf/CDxfWriter.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>

@@ -1,7 +1,7 @@
 // The section model file of 10,000 ground points: ground-line check plus write with the
 // line keys in reverse order of the walk, and the read against reading its lines alone.
 
-#include "common/records/TextFile.h"
+#include "common/records/CTextFile.h"
 #include "section_editor/core/CBlockDoc.h"
 
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 // The entity writers of CDxfWriter.
 
-#include "common/dxf/DxfWriter.h"
+#include "common/dxf/CDxfWriter.h"
 
 #include "common/geometry/ArrowShape.h"
-#include "common/records/TextFile.h"
+#include "common/records/CTextFile.h"
 #include "platform/core/CodePage.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "common/dxf/SectionDxfExport.h"
 
-#include "common/records/TextFile.h"
+#include "common/records/CTextFile.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/SafeFileWriter.h"
 

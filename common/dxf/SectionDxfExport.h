@@ -6,8 +6,8 @@
 // renamed over it only when whole, so a failed export leaves an older file as it was
 // and never half a drawing under the name.
 
-#include "common/dxf/DxfColorPalette.h"
-#include "common/dxf/DxfWriter.h"
+#include "common/dxf/CDxfColorPalette.h"
+#include "common/dxf/CDxfWriter.h"
 
 #include <functional>
 

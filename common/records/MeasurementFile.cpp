@@ -1,8 +1,8 @@
 #include "MeasurementFile.h"
 
+#include "common/records/CTextFile.h"
 #include "common/records/DataFileSyntax.h"
 #include "common/records/RecordFields.h"
-#include "common/records/TextFile.h"
 #include "platform/core/CException.h"
 #include "platform/core/MessageSink.h"
 

@@ -1,6 +1,6 @@
 #include "RecordFields.h"
 
-#include "common/records/TextFile.h"
+#include "common/records/CTextFile.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
 

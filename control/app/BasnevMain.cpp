@@ -1,6 +1,6 @@
 // BASNEV, the base menu of the suite.
 
-#include "control/app/BasnevApp.h"
+#include "control/app/CBasnevApp.h"
 
 namespace {
 basnev::CBasnevApp theApplication;

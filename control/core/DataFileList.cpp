@@ -1,6 +1,6 @@
 #include "control/core/DataFileList.h"
 
-#include "common/records/TextFile.h"
+#include "common/records/CTextFile.h"
 #include "control/core/DataFileKind.h"
 #include "platform/core/CFileException.h"
 #include "platform/core/DiskNames.h"

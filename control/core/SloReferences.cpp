@@ -1,6 +1,6 @@
 #include "control/core/SloReferences.h"
 
-#include "common/records/TextFile.h"
+#include "common/records/CTextFile.h"
 #include "common/records/TextHelpers.h"
 #include "platform/core/CFileException.h"
 

@@ -7,9 +7,9 @@
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/SpinUntil.h"
 
-#include "control/app/BasnevApp.h"
-#include "control/app/MainFrame.h"
-#include "control/app/MainView1.h"
+#include "control/app/CBasnevApp.h"
+#include "control/app/CMainFrame.h"
+#include "control/app/CMainView1.h"
 #include "platform/core/RecordingSink.h"
 
 #include <QStringList>

@@ -4,7 +4,7 @@
 
 #include "BaseMenuFixture.h"
 
-#include "control/app/FileDetailDlg.h"
+#include "control/app/CFileDetailDlg.h"
 #include "platform/core/CodePage.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "drawing_viewer/app/PageCopy.h"
 
 #include "drawing_viewer/app/PageSetup.h"
-#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/CMainDoc.h"
 #include "drawing_viewer/render/BandedDraw.h"
 #include "drawing_viewer/render/PlotRenderer.h"
 

@@ -1,6 +1,6 @@
 // ZAPHO, the drawing viewer of the suite.
 
-#include "drawing_viewer/app/ZaphoApp.h"
+#include "drawing_viewer/app/CZaphoApp.h"
 
 namespace {
 zapho::CZaphoApp theApplication;

@@ -7,7 +7,7 @@
 // disk every kWritebackBytes as it grows, not all at the closing sync. Only sequential
 // use: no seeking. A writer calls FinishWriting before closing.
 
-#include "common/records/BinaryFile.h"
+#include "common/records/CBinaryFile.h"
 #include "platform/core/CPoint.h"
 
 #include <concepts>

@@ -2,8 +2,8 @@
 
 #include "BufferedBinaryFile.h"
 #include "PlotDrawing.h"
-#include "common/records/BinaryFile.h"
-#include "common/records/TextFile.h"
+#include "common/records/CBinaryFile.h"
+#include "common/records/CTextFile.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/SafeFileWriter.h"
 

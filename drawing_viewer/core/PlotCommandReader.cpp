@@ -1,14 +1,14 @@
 #include "PlotCommandReader.h"
 
-#include "PlotArrow.h"
-#include "PlotCenterMark.h"
-#include "PlotCircle.h"
+#include "CPlotArrow.h"
+#include "CPlotCenterMark.h"
+#include "CPlotCircle.h"
+#include "CPlotLine.h"
+#include "CPlotPolyLine.h"
+#include "CPlotPolygon.h"
+#include "CPlotRectAngle.h"
 #include "PlotDrawing.h"
-#include "PlotLine.h"
 #include "PlotLines.h"
-#include "PlotPolyLine.h"
-#include "PlotPolygon.h"
-#include "PlotRectAngle.h"
 #include "common/records/TextHelpers.h"
 
 #include <algorithm>

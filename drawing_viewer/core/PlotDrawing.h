@@ -4,9 +4,9 @@
 // colours of polygon fills. Readers build a drawing of their own and hand it over whole
 // once it is complete, so a failed read never leaves half a drawing in a document.
 
-#include "PlotData.h"
-#include "PlotFont.h"
-#include "PlotString.h"
+#include "CPlotData.h"
+#include "CPlotFont.h"
+#include "CPlotString.h"
 
 #include "platform/core/Types.h"
 

@@ -1,10 +1,10 @@
 // The plot-output document's reading: the index file and one page file per index line.
 // A damaged line or page is reported and left out; the other pages still open.
 
-#include "MainDoc.h"
+#include "CMainDoc.h"
 #include "PlotCommandReader.h"
 #include "PlotNumbers.h"
-#include "common/records/TextFile.h"
+#include "common/records/CTextFile.h"
 #include "common/records/TextHelpers.h"
 #include "platform/core/MessageSink.h"
 

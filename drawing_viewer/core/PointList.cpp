@@ -1,7 +1,7 @@
 #include "PointList.h"
 
 #include "BufferedBinaryFile.h"
-#include "PlotData.h"
+#include "CPlotData.h"
 #include "platform/core/CFileException.h"
 
 namespace zapho {

@@ -1,7 +1,7 @@
 // The drawing viewer's documents under Japanese names, read-only, and with something that is
 // no file at their names.
 
-#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/CMainDoc.h"
 #include "platform/core/CodePage.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/Fixtures.h"

@@ -1,14 +1,14 @@
 // A page exported as DXF: the entities the plot items become, and an independent audit of
 // whole exports by ezdxf.
 
-#include "drawing_viewer/core/MainDoc.h"
-#include "drawing_viewer/core/PlotArrow.h"
-#include "drawing_viewer/core/PlotCenterMark.h"
-#include "drawing_viewer/core/PlotCircle.h"
-#include "drawing_viewer/core/PlotDxfWriter.h"
-#include "drawing_viewer/core/PlotLine.h"
-#include "drawing_viewer/core/PlotPolygon.h"
-#include "drawing_viewer/core/PlotRectAngle.h"
+#include "drawing_viewer/core/CMainDoc.h"
+#include "drawing_viewer/core/CPlotArrow.h"
+#include "drawing_viewer/core/CPlotCenterMark.h"
+#include "drawing_viewer/core/CPlotCircle.h"
+#include "drawing_viewer/core/CPlotDxfWriter.h"
+#include "drawing_viewer/core/CPlotLine.h"
+#include "drawing_viewer/core/CPlotPolygon.h"
+#include "drawing_viewer/core/CPlotRectAngle.h"
 #include "testsupport/Fixtures.h"
 
 #include <algorithm>

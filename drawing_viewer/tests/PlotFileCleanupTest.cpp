@@ -1,7 +1,7 @@
 // What closing a plot-output document started with its file removes, and the lock it holds
 // on the index file meanwhile.
 
-#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/CMainDoc.h"
 #include "testsupport/Fixtures.h"
 #include "testsupport/TempDir.h"
 

@@ -1,13 +1,13 @@
 // The plot index and page files as the analysis program writes them, and the reading
 // decisions for damaged or unusual files.
 
-#include "drawing_viewer/core/MainDoc.h"
-#include "drawing_viewer/core/PlotArrow.h"
-#include "drawing_viewer/core/PlotCircle.h"
-#include "drawing_viewer/core/PlotLine.h"
-#include "drawing_viewer/core/PlotPolyLine.h"
-#include "drawing_viewer/core/PlotPolygon.h"
-#include "drawing_viewer/core/PlotRectAngle.h"
+#include "drawing_viewer/core/CMainDoc.h"
+#include "drawing_viewer/core/CPlotArrow.h"
+#include "drawing_viewer/core/CPlotCircle.h"
+#include "drawing_viewer/core/CPlotLine.h"
+#include "drawing_viewer/core/CPlotPolyLine.h"
+#include "drawing_viewer/core/CPlotPolygon.h"
+#include "drawing_viewer/core/CPlotRectAngle.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/Fixtures.h"
 

@@ -9,7 +9,7 @@
 // 1 when the open failed or OUTPUT could not be written (no output file then), 2 on bad
 // usage (also when OUTPUT names an input file). The input files are never changed.
 
-#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/CMainDoc.h"
 #include "platform/core/FileSizeSignal.h"
 #include "platform/core/StdoutMessageSink.h"
 

@@ -4,8 +4,8 @@
 // stops at its last row. Every character cell is advanced by the column advances, so a
 // double-byte character takes two cells.
 
+#include "list_viewer/core/CLineIndex.h"
 #include "list_viewer/core/DrawPlan.h"
-#include "list_viewer/core/LineIndex.h"
 
 #include "platform/core/CString.h"
 

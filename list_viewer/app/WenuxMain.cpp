@@ -1,6 +1,6 @@
 // WENUX, the list and log viewer of the suite.
 
-#include "list_viewer/app/WenuxApp.h"
+#include "list_viewer/app/CWenuxApp.h"
 
 namespace {
 wenux::CWenuxApp theApplication;

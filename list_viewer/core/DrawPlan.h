@@ -6,7 +6,7 @@
 // Rows are numbered by view lines: line n of a page record {first, last}; the text of
 // view line n is scanner line ScannerLine(n, type) (result lists skip their header).
 
-#include "list_viewer/core/LineIndex.h"
+#include "list_viewer/core/CLineIndex.h"
 
 #include <climits>
 #include <vector>

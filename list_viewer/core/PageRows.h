@@ -1,7 +1,7 @@
 #pragma once
 // Rows of a page as the views, the printout and the index dump show them.
 
-#include "list_viewer/core/LineIndex.h"
+#include "list_viewer/core/CLineIndex.h"
 
 #include <string>
 #include <vector>

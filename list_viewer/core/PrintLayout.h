@@ -3,7 +3,7 @@
 // page of the file fills the sheet at any printer resolution; and the order of pages
 // and sheets of a print run.
 
-#include "list_viewer/core/LineIndex.h"
+#include "list_viewer/core/CLineIndex.h"
 
 #include <vector>
 

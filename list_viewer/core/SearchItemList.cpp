@@ -1,6 +1,6 @@
 #include "list_viewer/core/SearchItemList.h"
 
-#include "common/records/TextFile.h"
+#include "common/records/CTextFile.h"
 
 #include <cctype>
 #include <cstring>

@@ -2,7 +2,7 @@
 #include "testsupport/Fixtures.h"
 #include "testsupport/TempDir.h"
 
-#include "list_viewer/core/LineIndex.h"
+#include "list_viewer/core/CLineIndex.h"
 #include "list_viewer/core/PageRows.h"
 
 #include "platform/core/CodePage.h"

@@ -4,8 +4,8 @@
 #include "testsupport/NonRegularFile.h"
 #include "testsupport/TempDir.h"
 
-#include "list_viewer/core/LineIndex.h"
-#include "list_viewer/core/ListDocumentFiles.h"
+#include "list_viewer/core/CLineIndex.h"
+#include "list_viewer/core/CListDocumentFiles.h"
 
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"

@@ -2,9 +2,9 @@
 #include "testsupport/Fixtures.h"
 #include "testsupport/TempDir.h"
 
-#include "list_viewer/core/LineIndex.h"
-#include "list_viewer/core/ListPager.h"
-#include "list_viewer/core/ListSearch.h"
+#include "list_viewer/core/CLineIndex.h"
+#include "list_viewer/core/CListPager.h"
+#include "list_viewer/core/CListSearch.h"
 #include "list_viewer/core/PageRows.h"
 
 #include "platform/core/CodePage.h"

@@ -3,8 +3,8 @@
 #include "testsupport/Fixtures.h"
 #include "testsupport/TempDir.h"
 
+#include "list_viewer/core/CListPager.h"
 #include "list_viewer/core/DocumentTypes.h"
-#include "list_viewer/core/ListPager.h"
 #include "list_viewer/core/PageRows.h"
 #include "list_viewer/core/PrintLayout.h"
 

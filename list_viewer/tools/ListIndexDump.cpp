@@ -3,7 +3,7 @@
 // JSON: line count, pages (scanner numbering), messages shown, and with --rows the
 // rows of page K as lower-case hex of their CP932 bytes.
 
-#include "list_viewer/core/LineIndex.h"
+#include "list_viewer/core/CLineIndex.h"
 #include "list_viewer/core/PageRows.h"
 #include "platform/core/FileSizeSignal.h"
 

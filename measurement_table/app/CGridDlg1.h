@@ -6,9 +6,9 @@
 // the section direction angle; (ds) is computed from dx and dy). The dialog works on the
 // run's point and date lists; OK takes the table into them and asks the owner to save.
 
-#include "measurement_table/core/MeasurementDocument.h"
+#include "measurement_table/core/CMeasurementDocument.h"
 
-#include "common/ui/table/GridDlg.h"
+#include "common/ui/table/CGridDlg.h"
 #include "platform/ui/CMenu.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 
 #include "measurement_table/app/CGridDlg1.h"
 
-#include "common/ui/table/GridInsertRowsDlg.h"
+#include "common/ui/table/CGridInsertRowsDlg.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // one editing pass inside its start-up: read, ask the input method of a new file, show the
 // table, check and save on OK, end. It keeps no settings.
 
+#include "measurement_table/core/CMeasurementDocument.h"
 #include "measurement_table/core/CommandLine.h"
-#include "measurement_table/core/MeasurementDocument.h"
 #include "measurement_table/core/SaveCheck.h"
 
 #include "platform/ui/CWinApp.h"

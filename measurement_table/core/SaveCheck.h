@@ -4,7 +4,7 @@
 // real calendar dates in increasing order, and where to save: under the base menu's current
 // measurement file name when the base menu runs, asking before a file is overwritten.
 
-#include "measurement_table/core/MeasurementDocument.h"
+#include "measurement_table/core/CMeasurementDocument.h"
 
 #include <functional>
 

@@ -2,11 +2,11 @@
 // forms of its blocks, what the analysis program reads of a written file, bad files, the
 // section model's measurement points and the command line.
 
+#include "measurement_table/core/CMeasurementDocument.h"
 #include "measurement_table/core/CommandLine.h"
-#include "measurement_table/core/MeasurementDocument.h"
 
-#include "model/CBlockDoc.h"
-#include "model/CDispData.h"
+#include "analysis/core/CBlockDoc.h"
+#include "analysis/core/CDispData.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/Unset.h"
 #include "testsupport/ChildProcess.h"

@@ -9,7 +9,7 @@
 #include "common/ui/dialogs/COutputFileDlg.h"
 #include "common/ui/dxf/CDxfReadProgressDlg.h"
 #include "section_editor/core/CBlockDoc.h"
-#include "section_editor/core/DxfImport.h"
+#include "section_editor/core/CDxfImport.h"
 #include "section_editor/core/SectionDxfOutput.h"
 
 #include <algorithm>

@@ -12,8 +12,8 @@
 
 #include "common/ui/section/CFigMovePoint.h"
 #include "common/ui/section/CMoveDlg.h"
-#include "common/ui/table/GridCodeDlg.h"
-#include "common/ui/table/GridLineSettings.h"
+#include "common/ui/table/CGridCodeDlg.h"
+#include "common/ui/table/CGridLineSettings.h"
 #include "common/ui/table/GridMenus.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CClientDC.h"

@@ -11,7 +11,7 @@
 #include "common/process/BaseMenuExchange.h"
 #include "common/process/WindowClassClient.h"
 #include "common/records/DataFileSyntax.h"
-#include "common/ui/table/GridLineSettings.h"
+#include "common/ui/table/CGridLineSettings.h"
 #include "platform/core/SettingsFolder.h"
 #include "platform/ui/CMultiDocTemplate.h"
 

@@ -1,6 +1,6 @@
 #include "section_editor/app/CTitleDlg.h"
 
-#include "common/records/TitleFile.h"
+#include "common/records/CTitleFile.h"
 #include "common/ui/dialogs/DialogPlacement.h"
 #include "common/ui/section/DialogFields.h"
 #include "platform/core/CFile.h"

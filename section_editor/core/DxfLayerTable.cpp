@@ -1,6 +1,6 @@
 #include "section_editor/core/DxfLayerTable.h"
 
-#include "common/records/TextFile.h"
+#include "common/records/CTextFile.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"

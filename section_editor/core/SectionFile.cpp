@@ -5,10 +5,10 @@
 #include "CBlockDoc.h"
 
 #include "common/geometry/Geometry.h"
+#include "common/records/CTextFile.h"
 #include "common/records/DataFileSyntax.h"
 #include "common/records/RecordFields.h"
 #include "common/records/SectionModelFile.h"
-#include "common/records/TextFile.h"
 #include "common/records/TextHelpers.h"
 #include "platform/core/CFile.h"
 #include "platform/core/DiskNames.h"

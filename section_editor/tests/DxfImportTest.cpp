@@ -3,8 +3,8 @@
 // ground-surface point, the output shows what the view shows and audits clean, and the
 // test-support program that other checks call.
 
-#include "section_editor/core/DxfImport.h"
 #include "section_editor/core/CBlockDoc.h"
+#include "section_editor/core/CDxfImport.h"
 #include "section_editor/core/DxfLayerTable.h"
 #include "section_editor/core/SectionDxfOutput.h"
 

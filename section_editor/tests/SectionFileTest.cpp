@@ -65,7 +65,7 @@ protected:
 TEST_F(SectionFileTest, EveryModelSavesByteForByte) {
     const std::string files[] = {
         std::string(VERRANT_SOURCE_DIR) + "/data/sample.sec",
-        std::string(VERRANT_SOURCE_DIR) + "/model/tests/data/small.sec",
+        std::string(VERRANT_SOURCE_DIR) + "/analysis/tests/data/small.sec",
         DataFile("basic.sec"),
         DataFile("run25.sec"),
         DataFile("run20.sec"),

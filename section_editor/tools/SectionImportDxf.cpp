@@ -15,7 +15,7 @@
 #include "platform/core/StdoutMessageSink.h"
 #include "platform/core/Unset.h"
 #include "section_editor/core/CBlockDoc.h"
-#include "section_editor/core/DxfImport.h"
+#include "section_editor/core/CDxfImport.h"
 
 #include <iostream>
 

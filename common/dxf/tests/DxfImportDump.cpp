@@ -17,7 +17,7 @@
 #include "RecordingDocument.h"
 #include "platform/core/FileSizeSignal.h"
 
-#include "common/dxf/DxfReader.h"
+#include "common/dxf/CDxfReader.h"
 #include "platform/core/RecordingSink.h"
 
 #include <nlohmann/json.hpp>

@@ -5,7 +5,7 @@
 // unbounded), "point_limit", "line_limit" (a missing limit means no limit) and
 // "clear_current_data" (true or 1 unless given as false or 0).
 
-#include "common/dxf/DxfImportDocument.h"
+#include "common/dxf/CDxfImportDocument.h"
 
 #include <climits>
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #include "DxfTestFiles.h"
 
-#include "common/dxf/DxfColorPalette.h"
+#include "common/dxf/CDxfColorPalette.h"
 #include "platform/core/RecordingSink.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "common/dxf/DxfPointIndex.h"
+#include "common/dxf/CDxfPointIndex.h"
 
 #include <gtest/gtest.h>
 

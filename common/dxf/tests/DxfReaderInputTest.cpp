@@ -4,7 +4,7 @@
 #include "DxfTestFiles.h"
 #include "RecordingDocument.h"
 
-#include "common/dxf/DxfReader.h"
+#include "common/dxf/CDxfReader.h"
 #include "platform/core/RecordingSink.h"
 
 #include <gtest/gtest.h>

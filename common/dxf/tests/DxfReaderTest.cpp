@@ -1,7 +1,7 @@
 #include "DxfTestFiles.h"
 #include "RecordingDocument.h"
 
-#include "common/dxf/DxfReader.h"
+#include "common/dxf/CDxfReader.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"

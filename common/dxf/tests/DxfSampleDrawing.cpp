@@ -1,7 +1,7 @@
 #include "DxfSampleDrawing.h"
 
-#include "common/dxf/DxfWriter.h"
-#include "common/records/TextFile.h"
+#include "common/dxf/CDxfWriter.h"
+#include "common/records/CTextFile.h"
 #include "testsupport/TempDir.h"
 
 #include <stdexcept>

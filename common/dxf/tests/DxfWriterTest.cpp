@@ -1,8 +1,8 @@
 #include "DxfSampleDrawing.h"
 #include "DxfTestFiles.h"
 
-#include "common/dxf/DxfWriter.h"
-#include "common/records/TextFile.h"
+#include "common/dxf/CDxfWriter.h"
+#include "common/records/CTextFile.h"
 #include "platform/core/CodePage.h"
 
 #include <gtest/gtest.h>

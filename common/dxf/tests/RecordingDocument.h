@@ -2,9 +2,9 @@
 // A small importing document for the reader's tests, the dump tool and the benchmark:
 // it records points and lines in creation order and searches points through a grid.
 
-#include "common/dxf/DxfImportDocument.h"
-#include "common/dxf/DxfImportProgress.h"
-#include "common/dxf/DxfPointIndex.h"
+#include "common/dxf/CDxfImportDocument.h"
+#include "common/dxf/CDxfImportProgress.h"
+#include "common/dxf/CDxfPointIndex.h"
 
 #include <set>
 #include <utility>

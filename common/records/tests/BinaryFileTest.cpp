@@ -1,7 +1,7 @@
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 
-#include "common/records/BinaryFile.h"
+#include "common/records/CBinaryFile.h"
 #include "platform/core/Unset.h"
 
 class BinaryFileTest : public testsupport::TempDirTest {

@@ -2,8 +2,8 @@
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 
-#include "common/records/BinaryFile.h"
-#include "common/records/TextFile.h"
+#include "common/records/CBinaryFile.h"
+#include "common/records/CTextFile.h"
 #include "platform/core/RecordingSink.h"
 
 #include <fcntl.h>

@@ -2,8 +2,8 @@
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 
-#include "common/records/ClipboardFile.h"
-#include "common/records/TitleFile.h"
+#include "common/records/CClipboardFile.h"
+#include "common/records/CTitleFile.h"
 #include "platform/core/CException.h"
 #include "platform/core/Clipboard.h"
 

@@ -1,7 +1,7 @@
 #include "common/ui/dialogs/DataFileCheck.h"
 
+#include "common/records/CTextFile.h"
 #include "common/records/DataFileSyntax.h"
-#include "common/records/TextFile.h"
 #include "platform/core/MessageSink.h"
 
 #include <new>

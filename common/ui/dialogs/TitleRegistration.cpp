@@ -1,6 +1,6 @@
 #include "common/ui/dialogs/TitleRegistration.h"
 
-#include "common/records/TitleFile.h"
+#include "common/records/CTitleFile.h"
 #include "platform/core/CFile.h"
 #include "platform/ui/QtText.h"
 

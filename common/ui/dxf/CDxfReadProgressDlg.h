@@ -5,7 +5,7 @@
 // focus from the main window; the end gives it back to where it was, so that the document
 // window that imported stays the one in front.
 
-#include "common/dxf/DxfImportProgress.h"
+#include "common/dxf/CDxfImportProgress.h"
 #include "platform/ui/CDialog.h"
 
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "common/ui/table/GridMenus.h"
 
-#include "common/ui/table/GridDlg.h"
+#include "common/ui/table/CGridDlg.h"
 #include "platform/ui/MenuBuilding.h"
 #include "platform/ui/MenuTable.h"
 

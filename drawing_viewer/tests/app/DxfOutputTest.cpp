@@ -5,11 +5,11 @@
 
 #include "drawing_viewer/tests/app/ViewerFixture.h"
 
-#include "drawing_viewer/app/CoordInputDlg.h"
-#include "drawing_viewer/app/DxfOutputDlg.h"
+#include "drawing_viewer/app/CCoordInputDlg.h"
+#include "drawing_viewer/app/CDxfOutputDlg.h"
 #include "drawing_viewer/app/DxfPageFiles.h"
 #include "drawing_viewer/app/ZaphoIds.h"
-#include "drawing_viewer/core/PlotPolygon.h"
+#include "drawing_viewer/core/CPlotPolygon.h"
 
 #include "testsupport/FileBytes.h"
 

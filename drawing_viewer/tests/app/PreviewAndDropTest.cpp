@@ -3,7 +3,7 @@
 
 #include "drawing_viewer/tests/app/ViewerFixture.h"
 
-#include "drawing_viewer/app/PlotPreviewView.h"
+#include "drawing_viewer/app/CPlotPreviewView.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

@@ -5,9 +5,9 @@
 
 #include "drawing_viewer/tests/app/ViewerFixture.h"
 
-#include "drawing_viewer/app/StringInputDlg.h"
-#include "drawing_viewer/app/StringSizeDlg.h"
-#include "drawing_viewer/app/SystemSettingDlg.h"
+#include "drawing_viewer/app/CStringInputDlg.h"
+#include "drawing_viewer/app/CStringSizeDlg.h"
+#include "drawing_viewer/app/CSystemSettingDlg.h"
 #include "drawing_viewer/app/ZaphoIds.h"
 
 #include "platform/ui/CFontDialog.h"

@@ -3,15 +3,15 @@
 
 #include "ViewerProgramFixture.h"
 
-#include "drawing_viewer/app/ChildFrame.h"
-#include "drawing_viewer/app/InputFileDialog.h"
-#include "drawing_viewer/app/MainView.h"
-#include "drawing_viewer/app/ViewerDoc.h"
-#include "drawing_viewer/app/ZaphoApp.h"
+#include "drawing_viewer/app/CChildFrame.h"
+#include "drawing_viewer/app/CInputFileDialog.h"
+#include "drawing_viewer/app/CMainView.h"
+#include "drawing_viewer/app/CViewerDoc.h"
+#include "drawing_viewer/app/CZaphoApp.h"
 
 #include "common/process/ChildLauncher.h"
 #include "drawing_viewer/app/ZaphoIds.h"
-#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/core/CMainDoc.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"

@@ -4,9 +4,9 @@
 
 #include "ViewerProgramFixture.h"
 
-#include "drawing_viewer/app/MainView.h"
-#include "drawing_viewer/app/ViewerDoc.h"
-#include "drawing_viewer/app/ZaphoApp.h"
+#include "drawing_viewer/app/CMainView.h"
+#include "drawing_viewer/app/CViewerDoc.h"
+#include "drawing_viewer/app/CZaphoApp.h"
 
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogScript.h"

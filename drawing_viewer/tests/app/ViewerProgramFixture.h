@@ -3,8 +3,8 @@
 // directory, a directory for plot files and a recording sink; the tests write their plot
 // files and start it. At the end its main window is closed as the user closes it.
 
-#include "drawing_viewer/app/MainView.h"
-#include "drawing_viewer/app/ZaphoApp.h"
+#include "drawing_viewer/app/CMainView.h"
+#include "drawing_viewer/app/CZaphoApp.h"
 
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDocTemplate.h"

@@ -2,11 +2,11 @@
 // added and moved, the drawing saved as a figure file, a later change dropped at the close
 // question, the figure file opened again, every page printed to a PDF file that a second
 // reader renders, and the pages exported as DXF that ezdxf audits.
-#include "drawing_viewer/app/DxfOutputDlg.h"
-#include "drawing_viewer/app/MainView.h"
-#include "drawing_viewer/app/StringInputDlg.h"
-#include "drawing_viewer/app/ZaphoApp.h"
-#include "drawing_viewer/core/MainDoc.h"
+#include "drawing_viewer/app/CDxfOutputDlg.h"
+#include "drawing_viewer/app/CMainView.h"
+#include "drawing_viewer/app/CStringInputDlg.h"
+#include "drawing_viewer/app/CZaphoApp.h"
+#include "drawing_viewer/core/CMainDoc.h"
 
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"

@@ -1,11 +1,11 @@
 // A small hand-made page drawn on an image as the screen and as paper, and into SVG and PDF.
 
 #include "drawing_viewer/render/PlotRenderer.h"
-#include "drawing_viewer/core/MainDoc.h"
-#include "drawing_viewer/core/PlotArrow.h"
-#include "drawing_viewer/core/PlotCenterMark.h"
-#include "drawing_viewer/core/PlotLine.h"
-#include "drawing_viewer/core/PlotPolygon.h"
+#include "drawing_viewer/core/CMainDoc.h"
+#include "drawing_viewer/core/CPlotArrow.h"
+#include "drawing_viewer/core/CPlotCenterMark.h"
+#include "drawing_viewer/core/CPlotLine.h"
+#include "drawing_viewer/core/CPlotPolygon.h"
 #include "drawing_viewer/render/DashedPath.h"
 #include "testsupport/ui/TestApplication.h"
 

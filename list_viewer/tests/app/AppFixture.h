@@ -6,9 +6,9 @@
 #include "ListTestFiles.h"
 #include "testsupport/TempDir.h"
 
-#include "list_viewer/app/MainFrame.h"
-#include "list_viewer/app/MainListView.h"
-#include "list_viewer/app/WenuxApp.h"
+#include "list_viewer/app/CMainFrame.h"
+#include "list_viewer/app/CMainListView.h"
+#include "list_viewer/app/CWenuxApp.h"
 
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"

@@ -2,9 +2,9 @@
 // as a user would.
 #include "AppFixture.h"
 
-#include "list_viewer/app/ItemListDialog.h"
-#include "list_viewer/app/PageJumpDialog.h"
-#include "list_viewer/app/SearchStringDialog.h"
+#include "list_viewer/app/CItemListDialog.h"
+#include "list_viewer/app/CPageJumpDialog.h"
+#include "list_viewer/app/CSearchStringDialog.h"
 #include "list_viewer/app/WenuxIds.h"
 
 #include "platform/ui/DialogScript.h"

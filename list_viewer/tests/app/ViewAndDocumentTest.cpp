@@ -2,8 +2,8 @@
 // paging texts, and what the first page shows.
 #include "AppFixture.h"
 
-#include "list_viewer/app/ChildFrame.h"
-#include "list_viewer/app/ListLogView.h"
+#include "list_viewer/app/CChildFrame.h"
+#include "list_viewer/app/CListLogView.h"
 #include "list_viewer/app/OpenFilePrompt.h"
 #include "list_viewer/app/WenuxIds.h"
 

@@ -1,9 +1,9 @@
 // WENUX as a user meets it: the sample run log opened from the 開く dialog, paged forward and
 // back, jumped through, searched to its last line, and printed (two pages) to a PDF file that
 // a second reader then renders.
-#include "list_viewer/app/MainFrame.h"
-#include "list_viewer/app/MainListView.h"
-#include "list_viewer/app/WenuxApp.h"
+#include "list_viewer/app/CMainFrame.h"
+#include "list_viewer/app/CMainListView.h"
+#include "list_viewer/app/CWenuxApp.h"
 
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"

@@ -10,8 +10,8 @@
 #include "section_editor/app/CMerdokDoc.h"
 
 #include "common/ui/section/CCoordInputDlg.h"
-#include "common/ui/table/GridCellEdit.h"
-#include "common/ui/table/GridDlg.h"
+#include "common/ui/table/CGridCellEdit.h"
+#include "common/ui/table/CGridDlg.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/DialogScript.h"

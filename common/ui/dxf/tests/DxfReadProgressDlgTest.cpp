@@ -1,7 +1,7 @@
 #include "DxfTestFiles.h"
 #include "RecordingDocument.h"
 
-#include "common/dxf/DxfReader.h"
+#include "common/dxf/CDxfReader.h"
 #include "common/ui/dxf/CDxfReadProgressDlg.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/QtText.h"

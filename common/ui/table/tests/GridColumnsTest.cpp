@@ -1,4 +1,4 @@
-#include "common/ui/table/GridColumns.h"
+#include "common/ui/table/CGridColumns.h"
 
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"

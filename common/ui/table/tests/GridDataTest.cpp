@@ -1,6 +1,6 @@
-#include "common/ui/table/GridData.h"
+#include "common/ui/table/CGridData.h"
 
-#include "common/records/ClipboardFile.h"
+#include "common/records/CClipboardFile.h"
 #include "platform/core/CException.h"
 #include "platform/core/Clipboard.h"
 #include "platform/core/Unset.h"

@@ -5,7 +5,7 @@
 #include "testsupport/ui/MenuOutline.h"
 #include "testsupport/ui/TestApplication.h"
 
-#include "common/records/ClipboardFile.h"
+#include "common/records/CClipboardFile.h"
 #include "common/ui/table/GridMenus.h"
 #include "platform/core/Clipboard.h"
 #include "platform/core/RecordingSink.h"

@@ -1,4 +1,4 @@
-#include "common/ui/table/GridLineSettings.h"
+#include "common/ui/table/CGridLineSettings.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 

@@ -3,7 +3,7 @@
 // name columns, a menu bar with every row command, and helpers that type into the cell
 // editor, press keys and click the grid the way a person does.
 
-#include "common/ui/table/GridDlg.h"
+#include "common/ui/table/CGridDlg.h"
 #include "platform/ui/CMenu.h"
 
 #include <QString>

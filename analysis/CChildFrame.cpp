@@ -1,7 +1,0 @@
-#include "analysis/CChildFrame.h"
-
-namespace torvan {
-
-IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
-
-} // namespace torvan

@@ -1,0 +1,146 @@
+// The analysis view's editing commands and their enable rules, and the registered slip-line
+// tree dialog that lives beside the view.
+
+#include "analysis/app/CBlockView.h"
+#include "analysis/app/SlipLineTreeDlg.h"
+#include "analysis/app/TorvanIds.h"
+
+#include "analysis/core/CBlockDoc.h"
+#include "analysis/core/CLine.h"
+#include "analysis/core/CNode.h"
+#include "analysis/core/CVerrant.h"
+#include "platform/core/MapEntries.h"
+#include "platform/ui/CCmdUI.h"
+
+namespace torvan {
+
+namespace {
+
+// The block-line table puts the view in this mode; opening or saving a file waits for it.
+constexpr int kTableMode = 10;
+
+} // namespace
+
+void CBlockView::MapTableCommands() {
+    MapCommand(ID_INPUT_SURFACE_LINE, &CBlockView::OnInputSurfaceLine);
+    MapUpdate(ID_INPUT_SURFACE_LINE, &CBlockView::OnUpdateInputSurfaceLine);
+    MapCommand(ID_INPUT_SURFACE_POINTS, &CBlockView::OnInputSurfacePoints);
+    MapUpdate(ID_INPUT_SURFACE_POINTS, &CBlockView::OnUpdatePointTable);
+    MapCommand(ID_INPUT_MEASURE_POINTS, &CBlockView::OnInputMeasurePoints);
+    MapUpdate(ID_INPUT_MEASURE_POINTS, &CBlockView::OnUpdatePointTable);
+    MapCommand(ID_INPUT_BOUND_POINTS, &CBlockView::OnInputBoundPoints);
+    MapUpdate(ID_INPUT_BOUND_POINTS, &CBlockView::OnUpdatePointTable);
+    MapCommand(ID_CHANGE_POINT_COORDINATES, &CBlockView::OnChangePointCoordinates);
+    MapUpdate(ID_CHANGE_POINT_COORDINATES, &CBlockView::OnUpdateSelectedPointEdit);
+    MapCommand(ID_EDIT_MOVE, &CBlockView::OnEditMove);
+    MapUpdate(ID_EDIT_MOVE, &CBlockView::OnUpdateSelectedPointEdit);
+    MapCommand(ID_EDIT_DELETE, &CBlockView::OnEditDelete);
+    MapUpdate(ID_EDIT_DELETE, &CBlockView::OnUpdateSelectionNotEmpty);
+    MapCommand(ID_EDIT_DESELECT, &CBlockView::OnEditDeselect);
+    MapUpdate(ID_EDIT_DESELECT, &CBlockView::OnUpdateSelectionNotEmpty);
+    MapCommand(ID_SELECT_TARGETS, &CBlockView::OnSelectTargets);
+    MapSelectCommands();
+}
+
+void CBlockView::MapSelectCommands() {
+    MapCommand(ID_EDIT_SELECT_ALL, &CBlockView::OnEditSelectAll);
+    MapCommand(ID_SELECT_UNUSED_POINTS, &CBlockView::OnSelectUnusedPoints);
+    MapCommand(ID_SNAP_TO_POINT, &CBlockView::OnSnapToPoint);
+    MapCommand(ID_MENU_SELECTED, [this] { IgnoreNextClick(); });
+    const auto hasGroundPoints = [this](CCmdUI* ui) { ui->Enable(DocHasGroundPoints()); };
+    MapUpdate(ID_EDIT_SELECT_ALL, hasGroundPoints);
+    MapUpdate(ID_SELECT_UNUSED_POINTS, hasGroundPoints);
+    MapUpdate(ID_SNAP_TO_POINT, [this](CCmdUI* ui) {
+        CBlockDoc* model = Model();
+        ui->Enable(model && model->m_mapNode.GetCount() >= 2);
+        ui->SetCheck(m_bSnapToPoint ? 1 : 0);
+    });
+    const auto noTable = [this](CCmdUI* ui) { ui->Enable(m_nDrawMode != kTableMode); };
+    MapUpdate(ID_FILE_OPEN, noTable);
+    MapUpdate(ID_FILE_SAVE, noTable);
+}
+
+// Select all and select unused points start the selection tool as "選択" does, without
+// giving up what is already selected.
+void CBlockView::StartSelectTool() {
+    ChooseTool(0, -1, 4049, 4048);
+}
+
+void CBlockView::OnEditSelectAll() {
+    CBlockDoc* model = Model();
+    if (!model || HasPendingPoints()) {
+        return;
+    }
+    StartSelectTool();
+    SelectTargetPoints(*model, [](const CNode& point) { return point.state >= 0; });
+    if (m_nSelectTargets[kTargetLines]) {
+        for (auto [key, line] : platform::MapEntries<CLine>(model->m_LineList)) {
+            line->status = CLine::kSelected;
+            AddToSelection(line);
+        }
+    }
+    if (m_nSelectTargets[kTargetSlipLines]) {
+        for (POSITION pos = model->m_listSlipLines.GetHeadPosition(); pos;) {
+            auto* slip = static_cast<CVerrant*>(model->m_listSlipLines.GetNext(pos));
+            if (slip->visible1) {
+                slip->state = 2;
+                AddToSelection(slip);
+            }
+        }
+    }
+    model->SelectLinesOfSelectedPoints(m_listSelect);
+    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
+        if (auto* point = dynamic_cast<CNode*>(m_listSelect.GetNext(pos))) {
+            point->state = CNode::kSelected; // the lines' temporary mark is no state of its own
+        }
+    }
+    CountSelection();
+    Invalidate();
+}
+
+void CBlockView::OnSelectUnusedPoints() {
+    CBlockDoc* model = Model();
+    if (!model || HasPendingPoints()) {
+        return;
+    }
+    StartSelectTool();
+    model->SelectUnusedGroundPoints();
+    for (auto [key, point] : platform::MapEntries<CNode>(model->m_mapNode)) {
+        if (point->state == CNode::kSelected) {
+            AddToSelection(point);
+        }
+    }
+    CountSelection();
+    Invalidate();
+}
+
+void CBlockView::CountSelection() {
+    for (int& count : m_nSelectAllCounts) {
+        count = 0;
+    }
+    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
+        CObject* object = m_listSelect.GetNext(pos);
+        if (dynamic_cast<CNode*>(object)) {
+            ++m_nSelectAllCounts[0];
+        } else if (dynamic_cast<CLine*>(object)) {
+            ++m_nSelectAllCounts[1];
+        } else if (dynamic_cast<CVerrant*>(object)) {
+            ++m_nSelectAllCounts[2];
+        }
+    }
+}
+
+void CBlockView::OnSnapToPoint() {
+    ToggleSnapToPoint();
+    SetGuideTitle(static_cast<UINT>(m_nGuideTitleId));
+}
+
+void CBlockView::CreateTreeDialog() {
+    if (m_pTreeDlg) {
+        return;
+    }
+    m_pTreeDlg = new SlipLineTreeDlg(this);
+    m_pTreeDlg->CreateBesideView();
+}
+
+} // namespace torvan

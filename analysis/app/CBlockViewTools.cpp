@@ -1,0 +1,359 @@
+// The analysis view's drawing tools: the tool commands that choose the view base's draw
+// mode, the figure each mode draws with, what the view base's snapping sees of the document,
+// and where a finished figure's result goes (new points and lines, a point of a kind, the
+// selection, a position for the block-line table).
+
+#include "analysis/app/CBlockView.h"
+#include "analysis/app/CTorvanDoc.h"
+#include "analysis/app/TorvanIds.h"
+
+#include "analysis/core/CBlockDoc.h"
+#include "analysis/core/CLine.h"
+#include "analysis/core/CNode.h"
+#include "analysis/core/CVerrant.h"
+#include "common/ui/section/CFigLine.h"
+#include "common/ui/section/CFigLineHorizon.h"
+#include "common/ui/section/CFigLineVertical.h"
+#include "common/ui/section/CFigPointInput.h"
+#include "common/ui/section/CFigPointPick.h"
+#include "common/ui/section/CFigPolyline.h"
+#include "common/ui/section/CFigRectSelect.h"
+#include "platform/core/MapEntries.h"
+#include "platform/core/Unset.h"
+#include "platform/ui/CCmdUI.h"
+
+#include <algorithm>
+
+namespace torvan {
+
+namespace {
+
+// The tool commands: draw mode, point kind (-1: unchanged), title and prompt.
+struct Tool {
+    UINT command;
+    int mode;
+    int pointKind;
+    UINT title;
+    UINT prompt;
+};
+constexpr Tool kTools[] = {
+    {ID_DRAW_SURFACE_POINT, 3, 0, 4035, 4036},     {ID_DRAW_MEASURE_POINT, 4, 1, 4038, 4039},
+    {ID_DRAW_INNER_BOUND_POINT, 5, 2, 4041, 4042}, {ID_DRAW_LEFT_BOUND_POINT, 6, 3, 4044, 4045},
+    {ID_DRAW_RIGHT_BOUND_POINT, 7, 4, 4047, 4045}, {ID_DRAW_SURFACE_LINE, 1, -1, 4004, 4005},
+    {ID_DRAW_HORIZONTAL_LINE, 1, -1, 4054, 4055},  {ID_DRAW_VERTICAL_LINE, 1, -1, 4057, 4058},
+    {ID_DRAW_POLYLINE, 2, -1, 4007, 4008},         {ID_EDIT_SELECT, 0, -1, 4048, 4049},
+};
+
+CMapWordToOb& PointMapOfKind(CBlockDoc& model, int kind) {
+    if (kind == CNode::kGround) {
+        return model.m_mapNode;
+    }
+    return kind == CNode::kMeasurement ? model.m_mapSite : model.m_mapBound;
+}
+
+void AddSnapPoints(const CMapWordToOb& map, std::vector<CViewBase::SnapPoint>& points) {
+    for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
+        if (point->state >= 0 && point->inUse == 1) {
+            points.push_back(CViewBase::SnapPoint{point->x, point->y, point->number - 1, point->kind});
+        }
+    }
+}
+
+// The points and ground-surface lines a tool has just made (marked new), the pieces of the
+// lines it split among them, become part of the drawn model.
+void AcceptNewPoints(CBlockDoc& model) {
+    for (auto [key, point] : platform::MapEntries<CNode>(model.m_mapAllPoints)) {
+        if (point->state == CNode::kMarked) {
+            point->state = CNode::kNormal;
+        }
+    }
+    for (auto [key, line] : platform::MapEntries<CLine>(model.m_LineList)) {
+        if (line->status == CLine::kAdded) {
+            line->status = CLine::kNormal;
+        }
+    }
+}
+
+bool Inside(double x, double y, const double rect[4]) {
+    return x >= rect[0] && x <= rect[2] && y >= rect[1] && y <= rect[3];
+}
+
+} // namespace
+
+void CBlockView::MapToolCommands() {
+    for (const Tool& tool : kTools) {
+        MapCommand(tool.command, [this, tool] {
+            if (tool.mode == 0 && m_nDrawMode == 0) {
+                ClearSelection();
+            }
+            ChooseTool(tool.mode, tool.pointKind, tool.prompt, tool.title);
+        });
+        MapUpdate(tool.command, [this, tool](CCmdUI* ui) {
+            const bool chosen = m_nDrawMode == tool.mode &&
+                                (tool.mode != 1 || m_nGuidePromptId == static_cast<int>(tool.prompt));
+            const bool tableTool =
+                tool.command == ID_DRAW_INNER_BOUND_POINT || tool.command == ID_EDIT_SELECT ||
+                tool.command == ID_DRAW_LEFT_BOUND_POINT || tool.command == ID_DRAW_RIGHT_BOUND_POINT;
+            ui->SetCheck(chosen ? 1 : 0);
+            if (tableTool && m_nDrawMode == 10) {
+                ui->Enable(FALSE);
+                return;
+            }
+            ui->Enable(chosen || tool.mode == 0 || m_listSelect.IsEmpty());
+        });
+    }
+}
+
+// Sizes of the figures: the selection frames the largest line and ground point mark; the
+// tools of lines and points take the width or mark size of what they draw.
+std::unique_ptr<CFigure> CBlockView::MakeFigure(int drawMode) {
+    std::unique_ptr<CFigure> figure;
+    int size = 0;
+    CSize label = m_sizeLabel;
+    switch (drawMode) {
+    case 0:
+        figure = std::make_unique<CFigRectSelect>();
+        size = std::max({0, m_display.lines[kLineGround].width, m_display.lines[kLinePreviousSlip].width,
+                         m_display.lines[kLineNewSlip].width, m_display.points[kPointNode].size + 4});
+        break;
+    case 1:
+        if (m_nGuidePromptId == 4055) {
+            figure = std::make_unique<CFigLineHorizon>();
+        } else if (m_nGuidePromptId == 4058) {
+            figure = std::make_unique<CFigLineVertical>();
+        } else {
+            figure = std::make_unique<CFigLine>();
+        }
+        size = m_display.lines[kLineGround].width;
+        break;
+    case 2:
+        figure = std::make_unique<CFigPolyline>();
+        size = m_display.lines[kLineGround].width;
+        break;
+    case 3:
+    case 4:
+    case 5:
+        figure = std::make_unique<CFigPointInput>();
+        size = m_display.points[drawMode - 3].size;
+        break;
+    case 6:
+    case 7:
+        figure = std::make_unique<CFigPointInput>();
+        size = m_display.points[kPointLeft].size;
+        break;
+    case 10:
+        figure = std::make_unique<CFigPointPick>();
+        size = m_display.lines[kLineEditBlock].width;
+        break;
+    case 12:
+        figure = std::make_unique<CFigRectSelect>();
+        size = 1;
+        label = CSize(0, 0);
+        break;
+    default:
+        return nullptr;
+    }
+    figure->Setup(m_crRubber, size, label.cx, label.cy, this);
+    return figure;
+}
+
+std::vector<CViewBase::SnapPoint> CBlockView::DocSnapPoints(PointSet set) const {
+    std::vector<SnapPoint> points;
+    CBlockDoc* model = Model();
+    if (!model) {
+        return points;
+    }
+    switch (set) {
+    case PointSet::kGround:
+        AddSnapPoints(model->m_mapNode, points);
+        break;
+    case PointSet::kMeasure:
+        AddSnapPoints(model->m_mapSite, points);
+        break;
+    case PointSet::kBoundary:
+        AddSnapPoints(model->m_mapBound, points);
+        break;
+    case PointSet::kAll:
+        AddSnapPoints(model->m_mapAllPoints, points);
+        break;
+    }
+    return points;
+}
+
+bool CBlockView::DocNearestLine(double x, double y, int& key, double& squaredDistance, DPoint& a,
+                                DPoint& b) const {
+    CBlockDoc* model = Model();
+    key = -1;
+    if (!model) {
+        return false;
+    }
+    squaredDistance = model->FindNearestLine(model->m_LineList, x, y, &key, false);
+    CObject* object = nullptr;
+    if (key < 0 || key > 0xFFFF || !model->m_LineList.Lookup(static_cast<WORD>(key), object)) {
+        return false;
+    }
+    const auto* line = static_cast<const CLine*>(object);
+    a = model->GetNodeXY(line->node1);
+    b = model->GetNodeXY(line->node2);
+    return true;
+}
+
+void CBlockView::DocStoreLineKind(int key, int kind) {
+    CBlockDoc* model = Model();
+    CObject* object = nullptr;
+    if (model && key >= 0 && key <= 0xFFFF && model->m_LineList.Lookup(static_cast<WORD>(key), object)) {
+        static_cast<CLine*>(object)->segKind = kind;
+    }
+}
+
+double CBlockView::DocSamePointDistance() const {
+    CBlockDoc* model = Model();
+    return model ? model->m_snap.m_dSnap : 0.01;
+}
+
+double CBlockView::DocSquaredSnap() const {
+    CBlockDoc* model = Model();
+    return model ? model->m_snap.m_dSnap2 : 0.0001;
+}
+
+void CBlockView::DocSetSquaredSnap(double value) {
+    if (CBlockDoc* model = Model()) {
+        model->m_snap.m_dSnap2 = value;
+    }
+}
+
+std::vector<std::vector<DPoint>> CBlockView::DocSlipLines() const {
+    std::vector<std::vector<DPoint>> lines;
+    CBlockDoc* model = Model();
+    if (!model) {
+        return lines;
+    }
+    for (POSITION pos = model->m_listSlipLines.GetHeadPosition(); pos;) {
+        const auto* slip = static_cast<const CVerrant*>(model->m_listSlipLines.GetNext(pos));
+        std::vector<DPoint> points;
+        if (slip->visible1) {
+            for (std::size_t i = 0; i < slip->x.size() && i < slip->y.size(); ++i) {
+                points.push_back(DPoint{slip->x[i], slip->y[i]});
+            }
+        }
+        lines.push_back(std::move(points));
+    }
+    return lines;
+}
+
+void CBlockView::DocSetModified() {
+    if (CBlockDoc* model = Model()) {
+        model->SetModifiedFlag(true);
+    }
+}
+
+int CBlockView::CommitPointRun(const std::vector<section::FigureVertex>& run) {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return 0;
+    }
+    const int renumbered = model->ImportPointRun(section::WorldPoints(run));
+    AcceptNewPoints(*model);
+    return renumbered;
+}
+
+void CBlockView::CommitFigurePoint(const section::FigureVertex& point) {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return;
+    }
+    CNode* hit = model->InsertPoint(point.world.x, point.world.y, m_nPointKind);
+    AcceptNewPoints(*model);
+    if (hit && hit->IsBoundary()) {
+        ChangeBoundaryPointByDialog(*hit);
+    }
+}
+
+BOOL CBlockView::CommitPick(const section::FigureVertex& point) {
+    ChangeDialogViewClick(point.world.x, platform::kUnsetDouble);
+    return TRUE;
+}
+
+void CBlockView::AddToSelection(CObject* object) {
+    if (object && !m_listSelect.Find(object)) {
+        m_listSelect.AddTail(object);
+    }
+}
+
+void CBlockView::SelectTargetPoints(CBlockDoc& model, const std::function<bool(const CNode&)>& take) {
+    const struct {
+        SelectTarget target;
+        CMapWordToOb* map;
+    } kinds[] = {{kTargetGround, &model.m_mapNode},
+                 {kTargetMeasure, &model.m_mapSite},
+                 {kTargetBoundary, &model.m_mapBound}};
+    for (const auto& kind : kinds) {
+        if (!m_nSelectTargets[kind.target]) {
+            continue;
+        }
+        for (auto [key, point] : platform::MapEntries<CNode>(*kind.map)) {
+            if (take(*point)) {
+                point->state = CNode::kSelected;
+                AddToSelection(point);
+            }
+        }
+    }
+}
+
+BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
+    CBlockDoc* model = Model();
+    if (!model) {
+        return FALSE;
+    }
+    const int number = figure.Start().number;
+    switch (mode) {
+    case kPickFree: {
+        double rect[4];
+        figure.OrderedWorldRect(rect);
+        SelectTargetPoints(*model, [&rect](const CNode& point) { return Inside(point.x, point.y, rect); });
+        if (m_nSelectTargets[kTargetLines]) {
+            for (auto [key, line] : platform::MapEntries<CLine>(model->m_LineList)) {
+                const DPoint a = model->GetNodeXY(line->node1);
+                const DPoint b = model->GetNodeXY(line->node2);
+                if (Inside(a.x, a.y, rect) && Inside(b.x, b.y, rect)) {
+                    line->status = CLine::kSelected;
+                    AddToSelection(line);
+                }
+            }
+        }
+        return TRUE;
+    }
+    case kPickPoint: {
+        CObject* object = nullptr;
+        if (number > 0 && number <= 0x10000 &&
+            PointMapOfKind(*model, m_nPointKind).Lookup(static_cast<WORD>(number - 1), object)) {
+            static_cast<CNode*>(object)->state = CNode::kSelected;
+            AddToSelection(object);
+        }
+        return TRUE;
+    }
+    case kPickLine: {
+        CObject* object = nullptr;
+        if (number < 0 && -number - 1 <= 0xFFFF &&
+            model->m_LineList.Lookup(static_cast<WORD>(-number - 1), object)) {
+            static_cast<CLine*>(object)->status = CLine::kSelected;
+            AddToSelection(object);
+        }
+        return TRUE;
+    }
+    case kPickSlipLine: {
+        const int index = -number - 1;
+        POSITION pos = index >= 0 ? model->m_listSlipLines.FindIndex(index) : nullptr;
+        if (pos) {
+            auto* slip = static_cast<CVerrant*>(model->m_listSlipLines.GetAt(pos));
+            slip->state = 2;
+            AddToSelection(slip);
+        }
+        return TRUE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace torvan

@@ -1,0 +1,327 @@
+#include "CBlockDoc.h"
+
+#include "analysis/core/CLine.h"
+#include "analysis/core/CVerrant.h"
+#include "analysis/core/ReferenceLocation.h"
+#include "common/geometry/Geometry.h"
+#include "common/geometry/ModelExtent.h"
+#include "common/records/CTextFile.h"
+#include "common/records/ContainerHelpers.h"
+#include "common/records/TextHelpers.h"
+#include "platform/core/CFile.h"
+#include "platform/core/DiskNames.h"
+#include "platform/core/MapEntries.h"
+#include "platform/core/MessageSink.h"
+#include "platform/core/Unset.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <unistd.h>
+
+namespace torvan {
+
+IMPLEMENT_DYNCREATE(CBlockDoc, CObject)
+
+using platform::IsUnsetDouble;
+using platform::kUnsetDouble;
+using platform::kUnsetInt;
+
+namespace {
+
+const char8_t* const kLimitNames[4] = {u8"節点", u8"地表線", u8"計測点", u8"境界点"};
+const UINT kSaveModifiedHelpId = 61699;
+
+} // namespace
+
+CBlockDoc::CBlockDoc()
+    : m_bFourColumns(false), m_nMaxNode(0), m_nLineCount(0), m_nMaxSite(0), m_nNextKey(0), m_nMaxBound(0),
+      m_nSlipLineNo(0) {}
+
+CBlockDoc::~CBlockDoc() {
+    DeleteContents();
+}
+
+void CBlockDoc::ResetModel() {
+    m_extents.m_dMinX = m_extents.m_dMaxX = m_extents.m_dMinY = m_extents.m_dMaxY = kUnsetDouble;
+    m_extents.m_dMaxDisp = kUnsetDouble;
+    m_nLineCount = m_nMaxNode = m_nMaxSite = m_nMaxBound = m_nNextKey = m_nSlipLineNo = 0;
+    m_settings.m_nVectorMode = 0;
+}
+
+void CBlockDoc::DeleteContents() {
+    DeleteAllMapObjects(m_mapNode);
+    DeleteAllMapObjects(m_LineList);
+    DeleteAllMapObjects(m_mapSite);
+    DeleteAllMapObjects(m_mapBound);
+    DeleteAllMapObjects(m_mapSectionBound);
+    DeleteAllMapObjects(m_mapDisp);
+    DeleteAllObjects(m_listBlocks);
+    DeleteAllObjects(m_listSlipLines);
+    m_mapAllPoints.RemoveAll();
+    m_listVectorPoints.RemoveAll();
+    m_listGroundOrder.RemoveAll();
+    m_listBlockLines.clear();
+    m_listDates.clear();
+    ResetModel();
+}
+
+void CBlockDoc::SplitPathName(const char* path, CString& directory, CString& fullPath) {
+    CString name;
+    SplitPath(path, &directory, &name, nullptr);
+    m_strTitle = name;
+    fullPath = directory + name + ".slo";
+}
+
+int CBlockDoc::SaveWithBackup(const char* path) {
+    CString directory;
+    SplitPath(path, &directory, nullptr, nullptr);
+    // The reference names are written as the file will lie; the document keeps its
+    // folder and names until the new file is in place.
+    const CString section = m_strSectionFile;
+    const CString disp = m_strDispFile;
+    m_strSectionFile = ReferenceNameForSave(m_strDir, section, directory);
+    m_strDispFile = ReferenceNameForSave(m_strDir, disp, directory);
+    platform::SafeFileWriter writer(path);
+    writer.KeepBackup(CString(path) + ".BAK");
+    if (!(analysisWriter_ ? analysisWriter_(*this, writer) : WriteSloFile(writer)) ||
+        !CommitWithBackupQuestion(
+            writer, u8"すべり線解析ﾌｧｲﾙ(.slo)のﾊﾞｯｸｱｯﾌﾟを作成できません。\n保存処理を続けますか？")) {
+        m_strSectionFile = section;
+        m_strDispFile = disp;
+        return 0;
+    }
+    CString fullPath;
+    SplitPathName(path, m_strDir, fullPath);
+    SetModifiedFlag(false);
+    return 1;
+}
+
+int CBlockDoc::OnOpenDocument(const char* path) {
+    DeleteContents();
+    SplitPathName(path, m_strDir, m_strPath);
+    // Saving goes back to the file that was opened, whatever the letter case of its
+    // extension: Linux names are case-sensitive, so "A.SLO" and "A.slo" are two files.
+    m_strPath = path;
+    if (!platform::IsReadableFile(path)) {
+        CString message;
+        message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
+        AfxMessageBox(message);
+        return 0;
+    }
+    int changed = 0;
+    if (!ReadSloFile(path, changed)) {
+        return 0;
+    }
+    SetModifiedFlag(changed != 0);
+    return 1;
+}
+
+int CBlockDoc::DoSave(const char* path, CString& savedPath) {
+    savedPath = path ? path : "";
+    if (savedPath.IsEmpty() && !(windowSide_ && windowSide_->PromptSavePath(savedPath))) {
+        return 0;
+    }
+    return SaveWithBackup(savedPath);
+}
+
+int CBlockDoc::OnFileSave() {
+    if (!m_strPath.IsEmpty()) {
+        CString question;
+        question.Format(u8"%s\n更新してもよろしいですか？", m_strPath.GetString());
+        if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            return 0;
+        }
+    }
+    CString saved;
+    if (!DoSave(m_strPath, saved)) {
+        return 0;
+    }
+    UpdatePathAndTitles(saved);
+    if (windowSide_) {
+        windowSide_->ReportSavedFile(saved);
+    }
+    return 1;
+}
+
+int CBlockDoc::OnFileSaveAs() {
+    CString saved;
+    if (!DoSave(nullptr, saved)) {
+        return 0;
+    }
+    UpdatePathAndTitles(saved);
+    if (windowSide_) {
+        windowSide_->ReportSavedFile(saved);
+    }
+    return 1;
+}
+
+int CBlockDoc::SaveModified() {
+    if (!IsModified()) {
+        return 1;
+    }
+    CString name =
+        !m_strPath.IsEmpty() ? m_strPath : (!m_strTitle.IsEmpty() ? m_strTitle : CString(u8"無題"));
+    CString question;
+    question.Format(u8"%s に行った変更を保存しますか?", name.GetString());
+    int answer = AfxMessageBox(question, MB_YESNOCANCEL, kSaveModifiedHelpId);
+    if (answer == IDCANCEL) {
+        return 0;
+    }
+    CString saved;
+    return answer == IDNO || DoSave(m_strPath, saved) ? 1 : 0;
+}
+
+void CBlockDoc::UpdatePathAndTitles(const CString& path) {
+    if (path == m_strPath) {
+        return;
+    }
+    m_strPath = path;
+    if (windowSide_) {
+        windowSide_->SetFrameCaptions(path);
+    }
+}
+
+void CBlockDoc::GetModelExtent(double& width, double& height) {
+    ModelExtent extent;
+    for (auto [key, point] : platform::MapEntries<const CNode>(m_mapAllPoints)) {
+        if (point->state >= 0) {
+            extent.Add(point->x, point->y);
+        }
+    }
+    double box[4] = {kUnsetDouble, kUnsetDouble, kUnsetDouble, kUnsetDouble};
+    extent.Get(box, width, height);
+    m_extents.m_dMinX = box[0];
+    m_extents.m_dMaxX = box[1];
+    m_extents.m_dMinY = box[2];
+    m_extents.m_dMaxY = box[3];
+}
+
+int CBlockDoc::CheckDataLimit(int count, int limit, int limitIndex) {
+    if (count <= limit) {
+        return 1;
+    }
+    CString message;
+    message.Format(u8"%sﾃﾞｰﾀの個数が制限を越えています", CString(kLimitNames[limitIndex]).GetString());
+    AfxMessageBox(message);
+    return 0;
+}
+
+int CBlockDoc::NearPointKey(const CMapWordToOb& map, double x, double y) const {
+    for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
+        if ((point->state == 0 || point->state == 1) &&
+            SquaredDistance(x, y, point->x, point->y) <= m_snap.m_dSnap2) {
+            return key + 1;
+        }
+    }
+    return 0;
+}
+
+bool CBlockDoc::IsNearPointOf(const CMapWordToOb& map, double x, double y) const {
+    return NearPointKey(map, x, y) != 0;
+}
+
+int CBlockDoc::FindNearbyPoint(double x, double y, int kind) const {
+    const CMapWordToOb& map =
+        kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
+    return NearPointKey(map, x, y);
+}
+
+CLine* CBlockDoc::LineAt(int key) const {
+    CObject* object = nullptr;
+    if (key < 0 || key > 0xFFFF || !m_LineList.Lookup(static_cast<WORD>(key), object)) {
+        return nullptr;
+    }
+    return static_cast<CLine*>(object);
+}
+
+double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key,
+                                  bool endPoints) const {
+    double best = 100000.0;
+    for (auto [lineKey, line] : platform::MapEntries<const CLine>(lines)) {
+        DPoint a = GetNodeXY(line->node1);
+        DPoint b = GetNodeXY(line->node2);
+        if (endPoints && ((a.x == x && a.y == y) || (b.x == x && b.y == y))) {
+            best = 0.0;
+            if (key) {
+                *key = lineKey;
+            }
+        }
+        if (IsBetweenOnMajorAxis(DPoint{x, y}, a, b)) {
+            DPoint foot;
+            double distance = 0.0;
+            double slope = 0.0;
+            double intercept = 0.0;
+            ProjectPointOnSegment(a, b, x, y, ClassifySegment(a.x, a.y, b.x, b.y), foot, distance, slope,
+                                  intercept);
+            if (distance < best) {
+                best = distance;
+                if (key) {
+                    *key = lineKey;
+                }
+            }
+        }
+    }
+    return best;
+}
+
+DPoint CBlockDoc::GetNodeXY(int key) const {
+    return GetPointXY(key, m_mapNode);
+}
+
+DPoint CBlockDoc::GetPointXY(int key, const CMapWordToOb& points) const {
+    CObject* object = nullptr;
+    if (key >= 0 && key <= 0xFFFF && points.Lookup(static_cast<WORD>(key), object)) {
+        const CNode* point = static_cast<const CNode*>(object);
+        return DPoint{point->x, point->y};
+    }
+    return DPoint{m_extents.m_dMinX - 10.0, m_extents.m_dMinY - 10.0};
+}
+
+CNode* CBlockDoc::FindBoundaryPoint(int kind) const {
+    for (auto [key, point] : platform::MapEntries<CNode>(m_mapBound)) {
+        if ((point->state == 0 || point->state == 1) && point->kind == kind && point->inUse == 1) {
+            return point;
+        }
+    }
+    return nullptr;
+}
+
+void CBlockDoc::UpdateMaxNumbers(int kind) {
+    CMapWordToOb& map = kind == 0 ? m_mapNode : (kind == 1 ? m_mapSite : m_mapBound);
+    int& largest = kind == 0 ? m_nMaxNode : (kind == 1 ? m_nMaxSite : m_nMaxBound);
+    largest = 0;
+    for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
+        largest = std::max(largest, point->number);
+    }
+    m_nNextKey = m_mapAllPoints.MaxKey() + 1;
+}
+
+int CBlockDoc::UpdateMaxSlipPointCount() const {
+    int largest = 0;
+    POSITION pos = m_listSlipLines.GetHeadPosition();
+    while (pos) {
+        largest = std::max(largest, static_cast<CVerrant*>(m_listSlipLines.GetNext(pos))->pointCount);
+    }
+    return largest;
+}
+
+void CBlockDoc::MakeVerticalBlockLines(const double* xs, const double* betas, int count) {
+    m_listBlockLines.clear();
+    double h = std::fabs(m_extents.m_dMaxY - m_extents.m_dMinY);
+    for (int i = 0; i < count; ++i) {
+        m_listBlockLines.push_back(BlockLineRecord{xs[i], m_extents.m_dMaxY + 0.1 * h, xs[i],
+                                                   m_extents.m_dMinY - 0.1 * h, betas[i]});
+    }
+}
+
+CNode* CBlockDoc::FindPointByName(const CString& name, const CMapWordToOb& points) const {
+    for (auto [key, point] : platform::MapEntries<CNode>(points)) {
+        if (point->name == name) {
+            return point;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace torvan

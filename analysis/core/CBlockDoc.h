@@ -1,0 +1,402 @@
+#pragma once
+// The analysis program's document: one analysis file with the section model it names
+// (ground-surface points and lines, measurement points, boundary points), the
+// measurement displacement records, the analysis settings, the block division lines,
+// the blocks and the slip lines. Owns every record object.
+//
+// Keys and numbers: a point of a kind is stored in its kind's map under key number - 1
+// and in m_mapAllPoints under its entry key (seqNo). A ground-surface line is stored in
+// m_LineList under its line key; its number is key + 1. Files hold numbers, maps keys.
+//
+// The window side (views, dialogs) is reached only through BlockDocWindowSide.
+
+#include "analysis/core/BlockDocWindowSide.h"
+#include "analysis/core/CNode.h"
+#include "analysis/core/DocumentSettings.h"
+#include "analysis/core/PlotSettings.h"
+#include "common/geometry/DPoint.h"
+#include "common/records/MeasurementFile.h"
+#include "platform/core/CMapWordToOb.h"
+#include "platform/core/CMapWordToPtr.h"
+#include "platform/core/CObList.h"
+#include "platform/core/CPtrList.h"
+#include "platform/core/CString.h"
+#include "platform/core/SafeFileWriter.h"
+
+#include <array>
+#include <functional>
+#include <map>
+#include <vector>
+
+class CTextFile;
+
+namespace torvan {
+
+class CLine;
+class CVerrant;
+
+// A block division line: upper end, lower end and its weight coefficient beta.
+struct BlockLineRecord {
+    double x1;
+    double y1;
+    double x2;
+    double y2;
+    double beta;
+};
+
+// Result of CBlockDoc::CheckBlockLineConditions, with the codes of the original check.
+enum class BlockLineCheck {
+    kValid = 0,
+    kTooFewConditions = 1, // fewer than two measurement records, or a condition outside the lines
+    kEmptyBlock = 3,       // a block that no condition falls in (two lines at one x included)
+    kInvalidLine = 9,      // an unset position or a weight outside 0..1
+};
+
+class CBlockDoc : public CObject {
+    DECLARE_DYNCREATE(CBlockDoc)
+
+public:
+    // Indexes of m_limits.m_nLimit, named like the string ids 4120-4123.
+    enum LimitIndex { kPointLimit = 0, kLineLimit = 1, kSiteLimit = 2, kBoundLimit = 3 };
+    enum Method { kParallel = 0, kRotation = 1, kPolynomial = 2 };
+
+    CBlockDoc();
+    ~CBlockDoc() override;
+    CBlockDoc(const CBlockDoc&) = delete;
+    CBlockDoc& operator=(const CBlockDoc&) = delete;
+
+    void SetWindowSide(BlockDocWindowSide* side) { windowSide_ = side; }
+
+    // --- life cycle (CBlockDoc.cpp) ---
+    void ResetModel();
+    void DeleteContents();
+    void SplitPathName(const char* path, CString& directory, CString& fullPath);
+    // Opens an analysis file with the files it names: 1 opened (modified when the reader
+    // says so), 0 after "%s\nﾌｧｲﾙが見つかりません" for a file that cannot be read and
+    // written, or after the reader's messages. The document is emptied first.
+    int OnOpenDocument(const char* path);
+    // Saves under path, or under a name from the window side's prompt when path is null
+    // or empty; savedPath receives the name. 1 saved.
+    int DoSave(const char* path, CString& savedPath);
+    // The save command: asks "%s\n更新してもよろしいですか？" when the document has a path
+    // (No does nothing), saves, takes the new path and reports the file. 1 saved.
+    int OnFileSave();
+    // The save-as command: always prompts for the name. 1 saved.
+    int OnFileSaveAs();
+    // Before closing: 1 to go on (unmodified, saved, or the user's No), 0 to keep the
+    // document open (Cancel, or a failed save).
+    int SaveModified();
+    // Stores a path that differs from m_strPath (exact comparison: Linux names keep
+    // their case) and sets the frame captions.
+    void UpdatePathAndTitles(const CString& path);
+    // Writes the analysis file through a platform::SafeFileWriter that keeps the previous
+    // file as its full name + ".BAK" ("a.slo.BAK", so a section file beside it keeps its own). A failed write
+    // leaves the file and its ".BAK" as they were and no temporary file; a backup that cannot be made asks
+    // whether to go on. 1 saved (the document is then unmodified), 0 not (the messages have been shown). The
+    // reference names are written so that they reach their files from the new folder (ReferenceNameForSave)
+    // and the document takes them, and the folder, once saved.
+    int SaveWithBackup(const char* path);
+    // The writer SaveWithBackup uses: opens its file on the safe writer, writes and closes
+    // it (1 written, 0 failed after its message); WriteSloFile when none is set. Tests and
+    // later file formats plug in here.
+    using AnalysisWriter = std::function<int(CBlockDoc&, platform::SafeFileWriter&)>;
+    void SetAnalysisWriter(AnalysisWriter writer) { analysisWriter_ = std::move(writer); }
+    // Model extent over all points in use; width 200 x height 100 and unset extents
+    // for an empty model.
+    void GetModelExtent(double& width, double& height);
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+
+    // --- limits and look-ups (CBlockDoc.cpp) ---
+    // 1 when count <= limit; otherwise "%sﾃﾞｰﾀの個数が制限を越えています" and 0.
+    int CheckDataLimit(int count, int limit, int limitIndex);
+    // Key + 1 of the first near point of the kind (2-4 search all boundary points), 0 when none.
+    int FindNearbyPoint(double x, double y, int kind) const;
+    // Squared distance of the nearest line (100000 when none qualifies); key when asked.
+    double FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key, bool endPoints) const;
+    // Coordinates of a ground-surface point by key; a missing point gives
+    // (minimum x - 10, minimum y - 10) of the model extent.
+    DPoint GetNodeXY(int key) const;
+    // The same for a point of any map.
+    DPoint GetPointXY(int key, const CMapWordToOb& points) const;
+    CNode* FindBoundaryPoint(int kind) const;
+    void UpdateMaxNumbers(int kind);
+    int UpdateMaxSlipPointCount() const;
+    void MakeVerticalBlockLines(const double* xs, const double* betas, int count);
+    CNode* FindPointByName(const CString& name, const CMapWordToOb& points) const;
+
+    // --- inserting points and lines (CBlockDocInsert.cpp) ---
+    // Each returns 1 when an existing point of the kind was hit (its key), else 0 with the
+    // new point's key, or key -1 when a limit or the user refused; a refusal changes
+    // nothing. A ground point on a line splits it, and is refused when the two pieces
+    // would pass the line limit.
+    int InsertGroundPoint(double x, double y, int& key);
+    int InsertSitePoint(double x, double y, int& key);
+    int InsertBoundaryPoint(double x, double y, int kind, int& key);
+    // The existing point that a position hit, or null (a new point, or a refusal).
+    CNode* InsertPoint(double x, double y, int kind);
+    // -1 equal ends, -2 over the line limit, else line key + 1.
+    int AddLine(int key1, int key2, int lineKey);
+    int AddUniqueNo(std::vector<int>& keys, int key) const;
+    // Splits the lines that the drawn segment crosses and removes the lines that lie on
+    // it; the count of keys in the list, or -1. covered (when given) receives the end
+    // points of the removed lines, for the drawn line to pass through.
+    int InsertLineWithCrossings(const DPoint& start, const DPoint& end, std::vector<int>& keys, int kind,
+                                int startKey, int endKey, std::vector<int>* covered = nullptr);
+    // Key of the point where a drawn segment crosses a line (an existing near point, or a
+    // new one that splits the line); -1, with nothing changed, at a limit.
+    int InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int lineKind,
+                            int keyA, int keyB, int startKey, int endKey, int lineKey, int& nextLineKey);
+    int AddSegmentPieces(int startKey, int endKey, std::vector<int>& keys, int count, int kind);
+    // A run of ground-surface points joined by lines; 1 when the lines were renumbered.
+    int ImportPointRun(const std::vector<DPoint>& points, int option = 0);
+
+    // --- the analysis file (AnalysisFile.cpp) ---
+    // 1 written, 0 when the file does not open or a file error stops the writing. The
+    // path form replaces the file safely (no backup); the writer form leaves the commit
+    // to the caller.
+    int WriteSloFile(const char* path);
+    int WriteSloFile(platform::SafeFileWriter& writer);
+    // 1 read, 0 failed (after the messages; a file that ends early is a failure). changed is
+    // set when the user chose a reference file other than the one the analysis file names.
+    int ReadSloFile(const char* path, int& changed);
+    // Beeps, shows "ファイル読み込みエラーです。\n%s" with the path and throws CUserException.
+    [[noreturn]] void ReadErrorMessage(const char* path);
+
+    // --- the section model and measurement files (ReferenceFiles.cpp) ---
+    // Each replaces its part of the document only when the whole file was taken;
+    // a failure leaves the document as it was.
+    int ReadSecFile(const char* path);
+    int ReadDisFile(const char* path);
+    int ReloadReferenceFiles();
+    void CalcMaxDisplacement();
+    class CDispData* FindDispDataByName(const CString& name) const;
+    // A reference path from the analysis file: a bare or relative name lies beside it.
+    CString ResolveReferencePath(const CString& name) const;
+
+    // --- the solver input and result files (SolverFiles.cpp) ---
+    int WriteSolverInput(CString& inputPath, CString& resultPath);
+    // Blocks read: coefficients (A, B, C) and ranges (x top, x end) appended; 0 on any failure.
+    int ReadSolverResult(const char* path, std::vector<std::array<double, 3>>& coefficients,
+                         std::vector<std::array<double, 2>>& ranges);
+    static int CanOpenFile(const char* path, UINT openFlags);
+    // Numbers of the in-use inner, left and right boundary points; an absent kind leaves
+    // its output as the caller preset it.
+    void GetBoundaryPointNumbers(int& inner, int& left, int& right) const;
+
+    // --- block division and slip lines (BlockDivision.cpp, SlipLineConstruction.cpp) ---
+    int MakeBlockLines();
+    int MakeBlocks();
+    int FindBlockIndex(double x, double y) const;
+    int TraceThroughBlocks(std::vector<double>& xs, std::vector<double>& ys, double startX, double startY,
+                           int firstBlock, int lastBlock, int firstIndex, int step);
+    bool IntersectVectorWithEdge(const class CDispData& disp, double x, double y, const double edge[4],
+                                 DPoint& point) const;
+    int ClipSlipLineEnd(const std::vector<double>& xs, const std::vector<double>& ys, DPoint& point,
+                        int& index, int count, int side) const;
+    bool IntersectGroundLine(const DPoint& a, const DPoint& b, std::vector<DPoint>& points) const;
+    bool IsBeyondGroundLineEnd(double x, double y) const;
+    int MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<double>& ys, int number,
+                                   CVerrant* line);
+    int MakeSlipLineFromSurfacePoints(int left, int right);
+    int MakeSlipLineThroughInnerPoint(int inner, int left, int right);
+    // Builds one new slip line; 1 when one was added.
+    int MakeSlipLines(const char* resultPath);
+    // The solver library's entry point: the input file's path and its length in bytes.
+    using SolverEntry = void (*)(const char* path, int length);
+    // The polynomial method's solver road: writes the solver input beside the analysis
+    // file, empties the result and log files, calls the solver, builds the slip line from
+    // its result and deletes the input file. 1 when a slip line was made. A null solver
+    // (the library is missing) reports the missing slip line and writes nothing.
+    int RunSolver(SolverEntry solver);
+    void AddSlipLine(CVerrant* line);
+    int FindNearestIntersection(double x, double y, DPoint& point) const;
+    BlockLineCheck CheckBlockLineConditions() const;
+    // Working copy of the block-line table: x and weight of each line, in ascending key
+    // order of m_mapBlockLines.
+    std::vector<std::pair<double, double>> m_tableBlockLines;
+    // The same lines keyed by line number - 1.
+    std::map<int, std::pair<double, double>> m_mapBlockLines;
+    // One row of the block-line table as typed; unset values are platform's unset markers.
+    struct BlockLineRow {
+        int number;
+        double x;
+        double beta;
+    };
+    // Keys the rows that have a number (1 or more) and an x by number - 1, a later row
+    // replacing an earlier one of the same number; the working copy follows.
+    void SetBlockLineRows(const std::vector<BlockLineRow>& rows);
+    // Keys the document's block lines by their order (key = index, x of the upper end).
+    void KeyBlockLinesFromList();
+    // The keyed lines as table rows (number = key + 1), ascending.
+    std::vector<BlockLineRow> BlockLineRows() const;
+    int m_nGroundClip = 0;
+
+    // --- selection, deletion, renumbering (CBlockDocSelect.cpp) ---
+    void SelectPointsInRect(CMapWordToOb& points, double minX, double minY, double maxX, double maxY);
+    void SelectLinesInRect(double minX, double minY, double maxX, double maxY);
+    void SelectSlipLinesInRect(double minX, double minY, double maxX, double maxY);
+    void SelectUnusedGroundPoints();
+    // Appends to the selection list each line (not yet in it) whose two end points are
+    // selected, and gives those points the temporary mark 3 (a point already marked 3
+    // counts as selected). The number of lines appended.
+    int SelectLinesOfSelectedPoints(CObList& selection);
+    void SetAllPointStates(CMapWordToOb& points, int state);
+    void SetAllLineStatus(int status);
+    // Removes the selected points of the map (or all kinds with null), the selected
+    // lines and the selected slip lines; lines through removed ground points merge.
+    void DeleteSelection();
+    void ReplaceNodeInLines(int oldKey, int newKey);
+    // Removes the lines with the status and closes the key gaps.
+    void AddLines(int status);
+    void ResetMarks();
+
+    // --- deleting all slip lines or boundary points (CBlockDocDeleteAll.cpp) ---
+    // Each empties the selection list first (ClearSelectionList), so that it never holds
+    // what is deleted.
+    // Resets the selection marks of the listed points, lines and slip lines and empties it.
+    static void ClearSelectionList(CObList& selection);
+    // Deletes every slip line and resets the boundary points' use marks; the number deleted.
+    int DeleteAllSlipLines(CObList& selection);
+    // Deletes every boundary point no slip line or section model holds (slip mark 0); with
+    // retireHeld the others go out of use. The number of points deleted or put out of use.
+    int DeleteAllBoundaryPoints(CObList& selection, bool retireHeld);
+
+    // --- pending point changes (CBlockDocPending.cpp) ---
+    // The seqNo of a pending copy says what it does: kPendingReplace replaces the point of
+    // its key (position, type, weights, name), kPendingMove moves it, -(n) merges it into
+    // ground point n, any other value adds a new point. kPendingGroundLine is the kind of a
+    // typed ground-surface line, whose copies become one run of points and lines.
+    enum : int { kPendingMove = 1, kPendingReplace = 100, kPendingGroundLine = 3 };
+    // The kind's map: 0 ground-surface, 1 measurement, 2 to 4 boundary points.
+    CMapWordToOb& PointMapOfKind(int kind);
+    // Takes the pending copies (key = number - 1 of the point they change; the caller keeps
+    // them), removes the kind's points marked -1 with their lines and resets every mark.
+    // The number of points changed, added or removed.
+    int CommitPendingPoints(int kind, const CMapWordToOb& pending);
+    // Forgets the marks of a pending change: points and lines back to 0.
+    void DropPendingPoints(int kind);
+
+    // --- drawing output files (sizes and positions in millimetres on the sheet) ---
+    // Writes the plot index "<dir><title>.p00" and the page file ".p01" beside the analysis
+    // file with the view's display settings; 1 and the index path when both were written,
+    // 0 (and the old files as they were, after the message) otherwise. A section that the
+    // layout puts partly off the sheet asks first whether to go on.
+    int WritePlotFile(CString& outputPath, const PlotStyle& style);
+    CString PlotBasePath() const;
+    // A length in the files' tenths of a millimetre: value x 10 + 0.5, truncated toward zero.
+    static int PlotUnits(double millimetres);
+    static void PlotMove(CTextFile& file, double x, double y);
+    static void PlotDraw(CTextFile& file, double x, double y);
+    static void PlotTextAngle(CTextFile& file, double angle);
+    static void PlotText(CTextFile& file, double x, double y, double height, double angle, int kind,
+                         const CString& text);
+    static void PlotMarker(CTextFile& file, double x, double y, double size, int kind);
+    // A legend's 10 mm scale bar from origin; returns the point after it.
+    static DPoint PlotArrow(CTextFile& file, const DPoint& origin, double textHeight, int direction);
+    static void ChooseTickStep(double paperLength, double modelLength, double& paperStep, double& step,
+                               int& labelInterval);
+    // One axis with its ticks and labels; returns where its unit note goes.
+    static DPoint PlotAxis(CTextFile& file, const DPoint& origin, double paperLength, double modelLength,
+                           double start, double angle, int side, int& exponent);
+    void PlotAxes(CTextFile& file, const DPoint& yOrigin, const DPoint& xOrigin, double scale);
+
+    SheetParameters m_plot;
+
+    // --- members (the analysis file's contents and the model) ---
+    CString m_strDir;
+    CString m_strPath;
+    CString m_strTitle;
+    CString m_strAnalysisTitle;
+    CString m_strDispFile;
+    CString m_strSectionFile;
+    CString m_strSectionTitle;
+    CString m_strDispTitle;
+    AnalysisSettings m_settings;
+    ModelExtents m_extents;
+    SnapDistances m_snap;
+    bool m_bFourColumns;
+    std::vector<ReadingDate> m_listDates;
+
+    CMapWordToOb m_mapNode;
+    int m_nMaxNode;
+    CMapWordToOb m_LineList;
+    int m_nLineCount;
+    CMapWordToOb m_mapSite;
+    int m_nMaxSite;
+    CMapWordToOb m_mapAllPoints; // refers only
+    int m_nNextKey;
+    CMapWordToOb m_mapBound;
+    int m_nMaxBound;
+    CMapWordToOb m_mapSectionBound; // boundary points as the section model file gives them
+    int m_nMaxSectionBound = 0;
+    CString m_strCommandLineSection; // reference names given on the command line
+    CString m_strCommandLineDisp;
+    CPtrList m_listGroundOrder; // CNode* of m_mapNode, left to right
+    CMapWordToOb m_mapDisp;     // CDispData by index
+    CObList m_listVectorPoints; // refers only
+    std::vector<BlockLineRecord> m_listBlockLines;
+    CObList m_listBlocks;    // CBlock
+    CObList m_listSlipLines; // CVerrant
+    int m_nSlipLineNo;
+    DataLimits m_limits;
+
+private:
+    CNode* NewPoint(CMapWordToOb& map, int& maxNumber, int kind, double x, double y);
+    void StorePoint(CMapWordToOb& map, CNode* point);
+    // True when two more lines fit from nextLineKey on; else the line-limit message.
+    bool HasRoomForSplit(int nextLineKey);
+    void SplitLineAt(int lineKey, int pointKey);
+    void SwitchOffBoundaryPoint(CNode* old);
+    bool IsNearPointOf(const CMapWordToOb& map, double x, double y) const;
+    // Key + 1 of the first point of the map (state 0 or 1) within the snapping distance, else 0.
+    int NearPointKey(const CMapWordToOb& map, double x, double y) const;
+    // Replaces an end of a traced line by its crossing with the ground, when there is one.
+    void ClipEndAtGround(std::vector<double>& xs, std::vector<double>& ys, int side) const;
+    CLine* LineAt(int key) const;
+    void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
+    int RemoveMarkedPoints(int kind);
+    void ReadSloSections(CTextFile& file, const char* path, int version);
+    // Takes the section model's boundary points where the analysis file has an outdated one
+    // of the same name, and enters the boundary points in the entry order.
+    void FinishBoundaryPoints();
+    int WriteSolverSections(CTextFile& file);
+    // The sheet: its size, the model's scale (model metres per millimetre), margins and origin.
+    struct PlotSheet {
+        double width = 0;
+        double height = 0;
+        double scale = 1;
+        DPoint margin;
+        DPoint origin;
+        DPoint Map(double x, double y) const {
+            return DPoint{(x - origin.x) / scale + margin.x, (y - origin.y) / scale + margin.y};
+        }
+    };
+    PlotSheet ComputePlotSheet();
+    // Whether the model and its axes lie on the sheet as the layout places them.
+    bool SheetHoldsSection();
+    void WritePlotPage(CTextFile& file, const PlotStyle& style);
+    void PlotLegends(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style);
+    static void PlotAxisNote(CTextFile& file, DPoint at, double angle, int exponent);
+    void PlotGroundLine(CTextFile& file, const PlotSheet& sheet);
+    void PlotPoints(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style);
+    void PlotVectors(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style);
+    void PlotSlipLines(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style, int item);
+    // The construction of MakeSlipLines; 1 when the list grew past linesBefore.
+    int MakeOneSlipLine(const char* resultPath, int linesBefore);
+    // Empties the ordered measurement list, the block lines and the blocks.
+    void ClearBlockDivision();
+    // Points each block at the first in-use displacement record inside it (null when none)
+    // and makes that record's vector.
+    void AttachBlockRecords();
+    // The surface boundary points by number and their blocks; false after the message.
+    bool LocateSurfacePoints(int left, int right, CNode*& leftPoint, CNode*& rightPoint, int& kL,
+                             int& kR) const;
+    int InsertPointOfKind(double x, double y, int kind, int& key);
+
+    BlockDocWindowSide* windowSide_ = nullptr;
+    AnalysisWriter analysisWriter_;
+    bool modified_ = false;
+};
+
+} // namespace torvan

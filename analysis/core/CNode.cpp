@@ -1,0 +1,108 @@
+#include "CNode.h"
+
+#include "common/records/CTextFile.h"
+#include "common/records/RecordFields.h"
+#include "common/records/TextHelpers.h"
+#include "platform/core/Unset.h"
+
+#include <cstdlib>
+
+namespace torvan {
+
+IMPLEMENT_DYNCREATE(CNode, CObject)
+
+namespace {
+
+constexpr int kParseWidth = 70;
+constexpr int kShortNameColumn = 35; // 0-based offset of column 36
+constexpr int kFullNameColumn = 55;  // 0-based offset of column 56
+
+// |kind| with the unset marker (and any other negative extreme) taken as below 2.
+int AbsoluteKind(int kindField) {
+    return kindField == platform::kUnsetInt ? 0 : std::abs(kindField);
+}
+
+} // namespace
+
+CNode::CNode()
+    : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, platform::kUnsetInt) {}
+
+CNode::CNode(int number_, double x_, double y_, int state_)
+    : number(number_), x(x_), y(y_), state(state_), seqNo(platform::kUnsetInt), kind(kGround), inUse(1),
+      slipMark(kSlipFree), beta(1.0), alpha(platform::kUnsetDouble) {}
+
+int CNode::ParseRecord(const char* line, int shortForm) {
+    CString padded(line);
+    PadWithBlanks(padded, kParseWidth);
+    const char* pos = padded.GetString();
+    int kindField;
+    pos = ReadIntField(pos, number);
+    pos = ReadIntField(pos, kindField);
+    pos = ReadDoubleField(pos, x);
+    pos = ReadDoubleField(pos, y);
+    if (!shortForm) {
+        pos = ReadDoubleField(pos, beta);
+        if (AbsoluteKind(kindField) == 2) {
+            pos += kDoubleFieldWidth;
+        } else {
+            pos = ReadDoubleField(pos, alpha);
+        }
+    }
+    if (AbsoluteKind(kindField) < 2) {
+        kind = kindField;
+        inUse = 1;
+        pos += kIntFieldWidth;
+    } else {
+        inUse = kindField >= 0 ? 1 : 0;
+        kind = AbsoluteKind(kindField);
+        pos = ReadIntField(pos, slipMark);
+    }
+    if (kind != kGround) {
+        CString text(line);
+        text.TrimRight();
+        int nameColumn = shortForm ? kShortNameColumn : kFullNameColumn;
+        name = text.GetLength() > nameColumn ? text.Mid(nameColumn) : CString();
+    }
+    state = kNormal;
+    return 1;
+}
+
+void CNode::FormatRecord(CString& out) const {
+    char buffer[kFullNameColumn + 1];
+    bool switchedOff = inUse == 0 && kind != platform::kUnsetInt;
+    char* pos = WriteIntField(buffer, number);
+    pos = WriteIntField(pos, switchedOff ? -kind : kind);
+    pos = WriteDoubleField(pos, x, "%10.3lf");
+    pos = WriteDoubleField(pos, y, "%10.3lf");
+    if (kind != kGround) {
+        pos = WriteDoubleField(pos, beta, "%10.4lf");
+        pos = WriteDoubleField(pos, kind == kInnerBoundary ? platform::kUnsetDouble : alpha, "%10.4lf");
+        WriteIntField(pos, kind >= kInnerBoundary ? slipMark : platform::kUnsetInt);
+    }
+    out = buffer;
+    if (kind != kGround && !name.IsEmpty()) {
+        out += name;
+    }
+}
+
+void CNode::WriteSolverRecord(const char* keyword, CTextFile& file) const {
+    CString line(keyword);
+    PadWithBlanks(line, kIntFieldWidth);
+    line = line.Left(kIntFieldWidth);
+    char buffer[kFullNameColumn + 1];
+    char* pos = WriteIntField(buffer, number);
+    pos = WriteDoubleField(pos, x, "%10.3lf");
+    pos = WriteDoubleField(pos, y, "%10.3lf");
+    if (kind != kGround) {
+        pos = WriteDoubleField(pos, beta, "%10.4lf");
+        WriteDoubleField(pos, kind == kInnerBoundary ? platform::kUnsetDouble : alpha, "%10.4lf");
+    }
+    line += buffer;
+    if (kind != kGround && !name.IsEmpty()) {
+        line += "     ";
+        line += name;
+    }
+    file.WriteLine(line);
+}
+
+} // namespace torvan

@@ -1,0 +1,303 @@
+#include "DocumentTestSupport.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
+
+#include "analysis/core/CDispData.h"
+#include "analysis/core/CVerrant.h"
+#include "platform/core/CFile.h"
+#include "platform/core/Unset.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using platform::Utf8;
+using torvan::CDispData;
+using torvan::CNode;
+using torvan::CVerrant;
+
+class AnalysisFileTest : public DocumentTest {
+protected:
+    void SetUp() override {
+        for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
+            fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
+        }
+    }
+    int Open(const std::string& name) {
+        CString full;
+        doc_.SplitPathName((dir_ / name).c_str(), doc_.m_strDir, full);
+        int changed = 0;
+        return doc_.ReadSloFile((dir_ / name).c_str(), changed);
+    }
+    testsupport::TempDir temp_{"analysis"};
+    const fs::path dir_ = temp_.Path();
+};
+
+TEST_F(AnalysisFileTest, TheSampleLoadsAndIsWrittenBackByteForByte) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    EXPECT_EQ(sink_.MessageCount(), 0) << sink_.LastMessageUtf8();
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 45);
+    EXPECT_EQ(doc_.m_LineList.GetCount(), 44);
+    EXPECT_EQ(doc_.m_listGroundOrder.GetCount(), 45);
+    EXPECT_EQ(doc_.m_mapSite.GetCount(), 8);
+    EXPECT_EQ(doc_.m_mapDisp.GetCount(), 8);
+    EXPECT_EQ(doc_.m_listDates.size(), 4u);
+    EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
+    EXPECT_EQ(doc_.m_settings.m_nMethod, 0);
+    EXPECT_EQ(doc_.m_settings.m_dPhi, 25.0);
+    EXPECT_EQ(doc_.m_settings.m_dVectorScale, 0.02);
+    auto* disp = static_cast<CDispData*>(doc_.m_mapDisp[0]);
+    EXPECT_EQ(disp->name, CString(u8"計測点1"));
+    EXPECT_FALSE(disp->IsUsable(0)); // the zero reference reading has no values
+    EXPECT_DOUBLE_EQ(disp->col1[3], 0.02499);
+    ASSERT_EQ(doc_.WriteSloFile((dir_ / "out.slo").c_str()), 1);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "out.slo"), testsupport::ReadBytes(dir_ / "sample.slo"));
+}
+
+TEST_F(AnalysisFileTest, SlipLinesWeightsAndExclusionsSurviveASaveAndReopen) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    auto* disp = static_cast<CDispData*>(doc_.m_mapDisp[2]);
+    disp->readingUsed[2] = 0;
+    disp->beta = 0.75;
+    doc_.m_listBlockLines.push_back({60.0, 90.0, 60.0, 40.0, 0.2});
+    auto* slip = new CVerrant(1);
+    slip->name = CString(u8"すべり線");
+    slip->method = 0;
+    slip->methodOption = 0;
+    slip->boundary[0] = doc_.FindBoundaryPoint(CNode::kLeftBoundary);
+    slip->pointCount = 2;
+    slip->x = {27.0, 134.0};
+    slip->y = {80.0, 55.0};
+    doc_.m_listSlipLines.AddTail(slip);
+    ASSERT_EQ(doc_.WriteSloFile((dir_ / "sample.slo").c_str()), 1);
+    std::string first = testsupport::ReadBytes(dir_ / "sample.slo");
+
+    torvan::CBlockDoc again;
+    CString full;
+    again.SplitPathName((dir_ / "sample.slo").c_str(), again.m_strDir, full);
+    int changed = 0;
+    ASSERT_EQ(again.ReadSloFile((dir_ / "sample.slo").c_str(), changed), 1);
+    EXPECT_EQ(static_cast<CDispData*>(again.m_mapDisp[2])->readingUsed, (std::vector<int>{1, 1, 0, 1}));
+    EXPECT_EQ(static_cast<CDispData*>(again.m_mapDisp[2])->beta, 0.75);
+    ASSERT_EQ(again.m_listSlipLines.GetCount(), 1);
+    EXPECT_EQ(static_cast<CVerrant*>(again.m_listSlipLines.GetHead())->boundary[0],
+              again.FindBoundaryPoint(CNode::kLeftBoundary));
+    ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), first);
+}
+
+TEST_F(AnalysisFileTest, WrongTagAndMissingReferencesFailWithTheirMessages) {
+    std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
+    std::string wrong = text;
+    wrong.replace(wrong.find("TORVAN002"), 9, "TORVAN003");
+    testsupport::WriteBytes(dir_ / "wrong.slo", wrong);
+    EXPECT_EQ(Open("wrong.slo"), 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"解析ﾌｧｲﾙの形式エラーのため、読み込みできません"));
+    fs::remove(dir_ / "sample.sec");
+    EXPECT_EQ(Open("sample.slo"), 0);
+    EXPECT_EQ(sink_.MessageCount(), 2); // the open message of the missing section model
+}
+
+TEST_F(AnalysisFileTest, AKeywordOutOfOrderIsAReadError) {
+    std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
+    text.replace(text.find("BLINE"), 5, "BLINX");
+    testsupport::WriteBytes(dir_ / "bad.slo", text);
+    EXPECT_EQ(Open("bad.slo"), 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / "bad.slo").string());
+}
+
+// A file that ends early says so and opens nothing, wherever it ends.
+TEST_F(AnalysisFileTest, AFileEndingEarlySaysSo) {
+    const std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
+    struct Case {
+        const char* endsBefore;
+        int result;
+    };
+    for (const Case& c : {Case{"DSFIL", 0}, Case{"CALCF", 0}, Case{"EXCPT", 0}, Case{"QOBRE", 0}}) {
+        testsupport::WriteBytes(dir_ / "short.slo", text.substr(0, text.find(c.endsBefore)));
+        sink_.Clear();
+        EXPECT_EQ(Open("short.slo"), c.result) << c.endsBefore;
+        EXPECT_EQ(sink_.MessagesUtf8(),
+                  std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません")})
+            << c.endsBefore;
+    }
+}
+
+// Even with its section model and measurements read, a cut file is not opened: saved again,
+// it would lose its settings, boundary points and slip lines.
+TEST_F(AnalysisFileTest, AFileEndingAfterItsReferencesOpensNothing) {
+    std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
+    testsupport::WriteBytes(dir_ / "short.slo", text.substr(0, text.find("CALCF")));
+    EXPECT_EQ(doc_.OnOpenDocument((dir_ / "short.slo").c_str()), 0);
+    EXPECT_EQ(sink_.MessagesUtf8(),
+              std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません")});
+}
+
+TEST_F(AnalysisFileTest, AMovedBoundaryPointOfTheSectionModelReplacesTheAnalysisFilesOne) {
+    std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
+    std::size_t at = text.find("    1    3    27.000");
+    text.replace(at, 20, "    1    3    26.000");
+    testsupport::WriteBytes(dir_ / "moved.slo", text);
+    ASSERT_EQ(Open("moved.slo"), 1);
+    EXPECT_EQ(sink_.LastMessageUtf8(),
+              Utf8(u8"断面ﾓﾃﾞﾙﾃﾞｰﾀに座標が異なる同名の境界点があったため置き換えました"));
+    CNode* left = doc_.FindBoundaryPoint(CNode::kLeftBoundary);
+    ASSERT_NE(left, nullptr);
+    EXPECT_EQ(left->x, 27.0);
+    EXPECT_EQ(left->slipMark, 3);
+}
+
+TEST_F(AnalysisFileTest, UnknownMeasurementNamesGiveTheNoMatchMessage) {
+    std::string dis = testsupport::ReadBytes(dir_ / "sample.dis");
+    for (std::size_t at = dis.find("\x8C\x76"); at != std::string::npos; at = dis.find("\x8C\x76", at + 2)) {
+        dis[at] = 'X'; // "計" -> "X" + trail byte: no name matches
+    }
+    testsupport::WriteBytes(dir_ / "sample.dis", dis);
+    ASSERT_EQ(Open("sample.slo"), 1);
+    EXPECT_EQ(doc_.m_mapDisp.GetCount(), 0);
+    EXPECT_TRUE(doc_.m_listDates.empty());
+    EXPECT_NE(std::find(sink_.MessagesUtf8().begin(), sink_.MessagesUtf8().end(),
+                        Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙには地点名が一致するﾃﾞｰﾀがありません")),
+              sink_.MessagesUtf8().end());
+}
+
+TEST_F(AnalysisFileTest, SolverInputOfTheSample) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    doc_.m_listBlockLines.push_back({60.0, 90.0, 60.0, 40.0, 0.1});
+    CString input;
+    CString result;
+    ASSERT_EQ(doc_.WriteSolverInput(input, result), 1);
+    EXPECT_EQ(std::string(input), (dir_ / "sample.qel").string());
+    EXPECT_EQ(std::string(result), (dir_ / "sample.slf").string());
+    std::string text = testsupport::ReadBytes(dir_ / "sample.qel");
+    EXPECT_EQ(text.substr(0, 32), "NODE     1     0.000   100.000\r\n");
+    EXPECT_NE(text.find("\r\n         2     3.409    98.977\r\n"), std::string::npos);
+    EXPECT_NE(text.find("POINT    1    36.000    83.200    1.0000\r\n"), std::string::npos);
+    EXPECT_NE(text.find("LEFT          27.000    88.900    1.0000          \r\n"
+                        "RIGHT        134.000    55.239    1.0000          \r\n"
+                        "BLOCK    1    60.000    0.1000\r\n"
+                        "DISP     1    0.0000    0.0000\r\n"
+                        "              0.0087   -0.0133\r\n"),
+              std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 48), "COEF          18.000    10.000    25.000\r\nEND \r\n");
+}
+
+TEST_F(AnalysisFileTest, SolverResultsAreCheckedAndAnEmptyResultIsAFailure) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    std::vector<std::array<double, 3>> coefficients;
+    std::vector<std::array<double, 2>> ranges;
+    const std::string head = "title\r\nblocks            2  0.123\r\n   A   B   C   top   end\r\n";
+    testsupport::WriteBytes(dir_ / "ok.slf",
+                            head + " 0.01 -1.5 90.0 27.0 80.0\r\n 0.02 -2.0 100.0 80.0 134.0\r\n");
+    EXPECT_EQ(doc_.ReadSolverResult((dir_ / "ok.slf").c_str(), coefficients, ranges), 2);
+    EXPECT_EQ(coefficients[1][2], 100.0);
+    EXPECT_EQ(ranges[1][1], 134.0);
+    coefficients.clear();
+    ranges.clear();
+    // Accepted from half the model's width left of it to half its width right of it.
+    double width, height;
+    doc_.GetModelExtent(width, height);
+    double low = doc_.m_extents.m_dMinX - width / 2;
+    double high = doc_.m_extents.m_dMaxX + width / 2;
+    CString edge;
+    edge.Format(" 0 0 0 %.17g %.17g\r\n 0 0 0 0 1\r\n", low, high);
+    testsupport::WriteBytes(dir_ / "edge.slf", head + edge.str());
+    EXPECT_EQ(doc_.ReadSolverResult((dir_ / "edge.slf").c_str(), coefficients, ranges), 2);
+    edge.Format(" 0 0 0 %.17g %.17g\r\n 0 0 0 0 1\r\n", low, high + 0.001);
+    testsupport::WriteBytes(dir_ / "out.slf", head + edge.str());
+    EXPECT_EQ(doc_.ReadSolverResult((dir_ / "out.slf").c_str(), coefficients, ranges), 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"解析結果に不正な数値があるため、すべり線作成できません"));
+    testsupport::WriteBytes(dir_ / "zero.slf", "title\r\nblocks            0\r\nhead\r\n");
+    EXPECT_EQ(doc_.ReadSolverResult((dir_ / "zero.slf").c_str(), coefficients, ranges), 0);
+    testsupport::WriteBytes(dir_ / "empty.slf", "");
+    EXPECT_EQ(doc_.ReadSolverResult((dir_ / "empty.slf").c_str(), coefficients, ranges), 0);
+    testsupport::WriteBytes(dir_ / "cut.slf", head + " 0.01 -1.5 90.0 27.0 80.0\r\n");
+    EXPECT_EQ(doc_.ReadSolverResult((dir_ / "cut.slf").c_str(), coefficients, ranges), 0);
+    EXPECT_EQ(
+        torvan::CBlockDoc::CanOpenFile((dir_ / "new.log").c_str(), CFile::modeCreate | CFile::modeWrite), 1);
+    EXPECT_EQ(
+        torvan::CBlockDoc::CanOpenFile((dir_ / "no" / "x.log").c_str(), CFile::modeCreate | CFile::modeWrite),
+        0);
+}
+
+// A small model in the older analysis format; the solver input compared with a file
+// laid out by hand from the input tables.
+TEST_F(AnalysisFileTest, OldFormatFileAndItsSolverInput) {
+    for (const char* name : {"small.sec", "small.dis", "small.slo", "small_expected.qel"}) {
+        fs::copy_file(fs::path(VERRANT_TEST_DATA_DIR) / name, dir_ / name);
+    }
+    ASSERT_EQ(Open("small.slo"), 1);
+    ASSERT_EQ(doc_.m_listBlockLines.size(), 1u);
+    EXPECT_EQ(doc_.m_listBlockLines[0].beta, 0.1); // the older format carries no weight
+    EXPECT_EQ(doc_.m_settings.m_nMethod, 2);
+    EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_settings.m_dVectorScale)); // no DSCAL line
+    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->slipMark, 3);
+    CString input;
+    CString result;
+    ASSERT_EQ(doc_.WriteSolverInput(input, result), 1);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "small.qel"),
+              testsupport::ReadBytes(dir_ / "small_expected.qel"));
+    // Saved again, it is written in the current format.
+    ASSERT_EQ(doc_.WriteSloFile((dir_ / "new.slo").c_str()), 1);
+    EXPECT_NE(testsupport::ReadBytes(dir_ / "new.slo").find("TORVAN002"), std::string::npos);
+    EXPECT_NE(testsupport::ReadBytes(dir_ / "new.slo")
+                  .find("    10.000    12.000    10.000     0.000    0.1000\r\n"),
+              std::string::npos);
+}
+
+TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
+    doc_.m_limits.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 7;
+    EXPECT_EQ(Open("sample.slo"), 0);
+    EXPECT_EQ(sink_.MessagesUtf8().front(), Utf8(u8"計測点ﾃﾞｰﾀの個数が制限を越えています"));
+    doc_.m_limits.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 1000;
+    std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");
+    testsupport::WriteBytes(dir_ / "sample.sec", sec.substr(0, sec.find("SITE")));
+    sink_.Clear();
+    EXPECT_EQ(Open("sample.slo"), 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
+}
+
+// The main road without a window: the sample analysed by both polygon methods, the slip
+// lines registered, saved and read back unchanged.
+TEST_F(AnalysisFileTest, TheSampleIsAnalysedSavedAndReadBack) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    for (int method : {torvan::CBlockDoc::kParallel, torvan::CBlockDoc::kRotation}) {
+        doc_.m_settings.m_nMethod = method;
+        ASSERT_EQ(doc_.MakeBlockLines(), 1) << sink_.LastMessageUtf8();
+        EXPECT_EQ(doc_.m_listBlocks.GetCount(), 8);
+        doc_.MakeSlipLines(nullptr);
+        ASSERT_EQ(doc_.m_listSlipLines.GetCount(), method + 1) << sink_.LastMessageUtf8();
+        auto* line = static_cast<CVerrant*>(doc_.m_listSlipLines.GetTail());
+        EXPECT_GE(line->pointCount, 3);
+        // The slip line runs below the ground between the two boundary points.
+        for (int i = 1; i + 1 < line->pointCount; ++i) {
+            DPoint ground;
+            ASSERT_EQ(doc_.FindNearestIntersection(line->x[i], line->y[i], ground), 1);
+            EXPECT_LT(line->y[i], ground.y) << "point " << i << " of method " << method;
+        }
+    }
+    ASSERT_EQ(doc_.WriteSloFile((dir_ / "analysed.slo").c_str()), 1);
+    torvan::CBlockDoc again;
+    CString full;
+    again.SplitPathName((dir_ / "analysed.slo").c_str(), again.m_strDir, full);
+    int changed = 0;
+    ASSERT_EQ(again.ReadSloFile((dir_ / "analysed.slo").c_str(), changed), 1);
+    ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
+    EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), testsupport::ReadBytes(dir_ / "analysed.slo"));
+}
+
+TEST_F(AnalysisFileTest, LargestDisplacementAndReloadingTheReferences) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    doc_.CalcMaxDisplacement();
+    // The largest reading of the sample: point 4 or 5 at the last survey, about 62 mm.
+    EXPECT_GT(doc_.m_extents.m_dMaxDisp, 0.055);
+    EXPECT_LT(doc_.m_extents.m_dMaxDisp, 0.063);
+    doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x = 5.0;
+    ASSERT_EQ(doc_.ReloadReferenceFiles(), 1);
+    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x, 27.0);
+    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->slipMark, 3);
+    EXPECT_EQ(doc_.m_mapAllPoints.GetCount(), 45 + 8 + 2);
+}

@@ -1,0 +1,169 @@
+// The analysis view's drawing tools on the sample, driven by synthetic mouse sequences: the
+// model gets the points and lines drawn, a click near a drawn point takes that point, and a
+// selection click picks the boundary point under it.
+
+#include "TorvanViewProgram.h"
+
+#include "analysis/app/CBlockView.h"
+#include "analysis/app/CTorvanDoc.h"
+#include "analysis/app/TorvanIds.h"
+
+#include "analysis/core/CNode.h"
+#include "common/ui/section/CCoordInputDlg.h"
+#include "platform/core/MapEntries.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/CFrameWnd.h"
+#include "platform/ui/DialogScript.h"
+#include "platform/ui/QtText.h"
+#include "testsupport/Fixtures.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace torvan {
+namespace {
+
+class DrawingToolsTest : public TorvanWindowTest<testsupport::RecordingSinkTest> {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(ProgramViewTest::SetUp());
+        // The model read alone: no command line of an earlier test asks which reference file.
+        ASSERT_EQ(Model().OnOpenDocument(VERRANT_SOURCE_DIR "/data/sample.slo"), 1);
+        InitialUpdate();
+    }
+    const CNode* FirstGroundPoint() {
+        for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapNode)) {
+            return point;
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(DrawingToolsTest, ALineFromADrawnPointAddsOnlyItsOtherEnd) {
+    const CNode* first = FirstGroundPoint();
+    ASSERT_NE(first, nullptr);
+    const int points = Model().m_mapNode.GetCount();
+    const int lines = Model().m_LineList.GetCount();
+    Command(ID_DRAW_SURFACE_LINE);
+    // A pixel beside the drawn point still takes it.
+    const double pixel = 1.0 / view_->m_view.scaleX;
+    Click(first->x + pixel, first->y);
+    Click(first->x + 3.0, first->y + 40.0);
+    EXPECT_EQ(Model().m_mapNode.GetCount(), points + 1);
+    EXPECT_EQ(Model().m_LineList.GetCount(), lines + 1);
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
+}
+
+TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionClickPicks) {
+    const int bounds = Model().m_mapBound.GetCount();
+    const CNode* first = FirstGroundPoint();
+    ASSERT_NE(first, nullptr);
+    Command(ID_DRAW_INNER_BOUND_POINT);
+    const double x = first->x + 5.0;
+    const double y = first->y - 20.0;
+    // The new point's dialog, taken as it comes.
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
+    Click(x, y);
+    ASSERT_EQ(Model().m_mapBound.GetCount(), bounds + 1) << sink_.LastMessageUtf8();
+    const CNode* made = nullptr;
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
+        if (std::abs(point->x - x) < 0.5 && std::abs(point->y - y) < 0.5) {
+            made = point;
+        }
+    }
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->kind, CNode::kInnerBoundary);
+    EXPECT_EQ(made->state, CNode::kNormal); // drawn as a point of the model
+    view_->Invalidate();
+    Command(ID_EDIT_SELECT);
+    Click(x, y);
+    ASSERT_EQ(view_->m_listSelect.GetCount(), 1);
+    EXPECT_EQ(view_->m_listSelect.GetHead(), made);
+    EXPECT_EQ(made->state, CNode::kSelected);
+}
+
+// Tab in the continuous line: a ground-surface point's number starts the figure on that point;
+// an unknown number is refused with its message and leaves the figure as it was.
+TEST_F(DrawingToolsTest, TabEntryTakesAKnownPointNumberAndRefusesAnUnknownOne) {
+    const CNode* first = FirstGroundPoint();
+    ASSERT_NE(first, nullptr);
+    Command(ID_DRAW_POLYLINE);
+    auto typeNumber = [](const std::string& number) {
+        platform::DialogScript::Queue([number](CDialog& dialog) {
+            qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(CCoordInputDlg::kPointNumber))
+                ->setText(QString::fromStdString(number));
+            dialog.GetDlgItemWidget(IDOK)->setFocus();
+            dialog.OnOK();
+        });
+    };
+    typeNumber("9999");
+    view_->OnKeyDown(VK_TAB, 1, 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"地表点番号 9999 が不正です !!"));
+    EXPECT_EQ(view_->ActiveFigure(), nullptr);
+
+    typeNumber(std::to_string(first->number));
+    view_->OnKeyDown(VK_TAB, 1, 0);
+    ASSERT_NE(view_->ActiveFigure(), nullptr);
+    DPoint last;
+    ASSERT_TRUE(view_->LastFigurePoint(last));
+    EXPECT_EQ(last, (DPoint{first->x, first->y}));
+
+    const int messages = sink_.MessageCount();
+    typeNumber("9999");
+    view_->OnKeyDown(VK_TAB, 1, 0);
+    EXPECT_EQ(sink_.MessageCount(), messages + 1);
+    ASSERT_TRUE(view_->LastFigurePoint(last));
+    EXPECT_EQ(last, (DPoint{first->x, first->y}));
+    EXPECT_EQ(platform::DialogScript::Pending(), 0);
+}
+
+// Tab entry offers what each boundary point tool takes: X and the point number always, Y
+// where the point is not found on the ground line. Ground point 7 typed in the left boundary
+// point tool places the point there.
+TEST_F(DrawingToolsTest, TabEntryOfTheBoundaryPointToolsTakesAPointNumber) {
+    const struct {
+        UINT command;
+        bool yTyped;
+    } tools[] = {{ID_DRAW_INNER_BOUND_POINT, true},
+                 {ID_DRAW_LEFT_BOUND_POINT, false},
+                 {ID_DRAW_RIGHT_BOUND_POINT, false}};
+    for (const auto& tool : tools) {
+        Command(tool.command);
+        bool numberShown = false;
+        bool yEnabled = !tool.yTyped;
+        platform::DialogScript::Queue([&](CDialog& dialog) {
+            QWidget* number = dialog.GetDlgItemWidget(CCoordInputDlg::kPointNumber);
+            numberShown = number->isVisibleTo(dialog.GetWidget());
+            yEnabled = dialog.GetDlgItemWidget(CCoordInputDlg::kY)->isEnabled();
+            dialog.OnCancel();
+        });
+        view_->OnKeyDown(VK_TAB, 1, 0);
+        EXPECT_TRUE(numberShown) << tool.command;
+        EXPECT_EQ(yEnabled, tool.yTyped) << tool.command;
+    }
+
+    CObject* object = nullptr;
+    ASSERT_TRUE(Model().m_mapNode.Lookup(6, object));
+    const auto* seventh = static_cast<const CNode*>(object);
+    Command(ID_DRAW_LEFT_BOUND_POINT);
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(CCoordInputDlg::kPointNumber))->setText("7");
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    });
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); }); // the new point's dialog
+    view_->OnKeyDown(VK_TAB, 1, 0);
+    bool placed = false;
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
+        placed = placed || (point->kind == CNode::kLeftBoundary && point->inUse && point->x == seventh->x &&
+                            point->y == seventh->y);
+    }
+    EXPECT_TRUE(placed) << sink_.LastMessageUtf8();
+}
+
+} // namespace
+} // namespace torvan

@@ -1,0 +1,30 @@
+#pragma once
+// Chooses the point kind of an imported entity by its layer name.
+//
+// Names match whole, compared after CP932 decoding with ASCII letters folded to one
+// case (double-byte characters are never folded).
+
+#include "common/dxf/CDxfImportDocument.h"
+
+#include <string>
+
+class CDxfLayerFilter {
+public:
+    static constexpr int kSkip = -1;
+
+    explicit CDxfLayerFilter(const CDxfImportSettings& settings);
+
+    // The kind of list 1, 2 or 3 (the first list that names the layer); kSkip when some
+    // list is non-empty and none names it; the first list's kind when all are empty.
+    int LayerPointKind(const CString& layerName);
+
+private:
+    static std::string FoldedName(const CString& name);
+
+    std::vector<std::string> lists_[3];
+    int kinds_[3];
+    bool allEmpty_ = true;
+    std::string lastName_; // the last layer asked for, as read (CP932), and its kind
+    int lastKind_ = kSkip;
+    bool hasLast_ = false;
+};

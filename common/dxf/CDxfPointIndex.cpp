@@ -1,0 +1,117 @@
+#include "common/dxf/CDxfPointIndex.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// Cells are clamped so that huge coordinates cannot overflow; clamping keeps
+// neighbouring points in neighbouring (or the same) cells, so no match is lost.
+constexpr double kCellLimit = 1.0e15;
+// Wide cells keep the cells that a search touches few: the search square, two
+// distances wide, lies in one cell of four distances with even odds on each axis.
+constexpr double kCellsPerDistance = 4.0;
+
+} // namespace
+
+CDxfPointIndex::CDxfPointIndex(double searchDistance) {
+    Reset(searchDistance);
+}
+
+void CDxfPointIndex::Reset(double searchDistance) {
+    bool usable = std::isfinite(searchDistance) && searchDistance > 0.0;
+    searchDistance_ = usable ? searchDistance : 0.0;
+    cellSize_ = 1.0;
+    if (usable) {
+        // A cell never narrower than the distance, so that a search spans at most 3 x 3 cells.
+        double wide = searchDistance * kCellsPerDistance;
+        cellSize_ = std::isfinite(wide) ? wide : searchDistance;
+    }
+    entries_.clear();
+    slotKeys_.clear();
+    slotHeads_.clear();
+    usedSlots_ = 0;
+}
+
+std::int64_t CDxfPointIndex::CellOf(double value) const {
+    double cell = std::floor(value / cellSize_);
+    return static_cast<std::int64_t>(std::clamp(cell, -kCellLimit, kCellLimit));
+}
+
+// The table takes the low bits of the key as its slot, so the key must be well mixed:
+// neighbouring cells of a dense drawing would otherwise crowd together.
+std::uint64_t CDxfPointIndex::Key(std::int64_t cellX, std::int64_t cellY) {
+    std::uint64_t key =
+        static_cast<std::uint64_t>(cellX) * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(cellY);
+    key = (key ^ (key >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    key = (key ^ (key >> 27)) * 0x94D049BB133111EBULL;
+    return key ^ (key >> 31);
+}
+
+std::size_t CDxfPointIndex::SlotOf(std::uint64_t key) const {
+    const std::size_t mask = slotKeys_.size() - 1;
+    std::size_t slot = static_cast<std::size_t>(key) & mask;
+    while (slotHeads_[slot] >= 0 && slotKeys_[slot] != key) {
+        slot = (slot + 1) & mask;
+    }
+    return slot;
+}
+
+void CDxfPointIndex::GrowTable() {
+    std::vector<std::uint64_t> keys = std::move(slotKeys_);
+    std::vector<int> heads = std::move(slotHeads_);
+    const std::size_t size = std::max<std::size_t>(64, keys.size() * 2);
+    slotKeys_.assign(size, 0);
+    slotHeads_.assign(size, -1);
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (heads[i] >= 0) {
+            std::size_t slot = SlotOf(keys[i]);
+            slotKeys_[slot] = keys[i];
+            slotHeads_[slot] = heads[i];
+        }
+    }
+}
+
+void CDxfPointIndex::Add(int index, double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) {
+        return;
+    }
+    if ((usedSlots_ + 1) * 2 > slotKeys_.size()) { // at most half full
+        GrowTable();
+    }
+    const std::uint64_t key = Key(CellOf(x), CellOf(y));
+    const std::size_t slot = SlotOf(key);
+    if (slotHeads_[slot] < 0) {
+        slotKeys_[slot] = key;
+        ++usedSlots_;
+    }
+    entries_.push_back({index, slotHeads_[slot], x, y});
+    slotHeads_[slot] = static_cast<int>(entries_.size()) - 1;
+}
+
+int CDxfPointIndex::FindNearest(double x, double y, double squaredDistance) const {
+    if (!std::isfinite(x) || !std::isfinite(y) || entries_.empty()) {
+        return -1;
+    }
+    // Every point within the search distance lies in the cells of this square.
+    const double reach = searchDistance_;
+    const std::int64_t lowX = CellOf(x - reach);
+    const std::int64_t highX = CellOf(x + reach);
+    const std::int64_t lowY = CellOf(y - reach);
+    const std::int64_t highY = CellOf(y + reach);
+    int best = -1;
+    for (std::int64_t cx = lowX; cx <= highX; ++cx) {
+        for (std::int64_t cy = lowY; cy <= highY; ++cy) {
+            for (int i = slotHeads_[SlotOf(Key(cx, cy))]; i >= 0; i = entries_[i].next) {
+                const Entry& entry = entries_[i];
+                double ex = entry.x - x;
+                double ey = entry.y - y;
+                if (ex * ex + ey * ey <= squaredDistance && (best < 0 || entry.index < best)) {
+                    best = entry.index;
+                }
+            }
+        }
+    }
+    return best;
+}

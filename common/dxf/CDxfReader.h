@@ -1,0 +1,85 @@
+#pragma once
+// Imports the geometry of a DXF drawing into a section model document: LINE,
+// POLYLINE (VERTEX, SEQEND), LWPOLYLINE and SPLINE (through its fit points) entities
+// of the ENTITIES section on the chosen layers, scaled by the factors, clipped to the
+// region, thinned and merged by the same-point distance, as points and lines.
+//
+// Reading rules: bulges are ignored (straight chords); the closing segment of a closed
+// polyline is not added; INSERTs are not expanded; a POLYLINE ends at SEQEND or at any
+// entity other than a VERTEX; no line joins a point to itself; a coordinate that is
+// not a finite number counts as missing.
+
+#include "common/dxf/CDxfImportDocument.h"
+#include "common/dxf/CDxfImportProgress.h"
+#include "common/dxf/CDxfLayerFilter.h"
+#include "common/geometry/CClipRect.h"
+
+#include <memory>
+#include <vector>
+
+class CDxfGroupReader;
+
+class CDxfReader {
+public:
+    explicit CDxfReader(CDxfImportDocument& document);
+    ~CDxfReader();
+    CDxfReader(const CDxfReader&) = delete;
+    CDxfReader& operator=(const CDxfReader&) = delete;
+
+    // Reads the file (CP932 path) into the document; the progress display may be null.
+    // 1 when the file was read, also when a limit or a cancel stopped it (what was read
+    // stays). 0 when it could not be opened, is a binary DXF (nothing added), ends
+    // before its "EOF" group, or a file or memory error ended it; the user has been told
+    // in every case. The document is refreshed whenever reading began.
+    int ImportDxf(const char* path, CDxfImportProgress* progress = nullptr);
+
+private:
+    struct PathPoint {
+        double x;
+        double y;
+        bool drawTo;
+    };
+    struct Vertex {
+        double x;
+        double y;
+    };
+    enum class Outcome { kNothing, kAdded, kStopped };
+
+    int ReadSections(CDxfGroupReader& groups);
+    // True when reading must stop (cancel or a limit, with its message).
+    bool MustStop();
+    Outcome ReadEntity(CDxfGroupReader& groups);
+    Outcome ReadDxfLine(CDxfGroupReader& groups);
+    Outcome ReadDxfPolyline(CDxfGroupReader& groups);
+    void ReadDxfVertex(CDxfGroupReader& groups);
+    Outcome ReadDxfLwPolyline(CDxfGroupReader& groups);
+    Outcome ReadDxfSpline(CDxfGroupReader& groups);
+    // Skips the groups up to the next code 0, which is pushed back.
+    static void SkipToNextEntity(CDxfGroupReader& groups);
+    Outcome AddVertexPath(int kind);
+    // At a layer group (code 8): takes the layer's point kind; when the layer is not chosen,
+    // drops the vertices read, skips the rest of the entity and returns true.
+    bool SkipsLayer(CDxfGroupReader& groups, int& kind);
+
+    // Document index of a point at (x, y), found or created; -1 when the point limit or
+    // the document refuses.
+    int FindOrAddDxfPoint(double x, double y, int kind);
+    // False when the line limit stops the import.
+    bool AddDxfLine(int pointA, int pointB);
+    int LayerPointKind(const CString& layerName) { return layerFilter_->LayerPointKind(layerName); }
+    bool ScaledPoint(double x, double y, Vertex& out) const;
+    bool IsCancelled() const { return progress_ && progress_->IsCancelled(); }
+    void Pump();
+    void ShowCounts();
+
+    CDxfImportDocument& document_;
+    CDxfImportProgress* progress_ = nullptr;
+    CDxfImportSettings settings_;
+    std::unique_ptr<CDxfLayerFilter> layerFilter_;
+    std::unique_ptr<CClipRect> clip_;
+    bool aborted_ = false; // the document refused a point
+    double samePointDistance_ = 0.0;
+    double squaredSamePointDistance_ = 0.0;
+    std::vector<Vertex> vertices_;
+    std::vector<PathPoint> path_;
+};

@@ -1,0 +1,7 @@
+#include "control/app/CMainDoc.h"
+
+namespace basnev {
+
+IMPLEMENT_DYNCREATE(CMainDoc, CDocument)
+
+} // namespace basnev

@@ -1,7 +1,0 @@
-#include "control/app/MainDoc.h"
-
-namespace basnev {
-
-IMPLEMENT_DYNCREATE(CMainDoc, CDocument)
-
-} // namespace basnev

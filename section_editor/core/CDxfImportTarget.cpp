@@ -1,0 +1,88 @@
+#include "section_editor/core/CDxfImportTarget.h"
+
+#include "section_editor/core/CBlockDoc.h"
+
+#include <algorithm>
+
+namespace merdok {
+
+CDxfImportTarget::CDxfImportTarget(CBlockDoc& doc) : doc_(doc) {
+    for (int i = 0; i < 3; ++i) {
+        settings_.layerLists[i] = doc.m_listDxfLayers[i];
+        settings_.listPointKinds[i] = CNode::kGround;
+    }
+    settings_.xFactor = doc.m_dDxfFactorX;
+    settings_.yFactor = doc.m_dDxfFactorY;
+    settings_.samePointDistance = doc.m_dDxfSnap;
+    std::copy(doc.m_dDxfRegion, doc.m_dDxfRegion + 4, settings_.region);
+    for (const auto& [key, line] : doc.m_LineList) {
+        joined_.insert(std::minmax(line->GetNode1(), line->GetNode2()));
+    }
+}
+
+void CDxfImportTarget::GetSnapDistance(double& distance, double& squared) const {
+    distance = doc_.m_dSnap;
+    squared = doc_.m_dSnap2;
+}
+
+// The reader sets its same-point distance first: the index is built for it over the
+// ground-surface points the model has.
+void CDxfImportTarget::SetSnapDistance(double distance, double squared) {
+    doc_.m_dSnap = distance;
+    doc_.m_dSnap2 = squared;
+    index_.Reset(distance);
+    keys_.clear();
+    for (const auto& [key, point] : doc_.m_mapNode) {
+        index_.Add(static_cast<int>(keys_.size()), point->GetX(), point->GetY());
+        keys_.push_back(key);
+    }
+}
+
+int CDxfImportTarget::FindPoint(double x, double y) const {
+    return index_.FindNearest(x, y, doc_.m_dSnap2) + 1;
+}
+
+int CDxfImportTarget::CreatePoint(double x, double y, int /*kind*/) {
+    const CNode* point = doc_.MakePoint(CNode::kGround, x, y);
+    const int index = static_cast<int>(keys_.size());
+    keys_.push_back(point->GetNumber() - 1);
+    index_.Add(index, x, y);
+    ++madePoints_;
+    return index;
+}
+
+void CDxfImportTarget::CreateLine(int pointA, int pointB) {
+    const int first = keys_[static_cast<std::size_t>(pointA)];
+    const int second = keys_[static_cast<std::size_t>(pointB)];
+    if (!joined_.insert(std::minmax(first, second)).second) {
+        return;
+    }
+    const int count = doc_.AddLine(first, second, doc_.m_nLineCount);
+    if (count > 0) {
+        doc_.m_nLineCount = count;
+        ++madeLines_;
+    }
+}
+
+int CDxfImportTarget::GetPointCount() const {
+    return doc_.m_mapNode.GetCount();
+}
+
+int CDxfImportTarget::GetLineCount() const {
+    return doc_.m_nLineCount;
+}
+
+int CDxfImportTarget::GetPointLimit() const {
+    return doc_.m_nLimit[CBlockDoc::kNodeLimit];
+}
+
+int CDxfImportTarget::GetLineLimit() const {
+    return doc_.m_nLimit[CBlockDoc::kLineLimit];
+}
+
+void CDxfImportTarget::RefreshAfterImport() {
+    doc_.SetNodeStates(CNode::kNormal);
+    doc_.SetLineStates(CLine::kNormal);
+}
+
+} // namespace merdok

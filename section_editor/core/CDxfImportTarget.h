@@ -1,0 +1,50 @@
+#pragma once
+// The section model document as the DXF reader's target: every point the reader makes is a
+// ground-surface point, every line a ground line; points and lines already in the model
+// take part (a drawing's point near an existing point is that point, an existing line is
+// not made twice).
+
+#include "common/dxf/CDxfImportDocument.h"
+#include "common/dxf/CDxfPointIndex.h"
+
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace merdok {
+
+class CBlockDoc;
+
+class CDxfImportTarget : public CDxfImportDocument {
+public:
+    // Takes the document's DXF settings as they are now.
+    explicit CDxfImportTarget(CBlockDoc& doc);
+
+    const CDxfImportSettings& GetDxfImportSettings() const override { return settings_; }
+    void GetSnapDistance(double& distance, double& squared) const override;
+    void SetSnapDistance(double distance, double squared) override;
+    int FindPoint(double x, double y) const override;
+    int CreatePoint(double x, double y, int kind) override;
+    void CreateLine(int pointA, int pointB) override;
+    int GetPointCount() const override;
+    // The next line key, which the document's own line limit counts.
+    int GetLineCount() const override;
+    int GetPointLimit() const override;
+    int GetLineLimit() const override;
+    void RefreshAfterImport() override;
+
+    // Points and lines this import made.
+    int MadePoints() const { return madePoints_; }
+    int MadeLines() const { return madeLines_; }
+
+private:
+    CBlockDoc& doc_;
+    CDxfImportSettings settings_;
+    CDxfPointIndex index_;
+    std::vector<int> keys_;                // ground-point key of each reader index
+    std::set<std::pair<int, int>> joined_; // point keys of every line, lower first
+    int madePoints_ = 0;
+    int madeLines_ = 0;
+};
+
+} // namespace merdok
