@@ -356,7 +356,8 @@ protected:
         AnswerMethod(torvan::CBlockDoc::kPolynomial, 0);
         ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
         ASSERT_NE(view->BlockLineTable(), nullptr) << sink_.LastMessageUtf8();
-        view->BlockLineTable()->OnOK(); // the table's OK runs the solver
+        // The table's OK runs the solver.
+        dynamic_cast<QAbstractButton&>(*view->BlockLineTable()->GetDlgItemWidget(IDOK)).click();
         testsupport::Settle();
         ASSERT_EQ(view->BlockLineTable(), nullptr);
         EXPECT_EQ(model.m_listSlipLines.GetCount(), before + 2) << sink_.LastMessageUtf8();
