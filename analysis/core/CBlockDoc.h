@@ -107,6 +107,103 @@ public:
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
 
+    // --- the model's contents ---
+    // Point maps by kind: ground-surface points, measurement points, boundary points (all
+    // three kinds), the boundary points as the section model file gives them, and every
+    // point in use by entry key (refers only). Keys are number - 1, see above.
+    CMapWordToOb& GroundPoints() { return m_mapNode; }
+    const CMapWordToOb& GroundPoints() const { return m_mapNode; }
+    CMapWordToOb& MeasurementPoints() { return m_mapSite; }
+    const CMapWordToOb& MeasurementPoints() const { return m_mapSite; }
+    CMapWordToOb& BoundaryPoints() { return m_mapBound; }
+    const CMapWordToOb& BoundaryPoints() const { return m_mapBound; }
+    CMapWordToOb& SectionBoundaryPoints() { return m_mapSectionBound; }
+    const CMapWordToOb& SectionBoundaryPoints() const { return m_mapSectionBound; }
+    CMapWordToOb& AllPoints() { return m_mapAllPoints; }
+    const CMapWordToOb& AllPoints() const { return m_mapAllPoints; }
+    // Ground-surface lines (CLine) by line key, and the ground points (CNode*) left to right.
+    CMapWordToOb& GroundLines() { return m_LineList; }
+    const CMapWordToOb& GroundLines() const { return m_LineList; }
+    CPtrList& GroundOrder() { return m_listGroundOrder; }
+    const CPtrList& GroundOrder() const { return m_listGroundOrder; }
+    // Measurement displacement records (CDispData) by index, the reading dates, and the
+    // records whose vectors are drawn (refers only).
+    CMapWordToOb& Displacements() { return m_mapDisp; }
+    const CMapWordToOb& Displacements() const { return m_mapDisp; }
+    std::vector<ReadingDate>& ReadingDates() { return m_listDates; }
+    const std::vector<ReadingDate>& ReadingDates() const { return m_listDates; }
+    CObList& VectorPoints() { return m_listVectorPoints; }
+    const CObList& VectorPoints() const { return m_listVectorPoints; }
+    // Block division lines, blocks (CBlock) and slip lines (CVerrant).
+    std::vector<BlockLineRecord>& BlockLines() { return m_listBlockLines; }
+    const std::vector<BlockLineRecord>& BlockLines() const { return m_listBlockLines; }
+    CObList& Blocks() { return m_listBlocks; }
+    const CObList& Blocks() const { return m_listBlocks; }
+    CObList& SlipLines() { return m_listSlipLines; }
+    const CObList& SlipLines() const { return m_listSlipLines; }
+    // The block-line table being edited: the working copy and the lines by number - 1.
+    std::vector<std::pair<double, double>>& BlockLineTable() { return m_tableBlockLines; }
+    const std::vector<std::pair<double, double>>& BlockLineTable() const { return m_tableBlockLines; }
+    std::map<int, std::pair<double, double>>& BlockLineMap() { return m_mapBlockLines; }
+    const std::map<int, std::pair<double, double>>& BlockLineMap() const { return m_mapBlockLines; }
+
+    // Grouped state: analysis settings, model extents, look-up distances, count limits and
+    // the drawing run's sheet.
+    AnalysisSettings& Settings() { return m_settings; }
+    const AnalysisSettings& Settings() const { return m_settings; }
+    ModelExtents& Extents() { return m_extents; }
+    const ModelExtents& Extents() const { return m_extents; }
+    SnapDistances& Snap() { return m_snap; }
+    const SnapDistances& Snap() const { return m_snap; }
+    DataLimits& Limits() { return m_limits; }
+    const DataLimits& Limits() const { return m_limits; }
+    SheetParameters& Sheet() { return m_plot; }
+    const SheetParameters& Sheet() const { return m_plot; }
+
+    // Names: the analysis file's folder (with its separator), full path and title, the
+    // analysis title, the reference files as the analysis file names them with their
+    // titles, and the reference names given on the command line.
+    const CString& Directory() const { return m_strDir; }
+    void SetDirectory(const CString& directory) { m_strDir = directory; }
+    const CString& Path() const { return m_strPath; }
+    void SetPath(const CString& path) { m_strPath = path; }
+    const CString& Title() const { return m_strTitle; }
+    void SetTitle(const CString& title) { m_strTitle = title; }
+    const CString& AnalysisTitle() const { return m_strAnalysisTitle; }
+    void SetAnalysisTitle(const CString& title) { m_strAnalysisTitle = title; }
+    const CString& SectionFile() const { return m_strSectionFile; }
+    void SetSectionFile(const CString& name) { m_strSectionFile = name; }
+    const CString& DispFile() const { return m_strDispFile; }
+    void SetDispFile(const CString& name) { m_strDispFile = name; }
+    const CString& SectionTitle() const { return m_strSectionTitle; }
+    void SetSectionTitle(const CString& title) { m_strSectionTitle = title; }
+    const CString& DispTitle() const { return m_strDispTitle; }
+    void SetDispTitle(const CString& title) { m_strDispTitle = title; }
+    const CString& CommandLineSection() const { return m_strCommandLineSection; }
+    void SetCommandLineSection(const CString& name) { m_strCommandLineSection = name; }
+    const CString& CommandLineDisp() const { return m_strCommandLineDisp; }
+    void SetCommandLineDisp(const CString& name) { m_strCommandLineDisp = name; }
+    // Whether the measurement file has its angle line.
+    bool HasFourColumns() const { return m_bFourColumns; }
+    void SetFourColumns(bool fourColumns) { m_bFourColumns = fourColumns; }
+
+    // Counters: the highest number in use per point kind, the ground line count (next
+    // line key), the next entry key of m_mapAllPoints and the next slip line number.
+    int MaxNode() const { return m_nMaxNode; }
+    void SetMaxNode(int count) { m_nMaxNode = count; }
+    int MaxSite() const { return m_nMaxSite; }
+    void SetMaxSite(int count) { m_nMaxSite = count; }
+    int MaxBound() const { return m_nMaxBound; }
+    void SetMaxBound(int count) { m_nMaxBound = count; }
+    int MaxSectionBound() const { return m_nMaxSectionBound; }
+    void SetMaxSectionBound(int count) { m_nMaxSectionBound = count; }
+    int LineCount() const { return m_nLineCount; }
+    void SetLineCount(int count) { m_nLineCount = count; }
+    int NextKey() const { return m_nNextKey; }
+    void SetNextKey(int key) { m_nNextKey = key; }
+    int SlipLineNo() const { return m_nSlipLineNo; }
+    void SetSlipLineNo(int number) { m_nSlipLineNo = number; }
+
     // --- limits and look-ups (CBlockDoc.cpp) ---
     // 1 when count <= limit; otherwise "%sﾃﾞｰﾀの個数が制限を越えています" and 0.
     int CheckDataLimit(int count, int limit, int limitIndex);
