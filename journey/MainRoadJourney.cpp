@@ -24,6 +24,7 @@
 #include "section_editor/app/CMerdokDoc.h"
 
 #include "common/process/BaseMenuExchange.h"
+#include "common/process/ChildLauncher.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CClientDC.h"
@@ -133,6 +134,18 @@ std::vector<pid_t> ProcessesOf(const fs::path& program) {
         }
     }
     return processes;
+}
+
+// A process's arguments, its program first; empty once it has gone.
+std::vector<std::string> CommandLineOf(pid_t pid) {
+    const std::string bytes = testsupport::ReadBytes(fs::path("/proc") / std::to_string(pid) / "cmdline");
+    std::vector<std::string> arguments;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t end = std::min(bytes.find('\0', at), bytes.size());
+        arguments.push_back(bytes.substr(at, end - at));
+        at = end + 1;
+    }
+    return arguments;
 }
 
 // The processes started by this run: those with its private runtime directory.
@@ -380,10 +393,22 @@ protected:
         ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"作図実行..."}));
         EXPECT_FALSE(OnlyFile(folder_, ".p00").empty()) << sink_.LastMessageUtf8();
         EXPECT_TRUE(run.Quit());
-        // The viewer the drawing run started is not the one driven here.
-        for (pid_t pid : ProcessesOf(suite.Bin() / "zapho")) {
-            ::kill(pid, SIGTERM);
-        }
+        // The drawing run started the viewer on the index it wrote. That viewer ends at once,
+        // unclosed, so the files stay for the viewer driven here with the same arguments.
+        pid_t viewer = 0;
+        testsupport::SpinUntil(
+            [&] {
+                const std::vector<pid_t> viewers = ProcessesOf(ZAPHO_PATH);
+                viewer = viewers.empty() ? 0 : viewers.front();
+                return viewer != 0 && !CommandLineOf(viewer).empty();
+            },
+            30000);
+        ASSERT_NE(viewer, 0) << "the drawing run started no viewer: " << sink_.LastMessageUtf8();
+        viewerArguments_ = CommandLineOf(viewer);
+        ::kill(viewer, SIGKILL);
+        ASSERT_EQ(viewerArguments_.size(), 3U);
+        EXPECT_EQ(viewerArguments_[1], kDrawingRunArgument);
+        EXPECT_EQ(viewerArguments_[2], OnlyFile(folder_, ".p00").string());
 
         // The saved analysis file went back to the base menu's analysis slot.
         EXPECT_EQ(Slot(process::kAnalysisSlot), slo.string());
@@ -394,10 +419,10 @@ protected:
         zapho::CZaphoApp app;
         app.SetProgramDirectory(Cp932Of(suite.Bin()), "zapho");
         testsupport::ProgramRun run(app);
-        ASSERT_TRUE(run.Start());
+        const fs::path index = OnlyFile(folder_, ".p00");
+        ASSERT_EQ(viewerArguments_.size(), 3U);
+        ASSERT_TRUE(run.Start({CString(viewerArguments_[1].c_str()), Cp932Of(viewerArguments_[2])}));
         CFrameWnd& frame = *run.MainFrame();
-        testsupport::AnswerFileDialog(OnlyFile(folder_, ".p00").string());
-        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"図面ﾌｧｲﾙを開く..."}));
         auto* view = dynamic_cast<zapho::CMainView*>(frame.GetActiveFrame()->GetActiveView());
         ASSERT_NE(view, nullptr) << sink_.LastMessageUtf8();
 
@@ -431,6 +456,8 @@ protected:
             << "the drawing prints blank";
         sink_.QueueAnswer(IDNO); // the added text is not kept as a figure file
         EXPECT_TRUE(run.Quit());
+        // The drawing run's files go with the viewer it started.
+        EXPECT_FALSE(fs::exists(index));
     }
 
     // WENUX opens the solver's run log.
@@ -464,6 +491,7 @@ protected:
 
     testsupport::TempDir work_;
     fs::path folder_;
+    std::vector<std::string> viewerArguments_; // as the drawing run started the viewer
     platform::RecordingSink sink_;
 };
 
