@@ -171,7 +171,7 @@ protected:
     std::vector<COLORREF> ObjectColours() const override;
     std::vector<GroundPointRow> DocGroundPoints() const override;
     section::PrintedStyles PrintStyles() override;
-    std::unique_ptr<CFigure> MakeFigure(int drawMode) override;
+    std::unique_ptr<CFigure> MakeFigure(section::DrawMode drawMode) override;
     std::vector<SnapPoint> DocSnapPoints(PointSet set) const override;
     bool DocNearestLine(double x, double y, int& key, double& squaredDistance, DPoint& a,
                         DPoint& b) const override;
@@ -227,6 +227,7 @@ private:
 
     CGridDlg1* m_pBlockLineTable = nullptr;
     SlipLineTreeDlg* m_pTreeDlg = nullptr;
+    CFigure::Rule lineRule_ = CFigure::kNoRule; // the line tool's figure: free, horizontal or vertical
 };
 
 } // namespace torvan

@@ -6,14 +6,8 @@
 
 namespace torvan {
 
-namespace {
-
-constexpr int kBlockLineMode = 10;
-
-} // namespace
-
 void CBlockView::OnLButtonDown(UINT flags, CPoint point) {
-    if (!ModalFigure() && m_nDrawMode == kBlockLineMode && BlockLineTable()) {
+    if (!ModalFigure() && m_nDrawMode == section::DrawMode::kTablePick && BlockLineTable()) {
         const CPoint scroll = GetScrollPosition();
         double x = 0;
         double y = 0;

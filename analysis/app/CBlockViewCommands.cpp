@@ -14,13 +14,6 @@
 
 namespace torvan {
 
-namespace {
-
-// The block-line table puts the view in this mode; opening or saving a file waits for it.
-constexpr int kTableMode = 10;
-
-} // namespace
-
 void CBlockView::MapTableCommands() {
     MapCommand(ID_INPUT_SURFACE_LINE, &CBlockView::OnInputSurfaceLine);
     MapUpdate(ID_INPUT_SURFACE_LINE, &CBlockView::OnUpdateInputSurfaceLine);
@@ -55,7 +48,8 @@ void CBlockView::MapSelectCommands() {
         ui->Enable(model && model->m_mapNode.GetCount() >= 2);
         ui->SetCheck(m_bSnapToPoint ? 1 : 0);
     });
-    const auto noTable = [this](CCmdUI* ui) { ui->Enable(m_nDrawMode != kTableMode); };
+    // Opening or saving a file waits for the block-line table (its pick mode).
+    const auto noTable = [this](CCmdUI* ui) { ui->Enable(m_nDrawMode != section::DrawMode::kTablePick); };
     MapUpdate(ID_FILE_OPEN, noTable);
     MapUpdate(ID_FILE_SAVE, noTable);
 }
@@ -63,7 +57,7 @@ void CBlockView::MapSelectCommands() {
 // Select all and select unused points start the selection tool as "選択" does, without
 // giving up what is already selected.
 void CBlockView::StartSelectTool() {
-    ChooseTool(0, -1, 4049, 4048);
+    ChooseTool(section::DrawMode::kSelect, -1, 4049, 4048);
 }
 
 void CBlockView::OnEditSelectAll() {

@@ -359,7 +359,7 @@ void CBlockView::OnInputAllPoint(CGridDlg& table, int kind) {
     table.m_notifyOwner = [this](UINT, int tableKind, CGridDlg* grid) {
         return OnGridCheckRows(tableKind, grid);
     };
-    ChooseTool(-1, -1, 4000, static_cast<UINT>(-1));
+    ChooseTool(section::DrawMode::kNone, -1, 4000, static_cast<UINT>(-1));
     FillPointRows(table, kind);
     table.m_nRowLimit = kind == kTableBoundaryPoints ? 3 : 10000;
     if (table.DoModal() == IDOK) {

@@ -21,8 +21,6 @@ namespace torvan {
 
 namespace {
 
-// The block-line table's drawing mode of the view.
-constexpr int kBlockLineMode = 10;
 // The top-level menus that stay grey while the block-line table is open: File, Edit, Draw.
 constexpr int kMenusGreyedByTable = 3;
 
@@ -291,7 +289,7 @@ void CBlockView::OpenBlockLineTable() {
     m_bBlockTableOpen = true;
     table->CreateModeless();
     GreyMenusForTable(true);
-    m_nDrawMode = kBlockLineMode;
+    m_nDrawMode = section::DrawMode::kTablePick;
     // The view's own prompt and title, so that the focus coming back shows them again.
     m_nGuidePromptId = 4062;
     m_nGuideTitleId = 4061;
@@ -316,7 +314,7 @@ long CBlockView::OnDialogDestroy(int kind) {
         m_pBlockLineTable = nullptr;
         m_bBlockTableOpen = false;
         GreyMenusForTable(false);
-        m_nDrawMode = -1;
+        m_nDrawMode = section::DrawMode::kNone;
         m_nGuidePromptId = 4000;
         m_nGuideTitleId = -1;
         section::SetGuidePrompt(4000);
@@ -400,7 +398,7 @@ long CBlockView::OnGridBlockLineOutside(CGridData* row) {
 }
 
 int CBlockView::ChangeDialogViewClick(double x, double y) {
-    if (!m_pBlockLineTable || m_nDrawMode != kBlockLineMode) {
+    if (!m_pBlockLineTable || m_nDrawMode != section::DrawMode::kTablePick) {
         return 0;
     }
     double minX = 0, maxX = 0;

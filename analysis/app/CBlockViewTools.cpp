@@ -28,20 +28,29 @@ namespace torvan {
 
 namespace {
 
-// The tool commands: draw mode, point kind (-1: unchanged), title and prompt.
+using section::DrawMode;
+
+// The tool commands: draw mode, point kind (-1: unchanged), title and prompt, and for the
+// three line tools the rule their figure keeps.
 struct Tool {
     UINT command;
-    int mode;
+    DrawMode mode;
     int pointKind;
     UINT title;
     UINT prompt;
+    CFigure::Rule lineRule = CFigure::kNoRule;
 };
 constexpr Tool kTools[] = {
-    {ID_DRAW_SURFACE_POINT, 3, 0, 4035, 4036},     {ID_DRAW_MEASURE_POINT, 4, 1, 4038, 4039},
-    {ID_DRAW_INNER_BOUND_POINT, 5, 2, 4041, 4042}, {ID_DRAW_LEFT_BOUND_POINT, 6, 3, 4044, 4045},
-    {ID_DRAW_RIGHT_BOUND_POINT, 7, 4, 4047, 4045}, {ID_DRAW_SURFACE_LINE, 1, -1, 4004, 4005},
-    {ID_DRAW_HORIZONTAL_LINE, 1, -1, 4054, 4055},  {ID_DRAW_VERTICAL_LINE, 1, -1, 4057, 4058},
-    {ID_DRAW_POLYLINE, 2, -1, 4007, 4008},         {ID_EDIT_SELECT, 0, -1, 4048, 4049},
+    {ID_DRAW_SURFACE_POINT, DrawMode::kGroundPoint, 0, 4035, 4036},
+    {ID_DRAW_MEASURE_POINT, DrawMode::kMeasurePoint, 1, 4038, 4039},
+    {ID_DRAW_INNER_BOUND_POINT, DrawMode::kInnerBoundPoint, 2, 4041, 4042},
+    {ID_DRAW_LEFT_BOUND_POINT, DrawMode::kLeftBoundPoint, 3, 4044, 4045},
+    {ID_DRAW_RIGHT_BOUND_POINT, DrawMode::kRightBoundPoint, 4, 4047, 4045},
+    {ID_DRAW_SURFACE_LINE, DrawMode::kLine, -1, 4004, 4005},
+    {ID_DRAW_HORIZONTAL_LINE, DrawMode::kLine, -1, 4054, 4055, CFigure::kHorizontal},
+    {ID_DRAW_VERTICAL_LINE, DrawMode::kLine, -1, 4057, 4058, CFigure::kVertical},
+    {ID_DRAW_POLYLINE, DrawMode::kPolyline, -1, 4007, 4008},
+    {ID_EDIT_SELECT, DrawMode::kSelect, -1, 4048, 4049},
 };
 
 CMapWordToOb& PointMapOfKind(CBlockDoc& model, int kind) {
@@ -83,74 +92,77 @@ bool Inside(double x, double y, const double rect[4]) {
 void CBlockView::MapToolCommands() {
     for (const Tool& tool : kTools) {
         MapCommand(tool.command, [this, tool] {
-            if (tool.mode == 0 && m_nDrawMode == 0) {
+            if (tool.mode == DrawMode::kSelect && m_nDrawMode == DrawMode::kSelect) {
                 ClearSelection();
             }
+            lineRule_ = tool.lineRule;
             ChooseTool(tool.mode, tool.pointKind, tool.prompt, tool.title);
         });
         MapUpdate(tool.command, [this, tool](CCmdUI* ui) {
-            const bool chosen = m_nDrawMode == tool.mode &&
-                                (tool.mode != 1 || m_nGuidePromptId == static_cast<int>(tool.prompt));
+            const bool chosen =
+                m_nDrawMode == tool.mode &&
+                (tool.mode != DrawMode::kLine || m_nGuidePromptId == static_cast<int>(tool.prompt));
             const bool tableTool =
                 tool.command == ID_DRAW_INNER_BOUND_POINT || tool.command == ID_EDIT_SELECT ||
                 tool.command == ID_DRAW_LEFT_BOUND_POINT || tool.command == ID_DRAW_RIGHT_BOUND_POINT;
             ui->SetCheck(chosen ? 1 : 0);
-            if (tableTool && m_nDrawMode == 10) {
+            if (tableTool && m_nDrawMode == DrawMode::kTablePick) {
                 ui->Enable(FALSE);
                 return;
             }
-            ui->Enable(chosen || tool.mode == 0 || m_listSelect.IsEmpty());
+            ui->Enable(chosen || tool.mode == DrawMode::kSelect || m_listSelect.IsEmpty());
         });
     }
 }
 
 // Sizes of the figures: the selection frames the largest line and ground point mark; the
-// tools of lines and points take the width or mark size of what they draw.
-std::unique_ptr<CFigure> CBlockView::MakeFigure(int drawMode) {
+// tools of lines and points take the width or mark size of what they draw. The line tool
+// draws with the rule of the line command that chose it.
+std::unique_ptr<CFigure> CBlockView::MakeFigure(DrawMode drawMode) {
     std::unique_ptr<CFigure> figure;
     int size = 0;
     CSize label = m_sizeLabel;
     switch (drawMode) {
-    case 0:
+    case DrawMode::kSelect:
         figure = std::make_unique<CFigRectSelect>();
         size = std::max({0, m_display.lines[kLineGround].width, m_display.lines[kLinePreviousSlip].width,
                          m_display.lines[kLineNewSlip].width, m_display.points[kPointNode].size + 4});
         break;
-    case 1:
-        if (m_nGuidePromptId == 4055) {
+    case DrawMode::kLine:
+        if (lineRule_ == CFigure::kHorizontal) {
             figure = std::make_unique<CFigLineHorizon>();
-        } else if (m_nGuidePromptId == 4058) {
+        } else if (lineRule_ == CFigure::kVertical) {
             figure = std::make_unique<CFigLineVertical>();
         } else {
             figure = std::make_unique<CFigLine>();
         }
         size = m_display.lines[kLineGround].width;
         break;
-    case 2:
+    case DrawMode::kPolyline:
         figure = std::make_unique<CFigPolyline>();
         size = m_display.lines[kLineGround].width;
         break;
-    case 3:
-    case 4:
-    case 5:
+    case DrawMode::kGroundPoint:
+    case DrawMode::kMeasurePoint:
+    case DrawMode::kInnerBoundPoint:
         figure = std::make_unique<CFigPointInput>();
-        size = m_display.points[drawMode - 3].size;
+        size = m_display.points[section::PointKindOf(drawMode)].size;
         break;
-    case 6:
-    case 7:
+    case DrawMode::kLeftBoundPoint:
+    case DrawMode::kRightBoundPoint:
         figure = std::make_unique<CFigPointInput>();
         size = m_display.points[kPointLeft].size;
         break;
-    case 10:
+    case DrawMode::kTablePick:
         figure = std::make_unique<CFigPointPick>();
         size = m_display.lines[kLineEditBlock].width;
         break;
-    case 12:
+    case DrawMode::kPlainRectangle:
         figure = std::make_unique<CFigRectSelect>();
         size = 1;
         label = CSize(0, 0);
         break;
-    default:
+    case DrawMode::kNone:
         return nullptr;
     }
     figure->Setup(m_crRubber, size, label.cx, label.cy, this);

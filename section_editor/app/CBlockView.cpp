@@ -29,7 +29,7 @@ CViewBase::Options EditorViewOptions() {
 } // namespace
 
 CBlockView::CBlockView() : CViewBase(EditorViewOptions()), m_display(ProgramViewSettings().display) {
-    m_nDrawMode = kNoTool;
+    m_nDrawMode = section::DrawMode::kNone;
     // Select-all and a selection take ground and measurement points, lines and boundary
     // points; the section model has no slip lines.
     m_nSelectTargets[kTargetGround] = 1;

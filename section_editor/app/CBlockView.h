@@ -27,19 +27,6 @@ class CLine;
 class CBlockView : public CViewBase {
     DECLARE_DYNCREATE(CBlockView)
 public:
-    // The tools (m_nDrawMode).
-    enum Mode {
-        kNoTool = -1,
-        kSelect = 0,
-        kSingleLine,
-        kContinuousLine,
-        kGroundPoint,
-        kMeasurePoint,
-        kUnderBoundPoint,
-        kLeftBoundPoint,
-        kRightBoundPoint
-    };
-
     CBlockView();
     ~CBlockView() override;
 
@@ -51,8 +38,9 @@ public:
     void MeasureLabelSize() override;
     void SetGuideTitle(UINT id) override;
 
-    // Chooses a tool (the tool commands, CBlockViewTools.cpp).
-    void SelectTool(int mode);
+    // Chooses a tool (the tool commands, CBlockViewTools.cpp): the select tool, the two line
+    // tools and the five point tools.
+    void SelectTool(section::DrawMode mode);
     // The space bar and the snap command: the switch, and the title shows it again.
     void ToggleSnapToPoint() override;
     // Every selected object back to normal; the selection emptied.
@@ -123,7 +111,7 @@ protected:
     std::vector<COLORREF> ObjectColours() const override;
     section::PrintedStyles PrintStyles() override;
     // The tools' figures and what snapping sees of the model (CBlockViewTools.cpp).
-    std::unique_ptr<CFigure> MakeFigure(int drawMode) override;
+    std::unique_ptr<CFigure> MakeFigure(section::DrawMode drawMode) override;
     std::vector<SnapPoint> DocSnapPoints(PointSet set) const override;
     bool DocNearestLine(double x, double y, int& key, double& squaredDistance, DPoint& a,
                         DPoint& b) const override;

@@ -75,7 +75,7 @@ void CBlockView::CountSelection() {
 }
 
 void CBlockView::OnEditSelectAll() {
-    SelectTool(kSelect);
+    SelectTool(section::DrawMode::kSelect);
     CBlockDoc* model = Model();
     if (!model) {
         return;
@@ -90,7 +90,7 @@ void CBlockView::OnEditSelectAll() {
 }
 
 void CBlockView::OnSelectUnusedPoints() {
-    SelectTool(kSelect);
+    SelectTool(section::DrawMode::kSelect);
     CBlockDoc* model = Model();
     if (!model) {
         return;

@@ -19,8 +19,7 @@ constexpr UINT kRelativeCheck = 112;
 } // namespace
 
 void CBlockView::OnCoordinateEntry() {
-    if (m_nDrawMode < kSingleLine || m_nDrawMode > kRightBoundPoint || !Model() || ModalFigure() ||
-        m_pendingEdit) {
+    if (!section::DrawsLinesOrPoints(m_nDrawMode) || !Model() || ModalFigure() || m_pendingEdit) {
         return;
     }
     m_nInputLock = 1;

@@ -200,7 +200,7 @@ void CBlockView::OnInputBoundPoints() {
 
 void CBlockView::LeaveTool() {
     DropDrawFigure();
-    m_nDrawMode = kNoTool;
+    m_nDrawMode = section::DrawMode::kNone;
     m_nGuidePromptId = 4000;
     m_nGuideTitleId = -1;
     SetGuidePrompt(4000);

@@ -20,25 +20,27 @@ namespace merdok {
 
 namespace {
 
+using section::DrawMode;
+
 struct Tool {
-    int mode;
+    DrawMode mode;
     UINT command;
     UINT prompt;
     UINT title;
     int pointKind;
 };
 const Tool kTools[] = {
-    {CBlockView::kSelect, ID_EDIT_SELECT, 4049, 4048, -1},
-    {CBlockView::kSingleLine, ID_DRAW_GROUND_LINE, 4005, 4004, 0},
-    {CBlockView::kContinuousLine, ID_DRAW_CONTINUOUS_LINE, 4008, 4007, 0},
-    {CBlockView::kGroundPoint, ID_DRAW_GROUND_POINT, 4036, 4035, 0},
-    {CBlockView::kMeasurePoint, ID_DRAW_MEASURE_POINT, 4039, 4038, 1},
-    {CBlockView::kUnderBoundPoint, ID_DRAW_UNDER_BOUND_POINT, 4042, 4041, 2},
-    {CBlockView::kLeftBoundPoint, ID_DRAW_LEFT_BOUND_POINT, 4046, 4044, 3},
-    {CBlockView::kRightBoundPoint, ID_DRAW_RIGHT_BOUND_POINT, 4046, 4045, 4},
+    {DrawMode::kSelect, ID_EDIT_SELECT, 4049, 4048, -1},
+    {DrawMode::kLine, ID_DRAW_GROUND_LINE, 4005, 4004, 0},
+    {DrawMode::kPolyline, ID_DRAW_CONTINUOUS_LINE, 4008, 4007, 0},
+    {DrawMode::kGroundPoint, ID_DRAW_GROUND_POINT, 4036, 4035, 0},
+    {DrawMode::kMeasurePoint, ID_DRAW_MEASURE_POINT, 4039, 4038, 1},
+    {DrawMode::kInnerBoundPoint, ID_DRAW_UNDER_BOUND_POINT, 4042, 4041, 2},
+    {DrawMode::kLeftBoundPoint, ID_DRAW_LEFT_BOUND_POINT, 4046, 4044, 3},
+    {DrawMode::kRightBoundPoint, ID_DRAW_RIGHT_BOUND_POINT, 4046, 4045, 4},
 };
 
-const Tool* ToolOf(int mode) {
+const Tool* ToolOf(DrawMode mode) {
     for (const Tool& tool : kTools) {
         if (tool.mode == mode) {
             return &tool;
@@ -78,13 +80,13 @@ void AddSnapPoints(const RecordMap<CNode>& map, std::vector<CViewBase::SnapPoint
 
 void CBlockView::MapToolCommands() {
     for (const Tool& tool : kTools) {
-        const int mode = tool.mode;
+        const DrawMode mode = tool.mode;
         MapCommand(tool.command, [this, mode] { SelectTool(mode); });
         MapUpdate(tool.command, [this, mode](CCmdUI* ui) {
             // The single-line tool also needs its own prompt to show as chosen.
-            const bool chosen = m_nDrawMode == mode && (mode != kSingleLine || m_nGuidePromptId == 4005);
+            const bool chosen = m_nDrawMode == mode && (mode != DrawMode::kLine || m_nGuidePromptId == 4005);
             ui->SetCheck(chosen ? 1 : 0);
-            ui->Enable(chosen || mode == kSelect || m_listSelect.IsEmpty());
+            ui->Enable(chosen || mode == DrawMode::kSelect || m_listSelect.IsEmpty());
         });
     }
     MapCommand(ID_EDIT_DELETE, [this] { OnEditDelete(); });
@@ -94,12 +96,12 @@ void CBlockView::MapToolCommands() {
     MapCommand(ID_MENU_SELECTED, [this] { IgnoreNextClick(); });
 }
 
-void CBlockView::SelectTool(int mode) {
+void CBlockView::SelectTool(DrawMode mode) {
     const Tool* tool = ToolOf(mode);
     if (!tool) {
         return;
     }
-    if (mode == kSelect && m_nDrawMode == kSelect) {
+    if (mode == DrawMode::kSelect && m_nDrawMode == DrawMode::kSelect) {
         ClearSelection();
     }
     DropDrawFigure();
@@ -113,29 +115,29 @@ void CBlockView::ToggleSnapToPoint() {
 
 // Sizes of the figures: the selection frames the line and the ground point mark; the line
 // tools take the line width, each point tool the mark size of its own kind.
-std::unique_ptr<CFigure> CBlockView::MakeFigure(int drawMode) {
+std::unique_ptr<CFigure> CBlockView::MakeFigure(DrawMode drawMode) {
     std::unique_ptr<CFigure> figure;
     int size = 0;
     switch (drawMode) {
-    case kSelect:
+    case DrawMode::kSelect:
         figure = std::make_unique<CFigRectSelect>();
         size = std::max(m_display.line.width, m_display.points[kPointNode].size + 4);
         break;
-    case kSingleLine:
+    case DrawMode::kLine:
         figure = std::make_unique<CFigLine>();
         size = m_display.line.width;
         break;
-    case kContinuousLine:
+    case DrawMode::kPolyline:
         figure = std::make_unique<CFigPolyline>();
         size = m_display.line.width;
         break;
-    case kGroundPoint:
-    case kMeasurePoint:
-    case kUnderBoundPoint:
-    case kLeftBoundPoint:
-    case kRightBoundPoint:
+    case DrawMode::kGroundPoint:
+    case DrawMode::kMeasurePoint:
+    case DrawMode::kInnerBoundPoint:
+    case DrawMode::kLeftBoundPoint:
+    case DrawMode::kRightBoundPoint:
         figure = std::make_unique<CFigPointPick>(kPointPickMode);
-        size = m_display.points[drawMode - kGroundPoint].size;
+        size = m_display.points[section::PointKindOf(drawMode)].size;
         break;
     default:
         return nullptr;

@@ -58,10 +58,11 @@ BOOL CCoordInputDlg::OnInitDialog() {
     SetDlgItemText(kPrompt, m_strPrompt);
     CheckDlgButton(relativeCheck_, m_bRelative ? 1 : 0);
     GetDlgItemWidget(relativeCheck_)->setVisible(!m_bFirstPoint);
-    const bool surfaceBoundary = m_nToolMode == kLeftBoundTool || m_nToolMode == kRightBoundTool;
+    const bool surfaceBoundary = m_nToolMode == section::DrawMode::kLeftBoundPoint ||
+                                 m_nToolMode == section::DrawMode::kRightBoundPoint;
     GetDlgItemWidget(kY)->setEnabled(!surfaceBoundary);
     const bool numberShown =
-        m_bNumberForBoundaryTools || (!surfaceBoundary && m_nToolMode != kUnderBoundTool);
+        m_bNumberForBoundaryTools || (!surfaceBoundary && m_nToolMode != section::DrawMode::kInnerBoundPoint);
     GetDlgItemWidget(kPointNumber)->setVisible(numberShown);
     if (QWidget* label = GetWidget()->findChild<QWidget*>(QStringLiteral("pointNumberLabel"))) {
         label->setVisible(numberShown);
@@ -124,7 +125,7 @@ bool CCoordInputDlg::ReadCoordinates() {
     return true;
 }
 
-void CCoordInputDlg::PrepareEntry(const DPoint* previous, BOOL relative, int toolMode) {
+void CCoordInputDlg::PrepareEntry(const DPoint* previous, BOOL relative, section::DrawMode toolMode) {
     m_strPrompt.Empty();
     m_bRelative = FALSE;
     if (previous) {
@@ -150,7 +151,9 @@ bool CCoordInputDlg::TypedPoint(const DPoint* previous, const PointSources& sour
         }
         return true;
     }
-    if ((m_nToolMode == kLeftBoundTool || m_nToolMode == kRightBoundTool) && xSet) {
+    if ((m_nToolMode == section::DrawMode::kLeftBoundPoint ||
+         m_nToolMode == section::DrawMode::kRightBoundPoint) &&
+        xSet) {
         // The Y of a ground-surface boundary point is not typed: without a crossing there is
         // no position to take.
         if (!sources.surfaceCrossing || !sources.surfaceCrossing(m_dX, m_dY, point)) {

@@ -6,6 +6,7 @@
 #include "common/geometry/DPoint.h"
 #include "common/ui/edits/CIntegerEdit.h"
 #include "common/ui/edits/CRealEdit.h"
+#include "common/ui/section/DrawMode.h"
 #include "platform/core/Unset.h"
 #include "platform/ui/CDialog.h"
 
@@ -15,10 +16,6 @@ class CCoordInputDlg : public CDialog {
     DECLARE_DYNAMIC(CCoordInputDlg)
 public:
     enum : UINT { kTemplateId = 128, kPrompt = 109, kX = 120, kY = 121, kPointNumber = 181 };
-    // The tools whose fields differ: boundary points on the ground surface take X alone and
-    // no point number, underground boundary points take no point number.
-    enum : int { kUnderBoundTool = 5, kLeftBoundTool = 6, kRightBoundTool = 7 };
-
     // relativeCheck: the id of the check box "直前の点との相対位置入力を有効にする".
     CCoordInputDlg(UINT relativeCheck, CWnd* parent);
 
@@ -32,8 +29,10 @@ public:
     };
 
     // Readies the dialog for the next point of a tool: previous is the figure's last point
-    // (null before the first point), relative the switch as last time.
-    void PrepareEntry(const DPoint* previous, BOOL relative, int toolMode);
+    // (null before the first point), relative the switch as last time. The boundary point
+    // tools' fields differ: those on the ground surface take X alone and no point number,
+    // the underground one takes no point number.
+    void PrepareEntry(const DPoint* previous, BOOL relative, section::DrawMode toolMode);
     // The model point the answer gives and the rule it implies: within a figure an empty X
     // keeps the previous x (vertical, 2) and an empty Y the previous y (horizontal, 1). False,
     // after its message, when the answer names no point: an unknown point number, or a
@@ -47,7 +46,7 @@ public:
     CString m_strPrompt; // the previous point's coordinates, or empty
     BOOL m_bRelative = FALSE;
     BOOL m_bFirstPoint = FALSE; // no previous point: no relative entry
-    int m_nToolMode = -1;
+    section::DrawMode m_nToolMode = section::DrawMode::kNone;
     // The point number is offered for the boundary point tools too (the analysis program's).
     BOOL m_bNumberForBoundaryTools = FALSE;
     double m_dX = platform::kUnsetDouble;     // out

@@ -223,7 +223,7 @@ void CViewBase::OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) {
         OnScaleDown();
         return;
     case VK_BACK:
-        if (m_nDrawMode == 2 && m_pFigure) {
+        if (m_nDrawMode == section::DrawMode::kPolyline && m_pFigure) {
             UndoLastFigurePoint();
         }
         return;
@@ -231,7 +231,7 @@ void CViewBase::OnKeyDown(UINT keyCode, UINT repeatCount, UINT flags) {
         ToggleSnapToPoint();
         return;
     case VK_TAB:
-        if (m_nDrawMode >= 1 && m_nDrawMode <= 7) {
+        if (section::DrawsLinesOrPoints(m_nDrawMode)) {
             m_nInputLock = 1;
             OnTabEntry();
             m_nInputLock = 0;

@@ -19,6 +19,7 @@
 #include "common/geometry/DPoint.h"
 #include "common/ui/section/CFigZoomRect.h"
 #include "common/ui/section/CFigure.h"
+#include "common/ui/section/DrawMode.h"
 #include "common/ui/section/PrintedStyles.h"
 #include "common/view/PrintScale.h"
 #include "common/view/Viewport.h"
@@ -89,7 +90,7 @@ public:
     void UndoLastFigurePoint();
     virtual void ToggleSnapToPoint();
     // Chooses a tool: draw mode, point kind (negative: unchanged), prompt and title ids.
-    void ChooseTool(int drawMode, int pointKind, UINT prompt, UINT title);
+    void ChooseTool(section::DrawMode drawMode, int pointKind, UINT prompt, UINT title);
     // Shows the current tool's prompt again.
     void ShowToolPrompt();
     // The next press and its release do nothing (a menu choice took the click's place).
@@ -123,8 +124,8 @@ public:
     enum class PointSet { kGround, kMeasure, kBoundary, kAll };
     // Moves a click by the draw mode's rules: onto a point, a line or a slip line, or onto
     // the rule's line through the figure's start. snapped: 0 none, key + 1 of a point,
-    // -(key + 1) of a line or slip line; kind: the point kind, or the pick class in draw
-    // mode 0. FALSE refuses the click (after its message).
+    // -(key + 1) of a line or slip line; kind: the point kind, or the pick class in the
+    // selection tool. FALSE refuses the click (after its message).
     BOOL ApplyDrawRules(CPoint& point, DPoint& world, int rule, int& snapped, int& kind);
     // Key + 1 of the nearest point within m_nLimitNewPoint logical units (any distance when
     // forced), the click moved onto it; 0 when none.
@@ -190,9 +191,10 @@ public:
     void SetPrinting(const section::PrintScale& printing) { printing_ = printing; }
 
     section::Viewport m_view;
-    section::WorldRange m_drawRange;           // the model area "view all" fits
-    section::WorldRange m_modelSize;           // set with the model-size dialog; unset when none
-    int m_nDrawMode = -1;                      // -1: no drawing tool
+    section::WorldRange m_drawRange; // the model area "view all" fits
+    section::WorldRange m_modelSize; // set with the model-size dialog; unset when none
+    // The chosen tool (DrawMode.h).
+    section::DrawMode m_nDrawMode = section::DrawMode::kNone;
     int m_nDrawStep = 0;                       // the sub-mode; a selection click's pick class above 9
     int m_nPointKind = 0;                      // 0 ground, 1 measurement, 2 inner, 3 left, 4 right boundary
     int m_nConstraint = 0;                     // the rule state (CFigure::Rule)
@@ -242,7 +244,7 @@ protected:
     // True while a drawing tool has a figure in progress: no scale step is taken then.
     virtual bool IsToolActive() const { return m_pFigure != nullptr; }
     // The program's figure for a draw mode, set up; null for a mode without one.
-    virtual std::unique_ptr<CFigure> MakeFigure(int drawMode);
+    virtual std::unique_ptr<CFigure> MakeFigure(section::DrawMode drawMode);
     // The points of a set that clicks snap to (only points shown and in use).
     virtual std::vector<SnapPoint> DocSnapPoints(PointSet set) const;
     // The nearest line the point lies beside: its key, squared distance and ends; false

@@ -54,14 +54,14 @@ void CViewBase::SetToolCursor() {
     }
     if (m_pDragFigure) {
         widget->setCursor(Qt::SizeAllCursor);
-    } else if (m_nDrawMode < 0) {
+    } else if (m_nDrawMode == section::DrawMode::kNone) {
         widget->setCursor(Qt::ArrowCursor);
     } else {
         widget->setCursor(m_bOnItem ? Qt::PointingHandCursor : Qt::CrossCursor);
     }
 }
 
-void CViewBase::ChooseTool(int drawMode, int pointKind, UINT prompt, UINT title) {
+void CViewBase::ChooseTool(section::DrawMode drawMode, int pointKind, UINT prompt, UINT title) {
     m_nDrawMode = drawMode;
     m_nDrawStep = 0;
     if (pointKind >= 0) {
@@ -151,14 +151,14 @@ void CViewBase::UpdateRule(UINT flags, CPoint& point) {
 }
 
 void CViewBase::IgnoreNextClick() {
-    if (m_nDrawMode >= 0) {
+    if (m_nDrawMode != section::DrawMode::kNone) {
         skipClick_ = SkipClick::kArmed;
     }
 }
 
 void CViewBase::OnSetFocus(CWnd* oldWnd) {
     CScrollView::OnSetFocus(oldWnd);
-    if (m_nDrawMode >= 0) {
+    if (m_nDrawMode != section::DrawMode::kNone) {
         skipClick_ = SkipClick::kArmed;
     }
     if (m_pDragFigure) {
@@ -252,7 +252,7 @@ void CViewBase::OnMouseMove(UINT flags, CPoint point) {
         return;
     }
     CPoint logical = ToLogical(point);
-    if (m_nDrawMode >= 0) {
+    if (m_nDrawMode != section::DrawMode::kNone) {
         CClientDC dc(this);
         OnPrepareDC(&dc);
         m_bOnItem = IsOverObject(&dc, logical.x, logical.y) != FALSE;
@@ -540,7 +540,7 @@ void CViewBase::ToggleSnapToPoint() {
 
 void CViewBase::OnTabEntry() {}
 
-std::unique_ptr<CFigure> CViewBase::MakeFigure(int) {
+std::unique_ptr<CFigure> CViewBase::MakeFigure(section::DrawMode) {
     return nullptr;
 }
 

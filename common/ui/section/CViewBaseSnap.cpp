@@ -33,28 +33,29 @@ bool Within(double v, double a, double b) {
 
 BOOL CViewBase::ApplyDrawRules(CPoint& point, DPoint& world, int rule, int& snapped, int& kind) {
     snapped = 0;
+    using section::DrawMode;
     switch (m_nDrawMode) {
-    case 0:
+    case DrawMode::kSelect:
         return SnapPick(point, world, snapped, kind);
-    case 1:
-    case 2:
-    case 3:
+    case DrawMode::kLine:
+    case DrawMode::kPolyline:
+    case DrawMode::kGroundPoint:
         kind = 0;
         return SnapRuled(point, world, rule, snapped, 0, m_bSnapToPoint);
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-        kind = m_nDrawMode - 3;
+    case DrawMode::kMeasurePoint:
+    case DrawMode::kInnerBoundPoint:
+    case DrawMode::kLeftBoundPoint:
+    case DrawMode::kRightBoundPoint:
+        kind = section::PointKindOf(m_nDrawMode);
         return SnapRuled(point, world, rule, snapped, kind, m_bSnapToPoint);
-    case 10:
+    case DrawMode::kTablePick:
         if (m_nDrawStep == 1) {
             return SnapRuled(point, world, rule, snapped, m_nPointKind, m_bSnapToPoint);
         }
         break;
-    case 12:
+    case DrawMode::kPlainRectangle:
         return SnapRuled(point, world, rule, snapped, m_nPointKind, false);
-    default:
+    case DrawMode::kNone:
         break;
     }
     LogicalToWorld(point.x, point.y, &world.x, &world.y);
@@ -198,7 +199,7 @@ int CViewBase::SnapToNearestPoint(const std::vector<SnapPoint>& points, CPoint& 
         return 0;
     }
     point = WorldToLogical(chosen->x, chosen->y);
-    if (m_nDrawMode == 0) {
+    if (m_nDrawMode == section::DrawMode::kSelect) {
         m_nPointKind = chosen->kind;
     }
     if (found) {

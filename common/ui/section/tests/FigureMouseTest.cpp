@@ -80,13 +80,13 @@ protected:
     void DocStoreModelSize(const WorldRange&) override {}
     bool DocGroundPointXY(int, double&, double&) const override { return false; }
     std::vector<COLORREF> ObjectColours() const override { return {kInk}; }
-    std::unique_ptr<CFigure> MakeFigure(int mode) override {
+    std::unique_ptr<CFigure> MakeFigure(section::DrawMode mode) override {
         std::unique_ptr<CFigure> figure;
-        if (mode == 0) {
+        if (mode == section::DrawMode::kSelect) {
             figure = std::make_unique<CFigRectSelect>();
-        } else if (mode == 1) {
+        } else if (mode == section::DrawMode::kLine) {
             figure = std::make_unique<CFigLine>();
-        } else if (mode == 2) {
+        } else if (mode == section::DrawMode::kPolyline) {
             figure = std::make_unique<CFigPolyline>();
         } else {
             return nullptr;
@@ -151,7 +151,7 @@ TEST_F(FigureMouseTest, ALineToolHandsOverItsTwoEndsAndLeavesNoBandBehind) {
     view_->lines.push_back({DPoint{10, 40}, DPoint{90, 40}});
     Repaint();
     const QImage before = Canvas();
-    view_->ChooseTool(1, -1, 4005, 4004);
+    view_->ChooseTool(section::DrawMode::kLine, -1, 4005, 4004);
     Click(20, 10);
     // The band crosses the drawn line on its way, and the window is repainted under it once.
     Move(50, 45);
@@ -172,7 +172,7 @@ TEST_F(FigureMouseTest, BackspaceTakesBackEveryVertexAndRestoresTheCanvasExactly
     view_->lines.push_back({DPoint{10, 40}, DPoint{90, 40}});
     Repaint();
     const QImage before = Canvas();
-    view_->ChooseTool(2, -1, 4008, 4007);
+    view_->ChooseTool(section::DrawMode::kPolyline, -1, 4008, 4007);
     Click(20, 10);
     Move(40, 45);
     Click(40, 45);
@@ -190,7 +190,7 @@ TEST_F(FigureMouseTest, BackspaceTakesBackEveryVertexAndRestoresTheCanvasExactly
 }
 
 TEST_F(FigureMouseTest, AContinuousLineEndsOnTheRightButtonOrClosesWithCtrl) {
-    view_->ChooseTool(2, -1, 4008, 4007);
+    view_->ChooseTool(section::DrawMode::kPolyline, -1, 4008, 4007);
     Click(10, 10);
     Click(30, 10);
     Click(30, 30);
@@ -206,7 +206,7 @@ TEST_F(FigureMouseTest, AContinuousLineEndsOnTheRightButtonOrClosesWithCtrl) {
 }
 
 TEST_F(FigureMouseTest, TheClickThatGivesTheFocusIsSwallowedWithItsReleaseOnly) {
-    view_->ChooseTool(1, -1, 4005, 4004);
+    view_->ChooseTool(section::DrawMode::kLine, -1, 4005, 4004);
     view_->OnSetFocus(nullptr);
     Press(20, 10);
     Move(25, 10); // a jitter between press and release does not end the swallowing
@@ -236,7 +236,7 @@ TEST_F(FigureMouseTest, ShiftMakesA45DegreeDragVerticalAndAFlatterOneHorizontal)
             EXPECT_EQ(end.x, start.x);
         }
     }
-    view_->ChooseTool(1, -1, 4005, 4004);
+    view_->ChooseTool(section::DrawMode::kLine, -1, 4005, 4004);
     Click(20, 10);
     const CPoint s = At(20, 10);
     view_->OnMouseMove(MK_SHIFT, CPoint(s.x + 30, s.y - 30));
@@ -260,7 +260,7 @@ TEST_F(FigureMouseTest, TheRightButtonZoomsToItsWindowButNotOnItsFirstCornerOrAF
 }
 
 TEST_F(FigureMouseTest, SnappingTakesPointsWithinThreeUnitsAndTellsNothingFromLineZero) {
-    view_->ChooseTool(1, -1, 4005, 4004);
+    view_->ChooseTool(section::DrawMode::kLine, -1, 4005, 4004);
     view_->m_bSnap = true;
     view_->m_bOnItem = true;
     const CPoint origin = At(50, 25);

@@ -257,7 +257,7 @@ TEST(CoordInputTest, RelativeValuesAreAddedToThePreviousPoint) {
     const DPoint previous{10.0, 20.0};
     for (const auto& c : cases) {
         CCoordInputDlg dialog(1001, nullptr);
-        dialog.PrepareEntry(&previous, c.relative, 0);
+        dialog.PrepareEntry(&previous, c.relative, section::DrawMode::kSelect);
         dialog.m_dX = c.x;
         dialog.m_dY = c.y;
         DPoint point;
