@@ -1,5 +1,7 @@
 #include "CBlockDoc.h"
 
+#include "analysis/core/AnalysisFileReader.h"
+#include "analysis/core/AnalysisFileWriter.h"
 #include "analysis/core/CLine.h"
 #include "analysis/core/CVerrant.h"
 #include "analysis/core/ReferenceLocation.h"
@@ -115,6 +117,28 @@ int CBlockDoc::OnOpenDocument(const char* path) {
     }
     SetModifiedFlag(changed != 0);
     return 1;
+}
+
+int CBlockDoc::ReadSloFile(const char* path, int& changed) {
+    const AnalysisReadResult result = AnalysisFileReader(*this).Read(path);
+    changed = result.changed ? 1 : 0;
+    return result.Ok() ? 1 : 0;
+}
+
+int CBlockDoc::WriteSloFile(const char* path) {
+    return AnalysisFileWriter(*this).Write(path);
+}
+
+int CBlockDoc::WriteSloFile(platform::SafeFileWriter& writer) {
+    return AnalysisFileWriter(*this).Write(writer);
+}
+
+void CBlockDoc::ReadErrorMessage(const char* path) {
+    MessageBeep(0);
+    CString message;
+    message.Format(u8"ファイル読み込みエラーです。\n%s", path);
+    AfxMessageBox(message);
+    AfxThrowUserException();
 }
 
 int CBlockDoc::DoSave(const char* path, CString& savedPath) {

@@ -66,6 +66,7 @@ public:
     CBlockDoc& operator=(const CBlockDoc&) = delete;
 
     void SetWindowSide(BlockDocWindowSide* side) { windowSide_ = side; }
+    BlockDocWindowSide* WindowSide() const { return windowSide_; }
 
     // --- life cycle (CBlockDoc.cpp) ---
     void ResetModel();
@@ -248,7 +249,7 @@ public:
     // A run of ground-surface points joined by lines; 1 when the lines were renumbered.
     int ImportPointRun(const std::vector<DPoint>& points, int option = 0);
 
-    // --- the analysis file (AnalysisFile.cpp) ---
+    // --- the analysis file (read by AnalysisFileReader, written by AnalysisFileWriter) ---
     // 1 written, 0 when the file does not open or a file error stops the writing. The
     // path form replaces the file safely (no backup); the writer form leaves the commit
     // to the caller.
@@ -256,6 +257,7 @@ public:
     int WriteSloFile(platform::SafeFileWriter& writer);
     // 1 read, 0 failed (after the messages; a file that ends early is a failure). changed is
     // set when the user chose a reference file other than the one the analysis file names.
+    // AnalysisFileReader tells where a failed reading stopped.
     int ReadSloFile(const char* path, int& changed);
     // Beeps, shows "ファイル読み込みエラーです。\n%s" with the path and throws CUserException.
     [[noreturn]] void ReadErrorMessage(const char* path);
@@ -453,10 +455,6 @@ private:
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
     int RemoveMarkedPoints(int kind);
-    void ReadSloSections(CTextFile& file, const char* path, int version);
-    // Takes the section model's boundary points where the analysis file has an outdated one
-    // of the same name, and enters the boundary points in the entry order.
-    void FinishBoundaryPoints();
     int WriteSolverSections(CTextFile& file);
     // The sheet: its size, the model's scale (model metres per millimetre), margins and origin.
     struct PlotSheet {

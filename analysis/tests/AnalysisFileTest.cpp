@@ -2,11 +2,13 @@
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 
+#include "analysis/core/AnalysisFileReader.h"
 #include "analysis/core/CDispData.h"
 #include "analysis/core/CVerrant.h"
 #include "platform/core/CFile.h"
 #include "platform/core/Unset.h"
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -107,6 +109,45 @@ TEST_F(AnalysisFileTest, AKeywordOutOfOrderIsAReadError) {
     EXPECT_EQ(Open("bad.slo"), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / "bad.slo").string());
+}
+
+// A broken file stops at the line that broke it, and the reader says which and why.
+TEST_F(AnalysisFileTest, TheReaderNamesTheLineItStoppedAt) {
+    using torvan::AnalysisReadError;
+    const std::string sample = testsupport::ReadBytes(dir_ / "sample.slo");
+    struct Case {
+        const char* what;
+        std::string text;
+        AnalysisReadError error;
+        int line;
+        const char* lineText;
+    };
+    auto replaced = [&](const char* from, const char* to) {
+        std::string text = sample;
+        text.replace(text.find(from), std::strlen(from), to);
+        return text;
+    };
+    const Case cases[] = {
+        {"tag", replaced("TORVAN002", "TORVAN003"), AnalysisReadError::kFormatTag, 1, "TITLE"},
+        {"no SEFIL", replaced("SEFIL", "SEFIX"), AnalysisReadError::kMissingSection, 2,
+         "SEFIX     sample.sec"},
+        {"no BLINE", replaced("BLINE", "BLINX"), AnalysisReadError::kMissingSection, 6, "BLINX    0"},
+        {"no QOBRE", replaced("QOBRE", "QOBRX"), AnalysisReadError::kMissingSection, 19, "QOBRX    0"},
+        {"missing measurements", replaced("sample.dis", "absent.dis"), AnalysisReadError::kReferenceFile, 3,
+         "DSFIL     absent.dis"},
+        {"cut before EXCPT", sample.substr(0, sample.find("EXCPT")), AnalysisReadError::kEarlyEnd, 10, ""},
+        {"empty", "", AnalysisReadError::kEarlyEnd, 1, ""},
+    };
+    for (const Case& c : cases) {
+        testsupport::WriteBytes(dir_ / "broken.slo", c.text);
+        torvan::CBlockDoc doc;
+        const torvan::AnalysisReadResult result =
+            torvan::AnalysisFileReader(doc).Read((dir_ / "broken.slo").c_str());
+        EXPECT_EQ(result.error, c.error) << c.what;
+        EXPECT_EQ(result.line, c.line) << c.what;
+        EXPECT_EQ(std::string(result.text.Left(static_cast<int>(std::strlen(c.lineText)))), c.lineText)
+            << c.what;
+    }
 }
 
 // A file that ends early says so and opens nothing, wherever it ends.
