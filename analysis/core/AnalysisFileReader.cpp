@@ -103,25 +103,26 @@ bool AnalysisFileReader::ReadHead(CTextFile& file) {
         return false;
     }
     version_ = current == FormatTagCheck::Match ? CVerrant::kCurrentFormat : CVerrant::kOldFormat;
-    doc_.m_strAnalysisTitle = ParseTitleText(line);
+    doc_.SetAnalysisTitle(ParseTitleText(line));
 
     const CString sectionLine = NextLine(file);
     ExpectKeyword("SEFIL");
     const int sectionLineNumber = lastLine_;
-    if (doc_.m_strDir.IsEmpty()) {
-        SplitPath(path_, &doc_.m_strDir, nullptr, nullptr);
+    if (doc_.Directory().IsEmpty()) {
+        CString directory;
+        SplitPath(path_, &directory, nullptr, nullptr);
+        doc_.SetDirectory(directory);
     }
     int changed = 0;
     CString named = ReferenceName(sectionLine);
-    doc_.m_strSectionFile =
-        ChooseReference(doc_.WindowSide(), u8"断面ﾓﾃﾞﾙﾌｧｲﾙの選択", doc_.m_strCommandLineSection, named,
-                        doc_.ResolveReferencePath(named), changed);
+    doc_.SetSectionFile(ChooseReference(doc_.WindowSide(), u8"断面ﾓﾃﾞﾙﾌｧｲﾙの選択", doc_.CommandLineSection(),
+                                        named, doc_.ResolveReferencePath(named), changed));
     result_.changed = changed != 0;
     const CString dispLine = NextLine(file);
     ExpectKeyword("DSFIL");
     named = ReferenceName(dispLine);
-    doc_.m_strDispFile = ChooseReference(doc_.WindowSide(), u8"計測変位ﾌｧｲﾙの選択", doc_.m_strCommandLineDisp,
-                                         named, doc_.ResolveReferencePath(named), changed);
+    doc_.SetDispFile(ChooseReference(doc_.WindowSide(), u8"計測変位ﾌｧｲﾙの選択", doc_.CommandLineDisp(), named,
+                                     doc_.ResolveReferencePath(named), changed));
     result_.changed = changed != 0;
     return ReadReferences(sectionLine, sectionLineNumber, dispLine);
 }
@@ -129,8 +130,8 @@ bool AnalysisFileReader::ReadHead(CTextFile& file) {
 bool AnalysisFileReader::ReadReferences(const CString& sectionLine, int sectionLineNumber,
                                         const CString& dispLine) {
     const int dispLineNumber = lastLine_;
-    return TakeReference(true, doc_.m_strSectionFile, sectionLineNumber, sectionLine) &&
-           TakeReference(false, doc_.m_strDispFile, dispLineNumber, dispLine);
+    return TakeReference(true, doc_.SectionFile(), sectionLineNumber, sectionLine) &&
+           TakeReference(false, doc_.DispFile(), dispLineNumber, dispLine);
 }
 
 bool AnalysisFileReader::TakeReference(bool section, const CString& name, int line, const CString& text) {
@@ -153,7 +154,7 @@ void AnalysisFileReader::ReadSections(CTextFile& file) {
     if (StartsWith(line, "DSCAL")) {
         CString scale(line);
         PadWithBlanks(scale, 20);
-        ReadDoubleField(scale.GetString() + 10, doc_.m_settings.m_dVectorScale);
+        ReadDoubleField(scale.GetString() + 10, doc_.Settings().m_dVectorScale);
         line = NextLine(file);
     }
     ReadBlockLines(file, line);
@@ -167,7 +168,7 @@ void AnalysisFileReader::ReadSettings(CTextFile& file) {
     ExpectKeyword("CALCF");
     calc = calc.Left(50);
     PadWithBlanks(calc, 50);
-    AnalysisSettings& settings = doc_.m_settings;
+    AnalysisSettings& settings = doc_.Settings();
     const char* pos = ReadIntField(calc.GetString() + 5, settings.m_nMethod);
     pos = ReadIntField(pos, settings.m_nMethodOption);
     pos = ReadDoubleField(pos + 5, settings.m_dGamma);
@@ -177,7 +178,7 @@ void AnalysisFileReader::ReadSettings(CTextFile& file) {
 
 void AnalysisFileReader::ReadBlockLines(CTextFile& file, const CString& keywordLine) {
     ExpectKeyword("BLINE");
-    doc_.m_listBlockLines.clear();
+    doc_.BlockLines().clear();
     for (int n = SectionCount(keywordLine); n > 0; --n) {
         CString record = NextLine(file);
         PadWithBlanks(record, 60);
@@ -190,7 +191,7 @@ void AnalysisFileReader::ReadBlockLines(CTextFile& file, const CString& keywordL
         if (version_ == CVerrant::kCurrentFormat) {
             ReadDoubleField(pos, block.beta);
         }
-        doc_.m_listBlockLines.push_back(block);
+        doc_.BlockLines().push_back(block);
     }
 }
 
@@ -205,10 +206,10 @@ void AnalysisFileReader::ReadBoundaryPoints(CTextFile& file) {
         }
         WORD key = static_cast<WORD>(point->number - 1);
         CObject* replaced = nullptr;
-        if (doc_.m_mapBound.Lookup(key, replaced)) {
+        if (doc_.BoundaryPoints().Lookup(key, replaced)) {
             delete replaced;
         }
-        doc_.m_mapBound.SetAt(key, point.release());
+        doc_.BoundaryPoints().SetAt(key, point.release());
     }
 }
 
@@ -235,33 +236,33 @@ void AnalysisFileReader::ReadExclusions(CTextFile& file) {
             continue;
         }
         disp->beta = beta;
-        disp->ParseExclusions(header, file, doc_.m_listDates);
+        disp->ParseExclusions(header, file, doc_.ReadingDates());
     }
 }
 
 void AnalysisFileReader::ReadSlipLines(CTextFile& file) {
     const CString line = NextLine(file);
     ExpectKeyword("QOBRE");
-    std::vector<BlockLineRecord>& blockLines = doc_.m_listBlockLines;
+    std::vector<BlockLineRecord>& blockLines = doc_.BlockLines();
     const int count = SectionCount(line);
     for (int n = 0; n < count; ++n) {
         auto slip = std::make_unique<CVerrant>();
-        slip->ParseRecord(file, doc_.m_mapBound, version_);
+        slip->ParseRecord(file, doc_.BoundaryPoints(), version_);
         if (n == 0 && version_ == CVerrant::kOldFormat && !blockLines.empty() &&
             slip->blockCount == static_cast<int>(blockLines.size())) {
             for (std::size_t i = 0; i < blockLines.size(); ++i) {
                 blockLines[i].beta = slip->blockBeta[i];
             }
         }
-        doc_.m_nSlipLineNo = std::max(doc_.m_nSlipLineNo, slip->number);
-        doc_.m_listSlipLines.AddTail(slip.release());
+        doc_.SetSlipLineNo(std::max(doc_.SlipLineNo(), slip->number));
+        doc_.SlipLines().AddTail(slip.release());
     }
 }
 
 void AnalysisFileReader::FinishBoundaryPoints() {
     bool replaced = false;
-    for (auto [key, source] : platform::MapEntries<const CNode>(doc_.m_mapSectionBound)) {
-        CNode* old = doc_.FindPointByName(source->name, doc_.m_mapBound);
+    for (auto [key, source] : platform::MapEntries<const CNode>(doc_.SectionBoundaryPoints())) {
+        CNode* old = doc_.FindPointByName(source->name, doc_.BoundaryPoints());
         if (!old || (old->x == source->x && old->y == source->y)) {
             continue;
         }
@@ -270,11 +271,11 @@ void AnalysisFileReader::FinishBoundaryPoints() {
         point->kind = source->kind;
         point->inUse = source->inUse;
         point->slipMark = CNode::kSlipFixed;
-        doc_.m_mapBound.SetAt(static_cast<WORD>(old->number - 1), point);
+        doc_.BoundaryPoints().SetAt(static_cast<WORD>(old->number - 1), point);
         // Slip lines that passed through the old point pass through its successor.
-        POSITION pos = doc_.m_listSlipLines.GetHeadPosition();
+        POSITION pos = doc_.SlipLines().GetHeadPosition();
         while (pos) {
-            for (CNode*& held : static_cast<CVerrant*>(doc_.m_listSlipLines.GetNext(pos))->boundary) {
+            for (CNode*& held : static_cast<CVerrant*>(doc_.SlipLines().GetNext(pos))->boundary) {
                 if (held == old) {
                     held = point;
                 }
@@ -286,11 +287,13 @@ void AnalysisFileReader::FinishBoundaryPoints() {
     if (replaced) {
         AfxMessageBox(u8"断面ﾓﾃﾞﾙﾃﾞｰﾀに座標が異なる同名の境界点があったため置き換えました");
     }
-    if (!doc_.m_mapBound.IsEmpty()) {
+    if (!doc_.BoundaryPoints().IsEmpty()) {
         doc_.UpdateMaxNumbers(2);
-        for (auto [key, point] : platform::MapEntries<CObject>(doc_.m_mapBound)) {
-            static_cast<CNode*>(point)->seqNo = doc_.m_nNextKey;
-            doc_.m_mapAllPoints.SetAt(static_cast<WORD>(doc_.m_nNextKey++), point);
+        for (auto [key, point] : platform::MapEntries<CObject>(doc_.BoundaryPoints())) {
+            const int next = doc_.NextKey();
+            static_cast<CNode*>(point)->seqNo = next;
+            doc_.AllPoints().SetAt(static_cast<WORD>(next), point);
+            doc_.SetNextKey(next + 1);
         }
     }
 }

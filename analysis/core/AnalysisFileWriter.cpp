@@ -20,10 +20,10 @@ CString CountLine(const char* keyword, int count) {
 }
 
 void WriteHead(CTextFile& file, const CBlockDoc& doc) {
-    file.WriteLine(FormatTitleRecord(doc.m_strAnalysisTitle, kAnalysisTag));
-    file.WriteLine(CString("SEFIL     ") + doc.m_strSectionFile);
-    file.WriteLine(CString("DSFIL     ") + doc.m_strDispFile);
-    const AnalysisSettings& settings = doc.m_settings;
+    file.WriteLine(FormatTitleRecord(doc.AnalysisTitle(), kAnalysisTag));
+    file.WriteLine(CString("SEFIL     ") + doc.SectionFile());
+    file.WriteLine(CString("DSFIL     ") + doc.DispFile());
+    const AnalysisSettings& settings = doc.Settings();
     char buffer[64];
     char* pos = WriteIntField(buffer, settings.m_nMethod);
     pos = WriteIntField(pos, settings.m_nMethodOption);
@@ -50,19 +50,19 @@ void WriteBlockLines(CTextFile& file, const std::vector<BlockLineRecord>& lines)
 }
 
 void WriteRecords(CTextFile& file, const CBlockDoc& doc) {
-    file.WriteLine(CountLine("BOUND", doc.m_mapBound.GetCount()));
-    for (auto [key, point] : platform::MapEntries<const CNode>(doc.m_mapBound)) {
+    file.WriteLine(CountLine("BOUND", doc.BoundaryPoints().GetCount()));
+    for (auto [key, point] : platform::MapEntries<const CNode>(doc.BoundaryPoints())) {
         CString record;
         point->FormatRecord(record);
         file.WriteLine(record);
     }
-    file.WriteLine(CountLine("EXCPT", doc.m_mapDisp.GetCount()));
-    for (auto [key, record] : platform::MapEntries<const CDispData>(doc.m_mapDisp)) {
-        record->WriteExclusions(file, doc.m_listDates);
+    file.WriteLine(CountLine("EXCPT", doc.Displacements().GetCount()));
+    for (auto [key, record] : platform::MapEntries<const CDispData>(doc.Displacements())) {
+        record->WriteExclusions(file, doc.ReadingDates());
     }
-    file.WriteLine(CountLine("QOBRE", doc.m_listSlipLines.GetCount()));
-    for (POSITION pos = doc.m_listSlipLines.GetHeadPosition(); pos;) {
-        static_cast<const CVerrant*>(doc.m_listSlipLines.GetNext(pos))->WriteRecord(file);
+    file.WriteLine(CountLine("QOBRE", doc.SlipLines().GetCount()));
+    for (POSITION pos = doc.SlipLines().GetHeadPosition(); pos;) {
+        static_cast<const CVerrant*>(doc.SlipLines().GetNext(pos))->WriteRecord(file);
     }
 }
 
@@ -80,7 +80,7 @@ int AnalysisFileWriter::Write(platform::SafeFileWriter& writer) const {
     }
     try {
         WriteHead(file, doc_);
-        WriteBlockLines(file, doc_.m_listBlockLines);
+        WriteBlockLines(file, doc_.BlockLines());
         WriteRecords(file, doc_);
         file.WriteLine("END");
         file.Close();
