@@ -348,7 +348,7 @@ protected:
         auto* view = dynamic_cast<torvan::CBlockView*>(frame.GetActiveFrame()->GetActiveView());
         ASSERT_NE(view, nullptr) << sink_.LastMessageUtf8();
         auto& model = dynamic_cast<torvan::CTorvanDoc&>(*view->GetDocument()).Model();
-        ASSERT_EQ(model.m_mapNode.GetCount(), 4) << "the model's ground line";
+        ASSERT_EQ(model.GroundPoints().GetCount(), 4) << "the model's ground line";
 
         // The slide's ends on the ground line, left and right.
         // Each click opens the point's dialog with the place clicked; OK takes it.
@@ -358,12 +358,12 @@ protected:
         ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"右地表境界点"}));
         platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
         Click(*view, 180.0, 20.0 + 10.0 / 3.0);
-        ASSERT_EQ(model.m_mapBound.GetCount(), 2) << sink_.LastMessageUtf8();
-        const int before = static_cast<int>(model.m_listSlipLines.GetCount());
+        ASSERT_EQ(model.BoundaryPoints().GetCount(), 2) << sink_.LastMessageUtf8();
+        const int before = static_cast<int>(model.SlipLines().GetCount());
 
         AnswerMethod(torvan::CBlockDoc::kParallel, torvan::CAnalysisMethodDlg::kOptionWeighted);
         ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
-        EXPECT_EQ(model.m_listSlipLines.GetCount(), before + 1) << sink_.LastMessageUtf8();
+        EXPECT_EQ(model.SlipLines().GetCount(), before + 1) << sink_.LastMessageUtf8();
 
         sink_.QueueAnswer(IDYES); // go on with the block lines as they are
         AnswerMethod(torvan::CBlockDoc::kPolynomial, 0);
@@ -373,7 +373,7 @@ protected:
         dynamic_cast<QAbstractButton&>(*view->BlockLineTable()->GetDlgItemWidget(IDOK)).click();
         testsupport::Settle();
         ASSERT_EQ(view->BlockLineTable(), nullptr);
-        EXPECT_EQ(model.m_listSlipLines.GetCount(), before + 2) << sink_.LastMessageUtf8();
+        EXPECT_EQ(model.SlipLines().GetCount(), before + 2) << sink_.LastMessageUtf8();
 
         // The section with its slip lines as DXF beside the analysis file, under the name offered.
         platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });

@@ -90,14 +90,14 @@ void CBlockView::GiveSettingsToDocument() {
     }
     const ViewSettings& settings = ProgramViewSettings();
     for (int i = 0; i < 4; ++i) {
-        model->m_limits.m_nLimit[i] = settings.countLimit[i];
+        model->Limits().m_nLimit[i] = settings.countLimit[i];
     }
-    model->m_snap.m_dSnap = settings.newPoint;
-    model->m_snap.m_dSnap2 = settings.newPoint * settings.newPoint;
-    model->m_snap.m_dSecondDistance = settings.newLine;
+    model->Snap().m_dSnap = settings.newPoint;
+    model->Snap().m_dSnap2 = settings.newPoint * settings.newPoint;
+    model->Snap().m_dSecondDistance = settings.newLine;
     const int mode = m_display.lines[kLineVector].type;
     if (mode >= 0 && mode <= 2) {
-        model->m_settings.m_nVectorMode = mode;
+        model->Settings().m_nVectorMode = mode;
     }
     model->CalcMaxDisplacement();
 }
@@ -106,7 +106,7 @@ void CBlockView::GiveSettingsToDocument() {
 void CBlockView::ShowMethodName() {
     CBlockDoc* model = Model();
     const char8_t* const names[] = {u8"多角形平行法", u8"多角形回転法", u8"多項式法"};
-    const int method = model ? model->m_settings.m_nMethod : -1;
+    const int method = model ? model->Settings().m_nMethod : -1;
     if (method < 0 || method > 2) {
         return;
     }
@@ -137,13 +137,13 @@ void CBlockView::AskReferenceFiles() {
         return;
     }
     CRefFileDlg dialog(this);
-    dialog.m_strSectionFile = model->m_strSectionFile;
-    dialog.m_strDispFile = model->m_strDispFile;
+    dialog.m_strSectionFile = model->SectionFile();
+    dialog.m_strDispFile = model->DispFile();
     if (dialog.DoModal() != IDOK || (dialog.m_strSectionFile.IsEmpty() && dialog.m_strDispFile.IsEmpty())) {
         return;
     }
-    model->m_strSectionFile = dialog.m_strSectionFile;
-    model->m_strDispFile = dialog.m_strDispFile;
+    model->SetSectionFile(dialog.m_strSectionFile);
+    model->SetDispFile(dialog.m_strDispFile);
     model->ReloadReferenceFiles();
     m_drawRange = section::WorldRange::Unset();
 }
@@ -170,7 +170,7 @@ void CBlockView::MeasureLabelSize() {
 
 bool CBlockView::DocHasGroundPoints() const {
     CBlockDoc* model = Model();
-    return model && model->m_mapNode.GetCount() > 0;
+    return model && model->GroundPoints().GetCount() > 0;
 }
 
 section::WorldRange CBlockView::DocComputeExtent(double& width, double& height) {
@@ -187,13 +187,13 @@ section::WorldRange CBlockView::DocCurrentExtent() const {
     if (!model) {
         return section::WorldRange::Unset();
     }
-    const ModelExtents& e = model->m_extents;
+    const ModelExtents& e = model->Extents();
     return section::WorldRange{e.m_dMinX, e.m_dMaxX, e.m_dMinY, e.m_dMaxY};
 }
 
 void CBlockView::DocClearCurrentExtent() {
     if (CBlockDoc* model = Model()) {
-        ModelExtents& e = model->m_extents;
+        ModelExtents& e = model->Extents();
         e.m_dMinX = e.m_dMaxX = e.m_dMinY = e.m_dMaxY = platform::kUnsetDouble;
     }
 }
@@ -204,13 +204,13 @@ section::WorldRange CBlockView::DocModelSize() const {
     if (!model) {
         return section::WorldRange::Unset();
     }
-    const double* size = model->m_extents.m_dModelSize;
+    const double* size = model->Extents().m_dModelSize;
     return section::WorldRange{size[0], size[1], size[2], size[3]};
 }
 
 void CBlockView::DocStoreModelSize(const section::WorldRange& range) {
     if (CBlockDoc* model = Model()) {
-        double* size = model->m_extents.m_dModelSize;
+        double* size = model->Extents().m_dModelSize;
         size[0] = range.xmin;
         size[1] = range.xmax;
         size[2] = range.ymin;
@@ -222,7 +222,7 @@ bool CBlockView::DocGroundPointXY(int number, double& x, double& y) const {
     CBlockDoc* model = Model();
     CObject* object = nullptr;
     if (!model || number < 1 || number > 0x10000 ||
-        !model->m_mapNode.Lookup(static_cast<WORD>(number - 1), object)) {
+        !model->GroundPoints().Lookup(static_cast<WORD>(number - 1), object)) {
         return false;
     }
     const auto* point = static_cast<const CNode*>(object);
@@ -262,7 +262,7 @@ void CBlockView::OnAnalysisRun() {
     if (!model || m_bBlockTableOpen) {
         return;
     }
-    AnalysisSettings& settings = model->m_settings;
+    AnalysisSettings& settings = model->Settings();
     CAnalysisMethodDlg dialog(this);
     dialog.m_nMethod =
         settings.m_nMethod == platform::kUnsetInt ? CBlockDoc::kPolynomial : settings.m_nMethod;
@@ -314,7 +314,7 @@ void CBlockView::OnDrawingRun() {
         return;
     }
     ProgramViewSettings().plot = dialog.m_plot;
-    model->m_plot = ToSheetParameters(dialog.m_plot);
+    model->Sheet() = ToSheetParameters(dialog.m_plot);
     if (result != CDrawingRunDlg::kRunDrawing) {
         return;
     }

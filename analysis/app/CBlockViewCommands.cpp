@@ -45,7 +45,7 @@ void CBlockView::MapSelectCommands() {
     MapUpdate(ID_SELECT_UNUSED_POINTS, hasGroundPoints);
     MapUpdate(ID_SNAP_TO_POINT, [this](CCmdUI* ui) {
         CBlockDoc* model = Model();
-        ui->Enable(model && model->m_mapNode.GetCount() >= 2);
+        ui->Enable(model && model->GroundPoints().GetCount() >= 2);
         ui->SetCheck(m_bSnapToPoint ? 1 : 0);
     });
     // Opening or saving a file waits for the block-line table (its pick mode).
@@ -68,14 +68,14 @@ void CBlockView::OnEditSelectAll() {
     StartSelectTool();
     SelectTargetPoints(*model, [](const CNode& point) { return point.state >= 0; });
     if (m_nSelectTargets[kTargetLines]) {
-        for (auto [key, line] : platform::MapEntries<CLine>(model->m_LineList)) {
+        for (auto [key, line] : platform::MapEntries<CLine>(model->GroundLines())) {
             line->status = CLine::kSelected;
             AddToSelection(line);
         }
     }
     if (m_nSelectTargets[kTargetSlipLines]) {
-        for (POSITION pos = model->m_listSlipLines.GetHeadPosition(); pos;) {
-            auto* slip = static_cast<CVerrant*>(model->m_listSlipLines.GetNext(pos));
+        for (POSITION pos = model->SlipLines().GetHeadPosition(); pos;) {
+            auto* slip = static_cast<CVerrant*>(model->SlipLines().GetNext(pos));
             if (slip->visible1) {
                 slip->state = 2;
                 AddToSelection(slip);
@@ -99,7 +99,7 @@ void CBlockView::OnSelectUnusedPoints() {
     }
     StartSelectTool();
     model->SelectUnusedGroundPoints();
-    for (auto [key, point] : platform::MapEntries<CNode>(model->m_mapNode)) {
+    for (auto [key, point] : platform::MapEntries<CNode>(model->GroundPoints())) {
         if (point->state == CNode::kSelected) {
             AddToSelection(point);
         }

@@ -60,9 +60,9 @@ void CBlockView::OnSystemSettings() {
     settings.newLine = dialog.m_dNewLine;
     settings.monochromePrint = dialog.m_nMonochrome;
     if (CBlockDoc* model = Model()) {
-        model->m_snap.m_dSnap = settings.newPoint;
-        model->m_snap.m_dSnap2 = settings.newPoint * settings.newPoint;
-        model->m_snap.m_dSecondDistance = settings.newLine;
+        model->Snap().m_dSnap = settings.newPoint;
+        model->Snap().m_dSnap2 = settings.newPoint * settings.newPoint;
+        model->Snap().m_dSecondDistance = settings.newLine;
     }
 }
 
@@ -72,18 +72,18 @@ void CBlockView::OnViewDispVector() {
         return;
     }
     CVectorDisplayDlg dialog(this);
-    const double scale = model->m_settings.m_dVectorScale;
+    const double scale = model->Settings().m_dVectorScale;
     dialog.m_dScale = platform::IsUnsetDouble(scale) ? scale : scale * 100.0;
     dialog.m_nMode = m_display.lines[kLineVector].type;
     if (dialog.DoModal() != IDOK) {
         return;
     }
-    model->m_settings.m_dVectorScale =
+    model->Settings().m_dVectorScale =
         platform::IsUnsetDouble(dialog.m_dScale) ? dialog.m_dScale : dialog.m_dScale / 100.0;
     m_display.lines[kLineVector].type = dialog.m_nMode;
     ProgramViewSettings().display.lines[kLineVector].type = dialog.m_nMode;
     if (dialog.m_nMode <= 2) {
-        model->m_settings.m_nVectorMode = dialog.m_nMode;
+        model->Settings().m_nVectorMode = dialog.m_nMode;
         model->CalcMaxDisplacement(); // every vector again in the mode
     }
     model->SetModifiedFlag();
@@ -95,18 +95,18 @@ void CBlockView::OnEditDispData() {
     if (!model) {
         return;
     }
-    if (model->m_mapDisp.IsEmpty()) {
+    if (model->Displacements().IsEmpty()) {
         AfxMessageBox(u8"変位ﾃﾞｰﾀが定義されていません");
         return;
     }
     CDispDataDlg dialog(this);
-    for (auto [key, record] : platform::MapEntries<const CDispData>(model->m_mapDisp)) {
+    for (auto [key, record] : platform::MapEntries<const CDispData>(model->Displacements())) {
         CDispDataDlg::Point point;
         point.name = record->name;
         point.use = record->inUse ? 1 : 0;
         point.beta = record->beta;
         for (int i = 0; i < record->count; ++i) {
-            point.readings.push_back(ReadingText(*record, i, model->m_listDates));
+            point.readings.push_back(ReadingText(*record, i, model->ReadingDates()));
             const auto index = static_cast<std::size_t>(i);
             point.readingUsed.push_back(index < record->readingUsed.size() && record->readingUsed[index] ? 1
                                                                                                          : 0);
@@ -117,7 +117,7 @@ void CBlockView::OnEditDispData() {
         return;
     }
     std::size_t next = 0;
-    for (auto [key, record] : platform::MapEntries<CDispData>(model->m_mapDisp)) {
+    for (auto [key, record] : platform::MapEntries<CDispData>(model->Displacements())) {
         const CDispDataDlg::Point& point = dialog.m_points[next++];
         record->readingUsed.resize(point.readingUsed.size());
         std::copy(point.readingUsed.begin(), point.readingUsed.end(), record->readingUsed.begin());
@@ -136,17 +136,17 @@ void CBlockView::OnTitleAndRefFiles() {
     }
     const ViewSettings& settings = ProgramViewSettings();
     CTitleRefDlg dialog(this);
-    dialog.m_strTitle = model->m_strAnalysisTitle;
-    dialog.m_strSectionFile = model->m_strSectionFile;
-    dialog.m_strDispFile = model->m_strDispFile;
+    dialog.m_strTitle = model->AnalysisTitle();
+    dialog.m_strSectionFile = model->SectionFile();
+    dialog.m_strDispFile = model->DispFile();
     dialog.m_titles = TitleRegistration(settings.titleFile, settings.titleAutomatic, settings.titleMaxCount);
     const int result = dialog.DoModal();
     if (result == IDCANCEL) {
         return;
     }
-    model->m_strAnalysisTitle = dialog.m_strTitle;
-    model->m_strSectionFile = dialog.m_strSectionFile;
-    model->m_strDispFile = dialog.m_strDispFile;
+    model->SetAnalysisTitle(dialog.m_strTitle);
+    model->SetSectionFile(dialog.m_strSectionFile);
+    model->SetDispFile(dialog.m_strDispFile);
     model->SetModifiedFlag();
     if (result != CTitleRefDlg::kUpdateFiles) {
         return;

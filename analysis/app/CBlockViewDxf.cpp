@@ -22,7 +22,7 @@ void CBlockView::OnFileDxfOut() {
         return;
     }
     const CString proposed =
-        model->m_strDir.IsEmpty() ? CString() : model->m_strDir + model->m_strTitle + ".dxf";
+        model->Directory().IsEmpty() ? CString() : model->Directory() + model->Title() + ".dxf";
     if (!COutputFileDlg::AskDxfPath(kOutputFileTemplate, this, m_strDxfOutPath, proposed,
                                     CString(u8"出力ﾌｧｲﾙ名"))) {
         return;

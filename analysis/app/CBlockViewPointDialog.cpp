@@ -89,7 +89,7 @@ int CBlockView::ChangeBoundaryPointByDialog(CNode& point) {
         return 0;
     }
     const int mode = ChangeModeOf(point);
-    CPointEditDlg dialog(model->m_mapBound, point, mode, this);
+    CPointEditDlg dialog(model->BoundaryPoints(), point, mode, this);
     if (dialog.DoModal() != IDOK || mode == CPointEditDlg::kViewUsed ||
         mode == CPointEditDlg::kViewFixedUsed) {
         return 0;

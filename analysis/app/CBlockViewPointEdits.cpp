@@ -43,7 +43,7 @@ CNode* CBlockView::GroundPointOfRow(CGridData& row) const {
     const int number = row.IntCell(0);
     CObject* object = nullptr;
     if (platform::IsUnsetInt(number) || number < 1 || number > 0x10000 ||
-        !Model()->m_mapNode.Lookup(static_cast<WORD>(number - 1), object)) {
+        !Model()->GroundPoints().Lookup(static_cast<WORD>(number - 1), object)) {
         return nullptr;
     }
     return static_cast<CNode*>(object);
@@ -151,9 +151,9 @@ int CBlockView::MovePoints() {
 std::vector<CViewBase::GroundPointRow> CBlockView::DocGroundPoints() const {
     std::vector<GroundPointRow> rows;
     CBlockDoc* model = Model();
-    for (int key = 0; model && key < model->m_nMaxNode && key <= 0xFFFF; ++key) {
+    for (int key = 0; model && key < model->MaxNode() && key <= 0xFFFF; ++key) {
         CObject* object = nullptr;
-        if (model->m_mapNode.Lookup(static_cast<WORD>(key), object)) {
+        if (model->GroundPoints().Lookup(static_cast<WORD>(key), object)) {
             const auto* point = static_cast<const CNode*>(object);
             rows.push_back({point->number, point->x, point->y, point->state});
         }

@@ -115,14 +115,14 @@ public:
     PointTableCommit(CBlockView& view, CBlockDoc& model, int kind)
         : view_(view), model_(model), kind_(kind), map_(SourceMap(model, kind)),
           next_(kind == kTableSitePoints
-                    ? model.m_nMaxSite
-                    : (kind == kTableBoundaryPoints ? model.m_nMaxBound : model.m_nMaxNode)) {}
+                    ? model.MaxSite()
+                    : (kind == kTableBoundaryPoints ? model.MaxBound() : model.MaxNode())) {}
 
     static CMapWordToOb& SourceMap(CBlockDoc& model, int kind) {
         if (kind == kTableSitePoints) {
-            return model.m_mapSite;
+            return model.MeasurementPoints();
         }
-        return kind == kTableBoundaryPoints ? model.m_mapBound : model.m_mapNode;
+        return kind == kTableBoundaryPoints ? model.BoundaryPoints() : model.GroundPoints();
     }
 
     void TakeRows(const std::vector<CGridData*>& rows) {
@@ -223,7 +223,7 @@ private:
         double x = row.RealCell(0);
         double y = row.RealCell(1);
         if (type == CNode::kLeftBoundary || type == CNode::kRightBoundary) {
-            const double middle = (model_.m_extents.m_dMinY + model_.m_extents.m_dMaxY) / 2;
+            const double middle = (model_.Extents().m_dMinY + model_.Extents().m_dMaxY) / 2;
             if (!SurfaceCrossing(x, middle, x, y)) {
                 return;
             }
@@ -260,7 +260,7 @@ private:
     // Lines with an end point that lost its row are removed with it.
     void MarkLinesOf(const std::vector<bool>& removed) {
         const auto gone = [&removed](int key) { return key >= 0 && key < 0x10000 && removed[key]; };
-        for (auto [lineKey, line] : platform::MapEntries<CLine>(model_.m_LineList)) {
+        for (auto [lineKey, line] : platform::MapEntries<CLine>(model_.GroundLines())) {
             if (gone(line->node1) || gone(line->node2)) {
                 line->status = CLine::kCollapsed;
             }
@@ -321,8 +321,8 @@ void CBlockView::RunPointTable(int kind) {
 void CBlockView::FillPointRows(CGridDlg& table, int kind) {
     CMapWordToOb& map = PointTableCommit::SourceMap(*Model(), kind);
     const int count = kind == kTableSitePoints
-                          ? Model()->m_nMaxSite
-                          : (kind == kTableBoundaryPoints ? Model()->m_nMaxBound : Model()->m_nMaxNode);
+                          ? Model()->MaxSite()
+                          : (kind == kTableBoundaryPoints ? Model()->MaxBound() : Model()->MaxNode());
     for (int key = 0; kind != kTableGroundLine && key < count && key <= 0xFFFF; ++key) {
         CObject* object = nullptr;
         if (!map.Lookup(static_cast<WORD>(key), object)) {
@@ -365,7 +365,7 @@ void CBlockView::OnInputAllPoint(CGridDlg& table, int kind) {
     if (table.DoModal() == IDOK) {
         TakeConfirmedPointRows(table, kind);
     } else {
-        Model()->SetAllPointStates(Model()->m_mapNode, CNode::kNormal);
+        Model()->SetAllPointStates(Model()->GroundPoints(), CNode::kNormal);
         Model()->SetAllLineStatus(CLine::kNormal);
         ClearFigureMap();
     }

@@ -72,7 +72,7 @@ void CBlockView::OnViewProperties() {
     if (CBlockDoc* model = Model()) {
         const int mode = m_display.lines[kLineVector].type;
         if (mode >= 0 && mode <= 2) {
-            model->m_settings.m_nVectorMode = mode;
+            model->Settings().m_nVectorMode = mode;
         }
         model->CalcMaxDisplacement(); // every vector again in the mode
     }

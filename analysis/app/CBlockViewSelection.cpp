@@ -96,7 +96,7 @@ void CBlockView::OnUpdateDeleteAll(CCmdUI* ui) {
 
 void CBlockView::OnDeleteAllSlipLines() {
     CBlockDoc* model = Model();
-    if (!model || HasPendingPoints() || model->m_listSlipLines.IsEmpty() ||
+    if (!model || HasPendingPoints() || model->SlipLines().IsEmpty() ||
         AfxMessageBox(u8"全すべり線を削除しますか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }

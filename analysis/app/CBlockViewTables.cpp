@@ -158,7 +158,7 @@ long CBlockView::OnGridCheckRows(int kind, CGridDlg* table) {
         if (!CheckRowCountAndNumbers(kind, rows)) {
             return 0;
         }
-        WarnCloseRows(rows, model->m_snap.m_dSnap2);
+        WarnCloseRows(rows, model->Snap().m_dSnap2);
         return 1;
     case kTableBoundaryPoints:
         return CheckRowCountAndNumbers(kind, rows) ? CheckBoundaryRows(rows) : 0;
@@ -180,7 +180,7 @@ bool CBlockView::CheckRowCountAndNumbers(int kind, const std::vector<CGridData*>
     const int limitIndex = kind == kTableSitePoints       ? CBlockDoc::kSiteLimit
                            : kind == kTableBoundaryPoints ? CBlockDoc::kBoundLimit
                                                           : CBlockDoc::kPointLimit;
-    if (!model->CheckDataLimit(static_cast<int>(rows.size()), model->m_limits.m_nLimit[limitIndex],
+    if (!model->CheckDataLimit(static_cast<int>(rows.size()), model->Limits().m_nLimit[limitIndex],
                                limitIndex)) {
         return false;
     }
@@ -231,7 +231,7 @@ long CBlockView::CheckBoundaryRows(const std::vector<CGridData*>& rows) {
             return Refuse(u8"指定点 %d のX座標値がﾓﾃﾞﾙ範囲外です !!", number);
         }
         ++counts[flag];
-        const CNode* known = name.IsEmpty() ? nullptr : model->FindPointByName(name, model->m_mapBound);
+        const CNode* known = name.IsEmpty() ? nullptr : model->FindPointByName(name, model->BoundaryPoints());
         if (known && !known->inUse) {
             return RefuseName(u8"変更した地点名(%s)は他の点と重複するため、定義できません", name);
         }
@@ -248,7 +248,7 @@ long CBlockView::CheckBoundaryRows(const std::vector<CGridData*>& rows) {
             placed.push_back(row);
         }
     }
-    WarnCloseRows(placed, model->m_snap.m_dSnap2);
+    WarnCloseRows(placed, model->Snap().m_dSnap2);
     if (counts[1] >= 2) {
         return Refuse(u8"左地表境界点の定義数ｴﾗｰ ( %d 個) !!", counts[1]);
     }

@@ -55,9 +55,9 @@ constexpr Tool kTools[] = {
 
 CMapWordToOb& PointMapOfKind(CBlockDoc& model, int kind) {
     if (kind == CNode::kGround) {
-        return model.m_mapNode;
+        return model.GroundPoints();
     }
-    return kind == CNode::kMeasurement ? model.m_mapSite : model.m_mapBound;
+    return kind == CNode::kMeasurement ? model.MeasurementPoints() : model.BoundaryPoints();
 }
 
 void AddSnapPoints(const CMapWordToOb& map, std::vector<CViewBase::SnapPoint>& points) {
@@ -71,12 +71,12 @@ void AddSnapPoints(const CMapWordToOb& map, std::vector<CViewBase::SnapPoint>& p
 // The points and ground-surface lines a tool has just made (marked new), the pieces of the
 // lines it split among them, become part of the drawn model.
 void AcceptNewPoints(CBlockDoc& model) {
-    for (auto [key, point] : platform::MapEntries<CNode>(model.m_mapAllPoints)) {
+    for (auto [key, point] : platform::MapEntries<CNode>(model.AllPoints())) {
         if (point->state == CNode::kMarked) {
             point->state = CNode::kNormal;
         }
     }
-    for (auto [key, line] : platform::MapEntries<CLine>(model.m_LineList)) {
+    for (auto [key, line] : platform::MapEntries<CLine>(model.GroundLines())) {
         if (line->status == CLine::kAdded) {
             line->status = CLine::kNormal;
         }
@@ -177,16 +177,16 @@ std::vector<CViewBase::SnapPoint> CBlockView::DocSnapPoints(PointSet set) const 
     }
     switch (set) {
     case PointSet::kGround:
-        AddSnapPoints(model->m_mapNode, points);
+        AddSnapPoints(model->GroundPoints(), points);
         break;
     case PointSet::kMeasure:
-        AddSnapPoints(model->m_mapSite, points);
+        AddSnapPoints(model->MeasurementPoints(), points);
         break;
     case PointSet::kBoundary:
-        AddSnapPoints(model->m_mapBound, points);
+        AddSnapPoints(model->BoundaryPoints(), points);
         break;
     case PointSet::kAll:
-        AddSnapPoints(model->m_mapAllPoints, points);
+        AddSnapPoints(model->AllPoints(), points);
         break;
     }
     return points;
@@ -199,9 +199,9 @@ bool CBlockView::DocNearestLine(double x, double y, int& key, double& squaredDis
     if (!model) {
         return false;
     }
-    squaredDistance = model->FindNearestLine(model->m_LineList, x, y, &key, false);
+    squaredDistance = model->FindNearestLine(model->GroundLines(), x, y, &key, false);
     CObject* object = nullptr;
-    if (key < 0 || key > 0xFFFF || !model->m_LineList.Lookup(static_cast<WORD>(key), object)) {
+    if (key < 0 || key > 0xFFFF || !model->GroundLines().Lookup(static_cast<WORD>(key), object)) {
         return false;
     }
     const auto* line = static_cast<const CLine*>(object);
@@ -213,24 +213,24 @@ bool CBlockView::DocNearestLine(double x, double y, int& key, double& squaredDis
 void CBlockView::DocStoreLineKind(int key, int kind) {
     CBlockDoc* model = Model();
     CObject* object = nullptr;
-    if (model && key >= 0 && key <= 0xFFFF && model->m_LineList.Lookup(static_cast<WORD>(key), object)) {
+    if (model && key >= 0 && key <= 0xFFFF && model->GroundLines().Lookup(static_cast<WORD>(key), object)) {
         static_cast<CLine*>(object)->segKind = kind;
     }
 }
 
 double CBlockView::DocSamePointDistance() const {
     CBlockDoc* model = Model();
-    return model ? model->m_snap.m_dSnap : 0.01;
+    return model ? model->Snap().m_dSnap : 0.01;
 }
 
 double CBlockView::DocSquaredSnap() const {
     CBlockDoc* model = Model();
-    return model ? model->m_snap.m_dSnap2 : 0.0001;
+    return model ? model->Snap().m_dSnap2 : 0.0001;
 }
 
 void CBlockView::DocSetSquaredSnap(double value) {
     if (CBlockDoc* model = Model()) {
-        model->m_snap.m_dSnap2 = value;
+        model->Snap().m_dSnap2 = value;
     }
 }
 
@@ -240,8 +240,8 @@ std::vector<std::vector<DPoint>> CBlockView::DocSlipLines() const {
     if (!model) {
         return lines;
     }
-    for (POSITION pos = model->m_listSlipLines.GetHeadPosition(); pos;) {
-        const auto* slip = static_cast<const CVerrant*>(model->m_listSlipLines.GetNext(pos));
+    for (POSITION pos = model->SlipLines().GetHeadPosition(); pos;) {
+        const auto* slip = static_cast<const CVerrant*>(model->SlipLines().GetNext(pos));
         std::vector<DPoint> points;
         if (slip->visible1) {
             for (std::size_t i = 0; i < slip->x.size() && i < slip->y.size(); ++i) {
@@ -296,9 +296,9 @@ void CBlockView::SelectTargetPoints(CBlockDoc& model, const std::function<bool(c
     const struct {
         SelectTarget target;
         CMapWordToOb* map;
-    } kinds[] = {{kTargetGround, &model.m_mapNode},
-                 {kTargetMeasure, &model.m_mapSite},
-                 {kTargetBoundary, &model.m_mapBound}};
+    } kinds[] = {{kTargetGround, &model.GroundPoints()},
+                 {kTargetMeasure, &model.MeasurementPoints()},
+                 {kTargetBoundary, &model.BoundaryPoints()}};
     for (const auto& kind : kinds) {
         if (!m_nSelectTargets[kind.target]) {
             continue;
@@ -324,7 +324,7 @@ BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
         figure.OrderedWorldRect(rect);
         SelectTargetPoints(*model, [&rect](const CNode& point) { return Inside(point.x, point.y, rect); });
         if (m_nSelectTargets[kTargetLines]) {
-            for (auto [key, line] : platform::MapEntries<CLine>(model->m_LineList)) {
+            for (auto [key, line] : platform::MapEntries<CLine>(model->GroundLines())) {
                 const DPoint a = model->GetNodeXY(line->node1);
                 const DPoint b = model->GetNodeXY(line->node2);
                 if (Inside(a.x, a.y, rect) && Inside(b.x, b.y, rect)) {
@@ -347,7 +347,7 @@ BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
     case kPickLine: {
         CObject* object = nullptr;
         if (number < 0 && -number - 1 <= 0xFFFF &&
-            model->m_LineList.Lookup(static_cast<WORD>(-number - 1), object)) {
+            model->GroundLines().Lookup(static_cast<WORD>(-number - 1), object)) {
             static_cast<CLine*>(object)->status = CLine::kSelected;
             AddToSelection(object);
         }
@@ -355,9 +355,9 @@ BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
     }
     case kPickSlipLine: {
         const int index = -number - 1;
-        POSITION pos = index >= 0 ? model->m_listSlipLines.FindIndex(index) : nullptr;
+        POSITION pos = index >= 0 ? model->SlipLines().FindIndex(index) : nullptr;
         if (pos) {
-            auto* slip = static_cast<CVerrant*>(model->m_listSlipLines.GetAt(pos));
+            auto* slip = static_cast<CVerrant*>(model->SlipLines().GetAt(pos));
             slip->state = 2;
             AddToSelection(slip);
         }

@@ -45,8 +45,8 @@ CTorvanDoc::~CTorvanDoc() {
 
 void CTorvanDoc::TakeCommandLineReferences() {
     if (auto* app = dynamic_cast<CTorvanApp*>(AfxGetApp())) {
-        model_.m_strCommandLineSection = app->CommandLine().section;
-        model_.m_strCommandLineDisp = app->CommandLine().measurement;
+        model_.SetCommandLineSection(app->CommandLine().section);
+        model_.SetCommandLineDisp(app->CommandLine().measurement);
     }
 }
 
@@ -65,14 +65,16 @@ BOOL CTorvanDoc::OnNewDocument() {
     // A file the base menu asked to create: the new document takes its name and the
     // reference files of the command line, so that it shows them and saves under that name.
     CString directory;
-    model_.SplitPathName(commandLineFile, directory, model_.m_strPath);
-    model_.m_strDir = directory;
-    model_.m_strSectionFile = app->CommandLine().section;
-    model_.m_strDispFile = app->CommandLine().measurement;
-    if (!model_.m_strSectionFile.IsEmpty() && !model_.m_strDispFile.IsEmpty()) {
+    CString path;
+    model_.SplitPathName(commandLineFile, directory, path);
+    model_.SetDirectory(directory);
+    model_.SetPath(path);
+    model_.SetSectionFile(app->CommandLine().section);
+    model_.SetDispFile(app->CommandLine().measurement);
+    if (!model_.SectionFile().IsEmpty() && !model_.DispFile().IsEmpty()) {
         model_.ReloadReferenceFiles();
     }
-    SetPathName(model_.m_strPath, FALSE);
+    SetPathName(model_.Path(), FALSE);
     return TRUE;
 }
 
@@ -95,14 +97,14 @@ BOOL CTorvanDoc::OnSaveDocument(LPCTSTR path) {
 
 BOOL CTorvanDoc::SaveModified() {
     // The question names an unsaved document as its caption does ("新規1").
-    const CString title = model_.m_strTitle;
-    const bool untitled = model_.m_strPath.IsEmpty() && title.IsEmpty();
+    const CString title = model_.Title();
+    const bool untitled = model_.Path().IsEmpty() && title.IsEmpty();
     if (untitled) {
-        model_.m_strTitle = GetTitle();
+        model_.SetTitle(GetTitle());
     }
     const int answer = model_.SaveModified();
     if (untitled && model_.IsModified()) {
-        model_.m_strTitle = title; // not saved: the model keeps no name
+        model_.SetTitle(title); // not saved: the model keeps no name
     }
     return answer ? TRUE : FALSE;
 }
@@ -194,7 +196,7 @@ void CTorvanDoc::SetFrameCaptions(const CString& path) {
 
 bool CTorvanDoc::PromptSavePath(CString& path) {
     auto* app = dynamic_cast<CTorvanApp*>(AfxGetApp());
-    path = model_.m_strPath;
+    path = model_.Path();
     return app && app->DoPromptFileName(path, CString(kSaveAsTitle), false);
 }
 

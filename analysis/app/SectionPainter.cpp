@@ -80,8 +80,8 @@ SectionPainter::SectionPainter(CBlockView& view, CBlockDoc& model, CDC& dc)
     // the screen. A printed page copies the window's picture, so the vector keeps its length
     // in the model (the screen's centimetre and view-all scale), growing with the page as
     // the ground line does.
-    const double divisor = IsUnsetDouble(model.m_settings.m_dVectorScale) ? model.m_extents.m_dMaxDisp
-                                                                          : model.m_settings.m_dVectorScale;
+    const double divisor = IsUnsetDouble(model.Settings().m_dVectorScale) ? model.Extents().m_dMaxDisp
+                                                                          : model.Settings().m_dVectorScale;
     const section::PrintScale& printing = view.Printing();
     const int screenPixelsPerInch = printing.screenDpi > 0 ? printing.screenDpi : pixelsPerInch;
     const double fitScale = view.m_view.fitScaleXY;
@@ -118,7 +118,7 @@ bool SectionPainter::InClip(CPoint point) const {
 
 bool SectionPainter::PointXY(int key, double& x, double& y) const {
     CObject* object = nullptr;
-    if (key < 0 || !model_.m_mapNode.Lookup(static_cast<WORD>(key), object)) {
+    if (key < 0 || !model_.GroundPoints().Lookup(static_cast<WORD>(key), object)) {
         return false;
     }
     x = static_cast<CNode*>(object)->x;
@@ -160,7 +160,7 @@ void SectionPainter::Polyline(const std::vector<double>& xs, const std::vector<d
 
 void SectionPainter::GroundLines() {
     const auto drawLines = [this](auto wanted) {
-        for (auto [key, line] : platform::MapEntries<const CLine>(model_.m_LineList)) {
+        for (auto [key, line] : platform::MapEntries<const CLine>(model_.GroundLines())) {
             double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
             if (wanted(*line) && PointXY(line->node1, x1, y1) && PointXY(line->node2, x2, y2)) {
                 Segment(x1, y1, x2, y2);
@@ -215,9 +215,9 @@ void SectionPainter::Points(int item) {
 
 void SectionPainter::PointMarks(int item) {
     const section::PointStyle& style = display_.points[item];
-    const CMapWordToOb& map = item == kPointNode   ? model_.m_mapNode
-                              : item == kPointSite ? model_.m_mapSite
-                                                   : model_.m_mapBound;
+    const CMapWordToOb& map = item == kPointNode   ? model_.GroundPoints()
+                              : item == kPointSite ? model_.MeasurementPoints()
+                                                   : model_.BoundaryPoints();
     for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
         if (item >= kPointInner && point->kind != item) {
             continue;
@@ -287,9 +287,9 @@ void SectionPainter::PointNumbers(int item) {
     if (!style.draw) {
         return;
     }
-    const CMapWordToOb& map = item == kNumberNode   ? model_.m_mapNode
-                              : item == kNumberSite ? model_.m_mapSite
-                                                    : model_.m_mapBound;
+    const CMapWordToOb& map = item == kNumberNode   ? model_.GroundPoints()
+                              : item == kNumberSite ? model_.MeasurementPoints()
+                                                    : model_.BoundaryPoints();
     for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
         if (!point->inUse || point->state < 0 || point->state == 1) {
             continue;
@@ -322,7 +322,7 @@ void SectionPainter::LineNumbers() {
     if (!display_.numbers[kNumberLine].draw) {
         return;
     }
-    for (auto [key, line] : platform::MapEntries<const CLine>(model_.m_LineList)) {
+    for (auto [key, line] : platform::MapEntries<const CLine>(model_.GroundLines())) {
         double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
         if (line->status < 0 || !PointXY(line->node1, x1, y1) || !PointXY(line->node2, x2, y2)) {
             continue;
@@ -367,7 +367,7 @@ void SectionPainter::Vectors() {
     }
     const int mode = style.type >= 0 && style.type <= 2 ? style.type : 0;
     const auto drawAll = [this](int drawMode) {
-        for (auto [key, record] : platform::MapEntries<const CDispData>(model_.m_mapDisp)) {
+        for (auto [key, record] : platform::MapEntries<const CDispData>(model_.Displacements())) {
             if (record->inUse) {
                 DrawVector(*record, drawMode);
             }
@@ -387,7 +387,7 @@ void SectionPainter::BlockLines() {
         return;
     }
     PenScope pen(dc_, style.width, style.color);
-    for (const BlockLineRecord& line : model_.m_listBlockLines) {
+    for (const BlockLineRecord& line : model_.BlockLines()) {
         Segment(line.x1, line.y1, line.x2, line.y2);
     }
 }
@@ -399,7 +399,7 @@ void SectionPainter::EditedBlockLines() {
     const double tenth = std::fabs(range.ymax - range.ymin) * 0.1;
     const section::LineStyle& style = display_.lines[kLineEditBlock];
     // Each line is labelled with its number (key + 1), as the table lists it.
-    for (const auto& [key, line] : model_.m_mapBlockLines) {
+    for (const auto& [key, line] : model_.BlockLineMap()) {
         const double x = line.first;
         const int number = key + 1;
         DPoint ground;
@@ -437,9 +437,9 @@ void SectionPainter::SlipLines() {
     const section::LineStyle& previous = display_.lines[kLinePreviousSlip];
     const section::LineStyle& current = display_.lines[kLineNewSlip];
     const int halfWidth = display_.points[kPointInner].size / 2 + 5;
-    POSITION pos = model_.m_listSlipLines.GetHeadPosition();
+    POSITION pos = model_.SlipLines().GetHeadPosition();
     while (pos) {
-        const auto* line = static_cast<const CVerrant*>(model_.m_listSlipLines.GetNext(pos));
+        const auto* line = static_cast<const CVerrant*>(model_.SlipLines().GetNext(pos));
         if (previous.draw && line->visible1 && !line->visible2) {
             PenScope pen(dc_, previous.width, previous.color);
             Polyline(line->x, line->y);
@@ -467,9 +467,9 @@ void SectionPainter::SlipLineNumbers() {
     if (!display_.numbers[kNumberSlip].draw) {
         return;
     }
-    POSITION pos = model_.m_listSlipLines.GetHeadPosition();
+    POSITION pos = model_.SlipLines().GetHeadPosition();
     while (pos) {
-        const auto* line = static_cast<const CVerrant*>(model_.m_listSlipLines.GetNext(pos));
+        const auto* line = static_cast<const CVerrant*>(model_.SlipLines().GetNext(pos));
         if (!line->visible1 || line->state == 2 || line->x.size() < 2 || line->y.size() < 2) {
             continue;
         }

@@ -227,8 +227,8 @@ CBlockDoc* SlipLineTreeDlg::Model() const {
 
 CVerrant* SlipLineTreeDlg::FindSlipLine(int number) const {
     CBlockDoc* model = Model();
-    for (POSITION pos = model ? model->m_listSlipLines.GetHeadPosition() : nullptr; pos;) {
-        auto* line = static_cast<CVerrant*>(model->m_listSlipLines.GetNext(pos));
+    for (POSITION pos = model ? model->SlipLines().GetHeadPosition() : nullptr; pos;) {
+        auto* line = static_cast<CVerrant*>(model->SlipLines().GetNext(pos));
         if (line->number == number) {
             return line;
         }
@@ -240,7 +240,7 @@ CNode* SlipLineTreeDlg::FindBoundaryPoint(int number) const {
     CBlockDoc* model = Model();
     CObject* object = nullptr;
     if (!model || number < 1 || number > 0x10000 ||
-        !model->m_mapBound.Lookup(static_cast<WORD>(number - 1), object)) {
+        !model->BoundaryPoints().Lookup(static_cast<WORD>(number - 1), object)) {
         return nullptr;
     }
     return static_cast<CNode*>(object);
@@ -300,10 +300,10 @@ void SlipLineTreeDlg::FillTree() {
         root->setFlags(Qt::ItemIsEnabled);
     }
     if (CBlockDoc* model = Model()) {
-        for (POSITION pos = model->m_listSlipLines.GetHeadPosition(); pos;) {
-            AddSlipLine(*static_cast<CVerrant*>(model->m_listSlipLines.GetNext(pos)));
+        for (POSITION pos = model->SlipLines().GetHeadPosition(); pos;) {
+            AddSlipLine(*static_cast<CVerrant*>(model->SlipLines().GetNext(pos)));
         }
-        for (auto [key, point] : platform::MapEntries<CNode>(model->m_mapBound)) {
+        for (auto [key, point] : platform::MapEntries<CNode>(model->BoundaryPoints())) {
             AddBoundaryPoint(*point, point->inUse ? shownRoot_ : hiddenRoot_, true);
         }
     }
@@ -423,8 +423,8 @@ void SlipLineTreeDlg::AfterChange(bool redraw) {
 
 void SlipLineTreeDlg::DeleteSlipLine(CVerrant& line) {
     CBlockDoc* model = Model();
-    if (POSITION pos = model->m_listSlipLines.Find(&line)) {
-        model->m_listSlipLines.RemoveAt(pos);
+    if (POSITION pos = model->SlipLines().Find(&line)) {
+        model->SlipLines().RemoveAt(pos);
     }
     delete &line;
 }
@@ -462,9 +462,9 @@ void SlipLineTreeDlg::OnDelete() {
         }
         break;
     default:
-        model->m_listBlockLines.clear();
-        model->m_mapBlockLines.clear();
-        model->m_tableBlockLines.clear();
+        model->BlockLines().clear();
+        model->BlockLineMap().clear();
+        model->BlockLineTable().clear();
         break;
     }
     AfterChange(shown);

@@ -22,8 +22,8 @@ void WritePolyline(CDxfWriter& writer, const std::vector<double>& xs, const std:
 void WriteGroundLine(CDxfWriter& writer, const CBlockDoc& doc, int colour) {
     std::vector<double> xs;
     std::vector<double> ys;
-    for (POSITION pos = doc.m_listGroundOrder.GetHeadPosition(); pos;) {
-        const auto* point = static_cast<const CNode*>(doc.m_listGroundOrder.GetNext(pos));
+    for (POSITION pos = doc.GroundOrder().GetHeadPosition(); pos;) {
+        const auto* point = static_cast<const CNode*>(doc.GroundOrder().GetNext(pos));
         xs.push_back(point->x);
         ys.push_back(point->y);
     }
@@ -31,8 +31,8 @@ void WriteGroundLine(CDxfWriter& writer, const CBlockDoc& doc, int colour) {
 }
 
 void WriteShownSlipLines(CDxfWriter& writer, const CBlockDoc& doc, int colour) {
-    for (POSITION pos = doc.m_listSlipLines.GetHeadPosition(); pos;) {
-        const auto* line = static_cast<const CVerrant*>(doc.m_listSlipLines.GetNext(pos));
+    for (POSITION pos = doc.SlipLines().GetHeadPosition(); pos;) {
+        const auto* line = static_cast<const CVerrant*>(doc.SlipLines().GetNext(pos));
         if (line->visible1 && line->pointCount > 0) {
             WritePolyline(writer, line->x, line->y, static_cast<std::size_t>(line->pointCount), colour);
         }

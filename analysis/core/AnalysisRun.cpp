@@ -15,11 +15,11 @@ int AnalysisRun::Run(int method, int option) {
 }
 
 int AnalysisRun::RunPolygonMethod(int method, int option) {
-    if (doc_.m_settings.m_nVectorMode == 1) {
+    if (doc_.Settings().m_nVectorMode == 1) {
         AfxMessageBox(u8"変位はﾍﾞｸﾄﾙ連結線で表示されていますが、解析では始点終点で計算されます");
     }
-    doc_.m_settings.m_nMethod = method;
-    doc_.m_settings.m_nMethodOption = option;
+    doc_.Settings().m_nMethod = method;
+    doc_.Settings().m_nMethodOption = option;
     if (!doc_.MakeBlockLines()) {
         return 0;
     }
@@ -35,8 +35,8 @@ int AnalysisRun::OpenPolynomialMethod() {
         AfxMessageBox(u8"多項式法では地表点が必須です");
         return 0;
     }
-    doc_.m_settings.m_nMethod = CBlockDoc::kPolynomial;
-    if (!doc_.m_listBlockLines.empty()) {
+    doc_.Settings().m_nMethod = CBlockDoc::kPolynomial;
+    if (!doc_.BlockLines().empty()) {
         doc_.KeyBlockLinesFromList();
     }
     return 1;
@@ -59,7 +59,7 @@ bool AnalysisRun::CheckTableLines() {
 }
 
 int AnalysisRun::ConfirmBlockLineTable() {
-    if (doc_.m_tableBlockLines.empty()) {
+    if (doc_.BlockLineTable().empty()) {
         AfxMessageBox(u8"ﾌﾞﾛｯｸ線が未定義ため、すべり線生成できません");
         rowsRefused_ = true;
         return 0;
@@ -70,7 +70,7 @@ int AnalysisRun::ConfirmBlockLineTable() {
     }
     std::vector<double> xs;
     std::vector<double> betas;
-    for (const auto& [x, beta] : doc_.m_tableBlockLines) {
+    for (const auto& [x, beta] : doc_.BlockLineTable()) {
         xs.push_back(x);
         betas.push_back(beta);
     }

@@ -311,11 +311,6 @@ public:
     void AddSlipLine(CVerrant* line);
     int FindNearestIntersection(double x, double y, DPoint& point) const;
     BlockLineCheck CheckBlockLineConditions() const;
-    // Working copy of the block-line table: x and weight of each line, in ascending key
-    // order of m_mapBlockLines.
-    std::vector<std::pair<double, double>> m_tableBlockLines;
-    // The same lines keyed by line number - 1.
-    std::map<int, std::pair<double, double>> m_mapBlockLines;
     // One row of the block-line table as typed; unset values are platform's unset markers.
     struct BlockLineRow {
         int number;
@@ -329,7 +324,6 @@ public:
     void KeyBlockLinesFromList();
     // The keyed lines as table rows (number = key + 1), ascending.
     std::vector<BlockLineRow> BlockLineRows() const;
-    int m_nGroundClip = 0;
 
     // --- selection, deletion, renumbering (CBlockDocSelect.cpp) ---
     void SelectPointsInRect(CMapWordToOb& points, double minX, double minY, double maxX, double maxY);
@@ -400,46 +394,6 @@ public:
                            double start, double angle, int side, int& exponent);
     void PlotAxes(CTextFile& file, const DPoint& yOrigin, const DPoint& xOrigin, double scale);
 
-    SheetParameters m_plot;
-
-    // --- members (the analysis file's contents and the model) ---
-    CString m_strDir;
-    CString m_strPath;
-    CString m_strTitle;
-    CString m_strAnalysisTitle;
-    CString m_strDispFile;
-    CString m_strSectionFile;
-    CString m_strSectionTitle;
-    CString m_strDispTitle;
-    AnalysisSettings m_settings;
-    ModelExtents m_extents;
-    SnapDistances m_snap;
-    bool m_bFourColumns;
-    std::vector<ReadingDate> m_listDates;
-
-    CMapWordToOb m_mapNode;
-    int m_nMaxNode;
-    CMapWordToOb m_LineList;
-    int m_nLineCount;
-    CMapWordToOb m_mapSite;
-    int m_nMaxSite;
-    CMapWordToOb m_mapAllPoints; // refers only
-    int m_nNextKey;
-    CMapWordToOb m_mapBound;
-    int m_nMaxBound;
-    CMapWordToOb m_mapSectionBound; // boundary points as the section model file gives them
-    int m_nMaxSectionBound = 0;
-    CString m_strCommandLineSection; // reference names given on the command line
-    CString m_strCommandLineDisp;
-    CPtrList m_listGroundOrder; // CNode* of m_mapNode, left to right
-    CMapWordToOb m_mapDisp;     // CDispData by index
-    CObList m_listVectorPoints; // refers only
-    std::vector<BlockLineRecord> m_listBlockLines;
-    CObList m_listBlocks;    // CBlock
-    CObList m_listSlipLines; // CVerrant
-    int m_nSlipLineNo;
-    DataLimits m_limits;
-
 private:
     CNode* NewPoint(CMapWordToOb& map, int& maxNumber, int kind, double x, double y);
     void StorePoint(CMapWordToOb& map, CNode* point);
@@ -488,6 +442,51 @@ private:
     bool LocateSurfacePoints(int left, int right, CNode*& leftPoint, CNode*& rightPoint, int& kL,
                              int& kR) const;
     int InsertPointOfKind(double x, double y, int kind, int& key);
+
+    // --- members (the analysis file's contents and the model) ---
+    CString m_strDir;
+    CString m_strPath;
+    CString m_strTitle;
+    CString m_strAnalysisTitle;
+    CString m_strDispFile;
+    CString m_strSectionFile;
+    CString m_strSectionTitle;
+    CString m_strDispTitle;
+    AnalysisSettings m_settings;
+    ModelExtents m_extents;
+    SnapDistances m_snap;
+    bool m_bFourColumns;
+    std::vector<ReadingDate> m_listDates;
+
+    CMapWordToOb m_mapNode;
+    int m_nMaxNode;
+    CMapWordToOb m_LineList;
+    int m_nLineCount;
+    CMapWordToOb m_mapSite;
+    int m_nMaxSite;
+    CMapWordToOb m_mapAllPoints; // refers only
+    int m_nNextKey;
+    CMapWordToOb m_mapBound;
+    int m_nMaxBound;
+    CMapWordToOb m_mapSectionBound; // boundary points as the section model file gives them
+    int m_nMaxSectionBound = 0;
+    CString m_strCommandLineSection; // reference names given on the command line
+    CString m_strCommandLineDisp;
+    CPtrList m_listGroundOrder; // CNode* of m_mapNode, left to right
+    CMapWordToOb m_mapDisp;     // CDispData by index
+    CObList m_listVectorPoints; // refers only
+    std::vector<BlockLineRecord> m_listBlockLines;
+    CObList m_listBlocks;    // CBlock
+    CObList m_listSlipLines; // CVerrant
+    int m_nSlipLineNo;
+    DataLimits m_limits;
+    // Working copy of the block-line table: x and weight of each line, in ascending key
+    // order of m_mapBlockLines.
+    std::vector<std::pair<double, double>> m_tableBlockLines;
+    // The same lines keyed by line number - 1.
+    std::map<int, std::pair<double, double>> m_mapBlockLines;
+    int m_nGroundClip = 0;
+    SheetParameters m_plot;
 
     BlockDocWindowSide* windowSide_ = nullptr;
     AnalysisWriter analysisWriter_;

@@ -46,7 +46,7 @@ public:
         int limit = section == SectionKeyword::Node
                         ? CBlockDoc::kPointLimit
                         : (section == SectionKeyword::Site ? CBlockDoc::kSiteLimit : CBlockDoc::kBoundLimit);
-        if (!doc_.CheckDataLimit(map.GetCount() + 1, doc_.m_limits.m_nLimit[limit], limit)) {
+        if (!doc_.CheckDataLimit(map.GetCount() + 1, doc_.Limits().m_nLimit[limit], limit)) {
             return false;
         }
         auto point = std::make_unique<CNode>();
@@ -75,7 +75,7 @@ public:
     bool OnLineRun(const std::vector<int>& numbers) override {
         order.push_back(numbers.front() - 1);
         for (std::size_t i = 1; i < numbers.size(); ++i) {
-            if (!doc_.CheckDataLimit(lineCount + 1, doc_.m_limits.m_nLimit[CBlockDoc::kLineLimit],
+            if (!doc_.CheckDataLimit(lineCount + 1, doc_.Limits().m_nLimit[CBlockDoc::kLineLimit],
                                      CBlockDoc::kLineLimit)) {
                 return false;
             }

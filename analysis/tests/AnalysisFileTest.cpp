@@ -29,7 +29,9 @@ protected:
     }
     int Open(const std::string& name) {
         CString full;
-        doc_.SplitPathName((dir_ / name).c_str(), doc_.m_strDir, full);
+        CString directory;
+        doc_.SplitPathName((dir_ / name).c_str(), directory, full);
+        doc_.SetDirectory(directory);
         int changed = 0;
         return doc_.ReadSloFile((dir_ / name).c_str(), changed);
     }
@@ -40,17 +42,17 @@ protected:
 TEST_F(AnalysisFileTest, TheSampleLoadsAndIsWrittenBackByteForByte) {
     ASSERT_EQ(Open("sample.slo"), 1);
     EXPECT_EQ(sink_.MessageCount(), 0) << sink_.LastMessageUtf8();
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 45);
-    EXPECT_EQ(doc_.m_LineList.GetCount(), 44);
-    EXPECT_EQ(doc_.m_listGroundOrder.GetCount(), 45);
-    EXPECT_EQ(doc_.m_mapSite.GetCount(), 8);
-    EXPECT_EQ(doc_.m_mapDisp.GetCount(), 8);
-    EXPECT_EQ(doc_.m_listDates.size(), 4u);
-    EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
-    EXPECT_EQ(doc_.m_settings.m_nMethod, 0);
-    EXPECT_EQ(doc_.m_settings.m_dPhi, 25.0);
-    EXPECT_EQ(doc_.m_settings.m_dVectorScale, 0.02);
-    auto* disp = static_cast<CDispData*>(doc_.m_mapDisp[0]);
+    EXPECT_EQ(doc_.GroundPoints().GetCount(), 45);
+    EXPECT_EQ(doc_.GroundLines().GetCount(), 44);
+    EXPECT_EQ(doc_.GroundOrder().GetCount(), 45);
+    EXPECT_EQ(doc_.MeasurementPoints().GetCount(), 8);
+    EXPECT_EQ(doc_.Displacements().GetCount(), 8);
+    EXPECT_EQ(doc_.ReadingDates().size(), 4u);
+    EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 2);
+    EXPECT_EQ(doc_.Settings().m_nMethod, 0);
+    EXPECT_EQ(doc_.Settings().m_dPhi, 25.0);
+    EXPECT_EQ(doc_.Settings().m_dVectorScale, 0.02);
+    auto* disp = static_cast<CDispData*>(doc_.Displacements()[0]);
     EXPECT_EQ(disp->name, CString(u8"計測点1"));
     EXPECT_FALSE(disp->IsUsable(0)); // the zero reference reading has no values
     EXPECT_DOUBLE_EQ(disp->col1[3], 0.02499);
@@ -60,10 +62,10 @@ TEST_F(AnalysisFileTest, TheSampleLoadsAndIsWrittenBackByteForByte) {
 
 TEST_F(AnalysisFileTest, SlipLinesWeightsAndExclusionsSurviveASaveAndReopen) {
     ASSERT_EQ(Open("sample.slo"), 1);
-    auto* disp = static_cast<CDispData*>(doc_.m_mapDisp[2]);
+    auto* disp = static_cast<CDispData*>(doc_.Displacements()[2]);
     disp->readingUsed[2] = 0;
     disp->beta = 0.75;
-    doc_.m_listBlockLines.push_back({60.0, 90.0, 60.0, 40.0, 0.2});
+    doc_.BlockLines().push_back({60.0, 90.0, 60.0, 40.0, 0.2});
     auto* slip = new CVerrant(1);
     slip->name = CString(u8"すべり線");
     slip->method = 0;
@@ -72,19 +74,21 @@ TEST_F(AnalysisFileTest, SlipLinesWeightsAndExclusionsSurviveASaveAndReopen) {
     slip->pointCount = 2;
     slip->x = {27.0, 134.0};
     slip->y = {80.0, 55.0};
-    doc_.m_listSlipLines.AddTail(slip);
+    doc_.SlipLines().AddTail(slip);
     ASSERT_EQ(doc_.WriteSloFile((dir_ / "sample.slo").c_str()), 1);
     std::string first = testsupport::ReadBytes(dir_ / "sample.slo");
 
     torvan::CBlockDoc again;
     CString full;
-    again.SplitPathName((dir_ / "sample.slo").c_str(), again.m_strDir, full);
+    CString directory;
+    again.SplitPathName((dir_ / "sample.slo").c_str(), directory, full);
+    again.SetDirectory(directory);
     int changed = 0;
     ASSERT_EQ(again.ReadSloFile((dir_ / "sample.slo").c_str(), changed), 1);
-    EXPECT_EQ(static_cast<CDispData*>(again.m_mapDisp[2])->readingUsed, (std::vector<int>{1, 1, 0, 1}));
-    EXPECT_EQ(static_cast<CDispData*>(again.m_mapDisp[2])->beta, 0.75);
-    ASSERT_EQ(again.m_listSlipLines.GetCount(), 1);
-    EXPECT_EQ(static_cast<CVerrant*>(again.m_listSlipLines.GetHead())->boundary[0],
+    EXPECT_EQ(static_cast<CDispData*>(again.Displacements()[2])->readingUsed, (std::vector<int>{1, 1, 0, 1}));
+    EXPECT_EQ(static_cast<CDispData*>(again.Displacements()[2])->beta, 0.75);
+    ASSERT_EQ(again.SlipLines().GetCount(), 1);
+    EXPECT_EQ(static_cast<CVerrant*>(again.SlipLines().GetHead())->boundary[0],
               again.FindBoundaryPoint(CNode::kLeftBoundary));
     ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), first);
@@ -198,8 +202,8 @@ TEST_F(AnalysisFileTest, UnknownMeasurementNamesGiveTheNoMatchMessage) {
     }
     testsupport::WriteBytes(dir_ / "sample.dis", dis);
     ASSERT_EQ(Open("sample.slo"), 1);
-    EXPECT_EQ(doc_.m_mapDisp.GetCount(), 0);
-    EXPECT_TRUE(doc_.m_listDates.empty());
+    EXPECT_EQ(doc_.Displacements().GetCount(), 0);
+    EXPECT_TRUE(doc_.ReadingDates().empty());
     EXPECT_NE(std::find(sink_.MessagesUtf8().begin(), sink_.MessagesUtf8().end(),
                         Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙには地点名が一致するﾃﾞｰﾀがありません")),
               sink_.MessagesUtf8().end());
@@ -207,7 +211,7 @@ TEST_F(AnalysisFileTest, UnknownMeasurementNamesGiveTheNoMatchMessage) {
 
 TEST_F(AnalysisFileTest, SolverInputOfTheSample) {
     ASSERT_EQ(Open("sample.slo"), 1);
-    doc_.m_listBlockLines.push_back({60.0, 90.0, 60.0, 40.0, 0.1});
+    doc_.BlockLines().push_back({60.0, 90.0, 60.0, 40.0, 0.1});
     CString input;
     CString result;
     ASSERT_EQ(doc_.WriteSolverInput(input, result), 1);
@@ -241,8 +245,8 @@ TEST_F(AnalysisFileTest, SolverResultsAreCheckedAndAnEmptyResultIsAFailure) {
     // Accepted from half the model's width left of it to half its width right of it.
     double width, height;
     doc_.GetModelExtent(width, height);
-    double low = doc_.m_extents.m_dMinX - width / 2;
-    double high = doc_.m_extents.m_dMaxX + width / 2;
+    double low = doc_.Extents().m_dMinX - width / 2;
+    double high = doc_.Extents().m_dMaxX + width / 2;
     CString edge;
     edge.Format(" 0 0 0 %.17g %.17g\r\n 0 0 0 0 1\r\n", low, high);
     testsupport::WriteBytes(dir_ / "edge.slf", head + edge.str());
@@ -271,10 +275,10 @@ TEST_F(AnalysisFileTest, OldFormatFileAndItsSolverInput) {
         fs::copy_file(fs::path(VERRANT_TEST_DATA_DIR) / name, dir_ / name);
     }
     ASSERT_EQ(Open("small.slo"), 1);
-    ASSERT_EQ(doc_.m_listBlockLines.size(), 1u);
-    EXPECT_EQ(doc_.m_listBlockLines[0].beta, 0.1); // the older format carries no weight
-    EXPECT_EQ(doc_.m_settings.m_nMethod, 2);
-    EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_settings.m_dVectorScale)); // no DSCAL line
+    ASSERT_EQ(doc_.BlockLines().size(), 1u);
+    EXPECT_EQ(doc_.BlockLines()[0].beta, 0.1); // the older format carries no weight
+    EXPECT_EQ(doc_.Settings().m_nMethod, 2);
+    EXPECT_TRUE(platform::IsUnsetDouble(doc_.Settings().m_dVectorScale)); // no DSCAL line
     EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->slipMark, 3);
     CString input;
     CString result;
@@ -290,10 +294,10 @@ TEST_F(AnalysisFileTest, OldFormatFileAndItsSolverInput) {
 }
 
 TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
-    doc_.m_limits.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 7;
+    doc_.Limits().m_nLimit[torvan::CBlockDoc::kSiteLimit] = 7;
     EXPECT_EQ(Open("sample.slo"), 0);
     EXPECT_EQ(sink_.MessagesUtf8().front(), Utf8(u8"計測点ﾃﾞｰﾀの個数が制限を越えています"));
-    doc_.m_limits.m_nLimit[torvan::CBlockDoc::kSiteLimit] = 1000;
+    doc_.Limits().m_nLimit[torvan::CBlockDoc::kSiteLimit] = 1000;
     std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");
     testsupport::WriteBytes(dir_ / "sample.sec", sec.substr(0, sec.find("SITE")));
     sink_.Clear();
@@ -306,12 +310,12 @@ TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
 TEST_F(AnalysisFileTest, TheSampleIsAnalysedSavedAndReadBack) {
     ASSERT_EQ(Open("sample.slo"), 1);
     for (int method : {torvan::CBlockDoc::kParallel, torvan::CBlockDoc::kRotation}) {
-        doc_.m_settings.m_nMethod = method;
+        doc_.Settings().m_nMethod = method;
         ASSERT_EQ(doc_.MakeBlockLines(), 1) << sink_.LastMessageUtf8();
-        EXPECT_EQ(doc_.m_listBlocks.GetCount(), 8);
+        EXPECT_EQ(doc_.Blocks().GetCount(), 8);
         doc_.MakeSlipLines(nullptr);
-        ASSERT_EQ(doc_.m_listSlipLines.GetCount(), method + 1) << sink_.LastMessageUtf8();
-        auto* line = static_cast<CVerrant*>(doc_.m_listSlipLines.GetTail());
+        ASSERT_EQ(doc_.SlipLines().GetCount(), method + 1) << sink_.LastMessageUtf8();
+        auto* line = static_cast<CVerrant*>(doc_.SlipLines().GetTail());
         EXPECT_GE(line->pointCount, 3);
         // The slip line runs below the ground between the two boundary points.
         for (int i = 1; i + 1 < line->pointCount; ++i) {
@@ -323,7 +327,9 @@ TEST_F(AnalysisFileTest, TheSampleIsAnalysedSavedAndReadBack) {
     ASSERT_EQ(doc_.WriteSloFile((dir_ / "analysed.slo").c_str()), 1);
     torvan::CBlockDoc again;
     CString full;
-    again.SplitPathName((dir_ / "analysed.slo").c_str(), again.m_strDir, full);
+    CString directory;
+    again.SplitPathName((dir_ / "analysed.slo").c_str(), directory, full);
+    again.SetDirectory(directory);
     int changed = 0;
     ASSERT_EQ(again.ReadSloFile((dir_ / "analysed.slo").c_str(), changed), 1);
     ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
@@ -334,11 +340,11 @@ TEST_F(AnalysisFileTest, LargestDisplacementAndReloadingTheReferences) {
     ASSERT_EQ(Open("sample.slo"), 1);
     doc_.CalcMaxDisplacement();
     // The largest reading of the sample: point 4 or 5 at the last survey, about 62 mm.
-    EXPECT_GT(doc_.m_extents.m_dMaxDisp, 0.055);
-    EXPECT_LT(doc_.m_extents.m_dMaxDisp, 0.063);
+    EXPECT_GT(doc_.Extents().m_dMaxDisp, 0.055);
+    EXPECT_LT(doc_.Extents().m_dMaxDisp, 0.063);
     doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x = 5.0;
     ASSERT_EQ(doc_.ReloadReferenceFiles(), 1);
     EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x, 27.0);
     EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->slipMark, 3);
-    EXPECT_EQ(doc_.m_mapAllPoints.GetCount(), 45 + 8 + 2);
+    EXPECT_EQ(doc_.AllPoints().GetCount(), 45 + 8 + 2);
 }

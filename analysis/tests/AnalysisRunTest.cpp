@@ -48,13 +48,13 @@ protected:
         ASSERT_EQ(sink_.MessageCount(), 0);
     }
 
-    CVerrant* LastLine() { return static_cast<CVerrant*>(doc_.m_listSlipLines.GetTail()); }
+    CVerrant* LastLine() { return static_cast<CVerrant*>(doc_.SlipLines().GetTail()); }
     // Every slip line's points and latest-run flag, to see that a failed run left them alone.
     std::vector<std::vector<double>> SlipLinePoints() {
         std::vector<std::vector<double>> points;
-        POSITION pos = doc_.m_listSlipLines.GetHeadPosition();
+        POSITION pos = doc_.SlipLines().GetHeadPosition();
         while (pos) {
-            auto* line = static_cast<CVerrant*>(doc_.m_listSlipLines.GetNext(pos));
+            auto* line = static_cast<CVerrant*>(doc_.SlipLines().GetNext(pos));
             points.push_back(line->x);
             points.push_back(line->y);
             points.push_back({static_cast<double>(line->visible2)});
@@ -65,7 +65,7 @@ protected:
     void RunPolygonMethods() {
         ASSERT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kRotation, 1), 1) << sink_.LastMessageUtf8();
         ASSERT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1) << sink_.LastMessageUtf8();
-        ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 2);
+        ASSERT_EQ(doc_.SlipLines().GetCount(), 2);
     }
     bool InputLeft() { return fs::exists(dir_ / "sample.qel"); }
 
@@ -78,12 +78,12 @@ TEST_F(AnalysisRunTest, TheThreeMethodsRunOnTheSampleAndTheFileRoundTrips) {
     ASSERT_TRUE(solver.Load(KALIPE_LIBRARY_PATH));
     RunPolygonMethods();
     EXPECT_EQ(LastLine()->method, CBlockDoc::kParallel);
-    EXPECT_EQ(doc_.m_listBlockLines.size(), 7u);
+    EXPECT_EQ(doc_.BlockLines().size(), 7u);
     ASSERT_EQ(AnalysisRun(doc_, solver.Entry()).Run(CBlockDoc::kPolynomial, 0), 1) << sink_.LastMessageUtf8();
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(kGoOn)});
     EXPECT_FALSE(InputLeft());
     EXPECT_TRUE(fs::exists(dir_ / "sample.slf"));
-    ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 3);
+    ASSERT_EQ(doc_.SlipLines().GetCount(), 3);
     CVerrant* line = LastLine();
     EXPECT_EQ(line->method, CBlockDoc::kPolynomial);
     EXPECT_EQ(line->blockCount, 7);
@@ -98,19 +98,19 @@ TEST_F(AnalysisRunTest, TheThreeMethodsRunOnTheSampleAndTheFileRoundTrips) {
     ASSERT_EQ(doc_.SaveWithBackup((dir_ / "analysed.slo").c_str()), 1);
     CBlockDoc again;
     ASSERT_EQ(again.OnOpenDocument((dir_ / "analysed.slo").c_str()), 1);
-    EXPECT_EQ(again.m_listSlipLines.GetCount(), 3);
+    EXPECT_EQ(again.SlipLines().GetCount(), 3);
     ASSERT_EQ(again.SaveWithBackup((dir_ / "again.slo").c_str()), 1);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), testsupport::ReadBytes(dir_ / "analysed.slo"));
 }
 
 TEST_F(AnalysisRunTest, JoinedVectorsAreOnlyAnInformationBeforeAPolygonMethod) {
-    EXPECT_EQ(doc_.m_settings.m_nVectorMode, 0); // no settings file: start and end
-    doc_.m_settings.m_nVectorMode = 1;
+    EXPECT_EQ(doc_.Settings().m_nVectorMode, 0); // no settings file: start and end
+    doc_.Settings().m_nVectorMode = 1;
     EXPECT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1);
     EXPECT_EQ(sink_.MessagesUtf8(),
               std::vector<std::string>{
                   Utf8(u8"変位はﾍﾞｸﾄﾙ連結線で表示されていますが、解析では始点終点で計算されます")});
-    EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 1);
+    EXPECT_EQ(doc_.SlipLines().GetCount(), 1);
 }
 
 // No result, an empty result, no solver library: one message, the earlier slip lines as
@@ -130,14 +130,14 @@ TEST_F(AnalysisRunTest, AFailedSolverRunLeavesTheSlipLinesAndNoInputFile) {
 }
 
 TEST_F(AnalysisRunTest, ThePolynomialMethodNeedsASurfacePointAndBlockLines) {
-    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
+    doc_.Settings().m_nMethod = CBlockDoc::kParallel;
     for (CNode* point :
          {doc_.FindBoundaryPoint(CNode::kLeftBoundary), doc_.FindBoundaryPoint(CNode::kRightBoundary)}) {
         point->inUse = 0;
     }
     EXPECT_EQ(AnalysisRun(doc_, &SilentSolver).Run(CBlockDoc::kPolynomial, 0), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"多項式法では地表点が必須です"));
-    EXPECT_EQ(doc_.m_settings.m_nMethod, CBlockDoc::kParallel); // nothing stored
+    EXPECT_EQ(doc_.Settings().m_nMethod, CBlockDoc::kParallel); // nothing stored
     sink_.Clear();
     CBlockDoc fresh;
     ASSERT_EQ(fresh.OnOpenDocument((dir_ / "sample.slo").c_str()), 1);
@@ -149,13 +149,13 @@ TEST_F(AnalysisRunTest, ThePolynomialMethodNeedsASurfacePointAndBlockLines) {
 
 TEST_F(AnalysisRunTest, TheUsersNoKeepsTheVerticalLinesButRunsNothing) {
     ASSERT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1);
-    doc_.m_listBlockLines[0].x2 = doc_.m_listBlockLines[0].x1 + 5; // a sloped line becomes vertical
+    doc_.BlockLines()[0].x2 = doc_.BlockLines()[0].x1 + 5; // a sloped line becomes vertical
     sink_.QueueAnswer(IDNO);
     EXPECT_EQ(AnalysisRun(doc_, &SilentSolver).Run(CBlockDoc::kPolynomial, 0), 0);
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(kGoOn)});
-    EXPECT_EQ(doc_.m_listBlockLines[0].x2, doc_.m_listBlockLines[0].x1);
+    EXPECT_EQ(doc_.BlockLines()[0].x2, doc_.BlockLines()[0].x1);
     EXPECT_FALSE(fs::exists(dir_ / "sample.slf"));
-    EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 1);
+    EXPECT_EQ(doc_.SlipLines().GetCount(), 1);
 }
 
 // The lines of the rotation method carry no weight: the check refuses them before the
@@ -169,19 +169,19 @@ TEST_F(AnalysisRunTest, BlockLinesWithoutAWeightAreRefusedByTheCheck) {
 
 // The sample's measurement points lie at x = 36, 48, ..., 120; the surface points at 27 and 134.
 TEST_F(AnalysisRunTest, TheTableCheckCountsAsTheSolverDivides) {
-    doc_.m_tableBlockLines = {{42, 0.5}, {54, 0.5}};
+    doc_.BlockLineTable() = {{42, 0.5}, {54, 0.5}};
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
     // A point on a line belongs to the block left of it, as the solver counts it: the block
     // from 48 to 50 holds nothing.
-    doc_.m_tableBlockLines = {{48, 0.5}, {50, 0.5}};
+    doc_.BlockLineTable() = {{48, 0.5}, {50, 0.5}};
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kEmptyBlock);
     // Two lines at one place enclose an empty block.
-    doc_.m_tableBlockLines = {{54, 0.5}, {54, 0.2}};
+    doc_.BlockLineTable() = {{54, 0.5}, {54, 0.2}};
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kEmptyBlock);
     // A weight the table would not take.
-    doc_.m_tableBlockLines = {{54, 1.5}};
+    doc_.BlockLineTable() = {{54, 1.5}};
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kInvalidLine);
-    doc_.m_tableBlockLines = {{54, 1.0}};
+    doc_.BlockLineTable() = {{54, 1.0}};
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
 }
 
@@ -191,9 +191,9 @@ TEST_F(AnalysisRunTest, TwoBlockLinesAtOneXAreRefused) {
     int key = -1;
     doc_.InsertBoundaryPoint(54, 50, CNode::kInnerBoundary, key);
     ASSERT_NE(doc_.FindBoundaryPoint(CNode::kInnerBoundary), nullptr);
-    doc_.m_tableBlockLines = {{54, 0.5}, {66, 0.2}};
+    doc_.BlockLineTable() = {{54, 0.5}, {66, 0.2}};
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
-    doc_.m_tableBlockLines = {{54, 0.5}, {54, 0.2}};
+    doc_.BlockLineTable() = {{54, 0.5}, {54, 0.2}};
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kEmptyBlock);
 }
 
@@ -205,15 +205,15 @@ TEST_F(AnalysisRunTest, RereadRecordsReplaceTheOnesBlocksAndSlipLinesHeld) {
     CVerrant* line = LastLine();
     EXPECT_EQ(line->boundary[0], doc_.FindBoundaryPoint(CNode::kLeftBoundary));
     EXPECT_EQ(line->boundary[1], doc_.FindBoundaryPoint(CNode::kRightBoundary));
-    POSITION pos = doc_.m_listBlocks.GetHeadPosition();
+    POSITION pos = doc_.Blocks().GetHeadPosition();
     while (pos) {
-        const auto* block = static_cast<const torvan::CBlock*>(doc_.m_listBlocks.GetNext(pos));
+        const auto* block = static_cast<const torvan::CBlock*>(doc_.Blocks().GetNext(pos));
         ASSERT_NE(block->disp, nullptr);
         EXPECT_EQ(doc_.FindDispDataByName(block->disp->name), block->disp);
     }
     // The blocks still trace after the reload, with the new records' vectors.
     doc_.MakeSlipLines(nullptr);
-    ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 2) << sink_.LastMessageUtf8();
+    ASSERT_EQ(doc_.SlipLines().GetCount(), 2) << sink_.LastMessageUtf8();
     EXPECT_EQ(LastLine()->y, line->y);
 }
 
@@ -229,7 +229,7 @@ TEST_F(AnalysisRunTest, TheMergedBoundaryPointIsTheOneTheSlipLinePassesThrough) 
     std::ofstream(dir_ / "moved.slo", std::ios::binary) << text;
     CBlockDoc moved;
     ASSERT_EQ(moved.OnOpenDocument((dir_ / "moved.slo").c_str()), 1);
-    auto* line = static_cast<CVerrant*>(moved.m_listSlipLines.GetHead());
+    auto* line = static_cast<CVerrant*>(moved.SlipLines().GetHead());
     CNode* left = moved.FindBoundaryPoint(CNode::kLeftBoundary);
     EXPECT_EQ(line->boundary[0], left);
     EXPECT_EQ(left->x, 27.0);

@@ -25,8 +25,8 @@ protected:
     // A flat ground line at y = 10 from x = 0 to 30 and measurement points on it.
     void Build(const std::vector<std::pair<double, DPoint>>& sites) {
         doc_.ImportPointRun({{0, 10}, {30, 10}});
-        doc_.m_listGroundOrder.AddTail(doc_.m_mapNode[0]);
-        doc_.m_listGroundOrder.AddTail(doc_.m_mapNode[1]);
+        doc_.GroundOrder().AddTail(doc_.GroundPoints()[0]);
+        doc_.GroundOrder().AddTail(doc_.GroundPoints()[1]);
         WORD key = 0;
         for (const auto& [x, vector] : sites) {
             int siteKey = -1;
@@ -38,19 +38,19 @@ protected:
             disp->readingUsed = {1};
             disp->baseX = x;
             disp->baseY = 10;
-            doc_.m_mapDisp.SetAt(key++, disp);
+            doc_.Displacements().SetAt(key++, disp);
         }
     }
-    CVerrant* LastLine() { return static_cast<CVerrant*>(doc_.m_listSlipLines.GetTail()); }
+    CVerrant* LastLine() { return static_cast<CVerrant*>(doc_.SlipLines().GetTail()); }
     const CBlock* Block(int index) {
-        return static_cast<const CBlock*>(doc_.m_listBlocks.GetAt(doc_.m_listBlocks.FindIndex(index)));
+        return static_cast<const CBlock*>(doc_.Blocks().GetAt(doc_.Blocks().FindIndex(index)));
     }
 };
 
 TEST_F(BlockDivisionTest, TooFewMeasurementPointsBuildNothing) {
     Build({{5, {1, -1}}});
     EXPECT_EQ(doc_.MakeBlockLines(), 0);
-    EXPECT_TRUE(doc_.m_listBlockLines.empty());
+    EXPECT_TRUE(doc_.BlockLines().empty());
 }
 
 // The records are ordered by an exchange sort, as the analysis files were always divided:
@@ -58,77 +58,78 @@ TEST_F(BlockDivisionTest, TooFewMeasurementPointsBuildNothing) {
 // swaps with the first of them and so passes it over the second.
 TEST_F(BlockDivisionTest, EqualXKeepTheOrderOfTheExchangeSort) {
     Build({{5, {1, -1}}, {5, {2, -1}}, {1, {1, -1}}});
-    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
+    doc_.Settings().m_nMethod = CBlockDoc::kParallel;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
     std::vector<CObject*> order;
-    POSITION pos = doc_.m_listVectorPoints.GetHeadPosition();
+    POSITION pos = doc_.VectorPoints().GetHeadPosition();
     while (pos) {
-        order.push_back(doc_.m_listVectorPoints.GetNext(pos));
+        order.push_back(doc_.VectorPoints().GetNext(pos));
     }
-    EXPECT_EQ(order, (std::vector<CObject*>{doc_.m_mapDisp[2], doc_.m_mapDisp[1], doc_.m_mapDisp[0]}));
+    EXPECT_EQ(order, (std::vector<CObject*>{doc_.Displacements()[2], doc_.Displacements()[1],
+                                            doc_.Displacements()[0]}));
 }
 
 TEST_F(BlockDivisionTest, ParallelMethodDividesHalfwayWithMargins) {
     Build({{5, {1, -1}}, {15, {1, -1}}, {25, {1, -1}}});
-    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
+    doc_.Settings().m_nMethod = CBlockDoc::kParallel;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
-    ASSERT_EQ(doc_.m_listBlockLines.size(), 2u);
+    ASSERT_EQ(doc_.BlockLines().size(), 2u);
     // Extent y 10..10 widens to -40..60; margins 10 % of the height.
-    EXPECT_EQ(doc_.m_listBlockLines[0].x1, 10);
-    EXPECT_EQ(doc_.m_listBlockLines[0].y1, 70);
-    EXPECT_EQ(doc_.m_listBlockLines[0].y2, -50);
-    EXPECT_EQ(doc_.m_listBlockLines[1].x2, 20);
-    EXPECT_EQ(doc_.m_listBlockLines[1].beta, 0.1);
-    ASSERT_EQ(doc_.m_listBlocks.GetCount(), 3);
+    EXPECT_EQ(doc_.BlockLines()[0].x1, 10);
+    EXPECT_EQ(doc_.BlockLines()[0].y1, 70);
+    EXPECT_EQ(doc_.BlockLines()[0].y2, -50);
+    EXPECT_EQ(doc_.BlockLines()[1].x2, 20);
+    EXPECT_EQ(doc_.BlockLines()[1].beta, 0.1);
+    ASSERT_EQ(doc_.Blocks().GetCount(), 3);
     EXPECT_EQ(Block(0)->vertexCount, 4);
     EXPECT_EQ(Block(0)->x[0], -3); // the left frame line at xmin - 10 % of the width
     EXPECT_EQ(Block(2)->x[3], 33);
-    EXPECT_EQ(Block(1)->disp, static_cast<CDispData*>(doc_.m_mapDisp[1]));
+    EXPECT_EQ(Block(1)->disp, static_cast<CDispData*>(doc_.Displacements()[1]));
     EXPECT_EQ(doc_.FindBlockIndex(12, 0), 1);
     EXPECT_EQ(doc_.FindBlockIndex(100, 0), platform::kUnsetInt);
 }
 
 TEST_F(BlockDivisionTest, RotationMethodBisectsTheNormalsAtTheirCrossing) {
     Build({{0, {1, -1}}, {10, {1, 1}}});
-    doc_.m_settings.m_nMethod = CBlockDoc::kRotation;
+    doc_.Settings().m_nMethod = CBlockDoc::kRotation;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
-    ASSERT_EQ(doc_.m_listBlockLines.size(), 1u);
+    ASSERT_EQ(doc_.BlockLines().size(), 1u);
     // Normals y - 10 = x and y - 10 = -(x - 10) cross at (5, 15); the bisector points straight down.
-    EXPECT_NEAR(doc_.m_listBlockLines[0].x1, 5, 1e-9);
-    EXPECT_NEAR(doc_.m_listBlockLines[0].x2, 5, 1e-9);
-    EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_listBlockLines[0].beta));
+    EXPECT_NEAR(doc_.BlockLines()[0].x1, 5, 1e-9);
+    EXPECT_NEAR(doc_.BlockLines()[0].x2, 5, 1e-9);
+    EXPECT_TRUE(platform::IsUnsetDouble(doc_.BlockLines()[0].beta));
 }
 
 TEST_F(BlockDivisionTest, ParallelVectorsFailAndLeaveNoBlocksOfTheEarlierDivision) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
-    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
+    doc_.Settings().m_nMethod = CBlockDoc::kParallel;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
-    ASSERT_EQ(doc_.m_listBlocks.GetCount(), 2);
-    doc_.m_settings.m_nMethod = CBlockDoc::kRotation;
+    ASSERT_EQ(doc_.Blocks().GetCount(), 2);
+    doc_.Settings().m_nMethod = CBlockDoc::kRotation;
     EXPECT_EQ(doc_.MakeBlockLines(), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"隣接する変位ﾍﾞｸﾄﾙ方向が等しいため、ﾌﾞﾛｯｸ分割線を作成できません"));
-    EXPECT_TRUE(doc_.m_listBlockLines.empty());
-    EXPECT_EQ(doc_.m_listBlocks.GetCount(), 0);
+    EXPECT_TRUE(doc_.BlockLines().empty());
+    EXPECT_EQ(doc_.Blocks().GetCount(), 0);
 }
 
 TEST_F(BlockDivisionTest, OneMeasurementPointLeftLeavesNoBlocksOfTheEarlierDivision) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
-    std::unique_ptr<CObject> removed(doc_.m_mapDisp[1]);
-    doc_.m_mapDisp.RemoveKey(1);
+    std::unique_ptr<CObject> removed(doc_.Displacements()[1]);
+    doc_.Displacements().RemoveKey(1);
     EXPECT_EQ(doc_.MakeBlockLines(), 0);
-    EXPECT_EQ(doc_.m_listBlocks.GetCount(), 0);
+    EXPECT_EQ(doc_.Blocks().GetCount(), 0);
     EXPECT_EQ(sink_.MessageCount(), 0);
 }
 
 TEST_F(BlockDivisionTest, SlipLineFromTheLeftSurfacePointIsClippedAtTheGround) {
     Build({{5, {1, -1}}, {15, {1, -1}}, {25, {1, 2}}});
-    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
+    doc_.Settings().m_nMethod = CBlockDoc::kParallel;
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
     doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
     doc_.MakeSlipLines(nullptr);
-    ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 1) << sink_.LastMessageUtf8();
+    ASSERT_EQ(doc_.SlipLines().GetCount(), 1) << sink_.LastMessageUtf8();
     CVerrant* line = LastLine();
     // (2, 10) -> x = 10 at y = 2 -> x = 20 at y = -8 -> up at slope 2, meeting the ground at (29, 10).
     EXPECT_EQ(line->x, (std::vector<double>{2, 10, 20, 29}));
@@ -141,15 +142,15 @@ TEST_F(BlockDivisionTest, SlipLineFromTheLeftSurfacePointIsClippedAtTheGround) {
 
 TEST_F(BlockDivisionTest, TwoSurfacePointsBlendTheTwoTraces) {
     Build({{5, {1, -1}}, {15, {1, 0.0001}}, {25, {1, 1}}});
-    doc_.m_listDates.clear();
-    static_cast<CDispData*>(doc_.m_mapDisp[1])->col2 = {0.0}; // horizontal
-    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
-    doc_.m_settings.m_nMethodOption = 1; // simple average
+    doc_.ReadingDates().clear();
+    static_cast<CDispData*>(doc_.Displacements()[1])->col2 = {0.0}; // horizontal
+    doc_.Settings().m_nMethod = CBlockDoc::kParallel;
+    doc_.Settings().m_nMethodOption = 1; // simple average
     ASSERT_EQ(doc_.MakeBlockLines(), 1);
     doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
     doc_.InsertPoint(28, 10, CNode::kRightBoundary);
     doc_.MakeSlipLines(nullptr);
-    ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 1) << sink_.LastMessageUtf8();
+    ASSERT_EQ(doc_.SlipLines().GetCount(), 1) << sink_.LastMessageUtf8();
     CVerrant* line = LastLine();
     // Trace A from the left: (10, 2), (20, 2). Trace B from the right: (20, 2), (10, 2).
     ASSERT_EQ(line->pointCount, 4);
@@ -165,20 +166,20 @@ TEST_F(BlockDivisionTest, SurfacePointsInOneBlockOrSwappedAreRefused) {
     doc_.InsertPoint(1, 10, CNode::kLeftBoundary);
     doc_.InsertPoint(3, 10, CNode::kRightBoundary);
     doc_.MakeSlipLines(nullptr);
-    EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 0);
+    EXPECT_EQ(doc_.SlipLines().GetCount(), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"2個の地表境界点が同一ﾌﾞﾛｯｸ内にあるため、すべり線作成できません"));
 }
 
 TEST_F(BlockDivisionTest, PolynomialResultIsSampledPerBlock) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
-    doc_.m_settings.m_nMethod = CBlockDoc::kPolynomial;
+    doc_.Settings().m_nMethod = CBlockDoc::kPolynomial;
     doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
     const testsupport::TempDir dir("poly");
     const std::string path =
         dir.Write("poly.slf", "t\r\nblocks            2\r\nhead\r\n 0 -0.5 10 0 29\r\n 0.01 -1 20 29 30\r\n");
     doc_.MakeSlipLines(path.c_str());
-    ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 1) << sink_.LastMessageUtf8();
+    ASSERT_EQ(doc_.SlipLines().GetCount(), 1) << sink_.LastMessageUtf8();
     CVerrant* line = LastLine();
     // Span 30, unit 1: the first block 29 steps (30 points), the second raised to 2 steps (3 points).
     ASSERT_EQ(line->pointCount, 33);
@@ -191,15 +192,15 @@ TEST_F(BlockDivisionTest, PolynomialResultIsSampledPerBlock) {
 
 TEST_F(BlockDivisionTest, BlockLineTableConditions) {
     Build({{5, {1, -1}}, {15, {1, -1}}, {25, {1, -1}}});
-    doc_.m_tableBlockLines = {{10, 0.1}, {20, 0.1}};
+    doc_.BlockLineTable() = {{10, 0.1}, {20, 0.1}};
     double width, height;
     doc_.GetModelExtent(width, height);
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
-    doc_.m_tableBlockLines = {{10, 0.1}, {12, 0.1}};
+    doc_.BlockLineTable() = {{10, 0.1}, {12, 0.1}};
     EXPECT_EQ(doc_.CheckBlockLineConditions(),
               torvan::BlockLineCheck::kEmptyBlock); // the block 10..12 holds no measurement point
-    static_cast<CDispData*>(doc_.m_mapDisp[1])->inUse = 0;
-    static_cast<CDispData*>(doc_.m_mapDisp[2])->inUse = 0;
+    static_cast<CDispData*>(doc_.Displacements()[1])->inUse = 0;
+    static_cast<CDispData*>(doc_.Displacements()[2])->inUse = 0;
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kTooFewConditions);
 }
 

@@ -21,24 +21,25 @@ protected:
         doc_.InsertBoundaryPoint(-10, 0, CNode::kLeftBoundary, key);
         doc_.InsertBoundaryPoint(10, 0, CNode::kRightBoundary, key);
         doc_.InsertBoundaryPoint(0, -5, CNode::kInnerBoundary, key);
-        ASSERT_EQ(doc_.m_mapBound.GetCount(), 3);
+        ASSERT_EQ(doc_.BoundaryPoints().GetCount(), 3);
         Bound(2)->slipMark = CNode::kSlipFixed;
         line_ = new CVerrant(1);
         line_->x = {-10, 10};
         line_->y = {0, 0};
         line_->pointCount = 2;
         line_->boundary[0] = Bound(1);
-        doc_.m_listSlipLines.AddTail(line_);
+        doc_.SlipLines().AddTail(line_);
         doc_.ResetMarks();
         ASSERT_EQ(Bound(1)->slipMark, CNode::kSlipUsed);
         ASSERT_EQ(Bound(2)->slipMark, CNode::kSlipFixed);
     }
     CNode* Bound(int number) {
         CObject* object = nullptr;
-        return doc_.m_mapBound.Lookup(static_cast<WORD>(number - 1), object) ? static_cast<CNode*>(object)
-                                                                             : nullptr;
+        return doc_.BoundaryPoints().Lookup(static_cast<WORD>(number - 1), object)
+                   ? static_cast<CNode*>(object)
+                   : nullptr;
     }
-    CNode* GroundPoint() { return static_cast<CNode*>(doc_.m_mapNode[0]); }
+    CNode* GroundPoint() { return static_cast<CNode*>(doc_.GroundPoints()[0]); }
     // Everything selected, as the view's selection list holds it.
     void SelectAll() {
         selection_.RemoveAll();
@@ -48,8 +49,8 @@ protected:
                 selection_.AddTail(point);
             }
         }
-        for (POSITION pos = doc_.m_listSlipLines.GetHeadPosition(); pos;) {
-            auto* line = static_cast<CVerrant*>(doc_.m_listSlipLines.GetNext(pos));
+        for (POSITION pos = doc_.SlipLines().GetHeadPosition(); pos;) {
+            auto* line = static_cast<CVerrant*>(doc_.SlipLines().GetNext(pos));
             line->state = 2;
             selection_.AddTail(line);
         }
@@ -77,7 +78,7 @@ TEST_F(DeleteAllTest, BoundaryPointsThenSlipLinesLeaveNothingSelectedOrDangling)
     SelectAll();
     EXPECT_EQ(doc_.DeleteAllSlipLines(selection_), 1);
     EXPECT_TRUE(selection_.IsEmpty());
-    EXPECT_TRUE(doc_.m_listSlipLines.IsEmpty());
+    EXPECT_TRUE(doc_.SlipLines().IsEmpty());
     EXPECT_EQ(Bound(1)->slipMark, CNode::kSlipFree);
     EXPECT_EQ(Bound(2)->slipMark, CNode::kSlipFixed);
     EXPECT_EQ(Bound(1)->state, CNode::kNormal);
@@ -89,7 +90,7 @@ TEST_F(DeleteAllTest, BoundaryPointsThenSlipLinesLeaveNothingSelectedOrDangling)
     EXPECT_TRUE(selection_.IsEmpty());
     EXPECT_EQ(Bound(1), nullptr);
     ASSERT_NE(Bound(2), nullptr);
-    EXPECT_EQ(doc_.m_nMaxBound, 2);
+    EXPECT_EQ(doc_.MaxBound(), 2);
 }
 
 // A new inner point replaces the inner point in use. A point no slip line holds goes; one a

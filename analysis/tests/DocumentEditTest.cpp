@@ -18,10 +18,10 @@ TEST_F(DocumentTest, NearbyGroundPointIsReusedFartherOneIsNew) {
     EXPECT_EQ(key, 0);
     EXPECT_EQ(doc_.InsertGroundPoint(10.02, 10, key), 0);
     EXPECT_EQ(key, 1);
-    EXPECT_EQ(doc_.m_nMaxNode, 2);
-    EXPECT_EQ(doc_.m_nNextKey, 2);
-    EXPECT_EQ(static_cast<CNode*>(doc_.m_mapNode[1])->seqNo, 1);
-    EXPECT_EQ(static_cast<CNode*>(doc_.m_mapNode[1])->state, CNode::kMarked);
+    EXPECT_EQ(doc_.MaxNode(), 2);
+    EXPECT_EQ(doc_.NextKey(), 2);
+    EXPECT_EQ(static_cast<CNode*>(doc_.GroundPoints()[1])->seqNo, 1);
+    EXPECT_EQ(static_cast<CNode*>(doc_.GroundPoints()[1])->state, CNode::kMarked);
 }
 
 TEST_F(DocumentTest, APointOnOrBesideALineSplitsIt) {
@@ -29,8 +29,8 @@ TEST_F(DocumentTest, APointOnOrBesideALineSplitsIt) {
     ASSERT_EQ(Lines(), (LinePairs{{1, 2}}));
     Ground(5, 0.05); // squared distance 0.0025 < 0.01: on the line
     EXPECT_EQ(Lines(), (LinePairs{{1, 3}, {3, 2}}));
-    EXPECT_EQ(doc_.m_nLineCount, 3); // key 0 stays unused until renumbering
-    Ground(2, 0.2);                  // 0.04 >= 0.01: beside it
+    EXPECT_EQ(doc_.LineCount(), 3); // key 0 stays unused until renumbering
+    Ground(2, 0.2);                 // 0.04 >= 0.01: beside it
     EXPECT_EQ(Lines().size(), 2u);
 }
 
@@ -42,7 +42,7 @@ TEST_F(DocumentTest, MeasurementPointsAreNamedAndAskWhenNearOtherPoints) {
     EXPECT_EQ(key, -1);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"計測点以外の点が近距離にありますがよろしいですか？"));
     EXPECT_EQ(doc_.InsertSitePoint(3, 0, key), 0);
-    EXPECT_EQ(static_cast<CNode*>(doc_.m_mapSite[0])->name, "No.K1");
+    EXPECT_EQ(static_cast<CNode*>(doc_.MeasurementPoints()[0])->name, "No.K1");
 }
 
 TEST_F(DocumentTest, BoundaryPointPositionRules) {
@@ -51,14 +51,14 @@ TEST_F(DocumentTest, BoundaryPointPositionRules) {
     doc_.ImportPointRun({{0, 0}, {10, 0}});
     doc_.InsertPoint(5, 0.05, CNode::kInnerBoundary);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地中境界点の指定位置ｴﾗｰ !!"));
-    EXPECT_EQ(doc_.m_mapBound.GetCount(), 0);
+    EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 0);
     doc_.InsertPoint(5, -0.2, CNode::kInnerBoundary);
-    EXPECT_EQ(doc_.m_mapBound.GetCount(), 1);
+    EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 1);
     doc_.InsertPoint(3, 0.2, CNode::kLeftBoundary);
-    EXPECT_EQ(doc_.m_mapBound.GetCount(), 1);
+    EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 1);
     doc_.InsertPoint(3, 0.05, CNode::kLeftBoundary);
-    ASSERT_EQ(doc_.m_mapBound.GetCount(), 2);
-    CNode* left = static_cast<CNode*>(doc_.m_mapBound[1]);
+    ASSERT_EQ(doc_.BoundaryPoints().GetCount(), 2);
+    CNode* left = static_cast<CNode*>(doc_.BoundaryPoints()[1]);
     EXPECT_EQ(left->name, "B-2");
     // Within 0.01 m of it a right boundary point reuses the left one, kind unchanged.
     CNode* hit = doc_.InsertPoint(3.005, 0.05, CNode::kRightBoundary);
@@ -69,27 +69,27 @@ TEST_F(DocumentTest, BoundaryPointPositionRules) {
 TEST_F(DocumentTest, ASecondLeftBoundaryPointSwitchesTheFirstOffOrDeletesIt) {
     doc_.ImportPointRun({{0, 0}, {10, 0}});
     doc_.InsertPoint(1, 0, CNode::kLeftBoundary);
-    CNode* first = static_cast<CNode*>(doc_.m_mapBound[0]);
+    CNode* first = static_cast<CNode*>(doc_.BoundaryPoints()[0]);
     // Used by a slip line: stays, switched off, under the hidden branch.
     auto* slip = new CVerrant(1);
     slip->boundary[0] = first;
-    doc_.m_listSlipLines.AddTail(slip);
+    doc_.SlipLines().AddTail(slip);
     doc_.ResetMarks();
     EXPECT_EQ(first->slipMark, 1);
     side_.treeOpen = true;
     doc_.InsertPoint(2, 0, CNode::kLeftBoundary);
     EXPECT_EQ(first->inUse, 0);
-    EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
+    EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 2);
     EXPECT_EQ(side_.treeCalls, (std::vector<std::string>{"delete 11/1", "update 11", "update 21"}));
     // Unused by any slip line: the switched-off point is deleted.
     doc_.InsertPoint(3, 0, CNode::kLeftBoundary);
-    EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
+    EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 2);
     EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->number, 3);
     // A cancelled dialog leaves the model as it was.
     side_.confirmDialog = false;
     doc_.InsertPoint(4, 0, CNode::kLeftBoundary);
     EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->number, 3);
-    EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
+    EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 2);
 }
 
 TEST_F(DocumentTest, ADrawnLineSplitsTheLinesItCrossesButStaysWhole) {
@@ -105,7 +105,7 @@ TEST_F(DocumentTest, ADrawnLineSplitsTheLinesItCrossesButStaysWhole) {
 TEST_F(DocumentTest, ACrossingNearAnExistingPointReusesItAndWarnsForAHorizontalLine) {
     doc_.ImportPointRun({{5, -5}, {5, 0.005}, {5, 5}});
     doc_.ImportPointRun({{0, 0}, {10, 0}});
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 5); // no new point at the crossing
+    EXPECT_EQ(doc_.GroundPoints().GetCount(), 5); // no new point at the crossing
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"水平線が描けないため、直線で描画します !!!"));
 }
 
@@ -132,7 +132,7 @@ TEST_P(CoveredLineTest, TheDrawnLineRunsThroughEveryCoveredPoint) {
     doc_.ImportPointRun(c.existing);
     doc_.ImportPointRun(c.drawn);
     EXPECT_EQ(Lines(), c.expected);
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), static_cast<int>(c.existing.size() + c.drawn.size()));
+    EXPECT_EQ(doc_.GroundPoints().GetCount(), static_cast<int>(c.existing.size() + c.drawn.size()));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,7 +155,7 @@ TEST_F(DocumentTest, DrawingTheSameLineAgainKeepsOneLine) {
     doc_.ImportPointRun({{0, 0}, {10, 0}});
     doc_.ImportPointRun({{10, 0}, {0, 0}});
     EXPECT_EQ(Lines(), (LinePairs{{2, 1}}));
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 2);
+    EXPECT_EQ(doc_.GroundPoints().GetCount(), 2);
 }
 
 TEST_F(DocumentTest, RenumberingClosesKeyGaps) {
@@ -165,13 +165,13 @@ TEST_F(DocumentTest, RenumberingClosesKeyGaps) {
     for (int i = 0; i < 6; ++i) {
         doc_.AddLine(i, i + 1, i);
     }
-    doc_.m_nLineCount = 6;
-    static_cast<CLine*>(doc_.m_LineList[3])->status = CLine::kCollapsed;
+    doc_.SetLineCount(6);
+    static_cast<CLine*>(doc_.GroundLines()[3])->status = CLine::kCollapsed;
     doc_.AddLines(CLine::kCollapsed);
-    EXPECT_EQ(doc_.m_nLineCount, 5);
-    EXPECT_EQ(static_cast<CLine*>(doc_.m_LineList[3])->number, 4);
-    EXPECT_EQ(static_cast<CLine*>(doc_.m_LineList[3])->node1, 4); // the line that was key 4
-    EXPECT_EQ(static_cast<CLine*>(doc_.m_LineList[4])->number, 5);
+    EXPECT_EQ(doc_.LineCount(), 5);
+    EXPECT_EQ(static_cast<CLine*>(doc_.GroundLines()[3])->number, 4);
+    EXPECT_EQ(static_cast<CLine*>(doc_.GroundLines()[3])->node1, 4); // the line that was key 4
+    EXPECT_EQ(static_cast<CLine*>(doc_.GroundLines()[4])->number, 5);
 }
 
 TEST_F(DocumentTest, ImportRenumbersOnlyPastOneHundredUnusedKeys) {
@@ -181,38 +181,38 @@ TEST_F(DocumentTest, ImportRenumbersOnlyPastOneHundredUnusedKeys) {
     for (int i = 1; i <= 50; ++i) {
         Ground(i * 10.0, 0.0);
     }
-    EXPECT_EQ(doc_.m_nLineCount - doc_.m_LineList.GetCount(), 50);
+    EXPECT_EQ(doc_.LineCount() - doc_.GroundLines().GetCount(), 50);
     for (int i = 1; i <= 50; ++i) {
         Ground(i * 10.0 + 5, 0.0);
     }
-    EXPECT_EQ(doc_.m_nLineCount - doc_.m_LineList.GetCount(), 100);
+    EXPECT_EQ(doc_.LineCount() - doc_.GroundLines().GetCount(), 100);
     EXPECT_EQ(doc_.ImportPointRun({{2000, 0}}), 0); // exactly 100: no renumbering
     Ground(2.5, 0.0);
     EXPECT_EQ(doc_.ImportPointRun({{3000, 0}}), 1);
-    EXPECT_EQ(doc_.m_nLineCount, doc_.m_LineList.GetCount());
+    EXPECT_EQ(doc_.LineCount(), doc_.GroundLines().GetCount());
 }
 
 TEST_F(DocumentTest, DeletingAPointMergesItsLinesAndLeavesNoDanglingLine) {
     doc_.ImportPointRun({{0, 0}, {5, 1}, {10, 0}, {15, 2}});
-    static_cast<CNode*>(doc_.m_mapNode[1])->state = CNode::kSelected;
-    static_cast<CNode*>(doc_.m_mapNode[3])->state = CNode::kSelected; // an end point
+    static_cast<CNode*>(doc_.GroundPoints()[1])->state = CNode::kSelected;
+    static_cast<CNode*>(doc_.GroundPoints()[3])->state = CNode::kSelected; // an end point
     doc_.DeleteSelection();
     EXPECT_EQ(Lines(), (LinePairs{{1, 3}}));
-    EXPECT_EQ(doc_.m_nLineCount, 1);
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 2);
-    EXPECT_EQ(doc_.m_mapAllPoints.GetCount(), 2);
-    EXPECT_EQ(doc_.m_nMaxNode, 3);
+    EXPECT_EQ(doc_.LineCount(), 1);
+    EXPECT_EQ(doc_.GroundPoints().GetCount(), 2);
+    EXPECT_EQ(doc_.AllPoints().GetCount(), 2);
+    EXPECT_EQ(doc_.MaxNode(), 3);
 }
 
 TEST_F(DocumentTest, DeletingABoundaryPointClearsItFromSlipLines) {
     doc_.ImportPointRun({{0, 0}, {10, 0}});
     doc_.InsertPoint(1, 0, CNode::kLeftBoundary);
     auto* slip = new CVerrant(1);
-    slip->boundary[0] = static_cast<CNode*>(doc_.m_mapBound[0]);
-    doc_.m_listSlipLines.AddTail(slip);
-    static_cast<CNode*>(doc_.m_mapBound[0])->state = CNode::kSelected;
+    slip->boundary[0] = static_cast<CNode*>(doc_.BoundaryPoints()[0]);
+    doc_.SlipLines().AddTail(slip);
+    static_cast<CNode*>(doc_.BoundaryPoints()[0])->state = CNode::kSelected;
     doc_.DeleteSelection();
-    EXPECT_EQ(doc_.m_mapBound.GetCount(), 0);
+    EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 0);
     EXPECT_EQ(slip->boundary[0], nullptr);
 }
 
@@ -222,13 +222,13 @@ TEST_F(DocumentTest, ModelExtent) {
     doc_.GetModelExtent(width, height);
     EXPECT_EQ(width, 200);
     EXPECT_EQ(height, 100);
-    EXPECT_TRUE(platform::IsUnsetDouble(doc_.m_extents.m_dMinX));
+    EXPECT_TRUE(platform::IsUnsetDouble(doc_.Extents().m_dMinX));
     Ground(5, 7);
     doc_.GetModelExtent(width, height);
     EXPECT_EQ(width, 200);
     EXPECT_EQ(height, 100);
-    EXPECT_EQ(doc_.m_extents.m_dMinX, -95);
-    EXPECT_EQ(doc_.m_extents.m_dMaxY, 57);
+    EXPECT_EQ(doc_.Extents().m_dMinX, -95);
+    EXPECT_EQ(doc_.Extents().m_dMaxY, 57);
     Ground(25, 17);
     doc_.GetModelExtent(width, height);
     EXPECT_EQ(width, 20);
@@ -243,8 +243,8 @@ TEST_F(DocumentTest, VerticalBlockLinesSpanTheModelWithMargins) {
     const double xs[2] = {30, 60};
     const double betas[2] = {0.1, 0.2};
     doc_.MakeVerticalBlockLines(xs, betas, 2);
-    ASSERT_EQ(doc_.m_listBlockLines.size(), 2u);
-    EXPECT_EQ(doc_.m_listBlockLines[0].y1, 55);
-    EXPECT_EQ(doc_.m_listBlockLines[0].y2, -5);
-    EXPECT_EQ(doc_.m_listBlockLines[1].beta, 0.2);
+    ASSERT_EQ(doc_.BlockLines().size(), 2u);
+    EXPECT_EQ(doc_.BlockLines()[0].y1, 55);
+    EXPECT_EQ(doc_.BlockLines()[0].y2, -5);
+    EXPECT_EQ(doc_.BlockLines()[1].beta, 0.2);
 }

@@ -53,15 +53,15 @@ protected:
 TEST_F(DocumentLifeCycleTest, OpeningTakesThePathAndTheFilesItNames) {
     std::string sample = (dir_ / "sample.slo").string();
     ASSERT_EQ(doc_.OnOpenDocument(sample.c_str()), 1) << sink_.LastMessageUtf8();
-    EXPECT_EQ(doc_.m_strPath, sample.c_str());
-    EXPECT_EQ(doc_.m_strTitle, "sample");
+    EXPECT_EQ(doc_.Path(), sample.c_str());
+    EXPECT_EQ(doc_.Title(), "sample");
     EXPECT_FALSE(doc_.IsModified());
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 45);
+    EXPECT_EQ(doc_.GroundPoints().GetCount(), 45);
     // Opening a missing file empties the document and says so.
     std::string missing = (dir_ / "missing.slo").string();
     EXPECT_EQ(doc_.OnOpenDocument(missing.c_str()), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), missing + Utf8(u8"\nﾌｧｲﾙが見つかりません"));
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
+    EXPECT_EQ(doc_.GroundPoints().GetCount(), 0);
 }
 
 TEST_F(DocumentLifeCycleTest, JapaneseNamedAndReadOnlyFilesOpenAndAReadOnlyOneIsNeverReplaced) {
@@ -76,14 +76,15 @@ TEST_F(DocumentLifeCycleTest, JapaneseNamedAndReadOnlyFilesOpenAndAReadOnlyOneIs
     ASSERT_EQ(doc_.OnOpenDocument(Cp932(japanese).c_str()), 1) << sink_.LastMessageUtf8();
     EXPECT_EQ(doc_.SaveWithBackup(Cp932(japanese).c_str()), 1) << sink_.LastMessageUtf8();
     ASSERT_EQ(doc_.OnOpenDocument(Cp932(japanese).c_str()), 1) << sink_.LastMessageUtf8();
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 45);
+    EXPECT_EQ(doc_.GroundPoints().GetCount(), 45);
 
     const std::string sample = (dir_ / "sample.slo").string();
     const std::string before = testsupport::ReadBytes(sample);
     fs::permissions(sample, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(testsupport::RunInChildAsUser([&] {
                   CBlockDoc readOnly;
-                  if (readOnly.OnOpenDocument(sample.c_str()) != 1 || readOnly.m_mapNode.GetCount() != 45) {
+                  if (readOnly.OnOpenDocument(sample.c_str()) != 1 ||
+                      readOnly.GroundPoints().GetCount() != 45) {
                       return 1;
                   }
                   return readOnly.SaveWithBackup(sample.c_str()) == 0 ? 0 : 2;
@@ -99,13 +100,13 @@ TEST_F(DocumentLifeCycleTest, TheSaveCommandAsksOnlyForADocumentWithAPath) {
     ASSERT_EQ(doc_.OnFileSave(), 1);
     EXPECT_EQ(sink_.MessageCount(), 0); // no path yet: no question, the prompt instead
     EXPECT_EQ(side_.prompts, 1);
-    EXPECT_EQ(doc_.m_strPath, path_.c_str());
+    EXPECT_EQ(doc_.Path(), path_.c_str());
     EXPECT_EQ(side_.captions, std::vector<std::string>{path_});
     EXPECT_EQ(side_.reported, path_);
     EXPECT_FALSE(doc_.IsModified());
     std::string first = testsupport::ReadBytes(path_);
 
-    doc_.m_settings.m_dPhi = 30.0;
+    doc_.Settings().m_dPhi = 30.0;
     sink_.QueueAnswer(IDNO);
     EXPECT_EQ(doc_.OnFileSave(), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), path_ + Utf8(u8"\n更新してもよろしいですか？"));
@@ -127,8 +128,8 @@ TEST_F(DocumentLifeCycleTest, SaveAsPromptsEveryTime) {
     side_.promptAnswer = other;
     ASSERT_EQ(doc_.OnFileSaveAs(), 1);
     EXPECT_EQ(side_.prompts, 3);
-    EXPECT_EQ(doc_.m_strPath, other.c_str());
-    EXPECT_EQ(doc_.m_strTitle, "other");
+    EXPECT_EQ(doc_.Path(), other.c_str());
+    EXPECT_EQ(doc_.Title(), "other");
     EXPECT_EQ(side_.captions, (std::vector<std::string>{path_, other}));
     EXPECT_EQ(side_.reported, other);
 }
@@ -152,7 +153,7 @@ TEST_F(DocumentLifeCycleTest, TheQuestionToSave) {
     EXPECT_FALSE(doc_.IsModified());
     EXPECT_TRUE(side_.reported.empty()); // only the save commands report the file
     // With a path the question names it.
-    doc_.m_strPath = path_.c_str();
+    doc_.SetPath(path_.c_str());
     doc_.SetModifiedFlag();
     sink_.QueueAnswer(IDNO);
     doc_.SaveModified();
@@ -161,14 +162,14 @@ TEST_F(DocumentLifeCycleTest, TheQuestionToSave) {
 
 TEST_F(DocumentLifeCycleTest, TheBaseMenusFullPathOfTheNamedFileIsNoOtherFile) {
     // The sample names its reference files without a directory; the base menu passes full paths.
-    doc_.m_strCommandLineSection = (dir_ / "sample.sec").c_str();
-    doc_.m_strCommandLineDisp = (dir_ / "sample.dis").c_str();
+    doc_.SetCommandLineSection((dir_ / "sample.sec").c_str());
+    doc_.SetCommandLineDisp((dir_ / "sample.dis").c_str());
     ASSERT_EQ(doc_.OnOpenDocument((dir_ / "sample.slo").c_str()), 1) << sink_.LastMessageUtf8();
     EXPECT_EQ(side_.referenceQuestions, 0);
     EXPECT_FALSE(doc_.IsModified());
     // Another file is still offered as the choice.
     fs::copy_file(dir_ / "sample.sec", dir_ / "other.sec");
-    doc_.m_strCommandLineSection = (dir_ / "other.sec").c_str();
+    doc_.SetCommandLineSection((dir_ / "other.sec").c_str());
     ASSERT_EQ(doc_.OnOpenDocument((dir_ / "sample.slo").c_str()), 1) << sink_.LastMessageUtf8();
     EXPECT_EQ(side_.referenceQuestions, 1);
 }
@@ -177,7 +178,7 @@ TEST_F(DocumentLifeCycleTest, SavingGoesBackToTheFileOpenedWhateverTheCaseOfItsE
     const fs::path upper = dir_ / "UPPER.SLO";
     fs::copy_file(dir_ / "sample.slo", upper);
     ASSERT_EQ(doc_.OnOpenDocument(upper.c_str()), 1) << sink_.LastMessageUtf8();
-    EXPECT_EQ(doc_.m_strPath, upper.c_str());
+    EXPECT_EQ(doc_.Path(), upper.c_str());
     sink_.QueueAnswer(IDYES);
     ASSERT_EQ(doc_.OnFileSave(), 1) << sink_.LastMessageUtf8();
     EXPECT_FALSE(fs::exists(dir_ / "UPPER.slo"));
@@ -205,10 +206,10 @@ TEST_F(DocumentLifeCycleTest, SaveAsIntoAnotherFolderKeepsTheReferenceFiles) {
         EXPECT_EQ(LineOf(file, "SEFIL"), saved.section);
         CBlockDoc reopened;
         ASSERT_EQ(reopened.OnOpenDocument(Cp932(file).c_str()), 1) << sink_.LastMessageUtf8();
-        EXPECT_EQ(reopened.m_mapNode.GetCount(), doc_.m_mapNode.GetCount());
-        EXPECT_EQ(reopened.m_mapSite.GetCount(), 8);
-        EXPECT_EQ(reopened.m_mapDisp.GetCount(), 8);
-        EXPECT_EQ(reopened.m_listSlipLines.GetCount(), 1);
-        EXPECT_EQ(reopened.m_strDispTitle, doc_.m_strDispTitle);
+        EXPECT_EQ(reopened.GroundPoints().GetCount(), doc_.GroundPoints().GetCount());
+        EXPECT_EQ(reopened.MeasurementPoints().GetCount(), 8);
+        EXPECT_EQ(reopened.Displacements().GetCount(), 8);
+        EXPECT_EQ(reopened.SlipLines().GetCount(), 1);
+        EXPECT_EQ(reopened.DispTitle(), doc_.DispTitle());
     }
 }

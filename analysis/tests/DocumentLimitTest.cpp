@@ -22,13 +22,13 @@ struct ModelCounts {
 class DocumentLimitTest : public DocumentTest {
 protected:
     ModelCounts Counts() const {
-        return {doc_.m_mapNode.GetCount(),
-                doc_.m_mapSite.GetCount(),
-                doc_.m_mapBound.GetCount(),
-                doc_.m_mapAllPoints.GetCount(),
-                doc_.m_LineList.GetCount(),
-                doc_.m_nLineCount,
-                doc_.m_nNextKey};
+        return {doc_.GroundPoints().GetCount(),
+                doc_.MeasurementPoints().GetCount(),
+                doc_.BoundaryPoints().GetCount(),
+                doc_.AllPoints().GetCount(),
+                doc_.GroundLines().GetCount(),
+                doc_.LineCount(),
+                doc_.NextKey()};
     }
     // A boundary point as the analysis file brings it: switched off, kept for a slip line.
     void StoreHiddenBoundaryPoint(int number) {
@@ -36,9 +36,10 @@ protected:
         point->kind = CNode::kInnerBoundary;
         point->inUse = 0;
         point->slipMark = 3;
-        point->seqNo = doc_.m_nNextKey;
-        doc_.m_mapBound.SetAt(static_cast<WORD>(number - 1), point);
-        doc_.m_mapAllPoints.SetAt(static_cast<WORD>(doc_.m_nNextKey++), point);
+        point->seqNo = doc_.NextKey();
+        doc_.BoundaryPoints().SetAt(static_cast<WORD>(number - 1), point);
+        doc_.AllPoints().SetAt(static_cast<WORD>(doc_.NextKey()), point);
+        doc_.SetNextKey(doc_.NextKey() + 1);
         doc_.UpdateMaxNumbers(2);
     }
     void ExpectLimitMessage(const char8_t* kindName) {
@@ -91,7 +92,7 @@ TEST_F(DocumentLimitTest, BoundaryPointsStopAtOneHundred) {
         StoreHiddenBoundaryPoint(number);
     }
     doc_.InsertPoint(50, -10, CNode::kInnerBoundary); // the hundredth
-    ASSERT_EQ(doc_.m_mapBound.GetCount(), 100);
+    ASSERT_EQ(doc_.BoundaryPoints().GetCount(), 100);
     EXPECT_EQ(sink_.MessageCount(), 0);
     ModelCounts before = Counts();
     side_.edited.clear();
@@ -120,8 +121,8 @@ TEST_F(DocumentLimitTest, APointOnALineIsRefusedWhenTheSplitWouldPassTheLineLimi
     for (int i = 1; i <= 999; ++i) {
         ASSERT_GE(Ground(i, 0), 0);
     }
-    ASSERT_EQ(doc_.m_nLineCount, 1999);
-    ASSERT_EQ(doc_.m_LineList.GetCount(), 1000);
+    ASSERT_EQ(doc_.LineCount(), 1999);
+    ASSERT_EQ(doc_.GroundLines().GetCount(), 1000);
     EXPECT_EQ(sink_.MessageCount(), 0);
     ModelCounts before = Counts();
     EXPECT_EQ(Ground(5000, 0), -1);
@@ -145,12 +146,12 @@ class CrossingLimitTest : public DocumentLimitTest,
 TEST_P(CrossingLimitTest, TheCrossedLineStaysWhole) {
     const CrossingLimitCase& c = GetParam();
     doc_.ImportPointRun({{5, -5}, {5, 5}});
-    doc_.m_limits.m_nLimit[c.limitIndex] = c.limit;
+    doc_.Limits().m_nLimit[c.limitIndex] = c.limit;
     doc_.ImportPointRun({{0, 0}, {10, 0}});
     ExpectLimitMessage(c.kindName);
     EXPECT_EQ(Lines(), (LinePairs{{1, 2}}));
-    EXPECT_EQ(doc_.m_nLineCount, 1);
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 4); // the run's own two points, no crossing point
+    EXPECT_EQ(doc_.LineCount(), 1);
+    EXPECT_EQ(doc_.GroundPoints().GetCount(), 4); // the run's own two points, no crossing point
 }
 
 INSTANTIATE_TEST_SUITE_P(Lowered, CrossingLimitTest,

@@ -13,7 +13,7 @@ class PendingPointTest : public DocumentTest {
 protected:
     void SetUp() override {
         doc_.ImportPointRun({{0, 0}, {10, 0}, {20, 0}, {30, 0}});
-        ASSERT_EQ(doc_.m_mapNode.GetCount(), 4);
+        ASSERT_EQ(doc_.GroundPoints().GetCount(), 4);
         ASSERT_EQ(Lines().size(), 3u);
     }
     ~PendingPointTest() override {
@@ -36,21 +36,21 @@ protected:
 
 // A ground table: point 2 moved, point 4 lost its row (it goes with its line), a new row.
 TEST_F(PendingPointTest, ReplaceAddAndRemoveWithTheirLines) {
-    doc_.SetAllPointStates(doc_.m_mapNode, -1);
+    doc_.SetAllPointStates(doc_.GroundPoints(), -1);
     for (int number : {1, 2, 3}) {
-        Point(doc_.m_mapNode, number)->state = 0;
+        Point(doc_.GroundPoints(), number)->state = 0;
     }
     Pend(1, 2, 11, 1, CBlockDoc::kPendingReplace);
     Pend(4, 5, 40, 5, 4);
     doc_.CommitPendingPoints(CNode::kGround, pending_);
-    EXPECT_EQ(Point(doc_.m_mapNode, 4), nullptr);
-    EXPECT_DOUBLE_EQ(Point(doc_.m_mapNode, 2)->y, 1.0);
-    ASSERT_NE(Point(doc_.m_mapNode, 5), nullptr);
+    EXPECT_EQ(Point(doc_.GroundPoints(), 4), nullptr);
+    EXPECT_DOUBLE_EQ(Point(doc_.GroundPoints(), 2)->y, 1.0);
+    ASSERT_NE(Point(doc_.GroundPoints(), 5), nullptr);
     EXPECT_EQ(Lines(), (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
-    for (auto [key, point] : platform::MapEntries<CNode>(doc_.m_mapNode)) {
+    for (auto [key, point] : platform::MapEntries<CNode>(doc_.GroundPoints())) {
         EXPECT_EQ(point->state, 0) << point->number;
     }
-    EXPECT_EQ(doc_.m_nMaxNode, 5);
+    EXPECT_EQ(doc_.MaxNode(), 5);
     EXPECT_TRUE(doc_.IsModified());
 }
 
@@ -59,7 +59,7 @@ TEST_F(PendingPointTest, ReplaceAddAndRemoveWithTheirLines) {
 TEST_F(PendingPointTest, JoinedPointsMergeTheirLines) {
     Pend(2, 3, 10.0002, 0, -2);
     doc_.CommitPendingPoints(CNode::kGround, pending_);
-    EXPECT_EQ(Point(doc_.m_mapNode, 3), nullptr);
+    EXPECT_EQ(Point(doc_.GroundPoints(), 3), nullptr);
     EXPECT_EQ(Lines(), (std::vector<std::pair<int, int>>{{1, 2}, {2, 4}}));
 }
 
@@ -70,20 +70,20 @@ TEST_F(PendingPointTest, AHeldBoundaryPointStaysAndDropResetsMarks) {
     held->kind = CNode::kLeftBoundary;
     held->name = "L";
     held->seqNo = 100;
-    doc_.m_mapBound.SetAt(0, held);
+    doc_.BoundaryPoints().SetAt(0, held);
     auto* line = new torvan::CVerrant(1);
     line->boundary[0] = held;
-    doc_.m_listSlipLines.AddTail(line);
+    doc_.SlipLines().AddTail(line);
     doc_.ResetMarks();
     held->state = -1;
     doc_.CommitPendingPoints(CNode::kInnerBoundary, pending_);
-    ASSERT_EQ(Point(doc_.m_mapBound, 1), held);
+    ASSERT_EQ(Point(doc_.BoundaryPoints(), 1), held);
     EXPECT_EQ(held->inUse, 0);
     EXPECT_EQ(line->boundary[0], held);
 
-    Point(doc_.m_mapNode, 2)->state = CNode::kMarked;
+    Point(doc_.GroundPoints(), 2)->state = CNode::kMarked;
     doc_.DropPendingPoints(CNode::kGround);
-    EXPECT_EQ(Point(doc_.m_mapNode, 2)->state, 0);
+    EXPECT_EQ(Point(doc_.GroundPoints(), 2)->state, 0);
 }
 
 } // namespace

@@ -71,7 +71,7 @@ TEST_F(DocumentSaveTest, EachSaveKeepsThePreviousVersionAsBak) {
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), "three\r\n");
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo.BAK"), "two\r\n");
     EXPECT_EQ(Names(), kSaved);
-    EXPECT_EQ(doc_.m_strTitle, "a");
+    EXPECT_EQ(doc_.Title(), "a");
 }
 
 TEST_F(DocumentSaveTest, AFailedWriteLeavesTheFileAndItsBakAsTheyWere) {
@@ -187,19 +187,19 @@ TEST_F(DocumentSaveTest, AReadOnlyDirectoryLeavesTheFileAndItsBakAsTheyWere) {
 // writer (no writer plugged in) equals the expected file byte for byte; the next save
 // keeps exactly that file as ".BAK".
 TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
-    doc_.m_strAnalysisTitle = CString(u8"編集した断面");
-    doc_.m_strSectionFile = "edited.sec";
-    doc_.m_strDispFile = "edited.dis";
-    doc_.m_settings.m_nMethod = CBlockDoc::kPolynomial;
-    doc_.m_settings.m_dGamma = 18.0;
-    doc_.m_settings.m_dCohesion = 10.0;
-    doc_.m_settings.m_dPhi = 25.0;
-    doc_.m_settings.m_dVectorScale = 200.0;
+    doc_.SetAnalysisTitle(CString(u8"編集した断面"));
+    doc_.SetSectionFile("edited.sec");
+    doc_.SetDispFile("edited.dis");
+    doc_.Settings().m_nMethod = CBlockDoc::kPolynomial;
+    doc_.Settings().m_dGamma = 18.0;
+    doc_.Settings().m_dCohesion = 10.0;
+    doc_.Settings().m_dPhi = 25.0;
+    doc_.Settings().m_dVectorScale = 200.0;
     doc_.ImportPointRun({{0, 20}, {20, 20}, {40, 10}, {60, 0}, {80, 0}});
     doc_.InsertPoint(10, 20, CNode::kLeftBoundary); // B-1
     doc_.InsertPoint(70, 0, CNode::kRightBoundary); // B-2
     doc_.InsertPoint(40, 0, CNode::kInnerBoundary); // B-3
-    ASSERT_EQ(doc_.m_mapBound.GetCount(), 3);
+    ASSERT_EQ(doc_.BoundaryPoints().GetCount(), 3);
     double width = 0;
     double height = 0;
     doc_.GetModelExtent(width, height);
@@ -216,7 +216,7 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
         }
         line->pointCount = 3;
         for (int i = 0; i < 3; ++i) {
-            line->boundary[i] = static_cast<CNode*>(doc_.m_mapBound[static_cast<WORD>(i)]);
+            line->boundary[i] = static_cast<CNode*>(doc_.BoundaryPoints()[static_cast<WORD>(i)]);
         }
         doc_.AddSlipLine(line);
     }
@@ -225,16 +225,16 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     // second slip line is selected and deleted, a ground point goes.
     doc_.InsertPoint(12, 20, CNode::kLeftBoundary); // B-4
     doc_.SelectSlipLinesInRect(30, -10, 80, 20);
-    static_cast<CNode*>(doc_.m_mapNode[2])->state = CNode::kSelected;
+    static_cast<CNode*>(doc_.GroundPoints()[2])->state = CNode::kSelected;
     doc_.DeleteSelection();
-    ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 1);
-    ASSERT_EQ(doc_.m_mapBound.GetCount(), 4);
-    ASSERT_EQ(doc_.m_LineList.GetCount(), 3);
+    ASSERT_EQ(doc_.SlipLines().GetCount(), 1);
+    ASSERT_EQ(doc_.BoundaryPoints().GetCount(), 4);
+    ASSERT_EQ(doc_.GroundLines().GetCount(), 3);
 
     ASSERT_EQ(doc_.SaveWithBackup(path_.c_str()), 1);
     std::string expected = testsupport::ReadBytes(fs::path(VERRANT_TEST_DATA_DIR) / "edited_expected.slo");
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo"), expected);
-    doc_.m_settings.m_dPhi = 30.0;
+    doc_.Settings().m_dPhi = 30.0;
     ASSERT_EQ(doc_.SaveWithBackup(path_.c_str()), 1);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "a.slo.BAK"), expected);
     EXPECT_NE(testsupport::ReadBytes(dir_ / "a.slo"), expected);

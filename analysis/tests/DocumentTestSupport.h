@@ -65,7 +65,7 @@ protected:
     // Lines as (first point number, second point number), in key order.
     std::vector<std::pair<int, int>> Lines() {
         std::vector<std::pair<int, int>> out;
-        for (auto [key, object] : platform::MapEntries<CObject>(doc_.m_LineList)) {
+        for (auto [key, object] : platform::MapEntries<CObject>(doc_.GroundLines())) {
             auto* line = static_cast<torvan::CLine*>(object);
             out.emplace_back(line->node1 + 1, line->node2 + 1);
         }

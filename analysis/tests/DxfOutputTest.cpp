@@ -79,7 +79,7 @@ protected:
 
 TEST_F(DxfOutputTest, GroundLineAndShownSlipLinesOnTheirLayersOnly) {
     OpenSample();
-    ASSERT_FALSE(doc_.m_listGroundOrder.IsEmpty());
+    ASSERT_FALSE(doc_.GroundOrder().IsEmpty());
     AddSlipLine(70.0, true);
     AddSlipLine(66.6, false);
     ASSERT_TRUE(Write("section.dxf"));

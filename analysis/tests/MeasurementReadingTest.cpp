@@ -33,7 +33,7 @@ protected:
     }
     CDispData* Record(WORD key) {
         CObject* object = nullptr;
-        return doc_.m_mapDisp.Lookup(key, object) ? static_cast<CDispData*>(object) : nullptr;
+        return doc_.Displacements().Lookup(key, object) ? static_cast<CDispData*>(object) : nullptr;
     }
     static std::string Title() {
         std::string title = "TITLE     t";
@@ -69,7 +69,7 @@ TEST_F(MeasurementReadingTest, EachBlocksHeaderDecidesTwoOrFourValues) {
                     "      1.00      2.00      3.00      4.00", "DISP          1計測点2",
                     "      1.00      2.00      3.00      4.00", "END"}),
               1);
-    EXPECT_TRUE(doc_.m_bFourColumns);
+    EXPECT_TRUE(doc_.HasFourColumns());
     ASSERT_NE(Record(0), nullptr);
     EXPECT_EQ(Record(0)->columnMode, 0);
     EXPECT_TRUE(Record(0)->col3.empty());
@@ -81,7 +81,7 @@ TEST_F(MeasurementReadingTest, EachBlocksHeaderDecidesTwoOrFourValues) {
     ASSERT_EQ(Read({Title(), "DATE", "2026,4,1,0,0", "DISP          1計測点3",
                     "      5.00      6.00      7.00      8.00", "END"}),
               1);
-    EXPECT_FALSE(doc_.m_bFourColumns);
+    EXPECT_FALSE(doc_.HasFourColumns());
     ASSERT_NE(Record(2), nullptr);
     EXPECT_EQ(Record(2)->columnMode, 1);
     EXPECT_DOUBLE_EQ(Record(2)->col3[0], 0.007);

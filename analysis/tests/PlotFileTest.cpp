@@ -123,7 +123,7 @@ TEST_F(PlotFileTest, AHundredMetreAxisAtOneToAThousandHasTicksEveryFiveMillimetr
 TEST_F(PlotFileTest, TheSampleGetsItsIndexAndPageFilesBesideIt) {
     CBlockDoc doc;
     OpenSample(doc);
-    doc.m_plot.m_nPaper = 6;
+    doc.Sheet().m_nPaper = 6;
     PlotStyle style;
     CString index;
     ASSERT_EQ(doc.WritePlotFile(index, style), 1);
@@ -162,7 +162,7 @@ TEST_F(PlotFileTest, GroundLinesDrawnEitherWayPlotAsOneRun) {
     CString index;
     ASSERT_EQ(doc.WritePlotFile(index, style), 1);
     const std::string forward = dir_.Read("sample.p01");
-    for (auto [key, line] : platform::MapEntries<CLine>(doc.m_LineList)) {
+    for (auto [key, line] : platform::MapEntries<CLine>(doc.GroundLines())) {
         std::swap(line->node1, line->node2);
     }
     ASSERT_EQ(doc.WritePlotFile(index, style), 1);
@@ -192,8 +192,8 @@ TEST_F(PlotFileTest, AnIndexHeldByTheViewerIsNotReplaced) {
 TEST_F(PlotFileTest, ASectionLargerThanThePaperIsToldBeforeTheFilesAreWritten) {
     CBlockDoc doc;
     OpenSample(doc);
-    doc.m_plot.m_nPaper = 6;
-    doc.m_plot.m_dModelScale = 500.0;
+    doc.Sheet().m_nPaper = 6;
+    doc.Sheet().m_dModelScale = 500.0;
     sink_.QueueAnswer(IDNO);
     CString index;
     EXPECT_EQ(doc.WritePlotFile(index, PlotStyle()), 0);
@@ -205,7 +205,7 @@ TEST_F(PlotFileTest, ASectionLargerThanThePaperIsToldBeforeTheFilesAreWritten) {
     EXPECT_FALSE(std::filesystem::exists(Path("sample.p00")));
     // A scale that fits asks nothing.
     sink_.Clear();
-    doc.m_plot.m_dModelScale = 1000.0;
+    doc.Sheet().m_dModelScale = 1000.0;
     EXPECT_EQ(doc.WritePlotFile(index, PlotStyle()), 1);
     EXPECT_EQ(sink_.MessageCount(), 0) << sink_.LastMessageUtf8();
 }

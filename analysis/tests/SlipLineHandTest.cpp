@@ -42,7 +42,7 @@ protected:
                std::vector<DPoint> sites = {{10, 18}, {20, 15}, {30, 11}}) {
         doc_.ImportPointRun({{0, 20}, {10, 18}, {20, 15}, {30, 11}, {40, 10}});
         for (WORD key = 0; key < 5; ++key) {
-            doc_.m_listGroundOrder.AddTail(doc_.m_mapNode[key]);
+            doc_.GroundOrder().AddTail(doc_.GroundPoints()[key]);
         }
         for (std::size_t i = 0; i < vectors.size(); ++i) {
             int siteKey = -1;
@@ -54,7 +54,7 @@ protected:
             disp->readingUsed = {1};
             disp->baseX = sites[i].x;
             disp->baseY = sites[i].y;
-            doc_.m_mapDisp.SetAt(static_cast<WORD>(i), disp);
+            doc_.Displacements().SetAt(static_cast<WORD>(i), disp);
         }
         sink_.Clear(); // the questions about sites on ground points, answered Yes
     }
@@ -69,12 +69,12 @@ protected:
     // The analysis command's run of a polygon method.
     int Run(int method, int option) { return torvan::AnalysisRun(doc_, nullptr).Run(method, option); }
     CVerrant* Line(int index) {
-        return static_cast<CVerrant*>(doc_.m_listSlipLines.GetAt(doc_.m_listSlipLines.FindIndex(index)));
+        return static_cast<CVerrant*>(doc_.SlipLines().GetAt(doc_.SlipLines().FindIndex(index)));
     }
     const CBlock* Block(int index) {
-        return static_cast<const CBlock*>(doc_.m_listBlocks.GetAt(doc_.m_listBlocks.FindIndex(index)));
+        return static_cast<const CBlock*>(doc_.Blocks().GetAt(doc_.Blocks().FindIndex(index)));
     }
-    CDispData* Disp(WORD key) { return static_cast<CDispData*>(doc_.m_mapDisp[key]); }
+    CDispData* Disp(WORD key) { return static_cast<CDispData*>(doc_.Displacements()[key]); }
     static void ExpectPoints(const CVerrant& line, const std::vector<DPoint>& expected) {
         ASSERT_EQ(line.pointCount, static_cast<int>(expected.size()));
         ASSERT_EQ(line.x.size(), expected.size());
@@ -96,12 +96,12 @@ TEST_F(SlipLineHandTest, ParallelMethodWithBothTwoPointTreatments) {
     Build({{1, -1}, {2, -1}, {1, 0.5}});
     Surface(kLeft, kRight);
     ASSERT_EQ(Run(CBlockDoc::kParallel, 0), 1) << sink_.LastMessageUtf8();
-    ASSERT_EQ(doc_.m_listBlockLines.size(), 2u);
-    EXPECT_EQ(doc_.m_listBlockLines[0].x1, 15);
-    EXPECT_EQ(doc_.m_listBlockLines[1].x2, 25);
-    EXPECT_EQ(doc_.m_listBlockLines[0].y1, 21);
-    EXPECT_EQ(doc_.m_listBlockLines[0].y2, 9);
-    ASSERT_EQ(doc_.m_listBlocks.GetCount(), 3);
+    ASSERT_EQ(doc_.BlockLines().size(), 2u);
+    EXPECT_EQ(doc_.BlockLines()[0].x1, 15);
+    EXPECT_EQ(doc_.BlockLines()[1].x2, 25);
+    EXPECT_EQ(doc_.BlockLines()[0].y1, 21);
+    EXPECT_EQ(doc_.BlockLines()[0].y2, 9);
+    ASSERT_EQ(doc_.Blocks().GetCount(), 3);
     ExpectVertices(*Block(0), {{-4, 21}, {-4, 9}, {15, 9}, {15, 21}});
     ExpectVertices(*Block(2), {{25, 21}, {25, 9}, {44, 9}, {44, 21}});
     for (WORD i = 0; i < 3; ++i) {
@@ -147,7 +147,7 @@ TEST_F(SlipLineHandTest, AVerticalVectorNeverMeetsAVerticalBlockLine) {
     Surface(kLeft, kRight);
     EXPECT_EQ(Run(CBlockDoc::kParallel, 0), 0);
     EXPECT_EQ(Disp(1)->vectorKind, CDispData::kVertical);
-    EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 0);
+    EXPECT_EQ(doc_.SlipLines().GetCount(), 0);
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(kNoCrossing)});
 }
 
@@ -157,9 +157,9 @@ TEST_F(SlipLineHandTest, RotationMethodBisectsTheNormalsAndTracesBothTreatments)
     Build({{1, -1}, {0, -1}, {1, -0.5}});
     Surface(kLeft, kRight);
     ASSERT_EQ(Run(CBlockDoc::kRotation, 0), 1) << sink_.LastMessageUtf8();
-    ASSERT_EQ(doc_.m_listBlockLines.size(), 2u);
-    const auto& first = doc_.m_listBlockLines[0];
-    const auto& second = doc_.m_listBlockLines[1];
+    ASSERT_EQ(doc_.BlockLines().size(), 2u);
+    const auto& first = doc_.BlockLines()[0];
+    const auto& second = doc_.BlockLines()[1];
     EXPECT_NEAR(first.x1, 21.4852813742, 1e-9);
     EXPECT_NEAR(first.x2, -7.48528137424, 1e-9);
     EXPECT_NEAR(second.x1, 41.7082039325, 1e-9);
@@ -167,7 +167,7 @@ TEST_F(SlipLineHandTest, RotationMethodBisectsTheNormalsAndTracesBothTreatments)
     EXPECT_TRUE(IsUnsetDouble(first.beta));
     // The first line leaves the band through the left frame at y = 15 - 11 tan(pi/8): the
     // first block is the triangle above that crossing.
-    ASSERT_EQ(doc_.m_listBlocks.GetCount(), 3);
+    ASSERT_EQ(doc_.Blocks().GetCount(), 3);
     ExpectVertices(*Block(0), {{-4, 21}, {-4, 15 - 11 * std::tan(std::atan(1.0) / 2)}, {21.4852813742, 21}});
     EXPECT_EQ(Block(0)->disp, Disp(0));
     EXPECT_EQ(Block(1)->disp, Disp(1));
@@ -183,14 +183,14 @@ TEST_F(SlipLineHandTest, RotationMethodBisectsTheNormalsAndTracesBothTreatments)
 TEST_F(SlipLineHandTest, AVerticalAndAHorizontalVectorMakeAVerticalLineThroughTheirCrossing) {
     // B's normal is y = 15, C's is x = 30: the line x = 30 through (30, 15), value unset.
     Build({{1, -1}, {0, -1}, {1, 0}});
-    doc_.m_settings.m_nMethod = CBlockDoc::kRotation;
+    doc_.Settings().m_nMethod = CBlockDoc::kRotation;
     ASSERT_EQ(doc_.MakeBlockLines(), 1) << sink_.LastMessageUtf8();
-    ASSERT_EQ(doc_.m_listBlockLines.size(), 2u);
-    EXPECT_NEAR(doc_.m_listBlockLines[0].x1, 21.4852813742, 1e-9);
-    EXPECT_EQ(doc_.m_listBlockLines[1].x1, 30);
-    EXPECT_EQ(doc_.m_listBlockLines[1].x2, 30);
-    EXPECT_EQ(doc_.m_listBlockLines[1].y1, 21);
-    EXPECT_TRUE(IsUnsetDouble(doc_.m_listBlockLines[1].beta));
+    ASSERT_EQ(doc_.BlockLines().size(), 2u);
+    EXPECT_NEAR(doc_.BlockLines()[0].x1, 21.4852813742, 1e-9);
+    EXPECT_EQ(doc_.BlockLines()[1].x1, 30);
+    EXPECT_EQ(doc_.BlockLines()[1].x2, 30);
+    EXPECT_EQ(doc_.BlockLines()[1].y1, 21);
+    EXPECT_TRUE(IsUnsetDouble(doc_.BlockLines()[1].beta));
 }
 
 // Normals that never cross: two vertical vectors (two horizontal normals), two horizontal
@@ -205,15 +205,15 @@ TEST_F(SlipLineHandTest, NeighbouringNormalsThatDoNotCrossStopTheRun) {
         Build(vectors);
         Surface(kLeft, kRight);
         Run(CBlockDoc::kParallel, 0);
-        ASSERT_EQ(doc_.m_listBlocks.GetCount(), 3);
-        int lines = doc_.m_listSlipLines.GetCount();
+        ASSERT_EQ(doc_.Blocks().GetCount(), 3);
+        int lines = doc_.SlipLines().GetCount();
         sink_.Clear();
         EXPECT_EQ(Run(CBlockDoc::kRotation, 0), 0);
         EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(kSameDirection)});
-        EXPECT_TRUE(doc_.m_listBlockLines.empty());
-        EXPECT_EQ(doc_.m_listBlocks.GetCount(), 0);
-        EXPECT_EQ(doc_.m_listVectorPoints.GetCount(), 0);
-        EXPECT_EQ(doc_.m_listSlipLines.GetCount(), lines);
+        EXPECT_TRUE(doc_.BlockLines().empty());
+        EXPECT_EQ(doc_.Blocks().GetCount(), 0);
+        EXPECT_EQ(doc_.VectorPoints().GetCount(), 0);
+        EXPECT_EQ(doc_.SlipLines().GetCount(), lines);
         sink_.Clear();
     }
 }
@@ -226,9 +226,9 @@ TEST_F(SlipLineHandTest, CrossingBlockLinesMakeATriangleAndLeaveAPointOutsideEve
     Surface(kLeft, kRight);
     double width, height;
     doc_.GetModelExtent(width, height);
-    doc_.m_listBlockLines = {{14, 21, 6, 9, 0.1}, {6, 21, 14, 9, 0.1}};
+    doc_.BlockLines() = {{14, 21, 6, 9, 0.1}, {6, 21, 14, 9, 0.1}};
     ASSERT_EQ(doc_.MakeBlocks(), 1);
-    ASSERT_EQ(doc_.m_listBlocks.GetCount(), 3);
+    ASSERT_EQ(doc_.Blocks().GetCount(), 3);
     ExpectVertices(*Block(0), {{-4, 21}, {-4, 9}, {6, 9}, {14, 21}});
     ExpectVertices(*Block(1), {{14, 21}, {10, 15}, {6, 21}});
     ExpectVertices(*Block(2), {{6, 21}, {14, 9}, {44, 9}, {44, 21}});
@@ -240,9 +240,9 @@ TEST_F(SlipLineHandTest, CrossingBlockLinesMakeATriangleAndLeaveAPointOutsideEve
     EXPECT_EQ(doc_.FindBlockIndex(10, 18), 0);
     EXPECT_EQ(doc_.FindBlockIndex(10, 20.5), 0);
     EXPECT_TRUE(Block(1)->CheckInsidePolygon(10, 20.5));
-    doc_.m_settings.m_nMethod = CBlockDoc::kParallel;
+    doc_.Settings().m_nMethod = CBlockDoc::kParallel;
     EXPECT_EQ(doc_.MakeSlipLines(nullptr), 0);
-    EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 0);
+    EXPECT_EQ(doc_.SlipLines().GetCount(), 0);
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(kNoCrossing)});
 }
 

@@ -42,11 +42,13 @@ protected:
             fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
         }
         CString full;
-        doc_.SplitPathName((dir_ / "sample.slo").c_str(), doc_.m_strDir, full);
+        CString directory;
+        doc_.SplitPathName((dir_ / "sample.slo").c_str(), directory, full);
+        doc_.SetDirectory(directory);
         int changed = 0;
         ASSERT_EQ(doc_.ReadSloFile((dir_ / "sample.slo").c_str(), changed), 1);
-        doc_.m_settings.m_nMethod = torvan::CBlockDoc::kPolynomial;
-        doc_.m_listBlockLines.push_back({70.0, 100.0, 70.0, 40.0, 0.5});
+        doc_.Settings().m_nMethod = torvan::CBlockDoc::kPolynomial;
+        doc_.BlockLines().push_back({70.0, 100.0, 70.0, 40.0, 0.5});
         g_result.clear();
     }
     testsupport::TempDir temp_{"solver run"};
@@ -60,8 +62,8 @@ TEST_F(SolverRunTest, ASolvedRunMakesTheSlipLineAndRemovesTheInput) {
     EXPECT_EQ(g_seenInput.substr(0, 5), "NODE ");
     EXPECT_NE(g_seenInput.find("BLOCK    1    70.000    0.5000\r\n"), std::string::npos);
     EXPECT_FALSE(fs::exists(dir_ / "sample.qel"));
-    ASSERT_EQ(doc_.m_listSlipLines.GetCount(), 1);
-    auto* line = static_cast<CVerrant*>(doc_.m_listSlipLines.GetHead());
+    ASSERT_EQ(doc_.SlipLines().GetCount(), 1);
+    auto* line = static_cast<CVerrant*>(doc_.SlipLines().GetHead());
     EXPECT_EQ(line->blockCount, 1);
     EXPECT_EQ(line->blockX, std::vector<double>{70.0});
     EXPECT_EQ(line->blockBeta, std::vector<double>{0.5});
@@ -74,7 +76,7 @@ TEST_F(SolverRunTest, NoResultIsReportedAndTheInputIsStillRemoved) {
     EXPECT_EQ(doc_.RunSolver(StandInSolver), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"すべり線作成できません"));
     EXPECT_FALSE(fs::exists(dir_ / "sample.qel"));
-    EXPECT_EQ(doc_.m_listSlipLines.GetCount(), 0);
+    EXPECT_EQ(doc_.SlipLines().GetCount(), 0);
 }
 
 TEST_F(SolverRunTest, AnEmptyResultFileIsAFailureNotAnEmptySuccess) {

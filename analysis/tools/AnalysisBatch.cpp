@@ -118,7 +118,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const CString& reference :
-         {doc.ResolveReferencePath(doc.m_strSectionFile), doc.ResolveReferencePath(doc.m_strDispFile)}) {
+         {doc.ResolveReferencePath(doc.SectionFile()), doc.ResolveReferencePath(doc.DispFile())}) {
         if (!args.output.empty() && SameFile(reference.GetString(), args.output)) {
             return Usage(); // the input files are never written
         }
@@ -128,16 +128,16 @@ int main(int argc, char** argv) {
     if (!args.settings.empty()) {
         torvan::ReadPlotProfile(CString(args.settings), sheet, style);
         if (style.vectorMode <= 2) { // as the view's initial update: other modes leave it
-            doc.m_settings.m_nVectorMode = style.vectorMode;
+            doc.Settings().m_nVectorMode = style.vectorMode;
         }
     }
-    doc.m_plot = sheet;
+    doc.Sheet() = sheet;
     if (!args.noRun) {
         // The method dialog starts at the polynomial method when none is stored.
-        int method = args.method.value_or(doc.m_settings.m_nMethod == platform::kUnsetInt
+        int method = args.method.value_or(doc.Settings().m_nMethod == platform::kUnsetInt
                                               ? torvan::CBlockDoc::kPolynomial
-                                              : doc.m_settings.m_nMethod);
-        int option = args.option.value_or(doc.m_settings.m_nMethodOption);
+                                              : doc.Settings().m_nMethod);
+        int option = args.option.value_or(doc.Settings().m_nMethodOption);
         torvan::SolverLibrary solver;
         solver.Load(KALIPE_LIBRARY_PATH);
         torvan::AnalysisRun(doc, solver.Entry()).Run(method, option);

@@ -23,21 +23,21 @@ constexpr int kRows = 10000;
 
 void FillModel(torvan::CBlockDoc& model) {
     model.DeleteContents();
-    model.m_limits.m_nLimit[torvan::CBlockDoc::kPointLimit] = kRows;
-    model.m_limits.m_nLimit[torvan::CBlockDoc::kLineLimit] = kRows;
+    model.Limits().m_nLimit[torvan::CBlockDoc::kPointLimit] = kRows;
+    model.Limits().m_nLimit[torvan::CBlockDoc::kLineLimit] = kRows;
     for (int i = 0; i < kRows; ++i) {
         auto* point = new torvan::CNode(i + 1, i * 0.5, 100.0 - i * 0.01, 0);
         point->kind = torvan::CNode::kGround;
         point->seqNo = i;
-        model.m_mapNode.SetAt(static_cast<WORD>(i), point);
-        model.m_mapAllPoints.SetAt(static_cast<WORD>(i), point);
+        model.GroundPoints().SetAt(static_cast<WORD>(i), point);
+        model.AllPoints().SetAt(static_cast<WORD>(i), point);
         if (i > 0) {
-            model.m_LineList.SetAt(static_cast<WORD>(i - 1), new torvan::CLine(i - 1, i));
+            model.GroundLines().SetAt(static_cast<WORD>(i - 1), new torvan::CLine(i - 1, i));
         }
     }
-    model.m_nMaxNode = kRows;
-    model.m_nLineCount = kRows - 1;
-    model.m_nNextKey = kRows;
+    model.SetMaxNode(kRows);
+    model.SetLineCount(kRows - 1);
+    model.SetNextKey(kRows);
 }
 
 void FillRows(torvan::PointTableDlg& table) {
@@ -88,7 +88,7 @@ void BM_CheckAndCommitTenThousandRows(benchmark::State& state) {
         messages = sink.MessageCount();
     }
     state.counters["messages"] = messages;
-    state.counters["points"] = document->Model().m_mapNode.GetCount();
+    state.counters["points"] = document->Model().GroundPoints().GetCount();
     table.DeleteRowData();
     delete frame->GetWidget();
     delete frame;

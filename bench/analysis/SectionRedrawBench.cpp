@@ -28,9 +28,9 @@ void FillModel(torvan::CBlockDoc& model) {
     for (int i = 0; i < 2000; ++i) {
         const double x = i * 1.0;
         auto* point = new CNode(i + 1, x, Ground(x), 0);
-        model.m_mapNode.SetAt(static_cast<WORD>(i), point);
+        model.GroundPoints().SetAt(static_cast<WORD>(i), point);
         if (i > 0) {
-            model.m_LineList.SetAt(static_cast<WORD>(i - 1), new torvan::CLine(i - 1, i));
+            model.GroundLines().SetAt(static_cast<WORD>(i - 1), new torvan::CLine(i - 1, i));
         }
     }
     for (int i = 0; i < 1000; ++i) {
@@ -38,7 +38,7 @@ void FillModel(torvan::CBlockDoc& model) {
         auto* site = new CNode(i + 1, x, Ground(x), 0);
         site->kind = CNode::kMeasurement;
         site->name.Format("%s%d", CString(u8"計測点").GetString(), i + 1);
-        model.m_mapSite.SetAt(static_cast<WORD>(i), site);
+        model.MeasurementPoints().SetAt(static_cast<WORD>(i), site);
         auto* record = new torvan::CDispData;
         record->count = 4;
         record->inUse = 1;
@@ -49,14 +49,14 @@ void FillModel(torvan::CBlockDoc& model) {
             record->col2.push_back(-0.008 * r);
             record->readingUsed.push_back(1);
         }
-        model.m_mapDisp.SetAt(static_cast<WORD>(i), record);
+        model.Displacements().SetAt(static_cast<WORD>(i), record);
     }
     const double bounds[3][2] = {
         {300.0, CNode::kLeftBoundary}, {1700.0, CNode::kRightBoundary}, {1000.0, CNode::kInnerBoundary}};
     for (int i = 0; i < 3; ++i) {
         auto* point = new CNode(i + 1, bounds[i][0], Ground(bounds[i][0]) - (i == 2 ? 80.0 : 0.0), 0);
         point->kind = static_cast<int>(bounds[i][1]);
-        model.m_mapBound.SetAt(static_cast<WORD>(i), point);
+        model.BoundaryPoints().SetAt(static_cast<WORD>(i), point);
     }
     for (int n = 0; n < 20; ++n) {
         auto* line = new torvan::CVerrant(n + 1);
@@ -68,14 +68,14 @@ void FillModel(torvan::CBlockDoc& model) {
         line->pointCount = 200;
         line->method = 2;
         line->visible2 = n % 2;
-        model.m_listSlipLines.AddTail(line);
+        model.SlipLines().AddTail(line);
     }
-    double* size = model.m_extents.m_dModelSize;
+    double* size = model.Extents().m_dModelSize;
     size[0] = 0.0;
     size[1] = 2000.0;
     size[2] = 0.0;
     size[3] = 520.0;
-    model.m_extents.m_dMaxDisp = 0.05;
+    model.Extents().m_dMaxDisp = 0.05;
 }
 
 using torvan::CBlockView;

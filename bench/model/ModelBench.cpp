@@ -94,8 +94,8 @@ public:
         WriteSection(dir_ / "limits.sec");
         WriteMeasurements(dir_ / "limits.dis");
         // Reloading the references takes the section model's boundary points as well.
-        doc_.m_strSectionFile = (dir_ / "limits.sec").c_str();
-        doc_.m_strDispFile = (dir_ / "limits.dis").c_str();
+        doc_.SetSectionFile((dir_ / "limits.sec").c_str());
+        doc_.SetDispFile((dir_ / "limits.dis").c_str());
         doc_.ReloadReferenceFiles();
     }
     ~LimitModel() { std::filesystem::remove_all(dir_); }
@@ -113,12 +113,12 @@ void RunMethod(benchmark::State& state, int method) {
     torvan::CBlockDoc& doc = model.Doc();
     for (auto _ : state) {
         int made = torvan::AnalysisRun(doc, nullptr).Run(method, 0);
-        if (made != 1 || doc.m_listBlocks.GetCount() != kSites) {
+        if (made != 1 || doc.Blocks().GetCount() != kSites) {
             std::string error = "no slip line at the limits: " + sink.last;
             state.SkipWithError(error.c_str());
             break;
         }
-        delete static_cast<torvan::CVerrant*>(doc.m_listSlipLines.RemoveTail());
+        delete static_cast<torvan::CVerrant*>(doc.SlipLines().RemoveTail());
     }
     platform::SetMessageSink(nullptr);
 }

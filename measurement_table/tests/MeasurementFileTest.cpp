@@ -102,9 +102,9 @@ TEST_F(MeasurementFileTest, TheAnalysisProgramReadsAWrittenFile) {
     torvan::CBlockDoc analysis;
     ASSERT_EQ(analysis.ReadSecFile((kSample / "sample.sec").c_str()), 1);
     ASSERT_EQ(analysis.ReadDisFile(Path("new.dis").c_str()), 1);
-    ASSERT_EQ(analysis.m_listDates.size(), 2U);
+    ASSERT_EQ(analysis.ReadingDates().size(), 2U);
     CObject* object = nullptr;
-    ASSERT_TRUE(analysis.m_mapDisp.Lookup(0, object));
+    ASSERT_TRUE(analysis.Displacements().Lookup(0, object));
     auto* disp = static_cast<torvan::CDispData*>(object);
     EXPECT_DOUBLE_EQ(disp->col1[1], 0.0125);
     EXPECT_DOUBLE_EQ(disp->col2[1], -0.00325);

@@ -1,7 +1,7 @@
 #pragma once
 // Typed iteration over the framework's word maps, in place of GetNextAssoc loops:
 //
-//   for (auto [key, point] : platform::MapEntries<CNode>(doc.m_mapNode)) { ... }
+//   for (auto [key, point] : platform::MapEntries<CNode>(doc.GroundPoints())) { ... }
 //
 // Runs in ascending key order and yields each key with its value cast to T* (the map's
 // values must be T objects). As with GetNextAssoc, the entry just yielded (or any other)

@@ -59,38 +59,37 @@ protected:
 
 TEST_F(AnalysisRunViewTest, EachPolygonMethodAddsASlipLineAndStoresTheChoice) {
     for (int method : {0, 1}) {
-        const int before = static_cast<int>(Model().m_listSlipLines.GetCount());
+        const int before = static_cast<int>(Model().SlipLines().GetCount());
         RunChoosing(method, 1);
-        EXPECT_EQ(Model().m_listSlipLines.GetCount(), before + 1) << sink_.LastMessageUtf8();
-        EXPECT_EQ(Model().m_settings.m_nMethod, method);
-        EXPECT_EQ(Model().m_settings.m_nMethodOption, 1);
+        EXPECT_EQ(Model().SlipLines().GetCount(), before + 1) << sink_.LastMessageUtf8();
+        EXPECT_EQ(Model().Settings().m_nMethod, method);
+        EXPECT_EQ(Model().Settings().m_nMethodOption, 1);
     }
 }
 
 TEST_F(AnalysisRunViewTest, CancelChangesNothing) {
-    const int before = static_cast<int>(Model().m_listSlipLines.GetCount());
-    const int method = Model().m_settings.m_nMethod;
+    const int before = static_cast<int>(Model().SlipLines().GetCount());
+    const int method = Model().Settings().m_nMethod;
     platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnCancel(); });
     view_->RouteCommand(ID_ANALYSIS_RUN);
-    EXPECT_EQ(Model().m_listSlipLines.GetCount(), before);
-    EXPECT_EQ(Model().m_settings.m_nMethod, method);
+    EXPECT_EQ(Model().SlipLines().GetCount(), before);
+    EXPECT_EQ(Model().Settings().m_nMethod, method);
 }
 
 // The polygon method's block lines go to the real solver; its result becomes a slip line of
 // the polynomial method and no solver input is left.
 TEST_F(AnalysisRunViewTest, ThePolynomialMethodRunsTheSolverOnTheBlockLines) {
     RunChoosing(0, 0);
-    const int before = static_cast<int>(Model().m_listSlipLines.GetCount());
+    const int before = static_cast<int>(Model().SlipLines().GetCount());
     sink_.QueueAnswer(IDYES);
     RunChoosing(2, -1);
     // The block-line table opens over the block lines; its OK runs the solver.
     ASSERT_NE(view_->BlockLineTable(), nullptr);
     view_->BlockLineTable()->OnOK();
     EXPECT_EQ(sink_.LastMessageUtf8(), "このまま解析を続行しますか？");
-    ASSERT_EQ(Model().m_listSlipLines.GetCount(), before + 1);
-    EXPECT_EQ(static_cast<const CVerrant*>(Model().m_listSlipLines.GetTail())->method,
-              CBlockDoc::kPolynomial);
-    EXPECT_EQ(Model().m_settings.m_nMethod, CBlockDoc::kPolynomial);
+    ASSERT_EQ(Model().SlipLines().GetCount(), before + 1);
+    EXPECT_EQ(static_cast<const CVerrant*>(Model().SlipLines().GetTail())->method, CBlockDoc::kPolynomial);
+    EXPECT_EQ(Model().Settings().m_nMethod, CBlockDoc::kPolynomial);
     for (const auto& entry : std::filesystem::directory_iterator(dir_.Path())) {
         EXPECT_NE(entry.path().extension(), ".qel") << entry.path();
     }
@@ -99,22 +98,22 @@ TEST_F(AnalysisRunViewTest, ThePolynomialMethodRunsTheSolverOnTheBlockLines) {
 TEST_F(AnalysisRunViewTest, ThePolynomialMethodNeedsAGroundSurfaceBoundaryPoint) {
     // Only inner boundary points remain.
     std::vector<WORD> groundSurface;
-    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().BoundaryPoints())) {
         if (point->kind != 2) {
             groundSurface.push_back(key);
         }
     }
     ASSERT_FALSE(groundSurface.empty());
     for (WORD key : groundSurface) {
-        delete Model().m_mapBound[key];
-        Model().m_mapBound.RemoveKey(key);
+        delete Model().BoundaryPoints()[key];
+        Model().BoundaryPoints().RemoveKey(key);
     }
-    Model().m_settings.m_nMethod = 0;
-    const int before = static_cast<int>(Model().m_listSlipLines.GetCount());
+    Model().Settings().m_nMethod = 0;
+    const int before = static_cast<int>(Model().SlipLines().GetCount());
     RunChoosing(2, -1);
     EXPECT_EQ(sink_.LastMessageUtf8(), "多項式法では地表点が必須です");
-    EXPECT_EQ(Model().m_settings.m_nMethod, 0);
-    EXPECT_EQ(Model().m_listSlipLines.GetCount(), before);
+    EXPECT_EQ(Model().Settings().m_nMethod, 0);
+    EXPECT_EQ(Model().SlipLines().GetCount(), before);
 }
 
 // The run button writes both plot files beside the analysis file and starts the drawing

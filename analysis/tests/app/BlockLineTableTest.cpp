@@ -83,8 +83,8 @@ protected:
 
 TEST_F(BlockLineTableTest, TypedRowsAreKeyedByNumberTheLaterWinsAndTheMenusComeBack) {
     torvan::CBlockDoc& model = document_->Model();
-    model.m_listBlockLines.clear();
-    model.m_mapBlockLines.clear();
+    model.BlockLines().clear();
+    model.BlockLineMap().clear();
     CGridDlg1& table = OpenTable();
     EXPECT_FALSE(MenuEnabled(0));
     EXPECT_FALSE(MenuEnabled(1));
@@ -97,13 +97,13 @@ TEST_F(BlockLineTableTest, TypedRowsAreKeyedByNumberTheLaterWinsAndTheMenusComeB
         Enter(table, beta);
     }
     EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
-    ASSERT_EQ(model.m_mapBlockLines.size(), 2u);
-    EXPECT_EQ(model.m_mapBlockLines.begin()->first, 0);
-    EXPECT_EQ(model.m_mapBlockLines.rbegin()->first, 2);
-    EXPECT_NEAR(model.m_mapBlockLines.at(2).first, std::stod(X(0.7)), 1e-6);
-    EXPECT_DOUBLE_EQ(model.m_mapBlockLines.at(2).second, 0.4);
-    ASSERT_EQ(model.m_tableBlockLines.size(), 2u);
-    EXPECT_LT(model.m_tableBlockLines[0].first, model.m_tableBlockLines[1].first);
+    ASSERT_EQ(model.BlockLineMap().size(), 2u);
+    EXPECT_EQ(model.BlockLineMap().begin()->first, 0);
+    EXPECT_EQ(model.BlockLineMap().rbegin()->first, 2);
+    EXPECT_NEAR(model.BlockLineMap().at(2).first, std::stod(X(0.7)), 1e-6);
+    EXPECT_DOUBLE_EQ(model.BlockLineMap().at(2).second, 0.4);
+    ASSERT_EQ(model.BlockLineTable().size(), 2u);
+    EXPECT_LT(model.BlockLineTable()[0].first, model.BlockLineTable()[1].first);
 
     // Cancel asks before the typed rows are lost; the view leaves the table mode.
     sink_->QueueAnswer(IDYES);
@@ -114,8 +114,8 @@ TEST_F(BlockLineTableTest, TypedRowsAreKeyedByNumberTheLaterWinsAndTheMenusComeB
 }
 
 TEST_F(BlockLineTableTest, AnXOnTheModelEdgeIsRefusedAndClicksAddNumberedLines) {
-    document_->Model().m_listBlockLines.clear();
-    document_->Model().m_mapBlockLines.clear();
+    document_->Model().BlockLines().clear();
+    document_->Model().BlockLineMap().clear();
     CGridDlg1& table = OpenTable();
     const int rows = 0;
     Enter(table, "7");
@@ -146,9 +146,9 @@ TEST_F(BlockLineTableTest, AnXOnTheModelEdgeIsRefusedAndClicksAddNumberedLines) 
 TEST_F(BlockLineTableTest, ARefusedCheckKeepsTheTableOpenWithTheTypedRows) {
     torvan::CBlockDoc& model = document_->Model();
     ASSERT_EQ(torvan::AnalysisRun(model, nullptr).RunPolygonMethod(0, 1), 1);
-    ASSERT_GE(model.m_listBlockLines.size(), 4u);
-    const double line3 = model.m_listBlockLines[2].x1;
-    const double line4 = model.m_listBlockLines[3].x1;
+    ASSERT_GE(model.BlockLines().size(), 4u);
+    const double line3 = model.BlockLines()[2].x1;
+    const double line4 = model.BlockLines()[3].x1;
     model.KeyBlockLinesFromList();
     CGridDlg1& table = OpenTable();
     const int rows = table.m_nRows;
@@ -165,7 +165,7 @@ TEST_F(BlockLineTableTest, ARefusedCheckKeepsTheTableOpenWithTheTypedRows) {
     EXPECT_FALSE(table.IsClosing());
     EXPECT_EQ(table.m_nRows, rows);
     EXPECT_NEAR(table.RowAt(3)->RealCell(0), line4 + 2.0, 1e-9);
-    EXPECT_DOUBLE_EQ(model.m_listBlockLines[2].x1, line3);
+    EXPECT_DOUBLE_EQ(model.BlockLines()[2].x1, line3);
 
     sink_->Clear();
     MoveTo(table, 3, 2);
@@ -174,8 +174,8 @@ TEST_F(BlockLineTableTest, ARefusedCheckKeepsTheTableOpenWithTheTypedRows) {
     table.OnOK();
     EXPECT_TRUE(SpinUntil([this] { return view_->BlockLineTable() == nullptr; }));
     EXPECT_EQ(sink_->LastMessageUtf8(), platform::Utf8(u8"このまま解析を続行しますか？"));
-    ASSERT_EQ(model.m_listBlockLines.size(), static_cast<std::size_t>(rows));
-    EXPECT_NEAR(model.m_listBlockLines[2].x1, std::stod(Fixed(line3 + 1.0)), 1e-9);
+    ASSERT_EQ(model.BlockLines().size(), static_cast<std::size_t>(rows));
+    EXPECT_NEAR(model.BlockLines()[2].x1, std::stod(Fixed(line3 + 1.0)), 1e-9);
 }
 
 // Coordinate rows: a missing coordinate refuses; many close pairs give one warning that

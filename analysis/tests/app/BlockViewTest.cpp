@@ -80,41 +80,41 @@ TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {
     slip->visible1 = slip->visible2 = 1;
     slip->state = 0;
     slip->method = 0;
-    Model().m_listSlipLines.AddTail(slip);
-    Model().m_listBlockLines.push_back({100.0, 80.0, 100.0, 40.0, 1.0});
-    Model().m_settings.m_dVectorScale = platform::kUnsetDouble; // the largest displacement is 1 cm
+    Model().SlipLines().AddTail(slip);
+    Model().BlockLines().push_back({100.0, 80.0, 100.0, 40.0, 1.0});
+    Model().Settings().m_dVectorScale = platform::kUnsetDouble; // the largest displacement is 1 cm
     Show();
     const DisplaySettings& display = view_->m_display;
 
     // The ground points up to the scarp lie clear of every other object.
-    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapNode)) {
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().GroundPoints())) {
         if (point->x < 25.0) {
             EXPECT_EQ(Pixel(point->x, point->y), display.points[kPointNode].color) << "ground point " << key;
         }
     }
     int sites = 0;
-    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapSite)) {
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().MeasurementPoints())) {
         EXPECT_EQ(Pixel(point->x, point->y), display.points[kPointSite].color) << "measurement point " << key;
         ++sites;
     }
     EXPECT_EQ(sites, 8);
     // Boundary triangles hang below their points (drawn after the ground line).
-    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().BoundaryPoints())) {
         EXPECT_EQ(Pixel(point->x, point->y, 0, 3), display.points[point->kind].color) << "boundary " << key;
     }
     // The middle of a ground-surface line, the new slip line, the block line.
-    const auto* line = static_cast<const CLine*>(Model().m_LineList[10]);
-    const auto* a = static_cast<const CNode*>(Model().m_mapNode[static_cast<WORD>(line->node1)]);
-    const auto* b = static_cast<const CNode*>(Model().m_mapNode[static_cast<WORD>(line->node2)]);
+    const auto* line = static_cast<const CLine*>(Model().GroundLines()[10]);
+    const auto* a = static_cast<const CNode*>(Model().GroundPoints()[static_cast<WORD>(line->node1)]);
+    const auto* b = static_cast<const CNode*>(Model().GroundPoints()[static_cast<WORD>(line->node2)]);
     EXPECT_TRUE(Near((a->x + b->x) / 2, (a->y + b->y) / 2, display.lines[kLineGround].color, 1));
     EXPECT_TRUE(Near(55.0, 67.5, display.lines[kLineNewSlip].color, 1));
     EXPECT_TRUE(Near(100.0, 60.0, display.lines[kLineBlock].color, 1));
     // Each vector starts at its measurement point; the largest is one centimetre long.
-    for (auto [key, record] : platform::MapEntries<const CDispData>(Model().m_mapDisp)) {
+    for (auto [key, record] : platform::MapEntries<const CDispData>(Model().Displacements())) {
         const std::vector<DPoint> vector = record->VectorPolyline(0, 1.0);
         ASSERT_GE(vector.size(), 2u);
         const double length = std::hypot(vector.back().x - vector[0].x, vector.back().y - vector[0].y);
-        const double pixels = length / Model().m_extents.m_dMaxDisp * 96 / 2.54;
+        const double pixels = length / Model().Extents().m_dMaxDisp * 96 / 2.54;
         const double dx = (vector.back().x - vector[0].x) / length,
                      dy = (vector.back().y - vector[0].y) / length;
         // Half way along, in model units: pixels / 2 at the mean scale.
@@ -124,7 +124,7 @@ TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {
             << "vector " << key;
     }
     // The measurement points are labelled by name above and to their right.
-    const auto* site = static_cast<const CNode*>(Model().m_mapSite[0]);
+    const auto* site = static_cast<const CNode*>(Model().MeasurementPoints()[0]);
     bool labelled = false;
     for (int dx = 2; dx < 40 && !labelled; ++dx) {
         for (int dy = -14; dy < 0 && !labelled; ++dy) {
@@ -145,19 +145,19 @@ TEST_F(BlockViewTest, SwitchedOffItemsLeaveOnlyMarkedLinesAndTheSelection) {
     for (auto& style : view_->m_display.numbers) {
         style.draw = 0;
     }
-    auto* marked = static_cast<CLine*>(Model().m_LineList[5]);
+    auto* marked = static_cast<CLine*>(Model().GroundLines()[5]);
     marked->status = 4;
-    auto* selected = static_cast<CNode*>(Model().m_mapSite[2]);
+    auto* selected = static_cast<CNode*>(Model().MeasurementPoints()[2]);
     view_->m_listSelect.AddTail(selected);
     Show();
-    const auto* a = static_cast<const CNode*>(Model().m_mapNode[static_cast<WORD>(marked->node1)]);
-    const auto* b = static_cast<const CNode*>(Model().m_mapNode[static_cast<WORD>(marked->node2)]);
+    const auto* a = static_cast<const CNode*>(Model().GroundPoints()[static_cast<WORD>(marked->node1)]);
+    const auto* b = static_cast<const CNode*>(Model().GroundPoints()[static_cast<WORD>(marked->node2)]);
     EXPECT_TRUE(Near((a->x + b->x) / 2, (a->y + b->y) / 2, RGB(255, 0, 0), 1));
     EXPECT_TRUE(Near(selected->x, selected->y, view_->m_crHighlight, 6));
-    const auto* other = static_cast<const CNode*>(Model().m_mapSite[4]);
+    const auto* other = static_cast<const CNode*>(Model().MeasurementPoints()[4]);
     EXPECT_FALSE(Near(other->x, other->y, view_->m_display.points[kPointSite].color, 3));
-    const auto* line = static_cast<const CLine*>(Model().m_LineList[20]);
-    const auto* c = static_cast<const CNode*>(Model().m_mapNode[static_cast<WORD>(line->node1)]);
+    const auto* line = static_cast<const CLine*>(Model().GroundLines()[20]);
+    const auto* c = static_cast<const CNode*>(Model().GroundPoints()[static_cast<WORD>(line->node1)]);
     EXPECT_EQ(Pixel(c->x, c->y), kWhite);
 }
 
@@ -165,10 +165,10 @@ TEST_F(BlockViewTest, NoDisplacementDrawsNoVectorAndDividesByNothing) {
     OpenSample();
     view_->m_display.lines[kLineVector].color = RGB(0, 0, 200);
     Show();
-    Model().m_settings.m_dVectorScale = platform::kUnsetDouble;
-    Model().m_extents.m_dMaxDisp = 0.0; // every reading at its start
+    Model().Settings().m_dVectorScale = platform::kUnsetDouble;
+    Model().Extents().m_dMaxDisp = 0.0; // every reading at its start
     Redraw();
-    const auto* site = static_cast<const CNode*>(Model().m_mapSite[3]);
+    const auto* site = static_cast<const CNode*>(Model().MeasurementPoints()[3]);
     EXPECT_EQ(Pixel(site->x, site->y), view_->m_display.points[kPointSite].color);
     EXPECT_FALSE(Near(site->x, site->y, RGB(0, 0, 200), 20));
 }
@@ -177,12 +177,12 @@ TEST_F(BlockViewTest, NoDisplacementDrawsNoVectorAndDividesByNothing) {
 // included), and the window keeps its colours, scale and scroll position.
 TEST_F(BlockViewTest, BlackOnlyPrintHasNoColourAndTheWindowStaysAsItWas) {
     OpenSample();
-    static_cast<CLine*>(Model().m_LineList[5])->status = 4;
+    static_cast<CLine*>(Model().GroundLines()[5])->status = 4;
     Show();
     ProgramViewSettings().monochromePrint = 1;
     const section::Viewport before = view_->m_view;
     const CPoint scroll = view_->GetScrollPosition();
-    const auto* site = static_cast<const CNode*>(Model().m_mapSite[0]);
+    const auto* site = static_cast<const CNode*>(Model().MeasurementPoints()[0]);
     const COLORREF siteColor = view_->m_display.points[kPointSite].color;
     ASSERT_NE(GetRValue(siteColor), GetGValue(siteColor)) << "a colour, not a grey";
 

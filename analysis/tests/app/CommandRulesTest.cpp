@@ -76,7 +76,7 @@ TEST_F(CommandRulesTest, RulesFollowTheDocumentTheSelectionPendingChangesAndTheT
         slip->pointCount = 3;
         slip->visible1 = slip->visible2 = shown;
         slip->state = 0;
-        Model().m_listSlipLines.AddTail(slip);
+        Model().SlipLines().AddTail(slip);
     }
     Command(ID_EDIT_SELECT_ALL);
     EXPECT_GT(view_->m_nSelectAllCounts[0], 0);

@@ -35,7 +35,7 @@ protected:
         InitialUpdate();
     }
     const CNode* FirstGroundPoint() {
-        for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapNode)) {
+        for (auto [key, point] : platform::MapEntries<const CNode>(Model().GroundPoints())) {
             return point;
         }
         return nullptr;
@@ -45,21 +45,21 @@ protected:
 TEST_F(DrawingToolsTest, ALineFromADrawnPointAddsOnlyItsOtherEnd) {
     const CNode* first = FirstGroundPoint();
     ASSERT_NE(first, nullptr);
-    const int points = Model().m_mapNode.GetCount();
-    const int lines = Model().m_LineList.GetCount();
+    const int points = Model().GroundPoints().GetCount();
+    const int lines = Model().GroundLines().GetCount();
     Command(ID_DRAW_SURFACE_LINE);
     // A pixel beside the drawn point still takes it.
     const double pixel = 1.0 / view_->m_view.scaleX;
     Click(first->x + pixel, first->y);
     Click(first->x + 3.0, first->y + 40.0);
-    EXPECT_EQ(Model().m_mapNode.GetCount(), points + 1);
-    EXPECT_EQ(Model().m_LineList.GetCount(), lines + 1);
+    EXPECT_EQ(Model().GroundPoints().GetCount(), points + 1);
+    EXPECT_EQ(Model().GroundLines().GetCount(), lines + 1);
     EXPECT_TRUE(Model().IsModified());
     EXPECT_EQ(view_->ActiveFigure(), nullptr);
 }
 
 TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionClickPicks) {
-    const int bounds = Model().m_mapBound.GetCount();
+    const int bounds = Model().BoundaryPoints().GetCount();
     const CNode* first = FirstGroundPoint();
     ASSERT_NE(first, nullptr);
     Command(ID_DRAW_INNER_BOUND_POINT);
@@ -68,9 +68,9 @@ TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionCli
     // The new point's dialog, taken as it comes.
     platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
     Click(x, y);
-    ASSERT_EQ(Model().m_mapBound.GetCount(), bounds + 1) << sink_.LastMessageUtf8();
+    ASSERT_EQ(Model().BoundaryPoints().GetCount(), bounds + 1) << sink_.LastMessageUtf8();
     const CNode* made = nullptr;
-    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().BoundaryPoints())) {
         if (std::abs(point->x - x) < 0.5 && std::abs(point->y - y) < 0.5) {
             made = point;
         }
@@ -147,7 +147,7 @@ TEST_F(DrawingToolsTest, TabEntryOfTheBoundaryPointToolsTakesAPointNumber) {
     }
 
     CObject* object = nullptr;
-    ASSERT_TRUE(Model().m_mapNode.Lookup(6, object));
+    ASSERT_TRUE(Model().GroundPoints().Lookup(6, object));
     const auto* seventh = static_cast<const CNode*>(object);
     Command(ID_DRAW_LEFT_BOUND_POINT);
     platform::DialogScript::Queue([](CDialog& dialog) {
@@ -158,7 +158,7 @@ TEST_F(DrawingToolsTest, TabEntryOfTheBoundaryPointToolsTakesAPointNumber) {
     platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); }); // the new point's dialog
     view_->OnKeyDown(VK_TAB, 1, 0);
     bool placed = false;
-    for (auto [key, point] : platform::MapEntries<const CNode>(Model().m_mapBound)) {
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().BoundaryPoints())) {
         placed = placed || (point->kind == CNode::kLeftBoundary && point->inUse && point->x == seventh->x &&
                             point->y == seventh->y);
     }

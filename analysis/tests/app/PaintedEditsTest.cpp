@@ -67,8 +67,9 @@ protected:
     }
     CNode* GroundPoint(int number) {
         CObject* object = nullptr;
-        return Model().m_mapNode.Lookup(static_cast<WORD>(number - 1), object) ? static_cast<CNode*>(object)
-                                                                               : nullptr;
+        return Model().GroundPoints().Lookup(static_cast<WORD>(number - 1), object)
+                   ? static_cast<CNode*>(object)
+                   : nullptr;
     }
     // The view drawn as SVG, for the texts it writes.
     std::string DrawnSvg() {
@@ -91,7 +92,7 @@ protected:
         AnalysisRun(Model(), nullptr).RunPolygonMethod(0, 1);
         SlipLineTreeDlg* tree = view_->TreeDialog();
         EXPECT_NE(tree, nullptr);
-        EXPECT_EQ(Model().m_listSlipLines.GetCount(), 1);
+        EXPECT_EQ(Model().SlipLines().GetCount(), 1);
         tree->FillTree();
         EXPECT_EQ(tree->ItemBranch(10), 1);
         return tree;
@@ -112,7 +113,7 @@ TEST_F(PaintedEditsTest, ALineDrawnWithTheMouseAndThePiecesItSplitArePainted) {
     Click(x, y + 12.0);
     Click(x, y - 12.0);
     ASSERT_EQ(view_->ActiveFigure(), nullptr);
-    for (auto [key, line] : platform::MapEntries<const CLine>(Model().m_LineList)) {
+    for (auto [key, line] : platform::MapEntries<const CLine>(Model().GroundLines())) {
         EXPECT_EQ(line->status, CLine::kNormal) << "line " << line->number;
     }
     for (auto& number : view_->m_display.numbers) {
@@ -169,7 +170,7 @@ TEST_F(PaintedEditsTest, TheTreeForgetsWhatReadingTheFilesAgainRemoved) {
     ASSERT_NE(tree, nullptr);
     platform::DialogScript::Queue([](CDialog& dialog) { dialog.EndDialog(CTitleRefDlg::kUpdateFiles); });
     view_->OnTitleAndRefFiles();
-    EXPECT_EQ(Model().m_listSlipLines.GetCount(), 0);
+    EXPECT_EQ(Model().SlipLines().GetCount(), 0);
     EXPECT_EQ(tree->ItemBranch(10), -1);
 }
 

@@ -60,7 +60,7 @@ protected:
         dialog.OnOK();
     }
     bool LineTouches(int key) {
-        for (auto [lineKey, line] : platform::MapEntries<CLine>(Model().m_LineList)) {
+        for (auto [lineKey, line] : platform::MapEntries<CLine>(Model().GroundLines())) {
             if (line->node1 == key || line->node2 == key) {
                 return true;
             }
@@ -74,8 +74,8 @@ protected:
 // Row 1's X typed anew, row 3 deleted: nothing changes until the click; then point 1 has
 // moved and point 3 is gone with its lines. A duplicated number is refused.
 TEST_F(PointTableTest, TypedGroundRowsReachTheModelOnTheConfirmingClick) {
-    const double oldX = Point(Model().m_mapNode, 1)->x;
-    const int points = Model().m_mapNode.GetCount();
+    const double oldX = Point(Model().GroundPoints(), 1)->x;
+    const int points = Model().GroundPoints().GetCount();
     ASSERT_TRUE(LineTouches(2));
     platform::DialogScript::Queue([this](CDialog& dialog) {
         auto& table = dynamic_cast<CGridDlg&>(dialog);
@@ -94,16 +94,16 @@ TEST_F(PointTableTest, TypedGroundRowsReachTheModelOnTheConfirmingClick) {
     ASSERT_TRUE(view_->RouteCommand(ID_INPUT_SURFACE_POINTS));
     EXPECT_EQ(platform::DialogScript::Pending(), 0);
     ASSERT_TRUE(view_->HasPendingPoints());
-    EXPECT_DOUBLE_EQ(Point(Model().m_mapNode, 1)->x, oldX);
-    EXPECT_NE(Point(Model().m_mapNode, 3), nullptr);
+    EXPECT_DOUBLE_EQ(Point(Model().GroundPoints(), 1)->x, oldX);
+    EXPECT_NE(Point(Model().GroundPoints(), 3), nullptr);
 
     view_->OnLButtonDown(0, CPoint(20, 20));
     EXPECT_FALSE(view_->HasPendingPoints());
-    EXPECT_DOUBLE_EQ(Point(Model().m_mapNode, 1)->x, -5.5);
-    EXPECT_EQ(Point(Model().m_mapNode, 3), nullptr);
-    EXPECT_EQ(Model().m_mapNode.GetCount(), points - 1);
+    EXPECT_DOUBLE_EQ(Point(Model().GroundPoints(), 1)->x, -5.5);
+    EXPECT_EQ(Point(Model().GroundPoints(), 3), nullptr);
+    EXPECT_EQ(Model().GroundPoints().GetCount(), points - 1);
     EXPECT_FALSE(LineTouches(2));
-    for (auto [key, point] : platform::MapEntries<CNode>(Model().m_mapNode)) {
+    for (auto [key, point] : platform::MapEntries<CNode>(Model().GroundPoints())) {
         EXPECT_EQ(point->state, 0);
     }
 }
@@ -112,8 +112,8 @@ TEST_F(PointTableTest, TypedGroundRowsReachTheModelOnTheConfirmingClick) {
 // horizontally, the measurement point of the same number stays; a right click asked "No"
 // keeps the pending move.
 TEST_F(PointTableTest, AMoveByXMovesOnlyTheSelectedGroundPoints) {
-    CNode* ground = Point(Model().m_mapNode, 3);
-    CNode* site = Point(Model().m_mapSite, 3);
+    CNode* ground = Point(Model().GroundPoints(), 3);
+    CNode* site = Point(Model().MeasurementPoints(), 3);
     ASSERT_TRUE(ground && site);
     const double x = ground->x, y = ground->y, siteX = site->x;
     for (CNode* point : {ground, site}) {
@@ -140,10 +140,10 @@ TEST_F(PointTableTest, AMoveByXMovesOnlyTheSelectedGroundPoints) {
 // point, and "delete all", each with the objects in the view's selection first.
 TEST_F(PointTableTest, TheTreeNeverLeavesTheViewHoldingWhatItDeleted) {
     AnalysisRun(Model(), nullptr).RunPolygonMethod(0, 1);
-    ASSERT_EQ(Model().m_listSlipLines.GetCount(), 1);
+    ASSERT_EQ(Model().SlipLines().GetCount(), 1);
     SlipLineTreeDlg* tree = view_->TreeDialog();
     ASSERT_NE(tree, nullptr);
-    auto* line = static_cast<CVerrant*>(Model().m_listSlipLines.GetHead());
+    auto* line = static_cast<CVerrant*>(Model().SlipLines().GetHead());
     const int key = line->number * 10;
     tree->RenameSlipLine(key, CString("(1) abc   "));
     EXPECT_STREQ(line->name.GetString(), "abc");
@@ -160,35 +160,35 @@ TEST_F(PointTableTest, TheTreeNeverLeavesTheViewHoldingWhatItDeleted) {
     ASSERT_TRUE(tree->SelectItem(key));
     tree->OnDelete();
     EXPECT_TRUE(view_->m_listSelect.IsEmpty());
-    EXPECT_EQ(Model().m_listSlipLines.GetCount(), 0);
+    EXPECT_EQ(Model().SlipLines().GetCount(), 0);
     EXPECT_EQ(tree->ItemBranch(key), -1);
 
     // A boundary point no slip line holds any more goes, also out of the selection.
-    CNode* left = Point(Model().m_mapBound, 1);
+    CNode* left = Point(Model().BoundaryPoints(), 1);
     left->slipMark = CNode::kSlipFree;
     left->state = CNode::kSelected;
     view_->m_listSelect.AddTail(left);
     ASSERT_TRUE(tree->SelectItem(11));
     tree->OnDelete();
     EXPECT_TRUE(view_->m_listSelect.IsEmpty());
-    EXPECT_EQ(Point(Model().m_mapBound, 1), nullptr);
+    EXPECT_EQ(Point(Model().BoundaryPoints(), 1), nullptr);
     EXPECT_EQ(tree->ItemBranch(11), -1);
 
-    CNode* right = Point(Model().m_mapBound, 2);
+    CNode* right = Point(Model().BoundaryPoints(), 2);
     right->slipMark = CNode::kSlipFree;
     view_->m_listSelect.AddTail(right);
     sink_.QueueAnswer(IDYES);
     tree->OnDeleteAllBoundaryPoints();
     EXPECT_TRUE(view_->m_listSelect.IsEmpty());
-    EXPECT_EQ(Model().m_mapBound.GetCount(), 0);
+    EXPECT_EQ(Model().BoundaryPoints().GetCount(), 0);
     EXPECT_TRUE(document_->Model().IsModified());
 }
 
 // A deleted row waits on the confirmation figure with its marks set; the right click answered
 // Yes drops it: the model is as before, every mark reset, no pending copy, no figure.
 TEST_F(PointTableTest, TheConfirmationFigureDropsAPendingRemovalWithEveryMark) {
-    const int points = Model().m_mapNode.GetCount();
-    const int lines = Model().m_LineList.GetCount();
+    const int points = Model().GroundPoints().GetCount();
+    const int lines = Model().GroundLines().GetCount();
     platform::DialogScript::Queue([](CDialog& dialog) {
         auto& table = dynamic_cast<CGridDlg&>(dialog);
         CObject* third = table.RowAt(3);
@@ -201,7 +201,7 @@ TEST_F(PointTableTest, TheConfirmationFigureDropsAPendingRemovalWithEveryMark) {
     auto* figure = dynamic_cast<CFigMovePoint*>(view_->ModalFigure());
     ASSERT_NE(figure, nullptr);
     EXPECT_EQ(figure->Kind(), CFigMovePoint::kGroundPoints);
-    EXPECT_EQ(Point(Model().m_mapNode, 3)->state, -1);
+    EXPECT_EQ(Point(Model().GroundPoints(), 3)->state, -1);
 
     sink_.QueueAnswer(IDYES);
     view_->OnRButtonDown(0, CPoint(20, 20));
@@ -210,12 +210,12 @@ TEST_F(PointTableTest, TheConfirmationFigureDropsAPendingRemovalWithEveryMark) {
     EXPECT_FALSE(view_->HasPendingPoints());
     EXPECT_EQ(view_->ModalFigure(), nullptr);
     EXPECT_EQ(view_->m_mapFigure.GetCount(), 0);
-    EXPECT_EQ(Model().m_mapNode.GetCount(), points);
-    EXPECT_EQ(Model().m_LineList.GetCount(), lines);
-    for (auto [key, point] : platform::MapEntries<CNode>(Model().m_mapNode)) {
+    EXPECT_EQ(Model().GroundPoints().GetCount(), points);
+    EXPECT_EQ(Model().GroundLines().GetCount(), lines);
+    for (auto [key, point] : platform::MapEntries<CNode>(Model().GroundPoints())) {
         EXPECT_EQ(point->state, 0);
     }
-    for (auto [key, line] : platform::MapEntries<CLine>(Model().m_LineList)) {
+    for (auto [key, line] : platform::MapEntries<CLine>(Model().GroundLines())) {
         EXPECT_EQ(line->status, 0);
     }
 }
@@ -224,8 +224,8 @@ TEST_F(PointTableTest, TheConfirmationFigureDropsAPendingRemovalWithEveryMark) {
 // one with two block lines and a boundary point fixed by the section model.
 TEST_F(PointTableTest, TheConditionDialogShowsMethodBlockLinesAndBoundaryPoints) {
     AnalysisRun(Model(), nullptr).RunPolygonMethod(0, 1);
-    ASSERT_EQ(Model().m_listSlipLines.GetCount(), 1);
-    auto* line = static_cast<CVerrant*>(Model().m_listSlipLines.GetHead());
+    ASSERT_EQ(Model().SlipLines().GetCount(), 1);
+    auto* line = static_cast<CVerrant*>(Model().SlipLines().GetHead());
     SlipLineTreeDlg* tree = view_->TreeDialog();
     ASSERT_NE(tree, nullptr);
     struct Shown {

@@ -79,17 +79,17 @@ protected:
         document_->SetPathName(dir_.File("sample.slo").c_str(), FALSE); // the PDF goes beside it
         // Two measurement points far apart, and the vector of the first one only.
         int shown = 0;
-        const int last = Model().m_mapSite.GetCount() - 1;
-        for (auto [key, site] : platform::MapEntries<CNode>(Model().m_mapSite)) {
+        const int last = Model().MeasurementPoints().GetCount() - 1;
+        for (auto [key, site] : platform::MapEntries<CNode>(Model().MeasurementPoints())) {
             site->inUse = shown == 0 || shown == last ? 1 : 0;
             ++shown;
         }
         bool first = true;
-        for (auto [key, record] : platform::MapEntries<CDispData>(Model().m_mapDisp)) {
+        for (auto [key, record] : platform::MapEntries<CDispData>(Model().Displacements())) {
             record->inUse = first ? 1 : 0;
             first = false;
         }
-        Model().m_settings.m_dVectorScale = 0.006;
+        Model().Settings().m_dVectorScale = 0.006;
         InitialUpdate();
         DisplaySettings& display = view_->m_display;
         for (auto& number : display.numbers) {

@@ -69,17 +69,17 @@ TEST_F(RefFileQuestionTest, ANewEmptyDocumentReadsTheFilesNamedAtAnyLengthAndAnO
     ASSERT_EQ(Documents().size(), 1U);
     torvan::CBlockDoc& model = Documents()[0]->Model();
     EXPECT_TRUE(sink_->MessagesUtf8().empty()) << sink_->LastMessageUtf8();
-    EXPECT_EQ(platform::Cp932ToUtf8(model.m_strSectionFile.str()), section);
-    EXPECT_EQ(platform::Cp932ToUtf8(model.m_strDispFile.str()), disp);
-    EXPECT_GT(model.m_mapNode.GetCount(), 0);
-    EXPECT_GT(model.m_mapDisp.GetCount(), 0);
+    EXPECT_EQ(platform::Cp932ToUtf8(model.SectionFile().str()), section);
+    EXPECT_EQ(platform::Cp932ToUtf8(model.DispFile().str()), disp);
+    EXPECT_GT(model.GroundPoints().GetCount(), 0);
+    EXPECT_GT(model.Displacements().GetCount(), 0);
 
     // Declined, the new document stays empty and nothing is read.
     AnswerQuestions("", "");
     Frame()->RouteCommand(ID_FILE_NEW);
     ASSERT_EQ(asked_, 2);
     ASSERT_EQ(Documents().size(), 2U);
-    EXPECT_EQ(Documents()[1]->Model().m_mapNode.GetCount(), 0);
+    EXPECT_EQ(Documents()[1]->Model().GroundPoints().GetCount(), 0);
     EXPECT_TRUE(sink_->MessagesUtf8().empty()) << sink_->LastMessageUtf8();
 
     // A file with a name asks nothing.

@@ -71,7 +71,7 @@ TEST_F(TorvanAppTest, TheBaseMenusFilesOpenAndNothingSavedLeavesItsSlotAlone) {
     EXPECT_TRUE(CNamedMutex::Exists(kInstanceName));
     ASSERT_EQ(Documents().size(), 1u);
     // The reader took the files without asking: they are the ones the analysis file names.
-    EXPECT_EQ(Documents()[0]->Model().m_mapNode.GetCount(), 45) << sink_->LastMessageUtf8();
+    EXPECT_EQ(Documents()[0]->Model().GroundPoints().GetCount(), 45) << sink_->LastMessageUtf8();
     EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
     EXPECT_EQ(Close(), 0);
     EXPECT_EQ(SlotUtf8(process::kAnalysisSlot), Utf8(u8"/d/以前の.slo"));
@@ -86,7 +86,7 @@ TEST_F(TorvanAppTest, ANewFileOfTheCommandLineIsSavedUnderItsNameAndHandedBack) 
     ASSERT_EQ(Documents().size(), 1u);
     torvan::CTorvanDoc* document = Documents()[0];
     EXPECT_EQ(document->GetPathName(), CString(platform::Utf8ToCp932(created).c_str()));
-    EXPECT_EQ(document->Model().m_mapNode.GetCount(), 45);
+    EXPECT_EQ(document->Model().GroundPoints().GetCount(), 45);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(created)));
 
     sink_->QueueAnswer(IDYES); // "...\n更新してもよろしいですか？"

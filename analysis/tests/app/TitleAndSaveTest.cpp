@@ -94,7 +94,7 @@ TEST_F(TitleAndSaveTest, SaveAsWritesTheNewFileRetitlesAndReachesRecentFilesAndT
     ASSERT_TRUE(Start({}));
     Frame()->RouteCommand(ID_FILE_MRU_FILE1);
     ASSERT_EQ(Documents().size(), 1u) << sink_->LastMessageUtf8();
-    EXPECT_EQ(Documents()[0]->Model().m_mapNode.GetCount(), 45);
+    EXPECT_EQ(Documents()[0]->Model().GroundPoints().GetCount(), 45);
     std::string folder;
     DialogScript::Queue([&folder, this](CDialog& dialog) {
         auto& files = dynamic_cast<CFileMyDialog&>(dialog);

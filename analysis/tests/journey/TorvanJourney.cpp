@@ -84,7 +84,7 @@ void ChooseMethod(int method) {
 
 int InnerBoundaryPoints(const CBlockDoc& model) {
     int count = 0;
-    for (auto [key, point] : platform::MapEntries<const CNode>(model.m_mapBound)) {
+    for (auto [key, point] : platform::MapEntries<const CNode>(model.BoundaryPoints())) {
         count += point->kind == CNode::kInnerBoundary && point->inUse ? 1 : 0;
     }
     return count;
@@ -129,7 +129,7 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     CBlockView* view = frame.ActiveBlockView();
     ASSERT_NE(view, nullptr) << Last(sink);
     CBlockDoc& model = view->GetDocument()->Model();
-    ASSERT_EQ(model.m_mapNode.GetCount(), 45);
+    ASSERT_EQ(model.GroundPoints().GetCount(), 45);
 
     // An inner boundary point clicked below the ground, another typed by Tab; each takes its
     // point dialog as offered.
@@ -145,7 +145,7 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     platform::DialogScript::Queue(PressOk);
     QTest::keyClick(view->GetCanvasWidget(), Qt::Key_Tab);
     QApplication::processEvents();
-    EXPECT_GE(model.m_mapBound.GetCount(), 3) << Last(sink);
+    EXPECT_GE(model.BoundaryPoints().GetCount(), 3) << Last(sink);
 
     // The polynomial method on block lines clicked while its table is open (one between each
     // pair of measured blocks), then the two polygon methods.
@@ -156,19 +156,19 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     for (double x : {66.0, 90.0, 114.0}) {
         Click(*view, x, 40.0);
     }
-    EXPECT_EQ(model.m_mapBlockLines.size(), 3u) << Last(sink);
+    EXPECT_EQ(model.BlockLineMap().size(), 3u) << Last(sink);
     sink.QueueAnswer(IDYES);
     PressOk(*table);
     testsupport::Settle();
-    ASSERT_EQ(model.m_listSlipLines.GetCount(), 1) << Last(sink);
-    EXPECT_EQ(static_cast<const CVerrant*>(model.m_listSlipLines.GetTail())->method, CBlockDoc::kPolynomial);
+    ASSERT_EQ(model.SlipLines().GetCount(), 1) << Last(sink);
+    EXPECT_EQ(static_cast<const CVerrant*>(model.SlipLines().GetTail())->method, CBlockDoc::kPolynomial);
     for (int method : {CBlockDoc::kParallel, CBlockDoc::kRotation}) {
-        const int before = model.m_listSlipLines.GetCount();
+        const int before = model.SlipLines().GetCount();
         ChooseMethod(method);
         ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
-        EXPECT_EQ(model.m_listSlipLines.GetCount(), before + 1) << Last(sink);
+        EXPECT_EQ(model.SlipLines().GetCount(), before + 1) << Last(sink);
     }
-    const int slipLines = model.m_listSlipLines.GetCount();
+    const int slipLines = model.SlipLines().GetCount();
 
     // The drawing run writes the plot files beside the analysis file (the viewer is not beside
     // the test: the launcher says so).
@@ -200,10 +200,10 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     testsupport::AnswerFileDialog(saved);
     ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"名前を付けて保存..."}));
     ASSERT_TRUE(fs::exists(fs::u8path(saved))) << Last(sink);
-    const int groundPoints = model.m_mapNode.GetCount();
-    const int sites = model.m_mapSite.GetCount();
-    const int records = model.m_mapDisp.GetCount();
-    const int bounds = model.m_mapBound.GetCount();
+    const int groundPoints = model.GroundPoints().GetCount();
+    const int sites = model.MeasurementPoints().GetCount();
+    const int records = model.Displacements().GetCount();
+    const int bounds = model.BoundaryPoints().GetCount();
     ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"閉じる"}));
     testsupport::Settle();
     EXPECT_EQ(frame.ActiveBlockView(), nullptr);
@@ -213,11 +213,11 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     CBlockView* again = frame.ActiveBlockView();
     ASSERT_NE(again, nullptr) << Last(sink);
     const CBlockDoc& reopened = again->GetDocument()->Model();
-    EXPECT_EQ(reopened.m_mapNode.GetCount(), groundPoints);
-    EXPECT_EQ(reopened.m_mapSite.GetCount(), sites);
-    EXPECT_EQ(reopened.m_mapDisp.GetCount(), records);
-    EXPECT_EQ(reopened.m_mapBound.GetCount(), bounds);
-    EXPECT_EQ(reopened.m_listSlipLines.GetCount(), slipLines);
+    EXPECT_EQ(reopened.GroundPoints().GetCount(), groundPoints);
+    EXPECT_EQ(reopened.MeasurementPoints().GetCount(), sites);
+    EXPECT_EQ(reopened.Displacements().GetCount(), records);
+    EXPECT_EQ(reopened.BoundaryPoints().GetCount(), bounds);
+    EXPECT_EQ(reopened.SlipLines().GetCount(), slipLines);
     EXPECT_FALSE(reopened.IsModified());
     EXPECT_TRUE(run.Quit());
 }
