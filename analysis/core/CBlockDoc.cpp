@@ -4,6 +4,7 @@
 #include "analysis/core/AnalysisFileWriter.h"
 #include "analysis/core/CLine.h"
 #include "analysis/core/CVerrant.h"
+#include "analysis/core/PlotSheetWriter.h"
 #include "analysis/core/ReferenceLocation.h"
 #include "common/geometry/Geometry.h"
 #include "common/geometry/ModelExtent.h"
@@ -139,6 +140,12 @@ void CBlockDoc::ReadErrorMessage(const char* path) {
     message.Format(u8"ファイル読み込みエラーです。\n%s", path);
     AfxMessageBox(message);
     AfxThrowUserException();
+}
+
+int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
+    double width, height;
+    GetModelExtent(width, height);
+    return PlotSheetWriter(*this, style).Write(outputPath);
 }
 
 int CBlockDoc::DoSave(const char* path, CString& savedPath) {

@@ -370,29 +370,12 @@ public:
     // Forgets the marks of a pending change: points and lines back to 0.
     void DropPendingPoints(int kind);
 
-    // --- drawing output files (sizes and positions in millimetres on the sheet) ---
+    // --- the drawing run's files (written by PlotSheetWriter) ---
     // Writes the plot index "<dir><title>.p00" and the page file ".p01" beside the analysis
     // file with the view's display settings; 1 and the index path when both were written,
     // 0 (and the old files as they were, after the message) otherwise. A section that the
     // layout puts partly off the sheet asks first whether to go on.
     int WritePlotFile(CString& outputPath, const PlotStyle& style);
-    CString PlotBasePath() const;
-    // A length in the files' tenths of a millimetre: value x 10 + 0.5, truncated toward zero.
-    static int PlotUnits(double millimetres);
-    static void PlotMove(CTextFile& file, double x, double y);
-    static void PlotDraw(CTextFile& file, double x, double y);
-    static void PlotTextAngle(CTextFile& file, double angle);
-    static void PlotText(CTextFile& file, double x, double y, double height, double angle, int kind,
-                         const CString& text);
-    static void PlotMarker(CTextFile& file, double x, double y, double size, int kind);
-    // A legend's 10 mm scale bar from origin; returns the point after it.
-    static DPoint PlotArrow(CTextFile& file, const DPoint& origin, double textHeight, int direction);
-    static void ChooseTickStep(double paperLength, double modelLength, double& paperStep, double& step,
-                               int& labelInterval);
-    // One axis with its ticks and labels; returns where its unit note goes.
-    static DPoint PlotAxis(CTextFile& file, const DPoint& origin, double paperLength, double modelLength,
-                           double start, double angle, int side, int& exponent);
-    void PlotAxes(CTextFile& file, const DPoint& yOrigin, const DPoint& xOrigin, double scale);
 
 private:
     CNode* NewPoint(CMapWordToOb& map, int& maxNumber, int kind, double x, double y);
@@ -410,27 +393,6 @@ private:
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
     int RemoveMarkedPoints(int kind);
     int WriteSolverSections(CTextFile& file);
-    // The sheet: its size, the model's scale (model metres per millimetre), margins and origin.
-    struct PlotSheet {
-        double width = 0;
-        double height = 0;
-        double scale = 1;
-        DPoint margin;
-        DPoint origin;
-        DPoint Map(double x, double y) const {
-            return DPoint{(x - origin.x) / scale + margin.x, (y - origin.y) / scale + margin.y};
-        }
-    };
-    PlotSheet ComputePlotSheet();
-    // Whether the model and its axes lie on the sheet as the layout places them.
-    bool SheetHoldsSection();
-    void WritePlotPage(CTextFile& file, const PlotStyle& style);
-    void PlotLegends(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style);
-    static void PlotAxisNote(CTextFile& file, DPoint at, double angle, int exponent);
-    void PlotGroundLine(CTextFile& file, const PlotSheet& sheet);
-    void PlotPoints(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style);
-    void PlotVectors(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style);
-    void PlotSlipLines(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style, int item);
     // The construction of MakeSlipLines; 1 when the list grew past linesBefore.
     int MakeOneSlipLine(const char* resultPath, int linesBefore);
     // Empties the ordered measurement list, the block lines and the blocks.

@@ -3,6 +3,7 @@
 
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/CLine.h"
+#include "analysis/core/PlotSheetWriter.h"
 
 #include "common/records/CTextFile.h"
 #include "platform/core/MapEntries.h"
@@ -64,7 +65,7 @@ TEST_F(PlotFileTest, LengthsAreTenthsOfAMillimetreRoundedAsWritten) {
         int units;
     } cases[] = {{12.34, 123}, {-0.04, 0}, {-1.0, -9}, {0.05, 1}, {210.0, 2100}};
     for (const auto& c : cases) {
-        EXPECT_EQ(CBlockDoc::PlotUnits(c.millimetres), c.units) << c.millimetres;
+        EXPECT_EQ(PlotSheetWriter::PlotUnits(c.millimetres), c.units) << c.millimetres;
     }
 }
 
@@ -74,16 +75,16 @@ TEST_F(PlotFileTest, TextDirectionsAreQuarterTurns) {
         const char* line;
     } cases[] = {{-90, "Q3"}, {44, "Q0"}, {45, "Q1"}, {90, "Q1"}, {180, "Q2"}, {359, "Q0"}};
     for (const auto& c : cases) {
-        EXPECT_EQ(Lines([&](CTextFile& f) { CBlockDoc::PlotTextAngle(f, c.angle); }),
+        EXPECT_EQ(Lines([&](CTextFile& f) { PlotSheetWriter::PlotTextAngle(f, c.angle); }),
                   std::vector<std::string>{c.line});
     }
 }
 
 TEST_F(PlotFileTest, TheScaleLegendWritesItsTextBarAndValuePlaces) {
     const auto lines = Lines([](CTextFile& f) {
-        CBlockDoc::PlotText(f, 195, 30, 2.5, 90, 8, "A");
-        const DPoint end = CBlockDoc::PlotArrow(f, DPoint{195, 37.5}, 2.5, 90);
-        CBlockDoc::PlotMove(f, end.x, end.y);
+        PlotSheetWriter::PlotText(f, 195, 30, 2.5, 90, 8, "A");
+        const DPoint end = PlotSheetWriter::PlotArrow(f, DPoint{195, 37.5}, 2.5, 90);
+        PlotSheetWriter::PlotMove(f, end.x, end.y);
     });
     EXPECT_EQ(lines, (std::vector<std::string>{"S25,0,0,8", "Q1", "M1950,300", "PA", "M1948,375", "D1928,375",
                                                "A1938,375,1938,475,25,10,24", "M1948,475", "D1928,475",
@@ -93,13 +94,13 @@ TEST_F(PlotFileTest, TheScaleLegendWritesItsTextBarAndValuePlaces) {
 TEST_F(PlotFileTest, AHundredMetreAxisAtOneToAThousandHasTicksEveryFiveMillimetres) {
     double paperStep, step;
     int interval;
-    CBlockDoc::ChooseTickStep(100, 100, paperStep, step, interval);
+    PlotSheetWriter::ChooseTickStep(100, 100, paperStep, step, interval);
     EXPECT_DOUBLE_EQ(paperStep, 5.0);
     EXPECT_DOUBLE_EQ(step, 5.0);
     EXPECT_EQ(interval, 5);
     int exponent = -1;
     const auto lines = Lines([&](CTextFile& f) {
-        CBlockDoc::PlotAxis(f, DPoint{30, 20}, 100, 100, 0, 0, -1, exponent);
+        PlotSheetWriter::PlotAxis(f, DPoint{30, 20}, 100, 100, 0, 0, -1, exponent);
     });
     EXPECT_EQ(exponent, 0);
     std::vector<std::string> labels;

@@ -1,6 +1,4 @@
-// The drawing output files of an analysis: the plot index (".p00", one line naming the page
-// file and the sheet) and the page file (".p01", one drawing command per line), in tenths of
-// a millimetre from the sheet's lower left corner.
+#include "analysis/core/PlotSheetWriter.h"
 
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/CDispData.h"
@@ -114,38 +112,38 @@ private:
 
 } // namespace
 
-int CBlockDoc::PlotUnits(double millimetres) {
+int PlotSheetWriter::PlotUnits(double millimetres) {
     return static_cast<int>(std::trunc(millimetres * 10.0 + 0.5)); // the files' rounding, toward zero
 }
 
-void CBlockDoc::PlotMove(CTextFile& file, double x, double y) {
+void PlotSheetWriter::PlotMove(CTextFile& file, double x, double y) {
     WriteFormatted(file, "M%d,%d", PlotUnits(x), PlotUnits(y));
 }
 
-void CBlockDoc::PlotDraw(CTextFile& file, double x, double y) {
+void PlotSheetWriter::PlotDraw(CTextFile& file, double x, double y) {
     WriteFormatted(file, "D%d,%d", PlotUnits(x), PlotUnits(y));
 }
 
-void CBlockDoc::PlotTextAngle(CTextFile& file, double angle) {
+void PlotSheetWriter::PlotTextAngle(CTextFile& file, double angle) {
     while (angle < 0) {
         angle += 360.0;
     }
     WriteFormatted(file, "Q%d", static_cast<int>(std::trunc(angle / 90.0 + 0.5)) % 4);
 }
 
-void CBlockDoc::PlotText(CTextFile& file, double x, double y, double height, double angle, int kind,
-                         const CString& text) {
+void PlotSheetWriter::PlotText(CTextFile& file, double x, double y, double height, double angle, int kind,
+                               const CString& text) {
     WriteFormatted(file, "S%d,0,0,%d", PlotUnits(height), kind);
     PlotTextAngle(file, angle);
     PlotMove(file, x, y);
     file.WriteLine(CString("P") + text);
 }
 
-void CBlockDoc::PlotMarker(CTextFile& file, double x, double y, double size, int kind) {
+void PlotSheetWriter::PlotMarker(CTextFile& file, double x, double y, double size, int kind) {
     WriteFormatted(file, "N%d,%d,%d,%d,0", PlotUnits(x), PlotUnits(y), PlotUnits(size), kind);
 }
 
-DPoint CBlockDoc::PlotArrow(CTextFile& file, const DPoint& origin, double textHeight, int direction) {
+DPoint PlotSheetWriter::PlotArrow(CTextFile& file, const DPoint& origin, double textHeight, int direction) {
     const DPoint along = direction == 0 ? DPoint{1, 0} : DPoint{0, 1};
     const DPoint across = direction == 0 ? DPoint{0, 1} : DPoint{-1, 0};
     const DPoint a{origin.x + textHeight / 2 * across.x, origin.y + textHeight / 2 * across.y};
@@ -160,8 +158,8 @@ DPoint CBlockDoc::PlotArrow(CTextFile& file, const DPoint& origin, double textHe
     return Along(origin, textHeight / 2 + 10.0, along.x, along.y);
 }
 
-void CBlockDoc::ChooseTickStep(double paperLength, double modelLength, double& paperStep, double& step,
-                               int& labelInterval) {
+void PlotSheetWriter::ChooseTickStep(double paperLength, double modelLength, double& paperStep, double& step,
+                                     int& labelInterval) {
     const double q = modelLength / (paperLength / 5.0);
     double factor = 1.0;
     double scaled = q;
@@ -188,8 +186,8 @@ void CBlockDoc::ChooseTickStep(double paperLength, double modelLength, double& p
     }
 }
 
-DPoint CBlockDoc::PlotAxis(CTextFile& file, const DPoint& origin, double paperLength, double modelLength,
-                           double start, double angle, int side, int& exponent) {
+DPoint PlotSheetWriter::PlotAxis(CTextFile& file, const DPoint& origin, double paperLength,
+                                 double modelLength, double start, double angle, int side, int& exponent) {
     const double c = std::cos(angle / 57.2958);
     const double s = std::sin(angle / 57.2958);
     double paperStep, step;
@@ -249,7 +247,7 @@ DPoint CBlockDoc::PlotAxis(CTextFile& file, const DPoint& origin, double paperLe
     return note;
 }
 
-void CBlockDoc::PlotAxisNote(CTextFile& file, DPoint at, double angle, int exponent) {
+void PlotSheetWriter::PlotAxisNote(CTextFile& file, DPoint at, double angle, int exponent) {
     const double c = std::cos(angle / 57.2958);
     const double s = std::sin(angle / 57.2958);
     if (exponent != 0) {
@@ -263,8 +261,9 @@ void CBlockDoc::PlotAxisNote(CTextFile& file, DPoint at, double angle, int expon
     PlotText(file, at.x, at.y, 2.6, angle, 8, " (m)");
 }
 
-void CBlockDoc::PlotAxes(CTextFile& file, const DPoint& yOrigin, const DPoint& xOrigin, double scale) {
-    const ModelExtents& e = m_extents;
+void PlotSheetWriter::PlotAxes(CTextFile& file, const DPoint& yOrigin, const DPoint& xOrigin,
+                               double scale) const {
+    const ModelExtents& e = model_.Extents();
     int exponent = 0;
     DPoint note = PlotAxis(file, yOrigin, (e.m_dMaxY - e.m_dMinY) / scale, e.m_dMaxY - e.m_dMinY, e.m_dMinY,
                            90.0, 1, exponent);
@@ -275,16 +274,16 @@ void CBlockDoc::PlotAxes(CTextFile& file, const DPoint& yOrigin, const DPoint& x
 }
 
 // Ground-surface points joined by a line of the model belong to one run.
-void CBlockDoc::PlotGroundLine(CTextFile& file, const PlotSheet& sheet) {
+void PlotSheetWriter::PlotGroundLine(CTextFile& file, const PlotSheet& sheet) const {
     std::set<std::pair<int, int>> joined;
-    for (auto [key, line] : platform::MapEntries<const CLine>(m_LineList)) {
+    for (auto [key, line] : platform::MapEntries<const CLine>(model_.GroundLines())) {
         joined.emplace(line->node1, line->node2);
         joined.emplace(line->node2, line->node1);
     }
     file.WriteLine("O1");
     const CNode* previous = nullptr;
-    for (POSITION pos = m_listGroundOrder.GetHeadPosition(); pos;) {
-        const auto* point = static_cast<const CNode*>(m_listGroundOrder.GetNext(pos));
+    for (POSITION pos = model_.GroundOrder().GetHeadPosition(); pos;) {
+        const auto* point = static_cast<const CNode*>(model_.GroundOrder().GetNext(pos));
         const DPoint at = sheet.Map(point->x, point->y);
         if (!previous) {
             PlotMove(file, at.x, at.y);
@@ -300,37 +299,37 @@ void CBlockDoc::PlotGroundLine(CTextFile& file, const PlotSheet& sheet) {
     file.WriteLine("O2");
 }
 
-void CBlockDoc::PlotSlipLines(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style, int item) {
-    SelectPen(file, style.lines[item].width + 1);
-    for (POSITION pos = m_listSlipLines.GetHeadPosition(); pos;) {
-        const auto* line = static_cast<const CVerrant*>(m_listSlipLines.GetNext(pos));
+void PlotSheetWriter::PlotSlipLines(CTextFile& file, const PlotSheet& sheet, int item) const {
+    SelectPen(file, style_.lines[item].width + 1);
+    for (POSITION pos = model_.SlipLines().GetHeadPosition(); pos;) {
+        const auto* line = static_cast<const CVerrant*>(model_.SlipLines().GetNext(pos));
         const bool wanted = item == 1 ? line->visible1 && !line->visible2
                                       : line->state != 2 && line->visible1 && line->visible2;
         if (!wanted) {
             continue;
         }
-        SelectColor(file, style.lines[item].color);
+        SelectColor(file, style_.lines[item].color);
         const DPoint label = line->Plot(file, sheet.scale, sheet.margin, sheet.origin);
-        if (style.numberDraw[4] && !platform::IsUnsetDouble(label.x)) {
+        if (style_.numberDraw[4] && !platform::IsUnsetDouble(label.x)) {
             CString number;
             number.Format("%d", line->number);
             PlotText(file, label.x / 2, label.y / 2 - 2.5, 2.5, 0, 8, number);
         }
         for (const CNode* point : line->boundary) {
             if (!point || !point->inUse || point->kind < 0 || point->kind > 4 ||
-                !style.points[point->kind].draw) {
+                !style_.points[point->kind].draw) {
                 continue;
             }
-            SelectColor(file, style.points[point->kind].color);
+            SelectColor(file, style_.points[point->kind].color);
             const DPoint at = sheet.Map(point->x, point->y);
-            const double size = style.points[point->kind].size / 2.0;
+            const double size = style_.points[point->kind].size / 2.0;
             PlotMarker(file, at.x, at.y, size == 0 ? 1.0 : size, 9);
         }
     }
 }
 
-void CBlockDoc::PlotLegends(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style) {
-    const SheetParameters& plot = m_plot;
+void PlotSheetWriter::PlotLegends(CTextFile& file, const PlotSheet& sheet) const {
+    const SheetParameters& plot = model_.Sheet();
     const double legendX = sheet.width - OrDefault(plot.m_dLegendPosX, 15.0);
     DPoint at{legendX, OrDefault(plot.m_dLegendPosY, sheet.margin.y)};
     CString text;
@@ -344,65 +343,66 @@ void CBlockDoc::PlotLegends(CTextFile& file, const PlotSheet& sheet, const PlotS
         text.Format("%.3f (m)", sheet.scale);
         PlotText(file, at.x, at.y, 2.5, 90, 8, text);
     }
-    if (!style.points[CNode::kMeasurement].draw) {
+    if (!style_.points[CNode::kMeasurement].draw) {
         return;
     }
     at = DPoint{legendX - 5.0, sheet.margin.y};
     PlotText(file, at.x, at.y, 2.5, 90, 8, CString(u8"変位スケール："));
     at.y += 17.5;
     at = PlotArrow(file, at, 2.5, 90);
-    text.Format("%.1f (mm)", OrDefault(plot.m_dDispScale, m_extents.m_dMaxDisp * 1000.0));
+    text.Format("%.1f (mm)", OrDefault(plot.m_dDispScale, model_.Extents().m_dMaxDisp * 1000.0));
     PlotText(file, at.x, at.y, 2.5, 90, 8, text);
 }
 
-void CBlockDoc::PlotPoints(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style) {
-    const double groundSize = (style.points[CNode::kGround].size - 3) / 2.0;
-    if (style.points[CNode::kGround].draw && groundSize > 0) {
-        SelectColor(file, style.points[CNode::kGround].color);
-        for (POSITION pos = m_listGroundOrder.GetHeadPosition(); pos;) {
-            const auto* point = static_cast<const CNode*>(m_listGroundOrder.GetNext(pos));
+void PlotSheetWriter::PlotPoints(CTextFile& file, const PlotSheet& sheet) const {
+    const double groundSize = (style_.points[CNode::kGround].size - 3) / 2.0;
+    if (style_.points[CNode::kGround].draw && groundSize > 0) {
+        SelectColor(file, style_.points[CNode::kGround].color);
+        for (POSITION pos = model_.GroundOrder().GetHeadPosition(); pos;) {
+            const auto* point = static_cast<const CNode*>(model_.GroundOrder().GetNext(pos));
             const DPoint at = sheet.Map(point->x, point->y);
             PlotMarker(file, at.x, at.y, groundSize, 3);
         }
     }
-    for (auto [key, point] : platform::MapEntries<const CNode>(m_mapBound)) {
+    for (auto [key, point] : platform::MapEntries<const CNode>(model_.BoundaryPoints())) {
         if (point->state != 0 || point->inUse != 0 || point->slipMark < 3 || point->kind < 0 ||
-            point->kind > 4 || !style.points[point->kind].draw) {
+            point->kind > 4 || !style_.points[point->kind].draw) {
             continue;
         }
-        SelectColor(file, style.points[point->kind].color);
+        SelectColor(file, style_.points[point->kind].color);
         const DPoint at = sheet.Map(point->x, point->y);
-        const double size = style.points[point->kind].size / 2.0;
+        const double size = style_.points[point->kind].size / 2.0;
         PlotMarker(file, at.x, at.y, size == 0 ? 1.0 : size, 8);
     }
 }
 
-void CBlockDoc::PlotVectors(CTextFile& file, const PlotSheet& sheet, const PlotStyle& style) {
-    if (!style.points[CNode::kMeasurement].draw) {
+void PlotSheetWriter::PlotVectors(CTextFile& file, const PlotSheet& sheet) const {
+    if (!style_.points[CNode::kMeasurement].draw) {
         return;
     }
-    SelectColor(file, style.points[CNode::kMeasurement].color);
-    SelectPen(file, style.lines[3].width + 1);
-    const double vectorScale =
-        platform::IsUnsetDouble(m_plot.m_dDispScale) ? m_extents.m_dMaxDisp : m_plot.m_dDispScale / 1000.0;
-    for (auto [key, record] : platform::MapEntries<const CDispData>(m_mapDisp)) {
+    SelectColor(file, style_.points[CNode::kMeasurement].color);
+    SelectPen(file, style_.lines[3].width + 1);
+    const double vectorScale = platform::IsUnsetDouble(model_.Sheet().m_dDispScale)
+                                   ? model_.Extents().m_dMaxDisp
+                                   : model_.Sheet().m_dDispScale / 1000.0;
+    for (auto [key, record] : platform::MapEntries<const CDispData>(model_.Displacements())) {
         if (record->inUse) {
-            record->PlotVector(file, sheet.scale, sheet.margin, sheet.origin, vectorScale, style.vectorMode);
+            record->PlotVector(file, sheet.scale, sheet.margin, sheet.origin, vectorScale, style_.vectorMode);
         }
-        if (style.numberDraw[1]) {
+        if (style_.numberDraw[1]) {
             const DPoint at = sheet.Map(record->baseX, record->baseY);
             PlotText(file, at.x, at.y, 2.5, 0, 10, record->name);
         }
     }
 }
 
-CBlockDoc::PlotSheet CBlockDoc::ComputePlotSheet() {
-    const SheetParameters& plot = m_plot;
+PlotSheetWriter::PlotSheet PlotSheetWriter::ComputePlotSheet() const {
+    const SheetParameters& plot = model_.Sheet();
     PlotSheet sheet;
-    const int paper = plot.m_nPaper >= 0 && plot.m_nPaper < 10 ? plot.m_nPaper : 6;
+    const int paper = Paper();
     sheet.width = kPaperSizes[paper][0] / 10.0;
     sheet.height = kPaperSizes[paper][1] / 10.0;
-    const ModelExtents& e = m_extents;
+    const ModelExtents& e = model_.Extents();
     const double dx = e.m_dMaxX - e.m_dMinX;
     const double dy = e.m_dMaxY - e.m_dMinY;
     double mx = OrDefault(plot.m_dModelPosX, 30.0);
@@ -423,45 +423,43 @@ CBlockDoc::PlotSheet CBlockDoc::ComputePlotSheet() {
     return sheet;
 }
 
-void CBlockDoc::WritePlotPage(CTextFile& file, const PlotStyle& style) {
+int PlotSheetWriter::Paper() const {
+    const int paper = model_.Sheet().m_nPaper;
+    return paper >= 0 && paper < 10 ? paper : 6;
+}
+
+void PlotSheetWriter::WritePlotPage(CTextFile& file) const {
+    const SheetParameters& plot = model_.Sheet();
     const PlotSheet sheet = ComputePlotSheet();
-    const int paper = m_plot.m_nPaper >= 0 && m_plot.m_nPaper < 10 ? m_plot.m_nPaper : 6;
-    SelectColor(file, style.lines[0].color);
+    const int paper = Paper();
+    SelectColor(file, style_.lines[0].color);
     SelectPen(file, 2);
     WriteFormatted(file, "B0,0,%d,%d", kPaperSizes[paper][0], kPaperSizes[paper][1]);
     file.WriteLine("S45,0,0,8");
-    if (!m_plot.m_strTitle1.IsEmpty()) {
-        PlotText(file, 40, sheet.height - 20, 4.5, 0, 8, m_plot.m_strTitle1);
+    if (!plot.m_strTitle1.IsEmpty()) {
+        PlotText(file, 40, sheet.height - 20, 4.5, 0, 8, plot.m_strTitle1);
     }
-    if (!m_plot.m_strTitle2.IsEmpty()) {
-        PlotText(file, 40, sheet.height - 30, 4.5, 0, 8, m_plot.m_strTitle2);
+    if (!plot.m_strTitle2.IsEmpty()) {
+        PlotText(file, 40, sheet.height - 30, 4.5, 0, 8, plot.m_strTitle2);
     }
-    PlotLegends(file, sheet, style);
+    PlotLegends(file, sheet);
     SelectPen(file, 1);
-    PlotAxes(file, DPoint{sheet.margin.x - OrDefault(m_plot.m_dAxisDistance2, 10.0), sheet.margin.y},
-             DPoint{sheet.margin.x, sheet.margin.y - OrDefault(m_plot.m_dAxisDistance1, 10.0)}, sheet.scale);
-    SelectPen(file, style.lines[0].width + 1);
+    PlotAxes(file, DPoint{sheet.margin.x - OrDefault(plot.m_dAxisDistance2, 10.0), sheet.margin.y},
+             DPoint{sheet.margin.x, sheet.margin.y - OrDefault(plot.m_dAxisDistance1, 10.0)}, sheet.scale);
+    SelectPen(file, style_.lines[0].width + 1);
     PlotGroundLine(file, sheet);
-    PlotPoints(file, sheet, style);
-    PlotVectors(file, sheet, style);
+    PlotPoints(file, sheet);
+    PlotVectors(file, sheet);
     for (int item : {1, 2}) {
-        if (style.lines[item].draw && !m_listSlipLines.IsEmpty()) {
-            PlotSlipLines(file, sheet, style, item);
+        if (style_.lines[item].draw && !model_.SlipLines().IsEmpty()) {
+            PlotSlipLines(file, sheet, item);
         }
     }
 }
 
-CString CBlockDoc::PlotBasePath() const {
-    return m_strDir + m_strTitle;
-}
-
-// Both files are written to temporaries and replace the old ones only when both are whole.
-int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
-    double width, height;
-    GetModelExtent(width, height);
-    const CString base = PlotBasePath();
+int PlotSheetWriter::Write(CString& outputPath) const {
+    const CString base = model_.Directory() + model_.Title();
     const CString indexPath = base + ".p00";
-    const CString pagePath = base + ".p01";
     if (!SheetHoldsSection()) {
         CString question;
         question.Format(u8"断面が選択した用紙に収まりません(縮尺 "
@@ -478,6 +476,15 @@ int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
         ReportOpenError(held, indexPath);
         return 0;
     }
+    if (!WriteFiles(indexPath, base + ".p01")) {
+        return 0;
+    }
+    outputPath = indexPath;
+    return 1;
+}
+
+// Both files are written to temporaries and replace the old ones only when both are whole.
+int PlotSheetWriter::WriteFiles(const CString& indexPath, const CString& pagePath) const {
     try {
         platform::SafeFileWriter indexWriter(indexPath);
         platform::SafeFileWriter pageWriter(pagePath);
@@ -485,9 +492,9 @@ int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
         if (!index.Open(indexWriter, CFile::modeCreate | CFile::modeWrite)) {
             return 0;
         }
-        const int paper = m_plot.m_nPaper >= 0 && m_plot.m_nPaper < 10 ? m_plot.m_nPaper : 6;
+        const int paper = Paper();
         CString line;
-        line.Format("%s %d %d 0.1 %d", (m_strTitle + ".p01").GetString(), kPaperSizes[paper][0],
+        line.Format("%s %d %d 0.1 %d", (model_.Title() + ".p01").GetString(), kPaperSizes[paper][0],
                     kPaperSizes[paper][1], paper + 1);
         index.WriteLine(line);
         index.Close();
@@ -495,7 +502,7 @@ int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
         if (!page.Open(pageWriter, CFile::modeCreate | CFile::modeWrite)) {
             return 0;
         }
-        WritePlotPage(page, style);
+        WritePlotPage(page);
         page.Close();
         // The page goes first; when the index cannot follow, the page the old index names
         // is put back, so the two files always belong together.
@@ -507,25 +514,22 @@ int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
             PutBack(pagePath, oldPage);
             return 0;
         }
-        outputPath = indexPath;
         return 1;
     } catch (const CFileException&) {
         return 0; // the writing told what stopped it; the temporaries go, the old files stay
     }
 }
 
-bool CBlockDoc::SheetHoldsSection() {
-    double width, height;
-    GetModelExtent(width, height);
+bool PlotSheetWriter::SheetHoldsSection() const {
     const PlotSheet sheet = ComputePlotSheet();
-    const ModelExtents& e = m_extents;
+    const ModelExtents& e = model_.Extents();
     if (platform::IsUnsetDouble(e.m_dMinX) || platform::IsUnsetDouble(e.m_dMaxX)) {
         return true;
     }
     const DPoint low = sheet.Map(e.m_dMinX, e.m_dMinY);
     const DPoint high = sheet.Map(e.m_dMaxX, e.m_dMaxY);
-    const double elevationAxis = low.x - OrDefault(m_plot.m_dAxisDistance2, 10.0);
-    const double distanceAxis = low.y - OrDefault(m_plot.m_dAxisDistance1, 10.0);
+    const double elevationAxis = low.x - OrDefault(model_.Sheet().m_dAxisDistance2, 10.0);
+    const double distanceAxis = low.y - OrDefault(model_.Sheet().m_dAxisDistance1, 10.0);
     return elevationAxis >= 0 && distanceAxis >= 0 && high.x <= sheet.width && high.y <= sheet.height;
 }
 
