@@ -9,6 +9,7 @@
 #include "analysis/core/CLine.h"
 #include "analysis/core/CNode.h"
 #include "analysis/core/CVerrant.h"
+#include "common/ui/section/GuideIds.h"
 #include "platform/core/MapEntries.h"
 #include "platform/ui/CCmdUI.h"
 
@@ -57,7 +58,7 @@ void CBlockView::MapSelectCommands() {
 // Select all and select unused points start the selection tool as "選択" does, without
 // giving up what is already selected.
 void CBlockView::StartSelectTool() {
-    ChooseTool(section::DrawMode::kSelect, -1, 4049, 4048);
+    ChooseTool(section::DrawMode::kSelect, -1, section::guide::kSelectPrompt, section::guide::kSelectTitle);
 }
 
 void CBlockView::OnEditSelectAll() {

@@ -14,6 +14,7 @@
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/CLine.h"
 #include "common/ui/section/CFigMovePoint.h"
+#include "common/ui/section/GuideIds.h"
 #include "common/ui/section/GuideStrings.h"
 #include "common/ui/table/CGridLineSettings.h"
 #include "platform/core/MapEntries.h"
@@ -359,7 +360,7 @@ void CBlockView::OnInputAllPoint(CGridDlg& table, int kind) {
     table.m_notifyOwner = [this](UINT, int tableKind, CGridDlg* grid) {
         return OnGridCheckRows(tableKind, grid);
     };
-    ChooseTool(section::DrawMode::kNone, -1, 4000, static_cast<UINT>(-1));
+    ChooseTool(section::DrawMode::kNone, -1, section::guide::kMenuPrompt, section::guide::kNone);
     FillPointRows(table, kind);
     table.m_nRowLimit = kind == kTableBoundaryPoints ? 3 : 10000;
     if (table.DoModal() == IDOK) {

@@ -8,6 +8,7 @@
 #include "analysis/core/AnalysisRun.h"
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/SolverLibrary.h"
+#include "common/ui/section/GuideIds.h"
 #include "common/ui/section/GuideStrings.h"
 #include "platform/core/Unset.h"
 #include "platform/ui/CFrameWnd.h"
@@ -291,10 +292,10 @@ void CBlockView::OpenBlockLineTable() {
     GreyMenusForTable(true);
     m_nDrawMode = section::DrawMode::kTablePick;
     // The view's own prompt and title, so that the focus coming back shows them again.
-    m_nGuidePromptId = 4062;
-    m_nGuideTitleId = 4061;
-    section::SetGuidePrompt(4062);
-    section::SetGuideTitle(4061);
+    m_nGuidePromptId = section::guide::kAnalysisBlockLinePrompt;
+    m_nGuideTitleId = section::guide::kAnalysisBlockLineTitle;
+    section::SetGuidePrompt(section::guide::kAnalysisBlockLinePrompt);
+    section::SetGuideTitle(section::guide::kAnalysisBlockLineTitle);
     Invalidate();
 }
 
@@ -315,10 +316,10 @@ long CBlockView::OnDialogDestroy(int kind) {
         m_bBlockTableOpen = false;
         GreyMenusForTable(false);
         m_nDrawMode = section::DrawMode::kNone;
-        m_nGuidePromptId = 4000;
+        m_nGuidePromptId = section::guide::kMenuPrompt;
         m_nGuideTitleId = -1;
-        section::SetGuidePrompt(4000);
-        section::SetGuideTitle(static_cast<UINT>(-1));
+        section::SetGuidePrompt(section::guide::kMenuPrompt);
+        section::SetGuideTitle(section::guide::kNone);
     }
     SetFocus();
     Invalidate();

@@ -18,6 +18,7 @@
 #include "common/ui/section/CFigPointPick.h"
 #include "common/ui/section/CFigPolyline.h"
 #include "common/ui/section/CFigRectSelect.h"
+#include "common/ui/section/GuideIds.h"
 #include "platform/core/MapEntries.h"
 #include "platform/core/Unset.h"
 #include "platform/ui/CCmdUI.h"
@@ -29,6 +30,7 @@ namespace torvan {
 namespace {
 
 using section::DrawMode;
+namespace guide = section::guide;
 
 // The tool commands: draw mode, point kind (-1: unchanged), title and prompt, and for the
 // three line tools the rule their figure keeps.
@@ -41,16 +43,22 @@ struct Tool {
     CFigure::Rule lineRule = CFigure::kNoRule;
 };
 constexpr Tool kTools[] = {
-    {ID_DRAW_SURFACE_POINT, DrawMode::kGroundPoint, 0, 4035, 4036},
-    {ID_DRAW_MEASURE_POINT, DrawMode::kMeasurePoint, 1, 4038, 4039},
-    {ID_DRAW_INNER_BOUND_POINT, DrawMode::kInnerBoundPoint, 2, 4041, 4042},
-    {ID_DRAW_LEFT_BOUND_POINT, DrawMode::kLeftBoundPoint, 3, 4044, 4045},
-    {ID_DRAW_RIGHT_BOUND_POINT, DrawMode::kRightBoundPoint, 4, 4047, 4045},
-    {ID_DRAW_SURFACE_LINE, DrawMode::kLine, -1, 4004, 4005},
-    {ID_DRAW_HORIZONTAL_LINE, DrawMode::kLine, -1, 4054, 4055, CFigure::kHorizontal},
-    {ID_DRAW_VERTICAL_LINE, DrawMode::kLine, -1, 4057, 4058, CFigure::kVertical},
-    {ID_DRAW_POLYLINE, DrawMode::kPolyline, -1, 4007, 4008},
-    {ID_EDIT_SELECT, DrawMode::kSelect, -1, 4048, 4049},
+    {ID_DRAW_SURFACE_POINT, DrawMode::kGroundPoint, 0, guide::kGroundPointTitle, guide::kGroundPointPrompt},
+    {ID_DRAW_MEASURE_POINT, DrawMode::kMeasurePoint, 1, guide::kMeasurePointTitle,
+     guide::kMeasurePointPrompt},
+    {ID_DRAW_INNER_BOUND_POINT, DrawMode::kInnerBoundPoint, 2, guide::kInnerBoundPointTitle,
+     guide::kInnerBoundPointPrompt},
+    {ID_DRAW_LEFT_BOUND_POINT, DrawMode::kLeftBoundPoint, 3, guide::kLeftBoundPointTitle,
+     guide::kAnalysisSurfaceBoundPointPrompt},
+    {ID_DRAW_RIGHT_BOUND_POINT, DrawMode::kRightBoundPoint, 4, guide::kAnalysisRightBoundPointTitle,
+     guide::kAnalysisSurfaceBoundPointPrompt},
+    {ID_DRAW_SURFACE_LINE, DrawMode::kLine, -1, guide::kLineTitle, guide::kLinePrompt},
+    {ID_DRAW_HORIZONTAL_LINE, DrawMode::kLine, -1, guide::kAnalysisHorizontalLineTitle,
+     guide::kAnalysisHorizontalLinePrompt, CFigure::kHorizontal},
+    {ID_DRAW_VERTICAL_LINE, DrawMode::kLine, -1, guide::kAnalysisVerticalLineTitle,
+     guide::kAnalysisVerticalLinePrompt, CFigure::kVertical},
+    {ID_DRAW_POLYLINE, DrawMode::kPolyline, -1, guide::kPolylineTitle, guide::kPolylinePrompt},
+    {ID_EDIT_SELECT, DrawMode::kSelect, -1, guide::kSelectTitle, guide::kSelectPrompt},
 };
 
 CMapWordToOb& PointMapOfKind(CBlockDoc& model, int kind) {

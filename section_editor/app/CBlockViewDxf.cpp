@@ -8,6 +8,7 @@
 
 #include "common/ui/dialogs/COutputFileDlg.h"
 #include "common/ui/dxf/CDxfReadProgressDlg.h"
+#include "common/ui/section/GuideIds.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "section_editor/core/CDxfImport.h"
 #include "section_editor/core/SectionDxfOutput.h"
@@ -78,8 +79,8 @@ void CBlockView::OnInputDxfFile() {
         model->GetModelExtent(extent[0], extent[1]);
         Zoom(extent, nullptr, kFitMargin, FALSE);
     }
-    m_nGuidePromptId = 4000;
-    SetGuidePrompt(4000);
+    m_nGuidePromptId = section::guide::kMenuPrompt;
+    SetGuidePrompt(section::guide::kMenuPrompt);
     Invalidate(TRUE);
 }
 

@@ -12,6 +12,7 @@
 
 #include "common/ui/section/CFigMovePoint.h"
 #include "common/ui/section/CMoveDlg.h"
+#include "common/ui/section/GuideIds.h"
 #include "common/ui/table/CGridCodeDlg.h"
 #include "common/ui/table/CGridLineSettings.h"
 #include "common/ui/table/GridMenus.h"
@@ -201,10 +202,10 @@ void CBlockView::OnInputBoundPoints() {
 void CBlockView::LeaveTool() {
     DropDrawFigure();
     m_nDrawMode = section::DrawMode::kNone;
-    m_nGuidePromptId = 4000;
+    m_nGuidePromptId = section::guide::kMenuPrompt;
     m_nGuideTitleId = -1;
-    SetGuidePrompt(4000);
-    SetGuideTitle(static_cast<UINT>(-1));
+    SetGuidePrompt(section::guide::kMenuPrompt);
+    SetGuideTitle(section::guide::kNone);
 }
 
 void CBlockView::OpenPointTable(int kind, const std::vector<const CNode*>& lineOrder) {

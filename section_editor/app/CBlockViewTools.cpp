@@ -11,6 +11,7 @@
 #include "common/ui/section/CFigPointPick.h"
 #include "common/ui/section/CFigPolyline.h"
 #include "common/ui/section/CFigRectSelect.h"
+#include "common/ui/section/GuideIds.h"
 #include "platform/ui/CCmdUI.h"
 #include "section_editor/core/CBlockDoc.h"
 
@@ -21,6 +22,7 @@ namespace merdok {
 namespace {
 
 using section::DrawMode;
+namespace guide = section::guide;
 
 struct Tool {
     DrawMode mode;
@@ -30,14 +32,18 @@ struct Tool {
     int pointKind;
 };
 const Tool kTools[] = {
-    {DrawMode::kSelect, ID_EDIT_SELECT, 4049, 4048, -1},
-    {DrawMode::kLine, ID_DRAW_GROUND_LINE, 4005, 4004, 0},
-    {DrawMode::kPolyline, ID_DRAW_CONTINUOUS_LINE, 4008, 4007, 0},
-    {DrawMode::kGroundPoint, ID_DRAW_GROUND_POINT, 4036, 4035, 0},
-    {DrawMode::kMeasurePoint, ID_DRAW_MEASURE_POINT, 4039, 4038, 1},
-    {DrawMode::kInnerBoundPoint, ID_DRAW_UNDER_BOUND_POINT, 4042, 4041, 2},
-    {DrawMode::kLeftBoundPoint, ID_DRAW_LEFT_BOUND_POINT, 4046, 4044, 3},
-    {DrawMode::kRightBoundPoint, ID_DRAW_RIGHT_BOUND_POINT, 4046, 4045, 4},
+    {DrawMode::kSelect, ID_EDIT_SELECT, guide::kSelectPrompt, guide::kSelectTitle, -1},
+    {DrawMode::kLine, ID_DRAW_GROUND_LINE, guide::kLinePrompt, guide::kLineTitle, 0},
+    {DrawMode::kPolyline, ID_DRAW_CONTINUOUS_LINE, guide::kPolylinePrompt, guide::kPolylineTitle, 0},
+    {DrawMode::kGroundPoint, ID_DRAW_GROUND_POINT, guide::kGroundPointPrompt, guide::kGroundPointTitle, 0},
+    {DrawMode::kMeasurePoint, ID_DRAW_MEASURE_POINT, guide::kMeasurePointPrompt, guide::kMeasurePointTitle,
+     1},
+    {DrawMode::kInnerBoundPoint, ID_DRAW_UNDER_BOUND_POINT, guide::kInnerBoundPointPrompt,
+     guide::kInnerBoundPointTitle, 2},
+    {DrawMode::kLeftBoundPoint, ID_DRAW_LEFT_BOUND_POINT, guide::kSurfaceBoundPointPrompt,
+     guide::kLeftBoundPointTitle, 3},
+    {DrawMode::kRightBoundPoint, ID_DRAW_RIGHT_BOUND_POINT, guide::kSurfaceBoundPointPrompt,
+     guide::kEditorRightBoundPointTitle, 4},
 };
 
 const Tool* ToolOf(DrawMode mode) {
@@ -84,7 +90,8 @@ void CBlockView::MapToolCommands() {
         MapCommand(tool.command, [this, mode] { SelectTool(mode); });
         MapUpdate(tool.command, [this, mode](CCmdUI* ui) {
             // The single-line tool also needs its own prompt to show as chosen.
-            const bool chosen = m_nDrawMode == mode && (mode != DrawMode::kLine || m_nGuidePromptId == 4005);
+            const bool chosen =
+                m_nDrawMode == mode && (mode != DrawMode::kLine || m_nGuidePromptId == guide::kLinePrompt);
             ui->SetCheck(chosen ? 1 : 0);
             ui->Enable(chosen || mode == DrawMode::kSelect || m_listSelect.IsEmpty());
         });

@@ -2,11 +2,10 @@
 
 #include "section_editor/app/MerdokIds.h"
 
+#include "common/ui/section/GuideIds.h"
 #include "common/ui/section/GuideStrings.h"
 #include "common/ui/shell/SectionMenus.h"
 #include "platform/ui/MenuTable.h"
-
-#include <map>
 
 namespace merdok {
 
@@ -119,38 +118,16 @@ const std::vector<platform::Accelerator>& Accelerators() {
     return shell::SectionAccelerators();
 }
 
+// Beside the texts both section programs show (section::SharedGuideStrings).
 void RegisterMerdokGuideStrings() {
-    const std::pair<UINT, const char8_t*> strings[] = {
-        {4000, u8">ﾒﾆｭｰ選択"},
-        {4001, u8"描画(D) 点(P)"},
-        {4004, u8"描画(D) 地表線(L)"},
-        {4005, u8">最初の点をｸﾘｯｸ  [TAB]座標"},
-        {4006, u8">次の点をｸﾘｯｸ  [TAB]座標  [+SHIFT]水平鉛直"},
-        {4007, u8"描画(D) 連続地表線(G)"},
-        {4008, u8">最初の点をｸﾘｯｸ  [TAB]座標"},
-        {4009, u8">次の点をｸﾘｯｸ  [TAB]座標  [右ｸﾘｯｸ]確定  [+SHIFT]水平鉛直  [+CTRL]閉じる [BS]戻る"},
-        {4035, u8"描画(D) 地表点(N)"},
-        {4036, u8">指定位置でｸﾘｯｸ  [TAB]座標"},
-        {4038, u8"描画(D) 計測点(K)"},
-        {4039, u8">指定位置でｸﾘｯｸ  [TAB]座標"},
-        {4041, u8"描画(D) 地中境界点(B)"},
-        {4042, u8">指定位置でｸﾘｯｸ  [TAB]座標"},
-        {4044, u8"描画(D) 左地表境界点(L)"},
-        {4045, u8"描画(D) 右地表境界点(R)"},
-        {4046, u8">指定位置でｸﾘｯｸ  [TAB]座標"},
-        {4048, u8"編集(E) 選択(S)"},
-        {4049, u8">選択対象(又は囲む矩形の隅点)をｸﾘｯｸ"},
-        {4050, u8">選択対象を囲む矩形の対角点をｸﾘｯｸ  [右ｸﾘｯｸ]中止"},
-        {4051, u8">確認してｸﾘｯｸ   [左ｸﾘｯｸ]OK   [右ｸﾘｯｸ]ｷｬﾝｾﾙ"},
-        {4052, u8">節点(又は囲む矩形の隅点)をｸﾘｯｸ"},
-        {4053, u8">節点を囲む矩形の対角点をｸﾘｯｸ  [右ｸﾘｯｸ]中止"},
-        {4060, u8">確認後、戻るをｸﾘｯｸ"},
+    using namespace section::guide;
+    static constexpr section::GuideString kOwn[] = {
+        {kEditorPointTitle, u8"描画(D) 点(P)"},
+        {kEditorRightBoundPointTitle, u8"描画(D) 右地表境界点(R)"},
+        {kEditorNodePrompt, u8">節点(又は囲む矩形の隅点)をｸﾘｯｸ"},
+        {kEditorNodeNextPrompt, u8">節点を囲む矩形の対角点をｸﾘｯｸ  [右ｸﾘｯｸ]中止"},
     };
-    std::map<UINT, CString> table;
-    for (const auto& [id, text] : strings) {
-        table[id] = CString(text);
-    }
-    section::RegisterGuideStrings(std::move(table));
+    section::RegisterProgramGuideStrings(kOwn);
 }
 
 } // namespace merdok

@@ -20,6 +20,7 @@
 #include "common/ui/section/CFigZoomRect.h"
 #include "common/ui/section/CFigure.h"
 #include "common/ui/section/DrawMode.h"
+#include "common/ui/section/GuideIds.h"
 #include "common/ui/section/PrintedStyles.h"
 #include "common/view/PrintScale.h"
 #include "common/view/Viewport.h"
@@ -59,7 +60,8 @@ public:
     // size only once it is laid out, and the fitted picture's scroll bars go after the fit.
     void OnSize(UINT type, int cx, int cy) override;
 
-    // The guide texts (ids 4000-4999 of the program's guide strings), shown by the main frame.
+    // The guide texts (ids 4000-4999 of the program's guide strings, named in GuideIds.h),
+    // shown by the main frame.
     void SetGuidePrompt(UINT id);
     virtual void SetGuideTitle(UINT id);
     virtual void MeasureLabelSize();
@@ -200,7 +202,7 @@ public:
     int m_nConstraint = 0;                     // the rule state (CFigure::Rule)
     int m_nSelectTargets[5] = {0, 0, 0, 1, 1}; // what a selection takes (SelectTarget)
     CObList m_listSelect;                      // selected objects (the document's)
-    int m_nGuidePromptId = 4000;               // the current tool's prompt and title
+    int m_nGuidePromptId = section::guide::kMenuPrompt; // the current tool's prompt and title
     int m_nGuideTitleId = -1;
     int m_nInputLock = 0;        // set around the keyboard entry of a point
     bool m_bOnItem = false;      // the cursor is over a drawn object

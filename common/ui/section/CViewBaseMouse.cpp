@@ -9,6 +9,7 @@
 
 #include "common/ui/section/CFigZoomRect.h"
 #include "common/ui/section/CViewBase.h"
+#include "common/ui/section/GuideIds.h"
 #include "common/ui/section/GuideStrings.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CClientDC.h"
@@ -16,13 +17,6 @@
 
 #include <QCursor>
 #include <QWidget>
-
-namespace {
-
-// The guide prompt shown while a modal figure waits for its confirmation.
-constexpr UINT kConfirmPrompt = 4051;
-
-} // namespace
 
 CPoint CViewBase::ToLogical(CPoint device) {
     CClientDC dc(this);
@@ -163,7 +157,7 @@ void CViewBase::OnSetFocus(CWnd* oldWnd) {
     }
     if (m_pDragFigure) {
         // Back from a table or the move dialog, the change still waits for its click.
-        SetGuidePrompt(kConfirmPrompt);
+        SetGuidePrompt(section::guide::kConfirmPrompt);
     } else if (!m_pFigure) {
         SetGuidePrompt(static_cast<UINT>(m_nGuidePromptId));
         SetGuideTitle(m_nGuideTitleId >= 0 ? static_cast<UINT>(m_nGuideTitleId) : 0);
@@ -346,7 +340,7 @@ void CViewBase::FinishModal(BOOL commit) {
 
 void CViewBase::SetModalFigure(std::unique_ptr<CFigure> figure) {
     m_pDragFigure = std::move(figure);
-    SetGuidePrompt(kConfirmPrompt);
+    SetGuidePrompt(section::guide::kConfirmPrompt);
     SetToolCursor();
     Invalidate(TRUE);
 }
@@ -432,7 +426,7 @@ void CViewBase::EndDrawFigure(CDocument*) {
         m_nDrawStep = 0;
     }
     if (m_pDragFigure) {
-        SetGuidePrompt(kConfirmPrompt);
+        SetGuidePrompt(section::guide::kConfirmPrompt);
         Invalidate(TRUE);
     } else {
         ShowToolPrompt();
