@@ -20,8 +20,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QWidget>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace torvan {
 namespace {
@@ -56,6 +58,44 @@ TEST_F(DrawingToolsTest, ALineFromADrawnPointAddsOnlyItsOtherEnd) {
     EXPECT_EQ(Model().GroundLines().GetCount(), lines + 1);
     EXPECT_TRUE(Model().IsModified());
     EXPECT_EQ(view_->ActiveFigure(), nullptr);
+}
+
+// The horizontal and vertical line tools keep their rule from the first click on: the second
+// end lies level with (or plumb above) the first, wherever the second click is.
+TEST_F(DrawingToolsTest, TheHorizontalAndVerticalLineToolsDrawAlongTheirRule) {
+    const CNode* first = FirstGroundPoint();
+    ASSERT_NE(first, nullptr);
+    const double x = first->x + 3.0;
+    const double y = first->y + 40.0;
+    const struct {
+        UINT command;
+        bool level;
+    } tools[] = {{ID_DRAW_HORIZONTAL_LINE, true}, {ID_DRAW_VERTICAL_LINE, false}};
+    for (const auto& tool : tools) {
+        SCOPED_TRACE(tool.command);
+        std::vector<WORD> before;
+        for (auto [key, point] : platform::MapEntries<const CNode>(Model().GroundPoints())) {
+            before.push_back(key);
+        }
+        Command(tool.command);
+        const double offset = tool.level ? 0.0 : 10.0;
+        Click(x + offset, y);
+        Click(x + offset + 6.0, y + 5.0);
+        std::vector<const CNode*> added;
+        for (auto [key, point] : platform::MapEntries<const CNode>(Model().GroundPoints())) {
+            if (std::find(before.begin(), before.end(), key) == before.end()) {
+                added.push_back(point);
+            }
+        }
+        ASSERT_EQ(added.size(), 2u) << sink_.LastMessageUtf8();
+        if (tool.level) {
+            EXPECT_EQ(added[0]->y, added[1]->y);
+            EXPECT_NE(added[0]->x, added[1]->x);
+        } else {
+            EXPECT_EQ(added[0]->x, added[1]->x);
+            EXPECT_NE(added[0]->y, added[1]->y);
+        }
+    }
 }
 
 TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionClickPicks) {
