@@ -107,9 +107,9 @@ void CBlockView::MapToolCommands() {
             ChooseTool(tool.mode, tool.pointKind, tool.prompt, tool.title);
         });
         MapUpdate(tool.command, [this, tool](CCmdUI* ui) {
+            // The three line tools share the line mode and differ in their rule.
             const bool chosen =
-                m_nDrawMode == tool.mode &&
-                (tool.mode != DrawMode::kLine || m_nGuidePromptId == static_cast<int>(tool.prompt));
+                m_nDrawMode == tool.mode && (tool.mode != DrawMode::kLine || lineRule_ == tool.lineRule);
             const bool tableTool =
                 tool.command == ID_DRAW_INNER_BOUND_POINT || tool.command == ID_EDIT_SELECT ||
                 tool.command == ID_DRAW_LEFT_BOUND_POINT || tool.command == ID_DRAW_RIGHT_BOUND_POINT;

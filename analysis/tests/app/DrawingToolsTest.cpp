@@ -11,6 +11,7 @@
 #include "analysis/core/CNode.h"
 #include "common/ui/section/CCoordInputDlg.h"
 #include "platform/core/MapEntries.h"
+#include "platform/ui/CCmdUI.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
@@ -61,7 +62,8 @@ TEST_F(DrawingToolsTest, ALineFromADrawnPointAddsOnlyItsOtherEnd) {
 }
 
 // The horizontal and vertical line tools keep their rule from the first click on: the second
-// end lies level with (or plumb above) the first, wherever the second click is.
+// end lies level with (or plumb above) the first, wherever the second click is. Only the
+// chosen one of the three line tools is checked.
 TEST_F(DrawingToolsTest, TheHorizontalAndVerticalLineToolsDrawAlongTheirRule) {
     const CNode* first = FirstGroundPoint();
     ASSERT_NE(first, nullptr);
@@ -78,6 +80,11 @@ TEST_F(DrawingToolsTest, TheHorizontalAndVerticalLineToolsDrawAlongTheirRule) {
             before.push_back(key);
         }
         Command(tool.command);
+        for (UINT line : {ID_DRAW_SURFACE_LINE, ID_DRAW_HORIZONTAL_LINE, ID_DRAW_VERTICAL_LINE}) {
+            CCmdUI ui(line);
+            ASSERT_TRUE(view_->OnCmdMsg(line, CN_UPDATE_COMMAND_UI, &ui));
+            EXPECT_EQ(ui.m_nCheck, line == tool.command ? 1 : 0) << "the check mark of " << line;
+        }
         const double offset = tool.level ? 0.0 : 10.0;
         Click(x + offset, y);
         Click(x + offset + 6.0, y + 5.0);
