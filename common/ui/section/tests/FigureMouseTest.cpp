@@ -6,6 +6,7 @@
 #include "common/ui/section/CFigPolyline.h"
 #include "common/ui/section/CFigRectSelect.h"
 #include "common/ui/section/CViewBase.h"
+#include "common/ui/section/GuideIds.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/CFrameWnd.h"
@@ -151,7 +152,7 @@ TEST_F(FigureMouseTest, ALineToolHandsOverItsTwoEndsAndLeavesNoBandBehind) {
     view_->lines.push_back({DPoint{10, 40}, DPoint{90, 40}});
     Repaint();
     const QImage before = Canvas();
-    view_->ChooseTool(section::DrawMode::kLine, -1, 4005, 4004);
+    view_->ChooseTool(section::DrawMode::kLine, -1, section::guide::kLinePrompt, section::guide::kLineTitle);
     Click(20, 10);
     // The band crosses the drawn line on its way, and the window is repainted under it once.
     Move(50, 45);
@@ -172,7 +173,8 @@ TEST_F(FigureMouseTest, BackspaceTakesBackEveryVertexAndRestoresTheCanvasExactly
     view_->lines.push_back({DPoint{10, 40}, DPoint{90, 40}});
     Repaint();
     const QImage before = Canvas();
-    view_->ChooseTool(section::DrawMode::kPolyline, -1, 4008, 4007);
+    view_->ChooseTool(section::DrawMode::kPolyline, -1, section::guide::kPolylinePrompt,
+                      section::guide::kPolylineTitle);
     Click(20, 10);
     Move(40, 45);
     Click(40, 45);
@@ -190,7 +192,8 @@ TEST_F(FigureMouseTest, BackspaceTakesBackEveryVertexAndRestoresTheCanvasExactly
 }
 
 TEST_F(FigureMouseTest, AContinuousLineEndsOnTheRightButtonOrClosesWithCtrl) {
-    view_->ChooseTool(section::DrawMode::kPolyline, -1, 4008, 4007);
+    view_->ChooseTool(section::DrawMode::kPolyline, -1, section::guide::kPolylinePrompt,
+                      section::guide::kPolylineTitle);
     Click(10, 10);
     Click(30, 10);
     Click(30, 30);
@@ -206,7 +209,7 @@ TEST_F(FigureMouseTest, AContinuousLineEndsOnTheRightButtonOrClosesWithCtrl) {
 }
 
 TEST_F(FigureMouseTest, TheClickThatGivesTheFocusIsSwallowedWithItsReleaseOnly) {
-    view_->ChooseTool(section::DrawMode::kLine, -1, 4005, 4004);
+    view_->ChooseTool(section::DrawMode::kLine, -1, section::guide::kLinePrompt, section::guide::kLineTitle);
     view_->OnSetFocus(nullptr);
     Press(20, 10);
     Move(25, 10); // a jitter between press and release does not end the swallowing
@@ -236,7 +239,7 @@ TEST_F(FigureMouseTest, ShiftMakesA45DegreeDragVerticalAndAFlatterOneHorizontal)
             EXPECT_EQ(end.x, start.x);
         }
     }
-    view_->ChooseTool(section::DrawMode::kLine, -1, 4005, 4004);
+    view_->ChooseTool(section::DrawMode::kLine, -1, section::guide::kLinePrompt, section::guide::kLineTitle);
     Click(20, 10);
     const CPoint s = At(20, 10);
     view_->OnMouseMove(MK_SHIFT, CPoint(s.x + 30, s.y - 30));
@@ -260,7 +263,7 @@ TEST_F(FigureMouseTest, TheRightButtonZoomsToItsWindowButNotOnItsFirstCornerOrAF
 }
 
 TEST_F(FigureMouseTest, SnappingTakesPointsWithinThreeUnitsAndTellsNothingFromLineZero) {
-    view_->ChooseTool(section::DrawMode::kLine, -1, 4005, 4004);
+    view_->ChooseTool(section::DrawMode::kLine, -1, section::guide::kLinePrompt, section::guide::kLineTitle);
     view_->m_bSnap = true;
     view_->m_bOnItem = true;
     const CPoint origin = At(50, 25);
