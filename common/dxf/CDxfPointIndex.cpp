@@ -29,8 +29,7 @@ void CDxfPointIndex::Reset(double searchDistance) {
         cellSize_ = std::isfinite(wide) ? wide : searchDistance;
     }
     entries_.clear();
-    slotKeys_.clear();
-    slotHeads_.clear();
+    slots_.clear();
     usedSlots_ = 0;
 }
 
@@ -50,25 +49,20 @@ std::uint64_t CDxfPointIndex::Key(std::int64_t cellX, std::int64_t cellY) {
 }
 
 std::size_t CDxfPointIndex::SlotOf(std::uint64_t key) const {
-    const std::size_t mask = slotKeys_.size() - 1;
+    const std::size_t mask = slots_.size() - 1;
     std::size_t slot = static_cast<std::size_t>(key) & mask;
-    while (slotHeads_[slot] >= 0 && slotKeys_[slot] != key) {
+    while (slots_[slot].head >= 0 && slots_[slot].key != key) {
         slot = (slot + 1) & mask;
     }
     return slot;
 }
 
 void CDxfPointIndex::GrowTable() {
-    std::vector<std::uint64_t> keys = std::move(slotKeys_);
-    std::vector<int> heads = std::move(slotHeads_);
-    const std::size_t size = std::max<std::size_t>(64, keys.size() * 2);
-    slotKeys_.assign(size, 0);
-    slotHeads_.assign(size, -1);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (heads[i] >= 0) {
-            std::size_t slot = SlotOf(keys[i]);
-            slotKeys_[slot] = keys[i];
-            slotHeads_[slot] = heads[i];
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(std::max<std::size_t>(64, old.size() * 2), Slot{0, -1});
+    for (const Slot& taken : old) {
+        if (taken.head >= 0) {
+            slots_[SlotOf(taken.key)] = taken;
         }
     }
 }
@@ -77,17 +71,17 @@ void CDxfPointIndex::Add(int index, double x, double y) {
     if (!std::isfinite(x) || !std::isfinite(y)) {
         return;
     }
-    if ((usedSlots_ + 1) * 2 > slotKeys_.size()) { // at most half full
+    if ((usedSlots_ + 1) * 2 > slots_.size()) { // at most half full
         GrowTable();
     }
     const std::uint64_t key = Key(CellOf(x), CellOf(y));
-    const std::size_t slot = SlotOf(key);
-    if (slotHeads_[slot] < 0) {
-        slotKeys_[slot] = key;
+    Slot& slot = slots_[SlotOf(key)];
+    if (slot.head < 0) {
+        slot.key = key;
         ++usedSlots_;
     }
-    entries_.push_back({index, slotHeads_[slot], x, y});
-    slotHeads_[slot] = static_cast<int>(entries_.size()) - 1;
+    entries_.push_back({index, slot.head, x, y});
+    slot.head = static_cast<int>(entries_.size()) - 1;
 }
 
 int CDxfPointIndex::FindNearest(double x, double y, double squaredDistance) const {
@@ -103,7 +97,7 @@ int CDxfPointIndex::FindNearest(double x, double y, double squaredDistance) cons
     int best = -1;
     for (std::int64_t cx = lowX; cx <= highX; ++cx) {
         for (std::int64_t cy = lowY; cy <= highY; ++cy) {
-            for (int i = slotHeads_[SlotOf(Key(cx, cy))]; i >= 0; i = entries_[i].next) {
+            for (int i = slots_[SlotOf(Key(cx, cy))].head; i >= 0; i = entries_[i].next) {
                 const Entry& entry = entries_[i];
                 double ex = entry.x - x;
                 double ey = entry.y - y;

@@ -39,8 +39,12 @@ private:
     double cellSize_ = 1.0;
     double searchDistance_ = 0.0;
     std::vector<Entry> entries_;
-    // Cell table, a power of two in size: key and newest entry of the cell (-1: empty slot).
-    std::vector<std::uint64_t> slotKeys_;
-    std::vector<int> slotHeads_;
+    // Cell table, a power of two in size: key and newest entry of the cell (-1: empty slot),
+    // side by side so that a probe touches one cache line.
+    struct Slot {
+        std::uint64_t key;
+        int head;
+    };
+    std::vector<Slot> slots_;
     std::size_t usedSlots_ = 0;
 };

@@ -8,11 +8,15 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <type_traits>
 
 const char* const kRecordKeywords[kRecordKeywordCount] = {"TITLE", "NODE", "LINE", "SITE", "BOUND"};
 
 namespace {
+
+// Room for any double in fixed notation with a one-digit precision (309 digits and more).
+constexpr std::size_t kFixedDigitsSize = 352;
 
 // Copies up to width columns of the line (fewer when it ends first).
 // Returns the number of columns present.
@@ -72,7 +76,7 @@ template <typename T> bool ReadPlainNumber(const char* field, T& value) {
     return result.ec == std::errc() && result.ptr == last;
 }
 
-char* PutField(char* pos, const std::string& text, int width) {
+char* PutField(char* pos, std::string_view text, int width) {
     if (static_cast<int>(text.size()) == width) {
         std::memcpy(pos, text.data(), text.size());
     } else if (static_cast<int>(text.size()) < width) { // a format narrower than its field
@@ -83,6 +87,45 @@ char* PutField(char* pos, const std::string& text, int width) {
     }
     pos[width] = '\0';
     return pos + width;
+}
+
+// The digits of "%<width>.<precision>lf" (or "...f") for a finite value, through
+// std::to_chars: the same digits and rounding as printf in the "C" locale without
+// parsing the format and switching the locale per field, which a save of a hundred
+// thousand points would otherwise spend most of its time on. Empty when the format
+// has another shape or the value is not finite; the caller then formats as before.
+std::string_view FixedDigits(const char* format, double value, char (&buffer)[kFixedDigitsSize]) {
+    if (!std::isfinite(value) || format[0] != '%') {
+        return {};
+    }
+    // A width up to the field's: the field's own padding then gives printf's.
+    const char* pos = format + 1;
+    int width = 0;
+    while (*pos >= '0' && *pos <= '9' && width <= kDoubleFieldWidth) {
+        width = width * 10 + (*pos++ - '0');
+    }
+    if (format[1] == '0' || width > kDoubleFieldWidth || *pos != '.' || pos[1] < '0' || pos[1] > '9') {
+        return {};
+    }
+    const int precision = pos[1] - '0';
+    pos += 2;
+    if (*pos == 'l') {
+        ++pos;
+    }
+    if (pos[0] != 'f' || pos[1] != '\0') {
+        return {};
+    }
+    const std::to_chars_result result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
+    if (result.ec != std::errc()) {
+        return {};
+    }
+    return std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer));
+}
+
+std::string_view IntDigits(int value, char (&buffer)[kFixedDigitsSize]) {
+    const std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
 } // namespace
@@ -107,14 +150,19 @@ const char* ReadDoubleField(const char* pos, double& value) {
 
 char* WriteIntField(char* pos, int value) {
     if (value == platform::kUnsetInt) {
-        return PutField(pos, std::string(kIntFieldWidth, ' '), kIntFieldWidth);
+        return PutField(pos, std::string_view("     "), kIntFieldWidth);
     }
-    return PutField(pos, platform::FormatC("%5d", value), kIntFieldWidth);
+    char buffer[kFixedDigitsSize];
+    return PutField(pos, IntDigits(value, buffer), kIntFieldWidth);
 }
 
 char* WriteDoubleField(char* pos, double value, const char* format) {
     if (platform::IsUnsetDouble(value)) {
-        return PutField(pos, std::string(kDoubleFieldWidth, ' '), kDoubleFieldWidth);
+        return PutField(pos, std::string_view("          "), kDoubleFieldWidth);
+    }
+    char buffer[kFixedDigitsSize];
+    if (const std::string_view digits = FixedDigits(format, value, buffer); !digits.empty()) {
+        return PutField(pos, digits, kDoubleFieldWidth);
     }
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
@@ -123,18 +171,28 @@ char* WriteDoubleField(char* pos, double value, const char* format) {
 }
 
 bool FitsIntField(int value) {
+    char buffer[kFixedDigitsSize];
     return value == platform::kUnsetInt ||
-           static_cast<int>(platform::FormatC("%5d", value).size()) <= kIntFieldWidth;
+           static_cast<int>(IntDigits(value, buffer).size()) <= kIntFieldWidth;
 }
 
 bool FitsDoubleField(double value, const char* format) {
     if (platform::IsUnsetDouble(value)) {
         return true;
     }
+    if (!std::isfinite(value)) {
+        return false;
+    }
+    if (std::fabs(value) < 99999.0 && std::strcmp(format, "%10.3lf") == 0) {
+        return true; // rounded to three places, at most "-99999.000"
+    }
+    char buffer[kFixedDigitsSize];
+    if (const std::string_view digits = FixedDigits(format, value, buffer); !digits.empty()) {
+        return static_cast<int>(digits.size()) <= kDoubleFieldWidth;
+    }
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    return std::isfinite(value) &&
-           static_cast<int>(platform::FormatC(format, value).size()) <= kDoubleFieldWidth;
+    return static_cast<int>(platform::FormatC(format, value).size()) <= kDoubleFieldWidth;
 #pragma GCC diagnostic pop
 }
 

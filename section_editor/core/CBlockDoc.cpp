@@ -82,7 +82,7 @@ int& CBlockDoc::NextNumber(int kind) {
 
 void CBlockDoc::EnterIntoIndex(CNode* point) {
     point->SetSeqNo(m_nNextSeqNo);
-    m_mapAllPoints[m_nNextSeqNo] = point;
+    m_mapAllPoints.insert_or_assign(m_mapAllPoints.end(), m_nNextSeqNo, point);
     ++m_nNextSeqNo;
 }
 

@@ -83,6 +83,8 @@ public:
     // --- ground lines (GroundLines.cpp) ---
     // New line count (key + 1); -1 for equal ends; -2 over the line limit.
     int AddLine(int firstKey, int secondKey, int lineKey);
+    // As AddLine, with the ends' positions at hand (no look-up of the points).
+    int AddLine(int firstKey, const DPoint& first, int secondKey, const DPoint& second, int lineKey);
     // Ground-surface points at the positions joined by lines, splitting the lines they
     // cross. TRUE when the lines were compacted afterwards.
     BOOL ImportPointRun(const std::vector<DPoint>& points, int lineKind);

@@ -16,7 +16,7 @@ CDxfImportTarget::CDxfImportTarget(CBlockDoc& doc) : doc_(doc) {
     settings_.samePointDistance = doc.m_dDxfSnap;
     std::copy(doc.m_dDxfRegion, doc.m_dDxfRegion + 4, settings_.region);
     for (const auto& [key, line] : doc.m_LineList) {
-        joined_.insert(std::minmax(line->GetNode1(), line->GetNode2()));
+        joined_.Insert(line->GetNode1(), line->GetNode2());
     }
 }
 
@@ -30,22 +30,35 @@ void CDxfImportTarget::GetSnapDistance(double& distance, double& squared) const 
 void CDxfImportTarget::SetSnapDistance(double distance, double squared) {
     doc_.m_dSnap = distance;
     doc_.m_dSnap2 = squared;
-    index_.Reset(distance);
+    indexed_ = false;
+}
+
+void CDxfImportTarget::IndexPoints() const {
+    if (indexed_) {
+        return;
+    }
+    index_.Reset(doc_.m_dSnap);
     keys_.clear();
+    points_.clear();
     for (const auto& [key, point] : doc_.m_mapNode) {
         index_.Add(static_cast<int>(keys_.size()), point->GetX(), point->GetY());
         keys_.push_back(key);
+        points_.push_back(point.get());
     }
+    indexed_ = true;
 }
 
 int CDxfImportTarget::FindPoint(double x, double y) const {
+    IndexPoints();
     return index_.FindNearest(x, y, doc_.m_dSnap2) + 1;
 }
 
 int CDxfImportTarget::CreatePoint(double x, double y, int /*kind*/) {
+    IndexPoints();
     const CNode* point = doc_.MakePoint(CNode::kGround, x, y);
     const int index = static_cast<int>(keys_.size());
     keys_.push_back(point->GetNumber() - 1);
+    points_.push_back(point);
     index_.Add(index, x, y);
     ++madePoints_;
     return index;
@@ -54,10 +67,13 @@ int CDxfImportTarget::CreatePoint(double x, double y, int /*kind*/) {
 void CDxfImportTarget::CreateLine(int pointA, int pointB) {
     const int first = keys_[static_cast<std::size_t>(pointA)];
     const int second = keys_[static_cast<std::size_t>(pointB)];
-    if (!joined_.insert(std::minmax(first, second)).second) {
+    if (!joined_.Insert(first, second)) {
         return;
     }
-    const int count = doc_.AddLine(first, second, doc_.m_nLineCount);
+    const CNode* a = points_[static_cast<std::size_t>(pointA)];
+    const CNode* b = points_[static_cast<std::size_t>(pointB)];
+    const int count = doc_.AddLine(first, DPoint{a->GetX(), a->GetY()}, second, DPoint{b->GetX(), b->GetY()},
+                                   doc_.m_nLineCount);
     if (count > 0) {
         doc_.m_nLineCount = count;
         ++madeLines_;

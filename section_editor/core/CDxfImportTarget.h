@@ -6,14 +6,14 @@
 
 #include "common/dxf/CDxfImportDocument.h"
 #include "common/dxf/CDxfPointIndex.h"
+#include "section_editor/core/JoinedPairSet.h"
 
-#include <set>
-#include <utility>
 #include <vector>
 
 namespace merdok {
 
 class CBlockDoc;
+class CNode;
 
 class CDxfImportTarget : public CDxfImportDocument {
 public:
@@ -38,11 +38,18 @@ public:
     int MadeLines() const { return madeLines_; }
 
 private:
+    // Builds the index over the model's ground-surface points when a distance was set since.
+    void IndexPoints() const;
+
     CBlockDoc& doc_;
     CDxfImportSettings settings_;
-    CDxfPointIndex index_;
-    std::vector<int> keys_;                // ground-point key of each reader index
-    std::set<std::pair<int, int>> joined_; // point keys of every line, lower first
+    // Built on first use after each new distance: the reader sets its distance back at the
+    // end, and no search follows that would need the model's points indexed again.
+    mutable CDxfPointIndex index_;
+    mutable std::vector<int> keys_;            // ground-point key of each reader index
+    mutable std::vector<const CNode*> points_; // and the point
+    mutable bool indexed_ = false;
+    JoinedPairSet joined_; // point keys of every line
     int madePoints_ = 0;
     int madeLines_ = 0;
 };

@@ -12,10 +12,9 @@ IMPLEMENT_DYNCREATE(CNode, CObject)
 
 namespace {
 
-constexpr int kRecordWidth = 50;      // a record is read as at least 50 columns
-constexpr int kNameColumn = 35;       // 0-based offset of column 36
-constexpr int kNameWidth = 15;        // columns 36-50
-constexpr int kNamedPrefixWidth = 35; // number, kind, x, y and five blanks
+constexpr int kRecordWidth = 50; // a record is read as at least 50 columns
+constexpr int kNameColumn = 35;  // 0-based offset of column 36
+constexpr int kNameWidth = 15;   // columns 36-50
 constexpr const char* kCoordinateFormat = "%10.3lf";
 
 } // namespace
@@ -46,14 +45,18 @@ int CNode::Parse(const char* line) {
     return 1;
 }
 
-CString CNode::Format() const {
-    char buffer[kNamedPrefixWidth + 1];
+void CNode::FormatColumns(char (&buffer)[kColumnsSize]) const {
     char* pos = WriteIntField(buffer, m_nNumber);
     pos = WriteIntField(pos, m_nKind);
     pos = WriteDoubleField(pos, m_dX, kCoordinateFormat);
     WriteDoubleField(pos, m_dY, kCoordinateFormat);
+}
+
+CString CNode::Format() const {
+    char buffer[kColumnsSize];
+    FormatColumns(buffer);
     CString record(buffer);
-    if (m_nKind != kGround && !m_strName.IsEmpty()) {
+    if (HasNameColumns()) {
         record += "     ";
         record += m_strName;
     }

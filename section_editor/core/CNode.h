@@ -46,6 +46,11 @@ public:
     int Parse(const char* line);
     // The record text; a name is written whole.
     CString Format() const;
+    // Columns 1-30 (number, kind, x, y), terminated, into buffer: the whole record when no
+    // name follows, so that a writer of many points needs no string per record.
+    static constexpr int kColumnsSize = 31;
+    void FormatColumns(char (&buffer)[kColumnsSize]) const;
+    bool HasNameColumns() const { return m_nKind != kGround && !m_strName.IsEmpty(); }
     // True when every field fits its columns, so that the record reads back as written.
     bool FitsRecord() const;
 

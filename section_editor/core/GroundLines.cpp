@@ -32,6 +32,10 @@ double AngleBetween(double a, double b) {
 } // namespace
 
 int CBlockDoc::AddLine(int firstKey, int secondKey, int lineKey) {
+    return AddLine(firstKey, NodeXY(firstKey), secondKey, NodeXY(secondKey), lineKey);
+}
+
+int CBlockDoc::AddLine(int firstKey, const DPoint& a, int secondKey, const DPoint& b, int lineKey) {
     if (firstKey == secondKey) {
         return -1;
     }
@@ -39,8 +43,6 @@ int CBlockDoc::AddLine(int firstKey, int secondKey, int lineKey) {
         return -2;
     }
     auto line = std::make_unique<CLine>(firstKey, secondKey);
-    DPoint a = NodeXY(firstKey);
-    DPoint b = NodeXY(secondKey);
     line->SetSegKind(ClassifySegment(a.x, a.y, b.x, b.y));
     line->SetNumber(lineKey + 1);
     line->SetKey(lineKey);

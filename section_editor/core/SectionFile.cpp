@@ -3,6 +3,7 @@
 // the open and save flow.
 
 #include "CBlockDoc.h"
+#include "GroundLineJoints.h"
 
 #include "common/geometry/Geometry.h"
 #include "common/records/CTextFile.h"
@@ -15,9 +16,9 @@
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
+#include <algorithm>
 #include <new>
 #include <unistd.h>
-#include <unordered_map>
 
 namespace merdok {
 
@@ -105,6 +106,41 @@ private:
     CBlockDoc& doc_;
 };
 
+// Walks from the start along the unused line at each point into order; false when the
+// walk meets a point twice or a line end that is no point.
+bool WalkGroundLine(const GroundLineJoints& joints, const CNode* start, std::vector<const CNode*>& order) {
+    std::vector<char> walkedLines(joints.Lines().size(), 0);
+    std::vector<char> walkedPoints(static_cast<std::size_t>(joints.SlotCount()), 0);
+    int current = start->GetNumber() - 1;
+    int slot = joints.SlotOf(current);
+    order.push_back(start);
+    while (slot >= 0) {
+        walkedPoints[static_cast<std::size_t>(slot)] = 1;
+        int next = -1;
+        for (int which = 0; which < std::min(joints.MeetingCount(slot), 2) && next < 0; ++which) {
+            const int line = joints.MeetingLine(slot, which);
+            if (!walkedLines[static_cast<std::size_t>(line)]) {
+                next = line;
+            }
+        }
+        if (next < 0) {
+            break;
+        }
+        walkedLines[static_cast<std::size_t>(next)] = 1;
+        current = joints.Lines()[static_cast<std::size_t>(next)]->OtherEnd(current);
+        slot = joints.SlotOf(current);
+        const CNode* point = slot < 0 ? nullptr : joints.PointAt(slot);
+        if (!point || walkedPoints[static_cast<std::size_t>(slot)]) {
+            return false;
+        }
+        order.push_back(point);
+        if (joints.MeetingCount(slot) <= 1) {
+            break; // the other end
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 BOOL CBlockDoc::CheckGroundLine(std::vector<const CNode*>& order, bool showMessages) const {
@@ -115,24 +151,16 @@ BOOL CBlockDoc::CheckGroundLine(std::vector<const CNode*>& order, bool showMessa
         }
         return FALSE;
     };
-    // Every line not dropped counts, selected ones too; the lines that meet at each point.
-    std::unordered_map<int, std::vector<const CLine*>> meeting;
-    int lineCount = 0;
-    for (const auto& [key, line] : m_LineList) {
-        if (line->GetState() >= 0) {
-            meeting[line->GetNode1()].push_back(line.get());
-            meeting[line->GetNode2()].push_back(line.get());
-            ++lineCount;
-        }
-    }
+    // Every line not dropped counts, selected ones too.
+    const GroundLineJoints joints(m_mapNode, m_LineList);
+    const int lineCount = static_cast<int>(joints.Lines().size());
     if (lineCount == 0) {
         return TRUE;
     }
     int ends = 0;
     const CNode* start = nullptr;
     for (const auto& [key, point] : m_mapNode) {
-        auto it = meeting.find(key);
-        std::size_t count = it == meeting.end() ? 0 : it->second.size();
+        const int count = joints.MeetingCount(joints.SlotOf(key));
         if (count >= 3) {
             CString message;
             message.Format(u8"地表点番号 %d が不正です !!", point->GetNumber());
@@ -152,35 +180,9 @@ BOOL CBlockDoc::CheckGroundLine(std::vector<const CNode*>& order, bool showMessa
     if (ends > 2) {
         return fail(CString(kDiscontinuous));
     }
-    // Walk from the start along the unused line at each point.
-    std::unordered_map<const CLine*, bool> walkedLines;
-    std::unordered_map<int, bool> walkedPoints;
-    int current = start->GetNumber() - 1;
-    order.push_back(start);
-    walkedPoints[current] = true;
-    for (;;) {
-        const CLine* next = nullptr;
-        for (const CLine* line : meeting[current]) {
-            if (!walkedLines[line]) {
-                next = line;
-                break;
-            }
-        }
-        if (!next) {
-            break;
-        }
-        walkedLines[next] = true;
-        current = next->OtherEnd(current);
-        const CNode* point = m_mapNode.Lookup(current);
-        if (!point || walkedPoints[current]) {
-            order.clear();
-            return fail(CString(kBrokenLine));
-        }
-        walkedPoints[current] = true;
-        order.push_back(point);
-        if (meeting[current].size() <= 1) {
-            break; // the other end
-        }
+    if (!WalkGroundLine(joints, start, order)) {
+        order.clear();
+        return fail(CString(kBrokenLine));
     }
     // A closed ring beside the walked line has no end of its own: the walk must have
     // used every line, or the save would drop the ring.
@@ -218,9 +220,15 @@ CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3
 void WritePoints(CTextFile& file, int keywordIndex, const RecordMap<CNode>& map, int nextNumber) {
     char buffer[8];
     WriteRecordKeyword(file, buffer, keywordIndex);
+    char record[CNode::kColumnsSize];
     for (const auto& [key, point] : map) {
         if (key >= 0 && key < nextNumber) {
-            file.WriteLine(point->Format());
+            if (point->HasNameColumns()) {
+                file.WriteLine(point->Format());
+            } else {
+                point->FormatColumns(record);
+                file.WriteLine(record);
+            }
         }
     }
 }

@@ -1,0 +1,68 @@
+#include "section_editor/core/GroundLineJoints.h"
+
+#include <algorithm>
+
+namespace merdok {
+
+namespace {
+
+// Keys up to this many per record (and a little) go into a direct table.
+constexpr long long kDenseKeysPerRecord = 4;
+constexpr long long kDenseSlack = 1024;
+
+} // namespace
+
+GroundLineJoints::GroundLineJoints(const RecordMap<CNode>& points, const RecordMap<CLine>& lines) {
+    int lowest = points.IsEmpty() ? 0 : points.begin()->first;
+    int highest = points.MaxKey();
+    for (const auto& [key, line] : lines) {
+        if (line->GetState() >= 0) {
+            lines_.push_back(line.get());
+            lowest = std::min({lowest, line->GetNode1(), line->GetNode2()});
+            highest = std::max({highest, line->GetNode1(), line->GetNode2()});
+        }
+    }
+    const long long records =
+        static_cast<long long>(points.GetCount()) + static_cast<long long>(lines_.size());
+    if (lowest >= 0 && highest < kDenseKeysPerRecord * records + kDenseSlack) {
+        table_.assign(static_cast<std::size_t>(highest) + 1, -1);
+    }
+    slots_.reserve(static_cast<std::size_t>(points.GetCount()));
+    for (const auto& [key, point] : points) {
+        slots_[static_cast<std::size_t>(TakeSlot(key))].point = point.get();
+    }
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        Meet(lines_[i]->GetNode1(), static_cast<int>(i));
+        Meet(lines_[i]->GetNode2(), static_cast<int>(i));
+    }
+}
+
+int GroundLineJoints::SlotOf(int key) const {
+    if (!table_.empty()) {
+        return key >= 0 && static_cast<std::size_t>(key) < table_.size()
+                   ? table_[static_cast<std::size_t>(key)]
+                   : -1;
+    }
+    auto it = sparse_.find(key);
+    return it == sparse_.end() ? -1 : it->second;
+}
+
+int GroundLineJoints::TakeSlot(int key) {
+    int& slot =
+        table_.empty() ? sparse_.try_emplace(key, -1).first->second : table_[static_cast<std::size_t>(key)];
+    if (slot < 0) {
+        slot = static_cast<int>(slots_.size());
+        slots_.emplace_back();
+    }
+    return slot;
+}
+
+void GroundLineJoints::Meet(int key, int line) {
+    Slot& slot = slots_[static_cast<std::size_t>(TakeSlot(key))];
+    if (slot.count < 2) {
+        slot.lines[slot.count] = line;
+    }
+    ++slot.count;
+}
+
+} // namespace merdok
