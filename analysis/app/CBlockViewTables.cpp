@@ -6,6 +6,7 @@
 #include "analysis/app/CTorvanDoc.h"
 
 #include "analysis/core/AnalysisRun.h"
+#include "analysis/core/BlockDivision.h"
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/SolverLibrary.h"
 #include "common/ui/section/GuideIds.h"
@@ -366,7 +367,7 @@ long CBlockView::OnGridTakePoints(int kind) {
     if (kind != kTableBlockLines || !model || !m_pBlockLineTable) {
         return 0;
     }
-    if (!model->MakeBlockLines()) {
+    if (model->MakeBlockLines() != BlockDivisionStatus::kDone) {
         return 0;
     }
     model->KeyBlockLinesFromList();

@@ -1,4 +1,6 @@
 #include "AnalysisRun.h"
+#include "analysis/core/BlockDivision.h"
+#include "analysis/core/SlipLineConstruction.h"
 
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
@@ -20,10 +22,10 @@ int AnalysisRun::RunPolygonMethod(int method, int option) {
     }
     doc_.Settings().m_nMethod = method;
     doc_.Settings().m_nMethodOption = option;
-    if (!doc_.MakeBlockLines()) {
+    if (doc_.MakeBlockLines() != BlockDivisionStatus::kDone) {
         return 0;
     }
-    return doc_.MakeSlipLines(nullptr);
+    return doc_.MakeSlipLines(nullptr) == SlipLineStatus::kMade ? 1 : 0;
 }
 
 int AnalysisRun::OpenPolynomialMethod() {

@@ -1,7 +1,4 @@
-// Dividing the section into blocks, one per measurement point, for the two polygon
-// methods, and checking the block lines of the block-line table.
-
-#include "CBlockDoc.h"
+#include "BlockDivision.h"
 
 #include "analysis/core/CBlock.h"
 #include "analysis/core/CDispData.h"
@@ -45,28 +42,30 @@ Normal NormalOf(const CDispData& disp) {
 
 } // namespace
 
-void CBlockDoc::ClearBlockDivision() {
-    m_listVectorPoints.RemoveAll();
-    m_listBlockLines.clear();
-    DeleteAllObjects(m_listBlocks);
+void BlockDivision::Clear() {
+    doc_.VectorPoints().RemoveAll();
+    doc_.BlockLines().clear();
+    DeleteAllObjects(doc_.Blocks());
 }
 
-int CBlockDoc::MakeBlockLines() {
-    if (m_mapDisp.IsEmpty() || m_listGroundOrder.IsEmpty()) {
-        return 0;
+BlockDivisionResult BlockDivision::MakeBlockLines() {
+    BlockDivisionResult result;
+    if (doc_.Displacements().IsEmpty() || doc_.GroundOrder().IsEmpty()) {
+        return result;
     }
     // Blocks of an earlier division never outlive its lines: a division that stops
     // leaves none, so no slip line can be traced through stale blocks.
-    ClearBlockDivision();
-    if (m_mapDisp.GetCount() < 2) {
-        return 0;
+    Clear();
+    if (doc_.Displacements().GetCount() < 2) {
+        result.status = BlockDivisionStatus::kTooFewRecords;
+        return result;
     }
     // Records by x of their measurement point, by the exchange sort the analysis files were
     // always divided with: equal x are never swapped with each other, but a smaller x from
     // behind swaps with the first of them and so passes it over the second (not stable).
     std::vector<CDispData*> records;
-    for (auto [key, disp] : platform::MapEntries<CDispData>(m_mapDisp)) {
-        disp->EvaluateVector(m_settings.m_nVectorMode);
+    for (auto [key, disp] : platform::MapEntries<CDispData>(doc_.Displacements())) {
+        disp->EvaluateVector(doc_.Settings().m_nVectorMode);
         records.push_back(disp);
     }
     for (std::size_t i = 0; i < records.size(); ++i) {
@@ -76,22 +75,37 @@ int CBlockDoc::MakeBlockLines() {
             }
         }
     }
-    std::vector<CDispData*> ordered;
     for (CDispData* disp : records) {
         if (disp->inUse) {
-            ordered.push_back(disp);
+            result.records.push_back(disp);
         }
     }
+    result.status = LinesBetween(result.records, result.lines);
+    if (!result.Done()) {
+        result.records.clear();
+        result.lines.clear();
+        return result;
+    }
+    for (CDispData* disp : result.records) {
+        doc_.VectorPoints().AddTail(disp);
+    }
+    doc_.BlockLines() = result.lines;
+    MakeBlocks();
+    return result;
+}
+
+BlockDivisionStatus BlockDivision::LinesBetween(const std::vector<CDispData*>& ordered,
+                                                std::vector<BlockLineRecord>& lines) {
     double width, height;
-    GetModelExtent(width, height);
-    double my = 0.1 * std::fabs(m_extents.m_dMaxY - m_extents.m_dMinY);
-    double top = m_extents.m_dMaxY + my;
-    double bottom = m_extents.m_dMinY - my;
-    std::vector<BlockLineRecord> lines;
+    doc_.GetModelExtent(width, height);
+    const ModelExtents& extents = doc_.Extents();
+    double my = 0.1 * std::fabs(extents.m_dMaxY - extents.m_dMinY);
+    double top = extents.m_dMaxY + my;
+    double bottom = extents.m_dMinY - my;
     for (std::size_t i = 0; i + 1 < ordered.size(); ++i) {
         const CDispData& p = *ordered[i];
         const CDispData& q = *ordered[i + 1];
-        if (m_settings.m_nMethod != kRotation) {
+        if (doc_.Settings().m_nMethod != CBlockDoc::kRotation) {
             double x = (p.baseX + q.baseX) / 2.0;
             lines.push_back(BlockLineRecord{x, top, x, bottom, 0.1});
             continue;
@@ -120,36 +134,32 @@ int CBlockDoc::MakeBlockLines() {
         if (parallel || t == 0.0 || !std::isfinite(t)) {
             // Parallel normals have no crossing; a horizontal bisector has no ends.
             AfxMessageBox(u8"隣接する変位ﾍﾞｸﾄﾙ方向が等しいため、ﾌﾞﾛｯｸ分割線を作成できません");
-            return 0;
+            return BlockDivisionStatus::kParallelVectors;
         }
         double intercept = c.y - t * c.x;
         lines.push_back(
             BlockLineRecord{(top - intercept) / t, top, (bottom - intercept) / t, bottom, kUnsetDouble});
     }
-    for (CDispData* disp : ordered) {
-        m_listVectorPoints.AddTail(disp);
-    }
-    m_listBlockLines = lines;
-    MakeBlocks();
-    return 1;
+    return BlockDivisionStatus::kDone;
 }
 
-int CBlockDoc::MakeBlocks() {
+void BlockDivision::MakeBlocks() {
     double width, height;
-    GetModelExtent(width, height);
-    double mx = 0.1 * std::fabs(m_extents.m_dMaxX - m_extents.m_dMinX);
-    double my = 0.1 * std::fabs(m_extents.m_dMaxY - m_extents.m_dMinY);
-    double top = m_extents.m_dMaxY + my;
-    double bottom = m_extents.m_dMinY - my;
+    doc_.GetModelExtent(width, height);
+    const ModelExtents& extents = doc_.Extents();
+    double mx = 0.1 * std::fabs(extents.m_dMaxX - extents.m_dMinX);
+    double my = 0.1 * std::fabs(extents.m_dMaxY - extents.m_dMinY);
+    double top = extents.m_dMaxY + my;
+    double bottom = extents.m_dMinY - my;
     std::vector<BlockLineRecord> lines;
-    lines.push_back(
-        BlockLineRecord{m_extents.m_dMinX - mx, top, m_extents.m_dMinX - mx, bottom, kUnsetDouble});
-    lines.insert(lines.end(), m_listBlockLines.begin(), m_listBlockLines.end());
-    lines.push_back(
-        BlockLineRecord{m_extents.m_dMaxX + mx, top, m_extents.m_dMaxX + mx, bottom, kUnsetDouble});
+    lines.push_back(BlockLineRecord{extents.m_dMinX - mx, top, extents.m_dMinX - mx, bottom, kUnsetDouble});
+    lines.insert(lines.end(), doc_.BlockLines().begin(), doc_.BlockLines().end());
+    lines.push_back(BlockLineRecord{extents.m_dMaxX + mx, top, extents.m_dMaxX + mx, bottom, kUnsetDouble});
 
-    DeleteAllObjects(m_listBlocks);
-    CBoundRect bound(m_snap.m_dSnap, m_snap.m_dSnap2, m_snap.m_dSecondDistance);
+    CObList& blocks = doc_.Blocks();
+    DeleteAllObjects(blocks);
+    const SnapDistances& snap = doc_.Snap();
+    CBoundRect bound(snap.m_dSnap, snap.m_dSnap2, snap.m_dSecondDistance);
     for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
         const BlockLineRecord& l = lines[i];
         const BlockLineRecord& r = lines[i + 1];
@@ -172,16 +182,16 @@ int CBlockDoc::MakeBlocks() {
         }
         block->number = static_cast<int>(i);
         block->number2 = static_cast<int>(i) + 1;
-        m_listBlocks.AddTail(block);
+        blocks.AddTail(block);
     }
     AttachBlockRecords();
-    return 1;
 }
 
-void CBlockDoc::AttachBlockRecords() {
-    POSITION blockPos = m_listBlocks.GetHeadPosition();
+void BlockDivision::AttachBlockRecords() {
+    const CObList& blocks = doc_.Blocks();
+    POSITION blockPos = blocks.GetHeadPosition();
     while (blockPos) {
-        CBlock* block = static_cast<CBlock*>(m_listBlocks.GetNext(blockPos));
+        CBlock* block = static_cast<CBlock*>(blocks.GetNext(blockPos));
         block->disp = nullptr;
         if (block->vertexCount < 3) {
             continue;
@@ -191,7 +201,7 @@ void CBlockDoc::AttachBlockRecords() {
         const double* ys = block->y;
         auto [minX, maxX] = std::minmax_element(xs, xs + block->vertexCount);
         auto [minY, maxY] = std::minmax_element(ys, ys + block->vertexCount);
-        for (auto [key, disp] : platform::MapEntries<CDispData>(m_mapDisp)) {
+        for (auto [key, disp] : platform::MapEntries<CDispData>(doc_.Displacements())) {
             if (block->disp) {
                 break;
             }
@@ -199,18 +209,18 @@ void CBlockDoc::AttachBlockRecords() {
                 disp->baseX >= *minX && disp->baseX <= *maxX && disp->baseY >= *minY && disp->baseY <= *maxY;
             if (disp->inUse && inBox && block->CheckInsidePolygon(disp->baseX, disp->baseY)) {
                 // A record read after the division has not had its vector made yet.
-                disp->EvaluateVector(m_settings.m_nVectorMode);
+                disp->EvaluateVector(doc_.Settings().m_nVectorMode);
                 block->disp = disp;
             }
         }
     }
 }
 
-int CBlockDoc::FindBlockIndex(double x, double y) const {
+int BlockDivision::FindBlockIndex(const CObList& blocks, double x, double y) {
     int index = 0;
-    POSITION pos = m_listBlocks.GetHeadPosition();
+    POSITION pos = blocks.GetHeadPosition();
     while (pos) {
-        if (static_cast<const CBlock*>(m_listBlocks.GetNext(pos))->CheckInsidePolygon(x, y)) {
+        if (static_cast<const CBlock*>(blocks.GetNext(pos))->CheckInsidePolygon(x, y)) {
             return index;
         }
         ++index;
@@ -218,23 +228,23 @@ int CBlockDoc::FindBlockIndex(double x, double y) const {
     return kUnsetInt;
 }
 
-BlockLineCheck CBlockDoc::CheckBlockLineConditions() const {
-    if (m_mapDisp.GetCount() < 2) {
+BlockLineCheck BlockDivision::CheckBlockLineConditions(const CBlockDoc& doc) {
+    if (doc.Displacements().GetCount() < 2) {
         return BlockLineCheck::kTooFewConditions;
     }
-    const CNode* left = FindBoundaryPoint(CNode::kLeftBoundary);
-    const CNode* right = FindBoundaryPoint(CNode::kRightBoundary);
-    const CNode* inner = FindBoundaryPoint(CNode::kInnerBoundary);
+    const CNode* left = doc.FindBoundaryPoint(CNode::kLeftBoundary);
+    const CNode* right = doc.FindBoundaryPoint(CNode::kRightBoundary);
+    const CNode* inner = doc.FindBoundaryPoint(CNode::kInnerBoundary);
     std::vector<double> positions;
-    positions.push_back(left ? left->x : m_extents.m_dMinX);
-    for (const auto& [x, beta] : m_tableBlockLines) {
+    positions.push_back(left ? left->x : doc.Extents().m_dMinX);
+    for (const auto& [x, beta] : doc.BlockLineTable()) {
         // The solver needs a weight between 0 and 1 for every line it is given.
         if (IsUnsetDouble(beta) || !(beta >= 0.0 && beta <= 1.0)) {
             return BlockLineCheck::kInvalidLine;
         }
         positions.push_back(x);
     }
-    positions.push_back(right ? right->x : m_extents.m_dMaxX);
+    positions.push_back(right ? right->x : doc.Extents().m_dMaxX);
     if (std::any_of(positions.begin(), positions.end(), [](double v) { return IsUnsetDouble(v); })) {
         return BlockLineCheck::kInvalidLine;
     }
@@ -271,7 +281,7 @@ BlockLineCheck CBlockDoc::CheckBlockLineConditions() const {
         }
         codes.push_back(code % 2 == 0 ? code + 1 : code);
     }
-    for (auto [key, disp] : platform::MapEntries<const CDispData>(m_mapDisp)) {
+    for (auto [key, disp] : platform::MapEntries<const CDispData>(doc.Displacements())) {
         if (!disp->inUse) {
             continue;
         }

@@ -2,10 +2,12 @@
 
 #include "analysis/core/AnalysisFileReader.h"
 #include "analysis/core/AnalysisFileWriter.h"
+#include "analysis/core/BlockDivision.h"
 #include "analysis/core/CLine.h"
 #include "analysis/core/CVerrant.h"
 #include "analysis/core/PlotSheetWriter.h"
 #include "analysis/core/ReferenceLocation.h"
+#include "analysis/core/SlipLineConstruction.h"
 #include "common/geometry/Geometry.h"
 #include "common/geometry/ModelExtent.h"
 #include "common/records/CTextFile.h"
@@ -353,6 +355,73 @@ CNode* CBlockDoc::FindPointByName(const CString& name, const CMapWordToOb& point
         }
     }
     return nullptr;
+}
+
+BlockDivisionStatus CBlockDoc::MakeBlockLines() {
+    return BlockDivision(*this).MakeBlockLines().status;
+}
+
+int CBlockDoc::MakeBlocks() {
+    BlockDivision(*this).MakeBlocks();
+    return 1;
+}
+
+int CBlockDoc::FindBlockIndex(double x, double y) const {
+    return BlockDivision::FindBlockIndex(m_listBlocks, x, y);
+}
+
+BlockLineCheck CBlockDoc::CheckBlockLineConditions() const {
+    return BlockDivision::CheckBlockLineConditions(*this);
+}
+
+SlipLineStatus CBlockDoc::MakeSlipLines(const char* resultPath) {
+    return SlipLineConstruction(*this).MakeSlipLine(resultPath).status;
+}
+
+void CBlockDoc::AddSlipLine(CVerrant* line) {
+    line->method = m_settings.m_nMethod;
+    line->methodOption = m_settings.m_nMethodOption;
+    line->visible1 = 1;
+    if (m_settings.m_nMethod == kPolynomial && !m_listBlockLines.empty()) {
+        line->blockX.clear();
+        line->blockBeta.clear();
+        for (const BlockLineRecord& block : m_listBlockLines) {
+            line->blockX.push_back(block.x1);
+            line->blockBeta.push_back(block.beta);
+        }
+        line->blockCount = static_cast<int>(m_listBlockLines.size());
+    }
+    line->number = ++m_nSlipLineNo;
+    line->name = CString(u8"すべり線");
+    m_listSlipLines.AddTail(line);
+    if (windowSide_ && windowSide_->IsTreeDialogOpen()) {
+        windowSide_->UpdateSlipLineItem(line->number * 10, line);
+    }
+}
+
+int CBlockDoc::FindNearestIntersection(double x, double y, DPoint& point) const {
+    double best = platform::kExtentLimit;
+    bool found = false;
+    const CNode* previous = nullptr;
+    POSITION pos = m_listGroundOrder.GetHeadPosition();
+    while (pos) {
+        const CNode* node = static_cast<const CNode*>(m_listGroundOrder.GetNext(pos));
+        if (previous) {
+            const double xs[3] = {previous->x, node->x, x};
+            const double ys[3] = {previous->y, node->y, 0.0};
+            DPoint crossing;
+            if (IntersectSegmentWithLine(xs, ys, 2, 0.0, 0.0, crossing)) {
+                double d = SquaredDistance(x, y, crossing.x, crossing.y);
+                if (d < best) {
+                    best = d;
+                    point = crossing;
+                    found = true;
+                }
+            }
+        }
+        previous = node;
+    }
+    return found ? 1 : 0;
 }
 
 } // namespace torvan

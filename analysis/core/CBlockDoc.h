@@ -34,6 +34,8 @@ namespace torvan {
 
 class CLine;
 class CVerrant;
+enum class BlockDivisionStatus; // BlockDivision.h
+enum class SlipLineStatus;      // SlipLineConstruction.h
 
 // A block division line: upper end, lower end and its weight coefficient beta.
 struct BlockLineRecord {
@@ -283,24 +285,16 @@ public:
     // its output as the caller preset it.
     void GetBoundaryPointNumbers(int& inner, int& left, int& right) const;
 
-    // --- block division and slip lines (BlockDivision.cpp, SlipLineConstruction.cpp) ---
-    int MakeBlockLines();
+    // --- block division and slip lines (done by BlockDivision and SlipLineConstruction) ---
+    // Divides the section into blocks between the measurement points (the polygon methods).
+    BlockDivisionStatus MakeBlockLines();
+    // Makes the blocks between the block lines again; 1.
     int MakeBlocks();
+    // Index of the first block holding (x, y), unset when none does.
     int FindBlockIndex(double x, double y) const;
-    int TraceThroughBlocks(std::vector<double>& xs, std::vector<double>& ys, double startX, double startY,
-                           int firstBlock, int lastBlock, int firstIndex, int step);
-    bool IntersectVectorWithEdge(const class CDispData& disp, double x, double y, const double edge[4],
-                                 DPoint& point) const;
-    int ClipSlipLineEnd(const std::vector<double>& xs, const std::vector<double>& ys, DPoint& point,
-                        int& index, int count, int side) const;
-    bool IntersectGroundLine(const DPoint& a, const DPoint& b, std::vector<DPoint>& points) const;
-    bool IsBeyondGroundLineEnd(double x, double y) const;
-    int MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<double>& ys, int number,
-                                   CVerrant* line);
-    int MakeSlipLineFromSurfacePoints(int left, int right);
-    int MakeSlipLineThroughInnerPoint(int inner, int left, int right);
-    // Builds one new slip line; 1 when one was added.
-    int MakeSlipLines(const char* resultPath);
+    // Builds one new slip line from the boundary points in use (the polygon methods) or
+    // from the solver result file at resultPath (the polynomial method; null makes none).
+    SlipLineStatus MakeSlipLines(const char* resultPath);
     // The solver library's entry point: the input file's path and its length in bytes.
     using SolverEntry = void (*)(const char* path, int length);
     // The polynomial method's solver road: writes the solver input beside the analysis
@@ -308,8 +302,13 @@ public:
     // its result and deletes the input file. 1 when a slip line was made. A null solver
     // (the library is missing) reports the missing slip line and writes nothing.
     int RunSolver(SolverEntry solver);
+    // Takes a new slip line (the list owns it) with the method and the next number, and
+    // shows it in the slip-line tree when that is open.
     void AddSlipLine(CVerrant* line);
+    // The crossing of the vertical through x with the ground-surface line nearest to (x, y);
+    // 1 when there is one.
     int FindNearestIntersection(double x, double y, DPoint& point) const;
+    // The block-line table's lines against the boundary points and the measurement records.
     BlockLineCheck CheckBlockLineConditions() const;
     // One row of the block-line table as typed; unset values are platform's unset markers.
     struct BlockLineRow {
@@ -387,22 +386,10 @@ private:
     bool IsNearPointOf(const CMapWordToOb& map, double x, double y) const;
     // Key + 1 of the first point of the map (state 0 or 1) within the snapping distance, else 0.
     int NearPointKey(const CMapWordToOb& map, double x, double y) const;
-    // Replaces an end of a traced line by its crossing with the ground, when there is one.
-    void ClipEndAtGround(std::vector<double>& xs, std::vector<double>& ys, int side) const;
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
     int RemoveMarkedPoints(int kind);
     int WriteSolverSections(CTextFile& file);
-    // The construction of MakeSlipLines; 1 when the list grew past linesBefore.
-    int MakeOneSlipLine(const char* resultPath, int linesBefore);
-    // Empties the ordered measurement list, the block lines and the blocks.
-    void ClearBlockDivision();
-    // Points each block at the first in-use displacement record inside it (null when none)
-    // and makes that record's vector.
-    void AttachBlockRecords();
-    // The surface boundary points by number and their blocks; false after the message.
-    bool LocateSurfacePoints(int left, int right, CNode*& leftPoint, CNode*& rightPoint, int& kL,
-                             int& kR) const;
     int InsertPointOfKind(double x, double y, int kind, int& key);
 
     // --- members (the analysis file's contents and the model) ---
@@ -447,7 +434,6 @@ private:
     std::vector<std::pair<double, double>> m_tableBlockLines;
     // The same lines keyed by line number - 1.
     std::map<int, std::pair<double, double>> m_mapBlockLines;
-    int m_nGroundClip = 0;
     SheetParameters m_plot;
 
     BlockDocWindowSide* windowSide_ = nullptr;

@@ -3,6 +3,7 @@
 
 #include "CBlockDoc.h"
 
+#include "analysis/core/BlockDivision.h"
 #include "analysis/core/CDispData.h"
 #include "analysis/core/CLine.h"
 #include "analysis/core/CVerrant.h"
@@ -209,7 +210,7 @@ int CBlockDoc::ReadDisFile(const char* path) {
     m_listVectorPoints.RemoveAll();
     MoveMap(records, m_mapDisp);
     // The blocks held the replaced records: they take the new ones at their points.
-    AttachBlockRecords();
+    BlockDivision(*this).AttachBlockRecords();
     m_listDates = data.dates;
     if (m_mapDisp.IsEmpty()) {
         AfxMessageBox(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙには地点名が一致するﾃﾞｰﾀがありません");

@@ -1,8 +1,6 @@
-// Tracing slip lines through the blocks from the boundary points (the two polygon
-// methods), and sampling the solver's parabolas (the polynomial method).
+#include "SlipLineConstruction.h"
 
-#include "CBlockDoc.h"
-
+#include "analysis/core/BlockDivision.h"
 #include "analysis/core/CBlock.h"
 #include "analysis/core/CDispData.h"
 #include "analysis/core/CVerrant.h"
@@ -11,6 +9,8 @@
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <memory>
 
@@ -47,159 +47,6 @@ void Attach(CVerrant& line, CNode* point) {
     }
 }
 
-} // namespace
-
-bool CBlockDoc::IntersectVectorWithEdge(const CDispData& disp, double x, double y, const double edge[4],
-                                        DPoint& point) const {
-    int vectorKind = disp.vectorKind == CDispData::kSloped && IsUnsetDouble(disp.slope) ? CDispData::kVertical
-                                                                                        : disp.vectorKind;
-    double m = vectorKind == CDispData::kSloped ? disp.slope : 0.0;
-    int edgeKind = ClassifySegment(edge[0], edge[1], edge[2], edge[3]);
-    double edgeSlope = 0.0;
-    double edgeIntercept = 0.0;
-    if (edgeKind == kSegmentSloped) {
-        edgeSlope = (edge[3] - edge[1]) / (edge[2] - edge[0]);
-        edgeIntercept = edge[1] - edgeSlope * edge[0];
-    }
-    const double xs[2] = {x, edge[0]};
-    const double ys[2] = {y, edge[1]};
-    const int kinds[2] = {vectorKind, edgeKind};
-    const double slopes[2] = {m, edgeSlope};
-    const double intercepts[2] = {y - m * x, edgeIntercept};
-    return IntersectLines(xs, ys, kinds, slopes, intercepts, point) == 1 && std::isfinite(point.x) &&
-           std::isfinite(point.y);
-}
-
-int CBlockDoc::TraceThroughBlocks(std::vector<double>& xs, std::vector<double>& ys, double startX,
-                                  double startY, int firstBlock, int lastBlock, int firstIndex, int step) {
-    DPoint current{startX, startY};
-    int index = firstIndex;
-    for (int k = firstBlock; k >= 0 && k < m_listBlocks.GetCount(); k += step, index += step) {
-        const CBlock* block = BlockAt(m_listBlocks, k);
-        if (index < 0 || index >= static_cast<int>(xs.size())) {
-            return 1;
-        }
-        int n = block->vertexCount;
-        double edge[4];
-        if (step > 0) {
-            edge[0] = block->x[n - 2], edge[1] = block->y[n - 2], edge[2] = block->x[n - 1],
-            edge[3] = block->y[n - 1];
-        } else {
-            edge[0] = block->x[0], edge[1] = block->y[0], edge[2] = block->x[1], edge[3] = block->y[1];
-        }
-        DPoint crossing;
-        // A block without a measurement point has no direction to trace with.
-        if (!block->disp || !IntersectVectorWithEdge(*block->disp, current.x, current.y, edge, crossing)) {
-            AfxMessageBox(kNoCrossing);
-            return 0;
-        }
-        xs[static_cast<std::size_t>(index)] = crossing.x;
-        ys[static_cast<std::size_t>(index)] = crossing.y;
-        current = crossing;
-        if (lastBlock != kUnsetInt && (step > 0 ? k >= lastBlock : k <= lastBlock)) {
-            return 1;
-        }
-    }
-    return 1;
-}
-
-bool CBlockDoc::IsBeyondGroundLineEnd(double x, double y) const {
-    if (m_listGroundOrder.IsEmpty()) {
-        return false;
-    }
-    const CNode* first = static_cast<const CNode*>(m_listGroundOrder.GetHead());
-    const CNode* last = static_cast<const CNode*>(m_listGroundOrder.GetTail());
-    return (x < first->x && y > first->y) || (x > last->x && y > last->y);
-}
-
-bool CBlockDoc::IntersectGroundLine(const DPoint& a, const DPoint& b, std::vector<DPoint>& points) const {
-    std::vector<const CNode*> order;
-    POSITION pos = m_listGroundOrder.GetHeadPosition();
-    while (pos) {
-        order.push_back(static_cast<const CNode*>(m_listGroundOrder.GetNext(pos)));
-    }
-    if (!(a.x < b.x)) {
-        std::reverse(order.begin(), order.end());
-    }
-    CBoundRect bound(m_snap.m_dSnap, m_snap.m_dSnap2, m_snap.m_dSecondDistance);
-    int kind = ClassifySegment(a.x, a.y, b.x, b.y);
-    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        DPoint p{order[i]->x, order[i]->y};
-        DPoint q{order[i + 1]->x, order[i + 1]->y};
-        if (bound.IntersectSegment(a, b, p, q, kind, ClassifySegment(p.x, p.y, q.x, q.y)) ==
-            CBoundRect::kCross) {
-            DPoint crossing;
-            bound.GetIntersection(crossing);
-            points.push_back(crossing);
-        }
-    }
-    return !points.empty();
-}
-
-int CBlockDoc::ClipSlipLineEnd(const std::vector<double>& xs, const std::vector<double>& ys, DPoint& point,
-                               int& index, int count, int side) const {
-    index = kUnsetInt;
-    if (count < 2) {
-        return 1;
-    }
-    std::size_t outer = side > 0 ? 0 : static_cast<std::size_t>(count - 1);
-    std::size_t inner = side > 0 ? 1 : static_cast<std::size_t>(count - 2);
-    DPoint a{xs[outer], ys[outer]};
-    DPoint b{xs[inner], ys[inner]};
-    if (IsBeyondGroundLineEnd(b.x, b.y)) {
-        if (m_listVectorPoints.IsEmpty()) {
-            return 1;
-        }
-        const CDispData* end = static_cast<const CDispData*>(side > 0 ? m_listVectorPoints.GetHead()
-                                                                      : m_listVectorPoints.GetTail());
-        const double x[3] = {a.x, b.x, end->baseX};
-        const double y[3] = {a.y, b.y, 0.0};
-        if (IntersectSegmentWithLine(x, y, 2, 0.0, 0.0, point)) {
-            index = static_cast<int>(outer);
-        }
-        return 1;
-    }
-    std::vector<DPoint> crossings;
-    if (IntersectGroundLine(a, b, crossings)) {
-        index = static_cast<int>(outer);
-        point = side > 0 ? crossings.back() : crossings.front();
-    }
-    return 1;
-}
-
-void CBlockDoc::ClipEndAtGround(std::vector<double>& xs, std::vector<double>& ys, int side) const {
-    DPoint clipped;
-    int index = kUnsetInt;
-    ClipSlipLineEnd(xs, ys, clipped, index, static_cast<int>(xs.size()), side);
-    if (index != kUnsetInt) {
-        xs[static_cast<std::size_t>(index)] = clipped.x;
-        ys[static_cast<std::size_t>(index)] = clipped.y;
-    }
-}
-
-void CBlockDoc::AddSlipLine(CVerrant* line) {
-    line->method = m_settings.m_nMethod;
-    line->methodOption = m_settings.m_nMethodOption;
-    line->visible1 = 1;
-    if (m_settings.m_nMethod == kPolynomial && !m_listBlockLines.empty()) {
-        line->blockX.clear();
-        line->blockBeta.clear();
-        for (const BlockLineRecord& block : m_listBlockLines) {
-            line->blockX.push_back(block.x1);
-            line->blockBeta.push_back(block.beta);
-        }
-        line->blockCount = static_cast<int>(m_listBlockLines.size());
-    }
-    line->number = ++m_nSlipLineNo;
-    line->name = CString(u8"すべり線");
-    m_listSlipLines.AddTail(line);
-    if (windowSide_ && windowSide_->IsTreeDialogOpen()) {
-        windowSide_->UpdateSlipLineItem(line->number * 10, line);
-    }
-}
-
-namespace {
-
 // A boundary point by number, or null after the message.
 CNode* LookUpBoundary(const CMapWordToOb& bounds, int number) {
     CObject* object = nullptr;
@@ -220,29 +67,164 @@ std::unique_ptr<CVerrant> LineOf(const std::vector<double>& xs, const std::vecto
 
 } // namespace
 
-int CBlockDoc::MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<double>& ys, int number,
-                                          CVerrant* line) {
-    int count = m_listBlocks.GetCount();
-    CNode* point = LookUpBoundary(m_mapBound, number);
-    if (!point) {
-        return -1;
+bool SlipLineConstruction::IntersectVectorWithEdge(const CDispData& disp, double x, double y,
+                                                   const double edge[4], DPoint& point) {
+    int vectorKind = disp.vectorKind == CDispData::kSloped && IsUnsetDouble(disp.slope) ? CDispData::kVertical
+                                                                                        : disp.vectorKind;
+    double m = vectorKind == CDispData::kSloped ? disp.slope : 0.0;
+    int edgeKind = ClassifySegment(edge[0], edge[1], edge[2], edge[3]);
+    double edgeSlope = 0.0;
+    double edgeIntercept = 0.0;
+    if (edgeKind == kSegmentSloped) {
+        edgeSlope = (edge[3] - edge[1]) / (edge[2] - edge[0]);
+        edgeIntercept = edge[1] - edgeSlope * edge[0];
     }
-    int k = FindBlockIndex(point->x, point->y);
+    const double xs[2] = {x, edge[0]};
+    const double ys[2] = {y, edge[1]};
+    const int kinds[2] = {vectorKind, edgeKind};
+    const double slopes[2] = {m, edgeSlope};
+    const double intercepts[2] = {y - m * x, edgeIntercept};
+    return IntersectLines(xs, ys, kinds, slopes, intercepts, point) == 1 && std::isfinite(point.x) &&
+           std::isfinite(point.y);
+}
+
+SlipLineStatus SlipLineConstruction::TraceThroughBlocks(std::vector<double>& xs, std::vector<double>& ys,
+                                                        double startX, double startY, int firstBlock,
+                                                        int lastBlock, int firstIndex, int step) const {
+    const CObList& blocks = doc_.Blocks();
+    DPoint current{startX, startY};
+    int index = firstIndex;
+    for (int k = firstBlock; k >= 0 && k < blocks.GetCount(); k += step, index += step) {
+        const CBlock* block = BlockAt(blocks, k);
+        if (index < 0 || index >= static_cast<int>(xs.size())) {
+            return SlipLineStatus::kMade;
+        }
+        int n = block->vertexCount;
+        double edge[4];
+        if (step > 0) {
+            edge[0] = block->x[n - 2], edge[1] = block->y[n - 2], edge[2] = block->x[n - 1],
+            edge[3] = block->y[n - 1];
+        } else {
+            edge[0] = block->x[0], edge[1] = block->y[0], edge[2] = block->x[1], edge[3] = block->y[1];
+        }
+        DPoint crossing;
+        // A block without a measurement point has no direction to trace with.
+        if (!block->disp || !IntersectVectorWithEdge(*block->disp, current.x, current.y, edge, crossing)) {
+            AfxMessageBox(kNoCrossing);
+            return SlipLineStatus::kNoCrossing;
+        }
+        xs[static_cast<std::size_t>(index)] = crossing.x;
+        ys[static_cast<std::size_t>(index)] = crossing.y;
+        current = crossing;
+        if (lastBlock != kUnsetInt && (step > 0 ? k >= lastBlock : k <= lastBlock)) {
+            return SlipLineStatus::kMade;
+        }
+    }
+    return SlipLineStatus::kMade;
+}
+
+bool SlipLineConstruction::IsBeyondGroundLineEnd(double x, double y) const {
+    const CPtrList& order = doc_.GroundOrder();
+    if (order.IsEmpty()) {
+        return false;
+    }
+    const CNode* first = static_cast<const CNode*>(order.GetHead());
+    const CNode* last = static_cast<const CNode*>(order.GetTail());
+    return (x < first->x && y > first->y) || (x > last->x && y > last->y);
+}
+
+bool SlipLineConstruction::IntersectGroundLine(const DPoint& a, const DPoint& b,
+                                               std::vector<DPoint>& points) const {
+    std::vector<const CNode*> order;
+    POSITION pos = doc_.GroundOrder().GetHeadPosition();
+    while (pos) {
+        order.push_back(static_cast<const CNode*>(doc_.GroundOrder().GetNext(pos)));
+    }
+    if (!(a.x < b.x)) {
+        std::reverse(order.begin(), order.end());
+    }
+    const SnapDistances& snap = doc_.Snap();
+    CBoundRect bound(snap.m_dSnap, snap.m_dSnap2, snap.m_dSecondDistance);
+    int kind = ClassifySegment(a.x, a.y, b.x, b.y);
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        DPoint p{order[i]->x, order[i]->y};
+        DPoint q{order[i + 1]->x, order[i + 1]->y};
+        if (bound.IntersectSegment(a, b, p, q, kind, ClassifySegment(p.x, p.y, q.x, q.y)) ==
+            CBoundRect::kCross) {
+            DPoint crossing;
+            bound.GetIntersection(crossing);
+            points.push_back(crossing);
+        }
+    }
+    return !points.empty();
+}
+
+void SlipLineConstruction::ClipSlipLineEnd(const std::vector<double>& xs, const std::vector<double>& ys,
+                                           DPoint& point, int& index, int count, int side) const {
+    index = kUnsetInt;
+    if (count < 2) {
+        return;
+    }
+    std::size_t outer = side > 0 ? 0 : static_cast<std::size_t>(count - 1);
+    std::size_t inner = side > 0 ? 1 : static_cast<std::size_t>(count - 2);
+    DPoint a{xs[outer], ys[outer]};
+    DPoint b{xs[inner], ys[inner]};
+    if (IsBeyondGroundLineEnd(b.x, b.y)) {
+        const CObList& vectors = doc_.VectorPoints();
+        if (vectors.IsEmpty()) {
+            return;
+        }
+        const CDispData* end =
+            static_cast<const CDispData*>(side > 0 ? vectors.GetHead() : vectors.GetTail());
+        const double x[3] = {a.x, b.x, end->baseX};
+        const double y[3] = {a.y, b.y, 0.0};
+        if (IntersectSegmentWithLine(x, y, 2, 0.0, 0.0, point)) {
+            index = static_cast<int>(outer);
+        }
+        return;
+    }
+    std::vector<DPoint> crossings;
+    if (IntersectGroundLine(a, b, crossings)) {
+        index = static_cast<int>(outer);
+        point = side > 0 ? crossings.back() : crossings.front();
+    }
+}
+
+void SlipLineConstruction::ClipEndAtGround(std::vector<double>& xs, std::vector<double>& ys, int side) const {
+    DPoint clipped;
+    int index = kUnsetInt;
+    ClipSlipLineEnd(xs, ys, clipped, index, static_cast<int>(xs.size()), side);
+    if (index != kUnsetInt) {
+        xs[static_cast<std::size_t>(index)] = clipped.x;
+        ys[static_cast<std::size_t>(index)] = clipped.y;
+    }
+}
+
+SlipLineStatus SlipLineConstruction::MakeFromInnerPoint(std::vector<double>& xs, std::vector<double>& ys,
+                                                        int number, CVerrant* line, int& block) {
+    int count = doc_.Blocks().GetCount();
+    CNode* point = LookUpBoundary(doc_.BoundaryPoints(), number);
+    if (!point) {
+        return SlipLineStatus::kNoBoundaryPoint;
+    }
+    int k = BlockDivision::FindBlockIndex(doc_.Blocks(), point->x, point->y);
     if (k == kUnsetInt || k < 0 || k >= count) {
         AfxMessageBox(kNoBlock);
-        return -1;
+        return SlipLineStatus::kNoBlock;
     }
     xs.assign(static_cast<std::size_t>(count) + 2, kUnsetDouble);
     ys.assign(xs.size(), kUnsetDouble);
-    if (!TraceThroughBlocks(xs, ys, point->x, point->y, k, kUnsetInt, k, -1)) {
-        return -1;
+    SlipLineStatus status = TraceThroughBlocks(xs, ys, point->x, point->y, k, kUnsetInt, k, -1);
+    if (status != SlipLineStatus::kMade) {
+        return status;
     }
     xs[static_cast<std::size_t>(k) + 1] = point->x;
     ys[static_cast<std::size_t>(k) + 1] = point->y;
-    if (!TraceThroughBlocks(xs, ys, point->x, point->y, k, kUnsetInt, k + 2, +1)) {
-        return -1;
+    status = TraceThroughBlocks(xs, ys, point->x, point->y, k, kUnsetInt, k + 2, +1);
+    if (status != SlipLineStatus::kMade) {
+        return status;
     }
-    if (m_nGroundClip) {
+    if (groundClip_) {
         ClipEndAtGround(xs, ys, -1);
         ClipEndAtGround(xs, ys, +1);
     }
@@ -251,38 +233,40 @@ int CBlockDoc::MakeSlipLineFromInnerPoint(std::vector<double>& xs, std::vector<d
         line->y = ys;
         line->pointCount = count + 2;
         Attach(*line, point);
-        AddSlipLine(line);
+        doc_.AddSlipLine(line);
     }
-    return k;
+    block = k;
+    return SlipLineStatus::kMade;
 }
 
-bool CBlockDoc::LocateSurfacePoints(int left, int right, CNode*& leftPoint, CNode*& rightPoint, int& kL,
-                                    int& kR) const {
-    leftPoint = left != kUnsetInt ? LookUpBoundary(m_mapBound, left) : nullptr;
-    rightPoint = right != kUnsetInt ? LookUpBoundary(m_mapBound, right) : nullptr;
+SlipLineStatus SlipLineConstruction::LocateSurfacePoints(int left, int right, CNode*& leftPoint,
+                                                         CNode*& rightPoint, int& kL, int& kR) const {
+    leftPoint = left != kUnsetInt ? LookUpBoundary(doc_.BoundaryPoints(), left) : nullptr;
+    rightPoint = right != kUnsetInt ? LookUpBoundary(doc_.BoundaryPoints(), right) : nullptr;
     if ((left != kUnsetInt && !leftPoint) || (right != kUnsetInt && !rightPoint)) {
-        return false;
+        return SlipLineStatus::kNoBoundaryPoint;
     }
-    kL = leftPoint ? FindBlockIndex(leftPoint->x, leftPoint->y) : kUnsetInt;
-    kR = rightPoint ? FindBlockIndex(rightPoint->x, rightPoint->y) : kUnsetInt;
+    kL = leftPoint ? BlockDivision::FindBlockIndex(doc_.Blocks(), leftPoint->x, leftPoint->y) : kUnsetInt;
+    kR = rightPoint ? BlockDivision::FindBlockIndex(doc_.Blocks(), rightPoint->x, rightPoint->y) : kUnsetInt;
     if ((leftPoint && kL == kUnsetInt) || (rightPoint && kR == kUnsetInt)) {
         AfxMessageBox(kNoBlock);
-        return false;
+        return SlipLineStatus::kNoBlock;
     }
-    return true;
+    return SlipLineStatus::kMade;
 }
 
-int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
-    int count = m_listBlocks.GetCount();
+SlipLineStatus SlipLineConstruction::MakeFromSurfacePoints(int left, int right) {
+    int count = doc_.Blocks().GetCount();
     CNode* leftPoint = nullptr;
     CNode* rightPoint = nullptr;
     int kL = kUnsetInt;
     int kR = kUnsetInt;
-    if (!LocateSurfacePoints(left, right, leftPoint, rightPoint, kL, kR)) {
-        return 0;
+    SlipLineStatus status = LocateSurfacePoints(left, right, leftPoint, rightPoint, kL, kR);
+    if (status != SlipLineStatus::kMade) {
+        return status;
     }
     auto clipEnd = [&](std::vector<double>& xs, std::vector<double>& ys, int side) {
-        if (m_nGroundClip) {
+        if (groundClip_) {
             ClipEndAtGround(xs, ys, side);
         }
     };
@@ -291,14 +275,15 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
         std::vector<double> ys(xs.size(), kUnsetDouble);
         xs[0] = leftPoint->x;
         ys[0] = leftPoint->y;
-        if (!TraceThroughBlocks(xs, ys, leftPoint->x, leftPoint->y, kL, kUnsetInt, 1, +1)) {
-            return 0;
+        status = TraceThroughBlocks(xs, ys, leftPoint->x, leftPoint->y, kL, kUnsetInt, 1, +1);
+        if (status != SlipLineStatus::kMade) {
+            return status;
         }
         clipEnd(xs, ys, -1);
         auto line = LineOf(xs, ys);
         Attach(*line, leftPoint);
-        AddSlipLine(line.release());
-        return 1;
+        doc_.AddSlipLine(line.release());
+        return SlipLineStatus::kMade;
     }
     if (rightPoint && !leftPoint) {
         std::size_t n = static_cast<std::size_t>(kR) + 2;
@@ -306,44 +291,47 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
         std::vector<double> ys(n, kUnsetDouble);
         xs[n - 1] = rightPoint->x;
         ys[n - 1] = rightPoint->y;
-        if (!TraceThroughBlocks(xs, ys, rightPoint->x, rightPoint->y, kR, kUnsetInt, static_cast<int>(n) - 2,
-                                -1)) {
-            return 0;
+        status = TraceThroughBlocks(xs, ys, rightPoint->x, rightPoint->y, kR, kUnsetInt,
+                                    static_cast<int>(n) - 2, -1);
+        if (status != SlipLineStatus::kMade) {
+            return status;
         }
         clipEnd(xs, ys, +1);
         auto line = LineOf(xs, ys);
         Attach(*line, rightPoint);
-        AddSlipLine(line.release());
-        return 1;
+        doc_.AddSlipLine(line.release());
+        return SlipLineStatus::kMade;
     }
     if (kL == kR) {
         AfxMessageBox(kSameBlock);
-        return 0;
+        return SlipLineStatus::kSameBlock;
     }
     if (kL > kR) {
         AfxMessageBox(u8"地表境界点の左右位置ｴﾗｰ");
-        return 0;
+        return SlipLineStatus::kSurfacePointsReversed;
     }
     std::size_t n = static_cast<std::size_t>(kR) - kL + 2;
     std::vector<double> ax(n, kUnsetDouble), ay(n, kUnsetDouble), bx(n, kUnsetDouble), by(n, kUnsetDouble);
     ax[0] = leftPoint->x;
     ay[0] = leftPoint->y;
-    if (!TraceThroughBlocks(ax, ay, leftPoint->x, leftPoint->y, kL, kR, 1, +1)) {
-        return 0;
+    status = TraceThroughBlocks(ax, ay, leftPoint->x, leftPoint->y, kL, kR, 1, +1);
+    if (status != SlipLineStatus::kMade) {
+        return status;
     }
     ax[n - 1] = rightPoint->x;
     ay[n - 1] = rightPoint->y;
     bx[n - 1] = rightPoint->x;
     by[n - 1] = rightPoint->y;
-    if (!TraceThroughBlocks(bx, by, rightPoint->x, rightPoint->y, kR, kL, static_cast<int>(n) - 2, -1)) {
-        return 0;
+    status = TraceThroughBlocks(bx, by, rightPoint->x, rightPoint->y, kR, kL, static_cast<int>(n) - 2, -1);
+    if (status != SlipLineStatus::kMade) {
+        return status;
     }
     bx[0] = leftPoint->x;
     by[0] = leftPoint->y;
     std::vector<double> cx(n), cy(n);
     double span = std::fabs(ax[n - 1] - ax[0]);
     for (std::size_t i = 0; i < n; ++i) {
-        if (m_settings.m_nMethodOption == 1) {
+        if (doc_.Settings().m_nMethodOption == 1) {
             cx[i] = (ax[i] + bx[i]) / 2.0;
             cy[i] = (ay[i] + by[i]) / 2.0;
         } else if (i == 0 || i == n - 1 || span == 0.0) {
@@ -359,48 +347,50 @@ int CBlockDoc::MakeSlipLineFromSurfacePoints(int left, int right) {
     line->traceAx = ax, line->traceAy = ay, line->traceBx = bx, line->traceBy = by;
     Attach(*line, leftPoint);
     Attach(*line, rightPoint);
-    AddSlipLine(line.release());
-    return 1;
+    doc_.AddSlipLine(line.release());
+    return SlipLineStatus::kMade;
 }
 
-int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
-    int count = m_listBlocks.GetCount();
+SlipLineStatus SlipLineConstruction::MakeThroughInnerPoint(int inner, int left, int right) {
+    int count = doc_.Blocks().GetCount();
     std::size_t n = static_cast<std::size_t>(count) + 2;
     CNode* leftPoint = nullptr;
     CNode* rightPoint = nullptr;
     int kL = kUnsetInt;
     int kR = kUnsetInt;
-    if (!LocateSurfacePoints(left, right, leftPoint, rightPoint, kL, kR)) {
-        return 0;
+    SlipLineStatus status = LocateSurfacePoints(left, right, leftPoint, rightPoint, kL, kR);
+    if (status != SlipLineStatus::kMade) {
+        return status;
     }
     if (leftPoint && rightPoint && kL == kR) {
         AfxMessageBox(kSameBlock);
-        return 0;
+        return SlipLineStatus::kSameBlock;
     }
-    m_nGroundClip = 0;
+    groundClip_ = false;
     std::vector<double> ax, ay;
-    int ki = MakeSlipLineFromInnerPoint(ax, ay, inner, nullptr);
-    if (ki < 0) {
-        return 0;
+    int ki = kUnsetInt;
+    status = MakeFromInnerPoint(ax, ay, inner, nullptr, ki);
+    if (status != SlipLineStatus::kMade) {
+        return status;
     }
-    CNode* innerPoint = LookUpBoundary(m_mapBound, inner);
+    CNode* innerPoint = LookUpBoundary(doc_.BoundaryPoints(), inner);
     double ix = innerPoint->x;
     std::size_t k = static_cast<std::size_t>(ki);
     if (leftPoint && rightPoint && !(leftPoint->x <= ix && ix <= rightPoint->x)) {
         AfxMessageBox(u8"2個の地表境界点間に地中境界点がないため、すべり線作成できません");
-        return 0;
+        return SlipLineStatus::kInnerPointOutside;
     }
     if (leftPoint && leftPoint->x > ax[k]) {
         AfxMessageBox(u8"左地表境界点の左側に地中境界点があるため、すべり線作成できません");
-        return 0;
+        return SlipLineStatus::kInnerPointOutside;
     }
     if (rightPoint && rightPoint->x < ax[k]) {
         AfxMessageBox(u8"右地表境界点の右側に地中境界点があるため、すべり線作成できません");
-        return 0;
+        return SlipLineStatus::kInnerPointOutside;
     }
     std::vector<double> bx(n, kUnsetDouble), by(n, kUnsetDouble), cx, cy;
     auto blend = [&](std::size_t j, double t, double span) {
-        if (m_settings.m_nMethodOption == 1 || span == 0.0) {
+        if (doc_.Settings().m_nMethodOption == 1 || span == 0.0) {
             cx.push_back((ax[j] + bx[j]) / 2.0);
             cy.push_back((ay[j] + by[j]) / 2.0);
         } else {
@@ -417,8 +407,9 @@ int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
         std::size_t l = static_cast<std::size_t>(kL);
         bx[l] = leftPoint->x;
         by[l] = leftPoint->y;
-        if (!TraceThroughBlocks(bx, by, leftPoint->x, leftPoint->y, kL, ki - 1, kL + 1, +1)) {
-            return 0;
+        status = TraceThroughBlocks(bx, by, leftPoint->x, leftPoint->y, kL, ki - 1, kL + 1, +1);
+        if (status != SlipLineStatus::kMade) {
+            return status;
         }
         cx.push_back(bx[l]);
         cy.push_back(by[l]);
@@ -436,8 +427,9 @@ int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
         std::size_t r = static_cast<std::size_t>(kR);
         bx[r + 2] = rightPoint->x;
         by[r + 2] = rightPoint->y;
-        if (!TraceThroughBlocks(bx, by, rightPoint->x, rightPoint->y, kR, ki + 1, kR + 1, -1)) {
-            return 0;
+        status = TraceThroughBlocks(bx, by, rightPoint->x, rightPoint->y, kR, ki + 1, kR + 1, -1);
+        if (status != SlipLineStatus::kMade) {
+            return status;
         }
         for (std::size_t j = k + 2; j <= r + 1; ++j) {
             blend(j, (ax[j] + bx[j]) / 2.0 - ix, std::fabs(rightPoint->x - ix));
@@ -452,58 +444,72 @@ int CBlockDoc::MakeSlipLineThroughInnerPoint(int inner, int left, int right) {
             Attach(*line, point);
         }
     }
-    AddSlipLine(line.release());
-    return 1;
+    doc_.AddSlipLine(line.release());
+    return SlipLineStatus::kMade;
 }
 
-int CBlockDoc::MakeSlipLines(const char* resultPath) {
+SlipLineResult SlipLineConstruction::MakeSlipLine(const char* resultPath) {
     // Earlier lines step back for the new one; a run that makes none leaves them as they were.
+    CObList& lines = doc_.SlipLines();
     std::vector<int> shown;
-    POSITION pos = m_listSlipLines.GetHeadPosition();
+    POSITION pos = lines.GetHeadPosition();
     while (pos) {
-        CVerrant* line = static_cast<CVerrant*>(m_listSlipLines.GetNext(pos));
+        CVerrant* line = static_cast<CVerrant*>(lines.GetNext(pos));
         shown.push_back(line->visible2);
         line->visible2 = 0;
     }
-    int made = MakeOneSlipLine(resultPath, static_cast<int>(shown.size()));
-    if (!made) {
-        pos = m_listSlipLines.GetHeadPosition();
-        for (int flag : shown) {
-            static_cast<CVerrant*>(m_listSlipLines.GetNext(pos))->visible2 = flag;
-        }
+    SlipLineResult result;
+    result.status = MakeOneSlipLine(resultPath);
+    if (result.Made()) {
+        result.line = static_cast<CVerrant*>(lines.GetTail());
+        return result;
     }
-    return made;
+    pos = lines.GetHeadPosition();
+    for (int flag : shown) {
+        static_cast<CVerrant*>(lines.GetNext(pos))->visible2 = flag;
+    }
+    return result;
 }
 
-int CBlockDoc::MakeOneSlipLine(const char* resultPath, int linesBefore) {
+SlipLineStatus SlipLineConstruction::MakeOneSlipLine(const char* resultPath) {
     int inner = kUnsetInt;
     int left = kUnsetInt;
     int right = kUnsetInt;
-    GetBoundaryPointNumbers(inner, left, right);
+    doc_.GetBoundaryPointNumbers(inner, left, right);
     bool surface = left != kUnsetInt || right != kUnsetInt;
-    if (m_settings.m_nMethod != kPolynomial) {
-        if (surface && inner == kUnsetInt) {
-            m_nGroundClip = 1;
-            MakeSlipLineFromSurfacePoints(left, right);
-        } else if (surface) {
-            MakeSlipLineThroughInnerPoint(inner, left, right);
-        } else if (inner != kUnsetInt) {
-            auto line = std::make_unique<CVerrant>(m_listSlipLines.GetCount() + 1);
-            std::vector<double> xs, ys;
-            m_nGroundClip = 1;
-            if (MakeSlipLineFromInnerPoint(xs, ys, inner, line.get()) >= 0) {
-                static_cast<void>(line.release()); // the slip-line list owns it now
-            }
-        }
-        return m_listSlipLines.GetCount() > linesBefore ? 1 : 0;
+    if (doc_.Settings().m_nMethod == CBlockDoc::kPolynomial) {
+        return MakeFromSolverResult(resultPath, inner, left, right);
     }
+    if (surface && inner == kUnsetInt) {
+        groundClip_ = true;
+        return MakeFromSurfacePoints(left, right);
+    }
+    if (surface) {
+        return MakeThroughInnerPoint(inner, left, right);
+    }
+    if (inner == kUnsetInt) {
+        return SlipLineStatus::kNoBoundaryPoints;
+    }
+    auto line = std::make_unique<CVerrant>(doc_.SlipLines().GetCount() + 1);
+    std::vector<double> xs, ys;
+    groundClip_ = true;
+    int block = kUnsetInt;
+    SlipLineStatus status = MakeFromInnerPoint(xs, ys, inner, line.get(), block);
+    if (status == SlipLineStatus::kMade) {
+        static_cast<void>(line.release()); // the slip-line list owns it now
+    }
+    return status;
+}
+
+SlipLineStatus SlipLineConstruction::MakeFromSolverResult(const char* resultPath, int inner, int left,
+                                                          int right) {
     if (!resultPath) {
-        return 0;
+        return SlipLineStatus::kNoSolverResult;
     }
     std::vector<std::array<double, 3>> coefficients;
     std::vector<std::array<double, 2>> ranges;
-    if (ReadSolverResult(resultPath, coefficients, ranges) < 1) {
-        return 0;
+    if (doc_.ReadSolverResult(resultPath, coefficients, ranges) < 1) {
+        return SlipLineStatus::kNoSolverResult;
     }
     double span = std::fabs(ranges.back()[1] - ranges.front()[0]);
     double unit = span / 30.0;
@@ -521,46 +527,21 @@ int CBlockDoc::MakeOneSlipLine(const char* resultPath, int linesBefore) {
     }
     if (xs.empty()) {
         AfxMessageBox(u8"すべり線を作成できません");
-        return 0;
+        return SlipLineStatus::kEmptySolverResult;
     }
     auto line = LineOf(xs, ys);
     for (int number : {left, right, inner}) {
         if (number == kUnsetInt) {
             continue;
         }
-        CNode* point = LookUpBoundary(m_mapBound, number);
+        CNode* point = LookUpBoundary(doc_.BoundaryPoints(), number);
         if (!point) {
-            return 0;
+            return SlipLineStatus::kNoBoundaryPoint;
         }
         Attach(*line, point);
     }
-    AddSlipLine(line.release());
-    return 1;
-}
-
-int CBlockDoc::FindNearestIntersection(double x, double y, DPoint& point) const {
-    double best = platform::kExtentLimit;
-    bool found = false;
-    const CNode* previous = nullptr;
-    POSITION pos = m_listGroundOrder.GetHeadPosition();
-    while (pos) {
-        const CNode* node = static_cast<const CNode*>(m_listGroundOrder.GetNext(pos));
-        if (previous) {
-            const double xs[3] = {previous->x, node->x, x};
-            const double ys[3] = {previous->y, node->y, 0.0};
-            DPoint crossing;
-            if (IntersectSegmentWithLine(xs, ys, 2, 0.0, 0.0, crossing)) {
-                double d = SquaredDistance(x, y, crossing.x, crossing.y);
-                if (d < best) {
-                    best = d;
-                    point = crossing;
-                    found = true;
-                }
-            }
-        }
-        previous = node;
-    }
-    return found ? 1 : 0;
+    doc_.AddSlipLine(line.release());
+    return SlipLineStatus::kMade;
 }
 
 } // namespace torvan

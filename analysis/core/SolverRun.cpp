@@ -1,6 +1,7 @@
 // The polynomial method's road through the solver library.
 
 #include "CBlockDoc.h"
+#include "analysis/core/SlipLineConstruction.h"
 
 #include "platform/core/CFile.h"
 #include "platform/core/DiskNames.h"
@@ -98,7 +99,7 @@ int CBlockDoc::RunSolver(SolverEntry solver) {
         return 0;
     }
     solver(input.GetString(), input.GetLength());
-    int made = HasContent(result) && MakeSlipLines(result);
+    int made = HasContent(result) && MakeSlipLines(result) == SlipLineStatus::kMade ? 1 : 0;
     if (!made) {
         ReportMissingSlipLine(base + ".log");
     }

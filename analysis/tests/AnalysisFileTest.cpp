@@ -3,6 +3,7 @@
 #include "testsupport/TempDir.h"
 
 #include "analysis/core/AnalysisFileReader.h"
+#include "analysis/core/BlockDivision.h"
 #include "analysis/core/CDispData.h"
 #include "analysis/core/CVerrant.h"
 #include "platform/core/CFile.h"
@@ -311,7 +312,7 @@ TEST_F(AnalysisFileTest, TheSampleIsAnalysedSavedAndReadBack) {
     ASSERT_EQ(Open("sample.slo"), 1);
     for (int method : {torvan::CBlockDoc::kParallel, torvan::CBlockDoc::kRotation}) {
         doc_.Settings().m_nMethod = method;
-        ASSERT_EQ(doc_.MakeBlockLines(), 1) << sink_.LastMessageUtf8();
+        ASSERT_EQ(doc_.MakeBlockLines(), torvan::BlockDivisionStatus::kDone) << sink_.LastMessageUtf8();
         EXPECT_EQ(doc_.Blocks().GetCount(), 8);
         doc_.MakeSlipLines(nullptr);
         ASSERT_EQ(doc_.SlipLines().GetCount(), method + 1) << sink_.LastMessageUtf8();

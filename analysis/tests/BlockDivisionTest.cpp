@@ -1,6 +1,7 @@
 #include "DocumentTestSupport.h"
 #include "testsupport/TempDir.h"
 
+#include "analysis/core/BlockDivision.h"
 #include "analysis/core/CBlock.h"
 #include "analysis/core/CDispData.h"
 #include "analysis/core/CVerrant.h"
@@ -14,6 +15,7 @@
 
 using platform::kUnsetDouble;
 using platform::Utf8;
+using torvan::BlockDivisionStatus;
 using torvan::CBlock;
 using torvan::CBlockDoc;
 using torvan::CDispData;
@@ -49,7 +51,7 @@ protected:
 
 TEST_F(BlockDivisionTest, TooFewMeasurementPointsBuildNothing) {
     Build({{5, {1, -1}}});
-    EXPECT_EQ(doc_.MakeBlockLines(), 0);
+    EXPECT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kTooFewRecords);
     EXPECT_TRUE(doc_.BlockLines().empty());
 }
 
@@ -59,7 +61,7 @@ TEST_F(BlockDivisionTest, TooFewMeasurementPointsBuildNothing) {
 TEST_F(BlockDivisionTest, EqualXKeepTheOrderOfTheExchangeSort) {
     Build({{5, {1, -1}}, {5, {2, -1}}, {1, {1, -1}}});
     doc_.Settings().m_nMethod = CBlockDoc::kParallel;
-    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
     std::vector<CObject*> order;
     POSITION pos = doc_.VectorPoints().GetHeadPosition();
     while (pos) {
@@ -72,7 +74,7 @@ TEST_F(BlockDivisionTest, EqualXKeepTheOrderOfTheExchangeSort) {
 TEST_F(BlockDivisionTest, ParallelMethodDividesHalfwayWithMargins) {
     Build({{5, {1, -1}}, {15, {1, -1}}, {25, {1, -1}}});
     doc_.Settings().m_nMethod = CBlockDoc::kParallel;
-    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
     ASSERT_EQ(doc_.BlockLines().size(), 2u);
     // Extent y 10..10 widens to -40..60; margins 10 % of the height.
     EXPECT_EQ(doc_.BlockLines()[0].x1, 10);
@@ -92,7 +94,7 @@ TEST_F(BlockDivisionTest, ParallelMethodDividesHalfwayWithMargins) {
 TEST_F(BlockDivisionTest, RotationMethodBisectsTheNormalsAtTheirCrossing) {
     Build({{0, {1, -1}}, {10, {1, 1}}});
     doc_.Settings().m_nMethod = CBlockDoc::kRotation;
-    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
     ASSERT_EQ(doc_.BlockLines().size(), 1u);
     // Normals y - 10 = x and y - 10 = -(x - 10) cross at (5, 15); the bisector points straight down.
     EXPECT_NEAR(doc_.BlockLines()[0].x1, 5, 1e-9);
@@ -103,10 +105,10 @@ TEST_F(BlockDivisionTest, RotationMethodBisectsTheNormalsAtTheirCrossing) {
 TEST_F(BlockDivisionTest, ParallelVectorsFailAndLeaveNoBlocksOfTheEarlierDivision) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
     doc_.Settings().m_nMethod = CBlockDoc::kParallel;
-    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
     ASSERT_EQ(doc_.Blocks().GetCount(), 2);
     doc_.Settings().m_nMethod = CBlockDoc::kRotation;
-    EXPECT_EQ(doc_.MakeBlockLines(), 0);
+    EXPECT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kParallelVectors);
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"隣接する変位ﾍﾞｸﾄﾙ方向が等しいため、ﾌﾞﾛｯｸ分割線を作成できません"));
     EXPECT_TRUE(doc_.BlockLines().empty());
@@ -115,10 +117,10 @@ TEST_F(BlockDivisionTest, ParallelVectorsFailAndLeaveNoBlocksOfTheEarlierDivisio
 
 TEST_F(BlockDivisionTest, OneMeasurementPointLeftLeavesNoBlocksOfTheEarlierDivision) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
-    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
     std::unique_ptr<CObject> removed(doc_.Displacements()[1]);
     doc_.Displacements().RemoveKey(1);
-    EXPECT_EQ(doc_.MakeBlockLines(), 0);
+    EXPECT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kTooFewRecords);
     EXPECT_EQ(doc_.Blocks().GetCount(), 0);
     EXPECT_EQ(sink_.MessageCount(), 0);
 }
@@ -126,7 +128,7 @@ TEST_F(BlockDivisionTest, OneMeasurementPointLeftLeavesNoBlocksOfTheEarlierDivis
 TEST_F(BlockDivisionTest, SlipLineFromTheLeftSurfacePointIsClippedAtTheGround) {
     Build({{5, {1, -1}}, {15, {1, -1}}, {25, {1, 2}}});
     doc_.Settings().m_nMethod = CBlockDoc::kParallel;
-    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
     doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
     doc_.MakeSlipLines(nullptr);
     ASSERT_EQ(doc_.SlipLines().GetCount(), 1) << sink_.LastMessageUtf8();
@@ -146,7 +148,7 @@ TEST_F(BlockDivisionTest, TwoSurfacePointsBlendTheTwoTraces) {
     static_cast<CDispData*>(doc_.Displacements()[1])->col2 = {0.0}; // horizontal
     doc_.Settings().m_nMethod = CBlockDoc::kParallel;
     doc_.Settings().m_nMethodOption = 1; // simple average
-    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
     doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
     doc_.InsertPoint(28, 10, CNode::kRightBoundary);
     doc_.MakeSlipLines(nullptr);
@@ -162,7 +164,7 @@ TEST_F(BlockDivisionTest, TwoSurfacePointsBlendTheTwoTraces) {
 
 TEST_F(BlockDivisionTest, SurfacePointsInOneBlockOrSwappedAreRefused) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
-    ASSERT_EQ(doc_.MakeBlockLines(), 1);
+    ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
     doc_.InsertPoint(1, 10, CNode::kLeftBoundary);
     doc_.InsertPoint(3, 10, CNode::kRightBoundary);
     doc_.MakeSlipLines(nullptr);

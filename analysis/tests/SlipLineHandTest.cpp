@@ -10,9 +10,11 @@
 #include "DocumentTestSupport.h"
 
 #include "analysis/core/AnalysisRun.h"
+#include "analysis/core/BlockDivision.h"
 #include "analysis/core/CBlock.h"
 #include "analysis/core/CDispData.h"
 #include "analysis/core/CVerrant.h"
+#include "analysis/core/SlipLineConstruction.h"
 #include "platform/core/Unset.h"
 
 #include <cmath>
@@ -20,6 +22,8 @@
 using platform::IsUnsetDouble;
 using platform::kUnsetInt;
 using platform::Utf8;
+using torvan::BlockDivisionStatus;
+using torvan::SlipLineStatus;
 using torvan::CBlock;
 using torvan::CBlockDoc;
 using torvan::CDispData;
@@ -184,7 +188,7 @@ TEST_F(SlipLineHandTest, AVerticalAndAHorizontalVectorMakeAVerticalLineThroughTh
     // B's normal is y = 15, C's is x = 30: the line x = 30 through (30, 15), value unset.
     Build({{1, -1}, {0, -1}, {1, 0}});
     doc_.Settings().m_nMethod = CBlockDoc::kRotation;
-    ASSERT_EQ(doc_.MakeBlockLines(), 1) << sink_.LastMessageUtf8();
+    ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone) << sink_.LastMessageUtf8();
     ASSERT_EQ(doc_.BlockLines().size(), 2u);
     EXPECT_NEAR(doc_.BlockLines()[0].x1, 21.4852813742, 1e-9);
     EXPECT_EQ(doc_.BlockLines()[1].x1, 30);
@@ -241,7 +245,7 @@ TEST_F(SlipLineHandTest, CrossingBlockLinesMakeATriangleAndLeaveAPointOutsideEve
     EXPECT_EQ(doc_.FindBlockIndex(10, 20.5), 0);
     EXPECT_TRUE(Block(1)->CheckInsidePolygon(10, 20.5));
     doc_.Settings().m_nMethod = CBlockDoc::kParallel;
-    EXPECT_EQ(doc_.MakeSlipLines(nullptr), 0);
+    EXPECT_EQ(doc_.MakeSlipLines(nullptr), SlipLineStatus::kNoCrossing);
     EXPECT_EQ(doc_.SlipLines().GetCount(), 0);
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(kNoCrossing)});
 }
