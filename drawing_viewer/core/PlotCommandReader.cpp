@@ -13,7 +13,13 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace zapho {
 
@@ -24,30 +30,48 @@ int Saturate(long long value) {
 }
 
 bool IsCommandLetter(char letter) {
-    return std::string_view("ABCDGLMNOPQSTVWY").find(letter) != std::string_view::npos;
-}
-
-bool HoldsOnlyNumbers(std::string_view arguments) {
-    return arguments.find_first_not_of("0123456789-., \t") == std::string_view::npos;
+    constexpr std::uint32_t kLetters = [] {
+        std::uint32_t letters = 0;
+        for (char ch : std::string_view("ABCDGLMNOPQSTVWY")) {
+            letters |= std::uint32_t{1} << (ch - 'A');
+        }
+        return letters;
+    }();
+    const unsigned offset = static_cast<unsigned char>(letter) - unsigned{'A'};
+    return offset < 26 && (kLetters >> offset & 1) != 0;
 }
 
 // Control characters other than the line ends, the tab and the old end-of-file mark.
-bool IsForeignByte(char ch) {
-    const auto byte = static_cast<unsigned char>(ch);
+bool IsForeignByte(unsigned char byte) {
     return (byte < 0x20 && byte != '\t' && byte != '\r' && byte != '\n' && byte != 0x1A) || byte == 0x7F;
 }
 
-// A page is looked at whole before it is read; stopping only between chunks lets the
-// compiler test many bytes at once, where a stop after each byte cost a tenth of the read.
+// A page is looked at whole before it is read, sixteen bytes at a time where the processor
+// can: a test byte by byte cost a fifth of the read.
 bool HoldsForeignBytes(std::string_view bytes) {
-    constexpr std::size_t kChunk = 256;
-    for (std::size_t at = 0; at < bytes.size(); at += kChunk) {
-        const std::size_t end = std::min(bytes.size(), at + kChunk);
-        bool found = false;
-        for (std::size_t i = at; i < end; ++i) {
-            found |= IsForeignByte(bytes[i]);
+    const char* at = bytes.data();
+    const char* const end = at + bytes.size();
+#if defined(__SSE2__)
+    const __m128i lastControl = _mm_set1_epi8(0x1F);
+    const __m128i tab = _mm_set1_epi8('\t');
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    const __m128i carriageReturn = _mm_set1_epi8('\r');
+    const __m128i endOfFile = _mm_set1_epi8(0x1A);
+    const __m128i del = _mm_set1_epi8(0x7F);
+    for (; end - at >= 16; at += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, lastControl), v);
+        const __m128i allowed =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, tab), _mm_cmpeq_epi8(v, lineFeed)),
+                         _mm_or_si128(_mm_cmpeq_epi8(v, carriageReturn), _mm_cmpeq_epi8(v, endOfFile)));
+        const __m128i foreign = _mm_or_si128(_mm_andnot_si128(allowed, control), _mm_cmpeq_epi8(v, del));
+        if (_mm_movemask_epi8(foreign) != 0) {
+            return true;
         }
-        if (found) {
+    }
+#endif
+    for (; at < end; ++at) {
+        if (IsForeignByte(static_cast<unsigned char>(*at))) {
             return true;
         }
     }
@@ -96,13 +120,14 @@ PlotCommandReader::LineKind PlotCommandReader::Execute(std::string_view line, Pl
         Text(arguments, letter == 'W');
         return LineKind::kCommand;
     }
-    const LineKind kind = HoldsOnlyNumbers(arguments) ? LineKind::kCommand : LineKind::kIgnored;
     if (letter == 'Q') {
         Escapement(arguments);
-        return kind;
+        return HoldsOnlyNumbers(arguments) ? LineKind::kCommand : LineKind::kIgnored;
     }
     int numbers = 0;
-    const int pairs = ParsePlotNumbers(arguments, x_, y_, &numbers);
+    bool onlyNumbers = false;
+    const int pairs = ParsePlotNumbers(arguments, x_, y_, &numbers, &onlyNumbers);
+    const LineKind kind = onlyNumbers ? LineKind::kCommand : LineKind::kIgnored;
     switch (letter) {
     case 'A':
         Arrow(pairs);

@@ -100,11 +100,16 @@ private:
     std::vector<std::unique_ptr<std::byte, BlockDeleter>> blocks_;
 };
 
+// Kept to the end of the thread, so that items that outlive a drawing (or are dropped late)
+// still point into live blocks. A plain pointer made on first use: a thread_local object
+// made where it is declared costs a guard test and a call at each of a million items.
+thread_local ThreadPool* threadPool = nullptr;
+
 ThreadPool& Pool() {
-    // Kept to the end of the thread, so that items that outlive a drawing (or are dropped
-    // late) still point into live blocks.
-    static thread_local ThreadPool* pool = new ThreadPool;
-    return *pool;
+    if (!threadPool) [[unlikely]] {
+        threadPool = new ThreadPool;
+    }
+    return *threadPool;
 }
 
 std::size_t SizeClass(std::size_t bytes) {

@@ -1,6 +1,7 @@
 #include "PlotNumbers.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <vector>
 
@@ -31,22 +32,53 @@ namespace {
 
 constexpr long long kTokenLimit = static_cast<long long>(INT_MAX) + 1;
 
-bool IsTokenChar(char ch) {
-    return (ch >= '0' && ch <= '9') || ch == '-' || ch == '.';
+// What a byte is to the argument reader: a table, as a page of a million commands tests
+// every byte of it.
+enum ByteKind : unsigned char { kOther, kDigit, kStop, kSeparator, kTab };
+
+constexpr std::array<ByteKind, 256> kByteKinds = [] {
+    std::array<ByteKind, 256> kinds{};
+    for (char digit = '0'; digit <= '9'; ++digit) {
+        kinds[static_cast<unsigned char>(digit)] = kDigit;
+    }
+    kinds['-'] = kStop;
+    kinds['.'] = kStop;
+    kinds[' '] = kSeparator;
+    kinds[','] = kSeparator;
+    kinds['\t'] = kTab;
+    return kinds;
+}();
+
+ByteKind KindOf(char ch) {
+    return kByteKinds[static_cast<unsigned char>(ch)];
+}
+
+bool IsTokenChar(ByteKind kind) {
+    return kind == kDigit || kind == kStop;
 }
 
 } // namespace
+
+bool HoldsOnlyNumbers(std::string_view text) {
+    bool other = false;
+    for (char ch : text) {
+        other |= KindOf(ch) == kOther;
+    }
+    return !other;
+}
 
 // One pass over the text, a token at a time, as SaturatedInt reads a token: a leading minus,
 // then digits up to the first other token character; characters that are neither token
 // characters nor separators are skipped without ending the token.
 int ParsePlotNumbers(std::string_view text, int x[kPlotArgumentPairs], int y[kPlotArgumentPairs],
-                     int* numbers) {
-    int count = 0;
+                     int* numbers, bool* onlyNumbers) {
     const char* at = text.data();
     const char* const end = at + text.size();
+    int count = 0;
+    bool other = false;
     while (at < end) {
-        if (!IsTokenChar(*at)) {
+        if (!IsTokenChar(KindOf(*at))) {
+            other |= KindOf(*at) == kOther;
             ++at;
             continue;
         }
@@ -56,14 +88,21 @@ int ParsePlotNumbers(std::string_view text, int x[kPlotArgumentPairs], int y[kPl
         }
         long long value = 0;
         bool stopped = false;
-        for (; at < end && *at != ' ' && *at != ','; ++at) {
-            const char ch = *at;
-            if (ch >= '0' && ch <= '9') {
+        for (; at < end; ++at) {
+            const ByteKind kind = KindOf(*at);
+            if (kind == kDigit) {
                 if (!stopped) {
-                    value = std::min(value * 10 + (ch - '0'), kTokenLimit);
+                    // A branch the processor predicts, not a select in the chain of digits.
+                    value = value * 10 + (*at - '0');
+                    if (value > kTokenLimit) [[unlikely]] {
+                        value = kTokenLimit;
+                    }
                 }
-            } else if (ch == '-' || ch == '.') {
-                stopped = true;
+            } else if (kind == kSeparator) {
+                break;
+            } else {
+                stopped |= kind == kStop;
+                other |= kind == kOther;
             }
         }
         if (count < 2 * kPlotArgumentPairs) {
@@ -75,6 +114,9 @@ int ParsePlotNumbers(std::string_view text, int x[kPlotArgumentPairs], int y[kPl
     }
     if (numbers) {
         *numbers = count;
+    }
+    if (onlyNumbers) {
+        *onlyNumbers = !other;
     }
     return count / 2;
 }

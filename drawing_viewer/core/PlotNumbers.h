@@ -13,9 +13,13 @@ inline constexpr int kPlotArgumentPairs = 11;
 // into x[0], the 2nd into y[0], ...). Digits, '-' and '.' make a token, a blank or comma
 // ends it, other characters are skipped; a fraction is dropped and a number too large
 // for an int saturates. Numbers beyond the 22nd are ignored. Returns the number of
-// complete pairs; *numbers (when given) gets the number of numbers stored.
+// complete pairs; *numbers (when given) gets the number of numbers stored; *onlyNumbers
+// (when given) whether the text holds nothing but digits, '-', '.', ',', blanks and tabs.
 int ParsePlotNumbers(std::string_view text, int x[kPlotArgumentPairs], int y[kPlotArgumentPairs],
-                     int* numbers = nullptr);
+                     int* numbers = nullptr, bool* onlyNumbers = nullptr);
+
+// Whether the text holds nothing but digits, '-', '.', ',', blanks and tabs.
+bool HoldsOnlyNumbers(std::string_view text);
 
 // An optional '-' and the digits that follow it, saturated to int; 0 without digits.
 int SaturatedInt(std::string_view token);

@@ -14,6 +14,7 @@
 #include "platform/core/StdoutMessageSink.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <strings.h>
@@ -71,5 +72,7 @@ int main(int argc, char** argv) {
     }
     doc.ReleasePlotFiles();
     platform::SetMessageSink(nullptr);
-    return status == 2 ? Usage() : status;
+    // Out without taking the drawing apart: the system takes its memory back at once, where
+    // dropping a million items one by one cost a tenth of the conversion.
+    std::exit(status == 2 ? Usage() : status);
 }
