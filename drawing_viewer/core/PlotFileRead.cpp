@@ -4,6 +4,7 @@
 #include "CMainDoc.h"
 #include "PlotCommandReader.h"
 #include "PlotNumbers.h"
+#include "PlotPageBatch.h"
 #include "common/records/CTextFile.h"
 #include "common/records/TextHelpers.h"
 #include "platform/core/MessageSink.h"
@@ -49,10 +50,6 @@ void ShowPathMessage(const char8_t* format, const char* path) {
 
 enum class PageResult { kRead, kLeftOut, kFailed };
 
-// A drawing run's page is a few megabytes at most: a larger file is no page and is never
-// read whole.
-constexpr std::size_t kLargestPageFile = 32 * 1024 * 1024;
-
 // An index line holds a page name (at most a file name's length) and four numbers: a
 // longer line is cut as it is read, so that its message stays short.
 constexpr int kIndexLineSize = 512;
@@ -87,13 +84,13 @@ PageResult ReadPageFile(const CString& path, const PlotIndexLine& entry, PlotDra
     bool fits = false;
     try {
         buffer.clear();
-        fits = file.ReadRest(buffer, kLargestPageFile);
+        fits = file.ReadRest(buffer, PlotPageBatch::kLargestPageFile);
         file.Close();
     } catch (const CFileException&) {
         return PageResult::kFailed; // reported by the file
     }
     if (!fits) {
-        ShowPathMessage(u8"%s\n作図ｺﾏﾝﾄﾞﾌｧｲﾙではありません", path.GetString());
+        PlotPageBatch::ShowNotPlotCommands(path);
         return PageResult::kLeftOut;
     }
     const std::size_t fonts = drawing.m_fonts.size();
@@ -106,7 +103,7 @@ PageResult ReadPageFile(const CString& path, const PlotIndexLine& entry, PlotDra
     const PlotPageSummary summary = PlotCommandReader(drawing, page).ReadPage(buffer);
     if (summary.foreignBytes || (summary.commands == 0 && summary.ignored > 0)) {
         DropLastPage(drawing, fonts, colors);
-        ShowPathMessage(u8"%s\n作図ｺﾏﾝﾄﾞﾌｧｲﾙではありません", path.GetString());
+        PlotPageBatch::ShowNotPlotCommands(path);
         return PageResult::kLeftOut;
     }
     *asWritten = summary.ignored == 0;
@@ -135,6 +132,11 @@ public:
     // One line of the index; false when the whole reading fails (reported).
     bool Take(const CString& line, PlotFileHold& hold) {
         const PlotIndexLine entry = ParseIndexLine(line.str());
+        if (IsPlainPageName(entry.name) && entry.complete && batch_.Add(entry, directory_ + entry.name)) {
+            pages_.asWritten = pages_.asWritten && HasPlotExtension(entry.name.str(), false);
+            return true;
+        }
+        FinishBatch(hold);
         if (!IsPlainPageName(entry.name)) {
             CString text;
             text.Format(u8"作図出力ﾌｧｲﾙのﾍﾟｰｼﾞ名が正しくありません\n%s", line.GetString());
@@ -159,6 +161,17 @@ public:
         return result != PageResult::kFailed;
     }
 
+    // Adds the pages read ahead, before anything else is shown.
+    void FinishBatch(PlotFileHold& hold) {
+        batch_.Finish(pages_.drawing, [&](const PlotPageBatch::Page& page, bool added, bool asWritten) {
+            pages_.asWritten = pages_.asWritten && asWritten;
+            if (added) {
+                hold.NoteRead(page.entry.name);
+                pages_.pageFiles.push_back(page.path);
+            }
+        });
+    }
+
     IndexPages& Pages() { return pages_; }
 
 private:
@@ -166,6 +179,7 @@ private:
     CString directory_;
     IndexPages pages_;
     std::string buffer_; // the pages' bytes, one page at a time
+    PlotPageBatch batch_;
 };
 
 } // namespace
@@ -194,7 +208,9 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
                 return FALSE;
             }
         }
+        reading.FinishBatch(hold);
     } catch (const CFileException&) {
+        reading.FinishBatch(hold);
         return FALSE; // reported by the file
     }
     if (lines == 0) {

@@ -14,6 +14,7 @@
 #include <climits>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 
 namespace zapho {
 namespace {
@@ -245,6 +246,40 @@ TEST_F(PlotReaderTest, EachTextTurnGivesItsAngle) {
     for (std::size_t i = 0; i < texts.size(); ++i) {
         EXPECT_EQ(texts[i]->m_nEscapement, cases[i].escapement) << cases[i].turn;
     }
+}
+
+// Pages large enough to be read on several threads at once: the drawing still has one font
+// list in the order the texts first use them, each text in its own font, the colours as the
+// last page to set them gave them, and nothing of a page left out.
+TEST_F(PlotReaderTest, LargePagesReadTogetherShareOneFontListAndColours) {
+    std::string lines;
+    for (int i = 0; i < 40000; ++i) {
+        lines += "D1,2\n";
+    }
+    ASSERT_TRUE(
+        OpenPages({"S30,0,0,8\nPa\nV20,1,2,3\n" + lines, lines + "S40,0,0,8\nPb\nS30,0,0,8\nPc\nV20,4,5,6\n",
+                   lines + "S50,0,0,8\nPx\nV21,7,7,7\n\x01", lines + "S50,0,0,8\nPd\n"}));
+    ASSERT_EQ(doc_.m_drawing.PageCount(), 3);
+    EXPECT_EQ(sink_.MessageCount(), 1) << "the page with a control byte is left out";
+    const auto& fonts = doc_.m_drawing.m_fonts;
+    ASSERT_EQ(fonts.size(), 3u);
+    EXPECT_EQ(fonts[0]->m_nHeight, 30);
+    EXPECT_EQ(fonts[1]->m_nHeight, 40);
+    EXPECT_EQ(fonts[2]->m_nHeight, 50);
+    const struct {
+        int page;
+        std::size_t text;
+        const char* value;
+        int font;
+    } texts[] = {{0, 0, "a", 0}, {1, 0, "b", 1}, {1, 1, "c", 0}, {2, 0, "d", 2}};
+    for (const auto& t : texts) {
+        const CPlotString& text = *Page(t.page).m_texts.at(t.text);
+        EXPECT_EQ(text.m_text.str(), t.value);
+        EXPECT_EQ(text.m_nFont, t.font) << t.value;
+    }
+    const std::map<WORD, COLORREF> colors{{4, RGB(4, 5, 6)}};
+    EXPECT_EQ(doc_.m_drawing.m_userColors, colors);
+    EXPECT_EQ(Page(2).m_items.size() + Page(2).m_overflow.size(), 40000u);
 }
 
 TEST_F(PlotReaderTest, ClosingRemovesThePlotFilesOnlyWhenAsked) {
