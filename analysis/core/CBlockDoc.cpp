@@ -40,7 +40,7 @@ const UINT kSaveModifiedHelpId = 61699;
 } // namespace
 
 CBlockDoc::CBlockDoc()
-    : m_bFourColumns(false), m_nMaxNode(0), m_nLineCount(0), m_nMaxSite(0), m_nNextKey(0), m_nMaxBound(0),
+    : fourColumns_(false), m_nMaxNode(0), m_nLineCount(0), m_nMaxSite(0), m_nNextKey(0), m_nMaxBound(0),
       m_nSlipLineNo(0) {}
 
 CBlockDoc::~CBlockDoc() {
@@ -59,7 +59,7 @@ void CBlockDoc::DeleteContents() {
     DeleteAllMapObjects(m_LineList);
     DeleteAllMapObjects(m_mapSite);
     DeleteAllMapObjects(m_mapBound);
-    DeleteAllMapObjects(m_mapSectionBound);
+    DeleteAllMapObjects(sectionBounds_);
     DeleteAllMapObjects(m_mapDisp);
     DeleteAllObjects(m_listBlocks);
     DeleteAllObjects(m_listSlipLines);
@@ -67,7 +67,7 @@ void CBlockDoc::DeleteContents() {
     m_listVectorPoints.RemoveAll();
     m_listGroundOrder.RemoveAll();
     m_listBlockLines.clear();
-    m_listDates.clear();
+    readingDates_.clear();
     ResetModel();
 }
 

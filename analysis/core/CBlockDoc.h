@@ -120,8 +120,8 @@ public:
     const CMapWordToOb& MeasurementPoints() const { return m_mapSite; }
     CMapWordToOb& BoundaryPoints() { return m_mapBound; }
     const CMapWordToOb& BoundaryPoints() const { return m_mapBound; }
-    CMapWordToOb& SectionBoundaryPoints() { return m_mapSectionBound; }
-    const CMapWordToOb& SectionBoundaryPoints() const { return m_mapSectionBound; }
+    CMapWordToOb& SectionBoundaryPoints() { return sectionBounds_; }
+    const CMapWordToOb& SectionBoundaryPoints() const { return sectionBounds_; }
     CMapWordToOb& AllPoints() { return m_mapAllPoints; }
     const CMapWordToOb& AllPoints() const { return m_mapAllPoints; }
     // Ground-surface lines (CLine) by line key, and the ground points (CNode*) left to right.
@@ -133,8 +133,8 @@ public:
     // records whose vectors are drawn (refers only).
     CMapWordToOb& Displacements() { return m_mapDisp; }
     const CMapWordToOb& Displacements() const { return m_mapDisp; }
-    std::vector<ReadingDate>& ReadingDates() { return m_listDates; }
-    const std::vector<ReadingDate>& ReadingDates() const { return m_listDates; }
+    std::vector<ReadingDate>& ReadingDates() { return readingDates_; }
+    const std::vector<ReadingDate>& ReadingDates() const { return readingDates_; }
     CObList& VectorPoints() { return m_listVectorPoints; }
     const CObList& VectorPoints() const { return m_listVectorPoints; }
     // Block division lines, blocks (CBlock) and slip lines (CVerrant).
@@ -145,8 +145,8 @@ public:
     CObList& SlipLines() { return m_listSlipLines; }
     const CObList& SlipLines() const { return m_listSlipLines; }
     // The block-line table being edited: the working copy and the lines by number - 1.
-    std::vector<std::pair<double, double>>& BlockLineTable() { return m_tableBlockLines; }
-    const std::vector<std::pair<double, double>>& BlockLineTable() const { return m_tableBlockLines; }
+    std::vector<std::pair<double, double>>& BlockLineTable() { return blockLineTable_; }
+    const std::vector<std::pair<double, double>>& BlockLineTable() const { return blockLineTable_; }
     std::map<int, std::pair<double, double>>& BlockLineMap() { return m_mapBlockLines; }
     const std::map<int, std::pair<double, double>>& BlockLineMap() const { return m_mapBlockLines; }
 
@@ -160,8 +160,8 @@ public:
     const SnapDistances& Snap() const { return m_snap; }
     DataLimits& Limits() { return m_limits; }
     const DataLimits& Limits() const { return m_limits; }
-    SheetParameters& Sheet() { return m_plot; }
-    const SheetParameters& Sheet() const { return m_plot; }
+    SheetParameters& Sheet() { return sheet_; }
+    const SheetParameters& Sheet() const { return sheet_; }
 
     // Names: the analysis file's folder (with its separator), full path and title, the
     // analysis title, the reference files as the analysis file names them with their
@@ -178,17 +178,17 @@ public:
     void SetSectionFile(const CString& name) { m_strSectionFile = name; }
     const CString& DispFile() const { return m_strDispFile; }
     void SetDispFile(const CString& name) { m_strDispFile = name; }
-    const CString& SectionTitle() const { return m_strSectionTitle; }
-    void SetSectionTitle(const CString& title) { m_strSectionTitle = title; }
-    const CString& DispTitle() const { return m_strDispTitle; }
-    void SetDispTitle(const CString& title) { m_strDispTitle = title; }
-    const CString& CommandLineSection() const { return m_strCommandLineSection; }
-    void SetCommandLineSection(const CString& name) { m_strCommandLineSection = name; }
-    const CString& CommandLineDisp() const { return m_strCommandLineDisp; }
-    void SetCommandLineDisp(const CString& name) { m_strCommandLineDisp = name; }
+    const CString& SectionTitle() const { return sectionTitle_; }
+    void SetSectionTitle(const CString& title) { sectionTitle_ = title; }
+    const CString& DispTitle() const { return dispTitle_; }
+    void SetDispTitle(const CString& title) { dispTitle_ = title; }
+    const CString& CommandLineSection() const { return commandLineSection_; }
+    void SetCommandLineSection(const CString& name) { commandLineSection_ = name; }
+    const CString& CommandLineDisp() const { return commandLineDisp_; }
+    void SetCommandLineDisp(const CString& name) { commandLineDisp_ = name; }
     // Whether the measurement file has its angle line.
-    bool HasFourColumns() const { return m_bFourColumns; }
-    void SetFourColumns(bool fourColumns) { m_bFourColumns = fourColumns; }
+    bool HasFourColumns() const { return fourColumns_; }
+    void SetFourColumns(bool fourColumns) { fourColumns_ = fourColumns; }
 
     // Counters: the highest number in use per point kind, the ground line count (next
     // line key), the next entry key of m_mapAllPoints and the next slip line number.
@@ -198,8 +198,8 @@ public:
     void SetMaxSite(int count) { m_nMaxSite = count; }
     int MaxBound() const { return m_nMaxBound; }
     void SetMaxBound(int count) { m_nMaxBound = count; }
-    int MaxSectionBound() const { return m_nMaxSectionBound; }
-    void SetMaxSectionBound(int count) { m_nMaxSectionBound = count; }
+    int MaxSectionBound() const { return maxSectionBound_; }
+    void SetMaxSectionBound(int count) { maxSectionBound_ = count; }
     int LineCount() const { return m_nLineCount; }
     void SetLineCount(int count) { m_nLineCount = count; }
     int NextKey() const { return m_nNextKey; }
@@ -399,13 +399,13 @@ private:
     CString m_strAnalysisTitle;
     CString m_strDispFile;
     CString m_strSectionFile;
-    CString m_strSectionTitle;
-    CString m_strDispTitle;
+    CString sectionTitle_;
+    CString dispTitle_;
     AnalysisSettings m_settings;
     ModelExtents m_extents;
     SnapDistances m_snap;
-    bool m_bFourColumns;
-    std::vector<ReadingDate> m_listDates;
+    bool fourColumns_;
+    std::vector<ReadingDate> readingDates_;
 
     CMapWordToOb m_mapNode;
     int m_nMaxNode;
@@ -417,10 +417,10 @@ private:
     int m_nNextKey;
     CMapWordToOb m_mapBound;
     int m_nMaxBound;
-    CMapWordToOb m_mapSectionBound; // boundary points as the section model file gives them
-    int m_nMaxSectionBound = 0;
-    CString m_strCommandLineSection; // reference names given on the command line
-    CString m_strCommandLineDisp;
+    CMapWordToOb sectionBounds_; // boundary points as the section model file gives them
+    int maxSectionBound_ = 0;
+    CString commandLineSection_; // reference names given on the command line
+    CString commandLineDisp_;
     CPtrList m_listGroundOrder; // CNode* of m_mapNode, left to right
     CMapWordToOb m_mapDisp;     // CDispData by index
     CObList m_listVectorPoints; // refers only
@@ -431,10 +431,10 @@ private:
     DataLimits m_limits;
     // Working copy of the block-line table: x and weight of each line, in ascending key
     // order of m_mapBlockLines.
-    std::vector<std::pair<double, double>> m_tableBlockLines;
+    std::vector<std::pair<double, double>> blockLineTable_;
     // The same lines keyed by line number - 1.
     std::map<int, std::pair<double, double>> m_mapBlockLines;
-    SheetParameters m_plot;
+    SheetParameters sheet_;
 
     BlockDocWindowSide* windowSide_ = nullptr;
     AnalysisWriter analysisWriter_;

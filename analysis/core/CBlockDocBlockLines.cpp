@@ -27,7 +27,7 @@ void CBlockDoc::SetBlockLineRows(const std::vector<BlockLineRow>& rows) {
         }
         m_mapBlockLines[row.number - 1] = {row.x, row.beta};
     }
-    CopyKeyedLines(m_mapBlockLines, m_tableBlockLines);
+    CopyKeyedLines(m_mapBlockLines, blockLineTable_);
 }
 
 void CBlockDoc::KeyBlockLinesFromList() {
@@ -36,7 +36,7 @@ void CBlockDoc::KeyBlockLinesFromList() {
     for (const BlockLineRecord& line : m_listBlockLines) {
         m_mapBlockLines[key++] = {line.x1, line.beta};
     }
-    CopyKeyedLines(m_mapBlockLines, m_tableBlockLines);
+    CopyKeyedLines(m_mapBlockLines, blockLineTable_);
 }
 
 std::vector<CBlockDoc::BlockLineRow> CBlockDoc::BlockLineRows() const {

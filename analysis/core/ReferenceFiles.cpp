@@ -130,15 +130,15 @@ int CBlockDoc::ReadSecFile(const char* path) {
     // The whole file was read: it replaces the section model of the document.
     m_mapAllPoints.RemoveAll();
     m_listGroundOrder.RemoveAll();
-    m_strSectionTitle = content.title;
+    sectionTitle_ = content.title;
     std::copy(content.size, content.size + 4, m_extents.m_dModelSize);
     MoveMap(content.nodes, m_mapNode);
     MoveMap(content.sites, m_mapSite);
-    MoveMap(content.bounds, m_mapSectionBound);
+    MoveMap(content.bounds, sectionBounds_);
     MoveMap(content.lines, m_LineList);
     m_nMaxNode = content.maxNode;
     m_nMaxSite = content.maxSite;
-    m_nMaxSectionBound = content.maxBound;
+    maxSectionBound_ = content.maxBound;
     m_nLineCount = content.lineCount;
     for (int key : content.order) {
         CObject* point = nullptr;
@@ -205,16 +205,16 @@ int CBlockDoc::ReadDisFile(const char* path) {
         }
         records.SetAt(key, disp.release());
     }
-    m_strDispTitle = data.title;
-    m_bFourColumns = data.hasAngleLine;
+    dispTitle_ = data.title;
+    fourColumns_ = data.hasAngleLine;
     m_listVectorPoints.RemoveAll();
     MoveMap(records, m_mapDisp);
     // The blocks held the replaced records: they take the new ones at their points.
     BlockDivision(*this).AttachBlockRecords();
-    m_listDates = data.dates;
+    readingDates_ = data.dates;
     if (m_mapDisp.IsEmpty()) {
         AfxMessageBox(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙには地点名が一致するﾃﾞｰﾀがありません");
-        m_listDates.clear();
+        readingDates_.clear();
     }
     return 1;
 }
@@ -239,7 +239,7 @@ int CBlockDoc::ReloadReferenceFiles() {
         }
     }
     DeleteAllMapObjects(m_mapBound);
-    for (auto [key, source] : platform::MapEntries<const CNode>(m_mapSectionBound)) {
+    for (auto [key, source] : platform::MapEntries<const CNode>(sectionBounds_)) {
         CNode* point = new CNode(source->number, source->x, source->y, source->state);
         point->name = source->name;
         point->kind = source->kind;
@@ -252,7 +252,7 @@ int CBlockDoc::ReloadReferenceFiles() {
         CObject* successor = nullptr;
         *slot = m_mapBound.Lookup(key, successor) ? static_cast<CNode*>(successor) : nullptr;
     }
-    m_nMaxBound = m_nMaxSectionBound;
+    m_nMaxBound = maxSectionBound_;
     double width, height;
     GetModelExtent(width, height);
     return 1;
