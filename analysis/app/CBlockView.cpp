@@ -67,7 +67,6 @@ CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramVi
 
 CBlockView::~CBlockView() {
     CloseBlockLineTable();
-    ClearFigureMap();
     m_listSelect.RemoveAll();
     delete m_pTreeDlg;
     // The display settings went to the program's block when they changed: a window closing

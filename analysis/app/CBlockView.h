@@ -7,12 +7,14 @@
 #include "analysis/app/ViewSettings.h"
 #include "analysis/core/PlotSettings.h"
 
+#include "common/section/PendingPointEdit.h"
 #include "common/ui/section/CViewBase.h"
 #include "platform/core/CMapWordToOb.h"
 #include "platform/core/CObList.h"
 #include "platform/ui/CBitmap.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class CGridData;
@@ -117,12 +119,11 @@ public:
     void OnChangePointCoordinates();
     void OnEditMove();
     void OnUpdateSelectedPointEdit(CCmdUI* ui);
-    bool HasPendingPoints() const { return m_nPendingKind >= 0; }
-    // The document takes the pending copies / forgets them; the confirmation figure decides
+    bool HasPendingPoints() const { return m_pendingEdit != nullptr; }
+    // The document takes the pending edit / forgets it; the confirmation figure decides
     // which (CFigMovePoint), after the user's click.
     void CommitPendingPoints();
     void DropPendingPoints();
-    void StorePendingPoint(int key, CNode* point);
 
     // --- one point through the point dialog (CBlockViewPointDialog.cpp) ---
     // A new boundary point before the document stores it; a boundary point the mouse picked.
@@ -156,9 +157,9 @@ public:
     bool m_bBlockTableOpen = false;        // the block-line table shows the block lines under edit
     CSize m_sizeLabel;                     // extent of "1234" in the largest point and line number font
     int m_nSelectAllCounts[3] = {0, 0, 0}; // points, lines, slip lines of the last select-all
-    CMapWordToOb m_mapFigure;              // pending point copies, owned
-    int m_nPendingKind = -1;               // point kind of the pending copies (3 a new ground line); -1 none
-    BOOL m_bRelativeEntry = FALSE;         // the coordinate entry's relative switch as last time
+    // The point edit that waits for the confirming click (its target 3: a new ground line).
+    std::unique_ptr<section::PendingPointEdit> m_pendingEdit;
+    BOOL m_bRelativeEntry = FALSE; // the coordinate entry's relative switch as last time
 
 protected:
     bool DocHasGroundPoints() const override;
@@ -208,16 +209,15 @@ private:
     bool CanOpenPointTable() const;
     void FillPointRows(CGridDlg& table, int kind);
     void ShowChangeBox(double minX, double minY, double maxX, double maxY);
-    void ClearFigureMap();
     bool PlaceBoundaryPoint(const CNode& point, double& x, double& y);
     // The point takes the dialog's values at the place PlaceBoundaryPoint finds; false when
     // there is none (the point is left as it was).
     bool TakePointDialog(CNode& point, const CPointEditDlg& dialog);
-    void StartPendingConfirmation(int pointKind);
+    // The edit's points marked in the document as changing; the edit waits for the click.
+    void StartPendingConfirmation(std::unique_ptr<section::PendingPointEdit> edit);
     void EndPendingConfirmation();
     std::vector<CNode*> SelectedGroundPoints() const;
-    CNode* GroundPointOfRow(CGridData& row) const;
-    void TakeSelectedPointRows(std::vector<CGridData*>& rows);
+    void TakeSelectedPointRows(const std::vector<CGridData*>& rows);
     void MapTableCommands();
     void MapSelectCommands();
     void StartSelectTool();

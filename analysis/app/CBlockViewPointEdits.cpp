@@ -1,7 +1,8 @@
 // Changing the selected points: their coordinates in a table (points that end up at one
-// position are joined) and their move by a typed displacement. Both leave pending copies
-// that wait for the confirming click. Only ground-surface points are taken: a selected
-// measurement or boundary point shares numbers with ground points but not their map.
+// position are joined) and their move by a typed displacement. Both leave a pending edit
+// (common/section/SelectedPointEdits.h) that waits for the confirming click. Only
+// ground-surface points are taken: a selected measurement or boundary point shares numbers
+// with ground points but not their map.
 
 #include "analysis/app/CBlockView.h"
 #include "analysis/app/CGridDlg1.h"
@@ -9,12 +10,12 @@
 #include "analysis/app/PointTableDlg.h"
 
 #include "analysis/core/CBlockDoc.h"
+#include "common/section/SelectedPointEdits.h"
 #include "common/ui/section/CMoveDlg.h"
 #include "common/ui/table/CGridLineSettings.h"
 #include "platform/core/MapEntries.h"
 #include "platform/core/Unset.h"
 
-#include <cmath>
 #include <vector>
 
 namespace torvan {
@@ -23,8 +24,15 @@ namespace {
 
 constexpr UINT kSelectedTableTemplate = 902;
 constexpr UINT kMoveTemplate = 122;
-// Selected points closer than this in both x and y become one.
-constexpr double kJoinDistance = 0.0004;
+
+section::PointRecord RecordOf(const CNode& point) {
+    section::PointRecord record;
+    record.number = point.number;
+    record.x = point.x;
+    record.y = point.y;
+    record.kind = point.kind;
+    return record;
+}
 
 } // namespace
 
@@ -37,16 +45,6 @@ std::vector<CNode*> CBlockView::SelectedGroundPoints() const {
         }
     }
     return points;
-}
-
-CNode* CBlockView::GroundPointOfRow(CGridData& row) const {
-    const int number = row.IntCell(0);
-    CObject* object = nullptr;
-    if (platform::IsUnsetInt(number) || number < 1 || number > 0x10000 ||
-        !Model()->GroundPoints().Lookup(static_cast<WORD>(number - 1), object)) {
-        return nullptr;
-    }
-    return static_cast<CNode*>(object);
 }
 
 int CBlockView::InputPointCoordinates() {
@@ -83,39 +81,30 @@ int CBlockView::InputPointCoordinates() {
     return confirmed ? 1 : 0;
 }
 
-void CBlockView::TakeSelectedPointRows(std::vector<CGridData*>& rows) {
-    Model()->SetModifiedFlag();
-    ClearFigureMap();
+void CBlockView::TakeSelectedPointRows(const std::vector<CGridData*>& rows) {
+    CBlockDoc* model = Model();
+    model->SetModifiedFlag();
+    m_pendingEdit.reset();
     ClearSelection();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        CGridData& row = *rows[i];
-        CNode* point = GroundPointOfRow(row);
-        if (!point) {
-            continue;
-        }
-        for (std::size_t j = i + 1; j < rows.size(); ++j) {
-            CGridData& later = *rows[j];
-            CNode* joined = GroundPointOfRow(later);
-            if (!joined || std::fabs(row.RealCell(0) - later.RealCell(0)) >= kJoinDistance ||
-                std::fabs(row.RealCell(1) - later.RealCell(1)) >= kJoinDistance) {
-                continue;
-            }
-            joined->state = CNode::kMarked;
-            auto* copy = new CNode(joined->number, row.RealCell(0), row.RealCell(1), CNode::kMarked);
-            copy->kind = CNode::kGround;
-            copy->seqNo = -point->number;
-            StorePendingPoint(joined->number - 1, copy);
-            later.IntCell(0) = platform::kUnsetInt;
-        }
-        if (row.RealCell(0) != point->x || row.RealCell(1) != point->y) {
-            point->state = CNode::kMarked;
-            auto* copy = new CNode(point->number, row.RealCell(0), row.RealCell(1), CNode::kMarked);
-            copy->kind = CNode::kGround;
-            copy->seqNo = CBlockDoc::kPendingMove;
-            StorePendingPoint(point->number - 1, copy);
-        }
+    std::vector<CoordinateRow> table;
+    for (CGridData* row : rows) {
+        CoordinateRow entry;
+        entry.number = row->IntCell(0);
+        entry.x = row->RealCell(0);
+        entry.y = row->RealCell(1);
+        table.push_back(entry);
     }
-    StartPendingConfirmation(CNode::kGround);
+    const auto lookup = [model](int number, section::PointRecord& point) {
+        CObject* object = nullptr;
+        if (number < 1 || number > 0x10000 ||
+            !model->GroundPoints().Lookup(static_cast<WORD>(number - 1), object)) {
+            return false;
+        }
+        point = RecordOf(*static_cast<const CNode*>(object));
+        return true;
+    };
+    StartPendingConfirmation(std::make_unique<section::PendingPointEdit>(
+        section::PrepareCoordinateEdit(std::move(table), lookup)));
 }
 
 int CBlockView::MovePoints() {
@@ -128,23 +117,14 @@ int CBlockView::MovePoints() {
         return 0;
     }
     model->SetModifiedFlag();
-    ClearFigureMap();
-    const std::vector<CNode*> points = SelectedGroundPoints();
-    ClearSelection();
-    for (CNode* point : points) {
-        auto* copy = new CNode(point->number, point->x, point->y, CNode::kMarked);
-        copy->kind = CNode::kGround;
-        copy->seqNo = CBlockDoc::kPendingMove;
-        if (!platform::IsUnsetDouble(dialog.m_dX)) {
-            copy->x += dialog.m_dX;
-        }
-        if (!platform::IsUnsetDouble(dialog.m_dY)) {
-            copy->y += dialog.m_dY;
-        }
-        point->state = CNode::kMarked;
-        StorePendingPoint(point->number - 1, copy);
+    m_pendingEdit.reset();
+    std::vector<section::PointRecord> points;
+    for (const CNode* point : SelectedGroundPoints()) {
+        points.push_back(RecordOf(*point));
     }
-    StartPendingConfirmation(CNode::kGround);
+    ClearSelection();
+    StartPendingConfirmation(
+        std::make_unique<section::PendingPointEdit>(section::PrepareMove(points, dialog.m_dX, dialog.m_dY)));
     return 1;
 }
 

@@ -1,8 +1,8 @@
 // The analysis view's point tables: the ground-surface, measurement and boundary points of
 // the document as tables, and a new ground-surface line typed point by point. A confirmed
-// table does not change the document: changed and new points become pending copies in the
-// view's figure map, points without a row are marked for removal, and the next click in
-// the view has the document take them (left) or drop them (right).
+// table does not change the document: changed and new points become copies of a pending
+// edit, points without a row are dropped by it (the document shows them as going), and the
+// next click in the view has the document take the edit (left) or drop it (right).
 
 #include "analysis/app/CBlockView.h"
 #include "analysis/app/CGridDlg1.h"
@@ -110,11 +110,15 @@ struct ChangeBox {
 
 } // namespace
 
-// The confirmed rows of one table: what each row does to the document's points.
+// The confirmed rows of one table: what each row does to the document's points, as a
+// pending edit. The points it changes are marked 1 in the document and those it drops -1,
+// as the view shows them until the click.
 class PointTableCommit {
 public:
-    PointTableCommit(CBlockView& view, CBlockDoc& model, int kind)
-        : view_(view), model_(model), kind_(kind), map_(SourceMap(model, kind)),
+    using Edit = section::PendingPointEdit;
+
+    PointTableCommit(CBlockDoc& model, int kind)
+        : model_(model), kind_(kind), map_(SourceMap(model, kind)), edit_(kind - kTableGroundPoints),
           next_(kind == kTableSitePoints
                     ? model.MaxSite()
                     : (kind == kTableBoundaryPoints ? model.MaxBound() : model.MaxNode())) {}
@@ -141,6 +145,7 @@ public:
             box_.Add(point->x, point->y);
             changed_ = true;
             removed[key] = true;
+            edit_.MarkDropped(key);
         }
         if (changed_ && kind_ == kTableGroundPoints) {
             MarkLinesOf(removed);
@@ -149,6 +154,7 @@ public:
 
     bool Changed() const { return changed_; }
     const ChangeBox& Box() const { return box_; }
+    Edit TakeEdit() { return std::move(edit_); }
 
 private:
     bool HasNameColumn() const { return kind_ == kTableSitePoints || kind_ == kTableBoundaryPoints; }
@@ -168,7 +174,7 @@ private:
             return;
         }
         if (point) {
-            point->state = CNode::kMarked;
+            MarkChanging(*point);
         }
         AddNewPoint(row);
     }
@@ -196,20 +202,22 @@ private:
             changed_ = true;
             return;
         }
-        point.state = CNode::kMarked;
+        MarkChanging(point);
         const int type = kind_ == kTableBoundaryPoints ? FlagOf(row, kind_) + 2 : point.kind;
         double x = row.RealCell(0);
         double y = row.RealCell(1);
         if ((type == CNode::kLeftBoundary || type == CNode::kRightBoundary) && !SurfaceCrossing(x, y, x, y)) {
             return;
         }
-        auto* copy = new CNode(point.number, x, y, CNode::kNormal);
-        copy->kind = type;
-        copy->seqNo = CBlockDoc::kPendingReplace;
-        copy->beta = kind_ == kTableBoundaryPoints ? row.RealCell(2) : point.beta;
-        copy->alpha = kind_ == kTableBoundaryPoints ? row.RealCell(3) : point.alpha;
-        copy->name = HasNameColumn() ? row.TextCell(0) : point.name;
-        view_.StorePendingPoint(point.number - 1, copy);
+        section::PointRecord copy;
+        copy.number = point.number;
+        copy.x = x;
+        copy.y = y;
+        copy.kind = type;
+        copy.beta = kind_ == kTableBoundaryPoints ? row.RealCell(2) : point.beta;
+        copy.alpha = kind_ == kTableBoundaryPoints ? row.RealCell(3) : point.alpha;
+        copy.name = HasNameColumn() ? row.TextCell(0) : point.name;
+        edit_.Put(point.number - 1, Edit::Change::kReplace, copy);
         box_.Add(x, y);
         changed_ = true;
     }
@@ -229,21 +237,29 @@ private:
                 return;
             }
         }
-        auto* point = new CNode(next_ + 1, x, y, CNode::kMarked);
-        point->kind = type;
+        section::PointRecord point;
+        point.number = next_ + 1;
+        point.x = x;
+        point.y = y;
+        point.kind = type;
         if (kind_ == kTableBoundaryPoints) {
-            point->beta = row.RealCell(2);
-            point->alpha = row.RealCell(3);
+            point.beta = row.RealCell(2);
+            point.alpha = row.RealCell(3);
         }
-        point->seqNo = next_;
         if (HasNameColumn()) {
-            point->name = row.TextCell(0);
-            point->name.Trim();
+            point.name = row.TextCell(0);
+            point.name.Trim();
         }
-        view_.StorePendingPoint(next_, point);
+        edit_.PutNew(next_, point);
         box_.Add(x, y);
         changed_ = true;
         ++next_;
+    }
+
+    // The point shows as changing until the click.
+    void MarkChanging(CNode& point) {
+        point.state = CNode::kMarked;
+        edit_.MarkReplaced(point.number - 1);
     }
 
     // Where the vertical through x meets the ground-surface line, nearest to (x, y).
@@ -268,10 +284,10 @@ private:
         }
     }
 
-    CBlockView& view_;
     CBlockDoc& model_;
     int kind_;
     CMapWordToOb& map_;
+    Edit edit_;
     int next_;
     ChangeBox box_;
     bool changed_ = false;
@@ -368,7 +384,7 @@ void CBlockView::OnInputAllPoint(CGridDlg& table, int kind) {
     } else {
         Model()->SetAllPointStates(Model()->GroundPoints(), CNode::kNormal);
         Model()->SetAllLineStatus(CLine::kNormal);
-        ClearFigureMap();
+        m_pendingEdit.reset();
     }
     Invalidate();
     CGridLineSettings::Instance().SetVisibleRows(kind, table.m_nVisibleRows);
@@ -378,13 +394,13 @@ void CBlockView::OnInputAllPoint(CGridDlg& table, int kind) {
 void CBlockView::TakeConfirmedPointRows(CGridDlg& table, int kind) {
     CBlockDoc* model = Model();
     model->SetModifiedFlag();
-    ClearFigureMap();
+    m_pendingEdit.reset();
     std::vector<CGridData*> rows;
     POSITION pos = table.m_rows.GetHeadPosition();
     for (int i = 0; i < table.m_nRows && pos; ++i) {
         rows.push_back(static_cast<CGridData*>(table.m_rows.GetNext(pos)));
     }
-    PointTableCommit commit(*this, *model, kind);
+    PointTableCommit commit(*model, kind);
     commit.TakeRows(rows);
     if (!commit.Changed()) {
         return;
@@ -393,7 +409,7 @@ void CBlockView::TakeConfirmedPointRows(CGridDlg& table, int kind) {
     if (!box.IsEmpty()) {
         ShowChangeBox(box.minX, box.minY, box.maxX, box.maxY);
     }
-    StartPendingConfirmation(kind - kTableGroundPoints);
+    StartPendingConfirmation(std::make_unique<section::PendingPointEdit>(commit.TakeEdit()));
 }
 
 // Zooms out so that the changed area lies inside the window, 5 pixels from its edges.
@@ -420,23 +436,16 @@ void CBlockView::ShowChangeBox(double minX, double minY, double maxX, double max
     Zoom(extent, &centre, 20, TRUE);
 }
 
-void CBlockView::StorePendingPoint(int key, CNode* point) {
-    CObject* old = nullptr;
-    if (m_mapFigure.Lookup(static_cast<WORD>(key), old)) {
-        delete old;
+void CBlockView::StartPendingConfirmation(std::unique_ptr<section::PendingPointEdit> edit) {
+    const int pointKind = edit->Target();
+    const CMapWordToOb& map = Model()->PointMapOfKind(edit->PointKind());
+    for (int key : edit->Replaced()) {
+        CObject* point = nullptr;
+        if (key >= 0 && key <= 0xFFFF && map.Lookup(static_cast<WORD>(key), point)) {
+            static_cast<CNode*>(point)->state = CNode::kMarked;
+        }
     }
-    m_mapFigure.SetAt(static_cast<WORD>(key), point);
-}
-
-void CBlockView::ClearFigureMap() {
-    for (auto [key, object] : platform::MapEntries<CObject>(m_mapFigure)) {
-        delete object;
-    }
-    m_mapFigure.RemoveAll();
-}
-
-void CBlockView::StartPendingConfirmation(int pointKind) {
-    m_nPendingKind = pointKind;
+    m_pendingEdit = std::move(edit);
     auto figure = std::make_unique<CFigMovePoint>(pointKind, [this](bool commit) {
         if (commit) {
             CommitPendingPoints();
@@ -450,29 +459,28 @@ void CBlockView::StartPendingConfirmation(int pointKind) {
 
 void CBlockView::CommitPendingPoints() {
     CBlockDoc* model = Model();
-    if (!model || m_nPendingKind < 0) {
+    if (!model || !m_pendingEdit) {
         return;
     }
     // The commit may delete points that are selected or listed in the tree.
     ClearSelection();
-    model->CommitPendingPoints(m_nPendingKind, m_mapFigure);
+    model->CommitPendingPoints(*m_pendingEdit);
     EndPendingConfirmation();
     GetDocument()->UpdateAllViews();
 }
 
 void CBlockView::DropPendingPoints() {
     CBlockDoc* model = Model();
-    if (!model || m_nPendingKind < 0) {
+    if (!model || !m_pendingEdit) {
         return;
     }
-    model->DropPendingPoints(m_nPendingKind);
+    model->DropPendingPoints(m_pendingEdit->Target());
     EndPendingConfirmation();
     Invalidate();
 }
 
 void CBlockView::EndPendingConfirmation() {
-    ClearFigureMap();
-    m_nPendingKind = -1;
+    m_pendingEdit.reset();
     if (m_pTreeDlg) {
         m_pTreeDlg->FillTree();
     }

@@ -9,6 +9,7 @@
 #include "analysis/core/BlockDivision.h"
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/SolverLibrary.h"
+#include "common/section/BoundaryRows.h"
 #include "common/ui/section/GuideIds.h"
 #include "common/ui/section/GuideStrings.h"
 #include "platform/core/Unset.h"
@@ -205,20 +206,25 @@ bool CBlockView::CheckRowCountAndNumbers(int kind, const std::vector<CGridData*>
 }
 
 // Boundary-point rows: int 0 number, int 1 flag; reals x, y, beta, alpha; text 0 the name.
+// The checks the section editor's table makes too come from section/BoundaryRows.h.
 long CBlockView::CheckBoundaryRows(const std::vector<CGridData*>& rows) {
     CBlockDoc* model = Model();
-    int counts[3] = {0, 0, 0};
     double minX = 0, maxX = 0;
-    const bool haveRange = ModelXRange(minX, maxX);
+    ModelXRange(minX, maxX);
+    std::vector<CoordinateRow> table;
+    for (CGridData* row : rows) {
+        CoordinateRow entry;
+        entry.x = row->RealCell(0);
+        entry.y = row->RealCell(1);
+        entry.flag = row->IntCell(1);
+        table.push_back(entry);
+    }
     for (std::size_t i = 0; i < rows.size(); ++i) {
         CGridData& row = *rows[i];
         const int number = static_cast<int>(i) + 1;
         const int flag = row.IntCell(1);
-        if (!IsSet(row.RealCell(0)) || (flag == 0 && !IsSet(row.RealCell(1)))) {
-            return Refuse(u8"番号 %d の座標が未入力です !!", number);
-        }
-        if (platform::IsUnsetInt(flag) || flag < 0 || flag > 2) {
-            return Refuse(u8"番号 %d のﾌﾗｸﾞが未入力です !!", number);
+        if (!section::CheckBoundaryRowFields(table[i], number)) {
+            return 0;
         }
         if (flag == 0 && IsSet(row.RealCell(3))) {
             return Refuse(u8"番号 %d は地中境界点のため勾配αを指定できません !!", number);
@@ -229,10 +235,9 @@ long CBlockView::CheckBoundaryRows(const std::vector<CGridData*>& rows) {
                 return RefuseName(u8"変更した地点名(%s)は他の点と重複するため、定義できません", name);
             }
         }
-        if (haveRange && (row.RealCell(0) < minX || row.RealCell(0) > maxX)) {
-            return Refuse(u8"指定点 %d のX座標値がﾓﾃﾞﾙ範囲外です !!", number);
+        if (!section::CheckBoundaryRowRange(table[i], number, minX, maxX)) {
+            return 0;
         }
-        ++counts[flag];
         const CNode* known = name.IsEmpty() ? nullptr : model->FindPointByName(name, model->BoundaryPoints());
         if (known && !known->inUse) {
             return RefuseName(u8"変更した地点名(%s)は他の点と重複するため、定義できません", name);
@@ -251,16 +256,7 @@ long CBlockView::CheckBoundaryRows(const std::vector<CGridData*>& rows) {
         }
     }
     WarnCloseRows(placed, model->Snap().m_dSnap2);
-    if (counts[1] >= 2) {
-        return Refuse(u8"左地表境界点の定義数ｴﾗｰ ( %d 個) !!", counts[1]);
-    }
-    if (counts[2] >= 2) {
-        return Refuse(u8"右地表境界点の定義数ｴﾗｰ ( %d 個) !!", counts[2]);
-    }
-    if (counts[0] >= 2) {
-        return Refuse(u8"地中境界点の定義数ｴﾗｰ ( %d 個) !!", counts[0]);
-    }
-    return 1;
+    return section::CheckBoundaryKindCounts(table) ? 1 : 0;
 }
 
 void CBlockView::OpenBlockLineTable() {

@@ -53,12 +53,16 @@ private:
 } // namespace
 
 CString SectionPainter::PointLabel(const CNode& point, int numberType) {
+    return PointLabel(point.number, point.name, numberType);
+}
+
+CString SectionPainter::PointLabel(int number, const CString& name, int numberType) {
     if (numberType < 1) {
-        return NumberText(point.number);
+        return NumberText(number);
     }
-    const std::string& bytes = point.name.str();
+    const std::string& bytes = name.str();
     if (bytes.size() < 16) {
-        return point.name;
+        return name;
     }
     std::size_t end = 0;
     while (end < bytes.size()) {
@@ -246,8 +250,11 @@ void SectionPainter::PointMarks(int item) {
 
 // Point changes that wait for the confirming click, where they will be.
 void SectionPainter::PendingPoints() {
-    for (auto [key, point] : platform::MapEntries<const CNode>(view_.m_mapFigure)) {
-        const CPoint p = view_.WorldToLogical(point->x, point->y);
+    if (!view_.m_pendingEdit) {
+        return;
+    }
+    for (const auto& [key, copy] : view_.m_pendingEdit->Copies()) {
+        const CPoint p = view_.WorldToLogical(copy.point.x, copy.point.y);
         if (InClip(p)) {
             view_.DrawPointBoxColor(&dc_, p, view_.m_crHighlight, markSize_ - 2);
         }
@@ -302,11 +309,15 @@ void SectionPainter::PointNumbers(int item) {
     }
     // A pending point is labelled as the point it will be (boundary points of any kind under
     // the boundary points' number item).
-    for (auto [key, point] : platform::MapEntries<const CNode>(view_.m_mapFigure)) {
-        const CPoint p = view_.WorldToLogical(point->x, point->y);
-        if (std::min(point->kind, static_cast<int>(kNumberBound)) == item &&
+    if (!view_.m_pendingEdit) {
+        return;
+    }
+    for (const auto& [key, copy] : view_.m_pendingEdit->Copies()) {
+        const section::PointRecord& point = copy.point;
+        const CPoint p = view_.WorldToLogical(point.x, point.y);
+        if (std::min(point.kind, static_cast<int>(kNumberBound)) == item &&
             !section::Viewport::IsUnsetPoint(p)) {
-            NumberBeside(item, p, PointLabel(*point, style.numberType));
+            NumberBeside(item, p, PointLabel(point.number, point.name, style.numberType));
         }
     }
 }

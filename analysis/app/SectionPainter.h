@@ -27,6 +27,7 @@ public:
 
     // A point's label: its number, or (number type 1 and more) its name, cut to 15 bytes on a
     // character boundary when it has 16 or more.
+    static CString PointLabel(int number, const CString& name, int numberType);
     static CString PointLabel(const CNode& point, int numberType);
 
 private:

@@ -16,6 +16,7 @@
 #include "analysis/core/PlotSettings.h"
 #include "common/geometry/DPoint.h"
 #include "common/records/MeasurementFile.h"
+#include "common/section/PendingPointEdit.h"
 #include "platform/core/CMapWordToOb.h"
 #include "platform/core/CMapWordToPtr.h"
 #include "platform/core/CObList.h"
@@ -26,6 +27,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <set>
 #include <vector>
 
 class CTextFile;
@@ -355,18 +357,17 @@ public:
     int DeleteAllBoundaryPoints(CObList& selection, bool retireHeld);
 
     // --- pending point changes (CBlockDocPending.cpp) ---
-    // The seqNo of a pending copy says what it does: kPendingReplace replaces the point of
-    // its key (position, type, weights, name), kPendingMove moves it, -(n) merges it into
-    // ground point n, any other value adds a new point. kPendingGroundLine is the kind of a
-    // typed ground-surface line, whose copies become one run of points and lines.
-    enum : int { kPendingMove = 1, kPendingReplace = 100, kPendingGroundLine = 3 };
     // The kind's map: 0 ground-surface, 1 measurement, 2 to 4 boundary points.
     CMapWordToOb& PointMapOfKind(int kind);
-    // Takes the pending copies (key = number - 1 of the point they change; the caller keeps
-    // them), removes the kind's points marked -1 with their lines and resets every mark.
-    // The number of points changed, added or removed.
-    int CommitPendingPoints(int kind, const CMapWordToOb& pending);
-    // Forgets the marks of a pending change: points and lines back to 0.
+    // Takes a pending edit of the tables or the move: a replaced point takes its copy's
+    // position, type, weights and name, a moved one its position, a merged ground point goes
+    // and its lines follow the point it joins, a new one comes in under its number (the next
+    // free one when that is taken). Dropped points go with their lines; a boundary point a
+    // slip line or the section model holds only goes out of use. A new ground line's copies
+    // become one run of points and lines. Every mark of the kind is reset. The number of
+    // points changed, added or removed.
+    int CommitPendingPoints(const section::PendingPointEdit& edit);
+    // Forgets the marks of a pending edit of the kind (the edit's target): points and lines back to 0.
     void DropPendingPoints(int kind);
 
     // --- the drawing run's files (written by PlotSheetWriter) ---
@@ -388,7 +389,7 @@ private:
     int NearPointKey(const CMapWordToOb& map, double x, double y) const;
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
-    int RemoveMarkedPoints(int kind);
+    int RemoveDroppedPoints(int kind, const std::set<int>& dropped);
     int WriteSolverSections(CTextFile& file);
     int InsertPointOfKind(double x, double y, int kind, int& key);
 

@@ -1,7 +1,7 @@
-// The pending point changes of the coordinate tables, the selected-points table and the
-// move: copies held by the view until the user confirms them with a click. The document
-// either takes them (replace, add, merge, remove the points marked for removal with their
-// lines) or drops them; in both cases every mark of the kind is reset.
+// The pending point edits of the coordinate tables, the selected-points table and the move
+// (common/section/PendingPointEdit.h): held by the view until the user confirms them with a
+// click. The document either takes them (replace, move, merge, add, remove the dropped
+// points with their lines) or drops them; in both cases every mark of the kind is reset.
 
 #include "CBlockDoc.h"
 
@@ -9,7 +9,6 @@
 #include "analysis/core/CVerrant.h"
 #include "platform/core/MapEntries.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace torvan {
@@ -23,6 +22,8 @@ template <typename T> std::vector<std::pair<WORD, T*>> Entries(const CMapWordToO
     }
     return entries;
 }
+
+using Edit = section::PendingPointEdit;
 
 CNode* PointAt(const CMapWordToOb& map, int key) {
     CObject* object = nullptr;
@@ -42,17 +43,16 @@ CMapWordToOb& CBlockDoc::PointMapOfKind(int kind) {
 }
 
 void CBlockDoc::DropPendingPoints(int kind) {
-    SetAllPointStates(PointMapOfKind(kind == kPendingGroundLine ? CNode::kGround : kind), CNode::kNormal);
+    SetAllPointStates(PointMapOfKind(kind == Edit::kGroundLine ? CNode::kGround : kind), CNode::kNormal);
     SetAllLineStatus(CLine::kNormal);
 }
 
-int CBlockDoc::CommitPendingPoints(int kind, const CMapWordToOb& pending) {
-    if (kind == kPendingGroundLine) {
-        std::vector<std::pair<WORD, CNode*>> run = Entries<CNode>(pending);
-        std::sort(run.begin(), run.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+int CBlockDoc::CommitPendingPoints(const Edit& edit) {
+    const int kind = edit.Target();
+    if (kind == Edit::kGroundLine) {
         std::vector<DPoint> points;
-        for (const auto& [key, point] : run) {
-            points.push_back(DPoint{point->x, point->y});
+        for (const auto& [key, copy] : edit.Copies()) {
+            points.push_back(DPoint{copy.point.x, copy.point.y});
         }
         DropPendingPoints(kind);
         const int changes = static_cast<int>(points.size());
@@ -65,42 +65,42 @@ int CBlockDoc::CommitPendingPoints(int kind, const CMapWordToOb& pending) {
     CMapWordToOb& map = PointMapOfKind(kind);
     int changes = 0;
     std::vector<std::pair<int, int>> merges; // (key merged away, key it joins)
-    std::vector<CNode*> added;
-    for (const auto& [key, copy] : Entries<CNode>(pending)) {
+    std::vector<const section::PointRecord*> added;
+    for (const auto& [key, copy] : edit.Copies()) {
         CNode* point = PointAt(map, key);
-        if (copy->seqNo == kPendingReplace && point) {
-            point->x = copy->x;
-            point->y = copy->y;
-            point->kind = copy->kind;
-            point->beta = copy->beta;
-            point->alpha = copy->alpha;
-            point->name = copy->name;
-        } else if (copy->seqNo == kPendingMove && point) {
-            point->x = copy->x;
-            point->y = copy->y;
-        } else if (copy->seqNo < 0 && point && kind == CNode::kGround) {
-            point->x = copy->x;
-            point->y = copy->y;
-            merges.emplace_back(key, -copy->seqNo - 1);
-        } else if (copy->seqNo >= 0 && copy->seqNo != kPendingReplace && copy->seqNo != kPendingMove) {
-            added.push_back(copy);
-        } else {
+        const section::PointRecord& record = copy.point;
+        if (copy.change == Edit::Change::kAdd) {
+            added.push_back(&record);
+        } else if (!point || (copy.change == Edit::Change::kMerge && kind != CNode::kGround)) {
             continue;
+        } else if (copy.change == Edit::Change::kReplace) {
+            point->x = record.x;
+            point->y = record.y;
+            point->kind = record.kind;
+            point->beta = record.beta;
+            point->alpha = record.alpha;
+            point->name = record.name;
+        } else {
+            point->x = record.x;
+            point->y = record.y;
+            if (copy.change == Edit::Change::kMerge) {
+                merges.emplace_back(key, copy.mergeInto);
+            }
         }
         ++changes;
     }
+    std::set<int> dropped(edit.Dropped().begin(), edit.Dropped().end());
     for (const auto& [from, into] : merges) {
-        CNode* point = PointAt(map, from);
-        if (point && from != into && PointAt(map, into)) {
+        if (from != into && PointAt(map, into)) {
             ReplaceNodeInLines(from, into);
-            point->state = -1;
+            dropped.insert(from);
         }
     }
-    changes += RemoveMarkedPoints(kind);
+    changes += RemoveDroppedPoints(kind, dropped);
     int& largest =
         kind == CNode::kGround ? m_nMaxNode : (kind == CNode::kMeasurement ? m_nMaxSite : m_nMaxBound);
     UpdateMaxNumbers(kind);
-    for (CNode* copy : added) {
+    for (const section::PointRecord* copy : added) {
         // A new point keeps the number it was given unless that number is taken by now.
         const int number = PointAt(map, copy->number - 1) || copy->number < 1 ? largest + 1 : copy->number;
         auto* point = new CNode(number, copy->x, copy->y, CNode::kNormal);
@@ -124,14 +124,14 @@ int CBlockDoc::CommitPendingPoints(int kind, const CMapWordToOb& pending) {
     return changes;
 }
 
-// Points of the kind marked -1 go with their lines; a boundary point that a slip line or the
-// section model holds only goes out of use. The number of points taken away.
-int CBlockDoc::RemoveMarkedPoints(int kind) {
+// The dropped points of the kind go with their lines; a boundary point that a slip line or
+// the section model holds only goes out of use. The number of points taken away.
+int CBlockDoc::RemoveDroppedPoints(int kind, const std::set<int>& dropped) {
     CMapWordToOb& map = PointMapOfKind(kind);
     std::vector<bool> removedKeys(0x10000, false);
     int removed = 0;
     for (const auto& [key, point] : Entries<CNode>(map)) {
-        if (point->state != -1) {
+        if (dropped.count(key) == 0) {
             continue;
         }
         ++removed;

@@ -16,22 +16,19 @@ protected:
         ASSERT_EQ(doc_.GroundPoints().GetCount(), 4);
         ASSERT_EQ(Lines().size(), 3u);
     }
-    ~PendingPointTest() override {
-        for (auto [key, object] : platform::MapEntries<CObject>(pending_)) {
-            delete object;
-        }
-    }
-    void Pend(int key, int number, double x, double y, int seqNo, int kind = CNode::kGround) {
-        auto* copy = new CNode(number, x, y, CNode::kMarked);
-        copy->kind = kind;
-        copy->seqNo = seqNo;
-        pending_.SetAt(static_cast<WORD>(key), copy);
+    using Edit = section::PendingPointEdit;
+    static section::PointRecord Copy(int number, double x, double y) {
+        section::PointRecord copy;
+        copy.number = number;
+        copy.x = x;
+        copy.y = y;
+        return copy;
     }
     CNode* Point(CMapWordToOb& map, int number) {
         CObject* object = nullptr;
         return map.Lookup(static_cast<WORD>(number - 1), object) ? static_cast<CNode*>(object) : nullptr;
     }
-    CMapWordToOb pending_;
+    Edit pending_{Edit::kGroundPoints};
 };
 
 // A ground table: point 2 moved, point 4 lost its row (it goes with its line), a new row.
@@ -40,9 +37,10 @@ TEST_F(PendingPointTest, ReplaceAddAndRemoveWithTheirLines) {
     for (int number : {1, 2, 3}) {
         Point(doc_.GroundPoints(), number)->state = 0;
     }
-    Pend(1, 2, 11, 1, CBlockDoc::kPendingReplace);
-    Pend(4, 5, 40, 5, 4);
-    doc_.CommitPendingPoints(CNode::kGround, pending_);
+    pending_.MarkDropped(3);
+    pending_.Put(1, Edit::Change::kReplace, Copy(2, 11, 1));
+    pending_.PutNew(4, Copy(5, 40, 5));
+    doc_.CommitPendingPoints(pending_);
     EXPECT_EQ(Point(doc_.GroundPoints(), 4), nullptr);
     EXPECT_DOUBLE_EQ(Point(doc_.GroundPoints(), 2)->y, 1.0);
     ASSERT_NE(Point(doc_.GroundPoints(), 5), nullptr);
@@ -57,8 +55,8 @@ TEST_F(PendingPointTest, ReplaceAddAndRemoveWithTheirLines) {
 // Selected points at one position: the later one joins the earlier, its lines follow and
 // the line between them goes.
 TEST_F(PendingPointTest, JoinedPointsMergeTheirLines) {
-    Pend(2, 3, 10.0002, 0, -2);
-    doc_.CommitPendingPoints(CNode::kGround, pending_);
+    pending_.PutMerge(2, Copy(3, 10.0002, 0), 1);
+    doc_.CommitPendingPoints(pending_);
     EXPECT_EQ(Point(doc_.GroundPoints(), 3), nullptr);
     EXPECT_EQ(Lines(), (std::vector<std::pair<int, int>>{{1, 2}, {2, 4}}));
 }
@@ -76,7 +74,9 @@ TEST_F(PendingPointTest, AHeldBoundaryPointStaysAndDropResetsMarks) {
     doc_.SlipLines().AddTail(line);
     doc_.ResetMarks();
     held->state = -1;
-    doc_.CommitPendingPoints(CNode::kInnerBoundary, pending_);
+    Edit dropped(Edit::kBoundPoints);
+    dropped.MarkDropped(0);
+    doc_.CommitPendingPoints(dropped);
     ASSERT_EQ(Point(doc_.BoundaryPoints(), 1), held);
     EXPECT_EQ(held->inUse, 0);
     EXPECT_EQ(line->boundary[0], held);

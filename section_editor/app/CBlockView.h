@@ -6,7 +6,7 @@
 // from the program's settings when the view is made and go back to them when it goes.
 
 #include "section_editor/app/ViewSettings.h"
-#include "section_editor/core/PendingPointEdit.h"
+#include "section_editor/core/PendingEdits.h"
 
 #include "common/ui/section/CViewBase.h"
 #include "platform/core/CObList.h"

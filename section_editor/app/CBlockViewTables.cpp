@@ -255,7 +255,7 @@ void CBlockView::TakeTableRows(int kind, const std::vector<CoordinateRow>& rows)
     }
     // The edit's marks take the points' states, so nothing stays selected.
     ClearSelection();
-    edit->MarkDocument(model);
+    MarkPendingEdit(model, *edit);
     if (kind == kTableGroundLine) {
         FitGroundLineRows(extents.all);
     } else {
@@ -323,8 +323,8 @@ bool CBlockView::ConfirmPendingEdit(bool accept) {
         return false;
     }
     if (!accept) {
-        m_pendingEdit->Discard(*model);
-    } else if (m_pendingEdit->Accept(*model)) {
+        DiscardPendingEdit(*model, *m_pendingEdit);
+    } else if (AcceptPendingEdit(*model, *m_pendingEdit)) {
         GetDocument()->SetModifiedFlag(TRUE);
         if (m_pendingEdit->Target() == PendingPointEdit::kGroundLine) {
             double size[2] = {0.0, 0.0};
@@ -348,11 +348,10 @@ void CBlockView::DrawPendingEdit(CDC* dc) {
     if (!m_pendingEdit || !model) {
         return;
     }
-    const RecordMap<CNode>& copies = m_pendingEdit->Copies();
+    const PendingPointEdit& edit = *m_pendingEdit;
     auto placeOf = [&](int key) {
-        const CNode* copy = copies.Lookup(key);
-        const DPoint at =
-            copy && copy->GetState() >= 0 ? DPoint{copy->GetX(), copy->GetY()} : model->NodeXY(key);
+        const PendingPointEdit::Entry* copy = edit.Find(key);
+        const DPoint at = copy ? DPoint{copy->point.x, copy->point.y} : model->NodeXY(key);
         return WorldToLogical(at.x, at.y);
     };
     CPen pen(PS_SOLID, 1, m_crHighlight);
@@ -366,7 +365,7 @@ void CBlockView::DrawPendingEdit(CDC* dc) {
     } else if (m_pendingEdit->Target() == PendingPointEdit::kGroundPoints) {
         for (const auto& [key, line] : model->m_LineList) {
             if (line->GetState() == CLine::kNormal &&
-                (copies.Lookup(line->GetNode1()) || copies.Lookup(line->GetNode2()))) {
+                (edit.Find(line->GetNode1()) || edit.Find(line->GetNode2()))) {
                 dc->MoveTo(placeOf(line->GetNode1()));
                 dc->LineTo(placeOf(line->GetNode2()));
             }
@@ -375,14 +374,11 @@ void CBlockView::DrawPendingEdit(CDC* dc) {
     dc->SelectObject(oldPen);
     const int half = static_cast<int>(dc->GetDeviceCaps(LOGPIXELSX) / 25.4 * 1.5) - 2;
     dc->SetTextColor(m_crHighlight);
-    for (const auto& [key, copy] : copies) {
-        if (copy->GetState() < 0) {
-            continue;
-        }
-        const CPoint at = WorldToLogical(copy->GetX(), copy->GetY());
+    for (const auto& [key, copy] : edit.Copies()) {
+        const CPoint at = WorldToLogical(copy.point.x, copy.point.y);
         DrawPointBoxColor(dc, at, m_crHighlight, half);
         CString label;
-        label.Format("%d", copy->GetNumber());
+        label.Format("%d", copy.point.number);
         const CSize extent = dc->GetTextExtent(label);
         DrawLabel(dc, at.x + 1, at.y - extent.cy, label, nullptr);
     }
@@ -418,7 +414,7 @@ void CBlockView::OnEditPointCoords() {
     std::unique_ptr<PendingPointEdit> edit = PrepareCoordinateEdit(*model, RowsOf(table));
     ClearSelection();
     if (edit->ChangesAnything()) {
-        edit->MarkDocument(*model);
+        MarkPendingEdit(*model, *edit);
         StartPendingEdit(std::move(edit));
     }
 }
@@ -436,7 +432,7 @@ void CBlockView::OnEditMove() {
     }
     std::unique_ptr<PendingPointEdit> edit = PrepareMove(selected, dialog.m_dX, dialog.m_dY);
     ClearSelection();
-    edit->MarkDocument(*model);
+    MarkPendingEdit(*model, *edit);
     StartPendingEdit(std::move(edit));
 }
 

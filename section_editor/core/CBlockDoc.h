@@ -10,6 +10,7 @@
 
 #include "common/geometry/DPoint.h"
 #include "common/records/CountLimits.h"
+#include "common/section/PendingPointEdit.h"
 #include "platform/core/CObList.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
@@ -101,9 +102,11 @@ public:
     void SelectLinesInRect(CObList& list, double minX, double maxX, double minY, double maxY, int lineNumber);
     void SelectLinesOfSelectedNodes(CObList& list);
     void SelectUnusedNodes(CObList& list);
-    // Replaces the points marked in a map (kind 0 or 3 ground, 1 measurement, 2
-    // boundary) by their edited copies; the edited map is emptied.
-    void ApplyPointChanges(RecordMap<CNode>& edited, int kind);
+    // Replaces the points marked 1 in the edit's map by the edit's copies: a moved point
+    // keeps its kind, a merged one goes with its lines following the point it joins, a
+    // replaced or new one comes in under its number (a taken or unset one: the next free).
+    // The copies leave the edit.
+    void ApplyPointChanges(section::PendingPointEdit& edit);
     void DeletePointsInState(int kind, int state);
     // Deletes the listed points and lines (the list is emptied): a ground-surface point
     // that joined two selected lines in a straight course is bridged by a new line; lines
@@ -176,6 +179,7 @@ public:
 private:
     void RemoveFromIndex(const CNode* point);
     void EnterIntoIndex(CNode* point);
+    static std::unique_ptr<CNode> MakePoint(const section::PointRecord& record);
     // Key of the first point of the map in state 0 or 1 within the same-point distance, else -1.
     int NearPointKey(const RecordMap<CNode>& map, double x, double y) const;
     // Asks the question when a point of another map is near; false when the user declined.

@@ -329,9 +329,11 @@ void CBlockDoc::SelectUnusedNodes(CObList& list) {
     }
 }
 
-void CBlockDoc::ApplyPointChanges(RecordMap<CNode>& edited, int kind) {
-    int mapKind = kind == 3 ? CNode::kGround : kind;
+void CBlockDoc::ApplyPointChanges(section::PendingPointEdit& edit) {
+    using Change = section::PendingPointEdit::Change;
+    const int mapKind = edit.PointKind();
     RecordMap<CNode>& map = PointMap(mapKind);
+    std::map<int, section::PendingPointEdit::Entry> edited = edit.TakeCopies();
     bool changed = false;
     for (int key : map.Keys()) {
         CNode* point = map.Lookup(key);
@@ -339,32 +341,31 @@ void CBlockDoc::ApplyPointChanges(RecordMap<CNode>& edited, int kind) {
             continue;
         }
         point->SetState(CNode::kNormal);
-        CNode* copy = edited.Lookup(key);
-        if (!copy) {
+        const auto it = edited.find(key);
+        if (it == edited.end()) {
             continue;
         }
-        int pointKind = point->GetKind();
+        const int pointKind = point->GetKind();
         RemovePoint(map, key);
-        if (copy->GetState() != CNode::kChanging) {
-            continue; // a new point under a free key (below)
+        const section::PendingPointEdit::Entry& entry = it->second;
+        if (entry.change == Change::kReplace) {
+            continue; // entered with its own kind (below)
         }
-        int seqNo = copy->GetSeqNo();
-        if (seqNo < 0 && seqNo != platform::kUnsetInt && map.Lookup(~seqNo)) {
-            // The point was merged into the point whose key is the complement.
-            ReplaceNodeInLines(key, ~seqNo);
-            edited.Remove(key);
+        if (entry.change == Change::kMerge && map.Lookup(entry.mergeInto)) {
+            ReplaceNodeInLines(key, entry.mergeInto);
+            edited.erase(it);
             changed = true;
             continue;
         }
-        std::unique_ptr<CNode> taken = edited.Remove(key);
+        std::unique_ptr<CNode> taken = MakePoint(entry.point);
         taken->SetKind(pointKind);
-        taken->SetState(CNode::kNormal);
+        edited.erase(it);
         EnterIntoIndex(map.SetAt(key, std::move(taken)));
     }
     for (int key : map.Keys()) {
-        if (map.Lookup(key)->GetState() == CNode::kListed && edited.Lookup(key)) {
+        if (map.Lookup(key)->GetState() == CNode::kListed && edited.count(key) != 0) {
             RemovePoint(map, key);
-            edited.Remove(key);
+            edited.erase(key);
             changed = true;
         }
     }
@@ -374,9 +375,8 @@ void CBlockDoc::ApplyPointChanges(RecordMap<CNode>& edited, int kind) {
         next = HighestKeyPlusOne(map);
         m_nNextSeqNo = m_mapAllPoints.empty() ? 0 : m_mapAllPoints.rbegin()->first + 1;
     }
-    for (int key : edited.Keys()) {
-        std::unique_ptr<CNode> point = edited.Remove(key);
-        point->SetState(CNode::kNormal);
+    for (const auto& [key, entry] : edited) {
+        std::unique_ptr<CNode> point = MakePoint(entry.point);
         if (point->GetNumber() == platform::kUnsetInt || point->GetNumber() < 1 || map.Lookup(key)) {
             point->SetNumber(++next);
         }
@@ -387,6 +387,13 @@ void CBlockDoc::ApplyPointChanges(RecordMap<CNode>& edited, int kind) {
         next = std::max(next, number);
         EnterIntoIndex(map.SetAt(number - 1, std::move(point)));
     }
+}
+
+std::unique_ptr<CNode> CBlockDoc::MakePoint(const section::PointRecord& record) {
+    auto point = std::make_unique<CNode>(record.number, record.x, record.y, CNode::kNormal);
+    point->SetKind(record.kind);
+    point->SetName(record.name);
+    return point;
 }
 
 void CBlockDoc::DeletePointsInState(int kind, int state) {

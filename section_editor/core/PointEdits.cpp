@@ -1,9 +1,10 @@
 #include "section_editor/core/PointEdits.h"
 
+#include "common/section/SelectedPointEdits.h"
 #include "platform/core/MessageSink.h"
 #include "section_editor/core/CBlockDoc.h"
 
-#include <cmath>
+#include <utility>
 
 namespace merdok {
 
@@ -11,12 +12,6 @@ using platform::IsUnsetDouble;
 using platform::IsUnsetInt;
 
 namespace {
-
-// Rows closer than this on both axes are one point. The margin keeps a typed 0.0004 from
-// merging when its difference comes out a hair below it in binary.
-constexpr double kMergeReach = 0.0004 - 1e-9;
-// The sequence-number value of a copy that moves its point.
-constexpr int kMovedMark = 1;
 
 bool BoundaryKind(int kind) {
     return kind >= CNode::kInnerBoundary;
@@ -45,15 +40,14 @@ BOOL CheckNewNumber(const CBlockDoc& doc, const CNode& point, int number) {
     return TRUE;
 }
 
-std::unique_ptr<CNode> MovedCopy(const CNode& point, double x, double y, int mark) {
-    auto copy = std::make_unique<CNode>(point.GetNumber(), x, y, CNode::kChanging);
-    copy->SetKind(point.GetKind());
-    copy->SetSeqNo(mark);
-    return copy;
-}
-
-bool Close(const CoordinateRow& a, const CoordinateRow& b) {
-    return std::fabs(a.x - b.x) < kMergeReach && std::fabs(a.y - b.y) < kMergeReach;
+section::PointRecord RecordOf(const CNode& point) {
+    section::PointRecord record;
+    record.number = point.GetNumber();
+    record.x = point.GetX();
+    record.y = point.GetY();
+    record.kind = point.GetKind();
+    record.name = point.GetName();
+    return record;
 }
 
 } // namespace
@@ -146,44 +140,23 @@ BOOL CheckCoordinateEditRows(const CBlockDoc& doc, const std::vector<CoordinateR
 
 std::unique_ptr<PendingPointEdit> PrepareCoordinateEdit(const CBlockDoc& doc,
                                                         std::vector<CoordinateRow> rows) {
-    auto edit = std::make_unique<PendingPointEdit>(PendingPointEdit::kGroundPoints);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const CoordinateRow& row = rows[i];
-        const CNode* point = IsUnsetInt(row.number) ? nullptr : doc.m_mapNode.Lookup(row.number - 1);
-        if (!point) {
-            continue;
+    const auto lookup = [&doc](int number, section::PointRecord& point) {
+        const CNode* found = doc.m_mapNode.Lookup(number - 1);
+        if (found) {
+            point = RecordOf(*found);
         }
-        for (std::size_t j = i + 1; j < rows.size(); ++j) {
-            CoordinateRow& later = rows[j];
-            const CNode* follower =
-                IsUnsetInt(later.number) ? nullptr : doc.m_mapNode.Lookup(later.number - 1);
-            if (follower && follower != point && Close(row, later)) {
-                edit->Put(later.number - 1, MovedCopy(*follower, row.x, row.y, -row.number));
-                edit->MarkReplaced(later.number - 1);
-                later.number = platform::kUnsetInt;
-            }
-        }
-        if (row.x != point->GetX() || row.y != point->GetY()) {
-            edit->Put(row.number - 1, MovedCopy(*point, row.x, row.y, kMovedMark));
-            edit->MarkReplaced(row.number - 1);
-        }
-    }
-    return edit;
+        return found != nullptr;
+    };
+    return std::make_unique<PendingPointEdit>(section::PrepareCoordinateEdit(std::move(rows), lookup));
 }
 
 std::unique_ptr<PendingPointEdit> PrepareMove(const std::vector<const CNode*>& selection, double dx,
                                               double dy) {
-    auto edit = std::make_unique<PendingPointEdit>(PendingPointEdit::kGroundPoints);
+    std::vector<section::PointRecord> points;
     for (const CNode* point : selection) {
-        if (point->GetKind() != CNode::kGround) {
-            continue;
-        }
-        const double x = IsUnsetDouble(dx) ? point->GetX() : point->GetX() + dx;
-        const double y = IsUnsetDouble(dy) ? point->GetY() : point->GetY() + dy;
-        edit->Put(point->GetNumber() - 1, MovedCopy(*point, x, y, kMovedMark));
-        edit->MarkReplaced(point->GetNumber() - 1);
+        points.push_back(RecordOf(*point));
     }
-    return edit;
+    return std::make_unique<PendingPointEdit>(section::PrepareMove(points, dx, dy));
 }
 
 } // namespace merdok

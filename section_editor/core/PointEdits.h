@@ -6,7 +6,7 @@
 // selected measurement and boundary points carry numbers of their own lists.
 
 #include "common/records/CoordinateRows.h"
-#include "section_editor/core/PendingPointEdit.h"
+#include "section_editor/core/PendingEdits.h"
 
 #include <memory>
 #include <vector>
@@ -37,11 +37,11 @@ std::vector<CoordinateRow> SelectedPointRows(const std::vector<const CNode*>& se
 // The table's row check: every numbered row names a ground-surface point once and has both
 // coordinates. FALSE after the message.
 BOOL CheckCoordinateEditRows(const CBlockDoc& doc, const std::vector<CoordinateRow>& rows);
-// The rows as a pending edit: a later row within 0.0004 m (less, on both axes) of an earlier
-// one merges its point into the earlier one; a row whose coordinates differ moves its point.
+// The rows as a pending edit of the document's ground-surface points
+// (section::PrepareCoordinateEdit).
 std::unique_ptr<PendingPointEdit> PrepareCoordinateEdit(const CBlockDoc& doc,
                                                         std::vector<CoordinateRow> rows);
-// The selected ground-surface points moved by dx and dy; an unset offset leaves that axis.
+// The selected ground-surface points moved by dx and dy (section::PrepareMove).
 std::unique_ptr<PendingPointEdit> PrepareMove(const std::vector<const CNode*>& selection, double dx,
                                               double dy);
 

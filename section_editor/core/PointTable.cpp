@@ -2,6 +2,7 @@
 
 #include "common/geometry/ModelExtent.h"
 #include "common/records/Extent.h"
+#include "common/section/BoundaryRows.h"
 #include "platform/core/MessageSink.h"
 #include "section_editor/core/CBlockDoc.h"
 
@@ -15,9 +16,6 @@ using platform::IsUnsetInt;
 using platform::kUnsetDouble;
 
 namespace {
-
-// Sequence-number value of a copy that replaces an existing point.
-constexpr int kReplacingSeqNo = 100;
 
 BOOL Refuse(const char8_t* format, int value) {
     CString message;
@@ -73,12 +71,13 @@ bool OnGroundSurface(const CBlockDoc& doc, double x, double y, double& outX, dou
     return true;
 }
 
-std::unique_ptr<CNode> MakeCopy(int number, double x, double y, int state, int seqNo, int kind,
-                                const CString& name) {
-    auto copy = std::make_unique<CNode>(number, x, y, state);
-    copy->SetSeqNo(seqNo);
-    copy->SetKind(kind);
-    copy->SetName(name);
+section::PointRecord MakeCopy(int number, double x, double y, int kind, const CString& name) {
+    section::PointRecord copy;
+    copy.number = number;
+    copy.x = x;
+    copy.y = y;
+    copy.kind = kind;
+    copy.name = name;
     return copy;
 }
 
@@ -118,7 +117,7 @@ private:
                 !OnGroundSurface(doc_, x, middleY_, x, y)) {
                 return false;
             }
-            edit_->PutNew(next_, MakeCopy(next_ + 1, x, y, CNode::kChanging, next_, pointKind, name));
+            edit_->PutNew(next_, MakeCopy(next_ + 1, x, y, pointKind, name));
             Widen(extents_.changed, x, y);
             edit_->LineKeys().push_back(next_);
             ++next_;
@@ -138,8 +137,8 @@ private:
                              (kind_ == kTableBoundPoints && old->GetKind() != pointKind);
         if (changes) {
             const int keptKind = kind_ == kTableBoundPoints ? pointKind : old->GetKind();
-            edit_->Put(key, MakeCopy(row.number, x, y, CNode::kNormal, kReplacingSeqNo, keptKind,
-                                     named ? name : old->GetName()));
+            edit_->Put(key, PendingPointEdit::Change::kReplace,
+                       MakeCopy(row.number, x, y, keptKind, named ? name : old->GetName()));
             edit_->MarkReplaced(key);
             Widen(extents_.changed, x, y);
         }
@@ -179,22 +178,16 @@ private:
 };
 
 BOOL CheckEachRow(int kind, const std::vector<CoordinateRow>& rows, double minX, double maxX) {
-    const bool rangeSet = !IsUnsetDouble(minX) && !IsUnsetDouble(maxX);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const CoordinateRow& row = rows[i];
         const int position = static_cast<int>(i) + 1;
-        const bool xOnly = kind == kTableBoundPoints && IsSurfaceFlag(row.flag);
-        if (IsUnsetDouble(row.x) || (!xOnly && IsUnsetDouble(row.y))) {
+        if (kind == kTableBoundPoints) {
+            if (!section::CheckBoundaryRowFields(row, position) ||
+                !section::CheckBoundaryRowRange(row, position, minX, maxX)) {
+                return FALSE;
+            }
+        } else if (!row.HasXY()) {
             return Refuse(u8"番号 %d の座標が未入力です !!", position);
-        }
-        if (kind != kTableBoundPoints) {
-            continue;
-        }
-        if (IsUnsetInt(row.flag) || row.flag < 0 || row.flag > 2) {
-            return Refuse(u8"番号 %d のﾌﾗｸﾞが未入力です !!", position);
-        }
-        if (rangeSet && (row.x < minX || row.x > maxX)) {
-            return Refuse(u8"指定点 %d のX座標値がﾓﾃﾞﾙ範囲外です !!", position);
         }
     }
     return TRUE;
@@ -214,23 +207,6 @@ BOOL CheckCounts(CBlockDoc& doc, int kind, int rows) {
         return doc.CheckDataLimit(rows, std::min(limit[CBlockDoc::kBoundLimit], PointTableRowLimit(kind)),
                                   CBlockDoc::kBoundLimit);
     }
-}
-
-BOOL CheckBoundaryKinds(const std::vector<CoordinateRow>& rows) {
-    int counts[3] = {0, 0, 0};
-    for (const CoordinateRow& row : rows) {
-        ++counts[row.flag];
-    }
-    if (counts[1] >= 2) {
-        return Refuse(u8"左地表境界点の定義数ｴﾗｰ ( %d 個) !!", counts[1]);
-    }
-    if (counts[2] >= 2) {
-        return Refuse(u8"右地表境界点の定義数ｴﾗｰ ( %d 個) !!", counts[2]);
-    }
-    if (counts[0] >= 2) {
-        return Refuse(u8"地中境界点の定義数ｴﾗｰ ( %d 個) !!", counts[0]);
-    }
-    return TRUE;
 }
 
 } // namespace
@@ -298,7 +274,7 @@ BOOL CheckPointTableRows(CBlockDoc& doc, int kind, const std::vector<CoordinateR
     if (const CString warning = ClosePairsWarning(rows, doc.m_dSnap2); !warning.IsEmpty()) {
         AfxMessageBox(warning);
     }
-    if (kind == kTableBoundPoints && !CheckBoundaryKinds(rows)) {
+    if (kind == kTableBoundPoints && !section::CheckBoundaryKindCounts(rows)) {
         return FALSE;
     }
     TableExtents extents;

@@ -10,7 +10,7 @@
 // it lies where the ground line crosses the vertical through X.
 
 #include "common/records/CoordinateRows.h"
-#include "section_editor/core/PendingPointEdit.h"
+#include "section_editor/core/PendingEdits.h"
 
 #include <memory>
 #include <vector>

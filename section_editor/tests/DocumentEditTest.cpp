@@ -35,6 +35,14 @@ std::vector<int> GroundOrder(const CBlockDoc& doc) {
     return numbers;
 }
 
+section::PointRecord Record(int number, double x, double y) {
+    section::PointRecord point;
+    point.number = number;
+    point.x = x;
+    point.y = y;
+    return point;
+}
+
 } // namespace
 
 class DocumentEditTest : public testsupport::TempDirTest {
@@ -238,20 +246,16 @@ TEST_F(DocumentEditTest, TableChangesMoveMergeAndAddPoints) {
     Run({{0, 0}, {5, 0}, {10, 0}});
     doc_.SetNodeStates(CNode::kNormal);
     doc_.SetLineStates(CLine::kNormal);
-    RecordMap<CNode> edited;
+    section::PendingPointEdit edited(section::PendingPointEdit::kGroundPoints);
     // Point 2 moves; point 3 merges into point 2; a new point 9 comes in.
     doc_.m_mapNode.Lookup(1)->SetState(CNode::kChanging);
-    auto moved = std::make_unique<CNode>(2, 5.0, 1.0, CNode::kChanging);
-    moved->SetSeqNo(7);
-    edited.SetAt(1, std::move(moved));
+    edited.Put(1, section::PendingPointEdit::Change::kMove, Record(2, 5.0, 1.0));
     doc_.m_mapNode.Lookup(2)->SetState(CNode::kChanging);
-    auto merged = std::make_unique<CNode>(3, 0.0, 0.0, CNode::kChanging);
-    merged->SetSeqNo(~1);
-    edited.SetAt(2, std::move(merged));
-    edited.SetAt(8, std::make_unique<CNode>(9, 20.0, 0.0, CNode::kNormal));
-    doc_.ApplyPointChanges(edited, 0);
+    edited.PutMerge(2, Record(3, 0.0, 0.0), 1);
+    edited.Put(8, section::PendingPointEdit::Change::kReplace, Record(9, 20.0, 0.0));
+    doc_.ApplyPointChanges(edited);
 
-    EXPECT_TRUE(edited.IsEmpty());
+    EXPECT_TRUE(edited.Copies().empty());
     EXPECT_EQ(doc_.m_mapNode.Lookup(1)->GetY(), 1.0);
     EXPECT_EQ(doc_.m_mapNode.Lookup(2), nullptr);
     EXPECT_EQ(doc_.m_mapNode.Lookup(8)->GetX(), 20.0);

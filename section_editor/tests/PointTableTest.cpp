@@ -39,6 +39,14 @@ std::vector<std::pair<int, int>> Lines(const CBlockDoc& doc) {
     return lines;
 }
 
+// A copy's mark as the table of the selected points leaves it: -n merged into point n, 1 moved.
+int Mark(const section::PendingPointEdit::Entry* copy) {
+    if (!copy) {
+        return 0;
+    }
+    return copy->change == section::PendingPointEdit::Change::kMerge ? -(copy->mergeInto + 1) : 1;
+}
+
 } // namespace
 
 class PointTableTest : public testsupport::RecordingSinkTest {
@@ -59,8 +67,8 @@ protected:
         ASSERT_TRUE(merdok::CheckPointTableRows(doc_, kind, rows, U, U)) << sink_.LastMessageUtf8();
         auto edit = merdok::PreparePointTableEdit(doc_, kind, rows, nullptr);
         ASSERT_TRUE(edit);
-        edit->MarkDocument(doc_);
-        ASSERT_TRUE(edit->Accept(doc_));
+        merdok::MarkPendingEdit(doc_, *edit);
+        ASSERT_TRUE(merdok::AcceptPendingEdit(doc_, *edit));
     }
 
     CBlockDoc doc_;
@@ -149,9 +157,9 @@ TEST_F(PointTableTest, GroundLineTableRenumbersNewPointsAndKeepsOldLinesWhenItCa
                                              Row(N, 30, 5)};
     ASSERT_TRUE(merdok::CheckPointTableRows(doc_, 803, rows, U, U));
     auto edit = merdok::PreparePointTableEdit(doc_, 803, rows, nullptr);
-    edit->MarkDocument(doc_);
+    merdok::MarkPendingEdit(doc_, *edit);
     doc_.m_nLimit[CBlockDoc::kLineLimit] = 3;
-    EXPECT_FALSE(edit->Accept(doc_));
+    EXPECT_FALSE(merdok::AcceptPendingEdit(doc_, *edit));
     EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 2}, {2, 4}, {4, 3}}));
     EXPECT_EQ(doc_.m_mapNode.GetCount(), 4);
     EXPECT_EQ(doc_.m_mapNode.Lookup(1)->GetY(), 1.0);
@@ -166,14 +174,14 @@ TEST_F(PointTableTest, CoordinateEditMergesRowsCloserThanFourTenthsOfAMillimetre
         const std::vector<CoordinateRow> rows = {Row(1, 2.0, 1.0), Row(3, 2.0 + c.gap, 1.0 + c.gap)};
         ASSERT_TRUE(merdok::CheckCoordinateEditRows(doc_, rows));
         auto edit = merdok::PrepareCoordinateEdit(doc_, rows);
-        EXPECT_EQ(edit->Copies().Lookup(2)->GetSeqNo(), c.mark) << c.gap;
-        EXPECT_EQ(edit->Copies().Lookup(0)->GetSeqNo(), 1) << c.gap;
+        EXPECT_EQ(Mark(edit->Find(2)), c.mark) << c.gap;
+        EXPECT_EQ(Mark(edit->Find(0)), 1) << c.gap;
     }
     // Merged and confirmed: point 3 goes, and its line to point 2 becomes a second line 1-2,
     // which goes too, so that the ground line stays one run.
     auto edit = merdok::PrepareCoordinateEdit(doc_, {Row(1, 2.0, 1.0), Row(3, 2.0003, 1.0)});
-    edit->MarkDocument(doc_);
-    ASSERT_TRUE(edit->Accept(doc_));
+    merdok::MarkPendingEdit(doc_, *edit);
+    ASSERT_TRUE(merdok::AcceptPendingEdit(doc_, *edit));
     EXPECT_EQ(doc_.m_mapNode.Lookup(2), nullptr);
     EXPECT_EQ(doc_.m_mapNode.Lookup(0)->GetX(), 2.0);
     EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 2}}));
@@ -196,10 +204,10 @@ TEST_F(PointTableTest, SelectedMeasurementPointsAreNeverTakenForGroundPoints) {
     ASSERT_EQ(rows.size(), 1U);
     EXPECT_EQ(rows[0].number, 2);
     auto move = merdok::PrepareMove(selection, 1.5, U);
-    ASSERT_EQ(move->Copies().GetCount(), 1);
-    const CNode* moved = move->Copies().Lookup(1);
-    EXPECT_EQ(moved->GetX(), 11.5);
-    EXPECT_EQ(moved->GetY(), 0.0);
+    ASSERT_EQ(move->Copies().size(), 1U);
+    const section::PointRecord& moved = move->Find(1)->point;
+    EXPECT_EQ(moved.x, 11.5);
+    EXPECT_EQ(moved.y, 0.0);
 
     EXPECT_FALSE(merdok::CheckCoordinateEditRows(doc_, {Row(9, 1, 1)}));
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"番号 9 の点はありません !!"));
@@ -261,8 +269,8 @@ TEST(PointTableSpeedTest, TenThousandGroundPointsCheckAndCommitAtOnce) {
     const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(merdok::CheckPointTableRows(doc, 800, rows, U, U));
     auto edit = merdok::PreparePointTableEdit(doc, 800, rows, nullptr);
-    edit->MarkDocument(doc);
-    ASSERT_TRUE(edit->Accept(doc));
+    merdok::MarkPendingEdit(doc, *edit);
+    ASSERT_TRUE(merdok::AcceptPendingEdit(doc, *edit));
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(doc.m_mapNode.GetCount(), 10000);
     EXPECT_LT(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count(), 2000);

@@ -99,13 +99,14 @@ TEST_F(CommandRulesTest, RulesFollowTheDocumentTheSelectionPendingChangesAndTheT
                 "everything selected");
 
     // Point changes waiting for their confirming click keep the selection and the tables shut.
-    view_->m_nPendingKind = 0;
+    view_->m_pendingEdit =
+        std::make_unique<section::PendingPointEdit>(section::PendingPointEdit::kGroundPoints);
     ExpectRules({{ID_EDIT_DELETE, false, 0},
                  {ID_EDIT_MOVE, false, 0},
                  {ID_INPUT_SURFACE_POINTS, false, 0},
                  {ID_INPUT_BOUND_POINTS, false, 0}},
                 "pending point changes");
-    view_->m_nPendingKind = -1;
+    view_->m_pendingEdit.reset();
 
     Command(ID_EDIT_DESELECT);
     EXPECT_EQ(view_->m_nSelectAllCounts[0], 0);

@@ -141,10 +141,13 @@ TEST_F(PaintedEditsTest, APointChangeWaitingForItsClickShowsWhereItGoesWithItsNu
     ASSERT_NE(point, nullptr);
     const double x = point->x + 3.0;
     const double y = point->y + 25.0;
-    auto* copy = new CNode(point->number, x, y, CNode::kMarked);
-    copy->seqNo = CBlockDoc::kPendingReplace;
-    view_->StorePendingPoint(point->number - 1, copy);
-    view_->m_nPendingKind = CNode::kGround;
+    section::PointRecord copy;
+    copy.number = point->number;
+    copy.x = x;
+    copy.y = y;
+    view_->m_pendingEdit =
+        std::make_unique<section::PendingPointEdit>(section::PendingPointEdit::kGroundPoints);
+    view_->m_pendingEdit->Put(point->number - 1, section::PendingPointEdit::Change::kReplace, copy);
     view_->m_display.numbers[kNumberNode].draw = 1;
     Redraw();
     EXPECT_EQ(Pixel(x, y), view_->m_crHighlight);

@@ -136,6 +136,44 @@ TEST_F(PointTableTest, AMoveByXMovesOnlyTheSelectedGroundPoints) {
     EXPECT_DOUBLE_EQ(site->x, siteX);
 }
 
+// The measurement table cut down to point 1, then a new row: the new point comes in as
+// number 2 with its name on the confirming click.
+TEST_F(PointTableTest, ANewRowAfterTheTableWasCutToItsFirstPointIsAdded) {
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        auto& table = dynamic_cast<CGridDlg&>(dialog);
+        while (table.m_nRows > 1) {
+            CObject* last = table.RowAt(table.m_nRows);
+            table.m_rows.RemoveAt(table.m_rows.Find(last));
+            delete last;
+            --table.m_nRows;
+        }
+        PressOk(table);
+    });
+    ASSERT_TRUE(view_->RouteCommand(ID_INPUT_MEASURE_POINTS));
+    view_->OnLButtonDown(0, CPoint(20, 20));
+    ASSERT_EQ(Model().MeasurementPoints().GetCount(), 1);
+    ASSERT_NE(Point(Model().MeasurementPoints(), 1), nullptr);
+
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        auto& table = dynamic_cast<CGridDlg&>(dialog);
+        CGridData* row = table.Columns().NewRow();
+        row->RealCell(0) = 60.0;
+        row->RealCell(1) = 80.0;
+        row->TextCell(0) = "K-NEW";
+        table.m_rows.AddTail(row);
+        ++table.m_nRows;
+        PressOk(table);
+    });
+    ASSERT_TRUE(view_->RouteCommand(ID_INPUT_MEASURE_POINTS));
+    ASSERT_TRUE(view_->HasPendingPoints());
+    view_->OnLButtonDown(0, CPoint(20, 20));
+    const CNode* added = Point(Model().MeasurementPoints(), 2);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->name, CString("K-NEW"));
+    EXPECT_DOUBLE_EQ(added->x, 60.0);
+    EXPECT_EQ(Model().MeasurementPoints().GetCount(), 2);
+}
+
 // The tree after a slip line was made: renaming, hiding, deleting the slip line and a boundary
 // point, and "delete all", each with the objects in the view's selection first.
 TEST_F(PointTableTest, TheTreeNeverLeavesTheViewHoldingWhatItDeleted) {
@@ -209,7 +247,7 @@ TEST_F(PointTableTest, TheConfirmationFigureDropsAPendingRemovalWithEveryMark) {
     EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"点座標の変更が無効になりますが、よろしいですか？"));
     EXPECT_FALSE(view_->HasPendingPoints());
     EXPECT_EQ(view_->ModalFigure(), nullptr);
-    EXPECT_EQ(view_->m_mapFigure.GetCount(), 0);
+    EXPECT_EQ(view_->m_pendingEdit ? view_->m_pendingEdit->Copies().size() : 0U, 0U);
     EXPECT_EQ(Model().GroundPoints().GetCount(), points);
     EXPECT_EQ(Model().GroundLines().GetCount(), lines);
     for (auto [key, point] : platform::MapEntries<CNode>(Model().GroundPoints())) {

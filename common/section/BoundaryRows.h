@@ -1,0 +1,21 @@
+#pragma once
+// The checks of a boundary-point table row that both section programs make. A row's flag
+// says its kind: 0 inner, 1 left and 2 right ground-surface boundary point (kind = flag + 2);
+// a ground-surface boundary point needs only its X, as it lies where the ground line
+// crosses the vertical through X. Each check shows its message and returns FALSE on the
+// first fault; position is the row's place in the table (from 1), as the messages quote it.
+
+#include "common/records/CoordinateRows.h"
+
+#include <vector>
+
+namespace section {
+
+// The row has its coordinates (X; Y too for an inner boundary point) and a flag 0 to 2.
+BOOL CheckBoundaryRowFields(const CoordinateRow& row, int position);
+// The row's X lies within the model's X range (bounds inside) when the range is set.
+BOOL CheckBoundaryRowRange(const CoordinateRow& row, int position, double minX, double maxX);
+// At most one boundary point of each kind, left tested first, then right, then inner.
+BOOL CheckBoundaryKindCounts(const std::vector<CoordinateRow>& rows);
+
+} // namespace section
