@@ -85,6 +85,11 @@ PlotCommandReader::PlotCommandReader(PlotDrawing& drawing, int page) : drawing_(
 PlotPageSummary PlotCommandReader::ReadPage(std::string_view bytes) {
     PlotPageSummary summary;
     summary.foreignBytes = HoldsForeignBytes(bytes);
+    // Room for the page's items at once (most lines make one): a list grown by doubling
+    // copies itself into fresh memory again and again, each page of it a fault.
+    const auto lineCount = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+    PlotItemList& items = drawing_.Page(page_).m_items;
+    items.reserve(items.size() + std::min(lineCount, PlotDrawing::kPrimaryListLimit - items.size()));
     PlotLines lines(bytes);
     std::string_view line;
     while (lines.Next(line)) {
