@@ -31,6 +31,7 @@ void CDxfPointIndex::Reset(double searchDistance) {
     entries_.clear();
     slots_.clear();
     usedSlots_ = 0;
+    filter_.clear();
 }
 
 std::int64_t CDxfPointIndex::CellOf(double value) const {
@@ -57,12 +58,25 @@ std::size_t CDxfPointIndex::SlotOf(std::uint64_t key) const {
     return slot;
 }
 
+// The filter takes the key's high bits, the table its low bits: the two stay independent.
+bool CDxfPointIndex::MayHold(std::uint64_t key) const {
+    const std::size_t bit = static_cast<std::size_t>(key >> 32) & (filter_.size() * 64 - 1);
+    return (filter_[bit / 64] >> (bit % 64) & 1U) != 0;
+}
+
+void CDxfPointIndex::EnterIntoFilter(std::uint64_t key) {
+    const std::size_t bit = static_cast<std::size_t>(key >> 32) & (filter_.size() * 64 - 1);
+    filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+}
+
 void CDxfPointIndex::GrowTable() {
     std::vector<Slot> old = std::move(slots_);
     slots_.assign(std::max<std::size_t>(64, old.size() * 2), Slot{0, -1});
+    filter_.assign(slots_.size() / 8, 0); // eight bits per slot
     for (const Slot& taken : old) {
         if (taken.head >= 0) {
             slots_[SlotOf(taken.key)] = taken;
+            EnterIntoFilter(taken.key);
         }
     }
 }
@@ -79,6 +93,7 @@ void CDxfPointIndex::Add(int index, double x, double y) {
     if (slot.head < 0) {
         slot.key = key;
         ++usedSlots_;
+        EnterIntoFilter(key);
     }
     entries_.push_back({index, slot.head, x, y});
     slot.head = static_cast<int>(entries_.size()) - 1;
@@ -94,10 +109,16 @@ int CDxfPointIndex::FindNearest(double x, double y, double squaredDistance) cons
     const std::int64_t highX = CellOf(x + reach);
     const std::int64_t lowY = CellOf(y - reach);
     const std::int64_t highY = CellOf(y + reach);
+    // A point not found is added next: its cell's slot is fetched while the search goes on.
+    __builtin_prefetch(&slots_[static_cast<std::size_t>(Key(CellOf(x), CellOf(y))) & (slots_.size() - 1)], 1);
     int best = -1;
     for (std::int64_t cx = lowX; cx <= highX; ++cx) {
         for (std::int64_t cy = lowY; cy <= highY; ++cy) {
-            for (int i = slots_[SlotOf(Key(cx, cy))].head; i >= 0; i = entries_[i].next) {
+            const std::uint64_t key = Key(cx, cy);
+            if (!MayHold(key)) {
+                continue;
+            }
+            for (int i = slots_[SlotOf(key)].head; i >= 0; i = entries_[i].next) {
                 const Entry& entry = entries_[i];
                 double ex = entry.x - x;
                 double ey = entry.y - y;

@@ -35,6 +35,10 @@ private:
     // The slot that holds the key, or the empty slot where it belongs.
     std::size_t SlotOf(std::uint64_t key) const;
     void GrowTable();
+    // False when the cell of the key surely holds no point: the filter is an eighth of the
+    // table's size and stays in cache, where most searches of a new point end.
+    bool MayHold(std::uint64_t key) const;
+    void EnterIntoFilter(std::uint64_t key);
 
     double cellSize_ = 1.0;
     double searchDistance_ = 0.0;
@@ -47,4 +51,5 @@ private:
     };
     std::vector<Slot> slots_;
     std::size_t usedSlots_ = 0;
+    std::vector<std::uint64_t> filter_; // one bit per eight slots' worth of key bits
 };

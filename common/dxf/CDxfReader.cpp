@@ -391,6 +391,7 @@ CDxfReader::Outcome CDxfReader::AddVertexPath(int kind) {
     }
     vertices_.clear();
     path_.clear();
+    path_.reserve(kept.size());
     for (std::size_t i = 1; i < kept.size(); ++i) {
         Vertex a = kept[i - 1];
         Vertex b = kept[i];

@@ -20,6 +20,7 @@
 
 #include <functional>
 #include <map>
+#include <memory_resource>
 #include <vector>
 
 namespace merdok {
@@ -172,7 +173,13 @@ public:
     int m_nSiteCount = 0;
     RecordMap<CNode> m_mapBound;
     int m_nBoundCount = 0;
-    std::map<int, CNode*> m_mapAllPoints; // by sequence number; refers only
+
+private:
+    // The all-points index's nodes, pooled as the record maps' are; declared before the index.
+    std::pmr::unsynchronized_pool_resource allPointsPool_;
+
+public:
+    std::pmr::map<int, CNode*> m_mapAllPoints{&allPointsPool_}; // by sequence number; refers only
     int m_nNextSeqNo = 0;
     int m_nLimit[kCountLimitKinds];
 

@@ -31,6 +31,7 @@ GroundLineJoints::GroundLineJoints(const RecordMap<CNode>& points, const RecordM
     for (const auto& [key, point] : points) {
         slots_[static_cast<std::size_t>(TakeSlot(key))].point = point.get();
     }
+    pointCount_ = static_cast<int>(slots_.size());
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         Meet(lines_[i]->GetNode1(), static_cast<int>(i));
         Meet(lines_[i]->GetNode2(), static_cast<int>(i));

@@ -24,6 +24,8 @@ public:
     // Slot of a key (-1 when neither a point nor a line end uses it).
     int SlotOf(int key) const;
     int SlotCount() const { return static_cast<int>(slots_.size()); }
+    // The points have the first slots, in key order.
+    int PointCount() const { return pointCount_; }
     // The point under the slot's key, or null.
     const CNode* PointAt(int slot) const { return slots_[static_cast<std::size_t>(slot)].point; }
     int MeetingCount(int slot) const { return slots_[static_cast<std::size_t>(slot)].count; }
@@ -42,6 +44,7 @@ private:
 
     std::vector<const CLine*> lines_;
     std::vector<Slot> slots_;
+    int pointCount_ = 0;
     // Key to slot: a table over the keys when they are dense (as the editor numbers points),
     // else a hash map.
     std::vector<int> table_;

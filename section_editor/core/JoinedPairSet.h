@@ -14,12 +14,13 @@ public:
     bool Insert(int first, int second);
 
 private:
+    static constexpr std::uint64_t kEmpty = ~std::uint64_t{0};
     static std::uint64_t KeyOf(int first, int second);
     void Grow();
 
-    std::vector<std::uint64_t> keys_;
-    std::vector<char> used_;
+    std::vector<std::uint64_t> keys_; // kEmpty: a free slot
     std::size_t count_ = 0;
+    bool holdsEmptyKey_ = false; // the pair (-1, -1), whose key marks free slots
 };
 
 } // namespace merdok

@@ -159,8 +159,9 @@ BOOL CBlockDoc::CheckGroundLine(std::vector<const CNode*>& order, bool showMessa
     }
     int ends = 0;
     const CNode* start = nullptr;
-    for (const auto& [key, point] : m_mapNode) {
-        const int count = joints.MeetingCount(joints.SlotOf(key));
+    for (int slot = 0; slot < joints.PointCount(); ++slot) {
+        const CNode* point = joints.PointAt(slot);
+        const int count = joints.MeetingCount(slot);
         if (count >= 3) {
             CString message;
             message.Format(u8"地表点番号 %d が不正です !!", point->GetNumber());
@@ -170,7 +171,7 @@ BOOL CBlockDoc::CheckGroundLine(std::vector<const CNode*>& order, bool showMessa
             ++ends;
             if (!start || point->GetX() < start->GetX() ||
                 (point->GetX() == start->GetX() && point->GetY() <= start->GetY())) {
-                start = point.get();
+                start = point;
             }
         }
     }
