@@ -277,7 +277,8 @@ public:
     // A reference path from the analysis file: a bare or relative name lies beside it.
     CString ResolveReferencePath(const CString& name) const;
 
-    // --- the solver input and result files (SolverFiles.cpp) ---
+    // --- the solver input and result files (written by SolverInputWriter, read by SolverResultReader) ---
+    // The input file "<dir><title>.qel" and the result path ".slf"; 1 when the input was written whole.
     int WriteSolverInput(CString& inputPath, CString& resultPath);
     // Blocks read: coefficients (A, B, C) and ranges (x top, x end) appended; 0 on any failure.
     int ReadSolverResult(const char* path, std::vector<std::array<double, 3>>& coefficients,
@@ -390,7 +391,6 @@ private:
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
     int RemoveDroppedPoints(int kind, const std::set<int>& dropped);
-    int WriteSolverSections(CTextFile& file);
     int InsertPointOfKind(double x, double y, int kind, int& key);
 
     // --- members (the analysis file's contents and the model) ---
