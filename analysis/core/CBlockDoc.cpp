@@ -5,6 +5,7 @@
 #include "analysis/core/BlockDivision.h"
 #include "analysis/core/CLine.h"
 #include "analysis/core/CVerrant.h"
+#include "analysis/core/ModelLookup.h"
 #include "analysis/core/PlotSheetWriter.h"
 #include "analysis/core/ReferenceLocation.h"
 #include "analysis/core/SlipLineConstruction.h"
@@ -240,24 +241,25 @@ int CBlockDoc::CheckDataLimit(int count, int limit, int limitIndex) {
     return 0;
 }
 
-int CBlockDoc::NearPointKey(const CMapWordToOb& map, double x, double y) const {
-    for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
-        if ((point->state == 0 || point->state == 1) &&
-            SquaredDistance(x, y, point->x, point->y) <= m_snap.m_dSnap2) {
-            return key + 1;
-        }
-    }
-    return 0;
+DPoint CBlockDoc::GetNodeXY(int key) const {
+    return ModelLookup(*this).GetNodeXY(key);
 }
 
-bool CBlockDoc::IsNearPointOf(const CMapWordToOb& map, double x, double y) const {
-    return NearPointKey(map, x, y) != 0;
+double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key,
+                                  bool endPoints) const {
+    return ModelLookup(*this).FindNearestLine(lines, x, y, key, endPoints);
 }
 
-int CBlockDoc::FindNearbyPoint(double x, double y, int kind) const {
-    const CMapWordToOb& map =
-        kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
-    return NearPointKey(map, x, y);
+CNode* CBlockDoc::FindBoundaryPoint(int kind) const {
+    return ModelLookup(*this).FindBoundaryPoint(kind);
+}
+
+CNode* CBlockDoc::FindPointByName(const CString& name, const CMapWordToOb& points) const {
+    return ModelLookup::FindPointByName(name, points);
+}
+
+int CBlockDoc::FindNearestIntersection(double x, double y, DPoint& point) const {
+    return ModelLookup(*this).FindNearestIntersection(x, y, point);
 }
 
 CLine* CBlockDoc::LineAt(int key) const {
@@ -266,58 +268,6 @@ CLine* CBlockDoc::LineAt(int key) const {
         return nullptr;
     }
     return static_cast<CLine*>(object);
-}
-
-double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key,
-                                  bool endPoints) const {
-    double best = 100000.0;
-    for (auto [lineKey, line] : platform::MapEntries<const CLine>(lines)) {
-        DPoint a = GetNodeXY(line->node1);
-        DPoint b = GetNodeXY(line->node2);
-        if (endPoints && ((a.x == x && a.y == y) || (b.x == x && b.y == y))) {
-            best = 0.0;
-            if (key) {
-                *key = lineKey;
-            }
-        }
-        if (IsBetweenOnMajorAxis(DPoint{x, y}, a, b)) {
-            DPoint foot;
-            double distance = 0.0;
-            double slope = 0.0;
-            double intercept = 0.0;
-            ProjectPointOnSegment(a, b, x, y, ClassifySegment(a.x, a.y, b.x, b.y), foot, distance, slope,
-                                  intercept);
-            if (distance < best) {
-                best = distance;
-                if (key) {
-                    *key = lineKey;
-                }
-            }
-        }
-    }
-    return best;
-}
-
-DPoint CBlockDoc::GetNodeXY(int key) const {
-    return GetPointXY(key, m_mapNode);
-}
-
-DPoint CBlockDoc::GetPointXY(int key, const CMapWordToOb& points) const {
-    CObject* object = nullptr;
-    if (key >= 0 && key <= 0xFFFF && points.Lookup(static_cast<WORD>(key), object)) {
-        const CNode* point = static_cast<const CNode*>(object);
-        return DPoint{point->x, point->y};
-    }
-    return DPoint{m_extents.m_dMinX - 10.0, m_extents.m_dMinY - 10.0};
-}
-
-CNode* CBlockDoc::FindBoundaryPoint(int kind) const {
-    for (auto [key, point] : platform::MapEntries<CNode>(m_mapBound)) {
-        if ((point->state == 0 || point->state == 1) && point->kind == kind && point->inUse == 1) {
-            return point;
-        }
-    }
-    return nullptr;
 }
 
 void CBlockDoc::UpdateMaxNumbers(int kind) {
@@ -346,15 +296,6 @@ void CBlockDoc::MakeVerticalBlockLines(const double* xs, const double* betas, in
         m_listBlockLines.push_back(BlockLineRecord{xs[i], m_extents.m_dMaxY + 0.1 * h, xs[i],
                                                    m_extents.m_dMinY - 0.1 * h, betas[i]});
     }
-}
-
-CNode* CBlockDoc::FindPointByName(const CString& name, const CMapWordToOb& points) const {
-    for (auto [key, point] : platform::MapEntries<CNode>(points)) {
-        if (point->name == name) {
-            return point;
-        }
-    }
-    return nullptr;
 }
 
 BlockDivisionStatus CBlockDoc::MakeBlockLines() {
@@ -397,31 +338,6 @@ void CBlockDoc::AddSlipLine(CVerrant* line) {
     if (windowSide_ && windowSide_->IsTreeDialogOpen()) {
         windowSide_->UpdateSlipLineItem(line->number * 10, line);
     }
-}
-
-int CBlockDoc::FindNearestIntersection(double x, double y, DPoint& point) const {
-    double best = platform::kExtentLimit;
-    bool found = false;
-    const CNode* previous = nullptr;
-    POSITION pos = m_listGroundOrder.GetHeadPosition();
-    while (pos) {
-        const CNode* node = static_cast<const CNode*>(m_listGroundOrder.GetNext(pos));
-        if (previous) {
-            const double xs[3] = {previous->x, node->x, x};
-            const double ys[3] = {previous->y, node->y, 0.0};
-            DPoint crossing;
-            if (IntersectSegmentWithLine(xs, ys, 2, 0.0, 0.0, crossing)) {
-                double d = SquaredDistance(x, y, crossing.x, crossing.y);
-                if (d < best) {
-                    best = d;
-                    point = crossing;
-                    found = true;
-                }
-            }
-        }
-        previous = node;
-    }
-    return found ? 1 : 0;
 }
 
 } // namespace torvan

@@ -209,18 +209,15 @@ public:
     int SlipLineNo() const { return m_nSlipLineNo; }
     void SetSlipLineNo(int number) { m_nSlipLineNo = number; }
 
-    // --- limits and look-ups (CBlockDoc.cpp) ---
+    // --- limits and look-ups (CBlockDoc.cpp; the look-ups are ModelLookup's) ---
     // 1 when count <= limit; otherwise "%sﾃﾞｰﾀの個数が制限を越えています" and 0.
     int CheckDataLimit(int count, int limit, int limitIndex);
-    // Key + 1 of the first near point of the kind (2-4 search all boundary points), 0 when none.
-    int FindNearbyPoint(double x, double y, int kind) const;
     // Squared distance of the nearest line (100000 when none qualifies); key when asked.
     double FindNearestLine(const CMapWordToOb& lines, double x, double y, int* key, bool endPoints) const;
     // Coordinates of a ground-surface point by key; a missing point gives
     // (minimum x - 10, minimum y - 10) of the model extent.
     DPoint GetNodeXY(int key) const;
-    // The same for a point of any map.
-    DPoint GetPointXY(int key, const CMapWordToOb& points) const;
+    // The first boundary point of the kind that is in use, or null.
     CNode* FindBoundaryPoint(int kind) const;
     void UpdateMaxNumbers(int kind);
     int UpdateMaxSlipPointCount() const;
@@ -385,9 +382,6 @@ private:
     bool HasRoomForSplit(int nextLineKey);
     void SplitLineAt(int lineKey, int pointKey);
     void SwitchOffBoundaryPoint(CNode* old);
-    bool IsNearPointOf(const CMapWordToOb& map, double x, double y) const;
-    // Key + 1 of the first point of the map (state 0 or 1) within the snapping distance, else 0.
-    int NearPointKey(const CMapWordToOb& map, double x, double y) const;
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
     int RemoveDroppedPoints(int kind, const std::set<int>& dropped);

@@ -5,6 +5,7 @@
 
 #include "analysis/core/CLine.h"
 #include "analysis/core/CVerrant.h"
+#include "analysis/core/ModelLookup.h"
 #include "common/geometry/CBoundRect.h"
 #include "common/geometry/Geometry.h"
 #include "platform/core/MessageSink.h"
@@ -60,7 +61,7 @@ void CBlockDoc::SplitLineAt(int lineKey, int pointKey) {
 }
 
 int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
-    if (int near = FindNearbyPoint(x, y, CNode::kGround)) {
+    if (int near = ModelLookup(*this).FindNearbyPoint(x, y, CNode::kGround)) {
         key = near - 1;
         return 1;
     }
@@ -75,7 +76,8 @@ int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
     if (onLine && !HasRoomForSplit(m_nLineCount)) {
         return 0;
     }
-    if ((IsNearPointOf(m_mapSite, x, y) || IsNearPointOf(m_mapBound, x, y)) &&
+    if ((ModelLookup(*this).IsNearPointOf(m_mapSite, x, y) ||
+         ModelLookup(*this).IsNearPointOf(m_mapBound, x, y)) &&
         AfxMessageBox(u8"地表点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) !=
             IDYES) {
         return 0;
@@ -89,7 +91,7 @@ int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
 }
 
 int CBlockDoc::InsertSitePoint(double x, double y, int& key) {
-    if (int near = FindNearbyPoint(x, y, CNode::kMeasurement)) {
+    if (int near = ModelLookup(*this).FindNearbyPoint(x, y, CNode::kMeasurement)) {
         key = near - 1;
         return 1;
     }
@@ -97,7 +99,8 @@ int CBlockDoc::InsertSitePoint(double x, double y, int& key) {
     if (!CheckDataLimit(m_mapSite.GetCount() + 1, m_limits.m_nLimit[kSiteLimit], kSiteLimit)) {
         return 0;
     }
-    if ((IsNearPointOf(m_mapNode, x, y) || IsNearPointOf(m_mapBound, x, y)) &&
+    if ((ModelLookup(*this).IsNearPointOf(m_mapNode, x, y) ||
+         ModelLookup(*this).IsNearPointOf(m_mapBound, x, y)) &&
         AfxMessageBox(u8"計測点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) !=
             IDYES) {
         return 0;
@@ -137,7 +140,7 @@ void CBlockDoc::SwitchOffBoundaryPoint(CNode* old) {
 }
 
 int CBlockDoc::InsertBoundaryPoint(double x, double y, int kind, int& key) {
-    if (int near = FindNearbyPoint(x, y, CNode::kInnerBoundary)) {
+    if (int near = ModelLookup(*this).FindNearbyPoint(x, y, CNode::kInnerBoundary)) {
         key = near - 1;
         return 1;
     }
@@ -145,7 +148,8 @@ int CBlockDoc::InsertBoundaryPoint(double x, double y, int kind, int& key) {
     if (!CheckDataLimit(m_mapBound.GetCount() + 1, m_limits.m_nLimit[kBoundLimit], kBoundLimit)) {
         return 0;
     }
-    if ((IsNearPointOf(m_mapNode, x, y) || IsNearPointOf(m_mapSite, x, y)) &&
+    if ((ModelLookup(*this).IsNearPointOf(m_mapNode, x, y) ||
+         ModelLookup(*this).IsNearPointOf(m_mapSite, x, y)) &&
         AfxMessageBox(u8"境界点以外の点が近距離にありますがよろしいですか？", MB_YESNO | MB_ICONQUESTION) !=
             IDYES) {
         return 0;
@@ -245,7 +249,7 @@ int CBlockDoc::AddUniqueNo(std::vector<int>& keys, int key) const {
 int CBlockDoc::InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int,
                                    int keyA, int keyB, int startKey, int endKey, int lineKey,
                                    int& nextLineKey) {
-    if (int near = FindNearbyPoint(crossing.x, crossing.y, CNode::kGround)) {
+    if (int near = ModelLookup(*this).FindNearbyPoint(crossing.x, crossing.y, CNode::kGround)) {
         int key = near - 1;
         if (key != startKey && key != endKey) {
             DPoint p = GetNodeXY(key);
