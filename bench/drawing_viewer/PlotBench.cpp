@@ -20,6 +20,16 @@
 // item cost the bands half their time: each DC now keeps pens and brushes of its own. Median
 // of 10 at load 1.5 (the machine slower than earlier that day: the items on one thread
 // 40 ms): the items in bands 10.4 ms, the page 12.7 ms (before 16.5 ms on a faster day).
+// With every processor taken by eight builds (load 21-24, processes waiting for a processor
+// 89 % of the time), medians of 7: the page in bands 21-29 ms (all its threads' processor time
+// 30 ms), on one thread 22 ms; the bands then hardly run side by side.
+// plot-convert at that load: 127-145 ms run alone, 139-196 ms in this program's loop, against
+// the plain read's 19 ms (before this round 183-205 ms); its processor time over all threads
+// 70 ms (3.7x the plain read's 18.7 ms; before 105 ms): the pages are read on four threads while
+// the item pool has no room for them. The rest is the disk, which the plain read has no part
+// of: each conversion writes and syncs 36 MB (dd of the same bytes with a sync: 40-240 ms on
+// this shared disk), and the rename over the previous conversion's output drops that file's
+// 36 MB of cached pages (17-22 ms; to a new name 0.04 ms).
 
 #include "drawing_viewer/core/CMainDoc.h"
 #include "drawing_viewer/render/BandedDraw.h"
