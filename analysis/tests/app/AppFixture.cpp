@@ -68,6 +68,15 @@ int TorvanAppTest::Close() {
     return TheApp().ExitInstance();
 }
 
+bool TorvanAppTest::StartWithBaseMenu(const std::vector<std::string>& args, const std::string& analysisSlot) {
+    StartBaseMenu(analysisSlot);
+    return !HasFatalFailure() && Start(args);
+}
+
+std::vector<std::string> TorvanAppTest::SampleArguments() const {
+    return {DataFile("sample.slo"), DataFile("sample.sec"), DataFile("sample.dis")};
+}
+
 torvan::CMainFrame* TorvanAppTest::Frame() const {
     return dynamic_cast<torvan::CMainFrame*>(TheApp().m_pMainWnd);
 }

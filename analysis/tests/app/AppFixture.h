@@ -39,6 +39,10 @@ protected:
     void StartBaseMenu(const std::string& analysisSlot = "");
     // Runs the program's start-up with these arguments (UTF-8); the answer of InitInstance.
     bool Start(const std::vector<std::string>& args);
+    // The base menu as StartBaseMenu starts it, then the start-up; false when either fails.
+    bool StartWithBaseMenu(const std::vector<std::string>& args, const std::string& analysisSlot = "");
+    // The sample's analysis file, section model and measurements, as the base menu passes them.
+    std::vector<std::string> SampleArguments() const;
     // Closes the main window as the user would, then runs the shut-down; its exit status.
     int Close();
 

@@ -29,8 +29,7 @@ class BlockLineTableTest : public TorvanAppTest {
 protected:
     void SetUp() override {
         TorvanAppTest::SetUp();
-        StartBaseMenu(DataFile("sample.slo"));
-        ASSERT_TRUE(Start({DataFile("sample.slo"), DataFile("sample.sec"), DataFile("sample.dis")}));
+        ASSERT_TRUE(StartWithBaseMenu(SampleArguments(), DataFile("sample.slo")));
         document_ = Documents().at(0);
         POSITION pos = document_->GetFirstViewPosition();
         view_ = dynamic_cast<CBlockView*>(document_->GetNextView(pos));

@@ -33,8 +33,7 @@ std::vector<std::string> ButtonTexts(torvan::CComboToolBar& bar) {
 }
 
 TEST_F(TorvanAppTest, ToolTextsGoAndComeBackAndTheBarLayoutIsKeptBetweenRuns) {
-    StartBaseMenu();
-    ASSERT_TRUE(Start({}));
+    ASSERT_TRUE(StartWithBaseMenu({}));
     const std::vector<std::string> standard = {Utf8(u8"開く"), Utf8(u8"上書保存"), Utf8(u8"拡大"),
                                                Utf8(u8"縮小"), Utf8(u8"全体表示"), Utf8(u8"表示設定")};
     const std::vector<std::string> editing = {Utf8(u8"選択"),       Utf8(u8"削除"),
@@ -60,8 +59,7 @@ TEST_F(TorvanAppTest, ToolTextsGoAndComeBackAndTheBarLayoutIsKeptBetweenRuns) {
 }
 
 TEST_F(TorvanAppTest, GuideTextsAndCursorPositionReachTheirPanesAndGoWithTheLastDocument) {
-    StartBaseMenu();
-    ASSERT_TRUE(Start({DataFile("sample.slo")}));
+    ASSERT_TRUE(StartWithBaseMenu({DataFile("sample.slo")}));
     section::GuideTexts& texts = section::ProcessGuideTexts();
     texts.prompt = CString(u8">指定位置でｸﾘｯｸ");
     texts.title = CString(u8"描画(D) 地中境界点(B)");

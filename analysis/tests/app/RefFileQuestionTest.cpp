@@ -62,8 +62,7 @@ TEST_F(RefFileQuestionTest, ANewEmptyDocumentReadsTheFilesNamedAtAnyLengthAndAnO
     const std::string disp = (deep / "sample.dis").string();
     ASSERT_GT(section.size(), 100U);
     AnswerQuestions(section, disp);
-    StartBaseMenu();
-    ASSERT_TRUE(Start({}));
+    ASSERT_TRUE(StartWithBaseMenu({}));
     Frame()->RouteCommand(ID_FILE_NEW);
     ASSERT_EQ(asked_, 1);
     ASSERT_EQ(Documents().size(), 1U);

@@ -16,6 +16,8 @@ namespace {
 using platform::Utf8;
 
 const char kInstanceName[] = "Verrant TORVAN 01";
+// The analysis file the base menu named before the run.
+constexpr char8_t kEarlierAnalysis[] = u8"/d/以前の.slo";
 
 TEST_F(TorvanAppTest, WithoutTheBaseMenuNothingStartsAndNothingIsHeld) {
     const struct {
@@ -66,23 +68,22 @@ TEST_F(TorvanAppTest, ASecondStartBringsTheRunningCopyForwardInsteadOfAWindow) {
 }
 
 TEST_F(TorvanAppTest, TheBaseMenusFilesOpenAndNothingSavedLeavesItsSlotAlone) {
-    StartBaseMenu(Utf8(u8"/d/以前の.slo"));
-    ASSERT_TRUE(Start({DataFile("sample.slo"), DataFile("sample.sec"), DataFile("sample.dis")}));
+    ASSERT_TRUE(StartWithBaseMenu(SampleArguments(), Utf8(kEarlierAnalysis)));
     EXPECT_TRUE(CNamedMutex::Exists(kInstanceName));
     ASSERT_EQ(Documents().size(), 1u);
     // The reader took the files without asking: they are the ones the analysis file names.
     EXPECT_EQ(Documents()[0]->Model().GroundPoints().GetCount(), 45) << sink_->LastMessageUtf8();
     EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
     EXPECT_EQ(Close(), 0);
-    EXPECT_EQ(SlotUtf8(process::kAnalysisSlot), Utf8(u8"/d/以前の.slo"));
+    EXPECT_EQ(SlotUtf8(process::kAnalysisSlot), Utf8(kEarlierAnalysis));
     EXPECT_EQ(sink_->MessageCount(), 0);
     EXPECT_FALSE(CNamedMutex::Exists(kInstanceName));
 }
 
 TEST_F(TorvanAppTest, ANewFileOfTheCommandLineIsSavedUnderItsNameAndHandedBack) {
-    StartBaseMenu(Utf8(u8"/d/以前の.slo"));
     const std::string created = DataFile(u8"新しい 解析.slo");
-    ASSERT_TRUE(Start({"@", created, DataFile("sample.sec"), DataFile("sample.dis")}));
+    ASSERT_TRUE(StartWithBaseMenu({"@", created, DataFile("sample.sec"), DataFile("sample.dis")},
+                                  Utf8(kEarlierAnalysis)));
     ASSERT_EQ(Documents().size(), 1u);
     torvan::CTorvanDoc* document = Documents()[0];
     EXPECT_EQ(document->GetPathName(), CString(platform::Utf8ToCp932(created).c_str()));

@@ -50,8 +50,7 @@ protected:
 };
 
 TEST_F(TitleAndSaveTest, CaptionsShowThePathAsItIsAtAnyLength) {
-    StartBaseMenu();
-    ASSERT_TRUE(Start({}));
+    ASSERT_TRUE(StartWithBaseMenu({}));
     // "ア" and "イ" end in the bytes of 'A' and 'C' in CP932: they must stay as they are.
     const std::string japanese = CopySample("DATA", Utf8(u8"アイ.SLO"));
     const std::string deep = CopySample(
@@ -76,8 +75,7 @@ TEST_F(TitleAndSaveTest, CaptionsShowThePathAsItIsAtAnyLength) {
 }
 
 TEST_F(TitleAndSaveTest, SaveAsWritesTheNewFileRetitlesAndReachesRecentFilesAndTheBaseMenu) {
-    StartBaseMenu(DataFile("sample.slo"));
-    ASSERT_TRUE(Start({DataFile("sample.slo"), DataFile("sample.sec"), DataFile("sample.dis")}));
+    ASSERT_TRUE(StartWithBaseMenu(SampleArguments(), DataFile("sample.slo")));
     const std::string copy = DataFile(u8"写し B.slo");
     AnswerFileDialog(copy);
     Frame()->RouteCommand(ID_FILE_SAVE_AS);
@@ -108,8 +106,7 @@ TEST_F(TitleAndSaveTest, SaveAsWritesTheNewFileRetitlesAndReachesRecentFilesAndT
 }
 
 TEST_F(TitleAndSaveTest, ClosingAChangedDocumentAsksAndCancelKeepsIt) {
-    StartBaseMenu();
-    ASSERT_TRUE(Start({DataFile("sample.slo")}));
+    ASSERT_TRUE(StartWithBaseMenu({DataFile("sample.slo")}));
     torvan::CTorvanDoc* document = Documents().at(0);
     document->Model().SetModifiedFlag();
     sink_->QueueAnswer(IDCANCEL);
@@ -127,8 +124,7 @@ TEST_F(TitleAndSaveTest, ClosingAChangedDocumentAsksAndCancelKeepsIt) {
 
 // A file that ends early opens no window: the message is the only answer.
 TEST_F(TitleAndSaveTest, AFileThatEndsEarlyOpensNothing) {
-    StartBaseMenu();
-    ASSERT_TRUE(Start({}));
+    ASSERT_TRUE(StartWithBaseMenu({}));
     const std::string text = testsupport::ReadBytes(fs::u8path(DataFile("sample.slo")));
     const std::string cut = DataFile("cut.slo");
     testsupport::WriteBytes(fs::u8path(cut), text.substr(0, text.find("QOBRE")));
@@ -143,8 +139,7 @@ TEST_F(TitleAndSaveTest, AFileThatEndsEarlyOpensNothing) {
 // last document closed the main window shows no document's caption or method; an unsaved
 // document is asked about by the name its caption shows.
 TEST_F(TitleAndSaveTest, NothingStaleAfterTheWindowsClose) {
-    StartBaseMenu();
-    ASSERT_TRUE(Start({DataFile("sample.slo")}));
+    ASSERT_TRUE(StartWithBaseMenu({DataFile("sample.slo")}));
     Frame()->RouteCommand(ID_FILE_NEW);
     ASSERT_EQ(Documents().size(), 2u);
     torvan::CTorvanDoc* sample = Documents()[0];
