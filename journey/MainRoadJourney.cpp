@@ -8,7 +8,6 @@
 #include "analysis/app/CGridDlg1.h"
 #include "analysis/app/CTorvanApp.h"
 #include "analysis/app/CTorvanDoc.h"
-#include "common/ui/section/CViewBase.h"
 #include "common/ui/table/CGridCellEdit.h"
 #include "drawing_viewer/app/CMainView.h"
 #include "drawing_viewer/app/CStringInputDlg.h"
@@ -27,7 +26,6 @@
 #include "common/process/ChildLauncher.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
-#include "platform/ui/CClientDC.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
@@ -65,6 +63,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testsupport::ChooseMenu;
+using testsupport::ClickModelPoint;
 
 std::string Utf8Of(const CString& cp932) {
     return platform::Cp932ToUtf8(cp932.GetString());
@@ -81,11 +80,6 @@ std::string Slot(int controlId) {
                                                                                               : "";
 }
 
-// Text that iconv reads as CP932 (a file the programs wrote is never cut inside a character).
-bool ReadsAsCp932(const fs::path& path) {
-    return testsupport::RunTool({"iconv", "-f", "CP932", "-t", "UTF-8", path.string()}).exitCode == 0;
-}
-
 fs::path OnlyFile(const fs::path& folder, const std::string& extension) {
     for (const auto& entry : fs::directory_iterator(folder)) {
         if (entry.path().extension() == extension) {
@@ -100,18 +94,6 @@ pid_t ProcessId(const std::string& text) {
     pid_t pid = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), pid);
     return error == std::errc() && end == text.data() + text.size() ? pid : 0;
-}
-
-// The pointer moves onto the model point and the button goes down and up there.
-void Click(CViewBase& view, double x, double y, Qt::MouseButton button = Qt::LeftButton) {
-    CPoint device = view.WorldToLogical(x, y);
-    {
-        CClientDC dc(&view);
-        view.OnPrepareDC(&dc);
-        dc.LPtoDP(&device);
-    }
-    QWidget* canvas = view.GetCanvasWidget();
-    testsupport::ClickAt(*canvas, device.x, device.y, button);
 }
 
 // A click on the drawing surface (beside the view's scroll bars) at a paper point.
@@ -275,19 +257,19 @@ protected:
         auto& model = view->GetDocument()->Model();
         ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"連続線"}));
         for (const auto& [x, y] : {std::pair{10.0, 70.0}, {70.0, 50.0}, {130.0, 40.0}, {190.0, 20.0}}) {
-            Click(*view, x, y);
+            ClickModelPoint(*view, x, y);
         }
-        Click(*view, 190.0, 20.0, Qt::RightButton);
+        ClickModelPoint(*view, 190.0, 20.0, Qt::RightButton);
         EXPECT_EQ(model.m_LineList.GetCount(), 3) << sink_.LastMessageUtf8();
         ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"計測点"}));
         for (const auto& [x, y] : {std::pair{40.0, 62.0}, {100.0, 47.0}, {160.0, 32.0}}) {
-            Click(*view, x, y);
+            ClickModelPoint(*view, x, y);
         }
         EXPECT_EQ(model.m_mapSite.GetCount(), 3) << sink_.LastMessageUtf8();
-        testsupport::AnswerFileDialog(sec.string());
-        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"名前を付けて保存..."}));
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"名前を付けて保存..."},
+                               testsupport::FileDialogAnswer(sec.string())));
         ASSERT_TRUE(fs::exists(sec)) << sink_.LastMessageUtf8();
-        EXPECT_TRUE(ReadsAsCp932(sec));
+        EXPECT_EQ(testsupport::ReadCp932(sec.string()).exitCode, 0);
         EXPECT_TRUE(run.Quit());
         EXPECT_EQ(Slot(process::kSectionModelSlot), sec.string());
     }
@@ -318,8 +300,7 @@ protected:
         run.RunToEnd({"@", Cp932Of(dis), Cp932Of(sec)});
         EXPECT_TRUE(closed) << sink_.LastMessageUtf8();
         ASSERT_TRUE(fs::exists(dis)) << sink_.LastMessageUtf8();
-        const testsupport::ToolRun text =
-            testsupport::RunTool({"iconv", "-f", "CP932", "-t", "UTF-8", dis.string()});
+        const testsupport::ToolRun text = testsupport::ReadCp932(dis.string());
         EXPECT_EQ(text.exitCode, 0);
         EXPECT_NE(text.output.find("2026,10,1"), std::string::npos) << text.output;
         EXPECT_NE(text.output.find("12.50"), std::string::npos) << text.output;
@@ -354,20 +335,21 @@ protected:
         // Each click opens the point's dialog with the place clicked; OK takes it.
         ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"左地表境界点"}));
         platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
-        Click(*view, 20.0, 70.0 - 10.0 / 3.0);
+        ClickModelPoint(*view, 20.0, 70.0 - 10.0 / 3.0);
         ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"右地表境界点"}));
         platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
-        Click(*view, 180.0, 20.0 + 10.0 / 3.0);
+        ClickModelPoint(*view, 180.0, 20.0 + 10.0 / 3.0);
         ASSERT_EQ(model.BoundaryPoints().GetCount(), 2) << sink_.LastMessageUtf8();
         const int before = static_cast<int>(model.SlipLines().GetCount());
 
-        AnswerMethod(torvan::CBlockDoc::kParallel, torvan::CAnalysisMethodDlg::kOptionWeighted);
-        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
+        ASSERT_TRUE(ChooseMenu(
+            frame, {u8"ﾌｧｲﾙ", u8"解析実行..."},
+            MethodAnswer(torvan::CBlockDoc::kParallel, torvan::CAnalysisMethodDlg::kOptionWeighted)));
         EXPECT_EQ(model.SlipLines().GetCount(), before + 1) << sink_.LastMessageUtf8();
 
         sink_.QueueAnswer(IDYES); // go on with the block lines as they are
-        AnswerMethod(torvan::CBlockDoc::kPolynomial, 0);
-        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
+        ASSERT_TRUE(
+            ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}, MethodAnswer(torvan::CBlockDoc::kPolynomial, 0)));
         ASSERT_NE(view->BlockLineTable(), nullptr) << sink_.LastMessageUtf8();
         // The table's OK runs the solver.
         dynamic_cast<QAbstractButton&>(*view->BlockLineTable()->GetDlgItemWidget(IDOK)).click();
@@ -376,21 +358,19 @@ protected:
         EXPECT_EQ(model.SlipLines().GetCount(), before + 2) << sink_.LastMessageUtf8();
 
         // The section with its slip lines as DXF beside the analysis file, under the name offered.
-        platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
-        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ出力..."}));
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ出力..."}, testsupport::PressOk));
         ASSERT_FALSE(OnlyFile(folder_, ".dxf").empty()) << sink_.LastMessageUtf8();
         if (testsupport::EzdxfAvailable()) {
             EXPECT_EQ(testsupport::EzdxfAuditProblems(folder_.string()), "");
         }
 
         ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"上書き保存"}));
-        EXPECT_TRUE(ReadsAsCp932(slo));
+        EXPECT_EQ(testsupport::ReadCp932(slo.string()).exitCode, 0);
 
-        platform::DialogScript::Queue([](CDialog& dialog) {
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"作図実行..."}, [](CDialog& dialog) {
             dialog.SetDlgItemText(torvan::CDrawingRunDlg::kTitle1, CString(u8"本線"));
             dialog.RouteCommand(torvan::CDrawingRunDlg::kRunButton);
-        });
-        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"作図実行..."}));
+        }));
         EXPECT_FALSE(OnlyFile(folder_, ".p00").empty()) << sink_.LastMessageUtf8();
         EXPECT_TRUE(run.Quit());
         // The drawing run started the viewer on the index it wrote. That viewer ends at once,
@@ -442,18 +422,10 @@ protected:
         }
         EXPECT_TRUE(added) << sink_.LastMessageUtf8();
 
-        platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
-        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}));
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}, testsupport::PressOk));
         const fs::path pdf = OnlyFile(folder_, ".pdf");
         ASSERT_FALSE(pdf.empty()) << sink_.LastMessageUtf8();
-        const fs::path image = work_.Path() / "drawing";
-        const testsupport::ToolRun render =
-            testsupport::RunTool({"pdftoppm", "-f", "1", "-l", "1", "-r", "20", "-gray", "-singlefile",
-                                  pdf.string(), image.string()});
-        ASSERT_EQ(render.exitCode, 0) << render.output;
-        const std::string pgm = testsupport::ReadBytes(work_.Path() / "drawing.pgm");
-        EXPECT_NE(pgm.find_first_not_of('\xff', pgm.size() / 4), std::string::npos)
-            << "the drawing prints blank";
+        EXPECT_TRUE(testsupport::PdfPagePrinted(pdf.string(), 1, 20)) << "the drawing prints blank";
         sink_.QueueAnswer(IDNO); // the added text is not kept as a figure file
         EXPECT_TRUE(run.Quit());
         // The drawing run's files go with the viewer it started.
@@ -464,29 +436,29 @@ protected:
     void ListViewer(InstalledSuite& suite) {
         const fs::path log = OnlyFile(folder_, ".log");
         ASSERT_FALSE(log.empty());
-        EXPECT_TRUE(ReadsAsCp932(log));
+        EXPECT_EQ(testsupport::ReadCp932(log.string()).exitCode, 0);
         wenux::CWenuxApp app;
         app.SetProgramDirectory(Cp932Of(suite.Bin()), "wenux");
         testsupport::ProgramRun run(app);
         ASSERT_TRUE(run.Start());
         CFrameWnd& frame = *run.MainFrame();
-        testsupport::AnswerFileDialog(log.string());
-        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}));
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}, testsupport::FileDialogAnswer(log.string())));
         auto* view = dynamic_cast<wenux::CMainListView*>(frame.GetActiveFrame()->GetActiveView());
         ASSERT_NE(view, nullptr) << sink_.LastMessageUtf8();
         EXPECT_GT(view->Index().LineCount(), 10);
         EXPECT_TRUE(run.Quit());
     }
 
-    static void AnswerMethod(int method, int option) {
-        platform::DialogScript::Queue([method, option](CDialog& dialog) {
+    // The analysis command's method dialog answered with a method (and an option ticked).
+    static platform::DialogScript::Answer MethodAnswer(int method, int option) {
+        return [method, option](CDialog& dialog) {
             dialog.CheckDlgButton(torvan::CAnalysisMethodDlg::kMethodFirst + method, 1);
             dialog.RouteCommand(torvan::CAnalysisMethodDlg::kMethodFirst + method);
             if (option) {
                 dialog.CheckDlgButton(option, 1);
             }
             dialog.OnOK();
-        });
+        };
     }
 
     testsupport::TempDir work_;

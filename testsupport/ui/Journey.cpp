@@ -1,8 +1,12 @@
 #include "testsupport/ui/Journey.h"
 
+#include "platform/core/NumberFormat.h"
+#include "platform/ui/CDialog.h"
 #include "platform/ui/CFileDialog.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
+#include "testsupport/FileBytes.h"
+#include "testsupport/TempDir.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -25,6 +29,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace testsupport {
 
@@ -142,18 +147,54 @@ void AnswerWithName(CDialog& dialog, const std::string& path) {
 
 bool ChooseMenuAlong(CFrameWnd& frame, const std::vector<const char*>& labels);
 
-} // namespace
+// Queues answer, chooses the item and tells whether the dialog it opened took the answer.
+bool ChooseMenuAnswering(CFrameWnd& frame, const std::vector<const char*>& labels,
+                         const platform::DialogScript::Answer& answer) {
+    auto answered = std::make_shared<bool>(false);
+    platform::DialogScript::Queue([answer, answered](CDialog& dialog) {
+        *answered = true;
+        answer(dialog);
+    });
+    if (!ChooseMenuAlong(frame, labels)) {
+        return false;
+    }
+    if (!*answered) {
+        std::string path;
+        for (const char* label : labels) {
+            path += std::string(path.empty() ? "" : " > ") + label;
+        }
+        ADD_FAILURE() << "menu " << path << " opened no dialog to answer";
+        return false;
+    }
+    return true;
+}
 
-bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char8_t*> labels) {
+std::vector<const char*> PlainLabels(std::initializer_list<const char8_t*> labels) {
     std::vector<const char*> plain;
     for (const char8_t* label : labels) {
         plain.push_back(reinterpret_cast<const char*>(label));
     }
-    return ChooseMenuAlong(frame, plain);
+    return plain;
+}
+
+} // namespace
+
+bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char8_t*> labels) {
+    return ChooseMenuAlong(frame, PlainLabels(labels));
 }
 
 bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char*> labels) {
     return ChooseMenuAlong(frame, std::vector<const char*>(labels));
+}
+
+bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char8_t*> labels,
+                const platform::DialogScript::Answer& answer) {
+    return ChooseMenuAnswering(frame, PlainLabels(labels), answer);
+}
+
+bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char*> labels,
+                const platform::DialogScript::Answer& answer) {
+    return ChooseMenuAnswering(frame, std::vector<const char*>(labels), answer);
 }
 
 namespace {
@@ -206,8 +247,19 @@ bool ChooseMenuAlong(CFrameWnd& frame, const std::vector<const char*>& labels) {
 
 } // namespace
 
+platform::DialogScript::Answer FileDialogAnswer(const std::string& path) {
+    return [path](CDialog& dialog) { AnswerWithName(dialog, path); };
+}
+
 void AnswerFileDialog(const std::string& path) {
-    platform::DialogScript::Queue([path](CDialog& dialog) { AnswerWithName(dialog, path); });
+    platform::DialogScript::Queue(FileDialogAnswer(path));
+}
+
+void PressOk(CDialog& dialog) {
+    if (QWidget* ok = dialog.GetDlgItemWidget(IDOK)) {
+        ok->setFocus();
+    }
+    dialog.OnOK();
 }
 
 bool DropFiles(QWidget& target, const std::vector<std::string>& paths) {
@@ -267,6 +319,37 @@ ToolRun RunTool(const std::vector<std::string>& command) {
     }
     run.output = process.readAll().toStdString();
     return run;
+}
+
+ToolRun ReadCp932(const std::string& path) {
+    return RunTool({"iconv", "-f", "CP932", "-t", "UTF-8", path});
+}
+
+int PdfPageCount(const std::string& pdf) {
+    const ToolRun info = RunTool({"pdfinfo", pdf});
+    const std::string lines = "\n" + info.output;
+    const std::size_t label = lines.find("\nPages:");
+    int pages = -1;
+    if (info.exitCode != 0 || label == std::string::npos ||
+        !platform::ScanInt(lines.c_str() + label + 7, pages)) {
+        ADD_FAILURE() << "pdfinfo reads no page count of " << pdf << ":\n" << info.output;
+        return -1;
+    }
+    return pages;
+}
+
+bool PdfPagePrinted(const std::string& pdf, int page, int dpi) {
+    TempDir images("pdf-page");
+    const std::string image = images.File("page");
+    const std::string number = std::to_string(page);
+    const ToolRun render = RunTool({"pdftoppm", "-f", number, "-l", number, "-r", std::to_string(dpi),
+                                    "-gray", "-singlefile", pdf, image});
+    if (render.exitCode != 0) {
+        ADD_FAILURE() << "pdftoppm renders no page " << page << " of " << pdf << ":\n" << render.output;
+        return false;
+    }
+    const std::string pgm = ReadBytes(image + ".pgm");
+    return pgm.find_first_not_of('\xff', pgm.size() / 4) != std::string::npos;
 }
 
 void Settle() {

@@ -23,7 +23,6 @@
 #include "platform/core/CodePage.h"
 #include "platform/core/MapEntries.h"
 #include "platform/core/RecordingSink.h"
-#include "platform/ui/CClientDC.h"
 #include "platform/ui/DialogScript.h"
 #include "testsupport/DxfAudit.h"
 #include "testsupport/TempDir.h"
@@ -31,7 +30,6 @@
 #include "testsupport/ui/ProgramRun.h"
 
 #include <QApplication>
-#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 #include <cstdlib>
@@ -44,42 +42,18 @@ namespace {
 
 namespace fs = std::filesystem;
 using testsupport::ChooseMenu;
-
-// The pointer moves onto the model point and the left button goes down and up there.
-void Click(CBlockView& view, double x, double y) {
-    QWidget* canvas = view.GetCanvasWidget();
-    CPoint device = view.WorldToLogical(x, y);
-    {
-        CClientDC dc(&view);
-        view.OnPrepareDC(&dc);
-        dc.LPtoDP(&device);
-    }
-    const QPointF at(device.x, device.y);
-    const QPointF global = canvas->mapToGlobal(at);
-    QMouseEvent move(QEvent::MouseMove, at, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(canvas, &move);
-    QApplication::sendEvent(canvas, &press);
-    QApplication::sendEvent(canvas, &release);
-    QApplication::processEvents();
-}
-
-void PressOk(CDialog& dialog) {
-    dialog.GetDlgItemWidget(IDOK)->setFocus();
-    dialog.OnOK();
-}
+using testsupport::PressOk;
 
 // The analysis command's method dialog answered with a method (and the weighted average).
-void ChooseMethod(int method) {
-    platform::DialogScript::Queue([method](CDialog& dialog) {
+platform::DialogScript::Answer MethodAnswer(int method) {
+    return [method](CDialog& dialog) {
         dialog.CheckDlgButton(CAnalysisMethodDlg::kMethodFirst + method, 1);
         dialog.RouteCommand(CAnalysisMethodDlg::kMethodFirst + method);
         if (method != CBlockDoc::kPolynomial) {
             dialog.CheckDlgButton(CAnalysisMethodDlg::kOptionWeighted, 1);
         }
         PressOk(dialog);
-    });
+    };
 }
 
 int InnerBoundaryPoints(const CBlockDoc& model) {
@@ -88,10 +62,6 @@ int InnerBoundaryPoints(const CBlockDoc& model) {
         count += point->kind == CNode::kInnerBoundary && point->inUse ? 1 : 0;
     }
     return count;
-}
-
-std::string Last(const platform::RecordingSink& sink) {
-    return sink.MessagesUtf8().empty() ? std::string() : sink.LastMessageUtf8();
 }
 
 TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
@@ -124,10 +94,10 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     ASSERT_TRUE(run.Start());
     auto& frame = dynamic_cast<CMainFrame&>(*run.MainFrame());
 
-    testsupport::AnswerFileDialog((work.Path() / "sample.slo").string());
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."},
+                           testsupport::FileDialogAnswer((work.Path() / "sample.slo").string())));
     CBlockView* view = frame.ActiveBlockView();
-    ASSERT_NE(view, nullptr) << Last(sink);
+    ASSERT_NE(view, nullptr) << sink.LastMessageUtf8();
     CBlockDoc& model = view->GetDocument()->Model();
     ASSERT_EQ(model.GroundPoints().GetCount(), 45);
 
@@ -135,8 +105,8 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     // point dialog as offered.
     ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"地中境界点"}));
     platform::DialogScript::Queue(PressOk);
-    Click(*view, 80.0, 50.0);
-    EXPECT_EQ(InnerBoundaryPoints(model), 1) << Last(sink);
+    testsupport::ClickModelPoint(*view, 80.0, 50.0);
+    EXPECT_EQ(InnerBoundaryPoints(model), 1) << sink.LastMessageUtf8();
     platform::DialogScript::Queue([](CDialog& dialog) {
         dialog.SetDlgItemText(CCoordInputDlg::kX, "100");
         dialog.SetDlgItemText(CCoordInputDlg::kY, "45");
@@ -145,61 +115,53 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     platform::DialogScript::Queue(PressOk);
     QTest::keyClick(view->GetCanvasWidget(), Qt::Key_Tab);
     QApplication::processEvents();
-    EXPECT_GE(model.BoundaryPoints().GetCount(), 3) << Last(sink);
+    EXPECT_GE(model.BoundaryPoints().GetCount(), 3) << sink.LastMessageUtf8();
 
     // The polynomial method on block lines clicked while its table is open (one between each
     // pair of measured blocks), then the two polygon methods.
-    ChooseMethod(CBlockDoc::kPolynomial);
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}, MethodAnswer(CBlockDoc::kPolynomial)));
     CGridDlg1* table = view->BlockLineTable();
-    ASSERT_NE(table, nullptr) << Last(sink);
+    ASSERT_NE(table, nullptr) << sink.LastMessageUtf8();
     for (double x : {66.0, 90.0, 114.0}) {
-        Click(*view, x, 40.0);
+        testsupport::ClickModelPoint(*view, x, 40.0);
     }
-    EXPECT_EQ(model.BlockLineMap().size(), 3u) << Last(sink);
+    EXPECT_EQ(model.BlockLineMap().size(), 3u) << sink.LastMessageUtf8();
     sink.QueueAnswer(IDYES);
     PressOk(*table);
     testsupport::Settle();
-    ASSERT_EQ(model.SlipLines().GetCount(), 1) << Last(sink);
+    ASSERT_EQ(model.SlipLines().GetCount(), 1) << sink.LastMessageUtf8();
     EXPECT_EQ(static_cast<const CVerrant*>(model.SlipLines().GetTail())->method, CBlockDoc::kPolynomial);
     for (int method : {CBlockDoc::kParallel, CBlockDoc::kRotation}) {
         const int before = model.SlipLines().GetCount();
-        ChooseMethod(method);
-        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}));
-        EXPECT_EQ(model.SlipLines().GetCount(), before + 1) << Last(sink);
+        ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"解析実行..."}, MethodAnswer(method)));
+        EXPECT_EQ(model.SlipLines().GetCount(), before + 1) << sink.LastMessageUtf8();
     }
     const int slipLines = model.SlipLines().GetCount();
 
     // The drawing run writes the plot files beside the analysis file (the viewer is not beside
     // the test: the launcher says so).
-    platform::DialogScript::Queue([](CDialog& dialog) { dialog.RouteCommand(CDrawingRunDlg::kRunButton); });
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"作図実行..."}));
-    EXPECT_TRUE(fs::exists(work.Path() / "sample.p00")) << Last(sink);
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"作図実行..."},
+                           [](CDialog& dialog) { dialog.RouteCommand(CDrawingRunDlg::kRunButton); }));
+    EXPECT_TRUE(fs::exists(work.Path() / "sample.p00")) << sink.LastMessageUtf8();
     EXPECT_TRUE(fs::exists(work.Path() / "sample.p01"));
 
     // No printer: the page goes to a PDF beside the analysis file.
     sink.QueueAnswer(IDYES);
     ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}));
     const fs::path pdf = work.Path() / "sample.slo.pdf";
-    ASSERT_TRUE(fs::exists(pdf)) << Last(sink);
-    const testsupport::ToolRun info = testsupport::RunTool({"pdfinfo", pdf.string()});
-    EXPECT_EQ(info.exitCode, 0) << info.output;
-    const std::size_t pages = info.output.find("Pages:");
-    ASSERT_NE(pages, std::string::npos) << info.output;
-    EXPECT_EQ(std::stoi(info.output.substr(pages + 6)), 1) << info.output;
+    ASSERT_TRUE(fs::exists(pdf)) << sink.LastMessageUtf8();
+    EXPECT_EQ(testsupport::PdfPageCount(pdf.string()), 1);
 
     const std::string dxf = (exports.Path() / "section.dxf").string();
-    platform::DialogScript::Queue([&dxf](CDialog& dialog) {
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ出力..."}, [&dxf](CDialog& dialog) {
         dialog.SetDlgItemText(COutputFileDlg::kPathEdit, CString(platform::Utf8ToCp932(dxf).c_str()));
         PressOk(dialog);
-    });
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ出力..."}));
-    ASSERT_TRUE(fs::exists(dxf)) << Last(sink);
+    }));
+    ASSERT_TRUE(fs::exists(dxf)) << sink.LastMessageUtf8();
     EXPECT_EQ(testsupport::EzdxfAuditProblems(exports.Path().string()), "");
 
-    testsupport::AnswerFileDialog(saved);
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"名前を付けて保存..."}));
-    ASSERT_TRUE(fs::exists(fs::u8path(saved))) << Last(sink);
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"名前を付けて保存..."}, testsupport::FileDialogAnswer(saved)));
+    ASSERT_TRUE(fs::exists(fs::u8path(saved))) << sink.LastMessageUtf8();
     const int groundPoints = model.GroundPoints().GetCount();
     const int sites = model.MeasurementPoints().GetCount();
     const int records = model.Displacements().GetCount();
@@ -211,7 +173,7 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     const std::string recent = "1 " + saved;
     ASSERT_TRUE(ChooseMenu(frame, {platform::Utf8(u8"ﾌｧｲﾙ").c_str(), recent.c_str()}));
     CBlockView* again = frame.ActiveBlockView();
-    ASSERT_NE(again, nullptr) << Last(sink);
+    ASSERT_NE(again, nullptr) << sink.LastMessageUtf8();
     const CBlockDoc& reopened = again->GetDocument()->Model();
     EXPECT_EQ(reopened.GroundPoints().GetCount(), groundPoints);
     EXPECT_EQ(reopened.MeasurementPoints().GetCount(), sites);

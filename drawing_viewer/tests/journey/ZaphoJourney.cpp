@@ -14,7 +14,6 @@
 #include "platform/ui/DialogScript.h"
 #include "platform/ui/QtText.h"
 #include "testsupport/DxfAudit.h"
-#include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/Journey.h"
 #include "testsupport/ui/ProgramRun.h"
@@ -110,8 +109,7 @@ TEST(Journey, ZaphoOpensEditsSavesReopensPrintsAndExportsTheSampleDrawing) {
     ASSERT_TRUE(run.Start());
     CFrameWnd& frame = *run.MainFrame();
 
-    testsupport::AnswerFileDialog(index);
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"図面ﾌｧｲﾙを開く..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"図面ﾌｧｲﾙを開く..."}, testsupport::FileDialogAnswer(index)));
     CMainView* view = ShownView(frame);
     ASSERT_NE(view, nullptr) << Messages(sink);
     const int pages = view->Data().m_drawing.PageCount();
@@ -123,8 +121,7 @@ TEST(Journey, ZaphoOpensEditsSavesReopensPrintsAndExportsTheSampleDrawing) {
         ASSERT_NE(combo, nullptr);
         combo->setEditText(platform::ToQString(kText));
         dialog.SetDlgItemText(CStringInputDlg::kSize, "5.0");
-        dialog.GetDlgItemWidget(IDOK)->setFocus();
-        dialog.OnOK();
+        testsupport::PressOk(dialog);
     });
     Click(*view, 1200, 1000);
     CPlotString* added = FindText(*view, kText);
@@ -142,8 +139,8 @@ TEST(Journey, ZaphoOpensEditsSavesReopensPrintsAndExportsTheSampleDrawing) {
     EXPECT_NEAR(saved.x, 1600, 10);
     EXPECT_NEAR(saved.y, 700, 10);
 
-    testsupport::AnswerFileDialog(figure);
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"図面ﾌｧｲﾙとして保存..."}));
+    ASSERT_TRUE(
+        ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"図面ﾌｧｲﾙとして保存..."}, testsupport::FileDialogAnswer(figure)));
     ASSERT_TRUE(fs::exists(figure)) << Messages(sink);
 
     // A change after the save: closing asks, and No drops it.
@@ -161,8 +158,7 @@ TEST(Journey, ZaphoOpensEditsSavesReopensPrintsAndExportsTheSampleDrawing) {
     EXPECT_TRUE(fs::exists(index)) << "a drawing opened by the user keeps its plot files";
 
     // The figure file opened again holds the text where it was saved.
-    testsupport::AnswerFileDialog(figure);
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"図面ﾌｧｲﾙを開く..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"図面ﾌｧｲﾙを開く..."}, testsupport::FileDialogAnswer(figure)));
     view = ShownView(frame);
     ASSERT_NE(view, nullptr) << Messages(sink);
     EXPECT_EQ(view->Data().m_drawing.PageCount(), pages);
@@ -172,30 +168,20 @@ TEST(Journey, ZaphoOpensEditsSavesReopensPrintsAndExportsTheSampleDrawing) {
 
     // Every page printed into the PDF file beside the figure file.
     sink.Clear();
-    platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}, testsupport::PressOk));
     const fs::path pdf = work.Path() / "journey.pfg.pdf";
     ASSERT_TRUE(fs::exists(pdf)) << Messages(sink);
-    const testsupport::ToolRun info = testsupport::RunTool({"pdfinfo", pdf.string()});
-    EXPECT_NE(info.output.find("Pages:           " + std::to_string(pages) + "\n"), std::string::npos)
-        << info.output;
-    const testsupport::ToolRun render =
-        testsupport::RunTool({"pdftoppm", "-f", "1", "-l", "1", "-r", "30", "-gray", "-singlefile",
-                              pdf.string(), (work.Path() / "page").string()});
-    EXPECT_EQ(render.exitCode, 0) << render.output;
-    const std::string pgm = testsupport::ReadBytes(work.Path() / "page.pgm");
-    EXPECT_NE(pgm.find_first_not_of('\xff', pgm.size() / 4), std::string::npos) << "page 1 prints blank";
+    EXPECT_EQ(testsupport::PdfPageCount(pdf.string()), pages);
+    EXPECT_TRUE(testsupport::PdfPagePrinted(pdf.string(), 1, 30)) << "page 1 prints blank";
 
     // Every page exported as DXF, and the files audit clean.
     const std::string dxfDirectory = work.MakeDirectory("dxf");
-    platform::DialogScript::Queue([&](CDialog& dialog) {
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ出力..."}, [&](CDialog& dialog) {
         dialog.SetDlgItemText(CDxfOutputDlg::kFile, CString(dxfDirectory + "/journey.dxf"));
         dialog.SetDlgItemText(CDxfOutputDlg::kFirstPage, "1");
         dialog.SetDlgItemText(CDxfOutputDlg::kLastPage, std::to_string(pages).c_str());
-        dialog.GetDlgItemWidget(IDOK)->setFocus();
-        dialog.OnOK();
-    });
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ出力..."}));
+        testsupport::PressOk(dialog);
+    }));
     int written = 0;
     for (const auto& entry : fs::directory_iterator(dxfDirectory)) {
         written += entry.path().extension() == ".dxf" ? 1 : 0;

@@ -8,7 +8,6 @@
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogScript.h"
-#include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/Journey.h"
 #include "testsupport/ui/ProgramRun.h"
@@ -25,11 +24,11 @@ namespace {
 using testsupport::ChooseMenu;
 
 // Types text into the dialog's one edit box and presses OK.
-void AnswerEdit(const char8_t* text) {
-    platform::DialogScript::Queue([text](CDialog& dialog) {
+platform::DialogScript::Answer EditAnswer(const char8_t* text) {
+    return [text](CDialog& dialog) {
         dialog.SetDlgItemText(IDC_DIALOG_EDIT, CString(text));
         dialog.OnOK();
-    });
+    };
 }
 
 TEST(Journey, WenuxShowsPagesJumpsSearchesAndPrintsTheSampleLog) {
@@ -48,10 +47,9 @@ TEST(Journey, WenuxShowsPagesJumpsSearchesAndPrintsTheSampleLog) {
     ASSERT_TRUE(run.Start());
     CFrameWnd& frame = *run.MainFrame();
 
-    testsupport::AnswerFileDialog(log.string());
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}, testsupport::FileDialogAnswer(log.string())));
     auto* view = dynamic_cast<CMainListView*>(frame.GetActiveFrame()->GetActiveView());
-    ASSERT_NE(view, nullptr) << (sink.MessagesUtf8().empty() ? "" : sink.LastMessageUtf8());
+    ASSERT_NE(view, nullptr) << sink.LastMessageUtf8();
     EXPECT_EQ(view->ListPath(), CString(log.string()));
     const int pages = view->Pager().PageCount();
     ASSERT_GE(pages, 2);
@@ -61,8 +59,7 @@ TEST(Journey, WenuxShowsPagesJumpsSearchesAndPrintsTheSampleLog) {
     EXPECT_EQ(page(), 1);
     ASSERT_TRUE(ChooseMenu(frame, {u8"ｼﾞｬﾝﾌﾟ", u8"前頁へｼﾞｬﾝﾌﾟ"}));
     EXPECT_EQ(page(), 0);
-    AnswerEdit(u8"2");
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ｼﾞｬﾝﾌﾟ", u8"指定頁へｼﾞｬﾝﾌﾟ..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ｼﾞｬﾝﾌﾟ", u8"指定頁へｼﾞｬﾝﾌﾟ..."}, EditAnswer(u8"2")));
     EXPECT_EQ(page(), 1);
     ASSERT_TRUE(ChooseMenu(frame, {u8"ｼﾞｬﾝﾌﾟ", u8"最後へｼﾞｬﾝﾌﾟ"}));
     EXPECT_EQ(page(), pages - 1);
@@ -71,27 +68,19 @@ TEST(Journey, WenuxShowsPagesJumpsSearchesAndPrintsTheSampleLog) {
     EXPECT_EQ(view->Pager().TopLine(), 1);
 
     // The slip-surface file's name appears on the log's last line only.
-    AnswerEdit(u8"p.slf");
-    ASSERT_TRUE(ChooseMenu(frame, {u8"検索", u8"文字列の検索..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"検索", u8"文字列の検索..."}, EditAnswer(u8"p.slf")));
     EXPECT_EQ(view->Pager().TopLine(), view->Index().LineCount());
     EXPECT_EQ(page(), pages - 1);
 
     // Printing without a printer: OK in the print dialog writes the PDF file beside the log.
-    platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"印刷..."}, testsupport::PressOk));
     const std::filesystem::path pdf = lists.Path() / "sample.log.pdf";
-    ASSERT_TRUE(std::filesystem::exists(pdf)) << (sink.MessagesUtf8().empty() ? "" : sink.LastMessageUtf8());
+    ASSERT_TRUE(std::filesystem::exists(pdf)) << sink.LastMessageUtf8();
     EXPECT_EQ(sink.MessagesUtf8(),
               std::vector<std::string>{
                   platform::Utf8(u8"プリンタがないため、PDF ファイルに出力しました。\n") + pdf.string()});
-    const testsupport::ToolRun info = testsupport::RunTool({"pdfinfo", pdf.string()});
-    EXPECT_NE(info.output.find("Pages:           2"), std::string::npos) << info.output;
-    const std::filesystem::path image = lists.Path() / "page";
-    const testsupport::ToolRun render = testsupport::RunTool(
-        {"pdftoppm", "-f", "2", "-l", "2", "-r", "30", "-gray", "-singlefile", pdf.string(), image.string()});
-    EXPECT_EQ(render.exitCode, 0) << render.output;
-    const std::string pgm = testsupport::ReadBytes(lists.Path() / "page.pgm");
-    EXPECT_NE(pgm.find_first_not_of('\xff', pgm.size() / 4), std::string::npos) << "page 2 prints blank";
+    EXPECT_EQ(testsupport::PdfPageCount(pdf.string()), 2);
+    EXPECT_TRUE(testsupport::PdfPagePrinted(pdf.string(), 2, 30)) << "page 2 prints blank";
 
     EXPECT_EQ(sink.Events().back().caption, CString("WENUX"));
 

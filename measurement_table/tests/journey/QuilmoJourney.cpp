@@ -124,7 +124,7 @@ private:
 };
 
 std::string Decoded(const std::string& path) {
-    const testsupport::ToolRun text = testsupport::RunTool({"iconv", "-f", "CP932", "-t", "UTF-8", path});
+    const testsupport::ToolRun text = testsupport::ReadCp932(path);
     EXPECT_EQ(text.exitCode, 0) << text.output;
     return text.output;
 }

@@ -13,7 +13,6 @@
 #include "common/ui/table/CGridCellEdit.h"
 #include "common/ui/table/CGridDlg.h"
 #include "platform/core/RecordingSink.h"
-#include "platform/ui/CClientDC.h"
 #include "platform/ui/DialogScript.h"
 #include "section_editor/core/CBlockDoc.h"
 #include "testsupport/TempDir.h"
@@ -34,39 +33,24 @@ namespace merdok {
 namespace {
 
 using testsupport::ChooseMenu;
+using testsupport::ClickModelPoint;
 
 // A drawing of a CAD package's data files: one open polyline ending at (30, 0).
 const char kThirdPartyDrawing[] = "/usr/share/librecad/library/algoritm/alg32.dxf";
-
-CPoint DeviceOf(CBlockView& view, double x, double y) {
-    CPoint p = view.WorldToLogical(x, y);
-    CClientDC dc(&view);
-    view.OnPrepareDC(&dc);
-    dc.LPtoDP(&p);
-    return p;
-}
-
-// The pointer moves onto the model point and the button goes down and up there.
-void Click(CBlockView& view, double x, double y, Qt::MouseButton button = Qt::LeftButton) {
-    QWidget* canvas = view.GetCanvasWidget();
-    const CPoint device = DeviceOf(view, x, y);
-    testsupport::ClickAt(*canvas, device.x, device.y, button);
-}
 
 // Tab on the drawing opens the coordinate entry, answered with X and Y.
 void TypePoint(CBlockView& view, const char* x, const char* y) {
     platform::DialogScript::Queue([x, y](CDialog& dialog) {
         dialog.SetDlgItemText(CCoordInputDlg::kX, x);
         dialog.SetDlgItemText(CCoordInputDlg::kY, y);
-        dialog.GetDlgItemWidget(IDOK)->setFocus();
-        dialog.OnOK();
+        testsupport::PressOk(dialog);
     });
     QTest::keyClick(view.GetCanvasWidget(), Qt::Key_Tab);
 }
 
 // The ground-line table: row 2's Y becomes y, then Ctrl+Tab to OK and Enter, keys only.
-void ChangeSecondRowY(const char* y, bool& changed) {
-    platform::DialogScript::Queue([y, &changed](CDialog& dialog) {
+platform::DialogScript::Answer ChangeSecondRowY(const char* y, bool& changed) {
+    return [y, &changed](CDialog& dialog) {
         auto& table = dynamic_cast<CGridDlg&>(dialog);
         QWidget* edit = table.CellEdit();
         QTest::keyClick(edit, Qt::Key_Down);
@@ -77,20 +61,19 @@ void ChangeSecondRowY(const char* y, bool& changed) {
         QWidget* ok = table.GetDlgItemWidget(IDOK);
         changed = table.Dialog()->focusWidget() == ok;
         QTest::keyClick(ok, Qt::Key_Return);
-    });
+    };
 }
 
 // The DXF dialog: the drawing added to what is there (the clear box unticked), at scale 1.
-void AddDrawing(const std::string& path) {
-    platform::DialogScript::Queue([path](CDialog& dialog) {
+platform::DialogScript::Answer AddDrawing(const std::string& path) {
+    return [path](CDialog& dialog) {
         dialog.SetDlgItemText(CDxfFileDlg::kFileEdit, CString(path.c_str()));
         dialog.SetDlgItemText(CDxfFileDlg::kFactorXEdit, "1");
         dialog.SetDlgItemText(CDxfFileDlg::kFactorYEdit, "1");
         dialog.SetDlgItemText(CDxfFileDlg::kDistanceEdit, "0.01");
         dialog.CheckDlgButton(CDxfFileDlg::kClearCheck, 0);
-        dialog.GetDlgItemWidget(IDOK)->setFocus();
-        dialog.OnOK();
-    });
+        testsupport::PressOk(dialog);
+    };
 }
 
 CMerdokDoc* ActiveDocument(CFrameWnd& frame) {
@@ -134,52 +117,48 @@ TEST(Journey, MerdokDrawsEditsImportsSavesAndOpensAModelAgain) {
     // The ground line: a typed first point where the drawing will end, a click, a typed last point.
     ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"連続線"}));
     TypePoint(*view, "30", "0");
-    Click(*view, 60.0, 10.0);
+    ClickModelPoint(*view, 60.0, 10.0);
     TypePoint(*view, "100", "5");
-    Click(*view, 100.0, 5.0, Qt::RightButton);
-    ASSERT_EQ(model.m_mapNode.GetCount(), 3) << (sink.MessagesUtf8().empty() ? "" : sink.LastMessageUtf8());
+    ClickModelPoint(*view, 100.0, 5.0, Qt::RightButton);
+    ASSERT_EQ(model.m_mapNode.GetCount(), 3) << sink.LastMessageUtf8();
     ASSERT_EQ(model.m_LineList.GetCount(), 2);
     ASSERT_TRUE(ChooseMenu(frame, {u8"描画", u8"計測点"}));
-    Click(*view, 50.0, 30.0);
+    ClickModelPoint(*view, 50.0, 30.0);
     ASSERT_EQ(model.m_mapSite.GetCount(), 1);
 
     // The table's change waits for the confirming click.
     bool keyboardReachedOk = false;
-    ChangeSecondRowY("12", keyboardReachedOk);
-    ASSERT_TRUE(ChooseMenu(frame, {u8"編集", u8"地表線座標入力..."}));
+    ASSERT_TRUE(
+        ChooseMenu(frame, {u8"編集", u8"地表線座標入力..."}, ChangeSecondRowY("12", keyboardReachedOk)));
     EXPECT_TRUE(keyboardReachedOk);
     ASSERT_NE(view->ModalFigure(), nullptr);
     EXPECT_FALSE(HasPointAt(model.m_mapNode, 60.0, 12.0));
-    Click(*view, 80.0, 50.0);
+    ClickModelPoint(*view, 80.0, 50.0);
     EXPECT_EQ(view->ModalFigure(), nullptr);
     EXPECT_TRUE(HasPointAt(model.m_mapNode, 60.0, 12.0));
 
-    AddDrawing(kThirdPartyDrawing);
     sink.QueueAnswer(IDYES);
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ読み込み..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"DXFﾌｧｲﾙ読み込み..."}, AddDrawing(kThirdPartyDrawing)));
     EXPECT_TRUE(HasPointAt(model.m_mapNode, 17.5, -3.0));
     EXPECT_EQ(model.m_mapNode.GetCount(), 6) << "the drawing's end is the typed first point";
     const int groundPoints = model.m_mapNode.GetCount();
     const int lines = model.m_LineList.GetCount();
 
-    testsupport::AnswerFileDialog(saved);
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"名前を付けて保存..."}));
-    ASSERT_TRUE(std::filesystem::exists(saved))
-        << (sink.MessagesUtf8().empty() ? "" : sink.LastMessageUtf8());
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"名前を付けて保存..."}, testsupport::FileDialogAnswer(saved)));
+    ASSERT_TRUE(std::filesystem::exists(saved)) << sink.LastMessageUtf8();
     EXPECT_FALSE(model.IsModified());
     ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"閉じる"}));
     testsupport::Settle();
     EXPECT_EQ(ActiveDocument(frame), nullptr);
 
-    const testsupport::ToolRun text = testsupport::RunTool({"iconv", "-f", "CP932", "-t", "UTF-8", saved});
+    const testsupport::ToolRun text = testsupport::ReadCp932(saved);
     EXPECT_EQ(text.exitCode, 0) << text.output;
     EXPECT_NE(text.output.find("MERDOK001"), std::string::npos) << text.output;
     EXPECT_NE(text.output.find("    17.500    -3.000"), std::string::npos) << text.output;
 
-    testsupport::AnswerFileDialog(saved);
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}));
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}, testsupport::FileDialogAnswer(saved)));
     CMerdokDoc* reopened = ActiveDocument(frame);
-    ASSERT_NE(reopened, nullptr) << (sink.MessagesUtf8().empty() ? "" : sink.LastMessageUtf8());
+    ASSERT_NE(reopened, nullptr) << sink.LastMessageUtf8();
     EXPECT_EQ(reopened->GetPathName(), CString(saved.c_str()));
     EXPECT_EQ(reopened->Model().m_mapNode.GetCount(), groundPoints);
     EXPECT_EQ(reopened->Model().m_LineList.GetCount(), lines);
