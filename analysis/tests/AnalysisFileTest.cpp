@@ -1,6 +1,5 @@
-#include "DocumentTestSupport.h"
+#include "SampleFilesTest.h"
 #include "testsupport/FileBytes.h"
-#include "testsupport/TempDir.h"
 
 #include "analysis/core/AnalysisFileReader.h"
 #include "analysis/core/BlockDivision.h"
@@ -21,23 +20,10 @@ using torvan::CDispData;
 using torvan::CNode;
 using torvan::CVerrant;
 
-class AnalysisFileTest : public DocumentTest {
+class AnalysisFileTest : public SampleFilesTest {
 protected:
-    void SetUp() override {
-        for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
-            fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
-        }
-    }
-    int Open(const std::string& name) {
-        CString full;
-        CString directory;
-        doc_.SplitPathName((dir_ / name).c_str(), directory, full);
-        doc_.SetDirectory(directory);
-        int changed = 0;
-        return doc_.ReadSloFile((dir_ / name).c_str(), changed);
-    }
-    testsupport::TempDir temp_{"analysis"};
-    const fs::path dir_ = temp_.Path();
+    AnalysisFileTest() : SampleFilesTest("analysis") {}
+    int Open(const std::string& name) { return ReadAnalysisFile(doc_, name); }
 };
 
 TEST_F(AnalysisFileTest, TheSampleLoadsAndIsWrittenBackByteForByte) {
@@ -80,12 +66,7 @@ TEST_F(AnalysisFileTest, SlipLinesWeightsAndExclusionsSurviveASaveAndReopen) {
     std::string first = testsupport::ReadBytes(dir_ / "sample.slo");
 
     torvan::CBlockDoc again;
-    CString full;
-    CString directory;
-    again.SplitPathName((dir_ / "sample.slo").c_str(), directory, full);
-    again.SetDirectory(directory);
-    int changed = 0;
-    ASSERT_EQ(again.ReadSloFile((dir_ / "sample.slo").c_str(), changed), 1);
+    ASSERT_EQ(ReadAnalysisFile(again, "sample.slo"), 1);
     EXPECT_EQ(static_cast<CDispData*>(again.Displacements()[2])->readingUsed, (std::vector<int>{1, 1, 0, 1}));
     EXPECT_EQ(static_cast<CDispData*>(again.Displacements()[2])->beta, 0.75);
     ASSERT_EQ(again.SlipLines().GetCount(), 1);
@@ -327,12 +308,7 @@ TEST_F(AnalysisFileTest, TheSampleIsAnalysedSavedAndReadBack) {
     }
     ASSERT_EQ(doc_.WriteSloFile((dir_ / "analysed.slo").c_str()), 1);
     torvan::CBlockDoc again;
-    CString full;
-    CString directory;
-    again.SplitPathName((dir_ / "analysed.slo").c_str(), directory, full);
-    again.SetDirectory(directory);
-    int changed = 0;
-    ASSERT_EQ(again.ReadSloFile((dir_ / "analysed.slo").c_str(), changed), 1);
+    ASSERT_EQ(ReadAnalysisFile(again, "analysed.slo"), 1);
     ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), testsupport::ReadBytes(dir_ / "analysed.slo"));
 }

@@ -1,9 +1,8 @@
 // The analysis command without a window on the sample data set: the three methods, the
 // polynomial one through the solver library of this build loaded as the program loads it.
 
-#include "DocumentTestSupport.h"
+#include "SampleFilesTest.h"
 #include "testsupport/FileBytes.h"
-#include "testsupport/TempDir.h"
 
 #include "analysis/core/AnalysisRun.h"
 #include "analysis/core/CBlock.h"
@@ -38,12 +37,11 @@ void EmptyResultSolver(const char* path, int length) {
 
 } // namespace
 
-class AnalysisRunTest : public DocumentTest {
+class AnalysisRunTest : public SampleFilesTest {
 protected:
+    AnalysisRunTest() : SampleFilesTest("analysis run") {}
     void SetUp() override {
-        for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
-            fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
-        }
+        SampleFilesTest::SetUp();
         ASSERT_EQ(doc_.OnOpenDocument((dir_ / "sample.slo").c_str()), 1);
         ASSERT_EQ(sink_.MessageCount(), 0);
     }
@@ -68,9 +66,6 @@ protected:
         ASSERT_EQ(doc_.SlipLines().GetCount(), 2);
     }
     bool InputLeft() { return fs::exists(dir_ / "sample.qel"); }
-
-    testsupport::TempDir temp_{"analysis run"};
-    const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(AnalysisRunTest, TheThreeMethodsRunOnTheSampleAndTheFileRoundTrips) {

@@ -1,9 +1,8 @@
 // Opening an analysis file, the save and save-as commands and the question to save.
 
-#include "DocumentTestSupport.h"
+#include "SampleFilesTest.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
-#include "testsupport/TempDir.h"
 
 #include "analysis/core/AnalysisRun.h"
 #include "platform/core/CodePage.h"
@@ -37,16 +36,13 @@ std::string LineOf(const fs::path& file, const std::string& keyword) {
 
 } // namespace
 
-class DocumentLifeCycleTest : public DocumentTest {
+class DocumentLifeCycleTest : public SampleFilesTest {
 protected:
+    DocumentLifeCycleTest() : SampleFilesTest("doc_life") {}
     void SetUp() override {
-        for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
-            fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
-        }
+        SampleFilesTest::SetUp();
         path_ = (dir_ / "new.slo").string();
     }
-    testsupport::TempDir temp_{"doc_life"};
-    const fs::path dir_ = temp_.Path();
     std::string path_;
 };
 

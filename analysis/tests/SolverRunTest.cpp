@@ -1,8 +1,7 @@
-#include "DocumentTestSupport.h"
+#include "SampleFilesTest.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/NonRegularFile.h"
-#include "testsupport/TempDir.h"
 
 #include "analysis/core/CVerrant.h"
 
@@ -35,24 +34,16 @@ void StandInSolver(const char* path, int length) {
 
 } // namespace
 
-class SolverRunTest : public DocumentTest {
+class SolverRunTest : public SampleFilesTest {
 protected:
+    SolverRunTest() : SampleFilesTest("solver run") {}
     void SetUp() override {
-        for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
-            fs::copy_file(fs::path(VERRANT_SOURCE_DIR) / "data" / name, dir_ / name);
-        }
-        CString full;
-        CString directory;
-        doc_.SplitPathName((dir_ / "sample.slo").c_str(), directory, full);
-        doc_.SetDirectory(directory);
-        int changed = 0;
-        ASSERT_EQ(doc_.ReadSloFile((dir_ / "sample.slo").c_str(), changed), 1);
+        SampleFilesTest::SetUp();
+        ASSERT_EQ(ReadAnalysisFile(doc_, "sample.slo"), 1);
         doc_.Settings().m_nMethod = torvan::CBlockDoc::kPolynomial;
         doc_.BlockLines().push_back({70.0, 100.0, 70.0, 40.0, 0.5});
         g_result.clear();
     }
-    testsupport::TempDir temp_{"solver run"};
-    const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(SolverRunTest, ASolvedRunMakesTheSlipLineAndRemovesTheInput) {
