@@ -41,10 +41,10 @@ bool InputChecker::Check(const InputRecords& input, RunLog& log, InputSummary& s
     for (const SectionRecord& taken : input.Records()) {
         TakeRecord(taken, summary);
     }
-    summary.pointCount = static_cast<int>(m_pointIds.size());
-    summary.seriesCount = static_cast<int>(m_seriesIds.size());
+    summary.pointCount = static_cast<int>(pointIds_.size());
+    summary.seriesCount = static_cast<int>(seriesIds_.size());
     summary.longestSeries =
-        m_seriesLengths.empty() ? 0 : *std::max_element(m_seriesLengths.begin(), m_seriesLengths.end());
+        seriesLengths_.empty() ? 0 : *std::max_element(seriesLengths_.begin(), seriesLengths_.end());
 
     if (summary.pointCount > WorkAreaBudget::kMaxIdentifiers ||
         summary.seriesCount > WorkAreaBudget::kMaxIdentifiers) {
@@ -66,11 +66,11 @@ void InputChecker::TakeRecord(const SectionRecord& taken, InputSummary& summary)
         TakePoint(record);
         break;
     case Section::Left:
-        ++m_leftRecords;
+        ++leftRecords_;
         TakeSurfacePoint(record, kLeft, summary.left);
         break;
     case Section::Right:
-        ++m_rightRecords;
+        ++rightRecords_;
         TakeSurfacePoint(record, kRight, summary.right);
         break;
     case Section::Inner:
@@ -103,7 +103,7 @@ double InputChecker::RealOr(const InputRecord& record, int field, Keyword keywor
         *given = parsed.status == FieldStatus::Value;
     }
     if (parsed.status == FieldStatus::Bad) {
-        ++m_errors[keyword];
+        ++errors_[keyword];
     }
     return parsed.status == FieldStatus::Blank ? blankValue : parsed.value;
 }
@@ -116,9 +116,9 @@ void InputChecker::TakeNode(const InputRecord& record, InputSummary& summary) {
 
 void InputChecker::TakePoint(const InputRecord& record) {
     if (IsBlank(record.Identifier())) {
-        ++m_errors[kPoint];
+        ++errors_[kPoint];
     }
-    m_pointIds.push_back(IdentifierOf(record));
+    pointIds_.push_back(IdentifierOf(record));
     for (int field = 0; field < 3; ++field) {
         Real(record, field, kPoint);
     }
@@ -136,7 +136,7 @@ void InputChecker::TakeSurfacePoint(const InputRecord& record, Keyword keyword, 
         return;
     }
     if (degrees < -kMaxAngleDegrees || degrees > kMaxAngleDegrees) {
-        ++m_errors[keyword];
+        ++errors_[keyword];
         return;
     }
     point.angle = std::clamp(degrees, -kAngleLimitDegrees, kAngleLimitDegrees) * kPi / 180.0;
@@ -155,40 +155,40 @@ void InputChecker::TakeInner(const InputRecord& record, BoundaryPoint& point) {
 
 void InputChecker::TakeBlock(const InputRecord& record, InputSummary& summary) {
     if (ParseIntField(record.Identifier()).status == FieldStatus::Bad) {
-        ++m_errors[kBlock];
+        ++errors_[kBlock];
     }
     Real(record, 0, kBlock);
     // A negative weight would turn the least-squares problem indefinite.
     if (Real(record, 1, kBlock) < 0.0) {
-        ++m_errors[kBlock];
+        ++errors_[kBlock];
     }
     ++summary.blockCount;
 }
 
 void InputChecker::TakeSeriesStart(const InputRecord& record) {
     if (IsBlank(record.Identifier())) {
-        ++m_errors[kDisp];
+        ++errors_[kDisp];
     }
-    m_seriesIds.push_back(IdentifierOf(record));
-    m_seriesLengths.push_back(0);
+    seriesIds_.push_back(IdentifierOf(record));
+    seriesLengths_.push_back(0);
     TakeTimeRecord(record);
 }
 
 void InputChecker::TakeTimeRecord(const InputRecord& record) {
     Real(record, 0, kDisp);
     Real(record, 1, kDisp);
-    ++m_seriesLengths.back();
+    ++seriesLengths_.back();
 }
 
 void InputChecker::TakeCoefficients(const InputRecord& record, SoilConstants& soil) {
     soil.gamma = Real(record, 0, kCoef);
     soil.cohesion = Real(record, 1, kCoef);
     if (soil.cohesion < 0.0) {
-        ++m_errors[kCoef];
+        ++errors_[kCoef];
     }
     soil.phi = Real(record, 2, kCoef);
     if (soil.phi < 0.0 || soil.phi >= 90.0) {
-        ++m_errors[kCoef];
+        ++errors_[kCoef];
     }
     Real(record, 3, kCoef);
     soil.computeSafetyFactor = soil.gamma > 0.0 && soil.cohesion + soil.phi > 0.0;
@@ -201,7 +201,7 @@ bool InputChecker::ReportValueErrors(RunLog& log) const {
     };
     bool any = false;
     for (int keyword = 0; keyword < kKeywordCount; ++keyword) {
-        if (m_errors[keyword] == 0) {
+        if (errors_[keyword] == 0) {
             continue;
         }
         if (!any) {
@@ -215,11 +215,11 @@ bool InputChecker::ReportValueErrors(RunLog& log) const {
 
 bool InputChecker::ReportStructure(RunLog& log, const InputSummary& summary) const {
     const bool shortSeries =
-        std::any_of(m_seriesLengths.begin(), m_seriesLengths.end(), [](int n) { return n < 2; });
+        std::any_of(seriesLengths_.begin(), seriesLengths_.end(), [](int n) { return n < 2; });
     const std::pair<bool, const char8_t*> conditions[] = {
         {summary.nodeCount < 2, msg::kTooFewNodes},
         {summary.pointCount == 0, msg::kNoPoints},
-        {m_leftRecords == 0 && m_rightRecords == 0, msg::kNoSurfaceBoundary},
+        {leftRecords_ == 0 && rightRecords_ == 0, msg::kNoSurfaceBoundary},
         {shortSeries, msg::kShortSeries},
         {summary.blockCount >= summary.pointCount, msg::kBlocksExceedPoints},
         // Also catches an input without any displacement series.
@@ -240,7 +240,7 @@ bool InputChecker::ReportStructure(RunLog& log, const InputSummary& summary) con
 }
 
 bool InputChecker::ReportDuplicates(RunLog& log) const {
-    if (!HasDuplicate(m_pointIds) && !HasDuplicate(m_seriesIds)) {
+    if (!HasDuplicate(pointIds_) && !HasDuplicate(seriesIds_)) {
         return true;
     }
     log.Report({msg::kDuplicateIds});
@@ -248,8 +248,8 @@ bool InputChecker::ReportDuplicates(RunLog& log) const {
 }
 
 bool InputChecker::ReportUnmatched(RunLog& log) const {
-    const std::unordered_set<std::string_view> series(m_seriesIds.begin(), m_seriesIds.end());
-    const bool anyMatch = std::any_of(m_pointIds.begin(), m_pointIds.end(),
+    const std::unordered_set<std::string_view> series(seriesIds_.begin(), seriesIds_.end());
+    const bool anyMatch = std::any_of(pointIds_.begin(), pointIds_.end(),
                                       [&](const Identifier& id) { return series.count(id) != 0; });
     if (anyMatch) {
         return true;

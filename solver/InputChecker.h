@@ -41,12 +41,12 @@ private:
     bool ReportDuplicates(RunLog& log) const;
     bool ReportUnmatched(RunLog& log) const;
 
-    std::array<int, kKeywordCount> m_errors{};
-    int m_leftRecords = 0;
-    int m_rightRecords = 0;
-    std::vector<Identifier> m_pointIds;
-    std::vector<Identifier> m_seriesIds;
-    std::vector<int> m_seriesLengths;
+    std::array<int, kKeywordCount> errors_{};
+    int leftRecords_ = 0;
+    int rightRecords_ = 0;
+    std::vector<Identifier> pointIds_;
+    std::vector<Identifier> seriesIds_;
+    std::vector<int> seriesLengths_;
 };
 
 } // namespace kalipe

@@ -39,8 +39,8 @@ bool TakesContinuations(Section section) {
 } // namespace
 
 InputRecord::InputRecord(std::string_view line) {
-    m_columns.fill(' ');
-    std::copy_n(line.begin(), std::min(line.size(), kColumns), m_columns.begin());
+    columns_.fill(' ');
+    std::copy_n(line.begin(), std::min(line.size(), kColumns), columns_.begin());
 }
 
 // Walks the records in file order and decides which section takes each one.
@@ -53,34 +53,34 @@ public:
             if (!StartSection(record.Key())) {
                 return std::nullopt;
             }
-        } else if (!m_section || !TakesContinuations(*m_section)) {
+        } else if (!section_ || !TakesContinuations(*section_)) {
             return std::nullopt;
         }
         return Take(record, isKeywordRecord);
     }
 
-    bool Ended() const { return m_ended; }
+    bool Ended() const { return ended_; }
 
 private:
     // False when the key opens no section of interest (unknown keys, END).
     bool StartSection(std::string_view key) {
-        m_section.reset();
-        m_seriesOpen = false;
+        section_.reset();
+        seriesOpen_ = false;
         for (const Keyword& keyword : kKeywords) {
             if (keyword.key != key) {
                 continue;
             }
             if (!keyword.section) {
-                m_ended = true;
+                ended_ = true;
             }
-            m_section = keyword.section;
-            return m_section.has_value();
+            section_ = keyword.section;
+            return section_.has_value();
         }
         return false;
     }
 
     std::optional<SectionRecord> Take(const InputRecord& record, bool isKeywordRecord) {
-        const Section section = *m_section;
+        const Section section = *section_;
         const std::string_view idAndData = record.Columns(5, 45);
         switch (section) {
         case Section::Node:
@@ -115,15 +115,15 @@ private:
         if (IsBlank(record.Columns(5, 45))) {
             return std::nullopt;
         }
-        const bool starts = isKeywordRecord || !m_seriesOpen || !IsBlank(record.Identifier());
-        m_seriesOpen = true;
+        const bool starts = isKeywordRecord || !seriesOpen_ || !IsBlank(record.Identifier());
+        seriesOpen_ = true;
         return SectionRecord{Section::Disp, starts ? RecordRole::SeriesStart : RecordRole::TimeRecord,
                              record};
     }
 
-    std::optional<Section> m_section;
-    bool m_seriesOpen = false;
-    bool m_ended = false;
+    std::optional<Section> section_;
+    bool seriesOpen_ = false;
+    bool ended_ = false;
 };
 
 InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
@@ -135,8 +135,8 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
     struct stat info {};
     std::string text;
     bool readable = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    m_fileBytes = readable ? static_cast<std::int64_t>(info.st_size) : 0;
-    bool tooLarge = readable && m_fileBytes > WorkAreaBudget::kMaxInputBytes;
+    fileBytes_ = readable ? static_cast<std::int64_t>(info.st_size) : 0;
+    bool tooLarge = readable && fileBytes_ > WorkAreaBudget::kMaxInputBytes;
     if (readable && !tooLarge) {
         text.reserve(static_cast<std::size_t>(info.st_size));
         char buffer[1 << 16];
@@ -155,7 +155,7 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
             text.append(buffer, static_cast<std::size_t>(got));
             // A file that grows while it is read is held to the same limit.
             if (static_cast<std::int64_t>(text.size()) > WorkAreaBudget::kMaxInputBytes) {
-                m_fileBytes = static_cast<std::int64_t>(text.size());
+                fileBytes_ = static_cast<std::int64_t>(text.size());
                 tooLarge = true;
                 break;
             }
@@ -169,17 +169,17 @@ InputRecords::LoadResult InputRecords::Load(const std::string& osPath) {
         return LoadResult::TooLarge;
     }
     Parse(text);
-    return m_lineCount == 0 ? LoadResult::Empty : LoadResult::Loaded;
+    return lineCount_ == 0 ? LoadResult::Empty : LoadResult::Loaded;
 }
 
 void InputRecords::Parse(std::string_view text) {
-    m_title.assign(kTitleWidth, ' ');
-    m_records.clear();
+    title_.assign(kTitleWidth, ' ');
+    records_.clear();
     // Room for a record per line, within reason: most lines of a solver input are taken.
     constexpr std::size_t kReserveLimit = 1 << 20;
-    m_records.reserve(
+    records_.reserve(
         std::min(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1, kReserveLimit));
-    m_lineCount = 0;
+    lineCount_ = 0;
     Classifier classifier;
     bool titleFound = false;
     while (!text.empty()) {
@@ -189,7 +189,7 @@ void InputRecords::Parse(std::string_view text) {
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        ++m_lineCount;
+        ++lineCount_;
         const InputRecord record(line);
         if (!titleFound && record.Key() == "TITLE") {
             titleFound = true;
@@ -197,8 +197,8 @@ void InputRecords::Parse(std::string_view text) {
             // whole line, where a character may run past the title's last column.
             const std::string_view title =
                 line.size() > kTitleFirst ? line.substr(kTitleFirst) : std::string_view();
-            m_title = std::string(title.substr(0, platform::Cp932SafeCut(title, kTitleWidth)));
-            m_title.resize(kTitleWidth, ' ');
+            title_ = std::string(title.substr(0, platform::Cp932SafeCut(title, kTitleWidth)));
+            title_.resize(kTitleWidth, ' ');
         }
         if (classifier.Ended()) {
             if (titleFound) {
@@ -207,7 +207,7 @@ void InputRecords::Parse(std::string_view text) {
             continue;
         }
         if (auto taken = classifier.Classify(record)) {
-            m_records.push_back(*taken);
+            records_.push_back(*taken);
         }
     }
 }

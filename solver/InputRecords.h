@@ -32,11 +32,11 @@ public:
     std::string_view Field(int index) const { return Columns(10 + 10 * static_cast<std::size_t>(index), 10); }
     // Zero-based first column and width.
     std::string_view Columns(std::size_t first, std::size_t width) const {
-        return std::string_view(m_columns.data() + first, width);
+        return std::string_view(columns_.data() + first, width);
     }
 
 private:
-    std::array<char, kColumns> m_columns{};
+    std::array<char, kColumns> columns_{};
 };
 
 struct SectionRecord {
@@ -54,13 +54,13 @@ public:
     LoadResult Load(const std::string& osPath);
 
     // Bytes of the file last loaded (of a TooLarge one, at least this many).
-    std::int64_t FileBytes() const { return m_fileBytes; }
+    std::int64_t FileBytes() const { return fileBytes_; }
 
     // Columns 11-60 of the first TITLE record (50 bytes, blanks when there is none).
-    const std::string& Title() const { return m_title; }
+    const std::string& Title() const { return title_; }
 
     // The taken records up to END (or the end of the file), in file order.
-    const std::vector<SectionRecord>& Records() const { return m_records; }
+    const std::vector<SectionRecord>& Records() const { return records_; }
 
     // Builds the records from text already in memory (the file reader ends here too).
     void Parse(std::string_view text);
@@ -68,10 +68,10 @@ public:
 private:
     class Classifier;
 
-    std::string m_title;
-    std::vector<SectionRecord> m_records;
-    std::size_t m_lineCount = 0;
-    std::int64_t m_fileBytes = 0;
+    std::string title_;
+    std::vector<SectionRecord> records_;
+    std::size_t lineCount_ = 0;
+    std::int64_t fileBytes_ = 0;
 };
 
 } // namespace kalipe

@@ -24,43 +24,43 @@ bool RunLog::Open(const std::string& cp932Path) {
     if (platform::EntryAt(cp932Path.c_str()) == platform::DiskEntry::Directory) {
         return false; // a directory of that name can never be replaced by the log
     }
-    m_writer = std::make_unique<platform::SafeFileWriter>(cp932Path.c_str());
-    const int fd = m_writer->Create();
+    writer_ = std::make_unique<platform::SafeFileWriter>(cp932Path.c_str());
+    const int fd = writer_->Create();
     const int own = fd < 0 ? -1 : ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-    m_file = own < 0 ? nullptr : ::fdopen(own, "wb");
-    if (!m_file) {
+    file_ = own < 0 ? nullptr : ::fdopen(own, "wb");
+    if (!file_) {
         if (own >= 0) {
             ::close(own);
         }
-        m_writer.reset();
+        writer_.reset();
         return false;
     }
     return true;
 }
 
 bool RunLog::Close() {
-    if (!m_writer) {
+    if (!writer_) {
         return false;
     }
-    bool placed = std::fclose(m_file) == 0;
-    m_file = nullptr;
+    bool placed = std::fclose(file_) == 0;
+    file_ = nullptr;
     try {
         if (placed) {
-            m_writer->Commit();
+            writer_->Commit();
         }
     } catch (const CFileException&) {
         placed = false; // the old log stays
     }
-    m_writer.reset();
+    writer_.reset();
     return placed;
 }
 
 void RunLog::Write(const std::string& cp932Line) {
-    if (!m_file) {
+    if (!file_) {
         return;
     }
-    std::fwrite(cp932Line.data(), 1, cp932Line.size(), m_file);
-    std::fwrite("\r\n", 1, 2, m_file);
+    std::fwrite(cp932Line.data(), 1, cp932Line.size(), file_);
+    std::fwrite("\r\n", 1, 2, file_);
 }
 
 void RunLog::Message(const char8_t* text) {

@@ -35,8 +35,8 @@ public:
     void NotExecuted();
 
 private:
-    std::FILE* m_file = nullptr;
-    std::unique_ptr<platform::SafeFileWriter> m_writer;
+    std::FILE* file_ = nullptr;
+    std::unique_ptr<platform::SafeFileWriter> writer_;
 };
 
 // A UTF-8 source text in CP932.

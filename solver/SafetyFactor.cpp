@@ -53,75 +53,75 @@ double GroundOn(const std::vector<Point2>& ground, int segment, double x) {
 class BoundaryWalk {
 public:
     BoundaryWalk(const std::vector<Point2>& ground, double xStart, double xEnd)
-        : m_ground(ground), m_start(xStart), m_step((xEnd - xStart) / SafetyFactor::StepCount(xEnd - xStart)),
-          m_tolerance(kSegmentEndTolerance * std::max({1.0, std::fabs(xStart), std::fabs(xEnd)})),
-          m_segment(SegmentHolding(ground, xStart)) {}
+        : ground_(ground), start_(xStart), step_((xEnd - xStart) / SafetyFactor::StepCount(xEnd - xStart)),
+          tolerance_(kSegmentEndTolerance * std::max({1.0, std::fabs(xStart), std::fabs(xEnd)})),
+          segment_(SegmentHolding(ground, xStart)) {}
 
     void Begin(const Parabola& parabola) {
-        Place(m_start, parabola.At(m_start), GroundOn(m_ground, m_segment, m_start), false);
+        Place(start_, parabola.At(start_), GroundOn(ground_, segment_, start_), false);
     }
 
     // Adds the boundaries of one block up to and including its right end.
     void Block(const Parabola& parabola, double blockEnd) {
         for (;;) {
-            const double step = m_start + m_stepIndex * m_step;
+            const double step = start_ + stepIndex_ * step_;
             const double vertex = NextVertexX();
             if (vertex < step && vertex < blockEnd) {
                 PlaceVertex(parabola);
                 continue;
             }
-            if (step < blockEnd - m_tolerance) {
-                Place(step, parabola.At(step), GroundOn(m_ground, m_segment, step), true);
-                ++m_stepIndex;
+            if (step < blockEnd - tolerance_) {
+                Place(step, parabola.At(step), GroundOn(ground_, segment_, step), true);
+                ++stepIndex_;
                 continue;
             }
-            if (std::fabs(step - blockEnd) <= m_tolerance) {
-                ++m_stepIndex;
+            if (std::fabs(step - blockEnd) <= tolerance_) {
+                ++stepIndex_;
             }
-            if (blockEnd > m_boundaries.back().x) {
-                Place(blockEnd, parabola.At(blockEnd), GroundOn(m_ground, m_segment, blockEnd), false);
+            if (blockEnd > boundaries_.back().x) {
+                Place(blockEnd, parabola.At(blockEnd), GroundOn(ground_, segment_, blockEnd), false);
             }
             return;
         }
     }
 
-    std::vector<SliceBoundary> Take() { return std::move(m_boundaries); }
+    std::vector<SliceBoundary> Take() { return std::move(boundaries_); }
 
 private:
     // The next ground vertex ahead of the last boundary (vertices behind it are passed over).
     double NextVertexX() {
-        while (m_segment + 1 < static_cast<int>(m_ground.size())) {
-            const double x = m_ground[static_cast<std::size_t>(m_segment) + 1].x;
-            if (x > m_boundaries.back().x) {
+        while (segment_ + 1 < static_cast<int>(ground_.size())) {
+            const double x = ground_[static_cast<std::size_t>(segment_) + 1].x;
+            if (x > boundaries_.back().x) {
                 return x;
             }
-            ++m_segment;
+            ++segment_;
         }
         return std::numeric_limits<double>::infinity();
     }
 
     void PlaceVertex(const Parabola& parabola) {
-        const Point2& vertex = m_ground[static_cast<std::size_t>(m_segment) + 1];
-        if (m_lastWasStep && vertex.x - m_boundaries.back().x < kVertexMerge) {
-            m_boundaries.pop_back();
+        const Point2& vertex = ground_[static_cast<std::size_t>(segment_) + 1];
+        if (lastWasStep_ && vertex.x - boundaries_.back().x < kVertexMerge) {
+            boundaries_.pop_back();
         }
         Place(vertex.x, parabola.At(vertex.x), vertex.y, false);
-        ++m_segment;
+        ++segment_;
     }
 
     void Place(double x, double surface, double groundY, bool isStep) {
-        m_boundaries.push_back({x, surface, groundY});
-        m_lastWasStep = isStep;
+        boundaries_.push_back({x, surface, groundY});
+        lastWasStep_ = isStep;
     }
 
-    const std::vector<Point2>& m_ground;
-    double m_start;
-    double m_step;
-    double m_tolerance;
-    int m_segment;
-    int m_stepIndex = 1;
-    bool m_lastWasStep = false;
-    std::vector<SliceBoundary> m_boundaries;
+    const std::vector<Point2>& ground_;
+    double start_;
+    double step_;
+    double tolerance_;
+    int segment_;
+    int stepIndex_ = 1;
+    bool lastWasStep_ = false;
+    std::vector<SliceBoundary> boundaries_;
 };
 
 } // namespace

@@ -13,13 +13,13 @@ constexpr double kRelativePivotLimit = 1e-12;
 } // namespace
 
 SkylineSystem::SkylineSystem(const std::vector<int>& heights)
-    : m_pointers(heights.size() + 1, 0), m_diagonal(heights.size(), 0.0), m_rhs(heights.size(), 0.0) {
+    : pointers_(heights.size() + 1, 0), diagonal_(heights.size(), 0.0), rhs_(heights.size(), 0.0) {
     for (std::size_t j = 0; j < heights.size(); ++j) {
         const int height = std::clamp(heights[j], 0, static_cast<int>(j));
-        m_pointers[j + 1] = m_pointers[j] + height;
+        pointers_[j + 1] = pointers_[j] + height;
     }
-    m_upper.assign(static_cast<std::size_t>(m_pointers.back()), 0.0);
-    m_lower.assign(static_cast<std::size_t>(m_pointers.back()), 0.0);
+    upper_.assign(static_cast<std::size_t>(pointers_.back()), 0.0);
+    lower_.assign(static_cast<std::size_t>(pointers_.back()), 0.0);
 }
 
 void SkylineSystem::SetSymmetric(int row, int column, double value) {
@@ -28,11 +28,11 @@ void SkylineSystem::SetSymmetric(int row, int column, double value) {
 }
 
 double SkylineSystem::ColumnScale(int column) const {
-    double scale = std::fabs(m_diagonal[column]);
-    const auto first = static_cast<std::size_t>(m_pointers[column]);
-    const auto last = static_cast<std::size_t>(m_pointers[column + 1]);
+    double scale = std::fabs(diagonal_[column]);
+    const auto first = static_cast<std::size_t>(pointers_[column]);
+    const auto last = static_cast<std::size_t>(pointers_[column + 1]);
     for (std::size_t k = first; k < last; ++k) {
-        scale = std::max({scale, std::fabs(m_upper[k]), std::fabs(m_lower[k])});
+        scale = std::max({scale, std::fabs(upper_[k]), std::fabs(lower_[k])});
     }
     return scale;
 }
@@ -55,27 +55,27 @@ SkylineSystem::Result SkylineSystem::Solve() {
             Lower(j, i) -= lowerSum;
         }
         // Pivot and forward substitution.
-        double pivot = m_diagonal[j];
+        double pivot = diagonal_[j];
         for (int i = top; i < j; ++i) {
             const double g = Upper(i, j);
             const double q = Lower(j, i);
-            pivot -= q * g / m_diagonal[i];
-            m_rhs[j] -= q * m_rhs[i];
-            Upper(i, j) = g / m_diagonal[i];
-            Lower(j, i) = q / m_diagonal[i];
+            pivot -= q * g / diagonal_[i];
+            rhs_[j] -= q * rhs_[i];
+            Upper(i, j) = g / diagonal_[i];
+            Lower(j, i) = q / diagonal_[i];
         }
         if (!std::isfinite(pivot) || std::fabs(pivot) <= kRelativePivotLimit * scale) {
             return Result::Singular;
         }
-        m_diagonal[j] = pivot;
-        m_rhs[j] /= pivot;
+        diagonal_[j] = pivot;
+        rhs_[j] /= pivot;
     }
     for (int j = n - 1; j >= 1; --j) {
         for (int i = TopRow(j); i < j; ++i) {
-            m_rhs[i] -= Upper(i, j) * m_rhs[j];
+            rhs_[i] -= Upper(i, j) * rhs_[j];
         }
     }
-    const bool finite = std::all_of(m_rhs.begin(), m_rhs.end(), [](double v) { return std::isfinite(v); });
+    const bool finite = std::all_of(rhs_.begin(), rhs_.end(), [](double v) { return std::isfinite(v); });
     return finite ? Result::Solved : Result::Singular;
 }
 

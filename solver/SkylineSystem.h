@@ -12,17 +12,17 @@ public:
     // heights[j]: stored entries above the diagonal of column j (at most j).
     explicit SkylineSystem(const std::vector<int>& heights);
 
-    int Size() const { return static_cast<int>(m_diagonal.size()); }
-    int Height(int column) const { return m_pointers[column + 1] - m_pointers[column]; }
+    int Size() const { return static_cast<int>(diagonal_.size()); }
+    int Height(int column) const { return pointers_[column + 1] - pointers_[column]; }
     int TopRow(int column) const { return column - Height(column); }
-    std::size_t ProfileLength() const { return m_upper.size(); }
+    std::size_t ProfileLength() const { return upper_.size(); }
 
-    double& Diagonal(int j) { return m_diagonal[j]; }
-    double& Rhs(int j) { return m_rhs[j]; }
+    double& Diagonal(int j) { return diagonal_[j]; }
+    double& Rhs(int j) { return rhs_[j]; }
     // Entry (row, column) above the diagonal; row must lie within the column's profile.
-    double& Upper(int row, int column) { return m_upper[Index(row, column)]; }
+    double& Upper(int row, int column) { return upper_[Index(row, column)]; }
     // Entry (row, column) below the diagonal, stored as the transposed position (column, row).
-    double& Lower(int row, int column) { return m_lower[Index(column, row)]; }
+    double& Lower(int row, int column) { return lower_[Index(column, row)]; }
     // Sets the entry (row, column), row < column, and its mirror (column, row).
     void SetSymmetric(int row, int column, double value);
 
@@ -32,19 +32,19 @@ public:
     // not finite, or tiny against the size of its column (the system is then ill-conditioned).
     Result Solve();
 
-    const std::vector<double>& Solution() const { return m_rhs; }
+    const std::vector<double>& Solution() const { return rhs_; }
 
 private:
     std::size_t Index(int row, int column) const {
-        return static_cast<std::size_t>(m_pointers[column + 1] - (column - row));
+        return static_cast<std::size_t>(pointers_[column + 1] - (column - row));
     }
     double ColumnScale(int column) const;
 
-    std::vector<int> m_pointers; // m_pointers[j+1] - m_pointers[j] = height of column j
-    std::vector<double> m_diagonal;
-    std::vector<double> m_rhs;
-    std::vector<double> m_upper;
-    std::vector<double> m_lower;
+    std::vector<int> pointers_; // pointers_[j+1] - pointers_[j] = height of column j
+    std::vector<double> diagonal_;
+    std::vector<double> rhs_;
+    std::vector<double> upper_;
+    std::vector<double> lower_;
 };
 
 } // namespace kalipe

@@ -14,11 +14,11 @@ constexpr int kCorner = 3; // A, B, C
 class BlockNormals {
 public:
     explicit BlockNormals(int size)
-        : m_size(size), m_matrix(static_cast<std::size_t>(size) * size, 0.0), m_rhs(size, 0.0) {}
+        : size_(size), matrix_(static_cast<std::size_t>(size) * size, 0.0), rhs_(size, 0.0) {}
 
-    double& At(int row, int column) { return m_matrix[static_cast<std::size_t>(row) * m_size + column]; }
-    double& Rhs(int row) { return m_rhs[static_cast<std::size_t>(row)]; }
-    int Size() const { return m_size; }
+    double& At(int row, int column) { return matrix_[static_cast<std::size_t>(row) * size_ + column]; }
+    double& Rhs(int row) { return rhs_[static_cast<std::size_t>(row)]; }
+    int Size() const { return size_; }
 
     // Adds w * a^T a and w * a * y for a row with the given non-zero entries.
     template <std::size_t N>
@@ -34,8 +34,8 @@ public:
     // Divides the rows and columns of A by L^2 and of B by L.
     void Scale(double length) {
         const double factors[kCorner] = {length * length, length, 1.0};
-        for (int row = 0; row < m_size; ++row) {
-            for (int column = 0; column < m_size; ++column) {
+        for (int row = 0; row < size_; ++row) {
+            for (int column = 0; column < size_; ++column) {
                 const double divisor =
                     (row < kCorner ? factors[row] : 1.0) * (column < kCorner ? factors[column] : 1.0);
                 if (divisor != 1.0) {
@@ -59,9 +59,9 @@ public:
     }
 
 private:
-    int m_size;
-    std::vector<double> m_matrix;
-    std::vector<double> m_rhs;
+    int size_;
+    std::vector<double> matrix_;
+    std::vector<double> rhs_;
 };
 
 struct ScaledRows {

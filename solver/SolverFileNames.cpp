@@ -55,16 +55,16 @@ std::optional<SolverFileNames> SolverFileNames::FromPath(std::string_view path) 
         if (name.empty()) {
             return std::nullopt;
         }
-        names.m_base = std::string(path);
-        names.m_input = names.m_base + std::string(kInputExtension);
+        names.base_ = std::string(path);
+        names.input_ = names.base_ + std::string(kInputExtension);
     } else {
         if (dot == 0 || !EqualsIgnoringCase(name.substr(dot), kInputExtension)) {
             return std::nullopt;
         }
-        names.m_base = std::string(path.substr(0, nameStart + dot));
-        names.m_input = std::string(path);
+        names.base_ = std::string(path.substr(0, nameStart + dot));
+        names.input_ = std::string(path);
     }
-    names.m_result = names.m_base + ".slf";
+    names.result_ = names.base_ + ".slf";
     return names;
 }
 

@@ -16,22 +16,22 @@ public:
     static std::optional<SolverFileNames> FromPath(std::string_view cp932Path);
 
     // CP932 names, as the log reports them.
-    const std::string& Input() const { return m_input; }
-    const std::string& Result() const { return m_result; }
-    std::string Log() const { return m_base + ".log"; }
+    const std::string& Input() const { return input_; }
+    const std::string& Result() const { return result_; }
+    std::string Log() const { return base_ + ".log"; }
 
     // The same names as the operating system takes them (UTF-8).
-    std::string OsInput() const { return ToOs(m_input); }
-    std::string OsLog() const { return ToOs(m_base + ".log"); }
-    std::string OsResult() const { return ToOs(m_result); }
-    std::string OsList() const { return ToOs(m_base + ".lst"); }
+    std::string OsInput() const { return ToOs(input_); }
+    std::string OsLog() const { return ToOs(base_ + ".log"); }
+    std::string OsResult() const { return ToOs(result_); }
+    std::string OsList() const { return ToOs(base_ + ".lst"); }
 
 private:
     static std::string ToOs(const std::string& cp932);
 
-    std::string m_base; // the path without its extension, case kept
-    std::string m_input;
-    std::string m_result;
+    std::string base_; // the path without its extension, case kept
+    std::string input_;
+    std::string result_;
 };
 
 } // namespace kalipe

@@ -29,11 +29,11 @@ public:
     }
 
     // Adds arrays of `count` reals or integers.
-    void AddReals(std::int64_t count) { m_words += 2 * count + 2; }
-    void AddIntegers(std::int64_t count) { m_words += count + 1; }
+    void AddReals(std::int64_t count) { words_ += 2 * count + 2; }
+    void AddIntegers(std::int64_t count) { words_ += count + 1; }
 
-    std::int64_t Words() const { return m_words; }
-    bool Fits() const { return m_words <= kCapacity; }
+    std::int64_t Words() const { return words_; }
+    bool Fits() const { return words_ <= kCapacity; }
 
     // Words needed by the first pass for its identifier lists.
     static std::int64_t IdentifierWords(std::int64_t points, std::int64_t series);
@@ -63,7 +63,7 @@ public:
     static void ReportShortage(RunLog& log, std::int64_t required);
 
 private:
-    std::int64_t m_words = 0;
+    std::int64_t words_ = 0;
 };
 
 } // namespace kalipe

@@ -130,17 +130,17 @@ void Spill(const fs::path& path, const std::string& bytes) {
 
 class Workspace {
 public:
-    Workspace() : m_dir(fs::temp_directory_path() / ("kalipe bench " + std::to_string(::getpid()))) {
-        fs::create_directories(m_dir);
+    Workspace() : dir_(fs::temp_directory_path() / ("kalipe bench " + std::to_string(::getpid()))) {
+        fs::create_directories(dir_);
     }
     ~Workspace() {
         std::error_code ignored;
-        fs::remove_all(m_dir, ignored);
+        fs::remove_all(dir_, ignored);
     }
-    fs::path File(const std::string& name) const { return m_dir / name; }
+    fs::path File(const std::string& name) const { return dir_ / name; }
 
 private:
-    fs::path m_dir;
+    fs::path dir_;
 };
 
 Workspace& Space() {

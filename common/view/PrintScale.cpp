@@ -29,11 +29,11 @@ PrintScale PrintScale::Compute(CSize client, CSize page, int screenDpi, int devi
 
 Viewport PrintScale::PagePlane(const Viewport& screen, CPoint scrollPosition) const {
     Viewport page = screen;
-    screen.LogicalToWorld(scrollPosition.x, scrollPosition.y, &page.originX, &page.originY);
-    page.offsetX = 0.0;
-    page.offsetY = 0.0;
-    for (double* scale :
-         {&page.scaleXY, &page.scaleX, &page.scaleY, &page.fitScaleXY, &page.fitScaleX, &page.fitScaleY}) {
+    screen.LogicalToWorld(scrollPosition.x, scrollPosition.y, &page.m_dLpDocOrgX, &page.m_dLpDocOrgY);
+    page.m_dOffsetX = 0.0;
+    page.m_dOffsetY = 0.0;
+    for (double* scale : {&page.m_dScaleXY, &page.m_dScaleX, &page.m_dScaleY, &page.m_dFitScaleXY,
+                          &page.m_dFitScaleX, &page.m_dFitScaleY}) {
         if (!platform::IsUnsetDouble(*scale)) {
             *scale *= pictureFactor;
         }

@@ -18,9 +18,10 @@ bool WorldRange::IsUnset() const {
 }
 
 Viewport::Viewport(double share)
-    : topShare(share), originX(kUnsetDouble), originY(kUnsetDouble), scaleXY(kUnsetDouble),
-      scaleX(kUnsetDouble), scaleY(kUnsetDouble), fitScaleXY(kUnsetDouble), fitScaleX(kUnsetDouble),
-      fitScaleY(kUnsetDouble), worldWidth(kUnsetDouble), worldHeight(kUnsetDouble) {}
+    : m_dLpDocOrgX(kUnsetDouble), m_dLpDocOrgY(kUnsetDouble), m_dScaleXY(kUnsetDouble),
+      m_dScaleX(kUnsetDouble), m_dScaleY(kUnsetDouble), m_dFitScaleXY(kUnsetDouble),
+      m_dFitScaleX(kUnsetDouble), m_dFitScaleY(kUnsetDouble), m_dWorldW(kUnsetDouble),
+      m_dWorldH(kUnsetDouble), topShare_(share) {}
 
 namespace {
 
@@ -37,13 +38,13 @@ int TruncatedSize(double value) {
 
 CPoint Viewport::WorldToLogical(double x, double y) const {
     if (IsUnsetDouble(x)) {
-        x = originX;
+        x = m_dLpDocOrgX;
     }
     if (IsUnsetDouble(y)) {
-        y = originY;
+        y = m_dLpDocOrgY;
     }
-    const double lx = (x - originX) * scaleX - offsetX;
-    const double ly = (originY - y) * scaleY - offsetY;
+    const double lx = (x - m_dLpDocOrgX) * m_dScaleX - m_dOffsetX;
+    const double ly = (m_dLpDocOrgY - y) * m_dScaleY - m_dOffsetY;
     if (!FitsInt(lx) || !FitsInt(ly)) {
         return CPoint(INT_MIN, INT_MIN);
     }
@@ -51,8 +52,8 @@ CPoint Viewport::WorldToLogical(double x, double y) const {
 }
 
 void Viewport::LogicalToWorld(int lx, int ly, double* x, double* y) const {
-    *x = (lx + offsetX) / scaleX + originX;
-    *y = originY - (ly + offsetY) / scaleY;
+    *x = (lx + m_dOffsetX) / m_dScaleX + m_dLpDocOrgX;
+    *y = m_dLpDocOrgY - (ly + m_dOffsetY) / m_dScaleY;
 }
 
 bool Viewport::IsUnsetPoint(const CPoint& point) {
@@ -70,28 +71,28 @@ void Viewport::FitScales(int clientWidth, int clientHeight, double width, double
         height = 1.0;
     }
     const double sx = (clientWidth - mx) / width;
-    const double sy = (clientHeight - my) / (height * exaggeration);
+    const double sy = (clientHeight - my) / (height * m_dAspect);
     const double scale = sx < sy ? sx : sy;
-    scaleX = scale;
-    scaleY = scale * exaggeration;
+    m_dScaleX = scale;
+    m_dScaleY = scale * m_dAspect;
     // Always the mean of both axes, also where the x scale happens to be 1.
-    scaleXY = (scaleX + scaleY) / 2;
+    m_dScaleXY = (m_dScaleX + m_dScaleY) / 2;
 }
 
 CSize Viewport::FitAll(int clientWidth, int clientHeight, double width, double height,
                        const WorldRange& range, int marginDiv) {
-    offsetX = 0.0;
-    offsetY = 0.0;
+    m_dOffsetX = 0.0;
+    m_dOffsetY = 0.0;
     FitScales(clientWidth, clientHeight, width, height, marginDiv, marginDiv);
-    fitScaleXY = scaleXY;
-    fitScaleX = scaleX;
-    fitScaleY = scaleY;
-    originX = range.xmin - (clientWidth / scaleX - width) * 0.5;
-    originY = range.ymax + (clientHeight / scaleY - height) * topShare;
-    worldWidth = clientWidth / scaleX;
-    worldHeight = clientHeight / scaleY;
-    total = CSize(clientWidth, clientHeight);
-    return total;
+    m_dFitScaleXY = m_dScaleXY;
+    m_dFitScaleX = m_dScaleX;
+    m_dFitScaleY = m_dScaleY;
+    m_dLpDocOrgX = range.xmin - (clientWidth / m_dScaleX - width) * 0.5;
+    m_dLpDocOrgY = range.ymax + (clientHeight / m_dScaleY - height) * topShare_;
+    m_dWorldW = clientWidth / m_dScaleX;
+    m_dWorldH = clientHeight / m_dScaleY;
+    total_ = CSize(clientWidth, clientHeight);
+    return total_;
 }
 
 Viewport::ZoomResult Viewport::ZoomTo(int clientWidth, int clientHeight, double width, double height,
@@ -100,28 +101,28 @@ Viewport::ZoomResult Viewport::ZoomTo(int clientWidth, int clientHeight, double 
     if (!centre) {
         return result;
     }
-    const double saved[3] = {scaleXY, scaleX, scaleY};
+    const double saved[3] = {m_dScaleXY, m_dScaleX, m_dScaleY};
     FitScales(clientWidth, clientHeight, width, height, margin, margin);
-    result.scrolls = width < worldWidth || height < worldHeight;
-    const double areaWidth = result.scrolls ? worldWidth : width;
-    const double areaHeight = result.scrolls ? worldHeight : height;
-    const int totalX = TruncatedSize(areaWidth * scaleX);
-    const int totalY = TruncatedSize(areaHeight * scaleY);
+    result.scrolls = width < m_dWorldW || height < m_dWorldH;
+    const double areaWidth = result.scrolls ? m_dWorldW : width;
+    const double areaHeight = result.scrolls ? m_dWorldH : height;
+    const int totalX = TruncatedSize(areaWidth * m_dScaleX);
+    const int totalY = TruncatedSize(areaHeight * m_dScaleY);
     const bool tooLarge = totalX > kLargestTotal || totalY > kLargestTotal;
     if (tooLarge || totalX < kSmallestTotal || totalY < kSmallestTotal) {
         result.outcome = tooLarge ? ZoomOutcome::kTooLarge : ZoomOutcome::kTooSmall;
-        scaleXY = saved[0];
-        scaleX = saved[1];
-        scaleY = saved[2];
+        m_dScaleXY = saved[0];
+        m_dScaleX = saved[1];
+        m_dScaleY = saved[2];
         return result;
     }
     result.total = CSize(totalX, totalY);
-    total = result.total;
+    total_ = result.total;
     // A scrolled view measures from the fitted area's corner: the centre is taken there, so
     // that an earlier pan does not shift the zoomed picture.
     if (result.scrolls) {
-        offsetX = 0.0;
-        offsetY = 0.0;
+        m_dOffsetX = 0.0;
+        m_dOffsetY = 0.0;
     }
     CPoint p = WorldToLogical(centre->x, centre->y);
     p.x -= clientWidth / 2 + margin;
@@ -129,8 +130,8 @@ Viewport::ZoomResult Viewport::ZoomTo(int clientWidth, int clientHeight, double 
     if (result.scrolls) {
         result.scrollTo = p;
     } else {
-        offsetX += p.x;
-        offsetY += p.y;
+        m_dOffsetX += p.x;
+        m_dOffsetY += p.y;
     }
     result.outcome = ZoomOutcome::kZoomed;
     return result;
@@ -142,8 +143,8 @@ void Viewport::StepExtent(bool enlarge, double stepX, double stepY, int logicalW
         stepX = -stepX;
         stepY = -stepY;
     }
-    width = logicalWidth / (scaleX + stepX);
-    height = logicalHeight / (scaleY + stepY);
+    width = logicalWidth / (m_dScaleX + stepX);
+    height = logicalHeight / (m_dScaleY + stepY);
 }
 
 } // namespace section

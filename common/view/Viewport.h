@@ -5,9 +5,9 @@
 // share one instance's numbers; the window side only applies the scroll sizes and positions
 // that the operations return.
 //
-// Mapping: lx = (x - originX) * scaleX - offsetX, ly = (originY - y) * scaleY - offsetY.
-// scaleY = scaleX * exaggeration (the vertical exaggeration); scaleXY is the mean of both and
-// turns model distances into logical distances.
+// Mapping: lx = (x - m_dLpDocOrgX) * m_dScaleX - m_dOffsetX, ly = (m_dLpDocOrgY - y) * m_dScaleY -
+// m_dOffsetY. m_dScaleY = m_dScaleX * m_dAspect (the vertical exaggeration); m_dScaleXY is the mean
+// of both and turns model distances into logical distances.
 
 #include "common/geometry/DPoint.h"
 #include "platform/core/CPoint.h"
@@ -71,21 +71,27 @@ public:
     void StepExtent(bool enlarge, double stepX, double stepY, int logicalWidth, int logicalHeight,
                     double& width, double& height) const;
 
-    double topShare;
-    double exaggeration = 1.0;
-    double originX;
-    double originY;
-    double scaleXY;
-    double scaleX;
-    double scaleY;
-    double fitScaleXY;
-    double fitScaleX;
-    double fitScaleY;
-    double offsetX = 0.0; // logical offset subtracted after scaling (the pan of a zoom out)
-    double offsetY = 0.0;
-    double worldWidth; // metres shown at the fit scales
-    double worldHeight;
-    CSize total; // the scroll size last returned
+    // The scroll size last returned.
+    CSize Total() const { return total_; }
+
+    // The plane's numbers as the view base names them.
+    double m_dAspect = 1.0; // vertical exaggeration: y scale / x scale
+    double m_dLpDocOrgX;
+    double m_dLpDocOrgY;
+    double m_dScaleXY;
+    double m_dScaleX;
+    double m_dScaleY;
+    double m_dFitScaleXY;
+    double m_dFitScaleX;
+    double m_dFitScaleY;
+    double m_dOffsetX = 0.0; // logical offset subtracted after scaling (the pan of a zoom out)
+    double m_dOffsetY = 0.0;
+    double m_dWorldW; // metres shown at the fit scales
+    double m_dWorldH;
+
+private:
+    double topShare_;
+    CSize total_;
 };
 
 } // namespace section

@@ -200,9 +200,9 @@ void CMainView::OnSize(UINT type, int cx, int cy) {
     // The window gets its size after the first update: the page is fitted into it then, and
     // again while it stays fitted. A zoomed page keeps its scale: the scroll bars a zoom
     // brings change the window's size as well.
-    if (cx > 0 && cy > 0 && GetDocument() && (!m_bFitted || Scale() == m_dFitScale)) {
+    if (cx > 0 && cy > 0 && GetDocument() && (!fitted_ || Scale() == m_dFitScale)) {
         PageSetup();
-        m_bFitted = true;
+        fitted_ = true;
         Invalidate();
     }
 }

@@ -140,7 +140,7 @@ private:
     double m_dPaperH = 0.0;
     int m_nPage = 0;
     bool m_bRedraw = true;
-    bool m_bFitted = false; // fitted into a window of its real size
+    bool fitted_ = false; // fitted into a window of its real size
     bool m_bZoomDrag = false;
     bool m_bSkipClick = false; // the click that gave the focus starts nothing
     bool m_bBusy = false;      // the TAB coordinate dialog runs
@@ -159,9 +159,9 @@ private:
     int m_nFigureType = 0;
     int m_nConstrain = 0; // 1: only x follows the mouse, 2: only y
     // Saved for one printed page.
-    double m_savedScale = 0.0;
-    double m_savedOriginX = 0.0;
-    double m_savedOriginY = 0.0;
+    double savedScale_ = 0.0;
+    double savedOriginX_ = 0.0;
+    double savedOriginY_ = 0.0;
 };
 
 } // namespace zapho

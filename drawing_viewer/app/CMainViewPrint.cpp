@@ -110,9 +110,9 @@ void CMainView::OnPrint(CDC* dc, CPrintInfo* info) {
     const int page = static_cast<int>(info->m_nCurPage) - 1;
     CRect draw = info->m_rectDraw;
     dc->DPtoLP(&draw);
-    m_savedScale = doc.m_dScale;
-    m_savedOriginX = doc.m_dOriginX;
-    m_savedOriginY = doc.m_dOriginY;
+    savedScale_ = doc.m_dScale;
+    savedOriginX_ = doc.m_dOriginX;
+    savedOriginY_ = doc.m_dOriginY;
     // Centre the page's paper on the printable area (whose height is negative in these
     // units), halving in whole units.
     const PagePaper paper = PaperOfPage(doc.m_drawing, page);
@@ -129,9 +129,9 @@ void CMainView::OnPrint(CDC* dc, CPrintInfo* info) {
     if (reverse) {
         ReverseTextAngles();
     }
-    doc.m_dScale = m_savedScale;
-    doc.m_dOriginX = m_savedOriginX;
-    doc.m_dOriginY = m_savedOriginY;
+    doc.m_dScale = savedScale_;
+    doc.m_dOriginX = savedOriginX_;
+    doc.m_dOriginY = savedOriginY_;
     // A preview's sheets keep one size; a printer or PDF starts the next sheet on its page's paper.
     if (!info->m_bPreview) {
         UsePaperOfPage(info->m_pPrinter, doc.m_drawing, page + 1);

@@ -20,7 +20,7 @@ constexpr int kHeight = 600;
 // "View all" of a model range in the 1000 x 600 client with 5 % margins.
 Viewport Fitted(const WorldRange& range, double exaggeration = 1.0, double topShare = 0.75) {
     Viewport view(topShare);
-    view.exaggeration = exaggeration;
+    view.m_dAspect = exaggeration;
     view.FitAll(kWidth, kHeight, range.xmax - range.xmin, range.ymax - range.ymin, range, 20);
     return view;
 }
@@ -34,15 +34,15 @@ CPoint OnScreen(const Viewport& view, double x, double y, CPoint position = CPoi
 TEST(ViewportTest, FitOfTheEmptyModelFrameLeavesFivePercentAndThreeQuartersOfTheSpareHeightAbove) {
     const Viewport view = Fitted({0, 200, 0, 100});
     // 900 / 200 across against 540 / 100 down: the width decides.
-    EXPECT_DOUBLE_EQ(view.scaleX, 4.5);
-    EXPECT_DOUBLE_EQ(view.scaleY, 4.5);
-    EXPECT_DOUBLE_EQ(view.originX, -100.0 / 9.0);
-    EXPECT_DOUBLE_EQ(view.originY, 125.0);
+    EXPECT_DOUBLE_EQ(view.m_dScaleX, 4.5);
+    EXPECT_DOUBLE_EQ(view.m_dScaleY, 4.5);
+    EXPECT_DOUBLE_EQ(view.m_dLpDocOrgX, -100.0 / 9.0);
+    EXPECT_DOUBLE_EQ(view.m_dLpDocOrgY, 125.0);
     EXPECT_EQ(view.WorldToLogical(0, 100), CPoint(50, 112));  // top left: 5 % in, 112.5 cut
     EXPECT_EQ(view.WorldToLogical(200, 0), CPoint(950, 562)); // bottom right
-    EXPECT_EQ(view.total, CSize(kWidth, kHeight));
+    EXPECT_EQ(view.Total(), CSize(kWidth, kHeight));
     // The section editor leaves 60 % above.
-    EXPECT_DOUBLE_EQ(Fitted({0, 200, 0, 100}, 1.0, 0.6).originY, 100 + 100.0 / 3.0 * 0.6);
+    EXPECT_DOUBLE_EQ(Fitted({0, 200, 0, 100}, 1.0, 0.6).m_dLpDocOrgY, 100 + 100.0 / 3.0 * 0.6);
 }
 
 TEST(ViewportTest, ExaggerationScalesTheHeightAndTheMeanScaleIsAlwaysTheAverage) {
@@ -56,30 +56,30 @@ TEST(ViewportTest, ExaggerationScalesTheHeightAndTheMeanScaleIsAlwaysTheAverage)
     const Case cases[] = {{1.0, 4.5, 4.5}, {2.0, 2.7, 5.4}};
     for (const Case& c : cases) {
         const Viewport view = Fitted({0, 200, 0, 100}, c.exaggeration);
-        EXPECT_DOUBLE_EQ(view.scaleX, c.scaleX);
-        EXPECT_DOUBLE_EQ(view.scaleY, c.scaleY);
-        EXPECT_DOUBLE_EQ(view.scaleXY, (c.scaleX + c.scaleY) / 2);
+        EXPECT_DOUBLE_EQ(view.m_dScaleX, c.scaleX);
+        EXPECT_DOUBLE_EQ(view.m_dScaleY, c.scaleY);
+        EXPECT_DOUBLE_EQ(view.m_dScaleXY, (c.scaleX + c.scaleY) / 2);
     }
     Viewport unit(0.75);
-    unit.exaggeration = 2.0;
+    unit.m_dAspect = 2.0;
     unit.FitScales(1000, 2000, 1000, 500, 0, 0);
-    EXPECT_DOUBLE_EQ(unit.scaleX, 1.0);
-    EXPECT_DOUBLE_EQ(unit.scaleXY, 1.5);
+    EXPECT_DOUBLE_EQ(unit.m_dScaleX, 1.0);
+    EXPECT_DOUBLE_EQ(unit.m_dScaleXY, 1.5);
 }
 
 TEST(ViewportTest, MappingRunsBothWaysWithExaggerationAndOffset) {
     Viewport view = Fitted({10, 60, -5, 20}, 3.0);
-    view.offsetX = 17;
-    view.offsetY = -9;
+    view.m_dOffsetX = 17;
+    view.m_dOffsetY = -9;
     const double points[][2] = {{10, -5}, {60, 20}, {33.25, 7.5}, {-100, 400}};
     for (const auto& p : points) {
         const CPoint logical = view.WorldToLogical(p[0], p[1]);
-        EXPECT_DOUBLE_EQ(logical.x, static_cast<int>((p[0] - view.originX) * view.scaleX - 17));
-        EXPECT_DOUBLE_EQ(logical.y, static_cast<int>((view.originY - p[1]) * view.scaleY + 9));
+        EXPECT_DOUBLE_EQ(logical.x, static_cast<int>((p[0] - view.m_dLpDocOrgX) * view.m_dScaleX - 17));
+        EXPECT_DOUBLE_EQ(logical.y, static_cast<int>((view.m_dLpDocOrgY - p[1]) * view.m_dScaleY + 9));
         double x = 0, y = 0;
         view.LogicalToWorld(logical.x, logical.y, &x, &y);
-        EXPECT_NEAR(x, p[0], 1.0 / view.scaleX);
-        EXPECT_NEAR(y, p[1], 1.0 / view.scaleY);
+        EXPECT_NEAR(x, p[0], 1.0 / view.m_dScaleX);
+        EXPECT_NEAR(y, p[1], 1.0 / view.m_dScaleY);
     }
     // Model y grows upwards, window y downwards.
     EXPECT_LT(view.WorldToLogical(30, 20).y, view.WorldToLogical(30, -5).y);
@@ -87,8 +87,8 @@ TEST(ViewportTest, MappingRunsBothWaysWithExaggerationAndOffset) {
 
 TEST(ViewportTest, UnsetCoordinatesTakeTheOriginAndUnmappablePointsAreUnset) {
     Viewport view = Fitted({0, 200, 0, 100});
-    view.offsetX = 3;
-    view.offsetY = 4;
+    view.m_dOffsetX = 3;
+    view.m_dOffsetY = 4;
     EXPECT_EQ(view.WorldToLogical(platform::kUnsetDouble, 100), CPoint(-3, view.WorldToLogical(0, 100).y));
     EXPECT_EQ(view.WorldToLogical(platform::kUnsetDouble, platform::kUnsetDouble), CPoint(-3, -4));
     const CPoint far = view.WorldToLogical(1e12, 50);
@@ -100,7 +100,7 @@ TEST(ViewportTest, UnsetCoordinatesTakeTheOriginAndUnmappablePointsAreUnset) {
 TEST(ViewportTest, ASinglePointIsFittedAsOneMetreSquare) {
     Viewport view(0.75);
     view.FitAll(kWidth, kHeight, 0, 0, {5, 5, 7, 7}, 20);
-    EXPECT_DOUBLE_EQ(view.scaleX, 540.0);           // min(900 / 1, 540 / 1)
+    EXPECT_DOUBLE_EQ(view.m_dScaleX, 540.0);        // min(900 / 1, 540 / 1)
     const CPoint point = view.WorldToLogical(5, 7); // the window's centre across, 3/4 down the spare
     EXPECT_NEAR(point.x, 500, 1);
     EXPECT_NEAR(point.y, 450, 1);
@@ -111,7 +111,7 @@ Viewport::ZoomResult Step(Viewport& view, bool enlarge, double share, CPoint pos
     double cx = 0, cy = 0;
     view.LogicalToWorld(position.x + kWidth / 2, position.y + kHeight / 2, &cx, &cy);
     double width = 0, height = 0;
-    view.StepExtent(enlarge, view.scaleX * share, view.scaleY * share, kWidth, kHeight, width, height);
+    view.StepExtent(enlarge, view.m_dScaleX * share, view.m_dScaleY * share, kWidth, kHeight, width, height);
     const DPoint centre{cx, cy};
     return view.ZoomTo(kWidth, kHeight, width, height, &centre, 0);
 }
@@ -133,8 +133,8 @@ TEST(ViewportTest, StepsChangeTheScaleByOneOrTenPercentAboutTheWindowCentre) {
         view.LogicalToWorld(kWidth / 2, kHeight / 2, &cx, &cy);
         const Viewport::ZoomResult result = Step(view, c.enlarge, c.share);
         ASSERT_EQ(result.outcome, Viewport::ZoomOutcome::kZoomed);
-        EXPECT_NEAR(view.scaleX, 2.7 * c.factor, 1e-9);
-        EXPECT_NEAR(view.scaleY, 5.4 * c.factor, 1e-9);
+        EXPECT_NEAR(view.m_dScaleX, 2.7 * c.factor, 1e-9);
+        EXPECT_NEAR(view.m_dScaleY, 5.4 * c.factor, 1e-9);
         EXPECT_EQ(result.scrolls, c.scrolls);
         const CPoint centre = OnScreen(view, cx, cy, result.scrollTo);
         EXPECT_NEAR(centre.x, kWidth / 2.0, 1);
@@ -145,16 +145,16 @@ TEST(ViewportTest, StepsChangeTheScaleByOneOrTenPercentAboutTheWindowCentre) {
 TEST(ViewportTest, ZoomingInAfterZoomingOutKeepsTheCentre) {
     Viewport view = Fitted({0, 200, 0, 100});
     ASSERT_EQ(Step(view, false, 0.1).outcome, Viewport::ZoomOutcome::kZoomed);
-    ASSERT_NE(view.offsetX, 0.0);
+    ASSERT_NE(view.m_dOffsetX, 0.0);
     double cx = 0, cy = 0;
     view.LogicalToWorld(kWidth / 2, kHeight / 2, &cx, &cy);
     // Back in well past "view all": the fitted area scrolls and the centre stays put.
     double width = 0, height = 0;
-    view.StepExtent(true, view.scaleX, view.scaleY, kWidth, kHeight, width, height);
+    view.StepExtent(true, view.m_dScaleX, view.m_dScaleY, kWidth, kHeight, width, height);
     const DPoint centre{cx, cy};
     const Viewport::ZoomResult result = view.ZoomTo(kWidth, kHeight, width, height, &centre, 0);
     ASSERT_TRUE(result.scrolls);
-    EXPECT_EQ(view.offsetX, 0.0);
+    EXPECT_EQ(view.m_dOffsetX, 0.0);
     const CPoint shown = OnScreen(view, cx, cy, result.scrollTo);
     EXPECT_NEAR(shown.x, kWidth / 2.0, 1);
     EXPECT_NEAR(shown.y, kHeight / 2.0, 1);
@@ -175,9 +175,9 @@ TEST(ViewportTest, ZoomLimitsLeaveTheScalesAsTheyWere) {
         const DPoint centre{100, 50};
         const Viewport::ZoomResult result = view.ZoomTo(kWidth, kHeight, c.width, c.height, &centre, 0);
         EXPECT_EQ(result.outcome, c.outcome);
-        EXPECT_DOUBLE_EQ(view.scaleX, 4.5);
-        EXPECT_DOUBLE_EQ(view.scaleXY, 4.5);
-        EXPECT_EQ(view.total, CSize(kWidth, kHeight));
+        EXPECT_DOUBLE_EQ(view.m_dScaleX, 4.5);
+        EXPECT_DOUBLE_EQ(view.m_dScaleXY, 4.5);
+        EXPECT_EQ(view.Total(), CSize(kWidth, kHeight));
     }
     Viewport view = Fitted({0, 200, 0, 100});
     EXPECT_EQ(view.ZoomTo(kWidth, kHeight, 10, 6, nullptr, 0).outcome, Viewport::ZoomOutcome::kNoCentre);
@@ -226,7 +226,7 @@ TEST(ViewportTest, PagePlaneStartsWhereTheWindowStarts) {
     const CPoint onPage = page.WorldToLogical(150, 20);
     EXPECT_NEAR(onPage.x, 3.0 * onScreen.x, 3);
     EXPECT_NEAR(onPage.y, 3.0 * onScreen.y, 3);
-    EXPECT_DOUBLE_EQ(page.fitScaleXY, 3.0 * screen.fitScaleXY);
+    EXPECT_DOUBLE_EQ(page.m_dFitScaleXY, 3.0 * screen.m_dFitScaleXY);
 }
 
 } // namespace

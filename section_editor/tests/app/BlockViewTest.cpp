@@ -229,15 +229,15 @@ TEST_F(MerdokMouseTest, ShiftRulesALineAndCtrlClosesAContinuousLine) {
 }
 
 TEST_F(MerdokMouseTest, TheRightButtonZoomsToItsWindowAndDrawsNothing) {
-    const double scale = view_->m_view.scaleX;
+    const double scale = view_->m_view.m_dScaleX;
     Command(ID_DRAW_GROUND_POINT);
     view_->OnRButtonDown(0, Device(40.0, 60.0));
     Move(60.0, 40.0);
     // A release on the first corner leaves the window open.
     view_->OnRButtonUp(0, Device(40.0, 60.0));
-    EXPECT_DOUBLE_EQ(view_->m_view.scaleX, scale);
+    EXPECT_DOUBLE_EQ(view_->m_view.m_dScaleX, scale);
     view_->OnRButtonUp(0, Device(60.0, 40.0));
-    EXPECT_GT(view_->m_view.scaleX, 4 * scale);
+    EXPECT_GT(view_->m_view.m_dScaleX, 4 * scale);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 0);
 }
 
@@ -284,7 +284,7 @@ TEST_F(MerdokMouseTest, APointToolOnADrawnPointOpensItsDialogAndKeepsTheSnapDist
         dialog.OnCancel();
     });
     // A pixel beside the drawn point still takes it.
-    const double pixel = 1.0 / view_->m_view.scaleX;
+    const double pixel = 1.0 / view_->m_view.m_dScaleX;
     Click(60.0 + pixel, 50.0);
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 1);
