@@ -23,12 +23,12 @@ using platform::IsUnsetDouble;
 using platform::kUnsetInt;
 using platform::Utf8;
 using torvan::BlockDivisionStatus;
-using torvan::SlipLineStatus;
 using torvan::CBlock;
 using torvan::CBlockDoc;
 using torvan::CDispData;
 using torvan::CNode;
 using torvan::CVerrant;
+using torvan::SlipLineStatus;
 
 namespace {
 
