@@ -263,7 +263,8 @@ public:
     // Beeps, shows "ファイル読み込みエラーです。\n%s" with the path and throws CUserException.
     [[noreturn]] void ReadErrorMessage(const char* path);
 
-    // --- the section model and measurement files (ReferenceFiles.cpp) ---
+    // --- the section model and measurement files (read by SectionFileReader and
+    // DisplacementFileReader) ---
     // Each replaces its part of the document only when the whole file was taken;
     // a failure leaves the document as it was.
     int ReadSecFile(const char* path);

@@ -15,3 +15,11 @@ void DeleteAllMapObjects(CMapWordToOb& map) {
     }
     map.RemoveAll();
 }
+
+void ReplaceAllMapObjects(CMapWordToOb& from, CMapWordToOb& to) {
+    DeleteAllMapObjects(to);
+    for (auto [key, object] : platform::MapEntries<CObject>(from)) {
+        to.SetAt(key, object);
+    }
+    from.RemoveAll();
+}

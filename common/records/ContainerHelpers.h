@@ -17,3 +17,5 @@ template <typename T> void DeleteAllPtrs(CPtrList& list) {
     list.RemoveAll();
 }
 void DeleteAllMapObjects(CMapWordToOb& map);
+// Deletes the objects of to, then moves every entry of from into it (from is left empty).
+void ReplaceAllMapObjects(CMapWordToOb& from, CMapWordToOb& to);

@@ -1,0 +1,61 @@
+#include "analysis/core/DisplacementFileReader.h"
+
+#include "analysis/core/BlockDivision.h"
+#include "analysis/core/CBlockDoc.h"
+#include "analysis/core/CDispData.h"
+#include "common/records/ContainerHelpers.h"
+#include "common/records/MeasurementFile.h"
+#include "platform/core/MessageSink.h"
+
+#include <memory>
+
+namespace torvan {
+
+int DisplacementFileReader::Read(const char* path) {
+    MeasurementFileData data;
+    MeasurementReadResult result = ReadMeasurementFile(path, data);
+    if (result == MeasurementReadResult::NoDateLine) {
+        doc_.ReadErrorMessage(path);
+    }
+    if (result == MeasurementReadResult::OutOfMemory) {
+        AfxMessageBox(u8"メモリ・エラー!!!\n直ちに本プログラムを終了させて下さい。");
+        return 0;
+    }
+    // A file that ends early keeps what was read when that is anything at all.
+    bool usable = result == MeasurementReadResult::Read || (result == MeasurementReadResult::EndedEarly &&
+                                                            !(data.dates.empty() && data.blocks.empty()));
+    if (!usable) {
+        return 0;
+    }
+    CMapWordToOb records;
+    for (const MeasurementBlock& block : data.blocks) {
+        CNode* site = doc_.FindPointByName(block.name, doc_.MeasurementPoints());
+        if (!site || site->number < 1 || site->number > 0x10000) {
+            continue;
+        }
+        auto disp = std::make_unique<CDispData>();
+        disp->ParseRecord(block);
+        disp->baseX = site->x;
+        disp->baseY = site->y;
+        WORD key = static_cast<WORD>(site->number - 1);
+        CObject* replaced = nullptr;
+        if (records.Lookup(key, replaced)) {
+            delete replaced;
+        }
+        records.SetAt(key, disp.release());
+    }
+    doc_.SetDispTitle(data.title);
+    doc_.SetFourColumns(data.hasAngleLine);
+    doc_.VectorPoints().RemoveAll();
+    ReplaceAllMapObjects(records, doc_.Displacements());
+    // The blocks held the replaced records: they take the new ones at their points.
+    BlockDivision(doc_).AttachBlockRecords();
+    doc_.ReadingDates() = data.dates;
+    if (doc_.Displacements().IsEmpty()) {
+        AfxMessageBox(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙには地点名が一致するﾃﾞｰﾀがありません");
+        doc_.ReadingDates().clear();
+    }
+    return 1;
+}
+
+} // namespace torvan

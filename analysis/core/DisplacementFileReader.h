@@ -1,0 +1,23 @@
+#pragma once
+// Reads a measurement displacement file (".dis") into the analysis document: the reading
+// dates, and a displacement record for each block whose name is a measurement point's.
+
+namespace torvan {
+
+class CBlockDoc;
+
+class DisplacementFileReader {
+public:
+    explicit DisplacementFileReader(CBlockDoc& doc) : doc_(doc) {}
+
+    // 1 when the file was taken (one that ends early counts when it gave anything); the
+    // records then replace the document's and the blocks take the new ones. 0 otherwise,
+    // with the document as it was: after the read error message (thrown on as
+    // CUserException) for a file without its date line, or after the reader's message.
+    int Read(const char* path);
+
+private:
+    CBlockDoc& doc_;
+};
+
+} // namespace torvan
