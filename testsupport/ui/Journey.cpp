@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -145,64 +146,59 @@ void AnswerWithName(CDialog& dialog, const std::string& path) {
     }
 }
 
-bool ChooseMenuAlong(CFrameWnd& frame, const std::vector<const char*>& labels);
+std::string PathText(const std::vector<const char*>& labels) {
+    std::string path;
+    for (const char* label : labels) {
+        path += std::string(path.empty() ? "" : " > ") + label;
+    }
+    return path;
+}
 
-// Queues answer, chooses the item and tells whether the dialog it opened took the answer.
-bool ChooseMenuAnswering(CFrameWnd& frame, const std::vector<const char*>& labels,
+bool ChooseMenuAlong(QMenuBar* bar, const std::vector<const char*>& labels);
+
+// Chooses the item, with answer queued for the dialog its command opens (none: no dialog),
+// and tells whether the dialog took the answer.
+bool ChooseMenuAnswering(QMenuBar* bar, const std::vector<const char*>& labels,
                          const platform::DialogScript::Answer& answer) {
+    if (!answer) {
+        return ChooseMenuAlong(bar, labels);
+    }
     auto answered = std::make_shared<bool>(false);
     platform::DialogScript::Queue([answer, answered](CDialog& dialog) {
         *answered = true;
         answer(dialog);
     });
-    if (!ChooseMenuAlong(frame, labels)) {
+    if (!ChooseMenuAlong(bar, labels)) {
         return false;
     }
     if (!*answered) {
-        std::string path;
-        for (const char* label : labels) {
-            path += std::string(path.empty() ? "" : " > ") + label;
-        }
-        ADD_FAILURE() << "menu " << path << " opened no dialog to answer";
+        ADD_FAILURE() << "menu " << PathText(labels) << " opened no dialog to answer";
         return false;
     }
     return true;
 }
 
-std::vector<const char*> PlainLabels(std::initializer_list<const char8_t*> labels) {
-    std::vector<const char*> plain;
-    for (const char8_t* label : labels) {
-        plain.push_back(reinterpret_cast<const char*>(label));
-    }
-    return plain;
-}
-
 } // namespace
 
-bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char8_t*> labels) {
-    return ChooseMenuAlong(frame, PlainLabels(labels));
+MenuPath::MenuPath(std::initializer_list<const char8_t*> path) {
+    for (const char8_t* label : path) {
+        labels.push_back(reinterpret_cast<const char*>(label));
+    }
 }
 
-bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char*> labels) {
-    return ChooseMenuAlong(frame, std::vector<const char*>(labels));
+bool ChooseMenu(CFrameWnd& frame, const MenuPath& path, const platform::DialogScript::Answer& answer) {
+    return ChooseMenuAnswering(MenuBarOf(frame), path.labels, answer);
 }
 
-bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char8_t*> labels,
-                const platform::DialogScript::Answer& answer) {
-    return ChooseMenuAnswering(frame, PlainLabels(labels), answer);
-}
-
-bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char*> labels,
-                const platform::DialogScript::Answer& answer) {
-    return ChooseMenuAnswering(frame, std::vector<const char*>(labels), answer);
+bool ChooseMenu(QWidget& window, const MenuPath& path, const platform::DialogScript::Answer& answer) {
+    return ChooseMenuAnswering(window.findChild<QMenuBar*>(), path.labels, answer);
 }
 
 namespace {
 
-bool ChooseMenuAlong(CFrameWnd& frame, const std::vector<const char*>& labels) {
-    QMenuBar* bar = MenuBarOf(frame);
+bool ChooseMenuAlong(QMenuBar* bar, const std::vector<const char*>& labels) {
     if (!bar || labels.size() == 0) {
-        ADD_FAILURE() << "the frame has no menu bar to choose from";
+        ADD_FAILURE() << "the window has no menu bar to choose from";
         return false;
     }
     QList<QAction*> items = bar->actions();
@@ -240,7 +236,14 @@ bool ChooseMenuAlong(CFrameWnd& frame, const std::vector<const char*>& labels) {
     for (auto menu = opened.rbegin(); menu != opened.rend(); ++menu) {
         emit(*menu)->aboutToHide(); // a click closes the menus before the command runs
     }
+    // A click tells the item and the bar its pop-up came from: frames listen to their items,
+    // dialogs' own menu bars to the bar.
+    const QPointer<QMenuBar> clickedBar(bar);
+    const QPointer<QAction> clicked(chosen);
     chosen->trigger();
+    if (clickedBar && clicked) {
+        emit clickedBar->triggered(clicked);
+    }
     Settle();
     return true;
 }

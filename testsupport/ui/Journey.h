@@ -23,17 +23,20 @@ class QWidget;
 
 namespace testsupport {
 
-// Opens the pop-ups of the frame's menu bar along labels (their update handlers run, as they
-// do before a menu shows) and triggers the last item as a click does. Dialogs the command
-// opens must have their answers queued before.
-bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char*> labels);
-bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char8_t*> labels);
-// The same for an item whose command opens a dialog: answer (queued after those queued
-// before) is how the user fills it in and closes it; fails when the command opened none.
-bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char*> labels,
-                const platform::DialogScript::Answer& answer);
-bool ChooseMenu(CFrameWnd& frame, std::initializer_list<const char8_t*> labels,
-                const platform::DialogScript::Answer& answer);
+// The labels along a menu bar's pop-ups to an item, UTF-8 as plain or u8 literals.
+struct MenuPath {
+    MenuPath(std::initializer_list<const char*> path) : labels(path) {}
+    MenuPath(std::initializer_list<const char8_t*> path);
+    std::vector<const char*> labels;
+};
+
+// Opens the pop-ups of the frame's menu bar along path (their update handlers run, as they
+// do before a menu shows) and triggers the last item as a click does. With an answer, the
+// item's command opens a dialog: answer (queued after those queued before) is how the user
+// fills it in and closes it, and the step fails when the command opened none.
+bool ChooseMenu(CFrameWnd& frame, const MenuPath& path, const platform::DialogScript::Answer& answer = {});
+// The same in the menu bar of a window that is not a frame (a dialog's own menu bar).
+bool ChooseMenu(QWidget& window, const MenuPath& path, const platform::DialogScript::Answer& answer = {});
 
 // The answer to a file dialog: path (UTF-8, absolute or relative to the folder shown) typed
 // into its name box, then its OK button pressed.

@@ -23,8 +23,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
@@ -52,33 +50,6 @@ void TypeCells(CGridDlg1& table, std::initializer_list<const char*> texts) {
 
 std::string Cell(CGridDlg1& table, int row, int col) {
     return platform::ToQString(table.Grid().GetTextMatrix(row, col)).toStdString();
-}
-
-// The label as the menu shows it without its '&' marks, mnemonic group and accelerator.
-QString Plain(QString text) {
-    text = text.section(u'\t', 0, 0);
-    text.remove(u'&');
-    const qsizetype group = text.indexOf(u'(');
-    return (group > 0 ? text.left(group) : text).trimmed();
-}
-
-// Chooses an item of the table's own menu bar as a click does.
-void ChooseTableMenu(CGridDlg1& table, const char8_t* menu, const char8_t* item) {
-    auto* bar = table.Dialog()->findChild<QMenuBar*>();
-    ASSERT_NE(bar, nullptr);
-    QAction* chosen = nullptr;
-    for (QAction* top : bar->actions()) {
-        if (Plain(top->text()) == platform::ToQString(menu) && top->menu()) {
-            for (QAction* action : top->menu()->actions()) {
-                if (Plain(action->text()) == platform::ToQString(item)) {
-                    chosen = action;
-                }
-            }
-        }
-    }
-    ASSERT_NE(chosen, nullptr) << platform::Utf8(item);
-    ASSERT_TRUE(chosen->isEnabled());
-    emit bar->triggered(chosen);
 }
 
 void ChooseMethod(int id) {
@@ -144,11 +115,11 @@ TEST(Journey, QuilmoEntersReadingsInBothFormsSavesReopensAndRefusesACutFile) {
                 table.NameEdit(2)->text() == platform::ToQString(u8"計測点3");
         TypeCells(table, {"2026", "6", "12", "14", "30", "8.5", "-2.5"});
         table.ClickCellForTest(1, 1);
-        platform::DialogScript::Queue([](CDialog& count) {
-            count.SetDlgItemText(921, "1");
-            Press(count, IDOK);
-        });
-        ChooseTableMenu(table, u8"行編集", u8"空白行の挿入");
+        ASSERT_TRUE(
+            testsupport::ChooseMenu(*table.Dialog(), {u8"行編集", u8"空白行の挿入"}, [](CDialog& count) {
+                count.SetDlgItemText(921, "1");
+                Press(count, IDOK);
+            }));
         table.ClickCellForTest(1, 1);
         TypeCells(table, {"2026", "4", "10", "10", "0", "0", "0"});
         Press(table, IDOK);
