@@ -2,6 +2,7 @@
 
 #include "common/records/CTextFile.h"
 #include "common/records/RecordFields.h"
+#include "common/records/SectionModelFile.h"
 #include "common/records/TextHelpers.h"
 #include "platform/core/Unset.h"
 
@@ -14,8 +15,7 @@ IMPLEMENT_DYNCREATE(CNode, CObject)
 namespace {
 
 constexpr int kParseWidth = 70;
-constexpr int kShortNameColumn = 35; // 0-based offset of column 36
-constexpr int kFullNameColumn = 55;  // 0-based offset of column 56
+constexpr int kFullNameColumn = 55; // 0-based offset of column 56
 
 // |kind| with the unset marker (and any other negative extreme) taken as below 2.
 int AbsoluteKind(int kindField) {
@@ -32,6 +32,10 @@ CNode::CNode(int number_, double x_, double y_, int state_)
       slipMark(kSlipFree), beta(1.0), alpha(platform::kUnsetDouble) {}
 
 int CNode::ParseRecord(const char* line, int shortForm) {
+    if (shortForm) {
+        TakeSectionPoint(ReadSectionPoint(line));
+        return 1;
+    }
     CString padded(line);
     PadWithBlanks(padded, kParseWidth);
     const char* pos = padded.GetString();
@@ -40,31 +44,47 @@ int CNode::ParseRecord(const char* line, int shortForm) {
     pos = ReadIntField(pos, kindField);
     pos = ReadDoubleField(pos, x);
     pos = ReadDoubleField(pos, y);
-    if (!shortForm) {
-        pos = ReadDoubleField(pos, beta);
-        if (AbsoluteKind(kindField) == 2) {
-            pos += kDoubleFieldWidth;
-        } else {
-            pos = ReadDoubleField(pos, alpha);
-        }
-    }
-    if (AbsoluteKind(kindField) < 2) {
-        kind = kindField;
-        inUse = 1;
-        pos += kIntFieldWidth;
+    pos = ReadDoubleField(pos, beta);
+    if (AbsoluteKind(kindField) == 2) {
+        pos += kDoubleFieldWidth;
     } else {
-        inUse = kindField >= 0 ? 1 : 0;
-        kind = AbsoluteKind(kindField);
-        pos = ReadIntField(pos, slipMark);
+        pos = ReadDoubleField(pos, alpha);
     }
+    int mark = slipMark;
+    if (AbsoluteKind(kindField) >= 2) {
+        ReadIntField(pos, mark);
+    }
+    TakeKind(kindField, mark);
     if (kind != kGround) {
         CString text(line);
         text.TrimRight();
-        int nameColumn = shortForm ? kShortNameColumn : kFullNameColumn;
-        name = text.GetLength() > nameColumn ? text.Mid(nameColumn) : CString();
+        name = text.GetLength() > kFullNameColumn ? text.Mid(kFullNameColumn) : CString();
     }
     state = kNormal;
     return 1;
+}
+
+void CNode::TakeSectionPoint(const section::PointRecord& record) {
+    number = record.number;
+    x = record.x;
+    y = record.y;
+    TakeKind(record.kind, AbsoluteKind(record.kind) >= 2 ? record.mark : slipMark);
+    if (kind != kGround) {
+        name = record.name;
+    }
+    state = kNormal;
+}
+
+// A boundary point's kind is written negative while it is out of use; its slip mark follows.
+void CNode::TakeKind(int kindField, int mark) {
+    if (AbsoluteKind(kindField) < 2) {
+        kind = kindField;
+        inUse = 1;
+    } else {
+        inUse = kindField >= 0 ? 1 : 0;
+        kind = AbsoluteKind(kindField);
+        slipMark = mark;
+    }
 }
 
 void CNode::FormatRecord(CString& out) const {

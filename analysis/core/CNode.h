@@ -9,6 +9,10 @@
 
 class CTextFile;
 
+namespace section {
+struct PointRecord;
+}
+
 namespace torvan {
 
 class CNode : public CObject {
@@ -36,6 +40,12 @@ public:
 
     bool IsBoundary() const { return kind >= kInnerBoundary; }
 
+private:
+    // The short form's fields, read by the section model file's reader.
+    void TakeSectionPoint(const section::PointRecord& record);
+    void TakeKind(int kindField, int mark);
+
+public:
     int number;
     double x;
     double y;

@@ -8,6 +8,9 @@
 namespace {
 
 constexpr int kLineSize = 82;
+// The fixed columns of a point line, and the 0-based offset of its name (column 36).
+constexpr int kPointColumns = 35;
+constexpr int kNameColumn = 35;
 
 class SectionReader {
 public:
@@ -130,6 +133,24 @@ private:
 };
 
 } // namespace
+
+section::PointRecord ReadSectionPoint(const char* line) {
+    CString padded(line);
+    padded += CString(' ', kPointColumns);
+    const char* pos = padded.GetString();
+    section::PointRecord point;
+    pos = ReadIntField(pos, point.number);
+    pos = ReadIntField(pos, point.kind);
+    pos = ReadDoubleField(pos, point.x);
+    pos = ReadDoubleField(pos, point.y);
+    ReadIntField(pos, point.mark);
+    CString text(line);
+    text.TrimRight();
+    if (text.GetLength() > kNameColumn) {
+        point.name = text.Mid(kNameColumn);
+    }
+    return point;
+}
 
 SectionReadResult ReadSectionModelFile(const char* path, SectionModelHandler& handler,
                                        const SectionReadOptions& options) {

@@ -13,6 +13,7 @@
 // Sections may come in any order and repeat; a section ends at the next line that
 // starts with an upper-case letter. Lines outside sections are skipped.
 
+#include "common/records/PointRecord.h"
 #include "platform/core/CString.h"
 
 #include <vector>
@@ -46,6 +47,12 @@ struct SectionReadOptions {
     // A further keyword read as a point section (one program reads "BSURF" as boundary points).
     const char* extraPointKeyword = nullptr;
 };
+
+// One point line of a NODE, SITE or BOUND section (the line without its line end), columns
+//   1-5 number, 6-10 kind, 11-20 x, 21-30 y, 31-35 mark, name from column 36
+// (trailing blanks dropped, whole: a program that keeps fewer columns cuts it). Blank or
+// missing fields read as unset, the kind too.
+section::PointRecord ReadSectionPoint(const char* line);
 
 SectionReadResult ReadSectionModelFile(const char* path, SectionModelHandler& handler,
                                        const SectionReadOptions& options = SectionReadOptions());

@@ -7,7 +7,7 @@
 // Copies are kept under the key (number - 1) of the point they stand for, each with what it
 // does there; a new point's key is one no point of the document holds.
 
-#include "common/section/PointRecord.h"
+#include "common/records/PointRecord.h"
 
 #include <map>
 #include <vector>

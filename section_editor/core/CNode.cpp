@@ -1,10 +1,9 @@
 #include "CNode.h"
 
 #include "common/records/RecordFields.h"
+#include "common/records/SectionModelFile.h"
 #include "common/records/TextHelpers.h"
 #include "platform/core/Unset.h"
-
-#include <cstring>
 
 namespace merdok {
 
@@ -12,9 +11,7 @@ IMPLEMENT_DYNCREATE(CNode, CObject)
 
 namespace {
 
-constexpr int kRecordWidth = 50; // a record is read as at least 50 columns
-constexpr int kNameColumn = 35;  // 0-based offset of column 36
-constexpr int kNameWidth = 15;   // columns 36-50
+constexpr int kNameWidth = 15; // columns 36-50
 constexpr const char* kCoordinateFormat = "%10.3lf";
 
 } // namespace
@@ -25,20 +22,14 @@ CNode::CNode(int number, double x, double y, int state)
     : m_nNumber(number), m_dX(x), m_dY(y), m_nState(state), m_nSeqNo(platform::kUnsetInt), m_nKind(kGround) {}
 
 int CNode::Parse(const char* line) {
-    // The fields are read from columns 1-30 of the line blank-padded to 50 columns.
-    char padded[kRecordWidth + 1];
-    std::size_t length = ::strnlen(line, kRecordWidth);
-    std::memcpy(padded, line, length);
-    std::memset(padded + length, ' ', kRecordWidth - length);
-    padded[kRecordWidth] = '\0';
-    const char* pos = padded;
-    pos = ReadIntField(pos, m_nNumber);
-    pos = ReadIntField(pos, m_nKind);
-    pos = ReadDoubleField(pos, m_dX);
-    ReadDoubleField(pos, m_dY);
+    const section::PointRecord record = ReadSectionPoint(line);
+    m_nNumber = record.number;
+    m_nKind = record.kind;
+    m_dX = record.x;
+    m_dY = record.y;
     if (m_nKind != kGround) {
         // Cut at column 50, never inside a double-byte character.
-        m_strName = length > kNameColumn ? CutToWidth(CString(line + kNameColumn), kNameWidth) : CString();
+        m_strName = CutToWidth(record.name, kNameWidth);
         m_strName.TrimRight();
     }
     m_nState = kNormal;
