@@ -136,6 +136,32 @@ TEST_F(PointTableTest, AMoveByXMovesOnlyTheSelectedGroundPoints) {
     EXPECT_DOUBLE_EQ(site->x, siteX);
 }
 
+// The table of selected points: rows typed 0.0004 m apart on both axes keep both points,
+// rows 0.0003 m apart make one point of the two on the confirming click.
+TEST_F(PointTableTest, SelectedPointsJoinOnlyWhenTypedCloserThanFourTenthsOfAMillimetre) {
+    for (const double gap : {0.0004, 0.0003}) {
+        CNode* first = Point(Model().GroundPoints(), 2);
+        CNode* second = Point(Model().GroundPoints(), 3);
+        ASSERT_TRUE(first && second) << gap;
+        const double x = first->x;
+        const double y = first->y;
+        for (CNode* point : {first, second}) {
+            point->state = CNode::kSelected;
+            view_->m_listSelect.AddTail(point);
+        }
+        platform::DialogScript::Queue([x, y, gap](CDialog& dialog) {
+            auto& table = dynamic_cast<CGridDlg&>(dialog);
+            table.RowAt(2)->RealCell(0) = x + gap;
+            table.RowAt(2)->RealCell(1) = y + gap;
+            PressOk(table);
+        });
+        ASSERT_TRUE(view_->RouteCommand(ID_CHANGE_POINT_COORDINATES)) << gap;
+        ASSERT_TRUE(view_->HasPendingPoints()) << gap;
+        view_->OnLButtonDown(0, CPoint(20, 20));
+        EXPECT_EQ(Point(Model().GroundPoints(), 3) != nullptr, gap == 0.0004) << gap;
+    }
+}
+
 // The measurement table cut down to point 1, then a new row: the new point comes in as
 // number 2 with its name on the confirming click.
 TEST_F(PointTableTest, ANewRowAfterTheTableWasCutToItsFirstPointIsAdded) {
