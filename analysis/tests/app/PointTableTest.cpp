@@ -55,6 +55,13 @@ protected:
         QTest::keyClicks(table.CellEdit(), QString::fromUtf8(text));
         QTest::keyClick(table.CellEdit(), Qt::Key_Return);
     }
+    // The table's row taken out, as deleting it in the table does.
+    static void RemoveRow(CGridDlg& table, int row) {
+        CObject* removed = table.RowAt(row);
+        table.m_rows.RemoveAt(table.m_rows.Find(removed));
+        delete removed;
+        --table.m_nRows;
+    }
     static void PressOk(CDialog& dialog) {
         dialog.GetDlgItemWidget(IDOK)->setFocus();
         dialog.OnOK();
@@ -85,10 +92,7 @@ TEST_F(PointTableTest, TypedGroundRowsReachTheModelOnTheConfirmingClick) {
         PressOk(table);
         EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"番号 1 が重複しています !!"));
         table.RowAt(2)->IntCell(0) = 2;
-        CObject* third = table.RowAt(3);
-        table.m_rows.RemoveAt(table.m_rows.Find(third));
-        delete third;
-        --table.m_nRows;
+        RemoveRow(table, 3);
         PressOk(table);
     });
     ASSERT_TRUE(view_->RouteCommand(ID_INPUT_SURFACE_POINTS));
@@ -168,10 +172,7 @@ TEST_F(PointTableTest, ANewRowAfterTheTableWasCutToItsFirstPointIsAdded) {
     platform::DialogScript::Queue([](CDialog& dialog) {
         auto& table = dynamic_cast<CGridDlg&>(dialog);
         while (table.m_nRows > 1) {
-            CObject* last = table.RowAt(table.m_nRows);
-            table.m_rows.RemoveAt(table.m_rows.Find(last));
-            delete last;
-            --table.m_nRows;
+            RemoveRow(table, table.m_nRows);
         }
         PressOk(table);
     });
@@ -255,10 +256,7 @@ TEST_F(PointTableTest, TheConfirmationFigureDropsAPendingRemovalWithEveryMark) {
     const int lines = Model().GroundLines().GetCount();
     platform::DialogScript::Queue([](CDialog& dialog) {
         auto& table = dynamic_cast<CGridDlg&>(dialog);
-        CObject* third = table.RowAt(3);
-        table.m_rows.RemoveAt(table.m_rows.Find(third));
-        delete third;
-        --table.m_nRows;
+        RemoveRow(table, 3);
         PressOk(table);
     });
     ASSERT_TRUE(view_->RouteCommand(ID_INPUT_SURFACE_POINTS));
