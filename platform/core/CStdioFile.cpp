@@ -213,6 +213,14 @@ BOOL CStdioFile::ReadString(CString& line) {
                                               kLongestLine - text.size());
             const char* lineEnd = static_cast<const char*>(std::memchr(buffered, '\n', room));
             const std::size_t taken = lineEnd ? static_cast<std::size_t>(lineEnd - buffered) : room;
+            if (lineEnd && text.empty()) { // the whole line in the buffer: straight into the string
+                const std::size_t length =
+                    taken - (text_ && taken > 0 && buffered[taken - 1] == '\r' ? 1 : 0);
+                std::memcpy(line.GetBuffer(static_cast<int>(length)), buffered, length);
+                line.ReleaseBuffer(static_cast<int>(length));
+                m_pStream->_IO_read_ptr += taken + 1;
+                return TRUE;
+            }
             text.append(buffered, taken);
             m_pStream->_IO_read_ptr += taken + (lineEnd ? 1 : 0);
             if (lineEnd) {
