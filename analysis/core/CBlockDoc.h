@@ -30,8 +30,6 @@
 #include <set>
 #include <vector>
 
-class CTextFile;
-
 namespace torvan {
 
 class CLine;
