@@ -48,6 +48,17 @@ void BlockDivision::Clear() {
     DeleteAllObjects(doc_.Blocks());
 }
 
+void BlockDivision::MakeVerticalLines(const double* xs, const double* betas, int count) {
+    std::vector<BlockLineRecord>& lines = doc_.BlockLines();
+    const ModelExtents& extents = doc_.Extents();
+    lines.clear();
+    double h = std::fabs(extents.m_dMaxY - extents.m_dMinY);
+    for (int i = 0; i < count; ++i) {
+        lines.push_back(
+            BlockLineRecord{xs[i], extents.m_dMaxY + 0.1 * h, xs[i], extents.m_dMinY - 0.1 * h, betas[i]});
+    }
+}
+
 BlockDivisionResult BlockDivision::MakeBlockLines() {
     BlockDivisionResult result;
     if (doc_.Displacements().IsEmpty() || doc_.GroundOrder().IsEmpty()) {

@@ -27,6 +27,14 @@ enum class BlockDivisionStatus {
     kParallelVectors,
 };
 
+// Result of the block-line table's check, with the codes of the original check.
+enum class BlockLineCheck {
+    kValid = 0,
+    kTooFewConditions = 1, // fewer than two measurement records, or a condition outside the lines
+    kEmptyBlock = 3,       // a block that no condition falls in (two lines at one x included)
+    kInvalidLine = 9,      // an unset position or a weight outside 0..1
+};
+
 struct BlockDivisionResult {
     BlockDivisionStatus status = BlockDivisionStatus::kNothingToDivide;
     // When done: the in-use records by x of their measurement points, and the block lines
@@ -50,6 +58,9 @@ public:
     void AttachBlockRecords();
     // Empties the ordered measurement list, the block lines and the blocks.
     void Clear();
+    // Replaces the block lines by vertical lines at xs with weights betas, from a tenth of
+    // the model's height above it to a tenth below.
+    void MakeVerticalLines(const double* xs, const double* betas, int count);
 
     // Index of the first block holding (x, y), unset when none does.
     static int FindBlockIndex(const CObList& blocks, double x, double y);

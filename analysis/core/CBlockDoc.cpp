@@ -290,12 +290,7 @@ int CBlockDoc::UpdateMaxSlipPointCount() const {
 }
 
 void CBlockDoc::MakeVerticalBlockLines(const double* xs, const double* betas, int count) {
-    m_listBlockLines.clear();
-    double h = std::fabs(m_extents.m_dMaxY - m_extents.m_dMinY);
-    for (int i = 0; i < count; ++i) {
-        m_listBlockLines.push_back(BlockLineRecord{xs[i], m_extents.m_dMaxY + 0.1 * h, xs[i],
-                                                   m_extents.m_dMinY - 0.1 * h, betas[i]});
-    }
+    BlockDivision(*this).MakeVerticalLines(xs, betas, count);
 }
 
 BlockDivisionStatus CBlockDoc::MakeBlockLines() {

@@ -35,6 +35,7 @@ namespace torvan {
 class CLine;
 class CVerrant;
 enum class BlockDivisionStatus; // BlockDivision.h
+enum class BlockLineCheck;      // BlockDivision.h
 enum class SlipLineStatus;      // SlipLineConstruction.h
 
 // A block division line: upper end, lower end and its weight coefficient beta.
@@ -44,14 +45,6 @@ struct BlockLineRecord {
     double x2;
     double y2;
     double beta;
-};
-
-// Result of CBlockDoc::CheckBlockLineConditions, with the codes of the original check.
-enum class BlockLineCheck {
-    kValid = 0,
-    kTooFewConditions = 1, // fewer than two measurement records, or a condition outside the lines
-    kEmptyBlock = 3,       // a block that no condition falls in (two lines at one x included)
-    kInvalidLine = 9,      // an unset position or a weight outside 0..1
 };
 
 class CBlockDoc : public CObject {

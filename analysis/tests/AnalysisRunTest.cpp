@@ -5,6 +5,7 @@
 #include "testsupport/FileBytes.h"
 
 #include "analysis/core/AnalysisRun.h"
+#include "analysis/core/BlockDivision.h"
 #include "analysis/core/CBlock.h"
 #include "analysis/core/CDispData.h"
 #include "analysis/core/CVerrant.h"
