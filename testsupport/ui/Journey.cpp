@@ -254,10 +254,6 @@ platform::DialogScript::Answer FileDialogAnswer(const std::string& path) {
     return [path](CDialog& dialog) { AnswerWithName(dialog, path); };
 }
 
-void AnswerFileDialog(const std::string& path) {
-    platform::DialogScript::Queue(FileDialogAnswer(path));
-}
-
 void PressOk(CDialog& dialog) {
     if (QWidget* ok = dialog.GetDlgItemWidget(IDOK)) {
         ok->setFocus();

@@ -41,8 +41,6 @@ bool ChooseMenu(QWidget& window, const MenuPath& path, const platform::DialogScr
 // The answer to a file dialog: path (UTF-8, absolute or relative to the folder shown) typed
 // into its name box, then its OK button pressed.
 platform::DialogScript::Answer FileDialogAnswer(const std::string& path);
-// Queues the file dialog answer for the next dialog, which must be a file dialog.
-void AnswerFileDialog(const std::string& path);
 
 // OK clicked: the focus moves onto its button (an edit box left takes its text), then OK.
 void PressOk(CDialog& dialog);
