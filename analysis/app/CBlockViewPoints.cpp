@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace torvan {
@@ -111,8 +112,8 @@ struct ChangeBox {
 } // namespace
 
 // The confirmed rows of one table: what each row does to the document's points, as a
-// pending edit. The points it changes are marked 1 in the document and those it drops -1,
-// as the view shows them until the click.
+// pending edit that the document shows in its marks (CBlockDoc::MarkPendingPoints) until
+// the click. The edit, not the marks, says what the click commits.
 class PointTableCommit {
 public:
     using Edit = section::PendingPointEdit;
@@ -130,26 +131,24 @@ public:
         return kind == kTableBoundaryPoints ? model.BoundaryPoints() : model.GroundPoints();
     }
 
+    // Points without a row are dropped by the ground-surface and measurement tables.
     void TakeRows(const std::vector<CGridData*>& rows) {
-        if (kind_ == kTableGroundPoints || kind_ == kTableSitePoints) {
-            model_.SetAllPointStates(map_, -1);
-        }
         for (CGridData* row : rows) {
             TakeRow(*row);
         }
-        std::vector<bool> removed(0x10000, false);
-        for (auto [key, point] : platform::MapEntries<CNode>(map_)) {
-            if (point->state != -1) {
-                continue;
+        if (kind_ == kTableGroundPoints || kind_ == kTableSitePoints) {
+            for (auto [key, point] : platform::MapEntries<CNode>(map_)) {
+                if (taken_.count(key) == 0) {
+                    box_.Add(point->x, point->y);
+                    changed_ = true;
+                    edit_.MarkDropped(key);
+                }
             }
-            box_.Add(point->x, point->y);
-            changed_ = true;
-            removed[key] = true;
-            edit_.MarkDropped(key);
         }
-        if (changed_ && kind_ == kTableGroundPoints) {
-            MarkLinesOf(removed);
+        for (CNode* point : kept_) {
+            point->state = CNode::kNormal;
         }
+        model_.MarkPendingPoints(edit_);
     }
 
     bool Changed() const { return changed_; }
@@ -169,12 +168,15 @@ private:
                 point = static_cast<CNode*>(object);
             }
         }
+        if (point) {
+            taken_.insert(number - 1);
+        }
         if (point && (!HasNameColumn() || point->name == row.TextCell(0))) {
             TakeKnownRow(row, *point);
             return;
         }
         if (point) {
-            MarkChanging(*point);
+            edit_.MarkReplaced(point->number - 1);
         }
         AddNewPoint(row);
     }
@@ -192,17 +194,17 @@ private:
     void TakeKnownRow(CGridData& row, CNode& point) {
         if (SameAsPoint(row, point)) {
             box_.Add(row.RealCell(0), row.RealCell(1));
-            point.state = CNode::kNormal;
+            kept_.push_back(&point);
             return;
         }
         if (point.slipMark >= CNode::kSlipFixed) {
             AfxMessageBox(u8"断面ﾓﾃﾞﾙ作成で定義した境界点の変更は無効です");
             box_.Add(row.RealCell(0), row.RealCell(1));
-            point.state = CNode::kNormal;
+            kept_.push_back(&point);
             changed_ = true;
             return;
         }
-        MarkChanging(point);
+        edit_.MarkReplaced(point.number - 1);
         const int type = kind_ == kTableBoundaryPoints ? FlagOf(row, kind_) + 2 : point.kind;
         double x = row.RealCell(0);
         double y = row.RealCell(1);
@@ -256,12 +258,6 @@ private:
         ++next_;
     }
 
-    // The point shows as changing until the click.
-    void MarkChanging(CNode& point) {
-        point.state = CNode::kMarked;
-        edit_.MarkReplaced(point.number - 1);
-    }
-
     // Where the vertical through x meets the ground-surface line, nearest to (x, y).
     bool SurfaceCrossing(double x, double y, double& outX, double& outY) const {
         DPoint crossing;
@@ -274,20 +270,12 @@ private:
         return true;
     }
 
-    // Lines with an end point that lost its row are removed with it.
-    void MarkLinesOf(const std::vector<bool>& removed) {
-        const auto gone = [&removed](int key) { return key >= 0 && key < 0x10000 && removed[key]; };
-        for (auto [lineKey, line] : platform::MapEntries<CLine>(model_.GroundLines())) {
-            if (gone(line->node1) || gone(line->node2)) {
-                line->status = CLine::kCollapsed;
-            }
-        }
-    }
-
     CBlockDoc& model_;
     int kind_;
     CMapWordToOb& map_;
     Edit edit_;
+    std::set<int> taken_;      // keys of the points a row names
+    std::vector<CNode*> kept_; // the points their rows leave as they are
     int next_;
     ChangeBox box_;
     bool changed_ = false;
@@ -438,13 +426,7 @@ void CBlockView::ShowChangeBox(double minX, double minY, double maxX, double max
 
 void CBlockView::StartPendingConfirmation(std::unique_ptr<section::PendingPointEdit> edit) {
     const int pointKind = edit->Target();
-    const CMapWordToOb& map = Model()->PointMapOfKind(edit->PointKind());
-    for (int key : edit->Replaced()) {
-        CObject* point = nullptr;
-        if (key >= 0 && key <= 0xFFFF && map.Lookup(static_cast<WORD>(key), point)) {
-            static_cast<CNode*>(point)->state = CNode::kMarked;
-        }
-    }
+    Model()->MarkPendingPoints(*edit);
     m_pendingEdit = std::move(edit);
     auto figure = std::make_unique<CFigMovePoint>(pointKind, [this](bool commit) {
         if (commit) {

@@ -357,6 +357,9 @@ public:
     // become one run of points and lines. Every mark of the kind is reset. The number of
     // points changed, added or removed.
     int CommitPendingPoints(const section::PendingPointEdit& edit);
+    // Shows a pending edit in the marks the view draws until the click: the points it replaces
+    // 1, those it drops -1 with the ground-surface lines that end at them.
+    void MarkPendingPoints(const section::PendingPointEdit& edit);
     // Forgets the marks of a pending edit of the kind (the edit's target): points and lines back to 0.
     void DropPendingPoints(int kind);
 

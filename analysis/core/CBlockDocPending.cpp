@@ -42,6 +42,30 @@ CMapWordToOb& CBlockDoc::PointMapOfKind(int kind) {
     return kind == CNode::kMeasurement ? m_mapSite : m_mapBound;
 }
 
+void CBlockDoc::MarkPendingPoints(const Edit& edit) {
+    CMapWordToOb& map = PointMapOfKind(edit.PointKind());
+    for (int key : edit.Replaced()) {
+        if (CNode* point = PointAt(map, key)) {
+            point->state = CNode::kMarked;
+        }
+    }
+    std::set<int> dropped;
+    for (int key : edit.Dropped()) {
+        if (CNode* point = PointAt(map, key)) {
+            point->state = -1;
+            dropped.insert(key);
+        }
+    }
+    if (edit.PointKind() != CNode::kGround || dropped.empty()) {
+        return;
+    }
+    for (auto [lineKey, line] : platform::MapEntries<CLine>(m_LineList)) {
+        if (dropped.count(line->node1) != 0 || dropped.count(line->node2) != 0) {
+            line->status = CLine::kCollapsed;
+        }
+    }
+}
+
 void CBlockDoc::DropPendingPoints(int kind) {
     SetAllPointStates(PointMapOfKind(kind == Edit::kGroundLine ? CNode::kGround : kind), CNode::kNormal);
     SetAllLineStatus(CLine::kNormal);
