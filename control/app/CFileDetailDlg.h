@@ -4,6 +4,7 @@
 // the slot's extension; a name that does not exist yet may be confirmed as a new file.
 
 #include "control/core/DataFileList.h"
+#include "control/core/DataFileSortState.h"
 #include "platform/ui/CDialog.h"
 
 #include <vector>

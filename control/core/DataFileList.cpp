@@ -130,9 +130,4 @@ void SortDataFileRows(std::vector<DataFileRow>& rows, int column, int direction)
     });
 }
 
-void DataFileSortState::Click(int column) {
-    directions_[column] = directions_[column] == kAscending ? kDescending : kAscending;
-    column_ = column;
-}
-
 } // namespace basnev

@@ -1,6 +1,6 @@
 #pragma once
 // The rows of the base menu's file list chooser: the data files of one kind in a directory,
-// each with its title and modification time, sortable by any column.
+// each with its title and modification time, sortable by any column (DataFileSortState.h).
 
 #include "platform/core/CString.h"
 
@@ -30,18 +30,5 @@ std::vector<DataFileRow> ListDataFiles(const CString& directory, int kind);
 
 // Sorts by the texts of one column compared byte-wise; equal texts keep their order.
 void SortDataFileRows(std::vector<DataFileRow>& rows, int column, int direction);
-
-// The sort state of the chooser's three columns: a click on a column toggles its direction.
-class DataFileSortState {
-public:
-    int Column() const { return column_; }
-    int Direction(int column) const { return directions_[column]; }
-    // Toggles the clicked column's direction and makes it the sort column.
-    void Click(int column);
-
-private:
-    int directions_[3] = {kAscending, kAscending, kDescending};
-    int column_ = kModifiedColumn;
-};
 
 } // namespace basnev

@@ -5,6 +5,7 @@
 #include "control/core/ChosenName.h"
 #include "control/core/DataFileKind.h"
 #include "control/core/DataFileList.h"
+#include "control/core/DataFileSortState.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 
