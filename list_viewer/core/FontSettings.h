@@ -4,6 +4,8 @@
 // "PitchAndFamily" and "FaceName". A height of 0 means "no font stored": the font is
 // then the fixed-pitch Japanese gothic face with every size left to the view.
 
+#include "list_viewer/core/ProfileAccess.h"
+
 #include "platform/core/CString.h"
 
 #include <cstdint>
@@ -29,16 +31,6 @@ inline constexpr std::uint8_t kShiftJisCharset = 128;
 inline constexpr std::uint8_t kFixedPitch = 1;
 inline constexpr const char* kScreenSection = "List Screen";
 inline constexpr const char* kPrinterSection = "List Printer";
-
-// What the settings file offers; the program's settings file class implements it.
-class ProfileAccess {
-public:
-    virtual ~ProfileAccess() = default;
-    virtual int GetProfileInt(const char* section, const char* key, int defaultValue) = 0;
-    virtual CString GetProfileString(const char* section, const char* key, const char* defaultValue) = 0;
-    virtual void WriteProfileInt(const char* section, const char* key, int value) = 0;
-    virtual void WriteProfileString(const char* section, const char* key, const char* value) = 0;
-};
 
 ListFont LoadListFont(ProfileAccess& profile, const char* section);
 // Writes nothing when the height is 0; zero weight, italic and pitch are not written.
