@@ -3,23 +3,12 @@
 // holding one block of bytes each. The window layer installs a backend over the
 // desktop clipboard; without it a process-local clipboard serves (tests, tools).
 
+#include "platform/core/ClipboardBackend.h"
 #include "platform/core/Types.h"
 
-#include <optional>
 #include <string>
 
 namespace platform {
-
-class ClipboardBackend {
-public:
-    virtual ~ClipboardBackend() = default;
-    // False when the clipboard cannot be had (another user holds it).
-    virtual bool Open() = 0;
-    virtual void Close() = 0;
-    virtual void Empty() = 0;
-    virtual std::optional<std::string> GetData(const std::string& formatName) = 0;
-    virtual void SetData(const std::string& formatName, const std::string& bytes) = 0;
-};
 
 // Installs a backend (null restores the process-local one); returns the one it replaces.
 ClipboardBackend* SetClipboardBackend(ClipboardBackend* backend);
