@@ -14,24 +14,10 @@
 // starts with an upper-case letter. Lines outside sections are skipped.
 
 #include "common/records/PointRecord.h"
+#include "common/records/SectionModelHandler.h"
 #include "platform/core/CString.h"
 
 #include <vector>
-
-enum class SectionKeyword { Title = 1, Node = 2, Line = 3, Site = 4, Bound = 5, Extra = 6 };
-
-class SectionModelHandler {
-public:
-    virtual ~SectionModelHandler() = default;
-    virtual void OnTitle(const CString& title) = 0;
-    // The four model-size values (unset where blank).
-    virtual void OnModelSize(const double size[4]) = 0;
-    // One point record of a NODE, SITE or BOUND (or extra keyword) section.
-    // False stops the reading (a limit was passed).
-    virtual bool OnPoint(SectionKeyword section, const char* line) = 0;
-    // One run of the ground line: the point numbers as written. False stops the reading.
-    virtual bool OnLineRun(const std::vector<int>& numbers) = 0;
-};
 
 enum class SectionReadResult {
     Read,        // read up to "END"
