@@ -10,6 +10,8 @@
 #    another, except that its tests may read a peer's files through that peer's core/
 #  - a program laid out otherwise than in core/ (no windows) and app/ (its windows), with no
 #    source at its top level
+#  - a header (tests, test support, benchmarks and fuzzers aside) that declares a namespace-level
+#    class but no class or struct named after the file
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -79,5 +81,17 @@ for program in $programs; do
   for part in core app; do
     echo "$files" | grep -q -E "^$program/$part/" || report "$program/ has no $part/" "$program/$part"
   done
+done
+# One class per header, the file named after it: a header that declares a namespace-level class
+# declares one named after the file. The headers below still hold a class of another name.
+named_exceptions="common/ui/dialogs/BasnevFileMyDialog.h common/ui/section/SectionStyles.h platform/core/MapEntries.h"
+for header in $(echo "$sources" | grep -E '\.h$' | grep -v -E '^(testsupport|fuzz)/' || true); do
+  echo " $named_exceptions " | grep -q " $header " && continue
+  classes=$(grep -E '^(template\s*<.*>\s*)?class\s+[A-Za-z_]' "$header" |
+    grep -v -E '^(template\s*<.*>\s*)?class\s+[A-Za-z_][A-Za-z0-9_:]*\s*;' || true)
+  [ -n "$classes" ] || continue
+  name=$(basename "$header" .h)
+  grep -q -E "^(template\s*<.*>\s*)?(class|struct)\s+$name\b" "$header" ||
+    report "a header declaring a class not named after it" "$header"
 done
 exit $status
