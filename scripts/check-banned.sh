@@ -84,7 +84,7 @@ for program in $programs; do
 done
 # One class per header, the file named after it: a header that declares a namespace-level class
 # declares one named after the file. The headers below still hold a class of another name.
-named_exceptions="common/ui/dialogs/BasnevFileMyDialog.h common/ui/section/SectionStyles.h platform/core/MapEntries.h"
+named_exceptions="common/ui/dialogs/BasnevFileMyDialog.h"
 for header in $(echo "$sources" | grep -E '\.h$' | grep -v -E '^(testsupport|fuzz)/' || true); do
   echo " $named_exceptions " | grep -q " $header " && continue
   classes=$(grep -E '^(template\s*<.*>\s*)?class\s+[A-Za-z_]' "$header" |

@@ -1,5 +1,7 @@
 #include "analysis/app/ViewSettings.h"
 
+#include "common/ui/section/SectionProfile.h"
+
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
 

@@ -1,5 +1,7 @@
 #include "section_editor/app/ViewSettings.h"
 
+#include "common/ui/section/SectionProfile.h"
+
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
 

@@ -1,6 +1,6 @@
 #include "common/ui/shell/SectionSystemSettings.h"
 
-#include "common/ui/section/SectionStyles.h"
+#include "common/ui/section/SectionProfile.h"
 #include "platform/core/NumberFormat.h"
 
 #include <cstdio>

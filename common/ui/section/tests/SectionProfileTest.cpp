@@ -1,7 +1,7 @@
 // Display settings in a settings file: a round trip keeps every value and every other byte,
 // missing and garbage values keep the preset, and a face name is cut on a character boundary.
 
-#include "common/ui/section/SectionStyles.h"
+#include "common/ui/section/SectionProfile.h"
 
 #include "testsupport/TempDir.h"
 
