@@ -102,13 +102,6 @@ std::vector<CGridData*> DataRows(CGridDlg* table) {
     return rows;
 }
 
-long Refuse(const char8_t* format, int number) {
-    CString message;
-    message.Format(format, number);
-    AfxMessageBox(message);
-    return 0;
-}
-
 long RefuseName(const char8_t* format, const CString& name) {
     CString message;
     message.Format(format, name.GetString());
@@ -155,7 +148,7 @@ long CBlockView::OnGridCheckRows(int kind, CGridDlg* table) {
     case kTableGroundLine:
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (!IsSet(rows[i]->RealCell(0)) || !IsSet(rows[i]->RealCell(1))) {
-                return Refuse(u8"番号 %d の座標が未入力です !!", static_cast<int>(i) + 1);
+                return section::RefuseRow(u8"番号 %d の座標が未入力です !!", static_cast<int>(i) + 1);
             }
         }
         if (!CheckRowCountAndNumbers(kind, rows)) {
@@ -199,7 +192,7 @@ bool CBlockView::CheckRowCountAndNumbers(int kind, const std::vector<CGridData*>
     std::sort(numbers.begin(), numbers.end());
     const auto twice = std::adjacent_find(numbers.begin(), numbers.end());
     if (twice != numbers.end()) {
-        Refuse(u8"番号 %d が重複しています !!", *twice);
+        section::RefuseRow(u8"番号 %d が重複しています !!", *twice);
         return false;
     }
     return true;
@@ -227,7 +220,7 @@ long CBlockView::CheckBoundaryRows(const std::vector<CGridData*>& rows) {
             return 0;
         }
         if (flag == 0 && IsSet(row.RealCell(3))) {
-            return Refuse(u8"番号 %d は地中境界点のため勾配αを指定できません !!", number);
+            return section::RefuseRow(u8"番号 %d は地中境界点のため勾配αを指定できません !!", number);
         }
         const CString name = Trimmed(row.TextCell(0));
         for (std::size_t j = i + 1; j < rows.size(); ++j) {

@@ -11,6 +11,8 @@
 
 namespace section {
 
+// Shows the message with the row's number put in its %d; FALSE, for the checks to return.
+BOOL RefuseRow(const char8_t* format, int number);
 // The row has its coordinates (X; Y too for an inner boundary point) and a flag 0 to 2.
 BOOL CheckBoundaryRowFields(const CoordinateRow& row, int position);
 // The row's X lies within the model's X range (bounds inside) when the range is set.

@@ -17,13 +17,6 @@ using platform::kUnsetDouble;
 
 namespace {
 
-BOOL Refuse(const char8_t* format, int value) {
-    CString message;
-    message.Format(format, value);
-    AfxMessageBox(message);
-    return FALSE;
-}
-
 bool IsSurfaceFlag(int flag) {
     return flag == 1 || flag == 2;
 }
@@ -187,7 +180,7 @@ BOOL CheckEachRow(int kind, const std::vector<CoordinateRow>& rows, double minX,
                 return FALSE;
             }
         } else if (!row.HasXY()) {
-            return Refuse(u8"番号 %d の座標が未入力です !!", position);
+            return section::RefuseRow(u8"番号 %d の座標が未入力です !!", position);
         }
     }
     return TRUE;
