@@ -320,10 +320,7 @@ void PlotSheetWriter::PlotSlipLines(CTextFile& file, const PlotSheet& sheet, int
                 !style_.points[point->kind].draw) {
                 continue;
             }
-            SelectColor(file, style_.points[point->kind].color);
-            const DPoint at = sheet.Map(point->x, point->y);
-            const double size = style_.points[point->kind].size / 2.0;
-            PlotMarker(file, at.x, at.y, size == 0 ? 1.0 : size, 9);
+            PlotPointMark(file, sheet, *point, 9);
         }
     }
 }
@@ -354,6 +351,14 @@ void PlotSheetWriter::PlotLegends(CTextFile& file, const PlotSheet& sheet) const
     PlotText(file, at.x, at.y, 2.5, 90, 8, text);
 }
 
+void PlotSheetWriter::PlotPointMark(CTextFile& file, const PlotSheet& sheet, const CNode& point,
+                                    int shape) const {
+    SelectColor(file, style_.points[point.kind].color);
+    const DPoint at = sheet.Map(point.x, point.y);
+    const double size = style_.points[point.kind].size / 2.0;
+    PlotMarker(file, at.x, at.y, size == 0 ? 1.0 : size, shape);
+}
+
 void PlotSheetWriter::PlotPoints(CTextFile& file, const PlotSheet& sheet) const {
     const double groundSize = (style_.points[CNode::kGround].size - 3) / 2.0;
     if (style_.points[CNode::kGround].draw && groundSize > 0) {
@@ -369,10 +374,7 @@ void PlotSheetWriter::PlotPoints(CTextFile& file, const PlotSheet& sheet) const 
             point->kind > 4 || !style_.points[point->kind].draw) {
             continue;
         }
-        SelectColor(file, style_.points[point->kind].color);
-        const DPoint at = sheet.Map(point->x, point->y);
-        const double size = style_.points[point->kind].size / 2.0;
-        PlotMarker(file, at.x, at.y, size == 0 ? 1.0 : size, 8);
+        PlotPointMark(file, sheet, *point, 8);
     }
 }
 

@@ -13,6 +13,7 @@ class CTextFile;
 namespace torvan {
 
 class CBlockDoc;
+class CNode;
 
 class PlotSheetWriter {
 public:
@@ -66,6 +67,8 @@ private:
     static void PlotAxisNote(CTextFile& file, DPoint at, double angle, int exponent);
     void PlotGroundLine(CTextFile& file, const PlotSheet& sheet) const;
     void PlotPoints(CTextFile& file, const PlotSheet& sheet) const;
+    // A point's mark in its kind's colour and size (half the size set, at least 1 mm).
+    void PlotPointMark(CTextFile& file, const PlotSheet& sheet, const CNode& point, int shape) const;
     void PlotVectors(CTextFile& file, const PlotSheet& sheet) const;
     void PlotSlipLines(CTextFile& file, const PlotSheet& sheet, int item) const;
 
