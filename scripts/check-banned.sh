@@ -83,10 +83,8 @@ for program in $programs; do
   done
 done
 # One class per header, the file named after it: a header that declares a namespace-level class
-# declares one named after the file. The headers below still hold a class of another name.
-named_exceptions="common/ui/dialogs/BasnevFileMyDialog.h"
+# declares one named after the file.
 for header in $(echo "$sources" | grep -E '\.h$' | grep -v -E '^(testsupport|fuzz)/' || true); do
-  echo " $named_exceptions " | grep -q " $header " && continue
   classes=$(grep -E '^(template\s*<.*>\s*)?class\s+[A-Za-z_]' "$header" |
     grep -v -E '^(template\s*<.*>\s*)?class\s+[A-Za-z_][A-Za-z0-9_:]*\s*;' || true)
   [ -n "$classes" ] || continue

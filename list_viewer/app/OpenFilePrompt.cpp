@@ -2,20 +2,29 @@
 
 #include "list_viewer/core/DocumentTypes.h"
 
-#include "common/ui/dialogs/CFileMyDialog.h"
+#include "common/ui/dialogs/basnev/CFileMyDialog.h"
 
 namespace wenux {
 
 namespace {
 
-// Any existing file may be shown: the viewer opens every kind of text.
-class CListOpenDialog : public CFileMyDialog {
+// The base menu's dialog of kind 2: any existing file may be shown (the viewer opens every
+// kind of text), and the details button, which only the base menu's kinds use, never shows.
+class CListOpenDialog : public basnev::CFileMyDialog {
 public:
-    CListOpenDialog(const char* filter, CWnd* parent)
-        : CFileMyDialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter, parent) {}
+    enum : int { kOpenKind = 2 };
 
-protected:
-    BOOL OnFileNameOK() override { return FALSE; }
+    CListOpenDialog(const char* filter, CWnd* parent)
+        : basnev::CFileMyDialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, filter, parent,
+                                0, kOpenKind) {}
+
+    BOOL OnInitDialog() override {
+        const BOOL result = basnev::CFileMyDialog::OnInitDialog();
+        if (GetKind() == 2 || GetKind() == 4) {
+            GetDlgItemWidget(kDetailsButton)->hide();
+        }
+        return result;
+    }
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "list_viewer/app/CMainListView.h"
 #include "list_viewer/app/CWenuxApp.h"
 
+#include "common/ui/dialogs/basnev/CFileMyDialog.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/CDialog.h"
 #include "platform/ui/DialogScript.h"
@@ -15,6 +16,7 @@
 #include "list_viewer/app/WenuxIds.h"
 
 #include <QPrinterInfo>
+#include <QWidget>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -47,7 +49,14 @@ TEST(Journey, WenuxShowsPagesJumpsSearchesAndPrintsTheSampleLog) {
     ASSERT_TRUE(run.Start());
     CFrameWnd& frame = *run.MainFrame();
 
-    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}, testsupport::FileDialogAnswer(log.string())));
+    bool detailsButtonShown = true;
+    const platform::DialogScript::Answer chooseLog = testsupport::FileDialogAnswer(log.string());
+    ASSERT_TRUE(ChooseMenu(frame, {u8"ﾌｧｲﾙ", u8"開く..."}, [&](CDialog& dialog) {
+        const QWidget* details = dialog.GetDlgItemWidget(basnev::CFileMyDialog::kDetailsButton);
+        detailsButtonShown = details == nullptr || !details->isHidden();
+        chooseLog(dialog);
+    }));
+    EXPECT_FALSE(detailsButtonShown) << "the base menu's details button shows in the viewer's open dialog";
     auto* view = dynamic_cast<CMainListView*>(frame.GetActiveFrame()->GetActiveView());
     ASSERT_NE(view, nullptr) << sink.LastMessageUtf8();
     EXPECT_EQ(view->ListPath(), CString(log.string()));

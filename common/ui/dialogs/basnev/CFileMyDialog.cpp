@@ -1,4 +1,4 @@
-#include "common/ui/dialogs/BasnevFileMyDialog.h"
+#include "common/ui/dialogs/basnev/CFileMyDialog.h"
 
 #include "common/ui/dialogs/DataFileCheck.h"
 #include "platform/core/MessageSink.h"

@@ -3,7 +3,7 @@
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/TestApplication.h"
 
-#include "common/ui/dialogs/BasnevFileMyDialog.h"
+#include "common/ui/dialogs/basnev/CFileMyDialog.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/ui/DialogScript.h"
 
