@@ -25,6 +25,8 @@ int AnalysisRun::RunPolygonMethod(int method, int option) {
     if (doc_.MakeBlockLines() != BlockDivisionStatus::kDone) {
         return 0;
     }
+    // The new block lines and slip line are saved with the file: closing must ask.
+    doc_.SetModifiedFlag();
     return doc_.MakeSlipLines(nullptr) == SlipLineStatus::kMade ? 1 : 0;
 }
 
@@ -79,6 +81,7 @@ int AnalysisRun::ConfirmBlockLineTable() {
     double width, height;
     doc_.GetModelExtent(width, height);
     doc_.MakeVerticalBlockLines(xs.data(), betas.data(), static_cast<int>(xs.size()));
+    doc_.SetModifiedFlag();
     if (AfxMessageBox(u8"このまま解析を続行しますか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return 0;
     }

@@ -19,7 +19,8 @@ public:
     int Run(int method, int option);
 
     // The polygon methods: stores the choice, divides the section and traces the line.
-    // A division that fails stops the run with its one message.
+    // A division that fails stops the run with its one message. Replaced block lines mark
+    // the document modified here and in ConfirmBlockLineTable.
     int RunPolygonMethod(int method, int option);
     // The polynomial method up to the opened table: 0 (nothing stored) without a ground-
     // surface boundary point, else 1 with the table's rows filled from the block lines.

@@ -154,6 +154,20 @@ TEST_F(AnalysisRunTest, TheUsersNoKeepsTheVerticalLinesButRunsNothing) {
     EXPECT_EQ(doc_.SlipLines().GetCount(), 1);
 }
 
+// What a run replaced is saved with the file, so closing afterwards asks to save; a run
+// refused before it replaced anything leaves the document as it was.
+TEST_F(AnalysisRunTest, ARunThatReplacedTheBlockLinesMarksTheDocumentModified) {
+    ASSERT_FALSE(doc_.IsModified());
+    EXPECT_EQ(AnalysisRun(doc_, &SilentSolver).Run(CBlockDoc::kPolynomial, 0), 0); // no block lines yet
+    EXPECT_FALSE(doc_.IsModified());
+    ASSERT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1);
+    EXPECT_TRUE(doc_.IsModified());
+    doc_.SetModifiedFlag(false);
+    sink_.QueueAnswer(IDNO);
+    EXPECT_EQ(AnalysisRun(doc_, &SilentSolver).Run(CBlockDoc::kPolynomial, 0), 0);
+    EXPECT_TRUE(doc_.IsModified()) << "the table's lines became the document's vertical block lines";
+}
+
 // The lines of the rotation method carry no weight: the check refuses them before the
 // solver is given lines it cannot use.
 TEST_F(AnalysisRunTest, BlockLinesWithoutAWeightAreRefusedByTheCheck) {
