@@ -17,6 +17,7 @@
 #include "section_editor/core/CBlockDoc.h"
 #include "section_editor/core/CDxfImport.h"
 
+#include <cstdlib>
 #include <iostream>
 
 namespace {
@@ -70,5 +71,7 @@ int main(int argc, char** argv) {
     }
     const BOOL saved = doc.OnFileSave();
     platform::SetMessageSink(nullptr);
-    return saved ? 0 : 1;
+    // Out without taking the model apart: the system takes its memory back at once, where
+    // freeing a hundred thousand points and lines one by one cost a tenth of the run.
+    std::exit(saved ? 0 : 1);
 }
