@@ -42,6 +42,10 @@ public:
     // Creates a point of this kind numbered one above the highest number; returns its
     // index, or -1 when the document refuses (it has told the user why).
     virtual int CreatePoint(double x, double y, int kind) = 0;
+    // Up to this many points (and the lines between them) follow: room for them at once
+    // saves a long polyline's import the step-by-step growth of the document's tables.
+    // A hint only; it changes no result.
+    virtual void ReservePoints(int /*count*/) {}
     // Adds a line between two point indexes unless a line joins them already, in
     // either direction.
     virtual void CreateLine(int pointA, int pointB) = 0;

@@ -1,6 +1,7 @@
 #include "common/dxf/CDxfPointIndex.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <utility>
 
@@ -69,9 +70,9 @@ void CDxfPointIndex::EnterIntoFilter(std::uint64_t key) {
     filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
 }
 
-void CDxfPointIndex::GrowTable() {
+void CDxfPointIndex::GrowTable(std::size_t size) {
     std::vector<Slot> old = std::move(slots_);
-    slots_.assign(std::max<std::size_t>(64, old.size() * 2), Slot{0, -1});
+    slots_.assign(size, Slot{0, -1});
     filter_.assign(slots_.size() / 8, 0); // eight bits per slot
     for (const Slot& taken : old) {
         if (taken.head >= 0) {
@@ -86,7 +87,7 @@ void CDxfPointIndex::Add(int index, double x, double y) {
         return;
     }
     if ((usedSlots_ + 1) * 2 > slots_.size()) { // at most half full
-        GrowTable();
+        GrowTable(std::max<std::size_t>(64, slots_.size() * 2));
     }
     const std::uint64_t key = Key(CellOf(x), CellOf(y));
     Slot& slot = slots_[SlotOf(key)];
@@ -97,6 +98,18 @@ void CDxfPointIndex::Add(int index, double x, double y) {
     }
     entries_.push_back({index, slot.head, x, y});
     slot.head = static_cast<int>(entries_.size()) - 1;
+}
+
+void CDxfPointIndex::Reserve(std::size_t more) {
+    // Room by doubling at least, so that many small reservations cost no more than none.
+    const std::size_t entries = entries_.size() + more;
+    if (entries > entries_.capacity()) {
+        entries_.reserve(std::max(entries, entries_.capacity() * 2));
+    }
+    const std::size_t size = std::bit_ceil((usedSlots_ + more) * 2); // at most half full
+    if (size > slots_.size()) {
+        GrowTable(size);
+    }
 }
 
 int CDxfPointIndex::FindNearest(double x, double y, double squaredDistance) const {

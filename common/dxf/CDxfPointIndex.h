@@ -18,6 +18,9 @@ public:
     void Reset(double searchDistance);
     // Points with non-finite coordinates are not indexed.
     void Add(int index, double x, double y);
+    // Room for this many more points, each in a cell of its own at worst, so that the table
+    // is not grown and rehashed again and again while they come.
+    void Reserve(std::size_t more);
     // Lowest index whose squared distance to (x, y) is <= squaredDistance, -1 when none.
     // squaredDistance must not exceed the square of the search distance.
     int FindNearest(double x, double y, double squaredDistance) const;
@@ -34,7 +37,8 @@ private:
     static std::uint64_t Key(std::int64_t cellX, std::int64_t cellY);
     // The slot that holds the key, or the empty slot where it belongs.
     std::size_t SlotOf(std::uint64_t key) const;
-    void GrowTable();
+    // Rehashes the cells into a table of this size (a power of two).
+    void GrowTable(std::size_t size);
     // False when the cell of the key surely holds no point: the filter is an eighth of the
     // table's size and stays in cache, where most searches of a new point end.
     bool MayHold(std::uint64_t key) const;

@@ -405,6 +405,7 @@ CDxfReader::Outcome CDxfReader::AddVertexPath(int kind) {
     }
     Outcome outcome = Outcome::kAdded;
     if (path_.size() > 1) {
+        document_.ReservePoints(static_cast<int>(path_.size()));
         int previous = -1;
         for (const PathPoint& point : path_) {
             int index = FindOrAddDxfPoint(point.x, point.y, kind);

@@ -6,6 +6,18 @@
 
 namespace merdok {
 
+namespace {
+
+// Room by doubling at least, so that the reservations of many short polylines cost no more
+// than none.
+template <typename T> void ReserveFor(std::vector<T>& items, std::size_t total) {
+    if (total > items.capacity()) {
+        items.reserve(std::max(total, items.capacity() * 2));
+    }
+}
+
+} // namespace
+
 CDxfImportTarget::CDxfImportTarget(CBlockDoc& doc) : doc_(doc) {
     for (int i = 0; i < 3; ++i) {
         settings_.layerLists[i] = doc.m_listDxfLayers[i];
@@ -62,6 +74,15 @@ int CDxfImportTarget::CreatePoint(double x, double y, int /*kind*/) {
     index_.Add(index, x, y);
     ++madePoints_;
     return index;
+}
+
+void CDxfImportTarget::ReservePoints(int count) {
+    IndexPoints();
+    const std::size_t more = static_cast<std::size_t>(std::max(count, 0));
+    index_.Reserve(more);
+    ReserveFor(keys_, keys_.size() + more);
+    ReserveFor(points_, points_.size() + more);
+    joined_.Reserve(more); // a line per point at most
 }
 
 void CDxfImportTarget::CreateLine(int pointA, int pointB) {

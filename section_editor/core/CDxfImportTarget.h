@@ -25,6 +25,7 @@ public:
     void SetSnapDistance(double distance, double squared) override;
     int FindPoint(double x, double y) const override;
     int CreatePoint(double x, double y, int kind) override;
+    void ReservePoints(int count) override;
     void CreateLine(int pointA, int pointB) override;
     int GetPointCount() const override;
     // The next line key, which the document's own line limit counts.

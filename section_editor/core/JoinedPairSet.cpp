@@ -1,6 +1,7 @@
 #include "section_editor/core/JoinedPairSet.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 namespace merdok {
@@ -26,7 +27,7 @@ bool JoinedPairSet::Insert(int first, int second) {
         return !std::exchange(holdsEmptyKey_, true);
     }
     if ((count_ + 1) * 2 > keys_.size()) { // at most half full
-        Grow();
+        Grow(std::max<std::size_t>(64, keys_.size() * 2));
     }
     const std::size_t mask = keys_.size() - 1;
     std::size_t slot = SlotOf(key, mask);
@@ -40,9 +41,16 @@ bool JoinedPairSet::Insert(int first, int second) {
     return true;
 }
 
-void JoinedPairSet::Grow() {
+void JoinedPairSet::Reserve(std::size_t more) {
+    const std::size_t size = std::bit_ceil((count_ + more) * 2); // at most half full
+    if (size > keys_.size()) {
+        Grow(size);
+    }
+}
+
+void JoinedPairSet::Grow(std::size_t size) {
     std::vector<std::uint64_t> keys = std::move(keys_);
-    keys_.assign(std::max<std::size_t>(64, keys.size() * 2), kEmpty);
+    keys_.assign(size, kEmpty);
     const std::size_t mask = keys_.size() - 1;
     for (std::uint64_t key : keys) {
         if (key != kEmpty) {
