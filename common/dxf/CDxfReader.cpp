@@ -123,7 +123,6 @@ int CDxfReader::ImportDxf(const char* path, CDxfImportProgress* progress) {
             AfxMessageBox(kMemoryError);
         }
         vertices_.clear();
-        path_.clear();
         file.Abort();
         document_.RefreshAfterImport();
     }
@@ -381,48 +380,52 @@ CDxfReader::Outcome CDxfReader::AddVertexPath(int kind) {
     if (vertices_.empty()) {
         return Outcome::kNothing;
     }
-    std::vector<Vertex> kept;
-    kept.reserve(vertices_.size());
-    for (const Vertex& vertex : vertices_) {
-        if (kept.empty() ||
-            SquaredDistance(vertex.x, vertex.y, kept.back().x, kept.back().y) > squaredSamePointDistance_) {
-            kept.push_back(vertex);
+    // Thinned in place, and each clipped segment added as it comes: a polyline of a hundred
+    // thousand vertices is then held once, not in three copies.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < vertices_.size(); ++i) {
+        const Vertex& vertex = vertices_[i];
+        if (kept == 0 || SquaredDistance(vertex.x, vertex.y, vertices_[kept - 1].x, vertices_[kept - 1].y) >
+                             squaredSamePointDistance_) {
+            vertices_[kept++] = vertex;
         }
     }
-    vertices_.clear();
-    path_.clear();
-    path_.reserve(kept.size());
-    for (std::size_t i = 1; i < kept.size(); ++i) {
-        Vertex a = kept[i - 1];
-        Vertex b = kept[i];
+    vertices_.resize(kept);
+    if (kept > 1) {
+        document_.ReservePoints(static_cast<int>(kept));
+    }
+    Outcome outcome = Outcome::kAdded;
+    int previous = -1; // the point last added, -1 before the first
+    Vertex last{};
+    for (std::size_t i = 1; i < vertices_.size(); ++i) {
+        Vertex a = vertices_[i - 1];
+        Vertex b = vertices_[i];
         if (!clip_->ClipSegment(a.x, a.y, b.x, b.y) || !std::isfinite(a.x + a.y + b.x + b.y)) {
             continue;
         }
-        if (path_.empty() || path_.back().x != a.x || path_.back().y != a.y) {
-            path_.push_back({a.x, a.y, false});
+        // A segment that starts where the one before it ended continues the path.
+        if ((previous < 0 || last.x != a.x || last.y != a.y) && !AddPathPoint(a, false, kind, previous)) {
+            outcome = Outcome::kStopped;
+            break;
         }
-        path_.push_back({b.x, b.y, true});
-    }
-    Outcome outcome = Outcome::kAdded;
-    if (path_.size() > 1) {
-        document_.ReservePoints(static_cast<int>(path_.size()));
-        int previous = -1;
-        for (const PathPoint& point : path_) {
-            int index = FindOrAddDxfPoint(point.x, point.y, kind);
-            if (index < 0 || (point.drawTo && previous >= 0 && !AddDxfLine(previous, index))) {
-                outcome = Outcome::kStopped;
-                break;
-            }
-            previous = index;
-            Pump();
-            if (IsCancelled()) {
-                outcome = Outcome::kStopped;
-                break;
-            }
+        if (!AddPathPoint(b, true, kind, previous)) {
+            outcome = Outcome::kStopped;
+            break;
         }
+        last = b;
     }
-    path_.clear();
+    vertices_.clear();
     return outcome;
+}
+
+bool CDxfReader::AddPathPoint(const Vertex& point, bool drawTo, int kind, int& previous) {
+    const int index = FindOrAddDxfPoint(point.x, point.y, kind);
+    if (index < 0 || (drawTo && previous >= 0 && !AddDxfLine(previous, index))) {
+        return false;
+    }
+    previous = index;
+    Pump();
+    return !IsCancelled();
 }
 
 int CDxfReader::FindOrAddDxfPoint(double x, double y, int kind) {

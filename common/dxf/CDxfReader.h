@@ -34,11 +34,6 @@ public:
     int ImportDxf(const char* path, CDxfImportProgress* progress = nullptr);
 
 private:
-    struct PathPoint {
-        double x;
-        double y;
-        bool drawTo;
-    };
     struct Vertex {
         double x;
         double y;
@@ -57,6 +52,9 @@ private:
     // Skips the groups up to the next code 0, which is pushed back.
     static void SkipToNextEntity(CDxfGroupReader& groups);
     Outcome AddVertexPath(int kind);
+    // Finds or adds a point of the path and, with drawTo, its line from the point before;
+    // false when the import must stop (a limit, a refusal or a cancel).
+    bool AddPathPoint(const Vertex& point, bool drawTo, int kind, int& previous);
     // At a layer group (code 8): takes the layer's point kind; when the layer is not chosen,
     // drops the vertices read, skips the rest of the entity and returns true.
     bool SkipsLayer(CDxfGroupReader& groups, int& kind);
@@ -81,5 +79,4 @@ private:
     double samePointDistance_ = 0.0;
     double squaredSamePointDistance_ = 0.0;
     std::vector<Vertex> vertices_;
-    std::vector<PathPoint> path_;
 };
