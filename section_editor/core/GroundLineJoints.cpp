@@ -15,11 +15,13 @@ constexpr long long kDenseSlack = 1024;
 GroundLineJoints::GroundLineJoints(const RecordMap<CNode>& points, const RecordMap<CLine>& lines) {
     int lowest = points.IsEmpty() ? 0 : points.begin()->first;
     int highest = points.MaxKey();
+    lines_.reserve(static_cast<std::size_t>(lines.GetCount()));
     for (const auto& [key, line] : lines) {
         if (line->GetState() >= 0) {
-            lines_.push_back(line.get());
-            lowest = std::min({lowest, line->GetNode1(), line->GetNode2()});
-            highest = std::max({highest, line->GetNode1(), line->GetNode2()});
+            const LineEnds ends{line->GetNode1(), line->GetNode2()};
+            lines_.push_back(ends);
+            lowest = std::min({lowest, ends.first, ends.second});
+            highest = std::max({highest, ends.first, ends.second});
         }
     }
     const long long records =
@@ -33,8 +35,8 @@ GroundLineJoints::GroundLineJoints(const RecordMap<CNode>& points, const RecordM
     }
     pointCount_ = static_cast<int>(slots_.size());
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        Meet(lines_[i]->GetNode1(), static_cast<int>(i));
-        Meet(lines_[i]->GetNode2(), static_cast<int>(i));
+        Meet(lines_[i].first, static_cast<int>(i));
+        Meet(lines_[i].second, static_cast<int>(i));
     }
 }
 

@@ -19,8 +19,13 @@ public:
     // Takes the points and the lines not dropped (state >= 0), selected ones too.
     GroundLineJoints(const RecordMap<CNode>& points, const RecordMap<CLine>& lines);
 
-    // The lines taken, in key order.
-    const std::vector<const CLine*>& Lines() const { return lines_; }
+    // The lines taken, numbered in key order from 0.
+    int LineCount() const { return static_cast<int>(lines_.size()); }
+    // The end of a line taken across from the given end.
+    int OtherEnd(int line, int key) const {
+        const LineEnds& ends = lines_[static_cast<std::size_t>(line)];
+        return ends.first == key ? ends.second : ends.first;
+    }
     // Slot of a key (-1 when neither a point nor a line end uses it).
     int SlotOf(int key) const;
     int SlotCount() const { return static_cast<int>(slots_.size()); }
@@ -29,10 +34,15 @@ public:
     // The point under the slot's key, or null.
     const CNode* PointAt(int slot) const { return slots_[static_cast<std::size_t>(slot)].point; }
     int MeetingCount(int slot) const { return slots_[static_cast<std::size_t>(slot)].count; }
-    // Index into Lines() of the slot's first or second meeting line.
+    // Number of the slot's first or second meeting line.
     int MeetingLine(int slot, int which) const { return slots_[static_cast<std::size_t>(slot)].lines[which]; }
 
 private:
+    // The ends' keys, kept here so that a walk of the line reads no line record again.
+    struct LineEnds {
+        int first;
+        int second;
+    };
     struct Slot {
         const CNode* point = nullptr;
         int count = 0;
@@ -42,7 +52,7 @@ private:
     int TakeSlot(int key);
     void Meet(int key, int line);
 
-    std::vector<const CLine*> lines_;
+    std::vector<LineEnds> lines_;
     std::vector<Slot> slots_;
     int pointCount_ = 0;
     // Key to slot: a table over the keys when they are dense (as the editor numbers points),

@@ -109,10 +109,11 @@ private:
 // Walks from the start along the unused line at each point into order; false when the
 // walk meets a point twice or a line end that is no point.
 bool WalkGroundLine(const GroundLineJoints& joints, const CNode* start, std::vector<const CNode*>& order) {
-    std::vector<char> walkedLines(joints.Lines().size(), 0);
+    std::vector<char> walkedLines(static_cast<std::size_t>(joints.LineCount()), 0);
     std::vector<char> walkedPoints(static_cast<std::size_t>(joints.SlotCount()), 0);
     int current = start->GetNumber() - 1;
     int slot = joints.SlotOf(current);
+    order.reserve(static_cast<std::size_t>(joints.LineCount()) + 1); // a point more than the lines
     order.push_back(start);
     while (slot >= 0) {
         walkedPoints[static_cast<std::size_t>(slot)] = 1;
@@ -127,7 +128,7 @@ bool WalkGroundLine(const GroundLineJoints& joints, const CNode* start, std::vec
             break;
         }
         walkedLines[static_cast<std::size_t>(next)] = 1;
-        current = joints.Lines()[static_cast<std::size_t>(next)]->OtherEnd(current);
+        current = joints.OtherEnd(next, current);
         slot = joints.SlotOf(current);
         const CNode* point = slot < 0 ? nullptr : joints.PointAt(slot);
         if (!point || walkedPoints[static_cast<std::size_t>(slot)]) {
@@ -153,7 +154,7 @@ BOOL CBlockDoc::CheckGroundLine(std::vector<const CNode*>& order, bool showMessa
     };
     // Every line not dropped counts, selected ones too.
     const GroundLineJoints joints(m_mapNode, m_LineList);
-    const int lineCount = static_cast<int>(joints.Lines().size());
+    const int lineCount = joints.LineCount();
     if (lineCount == 0) {
         return TRUE;
     }
