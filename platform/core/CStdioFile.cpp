@@ -69,6 +69,7 @@ BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
         return FALSE;
     }
     m_hFile = fileno(m_pStream);
+    TakeBuffer();
     return TRUE;
 }
 
@@ -86,7 +87,17 @@ BOOL CStdioFile::OpenDescriptor(int fd, const char* path, UINT openFlags, CFileE
         return FALSE;
     }
     m_hFile = fd;
+    TakeBuffer();
     return TRUE;
+}
+
+void CStdioFile::TakeBuffer() {
+    if (!buffer_) {
+        buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
+    }
+    // No I/O has happened on the stream yet, as setvbuf requires; should it fail, the stream
+    // keeps the library's buffer.
+    std::setvbuf(m_pStream, buffer_.get(), _IOFBF, kBufferSize);
 }
 
 void CStdioFile::Close() {

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <memory>
 
 class CStdioFile : public CFile {
     DECLARE_DYNAMIC(CStdioFile)
@@ -43,5 +44,11 @@ public:
 private:
     int NextChar();
     void SkipRestOfLine();
+    // Gives the new stream a buffer of kBufferSize bytes.
+    void TakeBuffer();
+    // The C library's own buffer is a disk block of 4 KB: a drawing or model of megabytes
+    // would cost a system call per block each way.
+    static constexpr std::size_t kBufferSize = 64 * 1024;
+    std::unique_ptr<char[]> buffer_; // the stream's buffer, kept until the stream is closed
     bool text_ = true;
 };
