@@ -19,7 +19,7 @@ constexpr const char* kCoordinateFormat = "%10.3lf";
 CNode::CNode() : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, kNormal) {}
 
 CNode::CNode(int number, double x, double y, int state)
-    : m_nNumber(number), m_dX(x), m_dY(y), m_nState(state), m_nSeqNo(platform::kUnsetInt), m_nKind(kGround) {}
+    : m_nNumber(number), m_nState(state), m_nSeqNo(platform::kUnsetInt), m_nKind(kGround), m_dX(x), m_dY(y) {}
 
 int CNode::Parse(const char* line) {
     const section::PointRecord record = ReadSectionPoint(line);
