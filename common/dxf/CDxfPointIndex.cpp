@@ -13,6 +13,8 @@ constexpr double kCellLimit = 1.0e15;
 // Wide cells keep the cells that a search touches few: the search square, two
 // distances wide, lies in one cell of four distances with even odds on each axis.
 constexpr double kCellsPerDistance = 4.0;
+// The smallest table: its filter, an eighth of its size in 64-bit words, has a word at least.
+constexpr std::size_t kSmallestTable = 64;
 
 } // namespace
 
@@ -87,7 +89,7 @@ void CDxfPointIndex::Add(int index, double x, double y) {
         return;
     }
     if ((usedSlots_ + 1) * 2 > slots_.size()) { // at most half full
-        GrowTable(std::max<std::size_t>(64, slots_.size() * 2));
+        GrowTable(std::max(kSmallestTable, slots_.size() * 2));
     }
     const std::uint64_t key = Key(CellOf(x), CellOf(y));
     Slot& slot = slots_[SlotOf(key)];
@@ -106,7 +108,7 @@ void CDxfPointIndex::Reserve(std::size_t more) {
     if (entries > entries_.capacity()) {
         entries_.reserve(std::max(entries, entries_.capacity() * 2));
     }
-    const std::size_t size = std::bit_ceil((usedSlots_ + more) * 2); // at most half full
+    const std::size_t size = std::bit_ceil(std::max(kSmallestTable, (usedSlots_ + more) * 2)); // half full
     if (size > slots_.size()) {
         GrowTable(size);
     }

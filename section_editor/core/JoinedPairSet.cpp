@@ -8,6 +8,8 @@ namespace merdok {
 
 namespace {
 
+constexpr std::size_t kSmallestTable = 64;
+
 std::size_t SlotOf(std::uint64_t key, std::size_t mask) {
     std::uint64_t mixed = (key ^ (key >> 31)) * 0x9E3779B97F4A7C15ULL;
     return static_cast<std::size_t>(mixed ^ (mixed >> 29)) & mask;
@@ -27,7 +29,7 @@ bool JoinedPairSet::Insert(int first, int second) {
         return !std::exchange(holdsEmptyKey_, true);
     }
     if ((count_ + 1) * 2 > keys_.size()) { // at most half full
-        Grow(std::max<std::size_t>(64, keys_.size() * 2));
+        Grow(std::max(kSmallestTable, keys_.size() * 2));
     }
     const std::size_t mask = keys_.size() - 1;
     std::size_t slot = SlotOf(key, mask);
@@ -42,7 +44,7 @@ bool JoinedPairSet::Insert(int first, int second) {
 }
 
 void JoinedPairSet::Reserve(std::size_t more) {
-    const std::size_t size = std::bit_ceil((count_ + more) * 2); // at most half full
+    const std::size_t size = std::bit_ceil(std::max(kSmallestTable, (count_ + more) * 2)); // half full
     if (size > keys_.size()) {
         Grow(size);
     }

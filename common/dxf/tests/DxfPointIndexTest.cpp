@@ -47,6 +47,23 @@ TEST(DxfPointIndex, AgreesWithAScanOfEveryPoint) {
     }
 }
 
+// A polyline's import reserves room for its points, however few, before the index has any.
+TEST(DxfPointIndex, ReservationsOfAnySizeKeepTheSearch) {
+    for (std::size_t reserved : {1, 2, 3, 5, 40, 1000}) {
+        CDxfPointIndex index(0.5);
+        for (int i = 0; i < 200; ++i) {
+            if (i % 50 == 0) {
+                index.Reserve(reserved);
+            }
+            index.Add(i, i * 2.0, 0.0);
+        }
+        for (int i = 0; i < 200; ++i) {
+            EXPECT_EQ(index.FindNearest(i * 2.0 + 0.1, 0.0, 0.25), i) << "reserved " << reserved;
+        }
+        EXPECT_EQ(index.FindNearest(1.0, 0.0, 0.25), -1) << "reserved " << reserved;
+    }
+}
+
 TEST(DxfPointIndex, HugeAndNonFiniteCoordinates) {
     CDxfPointIndex index(1.0);
     index.Add(0, 1e300, -1e300);
