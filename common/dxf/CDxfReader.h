@@ -14,8 +14,8 @@
 #include "common/dxf/CDxfLayerFilter.h"
 #include "common/geometry/CClipRect.h"
 
+#include <deque>
 #include <memory>
-#include <vector>
 
 class CDxfGroupReader;
 
@@ -78,5 +78,7 @@ private:
     bool aborted_ = false; // the document refused a point
     double samePointDistance_ = 0.0;
     double squaredSamePointDistance_ = 0.0;
-    std::vector<Vertex> vertices_;
+    // A deque: the vertices of a long polyline are kept block by block as they are read,
+    // never moved into a larger copy.
+    std::deque<Vertex> vertices_;
 };
