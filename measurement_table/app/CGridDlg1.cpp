@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cmath>
+#include <vector>
 
 namespace quilmo {
 
@@ -123,6 +124,21 @@ void CGridDlg1::CreateControls() {
                           dialog));
     if (auto* ok = GetDlgItemWidget(IDOK)) {
         ok->setObjectName(QString::number(IDOK));
+    }
+    WatchTypedFields();
+}
+
+// A typed title, point name or angle is as much the user's work as a typed cell: Cancel asks
+// before it is dropped.
+void CGridDlg1::WatchTypedFields() {
+    std::vector<int> ids = {IDC_DATA_TITLE, IDC_ANGLE};
+    for (int index = 0; index < pointsPerPage_; ++index) {
+        ids.push_back(IDC_POINT_NAME1 + index);
+    }
+    for (int id : ids) {
+        if (auto* edit = dynamic_cast<QLineEdit*>(GetDlgItemWidget(id))) {
+            QObject::connect(edit, &QLineEdit::textEdited, edit, [this] { m_bChanged = TRUE; });
+        }
     }
 }
 

@@ -89,6 +89,7 @@ protected:
 
 private:
     void BuildMenus();
+    void WatchTypedFields();
     void RefreshPage();
     // The angle edit lost the focus: a changed text is checked and taken.
     void OnAngleEditDone();

@@ -164,6 +164,39 @@ TEST_F(TableDialogTest, DsFollowsDxDyAndTheAngle) {
     EXPECT_DOUBLE_EQ(table->m_dAngle, 90.0);
 }
 
+// A title, a point name or an angle typed and then cancelled is asked about, as a typed cell is.
+TEST_F(TableDialogTest, CancelAsksAfterATypedTitleNameOrAngle) {
+    dates_ = {{2006, 4, 1, 10, 0}};
+    AddPoint(1, "P1");
+    const struct {
+        const char* field;
+        int kind;
+        QLineEdit* (*edit)(CGridDlg1&);
+    } cases[] = {
+        {"title", CGridDlg1::kTwoDimensional,
+         [](CGridDlg1& t) { return dynamic_cast<QLineEdit*>(t.GetDlgItemWidget(quilmo::IDC_DATA_TITLE)); }},
+        {"name", CGridDlg1::kTwoDimensional, [](CGridDlg1& t) -> QLineEdit* { return t.NameEdit(0); }},
+        {"angle", CGridDlg1::kThreeDimensional, [](CGridDlg1& t) { return t.AngleEdit(); }},
+    };
+    for (const auto& entry : cases) {
+        SCOPED_TRACE(entry.field);
+        auto table = Open(entry.kind, 15.0);
+        QLineEdit* edit = entry.edit(*table);
+        ASSERT_NE(edit, nullptr);
+        edit->setFocus();
+        QTest::keyClicks(edit, "7");
+        bool asked = false;
+        platform::DialogScript::Queue([&asked](CDialog& confirm) {
+            asked = true;
+            confirm.OnCancel();
+        });
+        table->OnCancel();
+        platform::DialogScript::Clear();
+        EXPECT_TRUE(asked);
+        EXPECT_TRUE(table->Dialog()->isVisible());
+    }
+}
+
 TEST_F(TableDialogTest, CurrentRowIsDeletedFromTheDatesAndEveryPoint) {
     dates_ = {{2006, 4, 1, 10, 0}, {2006, 4, 2, 10, 0}, {2006, 4, 3, 10, 0}};
     for (const char* name : {"P1", "P2", "P3", "P4"}) {
