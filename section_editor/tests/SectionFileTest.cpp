@@ -103,6 +103,8 @@ TEST_F(SectionFileTest, RefusedFilesLoadNothing) {
         {"non_numeric.sec", {readError}},
         {"duplicate.sec", {readError}},
         {"line_without_point.sec", {readError}},
+        {"non_finite.sec", {readError}},
+        {"non_finite_size.sec", {readError}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
