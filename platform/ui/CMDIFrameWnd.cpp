@@ -35,6 +35,9 @@ BOOL CMDIFrameWnd::Create(const CString& title, CWnd* parent) {
     QObject::connect(area_, &QMdiArea::subWindowActivated, area_, [this](QMdiSubWindow*) {
         if (CFrameWnd* frame = GetActiveFrame(); frame && frame != this) {
             frame->OnUpdateFrameTitle(TRUE);
+        } else if (area_->subWindowList().isEmpty()) {
+            // The last window went: the caption names no document any more.
+            OnUpdateFrameTitle(FALSE);
         }
     });
     WatchWidget();

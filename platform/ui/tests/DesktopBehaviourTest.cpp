@@ -167,6 +167,16 @@ TEST_F(MdiTest, WindowMenuListsTheDocumentsAndSwitchesBetweenThem) {
     EXPECT_EQ(main_->MdiArea()->activeSubWindow(), Windows()[0]);
 }
 
+TEST_F(MdiTest, TheMainCaptionNamesNoDocumentOnceTheLastWindowIsClosed) {
+    CDocument* document = app_.OpenDocumentFile(dir_.File("a.log").c_str());
+    ASSERT_NE(document, nullptr);
+    QApplication::processEvents();
+    EXPECT_EQ(main_->GetWidget()->windowTitle(), QString("MDI - a.log"));
+    document->OnCloseDocument();
+    QApplication::processEvents();
+    EXPECT_EQ(main_->GetWidget()->windowTitle(), QString("MDI"));
+}
+
 TEST(MenuKeys, LettersInParenthesesAreMnemonicsAndF10OpensTheBar) {
     struct Case {
         const char8_t* label;
