@@ -8,6 +8,7 @@
 #include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/CTitleDlg.h"
 #include "section_editor/app/MerdokIds.h"
+#include "section_editor/app/ViewSettings.h"
 
 #include "common/ui/section/CCoordInputDlg.h"
 #include "common/ui/section/CTitleSettingDlg.h"
@@ -157,6 +158,11 @@ TEST(TitleSettingPath, OnlyABlankFreePathWithAnIdExtensionNamesTheTitleFile) {
 
 // Enter in the title steps to the next control; OK there takes the title.
 TEST_F(MerdokCommandTest, EnterInTheTitleMovesToTheNextControl) {
+    // The title taken is added to the title list: a list of the test's own, not one in the
+    // folder the tests run in.
+    testsupport::TempDir dir;
+    const CString listFile = ProgramViewSettings().titleFile;
+    ProgramViewSettings().titleFile = CString(dir.File("title.idx").c_str());
     bool stayedOpen = false;
     platform::DialogScript::Queue([&stayedOpen](CDialog& dialog) {
         auto* combo = qobject_cast<QComboBox*>(dialog.GetDlgItemWidget(CTitleDlg::kTitle));
@@ -168,6 +174,7 @@ TEST_F(MerdokCommandTest, EnterInTheTitleMovesToTheNextControl) {
         dialog.OnOK();
     });
     Command(ID_EDIT_TITLE);
+    ProgramViewSettings().titleFile = listFile;
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(Model().m_strTitle, CString("A-A"));
 }
