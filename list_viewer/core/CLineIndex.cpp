@@ -1,6 +1,7 @@
 #include "list_viewer/core/CLineIndex.h"
 
 #include "common/records/CTextFile.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/SafeFileWriter.h"
 
@@ -8,7 +9,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 #include <new>
+#include <optional>
+#include <string>
+#include <system_error>
 #include <unistd.h>
 
 namespace wenux {
@@ -58,6 +63,16 @@ bool CLineIndex::OpenPointerFile(const char* listPath) {
     int fd = platform::CreateWorkFile(directory);
     if (fd < 0) {
         fd = platform::CreateWorkFile(".");
+    }
+    // A list on a folder no one may write is still shown: the work file is private and
+    // nameless, so the system's temporary folder serves as well.
+    if (fd < 0) {
+        std::error_code ignored;
+        const std::optional<std::string> temporary =
+            platform::SuiteName(std::filesystem::temp_directory_path(ignored).string());
+        if (temporary && !temporary->empty()) {
+            fd = platform::CreateWorkFile(temporary->c_str());
+        }
     }
     if (fd < 0) {
         int osError = errno;

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -258,6 +259,25 @@ TEST_F(LineIndexTest, DirectoryIsRefusedWithTheOpenMessage) {
     EXPECT_FALSE(Open(kCalculationLog));
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました(ｴﾗｰ番号5)\n ") + dir_.File("dir.log"));
+}
+
+// A list in a folder no one may write, shown from a working folder no one may write either
+// (here /proc for both, which even an administrator cannot write): the index still stands.
+TEST_F(LineIndexTest, AListWhereNoWorkFileMayBeMadeBesideItStillOpens) {
+    const std::string written = dir_.Write("list.log", test::NumberedLines(300));
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int fd = ::open(written.c_str(), O_RDONLY);
+        const std::string listPath = "/proc/self/fd/" + std::to_string(fd);
+        const bool opened = fd >= 0 && ::chdir("/proc") == 0 &&
+                            index_.OpenListFile(listPath.c_str(), LinesPerPageOf(kCalculationLog)) &&
+                            index_.LineCount() == 300;
+        ::_exit(opened ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
 // The work file has no name from the moment it is open: a viewer killed while it shows
