@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <locale.h>
 
@@ -93,7 +94,14 @@ bool ScanDouble(const char* text, double& value) {
         return true;
     }
     CLocaleScope scope;
-    return std::sscanf(text, "%lf", &value) == 1;
+    // "nan", "inf" and an overflow scan as numbers, yet no coordinate, size or setting of the
+    // suite can hold them: they read as no number at all, as a blank field does.
+    double scanned = 0.0;
+    if (std::sscanf(text, "%lf", &scanned) != 1 || !std::isfinite(scanned)) {
+        return false;
+    }
+    value = scanned;
+    return true;
 }
 
 int ScanDoubles(const char* text, double* values, int count) {
@@ -101,7 +109,8 @@ int ScanDoubles(const char* text, double* values, int count) {
     int converted = 0;
     int consumed = 0;
     const char* pos = text;
-    while (converted < count && std::sscanf(pos, " %lf%n", &values[converted], &consumed) == 1) {
+    while (converted < count && std::sscanf(pos, " %lf%n", &values[converted], &consumed) == 1 &&
+           std::isfinite(values[converted])) {
         pos += consumed;
         ++converted;
     }

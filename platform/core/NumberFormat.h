@@ -13,11 +13,12 @@ std::string FormatV(const char* format, va_list args);
 // snprintf into a string, in the "C" locale.
 std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
-// sscanf(text, "%lf") in the "C" locale; false when nothing converts.
+// sscanf(text, "%lf") in the "C" locale; false when nothing converts or what converts is
+// not a finite number ("nan", "inf", an overflow).
 bool ScanDouble(const char* text, double& value);
 
 // Reads up to count blank-separated reals as sscanf("%lf %lf ...") would, in the "C"
-// locale; returns how many converted.
+// locale; returns how many converted, stopping before a value that is not finite.
 int ScanDoubles(const char* text, double* values, int count);
 
 // sscanf(text, "%d") in the "C" locale; false when nothing converts.

@@ -17,8 +17,6 @@
 #include "platform/core/Unset.h"
 
 #include <algorithm>
-#include <cmath>
-#include <iterator>
 #include <new>
 #include <unistd.h>
 
@@ -31,16 +29,6 @@ const char8_t kBrokenLine[] = u8"地表線が不正のため、保存できま�
 const char8_t kDiscontinuous[] = u8"地表線が不連続のため、保存できません";
 constexpr const char* kSizeFormat = "%10.3lf";
 constexpr UINT kSaveModifiedHelpId = 61699;
-
-bool IsUsableCoordinate(double value) {
-    return !platform::IsUnsetDouble(value) && std::isfinite(value);
-}
-
-// A blank model-size field stays unset; one that reads as "nan" or "inf" leaves no size.
-bool IsUsableModelSize(const double (&size)[4]) {
-    return std::all_of(std::begin(size), std::end(size),
-                       [](double value) { return platform::IsUnsetDouble(value) || std::isfinite(value); });
-}
 
 void ShowReadError() {
     MessageBeep(0);
@@ -68,11 +56,10 @@ public:
         auto point = std::make_unique<CNode>();
         point->Parse(line);
         int number = point->GetNumber();
-        // A point without a usable number or coordinates ("nan" and "inf" read as numbers
-        // but place nothing), or a second record of one number, makes the file unreadable
-        // rather than silently different.
+        // A point without a usable number or coordinates, or a second record of one
+        // number, makes the file unreadable rather than silently different.
         if (number == platform::kUnsetInt || number < 1 || map.Lookup(number - 1) ||
-            !IsUsableCoordinate(point->GetX()) || !IsUsableCoordinate(point->GetY())) {
+            platform::IsUnsetDouble(point->GetX()) || platform::IsUnsetDouble(point->GetY())) {
             return false;
         }
         map.SetAt(number - 1, std::move(point));
@@ -317,8 +304,7 @@ BOOL CBlockDoc::ReadSecFile(const char* path) {
     RecordMap<CLine> lines;
     try {
         result = ReadSectionModelFile(path, content);
-        if (result == SectionReadResult::Read &&
-            (!IsUsableModelSize(content.size) || !content.MakeLines(lines))) {
+        if (result == SectionReadResult::Read && !content.MakeLines(lines)) {
             result = SectionReadResult::Stopped;
         }
     } catch (const std::bad_alloc&) {

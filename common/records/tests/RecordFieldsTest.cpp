@@ -105,6 +105,11 @@ TEST(RecordFields, BlankRealIsUnsetAndUnsetWritesBlank) {
     EXPECT_TRUE(IsUnsetDouble(value));
     ReadDoubleField("     abcde", value);
     EXPECT_TRUE(IsUnsetDouble(value));
+    // Forms that scan as numbers but place nothing read as no number.
+    for (const char* field : {"       nan", "       inf", "      -inf", "  infinity", "     1e999"}) {
+        ReadDoubleField(field, value);
+        EXPECT_TRUE(IsUnsetDouble(value)) << field;
+    }
     char buffer[32];
     char* end = WriteDoubleField(buffer, kUnsetDouble, "%10.3lf");
     EXPECT_STREQ(buffer, "          ");
