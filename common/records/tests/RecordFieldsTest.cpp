@@ -3,7 +3,8 @@
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
 
-#include <cstring>
+#include <bit>
+#include <cstdint>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -85,7 +86,7 @@ TEST(RecordFields, RealsReadAsScanfReadsThem) {
         if (!platform::ScanDouble(field.c_str(), scanned)) {
             scanned = kUnsetDouble;
         }
-        EXPECT_EQ(std::memcmp(&read, &scanned, sizeof read), 0) << field;
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(read), std::bit_cast<std::uint64_t>(scanned)) << field;
     }
     const char* const ints[] = {"   +7", "  12x", "-0000", " 1e2 ", "99999", "  - 1"};
     for (const char* field : ints) {
