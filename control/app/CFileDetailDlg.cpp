@@ -55,9 +55,16 @@ QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel) {
     return row;
 }
 
-// The sub-directories of a directory, by name (hidden ones left out).
+// The sub-directories of a directory, by name (hidden ones left out, and those whose name the
+// suite's names cannot hold: they could be neither entered nor put in a slot).
 QStringList SubDirectories(const CString& directory) {
-    return QDir(platform::ToQString(directory)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    QStringList names =
+        QDir(platform::ToQString(directory)).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    names.removeIf([](const QString& name) {
+        CString held;
+        return !platform::FromQString(name, held);
+    });
+    return names;
 }
 
 } // namespace

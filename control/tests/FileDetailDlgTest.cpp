@@ -248,6 +248,25 @@ TEST_F(FileDetailDlgTest, TheDirectoryListGoesDownAndTheChosenFileComesFromThere
     EXPECT_EQ(std::string(dialog.GetCurrentDirectory().str()), DataFile("sub/"));
 }
 
+// A folder whose name the suite's names cannot hold could never be entered nor named in a
+// slot: it is left out of the list like such a file, so no entry does nothing when clicked.
+TEST_F(FileDetailDlgTest, TheDirectoryListOffersOnlyFoldersItCanEnter) {
+    for (const char* name : {"sub", "emoji \xF0\x9F\x98\x80", "bad \xFF byte"}) {
+        std::filesystem::create_directory(DataFile(name));
+    }
+    basnev::CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
+    RunModal(dialog, [&dialog] {
+        auto* directories =
+            qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(basnev::CFileDetailDlg::kDirectoryListId));
+        const int current = directories->currentRow();
+        Texts below;
+        for (int row = current + 1; row < directories->count(); ++row) {
+            below.push_back(directories->item(row)->text().trimmed().toStdString());
+        }
+        EXPECT_EQ(below, Texts{"sub"});
+    });
+}
+
 TEST_F(FileDetailDlgTest, ADoubleClickConfirmsTheRow) {
     WriteAnalysisDirectory();
     basnev::CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
