@@ -46,14 +46,15 @@ BOOL CMainFrame::OnClose() {
     if (closing_) {
         return TRUE;
     }
+    // Whatever way the window closes, the names shown are the ones kept for the next run, so
+    // that a name a child wrote back is never lost. Taken before the guard: the end of a
+    // session ends the run even when this close is refused.
+    if (auto* view = dynamic_cast<CMainView1*>(GetActiveView())) {
+        view->TakeOverSlotTexts();
+    }
     if (IsProcessingProgramOpen()) {
         AfxMessageBox(u8"処理ﾌﾟﾛｸﾞﾗﾑ実行中のため、終了できません");
         return FALSE;
-    }
-    // Whatever way the window closes, the names shown are the ones kept for the next run, so
-    // that a name a child wrote back is never lost.
-    if (auto* view = dynamic_cast<CMainView1*>(GetActiveView())) {
-        view->TakeOverSlotTexts();
     }
     return CFrameWnd::OnClose();
 }

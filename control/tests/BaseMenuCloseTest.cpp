@@ -119,6 +119,23 @@ TEST_F(BaseMenuCloseTest, TheCloseBoxKeepsTheTextsShownIncludingOneAChildWrote) 
     EXPECT_EQ(sink_->MessageCount(), 0);
 }
 
+// The end of a session closes the window as the close box does and ends the run even when
+// that close is refused for a child still open: the names shown then are the ones kept.
+TEST_F(BaseMenuCloseTest, ARefusedCloseBoxStillHandsOverTheTextsASessionEndKeeps) {
+    WriteSettings("", "/d/old.sec", "/d/old.dis", "/d/old.slo");
+    OpenBaseMenu();
+    SilentWindow window;
+    process::WindowClassServer server(window);
+    ASSERT_TRUE(server.Register("VerrantSection"));
+    SetSlotUtf8(kSectionSlot, u8"/d/断面 新.sec");
+    SetSlotUtf8(kAnalysisSlot, u8"/d/解析 新.slo");
+    EXPECT_FALSE(ClosedAfter([this] { CloseBox(); }));
+    TheApp().ExitInstance();
+    EXPECT_EQ(SettingUtf8("FileName2"), Utf8(u8"/d/断面 新.sec"));
+    EXPECT_EQ(SettingUtf8("FileName3"), "/d/old.dis");
+    EXPECT_EQ(SettingUtf8("FileName4"), Utf8(u8"/d/解析 新.slo"));
+}
+
 TEST_F(BaseMenuCloseTest, ARefusedExitButtonStillHandsItsTextsOverAndTheNextCloseKeepsNewerOnes) {
     OpenBaseMenu();
     SilentWindow window;
