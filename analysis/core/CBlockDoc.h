@@ -263,6 +263,12 @@ public:
     int ReloadReferenceFiles();
     void CalcMaxDisplacement();
     class CDispData* FindDispDataByName(const CString& name) const;
+    // Puts every displacement record back on the measurement point of its name, by the rule
+    // the measurement file's reading follows: the record takes the point's coordinates and is
+    // keyed under its number - 1; a record whose point is gone is deleted. The blocks take the
+    // records at their points again. Called wherever the measurement points change, so that a
+    // record is never analysed or drawn where no point of its name is.
+    void PlaceDisplacementRecords();
     // A reference path from the analysis file: a bare or relative name lies beside it.
     CString ResolveReferencePath(const CString& name) const;
 

@@ -144,6 +144,9 @@ int CBlockDoc::CommitPendingPoints(const Edit& edit) {
     if (kind != CNode::kGround) {
         ResetMarks();
     }
+    if (kind == CNode::kMeasurement) {
+        PlaceDisplacementRecords();
+    }
     SetModifiedFlag();
     return changes;
 }

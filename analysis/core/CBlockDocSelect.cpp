@@ -231,6 +231,7 @@ void CBlockDoc::DeleteSelection() {
     UpdateMaxNumbers(0);
     UpdateMaxNumbers(1);
     ResetMarks();
+    PlaceDisplacementRecords();
 }
 
 } // namespace torvan

@@ -4,6 +4,7 @@
 
 #include "CBlockDoc.h"
 
+#include "analysis/core/BlockDivision.h"
 #include "analysis/core/CDispData.h"
 #include "analysis/core/CVerrant.h"
 #include "analysis/core/DisplacementFileReader.h"
@@ -14,13 +15,19 @@
 #include "platform/core/Unset.h"
 
 #include <cmath>
+#include <set>
 #include <utility>
 #include <vector>
 
 namespace torvan {
 
 int CBlockDoc::ReadSecFile(const char* path) {
-    return SectionFileReader(*this).Read(path);
+    if (!SectionFileReader(*this).Read(path)) {
+        return 0;
+    }
+    // The records read before stay with the points of their names, wherever the file puts them.
+    PlaceDisplacementRecords();
+    return 1;
 }
 
 int CBlockDoc::ReadDisFile(const char* path) {
@@ -34,6 +41,47 @@ CDispData* CBlockDoc::FindDispDataByName(const CString& name) const {
         }
     }
     return nullptr;
+}
+
+void CBlockDoc::PlaceDisplacementRecords() {
+    if (m_mapDisp.IsEmpty()) {
+        return;
+    }
+    CMapWordToOb placed;
+    std::set<CDispData*> gone;
+    for (auto [key, disp] : platform::MapEntries<CDispData>(m_mapDisp)) {
+        const CNode* site = FindPointByName(disp->name, m_mapSite);
+        if (!site || site->number < 1 || site->number > 0x10000) {
+            gone.insert(disp);
+            continue;
+        }
+        disp->baseX = site->x;
+        disp->baseY = site->y;
+        const WORD siteKey = static_cast<WORD>(site->number - 1);
+        CObject* replaced = nullptr;
+        if (placed.Lookup(siteKey, replaced)) {
+            gone.insert(static_cast<CDispData*>(replaced));
+        }
+        placed.SetAt(siteKey, disp);
+    }
+    m_mapDisp.RemoveAll();
+    for (auto [key, disp] : platform::MapEntries<CObject>(placed)) {
+        m_mapDisp.SetAt(key, disp);
+    }
+    // The vector order refers to the records: a deleted one leaves it before it goes.
+    for (POSITION pos = m_listVectorPoints.GetHeadPosition(); pos;) {
+        const POSITION current = pos;
+        if (gone.count(static_cast<CDispData*>(m_listVectorPoints.GetNext(pos))) != 0) {
+            m_listVectorPoints.RemoveAt(current);
+        }
+    }
+    BlockDivision(*this).AttachBlockRecords();
+    for (CDispData* disp : gone) {
+        delete disp;
+    }
+    for (auto [key, disp] : platform::MapEntries<CDispData>(m_mapDisp)) {
+        disp->EvaluateVector(m_settings.m_nVectorMode);
+    }
 }
 
 int CBlockDoc::ReloadReferenceFiles() {

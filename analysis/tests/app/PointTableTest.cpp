@@ -12,6 +12,7 @@
 #include "analysis/app/CAnalysisCondDlg.h"
 
 #include "analysis/core/AnalysisRun.h"
+#include "analysis/core/CDispData.h"
 #include "analysis/core/CLine.h"
 #include "analysis/core/CNode.h"
 #include "analysis/core/CVerrant.h"
@@ -199,6 +200,25 @@ TEST_F(PointTableTest, ANewRowAfterTheTableWasCutToItsFirstPointIsAdded) {
     EXPECT_EQ(added->name, CString("K-NEW"));
     EXPECT_DOUBLE_EQ(added->x, 60.0);
     EXPECT_EQ(Model().MeasurementPoints().GetCount(), 2);
+}
+
+// Measurement point 3 typed elsewhere in its table: on the confirming click its displacement
+// vector starts at the point's new place.
+TEST_F(PointTableTest, AMeasurementPointMovedInItsTableTakesItsVectorAlong) {
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        auto& table = dynamic_cast<CGridDlg&>(dialog);
+        table.RowAt(3)->RealCell(0) = 61.5;
+        table.RowAt(3)->RealCell(1) = 70.25;
+        PressOk(table);
+    });
+    ASSERT_TRUE(view_->RouteCommand(ID_INPUT_MEASURE_POINTS));
+    view_->OnLButtonDown(0, CPoint(20, 20));
+    ASSERT_DOUBLE_EQ(Point(Model().MeasurementPoints(), 3)->x, 61.5);
+    CObject* object = nullptr;
+    ASSERT_TRUE(Model().Displacements().Lookup(2, object));
+    const std::vector<DPoint> vector = static_cast<const CDispData*>(object)->VectorPolyline(0, 1.0);
+    ASSERT_FALSE(vector.empty());
+    EXPECT_EQ(vector.front(), (DPoint{61.5, 70.25}));
 }
 
 // The tree after a slip line was made: renaming, hiding, deleting the slip line and a boundary

@@ -1,5 +1,6 @@
 // TORVAN as an engineer's day meets it, through its menus and dialogs: the sample opened through
-// 開く and the file dialog, boundary points added with the mouse and by Tab, each analysis
+// 開く and the file dialog, boundary points added with the mouse and by Tab, a measurement point
+// moved in its table, each analysis
 // method run (the polynomial one on a block line clicked in its table), the drawing run, a print
 // to PDF (read back by pdfinfo), the DXF output (audited by ezdxf), Save As into a
 // Japanese-named folder elsewhere, the document closed and opened again from the recent files
@@ -15,6 +16,7 @@
 #include "analysis/app/CTorvanDoc.h"
 
 #include "analysis/core/CBlockDoc.h"
+#include "analysis/core/CDispData.h"
 #include "analysis/core/CNode.h"
 #include "analysis/core/CVerrant.h"
 #include "common/process/CNamedMutex.h"
@@ -116,6 +118,23 @@ TEST(Journey, TorvanOpensAnalysesDrawsPrintsExportsSavesElsewhereAndReopens) {
     QTest::keyClick(view->GetCanvasWidget(), Qt::Key_Tab);
     QApplication::processEvents();
     EXPECT_GE(model.BoundaryPoints().GetCount(), 3) << sink.LastMessageUtf8();
+
+    // Measurement point 3 typed elsewhere in its table and confirmed by a click: its
+    // displacement record goes with it, so that the runs below analyse it where it now is.
+    ASSERT_TRUE(ChooseMenu(frame, {u8"編集", u8"計測点座標入力..."}, [](CDialog& dialog) {
+        auto& points = dynamic_cast<CGridDlg&>(dialog);
+        points.RowAt(3)->RealCell(0) = 61.5;
+        points.RowAt(3)->RealCell(1) = 75.5;
+        PressOk(points);
+    }));
+    testsupport::ClickModelPoint(*view, 80.0, 50.0);
+    CObject* site = nullptr;
+    CObject* record = nullptr;
+    ASSERT_TRUE(model.MeasurementPoints().Lookup(2, site) && model.Displacements().Lookup(2, record));
+    EXPECT_DOUBLE_EQ(static_cast<CNode*>(site)->x, 61.5) << sink.LastMessageUtf8();
+    const std::vector<DPoint> vector = static_cast<CDispData*>(record)->VectorPolyline(0, 1.0);
+    ASSERT_FALSE(vector.empty());
+    EXPECT_EQ(vector.front(), (DPoint{61.5, 75.5}));
 
     // The polynomial method on block lines clicked while its table is open (one between each
     // pair of measured blocks), then the two polygon methods.
