@@ -17,10 +17,11 @@ public:
     // The kind of list 1, 2 or 3 (the first list that names the layer); kSkip when some
     // list is non-empty and none names it; the first list's kind when all are empty.
     int LayerPointKind(const CString& layerName);
-
-private:
+    // The name as the lists compare it (UTF-8, ASCII letters in lower case): two layer names
+    // with one folded name are one layer.
     static std::string FoldedName(const CString& name);
 
+private:
     std::vector<std::string> lists_[3];
     int kinds_[3];
     bool allEmpty_ = true;

@@ -91,7 +91,9 @@ void CBlockView::OnFileDxfOut() {
     }
     const CString proposed =
         model->m_strDir.IsEmpty() ? CString() : model->m_strDir + model->m_strDocName + ".dxf";
-    if (!COutputFileDlg::AskDxfPath(kOutputFileTemplate, this, m_strDxfOutPath, proposed)) {
+    // The template has no caption of its own; without one the dialog would bear the program's name.
+    if (!COutputFileDlg::AskDxfPath(kOutputFileTemplate, this, m_strDxfOutPath, proposed,
+                                    CString(u8"出力ﾌｧｲﾙ名"))) {
         return;
     }
     WriteDxfFile();

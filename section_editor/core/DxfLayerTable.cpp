@@ -1,11 +1,14 @@
 #include "section_editor/core/DxfLayerTable.h"
 
+#include "common/dxf/CDxfLayerFilter.h"
 #include "common/records/CTextFile.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
 
 #include <cstring>
+#include <string>
+#include <unordered_set>
 
 namespace merdok {
 
@@ -46,33 +49,95 @@ Outcome ReadName(CTextFile& file, LayerGroup& group) {
     return outcome == Outcome::kRead && group.code != 2 ? Outcome::kOtherShape : outcome;
 }
 
-enum class Stage { kBeforeTables, kInTables, kInLayerTable, kInLayerEntries };
+enum class Section { kOther, kTables, kEntities };
+enum class Table { kNone, kLayers, kLayerEntries, kDone };
 
-// kRead once the layer table's end is reached.
-Outcome ReadLayerTable(CTextFile& file, std::vector<CString>& names) {
-    Stage stage = Stage::kBeforeTables;
+// The names of the layer table as they come, and the layers of the entities, each once.
+class LayerNameCollector {
+public:
+    explicit LayerNameCollector(std::vector<CString>& tableNames) : tableNames_(tableNames) {}
+
+    // kRead at the "EOF" group.
+    Outcome Read(CTextFile& file);
+    // The entities' layers that the table lacks go after the table's names.
+    void AppendEntityLayers();
+
+private:
+    // A group other than a section's start; kOtherShape when a table has no name.
+    Outcome TakeGroup(CTextFile& file, LayerGroup& group);
+    void TakeEntityLayer(const CString& name);
+
+    std::vector<CString>& tableNames_;
+    std::vector<CString> entityLayers_;
+    std::unordered_set<std::string> entityFolded_;
+    std::string lastEntityLayer_; // as read: most entities repeat the layer of the one before
+    Section section_ = Section::kOther;
+    Table table_ = Table::kNone;
+};
+
+Outcome LayerNameCollector::Read(CTextFile& file) {
     LayerGroup group;
     Outcome outcome = ReadGroup(file, group);
     for (; outcome == Outcome::kRead; outcome = ReadGroup(file, group)) {
-        if (stage == Stage::kBeforeTables && group.Is(0, "SECTION")) {
-            if (Outcome name = ReadName(file, group); name != Outcome::kRead) {
-                return name;
-            }
-            stage = group.Is(2, "TABLE") ? Stage::kInTables : stage;
-        } else if (stage == Stage::kInTables && group.Is(0, "TABLE")) {
-            if (Outcome name = ReadName(file, group); name != Outcome::kRead) {
-                return name;
-            }
-            stage = group.Is(2, "LAYER") ? Stage::kInLayerTable : stage;
-        } else if (stage >= Stage::kInLayerTable && group.Is(0, "ENDTAB")) {
+        if (group.Is(0, "EOF")) {
             return Outcome::kRead;
-        } else if (stage == Stage::kInLayerTable && group.Is(0, "LAYER")) {
-            stage = Stage::kInLayerEntries;
-        } else if (stage == Stage::kInLayerEntries && group.code == 2) {
-            names.push_back(group.value);
+        }
+        if (group.Is(0, "SECTION")) {
+            if (Outcome name = ReadName(file, group); name != Outcome::kRead) {
+                return name;
+            }
+            section_ = group.Is(2, "TABLE")      ? Section::kTables
+                       : group.Is(2, "ENTITIES") ? Section::kEntities
+                                                 : Section::kOther;
+        } else if (Outcome taken = TakeGroup(file, group); taken != Outcome::kRead) {
+            return taken;
         }
     }
     return outcome;
+}
+
+Outcome LayerNameCollector::TakeGroup(CTextFile& file, LayerGroup& group) {
+    if (section_ == Section::kEntities) {
+        if (group.code == 8) {
+            TakeEntityLayer(group.value);
+        }
+    } else if (section_ == Section::kTables && table_ == Table::kNone && group.Is(0, "TABLE")) {
+        if (Outcome name = ReadName(file, group); name != Outcome::kRead) {
+            return name;
+        }
+        table_ = group.Is(2, "LAYER") ? Table::kLayers : Table::kNone;
+    } else if (table_ == Table::kLayers || table_ == Table::kLayerEntries) {
+        if (group.Is(0, "ENDTAB")) {
+            table_ = Table::kDone;
+        } else if (group.Is(0, "LAYER")) {
+            table_ = Table::kLayerEntries;
+        } else if (table_ == Table::kLayerEntries && group.code == 2) {
+            tableNames_.push_back(group.value);
+        }
+    }
+    return Outcome::kRead;
+}
+
+void LayerNameCollector::TakeEntityLayer(const CString& name) {
+    if (name.str() == lastEntityLayer_) {
+        return;
+    }
+    lastEntityLayer_ = name.str();
+    if (entityFolded_.insert(CDxfLayerFilter::FoldedName(name)).second) {
+        entityLayers_.push_back(name);
+    }
+}
+
+void LayerNameCollector::AppendEntityLayers() {
+    std::unordered_set<std::string> listed;
+    for (const CString& name : tableNames_) {
+        listed.insert(CDxfLayerFilter::FoldedName(name));
+    }
+    for (const CString& name : entityLayers_) {
+        if (listed.count(CDxfLayerFilter::FoldedName(name)) == 0) {
+            tableNames_.push_back(name);
+        }
+    }
 }
 
 } // namespace
@@ -83,13 +148,15 @@ BOOL ReadDxfLayerNames(const char* path, std::vector<CString>& names) {
     if (!file.Open(path, CFile::modeRead | CFile::typeText)) {
         return FALSE;
     }
+    LayerNameCollector collector(names);
     Outcome outcome = Outcome::kEnd;
     try {
-        outcome = ReadLayerTable(file, names);
+        outcome = collector.Read(file);
     } catch (const CFileException&) {
         MessageBeep(0);
         AfxMessageBox(kReadError);
     }
+    collector.AppendEntityLayers();
     if (outcome == Outcome::kEndInsideGroup) {
         MessageBeep(0);
         AfxMessageBox(kPrematureEnd);

@@ -150,6 +150,14 @@ TEST_F(DxfImportTest, TheLayerTableGivesTheDialogItsNames) {
          "0",      "ENDTAB",  "0",     "TABLE",  "2",     "LAYER",  "70",    "2",       "0",
          "LAYER",  "2",       "GL",    "70",     "0",     "0",      "LAYER", "2",       "\x92\x6e\x95\x5c",
          "0",      "ENDTAB",  "0",     "ENDSEC", "0",     "EOF"});
+    // Entities on layers the table lacks ("GROUND", 基盤), one of them again in other
+    // letters, and on the table's "GL" in small letters.
+    const std::string entitiesOnFourLayers = dxftest::EntitiesDxf(
+        {"0",  "LINE", "8",  "GROUND", "10", "0",    "20", "0",      "11", "1",
+         "21", "0",    "0",  "LINE",   "8",  "gl",   "10", "1",      "20", "0",
+         "11", "2",    "21", "0",      "0",  "LINE", "8",  "Ground", "10", "2",
+         "20", "0",    "11", "3",      "21", "0",    "0",  "LINE",   "8",  "\x8a\xee\x94\xd5",
+         "10", "3",    "20", "0",      "11", "4",    "21", "0"});
     const struct {
         const char* what;
         std::string text;
@@ -158,7 +166,16 @@ TEST_F(DxfImportTest, TheLayerTableGivesTheDialogItsNames) {
         const char8_t* message; // null: none
     } cases[] = {
         {"whole table", table, TRUE, {"GL", "\x92\x6e\x95\x5c"}, nullptr},
-        {"no tables", dxftest::EntitiesDxf(kGroundDrawing), FALSE, {}, nullptr},
+        {"no tables: the entities' layers",
+         dxftest::EntitiesDxf(kGroundDrawing),
+         TRUE,
+         {"GL", "GL2"},
+         nullptr},
+        {"layers the table lacks follow it, each once, as the import compares names",
+         table.substr(0, table.rfind("0\r\nEOF")) + entitiesOnFourLayers,
+         TRUE,
+         {"GL", "\x92\x6e\x95\x5c", "GROUND", "\x8a\xee\x94\xd5"},
+         nullptr},
         {"ends inside a group",
          table.substr(0, table.find("\r\nENDTAB", table.find("LAYER")) + 2),
          FALSE,

@@ -16,6 +16,7 @@
 #include "testsupport/Fixtures.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QWidget>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -83,6 +84,33 @@ TEST_F(DxfDialogTest, RefusedEntriesSayWhyOnceAndAnAcceptedImportIsShownWhole) {
     EXPECT_TRUE(document_->Model().IsModified());
 }
 
+// A drawing whose layer table lacks a layer its entities use, as some writers make them.
+TEST_F(DxfDialogTest, ALayerOnlyTheEntitiesNameIsListedAndImportsWhenPicked) {
+    const std::string drawing = dir_.Write(
+        "ground.dxf", "0\r\nSECTION\r\n2\r\nTABLES\r\n0\r\nTABLE\r\n2\r\nLAYER\r\n0\r\nLAYER\r\n2\r\n"
+                      "GL\r\n0\r\nENDTAB\r\n0\r\nENDSEC\r\n0\r\nSECTION\r\n2\r\nENTITIES\r\n0\r\nLINE\r\n"
+                      "8\r\nGL\r\n10\r\n0.0\r\n20\r\n50.0\r\n11\r\n100.0\r\n21\r\n40.0\r\n0\r\nLINE\r\n8\r\n"
+                      "GROUND\r\n10\r\n0.0\r\n20\r\n30.0\r\n11\r\n50.0\r\n21\r\n20.0\r\n0\r\nENDSEC\r\n0\r\n"
+                      "EOF\r\n");
+    document_->Model().m_strDxfFile = CString(drawing.c_str());
+    QStringList listed;
+    platform::DialogScript::Queue([&listed](CDialog& dialog) {
+        auto* list = qobject_cast<QListWidget*>(dialog.GetDlgItemWidget(CDxfFileDlg::kLayerList));
+        for (int row = 0; row < list->count(); ++row) {
+            listed << list->item(row)->text();
+            list->item(row)->setSelected(list->item(row)->text() == "GROUND");
+        }
+        dialog.OnCmdMsg(CDxfFileDlg::kTakeLayersButton, CN_COMMAND, nullptr);
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    });
+    sink_.QueueAnswer(IDYES);
+    view_->OnCmdMsg(ID_FILE_INPUT_DXF, CN_COMMAND, nullptr);
+    EXPECT_EQ(listed, QStringList({"GL", "GROUND"}));
+    ASSERT_EQ(document_->Model().m_mapNode.GetCount(), 2) << sink_.LastMessageUtf8();
+    EXPECT_DOUBLE_EQ(document_->Model().m_mapNode.Lookup(0)->GetY(), 30.0) << "the line on GROUND";
+}
+
 TEST_F(DxfDialogTest, ACancelledImportAndAWrittenDxfLeaveTheModelUnchanged) {
     document_->Model().MakePoint(CNode::kGround, 10.0, 50.0)->SetState(CNode::kNormal);
     document_->Model().SetModifiedFlag(false);
@@ -91,12 +119,16 @@ TEST_F(DxfDialogTest, ACancelledImportAndAWrittenDxfLeaveTheModelUnchanged) {
     EXPECT_FALSE(document_->Model().IsModified()) << "import cancelled";
 
     const std::string output = Path("out.dxf");
-    platform::DialogScript::Queue([output](CDialog& dialog) {
+    QString title;
+    platform::DialogScript::Queue([output, &title](CDialog& dialog) {
+        title = dialog.GetWidget()->windowTitle();
         dialog.SetDlgItemText(COutputFileDlg::kPathEdit, CString(output.c_str()));
         dialog.GetDlgItemWidget(IDOK)->setFocus();
         dialog.OnOK();
     });
     view_->OnCmdMsg(ID_FILE_DXF_OUT, CN_COMMAND, nullptr);
+    EXPECT_EQ(title, QString::fromUtf8(u8"出力ﾌｧｲﾙ名"))
+        << "the output dialog names its task, not the program";
     EXPECT_TRUE(std::filesystem::exists(output)) << sink_.LastMessageUtf8();
     EXPECT_FALSE(document_->Model().IsModified()) << "DXF written";
 }
