@@ -306,22 +306,27 @@ void CBlockView::OnDrawingRun() {
     if (!model) {
         return;
     }
-    CDrawingRunDlg dialog(this);
-    dialog.m_plot = ProgramViewSettings().plot;
-    const int result = dialog.DoModal();
-    if (result != IDOK && result != CDrawingRunDlg::kRunDrawing) {
-        return;
-    }
-    ProgramViewSettings().plot = dialog.m_plot;
-    model->Sheet() = ToSheetParameters(dialog.m_plot);
-    if (result != CDrawingRunDlg::kRunDrawing) {
-        return;
-    }
+    // No to the question whether to draw a section that leaves the sheet goes back to the
+    // dialog with what was chosen, for another scale or paper.
+    bool declined = true;
     CString index;
-    if (!model->WritePlotFile(index, MakePlotStyle())) {
-        return;
+    while (declined) {
+        CDrawingRunDlg dialog(this);
+        dialog.m_plot = ProgramViewSettings().plot;
+        const int result = dialog.DoModal();
+        if (result != IDOK && result != CDrawingRunDlg::kRunDrawing) {
+            return;
+        }
+        ProgramViewSettings().plot = dialog.m_plot;
+        model->Sheet() = ToSheetParameters(dialog.m_plot);
+        if (result != CDrawingRunDlg::kRunDrawing) {
+            return;
+        }
+        if (model->WritePlotFile(index, MakePlotStyle(), &declined)) {
+            LaunchChildProgram("zapho", {CString(kDrawingRunArgument), index});
+            return;
+        }
     }
-    LaunchChildProgram("zapho", {CString(kDrawingRunArgument), index});
 }
 
 } // namespace torvan

@@ -145,10 +145,10 @@ void CBlockDoc::ReadErrorMessage(const char* path) {
     AfxThrowUserException();
 }
 
-int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style) {
+int CBlockDoc::WritePlotFile(CString& outputPath, const PlotStyle& style, bool* declined) {
     double width, height;
     GetModelExtent(width, height);
-    return PlotSheetWriter(*this, style).Write(outputPath);
+    return PlotSheetWriter(*this, style).Write(outputPath, declined);
 }
 
 int CBlockDoc::DoSave(const char* path, CString& savedPath) {

@@ -373,8 +373,9 @@ public:
     // Writes the plot index "<dir><title>.p00" and the page file ".p01" beside the analysis
     // file with the view's display settings; 1 and the index path when both were written,
     // 0 (and the old files as they were, after the message) otherwise. A section that the
-    // layout puts partly off the sheet asks first whether to go on.
-    int WritePlotFile(CString& outputPath, const PlotStyle& style);
+    // layout puts partly off the sheet asks first whether to go on; declined (when given) tells
+    // whether the user answered No there.
+    int WritePlotFile(CString& outputPath, const PlotStyle& style, bool* declined = nullptr);
 
 private:
     CNode* NewPoint(CMapWordToOb& map, int& maxNumber, int kind, double x, double y);

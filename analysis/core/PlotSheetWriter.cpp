@@ -459,7 +459,10 @@ void PlotSheetWriter::WritePlotPage(CTextFile& file) const {
     }
 }
 
-int PlotSheetWriter::Write(CString& outputPath) const {
+int PlotSheetWriter::Write(CString& outputPath, bool* declined) const {
+    if (declined) {
+        *declined = false;
+    }
     const CString base = model_.Directory() + model_.Title();
     const CString indexPath = base + ".p00";
     if (!SheetHoldsSection()) {
@@ -468,6 +471,9 @@ int PlotSheetWriter::Write(CString& outputPath) const {
                         u8"1/%.0lf)。\n用紙の外に出る部分は作図されません。このまま作図しますか？",
                         ComputePlotSheet().scale * 1000.0);
         if (AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+            if (declined) {
+                *declined = true;
+            }
             return 0;
         }
     }

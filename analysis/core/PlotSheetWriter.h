@@ -23,8 +23,8 @@ public:
     // Writes "<dir><title>.p00" and ".p01" beside the analysis file; 1 and the index path
     // when both were written, 0 (and the old files as they were, after the message)
     // otherwise. A section that the layout puts partly off the sheet asks first whether to
-    // go on.
-    int Write(CString& outputPath) const;
+    // go on; declined (when given) tells whether the user answered No there.
+    int Write(CString& outputPath, bool* declined = nullptr) const;
 
     // A length in the files' tenths of a millimetre: value x 10 + 0.5, truncated toward zero.
     static int PlotUnits(double millimetres);

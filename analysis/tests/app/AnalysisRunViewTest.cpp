@@ -10,18 +10,22 @@
 #include "analysis/app/CGridDlg1.h"
 #include "analysis/app/CTorvanDoc.h"
 #include "analysis/app/TorvanIds.h"
+#include "analysis/app/ViewSettings.h"
 
 #include "analysis/core/CNode.h"
 #include "analysis/core/CVerrant.h"
+#include "common/ui/section/CTitleSettingDlg.h"
 #include "platform/core/MapEntries.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/DialogScript.h"
 #include "testsupport/Fixtures.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QWidget>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace torvan {
@@ -129,6 +133,41 @@ TEST_F(AnalysisRunViewTest, TheDrawingRunWritesThePlotFilesAndStartsTheViewer) {
     EXPECT_NE(sink_.LastMessageUtf8().find("zapho\n実行ﾌｧｲﾙが見つかりません !!"), std::string::npos)
         << sink_.LastMessageUtf8();
     EXPECT_EQ(std::string(ProgramViewSettings().plot.title1.GetString()), "FIRST");
+}
+
+// A4 at 1/500 puts the section partly off the sheet: No to the question goes back to the
+// dialog with the values chosen, and another scale then draws.
+TEST_F(AnalysisRunViewTest, NoToTheOffSheetQuestionReturnsToTheDrawingRunDialog) {
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        qobject_cast<QComboBox*>(dialog.GetDlgItemWidget(CDrawingRunDlg::kPaper))->setCurrentIndex(6);
+        dialog.SetDlgItemText(CDrawingRunDlg::kModelScale, CString("500"));
+        dialog.RouteCommand(CDrawingRunDlg::kRunButton);
+    });
+    CString shownScale;
+    platform::DialogScript::Queue([&shownScale](CDialog& dialog) {
+        dialog.GetDlgItemText(CDrawingRunDlg::kModelScale, shownScale);
+        dialog.SetDlgItemText(CDrawingRunDlg::kModelScale, CString("1000"));
+        dialog.RouteCommand(CDrawingRunDlg::kRunButton);
+    });
+    sink_.QueueAnswer(IDNO);
+    ASSERT_TRUE(view_->RouteCommand(ID_DRAWING_RUN));
+    EXPECT_EQ(platform::DialogScript::Pending(), 0);
+    EXPECT_EQ(std::stod(shownScale.GetString()), 500.0);
+    EXPECT_TRUE(std::filesystem::exists(Path("sample.p00"))) << sink_.LastMessageUtf8();
+}
+
+// A title file named with another extension than ".idx" is refused with a message; the
+// settings keep their file.
+TEST_F(AnalysisRunViewTest, ATitleFileOfAnotherExtensionIsRefusedWithAMessage) {
+    const CString before = ProgramViewSettings().titleFile;
+    platform::DialogScript::Queue([this](CDialog& dialog) {
+        dialog.SetDlgItemText(CTitleSettingDlg::kPath, Path("title.idxa").c_str());
+        dialog.OnOK();
+        dialog.OnCancel();
+    });
+    ASSERT_TRUE(view_->RouteCommand(ID_TITLE_REGISTER));
+    EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"ﾌｧｲﾙ拡張子が間違っています !!!"));
+    EXPECT_EQ(ProgramViewSettings().titleFile, before);
 }
 
 TEST_F(AnalysisRunViewTest, TheDrawingRunRefusesAScaleThatIsNotPositive) {

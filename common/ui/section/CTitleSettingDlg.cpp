@@ -124,6 +124,12 @@ void CTitleSettingDlg::OnOK() {
         return;
     }
     if (!IsTitleFilePath(path, m_pszExactExtension)) {
+        // A program that takes one extension only says why it refuses the name; the ".id"
+        // rule keeps refusing silently.
+        if (m_pszExactExtension && !path.IsEmpty() && !HasBlank(path)) {
+            AfxMessageBox(u8"ﾌｧｲﾙ拡張子が間違っています !!!");
+            GetDlgItemWidget(kPath)->setFocus();
+        }
         return;
     }
     if (!Readable(path) && AfxMessageBox(u8"指定ﾌｧｲﾙが見つかりません。\n新規に作成してもよろしいですか？",
