@@ -7,12 +7,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <sys/file.h>
+#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace platform {
 
@@ -96,17 +99,29 @@ int SetPermissions(int fd, const std::string& osTarget) {
     return ::fchmod(fd, mode);
 }
 
-// A fresh temporary name beside the target, made and removed again, for link() to use;
-// link() never follows a symbolic link planted there in between (it fails EEXIST).
-int FreshName(const std::string& osTarget, std::string& name) {
-    name = TemporaryTemplate(osTarget);
-    int fd = ::mkostemps(name.data(), 4, O_CLOEXEC);
-    if (fd < 0) {
-        return errno;
+// A fresh temporary name beside the target for link() to make: never a file made first and
+// removed again, since another save's clean-up that had taken that file would then remove
+// the name after the link had given it to the old contents. link() follows no symbolic link
+// planted at the name (it fails EEXIST, and the caller draws again).
+std::string FreshName(const std::string& osTarget) {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    std::string name = TemporaryTemplate(osTarget);
+    unsigned char drawn[6] = {};
+    if (::getrandom(drawn, sizeof drawn, GRND_NONBLOCK) != static_cast<ssize_t>(sizeof drawn)) {
+        struct timespec now {};
+        ::clock_gettime(CLOCK_MONOTONIC, &now);
+        unsigned long mixed =
+            static_cast<unsigned long>(now.tv_nsec) ^ (static_cast<unsigned long>(::getpid()) << 20);
+        for (unsigned char& byte : drawn) {
+            byte = static_cast<unsigned char>(mixed);
+            mixed = mixed * 6364136223846793005UL + 1442695040888963407UL;
+        }
     }
-    ::close(fd);
-    ::unlink(name.c_str());
-    return 0;
+    char* letters = name.data() + name.size() - kTemporaryTailSize + 1;
+    for (std::size_t i = 0; i < sizeof drawn; ++i) {
+        letters[i] = kLetters[drawn[i] % (sizeof kLetters - 1)];
+    }
+    return name;
 }
 
 int CopyInto(const std::string& from, int toFd) {
@@ -138,69 +153,108 @@ int CopyInto(const std::string& from, int toFd) {
     return result;
 }
 
-// Where the file system has no hard links: a synced copy of the old contents.
-int CopyAside(const std::string& osTarget, std::string& aside) {
-    aside = TemporaryTemplate(osTarget);
-    int fd = ::mkostemps(aside.data(), 4, O_CLOEXEC);
+// Locks a temporary this save made (shared: a lock another save's clean-up, which locks a
+// leftover exclusively before removing it, cannot take); false when that clean-up took it
+// first (it holds the lock, or has removed the name already): the caller makes another.
+bool LockedAndStillNamed(int fd) {
+    struct stat info {};
+    return ::flock(fd, LOCK_SH | LOCK_NB) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0;
+}
+
+// The descriptor, locked as above, of the regular file a name beside the target now gives;
+// -1 when another save's clean-up took it first. A symbolic link there (an older backup
+// that is one) is no clean-up's to remove: *unheldLink says so.
+int HoldNamed(const std::string& name, bool* unheldLink) {
+    *unheldLink = false;
+    int fd = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return errno;
+        *unheldLink = errno == ELOOP;
+        return -1;
     }
-    int result = SetPermissions(fd, osTarget) == 0 ? CopyInto(osTarget, fd) : errno;
-    if (result == 0 && ::fsync(fd) != 0) {
-        result = errno;
+    struct stat held {};
+    struct stat named {};
+    if (!LockedAndStillNamed(fd) || ::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode) ||
+        ::lstat(name.c_str(), &named) != 0 || named.st_dev != held.st_dev || named.st_ino != held.st_ino) {
+        ::close(fd);
+        return -1;
     }
-    ::close(fd);
-    if (result != 0) {
-        ::unlink(aside.c_str());
-        aside.clear();
+    return fd;
+}
+
+// Where the file system has no hard links: a synced copy of the old contents, held as the
+// linked ones are.
+int CopyAside(const std::string& osTarget, const SafeFileWriter::SyncCall& sync, std::string& aside,
+              int* hold) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        aside = TemporaryTemplate(osTarget);
+        int fd = ::mkostemps(aside.data(), 4, O_CLOEXEC);
+        if (fd < 0) {
+            aside.clear();
+            return errno;
+        }
+        if (!LockedAndStillNamed(fd)) {
+            ::close(fd);
+            continue;
+        }
+        int result = SetPermissions(fd, osTarget) == 0 ? CopyInto(osTarget, fd) : errno;
+        if (result == 0 && sync(fd) != 0) {
+            result = errno;
+        }
+        if (result != 0) {
+            ::close(fd);
+            ::unlink(aside.c_str());
+            aside.clear();
+            return result;
+        }
+        *hold = fd;
+        return 0;
     }
-    return result;
+    aside.clear();
+    return EEXIST;
 }
 
 bool NoHardLinks(int osError) {
     return osError == EPERM || osError == EOPNOTSUPP || osError == EMLINK || osError == ENOSYS;
 }
 
-// A shared lock on a regular file's inode, so that another save's clean-up, which locks a
-// leftover exclusively before removing it, leaves a link to it alone; -1 when the file is
-// no regular file or someone holds it exclusively (the link is then unguarded, as before).
-int HoldShared(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+bool StillNamed(const std::string& path) {
     struct stat info {};
-    if (fd >= 0 &&
-        (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_SH | LOCK_NB) != 0)) {
-        ::close(fd);
-        fd = -1;
-    }
-    return fd;
+    return ::lstat(path.c_str(), &info) == 0;
 }
 
-// A hard link of `from` under a fresh temporary name beside the target; *hold keeps the
-// linked inode locked until the caller closes it.
+// A hard link of `from` under a fresh temporary name beside the target, held (*hold) until
+// the caller closes it. The lock is taken through the new name, after the link: the inode
+// linked is the one `from` gives at the link, which another save may have replaced since
+// any earlier look. A link that another save's clean-up took first is made again.
 int LinkAside(const std::string& from, const std::string& osTarget, SafeWriteStep step, std::string& aside,
               int* hold) {
-    *hold = HoldShared(from);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (int error = FreshName(osTarget, aside)) {
+    constexpr int kAttempts = 100;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        aside = FreshName(osTarget);
+        int error = RunStep(step, [&] { return ::link(from.c_str(), aside.c_str()); });
+        if (error == EEXIST || (error == ENOENT && StillNamed(from))) {
+            continue; // ENOENT: the file the name gave lost its last name to another save's rename
+        }
+        if (error != 0) {
             aside.clear();
             return error;
         }
-        int error = RunStep(step, [&] { return ::link(from.c_str(), aside.c_str()); });
-        if (error != EEXIST) {
-            if (error != 0) {
-                aside.clear();
-            }
-            return error;
+        bool unheldLink = false;
+        *hold = HoldNamed(aside, &unheldLink);
+        if (*hold >= 0 || unheldLink || attempt == kAttempts) {
+            return 0; // at the last attempt someone has kept the file locked throughout: unguarded
         }
+        ::unlink(aside.c_str()); // a clean-up holding it would remove the name too
     }
     aside.clear();
     return EEXIST;
 }
 
 // Keeps the old contents under a temporary name: a hard link, else a copy.
-int KeepAside(const std::string& osTarget, std::string& aside, int* hold) {
+int KeepAside(const std::string& osTarget, const SafeFileWriter::SyncCall& sync, std::string& aside,
+              int* hold) {
     int error = LinkAside(osTarget, osTarget, SafeWriteStep::LinkBackup, aside, hold);
-    return NoHardLinks(error) ? CopyAside(osTarget, aside) : error;
+    return NoHardLinks(error) ? CopyAside(osTarget, sync, aside, hold) : error;
 }
 
 // Keeps an existing backup under a temporary name until the target is replaced, so that
@@ -214,18 +268,24 @@ int KeepOlderBackup(const std::string& osBackup, const std::string& osTarget, st
         return EISDIR;
     }
     int error = LinkAside(osBackup, osTarget, SafeWriteStep::KeepOlderBackup, older, hold);
-    if (NoHardLinks(error) && FreshName(osTarget, older) == 0) {
+    if (error == ENOENT) {
+        return 0; // a failed save has just taken back the backup it made: none to keep
+    }
+    if (NoHardLinks(error)) {
+        older = FreshName(osTarget);
         error = ::rename(osBackup.c_str(), older.c_str()) == 0 ? 0 : errno;
+        bool unheldLink = false;
+        *hold = error == 0 ? HoldNamed(older, &unheldLink) : -1;
     }
     return error;
 }
 
-void SyncDirectoryOf(const std::string& osTarget) {
+void SyncDirectoryOf(const std::string& osTarget, const SafeFileWriter::SyncCall& sync) {
     std::string directory, name;
     SplitOsPath(osTarget, directory, name);
     int fd = ::open(directory.empty() ? "." : directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
-        ::fsync(fd); // the renames reach the disk; a file system that cannot sync a directory is no error
+        sync(fd); // the renames reach the disk; a file system that cannot sync a directory is no error
         ::close(fd);
     }
 }
@@ -235,13 +295,6 @@ void CloseIfSet(int& fd) {
         ::close(fd);
         fd = -1;
     }
-}
-
-// Locks a temporary just made; false when another save's clean-up took it first (it holds
-// the lock, or has removed the name already): the caller makes another.
-bool LockedAndStillNamed(int fd) {
-    struct stat info {};
-    return ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0;
 }
 
 void RemoveIfSet(std::string& path) {
@@ -274,7 +327,7 @@ int TargetRefusal(const char* targetPath) {
 } // namespace
 
 SafeFileWriter::SafeFileWriter(const char* targetPath)
-    : targetPath_(targetPath), osTarget_(CFile::OsPath(targetPath)) {}
+    : targetPath_(targetPath), osTarget_(CFile::OsPath(targetPath)), sync_(&::fsync) {}
 
 SafeFileWriter::~SafeFileWriter() {
     Abandon();
@@ -282,6 +335,10 @@ SafeFileWriter::~SafeFileWriter() {
 
 void SafeFileWriter::SetStepHookForTesting(StepHook hook) {
     g_stepHook = hook;
+}
+
+void SafeFileWriter::SetSyncCallForTesting(SyncCall sync) {
+    sync_ = sync ? std::move(sync) : SyncCall(&::fsync);
 }
 
 int SafeFileWriter::Create(CFileException* error) {
@@ -348,7 +405,7 @@ void SafeFileWriter::Commit() {
     if (fd_ < 0) {
         ThrowFor(EBADF, targetPath_);
     }
-    if (int osError = RunStep(SafeWriteStep::SyncTemporary, [&] { return ::fsync(fd_); })) {
+    if (int osError = RunStep(SafeWriteStep::SyncTemporary, [&] { return sync_(fd_); })) {
         Abandon();
         ThrowFor(osError, targetPath_);
     }
@@ -357,7 +414,7 @@ void SafeFileWriter::Commit() {
     fd_ = -1;
     osTemporary_.clear();
     if (Injected(SafeWriteStep::SyncDirectory) == 0) {
-        SyncDirectoryOf(osTarget_);
+        SyncDirectoryOf(osTarget_, sync_);
     }
     if (Injected(SafeWriteStep::RemoveLeftovers) == 0) {
         RemoveLeftovers();
@@ -372,7 +429,7 @@ void SafeFileWriter::ReplaceWithBackup() {
     int olderHold = -1;
     struct stat old {};
     if (!backupPath_.IsEmpty() && ::lstat(osTarget_.c_str(), &old) == 0) {
-        int osError = KeepAside(osTarget_, aside, &asideHold);
+        int osError = KeepAside(osTarget_, sync_, aside, &asideHold);
         if (osError == 0) {
             osError = KeepOlderBackup(osBackup, osTarget_, older, &olderHold);
         }

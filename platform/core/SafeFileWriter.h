@@ -37,6 +37,7 @@
 #include "platform/core/CFile.h"
 #include "platform/core/CString.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -93,6 +94,11 @@ public:
     using StepHook = int (*)(SafeWriteStep step);
     static void SetStepHookForTesting(StepHook hook);
 
+    // Test seam: every sync this save makes (its temporary, a copied backup, the directory)
+    // goes through this call, which answers as fsync(2) does. Null restores fsync itself.
+    using SyncCall = std::function<int(int fd)>;
+    void SetSyncCallForTesting(SyncCall sync);
+
 private:
     void ReplaceWithBackup();
     void RestoreBackup(std::string& older, bool backupReplaced) const;
@@ -103,6 +109,7 @@ private:
     std::string osTarget_;
     std::string osTemporary_;
     int fd_ = -1;
+    SyncCall sync_;
 };
 
 // Replaces the file (CP932 path) by these bytes through a SafeFileWriter without a

@@ -4,11 +4,13 @@
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 
+#include <atomic>
 #include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -170,6 +172,97 @@ TEST_F(SafeFileWriterTest, ASaveOfTheSameFileInBetweenTakesNoneOfThisSavesTempor
         EXPECT_TRUE(g_otherTarget.empty()); // the other save ran
         EXPECT_EQ(Slurp(doc_), "new");
         EXPECT_TRUE(Strays().empty());
+    }
+}
+
+// Saves of one document racing each other through many rounds: each makes its backup, and the
+// document and the backup always hold one save's whole contents.
+TEST_F(SafeFileWriterTest, SavesOfOneFileAtTheSameInstantAllKeepTheirBackup) {
+    Spit(doc_, "old");
+    constexpr int kSavers = 4;
+    constexpr int kRounds = 250;
+    std::atomic<int> refusedBackups{0};
+    std::atomic<int> refusedSaves{0};
+    auto saver = [&](int id) {
+        const std::string contents = "save " + std::to_string(id);
+        for (int round = 0; round < kRounds; ++round) {
+            SafeFileWriter writer(doc_.c_str());
+            writer.KeepBackup(bak_.c_str());
+            int fd = writer.Create();
+            if (fd < 0 ||
+                ::write(fd, contents.data(), contents.size()) != static_cast<ssize_t>(contents.size())) {
+                ++refusedSaves;
+                continue;
+            }
+            try {
+                writer.Commit();
+            } catch (const CFileException& error) {
+                ++(error.m_strFileName == bak_.c_str() ? refusedBackups : refusedSaves);
+            }
+        }
+    };
+    std::vector<std::thread> savers;
+    for (int id = 0; id < kSavers; ++id) {
+        savers.emplace_back(saver, id);
+    }
+    for (std::thread& thread : savers) {
+        thread.join();
+    }
+    EXPECT_EQ(refusedBackups.load(), 0);
+    EXPECT_EQ(refusedSaves.load(), 0);
+    EXPECT_EQ(Slurp(doc_).rfind("save ", 0), 0u);
+    EXPECT_EQ(Slurp(bak_).rfind("save ", 0), 0u);
+    EXPECT_TRUE(Strays().empty());
+}
+
+// What one sync call saw: the synced file's contents, or "<folder>" for the document's own
+// folder, and what the document's name held at that moment.
+struct SyncSeen {
+    std::string synced;
+    std::string documentThen;
+};
+
+// A save whose new contents, or whose renames, a power cut could take after it reported
+// success is one that skipped a sync: each goes through the writer's sync call.
+TEST_F(SafeFileWriterTest, ASaveSyncsItsNewContentsBeforeTheRenameAndItsFolderAfter) {
+    for (bool linkedBackup : {true, false}) {
+        SCOPED_TRACE(linkedBackup ? "linked backup" : "copied backup");
+        Spit(doc_, "old");
+        g_chosenStep = SafeWriteStep::LinkBackup;
+        g_injectedError = EPERM; // a file system without hard links: the backup is a copy
+        SafeFileWriter::SetStepHookForTesting(linkedBackup ? nullptr : FailChosenStep);
+        std::vector<SyncSeen> seen;
+        struct stat folder {};
+        ASSERT_EQ(::stat(dir_.c_str(), &folder), 0);
+        SafeFileWriter writer(doc_.c_str());
+        writer.KeepBackup(bak_.c_str());
+        writer.SetSyncCallForTesting([&](int fd) {
+            struct stat info {};
+            EXPECT_EQ(::fstat(fd, &info), 0);
+            std::string synced = "<folder>";
+            if (!S_ISDIR(info.st_mode) || info.st_ino != folder.st_ino || info.st_dev != folder.st_dev) {
+                synced.assign(static_cast<std::size_t>(info.st_size), '\0');
+                EXPECT_EQ(::pread(fd, synced.data(), synced.size(), 0), static_cast<ssize_t>(synced.size()));
+            }
+            seen.push_back({synced, Slurp(doc_)});
+            return ::fsync(fd);
+        });
+        int fd = writer.Create();
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, "new", 3), 3);
+        writer.Commit();
+        SafeFileWriter::SetStepHookForTesting(nullptr);
+
+        std::vector<std::string> synced;
+        for (const SyncSeen& sync : seen) {
+            synced.push_back(sync.synced + " while " + sync.documentThen);
+        }
+        std::vector<std::string> expected{"new while old", "<folder> while new"};
+        if (!linkedBackup) {
+            expected.insert(expected.begin() + 1, "old while old"); // the copy, before it becomes the backup
+        }
+        EXPECT_EQ(synced, expected);
+        EXPECT_EQ(Slurp(bak_), "old");
     }
 }
 
