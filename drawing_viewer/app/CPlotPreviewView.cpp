@@ -1,6 +1,7 @@
 #include "drawing_viewer/app/CPlotPreviewView.h"
 
 #include "platform/core/MessageSink.h"
+#include "platform/ui/CMenu.h"
 #include "platform/ui/CPrintInfo.h"
 #include "platform/ui/CView.h"
 #include "platform/ui/PreviewPages.h"
@@ -21,8 +22,9 @@ namespace {
 
 constexpr double kZoomStep = 1.25;
 
+// The letter in a label's parentheses answers Alt as it does on the menus.
 QPushButton* AddButton(QHBoxLayout* bar, int id, const char8_t* text) {
-    auto* button = new QPushButton(platform::ToQString(text));
+    auto* button = new QPushButton(CMenu::QtLabel(CString(text)));
     button->setObjectName(QString::number(id));
     button->setAutoDefault(false);
     bar->addWidget(button);

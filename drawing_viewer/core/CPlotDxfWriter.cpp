@@ -8,6 +8,7 @@
 #include "CPlotPolygon.h"
 #include "CPlotRectAngle.h"
 #include "PlotDrawing.h"
+#include "PlotLineType.h"
 
 #include "common/dxf/CDxfWriter.h"
 #include "common/records/CTextFile.h"
@@ -149,13 +150,15 @@ void CPlotDxfWriter::WriteItem(CDxfWriter& dxf, const CPlotData& item) {
     switch (item.m_nType) {
     case kPlotLine: {
         const auto& line = static_cast<const CPlotLine&>(item);
+        const int lineType = DrawnLineType(line.m_nWidth, line.m_nLineType);
         int width = WidthOf(line.m_nWidth);
         const int color = ItemColor(dxf, item, width);
-        dxf.WriteLine(line.m_start, line.m_end, width, line.m_nLineType, color);
+        dxf.WriteLine(line.m_start, line.m_end, width, lineType, color);
         break;
     }
     case kPlotPolyLine: {
         const auto& polyline = static_cast<const CPlotPolyLine&>(item);
+        const int lineType = DrawnLineType(polyline.m_nWidth, polyline.m_nLineType);
         int width = WidthOf(polyline.m_nWidth);
         const int color = ItemColor(dxf, item, width);
         const int count = static_cast<int>(polyline.m_points.size());
@@ -163,27 +166,28 @@ void CPlotDxfWriter::WriteItem(CDxfWriter& dxf, const CPlotData& item) {
             break;
         }
         if (m_nVersion == 14) {
-            dxf.WriteLwPolyline(polyline.m_points.data(), count, width, polyline.m_nLineType, color);
+            dxf.WriteLwPolyline(polyline.m_points.data(), count, width, lineType, color);
         } else {
-            dxf.WritePolylineInt(polyline.m_points.data(), count, width, polyline.m_nLineType, color);
+            dxf.WritePolylineInt(polyline.m_points.data(), count, width, lineType, color);
         }
         break;
     }
     case kPlotArrow: {
         const auto& arrow = static_cast<const CPlotArrow&>(item);
+        const int lineType = DrawnLineType(arrow.m_nWidth, arrow.m_nLineType);
         int width = WidthOf(arrow.m_nWidth);
         const int color = ItemColor(dxf, item, width);
         const int units = std::abs(arrow.m_nStyle) % 10;
         if (arrow.m_nHeadWidth != 0 || (units != 4 && units != 5)) {
             dxf.WriteArrow(arrow.m_start, arrow.m_end, arrow.m_nHeadLength, arrow.m_nHeadWidth,
-                           arrow.m_nStyle, width, arrow.m_nLineType, color);
+                           arrow.m_nStyle, width, lineType, color);
             break;
         }
         const char* block = units == 4 ? "ARROW-1" : arrow.m_nStyle < 0 ? "ARROW-3" : "ARROW-2";
         const double scale = arrow.m_nHeadLength / 100.0;
         dxf.WriteInsert(block, arrow.m_start, scale, color, DegreesFrom(arrow.m_start, arrow.m_end));
         dxf.WriteInsert(block, arrow.m_end, scale, color, DegreesFrom(arrow.m_end, arrow.m_start));
-        dxf.WriteLine(arrow.m_start, arrow.m_end, width, arrow.m_nLineType, color);
+        dxf.WriteLine(arrow.m_start, arrow.m_end, width, lineType, color);
         break;
     }
     case kPlotCenterMark: {

@@ -9,6 +9,7 @@
 #include "drawing_viewer/core/CPlotPolyLine.h"
 #include "drawing_viewer/core/CPlotPolygon.h"
 #include "drawing_viewer/core/CPlotRectAngle.h"
+#include "drawing_viewer/core/PlotLineType.h"
 
 #include "common/geometry/ArrowShape.h"
 #include "common/records/StandardColors.h"
@@ -88,10 +89,9 @@ COLORREF PlotRenderer::ItemColor(const CPlotData& item) const {
 
 PlotRenderer::LineStyle PlotRenderer::ResolveLineStyle(int widthCode, int lineType) const {
     LineStyle style;
-    style.penStyle = lineType >= 0 && lineType <= 4 ? lineType : PS_SOLID;
+    style.penStyle = DrawnLineType(widthCode, lineType);
     style.width = widthCode == platform::kUnsetInt ? 1 : widthCode;
     if (widthCode == 0) {
-        style.penStyle = PS_DOT;
         style.width = 1;
     } else if (printerLike_) {
         style.dashes = DashPattern(style.penStyle, widthCode > 4);

@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QUrl>
 
@@ -60,6 +61,48 @@ TEST_F(PreviewAndDropTest, ThePreviewShowsOnePageAtATimeAndItsPrintButtonPrints)
     EXPECT_EQ(afterNext, 3);
     EXPECT_TRUE(printAsked);
     EXPECT_EQ(OpenPreview(), nullptr);
+}
+
+// Each button answers Alt and the letter its label shows in parentheses.
+TEST_F(PreviewAndDropTest, ThePreviewsButtonsAnswerTheirAltLetters) {
+    int afterNext = 0, afterPrevious = 0;
+    double shown = 0.0, zoomedIn = 0.0, zoomedOut = 0.0;
+    bool closedByAlt = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* preview = OpenPreview();
+        ASSERT_NE(preview, nullptr);
+        auto* pages = preview->findChild<QPrintPreviewWidget*>();
+        pages->updatePreview();
+        QApplication::processEvents();
+        // A mnemonic clicks its button as a short animation: the click lands after it.
+        auto press = [](Qt::Key key) {
+            QWidget* focus = QApplication::focusWidget();
+            ASSERT_NE(focus, nullptr);
+            QTest::keyClick(focus, key, Qt::AltModifier);
+            QTest::qWait(250);
+        };
+        press(Qt::Key_N);
+        afterNext = pages->currentPage();
+        press(Qt::Key_V);
+        afterPrevious = pages->currentPage();
+        shown = pages->zoomFactor();
+        press(Qt::Key_I);
+        zoomedIn = pages->zoomFactor();
+        press(Qt::Key_O);
+        press(Qt::Key_O);
+        zoomedOut = pages->zoomFactor();
+        press(Qt::Key_C);
+        closedByAlt = OpenPreview() == nullptr;
+        if (!closedByAlt) {
+            Button(preview, CPlotPreviewView::kClose)->click();
+        }
+    });
+    view_->RouteCommand(ID_FILE_PRINT_PREVIEW);
+    EXPECT_EQ(afterNext, 2) << "Alt+N: the next page";
+    EXPECT_EQ(afterPrevious, 1) << "Alt+V: the previous page";
+    EXPECT_GT(zoomedIn, shown) << "Alt+I: zoomed in";
+    EXPECT_LT(zoomedOut, shown) << "Alt+O: zoomed out";
+    EXPECT_TRUE(closedByAlt) << "Alt+C: closed";
 }
 
 TEST_F(PreviewAndDropTest, AFileDroppedOnTheMainWindowOpens) {
