@@ -12,6 +12,7 @@
 #include "common/process/WindowClassClient.h"
 #include "common/records/DataFileSyntax.h"
 #include "common/ui/table/CGridLineSettings.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/SettingsFolder.h"
 #include "platform/ui/CMultiDocTemplate.h"
 
@@ -81,6 +82,18 @@ void CMerdokApp::RunCommandLine() {
     case StartRequest::kNoDocument:
         return;
     }
+}
+
+CString CMerdokApp::OpenDialogFolder() const {
+    auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
+    const CDocument* document = frame ? frame->GetActiveDocument() : nullptr;
+    const CString path = document ? document->GetPathName() : CString();
+    const int slash = path.ReverseFind('/');
+    if (slash < 0) {
+        return CString();
+    }
+    const CString folder = path.Left(slash + 1);
+    return platform::EntryAt(folder) == platform::DiskEntry::Directory ? folder : CString();
 }
 
 int CMerdokApp::ExitInstance() {

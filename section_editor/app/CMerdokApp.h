@@ -19,6 +19,10 @@ public:
 
     const StartRequest& Request() const { return request_; }
 
+protected:
+    // The current document's folder when it has one on disk.
+    CString OpenDialogFolder() const override;
+
 private:
     void RunCommandLine();
 

@@ -8,6 +8,7 @@
 
 #include "platform/core/CFile.h"
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CView.h"
 #include "platform/ui/CWaitCursor.h"
@@ -28,6 +29,13 @@ const char8_t kSaveAsTitle[] = u8"名前を付けて保存";
 bool Exists(const char* path) {
     struct stat status {};
     return ::stat(CFile::OsPath(path).c_str(), &status) == 0;
+}
+
+// The folder of a file still to be made exists and takes new files.
+bool FolderTakesNewFile(const CString& path) {
+    const int slash = path.ReverseFind('/');
+    const CString folder = slash < 0 ? CString(".") : slash == 0 ? CString("/") : path.Left(slash);
+    return platform::IsWritableDirectory(folder);
 }
 
 // A new document's file name: its title up to the first of " #%;/\\", at most 8 bytes
@@ -55,6 +63,9 @@ CMerdokDoc::CMerdokDoc() {
     model_.m_promptSavePath = [this](CString& path) {
         auto* app = dynamic_cast<CMerdokApp*>(AfxGetApp());
         path = model_.m_strPath.IsEmpty() ? ProposedFileName(GetTitle()) : model_.m_strPath;
+        if (!model_.m_strPath.IsEmpty() && !Exists(path) && !FolderTakesNewFile(path)) {
+            path = path.Mid(path.ReverseFind('/') + 1); // the dialog starts where the last file was
+        }
         return app && app->DoPromptFileName(path, CString(kSaveAsTitle), false);
     };
 }
@@ -110,9 +121,11 @@ void CMerdokDoc::TakeNewFilePath(const CString& path) {
 }
 
 void CMerdokDoc::OnFileSave() {
-    // The file named on the command line to be made is saved under that name at once.
+    // The file named on the command line to be made is saved under that name at once; when
+    // its folder cannot take it, the name is asked for, as for any new document.
     if (!model_.m_strPath.IsEmpty() && !Exists(model_.m_strPath)) {
-        AfterSave(model_.DoSave(model_.m_strPath));
+        AfterSave(FolderTakesNewFile(model_.m_strPath) ? model_.DoSave(model_.m_strPath)
+                                                       : model_.OnFileSaveAs());
         return;
     }
     AfterSave(model_.OnFileSave());

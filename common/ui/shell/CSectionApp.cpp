@@ -113,7 +113,7 @@ void CSectionApp::OnFileNew() {
 }
 
 void CSectionApp::OnFileOpen() {
-    CString name;
+    CString name = OpenDialogFolder();
     if (DoPromptFileName(name, CString(kOpenTitle), true)) {
         OpenDocumentFile(name);
     }

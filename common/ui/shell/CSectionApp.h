@@ -62,6 +62,8 @@ protected:
     void FinishStart();
     bool Started() const { return started_; }
     void ReportFileToBaseMenu();
+    // The folder (with its trailing separator) the open dialog starts in; empty: the last used.
+    virtual CString OpenDialogFolder() const { return CString(); }
 
 private:
     void OnAppAbout();

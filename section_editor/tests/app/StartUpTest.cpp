@@ -164,6 +164,68 @@ TEST_F(MerdokAppTest, ANewFileDrawnWithTheMouseIsSavedUnderItsNameAndHandedBack)
     EXPECT_NE(text.str().find(platform::Utf8ToCp932(Utf8(u8"ＭＳ 明朝"))), std::string::npos);
 }
 
+// The command line's file to be made, in a folder that is not there: each Ctrl+S asks for the
+// name instead of failing to open the file, through a save refused for its ground line and a
+// point deleted, up to the save that writes it.
+TEST_F(MerdokAppTest, ANewFileWhoseFolderIsMissingIsSavedThroughSaveAs) {
+    const std::string named = data_.File(Utf8(u8"未作成/再保存.sec"));
+    const std::string chosen = data_.File(Utf8(u8"再保存.sec"));
+    ASSERT_TRUE(Start({"@", named}));
+    CMerdokDoc* document = Document();
+    CBlockView* view = View();
+    ASSERT_NE(document, nullptr);
+    ASSERT_NE(view, nullptr);
+    QApplication::processEvents();
+    view->OnCmdMsg(ID_DRAW_CONTINUOUS_LINE, CN_COMMAND, nullptr);
+    Click(view, 10.0, 80.0);
+    Click(view, 90.0, 60.0);
+    Click(view, 180.0, 30.0);
+    view->OnRButtonUp(0, CPoint(5, 5));
+    view->OnCmdMsg(ID_DRAW_CONTINUOUS_LINE, CN_COMMAND, nullptr);
+    Click(view, 40.0, 40.0);
+    Click(view, 80.0, 35.0);
+    view->OnRButtonUp(0, CPoint(5, 5));
+    ASSERT_EQ(document->Model().m_LineList.GetCount(), 3);
+    int asked = 0;
+    auto saveAnsweringTheDialog = [&] {
+        platform::DialogScript::Queue([&](CDialog& dialog) {
+            ++asked;
+            auto& files = dynamic_cast<CFileMyDialog&>(dialog);
+            files.SetFileNameText(CString(platform::Utf8ToCp932(chosen).c_str()));
+            files.OnOK();
+            if (files.GetWidget()->isVisible()) {
+                ADD_FAILURE() << "the dialog refused the name";
+                files.OnCancel();
+            }
+        });
+        TheApp().m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+        platform::DialogScript::Clear();
+    };
+    saveAnsweringTheDialog();
+    EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"地表線が不連続のため、保存できません"));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::u8path(chosen)));
+
+    // The second run's points go; the ground line is whole again.
+    view->OnCmdMsg(ID_EDIT_SELECT, CN_COMMAND, nullptr);
+    for (const DPoint& point : {DPoint{80.0, 35.0}, DPoint{40.0, 40.0}}) {
+        view->UpdateWindow();
+        Click(view, point.x, point.y);
+        ASSERT_FALSE(view->m_listSelect.IsEmpty());
+        sink_->QueueAnswer(IDYES);
+        view->OnCmdMsg(ID_EDIT_DELETE, CN_COMMAND, nullptr);
+    }
+    ASSERT_EQ(document->Model().m_LineList.GetCount(), 2);
+    sink_->Clear();
+    saveAnsweringTheDialog();
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(sink_->MessageCount(), 0) << sink_->LastMessageUtf8();
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(chosen)));
+    EXPECT_FALSE(document->Model().IsModified());
+    EXPECT_EQ(document->GetPathName(), CString(platform::Utf8ToCp932(chosen).c_str()));
+    EXPECT_EQ(Close(), 0);
+    EXPECT_EQ(Slot(), chosen);
+}
+
 TEST_F(MerdokAppTest, ClosingWithoutSavingLeavesTheSlotAlone) {
     std::filesystem::copy_file(std::filesystem::path(VERRANT_SOURCE_DIR) / "data" / "sample.sec",
                                data_.Path() / "sample.sec");
@@ -208,6 +270,37 @@ TEST_F(MerdokAppTest, ANewWindowIsCaptionedNewUntilSavedUnderAName) {
     TheApp().m_pMainWnd->RouteCommand(ID_FILE_SAVE_AS);
     ASSERT_TRUE(std::filesystem::exists(std::filesystem::u8path(path))) << sink_->LastMessageUtf8();
     EXPECT_EQ(child->windowTitle().toStdString(), path) << "the path as it is, never in other letters";
+    EXPECT_EQ(Close(), 0);
+}
+
+// File > Open starts in the current document's folder; with a document that has none, in the
+// folder used last.
+TEST_F(MerdokAppTest, TheOpenDialogStartsInTheDocumentsFolderElseTheLastUsed) {
+    std::filesystem::create_directory(data_.Path() / "inner");
+    std::filesystem::copy_file(std::filesystem::path(VERRANT_SOURCE_DIR) / "data" / "sample.sec",
+                               data_.Path() / "inner" / "sample.sec");
+    const std::string inner = (data_.Path() / "inner").string();
+    ASSERT_TRUE(Start({inner + "/sample.sec"}));
+    auto startFolderOfOpen = [](const std::string& goTo) {
+        std::string folder;
+        platform::DialogScript::Queue([&](CDialog& dialog) {
+            auto& files = dynamic_cast<CFileMyDialog&>(dialog);
+            folder = files.FileDialog()->directory().absolutePath().toStdString();
+            if (!goTo.empty()) {
+                // As the user's moving to another folder reports it.
+                files.FileDialog()->setDirectory(QString::fromStdString(goTo));
+                emit files.FileDialog()->directoryEntered(QString::fromStdString(goTo));
+            }
+            files.OnCancel();
+        });
+        TheApp().m_pMainWnd->RouteCommand(ID_FILE_OPEN);
+        platform::DialogScript::Clear();
+        return folder;
+    };
+    EXPECT_EQ(startFolderOfOpen(data_.Path().string()), inner);
+    EXPECT_EQ(startFolderOfOpen(""), inner) << "the document's folder, not the one used last";
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_NEW);
+    EXPECT_EQ(startFolderOfOpen(""), data_.Path().string());
     EXPECT_EQ(Close(), 0);
 }
 
