@@ -86,8 +86,9 @@ int CBlockDoc::SaveWithBackup(const char* path) {
     // folder and names until the new file is in place.
     const CString section = m_strSectionFile;
     const CString disp = m_strDispFile;
-    m_strSectionFile = ReferenceNameForSave(m_strDir, section, directory);
-    m_strDispFile = ReferenceNameForSave(m_strDir, disp, directory);
+    const CString referenceFolder = ReferenceFolderOf(m_strDir, m_strPath);
+    m_strSectionFile = ReferenceNameForSave(referenceFolder, section, directory);
+    m_strDispFile = ReferenceNameForSave(referenceFolder, disp, directory);
     platform::SafeFileWriter writer(path);
     writer.KeepBackup(CString(path) + ".BAK");
     if (!(analysisWriter_ ? analysisWriter_(*this, writer) : WriteSloFile(writer)) ||

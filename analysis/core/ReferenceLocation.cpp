@@ -38,6 +38,10 @@ bool SameDirectory(const fs::path& a, const fs::path& b) {
 
 } // namespace
 
+CString ReferenceFolderOf(const CString& directory, const CString& documentPath) {
+    return directory.IsEmpty() && !documentPath.IsEmpty() ? CString("./") : directory;
+}
+
 CString ReferenceNameForSave(const CString& oldDirectory, const CString& name, const CString& newDirectory) {
     if (name.IsEmpty() || oldDirectory.IsEmpty() || oldDirectory == newDirectory) {
         return name;

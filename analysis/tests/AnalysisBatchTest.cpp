@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -146,10 +147,10 @@ TEST_F(AnalysisBatchTest, RelativeReferenceNamesAreTakenFromTheAnalysisFilesDire
     EXPECT_EQ(SlipLineCount(dir_ / "out.slo"), 1);
 }
 
-TEST_F(AnalysisBatchTest, AReportedFailureStillSavesAndExitsZero) {
+TEST_F(AnalysisBatchTest, AReportedFailureStillSavesAndExitsOne) {
     // The sample has no block lines: the table's OK has no rows.
     Outcome run = RunBatch({In("sample.slo"), "--method", "2", "--save", In("out.slo")});
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 1); // a refused run is no success
     EXPECT_EQ(run.output, "ﾌﾞﾛｯｸ線が未定義ため、すべり線生成できません\n" + SaveQuestion(dir_ / "out.slo"));
     EXPECT_EQ(SlipLineCount(dir_ / "out.slo"), 0);
     ExpectInputsUntouched();
@@ -246,8 +247,64 @@ TEST_F(AnalysisBatchTest, ARunTheSolverCannotTakeNamesItsWorkArea) {
             "    2    4  1995.000    50.250    1.0000              3R\r\n"
             "EXCPT    0\r\nQOBRE    0\r\nEND\r\n");
     Outcome run = RunBatch({In("limits.slo"), "--method", "2", "--option", "0", "--save", In("out.slo")});
-    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.status, 1); // refused by the solver, still saved
     EXPECT_NE(run.output.find("100000"), std::string::npos) << run.output;
     EXPECT_EQ(run.output.find("すべり線作成できません\n"), std::string::npos) << run.output;
     EXPECT_EQ(SlipLineCount(dir_ / "out.slo"), 0);
+}
+
+// Paths are UTF-8 names on disk, as the window programs take them.
+TEST_F(AnalysisBatchTest, PathsThroughAJapaneseFolderOpenAndSave) {
+    const fs::path folder = dir_ / std::u8string(u8"日本語フォルダ");
+    fs::create_directory(folder);
+    for (const char* name : {"sample.sec", "sample.dis", "sample.slo"}) {
+        fs::copy_file(dir_ / name, folder / name);
+    }
+    const fs::path out = folder / std::u8string(u8"出力.slo");
+    Outcome run = RunBatch({(folder / "sample.slo").string(), "--no-run", "--save", out.string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.output, SaveQuestion(out));
+    EXPECT_EQ(testsupport::ReadBytes(out), testsupport::ReadBytes(Sample("sample.slo")));
+}
+
+// Saved into another folder, a file opened by a name relative to the working directory
+// names its references by their full paths, as one opened by its full name does, so that
+// the saved file opens with them.
+TEST_F(AnalysisBatchTest, ASaveElsewhereOfARelativelyNamedFileStillReachesItsReferences) {
+    fs::create_directory(dir_ / "elsewhere");
+    const fs::path started = fs::current_path();
+    fs::current_path(dir_);
+    Outcome run = RunBatch({"sample.slo", "--no-run", "--save", "elsewhere/other.slo"});
+    fs::current_path(started);
+    EXPECT_EQ(run.status, 0);
+    const std::string saved = testsupport::ReadBytes(dir_ / "elsewhere" / "other.slo");
+    EXPECT_NE(saved.find("SEFIL     " + In("sample.sec") + "\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("DSFIL     " + In("sample.dis") + "\r\n"), std::string::npos) << saved;
+
+    const fs::path again = dir_ / "elsewhere" / "again.slo";
+    Outcome reopened =
+        RunBatch({(dir_ / "elsewhere" / "other.slo").string(), "--no-run", "--save", again.string()});
+    EXPECT_EQ(reopened.status, 0);
+    EXPECT_EQ(reopened.output, SaveQuestion(again));
+    ExpectInputsUntouched();
+}
+
+// A settings file that is a FIFO, a directory or far larger than any settings file is
+// refused before anything runs (a FIFO would otherwise hold the run, the others pass for
+// the defaults).
+TEST_F(AnalysisBatchTest, ASettingsFileThatIsNoSettingsFileIsRefused) {
+    const fs::path fifo = dir_ / "fifo.INI";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_directory(dir_ / "folder.INI");
+    const fs::path huge = dir_ / "huge.INI";
+    std::ofstream(huge).put('[');
+    fs::resize_file(huge, 300u << 20); // sparse: no 300 MB written
+    for (const fs::path& settings : {fifo, dir_ / "folder.INI", huge}) {
+        Outcome run = RunBatch({In("sample.slo"), "--no-run", "--settings", settings.string(), "--plot"},
+                               "timeout 20 ");
+        EXPECT_EQ(run.status, 2) << settings;
+        EXPECT_EQ(run.output, "") << settings;
+    }
+    EXPECT_FALSE(fs::exists(dir_ / "sample.p00"));
+    ExpectInputsUntouched();
 }

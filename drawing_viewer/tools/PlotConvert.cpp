@@ -4,18 +4,22 @@
 //   plot-convert INPUT OUTPUT.pfg
 //
 // INPUT is a plot index file (".p00", its page files beside it) or a figure file (".pfg"),
-// chosen by its extension in any case. Every message the open shows goes to standard
-// output as one UTF-8 line. No settings are read. Exit status: 0 when OUTPUT was written,
-// 1 when the open failed or OUTPUT could not be written (no output file then), 2 on bad
-// usage (also when OUTPUT names an input file). The input files are never changed.
+// chosen by its extension in any case. Both paths are UTF-8 names on disk, taken as the
+// suite's names as the window programs take them. Every message the open shows goes to
+// standard output as one UTF-8 line. No settings are read. Exit status: 0 when OUTPUT was
+// written, 1 when the open failed or OUTPUT could not be written (no output file then), 2 on
+// bad usage (also when OUTPUT names an input file, or a path CP932 cannot hold). The input
+// files are never changed.
 
 #include "drawing_viewer/core/CMainDoc.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/FileSizeSignal.h"
 #include "platform/core/StdoutMessageSink.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <strings.h>
 #include <system_error>
@@ -32,12 +36,15 @@ bool HasExtension(const std::string& path, const char* extension) {
     return strcasecmp(ext.c_str(), extension) == 0;
 }
 
-bool SameFile(const std::string& a, const std::string& b) {
+// Paths are the suite's names (CP932), compared as the files on disk they name.
+bool SameFile(const CString& a, const CString& b) {
+    const std::filesystem::path diskA = platform::DiskName(a.GetString());
+    const std::filesystem::path diskB = platform::DiskName(b.GetString());
     std::error_code error;
-    if (std::filesystem::equivalent(a, b, error)) {
+    if (std::filesystem::equivalent(diskA, diskB, error)) {
         return true;
     }
-    return std::filesystem::weakly_canonical(a, error) == std::filesystem::weakly_canonical(b, error);
+    return std::filesystem::weakly_canonical(diskA, error) == std::filesystem::weakly_canonical(diskB, error);
 }
 
 } // namespace
@@ -47,11 +54,18 @@ int main(int argc, char** argv) {
     if (argc != 3) {
         return Usage();
     }
-    const std::string input = argv[1];
-    const std::string output = argv[2];
-    const char* extension = HasExtension(input, ".p00")   ? zapho::CMainDoc::kPlotExtension
-                            : HasExtension(input, ".pfg") ? zapho::CMainDoc::kFigureExtension
-                                                          : nullptr;
+    const std::optional<std::string> inputName = platform::SuiteName(argv[1]);
+    const std::optional<std::string> outputName = platform::SuiteName(argv[2]);
+    if (!inputName || !outputName) {
+        std::fprintf(stderr, "plot-convert: the path cannot be written in CP932: %s\n",
+                     argv[inputName ? 2 : 1]);
+        return Usage();
+    }
+    const CString input(*inputName);
+    const CString output(*outputName);
+    const char* extension = HasExtension(argv[1], ".p00")   ? zapho::CMainDoc::kPlotExtension
+                            : HasExtension(argv[1], ".pfg") ? zapho::CMainDoc::kFigureExtension
+                                                            : nullptr;
     if (!extension || SameFile(input, output)) {
         return Usage();
     }
@@ -59,14 +73,14 @@ int main(int argc, char** argv) {
     platform::SetMessageSink(&sink);
     zapho::CMainDoc doc;
     int status = 1;
-    if (doc.OnOpenDocument(input.c_str(), extension)) {
+    if (doc.OnOpenDocument(input, extension)) {
         status = 0;
         for (const CString& page : doc.PageFiles()) {
-            if (SameFile(page.GetString(), output)) {
+            if (SameFile(page, output)) {
                 status = 2;
             }
         }
-        if (status == 0 && !doc.WriteFigureFile(output.c_str())) {
+        if (status == 0 && !doc.WriteFigureFile(output)) {
             status = 1;
         }
     }

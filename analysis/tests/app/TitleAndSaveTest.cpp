@@ -105,6 +105,25 @@ TEST_F(TitleAndSaveTest, SaveAsWritesTheNewFileRetitlesAndReachesRecentFilesAndT
     EXPECT_EQ(Documents().size(), 2u) << sink_->LastMessageUtf8();
 }
 
+// Started from a shell in the data folder with the bare name, a save into another folder
+// names the references by their full paths, so that the saved file opens with them.
+TEST_F(TitleAndSaveTest, SaveAsElsewhereOfARelativelyNamedFileStillReachesItsReferences) {
+    fs::create_directory(fs::u8path(DataFile("elsewhere")));
+    const fs::path started = fs::current_path();
+    fs::current_path(fs::u8path(DataFile("")));
+    const bool opened = StartWithBaseMenu({"sample.slo"}) && Documents().size() == 1;
+    const std::string other = DataFile("elsewhere/other.slo");
+    if (opened) {
+        AnswerFileDialog(other);
+        Frame()->RouteCommand(ID_FILE_SAVE_AS);
+    }
+    fs::current_path(started);
+    ASSERT_TRUE(opened) << sink_->LastMessageUtf8();
+    const std::string saved = testsupport::ReadBytes(fs::u8path(other));
+    EXPECT_NE(saved.find("SEFIL     " + DataFile("sample.sec") + "\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("DSFIL     " + DataFile("sample.dis") + "\r\n"), std::string::npos) << saved;
+}
+
 TEST_F(TitleAndSaveTest, ClosingAChangedDocumentAsksAndCancelKeepsIt) {
     ASSERT_TRUE(StartWithBaseMenu({DataFile("sample.slo")}));
     torvan::CTorvanDoc* document = Documents().at(0);

@@ -1,11 +1,17 @@
 #include "DxfImportSettingsJson.h"
 
 #include "platform/core/CodePage.h"
+#include "platform/core/DiskNames.h"
+#include "platform/core/ProfileFile.h"
 #include "platform/core/Unset.h"
 
 #include <nlohmann/json.hpp>
 
-#include <fstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dxftest {
 
@@ -73,12 +79,52 @@ CString ToCp932(const std::string& utf8, const char* what) {
     return CString(cp932->c_str());
 }
 
-JsonImportSettings ReadImportSettingsJson(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) {
-        throw SettingsError("cannot open " + path);
+namespace {
+
+// At most limit + 1 bytes of the descriptor: one more than the limit tells a larger file,
+// also one that grew after it was opened. Nothing when a read fails.
+std::optional<std::string> ReadAtMost(int fd, std::size_t limit) {
+    std::string bytes(limit + 1, '\0');
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t step = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (step == 0) {
+            break;
+        }
+        if (step < 0 && errno != EINTR) {
+            return std::nullopt;
+        }
+        got += step > 0 ? static_cast<std::size_t>(step) : 0;
     }
-    Json json = Json::parse(in, nullptr, false);
+    bytes.resize(got);
+    return bytes;
+}
+
+// The file's bytes as the suite reads a settings file: never waiting at a FIFO, and
+// refusing a directory, a device or a file larger than a settings file may be.
+std::string ReadSettingsBytes(const std::string& path) {
+    const int fd = platform::OpenRegularFile(ToCp932(path, "the settings path"), O_RDONLY);
+    if (fd < 0) {
+        throw SettingsError(errno == EISDIR || errno == ENXIO ? path + " is not a regular file"
+                                                              : "cannot open " + path);
+    }
+    constexpr std::size_t kLimit = platform::ProfileFile::kLargestFile;
+    struct stat info {};
+    std::optional<std::string> bytes;
+    if (::fstat(fd, &info) == 0 && info.st_size <= static_cast<off_t>(kLimit)) {
+        bytes = ReadAtMost(fd, kLimit);
+    }
+    ::close(fd);
+    if (!bytes || bytes->size() > kLimit) {
+        throw SettingsError(path + " cannot be read or is larger than a settings file may be");
+    }
+    return *bytes;
+}
+
+} // namespace
+
+JsonImportSettings ReadImportSettingsJson(const std::string& path) {
+    Json json = Json::parse(ReadSettingsBytes(path), nullptr, false);
     if (json.is_discarded() || !json.is_object()) {
         throw SettingsError(path + " is not a JSON object");
     }
