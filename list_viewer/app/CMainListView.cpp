@@ -16,7 +16,6 @@
 
 #include "common/ui/dialogs/CMyPrintDialog.h"
 
-#include "platform/core/CodePage.h"
 #include "platform/core/MessageSink.h"
 #include "platform/ui/CClientDC.h"
 #include "platform/ui/CMDIFrameWnd.h"
@@ -36,8 +35,6 @@
 namespace wenux {
 
 namespace {
-
-constexpr int kSpoolerNameLength = 31;
 
 void NotifyMainFrame(UINT id) {
     if (CWnd* mainFrame = AfxGetMainWnd()) {
@@ -477,8 +474,9 @@ BOOL CMainListView::OnPreparePrinting(CPrintInfo* info) {
         info->m_pPrinter->setPageLayout(WenuxApp().PageLayout());
     }
     if (info->m_pPrinter) {
-        info->m_pPrinter->setDocName(platform::ToQString(
-            CString(listPath_.str().substr(0, platform::Cp932SafeCut(listPath_.str(), kSpoolerNameLength)))));
+        // The job is named by the list's file name, as the drawing viewer names its jobs.
+        const std::string& path = listPath_.str();
+        info->m_pPrinter->setDocName(platform::ToQString(CString(path.substr(path.find_last_of('/') + 1))));
     }
     info->SetMinPage(1);
     info->SetMaxPage(static_cast<UINT>(pager_.PageCount()));

@@ -37,6 +37,31 @@ int PdfPageCount(const std::filesystem::path& path) {
     return count;
 }
 
+// The document title of a PDF file as Qt writes it: UTF-16 in big-endian order after a
+// byte order mark, its "(", ")" and "\\" escaped.
+std::string PdfTitle(const std::filesystem::path& path) {
+    const std::string bytes = testsupport::ReadBytes(path);
+    const std::size_t key = bytes.find("/Title (");
+    if (key == std::string::npos) {
+        return "(no title)";
+    }
+    std::string title;
+    for (std::size_t at = key + 8; at < bytes.size() && bytes[at] != ')'; ++at) {
+        if (bytes[at] == '\\' && at + 1 < bytes.size()) {
+            ++at;
+        }
+        title += bytes[at];
+    }
+    if (title.size() >= 2 && title.compare(0, 2, "\xfe\xff") == 0) {
+        std::string ascii;
+        for (std::size_t i = 2; i + 1 < title.size(); i += 2) {
+            ascii += title[i + 1];
+        }
+        return ascii;
+    }
+    return title;
+}
+
 class Printing : public AppTest {
 protected:
     void SetUp() override {
@@ -91,6 +116,7 @@ TEST_F(Printing, ResultListOfThreePagesSharesPortraitSheetsInAPdfBesideTheList) 
     EXPECT_EQ(view->LastPrintJob()->PagesOfSheet(0), (std::vector<int>{1, 2}));
     EXPECT_EQ(view->LastPrintJob()->PagesOfSheet(1), (std::vector<int>{3}));
     EXPECT_EQ(PdfPageCount(pdf), 2);
+    EXPECT_EQ(PdfTitle(pdf), "res.lst") << "the job is named by the list's file name";
     // The paper decided the print font's height.
     EXPECT_GT(view->PrintFont().height, 0);
     // Printing a second time never overwrites the first file.
