@@ -12,12 +12,15 @@
 #include "common/records/SectionModelFile.h"
 #include "common/records/TextHelpers.h"
 #include "platform/core/CFile.h"
+#include "platform/core/CStdioFile.h"
 #include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/Unset.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <new>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace merdok {
@@ -33,6 +36,53 @@ constexpr UINT kSaveModifiedHelpId = 61699;
 void ShowReadError() {
     MessageBeep(0);
     AfxMessageBox(u8"ファイル読み込みエラーです。");
+}
+
+constexpr std::size_t kTailBytes = 256;
+
+// The file's last line starts with "END". A file cut short in a record lacks it: the record
+// it ends in is half of one, which the reader refuses.
+bool EndsWithEndRecord(const char* path) {
+    const int fd = platform::OpenRegularFile(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    std::string tail(kTailBytes, '\0');
+    ssize_t read = -1;
+    if (::fstat(fd, &info) == 0) {
+        const off_t from = info.st_size > static_cast<off_t>(kTailBytes) ? info.st_size - kTailBytes : 0;
+        read = ::pread(fd, tail.data(), tail.size(), from);
+    }
+    ::close(fd);
+    tail.resize(read > 0 ? static_cast<std::size_t>(read) : 0);
+    const std::size_t last = tail.find_last_not_of("\r\n\x1a ");
+    if (last == std::string::npos) {
+        return false;
+    }
+    const std::size_t start = tail.rfind('\n', last);
+    return tail.compare(start == std::string::npos ? 0 : start + 1, 3, "END") == 0;
+}
+
+// A section model's first line is a record of a few dozen columns: a file whose first
+// kLongestLine bytes hold a NUL, or no line end, is no model (a sparse or binary file of
+// gigabytes is refused without being read through).
+bool StartsAsTextRecord(const char* path) {
+    const int fd = platform::OpenRegularFile(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return true; // the reader gives the open message
+    }
+    std::string head(CStdioFile::kLongestLine, '\0');
+    const ssize_t read = ::pread(fd, head.data(), head.size(), 0);
+    ::close(fd);
+    if (read <= 0) {
+        return true; // empty: the reader tells that it ended early
+    }
+    head.resize(static_cast<std::size_t>(read));
+    const std::size_t lineEnd = head.find('\n');
+    const std::size_t nul = head.find('\0');
+    const bool whole = lineEnd != std::string::npos || head.size() < CStdioFile::kLongestLine;
+    return whole && (nul == std::string::npos || (lineEnd != std::string::npos && nul > lineEnd));
 }
 
 // The section model as read, taken into the document only when the whole file is good.
@@ -51,6 +101,7 @@ public:
                     : section == SectionKeyword::Site ? CBlockDoc::kSiteLimit
                                                       : CBlockDoc::kBoundLimit;
         if (!doc_.CheckDataLimit(map.GetCount() + 1, doc_.m_nLimit[limit], limit)) {
+            limitReached = true;
             return false;
         }
         auto point = std::make_unique<CNode>();
@@ -70,6 +121,7 @@ public:
         for (std::size_t i = 1; i < numbers.size(); ++i) {
             if (!doc_.CheckDataLimit(static_cast<int>(lines.size()) + 1, doc_.m_nLimit[CBlockDoc::kLineLimit],
                                      CBlockDoc::kLineLimit)) {
+                limitReached = true;
                 return false;
             }
             lines.emplace_back(numbers[i - 1], numbers[i]);
@@ -101,6 +153,7 @@ public:
                       platform::kUnsetDouble};
     RecordMap<CNode> nodes, sites, bounds;
     std::vector<std::pair<int, int>> lines; // point numbers
+    bool limitReached = false;              // a count limit stopped the reading (it said so)
 
 private:
     CBlockDoc& doc_;
@@ -299,6 +352,10 @@ BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& 
 }
 
 BOOL CBlockDoc::ReadSecFile(const char* path) {
+    if (!StartsAsTextRecord(path)) {
+        ShowReadError();
+        return FALSE;
+    }
     SectionContent content(*this);
     SectionReadResult result;
     RecordMap<CLine> lines;
@@ -310,6 +367,10 @@ BOOL CBlockDoc::ReadSecFile(const char* path) {
     } catch (const std::bad_alloc&) {
         AfxMessageBox(kMemoryError);
         return FALSE;
+    }
+    if (result == SectionReadResult::Stopped && !content.limitReached && !EndsWithEndRecord(path)) {
+        MessageBeep(0);
+        AfxMessageBox(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません");
     }
     if (result == SectionReadResult::NoModelSize || result == SectionReadResult::Stopped ||
         result == SectionReadResult::EndedEarly) {

@@ -11,7 +11,9 @@
 #include "testsupport/Fixtures.h"
 
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using merdok::CBlockDoc;
 using merdok::CLine;
@@ -115,6 +117,48 @@ TEST_F(SectionFileTest, RefusedFilesLoadNothing) {
         EXPECT_EQ(doc_.m_LineList.GetCount(), 0);
         EXPECT_TRUE(doc_.m_mapAllPoints.empty());
     }
+}
+
+// A file cut short anywhere after its size record says that it ended early, also where the cut
+// leaves half a point record, and loads nothing.
+TEST_F(SectionFileTest, AFileCutShortAnywhereSaysItEndedEarly) {
+    const std::string whole = StraightModel(12);
+    const std::string premature = Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません");
+    const std::size_t afterSize = whole.find("NODE");
+    for (std::size_t cut = afterSize; cut < whole.rfind("END"); ++cut) {
+        SCOPED_TRACE(cut);
+        testsupport::WriteBytes(Path("cut.sec"), whole.substr(0, cut));
+        sink_.Clear();
+        EXPECT_FALSE(doc_.OnOpenDocument(Path("cut.sec").c_str()));
+        const std::vector<std::string> messages = sink_.MessagesUtf8();
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages.front(), premature);
+        EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
+    }
+}
+
+// A sparse file of 2 GB is refused from its first block: the reader never reads it through.
+TEST_F(SectionFileTest, AHugeSparseFileIsRefusedWithoutReadingItThrough) {
+    const std::string path = Path("sparse.sec");
+    { std::ofstream create(path); }
+    ASSERT_EQ(::truncate(path.c_str(), std::int64_t{2} << 30), 0);
+    auto bytesRead = [] {
+        std::ifstream io("/proc/self/io");
+        std::string key;
+        long long value = 0;
+        while (io >> key >> value) {
+            if (key == "rchar:") {
+                return value;
+            }
+        }
+        return -1LL;
+    };
+    const long long before = bytesRead();
+    EXPECT_FALSE(doc_.OnOpenDocument(path.c_str()));
+    const long long read = bytesRead() - before;
+    EXPECT_LT(read, 1LL << 20) << "bytes read of a 2 GB file";
+    EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(u8"ファイル読み込みエラーです。")});
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
 }
 
 TEST_F(SectionFileTest, BrokenGroundLinesAreNotSaved) {
