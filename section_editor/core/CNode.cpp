@@ -1,5 +1,7 @@
 #include "CNode.h"
 
+#include "section_editor/core/PointPool.h"
+
 #include "common/records/RecordFields.h"
 #include "common/records/SectionModelFile.h"
 #include "common/records/TextHelpers.h"
@@ -15,6 +17,14 @@ constexpr int kNameWidth = 15; // columns 36-50
 constexpr const char* kCoordinateFormat = "%10.3lf";
 
 } // namespace
+
+void* CNode::operator new(std::size_t size) {
+    return PointPool::Allocate(size);
+}
+
+void CNode::operator delete(void* place, std::size_t size) noexcept {
+    PointPool::Free(place, size);
+}
 
 CNode::CNode() : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, kNormal) {}
 

@@ -9,6 +9,8 @@
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
+#include <cstddef>
+
 namespace merdok {
 
 class CNode : public CObject {
@@ -18,6 +20,11 @@ public:
     enum Kind { kGround = 0, kMeasurement = 1, kInnerBoundary = 2, kLeftBoundary = 3, kRightBoundary = 4 };
     // Record states as the document and the view use them.
     enum State { kListed = -1, kNormal = 0, kChanging = 1, kSelected = 2, kStraightInner = 3, kRed = 4 };
+
+    // From the point pool (PointPool.h): a model's hundred thousand points are not as many
+    // heap allocations.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* place, std::size_t size) noexcept;
 
     CNode();
     // Sequence number unset; the creator sets the kind and, for named kinds, the name.

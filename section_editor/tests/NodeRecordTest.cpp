@@ -5,6 +5,11 @@
 #include "platform/core/Unset.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -62,6 +67,42 @@ TEST(NodeRecordTest, CoordinatesRoundToThreeDecimalsAndWideOnesDoNotFit) {
         EXPECT_FALSE(outside.FitsRecord()) << x;
     }
     EXPECT_FALSE(CNode(100000, 0.0, 0.0, 0).FitsRecord());
+}
+
+// Points come from a pool: each keeps its own fields however points are freed and made
+// around it, also when another thread frees a point and makes the next.
+TEST(NodeRecordTest, PooledPointsKeepTheirOwnFieldsAcrossFreesAndThreads) {
+    std::vector<std::unique_ptr<CNode>> points;
+    for (int i = 0; i < 20000; ++i) {
+        points.push_back(std::make_unique<CNode>(i, i * 0.5, -i * 0.25, CNode::kNormal));
+        points.back()->GetName().Format("B-%d", i);
+    }
+    for (std::size_t i = 0; i < points.size(); i += 3) {
+        points[i].reset();
+    }
+    std::thread([&points] {
+        for (std::size_t i = 1; i < points.size(); i += 3) {
+            points[i] = std::make_unique<CNode>(-1, 0.0, 0.0, CNode::kNormal);
+        }
+    }).join();
+    for (std::size_t i = 0; i < points.size(); i += 3) {
+        points[i] = std::make_unique<CNode>(static_cast<int>(i), 1.0, 2.0, CNode::kSelected);
+    }
+    std::set<const CNode*> places;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const CNode& point = *points[i];
+        ASSERT_TRUE(places.insert(&point).second) << "two points in one place at " << i;
+        const int number = static_cast<int>(i);
+        if (i % 3 == 0) {
+            ASSERT_EQ(point.GetNumber(), number);
+            ASSERT_EQ(point.GetState(), CNode::kSelected);
+        } else if (i % 3 == 1) {
+            ASSERT_EQ(point.GetNumber(), -1);
+        } else {
+            ASSERT_EQ(point.GetX(), i * 0.5);
+            ASSERT_EQ(point.GetName(), CString(("B-" + std::to_string(i)).c_str()));
+        }
+    }
 }
 
 } // namespace
