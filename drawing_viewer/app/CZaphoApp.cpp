@@ -149,10 +149,31 @@ CDocument* CZaphoApp::OpenDocumentFile(LPCTSTR path) {
     return nullptr;
 }
 
+namespace {
+
+// The folder part of a path; empty for a bare name.
+CString FolderOf(const CString& path) {
+    const std::string& text = path.str();
+    const std::size_t slash = text.find_last_of('/');
+    return slash == std::string::npos ? CString() : CString(text.substr(0, slash == 0 ? 1 : slash));
+}
+
+} // namespace
+
+CString CZaphoApp::OpenDialogFolder() const {
+    const auto* frame = dynamic_cast<const CFrameWnd*>(m_pMainWnd);
+    const CDocument* active = frame ? frame->GetActiveDocument() : nullptr;
+    const CString folder = active ? FolderOf(active->GetPathName()) : CString();
+    return folder.IsEmpty() ? lastOpenFolder_ : folder;
+}
+
 void CZaphoApp::OnFileOpen() {
     CInputFileDialog dialog(TRUE, "pfg", nullptr, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST,
                             "\x90\x7d\x96\xca\xcc\xa7\xb2\xd9(*.pfg)|*.pfg||", m_pMainWnd);
+    const CString folder = OpenDialogFolder();
+    dialog.m_ofn.lpstrInitialDir = folder.IsEmpty() ? nullptr : folder.GetString();
     if (dialog.DoModal() == IDOK) {
+        lastOpenFolder_ = FolderOf(dialog.GetPathName());
         OpenDocumentFile(dialog.GetPathName());
     }
 }

@@ -37,6 +37,9 @@ public:
 
 private:
     void OnFileOpen();
+    // Where the open dialog starts: the active drawing's folder, else the folder last opened
+    // from; empty for the dialog's own default.
+    CString OpenDialogFolder() const;
     void OnFilePrintSetup();
     void OnAppAbout();
     void AddTemplates();
@@ -44,6 +47,7 @@ private:
 
     ProgramState state_;
     CString programName_;
+    CString lastOpenFolder_;
     std::unique_ptr<QPrinter> printSetup_;
 };
 

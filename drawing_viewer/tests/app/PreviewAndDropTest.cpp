@@ -5,6 +5,8 @@
 
 #include "drawing_viewer/app/CPlotPreviewView.h"
 
+#include "platform/ui/CFileDialog.h"
+
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -13,6 +15,9 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <filesystem>
+#include <string>
+#include <vector>
 
 namespace zapho {
 namespace {
@@ -103,6 +108,38 @@ TEST_F(PreviewAndDropTest, ThePreviewsButtonsAnswerTheirAltLetters) {
     EXPECT_GT(zoomedIn, shown) << "Alt+I: zoomed in";
     EXPECT_LT(zoomedOut, shown) << "Alt+O: zoomed out";
     EXPECT_TRUE(closedByAlt) << "Alt+C: closed";
+}
+
+// The open dialog starts in the folder of the drawing shown, and with none open in the folder
+// last opened from.
+TEST_F(PreviewAndDropTest, TheOpenDialogStartsInTheDrawingsFolderElseTheLastUsed) {
+    const std::string other = plots_.File("other");
+    std::filesystem::create_directory(other);
+    for (const char* name : {"one.p01", "two.p01", "three.p01", "plot.p00"}) {
+        std::filesystem::copy_file(plots_.File(name), other + "/" + name);
+    }
+    std::vector<std::string> started;
+    auto open = [&](const std::string& path) {
+        platform::DialogScript::Queue([&started, path](CDialog& dialog) {
+            auto& file = dynamic_cast<CFileDialog&>(dialog);
+            started.push_back(file.GetFolderPath().str());
+            if (path.empty()) {
+                dialog.OnCancel();
+                return;
+            }
+            file.SetFileNameText(CString(path));
+            file.OnOK();
+        });
+        app_->m_pMainWnd->RouteCommand(ID_FILE_OPEN);
+        Events();
+    };
+    open(other + "/plot.p00");
+    app_->CloseAllDocuments(FALSE);
+    Events();
+    open("");
+    ASSERT_EQ(started.size(), 2u);
+    EXPECT_EQ(started[0], plots_.Path().string()) << "the folder of the drawing shown";
+    EXPECT_EQ(started[1], other) << "with no drawing open, the folder last opened from";
 }
 
 TEST_F(PreviewAndDropTest, AFileDroppedOnTheMainWindowOpens) {
