@@ -208,6 +208,18 @@ TEST_F(PlotReaderTest, PolylineArcRectangleArrowAndCountedPolygon) {
     EXPECT_EQ(ItemAt<CPlotPolygon>(5).m_points.size(), 3u) << "the count stops at the end of the file";
 }
 
+// An arc's ends lie off its centre by both offsets, the y offsets taken downwards; a start
+// angle below the end's swaps the ends.
+TEST_F(PlotReaderTest, ArcEndsTakeBothOffsetsFromTheCentre) {
+    ASSERT_TRUE(OpenPages({"C100,100,50,0,1,30,40,-30,-40\nC100,100,50,5,1,30,40,-30,-40\n"}));
+    auto& forward = ItemAt<CPlotCircle>(0);
+    EXPECT_EQ(forward.m_arcStart, CPoint(130, 60));
+    EXPECT_EQ(forward.m_arcEnd, CPoint(70, 140));
+    auto& backward = ItemAt<CPlotCircle>(1);
+    EXPECT_EQ(backward.m_arcStart, CPoint(70, 140));
+    EXPECT_EQ(backward.m_arcEnd, CPoint(130, 60));
+}
+
 TEST_F(PlotReaderTest, TextsFontsAndLimits) {
     std::string longText(129, 'a');
     std::string kanjiAtCut = std::string(127, 'b') + "\x82\xa0"; // a double-byte character across byte 128
