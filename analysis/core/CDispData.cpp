@@ -35,6 +35,9 @@ int CDispData::ParseRecord(const MeasurementBlock& block) {
     int columnCount = columnMode ? 4 : 2;
     for (int c = 0; c < 4; ++c) {
         columns[c]->clear();
+        if (c < columnCount) {
+            columns[c]->reserve(block.rows.size());
+        }
     }
     for (std::size_t row = 0; row < block.rows.size(); ++row) {
         for (int c = 0; c < columnCount; ++c) {

@@ -86,14 +86,18 @@ int CTextFile::Open(platform::SafeFileWriter& writer, UINT openFlags) {
 // Reads one line into the buffer, cutting it to size - 1 bytes at a character
 // boundary and skipping what does not fit. Returns 0 at the end of the file.
 int CTextFile::ReadBoundedLine(char* buffer, int size) {
-    CString line;
+    CString& line = boundedLine_;
     if (!CStdioFile::ReadString(line)) {
         return 0;
     }
-    std::size_t keep = platform::Cp932SafeCut(line.str(), static_cast<std::size_t>(size > 0 ? size - 1 : 0));
+    // A line that fits is kept whole without walking its characters.
+    const std::size_t limit = static_cast<std::size_t>(size > 0 ? size - 1 : 0);
+    const std::size_t keep =
+        line.str().size() <= limit ? line.str().size() : platform::Cp932SafeCut(line.str(), limit);
     std::memcpy(buffer, line.GetString(), keep);
     buffer[keep] = '\0';
     lastLineHeldNul_ = line.str().find('\0') != std::string::npos;
+    lastLineLength_ = keep;
     ++lineCount_;
     return 1;
 }

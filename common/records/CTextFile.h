@@ -60,6 +60,8 @@ public:
     // True when the last line read into a caller buffer held a NUL byte: the buffer then
     // shows the line only up to it, so a reader that must take every byte refuses the line.
     bool LastLineHeldNul() const { return lastLineHeldNul_; }
+    // The bytes the last line put into a caller buffer (before its terminating NUL).
+    std::size_t LastLineLength() const { return lastLineLength_; }
 
 private:
     int ReadBoundedLine(char* buffer, int size);
@@ -67,4 +69,6 @@ private:
 
     int lineCount_ = 0;
     bool lastLineHeldNul_ = false;
+    std::size_t lastLineLength_ = 0;
+    CString boundedLine_; // kept between lines, so that a line of a long file costs no allocation
 };

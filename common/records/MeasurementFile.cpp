@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 #include <new>
 #include <string_view>
@@ -30,6 +31,11 @@ public:
         return Took(file_.ReadLineStatus(line_, kLineSize, status) == 1);
     }
     const char* Line() const { return line_; }
+    // The current line up to its first NUL, without counting its bytes again.
+    std::string_view View() const {
+        return file_.LastLineHeldNul() ? std::string_view(line_)
+                                       : std::string_view(line_, file_.LastLineLength());
+    }
     // Notes the current line as not taken whole unless it is.
     void Expect(bool whole) {
         if (!whole && unreadLine_ == 0) {
@@ -161,15 +167,105 @@ MeasurementRow ParseRow(const char* line, bool fourValues) {
     return row;
 }
 
+// The number of a plain decimal ("-" digits "." digits) as from_chars gives it. Up to 15
+// digits with at most 22 decimals are the integer of all digits over a power of ten, both
+// exact in a double, so that the one division is the correctly rounded value (and "-0.00"
+// stays -0.0); longer forms go to from_chars.
+bool ConvertPlainDecimal(std::string_view number, double& value) {
+    static constexpr double kPowers[23] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                           1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                           1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const bool negative = !number.empty() && number.front() == '-';
+    std::uint64_t digits = 0;
+    int count = 0;
+    int decimals = -1;
+    for (std::size_t i = negative ? 1 : 0; i < number.size(); ++i) {
+        if (number[i] == '.') {
+            decimals = 0;
+            continue;
+        }
+        digits = digits * 10 + static_cast<std::uint64_t>(number[i] - '0');
+        ++count;
+        decimals += decimals >= 0 ? 1 : 0;
+    }
+    if (count <= 15 && decimals <= 22) {
+        const double magnitude = static_cast<double>(digits) / kPowers[decimals < 0 ? 0 : decimals];
+        value = negative ? -magnitude : magnitude;
+        return true;
+    }
+    const std::from_chars_result result =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
+    return result.ec == std::errc() && result.ptr == number.data() + number.size();
+}
+
+// A value field in the form the files are written in: blanks, an optional '-', digits, a
+// decimal point with digits, blanks. Such a field is whole and reads as the number from_chars
+// makes of it, as IsWholeField and ReadDoubleField find it too (in ten columns it cannot
+// overflow); each value is then converted once. Any other field is left to those two.
+bool ReadPlainValueField(std::string_view field, double& value) {
+    std::size_t pos = 0;
+    while (pos < field.size() && field[pos] == ' ') {
+        ++pos;
+    }
+    const std::size_t first = pos;
+    if (pos < field.size() && field[pos] == '-') {
+        ++pos;
+    }
+    const auto digits = [&field, &pos] {
+        const std::size_t start = pos;
+        while (pos < field.size() && field[pos] >= '0' && field[pos] <= '9') {
+            ++pos;
+        }
+        return pos > start;
+    };
+    if (!digits()) {
+        return false;
+    }
+    if (pos < field.size() && field[pos] == '.') {
+        ++pos;
+        if (!digits()) {
+            return false;
+        }
+    }
+    const std::size_t last = pos;
+    while (pos < field.size() && field[pos] == ' ') {
+        ++pos;
+    }
+    if (pos != field.size()) {
+        return false;
+    }
+    return ConvertPlainDecimal(field.substr(first, last - first), value);
+}
+
+// A value line whose fields are all in the plain form, read in one pass; false for any other
+// line, which the general checks and reading take.
+bool ReadPlainRow(std::string_view line, std::size_t fields, MeasurementRow& row) {
+    row.fill(platform::kUnsetDouble);
+    for (std::size_t i = 0; i < fields; ++i) {
+        if (!ReadPlainValueField(Columns(line, i * kDoubleFieldWidth, kDoubleFieldWidth), row[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Reads the value lines of the block whose header is the current line. False when the
 // file ended inside the block.
 bool ReadBlock(LineCursor& cursor, MeasurementBlock& block) {
+    const std::size_t fields = block.HasFourValues() ? 4 : 2;
+    MeasurementRow row;
     while (cursor.Next()) {
         if (StartsSection(cursor.Line())) {
             return true;
         }
-        cursor.Expect(IsWholeValueLine(cursor.Line(), block.HasFourValues() ? 4 : 2));
-        block.rows.push_back(ParseRow(cursor.Line(), block.HasFourValues()));
+        const std::string_view line = cursor.View();
+        if (ReadPlainRow(line, fields, row)) {
+            cursor.Expect(IsBlank(Columns(line, fields * kDoubleFieldWidth)));
+        } else {
+            cursor.Expect(IsWholeValueLine(line, fields));
+            row = ParseRow(cursor.Line(), block.HasFourValues());
+        }
+        block.rows.push_back(row);
     }
     return false;
 }
@@ -203,6 +299,7 @@ MeasurementReadResult ReadDatesAndBlocks(LineCursor& cursor, MeasurementFileData
         if (StartsWith(cursor.Line(), "DISP")) {
             cursor.Expect(IsBlockHeader(cursor.Line()));
             MeasurementBlock block = ParseBlockHeader(cursor.Line());
+            block.rows.reserve(data.dates.size()); // a block holds a line per date
             if (!ReadBlock(cursor, block)) {
                 return MeasurementReadResult::EndedEarly;
             }

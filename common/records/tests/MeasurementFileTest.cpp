@@ -2,6 +2,14 @@
 #include "testsupport/Fixtures.h"
 
 #include "common/records/MeasurementFile.h"
+#include "common/records/RecordFields.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
 using platform::IsUnsetDouble;
 using platform::kUnsetInt;
@@ -114,4 +122,52 @@ TEST_F(MeasurementFileTest, WriterCutsRowsToTheDatesAndWritesThreeDimensionalBlo
                            "      0.00      1.00      2.00          \r\n"
                            "END\r\n";
     EXPECT_EQ(testsupport::ReadBytes(Path("three.dis")), expected);
+}
+
+// Value lines of the plain form the files are written in, a thousand of them with up to
+// fifteen digits: each value is the one the general field reading gives, bit for bit (the
+// sign of a negative zero too), and every line counts as taken whole; text after the fields
+// still marks its line.
+TEST_F(MeasurementFileTest, PlainValuesReadAsTheGeneralFieldReadingReadsThem) {
+    std::vector<std::string> fields = {"     -0.00", "      0.00", "9999999.99", "-999999.99", "   0.12345",
+                                       "         7", "        -7", "1234567890", "-0.0000001", "  12.5    "};
+    std::uint64_t state = 12345;
+    const auto next = [&state] {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return state >> 33;
+    };
+    while (fields.size() < 1000) {
+        const int places = static_cast<int>(next() % 8);
+        const double value = (static_cast<double>(next() % 200000000) - 100000000.0) / 1000.0;
+        char text[64];
+        std::snprintf(text, sizeof text, "%10.*f", places, value);
+        if (std::strlen(text) == 10) {
+            fields.emplace_back(text);
+        }
+    }
+    std::string file = "TITLE     T                                                 GOLMIR001\r\n"
+                       "DATE\r\n2006,4,1,-1,-1\r\nDISP          0K1\r\n";
+    for (std::size_t i = 0; i + 1 < fields.size(); i += 2) {
+        file += fields[i] + fields[i + 1] + "\r\n";
+    }
+    file += "END\r\n";
+    testsupport::WriteBytes(dir_.File("plain.dis"), file);
+    MeasurementFileData data;
+    ASSERT_EQ(ReadMeasurementFile(dir_.File("plain.dis").c_str(), data), MeasurementReadResult::Read);
+    EXPECT_EQ(data.unreadLine, 0);
+    ASSERT_EQ(data.blocks.size(), 1u);
+    ASSERT_EQ(data.blocks[0].rows.size(), fields.size() / 2);
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        double expected = 0;
+        ReadDoubleField(fields[i].c_str(), expected);
+        const double read = data.blocks[0].rows[i / 2][i % 2];
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(read), std::bit_cast<std::uint64_t>(expected)) << fields[i];
+    }
+
+    testsupport::WriteBytes(dir_.File("trailing.dis"),
+                            "TITLE     T                                                 GOLMIR001\r\n"
+                            "DATE\r\n2006,4,1,-1,-1\r\nDISP          0K1\r\n"
+                            "      1.00      2.00\r\n      1.00      2.00 x\r\nEND\r\n");
+    ASSERT_EQ(ReadMeasurementFile(dir_.File("trailing.dis").c_str(), data), MeasurementReadResult::Read);
+    EXPECT_EQ(data.unreadLine, 6);
 }
