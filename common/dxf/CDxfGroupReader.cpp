@@ -43,11 +43,32 @@ void CDxfGroupReader::Next() {
         pushedBack_ = false;
         return;
     }
-    CString codeLine;
-    ReadLineOrThrow(codeLine);
+    ReadCode();
     ReadLineOrThrow(value);
-    if (!ScanPlainCode(codeLine, code) && !platform::ScanInt(codeLine, code)) {
+}
+
+void CDxfGroupReader::ReadCode() {
+    ReadLineOrThrow(codeLine_);
+    if (!ScanPlainCode(codeLine_, code) && !platform::ScanInt(codeLine_, code)) {
         code = platform::kUnsetInt;
+    }
+}
+
+void CDxfGroupReader::SkipToNextEntity() {
+    if (pushedBack_ && code == 0) {
+        return;
+    }
+    pushedBack_ = false;
+    for (;;) {
+        ReadCode();
+        if (code == 0) {
+            ReadLineOrThrow(value);
+            pushedBack_ = true;
+            return;
+        }
+        if (!file_.SkipString()) {
+            AfxThrowFileException(CFileException::endOfFile, -1, file_.GetFilePath());
+        }
     }
 }
 

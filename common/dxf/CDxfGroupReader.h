@@ -16,6 +16,10 @@ public:
     void Next();
     // The next call of Next returns the current group again.
     void PushBack() { pushedBack_ = true; }
+    // Passes the groups up to the next code 0 (the current one first when it was pushed
+    // back), whose group becomes the current one, pushed back: the next Next returns it. The
+    // values passed over are never read into a string, only their code lines are read.
+    void SkipToNextEntity();
 
     // True when the value begins with the keyword.
     bool ValueStartsWith(const char* keyword) const;
@@ -30,7 +34,10 @@ public:
 
 private:
     void ReadLineOrThrow(CString& line);
+    // Reads a code line into code.
+    void ReadCode();
 
+    CString codeLine_;
     CStdioFile& file_;
     bool pushedBack_ = false;
 };

@@ -191,13 +191,6 @@ CDxfReader::Outcome CDxfReader::ReadEntity(CDxfGroupReader& groups) {
     return Outcome::kNothing;
 }
 
-void CDxfReader::SkipToNextEntity(CDxfGroupReader& groups) {
-    do {
-        groups.Next();
-    } while (groups.code != 0);
-    groups.PushBack();
-}
-
 bool CDxfReader::ScaledPoint(double x, double y, Vertex& out) const {
     out.x = x * settings_.xFactor;
     out.y = y * settings_.yFactor;
@@ -210,7 +203,7 @@ bool CDxfReader::SkipsLayer(CDxfGroupReader& groups, int& kind) {
         return false;
     }
     vertices_.clear();
-    SkipToNextEntity(groups);
+    groups.SkipToNextEntity();
     return true;
 }
 
@@ -265,7 +258,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
     // The current group is the first code 0 after the header.
     while (groups.ValueStartsWith("VERTEX")) {
         if (kind == CDxfLayerFilter::kSkip) {
-            SkipToNextEntity(groups);
+            groups.SkipToNextEntity();
         } else {
             ReadDxfVertex(groups);
         }

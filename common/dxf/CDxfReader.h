@@ -49,8 +49,6 @@ private:
     void ReadDxfVertex(CDxfGroupReader& groups);
     Outcome ReadDxfLwPolyline(CDxfGroupReader& groups);
     Outcome ReadDxfSpline(CDxfGroupReader& groups);
-    // Skips the groups up to the next code 0, which is pushed back.
-    static void SkipToNextEntity(CDxfGroupReader& groups);
     Outcome AddVertexPath(int kind);
     // Finds or adds a point of the path and, with drawTo, its line from the point before;
     // false when the import must stop (a limit, a refusal or a cancel).

@@ -267,6 +267,23 @@ BOOL CStdioFile::ReadString(CString& line) {
     return TRUE;
 }
 
+// A line that ends inside the stream's buffer is passed by moving the buffer's read
+// position; any other line is read as ReadString reads it.
+BOOL CStdioFile::SkipString() {
+#ifdef __GLIBC__
+    const char* buffered = m_pStream->_IO_read_ptr;
+    if (buffered < m_pStream->_IO_read_end) {
+        const auto room = static_cast<std::size_t>(m_pStream->_IO_read_end - buffered);
+        if (const void* lineEnd = std::memchr(buffered, '\n', room)) {
+            m_pStream->_IO_read_ptr = static_cast<char*>(const_cast<void*>(lineEnd)) + 1;
+            return TRUE;
+        }
+    }
+#endif
+    CString ignored;
+    return ReadString(ignored);
+}
+
 // Past the next line end without keeping a byte: read straight from the descriptor in large
 // blocks where the file can be positioned (a long line of a gigabyte is passed in a moment),
 // else by the character.

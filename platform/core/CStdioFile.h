@@ -37,6 +37,9 @@ public:
     // unread, so that a damaged file never has a whole gigabyte held as one line.
     virtual BOOL ReadString(CString& line);
     static constexpr std::size_t kLongestLine = 64 * 1024;
+    // Passes one line without keeping a byte of it; FALSE at the end of the file, as
+    // ReadString. Errors are thrown as ReadString throws them.
+    BOOL SkipString();
     virtual void WriteString(const char* text);
 
     FILE* m_pStream = nullptr;

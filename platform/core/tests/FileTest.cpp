@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -35,6 +37,29 @@ TEST_F(FileTest, TextModeWritesCrLfAndReadsEitherLineEnd) {
         lines.push_back(line.str());
     }
     EXPECT_EQ(lines, (std::vector<std::string>{"crlf", "lf", "lone\rcr", "last"}));
+}
+
+// Every other line passed over: the lines read are those a reading of every line gives, also
+// where a line runs across the end of the stream's buffer (64 KiB) or past the longest line kept.
+TEST_F(FileTest, SkippedLinesPassWholeAcrossBufferEndsAndTheFileEnd) {
+    std::string text;
+    std::vector<std::string> kept;
+    for (int i = 0; text.size() < 3 * 64 * 1024; ++i) {
+        const std::string skipped(static_cast<std::size_t>(i * 37 % 5000), 'x');
+        kept.push_back("line " + std::to_string(i));
+        text += skipped + "\r\n" + kept.back() + "\r\n";
+    }
+    text += std::string(CStdioFile::kLongestLine + 10, 'y') + "\r\nafter the long line\r\nlast skipped";
+    kept.push_back("after the long line");
+    testsupport::WriteBytes(Path("skip.txt"), text);
+    CStdioFile in(Path("skip.txt").c_str(), CFile::modeRead);
+    std::vector<std::string> read;
+    CString line;
+    while (in.SkipString() && in.ReadString(line)) {
+        read.push_back(line.str());
+    }
+    EXPECT_EQ(read, kept);
+    EXPECT_FALSE(in.SkipString()) << "the file's end";
 }
 
 TEST_F(FileTest, BoundedReadStringKeepsNewlineWhenItFits) {
