@@ -242,10 +242,7 @@ void CFileDialog::OnOK() {
     }
     // A name the suite's texts cannot hold would open or save another file than the one chosen.
     if (!platform::FromQString(path, pathName_)) {
-        CString message;
-        message.Format(u8"%s\nﾌｧｲﾙ名に使用できない文字が含まれています",
-                       platform::FromQStringLossy(QFileInfo(path).fileName()).GetString());
-        AfxMessageBox(message);
+        AfxMessageBox(platform::UnholdablePathMessage(path));
         return;
     }
     if (!m_bOpenFileDialog && (m_ofn.Flags & OFN_OVERWRITEPROMPT) && QFileInfo::exists(path) &&

@@ -45,10 +45,7 @@ private:
     static void OpenDropped(const QString& localPath) {
         CString path;
         if (!FromQString(localPath, path)) {
-            CString message;
-            message.Format(u8"%s\nﾌｧｲﾙ名に使用できない文字が含まれています",
-                           FromQStringLossy(QFileInfo(localPath).fileName()).GetString());
-            AfxMessageBox(message);
+            AfxMessageBox(UnholdablePathMessage(localPath));
         } else if (AfxGetApp()) {
             AfxGetApp()->OpenDocumentFile(path);
         }

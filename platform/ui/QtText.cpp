@@ -2,6 +2,8 @@
 
 #include "platform/core/CodePage.h"
 
+#include <QStringList>
+
 namespace platform {
 
 QString ToQString(const CString& text) {
@@ -36,6 +38,22 @@ CString FromQStringLossy(const QString& text) {
 
 QString ToQString(const char8_t* utf8) {
     return QString::fromUtf8(reinterpret_cast<const char*>(utf8));
+}
+
+CString UnholdablePathMessage(const QString& path) {
+    const QStringList parts = path.split('/');
+    CString held;
+    CString message;
+    for (qsizetype i = 0; i + 1 < parts.size(); ++i) {
+        if (!FromQString(parts[i], held)) {
+            message.Format(u8"%s\nﾌｫﾙﾀﾞ名に使用できない文字が含まれています",
+                           FromQStringLossy(parts[i]).GetString());
+            return message;
+        }
+    }
+    message.Format(u8"%s\nﾌｧｲﾙ名に使用できない文字が含まれています",
+                   FromQStringLossy(parts.back()).GetString());
+    return message;
 }
 
 } // namespace platform

@@ -15,5 +15,8 @@ QString ToQString(const char8_t* utf8);
 bool FromQString(const QString& text, CString& out);
 // For texts that must always arrive (window titles read back): unconvertible characters become '?'.
 CString FromQStringLossy(const QString& text);
+// The message for a path CP932 cannot hold: it names the file when its name is the part that
+// cannot be held, else the first folder that cannot ("%s\nﾌｫﾙﾀﾞ名に使用できない文字が含まれています").
+CString UnholdablePathMessage(const QString& path);
 
 } // namespace platform

@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -184,6 +185,27 @@ TEST(FileDialogNamesTest, ANameTheSuitesTextsCannotHoldIsRefused) {
     EXPECT_TRUE(stayed);
     EXPECT_NE(sink.LastMessageUtf8().find(platform::Utf8(u8"ﾌｧｲﾙ名に使用できない文字")), std::string::npos)
         << sink.LastMessageUtf8();
+}
+
+// A chosen file in a folder whose name CP932 cannot hold: the message names that folder, whose
+// name is the one at fault, not the file.
+TEST(FileDialogNamesTest, AFolderTheSuitesTextsCannotHoldIsNamedAsTheFolder) {
+    testsupport::TestApplication();
+    platform::RecordingSink sink;
+    const testsupport::TempDir files("file-dialog-folders");
+    const std::filesystem::path folder = files.Path() / std::filesystem::u8path(u8"\u00e9t\u00e9");
+    std::filesystem::create_directory(folder);
+    const std::string chosen = (folder / "model.sec").string();
+    CFileDialog dialog(FALSE, "sec");
+    const std::string directory = files.Path().string();
+    dialog.m_ofn.lpstrInitialDir = directory.c_str();
+    platform::DialogScript::Queue([&](CDialog& save) {
+        dialog.FileDialog()->selectFile(QString::fromStdString(chosen));
+        save.OnOK();
+        save.OnCancel();
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(sink.LastMessageUtf8(), platform::Utf8(u8"?t?\nﾌｫﾙﾀﾞ名に使用できない文字が含まれています"));
 }
 
 } // namespace
