@@ -1,47 +1,18 @@
 #include "analysis/app/CommandLine.h"
 
-#include <strings.h>
+#include "common/process/ChildCommandLine.h"
 
 namespace torvan {
 
-namespace {
-
-const char kNewFileMark = '@';
-
-CString WithoutQuotes(CString name) {
-    if (name.GetLength() >= 1 && name[0] == '"') {
-        name = name.Mid(1);
-    }
-    if (name.GetLength() >= 1 && name[name.GetLength() - 1] == '"') {
-        name = name.Left(name.GetLength() - 1);
-    }
-    return name;
-}
-
-} // namespace
-
 bool HasAnalysisExtension(const CString& name) {
-    const int dot = name.ReverseFind('.');
-    const int slash = name.ReverseFind('/');
-    return dot >= 0 && dot > slash && ::strcasecmp(name.Mid(dot).GetString(), ".slo") == 0;
+    return process::HasExtension(name, ".slo");
 }
 
 CommandLineNames ParseCommandLine(const std::vector<CString>& args) {
-    std::vector<CString> names;
-    for (const CString& arg : args) {
-        names.push_back(WithoutQuotes(arg));
-    }
+    const process::ChildArguments read = process::ReadChildArguments(args);
+    const std::vector<CString>& names = read.names;
     CommandLineNames result;
-    if (!names.empty() && !names.front().IsEmpty() && names.front()[0] == kNewFileMark) {
-        result.create = true;
-        CString rest = names.front().Mid(1);
-        rest.TrimLeft();
-        if (rest.IsEmpty()) {
-            names.erase(names.begin());
-        } else {
-            names.front() = rest;
-        }
-    }
+    result.create = read.newFile;
     if (!names.empty()) {
         result.first = names[0];
     }

@@ -29,6 +29,7 @@
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/PlotProfile.h"
 #include "analysis/core/SolverLibrary.h"
+#include "common/process/ChildCommandLine.h"
 #include "platform/core/Unset.h"
 
 #include <cstdio>
@@ -73,12 +74,12 @@ std::optional<int> Choice(const char* text, int last) {
 // The suite's name of a path argument; false (told on standard error) when CP932 cannot
 // hold it: an altered name would open or write another file.
 bool TakePath(const char* diskName, CString& path) {
-    std::optional<std::string> name = platform::SuiteName(diskName);
+    std::optional<CString> name = process::SuiteArgument(diskName);
     if (!name) {
         std::fprintf(stderr, "analysis-batch: the path cannot be written in CP932: %s\n", diskName);
         return false;
     }
-    path = CString(*name);
+    path = *name;
     return !path.IsEmpty();
 }
 

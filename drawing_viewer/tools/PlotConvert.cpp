@@ -11,6 +11,7 @@
 // bad usage (also when OUTPUT names an input file, or a path CP932 cannot hold). The input
 // files are never changed.
 
+#include "common/process/ChildCommandLine.h"
 #include "drawing_viewer/core/CMainDoc.h"
 #include "platform/core/DiskNames.h"
 #include "platform/core/FileSizeSignal.h"
@@ -21,7 +22,6 @@
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <strings.h>
 #include <system_error>
 
 namespace {
@@ -29,11 +29,6 @@ namespace {
 int Usage() {
     std::fputs("usage: plot-convert INPUT.p00|INPUT.pfg OUTPUT.pfg\n", stderr);
     return 2;
-}
-
-bool HasExtension(const std::string& path, const char* extension) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    return strcasecmp(ext.c_str(), extension) == 0;
 }
 
 // Paths are the suite's names (CP932), compared as the files on disk they name.
@@ -54,18 +49,18 @@ int main(int argc, char** argv) {
     if (argc != 3) {
         return Usage();
     }
-    const std::optional<std::string> inputName = platform::SuiteName(argv[1]);
-    const std::optional<std::string> outputName = platform::SuiteName(argv[2]);
+    const std::optional<CString> inputName = process::SuiteArgument(argv[1]);
+    const std::optional<CString> outputName = process::SuiteArgument(argv[2]);
     if (!inputName || !outputName) {
         std::fprintf(stderr, "plot-convert: the path cannot be written in CP932: %s\n",
                      argv[inputName ? 2 : 1]);
         return Usage();
     }
-    const CString input(*inputName);
-    const CString output(*outputName);
-    const char* extension = HasExtension(argv[1], ".p00")   ? zapho::CMainDoc::kPlotExtension
-                            : HasExtension(argv[1], ".pfg") ? zapho::CMainDoc::kFigureExtension
-                                                            : nullptr;
+    const CString& input = *inputName;
+    const CString& output = *outputName;
+    const char* extension = process::HasExtension(input, ".p00")   ? zapho::CMainDoc::kPlotExtension
+                            : process::HasExtension(input, ".pfg") ? zapho::CMainDoc::kFigureExtension
+                                                                   : nullptr;
     if (!extension || SameFile(input, output)) {
         return Usage();
     }

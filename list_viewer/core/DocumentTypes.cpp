@@ -1,5 +1,7 @@
 #include "list_viewer/core/DocumentTypes.h"
 
+#include "common/process/ChildCommandLine.h"
+
 #include <cstring>
 
 namespace wenux {
@@ -59,12 +61,7 @@ CommandLineInfo ParseCommandLine(const std::vector<CString>& arguments) {
         return info;
     }
     info.noDocument = false;
-    for (const CString& argument : arguments) {
-        if (!info.path.IsEmpty()) {
-            info.path += ' ';
-        }
-        info.path += argument;
-    }
+    info.path = process::JoinedNames(arguments);
     const int dot = info.path.Find('.');
     const CString extension = info.path.Mid(dot < 0 ? 0 : dot, 4);
     if (extension == ".log" || extension == ".LOG") {

@@ -1,39 +1,20 @@
 #include "measurement_table/core/CommandLine.h"
 
-#include <strings.h>
+#include "common/process/ChildCommandLine.h"
 
 namespace quilmo {
 
-namespace {
-
-CString WithoutQuotes(CString name) {
-    if (name.GetLength() >= 1 && name[0] == '"') {
-        name = name.Mid(1);
-    }
-    if (name.GetLength() >= 1 && name[name.GetLength() - 1] == '"') {
-        name = name.Left(name.GetLength() - 1);
-    }
-    return name;
-}
-
-} // namespace
-
 bool HasExtension(const CString& name, const char* extension) {
-    const int slash = name.ReverseFind('/');
-    const int dot = name.ReverseFind('.');
-    return dot > slash + 1 && ::strcasecmp(name.Mid(dot).GetString(), extension) == 0;
+    return process::HasExtension(name, extension);
 }
 
 CommandLineNames ParseCommandLine(const std::vector<CString>& args) {
-    std::vector<CString> names;
+    const process::ChildArguments read = process::ReadChildArguments(args);
     CommandLineNames result;
-    for (const CString& arg : args) {
-        CString name = WithoutQuotes(arg);
-        if (names.empty() && !result.newFile && name.GetLength() >= 1 && name[0] == '@') {
-            result.newFile = true;
-            name = name.Mid(1);
-            name.TrimLeft();
-        }
+    result.newFile = read.newFile;
+    // An empty argument is no name: the section file is the next name given.
+    std::vector<CString> names;
+    for (const CString& name : read.names) {
         if (!name.IsEmpty()) {
             names.push_back(name);
         }

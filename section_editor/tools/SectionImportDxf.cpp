@@ -9,6 +9,7 @@
 // or settings error (told on standard error).
 
 #include "DxfImportSettingsJson.h"
+#include "common/process/ChildCommandLine.h"
 #include "platform/core/FileSizeSignal.h"
 
 #include "platform/core/MessageSink.h"
@@ -19,6 +20,8 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -42,6 +45,15 @@ void TakeSettings(merdok::CBlockDoc& doc, const dxftest::JsonImportSettings& jso
     doc.m_nLimit[merdok::CBlockDoc::kLineLimit] = json.lineLimit;
 }
 
+// The suite's name of a path argument, as the window programs take their arguments.
+CString PathArgument(const char* diskName, const char* what) {
+    std::optional<CString> name = process::SuiteArgument(diskName);
+    if (!name) {
+        throw dxftest::SettingsError(std::string(what) + " cannot be written in CP932: " + diskName);
+    }
+    return *name;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -52,9 +64,8 @@ int main(int argc, char** argv) {
     }
     merdok::CBlockDoc doc;
     try {
-        TakeSettings(doc, dxftest::ReadImportSettingsJson(argv[2]),
-                     dxftest::ToCp932(argv[1], "the DXF path"));
-        const CString outPath = dxftest::ToCp932(argv[3], "the output path");
+        TakeSettings(doc, dxftest::ReadImportSettingsJson(argv[2]), PathArgument(argv[1], "the DXF path"));
+        const CString outPath = PathArgument(argv[3], "the output path");
         doc.m_promptSavePath = [outPath](CString& path) {
             path = outPath;
             return true;
