@@ -21,6 +21,7 @@ struct Shown {
     QPoint centre;
     QStringList buttons;
     bool onTop = false;
+    int width = 0;
 };
 
 // Shows one box through the real sink and closes it with its first button.
@@ -33,6 +34,7 @@ Shown ShowThroughSink(const CString& text, UINT type) {
         shown.icon = box->icon();
         shown.centre = box->geometry().center();
         shown.onTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        shown.width = box->width();
         for (QAbstractButton* button : box->buttons()) {
             shown.buttons << button->text();
         }
@@ -98,6 +100,23 @@ TEST(MessageBoxTest, ABoxWithoutAWindowOfItsProgramStaysInFront) {
     EXPECT_FALSE(ShowThroughSink(CString("?"), MB_OK).onTop);
     app.m_pMainWnd = nullptr;
     delete frame.GetWidget();
+}
+
+// The window manager draws the title beside the window's icon and its own buttons: a box as
+// narrow as a short notice cut the program's name to "QU... O".
+TEST(MessageBoxTest, AShortNoticeIsWideEnoughForItsTitle) {
+    testsupport::TestApplication();
+    CWinApp app("QUILMO");
+    platform::SetMessageCaption(app.m_strAppName);
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int titleBarButtons = 4 * (metrics.height() + 8); // the window's icon and three buttons
+    for (const char8_t* text : {u8"?", u8"ﾃﾞｰﾀがありません"}) {
+        const Shown shown = ShowThroughSink(CString(text), MB_OK);
+        EXPECT_GE(shown.width, metrics.horizontalAdvance("QUILMO") + titleBarButtons) << shown.width;
+    }
+    platform::SetMessageCaption("");
 }
 
 TEST(SuiteIdentityTest, OwnIconAndOneVersion) {
