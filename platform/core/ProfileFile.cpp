@@ -150,13 +150,15 @@ struct ProfileFile::Snapshot {
 };
 
 // A missing file, or one that is not a regular file (a FIFO at the name never holds the
-// program up), reads as empty.
+// program up), reads as empty; the latter, and a file too large, are told once.
 const ProfileFile::Snapshot& ProfileFile::Current() const {
     const int fd = platform::OpenRegularFile(path_, O_RDONLY);
     struct stat info {};
     if (fd < 0 || ::fstat(fd, &info) != 0) {
         if (fd >= 0) {
             ::close(fd);
+        } else if (errno == EISDIR || errno == ENXIO) {
+            ReportUnreadableSettingsFile(path_, false);
         }
         if (!snapshot_ || snapshot_->present) {
             snapshot_ = std::make_shared<const Snapshot>();
@@ -173,6 +175,9 @@ const ProfileFile::Snapshot& ProfileFile::Current() const {
         fresh->changed = info.st_ctim;
         fresh->oversized = info.st_size > static_cast<off_t>(kLargestFile);
         fresh->lines = SplitLines(ReadBytes(fd, kLargestFile));
+        if (fresh->oversized) {
+            ReportUnreadableSettingsFile(path_, true);
+        }
         snapshot_ = std::move(fresh);
     }
     ::close(fd);

@@ -5,7 +5,8 @@
 // (inode, size, modification and change times), so a run of look-ups reads the file once; a file another
 // program has changed or replaced since is read again. Only the first kLargestFile bytes of a
 // larger file are read (the suite's settings are a few kilobytes; a damaged one of a gigabyte
-// never holds a program up), and such a file is never written. Writing changes only the line of the key (or
+// never holds a program up), and such a file is never written (told once, as one that is no
+// regular file is). Writing changes only the line of the key (or
 // appends the key to its section, or the section to the file); all other bytes stay as they were. New lines
 // end in CR LF. The file is replaced through a temporary file, so a failed write leaves the old file intact.
 

@@ -141,8 +141,10 @@ CString SettingsFileFor(const CString& path, const CString& programDirectory) {
     return own.IsEmpty() ? path : own;
 }
 
-void ReportSettingsWriteFailure(const CString& path) {
-    // Programs write their settings key by key: one failing file is told about once.
+namespace {
+
+// Programs read and write their settings key by key: one faulty file is told about once.
+void TellOncePerFile(const CString& path, const char8_t* text) {
     static std::mutex guard;
     static std::set<std::string> reported;
     {
@@ -151,8 +153,18 @@ void ReportSettingsWriteFailure(const CString& path) {
             return;
         }
     }
-    AfxMessageBox(path + "\n" + CString(u8"設定ﾌｧｲﾙに書き込めません。設定は保存されません"),
-                  MB_OK | MB_ICONEXCLAMATION);
+    AfxMessageBox(path + "\n" + CString(text), MB_OK | MB_ICONEXCLAMATION);
+}
+
+} // namespace
+
+void ReportSettingsWriteFailure(const CString& path) {
+    TellOncePerFile(path, u8"設定ﾌｧｲﾙに書き込めません。設定は保存されません");
+}
+
+void ReportUnreadableSettingsFile(const CString& path, bool tooLarge) {
+    TellOncePerFile(path, tooLarge ? u8"設定ﾌｧｲﾙが大きすぎるため、設定は保存されません"
+                                   : u8"設定ﾌｧｲﾙではないため、読み込めません。設定は保存されません");
 }
 
 } // namespace platform

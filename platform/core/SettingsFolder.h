@@ -24,4 +24,9 @@ CString SettingsFileFor(const CString& path, const CString& programDirectory);
 // Says once per file and process that a settings file could not be written, naming it.
 void ReportSettingsWriteFailure(const CString& path);
 
+// Says, under the same once per file and process, that a settings file cannot be read as
+// one: a directory, FIFO, socket or device at its name, or a file past the size a settings
+// file has (tooLarge). Its settings are then the defaults, and they are not saved.
+void ReportUnreadableSettingsFile(const CString& path, bool tooLarge);
+
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "platform/core/ProfileFile.h"
 
+#include "platform/core/RecordingSink.h"
+
 #include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
@@ -9,6 +11,10 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -85,6 +91,42 @@ TEST_F(ProfileFileTest, AHugeFileIsReadOnceAsFarAsASettingsFileGoesAndNeverWritt
     });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(std::filesystem::file_size(path_), (std::uintmax_t{1} << 30) + head.size());
+}
+
+// A settings file that cannot be read as one is not skipped in silence: the user hears once,
+// however many values the program reads and writes, that its settings are not kept.
+TEST_F(ProfileFileTest, AFifoADirectoryASocketOrAHugeFileAtTheNameIsToldOnce) {
+    const std::string fifo = dir_.File("FIFO.INI");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string directory = dir_.File("DIR.INI");
+    std::filesystem::create_directory(directory);
+    const std::string socketPath = dir_.File("SOCKET.INI");
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(socketPath.size(), sizeof address.sun_path);
+    socketPath.copy(address.sun_path, socketPath.size());
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const std::string huge = dir_.File("HUGE.INI");
+    testsupport::WriteBytes(huge, "[A]\r\nx=1\r\n");
+    std::filesystem::resize_file(huge, platform::ProfileFile::kLargestFile + 1);
+
+    for (const std::string& path : {fifo, directory, socketPath, huge}) {
+        SCOPED_TRACE(path);
+        platform::RecordingSink sink;
+        platform::ProfileFile ini(path.c_str());
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(ini.GetInt("A", "y", 7), 7);
+            EXPECT_FALSE(ini.WriteString("A", "y", "1"));
+        }
+        const std::vector<std::string> messages = sink.MessagesUtf8();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages.front().rfind(path + "\n", 0), 0u) << messages.front();
+        EXPECT_NE(messages.front().find(reinterpret_cast<const char*>(u8"設定は保存されません")),
+                  std::string::npos);
+    }
+    ::close(listener);
+    EXPECT_EQ(platform::ProfileFile(huge.c_str()).GetString("A", "x", ""), "1"); // the part read still counts
 }
 
 } // namespace
