@@ -45,4 +45,12 @@ bool MakeNonRegularFile(const std::string& kind, const std::string& path) {
     return kind == "socket" && MakeSocket(path);
 }
 
+bool IsOpenErrorMessage(const std::string& messageUtf8, const std::string& path) {
+    const std::string head = reinterpret_cast<const char*>(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました(ｴﾗｰ番号");
+    const std::string tail = ")\n " + path;
+    return messageUtf8.size() > head.size() + tail.size() && messageUtf8.rfind(head, 0) == 0 &&
+           messageUtf8.compare(messageUtf8.size() - tail.size(), tail.size(), tail) == 0 &&
+           messageUtf8.find_first_not_of("0123456789", head.size()) == messageUtf8.size() - tail.size();
+}
+
 } // namespace testsupport

@@ -15,7 +15,6 @@
 
 #include <QTimer>
 #include <algorithm>
-#include <sys/stat.h>
 
 namespace torvan {
 
@@ -24,11 +23,6 @@ IMPLEMENT_DYNCREATE(CTorvanDoc, CDocument)
 namespace {
 
 const char8_t kSaveAsTitle[] = u8"名前を付けて保存";
-
-bool IsDirectory(const char* path) {
-    struct stat status {};
-    return ::stat(CFile::OsPath(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
 
 } // namespace
 
@@ -80,12 +74,6 @@ BOOL CTorvanDoc::OnNewDocument() {
 
 BOOL CTorvanDoc::OnOpenDocument(LPCTSTR path) {
     CWaitCursor wait;
-    if (IsDirectory(path)) {
-        CString message;
-        message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
-        AfxMessageBox(message);
-        return FALSE;
-    }
     TakeCommandLineReferences();
     return model_.OnOpenDocument(path) ? TRUE : FALSE;
 }

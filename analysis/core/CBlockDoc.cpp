@@ -110,7 +110,7 @@ int CBlockDoc::OnOpenDocument(const char* path) {
     // Saving goes back to the file that was opened, whatever the letter case of its
     // extension: Linux names are case-sensitive, so "A.SLO" and "A.slo" are two files.
     m_strPath = path;
-    if (!platform::IsReadableFile(path)) {
+    if (platform::IsMissingDocument(path)) {
         CString message;
         message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
         AfxMessageBox(message);

@@ -3,6 +3,7 @@
 #include "SampleFilesTest.h"
 #include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
+#include "testsupport/NonRegularFile.h"
 
 #include "analysis/core/AnalysisRun.h"
 #include "platform/core/CodePage.h"
@@ -45,6 +46,21 @@ protected:
     }
     std::string path_;
 };
+
+// A FIFO, socket or directory at the document's name is there: its open says why it fails.
+TEST_F(DocumentLifeCycleTest, ANonRegularFileAtTheNameGivesTheOpenMessageWithItsNumber) {
+    std::filesystem::permissions(dir_, std::filesystem::perms::all);
+    for (const std::string& kind : testsupport::NonRegularFileKinds()) {
+        const std::string path = (dir_ / (kind + ".slo")).string();
+        ASSERT_TRUE(testsupport::MakeNonRegularFile(kind, path));
+        EXPECT_EQ(testsupport::RunInChildAsUser([&] {
+                      return doc_.OnOpenDocument(path.c_str()) != 0 || sink_.MessageCount() != 1 ||
+                             !testsupport::IsOpenErrorMessage(sink_.LastMessageUtf8(), path);
+                  }),
+                  0)
+            << kind;
+    }
+}
 
 TEST_F(DocumentLifeCycleTest, OpeningTakesThePathAndTheFilesItNames) {
     std::string sample = (dir_ / "sample.slo").string();

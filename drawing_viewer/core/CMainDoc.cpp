@@ -50,7 +50,7 @@ BOOL CMainDoc::OnOpenDocument(const char* path, const char* templateExtension) {
         return FALSE;
     }
     SplitDocumentPath(path);
-    if (!platform::IsReadableFile(path)) {
+    if (platform::IsMissingDocument(path)) {
         CString text;
         text.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
         AfxMessageBox(text);

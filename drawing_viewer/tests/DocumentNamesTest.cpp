@@ -77,7 +77,8 @@ TEST_F(DocumentNamesTest, NoFileAtAFiguresOrAnIndexsNameHoldsTheViewerUp) {
             ASSERT_TRUE(testsupport::MakeNonRegularFile(kind, path));
             EXPECT_EQ(testsupport::RunInChildAsUser([&] {
                           CMainDoc doc;
-                          return doc.OnOpenDocument(path.c_str(), extension) || sink_.MessageCount() != 1;
+                          return doc.OnOpenDocument(path.c_str(), extension) || sink_.MessageCount() != 1 ||
+                                 !testsupport::IsOpenErrorMessage(sink_.LastMessageUtf8(), path);
                       }),
                       0)
                 << kind << extension;

@@ -9,7 +9,7 @@ namespace wenux {
 
 bool CListDocumentFiles::Open(const CString& path) {
     Release();
-    if (!platform::IsReadableFile(path)) {
+    if (platform::IsMissingDocument(path)) {
         CString text;
         text.Format(u8"%s\nﾌｧｲﾙが見つかりません", path.GetString());
         AfxMessageBox(text);

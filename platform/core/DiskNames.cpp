@@ -36,6 +36,11 @@ bool IsReadableFile(const char* cp932Path) {
     return EntryAt(cp932Path) == DiskEntry::RegularFile && ::access(DiskName(cp932Path).c_str(), R_OK) == 0;
 }
 
+bool IsMissingDocument(const char* cp932Path) {
+    const DiskEntry entry = EntryAt(cp932Path);
+    return entry == DiskEntry::Missing || (entry == DiskEntry::RegularFile && !IsReadableFile(cp932Path));
+}
+
 bool IsWritableFile(const char* cp932Path) {
     const std::string name = DiskName(cp932Path);
     struct stat info {};

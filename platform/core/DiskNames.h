@@ -31,6 +31,11 @@ bool PathExists(const char* cp932Path);
 // A regular file the user may read (a document opens when this holds).
 bool IsReadableFile(const char* cp932Path);
 
+// A document the user looks for in vain: nothing at the path, or a regular file they may not
+// read. A directory, FIFO, socket or device at the name is found, and its open says why it
+// fails (EISDIR, ENXIO), as the program's open message with its error number.
+bool IsMissingDocument(const char* cp932Path);
+
 // A regular file the user may replace: a file without any write permission bit is
 // read-only for every user, the superuser included, as the user marked it.
 bool IsWritableFile(const char* cp932Path);

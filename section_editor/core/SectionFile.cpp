@@ -412,7 +412,7 @@ void CBlockDoc::SetPathName(const char* path) {
 BOOL CBlockDoc::OnOpenDocument(const char* path) {
     DeleteContents();
     // The name is taken as given: "A.SEC" opens that file, not "A.sec".
-    if (!platform::IsReadableFile(path)) {
+    if (platform::IsMissingDocument(path)) {
         CString message;
         message.Format(u8"%s\nﾌｧｲﾙが見つかりません", path);
         AfxMessageBox(message);

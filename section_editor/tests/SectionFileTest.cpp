@@ -9,6 +9,7 @@
 #include "testsupport/ChildProcess.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
+#include "testsupport/NonRegularFile.h"
 
 #include <filesystem>
 #include <fstream>
@@ -159,6 +160,21 @@ TEST_F(SectionFileTest, AHugeSparseFileIsRefusedWithoutReadingItThrough) {
     EXPECT_LT(read, 1LL << 20) << "bytes read of a 2 GB file";
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(u8"ファイル読み込みエラーです。")});
     EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
+}
+
+// A FIFO, socket or directory at a model's name is there: its open says why it fails.
+TEST_F(SectionFileTest, ANonRegularFileAtTheNameGivesTheOpenMessageWithItsNumber) {
+    std::filesystem::permissions(dir_.Path(), std::filesystem::perms::all);
+    for (const std::string& kind : testsupport::NonRegularFileKinds()) {
+        const std::string path = Path(kind + ".sec");
+        ASSERT_TRUE(testsupport::MakeNonRegularFile(kind, path));
+        EXPECT_EQ(testsupport::RunInChildAsUser([&] {
+                      return doc_.OnOpenDocument(path.c_str()) || sink_.MessageCount() != 1 ||
+                             !testsupport::IsOpenErrorMessage(sink_.LastMessageUtf8(), path);
+                  }),
+                  0)
+            << kind;
+    }
 }
 
 TEST_F(SectionFileTest, BrokenGroundLinesAreNotSaved) {

@@ -108,7 +108,8 @@ TEST_F(TorvanAppTest, BadCommandLinesLeaveAnEmptyWindow) {
         std::string message; // empty: none
     } cases[] = {
         {{DataFile("missing.slo")}, DataFile("missing.slo") + notFound},
-        {{DataFile("folder.slo")}, DataFile("folder.slo") + notFound},
+        {{DataFile("folder.slo")},
+         Utf8(u8"ﾌｧｲﾙを開く際にｴﾗｰが発生しました(ｴﾗｰ番号5)\n ") + DataFile("folder.slo")},
         {{DataFile("broken.slo")}, Utf8(u8"解析ﾌｧｲﾙの形式エラーのため、読み込みできません")},
         {{"@"}, ""},
         {{"@", DataFile("notes.txt")}, ""},

@@ -60,7 +60,11 @@ TEST(DiskNames, SpecialFilesAtADocumentsNameAreRefusedWithoutWaiting) {
         }
         EXPECT_EQ(platform::EntryAt(path.c_str()),
                   kind == "directory" ? platform::DiskEntry::Directory : platform::DiskEntry::Special);
+        EXPECT_FALSE(platform::IsMissingDocument(path.c_str())) << "its open says why: " << kind;
     }
+    EXPECT_TRUE(platform::IsMissingDocument(dir.File("none.dat").c_str()));
+    testsupport::WriteBytes(dir.File("a.dat"), "a");
+    EXPECT_FALSE(platform::IsMissingDocument(dir.File("a.dat").c_str()));
 }
 
 TEST(DiskNames, AReadOnlyDocumentOpensAndIsNeverReplaced) {
