@@ -91,9 +91,10 @@ void CBlockView::OnFileDxfOut() {
     }
     const CString proposed =
         model->m_strDir.IsEmpty() ? CString() : model->m_strDir + model->m_strDocName + ".dxf";
-    // The template has no caption of its own; without one the dialog would bear the program's name.
+    // The template has no caption of its own; without one the window manager would show the
+    // executable's lower-case name, where every other window of the program says MERDOK.
     if (!COutputFileDlg::AskDxfPath(kOutputFileTemplate, this, m_strDxfOutPath, proposed,
-                                    CString(u8"出力ﾌｧｲﾙ名"))) {
+                                    CString("MERDOK"))) {
         return;
     }
     WriteDxfFile();
