@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
+#include <cstring>
 #include <thread>
 
 namespace zapho {
@@ -13,27 +15,42 @@ namespace zapho {
 namespace {
 
 // The page file's bytes as CTextFile::ReadRest reads them, without any message: false on
-// any failure and for a file larger than a page.
-bool ReadQuietly(const CString& path, std::string& bytes) {
+// any failure and for a file larger than a page. The buffer is sized by the file's length
+// and one byte more, so that a file of its length reads in one call and ends it; a file
+// that grows while read, or has no length (a pipe), doubles it.
+bool ReadQuietly(const CString& path, PlotPageBatch::Page& page) {
     CStdioFile file;
     if (!file.Open(path.GetString(), CFile::modeRead | CFile::typeText)) {
         return false;
     }
     constexpr std::size_t kChunk = 256 * 1024;
+    constexpr std::size_t kMost = PlotPageBatch::kLargestPageFile + 1;
     try {
+        const std::int64_t length = file.GetLength();
+        std::size_t capacity = length > 0 && static_cast<std::uint64_t>(length) < kMost
+                                   ? static_cast<std::size_t>(length) + 1
+                                   : kChunk;
+        page.bytes = std::make_unique_for_overwrite<char[]>(capacity);
+        page.size = 0;
         for (;;) {
-            const std::size_t at = bytes.size();
-            if (at > PlotPageBatch::kLargestPageFile) {
+            const std::size_t wanted = capacity - page.size;
+            const UINT read = file.Read(page.bytes.get() + page.size, static_cast<UINT>(wanted));
+            page.size += read;
+            if (read < wanted) {
+                return page.size <= PlotPageBatch::kLargestPageFile;
+            }
+            if (capacity >= kMost) {
                 return false;
             }
-            bytes.resize(at + kChunk);
-            const UINT read = file.Read(bytes.data() + at, static_cast<UINT>(kChunk));
-            bytes.resize(at + read);
-            if (read < kChunk) {
-                return bytes.size() <= PlotPageBatch::kLargestPageFile;
-            }
+            const std::size_t larger = std::min(capacity * 2, kMost);
+            auto grown = std::make_unique_for_overwrite<char[]>(larger);
+            std::memcpy(grown.get(), page.bytes.get(), page.size);
+            page.bytes = std::move(grown);
+            capacity = larger;
         }
     } catch (const CFileException&) {
+        return false;
+    } catch (const std::bad_alloc&) {
         return false;
     }
 }
@@ -46,11 +63,12 @@ void ReadPage(PlotPageBatch::Page& page, const CString& face) {
         values.m_values[PlotPage::kHeight] = page.entry.height;
         PaperOfKind(page.entry.kind, values.m_values[PlotPage::kPaperSize],
                     values.m_values[PlotPage::kOrientation]);
-        page.summary = PlotCommandReader(page.drawing, 0).ReadPage(page.bytes);
+        page.summary = PlotCommandReader(page.drawing, 0).ReadPage(page.Bytes());
     } catch (...) {
         page.failure = std::current_exception();
     }
-    std::string().swap(page.bytes);
+    page.bytes.reset();
+    page.size = 0;
 }
 
 // Threads beside the calling one for pages: none for a small drawing, where starting them
@@ -89,10 +107,10 @@ void AddPage(PlotPageBatch::Page& page, PlotDrawing& drawing) {
 
 bool PlotPageBatch::Add(const PlotIndexLine& entry, const CString& path) {
     Page page;
-    if (!ReadQuietly(path, page.bytes) || bytes_ + page.bytes.size() > kLargestBatch) {
+    if (!ReadQuietly(path, page) || bytes_ + page.size > kLargestBatch) {
         return false;
     }
-    bytes_ += page.bytes.size();
+    bytes_ += page.size;
     page.entry = entry;
     page.path = path;
     pages_.push_back(std::move(page));

@@ -13,7 +13,9 @@
 
 #include <exception>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zapho {
@@ -29,7 +31,10 @@ public:
     struct Page {
         PlotIndexLine entry;
         CString path;
-        std::string bytes;
+        // The file's bytes, read into memory that is not filled first.
+        std::unique_ptr<char[]> bytes;
+        std::size_t size = 0;
+        std::string_view Bytes() const { return {bytes.get(), size}; }
         PlotDrawing drawing; // the page alone, with its own fonts and colours
         PlotPageSummary summary;
         std::exception_ptr failure;
