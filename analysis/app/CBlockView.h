@@ -170,7 +170,6 @@ protected:
     void DocStoreModelSize(const section::WorldRange& size) override;
     bool DocGroundPointXY(int number, double& x, double& y) const override;
     std::vector<COLORREF> ObjectColours() const override;
-    std::vector<GroundPointRow> DocGroundPoints() const override;
     section::PrintedStyles PrintStyles() override;
     std::unique_ptr<CFigure> MakeFigure(section::DrawMode drawMode) override;
     std::vector<SnapPoint> DocSnapPoints(PointSet set) const override;

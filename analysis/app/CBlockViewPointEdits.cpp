@@ -128,19 +128,6 @@ int CBlockView::MovePoints() {
     return 1;
 }
 
-std::vector<CViewBase::GroundPointRow> CBlockView::DocGroundPoints() const {
-    std::vector<GroundPointRow> rows;
-    CBlockDoc* model = Model();
-    for (int key = 0; model && key < model->MaxNode() && key <= 0xFFFF; ++key) {
-        CObject* object = nullptr;
-        if (model->GroundPoints().Lookup(static_cast<WORD>(key), object)) {
-            const auto* point = static_cast<const CNode*>(object);
-            rows.push_back({point->number, point->x, point->y, point->state});
-        }
-    }
-    return rows;
-}
-
 void CBlockView::OnChangePointCoordinates() {
     InputPointCoordinates();
 }

@@ -21,7 +21,6 @@ public:
 
     CComboToolBar& StandardBar() { return standardBar_; }
     CComboToolBar& EditBar() { return editBar_; }
-    CComboToolBar& AnalysisBar() { return analysisBar_; }
     QLineEdit* MethodBox() const { return methodBox_; }
     // The active document's first section view, or null.
     CBlockView* ActiveBlockView() const;

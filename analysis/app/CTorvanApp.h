@@ -25,8 +25,6 @@ public:
     // The command line's analysis file for the next new document (given once).
     CString TakeCommandLineAnalysisFile();
 
-    bool SettingsLoaded() const { return settingsLoaded_; }
-
 private:
     // Start-up refusals: false (after the message) when the base menu does not run or this
     // program may not start again.

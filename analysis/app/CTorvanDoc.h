@@ -46,8 +46,6 @@ private:
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileClose();
-    // After a save command: the framework path, title and recent files follow the model.
-    void TakeSavedPath(const CString& path);
     // The reference names of the command line, for the reader to compare with.
     void TakeCommandLineReferences();
 

@@ -344,10 +344,6 @@ bool SlipLineTreeDlg::SelectItem(int key) {
     return item != nullptr;
 }
 
-int SlipLineTreeDlg::CurrentKey() const {
-    return currentKey_;
-}
-
 CString SlipLineTreeDlg::ItemText(int key) const {
     QTreeWidgetItem* item = FindItem(key);
     return item ? platform::FromQStringLossy(item->text(0)) : CString();

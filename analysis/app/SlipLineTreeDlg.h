@@ -56,7 +56,6 @@ public:
 
     // The item under the last right click or the selected one; the commands act on it.
     bool SelectItem(int key);
-    int CurrentKey() const;
     // The pop-up menu (0 ... 6) for the current item, -1 for none.
     int PopupForCurrent() const;
     void OnDelete();

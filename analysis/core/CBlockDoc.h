@@ -171,7 +171,6 @@ public:
     void SetSectionFile(const CString& name) { m_strSectionFile = name; }
     const CString& DispFile() const { return m_strDispFile; }
     void SetDispFile(const CString& name) { m_strDispFile = name; }
-    const CString& SectionTitle() const { return sectionTitle_; }
     void SetSectionTitle(const CString& title) { sectionTitle_ = title; }
     const CString& DispTitle() const { return dispTitle_; }
     void SetDispTitle(const CString& title) { dispTitle_ = title; }
@@ -190,8 +189,6 @@ public:
     int MaxSite() const { return m_nMaxSite; }
     void SetMaxSite(int count) { m_nMaxSite = count; }
     int MaxBound() const { return m_nMaxBound; }
-    void SetMaxBound(int count) { m_nMaxBound = count; }
-    int MaxSectionBound() const { return maxSectionBound_; }
     void SetMaxSectionBound(int count) { maxSectionBound_ = count; }
     int LineCount() const { return m_nLineCount; }
     void SetLineCount(int count) { m_nLineCount = count; }

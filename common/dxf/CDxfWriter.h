@@ -41,7 +41,6 @@ public:
     // The layer of solid hatches: "9" for the analysis program (default), "1" for the
     // section model editor. A hatch layer other than "0" and "1" gets its own LAYER record.
     void SetHatchLayer(const char* layer) { m_hatchLayer = layer; }
-    const CString& GetHatchLayer() const { return m_hatchLayer; }
     // Copies at most 19 bytes of the name (never half a double-byte character).
     void SetLayerName(const char* name);
 

@@ -33,8 +33,6 @@ public:
     // be made. A server that already answers for a class gives that up first.
     bool Register(const char* className);
     void Unregister();
-    bool IsRegistered() const { return listener_.IsValid(); }
-    const std::string& ClassName() const { return className_; }
 
     // The listening descriptor for the event loop; -1 when not registered.
     int Fd() const { return listener_.Get(); }

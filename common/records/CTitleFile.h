@@ -38,7 +38,6 @@ public:
     }
 
     const std::vector<CString>& GetTitles() const { return titles_; }
-    const CString& GetPath() const { return path_; }
     void SetPath(const CString& path) { path_ = path; }
 
 private:

@@ -53,10 +53,8 @@ public:
     // Erases the band shown.
     void EraseBand(CDC& dc);
 
-    bool HasStart() const { return started_; }
     bool HasEnd() const { return ended_; }
     const Point& StartPoint() const { return start_; }
-    const Point& EndPoint() const { return end_; }
 
 protected:
     // The band for the client point; drawn twice it vanishes. Base: a rectangle from the start.

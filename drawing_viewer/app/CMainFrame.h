@@ -19,7 +19,6 @@ public:
 
     int OnCreate() override;
     CStatusBar& StatusBar() { return statusBar_; }
-    QLabel* PromptLabel() const { return promptText_; }
     const CMenu* ShownMenu() const { return GetMenu(); }
     // Follows the active drawing window: its menu, or none and empty texts.
     void OnChildActivated();

@@ -37,7 +37,6 @@ private:
     void OnFileSave();
     void OnFileSaveAs();
     void OnFileClose();
-    void RetitleFrames();
 
     std::unique_ptr<CMainDoc> data_;
 };

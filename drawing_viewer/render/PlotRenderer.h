@@ -61,7 +61,6 @@ private:
     void DrawStyledPath(const CPoint* points, std::size_t count, const LineStyle& style, COLORREF color);
     // Draws the plain lines gathered so far (consecutive lines of one pen and colour).
     void FlushLines();
-    void SelectFont(int index);
     // Takes the rows of the DC's clip, if it has one.
     void TakeClipRows(CDC* dc);
     // Whether drawing units lo to hi (either order), widened by margin units, miss those rows.

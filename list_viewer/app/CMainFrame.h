@@ -22,7 +22,6 @@ public:
     int OnCreate() override;
 
     CStatusBar& StatusBar() { return statusBar_; }
-    CToolBar& ToolBar() { return toolBar_; }
     QLineEdit* TypeBox() const { return typeBox_; }
     QLabel* PageBarText() const { return pageText_; }
     // The menu now shown: no document, result list or log.

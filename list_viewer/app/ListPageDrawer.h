@@ -29,7 +29,6 @@ public:
     int TextHeight() const { return textHeight_; }
     // Sets every column advance (the cell width).
     void SetColumnAdvances(int advance);
-    int ColumnAdvance() const { return advances_[0]; }
 
     // Rows of page `page` from row `firstRow`, `rowCount` of them (kAllRows: to the page's
     // end), the first at (x, y + firstRow rows). `topLine` is the view's top line.

@@ -64,7 +64,6 @@ public:
     const PageRecord& Page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
     int BlockCount() const { return blockCount_; }
     const LineBlock& Block(int index) const { return blocks_[static_cast<std::size_t>(index)]; }
-    int LinesPerPage() const { return linesPerPage_; }
     std::int64_t ListLength() const;
 
     // Block holding scanner line L: (L - 1) / 200; negative means none.
@@ -76,7 +75,6 @@ public:
     bool EnsureWindowFor(int firstLine, int lastLine);
     // Offset of scanner line s from the window; -1 when the window does not hold it.
     std::int64_t WindowOffset(int line) const;
-    int WindowBlock(int slot) const { return windowBlocks_[static_cast<std::size_t>(slot)]; }
 
     // Offset of scanner line L read from the pointer file; false (after its message)
     // when L has no block or its entry is negative.
@@ -87,7 +85,6 @@ public:
     // Reading rows: seek the list file, then read rows one after another.
     void SeekList(std::int64_t offset) { reader_->Seek(offset); }
     int ReadListLine(char* text, int max) { return reader_->ReadListLine(text, max); }
-    CListLineReader& Reader() { return *reader_; }
     CFile& ListFile() { return listFile_; }
     CFile& PointerFile() { return pointerFile_; }
     // Reads block b's 200 offsets into entries; false on a file error.

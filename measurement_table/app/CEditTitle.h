@@ -17,7 +17,6 @@ public:
     CEditTitle(int index, QWidget* parent);
     void SetDialog(CGridDlg1* dialog) { dialog_ = dialog; }
     int Index() const { return index_; }
-    bool IsHighlighted() const { return highlighted_; }
     void SetHighlighted(bool on) { highlighted_ = on; }
 
 protected:

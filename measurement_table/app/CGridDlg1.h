@@ -46,8 +46,6 @@ public:
     // Runs the save on OK after the table's own checks; true ends the dialog with OK.
     std::function<bool(CGridDlg1&)> m_confirm;
 
-    int PointsPerPage() const { return pointsPerPage_; }
-    int ValuesPerPoint() const { return valuesPerPoint_; }
     int FirstShownPoint() const { return firstShown_; }
     bool IsThreeDimensional() const { return m_nTableKind == kThreeDimensional; }
 

@@ -32,7 +32,6 @@ public:
     // Value of a slot at a 0-based row; the unset double past the arrays.
     double Value(int slot, int row) const;
     void SetValue(int slot, int row, double value);
-    double Ds(int row) const { return Value(IsThreeDimensional() ? kDs : 0, row); }
 
     // Removes n rows from `first` on (nothing when first is at or beyond the count).
     void DeleteRows(int first, int n);

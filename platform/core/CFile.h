@@ -51,7 +51,6 @@ public:
     virtual void Write(const void* buffer, UINT count);
     virtual std::int64_t Seek(std::int64_t offset, UINT from);
     void SeekToBegin() { Seek(0, begin); }
-    std::int64_t SeekToEnd() { return Seek(0, end); }
     virtual std::int64_t GetPosition() const;
     virtual std::int64_t GetLength() const;
     virtual void Flush();

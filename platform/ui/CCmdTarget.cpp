@@ -25,10 +25,6 @@ void CCmdTarget::MapUpdate(UINT id, std::function<void(CCmdUI*)> handler) {
     updates_[id] = std::move(handler);
 }
 
-void CCmdTarget::MapUpdateRange(UINT first, UINT last, std::function<void(CCmdUI*)> handler) {
-    updateRanges_.emplace_back(Range{first, last}, std::move(handler));
-}
-
 BOOL CCmdTarget::DispatchOwn(UINT nID, int nCode, CCmdUI* pCmdUI) {
     if (nCode == CN_UPDATE_COMMAND_UI) {
         if (auto it = updates_.find(nID); it != updates_.end()) {

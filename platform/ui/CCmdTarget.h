@@ -32,7 +32,6 @@ protected:
     void MapCommand(UINT id, std::function<void()> handler);
     void MapCommandRange(UINT first, UINT last, std::function<void(UINT)> handler);
     void MapUpdate(UINT id, std::function<void(CCmdUI*)> handler);
-    void MapUpdateRange(UINT first, UINT last, std::function<void(CCmdUI*)> handler);
 
     template <class T> void MapCommand(UINT id, void (T::*fn)()) {
         T* self = static_cast<T*>(this);

@@ -188,9 +188,6 @@ int CDC::SetROP2(int mode) {
 COLORREF CDC::SetTextColor(COLORREF color) {
     return std::exchange(textColor_, color);
 }
-COLORREF CDC::SetBkColor(COLORREF color) {
-    return std::exchange(bkColor_, color);
-}
 int CDC::SetBkMode(int mode) {
     return std::exchange(bkMode_, mode);
 }
@@ -235,10 +232,6 @@ CSize CDC::SetWindowExt(int cx, int cy) {
 
 CPoint CDC::SetViewportOrg(int x, int y) {
     return std::exchange(viewportOrg_, CPoint(x, y));
-}
-
-CPoint CDC::OffsetViewportOrg(int dx, int dy) {
-    return SetViewportOrg(viewportOrg_.x + dx, viewportOrg_.y + dy);
 }
 
 CSize CDC::SetViewportExt(int cx, int cy) {

@@ -62,13 +62,9 @@ public:
     void ReleaseBitmap(CBitmap* bitmap);
 
     int SetROP2(int mode);
-    int GetROP2() const { return rop2_; }
     COLORREF SetTextColor(COLORREF color);
-    COLORREF SetBkColor(COLORREF color);
     int SetBkMode(int mode);
     COLORREF GetTextColor() const { return textColor_; }
-    int GetBkMode() const { return bkMode_; }
-    UINT GetTextAlign() const { return textAlign_; }
     CFont* GetCurrentFont() const { return font_; }
     UINT SetTextAlign(UINT flags);
     // Extra space (logical units) after every character of TextOut and GetTextExtent.
@@ -83,9 +79,7 @@ public:
     CSize SetWindowExt(int cx, int cy);
     CPoint SetViewportOrg(int x, int y);
     CPoint SetViewportOrg(CPoint point) { return SetViewportOrg(point.x, point.y); }
-    CPoint OffsetViewportOrg(int dx, int dy);
     CSize SetViewportExt(int cx, int cy);
-    CPoint GetViewportOrg() const { return viewportOrg_; }
     void LPtoDP(CPoint* points, int count = 1) const;
     void LPtoDP(CRect* rect) const;
     void DPtoLP(CPoint* points, int count = 1) const;
@@ -95,7 +89,6 @@ public:
     CPoint MoveTo(CPoint point) { return MoveTo(point.x, point.y); }
     BOOL LineTo(int x, int y);
     BOOL LineTo(CPoint point) { return LineTo(point.x, point.y); }
-    CPoint GetCurrentPosition() const { return position_; }
     BOOL Polyline(const CPoint* points, int count);
     // count / 2 separate straight lines, points 2i to 2i + 1, each drawn as Polyline draws two
     // points, with the pen chosen once.

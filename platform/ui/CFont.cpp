@@ -39,8 +39,3 @@ BOOL CFont::CreatePointFont(int pointSize, const char* faceName, CDC* dc) {
     int height = -(pointSize * dpi + 360) / 720;
     return CreateFont(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, faceName);
 }
-
-int CFont::GetLogFont(LOGFONT* logFont) const {
-    *logFont = logFont_;
-    return static_cast<int>(sizeof(LOGFONT));
-}

@@ -18,7 +18,6 @@ public:
                     BYTE quality, BYTE pitchAndFamily, const char* faceName);
     // pointSize in tenths of a point; the height is converted with the DC's (or the screen's) resolution.
     BOOL CreatePointFont(int pointSize, const char* faceName, CDC* dc = nullptr);
-    int GetLogFont(LOGFONT* logFont) const;
 
     const LOGFONT& LogFont() const { return logFont_; }
 

@@ -246,12 +246,6 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL addToTitle) {
     }
 }
 
-void CFrameWnd::SetMessageText(const CString& text) {
-    if (statusBar_) {
-        statusBar_->SetPaneText(0, text);
-    }
-}
-
 void CFrameWnd::UpdateCommandUI() {
     for (CToolBar* bar : toolBars_) {
         bar->UpdateButtons(this);

@@ -42,8 +42,6 @@ public:
     // The frame whose view is active (an MDI child for an MDI main frame).
     virtual CFrameWnd* GetActiveFrame() { return this; }
     virtual void OnUpdateFrameTitle(BOOL addToTitle);
-    // Text of the message pane (pane 0).
-    void SetMessageText(const CString& text);
     // Runs the update handlers of the tool bars and status panes.
     virtual void UpdateCommandUI();
     // Closes the frame without asking, deleting its views.

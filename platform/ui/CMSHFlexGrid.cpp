@@ -59,15 +59,6 @@ FlexGridView* CMSHFlexGrid::View() const {
 long CMSHFlexGrid::GetRows() const {
     return View() ? View()->Model()->Rows() : 0;
 }
-long CMSHFlexGrid::GetCols() const {
-    return View() ? View()->Model()->Cols() : 0;
-}
-long CMSHFlexGrid::GetFixedRows() const {
-    return View() ? View()->Model()->FixedRows() : 0;
-}
-long CMSHFlexGrid::GetFixedCols() const {
-    return View() ? View()->Model()->FixedCols() : 0;
-}
 
 void CMSHFlexGrid::SetRows(long rows) {
     if (FlexGridView* view = View()) {
@@ -320,17 +311,8 @@ CRect CMSHFlexGrid::GetCellRectPixels(long row, long col) const {
     return CRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
 }
 
-long CMSHFlexGrid::GetCellLeft() const {
-    return PixelsToTwipsX(GetCellRectPixels(GetRow(), GetCol()).left);
-}
-long CMSHFlexGrid::GetCellTop() const {
-    return PixelsToTwipsY(GetCellRectPixels(GetRow(), GetCol()).top);
-}
 long CMSHFlexGrid::GetCellWidth() const {
     return PixelsToTwipsX(GetCellRectPixels(GetRow(), GetCol()).Width());
-}
-long CMSHFlexGrid::GetCellHeight() const {
-    return PixelsToTwipsY(GetCellRectPixels(GetRow(), GetCol()).Height());
 }
 
 long CMSHFlexGrid::GetMouseRow() const {
@@ -352,26 +334,6 @@ float CMSHFlexGrid::GetFontSize() const {
     return static_cast<float>(font.pixelSize() * 72.0 / view->logicalDpiY());
 }
 
-void CMSHFlexGrid::SetFontSize(float points) {
-    FlexGridView* view = View();
-    if (!view || points <= 0) {
-        return;
-    }
-    QFont font = view->font();
-    font.setPointSizeF(points);
-    view->setFont(font);
-}
-
-void CMSHFlexGrid::SetFontName(const char* faceName) {
-    FlexGridView* view = View();
-    if (!view || !faceName) {
-        return;
-    }
-    QFont font = view->font();
-    font.setFamily(platform::SubstituteFontFamily(CString(faceName)));
-    view->setFont(font);
-}
-
 void CMSHFlexGrid::SetPaletteColor(QPalette::ColorRole role, COLORREF color) {
     FlexGridView* view = View();
     if (!view) {
@@ -382,17 +344,8 @@ void CMSHFlexGrid::SetPaletteColor(QPalette::ColorRole role, COLORREF color) {
     view->setPalette(palette);
 }
 
-void CMSHFlexGrid::SetBackColor(COLORREF color) {
-    SetPaletteColor(QPalette::Base, color);
-}
-void CMSHFlexGrid::SetForeColor(COLORREF color) {
-    SetPaletteColor(QPalette::Text, color);
-}
 void CMSHFlexGrid::SetBackColorSel(COLORREF color) {
     SetPaletteColor(QPalette::Highlight, color);
-}
-void CMSHFlexGrid::SetForeColorSel(COLORREF color) {
-    SetPaletteColor(QPalette::HighlightedText, color);
 }
 
 void CMSHFlexGrid::SetCellBackColor(COLORREF color) {

@@ -42,11 +42,8 @@ public:
 
     long GetRows() const;
     void SetRows(long rows);
-    long GetCols() const;
     void SetCols(long cols);
-    long GetFixedRows() const;
     void SetFixedRows(long fixed);
-    long GetFixedCols() const;
     void SetFixedCols(long fixed);
 
     CString GetTextMatrix(long row, long col) const;
@@ -58,9 +55,7 @@ public:
     long GetCol() const;
     void SetCol(long col);
     // The other corner of the selection range (the current cell is the first).
-    long GetRowSel() const { return rowSel_; }
     void SetRowSel(long row);
-    long GetColSel() const { return colSel_; }
     void SetColSel(long col);
 
     // First scrollable row shown; setting it scrolls.
@@ -79,11 +74,8 @@ public:
     BOOL GetRedraw() const;
     void SetRedraw(BOOL redraw);
 
-    // The current cell's rectangle in twips, relative to the control.
-    long GetCellLeft() const;
-    long GetCellTop() const;
+    // The current cell's width in twips.
     long GetCellWidth() const;
-    long GetCellHeight() const;
     // Any cell's rectangle in pixels of the control (empty when the cell is not shown).
     CRect GetCellRectPixels(long row, long col) const;
     // Row and column under the mouse at the last mouse press or release; -1 outside.
@@ -92,14 +84,9 @@ public:
 
     // The font: size in points, face name in CP932 (Japanese Windows faces are substituted).
     float GetFontSize() const;
-    void SetFontSize(float points);
-    void SetFontName(const char* faceName);
 
-    // Colours of the cells, of the selected cells, and of the current cell alone.
-    void SetBackColor(COLORREF color);
-    void SetForeColor(COLORREF color);
+    // Colours of the selected cells, and of the current cell alone.
     void SetBackColorSel(COLORREF color);
-    void SetForeColorSel(COLORREF color);
     void SetCellBackColor(COLORREF color);
     void SetCellForeColor(COLORREF color);
     // Gives every cell back the grid's colours.

@@ -86,29 +86,6 @@ UINT CMenu::EnableMenuItem(UINT idOrPosition, UINT flags) {
     return old;
 }
 
-UINT CMenu::CheckMenuItem(UINT idOrPosition, UINT flags) {
-    QAction* action = ItemAt(idOrPosition, flags);
-    if (!action) {
-        return static_cast<UINT>(-1);
-    }
-    UINT old = action->isChecked() ? MF_CHECKED : MF_UNCHECKED;
-    action->setCheckable(true);
-    action->setChecked(flags & MF_CHECKED);
-    return old;
-}
-
-int CMenu::GetMenuItemCount() const {
-    return menu_ ? static_cast<int>(menu_->actions().size()) : -1;
-}
-
-UINT CMenu::GetMenuItemID(int position) const {
-    QAction* action = ItemAt(static_cast<UINT>(position), MF_BYPOSITION);
-    if (!action || action->isSeparator()) {
-        return 0;
-    }
-    return action->menu() ? static_cast<UINT>(-1) : ActionId(action);
-}
-
 CMenu* CMenu::GetSubMenu(int position) const {
     QAction* action = ItemAt(static_cast<UINT>(position), MF_BYPOSITION);
     if (!action || !action->menu()) {

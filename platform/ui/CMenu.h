@@ -29,10 +29,6 @@ public:
     // Appends popup as a sub-menu; the menu takes ownership of it.
     BOOL AppendMenu(UINT flags, CMenu* popup, const char* text);
     UINT EnableMenuItem(UINT idOrPosition, UINT flags);
-    UINT CheckMenuItem(UINT idOrPosition, UINT flags);
-    int GetMenuItemCount() const;
-    // Id of the item at a position; -1 for a pop-up, 0 for a separator.
-    UINT GetMenuItemID(int position) const;
     CMenu* GetSubMenu(int position) const;
     // Shows the menu at screen point (x, y); the chosen id goes to owner's command route.
     BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner);

@@ -178,13 +178,6 @@ int CPrintDialog::GetCopies() const {
     return m_pd.nCopies;
 }
 
-CString CPrintDialog::GetDeviceName() const {
-    if (Printer()->outputFormat() == QPrinter::PdfFormat) {
-        return CString("PDF");
-    }
-    return platform::FromQStringLossy(Printer()->printerName());
-}
-
 DEVMODE* CPrintDialog::GetDevMode() {
     devMode_.dmOrientation = Printer()->pageLayout().orientation() == QPageLayout::Landscape
                                  ? DMORIENT_LANDSCAPE

@@ -72,7 +72,6 @@ public:
     BOOL PrintRange() const;
     BOOL PrintSelection() const;
     int GetCopies() const;
-    CString GetDeviceName() const;
     DEVMODE* GetDevMode();
     // The printer set up by the dialog (a PDF writer when no printer is installed).
     QPrinter* GetPrinter() const { return Printer(); }

@@ -53,12 +53,6 @@ void CToolBar::SetButtonTexts(std::initializer_list<std::pair<UINT, const char8_
     }
 }
 
-CString CToolBar::GetButtonText(int index) const {
-    auto actions = bar_->actions();
-    return index >= 0 && index < actions.size() ? platform::FromQStringLossy(actions[index]->text())
-                                                : CString();
-}
-
 int CToolBar::CommandToIndex(UINT id) const {
     auto actions = bar_->actions();
     for (int i = 0; i < actions.size(); ++i) {

@@ -20,7 +20,6 @@ public:
     void SetButtonText(int index, const CString& text);
     // The texts of the buttons of the ids (UTF-8).
     void SetButtonTexts(std::initializer_list<std::pair<UINT, const char8_t*>> texts);
-    CString GetButtonText(int index) const;
     int CommandToIndex(UINT id) const;
     UINT GetItemID(int index) const;
     int GetCount() const;

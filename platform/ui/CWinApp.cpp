@@ -192,13 +192,6 @@ void CWinApp::AddToRecentFileList(LPCTSTR path) {
     SaveStdProfileSettings();
 }
 
-void CWinApp::BeginWaitCursor() {
-    DoWaitCursor(1);
-}
-void CWinApp::EndWaitCursor() {
-    DoWaitCursor(-1);
-}
-
 void CWinApp::DoWaitCursor(int code) {
     if (!QApplication::instance()) {
         return;

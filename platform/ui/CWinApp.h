@@ -58,8 +58,6 @@ public:
     virtual void AddToRecentFileList(LPCTSTR path);
     const CRecentFileList& RecentFiles() const { return *recentFiles_; }
 
-    void BeginWaitCursor();
-    void EndWaitCursor();
     // +1 begin, -1 end, 0 restore after a message box.
     void DoWaitCursor(int code);
 

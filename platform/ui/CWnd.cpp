@@ -108,10 +108,6 @@ void CWnd::SetWindowText(const CString& text) {
     }
 }
 
-void CWnd::GetWindowText(CString& text) const {
-    text = GetWindowTextString();
-}
-
 CString CWnd::GetWindowTextString() const {
     if (!widget_) {
         return CString();
@@ -138,21 +134,6 @@ void CWnd::GetClientRect(CRect* rect) const {
     *rect = w ? CRect(0, 0, w->width(), w->height()) : CRect();
 }
 
-void CWnd::GetWindowRect(CRect* rect) const {
-    if (!widget_) {
-        *rect = CRect();
-        return;
-    }
-    QRect r = widget_->frameGeometry();
-    *rect = CRect(r.left(), r.top(), r.left() + r.width(), r.top() + r.height());
-}
-
-void CWnd::MoveWindow(int x, int y, int width, int height, BOOL) {
-    if (widget_) {
-        widget_->setGeometry(x, y, width, height);
-    }
-}
-
 BOOL CWnd::ShowWindow(int showCommand) {
     if (!widget_) {
         return FALSE;
@@ -176,23 +157,6 @@ BOOL CWnd::ShowWindow(int showCommand) {
         break;
     }
     return wasVisible;
-}
-
-BOOL CWnd::IsWindowVisible() const {
-    return widget_ && widget_->isVisible();
-}
-
-BOOL CWnd::EnableWindow(BOOL enable) {
-    if (!widget_) {
-        return FALSE;
-    }
-    BOOL wasDisabled = !widget_->isEnabled();
-    widget_->setEnabled(enable != FALSE);
-    return wasDisabled;
-}
-
-BOOL CWnd::IsWindowEnabled() const {
-    return widget_ && widget_->isEnabled();
 }
 
 CWnd* CWnd::SetFocus() {
@@ -226,22 +190,6 @@ void CWnd::UpdateWindow() {
     PaintPending();
     if (QWidget* w = GetCanvasWidget()) {
         w->update();
-    }
-}
-
-void CWnd::DestroyWindow() {
-    if (widget_) {
-        QWidget* w = widget_;
-        widget_.clear();
-        if (auto* canvas = dynamic_cast<WndWidget*>(canvasWidget_.data())) {
-            canvas->Disown();
-        }
-        canvasWidget_.clear();
-        if (auto* canvas = dynamic_cast<WndWidget*>(w)) {
-            canvas->Disown();
-        }
-        w->setProperty(kOwnerProperty, QVariant());
-        w->deleteLater();
     }
 }
 

@@ -38,18 +38,11 @@ public:
 
     CWnd* GetParent() const { return m_pParentWnd; }
     CFrameWnd* GetParentFrame() const;
-    BOOL IsWindow() const { return widget_ != nullptr; }
 
     void SetWindowText(const CString& text);
-    void GetWindowText(CString& text) const;
     CString GetWindowTextString() const;
     void GetClientRect(CRect* rect) const;
-    void GetWindowRect(CRect* rect) const;
-    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     BOOL ShowWindow(int showCommand);
-    BOOL IsWindowVisible() const;
-    BOOL EnableWindow(BOOL enable = TRUE);
-    BOOL IsWindowEnabled() const;
     CWnd* SetFocus();
     void SetCapture();
     static void ReleaseCapture();
@@ -57,7 +50,6 @@ public:
     void Invalidate(BOOL erase = TRUE);
     // Redraws now if an update is pending.
     void UpdateWindow();
-    virtual void DestroyWindow();
 
     // Controls by id.
     QWidget* GetDlgItemWidget(int id) const;

@@ -17,8 +17,6 @@ public:
     BOOL InitInstance() override;
     int ExitInstance() override;
 
-    const StartRequest& Request() const { return request_; }
-
 protected:
     // The current document's folder when it has one on disk.
     CString OpenDialogFolder() const override;

@@ -31,8 +31,6 @@ public:
     void SetState(int state) { m_nState = state; }
     int GetKey() const { return m_nKey; }
     void SetKey(int key) { m_nKey = key; }
-    int GetSpare() const { return m_nSpare; }
-    void SetSpare(int spare) { m_nSpare = spare; }
 
     bool HasEnd(int key) const { return m_nNode1 == key || m_nNode2 == key; }
     // The end across the line from the given one.

@@ -12,7 +12,6 @@ class CFormatRealEdit : public CRealEdit {
 public:
     explicit CFormatRealEdit(int fieldWidth = 10) : fieldWidth_(fieldWidth) {}
 
-    int FieldWidth() const { return fieldWidth_; }
     // 1 when the last FormatValue chose exponent notation.
     int ExponentShown() const { return exponentShown_; }
 

@@ -20,8 +20,6 @@ public:
     // Flag 1: the vertices as a closed polygon, kept for confirmation.
     BOOL DrawModelPolygon(CDC* dc, COLORREF colour, int flag) override;
 
-    const std::vector<section::FigureVertex>& Vertices() const { return vertices_; }
-
 protected:
     void DrawShape(CDC* dc, const CPoint& at) const override;
 

@@ -242,7 +242,6 @@ protected:
         double y;
         int state;
     };
-    virtual std::vector<GroundPointRow> DocGroundPoints() const { return {}; }
     // True while a drawing tool has a figure in progress: no scale step is taken then.
     virtual bool IsToolActive() const { return m_pFigure != nullptr; }
     // The program's figure for a draw mode, set up; null for a mode without one.

@@ -26,7 +26,6 @@ public:
     void SetButtonLabels(std::initializer_list<const char8_t*> labels);
     // Texts under the images (true) or images alone (false).
     void ShowButtonTexts(bool show);
-    bool ButtonTextsShown() const { return textsShown_; }
     // Puts widget where the button of id stood; the button goes. False when there is none.
     bool ReplaceButton(UINT id, QWidget* widget);
     // The button of id (if the bar has one) takes the image.

@@ -38,8 +38,6 @@ public:
     void SetProgramDirectory(const CString& directory, const CString& programName);
     const CString& ModuleDirectory() const { return moduleDirectory_; }
 
-    // The file a save or save-as command saved last; reported to the base menu at exit.
-    const CString& ReportedFileName() const { return reportedFileName_; }
     void SetReportedFileName(const CString& path) { reportedFileName_ = path; }
 
     UINT ClipboardFormat() const { return clipboardFormat_; }

@@ -52,9 +52,6 @@ public:
 
     CMyStatusBar& StatusBar() { return statusBar_; }
     QLabel* GuideTitleText() const { return guideTitle_; }
-    bool ToolTextShown() const { return toolText_; }
-    const CMenu& MainMenu() const { return mainMenu_; }
-    const CMenu& DocumentMenu() const { return documentMenu_; }
 
     // process::WindowTextProvider: the base menu may bring this window forward.
     bool BringToFront() override;

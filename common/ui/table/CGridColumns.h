@@ -30,7 +30,6 @@ public:
     const CString& Caption(int col) const { return At(col).caption; }
     int DisplayWidth(int col) const { return At(col).displayWidth; }
     int InputWidth(int col) const { return At(col).inputWidth; }
-    int Decimals(int col) const { return At(col).decimals; }
     // Position of the column among the columns of its kind.
     int KindIndex(int col) const { return At(col).kindIndex; }
     bool IsEditable(int col) const { return At(col).inputWidth > 0; }

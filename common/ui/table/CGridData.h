@@ -22,7 +22,6 @@ public:
     double* GetRealArray() { return doubles_.empty() ? nullptr : doubles_.data(); }
     double* GetExponentArray() { return exponents_ ? doubles_.data() + reals_ : nullptr; }
     CString* GetTextArray() { return texts_.empty() ? nullptr : texts_.data(); }
-    int GetTextCount() const { return static_cast<int>(texts_.size()); }
 
     int& IntCell(int index) { return ints_[static_cast<std::size_t>(index)]; }
     double& RealCell(int index) { return doubles_[static_cast<std::size_t>(index)]; }
