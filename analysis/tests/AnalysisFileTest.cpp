@@ -278,6 +278,7 @@ TEST_F(AnalysisFileTest, OldFormatFileAndItsSolverInput) {
 TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
     doc_.Limits().m_nLimit[torvan::CBlockDoc::kSiteLimit] = 7;
     EXPECT_EQ(Open("sample.slo"), 0);
+    ASSERT_FALSE(sink_.MessagesUtf8().empty());
     EXPECT_EQ(sink_.MessagesUtf8().front(), Utf8(u8"計測点ﾃﾞｰﾀの個数が制限を越えています"));
     doc_.Limits().m_nLimit[torvan::CBlockDoc::kSiteLimit] = 1000;
     std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");

@@ -66,7 +66,7 @@ TEST_F(SaveCheckTest, DatesAreRealCalendarDatesInIncreasingOrder) {
     }
     sink_.Clear();
     EXPECT_EQ(quilmo::CountDateErrors(quilmo::DateList(6, {2006, 2, 30, 0, 0})), 6);
-    EXPECT_EQ(sink_.MessageCount(), 5); // the first five are shown
+    ASSERT_EQ(sink_.MessageCount(), 5); // the first five are shown
     EXPECT_EQ(sink_.MessagesUtf8()[4], Utf8(u8"5行目 日付ｴﾗｰ"));
 }
 

@@ -169,6 +169,7 @@ TEST_F(Navigation, ItemListSearchTakesTheChosenItemAndRefusesNoSelection) {
         dialog.OnOK();
     });
     Frame()->RouteCommand(ID_SEARCH_ITEM_LIST);
+    ASSERT_FALSE(sink_->MessagesUtf8().empty());
     EXPECT_EQ(sink_->MessagesUtf8().front(), Utf8(u8"選択エラー !!"));
     EXPECT_EQ(app_->State().searchString, CString("ERROR"));
     EXPECT_EQ(TopLine(), 21);

@@ -270,6 +270,7 @@ TEST_F(QuilmoRunTest, NewFileIsTypedCheckedAndSavedAndAFailedWriteKeepsTheTable)
             sink_.QueueAnswer(IDYES);
         }
         table.OnOK();
+        ASSERT_FALSE(sink_.MessagesUtf8().empty());
         EXPECT_EQ(sink_.MessagesUtf8().front(), Utf8(u8"1行目 日付ｴﾗｰ"));
         EXPECT_TRUE(table.Dialog()->isVisible());
         table.ClickCellForTest(1, 3);
