@@ -7,6 +7,7 @@
 namespace {
 
 using torvan::CBlockDoc;
+using torvan::CLine;
 using torvan::CNode;
 
 class PendingPointTest : public DocumentTest {
@@ -50,6 +51,21 @@ TEST_F(PendingPointTest, ReplaceAddAndRemoveWithTheirLines) {
     }
     EXPECT_EQ(doc_.MaxNode(), 5);
     EXPECT_TRUE(doc_.IsModified());
+}
+
+// Point 3 dropped: both its lines, each with one end dropped, are shown going and go.
+TEST_F(PendingPointTest, ALineWithOneEndDroppedIsShownGoingAndGoes) {
+    pending_.MarkDropped(2);
+    doc_.MarkPendingPoints(pending_);
+    std::vector<std::pair<int, int>> going;
+    for (auto [key, line] : platform::MapEntries<CLine>(doc_.GroundLines())) {
+        if (line->status == CLine::kCollapsed) {
+            going.emplace_back(line->node1 + 1, line->node2 + 1);
+        }
+    }
+    EXPECT_EQ(going, (std::vector<std::pair<int, int>>{{2, 3}, {3, 4}}));
+    doc_.CommitPendingPoints(pending_);
+    EXPECT_EQ(Lines(), (std::vector<std::pair<int, int>>{{1, 2}}));
 }
 
 // Selected points at one position: the later one joins the earlier, its lines follow and

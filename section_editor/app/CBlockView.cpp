@@ -123,9 +123,6 @@ void CBlockView::OnEditDelete() {
     model->DeleteObjects(m_listSelect);
     m_nSelPoints = 0;
     m_nSelLines = 0;
-    if (CMerdokDoc* document = GetDocument()) {
-        document->SetModifiedFlag(TRUE);
-    }
     Invalidate(FALSE);
 }
 

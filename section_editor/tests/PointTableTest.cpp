@@ -124,6 +124,29 @@ TEST_F(PointTableTest, RefusedTablesNameTheRowAndChangeNothing) {
     }
 }
 
+TEST_F(PointTableTest, GroundLineTableOfExactlyTheLineLimitIsAccepted) {
+    // Three rows make two lines.
+    doc_.m_nLimit[CBlockDoc::kLineLimit] = 2;
+    Commit(803, {Row(1, 0, 0), Row(2, 10, 0), Row(3, 20, 5)});
+    EXPECT_TRUE(sink_.MessagesUtf8().empty());
+    EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
+}
+
+TEST_F(PointTableTest, BoundaryRowsOutsideTheModelRangeAreRefusedAtEitherEnd) {
+    struct Case {
+        double x;
+        bool accepted;
+    };
+    for (const Case c : {Case{5.0, true}, Case{-1.0, false}, Case{21.0, false}}) {
+        sink_.Clear();
+        EXPECT_EQ(merdok::CheckPointTableRows(doc_, 802, {Row(N, c.x, -2, "", 0)}, 0.0, 20.0) != FALSE,
+                  c.accepted)
+            << c.x;
+        const std::vector<std::string> refused = {Utf8(u8"指定点 1 のX座標値がﾓﾃﾞﾙ範囲外です !!")};
+        EXPECT_EQ(sink_.MessagesUtf8(), c.accepted ? std::vector<std::string>{} : refused) << c.x;
+    }
+}
+
 TEST_F(PointTableTest, ClosePairsWarnOnceAndTheTableCloses) {
     const std::vector<CoordinateRow> rows = {Row(1, 0, 0), Row(2, 0.005, 0), Row(3, 0.002, 0.001),
                                              Row(N, 9, 9)};

@@ -342,6 +342,20 @@ TEST_F(SectionFileTest, TenThousandPointsWithinTheLargestLimitsAndOneMoreRefused
     EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
 }
 
+TEST_F(SectionFileTest, LinesUpToTheLineLimitAreReadAndOneMoreRefused) {
+    testsupport::WriteBytes(Path("six.sec"), StraightModel(6)); // five lines
+    doc_.m_nLimit[CBlockDoc::kLineLimit] = 5;
+    ASSERT_TRUE(doc_.OnOpenDocument(Path("six.sec").c_str())) << sink_.LastMessageUtf8();
+    EXPECT_EQ(doc_.m_LineList.GetCount(), 5);
+
+    CBlockDoc other;
+    other.m_nLimit[CBlockDoc::kLineLimit] = 4;
+    EXPECT_FALSE(other.OnOpenDocument(Path("six.sec").c_str()));
+    EXPECT_EQ(sink_.MessagesUtf8(), (std::vector<std::string>{Utf8(u8"地表線ﾃﾞｰﾀの個数が制限を越えています"),
+                                                              Utf8(u8"ファイル読み込みエラーです。")}));
+    EXPECT_EQ(other.m_mapNode.GetCount(), 0);
+}
+
 TEST_F(SectionFileTest, SaveCommandsAskFirstAndSaveAsTakesTheChosenName) {
     std::string path = Copy(DataFile("basic.sec"), "a.sec");
     ASSERT_TRUE(doc_.OnOpenDocument(path.c_str()));

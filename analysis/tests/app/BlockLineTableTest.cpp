@@ -179,7 +179,7 @@ TEST_F(BlockLineTableTest, ARefusedCheckKeepsTheTableOpenWithTheTypedRows) {
 
 // Coordinate rows: a missing coordinate refuses; many close pairs give one warning that
 // names the first pair and the count; the inner boundary point's slope names alpha.
-TEST_F(BlockLineTableTest, RowChecksWarnOnceForClosePairsAndNameAlpha) {
+TEST_F(BlockLineTableTest, RowChecksWarnOnceForClosePairsAndNameAlphaAndTheModelRange) {
     CGridDlg1 points(view_, 919, 0, torvan::kTableGroundPoints, 5);
     points.CreateDataArray(3, 5, 0);
     points.CreateGridStyle({CString(u8"番号 5 5 0 1 10000"), CString(u8"X座標(m) 10 10 3 -99999 999999"),
@@ -222,6 +222,17 @@ TEST_F(BlockLineTableTest, RowChecksWarnOnceForClosePairsAndNameAlpha) {
     EXPECT_EQ(view_->OnGridCheckRows(torvan::kTableBoundaryPoints, &bounds), 0);
     EXPECT_EQ(sink_->LastMessageUtf8(),
               platform::Utf8(u8"番号 1 は地中境界点のため勾配αを指定できません !!"));
+
+    // Inside the model's X range the row is taken; beyond either end it is refused.
+    inner->RealCell(3) = platform::kUnsetDouble;
+    for (const auto& [share, accepted] : {std::pair{0.5, 1L}, std::pair{-0.1, 0L}, std::pair{1.1, 0L}}) {
+        sink_->Clear();
+        inner->RealCell(0) = std::stod(X(share));
+        EXPECT_EQ(view_->OnGridCheckRows(torvan::kTableBoundaryPoints, &bounds), accepted) << share;
+        EXPECT_EQ(sink_->LastMessageUtf8(),
+                  accepted ? std::string() : platform::Utf8(u8"指定点 1 のX座標値がﾓﾃﾞﾙ範囲外です !!"))
+            << share;
+    }
 }
 
 // Enter outside the cells steps to the next control: only OK itself runs the solver.

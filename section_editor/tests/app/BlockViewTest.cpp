@@ -150,7 +150,7 @@ TEST_F(MerdokViewTest, TheClickThatActivatesTheWindowDrawsNothing) {
     EXPECT_EQ(Model().m_mapNode.GetCount(), 2);
 }
 
-TEST_F(MerdokViewTest, DeletingTheSelectionMarksTheDocumentModified) {
+TEST_F(MerdokViewTest, DeletingTheSelectionAsksFirstAndMarksTheDocumentModified) {
     Show();
     Command(ID_DRAW_GROUND_LINE);
     Click(20.0, 50.0);
@@ -161,11 +161,21 @@ TEST_F(MerdokViewTest, DeletingTheSelectionMarksTheDocumentModified) {
     // The point clicked, and with it its line.
     ASSERT_EQ(view_->m_listSelect.GetCount(), 2);
     EXPECT_EQ(view_->m_nSelPoints, 1);
+    sink_.Clear();
+    sink_.QueueAnswer(IDNO);
+    Command(ID_EDIT_DELETE);
+    ASSERT_EQ(sink_.MessageCount(), 1);
+    EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"削除してもよろしいですか？"));
+    // No keeps every point and line.
+    EXPECT_EQ(Model().m_mapNode.GetCount(), 2);
+    EXPECT_EQ(Model().m_LineList.GetCount(), 1);
+    EXPECT_FALSE(Model().IsModified());
     sink_.QueueAnswer(IDYES);
     Command(ID_EDIT_DELETE);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 1);
     // The line lost its end and goes with it.
     EXPECT_EQ(Model().m_LineList.GetCount(), 0);
+    EXPECT_EQ(sink_.MessageCount(), 2);
     EXPECT_TRUE(Model().IsModified());
     EXPECT_TRUE(view_->m_listSelect.IsEmpty());
 }
