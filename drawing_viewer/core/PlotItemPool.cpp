@@ -1,5 +1,7 @@
 #include "PlotItemPool.h"
 
+#include "platform/core/AddressSanitizerBuild.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -14,19 +16,7 @@ namespace zapho {
 
 namespace {
 
-// The sanitizers must see every item as an allocation of its own, or a use after free goes
-// unnoticed inside a pool block.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kPoolEnabled = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kPoolEnabled = false;
-#else
-constexpr bool kPoolEnabled = true;
-#endif
-#else
-constexpr bool kPoolEnabled = true;
-#endif
+constexpr bool kPoolEnabled = !platform::kAddressSanitizerBuild;
 
 constexpr std::size_t kGranule = 16;
 constexpr std::size_t kClasses = PlotItemPool::kLargestPooled / kGranule;

@@ -2,6 +2,8 @@
 
 #include "section_editor/core/CNode.h"
 
+#include "platform/core/AddressSanitizerBuild.h"
+
 #include <algorithm>
 #include <memory>
 #include <mutex>
@@ -12,19 +14,7 @@ namespace merdok {
 
 namespace {
 
-// The sanitizers must see every point as an allocation of its own, or a use after free goes
-// unnoticed inside a block.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kPoolEnabled = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool kPoolEnabled = false;
-#else
-constexpr bool kPoolEnabled = true;
-#endif
-#else
-constexpr bool kPoolEnabled = true;
-#endif
+constexpr bool kPoolEnabled = !platform::kAddressSanitizerBuild;
 
 struct FreePlace {
     FreePlace* next;
