@@ -33,6 +33,14 @@ QWidget* OpenPreview() {
     return nullptr;
 }
 
+// The preview's page widget once it has laid out its pages.
+QPrintPreviewWidget* LaidOutPages(QWidget* preview) {
+    auto* pages = preview->findChild<QPrintPreviewWidget*>();
+    pages->updatePreview();
+    QApplication::processEvents();
+    return pages;
+}
+
 QPushButton* Button(QWidget* preview, int id) {
     return preview->findChild<QPushButton*>(QString::number(id));
 }
@@ -44,9 +52,7 @@ TEST_F(PreviewAndDropTest, ThePreviewShowsOnePageAtATimeAndItsPrintButtonPrints)
     QTimer::singleShot(0, [&] {
         QWidget* preview = OpenPreview();
         ASSERT_NE(preview, nullptr);
-        auto* pages = preview->findChild<QPrintPreviewWidget*>();
-        pages->updatePreview();
-        QApplication::processEvents();
+        QPrintPreviewWidget* pages = LaidOutPages(preview);
         pageCount = pages->pageCount();
         firstShown = pages->currentPage();
         single = pages->viewMode() == QPrintPreviewWidget::SinglePageView;
@@ -76,9 +82,7 @@ TEST_F(PreviewAndDropTest, ThePreviewsButtonsAnswerTheirAltLetters) {
     QTimer::singleShot(0, [&] {
         QWidget* preview = OpenPreview();
         ASSERT_NE(preview, nullptr);
-        auto* pages = preview->findChild<QPrintPreviewWidget*>();
-        pages->updatePreview();
-        QApplication::processEvents();
+        QPrintPreviewWidget* pages = LaidOutPages(preview);
         // A mnemonic clicks its button as a short animation: the click lands after it.
         auto press = [](Qt::Key key) {
             QWidget* focus = QApplication::focusWidget();

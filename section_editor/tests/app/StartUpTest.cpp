@@ -46,7 +46,9 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <sstream>
+#include <utility>
 
 namespace merdok {
 namespace {
@@ -121,6 +123,14 @@ protected:
         view->OnLButtonDown(0, p);
         view->OnLButtonUp(0, p);
     }
+    // One run of the continuous-line tool through the given model points, ended by a right click.
+    void DrawRun(CBlockView* view, std::initializer_list<std::pair<double, double>> points) {
+        view->OnCmdMsg(ID_DRAW_CONTINUOUS_LINE, CN_COMMAND, nullptr);
+        for (const auto& [x, y] : points) {
+            Click(view, x, y);
+        }
+        view->OnRButtonUp(0, CPoint(5, 5));
+    }
     std::string Slot() { return platform::Cp932ToUtf8(baseMenu_->Slot(process::kSectionModelSlot).str()); }
 
     testsupport::TempDir runtime_{"merdok-runtime"};
@@ -142,11 +152,7 @@ TEST_F(MerdokAppTest, ANewFileDrawnWithTheMouseIsSavedUnderItsNameAndHandedBack)
     ASSERT_NE(view, nullptr);
     QApplication::processEvents();
 
-    view->OnCmdMsg(ID_DRAW_CONTINUOUS_LINE, CN_COMMAND, nullptr);
-    Click(view, 10.0, 80.0);
-    Click(view, 90.0, 60.0);
-    Click(view, 180.0, 30.0);
-    view->OnRButtonUp(0, CPoint(5, 5));
+    DrawRun(view, {{10.0, 80.0}, {90.0, 60.0}, {180.0, 30.0}});
     ASSERT_EQ(document->Model().m_mapNode.GetCount(), 3);
 
     TheApp().m_pMainWnd->RouteCommand(ID_FILE_SAVE);
@@ -176,15 +182,8 @@ TEST_F(MerdokAppTest, ANewFileWhoseFolderIsMissingIsSavedThroughSaveAs) {
     ASSERT_NE(document, nullptr);
     ASSERT_NE(view, nullptr);
     QApplication::processEvents();
-    view->OnCmdMsg(ID_DRAW_CONTINUOUS_LINE, CN_COMMAND, nullptr);
-    Click(view, 10.0, 80.0);
-    Click(view, 90.0, 60.0);
-    Click(view, 180.0, 30.0);
-    view->OnRButtonUp(0, CPoint(5, 5));
-    view->OnCmdMsg(ID_DRAW_CONTINUOUS_LINE, CN_COMMAND, nullptr);
-    Click(view, 40.0, 40.0);
-    Click(view, 80.0, 35.0);
-    view->OnRButtonUp(0, CPoint(5, 5));
+    DrawRun(view, {{10.0, 80.0}, {90.0, 60.0}, {180.0, 30.0}});
+    DrawRun(view, {{40.0, 40.0}, {80.0, 35.0}});
     ASSERT_EQ(document->Model().m_LineList.GetCount(), 3);
     int asked = 0;
     auto saveAnsweringTheDialog = [&] {
