@@ -88,7 +88,7 @@ SectionPainter::SectionPainter(CBlockView& view, CBlockDoc& model, CDC& dc)
                                                                           : model.Settings().m_dVectorScale;
     const section::PrintScale& printing = view.Printing();
     const int screenPixelsPerInch = printing.screenDpi > 0 ? printing.screenDpi : pixelsPerInch;
-    const double fitScale = view.m_view.m_dFitScaleXY;
+    const double fitScale = view.m_view.FitScaleXY();
     if (!IsUnsetDouble(divisor) && divisor > 0.0 && !IsUnsetDouble(fitScale) && fitScale > 0.0) {
         vectorFactor_ = screenPixelsPerInch / 2.54 / (fitScale / printing.pictureFactor) / divisor;
     }

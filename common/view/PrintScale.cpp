@@ -1,9 +1,6 @@
 #include "common/view/PrintScale.h"
 
-#include "platform/core/Unset.h"
-
 #include <algorithm>
-#include <initializer_list>
 
 namespace section {
 
@@ -29,15 +26,11 @@ PrintScale PrintScale::Compute(CSize client, CSize page, int screenDpi, int devi
 
 Viewport PrintScale::PagePlane(const Viewport& screen, CPoint scrollPosition) const {
     Viewport page = screen;
-    screen.LogicalToWorld(scrollPosition.x, scrollPosition.y, &page.m_dLpDocOrgX, &page.m_dLpDocOrgY);
-    page.m_dOffsetX = 0.0;
-    page.m_dOffsetY = 0.0;
-    for (double* scale : {&page.m_dScaleXY, &page.m_dScaleX, &page.m_dScaleY, &page.m_dFitScaleXY,
-                          &page.m_dFitScaleX, &page.m_dFitScaleY}) {
-        if (!platform::IsUnsetDouble(*scale)) {
-            *scale *= pictureFactor;
-        }
-    }
+    double x = 0.0;
+    double y = 0.0;
+    screen.LogicalToWorld(scrollPosition.x, scrollPosition.y, &x, &y);
+    page.StartAt(x, y);
+    page.Magnify(pictureFactor);
     return page;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/core/Unset.h"
 
 #include <climits>
+#include <initializer_list>
 
 namespace section {
 
@@ -17,8 +18,8 @@ bool WorldRange::IsUnset() const {
     return IsUnsetDouble(xmin);
 }
 
-Viewport::Viewport(double share)
-    : m_dLpDocOrgX(kUnsetDouble), m_dLpDocOrgY(kUnsetDouble), m_dScaleXY(kUnsetDouble),
+Viewport::Viewport(double share, double aspect)
+    : m_dAspect(aspect), m_dLpDocOrgX(kUnsetDouble), m_dLpDocOrgY(kUnsetDouble), m_dScaleXY(kUnsetDouble),
       m_dScaleX(kUnsetDouble), m_dScaleY(kUnsetDouble), m_dFitScaleXY(kUnsetDouble),
       m_dFitScaleX(kUnsetDouble), m_dFitScaleY(kUnsetDouble), m_dWorldW(kUnsetDouble),
       m_dWorldH(kUnsetDouble), topShare_(share) {}
@@ -135,6 +136,22 @@ Viewport::ZoomResult Viewport::ZoomTo(int clientWidth, int clientHeight, double 
     }
     result.outcome = ZoomOutcome::kZoomed;
     return result;
+}
+
+void Viewport::StartAt(double x, double y) {
+    m_dLpDocOrgX = x;
+    m_dLpDocOrgY = y;
+    m_dOffsetX = 0.0;
+    m_dOffsetY = 0.0;
+}
+
+void Viewport::Magnify(double factor) {
+    for (double* scale :
+         {&m_dScaleXY, &m_dScaleX, &m_dScaleY, &m_dFitScaleXY, &m_dFitScaleX, &m_dFitScaleY}) {
+        if (!IsUnsetDouble(*scale)) {
+            *scale *= factor;
+        }
+    }
 }
 
 void Viewport::StepExtent(bool enlarge, double stepX, double stepY, int logicalWidth, int logicalHeight,

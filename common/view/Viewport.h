@@ -7,7 +7,8 @@
 //
 // Mapping: lx = (x - m_dLpDocOrgX) * m_dScaleX - m_dOffsetX, ly = (m_dLpDocOrgY - y) * m_dScaleY -
 // m_dOffsetY. m_dScaleY = m_dScaleX * m_dAspect (the vertical exaggeration); m_dScaleXY is the mean
-// of both and turns model distances into logical distances.
+// of both and turns model distances into logical distances. The numbers change only through the
+// operations below, each of which keeps these rules (the fit scales keep them too).
 
 #include "common/geometry/DPoint.h"
 #include "platform/core/CPoint.h"
@@ -32,8 +33,9 @@ public:
     static constexpr int kSmallestTotal = 50;
 
     // topShare: the part of the spare height that "view all" leaves above the model (the rest
-    // lies below it); each program chooses its own.
-    explicit Viewport(double topShare);
+    // lies below it); each program chooses its own. aspect: the vertical exaggeration (y scale /
+    // x scale), fixed for the plane's life.
+    explicit Viewport(double topShare, double aspect = 1.0);
 
     // An unset x or y takes the origin's value. A result outside the int range on either axis
     // gives the unset point (INT_MIN, INT_MIN), which callers skip.
@@ -71,11 +73,30 @@ public:
     void StepExtent(bool enlarge, double stepX, double stepY, int logicalWidth, int logicalHeight,
                     double& width, double& height) const;
 
+    // The model point (x, y) comes to logical (0, 0): the origin moves there and the offsets
+    // are cleared; the scales stay.
+    void StartAt(double x, double y);
+    // Every scale set, the fit scales too, grows by factor; the picture keeps its proportions.
+    void Magnify(double factor);
+
     // The scroll size last returned.
     CSize Total() const { return total_; }
 
-    // The plane's numbers as the view base names them.
-    double m_dAspect = 1.0; // vertical exaggeration: y scale / x scale
+    double Aspect() const { return m_dAspect; }
+    // Model coordinates of the logical origin.
+    double OriginX() const { return m_dLpDocOrgX; }
+    double OriginY() const { return m_dLpDocOrgY; }
+    // Pixels per metre: across, down and their mean; the mean of the last fit.
+    double ScaleX() const { return m_dScaleX; }
+    double ScaleY() const { return m_dScaleY; }
+    double ScaleXY() const { return m_dScaleXY; }
+    double FitScaleXY() const { return m_dFitScaleXY; }
+    // The logical offset subtracted after scaling (the pan of a zoom out).
+    double OffsetX() const { return m_dOffsetX; }
+    double OffsetY() const { return m_dOffsetY; }
+
+private:
+    double m_dAspect; // vertical exaggeration: y scale / x scale
     double m_dLpDocOrgX;
     double m_dLpDocOrgY;
     double m_dScaleXY;
@@ -88,8 +109,6 @@ public:
     double m_dOffsetY = 0.0;
     double m_dWorldW; // metres shown at the fit scales
     double m_dWorldH;
-
-private:
     double topShare_;
     CSize total_;
 };

@@ -118,7 +118,7 @@ bool CBlockView::WriteDxfFile() {
     look.lineColour = m_display.line.color;
     look.pointNumbers = m_display.points[kPointNode].draw != 0;
     look.numberColour = m_display.numbers[kNumberNode].color;
-    const double scale = m_view.m_dScaleX > 0.0 ? m_view.m_dScaleX : 1.0;
+    const double scale = m_view.ScaleX() > 0.0 ? m_view.ScaleX() : 1.0;
     look.numberHeight = std::abs(m_display.numbers[kNumberNode].font.lfHeight) / scale;
     return WriteSectionDxf(*model, m_strDxfOutPath, DxfExtent{box.xmin, box.ymin, box.xmax, box.ymax}, look);
 }

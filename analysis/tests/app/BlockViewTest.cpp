@@ -118,7 +118,7 @@ TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {
         const double dx = (vector.back().x - vector[0].x) / length,
                      dy = (vector.back().y - vector[0].y) / length;
         // Half way along, in model units: pixels / 2 at the mean scale.
-        const double half = pixels / 2 / view_->m_view.m_dScaleX;
+        const double half = pixels / 2 / view_->m_view.ScaleX();
         EXPECT_TRUE(
             Near(record->baseX + dx * half, record->baseY + dy * half, display.lines[kLineVector].color, 1))
             << "vector " << key;
@@ -204,9 +204,9 @@ TEST_F(BlockViewTest, BlackOnlyPrintHasNoColourAndTheWindowStaysAsItWas) {
     EXPECT_GT(dark, 2000);
 
     EXPECT_EQ(view_->GetScrollPosition(), scroll);
-    EXPECT_DOUBLE_EQ(view_->m_view.m_dScaleXY, before.m_dScaleXY);
-    EXPECT_DOUBLE_EQ(view_->m_view.m_dScaleY, before.m_dScaleY);
-    EXPECT_DOUBLE_EQ(view_->m_view.m_dLpDocOrgX, before.m_dLpDocOrgX);
+    EXPECT_DOUBLE_EQ(view_->m_view.ScaleXY(), before.ScaleXY());
+    EXPECT_DOUBLE_EQ(view_->m_view.ScaleY(), before.ScaleY());
+    EXPECT_DOUBLE_EQ(view_->m_view.OriginX(), before.OriginX());
     EXPECT_EQ(view_->m_crThird, RGB(255, 0, 0));
     Redraw();
     EXPECT_EQ(Pixel(site->x, site->y), siteColor);

@@ -52,7 +52,7 @@ TEST_F(DrawingToolsTest, ALineFromADrawnPointAddsOnlyItsOtherEnd) {
     const int lines = Model().GroundLines().GetCount();
     Command(ID_DRAW_SURFACE_LINE);
     // A pixel beside the drawn point still takes it.
-    const double pixel = 1.0 / view_->m_view.m_dScaleX;
+    const double pixel = 1.0 / view_->m_view.ScaleX();
     Click(first->x + pixel, first->y);
     Click(first->x + 3.0, first->y + 40.0);
     EXPECT_EQ(Model().GroundPoints().GetCount(), points + 1);

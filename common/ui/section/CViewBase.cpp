@@ -201,7 +201,7 @@ void CViewBase::OnScaleUp() {
         return;
     }
     const double share = GetKeyState(VK_SHIFT) < 0 ? 0.1 : 0.01;
-    ScaleStep(TRUE, m_view.m_dScaleX * share, m_view.m_dScaleY * share);
+    ScaleStep(TRUE, m_view.ScaleX() * share, m_view.ScaleY() * share);
 }
 
 void CViewBase::OnScaleDown() {
@@ -209,7 +209,7 @@ void CViewBase::OnScaleDown() {
         return;
     }
     const double share = GetKeyState(VK_SHIFT) < 0 ? 0.1 : 0.01;
-    ScaleStep(FALSE, m_view.m_dScaleX * share, m_view.m_dScaleY * share);
+    ScaleStep(FALSE, m_view.ScaleX() * share, m_view.ScaleY() * share);
 }
 
 // PageDown enlarges and PageUp reduces (10 % with Shift), as the accelerators of the two

@@ -219,7 +219,7 @@ int CViewBase::SnapToLine(CPoint& point, DPoint& world, int rule) {
         return -2;
     }
     const double distance = squared > 0.0 ? std::sqrt(squared) : squared;
-    if (static_cast<double>(m_nLimitNewLine) < distance * m_view.m_dScaleXY) {
+    if (static_cast<double>(m_nLimitNewLine) < distance * m_view.ScaleXY()) {
         return -2;
     }
     const int segment = ClassifySegment(a.x, a.y, b.x, b.y);
@@ -272,7 +272,7 @@ int CViewBase::SnapToSlipLine(const CPoint& point) {
             }
         }
     }
-    if (nearest < 0 || static_cast<double>(m_nLimitNewLine) < std::sqrt(least) * m_view.m_dScaleXY) {
+    if (nearest < 0 || static_cast<double>(m_nLimitNewLine) < std::sqrt(least) * m_view.ScaleXY()) {
         return -1;
     }
     return nearest + 1;

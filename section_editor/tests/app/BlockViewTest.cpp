@@ -239,15 +239,15 @@ TEST_F(MerdokMouseTest, ShiftRulesALineAndCtrlClosesAContinuousLine) {
 }
 
 TEST_F(MerdokMouseTest, TheRightButtonZoomsToItsWindowAndDrawsNothing) {
-    const double scale = view_->m_view.m_dScaleX;
+    const double scale = view_->m_view.ScaleX();
     Command(ID_DRAW_GROUND_POINT);
     view_->OnRButtonDown(0, Device(40.0, 60.0));
     Move(60.0, 40.0);
     // A release on the first corner leaves the window open.
     view_->OnRButtonUp(0, Device(40.0, 60.0));
-    EXPECT_DOUBLE_EQ(view_->m_view.m_dScaleX, scale);
+    EXPECT_DOUBLE_EQ(view_->m_view.ScaleX(), scale);
     view_->OnRButtonUp(0, Device(60.0, 40.0));
-    EXPECT_GT(view_->m_view.m_dScaleX, 4 * scale);
+    EXPECT_GT(view_->m_view.ScaleX(), 4 * scale);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 0);
 }
 
@@ -294,7 +294,7 @@ TEST_F(MerdokMouseTest, APointToolOnADrawnPointOpensItsDialogAndKeepsTheSnapDist
         dialog.OnCancel();
     });
     // A pixel beside the drawn point still takes it.
-    const double pixel = 1.0 / view_->m_view.m_dScaleX;
+    const double pixel = 1.0 / view_->m_view.ScaleX();
     Click(60.0 + pixel, 50.0);
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 1);

@@ -79,8 +79,8 @@ TEST_F(MerdokPrintTest, BlackOnlyPrintHasNoColourAndTheWindowKeepsItsColours) {
     EXPECT_GT(dark, 2000);
 
     EXPECT_EQ(view_->GetScrollPosition(), scroll);
-    EXPECT_DOUBLE_EQ(view_->m_view.m_dScaleXY, before.m_dScaleXY);
-    EXPECT_DOUBLE_EQ(view_->m_view.m_dLpDocOrgX, before.m_dLpDocOrgX);
+    EXPECT_DOUBLE_EQ(view_->m_view.ScaleXY(), before.ScaleXY());
+    EXPECT_DOUBLE_EQ(view_->m_view.OriginX(), before.OriginX());
     EXPECT_EQ(view_->m_crThird, RGB(255, 0, 0));
     EXPECT_EQ(view_->m_display.line.color, RGB(0, 160, 0));
     EXPECT_EQ(view_->m_display.numbers[kNumberSite].color,

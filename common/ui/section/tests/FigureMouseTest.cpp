@@ -251,15 +251,15 @@ TEST_F(FigureMouseTest, ShiftMakesA45DegreeDragVerticalAndAFlatterOneHorizontal)
 }
 
 TEST_F(FigureMouseTest, TheRightButtonZoomsToItsWindowButNotOnItsFirstCornerOrAFlatOne) {
-    const double scale = view_->m_view.m_dScaleX;
+    const double scale = view_->m_view.ScaleX();
     view_->OnRButtonDown(0, At(20, 20));
     view_->OnMouseMove(0, At(21, 20));
     view_->OnRButtonUp(0, At(20, 20) + CSize(2, 2));
-    EXPECT_DOUBLE_EQ(view_->m_view.m_dScaleX, scale);
+    EXPECT_DOUBLE_EQ(view_->m_view.ScaleX(), scale);
     view_->OnRButtonUp(0, CPoint(At(40, 20).x, At(20, 20).y)); // no height
-    EXPECT_DOUBLE_EQ(view_->m_view.m_dScaleX, scale);
+    EXPECT_DOUBLE_EQ(view_->m_view.ScaleX(), scale);
     view_->OnRButtonUp(0, At(40, 30));
-    EXPECT_GT(view_->m_view.m_dScaleX, 2 * scale);
+    EXPECT_GT(view_->m_view.ScaleX(), 2 * scale);
 }
 
 TEST_F(FigureMouseTest, SnappingTakesPointsWithinThreeUnitsAndTellsNothingFromLineZero) {

@@ -81,7 +81,7 @@ protected:
     double ViewAll() {
         view_->OnViewAll();
         QApplication::processEvents();
-        return view_->m_view.m_dScaleX;
+        return view_->m_view.ScaleX();
     }
 
     testsupport::ViewWindow window_;
@@ -122,19 +122,19 @@ TEST_F(SectionViewTest, PageKeysStepTheScaleByOneOrTenPercentAndStopAtTheLimit) 
     for (const Case& c : cases) {
         const double fitted = ViewAll();
         Key(c.key, c.modifiers);
-        EXPECT_NEAR(view_->m_view.m_dScaleX / fitted, c.factor, 1e-9);
-        EXPECT_DOUBLE_EQ(view_->m_view.m_dScaleXY, (view_->m_view.m_dScaleX + view_->m_view.m_dScaleY) / 2);
+        EXPECT_NEAR(view_->m_view.ScaleX() / fitted, c.factor, 1e-9);
+        EXPECT_DOUBLE_EQ(view_->m_view.ScaleXY(), (view_->m_view.ScaleX() + view_->m_view.ScaleY()) / 2);
     }
     // Enlarging by 10 % until the scroll size passes 100000 pixels: one message, scale kept.
     ViewAll();
     double before = 0.0;
     for (int i = 0; i < 60 && sink_.MessageCount() == 0; ++i) {
-        before = view_->m_view.m_dScaleX;
+        before = view_->m_view.ScaleX();
         Key(Qt::Key_PageDown, Qt::ShiftModifier);
     }
     ASSERT_EQ(sink_.MessageCount(), 1);
     EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"これ以上拡大できません。!!!"));
-    EXPECT_DOUBLE_EQ(view_->m_view.m_dScaleX, before);
+    EXPECT_DOUBLE_EQ(view_->m_view.ScaleX(), before);
     EXPECT_LE(view_->GetTotalSize().cx, 100000);
 }
 
