@@ -9,14 +9,16 @@
 
 #include <vector>
 
+using section::PointKind;
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::QuietMessages();
     const std::string path = fuzz::WriteInput("input.dxf", data, size);
     std::vector<CString> layers;
     merdok::ReadDxfLayerNames(path.c_str(), layers);
     merdok::CBlockDoc doc;
-    doc.MakePoint(merdok::CNode::kGround, 0.0, 0.0);
-    doc.MakePoint(merdok::CNode::kGround, 10.0, 0.0);
+    doc.MakePoint(PointKind::kGround, 0.0, 0.0);
+    doc.MakePoint(PointKind::kGround, 10.0, 0.0);
     doc.m_nLineCount = doc.AddLine(0, 1, 0);
     doc.m_strDxfFile = path.c_str();
     doc.m_nLimit[merdok::CBlockDoc::kNodeLimit] = doc.m_nLimit[merdok::CBlockDoc::kLineLimit] = 500;

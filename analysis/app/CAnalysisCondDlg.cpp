@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+using section::PointKind;
+
 namespace torvan {
 
 namespace {
@@ -80,9 +82,9 @@ BOOL CAnalysisCondDlg::OnInitDialog() {
             if (point->slipMark >= CNode::kSlipFixedUsed) {
                 text += " *";
             }
-            const UINT id = point->kind == CNode::kInnerBoundary
+            const UINT id = point->kind == PointKind::kInnerBoundary
                                 ? kInnerPoint
-                                : (point->kind == CNode::kLeftBoundary ? kLeftPoint : kRightPoint);
+                                : (point->kind == PointKind::kLeftBoundary ? kLeftPoint : kRightPoint);
             SetDlgItemText(id, text);
         }
     }

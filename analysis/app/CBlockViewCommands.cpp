@@ -58,7 +58,8 @@ void CBlockView::MapSelectCommands() {
 // Select all and select unused points start the selection tool as "選択" does, without
 // giving up what is already selected.
 void CBlockView::StartSelectTool() {
-    ChooseTool(section::DrawMode::kSelect, -1, section::guide::kSelectPrompt, section::guide::kSelectTitle);
+    ChooseTool(section::DrawMode::kSelect, std::nullopt, section::guide::kSelectPrompt,
+               section::guide::kSelectTitle);
 }
 
 void CBlockView::OnEditSelectAll() {

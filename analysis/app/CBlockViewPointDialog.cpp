@@ -10,6 +10,8 @@
 #include "analysis/core/CBlockDoc.h"
 #include "platform/core/Unset.h"
 
+using section::PointKind;
+
 namespace torvan {
 
 namespace {
@@ -39,7 +41,7 @@ bool CBlockView::PlaceBoundaryPoint(const CNode& point, double& x, double& y) {
         AfxMessageBox(u8"指定したX座標はﾓﾃﾞﾙ範囲外です !!");
         return false;
     }
-    if ((point.kind == CNode::kLeftBoundary || point.kind == CNode::kRightBoundary) && x != point.x) {
+    if ((point.kind == PointKind::kLeftBoundary || point.kind == PointKind::kRightBoundary) && x != point.x) {
         DPoint crossing;
         if (!Model()->FindNearestIntersection(x, y, crossing)) {
             AfxMessageBox(u8"地表境界点が見つかりません GetKotenAllSufaceLine");
@@ -64,7 +66,7 @@ int CBlockView::EnterPointByDialog(CNode& point) {
     if (!TakePointDialog(point, dialog)) {
         return 0;
     }
-    model->UpdateMaxNumbers(point.kind > CNode::kMeasurement ? CNode::kInnerBoundary : point.kind);
+    model->UpdateMaxNumbers(point.kind > PointKind::kMeasurement ? PointKind::kInnerBoundary : point.kind);
     return 1;
 }
 
@@ -102,7 +104,7 @@ int CBlockView::ChangeBoundaryPointByDialog(CNode& point) {
     if (!TakePointDialog(point, dialog)) {
         return 0;
     }
-    model->UpdateMaxNumbers(CNode::kInnerBoundary);
+    model->UpdateMaxNumbers(PointKind::kInnerBoundary);
     if (m_pTreeDlg) {
         m_pTreeDlg->FillTree();
     }

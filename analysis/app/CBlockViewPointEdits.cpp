@@ -18,6 +18,8 @@
 
 #include <vector>
 
+using section::PointKind;
+
 namespace torvan {
 
 namespace {
@@ -40,7 +42,7 @@ std::vector<CNode*> CBlockView::SelectedGroundPoints() const {
     std::vector<CNode*> points;
     for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
         auto* point = dynamic_cast<CNode*>(m_listSelect.GetNext(pos));
-        if (point && point->kind == CNode::kGround) {
+        if (point && point->kind == PointKind::kGround) {
             points.push_back(point);
         }
     }

@@ -13,6 +13,7 @@
 
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/CLine.h"
+#include "common/section/BoundaryRows.h"
 #include "common/ui/section/CFigMovePoint.h"
 #include "common/ui/section/GuideIds.h"
 #include "common/ui/section/GuideStrings.h"
@@ -25,6 +26,8 @@
 #include <memory>
 #include <set>
 #include <vector>
+
+using section::PointKind;
 
 namespace torvan {
 
@@ -70,11 +73,11 @@ const char8_t* TableTitle(int kind) {
     }
 }
 
-const char8_t* BoundaryKindText(int type) {
+const char8_t* BoundaryKindText(PointKind type) {
     switch (type) {
-    case CNode::kInnerBoundary:
+    case PointKind::kInnerBoundary:
         return u8"地中";
-    case CNode::kLeftBoundary:
+    case PointKind::kLeftBoundary:
         return u8"左地表";
     default:
         return u8"右地表";
@@ -183,8 +186,9 @@ private:
 
     bool SameAsPoint(CGridData& row, const CNode& point) const {
         const int flag = FlagOf(row, kind_);
-        bool same = point.x == row.RealCell(0) && point.y == row.RealCell(1) &&
-                    (point.kind <= CNode::kMeasurement || point.kind == flag + 2);
+        bool same =
+            point.x == row.RealCell(0) && point.y == row.RealCell(1) &&
+            (point.kind <= PointKind::kMeasurement || point.kind == section::BoundaryKindOfFlag(flag));
         if (kind_ == kTableBoundaryPoints) {
             same = same && point.beta == row.RealCell(2) && point.alpha == row.RealCell(3);
         }
@@ -205,10 +209,12 @@ private:
             return;
         }
         edit_.MarkReplaced(point.number - 1);
-        const int type = kind_ == kTableBoundaryPoints ? FlagOf(row, kind_) + 2 : point.kind;
+        const PointKind type =
+            kind_ == kTableBoundaryPoints ? section::BoundaryKindOfFlag(FlagOf(row, kind_)) : point.kind;
         double x = row.RealCell(0);
         double y = row.RealCell(1);
-        if ((type == CNode::kLeftBoundary || type == CNode::kRightBoundary) && !SurfaceCrossing(x, y, x, y)) {
+        if ((type == PointKind::kLeftBoundary || type == PointKind::kRightBoundary) &&
+            !SurfaceCrossing(x, y, x, y)) {
             return;
         }
         section::PointRecord copy;
@@ -225,15 +231,15 @@ private:
     }
 
     void AddNewPoint(CGridData& row) {
-        int type = CNode::kGround;
+        PointKind type = PointKind::kGround;
         if (kind_ == kTableBoundaryPoints) {
-            type = FlagOf(row, kind_) + 2;
+            type = section::BoundaryKindOfFlag(FlagOf(row, kind_));
         } else if (kind_ == kTableSitePoints) {
-            type = CNode::kMeasurement;
+            type = PointKind::kMeasurement;
         }
         double x = row.RealCell(0);
         double y = row.RealCell(1);
-        if (type == CNode::kLeftBoundary || type == CNode::kRightBoundary) {
+        if (type == PointKind::kLeftBoundary || type == PointKind::kRightBoundary) {
             const double middle = (model_.Extents().m_dMinY + model_.Extents().m_dMaxY) / 2;
             if (!SurfaceCrossing(x, middle, x, y)) {
                 return;
@@ -345,7 +351,7 @@ void CBlockView::FillPointRows(CGridDlg& table, int kind) {
             row->TextCell(0) = point->name;
         }
         if (kind == kTableBoundaryPoints) {
-            row->IntCell(1) = point->kind - 2;
+            row->IntCell(1) = section::BoundaryFlagOf(point->kind);
             row->TextCell(1) = CString(BoundaryKindText(point->kind));
             row->RealCell(2) = point->beta;
             row->RealCell(3) = point->alpha;
@@ -364,7 +370,7 @@ void CBlockView::OnInputAllPoint(CGridDlg& table, int kind) {
     table.m_notifyOwner = [this](UINT, int tableKind, CGridDlg* grid) {
         return OnGridCheckRows(tableKind, grid);
     };
-    ChooseTool(section::DrawMode::kNone, -1, section::guide::kMenuPrompt, section::guide::kNone);
+    ChooseTool(section::DrawMode::kNone, std::nullopt, section::guide::kMenuPrompt, section::guide::kNone);
     FillPointRows(table, kind);
     table.m_nRowLimit = kind == kTableBoundaryPoints ? 3 : 10000;
     if (table.DoModal() == IDOK) {

@@ -237,8 +237,9 @@ long CBlockView::CheckBoundaryRows(const std::vector<CGridData*>& rows) {
         }
         if (known && (known->slipMark == CNode::kSlipUsed || known->slipMark == CNode::kSlipFixedUsed) &&
             (known->x != row.RealCell(0) || known->y != row.RealCell(1) ||
-             (known->kind > 1 && known->kind != flag + 2) || known->beta != row.RealCell(2) ||
-             known->alpha != row.RealCell(3))) {
+             (known->kind > section::PointKind::kMeasurement &&
+              known->kind != section::BoundaryKindOfFlag(flag)) ||
+             known->beta != row.RealCell(2) || known->alpha != row.RealCell(3))) {
             return RefuseName(u8"地点名(%s)はすべり線で使用されているため、変更できません", name);
         }
     }

@@ -24,6 +24,9 @@
 #include "platform/ui/CCmdUI.h"
 
 #include <algorithm>
+#include <optional>
+
+using section::PointKind;
 
 namespace torvan {
 
@@ -37,35 +40,36 @@ namespace guide = section::guide;
 struct Tool {
     UINT command;
     DrawMode mode;
-    int pointKind;
+    std::optional<PointKind> pointKind;
     UINT title;
     UINT prompt;
     CFigure::Rule lineRule = CFigure::kNoRule;
 };
 constexpr Tool kTools[] = {
-    {ID_DRAW_SURFACE_POINT, DrawMode::kGroundPoint, 0, guide::kGroundPointTitle, guide::kGroundPointPrompt},
-    {ID_DRAW_MEASURE_POINT, DrawMode::kMeasurePoint, 1, guide::kMeasurePointTitle,
+    {ID_DRAW_SURFACE_POINT, DrawMode::kGroundPoint, PointKind::kGround, guide::kGroundPointTitle,
+     guide::kGroundPointPrompt},
+    {ID_DRAW_MEASURE_POINT, DrawMode::kMeasurePoint, PointKind::kMeasurement, guide::kMeasurePointTitle,
      guide::kMeasurePointPrompt},
-    {ID_DRAW_INNER_BOUND_POINT, DrawMode::kInnerBoundPoint, 2, guide::kInnerBoundPointTitle,
-     guide::kInnerBoundPointPrompt},
-    {ID_DRAW_LEFT_BOUND_POINT, DrawMode::kLeftBoundPoint, 3, guide::kLeftBoundPointTitle,
-     guide::kAnalysisSurfaceBoundPointPrompt},
-    {ID_DRAW_RIGHT_BOUND_POINT, DrawMode::kRightBoundPoint, 4, guide::kAnalysisRightBoundPointTitle,
-     guide::kAnalysisSurfaceBoundPointPrompt},
-    {ID_DRAW_SURFACE_LINE, DrawMode::kLine, -1, guide::kLineTitle, guide::kLinePrompt},
-    {ID_DRAW_HORIZONTAL_LINE, DrawMode::kLine, -1, guide::kAnalysisHorizontalLineTitle,
+    {ID_DRAW_INNER_BOUND_POINT, DrawMode::kInnerBoundPoint, PointKind::kInnerBoundary,
+     guide::kInnerBoundPointTitle, guide::kInnerBoundPointPrompt},
+    {ID_DRAW_LEFT_BOUND_POINT, DrawMode::kLeftBoundPoint, PointKind::kLeftBoundary,
+     guide::kLeftBoundPointTitle, guide::kAnalysisSurfaceBoundPointPrompt},
+    {ID_DRAW_RIGHT_BOUND_POINT, DrawMode::kRightBoundPoint, PointKind::kRightBoundary,
+     guide::kAnalysisRightBoundPointTitle, guide::kAnalysisSurfaceBoundPointPrompt},
+    {ID_DRAW_SURFACE_LINE, DrawMode::kLine, std::nullopt, guide::kLineTitle, guide::kLinePrompt},
+    {ID_DRAW_HORIZONTAL_LINE, DrawMode::kLine, std::nullopt, guide::kAnalysisHorizontalLineTitle,
      guide::kAnalysisHorizontalLinePrompt, CFigure::kHorizontal},
-    {ID_DRAW_VERTICAL_LINE, DrawMode::kLine, -1, guide::kAnalysisVerticalLineTitle,
+    {ID_DRAW_VERTICAL_LINE, DrawMode::kLine, std::nullopt, guide::kAnalysisVerticalLineTitle,
      guide::kAnalysisVerticalLinePrompt, CFigure::kVertical},
-    {ID_DRAW_POLYLINE, DrawMode::kPolyline, -1, guide::kPolylineTitle, guide::kPolylinePrompt},
-    {ID_EDIT_SELECT, DrawMode::kSelect, -1, guide::kSelectTitle, guide::kSelectPrompt},
+    {ID_DRAW_POLYLINE, DrawMode::kPolyline, std::nullopt, guide::kPolylineTitle, guide::kPolylinePrompt},
+    {ID_EDIT_SELECT, DrawMode::kSelect, std::nullopt, guide::kSelectTitle, guide::kSelectPrompt},
 };
 
-CMapWordToOb& PointMapOfKind(CBlockDoc& model, int kind) {
-    if (kind == CNode::kGround) {
+CMapWordToOb& PointMapOfKind(CBlockDoc& model, PointKind kind) {
+    if (kind == PointKind::kGround) {
         return model.GroundPoints();
     }
-    return kind == CNode::kMeasurement ? model.MeasurementPoints() : model.BoundaryPoints();
+    return kind == PointKind::kMeasurement ? model.MeasurementPoints() : model.BoundaryPoints();
 }
 
 void AddSnapPoints(const CMapWordToOb& map, std::vector<CViewBase::SnapPoint>& points) {
@@ -154,7 +158,7 @@ std::unique_ptr<CFigure> CBlockView::MakeFigure(DrawMode drawMode) {
     case DrawMode::kMeasurePoint:
     case DrawMode::kInnerBoundPoint:
         figure = std::make_unique<CFigPointInput>();
-        size = m_display.points[section::PointKindOf(drawMode)].size;
+        size = m_display.points[section::PointKindIndex(*section::PointKindOf(drawMode))].size;
         break;
     case DrawMode::kLeftBoundPoint:
     case DrawMode::kRightBoundPoint:

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+using section::PointKind;
+
 namespace torvan {
 
 namespace {
@@ -20,10 +22,11 @@ constexpr UINT kRealIds[4] = {CPointEditDlg::kX, CPointEditDlg::kY, CPointEditDl
                               CPointEditDlg::kAlpha};
 constexpr int kNameCharacters = 15;
 
-const char8_t* KindName(int kind) {
-    const char8_t* const names[5] = {u8"地表点", u8"計測点", u8"地中境界点", u8"左地表境界点",
-                                     u8"右地表境界点"};
-    return kind >= 0 && kind <= 4 ? names[kind] : names[0];
+const char8_t* KindName(section::PointKind kind) {
+    const char8_t* const names[section::kPointKindCount] = {u8"地表点", u8"計測点", u8"地中境界点",
+                                                            u8"左地表境界点", u8"右地表境界点"};
+    const int index = section::PointKindIndex(kind);
+    return names[index < 0 ? 0 : index];
 }
 
 } // namespace
@@ -36,7 +39,7 @@ bool CPointEditDlg::IsReadOnly(UINT id) const {
     if (mode_ == kViewUsed || mode_ == kViewFixedUsed) {
         return true;
     }
-    if (id == kAlpha && point_.kind == CNode::kInnerBoundary) {
+    if (id == kAlpha && point_.kind == PointKind::kInnerBoundary) {
         return true;
     }
     return mode_ == kFixedBySection && (id == kX || id == kY);

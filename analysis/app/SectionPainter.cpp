@@ -210,7 +210,7 @@ void SectionPainter::Points(int item) {
     while (pos) {
         CObject* object = view_.m_listSelect.GetNext(pos);
         const auto* point = dynamic_cast<const CNode*>(object);
-        if (point && point->kind == item) {
+        if (point && point->kind == section::PointKindAt(item)) {
             view_.FramePointBox(&dc_, view_.WorldToLogical(point->x, point->y), view_.m_crHighlight,
                                 markSize_);
         }
@@ -219,11 +219,12 @@ void SectionPainter::Points(int item) {
 
 void SectionPainter::PointMarks(int item) {
     const section::PointStyle& style = display_.points[item];
+    const section::PointKind kind = section::PointKindAt(item);
     const CMapWordToOb& map = item == kPointNode   ? model_.GroundPoints()
                               : item == kPointSite ? model_.MeasurementPoints()
                                                    : model_.BoundaryPoints();
     for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
-        if (item >= kPointInner && point->kind != item) {
+        if (item >= kPointInner && point->kind != kind) {
             continue;
         }
         const CPoint p = view_.WorldToLogical(point->x, point->y);
@@ -240,7 +241,7 @@ void SectionPainter::PointMarks(int item) {
             }
         } else if (point->state == -1) {
             view_.FramePointBox(&dc_, p, view_.m_crHighlight, markSize_);
-        } else if (point->state == 0 && point->inUse == 0 && point->slipMark > 2 && point->kind == item) {
+        } else if (point->state == 0 && point->inUse == 0 && point->slipMark > 2 && point->kind == kind) {
             HollowTriangle(p, style.size, style.color);
         } else if (point->state == 4) {
             view_.DrawPointBoxColor(&dc_, p, view_.m_crThird, markSize_ - 2);
@@ -315,7 +316,7 @@ void SectionPainter::PointNumbers(int item) {
     for (const auto& [key, copy] : view_.m_pendingEdit->Copies()) {
         const section::PointRecord& point = copy.point;
         const CPoint p = view_.WorldToLogical(point.x, point.y);
-        if (std::min(point.kind, static_cast<int>(kNumberBound)) == item &&
+        if (std::min(point.kind, section::PointKind::kInnerBoundary) == section::PointKindAt(item) &&
             !section::Viewport::IsUnsetPoint(p)) {
             NumberBeside(item, p, PointLabel(point.number, point.name, style.numberType));
         }

@@ -7,6 +7,7 @@
 
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/CVerrant.h"
+#include "common/section/BoundaryRows.h"
 #include "platform/core/MapEntries.h"
 #include "platform/ui/QtText.h"
 
@@ -19,6 +20,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+using section::PointKind;
+
 namespace torvan {
 
 namespace {
@@ -28,11 +31,11 @@ constexpr int kImageCount = 9;
 // A title is kept to this many bytes, cut at a character boundary.
 constexpr int kTitleBytes = 128;
 
-const char8_t* TypeLabel(int kind) {
-    if (kind == CNode::kInnerBoundary) {
+const char8_t* TypeLabel(PointKind kind) {
+    if (kind == PointKind::kInnerBoundary) {
         return u8"地中境界点";
     }
-    return kind == CNode::kLeftBoundary ? u8"左地表境界点" : u8"右地表境界点";
+    return kind == PointKind::kLeftBoundary ? u8"左地表境界点" : u8"右地表境界点";
 }
 
 CString SlipLineText(const CVerrant& line) {
@@ -265,7 +268,8 @@ QTreeWidgetItem* SlipLineTreeDlg::AddItem(QTreeWidgetItem* parent, int key, cons
 }
 
 void SlipLineTreeDlg::AddBoundaryPoint(CNode& point, QTreeWidgetItem* parent, bool first) {
-    const int image = 5 + std::clamp(point.kind - CNode::kInnerBoundary, 0, 2);
+    const PointKind shown = std::clamp(point.kind, PointKind::kInnerBoundary, PointKind::kRightBoundary);
+    const int image = 5 + section::BoundaryFlagOf(shown);
     AddItem(parent, point.number * 10 + kBoundaryItem, BoundaryText(point), image, first);
 }
 

@@ -288,7 +288,7 @@ void AnalysisFileReader::FinishBoundaryPoints() {
         AfxMessageBox(u8"断面ﾓﾃﾞﾙﾃﾞｰﾀに座標が異なる同名の境界点があったため置き換えました");
     }
     if (!doc_.BoundaryPoints().IsEmpty()) {
-        doc_.UpdateMaxNumbers(2);
+        doc_.UpdateMaxNumbers(section::PointKind::kInnerBoundary);
         for (auto [key, point] : platform::MapEntries<CObject>(doc_.BoundaryPoints())) {
             const int next = doc_.NextKey();
             static_cast<CNode*>(point)->seqNo = next;

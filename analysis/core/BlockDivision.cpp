@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 
+using section::PointKind;
+
 namespace torvan {
 
 using platform::IsUnsetDouble;
@@ -243,9 +245,9 @@ BlockLineCheck BlockDivision::CheckBlockLineConditions(const CBlockDoc& doc) {
     if (doc.Displacements().GetCount() < 2) {
         return BlockLineCheck::kTooFewConditions;
     }
-    const CNode* left = doc.FindBoundaryPoint(CNode::kLeftBoundary);
-    const CNode* right = doc.FindBoundaryPoint(CNode::kRightBoundary);
-    const CNode* inner = doc.FindBoundaryPoint(CNode::kInnerBoundary);
+    const CNode* left = doc.FindBoundaryPoint(PointKind::kLeftBoundary);
+    const CNode* right = doc.FindBoundaryPoint(PointKind::kRightBoundary);
+    const CNode* inner = doc.FindBoundaryPoint(PointKind::kInnerBoundary);
     std::vector<double> positions;
     positions.push_back(left ? left->x : doc.Extents().m_dMinX);
     for (const auto& [x, beta] : doc.BlockLineTable()) {

@@ -25,6 +25,8 @@
 #include <string>
 #include <unistd.h>
 
+using section::PointKind;
+
 namespace torvan {
 
 IMPLEMENT_DYNCREATE(CBlockDoc, CObject)
@@ -251,7 +253,7 @@ double CBlockDoc::FindNearestLine(const CMapWordToOb& lines, double x, double y,
     return ModelLookup(*this).FindNearestLine(lines, x, y, key, endPoints);
 }
 
-CNode* CBlockDoc::FindBoundaryPoint(int kind) const {
+CNode* CBlockDoc::FindBoundaryPoint(PointKind kind) const {
     return ModelLookup(*this).FindBoundaryPoint(kind);
 }
 
@@ -271,9 +273,10 @@ CLine* CBlockDoc::LineAt(int key) const {
     return static_cast<CLine*>(object);
 }
 
-void CBlockDoc::UpdateMaxNumbers(int kind) {
-    CMapWordToOb& map = kind == 0 ? m_mapNode : (kind == 1 ? m_mapSite : m_mapBound);
-    int& largest = kind == 0 ? m_nMaxNode : (kind == 1 ? m_nMaxSite : m_nMaxBound);
+void CBlockDoc::UpdateMaxNumbers(PointKind kind) {
+    CMapWordToOb& map = PointMapOfKind(kind);
+    int& largest = kind == PointKind::kGround ? m_nMaxNode
+                                              : (kind == PointKind::kMeasurement ? m_nMaxSite : m_nMaxBound);
     largest = 0;
     for (auto [key, point] : platform::MapEntries<const CNode>(map)) {
         largest = std::max(largest, point->number);

@@ -206,8 +206,9 @@ public:
     // (minimum x - 10, minimum y - 10) of the model extent.
     DPoint GetNodeXY(int key) const;
     // The first boundary point of the kind that is in use, or null.
-    CNode* FindBoundaryPoint(int kind) const;
-    void UpdateMaxNumbers(int kind);
+    CNode* FindBoundaryPoint(section::PointKind kind) const;
+    // The highest number in use in the kind's map (the boundary kinds share one).
+    void UpdateMaxNumbers(section::PointKind kind);
     int UpdateMaxSlipPointCount() const;
     void MakeVerticalBlockLines(const double* xs, const double* betas, int count);
     CNode* FindPointByName(const CString& name, const CMapWordToOb& points) const;
@@ -219,9 +220,9 @@ public:
     // would pass the line limit.
     int InsertGroundPoint(double x, double y, int& key);
     int InsertSitePoint(double x, double y, int& key);
-    int InsertBoundaryPoint(double x, double y, int kind, int& key);
+    int InsertBoundaryPoint(double x, double y, section::PointKind kind, int& key);
     // The existing point that a position hit, or null (a new point, or a refusal).
-    CNode* InsertPoint(double x, double y, int kind);
+    CNode* InsertPoint(double x, double y, section::PointKind kind);
     // -1 equal ends, -2 over the line limit, else line key + 1.
     int AddLine(int key1, int key2, int lineKey);
     int AddUniqueNo(std::vector<int>& keys, int key) const;
@@ -350,8 +351,8 @@ public:
     int DeleteAllBoundaryPoints(CObList& selection, bool retireHeld);
 
     // --- pending point changes (CBlockDocPending.cpp) ---
-    // The kind's map: 0 ground-surface, 1 measurement, 2 to 4 boundary points.
-    CMapWordToOb& PointMapOfKind(int kind);
+    // The kind's map (the boundary kinds share one).
+    CMapWordToOb& PointMapOfKind(section::PointKind kind);
     // Takes a pending edit of the tables or the move: a replaced point takes its copy's
     // position, type, weights and name, a moved one its position, a merged ground point goes
     // and its lines follow the point it joins, a new one comes in under its number (the next
@@ -363,8 +364,9 @@ public:
     // Shows a pending edit in the marks the view draws until the click: the points it replaces
     // 1, those it drops -1 with the ground-surface lines that end at them.
     void MarkPendingPoints(const section::PendingPointEdit& edit);
-    // Forgets the marks of a pending edit of the kind (the edit's target): points and lines back to 0.
-    void DropPendingPoints(int kind);
+    // Forgets the marks of a pending edit of the target (PendingPointEdit::Target): points and
+    // lines back to 0.
+    void DropPendingPoints(int target);
 
     // --- the drawing run's files (written by PlotSheetWriter) ---
     // Writes the plot index "<dir><title>.p00" and the page file ".p01" beside the analysis
@@ -375,7 +377,7 @@ public:
     int WritePlotFile(CString& outputPath, const PlotStyle& style, bool* declined = nullptr);
 
 private:
-    CNode* NewPoint(CMapWordToOb& map, int& maxNumber, int kind, double x, double y);
+    CNode* NewPoint(CMapWordToOb& map, int& maxNumber, section::PointKind kind, double x, double y);
     void StorePoint(CMapWordToOb& map, CNode* point);
     // True when two more lines fit from nextLineKey on; else the line-limit message.
     bool HasRoomForSplit(int nextLineKey);
@@ -383,8 +385,8 @@ private:
     void SwitchOffBoundaryPoint(CNode* old);
     CLine* LineAt(int key) const;
     void RemovePoint(CMapWordToOb& map, WORD key, CNode* point);
-    int RemoveDroppedPoints(int kind, const std::set<int>& dropped);
-    int InsertPointOfKind(double x, double y, int kind, int& key);
+    int RemoveDroppedPoints(section::PointKind kind, const std::set<int>& dropped);
+    int InsertPointOfKind(double x, double y, section::PointKind kind, int& key);
 
     // --- members (the analysis file's contents and the model) ---
     CString m_strDir;

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+using section::PointKind;
+
 namespace torvan {
 
 void CBlockDoc::ClearSelectionList(CObList& selection) {
@@ -56,7 +58,7 @@ int CBlockDoc::DeleteAllBoundaryPoints(CObList& selection, bool retireHeld) {
         }
     }
     if (handled > 0) {
-        UpdateMaxNumbers(CNode::kInnerBoundary);
+        UpdateMaxNumbers(PointKind::kInnerBoundary);
     }
     return handled;
 }

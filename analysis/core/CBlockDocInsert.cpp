@@ -15,9 +15,11 @@
 #include <cmath>
 #include <functional>
 
+using section::PointKind;
+
 namespace torvan {
 
-CNode* CBlockDoc::NewPoint(CMapWordToOb& map, int& maxNumber, int kind, double x, double y) {
+CNode* CBlockDoc::NewPoint(CMapWordToOb& map, int& maxNumber, PointKind kind, double x, double y) {
     CNode* point = new CNode(maxNumber + 1, x, y, CNode::kMarked);
     point->kind = kind;
     StorePoint(map, point);
@@ -61,7 +63,7 @@ void CBlockDoc::SplitLineAt(int lineKey, int pointKey) {
 }
 
 int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
-    if (int near = ModelLookup(*this).FindNearbyPoint(x, y, CNode::kGround)) {
+    if (int near = ModelLookup(*this).FindNearbyPoint(x, y, PointKind::kGround)) {
         key = near - 1;
         return 1;
     }
@@ -82,7 +84,7 @@ int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
             IDYES) {
         return 0;
     }
-    CNode* point = NewPoint(m_mapNode, m_nMaxNode, CNode::kGround, x, y);
+    CNode* point = NewPoint(m_mapNode, m_nMaxNode, PointKind::kGround, x, y);
     key = point->number - 1;
     if (onLine) {
         SplitLineAt(lineKey, key);
@@ -91,7 +93,7 @@ int CBlockDoc::InsertGroundPoint(double x, double y, int& key) {
 }
 
 int CBlockDoc::InsertSitePoint(double x, double y, int& key) {
-    if (int near = ModelLookup(*this).FindNearbyPoint(x, y, CNode::kMeasurement)) {
+    if (int near = ModelLookup(*this).FindNearbyPoint(x, y, PointKind::kMeasurement)) {
         key = near - 1;
         return 1;
     }
@@ -105,7 +107,7 @@ int CBlockDoc::InsertSitePoint(double x, double y, int& key) {
             IDYES) {
         return 0;
     }
-    CNode* point = NewPoint(m_mapSite, m_nMaxSite, CNode::kMeasurement, x, y);
+    CNode* point = NewPoint(m_mapSite, m_nMaxSite, PointKind::kMeasurement, x, y);
     point->name.Format("No.K%d", point->number);
     key = point->number - 1;
     return 0;
@@ -139,8 +141,8 @@ void CBlockDoc::SwitchOffBoundaryPoint(CNode* old) {
     delete old;
 }
 
-int CBlockDoc::InsertBoundaryPoint(double x, double y, int kind, int& key) {
-    if (int near = ModelLookup(*this).FindNearbyPoint(x, y, CNode::kInnerBoundary)) {
+int CBlockDoc::InsertBoundaryPoint(double x, double y, PointKind kind, int& key) {
+    if (int near = ModelLookup(*this).FindNearbyPoint(x, y, PointKind::kInnerBoundary)) {
         key = near - 1;
         return 1;
     }
@@ -174,7 +176,7 @@ int CBlockDoc::InsertBoundaryPoint(double x, double y, int kind, int& key) {
         ResetMarks();
     }
     StorePoint(m_mapBound, point);
-    UpdateMaxNumbers(2);
+    UpdateMaxNumbers(PointKind::kInnerBoundary);
     if (windowSide_->IsTreeDialogOpen()) {
         windowSide_->UpdateTreeItem(point->number * 10 + 1, point);
     }
@@ -182,22 +184,22 @@ int CBlockDoc::InsertBoundaryPoint(double x, double y, int kind, int& key) {
     return 0;
 }
 
-int CBlockDoc::InsertPointOfKind(double x, double y, int kind, int& key) {
+int CBlockDoc::InsertPointOfKind(double x, double y, PointKind kind, int& key) {
     key = -1;
     switch (kind) {
-    case CNode::kGround:
+    case PointKind::kGround:
         return InsertGroundPoint(x, y, key);
-    case CNode::kMeasurement:
+    case PointKind::kMeasurement:
         return InsertSitePoint(x, y, key);
-    case CNode::kInnerBoundary:
-    case CNode::kLeftBoundary:
-    case CNode::kRightBoundary: {
+    case PointKind::kInnerBoundary:
+    case PointKind::kLeftBoundary:
+    case PointKind::kRightBoundary: {
         double d = FindNearestLine(m_LineList, x, y, nullptr, true);
-        if (kind == CNode::kInnerBoundary && d < m_snap.m_dSnap) {
+        if (kind == PointKind::kInnerBoundary && d < m_snap.m_dSnap) {
             AfxMessageBox(u8"地中境界点の指定位置ｴﾗｰ !!");
             return 0;
         }
-        if (kind != CNode::kInnerBoundary && d >= m_snap.m_dSnap) {
+        if (kind != PointKind::kInnerBoundary && d >= m_snap.m_dSnap) {
             AfxMessageBox(u8"地表境界点の指定位置ｴﾗｰ !!");
             return 0;
         }
@@ -208,13 +210,13 @@ int CBlockDoc::InsertPointOfKind(double x, double y, int kind, int& key) {
     }
 }
 
-CNode* CBlockDoc::InsertPoint(double x, double y, int kind) {
+CNode* CBlockDoc::InsertPoint(double x, double y, PointKind kind) {
     int key = -1;
     if (InsertPointOfKind(x, y, kind, key) != 1 || key < 0) {
         return nullptr;
     }
     CMapWordToOb& map =
-        kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
+        kind == PointKind::kGround ? m_mapNode : (kind == PointKind::kMeasurement ? m_mapSite : m_mapBound);
     CObject* found = nullptr;
     return map.Lookup(static_cast<WORD>(key), found) ? static_cast<CNode*>(found) : nullptr;
 }
@@ -249,7 +251,7 @@ int CBlockDoc::AddUniqueNo(std::vector<int>& keys, int key) const {
 int CBlockDoc::InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int,
                                    int keyA, int keyB, int startKey, int endKey, int lineKey,
                                    int& nextLineKey) {
-    if (int near = ModelLookup(*this).FindNearbyPoint(crossing.x, crossing.y, CNode::kGround)) {
+    if (int near = ModelLookup(*this).FindNearbyPoint(crossing.x, crossing.y, PointKind::kGround)) {
         int key = near - 1;
         if (key != startKey && key != endKey) {
             DPoint p = GetNodeXY(key);
@@ -268,7 +270,7 @@ int CBlockDoc::InsertCrossingPoint(const DPoint& crossing, const DPoint& segment
         !HasRoomForSplit(nextLineKey)) {
         return -1;
     }
-    CNode* point = NewPoint(m_mapNode, m_nMaxNode, CNode::kGround, crossing.x, crossing.y);
+    CNode* point = NewPoint(m_mapNode, m_nMaxNode, PointKind::kGround, crossing.x, crossing.y);
     int key = point->number - 1;
     int first = AddLine(keyA, key, nextLineKey);
     if (first < 0) {

@@ -11,6 +11,8 @@
 
 #include <vector>
 
+using section::PointKind;
+
 namespace torvan {
 
 namespace {
@@ -35,15 +37,15 @@ CNode* PointAt(const CMapWordToOb& map, int key) {
 
 } // namespace
 
-CMapWordToOb& CBlockDoc::PointMapOfKind(int kind) {
-    if (kind == CNode::kGround) {
+CMapWordToOb& CBlockDoc::PointMapOfKind(PointKind kind) {
+    if (kind == PointKind::kGround) {
         return m_mapNode;
     }
-    return kind == CNode::kMeasurement ? m_mapSite : m_mapBound;
+    return kind == PointKind::kMeasurement ? m_mapSite : m_mapBound;
 }
 
 void CBlockDoc::MarkPendingPoints(const Edit& edit) {
-    CMapWordToOb& map = PointMapOfKind(edit.PointKind());
+    CMapWordToOb& map = PointMapOfKind(edit.KindOfPoints());
     for (int key : edit.Replaced()) {
         if (CNode* point = PointAt(map, key)) {
             point->state = CNode::kMarked;
@@ -56,7 +58,7 @@ void CBlockDoc::MarkPendingPoints(const Edit& edit) {
             dropped.insert(key);
         }
     }
-    if (edit.PointKind() != CNode::kGround || dropped.empty()) {
+    if (edit.KindOfPoints() != PointKind::kGround || dropped.empty()) {
         return;
     }
     for (auto [lineKey, line] : platform::MapEntries<CLine>(m_LineList)) {
@@ -66,19 +68,18 @@ void CBlockDoc::MarkPendingPoints(const Edit& edit) {
     }
 }
 
-void CBlockDoc::DropPendingPoints(int kind) {
-    SetAllPointStates(PointMapOfKind(kind == Edit::kGroundLine ? CNode::kGround : kind), CNode::kNormal);
+void CBlockDoc::DropPendingPoints(int target) {
+    SetAllPointStates(PointMapOfKind(Edit::KindOfTarget(target)), CNode::kNormal);
     SetAllLineStatus(CLine::kNormal);
 }
 
 int CBlockDoc::CommitPendingPoints(const Edit& edit) {
-    const int kind = edit.Target();
-    if (kind == Edit::kGroundLine) {
+    if (edit.Target() == Edit::kGroundLine) {
         std::vector<DPoint> points;
         for (const auto& [key, copy] : edit.Copies()) {
             points.push_back(DPoint{copy.point.x, copy.point.y});
         }
-        DropPendingPoints(kind);
+        DropPendingPoints(edit.Target());
         const int changes = static_cast<int>(points.size());
         ImportPointRun(points);
         SetAllPointStates(m_mapNode, CNode::kNormal);
@@ -86,6 +87,7 @@ int CBlockDoc::CommitPendingPoints(const Edit& edit) {
         SetModifiedFlag();
         return changes;
     }
+    const PointKind kind = edit.KindOfPoints();
     CMapWordToOb& map = PointMapOfKind(kind);
     int changes = 0;
     std::vector<std::pair<int, int>> merges; // (key merged away, key it joins)
@@ -95,7 +97,7 @@ int CBlockDoc::CommitPendingPoints(const Edit& edit) {
         const section::PointRecord& record = copy.point;
         if (copy.change == Edit::Change::kAdd) {
             added.push_back(&record);
-        } else if (!point || (copy.change == Edit::Change::kMerge && kind != CNode::kGround)) {
+        } else if (!point || (copy.change == Edit::Change::kMerge && kind != PointKind::kGround)) {
             continue;
         } else if (copy.change == Edit::Change::kReplace) {
             point->x = record.x;
@@ -121,8 +123,8 @@ int CBlockDoc::CommitPendingPoints(const Edit& edit) {
         }
     }
     changes += RemoveDroppedPoints(kind, dropped);
-    int& largest =
-        kind == CNode::kGround ? m_nMaxNode : (kind == CNode::kMeasurement ? m_nMaxSite : m_nMaxBound);
+    int& largest = kind == PointKind::kGround ? m_nMaxNode
+                                              : (kind == PointKind::kMeasurement ? m_nMaxSite : m_nMaxBound);
     UpdateMaxNumbers(kind);
     for (const section::PointRecord* copy : added) {
         // A new point keeps the number it was given unless that number is taken by now.
@@ -132,8 +134,8 @@ int CBlockDoc::CommitPendingPoints(const Edit& edit) {
         point->beta = copy->beta;
         point->alpha = copy->alpha;
         point->name = copy->name;
-        if (point->name.IsEmpty() && kind != CNode::kGround) {
-            point->name.Format(kind == CNode::kMeasurement ? "No.K%d" : "B-%d", number);
+        if (point->name.IsEmpty() && kind != PointKind::kGround) {
+            point->name.Format(kind == PointKind::kMeasurement ? "No.K%d" : "B-%d", number);
         }
         StorePoint(map, point);
         ++changes;
@@ -141,10 +143,10 @@ int CBlockDoc::CommitPendingPoints(const Edit& edit) {
     SetAllPointStates(map, CNode::kNormal);
     SetAllLineStatus(CLine::kNormal);
     UpdateMaxNumbers(kind);
-    if (kind != CNode::kGround) {
+    if (kind != PointKind::kGround) {
         ResetMarks();
     }
-    if (kind == CNode::kMeasurement) {
+    if (kind == PointKind::kMeasurement) {
         PlaceDisplacementRecords();
     }
     SetModifiedFlag();
@@ -153,7 +155,7 @@ int CBlockDoc::CommitPendingPoints(const Edit& edit) {
 
 // The dropped points of the kind go with their lines; a boundary point that a slip line or
 // the section model holds only goes out of use. The number of points taken away.
-int CBlockDoc::RemoveDroppedPoints(int kind, const std::set<int>& dropped) {
+int CBlockDoc::RemoveDroppedPoints(PointKind kind, const std::set<int>& dropped) {
     CMapWordToOb& map = PointMapOfKind(kind);
     std::vector<bool> removedKeys(0x10000, false);
     int removed = 0;
@@ -170,7 +172,7 @@ int CBlockDoc::RemoveDroppedPoints(int kind, const std::set<int>& dropped) {
         removedKeys[key] = true;
         RemovePoint(map, key, point);
     }
-    if (kind == CNode::kGround) {
+    if (kind == PointKind::kGround) {
         const auto gone = [&removedKeys](int key) { return key >= 0 && key < 0x10000 && removedKeys[key]; };
         for (const auto& [lineKey, line] : Entries<CLine>(m_LineList)) {
             if (line->status == -1 || line->node1 == line->node2 || gone(line->node1) || gone(line->node2)) {

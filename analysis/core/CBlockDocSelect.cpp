@@ -165,7 +165,7 @@ void CBlockDoc::ResetMarks() {
             }
         }
     }
-    UpdateMaxNumbers(2);
+    UpdateMaxNumbers(section::PointKind::kInnerBoundary);
 }
 
 // Removes a point from its map, the entry map and the ground order, and deletes it.
@@ -228,8 +228,8 @@ void CBlockDoc::DeleteSelection() {
             delete line;
         }
     }
-    UpdateMaxNumbers(0);
-    UpdateMaxNumbers(1);
+    UpdateMaxNumbers(section::PointKind::kGround);
+    UpdateMaxNumbers(section::PointKind::kMeasurement);
     ResetMarks();
     PlaceDisplacementRecords();
 }

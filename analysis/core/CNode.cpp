@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 
+using section::PointKind;
+
 namespace torvan {
 
 IMPLEMENT_DYNCREATE(CNode, CObject)
@@ -28,8 +30,8 @@ CNode::CNode()
     : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, platform::kUnsetInt) {}
 
 CNode::CNode(int number_, double x_, double y_, int state_)
-    : number(number_), x(x_), y(y_), state(state_), seqNo(platform::kUnsetInt), kind(kGround), inUse(1),
-      slipMark(kSlipFree), beta(1.0), alpha(platform::kUnsetDouble) {}
+    : number(number_), x(x_), y(y_), state(state_), seqNo(platform::kUnsetInt), kind(PointKind::kGround),
+      inUse(1), slipMark(kSlipFree), beta(1.0), alpha(platform::kUnsetDouble) {}
 
 int CNode::ParseRecord(const char* line, int shortForm) {
     if (shortForm) {
@@ -55,7 +57,7 @@ int CNode::ParseRecord(const char* line, int shortForm) {
         ReadIntField(pos, mark);
     }
     TakeKind(kindField, mark);
-    if (kind != kGround) {
+    if (kind != PointKind::kGround) {
         CString text(line);
         text.TrimRight();
         name = text.GetLength() > kFullNameColumn ? text.Mid(kFullNameColumn) : CString();
@@ -68,8 +70,9 @@ void CNode::TakeSectionPoint(const section::PointRecord& record) {
     number = record.number;
     x = record.x;
     y = record.y;
-    TakeKind(record.kind, AbsoluteKind(record.kind) >= 2 ? record.mark : slipMark);
-    if (kind != kGround) {
+    const int kindField = section::StoredPointKind(record.kind);
+    TakeKind(kindField, AbsoluteKind(kindField) >= 2 ? record.mark : slipMark);
+    if (kind != PointKind::kGround) {
         name = record.name;
     }
     state = kNormal;
@@ -78,29 +81,31 @@ void CNode::TakeSectionPoint(const section::PointRecord& record) {
 // A boundary point's kind is written negative while it is out of use; its slip mark follows.
 void CNode::TakeKind(int kindField, int mark) {
     if (AbsoluteKind(kindField) < 2) {
-        kind = kindField;
+        kind = section::PointKindFromStored(kindField);
         inUse = 1;
     } else {
         inUse = kindField >= 0 ? 1 : 0;
-        kind = AbsoluteKind(kindField);
+        kind = section::PointKindFromStored(AbsoluteKind(kindField));
         slipMark = mark;
     }
 }
 
 void CNode::FormatRecord(CString& out) const {
     char buffer[kFullNameColumn + 1];
-    bool switchedOff = inUse == 0 && kind != platform::kUnsetInt;
+    const int kindField = section::StoredPointKind(kind);
+    bool switchedOff = inUse == 0 && kindField != platform::kUnsetInt;
     char* pos = WriteIntField(buffer, number);
-    pos = WriteIntField(pos, switchedOff ? -kind : kind);
+    pos = WriteIntField(pos, switchedOff ? -kindField : kindField);
     pos = WriteDoubleField(pos, x, "%10.3lf");
     pos = WriteDoubleField(pos, y, "%10.3lf");
-    if (kind != kGround) {
+    if (kind != PointKind::kGround) {
         pos = WriteDoubleField(pos, beta, "%10.4lf");
-        pos = WriteDoubleField(pos, kind == kInnerBoundary ? platform::kUnsetDouble : alpha, "%10.4lf");
-        WriteIntField(pos, kind >= kInnerBoundary ? slipMark : platform::kUnsetInt);
+        pos = WriteDoubleField(pos, kind == PointKind::kInnerBoundary ? platform::kUnsetDouble : alpha,
+                               "%10.4lf");
+        WriteIntField(pos, section::IsBoundaryKind(kind) ? slipMark : platform::kUnsetInt);
     }
     out = buffer;
-    if (kind != kGround && !name.IsEmpty()) {
+    if (kind != PointKind::kGround && !name.IsEmpty()) {
         out += name;
     }
 }
@@ -113,12 +118,12 @@ void CNode::WriteSolverRecord(const char* keyword, CTextFile& file) const {
     char* pos = WriteIntField(buffer, number);
     pos = WriteDoubleField(pos, x, "%10.3lf");
     pos = WriteDoubleField(pos, y, "%10.3lf");
-    if (kind != kGround) {
+    if (kind != PointKind::kGround) {
         pos = WriteDoubleField(pos, beta, "%10.4lf");
-        WriteDoubleField(pos, kind == kInnerBoundary ? platform::kUnsetDouble : alpha, "%10.4lf");
+        WriteDoubleField(pos, kind == PointKind::kInnerBoundary ? platform::kUnsetDouble : alpha, "%10.4lf");
     }
     line += buffer;
-    if (kind != kGround && !name.IsEmpty()) {
+    if (kind != PointKind::kGround && !name.IsEmpty()) {
         line += "     ";
         line += name;
     }

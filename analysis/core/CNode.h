@@ -1,9 +1,9 @@
 #pragma once
-// A point of the analysis program's section model: ground-surface point (kind 0),
-// measurement point (1), inner boundary point (2), left (3) or right (4)
-// ground-surface boundary point. Coordinates in metres; unset values as in
-// platform/core/Unset.h.
+// A point of the analysis program's section model: a ground-surface, measurement, inner,
+// left or right ground-surface boundary point (section::PointKind). Coordinates in
+// metres; unset values as in platform/core/Unset.h.
 
+#include "common/section/PointKind.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -19,7 +19,6 @@ class CNode : public CObject {
     DECLARE_DYNCREATE(CNode)
 
 public:
-    enum Kind { kGround = 0, kMeasurement = 1, kInnerBoundary = 2, kLeftBoundary = 3, kRightBoundary = 4 };
     enum SelectState { kNormal = 0, kMarked = 1, kSelected = 2, kSelectedMarked = 3 };
     // slipMark of a boundary point: whether a slip line holds it, and whether the section
     // model fixes it (the values the analysis file stores).
@@ -38,7 +37,7 @@ public:
     // column 6, written as one line. File errors pass on as CFileException.
     void WriteSolverRecord(const char* keyword, CTextFile& file) const;
 
-    bool IsBoundary() const { return kind >= kInnerBoundary; }
+    bool IsBoundary() const { return section::IsBoundaryKind(kind); }
 
 private:
     // The short form's fields, read by the section model file's reader.
@@ -51,7 +50,7 @@ public:
     double y;
     int state;
     int seqNo;
-    int kind;
+    section::PointKind kind;
     CString name;
     int inUse;
     int slipMark; // SlipMark

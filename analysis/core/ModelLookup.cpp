@@ -7,6 +7,8 @@
 #include "platform/core/MapEntries.h"
 #include "platform/core/Unset.h"
 
+using section::PointKind;
+
 namespace torvan {
 
 int ModelLookup::NearPointKey(const CMapWordToOb& map, double x, double y) const {
@@ -23,10 +25,11 @@ bool ModelLookup::IsNearPointOf(const CMapWordToOb& map, double x, double y) con
     return NearPointKey(map, x, y) != 0;
 }
 
-int ModelLookup::FindNearbyPoint(double x, double y, int kind) const {
-    const CMapWordToOb& map = kind == CNode::kGround ? doc_.GroundPoints()
-                                                     : (kind == CNode::kMeasurement ? doc_.MeasurementPoints()
-                                                                                    : doc_.BoundaryPoints());
+int ModelLookup::FindNearbyPoint(double x, double y, PointKind kind) const {
+    const CMapWordToOb& map =
+        kind == PointKind::kGround
+            ? doc_.GroundPoints()
+            : (kind == PointKind::kMeasurement ? doc_.MeasurementPoints() : doc_.BoundaryPoints());
     return NearPointKey(map, x, y);
 }
 
@@ -73,7 +76,7 @@ DPoint ModelLookup::GetPointXY(int key, const CMapWordToOb& points) const {
     return DPoint{doc_.Extents().m_dMinX - 10.0, doc_.Extents().m_dMinY - 10.0};
 }
 
-CNode* ModelLookup::FindBoundaryPoint(int kind) const {
+CNode* ModelLookup::FindBoundaryPoint(PointKind kind) const {
     for (auto [key, point] : platform::MapEntries<CNode>(doc_.BoundaryPoints())) {
         if ((point->state == 0 || point->state == 1) && point->kind == kind && point->inUse == 1) {
             return point;

@@ -3,6 +3,7 @@
 // edits (kept with the program's settings) and the display settings of the view the sheet
 // follows (colour, pen width, mark size and switch of each drawn item).
 
+#include "common/section/PointKind.h"
 #include "platform/core/CString.h"
 #include "platform/core/Types.h"
 #include "platform/core/Unset.h"
@@ -38,10 +39,16 @@ struct PlotStyle {
         COLORREF color = 0;
         int size = 5;
     };
-    Line lines[4];   // ground-surface lines, previous and new slip lines, vectors
-    Point points[5]; // ground, measurement, inner, left and right boundary points
+    Line lines[4];                          // ground-surface lines, previous and new slip lines, vectors
+    Point points[section::kPointKindCount]; // in the kinds' order (PointKindIndex)
     int numberDraw[5] = {0, 0, 0, 0, 0};
     int vectorMode = 0;
+
+    // The marks of a kind; null for a kind kept as read that names none.
+    const Point* PointsOf(section::PointKind kind) const {
+        const int index = section::PointKindIndex(kind);
+        return index < 0 ? nullptr : &points[index];
+    }
 };
 
 } // namespace torvan

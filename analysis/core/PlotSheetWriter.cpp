@@ -25,6 +25,8 @@
 #include <unistd.h>
 #include <utility>
 
+using section::PointKind;
+
 namespace torvan {
 
 namespace {
@@ -109,6 +111,11 @@ public:
 private:
     int fd_;
 };
+
+bool DrawsMarksOf(const PlotStyle& style, PointKind kind) {
+    const PlotStyle::Point* marks = style.PointsOf(kind);
+    return marks && marks->draw;
+}
 
 } // namespace
 
@@ -316,8 +323,7 @@ void PlotSheetWriter::PlotSlipLines(CTextFile& file, const PlotSheet& sheet, int
             PlotText(file, label.x / 2, label.y / 2 - 2.5, 2.5, 0, 8, number);
         }
         for (const CNode* point : line->boundary) {
-            if (!point || !point->inUse || point->kind < 0 || point->kind > 4 ||
-                !style_.points[point->kind].draw) {
+            if (!point || !point->inUse || !DrawsMarksOf(style_, point->kind)) {
                 continue;
             }
             PlotPointMark(file, sheet, *point, 9);
@@ -340,7 +346,7 @@ void PlotSheetWriter::PlotLegends(CTextFile& file, const PlotSheet& sheet) const
         text.Format("%.3f (m)", sheet.scale);
         PlotText(file, at.x, at.y, 2.5, 90, 8, text);
     }
-    if (!style_.points[CNode::kMeasurement].draw) {
+    if (!style_.PointsOf(PointKind::kMeasurement)->draw) {
         return;
     }
     at = DPoint{legendX - 5.0, sheet.margin.y};
@@ -353,16 +359,18 @@ void PlotSheetWriter::PlotLegends(CTextFile& file, const PlotSheet& sheet) const
 
 void PlotSheetWriter::PlotPointMark(CTextFile& file, const PlotSheet& sheet, const CNode& point,
                                     int shape) const {
-    SelectColor(file, style_.points[point.kind].color);
+    const PlotStyle::Point& marks = *style_.PointsOf(point.kind);
+    SelectColor(file, marks.color);
     const DPoint at = sheet.Map(point.x, point.y);
-    const double size = style_.points[point.kind].size / 2.0;
+    const double size = marks.size / 2.0;
     PlotMarker(file, at.x, at.y, size == 0 ? 1.0 : size, shape);
 }
 
 void PlotSheetWriter::PlotPoints(CTextFile& file, const PlotSheet& sheet) const {
-    const double groundSize = (style_.points[CNode::kGround].size - 3) / 2.0;
-    if (style_.points[CNode::kGround].draw && groundSize > 0) {
-        SelectColor(file, style_.points[CNode::kGround].color);
+    const PlotStyle::Point& ground = *style_.PointsOf(PointKind::kGround);
+    const double groundSize = (ground.size - 3) / 2.0;
+    if (ground.draw && groundSize > 0) {
+        SelectColor(file, ground.color);
         for (POSITION pos = model_.GroundOrder().GetHeadPosition(); pos;) {
             const auto* point = static_cast<const CNode*>(model_.GroundOrder().GetNext(pos));
             const DPoint at = sheet.Map(point->x, point->y);
@@ -370,8 +378,8 @@ void PlotSheetWriter::PlotPoints(CTextFile& file, const PlotSheet& sheet) const 
         }
     }
     for (auto [key, point] : platform::MapEntries<const CNode>(model_.BoundaryPoints())) {
-        if (point->state != 0 || point->inUse != 0 || point->slipMark < 3 || point->kind < 0 ||
-            point->kind > 4 || !style_.points[point->kind].draw) {
+        if (point->state != 0 || point->inUse != 0 || point->slipMark < 3 ||
+            !DrawsMarksOf(style_, point->kind)) {
             continue;
         }
         PlotPointMark(file, sheet, *point, 8);
@@ -379,10 +387,11 @@ void PlotSheetWriter::PlotPoints(CTextFile& file, const PlotSheet& sheet) const 
 }
 
 void PlotSheetWriter::PlotVectors(CTextFile& file, const PlotSheet& sheet) const {
-    if (!style_.points[CNode::kMeasurement].draw) {
+    const PlotStyle::Point& measurement = *style_.PointsOf(PointKind::kMeasurement);
+    if (!measurement.draw) {
         return;
     }
-    SelectColor(file, style_.points[CNode::kMeasurement].color);
+    SelectColor(file, measurement.color);
     SelectPen(file, style_.lines[3].width + 1);
     const double vectorScale = platform::IsUnsetDouble(model_.Sheet().m_dDispScale)
                                    ? model_.Extents().m_dMaxDisp

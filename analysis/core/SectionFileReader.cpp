@@ -14,6 +14,8 @@
 #include <new>
 #include <vector>
 
+using section::PointKind;
+
 namespace torvan {
 
 namespace {
@@ -42,12 +44,12 @@ public:
             return false;
         }
         auto point = std::make_unique<CNode>();
-        point->kind = section == SectionKeyword::Node ? CNode::kGround : CNode::kMeasurement;
+        point->kind = section == SectionKeyword::Node ? PointKind::kGround : PointKind::kMeasurement;
         point->ParseRecord(line, 1);
         if (section == SectionKeyword::Bound) {
             point->slipMark = CNode::kSlipFree;
         } else {
-            point->kind = section == SectionKeyword::Node ? CNode::kGround : CNode::kMeasurement;
+            point->kind = section == SectionKeyword::Node ? PointKind::kGround : PointKind::kMeasurement;
         }
         if (point->number == platform::kUnsetInt || point->number < 1 || point->number > 0x10000) {
             return true; // a record without a usable number is dropped

@@ -8,6 +8,8 @@
 #include "platform/core/CFile.h"
 #include "platform/core/MapEntries.h"
 
+using section::PointKind;
+
 namespace torvan {
 
 void CBlockDoc::GetBoundaryPointNumbers(int& inner, int& left, int& right) const {
@@ -18,10 +20,10 @@ void CBlockDoc::GetBoundaryPointNumbers(int& inner, int& left, int& right) const
         if (!point->inUse) {
             continue;
         }
-        int* slot = point->kind == CNode::kInnerBoundary   ? &inner
-                    : point->kind == CNode::kLeftBoundary  ? &left
-                    : point->kind == CNode::kRightBoundary ? &right
-                                                           : nullptr;
+        int* slot = point->kind == PointKind::kInnerBoundary   ? &inner
+                    : point->kind == PointKind::kLeftBoundary  ? &left
+                    : point->kind == PointKind::kRightBoundary ? &right
+                                                               : nullptr;
         if (slot) {
             *slot = point->number;
         }

@@ -11,6 +11,8 @@
 #include <initializer_list>
 #include <utility>
 
+using section::PointKind;
+
 namespace torvan {
 
 using platform::IsUnsetDouble;
@@ -131,7 +133,7 @@ bool SolverInputWriter::WriteSurfacePoints(CTextFile& file) const {
         const CNode* point = static_cast<const CNode*>(object);
         CString record = CString(keyword) +
                          Reals({{point->x, "%10.3lf"}, {point->y, "%10.3lf"}, {point->beta, "%10.4lf"}});
-        if (point->kind != CNode::kInnerBoundary) {
+        if (point->kind != PointKind::kInnerBoundary) {
             record += Reals({{point->alpha, "%10.4lf"}});
         }
         file.WriteLine(record);

@@ -14,6 +14,8 @@
 #include <sstream>
 #include <unistd.h>
 
+using section::PointKind;
+
 namespace fs = std::filesystem;
 using platform::Utf8;
 using torvan::CDispData;
@@ -57,7 +59,7 @@ TEST_F(AnalysisFileTest, SlipLinesWeightsAndExclusionsSurviveASaveAndReopen) {
     slip->name = CString(u8"すべり線");
     slip->method = 0;
     slip->methodOption = 0;
-    slip->boundary[0] = doc_.FindBoundaryPoint(CNode::kLeftBoundary);
+    slip->boundary[0] = doc_.FindBoundaryPoint(PointKind::kLeftBoundary);
     slip->pointCount = 2;
     slip->x = {27.0, 134.0};
     slip->y = {80.0, 55.0};
@@ -71,7 +73,7 @@ TEST_F(AnalysisFileTest, SlipLinesWeightsAndExclusionsSurviveASaveAndReopen) {
     EXPECT_EQ(static_cast<CDispData*>(again.Displacements()[2])->beta, 0.75);
     ASSERT_EQ(again.SlipLines().GetCount(), 1);
     EXPECT_EQ(static_cast<CVerrant*>(again.SlipLines().GetHead())->boundary[0],
-              again.FindBoundaryPoint(CNode::kLeftBoundary));
+              again.FindBoundaryPoint(PointKind::kLeftBoundary));
     ASSERT_EQ(again.WriteSloFile((dir_ / "again.slo").c_str()), 1);
     EXPECT_EQ(testsupport::ReadBytes(dir_ / "again.slo"), first);
 }
@@ -171,7 +173,7 @@ TEST_F(AnalysisFileTest, AMovedBoundaryPointOfTheSectionModelReplacesTheAnalysis
     ASSERT_EQ(Open("moved.slo"), 1);
     EXPECT_EQ(sink_.LastMessageUtf8(),
               Utf8(u8"断面ﾓﾃﾞﾙﾃﾞｰﾀに座標が異なる同名の境界点があったため置き換えました"));
-    CNode* left = doc_.FindBoundaryPoint(CNode::kLeftBoundary);
+    CNode* left = doc_.FindBoundaryPoint(PointKind::kLeftBoundary);
     ASSERT_NE(left, nullptr);
     EXPECT_EQ(left->x, 27.0);
     EXPECT_EQ(left->slipMark, 3);
@@ -261,7 +263,7 @@ TEST_F(AnalysisFileTest, OldFormatFileAndItsSolverInput) {
     EXPECT_EQ(doc_.BlockLines()[0].beta, 0.1); // the older format carries no weight
     EXPECT_EQ(doc_.Settings().m_nMethod, 2);
     EXPECT_TRUE(platform::IsUnsetDouble(doc_.Settings().m_dVectorScale)); // no DSCAL line
-    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->slipMark, 3);
+    EXPECT_EQ(doc_.FindBoundaryPoint(PointKind::kLeftBoundary)->slipMark, 3);
     CString input;
     CString result;
     ASSERT_EQ(doc_.WriteSolverInput(input, result), 1);
@@ -320,9 +322,9 @@ TEST_F(AnalysisFileTest, LargestDisplacementAndReloadingTheReferences) {
     // The largest reading of the sample: point 4 or 5 at the last survey, about 62 mm.
     EXPECT_GT(doc_.Extents().m_dMaxDisp, 0.055);
     EXPECT_LT(doc_.Extents().m_dMaxDisp, 0.063);
-    doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x = 5.0;
+    doc_.FindBoundaryPoint(PointKind::kLeftBoundary)->x = 5.0;
     ASSERT_EQ(doc_.ReloadReferenceFiles(), 1);
-    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->x, 27.0);
-    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->slipMark, 3);
+    EXPECT_EQ(doc_.FindBoundaryPoint(PointKind::kLeftBoundary)->x, 27.0);
+    EXPECT_EQ(doc_.FindBoundaryPoint(PointKind::kLeftBoundary)->slipMark, 3);
     EXPECT_EQ(doc_.AllPoints().GetCount(), 45 + 8 + 2);
 }

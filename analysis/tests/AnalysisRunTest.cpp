@@ -16,6 +16,8 @@
 #include <sstream>
 #include <unistd.h>
 
+using section::PointKind;
+
 namespace fs = std::filesystem;
 using platform::Utf8;
 using torvan::AnalysisRun;
@@ -88,8 +90,8 @@ TEST_F(AnalysisRunTest, TheThreeMethodsRunOnTheSampleAndTheFileRoundTrips) {
     EXPECT_EQ(line->x.front(), 27);
     EXPECT_EQ(line->x.back(), 134);
     EXPECT_GT(line->pointCount, 30);
-    EXPECT_EQ(line->boundary[0]->kind, CNode::kLeftBoundary);
-    EXPECT_EQ(line->boundary[1]->kind, CNode::kRightBoundary);
+    EXPECT_EQ(line->boundary[0]->kind, PointKind::kLeftBoundary);
+    EXPECT_EQ(line->boundary[1]->kind, PointKind::kRightBoundary);
 
     ASSERT_EQ(doc_.SaveWithBackup((dir_ / "analysed.slo").c_str()), 1);
     CBlockDoc again;
@@ -127,8 +129,8 @@ TEST_F(AnalysisRunTest, AFailedSolverRunLeavesTheSlipLinesAndNoInputFile) {
 
 TEST_F(AnalysisRunTest, ThePolynomialMethodNeedsASurfacePointAndBlockLines) {
     doc_.Settings().m_nMethod = CBlockDoc::kParallel;
-    for (CNode* point :
-         {doc_.FindBoundaryPoint(CNode::kLeftBoundary), doc_.FindBoundaryPoint(CNode::kRightBoundary)}) {
+    for (CNode* point : {doc_.FindBoundaryPoint(PointKind::kLeftBoundary),
+                         doc_.FindBoundaryPoint(PointKind::kRightBoundary)}) {
         point->inUse = 0;
     }
     EXPECT_EQ(AnalysisRun(doc_, &SilentSolver).Run(CBlockDoc::kPolynomial, 0), 0);
@@ -199,8 +201,8 @@ TEST_F(AnalysisRunTest, TheTableCheckCountsAsTheSolverDivides) {
 // count for the block between them.
 TEST_F(AnalysisRunTest, TwoBlockLinesAtOneXAreRefused) {
     int key = -1;
-    doc_.InsertBoundaryPoint(54, 50, CNode::kInnerBoundary, key);
-    ASSERT_NE(doc_.FindBoundaryPoint(CNode::kInnerBoundary), nullptr);
+    doc_.InsertBoundaryPoint(54, 50, PointKind::kInnerBoundary, key);
+    ASSERT_NE(doc_.FindBoundaryPoint(PointKind::kInnerBoundary), nullptr);
     doc_.BlockLineTable() = {{54, 0.5}, {66, 0.2}};
     EXPECT_EQ(doc_.CheckBlockLineConditions(), torvan::BlockLineCheck::kValid);
     doc_.BlockLineTable() = {{54, 0.5}, {54, 0.2}};
@@ -213,8 +215,8 @@ TEST_F(AnalysisRunTest, RereadRecordsReplaceTheOnesBlocksAndSlipLinesHeld) {
     ASSERT_EQ(AnalysisRun(doc_, nullptr).Run(CBlockDoc::kParallel, 0), 1);
     ASSERT_EQ(doc_.ReloadReferenceFiles(), 1);
     CVerrant* line = LastLine();
-    EXPECT_EQ(line->boundary[0], doc_.FindBoundaryPoint(CNode::kLeftBoundary));
-    EXPECT_EQ(line->boundary[1], doc_.FindBoundaryPoint(CNode::kRightBoundary));
+    EXPECT_EQ(line->boundary[0], doc_.FindBoundaryPoint(PointKind::kLeftBoundary));
+    EXPECT_EQ(line->boundary[1], doc_.FindBoundaryPoint(PointKind::kRightBoundary));
     POSITION pos = doc_.Blocks().GetHeadPosition();
     while (pos) {
         const auto* block = static_cast<const torvan::CBlock*>(doc_.Blocks().GetNext(pos));
@@ -240,7 +242,7 @@ TEST_F(AnalysisRunTest, TheMergedBoundaryPointIsTheOneTheSlipLinePassesThrough) 
     CBlockDoc moved;
     ASSERT_EQ(moved.OnOpenDocument((dir_ / "moved.slo").c_str()), 1);
     auto* line = static_cast<CVerrant*>(moved.SlipLines().GetHead());
-    CNode* left = moved.FindBoundaryPoint(CNode::kLeftBoundary);
+    CNode* left = moved.FindBoundaryPoint(PointKind::kLeftBoundary);
     EXPECT_EQ(line->boundary[0], left);
     EXPECT_EQ(left->x, 27.0);
     EXPECT_EQ(left->slipMark, 3);

@@ -13,6 +13,8 @@
 #include <memory>
 #include <unistd.h>
 
+using section::PointKind;
+
 using platform::kUnsetDouble;
 using platform::Utf8;
 using torvan::BlockDivisionStatus;
@@ -129,14 +131,14 @@ TEST_F(BlockDivisionTest, SlipLineFromTheLeftSurfacePointIsClippedAtTheGround) {
     Build({{5, {1, -1}}, {15, {1, -1}}, {25, {1, 2}}});
     doc_.Settings().m_nMethod = CBlockDoc::kParallel;
     ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
-    doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
+    doc_.InsertPoint(2, 10, PointKind::kLeftBoundary);
     doc_.MakeSlipLines(nullptr);
     ASSERT_EQ(doc_.SlipLines().GetCount(), 1) << sink_.LastMessageUtf8();
     CVerrant* line = LastLine();
     // (2, 10) -> x = 10 at y = 2 -> x = 20 at y = -8 -> up at slope 2, meeting the ground at (29, 10).
     EXPECT_EQ(line->x, (std::vector<double>{2, 10, 20, 29}));
     EXPECT_EQ(line->y, (std::vector<double>{10, 2, -8, 10}));
-    EXPECT_EQ(line->boundary[0]->kind, CNode::kLeftBoundary);
+    EXPECT_EQ(line->boundary[0]->kind, PointKind::kLeftBoundary);
     EXPECT_EQ(line->boundary[0]->slipMark, 1);
     EXPECT_EQ(line->number, 1);
     EXPECT_EQ(line->name, CString(u8"すべり線"));
@@ -149,8 +151,8 @@ TEST_F(BlockDivisionTest, TwoSurfacePointsBlendTheTwoTraces) {
     doc_.Settings().m_nMethod = CBlockDoc::kParallel;
     doc_.Settings().m_nMethodOption = 1; // simple average
     ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
-    doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
-    doc_.InsertPoint(28, 10, CNode::kRightBoundary);
+    doc_.InsertPoint(2, 10, PointKind::kLeftBoundary);
+    doc_.InsertPoint(28, 10, PointKind::kRightBoundary);
     doc_.MakeSlipLines(nullptr);
     ASSERT_EQ(doc_.SlipLines().GetCount(), 1) << sink_.LastMessageUtf8();
     CVerrant* line = LastLine();
@@ -165,8 +167,8 @@ TEST_F(BlockDivisionTest, TwoSurfacePointsBlendTheTwoTraces) {
 TEST_F(BlockDivisionTest, SurfacePointsInOneBlockOrSwappedAreRefused) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
     ASSERT_EQ(doc_.MakeBlockLines(), BlockDivisionStatus::kDone);
-    doc_.InsertPoint(1, 10, CNode::kLeftBoundary);
-    doc_.InsertPoint(3, 10, CNode::kRightBoundary);
+    doc_.InsertPoint(1, 10, PointKind::kLeftBoundary);
+    doc_.InsertPoint(3, 10, PointKind::kRightBoundary);
     doc_.MakeSlipLines(nullptr);
     EXPECT_EQ(doc_.SlipLines().GetCount(), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(),
@@ -176,7 +178,7 @@ TEST_F(BlockDivisionTest, SurfacePointsInOneBlockOrSwappedAreRefused) {
 TEST_F(BlockDivisionTest, PolynomialResultIsSampledPerBlock) {
     Build({{5, {1, -1}}, {15, {1, -1}}});
     doc_.Settings().m_nMethod = CBlockDoc::kPolynomial;
-    doc_.InsertPoint(2, 10, CNode::kLeftBoundary);
+    doc_.InsertPoint(2, 10, PointKind::kLeftBoundary);
     const testsupport::TempDir dir("poly");
     const std::string path =
         dir.Write("poly.slf", "t\r\nblocks            2\r\nhead\r\n 0 -0.5 10 0 29\r\n 0.01 -1 20 29 30\r\n");
@@ -189,7 +191,7 @@ TEST_F(BlockDivisionTest, PolynomialResultIsSampledPerBlock) {
     EXPECT_EQ(line->x[30], 29);
     EXPECT_DOUBLE_EQ(line->y[32], 0.01 * 900 - 30 + 20);
     EXPECT_EQ(line->method, CBlockDoc::kPolynomial);
-    EXPECT_EQ(line->boundary[0]->kind, CNode::kLeftBoundary);
+    EXPECT_EQ(line->boundary[0]->kind, PointKind::kLeftBoundary);
 }
 
 TEST_F(BlockDivisionTest, BlockLineTableConditions) {

@@ -6,6 +6,8 @@
 
 #include "analysis/core/CVerrant.h"
 
+using section::PointKind;
+
 namespace {
 
 using torvan::CNode;
@@ -18,9 +20,9 @@ protected:
     void SetUp() override {
         Ground(0, 0);
         int key = -1;
-        doc_.InsertBoundaryPoint(-10, 0, CNode::kLeftBoundary, key);
-        doc_.InsertBoundaryPoint(10, 0, CNode::kRightBoundary, key);
-        doc_.InsertBoundaryPoint(0, -5, CNode::kInnerBoundary, key);
+        doc_.InsertBoundaryPoint(-10, 0, PointKind::kLeftBoundary, key);
+        doc_.InsertBoundaryPoint(10, 0, PointKind::kRightBoundary, key);
+        doc_.InsertBoundaryPoint(0, -5, PointKind::kInnerBoundary, key);
         ASSERT_EQ(doc_.BoundaryPoints().GetCount(), 3);
         Bound(2)->slipMark = CNode::kSlipFixed;
         line_ = new CVerrant(1);
@@ -99,17 +101,17 @@ TEST_F(DeleteAllTest, AReplacedInnerPointASlipLineHoldsIsKeptWhateverItsMark) {
     line_->boundary[1] = Bound(3);
     ASSERT_EQ(Bound(3)->slipMark, CNode::kSlipFree);
     int key = -1;
-    doc_.InsertBoundaryPoint(0, -8, CNode::kInnerBoundary, key);
+    doc_.InsertBoundaryPoint(0, -8, PointKind::kInnerBoundary, key);
     ASSERT_EQ(Bound(3), line_->boundary[1]);
     EXPECT_EQ(Bound(3)->inUse, 0);
-    ASSERT_NE(doc_.FindBoundaryPoint(CNode::kInnerBoundary), nullptr);
-    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kInnerBoundary)->number, 4);
+    ASSERT_NE(doc_.FindBoundaryPoint(PointKind::kInnerBoundary), nullptr);
+    EXPECT_EQ(doc_.FindBoundaryPoint(PointKind::kInnerBoundary)->number, 4);
 
     line_->boundary[1] = nullptr;
     doc_.ResetMarks();
-    doc_.InsertBoundaryPoint(0, -11, CNode::kInnerBoundary, key);
+    doc_.InsertBoundaryPoint(0, -11, PointKind::kInnerBoundary, key);
     EXPECT_EQ(Bound(4), nullptr);
-    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kInnerBoundary)->number, 5);
+    EXPECT_EQ(doc_.FindBoundaryPoint(PointKind::kInnerBoundary)->number, 5);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include "analysis/core/CVerrant.h"
 #include "platform/core/Unset.h"
 
+using section::PointKind;
+
 using platform::Utf8;
 using torvan::CLine;
 using torvan::CNode;
@@ -46,29 +48,29 @@ TEST_F(DocumentTest, MeasurementPointsAreNamedAndAskWhenNearOtherPoints) {
 }
 
 TEST_F(DocumentTest, BoundaryPointPositionRules) {
-    EXPECT_EQ(doc_.InsertPoint(5, 1, CNode::kLeftBoundary), nullptr); // no ground line at all
+    EXPECT_EQ(doc_.InsertPoint(5, 1, PointKind::kLeftBoundary), nullptr); // no ground line at all
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地表境界点の指定位置ｴﾗｰ !!"));
     doc_.ImportPointRun({{0, 0}, {10, 0}});
-    doc_.InsertPoint(5, 0.05, CNode::kInnerBoundary);
+    doc_.InsertPoint(5, 0.05, PointKind::kInnerBoundary);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地中境界点の指定位置ｴﾗｰ !!"));
     EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 0);
-    doc_.InsertPoint(5, -0.2, CNode::kInnerBoundary);
+    doc_.InsertPoint(5, -0.2, PointKind::kInnerBoundary);
     EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 1);
-    doc_.InsertPoint(3, 0.2, CNode::kLeftBoundary);
+    doc_.InsertPoint(3, 0.2, PointKind::kLeftBoundary);
     EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 1);
-    doc_.InsertPoint(3, 0.05, CNode::kLeftBoundary);
+    doc_.InsertPoint(3, 0.05, PointKind::kLeftBoundary);
     ASSERT_EQ(doc_.BoundaryPoints().GetCount(), 2);
     CNode* left = static_cast<CNode*>(doc_.BoundaryPoints()[1]);
     EXPECT_EQ(left->name, "B-2");
     // Within 0.01 m of it a right boundary point reuses the left one, kind unchanged.
-    CNode* hit = doc_.InsertPoint(3.005, 0.05, CNode::kRightBoundary);
+    CNode* hit = doc_.InsertPoint(3.005, 0.05, PointKind::kRightBoundary);
     EXPECT_EQ(hit, left);
-    EXPECT_EQ(left->kind, CNode::kLeftBoundary);
+    EXPECT_EQ(left->kind, PointKind::kLeftBoundary);
 }
 
 TEST_F(DocumentTest, ASecondLeftBoundaryPointSwitchesTheFirstOffOrDeletesIt) {
     doc_.ImportPointRun({{0, 0}, {10, 0}});
-    doc_.InsertPoint(1, 0, CNode::kLeftBoundary);
+    doc_.InsertPoint(1, 0, PointKind::kLeftBoundary);
     CNode* first = static_cast<CNode*>(doc_.BoundaryPoints()[0]);
     // Used by a slip line: stays, switched off, under the hidden branch.
     auto* slip = new CVerrant(1);
@@ -77,18 +79,18 @@ TEST_F(DocumentTest, ASecondLeftBoundaryPointSwitchesTheFirstOffOrDeletesIt) {
     doc_.ResetMarks();
     EXPECT_EQ(first->slipMark, 1);
     side_.treeOpen = true;
-    doc_.InsertPoint(2, 0, CNode::kLeftBoundary);
+    doc_.InsertPoint(2, 0, PointKind::kLeftBoundary);
     EXPECT_EQ(first->inUse, 0);
     EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 2);
     EXPECT_EQ(side_.treeCalls, (std::vector<std::string>{"delete 11/1", "update 11", "update 21"}));
     // Unused by any slip line: the switched-off point is deleted.
-    doc_.InsertPoint(3, 0, CNode::kLeftBoundary);
+    doc_.InsertPoint(3, 0, PointKind::kLeftBoundary);
     EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 2);
-    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->number, 3);
+    EXPECT_EQ(doc_.FindBoundaryPoint(PointKind::kLeftBoundary)->number, 3);
     // A cancelled dialog leaves the model as it was.
     side_.confirmDialog = false;
-    doc_.InsertPoint(4, 0, CNode::kLeftBoundary);
-    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kLeftBoundary)->number, 3);
+    doc_.InsertPoint(4, 0, PointKind::kLeftBoundary);
+    EXPECT_EQ(doc_.FindBoundaryPoint(PointKind::kLeftBoundary)->number, 3);
     EXPECT_EQ(doc_.BoundaryPoints().GetCount(), 2);
 }
 
@@ -206,7 +208,7 @@ TEST_F(DocumentTest, DeletingAPointMergesItsLinesAndLeavesNoDanglingLine) {
 
 TEST_F(DocumentTest, DeletingABoundaryPointClearsItFromSlipLines) {
     doc_.ImportPointRun({{0, 0}, {10, 0}});
-    doc_.InsertPoint(1, 0, CNode::kLeftBoundary);
+    doc_.InsertPoint(1, 0, PointKind::kLeftBoundary);
     auto* slip = new CVerrant(1);
     slip->boundary[0] = static_cast<CNode*>(doc_.BoundaryPoints()[0]);
     doc_.SlipLines().AddTail(slip);

@@ -3,6 +3,8 @@
 
 #include "DocumentTestSupport.h"
 
+using section::PointKind;
+
 using platform::Utf8;
 using torvan::CBlockDoc;
 using torvan::CNode;
@@ -33,14 +35,14 @@ protected:
     // A boundary point as the analysis file brings it: switched off, kept for a slip line.
     void StoreHiddenBoundaryPoint(int number) {
         auto* point = new CNode(number, number, -50.0, CNode::kNormal);
-        point->kind = CNode::kInnerBoundary;
+        point->kind = PointKind::kInnerBoundary;
         point->inUse = 0;
         point->slipMark = 3;
         point->seqNo = doc_.NextKey();
         doc_.BoundaryPoints().SetAt(static_cast<WORD>(number - 1), point);
         doc_.AllPoints().SetAt(static_cast<WORD>(doc_.NextKey()), point);
         doc_.SetNextKey(doc_.NextKey() + 1);
-        doc_.UpdateMaxNumbers(2);
+        doc_.UpdateMaxNumbers(PointKind::kInnerBoundary);
     }
     void ExpectLimitMessage(const char8_t* kindName) {
         EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(kindName) + Utf8(u8"ﾃﾞｰﾀの個数が制限を越えています"));
@@ -49,7 +51,7 @@ protected:
 
 struct PointLimitCase {
     const char* name;
-    int kind;
+    PointKind kind;
     int limit;
     const char8_t* kindName;
 };
@@ -60,8 +62,8 @@ TEST_P(PointLimitTest, TheLimitItselfIsAllowedOneMoreChangesNothing) {
     const PointLimitCase& c = GetParam();
     for (int i = 0; i < c.limit; ++i) {
         int key = -1;
-        int hit =
-            c.kind == CNode::kGround ? doc_.InsertGroundPoint(i, 0, key) : doc_.InsertSitePoint(i, 0, key);
+        int hit = c.kind == PointKind::kGround ? doc_.InsertGroundPoint(i, 0, key)
+                                               : doc_.InsertSitePoint(i, 0, key);
         ASSERT_EQ(hit, 0);
         ASSERT_EQ(key, i);
     }
@@ -69,20 +71,21 @@ TEST_P(PointLimitTest, TheLimitItselfIsAllowedOneMoreChangesNothing) {
     ModelCounts before = Counts();
     int key = 0;
     int hit =
-        c.kind == CNode::kGround ? doc_.InsertGroundPoint(-5, 0, key) : doc_.InsertSitePoint(-5, 0, key);
+        c.kind == PointKind::kGround ? doc_.InsertGroundPoint(-5, 0, key) : doc_.InsertSitePoint(-5, 0, key);
     EXPECT_EQ(hit, 0);
     EXPECT_EQ(key, -1);
     ExpectLimitMessage(c.kindName);
     EXPECT_EQ(Counts(), before);
     // A position on an existing point still selects it.
-    EXPECT_EQ(c.kind == CNode::kGround ? doc_.InsertGroundPoint(7, 0, key) : doc_.InsertSitePoint(7, 0, key),
+    EXPECT_EQ(c.kind == PointKind::kGround ? doc_.InsertGroundPoint(7, 0, key)
+                                           : doc_.InsertSitePoint(7, 0, key),
               1);
     EXPECT_EQ(key, 7);
 }
 
 INSTANTIATE_TEST_SUITE_P(BuiltIn, PointLimitTest,
-                         ::testing::Values(PointLimitCase{"Ground", CNode::kGround, 2000, u8"節点"},
-                                           PointLimitCase{"Measurement", CNode::kMeasurement, 1000,
+                         ::testing::Values(PointLimitCase{"Ground", PointKind::kGround, 2000, u8"節点"},
+                                           PointLimitCase{"Measurement", PointKind::kMeasurement, 1000,
                                                           u8"計測点"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
@@ -91,16 +94,16 @@ TEST_F(DocumentLimitTest, BoundaryPointsStopAtOneHundred) {
     for (int number = 1; number <= 99; ++number) {
         StoreHiddenBoundaryPoint(number);
     }
-    doc_.InsertPoint(50, -10, CNode::kInnerBoundary); // the hundredth
+    doc_.InsertPoint(50, -10, PointKind::kInnerBoundary); // the hundredth
     ASSERT_EQ(doc_.BoundaryPoints().GetCount(), 100);
     EXPECT_EQ(sink_.MessageCount(), 0);
     ModelCounts before = Counts();
     side_.edited.clear();
-    EXPECT_EQ(doc_.InsertPoint(60, -10, CNode::kInnerBoundary), nullptr);
+    EXPECT_EQ(doc_.InsertPoint(60, -10, PointKind::kInnerBoundary), nullptr);
     ExpectLimitMessage(u8"境界点");
     EXPECT_TRUE(side_.edited.empty()); // no point dialog for a refused point
     EXPECT_EQ(Counts(), before);
-    EXPECT_EQ(doc_.FindBoundaryPoint(CNode::kInnerBoundary)->number, 100);
+    EXPECT_EQ(doc_.FindBoundaryPoint(PointKind::kInnerBoundary)->number, 100);
 }
 
 TEST_F(DocumentLimitTest, LineKeysStopAtTwoThousand) {

@@ -4,6 +4,8 @@
 
 #include "analysis/core/CVerrant.h"
 
+using section::PointKind;
+
 namespace {
 
 using torvan::CBlockDoc;
@@ -81,7 +83,7 @@ TEST_F(PendingPointTest, JoinedPointsMergeTheirLines) {
 // dropping resets every mark.
 TEST_F(PendingPointTest, AHeldBoundaryPointStaysAndDropResetsMarks) {
     auto* held = new CNode(1, 5, 0, 0);
-    held->kind = CNode::kLeftBoundary;
+    held->kind = PointKind::kLeftBoundary;
     held->name = "L";
     held->seqNo = 100;
     doc_.BoundaryPoints().SetAt(0, held);
@@ -98,7 +100,7 @@ TEST_F(PendingPointTest, AHeldBoundaryPointStaysAndDropResetsMarks) {
     EXPECT_EQ(line->boundary[0], held);
 
     Point(doc_.GroundPoints(), 2)->state = CNode::kMarked;
-    doc_.DropPendingPoints(CNode::kGround);
+    doc_.DropPendingPoints(section::PendingPointEdit::kGroundPoints);
     EXPECT_EQ(Point(doc_.GroundPoints(), 2)->state, 0);
 }
 

@@ -13,6 +13,8 @@
 #include <sstream>
 #include <unistd.h>
 
+using section::PointKind;
+
 namespace fs = std::filesystem;
 using torvan::CBlockDoc;
 using torvan::CNode;
@@ -196,9 +198,9 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     doc_.Settings().m_dPhi = 25.0;
     doc_.Settings().m_dVectorScale = 200.0;
     doc_.ImportPointRun({{0, 20}, {20, 20}, {40, 10}, {60, 0}, {80, 0}});
-    doc_.InsertPoint(10, 20, CNode::kLeftBoundary); // B-1
-    doc_.InsertPoint(70, 0, CNode::kRightBoundary); // B-2
-    doc_.InsertPoint(40, 0, CNode::kInnerBoundary); // B-3
+    doc_.InsertPoint(10, 20, PointKind::kLeftBoundary); // B-1
+    doc_.InsertPoint(70, 0, PointKind::kRightBoundary); // B-2
+    doc_.InsertPoint(40, 0, PointKind::kInnerBoundary); // B-3
     ASSERT_EQ(doc_.BoundaryPoints().GetCount(), 3);
     double width = 0;
     double height = 0;
@@ -223,7 +225,7 @@ TEST_F(DocumentSaveTest, AFilledAndEditedDocumentIsSavedByteForByte) {
     doc_.ResetMarks();
     // Edits: a new left boundary point switches B-1 off (a slip line keeps it), the
     // second slip line is selected and deleted, a ground point goes.
-    doc_.InsertPoint(12, 20, CNode::kLeftBoundary); // B-4
+    doc_.InsertPoint(12, 20, PointKind::kLeftBoundary); // B-4
     doc_.SelectSlipLinesInRect(30, -10, 80, 20);
     static_cast<CNode*>(doc_.GroundPoints()[2])->state = CNode::kSelected;
     doc_.DeleteSelection();

@@ -11,6 +11,8 @@
 #include <set>
 #include <string>
 
+using section::PointKind;
+
 namespace {
 
 using torvan::CBlock;
@@ -48,7 +50,7 @@ protected:
         copy.number = number;
         copy.x = x;
         copy.y = y;
-        copy.kind = CNode::kMeasurement;
+        copy.kind = PointKind::kMeasurement;
         copy.name = site->name;
         Edit edit(Edit::kMeasurePoints);
         edit.MarkReplaced(number - 1);
@@ -107,7 +109,7 @@ TEST_F(MovedMeasurementPointTest, ARenumberedPointKeepsItsRecordAndADeletedOneTa
     copy.number = 9;
     copy.x = 60.0;
     copy.y = 76.0;
-    copy.kind = CNode::kMeasurement;
+    copy.kind = PointKind::kMeasurement;
     copy.name = name;
     Edit renumber(Edit::kMeasurePoints);
     renumber.MarkDropped(2);

@@ -14,6 +14,8 @@
 #include <sstream>
 #include <vector>
 
+using section::PointKind;
+
 using torvan::CKeyToNumber;
 using torvan::CLine;
 using torvan::CNode;
@@ -50,7 +52,7 @@ protected:
     const std::string out_ = dir_.File("records.txt");
 };
 
-CNode MakeNode(int number, int kind, double x, double y) {
+CNode MakeNode(int number, PointKind kind, double x, double y) {
     CNode node(number, x, y, 0);
     node.kind = kind;
     return node;
@@ -59,9 +61,10 @@ CNode MakeNode(int number, int kind, double x, double y) {
 } // namespace
 
 TEST_F(RecordFileTest, FullFormRecordsAreWrittenByteForByte) {
-    std::vector<CNode> nodes = {MakeNode(1, 0, 10.5, 20.25), MakeNode(2, 1, 0.0, -5.125),
-                                MakeNode(3, 3, 1.0, 2.0), MakeNode(4, 2, 3.0, 4.0),
-                                MakeNode(5, 4, -100.0, 200.0)};
+    std::vector<CNode> nodes = {
+        MakeNode(1, PointKind::kGround, 10.5, 20.25), MakeNode(2, PointKind::kMeasurement, 0.0, -5.125),
+        MakeNode(3, PointKind::kLeftBoundary, 1.0, 2.0), MakeNode(4, PointKind::kInnerBoundary, 3.0, 4.0),
+        MakeNode(5, PointKind::kRightBoundary, -100.0, 200.0)};
     nodes[1].name = "No.K1";
     nodes[2].inUse = 0;
     nodes[2].beta = 0.5;
@@ -98,7 +101,7 @@ TEST_F(RecordFileTest, FullFormRecordsRoundTrip) {
 TEST(NodeRecord, SwitchedOffBoundaryPointKeepsItsKindAndSign) {
     CNode node;
     node.ParseRecord("    3   -3     1.000     2.000    0.5000   30.0000    1B-1", 0);
-    EXPECT_EQ(node.kind, 3);
+    EXPECT_EQ(node.kind, PointKind::kLeftBoundary);
     EXPECT_EQ(node.inUse, 0);
     EXPECT_EQ(node.slipMark, 1);
     EXPECT_EQ(node.name, "B-1");
@@ -120,7 +123,7 @@ TEST(NodeRecord, GroundPointOfThirtyColumnsHasUnsetWeightsAndKeepsItsName) {
     CNode node;
     node.name = "kept";
     node.ParseRecord("    1    0    10.500    20.250", 0);
-    EXPECT_EQ(node.kind, 0);
+    EXPECT_EQ(node.kind, PointKind::kGround);
     EXPECT_TRUE(platform::IsUnsetDouble(node.beta));
     EXPECT_TRUE(platform::IsUnsetDouble(node.alpha));
     EXPECT_EQ(node.name, "kept");
@@ -130,7 +133,7 @@ TEST(NodeRecord, BlankNameColumnsGiveAnEmptyName) {
     CNode node;
     node.name = "old";
     node.ParseRecord("    2    1     0.000    -5.125    1.0000                    ", 0);
-    EXPECT_EQ(node.kind, 1);
+    EXPECT_EQ(node.kind, PointKind::kMeasurement);
     EXPECT_TRUE(node.name.IsEmpty());
 }
 
@@ -139,23 +142,23 @@ TEST(NodeRecord, ShortFormOfSectionModelFiles) {
     ASSERT_EQ(lines.size(), 4u);
     CNode site;
     site.ParseRecord(lines[0], 1);
-    EXPECT_EQ(site.kind, 1);
+    EXPECT_EQ(site.kind, PointKind::kMeasurement);
     EXPECT_EQ(site.name, "No.K3");
     EXPECT_EQ(site.slipMark, 0);
     CNode inner;
     inner.ParseRecord(lines[1], 1);
-    EXPECT_EQ(inner.kind, 2);
+    EXPECT_EQ(inner.kind, PointKind::kInnerBoundary);
     EXPECT_EQ(inner.slipMark, 1);
     EXPECT_EQ(inner.name, "B-2");
     CNode right;
     right.ParseRecord(lines[2], 1);
-    EXPECT_EQ(right.kind, 4);
+    EXPECT_EQ(right.kind, PointKind::kRightBoundary);
     EXPECT_EQ(right.inUse, 0);
     EXPECT_EQ(right.slipMark, 3);
     EXPECT_EQ(right.name, CString(u8"右端"));
     CNode bare;
     bare.ParseRecord(lines[3], 1);
-    EXPECT_EQ(bare.kind, 3);
+    EXPECT_EQ(bare.kind, PointKind::kLeftBoundary);
     EXPECT_EQ(bare.slipMark, platform::kUnsetInt);
     EXPECT_TRUE(bare.name.IsEmpty());
 }
@@ -163,17 +166,32 @@ TEST(NodeRecord, ShortFormOfSectionModelFiles) {
 TEST(NodeRecord, BlankKindFieldIsTakenAsBelowTwo) {
     CNode node;
     node.ParseRecord("    7         1.000     2.000", 1);
-    EXPECT_EQ(node.kind, platform::kUnsetInt);
+    EXPECT_EQ(node.kind, section::PointKindFromStored(platform::kUnsetInt));
     EXPECT_EQ(node.inUse, 1);
     EXPECT_DOUBLE_EQ(node.x, 1.0);
 }
 
+// A kind field that names no kind (blank, or beyond the five, in use or switched off) is kept
+// as read, so an analysis file that holds one is written back as it was.
+TEST(NodeRecord, KindFieldNamingNoKindIsWrittenBackAsRead) {
+    const char* const lines[] = {"    6          1.000     2.000    1.0000   10.0000     N",
+                                 "    7    7     1.000     2.000    0.5000   30.0000    3B-7",
+                                 "    8   -7     1.000     2.000    0.5000   30.0000    1B-8"};
+    for (const char* line : lines) {
+        CNode node;
+        node.ParseRecord(line, 0);
+        CString back;
+        node.FormatRecord(back);
+        EXPECT_EQ(back, CString(line)) << line;
+    }
+}
+
 TEST_F(RecordFileTest, SolverRecordsCarryWeightsOnlyForNonGroundPoints) {
-    CNode ground = MakeNode(1, 0, 1.0, 2.0);
-    CNode site = MakeNode(12, 1, 3.0, 4.0);
+    CNode ground = MakeNode(1, PointKind::kGround, 1.0, 2.0);
+    CNode site = MakeNode(12, PointKind::kMeasurement, 3.0, 4.0);
     site.alpha = 10.0;
     site.name = "No.K1";
-    CNode inner = MakeNode(3, 2, 5.0, 6.0);
+    CNode inner = MakeNode(3, PointKind::kInnerBoundary, 5.0, 6.0);
     CTextFile file;
     ASSERT_EQ(file.Open(out_.c_str(), CFile::modeCreate | CFile::modeWrite), 1);
     ground.WriteSolverRecord("NODE", file);
@@ -188,8 +206,8 @@ TEST_F(RecordFileTest, SolverRecordsCarryWeightsOnlyForNonGroundPoints) {
 TEST_F(RecordFileTest, LinesTranslateNumbersToKeysAndBack) {
     // Points numbered 1, 2, 5, 9 stored under keys 0, 1, 2, 3.
     CMapWordToOb points;
-    std::vector<CNode> nodes = {MakeNode(1, 0, 0, 0), MakeNode(2, 0, 1, 0), MakeNode(5, 0, 2, 0),
-                                MakeNode(9, 0, 3, 0)};
+    std::vector<CNode> nodes = {MakeNode(1, PointKind::kGround, 0, 0), MakeNode(2, PointKind::kGround, 1, 0),
+                                MakeNode(5, PointKind::kGround, 2, 0), MakeNode(9, PointKind::kGround, 3, 0)};
     for (std::size_t i = 0; i < nodes.size(); ++i) {
         points.SetAt(static_cast<WORD>(i), &nodes[i]);
     }
@@ -218,7 +236,7 @@ TEST_F(RecordFileTest, LinesTranslateNumbersToKeysAndBack) {
 
 TEST(RenumberingTables, FallBackToNumberMinusOneAndKeyPlusOne) {
     CMapWordToOb points;
-    CNode node = MakeNode(5, 0, 0, 0);
+    CNode node = MakeNode(5, PointKind::kGround, 0, 0);
     points.SetAt(0, &node);
     CNumberToKey numberToKey;
     CKeyToNumber keyToNumber;

@@ -19,6 +19,8 @@
 
 #include <cmath>
 
+using section::PointKind;
+
 using platform::IsUnsetDouble;
 using platform::kUnsetInt;
 using platform::Utf8;
@@ -64,10 +66,10 @@ protected:
     }
     void Surface(DPoint left, DPoint right) {
         if (!IsUnsetDouble(left.x)) {
-            doc_.InsertPoint(left.x, left.y, CNode::kLeftBoundary);
+            doc_.InsertPoint(left.x, left.y, PointKind::kLeftBoundary);
         }
         if (!IsUnsetDouble(right.x)) {
-            doc_.InsertPoint(right.x, right.y, CNode::kRightBoundary);
+            doc_.InsertPoint(right.x, right.y, PointKind::kRightBoundary);
         }
     }
     // The analysis command's run of a polygon method.
@@ -121,8 +123,8 @@ TEST_F(SlipLineHandTest, ParallelMethodWithBothTwoPointTreatments) {
     EXPECT_EQ(Line(0)->visible2, 0);
     EXPECT_EQ(Line(1)->number, 2);
     EXPECT_EQ(Line(1)->methodOption, 1);
-    EXPECT_EQ(Line(1)->boundary[0]->kind, CNode::kLeftBoundary);
-    EXPECT_EQ(Line(1)->boundary[1]->kind, CNode::kRightBoundary);
+    EXPECT_EQ(Line(1)->boundary[0]->kind, PointKind::kLeftBoundary);
+    EXPECT_EQ(Line(1)->boundary[1]->kind, PointKind::kRightBoundary);
     EXPECT_EQ(Line(1)->boundary[2], nullptr);
     EXPECT_EQ(sink_.MessageCount(), 0);
 }
@@ -252,13 +254,13 @@ TEST_F(SlipLineHandTest, CrossingBlockLinesMakeATriangleAndLeaveAPointOutsideEve
 
 TEST_F(SlipLineHandTest, AnInnerPointTracesBothWaysAndBothEndsAreCutAtTheGround) {
     Build({{1, -1}, {2, -1}, {1, 0.5}});
-    doc_.InsertPoint(20, 8, CNode::kInnerBoundary);
+    doc_.InsertPoint(20, 8, PointKind::kInnerBoundary);
     ASSERT_EQ(Run(CBlockDoc::kParallel, 0), 1) << sink_.LastMessageUtf8();
     // Traced (-4, 29.5) (15, 10.5) (20, 8) (25, 5.5) (44, 15). The first segment
     // y = 25.5 - x meets the ground y = 20 - 0.2x at x = 6.875; the last, y = 0.5x - 7,
     // meets y = 14 - 0.1x at x = 35.
     ExpectPoints(*Line(0), {{6.875, 18.625}, {15, 10.5}, {20, 8}, {25, 5.5}, {35, 10.5}});
-    EXPECT_EQ(Line(0)->boundary[0]->kind, CNode::kInnerBoundary);
+    EXPECT_EQ(Line(0)->boundary[0]->kind, PointKind::kInnerBoundary);
     EXPECT_EQ(Line(0)->boundary[0]->slipMark, 1);
 }
 
@@ -269,16 +271,16 @@ TEST_F(SlipLineHandTest, AnInnerPointTracesBothWaysAndBothEndsAreCutAtTheGround)
 TEST_F(SlipLineHandTest, AnInnerPointBetweenTheSurfacePointsBlendsBothSides) {
     Build({{1, -1}, {2, -1}, {1, 0.5}});
     Surface(kLeft, kRight);
-    doc_.InsertPoint(20, 8, CNode::kInnerBoundary);
+    doc_.InsertPoint(20, 8, PointKind::kInnerBoundary);
     ASSERT_EQ(Run(CBlockDoc::kParallel, 0), 1) << sink_.LastMessageUtf8();
     ExpectPoints(*Line(0),
                  {{4, 19.2}, {15, 10.5 - 2.3 * 5 / 16}, {20, 8}, {25, 5.5 - 0.6 * 5 / 16}, {36, 10.4}});
     ASSERT_EQ(Run(CBlockDoc::kParallel, 1), 1) << sink_.LastMessageUtf8();
     ExpectPoints(*Line(1), {{4, 19.2}, {15, 9.35}, {20, 8}, {25, 5.2}, {36, 10.4}});
     // The boundary slots: left, right, inner.
-    EXPECT_EQ(Line(1)->boundary[0]->kind, CNode::kLeftBoundary);
-    EXPECT_EQ(Line(1)->boundary[1]->kind, CNode::kRightBoundary);
-    EXPECT_EQ(Line(1)->boundary[2]->kind, CNode::kInnerBoundary);
+    EXPECT_EQ(Line(1)->boundary[0]->kind, PointKind::kLeftBoundary);
+    EXPECT_EQ(Line(1)->boundary[1]->kind, PointKind::kRightBoundary);
+    EXPECT_EQ(Line(1)->boundary[2]->kind, PointKind::kInnerBoundary);
     EXPECT_EQ(Line(1)->traceBy[1], 8.2);
     EXPECT_EQ(Line(1)->traceBy[3], 10.4 - 5.5);
 }
@@ -288,8 +290,8 @@ TEST_F(SlipLineHandTest, AnInnerPointBetweenTheSurfacePointsBlendsBothSides) {
 TEST_F(SlipLineHandTest, SlipMarksOfTheBoundaryPointsUsed) {
     Build({{1, -1}, {2, -1}, {1, 0.5}});
     Surface(kLeft, kRight);
-    CNode* left = doc_.FindBoundaryPoint(CNode::kLeftBoundary);
-    CNode* right = doc_.FindBoundaryPoint(CNode::kRightBoundary);
+    CNode* left = doc_.FindBoundaryPoint(PointKind::kLeftBoundary);
+    CNode* right = doc_.FindBoundaryPoint(PointKind::kRightBoundary);
     left->slipMark = 3;
     right->slipMark = 0;
     ASSERT_EQ(Run(CBlockDoc::kParallel, 0), 1);

@@ -6,6 +6,8 @@
 #include "platform/core/CodePage.h"
 #include "platform/core/Unset.h"
 
+using section::PointKind;
+
 using torvan::CNode;
 using torvan::CVerrant;
 
@@ -14,9 +16,9 @@ protected:
     void SetUp() override {
         RecordFileFixture::SetUp();
         left_.number = 1;
-        left_.kind = CNode::kLeftBoundary;
+        left_.kind = PointKind::kLeftBoundary;
         right_.number = 4;
-        right_.kind = CNode::kRightBoundary;
+        right_.kind = PointKind::kRightBoundary;
         bounds_.SetAt(0, &left_);
         bounds_.SetAt(3, &right_);
     }

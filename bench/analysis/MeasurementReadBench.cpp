@@ -13,6 +13,8 @@
 #include <string>
 #include <unistd.h>
 
+using section::PointKind;
+
 namespace {
 
 constexpr int kPoints = 1000;
@@ -75,7 +77,7 @@ void BM_ReadThousandPointsOverThousandDates(benchmark::State& state) {
     torvan::CBlockDoc model;
     for (int point = 0; point < kPoints; ++point) {
         auto* site = new torvan::CNode(point + 1, point * 2.0, 100.0, 0);
-        site->kind = torvan::CNode::kMeasurement;
+        site->kind = PointKind::kMeasurement;
         site->name = PointName(point);
         model.MeasurementPoints().SetAt(static_cast<WORD>(point), site);
     }

@@ -17,6 +17,8 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
+using section::PointKind;
+
 namespace {
 
 constexpr int kRows = 10000;
@@ -27,7 +29,7 @@ void FillModel(torvan::CBlockDoc& model) {
     model.Limits().m_nLimit[torvan::CBlockDoc::kLineLimit] = kRows;
     for (int i = 0; i < kRows; ++i) {
         auto* point = new torvan::CNode(i + 1, i * 0.5, 100.0 - i * 0.01, 0);
-        point->kind = torvan::CNode::kGround;
+        point->kind = PointKind::kGround;
         point->seqNo = i;
         model.GroundPoints().SetAt(static_cast<WORD>(i), point);
         model.AllPoints().SetAt(static_cast<WORD>(i), point);

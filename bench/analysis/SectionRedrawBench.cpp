@@ -16,6 +16,8 @@
 #include <benchmark/benchmark.h>
 #include <cmath>
 
+using section::PointKind;
+
 namespace {
 
 // Ground height of the made-up slope at x (0 .. 2000 m).
@@ -36,7 +38,7 @@ void FillModel(torvan::CBlockDoc& model) {
     for (int i = 0; i < 1000; ++i) {
         const double x = 1.0 + i * 1.99;
         auto* site = new CNode(i + 1, x, Ground(x), 0);
-        site->kind = CNode::kMeasurement;
+        site->kind = PointKind::kMeasurement;
         site->name.Format("%s%d", CString(u8"計測点").GetString(), i + 1);
         model.MeasurementPoints().SetAt(static_cast<WORD>(i), site);
         auto* record = new torvan::CDispData;
@@ -51,11 +53,15 @@ void FillModel(torvan::CBlockDoc& model) {
         }
         model.Displacements().SetAt(static_cast<WORD>(i), record);
     }
-    const double bounds[3][2] = {
-        {300.0, CNode::kLeftBoundary}, {1700.0, CNode::kRightBoundary}, {1000.0, CNode::kInnerBoundary}};
+    const struct {
+        double x;
+        PointKind kind;
+    } bounds[3] = {{300.0, PointKind::kLeftBoundary},
+                   {1700.0, PointKind::kRightBoundary},
+                   {1000.0, PointKind::kInnerBoundary}};
     for (int i = 0; i < 3; ++i) {
-        auto* point = new CNode(i + 1, bounds[i][0], Ground(bounds[i][0]) - (i == 2 ? 80.0 : 0.0), 0);
-        point->kind = static_cast<int>(bounds[i][1]);
+        auto* point = new CNode(i + 1, bounds[i].x, Ground(bounds[i].x) - (i == 2 ? 80.0 : 0.0), 0);
+        point->kind = bounds[i].kind;
         model.BoundaryPoints().SetAt(static_cast<WORD>(i), point);
     }
     for (int n = 0; n < 20; ++n) {

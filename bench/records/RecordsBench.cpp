@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <unistd.h>
 
+using section::PointKind;
+
 namespace {
 
 constexpr int kRecords = 100000;
@@ -20,7 +22,7 @@ void WritePoints(const std::string& path) {
     CTextFile file;
     file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite);
     torvan::CNode node(0, 0.0, 0.0, 0);
-    node.kind = torvan::CNode::kMeasurement;
+    node.kind = PointKind::kMeasurement;
     node.name = "No.K1";
     CString line;
     for (int i = 0; i < kRecords; ++i) {

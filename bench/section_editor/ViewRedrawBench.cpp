@@ -44,7 +44,7 @@ void FillModel(merdok::CBlockDoc& model) {
     for (int i = 0; i < kMeasurePoints; ++i) {
         const double x = 1.0 + i * 1.99;
         auto site = std::make_unique<merdok::CNode>(i + 1, x, Ground(x) - 5.0, 0);
-        site->SetKind(1);
+        site->SetKind(section::PointKind::kMeasurement);
         CString name;
         name.Format("%s%d", CString(u8"計測点").GetString(), i + 1);
         site->SetName(name);

@@ -139,8 +139,10 @@ section::PointRecord ReadSectionPoint(const char* line) {
     padded += CString(' ', kPointColumns);
     const char* pos = padded.GetString();
     section::PointRecord point;
+    int kind = 0;
     pos = ReadIntField(pos, point.number);
-    pos = ReadIntField(pos, point.kind);
+    pos = ReadIntField(pos, kind);
+    point.kind = section::PointKindFromStored(kind);
     pos = ReadDoubleField(pos, point.x);
     pos = ReadDoubleField(pos, point.y);
     ReadIntField(pos, point.mark);

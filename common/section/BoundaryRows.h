@@ -6,6 +6,7 @@
 // first fault; position is the row's place in the table (from 1), as the messages quote it.
 
 #include "common/records/CoordinateRows.h"
+#include "common/section/PointKind.h"
 
 #include <vector>
 
@@ -19,5 +20,14 @@ BOOL CheckBoundaryRowFields(const CoordinateRow& row, int position);
 BOOL CheckBoundaryRowRange(const CoordinateRow& row, int position, double minX, double maxX);
 // At most one boundary point of each kind, left tested first, then right, then inner.
 BOOL CheckBoundaryKindCounts(const std::vector<CoordinateRow>& rows);
+
+// The kind a row's flag names (a flag the checks refused names no kind), and the flag
+// that shows a boundary point's kind in the table.
+constexpr PointKind BoundaryKindOfFlag(int flag) {
+    return PointKindFromStored(flag + StoredPointKind(PointKind::kInnerBoundary));
+}
+constexpr int BoundaryFlagOf(PointKind kind) {
+    return StoredPointKind(kind) - StoredPointKind(PointKind::kInnerBoundary);
+}
 
 } // namespace section

@@ -8,6 +8,7 @@
 // does there; a new point's key is one no point of the document holds.
 
 #include "common/records/PointRecord.h"
+#include "common/section/PointKind.h"
 
 #include <map>
 #include <vector>
@@ -36,8 +37,14 @@ public:
     explicit PendingPointEdit(int target) : target_(target) {}
 
     int Target() const { return target_; }
-    // The kind of the points the edit works on (the ground line's are ground-surface points).
-    int PointKind() const { return target_ == kGroundLine ? kGroundPoints : target_; }
+    // The kind of the points the edit works on (the ground line's are ground-surface points;
+    // boundary points, which share one map, are named by the inner kind).
+    PointKind KindOfPoints() const { return KindOfTarget(target_); }
+    static PointKind KindOfTarget(int target) {
+        return target == kMeasurePoints ? PointKind::kMeasurement
+               : target == kBoundPoints ? PointKind::kInnerBoundary
+                                        : PointKind::kGround;
+    }
 
     void Put(int key, Change change, const PointRecord& point) { copies_[key] = Entry{change, point, -1}; }
     void PutMerge(int key, const PointRecord& point, int intoKey) {

@@ -60,7 +60,7 @@ PendingPointEdit PrepareCoordinateEdit(std::vector<CoordinateRow> rows, const Gr
 PendingPointEdit PrepareMove(const std::vector<PointRecord>& selection, double dx, double dy) {
     PendingPointEdit edit(PendingPointEdit::kGroundPoints);
     for (const PointRecord& point : selection) {
-        if (point.kind != PendingPointEdit::kGroundPoints) {
+        if (point.kind != PointKind::kGround) {
             continue;
         }
         const double x = IsUnsetDouble(dx) ? point.x : point.x + dx;

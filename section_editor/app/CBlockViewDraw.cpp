@@ -169,8 +169,9 @@ void CBlockView::DrawPoints(CDC* dc, const CRect& clip) {
         // and a long model seen whole puts many points on one pixel.
         CPoint previous(INT_MIN, INT_MIN);
         int previousState = 0;
-        for (const auto& [key, point] : model.PointMap(kind)) {
-            if (kind >= kPointUnder && point->GetKind() != kind) {
+        const section::PointKind pointKind = section::PointKindAt(kind);
+        for (const auto& [key, point] : model.PointMap(pointKind)) {
+            if (kind >= kPointUnder && point->GetKind() != pointKind) {
                 continue;
             }
             const CPoint at = WorldToLogical(point->GetX(), point->GetY());
@@ -216,7 +217,7 @@ void CBlockView::DrawNumbers(CDC* dc, const CRect& clip) {
         CBrush frame(style.color);
         // A text's height is the font's, whatever the text.
         const int height = dc->GetTextExtent(CString("0")).cy;
-        for (const auto& [key, point] : model.PointMap(item)) {
+        for (const auto& [key, point] : model.PointMap(section::PointKindAt(item))) {
             if (point->GetState() < 0 || point->GetState() == 1) {
                 continue;
             }

@@ -26,6 +26,8 @@
 #include "section_editor/core/PointEdits.h"
 #include "section_editor/core/PointTable.h"
 
+using section::PointKind;
+
 namespace merdok {
 
 namespace {
@@ -166,7 +168,7 @@ std::vector<const CNode*> CBlockView::SelectedGroundPoints() const {
     std::vector<const CNode*> points;
     for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
         if (const auto* point = dynamic_cast<const CNode*>(m_listSelect.GetNext(pos));
-            point && point->GetKind() == CNode::kGround) {
+            point && point->GetKind() == PointKind::kGround) {
             points.push_back(point);
         }
     }

@@ -16,6 +16,9 @@
 #include "section_editor/core/CBlockDoc.h"
 
 #include <algorithm>
+#include <optional>
+
+using section::PointKind;
 
 namespace merdok {
 
@@ -29,21 +32,23 @@ struct Tool {
     UINT command;
     UINT prompt;
     UINT title;
-    int pointKind;
+    std::optional<PointKind> pointKind;
 };
 const Tool kTools[] = {
-    {DrawMode::kSelect, ID_EDIT_SELECT, guide::kSelectPrompt, guide::kSelectTitle, -1},
-    {DrawMode::kLine, ID_DRAW_GROUND_LINE, guide::kLinePrompt, guide::kLineTitle, 0},
-    {DrawMode::kPolyline, ID_DRAW_CONTINUOUS_LINE, guide::kPolylinePrompt, guide::kPolylineTitle, 0},
-    {DrawMode::kGroundPoint, ID_DRAW_GROUND_POINT, guide::kGroundPointPrompt, guide::kGroundPointTitle, 0},
+    {DrawMode::kSelect, ID_EDIT_SELECT, guide::kSelectPrompt, guide::kSelectTitle, std::nullopt},
+    {DrawMode::kLine, ID_DRAW_GROUND_LINE, guide::kLinePrompt, guide::kLineTitle, PointKind::kGround},
+    {DrawMode::kPolyline, ID_DRAW_CONTINUOUS_LINE, guide::kPolylinePrompt, guide::kPolylineTitle,
+     PointKind::kGround},
+    {DrawMode::kGroundPoint, ID_DRAW_GROUND_POINT, guide::kGroundPointPrompt, guide::kGroundPointTitle,
+     PointKind::kGround},
     {DrawMode::kMeasurePoint, ID_DRAW_MEASURE_POINT, guide::kMeasurePointPrompt, guide::kMeasurePointTitle,
-     1},
+     PointKind::kMeasurement},
     {DrawMode::kInnerBoundPoint, ID_DRAW_UNDER_BOUND_POINT, guide::kInnerBoundPointPrompt,
-     guide::kInnerBoundPointTitle, 2},
+     guide::kInnerBoundPointTitle, PointKind::kInnerBoundary},
     {DrawMode::kLeftBoundPoint, ID_DRAW_LEFT_BOUND_POINT, guide::kSurfaceBoundPointPrompt,
-     guide::kLeftBoundPointTitle, 3},
+     guide::kLeftBoundPointTitle, PointKind::kLeftBoundary},
     {DrawMode::kRightBoundPoint, ID_DRAW_RIGHT_BOUND_POINT, guide::kSurfaceBoundPointPrompt,
-     guide::kEditorRightBoundPointTitle, 4},
+     guide::kEditorRightBoundPointTitle, PointKind::kRightBoundary},
 };
 
 const Tool* ToolOf(DrawMode mode) {
@@ -144,7 +149,7 @@ std::unique_ptr<CFigure> CBlockView::MakeFigure(DrawMode drawMode) {
     case DrawMode::kLeftBoundPoint:
     case DrawMode::kRightBoundPoint:
         figure = std::make_unique<CFigPointPick>(kPointPickMode);
-        size = m_display.points[section::PointKindOf(drawMode)].size;
+        size = m_display.points[section::PointKindIndex(*section::PointKindOf(drawMode))].size;
         break;
     default:
         return nullptr;
@@ -300,16 +305,16 @@ void CBlockView::SelectInRectangle(const double (&rect)[4]) {
     const double maxX = rect[2];
     const double maxY = rect[3];
     if (m_nSelectTargets[kTargetGround]) {
-        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, CNode::kGround);
+        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, PointKind::kGround);
     }
     if (m_nSelectTargets[kTargetLines]) {
         model->SelectLinesInRect(m_listSelect, minX, maxX, minY, maxY, 0);
     }
     if (m_nSelectTargets[kTargetMeasure]) {
-        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, CNode::kMeasurement);
+        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, PointKind::kMeasurement);
     }
     if (m_nSelectTargets[kTargetBoundary]) {
-        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, CNode::kInnerBoundary);
+        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, PointKind::kInnerBoundary);
     }
 }
 

@@ -12,6 +12,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
+using section::PointKind;
+
 namespace merdok {
 
 IMPLEMENT_DYNAMIC(CPointEditDlg, CDialog)
@@ -51,7 +55,7 @@ int CPointEditDlg::DoModal() {
 
 BOOL CPointEditDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    const int kind = point_.GetKind();
+    const PointKind kind = point_.GetKind();
     if (section::AttachEdit(numberEdit_, kNumber, *this)) {
         numberEdit_.SetRange(0, kHighestNumber);
         numberEdit_.SetValue(point_.GetNumber());
@@ -67,12 +71,12 @@ BOOL CPointEditDlg::OnInitDialog() {
     }
     SetDlgItemText(kName, point_.GetName());
     CString caption;
-    caption.Format(u8"%s (%d)", CString(kKindNames[kind >= 0 && kind <= 4 ? kind : 0]).GetString(),
+    caption.Format(u8"%s (%d)", CString(kKindNames[std::max(section::PointKindIndex(kind), 0)]).GetString(),
                    point_.GetNumber());
     GetWidget()->setWindowTitle(platform::ToQString(caption));
-    GetDlgItemWidget(kName)->setEnabled(kind != CNode::kGround);
-    GetDlgItemWidget(kNumber)->setEnabled(kind == CNode::kGround);
-    GetDlgItemWidget(kY)->setEnabled(kind != CNode::kLeftBoundary && kind != CNode::kRightBoundary);
+    GetDlgItemWidget(kName)->setEnabled(kind != PointKind::kGround);
+    GetDlgItemWidget(kNumber)->setEnabled(kind == PointKind::kGround);
+    GetDlgItemWidget(kY)->setEnabled(kind != PointKind::kLeftBoundary && kind != PointKind::kRightBoundary);
     return TRUE;
 }
 
@@ -92,7 +96,7 @@ bool CPointEditDlg::CheckName(CString& name) const {
     name.Trim();
     const std::string_view text(name.GetString());
     name = CString(std::string(text.substr(0, platform::Cp932SafeCut(text, kNameLimit))).c_str());
-    if (name.IsEmpty() && point_.GetKind() == CNode::kMeasurement) {
+    if (name.IsEmpty() && point_.GetKind() == PointKind::kMeasurement) {
         AfxMessageBox(u8"計測点の地点名は必ず入力して下さい");
         return false;
     }
@@ -131,7 +135,7 @@ void CPointEditDlg::OnOK() {
     }
     int number = point_.GetNumber();
     CString name = point_.GetName();
-    if (point_.GetKind() == CNode::kGround) {
+    if (point_.GetKind() == PointKind::kGround) {
         if (!numberEdit_.CheckValue(number) || !CheckNumber(number)) {
             return;
         }

@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+using section::PointKind;
+
 namespace merdok {
 
 IMPLEMENT_DYNCREATE(CBlockDoc, CObject)
@@ -67,17 +69,19 @@ BOOL CBlockDoc::CheckDataLimit(int count, int limit, int limitIndex) {
     return FALSE;
 }
 
-RecordMap<CNode>& CBlockDoc::PointMap(int kind) {
-    return kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
+RecordMap<CNode>& CBlockDoc::PointMap(PointKind kind) {
+    return kind == PointKind::kGround ? m_mapNode
+                                      : (kind == PointKind::kMeasurement ? m_mapSite : m_mapBound);
 }
 
-const RecordMap<CNode>& CBlockDoc::PointMap(int kind) const {
-    return kind == CNode::kGround ? m_mapNode : (kind == CNode::kMeasurement ? m_mapSite : m_mapBound);
+const RecordMap<CNode>& CBlockDoc::PointMap(PointKind kind) const {
+    return kind == PointKind::kGround ? m_mapNode
+                                      : (kind == PointKind::kMeasurement ? m_mapSite : m_mapBound);
 }
 
-int& CBlockDoc::NextNumber(int kind) {
-    return kind == CNode::kGround ? m_nNodeCount
-                                  : (kind == CNode::kMeasurement ? m_nSiteCount : m_nBoundCount);
+int& CBlockDoc::NextNumber(PointKind kind) {
+    return kind == PointKind::kGround ? m_nNodeCount
+                                      : (kind == PointKind::kMeasurement ? m_nSiteCount : m_nBoundCount);
 }
 
 void CBlockDoc::EnterIntoIndex(CNode* point) {
@@ -110,8 +114,8 @@ int CBlockDoc::NearPointKey(const RecordMap<CNode>& map, double x, double y) con
     return -1;
 }
 
-int CBlockDoc::FindNearbyPoint(double x, double y, int kind) const {
-    if (kind == CNode::kGround || kind == CNode::kMeasurement) {
+int CBlockDoc::FindNearbyPoint(double x, double y, PointKind kind) const {
+    if (kind == PointKind::kGround || kind == PointKind::kMeasurement) {
         return NearPointKey(PointMap(kind), x, y) + 1;
     }
     for (const auto& [key, point] : m_mapBound) {
@@ -123,7 +127,7 @@ int CBlockDoc::FindNearbyPoint(double x, double y, int kind) const {
     return 0;
 }
 
-CNode* CBlockDoc::BoundaryPointOfKind(int kind) const {
+CNode* CBlockDoc::BoundaryPointOfKind(PointKind kind) const {
     CNode* last = nullptr;
     for (const auto& [key, point] : m_mapBound) {
         if (point->GetKind() == kind) {
@@ -137,14 +141,14 @@ bool CBlockDoc::ConfirmNear(bool near, const char8_t* question) const {
     return !near || AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-CNode* CBlockDoc::MakePoint(int kind, double x, double y) {
+CNode* CBlockDoc::MakePoint(PointKind kind, double x, double y) {
     RecordMap<CNode>& map = PointMap(kind);
     int& next = NextNumber(kind);
     auto point = std::make_unique<CNode>(next + 1, x, y, CNode::kChanging);
     point->SetKind(kind);
-    if (kind == CNode::kMeasurement) {
+    if (kind == PointKind::kMeasurement) {
         point->GetName().Format("K-%d", next + 1);
-    } else if (kind != CNode::kGround) {
+    } else if (kind != PointKind::kGround) {
         point->GetName().Format("B-%d", next + 1);
     }
     CNode* raw = map.SetAt(next, std::move(point));
@@ -154,7 +158,7 @@ CNode* CBlockDoc::MakePoint(int kind, double x, double y) {
 }
 
 BOOL CBlockDoc::AddNode(double x, double y, int& key) {
-    if (int near = FindNearbyPoint(x, y, CNode::kGround)) {
+    if (int near = FindNearbyPoint(x, y, PointKind::kGround)) {
         key = near - 1;
         return TRUE;
     }
@@ -180,7 +184,7 @@ BOOL CBlockDoc::AddNode(double x, double y, int& key) {
     if (!ConfirmNear(NearPointKey(m_mapSite, x, y) >= 0, u8"計測点が近距離にありますがよろしいですか？")) {
         return FALSE;
     }
-    key = MakePoint(CNode::kGround, x, y)->GetNumber() - 1;
+    key = MakePoint(PointKind::kGround, x, y)->GetNumber() - 1;
     if (onLine) {
         SplitLineAt(lineKey, key);
     }
@@ -188,7 +192,7 @@ BOOL CBlockDoc::AddNode(double x, double y, int& key) {
 }
 
 BOOL CBlockDoc::AddMeasurePoint(double x, double y, int& key) {
-    if (int near = FindNearbyPoint(x, y, CNode::kMeasurement)) {
+    if (int near = FindNearbyPoint(x, y, PointKind::kMeasurement)) {
         key = near - 1;
         return TRUE;
     }
@@ -197,11 +201,11 @@ BOOL CBlockDoc::AddMeasurePoint(double x, double y, int& key) {
         !ConfirmNear(NearPointKey(m_mapNode, x, y) >= 0, u8"地表点が近距離にありますがよろしいですか？")) {
         return FALSE;
     }
-    key = MakePoint(CNode::kMeasurement, x, y)->GetNumber() - 1;
+    key = MakePoint(PointKind::kMeasurement, x, y)->GetNumber() - 1;
     return FALSE;
 }
 
-BOOL CBlockDoc::AddBoundaryPoint(double x, double y, int kind, int& key) {
+BOOL CBlockDoc::AddBoundaryPoint(double x, double y, PointKind kind, int& key) {
     if (int near = FindNearbyPoint(x, y, kind)) {
         key = near - 1;
         return TRUE;
@@ -224,22 +228,22 @@ BOOL CBlockDoc::AddBoundaryPoint(double x, double y, int kind, int& key) {
     return FALSE;
 }
 
-CNode* CBlockDoc::InsertPoint(const CNode& record, int kind) {
+CNode* CBlockDoc::InsertPoint(const CNode& record, PointKind kind) {
     double x = record.GetX();
     double y = record.GetY();
     int key = -1;
-    if (kind == CNode::kGround) {
+    if (kind == PointKind::kGround) {
         AddNode(x, y, key);
-    } else if (kind == CNode::kMeasurement) {
+    } else if (kind == PointKind::kMeasurement) {
         AddMeasurePoint(x, y, key);
     } else {
         int lineKey = -1;
         double distance = FindNearestLine(x, y, lineKey, true);
-        if ((kind == CNode::kLeftBoundary || kind == CNode::kRightBoundary) && distance >= m_dSnap) {
+        if ((kind == PointKind::kLeftBoundary || kind == PointKind::kRightBoundary) && distance >= m_dSnap) {
             AfxMessageBox(u8"地表境界点の指定位置ｴﾗｰ !!");
             return nullptr;
         }
-        if (kind == CNode::kInnerBoundary && distance < m_dSnap) {
+        if (kind == PointKind::kInnerBoundary && distance < m_dSnap) {
             AfxMessageBox(u8"地中境界点の指定位置ｴﾗｰ !!");
             return nullptr;
         }
@@ -259,7 +263,7 @@ BOOL CBlockDoc::GetPointXY(int key, double& x, double& y, const RecordMap<CNode>
     return FALSE;
 }
 
-BOOL CBlockDoc::GetNodeXY(int key, double& x, double& y, int kind) const {
+BOOL CBlockDoc::GetNodeXY(int key, double& x, double& y, PointKind kind) const {
     return GetPointXY(key, x, y, PointMap(kind));
 }
 
@@ -287,7 +291,7 @@ void CBlockDoc::SetNodeStates(int state) {
     }
 }
 
-void CBlockDoc::SetPointStates(int kind, int state) {
+void CBlockDoc::SetPointStates(PointKind kind, int state) {
     for (const auto& [key, point] : PointMap(kind)) {
         point->SetState(state);
     }

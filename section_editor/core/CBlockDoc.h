@@ -48,39 +48,39 @@ public:
 
     // TRUE when count <= limit; otherwise "%sﾃﾞｰﾀの個数が制限を越えています" and FALSE.
     BOOL CheckDataLimit(int count, int limit, int limitIndex);
-    // Key + 1 of a point of the kind within the same-point distance, else 0. Kinds 2-4
+    // Key + 1 of a point of the kind within the same-point distance, else 0. Boundary kinds
     // search the boundary map (points not in state 0 or 1 only of the same kind).
-    int FindNearbyPoint(double x, double y, int kind) const;
+    int FindNearbyPoint(double x, double y, section::PointKind kind) const;
     // TRUE when an existing point was taken (key = its key); FALSE when a point was made
     // (key = its key) or nothing was (key = -1: a declined question or a limit).
     BOOL AddNode(double x, double y, int& key);
     BOOL AddMeasurePoint(double x, double y, int& key);
     // A boundary point replaces the earlier point of its kind, which is removed only
     // once the new point is made.
-    BOOL AddBoundaryPoint(double x, double y, int kind, int& key);
+    BOOL AddBoundaryPoint(double x, double y, section::PointKind kind, int& key);
     // Makes a point of the kind with the map's next number, state 1, without any check.
-    CNode* MakePoint(int kind, double x, double y);
+    CNode* MakePoint(section::PointKind kind, double x, double y);
     // The point at the record's place (existing or made), or null; boundary points are
     // first checked against the ground line.
-    CNode* InsertPoint(const CNode& point, int kind);
-    // Coordinates of a point by key (kind 0, 1 or 2-4); not found: the model box's
+    CNode* InsertPoint(const CNode& point, section::PointKind kind);
+    // Coordinates of a point by key in the kind's map; not found: the model box's
     // minimum - 10 in both axes and FALSE.
-    BOOL GetNodeXY(int key, double& x, double& y, int kind) const;
+    BOOL GetNodeXY(int key, double& x, double& y, section::PointKind kind) const;
     BOOL GetPointXY(int key, double& x, double& y, const RecordMap<CNode>& map) const;
     DPoint NodeXY(int key) const;
     // Extent of the points in a state of 0 or more into the model box; an empty model
     // gives 200 x 100 and an unset box.
     void GetModelExtent(double& width, double& height);
     void SetNodeStates(int state);
-    // kind 1: measurement points, 2: boundary points.
-    void SetPointStates(int kind, int state);
+    // Every point in the kind's map (measurement or boundary points) takes the state.
+    void SetPointStates(section::PointKind kind, int state);
     void SetLineStates(int state);
     // Appends the number unless present; the new count.
     int AddUniqueNo(std::vector<int>& numbers, int number) const;
-    // The map of a point kind (0 ground, 1 measurement, 2-4 boundary) and its next number.
-    RecordMap<CNode>& PointMap(int kind);
-    const RecordMap<CNode>& PointMap(int kind) const;
-    int& NextNumber(int kind);
+    // The map of a point kind (the boundary kinds share one) and its next number.
+    RecordMap<CNode>& PointMap(section::PointKind kind);
+    const RecordMap<CNode>& PointMap(section::PointKind kind) const;
+    int& NextNumber(section::PointKind kind);
 
     // --- ground lines (GroundLines.cpp) ---
     // New line count (key + 1); -1 for equal ends; -2 over the line limit.
@@ -99,7 +99,7 @@ public:
     BOOL GetJointLines(int pointKey, int& farKey1, int& farKey2, int lineState) const;
     // Ranges are inclusive; a range whose minimum is unset is not tested.
     void SelectNodesInRect(CObList& list, double minX, double maxX, double minY, double maxY, int number,
-                           int kind);
+                           section::PointKind kind);
     void SelectLinesInRect(CObList& list, double minX, double maxX, double minY, double maxY, int lineNumber);
     void SelectLinesOfSelectedNodes(CObList& list);
     void SelectUnusedNodes(CObList& list);
@@ -108,7 +108,7 @@ public:
     // replaced or new one comes in under its number (a taken or unset one: the next free).
     // The copies leave the edit.
     void ApplyPointChanges(section::PendingPointEdit& edit);
-    void DeletePointsInState(int kind, int state);
+    void DeletePointsInState(section::PointKind kind, int state);
     // Deletes the listed points and lines (the list is emptied): a ground-surface point
     // that joined two selected lines in a straight course is bridged by a new line; lines
     // left with a deleted end go with their point. The document is marked modified.
@@ -192,7 +192,7 @@ private:
     // Asks the question when a point of another map is near; false when the user declined.
     bool ConfirmNear(bool near, const char8_t* question) const;
     // The boundary point of the kind that a new one replaces (null when none).
-    CNode* BoundaryPointOfKind(int kind) const;
+    CNode* BoundaryPointOfKind(section::PointKind kind) const;
     void RemovePoint(RecordMap<CNode>& map, int key);
     CLine* LineAt(int key) const { return m_LineList.Lookup(key); }
     bool LineExists(int firstKey, int secondKey) const;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using section::PointKind;
+
 namespace merdok {
 
 namespace {
@@ -21,7 +23,7 @@ template <typename T> void ReserveFor(std::vector<T>& items, std::size_t total) 
 CDxfImportTarget::CDxfImportTarget(CBlockDoc& doc) : doc_(doc) {
     for (int i = 0; i < 3; ++i) {
         settings_.layerLists[i] = doc.m_listDxfLayers[i];
-        settings_.listPointKinds[i] = CNode::kGround;
+        settings_.listPointKinds[i] = section::StoredPointKind(PointKind::kGround);
     }
     settings_.xFactor = doc.m_dDxfFactorX;
     settings_.yFactor = doc.m_dDxfFactorY;
@@ -67,7 +69,7 @@ int CDxfImportTarget::FindPoint(double x, double y) const {
 
 int CDxfImportTarget::CreatePoint(double x, double y, int /*kind*/) {
     IndexPoints();
-    const CNode* point = doc_.MakePoint(CNode::kGround, x, y);
+    const CNode* point = doc_.MakePoint(PointKind::kGround, x, y);
     const int index = static_cast<int>(keys_.size());
     keys_.push_back(point->GetNumber() - 1);
     points_.push_back(point);

@@ -7,6 +7,8 @@
 #include "common/records/TextHelpers.h"
 #include "platform/core/Unset.h"
 
+using section::PointKind;
+
 namespace merdok {
 
 IMPLEMENT_DYNCREATE(CNode, CObject)
@@ -29,7 +31,8 @@ void CNode::operator delete(void* place, std::size_t size) noexcept {
 CNode::CNode() : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, kNormal) {}
 
 CNode::CNode(int number, double x, double y, int state)
-    : m_nNumber(number), m_nState(state), m_nSeqNo(platform::kUnsetInt), m_nKind(kGround), m_dX(x), m_dY(y) {}
+    : m_nNumber(number), m_nState(state), m_nSeqNo(platform::kUnsetInt), m_nKind(PointKind::kGround), m_dX(x),
+      m_dY(y) {}
 
 int CNode::Parse(const char* line) {
     const section::PointRecord record = ReadSectionPoint(line);
@@ -37,7 +40,7 @@ int CNode::Parse(const char* line) {
     m_nKind = record.kind;
     m_dX = record.x;
     m_dY = record.y;
-    if (m_nKind != kGround) {
+    if (m_nKind != PointKind::kGround) {
         // Cut at column 50, never inside a double-byte character.
         m_strName = CutToWidth(record.name, kNameWidth);
         m_strName.TrimRight();
@@ -48,7 +51,7 @@ int CNode::Parse(const char* line) {
 
 void CNode::FormatColumns(char (&buffer)[kColumnsSize]) const {
     char* pos = WriteIntField(buffer, m_nNumber);
-    pos = WriteIntField(pos, m_nKind);
+    pos = WriteIntField(pos, section::StoredPointKind(m_nKind));
     pos = WriteDoubleField(pos, m_dX, kCoordinateFormat);
     WriteDoubleField(pos, m_dY, kCoordinateFormat);
 }
@@ -65,8 +68,8 @@ CString CNode::Format() const {
 }
 
 bool CNode::FitsRecord() const {
-    return FitsIntField(m_nNumber) && FitsIntField(m_nKind) && FitsDoubleField(m_dX, kCoordinateFormat) &&
-           FitsDoubleField(m_dY, kCoordinateFormat);
+    return FitsIntField(m_nNumber) && FitsIntField(section::StoredPointKind(m_nKind)) &&
+           FitsDoubleField(m_dX, kCoordinateFormat) && FitsDoubleField(m_dY, kCoordinateFormat);
 }
 
 } // namespace merdok

@@ -6,6 +6,7 @@
 //   columns 1-5 number "%5d", 6-10 kind "%5d", 11-20 x and 21-30 y "%10.3lf",
 //   for a named point other than a ground-surface point: five blanks, name from column 36.
 
+#include "common/section/PointKind.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -17,7 +18,6 @@ class CNode : public CObject {
     DECLARE_DYNCREATE(CNode)
 
 public:
-    enum Kind { kGround = 0, kMeasurement = 1, kInnerBoundary = 2, kLeftBoundary = 3, kRightBoundary = 4 };
     // Record states as the document and the view use them.
     enum State { kListed = -1, kNormal = 0, kChanging = 1, kSelected = 2, kStraightInner = 3, kRed = 4 };
 
@@ -42,8 +42,8 @@ public:
     void SetState(int state) { m_nState = state; }
     int GetSeqNo() const { return m_nSeqNo; }
     void SetSeqNo(int seqNo) { m_nSeqNo = seqNo; }
-    int GetKind() const { return m_nKind; }
-    void SetKind(int kind) { m_nKind = kind; }
+    section::PointKind GetKind() const { return m_nKind; }
+    void SetKind(section::PointKind kind) { m_nKind = kind; }
     CString& GetName() { return m_strName; }
     const CString& GetName() const { return m_strName; }
     void SetName(const CString& name) { m_strName = name; }
@@ -57,7 +57,7 @@ public:
     // name follows, so that a writer of many points needs no string per record.
     static constexpr int kColumnsSize = 31;
     void FormatColumns(char (&buffer)[kColumnsSize]) const;
-    bool HasNameColumns() const { return m_nKind != kGround && !m_strName.IsEmpty(); }
+    bool HasNameColumns() const { return m_nKind != section::PointKind::kGround && !m_strName.IsEmpty(); }
     // True when every field fits its columns, so that the record reads back as written.
     bool FitsRecord() const;
 
@@ -67,7 +67,7 @@ private:
     int m_nNumber;
     int m_nState;
     int m_nSeqNo;
-    int m_nKind;
+    section::PointKind m_nKind;
     double m_dX;
     double m_dY;
     CString m_strName;

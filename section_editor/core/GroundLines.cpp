@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
+using section::PointKind;
+
 namespace merdok {
 
 namespace {
@@ -109,7 +111,7 @@ BOOL CBlockDoc::ImportPointRun(const std::vector<DPoint>& points, int) {
 
 int CBlockDoc::CrossingPoint(const DPoint& crossing, const DPoint& start, int segKind, int startKey,
                              int endKey, int lineKey) {
-    if (int near = FindNearbyPoint(crossing.x, crossing.y, CNode::kGround)) {
+    if (int near = FindNearbyPoint(crossing.x, crossing.y, PointKind::kGround)) {
         int key = near - 1;
         if (key != startKey && key != endKey) {
             DPoint p = NodeXY(key);
@@ -127,7 +129,7 @@ int CBlockDoc::CrossingPoint(const DPoint& crossing, const DPoint& start, int se
         !CheckDataLimit(m_nLineCount + 2, m_nLimit[kLineLimit], kLineLimit)) {
         return -1;
     }
-    int key = MakePoint(CNode::kGround, crossing.x, crossing.y)->GetNumber() - 1;
+    int key = MakePoint(PointKind::kGround, crossing.x, crossing.y)->GetNumber() - 1;
     SplitLineAt(lineKey, key);
     return key;
 }
@@ -247,7 +249,7 @@ BOOL CBlockDoc::GetJointLines(int pointKey, int& farKey1, int& farKey2, int line
 }
 
 void CBlockDoc::SelectNodesInRect(CObList& list, double minX, double maxX, double minY, double maxY,
-                                  int number, int kind) {
+                                  int number, PointKind kind) {
     int wanted = std::abs(number) - 1;
     for (const auto& [key, point] : PointMap(kind)) {
         if (point->GetState() != CNode::kNormal) {
@@ -290,7 +292,7 @@ void CBlockDoc::SelectLinesOfSelectedNodes(CObList& list) {
         }
         CNode* point = static_cast<CNode*>(object);
         int far1 = -1, far2 = -1;
-        if (point->GetState() == CNode::kSelected && point->GetKind() == CNode::kGround &&
+        if (point->GetState() == CNode::kSelected && point->GetKind() == PointKind::kGround &&
             GetJointLines(point->GetNumber() - 1, far1, far2, CLine::kNormal)) {
             point->SetState(CNode::kStraightInner);
         }
@@ -331,7 +333,7 @@ void CBlockDoc::SelectUnusedNodes(CObList& list) {
 
 void CBlockDoc::ApplyPointChanges(section::PendingPointEdit& edit) {
     using Change = section::PendingPointEdit::Change;
-    const int mapKind = edit.PointKind();
+    const PointKind mapKind = edit.KindOfPoints();
     RecordMap<CNode>& map = PointMap(mapKind);
     std::map<int, section::PendingPointEdit::Entry> edited = edit.TakeCopies();
     bool changed = false;
@@ -345,7 +347,7 @@ void CBlockDoc::ApplyPointChanges(section::PendingPointEdit& edit) {
         if (it == edited.end()) {
             continue;
         }
-        const int pointKind = point->GetKind();
+        const PointKind pointKind = point->GetKind();
         RemovePoint(map, key);
         const section::PendingPointEdit::Entry& entry = it->second;
         if (entry.change == Change::kReplace) {
@@ -380,8 +382,8 @@ void CBlockDoc::ApplyPointChanges(section::PendingPointEdit& edit) {
         if (point->GetNumber() == platform::kUnsetInt || point->GetNumber() < 1 || map.Lookup(key)) {
             point->SetNumber(++next);
         }
-        if (point->GetName().IsEmpty() && mapKind != CNode::kGround) {
-            point->GetName().Format(mapKind == CNode::kMeasurement ? "K-%d" : "B-%d", point->GetNumber());
+        if (point->GetName().IsEmpty() && mapKind != PointKind::kGround) {
+            point->GetName().Format(mapKind == PointKind::kMeasurement ? "K-%d" : "B-%d", point->GetNumber());
         }
         int number = point->GetNumber();
         next = std::max(next, number);
@@ -396,8 +398,8 @@ std::unique_ptr<CNode> CBlockDoc::MakePoint(const section::PointRecord& record) 
     return point;
 }
 
-void CBlockDoc::DeletePointsInState(int kind, int state) {
-    RecordMap<CNode>& map = PointMap(kind == 3 ? CNode::kGround : kind);
+void CBlockDoc::DeletePointsInState(PointKind kind, int state) {
+    RecordMap<CNode>& map = PointMap(kind);
     for (int key : map.Keys()) {
         if (map.Lookup(key)->GetState() == state) {
             RemovePoint(map, key);
@@ -416,11 +418,11 @@ void CBlockDoc::DeleteObjects(CObList& list) {
             int far1 = -1;
             int far2 = -1;
             const int key = point->GetNumber() - 1;
-            if (point->GetKind() == CNode::kGround && point->GetState() == CNode::kStraightInner &&
+            if (point->GetKind() == PointKind::kGround && point->GetState() == CNode::kStraightInner &&
                 GetJointLines(key, far1, far2, CLine::kSelected)) {
                 bridges.emplace_back(far1, far2);
             }
-            const int kind = point->GetKind();
+            const PointKind kind = point->GetKind();
             RecordMap<CNode>& map = PointMap(kind);
             RemovePoint(map, key);
             NextNumber(kind) = HighestKeyPlusOne(map);

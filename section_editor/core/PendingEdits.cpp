@@ -6,6 +6,8 @@
 #include <set>
 #include <utility>
 
+using section::PointKind;
+
 namespace merdok {
 
 namespace {
@@ -49,7 +51,7 @@ void RemoveDroppedLines(CBlockDoc& doc) {
 } // namespace
 
 void MarkPendingEdit(CBlockDoc& doc, const PendingPointEdit& edit) {
-    RecordMap<CNode>& map = doc.PointMap(edit.PointKind());
+    RecordMap<CNode>& map = doc.PointMap(edit.KindOfPoints());
     for (const auto& [key, point] : map) {
         point->SetState(CNode::kNormal);
     }
@@ -64,7 +66,7 @@ void MarkPendingEdit(CBlockDoc& doc, const PendingPointEdit& edit) {
             point->SetState(CNode::kListed);
         }
     }
-    if (edit.PointKind() != CNode::kGround || edit.Dropped().empty()) {
+    if (edit.KindOfPoints() != PointKind::kGround || edit.Dropped().empty()) {
         return;
     }
     for (const auto& [key, line] : doc.m_LineList) {
@@ -83,8 +85,8 @@ BOOL AcceptPendingEdit(CBlockDoc& doc, PendingPointEdit& edit) {
         return FALSE;
     }
     MarkPendingEdit(doc, edit);
-    const int mapKind = edit.PointKind();
-    if (mapKind == CNode::kGround) {
+    const PointKind mapKind = edit.KindOfPoints();
+    if (mapKind == PointKind::kGround) {
         RemoveDroppedLines(doc);
     }
     doc.DeletePointsInState(mapKind, CNode::kListed);
@@ -92,7 +94,7 @@ BOOL AcceptPendingEdit(CBlockDoc& doc, PendingPointEdit& edit) {
     doc.NextNumber(mapKind) = CBlockDoc::HighestKeyPlusOne(doc.PointMap(mapKind));
     if (groundLine) {
         RebuildLine(doc, edit.LineKeys());
-    } else if (mapKind == CNode::kGround) {
+    } else if (mapKind == PointKind::kGround) {
         RemoveDroppedLines(doc);
     }
     doc.SetLineStates(CLine::kNormal);
@@ -101,7 +103,7 @@ BOOL AcceptPendingEdit(CBlockDoc& doc, PendingPointEdit& edit) {
 }
 
 void DiscardPendingEdit(CBlockDoc& doc, PendingPointEdit& edit) {
-    doc.SetPointStates(edit.PointKind(), CNode::kNormal);
+    doc.SetPointStates(edit.KindOfPoints(), CNode::kNormal);
     doc.SetNodeStates(CNode::kNormal);
     doc.SetLineStates(CLine::kNormal);
     edit.Clear();

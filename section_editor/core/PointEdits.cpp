@@ -6,6 +6,8 @@
 
 #include <utility>
 
+using section::PointKind;
+
 namespace merdok {
 
 using platform::IsUnsetDouble;
@@ -13,12 +15,8 @@ using platform::IsUnsetInt;
 
 namespace {
 
-bool BoundaryKind(int kind) {
-    return kind >= CNode::kInnerBoundary;
-}
-
-bool SurfaceBoundaryKind(int kind) {
-    return kind == CNode::kLeftBoundary || kind == CNode::kRightBoundary;
+bool SurfaceBoundaryKind(PointKind kind) {
+    return kind == PointKind::kLeftBoundary || kind == PointKind::kRightBoundary;
 }
 
 BOOL Refuse(const char8_t* message) {
@@ -28,7 +26,7 @@ BOOL Refuse(const char8_t* message) {
 
 // The dialog's checks that the point's map decides.
 BOOL CheckNewNumber(const CBlockDoc& doc, const CNode& point, int number) {
-    if (point.GetKind() != CNode::kGround || number == point.GetNumber()) {
+    if (point.GetKind() != PointKind::kGround || number == point.GetNumber()) {
         return TRUE;
     }
     if (IsUnsetInt(number) || number < 1 || number > kMaxPointNumber) {
@@ -56,9 +54,9 @@ BOOL ChangePoint(CBlockDoc& doc, CNode& point, const PointChange& change, double
     if (!CheckNewNumber(doc, point, change.number)) {
         return FALSE;
     }
-    const int kind = point.GetKind();
+    const PointKind kind = point.GetKind();
     CString name = change.name;
-    if (kind != CNode::kGround) {
+    if (kind != PointKind::kGround) {
         name.Trim();
     }
     if (change.number == point.GetNumber() && change.x == point.GetX() && change.y == point.GetY() &&
@@ -68,7 +66,7 @@ BOOL ChangePoint(CBlockDoc& doc, CNode& point, const PointChange& change, double
     doc.SetModifiedFlag(true);
     double x = change.x;
     double y = change.y;
-    if (BoundaryKind(kind)) {
+    if (section::IsBoundaryKind(kind)) {
         if (!IsUnsetDouble(minX) && !IsUnsetDouble(maxX) && (x < minX || x > maxX)) {
             return Refuse(u8"指定したX座標はﾓﾃﾞﾙ範囲外です !!");
         }
@@ -87,7 +85,7 @@ BOOL ChangePoint(CBlockDoc& doc, CNode& point, const PointChange& change, double
     point.SetName(name);
     point.SetState(CNode::kNormal);
     RecordMap<CNode>& map = doc.PointMap(kind);
-    if (newKey != oldKey && kind == CNode::kGround) {
+    if (newKey != oldKey && kind == PointKind::kGround) {
         point.SetNumber(change.number);
         map.SetAt(newKey, map.Remove(oldKey));
         doc.ReplaceNodeInLines(oldKey, newKey);
@@ -99,7 +97,7 @@ BOOL ChangePoint(CBlockDoc& doc, CNode& point, const PointChange& change, double
 std::vector<CoordinateRow> SelectedPointRows(const std::vector<const CNode*>& selection) {
     std::vector<CoordinateRow> rows;
     for (const CNode* point : selection) {
-        if (point->GetKind() == CNode::kGround) {
+        if (point->GetKind() == PointKind::kGround) {
             CoordinateRow row;
             row.number = point->GetNumber();
             row.x = point->GetX();

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <set>
 
+using section::PointKind;
+
 namespace merdok {
 
 using platform::IsUnsetDouble;
@@ -21,12 +23,15 @@ bool IsSurfaceFlag(int flag) {
     return flag == 1 || flag == 2;
 }
 
-int MapKindOf(int kind) {
-    return kind == kTableGroundLine ? CNode::kGround : kind - kTableGroundPoints;
+// The kind whose map the table shows (the boundary kinds share one).
+PointKind MapKindOf(int kind) {
+    return kind == kTableSitePoints    ? PointKind::kMeasurement
+           : kind == kTableBoundPoints ? PointKind::kInnerBoundary
+                                       : PointKind::kGround;
 }
 
-int PointKindOf(int kind, const CoordinateRow& row) {
-    return kind == kTableBoundPoints ? row.flag + CNode::kInnerBoundary : MapKindOf(kind);
+PointKind PointKindOf(int kind, const CoordinateRow& row) {
+    return kind == kTableBoundPoints ? section::BoundaryKindOfFlag(row.flag) : MapKindOf(kind);
 }
 
 void Widen(double (&extent)[4], double x, double y) {
@@ -64,7 +69,7 @@ bool OnGroundSurface(const CBlockDoc& doc, double x, double y, double& outX, dou
     return true;
 }
 
-section::PointRecord MakeCopy(int number, double x, double y, int kind, const CString& name) {
+section::PointRecord MakeCopy(int number, double x, double y, PointKind kind, const CString& name) {
     section::PointRecord copy;
     copy.number = number;
     copy.x = x;
@@ -79,7 +84,7 @@ public:
     TableEditBuilder(const CBlockDoc& doc, int kind, TableExtents& extents)
         : doc_(doc), kind_(kind), map_(doc.PointMap(MapKindOf(kind))),
           edit_(std::make_unique<PendingPointEdit>(kind == kTableGroundLine ? PendingPointEdit::kGroundLine
-                                                                            : MapKindOf(kind))),
+                                                                            : kind - kTableGroundPoints)),
           extents_(extents), next_(CBlockDoc::HighestKeyPlusOne(map_)), middleY_(MiddleY(doc)) {}
 
     std::unique_ptr<PendingPointEdit> Build(const std::vector<CoordinateRow>& rows) {
@@ -100,7 +105,7 @@ private:
     bool AddRow(const CoordinateRow& row) {
         const int key = IsUnsetInt(row.number) ? -1 : row.number - 1;
         const CNode* old = key >= 0 ? map_.Lookup(key) : nullptr;
-        const int pointKind = PointKindOf(kind_, row);
+        const PointKind pointKind = PointKindOf(kind_, row);
         const bool named = kind_ == kTableSitePoints || kind_ == kTableBoundPoints;
         const CString name = named ? TrimmedName(row.name) : CString();
         double x = row.x;
@@ -129,7 +134,7 @@ private:
         const bool changes = x != old->GetX() || y != old->GetY() || (named && name != old->GetName()) ||
                              (kind_ == kTableBoundPoints && old->GetKind() != pointKind);
         if (changes) {
-            const int keptKind = kind_ == kTableBoundPoints ? pointKind : old->GetKind();
+            const PointKind keptKind = kind_ == kTableBoundPoints ? pointKind : old->GetKind();
             edit_->Put(key, PendingPointEdit::Change::kReplace,
                        MakeCopy(row.number, x, y, keptKind, named ? name : old->GetName()));
             edit_->MarkReplaced(key);
@@ -227,7 +232,7 @@ std::vector<CoordinateRow> PointTableRows(const CBlockDoc& doc, int kind,
             row.name = point.GetName();
         }
         if (kind == kTableBoundPoints) {
-            row.flag = point.GetKind() - CNode::kInnerBoundary;
+            row.flag = section::BoundaryFlagOf(point.GetKind());
         }
         return row;
     };

@@ -7,6 +7,8 @@
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 
+using section::PointKind;
+
 using merdok::CBlockDoc;
 using merdok::CLine;
 using merdok::CNode;
@@ -80,9 +82,9 @@ TEST_F(DocumentEditTest, CountLimitsRefuseWithTheKindName) {
     EXPECT_FALSE(doc_.AddNode(2, 0, key));
     EXPECT_EQ(key, -1);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"節点ﾃﾞｰﾀの個数が制限を越えています"));
-    doc_.AddBoundaryPoint(5, -5, CNode::kInnerBoundary, key);
-    doc_.AddBoundaryPoint(0, 0.5, CNode::kLeftBoundary, key);
-    EXPECT_FALSE(doc_.AddBoundaryPoint(1, 0.5, CNode::kRightBoundary, key));
+    doc_.AddBoundaryPoint(5, -5, PointKind::kInnerBoundary, key);
+    doc_.AddBoundaryPoint(0, 0.5, PointKind::kLeftBoundary, key);
+    EXPECT_FALSE(doc_.AddBoundaryPoint(1, 0.5, PointKind::kRightBoundary, key));
     EXPECT_EQ(key, -1);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"境界点ﾃﾞｰﾀの個数が制限を越えています"));
     CBlockDoc lines;
@@ -91,27 +93,27 @@ TEST_F(DocumentEditTest, CountLimitsRefuseWithTheKindName) {
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地表線ﾃﾞｰﾀの個数が制限を越えています"));
     EXPECT_EQ(lines.m_LineList.GetCount(), 1);
     // A second point of a kind replaces the first and so fits.
-    EXPECT_FALSE(doc_.AddBoundaryPoint(6, -5, CNode::kInnerBoundary, key));
+    EXPECT_FALSE(doc_.AddBoundaryPoint(6, -5, PointKind::kInnerBoundary, key));
     EXPECT_EQ(doc_.m_mapBound.GetCount(), 2);
 }
 
 TEST_F(DocumentEditTest, BoundaryPointReplacesItsKindOnlyOnceMade) {
     int key = -1;
     doc_.AddNode(0.0, 0.0, key);
-    doc_.AddBoundaryPoint(5.0, 0.0, CNode::kLeftBoundary, key);
+    doc_.AddBoundaryPoint(5.0, 0.0, PointKind::kLeftBoundary, key);
     ASSERT_EQ(doc_.m_mapBound.GetCount(), 1);
 
     // Within the same-point distance of the first: the first is taken.
-    EXPECT_TRUE(doc_.AddBoundaryPoint(5.005, 0.0, CNode::kLeftBoundary, key));
+    EXPECT_TRUE(doc_.AddBoundaryPoint(5.005, 0.0, PointKind::kLeftBoundary, key));
     // Beside a ground point, declined: the old boundary point is still there.
     sink_.QueueAnswer(IDNO);
-    EXPECT_FALSE(doc_.AddBoundaryPoint(0.0, 0.005, CNode::kLeftBoundary, key));
+    EXPECT_FALSE(doc_.AddBoundaryPoint(0.0, 0.005, PointKind::kLeftBoundary, key));
     EXPECT_EQ(key, -1);
     ASSERT_EQ(doc_.m_mapBound.GetCount(), 1);
     EXPECT_EQ(doc_.m_mapBound.Lookup(0)->GetX(), 5.0);
     // Accepted: the new point takes the old one's place.
     sink_.QueueAnswer(IDYES);
-    EXPECT_FALSE(doc_.AddBoundaryPoint(0.0, 0.005, CNode::kLeftBoundary, key));
+    EXPECT_FALSE(doc_.AddBoundaryPoint(0.0, 0.005, PointKind::kLeftBoundary, key));
     ASSERT_EQ(doc_.m_mapBound.GetCount(), 1);
     const CNode* point = doc_.m_mapBound.Lookup(key);
     EXPECT_EQ(point->GetX(), 0.0);
@@ -121,13 +123,13 @@ TEST_F(DocumentEditTest, BoundaryPointReplacesItsKindOnlyOnceMade) {
 
 TEST_F(DocumentEditTest, BoundaryPointsArePlacedAgainstTheGroundLine) {
     Run({{0, 0}, {10, 0}});
-    EXPECT_EQ(doc_.InsertPoint(CNode(0, 5, 1, 0), CNode::kLeftBoundary), nullptr);
+    EXPECT_EQ(doc_.InsertPoint(CNode(0, 5, 1, 0), PointKind::kLeftBoundary), nullptr);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地表境界点の指定位置ｴﾗｰ !!"));
-    EXPECT_EQ(doc_.InsertPoint(CNode(0, 5, 0.05, 0), CNode::kInnerBoundary), nullptr);
+    EXPECT_EQ(doc_.InsertPoint(CNode(0, 5, 0.05, 0), PointKind::kInnerBoundary), nullptr);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地中境界点の指定位置ｴﾗｰ !!"));
-    CNode* placed = doc_.InsertPoint(CNode(0, 5, -3, 0), CNode::kInnerBoundary);
+    CNode* placed = doc_.InsertPoint(CNode(0, 5, -3, 0), PointKind::kInnerBoundary);
     ASSERT_NE(placed, nullptr);
-    EXPECT_EQ(doc_.InsertPoint(CNode(0, 5, -3, 0), CNode::kInnerBoundary), placed);
+    EXPECT_EQ(doc_.InsertPoint(CNode(0, 5, -3, 0), PointKind::kInnerBoundary), placed);
 }
 
 TEST_F(DocumentEditTest, PointBesideALineSplitsIt) {
@@ -211,14 +213,14 @@ TEST_F(DocumentEditTest, SelectionsAndDeletion) {
     doc_.SetNodeStates(CNode::kNormal); // as the view leaves them after drawing
     CObList list;
     const double unset = platform::kUnsetDouble;
-    doc_.SelectNodesInRect(list, unset, 0, unset, 0, 0, CNode::kGround);
+    doc_.SelectNodesInRect(list, unset, 0, unset, 0, 0, PointKind::kGround);
     EXPECT_EQ(list.GetCount(), 4);
     doc_.SetNodeStates(CNode::kNormal);
     list.RemoveAll();
 
     // Point 2 lies straight between its two lines, point 3 at a corner.
     doc_.SetLineStates(CLine::kNormal);
-    doc_.SelectNodesInRect(list, 4, 11, -1, 1, 0, CNode::kGround);
+    doc_.SelectNodesInRect(list, 4, 11, -1, 1, 0, PointKind::kGround);
     doc_.SelectLinesOfSelectedNodes(list);
     EXPECT_EQ(doc_.m_mapNode.Lookup(1)->GetState(), CNode::kStraightInner);
     EXPECT_EQ(doc_.m_mapNode.Lookup(2)->GetState(), CNode::kSelected);
@@ -229,7 +231,7 @@ TEST_F(DocumentEditTest, SelectionsAndDeletion) {
     doc_.SetLineStates(CLine::kNormal);
     doc_.ReplaceNodeInLines(1, 0);
     doc_.m_mapNode.Lookup(1)->SetState(CNode::kSelected);
-    doc_.DeletePointsInState(CNode::kGround, CNode::kSelected);
+    doc_.DeletePointsInState(PointKind::kGround, CNode::kSelected);
     doc_.AddLines(CLine::kDropped);
     EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 3}, {3, 4}}));
     EXPECT_EQ(GroundOrder(doc_), (std::vector<int>{1, 3, 4}));
@@ -282,11 +284,11 @@ TEST_F(DocumentEditTest, ModelMadeByEditsSavesReopensAndSavesIdentically) {
     doc_.AddLines(CLine::kDropped);
     doc_.m_mapNode.Lookup(4)->SetState(CNode::kSelected);
     doc_.m_mapNode.Lookup(5)->SetState(CNode::kSelected);
-    doc_.DeletePointsInState(CNode::kGround, CNode::kSelected);
+    doc_.DeletePointsInState(PointKind::kGround, CNode::kSelected);
     int key = -1;
     doc_.AddNode(25, 1.5, key); // point 8 splits the line 3-4
     doc_.AddMeasurePoint(12, 8, key);
-    ASSERT_NE(doc_.InsertPoint(CNode(0, 5, 8, 0), CNode::kLeftBoundary), nullptr);
+    ASSERT_NE(doc_.InsertPoint(CNode(0, 5, 8, 0), PointKind::kLeftBoundary), nullptr);
     doc_.m_strTitle = CString(u8"編集した断面");
     doc_.GetModelExtent(width, height);
     EXPECT_EQ(width, 30.0);
@@ -309,7 +311,7 @@ TEST_F(DocumentEditTest, DeletingAMiddlePointOfTwoSelectedLinesBridgesThemAndMar
     doc.SetModifiedFlag(false);
     CObList selection;
     // Point 2 joins lines 1-2 and 2-3 in a straight course: as select-all marks it.
-    doc.SelectNodesInRect(selection, 9.0, 11.0, 9.0, 11.0, 0, CNode::kGround);
+    doc.SelectNodesInRect(selection, 9.0, 11.0, 9.0, 11.0, 0, PointKind::kGround);
     doc.SelectLinesOfSelectedNodes(selection);
     doc.DeleteObjects(selection);
     EXPECT_TRUE(selection.IsEmpty());

@@ -18,6 +18,8 @@
 #include <filesystem>
 #include <sstream>
 
+using section::PointKind;
+
 using merdok::CBlockDoc;
 using merdok::CDxfImport;
 using merdok::CNode;
@@ -35,8 +37,8 @@ std::string Contents(const CBlockDoc& doc) {
     std::ostringstream out;
     for (const merdok::RecordMap<CNode>* map : {&doc.m_mapNode, &doc.m_mapSite, &doc.m_mapBound}) {
         for (const auto& [key, point] : *map) {
-            out << key << ':' << point->GetNumber() << ',' << point->GetKind() << ',' << point->GetX() << ','
-                << point->GetY() << ' ';
+            out << key << ':' << point->GetNumber() << ',' << section::StoredPointKind(point->GetKind())
+                << ',' << point->GetX() << ',' << point->GetY() << ' ';
         }
         out << "| ";
     }
@@ -52,9 +54,9 @@ class DxfImportTest : public testsupport::TempDirTest {
 protected:
     DxfImportTest() {
         for (double x : {0.0, 10.0, 20.0}) {
-            doc_.MakePoint(CNode::kGround, x, 50.0)->SetState(CNode::kNormal);
+            doc_.MakePoint(PointKind::kGround, x, 50.0)->SetState(CNode::kNormal);
         }
-        doc_.MakePoint(CNode::kMeasurement, 5.0, 45.0)->SetState(CNode::kNormal);
+        doc_.MakePoint(PointKind::kMeasurement, 5.0, 45.0)->SetState(CNode::kNormal);
         doc_.m_nLineCount = doc_.AddLine(0, 1, 0);
         doc_.m_nLineCount = doc_.AddLine(1, 2, doc_.m_nLineCount);
         doc_.SetLineStates(0);
@@ -115,7 +117,7 @@ TEST_F(DxfImportTest, EveryImportedPointIsAGroundPointJoinedToTheModel) {
     EXPECT_EQ(doc_.m_mapSite.GetCount(), 1);
     EXPECT_TRUE(doc_.m_mapBound.IsEmpty());
     for (const auto& [key, point] : doc_.m_mapNode) {
-        EXPECT_EQ(point->GetKind(), CNode::kGround);
+        EXPECT_EQ(point->GetKind(), PointKind::kGround);
         EXPECT_EQ(point->GetState(), CNode::kNormal);
     }
     EXPECT_EQ(doc_.m_LineList.GetCount(), 2 + 3);

@@ -11,20 +11,22 @@
 #include <thread>
 #include <vector>
 
+using section::PointKind;
+
 namespace {
 
 using merdok::CNode;
 
 TEST(NodeRecordTest, NamedPointReadsBackAsWritten) {
     CNode point(3, 12.5, -4.25, CNode::kSelected);
-    point.SetKind(CNode::kMeasurement);
+    point.SetKind(PointKind::kMeasurement);
     point.GetName().Format("K-%d", 3);
     EXPECT_EQ(point.Format(), CString("    3    1    12.500    -4.250     K-3"));
 
     CNode read;
     read.Parse(point.Format());
     EXPECT_EQ(read.GetNumber(), 3);
-    EXPECT_EQ(read.GetKind(), CNode::kMeasurement);
+    EXPECT_EQ(read.GetKind(), PointKind::kMeasurement);
     EXPECT_EQ(read.GetX(), 12.5);
     EXPECT_EQ(read.GetY(), -4.25);
     EXPECT_EQ(read.GetName(), CString("K-3"));
@@ -34,25 +36,40 @@ TEST(NodeRecordTest, NamedPointReadsBackAsWritten) {
 TEST(NodeRecordTest, FieldRules) {
     struct Case {
         const char* line;
-        int kind;
+        PointKind kind;
         const char* name;
     };
     const Case cases[] = {
         // A ground-surface point never takes a name from the line.
-        {"    1    0     1.000     2.000     stray", CNode::kGround, ""},
+        {"    1    0     1.000     2.000     stray", PointKind::kGround, ""},
         // A blank kind is not 0, so the name is read.
-        {"    1          1.000     2.000     P", platform::kUnsetInt, "P"},
+        {"    1          1.000     2.000     P", section::PointKindFromStored(platform::kUnsetInt), "P"},
         // The name field is columns 36-50.
-        {"    1    1     1.000     2.000     ABCDEFGHIJKLMNOPQRST", CNode::kMeasurement, "ABCDEFGHIJKLMNO"},
+        {"    1    1     1.000     2.000     ABCDEFGHIJKLMNOPQRST", PointKind::kMeasurement,
+         "ABCDEFGHIJKLMNO"},
         // A cut at column 50 never splits a double-byte character ("ABCDEFGHIJKLMN" + one).
-        {"    1    1     1.000     2.000     ABCDEFGHIJKLMN\x82\xa0", CNode::kMeasurement, "ABCDEFGHIJKLMN"},
-        {"    1    2     1.000     2.000", CNode::kInnerBoundary, ""},
+        {"    1    1     1.000     2.000     ABCDEFGHIJKLMN\x82\xa0", PointKind::kMeasurement,
+         "ABCDEFGHIJKLMN"},
+        {"    1    2     1.000     2.000", PointKind::kInnerBoundary, ""},
     };
     for (const Case& c : cases) {
         CNode point;
         point.Parse(c.line);
         EXPECT_EQ(point.GetKind(), c.kind) << c.line;
         EXPECT_EQ(point.GetName(), CString(c.name)) << c.line;
+    }
+}
+
+// A kind field that names no kind (blank, beyond the five, negative) is kept as read, so a
+// file that holds one is written back as it was.
+TEST(NodeRecordTest, KindFieldNamingNoKindIsWrittenBackAsRead) {
+    const char* const lines[] = {"    1          1.000     2.000     P",
+                                 "    2    7     1.000     2.000     Q", "    3   -2     1.000     2.000"};
+    for (const char* line : lines) {
+        CNode point;
+        point.Parse(line);
+        EXPECT_EQ(point.Format(), CString(line)) << line;
+        EXPECT_TRUE(point.FitsRecord()) << line;
     }
 }
 

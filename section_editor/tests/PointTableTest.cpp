@@ -58,7 +58,7 @@ protected:
         doc_.AddMeasurePoint(5.0, -3.0, key);
         doc_.SetNodeStates(0);
         doc_.SetLineStates(0);
-        doc_.SetPointStates(1, 0);
+        doc_.SetPointStates(section::PointKind::kMeasurement, 0);
         sink_.Clear();
     }
 

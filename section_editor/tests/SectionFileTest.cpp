@@ -16,6 +16,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using section::PointKind;
+
 using merdok::CBlockDoc;
 using merdok::CLine;
 using merdok::CNode;
@@ -202,7 +204,7 @@ TEST_F(SectionFileTest, BrokenGroundLinesAreNotSaved) {
 TEST_F(SectionFileTest, ALineToADeletedPointIsNotSaved) {
     ASSERT_TRUE(doc_.OnOpenDocument(DataFile("basic.sec").c_str()));
     doc_.m_mapNode.Lookup(2)->SetState(CNode::kSelected);
-    doc_.DeletePointsInState(CNode::kGround, CNode::kSelected);
+    doc_.DeletePointsInState(PointKind::kGround, CNode::kSelected);
     EXPECT_FALSE(doc_.OnSaveDocument(Path("saved.sec").c_str()));
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"地表線が不正のため、保存できません"));
 }

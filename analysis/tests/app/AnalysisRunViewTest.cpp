@@ -103,7 +103,7 @@ TEST_F(AnalysisRunViewTest, ThePolynomialMethodNeedsAGroundSurfaceBoundaryPoint)
     // Only inner boundary points remain.
     std::vector<WORD> groundSurface;
     for (auto [key, point] : platform::MapEntries<const CNode>(Model().BoundaryPoints())) {
-        if (point->kind != 2) {
+        if (point->kind != section::PointKind::kInnerBoundary) {
             groundSurface.push_back(key);
         }
     }

@@ -100,7 +100,8 @@ TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {
     EXPECT_EQ(sites, 8);
     // Boundary triangles hang below their points (drawn after the ground line).
     for (auto [key, point] : platform::MapEntries<const CNode>(Model().BoundaryPoints())) {
-        EXPECT_EQ(Pixel(point->x, point->y, 0, 3), display.points[point->kind].color) << "boundary " << key;
+        EXPECT_EQ(Pixel(point->x, point->y, 0, 3), display.points[section::PointKindIndex(point->kind)].color)
+            << "boundary " << key;
     }
     // The middle of a ground-surface line, the new slip line, the block line.
     const auto* line = static_cast<const CLine*>(Model().GroundLines()[10]);

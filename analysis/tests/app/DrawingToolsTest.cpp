@@ -26,6 +26,8 @@
 #include <string>
 #include <vector>
 
+using section::PointKind;
+
 namespace torvan {
 namespace {
 
@@ -123,7 +125,7 @@ TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionCli
         }
     }
     ASSERT_NE(made, nullptr);
-    EXPECT_EQ(made->kind, CNode::kInnerBoundary);
+    EXPECT_EQ(made->kind, PointKind::kInnerBoundary);
     EXPECT_EQ(made->state, CNode::kNormal); // drawn as a point of the model
     view_->Invalidate();
     Command(ID_EDIT_SELECT);
@@ -206,8 +208,8 @@ TEST_F(DrawingToolsTest, TabEntryOfTheBoundaryPointToolsTakesAPointNumber) {
     view_->OnKeyDown(VK_TAB, 1, 0);
     bool placed = false;
     for (auto [key, point] : platform::MapEntries<const CNode>(Model().BoundaryPoints())) {
-        placed = placed || (point->kind == CNode::kLeftBoundary && point->inUse && point->x == seventh->x &&
-                            point->y == seventh->y);
+        placed = placed || (point->kind == PointKind::kLeftBoundary && point->inUse &&
+                            point->x == seventh->x && point->y == seventh->y);
     }
     EXPECT_TRUE(placed) << sink_.LastMessageUtf8();
 }

@@ -36,6 +36,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+using section::PointKind;
+
 namespace torvan {
 namespace {
 
@@ -339,7 +341,7 @@ TEST_F(PointTableTest, TheConditionDialogShowsMethodBlockLinesAndBoundaryPoints)
     tree->OnConditions();
     CNode* left = nullptr;
     for (CNode* point : line->boundary) {
-        left = point && point->kind == CNode::kLeftBoundary ? point : left;
+        left = point && point->kind == PointKind::kLeftBoundary ? point : left;
     }
     ASSERT_NE(left, nullptr);
     ASSERT_EQ(left->slipMark, CNode::kSlipFixedUsed);

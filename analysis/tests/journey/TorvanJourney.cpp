@@ -39,6 +39,8 @@
 #include <gtest/gtest.h>
 #include <string>
 
+using section::PointKind;
+
 namespace torvan {
 namespace {
 
@@ -61,7 +63,7 @@ platform::DialogScript::Answer MethodAnswer(int method) {
 int InnerBoundaryPoints(const CBlockDoc& model) {
     int count = 0;
     for (auto [key, point] : platform::MapEntries<const CNode>(model.BoundaryPoints())) {
-        count += point->kind == CNode::kInnerBoundary && point->inUse ? 1 : 0;
+        count += point->kind == PointKind::kInnerBoundary && point->inUse ? 1 : 0;
     }
     return count;
 }

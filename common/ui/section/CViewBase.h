@@ -17,6 +17,7 @@
 // figure produces goes to the Commit... hooks; the program makes its figures in MakeFigure.
 
 #include "common/geometry/DPoint.h"
+#include "common/section/PointKind.h"
 #include "common/ui/section/CFigZoomRect.h"
 #include "common/ui/section/CFigure.h"
 #include "common/ui/section/DrawMode.h"
@@ -29,6 +30,7 @@
 #include "platform/ui/CScrollView.h"
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -91,8 +93,9 @@ public:
     BOOL LastFigurePoint(DPoint& point) const;
     void UndoLastFigurePoint();
     virtual void ToggleSnapToPoint();
-    // Chooses a tool: draw mode, point kind (negative: unchanged), prompt and title ids.
-    void ChooseTool(section::DrawMode drawMode, int pointKind, UINT prompt, UINT title);
+    // Chooses a tool: draw mode, point kind (none: unchanged), prompt and title ids.
+    void ChooseTool(section::DrawMode drawMode, std::optional<section::PointKind> pointKind, UINT prompt,
+                    UINT title);
     // Shows the current tool's prompt again.
     void ShowToolPrompt();
     // The next press and its release do nothing (a menu choice took the click's place).
@@ -121,13 +124,13 @@ public:
         double x;
         double y;
         int key;
-        int kind;
+        section::PointKind kind;
     };
     enum class PointSet { kGround, kMeasure, kBoundary, kAll };
     // Moves a click by the draw mode's rules: onto a point, a line or a slip line, or onto
     // the rule's line through the figure's start. snapped: 0 none, key + 1 of a point,
-    // -(key + 1) of a line or slip line; kind: the point kind, or the pick class in the
-    // selection tool. FALSE refuses the click (after its message).
+    // -(key + 1) of a line or slip line; kind: the pick class in the selection tool (else
+    // left alone). FALSE refuses the click (after its message).
     BOOL ApplyDrawRules(CPoint& point, DPoint& world, int rule, int& snapped, int& kind);
     // Key + 1 of the nearest point within m_nLimitNewPoint logical units (any distance when
     // forced), the click moved onto it; 0 when none.
@@ -197,12 +200,12 @@ public:
     section::WorldRange m_modelSize; // set with the model-size dialog; unset when none
     // The chosen tool (DrawMode.h).
     section::DrawMode m_nDrawMode = section::DrawMode::kNone;
-    int m_nDrawStep = 0;                       // the sub-mode; a selection click's pick class above 9
-    int m_nPointKind = 0;                      // 0 ground, 1 measurement, 2 inner, 3 left, 4 right boundary
-    int m_nConstraint = 0;                     // the rule state (CFigure::Rule)
-    int m_nSelectTargets[5] = {0, 0, 0, 1, 1}; // what a selection takes (SelectTarget)
-    CObList m_listSelect;                      // selected objects (the document's)
-    int m_nGuidePromptId = section::guide::kMenuPrompt; // the current tool's prompt and title
+    int m_nDrawStep = 0; // the sub-mode; a selection click's pick class above 9
+    section::PointKind m_nPointKind = section::PointKind::kGround; // the point tools' kind
+    int m_nConstraint = 0;                                         // the rule state (CFigure::Rule)
+    int m_nSelectTargets[5] = {0, 0, 0, 1, 1};                     // what a selection takes (SelectTarget)
+    CObList m_listSelect;                                          // selected objects (the document's)
+    int m_nGuidePromptId = section::guide::kMenuPrompt;            // the current tool's prompt and title
     int m_nGuideTitleId = -1;
     int m_nInputLock = 0;        // set around the keyboard entry of a point
     bool m_bOnItem = false;      // the cursor is over a drawn object
@@ -282,7 +285,8 @@ private:
     void SetToolCursor();
     bool CreateSurface();
     BOOL SnapPick(CPoint& point, DPoint& world, int& snapped, int& kind);
-    BOOL SnapRuled(CPoint& point, DPoint& world, int rule, int& snapped, int kind, bool applySwitch);
+    BOOL SnapRuled(CPoint& point, DPoint& world, int rule, int& snapped, section::PointKind kind,
+                   bool applySwitch);
     void FinishModal(BOOL commit);
     void EndZoomWindow(CPoint logical);
     bool InsideClient(const CPoint& logical);

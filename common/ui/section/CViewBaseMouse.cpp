@@ -55,11 +55,12 @@ void CViewBase::SetToolCursor() {
     }
 }
 
-void CViewBase::ChooseTool(section::DrawMode drawMode, int pointKind, UINT prompt, UINT title) {
+void CViewBase::ChooseTool(section::DrawMode drawMode, std::optional<section::PointKind> pointKind,
+                           UINT prompt, UINT title) {
     m_nDrawMode = drawMode;
     m_nDrawStep = 0;
-    if (pointKind >= 0) {
-        m_nPointKind = pointKind;
+    if (pointKind) {
+        m_nPointKind = *pointKind;
     }
     m_nGuidePromptId = static_cast<int>(prompt);
     m_nGuideTitleId = static_cast<int>(title);

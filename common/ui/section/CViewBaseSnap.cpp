@@ -39,15 +39,13 @@ BOOL CViewBase::ApplyDrawRules(CPoint& point, DPoint& world, int rule, int& snap
         return SnapPick(point, world, snapped, kind);
     case DrawMode::kLine:
     case DrawMode::kPolyline:
+        return SnapRuled(point, world, rule, snapped, section::PointKind::kGround, m_bSnapToPoint);
     case DrawMode::kGroundPoint:
-        kind = 0;
-        return SnapRuled(point, world, rule, snapped, 0, m_bSnapToPoint);
     case DrawMode::kMeasurePoint:
     case DrawMode::kInnerBoundPoint:
     case DrawMode::kLeftBoundPoint:
     case DrawMode::kRightBoundPoint:
-        kind = section::PointKindOf(m_nDrawMode);
-        return SnapRuled(point, world, rule, snapped, kind, m_bSnapToPoint);
+        return SnapRuled(point, world, rule, snapped, *section::PointKindOf(m_nDrawMode), m_bSnapToPoint);
     case DrawMode::kTablePick:
         if (m_nDrawStep == 1) {
             return SnapRuled(point, world, rule, snapped, m_nPointKind, m_bSnapToPoint);
@@ -62,12 +60,14 @@ BOOL CViewBase::ApplyDrawRules(CPoint& point, DPoint& world, int rule, int& snap
     return TRUE;
 }
 
-BOOL CViewBase::SnapRuled(CPoint& point, DPoint& world, int rule, int& snapped, int kind, bool applySwitch) {
+BOOL CViewBase::SnapRuled(CPoint& point, DPoint& world, int rule, int& snapped, section::PointKind kind,
+                          bool applySwitch) {
     const DPoint start = m_pFigure ? m_pFigure->Start().world : DPoint{m_dLastX, m_dLastY};
     if (m_bSnap && (m_bOnItem || applySwitch)) {
         SnapPoint found{};
-        const int hit = SnapToNearestPoint(DocSnapPoints(kind == 0 ? PointSet::kGround : PointSet::kAll),
-                                           point, applySwitch, &found);
+        const int hit = SnapToNearestPoint(
+            DocSnapPoints(kind == section::PointKind::kGround ? PointSet::kGround : PointSet::kAll), point,
+            applySwitch, &found);
         if (hit > 0) {
             world = DPoint{found.x, found.y};
             if (rule == CFigure::kHorizontal && world.y != start.y) {
@@ -118,7 +118,7 @@ BOOL CViewBase::SnapPick(CPoint& point, DPoint& world, int& snapped, int& kind) 
     int hitKey = 0;
     SnapPoint found{};
     CPoint hitPoint = point;
-    const int savedKind = m_nPointKind;
+    const section::PointKind savedKind = m_nPointKind;
     for (PointSet set : sets) {
         const std::vector<SnapPoint> points = DocSnapPoints(set);
         CPoint moved = point;

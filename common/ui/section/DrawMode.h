@@ -4,6 +4,10 @@
 // Both section programs share the tools 0 to 7; the analysis program alone has the two picks
 // for its tables. The values are those the programs' designs give the modes.
 
+#include "common/section/PointKind.h"
+
+#include <optional>
+
 namespace section {
 
 enum class DrawMode : int {
@@ -21,12 +25,22 @@ enum class DrawMode : int {
     kPlainRectangle = 12, // a bare rectangle, snapped without the snap-to-point switch
 };
 
-// The point kind a point tool places (0 ground, 1 measurement, 2 inner, 3 left, 4 right
-// boundary); -1 for any other tool.
-constexpr int PointKindOf(DrawMode mode) {
-    return mode >= DrawMode::kGroundPoint && mode <= DrawMode::kRightBoundPoint
-               ? static_cast<int>(mode) - static_cast<int>(DrawMode::kGroundPoint)
-               : -1;
+// The point kind a point tool places; none for any other tool.
+constexpr std::optional<PointKind> PointKindOf(DrawMode mode) {
+    switch (mode) {
+    case DrawMode::kGroundPoint:
+        return PointKind::kGround;
+    case DrawMode::kMeasurePoint:
+        return PointKind::kMeasurement;
+    case DrawMode::kInnerBoundPoint:
+        return PointKind::kInnerBoundary;
+    case DrawMode::kLeftBoundPoint:
+        return PointKind::kLeftBoundary;
+    case DrawMode::kRightBoundPoint:
+        return PointKind::kRightBoundary;
+    default:
+        return std::nullopt;
+    }
 }
 
 // The tools that draw lines or points, where Tab types the next point.

@@ -21,6 +21,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+using section::PointKind;
+
 namespace merdok {
 namespace {
 
@@ -112,7 +114,7 @@ TEST_F(DxfDialogTest, ALayerOnlyTheEntitiesNameIsListedAndImportsWhenPicked) {
 }
 
 TEST_F(DxfDialogTest, ACancelledImportAndAWrittenDxfLeaveTheModelUnchanged) {
-    document_->Model().MakePoint(CNode::kGround, 10.0, 50.0)->SetState(CNode::kNormal);
+    document_->Model().MakePoint(PointKind::kGround, 10.0, 50.0)->SetState(CNode::kNormal);
     document_->Model().SetModifiedFlag(false);
     platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnCancel(); });
     view_->OnCmdMsg(ID_FILE_INPUT_DXF, CN_COMMAND, nullptr);

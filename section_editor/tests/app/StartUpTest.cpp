@@ -50,6 +50,8 @@
 #include <sstream>
 #include <utility>
 
+using section::PointKind;
+
 namespace merdok {
 namespace {
 
@@ -353,8 +355,8 @@ TEST_F(MerdokAppTest, AModelAtTheSettingsLimitsOpensAgain) {
         CBlockDoc model;
         std::fill(model.m_nLimit, model.m_nLimit + 3, limit);
         for (int i = 0; i < limit; ++i) {
-            model.MakePoint(CNode::kGround, i * 0.5, 50.0 + (i % 7))->SetState(CNode::kNormal);
-            model.MakePoint(CNode::kMeasurement, i * 0.5, 40.0)->SetState(CNode::kNormal);
+            model.MakePoint(PointKind::kGround, i * 0.5, 50.0 + (i % 7))->SetState(CNode::kNormal);
+            model.MakePoint(PointKind::kMeasurement, i * 0.5, 40.0)->SetState(CNode::kNormal);
         }
         for (int i = 0; i + 1 < limit; ++i) {
             model.m_nLineCount = model.AddLine(i, i + 1, model.m_nLineCount);
@@ -381,7 +383,7 @@ TEST_F(MerdokAppTest, ANewDocumentIsNamedInTheQuestionAndProposedForSaving) {
     CMerdokDoc* document = Document();
     ASSERT_NE(document, nullptr);
     const std::string title = platform::Cp932ToUtf8(document->GetTitle().str());
-    document->Model().MakePoint(CNode::kGround, 10.0, 50.0)->SetState(CNode::kNormal);
+    document->Model().MakePoint(PointKind::kGround, 10.0, 50.0)->SetState(CNode::kNormal);
     document->Model().SetModifiedFlag();
     sink_->QueueAnswer(IDCANCEL);
     EXPECT_FALSE(document->SaveModified());

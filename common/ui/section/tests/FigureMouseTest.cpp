@@ -152,7 +152,8 @@ TEST_F(FigureMouseTest, ALineToolHandsOverItsTwoEndsAndLeavesNoBandBehind) {
     view_->lines.push_back({DPoint{10, 40}, DPoint{90, 40}});
     Repaint();
     const QImage before = Canvas();
-    view_->ChooseTool(section::DrawMode::kLine, -1, section::guide::kLinePrompt, section::guide::kLineTitle);
+    view_->ChooseTool(section::DrawMode::kLine, std::nullopt, section::guide::kLinePrompt,
+                      section::guide::kLineTitle);
     Click(20, 10);
     // The band crosses the drawn line on its way, and the window is repainted under it once.
     Move(50, 45);
@@ -173,7 +174,7 @@ TEST_F(FigureMouseTest, BackspaceTakesBackEveryVertexAndRestoresTheCanvasExactly
     view_->lines.push_back({DPoint{10, 40}, DPoint{90, 40}});
     Repaint();
     const QImage before = Canvas();
-    view_->ChooseTool(section::DrawMode::kPolyline, -1, section::guide::kPolylinePrompt,
+    view_->ChooseTool(section::DrawMode::kPolyline, std::nullopt, section::guide::kPolylinePrompt,
                       section::guide::kPolylineTitle);
     Click(20, 10);
     Move(40, 45);
@@ -192,7 +193,7 @@ TEST_F(FigureMouseTest, BackspaceTakesBackEveryVertexAndRestoresTheCanvasExactly
 }
 
 TEST_F(FigureMouseTest, AContinuousLineEndsOnTheRightButtonOrClosesWithCtrl) {
-    view_->ChooseTool(section::DrawMode::kPolyline, -1, section::guide::kPolylinePrompt,
+    view_->ChooseTool(section::DrawMode::kPolyline, std::nullopt, section::guide::kPolylinePrompt,
                       section::guide::kPolylineTitle);
     Click(10, 10);
     Click(30, 10);
@@ -209,7 +210,8 @@ TEST_F(FigureMouseTest, AContinuousLineEndsOnTheRightButtonOrClosesWithCtrl) {
 }
 
 TEST_F(FigureMouseTest, TheClickThatGivesTheFocusIsSwallowedWithItsReleaseOnly) {
-    view_->ChooseTool(section::DrawMode::kLine, -1, section::guide::kLinePrompt, section::guide::kLineTitle);
+    view_->ChooseTool(section::DrawMode::kLine, std::nullopt, section::guide::kLinePrompt,
+                      section::guide::kLineTitle);
     view_->OnSetFocus(nullptr);
     Press(20, 10);
     Move(25, 10); // a jitter between press and release does not end the swallowing
@@ -239,7 +241,8 @@ TEST_F(FigureMouseTest, ShiftMakesA45DegreeDragVerticalAndAFlatterOneHorizontal)
             EXPECT_EQ(end.x, start.x);
         }
     }
-    view_->ChooseTool(section::DrawMode::kLine, -1, section::guide::kLinePrompt, section::guide::kLineTitle);
+    view_->ChooseTool(section::DrawMode::kLine, std::nullopt, section::guide::kLinePrompt,
+                      section::guide::kLineTitle);
     Click(20, 10);
     const CPoint s = At(20, 10);
     view_->OnMouseMove(MK_SHIFT, CPoint(s.x + 30, s.y - 30));
@@ -263,14 +266,15 @@ TEST_F(FigureMouseTest, TheRightButtonZoomsToItsWindowButNotOnItsFirstCornerOrAF
 }
 
 TEST_F(FigureMouseTest, SnappingTakesPointsWithinThreeUnitsAndTellsNothingFromLineZero) {
-    view_->ChooseTool(section::DrawMode::kLine, -1, section::guide::kLinePrompt, section::guide::kLineTitle);
+    view_->ChooseTool(section::DrawMode::kLine, std::nullopt, section::guide::kLinePrompt,
+                      section::guide::kLineTitle);
     view_->m_bSnap = true;
     view_->m_bOnItem = true;
     const CPoint origin = At(50, 25);
     double x = 0;
     double y = 0;
     view_->LogicalToWorld(origin.x, origin.y, &x, &y);
-    view_->points = {{x, y, 6, 0}};
+    view_->points = {{x, y, 6, section::PointKind::kGround}};
     const struct {
         CSize offset;
         bool forced;
@@ -285,8 +289,9 @@ TEST_F(FigureMouseTest, SnappingTakesPointsWithinThreeUnitsAndTellsNothingFromLi
         }
     }
     // Two points at one distance: the one of the current kind.
-    view_->m_nPointKind = 1;
-    view_->points = {{x - 1, y, 0, 0}, {x + 1, y, 1, 1}};
+    view_->m_nPointKind = section::PointKind::kMeasurement;
+    view_->points = {{x - 1, y, 0, section::PointKind::kGround},
+                     {x + 1, y, 1, section::PointKind::kMeasurement}};
     CPoint between = origin;
     EXPECT_EQ(view_->SnapToNearestPoint(view_->points, between, true), 2);
 
@@ -294,7 +299,7 @@ TEST_F(FigureMouseTest, SnappingTakesPointsWithinThreeUnitsAndTellsNothingFromLi
     double x0 = 0;
     double y0 = 0;
     view_->LogicalToWorld(0, 0, &x0, &y0);
-    view_->points = {{x0, y0, 0, 0}};
+    view_->points = {{x0, y0, 0, section::PointKind::kGround}};
     CPoint corner(1, 1);
     EXPECT_EQ(view_->SnapToNearestPoint(view_->points, corner, false), 1);
     EXPECT_EQ(corner, CPoint(0, 0));
