@@ -86,15 +86,12 @@ int& CBlockDoc::NextNumber(PointKind kind) {
 
 void CBlockDoc::EnterIntoIndex(CNode* point) {
     point->SetSeqNo(m_nNextSeqNo);
-    m_mapAllPoints.insert_or_assign(m_mapAllPoints.end(), m_nNextSeqNo, point);
+    m_mapAllPoints.Set(m_nNextSeqNo, point);
     ++m_nNextSeqNo;
 }
 
 void CBlockDoc::RemoveFromIndex(const CNode* point) {
-    auto it = m_mapAllPoints.find(point->GetSeqNo());
-    if (it != m_mapAllPoints.end() && it->second == point) {
-        m_mapAllPoints.erase(it);
-    }
+    m_mapAllPoints.Remove(point->GetSeqNo(), point);
 }
 
 void CBlockDoc::RemovePoint(RecordMap<CNode>& map, int key) {

@@ -14,13 +14,13 @@
 #include "platform/core/CObList.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
+#include "section_editor/core/AllPointsIndex.h"
 #include "section_editor/core/CLine.h"
 #include "section_editor/core/CNode.h"
 #include "section_editor/core/RecordMap.h"
 
 #include <functional>
 #include <map>
-#include <memory_resource>
 #include <vector>
 
 namespace merdok {
@@ -174,12 +174,7 @@ public:
     RecordMap<CNode> m_mapBound;
     int m_nBoundCount = 0;
 
-private:
-    // The all-points index's nodes, pooled as the record maps' are; declared before the index.
-    std::pmr::unsynchronized_pool_resource allPointsPool_;
-
-public:
-    std::pmr::map<int, CNode*> m_mapAllPoints{&allPointsPool_}; // by sequence number; refers only
+    AllPointsIndex m_mapAllPoints; // by sequence number; refers only
     int m_nNextSeqNo = 0;
     int m_nLimit[kCountLimitKinds];
 

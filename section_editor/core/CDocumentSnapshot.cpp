@@ -38,7 +38,7 @@ void CDocumentSnapshot::RestoreInto(CBlockDoc& doc) {
     CopyRecords(lines_, doc.m_LineList);
     for (const RecordMap<CNode>* map : {&doc.m_mapNode, &doc.m_mapSite, &doc.m_mapBound}) {
         for (const auto& [key, point] : *map) {
-            doc.m_mapAllPoints[point->GetSeqNo()] = point.get();
+            doc.m_mapAllPoints.Set(point->GetSeqNo(), point.get());
         }
     }
     doc.m_nNodeCount = nodeCount_;

@@ -375,7 +375,7 @@ void CBlockDoc::ApplyPointChanges(section::PendingPointEdit& edit) {
     if (changed) {
         DeletePointsInState(mapKind, CNode::kListed);
         next = HighestKeyPlusOne(map);
-        m_nNextSeqNo = m_mapAllPoints.empty() ? 0 : m_mapAllPoints.rbegin()->first + 1;
+        m_nNextSeqNo = m_mapAllPoints.MaxSeqNo() + 1;
     }
     for (const auto& [key, entry] : edited) {
         std::unique_ptr<CNode> point = MakePoint(entry.point);
@@ -431,7 +431,7 @@ void CBlockDoc::DeleteObjects(CObList& list) {
         }
     }
     list.RemoveAll();
-    m_nNextSeqNo = m_mapAllPoints.empty() ? 0 : m_mapAllPoints.rbegin()->first + 1;
+    m_nNextSeqNo = m_mapAllPoints.MaxSeqNo() + 1;
     // A line that lost an end would point at nothing.
     for (int key : m_LineList.Keys()) {
         const CLine* line = m_LineList.Lookup(key);

@@ -125,15 +125,18 @@ TEST_F(DxfImportTest, EveryImportedPointIsAGroundPointJoinedToTheModel) {
 }
 
 TEST_F(DxfImportTest, ALineDrawnAgainOrOverTheModelIsAddedOnce) {
-    // One new line drawn twice and once backwards, and the model's line from 0 to 10.
+    // One new line drawn twice and once backwards, a second line from its first point drawn
+    // twice, and the model's line from 0 to 10.
     const std::vector<std::string> drawing = {
         "0", "LINE", "8", "GL", "10", "40.0", "20", "50.0", "11", "50.0", "21", "50.0",
         "0", "LINE", "8", "GL", "10", "40.0", "20", "50.0", "11", "50.0", "21", "50.0",
         "0", "LINE", "8", "GL", "10", "50.0", "20", "50.0", "11", "40.0", "21", "50.0",
+        "0", "LINE", "8", "GL", "10", "40.0", "20", "50.0", "11", "40.0", "21", "60.0",
+        "0", "LINE", "8", "GL", "10", "40.0", "20", "60.0", "11", "40.0", "21", "50.0",
         "0", "LINE", "8", "GL", "10", "10.0", "20", "50.0", "11", "0.0",  "21", "50.0"};
     ASSERT_EQ(Import(dxftest::EntitiesDxf(drawing), 0), CDxfImport::Result::kImported);
-    EXPECT_EQ(doc_.m_mapNode.GetCount(), 3 + 2);
-    EXPECT_EQ(doc_.m_LineList.GetCount(), 2 + 1);
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 3 + 3);
+    EXPECT_EQ(doc_.m_LineList.GetCount(), 2 + 2);
 }
 
 TEST_F(DxfImportTest, ALimitPartWayKeepsWhatWasRead) {

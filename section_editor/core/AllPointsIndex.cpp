@@ -1,0 +1,34 @@
+#include "section_editor/core/AllPointsIndex.h"
+
+namespace merdok {
+
+void AllPointsIndex::Set(int seqNo, CNode* point) {
+    if (seqNo < 0 || !point) {
+        return;
+    }
+    const auto at = static_cast<std::size_t>(seqNo);
+    if (at >= places_.size()) {
+        places_.resize(at + 1, nullptr);
+    }
+    count_ += places_[at] ? 0 : 1;
+    places_[at] = point;
+}
+
+void AllPointsIndex::Remove(int seqNo, const CNode* point) {
+    const auto at = static_cast<std::size_t>(seqNo);
+    if (seqNo < 0 || at >= places_.size() || places_[at] != point || !point) {
+        return;
+    }
+    places_[at] = nullptr;
+    --count_;
+    while (!places_.empty() && !places_.back()) {
+        places_.pop_back();
+    }
+}
+
+void AllPointsIndex::clear() {
+    places_.clear();
+    count_ = 0;
+}
+
+} // namespace merdok
