@@ -91,27 +91,36 @@ char* PutField(char* pos, std::string_view text, int width) {
     return pos + width;
 }
 
-// Fixed notation with the given places of a value whose scaled digits stay below 2^52, as
-// one integer of units of the last place: the general conversion costs several times more,
-// and a save writes two such fields for each of a hundred thousand points. Empty beyond
-// that range. printf rounds the exact binary value to the nearest unit, a tie to even: the
-// rounded product value * 10^places lies on the same side of every half unit as the exact
-// one (half units are representable there), so only a product rounded onto a half unit
-// needs the product's rounding error, which fma gives exactly, to tell its side.
-std::string_view ScaledDigits(double value, int places, char (&buffer)[kFixedDigitsSize]) {
+// The units of the last of the given places of a value whose scaled digits stay below 2^52,
+// rounded as printf rounds: the general conversion costs several times more, and a save
+// writes two such fields for each of a hundred thousand points. False beyond that range.
+// printf rounds the exact binary value to the nearest unit, a tie to even: the rounded
+// product value * 10^places lies on the same side of every half unit as the exact one (half
+// units are representable there), so only a product rounded onto a half unit needs the
+// product's rounding error, which fma gives exactly, to tell its side.
+bool ScaledUnits(double value, int places, std::uint64_t& magnitude) {
     static constexpr double kScales[10] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     const double scaled = value * kScales[places];
     if (!(std::fabs(scaled) < 0x1p52)) {
-        return {};
+        return false;
     }
     double units = std::nearbyint(scaled);               // to even on an exact tie
     if (std::fabs(scaled - std::trunc(scaled)) == 0.5) { // an exact difference, unlike floor's
         const double error = std::fma(value, kScales[places], -scaled);
         units = error > 0.0 ? std::ceil(scaled) : (error < 0.0 ? std::floor(scaled) : units);
     }
+    magnitude = static_cast<std::uint64_t>(std::fabs(units));
+    return true;
+}
+
+// Fixed notation with the given places through ScaledUnits; empty beyond its range.
+std::string_view ScaledDigits(double value, int places, char (&buffer)[kFixedDigitsSize]) {
+    std::uint64_t units = 0;
+    if (!ScaledUnits(value, places, units)) {
+        return {};
+    }
     char digits[24];
-    const char* const digitsEnd =
-        std::to_chars(digits, digits + sizeof digits, static_cast<std::uint64_t>(std::fabs(units))).ptr;
+    const char* const digitsEnd = std::to_chars(digits, digits + sizeof digits, units).ptr;
     const int count = static_cast<int>(digitsEnd - digits);
     const int whole = std::max(count - places, 1); // "0.001": a zero before the point
     const int leadingZeros = whole + places - count;
@@ -128,30 +137,36 @@ std::string_view ScaledDigits(double value, int places, char (&buffer)[kFixedDig
     return std::string_view(buffer, static_cast<std::size_t>(pos - buffer));
 }
 
-// The digits of "%<width>.<precision>lf" (or "...f") for a finite value, through
-// std::to_chars: the same digits and rounding as printf in the "C" locale without
-// parsing the format and switching the locale per field, which a save of a hundred
-// thousand points would otherwise spend most of its time on. Empty when the format
-// has another shape or the value is not finite; the caller then formats as before.
-std::string_view FixedDigits(const char* format, double value, char (&buffer)[kFixedDigitsSize]) {
-    if (!std::isfinite(value) || format[0] != '%') {
-        return {};
+// The places of "%<width>.<precision>lf" (or "...f") with a width up to the field's (the
+// field's own padding then gives printf's); -1 for a format of another shape.
+int FixedFormatPlaces(const char* format) {
+    if (format[0] != '%') {
+        return -1;
     }
-    // A width up to the field's: the field's own padding then gives printf's.
     const char* pos = format + 1;
     int width = 0;
     while (*pos >= '0' && *pos <= '9' && width <= kDoubleFieldWidth) {
         width = width * 10 + (*pos++ - '0');
     }
     if (format[1] == '0' || width > kDoubleFieldWidth || *pos != '.' || pos[1] < '0' || pos[1] > '9') {
-        return {};
+        return -1;
     }
     const int precision = pos[1] - '0';
     pos += 2;
     if (*pos == 'l') {
         ++pos;
     }
-    if (pos[0] != 'f' || pos[1] != '\0') {
+    return pos[0] == 'f' && pos[1] == '\0' ? precision : -1;
+}
+
+// The digits of a fixed format (FixedFormatPlaces) for a finite value, through
+// std::to_chars: the same digits and rounding as printf in the "C" locale without parsing
+// the format and switching the locale per field, which a save of a hundred thousand points
+// would otherwise spend most of its time on. Empty when the format has another shape or the
+// value is not finite; the caller then formats as before.
+std::string_view FixedDigits(const char* format, double value, char (&buffer)[kFixedDigitsSize]) {
+    const int precision = FixedFormatPlaces(format);
+    if (!std::isfinite(value) || precision < 0) {
         return {};
     }
     if (const std::string_view digits = ScaledDigits(value, precision, buffer); !digits.empty()) {
@@ -163,6 +178,36 @@ std::string_view FixedDigits(const char* format, double value, char (&buffer)[kF
         return {};
     }
     return std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer));
+}
+
+// The field of a value in a fixed format, its characters put from the field's end back as
+// ScaledDigits gives them and padded as PutField pads them, in one pass; false when the value
+// is beyond ScaledUnits' range (nothing is written then).
+bool PutScaledField(char* pos, double value, int places) {
+    std::uint64_t units = 0;
+    if (!ScaledUnits(value, places, units)) {
+        return false;
+    }
+    const bool negative = std::signbit(value);
+    const int roomForDigits = kDoubleFieldWidth - (places > 0 ? 1 : 0) - (negative ? 1 : 0);
+    char* at = pos + kDoubleFieldWidth;
+    *at = '\0';
+    for (int written = 0; units != 0 || written <= places; ++written) {
+        if (written == roomForDigits) { // too wide for its field
+            std::memset(pos, '*', static_cast<std::size_t>(kDoubleFieldWidth));
+            return true;
+        }
+        if (written == places && places > 0) {
+            *--at = '.';
+        }
+        *--at = static_cast<char>('0' + units % 10);
+        units /= 10;
+    }
+    if (negative) {
+        *--at = '-';
+    }
+    std::memset(pos, ' ', static_cast<std::size_t>(at - pos));
+    return true;
 }
 
 std::string_view IntDigits(int value, char (&buffer)[kFixedDigitsSize]) {
@@ -194,6 +239,20 @@ char* WriteIntField(char* pos, int value) {
     if (value == platform::kUnsetInt) {
         return PutField(pos, std::string_view("     "), kIntFieldWidth);
     }
+    if (FitsIntField(value)) { // the digits from the field's end back, as to_chars gives them
+        char* at = pos + kIntFieldWidth;
+        *at = '\0';
+        auto magnitude = static_cast<unsigned>(value < 0 ? -value : value);
+        do {
+            *--at = static_cast<char>('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        if (value < 0) {
+            *--at = '-';
+        }
+        std::memset(pos, ' ', static_cast<std::size_t>(at - pos));
+        return pos + kIntFieldWidth;
+    }
     char buffer[kFixedDigitsSize];
     return PutField(pos, IntDigits(value, buffer), kIntFieldWidth);
 }
@@ -201,6 +260,9 @@ char* WriteIntField(char* pos, int value) {
 char* WriteDoubleField(char* pos, double value, const char* format) {
     if (platform::IsUnsetDouble(value)) {
         return PutField(pos, std::string_view("          "), kDoubleFieldWidth);
+    }
+    if (const int places = FixedFormatPlaces(format); places >= 0 && PutScaledField(pos, value, places)) {
+        return pos + kDoubleFieldWidth;
     }
     char buffer[kFixedDigitsSize];
     if (const std::string_view digits = FixedDigits(format, value, buffer); !digits.empty()) {

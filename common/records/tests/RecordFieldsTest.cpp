@@ -4,7 +4,9 @@
 #include "platform/core/Unset.h"
 
 #include <bit>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
@@ -97,6 +99,46 @@ TEST(RecordFields, RealsReadAsScanfReadsThem) {
             scanned = kUnsetInt;
         }
         EXPECT_EQ(read, scanned) << field;
+    }
+}
+
+// What printf writes for the format, as the field holds it: a row of '*' when wider.
+std::string PrintedField(const char* format, double value, int width) {
+    char text[400];
+    const int length = std::snprintf(text, sizeof text, format, value);
+    return length > width ? std::string(static_cast<std::size_t>(width), '*')
+                          : std::string(static_cast<std::size_t>(width - length), ' ') + text;
+}
+
+// The fields are written without printf; every byte must be the one printf gives, at the
+// signs, ties, carries and widths where a hand-made conversion slips.
+TEST(RecordFields, FieldsAreWrittenAsPrintfWritesThem) {
+    std::vector<double> values = {
+        0.0,          -0.0,        0.0004,    -0.0004,   0.0005,  -0.0005,    0.0015,     0.0025,
+        1.0005,       2.5,         -2.5,      0.5,       1.5,     99999.9995, 999999.999, 999999.9995,
+        -99999.999,   -99999.9995, -999999.0, 9999999.0, 1e9,     -1e9,       1e15,       4503599627370.5,
+        4503599627.5, 1e300,       -1e300,    5e-324,    -5e-324, 0.1,        1.0 / 3.0,  123.4565,
+        123.4575,     -123.4565,   0.125,     0.375};
+    std::mt19937 random(11);
+    std::uniform_real_distribution<double> wide(-2e6, 2e6);
+    for (int i = 0; i < 5000; ++i) {
+        const double value = wide(random);
+        values.push_back(value);
+        values.push_back(std::nearbyint(value * 1000.0) / 1000.0 + 0.0005); // near a tie
+    }
+    char field[32];
+    for (const char* format : {"%10.3lf", "%10.4lf", "%10.0lf", "%10.1lf", "%8.2f", "%10.9lf"}) {
+        for (double value : values) {
+            char* end = WriteDoubleField(field, value, format);
+            ASSERT_EQ(end, field + 10);
+            EXPECT_EQ(std::string(field), PrintedField(format, value, 10)) << format << ' ' << value;
+        }
+    }
+    for (int value : {0, 7, -1, -9999, -10000, 99999, 100000, 12345, -123, 2147483647, -2147483647}) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%5d", value);
+        WriteIntField(field, value);
+        EXPECT_EQ(std::string(field), std::string(text).size() > 5 ? "*****" : text) << value;
     }
 }
 
