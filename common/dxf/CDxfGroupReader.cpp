@@ -6,30 +6,53 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 
-void CDxfGroupReader::ReadLineOrThrow(CString& line) {
-    if (!file_.ReadString(line)) {
+std::string_view CDxfGroupReader::ReadLineOrThrow() {
+    std::string_view line;
+    if (!file_.ReadStringView(line)) {
         AfxThrowFileException(CFileException::endOfFile, -1, file_.GetFilePath());
     }
+    return line;
 }
 
 namespace {
 
+// The text up to its first NUL, as a C string of it reads.
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, std::min(text.size(), text.find('\0')));
+}
+
+// Gives the scan the text as a terminated C string: values are short and copied onto the
+// stack, a long one into a string.
+template <typename Scan> bool ScanTerminated(std::string_view text, Scan scan) {
+    char small[64];
+    if (text.size() < sizeof small) {
+        std::memcpy(small, text.data(), text.size());
+        small[text.size()] = '\0';
+        return scan(small);
+    }
+    const std::string copy(text);
+    return scan(copy.c_str());
+}
+
 // A code line is almost always blanks and up to three digits; those are read here, and
 // anything else goes to the general "%d" scan, which gives the same value for these.
-bool ScanPlainCode(const char* text, int& code) {
-    while (*text == ' ') {
+bool ScanPlainCode(std::string_view line, int& code) {
+    const char* text = line.data();
+    const char* const end = text + line.size();
+    while (text < end && *text == ' ') {
         ++text;
     }
     int value = 0;
     int digits = 0;
-    for (; *text >= '0' && *text <= '9' && digits < 9; ++text, ++digits) {
+    for (; text < end && *text >= '0' && *text <= '9' && digits < 9; ++text, ++digits) {
         value = value * 10 + (*text - '0');
     }
-    while (*text == ' ' || *text == '\r') {
+    while (text < end && (*text == ' ' || *text == '\r')) {
         ++text;
     }
-    if (digits == 0 || *text != '\0') {
+    if (digits == 0 || text != end) {
         return false;
     }
     code = value;
@@ -44,12 +67,13 @@ void CDxfGroupReader::Next() {
         return;
     }
     ReadCode();
-    ReadLineOrThrow(value);
+    value_ = ReadLineOrThrow();
 }
 
 void CDxfGroupReader::ReadCode() {
-    ReadLineOrThrow(codeLine_);
-    if (!ScanPlainCode(codeLine_, code) && !platform::ScanInt(codeLine_, code)) {
+    const std::string_view line = UpToNul(ReadLineOrThrow());
+    if (!ScanPlainCode(line, code) &&
+        !ScanTerminated(line, [this](const char* text) { return platform::ScanInt(text, code); })) {
         code = platform::kUnsetInt;
     }
 }
@@ -62,7 +86,7 @@ void CDxfGroupReader::SkipToNextEntity() {
     for (;;) {
         ReadCode();
         if (code == 0) {
-            ReadLineOrThrow(value);
+            value_ = ReadLineOrThrow();
             pushedBack_ = true;
             return;
         }
@@ -73,12 +97,13 @@ void CDxfGroupReader::SkipToNextEntity() {
 }
 
 bool CDxfGroupReader::ValueStartsWith(const char* keyword) const {
-    return std::strncmp(value.GetString(), keyword, std::strlen(keyword)) == 0;
+    return value_.substr(0, std::strlen(keyword)) == keyword;
 }
 
 bool CDxfGroupReader::ValueAsReal(double& result) const {
-    double number;
-    if (!platform::ScanDouble(value, number) || !std::isfinite(number)) {
+    double number = 0.0;
+    if (!ScanTerminated(value_, [&number](const char* text) { return platform::ScanDouble(text, number); }) ||
+        !std::isfinite(number)) {
         return false;
     }
     result = number;
@@ -86,5 +111,5 @@ bool CDxfGroupReader::ValueAsReal(double& result) const {
 }
 
 bool CDxfGroupReader::ValueAsInt(int& result) const {
-    return platform::ScanInt(value, result);
+    return ScanTerminated(value_, [&result](const char* text) { return platform::ScanInt(text, result); });
 }

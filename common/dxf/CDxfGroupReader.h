@@ -1,8 +1,9 @@
 #pragma once
 // Reads a DXF text file group by group: a code line ("%d") and a value line. Value
 // lines are read whole, however long, so that a long value never shifts later groups.
+// Lines are seen where the file's buffer holds them, never copied one by one.
 
-#include "platform/core/CString.h"
+#include <string_view>
 
 class CStdioFile;
 
@@ -21,6 +22,8 @@ public:
     // values passed over are never read into a string, only their code lines are read.
     void SkipToNextEntity();
 
+    // The value line (CP932, without its line end), valid until the next group is read.
+    std::string_view Value() const { return value_; }
     // True when the value begins with the keyword.
     bool ValueStartsWith(const char* keyword) const;
     // The value as a real; false (value untouched) when it does not read as a finite number.
@@ -30,14 +33,13 @@ public:
 
     // Group code; the unset int when the code line does not read as a number.
     int code = 0;
-    CString value;
 
 private:
-    void ReadLineOrThrow(CString& line);
+    std::string_view ReadLineOrThrow();
     // Reads a code line into code.
     void ReadCode();
 
-    CString codeLine_;
     CStdioFile& file_;
+    std::string_view value_;
     bool pushedBack_ = false;
 };

@@ -46,6 +46,9 @@ public:
     // saves a long polyline's import the step-by-step growth of the document's tables.
     // A hint only; it changes no result.
     virtual void ReservePoints(int /*count*/) {}
+    // A point at (x, y) is looked for soon, after a few others: the document may fetch what
+    // that search and the point's entry will touch while it works on the others. A hint only.
+    virtual void ExpectPoint(double /*x*/, double /*y*/) const {}
     // Adds a line between two point indexes unless a line joins them already, in
     // either direction.
     virtual void CreateLine(int pointA, int pointB) = 0;

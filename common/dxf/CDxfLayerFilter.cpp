@@ -24,21 +24,21 @@ std::string CDxfLayerFilter::FoldedName(const CString& name) {
     return text;
 }
 
-int CDxfLayerFilter::LayerPointKind(const CString& layerName) {
+int CDxfLayerFilter::LayerPointKind(std::string_view layerName) {
     if (allEmpty_) {
         return kinds_[0];
     }
-    if (hasLast_ && lastName_ == layerName.str()) {
+    if (hasLast_ && lastName_ == layerName) {
         return lastKind_;
     }
-    std::string folded = FoldedName(layerName);
+    std::string folded = FoldedName(CString(layerName));
     int kind = kSkip;
     for (int list = 0; list < 3 && kind == kSkip; ++list) {
         if (std::find(lists_[list].begin(), lists_[list].end(), folded) != lists_[list].end()) {
             kind = kinds_[list];
         }
     }
-    lastName_ = layerName.str();
+    lastName_ = layerName;
     lastKind_ = kind;
     hasLast_ = true;
     return kind;

@@ -7,6 +7,7 @@
 #include "common/dxf/CDxfImportDocument.h"
 
 #include <string>
+#include <string_view>
 
 class CDxfLayerFilter {
 public:
@@ -16,7 +17,7 @@ public:
 
     // The kind of list 1, 2 or 3 (the first list that names the layer); kSkip when some
     // list is non-empty and none names it; the first list's kind when all are empty.
-    int LayerPointKind(const CString& layerName);
+    int LayerPointKind(std::string_view layerName);
     // The name as the lists compare it (UTF-8, ASCII letters in lower case): two layer names
     // with one folded name are one layer.
     static std::string FoldedName(const CString& name);

@@ -13,6 +13,7 @@ constexpr double kCellLimit = 1.0e15;
 // Wide cells keep the cells that a search touches few: the search square, two
 // distances wide, lies in one cell of four distances with even odds on each axis.
 constexpr double kCellsPerDistance = 4.0;
+constexpr double kNarrowestCell = 1.0e-300;
 // The smallest table: its filter, an eighth of its size in 64-bit words, has a word at least.
 constexpr std::size_t kSmallestTable = 64;
 
@@ -25,12 +26,16 @@ CDxfPointIndex::CDxfPointIndex(double searchDistance) {
 void CDxfPointIndex::Reset(double searchDistance) {
     bool usable = std::isfinite(searchDistance) && searchDistance > 0.0;
     searchDistance_ = usable ? searchDistance : 0.0;
-    cellSize_ = 1.0;
+    double cellSize = 1.0;
     if (usable) {
         // A cell never narrower than the distance, so that a search spans at most 3 x 3 cells.
         double wide = searchDistance * kCellsPerDistance;
-        cellSize_ = std::isfinite(wide) ? wide : searchDistance;
+        cellSize = std::isfinite(wide) ? wide : searchDistance;
     }
+    // Cells by a product, not a quotient (several per point): as monotonic in the value, so a
+    // search's square still covers every cell a point within the distance lies in. A cell
+    // size too small for its inverse to be finite is widened to one that has one.
+    cellsPerUnit_ = 1.0 / std::max(cellSize, kNarrowestCell);
     entries_.clear();
     slots_.clear();
     usedSlots_ = 0;
@@ -38,7 +43,7 @@ void CDxfPointIndex::Reset(double searchDistance) {
 }
 
 std::int64_t CDxfPointIndex::CellOf(double value) const {
-    double cell = std::floor(value / cellSize_);
+    double cell = std::floor(value * cellsPerUnit_);
     return static_cast<std::int64_t>(std::clamp(cell, -kCellLimit, kCellLimit));
 }
 
@@ -114,6 +119,13 @@ void CDxfPointIndex::Reserve(std::size_t more) {
     }
 }
 
+void CDxfPointIndex::Prefetch(double x, double y) const {
+    if (!slots_.empty() && std::isfinite(x) && std::isfinite(y)) {
+        __builtin_prefetch(&slots_[static_cast<std::size_t>(Key(CellOf(x), CellOf(y))) & (slots_.size() - 1)],
+                           1);
+    }
+}
+
 int CDxfPointIndex::FindNearest(double x, double y, double squaredDistance) const {
     if (!std::isfinite(x) || !std::isfinite(y) || entries_.empty()) {
         return -1;
@@ -124,8 +136,6 @@ int CDxfPointIndex::FindNearest(double x, double y, double squaredDistance) cons
     const std::int64_t highX = CellOf(x + reach);
     const std::int64_t lowY = CellOf(y - reach);
     const std::int64_t highY = CellOf(y + reach);
-    // A point not found is added next: its cell's slot is fetched while the search goes on.
-    __builtin_prefetch(&slots_[static_cast<std::size_t>(Key(CellOf(x), CellOf(y))) & (slots_.size() - 1)], 1);
     int best = -1;
     for (std::int64_t cx = lowX; cx <= highX; ++cx) {
         for (std::int64_t cy = lowY; cy <= highY; ++cy) {

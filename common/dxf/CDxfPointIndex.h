@@ -24,6 +24,8 @@ public:
     // Lowest index whose squared distance to (x, y) is <= squaredDistance, -1 when none.
     // squaredDistance must not exceed the square of the search distance.
     int FindNearest(double x, double y, double squaredDistance) const;
+    // Starts fetching the table slot that a search for (x, y) and an entry there read.
+    void Prefetch(double x, double y) const;
     int GetCount() const { return static_cast<int>(entries_.size()); }
 
 private:
@@ -44,7 +46,7 @@ private:
     bool MayHold(std::uint64_t key) const;
     void EnterIntoFilter(std::uint64_t key);
 
-    double cellSize_ = 1.0;
+    double cellsPerUnit_ = 1.0; // the inverse of the cell size
     double searchDistance_ = 0.0;
     std::vector<Entry> entries_;
     // Cell table, a power of two in size: key and newest entry of the cell (-1: empty slot),

@@ -21,6 +21,9 @@ const char8_t kMemoryError[] = u8"メモリ・エラー!!!\n直ちに本プロ�
 const char kBinarySignature[] = "AutoCAD Binary DXF";
 constexpr double kMaxFitTolerance = 0.000999;
 constexpr double kNoExtent = FLT_MAX;
+// How far ahead of the path's point being added its document is told of the next: a search
+// of the document's point index waits on memory, and is then over before the point comes.
+constexpr std::size_t kVerticesAhead = 8;
 
 bool IsUnbounded(double bound) {
     return platform::IsUnsetDouble(bound) || !std::isfinite(bound) || std::fabs(bound) == kNoExtent;
@@ -198,7 +201,7 @@ bool CDxfReader::ScaledPoint(double x, double y, Vertex& out) const {
 }
 
 bool CDxfReader::SkipsLayer(CDxfGroupReader& groups, int& kind) {
-    kind = LayerPointKind(groups.value);
+    kind = LayerPointKind(groups.Value());
     if (kind != CDxfLayerFilter::kSkip) {
         return false;
     }
@@ -252,7 +255,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
     vertices_.clear();
     for (groups.Next(); groups.code != 0; groups.Next()) {
         if (groups.code == 8) {
-            kind = LayerPointKind(groups.value);
+            kind = LayerPointKind(groups.Value());
         }
     }
     // The current group is the first code 0 after the header.
@@ -391,6 +394,9 @@ CDxfReader::Outcome CDxfReader::AddVertexPath(int kind) {
     int previous = -1; // the point last added, -1 before the first
     Vertex last{};
     for (std::size_t i = 1; i < vertices_.size(); ++i) {
+        if (i + kVerticesAhead < vertices_.size()) {
+            document_.ExpectPoint(vertices_[i + kVerticesAhead].x, vertices_[i + kVerticesAhead].y);
+        }
         Vertex a = vertices_[i - 1];
         Vertex b = vertices_[i];
         if (!clip_->ClipSegment(a.x, a.y, b.x, b.y) || !std::isfinite(a.x + a.y + b.x + b.y)) {

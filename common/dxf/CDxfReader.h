@@ -16,6 +16,7 @@
 
 #include <deque>
 #include <memory>
+#include <string_view>
 
 class CDxfGroupReader;
 
@@ -62,7 +63,7 @@ private:
     int FindOrAddDxfPoint(double x, double y, int kind);
     // False when the line limit stops the import.
     bool AddDxfLine(int pointA, int pointB);
-    int LayerPointKind(const CString& layerName) { return layerFilter_->LayerPointKind(layerName); }
+    int LayerPointKind(std::string_view layerName) { return layerFilter_->LayerPointKind(layerName); }
     bool ScaledPoint(double x, double y, Vertex& out) const;
     bool IsCancelled() const { return progress_ && progress_->IsCancelled(); }
     void Pump();

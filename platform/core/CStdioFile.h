@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 class CStdioFile : public CFile {
     DECLARE_DYNAMIC(CStdioFile)
@@ -37,6 +38,10 @@ public:
     // unread, so that a damaged file never has a whole gigabyte held as one line.
     virtual BOOL ReadString(CString& line);
     static constexpr std::size_t kLongestLine = 64 * 1024;
+    // Reads one line as ReadString reads it, seen where it lies: in the stream's buffer when
+    // it ends there (no copy), else in a string of the file's own. The view holds until the
+    // next read of the file.
+    BOOL ReadStringView(std::string_view& line);
     // Passes one line without keeping a byte of it; FALSE at the end of the file, as
     // ReadString. Errors are thrown as ReadString throws them.
     BOOL SkipString();
@@ -53,5 +58,6 @@ private:
     // would cost a system call per block each way.
     static constexpr std::size_t kBufferSize = 64 * 1024;
     std::unique_ptr<char[]> buffer_; // the stream's buffer, kept until the stream is closed
+    CString spilledLine_;            // ReadStringView's line that crossed the buffer's end
     bool text_ = true;
 };

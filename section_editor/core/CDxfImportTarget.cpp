@@ -87,6 +87,11 @@ void CDxfImportTarget::ReservePoints(int count) {
     joined_.Reserve(more); // a line per point at most
 }
 
+void CDxfImportTarget::ExpectPoint(double x, double y) const {
+    IndexPoints();
+    index_.Prefetch(x, y);
+}
+
 void CDxfImportTarget::CreateLine(int pointA, int pointB) {
     const int first = keys_[static_cast<std::size_t>(pointA)];
     const int second = keys_[static_cast<std::size_t>(pointB)];

@@ -26,6 +26,7 @@ public:
     int FindPoint(double x, double y) const override;
     int CreatePoint(double x, double y, int kind) override;
     void ReservePoints(int count) override;
+    void ExpectPoint(double x, double y) const override;
     void CreateLine(int pointA, int pointB) override;
     int GetPointCount() const override;
     // The next line key, which the document's own line limit counts.
