@@ -222,7 +222,7 @@ bool CBlockView::DocNearestLine(double x, double y, int& key, double& squaredDis
     return true;
 }
 
-void CBlockView::DocStoreLineKind(int key, int kind) {
+void CBlockView::DocStoreLineKind(int key, SegmentKind kind) {
     CBlockDoc* model = Model();
     CObject* object = nullptr;
     if (model && key >= 0 && key <= 0xFFFF && model->GroundLines().Lookup(static_cast<WORD>(key), object)) {

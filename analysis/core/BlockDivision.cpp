@@ -23,7 +23,7 @@ using platform::kUnsetInt;
 namespace {
 
 struct Normal {
-    int kind; // 0 sloped, 1 horizontal, 2 vertical
+    SegmentKind kind;
     double slope;
     double intercept;
     double x;
@@ -32,14 +32,14 @@ struct Normal {
 
 // The normal of a record's vector through its measurement point.
 Normal NormalOf(const CDispData& disp) {
-    if (disp.vectorKind == CDispData::kVertical) {
-        return Normal{kSegmentHorizontal, 0.0, 0.0, disp.baseX, disp.baseY};
+    if (disp.vectorKind == SegmentKind::kVertical) {
+        return Normal{SegmentKind::kHorizontal, 0.0, 0.0, disp.baseX, disp.baseY};
     }
-    if (disp.vectorKind == CDispData::kHorizontal || disp.slope == 0.0) {
-        return Normal{kSegmentVertical, 0.0, 0.0, disp.baseX, disp.baseY};
+    if (disp.vectorKind == SegmentKind::kHorizontal || disp.slope == 0.0) {
+        return Normal{SegmentKind::kVertical, 0.0, 0.0, disp.baseX, disp.baseY};
     }
     double s = -1.0 / disp.slope;
-    return Normal{kSegmentSloped, s, disp.baseY - s * disp.baseX, disp.baseX, disp.baseY};
+    return Normal{SegmentKind::kSloped, s, disp.baseY - s * disp.baseX, disp.baseX, disp.baseY};
 }
 
 } // namespace
@@ -125,11 +125,11 @@ BlockDivisionStatus BlockDivision::LinesBetween(const std::vector<CDispData*>& o
         }
         Normal np = NormalOf(p);
         Normal nq = NormalOf(q);
-        bool parallel = np.kind == nq.kind && (np.kind != kSegmentSloped || np.slope == nq.slope);
+        bool parallel = np.kind == nq.kind && (np.kind != SegmentKind::kSloped || np.slope == nq.slope);
         DPoint c;
         const double xs[2] = {np.x, nq.x};
         const double ys[2] = {np.y, nq.y};
-        const int kinds[2] = {np.kind, nq.kind};
+        const SegmentKind kinds[2] = {np.kind, nq.kind};
         const double slopes[2] = {np.slope, nq.slope};
         const double intercepts[2] = {np.intercept, nq.intercept};
         double t = 0.0;
@@ -139,7 +139,7 @@ BlockDivisionStatus BlockDivision::LinesBetween(const std::vector<CDispData*>& o
             SegmentAngle(c.x, c.y, p.baseX, p.baseY, ap);
             SegmentAngle(c.x, c.y, q.baseX, q.baseY, aq);
             t = std::tan((ap + aq) / 2.0);
-            if (np.kind != kSegmentSloped && nq.kind != kSegmentSloped) {
+            if (np.kind != SegmentKind::kSloped && nq.kind != SegmentKind::kSloped) {
                 lines.push_back(BlockLineRecord{c.x, top, c.x, bottom, kUnsetDouble});
                 continue;
             }

@@ -15,6 +15,7 @@
 #include "analysis/core/DocumentSettings.h"
 #include "analysis/core/PlotSettings.h"
 #include "common/geometry/DPoint.h"
+#include "common/geometry/Geometry.h"
 #include "common/records/MeasurementFile.h"
 #include "common/section/PendingPointEdit.h"
 #include "platform/core/CMapWordToOb.h"
@@ -229,13 +230,15 @@ public:
     // Splits the lines that the drawn segment crosses and removes the lines that lie on
     // it; the count of keys in the list, or -1. covered (when given) receives the end
     // points of the removed lines, for the drawn line to pass through.
-    int InsertLineWithCrossings(const DPoint& start, const DPoint& end, std::vector<int>& keys, int kind,
-                                int startKey, int endKey, std::vector<int>* covered = nullptr);
+    int InsertLineWithCrossings(const DPoint& start, const DPoint& end, std::vector<int>& keys,
+                                SegmentKind kind, int startKey, int endKey,
+                                std::vector<int>* covered = nullptr);
     // Key of the point where a drawn segment crosses a line (an existing near point, or a
     // new one that splits the line); -1, with nothing changed, at a limit.
-    int InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int lineKind,
-                            int keyA, int keyB, int startKey, int endKey, int lineKey, int& nextLineKey);
-    int AddSegmentPieces(int startKey, int endKey, std::vector<int>& keys, int count, int kind);
+    int InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, SegmentKind kind,
+                            SegmentKind lineKind, int keyA, int keyB, int startKey, int endKey, int lineKey,
+                            int& nextLineKey);
+    int AddSegmentPieces(int startKey, int endKey, std::vector<int>& keys, int count, SegmentKind kind);
     // A run of ground-surface points joined by lines; 1 when the lines were renumbered.
     int ImportPointRun(const std::vector<DPoint>& points, int option = 0);
 

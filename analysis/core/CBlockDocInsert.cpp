@@ -248,16 +248,16 @@ int CBlockDoc::AddUniqueNo(std::vector<int>& keys, int key) const {
     return static_cast<int>(keys.size());
 }
 
-int CBlockDoc::InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, int kind, int,
-                                   int keyA, int keyB, int startKey, int endKey, int lineKey,
+int CBlockDoc::InsertCrossingPoint(const DPoint& crossing, const DPoint& segmentStart, SegmentKind kind,
+                                   SegmentKind, int keyA, int keyB, int startKey, int endKey, int lineKey,
                                    int& nextLineKey) {
     if (int near = ModelLookup(*this).FindNearbyPoint(crossing.x, crossing.y, PointKind::kGround)) {
         int key = near - 1;
         if (key != startKey && key != endKey) {
             DPoint p = GetNodeXY(key);
-            if (kind == kSegmentHorizontal && p.y != segmentStart.y) {
+            if (kind == SegmentKind::kHorizontal && p.y != segmentStart.y) {
                 AfxMessageBox(u8"水平線が描けないため、直線で描画します !!!");
-            } else if (kind == kSegmentVertical && p.x != segmentStart.x) {
+            } else if (kind == SegmentKind::kVertical && p.x != segmentStart.x) {
                 AfxMessageBox(u8"鉛直線が描けないため、直線で描画します !!!");
             }
         }
@@ -315,7 +315,8 @@ void SortFromBase(std::vector<int>& keys, const std::function<DPoint(int)>& wher
 } // namespace
 
 int CBlockDoc::InsertLineWithCrossings(const DPoint& start, const DPoint& end, std::vector<int>& keys,
-                                       int kind, int startKey, int endKey, std::vector<int>* covered) {
+                                       SegmentKind kind, int startKey, int endKey,
+                                       std::vector<int>* covered) {
     int next = m_nLineCount;
     CBoundRect bound(m_snap.m_dSnap, m_snap.m_dSnap2, m_snap.m_dSecondDistance);
     auto where = [this](int key) { return GetNodeXY(key); };
@@ -372,7 +373,7 @@ int CBlockDoc::InsertLineWithCrossings(const DPoint& start, const DPoint& end, s
     return static_cast<int>(keys.size());
 }
 
-int CBlockDoc::AddSegmentPieces(int, int endKey, std::vector<int>& keys, int count, int) {
+int CBlockDoc::AddSegmentPieces(int, int endKey, std::vector<int>& keys, int count, SegmentKind) {
     keys.resize(static_cast<std::size_t>(std::max(1, std::min(count, static_cast<int>(keys.size())))));
     if (keys.back() != endKey) {
         keys.push_back(endKey);
@@ -408,7 +409,7 @@ int CBlockDoc::ImportPointRun(const std::vector<DPoint>& points, int) {
         if (previous >= 0 && previous != key) {
             DPoint start = GetNodeXY(previous);
             DPoint end = GetNodeXY(key);
-            int kind = ClassifySegment(start.x, start.y, end.x, end.y);
+            const SegmentKind kind = ClassifySegment(start.x, start.y, end.x, end.y);
             std::vector<int> keys{previous};
             std::vector<int> covered;
             if (InsertLineWithCrossings(start, end, keys, kind, previous, key, &covered) < 0) {

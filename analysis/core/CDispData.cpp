@@ -18,7 +18,7 @@ using platform::kUnsetDouble;
 using platform::kUnsetInt;
 
 CDispData::CDispData()
-    : number(kUnsetInt), count(0), columnMode(0), reserved(0), inUse(1), vectorKind(kSloped),
+    : number(kUnsetInt), count(0), columnMode(0), reserved(0), inUse(1), vectorKind(SegmentKind::kSloped),
       slope(kUnsetDouble), baseX(kUnsetDouble), baseY(kUnsetDouble), endX(kUnsetDouble), endY(kUnsetDouble),
       beta(1.0) {}
 
@@ -97,20 +97,20 @@ int CDispData::EvaluateVector(int vectorMode) {
         if (sxx == 0.0) {
             // Every used reading moved straight up or down: the regression is vertical.
             slope = kUnsetDouble;
-            vectorKind = kVertical;
+            vectorKind = SegmentKind::kVertical;
         } else {
             slope = sxy / sxx;
-            vectorKind = kSloped;
+            vectorKind = SegmentKind::kSloped;
         }
     } else if (baseX == endX) {
         slope = kUnsetDouble;
-        vectorKind = kVertical;
+        vectorKind = SegmentKind::kVertical;
     } else if (baseY == endY) {
         slope = kUnsetDouble;
-        vectorKind = kHorizontal;
+        vectorKind = SegmentKind::kHorizontal;
     } else {
         slope = (endY - baseY) / (endX - baseX);
-        vectorKind = kSloped;
+        vectorKind = SegmentKind::kSloped;
     }
     return 1;
 }
@@ -118,12 +118,12 @@ int CDispData::EvaluateVector(int vectorMode) {
 namespace {
 
 // Foot of the perpendicular from the reading onto the regression line through the origin.
-bool RegressionFoot(int vectorKind, double slope, double dx, double dy, DPoint& foot) {
-    if (vectorKind == CDispData::kHorizontal) {
+bool RegressionFoot(SegmentKind vectorKind, double slope, double dx, double dy, DPoint& foot) {
+    if (vectorKind == SegmentKind::kHorizontal) {
         foot = DPoint{dx, 0.0};
         return true;
     }
-    if (vectorKind == CDispData::kVertical) {
+    if (vectorKind == SegmentKind::kVertical) {
         foot = DPoint{0.0, dy};
         return true;
     }
@@ -137,7 +137,7 @@ bool RegressionFoot(int vectorKind, double slope, double dx, double dy, DPoint& 
     // Perpendicular through (dx, dy): y = -x / slope + (dy + dx / slope).
     const double xs[2] = {0.0, 0.0};
     const double ys[2] = {0.0, 0.0};
-    const int kinds[2] = {0, 0};
+    const SegmentKind kinds[2] = {SegmentKind::kSloped, SegmentKind::kSloped};
     const double slopes[2] = {slope, -1.0 / slope};
     const double intercepts[2] = {0.0, dy + dx / slope};
     return IntersectLines(xs, ys, kinds, slopes, intercepts, foot) == 1;

@@ -3,6 +3,7 @@
 // from them. Values in metres, cumulative from the first reading; unset where not measured.
 
 #include "common/geometry/DPoint.h"
+#include "common/geometry/Geometry.h"
 #include "common/records/MeasurementFile.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
@@ -18,7 +19,6 @@ class CDispData : public CObject {
 
 public:
     enum VectorMode { kStartEnd = 0, kJoined = 1, kLeastSquares = 2 };
-    enum VectorKind { kSloped = 0, kHorizontal = 1, kVertical = 2 };
 
     CDispData();
 
@@ -60,7 +60,7 @@ public:
     std::vector<int> readingUsed;
     int reserved;
     int inUse;
-    int vectorKind;
+    SegmentKind vectorKind; // the kind of the line along the vector
     double slope;
     double baseX;
     double baseY;

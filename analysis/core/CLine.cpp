@@ -12,8 +12,8 @@ IMPLEMENT_DYNCREATE(CLine, CObject)
 CLine::CLine() : CLine(platform::kUnsetInt, platform::kUnsetInt) {}
 
 CLine::CLine(int firstKey, int secondKey)
-    : number(platform::kUnsetInt), node1(firstKey), node2(secondKey), segKind(kSloped), status(kNormal),
-      lineKey(platform::kUnsetInt), spare(0) {}
+    : number(platform::kUnsetInt), node1(firstKey), node2(secondKey), segKind(SegmentKind::kSloped),
+      status(kNormal), lineKey(platform::kUnsetInt), spare(0) {}
 
 int CLine::ParseRecord(const char* line, const CNumberToKey& numberToKey) {
     CString padded(line);
@@ -24,7 +24,9 @@ int CLine::ParseRecord(const char* line, const CNumberToKey& numberToKey) {
     pos = ReadIntField(pos, number);
     pos = ReadIntField(pos, first);
     pos = ReadIntField(pos, second);
-    ReadIntField(pos, segKind);
+    int kindField;
+    ReadIntField(pos, kindField);
+    segKind = SegmentKindFromStored(kindField);
     node1 = numberToKey.Lookup(first);
     node2 = numberToKey.Lookup(second);
     status = kNormal;
@@ -37,7 +39,7 @@ void CLine::FormatRecord(CString& out, int index, const CKeyToNumber& keyToNumbe
     char* pos = WriteIntField(buffer, index + 1);
     pos = WriteIntField(pos, keyToNumber.Lookup(node1));
     pos = WriteIntField(pos, keyToNumber.Lookup(node2));
-    WriteIntField(pos, segKind);
+    WriteIntField(pos, StoredSegmentKind(segKind));
     out = buffer;
 }
 

@@ -2,6 +2,7 @@
 // A ground-surface line of the analysis program's section model, between two points
 // given by their keys in the document's ground-surface point map.
 
+#include "common/geometry/Geometry.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
 
@@ -15,7 +16,6 @@ class CLine : public CObject {
 
 public:
     enum Status { kNormal = 0, kAdded = 1, kSelected = 2, kCollapsed = -1 };
-    enum SegmentKind { kSloped = 0, kHorizontal = 1, kVertical = 2 };
 
     CLine();
     CLine(int firstKey, int secondKey);
@@ -29,7 +29,7 @@ public:
     int number;
     int node1;
     int node2;
-    int segKind;
+    SegmentKind segKind;
     int status;
     int lineKey;
     int spare;

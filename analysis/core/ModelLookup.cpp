@@ -105,7 +105,7 @@ int ModelLookup::FindNearestIntersection(double x, double y, DPoint& point) cons
             const double xs[3] = {previous->x, node->x, x};
             const double ys[3] = {previous->y, node->y, 0.0};
             DPoint crossing;
-            if (IntersectSegmentWithLine(xs, ys, 2, 0.0, 0.0, crossing)) {
+            if (IntersectSegmentWithLine(xs, ys, SegmentKind::kVertical, 0.0, 0.0, crossing)) {
                 double d = SquaredDistance(x, y, crossing.x, crossing.y);
                 if (d < best) {
                     best = d;

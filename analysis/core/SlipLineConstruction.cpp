@@ -69,19 +69,20 @@ std::unique_ptr<CVerrant> LineOf(const std::vector<double>& xs, const std::vecto
 
 bool SlipLineConstruction::IntersectVectorWithEdge(const CDispData& disp, double x, double y,
                                                    const double edge[4], DPoint& point) {
-    int vectorKind = disp.vectorKind == CDispData::kSloped && IsUnsetDouble(disp.slope) ? CDispData::kVertical
-                                                                                        : disp.vectorKind;
-    double m = vectorKind == CDispData::kSloped ? disp.slope : 0.0;
-    int edgeKind = ClassifySegment(edge[0], edge[1], edge[2], edge[3]);
+    SegmentKind vectorKind = disp.vectorKind == SegmentKind::kSloped && IsUnsetDouble(disp.slope)
+                                 ? SegmentKind::kVertical
+                                 : disp.vectorKind;
+    double m = vectorKind == SegmentKind::kSloped ? disp.slope : 0.0;
+    SegmentKind edgeKind = ClassifySegment(edge[0], edge[1], edge[2], edge[3]);
     double edgeSlope = 0.0;
     double edgeIntercept = 0.0;
-    if (edgeKind == kSegmentSloped) {
+    if (edgeKind == SegmentKind::kSloped) {
         edgeSlope = (edge[3] - edge[1]) / (edge[2] - edge[0]);
         edgeIntercept = edge[1] - edgeSlope * edge[0];
     }
     const double xs[2] = {x, edge[0]};
     const double ys[2] = {y, edge[1]};
-    const int kinds[2] = {vectorKind, edgeKind};
+    const SegmentKind kinds[2] = {vectorKind, edgeKind};
     const double slopes[2] = {m, edgeSlope};
     const double intercepts[2] = {y - m * x, edgeIntercept};
     return IntersectLines(xs, ys, kinds, slopes, intercepts, point) == 1 && std::isfinite(point.x) &&
@@ -145,7 +146,7 @@ bool SlipLineConstruction::IntersectGroundLine(const DPoint& a, const DPoint& b,
     }
     const SnapDistances& snap = doc_.Snap();
     CBoundRect bound(snap.m_dSnap, snap.m_dSnap2, snap.m_dSecondDistance);
-    int kind = ClassifySegment(a.x, a.y, b.x, b.y);
+    SegmentKind kind = ClassifySegment(a.x, a.y, b.x, b.y);
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         DPoint p{order[i]->x, order[i]->y};
         DPoint q{order[i + 1]->x, order[i + 1]->y};
@@ -178,7 +179,7 @@ void SlipLineConstruction::ClipSlipLineEnd(const std::vector<double>& xs, const 
             static_cast<const CDispData*>(side > 0 ? vectors.GetHead() : vectors.GetTail());
         const double x[3] = {a.x, b.x, end->baseX};
         const double y[3] = {a.y, b.y, 0.0};
-        if (IntersectSegmentWithLine(x, y, 2, 0.0, 0.0, point)) {
+        if (IntersectSegmentWithLine(x, y, SegmentKind::kVertical, 0.0, 0.0, point)) {
             index = static_cast<int>(outer);
         }
         return;

@@ -55,17 +55,17 @@ TEST(DispRecord, VectorKindsAndSlopes) {
     ASSERT_EQ(sloped.EvaluateVector(CDispData::kStartEnd), 1);
     EXPECT_DOUBLE_EQ(sloped.endX, 10.02);
     EXPECT_DOUBLE_EQ(sloped.endY, 19.99);
-    EXPECT_EQ(sloped.vectorKind, CDispData::kSloped);
+    EXPECT_EQ(sloped.vectorKind, SegmentKind::kSloped);
     EXPECT_NEAR(sloped.slope, -0.5, 1e-12);
     CDispData vertical = Parsed({{U, U, U, U}, {0.0001, -5, U, U}}, 0, 0);
     vertical.col1[1] = 0.0; // dx of exactly zero
     ASSERT_EQ(vertical.EvaluateVector(CDispData::kStartEnd), 1);
-    EXPECT_EQ(vertical.vectorKind, CDispData::kVertical);
+    EXPECT_EQ(vertical.vectorKind, SegmentKind::kVertical);
     EXPECT_TRUE(IsUnsetDouble(vertical.slope));
     CDispData horizontal = Parsed({{7, 0.001, U, U}}, 0, 0);
     horizontal.col2[0] = 0.0;
     ASSERT_EQ(horizontal.EvaluateVector(CDispData::kStartEnd), 1);
-    EXPECT_EQ(horizontal.vectorKind, CDispData::kHorizontal);
+    EXPECT_EQ(horizontal.vectorKind, SegmentKind::kHorizontal);
     CDispData empty = Parsed({{0, 0, U, U}});
     EXPECT_EQ(empty.EvaluateVector(CDispData::kStartEnd), 0);
 }
@@ -74,7 +74,7 @@ TEST(DispRecord, LeastSquaresSlopeThroughTheOrigin) {
     // Readings (1, -1), (2, -3): Sxx = 5, Sxy = -7.
     CDispData disp = Parsed({{1000, -1000, U, U}, {2000, -3000, U, U}});
     ASSERT_EQ(disp.EvaluateVector(CDispData::kLeastSquares), 1);
-    EXPECT_EQ(disp.vectorKind, CDispData::kSloped);
+    EXPECT_EQ(disp.vectorKind, SegmentKind::kSloped);
     EXPECT_NEAR(disp.slope, -7.0 / 5.0, 1e-12);
     // One usable reading: the start-end rule.
     CDispData single = Parsed({{1000, -2000, U, U}}, 0, 0);
@@ -92,7 +92,7 @@ TEST(DispRecord, LeastSquaresOverPurelyVerticalReadingsIsVertical) {
     CDispData disp = Parsed({{0.001, -1000, U, U}, {0.001, -3000, U, U}});
     disp.col1 = {0.0, 0.0}; // dx of exactly zero in every reading
     ASSERT_EQ(disp.EvaluateVector(CDispData::kLeastSquares), 1);
-    EXPECT_EQ(disp.vectorKind, CDispData::kVertical);
+    EXPECT_EQ(disp.vectorKind, SegmentKind::kVertical);
     EXPECT_TRUE(IsUnsetDouble(disp.slope));
     // Drawn straight down to the farthest reading, not flattened onto the x axis.
     std::vector<DPoint> line = disp.VectorPolyline(CDispData::kLeastSquares, 1.0);

@@ -224,7 +224,7 @@ TEST_F(RecordFileTest, LinesTranslateNumbersToKeysAndBack) {
         if (index == 2) {
             EXPECT_EQ(line.node1, 2);
             EXPECT_EQ(line.node2, 3);
-            EXPECT_EQ(line.segKind, 2);
+            EXPECT_EQ(line.segKind, SegmentKind::kVertical);
         }
         CString back;
         line.FormatRecord(back, index++, keyToNumber);

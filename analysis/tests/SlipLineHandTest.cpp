@@ -142,7 +142,7 @@ TEST_F(SlipLineHandTest, AHorizontalVectorTracesLevelAndTheOpenEndIsCutAtTheGrou
     Build({{1, -1}, {1, 0}, {1, 0.5}});
     Surface(kLeft, DPoint::Unset());
     ASSERT_EQ(Run(CBlockDoc::kParallel, 0), 1) << sink_.LastMessageUtf8();
-    EXPECT_EQ(Disp(1)->vectorKind, CDispData::kHorizontal);
+    EXPECT_EQ(Disp(1)->vectorKind, SegmentKind::kHorizontal);
     // Traced (4, 19.2) (15, 8.2) (25, 8.2) (44, 17.7); the last segment y = 0.5x - 4.3
     // meets the ground y = 14 - 0.1x at x = 30.5.
     ExpectPoints(*Line(0), {{4, 19.2}, {15, 8.2}, {25, 8.2}, {30.5, 10.95}});
@@ -152,7 +152,7 @@ TEST_F(SlipLineHandTest, AVerticalVectorNeverMeetsAVerticalBlockLine) {
     Build({{1, -1}, {0, -1}, {1, 0.5}});
     Surface(kLeft, kRight);
     EXPECT_EQ(Run(CBlockDoc::kParallel, 0), 0);
-    EXPECT_EQ(Disp(1)->vectorKind, CDispData::kVertical);
+    EXPECT_EQ(Disp(1)->vectorKind, SegmentKind::kVertical);
     EXPECT_EQ(doc_.SlipLines().GetCount(), 0);
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(kNoCrossing)});
 }

@@ -8,8 +8,8 @@ IMPLEMENT_DYNAMIC(CBoundRect, CObject)
 
 namespace {
 
-// Rows: kind of B; columns: kind of A. The magnitude picks the step; a negative value
-// hands B to the step as its first segment.
+// Rows: kind of B; columns: kind of A, in the kinds' order. The magnitude picks the step; a
+// negative value hands B to the step as its first segment.
 constexpr int kCaseTable[3][3] = {{1, 2, 3}, {-2, 0, 4}, {-3, -4, 0}};
 
 struct Line {
@@ -28,7 +28,7 @@ CBoundRect::CBoundRect(double boxTolerance, double distanceLimit, double angleTo
     : boxTolerance_(boxTolerance), distanceLimit_(distanceLimit), angleTolerance_(angleTolerance) {}
 
 int CBoundRect::IntersectSegment(const DPoint& aStart, const DPoint& aEnd, const DPoint& bStart,
-                                 const DPoint& bEnd, int kindA, int kindB) {
+                                 const DPoint& bEnd, SegmentKind kindA, SegmentKind kindB) {
     aStart_ = aStart;
     aEnd_ = aEnd;
     bStart_ = bStart;
@@ -41,10 +41,12 @@ int CBoundRect::IntersectSegment(const DPoint& aStart, const DPoint& aEnd, const
     if (SegmentsOverlap(aStart, aEnd, bStart, bEnd, distances_, angleTolerance_, distanceLimit_)) {
         return kOverlap;
     }
-    if (kindA < 0 || kindA > 2 || kindB < 0 || kindB > 2) {
+    const int column = static_cast<int>(kindA);
+    const int row = static_cast<int>(kindB);
+    if (column < 0 || column > 2 || row < 0 || row > 2) {
         return kMiss;
     }
-    int step = kCaseTable[kindB][kindA];
+    int step = kCaseTable[row][column];
     const DPoint& p1 = step < 0 ? bStart : aStart;
     const DPoint& p2 = step < 0 ? bEnd : aEnd;
     const DPoint& q1 = step < 0 ? aStart : bStart;

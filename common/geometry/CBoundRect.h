@@ -4,6 +4,7 @@
 // of tests.
 
 #include "common/geometry/DPoint.h"
+#include "common/geometry/Geometry.h"
 #include "platform/core/CObject.h"
 
 class CBoundRect : public CObject {
@@ -18,7 +19,7 @@ public:
 
     // -1 the segments do not meet; 1 they cross (the point is kept); 2 they overlap.
     int IntersectSegment(const DPoint& aStart, const DPoint& aEnd, const DPoint& bStart, const DPoint& bEnd,
-                         int kindA, int kindB);
+                         SegmentKind kindA, SegmentKind kindB);
     void GetIntersection(DPoint& point) const { point = intersection_; }
 
     // The steps of IntersectSegment by kind; each keeps the point and returns 1, or returns 0.
@@ -34,6 +35,6 @@ private:
     double boxTolerance_;
     double distanceLimit_;
     double angleTolerance_;
-    int kindA_ = 0;
-    int kindB_ = 0;
+    SegmentKind kindA_ = SegmentKind::kSloped;
+    SegmentKind kindB_ = SegmentKind::kSloped;
 };

@@ -21,14 +21,14 @@ void InitGeometryConstants() {
     (void)Angles();
 }
 
-int ClassifySegment(double x1, double y1, double x2, double y2) {
+SegmentKind ClassifySegment(double x1, double y1, double x2, double y2) {
     if (std::fabs(y1 - y2) < kClassifyTolerance) {
-        return kSegmentHorizontal;
+        return SegmentKind::kHorizontal;
     }
     if (std::fabs(x1 - x2) < kClassifyTolerance) {
-        return kSegmentVertical;
+        return SegmentKind::kVertical;
     }
-    return kSegmentSloped;
+    return SegmentKind::kSloped;
 }
 
 int IsBetween(double v, double a, double b) {
@@ -72,32 +72,32 @@ void SegmentAngle(double x1, double y1, double x2, double y2, double& angle) {
 namespace {
 
 // The kind a segment really has when its stated kind would divide by zero.
-int SafeKind(const DPoint& a, const DPoint& b, int kind) {
-    if (kind == kSegmentSloped && a.y == b.y) {
-        return kSegmentHorizontal;
+SegmentKind SafeKind(const DPoint& a, const DPoint& b, SegmentKind kind) {
+    if (kind == SegmentKind::kSloped && a.y == b.y) {
+        return SegmentKind::kHorizontal;
     }
-    if (kind == kSegmentSloped && a.x == b.x) {
-        return kSegmentVertical;
+    if (kind == SegmentKind::kSloped && a.x == b.x) {
+        return SegmentKind::kVertical;
     }
     return kind;
 }
 
 } // namespace
 
-void ProjectPointOnSegment(const DPoint& a, const DPoint& b, double px, double py, int kind, DPoint& foot,
-                           double& squaredDistance, double& slope, double& intercept) {
+void ProjectPointOnSegment(const DPoint& a, const DPoint& b, double px, double py, SegmentKind kind,
+                           DPoint& foot, double& squaredDistance, double& slope, double& intercept) {
     kind = SafeKind(a, b, kind);
-    if (kind == kSegmentVertical && IsBetween(py, a.y, b.y)) {
+    if (kind == SegmentKind::kVertical && IsBetween(py, a.y, b.y)) {
         squaredDistance = (px - a.x) * (px - a.x);
         foot = DPoint{a.x, py};
         return;
     }
-    if (kind == kSegmentHorizontal && IsBetween(px, a.x, b.x)) {
+    if (kind == SegmentKind::kHorizontal && IsBetween(px, a.x, b.x)) {
         squaredDistance = (py - a.y) * (py - a.y);
         foot = DPoint{px, a.y};
         return;
     }
-    if (kind == kSegmentSloped) {
+    if (kind == SegmentKind::kSloped) {
         double m = (b.y - a.y) / (b.x - a.x);
         double k = b.y - m * b.x;
         double n = (a.x - b.x) / (b.y - a.y);
@@ -139,9 +139,9 @@ namespace {
 
 double CourseAngle(const DPoint& a, const DPoint& b) {
     switch (ClassifySegment(a.x, a.y, b.x, b.y)) {
-    case kSegmentHorizontal:
+    case SegmentKind::kHorizontal:
         return 0.0;
-    case kSegmentVertical:
+    case SegmentKind::kVertical:
         return Angles().halfPi;
     default:
         return std::atan((b.y - a.y) / (b.x - a.x));
@@ -152,9 +152,9 @@ double CourseAngle(const DPoint& a, const DPoint& b) {
 
 int AreSegmentsParallel(const DPoint& p1, const DPoint& p2, const DPoint& q1, const DPoint& q2,
                         double angleTolerance) {
-    int kindP = ClassifySegment(p1.x, p1.y, p2.x, p2.y);
-    int kindQ = ClassifySegment(q1.x, q1.y, q2.x, q2.y);
-    if (kindP != kSegmentSloped && kindP == kindQ) {
+    const SegmentKind kindP = ClassifySegment(p1.x, p1.y, p2.x, p2.y);
+    const SegmentKind kindQ = ClassifySegment(q1.x, q1.y, q2.x, q2.y);
+    if (kindP != SegmentKind::kSloped && kindP == kindQ) {
         return 1;
     }
     return std::fabs(CourseAngle(p1, p2) - CourseAngle(q1, q2)) < angleTolerance ? 1 : 0;
@@ -188,24 +188,24 @@ int SegmentsOverlap(const DPoint& p1, const DPoint& p2, const DPoint& q1, const 
     return (projected > 0 && largest <= distanceLimit) ? 1 : 0;
 }
 
-int IntersectLines(const double xs[2], const double ys[2], const int kinds[2], const double slopes[2],
+int IntersectLines(const double xs[2], const double ys[2], const SegmentKind kinds[2], const double slopes[2],
                    const double intercepts[2], DPoint& point) {
     if (kinds[0] != kinds[1]) {
         int s = kinds[0] < kinds[1] ? 0 : 1;
         int t = 1 - s;
-        if (kinds[s] == kSegmentSloped && kinds[t] == kSegmentHorizontal) {
+        if (kinds[s] == SegmentKind::kSloped && kinds[t] == SegmentKind::kHorizontal) {
             if (slopes[s] == 0.0) {
                 return 0;
             }
             point = DPoint{(ys[t] - intercepts[s]) / slopes[s], ys[t]};
-        } else if (kinds[s] == kSegmentSloped) {
+        } else if (kinds[s] == SegmentKind::kSloped) {
             point = DPoint{xs[t], slopes[s] * xs[t] + intercepts[s]};
         } else {
             point = DPoint{xs[t], ys[s]};
         }
         return 1;
     }
-    if (kinds[0] != kSegmentSloped || slopes[0] == slopes[1]) {
+    if (kinds[0] != SegmentKind::kSloped || slopes[0] == slopes[1]) {
         return 0;
     }
     double x = (intercepts[1] - intercepts[0]) / (slopes[0] - slopes[1]);
@@ -213,34 +213,34 @@ int IntersectLines(const double xs[2], const double ys[2], const int kinds[2], c
     return 1;
 }
 
-int IntersectSegmentWithLine(const double x[3], const double y[3], int mode, double a, double b,
+int IntersectSegmentWithLine(const double x[3], const double y[3], SegmentKind line, double a, double b,
                              DPoint& point) {
     point = DPoint::Unset();
-    if (mode == 0) {
+    if (line == SegmentKind::kSloped) {
         int side0 = a * x[0] + b < y[0] ? -1 : 1;
         int side1 = a * x[1] + b < y[1] ? -1 : 1;
         if (side0 == side1) {
             return 0;
         }
-    } else if (mode == 1) {
+    } else if (line == SegmentKind::kHorizontal) {
         if (y[0] == y[1] || y[2] < std::min(y[0], y[1]) || y[2] > std::max(y[0], y[1])) {
             return 0;
         }
-    } else if (mode == 2) {
+    } else if (line == SegmentKind::kVertical) {
         if (x[0] == x[1] || x[2] < std::min(x[0], x[1]) || x[2] > std::max(x[0], x[1])) {
             return 0;
         }
     }
-    int segmentKind = ClassifySegment(x[0], y[0], x[1], y[1]);
+    const SegmentKind segmentKind = ClassifySegment(x[0], y[0], x[1], y[1]);
     double segmentSlope = 0.0;
     double segmentIntercept = 0.0;
-    if (segmentKind == kSegmentSloped) {
+    if (segmentKind == SegmentKind::kSloped) {
         segmentSlope = (y[1] - y[0]) / (x[1] - x[0]);
         segmentIntercept = y[0] - segmentSlope * x[0];
     }
     const double xs[2] = {x[0], x[2]};
     const double ys[2] = {y[0], y[2]};
-    const int kinds[2] = {segmentKind, mode};
+    const SegmentKind kinds[2] = {segmentKind, line};
     const double slopes[2] = {segmentSlope, a};
     const double intercepts[2] = {segmentIntercept, b};
     return IntersectLines(xs, ys, kinds, slopes, intercepts, point);

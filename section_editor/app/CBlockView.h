@@ -115,7 +115,7 @@ protected:
     std::vector<SnapPoint> DocSnapPoints(PointSet set) const override;
     bool DocNearestLine(double x, double y, int& key, double& squaredDistance, DPoint& a,
                         DPoint& b) const override;
-    void DocStoreLineKind(int key, int kind) override;
+    void DocStoreLineKind(int key, SegmentKind kind) override;
     double DocSamePointDistance() const override;
     double DocSquaredSnap() const override;
     void DocSetSquaredSnap(double value) override;

@@ -194,7 +194,7 @@ bool CBlockView::DocNearestLine(double x, double y, int& key, double& squaredDis
     return true;
 }
 
-void CBlockView::DocStoreLineKind(int key, int kind) {
+void CBlockView::DocStoreLineKind(int key, SegmentKind kind) {
     CBlockDoc* model = Model();
     if (CLine* line = model ? model->m_LineList.Lookup(key) : nullptr) {
         line->SetSegKind(kind);

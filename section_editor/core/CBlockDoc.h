@@ -195,9 +195,9 @@ private:
     void SplitLineAt(int lineKey, int pointKey);
     // Splits the lines crossed by the segment and removes the lines it covers; the
     // ends of covered lines are appended to covered. False at a limit.
-    bool SplitLinesAtSegment(int startKey, int endKey, int segKind, std::vector<int>& covered);
-    int CrossingPoint(const DPoint& crossing, const DPoint& start, int segKind, int startKey, int endKey,
-                      int lineKey);
+    bool SplitLinesAtSegment(int startKey, int endKey, SegmentKind segKind, std::vector<int>& covered);
+    int CrossingPoint(const DPoint& crossing, const DPoint& start, SegmentKind segKind, int startKey,
+                      int endKey, int lineKey);
     // Links the previous point to the current one through the covered ends.
     bool LinkPoints(int startKey, int endKey, std::vector<int>& covered);
 

@@ -2,6 +2,7 @@
 // A ground line of the section model editor between two ground-surface points, given by
 // their keys (number - 1) in the document's ground-surface point map.
 
+#include "common/geometry/Geometry.h"
 #include "platform/core/CObject.h"
 
 namespace merdok {
@@ -25,8 +26,8 @@ public:
         m_nNode2 = secondKey;
     }
     // 1 horizontal, 2 vertical, 0 other.
-    int GetSegKind() const { return m_nSegKind; }
-    void SetSegKind(int kind) { m_nSegKind = kind; }
+    SegmentKind GetSegKind() const { return m_nSegKind; }
+    void SetSegKind(SegmentKind kind) { m_nSegKind = kind; }
     int GetState() const { return m_nState; }
     void SetState(int state) { m_nState = state; }
     int GetKey() const { return m_nKey; }
@@ -40,7 +41,7 @@ private:
     int m_nNumber;
     int m_nNode1;
     int m_nNode2;
-    int m_nSegKind;
+    SegmentKind m_nSegKind;
     int m_nState;
     int m_nKey;
     int m_nSpare;

@@ -109,15 +109,15 @@ BOOL CBlockDoc::ImportPointRun(const std::vector<DPoint>& points, int) {
     return FALSE;
 }
 
-int CBlockDoc::CrossingPoint(const DPoint& crossing, const DPoint& start, int segKind, int startKey,
+int CBlockDoc::CrossingPoint(const DPoint& crossing, const DPoint& start, SegmentKind segKind, int startKey,
                              int endKey, int lineKey) {
     if (int near = FindNearbyPoint(crossing.x, crossing.y, PointKind::kGround)) {
         int key = near - 1;
         if (key != startKey && key != endKey) {
             DPoint p = NodeXY(key);
-            if (segKind == kSegmentHorizontal && p.y != start.y) {
+            if (segKind == SegmentKind::kHorizontal && p.y != start.y) {
                 AfxMessageBox(u8"水平線が描けないため、直線で描画します !!!");
-            } else if (segKind == kSegmentVertical && p.x != start.x) {
+            } else if (segKind == SegmentKind::kVertical && p.x != start.x) {
                 AfxMessageBox(u8"鉛直線が描けないため、直線で描画します !!!");
             }
         }
@@ -134,7 +134,8 @@ int CBlockDoc::CrossingPoint(const DPoint& crossing, const DPoint& start, int se
     return key;
 }
 
-bool CBlockDoc::SplitLinesAtSegment(int startKey, int endKey, int segKind, std::vector<int>& covered) {
+bool CBlockDoc::SplitLinesAtSegment(int startKey, int endKey, SegmentKind segKind,
+                                    std::vector<int>& covered) {
     DPoint start = NodeXY(startKey);
     DPoint end = NodeXY(endKey);
     CBoundRect bound(m_dSnap, m_dSnap2, m_dAngleTol);
@@ -497,7 +498,7 @@ BOOL CBlockDoc::FindNearestIntersection(double x, double y, DPoint& point) const
         double xs[3] = {a.x, b.x, x};
         double ys[3] = {a.y, b.y, y};
         DPoint crossing;
-        if (!IntersectSegmentWithLine(xs, ys, kSegmentVertical, 0.0, 0.0, crossing)) {
+        if (!IntersectSegmentWithLine(xs, ys, SegmentKind::kVertical, 0.0, 0.0, crossing)) {
             continue;
         }
         double distance = std::fabs(crossing.y - y);

@@ -67,8 +67,8 @@ TEST(ClipRect, IntegerClipTruncatesAndNoExtentClipsNothing) {
 class BoundRectTest : public ::testing::Test {
 protected:
     int Test(DPoint a1, DPoint a2, DPoint b1, DPoint b2) {
-        int kindA = ClassifySegment(a1.x, a1.y, a2.x, a2.y);
-        int kindB = ClassifySegment(b1.x, b1.y, b2.x, b2.y);
+        const SegmentKind kindA = ClassifySegment(a1.x, a1.y, a2.x, a2.y);
+        const SegmentKind kindB = ClassifySegment(b1.x, b1.y, b2.x, b2.y);
         int result = bound_.IntersectSegment(a1, a2, b1, b2, kindA, kindB);
         bound_.GetIntersection(point_);
         return result;

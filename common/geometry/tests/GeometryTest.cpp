@@ -10,7 +10,7 @@ const double kPi = std::acos(-1.0);
 struct ClassifyCase {
     const char* name;
     double x1, y1, x2, y2;
-    int kind;
+    SegmentKind kind;
 };
 
 class Classify : public ::testing::TestWithParam<ClassifyCase> {};
@@ -21,14 +21,16 @@ TEST_P(Classify, BothDirections) {
     EXPECT_EQ(ClassifySegment(c.x2, c.y2, c.x1, c.y1), c.kind);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, Classify,
-                         ::testing::Values(ClassifyCase{"horizontal", 0, 1, 5, 1, 1},
-                                           ClassifyCase{"vertical", 2, 0, 2, 9, 2},
-                                           ClassifyCase{"sloped", 0, 0, 1, 1, 0},
-                                           ClassifyCase{"zeroLengthIsHorizontal", 3, 3, 3, 3, 1},
-                                           ClassifyCase{"withinToleranceIsHorizontal", 0, 1, 5, 1 + 1e-11, 1},
-                                           ClassifyCase{"justOverToleranceIsSloped", 0, 1, 5, 1 + 2e-10, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Classify,
+    ::testing::Values(ClassifyCase{"horizontal", 0, 1, 5, 1, SegmentKind::kHorizontal},
+                      ClassifyCase{"vertical", 2, 0, 2, 9, SegmentKind::kVertical},
+                      ClassifyCase{"sloped", 0, 0, 1, 1, SegmentKind::kSloped},
+                      ClassifyCase{"zeroLengthIsHorizontal", 3, 3, 3, 3, SegmentKind::kHorizontal},
+                      ClassifyCase{"withinToleranceIsHorizontal", 0, 1, 5, 1 + 1e-11,
+                                   SegmentKind::kHorizontal},
+                      ClassifyCase{"justOverToleranceIsSloped", 0, 1, 5, 1 + 2e-10, SegmentKind::kSloped}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 
@@ -76,14 +78,14 @@ TEST(Geometry, ProjectionOntoEachKind) {
     double d2 = 0;
     double m = 99;
     double k = 99;
-    ProjectPointOnSegment({0, 0}, {10, 0}, 4, 3, kSegmentHorizontal, foot, d2, m, k);
+    ProjectPointOnSegment({0, 0}, {10, 0}, 4, 3, SegmentKind::kHorizontal, foot, d2, m, k);
     EXPECT_EQ(foot, (DPoint{4, 0}));
     EXPECT_EQ(d2, 9);
-    ProjectPointOnSegment({2, 0}, {2, 10}, 5, 7, kSegmentVertical, foot, d2, m, k);
+    ProjectPointOnSegment({2, 0}, {2, 10}, 5, 7, SegmentKind::kVertical, foot, d2, m, k);
     EXPECT_EQ(foot, (DPoint{2, 7}));
     EXPECT_EQ(d2, 9);
     // Sloped y = x: the foot of (0, 2) is (1, 1), squared distance 2.
-    ProjectPointOnSegment({0, 0}, {4, 4}, 0, 2, kSegmentSloped, foot, d2, m, k);
+    ProjectPointOnSegment({0, 0}, {4, 4}, 0, 2, SegmentKind::kSloped, foot, d2, m, k);
     EXPECT_NEAR(foot.x, 1, 1e-12);
     EXPECT_NEAR(foot.y, 1, 1e-12);
     EXPECT_NEAR(d2, 2, 1e-12);
@@ -91,12 +93,12 @@ TEST(Geometry, ProjectionOntoEachKind) {
     EXPECT_EQ(k, 0);
     // Foot beyond the end: distance to the nearer end, unset foot, slope untouched.
     m = 99;
-    ProjectPointOnSegment({0, 0}, {4, 4}, 10, 9, kSegmentSloped, foot, d2, m, k);
+    ProjectPointOnSegment({0, 0}, {4, 4}, 10, 9, SegmentKind::kSloped, foot, d2, m, k);
     EXPECT_TRUE(foot.IsUnset());
     EXPECT_EQ(d2, 36 + 25);
     EXPECT_EQ(m, 99);
     // A horizontal segment passed as sloped does not divide by zero.
-    ProjectPointOnSegment({0, 0}, {10, 0}, 4, 3, kSegmentSloped, foot, d2, m, k);
+    ProjectPointOnSegment({0, 0}, {10, 0}, 4, 3, SegmentKind::kSloped, foot, d2, m, k);
     EXPECT_EQ(d2, 9);
     EXPECT_FALSE(std::isnan(foot.x));
 }
@@ -136,27 +138,28 @@ TEST(Geometry, IntersectLinesByKind) {
     const double xs[2] = {0, 3};
     const double ys[2] = {2, 5};
     {
-        const int kinds[2] = {0, 1}; // y = 2x + 1 with y = 5
+        const SegmentKind kinds[2] = {SegmentKind::kSloped,
+                                      SegmentKind::kHorizontal}; // y = 2x + 1 with y = 5
         const double slopes[2] = {2, 0};
         const double intercepts[2] = {1, 0};
         ASSERT_EQ(IntersectLines(xs, ys, kinds, slopes, intercepts, p), 1);
         EXPECT_EQ(p, (DPoint{2, 5}));
     }
     {
-        const int kinds[2] = {2, 0}; // x = 0 with y = 3x - 1
+        const SegmentKind kinds[2] = {SegmentKind::kVertical, SegmentKind::kSloped}; // x = 0 with y = 3x - 1
         const double slopes[2] = {0, 3};
         const double intercepts[2] = {0, -1};
         ASSERT_EQ(IntersectLines(xs, ys, kinds, slopes, intercepts, p), 1);
         EXPECT_EQ(p, (DPoint{0, -1}));
     }
     {
-        const int kinds[2] = {1, 2}; // y = 2 with x = 3
+        const SegmentKind kinds[2] = {SegmentKind::kHorizontal, SegmentKind::kVertical}; // y = 2 with x = 3
         const double zero[2] = {0, 0};
         ASSERT_EQ(IntersectLines(xs, ys, kinds, zero, zero, p), 1);
         EXPECT_EQ(p, (DPoint{3, 2}));
     }
     {
-        const int kinds[2] = {0, 0}; // y = x and y = -x + 4
+        const SegmentKind kinds[2] = {SegmentKind::kSloped, SegmentKind::kSloped}; // y = x and y = -x + 4
         const double slopes[2] = {1, -1};
         const double intercepts[2] = {0, 4};
         ASSERT_EQ(IntersectLines(xs, ys, kinds, slopes, intercepts, p), 1);
@@ -164,11 +167,12 @@ TEST(Geometry, IntersectLinesByKind) {
     }
     p = DPoint{7, 7};
     {
-        const int kinds[2] = {0, 0}; // equal slopes: no division by zero, no point
+        const SegmentKind kinds[2] = {SegmentKind::kSloped,
+                                      SegmentKind::kSloped}; // equal slopes: no division by zero, no point
         const double slopes[2] = {1, 1};
         const double intercepts[2] = {0, 4};
         EXPECT_EQ(IntersectLines(xs, ys, kinds, slopes, intercepts, p), 0);
-        const int flat[2] = {1, 1};
+        const SegmentKind flat[2] = {SegmentKind::kHorizontal, SegmentKind::kHorizontal};
         EXPECT_EQ(IntersectLines(xs, ys, flat, slopes, intercepts, p), 0);
         EXPECT_EQ(p, (DPoint{7, 7}));
     }
@@ -178,17 +182,18 @@ TEST(Geometry, SegmentAgainstALine) {
     DPoint p;
     const double x[3] = {0, 10, 4};
     const double y[3] = {0, 10, 3};
-    ASSERT_EQ(IntersectSegmentWithLine(x, y, 0, -1, 8, p), 1); // y = -x + 8
+    ASSERT_EQ(IntersectSegmentWithLine(x, y, SegmentKind::kSloped, -1, 8, p), 1); // y = -x + 8
     EXPECT_EQ(p, (DPoint{4, 4}));
-    ASSERT_EQ(IntersectSegmentWithLine(x, y, 1, 0, 0, p), 1); // y = 3
+    ASSERT_EQ(IntersectSegmentWithLine(x, y, SegmentKind::kHorizontal, 0, 0, p), 1); // y = 3
     EXPECT_EQ(p, (DPoint{3, 3}));
-    ASSERT_EQ(IntersectSegmentWithLine(x, y, 2, 0, 0, p), 1); // x = 4
+    ASSERT_EQ(IntersectSegmentWithLine(x, y, SegmentKind::kVertical, 0, 0, p), 1); // x = 4
     EXPECT_EQ(p, (DPoint{4, 4}));
-    EXPECT_EQ(IntersectSegmentWithLine(x, y, 0, 1, 20, p), 0); // both ends below
+    EXPECT_EQ(IntersectSegmentWithLine(x, y, SegmentKind::kSloped, 1, 20, p), 0); // both ends below
     EXPECT_TRUE(p.IsUnset());
     const double flatX[3] = {0, 10, 0};
     const double flatY[3] = {2, 2, 2};
-    EXPECT_EQ(IntersectSegmentWithLine(flatX, flatY, 1, 0, 0, p), 0); // y0 = y1, even on the line
+    EXPECT_EQ(IntersectSegmentWithLine(flatX, flatY, SegmentKind::kHorizontal, 0, 0, p),
+              0); // y0 = y1, even on the line
     const double beyond[3] = {0, 10, 11};
-    EXPECT_EQ(IntersectSegmentWithLine(beyond, y, 2, 0, 0, p), 0);
+    EXPECT_EQ(IntersectSegmentWithLine(beyond, y, SegmentKind::kVertical, 0, 0, p), 0);
 }

@@ -17,6 +17,7 @@
 // figure produces goes to the Commit... hooks; the program makes its figures in MakeFigure.
 
 #include "common/geometry/DPoint.h"
+#include "common/geometry/Geometry.h"
 #include "common/section/PointKind.h"
 #include "common/ui/section/CFigZoomRect.h"
 #include "common/ui/section/CFigure.h"
@@ -255,7 +256,7 @@ protected:
     // when there is none.
     virtual bool DocNearestLine(double x, double y, int& key, double& squaredDistance, DPoint& a,
                                 DPoint& b) const;
-    virtual void DocStoreLineKind(int key, int kind);
+    virtual void DocStoreLineKind(int key, SegmentKind kind);
     // The same-point distance (metres) and the squared distance used while committing.
     virtual double DocSamePointDistance() const;
     virtual double DocSquaredSnap() const;

@@ -222,7 +222,7 @@ int CViewBase::SnapToLine(CPoint& point, DPoint& world, int rule) {
     if (static_cast<double>(m_nLimitNewLine) < distance * m_view.ScaleXY()) {
         return -2;
     }
-    const int segment = ClassifySegment(a.x, a.y, b.x, b.y);
+    const SegmentKind segment = ClassifySegment(a.x, a.y, b.x, b.y);
     DocStoreLineKind(key, segment);
     DPoint foot;
     double footDistance = 0.0;
@@ -236,7 +236,7 @@ int CViewBase::SnapToLine(CPoint& point, DPoint& world, int rule) {
     DPoint result = foot;
     const double tolerance = DocSamePointDistance();
     if (rule == CFigure::kHorizontal) {
-        if (segment == kSegmentSloped) {
+        if (segment == SegmentKind::kSloped) {
             result.x = (start.y - intercept) / slope;
             if (std::fabs(foot.x - result.x) > tolerance || !Within(result.x, a.x, b.x)) {
                 return -1;
@@ -244,7 +244,7 @@ int CViewBase::SnapToLine(CPoint& point, DPoint& world, int rule) {
         }
         result.y = start.y;
     } else if (rule == CFigure::kVertical) {
-        if (segment == kSegmentSloped) {
+        if (segment == SegmentKind::kSloped) {
             result.y = slope * start.x + intercept;
             if (std::fabs(foot.y - result.y) > tolerance || !Within(result.y, a.y, b.y)) {
                 return -1;
@@ -286,7 +286,7 @@ bool CViewBase::DocNearestLine(double, double, int&, double&, DPoint&, DPoint&) 
     return false;
 }
 
-void CViewBase::DocStoreLineKind(int, int) {}
+void CViewBase::DocStoreLineKind(int, SegmentKind) {}
 
 double CViewBase::DocSamePointDistance() const {
     return 0.01;
