@@ -22,7 +22,12 @@
 // 40 ms): the items in bands 10.4 ms, the page 12.7 ms (before 16.5 ms on a faster day).
 // With every processor taken by eight builds (load 21-24, processes waiting for a processor
 // 89 % of the time), medians of 7: the page in bands 21-29 ms (all its threads' processor time
-// 30 ms), on one thread 22 ms; the bands then hardly run side by side.
+// 30 ms), on one thread 22 ms; the bands then hardly run side by side. Since, the calling
+// thread takes bands as the helpers do (a helper given no processor leaves its bands to the
+// others), no more threads than processors this process may use, and a page under 2,000
+// items on one thread. Medians of 3, before and after: at load 2-3, the page in bands 10.3 ms
+// and 8.0 ms (one thread 24-26 ms); with twelve busy loops beside the other builds (load
+// about 15), 25.9 ms and 21.1 ms (one thread 27-52 ms).
 // plot-convert at that load: 127-145 ms run alone, 139-196 ms in this program's loop, against
 // the plain read's 19 ms (before this round 183-205 ms); its processor time over all threads
 // 70 ms (3.7x the plain read's 18.7 ms; before 105 ms): the pages are read on four threads while
@@ -263,7 +268,9 @@ void BM_DrawPage(benchmark::State& state) {
         auto texts = [&](CDC& layer, bool) {
             zapho::PlotRenderer(doc, true).DrawPlotStrings(&layer, 0, false);
         };
-        const int bands = static_cast<int>(state.range(1));
+        // bands 0: as many as the view chooses for the page.
+        const int bands = state.range(1) > 0 ? static_cast<int>(state.range(1))
+                                             : zapho::BandedDraw::BandsFor(page.m_items.size());
         switch (state.range(0)) {
         case 1:
             zapho::BandedDraw::Draw(dc, items, bands);

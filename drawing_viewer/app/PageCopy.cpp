@@ -91,7 +91,8 @@ void DrawPageItemsInBands(CDC* dc, CMainDoc& doc, int page, bool measure, bool m
         },
         // The texts are drawn once, beside the bands: split into bands as well, they wait on
         // each other in Qt's font handling and take twice as long.
-        [&](CDC& layer, bool) { PlotRenderer(doc, monochrome).DrawPlotStrings(&layer, page, measure); });
+        [&](CDC& layer, bool) { PlotRenderer(doc, monochrome).DrawPlotStrings(&layer, page, measure); },
+        BandedDraw::BandsFor(values.m_items.size() + values.m_overflow.size()));
 }
 
 QByteArray PageAsSvg(CMainDoc& doc, int page, bool monochrome, const PaperRange* part) {

@@ -6,8 +6,12 @@
 #include <QPainter>
 #include <QThreadPool>
 #include <algorithm>
+#include <atomic>
 #include <latch>
+#include <memory>
+#include <sched.h>
 #include <thread>
+#include <vector>
 
 namespace zapho {
 
@@ -16,6 +20,20 @@ namespace {
 constexpr int kMostBands = 8;
 // Below this many rows a band costs more in hand-over than it saves.
 constexpr int kLeastBandRows = 64;
+// Below this many items the page takes about a millisecond on one thread: starting helpers,
+// clipping each band and laying the texts over cost as much as they save.
+constexpr std::size_t kLeastBandedItems = 2000;
+
+// The processors this process may run on (a container or taskset gives fewer than the
+// machine has).
+int UsableProcessors() {
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (::sched_getaffinity(0, sizeof set, &set) == 0) {
+        return std::max(1, CPU_COUNT(&set));
+    }
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
 
 // The whole image again over the rows the DC's own painter draws into (taken without
 // detaching: the painter keeps drawing into them even when the image has been copied since it
@@ -38,23 +56,88 @@ void LayOver(QPainter& painter, const QImage& layer, int top, int bottom) {
     painter.restore();
 }
 
-// One band, clipped to its rows, on the whole image: a band of its own size would not do, as
-// Qt cuts a line at the device's edge before stepping along it, which moves the dots and
-// dashes of a line that runs on beyond the band. With a layer, the layer's rows go on top
-// once its drawing is done.
-void DrawBand(CDC& source, QImage& image, int top, int bottom, const BandedDraw::Drawing& draw, bool first,
-              const QImage* layer, std::latch* layerDone) {
-    QImage whole = SameRows(image);
-    CDC dc;
-    dc.AttachImage(&whole);
-    dc.CopyStateOf(source);
-    dc.Painter()->setClipRect(QRect(0, top, image.width(), bottom - top));
-    draw(dc, first);
-    if (layer) {
-        layerDone->wait();
-        LayOver(*dc.Painter(), *layer, top, bottom);
+// The first row of a band (bands: the row after the last).
+int BandEdge(const QImage& image, int bands, int band) {
+    return static_cast<int>(static_cast<long long>(image.height()) * band / bands);
+}
+
+// One draw's bands, taken one at a time by the calling thread and the pool's helpers alike:
+// a helper the machine gives no processor leaves its bands to the others, so a loaded machine
+// draws the page about as fast as one thread, never slower waiting for helpers. The helpers
+// hold it by a shared pointer; one that starts after the last band was taken touches nothing
+// else. With a layer, a band's rows get the layer laid over them once both are done, by
+// whichever of the band's thread and the layer's comes second.
+class BandRun {
+public:
+    BandRun(CDC& dc, const BandedDraw::Drawing& draw, int bands, const QImage* layer)
+        : dc_(dc), image_(*dc.AttachedImage()), draw_(draw), bands_(bands), layer_(layer), drawn_(bands),
+          states_(static_cast<std::size_t>(bands)) {}
+
+    // A band no other thread will draw (bands or more: none is left).
+    int TakeBand() { return next_.fetch_add(1); }
+    // Draws the band taken, then takes and draws bands until none is left. first: the band
+    // taken is drawn with first set.
+    void DrawFrom(int band, bool first) {
+        for (; band < bands_; band = TakeBand()) {
+            DrawBand(band, std::exchange(first, false));
+        }
     }
-    dc.Detach();
+    // The layer is drawn: lays it over every band drawn before it.
+    void LayerDone() {
+        layerDone_.store(true);
+        QImage whole = SameRows(image_);
+        QPainter painter(&whole);
+        for (int band = 0; band < bands_; ++band) {
+            LayOverOnce(painter, band);
+        }
+    }
+    void WaitAllDrawn() { drawn_.wait(); }
+
+private:
+    enum State : int { kDrawing, kDrawn, kLaid };
+
+    // One band, clipped to its rows, on the whole image: a band of its own size would not do,
+    // as Qt cuts a line at the device's edge before stepping along it, which moves the dots
+    // and dashes of a line that runs on beyond the band.
+    void DrawBand(int band, bool first) {
+        QImage whole = SameRows(image_);
+        CDC dc;
+        dc.AttachImage(&whole);
+        dc.CopyStateOf(dc_);
+        dc.Painter()->setClipRect(QRect(0, Top(band), image_.width(), Top(band + 1) - Top(band)));
+        draw_(dc, first);
+        if (layer_) {
+            states_[static_cast<std::size_t>(band)].store(kDrawn);
+            if (layerDone_.load()) {
+                LayOverOnce(*dc.Painter(), band);
+            }
+        }
+        dc.Detach();
+        drawn_.count_down();
+    }
+    void LayOverOnce(QPainter& painter, int band) {
+        int drawn = kDrawn;
+        if (states_[static_cast<std::size_t>(band)].compare_exchange_strong(drawn, kLaid)) {
+            LayOver(painter, *layer_, Top(band), Top(band + 1));
+        }
+    }
+    int Top(int band) const { return BandEdge(image_, bands_, band); }
+
+    CDC& dc_;
+    QImage& image_;
+    const BandedDraw::Drawing& draw_;
+    const int bands_;
+    const QImage* layer_;
+    std::atomic<int> next_{0};
+    std::latch drawn_;
+    std::atomic<bool> layerDone_{false};
+    std::vector<std::atomic<int>> states_;
+};
+
+void StartHelpers(const std::shared_ptr<BandRun>& run, int helpers) {
+    for (int i = 0; i < helpers; ++i) {
+        QThreadPool::globalInstance()->start([run] { run->DrawFrom(run->TakeBand(), false); });
+    }
 }
 
 void DrawLayer(CDC& source, QImage& layer, const BandedDraw::Drawing& overlay) {
@@ -66,8 +149,8 @@ void DrawLayer(CDC& source, QImage& layer, const BandedDraw::Drawing& overlay) {
     dc.Detach();
 }
 
-// The number of bands the DC's image can be drawn in; below 2 it is drawn whole.
-int BandsFor(CDC& dc, int bands) {
+// The number of threads the DC's image can be drawn on; below 2 it is drawn whole.
+int ThreadsFor(CDC& dc, int bands) {
     const QImage* image = dc.AttachedImage();
     if (bands <= 0) {
         bands = BandedDraw::DefaultBands();
@@ -79,65 +162,48 @@ int BandsFor(CDC& dc, int bands) {
     return std::min(bands, image->height() / kLeastBandRows);
 }
 
-// The first row of a band (bands: the row after the last).
-int BandEdge(const QImage& image, int bands, int band) {
-    return static_cast<int>(static_cast<long long>(image.height()) * band / bands);
-}
-
-// Bands from first to the last on the pool, each counting done down when drawn.
-void StartBands(CDC& dc, int bands, int first, const BandedDraw::Drawing& draw, const QImage* layer,
-                std::latch* layerDone, std::latch& done) {
-    QImage* image = dc.AttachedImage();
-    std::latch* counter = &done;
-    for (int band = first; band < bands; ++band) {
-        // The task outlives this call: it takes its rows and pointers by value.
-        const int top = BandEdge(*image, bands, band);
-        const int bottom = BandEdge(*image, bands, band + 1);
-        QThreadPool::globalInstance()->start([&dc, &draw, image, top, bottom, layer, layerDone, counter] {
-            DrawBand(dc, *image, top, bottom, draw, false, layer, layerDone);
-            counter->count_down();
-        });
-    }
-}
-
 } // namespace
 
 int BandedDraw::DefaultBands() {
-    return std::clamp(static_cast<int>(std::thread::hardware_concurrency()), 1, kMostBands);
+    return std::clamp(UsableProcessors(), 1, kMostBands);
+}
+
+int BandedDraw::BandsFor(std::size_t items) {
+    return items < kLeastBandedItems ? 1 : DefaultBands();
 }
 
 void BandedDraw::Draw(CDC& dc, const Drawing& draw, int bands) {
-    bands = BandsFor(dc, bands);
-    if (bands < 2) {
+    const int threads = ThreadsFor(dc, bands);
+    if (threads < 2) {
         draw(dc, true);
         return;
     }
-    std::latch done(bands - 1);
-    StartBands(dc, bands, 1, draw, nullptr, nullptr, done);
-    DrawBand(dc, *dc.AttachedImage(), 0, BandEdge(*dc.AttachedImage(), bands, 1), draw, true, nullptr,
-             nullptr);
-    done.wait();
+    auto run = std::make_shared<BandRun>(dc, draw, threads, nullptr);
+    const int first = run->TakeBand(); // taken before any helper starts: always drawn here
+    StartHelpers(run, threads - 1);
+    run->DrawFrom(first, true);
+    run->WaitAllDrawn();
 }
 
 void BandedDraw::Draw(CDC& dc, const Drawing& draw, const Drawing& overlay, int bands) {
-    bands = BandsFor(dc, bands);
-    if (bands < 2) {
+    const int threads = ThreadsFor(dc, bands);
+    if (threads < 2) {
         draw(dc, true);
         overlay(dc, true);
         return;
     }
-    // Every band goes to the pool and the calling thread draws the layer: a band only ever
-    // waits for the calling thread, never for another task of a pool that may be busy.
+    // The calling thread draws the layer while the helpers draw the bands, then takes the
+    // bands still left.
     const QImage& image = *dc.AttachedImage();
     QImage layer(image.size(), QImage::Format_ARGB32_Premultiplied);
     layer.setDotsPerMeterX(image.dotsPerMeterX());
     layer.setDotsPerMeterY(image.dotsPerMeterY());
-    std::latch layerDone(1);
-    std::latch done(bands);
-    StartBands(dc, bands, 0, draw, &layer, &layerDone, done);
+    auto run = std::make_shared<BandRun>(dc, draw, threads - 1, &layer);
+    StartHelpers(run, threads - 1);
     DrawLayer(dc, layer, overlay);
-    layerDone.count_down();
-    done.wait();
+    run->LayerDone();
+    run->DrawFrom(run->TakeBand(), false);
+    run->WaitAllDrawn();
 }
 
 } // namespace zapho

@@ -7,7 +7,10 @@
 // and aliased drawing cut off at a band's edge leaves the pixels a full draw would make.
 // What goes on top of everything (the texts) can be drawn at the same time as the bands, on
 // a transparent layer of its own that each band lays over its rows when it is done.
+// The calling thread draws bands as well, taking them as the helpers do: where the machine
+// gives the helpers no processor, the page takes about as long as on one thread.
 
+#include <cstddef>
 #include <functional>
 
 class CDC;
@@ -17,21 +20,26 @@ namespace zapho {
 class BandedDraw {
 public:
     // draw is called once for each band's DC, concurrently: it must only read shared data.
-    // first: the band drawn on the calling thread (the one to do anything done only once).
+    // first: one band drawn on the calling thread (the one to do anything done only once).
     using Drawing = std::function<void(CDC& dc, bool first)>;
 
     // Draws on the image attached to dc in bands; on any other device, or an image too small
-    // to split, draw is called once with dc itself. bands 0: one per hardware thread, up to 8.
+    // to split, draw is called once with dc itself. bands: the threads drawing, the calling
+    // one among them; 0: DefaultBands().
     static void Draw(CDC& dc, const Drawing& draw, int bands = 0);
 
     // As above, then overlay on top of it all. The overlay is called once, on the calling
-    // thread, while the bands draw on the pool's (none of them first), with first set; its
-    // DC draws on a transparent layer. It
+    // thread, while the bands draw on the pool's (none of them first; one band fewer than
+    // threads), with first set; its DC draws on a transparent layer. It
     // must draw aliased (every pixel it touches fully covered), as a screen DC draws texts,
     // for the layer laid over the bands to give the pixels of drawing it on them.
     static void Draw(CDC& dc, const Drawing& draw, const Drawing& overlay, int bands = 0);
 
+    // One thread for each processor this process may use, up to 8.
     static int DefaultBands();
+    // The threads to draw a page of this many items on: one where splitting costs more than it
+    // saves, else DefaultBands().
+    static int BandsFor(std::size_t items);
 };
 
 } // namespace zapho

@@ -16,9 +16,13 @@
 #include "platform/ui/CDC.h"
 
 #include <QImage>
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <latch>
 #include <random>
+#include <thread>
 #include <vector>
 
 namespace zapho {
@@ -179,6 +183,32 @@ TEST_F(BandedDrawTest, BandsGiveThePixelsOfOneDraw) {
             }
         }
     }
+}
+
+// A machine whose processors are all taken gives the helpers none: the calling thread then
+// draws every band itself instead of waiting for them, and the pixels are the same.
+TEST_F(BandedDrawTest, BandsNoHelperTakesAreDrawnByTheCallingThread) {
+    const QImage whole = Draw(1);
+    QThreadPool* pool = QThreadPool::globalInstance();
+    std::latch released(1);
+    const int helpers = pool->maxThreadCount();
+    for (int i = 0; i < helpers; ++i) {
+        pool->start([&released] { released.wait(); });
+    }
+    for (const bool textsBeside : {false, true}) {
+        EXPECT_EQ(Differences(whole, Draw(8, textsBeside)), 0) << "texts beside " << textsBeside;
+    }
+    released.count_down();
+    pool->waitForDone();
+}
+
+TEST(BandedDrawPolicy, APageOfFewItemsIsDrawnOnOneThreadAndNoMoreThreadsThanProcessors) {
+    EXPECT_EQ(BandedDraw::BandsFor(0), 1);
+    EXPECT_EQ(BandedDraw::BandsFor(500), 1);
+    const int processors = static_cast<int>(std::thread::hardware_concurrency());
+    EXPECT_GE(BandedDraw::BandsFor(12000), 1);
+    EXPECT_LE(BandedDraw::BandsFor(12000), std::clamp(processors, 1, 8));
+    EXPECT_EQ(BandedDraw::BandsFor(12000), BandedDraw::DefaultBands());
 }
 
 } // namespace
