@@ -67,7 +67,7 @@ CBlockView::CBlockView() : CViewBase(AnalysisViewOptions()), m_display(ProgramVi
 
 CBlockView::~CBlockView() {
     CloseBlockLineTable();
-    m_listSelect.RemoveAll();
+    Selection().RemoveAll();
     delete m_pTreeDlg;
     // The display settings went to the program's block when they changed: a window closing
     // later with older ones must not take the change back.
@@ -144,7 +144,7 @@ void CBlockView::AskReferenceFiles() {
     model->SetSectionFile(dialog.m_strSectionFile);
     model->SetDispFile(dialog.m_strDispFile);
     model->ReloadReferenceFiles();
-    m_drawRange = section::WorldRange::Unset();
+    ForgetDrawRange();
 }
 
 // The boundary point tools of the edit bar show the colours their points are drawn in.
@@ -247,7 +247,6 @@ section::PrintedStyles CBlockView::PrintStyles() {
     styles.numbers = m_display.numbers;
     styles.lines = m_display.lines;
     styles.points = m_display.points;
-    styles.colours = {&m_crThird};
     styles.monochrome = ProgramViewSettings().monochromePrint != 0;
     return styles;
 }

@@ -7,7 +7,7 @@
 namespace torvan {
 
 void CBlockView::OnLButtonDown(UINT flags, CPoint point) {
-    if (!ModalFigure() && m_nDrawMode == section::DrawMode::kTablePick && BlockLineTable()) {
+    if (!ModalFigure() && ChosenTool() == section::DrawMode::kTablePick && BlockLineTable()) {
         const CPoint scroll = GetScrollPosition();
         double x = 0;
         double y = 0;

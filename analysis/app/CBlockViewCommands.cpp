@@ -47,10 +47,10 @@ void CBlockView::MapSelectCommands() {
     MapUpdate(ID_SNAP_TO_POINT, [this](CCmdUI* ui) {
         CBlockDoc* model = Model();
         ui->Enable(model && model->GroundPoints().GetCount() >= 2);
-        ui->SetCheck(m_bSnapToPoint ? 1 : 0);
+        ui->SetCheck(SnapsToPoints() ? 1 : 0);
     });
     // Opening or saving a file waits for the block-line table (its pick mode).
-    const auto noTable = [this](CCmdUI* ui) { ui->Enable(m_nDrawMode != section::DrawMode::kTablePick); };
+    const auto noTable = [this](CCmdUI* ui) { ui->Enable(ChosenTool() != section::DrawMode::kTablePick); };
     MapUpdate(ID_FILE_OPEN, noTable);
     MapUpdate(ID_FILE_SAVE, noTable);
 }
@@ -69,13 +69,13 @@ void CBlockView::OnEditSelectAll() {
     }
     StartSelectTool();
     SelectTargetPoints(*model, [](const CNode& point) { return point.state >= 0; });
-    if (m_nSelectTargets[kTargetLines]) {
+    if (SelectsTarget(kTargetLines)) {
         for (auto [key, line] : platform::MapEntries<CLine>(model->GroundLines())) {
             line->status = CLine::kSelected;
             AddToSelection(line);
         }
     }
-    if (m_nSelectTargets[kTargetSlipLines]) {
+    if (SelectsTarget(kTargetSlipLines)) {
         for (POSITION pos = model->SlipLines().GetHeadPosition(); pos;) {
             auto* slip = static_cast<CVerrant*>(model->SlipLines().GetNext(pos));
             if (slip->visible1) {
@@ -84,9 +84,9 @@ void CBlockView::OnEditSelectAll() {
             }
         }
     }
-    model->SelectLinesOfSelectedPoints(m_listSelect);
-    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
-        if (auto* point = dynamic_cast<CNode*>(m_listSelect.GetNext(pos))) {
+    model->SelectLinesOfSelectedPoints(Selection());
+    for (POSITION pos = Selection().GetHeadPosition(); pos;) {
+        if (auto* point = dynamic_cast<CNode*>(Selection().GetNext(pos))) {
             point->state = CNode::kSelected; // the lines' temporary mark is no state of its own
         }
     }
@@ -114,8 +114,8 @@ void CBlockView::CountSelection() {
     for (int& count : m_nSelectAllCounts) {
         count = 0;
     }
-    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
-        CObject* object = m_listSelect.GetNext(pos);
+    for (POSITION pos = Selection().GetHeadPosition(); pos;) {
+        CObject* object = Selection().GetNext(pos);
         if (dynamic_cast<CNode*>(object)) {
             ++m_nSelectAllCounts[0];
         } else if (dynamic_cast<CLine*>(object)) {
@@ -128,7 +128,7 @@ void CBlockView::CountSelection() {
 
 void CBlockView::OnSnapToPoint() {
     ToggleSnapToPoint();
-    SetGuideTitle(static_cast<UINT>(m_nGuideTitleId));
+    ShowToolTitle();
 }
 
 void CBlockView::CreateTreeDialog() {

@@ -25,7 +25,7 @@ void CBlockView::OnTabEntry() {
     DPoint previous;
     const bool figure = LastFigurePoint(previous) != FALSE;
     CCoordInputDlg dialog(kRelativeCheck, this);
-    dialog.PrepareEntry(figure ? &previous : nullptr, m_bRelativeEntry, m_nDrawMode);
+    dialog.PrepareEntry(figure ? &previous : nullptr, m_bRelativeEntry, ChosenTool());
     dialog.m_bNumberForBoundaryTools = TRUE; // a boundary point may sit on a ground point
     if (dialog.DoModal() != IDOK) {
         if (figure) {

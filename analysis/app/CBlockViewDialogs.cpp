@@ -152,8 +152,8 @@ void CBlockView::OnTitleAndRefFiles() {
         return;
     }
     model->DeleteContents();
-    m_listSelect.RemoveAll();
-    m_drawRange = section::WorldRange::Unset();
+    Selection().RemoveAll();
+    ForgetDrawRange();
     model->ReloadReferenceFiles();
     GiveSettingsToDocument(); // the vector mode again, and the largest displacement
     Zoom(nullptr, nullptr, 20, FALSE);

@@ -41,7 +41,7 @@ bool CBlockView::WriteDxfFile() {
     colours.newSlipLine = m_display.lines[kLineNewSlip].color;
     // Before the first fit the view shows the empty model's default area.
     const section::WorldRange range =
-        m_drawRange.IsUnset() ? section::WorldRange{0.0, 200.0, 0.0, 100.0} : m_drawRange;
+        DrawRange().IsUnset() ? section::WorldRange{0.0, 200.0, 0.0, 100.0} : DrawRange();
     const DxfExtent extent{range.xmin, range.ymin, range.xmax, range.ymax};
     return WriteAnalysisDxf(*model, m_strDxfOutPath, extent, colours);
 }

@@ -40,8 +40,8 @@ section::PointRecord RecordOf(const CNode& point) {
 
 std::vector<CNode*> CBlockView::SelectedGroundPoints() const {
     std::vector<CNode*> points;
-    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
-        auto* point = dynamic_cast<CNode*>(m_listSelect.GetNext(pos));
+    for (POSITION pos = Selection().GetHeadPosition(); pos;) {
+        auto* point = dynamic_cast<CNode*>(Selection().GetNext(pos));
         if (point && point->kind == PointKind::kGround) {
             points.push_back(point);
         }

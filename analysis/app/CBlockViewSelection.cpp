@@ -21,10 +21,10 @@ void CBlockView::ClearSelection() {
     for (int& count : m_nSelectAllCounts) {
         count = 0;
     }
-    if (m_listSelect.IsEmpty()) {
+    if (Selection().IsEmpty()) {
         return;
     }
-    CBlockDoc::ClearSelectionList(m_listSelect);
+    CBlockDoc::ClearSelectionList(Selection());
     Invalidate();
 }
 
@@ -33,7 +33,7 @@ void CBlockView::OnEditDeselect() {
 }
 
 void CBlockView::OnUpdateSelectionNotEmpty(CCmdUI* ui) {
-    ui->Enable(!m_listSelect.IsEmpty() && !HasPendingPoints());
+    ui->Enable(!Selection().IsEmpty() && !HasPendingPoints());
 }
 
 // Ground-surface and measurement points go through the document's delete (lines through a
@@ -41,7 +41,7 @@ void CBlockView::OnUpdateSelectionNotEmpty(CCmdUI* ui) {
 // only goes out of use; selected ground-surface lines stay.
 void CBlockView::OnEditDelete() {
     CBlockDoc* model = Model();
-    if (!model || m_listSelect.IsEmpty() || HasPendingPoints()) {
+    if (!model || Selection().IsEmpty() || HasPendingPoints()) {
         return;
     }
     const bool selectedAll =
@@ -50,10 +50,10 @@ void CBlockView::OnEditDelete() {
         return;
     }
     std::vector<CObject*> objects;
-    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
-        objects.push_back(m_listSelect.GetNext(pos));
+    for (POSITION pos = Selection().GetHeadPosition(); pos;) {
+        objects.push_back(Selection().GetNext(pos));
     }
-    m_listSelect.RemoveAll();
+    Selection().RemoveAll();
     for (int& count : m_nSelectAllCounts) {
         count = 0;
     }
@@ -101,7 +101,7 @@ void CBlockView::OnDeleteAllSlipLines() {
         return;
     }
     ClearSelection();
-    model->DeleteAllSlipLines(m_listSelect);
+    model->DeleteAllSlipLines(Selection());
     AfterDeleteAll();
 }
 
@@ -113,7 +113,7 @@ void CBlockView::OnDeleteAllBoundPoints() {
         return;
     }
     ClearSelection();
-    if (model->DeleteAllBoundaryPoints(m_listSelect, true) > 0) {
+    if (model->DeleteAllBoundaryPoints(Selection(), true) > 0) {
         AfterDeleteAll();
     }
 }
@@ -129,13 +129,13 @@ void CBlockView::AfterDeleteAll() {
 void CBlockView::OnSelectTargets() {
     CSelectTargetDlg dialog({193, 194, 195, 196}, 150, this);
     for (int i = 0; i < CSelectTargetDlg::kTargets; ++i) {
-        dialog.m_bTarget[i] = m_nSelectTargets[i] ? TRUE : FALSE;
+        dialog.m_bTarget[i] = SelectsTarget(static_cast<SelectTarget>(i)) ? TRUE : FALSE;
     }
     if (dialog.DoModal() != IDOK) {
         return;
     }
     for (int i = 0; i < CSelectTargetDlg::kTargets; ++i) {
-        m_nSelectTargets[i] = dialog.m_bTarget[i] ? 1 : 0;
+        SetSelectTarget(static_cast<SelectTarget>(i), dialog.m_bTarget[i] != FALSE);
     }
 }
 

@@ -112,8 +112,8 @@ long RefuseName(const char8_t* format, const CString& name) {
 } // namespace
 
 bool CBlockView::ModelXRange(double& minX, double& maxX) const {
-    minX = m_drawRange.xmin;
-    maxX = m_drawRange.xmax;
+    minX = DrawRange().xmin;
+    maxX = DrawRange().xmax;
     return IsSet(minX) && IsSet(maxX);
 }
 
@@ -281,12 +281,9 @@ void CBlockView::OpenBlockLineTable() {
     m_bBlockTableOpen = true;
     table->CreateModeless();
     GreyMenusForTable(true);
-    m_nDrawMode = section::DrawMode::kTablePick;
     // The view's own prompt and title, so that the focus coming back shows them again.
-    m_nGuidePromptId = section::guide::kAnalysisBlockLinePrompt;
-    m_nGuideTitleId = section::guide::kAnalysisBlockLineTitle;
-    section::SetGuidePrompt(section::guide::kAnalysisBlockLinePrompt);
-    section::SetGuideTitle(section::guide::kAnalysisBlockLineTitle);
+    ChooseTool(section::DrawMode::kTablePick, std::nullopt, section::guide::kAnalysisBlockLinePrompt,
+               section::guide::kAnalysisBlockLineTitle);
     Invalidate();
 }
 
@@ -306,11 +303,8 @@ long CBlockView::OnDialogDestroy(int kind) {
         m_pBlockLineTable = nullptr;
         m_bBlockTableOpen = false;
         GreyMenusForTable(false);
-        m_nDrawMode = section::DrawMode::kNone;
-        m_nGuidePromptId = section::guide::kMenuPrompt;
-        m_nGuideTitleId = -1;
-        section::SetGuidePrompt(section::guide::kMenuPrompt);
-        section::SetGuideTitle(section::guide::kNone);
+        ChooseTool(section::DrawMode::kNone, std::nullopt, section::guide::kMenuPrompt,
+                   section::guide::kNone);
     }
     SetFocus();
     Invalidate();
@@ -390,7 +384,7 @@ long CBlockView::OnGridBlockLineOutside(CGridData* row) {
 }
 
 int CBlockView::ChangeDialogViewClick(double x, double y) {
-    if (!m_pBlockLineTable || m_nDrawMode != section::DrawMode::kTablePick) {
+    if (!m_pBlockLineTable || ChosenTool() != section::DrawMode::kTablePick) {
         return 0;
     }
     double minX = 0, maxX = 0;

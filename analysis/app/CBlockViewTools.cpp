@@ -104,7 +104,7 @@ bool Inside(double x, double y, const double rect[4]) {
 void CBlockView::MapToolCommands() {
     for (const Tool& tool : kTools) {
         MapCommand(tool.command, [this, tool] {
-            if (tool.mode == DrawMode::kSelect && m_nDrawMode == DrawMode::kSelect) {
+            if (tool.mode == DrawMode::kSelect && ChosenTool() == DrawMode::kSelect) {
                 ClearSelection();
             }
             lineRule_ = tool.lineRule;
@@ -113,16 +113,16 @@ void CBlockView::MapToolCommands() {
         MapUpdate(tool.command, [this, tool](CCmdUI* ui) {
             // The three line tools share the line mode and differ in their rule.
             const bool chosen =
-                m_nDrawMode == tool.mode && (tool.mode != DrawMode::kLine || lineRule_ == tool.lineRule);
+                ChosenTool() == tool.mode && (tool.mode != DrawMode::kLine || lineRule_ == tool.lineRule);
             const bool tableTool =
                 tool.command == ID_DRAW_INNER_BOUND_POINT || tool.command == ID_EDIT_SELECT ||
                 tool.command == ID_DRAW_LEFT_BOUND_POINT || tool.command == ID_DRAW_RIGHT_BOUND_POINT;
             ui->SetCheck(chosen ? 1 : 0);
-            if (tableTool && m_nDrawMode == DrawMode::kTablePick) {
+            if (tableTool && ChosenTool() == DrawMode::kTablePick) {
                 ui->Enable(FALSE);
                 return;
             }
-            ui->Enable(chosen || tool.mode == DrawMode::kSelect || m_listSelect.IsEmpty());
+            ui->Enable(chosen || tool.mode == DrawMode::kSelect || Selection().IsEmpty());
         });
     }
 }
@@ -177,7 +177,7 @@ std::unique_ptr<CFigure> CBlockView::MakeFigure(DrawMode drawMode) {
     case DrawMode::kNone:
         return nullptr;
     }
-    figure->Setup(m_crRubber, size, label.cx, label.cy, this);
+    figure->Setup(RubberColour(), size, label.cx, label.cy, this);
     return figure;
 }
 
@@ -286,7 +286,7 @@ void CBlockView::CommitFigurePoint(const section::FigureVertex& point) {
     if (!model) {
         return;
     }
-    CNode* hit = model->InsertPoint(point.world.x, point.world.y, m_nPointKind);
+    CNode* hit = model->InsertPoint(point.world.x, point.world.y, ToolPointKind());
     AcceptNewPoints(*model);
     if (hit && hit->IsBoundary()) {
         ChangeBoundaryPointByDialog(*hit);
@@ -299,8 +299,8 @@ BOOL CBlockView::CommitPick(const section::FigureVertex& point) {
 }
 
 void CBlockView::AddToSelection(CObject* object) {
-    if (object && !m_listSelect.Find(object)) {
-        m_listSelect.AddTail(object);
+    if (object && !Selection().Find(object)) {
+        Selection().AddTail(object);
     }
 }
 
@@ -312,7 +312,7 @@ void CBlockView::SelectTargetPoints(CBlockDoc& model, const std::function<bool(c
                  {kTargetMeasure, &model.MeasurementPoints()},
                  {kTargetBoundary, &model.BoundaryPoints()}};
     for (const auto& kind : kinds) {
-        if (!m_nSelectTargets[kind.target]) {
+        if (!SelectsTarget(kind.target)) {
             continue;
         }
         for (auto [key, point] : platform::MapEntries<CNode>(*kind.map)) {
@@ -335,7 +335,7 @@ BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
         double rect[4];
         figure.OrderedWorldRect(rect);
         SelectTargetPoints(*model, [&rect](const CNode& point) { return Inside(point.x, point.y, rect); });
-        if (m_nSelectTargets[kTargetLines]) {
+        if (SelectsTarget(kTargetLines)) {
             for (auto [key, line] : platform::MapEntries<CLine>(model->GroundLines())) {
                 const DPoint a = model->GetNodeXY(line->node1);
                 const DPoint b = model->GetNodeXY(line->node2);
@@ -350,7 +350,7 @@ BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
     case kPickPoint: {
         CObject* object = nullptr;
         if (number > 0 && number <= 0x10000 &&
-            PointMapOfKind(*model, m_nPointKind).Lookup(static_cast<WORD>(number - 1), object)) {
+            PointMapOfKind(*model, ToolPointKind()).Lookup(static_cast<WORD>(number - 1), object)) {
             static_cast<CNode*>(object)->state = CNode::kSelected;
             AddToSelection(object);
         }

@@ -88,7 +88,7 @@ SectionPainter::SectionPainter(CBlockView& view, CBlockDoc& model, CDC& dc)
                                                                           : model.Settings().m_dVectorScale;
     const section::PrintScale& printing = view.Printing();
     const int screenPixelsPerInch = printing.screenDpi > 0 ? printing.screenDpi : pixelsPerInch;
-    const double fitScale = view.m_view.FitScaleXY();
+    const double fitScale = view.Plane().FitScaleXY();
     if (!IsUnsetDouble(divisor) && divisor > 0.0 && !IsUnsetDouble(fitScale) && fitScale > 0.0) {
         vectorFactor_ = screenPixelsPerInch / 2.54 / (fitScale / printing.pictureFactor) / divisor;
     }
@@ -177,12 +177,12 @@ void SectionPainter::GroundLines() {
         drawLines([](const CLine& line) { return line.status == 0; });
     }
     {
-        PenScope pen(dc_, 1, view_.m_crThird);
+        PenScope pen(dc_, 1, view_.ThirdColour());
         drawLines([](const CLine& line) { return line.status == 4; });
     }
-    PenScope pen(dc_, 1, view_.m_crHighlight);
+    PenScope pen(dc_, 1, view_.HighlightColour());
     drawLines(
-        [this](const CLine& line) { return view_.m_listSelect.Find(const_cast<CLine*>(&line)) != nullptr; });
+        [this](const CLine& line) { return view_.Selection().Find(const_cast<CLine*>(&line)) != nullptr; });
 }
 
 void SectionPainter::HollowTriangle(CPoint point, int halfWidth, COLORREF color) {
@@ -206,12 +206,12 @@ void SectionPainter::Points(int item) {
         PointMarks(item);
     }
     PendingPoints();
-    POSITION pos = view_.m_listSelect.GetHeadPosition();
+    POSITION pos = view_.Selection().GetHeadPosition();
     while (pos) {
-        CObject* object = view_.m_listSelect.GetNext(pos);
+        CObject* object = view_.Selection().GetNext(pos);
         const auto* point = dynamic_cast<const CNode*>(object);
         if (point && point->kind == section::PointKindAt(item)) {
-            view_.FramePointBox(&dc_, view_.WorldToLogical(point->x, point->y), view_.m_crHighlight,
+            view_.FramePointBox(&dc_, view_.WorldToLogical(point->x, point->y), view_.HighlightColour(),
                                 markSize_);
         }
     }
@@ -240,11 +240,11 @@ void SectionPainter::PointMarks(int item) {
                 view_.DrawTriangleMark(&dc_, p, style.color, style.size);
             }
         } else if (point->state == -1) {
-            view_.FramePointBox(&dc_, p, view_.m_crHighlight, markSize_);
+            view_.FramePointBox(&dc_, p, view_.HighlightColour(), markSize_);
         } else if (point->state == 0 && point->inUse == 0 && point->slipMark > 2 && point->kind == kind) {
             HollowTriangle(p, style.size, style.color);
         } else if (point->state == 4) {
-            view_.DrawPointBoxColor(&dc_, p, view_.m_crThird, markSize_ - 2);
+            view_.DrawPointBoxColor(&dc_, p, view_.ThirdColour(), markSize_ - 2);
         }
     }
 }
@@ -257,7 +257,7 @@ void SectionPainter::PendingPoints() {
     for (const auto& [key, copy] : view_.m_pendingEdit->Copies()) {
         const CPoint p = view_.WorldToLogical(copy.point.x, copy.point.y);
         if (InClip(p)) {
-            view_.DrawPointBoxColor(&dc_, p, view_.m_crHighlight, markSize_ - 2);
+            view_.DrawPointBoxColor(&dc_, p, view_.HighlightColour(), markSize_ - 2);
         }
     }
 }
@@ -360,7 +360,7 @@ void SectionPainter::DrawVector(const CDispData& record, int mode) {
         return;
     }
     dc_.LPtoDP(&end);
-    const double size = view_.m_dMarkScale;
+    const double size = view_.MarkScale();
     CPoint corners[2] = {CPoint(end.x - static_cast<int>(std::lround(2 * size)),
                                 end.y - static_cast<int>(std::lround(2 * size))),
                          CPoint(end.x + static_cast<int>(std::lround(3 * size)),
@@ -386,7 +386,7 @@ void SectionPainter::Vectors() {
         }
     };
     if (mode == CDispData::kLeastSquares) {
-        PenScope pen(dc_, style.width, view_.m_crHighlight);
+        PenScope pen(dc_, style.width, view_.HighlightColour());
         drawAll(CDispData::kJoined);
     }
     PenScope pen(dc_, style.width, style.color);
@@ -407,7 +407,7 @@ void SectionPainter::BlockLines() {
 // Vertical lines at the x of each line of the block-line table, from 20 pixels above the
 // ground surface (or a tenth of the drawing range above it) to a tenth below the range.
 void SectionPainter::EditedBlockLines() {
-    const section::WorldRange& range = view_.m_drawRange;
+    const section::WorldRange& range = view_.DrawRange();
     const double tenth = std::fabs(range.ymax - range.ymin) * 0.1;
     const section::LineStyle& style = display_.lines[kLineEditBlock];
     // Each line is labelled with its number (key + 1), as the table lists it.
@@ -466,10 +466,10 @@ void SectionPainter::SlipLines() {
             Polyline(line->x, line->y);
         }
     }
-    PenScope pen(dc_, 1, view_.m_crHighlight);
-    pos = view_.m_listSelect.GetHeadPosition();
+    PenScope pen(dc_, 1, view_.HighlightColour());
+    pos = view_.Selection().GetHeadPosition();
     while (pos) {
-        if (const auto* line = dynamic_cast<const CVerrant*>(view_.m_listSelect.GetNext(pos))) {
+        if (const auto* line = dynamic_cast<const CVerrant*>(view_.Selection().GetNext(pos))) {
             Polyline(line->x, line->y);
         }
     }

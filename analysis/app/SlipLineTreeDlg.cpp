@@ -517,7 +517,7 @@ void SlipLineTreeDlg::OnDeleteAllSlipLines() {
         return;
     }
     view_->ClearSelection();
-    model->DeleteAllSlipLines(view_->m_listSelect);
+    model->DeleteAllSlipLines(view_->Selection());
     AfterChange(true);
 }
 
@@ -528,7 +528,7 @@ void SlipLineTreeDlg::OnDeleteAllBoundaryPoints() {
         return;
     }
     view_->ClearSelection();
-    model->DeleteAllBoundaryPoints(view_->m_listSelect, false);
+    model->DeleteAllBoundaryPoints(view_->Selection(), false);
     AfterChange(true);
 }
 

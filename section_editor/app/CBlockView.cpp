@@ -29,14 +29,13 @@ CViewBase::Options EditorViewOptions() {
 } // namespace
 
 CBlockView::CBlockView() : CViewBase(EditorViewOptions()), m_display(ProgramViewSettings().display) {
-    m_nDrawMode = section::DrawMode::kNone;
     // Select-all and a selection take ground and measurement points, lines and boundary
     // points; the section model has no slip lines.
-    m_nSelectTargets[kTargetGround] = 1;
-    m_nSelectTargets[kTargetLines] = 1;
-    m_nSelectTargets[kTargetMeasure] = 1;
-    m_nSelectTargets[kTargetBoundary] = 1;
-    m_nSelectTargets[kTargetSlipLines] = 0;
+    SetSelectTarget(kTargetGround, true);
+    SetSelectTarget(kTargetLines, true);
+    SetSelectTarget(kTargetMeasure, true);
+    SetSelectTarget(kTargetBoundary, true);
+    SetSelectTarget(kTargetSlipLines, false);
     MapToolCommands();
     MapEditCommands();
     MapDxfCommands();
@@ -44,7 +43,7 @@ CBlockView::CBlockView() : CViewBase(EditorViewOptions()), m_display(ProgramView
 }
 
 CBlockView::~CBlockView() {
-    m_listSelect.RemoveAll();
+    Selection().RemoveAll();
 }
 
 CMerdokDoc* CBlockView::GetDocument() const {
@@ -76,7 +75,7 @@ void CBlockView::OnInitialUpdate() {
             frame->SetFrameTitle(document->GetPathName());
         }
     }
-    SetGuidePrompt(m_nGuidePromptId);
+    ShowToolPrompt();
     RecolorBoundaryButtons();
 }
 
@@ -97,30 +96,30 @@ CPoint CBlockView::DeviceToLogical(CPoint device) {
 }
 
 void CBlockView::ClearSelection() {
-    if (m_listSelect.IsEmpty()) {
+    if (Selection().IsEmpty()) {
         return;
     }
-    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
-        CObject* object = m_listSelect.GetNext(pos);
+    for (POSITION pos = Selection().GetHeadPosition(); pos;) {
+        CObject* object = Selection().GetNext(pos);
         if (auto* point = dynamic_cast<CNode*>(object)) {
             point->SetState(0);
         } else if (auto* line = dynamic_cast<CLine*>(object)) {
             line->SetState(0);
         }
     }
-    m_listSelect.RemoveAll();
+    Selection().RemoveAll();
     Invalidate(FALSE);
 }
 
 void CBlockView::OnEditDelete() {
     CBlockDoc* model = Model();
-    if (!model || m_listSelect.IsEmpty()) {
+    if (!model || Selection().IsEmpty()) {
         return;
     }
     if (AfxMessageBox(u8"削除してもよろしいですか？", MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return;
     }
-    model->DeleteObjects(m_listSelect);
+    model->DeleteObjects(Selection());
     m_nSelPoints = 0;
     m_nSelLines = 0;
     Invalidate(FALSE);

@@ -45,11 +45,11 @@ void CBlockView::MapEditCommands() {
     const auto hasGroundPoints = [this](CCmdUI* ui) { ui->Enable(DocHasGroundPoints()); };
     MapUpdate(ID_EDIT_SELECT_ALL, hasGroundPoints);
     MapUpdate(ID_SELECT_UNUSED_POINTS, hasGroundPoints);
-    MapUpdate(ID_EDIT_DESELECT, [this](CCmdUI* ui) { ui->Enable(!m_listSelect.IsEmpty()); });
+    MapUpdate(ID_EDIT_DESELECT, [this](CCmdUI* ui) { ui->Enable(!Selection().IsEmpty()); });
     MapUpdate(ID_SNAP_TO_POINT, [this](CCmdUI* ui) {
         CBlockDoc* model = Model();
         ui->Enable(model && model->m_mapNode.GetCount() >= 2);
-        ui->SetCheck(m_bSnapToPoint ? 1 : 0);
+        ui->SetCheck(SnapsToPoints() ? 1 : 0);
     });
 }
 
@@ -64,8 +64,8 @@ void CBlockView::RecolorBoundaryButtons() {
 void CBlockView::CountSelection() {
     m_nSelPoints = 0;
     m_nSelLines = 0;
-    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
-        CObject* object = m_listSelect.GetNext(pos);
+    for (POSITION pos = Selection().GetHeadPosition(); pos;) {
+        CObject* object = Selection().GetNext(pos);
         if (dynamic_cast<CNode*>(object)) {
             ++m_nSelPoints;
         } else if (dynamic_cast<CLine*>(object)) {
@@ -84,7 +84,7 @@ void CBlockView::OnEditSelectAll() {
     const double any = platform::kUnsetDouble;
     const double all[4] = {any, any, any, any};
     SelectInRectangle(all);
-    model->SelectLinesOfSelectedNodes(m_listSelect);
+    model->SelectLinesOfSelectedNodes(Selection());
     CountSelection();
     Invalidate(FALSE);
 }
@@ -95,9 +95,9 @@ void CBlockView::OnSelectUnusedPoints() {
     if (!model) {
         return;
     }
-    const int before = m_listSelect.GetCount();
-    model->SelectUnusedNodes(m_listSelect);
-    if (m_listSelect.GetCount() == before) {
+    const int before = Selection().GetCount();
+    model->SelectUnusedNodes(Selection());
+    if (Selection().GetCount() == before) {
         return;
     }
     CountSelection();
@@ -113,15 +113,15 @@ void CBlockView::OnEditDeselect() {
 void CBlockView::OnSelectTargets() {
     CSelectTargetDlg dialog({kTargetChecks[0], kTargetChecks[1], kTargetChecks[2], kTargetChecks[3]},
                             kAllTargetsButton, this);
-    dialog.m_bTarget = {m_nSelectTargets[kTargetGround], m_nSelectTargets[kTargetLines],
-                        m_nSelectTargets[kTargetMeasure], m_nSelectTargets[kTargetBoundary]};
+    dialog.m_bTarget = {SelectsTarget(kTargetGround), SelectsTarget(kTargetLines),
+                        SelectsTarget(kTargetMeasure), SelectsTarget(kTargetBoundary)};
     if (dialog.DoModal() != IDOK) {
         return;
     }
-    m_nSelectTargets[kTargetGround] = dialog.m_bTarget[CSelectTargetDlg::kGroundPoint];
-    m_nSelectTargets[kTargetLines] = dialog.m_bTarget[CSelectTargetDlg::kGroundLine];
-    m_nSelectTargets[kTargetMeasure] = dialog.m_bTarget[CSelectTargetDlg::kMeasurePoint];
-    m_nSelectTargets[kTargetBoundary] = dialog.m_bTarget[CSelectTargetDlg::kBoundPoint];
+    SetSelectTarget(kTargetGround, dialog.m_bTarget[CSelectTargetDlg::kGroundPoint] != FALSE);
+    SetSelectTarget(kTargetLines, dialog.m_bTarget[CSelectTargetDlg::kGroundLine] != FALSE);
+    SetSelectTarget(kTargetMeasure, dialog.m_bTarget[CSelectTargetDlg::kMeasurePoint] != FALSE);
+    SetSelectTarget(kTargetBoundary, dialog.m_bTarget[CSelectTargetDlg::kBoundPoint] != FALSE);
 }
 
 void CBlockView::OnSnapToPoint() {

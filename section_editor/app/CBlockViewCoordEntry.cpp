@@ -19,17 +19,17 @@ constexpr UINT kRelativeCheck = 112;
 } // namespace
 
 void CBlockView::OnCoordinateEntry() {
-    if (!section::DrawsLinesOrPoints(m_nDrawMode) || !Model() || ModalFigure() || m_pendingEdit) {
+    if (!section::DrawsLinesOrPoints(ChosenTool()) || !Model() || ModalFigure() || m_pendingEdit) {
         return;
     }
-    m_nInputLock = 1;
+    SetTypingPoint(true);
     ReleaseCapture();
     DPoint last;
     const bool figure = LastFigurePoint(last) != FALSE;
     CCoordInputDlg dialog(kRelativeCheck, this);
-    dialog.PrepareEntry(figure ? &last : nullptr, m_bRelativeEntry, m_nDrawMode);
+    dialog.PrepareEntry(figure ? &last : nullptr, m_bRelativeEntry, ChosenTool());
     const bool accepted = dialog.DoModal() == IDOK;
-    m_nInputLock = 0;
+    SetTypingPoint(false);
     if (accepted) {
         if (figure) {
             m_bRelativeEntry = dialog.m_bRelative;

@@ -79,8 +79,7 @@ void CBlockView::OnInputDxfFile() {
         model->GetModelExtent(extent[0], extent[1]);
         Zoom(extent, nullptr, kFitMargin, FALSE);
     }
-    m_nGuidePromptId = section::guide::kMenuPrompt;
-    SetGuidePrompt(section::guide::kMenuPrompt);
+    ChangeToolPrompt(section::guide::kMenuPrompt);
     Invalidate(TRUE);
 }
 
@@ -111,14 +110,14 @@ bool CBlockView::WriteDxfFile() {
     model->GetModelExtent(width, height);
     section::WorldRange box = DocCurrentExtent();
     if (box.IsUnset()) {
-        box = m_drawRange.IsUnset() ? section::WorldRange{0.0, 200.0, 0.0, 100.0} : m_drawRange;
+        box = DrawRange().IsUnset() ? section::WorldRange{0.0, 200.0, 0.0, 100.0} : DrawRange();
     }
     SectionDxfLook look;
     look.lines = m_display.line.draw != 0;
     look.lineColour = m_display.line.color;
     look.pointNumbers = m_display.points[kPointNode].draw != 0;
     look.numberColour = m_display.numbers[kNumberNode].color;
-    const double scale = m_view.ScaleX() > 0.0 ? m_view.ScaleX() : 1.0;
+    const double scale = Plane().ScaleX() > 0.0 ? Plane().ScaleX() : 1.0;
     look.numberHeight = std::abs(m_display.numbers[kNumberNode].font.lfHeight) / scale;
     return WriteSectionDxf(*model, m_strDxfOutPath, DxfExtent{box.xmin, box.ymin, box.xmax, box.ymax}, look);
 }

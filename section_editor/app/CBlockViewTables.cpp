@@ -166,8 +166,8 @@ void CBlockView::MapTableCommands() {
 
 std::vector<const CNode*> CBlockView::SelectedGroundPoints() const {
     std::vector<const CNode*> points;
-    for (POSITION pos = m_listSelect.GetHeadPosition(); pos;) {
-        if (const auto* point = dynamic_cast<const CNode*>(m_listSelect.GetNext(pos));
+    for (POSITION pos = Selection().GetHeadPosition(); pos;) {
+        if (const auto* point = dynamic_cast<const CNode*>(Selection().GetNext(pos));
             point && point->GetKind() == PointKind::kGround) {
             points.push_back(point);
         }
@@ -203,11 +203,7 @@ void CBlockView::OnInputBoundPoints() {
 
 void CBlockView::LeaveTool() {
     DropDrawFigure();
-    m_nDrawMode = section::DrawMode::kNone;
-    m_nGuidePromptId = section::guide::kMenuPrompt;
-    m_nGuideTitleId = -1;
-    SetGuidePrompt(section::guide::kMenuPrompt);
-    SetGuideTitle(section::guide::kNone);
+    ChooseTool(section::DrawMode::kNone, std::nullopt, section::guide::kMenuPrompt, section::guide::kNone);
 }
 
 void CBlockView::OpenPointTable(int kind, const std::vector<const CNode*>& lineOrder) {
@@ -245,7 +241,7 @@ long CBlockView::OnGridCheckRows(int kind, CGridDlg* table) {
         return 1;
     }
     const std::vector<CoordinateRow> rows = RowsOf(*table);
-    return CheckPointTableRows(*model, kind, rows, m_drawRange.xmin, m_drawRange.xmax);
+    return CheckPointTableRows(*model, kind, rows, DrawRange().xmin, DrawRange().xmax);
 }
 
 void CBlockView::TakeTableRows(int kind, const std::vector<CoordinateRow>& rows) {
@@ -315,7 +311,7 @@ void CBlockView::StartPendingEdit(std::unique_ptr<PendingPointEdit> edit) {
     const int kind = edit->Target();
     m_pendingEdit = std::move(edit);
     auto figure = std::make_unique<CFigMovePoint>(kind, [this](bool commit) { ConfirmPendingEdit(commit); });
-    figure->Setup(m_crRubber, 1, 0, 0, this);
+    figure->Setup(RubberColour(), 1, 0, 0, this);
     SetModalFigure(std::move(figure));
 }
 
@@ -336,8 +332,8 @@ bool CBlockView::ConfirmPendingEdit(bool accept) {
     }
     m_pendingEdit.reset();
     ShowToolPrompt();
-    if (m_nGuideTitleId >= 0) {
-        SetGuideTitle(static_cast<UINT>(m_nGuideTitleId));
+    if (HasToolTitle()) {
+        ShowToolTitle();
     }
     Invalidate(FALSE);
     return true;
@@ -356,7 +352,7 @@ void CBlockView::DrawPendingEdit(CDC* dc) {
         const DPoint at = copy ? DPoint{copy->point.x, copy->point.y} : model->NodeXY(key);
         return WorldToLogical(at.x, at.y);
     };
-    CPen pen(PS_SOLID, 1, m_crHighlight);
+    CPen pen(PS_SOLID, 1, HighlightColour());
     CPen* oldPen = dc->SelectObject(&pen);
     const std::vector<int>& lineKeys = m_pendingEdit->LineKeys();
     if (m_pendingEdit->Target() == PendingPointEdit::kGroundLine) {
@@ -375,10 +371,10 @@ void CBlockView::DrawPendingEdit(CDC* dc) {
     }
     dc->SelectObject(oldPen);
     const int half = static_cast<int>(dc->GetDeviceCaps(LOGPIXELSX) / 25.4 * 1.5) - 2;
-    dc->SetTextColor(m_crHighlight);
+    dc->SetTextColor(HighlightColour());
     for (const auto& [key, copy] : edit.Copies()) {
         const CPoint at = WorldToLogical(copy.point.x, copy.point.y);
-        DrawPointBoxColor(dc, at, m_crHighlight, half);
+        DrawPointBoxColor(dc, at, HighlightColour(), half);
         CString label;
         label.Format("%d", copy.point.number);
         const CSize extent = dc->GetTextExtent(label);
@@ -448,7 +444,7 @@ BOOL CBlockView::ChangePoint(CNode& point) {
         return FALSE;
     }
     const PointChange change{dialog.m_nNumber, dialog.m_dX, dialog.m_dY, dialog.m_strName};
-    const BOOL changed = merdok::ChangePoint(*model, point, change, m_drawRange.xmin, m_drawRange.xmax);
+    const BOOL changed = merdok::ChangePoint(*model, point, change, DrawRange().xmin, DrawRange().xmax);
     if (model->IsModified()) {
         GetDocument()->SetModifiedFlag(TRUE);
     }

@@ -96,14 +96,14 @@ void CBlockView::MapToolCommands() {
         MapUpdate(tool.command, [this, mode](CCmdUI* ui) {
             // The single-line tool also needs its own prompt to show as chosen.
             const bool chosen =
-                m_nDrawMode == mode && (mode != DrawMode::kLine || m_nGuidePromptId == guide::kLinePrompt);
+                ChosenTool() == mode && (mode != DrawMode::kLine || ToolPrompt() == guide::kLinePrompt);
             ui->SetCheck(chosen ? 1 : 0);
-            ui->Enable(chosen || mode == DrawMode::kSelect || m_listSelect.IsEmpty());
+            ui->Enable(chosen || mode == DrawMode::kSelect || Selection().IsEmpty());
         });
     }
     MapCommand(ID_EDIT_DELETE, [this] { OnEditDelete(); });
     MapCommand(ID_VIEW_PROPERTIES, [this] { OnViewProperties(); });
-    MapUpdate(ID_EDIT_DELETE, [this](CCmdUI* ui) { ui->Enable(!m_listSelect.IsEmpty()); });
+    MapUpdate(ID_EDIT_DELETE, [this](CCmdUI* ui) { ui->Enable(!Selection().IsEmpty()); });
     // The click that closes a menu is no drawing click.
     MapCommand(ID_MENU_SELECTED, [this] { IgnoreNextClick(); });
 }
@@ -113,7 +113,7 @@ void CBlockView::SelectTool(DrawMode mode) {
     if (!tool) {
         return;
     }
-    if (mode == DrawMode::kSelect && m_nDrawMode == DrawMode::kSelect) {
+    if (mode == DrawMode::kSelect && ChosenTool() == DrawMode::kSelect) {
         ClearSelection();
     }
     DropDrawFigure();
@@ -122,7 +122,7 @@ void CBlockView::SelectTool(DrawMode mode) {
 
 void CBlockView::ToggleSnapToPoint() {
     CViewBase::ToggleSnapToPoint();
-    SetGuideTitle(static_cast<UINT>(m_nGuideTitleId));
+    ShowToolTitle();
 }
 
 // Sizes of the figures: the selection frames the line and the ground point mark; the line
@@ -154,7 +154,7 @@ std::unique_ptr<CFigure> CBlockView::MakeFigure(DrawMode drawMode) {
     default:
         return nullptr;
     }
-    figure->Setup(m_crRubber, size, m_sizeLabel.cx, m_sizeLabel.cy, this);
+    figure->Setup(RubberColour(), size, m_sizeLabel.cx, m_sizeLabel.cy, this);
     return figure;
 }
 
@@ -245,7 +245,7 @@ BOOL CBlockView::CommitPick(const section::FigureVertex& click) {
         return FALSE;
     }
     const CNode record(1000, click.world.x, click.world.y, CNode::kNormal);
-    CNode* point = model->InsertPoint(record, m_nPointKind);
+    CNode* point = model->InsertPoint(record, ToolPointKind());
     if (!point) {
         return TRUE;
     }
@@ -272,10 +272,10 @@ BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
         break;
     }
     case kPickPoint: {
-        CNode* point = number > 0 ? model->PointMap(m_nPointKind).Lookup(number - 1) : nullptr;
+        CNode* point = number > 0 ? model->PointMap(ToolPointKind()).Lookup(number - 1) : nullptr;
         if (point && point->GetState() == CNode::kNormal) {
             point->SetState(CNode::kSelected);
-            m_listSelect.AddTail(point);
+            Selection().AddTail(point);
         }
         break;
     }
@@ -283,14 +283,14 @@ BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
         CLine* line = number < 0 ? model->m_LineList.Lookup(-number - 1) : nullptr;
         if (line && line->GetState() == CLine::kNormal) {
             line->SetState(CLine::kSelected);
-            m_listSelect.AddTail(line);
+            Selection().AddTail(line);
         }
         break;
     }
     default:
         return FALSE;
     }
-    model->SelectLinesOfSelectedNodes(m_listSelect);
+    model->SelectLinesOfSelectedNodes(Selection());
     CountSelection();
     return TRUE;
 }
@@ -304,17 +304,17 @@ void CBlockView::SelectInRectangle(const double (&rect)[4]) {
     const double minY = rect[1];
     const double maxX = rect[2];
     const double maxY = rect[3];
-    if (m_nSelectTargets[kTargetGround]) {
-        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, PointKind::kGround);
+    if (SelectsTarget(kTargetGround)) {
+        model->SelectNodesInRect(Selection(), minX, maxX, minY, maxY, 0, PointKind::kGround);
     }
-    if (m_nSelectTargets[kTargetLines]) {
-        model->SelectLinesInRect(m_listSelect, minX, maxX, minY, maxY, 0);
+    if (SelectsTarget(kTargetLines)) {
+        model->SelectLinesInRect(Selection(), minX, maxX, minY, maxY, 0);
     }
-    if (m_nSelectTargets[kTargetMeasure]) {
-        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, PointKind::kMeasurement);
+    if (SelectsTarget(kTargetMeasure)) {
+        model->SelectNodesInRect(Selection(), minX, maxX, minY, maxY, 0, PointKind::kMeasurement);
     }
-    if (m_nSelectTargets[kTargetBoundary]) {
-        model->SelectNodesInRect(m_listSelect, minX, maxX, minY, maxY, 0, PointKind::kInnerBoundary);
+    if (SelectsTarget(kTargetBoundary)) {
+        model->SelectNodesInRect(Selection(), minX, maxX, minY, maxY, 0, PointKind::kInnerBoundary);
     }
 }
 

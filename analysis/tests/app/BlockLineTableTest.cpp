@@ -35,8 +35,8 @@ protected:
         view_ = dynamic_cast<CBlockView*>(document_->GetNextView(pos));
         ASSERT_NE(view_, nullptr);
         QApplication::processEvents();
-        minX_ = view_->m_drawRange.xmin;
-        maxX_ = view_->m_drawRange.xmax;
+        minX_ = view_->DrawRange().xmin;
+        maxX_ = view_->DrawRange().xmax;
         ASSERT_LT(minX_, maxX_);
     }
 

@@ -119,7 +119,7 @@ TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {
         const double dx = (vector.back().x - vector[0].x) / length,
                      dy = (vector.back().y - vector[0].y) / length;
         // Half way along, in model units: pixels / 2 at the mean scale.
-        const double half = pixels / 2 / view_->m_view.ScaleX();
+        const double half = pixels / 2 / view_->Plane().ScaleX();
         EXPECT_TRUE(
             Near(record->baseX + dx * half, record->baseY + dy * half, display.lines[kLineVector].color, 1))
             << "vector " << key;
@@ -149,12 +149,12 @@ TEST_F(BlockViewTest, SwitchedOffItemsLeaveOnlyMarkedLinesAndTheSelection) {
     auto* marked = static_cast<CLine*>(Model().GroundLines()[5]);
     marked->status = 4;
     auto* selected = static_cast<CNode*>(Model().MeasurementPoints()[2]);
-    view_->m_listSelect.AddTail(selected);
+    view_->Selection().AddTail(selected);
     Show();
     const auto* a = static_cast<const CNode*>(Model().GroundPoints()[static_cast<WORD>(marked->node1)]);
     const auto* b = static_cast<const CNode*>(Model().GroundPoints()[static_cast<WORD>(marked->node2)]);
     EXPECT_TRUE(Near((a->x + b->x) / 2, (a->y + b->y) / 2, RGB(255, 0, 0), 1));
-    EXPECT_TRUE(Near(selected->x, selected->y, view_->m_crHighlight, 6));
+    EXPECT_TRUE(Near(selected->x, selected->y, view_->HighlightColour(), 6));
     const auto* other = static_cast<const CNode*>(Model().MeasurementPoints()[4]);
     EXPECT_FALSE(Near(other->x, other->y, view_->m_display.points[kPointSite].color, 3));
     const auto* line = static_cast<const CLine*>(Model().GroundLines()[20]);
@@ -181,7 +181,7 @@ TEST_F(BlockViewTest, BlackOnlyPrintHasNoColourAndTheWindowStaysAsItWas) {
     static_cast<CLine*>(Model().GroundLines()[5])->status = 4;
     Show();
     ProgramViewSettings().monochromePrint = 1;
-    const section::Viewport before = view_->m_view;
+    const section::Viewport before = view_->Plane();
     const CPoint scroll = view_->GetScrollPosition();
     const auto* site = static_cast<const CNode*>(Model().MeasurementPoints()[0]);
     const COLORREF siteColor = view_->m_display.points[kPointSite].color;
@@ -205,10 +205,10 @@ TEST_F(BlockViewTest, BlackOnlyPrintHasNoColourAndTheWindowStaysAsItWas) {
     EXPECT_GT(dark, 2000);
 
     EXPECT_EQ(view_->GetScrollPosition(), scroll);
-    EXPECT_DOUBLE_EQ(view_->m_view.ScaleXY(), before.ScaleXY());
-    EXPECT_DOUBLE_EQ(view_->m_view.ScaleY(), before.ScaleY());
-    EXPECT_DOUBLE_EQ(view_->m_view.OriginX(), before.OriginX());
-    EXPECT_EQ(view_->m_crThird, RGB(255, 0, 0));
+    EXPECT_DOUBLE_EQ(view_->Plane().ScaleXY(), before.ScaleXY());
+    EXPECT_DOUBLE_EQ(view_->Plane().ScaleY(), before.ScaleY());
+    EXPECT_DOUBLE_EQ(view_->Plane().OriginX(), before.OriginX());
+    EXPECT_EQ(view_->ThirdColour(), RGB(255, 0, 0));
     Redraw();
     EXPECT_EQ(Pixel(site->x, site->y), siteColor);
 }

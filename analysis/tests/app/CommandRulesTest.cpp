@@ -8,12 +8,16 @@
 
 #include "analysis/core/CVerrant.h"
 #include "platform/ui/CCmdUI.h"
+#include "platform/ui/CDialog.h"
+#include "platform/ui/DialogScript.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
 
 namespace torvan {
 namespace {
+
+constexpr UINT kAllTargetsButton = 150; // "全指定" of the selection-target dialog
 
 struct Rule {
     UINT id;
@@ -84,10 +88,11 @@ TEST_F(CommandRulesTest, RulesFollowTheDocumentTheSelectionPendingChangesAndTheT
     EXPECT_EQ(view_->m_nSelectAllCounts[2], 1);
     ExpectRules({{ID_EDIT_DELETE, true, 0}, {ID_EDIT_MOVE, false, 0}},
                 "boundary points and slip lines selected");
-    // With every target it takes the lines too; other tools wait until the selection is given up.
-    for (int& target : view_->m_nSelectTargets) {
-        target = 1;
-    }
+    // With every target ("全指定" in the target dialog) it takes the lines too; other tools wait
+    // until the selection is given up.
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.RouteCommand(kAllTargetsButton); });
+    Command(ID_SELECT_TARGETS);
+    ASSERT_TRUE(view_->SelectsTarget(CViewBase::kTargetLines));
     Command(ID_EDIT_SELECT_ALL);
     EXPECT_GT(view_->m_nSelectAllCounts[1], 0);
     ExpectRules({{ID_EDIT_SELECT, true, 1},

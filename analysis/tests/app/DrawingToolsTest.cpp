@@ -54,7 +54,7 @@ TEST_F(DrawingToolsTest, ALineFromADrawnPointAddsOnlyItsOtherEnd) {
     const int lines = Model().GroundLines().GetCount();
     Command(ID_DRAW_SURFACE_LINE);
     // A pixel beside the drawn point still takes it.
-    const double pixel = 1.0 / view_->m_view.ScaleX();
+    const double pixel = 1.0 / view_->Plane().ScaleX();
     Click(first->x + pixel, first->y);
     Click(first->x + 3.0, first->y + 40.0);
     EXPECT_EQ(Model().GroundPoints().GetCount(), points + 1);
@@ -130,8 +130,8 @@ TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionCli
     view_->Invalidate();
     Command(ID_EDIT_SELECT);
     Click(x, y);
-    ASSERT_EQ(view_->m_listSelect.GetCount(), 1);
-    EXPECT_EQ(view_->m_listSelect.GetHead(), made);
+    ASSERT_EQ(view_->Selection().GetCount(), 1);
+    EXPECT_EQ(view_->Selection().GetHead(), made);
     EXPECT_EQ(made->state, CNode::kSelected);
 }
 

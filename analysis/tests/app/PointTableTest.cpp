@@ -125,7 +125,7 @@ TEST_F(PointTableTest, AMoveByXMovesOnlyTheSelectedGroundPoints) {
     const double x = ground->x, y = ground->y, siteX = site->x;
     for (CNode* point : {ground, site}) {
         point->state = CNode::kSelected;
-        view_->m_listSelect.AddTail(point);
+        view_->Selection().AddTail(point);
     }
     platform::DialogScript::Queue([](CDialog& dialog) {
         auto* edit = qobject_cast<QLineEdit*>(dialog.GetDlgItemWidget(CMoveDlg::kDx));
@@ -133,7 +133,7 @@ TEST_F(PointTableTest, AMoveByXMovesOnlyTheSelectedGroundPoints) {
         PressOk(dialog);
     });
     ASSERT_TRUE(view_->RouteCommand(ID_EDIT_MOVE));
-    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    EXPECT_TRUE(view_->Selection().IsEmpty());
     sink_.QueueAnswer(IDNO);
     view_->OnRButtonDown(0, CPoint(20, 20));
     ASSERT_TRUE(view_->HasPendingPoints());
@@ -154,7 +154,7 @@ TEST_F(PointTableTest, SelectedPointsJoinOnlyWhenTypedCloserThanFourTenthsOfAMil
         const double y = first->y;
         for (CNode* point : {first, second}) {
             point->state = CNode::kSelected;
-            view_->m_listSelect.AddTail(point);
+            view_->Selection().AddTail(point);
         }
         platform::DialogScript::Queue([x, y, gap](CDialog& dialog) {
             auto& table = dynamic_cast<CGridDlg&>(dialog);
@@ -243,10 +243,10 @@ TEST_F(PointTableTest, TheTreeNeverLeavesTheViewHoldingWhatItDeleted) {
     EXPECT_EQ(tree->ItemBranch(key), 0);
 
     line->state = 2;
-    view_->m_listSelect.AddTail(line);
+    view_->Selection().AddTail(line);
     ASSERT_TRUE(tree->SelectItem(key));
     tree->OnDelete();
-    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    EXPECT_TRUE(view_->Selection().IsEmpty());
     EXPECT_EQ(Model().SlipLines().GetCount(), 0);
     EXPECT_EQ(tree->ItemBranch(key), -1);
 
@@ -254,19 +254,19 @@ TEST_F(PointTableTest, TheTreeNeverLeavesTheViewHoldingWhatItDeleted) {
     CNode* left = Point(Model().BoundaryPoints(), 1);
     left->slipMark = CNode::kSlipFree;
     left->state = CNode::kSelected;
-    view_->m_listSelect.AddTail(left);
+    view_->Selection().AddTail(left);
     ASSERT_TRUE(tree->SelectItem(11));
     tree->OnDelete();
-    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    EXPECT_TRUE(view_->Selection().IsEmpty());
     EXPECT_EQ(Point(Model().BoundaryPoints(), 1), nullptr);
     EXPECT_EQ(tree->ItemBranch(11), -1);
 
     CNode* right = Point(Model().BoundaryPoints(), 2);
     right->slipMark = CNode::kSlipFree;
-    view_->m_listSelect.AddTail(right);
+    view_->Selection().AddTail(right);
     sink_.QueueAnswer(IDYES);
     tree->OnDeleteAllBoundaryPoints();
-    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    EXPECT_TRUE(view_->Selection().IsEmpty());
     EXPECT_EQ(Model().BoundaryPoints().GetCount(), 0);
     EXPECT_TRUE(document_->Model().IsModified());
 }

@@ -17,8 +17,8 @@ BOOL CFigMovePoint::Finish(int, BOOL commit) {
     }
     decide_(commit != FALSE);
     // The view shows its tool's prompt again when the figure goes; the title is the figure's.
-    if (View()->m_nGuideTitleId >= 0) {
-        View()->SetGuideTitle(static_cast<UINT>(View()->m_nGuideTitleId));
+    if (View()->HasToolTitle()) {
+        View()->ShowToolTitle();
     }
     return TRUE;
 }

@@ -122,7 +122,6 @@ void CViewBase::Fit(const double* extent, int margin) {
     const CSize total = m_view.FitAll(client.cx, client.cy, width, height, m_drawRange, margin);
     SetScrollSizes(MM_TEXT, total);
     ScrollToPosition(CPoint(0, 0));
-    m_bZoomDone = 1;
     fitFollowsSize_ = true;
 }
 
@@ -151,7 +150,6 @@ BOOL CViewBase::Zoom(const double* extent, const DPoint* centre, int margin, BOO
     }
     fitFollowsSize_ = false;
     SetScrollSizes(MM_TEXT, result.total);
-    m_bZoomDone = 1;
     if (result.scrolls) {
         ScrollToPosition(result.scrollTo);
     }

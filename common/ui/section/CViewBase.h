@@ -94,11 +94,17 @@ public:
     BOOL LastFigurePoint(DPoint& point) const;
     void UndoLastFigurePoint();
     virtual void ToggleSnapToPoint();
-    // Chooses a tool: draw mode, point kind (none: unchanged), prompt and title ids.
+    bool SnapsToPoints() const { return m_bSnapToPoint; }
+    // Chooses a tool: draw mode, point kind (none: unchanged), prompt and title ids
+    // (guide::kNone: no title). No tool is kNone with the menu prompt.
     void ChooseTool(section::DrawMode drawMode, std::optional<section::PointKind> pointKind, UINT prompt,
                     UINT title);
+    section::DrawMode ChosenTool() const { return m_nDrawMode; }
     // Shows the current tool's prompt again.
     void ShowToolPrompt();
+    // Shows the current tool's title again; without one the title line is cleared.
+    void ShowToolTitle();
+    bool HasToolTitle() const { return m_nGuideTitleId >= 0; }
     // The next press and its release do nothing (a menu choice took the click's place).
     void IgnoreNextClick();
     CFigure* ActiveFigure() const { return m_pFigure.get(); }
@@ -143,6 +149,10 @@ public:
     // List position + 1 of the nearest displayed slip line within the line distance, else -1.
     int SnapToSlipLine(const CPoint& point);
 
+    // The plane the view draws on: the window's, or a printed page's while it prints.
+    const section::Viewport& Plane() const { return m_view; }
+    // The model area "view all" fits.
+    const section::WorldRange& DrawRange() const { return m_drawRange; }
     // Mapping (see Viewport): an unmappable point is (INT_MIN, INT_MIN).
     CPoint WorldToLogical(double x, double y) const { return m_view.WorldToLogical(x, y); }
     void LogicalToWorld(int lx, int ly, double* x, double* y) const { m_view.LogicalToWorld(lx, ly, x, y); }
@@ -167,6 +177,20 @@ public:
     // TRUE when a pixel of the 3 x 3 block around the logical point has one of the colours
     // the program draws its objects in (ObjectColours).
     BOOL IsOverObject(CDC* dc, int x, int y) const;
+
+    // The selected objects (the document's).
+    CObList& Selection() { return m_listSelect; }
+    const CObList& Selection() const { return m_listSelect; }
+    // What a selection takes (SelectTarget).
+    bool SelectsTarget(SelectTarget target) const { return m_nSelectTargets[target] != 0; }
+
+    // The colours of selected objects, of the tools' rubber bands, and the third colour
+    // (marked objects; black on a black-only printout).
+    COLORREF HighlightColour() const { return m_crHighlight; }
+    COLORREF RubberColour() const { return m_crRubber; }
+    COLORREF ThirdColour() const { return m_crThird; }
+    // Enlarges the triangle mark and the cross mark's diagonals (by the device ratio on paper).
+    double MarkScale() const { return m_dMarkScale; }
 
     // Drawing primitives at a logical point, sized in device pixels.
     void DrawPointBox(CDC* dc, CPoint point, CBrush* brush, int n) const;
@@ -194,39 +218,25 @@ public:
     virtual section::PrintedStyles PrintStyles() { return {}; }
     // How the page being printed copies the window (the default scale while the window paints).
     const section::PrintScale& Printing() const { return printing_; }
-    void SetPrinting(const section::PrintScale& printing) { printing_ = printing; }
-
-    section::Viewport m_view;
-    section::WorldRange m_drawRange; // the model area "view all" fits
-    section::WorldRange m_modelSize; // set with the model-size dialog; unset when none
-    // The chosen tool (DrawMode.h).
-    section::DrawMode m_nDrawMode = section::DrawMode::kNone;
-    int m_nDrawStep = 0; // the sub-mode; a selection click's pick class above 9
-    section::PointKind m_nPointKind = section::PointKind::kGround; // the point tools' kind
-    int m_nConstraint = 0;                                         // the rule state (CFigure::Rule)
-    int m_nSelectTargets[5] = {0, 0, 0, 1, 1};                     // what a selection takes (SelectTarget)
-    CObList m_listSelect;                                          // selected objects (the document's)
-    int m_nGuidePromptId = section::guide::kMenuPrompt;            // the current tool's prompt and title
-    int m_nGuideTitleId = -1;
-    int m_nInputLock = 0;        // set around the keyboard entry of a point
-    bool m_bOnItem = false;      // the cursor is over a drawn object
-    bool m_bDblClick = false;    // a double click ends the figure at the next release
-    bool m_bSnap = false;        // snapping armed (a tool started)
-    bool m_bSnapToPoint = false; // drawing clicks always snap, at any distance
-    double m_dLastX = 0.0;       // model point of the last accepted click
-    double m_dLastY = 0.0;
-    CBitmap m_bmScreen; // the tool's band, laid over repaints with AND
-    CString m_strDisplayName;
-    COLORREF m_crHighlight = RGB(192, 192, 192); // selected objects
-    COLORREF m_crRubber = RGB(128, 128, 128);    // rubber bands of the tools
-    COLORREF m_crThird = RGB(255, 0, 0);
-    double m_dMarkScale = 1.0; // enlarges the triangle mark
-    int m_nLimitNewPoint = 3;  // snapping distances in logical units
-    int m_nLimitNewLine = 3;
-    int m_bZoomDone = 1; // set by every fit and zoom; the view clears it
-    int m_nLastEdge = 0;
+    // From the first to the second, the view draws a printed page (section::PrintedLook): the
+    // page's plane from the window's top-left corner (scroll position), marks grown by the
+    // device ratio, the third colour black in black-only printing. The second gives the window
+    // its own look back.
+    void BeginPrintedPage(const section::PrintScale& scale, CPoint scrollPosition, bool monochrome);
+    void EndPrintedPage();
 
 protected:
+    // The point kind the tool makes or last picked.
+    section::PointKind ToolPointKind() const { return m_nPointKind; }
+    UINT ToolPrompt() const { return static_cast<UINT>(m_nGuidePromptId); }
+    // The tool stays; its prompt becomes this one and shows.
+    void ChangeToolPrompt(UINT prompt);
+    void SetSelectTarget(SelectTarget target, bool on) { m_nSelectTargets[target] = on ? 1 : 0; }
+    // The document's model changed under the view: until the next fit nothing is fitted.
+    void ForgetDrawRange() { m_drawRange = section::WorldRange::Unset(); }
+    // While a point is typed in the coordinate entry the mouse buttons do nothing.
+    void SetTypingPoint(bool typing) { m_nInputLock = typing ? 1 : 0; }
+
     // The program's document, as the view needs it.
     virtual bool DocHasGroundPoints() const = 0;
     // Computes the document's current model extent (metres); width and height of the area to fit.
@@ -294,9 +304,44 @@ private:
 
     // The ignore-next-click state: armed by the focus, it swallows one press and its release.
     enum class SkipClick { kNone, kArmed, kSwallowing };
+    // What a printed page changes, kept for the window.
+    struct WindowLook {
+        section::Viewport plane;
+        double markScale;
+        COLORREF third;
+    };
+
+    section::Viewport m_view;
+    section::WorldRange m_drawRange; // the model area "view all" fits
+    section::WorldRange m_modelSize; // set with the model-size dialog; unset when none
+    // The chosen tool (DrawMode.h).
+    section::DrawMode m_nDrawMode = section::DrawMode::kNone;
+    int m_nDrawStep = 0; // the sub-mode; a selection click's pick class above 9
+    section::PointKind m_nPointKind = section::PointKind::kGround; // the point tools' kind
+    int m_nConstraint = 0;                                         // the rule state (CFigure::Rule)
+    int m_nSelectTargets[5] = {0, 0, 0, 1, 1};                     // what a selection takes (SelectTarget)
+    CObList m_listSelect;                                          // selected objects (the document's)
+    int m_nGuidePromptId = section::guide::kMenuPrompt;            // the current tool's prompt and title
+    int m_nGuideTitleId = -1;
+    int m_nInputLock = 0;        // set around the keyboard entry of a point
+    bool m_bOnItem = false;      // the cursor is over a drawn object
+    bool m_bDblClick = false;    // a double click ends the figure at the next release
+    bool m_bSnap = false;        // snapping armed (a tool started)
+    bool m_bSnapToPoint = false; // drawing clicks always snap, at any distance
+    double m_dLastX = 0.0;       // model point of the last accepted click
+    double m_dLastY = 0.0;
+    CBitmap m_bmScreen;                          // the tool's band, laid over repaints with AND
+    COLORREF m_crHighlight = RGB(192, 192, 192); // selected objects
+    COLORREF m_crRubber = RGB(128, 128, 128);    // rubber bands of the tools
+    COLORREF m_crThird = RGB(255, 0, 0);
+    double m_dMarkScale = 1.0; // enlarges the triangle mark
+    int m_nLimitNewPoint = 3;  // snapping distances in logical units
+    int m_nLimitNewLine = 3;
+    int m_nLastEdge = 0;
 
     Options options_;
     section::PrintScale printing_;
+    std::optional<WindowLook> windowLook_; // set while a page prints
     bool fitFollowsSize_ = false;
     std::unique_ptr<CFigure> m_pFigure;
     std::unique_ptr<CFigure> m_pDragFigure;

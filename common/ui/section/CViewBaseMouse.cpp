@@ -73,6 +73,15 @@ void CViewBase::ShowToolPrompt() {
     SetGuidePrompt(static_cast<UINT>(m_nGuidePromptId + (m_pFigure ? 1 : 0)));
 }
 
+void CViewBase::ShowToolTitle() {
+    SetGuideTitle(static_cast<UINT>(m_nGuideTitleId));
+}
+
+void CViewBase::ChangeToolPrompt(UINT prompt) {
+    m_nGuidePromptId = static_cast<int>(prompt);
+    SetGuidePrompt(prompt);
+}
+
 void CViewBase::OnPaint() {
     CScrollView::OnPaint();
     if (m_pFigure || zoomFigure_) {

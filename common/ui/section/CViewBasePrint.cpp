@@ -22,6 +22,28 @@ BOOL CViewBase::OnPreparePrinting(CPrintInfo* info) {
     return DoPreparePrinting(info);
 }
 
+void CViewBase::BeginPrintedPage(const section::PrintScale& scale, CPoint scrollPosition, bool monochrome) {
+    if (!windowLook_) {
+        windowLook_ = WindowLook{m_view, m_dMarkScale, m_crThird};
+    }
+    m_view = scale.PagePlane(windowLook_->plane, scrollPosition);
+    printing_ = scale;
+    m_dMarkScale = scale.deviceRatio;
+    if (monochrome) {
+        m_crThird = RGB(0, 0, 0);
+    }
+}
+
+void CViewBase::EndPrintedPage() {
+    if (windowLook_) {
+        m_view = windowLook_->plane;
+        m_dMarkScale = windowLook_->markScale;
+        m_crThird = windowLook_->third;
+        windowLook_.reset();
+    }
+    printing_ = section::PrintScale();
+}
+
 void CViewBase::OnPrint(CDC* dc, CPrintInfo* info) {
     int screenDpi = 0;
     {

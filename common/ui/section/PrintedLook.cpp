@@ -16,15 +16,10 @@ int Grown(int pixels, double factor) {
 } // namespace
 
 PrintedLook::PrintedLook(CViewBase& view, const PrintScale& scale, CPoint scrollPosition)
-    : view_(view), styles_(view.PrintStyles()), savedPlane_(view.m_view), savedMarkScale_(view.m_dMarkScale),
-      savedNumbers_(styles_.numbers.begin(), styles_.numbers.end()),
+    : view_(view), styles_(view.PrintStyles()), savedNumbers_(styles_.numbers.begin(), styles_.numbers.end()),
       savedLines_(styles_.lines.begin(), styles_.lines.end()),
       savedPoints_(styles_.points.begin(), styles_.points.end()) {
-    for (const COLORREF* colour : styles_.colours) {
-        savedColours_.push_back(*colour);
-    }
-    view.m_view = scale.PagePlane(savedPlane_, scrollPosition);
-    view.SetPrinting(scale);
+    view.BeginPrintedPage(scale, scrollPosition, styles_.monochrome);
     Enlarge(scale);
     if (styles_.monochrome) {
         Blacken();
@@ -35,12 +30,7 @@ PrintedLook::~PrintedLook() {
     std::copy(savedNumbers_.begin(), savedNumbers_.end(), styles_.numbers.begin());
     std::copy(savedLines_.begin(), savedLines_.end(), styles_.lines.begin());
     std::copy(savedPoints_.begin(), savedPoints_.end(), styles_.points.begin());
-    for (std::size_t i = 0; i < savedColours_.size(); ++i) {
-        *styles_.colours[i] = savedColours_[i];
-    }
-    view_.m_dMarkScale = savedMarkScale_;
-    view_.m_view = savedPlane_;
-    view_.SetPrinting(PrintScale());
+    view_.EndPrintedPage();
 }
 
 void PrintedLook::Enlarge(const PrintScale& scale) {
@@ -53,7 +43,6 @@ void PrintedLook::Enlarge(const PrintScale& scale) {
     for (PointStyle& point : styles_.points) {
         point.size = Grown(point.size, scale.deviceRatio);
     }
-    view_.m_dMarkScale = scale.deviceRatio;
 }
 
 void PrintedLook::Blacken() {
@@ -66,9 +55,6 @@ void PrintedLook::Blacken() {
     }
     for (PointStyle& point : styles_.points) {
         point.color = kBlack;
-    }
-    for (COLORREF* colour : styles_.colours) {
-        *colour = kBlack;
     }
 }
 

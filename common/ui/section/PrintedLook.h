@@ -1,13 +1,14 @@
 #pragma once
 // The look of a section view while it draws one printed page: for its lifetime the view's
-// plane starts at the window's top-left corner and fills the page, pen widths and marks grow
-// by the device ratio and fonts by the font factor, and in black-only printing every drawing
-// colour is black. Everything goes back when it ends, so the window keeps its scale, scroll
-// position and colours.
+// plane starts at the window's top-left corner and fills the page (CViewBase::BeginPrintedPage),
+// pen widths and marks grow by the device ratio and fonts by the font factor, and in black-only
+// printing every drawing colour is black. Everything goes back when it ends, so the window
+// keeps its scale, scroll position and colours.
 
 #include "common/ui/section/PrintedStyles.h"
 #include "common/view/PrintScale.h"
-#include "common/view/Viewport.h"
+
+#include <vector>
 
 class CViewBase;
 
@@ -26,12 +27,9 @@ private:
 
     CViewBase& view_;
     PrintedStyles styles_;
-    Viewport savedPlane_;
-    double savedMarkScale_;
     std::vector<NumberStyle> savedNumbers_;
     std::vector<LineStyle> savedLines_;
     std::vector<PointStyle> savedPoints_;
-    std::vector<COLORREF> savedColours_;
 };
 
 } // namespace section

@@ -84,7 +84,7 @@ TEST_F(MerdokViewTest, TheSampleIsDrawnAtItsPoints) {
     }
     EXPECT_TRUE(onLine);
     // Well above the ground: nothing.
-    EXPECT_EQ(Pixel(a.x, a.y + 0.2 * (view_->m_drawRange.ymax - view_->m_drawRange.ymin), 0, -40), kWhite);
+    EXPECT_EQ(Pixel(a.x, a.y + 0.2 * (view_->DrawRange().ymax - view_->DrawRange().ymin), 0, -40), kWhite);
 }
 
 TEST_F(MerdokViewTest, ALineToolMakesTwoPointsAndTheirLine) {
@@ -159,7 +159,7 @@ TEST_F(MerdokViewTest, DeletingTheSelectionAsksFirstAndMarksTheDocumentModified)
     Command(ID_EDIT_SELECT);
     Click(120.0, 40.0);
     // The point clicked, and with it its line.
-    ASSERT_EQ(view_->m_listSelect.GetCount(), 2);
+    ASSERT_EQ(view_->Selection().GetCount(), 2);
     EXPECT_EQ(view_->m_nSelPoints, 1);
     sink_.Clear();
     sink_.QueueAnswer(IDNO);
@@ -177,7 +177,7 @@ TEST_F(MerdokViewTest, DeletingTheSelectionAsksFirstAndMarksTheDocumentModified)
     EXPECT_EQ(Model().m_LineList.GetCount(), 0);
     EXPECT_EQ(sink_.MessageCount(), 2);
     EXPECT_TRUE(Model().IsModified());
-    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    EXPECT_TRUE(view_->Selection().IsEmpty());
 }
 
 // The tools on the view base's mouse layer: what mouse sequences leave in the model and on the
@@ -239,15 +239,15 @@ TEST_F(MerdokMouseTest, ShiftRulesALineAndCtrlClosesAContinuousLine) {
 }
 
 TEST_F(MerdokMouseTest, TheRightButtonZoomsToItsWindowAndDrawsNothing) {
-    const double scale = view_->m_view.ScaleX();
+    const double scale = view_->Plane().ScaleX();
     Command(ID_DRAW_GROUND_POINT);
     view_->OnRButtonDown(0, Device(40.0, 60.0));
     Move(60.0, 40.0);
     // A release on the first corner leaves the window open.
     view_->OnRButtonUp(0, Device(40.0, 60.0));
-    EXPECT_DOUBLE_EQ(view_->m_view.ScaleX(), scale);
+    EXPECT_DOUBLE_EQ(view_->Plane().ScaleX(), scale);
     view_->OnRButtonUp(0, Device(60.0, 40.0));
-    EXPECT_GT(view_->m_view.ScaleX(), 4 * scale);
+    EXPECT_GT(view_->Plane().ScaleX(), 4 * scale);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 0);
 }
 
@@ -294,7 +294,7 @@ TEST_F(MerdokMouseTest, APointToolOnADrawnPointOpensItsDialogAndKeepsTheSnapDist
         dialog.OnCancel();
     });
     // A pixel beside the drawn point still takes it.
-    const double pixel = 1.0 / view_->m_view.ScaleX();
+    const double pixel = 1.0 / view_->Plane().ScaleX();
     Click(60.0 + pixel, 50.0);
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(Model().m_mapNode.GetCount(), 1);
@@ -415,8 +415,8 @@ TEST_F(MerdokViewTest, ViewAllShowsPointsBeyondTheFirstFrameAndTheFileKeepsTheir
     Model().SetNodeStates(CNode::kNormal);
     Model().SetLineStates(CLine::kNormal);
     Command(section::ID_VIEW_ALL);
-    EXPECT_GE(view_->m_drawRange.xmax, 500.0);
-    EXPECT_GE(view_->m_drawRange.ymax, 300.0);
+    EXPECT_GE(view_->DrawRange().xmax, 500.0);
+    EXPECT_GE(view_->DrawRange().ymax, 300.0);
     testsupport::TempDir files("merdok-size");
     const std::string path = files.File("size.sec");
     ASSERT_TRUE(Model().OnSaveDocument(path.c_str())) << sink_.LastMessageUtf8();

@@ -82,7 +82,7 @@ TEST_F(DxfDialogTest, RefusedEntriesSayWhyOnceAndAnAcceptedImportIsShownWhole) {
     EXPECT_EQ(sink_.MessageCount(), 1) << "only the question";
     ASSERT_EQ(document_->Model().m_mapNode.GetCount(), 2);
     EXPECT_DOUBLE_EQ(document_->Model().m_mapNode.Lookup(1)->GetX(), 200.0) << "the X factor applies";
-    EXPECT_DOUBLE_EQ(view_->m_drawRange.xmax, 200.0) << "the view shows the imported model whole";
+    EXPECT_DOUBLE_EQ(view_->DrawRange().xmax, 200.0) << "the view shows the imported model whole";
     EXPECT_TRUE(document_->Model().IsModified());
 }
 

@@ -62,7 +62,7 @@ TEST_F(MerdokPrintTest, BlackOnlyPrintHasNoColourAndTheWindowKeepsItsColours) {
     ASSERT_EQ(Pixel(ground->GetX(), ground->GetY()), groundColour);
 
     ProgramViewSettings().monochromePrint = 1;
-    const section::Viewport before = view_->m_view;
+    const section::Viewport before = view_->Plane();
     const CPoint scroll = view_->GetScrollPosition();
     const QImage page = testsupport::PrintedA4Page(*view_);
     ASSERT_FALSE(page.isNull());
@@ -79,9 +79,9 @@ TEST_F(MerdokPrintTest, BlackOnlyPrintHasNoColourAndTheWindowKeepsItsColours) {
     EXPECT_GT(dark, 2000);
 
     EXPECT_EQ(view_->GetScrollPosition(), scroll);
-    EXPECT_DOUBLE_EQ(view_->m_view.ScaleXY(), before.ScaleXY());
-    EXPECT_DOUBLE_EQ(view_->m_view.OriginX(), before.OriginX());
-    EXPECT_EQ(view_->m_crThird, RGB(255, 0, 0));
+    EXPECT_DOUBLE_EQ(view_->Plane().ScaleXY(), before.ScaleXY());
+    EXPECT_DOUBLE_EQ(view_->Plane().OriginX(), before.OriginX());
+    EXPECT_EQ(view_->ThirdColour(), RGB(255, 0, 0));
     EXPECT_EQ(view_->m_display.line.color, RGB(0, 160, 0));
     EXPECT_EQ(view_->m_display.numbers[kNumberSite].color,
               DefaultViewSettings(CString()).display.numbers[kNumberSite].color);

@@ -211,7 +211,7 @@ TEST_F(MerdokAppTest, ANewFileWhoseFolderIsMissingIsSavedThroughSaveAs) {
     for (const DPoint& point : {DPoint{80.0, 35.0}, DPoint{40.0, 40.0}}) {
         view->UpdateWindow();
         Click(view, point.x, point.y);
-        ASSERT_FALSE(view->m_listSelect.IsEmpty());
+        ASSERT_FALSE(view->Selection().IsEmpty());
         sink_->QueueAnswer(IDYES);
         view->OnCmdMsg(ID_EDIT_DELETE, CN_COMMAND, nullptr);
     }

@@ -30,6 +30,8 @@
 namespace merdok {
 namespace {
 
+constexpr UINT kGroundLineTarget = 113; // "地表線" in the selection-target dialog
+
 std::string Utf8(const char8_t* text) {
     return reinterpret_cast<const char*>(text);
 }
@@ -119,17 +121,23 @@ TEST_F(MerdokCommandTest, SelectionCommandsAndTheirRules) {
                 "nothing selected");
     // The unused ground point is the third one.
     Command(ID_SELECT_UNUSED_POINTS);
-    ASSERT_EQ(view_->m_listSelect.GetCount(), 1);
+    ASSERT_EQ(view_->Selection().GetCount(), 1);
     EXPECT_EQ(view_->m_nSelPoints, 1);
     expectRules({{ID_EDIT_SELECT, true, 1}, {ID_EDIT_DESELECT, true, 0}, {ID_DRAW_GROUND_POINT, false, 0}},
                 "one selected");
     // Select all with the ground-line target off takes the points and, through them, the line.
-    view_->m_nSelectTargets[CViewBase::kTargetLines] = 0;
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        dialog.CheckDlgButton(kGroundLineTarget, 0);
+        dialog.OnOK();
+    });
+    Command(ID_SELECT_TARGETS);
+    ASSERT_FALSE(view_->SelectsTarget(CViewBase::kTargetLines));
+    ASSERT_TRUE(view_->SelectsTarget(CViewBase::kTargetGround));
     Command(ID_EDIT_SELECT_ALL);
     EXPECT_EQ(view_->m_nSelPoints, 3);
     EXPECT_EQ(view_->m_nSelLines, 1);
     Command(ID_EDIT_DESELECT);
-    EXPECT_TRUE(view_->m_listSelect.IsEmpty());
+    EXPECT_TRUE(view_->Selection().IsEmpty());
     EXPECT_EQ(view_->m_nSelPoints, 0);
     Command(ID_SNAP_TO_POINT);
     expectRules({{ID_SNAP_TO_POINT, true, 1}}, "snapping");

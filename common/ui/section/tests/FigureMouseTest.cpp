@@ -48,15 +48,7 @@ public:
         for (const SnapPoint& p : points) {
             DrawPointBoxColor(dc, WorldToLogical(p.x, p.y), kInk, 2);
         }
-        if (m_bmScreen.IsCreated()) {
-            CDC memory;
-            memory.CreateCompatibleDC(dc);
-            CBitmap* previous = memory.SelectObject(&m_bmScreen);
-            CRect client;
-            GetClientRect(&client);
-            dc->BitBlt(0, 0, client.Width(), client.Height(), &memory, 0, 0, SRCAND);
-            memory.SelectObject(previous);
-        }
+        PaintToolSurface(dc);
     }
     int CommitPointRun(const std::vector<FigureVertex>& run) override {
         runs.push_back(run);
@@ -92,7 +84,7 @@ protected:
         } else {
             return nullptr;
         }
-        figure->Setup(m_crRubber, 1, 0, 0, this);
+        figure->Setup(RubberColour(), 1, 0, 0, this);
         return figure;
     }
     std::vector<SnapPoint> DocSnapPoints(PointSet) const override { return points; }
@@ -254,22 +246,20 @@ TEST_F(FigureMouseTest, ShiftMakesA45DegreeDragVerticalAndAFlatterOneHorizontal)
 }
 
 TEST_F(FigureMouseTest, TheRightButtonZoomsToItsWindowButNotOnItsFirstCornerOrAFlatOne) {
-    const double scale = view_->m_view.ScaleX();
+    const double scale = view_->Plane().ScaleX();
     view_->OnRButtonDown(0, At(20, 20));
     view_->OnMouseMove(0, At(21, 20));
     view_->OnRButtonUp(0, At(20, 20) + CSize(2, 2));
-    EXPECT_DOUBLE_EQ(view_->m_view.ScaleX(), scale);
+    EXPECT_DOUBLE_EQ(view_->Plane().ScaleX(), scale);
     view_->OnRButtonUp(0, CPoint(At(40, 20).x, At(20, 20).y)); // no height
-    EXPECT_DOUBLE_EQ(view_->m_view.ScaleX(), scale);
+    EXPECT_DOUBLE_EQ(view_->Plane().ScaleX(), scale);
     view_->OnRButtonUp(0, At(40, 30));
-    EXPECT_GT(view_->m_view.ScaleX(), 2 * scale);
+    EXPECT_GT(view_->Plane().ScaleX(), 2 * scale);
 }
 
 TEST_F(FigureMouseTest, SnappingTakesPointsWithinThreeUnitsAndTellsNothingFromLineZero) {
     view_->ChooseTool(section::DrawMode::kLine, std::nullopt, section::guide::kLinePrompt,
                       section::guide::kLineTitle);
-    view_->m_bSnap = true;
-    view_->m_bOnItem = true;
     const CPoint origin = At(50, 25);
     double x = 0;
     double y = 0;
@@ -289,7 +279,8 @@ TEST_F(FigureMouseTest, SnappingTakesPointsWithinThreeUnitsAndTellsNothingFromLi
         }
     }
     // Two points at one distance: the one of the current kind.
-    view_->m_nPointKind = section::PointKind::kMeasurement;
+    view_->ChooseTool(section::DrawMode::kMeasurePoint, section::PointKind::kMeasurement,
+                      section::guide::kMeasurePointPrompt, section::guide::kMeasurePointTitle);
     view_->points = {{x - 1, y, 0, section::PointKind::kGround},
                      {x + 1, y, 1, section::PointKind::kMeasurement}};
     CPoint between = origin;

@@ -6,6 +6,7 @@
 #include "common/ui/section/CViewBase.h"
 #include "common/ui/section/GuideStrings.h"
 #include "common/ui/section/GuideTexts.h"
+#include "common/ui/section/PrintedLook.h"
 #include "common/ui/section/ScreenPrinting.h"
 #include "common/ui/section/SectionCommands.h"
 #include "platform/core/RecordingSink.h"
@@ -81,7 +82,7 @@ protected:
     double ViewAll() {
         view_->OnViewAll();
         QApplication::processEvents();
-        return view_->m_view.ScaleX();
+        return view_->Plane().ScaleX();
     }
 
     testsupport::ViewWindow window_;
@@ -92,7 +93,7 @@ protected:
 TEST_F(SectionViewTest, AnEmptyDocumentShowsTheTwoHundredByHundredMetreFrame) {
     view_->OnInitialUpdate();
     const CSize client = Client();
-    EXPECT_DOUBLE_EQ(view_->m_drawRange.xmax, 200.0);
+    EXPECT_DOUBLE_EQ(view_->DrawRange().xmax, 200.0);
     // The frame is the empty window's, not the model's size: the document keeps none.
     EXPECT_TRUE(view_->stored.IsUnset());
     EXPECT_TRUE(view_->current.IsUnset());
@@ -122,19 +123,19 @@ TEST_F(SectionViewTest, PageKeysStepTheScaleByOneOrTenPercentAndStopAtTheLimit) 
     for (const Case& c : cases) {
         const double fitted = ViewAll();
         Key(c.key, c.modifiers);
-        EXPECT_NEAR(view_->m_view.ScaleX() / fitted, c.factor, 1e-9);
-        EXPECT_DOUBLE_EQ(view_->m_view.ScaleXY(), (view_->m_view.ScaleX() + view_->m_view.ScaleY()) / 2);
+        EXPECT_NEAR(view_->Plane().ScaleX() / fitted, c.factor, 1e-9);
+        EXPECT_DOUBLE_EQ(view_->Plane().ScaleXY(), (view_->Plane().ScaleX() + view_->Plane().ScaleY()) / 2);
     }
     // Enlarging by 10 % until the scroll size passes 100000 pixels: one message, scale kept.
     ViewAll();
     double before = 0.0;
     for (int i = 0; i < 60 && sink_.MessageCount() == 0; ++i) {
-        before = view_->m_view.ScaleX();
+        before = view_->Plane().ScaleX();
         Key(Qt::Key_PageDown, Qt::ShiftModifier);
     }
     ASSERT_EQ(sink_.MessageCount(), 1);
     EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(u8"これ以上拡大できません。!!!"));
-    EXPECT_DOUBLE_EQ(view_->m_view.ScaleX(), before);
+    EXPECT_DOUBLE_EQ(view_->Plane().ScaleX(), before);
     EXPECT_LE(view_->GetTotalSize().cx, 100000);
 }
 
@@ -161,7 +162,7 @@ TEST_F(SectionViewTest, ModelSizeDialogChecksItsFieldsAndFitsTheNewArea) {
         view_->RouteCommand(section::ID_VIEW_MODEL_SIZE);
         ASSERT_EQ(sink_.MessageCount(), 1);
         EXPECT_EQ(sink_.LastMessageUtf8(), platform::Utf8(c.message));
-        EXPECT_TRUE(view_->m_modelSize.IsUnset());
+        EXPECT_TRUE(view_->stored.IsUnset());
     }
     // Equal maximum and minimum are accepted; "view all" then fits the new area.
     platform::DialogScript::Queue([](CDialog& dialog) {
@@ -174,7 +175,7 @@ TEST_F(SectionViewTest, ModelSizeDialogChecksItsFieldsAndFitsTheNewArea) {
     });
     view_->RouteCommand(section::ID_VIEW_MODEL_SIZE);
     EXPECT_DOUBLE_EQ(view_->stored.xmin, -100.0);
-    EXPECT_DOUBLE_EQ(view_->m_drawRange.ymax, 7.0);
+    EXPECT_DOUBLE_EQ(view_->DrawRange().ymax, 7.0);
     EXPECT_NEAR(view_->WorldToLogical(-100, 7).x, Client().cx / 20.0, 1);
 }
 
@@ -232,9 +233,13 @@ TEST_F(SectionViewTest, MarksKeepTheirPixelSizeAndTheOverObjectTestFindsThem) {
     EXPECT_EQ(dc.GetPixel(300, 96), RGB(255, 255, 255));
 
     // Printed at three device pixels to the screen's one, the diagonals are three wide.
-    view_->m_dMarkScale = 3.0;
-    view_->DrawCrossMark(&dc, CPoint(400, 100), magenta, 5);
-    view_->m_dMarkScale = 1.0;
+    {
+        section::PrintScale printing;
+        printing.deviceRatio = 3.0;
+        const section::PrintedLook look(*view_, printing, CPoint());
+        view_->DrawCrossMark(&dc, CPoint(400, 100), magenta, 5);
+    }
+    EXPECT_DOUBLE_EQ(view_->MarkScale(), 1.0);
     EXPECT_EQ(dc.GetPixel(404, 103), magenta);
     EXPECT_EQ(dc.GetPixel(104, 103), RGB(255, 255, 255));
 }
