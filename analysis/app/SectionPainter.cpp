@@ -269,7 +269,13 @@ void SectionPainter::Label(int item, CPoint bottomLeft, const CString& text) {
     font.CreateFontIndirect(&style.font);
     CFont* oldFont = dc_.SelectObject(&font);
     dc_.SetTextColor(style.color);
-    const CSize extent = dc_.GetTextExtent(text);
+    // The height is the font's; the width lays the text out once more than drawing it does, and
+    // is measured only where the box's left edge lies beyond the clip (else the box meets the
+    // clip whatever its width).
+    CSize extent = dc_.GetTextExtent(CString());
+    if (bottomLeft.x - 1 < clip_.left || bottomLeft.x - 1 >= clip_.right) {
+        extent = dc_.GetTextExtent(text);
+    }
     const CRect box(bottomLeft.x - 1, bottomLeft.y - extent.cy - 1, bottomLeft.x + extent.cx + 1,
                     bottomLeft.y + 1);
     const CRect meets(std::max(box.left, clip_.left), std::max(box.top, clip_.top),
