@@ -441,7 +441,7 @@ void CBlockView::StartPendingConfirmation(std::unique_ptr<section::PendingPointE
             DropPendingPoints();
         }
     });
-    figure->Setup(RubberColour(), 1, 0, 0, this);
+    figure->Setup(GreyColour(), 1, 0, 0, this);
     SetModalFigure(std::move(figure));
 }
 

@@ -177,7 +177,7 @@ std::unique_ptr<CFigure> CBlockView::MakeFigure(DrawMode drawMode) {
     case DrawMode::kNone:
         return nullptr;
     }
-    figure->Setup(RubberColour(), size, label.cx, label.cy, this);
+    figure->Setup(GreyColour(), size, label.cx, label.cy, this);
     return figure;
 }
 

@@ -177,10 +177,10 @@ void SectionPainter::GroundLines() {
         drawLines([](const CLine& line) { return line.status == 0; });
     }
     {
-        PenScope pen(dc_, 1, view_.ThirdColour());
+        PenScope pen(dc_, 1, view_.RedColour());
         drawLines([](const CLine& line) { return line.status == 4; });
     }
-    PenScope pen(dc_, 1, view_.HighlightColour());
+    PenScope pen(dc_, 1, view_.SelectColour());
     drawLines(
         [this](const CLine& line) { return view_.Selection().Find(const_cast<CLine*>(&line)) != nullptr; });
 }
@@ -211,7 +211,7 @@ void SectionPainter::Points(int item) {
         CObject* object = view_.Selection().GetNext(pos);
         const auto* point = dynamic_cast<const CNode*>(object);
         if (point && point->kind == section::PointKindAt(item)) {
-            view_.FramePointBox(&dc_, view_.WorldToLogical(point->x, point->y), view_.HighlightColour(),
+            view_.FramePointBox(&dc_, view_.WorldToLogical(point->x, point->y), view_.SelectColour(),
                                 markSize_);
         }
     }
@@ -240,11 +240,11 @@ void SectionPainter::PointMarks(int item) {
                 view_.DrawTriangleMark(&dc_, p, style.color, style.size);
             }
         } else if (point->state == -1) {
-            view_.FramePointBox(&dc_, p, view_.HighlightColour(), markSize_);
+            view_.FramePointBox(&dc_, p, view_.SelectColour(), markSize_);
         } else if (point->state == 0 && point->inUse == 0 && point->slipMark > 2 && point->kind == kind) {
             HollowTriangle(p, style.size, style.color);
         } else if (point->state == 4) {
-            view_.DrawPointBoxColor(&dc_, p, view_.ThirdColour(), markSize_ - 2);
+            view_.DrawPointBoxColor(&dc_, p, view_.RedColour(), markSize_ - 2);
         }
     }
 }
@@ -257,7 +257,7 @@ void SectionPainter::PendingPoints() {
     for (const auto& [key, copy] : view_.m_pendingEdit->Copies()) {
         const CPoint p = view_.WorldToLogical(copy.point.x, copy.point.y);
         if (InClip(p)) {
-            view_.DrawPointBoxColor(&dc_, p, view_.HighlightColour(), markSize_ - 2);
+            view_.DrawPointBoxColor(&dc_, p, view_.SelectColour(), markSize_ - 2);
         }
     }
 }
@@ -366,7 +366,7 @@ void SectionPainter::DrawVector(const CDispData& record, int mode) {
         return;
     }
     dc_.LPtoDP(&end);
-    const double size = view_.MarkScale();
+    const double size = view_.MarkWidth();
     CPoint corners[2] = {CPoint(end.x - static_cast<int>(std::lround(2 * size)),
                                 end.y - static_cast<int>(std::lround(2 * size))),
                          CPoint(end.x + static_cast<int>(std::lround(3 * size)),
@@ -392,7 +392,7 @@ void SectionPainter::Vectors() {
         }
     };
     if (mode == CDispData::kLeastSquares) {
-        PenScope pen(dc_, style.width, view_.HighlightColour());
+        PenScope pen(dc_, style.width, view_.SelectColour());
         drawAll(CDispData::kJoined);
     }
     PenScope pen(dc_, style.width, style.color);
@@ -472,7 +472,7 @@ void SectionPainter::SlipLines() {
             Polyline(line->x, line->y);
         }
     }
-    PenScope pen(dc_, 1, view_.HighlightColour());
+    PenScope pen(dc_, 1, view_.SelectColour());
     pos = view_.Selection().GetHeadPosition();
     while (pos) {
         if (const auto* line = dynamic_cast<const CVerrant*>(view_.Selection().GetNext(pos))) {

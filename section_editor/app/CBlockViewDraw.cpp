@@ -134,7 +134,7 @@ void CBlockView::DrawLines(CDC* dc, const CRect& clip) {
     CBlockDoc& model = *Model();
     const section::LineStyle& style = m_display.line;
     CPen normal(PS_SOLID, style.width, style.color);
-    CPen marked(PS_SOLID, 1, ThirdColour());
+    CPen marked(PS_SOLID, 1, RedColour());
     CPen* old = dc->SelectObject(&normal);
     const GroundPositions positions(model, *this);
     for (const auto& [key, line] : model.m_LineList) {
@@ -190,10 +190,10 @@ void CBlockView::DrawPoints(CDC* dc, const CRect& clip) {
                 }
                 break;
             case -1:
-                FramePointBox(dc, at, HighlightColour(), half);
+                FramePointBox(dc, at, SelectColour(), half);
                 break;
             case 4:
-                DrawPointBoxColor(dc, at, ThirdColour(), half - 2);
+                DrawPointBoxColor(dc, at, RedColour(), half - 2);
                 break;
             default:
                 break;
@@ -260,11 +260,11 @@ void CBlockView::DrawNumbers(CDC* dc, const CRect& clip) {
 void CBlockView::DrawSelection(CDC* dc) {
     CBlockDoc& model = *Model();
     const int half = MarkHalfSize(dc);
-    PenScope pen(dc, 1, HighlightColour());
+    PenScope pen(dc, 1, SelectColour());
     for (POSITION pos = Selection().GetHeadPosition(); pos;) {
         CObject* object = Selection().GetNext(pos);
         if (const auto* point = dynamic_cast<const CNode*>(object)) {
-            FramePointBox(dc, WorldToLogical(point->GetX(), point->GetY()), HighlightColour(), half);
+            FramePointBox(dc, WorldToLogical(point->GetX(), point->GetY()), SelectColour(), half);
         } else if (const auto* line = dynamic_cast<const CLine*>(object)) {
             const DPoint a = model.NodeXY(line->GetNode1());
             const DPoint b = model.NodeXY(line->GetNode2());

@@ -311,7 +311,7 @@ void CBlockView::StartPendingEdit(std::unique_ptr<PendingPointEdit> edit) {
     const int kind = edit->Target();
     m_pendingEdit = std::move(edit);
     auto figure = std::make_unique<CFigMovePoint>(kind, [this](bool commit) { ConfirmPendingEdit(commit); });
-    figure->Setup(RubberColour(), 1, 0, 0, this);
+    figure->Setup(GreyColour(), 1, 0, 0, this);
     SetModalFigure(std::move(figure));
 }
 
@@ -352,7 +352,7 @@ void CBlockView::DrawPendingEdit(CDC* dc) {
         const DPoint at = copy ? DPoint{copy->point.x, copy->point.y} : model->NodeXY(key);
         return WorldToLogical(at.x, at.y);
     };
-    CPen pen(PS_SOLID, 1, HighlightColour());
+    CPen pen(PS_SOLID, 1, SelectColour());
     CPen* oldPen = dc->SelectObject(&pen);
     const std::vector<int>& lineKeys = m_pendingEdit->LineKeys();
     if (m_pendingEdit->Target() == PendingPointEdit::kGroundLine) {
@@ -371,10 +371,10 @@ void CBlockView::DrawPendingEdit(CDC* dc) {
     }
     dc->SelectObject(oldPen);
     const int half = static_cast<int>(dc->GetDeviceCaps(LOGPIXELSX) / 25.4 * 1.5) - 2;
-    dc->SetTextColor(HighlightColour());
+    dc->SetTextColor(SelectColour());
     for (const auto& [key, copy] : edit.Copies()) {
         const CPoint at = WorldToLogical(copy.point.x, copy.point.y);
-        DrawPointBoxColor(dc, at, HighlightColour(), half);
+        DrawPointBoxColor(dc, at, SelectColour(), half);
         CString label;
         label.Format("%d", copy.point.number);
         const CSize extent = dc->GetTextExtent(label);

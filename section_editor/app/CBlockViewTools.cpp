@@ -154,7 +154,7 @@ std::unique_ptr<CFigure> CBlockView::MakeFigure(DrawMode drawMode) {
     default:
         return nullptr;
     }
-    figure->Setup(RubberColour(), size, m_sizeLabel.cx, m_sizeLabel.cy, this);
+    figure->Setup(GreyColour(), size, m_sizeLabel.cx, m_sizeLabel.cy, this);
     return figure;
 }
 

@@ -154,7 +154,7 @@ TEST_F(BlockViewTest, SwitchedOffItemsLeaveOnlyMarkedLinesAndTheSelection) {
     const auto* a = static_cast<const CNode*>(Model().GroundPoints()[static_cast<WORD>(marked->node1)]);
     const auto* b = static_cast<const CNode*>(Model().GroundPoints()[static_cast<WORD>(marked->node2)]);
     EXPECT_TRUE(Near((a->x + b->x) / 2, (a->y + b->y) / 2, RGB(255, 0, 0), 1));
-    EXPECT_TRUE(Near(selected->x, selected->y, view_->HighlightColour(), 6));
+    EXPECT_TRUE(Near(selected->x, selected->y, view_->SelectColour(), 6));
     const auto* other = static_cast<const CNode*>(Model().MeasurementPoints()[4]);
     EXPECT_FALSE(Near(other->x, other->y, view_->m_display.points[kPointSite].color, 3));
     const auto* line = static_cast<const CLine*>(Model().GroundLines()[20]);
@@ -208,7 +208,7 @@ TEST_F(BlockViewTest, BlackOnlyPrintHasNoColourAndTheWindowStaysAsItWas) {
     EXPECT_DOUBLE_EQ(view_->Plane().ScaleXY(), before.ScaleXY());
     EXPECT_DOUBLE_EQ(view_->Plane().ScaleY(), before.ScaleY());
     EXPECT_DOUBLE_EQ(view_->Plane().OriginX(), before.OriginX());
-    EXPECT_EQ(view_->ThirdColour(), RGB(255, 0, 0));
+    EXPECT_EQ(view_->RedColour(), RGB(255, 0, 0));
     Redraw();
     EXPECT_EQ(Pixel(site->x, site->y), siteColor);
 }

@@ -150,7 +150,7 @@ TEST_F(PaintedEditsTest, APointChangeWaitingForItsClickShowsWhereItGoesWithItsNu
     view_->m_pendingEdit->Put(point->number - 1, section::PendingPointEdit::Change::kReplace, copy);
     view_->m_display.numbers[kNumberNode].draw = 1;
     Redraw();
-    EXPECT_EQ(Pixel(x, y), view_->HighlightColour());
+    EXPECT_EQ(Pixel(x, y), view_->SelectColour());
     EXPECT_TRUE(ColourUpRightOf(x, y, view_->m_display.numbers[kNumberNode].color, 30, 20));
 }
 

@@ -186,11 +186,11 @@ public:
 
     // The colours of selected objects, of the tools' rubber bands, and the third colour
     // (marked objects; black on a black-only printout).
-    COLORREF HighlightColour() const { return m_crHighlight; }
-    COLORREF RubberColour() const { return m_crRubber; }
-    COLORREF ThirdColour() const { return m_crThird; }
+    COLORREF SelectColour() const { return m_crSelect; }
+    COLORREF GreyColour() const { return m_crGrey; }
+    COLORREF RedColour() const { return m_crRed; }
     // Enlarges the triangle mark and the cross mark's diagonals (by the device ratio on paper).
-    double MarkScale() const { return m_dMarkScale; }
+    double MarkWidth() const { return m_dMarkWidth; }
 
     // Drawing primitives at a logical point, sized in device pixels.
     void DrawPointBox(CDC* dc, CPoint point, CBrush* brush, int n) const;
@@ -307,7 +307,7 @@ private:
     // What a printed page changes, kept for the window.
     struct WindowLook {
         section::Viewport plane;
-        double markScale;
+        double markWidth;
         COLORREF third;
     };
 
@@ -330,11 +330,11 @@ private:
     bool m_bSnapToPoint = false; // drawing clicks always snap, at any distance
     double m_dLastX = 0.0;       // model point of the last accepted click
     double m_dLastY = 0.0;
-    CBitmap m_bmScreen;                          // the tool's band, laid over repaints with AND
-    COLORREF m_crHighlight = RGB(192, 192, 192); // selected objects
-    COLORREF m_crRubber = RGB(128, 128, 128);    // rubber bands of the tools
-    COLORREF m_crThird = RGB(255, 0, 0);
-    double m_dMarkScale = 1.0; // enlarges the triangle mark
+    CBitmap m_bmScreen;                       // the tool's band, laid over repaints with AND
+    COLORREF m_crSelect = RGB(192, 192, 192); // selected objects
+    COLORREF m_crGrey = RGB(128, 128, 128);   // rubber bands of the tools
+    COLORREF m_crRed = RGB(255, 0, 0);
+    double m_dMarkWidth = 1.0; // enlarges the triangle mark
     int m_nLimitNewPoint = 3;  // snapping distances in logical units
     int m_nLimitNewLine = 3;
     int m_nLastEdge = 0;

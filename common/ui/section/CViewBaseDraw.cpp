@@ -51,7 +51,7 @@ void CViewBase::FramePointBox(CDC* dc, CPoint point, COLORREF color, int n) cons
 // printer would leave only the block, a different symbol than the window's.
 void CViewBase::DrawCrossMark(CDC* dc, CPoint point, COLORREF color, int n) const {
     dc->FillSolidRect(DeviceBox(dc, point, -(n / 2), -(n / 2), n - n / 2, n - n / 2), color);
-    CPen pen(PS_SOLID, std::max(1, static_cast<int>(std::lround(m_dMarkScale))), color);
+    CPen pen(PS_SOLID, std::max(1, static_cast<int>(std::lround(m_dMarkWidth))), color);
     CPen* old = dc->SelectObject(&pen);
     CPoint device = point;
     dc->LPtoDP(&device);
@@ -67,7 +67,7 @@ void CViewBase::DrawCrossMark(CDC* dc, CPoint point, COLORREF color, int n) cons
 
 // An equilateral triangle, apex below the point: half width n / 2 + 2 x the mark scale.
 void CViewBase::DrawTriangleMark(CDC* dc, CPoint point, COLORREF color, int n) const {
-    const int half = n / 2 + static_cast<int>(2 * m_dMarkScale);
+    const int half = n / 2 + static_cast<int>(2 * m_dMarkWidth);
     const double cos30 = std::cos(std::numbers::pi / 6);
     const double radius = half / cos30;
     CPoint device = point;

@@ -90,7 +90,7 @@ void CViewBase::OnPaint() {
     if (m_pDragFigure) {
         CClientDC dc(this);
         OnPrepareDC(&dc);
-        m_pDragFigure->DrawModelPolygon(&dc, m_crHighlight, m_nDrawStep);
+        m_pDragFigure->DrawModelPolygon(&dc, m_crSelect, m_nDrawStep);
     }
 }
 
@@ -292,7 +292,7 @@ void CViewBase::OnRButtonDown(UINT, CPoint point) {
     section::FigureVertex start{ToLogical(point), DPoint{}, 0};
     LogicalToWorld(start.logical.x, start.logical.y, &start.world.x, &start.world.y);
     zoomFigure_ = std::make_unique<CFigZoomRect>();
-    zoomFigure_->Setup(m_crRubber, 1, 0, 0, this);
+    zoomFigure_->Setup(m_crGrey, 1, 0, 0, this);
     zoomFigure_->SetStart(start);
     lastRubber_ = start.logical;
     hasLastRubber_ = true;
@@ -417,7 +417,7 @@ void CViewBase::EndDrawFigure(CDocument*) {
     if (committed) {
         CClientDC dc(this);
         OnPrepareDC(&dc);
-        modal = figure->DrawModelPolygon(&dc, m_crHighlight, m_nDrawStep) != FALSE;
+        modal = figure->DrawModelPolygon(&dc, m_crSelect, m_nDrawStep) != FALSE;
     }
     if (modal) {
         m_pDragFigure = std::move(figure);

@@ -24,21 +24,21 @@ BOOL CViewBase::OnPreparePrinting(CPrintInfo* info) {
 
 void CViewBase::BeginPrintedPage(const section::PrintScale& scale, CPoint scrollPosition, bool monochrome) {
     if (!windowLook_) {
-        windowLook_ = WindowLook{m_view, m_dMarkScale, m_crThird};
+        windowLook_ = WindowLook{m_view, m_dMarkWidth, m_crRed};
     }
     m_view = scale.PagePlane(windowLook_->plane, scrollPosition);
     printing_ = scale;
-    m_dMarkScale = scale.deviceRatio;
+    m_dMarkWidth = scale.deviceRatio;
     if (monochrome) {
-        m_crThird = RGB(0, 0, 0);
+        m_crRed = RGB(0, 0, 0);
     }
 }
 
 void CViewBase::EndPrintedPage() {
     if (windowLook_) {
         m_view = windowLook_->plane;
-        m_dMarkScale = windowLook_->markScale;
-        m_crThird = windowLook_->third;
+        m_dMarkWidth = windowLook_->markWidth;
+        m_crRed = windowLook_->third;
         windowLook_.reset();
     }
     printing_ = section::PrintScale();

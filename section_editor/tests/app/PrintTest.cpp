@@ -81,7 +81,7 @@ TEST_F(MerdokPrintTest, BlackOnlyPrintHasNoColourAndTheWindowKeepsItsColours) {
     EXPECT_EQ(view_->GetScrollPosition(), scroll);
     EXPECT_DOUBLE_EQ(view_->Plane().ScaleXY(), before.ScaleXY());
     EXPECT_DOUBLE_EQ(view_->Plane().OriginX(), before.OriginX());
-    EXPECT_EQ(view_->ThirdColour(), RGB(255, 0, 0));
+    EXPECT_EQ(view_->RedColour(), RGB(255, 0, 0));
     EXPECT_EQ(view_->m_display.line.color, RGB(0, 160, 0));
     EXPECT_EQ(view_->m_display.numbers[kNumberSite].color,
               DefaultViewSettings(CString()).display.numbers[kNumberSite].color);

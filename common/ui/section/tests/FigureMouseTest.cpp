@@ -84,7 +84,7 @@ protected:
         } else {
             return nullptr;
         }
-        figure->Setup(RubberColour(), 1, 0, 0, this);
+        figure->Setup(GreyColour(), 1, 0, 0, this);
         return figure;
     }
     std::vector<SnapPoint> DocSnapPoints(PointSet) const override { return points; }

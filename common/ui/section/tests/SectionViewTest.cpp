@@ -239,7 +239,7 @@ TEST_F(SectionViewTest, MarksKeepTheirPixelSizeAndTheOverObjectTestFindsThem) {
         const section::PrintedLook look(*view_, printing, CPoint());
         view_->DrawCrossMark(&dc, CPoint(400, 100), magenta, 5);
     }
-    EXPECT_DOUBLE_EQ(view_->MarkScale(), 1.0);
+    EXPECT_DOUBLE_EQ(view_->MarkWidth(), 1.0);
     EXPECT_EQ(dc.GetPixel(404, 103), magenta);
     EXPECT_EQ(dc.GetPixel(104, 103), RGB(255, 255, 255));
 }
