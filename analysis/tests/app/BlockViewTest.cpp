@@ -162,6 +162,39 @@ TEST_F(BlockViewTest, SwitchedOffItemsLeaveOnlyMarkedLinesAndTheSelection) {
     EXPECT_EQ(Pixel(c->x, c->y), kWhite);
 }
 
+// A label whose point lies just left of the window still shows the part of its text that
+// reaches into it (its width is measured there, not taken as nothing).
+TEST_F(BlockViewTest, ALabelStartingLeftOfTheWindowShowsWhatReachesIntoIt) {
+    OpenSample();
+    for (auto& style : view_->m_display.lines) {
+        style.draw = 0;
+    }
+    for (auto& style : view_->m_display.points) {
+        style.draw = 0;
+    }
+    Show();
+    CRect window;
+    {
+        CClientDC dc(view_);
+        view_->OnPrepareDC(&dc);
+        dc.GetClipBox(&window);
+    }
+    auto* site = static_cast<CNode*>(Model().MeasurementPoints()[0]);
+    const int row = (window.top + window.bottom) / 2;
+    view_->LogicalToWorld(window.left - 6, row, &site->x, &site->y);
+    Redraw();
+    const COLORREF label = view_->m_display.numbers[kNumberSite].color;
+    CClientDC dc(view_);
+    view_->OnPrepareDC(&dc);
+    int shown = 0;
+    for (int x = window.left; x < window.left + 40; ++x) {
+        for (int y = row - 20; y < row + 4; ++y) {
+            shown += dc.GetPixel(x, y) == label;
+        }
+    }
+    EXPECT_GT(shown, 5);
+}
+
 TEST_F(BlockViewTest, NoDisplacementDrawsNoVectorAndDividesByNothing) {
     OpenSample();
     view_->m_display.lines[kLineVector].color = RGB(0, 0, 200);
