@@ -5,7 +5,6 @@
 #include "section_editor/app/CBlockView.h"
 
 #include "section_editor/app/CMerdokApp.h"
-#include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/CPointEditDlg.h"
 #include "section_editor/app/CSystemSettingDlg.h"
 #include "section_editor/app/MerdokIds.h"
@@ -323,7 +322,6 @@ bool CBlockView::ConfirmPendingEdit(bool accept) {
     if (!accept) {
         DiscardPendingEdit(*model, *m_pendingEdit);
     } else if (AcceptPendingEdit(*model, *m_pendingEdit)) {
-        GetDocument()->SetModifiedFlag(TRUE);
         if (m_pendingEdit->Target() == PendingPointEdit::kGroundLine) {
             double size[2] = {0.0, 0.0};
             model->GetModelExtent(size[0], size[1]);
@@ -445,9 +443,6 @@ BOOL CBlockView::ChangePoint(CNode& point) {
     }
     const PointChange change{dialog.m_nNumber, dialog.m_dX, dialog.m_dY, dialog.m_strName};
     const BOOL changed = merdok::ChangePoint(*model, point, change, DrawRange().xmin, DrawRange().xmax);
-    if (model->IsModified()) {
-        GetDocument()->SetModifiedFlag(TRUE);
-    }
     Invalidate(FALSE);
     return changed;
 }

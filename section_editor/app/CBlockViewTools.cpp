@@ -4,7 +4,6 @@
 // tool's kind or the point clicked on, the selection).
 
 #include "section_editor/app/CBlockView.h"
-#include "section_editor/app/CMerdokDoc.h"
 #include "section_editor/app/MerdokIds.h"
 
 #include "common/ui/section/CFigLine.h"
@@ -217,13 +216,10 @@ void CBlockView::DocSetSquaredSnap(double value) {
     }
 }
 
-// The model keeps the flag that saving asks; the framework's follows it.
+// The model keeps the flag that the close question and saving read.
 void CBlockView::DocSetModified() {
     if (CBlockDoc* model = Model()) {
         model->SetModifiedFlag(true);
-    }
-    if (CMerdokDoc* document = GetDocument()) {
-        document->SetModifiedFlag(TRUE);
     }
 }
 

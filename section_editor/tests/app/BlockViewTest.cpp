@@ -1,18 +1,20 @@
 // The section editor's view offscreen: the sample drawn (pixels at its marks), the tools
 // driven by mouse sequences (the model gets the right points and lines, the canvas keeps no
-// band), the Shift rule, closing with Ctrl, the zoom window, deletion, and the click that only
-// activates the window.
+// band), the Shift rule, closing with Ctrl, the zoom window, deletion, the close question after
+// a table edit or a point dialog, and the click that only activates the window.
 
 #include "MerdokViewProgram.h"
 
 #include "section_editor/app/CBlockView.h"
 #include "section_editor/app/CMerdokDoc.h"
+#include "section_editor/app/CPointEditDlg.h"
 #include "section_editor/app/MerdokIds.h"
 #include "section_editor/app/MerdokMenu.h"
 
 #include "common/ui/section/CMoveDlg.h"
 #include "common/ui/section/GuideTexts.h"
 #include "common/ui/section/SectionCommands.h"
+#include "common/ui/table/CGridDlg.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/Unset.h"
 #include "platform/ui/CClientDC.h"
@@ -25,6 +27,7 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QTest>
 #include <QWidget>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -367,6 +370,52 @@ TEST_F(MerdokMouseTest, AWaitingChangeSaysSoAndTheCoordinatesFollowThePointer) {
     Move(30.0, 40.0);
     EXPECT_NEAR(section::ProcessGuideTexts().cursorX, 30.0, 1.0);
     EXPECT_NEAR(section::ProcessGuideTexts().cursorY, 40.0, 1.0);
+}
+
+// What the close question reads is the model's flag: a ground-line table edit confirmed by
+// its click and a point changed in its dialog each leave it set, so closing asks to save.
+TEST_F(MerdokMouseTest, ATableEditAndAPointDialogChangeAreAskedAboutOnClosing) {
+    Command(ID_DRAW_GROUND_LINE);
+    Click(20.0, 50.0);
+    Click(120.0, 40.0);
+    ASSERT_EQ(Model().m_mapNode.GetCount(), 2);
+    const auto askedOnClosing = [this] {
+        sink_.Clear();
+        sink_.QueueAnswer(IDNO);
+        EXPECT_TRUE(document_->SaveModified());
+        const bool asked = sink_.MessageCount() == 1 && sink_.LastMessageUtf8().ends_with(
+                                                            platform::Utf8(u8" に行った変更を保存しますか?"));
+        Model().SetModifiedFlag(false);
+        return asked;
+    };
+    Model().SetModifiedFlag(false);
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        QWidget* edit = dynamic_cast<CGridDlg&>(dialog).CellEdit();
+        QTest::keyClick(edit, Qt::Key_Down); // the second point's Y
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QTest::keyClicks(edit, "45");
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    });
+    Command(ID_INPUT_GROUND_LINE);
+    ASSERT_NE(view_->ModalFigure(), nullptr);
+    EXPECT_FALSE(askedOnClosing()) << "nothing changes before the confirming click";
+    Click(70.0, 20.0);
+    ASSERT_EQ(view_->ModalFigure(), nullptr);
+    EXPECT_DOUBLE_EQ(Model().m_mapNode.Lookup(1)->GetY(), 45.0);
+    EXPECT_TRUE(askedOnClosing()) << "table edit";
+
+    Command(ID_DRAW_GROUND_POINT);
+    platform::DialogScript::Queue([](CDialog& dialog) {
+        dialog.SetDlgItemText(CPointEditDlg::kY, "55");
+        dialog.GetDlgItemWidget(IDOK)->setFocus();
+        dialog.OnOK();
+    });
+    const DPoint first = Model().NodeXY(0);
+    Click(first.x, first.y);
+    EXPECT_DOUBLE_EQ(Model().m_mapNode.Lookup(0)->GetY(), 55.0);
+    EXPECT_TRUE(askedOnClosing()) << "point dialog";
 }
 
 // A second click within 2 pixels of the first is the first again; one 3 pixels away ends the line.
