@@ -4,10 +4,6 @@
 
 namespace torvan {
 
-bool HasAnalysisExtension(const CString& name) {
-    return process::HasExtension(name, ".slo");
-}
-
 CommandLineNames ParseCommandLine(const std::vector<CString>& args) {
     const process::ChildArguments read = process::ReadChildArguments(args);
     const std::vector<CString>& names = read.names;
@@ -22,7 +18,7 @@ CommandLineNames ParseCommandLine(const std::vector<CString>& args) {
     if (names.size() > 2) {
         result.measurement = names[2];
     }
-    if (HasAnalysisExtension(result.first)) {
+    if (process::HasExtension(result.first, ".slo")) {
         result.analysis = result.first;
     }
     return result;

@@ -21,7 +21,4 @@ struct CommandLineNames {
 // "@" glued to the first name (the launcher's older one-text form) counts as the mark.
 CommandLineNames ParseCommandLine(const std::vector<CString>& args);
 
-// True when the text from the name's last '.' is ".slo" in any letter case.
-bool HasAnalysisExtension(const CString& name);
-
 } // namespace torvan

@@ -4,10 +4,6 @@
 
 namespace quilmo {
 
-bool HasExtension(const CString& name, const char* extension) {
-    return process::HasExtension(name, extension);
-}
-
 CommandLineNames ParseCommandLine(const std::vector<CString>& args) {
     const process::ChildArguments read = process::ReadChildArguments(args);
     CommandLineNames result;
@@ -19,10 +15,10 @@ CommandLineNames ParseCommandLine(const std::vector<CString>& args) {
             names.push_back(name);
         }
     }
-    if (!names.empty() && HasExtension(names[0], ".dis")) {
+    if (!names.empty() && process::HasExtension(names[0], ".dis")) {
         result.measurement = names[0];
     }
-    if (names.size() > 1 && HasExtension(names[1], ".sec")) {
+    if (names.size() > 1 && process::HasExtension(names[1], ".sec")) {
         result.section = names[1];
     }
     return result;

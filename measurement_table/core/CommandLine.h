@@ -19,7 +19,4 @@ struct CommandLineNames {
 // component, in any letter case; an empty argument is no name.
 CommandLineNames ParseCommandLine(const std::vector<CString>& args);
 
-// True when the last path component of the name ends in the extension (any letter case).
-bool HasExtension(const CString& name, const char* extension);
-
 } // namespace quilmo

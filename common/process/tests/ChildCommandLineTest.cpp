@@ -30,15 +30,23 @@ TEST(ChildCommandLineTest, QuotesAndTheNewFileMarkInEveryForm) {
         {{"@"}, true, {}},
         {{"@", "/d/new.slo", "/d/s.sec"}, true, {"/d/new.slo", "/d/s.sec"}},
         {{"@/d/a.sec"}, true, {"/d/a.sec"}},
+        {{"@data/new.dis"}, true, {"data/new.dis"}},
         {{"\"@ /d/a b.slo", "/d/s.sec", "/d/m.dis\""}, true, {"/d/a b.slo", "/d/s.sec", "/d/m.dis"}},
+        {{"\"@/d/a b.slo", "/d/s.sec", "/d/m.dis\""}, true, {"/d/a b.slo", "/d/s.sec", "/d/m.dis"}},
+        {{"\"@ /d/a.sec\""}, true, {"/d/a.sec"}},
         {{" @/d/a.sec"}, true, {"/d/a.sec"}},
         // An "@" inside a name is part of it: it never makes another file to create.
         {{"a@b.sec"}, false, {"a@b.sec"}},
         {{"/d/@.sec"}, false, {"/d/@.sec"}},
         // Quotes go only at the ends; one inside a name stays.
         {{"\"/d/x y.sec\""}, false, {"/d/x y.sec"}},
+        {{"\"my.dir/a.DIS\"", "my.dir/s.sec"}, false, {"my.dir/a.DIS", "my.dir/s.sec"}},
         {{"/d/say \"hi\" there.sec"}, false, {"/d/say \"hi\" there.sec"}},
         {{"/d/a.dis", "", "/d/s.sec"}, false, {"/d/a.dis", "", "/d/s.sec"}},
+        // Blanks and Japanese letters travel whole within their argument.
+        {{"/d/斜面 A.SLO", "/d/断面 1.sec", "/d/計測.dis"},
+         false,
+         {"/d/斜面 A.SLO", "/d/断面 1.sec", "/d/計測.dis"}},
     };
     for (const Case& c : cases) {
         const ChildArguments read = ReadChildArguments(c.args);
@@ -48,13 +56,20 @@ TEST(ChildCommandLineTest, QuotesAndTheNewFileMarkInEveryForm) {
 }
 
 TEST(ChildCommandLineTest, AnExtensionIsThatOfTheLastComponentInAnyCase) {
-    EXPECT_TRUE(HasExtension("/d/a.slo", ".slo"));
-    EXPECT_TRUE(HasExtension("/d/斜面 A.SLO", ".slo"));
-    EXPECT_TRUE(HasExtension("a.b.Dis", ".dis"));
-    EXPECT_FALSE(HasExtension("/d.slo/a", ".slo"));
-    EXPECT_FALSE(HasExtension("/d/.slo", ".slo")); // no name before it
-    EXPECT_FALSE(HasExtension("/d/a.slox", ".slo"));
-    EXPECT_FALSE(HasExtension("", ".slo"));
+    const struct {
+        const char* name;
+        const char* extension;
+        bool has;
+    } cases[] = {
+        {"/d/a.slo", ".slo", true},   {"/d/斜面 A.SLO", ".slo", true},
+        {"a.b.Dis", ".dis", true},    {"my.dir/a.DIS", ".dis", true},
+        {"/d.slo/a", ".slo", false},  {"my.dir/a", ".dis", false},
+        {"/d/.slo", ".slo", false}, // no name before it
+        {"/d/a.slox", ".slo", false}, {"", ".slo", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HasExtension(c.name, c.extension), c.has) << c.name << " " << c.extension;
+    }
 }
 
 TEST(ChildCommandLineTest, NamesOnDiskBecomeTheSuitesNamesOrAreRefused) {
