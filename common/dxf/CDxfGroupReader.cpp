@@ -70,12 +70,18 @@ void CDxfGroupReader::Next() {
     value_ = ReadLineOrThrow();
 }
 
-void CDxfGroupReader::ReadCode() {
-    const std::string_view line = UpToNul(ReadLineOrThrow());
+int CDxfGroupReader::CodeOf(std::string_view line) {
+    line = UpToNul(line);
+    int code = platform::kUnsetInt;
     if (!ScanPlainCode(line, code) &&
-        !ScanTerminated(line, [this](const char* text) { return platform::ScanInt(text, code); })) {
+        !ScanTerminated(line, [&code](const char* text) { return platform::ScanInt(text, code); })) {
         code = platform::kUnsetInt;
     }
+    return code;
+}
+
+void CDxfGroupReader::ReadCode() {
+    code = CodeOf(ReadLineOrThrow());
 }
 
 void CDxfGroupReader::SkipToNextEntity() {

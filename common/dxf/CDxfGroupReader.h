@@ -33,6 +33,9 @@ public:
 
     // Group code; the unset int when the code line does not read as a number.
     int code = 0;
+    // The code of a code line (without its line end) as "%d" reads it; the unset int when
+    // it does not read as a number.
+    static int CodeOf(std::string_view line);
 
 private:
     std::string_view ReadLineOrThrow();

@@ -1,13 +1,14 @@
 #include "section_editor/core/DxfLayerTable.h"
 
+#include "common/dxf/CDxfGroupReader.h"
 #include "common/dxf/CDxfLayerFilter.h"
 #include "common/records/CTextFile.h"
 #include "platform/core/MessageSink.h"
-#include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
 
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <unordered_set>
 
 namespace merdok {
@@ -29,16 +30,21 @@ struct LayerGroup {
 
 enum class Outcome { kRead, kEnd, kEndInsideGroup, kOtherShape };
 
+// Only the values of codes 0 (entities, sections, tables), 2 (names) and 8 (layers) are
+// looked at: any other is passed over unread, so a drawing of a million coordinates is
+// listed in a moment (its code lines are read where the file's buffer holds them).
 Outcome ReadGroup(CTextFile& file, LayerGroup& group) {
-    CString codeLine;
-    if (!file.CStdioFile::ReadString(codeLine)) {
+    std::string_view codeLine;
+    if (!file.ReadStringView(codeLine)) {
         return Outcome::kEnd;
     }
-    if (!file.CStdioFile::ReadString(group.value)) {
+    group.code = CDxfGroupReader::CodeOf(codeLine);
+    const bool looked = group.code == 0 || group.code == 2 || group.code == 8;
+    if (!(looked ? file.CStdioFile::ReadString(group.value) : file.SkipString())) {
         return Outcome::kEndInsideGroup;
     }
-    if (!platform::ScanInt(codeLine, group.code)) {
-        group.code = platform::kUnsetInt;
+    if (!looked) {
+        group.value.Empty();
     }
     return Outcome::kRead;
 }
