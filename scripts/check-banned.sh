@@ -11,7 +11,7 @@
 #  - a program laid out otherwise than in core/ (no windows) and app/ (its windows), with no
 #    source at its top level
 #  - a header (tests, test support, benchmarks and fuzzers aside) that declares a namespace-level
-#    class but no class or struct named after the file
+#    class or struct but none named after the file, unless it is a listed concept header of structs
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -82,14 +82,24 @@ for program in $programs; do
     echo "$files" | grep -q -E "^$program/$part/" || report "$program/ has no $part/" "$program/$part"
   done
 done
-# One class per header, the file named after it: a header that declares a namespace-level class
-# declares one named after the file.
+# One class per header, the file named after it: a header that declares a namespace-level
+# class declares one named after the file. A header that declares only plain structs may instead
+# be named after the concept its free functions serve, when scripts/concept-headers.txt lists it.
+concepts=$(grep -v -E '^\s*(#|$)' scripts/concept-headers.txt || true)
+type_line='^(template\s*<.*>\s*)?(class|struct)\s+[A-Za-z_]'
+forward_line='^(template\s*<.*>\s*)?(class|struct)\s+[A-Za-z_][A-Za-z0-9_:]*\s*;'
 for header in $(echo "$sources" | grep -E '\.h$' | grep -v -E '^(testsupport|fuzz)/' || true); do
-  classes=$(grep -E '^(template\s*<.*>\s*)?class\s+[A-Za-z_]' "$header" |
-    grep -v -E '^(template\s*<.*>\s*)?class\s+[A-Za-z_][A-Za-z0-9_:]*\s*;' || true)
-  [ -n "$classes" ] || continue
+  types=$(grep -E "$type_line" "$header" | grep -v -E "$forward_line" || true)
+  [ -n "$types" ] || continue
   name=$(basename "$header" .h)
-  grep -q -E "^(template\s*<.*>\s*)?(class|struct)\s+$name\b" "$header" ||
+  grep -q -E "^(template\s*<.*>\s*)?(class|struct)\s+$name\b" "$header" && continue
+  if echo "$types" | grep -q -E '^(template\s*<.*>\s*)?class\s'; then
     report "a header declaring a class not named after it" "$header"
+  elif ! echo "$concepts" | grep -q -x -F "$header"; then
+    report "a header of structs not named after one (name it, or list it as a concept header)" "$header"
+  fi
+done
+for listed in $concepts; do
+  echo "$sources" | grep -q -x -F "$listed" || report "scripts/concept-headers.txt lists a header that is gone" "$listed"
 done
 exit $status

@@ -51,6 +51,20 @@ protected:
             view_->Canvas().save(png);
         }
     }
+    // Switches the lines and points off, and the number labels too when asked.
+    void HideDisplayed(bool numbersToo) {
+        for (auto& style : view_->m_display.lines) {
+            style.draw = 0;
+        }
+        for (auto& style : view_->m_display.points) {
+            style.draw = 0;
+        }
+        for (auto& style : view_->m_display.numbers) {
+            if (numbersToo) {
+                style.draw = 0;
+            }
+        }
+    }
     COLORREF Pixel(double x, double y, int dx = 0, int dy = 0) {
         const CPoint p = view_->WorldToLogical(x, y);
         CClientDC dc(view_);
@@ -137,15 +151,7 @@ TEST_F(BlockViewTest, TheSampleShowsItsPointsLinesVectorsAndSlipLine) {
 
 TEST_F(BlockViewTest, SwitchedOffItemsLeaveOnlyMarkedLinesAndTheSelection) {
     OpenSample();
-    for (auto& style : view_->m_display.lines) {
-        style.draw = 0;
-    }
-    for (auto& style : view_->m_display.points) {
-        style.draw = 0;
-    }
-    for (auto& style : view_->m_display.numbers) {
-        style.draw = 0;
-    }
+    HideDisplayed(true);
     auto* marked = static_cast<CLine*>(Model().GroundLines()[5]);
     marked->status = 4;
     auto* selected = static_cast<CNode*>(Model().MeasurementPoints()[2]);
@@ -166,12 +172,7 @@ TEST_F(BlockViewTest, SwitchedOffItemsLeaveOnlyMarkedLinesAndTheSelection) {
 // reaches into it (its width is measured there, not taken as nothing).
 TEST_F(BlockViewTest, ALabelStartingLeftOfTheWindowShowsWhatReachesIntoIt) {
     OpenSample();
-    for (auto& style : view_->m_display.lines) {
-        style.draw = 0;
-    }
-    for (auto& style : view_->m_display.points) {
-        style.draw = 0;
-    }
+    HideDisplayed(false);
     Show();
     CRect window;
     {
