@@ -79,7 +79,7 @@ for program in $programs; do
   top_level=$(echo "$files" | grep -E "^$program/[^/]+\.(cpp|h)$" || true)
   [ -z "$top_level" ] || report "$program/ has sources outside core/ and app/" "$top_level"
   for part in core app; do
-    echo "$files" | grep -q -E "^$program/$part/" || report "$program/ has no $part/" "$program/$part"
+    grep -q -E "^$program/$part/" <<<"$files" || report "$program/ has no $part/" "$program/$part"
   done
 done
 # One class per header, the file named after it: a header that declares a namespace-level
@@ -93,13 +93,13 @@ for header in $(echo "$sources" | grep -E '\.h$' | grep -v -E '^(testsupport|fuz
   [ -n "$types" ] || continue
   name=$(basename "$header" .h)
   grep -q -E "^(template\s*<.*>\s*)?(class|struct)\s+$name\b" "$header" && continue
-  if echo "$types" | grep -q -E '^(template\s*<.*>\s*)?class\s'; then
+  if grep -q -E '^(template\s*<.*>\s*)?class\s' <<<"$types"; then
     report "a header declaring a class not named after it" "$header"
-  elif ! echo "$concepts" | grep -q -x -F "$header"; then
+  elif ! grep -q -x -F "$header" <<<"$concepts"; then
     report "a header of structs not named after one (name it, or list it as a concept header)" "$header"
   fi
 done
 for listed in $concepts; do
-  echo "$sources" | grep -q -x -F "$listed" || report "scripts/concept-headers.txt lists a header that is gone" "$listed"
+  grep -q -x -F "$listed" <<<"$sources" || report "scripts/concept-headers.txt lists a header that is gone" "$listed"
 done
 exit $status
