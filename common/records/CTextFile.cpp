@@ -192,8 +192,7 @@ bool CTextFile::ReadRest(std::string& bytes, std::size_t limit) {
 
 int CTextFile::WriteLine(const char* text) {
     try {
-        WriteString(text);
-        WriteString("\n");
+        WriteStringAndLineEnd(text);
     } catch (const CFileException& error) {
         BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
         throw;

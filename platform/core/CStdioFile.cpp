@@ -356,3 +356,22 @@ void CStdioFile::WriteString(const char* text) {
         Write(start, static_cast<UINT>(end - start));
     }
 }
+
+void CStdioFile::WriteStringAndLineEnd(const char* text) {
+    // Records are a few dozen bytes: a longer text, or one with line ends of its own, is
+    // written as WriteString writes it.
+    constexpr std::size_t kShortLine = 256;
+    const std::string_view record(text);
+    if (record.size() > kShortLine || record.find('\n') != std::string_view::npos) {
+        WriteString(text);
+        WriteString("\n");
+        return;
+    }
+    char line[kShortLine + 2];
+    std::size_t end = record.copy(line, record.size());
+    if (text_) {
+        line[end++] = '\r';
+    }
+    line[end++] = '\n';
+    Write(line, static_cast<UINT>(end));
+}

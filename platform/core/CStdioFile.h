@@ -46,6 +46,9 @@ public:
     // ReadString. Errors are thrown as ReadString throws them.
     BOOL SkipString();
     virtual void WriteString(const char* text);
+    // Writes the text and a line end as WriteString(text) and WriteString("\n") write them:
+    // a line of a record file in one write to the stream rather than two or three.
+    void WriteStringAndLineEnd(const char* text);
 
     FILE* m_pStream = nullptr;
 

@@ -39,6 +39,32 @@ TEST_F(FileTest, TextModeWritesCrLfAndReadsEitherLineEnd) {
     EXPECT_EQ(lines, (std::vector<std::string>{"crlf", "lf", "lone\rcr", "last"}));
 }
 
+// A line and its end in one write give the bytes the two writes gave: CR LF in text mode also
+// inside the text, LF alone in binary mode, a line of any length whole.
+TEST_F(FileTest, ALineWithItsEndIsWrittenAsTheTwoWritesWroteIt) {
+    const std::vector<std::string> lines = {"",
+                                            "record",
+                                            "in\nside",
+                                            std::string(256, 'a'),
+                                            std::string(257, 'b'),
+                                            std::string(3000, 'c') + "\n"};
+    for (const UINT mode : {CFile::typeText, CFile::typeBinary}) {
+        CStdioFile single;
+        CStdioFile twice;
+        ASSERT_TRUE(single.Open(Path("single.txt").c_str(), CFile::modeCreate | CFile::modeWrite | mode));
+        ASSERT_TRUE(twice.Open(Path("twice.txt").c_str(), CFile::modeCreate | CFile::modeWrite | mode));
+        for (const std::string& line : lines) {
+            single.WriteStringAndLineEnd(line.c_str());
+            twice.WriteString(line.c_str());
+            twice.WriteString("\n");
+        }
+        single.Close();
+        twice.Close();
+        EXPECT_EQ(testsupport::ReadBytes(Path("single.txt")), testsupport::ReadBytes(Path("twice.txt")));
+    }
+    EXPECT_EQ(testsupport::ReadBytes(Path("single.txt")).substr(0, 20), "\nrecord\nin\nside\naaaa");
+}
+
 // Every other line passed over: the lines read are those a reading of every line gives, also
 // where a line runs across the end of the stream's buffer (64 KiB) or past the longest line kept.
 TEST_F(FileTest, SkippedLinesPassWholeAcrossBufferEndsAndTheFileEnd) {
