@@ -5,6 +5,8 @@
 #include "common/geometry/Geometry.h"
 #include "platform/core/CObject.h"
 
+#include <cstddef>
+
 namespace merdok {
 
 class CLine : public CObject {
@@ -13,8 +15,12 @@ class CLine : public CObject {
 public:
     enum State { kDropped = -1, kNormal = 0, kNew = 1, kSelected = 2 };
 
+    // From the record pool (RecordPool.h), as the points are.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* place, std::size_t size) noexcept;
+
     CLine();
-    // State 0 and spare 0; number, segment kind and own key are set by the document.
+    // State 0; number, segment kind and own key are set by the document.
     CLine(int firstKey, int secondKey);
 
     int GetNumber() const { return m_nNumber; }
@@ -44,7 +50,6 @@ private:
     SegmentKind m_nSegKind;
     int m_nState;
     int m_nKey;
-    int m_nSpare;
 };
 
 } // namespace merdok

@@ -1,6 +1,6 @@
 #include "CNode.h"
 
-#include "section_editor/core/PointPool.h"
+#include "section_editor/core/RecordPool.h"
 
 #include "common/records/RecordFields.h"
 #include "common/records/SectionModelFile.h"
@@ -21,11 +21,11 @@ constexpr const char* kCoordinateFormat = "%10.3lf";
 } // namespace
 
 void* CNode::operator new(std::size_t size) {
-    return PointPool::Allocate(size);
+    return RecordPool::Allocate(size);
 }
 
 void CNode::operator delete(void* place, std::size_t size) noexcept {
-    PointPool::Free(place, size);
+    RecordPool::Free(place, size);
 }
 
 CNode::CNode() : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, kNormal) {}

@@ -21,7 +21,7 @@ public:
     // Record states as the document and the view use them.
     enum State { kListed = -1, kNormal = 0, kChanging = 1, kSelected = 2, kStraightInner = 3, kRed = 4 };
 
-    // From the point pool (PointPool.h): a model's hundred thousand points are not as many
+    // From the record pool (RecordPool.h): a model's hundred thousand points are not as many
     // heap allocations.
     static void* operator new(std::size_t size);
     static void operator delete(void* place, std::size_t size) noexcept;

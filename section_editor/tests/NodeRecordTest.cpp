@@ -1,5 +1,6 @@
 // One point record as the section model file holds it.
 
+#include "section_editor/core/CLine.h"
 #include "section_editor/core/CNode.h"
 
 #include "platform/core/Unset.h"
@@ -119,6 +120,33 @@ TEST(NodeRecordTest, PooledPointsKeepTheirOwnFieldsAcrossFreesAndThreads) {
             ASSERT_EQ(point.GetX(), i * 0.5);
             ASSERT_EQ(point.GetName(), CString(("B-" + std::to_string(i)).c_str()));
         }
+    }
+}
+
+// Lines come from the pool too, in places of their own: lines freed among points are never
+// handed to points, and every record keeps its fields.
+TEST(NodeRecordTest, PooledPointsAndLinesNeverShareAPlace) {
+    std::vector<std::unique_ptr<CNode>> points;
+    std::vector<std::unique_ptr<merdok::CLine>> lines;
+    for (int i = 0; i < 20000; ++i) {
+        points.push_back(std::make_unique<CNode>(i, i * 0.5, 0.0, CNode::kNormal));
+        lines.push_back(std::make_unique<merdok::CLine>(i, i + 1));
+    }
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        lines[i].reset();
+    }
+    for (int i = 0; i < 10000; ++i) {
+        points.push_back(std::make_unique<CNode>(20000 + i, 0.0, 0.0, CNode::kNormal));
+    }
+    std::set<const void*> places;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        ASSERT_TRUE(places.insert(points[i].get()).second) << "point " << i;
+        ASSERT_EQ(points[i]->GetNumber(), static_cast<int>(i));
+    }
+    for (std::size_t i = 1; i < lines.size(); i += 2) {
+        ASSERT_TRUE(places.insert(lines[i].get()).second) << "line " << i;
+        ASSERT_EQ(lines[i]->GetNode1(), static_cast<int>(i));
+        ASSERT_EQ(lines[i]->GetNode2(), static_cast<int>(i) + 1);
     }
 }
 
