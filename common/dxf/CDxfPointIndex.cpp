@@ -42,14 +42,14 @@ void CDxfPointIndex::Reset(double searchDistance) {
     filter_.clear();
 }
 
-std::int64_t CDxfPointIndex::CellOf(double value) const {
+inline std::int64_t CDxfPointIndex::CellOf(double value) const {
     double cell = std::floor(value * cellsPerUnit_);
     return static_cast<std::int64_t>(std::clamp(cell, -kCellLimit, kCellLimit));
 }
 
 // The table takes the low bits of the key as its slot, so the key must be well mixed:
 // neighbouring cells of a dense drawing would otherwise crowd together.
-std::uint64_t CDxfPointIndex::Key(std::int64_t cellX, std::int64_t cellY) {
+inline std::uint64_t CDxfPointIndex::Key(std::int64_t cellX, std::int64_t cellY) {
     std::uint64_t key =
         static_cast<std::uint64_t>(cellX) * 0x9E3779B97F4A7C15ULL + static_cast<std::uint64_t>(cellY);
     key = (key ^ (key >> 30)) * 0xBF58476D1CE4E5B9ULL;
@@ -57,17 +57,25 @@ std::uint64_t CDxfPointIndex::Key(std::int64_t cellX, std::int64_t cellY) {
     return key ^ (key >> 31);
 }
 
-std::size_t CDxfPointIndex::SlotOf(std::uint64_t key) const {
+inline std::uint64_t CDxfPointIndex::EntryKey(int entry) const {
+    const Entry& held = entries_[static_cast<std::size_t>(entry)];
+    return Key(CellOf(held.x), CellOf(held.y));
+}
+
+// A slot whose tag matches is the key's when the key of its newest entry is: a slot holds
+// half a key, so that the table takes half the memory.
+inline std::size_t CDxfPointIndex::SlotOf(std::uint64_t key) const {
     const std::size_t mask = slots_.size() - 1;
+    const std::uint32_t tag = TagOf(key);
     std::size_t slot = static_cast<std::size_t>(key) & mask;
-    while (slots_[slot].head >= 0 && slots_[slot].key != key) {
+    while (slots_[slot].head >= 0 && (slots_[slot].tag != tag || EntryKey(slots_[slot].head) != key)) {
         slot = (slot + 1) & mask;
     }
     return slot;
 }
 
 // The filter takes the key's high bits, the table its low bits: the two stay independent.
-bool CDxfPointIndex::MayHold(std::uint64_t key) const {
+inline bool CDxfPointIndex::MayHold(std::uint64_t key) const {
     const std::size_t bit = static_cast<std::size_t>(key >> 32) & (filter_.size() * 64 - 1);
     return (filter_[bit / 64] >> (bit % 64) & 1U) != 0;
 }
@@ -83,8 +91,9 @@ void CDxfPointIndex::GrowTable(std::size_t size) {
     filter_.assign(slots_.size() / 8, 0); // eight bits per slot
     for (const Slot& taken : old) {
         if (taken.head >= 0) {
-            slots_[SlotOf(taken.key)] = taken;
-            EnterIntoFilter(taken.key);
+            const std::uint64_t key = EntryKey(taken.head);
+            slots_[SlotOf(key)] = taken;
+            EnterIntoFilter(key);
         }
     }
 }
@@ -99,7 +108,7 @@ void CDxfPointIndex::Add(int index, double x, double y) {
     const std::uint64_t key = Key(CellOf(x), CellOf(y));
     Slot& slot = slots_[SlotOf(key)];
     if (slot.head < 0) {
-        slot.key = key;
+        slot.tag = TagOf(key);
         ++usedSlots_;
         EnterIntoFilter(key);
     }

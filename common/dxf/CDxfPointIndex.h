@@ -37,6 +37,9 @@ private:
     };
     std::int64_t CellOf(double value) const;
     static std::uint64_t Key(std::int64_t cellX, std::int64_t cellY);
+    static std::uint32_t TagOf(std::uint64_t key) { return static_cast<std::uint32_t>(key >> 32); }
+    // The key of the cell that the entry lies in.
+    std::uint64_t EntryKey(int entry) const;
     // The slot that holds the key, or the empty slot where it belongs.
     std::size_t SlotOf(std::uint64_t key) const;
     // Rehashes the cells into a table of this size (a power of two).
@@ -49,10 +52,11 @@ private:
     double cellsPerUnit_ = 1.0; // the inverse of the cell size
     double searchDistance_ = 0.0;
     std::vector<Entry> entries_;
-    // Cell table, a power of two in size: key and newest entry of the cell (-1: empty slot),
-    // side by side so that a probe touches one cache line.
+    // Cell table, a power of two in size: the key's high half (its low bits place the slot)
+    // and the newest entry of the cell (-1: empty slot), side by side so that a probe touches
+    // one cache line.
     struct Slot {
-        std::uint64_t key;
+        std::uint32_t tag;
         int head;
     };
     std::vector<Slot> slots_;
