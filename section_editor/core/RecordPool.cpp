@@ -4,6 +4,7 @@
 #include "section_editor/core/CNode.h"
 
 #include "platform/core/AddressSanitizerBuild.h"
+#include "platform/core/MemoryPages.h"
 
 #include <algorithm>
 #include <memory>
@@ -39,7 +40,10 @@ public:
     std::byte* Add(std::size_t bytes) {
         std::lock_guard<std::mutex> lock(mutex_);
         blocks_.emplace_back(bytes);
-        return blocks_.back().bytes.get();
+        std::byte* block = blocks_.back().bytes.get();
+        // Records fill a block from its start, each page of it soon written.
+        platform::ProvidePagesForWriting(block, bytes);
+        return block;
     }
 
 private:
