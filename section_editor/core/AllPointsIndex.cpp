@@ -1,5 +1,7 @@
 #include "section_editor/core/AllPointsIndex.h"
 
+#include <algorithm>
+
 namespace merdok {
 
 void AllPointsIndex::Set(int seqNo, CNode* point) {
@@ -23,6 +25,14 @@ void AllPointsIndex::Remove(int seqNo, const CNode* point) {
     --count_;
     while (!places_.empty() && !places_.back()) {
         places_.pop_back();
+    }
+}
+
+void AllPointsIndex::Reserve(std::size_t more) {
+    // By doubling at least, so that the reservations of many short polylines cost no more than none.
+    const std::size_t wanted = places_.size() + more;
+    if (wanted > places_.capacity()) {
+        places_.reserve(std::max(wanted, places_.capacity() * 2));
     }
 }
 

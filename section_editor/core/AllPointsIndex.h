@@ -45,6 +45,9 @@ public:
     // Takes the point out when it is the one under the number.
     void Remove(int seqNo, const CNode* point);
     void clear();
+    // Room for this many more numbers after the highest, so that a long import does not copy
+    // the index again and again while its points come.
+    void Reserve(std::size_t more);
     std::size_t size() const { return count_; }
     bool empty() const { return count_ == 0; }
     // The highest number in use, -1 when empty.

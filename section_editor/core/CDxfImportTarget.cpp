@@ -85,6 +85,7 @@ void CDxfImportTarget::ReservePoints(int count) {
     ReserveFor(keys_, keys_.size() + more);
     ReserveFor(points_, points_.size() + more);
     joined_.Reserve(more); // a line per point at most
+    doc_.m_mapAllPoints.Reserve(more);
 }
 
 void CDxfImportTarget::ExpectPoint(double x, double y) const {
