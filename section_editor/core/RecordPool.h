@@ -4,7 +4,8 @@
 // its own, takes them from blocks rather than one heap allocation each. Points and lines
 // have blocks of their own. Free places go to a list of the thread that frees them and are
 // taken again by its next records of the size; blocks stay for the next model and are never
-// given back, so a record freed on another thread than the one that made it is still sound.
+// given back (not even at the exit), so a record freed on another thread than the one that
+// made it is still sound.
 // Under AddressSanitizer every record is a heap allocation of its own.
 
 #include <cstddef>
