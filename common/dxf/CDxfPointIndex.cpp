@@ -42,9 +42,12 @@ void CDxfPointIndex::Reset(double searchDistance) {
     filter_.clear();
 }
 
+// Clamped first, then rounded down by truncation: the clamp bounds are whole numbers, so
+// this is the clamped floor, with no general floor call for each of the cells a point needs.
 inline std::int64_t CDxfPointIndex::CellOf(double value) const {
-    double cell = std::floor(value * cellsPerUnit_);
-    return static_cast<std::int64_t>(std::clamp(cell, -kCellLimit, kCellLimit));
+    const double cell = std::clamp(value * cellsPerUnit_, -kCellLimit, kCellLimit);
+    const auto truncated = static_cast<std::int64_t>(cell);
+    return static_cast<double>(truncated) > cell ? truncated - 1 : truncated;
 }
 
 // The table takes the low bits of the key as its slot, so the key must be well mixed:
