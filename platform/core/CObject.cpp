@@ -14,7 +14,7 @@ std::map<std::string, const CRuntimeClass*>& Registry() {
 
 } // namespace
 
-const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), nullptr, nullptr};
+const CRuntimeClass CObject::classCObject = {"CObject", nullptr, nullptr};
 
 const CRuntimeClass* CObject::GetRuntimeClass() const {
     return &classCObject;

@@ -11,7 +11,6 @@ class CObject;
 
 struct CRuntimeClass {
     const char* m_lpszClassName;
-    int m_nObjectSize;
     CObject* (*m_pfnCreateObject)(); // null unless the class is dynamically creatable
     const CRuntimeClass* m_pBaseClass;
 
@@ -51,8 +50,8 @@ public:                                                                         
     static CObject* CreateObject();
 
 #define VERRANT_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, create)                                  \
-    const CRuntimeClass class_name::class##class_name = {#class_name, static_cast<int>(sizeof(class_name)),  \
-                                                         create, RUNTIME_CLASS(base_class_name)};            \
+    const CRuntimeClass class_name::class##class_name = {#class_name, create,                                \
+                                                         RUNTIME_CLASS(base_class_name)};                    \
     const CRuntimeClass* class_name::GetRuntimeClass() const {                                               \
         return RUNTIME_CLASS(class_name);                                                                    \
     }

@@ -11,7 +11,6 @@ using UINT = unsigned int;
 using LONG = std::int32_t;
 using COLORREF = std::uint32_t; // 0x00BBGGRR
 using LPCTSTR = const char*;
-using LPTSTR = char*;
 
 #ifndef TRUE
 #define TRUE 1

@@ -147,7 +147,6 @@ private:
         QFont font;
         int ascent = 0;
         int descent = 0;
-        int leading = 0;
         int Height() const { return ascent + descent; }
     };
     bool FillsWindowsCell() const;

@@ -131,7 +131,6 @@ CDC::DeviceText CDC::MakeTextFont() const {
     const QFontMetrics metrics(text.font, device_);
     text.ascent = metrics.ascent();
     text.descent = metrics.descent();
-    text.leading = metrics.leading();
     return text;
 }
 
@@ -264,12 +263,7 @@ BOOL CDC::GetTextMetrics(TEXTMETRIC* tm) const {
     QFontMetrics metrics(font.font, device_);
     double sy = std::fabs(ScaleY());
     double sx = std::fabs(ScaleX());
-    tm->tmAscent = static_cast<LONG>(std::lround(font.ascent / sy));
-    tm->tmDescent = static_cast<LONG>(std::lround(font.descent / sy));
-    tm->tmHeight = tm->tmAscent + tm->tmDescent;
-    tm->tmExternalLeading = static_cast<LONG>(std::lround(font.leading / sy));
-    tm->tmInternalLeading = 0;
+    tm->tmHeight = static_cast<LONG>(std::lround(font.ascent / sy) + std::lround(font.descent / sy));
     tm->tmAveCharWidth = static_cast<LONG>(std::lround(metrics.horizontalAdvance(QLatin1Char('x')) / sx));
-    tm->tmMaxCharWidth = static_cast<LONG>(std::lround(metrics.maxWidth() / sx));
     return TRUE;
 }

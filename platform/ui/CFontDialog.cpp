@@ -50,7 +50,6 @@ CFontDialog::CFontDialog(const LOGFONT* initial, DWORD flags, CDC* printerDC, CW
         m_lf = *initial;
     }
     m_cf.Flags = flags;
-    m_cf.lpLogFont = &m_lf;
 }
 
 COLORREF CFontDialog::BoxColor(int index) {

@@ -38,10 +38,9 @@ enum : DWORD {
 
 struct CHOOSEFONT {
     DWORD Flags = 0;
-    LOGFONT* lpLogFont = nullptr; // the dialog's own LOGFONT (m_lf)
-    int iPointSize = 0;           // tenths of a point, set on OK
-    COLORREF rgbColors = 0;       // initial colour; the chosen one on OK
-    int nSizeMin = 0;             // points, with CF_LIMITSIZE
+    int iPointSize = 0;     // tenths of a point, set on OK
+    COLORREF rgbColors = 0; // initial colour; the chosen one on OK
+    int nSizeMin = 0;       // points, with CF_LIMITSIZE
     int nSizeMax = 0;
 };
 

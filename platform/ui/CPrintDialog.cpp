@@ -153,7 +153,6 @@ void CPrintDialog::ReadBack() {
         break;
     }
     m_pd.nCopies = static_cast<WORD>(Printer()->copyCount());
-    devMode_.dmCopies = static_cast<short>(Printer()->copyCount());
     devMode_.dmOrientation = Printer()->pageLayout().orientation() == QPageLayout::Landscape
                                  ? DMORIENT_LANDSCAPE
                                  : DMORIENT_PORTRAIT;
@@ -182,6 +181,5 @@ DEVMODE* CPrintDialog::GetDevMode() {
     devMode_.dmOrientation = Printer()->pageLayout().orientation() == QPageLayout::Landscape
                                  ? DMORIENT_LANDSCAPE
                                  : DMORIENT_PORTRAIT;
-    devMode_.dmCopies = static_cast<short>(Printer()->copyCount());
     return &devMode_;
 }

@@ -45,7 +45,6 @@ struct PRINTDLG {
 // The printer's device mode as the dialog left it.
 struct DEVMODE {
     short dmOrientation = DMORIENT_PORTRAIT;
-    short dmCopies = 1;
 };
 
 class CPrintDialog : public CDialog {

@@ -96,7 +96,6 @@ void CStatusBar::UpdatePanes(CCmdTarget* target) {
             continue;
         }
         CCmdUI ui(ids_[i]);
-        ui.m_nIndex = static_cast<UINT>(i);
         if (target->OnCmdMsg(ids_[i], CN_UPDATE_COMMAND_UI, &ui)) {
             if (ui.m_bTextChanged) {
                 panes_[i]->setText(platform::ToQString(ui.m_strText));

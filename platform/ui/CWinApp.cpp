@@ -192,21 +192,6 @@ void CWinApp::AddToRecentFileList(LPCTSTR path) {
     SaveStdProfileSettings();
 }
 
-void CWinApp::DoWaitCursor(int code) {
-    if (!QApplication::instance()) {
-        return;
-    }
-    if (code > 0) {
-        ++waitCount_;
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else if (code < 0 && waitCount_ > 0) {
-        --waitCount_;
-        QApplication::restoreOverrideCursor();
-    } else if (code == 0 && waitCount_ > 0) {
-        QApplication::changeOverrideCursor(Qt::WaitCursor);
-    }
-}
-
 void CWinApp::OnAppExit() {
     if (m_pMainWnd && m_pMainWnd->GetWidget()) {
         m_pMainWnd->GetWidget()->close();

@@ -58,9 +58,6 @@ public:
     virtual void AddToRecentFileList(LPCTSTR path);
     const CRecentFileList& RecentFiles() const { return *recentFiles_; }
 
-    // +1 begin, -1 end, 0 restore after a message box.
-    void DoWaitCursor(int code);
-
     // The program's name as its main window and its message boxes show it: the application
     // name in capitals (the name itself, lower case for some, also names the settings file).
     CString ProgramName() const;
@@ -85,7 +82,6 @@ private:
     std::vector<std::unique_ptr<CDocTemplate>> templates_;
     std::unique_ptr<CRecentFileList> recentFiles_;
     mutable std::unique_ptr<platform::ProfileFile> profile_;
-    int waitCount_ = 0;
     bool inIdle_ = false;
 };
 

@@ -41,9 +41,9 @@ enum : int {
 };
 enum : int { FW_NORMAL = 400, FW_BOLD = 700 };
 // ExtTextOut options.
-enum : UINT { ETO_OPAQUE = 0x0002, ETO_CLIPPED = 0x0004 };
+enum : UINT { ETO_OPAQUE = 0x0002 };
 enum : BYTE { ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, SHIFTJIS_CHARSET = 128 };
-enum : BYTE { FIXED_PITCH = 1, VARIABLE_PITCH = 2 };
+enum : BYTE { FIXED_PITCH = 1 };
 // Device capabilities (GetDeviceCaps).
 enum : int { HORZSIZE = 4, VERTSIZE = 6, HORZRES = 8, VERTRES = 10, LOGPIXELSX = 88, LOGPIXELSY = 90 };
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
@@ -67,10 +67,5 @@ struct LOGFONT {
 
 struct TEXTMETRIC {
     LONG tmHeight = 0;
-    LONG tmAscent = 0;
-    LONG tmDescent = 0;
-    LONG tmInternalLeading = 0;
-    LONG tmExternalLeading = 0;
     LONG tmAveCharWidth = 0;
-    LONG tmMaxCharWidth = 0;
 };

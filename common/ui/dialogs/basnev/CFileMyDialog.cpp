@@ -10,8 +10,8 @@
 namespace basnev {
 
 // Written out: the base class has the same name in the global namespace.
-const CRuntimeClass CFileMyDialog::classCFileMyDialog = {
-    "CFileMyDialog", static_cast<int>(sizeof(CFileMyDialog)), nullptr, &::CFileMyDialog::classCFileMyDialog};
+const CRuntimeClass CFileMyDialog::classCFileMyDialog = {"CFileMyDialog", nullptr,
+                                                         &::CFileMyDialog::classCFileMyDialog};
 const CRuntimeClass* CFileMyDialog::GetRuntimeClass() const {
     return &classCFileMyDialog;
 }
