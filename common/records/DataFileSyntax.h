@@ -21,7 +21,6 @@ inline constexpr const char* kSectionModelTag = "MERDOK001";
 inline constexpr const char* kMeasurementTag = "GOLMIR001";
 inline constexpr const char* kAnalysisTagOld = "TORVAN001";
 inline constexpr const char* kAnalysisTag = "TORVAN002";
-inline constexpr const char* kPlanTag = "PENDAR001";
 
 enum class FormatTagCheck {
     Match,    // a TITLE line carrying the tag

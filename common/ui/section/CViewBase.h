@@ -249,13 +249,6 @@ protected:
     virtual bool DocGroundPointXY(int number, double& x, double& y) const = 0;
     // The colours of drawn objects that the over-object test finds.
     virtual std::vector<COLORREF> ObjectColours() const { return {}; }
-    // The document's ground-surface points in ascending number, for the point-coordinate table.
-    struct GroundPointRow {
-        int number;
-        double x;
-        double y;
-        int state;
-    };
     // True while a drawing tool has a figure in progress: no scale step is taken then.
     virtual bool IsToolActive() const { return m_pFigure != nullptr; }
     // The program's figure for a draw mode, set up; null for a mode without one.

@@ -62,7 +62,6 @@ void CComboToolBar::ShowButtonTexts(bool show) {
         action->setText(show ? platform::ToQString(label) : QString());
     }
     bar->setToolButtonStyle(show ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
-    textsShown_ = show;
 }
 
 bool CComboToolBar::ReplaceButton(UINT id, QWidget* widget) {

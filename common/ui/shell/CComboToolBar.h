@@ -33,7 +33,6 @@ public:
 
 private:
     std::vector<CString> labels_;
-    bool textsShown_ = false;
 };
 
 } // namespace shell

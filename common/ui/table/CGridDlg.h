@@ -216,7 +216,6 @@ protected:
     BOOL m_bSearchForward = TRUE;
     // The last text of the cell edit that passed the checks (to put back a refused one).
     CString m_acceptedText;
-    int m_acceptedCursor = 0;
     // The cell's text when the cell edit came to it (Esc puts it back).
     CString m_cellEntryText;
     QObject* m_pEventHook = nullptr;
