@@ -36,7 +36,6 @@ void ReadRecord(const SectionRecord& taken, InputData& data) {
     }
     case Section::Block: {
         BlockLine line;
-        line.id = ParseIntField(record.Identifier()).value;
         line.x = RealValue(record, 0);
         line.beta = RealValue(record, 1);
         data.lines.push_back(line);

@@ -63,7 +63,6 @@ struct DisplacementSeries {
 };
 
 struct BlockLine {
-    int id = 0;
     double x = 0.0;
     double beta = 0.0;      // weight of the inclination condition
     double groundY = 0.0;   // ground elevation at x

@@ -35,10 +35,6 @@ const shell::SectionAppTraits kTraits{kProgramWord,
 
 CTorvanApp::CTorvanApp() : CSectionApp(kTraits) {}
 
-CTorvanApp& TorvanApp() {
-    return *dynamic_cast<CTorvanApp*>(AfxGetApp());
-}
-
 BOOL CTorvanApp::InitInstance() {
     settingsLoaded_ = false;
     holdsInstance_ = false;

@@ -40,7 +40,4 @@ private:
     int exitCode_ = 0;
 };
 
-// The running analysis program.
-CTorvanApp& TorvanApp();
-
 } // namespace torvan

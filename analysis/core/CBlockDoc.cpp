@@ -315,7 +315,7 @@ BlockLineCheck CBlockDoc::CheckBlockLineConditions() const {
 }
 
 SlipLineStatus CBlockDoc::MakeSlipLines(const char* resultPath) {
-    return SlipLineConstruction(*this).MakeSlipLine(resultPath).status;
+    return SlipLineConstruction(*this).MakeSlipLine(resultPath);
 }
 
 void CBlockDoc::AddSlipLine(CVerrant* line) {

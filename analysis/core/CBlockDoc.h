@@ -172,7 +172,6 @@ public:
     void SetSectionFile(const CString& name) { m_strSectionFile = name; }
     const CString& DispFile() const { return m_strDispFile; }
     void SetDispFile(const CString& name) { m_strDispFile = name; }
-    void SetSectionTitle(const CString& title) { sectionTitle_ = title; }
     const CString& DispTitle() const { return dispTitle_; }
     void SetDispTitle(const CString& title) { dispTitle_ = title; }
     const CString& CommandLineSection() const { return commandLineSection_; }
@@ -398,7 +397,6 @@ private:
     CString m_strAnalysisTitle;
     CString m_strDispFile;
     CString m_strSectionFile;
-    CString sectionTitle_;
     CString dispTitle_;
     AnalysisSettings m_settings;
     ModelExtents m_extents;

@@ -31,7 +31,7 @@ public:
         DeleteAllMapObjects(lines);
     }
 
-    void OnTitle(const CString& text) override { title = text; }
+    void OnTitle(const CString&) override {}
     void OnModelSize(const double values[4]) override { std::copy(values, values + 4, size); }
 
     bool OnPoint(SectionKeyword section, const char* line) override {
@@ -83,7 +83,6 @@ public:
         return true;
     }
 
-    CString title;
     double size[4] = {platform::kUnsetDouble, platform::kUnsetDouble, platform::kUnsetDouble,
                       platform::kUnsetDouble};
     CMapWordToOb nodes, sites, bounds, lines;
@@ -114,7 +113,6 @@ int SectionFileReader::Read(const char* path) {
     // The whole file was read: it replaces the section model of the document.
     doc_.AllPoints().RemoveAll();
     doc_.GroundOrder().RemoveAll();
-    doc_.SetSectionTitle(content.title);
     std::copy(content.size, content.size + 4, doc_.Extents().m_dModelSize);
     ReplaceAllMapObjects(content.nodes, doc_.GroundPoints());
     ReplaceAllMapObjects(content.sites, doc_.MeasurementPoints());

@@ -449,7 +449,7 @@ SlipLineStatus SlipLineConstruction::MakeThroughInnerPoint(int inner, int left, 
     return SlipLineStatus::kMade;
 }
 
-SlipLineResult SlipLineConstruction::MakeSlipLine(const char* resultPath) {
+SlipLineStatus SlipLineConstruction::MakeSlipLine(const char* resultPath) {
     // Earlier lines step back for the new one; a run that makes none leaves them as they were.
     CObList& lines = doc_.SlipLines();
     std::vector<int> shown;
@@ -459,17 +459,15 @@ SlipLineResult SlipLineConstruction::MakeSlipLine(const char* resultPath) {
         shown.push_back(line->visible2);
         line->visible2 = 0;
     }
-    SlipLineResult result;
-    result.status = MakeOneSlipLine(resultPath);
-    if (result.Made()) {
-        result.line = static_cast<CVerrant*>(lines.GetTail());
-        return result;
+    const SlipLineStatus status = MakeOneSlipLine(resultPath);
+    if (status == SlipLineStatus::kMade) {
+        return status;
     }
     pos = lines.GetHeadPosition();
     for (int flag : shown) {
         static_cast<CVerrant*>(lines.GetNext(pos))->visible2 = flag;
     }
-    return result;
+    return status;
 }
 
 SlipLineStatus SlipLineConstruction::MakeOneSlipLine(const char* resultPath) {

@@ -38,12 +38,6 @@ enum class SlipLineStatus {
     kEmptySolverResult,
 };
 
-struct SlipLineResult {
-    SlipLineStatus status = SlipLineStatus::kNoBoundaryPoints;
-    CVerrant* line = nullptr; // the line added to the document (it owns it) when made
-    bool Made() const { return status == SlipLineStatus::kMade; }
-};
-
 class SlipLineConstruction {
 public:
     explicit SlipLineConstruction(CBlockDoc& doc) : doc_(doc) {}
@@ -52,7 +46,7 @@ public:
     // (the polynomial method from the solver result file at resultPath; null makes none).
     // The earlier lines step back (visible2 = 0) for the new one; a run that makes none
     // leaves them as they were.
-    SlipLineResult MakeSlipLine(const char* resultPath);
+    SlipLineStatus MakeSlipLine(const char* resultPath);
 
     // The points where segment a-b crosses the ground-surface line, walked from a's side;
     // true when it crosses.
