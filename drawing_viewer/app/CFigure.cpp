@@ -26,7 +26,6 @@ CFigure::CFigure(CMainView& view, COLORREF color) : view_(view), xorColor_(color
 
 BOOL CFigure::Start(const Point& point) {
     start_ = point;
-    started_ = true;
     return TRUE;
 }
 

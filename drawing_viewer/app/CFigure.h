@@ -81,7 +81,6 @@ protected:
     COLORREF xorColor_; // the colour XOR white
     Point start_;
     Point end_;
-    bool started_ = false;
     bool ended_ = false;
 
 private:

@@ -37,7 +37,6 @@ PagePaper PaperOfPage(const PlotDrawing& drawing, int page) {
     const int height = values.m_values[PlotPage::kHeight];
     // A side of zero or less (or not set) leaves the page without paper: nothing divides by it.
     if (width > 0 && height > 0 && !platform::IsUnsetInt(width) && !platform::IsUnsetInt(height)) {
-        paper.set = true;
         paper.width = width;
         paper.height = height;
     } else {

@@ -9,8 +9,7 @@
 namespace zapho {
 
 struct PagePaper {
-    bool set = false; // false: no usable width and height (drawn on 200 x 200 units)
-    int width = 200;  // plot units (0.1 mm)
+    int width = 200; // plot units (0.1 mm)
     int height = 200;
     int paperCode = 0;
     int orientation = 0;

@@ -76,7 +76,6 @@ private:
     void SplitDocumentPath(const char* path);
 
     std::unique_ptr<CTextFile> m_indexFile;
-    CString m_indexPath;
     std::vector<CString> m_pageFiles;
     PlotFileHold m_hold;
     bool m_bRemovePlotFiles = false;

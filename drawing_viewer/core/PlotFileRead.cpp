@@ -223,7 +223,6 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
     }
     m_drawing = std::move(pages.drawing);
     m_indexFile = std::move(index);
-    m_indexPath = indexPath;
     m_hold = std::move(hold);
     m_pageFiles = std::move(pages.pageFiles);
     plotRunFiles_ = pages.asWritten;

@@ -55,7 +55,6 @@ enum : UINT {
     IDD_ITEM_LIST = 104,
     IDD_PAGE_BAR = 123,
     IDD_PAGE_JUMP = 244,
-    IDD_ABOUT = 100,
 };
 
 } // namespace wenux

@@ -36,7 +36,6 @@ CString CutAtCharacter(const CString& text, int limit) {
 DrawPlan PlanDrawPage(const CLineIndex& index, int page, int firstRow, int rowCount, int topLine,
                       bool screen) {
     DrawPlan plan;
-    plan.firstRow = firstRow;
     const PageRecord& record = index.Page(page);
     const bool lastPage = page == index.PageCount() - 1;
     const int first = record.firstLine + firstRow;

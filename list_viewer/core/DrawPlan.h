@@ -21,7 +21,6 @@ struct PlannedRow {
 };
 
 struct DrawPlan {
-    int firstRow = 0;      // row offset (in text heights) of the first planned row from y
     int markOnlyPage = -1; // the rows start past the file's end: only this page's mark
     std::vector<PlannedRow> rows;
 };

@@ -32,10 +32,6 @@ const shell::SectionAppTraits kTraits{"MERDOK",
 
 CMerdokApp::CMerdokApp() : CSectionApp(kTraits) {}
 
-CMerdokApp& MerdokApp() {
-    return *dynamic_cast<CMerdokApp*>(AfxGetApp());
-}
-
 BOOL CMerdokApp::InitInstance() {
     BeginStart();
     LocateProfile();

@@ -27,6 +27,4 @@ private:
     StartRequest request_;
 };
 
-CMerdokApp& MerdokApp();
-
 } // namespace merdok
