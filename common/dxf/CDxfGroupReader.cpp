@@ -71,8 +71,12 @@ void CDxfGroupReader::Next() {
 }
 
 int CDxfGroupReader::CodeOf(std::string_view line) {
-    line = UpToNul(line);
     int code = platform::kUnsetInt;
+    // A plain code holds no NUL, so the line is cut at one only when it is not plain.
+    if (ScanPlainCode(line, code)) {
+        return code;
+    }
+    line = UpToNul(line);
     if (!ScanPlainCode(line, code) &&
         !ScanTerminated(line, [&code](const char* text) { return platform::ScanInt(text, code); })) {
         code = platform::kUnsetInt;

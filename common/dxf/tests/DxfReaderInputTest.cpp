@@ -4,8 +4,10 @@
 #include "DxfTestFiles.h"
 #include "RecordingDocument.h"
 
+#include "common/dxf/CDxfGroupReader.h"
 #include "common/dxf/CDxfReader.h"
 #include "platform/core/RecordingSink.h"
+#include "platform/core/Unset.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using dxftest::DxfText;
@@ -202,6 +205,19 @@ TEST(DxfReaderCorpus, DataFilesOfACadPackageAreReadOrRefused) {
     RecordProperty("files", static_cast<int>(files.size()));
     RecordProperty("refused", refused);
     RecordProperty("points", points);
+}
+
+// A code line reads as "%d" reads its text up to a NUL: digits before a NUL are the code,
+// a NUL before them leaves no code.
+TEST(DxfGroupCode, ACodeLineReadsAsItsTextUpToANul) {
+    using namespace std::string_view_literals;
+    EXPECT_EQ(CDxfGroupReader::CodeOf(" 10"sv), 10);
+    EXPECT_EQ(CDxfGroupReader::CodeOf("  8\r"sv), 8);
+    EXPECT_EQ(CDxfGroupReader::CodeOf("20\0junk"sv), 20);
+    EXPECT_EQ(CDxfGroupReader::CodeOf(" 3\0 4"sv), 3);
+    EXPECT_EQ(CDxfGroupReader::CodeOf("\0 10"sv), platform::kUnsetInt);
+    EXPECT_EQ(CDxfGroupReader::CodeOf("+5"sv), 5);
+    EXPECT_EQ(CDxfGroupReader::CodeOf("x"sv), platform::kUnsetInt);
 }
 
 } // namespace
