@@ -267,21 +267,7 @@ BOOL CStdioFile::ReadString(CString& line) {
     return TRUE;
 }
 
-BOOL CStdioFile::ReadStringView(std::string_view& line) {
-#ifdef __GLIBC__
-    const char* buffered = m_pStream->_IO_read_ptr;
-    if (buffered < m_pStream->_IO_read_end) {
-        const std::size_t room =
-            std::min(static_cast<std::size_t>(m_pStream->_IO_read_end - buffered), kLongestLine);
-        if (const char* lineEnd = static_cast<const char*>(std::memchr(buffered, '\n', room))) {
-            const auto taken = static_cast<std::size_t>(lineEnd - buffered);
-            line = std::string_view(buffered,
-                                    taken - (text_ && taken > 0 && buffered[taken - 1] == '\r' ? 1 : 0));
-            m_pStream->_IO_read_ptr += taken + 1;
-            return TRUE;
-        }
-    }
-#endif
+BOOL CStdioFile::ReadSpilledStringView(std::string_view& line) {
     const BOOL read = ReadString(spilledLine_);
     line = spilledLine_.str();
     return read;
