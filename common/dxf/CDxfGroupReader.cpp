@@ -112,7 +112,9 @@ bool CDxfGroupReader::ValueStartsWith(const char* keyword) const {
 
 bool CDxfGroupReader::ValueAsReal(double& result) const {
     double number = 0.0;
-    if (!ScanTerminated(value_, [&number](const char* text) { return platform::ScanDouble(text, number); }) ||
+    if (!(platform::ScanPlainDouble(value_, number) ||
+          ScanTerminated(value_,
+                         [&number](const char* text) { return platform::ScanDouble(text, number); })) ||
         !std::isfinite(number)) {
         return false;
     }

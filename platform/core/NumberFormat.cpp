@@ -89,6 +89,35 @@ std::string FormatC(const char* format, ...) {
     return out;
 }
 
+bool ScanPlainDouble(std::string_view text, double& value) {
+    const char* first = text.data();
+    const char* const end = first + text.size();
+    auto at = [end](const char* pos) { return pos < end ? *pos : '\0'; };
+    while (IsCSpace(at(first))) {
+        ++first;
+    }
+    const char* last = at(first) == '-' ? first + 1 : first;
+    int digits = 0;
+    for (; at(last) >= '0' && at(last) <= '9'; ++last) {
+        ++digits;
+    }
+    if (at(last) == '.') {
+        for (++last; at(last) >= '0' && at(last) <= '9'; ++last) {
+            ++digits;
+        }
+    }
+    if (digits == 0 || (at(last) != '\0' && !IsCSpace(at(last)))) {
+        return false;
+    }
+    double number = 0.0;
+    const std::from_chars_result result = std::from_chars(first, last, number, std::chars_format::fixed);
+    if (result.ec != std::errc() || result.ptr != last) {
+        return false;
+    }
+    value = number;
+    return true;
+}
+
 bool ScanDouble(const char* text, double& value) {
     if (ScanPlainDouble(text, value)) {
         return true;

@@ -4,6 +4,7 @@
 
 #include <cstdarg>
 #include <string>
+#include <string_view>
 
 namespace platform {
 
@@ -16,6 +17,10 @@ std::string FormatC(const char* format, ...) __attribute__((format(printf, 1, 2)
 // sscanf(text, "%lf") in the "C" locale; false when nothing converts or what converts is
 // not a finite number ("nan", "inf", an overflow).
 bool ScanDouble(const char* text, double& value);
+// ScanDouble of the text up to its first NUL, for the plain form that nearly every number
+// has (blanks, an optional '-', digits with an optional decimal point, then the end or a
+// blank), read where the text lies; false for any other form, which ScanDouble then reads.
+bool ScanPlainDouble(std::string_view text, double& value);
 
 // Reads up to count blank-separated reals as sscanf("%lf %lf ...") would, in the "C"
 // locale; returns how many converted, stopping before a value that is not finite.
