@@ -8,12 +8,8 @@
 #include <cstring>
 #include <string>
 
-std::string_view CDxfGroupReader::ReadLineOrThrow() {
-    std::string_view line;
-    if (!file_.ReadStringView(line)) {
-        AfxThrowFileException(CFileException::endOfFile, -1, file_.GetFilePath());
-    }
-    return line;
+void CDxfGroupReader::ThrowEndOfFile() const {
+    AfxThrowFileException(CFileException::endOfFile, -1, file_.GetFilePath());
 }
 
 namespace {
@@ -61,15 +57,6 @@ bool ScanPlainCode(std::string_view line, int& code) {
 
 } // namespace
 
-void CDxfGroupReader::Next() {
-    if (pushedBack_) {
-        pushedBack_ = false;
-        return;
-    }
-    ReadCode();
-    value_ = ReadLineOrThrow();
-}
-
 int CDxfGroupReader::CodeOf(std::string_view line) {
     int code = platform::kUnsetInt;
     // A plain code holds no NUL, so the line is cut at one only when it is not plain.
@@ -82,10 +69,6 @@ int CDxfGroupReader::CodeOf(std::string_view line) {
         code = platform::kUnsetInt;
     }
     return code;
-}
-
-void CDxfGroupReader::ReadCode() {
-    code = CodeOf(ReadLineOrThrow());
 }
 
 void CDxfGroupReader::SkipToNextEntity() {

@@ -3,9 +3,9 @@
 // lines are read whole, however long, so that a long value never shifts later groups.
 // Lines are seen where the file's buffer holds them, never copied one by one.
 
-#include <string_view>
+#include "platform/core/CStdioFile.h"
 
-class CStdioFile;
+#include <string_view>
 
 class CDxfGroupReader {
 public:
@@ -14,7 +14,14 @@ public:
     // Reads the next group (or returns the one pushed back). At the end of the file,
     // also inside a group, throws CFileException with cause endOfFile; read errors
     // pass on as CFileException.
-    void Next();
+    void Next() {
+        if (pushedBack_) {
+            pushedBack_ = false;
+            return;
+        }
+        ReadCode();
+        value_ = ReadLineOrThrow();
+    }
     // The next call of Next returns the current group again.
     void PushBack() { pushedBack_ = true; }
     // Passes the groups up to the next code 0 (the current one first when it was pushed
@@ -38,9 +45,17 @@ public:
     static int CodeOf(std::string_view line);
 
 private:
-    std::string_view ReadLineOrThrow();
+    // Here rather than behind a call: a drawing of a million groups reads them one by one.
+    std::string_view ReadLineOrThrow() {
+        std::string_view line;
+        if (!file_.ReadStringView(line)) {
+            ThrowEndOfFile();
+        }
+        return line;
+    }
+    [[noreturn]] void ThrowEndOfFile() const;
     // Reads a code line into code.
-    void ReadCode();
+    void ReadCode() { code = CodeOf(ReadLineOrThrow()); }
 
     CStdioFile& file_;
     std::string_view value_;
