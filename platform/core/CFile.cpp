@@ -155,20 +155,9 @@ void CFile::Flush() {
     }
 }
 
-CString CFile::GetFileName() const {
-    int slash = m_strFileName.ReverseFind('/');
-    return slash < 0 ? m_strFileName : m_strFileName.Mid(slash + 1);
-}
-
 void CFile::Remove(const char* path) {
     if (::unlink(OsPath(path).c_str()) != 0) {
         CFileException::ThrowOsError(errno, path);
-    }
-}
-
-void CFile::Rename(const char* oldPath, const char* newPath) {
-    if (::rename(OsPath(oldPath).c_str(), OsPath(newPath).c_str()) != 0) {
-        CFileException::ThrowOsError(errno, oldPath);
     }
 }
 

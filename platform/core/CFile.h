@@ -58,11 +58,9 @@ public:
 
     CString GetFilePath() const { return m_strFileName; }
     // The file name part of the path.
-    CString GetFileName() const;
     virtual void SetFilePath(const char* path) { m_strFileName = path; }
 
     static void Remove(const char* path);
-    static void Rename(const char* oldPath, const char* newPath);
     // The UTF-8 form of a CP932 path, as the system calls want it.
     static std::string OsPath(const char* path);
     // True when the path, as the system spells it, fits the system's path limit

@@ -1,19 +1,5 @@
 #include "CObject.h"
 
-#include <cstring>
-#include <map>
-#include <string>
-
-namespace {
-
-// Classes creatable by name. Filled during static initialisation only.
-std::map<std::string, const CRuntimeClass*>& Registry() {
-    static std::map<std::string, const CRuntimeClass*> registry;
-    return registry;
-}
-
-} // namespace
-
 const CRuntimeClass CObject::classCObject = {"CObject", nullptr, nullptr};
 
 const CRuntimeClass* CObject::GetRuntimeClass() const {
@@ -35,13 +21,4 @@ bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
         }
     }
     return false;
-}
-
-const CRuntimeClass* CRuntimeClass::FromName(const char* className) {
-    auto it = Registry().find(className);
-    return it == Registry().end() ? nullptr : it->second;
-}
-
-void CRuntimeClass::Register(const CRuntimeClass* runtimeClass) {
-    Registry()[runtimeClass->m_lpszClassName] = runtimeClass;
 }

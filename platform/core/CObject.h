@@ -2,8 +2,7 @@
 // Base of the framework's objects with run-time class information.
 //
 // DECLARE_DYNAMIC / IMPLEMENT_DYNAMIC give a class its CRuntimeClass (name and base),
-// DECLARE_DYNCREATE / IMPLEMENT_DYNCREATE add creation by class, and by name through
-// CRuntimeClass::FromName for readers that build objects from stored class names.
+// DECLARE_DYNCREATE / IMPLEMENT_DYNCREATE add creation by class.
 
 #include "platform/core/Types.h"
 
@@ -17,11 +16,6 @@ struct CRuntimeClass {
     // New object of this class; null when the class cannot be created dynamically.
     CObject* CreateObject() const;
     bool IsDerivedFrom(const CRuntimeClass* base) const;
-
-    // The creatable class registered under this name, or null.
-    static const CRuntimeClass* FromName(const char* className);
-    // Registration done by IMPLEMENT_DYNCREATE at start-up.
-    static void Register(const CRuntimeClass* runtimeClass);
 };
 
 class CObject {
@@ -63,7 +57,4 @@ public:                                                                         
     CObject* class_name::CreateObject() {                                                                    \
         return new class_name;                                                                               \
     }                                                                                                        \
-    VERRANT_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, class_name::CreateObject)                    \
-    namespace {                                                                                              \
-    const bool registered##class_name = (CRuntimeClass::Register(RUNTIME_CLASS(class_name)), true);          \
-    }
+    VERRANT_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, class_name::CreateObject)

@@ -4,8 +4,6 @@
 
 #include "platform/core/CPoint.h"
 
-#include <algorithm>
-
 struct CRect {
     int left = 0;
     int top = 0;
@@ -42,14 +40,6 @@ struct CRect {
         right += dx;
         top -= dy;
         bottom += dy;
-    }
-    void NormalizeRect() {
-        if (left > right) {
-            std::swap(left, right);
-        }
-        if (top > bottom) {
-            std::swap(top, bottom);
-        }
     }
     friend bool operator==(const CRect&, const CRect&) = default;
 };

@@ -120,29 +120,6 @@ void CString::Trim() {
     TrimLeft();
 }
 
-int CString::Replace(const char* oldText, const char* newText) {
-    std::size_t oldLen = std::strlen(oldText);
-    if (oldLen == 0) {
-        return 0;
-    }
-    int count = 0;
-    std::string out;
-    std::size_t pos = 0;
-    while (pos < data_.size()) {
-        if (data_.compare(pos, oldLen, oldText) == 0) {
-            out += newText;
-            pos += oldLen;
-            ++count;
-        } else {
-            std::size_t len = platform::Cp932CharLength(data_, pos);
-            out.append(data_, pos, len);
-            pos += len;
-        }
-    }
-    data_ = std::move(out);
-    return count;
-}
-
 int CString::Compare(const char* other) const {
     int result = std::strcmp(data_.c_str(), other);
     return result < 0 ? -1 : (result > 0 ? 1 : 0);

@@ -46,7 +46,6 @@ public:
     void TrimLeft();
     void TrimRight();
     void Trim();
-    int Replace(const char* oldText, const char* newText);
 
     int Compare(const char* other) const;
     int CompareNoCase(const char* other) const; // ASCII letters only

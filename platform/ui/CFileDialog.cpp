@@ -269,15 +269,3 @@ void CFileDialog::OnFolderChange() {}
 CString CFileDialog::GetFolderPath() const {
     return ToCString(folder_);
 }
-
-CString CFileDialog::GetFileName() const {
-    return ToCString(QFileInfo(platform::ToQString(pathName_)).fileName());
-}
-
-CString CFileDialog::GetFileExt() const {
-    return ToCString(QFileInfo(platform::ToQString(pathName_)).suffix());
-}
-
-CString CFileDialog::GetFileTitle() const {
-    return ToCString(QFileInfo(platform::ToQString(pathName_)).completeBaseName());
-}

@@ -47,11 +47,8 @@ public:
     void OnOK() override;
     void OnCancel() override;
 
-    // The chosen file (valid after OK): full path, name with extension, extension, name without it.
+    // The chosen file's full path (valid after OK).
     CString GetPathName() const { return pathName_; }
-    CString GetFileName() const;
-    CString GetFileExt() const;
-    CString GetFileTitle() const;
     // The directory the dialog shows now (while it is open) or showed last.
     CString GetFolderPath() const;
     // Puts a name into the file-name box, as typing it would (a relative name is taken

@@ -1,7 +1,5 @@
 #include "platform/ui/CFont.h"
 
-#include "platform/ui/CDC.h"
-
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CFont, CGdiObject)
@@ -32,10 +30,4 @@ BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, i
     lf.lfPitchAndFamily = pitchAndFamily;
     std::strncpy(lf.lfFaceName, faceName ? faceName : "", sizeof lf.lfFaceName - 1);
     return CreateFontIndirect(&lf);
-}
-
-BOOL CFont::CreatePointFont(int pointSize, const char* faceName, CDC* dc) {
-    int dpi = dc ? dc->GetDeviceCaps(LOGPIXELSY) : 96;
-    int height = -(pointSize * dpi + 360) / 720;
-    return CreateFont(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, faceName);
 }

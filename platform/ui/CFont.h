@@ -16,8 +16,6 @@ public:
     BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
                     BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision, BYTE clipPrecision,
                     BYTE quality, BYTE pitchAndFamily, const char* faceName);
-    // pointSize in tenths of a point; the height is converted with the DC's (or the screen's) resolution.
-    BOOL CreatePointFont(int pointSize, const char* faceName, CDC* dc = nullptr);
 
     const LOGFONT& LogFont() const { return logFont_; }
 

@@ -221,22 +221,6 @@ long CMSHFlexGrid::GetRowHeight(long row) const {
         view->verticalHeader()->sectionSize(static_cast<int>(row) - view->Model()->FixedRows()));
 }
 
-void CMSHFlexGrid::SetRowHeight(long row, long twips) {
-    FlexGridView* view = View();
-    if (!view) {
-        return;
-    }
-    const int pixels = std::max(1, TwipsToPixelsY(twips));
-    if (row < 0) {
-        view->verticalHeader()->setDefaultSectionSize(pixels);
-        view->horizontalHeader()->setFixedHeight(pixels);
-    } else if (row < view->Model()->FixedRows()) {
-        view->horizontalHeader()->setFixedHeight(pixels);
-    } else {
-        view->verticalHeader()->resizeSection(static_cast<int>(row) - view->Model()->FixedRows(), pixels);
-    }
-}
-
 long CMSHFlexGrid::GetColWidth(long col) const {
     FlexGridView* view = View();
     if (!view) {
@@ -311,10 +295,6 @@ CRect CMSHFlexGrid::GetCellRectPixels(long row, long col) const {
     return CRect(rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1);
 }
 
-long CMSHFlexGrid::GetCellWidth() const {
-    return PixelsToTwipsX(GetCellRectPixels(GetRow(), GetCol()).Width());
-}
-
 long CMSHFlexGrid::GetMouseRow() const {
     return View() ? View()->MouseRow() : -1;
 }
@@ -332,40 +312,6 @@ float CMSHFlexGrid::GetFontSize() const {
         return static_cast<float>(font.pointSizeF());
     }
     return static_cast<float>(font.pixelSize() * 72.0 / view->logicalDpiY());
-}
-
-void CMSHFlexGrid::SetPaletteColor(QPalette::ColorRole role, COLORREF color) {
-    FlexGridView* view = View();
-    if (!view) {
-        return;
-    }
-    QPalette palette = view->palette();
-    palette.setColor(role, QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
-    view->setPalette(palette);
-}
-
-void CMSHFlexGrid::SetBackColorSel(COLORREF color) {
-    SetPaletteColor(QPalette::Highlight, color);
-}
-
-void CMSHFlexGrid::SetCellBackColor(COLORREF color) {
-    if (FlexGridView* view = View()) {
-        view->Model()->SetCellBackground(static_cast<int>(GetRow()), static_cast<int>(GetCol()),
-                                         QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
-    }
-}
-
-void CMSHFlexGrid::SetCellForeColor(COLORREF color) {
-    if (FlexGridView* view = View()) {
-        view->Model()->SetCellForeground(static_cast<int>(GetRow()), static_cast<int>(GetCol()),
-                                         QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
-    }
-}
-
-void CMSHFlexGrid::ClearCellColors() {
-    if (FlexGridView* view = View()) {
-        view->Model()->ClearCellColors();
-    }
 }
 
 int CMSHFlexGrid::TwipsToPixelsX(long twips) const {

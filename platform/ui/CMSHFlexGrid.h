@@ -9,8 +9,6 @@
 #include "platform/ui/CWnd.h"
 #include "platform/ui/FlexGridEvents.h"
 
-#include <QPalette>
-
 class FlexGridView;
 
 // Cell alignments (the grid's own codes).
@@ -63,9 +61,8 @@ public:
     void SetTopRow(long row);
     BOOL GetRowIsVisible(long row) const;
 
-    // Row -1 or column -1 sets every row or column.
+    // Column -1 sets every column.
     long GetRowHeight(long row) const;
-    void SetRowHeight(long row, long twips);
     long GetColWidth(long col) const;
     void SetColWidth(long col, long twips);
     void SetColAlignment(long col, short alignment);
@@ -74,8 +71,6 @@ public:
     BOOL GetRedraw() const;
     void SetRedraw(BOOL redraw);
 
-    // The current cell's width in twips.
-    long GetCellWidth() const;
     // Any cell's rectangle in pixels of the control (empty when the cell is not shown).
     CRect GetCellRectPixels(long row, long col) const;
     // Row and column under the mouse at the last mouse press or release; -1 outside.
@@ -84,13 +79,6 @@ public:
 
     // The font: size in points, face name in CP932 (Japanese Windows faces are substituted).
     float GetFontSize() const;
-
-    // Colours of the selected cells, and of the current cell alone.
-    void SetBackColorSel(COLORREF color);
-    void SetCellBackColor(COLORREF color);
-    void SetCellForeColor(COLORREF color);
-    // Gives every cell back the grid's colours.
-    void ClearCellColors();
 
     int TwipsToPixelsX(long twips) const;
     int TwipsToPixelsY(long twips) const;
@@ -101,7 +89,6 @@ public:
 
 private:
     void ShowSelection();
-    void SetPaletteColor(QPalette::ColorRole role, COLORREF color);
     // The view's events: the mouse cell is recorded before the owner hears of them.
     void OnGridKeyDown(UINT keyCode, UINT shift) override;
     void OnGridMouseDown(int button, UINT shift, CPoint point) override;

@@ -152,7 +152,6 @@ void CPrintDialog::ReadBack() {
         m_pd.nToPage = m_pd.nMaxPage;
         break;
     }
-    m_pd.nCopies = static_cast<WORD>(Printer()->copyCount());
     devMode_.dmOrientation = Printer()->pageLayout().orientation() == QPageLayout::Landscape
                                  ? DMORIENT_LANDSCAPE
                                  : DMORIENT_PORTRAIT;
@@ -164,17 +163,8 @@ int CPrintDialog::GetFromPage() const {
 int CPrintDialog::GetToPage() const {
     return PrintRange() ? m_pd.nToPage : -1;
 }
-BOOL CPrintDialog::PrintAll() const {
-    return !PrintRange() && !PrintSelection();
-}
 BOOL CPrintDialog::PrintRange() const {
     return (m_pd.Flags & PD_PAGENUMS) != 0;
-}
-BOOL CPrintDialog::PrintSelection() const {
-    return (m_pd.Flags & PD_SELECTION) != 0;
-}
-int CPrintDialog::GetCopies() const {
-    return m_pd.nCopies;
 }
 
 DEVMODE* CPrintDialog::GetDevMode() {

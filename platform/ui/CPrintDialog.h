@@ -39,7 +39,6 @@ struct PRINTDLG {
     WORD nToPage = 0xFFFF;
     WORD nMinPage = 1;
     WORD nMaxPage = 0xFFFF;
-    WORD nCopies = 1;
 };
 
 // The printer's device mode as the dialog left it.
@@ -67,10 +66,7 @@ public:
 
     int GetFromPage() const;
     int GetToPage() const;
-    BOOL PrintAll() const;
     BOOL PrintRange() const;
-    BOOL PrintSelection() const;
-    int GetCopies() const;
     DEVMODE* GetDevMode();
     // The printer set up by the dialog (a PDF writer when no printer is installed).
     QPrinter* GetPrinter() const { return Printer(); }

@@ -136,45 +136,6 @@ void FlexGridModel::SetFixedAlignment(int col, int alignment) {
     }
 }
 
-void FlexGridModel::SetCellBackground(int row, int col, const QColor& color) {
-    SetCellColor(row, col, color, true);
-}
-
-void FlexGridModel::SetCellForeground(int row, int col, const QColor& color) {
-    SetCellColor(row, col, color, false);
-}
-
-void FlexGridModel::SetCellColor(int row, int col, const QColor& color, bool background) {
-    if (!Inside(row, col)) {
-        return;
-    }
-    const long long key = static_cast<long long>(row) * cols_ + col;
-    CellColors& colors = colors_[key];
-    (background ? colors.background : colors.foreground) = color;
-    if (!colors.background.isValid() && !colors.foreground.isValid()) {
-        colors_.erase(key);
-    }
-    if (redraw_ && row >= fixedRows_ && col >= fixedCols_) {
-        const QModelIndex at = index(row - fixedRows_, col - fixedCols_);
-        emit dataChanged(at, at, {Qt::BackgroundRole, Qt::ForegroundRole});
-    } else if (!redraw_) {
-        dirty_ = true;
-    }
-}
-
-void FlexGridModel::ClearCellColors() {
-    if (colors_.empty()) {
-        return;
-    }
-    colors_.clear();
-    if (!redraw_) {
-        dirty_ = true;
-    } else if (rowCount() > 0 && columnCount() > 0) {
-        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1),
-                         {Qt::BackgroundRole, Qt::ForegroundRole});
-    }
-}
-
 void FlexGridModel::SetRedraw(bool redraw) {
     if (redraw == redraw_) {
         return;
@@ -207,16 +168,6 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const {
     }
     if (role == Qt::TextAlignmentRole) {
         return Alignment(alignments_, col);
-    }
-    if ((role == Qt::BackgroundRole || role == Qt::ForegroundRole) && !colors_.empty()) {
-        const auto found = colors_.find(static_cast<long long>(row) * cols_ + col);
-        if (found != colors_.end()) {
-            const QColor& color =
-                role == Qt::BackgroundRole ? found->second.background : found->second.foreground;
-            if (color.isValid()) {
-                return color;
-            }
-        }
     }
     return {};
 }

@@ -7,8 +7,6 @@
 #include "platform/core/CString.h"
 
 #include <QAbstractTableModel>
-#include <QColor>
-#include <unordered_map>
 #include <vector>
 
 class FlexGridModel : public QAbstractTableModel {
@@ -31,12 +29,6 @@ public:
     void SetAlignment(int col, int alignment);
     void SetFixedAlignment(int col, int alignment);
 
-    // Colours of single cells over the view's own (an invalid colour gives the cell back
-    // the view's colour).
-    void SetCellBackground(int row, int col, const QColor& color);
-    void SetCellForeground(int row, int col, const QColor& color);
-    void ClearCellColors();
-
     void SetRedraw(bool redraw);
     bool Redraw() const { return redraw_; }
 
@@ -58,12 +50,6 @@ private:
     int fixedRows_ = 1;
     int fixedCols_ = 1;
     std::vector<CString> cells_; // row-major, cols_ per row
-    struct CellColors {
-        QColor background;
-        QColor foreground;
-    };
-    std::unordered_map<long long, CellColors> colors_; // by row * cols_ + col
-    void SetCellColor(int row, int col, const QColor& color, bool background);
     std::vector<int> alignments_;
     std::vector<int> fixedAlignments_;
     bool redraw_ = true;

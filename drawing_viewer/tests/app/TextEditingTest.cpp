@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QValidator>
 
+#include <utility>
+
 namespace zapho {
 namespace {
 
@@ -35,7 +37,12 @@ CString Field(CDialog& dialog, UINT id) {
 
 // Pixels that are not white inside a client rectangle.
 int InkIn(const QImage& canvas, CRect rect) {
-    rect.NormalizeRect();
+    if (rect.left > rect.right) {
+        std::swap(rect.left, rect.right);
+    }
+    if (rect.top > rect.bottom) {
+        std::swap(rect.top, rect.bottom);
+    }
     int ink = 0;
     for (int y = std::max(0, rect.top); y <= std::min(canvas.height() - 1, rect.bottom); ++y) {
         for (int x = std::max(0, rect.left); x <= std::min(canvas.width() - 1, rect.right); ++x) {

@@ -71,11 +71,8 @@ TEST(CString, GetBufferAndReleaseBuffer) {
     EXPECT_EQ(text, "hel");
 }
 
-TEST(CString, TrimAndReplace) {
+TEST(CString, Trim) {
     CString text("  a b  ");
     text.Trim();
     EXPECT_EQ(text, "a b");
-    CString path("a/b/c");
-    EXPECT_EQ(path.Replace("/", "::"), 2);
-    EXPECT_EQ(path, "a::b::c");
 }

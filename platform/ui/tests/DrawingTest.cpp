@@ -98,7 +98,7 @@ TEST_F(CanvasTest, ArcRunsCounterClockwiseAndWindingFillsOverlaps) {
 
 TEST_F(CanvasTest, CharacterExtraWidensTextByItsCount) {
     CFont font;
-    font.CreatePointFont(100, "Noto Sans CJK JP", &dc_);
+    font.CreateFont(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Noto Sans CJK JP");
     dc_.SelectObject(&font);
     const CSize plain = dc_.GetTextExtent("abcd");
     EXPECT_EQ(dc_.SetTextCharacterExtra(3), 0);
