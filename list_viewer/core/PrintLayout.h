@@ -43,9 +43,4 @@ bool HasPagesOverFiftyFiveLines(const CLineIndex& index, const std::vector<Print
 // The header row: lineWidth blanks with "P.<page>" ending in the last column.
 std::string PageHeaderRow(int page, int lineWidth);
 
-// The user word passed to the page routine: low 16 bits two-per-sheet, high 16 bits lower half.
-inline unsigned PrintUserWord(bool twoPagesPerSheet, bool lowerHalf) {
-    return (twoPagesPerSheet ? 1u : 0u) | (lowerHalf ? 1u : 0u) << 16;
-}
-
 } // namespace wenux

@@ -172,7 +172,6 @@ TEST(PrintPlan, LayoutAndSheetRules) {
     EXPECT_EQ(ComputePrintLayout(600, 600, 4960, 7016, kResultList, true, 110).rowsPerSheet, 115);
     EXPECT_EQ(ComputePrintLayout(600, 600, 4960, 7016, kCalculationLog, false, 82).rowsPerSheet, 112);
     EXPECT_EQ(PageHeaderRow(12, 10), "      P.12");
-    EXPECT_EQ(PrintUserWord(true, true), 0x10001u);
 }
 
 } // namespace

@@ -30,9 +30,6 @@ struct DateErrors {
 // row needs year, month and day (taken from the last correct row when missing) forming a
 // real date, and must lie after the last correct row.
 DateErrors CheckDates(const DateList& dates);
-inline int CountDateErrors(const DateList& dates) {
-    return CheckDates(dates).wrong;
-}
 
 // The whole check; rowsInUse is the table's. May rename doc.m_strDisFile to the base menu's
 // name. False when the table must stay open: always when a row is no calendar date (the

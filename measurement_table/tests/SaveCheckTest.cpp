@@ -62,10 +62,10 @@ TEST_F(SaveCheckTest, DatesAreRealCalendarDatesInIncreasingOrder) {
     };
     for (const Case& c : cases) {
         sink_.Clear();
-        EXPECT_EQ(quilmo::CountDateErrors(c.dates), c.errors) << c.dates.size();
+        EXPECT_EQ(quilmo::CheckDates(c.dates).wrong, c.errors) << c.dates.size();
     }
     sink_.Clear();
-    EXPECT_EQ(quilmo::CountDateErrors(quilmo::DateList(6, {2006, 2, 30, 0, 0})), 6);
+    EXPECT_EQ(quilmo::CheckDates(quilmo::DateList(6, {2006, 2, 30, 0, 0})).wrong, 6);
     ASSERT_EQ(sink_.MessageCount(), 5); // the first five are shown
     EXPECT_EQ(sink_.MessagesUtf8()[4], Utf8(u8"5行目 日付ｴﾗｰ"));
 }
