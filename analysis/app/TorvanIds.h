@@ -73,7 +73,6 @@ enum : UINT {
     ID_INDICATOR_Y = 59143,
 
     // Dialogs.
-    IDD_ABOUTBOX = 100,
     IDD_REF_FILE_SELECT = 154,
     IDC_REF_FIRST_CHOICE = 198,
     IDC_REF_SECOND_CHOICE = 199,

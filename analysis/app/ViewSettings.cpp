@@ -60,7 +60,7 @@ void ReadFields(const SectionProfile& profile, const char* key, double* values, 
 }
 
 void ReadOtherSettings(const SectionProfile& profile, ViewSettings& settings) {
-    shell::ReadSystemSettings(profile, shell::LineToleranceRange::kBelowOne, settings);
+    shell::ReadSystemSettings(profile, settings);
 
     PlotParameters& plot = settings.plot;
     profile.ReadInt(kPlot, "PaperSize", plot.paperSize);

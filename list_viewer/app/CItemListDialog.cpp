@@ -42,7 +42,6 @@ BOOL CItemListDialog::OnInitDialog() {
         list->setCurrentRow(-1);
         list->clearSelection();
     }
-    m_nSelected = -1;
     return TRUE;
 }
 
@@ -53,7 +52,6 @@ void CItemListDialog::OnOK() {
         AfxMessageBox(u8"選択エラー !!");
         return;
     }
-    m_nSelected = row;
     m_strSelected = items_[static_cast<std::size_t>(row)];
     CDialog::OnOK();
 }

@@ -15,7 +15,6 @@ public:
     // Takes the selection; without one says so and stays open.
     void OnOK() override;
 
-    int m_nSelected = -1;
     CString m_strSelected;
 
 protected:

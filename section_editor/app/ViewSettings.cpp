@@ -47,7 +47,7 @@ void LoadViewSettings(const CString& profilePath, const CString& moduleDirectory
     profile.ReadLineStyle(kLineSection, settings.display.line);
     profile.ReadStyles(kPointSections, settings.display.points);
     // The settings dialog takes a straightness angle from 0 up to below 1, so the file may hold 0.
-    shell::ReadSystemSettings(profile, shell::LineToleranceRange::kBelowOne, settings);
+    shell::ReadSystemSettings(profile, settings);
 }
 
 void SaveViewSettings(const CString& profilePath, const ViewSettings& settings) {

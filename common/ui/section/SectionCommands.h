@@ -12,8 +12,7 @@ enum : UINT {
     ID_VIEW_SCALE_UP = 32788,   // enlarge by 1 % (10 % with Shift)
     ID_VIEW_SCALE_DOWN = 32789, // reduce by 1 % (10 % with Shift)
     // Sent by the view to its main frame: show what the process-wide texts now hold.
-    ID_SHOW_CURSOR_POS = 33901, // panes 1 and 2: the cursor position
-    ID_ACTIVATE_SECTION_VIEW = 33902,
+    ID_SHOW_CURSOR_POS = 33901,   // panes 1 and 2: the cursor position
     ID_MENU_SELECTED = 33903,     // sent to the active section view when a menu item is selected
     ID_SHOW_GUIDE_PROMPT = 33908, // pane 0: the guide prompt
     ID_SHOW_GUIDE_TITLE = 33909,  // dialog bar: the guide title

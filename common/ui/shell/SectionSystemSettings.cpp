@@ -18,17 +18,15 @@ bool ReadReal(const section::SectionProfile& profile, const char* key, double& v
     return platform::ScanDouble(text.GetString(), value);
 }
 
-bool InRange(double tolerance, LineToleranceRange range) {
-    if (range == LineToleranceRange::kBelowOne) {
-        return tolerance >= 0.0 && tolerance < 1.0;
-    }
-    return tolerance > 0.0;
+// The new-line tolerances a settings file may set: 0 up to below 1, what the analysis
+// program's settings dialog accepts.
+bool IsLineToleranceInRange(double tolerance) {
+    return tolerance >= 0.0 && tolerance < 1.0;
 }
 
 } // namespace
 
-void ReadSystemSettings(const section::SectionProfile& profile, LineToleranceRange range,
-                        SectionSystemSettings& settings) {
+void ReadSystemSettings(const section::SectionProfile& profile, SectionSystemSettings& settings) {
     CString file;
     profile.ReadString(kTitle, "File", file);
     if (!file.IsEmpty()) {
@@ -51,7 +49,7 @@ void ReadSystemSettings(const section::SectionProfile& profile, LineToleranceRan
         settings.newPoint = point;
     }
     double line = 0.0;
-    if (ReadReal(profile, "New Line", line) && InRange(line, range)) {
+    if (ReadReal(profile, "New Line", line) && IsLineToleranceInRange(line)) {
         settings.newLine = line;
     }
     profile.ReadInt(kSystem, "Monochromatic Print", settings.monochromePrint);

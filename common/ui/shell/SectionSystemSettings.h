@@ -25,13 +25,8 @@ struct SectionSystemSettings {
     int monochromePrint = 0;
 };
 
-// Which new-line tolerances a settings file may set: any positive angle, or 0 up to below 1
-// (what the analysis program's settings dialog accepts).
-enum class LineToleranceRange { kPositive, kBelowOne };
-
 // Reads what the file holds that can be read; a missing or unreadable key keeps its value.
-void ReadSystemSettings(const section::SectionProfile& profile, LineToleranceRange range,
-                        SectionSystemSettings& settings);
+void ReadSystemSettings(const section::SectionProfile& profile, SectionSystemSettings& settings);
 void WriteSystemSettings(const section::SectionProfile& profile, const SectionSystemSettings& settings);
 
 } // namespace shell
