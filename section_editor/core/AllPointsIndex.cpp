@@ -10,7 +10,11 @@ void AllPointsIndex::Set(int seqNo, CNode* point) {
     }
     const auto at = static_cast<std::size_t>(seqNo);
     if (at >= places_.size()) {
-        places_.resize(at + 1, nullptr);
+        // Numbers come one after another: the next one is appended, not filled in.
+        places_.resize(at, nullptr);
+        places_.push_back(point);
+        ++count_;
+        return;
     }
     count_ += places_[at] ? 0 : 1;
     places_[at] = point;
