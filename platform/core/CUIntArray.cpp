@@ -16,8 +16,3 @@ void CUIntArray::SetSize(int newSize) {
         AfxThrowMemoryException();
     }
 }
-
-int CUIntArray::Add(UINT value) {
-    values_.push_back(value);
-    return GetUpperBound();
-}

@@ -10,7 +10,6 @@ class CUIntArray : public CObject {
 
 public:
     int GetSize() const { return static_cast<int>(values_.size()); }
-    int GetUpperBound() const { return GetSize() - 1; }
     // Throws CMemoryException when the memory cannot be had.
     void SetSize(int newSize);
     void RemoveAll() { values_.clear(); }
@@ -18,7 +17,6 @@ public:
     void SetAt(int index, UINT value) { values_[static_cast<std::size_t>(index)] = value; }
     UINT& operator[](int index) { return values_[static_cast<std::size_t>(index)]; }
     UINT operator[](int index) const { return GetAt(index); }
-    int Add(UINT value);
 
 private:
     std::vector<UINT> values_;

@@ -261,12 +261,6 @@ void CDC::LPtoDP(CPoint* points, int count) const {
     }
 }
 
-void CDC::LPtoDP(CRect* rect) const {
-    CPoint corners[2] = {rect->TopLeft(), rect->BottomRight()};
-    LPtoDP(corners, 2);
-    *rect = CRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
-}
-
 void CDC::DPtoLP(CPoint* points, int count) const {
     for (int i = 0; i < count; ++i) {
         points[i].x = static_cast<int>(std::lround((points[i].x - viewportOrg_.x) / ScaleX())) + windowOrg_.x;

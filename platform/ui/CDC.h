@@ -81,7 +81,6 @@ public:
     CPoint SetViewportOrg(CPoint point) { return SetViewportOrg(point.x, point.y); }
     CSize SetViewportExt(int cx, int cy);
     void LPtoDP(CPoint* points, int count = 1) const;
-    void LPtoDP(CRect* rect) const;
     void DPtoLP(CPoint* points, int count = 1) const;
     void DPtoLP(CRect* rect) const;
 

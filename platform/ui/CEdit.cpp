@@ -85,20 +85,6 @@ CEdit::CEdit() = default;
 
 CEdit::~CEdit() = default; // the hook dies with us; Qt drops a deleted event filter
 
-BOOL CEdit::Create(DWORD, const CRect& rect, CWnd* parent, UINT id) {
-    if (!parent || !parent->GetWidget() || GetWidget()) {
-        return FALSE;
-    }
-    auto* edit = new QLineEdit(parent->GetWidget());
-    parent->AddControl(static_cast<int>(id), edit);
-    if (!rect.IsRectEmpty()) {
-        edit->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
-    }
-    m_pParentWnd = parent;
-    AttachEdit(edit);
-    return TRUE;
-}
-
 BOOL CEdit::SubclassDlgItem(UINT id, CWnd* parent) {
     if (!parent || GetWidget()) {
         return FALSE;

@@ -24,8 +24,6 @@ public:
     CEdit();
     ~CEdit() override;
 
-    // Makes a new edit inside parent's widget under this control id (style is not used).
-    BOOL Create(DWORD style, const CRect& rect, CWnd* parent, UINT id);
     // Takes over the edit control with this id that parent already holds; FALSE when there is
     // no such edit or another CEdit holds it already.
     BOOL SubclassDlgItem(UINT id, CWnd* parent);

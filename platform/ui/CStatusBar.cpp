@@ -67,15 +67,6 @@ CString CStatusBar::GetPaneText(int index) const {
     return platform::FromQStringLossy(panes_[static_cast<std::size_t>(index)]->text());
 }
 
-int CStatusBar::CommandToIndex(UINT id) const {
-    for (std::size_t i = 0; i < ids_.size(); ++i) {
-        if (ids_[i] == id) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
-}
-
 UINT CStatusBar::GetItemID(int index) const {
     return index >= 0 && index < GetCount() ? ids_[static_cast<std::size_t>(index)] : 0;
 }

@@ -23,7 +23,6 @@ public:
     BOOL CreateWithIndicators(CFrameWnd* frame, std::initializer_list<UINT> indicators, int digits);
     BOOL SetPaneText(int index, const CString& text, BOOL update = TRUE);
     CString GetPaneText(int index) const;
-    int CommandToIndex(UINT id) const;
     UINT GetItemID(int index) const;
     int GetCount() const { return static_cast<int>(panes_.size()); }
     // width: minimum width in pixels.

@@ -63,15 +63,6 @@ int CToolBar::CommandToIndex(UINT id) const {
     return -1;
 }
 
-UINT CToolBar::GetItemID(int index) const {
-    auto actions = bar_->actions();
-    return index >= 0 && index < actions.size() ? CMenu::ActionId(actions[index]) : 0;
-}
-
-int CToolBar::GetCount() const {
-    return bar_ ? static_cast<int>(bar_->actions().size()) : 0;
-}
-
 void CToolBar::UpdateButtons(CCmdTarget* target) {
     if (!bar_) {
         return;

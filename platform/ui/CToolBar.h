@@ -21,8 +21,6 @@ public:
     // The texts of the buttons of the ids (UTF-8).
     void SetButtonTexts(std::initializer_list<std::pair<UINT, const char8_t*>> texts);
     int CommandToIndex(UINT id) const;
-    UINT GetItemID(int index) const;
-    int GetCount() const;
     // Runs the update handlers of the buttons along target's route.
     void UpdateButtons(CCmdTarget* target);
     QToolBar* Bar() const { return bar_; }

@@ -14,9 +14,3 @@ CWaitCursor::~CWaitCursor() {
         QApplication::restoreOverrideCursor();
     }
 }
-
-void CWaitCursor::Restore() {
-    if (QApplication::instance()) {
-        QApplication::changeOverrideCursor(Qt::WaitCursor);
-    }
-}

@@ -7,6 +7,4 @@ public:
     ~CWaitCursor();
     CWaitCursor(const CWaitCursor&) = delete;
     CWaitCursor& operator=(const CWaitCursor&) = delete;
-    // Sets the wait cursor again (after a message box changed it).
-    void Restore();
 };

@@ -24,7 +24,6 @@ TEST(StatusBarTest, TheFramesStatusBarKeepsItsPanesOnWhite) {
     ASSERT_TRUE(bar.SetIndicators(indicators, 3));
     EXPECT_EQ(frame->GetStatusBar(), &bar);
     EXPECT_EQ(bar.GetCount(), 3);
-    EXPECT_EQ(bar.CommandToIndex(ID_INDICATOR_NUM), 2);
     bar.SetPaneText(0, CString(u8"レディ"));
     EXPECT_EQ(bar.GetPaneText(0), CString(u8"レディ"));
     EXPECT_EQ(bar.Bar()->palette().color(QPalette::Window), QColor(Qt::white));
