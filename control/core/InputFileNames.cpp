@@ -61,11 +61,4 @@ CString DataDirectoryBesideProgram(const CString& programDirectory) {
     return directory.Left(length - 4) + "data/";
 }
 
-CString SettingsFilePath(const CString& programFile) {
-    CString directory;
-    CString name;
-    SplitPath(programFile, &directory, &name, nullptr);
-    return directory + name + ".INI";
-}
-
 } // namespace basnev

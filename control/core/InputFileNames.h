@@ -27,7 +27,4 @@ bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& names
 // or empty when the program directory is not named "bin". The directory ends with '/'.
 CString DataDirectoryBesideProgram(const CString& programDirectory);
 
-// The settings file of the running program: its directory + its base name + ".INI".
-CString SettingsFilePath(const CString& programFile);
-
 } // namespace basnev

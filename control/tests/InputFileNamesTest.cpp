@@ -49,7 +49,6 @@ TEST(InputFileNamesTest, DataDirectoryLiesBesideABinDirectory) {
     EXPECT_STREQ(DataDirectoryBesideProgram("/opt/app/BIN"), "/opt/app/data/");
     EXPECT_TRUE(DataDirectoryBesideProgram("/opt/xbin/").IsEmpty());
     EXPECT_TRUE(DataDirectoryBesideProgram("bin/").IsEmpty());
-    EXPECT_STREQ(SettingsFilePath("/opt/app/bin/basnev"), "/opt/app/bin/basnev.INI");
 }
 
 TEST(SloReferencesTest, ReadsTheReferencesOfTheFirstFourLines) {
