@@ -3,7 +3,8 @@
 // the common body of CMapWordToOb and CMapWordToPtr.
 //
 //   POSITION pos = map.GetStartPosition();
-//   while (pos) { WORD key; T value; map.GetNextAssoc(pos, key, value); ... }
+//   WORD key; T value;
+//   while (pos && map.FetchNext(pos, key, value)) { ... }
 //
 // Iteration runs in ascending key order. A position names the next key, so removing
 // the entry just returned (or any other) during iteration is safe.
@@ -35,14 +36,8 @@ public:
     void RemoveAll() { entries_.clear(); }
 
     POSITION GetStartPosition() const { return entries_.empty() ? nullptr : ToPos(entries_.begin()->first); }
-    void GetNextAssoc(POSITION& pos, WORD& key, T& value) const {
-        if (!FetchNext(pos, key, value)) {
-            key = 0;
-            value = T();
-        }
-    }
-    // GetNextAssoc that tells whether an entry was left: false (and pos null) when the
-    // named entry and all after it were removed.
+    // The entry pos names (or the next one left) and the position after it; false (and pos
+    // null) when the named entry and all after it were removed.
     bool FetchNext(POSITION& pos, WORD& key, T& value) const {
         auto it = entries_.lower_bound(FromPos(pos));
         if (it == entries_.end()) {

@@ -83,10 +83,9 @@ TEST(WordMaps, IterateInKeyOrderAndSurviveRemovalDuringIteration) {
     map.SetAt(7, &items[3]);
     std::vector<WORD> keys;
     POSITION pos = map.GetStartPosition();
-    while (pos) {
-        WORD key;
-        CObject* value;
-        map.GetNextAssoc(pos, key, value);
+    WORD key = 0;
+    CObject* value = nullptr;
+    while (pos && map.FetchNext(pos, key, value)) {
         keys.push_back(key);
         if (key == 7) {
             map.RemoveKey(7);
@@ -106,7 +105,7 @@ TEST(WordMaps, IterateInKeyOrderAndSurviveRemovalDuringIteration) {
     EXPECT_EQ(ptrs.MaxKey(), 0);
 }
 
-// The typed loop sees what the GetNextAssoc loop sees, removal of the next entry included,
+// The typed loop sees what the position loop sees, removal of the next entry included,
 // and a null value is an entry like any other.
 TEST(WordMaps, TypedEntriesFollowTheKeyOrderAndSurviveRemoval) {
     CMapWordToOb map;
