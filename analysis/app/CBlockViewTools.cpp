@@ -95,10 +95,6 @@ void AcceptNewPoints(CBlockDoc& model) {
     }
 }
 
-bool Inside(double x, double y, const double rect[4]) {
-    return x >= rect[0] && x <= rect[2] && y >= rect[1] && y <= rect[3];
-}
-
 } // namespace
 
 void CBlockView::MapToolCommands() {
@@ -334,16 +330,20 @@ BOOL CBlockView::CommitSelection(int mode, CFigure& figure) {
     case kPickFree: {
         double rect[4];
         figure.OrderedWorldRect(rect);
-        SelectTargetPoints(*model, [&rect](const CNode& point) { return Inside(point.x, point.y, rect); });
-        if (SelectsTarget(kTargetLines)) {
-            for (auto [key, line] : platform::MapEntries<CLine>(model->GroundLines())) {
-                const DPoint a = model->GetNodeXY(line->node1);
-                const DPoint b = model->GetNodeXY(line->node2);
-                if (Inside(a.x, a.y, rect) && Inside(b.x, b.y, rect)) {
-                    line->status = CLine::kSelected;
-                    AddToSelection(line);
-                }
+        CObList selected;
+        const auto select = [&](SelectTarget target, CMapWordToOb& points) {
+            if (SelectsTarget(target)) {
+                model->SelectPointsInRect(points, rect[0], rect[1], rect[2], rect[3], &selected);
             }
+        };
+        select(kTargetGround, model->GroundPoints());
+        select(kTargetMeasure, model->MeasurementPoints());
+        select(kTargetBoundary, model->BoundaryPoints());
+        if (SelectsTarget(kTargetLines)) {
+            model->SelectLinesInRect(rect[0], rect[1], rect[2], rect[3], &selected);
+        }
+        for (POSITION pos = selected.GetHeadPosition(); pos;) {
+            AddToSelection(selected.GetNext(pos));
         }
         return TRUE;
     }

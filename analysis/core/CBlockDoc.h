@@ -323,8 +323,11 @@ public:
     std::vector<BlockLineRow> BlockLineRows() const;
 
     // --- selection, deletion, renumbering (CBlockDocSelect.cpp) ---
-    void SelectPointsInRect(CMapWordToOb& points, double minX, double minY, double maxX, double maxY);
-    void SelectLinesInRect(double minX, double minY, double maxX, double maxY);
+    // Selects what lies inside the rectangle (edges included); each item selected is also
+    // appended to selected when one is given.
+    void SelectPointsInRect(CMapWordToOb& points, double minX, double minY, double maxX, double maxY,
+                            CObList* selected = nullptr);
+    void SelectLinesInRect(double minX, double minY, double maxX, double maxY, CObList* selected = nullptr);
     void SelectSlipLinesInRect(double minX, double minY, double maxX, double maxY);
     void SelectUnusedGroundPoints();
     // Appends to the selection list each line (not yet in it) whose two end points are

@@ -28,21 +28,28 @@ template <typename T> std::vector<std::pair<WORD, T*>> Entries(const CMapWordToO
 
 } // namespace
 
-void CBlockDoc::SelectPointsInRect(CMapWordToOb& points, double minX, double minY, double maxX, double maxY) {
+void CBlockDoc::SelectPointsInRect(CMapWordToOb& points, double minX, double minY, double maxX, double maxY,
+                                   CObList* selected) {
     for (auto& [key, point] : Entries<CNode>(points)) {
         if (Inside(point->x, point->y, minX, minY, maxX, maxY)) {
             point->state = CNode::kSelected;
+            if (selected) {
+                selected->AddTail(point);
+            }
         }
     }
 }
 
-void CBlockDoc::SelectLinesInRect(double minX, double minY, double maxX, double maxY) {
+void CBlockDoc::SelectLinesInRect(double minX, double minY, double maxX, double maxY, CObList* selected) {
     for (auto& [key, line] : Entries<CLine>(m_LineList)) {
         DPoint a = GetNodeXY(line->node1);
         DPoint b = GetNodeXY(line->node2);
         if (Inside(a.x, a.y, minX, minY, maxX, maxY) && Inside(b.x, b.y, minX, minY, maxX, maxY)) {
             line->status = CLine::kSelected;
             line->lineKey = key;
+            if (selected) {
+                selected->AddTail(line);
+            }
         }
     }
 }

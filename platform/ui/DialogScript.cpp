@@ -41,10 +41,6 @@ void DialogScript::AnswerAlways(UINT templateId, Answer answer) {
     StandingAnswers()[templateId] = std::move(answer);
 }
 
-void DialogScript::Forget(UINT templateId) {
-    StandingAnswers().erase(templateId);
-}
-
 void DialogScript::Queue(Answer answer) {
     Answers().push_back(std::move(answer));
 }

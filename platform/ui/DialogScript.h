@@ -22,9 +22,9 @@ public:
     static void Queue(Answer answer);
     static int Pending();
     static void Clear();
-    // Answers every dialog of the template with answer (replacing an earlier one); Forget ends it.
+    // Answers every dialog of the template with answer (replacing an earlier one) for the rest of
+    // the run.
     static void AnswerAlways(UINT templateId, Answer answer);
-    static void Forget(UINT templateId);
 
     // Runs the created dialog modally, answered by the oldest queued answer if there is one.
     static int Exec(CDialog& dialog);

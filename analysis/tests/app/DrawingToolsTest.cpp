@@ -8,6 +8,7 @@
 #include "analysis/app/CTorvanDoc.h"
 #include "analysis/app/TorvanIds.h"
 
+#include "analysis/core/CLine.h"
 #include "analysis/core/CNode.h"
 #include "common/ui/section/CCoordInputDlg.h"
 #include "platform/core/MapEntries.h"
@@ -30,6 +31,8 @@ using section::PointKind;
 
 namespace torvan {
 namespace {
+
+constexpr UINT kAllTargetsButton = 150; // "全指定" of the selection-target dialog
 
 class DrawingToolsTest : public TorvanWindowTest<testsupport::RecordingSinkTest> {
 protected:
@@ -133,6 +136,59 @@ TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionCli
     ASSERT_EQ(view_->Selection().GetCount(), 1);
     EXPECT_EQ(view_->Selection().GetHead(), made);
     EXPECT_EQ(made->state, CNode::kSelected);
+}
+
+// A rectangle dragged with the select tool selects, through the document, what the selection
+// targets take: by default neither ground points nor lines; with every target the points inside
+// it and the lines with both ends inside, which are then the view's selection.
+TEST_F(DrawingToolsTest, ADraggedRectangleSelectsTheTargetsInsideIt) {
+    std::vector<const CNode*> ground;
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().GroundPoints())) {
+        ground.push_back(point);
+    }
+    ASSERT_GE(ground.size(), 4U);
+    std::sort(ground.begin(), ground.end(), [](const CNode* a, const CNode* b) { return a->x < b->x; });
+    const double minX = ground[0]->x - 2.0;
+    const double maxX = (ground[2]->x + ground[3]->x) / 2;
+    const double maxY = std::max({ground[0]->y, ground[1]->y, ground[2]->y}) + 2.0;
+    const double minY = std::min({ground[0]->y, ground[1]->y, ground[2]->y}) - 2.0;
+    const auto inside = [&](double x, double y) { return x >= minX && x <= maxX && y >= minY && y <= maxY; };
+    const auto drag = [&] {
+        Command(ID_EDIT_SELECT);
+        view_->UpdateWindow();
+        const CPoint from = view_->WorldToLogical(minX, maxY);
+        const CPoint to = view_->WorldToLogical(maxX, minY);
+        view_->OnMouseMove(0, from);
+        view_->OnLButtonDown(MK_LBUTTON, from);
+        view_->OnMouseMove(MK_LBUTTON, CPoint((from.x + to.x) / 2, (from.y + to.y) / 2));
+        view_->OnMouseMove(MK_LBUTTON, to);
+        view_->OnLButtonUp(0, to);
+    };
+    drag();
+    EXPECT_EQ(view_->Selection().GetCount(), 0);
+
+    platform::DialogScript::Queue([](CDialog& dialog) { dialog.RouteCommand(kAllTargetsButton); });
+    Command(ID_SELECT_TARGETS);
+    drag();
+    int points = 0;
+    for (auto [key, point] : platform::MapEntries<const CNode>(Model().AllPoints())) {
+        const bool in = inside(point->x, point->y);
+        EXPECT_EQ(point->state == CNode::kSelected, in) << point->number;
+        EXPECT_EQ(view_->Selection().Find(const_cast<CNode*>(point)) != nullptr, in) << point->number;
+        points += in ? 1 : 0;
+    }
+    int lines = 0;
+    for (auto [key, line] : platform::MapEntries<CLine>(Model().GroundLines())) {
+        const DPoint a = Model().GetNodeXY(line->node1);
+        const DPoint b = Model().GetNodeXY(line->node2);
+        const bool whole = inside(a.x, a.y) && inside(b.x, b.y);
+        EXPECT_EQ(line->status == CLine::kSelected, whole) << key;
+        EXPECT_EQ(view_->Selection().Find(line) != nullptr, whole) << key;
+        lines += whole ? 1 : 0;
+    }
+    EXPECT_EQ(points, 3);
+    EXPECT_EQ(lines, 2);
+    EXPECT_EQ(view_->Selection().GetCount(), points + lines);
 }
 
 // Tab in the continuous line: a ground-surface point's number starts the figure on that point;
