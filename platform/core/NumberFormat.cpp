@@ -30,36 +30,6 @@ bool IsCSpace(char ch) {
     return ch == ' ' || (ch >= '\t' && ch <= '\r');
 }
 
-// The plain form that nearly every number of a drawing or record has: blanks, an optional
-// '-', digits with an optional decimal point, then the end or a blank. std::from_chars reads
-// it as strtod rounds, without the locale switch and scanf's parsing per number; anything
-// else (exponents, '+', "inf", hexadecimal, text straight after the digits) is scanned.
-bool ScanPlainDouble(const char* text, double& value) {
-    while (IsCSpace(*text)) {
-        ++text;
-    }
-    const char* last = *text == '-' ? text + 1 : text;
-    int digits = 0;
-    for (; *last >= '0' && *last <= '9'; ++last) {
-        ++digits;
-    }
-    if (*last == '.') {
-        for (++last; *last >= '0' && *last <= '9'; ++last) {
-            ++digits;
-        }
-    }
-    if (digits == 0 || (*last != '\0' && !IsCSpace(*last))) {
-        return false;
-    }
-    double number = 0.0;
-    const std::from_chars_result result = std::from_chars(text, last, number, std::chars_format::fixed);
-    if (result.ec != std::errc() || result.ptr != last) {
-        return false;
-    }
-    value = number;
-    return true;
-}
-
 } // namespace
 
 std::string FormatV(const char* format, va_list args) {
@@ -89,6 +59,10 @@ std::string FormatC(const char* format, ...) {
     return out;
 }
 
+// The plain form that nearly every number of a drawing or record has: blanks, an optional
+// '-', digits with an optional decimal point, then the end or a blank. std::from_chars reads
+// it as strtod rounds, without the locale switch and scanf's parsing per number; anything
+// else (exponents, '+', "inf", hexadecimal, text straight after the digits) is scanned.
 bool ScanPlainDouble(std::string_view text, double& value) {
     const char* first = text.data();
     const char* const end = first + text.size();
@@ -119,7 +93,7 @@ bool ScanPlainDouble(std::string_view text, double& value) {
 }
 
 bool ScanDouble(const char* text, double& value) {
-    if (ScanPlainDouble(text, value)) {
+    if (ScanPlainDouble(std::string_view(text), value)) {
         return true;
     }
     CLocaleScope scope;
