@@ -101,6 +101,9 @@ template <typename Record> ThreadPlaces<Record>& Places() {
 
 } // namespace
 
+// The pool tells a point from a line by its size alone.
+static_assert(sizeof(CNode) != sizeof(CLine));
+
 void* RecordPool::Allocate(std::size_t size) {
     if (kPoolEnabled && size == sizeof(CNode)) {
         return Places<CNode>().Take();

@@ -3,6 +3,7 @@
 #include "section_editor/core/CLine.h"
 #include "section_editor/core/CNode.h"
 
+#include "platform/core/AddressSanitizerBuild.h"
 #include "platform/core/Unset.h"
 
 #include <gtest/gtest.h>
@@ -132,11 +133,16 @@ TEST(NodeRecordTest, PooledPointsAndLinesNeverShareAPlace) {
         points.push_back(std::make_unique<CNode>(i, i * 0.5, 0.0, CNode::kNormal));
         lines.push_back(std::make_unique<merdok::CLine>(i, i + 1));
     }
+    std::set<const void*> freedLines;
     for (std::size_t i = 0; i < lines.size(); i += 2) {
+        freedLines.insert(lines[i].get());
         lines[i].reset();
     }
     for (int i = 0; i < 10000; ++i) {
         points.push_back(std::make_unique<CNode>(20000 + i, 0.0, 0.0, CNode::kNormal));
+        if (!platform::kAddressSanitizerBuild) {
+            ASSERT_EQ(freedLines.count(points.back().get()), 0U) << "point " << 20000 + i;
+        }
     }
     std::set<const void*> places;
     for (std::size_t i = 0; i < points.size(); ++i) {

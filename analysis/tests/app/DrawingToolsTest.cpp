@@ -169,6 +169,9 @@ TEST_F(DrawingToolsTest, ADraggedRectangleSelectsTheTargetsInsideIt) {
 
     platform::DialogScript::Queue([](CDialog& dialog) { dialog.RouteCommand(kAllTargetsButton); });
     Command(ID_SELECT_TARGETS);
+    for (auto [key, line] : platform::MapEntries<CLine>(Model().GroundLines())) {
+        line->lineKey = -7; // the document's selection gives a line its key
+    }
     drag();
     int points = 0;
     for (auto [key, point] : platform::MapEntries<const CNode>(Model().AllPoints())) {
@@ -184,6 +187,7 @@ TEST_F(DrawingToolsTest, ADraggedRectangleSelectsTheTargetsInsideIt) {
         const bool whole = inside(a.x, a.y) && inside(b.x, b.y);
         EXPECT_EQ(line->status == CLine::kSelected, whole) << key;
         EXPECT_EQ(view_->Selection().Find(line) != nullptr, whole) << key;
+        EXPECT_EQ(line->lineKey, whole ? key : -7) << key;
         lines += whole ? 1 : 0;
     }
     EXPECT_EQ(points, 3);
