@@ -99,7 +99,8 @@ for header in $(echo "$sources" | grep -E '\.h$' | grep -v -E '^(testsupport|fuz
     report "a header of structs not named after one (name it, or list it as a concept header)" "$header"
   fi
 done
-for listed in $concepts; do
-  grep -q -x -F "$listed" <<<"$sources" || report "scripts/concept-headers.txt lists a header that is gone" "$listed"
-done
+while IFS= read -r listed; do
+  [ -z "$listed" ] || grep -q -x -F "$listed" <<<"$sources" ||
+    report "scripts/concept-headers.txt lists a header that is gone" "$listed"
+done <<<"$concepts"
 exit $status
