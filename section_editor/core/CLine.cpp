@@ -9,11 +9,11 @@ namespace merdok {
 IMPLEMENT_DYNCREATE(CLine, CObject)
 
 void* CLine::operator new(std::size_t size) {
-    return RecordPool::Allocate(size);
+    return RecordPool<CLine>::Allocate(size);
 }
 
 void CLine::operator delete(void* place, std::size_t size) noexcept {
-    RecordPool::Free(place, size);
+    RecordPool<CLine>::Free(place, size);
 }
 
 CLine::CLine() : CLine(platform::kUnsetInt, platform::kUnsetInt) {}

@@ -25,11 +25,11 @@ constexpr double kAlwaysFittingCoordinate = 99999.0;
 } // namespace
 
 void* CNode::operator new(std::size_t size) {
-    return RecordPool::Allocate(size);
+    return RecordPool<CNode>::Allocate(size);
 }
 
 void CNode::operator delete(void* place, std::size_t size) noexcept {
-    RecordPool::Free(place, size);
+    RecordPool<CNode>::Free(place, size);
 }
 
 CNode::CNode() : CNode(platform::kUnsetInt, platform::kUnsetDouble, platform::kUnsetDouble, kNormal) {}

@@ -101,30 +101,22 @@ template <typename Record> ThreadPlaces<Record>& Places() {
 
 } // namespace
 
-// The pool tells a point from a line by its size alone.
-static_assert(sizeof(CNode) != sizeof(CLine));
-
-void* RecordPool::Allocate(std::size_t size) {
-    if (kPoolEnabled && size == sizeof(CNode)) {
-        return Places<CNode>().Take();
-    }
-    if (kPoolEnabled && size == sizeof(CLine)) {
-        return Places<CLine>().Take();
+template <typename Record> void* RecordPool<Record>::Allocate(std::size_t size) {
+    if (kPoolEnabled && size == sizeof(Record)) {
+        return Places<Record>().Take();
     }
     return ::operator new(size);
 }
 
-void RecordPool::Free(void* place, std::size_t size) noexcept {
-    if (!place) {
-        return;
-    }
-    if (kPoolEnabled && size == sizeof(CNode)) {
-        Places<CNode>().Give(place);
-    } else if (kPoolEnabled && size == sizeof(CLine)) {
-        Places<CLine>().Give(place);
+template <typename Record> void RecordPool<Record>::Free(void* place, std::size_t size) noexcept {
+    if (kPoolEnabled && place && size == sizeof(Record)) {
+        Places<Record>().Give(place);
     } else {
         ::operator delete(place);
     }
 }
+
+template class RecordPool<CNode>;
+template class RecordPool<CLine>;
 
 } // namespace merdok

@@ -12,10 +12,12 @@
 
 namespace merdok {
 
-class RecordPool {
+// Record is CNode or CLine, the two the pool is made for; a class derived from one, of
+// another size, gets heap places through it.
+template <typename Record> class RecordPool {
 public:
-    // A place for an object of this size: a point's or a line's from the blocks, any other
-    // from the heap.
+    // A place for an object of this size: from the record's blocks when it is the record's
+    // own size, else from the heap.
     static void* Allocate(std::size_t size);
     // Gives back a place that Allocate gave for this size.
     static void Free(void* place, std::size_t size) noexcept;
