@@ -1,7 +1,5 @@
 #include "common/dxf/CDxfGroupReader.h"
 
-#include "common/dxf/DxfShortDecimal.h"
-
 #include "platform/core/CStdioFile.h"
 #include "platform/core/NumberFormat.h"
 #include "platform/core/Unset.h"
@@ -97,7 +95,7 @@ bool CDxfGroupReader::ValueStartsWith(const char* keyword) const {
 
 bool CDxfGroupReader::ValueAsReal(double& result) const {
     double number = 0.0;
-    if (!(dxf::ReadShortDecimal(value_, number) || platform::ScanPlainDouble(value_, number) ||
+    if (!(platform::ScanPlainDouble(value_, number) ||
           ScanTerminated(value_,
                          [&number](const char* text) { return platform::ScanDouble(text, number); })) ||
         !std::isfinite(number)) {

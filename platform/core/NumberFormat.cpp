@@ -1,5 +1,7 @@
 #include "NumberFormat.h"
 
+#include "platform/core/ShortDecimal.h"
+
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -60,10 +62,14 @@ std::string FormatC(const char* format, ...) {
 }
 
 // The plain form that nearly every number of a drawing or record has: blanks, an optional
-// '-', digits with an optional decimal point, then the end or a blank. std::from_chars reads
-// it as strtod rounds, without the locale switch and scanf's parsing per number; anything
-// else (exponents, '+', "inf", hexadecimal, text straight after the digits) is scanned.
+// '-', digits with an optional decimal point, then the end or a blank. A short one without
+// blanks is read exactly by ReadShortDecimal, any other by std::from_chars: both round as
+// strtod does, without the locale switch and scanf's parsing per number. Anything else
+// (exponents, '+', "inf", hexadecimal, text straight after the digits) is scanned.
 bool ScanPlainDouble(std::string_view text, double& value) {
+    if (ReadShortDecimal(text, value)) { // the text is nothing but the short decimal
+        return true;
+    }
     const char* first = text.data();
     const char* const end = first + text.size();
     auto at = [end](const char* pos) { return pos < end ? *pos : '\0'; };

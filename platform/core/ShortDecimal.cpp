@@ -1,8 +1,8 @@
-#include "common/dxf/DxfShortDecimal.h"
+#include "platform/core/ShortDecimal.h"
 
 #include <cstdint>
 
-namespace dxf {
+namespace platform {
 
 namespace {
 
@@ -43,4 +43,4 @@ bool ReadShortDecimal(std::string_view text, double& value) {
     return true;
 }
 
-} // namespace dxf
+} // namespace platform

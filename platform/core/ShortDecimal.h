@@ -4,11 +4,11 @@
 
 #include <string_view>
 
-namespace dxf {
+namespace platform {
 
 // Reads text that is wholly an optional '-', digits and an optional point with digits, at
 // most fifteen digits in all; false (value untouched) for any other text, which the caller
 // then reads the general way.
 bool ReadShortDecimal(std::string_view text, double& value);
 
-} // namespace dxf
+} // namespace platform

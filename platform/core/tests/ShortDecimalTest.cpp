@@ -1,7 +1,7 @@
 // The quick reading of a short decimal gives the very double the general reading gives, or
 // leaves the text to it.
 
-#include "common/dxf/DxfShortDecimal.h"
+#include "platform/core/ShortDecimal.h"
 
 #include <gtest/gtest.h>
 
@@ -26,13 +26,13 @@ double GeneralReading(const std::string& text) {
 
 void ExpectSameBits(const std::string& text) {
     double quick = 0.0;
-    ASSERT_TRUE(dxf::ReadShortDecimal(text, quick)) << '"' << text << '"';
+    ASSERT_TRUE(platform::ReadShortDecimal(text, quick)) << '"' << text << '"';
     const double general = GeneralReading(text);
     EXPECT_EQ(std::bit_cast<std::uint64_t>(quick), std::bit_cast<std::uint64_t>(general))
         << '"' << text << '"';
 }
 
-TEST(DxfShortDecimalTest, ReadsAsTheGeneralReadingToTheLastBit) {
+TEST(ShortDecimalTest, ReadsAsTheGeneralReadingToTheLastBit) {
     for (const char* text : {"0.000", "-0.000", "500.069", "-12.5", "7", "3.", "0.1", "0.3",
                              "999999999999999", "900719925474.099", "0.00000000000001", "-99999.9995",
                              "00012.50", "123456.789012345", "0.30000000000000", "4.35", "1.005", "2.675"}) {
@@ -53,12 +53,12 @@ TEST(DxfShortDecimalTest, ReadsAsTheGeneralReadingToTheLastBit) {
     }
 }
 
-TEST(DxfShortDecimalTest, LeavesEveryOtherFormToTheGeneralReading) {
+TEST(ShortDecimalTest, LeavesEveryOtherFormToTheGeneralReading) {
     for (const std::string& text : std::vector<std::string>{
              "", "-", ".", "-.", " 1.5", "1.5 ", "+1.5", "1e3", "1.5\r", "1..5", "1.5.2", "--1", "inf", "nan",
              "0x1p3", "1234567890123456", "0.1234567890123456", std::string("2.5\0x", 5)}) {
         double value = -1.0;
-        EXPECT_FALSE(dxf::ReadShortDecimal(text, value)) << '"' << text << '"';
+        EXPECT_FALSE(platform::ReadShortDecimal(text, value)) << '"' << text << '"';
         EXPECT_EQ(value, -1.0);
     }
 }
