@@ -7,8 +7,6 @@
 #include "common/records/TextHelpers.h"
 #include "platform/core/Unset.h"
 
-#include <cmath>
-
 using section::PointKind;
 
 namespace merdok {
@@ -19,8 +17,6 @@ namespace {
 
 constexpr int kNameWidth = 15; // columns 36-50
 constexpr const char* kCoordinateFormat = "%10.3lf";
-// Rounded to three places, at most "-99999.000": ten columns.
-constexpr double kAlwaysFittingCoordinate = 99999.0;
 
 } // namespace
 
@@ -72,11 +68,6 @@ CString CNode::Format() const {
 }
 
 bool CNode::FitsRecord() const {
-    // Coordinates below 99999 in size, which nearly every point has, fit "%10.3lf" at once;
-    // a check before a save of a hundred thousand points then costs little.
-    if (std::fabs(m_dX) < kAlwaysFittingCoordinate && std::fabs(m_dY) < kAlwaysFittingCoordinate) {
-        return FitsIntField(m_nNumber) && FitsIntField(section::StoredPointKind(m_nKind));
-    }
     return FitsIntField(m_nNumber) && FitsIntField(section::StoredPointKind(m_nKind)) &&
            FitsDoubleField(m_dX, kCoordinateFormat) && FitsDoubleField(m_dY, kCoordinateFormat);
 }
