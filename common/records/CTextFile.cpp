@@ -22,6 +22,11 @@ void BeepAndShow(const char8_t* text) {
     AfxMessageBox(text);
 }
 
+// The message of a failed write: a full disk has its own.
+void ShowWriteError(const CFileException& error) {
+    BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
+}
+
 } // namespace
 
 void ReportOpenError(const CFileException& error, const char* path) {
@@ -35,7 +40,7 @@ bool CommitWithMessage(platform::SafeFileWriter& writer) {
     try {
         writer.Commit();
     } catch (const CFileException& error) {
-        BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
+        ShowWriteError(error);
         return false;
     }
     return true;
@@ -56,7 +61,7 @@ bool CommitWithBackupQuestion(platform::SafeFileWriter& writer, const char8_t* q
             writer.Commit();
         }
     } catch (const CFileException& error) {
-        BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
+        ShowWriteError(error);
         return false;
     }
     return true;
@@ -194,7 +199,17 @@ int CTextFile::WriteLine(const char* text) {
     try {
         WriteStringAndLineEnd(text);
     } catch (const CFileException& error) {
-        BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
+        ShowWriteError(error);
+        throw;
+    }
+    return 1;
+}
+
+int CTextFile::WriteLines(std::string_view lines) {
+    try {
+        Write(lines.data(), static_cast<UINT>(lines.size()));
+    } catch (const CFileException& error) {
+        ShowWriteError(error);
         throw;
     }
     return 1;
@@ -208,7 +223,7 @@ void CTextFile::Close() {
             Flush();
         } catch (const CFileException& error) {
             Abort();
-            BeepAndShow(error.m_cause == CFileException::diskFull ? kDiskFull : kWriteError);
+            ShowWriteError(error);
             throw;
         }
     }

@@ -52,6 +52,9 @@ public:
 
     // Writes the text and a line end. Returns 1.
     int WriteLine(const char* text);
+    // Writes whole lines, each ended by LineEnd() already, in one write; a failure is shown
+    // and thrown on as WriteLine's. Returns 1.
+    int WriteLines(std::string_view lines);
     // Writes what is still buffered (failing: the write message, as WriteLine shows it) and
     // closes; on failure a beep and the message, and the error is thrown on.
     void Close() override;

@@ -104,12 +104,15 @@ bool ScaledUnits(double value, int places, std::uint64_t& magnitude) {
     if (!(std::fabs(scaled) < 0x1p52)) {
         return false;
     }
-    double units = std::nearbyint(scaled);               // to even on an exact tie
+    // Below 2^52, adding 2^52 leaves no fraction bits: the sum is rounded to the nearest whole
+    // number, a tie to even, as nearbyint rounds, without its call into the maths library.
+    double units = (std::fabs(scaled) + 0x1p52) - 0x1p52;
     if (std::fabs(scaled - std::trunc(scaled)) == 0.5) { // an exact difference, unlike floor's
         const double error = std::fma(value, kScales[places], -scaled);
-        units = error > 0.0 ? std::ceil(scaled) : (error < 0.0 ? std::floor(scaled) : units);
+        const double toward = std::fabs(error > 0.0 ? std::ceil(scaled) : std::floor(scaled));
+        units = error != 0.0 ? toward : units;
     }
-    magnitude = static_cast<std::uint64_t>(std::fabs(units));
+    magnitude = static_cast<std::uint64_t>(units);
     return true;
 }
 
@@ -180,33 +183,65 @@ std::string_view FixedDigits(const char* format, double value, char (&buffer)[kF
     return std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer));
 }
 
-// The field of a value in a fixed format, its characters put from the field's end back as
-// ScaledDigits gives them and padded as PutField pads them, in one pass; false when the value
-// is beyond ScaledUnits' range (nothing is written then).
+// Powers of ten up to the widest field's digits.
+constexpr std::uint64_t kPowersOfTen[kDoubleFieldWidth + 1] = {
+    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000, 10000000000};
+
+// "00" to "99", for two digits a division.
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+// Puts the digits of units back from at, at least count of them (zeros leading); returns
+// where the first is. Two digits a step, in 32 bits where the value allows: a field's digits
+// then wait on half as many divisions, each of them shorter.
+char* PutDigitsBackward(char* at, std::uint64_t units, int count) {
+    for (; units > UINT32_MAX; --count) {
+        *--at = static_cast<char>('0' + units % 10);
+        units /= 10;
+    }
+    auto rest = static_cast<std::uint32_t>(units);
+    for (; rest >= 100 || count > 2; count -= 2) {
+        at -= 2;
+        std::memcpy(at, kDigitPairs + 2 * (rest % 100), 2);
+        rest /= 100;
+    }
+    if (rest >= 10 || count == 2) {
+        at -= 2;
+        std::memcpy(at, kDigitPairs + 2 * rest, 2);
+    } else {
+        *--at = static_cast<char>('0' + rest);
+    }
+    return at;
+}
+
+// The field of a value in a fixed format, its characters as ScaledDigits gives them and
+// padded as PutField pads them; false when the value is beyond ScaledUnits' range (nothing is
+// written then). The field is blanked whole first, a store of fixed size, and the characters
+// put from its end back.
 bool PutScaledField(char* pos, double value, int places) {
     std::uint64_t units = 0;
     if (!ScaledUnits(value, places, units)) {
         return false;
     }
-    const bool negative = std::signbit(value);
+    const bool negative = std::signbit(value); // "-0.000" as printf writes it
     const int roomForDigits = kDoubleFieldWidth - (places > 0 ? 1 : 0) - (negative ? 1 : 0);
-    char* at = pos + kDoubleFieldWidth;
-    *at = '\0';
-    for (int written = 0; units != 0 || written <= places; ++written) {
-        if (written == roomForDigits) { // too wide for its field
-            std::memset(pos, '*', static_cast<std::size_t>(kDoubleFieldWidth));
-            return true;
-        }
-        if (written == places && places > 0) {
-            *--at = '.';
-        }
-        *--at = static_cast<char>('0' + units % 10);
-        units /= 10;
+    pos[kDoubleFieldWidth] = '\0';
+    if (places + 1 > roomForDigits || units >= kPowersOfTen[roomForDigits]) { // too wide for its field
+        std::memset(pos, '*', static_cast<std::size_t>(kDoubleFieldWidth));
+        return true;
     }
+    std::memset(pos, ' ', static_cast<std::size_t>(kDoubleFieldWidth));
+    char* at = pos + kDoubleFieldWidth;
+    if (places > 0) {
+        at = PutDigitsBackward(at, units % kPowersOfTen[places], places);
+        *--at = '.';
+    }
+    at = PutDigitsBackward(at, units / kPowersOfTen[places], 1); // "0.001": a zero before the point
     if (negative) {
         *--at = '-';
     }
-    std::memset(pos, ' ', static_cast<std::size_t>(at - pos));
     return true;
 }
 
@@ -240,17 +275,13 @@ char* WriteIntField(char* pos, int value) {
         return PutField(pos, std::string_view("     "), kIntFieldWidth);
     }
     if (FitsIntField(value)) { // the digits from the field's end back, as to_chars gives them
-        char* at = pos + kIntFieldWidth;
-        *at = '\0';
-        auto magnitude = static_cast<unsigned>(value < 0 ? -value : value);
-        do {
-            *--at = static_cast<char>('0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
+        std::memset(pos, ' ', static_cast<std::size_t>(kIntFieldWidth));
+        pos[kIntFieldWidth] = '\0';
+        char* at =
+            PutDigitsBackward(pos + kIntFieldWidth, static_cast<unsigned>(value < 0 ? -value : value), 1);
         if (value < 0) {
             *--at = '-';
         }
-        std::memset(pos, ' ', static_cast<std::size_t>(at - pos));
         return pos + kIntFieldWidth;
     }
     char buffer[kFixedDigitsSize];

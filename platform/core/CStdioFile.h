@@ -66,6 +66,10 @@ public:
     // Writes the text and a line end as WriteString(text) and WriteString("\n") write them:
     // a line of a record file in one write to the stream rather than two or three.
     void WriteStringAndLineEnd(const char* text);
+    // The line end that WriteString writes for a "\n": CR LF in a text file.
+    std::string_view LineEnd() const {
+        return text_ ? std::string_view("\r\n") : std::string_view("\n");
+    }
 
     FILE* m_pStream = nullptr;
 

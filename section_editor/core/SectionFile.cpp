@@ -8,6 +8,7 @@
 #include "common/geometry/Geometry.h"
 #include "common/records/CTextFile.h"
 #include "common/records/DataFileSyntax.h"
+#include "common/records/LineBatch.h"
 #include "common/records/RecordFields.h"
 #include "common/records/SectionModelFile.h"
 #include "common/records/TextHelpers.h"
@@ -275,36 +276,40 @@ CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3
 void WritePoints(CTextFile& file, int keywordIndex, const RecordMap<CNode>& map, int nextNumber) {
     char buffer[8];
     WriteRecordKeyword(file, buffer, keywordIndex);
+    LineBatch batch(file);
     char record[CNode::kColumnsSize];
     for (const auto& [key, point] : map) {
         if (key >= 0 && key < nextNumber) {
             if (point->HasNameColumns()) {
-                file.WriteLine(point->Format());
+                batch.Add(point->Format().GetString());
             } else {
                 point->FormatColumns(record);
-                file.WriteLine(record);
+                batch.Add(std::string_view(record, CNode::kColumnsSize - 1));
             }
         }
     }
+    batch.Flush();
 }
 
 void WriteGroundLine(CTextFile& file, const std::vector<const CNode*>& order) {
     char buffer[8];
     WriteRecordKeyword(file, buffer, 2);
+    LineBatch batch(file);
     char record[kPointListWidth + 1];
     char* pos = record;
     int inRecord = 0;
     for (const CNode* point : order) {
         pos = WriteIntField(pos, point->GetNumber());
         if (++inRecord == kPointsPerListLine) {
-            file.WriteLine(record);
+            batch.Add(std::string_view(record, static_cast<std::size_t>(pos - record)));
             pos = record;
             inRecord = 0;
         }
     }
     if (inRecord > 0) {
-        file.WriteLine(record);
+        batch.Add(std::string_view(record, static_cast<std::size_t>(pos - record)));
     }
+    batch.Flush();
 }
 
 } // namespace

@@ -4,10 +4,13 @@
 
 #include "common/records/CBinaryFile.h"
 #include "common/records/CTextFile.h"
+#include "common/records/LineBatch.h"
 #include "platform/core/RecordingSink.h"
 
 #include <fcntl.h>
+#include <string>
 #include <unistd.h>
+#include <vector>
 
 using platform::RecordingSink;
 using platform::Utf8;
@@ -112,21 +115,60 @@ TEST_F(TextFileTest, ReadErrorIsReportedAndThrownOn) {
     EXPECT_EQ(sink_.BeepCount(), 1);
 }
 
+// Lines gathered in a batch are the bytes WriteLine gives them one by one, in a text and a
+// binary file: across the batch's buffer, with a line end inside a line, longer than the
+// buffer, empty.
+TEST_F(TextFileTest, ABatchOfLinesWritesWhatWriteLineWrites) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 5000; ++i) {
+        lines.push_back(std::string(static_cast<std::size_t>(i % 37), static_cast<char>('a' + i % 26)));
+    }
+    lines.insert(lines.begin() + 2000, "two\nparts");
+    lines.insert(lines.begin() + 3000, std::string(70000, 'x'));
+    for (UINT type : {0U, static_cast<UINT>(CFile::typeBinary)}) {
+        CTextFile byLine;
+        CTextFile byBatch;
+        ASSERT_EQ(byLine.Open(Path("line.txt").c_str(), CFile::modeCreate | CFile::modeWrite | type), 1);
+        ASSERT_EQ(byBatch.Open(Path("batch.txt").c_str(), CFile::modeCreate | CFile::modeWrite | type), 1);
+        LineBatch batch(byBatch);
+        for (const std::string& line : lines) {
+            byLine.WriteLine(line.c_str());
+            batch.Add(line);
+        }
+        batch.Flush();
+        byLine.Close();
+        byBatch.Close();
+        EXPECT_EQ(testsupport::ReadBytes(Path("batch.txt")), testsupport::ReadBytes(Path("line.txt")))
+            << type;
+    }
+}
+
 // A child process with a 1 kB file-size limit writes until the disk is "full": the write
-// message comes whether a line's write or the close's flush meets the limit.
+// message comes whether a line's write, a batch's or the close's flush meets the limit.
 TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
     const std::string path = Path("full.txt");
-    for (int lines : {100000, 40}) {
-        const int result = testsupport::RunInChildWithFileSizeLimit(1024, [&path, lines] {
+    struct Run {
+        int lines;
+        bool batched;
+    };
+    for (const Run run : {Run{100000, false}, Run{40, false}, Run{100000, true}}) {
+        const int result = testsupport::RunInChildWithFileSizeLimit(1024, [&path, run] {
             RecordingSink sink;
             CTextFile out;
             if (!out.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite)) {
                 return 10;
             }
             try {
-                for (int i = 0; i < lines; ++i) {
-                    out.WriteLine("0123456789012345678901234567890123456789");
+                const char* const line = "0123456789012345678901234567890123456789";
+                LineBatch batch(out);
+                for (int i = 0; i < run.lines; ++i) {
+                    if (run.batched) {
+                        batch.Add(line);
+                    } else {
+                        out.WriteLine(line);
+                    }
                 }
+                batch.Flush();
                 out.Close();
             } catch (const CFileException& error) {
                 bool diskFull = sink.LastMessageUtf8() == Utf8(u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません");
@@ -135,7 +177,7 @@ TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
             }
             return 12;
         });
-        EXPECT_EQ(result, 0) << lines << " lines";
+        EXPECT_EQ(result, 0) << run.lines << " lines, batched " << run.batched;
     }
 }
 
