@@ -55,6 +55,7 @@ bool CFile::FitsPathLimit(const char* path) {
 
 BOOL CFile::Open(const char* path, UINT openFlags, CFileException* error) {
     SetFilePath(path);
+    writeback_ = platform::WritebackStarter();
     int fd = platform::OpenRegularFile(path, OpenFlagsToPosix(openFlags));
     if (fd < 0) {
         if (error) {
@@ -68,6 +69,7 @@ BOOL CFile::Open(const char* path, UINT openFlags, CFileException* error) {
 
 BOOL CFile::OpenDescriptor(int fd, const char* path, UINT, CFileException*) {
     SetFilePath(path);
+    writeback_ = platform::WritebackStarter();
     m_hFile = fd;
     return TRUE;
 }
@@ -121,6 +123,9 @@ void CFile::Write(const void* buffer, UINT count) {
             ThrowErrno(errno);
         }
         done += static_cast<UINT>(n);
+    }
+    if (writeback_.Wrote(count)) {
+        writeback_.Start(m_hFile);
     }
 }
 

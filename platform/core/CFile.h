@@ -9,6 +9,7 @@
 #include "platform/core/CFileException.h"
 #include "platform/core/CObject.h"
 #include "platform/core/CString.h"
+#include "platform/core/WritebackStarter.h"
 
 #include <cstdint>
 
@@ -54,6 +55,9 @@ public:
     virtual std::int64_t GetPosition() const;
     virtual std::int64_t GetLength() const;
     virtual void Flush();
+    // For a file that a sync will follow: its data's writeback starts as it is written
+    // (WritebackStarter), until the file is opened again.
+    void StartWritebackAsWritten() { writeback_.Enable(); }
     virtual bool IsOpen() const { return m_hFile >= 0; }
 
     CString GetFilePath() const { return m_strFileName; }
@@ -73,4 +77,5 @@ public:
 protected:
     [[noreturn]] void ThrowErrno(int osError) const;
     CString m_strFileName;
+    platform::WritebackStarter writeback_;
 };

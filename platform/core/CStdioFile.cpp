@@ -44,6 +44,7 @@ CStdioFile::~CStdioFile() {
 
 BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
     SetFilePath(path);
+    writeback_ = platform::WritebackStarter();
     text_ = !(openFlags & typeBinary);
     const std::string mode = StreamMode(openFlags);
     // The descriptor is opened as fopen would open it for the stream's mode.
@@ -75,6 +76,7 @@ BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
 
 BOOL CStdioFile::OpenDescriptor(int fd, const char* path, UINT openFlags, CFileException* error) {
     SetFilePath(path);
+    writeback_ = platform::WritebackStarter();
     text_ = !(openFlags & typeBinary);
     // The descriptor is never truncated here: "w" would mean nothing to fdopen anyway.
     m_pStream = ::fdopen(fd, (openFlags & 3) == modeRead ? "r" : ((openFlags & 3) == modeWrite ? "w" : "r+"));
@@ -141,6 +143,14 @@ void CStdioFile::Write(const void* buffer, UINT count) {
 #endif
     if (written != count) {
         ThrowErrno(errno ? errno : EIO);
+    }
+    if (writeback_.Wrote(count)) {
+        // What the stream holds goes to the system first; a failure here is the one the
+        // stream's next write of its buffer would meet.
+        if (std::fflush(m_pStream) != 0) {
+            ThrowErrno(errno ? errno : EIO);
+        }
+        writeback_.Start(m_hFile);
     }
 }
 

@@ -398,6 +398,7 @@ BOOL SafeFileWriter::Open(CFile& file, UINT openFlags, CFileException* error) {
         Abandon();
         return FALSE;
     }
+    file.StartWritebackAsWritten(); // Commit syncs it
     return TRUE;
 }
 

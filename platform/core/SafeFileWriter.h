@@ -71,8 +71,9 @@ public:
     // (EACCES, EISDIR, ENXIO) before anything is made.
     // Makes the temporary and opens the file on a descriptor of it (writing;
     // typeBinary/typeText as the file takes them); the file's path is the target's, so
-    // its messages name the document. FALSE with the cause and the target's name in
-    // *error.
+    // its messages name the document. The file starts the writeback of its data as it
+    // writes, so that Commit's sync waits for little. FALSE with the cause and the
+    // target's name in *error.
     BOOL Open(CFile& file, UINT openFlags, CFileException* error = nullptr);
     // Makes the temporary for a caller that writes through the descriptor itself;
     // -1 with *error filled on failure. The writer keeps the descriptor.

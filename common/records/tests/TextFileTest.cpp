@@ -6,6 +6,7 @@
 #include "common/records/CTextFile.h"
 #include "common/records/LineBatch.h"
 #include "platform/core/RecordingSink.h"
+#include "platform/core/SafeFileWriter.h"
 
 #include <fcntl.h>
 #include <string>
@@ -179,6 +180,33 @@ TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
         });
         EXPECT_EQ(result, 0) << run.lines << " lines, batched " << run.batched;
     }
+}
+
+// A save that outgrows the disk after a megabyte, where its file starts the writeback of
+// what it wrote: the save fails with the full disk's message and the old file stays.
+TEST_F(TextFileTest, ASaveThatOutgrowsTheDiskFailsWithItsMessageAndKeepsTheOldFile) {
+    const std::string path = Path("model.sec");
+    ASSERT_TRUE(platform::WriteFileSafely(path.c_str(), "old\r\n"));
+    const int result = testsupport::RunInChildWithFileSizeLimit((1 << 20) + 1000, [&path] {
+        RecordingSink sink;
+        platform::SafeFileWriter writer(path.c_str());
+        CTextFile out;
+        if (!out.Open(writer, CFile::modeCreate | CFile::modeWrite)) {
+            return 10;
+        }
+        try {
+            for (int i = 0; i < 60000; ++i) {
+                out.WriteLine("0123456789012345678901234567890123456789");
+            }
+            out.Close();
+        } catch (const CFileException& error) {
+            bool diskFull = sink.LastMessageUtf8() == Utf8(u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません");
+            return error.m_cause == CFileException::diskFull && diskFull ? 0 : 11;
+        }
+        return CommitWithMessage(writer) ? 12 : 13;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(testsupport::ReadBytes(path), "old\r\n");
 }
 
 namespace {
