@@ -1,6 +1,7 @@
 #include "platform/core/MemoryPages.h"
 
 #include <cstdint>
+#include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -19,6 +20,15 @@ void ProvidePagesForWriting(void* start, std::size_t bytes) noexcept {
 #else
     (void)start;
     (void)bytes;
+#endif
+}
+
+void KeepFreedMemoryForReuse() noexcept {
+#ifdef M_MMAP_THRESHOLD
+    // A block below the threshold comes from the heap, where a freed one is reused; the heap
+    // keeps up to the trim threshold free at its top.
+    ::mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    ::mallopt(M_TRIM_THRESHOLD, 128 << 20);
 #endif
 }
 

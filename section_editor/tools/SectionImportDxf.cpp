@@ -11,6 +11,7 @@
 #include "DxfImportSettingsJson.h"
 #include "common/process/ChildCommandLine.h"
 #include "platform/core/FileSizeSignal.h"
+#include "platform/core/MemoryPages.h"
 
 #include "platform/core/MessageSink.h"
 #include "platform/core/StdoutMessageSink.h"
@@ -58,6 +59,7 @@ CString PathArgument(const char* diskName, const char* what) {
 
 int main(int argc, char** argv) {
     platform::IgnoreFileSizeSignal();
+    platform::KeepFreedMemoryForReuse();
     if (argc != 4) {
         std::cerr << "usage: section-import-dxf <file.dxf> <settings.json> <out.sec>\n";
         return 2;
