@@ -10,14 +10,13 @@
 // ms). The write 92 ms wall (before 120 ms): 27 ms making the file, 40 ms its sync, 23 ms the rename over the
 // old file, which on this disk (mounted with discard) waits for the old file's blocks to be discarded. The
 // disk takes 70 to 90 ms for 36 MB with a sync (dd), so a safe write cannot come within 4x of the plain read;
-// handing the file to the disk every 4 MiB as it is written cut the sync's wait from about 55 ms to 40 ms.
-// The page on one thread 31 ms (items 27 ms, texts 6 ms): most of it is Qt's cost per
-// drawing call, not the filling of pixels, as a band clipped to an eighth of the rows still
-// took half the time. So the items are drawn in eight bands, each leaving out what cannot
-// reach its rows, and the texts at the same time on the calling thread, on a layer each band
-// lays over its rows (in bands the texts took twice as long, waiting on each other in Qt's
-// font handling). Threads changing the count of Qt's one shared empty pen and brush at every
-// item cost the bands half their time: each DC now keeps pens and brushes of its own. Median
+// handing the file to the disk as it is written (every 4 MiB, since every MiB) cut the sync's wait from about
+// 55 ms to 40 ms. The page on one thread 31 ms (items 27 ms, texts 6 ms): most of it is Qt's cost per drawing
+// call, not the filling of pixels, as a band clipped to an eighth of the rows still took half the time. So
+// the items are drawn in eight bands, each leaving out what cannot reach its rows, and the texts at the same
+// time on the calling thread, on a layer each band lays over its rows (in bands the texts took twice as long,
+// waiting on each other in Qt's font handling). Threads changing the count of Qt's one shared empty pen and
+// brush at every item cost the bands half their time: each DC now keeps pens and brushes of its own. Median
 // of 10 at load 1.5 (the machine slower than earlier that day: the items on one thread
 // 40 ms): the items in bands 10.4 ms, the page 12.7 ms (before 16.5 ms on a faster day).
 // With every processor taken by eight builds (load 21-24, processes waiting for a processor
@@ -36,6 +35,7 @@
 // this shared disk), and the rename over the previous conversion's output drops that file's
 // 36 MB of cached pages (17-22 ms; to a new name 0.04 ms).
 
+#include "bench/support/QuietRun.h"
 #include "drawing_viewer/core/CMainDoc.h"
 #include "drawing_viewer/render/BandedDraw.h"
 #include "drawing_viewer/render/PlotRenderer.h"
@@ -52,7 +52,6 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -145,10 +144,9 @@ BENCHMARK(BM_ReadPlotFiles)->Unit(benchmark::kMillisecond);
 // The drawing converted as a user's open and save do it, start to exit of the test-support
 // program: goal within 6 times the plain read.
 void BM_PlotConvertProgram(benchmark::State& state) {
-    const std::string command = std::string(PLOT_CONVERT) + " '" + IndexPath() + "' '" +
-                                (PlotDirectory() / "converted.pfg").string() + "' >/dev/null";
+    const std::vector<std::string> arguments{IndexPath(), (PlotDirectory() / "converted.pfg").string()};
     for (auto _ : state) {
-        if (std::system(command.c_str()) != 0) {
+        if (!benchsupport::RunQuietly(PLOT_CONVERT, arguments)) {
             state.SkipWithError("plot-convert failed");
             return;
         }

@@ -3,6 +3,7 @@
 // run (the ratio is the "index/wc" counter), reading one page's rows, and drawing one page
 // as the view does.
 
+#include "bench/support/QuietRun.h"
 #include "list_viewer/core/CLineIndex.h"
 #include "list_viewer/core/CListSearch.h"
 #include "list_viewer/core/PageRows.h"
@@ -25,9 +26,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -111,15 +110,7 @@ double Seconds(std::chrono::steady_clock::duration duration) {
 
 // Runs `wc -l FILE` with its output thrown away; false when it did not run.
 bool RunWc(const std::string& path) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    const char* argv[] = {"wc", "-l", path.c_str(), nullptr};
-    pid_t pid = 0;
-    const int rc = posix_spawnp(&pid, "wc", &actions, nullptr, const_cast<char* const*>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    return rc == 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return benchsupport::RunQuietly("wc", {"-l", path});
 }
 
 // Both in every iteration, so that the ratio compares runs on the same cached file.

@@ -14,6 +14,7 @@
 
 #include "DxfSampleDrawing.h"
 #include "RecordingDocument.h"
+#include "bench/support/QuietRun.h"
 #include "common/dxf/CDxfReader.h"
 #include "common/dxf/CDxfWriter.h"
 #include "platform/core/RecordingSink.h"
@@ -27,7 +28,6 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -133,13 +133,11 @@ double DumpSeconds() {
     const std::string settings = BenchPath(".json");
     std::ofstream(settings) << R"({"layer_lists": [[")" << kGroundLayer
                             << R"("], [], []], "same_point_distance": )" << kSamePointDistance << "}\n";
-    const std::string command =
-        std::string(DXF_IMPORT_DUMP) + " '" + Drawing() + "' '" + settings + "' >/dev/null";
     const auto start = std::chrono::steady_clock::now();
-    const int status = std::system(command.c_str());
+    const bool ran = benchsupport::RunQuietly(DXF_IMPORT_DUMP, {Drawing(), settings});
     const double seconds = Seconds(start);
     std::filesystem::remove(settings);
-    return status == 0 ? seconds : -1.0;
+    return ran ? seconds : -1.0;
 }
 
 double ReaderSeconds() {

@@ -6,13 +6,13 @@
 // bare parse and write beside them shows what the least of that work costs on the machine.
 
 #include "DxfSampleDrawing.h"
+#include "bench/support/QuietRun.h"
 #include "common/dxf/CDxfWriter.h"
 
 #include <benchmark/benchmark.h>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -71,9 +71,8 @@ const BenchFiles& Files() {
 
 // One run of the program; false when it failed.
 bool ImportAndSave() {
-    const std::string command = std::string(SECTION_IMPORT_DXF) + " '" + Files().Drawing() + "' '" +
-                                Files().Settings() + "' '" + Files().Model() + "' >/dev/null";
-    return std::system(command.c_str()) == 0;
+    return benchsupport::RunQuietly(SECTION_IMPORT_DXF,
+                                    {Files().Drawing(), Files().Settings(), Files().Model()});
 }
 
 void BM_ImportAndSaveLongGroundLine(benchmark::State& state) {

@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include <fcntl.h>
-
 namespace zapho {
 
 UINT BufferedBinaryFile::Read(void* buffer, UINT count) {
@@ -55,16 +53,9 @@ void BufferedBinaryFile::FlushBuffer() {
     }
     const auto size = static_cast<UINT>(writeEnd_);
     writeEnd_ = 0;
+    // A file opened on a SafeFileWriter hands what it wrote to the disk as it goes (CFile's
+    // writeback): the disk takes longer over a big figure file than its making does.
     CFile::Write(writeBuffer_.get(), size);
-    written_ += size;
-    if (written_ - writebackFrom_ >= kWritebackBytes) {
-        // The disk takes longer over a big figure file than its making does: handed to it
-        // every few MiB, it writes while the rest is made, and the sync before the file
-        // replaces the old one waits for the tail only. No error counts here; that sync
-        // decides whether the file was written.
-        ::sync_file_range(m_hFile, writebackFrom_, written_ - writebackFrom_, SYNC_FILE_RANGE_WRITE);
-        writebackFrom_ = written_;
-    }
 }
 
 void BufferedBinaryFile::FinishWriting() {

@@ -3,9 +3,8 @@
 // figure file of a million items costs a few hundred system calls instead of millions.
 // The 4-byte items, which make up nearly all of a figure file, go straight to and from the
 // buffer in inline code: the class is final, so the items' serialisation, which takes it by
-// its own type, reaches them without a virtual call a field. A written file goes to the
-// disk every kWritebackBytes as it grows, not all at the closing sync. Only sequential
-// use: no seeking. A writer calls FinishWriting before closing.
+// its own type, reaches them without a virtual call a field. Only sequential use: no
+// seeking. A writer calls FinishWriting before closing.
 
 #include "common/records/CBinaryFile.h"
 #include "platform/core/CPoint.h"
@@ -14,14 +13,11 @@
 #include <cstring>
 #include <memory>
 
-#include <sys/types.h>
-
 namespace zapho {
 
 class BufferedBinaryFile final : public CBinaryFile {
 public:
     static constexpr std::size_t kBufferBytes = 64 * 1024;
-    static constexpr off_t kWritebackBytes = 4 * 1024 * 1024;
 
     UINT Read(void* buffer, UINT count) override;
     void Write(const void* buffer, UINT count) override;
@@ -109,8 +105,6 @@ private:
 
     std::unique_ptr<char[]> writeBuffer_;
     std::size_t writeEnd_ = 0;
-    off_t written_ = 0;       // bytes handed to the system
-    off_t writebackFrom_ = 0; // where the bytes not yet handed to the disk begin
     std::unique_ptr<char[]> readBuffer_;
     std::size_t readAt_ = 0;
     std::size_t readEnd_ = 0;
