@@ -1,5 +1,6 @@
 #include "bench/support/QuietRun.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -20,8 +21,15 @@ bool RunQuietly(const std::string& program, const std::vector<std::string>& argu
     pid_t pid = 0;
     const int started = ::posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
+    if (started != 0) {
+        return false;
+    }
     int status = 0;
-    return started == 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    pid_t waited = -1;
+    do {
+        waited = ::waitpid(pid, &status, 0);
+    } while (waited < 0 && errno == EINTR);
+    return waited == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace benchsupport

@@ -13,11 +13,13 @@ class LineBatch {
 public:
     explicit LineBatch(CTextFile& file);
 
-    // Adds a line without its line end. A line with a line end inside, or one longer than
-    // the buffer, goes out at once after what is held, as WriteLine writes it.
+    // Adds a line without its line end and without a NUL (at which WriteLine would stop). A
+    // line with a line end inside, or one longer than the buffer, goes out at once after what
+    // is held, as WriteLine writes it.
     void Add(std::string_view line);
-    // Writes what is held. A failure is shown and thrown as WriteLine's; what the batch held
-    // is then dropped with the file's new contents.
+    // Writes what is held; a writer calls it after its last line, as nothing else writes
+    // it. A failure is shown and thrown as WriteLine's; what the batch held is then dropped
+    // with the file's new contents.
     void Flush();
 
 private:

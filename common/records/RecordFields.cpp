@@ -5,6 +5,7 @@
 #include "platform/core/Unset.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -98,6 +99,9 @@ char* PutField(char* pos, std::string_view text, int width) {
 // product value * 10^places lies on the same side of every half unit as the exact one (half
 // units are representable there), so only a product rounded onto a half unit needs the
 // product's rounding error, which fma gives exactly, to tell its side.
+#if defined(__FAST_MATH__) || FLT_EVAL_METHOD != 0
+#error "ScaledUnits rounds by adding 2^52, which takes double arithmetic as IEEE 754 defines it"
+#endif
 bool ScaledUnits(double value, int places, std::uint64_t& magnitude) {
     static constexpr double kScales[10] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
     const double scaled = value * kScales[places];
