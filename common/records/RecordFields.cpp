@@ -120,30 +120,6 @@ bool ScaledUnits(double value, int places, std::uint64_t& magnitude) {
     return true;
 }
 
-// Fixed notation with the given places through ScaledUnits; empty beyond its range.
-std::string_view ScaledDigits(double value, int places, char (&buffer)[kFixedDigitsSize]) {
-    std::uint64_t units = 0;
-    if (!ScaledUnits(value, places, units)) {
-        return {};
-    }
-    char digits[24];
-    const char* const digitsEnd = std::to_chars(digits, digits + sizeof digits, units).ptr;
-    const int count = static_cast<int>(digitsEnd - digits);
-    const int whole = std::max(count - places, 1); // "0.001": a zero before the point
-    const int leadingZeros = whole + places - count;
-    char* pos = buffer;
-    if (std::signbit(value)) { // printf keeps the sign of a value rounded to zero: "-0.000"
-        *pos++ = '-';
-    }
-    for (int i = 0; i < whole + places; ++i) {
-        if (i == whole) {
-            *pos++ = '.';
-        }
-        *pos++ = i < leadingZeros ? '0' : digits[i - leadingZeros];
-    }
-    return std::string_view(buffer, static_cast<std::size_t>(pos - buffer));
-}
-
 // The places of "%<width>.<precision>lf" (or "...f") with a width up to the field's (the
 // field's own padding then gives printf's); -1 for a format of another shape.
 int FixedFormatPlaces(const char* format) {
@@ -166,8 +142,8 @@ int FixedFormatPlaces(const char* format) {
     return pos[0] == 'f' && pos[1] == '\0' ? precision : -1;
 }
 
-// The digits of a fixed format (FixedFormatPlaces) for a finite value, through
-// std::to_chars: the same digits and rounding as printf in the "C" locale without parsing
+// The digits of a fixed format (FixedFormatPlaces) for a finite value beyond PutScaledField's
+// range, through std::to_chars: the same digits and rounding as printf in the "C" locale without parsing
 // the format and switching the locale per field, which a save of a hundred thousand points
 // would otherwise spend most of its time on. Empty when the format has another shape or the
 // value is not finite; the caller then formats as before.
@@ -175,9 +151,6 @@ std::string_view FixedDigits(const char* format, double value, char (&buffer)[kF
     const int precision = FixedFormatPlaces(format);
     if (!std::isfinite(value) || precision < 0) {
         return {};
-    }
-    if (const std::string_view digits = ScaledDigits(value, precision, buffer); !digits.empty()) {
-        return digits;
     }
     const std::to_chars_result result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, precision);
@@ -220,8 +193,8 @@ char* PutDigitsBackward(char* at, std::uint64_t units, int count) {
     return at;
 }
 
-// The field of a value in a fixed format, its characters as ScaledDigits gives them and
-// padded as PutField pads them; false when the value is beyond ScaledUnits' range (nothing is
+// The field of a value in a fixed format, its characters as printf gives them and padded
+// as PutField pads them; false when the value is beyond ScaledUnits' range (nothing is
 // written then). The field is blanked whole first, a store of fixed size, and the characters
 // put from its end back.
 bool PutScaledField(char* pos, double value, int places) {
@@ -324,6 +297,12 @@ bool FitsDoubleField(double value, const char* format) {
     }
     if (std::fabs(value) < 99999.0 && std::strcmp(format, "%10.3lf") == 0) {
         return true; // rounded to three places, at most "-99999.000"
+    }
+    if (const int places = FixedFormatPlaces(format); places >= 0) {
+        char field[kDoubleFieldWidth + 1];
+        if (PutScaledField(field, value, places)) {
+            return field[0] != '*'; // a row of '*' for a value too wide
+        }
     }
     char buffer[kFixedDigitsSize];
     if (const std::string_view digits = FixedDigits(format, value, buffer); !digits.empty()) {
