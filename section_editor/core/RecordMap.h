@@ -123,6 +123,18 @@ public:
         return keys;
     }
 
+    // Places hold the keys from the first to the last, a record or none each: a run of them
+    // is a run of the keys that a helper thread can take.
+    std::size_t PlaceCount() const { return entries_.size(); }
+    // Calls visit(key, record) for each record in the places [from, to), in key order.
+    template <typename Visit> void VisitPlaces(std::size_t from, std::size_t to, Visit visit) const {
+        for (std::size_t at = from; at < std::min(to, entries_.size()); ++at) {
+            if (const T* record = entries_[at].second.get()) {
+                visit(entries_[at].first, *record);
+            }
+        }
+    }
+
     const_iterator begin() const { return const_iterator(&entries_, 0); }
     const_iterator end() const { return const_iterator(&entries_, entries_.size()); }
 

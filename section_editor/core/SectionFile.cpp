@@ -4,6 +4,7 @@
 
 #include "CBlockDoc.h"
 #include "GroundLineJoints.h"
+#include "PointRecordText.h"
 
 #include "common/geometry/Geometry.h"
 #include "common/records/CTextFile.h"
@@ -255,13 +256,17 @@ const char8_t* const kPointKindNames[3] = {u8"節点", u8"計測点", u8"境界�
 
 // The first record that would not read back as written, named for the message; empty
 // when every value fits its columns.
-CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3]) {
+CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3],
+                            const PointRecordText* records[3]) {
     for (int i = 0; i < 4; ++i) {
         if (!FitsDoubleField(size[i], kSizeFormat)) {
             return CString(u8"ﾓﾃﾞﾙｻｲｽﾞ");
         }
     }
     for (int kind = 0; kind < 3; ++kind) {
+        if (records[kind]->AllFit()) {
+            continue;
+        }
         for (const auto& [key, point] : *maps[kind]) {
             if (!point->FitsRecord()) {
                 CString subject;
@@ -273,22 +278,10 @@ CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3
     return CString();
 }
 
-void WritePoints(CTextFile& file, int keywordIndex, const RecordMap<CNode>& map, int nextNumber) {
+void WritePoints(CTextFile& file, int keywordIndex, const PointRecordText& records) {
     char buffer[8];
     WriteRecordKeyword(file, buffer, keywordIndex);
-    LineBatch batch(file);
-    char record[CNode::kColumnsSize];
-    for (const auto& [key, point] : map) {
-        if (key >= 0 && key < nextNumber) {
-            if (point->HasNameColumns()) {
-                batch.Add(point->Format().GetString());
-            } else {
-                point->FormatColumns(record);
-                batch.Add(std::string_view(record, CNode::kColumnsSize - 1));
-            }
-        }
-    }
-    batch.Flush();
+    records.WriteTo(file);
 }
 
 void WriteGroundLine(CTextFile& file, const std::vector<const CNode*>& order) {
@@ -317,7 +310,12 @@ void WriteGroundLine(CTextFile& file, const std::vector<const CNode*>& order) {
 BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& order,
                              const char* backupPath) {
     const RecordMap<CNode>* maps[3] = {&m_mapNode, &m_mapSite, &m_mapBound};
-    CString unfittable = FindUnfittableValue(m_dModelSize, maps);
+    // Formatted before the check, which the formatting answers on its way for most models.
+    const PointRecordText nodes(m_mapNode, m_nNodeCount);
+    const PointRecordText sites(m_mapSite, m_nSiteCount);
+    const PointRecordText bounds(m_mapBound, m_nBoundCount);
+    const PointRecordText* records[3] = {&nodes, &sites, &bounds};
+    CString unfittable = FindUnfittableValue(m_dModelSize, maps, records);
     if (!unfittable.IsEmpty()) {
         CString message;
         message.Format(u8"%s が記録の桁数を越えているため、保存できません", unfittable.GetString());
@@ -340,10 +338,10 @@ BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& 
             pos = WriteDoubleField(pos, value, kSizeFormat);
         }
         file.WriteLine(size);
-        WritePoints(file, 1, m_mapNode, m_nNodeCount);
+        WritePoints(file, 1, nodes);
         WriteGroundLine(file, order);
-        WritePoints(file, 3, m_mapSite, m_nSiteCount);
-        WritePoints(file, 4, m_mapBound, m_nBoundCount);
+        WritePoints(file, 3, sites);
+        WritePoints(file, 4, bounds);
         file.WriteLine("END");
         file.Close();
     } catch (const CFileException&) {

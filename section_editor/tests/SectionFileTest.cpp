@@ -247,6 +247,56 @@ TEST_F(SectionFileTest, ValuesWiderThanTheirColumnsRefuseTheSave) {
     }
 }
 
+// A model past the size that is formatted on several threads: every record as the point
+// itself formats it, in key order, named and unnamed mixed, and a value too wide anywhere
+// in it refuses the save with the point it is in.
+TEST_F(SectionFileTest, ALargeModelIsWrittenRecordForRecordAndAWideValueAnywhereRefusesIt) {
+    constexpr int kCount = 70000;
+    for (int& limit : doc_.m_nLimit) {
+        limit = kCount + 1;
+    }
+    for (int i = 0; i < kCount; ++i) {
+        doc_.MakePoint(PointKind::kGround, i * 0.5, 100.0 - i * 0.001);
+        if (i > 0) {
+            doc_.m_nLineCount = doc_.AddLine(i - 1, i, doc_.m_nLineCount);
+        }
+        CNode* site = doc_.MakePoint(PointKind::kMeasurement, i * 0.5, 90.0 + i % 7);
+        if (i % 3 == 0) {
+            site->SetName(CString(""));
+        }
+    }
+    auto expected = [](const merdok::RecordMap<CNode>& map) {
+        std::string text;
+        for (const auto& [key, point] : map) {
+            text += std::string(point->Format().GetString()) + "\r\n";
+        }
+        return text;
+    };
+    const std::string path = Path("large.sec");
+    ASSERT_TRUE(doc_.OnSaveDocument(path.c_str())) << testing::PrintToString(sink_.MessagesUtf8());
+    const std::string saved = testsupport::ReadBytes(path);
+    auto between = [&saved](const std::string& from, const std::string& to) {
+        const std::size_t start = saved.find(from) + from.size();
+        return saved.substr(start, saved.find(to, start) - start);
+    };
+    EXPECT_EQ(between("NODE\r\n", "LINE\r\n"), expected(doc_.m_mapNode));
+    EXPECT_EQ(between("SITE\r\n", "BOUND\r\n"), expected(doc_.m_mapSite));
+
+    for (const int key : {0, 40000, kCount - 1}) {
+        SCOPED_TRACE(key);
+        sink_.Clear();
+        CNode* point = doc_.m_mapNode.Lookup(key);
+        const double x = point->GetX();
+        point->SetXY(1.0e6, point->GetY());
+        EXPECT_FALSE(doc_.OnSaveDocument(path.c_str()));
+        const std::string message =
+            std::to_string(key + 1) + " の座標値 が記録の桁数を越えているため、保存できません";
+        EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(u8"節点番号 ") + message});
+        point->SetXY(x, point->GetY());
+    }
+    EXPECT_EQ(testsupport::ReadBytes(path), saved);
+}
+
 TEST_F(SectionFileTest, SavingKeepsThePreviousVersionAsBak) {
     std::string path = Copy(DataFile("basic.sec"), "a.sec");
     testsupport::WriteBytes(Path("a.sec.BAK"), "older backup");
