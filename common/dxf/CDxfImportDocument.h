@@ -49,6 +49,10 @@ public:
     // A point at (x, y) is looked for soon, after a few others: the document may fetch what
     // that search and the point's entry will touch while it works on the others. A hint only.
     virtual void ExpectPoint(double /*x*/, double /*y*/) const {}
+    // True when whoever runs the import puts the document back as it was if the import
+    // fails. The reader may then add a long polyline's vertices while it still reads them:
+    // a file that ends inside the polyline leaves them in the document until then.
+    virtual bool IsRestoredAfterFailedImport() const { return false; }
     // Adds a line between two point indexes unless a line joins them already, in
     // either direction.
     virtual void CreateLine(int pointA, int pointB) = 0;

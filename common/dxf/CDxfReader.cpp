@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstring>
 #include <new>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -24,6 +26,9 @@ constexpr double kNoExtent = FLT_MAX;
 // How far ahead of the path's point being added its document is told of the next: a search
 // of the document's point index waits on memory, and is then over before the point comes.
 constexpr std::size_t kVerticesAhead = 8;
+// A polyline read this far is long: the rest of its vertices is read beside their adding.
+// Short ones never wait on a thread's start.
+constexpr std::size_t kVerticesReadFirst = 2 * DxfVertexStream::kChunkVertices;
 
 bool IsUnbounded(double bound) {
     return platform::IsUnsetDouble(bound) || !std::isfinite(bound) || std::fabs(bound) == kNoExtent;
@@ -81,6 +86,90 @@ private:
 
 } // namespace
 
+// One path's vertices added as they come, a run at a time: each thinned against the vertex
+// kept before it, each segment clipped and joined to the path in the document. A path given
+// in one run is added as in several.
+class CDxfReader::VertexPath {
+public:
+    VertexPath(CDxfReader& reader, int kind) : reader_(reader), kind_(kind) {}
+
+    // Thins the run in place, then adds its segments; nothing once the adding stopped.
+    void Add(std::span<Vertex> vertices);
+    Outcome Finish() const {
+        return !any_ ? Outcome::kNothing : stopped_ ? Outcome::kStopped : Outcome::kAdded;
+    }
+
+private:
+    // The run's vertices kept, at its start.
+    std::size_t Thin(std::span<Vertex> vertices);
+    // False when the document takes no more.
+    bool AddSegment(Vertex a, Vertex b);
+
+    CDxfReader& reader_;
+    int kind_;
+    bool any_ = false;
+    bool stopped_ = false;
+    std::size_t keptCount_ = 0;
+    Vertex lastKept_{};
+    int previous_ = -1; // the point last added, -1 before the first
+    Vertex last_{};     // and where it lies
+};
+
+void CDxfReader::VertexPath::Add(std::span<Vertex> vertices) {
+    if (vertices.empty() || stopped_) {
+        return;
+    }
+    any_ = true;
+    const bool continued = keptCount_ > 0;
+    const Vertex before = lastKept_;
+    const std::size_t kept = Thin(vertices);
+    CDxfImportDocument& document = reader_.document_;
+    if (keptCount_ > 1) {
+        document.ReservePoints(static_cast<int>(kept));
+    }
+    for (std::size_t i = continued ? 0 : 1; i < kept; ++i) {
+        if (i + kVerticesAhead < kept) {
+            document.ExpectPoint(vertices[i + kVerticesAhead].x, vertices[i + kVerticesAhead].y);
+        }
+        if (!AddSegment(i == 0 ? before : vertices[i - 1], vertices[i])) {
+            stopped_ = true;
+            return;
+        }
+    }
+}
+
+// Thinned in place, each clipped segment added as it comes: a polyline of a hundred
+// thousand vertices is then held once, not in three copies.
+std::size_t CDxfReader::VertexPath::Thin(std::span<Vertex> vertices) {
+    const double squaredDistance = reader_.squaredSamePointDistance_;
+    std::size_t kept = 0;
+    for (const Vertex vertex : vertices) {
+        if (keptCount_ == 0 ||
+            SquaredDistance(vertex.x, vertex.y, lastKept_.x, lastKept_.y) > squaredDistance) {
+            vertices[kept++] = vertex;
+            lastKept_ = vertex;
+            ++keptCount_;
+        }
+    }
+    return kept;
+}
+
+bool CDxfReader::VertexPath::AddSegment(Vertex a, Vertex b) {
+    if (!reader_.clip_->ClipSegment(a.x, a.y, b.x, b.y) || !std::isfinite(a.x + a.y + b.x + b.y)) {
+        return true;
+    }
+    // A segment that starts where the one before it ended continues the path.
+    if ((previous_ < 0 || last_.x != a.x || last_.y != a.y) &&
+        !reader_.AddPathPoint(a, false, kind_, previous_)) {
+        return false;
+    }
+    if (!reader_.AddPathPoint(b, true, kind_, previous_)) {
+        return false;
+    }
+    last_ = b;
+    return true;
+}
+
 CDxfReader::CDxfReader(CDxfImportDocument& document) : document_(document) {}
 
 CDxfReader::~CDxfReader() = default;
@@ -98,6 +187,11 @@ int CDxfReader::ImportDxf(const char* path, CDxfImportProgress* progress) {
     }
     progress_ = progress;
     aborted_ = false;
+    try {
+        fileLength_ = file.GetLength();
+    } catch (const CFileException&) {
+        fileLength_ = -1;
+    }
     settings_ = document_.GetDxfImportSettings();
     layerFilter_ = std::make_unique<CDxfLayerFilter>(settings_);
     clip_ = std::make_unique<CClipRect>(ClipBounds(settings_.region).data());
@@ -258,13 +352,22 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
             kind = LayerPointKind(groups.Value());
         }
     }
+    VertexPath path(*this, kind);
+    bool added = false;
+    const std::int64_t start = document_.IsRestoredAfterFailedImport() ? PositionIfKnown(groups) : -1;
+    std::size_t read = 0;
     // The current group is the first code 0 after the header.
     while (groups.ValueStartsWith("VERTEX")) {
         if (kind == CDxfLayerFilter::kSkip) {
             groups.SkipToNextEntity();
-        } else {
-            ReadDxfVertex(groups);
+        } else if (read == kVerticesReadFirst && document_.IsRestoredAfterFailedImport() &&
+                   ReadVerticesAlongside(groups, path, start, read)) {
+            added = true;
+            break;
+        } else if (Vertex vertex; ReadDxfVertex(groups, vertex)) {
+            vertices_.push_back(vertex);
         }
+        ++read;
         groups.Next();
     }
     if (!groups.ValueStartsWith("SEQEND")) {
@@ -274,10 +377,14 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
         vertices_.clear();
         return Outcome::kNothing;
     }
-    return AddVertexPath(kind);
+    if (!added) {
+        path.Add(vertices_);
+        vertices_.clear();
+    }
+    return path.Finish();
 }
 
-void CDxfReader::ReadDxfVertex(CDxfGroupReader& groups) {
+bool CDxfReader::ReadDxfVertex(CDxfGroupReader& groups, Vertex& vertex) const {
     double xy[2] = {};
     bool present[2] = {};
     for (groups.Next(); groups.code != 0; groups.Next()) {
@@ -287,10 +394,78 @@ void CDxfReader::ReadDxfVertex(CDxfGroupReader& groups) {
         }
     }
     groups.PushBack();
-    Vertex vertex;
-    if (present[0] && present[1] && ScaledPoint(xy[0], xy[1], vertex)) {
-        vertices_.push_back(vertex);
+    return present[0] && present[1] && ScaledPoint(xy[0], xy[1], vertex);
+}
+
+// Where the file is read, for an estimate: -1 when unknown, as in a stream without one.
+std::int64_t CDxfReader::PositionIfKnown(const CDxfGroupReader& groups) {
+    try {
+        return groups.Position();
+    } catch (const CFileException&) {
+        return -1;
     }
+}
+
+// The vertices a polyline may still have, were the rest of the file vertices as long as the
+// read ones: its count is not known before its end, and room for them all at once spares
+// the document's tables growing step by step. At most as many as the document takes.
+int CDxfReader::VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_t polylineStart,
+                                      std::size_t read) const {
+    const int room = document_.GetPointLimit() - document_.GetPointCount();
+    const std::int64_t position = PositionIfKnown(groups);
+    const std::int64_t readBytes = position - polylineStart;
+    if (read == 0 || polylineStart < 0 || readBytes <= 0 || fileLength_ <= position || room <= 0) {
+        return 0;
+    }
+    const double perVertex = static_cast<double>(readBytes) / static_cast<double>(read);
+    return static_cast<int>(
+        std::min(static_cast<double>(fileLength_ - position) / perVertex, static_cast<double>(room)));
+}
+
+// The vertices from the current group on are read on a thread of their own, up to the group
+// after the last; this thread adds those read before, then each chunk as it comes. The
+// adding stops where the whole polyline's would, and the reading still goes to its end, so
+// that a file ending inside the polyline fails the import as when it is read first. False,
+// nothing read, when no thread could be started.
+bool CDxfReader::ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path, std::int64_t polylineStart,
+                                       std::size_t read) {
+    // Asked before the reading thread takes the file over.
+    const int mayFollow = VerticesThatMayFollow(groups, polylineStart, read);
+    DxfVertexStream stream;
+    std::jthread reading;
+    try {
+        reading = std::jthread([this, &groups, &stream] {
+            try {
+                while (groups.ValueStartsWith("VERTEX")) {
+                    if (Vertex vertex; ReadDxfVertex(groups, vertex) && !stream.Push(vertex)) {
+                        break; // this thread has left the import
+                    }
+                    groups.Next();
+                }
+                stream.Close();
+            } catch (...) {
+                stream.Close(std::current_exception());
+            }
+        });
+    } catch (const std::system_error&) {
+        return false;
+    }
+    try {
+        document_.ReservePoints(static_cast<int>(vertices_.size()) + mayFollow);
+        path.Add(vertices_);
+        vertices_.clear();
+        for (std::span<Vertex> chunk = stream.Take(); !chunk.empty(); chunk = stream.Take()) {
+            path.Add(chunk);
+        }
+    } catch (...) {
+        stream.Abandon();
+        throw;
+    }
+    reading.join();
+    if (const std::exception_ptr failure = stream.Failure()) {
+        std::rethrow_exception(failure);
+    }
+    return true;
 }
 
 CDxfReader::Outcome CDxfReader::ReadDxfLwPolyline(CDxfGroupReader& groups) {
@@ -373,48 +548,10 @@ CDxfReader::Outcome CDxfReader::ReadDxfSpline(CDxfGroupReader& groups) {
 }
 
 CDxfReader::Outcome CDxfReader::AddVertexPath(int kind) {
-    if (vertices_.empty()) {
-        return Outcome::kNothing;
-    }
-    // Thinned in place, and each clipped segment added as it comes: a polyline of a hundred
-    // thousand vertices is then held once, not in three copies.
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < vertices_.size(); ++i) {
-        const Vertex& vertex = vertices_[i];
-        if (kept == 0 || SquaredDistance(vertex.x, vertex.y, vertices_[kept - 1].x, vertices_[kept - 1].y) >
-                             squaredSamePointDistance_) {
-            vertices_[kept++] = vertex;
-        }
-    }
-    vertices_.resize(kept);
-    if (kept > 1) {
-        document_.ReservePoints(static_cast<int>(kept));
-    }
-    Outcome outcome = Outcome::kAdded;
-    int previous = -1; // the point last added, -1 before the first
-    Vertex last{};
-    for (std::size_t i = 1; i < vertices_.size(); ++i) {
-        if (i + kVerticesAhead < vertices_.size()) {
-            document_.ExpectPoint(vertices_[i + kVerticesAhead].x, vertices_[i + kVerticesAhead].y);
-        }
-        Vertex a = vertices_[i - 1];
-        Vertex b = vertices_[i];
-        if (!clip_->ClipSegment(a.x, a.y, b.x, b.y) || !std::isfinite(a.x + a.y + b.x + b.y)) {
-            continue;
-        }
-        // A segment that starts where the one before it ended continues the path.
-        if ((previous < 0 || last.x != a.x || last.y != a.y) && !AddPathPoint(a, false, kind, previous)) {
-            outcome = Outcome::kStopped;
-            break;
-        }
-        if (!AddPathPoint(b, true, kind, previous)) {
-            outcome = Outcome::kStopped;
-            break;
-        }
-        last = b;
-    }
+    VertexPath path(*this, kind);
+    path.Add(vertices_);
     vertices_.clear();
-    return outcome;
+    return path.Finish();
 }
 
 bool CDxfReader::AddPathPoint(const Vertex& point, bool drawTo, int kind, int& previous) {

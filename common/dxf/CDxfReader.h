@@ -12,11 +12,15 @@
 #include "common/dxf/CDxfImportDocument.h"
 #include "common/dxf/CDxfImportProgress.h"
 #include "common/dxf/CDxfLayerFilter.h"
+#include "common/dxf/DxfVertexStream.h"
 #include "common/geometry/CClipRect.h"
 
-#include <deque>
+#include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string_view>
+#include <vector>
 
 class CDxfGroupReader;
 
@@ -35,11 +39,9 @@ public:
     int ImportDxf(const char* path, CDxfImportProgress* progress = nullptr);
 
 private:
-    struct Vertex {
-        double x;
-        double y;
-    };
+    using Vertex = DxfVertexStream::Vertex;
     enum class Outcome { kNothing, kAdded, kStopped };
+    class VertexPath;
 
     int ReadSections(CDxfGroupReader& groups);
     // True when reading must stop (cancel or a limit, with its message).
@@ -47,7 +49,13 @@ private:
     Outcome ReadEntity(CDxfGroupReader& groups);
     Outcome ReadDxfLine(CDxfGroupReader& groups);
     Outcome ReadDxfPolyline(CDxfGroupReader& groups);
-    void ReadDxfVertex(CDxfGroupReader& groups);
+    // Reads one VERTEX entity; false when it has no usable point.
+    bool ReadDxfVertex(CDxfGroupReader& groups, Vertex& vertex) const;
+    bool ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path, std::int64_t polylineStart,
+                               std::size_t read);
+    static std::int64_t PositionIfKnown(const CDxfGroupReader& groups);
+    int VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_t polylineStart,
+                              std::size_t read) const;
     Outcome ReadDxfLwPolyline(CDxfGroupReader& groups);
     Outcome ReadDxfSpline(CDxfGroupReader& groups);
     Outcome AddVertexPath(int kind);
@@ -79,5 +87,6 @@ private:
     double squaredSamePointDistance_ = 0.0;
     // A deque: the vertices of a long polyline are kept block by block as they are read,
     // never moved into a larger copy.
-    std::deque<Vertex> vertices_;
+    std::vector<Vertex> vertices_;
+    std::int64_t fileLength_ = -1; // -1 when unknown
 };

@@ -27,6 +27,8 @@ public:
     int CreatePoint(double x, double y, int kind) override;
     void ReservePoints(int count) override;
     void ExpectPoint(double x, double y) const override;
+    // The import puts the model back when it fails (CDxfImport::Run).
+    bool IsRestoredAfterFailedImport() const override { return true; }
     void CreateLine(int pointA, int pointB) override;
     int GetPointCount() const override;
     // The next line key, which the document's own line limit counts.

@@ -81,6 +81,12 @@ protected:
 
 TEST_F(DxfImportTest, AFailedOrEmptyImportLeavesTheModelAsItWas) {
     const std::string whole = dxftest::EntitiesDxf(kGroundDrawing);
+    // A polyline long enough that its vertices are added while they are still read.
+    std::vector<std::string> polyline = {"0", "POLYLINE", "8", "0"};
+    for (int i = 0; i < 20000; ++i) {
+        polyline.insert(polyline.end(), {"0", "VERTEX", "10", std::to_string(i * 0.5), "20", "3.0"});
+    }
+    const std::string longPolyline = dxftest::EntitiesDxf(polyline);
     const struct {
         const char* what;
         std::string dxf;
@@ -91,6 +97,11 @@ TEST_F(DxfImportTest, AFailedOrEmptyImportLeavesTheModelAsItWas) {
         {"truncated, adding", whole.substr(0, whole.size() / 2), {}, 0, u8"DXFﾌｧｲﾙの読み込みエラーです"},
         {"truncated, clearing", whole.substr(0, whole.size() / 2), {}, 1, u8"DXFﾌｧｲﾙの読み込みエラーです"},
         {"no chosen layer, clearing", whole, {"NONE"}, 1, u8"DXFﾌｧｲﾙには読み込めるデータがありません"},
+        {"long polyline truncated, adding",
+         longPolyline.substr(0, longPolyline.size() * 3 / 4),
+         {},
+         0,
+         u8"DXFﾌｧｲﾙの読み込みエラーです"},
         {"binary",
          "AutoCAD Binary DXF\r\n\x1a" + std::string(40, '\0'),
          {},

@@ -1,6 +1,7 @@
 #include "RecordingDocument.h"
 
 #include <algorithm>
+#include <new>
 
 namespace dxftest {
 
@@ -25,6 +26,9 @@ int RecordingDocument::FindPoint(double x, double y) const {
 }
 
 int RecordingDocument::CreatePoint(double x, double y, int kind) {
+    if (static_cast<int>(points.size()) == outOfMemoryAtPoint) {
+        throw std::bad_alloc();
+    }
     int number = ++highestNumber_;
     int index = static_cast<int>(points.size());
     points.push_back({number, x, y, kind});

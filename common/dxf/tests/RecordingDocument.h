@@ -34,6 +34,7 @@ public:
     void SetSnapDistance(double distance, double squared) override;
     int FindPoint(double x, double y) const override;
     int CreatePoint(double x, double y, int kind) override;
+    bool IsRestoredAfterFailedImport() const override { return restoredAfterFailedImport; }
     void CreateLine(int pointA, int pointB) override;
     int GetPointCount() const override { return static_cast<int>(points.size()); }
     int GetLineCount() const override { return static_cast<int>(lines.size()); }
@@ -44,6 +45,8 @@ public:
     CDxfImportSettings settings;
     int pointLimit = 1000000;
     int lineLimit = 1000000;
+    bool restoredAfterFailedImport = false;
+    int outOfMemoryAtPoint = -1; // the point count at which CreatePoint throws bad_alloc
     std::vector<RecordedPoint> points;
     std::vector<RecordedLine> lines;
     int refreshCount = 0;
