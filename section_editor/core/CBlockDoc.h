@@ -25,6 +25,8 @@
 
 namespace merdok {
 
+class PointRecordText;
+
 class CBlockDoc : public CObject {
     DECLARE_DYNCREATE(CBlockDoc)
 
@@ -179,6 +181,9 @@ public:
     int m_nLimit[kCountLimitKinds];
 
 private:
+    // WriteSecFile with the ground points' records formatted already, or still formatting.
+    BOOL WriteSecFile(const char* path, const std::vector<const CNode*>& order, const char* backupPath,
+                      PointRecordText& nodes);
     void RemoveFromIndex(const CNode* point);
     void EnterIntoIndex(CNode* point);
     static std::unique_ptr<CNode> MakePoint(const section::PointRecord& record);

@@ -25,7 +25,7 @@ std::size_t PartCount(std::size_t places) {
 
 } // namespace
 
-PointRecordText::PointRecordText(const RecordMap<CNode>& map, int nextNumber)
+PointRecordText::PointRecordText(const RecordMap<CNode>& map, int nextNumber, Formatting formatting)
     : map_(map), nextNumber_(nextNumber) {
     const std::size_t places = map.PlaceCount();
     const std::size_t parts = PartCount(places);
@@ -38,29 +38,38 @@ PointRecordText::PointRecordText(const RecordMap<CNode>& map, int nextNumber)
         part.to = places * (i + 1) / parts;
         part.text = std::make_unique_for_overwrite<char[]>((part.to - part.from) * kRecordSize);
     }
-    FormatParts();
+    // Formatted here, the first part is this thread's; beside, every part has a helper.
+    const std::size_t first = formatting == Formatting::kHere ? 1 : 0;
+    helpers_.reserve(parts - first);
+    try {
+        for (std::size_t i = first; i < parts; ++i) {
+            helpers_.emplace_back([this, i] { FormatCaught(parts_[i]); });
+            parts_[i].helped = true;
+        }
+    } catch (const std::system_error&) {
+        // No more threads: Finish formats the parts left on this one.
+    }
+    if (formatting == Formatting::kHere) {
+        Finish();
+    }
+}
+
+void PointRecordText::Finish() {
+    if (finished_) {
+        return;
+    }
+    finished_ = true;
+    helpers_.clear(); // joined
+    for (Part& part : parts_) {
+        if (!part.helped) {
+            Format(part);
+        }
+    }
     for (const Part& part : parts_) {
         if (part.failure) {
             std::rethrow_exception(part.failure);
         }
         allFit_ = allFit_ && part.allFit;
-    }
-}
-
-void PointRecordText::FormatParts() {
-    std::vector<std::jthread> helpers; // joined as it goes
-    helpers.reserve(parts_.size() - 1);
-    std::size_t started = 1;
-    try {
-        for (; started < parts_.size(); ++started) {
-            helpers.emplace_back([this, started] { FormatCaught(parts_[started]); });
-        }
-    } catch (const std::system_error&) {
-        // No more threads: this one formats the parts left.
-    }
-    Format(parts_[0]);
-    for (std::size_t i = started; i < parts_.size(); ++i) {
-        Format(parts_[i]);
     }
 }
 
@@ -92,7 +101,8 @@ void PointRecordText::Format(Part& part) const {
     part.size = static_cast<std::size_t>(out - part.text.get());
 }
 
-void PointRecordText::WriteTo(CTextFile& file) const {
+void PointRecordText::WriteTo(CTextFile& file) {
+    Finish();
     if (file.LineEnd() != kLineEnd) {
         throw std::logic_error("point records are formatted for a text file");
     }

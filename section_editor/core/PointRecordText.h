@@ -12,6 +12,7 @@
 #include <exception>
 #include <memory>
 #include <string_view>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -23,15 +24,24 @@ class PointRecordText {
 public:
     // A map of fewer places than twice this is formatted on the calling thread alone.
     static constexpr std::size_t kPlacesPerPart = 16 * 1024;
+    // Formatted before the constructor returns, or beside the caller's next work, on helper
+    // threads that the first call of Finish, AllFit or WriteTo waits for.
+    enum class Formatting { kHere, kBeside };
 
-    // Formats the records of the map's points with keys from 0 below nextNumber.
-    PointRecordText(const RecordMap<CNode>& map, int nextNumber);
+    // Formats the records of the map's points with keys from 0 below nextNumber. The map
+    // must not change until the formatting is finished.
+    PointRecordText(const RecordMap<CNode>& map, int nextNumber, Formatting formatting = Formatting::kHere);
 
+    // Waits for the helpers; what one threw is thrown here.
+    void Finish();
     // True when every record of the map, written or not, fits its columns.
-    bool AllFit() const { return allFit_; }
+    bool AllFit() {
+        Finish();
+        return allFit_;
+    }
     // Writes the records in key order to a file opened as text (its line end CR LF); a
     // failure is shown and thrown as the file's writers do.
-    void WriteTo(CTextFile& file) const;
+    void WriteTo(CTextFile& file);
 
 private:
     // The records of a run of the map's places.
@@ -43,17 +53,19 @@ private:
         // Records with name columns, each with the size of the text before it.
         std::vector<std::pair<std::size_t, const CNode*>> apart;
         bool allFit = true;
+        bool helped = false;        // formatted by a helper thread
         std::exception_ptr failure; // what formatting it on a helper thread threw
     };
     void Format(Part& part) const;
-    // Format on a helper thread: what it throws is kept for the saving thread.
+    // Format on a helper thread: what it throws is kept for Finish.
     void FormatCaught(Part& part) const;
-    void FormatParts();
 
     const RecordMap<CNode>& map_;
     int nextNumber_;
     std::vector<Part> parts_;
     bool allFit_ = true;
+    bool finished_ = false;
+    std::vector<std::jthread> helpers_; // after the parts: joined before they go
 };
 
 } // namespace merdok

@@ -257,7 +257,7 @@ const char8_t* const kPointKindNames[3] = {u8"節点", u8"計測点", u8"境界�
 // The first record that would not read back as written, named for the message; empty
 // when every value fits its columns.
 CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3],
-                            const PointRecordText* records[3]) {
+                            PointRecordText* records[3]) {
     for (int i = 0; i < 4; ++i) {
         if (!FitsDoubleField(size[i], kSizeFormat)) {
             return CString(u8"ﾓﾃﾞﾙｻｲｽﾞ");
@@ -278,7 +278,7 @@ CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3
     return CString();
 }
 
-void WritePoints(CTextFile& file, int keywordIndex, const PointRecordText& records) {
+void WritePoints(CTextFile& file, int keywordIndex, PointRecordText& records) {
     char buffer[8];
     WriteRecordKeyword(file, buffer, keywordIndex);
     records.WriteTo(file);
@@ -309,12 +309,17 @@ void WriteGroundLine(CTextFile& file, const std::vector<const CNode*>& order) {
 
 BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& order,
                              const char* backupPath) {
+    PointRecordText nodes(m_mapNode, m_nNodeCount);
+    return WriteSecFile(path, order, backupPath, nodes);
+}
+
+BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& order, const char* backupPath,
+                             PointRecordText& nodes) {
     const RecordMap<CNode>* maps[3] = {&m_mapNode, &m_mapSite, &m_mapBound};
     // Formatted before the check, which the formatting answers on its way for most models.
-    const PointRecordText nodes(m_mapNode, m_nNodeCount);
-    const PointRecordText sites(m_mapSite, m_nSiteCount);
-    const PointRecordText bounds(m_mapBound, m_nBoundCount);
-    const PointRecordText* records[3] = {&nodes, &sites, &bounds};
+    PointRecordText sites(m_mapSite, m_nSiteCount);
+    PointRecordText bounds(m_mapBound, m_nBoundCount);
+    PointRecordText* records[3] = {&nodes, &sites, &bounds};
     CString unfittable = FindUnfittableValue(m_dModelSize, maps, records);
     if (!unfittable.IsEmpty()) {
         CString message;
@@ -431,12 +436,18 @@ BOOL CBlockDoc::OnOpenDocument(const char* path) {
 }
 
 BOOL CBlockDoc::OnSaveDocument(const char* path) {
+    // The ground points' records are formatted beside the check of the ground line. Its
+    // message waits for them: a message box runs the event loop while it is shown.
+    PointRecordText nodes(m_mapNode, m_nNodeCount, PointRecordText::Formatting::kBeside);
     std::vector<const CNode*> order;
-    if (!CheckGroundLine(order, true)) {
+    const BOOL groundLineSound = CheckGroundLine(order, false);
+    nodes.Finish();
+    if (!groundLineSound) {
+        CheckGroundLine(order, true);
         return FALSE;
     }
     CString backup = CString(path) + ".BAK";
-    if (!WriteSecFile(path, order, backup)) {
+    if (!WriteSecFile(path, order, backup, nodes)) {
         return FALSE;
     }
     SetModifiedFlag(false);

@@ -249,8 +249,8 @@ TEST_F(SectionFileTest, ValuesWiderThanTheirColumnsRefuseTheSave) {
 
 // A model past the size that is formatted on several threads: every record as the point
 // itself formats it, in key order, named and unnamed mixed, and a value too wide anywhere
-// in it refuses the save with the point it is in.
-TEST_F(SectionFileTest, ALargeModelIsWrittenRecordForRecordAndAWideValueAnywhereRefusesIt) {
+// in it refuses the save with the point it is in; so does a gap in its ground line.
+TEST_F(SectionFileTest, ALargeModelIsWrittenRecordForRecordAndAWideValueOrAGapRefusesIt) {
     constexpr int kCount = 70000;
     for (int& limit : doc_.m_nLimit) {
         limit = kCount + 1;
@@ -294,6 +294,10 @@ TEST_F(SectionFileTest, ALargeModelIsWrittenRecordForRecordAndAWideValueAnywhere
         EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(u8"節点番号 ") + message});
         point->SetXY(x, point->GetY());
     }
+    sink_.Clear();
+    std::unique_ptr<CLine> gap = doc_.m_LineList.Remove(40000);
+    EXPECT_FALSE(doc_.OnSaveDocument(path.c_str()));
+    EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(u8"地表線が不連続のため、保存できません")});
     EXPECT_EQ(testsupport::ReadBytes(path), saved);
 }
 
