@@ -8,18 +8,6 @@ using section::PointKind;
 
 namespace merdok {
 
-namespace {
-
-// Room by doubling at least, so that the reservations of many short polylines cost no more
-// than none.
-template <typename T> void ReserveFor(std::vector<T>& items, std::size_t total) {
-    if (total > items.capacity()) {
-        items.reserve(std::max(total, items.capacity() * 2));
-    }
-}
-
-} // namespace
-
 CDxfImportTarget::CDxfImportTarget(CBlockDoc& doc) : doc_(doc) {
     for (int i = 0; i < 3; ++i) {
         settings_.layerLists[i] = doc.m_listDxfLayers[i];
@@ -59,7 +47,19 @@ void CDxfImportTarget::IndexPoints() const {
         keys_.push_back(key);
         points_.push_back(point.get());
     }
+    firstMadeKey_ = doc_.m_nNodeCount;
+    made_ = 0;
     indexed_ = true;
+}
+
+int CDxfImportTarget::KeyOf(int index) const {
+    const auto at = static_cast<std::size_t>(index);
+    return at < keys_.size() ? keys_[at] : firstMadeKey_ + static_cast<int>(at - keys_.size());
+}
+
+const CNode* CDxfImportTarget::PointOf(int index) const {
+    const auto at = static_cast<std::size_t>(index);
+    return at < points_.size() ? points_[at] : doc_.m_mapNode.Lookup(KeyOf(index));
 }
 
 int CDxfImportTarget::FindPoint(double x, double y) const {
@@ -67,12 +67,12 @@ int CDxfImportTarget::FindPoint(double x, double y) const {
     return index_.FindNearest(x, y, doc_.m_dSnap2) + 1;
 }
 
+// The document numbers its new ground points one after another from its next number, so
+// that the point of a reader index made here needs no table of its own.
 int CDxfImportTarget::CreatePoint(double x, double y, int /*kind*/) {
     IndexPoints();
-    const CNode* point = doc_.MakePoint(PointKind::kGround, x, y);
-    const int index = static_cast<int>(keys_.size());
-    keys_.push_back(point->GetNumber() - 1);
-    points_.push_back(point);
+    doc_.MakePoint(PointKind::kGround, x, y);
+    const int index = static_cast<int>(keys_.size()) + made_++;
     index_.Add(index, x, y);
     ++madePoints_;
     return index;
@@ -82,8 +82,6 @@ void CDxfImportTarget::ReservePoints(int count) {
     IndexPoints();
     const std::size_t more = static_cast<std::size_t>(std::max(count, 0));
     index_.Reserve(more);
-    ReserveFor(keys_, keys_.size() + more);
-    ReserveFor(points_, points_.size() + more);
     joined_.Reserve(more); // a line per point at most
     doc_.m_mapAllPoints.Reserve(more);
 }
@@ -94,13 +92,13 @@ void CDxfImportTarget::ExpectPoint(double x, double y) const {
 }
 
 void CDxfImportTarget::CreateLine(int pointA, int pointB) {
-    const int first = keys_[static_cast<std::size_t>(pointA)];
-    const int second = keys_[static_cast<std::size_t>(pointB)];
+    const int first = KeyOf(pointA);
+    const int second = KeyOf(pointB);
     if (!joined_.Insert(first, second)) {
         return;
     }
-    const CNode* a = points_[static_cast<std::size_t>(pointA)];
-    const CNode* b = points_[static_cast<std::size_t>(pointB)];
+    const CNode* a = PointOf(pointA);
+    const CNode* b = PointOf(pointB);
     const int count = doc_.AddLine(first, DPoint{a->GetX(), a->GetY()}, second, DPoint{b->GetX(), b->GetY()},
                                    doc_.m_nLineCount);
     if (count > 0) {

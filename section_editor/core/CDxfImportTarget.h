@@ -50,8 +50,15 @@ private:
     // Built on first use after each new distance: the reader sets its distance back at the
     // end, and no search follows that would need the model's points indexed again.
     mutable CDxfPointIndex index_;
-    mutable std::vector<int> keys_;            // ground-point key of each reader index
+    // The key and point of a reader index: the model's points first, in key order, then
+    // those this import made.
+    int KeyOf(int index) const;
+    const CNode* PointOf(int index) const;
+
+    mutable std::vector<int> keys_;            // the model's ground-point key of each reader index
     mutable std::vector<const CNode*> points_; // and the point
+    mutable int firstMadeKey_ = 0;             // the key of the first point made
+    mutable int made_ = 0;                     // points made since the index was built
     mutable bool indexed_ = false;
     JoinedPairSet joined_; // point keys of every line
     int madePoints_ = 0;

@@ -30,13 +30,10 @@ PointRecordText::PointRecordText(const RecordMap<CNode>& map, int nextNumber, Fo
     const std::size_t places = map.PlaceCount();
     const std::size_t parts = PartCount(places);
     parts_.resize(parts);
-    // The texts are taken here, on the saving thread, which has the pages the import freed
-    // at hand; a helper thread would take fresh ones from an arena of its own.
     for (std::size_t i = 0; i < parts; ++i) {
         Part& part = parts_[i];
         part.from = places * i / parts;
         part.to = places * (i + 1) / parts;
-        part.text = std::make_unique_for_overwrite<char[]>((part.to - part.from) * kRecordSize);
     }
     // Formatted here, the first part is this thread's; beside, every part has a helper.
     const std::size_t first = formatting == Formatting::kHere ? 1 : 0;
@@ -81,7 +78,10 @@ void PointRecordText::FormatCaught(Part& part) const {
     }
 }
 
+// The text is taken by the thread that formats it: a helper's fresh pages are made beside
+// the saving thread's own work, not before it.
 void PointRecordText::Format(Part& part) const {
+    part.text = std::make_unique_for_overwrite<char[]>((part.to - part.from) * kRecordSize);
     char* out = part.text.get();
     char record[CNode::kColumnsSize];
     map_.VisitPlaces(part.from, part.to, [&](int key, const CNode& point) {

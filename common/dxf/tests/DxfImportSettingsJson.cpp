@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <optional>
@@ -82,11 +83,18 @@ CString ToCp932(const std::string& utf8, const char* what) {
 namespace {
 
 // At most limit + 1 bytes of the descriptor: one more than the limit tells a larger file,
-// also one that grew after it was opened. Nothing when a read fails.
-std::optional<std::string> ReadAtMost(int fd, std::size_t limit) {
-    std::string bytes(limit + 1, '\0');
+// also one that grew after it was opened. Room for the size it had and a byte more first,
+// grown while it gives more. Nothing when a read fails.
+std::optional<std::string> ReadAtMost(int fd, std::size_t limit, std::size_t expected) {
+    std::string bytes(std::min(expected, limit) + 1, '\0');
     std::size_t got = 0;
-    while (got < bytes.size()) {
+    for (;;) {
+        if (got == bytes.size()) {
+            if (bytes.size() > limit) {
+                break;
+            }
+            bytes.resize(std::min(bytes.size() * 2, limit + 1));
+        }
         const ssize_t step = ::read(fd, bytes.data() + got, bytes.size() - got);
         if (step == 0) {
             break;
@@ -112,7 +120,7 @@ std::string ReadSettingsBytes(const std::string& path) {
     struct stat info {};
     std::optional<std::string> bytes;
     if (::fstat(fd, &info) == 0 && info.st_size <= static_cast<off_t>(kLimit)) {
-        bytes = ReadAtMost(fd, kLimit);
+        bytes = ReadAtMost(fd, kLimit, static_cast<std::size_t>(info.st_size));
     }
     ::close(fd);
     if (!bytes || bytes->size() > kLimit) {
