@@ -283,21 +283,15 @@ void CBlockDoc::GetModelExtent(double& width, double& height) {
 }
 
 void CBlockDoc::SetNodeStates(int state) {
-    for (const auto& [key, point] : m_mapNode) {
-        point->SetState(state);
-    }
+    SetPointStates(PointKind::kGround, state);
 }
 
 void CBlockDoc::SetPointStates(PointKind kind, int state) {
-    for (const auto& [key, point] : PointMap(kind)) {
-        point->SetState(state);
-    }
+    PointMap(kind).ForEach([state](int /*key*/, CNode& point) { point.SetState(state); });
 }
 
 void CBlockDoc::SetLineStates(int state) {
-    for (const auto& [key, line] : m_LineList) {
-        line->SetState(state);
-    }
+    m_LineList.ForEach([state](int /*key*/, CLine& line) { line.SetState(state); });
 }
 
 int CBlockDoc::AddUniqueNo(std::vector<int>& numbers, int number) const {

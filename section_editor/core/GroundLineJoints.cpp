@@ -16,23 +16,23 @@ GroundLineJoints::GroundLineJoints(const RecordMap<CNode>& points, const RecordM
     int lowest = points.IsEmpty() ? 0 : points.begin()->first;
     int highest = points.MaxKey();
     lines_.reserve(static_cast<std::size_t>(lines.GetCount()));
-    for (const auto& [key, line] : lines) {
-        if (line->GetState() >= 0) {
-            const LineEnds ends{line->GetNode1(), line->GetNode2()};
+    lines.ForEach([&](int /*key*/, const CLine& line) {
+        if (line.GetState() >= 0) {
+            const LineEnds ends{line.GetNode1(), line.GetNode2()};
             lines_.push_back(ends);
             lowest = std::min({lowest, ends.first, ends.second});
             highest = std::max({highest, ends.first, ends.second});
         }
-    }
+    });
     const long long records =
         static_cast<long long>(points.GetCount()) + static_cast<long long>(lines_.size());
     if (lowest >= 0 && highest < kDenseKeysPerRecord * records + kDenseSlack) {
         table_.assign(static_cast<std::size_t>(highest) + 1, -1);
     }
     slots_.reserve(static_cast<std::size_t>(points.GetCount()));
-    for (const auto& [key, point] : points) {
-        slots_[static_cast<std::size_t>(TakeSlot(key))].point = point.get();
-    }
+    points.ForEach([this](int key, const CNode& point) {
+        slots_[static_cast<std::size_t>(TakeSlot(key))].point = &point;
+    });
     pointCount_ = static_cast<int>(slots_.size());
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         Meet(lines_[i].first, static_cast<int>(i));
