@@ -29,6 +29,9 @@ constexpr std::size_t kVerticesAhead = 8;
 // A polyline read this far is long: the rest of its vertices is read beside their adding.
 // Short ones never wait on a thread's start.
 constexpr std::size_t kVerticesReadFirst = 2 * DxfVertexStream::kChunkVertices;
+// The room taken at once for the rest of a long polyline is at most this many times the
+// vertices read when it is taken.
+constexpr double kMostRoomPerVertexRead = 32.0;
 
 bool IsUnbounded(double bound) {
     return platform::IsUnsetDouble(bound) || !std::isfinite(bound) || std::fabs(bound) == kNoExtent;
@@ -93,15 +96,16 @@ class CDxfReader::VertexPath {
 public:
     VertexPath(CDxfReader& reader, int kind) : reader_(reader), kind_(kind) {}
 
-    // Thins the run in place, then adds its segments; nothing once the adding stopped.
-    void Add(std::span<Vertex> vertices);
+    // Thins the run in place, then adds its segments; nothing once the adding stopped. The
+    // run is the stream's chunk or the reader's own vertices.
+    template <typename Vertices> void Add(Vertices& vertices);
     Outcome Finish() const {
         return !any_ ? Outcome::kNothing : stopped_ ? Outcome::kStopped : Outcome::kAdded;
     }
 
 private:
     // The run's vertices kept, at its start.
-    std::size_t Thin(std::span<Vertex> vertices);
+    template <typename Vertices> std::size_t Thin(Vertices& vertices);
     // False when the document takes no more.
     bool AddSegment(Vertex a, Vertex b);
 
@@ -115,7 +119,7 @@ private:
     Vertex last_{};     // and where it lies
 };
 
-void CDxfReader::VertexPath::Add(std::span<Vertex> vertices) {
+template <typename Vertices> void CDxfReader::VertexPath::Add(Vertices& vertices) {
     if (vertices.empty() || stopped_) {
         return;
     }
@@ -140,7 +144,7 @@ void CDxfReader::VertexPath::Add(std::span<Vertex> vertices) {
 
 // Thinned in place, each clipped segment added as it comes: a polyline of a hundred
 // thousand vertices is then held once, not in three copies.
-std::size_t CDxfReader::VertexPath::Thin(std::span<Vertex> vertices) {
+template <typename Vertices> std::size_t CDxfReader::VertexPath::Thin(Vertices& vertices) {
     const double squaredDistance = reader_.squaredSamePointDistance_;
     std::size_t kept = 0;
     for (const Vertex vertex : vertices) {
@@ -408,7 +412,8 @@ std::int64_t CDxfReader::PositionIfKnown(const CDxfGroupReader& groups) {
 
 // The vertices a polyline may still have, were the rest of the file vertices as long as the
 // read ones: its count is not known before its end, and room for them all at once spares
-// the document's tables growing step by step. At most as many as the document takes.
+// the document's tables growing step by step. At most as many as the document takes, and
+// never more than a few times those read, should much else follow the polyline.
 int CDxfReader::VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_t polylineStart,
                                       std::size_t read) const {
     const int room = document_.GetPointLimit() - document_.GetPointCount();
@@ -419,7 +424,8 @@ int CDxfReader::VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_
     }
     const double perVertex = static_cast<double>(readBytes) / static_cast<double>(read);
     return static_cast<int>(
-        std::min(static_cast<double>(fileLength_ - position) / perVertex, static_cast<double>(room)));
+        std::min({static_cast<double>(fileLength_ - position) / perVertex, static_cast<double>(room),
+                  kMostRoomPerVertexRead * static_cast<double>(read)}));
 }
 
 // The vertices from the current group on are read on a thread of their own, up to the group
@@ -450,6 +456,12 @@ bool CDxfReader::ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path
     } catch (const std::system_error&) {
         return false;
     }
+    // Whatever leaves early lets the reading thread go before it is joined.
+    struct LetGo {
+        DxfVertexStream& stream;
+        ~LetGo() { stream.Abandon(); }
+    } letGo{stream};
+    std::exception_ptr addingFailure;
     try {
         document_.ReservePoints(static_cast<int>(vertices_.size()) + mayFollow);
         path.Add(vertices_);
@@ -458,12 +470,18 @@ bool CDxfReader::ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path
             path.Add(chunk);
         }
     } catch (...) {
-        stream.Abandon();
-        throw;
+        // The reading still goes to the polyline's end: a file ending inside it fails the
+        // import with that, as when the polyline is read before it is added.
+        addingFailure = std::current_exception();
+        while (!stream.Take().empty()) {
+        }
     }
     reading.join();
     if (const std::exception_ptr failure = stream.Failure()) {
         std::rethrow_exception(failure);
+    }
+    if (addingFailure) {
+        std::rethrow_exception(addingFailure);
     }
     return true;
 }

@@ -17,10 +17,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <memory>
-#include <span>
 #include <string_view>
-#include <vector>
 
 class CDxfGroupReader;
 
@@ -87,6 +86,6 @@ private:
     double squaredSamePointDistance_ = 0.0;
     // A deque: the vertices of a long polyline are kept block by block as they are read,
     // never moved into a larger copy.
-    std::vector<Vertex> vertices_;
+    std::deque<Vertex> vertices_;
     std::int64_t fileLength_ = -1; // -1 when unknown
 };

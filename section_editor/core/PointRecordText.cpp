@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <stdexcept>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -35,7 +34,11 @@ PointRecordText::PointRecordText(const RecordMap<CNode>& map, int nextNumber, Fo
         part.from = places * i / parts;
         part.to = places * (i + 1) / parts;
     }
-    // Formatted here, the first part is this thread's; beside, every part has a helper.
+    // Formatted here, the first part is this thread's; beside, every part of a map in parts
+    // has a helper, and a small map is formatted by Finish, on the calling thread.
+    if (formatting == Formatting::kBeside && parts == 1) {
+        return;
+    }
     const std::size_t first = formatting == Formatting::kHere ? 1 : 0;
     helpers_.reserve(parts - first);
     try {
@@ -103,9 +106,6 @@ void PointRecordText::Format(Part& part) const {
 
 void PointRecordText::WriteTo(CTextFile& file) {
     Finish();
-    if (file.LineEnd() != kLineEnd) {
-        throw std::logic_error("point records are formatted for a text file");
-    }
     for (const Part& part : parts_) {
         std::size_t written = 0;
         for (const auto& [at, point] : part.apart) {

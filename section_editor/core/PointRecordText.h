@@ -25,7 +25,8 @@ public:
     // A map of fewer places than twice this is formatted on the calling thread alone.
     static constexpr std::size_t kPlacesPerPart = 16 * 1024;
     // Formatted before the constructor returns, or beside the caller's next work, on helper
-    // threads that the first call of Finish, AllFit or WriteTo waits for.
+    // threads that the first call of Finish, AllFit or WriteTo waits for (a small map: in
+    // that first call).
     enum class Formatting { kHere, kBeside };
 
     // Formats the records of the map's points with keys from 0 below nextNumber. The map

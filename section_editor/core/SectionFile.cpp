@@ -237,7 +237,6 @@ BOOL CBlockDoc::CheckGroundLine(std::vector<const CNode*>& order, bool showMessa
     if (ends > 2) {
         return fail(CString(kDiscontinuous));
     }
-    order.reserve(static_cast<std::size_t>(lineCount) + 1); // the walk of a sound line
     if (!WalkGroundLine(joints, start, order)) {
         order.clear();
         return fail(CString(kBrokenLine));

@@ -120,6 +120,41 @@ TEST_F(DxfImportTest, AFailedOrEmptyImportLeavesTheModelAsItWas) {
     }
 }
 
+// Added to a model with a gap in its keys and its next number above its highest key, a
+// long polyline read beside its adding and a short one joined to the model's points: every
+// line joins the points its segment ends at.
+TEST_F(DxfImportTest, AddedPolylinesJoinTheirOwnPointsInAModelWithGapsInItsKeys) {
+    doc_.DeleteContents();
+    for (int& limit : doc_.m_nLimit) {
+        limit = 10000;
+    }
+    for (double x : {0.0, 10.0, 20.0, 30.0}) {
+        doc_.MakePoint(PointKind::kGround, x, 50.0);
+    }
+    doc_.m_mapNode.Lookup(1)->SetState(CNode::kSelected);
+    doc_.DeletePointsInState(PointKind::kGround, CNode::kSelected);
+    doc_.m_nNodeCount += 7;
+    std::vector<std::string> groups = {"0", "POLYLINE", "8", "0"};
+    for (int i = 0; i < 6000; ++i) {
+        groups.insert(groups.end(), {"0", "VERTEX", "10", std::to_string(i * 0.5), "20", "100.0"});
+    }
+    groups.insert(groups.end(),
+                  {"0",  "SEQEND", "0",  "LWPOLYLINE", "8",  "0",    "90", "3",      "10", "20.0",
+                   "20", "50.0",   "10", "25.0",       "20", "60.0", "10", "2999.5", "20", "100.0"});
+    ASSERT_EQ(Import(dxftest::EntitiesDxf(groups), 0), CDxfImport::Result::kImported);
+    ASSERT_EQ(doc_.m_mapNode.GetCount(), 3 + 6000 + 1);
+    std::vector<std::pair<double, double>> spans; // of every line, |dx| and |dy|
+    for (const auto& [key, line] : doc_.m_LineList) {
+        const CNode* a = doc_.m_mapNode.Lookup(line->GetNode1());
+        const CNode* b = doc_.m_mapNode.Lookup(line->GetNode2());
+        ASSERT_TRUE(a && b) << "line " << key;
+        spans.emplace_back(std::abs(a->GetX() - b->GetX()), std::abs(a->GetY() - b->GetY()));
+    }
+    std::vector<std::pair<double, double>> expected(5999, {0.5, 0.0});
+    expected.insert(expected.end(), {{5.0, 10.0}, {2974.5, 40.0}}); // from the model's (20, 50) on
+    EXPECT_EQ(spans, expected);
+}
+
 TEST_F(DxfImportTest, EveryImportedPointIsAGroundPointJoinedToTheModel) {
     doc_.m_listDxfLayers[1] = {"GL"};
     doc_.m_listDxfLayers[2] = {"gl2"};

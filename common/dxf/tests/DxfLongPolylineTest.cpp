@@ -106,19 +106,25 @@ TEST(DxfLongPolyline, ReadBesideItsAddingItGivesWhatReadingItFirstGives) {
 }
 
 // A file that ends inside the polyline fails the import with the message of a file cut
-// short, wherever it ends, also after the adding stopped at a limit.
+// short, wherever it ends, also after the adding stopped at a limit or ran out of memory.
 TEST(DxfLongPolyline, AFileEndingInsideItFailsAsWhenItIsReadFirst) {
     const std::string text = LongPolylineDxf();
     const std::size_t polyline = text.find("POLYLINE");
+    const struct {
+        const char* what;
+        std::function<void(RecordingDocument&, RecordingProgress&)> set;
+    } insides[] = {
+        {"nothing else", [](RecordingDocument&, RecordingProgress&) {}},
+        {"point limit", [](RecordingDocument& d, RecordingProgress&) { d.pointLimit = 5000; }},
+        {"out of memory", [](RecordingDocument& d, RecordingProgress&) { d.outOfMemoryAtPoint = 5000; }},
+    };
     for (const double part : {0.3, 0.71, 0.999}) {
-        for (const int pointLimit : {1000000, 5000}) {
+        for (const auto& inside : insides) {
             const std::string cut =
                 text.substr(0, polyline + static_cast<std::size_t>(part * (text.size() - polyline)));
-            SCOPED_TRACE(std::to_string(part) + " of the polyline, point limit " +
-                         std::to_string(pointLimit));
-            auto set = [pointLimit](RecordingDocument& d, RecordingProgress&) { d.pointLimit = pointLimit; };
-            const ImportRun first = Import(cut, false, set);
-            const ImportRun beside = Import(cut, true, set);
+            SCOPED_TRACE(std::to_string(part) + " of the polyline, " + inside.what);
+            const ImportRun first = Import(cut, false, inside.set);
+            const ImportRun beside = Import(cut, true, inside.set);
             EXPECT_EQ(first.result, 0);
             EXPECT_EQ(beside.result, 0);
             EXPECT_EQ(beside.messages, first.messages);
