@@ -50,8 +50,15 @@ struct ImportRun {
     int pumps = 0;
 };
 
-ImportRun Import(const std::string& text, bool alongside,
-                 const std::function<void(RecordingDocument&, RecordingProgress&)>& set) {
+using Setting = std::function<void(RecordingDocument&, RecordingProgress&)>;
+
+// What else happens in an import, set up on its document and progress.
+struct Happening {
+    const char* what;
+    Setting set;
+};
+
+ImportRun Import(const std::string& text, bool alongside, const Setting& set) {
     static int fileNumber = 0;
     const std::string path = dxftest::OutputPath("long-polyline-" + std::to_string(++fileNumber) + ".dxf");
     dxftest::WriteBytes(path, text);
@@ -79,10 +86,7 @@ ImportRun Import(const std::string& text, bool alongside,
 
 TEST(DxfLongPolyline, ReadBesideItsAddingItGivesWhatReadingItFirstGives) {
     const std::string text = LongPolylineDxf();
-    const struct {
-        const char* what;
-        std::function<void(RecordingDocument&, RecordingProgress&)> set;
-    } cases[] = {
+    const Happening cases[] = {
         {"whole", [](RecordingDocument&, RecordingProgress&) {}},
         {"point limit inside", [](RecordingDocument& d, RecordingProgress&) { d.pointLimit = 7000; }},
         {"line limit inside", [](RecordingDocument& d, RecordingProgress&) { d.lineLimit = 9500; }},
@@ -110,10 +114,7 @@ TEST(DxfLongPolyline, ReadBesideItsAddingItGivesWhatReadingItFirstGives) {
 TEST(DxfLongPolyline, AFileEndingInsideItFailsAsWhenItIsReadFirst) {
     const std::string text = LongPolylineDxf();
     const std::size_t polyline = text.find("POLYLINE");
-    const struct {
-        const char* what;
-        std::function<void(RecordingDocument&, RecordingProgress&)> set;
-    } insides[] = {
+    const Happening insides[] = {
         {"nothing else", [](RecordingDocument&, RecordingProgress&) {}},
         {"point limit", [](RecordingDocument& d, RecordingProgress&) { d.pointLimit = 5000; }},
         {"out of memory", [](RecordingDocument& d, RecordingProgress&) { d.outOfMemoryAtPoint = 5000; }},
