@@ -365,7 +365,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
         if (kind == CDxfLayerFilter::kSkip) {
             groups.SkipToNextEntity();
         } else if (read == kVerticesReadFirst && document_.IsRestoredAfterFailedImport() &&
-                   ReadVerticesAlongside(groups, path, start, read)) {
+                   ReadVerticesAlongside(groups, path, VerticesThatMayFollow(groups, start, read))) {
             added = true;
             break;
         } else if (Vertex vertex; ReadDxfVertex(groups, vertex)) {
@@ -431,12 +431,9 @@ int CDxfReader::VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_
 // The vertices from the current group on are read on a thread of their own, up to the group
 // after the last; this thread adds those read before, then each chunk as it comes. The
 // adding stops where the whole polyline's would, and the reading still goes to its end, so
-// that a file ending inside the polyline fails the import as when it is read first. False,
-// nothing read, when no thread could be started.
-bool CDxfReader::ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path, std::int64_t polylineStart,
-                                       std::size_t read) {
-    // Asked before the reading thread takes the file over.
-    const int mayFollow = VerticesThatMayFollow(groups, polylineStart, read);
+// that a file ending inside the polyline fails the import as when it is read first. Room is
+// taken for mayFollow vertices more. False, nothing read, when no thread could be started.
+bool CDxfReader::ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path, int mayFollow) {
     DxfVertexStream stream;
     std::jthread reading;
     try {

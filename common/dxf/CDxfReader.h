@@ -50,8 +50,7 @@ private:
     Outcome ReadDxfPolyline(CDxfGroupReader& groups);
     // Reads one VERTEX entity; false when it has no usable point.
     bool ReadDxfVertex(CDxfGroupReader& groups, Vertex& vertex) const;
-    bool ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path, std::int64_t polylineStart,
-                               std::size_t read);
+    bool ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path, int mayFollow);
     static std::int64_t PositionIfKnown(const CDxfGroupReader& groups);
     int VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_t polylineStart,
                               std::size_t read) const;
