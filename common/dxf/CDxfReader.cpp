@@ -26,9 +26,6 @@ constexpr double kNoExtent = FLT_MAX;
 // How far ahead of the path's point being added its document is told of the next: a search
 // of the document's point index waits on memory, and is then over before the point comes.
 constexpr std::size_t kVerticesAhead = 8;
-// A polyline read this far is long: the rest of its vertices is read beside their adding.
-// Short ones never wait on a thread's start.
-constexpr std::size_t kVerticesReadFirst = 2 * DxfVertexStream::kChunkVertices;
 // The room taken at once for the rest of a long polyline is at most this many times the
 // vertices read when it is taken.
 constexpr double kMostRoomPerVertexRead = 32.0;
@@ -87,18 +84,46 @@ private:
     double savedSquared_ = 0.0;
 };
 
+// Hands each chunk of the stream to take; when that throws, the rest is taken and dropped, so
+// that the making side goes on to its end, and the failure is returned.
+template <typename Item, typename Take> std::exception_ptr TakeEach(DxfChunkStream<Item>& stream, Take take) {
+    try {
+        for (std::span<Item> chunk = stream.Take(); !chunk.empty(); chunk = stream.Take()) {
+            take(chunk);
+        }
+        return nullptr;
+    } catch (...) {
+        const std::exception_ptr failure = std::current_exception();
+        while (!stream.Take().empty()) {
+        }
+        return failure;
+    }
+}
+
+void RethrowFirst(const std::exception_ptr& first, const std::exception_ptr& second) {
+    if (first) {
+        std::rethrow_exception(first);
+    }
+    if (second) {
+        std::rethrow_exception(second);
+    }
+}
+
 } // namespace
 
 // One path's vertices added as they come, a run at a time: each thinned against the vertex
 // kept before it, each segment clipped and joined to the path in the document. A path given
-// in one run is added as in several.
+// in one run is added as in several. A path that looks up passes its points on to be added
+// on another thread: it finds them in the document, or enters them for it to make.
 class CDxfReader::VertexPath {
 public:
-    VertexPath(CDxfReader& reader, int kind) : reader_(reader), kind_(kind) {}
+    VertexPath(CDxfReader& reader, int kind, DxfChunkStream<FoundPoint>* lookedUp = nullptr)
+        : reader_(reader), kind_(kind), lookedUp_(lookedUp) {}
 
-    // Thins the run in place, then adds its segments; nothing once the adding stopped. The
-    // run is the stream's chunk or the reader's own vertices.
+    // Thins the run in place, then adds its segments; nothing once the adding stopped (for a
+    // path that looks up, once the taking side left).
     template <typename Vertices> void Add(Vertices& vertices);
+    bool Stopped() const { return stopped_; }
     Outcome Finish() const {
         return !any_ ? Outcome::kNothing : stopped_ ? Outcome::kStopped : Outcome::kAdded;
     }
@@ -108,9 +133,11 @@ private:
     template <typename Vertices> std::size_t Thin(Vertices& vertices);
     // False when the document takes no more.
     bool AddSegment(Vertex a, Vertex b);
+    bool AddPoint(const Vertex& point, bool drawTo);
 
     CDxfReader& reader_;
     int kind_;
+    DxfChunkStream<FoundPoint>* lookedUp_;
     bool any_ = false;
     bool stopped_ = false;
     std::size_t keptCount_ = 0;
@@ -128,7 +155,7 @@ template <typename Vertices> void CDxfReader::VertexPath::Add(Vertices& vertices
     const Vertex before = lastKept_;
     const std::size_t kept = Thin(vertices);
     CDxfImportDocument& document = reader_.document_;
-    if (keptCount_ > 1) {
+    if (keptCount_ > 1 && !lookedUp_) { // a path that looks up has its room taken before
         document.ReservePoints(static_cast<int>(kept));
     }
     for (std::size_t i = continued ? 0 : 1; i < kept; ++i) {
@@ -163,15 +190,25 @@ bool CDxfReader::VertexPath::AddSegment(Vertex a, Vertex b) {
         return true;
     }
     // A segment that starts where the one before it ended continues the path.
-    if ((previous_ < 0 || last_.x != a.x || last_.y != a.y) &&
-        !reader_.AddPathPoint(a, false, kind_, previous_)) {
+    if ((previous_ < 0 || last_.x != a.x || last_.y != a.y) && !AddPoint(a, false)) {
         return false;
     }
-    if (!reader_.AddPathPoint(b, true, kind_, previous_)) {
+    if (!AddPoint(b, true)) {
         return false;
     }
     last_ = b;
     return true;
+}
+
+bool CDxfReader::VertexPath::AddPoint(const Vertex& point, bool drawTo) {
+    if (!lookedUp_) {
+        return reader_.AddPathPoint(point, drawTo, kind_, previous_);
+    }
+    CDxfImportDocument& document = reader_.document_;
+    const int found = document.FindPoint(point.x, point.y);
+    const bool entered = found <= 0;
+    previous_ = entered ? document.EnterPoint(point.x, point.y) : found - 1;
+    return lookedUp_->Push({point, previous_, entered, drawTo});
 }
 
 CDxfReader::CDxfReader(CDxfImportDocument& document) : document_(document) {}
@@ -356,8 +393,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
             kind = LayerPointKind(groups.Value());
         }
     }
-    VertexPath path(*this, kind);
-    bool added = false;
+    std::optional<Outcome> alongside;
     const std::int64_t start = document_.IsRestoredAfterFailedImport() ? PositionIfKnown(groups) : -1;
     std::size_t read = 0;
     // The current group is the first code 0 after the header.
@@ -365,8 +401,8 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
         if (kind == CDxfLayerFilter::kSkip) {
             groups.SkipToNextEntity();
         } else if (read == kVerticesReadFirst && document_.IsRestoredAfterFailedImport() &&
-                   ReadVerticesAlongside(groups, path, VerticesThatMayFollow(groups, start, read))) {
-            added = true;
+                   (alongside =
+                        ReadVerticesAlongside(groups, kind, VerticesThatMayFollow(groups, start, read)))) {
             break;
         } else if (Vertex vertex; ReadDxfVertex(groups, vertex)) {
             vertices_.push_back(vertex);
@@ -381,10 +417,12 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
         vertices_.clear();
         return Outcome::kNothing;
     }
-    if (!added) {
-        path.Add(vertices_);
-        vertices_.clear();
+    if (alongside) {
+        return *alongside;
     }
+    VertexPath path(*this, kind);
+    path.Add(vertices_);
+    vertices_.clear();
     return path.Finish();
 }
 
@@ -429,58 +467,93 @@ int CDxfReader::VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_
 }
 
 // The vertices from the current group on are read on a thread of their own, up to the group
-// after the last; this thread adds those read before, then each chunk as it comes. The
-// adding stops where the whole polyline's would, and the reading still goes to its end, so
-// that a file ending inside the polyline fails the import as when it is read first. Room is
-// taken for mayFollow vertices more. False, nothing read, when no thread could be started.
-bool CDxfReader::ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path, int mayFollow) {
-    DxfVertexStream stream;
+// after the last; the path's points are looked up on another, those read before first; and
+// this thread adds each chunk of points as it comes. The adding stops where the whole
+// polyline's would, and the reading still goes to its end, so that a file ending inside the
+// polyline fails the import as when it is read first. Room is taken for mayFollow vertices
+// more. Without the second thread, this one looks the points up as it adds them.
+std::optional<CDxfReader::Outcome> CDxfReader::ReadVerticesAlongside(CDxfGroupReader& groups, int kind,
+                                                                     int mayFollow) {
+    // Before the threads start: from then on only the looking up searches the document's points.
+    document_.ReservePoints(static_cast<int>(vertices_.size()) + mayFollow);
+    DxfChunkStream<Vertex> read;
+    DxfChunkStream<FoundPoint> found;
+    VertexPath lookingUp(*this, kind, &found);
     std::jthread reading;
+    std::jthread lookUp;
     try {
-        reading = std::jthread([this, &groups, &stream] {
-            try {
-                while (groups.ValueStartsWith("VERTEX")) {
-                    if (Vertex vertex; ReadDxfVertex(groups, vertex) && !stream.Push(vertex)) {
-                        break; // this thread has left the import
-                    }
-                    groups.Next();
-                }
-                stream.Close();
-            } catch (...) {
-                stream.Close(std::current_exception());
-            }
-        });
+        reading = std::jthread([this, &groups, &read] { ReadRest(groups, read); });
+        lookUp = std::jthread([this, &read, &lookingUp, &found] { LookUp(read, lookingUp, found); });
     } catch (const std::system_error&) {
-        return false;
+        if (!reading.joinable()) {
+            return std::nullopt;
+        }
     }
-    // Whatever leaves early lets the reading thread go before it is joined.
+    // Whatever leaves early lets the threads go before they are joined.
     struct LetGo {
-        DxfVertexStream& stream;
-        ~LetGo() { stream.Abandon(); }
-    } letGo{stream};
-    std::exception_ptr addingFailure;
+        DxfChunkStream<Vertex>& read;
+        DxfChunkStream<FoundPoint>& found;
+        ~LetGo() {
+            found.Abandon();
+            read.Abandon();
+        }
+    } letGo{read, found};
+    if (!lookUp.joinable()) {
+        VertexPath path(*this, kind);
+        const std::exception_ptr addingFailure = AddReadVertices(path, read);
+        reading.join();
+        RethrowFirst(read.Failure(), addingFailure);
+        return path.Finish();
+    }
+    bool stopped = false;
+    int previous = -1;
+    const std::exception_ptr addingFailure = TakeEach(found, [&](std::span<FoundPoint> chunk) {
+        for (std::size_t i = 0; i < chunk.size() && !stopped; ++i) {
+            stopped = !AddFoundPoint(chunk[i], kind, previous);
+        }
+    });
+    lookUp.join();
+    reading.join();
+    RethrowFirst(found.Failure(), addingFailure);
+    const Outcome outcome = lookingUp.Finish();
+    return stopped && outcome == Outcome::kAdded ? Outcome::kStopped : outcome;
+}
+
+void CDxfReader::ReadRest(CDxfGroupReader& groups, DxfChunkStream<Vertex>& read) const {
     try {
-        document_.ReservePoints(static_cast<int>(vertices_.size()) + mayFollow);
+        while (groups.ValueStartsWith("VERTEX")) {
+            if (Vertex vertex; ReadDxfVertex(groups, vertex) && !read.Push(vertex)) {
+                break; // the import has left this thread
+            }
+            groups.Next();
+        }
+        read.Close();
+    } catch (...) {
+        read.Close(std::current_exception());
+    }
+}
+
+// The reading's failure, a file cut short, is the one told before a failure of the looking up.
+void CDxfReader::LookUp(DxfChunkStream<Vertex>& read, VertexPath& path, DxfChunkStream<FoundPoint>& found) {
+    const std::exception_ptr lookUpFailure = AddReadVertices(path, read);
+    const std::exception_ptr readFailure = read.Failure();
+    found.Close(readFailure ? readFailure : lookUpFailure);
+}
+
+std::exception_ptr CDxfReader::AddReadVertices(VertexPath& path, DxfChunkStream<Vertex>& read) {
+    std::exception_ptr failure;
+    try {
         path.Add(vertices_);
         vertices_.clear();
-        for (std::span<Vertex> chunk = stream.Take(); !chunk.empty(); chunk = stream.Take()) {
-            path.Add(chunk);
-        }
     } catch (...) {
-        // The reading still goes to the polyline's end: a file ending inside it fails the
-        // import with that, as when the polyline is read before it is added.
-        addingFailure = std::current_exception();
-        while (!stream.Take().empty()) {
+        failure = std::current_exception();
+    }
+    const std::exception_ptr later = TakeEach(read, [&](std::span<Vertex> run) {
+        if (!failure) {
+            path.Add(run);
         }
-    }
-    reading.join();
-    if (const std::exception_ptr failure = stream.Failure()) {
-        std::rethrow_exception(failure);
-    }
-    if (addingFailure) {
-        std::rethrow_exception(addingFailure);
-    }
-    return true;
+    });
+    return failure ? failure : later;
 }
 
 CDxfReader::Outcome CDxfReader::ReadDxfLwPolyline(CDxfGroupReader& groups) {
@@ -570,7 +643,25 @@ CDxfReader::Outcome CDxfReader::AddVertexPath(int kind) {
 }
 
 bool CDxfReader::AddPathPoint(const Vertex& point, bool drawTo, int kind, int& previous) {
-    const int index = FindOrAddDxfPoint(point.x, point.y, kind);
+    return JoinPathPoint(FindOrAddDxfPoint(point.x, point.y, kind), drawTo, previous);
+}
+
+// As FindOrAddDxfPoint, with the search made.
+bool CDxfReader::AddFoundPoint(const FoundPoint& point, int kind, int& previous) {
+    int index = point.index;
+    if (point.entered) {
+        if (document_.GetPointCount() + 1 >= document_.GetPointLimit()) {
+            return false;
+        }
+        if ((index = document_.CreateEnteredPoint(point.at.x, point.at.y, kind)) < 0) {
+            aborted_ = true;
+            return false;
+        }
+    }
+    return JoinPathPoint(index, point.drawTo, previous);
+}
+
+bool CDxfReader::JoinPathPoint(int index, bool drawTo, int& previous) {
     if (index < 0 || (drawTo && previous >= 0 && !AddDxfLine(previous, index))) {
         return false;
     }

@@ -12,13 +12,15 @@
 #include "common/dxf/CDxfImportDocument.h"
 #include "common/dxf/CDxfImportProgress.h"
 #include "common/dxf/CDxfLayerFilter.h"
-#include "common/dxf/DxfVertexStream.h"
+#include "common/dxf/DxfChunkStream.h"
 #include "common/geometry/CClipRect.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class CDxfGroupReader;
@@ -37,8 +39,25 @@ public:
     // in every case. The document is refreshed whenever reading began.
     int ImportDxf(const char* path, CDxfImportProgress* progress = nullptr);
 
+    // A polyline read this far is long, for a document put back after a failed import: the
+    // rest of its vertices is read, and its points looked up, on a thread of their own, a
+    // run of vertices at a time. Short ones never wait on a thread's start.
+    static constexpr std::size_t kVerticesPerRun = 2048;
+    static constexpr std::size_t kVerticesReadFirst = 2 * kVerticesPerRun;
+
 private:
-    using Vertex = DxfVertexStream::Vertex;
+    struct Vertex {
+        double x;
+        double y;
+    };
+    // A point of a long polyline's path as the reading thread found it: a point of the
+    // document, or one entered for the document to make.
+    struct FoundPoint {
+        Vertex at;
+        int index;
+        bool entered;
+        bool drawTo; // with a line from the point before
+    };
     enum class Outcome { kNothing, kAdded, kStopped };
     class VertexPath;
 
@@ -50,7 +69,15 @@ private:
     Outcome ReadDxfPolyline(CDxfGroupReader& groups);
     // Reads one VERTEX entity; false when it has no usable point.
     bool ReadDxfVertex(CDxfGroupReader& groups, Vertex& vertex) const;
-    bool ReadVerticesAlongside(CDxfGroupReader& groups, VertexPath& path, int mayFollow);
+    // The polyline's outcome, none when no thread could be started (nothing read).
+    std::optional<Outcome> ReadVerticesAlongside(CDxfGroupReader& groups, int kind, int mayFollow);
+    // On the threads of a long polyline: reads the rest of its vertices; looks up the points
+    // of its path, which hands them on.
+    void ReadRest(CDxfGroupReader& groups, DxfChunkStream<Vertex>& read) const;
+    void LookUp(DxfChunkStream<Vertex>& read, VertexPath& path, DxfChunkStream<FoundPoint>& found);
+    // Adds the vertices read before, then each run read, to the path. A failure of the adding
+    // lets the reading go on to the polyline's end and is returned.
+    std::exception_ptr AddReadVertices(VertexPath& path, DxfChunkStream<Vertex>& read);
     static std::int64_t PositionIfKnown(const CDxfGroupReader& groups);
     int VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_t polylineStart,
                               std::size_t read) const;
@@ -60,6 +87,10 @@ private:
     // Finds or adds a point of the path and, with drawTo, its line from the point before;
     // false when the import must stop (a limit, a refusal or a cancel).
     bool AddPathPoint(const Vertex& point, bool drawTo, int kind, int& previous);
+    // The same for a point the reading thread found or entered.
+    bool AddFoundPoint(const FoundPoint& point, int kind, int& previous);
+    // The rest of AddPathPoint for the point's index (-1: the import stops).
+    bool JoinPathPoint(int index, bool drawTo, int& previous);
     // At a layer group (code 8): takes the layer's point kind; when the layer is not chosen,
     // drops the vertices read, skips the rest of the entity and returns true.
     bool SkipsLayer(CDxfGroupReader& groups, int& kind);

@@ -49,6 +49,8 @@ void CDxfImportTarget::IndexPoints() const {
     }
     firstMadeKey_ = doc_.m_nNodeCount;
     made_ = 0;
+    entered_ = 0;
+    recentlyMade_[0] = recentlyMade_[1] = MadePoint{};
     indexed_ = true;
 }
 
@@ -59,7 +61,15 @@ int CDxfImportTarget::KeyOf(int index) const {
 
 const CNode* CDxfImportTarget::PointOf(int index) const {
     const auto at = static_cast<std::size_t>(index);
-    return at < points_.size() ? points_[at] : doc_.m_mapNode.Lookup(KeyOf(index));
+    if (at < points_.size()) {
+        return points_[at];
+    }
+    for (const MadePoint& made : recentlyMade_) {
+        if (made.index == index) {
+            return made.point;
+        }
+    }
+    return doc_.m_mapNode.Lookup(KeyOf(index));
 }
 
 int CDxfImportTarget::FindPoint(double x, double y) const {
@@ -69,11 +79,27 @@ int CDxfImportTarget::FindPoint(double x, double y) const {
 
 // The document numbers its new ground points one after another from its next number, so
 // that the point of a reader index made here needs no table of its own.
-int CDxfImportTarget::CreatePoint(double x, double y, int /*kind*/) {
+int CDxfImportTarget::CreatePoint(double x, double y, int kind) {
     IndexPoints();
-    doc_.MakePoint(PointKind::kGround, x, y);
-    const int index = static_cast<int>(keys_.size()) + made_++;
+    const int index = CreateEnteredPoint(x, y, kind);
     index_.Add(index, x, y);
+    entered_ = made_;
+    return index;
+}
+
+int CDxfImportTarget::EnterPoint(double x, double y) {
+    IndexPoints();
+    const int index = static_cast<int>(keys_.size()) + entered_++;
+    index_.Add(index, x, y);
+    return index;
+}
+
+// A polyline's line joins the point just made to the one made before it, mostly: those two
+// are kept at hand rather than looked up in the model's map.
+int CDxfImportTarget::CreateEnteredPoint(double x, double y, int /*kind*/) {
+    const CNode* point = doc_.MakePoint(PointKind::kGround, x, y);
+    const int index = static_cast<int>(keys_.size()) + made_++;
+    recentlyMade_[static_cast<std::size_t>(made_) % 2] = {index, point};
     ++madePoints_;
     return index;
 }

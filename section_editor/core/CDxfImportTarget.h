@@ -25,6 +25,8 @@ public:
     void SetSnapDistance(double distance, double squared) override;
     int FindPoint(double x, double y) const override;
     int CreatePoint(double x, double y, int kind) override;
+    int EnterPoint(double x, double y) override;
+    int CreateEnteredPoint(double x, double y, int kind) override;
     void ReservePoints(int count) override;
     void ExpectPoint(double x, double y) const override;
     // The import puts the model back when it fails (CDxfImport::Run).
@@ -59,6 +61,12 @@ private:
     mutable std::vector<const CNode*> points_; // and the point
     mutable int firstMadeKey_ = 0;             // the key of the first point made
     mutable int made_ = 0;                     // points made since the index was built
+    mutable int entered_ = 0;                  // and entered into it
+    struct MadePoint {
+        int index = -1;
+        const CNode* point = nullptr;
+    };
+    mutable MadePoint recentlyMade_[2]; // the points last made, for their lines
     mutable bool indexed_ = false;
     JoinedPairSet joined_; // point keys of every line
     int madePoints_ = 0;

@@ -6,7 +6,6 @@
 #include "RecordingDocument.h"
 
 #include "common/dxf/CDxfReader.h"
-#include "common/dxf/DxfVertexStream.h"
 #include "platform/core/RecordingSink.h"
 
 #include <gtest/gtest.h>
@@ -25,12 +24,14 @@ namespace {
 constexpr int kVertices = 12000;
 
 // A wave that leaves the region now and then, with runs of vertices closer than the
-// same-point distance, some of them across the reading's chunks.
+// same-point distance, some of them across the reading's runs, and now and then back to
+// a vertex of 700 before, which is then found rather than made.
 std::string LongPolylineDxf() {
     std::vector<std::string> groups = {"0", "POLYLINE", "8", "GROUND", "66", "1"};
     for (int i = 0; i < kVertices; ++i) {
-        const bool repeated = i > 0 && (i % 97 == 0 || i % DxfVertexStream::kChunkVertices == 0);
-        const int at = repeated ? i - 1 : i;
+        const bool repeated = i > 0 && (i % 97 == 0 || i % CDxfReader::kVerticesPerRun == 0);
+        const bool back = !repeated && i > 1000 && i % 500 == 0;
+        const int at = back ? i - 700 : repeated ? i - 1 : i;
         const double x = at * 0.5 + (repeated ? 0.001 : 0.0);
         const double y = 50.0 + 60.0 * std::sin(at / 300.0);
         groups.insert(groups.end(), {"0", "VERTEX", "8", "GROUND", "10", std::to_string(x), "20",
@@ -133,7 +134,7 @@ TEST(DxfLongPolyline, AFileEndingInsideItFailsAsWhenItIsReadFirst) {
             // Read first, the cut polyline adds nothing. Read beside, from its first two
             // chunks on, what came before the cut stays until the document is put back.
             EXPECT_TRUE(first.points.empty());
-            const bool readBeside = part * kVertices > 2 * DxfVertexStream::kChunkVertices;
+            const bool readBeside = part * kVertices > 2 * CDxfReader::kVerticesPerRun;
             EXPECT_EQ(beside.points.empty(), !readBeside);
         }
     }

@@ -19,6 +19,7 @@ void RecordingDocument::SetSnapDistance(double distance, double squared) {
     for (std::size_t i = 0; i < points.size(); ++i) {
         index_.Add(static_cast<int>(i), points[i].x, points[i].y);
     }
+    entered_ = static_cast<int>(points.size());
 }
 
 int RecordingDocument::FindPoint(double x, double y) const {
@@ -26,13 +27,24 @@ int RecordingDocument::FindPoint(double x, double y) const {
 }
 
 int RecordingDocument::CreatePoint(double x, double y, int kind) {
+    const int index = CreateEnteredPoint(x, y, kind);
+    index_.Add(index, x, y);
+    entered_ = index + 1;
+    return index;
+}
+
+int RecordingDocument::EnterPoint(double x, double y) {
+    index_.Add(entered_, x, y);
+    return entered_++;
+}
+
+int RecordingDocument::CreateEnteredPoint(double x, double y, int kind) {
     if (static_cast<int>(points.size()) == outOfMemoryAtPoint) {
         throw std::bad_alloc();
     }
     int number = ++highestNumber_;
     int index = static_cast<int>(points.size());
     points.push_back({number, x, y, kind});
-    index_.Add(index, x, y);
     return index;
 }
 

@@ -34,6 +34,8 @@ public:
     void SetSnapDistance(double distance, double squared) override;
     int FindPoint(double x, double y) const override;
     int CreatePoint(double x, double y, int kind) override;
+    int EnterPoint(double x, double y) override;
+    int CreateEnteredPoint(double x, double y, int kind) override;
     bool IsRestoredAfterFailedImport() const override { return restoredAfterFailedImport; }
     void CreateLine(int pointA, int pointB) override;
     int GetPointCount() const override { return static_cast<int>(points.size()); }
@@ -56,6 +58,7 @@ public:
 private:
     CDxfPointIndex index_;
     int highestNumber_ = 0;
+    int entered_ = 0; // points in the search, those entered for the next points made too
     std::set<std::pair<int, int>> joined_;
 };
 

@@ -1,0 +1,123 @@
+#pragma once
+// Items handed a chunk at a time from the thread that makes them to the thread that takes
+// them: a long polyline's points are then read and looked up beside their adding rather
+// than before it. The chunks are made once and go round between the two; the making side
+// waits while all are full.
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <span>
+#include <vector>
+
+template <typename Item> class DxfChunkStream {
+public:
+    static constexpr std::size_t kChunkItems = 2048;
+
+    DxfChunkStream() : chunks_(kChunks) {
+        for (Chunk& chunk : chunks_) {
+            chunk.items = std::make_unique_for_overwrite<Item[]>(kChunkItems);
+            free_.push_back(&chunk);
+        }
+    }
+    DxfChunkStream(const DxfChunkStream&) = delete;
+    DxfChunkStream& operator=(const DxfChunkStream&) = delete;
+
+    // --- the making side
+    // False when the taking side has abandoned the stream: the item is dropped.
+    bool Push(const Item& item) {
+        if (!filling_ && !(filling_ = TakeFreeChunk())) {
+            return false;
+        }
+        filling_->items[filling_->count++] = item;
+        if (filling_->count == kChunkItems) {
+            Publish(filling_);
+            filling_ = nullptr;
+        }
+        return true;
+    }
+    // The last item is pushed, or the making failed (failure not null): the taking side
+    // takes what was pushed, then the end.
+    void Close(std::exception_ptr failure = nullptr) {
+        if (filling_) {
+            Publish(filling_);
+            filling_ = nullptr;
+        }
+        std::lock_guard lock(mutex_);
+        closed_ = true;
+        failure_ = std::move(failure);
+        changed_.notify_all();
+    }
+
+    // --- the taking side
+    // The next chunk's items, empty at the end. The chunk taken before goes back to the
+    // making side.
+    std::span<Item> Take() {
+        std::unique_lock lock(mutex_);
+        if (taken_) {
+            free_.push_back(taken_);
+            taken_ = nullptr;
+            changed_.notify_all();
+        }
+        changed_.wait(lock, [this] { return closed_ || !full_.empty(); });
+        if (full_.empty()) {
+            return {};
+        }
+        taken_ = full_.front();
+        full_.pop_front();
+        return {taken_->items.get(), taken_->count};
+    }
+    // The taking side takes no more: the making side's pushes fail from now on.
+    void Abandon() {
+        std::lock_guard lock(mutex_);
+        abandoned_ = true;
+        changed_.notify_all();
+    }
+    // What the making side closed the stream with.
+    std::exception_ptr Failure() const {
+        std::lock_guard lock(mutex_);
+        return failure_;
+    }
+
+private:
+    // Enough for the making side to run ahead while the taking side works on a chunk, few
+    // enough that they stay in cache.
+    static constexpr std::size_t kChunks = 4;
+
+    struct Chunk {
+        std::unique_ptr<Item[]> items;
+        std::size_t count = 0;
+    };
+    // A free chunk for the making side, null when the stream was abandoned.
+    Chunk* TakeFreeChunk() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return abandoned_ || !free_.empty(); });
+        if (abandoned_) {
+            return nullptr;
+        }
+        Chunk* chunk = free_.back();
+        free_.pop_back();
+        chunk->count = 0;
+        return chunk;
+    }
+    void Publish(Chunk* chunk) {
+        std::lock_guard lock(mutex_);
+        full_.push_back(chunk);
+        changed_.notify_all();
+    }
+
+    std::vector<Chunk> chunks_;
+    Chunk* filling_ = nullptr; // the making side's chunk
+    Chunk* taken_ = nullptr;   // the taking side's chunk
+
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<Chunk*> free_;
+    std::deque<Chunk*> full_;
+    bool closed_ = false;
+    bool abandoned_ = false;
+    std::exception_ptr failure_;
+};
