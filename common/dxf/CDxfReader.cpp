@@ -478,7 +478,11 @@ std::optional<CDxfReader::Outcome> CDxfReader::ReadVerticesAlongside(CDxfGroupRe
     document_.ReservePoints(static_cast<int>(vertices_.size()) + mayFollow);
     DxfChunkStream<Vertex> read;
     DxfChunkStream<FoundPoint> found;
-    VertexPath lookingUp(*this, kind, &found);
+    // The looking up writes its path's state for every vertex: on cache lines of their own.
+    struct alignas(128) Isolated {
+        VertexPath path;
+    } isolated{VertexPath(*this, kind, &found)};
+    VertexPath& lookingUp = isolated.path;
     std::jthread reading;
     std::jthread lookUp;
     try {

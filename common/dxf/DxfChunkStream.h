@@ -11,6 +11,7 @@
 #include <memory>
 #include <mutex>
 #include <span>
+#include <utility>
 #include <vector>
 
 template <typename Item> class DxfChunkStream {
@@ -29,22 +30,20 @@ public:
     // --- the making side
     // False when the taking side has abandoned the stream: the item is dropped.
     bool Push(const Item& item) {
-        if (!filling_ && !(filling_ = TakeFreeChunk())) {
+        if (!making_.chunk && !(making_.chunk = TakeFreeChunk())) {
             return false;
         }
-        filling_->items[filling_->count++] = item;
-        if (filling_->count == kChunkItems) {
-            Publish(filling_);
-            filling_ = nullptr;
+        making_.chunk->items[making_.count++] = item;
+        if (making_.count == kChunkItems) {
+            Publish();
         }
         return true;
     }
     // The last item is pushed, or the making failed (failure not null): the taking side
     // takes what was pushed, then the end.
     void Close(std::exception_ptr failure = nullptr) {
-        if (filling_) {
-            Publish(filling_);
-            filling_ = nullptr;
+        if (making_.chunk) {
+            Publish();
         }
         std::lock_guard lock(mutex_);
         closed_ = true;
@@ -100,18 +99,24 @@ private:
         }
         Chunk* chunk = free_.back();
         free_.pop_back();
-        chunk->count = 0;
+        making_.count = 0;
         return chunk;
     }
-    void Publish(Chunk* chunk) {
+    void Publish() {
+        making_.chunk->count = making_.count;
         std::lock_guard lock(mutex_);
-        full_.push_back(chunk);
+        full_.push_back(std::exchange(making_.chunk, nullptr));
         changed_.notify_all();
     }
 
     std::vector<Chunk> chunks_;
-    Chunk* filling_ = nullptr; // the making side's chunk
-    Chunk* taken_ = nullptr;   // the taking side's chunk
+    // The making side's chunk and its count so far, written for every item: on cache lines
+    // of their own, apart from what the taking side writes.
+    struct alignas(128) MakingSide {
+        Chunk* chunk = nullptr;
+        std::size_t count = 0;
+    } making_;
+    Chunk* taken_ = nullptr; // the taking side's chunk
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;

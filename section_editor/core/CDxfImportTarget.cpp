@@ -32,26 +32,28 @@ void CDxfImportTarget::GetSnapDistance(double& distance, double& squared) const 
 void CDxfImportTarget::SetSnapDistance(double distance, double squared) {
     doc_.m_dSnap = distance;
     doc_.m_dSnap2 = squared;
-    indexed_ = false;
+    search_.built = false;
 }
 
 void CDxfImportTarget::IndexPoints() const {
-    if (indexed_) {
+    if (search_.built) {
         return;
     }
-    index_.Reset(doc_.m_dSnap);
+    search_.index.Reset(doc_.m_dSnap);
+    search_.squaredDistance = doc_.m_dSnap2;
     keys_.clear();
     points_.clear();
     for (const auto& [key, point] : doc_.m_mapNode) {
-        index_.Add(static_cast<int>(keys_.size()), point->GetX(), point->GetY());
+        search_.index.Add(static_cast<int>(keys_.size()), point->GetX(), point->GetY());
         keys_.push_back(key);
         points_.push_back(point.get());
     }
     firstMadeKey_ = doc_.m_nNodeCount;
     made_ = 0;
-    entered_ = 0;
+    search_.firstMade = static_cast<int>(keys_.size());
+    search_.entered = 0;
     recentlyMade_[0] = recentlyMade_[1] = MadePoint{};
-    indexed_ = true;
+    search_.built = true;
 }
 
 int CDxfImportTarget::KeyOf(int index) const {
@@ -74,7 +76,7 @@ const CNode* CDxfImportTarget::PointOf(int index) const {
 
 int CDxfImportTarget::FindPoint(double x, double y) const {
     IndexPoints();
-    return index_.FindNearest(x, y, doc_.m_dSnap2) + 1;
+    return search_.index.FindNearest(x, y, search_.squaredDistance) + 1;
 }
 
 // The document numbers its new ground points one after another from its next number, so
@@ -82,15 +84,15 @@ int CDxfImportTarget::FindPoint(double x, double y) const {
 int CDxfImportTarget::CreatePoint(double x, double y, int kind) {
     IndexPoints();
     const int index = CreateEnteredPoint(x, y, kind);
-    index_.Add(index, x, y);
-    entered_ = made_;
+    search_.index.Add(index, x, y);
+    search_.entered = made_;
     return index;
 }
 
 int CDxfImportTarget::EnterPoint(double x, double y) {
     IndexPoints();
-    const int index = static_cast<int>(keys_.size()) + entered_++;
-    index_.Add(index, x, y);
+    const int index = search_.firstMade + search_.entered++;
+    search_.index.Add(index, x, y);
     return index;
 }
 
@@ -107,14 +109,14 @@ int CDxfImportTarget::CreateEnteredPoint(double x, double y, int /*kind*/) {
 void CDxfImportTarget::ReservePoints(int count) {
     IndexPoints();
     const std::size_t more = static_cast<std::size_t>(std::max(count, 0));
-    index_.Reserve(more);
+    search_.index.Reserve(more);
     joined_.Reserve(more); // a line per point at most
     doc_.m_mapAllPoints.Reserve(more);
 }
 
 void CDxfImportTarget::ExpectPoint(double x, double y) const {
     IndexPoints();
-    index_.Prefetch(x, y);
+    search_.index.Prefetch(x, y);
 }
 
 void CDxfImportTarget::CreateLine(int pointA, int pointB) {

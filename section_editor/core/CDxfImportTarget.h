@@ -49,9 +49,18 @@ private:
 
     CBlockDoc& doc_;
     CDxfImportSettings settings_;
-    // Built on first use after each new distance: the reader sets its distance back at the
-    // end, and no search follows that would need the model's points indexed again.
-    mutable CDxfPointIndex index_;
+    // The same-point search, built on first use after each new distance: the reader sets its
+    // distance back at the end, and no search follows that would need the model's points
+    // indexed again. A long polyline's points are looked up on a thread of their own: what
+    // that thread writes has cache lines of its own, apart from what the adding writes.
+    struct alignas(128) Search {
+        CDxfPointIndex index;
+        double squaredDistance = 0.0;
+        int firstMade = 0; // the reader index of the first point made
+        int entered = 0;   // points made, or entered to be made, since the search was built
+        bool built = false;
+    };
+    mutable Search search_;
     // The key and point of a reader index: the model's points first, in key order, then
     // those this import made.
     int KeyOf(int index) const;
@@ -60,15 +69,13 @@ private:
     mutable std::vector<int> keys_;            // the model's ground-point key of each reader index
     mutable std::vector<const CNode*> points_; // and the point
     mutable int firstMadeKey_ = 0;             // the key of the first point made
-    mutable int made_ = 0;                     // points made since the index was built
-    mutable int entered_ = 0;                  // and entered into it
+    mutable int made_ = 0;                     // points made since the search was built
     struct MadePoint {
         int index = -1;
         const CNode* point = nullptr;
     };
     mutable MadePoint recentlyMade_[2]; // the points last made, for their lines
-    mutable bool indexed_ = false;
-    JoinedPairSet joined_; // point keys of every line
+    JoinedPairSet joined_;              // point keys of every line
     int madePoints_ = 0;
     int madeLines_ = 0;
 };
