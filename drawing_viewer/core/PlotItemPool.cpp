@@ -1,6 +1,7 @@
 #include "PlotItemPool.h"
 
 #include "platform/core/AddressSanitizerBuild.h"
+#include "platform/core/MemoryPages.h"
 
 #include <algorithm>
 #include <array>
@@ -9,8 +10,6 @@
 #include <new>
 #include <utility>
 #include <vector>
-
-#include <sys/mman.h>
 
 namespace zapho {
 
@@ -24,7 +23,7 @@ constexpr std::size_t kClasses = PlotItemPool::kLargestPooled / kGranule;
 // large one is served from huge pages: faulting in a million items 4 KiB at a time cost
 // about as much as reading their file.
 constexpr std::size_t kFirstBlockBytes = 64 * 1024;
-constexpr std::size_t kLargestBlockBytes = 2 * 1024 * 1024;
+constexpr std::size_t kLargestBlockBytes = platform::kHugePageBytes;
 
 struct FreeItem {
     FreeItem* next;
@@ -117,12 +116,7 @@ private:
         }
         blocks_.emplace_back(block);
         blockBytes_ += fresh.blockBytes;
-#if defined(MADV_HUGEPAGE)
-        if (fresh.blockBytes == kLargestBlockBytes) {
-            // Only a hint: without huge pages the block is used as it is.
-            ::madvise(block, fresh.blockBytes, MADV_HUGEPAGE);
-        }
-#endif
+        platform::PreferHugePages(block, fresh.blockBytes);
         fresh.next = block;
         fresh.left = fresh.blockBytes;
     }

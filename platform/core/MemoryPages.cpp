@@ -23,6 +23,20 @@ void ProvidePagesForWriting(void* start, std::size_t bytes) noexcept {
 #endif
 }
 
+void PreferHugePages(void* start, std::size_t bytes) noexcept {
+#ifdef MADV_HUGEPAGE
+    const auto begin = reinterpret_cast<std::uintptr_t>(start);
+    const std::uintptr_t first = (begin + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
+    const std::uintptr_t last = (begin + bytes) & ~(kHugePageBytes - 1);
+    if (last > first) {
+        ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+    }
+#else
+    (void)start;
+    (void)bytes;
+#endif
+}
+
 void KeepFreedMemoryForReuse() noexcept {
 #ifdef M_MMAP_THRESHOLD
     // A block below the threshold comes from the heap, where a freed one is reused; the heap
