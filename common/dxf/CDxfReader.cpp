@@ -93,7 +93,7 @@ template <typename Item, typename Take> std::exception_ptr TakeEach(DxfChunkStre
         }
         return nullptr;
     } catch (...) {
-        const std::exception_ptr failure = std::current_exception();
+        std::exception_ptr failure = std::current_exception();
         while (!stream.Take().empty()) {
         }
         return failure;

@@ -30,8 +30,7 @@ public:
         return static_cast<T*>(block);
     }
     void deallocate(T* block, std::size_t count) noexcept {
-        const std::size_t bytes = count * sizeof(T);
-        ::operator delete (block, bytes, std::align_val_t{IsHuge(bytes) ? kHugePageBytes : alignof(T)});
+        ::operator delete (block, std::align_val_t{IsHuge(count * sizeof(T)) ? kHugePageBytes : alignof(T)});
     }
 
     template <typename U> bool operator==(const HugePageAllocator<U>&) const noexcept { return true; }
