@@ -12,6 +12,27 @@ constexpr long long kDenseSlack = 1024;
 
 } // namespace
 
+int& GroundLineJoints::SparseSlot(int key) {
+    return sparse_.try_emplace(key, -1).first->second;
+}
+
+inline int GroundLineJoints::TakeSlot(int key) {
+    int& slot = table_.empty() ? SparseSlot(key) : table_[static_cast<std::size_t>(key)];
+    if (slot < 0) {
+        slot = static_cast<int>(slots_.size());
+        slots_.emplace_back();
+    }
+    return slot;
+}
+
+inline void GroundLineJoints::Meet(int key, int line) {
+    Slot& slot = slots_[static_cast<std::size_t>(TakeSlot(key))];
+    if (slot.count < 2) {
+        slot.lines[slot.count] = line;
+    }
+    ++slot.count;
+}
+
 GroundLineJoints::GroundLineJoints(const RecordMap<CNode>& points, const RecordMap<CLine>& lines) {
     int lowest = points.IsEmpty() ? 0 : points.begin()->first;
     int highest = points.MaxKey();
@@ -48,24 +69,6 @@ int GroundLineJoints::SlotOf(int key) const {
     }
     auto it = sparse_.find(key);
     return it == sparse_.end() ? -1 : it->second;
-}
-
-int GroundLineJoints::TakeSlot(int key) {
-    int& slot =
-        table_.empty() ? sparse_.try_emplace(key, -1).first->second : table_[static_cast<std::size_t>(key)];
-    if (slot < 0) {
-        slot = static_cast<int>(slots_.size());
-        slots_.emplace_back();
-    }
-    return slot;
-}
-
-void GroundLineJoints::Meet(int key, int line) {
-    Slot& slot = slots_[static_cast<std::size_t>(TakeSlot(key))];
-    if (slot.count < 2) {
-        slot.lines[slot.count] = line;
-    }
-    ++slot.count;
 }
 
 } // namespace merdok

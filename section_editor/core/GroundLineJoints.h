@@ -50,6 +50,8 @@ private:
     };
     // The slot of a key, made when new.
     int TakeSlot(int key);
+    // The place of a key's slot in the map of sparse keys, -1 when new.
+    int& SparseSlot(int key);
     void Meet(int key, int line);
 
     std::vector<LineEnds> lines_;
