@@ -51,16 +51,16 @@ public:
     virtual void ExpectPoint(double /*x*/, double /*y*/) const {}
     // True when whoever runs the import puts the document back as it was if the import
     // fails. The reader may then add a long polyline's vertices while it still reads them:
-    // a file that ends inside the polyline leaves them in the document until then. Such a
-    // document takes EnterPoint and CreateEnteredPoint too.
+    // a file that ends inside the polyline leaves them in the document until then.
     virtual bool IsRestoredAfterFailedImport() const { return false; }
-    // A long polyline's points are looked up on the thread that reads them: FindPoint,
-    // ExpectPoint and EnterPoint run there while the importing thread calls only
-    // CreateEnteredPoint, CreateLine and the counts and limits. EnterPoint takes (x, y)
-    // into the search as the point that the next CreateEnteredPoint makes, and returns the
-    // index that that call will return; CreateEnteredPoint is CreatePoint without the search.
-    virtual int EnterPoint(double /*x*/, double /*y*/) { return -1; }
-    virtual int CreateEnteredPoint(double /*x*/, double /*y*/, int /*kind*/) { return -1; }
+    // For such a document a long polyline's points are looked up on a thread of their own:
+    // the reader calls ReservePoints on the importing thread first, then FindPoint,
+    // ExpectPoint and EnterPoint run on that thread while the importing thread calls only
+    // CreateEnteredPoint, CreateLine and the counts and limits. EnterPoint takes (x, y) into
+    // the search as the point that the next CreateEnteredPoint makes, and returns the index
+    // that that call will return; CreateEnteredPoint is CreatePoint without the search.
+    virtual int EnterPoint(double x, double y) = 0;
+    virtual int CreateEnteredPoint(double x, double y, int kind) = 0;
     // Adds a line between two point indexes unless a line joins them already, in
     // either direction.
     virtual void CreateLine(int pointA, int pointB) = 0;

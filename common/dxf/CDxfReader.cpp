@@ -29,6 +29,8 @@ constexpr std::size_t kVerticesAhead = 8;
 // The room taken at once for the rest of a long polyline is at most this many times the
 // vertices read when it is taken.
 constexpr double kMostRoomPerVertexRead = 32.0;
+static_assert(CDxfReader::kVerticesPerRun == DxfChunkStream<int>::kChunkItems,
+              "a run of vertices read fills a chunk of the stream");
 
 bool IsUnbounded(double bound) {
     return platform::IsUnsetDouble(bound) || !std::isfinite(bound) || std::fabs(bound) == kNoExtent;
@@ -97,6 +99,16 @@ template <typename Item, typename Take> std::exception_ptr TakeEach(DxfChunkStre
         while (!stream.Take().empty()) {
         }
         return failure;
+    }
+}
+
+// False when no thread could be started: the system has none to give, or no memory.
+template <typename Work> bool StartThread(std::jthread& thread, Work work) {
+    try {
+        thread = std::jthread(std::move(work));
+        return true;
+    } catch (...) {
+        return false;
     }
 }
 
@@ -474,8 +486,13 @@ int CDxfReader::VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_
 // more. Without the second thread, this one looks the points up as it adds them.
 std::optional<CDxfReader::Outcome> CDxfReader::ReadVerticesAlongside(CDxfGroupReader& groups, int kind,
                                                                      int mayFollow) {
-    // Before the threads start: from then on only the looking up searches the document's points.
-    document_.ReservePoints(static_cast<int>(vertices_.size()) + mayFollow);
+    // Before the threads start, on this thread: from then on only the looking up searches the
+    // document's points. Without the room, the polyline is read and added as a short one is.
+    try {
+        document_.ReservePoints(static_cast<int>(vertices_.size()) + mayFollow);
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
     DxfChunkStream<Vertex> read;
     DxfChunkStream<FoundPoint> found;
     // The looking up writes its path's state for every vertex: on cache lines of their own.
@@ -485,14 +502,6 @@ std::optional<CDxfReader::Outcome> CDxfReader::ReadVerticesAlongside(CDxfGroupRe
     VertexPath& lookingUp = isolated.path;
     std::jthread reading;
     std::jthread lookUp;
-    try {
-        reading = std::jthread([this, &groups, &read] { ReadRest(groups, read); });
-        lookUp = std::jthread([this, &read, &lookingUp, &found] { LookUp(read, lookingUp, found); });
-    } catch (const std::system_error&) {
-        if (!reading.joinable()) {
-            return std::nullopt;
-        }
-    }
     // Whatever leaves early lets the threads go before they are joined.
     struct LetGo {
         DxfChunkStream<Vertex>& read;
@@ -502,7 +511,10 @@ std::optional<CDxfReader::Outcome> CDxfReader::ReadVerticesAlongside(CDxfGroupRe
             read.Abandon();
         }
     } letGo{read, found};
-    if (!lookUp.joinable()) {
+    if (!StartThread(reading, [this, &groups, &read] { ReadRest(groups, read); })) {
+        return std::nullopt;
+    }
+    if (!StartThread(lookUp, [this, &read, &lookingUp, &found] { LookUp(read, lookingUp, found); })) {
         VertexPath path(*this, kind);
         const std::exception_ptr addingFailure = AddReadVertices(path, read);
         reading.join();
@@ -510,17 +522,32 @@ std::optional<CDxfReader::Outcome> CDxfReader::ReadVerticesAlongside(CDxfGroupRe
         return path.Finish();
     }
     bool stopped = false;
-    int previous = -1;
-    const std::exception_ptr addingFailure = TakeEach(found, [&](std::span<FoundPoint> chunk) {
-        for (std::size_t i = 0; i < chunk.size() && !stopped; ++i) {
-            stopped = !AddFoundPoint(chunk[i], kind, previous);
-        }
-    });
+    const std::exception_ptr addingFailure = AddFoundPoints(found, kind, stopped);
     lookUp.join();
     reading.join();
-    RethrowFirst(found.Failure(), addingFailure);
+    RethrowFirst(read.Failure(), addingFailure);
+    if (const std::exception_ptr lookUpFailure = found.Failure(); lookUpFailure && !stopped) {
+        // The point it failed at is a new one: adding it, the polyline would have stopped at
+        // the point limit before it made the point.
+        if (document_.GetPointCount() + 1 < document_.GetPointLimit()) {
+            std::rethrow_exception(lookUpFailure);
+        }
+        stopped = true;
+    }
     const Outcome outcome = lookingUp.Finish();
     return stopped && outcome == Outcome::kAdded ? Outcome::kStopped : outcome;
+}
+
+std::exception_ptr CDxfReader::AddFoundPoints(DxfChunkStream<FoundPoint>& found, int kind, bool& stopped) {
+    int previous = -1;
+    return TakeEach(found, [&](std::span<FoundPoint> chunk) {
+        for (std::size_t i = 0; i < chunk.size() && !stopped; ++i) {
+            if (!AddFoundPoint(chunk[i], kind, previous)) {
+                stopped = true;
+                found.Abandon(); // the looking up need go no further
+            }
+        }
+    });
 }
 
 void CDxfReader::ReadRest(CDxfGroupReader& groups, DxfChunkStream<Vertex>& read) const {
@@ -537,11 +564,10 @@ void CDxfReader::ReadRest(CDxfGroupReader& groups, DxfChunkStream<Vertex>& read)
     }
 }
 
-// The reading's failure, a file cut short, is the one told before a failure of the looking up.
+// The looking up's own failure closes the stream of points found; the reading's stays with
+// its stream.
 void CDxfReader::LookUp(DxfChunkStream<Vertex>& read, VertexPath& path, DxfChunkStream<FoundPoint>& found) {
-    const std::exception_ptr lookUpFailure = AddReadVertices(path, read);
-    const std::exception_ptr readFailure = read.Failure();
-    found.Close(readFailure ? readFailure : lookUpFailure);
+    found.Close(AddReadVertices(path, read));
 }
 
 std::exception_ptr CDxfReader::AddReadVertices(VertexPath& path, DxfChunkStream<Vertex>& read) {

@@ -75,6 +75,9 @@ private:
     // of its path, which hands them on.
     void ReadRest(CDxfGroupReader& groups, DxfChunkStream<Vertex>& read) const;
     void LookUp(DxfChunkStream<Vertex>& read, VertexPath& path, DxfChunkStream<FoundPoint>& found);
+    // Adds the points found as they come, until the adding stops (stopped then true); what
+    // the adding threw is returned.
+    std::exception_ptr AddFoundPoints(DxfChunkStream<FoundPoint>& found, int kind, bool& stopped);
     // Adds the vertices read before, then each run read, to the path. A failure of the adding
     // lets the reading go on to the polyline's end and is returned.
     std::exception_ptr AddReadVertices(VertexPath& path, DxfChunkStream<Vertex>& read);

@@ -1,27 +1,26 @@
 #pragma once
 // Items handed a chunk at a time from the thread that makes them to the thread that takes
 // them: a long polyline's points are then read and looked up beside their adding rather
-// than before it. The chunks are made once and go round between the two; the making side
-// waits while all are full.
+// than before it. The chunks are made once and go round between the two, with no allocation
+// after the stream's own; the making side waits while all are full.
 
+#include <array>
 #include <condition_variable>
 #include <cstddef>
-#include <deque>
 #include <exception>
 #include <memory>
 #include <mutex>
 #include <span>
 #include <utility>
-#include <vector>
 
 template <typename Item> class DxfChunkStream {
 public:
     static constexpr std::size_t kChunkItems = 2048;
 
-    DxfChunkStream() : chunks_(kChunks) {
+    DxfChunkStream() {
         for (Chunk& chunk : chunks_) {
             chunk.items = std::make_unique_for_overwrite<Item[]>(kChunkItems);
-            free_.push_back(&chunk);
+            free_[freeCount_++] = &chunk;
         }
     }
     DxfChunkStream(const DxfChunkStream&) = delete;
@@ -57,16 +56,16 @@ public:
     std::span<Item> Take() {
         std::unique_lock lock(mutex_);
         if (taken_) {
-            free_.push_back(taken_);
-            taken_ = nullptr;
+            free_[freeCount_++] = std::exchange(taken_, nullptr);
             changed_.notify_all();
         }
-        changed_.wait(lock, [this] { return closed_ || !full_.empty(); });
-        if (full_.empty()) {
+        changed_.wait(lock, [this] { return closed_ || fullCount_ > 0; });
+        if (fullCount_ == 0) {
             return {};
         }
-        taken_ = full_.front();
-        full_.pop_front();
+        taken_ = full_[fullFirst_];
+        fullFirst_ = (fullFirst_ + 1) % kChunks;
+        --fullCount_;
         return {taken_->items.get(), taken_->count};
     }
     // The taking side takes no more: the making side's pushes fail from now on.
@@ -93,23 +92,21 @@ private:
     // A free chunk for the making side, null when the stream was abandoned.
     Chunk* TakeFreeChunk() {
         std::unique_lock lock(mutex_);
-        changed_.wait(lock, [this] { return abandoned_ || !free_.empty(); });
+        changed_.wait(lock, [this] { return abandoned_ || freeCount_ > 0; });
         if (abandoned_) {
             return nullptr;
         }
-        Chunk* chunk = free_.back();
-        free_.pop_back();
         making_.count = 0;
-        return chunk;
+        return free_[--freeCount_];
     }
     void Publish() {
         making_.chunk->count = making_.count;
         std::lock_guard lock(mutex_);
-        full_.push_back(std::exchange(making_.chunk, nullptr));
+        full_[(fullFirst_ + fullCount_++) % kChunks] = std::exchange(making_.chunk, nullptr);
         changed_.notify_all();
     }
 
-    std::vector<Chunk> chunks_;
+    std::array<Chunk, kChunks> chunks_;
     // The making side's chunk and its count so far, written for every item: on cache lines
     // of their own, apart from what the taking side writes.
     struct alignas(128) MakingSide {
@@ -120,8 +117,11 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;
-    std::vector<Chunk*> free_;
-    std::deque<Chunk*> full_;
+    std::array<Chunk*, kChunks> free_{};
+    std::size_t freeCount_ = 0;
+    std::array<Chunk*, kChunks> full_{}; // a ring, in the order they were filled
+    std::size_t fullFirst_ = 0;
+    std::size_t fullCount_ = 0;
     bool closed_ = false;
     bool abandoned_ = false;
     std::exception_ptr failure_;

@@ -14,7 +14,6 @@
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
-#include <system_error>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -301,13 +300,13 @@ void CloseIfSet(int& fd) {
 
 // The hold of an older backup whose last name is gone: closing it frees the file's blocks,
 // a millisecond or two for a large one, which the save need not wait for.
-void CloseBeside(int& fd) {
+void CloseBeside(int& fd) noexcept {
     if (fd < 0) {
         return;
     }
     try {
         std::thread([held = fd] { ::close(held); }).detach();
-    } catch (const std::system_error&) {
+    } catch (...) { // no thread to be had: closed here
         ::close(fd);
     }
     fd = -1;

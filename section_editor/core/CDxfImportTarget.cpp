@@ -91,8 +91,9 @@ int CDxfImportTarget::CreatePoint(double x, double y, int kind) {
 
 int CDxfImportTarget::EnterPoint(double x, double y) {
     IndexPoints();
-    const int index = search_.firstMade + search_.entered++;
+    const int index = search_.firstMade + search_.entered;
     search_.index.Add(index, x, y);
+    ++search_.entered;
     return index;
 }
 

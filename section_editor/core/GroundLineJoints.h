@@ -49,10 +49,10 @@ private:
         int lines[2] = {-1, -1};
     };
     // The slot of a key, made when new.
-    int TakeSlot(int key);
+    inline int TakeSlot(int key);
     // The place of a key's slot in the map of sparse keys, -1 when new.
     int& SparseSlot(int key);
-    void Meet(int key, int line);
+    inline void Meet(int key, int line);
 
     std::vector<LineEnds> lines_;
     std::vector<Slot> slots_;

@@ -92,9 +92,21 @@ TEST(DxfLongPolyline, ReadBesideItsAddingItGivesWhatReadingItFirstGives) {
         {"point limit inside", [](RecordingDocument& d, RecordingProgress&) { d.pointLimit = 7000; }},
         {"line limit inside", [](RecordingDocument& d, RecordingProgress&) { d.lineLimit = 9500; }},
         {"cancelled inside", [](RecordingDocument&, RecordingProgress& p) { p.cancelAfterPumps = 6000; }},
-        // The reading thread, waiting on a full stream, is let go.
         {"out of memory inside",
          [](RecordingDocument& d, RecordingProgress&) { d.outOfMemoryAtPoint = 6000; }},
+        // Read beside, the search takes a point on the looking-up thread.
+        {"out of memory entering a point inside",
+         [](RecordingDocument& d, RecordingProgress&) { d.outOfMemoryAtEntering = 6000; }},
+        {"out of memory entering the point past the limit",
+         [](RecordingDocument& d, RecordingProgress&) {
+             d.pointLimit = 5000;
+             d.outOfMemoryAtEntering = 4999;
+         }},
+        {"out of memory entering a point after the limit stopped the adding",
+         [](RecordingDocument& d, RecordingProgress&) {
+             d.pointLimit = 5000;
+             d.outOfMemoryAtEntering = 7000;
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -119,6 +131,8 @@ TEST(DxfLongPolyline, AFileEndingInsideItFailsAsWhenItIsReadFirst) {
         {"nothing else", [](RecordingDocument&, RecordingProgress&) {}},
         {"point limit", [](RecordingDocument& d, RecordingProgress&) { d.pointLimit = 5000; }},
         {"out of memory", [](RecordingDocument& d, RecordingProgress&) { d.outOfMemoryAtPoint = 5000; }},
+        {"out of memory entering",
+         [](RecordingDocument& d, RecordingProgress&) { d.outOfMemoryAtEntering = 5000; }},
     };
     for (const double part : {0.3, 0.71, 0.999}) {
         for (const auto& inside : insides) {

@@ -27,6 +27,9 @@ int RecordingDocument::FindPoint(double x, double y) const {
 }
 
 int RecordingDocument::CreatePoint(double x, double y, int kind) {
+    if (entered_ == outOfMemoryAtEntering) { // its entry into the search fails first
+        throw std::bad_alloc();
+    }
     const int index = CreateEnteredPoint(x, y, kind);
     index_.Add(index, x, y);
     entered_ = index + 1;
@@ -34,6 +37,9 @@ int RecordingDocument::CreatePoint(double x, double y, int kind) {
 }
 
 int RecordingDocument::EnterPoint(double x, double y) {
+    if (entered_ == outOfMemoryAtEntering) {
+        throw std::bad_alloc();
+    }
     index_.Add(entered_, x, y);
     return entered_++;
 }

@@ -48,7 +48,8 @@ public:
     int pointLimit = 1000000;
     int lineLimit = 1000000;
     bool restoredAfterFailedImport = false;
-    int outOfMemoryAtPoint = -1; // the point count at which CreatePoint throws bad_alloc
+    int outOfMemoryAtPoint = -1;    // the point count at which CreatePoint throws bad_alloc
+    int outOfMemoryAtEntering = -1; // the points in the search at which a new one's entry throws it
     std::vector<RecordedPoint> points;
     std::vector<RecordedLine> lines;
     int refreshCount = 0;
