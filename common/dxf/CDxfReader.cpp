@@ -314,11 +314,11 @@ bool CDxfReader::MustStop() {
     if (aborted_ || IsCancelled()) {
         return true;
     }
-    if (document_.GetLineCount() + 1 >= document_.GetLineLimit()) {
+    if (AtLineLimit()) {
         AfxMessageBox(kLineLimit);
         return true;
     }
-    if (document_.GetPointCount() + 1 >= document_.GetPointLimit()) {
+    if (AtPointLimit()) {
         AfxMessageBox(kPointLimit);
         return true;
     }
@@ -429,13 +429,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
         vertices_.clear();
         return Outcome::kNothing;
     }
-    if (alongside) {
-        return *alongside;
-    }
-    VertexPath path(*this, kind);
-    path.Add(vertices_);
-    vertices_.clear();
-    return path.Finish();
+    return alongside ? *alongside : AddVertexPath(kind);
 }
 
 bool CDxfReader::ReadDxfVertex(CDxfGroupReader& groups, Vertex& vertex) const {
@@ -529,7 +523,7 @@ std::optional<CDxfReader::Outcome> CDxfReader::ReadVerticesAlongside(CDxfGroupRe
     if (const std::exception_ptr lookUpFailure = found.Failure(); lookUpFailure && !stopped) {
         // The point it failed at is a new one: adding it, the polyline would have stopped at
         // the point limit before it made the point.
-        if (document_.GetPointCount() + 1 < document_.GetPointLimit()) {
+        if (!AtPointLimit()) {
             std::rethrow_exception(lookUpFailure);
         }
         stopped = true;
@@ -676,19 +670,9 @@ bool CDxfReader::AddPathPoint(const Vertex& point, bool drawTo, int kind, int& p
     return JoinPathPoint(FindOrAddDxfPoint(point.x, point.y, kind), drawTo, previous);
 }
 
-// As FindOrAddDxfPoint, with the search made.
 bool CDxfReader::AddFoundPoint(const FoundPoint& point, int kind, int& previous) {
-    int index = point.index;
-    if (point.entered) {
-        if (document_.GetPointCount() + 1 >= document_.GetPointLimit()) {
-            return false;
-        }
-        if ((index = document_.CreateEnteredPoint(point.at.x, point.at.y, kind)) < 0) {
-            aborted_ = true;
-            return false;
-        }
-    }
-    return JoinPathPoint(index, point.drawTo, previous);
+    return JoinPathPoint(point.entered ? NewPoint(point.at, kind, true) : point.index, point.drawTo,
+                         previous);
 }
 
 bool CDxfReader::JoinPathPoint(int index, bool drawTo, int& previous) {
@@ -702,13 +686,15 @@ bool CDxfReader::JoinPathPoint(int index, bool drawTo, int& previous) {
 
 int CDxfReader::FindOrAddDxfPoint(double x, double y, int kind) {
     int found = document_.FindPoint(x, y);
-    if (found > 0) {
-        return found - 1;
-    }
-    if (document_.GetPointCount() + 1 >= document_.GetPointLimit()) {
+    return found > 0 ? found - 1 : NewPoint(Vertex{x, y}, kind, false);
+}
+
+int CDxfReader::NewPoint(const Vertex& at, int kind, bool entered) {
+    if (AtPointLimit()) {
         return -1;
     }
-    int index = document_.CreatePoint(x, y, kind);
+    const int index =
+        entered ? document_.CreateEnteredPoint(at.x, at.y, kind) : document_.CreatePoint(at.x, at.y, kind);
     if (index < 0) {
         aborted_ = true;
     }
@@ -719,7 +705,7 @@ bool CDxfReader::AddDxfLine(int pointA, int pointB) {
     if (pointA == pointB) {
         return true;
     }
-    if (document_.GetLineCount() + 1 >= document_.GetLineLimit()) {
+    if (AtLineLimit()) {
         return false;
     }
     document_.CreateLine(pointA, pointB);

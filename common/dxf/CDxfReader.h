@@ -50,7 +50,7 @@ private:
         double x;
         double y;
     };
-    // A point of a long polyline's path as the reading thread found it: a point of the
+    // A point of a long polyline's path as the looking-up thread found it: a point of the
     // document, or one entered for the document to make.
     struct FoundPoint {
         Vertex at;
@@ -90,7 +90,7 @@ private:
     // Finds or adds a point of the path and, with drawTo, its line from the point before;
     // false when the import must stop (a limit, a refusal or a cancel).
     bool AddPathPoint(const Vertex& point, bool drawTo, int kind, int& previous);
-    // The same for a point the reading thread found or entered.
+    // The same for a point the looking-up thread found or entered.
     bool AddFoundPoint(const FoundPoint& point, int kind, int& previous);
     // The rest of AddPathPoint for the point's index (-1: the import stops).
     bool JoinPathPoint(int index, bool drawTo, int& previous);
@@ -101,6 +101,12 @@ private:
     // Document index of a point at (x, y), found or created; -1 when the point limit or
     // the document refuses.
     int FindOrAddDxfPoint(double x, double y, int kind);
+    // The same for a point not found, made by CreatePoint, or by CreateEnteredPoint when
+    // entered.
+    int NewPoint(const Vertex& at, int kind, bool entered);
+    // A count + 1 has reached its limit: the import takes no more.
+    bool AtPointLimit() const { return document_.GetPointCount() + 1 >= document_.GetPointLimit(); }
+    bool AtLineLimit() const { return document_.GetLineCount() + 1 >= document_.GetLineLimit(); }
     // False when the line limit stops the import.
     bool AddDxfLine(int pointA, int pointB);
     int LayerPointKind(std::string_view layerName) { return layerFilter_->LayerPointKind(layerName); }

@@ -56,6 +56,8 @@ void CDxfImportTarget::IndexPoints() const {
     search_.built = true;
 }
 
+// The document numbers its new ground points one after another from its next number, so
+// that the point of a reader index made here needs no table of its own.
 int CDxfImportTarget::KeyOf(int index) const {
     const auto at = static_cast<std::size_t>(index);
     return at < keys_.size() ? keys_[at] : firstMadeKey_ + static_cast<int>(at - keys_.size());
@@ -79,8 +81,6 @@ int CDxfImportTarget::FindPoint(double x, double y) const {
     return search_.index.FindNearest(x, y, search_.squaredDistance) + 1;
 }
 
-// The document numbers its new ground points one after another from its next number, so
-// that the point of a reader index made here needs no table of its own.
 int CDxfImportTarget::CreatePoint(double x, double y, int kind) {
     IndexPoints();
     const int index = CreateEnteredPoint(x, y, kind);
