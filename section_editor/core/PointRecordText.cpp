@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <system_error>
 #include <thread>
 
 namespace merdok {
@@ -46,8 +45,8 @@ PointRecordText::PointRecordText(const RecordMap<CNode>& map, int nextNumber, Fo
             helpers_.emplace_back([this, i] { FormatCaught(parts_[i]); });
             parts_[i].helped = true;
         }
-    } catch (const std::system_error&) {
-        // No more threads: Finish formats the parts left on this one.
+    } catch (...) {
+        // No more threads, or no memory for one: Finish formats the parts left on this one.
     }
     if (formatting == Formatting::kHere) {
         Finish();
