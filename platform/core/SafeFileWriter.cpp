@@ -14,7 +14,6 @@
 #include <sys/file.h>
 #include <sys/random.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <utility>
 
@@ -298,18 +297,19 @@ void CloseIfSet(int& fd) {
     }
 }
 
-// The hold of an older backup whose last name is gone: closing it frees the file's blocks,
-// a millisecond or two for a large one, which the save need not wait for.
-void CloseBeside(int& fd) noexcept {
-    if (fd < 0) {
-        return;
+// After a save killed between the backup's rename and the target's, the document and its
+// backup are one file under two names, and the rename of the aside link over the backup
+// does nothing (rename between two names of one file): the aside name, still this save's,
+// goes here rather than being left to a clean-up that holds of the same file would stop.
+void DropAsideNamingBackup(const std::string& aside, int asideHold, const std::string& osBackup) {
+    struct stat held {};
+    struct stat named {};
+    struct stat backup {};
+    if (asideHold >= 0 && ::fstat(asideHold, &held) == 0 && ::lstat(aside.c_str(), &named) == 0 &&
+        ::lstat(osBackup.c_str(), &backup) == 0 && named.st_dev == held.st_dev && named.st_ino == held.st_ino &&
+        backup.st_dev == held.st_dev && backup.st_ino == held.st_ino) {
+        ::unlink(aside.c_str());
     }
-    try {
-        std::thread([held = fd] { ::close(held); }).detach();
-    } catch (...) { // no thread to be had: closed here
-        ::close(fd);
-    }
-    fd = -1;
 }
 
 void RemoveIfSet(std::string& path) {
@@ -453,6 +453,9 @@ void SafeFileWriter::ReplaceWithBackup() {
             osError = RunStep(SafeWriteStep::ReplaceBackup,
                               [&] { return ::rename(aside.c_str(), osBackup.c_str()); });
         }
+        if (osError == 0) {
+            DropAsideNamingBackup(aside, asideHold, osBackup);
+        }
         CloseIfSet(asideHold);
         if (osError != 0) {
             // Nothing replaced; the temporary stays so that the caller may commit without a backup.
@@ -473,7 +476,7 @@ void SafeFileWriter::ReplaceWithBackup() {
         ThrowFor(osError, targetPath_);
     }
     RemoveIfSet(older);
-    CloseBeside(olderHold);
+    CloseIfSet(olderHold);
 }
 
 // Puts the older backup back after a failed save, or removes the one this save made

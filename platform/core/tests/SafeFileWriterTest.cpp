@@ -6,8 +6,10 @@
 
 #include <atomic>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -153,6 +155,37 @@ TEST_F(SafeFileWriterTest, AKillAtAnyStepLeavesOldOrNewContentsAndTheNextSaveCle
         EXPECT_EQ(Slurp(doc_), "after");
         EXPECT_TRUE(Strays().empty()) << Strays().front();
     }
+}
+
+// A kill between the backup's rename and the target's leaves the document and its backup one
+// file under two names. The next save's rename of its aside link over the backup then does
+// nothing; its aside name must go all the same, even while someone still holds that file (as
+// a save's older-backup hold of it may be) when the clean-up runs.
+int g_heldBackup = -1;
+std::string g_backupToHold;
+int HoldBackupBeforeCleanUp(SafeWriteStep step) {
+    if (step == SafeWriteStep::RemoveLeftovers) {
+        g_heldBackup = ::open(g_backupToHold.c_str(), O_RDONLY | O_CLOEXEC);
+        EXPECT_EQ(::flock(g_heldBackup, LOCK_SH), 0);
+    }
+    return 0;
+}
+
+TEST_F(SafeFileWriterTest, ASaveAfterAKillBetweenTheRenamesLeavesNoNameOfItsOwnWhileTheBackupIsHeld) {
+    Spit(doc_, "old");
+    ASSERT_EQ(::link(doc_.c_str(), bak_.c_str()), 0);
+    g_backupToHold = bak_;
+    SafeFileWriter::SetStepHookForTesting(HoldBackupBeforeCleanUp);
+    ASSERT_TRUE(Save("new"));
+    SafeFileWriter::SetStepHookForTesting(nullptr);
+    ASSERT_GE(g_heldBackup, 0);
+    EXPECT_TRUE(Strays().empty()) << Strays().front();
+    ::close(g_heldBackup);
+    EXPECT_EQ(Slurp(doc_), "new");
+    EXPECT_EQ(Slurp(bak_), "old");
+    struct stat backup {};
+    ASSERT_EQ(::stat(bak_.c_str(), &backup), 0);
+    EXPECT_EQ(backup.st_nlink, 1u);
 }
 
 // Two programs saving one file at the same instant: the other's clean-up of leftovers
