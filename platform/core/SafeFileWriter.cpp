@@ -305,9 +305,11 @@ void DropAsideNamingBackup(const std::string& aside, int asideHold, const std::s
     struct stat held {};
     struct stat named {};
     struct stat backup {};
+    auto isHeld = [&held](const struct stat& other) {
+        return other.st_dev == held.st_dev && other.st_ino == held.st_ino;
+    };
     if (asideHold >= 0 && ::fstat(asideHold, &held) == 0 && ::lstat(aside.c_str(), &named) == 0 &&
-        ::lstat(osBackup.c_str(), &backup) == 0 && named.st_dev == held.st_dev && named.st_ino == held.st_ino &&
-        backup.st_dev == held.st_dev && backup.st_ino == held.st_ino) {
+        ::lstat(osBackup.c_str(), &backup) == 0 && isHeld(named) && isHeld(backup)) {
         ::unlink(aside.c_str());
     }
 }
