@@ -132,12 +132,14 @@ TEST_F(PointTableTest, GroundLineTableOfExactlyTheLineLimitIsAccepted) {
     EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
 }
 
+// The model's bounds themselves are inside.
 TEST_F(PointTableTest, BoundaryRowsOutsideTheModelRangeAreRefusedAtEitherEnd) {
     struct Case {
         double x;
         bool accepted;
     };
-    for (const Case c : {Case{5.0, true}, Case{-1.0, false}, Case{21.0, false}}) {
+    for (const Case c :
+         {Case{5.0, true}, Case{0.0, true}, Case{20.0, true}, Case{-1.0, false}, Case{21.0, false}}) {
         sink_.Clear();
         EXPECT_EQ(merdok::CheckPointTableRows(doc_, 802, {Row(N, c.x, -2, "", 0)}, 0.0, 20.0) != FALSE,
                   c.accepted)
@@ -186,6 +188,26 @@ TEST_F(PointTableTest, GroundLineTableRenumbersNewPointsAndKeepsOldLinesWhenItCa
     EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 2}, {2, 4}, {4, 3}}));
     EXPECT_EQ(doc_.m_mapNode.GetCount(), 4);
     EXPECT_EQ(doc_.m_mapNode.Lookup(1)->GetY(), 1.0);
+}
+
+// Two consecutive rows of one point would make a line from the point to itself: the row check
+// names the rows, and an edit made of them all the same is refused in silence at confirmation,
+// before it has changed a line.
+TEST_F(PointTableTest, GroundLineTableThroughOnePointTwiceInARowIsRefusedAndKeepsTheLines) {
+    const std::vector<CoordinateRow> rows = {Row(1, 0, 0), Row(3, 20, 5), Row(3, 20, 5), Row(2, 10, 0)};
+    EXPECT_FALSE(merdok::CheckPointTableRows(doc_, 803, rows, U, U));
+    EXPECT_EQ(sink_.MessagesUtf8(),
+              std::vector<std::string>{Utf8(u8"番号 2 と 3 の点番号が重複しています !!")});
+
+    sink_.Clear();
+    auto edit = merdok::PreparePointTableEdit(doc_, 803, rows, nullptr);
+    ASSERT_TRUE(edit);
+    merdok::MarkPendingEdit(doc_, *edit);
+    EXPECT_FALSE(merdok::AcceptPendingEdit(doc_, *edit));
+    EXPECT_TRUE(sink_.MessagesUtf8().empty()) << sink_.LastMessageUtf8();
+    EXPECT_EQ(Lines(doc_), (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}}));
+    EXPECT_EQ(doc_.m_mapNode.GetCount(), 3);
+    EXPECT_FALSE(doc_.IsModified());
 }
 
 TEST_F(PointTableTest, CoordinateEditMergesRowsCloserThanFourTenthsOfAMillimetre) {

@@ -223,15 +223,18 @@ TEST_F(BlockLineTableTest, RowChecksWarnOnceForClosePairsAndNameAlphaAndTheModel
     EXPECT_EQ(sink_->LastMessageUtf8(),
               platform::Utf8(u8"番号 1 は地中境界点のため勾配αを指定できません !!"));
 
-    // Inside the model's X range the row is taken; beyond either end it is refused.
+    // Inside the model's X range, its bounds included, the row is taken; beyond either end it
+    // is refused.
     inner->RealCell(3) = platform::kUnsetDouble;
-    for (const auto& [share, accepted] : {std::pair{0.5, 1L}, std::pair{-0.1, 0L}, std::pair{1.1, 0L}}) {
+    for (const auto& [x, accepted] :
+         {std::pair{std::stod(X(0.5)), 1L}, std::pair{minX_, 1L}, std::pair{maxX_, 1L},
+          std::pair{std::stod(X(-0.1)), 0L}, std::pair{std::stod(X(1.1)), 0L}}) {
         sink_->Clear();
-        inner->RealCell(0) = std::stod(X(share));
-        EXPECT_EQ(view_->OnGridCheckRows(torvan::kTableBoundaryPoints, &bounds), accepted) << share;
+        inner->RealCell(0) = x;
+        EXPECT_EQ(view_->OnGridCheckRows(torvan::kTableBoundaryPoints, &bounds), accepted) << x;
         EXPECT_EQ(sink_->LastMessageUtf8(),
                   accepted ? std::string() : platform::Utf8(u8"指定点 1 のX座標値がﾓﾃﾞﾙ範囲外です !!"))
-            << share;
+            << x;
     }
 }
 

@@ -1,5 +1,6 @@
-// The DXF export writes every line, polyline and arrow with the line type the view's pen
-// draws it with, for each pair of line type and width code and in each colour method.
+// The DXF export writes every line, polyline and arrow (its shaft too where the heads are
+// blocks) with the line type the view's pen draws it with, for each pair of line type and
+// width code and in each colour method.
 
 #include "drawing_viewer/core/CMainDoc.h"
 #include "drawing_viewer/core/CPlotArrow.h"
@@ -117,6 +118,12 @@ TEST_F(DrawnLineTypeTest, LinesPolylinesAndArrowsTakeTheViewsLineType) {
     ExpectTheViewsLineTypes("arrow", [](const Pair& pair, int row) -> std::unique_ptr<CPlotData> {
         return std::make_unique<CPlotArrow>(CPoint(0, 10 * row), CPoint(500, 10 * row), pair.widthCode,
                                             pair.lineType, 25, 10, 24);
+    });
+    // Head width 0 with a head of shape 4 or 5: the heads are blocks and the shaft a line of its own.
+    ExpectTheViewsLineTypes("blockarrow", [](const Pair& pair, int row) -> std::unique_ptr<CPlotData> {
+        const int styles[3] = {4, 15, -5};
+        return std::make_unique<CPlotArrow>(CPoint(0, 10 * row), CPoint(500, 10 * row), pair.widthCode,
+                                            pair.lineType, 25, 0, styles[row % 3]);
     });
 }
 

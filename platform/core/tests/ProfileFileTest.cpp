@@ -129,4 +129,25 @@ TEST_F(ProfileFileTest, AFifoADirectoryASocketOrAHugeFileAtTheNameIsToldOnce) {
     EXPECT_EQ(platform::ProfileFile(huge.c_str()).GetString("A", "x", ""), "1"); // the part read still counts
 }
 
+// A program that only reads its settings hears of the FIFO or directory at the name too, and
+// why: reading alone tells it, once.
+TEST_F(ProfileFileTest, AFifoOrADirectoryOnlyReadIsToldOnceThatItIsNoSettingsFile) {
+    const std::string fifo = dir_.File("READ-FIFO.INI");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string directory = dir_.MakeDirectory("READ-DIR.INI");
+    for (const std::string& path : {fifo, directory}) {
+        SCOPED_TRACE(path);
+        platform::RecordingSink sink;
+        platform::ProfileFile ini(path.c_str());
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(ini.GetString("A", "x", "d"), "d");
+            EXPECT_EQ(ini.GetInt("A", "y", 7), 7);
+        }
+        EXPECT_EQ(
+            sink.MessagesUtf8(),
+            std::vector<std::string>{
+                path + platform::Utf8(u8"\n設定ﾌｧｲﾙではないため、読み込めません。設定は保存されません")});
+    }
+}
+
 } // namespace
