@@ -89,7 +89,7 @@ void CDxfPointIndex::EnterIntoFilter(std::uint64_t key) {
 }
 
 void CDxfPointIndex::GrowTable(std::size_t size) {
-    std::vector<Slot, platform::HugePageAllocator<Slot>> old = std::move(slots_);
+    std::vector<Slot> old = std::move(slots_);
     slots_.assign(size, Slot{0, -1});
     filter_.assign(slots_.size() / 8, 0); // eight bits per slot
     for (const Slot& taken : old) {

@@ -4,8 +4,6 @@
 // looks at one to four cells. The cells live in an open-addressing table (one memory
 // access per probe) and the points of a cell are chained through one flat array.
 
-#include "platform/core/HugePageAllocator.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -53,7 +51,7 @@ private:
 
     double cellsPerUnit_ = 1.0; // the inverse of the cell size
     double searchDistance_ = 0.0;
-    std::vector<Entry, platform::HugePageAllocator<Entry>> entries_;
+    std::vector<Entry> entries_;
     // Cell table, a power of two in size: the key's high half (its low bits place the slot)
     // and the newest entry of the cell (-1: empty slot), side by side so that a probe touches
     // one cache line.
@@ -61,7 +59,7 @@ private:
         std::uint32_t tag;
         int head;
     };
-    std::vector<Slot, platform::HugePageAllocator<Slot>> slots_;
+    std::vector<Slot> slots_;
     std::size_t usedSlots_ = 0;
     std::vector<std::uint64_t> filter_; // one bit per eight slots' worth of key bits
 };

@@ -1,7 +1,6 @@
 #include "PlotItemPool.h"
 
 #include "platform/core/AddressSanitizerBuild.h"
-#include "platform/core/MemoryPages.h"
 
 #include <algorithm>
 #include <array>
@@ -10,6 +9,8 @@
 #include <new>
 #include <utility>
 #include <vector>
+
+#include <sys/mman.h>
 
 namespace zapho {
 
@@ -23,7 +24,7 @@ constexpr std::size_t kClasses = PlotItemPool::kLargestPooled / kGranule;
 // large one is served from huge pages: faulting in a million items 4 KiB at a time cost
 // about as much as reading their file.
 constexpr std::size_t kFirstBlockBytes = 64 * 1024;
-constexpr std::size_t kLargestBlockBytes = platform::kHugePageBytes;
+constexpr std::size_t kLargestBlockBytes = 2 * 1024 * 1024;
 
 struct FreeItem {
     FreeItem* next;
@@ -116,7 +117,12 @@ private:
         }
         blocks_.emplace_back(block);
         blockBytes_ += fresh.blockBytes;
-        platform::PreferHugePages(block, fresh.blockBytes);
+#if defined(MADV_HUGEPAGE)
+        if (fresh.blockBytes == kLargestBlockBytes) {
+            // Only a hint: without huge pages the block is used as it is.
+            ::madvise(block, fresh.blockBytes, MADV_HUGEPAGE);
+        }
+#endif
         fresh.next = block;
         fresh.left = fresh.blockBytes;
     }

@@ -12,14 +12,6 @@ namespace platform {
 // where the system cannot do so; the pages then come as they are written.
 void ProvidePagesForWriting(void* start, std::size_t bytes) noexcept;
 
-// The size of a huge page: a block of it, aligned to it, may be given one page where it
-// would take 512 of 4 KiB, one fault and one entry rather than 512.
-inline constexpr std::size_t kHugePageBytes = std::size_t{2} << 20;
-
-// Asks that the whole huge pages within the range be huge pages. Only a hint: without huge
-// pages the range is used as it is.
-void PreferHugePages(void* start, std::size_t bytes) noexcept;
-
 // From now on, freed blocks of up to 32 MiB stay with the program for its next allocations
 // rather than going back to the system (a long import frees tables that the save after it
 // needs again). Called once at the start of a program that makes and drops such tables.

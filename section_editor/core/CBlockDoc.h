@@ -25,8 +25,6 @@
 
 namespace merdok {
 
-class PointRecordText;
-
 class CBlockDoc : public CObject {
     DECLARE_DYNCREATE(CBlockDoc)
 
@@ -181,9 +179,6 @@ public:
     int m_nLimit[kCountLimitKinds];
 
 private:
-    // WriteSecFile with the ground points' records formatted already, or still formatting.
-    BOOL WriteSecFile(const char* path, const std::vector<const CNode*>& order, const char* backupPath,
-                      PointRecordText& nodes);
     void RemoveFromIndex(const CNode* point);
     void EnterIntoIndex(CNode* point);
     static std::unique_ptr<CNode> MakePoint(const section::PointRecord& record);

@@ -123,26 +123,16 @@ public:
         return keys;
     }
 
-    // Places hold the keys from the first to the last, a record or none each: a run of them
-    // is a run of the keys that a helper thread can take.
-    std::size_t PlaceCount() const { return entries_.size(); }
-    // Calls visit(key, record) for each record in the places [from, to), in key order. The
-    // map must not change meanwhile: unlike its iterators, the visit walks the places
-    // without finding each again.
-    template <typename Visit> void VisitPlaces(std::size_t from, std::size_t to, Visit visit) const {
-        const std::size_t end = std::min(to, entries_.size());
-        if (from >= end) {
-            return;
-        }
-        const auto last = entries_.begin() + static_cast<std::ptrdiff_t>(end);
-        for (auto it = entries_.begin() + static_cast<std::ptrdiff_t>(from); it != last; ++it) {
-            if (it->second) {
-                visit(it->first, *it->second);
+    // Calls visit(key, record) for every record in key order. The map must not change
+    // meanwhile: unlike its iterators, the visit steps through the places without finding
+    // each again.
+    template <typename Visit> void ForEach(Visit visit) const {
+        for (const Entry& entry : entries_) {
+            if (entry.second) {
+                visit(entry.first, *entry.second);
             }
         }
     }
-    // Calls visit(key, record) for every record in key order; as VisitPlaces.
-    template <typename Visit> void ForEach(Visit visit) const { VisitPlaces(0, entries_.size(), visit); }
     template <typename Visit> void ForEach(Visit visit) {
         for (Entry& entry : entries_) {
             if (entry.second) {

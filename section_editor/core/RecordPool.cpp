@@ -24,21 +24,13 @@ struct FreePlace {
 
 constexpr std::size_t kBlockAlign = std::max({alignof(CNode), alignof(CLine), alignof(FreePlace)});
 
-// A block of the largest size fills a huge page, aligned to it: its pages then come in one.
 struct Block {
-    explicit Block(std::size_t size)
-        : huge(size > platform::kHugePageBytes / 2), bytes(Allocate(size, huge), Release{huge}) {}
+    explicit Block(std::size_t bytes) : bytes(new (std::align_val_t{kBlockAlign}) std::byte[bytes]) {}
     struct Release {
-        bool huge;
-        void operator()(std::byte* bytes) const noexcept { ::operator delete[](bytes, Alignment(huge)); }
+        void operator()(std::byte* bytes) const noexcept {
+            ::operator delete[](bytes, std::align_val_t{kBlockAlign});
+        }
     };
-    static std::align_val_t Alignment(bool huge) {
-        return std::align_val_t{huge ? platform::kHugePageBytes : kBlockAlign};
-    }
-    static std::byte* Allocate(std::size_t size, bool huge) {
-        return new (Alignment(huge)) std::byte[huge ? std::max(size, platform::kHugePageBytes) : size];
-    }
-    bool huge;
     std::unique_ptr<std::byte[], Release> bytes;
 };
 
@@ -49,9 +41,6 @@ public:
         std::lock_guard<std::mutex> lock(mutex_);
         blocks_.emplace_back(bytes);
         std::byte* block = blocks_.back().bytes.get();
-        if (blocks_.back().huge) {
-            platform::PreferHugePages(block, platform::kHugePageBytes);
-        }
         // Records fill a block from its start, each page of it soon written.
         platform::ProvidePagesForWriting(block, bytes);
         return block;
@@ -70,13 +59,12 @@ BlockRegistry& Registry() {
 }
 
 // The places of one thread for records of one class: freed ones first, then the unused rest
-// of its newest block. A small model keeps little memory; a large one grows by blocks of a
-// huge page.
+// of its newest block. A small model keeps little memory; a large one grows by blocks of 2 MiB.
 template <typename Record> struct ThreadPlaces {
     static constexpr std::size_t kPlaceSize = std::max(sizeof(Record), sizeof(FreePlace));
     static_assert(kPlaceSize % std::max(alignof(Record), alignof(FreePlace)) == 0);
     static constexpr std::size_t kFirstBlockPlaces = 64 * 1024 / kPlaceSize;
-    static constexpr std::size_t kLargestBlockPlaces = platform::kHugePageBytes / kPlaceSize;
+    static constexpr std::size_t kLargestBlockPlaces = 2 * 1024 * 1024 / kPlaceSize;
 
     FreePlace* freed = nullptr;
     std::byte* next = nullptr;

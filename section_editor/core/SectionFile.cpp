@@ -4,7 +4,6 @@
 
 #include "CBlockDoc.h"
 #include "GroundLineJoints.h"
-#include "PointRecordText.h"
 
 #include "common/geometry/Geometry.h"
 #include "common/records/CTextFile.h"
@@ -256,17 +255,13 @@ const char8_t* const kPointKindNames[3] = {u8"節点", u8"計測点", u8"境界�
 
 // The first record that would not read back as written, named for the message; empty
 // when every value fits its columns.
-CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3],
-                            PointRecordText* records[3]) {
+CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3]) {
     for (int i = 0; i < 4; ++i) {
         if (!FitsDoubleField(size[i], kSizeFormat)) {
             return CString(u8"ﾓﾃﾞﾙｻｲｽﾞ");
         }
     }
     for (int kind = 0; kind < 3; ++kind) {
-        if (records[kind]->AllFit()) {
-            continue;
-        }
         for (const auto& [key, point] : *maps[kind]) {
             if (!point->FitsRecord()) {
                 CString subject;
@@ -278,10 +273,23 @@ CString FindUnfittableValue(const double size[4], const RecordMap<CNode>* maps[3
     return CString();
 }
 
-void WritePoints(CTextFile& file, int keywordIndex, PointRecordText& records) {
+void WritePoints(CTextFile& file, int keywordIndex, const RecordMap<CNode>& map, int nextNumber) {
     char buffer[8];
     WriteRecordKeyword(file, buffer, keywordIndex);
-    records.WriteTo(file);
+    LineBatch batch(file);
+    char record[CNode::kColumnsSize];
+    map.ForEach([&](int key, const CNode& point) {
+        if (key < 0 || key >= nextNumber) {
+            return;
+        }
+        if (point.HasNameColumns()) {
+            batch.Add(point.Format().GetString());
+        } else {
+            point.FormatColumns(record);
+            batch.Add(std::string_view(record, CNode::kColumnsSize - 1));
+        }
+    });
+    batch.Flush();
 }
 
 void WriteGroundLine(CTextFile& file, const std::vector<const CNode*>& order) {
@@ -309,18 +317,8 @@ void WriteGroundLine(CTextFile& file, const std::vector<const CNode*>& order) {
 
 BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& order,
                              const char* backupPath) {
-    PointRecordText nodes(m_mapNode, m_nNodeCount);
-    return WriteSecFile(path, order, backupPath, nodes);
-}
-
-BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& order, const char* backupPath,
-                             PointRecordText& nodes) {
     const RecordMap<CNode>* maps[3] = {&m_mapNode, &m_mapSite, &m_mapBound};
-    // Formatted before the check, which the formatting answers on its way for most models.
-    PointRecordText sites(m_mapSite, m_nSiteCount);
-    PointRecordText bounds(m_mapBound, m_nBoundCount);
-    PointRecordText* records[3] = {&nodes, &sites, &bounds};
-    CString unfittable = FindUnfittableValue(m_dModelSize, maps, records);
+    CString unfittable = FindUnfittableValue(m_dModelSize, maps);
     if (!unfittable.IsEmpty()) {
         CString message;
         message.Format(u8"%s が記録の桁数を越えているため、保存できません", unfittable.GetString());
@@ -343,10 +341,10 @@ BOOL CBlockDoc::WriteSecFile(const char* path, const std::vector<const CNode*>& 
             pos = WriteDoubleField(pos, value, kSizeFormat);
         }
         file.WriteLine(size);
-        WritePoints(file, 1, nodes);
+        WritePoints(file, 1, m_mapNode, m_nNodeCount);
         WriteGroundLine(file, order);
-        WritePoints(file, 3, sites);
-        WritePoints(file, 4, bounds);
+        WritePoints(file, 3, m_mapSite, m_nSiteCount);
+        WritePoints(file, 4, m_mapBound, m_nBoundCount);
         file.WriteLine("END");
         file.Close();
     } catch (const CFileException&) {
@@ -436,18 +434,12 @@ BOOL CBlockDoc::OnOpenDocument(const char* path) {
 }
 
 BOOL CBlockDoc::OnSaveDocument(const char* path) {
-    // The ground points' records are formatted beside the check of the ground line. Its
-    // message waits for them: a message box runs the event loop while it is shown.
-    PointRecordText nodes(m_mapNode, m_nNodeCount, PointRecordText::Formatting::kBeside);
     std::vector<const CNode*> order;
-    const BOOL groundLineSound = CheckGroundLine(order, false);
-    nodes.Finish();
-    if (!groundLineSound) {
-        CheckGroundLine(order, true);
+    if (!CheckGroundLine(order, true)) {
         return FALSE;
     }
     CString backup = CString(path) + ".BAK";
-    if (!WriteSecFile(path, order, backup, nodes)) {
+    if (!WriteSecFile(path, order, backup)) {
         return FALSE;
     }
     SetModifiedFlag(false);

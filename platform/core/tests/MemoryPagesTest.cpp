@@ -1,15 +1,12 @@
 #include "platform/core/MemoryPages.h"
 
 #include "platform/core/AddressSanitizerBuild.h"
-#include "platform/core/HugePageAllocator.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sys/resource.h>
-#include <vector>
 
 namespace {
 
@@ -27,23 +24,6 @@ TEST(MemoryPagesTest, ProvidedPagesKeepWhatTheyHold) {
     for (std::size_t i = 0; i < kBytes; ++i) {
         ASSERT_EQ(block[i], static_cast<unsigned char>(i * 7 + 1)) << "byte " << i;
     }
-}
-
-// A table that grows past a huge page keeps its values on the way and lies on a huge page's
-// boundary from then on; a hint on a range that holds no whole huge page changes nothing.
-TEST(MemoryPagesTest, ATableOnHugePagesKeepsWhatItHoldsAsItGrows) {
-    std::vector<int, platform::HugePageAllocator<int>> table;
-    constexpr int kValues = 3 * 1024 * 1024 / sizeof(int);
-    for (int i = 0; i < kValues; ++i) {
-        table.push_back(i * 3);
-    }
-    EXPECT_EQ(reinterpret_cast<std::uintptr_t>(table.data()) % platform::kHugePageBytes, 0U);
-    for (int i = 0; i < kValues; ++i) {
-        ASSERT_EQ(table[static_cast<std::size_t>(i)], i * 3) << "value " << i;
-    }
-    std::vector<int, platform::HugePageAllocator<int>> small(100, 7);
-    platform::PreferHugePages(small.data(), small.size() * sizeof(int));
-    EXPECT_EQ(small[99], 7);
 }
 
 long MinorFaults() {
