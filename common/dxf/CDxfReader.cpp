@@ -371,10 +371,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfSpline(CDxfGroupReader& groups) {
 
 // Thinned in place, and each clipped segment added as it comes: a polyline of a hundred
 // thousand vertices is then held once, not in three copies.
-CDxfReader::Outcome CDxfReader::AddVertexPath(section::PointKind kind) {
-    if (vertices_.empty()) {
-        return Outcome::kNothing;
-    }
+std::size_t CDxfReader::ThinVertices() {
     std::size_t kept = 0;
     for (const Vertex vertex : vertices_) {
         if (kept == 0 || SquaredDistance(vertex.x, vertex.y, vertices_[kept - 1].x, vertices_[kept - 1].y) >
@@ -383,6 +380,14 @@ CDxfReader::Outcome CDxfReader::AddVertexPath(section::PointKind kind) {
         }
     }
     vertices_.resize(kept);
+    return kept;
+}
+
+CDxfReader::Outcome CDxfReader::AddVertexPath(section::PointKind kind) {
+    if (vertices_.empty()) {
+        return Outcome::kNothing;
+    }
+    const std::size_t kept = ThinVertices();
     if (kept > 1) {
         document_.ReservePoints(static_cast<int>(kept));
     }

@@ -14,6 +14,7 @@
 #include "common/dxf/CDxfLayerFilter.h"
 #include "common/geometry/CClipRect.h"
 
+#include <cstddef>
 #include <deque>
 #include <memory>
 #include <string_view>
@@ -53,6 +54,9 @@ private:
     Outcome ReadDxfSpline(CDxfGroupReader& groups);
     // Thins the vertices read, in place, and adds the path's clipped segments.
     Outcome AddVertexPath(section::PointKind kind);
+    // Drops each vertex not farther than the same-point distance from the one kept before it;
+    // the count kept.
+    std::size_t ThinVertices();
     // Finds or adds a point of the path and, with drawTo, its line from the point before;
     // false when the import must stop (a limit, a refusal or a cancel).
     bool AddPathPoint(const Vertex& point, bool drawTo, section::PointKind kind, int& previous);
