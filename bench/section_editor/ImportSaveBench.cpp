@@ -1,13 +1,17 @@
-// A DXF import and save of a long ground line as a user meets it, start to exit of the
-// section editor's test-support program: one polyline of 99,000 vertices on the ground
-// layer imported into an empty model, which is then saved. Against it, the least such a run
-// has to do: a plain read of the DXF file and a synced write of as many bytes as the saved
-// model holds. Goal: the import and save within 10 times the plain read and synced write. The
-// bare parse and write beside them shows what the least of that work costs on the machine.
+// A DXF import and save of a ground line as a user meets it, start to exit of the section
+// editor's test-support program: one polyline on the ground layer imported into an empty model,
+// which is then saved. The line is the longest that the editor's point limit takes whole, at its
+// default limit (5,000) and at the highest its settings accept (10,000); a 99,000-vertex line
+// without a limit shows how the import scales. Against each, the least such a run has to do: a
+// plain read of the same DXF file and a synced write of as many bytes as the saved model holds.
+// Goal: the import and save within a few times the plain read and synced write at the user's
+// limits. The bare parse and write beside the long line shows what the least of that work costs
+// on the machine.
 
 #include "DxfSampleDrawing.h"
 #include "bench/support/QuietRun.h"
 #include "common/dxf/CDxfWriter.h"
+#include "common/records/CountLimits.h"
 
 #include <benchmark/benchmark.h>
 #include <charconv>
@@ -17,6 +21,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -24,29 +30,46 @@
 
 namespace {
 
-constexpr int kVertices = 99000;
+// The scale run's line, and its argument: no limit.
+constexpr int kLongLineVertices = 99000;
+constexpr int kNoLimit = 0;
+constexpr int kDefaultLimit = kSectionEditorDefaultLimits[0];
+constexpr int kHighestLimit = kSectionEditorHighestLimit;
+static_assert(kSectionEditorDefaultLimits[0] == kSectionEditorDefaultLimits[1],
+              "one ground line needs as many lines as points");
 
-// The bench's own directory under $TMPDIR with the drawing and the import settings, made
-// once per process and removed at its end.
+// The vertices of the line imported under a point and line limit: the import stops once a count
+// + 1 reaches its limit, so the longest line it takes whole has two vertices fewer.
+int VerticesUnder(int limit) {
+    return limit == kNoLimit ? kLongLineVertices : limit - 2;
+}
+
+// The bench's own directory under $TMPDIR with the drawing and the import settings of one
+// limit, made once per process and removed at its end.
 class BenchFiles {
 public:
-    BenchFiles()
+    explicit BenchFiles(int limit)
         : dir_(std::filesystem::temp_directory_path() /
-               ("merdok_import_save_bench_" + std::to_string(::getpid()))) {
+               ("merdok_import_save_bench_" + std::to_string(::getpid()) + "_" + std::to_string(limit))),
+          vertices_(VerticesUnder(limit)) {
         std::filesystem::create_directories(dir_);
-        std::vector<double> xs(kVertices);
-        std::vector<double> ys(kVertices);
-        for (int i = 0; i < kVertices; ++i) {
-            xs[i] = i * 0.1;
+        std::vector<double> xs(static_cast<std::size_t>(vertices_));
+        std::vector<double> ys(static_cast<std::size_t>(vertices_));
+        for (std::size_t i = 0; i < xs.size(); ++i) {
+            xs[i] = static_cast<double>(i) * 0.1;
             ys[i] = 500.0 - 0.02 * xs[i] + 8.0 * std::sin(xs[i] / 40.0) + 0.3 * std::sin(xs[i] * 1.7);
         }
         dxftest::WriteDxfFile(Drawing(), dxftest::DxfFileShape{0, 0.0, 0.0, 10000.0, 600.0},
                               [&](CDxfWriter& writer) {
                                   writer.SetLayerName("GROUND");
-                                  writer.WritePolyline(xs.data(), ys.data(), kVertices, 1, 0, 3);
+                                  writer.WritePolyline(xs.data(), ys.data(), vertices_, 1, 0, 3);
                               });
-        std::ofstream(Settings()) << R"({"layer_lists": [["GROUND"], [], []], "same_point_distance": 0.001})"
-                                  << "\n";
+        std::ofstream settings(Settings());
+        settings << R"({"layer_lists": [["GROUND"], [], []], "same_point_distance": 0.001)";
+        if (limit != kNoLimit) {
+            settings << ", \"point_limit\": " << limit << ", \"line_limit\": " << limit;
+        }
+        settings << "}\n";
     }
     ~BenchFiles() {
         std::error_code ignored;
@@ -55,6 +78,7 @@ public:
     BenchFiles(const BenchFiles&) = delete;
     BenchFiles& operator=(const BenchFiles&) = delete;
 
+    int Vertices() const { return vertices_; }
     std::string Drawing() const { return (dir_ / "ground.dxf").string(); }
     std::string Settings() const { return (dir_ / "settings.json").string(); }
     std::string Model() const { return (dir_ / "ground.sec").string(); }
@@ -62,32 +86,47 @@ public:
 
 private:
     std::filesystem::path dir_;
+    int vertices_;
 };
 
-const BenchFiles& Files() {
-    static const BenchFiles files;
-    return files;
+const BenchFiles& Files(int limit) {
+    static std::map<int, std::unique_ptr<BenchFiles>> files;
+    std::unique_ptr<BenchFiles>& made = files[limit];
+    if (!made) {
+        made = std::make_unique<BenchFiles>(limit);
+    }
+    return *made;
 }
 
 // One run of the program; false when it failed.
-bool ImportAndSave() {
-    return benchsupport::RunQuietly(SECTION_IMPORT_DXF,
-                                    {Files().Drawing(), Files().Settings(), Files().Model()});
+bool ImportAndSave(const BenchFiles& files) {
+    return benchsupport::RunQuietly(SECTION_IMPORT_DXF, {files.Drawing(), files.Settings(), files.Model()});
+}
+
+// The user's two limits, then the long line without one.
+void AtTheLimits(benchmark::internal::Benchmark* bench) {
+    bench->ArgName("limit")->Arg(kDefaultLimit)->Arg(kHighestLimit)->Arg(kNoLimit);
 }
 
 void BM_ImportAndSaveLongGroundLine(benchmark::State& state) {
-    Files(); // the drawing is made before the clock runs, not in the first timed run
+    // The drawing is made before the clock runs, not in the first timed run.
+    const BenchFiles& files = Files(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        if (!ImportAndSave()) {
+        if (!ImportAndSave(files)) {
             state.SkipWithError("section-import-dxf failed");
             return;
         }
     }
-    state.counters["model_mb"] = static_cast<double>(std::filesystem::file_size(Files().Model())) / 1e6;
+    state.counters["model_mb"] = static_cast<double>(std::filesystem::file_size(files.Model())) / 1e6;
+    state.counters["vertices"] = files.Vertices();
 }
 // A program's run, and a synced write, vary with the machine by a tenth or more: half a
 // second of runs at least on both sides, whatever the minimum time asked.
-BENCHMARK(BM_ImportAndSaveLongGroundLine)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.5);
+BENCHMARK(BM_ImportAndSaveLongGroundLine)
+    ->Apply(AtTheLimits)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(0.5);
 
 // The whole file through one 64 KiB buffer, as the plain read does; appended to text when given.
 std::size_t ReadPlainly(const std::string& path, std::string* text = nullptr) {
@@ -117,20 +156,25 @@ bool WriteSynced(const std::string& path, const char* bytes, std::size_t size) {
 }
 
 void BM_PlainReadAndSyncedWrite(benchmark::State& state) {
-    if (!std::filesystem::exists(Files().Model()) && !ImportAndSave()) {
+    const BenchFiles& files = Files(static_cast<int>(state.range(0)));
+    if (!std::filesystem::exists(files.Model()) && !ImportAndSave(files)) {
         state.SkipWithError("section-import-dxf failed");
         return;
     }
-    const std::vector<char> model(std::filesystem::file_size(Files().Model()), 'x');
+    const std::vector<char> model(std::filesystem::file_size(files.Model()), 'x');
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadPlainly(Files().Drawing()));
-        if (!WriteSynced(Files().Copy(), model.data(), model.size())) {
+        benchmark::DoNotOptimize(ReadPlainly(files.Drawing()));
+        if (!WriteSynced(files.Copy(), model.data(), model.size())) {
             state.SkipWithError("the synced write failed");
             return;
         }
     }
 }
-BENCHMARK(BM_PlainReadAndSyncedWrite)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(0.5);
+BENCHMARK(BM_PlainReadAndSyncedWrite)
+    ->Apply(AtTheLimits)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MinTime(0.5);
 
 // The next line of text from at, without its CR LF and leading blanks; at moves past it.
 std::string_view NextLine(const char*& at, const char* end) {
@@ -170,7 +214,7 @@ void BM_BareParseAndSyncedWrite(benchmark::State& state) {
         drawing.clear();
         xs.clear();
         ys.clear();
-        ReadPlainly(Files().Drawing(), &drawing);
+        ReadPlainly(Files(kNoLimit).Drawing(), &drawing);
         const char* at = drawing.data();
         const char* end = at + drawing.size();
         bool inVertex = false;
@@ -199,7 +243,8 @@ void BM_BareParseAndSyncedWrite(benchmark::State& state) {
             RightAligned(line, 5, i + 1);
             records.append(line, 5).append(i % 10 == 9 ? "\r\n" : "");
         }
-        if (xs.size() != kVertices || !WriteSynced(Files().Copy(), records.data(), records.size())) {
+        if (xs.size() != kLongLineVertices ||
+            !WriteSynced(Files(kNoLimit).Copy(), records.data(), records.size())) {
             state.SkipWithError("the bare parse or its synced write failed");
             return;
         }

@@ -5,7 +5,6 @@
 
 #include "platform/core/CStdioFile.h"
 
-#include <cstdint>
 #include <string_view>
 
 class CDxfGroupReader {
@@ -29,9 +28,6 @@ public:
     // back), whose group becomes the current one, pushed back: the next Next returns it. The
     // values passed over are never read into a string, only their code lines are read.
     void SkipToNextEntity();
-
-    // Where the file is read, past the current group; errors are thrown as CFile throws them.
-    std::int64_t Position() const { return file_.GetPosition(); }
 
     // The value line (CP932, without its line end), valid until the next group is read.
     std::string_view Value() const { return value_; }

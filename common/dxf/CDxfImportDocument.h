@@ -2,6 +2,7 @@
 // What the DXF reader needs of the document it imports into. The section model
 // editor's document implements it; the reader adds points and lines only through it.
 
+#include "common/section/PointKind.h"
 #include "platform/core/CString.h"
 #include "platform/core/Unset.h"
 
@@ -21,7 +22,9 @@ struct CDxfImportSettings {
     // Layer names (CP932) of the three lists. An entity on a layer of list i gets point
     // kind listPointKinds[i]; with all three lists empty every entity gets the first kind.
     std::vector<CString> layerLists[3];
-    int listPointKinds[3] = {1, 2, 4};
+    section::PointKind listPointKinds[3] = {section::PointKind::kMeasurement,
+                                            section::PointKind::kInnerBoundary,
+                                            section::PointKind::kRightBoundary};
 };
 
 class CDxfImportDocument {
@@ -41,7 +44,7 @@ public:
     virtual int FindPoint(double x, double y) const = 0;
     // Creates a point of this kind numbered one above the highest number; returns its
     // index, or -1 when the document refuses (it has told the user why).
-    virtual int CreatePoint(double x, double y, int kind) = 0;
+    virtual int CreatePoint(double x, double y, section::PointKind kind) = 0;
     // Up to this many points (and the lines between them) follow: room for them at once
     // saves a long polyline's import the step-by-step growth of the document's tables.
     // A hint only; it changes no result.
@@ -49,18 +52,6 @@ public:
     // A point at (x, y) is looked for soon, after a few others: the document may fetch what
     // that search and the point's entry will touch while it works on the others. A hint only.
     virtual void ExpectPoint(double /*x*/, double /*y*/) const {}
-    // True when whoever runs the import puts the document back as it was if the import
-    // fails. The reader may then add a long polyline's vertices while it still reads them:
-    // a file that ends inside the polyline leaves them in the document until then.
-    virtual bool IsRestoredAfterFailedImport() const { return false; }
-    // For such a document a long polyline's points are looked up on a thread of their own:
-    // the reader calls ReservePoints on the importing thread first, then FindPoint,
-    // ExpectPoint and EnterPoint run on that thread while the importing thread calls only
-    // CreateEnteredPoint, CreateLine and the counts and limits. EnterPoint takes (x, y) into
-    // the search as the point that the next CreateEnteredPoint makes, and returns the index
-    // that that call will return; CreateEnteredPoint is CreatePoint without the search.
-    virtual int EnterPoint(double x, double y) = 0;
-    virtual int CreateEnteredPoint(double x, double y, int kind) = 0;
     // Adds a line between two point indexes unless a line joins them already, in
     // either direction.
     virtual void CreateLine(int pointA, int pointB) = 0;

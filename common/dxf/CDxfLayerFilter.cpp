@@ -24,7 +24,7 @@ std::string CDxfLayerFilter::FoldedName(const CString& name) {
     return text;
 }
 
-int CDxfLayerFilter::LayerPointKind(std::string_view layerName) {
+section::PointKind CDxfLayerFilter::LayerPointKind(std::string_view layerName) {
     if (allEmpty_) {
         return kinds_[0];
     }
@@ -32,7 +32,7 @@ int CDxfLayerFilter::LayerPointKind(std::string_view layerName) {
         return lastKind_;
     }
     std::string folded = FoldedName(CString(layerName));
-    int kind = kSkip;
+    section::PointKind kind = kSkip;
     for (int list = 0; list < 3 && kind == kSkip; ++list) {
         if (std::find(lists_[list].begin(), lists_[list].end(), folded) != lists_[list].end()) {
             kind = kinds_[list];

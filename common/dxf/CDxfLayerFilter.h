@@ -11,22 +11,23 @@
 
 class CDxfLayerFilter {
 public:
-    static constexpr int kSkip = -1;
+    // A kind that names none: the entity's layer is not chosen.
+    static constexpr section::PointKind kSkip = section::PointKindFromStored(-1);
 
     explicit CDxfLayerFilter(const CDxfImportSettings& settings);
 
     // The kind of list 1, 2 or 3 (the first list that names the layer); kSkip when some
     // list is non-empty and none names it; the first list's kind when all are empty.
-    int LayerPointKind(std::string_view layerName);
+    section::PointKind LayerPointKind(std::string_view layerName);
     // The name as the lists compare it (UTF-8, ASCII letters in lower case): two layer names
     // with one folded name are one layer.
     static std::string FoldedName(const CString& name);
 
 private:
     std::vector<std::string> lists_[3];
-    int kinds_[3];
+    section::PointKind kinds_[3];
     bool allEmpty_ = true;
     std::string lastName_; // the last layer asked for, as read (CP932), and its kind
-    int lastKind_ = kSkip;
+    section::PointKind lastKind_ = kSkip;
     bool hasLast_ = false;
 };

@@ -10,8 +10,6 @@
 #include <cmath>
 #include <cstring>
 #include <new>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -26,11 +24,6 @@ constexpr double kNoExtent = FLT_MAX;
 // How far ahead of the path's point being added its document is told of the next: a search
 // of the document's point index waits on memory, and is then over before the point comes.
 constexpr std::size_t kVerticesAhead = 8;
-// The room taken at once for the rest of a long polyline is at most this many times the
-// vertices read when it is taken.
-constexpr double kMostRoomPerVertexRead = 32.0;
-static_assert(CDxfReader::kVerticesPerRun == DxfChunkStream<int>::kChunkItems,
-              "a run of vertices read fills a chunk of the stream");
 
 bool IsUnbounded(double bound) {
     return platform::IsUnsetDouble(bound) || !std::isfinite(bound) || std::fabs(bound) == kNoExtent;
@@ -86,142 +79,7 @@ private:
     double savedSquared_ = 0.0;
 };
 
-// Hands each chunk of the stream to take; when that throws, the rest is taken and dropped, so
-// that the making side goes on to its end, and the failure is returned.
-template <typename Item, typename Take> std::exception_ptr TakeEach(DxfChunkStream<Item>& stream, Take take) {
-    try {
-        for (std::span<Item> chunk = stream.Take(); !chunk.empty(); chunk = stream.Take()) {
-            take(chunk);
-        }
-        return nullptr;
-    } catch (...) {
-        std::exception_ptr failure = std::current_exception();
-        while (!stream.Take().empty()) {
-        }
-        return failure;
-    }
-}
-
-// False when no thread could be started: the system has none to give, or no memory.
-template <typename Work> bool StartThread(std::jthread& thread, Work work) {
-    try {
-        thread = std::jthread(std::move(work));
-        return true;
-    } catch (...) {
-        return false;
-    }
-}
-
-void RethrowFirst(const std::exception_ptr& first, const std::exception_ptr& second) {
-    if (first) {
-        std::rethrow_exception(first);
-    }
-    if (second) {
-        std::rethrow_exception(second);
-    }
-}
-
 } // namespace
-
-// One path's vertices added as they come, a run at a time: each thinned against the vertex
-// kept before it, each segment clipped and joined to the path in the document. A path given
-// in one run is added as in several. A path that looks up passes its points on to be added
-// on another thread: it finds them in the document, or enters them for it to make.
-class CDxfReader::VertexPath {
-public:
-    VertexPath(CDxfReader& reader, int kind, DxfChunkStream<FoundPoint>* lookedUp = nullptr)
-        : reader_(reader), kind_(kind), lookedUp_(lookedUp) {}
-
-    // Thins the run in place, then adds its segments; nothing once the adding stopped (for a
-    // path that looks up, once the taking side left).
-    template <typename Vertices> void Add(Vertices& vertices);
-    bool Stopped() const { return stopped_; }
-    Outcome Finish() const {
-        return !any_ ? Outcome::kNothing : stopped_ ? Outcome::kStopped : Outcome::kAdded;
-    }
-
-private:
-    // The run's vertices kept, at its start.
-    template <typename Vertices> std::size_t Thin(Vertices& vertices);
-    // False when the document takes no more.
-    bool AddSegment(Vertex a, Vertex b);
-    bool AddPoint(const Vertex& point, bool drawTo);
-
-    CDxfReader& reader_;
-    int kind_;
-    DxfChunkStream<FoundPoint>* lookedUp_;
-    bool any_ = false;
-    bool stopped_ = false;
-    std::size_t keptCount_ = 0;
-    Vertex lastKept_{};
-    int previous_ = -1; // the point last added, -1 before the first
-    Vertex last_{};     // and where it lies
-};
-
-template <typename Vertices> void CDxfReader::VertexPath::Add(Vertices& vertices) {
-    if (vertices.empty() || stopped_) {
-        return;
-    }
-    any_ = true;
-    const bool continued = keptCount_ > 0;
-    const Vertex before = lastKept_;
-    const std::size_t kept = Thin(vertices);
-    CDxfImportDocument& document = reader_.document_;
-    if (keptCount_ > 1 && !lookedUp_) { // a path that looks up has its room taken before
-        document.ReservePoints(static_cast<int>(kept));
-    }
-    for (std::size_t i = continued ? 0 : 1; i < kept; ++i) {
-        if (i + kVerticesAhead < kept) {
-            document.ExpectPoint(vertices[i + kVerticesAhead].x, vertices[i + kVerticesAhead].y);
-        }
-        if (!AddSegment(i == 0 ? before : vertices[i - 1], vertices[i])) {
-            stopped_ = true;
-            return;
-        }
-    }
-}
-
-// Thinned in place, each clipped segment added as it comes: a polyline of a hundred
-// thousand vertices is then held once, not in three copies.
-template <typename Vertices> std::size_t CDxfReader::VertexPath::Thin(Vertices& vertices) {
-    const double squaredDistance = reader_.squaredSamePointDistance_;
-    std::size_t kept = 0;
-    for (const Vertex vertex : vertices) {
-        if (keptCount_ == 0 ||
-            SquaredDistance(vertex.x, vertex.y, lastKept_.x, lastKept_.y) > squaredDistance) {
-            vertices[kept++] = vertex;
-            lastKept_ = vertex;
-            ++keptCount_;
-        }
-    }
-    return kept;
-}
-
-bool CDxfReader::VertexPath::AddSegment(Vertex a, Vertex b) {
-    if (!reader_.clip_->ClipSegment(a.x, a.y, b.x, b.y) || !std::isfinite(a.x + a.y + b.x + b.y)) {
-        return true;
-    }
-    // A segment that starts where the one before it ended continues the path.
-    if ((previous_ < 0 || last_.x != a.x || last_.y != a.y) && !AddPoint(a, false)) {
-        return false;
-    }
-    if (!AddPoint(b, true)) {
-        return false;
-    }
-    last_ = b;
-    return true;
-}
-
-bool CDxfReader::VertexPath::AddPoint(const Vertex& point, bool drawTo) {
-    if (!lookedUp_) {
-        return reader_.AddPathPoint(point, drawTo, kind_, previous_);
-    }
-    CDxfImportDocument& document = reader_.document_;
-    const int found = document.FindPoint(point.x, point.y);
-    const bool entered = found <= 0;
-    previous_ = entered ? document.EnterPoint(point.x, point.y) : found - 1;
-    return lookedUp_->Push({point, previous_, entered, drawTo});
-}
 
 CDxfReader::CDxfReader(CDxfImportDocument& document) : document_(document) {}
 
@@ -240,11 +98,6 @@ int CDxfReader::ImportDxf(const char* path, CDxfImportProgress* progress) {
     }
     progress_ = progress;
     aborted_ = false;
-    try {
-        fileLength_ = file.GetLength();
-    } catch (const CFileException&) {
-        fileLength_ = -1;
-    }
     settings_ = document_.GetDxfImportSettings();
     layerFilter_ = std::make_unique<CDxfLayerFilter>(settings_);
     clip_ = std::make_unique<CClipRect>(ClipBounds(settings_.region).data());
@@ -347,7 +200,7 @@ bool CDxfReader::ScaledPoint(double x, double y, Vertex& out) const {
     return std::isfinite(out.x) && std::isfinite(out.y);
 }
 
-bool CDxfReader::SkipsLayer(CDxfGroupReader& groups, int& kind) {
+bool CDxfReader::SkipsLayer(CDxfGroupReader& groups, section::PointKind& kind) {
     kind = LayerPointKind(groups.Value());
     if (kind != CDxfLayerFilter::kSkip) {
         return false;
@@ -358,7 +211,7 @@ bool CDxfReader::SkipsLayer(CDxfGroupReader& groups, int& kind) {
 }
 
 CDxfReader::Outcome CDxfReader::ReadDxfLine(CDxfGroupReader& groups) {
-    int kind = LayerPointKind("0");
+    section::PointKind kind = LayerPointKind("0");
     double ends[4] = {};
     bool present[4] = {};
     for (;;) {
@@ -398,28 +251,20 @@ CDxfReader::Outcome CDxfReader::ReadDxfLine(CDxfGroupReader& groups) {
 }
 
 CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
-    int kind = LayerPointKind("0");
+    section::PointKind kind = LayerPointKind("0");
     vertices_.clear();
     for (groups.Next(); groups.code != 0; groups.Next()) {
         if (groups.code == 8) {
             kind = LayerPointKind(groups.Value());
         }
     }
-    std::optional<Outcome> alongside;
-    const std::int64_t start = document_.IsRestoredAfterFailedImport() ? PositionIfKnown(groups) : -1;
-    std::size_t read = 0;
     // The current group is the first code 0 after the header.
     while (groups.ValueStartsWith("VERTEX")) {
         if (kind == CDxfLayerFilter::kSkip) {
             groups.SkipToNextEntity();
-        } else if (read == kVerticesReadFirst && document_.IsRestoredAfterFailedImport() &&
-                   (alongside =
-                        ReadVerticesAlongside(groups, kind, VerticesThatMayFollow(groups, start, read)))) {
-            break;
         } else if (Vertex vertex; ReadDxfVertex(groups, vertex)) {
             vertices_.push_back(vertex);
         }
-        ++read;
         groups.Next();
     }
     if (!groups.ValueStartsWith("SEQEND")) {
@@ -429,7 +274,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfPolyline(CDxfGroupReader& groups) {
         vertices_.clear();
         return Outcome::kNothing;
     }
-    return alongside ? *alongside : AddVertexPath(kind);
+    return AddVertexPath(kind);
 }
 
 bool CDxfReader::ReadDxfVertex(CDxfGroupReader& groups, Vertex& vertex) const {
@@ -445,143 +290,8 @@ bool CDxfReader::ReadDxfVertex(CDxfGroupReader& groups, Vertex& vertex) const {
     return present[0] && present[1] && ScaledPoint(xy[0], xy[1], vertex);
 }
 
-// Where the file is read, for an estimate: -1 when unknown, as in a stream without one.
-std::int64_t CDxfReader::PositionIfKnown(const CDxfGroupReader& groups) {
-    try {
-        return groups.Position();
-    } catch (const CFileException&) {
-        return -1;
-    }
-}
-
-// The vertices a polyline may still have, were the rest of the file vertices as long as the
-// read ones: its count is not known before its end, and room for them all at once spares
-// the document's tables growing step by step. At most as many as the document takes, and
-// never more than a few times those read, should much else follow the polyline.
-int CDxfReader::VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_t polylineStart,
-                                      std::size_t read) const {
-    const int room = document_.GetPointLimit() - document_.GetPointCount();
-    const std::int64_t position = PositionIfKnown(groups);
-    const std::int64_t readBytes = position - polylineStart;
-    if (read == 0 || polylineStart < 0 || readBytes <= 0 || fileLength_ <= position || room <= 0) {
-        return 0;
-    }
-    const double perVertex = static_cast<double>(readBytes) / static_cast<double>(read);
-    return static_cast<int>(
-        std::min({static_cast<double>(fileLength_ - position) / perVertex, static_cast<double>(room),
-                  kMostRoomPerVertexRead * static_cast<double>(read)}));
-}
-
-// The vertices from the current group on are read on a thread of their own, up to the group
-// after the last; the path's points are looked up on another, those read before first; and
-// this thread adds each chunk of points as it comes. The adding stops where the whole
-// polyline's would, and the reading still goes to its end, so that a file ending inside the
-// polyline fails the import as when it is read first. Room is taken for mayFollow vertices
-// more. Without the second thread, this one looks the points up as it adds them.
-std::optional<CDxfReader::Outcome> CDxfReader::ReadVerticesAlongside(CDxfGroupReader& groups, int kind,
-                                                                     int mayFollow) {
-    // Before the threads start, on this thread: from then on only the looking up searches the
-    // document's points. Without the room, the polyline is read and added as a short one is.
-    try {
-        document_.ReservePoints(static_cast<int>(vertices_.size()) + mayFollow);
-    } catch (const std::bad_alloc&) {
-        return std::nullopt;
-    }
-    DxfChunkStream<Vertex> read;
-    DxfChunkStream<FoundPoint> found;
-    // The looking up writes its path's state for every vertex: on cache lines of their own.
-    struct alignas(128) Isolated {
-        VertexPath path;
-    } isolated{VertexPath(*this, kind, &found)};
-    VertexPath& lookingUp = isolated.path;
-    std::jthread reading;
-    std::jthread lookUp;
-    // Whatever leaves early lets the threads go before they are joined.
-    struct LetGo {
-        DxfChunkStream<Vertex>& read;
-        DxfChunkStream<FoundPoint>& found;
-        ~LetGo() {
-            found.Abandon();
-            read.Abandon();
-        }
-    } letGo{read, found};
-    if (!StartThread(reading, [this, &groups, &read] { ReadRest(groups, read); })) {
-        return std::nullopt;
-    }
-    if (!StartThread(lookUp, [this, &read, &lookingUp, &found] { LookUp(read, lookingUp, found); })) {
-        VertexPath path(*this, kind);
-        const std::exception_ptr addingFailure = AddReadVertices(path, read);
-        reading.join();
-        RethrowFirst(read.Failure(), addingFailure);
-        return path.Finish();
-    }
-    bool stopped = false;
-    const std::exception_ptr addingFailure = AddFoundPoints(found, kind, stopped);
-    lookUp.join();
-    reading.join();
-    RethrowFirst(read.Failure(), addingFailure);
-    if (const std::exception_ptr lookUpFailure = found.Failure(); lookUpFailure && !stopped) {
-        // The point it failed at is a new one: adding it, the polyline would have stopped at
-        // the point limit before it made the point.
-        if (!AtPointLimit()) {
-            std::rethrow_exception(lookUpFailure);
-        }
-        stopped = true;
-    }
-    const Outcome outcome = lookingUp.Finish();
-    return stopped && outcome == Outcome::kAdded ? Outcome::kStopped : outcome;
-}
-
-std::exception_ptr CDxfReader::AddFoundPoints(DxfChunkStream<FoundPoint>& found, int kind, bool& stopped) {
-    int previous = -1;
-    return TakeEach(found, [&](std::span<FoundPoint> chunk) {
-        for (std::size_t i = 0; i < chunk.size() && !stopped; ++i) {
-            if (!AddFoundPoint(chunk[i], kind, previous)) {
-                stopped = true;
-                found.Abandon(); // the looking up need go no further
-            }
-        }
-    });
-}
-
-void CDxfReader::ReadRest(CDxfGroupReader& groups, DxfChunkStream<Vertex>& read) const {
-    try {
-        while (groups.ValueStartsWith("VERTEX")) {
-            if (Vertex vertex; ReadDxfVertex(groups, vertex) && !read.Push(vertex)) {
-                break; // the import has left this thread
-            }
-            groups.Next();
-        }
-        read.Close();
-    } catch (...) {
-        read.Close(std::current_exception());
-    }
-}
-
-// The looking up's own failure closes the stream of points found; the reading's stays with
-// its stream.
-void CDxfReader::LookUp(DxfChunkStream<Vertex>& read, VertexPath& path, DxfChunkStream<FoundPoint>& found) {
-    found.Close(AddReadVertices(path, read));
-}
-
-std::exception_ptr CDxfReader::AddReadVertices(VertexPath& path, DxfChunkStream<Vertex>& read) {
-    std::exception_ptr failure;
-    try {
-        path.Add(vertices_);
-        vertices_.clear();
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    const std::exception_ptr later = TakeEach(read, [&](std::span<Vertex> run) {
-        if (!failure) {
-            path.Add(run);
-        }
-    });
-    return failure ? failure : later;
-}
-
 CDxfReader::Outcome CDxfReader::ReadDxfLwPolyline(CDxfGroupReader& groups) {
-    int kind = LayerPointKind("0");
+    section::PointKind kind = LayerPointKind("0");
     int count = 0;
     int pairs = 0;
     double x = 0.0;
@@ -617,7 +327,7 @@ CDxfReader::Outcome CDxfReader::ReadDxfLwPolyline(CDxfGroupReader& groups) {
 }
 
 CDxfReader::Outcome CDxfReader::ReadDxfSpline(CDxfGroupReader& groups) {
-    int kind = LayerPointKind("0");
+    section::PointKind kind = LayerPointKind("0");
     int fitCount = 0;
     int fits = 0;
     double tolerance = 0.0;
@@ -659,23 +369,53 @@ CDxfReader::Outcome CDxfReader::ReadDxfSpline(CDxfGroupReader& groups) {
     return AddVertexPath(kind);
 }
 
-CDxfReader::Outcome CDxfReader::AddVertexPath(int kind) {
-    VertexPath path(*this, kind);
-    path.Add(vertices_);
+// Thinned in place, and each clipped segment added as it comes: a polyline of a hundred
+// thousand vertices is then held once, not in three copies.
+std::size_t CDxfReader::ThinVertices() {
+    std::size_t kept = 0;
+    for (const Vertex vertex : vertices_) {
+        if (kept == 0 || SquaredDistance(vertex.x, vertex.y, vertices_[kept - 1].x, vertices_[kept - 1].y) >
+                             squaredSamePointDistance_) {
+            vertices_[kept++] = vertex;
+        }
+    }
+    vertices_.resize(kept);
+    return kept;
+}
+
+CDxfReader::Outcome CDxfReader::AddVertexPath(section::PointKind kind) {
+    if (vertices_.empty()) {
+        return Outcome::kNothing;
+    }
+    const std::size_t kept = ThinVertices();
+    if (kept > 1) {
+        document_.ReservePoints(static_cast<int>(kept));
+    }
+    Outcome outcome = Outcome::kAdded;
+    int previous = -1; // the point last added, -1 before the first
+    Vertex last{};
+    for (std::size_t i = 1; i < kept && outcome == Outcome::kAdded; ++i) {
+        if (i + kVerticesAhead < kept) {
+            document_.ExpectPoint(vertices_[i + kVerticesAhead].x, vertices_[i + kVerticesAhead].y);
+        }
+        Vertex a = vertices_[i - 1];
+        Vertex b = vertices_[i];
+        if (!clip_->ClipSegment(a.x, a.y, b.x, b.y) || !std::isfinite(a.x + a.y + b.x + b.y)) {
+            continue;
+        }
+        // A segment that starts where the one before it ended continues the path.
+        if (((previous < 0 || last.x != a.x || last.y != a.y) && !AddPathPoint(a, false, kind, previous)) ||
+            !AddPathPoint(b, true, kind, previous)) {
+            outcome = Outcome::kStopped;
+        }
+        last = b;
+    }
     vertices_.clear();
-    return path.Finish();
+    return outcome;
 }
 
-bool CDxfReader::AddPathPoint(const Vertex& point, bool drawTo, int kind, int& previous) {
-    return JoinPathPoint(FindOrAddDxfPoint(point.x, point.y, kind), drawTo, previous);
-}
-
-bool CDxfReader::AddFoundPoint(const FoundPoint& point, int kind, int& previous) {
-    return JoinPathPoint(point.entered ? NewPoint(point.at, kind, true) : point.index, point.drawTo,
-                         previous);
-}
-
-bool CDxfReader::JoinPathPoint(int index, bool drawTo, int& previous) {
+bool CDxfReader::AddPathPoint(const Vertex& point, bool drawTo, section::PointKind kind, int& previous) {
+    const int index = FindOrAddDxfPoint(point.x, point.y, kind);
     if (index < 0 || (drawTo && previous >= 0 && !AddDxfLine(previous, index))) {
         return false;
     }
@@ -684,17 +424,15 @@ bool CDxfReader::JoinPathPoint(int index, bool drawTo, int& previous) {
     return !IsCancelled();
 }
 
-int CDxfReader::FindOrAddDxfPoint(double x, double y, int kind) {
-    int found = document_.FindPoint(x, y);
-    return found > 0 ? found - 1 : NewPoint(Vertex{x, y}, kind, false);
-}
-
-int CDxfReader::NewPoint(const Vertex& at, int kind, bool entered) {
+int CDxfReader::FindOrAddDxfPoint(double x, double y, section::PointKind kind) {
+    const int found = document_.FindPoint(x, y);
+    if (found > 0) {
+        return found - 1;
+    }
     if (AtPointLimit()) {
         return -1;
     }
-    const int index =
-        entered ? document_.CreateEnteredPoint(at.x, at.y, kind) : document_.CreatePoint(at.x, at.y, kind);
+    const int index = document_.CreatePoint(x, y, kind);
     if (index < 0) {
         aborted_ = true;
     }

@@ -12,15 +12,11 @@
 #include "common/dxf/CDxfImportDocument.h"
 #include "common/dxf/CDxfImportProgress.h"
 #include "common/dxf/CDxfLayerFilter.h"
-#include "common/dxf/DxfChunkStream.h"
 #include "common/geometry/CClipRect.h"
 
 #include <cstddef>
-#include <cstdint>
 #include <deque>
-#include <exception>
 #include <memory>
-#include <optional>
 #include <string_view>
 
 class CDxfGroupReader;
@@ -39,27 +35,12 @@ public:
     // in every case. The document is refreshed whenever reading began.
     int ImportDxf(const char* path, CDxfImportProgress* progress = nullptr);
 
-    // A polyline read this far is long, for a document put back after a failed import: the
-    // rest of its vertices is read, and its points looked up, on a thread of their own, a
-    // run of vertices at a time. Short ones never wait on a thread's start.
-    static constexpr std::size_t kVerticesPerRun = 2048;
-    static constexpr std::size_t kVerticesReadFirst = 2 * kVerticesPerRun;
-
 private:
     struct Vertex {
         double x;
         double y;
     };
-    // A point of a long polyline's path as the looking-up thread found it: a point of the
-    // document, or one entered for the document to make.
-    struct FoundPoint {
-        Vertex at;
-        int index;
-        bool entered;
-        bool drawTo; // with a line from the point before
-    };
     enum class Outcome { kNothing, kAdded, kStopped };
-    class VertexPath;
 
     int ReadSections(CDxfGroupReader& groups);
     // True when reading must stop (cancel or a limit, with its message).
@@ -69,47 +50,31 @@ private:
     Outcome ReadDxfPolyline(CDxfGroupReader& groups);
     // Reads one VERTEX entity; false when it has no usable point.
     bool ReadDxfVertex(CDxfGroupReader& groups, Vertex& vertex) const;
-    // The polyline's outcome, none when no thread could be started (nothing read).
-    std::optional<Outcome> ReadVerticesAlongside(CDxfGroupReader& groups, int kind, int mayFollow);
-    // On the threads of a long polyline: reads the rest of its vertices; looks up the points
-    // of its path, which hands them on.
-    void ReadRest(CDxfGroupReader& groups, DxfChunkStream<Vertex>& read) const;
-    void LookUp(DxfChunkStream<Vertex>& read, VertexPath& path, DxfChunkStream<FoundPoint>& found);
-    // Adds the points found as they come, until the adding stops (stopped then true); what
-    // the adding threw is returned.
-    std::exception_ptr AddFoundPoints(DxfChunkStream<FoundPoint>& found, int kind, bool& stopped);
-    // Adds the vertices read before, then each run read, to the path. A failure of the adding
-    // lets the reading go on to the polyline's end and is returned.
-    std::exception_ptr AddReadVertices(VertexPath& path, DxfChunkStream<Vertex>& read);
-    static std::int64_t PositionIfKnown(const CDxfGroupReader& groups);
-    int VerticesThatMayFollow(const CDxfGroupReader& groups, std::int64_t polylineStart,
-                              std::size_t read) const;
     Outcome ReadDxfLwPolyline(CDxfGroupReader& groups);
     Outcome ReadDxfSpline(CDxfGroupReader& groups);
-    Outcome AddVertexPath(int kind);
+    // Thins the vertices read, in place, and adds the path's clipped segments.
+    Outcome AddVertexPath(section::PointKind kind);
+    // Drops each vertex not farther than the same-point distance from the one kept before it;
+    // the count kept.
+    std::size_t ThinVertices();
     // Finds or adds a point of the path and, with drawTo, its line from the point before;
     // false when the import must stop (a limit, a refusal or a cancel).
-    bool AddPathPoint(const Vertex& point, bool drawTo, int kind, int& previous);
-    // The same for a point the looking-up thread found or entered.
-    bool AddFoundPoint(const FoundPoint& point, int kind, int& previous);
-    // The rest of AddPathPoint for the point's index (-1: the import stops).
-    bool JoinPathPoint(int index, bool drawTo, int& previous);
+    bool AddPathPoint(const Vertex& point, bool drawTo, section::PointKind kind, int& previous);
     // At a layer group (code 8): takes the layer's point kind; when the layer is not chosen,
     // drops the vertices read, skips the rest of the entity and returns true.
-    bool SkipsLayer(CDxfGroupReader& groups, int& kind);
+    bool SkipsLayer(CDxfGroupReader& groups, section::PointKind& kind);
 
     // Document index of a point at (x, y), found or created; -1 when the point limit or
     // the document refuses.
-    int FindOrAddDxfPoint(double x, double y, int kind);
-    // The same for a point not found, made by CreatePoint, or by CreateEnteredPoint when
-    // entered.
-    int NewPoint(const Vertex& at, int kind, bool entered);
+    int FindOrAddDxfPoint(double x, double y, section::PointKind kind);
     // A count + 1 has reached its limit: the import takes no more.
     bool AtPointLimit() const { return document_.GetPointCount() + 1 >= document_.GetPointLimit(); }
     bool AtLineLimit() const { return document_.GetLineCount() + 1 >= document_.GetLineLimit(); }
     // False when the line limit stops the import.
     bool AddDxfLine(int pointA, int pointB);
-    int LayerPointKind(std::string_view layerName) { return layerFilter_->LayerPointKind(layerName); }
+    section::PointKind LayerPointKind(std::string_view layerName) {
+        return layerFilter_->LayerPointKind(layerName);
+    }
     bool ScaledPoint(double x, double y, Vertex& out) const;
     bool IsCancelled() const { return progress_ && progress_->IsCancelled(); }
     void Pump();
@@ -126,5 +91,4 @@ private:
     // A deque: the vertices of a long polyline are kept block by block as they are read,
     // never moved into a larger copy.
     std::deque<Vertex> vertices_;
-    std::int64_t fileLength_ = -1; // -1 when unknown
 };

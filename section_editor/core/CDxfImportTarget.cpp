@@ -11,7 +11,7 @@ namespace merdok {
 CDxfImportTarget::CDxfImportTarget(CBlockDoc& doc) : doc_(doc) {
     for (int i = 0; i < 3; ++i) {
         settings_.layerLists[i] = doc.m_listDxfLayers[i];
-        settings_.listPointKinds[i] = section::StoredPointKind(PointKind::kGround);
+        settings_.listPointKinds[i] = PointKind::kGround;
     }
     settings_.xFactor = doc.m_dDxfFactorX;
     settings_.yFactor = doc.m_dDxfFactorY;
@@ -32,28 +32,25 @@ void CDxfImportTarget::GetSnapDistance(double& distance, double& squared) const 
 void CDxfImportTarget::SetSnapDistance(double distance, double squared) {
     doc_.m_dSnap = distance;
     doc_.m_dSnap2 = squared;
-    search_.built = false;
+    indexed_ = false;
 }
 
 void CDxfImportTarget::IndexPoints() const {
-    if (search_.built) {
+    if (indexed_) {
         return;
     }
-    search_.index.Reset(doc_.m_dSnap);
-    search_.squaredDistance = doc_.m_dSnap2;
+    index_.Reset(doc_.m_dSnap);
     keys_.clear();
     points_.clear();
     for (const auto& [key, point] : doc_.m_mapNode) {
-        search_.index.Add(static_cast<int>(keys_.size()), point->GetX(), point->GetY());
+        index_.Add(static_cast<int>(keys_.size()), point->GetX(), point->GetY());
         keys_.push_back(key);
         points_.push_back(point.get());
     }
     firstMadeKey_ = doc_.m_nNodeCount;
     made_ = 0;
-    search_.firstMade = static_cast<int>(keys_.size());
-    search_.entered = 0;
     recentlyMade_[0] = recentlyMade_[1] = MadePoint{};
-    search_.built = true;
+    indexed_ = true;
 }
 
 // The document numbers its new ground points one after another from its next number, so
@@ -78,31 +75,17 @@ const CNode* CDxfImportTarget::PointOf(int index) const {
 
 int CDxfImportTarget::FindPoint(double x, double y) const {
     IndexPoints();
-    return search_.index.FindNearest(x, y, search_.squaredDistance) + 1;
-}
-
-int CDxfImportTarget::CreatePoint(double x, double y, int kind) {
-    IndexPoints();
-    const int index = CreateEnteredPoint(x, y, kind);
-    search_.index.Add(index, x, y);
-    search_.entered = made_;
-    return index;
-}
-
-int CDxfImportTarget::EnterPoint(double x, double y) {
-    IndexPoints();
-    const int index = search_.firstMade + search_.entered;
-    search_.index.Add(index, x, y);
-    ++search_.entered;
-    return index;
+    return index_.FindNearest(x, y, doc_.m_dSnap2) + 1;
 }
 
 // A polyline's line joins the point just made to the one made before it, mostly: those two
 // are kept at hand rather than looked up in the model's map.
-int CDxfImportTarget::CreateEnteredPoint(double x, double y, int /*kind*/) {
+int CDxfImportTarget::CreatePoint(double x, double y, PointKind /*kind*/) {
+    IndexPoints();
     const CNode* point = doc_.MakePoint(PointKind::kGround, x, y);
     const int index = static_cast<int>(keys_.size()) + made_++;
     recentlyMade_[static_cast<std::size_t>(made_) % 2] = {index, point};
+    index_.Add(index, x, y);
     ++madePoints_;
     return index;
 }
@@ -110,14 +93,14 @@ int CDxfImportTarget::CreateEnteredPoint(double x, double y, int /*kind*/) {
 void CDxfImportTarget::ReservePoints(int count) {
     IndexPoints();
     const std::size_t more = static_cast<std::size_t>(std::max(count, 0));
-    search_.index.Reserve(more);
+    index_.Reserve(more);
     joined_.Reserve(more); // a line per point at most
     doc_.m_mapAllPoints.Reserve(more);
 }
 
 void CDxfImportTarget::ExpectPoint(double x, double y) const {
     IndexPoints();
-    search_.index.Prefetch(x, y);
+    index_.Prefetch(x, y);
 }
 
 void CDxfImportTarget::CreateLine(int pointA, int pointB) {

@@ -24,13 +24,9 @@ public:
     void GetSnapDistance(double& distance, double& squared) const override;
     void SetSnapDistance(double distance, double squared) override;
     int FindPoint(double x, double y) const override;
-    int CreatePoint(double x, double y, int kind) override;
-    int EnterPoint(double x, double y) override;
-    int CreateEnteredPoint(double x, double y, int kind) override;
+    int CreatePoint(double x, double y, section::PointKind kind) override;
     void ReservePoints(int count) override;
     void ExpectPoint(double x, double y) const override;
-    // The import puts the model back when it fails (CDxfImport::Run).
-    bool IsRestoredAfterFailedImport() const override { return true; }
     void CreateLine(int pointA, int pointB) override;
     int GetPointCount() const override;
     // The next line key, which the document's own line limit counts.
@@ -51,16 +47,9 @@ private:
     CDxfImportSettings settings_;
     // The same-point search, built on first use after each new distance: the reader sets its
     // distance back at the end, and no search follows that would need the model's points
-    // indexed again. A long polyline's points are looked up on a thread of their own: what
-    // that thread writes has cache lines of its own, apart from what the adding writes.
-    struct alignas(128) Search {
-        CDxfPointIndex index;
-        double squaredDistance = 0.0;
-        int firstMade = 0; // the reader index of the first point made
-        int entered = 0;   // points made, or entered to be made, since the search was built
-        bool built = false;
-    };
-    mutable Search search_;
+    // indexed again.
+    mutable CDxfPointIndex index_;
+    mutable bool indexed_ = false;
     // The key and point of a reader index: the model's points first, in key order, then
     // those this import made.
     int KeyOf(int index) const;
@@ -69,7 +58,7 @@ private:
     mutable std::vector<int> keys_;            // the model's ground-point key of each reader index
     mutable std::vector<const CNode*> points_; // and the point
     mutable int firstMadeKey_ = 0;             // the key of the first point made
-    mutable int made_ = 0;                     // points made since the search was built
+    mutable int made_ = 0;                     // points made since the index was built
     struct MadePoint {
         int index = -1;
         const CNode* point = nullptr;

@@ -81,7 +81,7 @@ protected:
 
 TEST_F(DxfImportTest, AFailedOrEmptyImportLeavesTheModelAsItWas) {
     const std::string whole = dxftest::EntitiesDxf(kGroundDrawing);
-    // A polyline long enough that its vertices are added while they are still read.
+    // A long polyline, cut inside for one case.
     std::vector<std::string> polyline = {"0", "POLYLINE", "8", "0"};
     for (int i = 0; i < 20000; ++i) {
         polyline.insert(polyline.end(), {"0", "VERTEX", "10", std::to_string(i * 0.5), "20", "3.0"});
@@ -121,8 +121,8 @@ TEST_F(DxfImportTest, AFailedOrEmptyImportLeavesTheModelAsItWas) {
 }
 
 // Added to a model with a gap in its keys and its next number above its highest key, a
-// long polyline read beside its adding and a short one joined to the model's points: every
-// line joins the points its segment ends at.
+// long polyline and a short one joined to the model's points: every line joins the points
+// its segment ends at.
 TEST_F(DxfImportTest, AddedPolylinesJoinTheirOwnPointsInAModelWithGapsInItsKeys) {
     doc_.DeleteContents();
     for (int& limit : doc_.m_nLimit) {

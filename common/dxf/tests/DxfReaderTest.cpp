@@ -223,7 +223,8 @@ TEST_F(DxfLayerLists, CaseFoldingNeverTouchesDoubleByteCharacters) {
 }
 
 TEST_F(DxfReader, AllListsEmptyTakesEveryLayerAsTheFirstKind) {
-    document.settings.listPointKinds[0] = 0; // the section model editor's ground-surface kind
+    document.settings.listPointKinds[0] =
+        section::PointKind::kGround; // the section model editor's ground-surface kind
     EXPECT_EQ(Import(EntitiesDxf(Concat({Line(0, 0, 1, 0, "A"), Line(0, 1, 1, 1, "B")}))), 1);
     ASSERT_EQ(document.points.size(), 4U);
     EXPECT_EQ(document.points[3].kind, 0);

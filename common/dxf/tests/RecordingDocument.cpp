@@ -19,38 +19,19 @@ void RecordingDocument::SetSnapDistance(double distance, double squared) {
     for (std::size_t i = 0; i < points.size(); ++i) {
         index_.Add(static_cast<int>(i), points[i].x, points[i].y);
     }
-    entered_ = static_cast<int>(points.size());
 }
 
 int RecordingDocument::FindPoint(double x, double y) const {
     return index_.FindNearest(x, y, snapSquared) + 1;
 }
 
-int RecordingDocument::CreatePoint(double x, double y, int kind) {
-    if (entered_ == outOfMemoryAtEntering) { // its entry into the search fails first
-        throw std::bad_alloc();
-    }
-    const int index = CreateEnteredPoint(x, y, kind);
-    index_.Add(index, x, y);
-    entered_ = index + 1;
-    return index;
-}
-
-int RecordingDocument::EnterPoint(double x, double y) {
-    if (entered_ == outOfMemoryAtEntering) {
-        throw std::bad_alloc();
-    }
-    index_.Add(entered_, x, y);
-    return entered_++;
-}
-
-int RecordingDocument::CreateEnteredPoint(double x, double y, int kind) {
+int RecordingDocument::CreatePoint(double x, double y, section::PointKind kind) {
     if (static_cast<int>(points.size()) == outOfMemoryAtPoint) {
         throw std::bad_alloc();
     }
-    int number = ++highestNumber_;
-    int index = static_cast<int>(points.size());
-    points.push_back({number, x, y, kind});
+    const int index = static_cast<int>(points.size());
+    points.push_back({++highestNumber_, x, y, section::StoredPointKind(kind)});
+    index_.Add(index, x, y);
     return index;
 }
 

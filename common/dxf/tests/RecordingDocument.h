@@ -16,7 +16,7 @@ struct RecordedPoint {
     int number;
     double x;
     double y;
-    int kind;
+    int kind; // as a file stores it
 };
 
 struct RecordedLine {
@@ -33,10 +33,7 @@ public:
     void GetSnapDistance(double& distance, double& squared) const override;
     void SetSnapDistance(double distance, double squared) override;
     int FindPoint(double x, double y) const override;
-    int CreatePoint(double x, double y, int kind) override;
-    int EnterPoint(double x, double y) override;
-    int CreateEnteredPoint(double x, double y, int kind) override;
-    bool IsRestoredAfterFailedImport() const override { return restoredAfterFailedImport; }
+    int CreatePoint(double x, double y, section::PointKind kind) override;
     void CreateLine(int pointA, int pointB) override;
     int GetPointCount() const override { return static_cast<int>(points.size()); }
     int GetLineCount() const override { return static_cast<int>(lines.size()); }
@@ -47,9 +44,7 @@ public:
     CDxfImportSettings settings;
     int pointLimit = 1000000;
     int lineLimit = 1000000;
-    bool restoredAfterFailedImport = false;
-    int outOfMemoryAtPoint = -1;    // the point count at which CreatePoint throws bad_alloc
-    int outOfMemoryAtEntering = -1; // the points in the search at which a new one's entry throws it
+    int outOfMemoryAtPoint = -1; // the point count at which CreatePoint throws bad_alloc
     std::vector<RecordedPoint> points;
     std::vector<RecordedLine> lines;
     int refreshCount = 0;
@@ -59,7 +54,6 @@ public:
 private:
     CDxfPointIndex index_;
     int highestNumber_ = 0;
-    int entered_ = 0; // points in the search, those entered for the next points made too
     std::set<std::pair<int, int>> joined_;
 };
 
