@@ -14,6 +14,7 @@
 #include "common/process/RuntimeDirectory.h"
 #include "common/process/WindowClassClient.h"
 #include "common/ui/table/CGridLineSettings.h"
+#include "platform/core/DiskNames.h"
 #include "platform/core/MessageSink.h"
 #include "platform/core/SettingsFolder.h"
 #include "platform/ui/CMultiDocTemplate.h"
@@ -112,7 +113,8 @@ void CTorvanApp::RunCommandLine() {
         if (commandLine_.analysis.IsEmpty()) {
             return;
         }
-        commandLineAnalysis_ = commandLine_.analysis;
+        // The new document keeps the folder it is to be saved in, wherever the program runs then.
+        commandLineAnalysis_ = platform::FullPathName(commandLine_.analysis.str());
         OnFileNew();
         return;
     }

@@ -2,12 +2,47 @@
 
 #include "platform/core/CodePage.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform {
+
+namespace {
+
+// The working directory as the suite names it; nothing when it is gone or CP932 cannot hold it.
+std::optional<std::string> WorkingDirectory() {
+    const std::unique_ptr<char, decltype(&std::free)> working(::getcwd(nullptr, 0), &std::free);
+    if (!working || working.get()[0] != '/') {
+        return std::nullopt;
+    }
+    return SuiteName(working.get());
+}
+
+// Appends one step of a relative name to a full directory name. The working directory is
+// the system's own answer, free of links, so a ".." right after it climbs it as the system
+// would; after a step of the name itself, which may be a link, the ".." is kept.
+void AppendStep(std::string& full, std::string_view step, bool& climbing) {
+    if (step.empty() || step == ".") {
+        return;
+    }
+    if (step == ".." && climbing) {
+        const std::size_t slash = full.find_last_of('/');
+        full.erase(slash == 0 ? 1 : slash);
+        return;
+    }
+    climbing = false;
+    if (full.back() != '/') {
+        full += '/';
+    }
+    full += step;
+}
+
+} // namespace
 
 std::string DiskName(std::string_view cp932Path) {
     return Cp932ToUtf8(cp932Path);
@@ -15,6 +50,24 @@ std::string DiskName(std::string_view cp932Path) {
 
 std::optional<std::string> SuiteName(std::string_view diskName) {
     return Utf8ToCp932Strict(diskName);
+}
+
+std::string FullPathName(std::string_view cp932Path) {
+    if (cp932Path.empty() || cp932Path.front() == '/') {
+        return std::string(cp932Path);
+    }
+    std::optional<std::string> full = WorkingDirectory();
+    if (!full) {
+        return std::string(cp932Path);
+    }
+    // '/' and '.' never occur inside a CP932 double-byte character.
+    bool climbing = true;
+    for (std::size_t start = 0; start <= cp932Path.size();) {
+        const std::size_t slash = std::min(cp932Path.find('/', start), cp932Path.size());
+        AppendStep(*full, cp932Path.substr(start, slash - start), climbing);
+        start = slash + 1;
+    }
+    return *full;
 }
 
 DiskEntry EntryAt(const char* cp932Path) {

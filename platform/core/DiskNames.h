@@ -20,6 +20,13 @@ std::string DiskName(std::string_view cp932Path);
 // The CP932 path of a name on disk; nothing when CP932 cannot hold a character of it.
 std::optional<std::string> SuiteName(std::string_view diskName);
 
+// The full CP932 name of a path taken from the current working directory: a name kept
+// beyond this moment (a document's path, a recent file) must still name the same file when
+// the working directory is another. "." steps are dropped and a leading ".." climbs the
+// working directory; symbolic links are not resolved. An empty or already full name, or
+// one whose working directory is gone or not holdable in CP932, is returned as it is.
+std::string FullPathName(std::string_view cp932Path);
+
 enum class DiskEntry { Missing, RegularFile, Directory, Special };
 
 // What the path names, following symbolic links.

@@ -1,5 +1,6 @@
 #include "platform/ui/CDocTemplate.h"
 
+#include "platform/core/DiskNames.h"
 #include "platform/ui/CDocument.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CView.h"
@@ -57,14 +58,17 @@ CDocument* CDocTemplate::OpenDocumentFile(LPCTSTR path, BOOL makeVisible) {
     if (!document) {
         return nullptr;
     }
-    BOOL opened = path ? document->OnOpenDocument(path) : document->OnNewDocument();
+    // The document learns its folder from the name it opens: a relative one would leave it
+    // without one, and name another file once the working directory is another.
+    const CString fullPath = path ? CString(platform::FullPathName(path)) : CString();
+    BOOL opened = path ? document->OnOpenDocument(fullPath) : document->OnNewDocument();
     if (!opened) {
         document->m_bAutoDelete = FALSE;
         delete document;
         return nullptr;
     }
     if (path) {
-        document->SetPathName(path);
+        document->SetPathName(fullPath);
     }
     CFrameWnd* frame = CreateNewFrame(document);
     if (!frame) {

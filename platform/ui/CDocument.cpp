@@ -1,5 +1,6 @@
 #include "platform/ui/CDocument.h"
 
+#include "platform/core/DiskNames.h"
 #include "platform/ui/CDocTemplate.h"
 #include "platform/ui/CFrameWnd.h"
 #include "platform/ui/CView.h"
@@ -60,11 +61,11 @@ BOOL CDocument::CanCloseFrame() {
 }
 
 void CDocument::SetPathName(LPCTSTR path, BOOL addToMru) {
-    m_strPathName = path;
+    m_strPathName = platform::FullPathName(path);
     int slash = m_strPathName.ReverseFind('/');
     SetTitle(slash >= 0 ? m_strPathName.Mid(slash + 1) : m_strPathName);
     if (addToMru && AfxGetApp()) {
-        AfxGetApp()->AddToRecentFileList(path);
+        AfxGetApp()->AddToRecentFileList(m_strPathName);
     }
 }
 

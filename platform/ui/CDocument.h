@@ -27,6 +27,7 @@ public:
     virtual BOOL CanCloseFrame();
 
     const CString& GetPathName() const { return m_strPathName; }
+    // The path is kept by its full name (platform::FullPathName); the title is its last step.
     virtual void SetPathName(LPCTSTR path, BOOL addToMru = TRUE);
     const CString& GetTitle() const { return m_strTitle; }
     virtual void SetTitle(LPCTSTR title);

@@ -1,5 +1,6 @@
 #include "platform/ui/CRecentFileList.h"
 
+#include "platform/core/DiskNames.h"
 #include "platform/core/ProfileFile.h"
 
 #include <algorithm>
@@ -18,8 +19,10 @@ void CRecentFileList::Add(const CString& path) {
     if (path.IsEmpty()) {
         return;
     }
-    paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
-    paths_.insert(paths_.begin(), path);
+    // An entry is chosen later from wherever the program then runs.
+    const CString full(platform::FullPathName(path.str()));
+    paths_.erase(std::remove(paths_.begin(), paths_.end(), full), paths_.end());
+    paths_.insert(paths_.begin(), full);
     if (static_cast<int>(paths_.size()) > maxSize_) {
         paths_.resize(static_cast<std::size_t>(maxSize_));
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The most-recently-used file list: newest first, at most a given number of entries, each
-// path once (compared exactly). Stored in the settings file as section "Recent File List",
-// keys "File1".."FileN".
+// path once (compared exactly) by its full name. Stored in the settings file as section
+// "Recent File List", keys "File1".."FileN".
 
 #include "platform/core/CString.h"
 

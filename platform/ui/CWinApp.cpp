@@ -119,7 +119,7 @@ CDocument* CWinApp::FindOpenDocument(const CString& path) const {
 
 CDocument* CWinApp::OpenDocumentFile(LPCTSTR path) {
     if (path && *path) {
-        if (CDocument* open = FindOpenDocument(CString(path))) {
+        if (CDocument* open = FindOpenDocument(CString(platform::FullPathName(path)))) {
             POSITION position = open->GetFirstViewPosition();
             if (CView* view = open->GetNextView(position)) {
                 if (auto* child = dynamic_cast<CMDIChildWnd*>(view->GetParentFrame())) {

@@ -70,7 +70,7 @@ void CMerdokApp::RunCommandLine() {
         auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
         if (CDocument* document = frame ? frame->GetActiveDocument() : nullptr) {
             if (auto* merdokDoc = dynamic_cast<CMerdokDoc*>(document)) {
-                merdokDoc->TakeNewFilePath(request_.path);
+                merdokDoc->TakeNewFilePath(CString(platform::FullPathName(request_.path.str())));
             }
         }
         return;

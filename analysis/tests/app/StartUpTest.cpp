@@ -98,6 +98,24 @@ TEST_F(TorvanAppTest, ANewFileOfTheCommandLineIsSavedUnderItsNameAndHandedBack) 
     EXPECT_EQ(sink_->LastMessageUtf8(), Utf8(u8"基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します"));
 }
 
+// Named relative to the shell's folder, the file to be made keeps that folder: the save made
+// after the working directory changed lands there.
+TEST_F(TorvanAppTest, ANewFileNamedRelativeIsSavedInTheFolderItWasNamedIn) {
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::u8path(DataFile("")));
+    const std::string folder = std::filesystem::current_path().string() + "/";
+    const bool begun = StartWithBaseMenu({"@", Utf8(u8"相対.slo"), "sample.sec", "sample.dis"});
+    std::filesystem::current_path(started);
+    ASSERT_TRUE(begun);
+    ASSERT_EQ(Documents().size(), 1u);
+    EXPECT_EQ(Documents()[0]->Model().Directory(), CString(platform::Utf8ToCp932(folder).c_str()));
+    sink_->QueueAnswer(IDYES); // "...\n更新してもよろしいですか？"
+    Frame()->RouteCommand(ID_FILE_SAVE);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(DataFile(u8"相対.slo"))))
+        << sink_->LastMessageUtf8();
+    EXPECT_EQ(Close(), 0);
+}
+
 TEST_F(TorvanAppTest, BadCommandLinesLeaveAnEmptyWindow) {
     StartBaseMenu();
     std::filesystem::create_directory(DataFile("folder.slo"));

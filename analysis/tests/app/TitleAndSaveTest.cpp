@@ -4,9 +4,11 @@
 #include "AppFixture.h"
 
 #include "analysis/app/CBlockView.h"
+#include "analysis/app/TorvanIds.h"
 #include "analysis/app/ViewSettings.h"
 #include "common/process/BaseMenuExchange.h"
 #include "common/ui/dialogs/CFileMyDialog.h"
+#include "common/ui/dialogs/COutputFileDlg.h"
 #include "common/ui/section/CNumberPropDlg.h"
 #include "common/ui/section/CTitleSettingDlg.h"
 #include "platform/core/CodePage.h"
@@ -122,6 +124,37 @@ TEST_F(TitleAndSaveTest, SaveAsElsewhereOfARelativelyNamedFileStillReachesItsRef
     const std::string saved = testsupport::ReadBytes(fs::u8path(other));
     EXPECT_NE(saved.find("SEFIL     " + DataFile("sample.sec") + "\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("DSFIL     " + DataFile("sample.dis") + "\r\n"), std::string::npos) << saved;
+}
+
+// Started from a shell in the file's folder with the name in quotes, the document is known by
+// its full name: its caption, the recent files (CP932 in the settings file) and the DXF
+// output's proposal (the folder and title); the entry opens from another working directory.
+TEST_F(TitleAndSaveTest, ARelativelyNamedFileIsKnownByItsFullName) {
+    CopySample(Utf8(u8"作業"), Utf8(u8"大文字.SLO"));
+    const fs::path started = fs::current_path();
+    fs::current_path(fs::u8path(DataFile(u8"作業")));
+    const std::string folder = fs::current_path().string() + "/";
+    const bool opened = StartWithBaseMenu({"\"" + Utf8(u8"大文字.SLO") + "\""}) && Documents().size() == 1;
+    fs::current_path(started);
+    ASSERT_TRUE(opened) << sink_->LastMessageUtf8();
+    const std::string full = folder + Utf8(u8"大文字.SLO");
+    EXPECT_EQ(platform::Cp932ToUtf8(Documents()[0]->GetPathName().str()), full);
+    EXPECT_EQ(CaptionOf(Documents()[0]), full);
+    EXPECT_EQ(MainTitle(), "TORVAN - " + Utf8(u8"大文字.SLO"));
+    std::string proposed;
+    DialogScript::Queue([&proposed](CDialog& dialog) {
+        proposed = platform::Cp932ToUtf8(dynamic_cast<COutputFileDlg&>(dialog).m_strPath.str());
+    });
+    Frame()->RouteCommand(torvan::ID_FILE_DXF_OUT);
+    EXPECT_EQ(proposed, folder + Utf8(u8"大文字.dxf"));
+    EXPECT_EQ(Close(), 0);
+    EXPECT_NE(testsupport::ReadBytes(fs::u8path(SettingsFile())).find("File1=" + platform::Utf8ToCp932(full)),
+              std::string::npos);
+
+    ASSERT_TRUE(Start({}));
+    Frame()->RouteCommand(ID_FILE_MRU_FILE1);
+    ASSERT_EQ(Documents().size(), 1u) << sink_->LastMessageUtf8();
+    EXPECT_EQ(Documents()[0]->Model().GroundPoints().GetCount(), 45);
 }
 
 TEST_F(TitleAndSaveTest, ClosingAChangedDocumentAsksAndCancelKeepsIt) {

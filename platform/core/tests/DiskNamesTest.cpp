@@ -92,4 +92,31 @@ TEST(DiskNames, AReadOnlyDocumentOpensAndIsNeverReplaced) {
     EXPECT_EQ(dir.EntryCount(), 1);
 }
 
+// A name given relative to the working directory is kept by the name that reaches the same
+// file from anywhere; one that cannot be made full stays as it was given.
+TEST(DiskNames, ARelativeNameIsMadeFullFromTheWorkingDirectory) {
+    testsupport::TempDir dir;
+    const fs::path started = fs::current_path();
+    fs::create_directories(dir.Path() / fs::u8path(u8"作業") / fs::u8path(u8"café"));
+    fs::current_path(dir.Path() / fs::u8path(u8"作業"));
+    const std::string working = platform::Utf8ToCp932(fs::current_path().string());
+    const std::string parent = platform::Utf8ToCp932(fs::current_path().parent_path().string());
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {platform::Utf8ToCp932(u8"大文字.SLO"), working + platform::Utf8ToCp932(u8"/大文字.SLO")},
+        {"./ro//./sample.slo", working + "/ro/sample.slo"},
+        {"../sample.slo", parent + "/sample.slo"},
+        {"ro/../sample.slo", working + "/ro/../sample.slo"}, // "ro" may be a link: kept
+        {"/d/sample.slo", "/d/sample.slo"},
+        {"", ""},
+    };
+    for (const auto& [given, full] : cases) {
+        EXPECT_EQ(platform::FullPathName(given), full) << given;
+    }
+    // CP932 has no "é": the working directory has no suite name to put before the name.
+    fs::current_path(fs::u8path(u8"café"));
+    const std::string unheld = platform::FullPathName("sample.slo");
+    fs::current_path(started);
+    EXPECT_EQ(unheld, "sample.slo");
+}
+
 } // namespace

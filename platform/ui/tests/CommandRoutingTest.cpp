@@ -2,14 +2,18 @@
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/TestApplication.h"
 
+#include "platform/core/CodePage.h"
 #include "platform/ui/CMDIChildWnd.h"
 #include "platform/ui/CMDIFrameWnd.h"
 #include "platform/ui/CMultiDocTemplate.h"
 #include "platform/ui/CWinApp.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr UINT kShared = 40001;   // handled everywhere: the view must win
 constexpr UINT kDocFrame = 40002; // document and frame: the document must win
@@ -121,6 +125,27 @@ TEST_F(CommandRoutingTest, RefusedDocumentOpensNoFrameAndStaysOutOfRecentList) {
     EXPECT_EQ(app_.OpenDocumentFile(dir_.File("refuse.log").c_str()), nullptr);
     EXPECT_EQ(app_.RecentFiles().GetSize(), before);
     EXPECT_EQ(app_.Templates()[0]->Documents().size(), 1u);
+}
+
+// Opened by a name relative to the working directory, a document and the recent files keep
+// its full name, so that the entry still opens it once the program runs elsewhere; the title
+// is the file's own name.
+TEST_F(CommandRoutingTest, ARelativeNameIsKeptByItsFullName) {
+    const fs::path started = fs::current_path();
+    fs::create_directories(dir_.Path() / fs::u8path(u8"作業/部"));
+    fs::current_path(dir_.Path() / fs::u8path(u8"作業"));
+    const std::string working = platform::Utf8ToCp932(fs::current_path().string());
+    CDocument* relative = app_.OpenDocumentFile(platform::Utf8ToCp932(u8"./部/run.log").c_str());
+    app_.AddToRecentFileList("other.lst");
+    fs::current_path(started);
+    ASSERT_NE(relative, nullptr);
+    const std::string full = working + platform::Utf8ToCp932(u8"/部/run.log");
+    EXPECT_EQ(relative->GetPathName(), full);
+    EXPECT_EQ(relative->GetTitle(), "run.log");
+    ASSERT_EQ(app_.RecentFiles().GetSize(), 3);
+    EXPECT_EQ(app_.RecentFiles()[0], working + "/other.lst");
+    EXPECT_EQ(app_.RecentFiles()[1], full);
+    EXPECT_EQ(app_.OpenDocumentFile(app_.RecentFiles()[1]), relative); // the same document, not a second one
 }
 
 } // namespace

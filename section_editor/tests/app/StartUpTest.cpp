@@ -227,6 +227,28 @@ TEST_F(MerdokAppTest, ANewFileWhoseFolderIsMissingIsSavedThroughSaveAs) {
     EXPECT_EQ(Slot(), chosen);
 }
 
+// Named relative to the shell's folder, the file to be made is saved there after the working
+// directory changed, and the window names it in full.
+TEST_F(MerdokAppTest, ANewFileNamedRelativeIsSavedInTheFolderItWasNamedIn) {
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::current_path(data_.Path());
+    const std::string created =
+        (std::filesystem::current_path() / std::filesystem::u8path(u8"相対.sec")).string();
+    const bool begun = Start({"@", Utf8(u8"相対.sec")});
+    std::filesystem::current_path(started);
+    ASSERT_TRUE(begun);
+    CMerdokDoc* document = Document();
+    CBlockView* view = View();
+    ASSERT_NE(document, nullptr);
+    ASSERT_NE(view, nullptr);
+    QApplication::processEvents();
+    DrawRun(view, {{10.0, 80.0}, {90.0, 60.0}, {180.0, 30.0}});
+    TheApp().m_pMainWnd->RouteCommand(ID_FILE_SAVE);
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::u8path(created))) << sink_->LastMessageUtf8();
+    EXPECT_EQ(document->GetPathName(), CString(platform::Utf8ToCp932(created).c_str()));
+    EXPECT_EQ(Close(), 0);
+}
+
 TEST_F(MerdokAppTest, ClosingWithoutSavingLeavesTheSlotAlone) {
     std::filesystem::copy_file(std::filesystem::path(VERRANT_SOURCE_DIR) / "data" / "sample.sec",
                                data_.Path() / "sample.sec");
