@@ -36,7 +36,8 @@ InputFileNames LoadInputFileNames(const CString& settingsPath) {
     return names;
 }
 
-bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& asRead, const InputFileNames& names) {
+bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& asRead,
+                        const InputFileNames& names) {
     const CString* read[] = {&asRead.plan, &asRead.section, &asRead.measurement, &asRead.analysis};
     const CString* values[] = {&names.plan, &names.section, &names.measurement, &names.analysis};
     std::vector<platform::ProfileFile::Entry> changed;

@@ -24,7 +24,8 @@ InputFileNames LoadInputFileNames(const CString& settingsPath);
 // start-up (asRead); nothing when none does. Another base menu on the same settings file
 // (one per display) may have set a slot since: a slot left as read must not put the old name
 // back. False when the file could not be written.
-bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& asRead, const InputFileNames& names);
+bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& asRead,
+                        const InputFileNames& names);
 
 // The data directory beside a program directory named "bin" ("/app/bin/" gives "/app/data/"),
 // or empty when the program directory is not named "bin". The directory ends with '/'.

@@ -39,8 +39,9 @@ struct ChildResult {
     bool finished = false;
     int exitCode = -1;
 };
-ChildResult RunWhileServing(const QString& program, const QStringList& arguments, int timeoutMs = 15000,
-                            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+ChildResult
+RunWhileServing(const QString& program, const QStringList& arguments, int timeoutMs = 15000,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 // The test child of the process services and the base menu program.
 QString ProcessTestChild();

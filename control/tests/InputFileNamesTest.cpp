@@ -42,9 +42,10 @@ TEST(InputFileNamesTest, ChangedNamesAreWrittenInKeyOrderAndReadBackWithBlanksAn
     names.measurement = "";
     names.analysis = "/a b/r.slo";
     ASSERT_TRUE(SaveInputFileNames(settings, asRead, names));
-    EXPECT_EQ(dir.Read("BASNEV.INI"), platform::Utf8ToCp932(Utf8(u8"[Input File]\r\nFileName1=/p/plan.hor\r\n"
-                                                                  u8"FileName2=/データ/北 斜面.sec\r\n"
-                                                                  u8"FileName3=\r\nFileName4=/a b/r.slo\r\n")));
+    EXPECT_EQ(dir.Read("BASNEV.INI"),
+              platform::Utf8ToCp932(Utf8(u8"[Input File]\r\nFileName1=/p/plan.hor\r\n"
+                                         u8"FileName2=/データ/北 斜面.sec\r\n"
+                                         u8"FileName3=\r\nFileName4=/a b/r.slo\r\n")));
     InputFileNames back = LoadInputFileNames(settings);
     EXPECT_EQ(back.section, names.section);
     EXPECT_TRUE(back.measurement.IsEmpty());
@@ -56,7 +57,8 @@ TEST(InputFileNamesTest, ChangedNamesAreWrittenInKeyOrderAndReadBackWithBlanksAn
 TEST(InputFileNamesTest, OnlyTheSlotsChangedSinceTheyWereReadAreWritten) {
     testsupport::TempDir dir;
     const CString settings(dir.File("BASNEV.INI").c_str());
-    const std::string before = "[Input File]\r\nFileName1=/p.hor\r\nFileName2=/s.sec\r\nFileName4=/old.slo\r\n";
+    const std::string before =
+        "[Input File]\r\nFileName1=/p.hor\r\nFileName2=/s.sec\r\nFileName4=/old.slo\r\n";
     dir.Write("BASNEV.INI", before);
     const InputFileNames asRead = LoadInputFileNames(settings);
     // Meanwhile the other base menu sets the analysis slot and ends.

@@ -82,13 +82,13 @@ protected:
         EXPECT_TRUE(process->waitForStarted(5000));
         return process;
     }
-    std::string ExchangeReport(const QStringList& operations,
-                               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
+    std::string
+    ExchangeReport(const QStringList& operations,
+                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         std::filesystem::remove(DataFile("out"));
-        const ChildResult child =
-            RunWhileServing(ProcessTestChild(),
-                            QStringList{"exchange", QString::fromStdString(DataFile("out"))} + operations, 15000,
-                            environment);
+        const ChildResult child = RunWhileServing(
+            ProcessTestChild(), QStringList{"exchange", QString::fromStdString(DataFile("out"))} + operations,
+            15000, environment);
         EXPECT_TRUE(child.finished);
         return data_.Read("out");
     }
