@@ -74,10 +74,11 @@ int CBasnevApp::ExitInstance() {
 
 void CBasnevApp::LoadInputFileNames() {
     names_ = basnev::LoadInputFileNames(GetProfilePath());
+    namesAsRead_ = names_;
 }
 
 void CBasnevApp::SaveInputFileNames() {
-    basnev::SaveInputFileNames(GetProfilePath(), names_);
+    basnev::SaveInputFileNames(GetProfilePath(), namesAsRead_, names_);
 }
 
 void CBasnevApp::SetFormNames(const CString& section, const CString& measurement, const CString& analysis) {

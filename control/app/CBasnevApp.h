@@ -37,6 +37,8 @@ private:
     int exitCode_ = 0; // non-zero when start-up was refused for a fault, not for a running copy
     CString programDirectory_;
     basnev::InputFileNames names_;
+    // The slots as this instance read them: at exit only the ones it changed are written.
+    basnev::InputFileNames namesAsRead_;
 };
 
 } // namespace basnev

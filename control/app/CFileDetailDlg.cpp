@@ -224,8 +224,18 @@ void CFileDetailDlg::OnOK() {
     CString typed;
     GetDlgItemText(kFileNameId, typed);
     basnev::ChosenNameContext context{kind_, currentDirectory_, basnev::IsOpenableFile};
-    if (basnev::CheckChosenName(typed, context, chosenPath_) == basnev::ChosenNameResult::kAccepted) {
+    CString path;
+    switch (basnev::CheckChosenName(typed, context, path)) {
+    case basnev::ChosenNameResult::kAccepted:
+        chosenPath_ = path;
         EndDialog(IDOK);
+        break;
+    case basnev::ChosenNameResult::kEnterDirectory:
+        SetDlgItemText(kFileNameId, CString());
+        ChangeDirectory(path);
+        break;
+    case basnev::ChosenNameResult::kStay:
+        break;
     }
 }
 

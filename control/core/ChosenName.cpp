@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +21,16 @@ std::string OsPath(const CString& path) {
     return platform::DiskName(path.str());
 }
 
+// The folder as the chooser shows it. CP932 holds '/' and '.' only as themselves, never as the
+// second byte of a character, so the parts can be taken apart on the bytes.
+CString FolderPath(const CString& path) {
+    std::string folder = std::filesystem::path(path.str()).lexically_normal().string();
+    if (folder.empty() || folder.back() != '/') {
+        folder += '/';
+    }
+    return CString(folder.c_str());
+}
+
 } // namespace
 
 ChosenNameResult CheckChosenName(const CString& typedName, const ChosenNameContext& context, CString& path) {
@@ -30,6 +41,15 @@ ChosenNameResult CheckChosenName(const CString& typedName, const ChosenNameConte
         return ChosenNameResult::kStay;
     }
     path = name.Find('/') >= 0 ? name : context.currentDirectory + name;
+    if (platform::EntryAt(path) == platform::DiskEntry::Directory) {
+        path = FolderPath(path);
+        return ChosenNameResult::kEnterDirectory;
+    }
+    // A folder that is not there names no file: ".slo" would be offered as a new file in it.
+    if (path[path.GetLength() - 1] == '/') {
+        AfxMessageBox(CString(u8"ﾌｧｲﾙ指定ｴﾗｰ !!!"));
+        return ChosenNameResult::kStay;
+    }
     const CString slotExtension = KindInfo(context.kind).slotExtension;
     if (!slotExtension.IsEmpty()) {
         CString extension;

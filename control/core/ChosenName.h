@@ -1,6 +1,7 @@
 #pragma once
 // The checks of the file list chooser's OK: the typed name becomes a full path with the slot's
-// extension, and a name that does not exist is confirmed as a new file.
+// extension, and a name that does not exist is confirmed as a new file. A folder typed as the
+// name is entered, as a file dialog does: it is never offered as a new file.
 
 #include "platform/core/CString.h"
 
@@ -8,7 +9,7 @@
 
 namespace basnev {
 
-enum class ChosenNameResult { kAccepted, kStay };
+enum class ChosenNameResult { kAccepted, kStay, kEnterDirectory };
 
 struct ChosenNameContext {
     int kind = 0;
@@ -18,7 +19,8 @@ struct ChosenNameContext {
     std::function<bool(const CString&)> isUsableFile;
 };
 
-// Checks the text of the file-name edit; on kAccepted `path` holds the chosen path. Every
+// Checks the text of the file-name edit; on kAccepted `path` holds the chosen path, on
+// kEnterDirectory the folder it names (without "." or ".." parts, ending in '/'). Every
 // refusal shows its message (or the new-file question answered No) and keeps the dialog open.
 ChosenNameResult CheckChosenName(const CString& typedName, const ChosenNameContext& context, CString& path);
 

@@ -3,6 +3,8 @@
 #include "common/records/TextHelpers.h"
 #include "platform/core/ProfileFile.h"
 
+#include <vector>
+
 namespace basnev {
 
 namespace {
@@ -34,14 +36,17 @@ InputFileNames LoadInputFileNames(const CString& settingsPath) {
     return names;
 }
 
-bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& names) {
-    platform::ProfileFile profile(settingsPath);
+bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& asRead,
+                        const InputFileNames& names) {
+    const CString* read[] = {&asRead.plan, &asRead.section, &asRead.measurement, &asRead.analysis};
     const CString* values[] = {&names.plan, &names.section, &names.measurement, &names.analysis};
-    bool written = true;
+    std::vector<platform::ProfileFile::Entry> changed;
     for (int i = 0; i < 4; ++i) {
-        written = profile.WriteString(kSection, kKeys[i], *values[i]) && written;
+        if (*values[i] != *read[i]) {
+            changed.push_back({kSection, kKeys[i], *values[i]});
+        }
     }
-    return written;
+    return changed.empty() || platform::ProfileFile(settingsPath).WriteStrings(changed);
 }
 
 CString DataDirectoryBesideProgram(const CString& programDirectory) {

@@ -20,8 +20,12 @@ struct InputFileNames {
 // of the measurement file, replaced by that of the analysis file when there is one.
 InputFileNames LoadInputFileNames(const CString& settingsPath);
 
-// Writes FileName1 to FileName4 in this order; false when the file could not be written.
-bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& names);
+// Writes, in the order FileName1 to FileName4, the names that differ from those read at
+// start-up (asRead); nothing when none does. Another base menu on the same settings file
+// (one per display) may have set a slot since: a slot left as read must not put the old name
+// back. False when the file could not be written.
+bool SaveInputFileNames(const CString& settingsPath, const InputFileNames& asRead,
+                        const InputFileNames& names);
 
 // The data directory beside a program directory named "bin" ("/app/bin/" gives "/app/data/"),
 // or empty when the program directory is not named "bin". The directory ends with '/'.

@@ -28,9 +28,11 @@ basnev::CBasnevApp& TheApp() {
     return app;
 }
 
-ChildResult RunWhileServing(const QString& program, const QStringList& arguments, int timeoutMs) {
+ChildResult RunWhileServing(const QString& program, const QStringList& arguments, int timeoutMs,
+                            const QProcessEnvironment& environment) {
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedChannels);
+    child.setProcessEnvironment(environment);
     child.start(program, arguments);
     ChildResult result;
     if (!child.waitForStarted(5000)) {

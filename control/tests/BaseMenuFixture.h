@@ -12,6 +12,7 @@
 #include "control/app/CMainView1.h"
 #include "platform/core/RecordingSink.h"
 
+#include <QProcessEnvironment>
 #include <QStringList>
 #include <functional>
 #include <gtest/gtest.h>
@@ -38,7 +39,9 @@ struct ChildResult {
     bool finished = false;
     int exitCode = -1;
 };
-ChildResult RunWhileServing(const QString& program, const QStringList& arguments, int timeoutMs = 15000);
+ChildResult
+RunWhileServing(const QString& program, const QStringList& arguments, int timeoutMs = 15000,
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
 
 // The test child of the process services and the base menu program.
 QString ProcessTestChild();

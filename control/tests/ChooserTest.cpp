@@ -136,6 +136,29 @@ TEST_F(ChosenNameTest, NewFileIsAcceptedOnYes) {
     EXPECT_STREQ(path, "/data/new.slo");
 }
 
+// A folder typed as the name used to get the slot's extension and be offered as a new file
+// (".../現場/.slo"): it is entered instead, whatever its name ends in.
+TEST_F(ChosenNameTest, AFolderTypedAsTheNameIsEnteredAndNeverOfferedAsANewFile) {
+    testsupport::TempDir dir;
+    const std::string site = platform::Utf8ToCp932(dir.MakeDirectory(Utf8(u8"現場")));
+    dir.MakeDirectory(Utf8(u8"現場/old.slo"));
+    const ChosenNameContext context{kAnalysisFile, CString(platform::Utf8ToCp932(dir.Slash()).c_str()),
+                                    IsOpenableFile};
+    const std::string typed[][2] = {
+        {site + "/", site + "/"},
+        {"  " + platform::Utf8ToCp932(Utf8(u8"現場")) + "  ", site + "/"},
+        {site + "/old.slo", site + "/old.slo/"},
+        {site + "/old.slo/../.", site + "/"},
+    };
+    for (const auto& [name, folder] : typed) {
+        EXPECT_EQ(CheckChosenName(name.c_str(), context, path), ChosenNameResult::kEnterDirectory) << name;
+        EXPECT_EQ(std::string(path.str()), folder);
+    }
+    EXPECT_EQ(sink.MessageCount(), 0);
+    EXPECT_EQ(CheckChosenName((site + "/none/").c_str(), context, path), ChosenNameResult::kStay);
+    EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{Utf8(u8"ﾌｧｲﾙ指定ｴﾗｰ !!!")});
+}
+
 // An install in an ordinary home directory gives paths far past 50 characters: every path the
 // system can open is taken, only one past the system's limit is refused.
 TEST_F(ChosenNameTest, AnyPathUpToTheSystemLimitIsTaken) {

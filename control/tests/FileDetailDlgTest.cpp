@@ -248,6 +248,28 @@ TEST_F(FileDetailDlgTest, TheDirectoryListGoesDownAndTheChosenFileComesFromThere
     EXPECT_EQ(std::string(dialog.GetCurrentDirectory().str()), DataFile("sub/"));
 }
 
+// A folder typed as the file name used to be offered as a new file; the chooser goes into it.
+TEST_F(FileDetailDlgTest, AFolderTypedAsTheNameIsEnteredAndItsFilesListed) {
+    std::filesystem::create_directory(DataFile(u8"現場"));
+    WriteDataFile(Utf8(u8"現場/s.slo"), TitleLine("site", "TORVAN002"), LocalTime(2021, 1, 1, 0, 0));
+    basnev::CFileDetailDlg dialog(kAnalysisKind, "", data_.Path().string(), nullptr);
+    const int result = RunModal(dialog, [this, &dialog] {
+        dialog.SetDlgItemText(basnev::CFileDetailDlg::kFileNameId,
+                              CString(platform::Utf8ToCp932(DataFile(u8"現場") + "/").c_str()));
+        auto* ok = qobject_cast<QPushButton*>(dialog.GetDlgItemWidget(IDOK));
+        ok->click();
+        ASSERT_TRUE(dialog.Dialog()->isVisible());
+        EXPECT_EQ(sink_->MessageCount(), 0);
+        EXPECT_EQ(platform::Cp932ToUtf8(dialog.GetCurrentDirectory().str()), DataFile(u8"現場") + "/");
+        EXPECT_EQ(Column(dialog, 0), Texts{"s.slo"});
+        EXPECT_EQ(NameEditText(dialog), "");
+        dialog.SetDlgItemText(basnev::CFileDetailDlg::kFileNameId, "s");
+        ok->click();
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(platform::Cp932ToUtf8(dialog.GetChosenPath().str()), DataFile(u8"現場/s.slo"));
+}
+
 // A folder whose name the suite's names cannot hold could never be entered nor named in a
 // slot: it is left out of the list like such a file, so no entry does nothing when clicked.
 TEST_F(FileDetailDlgTest, TheDirectoryListOffersOnlyFoldersItCanEnter) {

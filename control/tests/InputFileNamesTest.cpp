@@ -2,12 +2,15 @@
 
 #include "control/core/InputFileNames.h"
 #include "control/core/SloReferences.h"
+#include "platform/core/CodePage.h"
 #include "platform/core/RecordingSink.h"
 
 #include <gtest/gtest.h>
 
 namespace basnev {
 namespace {
+
+using platform::Utf8;
 
 TEST(InputFileNamesTest, MissingFileGivesEmptySlotsAndNoDefaultDirectory) {
     testsupport::TempDir dir;
@@ -28,20 +31,51 @@ TEST(InputFileNamesTest, AnalysisDirectoryWinsOverMeasurementDirectory) {
     EXPECT_STREQ(LoadInputFileNames(CString(dir.File("BASNEV.INI").c_str())).defaultDirectory, "/m/");
 }
 
-TEST(InputFileNamesTest, SavedNamesReadBackWithBlanksAndJapanese) {
+TEST(InputFileNamesTest, ChangedNamesAreWrittenInKeyOrderAndReadBackWithBlanksAndJapanese) {
     testsupport::TempDir dir;
     const CString settings(dir.File("BASNEV.INI").c_str());
+    InputFileNames asRead;
+    asRead.measurement = "/m/old.dis";
     InputFileNames names;
     names.plan = "/p/plan.hor";
     names.section = CString(u8"/データ/北 斜面.sec");
     names.measurement = "";
     names.analysis = "/a b/r.slo";
-    ASSERT_TRUE(SaveInputFileNames(settings, names));
-    EXPECT_EQ(dir.Read("BASNEV.INI").find("[Input File]\r\nFileName1=/p/plan.hor\r\nFileName2="), 0u);
+    ASSERT_TRUE(SaveInputFileNames(settings, asRead, names));
+    EXPECT_EQ(dir.Read("BASNEV.INI"),
+              platform::Utf8ToCp932(Utf8(u8"[Input File]\r\nFileName1=/p/plan.hor\r\n"
+                                         u8"FileName2=/データ/北 斜面.sec\r\n"
+                                         u8"FileName3=\r\nFileName4=/a b/r.slo\r\n")));
     InputFileNames back = LoadInputFileNames(settings);
     EXPECT_EQ(back.section, names.section);
     EXPECT_TRUE(back.measurement.IsEmpty());
     EXPECT_EQ(back.analysis, names.analysis);
+}
+
+// Two base menus (one per display) share the settings file: the one ending last used to write
+// back the analysis file it had read at its start over the one the other had just set.
+TEST(InputFileNamesTest, OnlyTheSlotsChangedSinceTheyWereReadAreWritten) {
+    testsupport::TempDir dir;
+    const CString settings(dir.File("BASNEV.INI").c_str());
+    const std::string before =
+        "[Input File]\r\nFileName1=/p.hor\r\nFileName2=/s.sec\r\nFileName4=/old.slo\r\n";
+    dir.Write("BASNEV.INI", before);
+    const InputFileNames asRead = LoadInputFileNames(settings);
+    // Meanwhile the other base menu sets the analysis slot and ends.
+    InputFileNames other = asRead;
+    other.analysis = "/other.slo";
+    ASSERT_TRUE(SaveInputFileNames(settings, asRead, other));
+    const std::string afterOther = dir.Read("BASNEV.INI");
+    EXPECT_EQ(afterOther, "[Input File]\r\nFileName1=/p.hor\r\nFileName2=/s.sec\r\nFileName4=/other.slo\r\n");
+
+    InputFileNames names = asRead;
+    ASSERT_TRUE(SaveInputFileNames(settings, asRead, names));
+    EXPECT_EQ(dir.Read("BASNEV.INI"), afterOther);
+    names.section = "/new.sec";
+    names.measurement = "/new.dis";
+    ASSERT_TRUE(SaveInputFileNames(settings, asRead, names));
+    EXPECT_EQ(dir.Read("BASNEV.INI"), "[Input File]\r\nFileName1=/p.hor\r\nFileName2=/new.sec\r\n"
+                                      "FileName4=/other.slo\r\nFileName3=/new.dis\r\n");
 }
 
 TEST(InputFileNamesTest, DataDirectoryLiesBesideABinDirectory) {

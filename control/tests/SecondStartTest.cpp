@@ -56,15 +56,18 @@ protected:
     // Starts the copied program on an X display of that name (":98"); true once its window
     // is registered in the runtime directory of the display registeredAs (the same by default).
     bool StartBaseMenuOnDisplay(const std::string& display, const std::string& registeredAs = {}) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DISPLAY", QString::fromStdString(display));
-        environment.remove("WAYLAND_DISPLAY");
-        QProcess* process = Launch(environment);
+        QProcess* process = Launch(OnDisplay(display));
         const std::string socket =
             DisplayEntry(registeredAs.empty() ? display : registeredAs,
                          "window-VerrantControl-" + std::to_string(process->processId()) + ".sock");
         return SpinUntil([&socket] { return std::filesystem::exists(socket); }) &&
                process->state() == QProcess::Running;
+    }
+    static QProcessEnvironment OnDisplay(const std::string& display) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", QString::fromStdString(display));
+        environment.remove("WAYLAND_DISPLAY");
+        return environment;
     }
     // An entry of the suite's runtime directory of an X display.
     std::string DisplayEntry(const std::string& display, const std::string& name) const {
@@ -79,11 +82,13 @@ protected:
         EXPECT_TRUE(process->waitForStarted(5000));
         return process;
     }
-    std::string ExchangeReport(const QStringList& operations) {
+    std::string
+    ExchangeReport(const QStringList& operations,
+                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
         std::filesystem::remove(DataFile("out"));
-        const ChildResult child =
-            RunWhileServing(ProcessTestChild(),
-                            QStringList{"exchange", QString::fromStdString(DataFile("out"))} + operations);
+        const ChildResult child = RunWhileServing(
+            ProcessTestChild(), QStringList{"exchange", QString::fromStdString(DataFile("out"))} + operations,
+            15000, environment);
         EXPECT_TRUE(child.finished);
         return data_.Read("out");
     }
@@ -190,6 +195,35 @@ TEST_F(SecondStartTest, EachDisplayHasItsOwnBaseMenuAndKilledOnesLeaveNoBuffer) 
     // The screen number names the same display; another display's base menu stops no one.
     ASSERT_TRUE(StartBaseMenuOnDisplay(":98.0", ":98"));
     EXPECT_EQ(running_[1]->state(), QProcess::Running);
+}
+
+// Two base menus on two displays share one settings file. The one ending last used to write
+// back every slot as it had read it at its start, so the analysis file the other had set was
+// lost and the next base menu's analysis log opened the other project's log without a word.
+TEST_F(SecondStartTest, TwoBaseMenusOnOneSettingsFileKeepTheSlotsEachOfThemSet) {
+    data_.Write("bin/basnev.INI", "[Input File]\r\nFileName2=/d/s.sec\r\nFileName4=/d/old.slo\r\n");
+    ASSERT_TRUE(StartBaseMenuOnDisplay(":97"));
+    QProcess* started = running_.back().get();
+    ASSERT_TRUE(StartBaseMenuOnDisplay(":98"));
+    QProcess* ended = running_.back().get();
+    const std::string reported = Utf8(u8"m 基本ﾒﾆｭｰの参照ﾌｧｲﾙ名を変更します\n");
+    EXPECT_EQ(ExchangeReport({"w:233:/d/new.slo"}, OnDisplay(":98")), reported + "w 233 Replaced\n");
+    EXPECT_EQ(ExchangeReport({"w:231:/d/own.sec"}, OnDisplay(":97")), reported + "w 231 Replaced\n");
+    for (QProcess* menu : {ended, started}) {
+        ::kill(static_cast<pid_t>(menu->processId()), SIGTERM);
+        ASSERT_TRUE(menu->waitForFinished(10000));
+    }
+    const std::string settings = data_.Read("verrant/basnev.INI");
+    EXPECT_EQ(settings, "[Input File]\r\nFileName2=/d/own.sec\r\nFileName4=/d/new.slo\r\n");
+
+    // A base menu that changed no slot writes nothing, not even the names it read.
+    ASSERT_TRUE(StartBaseMenuOnDisplay(":97"));
+    EXPECT_EQ(ExchangeReport({"r:233"}, OnDisplay(":97")), "r 233 Unchanged /d/new.slo\n");
+    const auto written = std::filesystem::last_write_time(DataFile("verrant/basnev.INI"));
+    ::kill(static_cast<pid_t>(running_.back()->processId()), SIGTERM);
+    ASSERT_TRUE(running_.back()->waitForFinished(10000));
+    EXPECT_EQ(data_.Read("verrant/basnev.INI"), settings);
+    EXPECT_EQ(std::filesystem::last_write_time(DataFile("verrant/basnev.INI")), written);
 }
 
 // Another user's runtime directory used to end the base menu at once with status 0, no

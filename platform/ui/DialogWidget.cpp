@@ -1,6 +1,9 @@
 #include "platform/ui/DialogWidget.h"
 
 #include "platform/ui/CDialog.h"
+#include "platform/ui/TitleBarRoom.h"
+
+#include <QEvent>
 
 // Framed as a dialog: title and close button, never minimise or maximise.
 DialogWidget::DialogWidget(CDialog* owner, QWidget* parent)
@@ -22,4 +25,20 @@ void DialogWidget::reject() {
     } else {
         QDialog::reject();
     }
+}
+
+// A dialog laid out to its controls alone showed a longer title cut. The room is made when it
+// shows, after its own set-up has given it its title and any minimum of its own.
+void DialogWidget::setVisible(bool visible) {
+    if (visible) {
+        platform::MakeRoomForTitle(*this);
+    }
+    QDialog::setVisible(visible);
+}
+
+void DialogWidget::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowTitleChange && isVisible()) {
+        platform::MakeRoomForTitle(*this);
+    }
+    QDialog::changeEvent(event);
 }

@@ -3,6 +3,7 @@
 #include "platform/core/MessageSink.h"
 #include "platform/ui/OwnerWindow.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/TitleBarRoom.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -33,6 +34,7 @@ PrintProgressWindow::PrintProgressWindow(QWidget* owner, const CString& document
     // Closing the window cancels as well.
     QObject::connect(window_, &QDialog::rejected, window_, [this] { cancelled_ = true; });
     window_->setMinimumWidth(280);
+    MakeRoomForTitle(*window_);
     PlaceOverOwner(*window_, window_->parentWidget());
     window_->show();
     QApplication::processEvents();

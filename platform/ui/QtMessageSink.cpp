@@ -2,13 +2,12 @@
 
 #include "platform/ui/OwnerWindow.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/TitleBarRoom.h"
 
 #include <QApplication>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
-#include <algorithm>
 #include <vector>
 
 namespace platform {
@@ -70,24 +69,15 @@ QMessageBox::Icon IconOf(UINT type) {
     }
 }
 
-// The window manager draws the title beside the window's icon and its own buttons: a box
-// sized to a short notice alone leaves the program's name cut ("QU... O"). The box's layout
-// gets a row as wide as the title, in the bold face title bars use, and room for those five
-// parts (icon, three buttons, margins) each about a title bar's height wide.
-void MakeRoomForTitle(QMessageBox& box) {
+// A message box fixes its own size from its layout, so its title's room is a row of the layout.
+void AddTitleRow(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid) {
         return;
     }
-    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
-    titleFont.setBold(true);
-    const QFontMetrics metrics(titleFont);
-    constexpr int kTitleBarParts = 5;
-    constexpr int kWidestRoom = 800; // a long caption is cut as the window manager cuts it
-    const int width = std::min(
-        metrics.horizontalAdvance(box.windowTitle()) + kTitleBarParts * (metrics.height() + 8), kWidestRoom);
-    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0,
-                  1, grid->columnCount());
+    grid->addItem(
+        new QSpacerItem(TitleBarWidth(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+        grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 } // namespace
@@ -106,7 +96,7 @@ int QtMessageSink::ShowMessage(const CString& text, const CString& caption, UINT
     }
     std::size_t defaultIndex = ((type & 0xF00) >> 8) < buttons.size() ? ((type & 0xF00) >> 8) : 0;
     box.setDefaultButton(buttons[defaultIndex].button);
-    MakeRoomForTitle(box);
+    AddTitleRow(box);
     // Without a Cancel button, closing the box answers with the default.
     auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     for (const ButtonSpec& spec : buttons) {

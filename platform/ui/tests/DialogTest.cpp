@@ -6,12 +6,14 @@
 #include "platform/ui/CFileDialog.h"
 #include "platform/ui/DialogScript.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDateTime>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -86,6 +88,44 @@ TEST(DialogTest, EscapeCancels) {
     dialog.EnsureCreated();
     QTimer::singleShot(0, [&dialog] { dialog.Dialog()->reject(); });
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+// The window manager draws the title beside the window's icon and its buttons: a dialog laid out
+// to two short fields showed "新規-地… 界点 (3)". Whatever its contents, the dialog leaves room
+// for its title, also for one given while it is shown, and keeps a larger minimum of its own.
+TEST(DialogTest, ADialogIsWideEnoughForItsTitle) {
+    testsupport::TestApplication();
+    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const auto titleRoom = [&metrics](const QString& title) {
+        return metrics.horizontalAdvance(title) + 4 * (metrics.height() + 8); // icon and three buttons
+    };
+    const QString title = QString::fromUtf8(u8"参照-右地表境界点 (右地表端)");
+    const QString longer = QString::fromUtf8(u8"参照-右地表境界点 (右地表端) すべり線で使用");
+    NameDialog dialog;
+    dialog.EnsureCreated();
+    dialog.Dialog()->setWindowTitle(title);
+    int shown = 0;
+    int retitled = 0;
+    QTimer::singleShot(0, [&] {
+        shown = dialog.Dialog()->width();
+        dialog.Dialog()->setWindowTitle(longer);
+        QApplication::processEvents();
+        retitled = dialog.Dialog()->width();
+        dialog.Dialog()->reject();
+    });
+    dialog.DoModal();
+    EXPECT_GE(shown, titleRoom(title));
+    EXPECT_GE(retitled, titleRoom(longer));
+
+    NameDialog wide;
+    wide.EnsureCreated();
+    wide.Dialog()->setWindowTitle(title);
+    wide.Dialog()->setMinimumWidth(900);
+    QTimer::singleShot(0, [&wide] { wide.Dialog()->reject(); });
+    wide.DoModal();
+    EXPECT_EQ(wide.Dialog()->minimumWidth(), 900);
 }
 
 } // namespace
