@@ -124,6 +124,13 @@ std::string FreshName(const std::string& osTarget) {
     return name;
 }
 
+void CloseIfSet(int& fd) {
+    if (fd >= 0) {
+        ::close(fd);
+        fd = -1;
+    }
+}
+
 int CopyInto(const std::string& from, int toFd) {
     int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) {
@@ -222,22 +229,87 @@ bool StillNamed(const std::string& path) {
     return ::lstat(path.c_str(), &info) == 0;
 }
 
+// A shared lock, waited for a while: a clean-up holds its exclusive one only while it removes
+// a name, but a busy machine may put it aside meanwhile. False after about a second.
+bool LockSharedWithin(int fd) {
+    constexpr int kTries = 1000;
+    for (int tries = 0; tries < kTries; ++tries) {
+        if (::flock(fd, LOCK_SH | LOCK_NB) == 0) {
+            return true;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return false;
+        }
+        struct timespec pause {};
+        pause.tv_nsec = 1000000;
+        ::nanosleep(&pause, nullptr);
+    }
+    return false;
+}
+
+// The file a name gives, opened and share-locked before any link of it is made, so that no
+// other save's clean-up can take the link between its making and its lock: a save that locked
+// its link only after making it lost each new one to a clean-up that a busy machine had put
+// aside holding the file. -1 where the file cannot be held so (a symbolic link, a file the
+// user may not read, a lock not had in time): the caller links the name as before. A lock not
+// had in time clears *mayWait, so that the save's further attempts do not wait again.
+int HoldBeforeLinking(const std::string& from, bool* mayWait) {
+    if (!*mayWait) {
+        return -1;
+    }
+    int fd = ::open(from.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0 && !LockSharedWithin(fd)) {
+        ::close(fd);
+        fd = -1;
+        *mayWait = false;
+    }
+    return fd;
+}
+
+// Links the held file under the name through its descriptor (linkat of an unnamed descriptor
+// itself needs a privilege; its /proc name does not). Where /proc is not to be had, the held
+// file is let go and the name `from` is linked as it stands.
+int LinkHeldOrNamed(int& held, const std::string& from, const std::string& name) {
+    if (held >= 0) {
+        const std::string self = "/proc/self/fd/" + std::to_string(held);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return 0;
+        }
+        const int linkError = errno;
+        struct stat info {};
+        if (linkError != ENOENT || ::fstat(held, &info) != 0 || info.st_nlink == 0) {
+            errno = linkError; // ENOENT with no link left: the file lost its last name meanwhile
+            return -1;
+        }
+        CloseIfSet(held);
+    }
+    return ::link(from.c_str(), name.c_str());
+}
+
 // A hard link of `from` under a fresh temporary name beside the target, held (*hold) until
-// the caller closes it. The lock is taken through the new name, after the link: the inode
-// linked is the one `from` gives at the link, which another save may have replaced since
-// any earlier look. A link that another save's clean-up took first is made again.
+// the caller closes it. The file is locked before it gets the name where it can be; else the
+// lock is taken through the new name, after the link, and a link that another save's clean-up
+// took first is made again.
 int LinkAside(const std::string& from, const std::string& osTarget, SafeWriteStep step, std::string& aside,
               int* hold) {
     constexpr int kAttempts = 100;
+    bool mayWait = true;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
         aside = FreshName(osTarget);
-        int error = RunStep(step, [&] { return ::link(from.c_str(), aside.c_str()); });
+        int held = HoldBeforeLinking(from, &mayWait);
+        int error = RunStep(step, [&] { return LinkHeldOrNamed(held, from, aside); });
         if (error == EEXIST || (error == ENOENT && StillNamed(from))) {
+            CloseIfSet(held);
             continue; // ENOENT: the file the name gave lost its last name to another save's rename
         }
         if (error != 0) {
+            CloseIfSet(held);
             aside.clear();
             return error;
+        }
+        if (held >= 0) {
+            *hold = held;
+            return 0;
         }
         bool unheldLink = false;
         *hold = HoldNamed(aside, &unheldLink);
@@ -287,13 +359,6 @@ void SyncDirectoryOf(const std::string& osTarget, const SafeFileWriter::SyncCall
     if (fd >= 0) {
         sync(fd); // the renames reach the disk; a file system that cannot sync a directory is no error
         ::close(fd);
-    }
-}
-
-void CloseIfSet(int& fd) {
-    if (fd >= 0) {
-        ::close(fd);
-        fd = -1;
     }
 }
 

@@ -188,6 +188,35 @@ TEST_F(SafeFileWriterTest, ASaveAfterAKillBetweenTheRenamesLeavesNoNameOfItsOwnW
     EXPECT_EQ(backup.st_nlink, 1u);
 }
 
+// Another save's clean-up that comes at the moment this save links the old contents or the
+// older backup aside finds that file held already, so it can never take the new link before
+// this save holds it (on a busy machine it once took every new link, until the save gave up).
+int g_cleanUpLocksHad = 0;
+std::string g_documentLinked;
+std::string g_backupLinked;
+int CleanUpLockAtLinking(SafeWriteStep step) {
+    if (step == SafeWriteStep::LinkBackup || step == SafeWriteStep::KeepOlderBackup) {
+        const std::string& name = step == SafeWriteStep::LinkBackup ? g_documentLinked : g_backupLinked;
+        int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        g_cleanUpLocksHad += fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 1 : 0;
+        ::close(fd);
+    }
+    return 0;
+}
+
+TEST_F(SafeFileWriterTest, WhatASaveLinksAsideIsHeldBeforeItIsNamed) {
+    Spit(doc_, "old");
+    Spit(bak_, "older");
+    g_documentLinked = doc_;
+    g_backupLinked = bak_;
+    SafeFileWriter::SetStepHookForTesting(CleanUpLockAtLinking);
+    ASSERT_TRUE(Save("new"));
+    SafeFileWriter::SetStepHookForTesting(nullptr);
+    EXPECT_EQ(g_cleanUpLocksHad, 0);
+    EXPECT_EQ(Slurp(bak_), "old");
+    EXPECT_TRUE(Strays().empty());
+}
+
 // Two programs saving one file at the same instant: the other's clean-up of leftovers
 // runs between any two steps of this save and must take none of its temporaries.
 TEST_F(SafeFileWriterTest, ASaveOfTheSameFileInBetweenTakesNoneOfThisSavesTemporaries) {
