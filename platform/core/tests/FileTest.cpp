@@ -134,6 +134,7 @@ TEST_F(FileTest, BinaryReadWriteSeekAndLength) {
 TEST(FileExceptionCauses, ErrnoMapsToFrameworkCauses) {
     EXPECT_EQ(CFileException::OsErrorToException(ENOENT), CFileException::fileNotFound);
     EXPECT_EQ(CFileException::OsErrorToException(ENOSPC), CFileException::diskFull);
-    EXPECT_EQ(CFileException::OsErrorToException(EFBIG), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(EDQUOT), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(EFBIG), CFileException::genericException);
     EXPECT_EQ(CFileException::OsErrorToException(EACCES), CFileException::accessDenied);
 }
