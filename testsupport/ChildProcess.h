@@ -1,6 +1,6 @@
 #pragma once
 // Runs a piece of code in a forked child process, for limits that must not touch the test
-// program itself (a file-size limit stands in for a full disk).
+// program itself (a file-size limit makes a write fail part way).
 
 #include <cstddef>
 #include <functional>

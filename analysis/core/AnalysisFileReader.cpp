@@ -65,6 +65,7 @@ AnalysisReadResult AnalysisFileReader::Read(const char* path) {
         StopAt(AnalysisReadError::kCannotOpen, 0, CString());
         return result_;
     }
+    file.EndAtNonTextLine();
     try {
         if (ReadHead(file)) {
             ReadSections(file);

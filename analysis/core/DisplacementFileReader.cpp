@@ -17,6 +17,11 @@ namespace torvan {
 int DisplacementFileReader::Read(const char* path) {
     MeasurementFileData data;
     MeasurementReadResult result = ReadMeasurementFile(path, data);
+    if (result == MeasurementReadResult::StoppedAtUnreadLine) {
+        // Taken as a file cut short there, and told as one.
+        AfxMessageBox(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません");
+        result = MeasurementReadResult::EndedEarly;
+    }
     if (result == MeasurementReadResult::NoDateLine) {
         doc_.ReadErrorMessage(path);
     }

@@ -156,12 +156,12 @@ TEST_F(AnalysisBatchTest, AReportedFailureStillSavesAndExitsOne) {
     ExpectInputsUntouched();
 }
 
-// A file-size limit stands in for a full disk: the save fails with its message and
+// A save past the file-size limit fails with the write error (the disk is not full) and
 // leaves nothing behind, instead of the signal ending the program mid-write.
-TEST_F(AnalysisBatchTest, ASaveBeyondTheFileSizeLimitFailsWithTheDiskFullMessage) {
+TEST_F(AnalysisBatchTest, ASaveBeyondTheFileSizeLimitFailsWithTheWriteErrorMessage) {
     Outcome run = RunBatch({In("sample.slo"), "--no-run", "--save", In("out.slo")}, "ulimit -f 1; ");
     EXPECT_EQ(run.status, 1); // nothing saved
-    EXPECT_EQ(run.output, SaveQuestion(dir_ / "out.slo") + "ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません\n");
+    EXPECT_EQ(run.output, SaveQuestion(dir_ / "out.slo") + "ﾌｧｲﾙ書き込みｴﾗｰです\n");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 3); // the inputs only
     ExpectInputsUntouched();
 }

@@ -1,4 +1,5 @@
 #include "SampleFilesTest.h"
+#include "testsupport/DamagedTextFile.h"
 #include "testsupport/FileBytes.h"
 
 #include "analysis/core/AnalysisFileReader.h"
@@ -163,6 +164,42 @@ TEST_F(AnalysisFileTest, AFileEndingAfterItsReferencesOpensNothing) {
     EXPECT_EQ(doc_.OnOpenDocument((dir_ / "short.slo").c_str()), 0);
     EXPECT_EQ(sink_.MessagesUtf8(),
               std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません")});
+}
+
+// The analysis file, its section model or its measurements with whole lines, then NUL bytes
+// to 2 GB or a line over 64 KiB: each reader stops where the file turns, with the message it
+// gives a file that ends there, and never reads the rest.
+TEST_F(AnalysisFileTest, AFileThatTurnsToNulsOrAnOverlongLineIsReadNoFurther) {
+    const std::string premature = Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません");
+    const std::string sloRecord = Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / "sample.slo").string();
+    const std::string noMatch = Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙには地点名が一致するﾃﾞｰﾀがありません");
+    struct Case {
+        const char* file;
+        const char* turnsAt; // the first line not whole
+        int result;          // a measurement file cut short still opens, with the points it has
+        std::vector<std::string> told;
+    };
+    const std::vector<Case> cases = {
+        {"sample.slo", "BOUND", 0, {sloRecord}},
+        {"sample.sec", "SITE", 0, {premature}},
+        {"sample.dis", "DISP", 1, {premature, noMatch}},
+    };
+    for (const Case& c : cases) {
+        const std::string whole = testsupport::ReadBytes(dir_ / c.file);
+        const std::size_t turn = whole.find(c.turnsAt);
+        ASSERT_NE(turn, std::string::npos) << c.file;
+        for (const auto& damaged : testsupport::DamagedTextFiles(whole.substr(0, turn), whole.substr(turn))) {
+            SCOPED_TRACE(std::string(c.file) + ": " + damaged.name);
+            testsupport::WriteDamagedTextFile(dir_ / c.file, damaged);
+            sink_.Clear();
+            torvan::CBlockDoc doc;
+            const long long before = testsupport::BytesReadByProcess();
+            EXPECT_EQ(ReadAnalysisFile(doc, "sample.slo"), c.result);
+            EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
+            EXPECT_EQ(sink_.MessagesUtf8(), c.told);
+        }
+        testsupport::WriteBytes(dir_ / c.file, whole);
+    }
 }
 
 TEST_F(AnalysisFileTest, AMovedBoundaryPointOfTheSectionModelReplacesTheAnalysisFilesOne) {

@@ -23,13 +23,17 @@ constexpr int kNameColumn = 15; // 0-based offset of column 16
 class LineCursor {
 public:
     LineCursor(CTextFile& file, int& unreadLine) : file_(file), unreadLine_(unreadLine) {}
-    // False at the end of the file (after the premature-end message).
-    bool Next() { return Took(file_.ReadLine(line_, kLineSize) == 1); }
+    // False at the end of the file (after the premature-end message), and quietly after a
+    // line that ended the reading.
+    bool Next() { return !StoppedAtUnreadLine() && Took(file_.ReadLine(line_, kLineSize) == 1); }
     // False at the end of the file, quietly.
     bool NextOrEnd() {
         int status = 0;
-        return Took(file_.ReadLineStatus(line_, kLineSize, status) == 1);
+        return !StoppedAtUnreadLine() && Took(file_.ReadLineStatus(line_, kLineSize, status) == 1);
     }
+    // True when the last line read held a NUL byte or ran over the longest line: the file's
+    // reading ended there, at a line not taken whole.
+    bool StoppedAtUnreadLine() const { return file_.EndedAtNonTextLine(); }
     const char* Line() const { return line_; }
     // The current line up to its first NUL, without counting its bytes again.
     std::string_view View() const {
@@ -47,7 +51,7 @@ public:
 private:
     bool Took(bool read) {
         if (read) {
-            Expect(!file_.LastLineHeldNul());
+            Expect(!file_.LastLineHeldNul() && !StoppedAtUnreadLine());
         }
         return read;
     }
@@ -377,11 +381,14 @@ MeasurementReadResult ReadMeasurementFile(const char* path, MeasurementFileData&
     if (!file.Open(path, CFile::modeRead)) {
         return MeasurementReadResult::OpenFailed;
     }
+    file.EndAtNonTextLine();
     LineCursor cursor(file, data.unreadLine);
     try {
         MeasurementReadResult result = ReadBody(cursor, data);
         file.Abort();
-        return result;
+        return result == MeasurementReadResult::EndedEarly && cursor.StoppedAtUnreadLine()
+                   ? MeasurementReadResult::StoppedAtUnreadLine
+                   : result;
     } catch (const CFileException&) {
         file.Abort();
         return MeasurementReadResult::ReadError;

@@ -45,11 +45,14 @@ struct MeasurementFileData {
 };
 
 enum class MeasurementReadResult {
-    Read,        // read up to "END"
-    OpenFailed,  // the open message was shown
-    WrongTag,    // both format messages were shown
-    NoDateLine,  // the "DATE" line is missing: the caller shows its format error
-    EndedEarly,  // the file ended before "END" (premature-end message shown); a block cut short is dropped
+    Read,       // read up to "END"
+    OpenFailed, // the open message was shown
+    WrongTag,   // both format messages were shown
+    NoDateLine, // the "DATE" line is missing: the caller shows its format error
+    EndedEarly, // the file ended before "END" (premature-end message shown); a block cut short is dropped
+    // A line that no record holds (a NUL byte, or over 64 KiB) ended the reading before "END",
+    // unread (data.unreadLine names it); nothing shown, data holds what came before it.
+    StoppedAtUnreadLine,
     ReadError,   // a read error was shown
     OutOfMemory, // the caller shows its memory message
 };

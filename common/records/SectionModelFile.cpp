@@ -160,6 +160,7 @@ SectionReadResult ReadSectionModelFile(const char* path, SectionModelHandler& ha
     if (!file.Open(path, CFile::modeRead)) {
         return SectionReadResult::OpenFailed;
     }
+    file.EndAtNonTextLine();
     try {
         SectionReader reader(file, handler, options);
         SectionReadResult result = reader.Run();

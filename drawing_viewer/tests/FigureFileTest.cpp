@@ -258,10 +258,10 @@ TEST_F(FigureFileTest, FailedSaveKeepsTheOldFile) {
         doc_.m_drawing.AddPlotItem(std::make_unique<CPlotLine>(CPoint(i, i), CPoint(0, 0), 0, 1), 0, 0, 0);
     }
     const std::string old = dir_.Write("keep.pfg", "old contents");
-    // The full disk is named with the message the figure file's writer gives it.
-    const std::string full = platform::Utf8(u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みができません");
+    // A write past the file-size limit is a write error, not a full disk.
+    const std::string writeError = platform::Utf8(u8"ﾌｧｲﾙ書き込みｴﾗｰです");
     int status = testsupport::RunInChildWithFileSizeLimit(4096, [&] {
-        return doc_.SaveFigureFile(old.c_str()) ? 0 : sink_.LastMessageUtf8() == full ? 1 : 2;
+        return doc_.SaveFigureFile(old.c_str()) ? 0 : sink_.LastMessageUtf8() == writeError ? 1 : 2;
     });
     EXPECT_EQ(status, 1);
     EXPECT_EQ(dir_.Read("keep.pfg"), "old contents");

@@ -119,7 +119,7 @@ bool CMeasurementDocument::ReadDisFile(const char* path) {
     }
     // Only a file read whole opens: the table writes back what it holds, so whatever was
     // not read would be lost over the user's file.
-    if (result != MeasurementReadResult::Read) {
+    if (result != MeasurementReadResult::Read && result != MeasurementReadResult::StoppedAtUnreadLine) {
         return false; // its message was shown
     }
     if (data.unreadLine > 0) {

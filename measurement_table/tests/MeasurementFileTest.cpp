@@ -10,9 +10,11 @@
 #include "platform/core/CodePage.h"
 #include "platform/core/Unset.h"
 #include "testsupport/ChildProcess.h"
+#include "testsupport/DamagedTextFile.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -179,6 +181,26 @@ TEST_F(MeasurementFileTest, OnlyAFileReadWholeIsTaken) {
             EXPECT_EQ(sink_.MessageCount(), 0) << c.what;
             EXPECT_EQ(doc_.m_points[0]->Value(0, 1), 8.74);
         }
+    }
+}
+
+// Whole lines, then NUL bytes to 2 GB or a line over 64 KiB: the file is refused with that
+// line as the one that does not read, and nothing after it is read.
+TEST_F(MeasurementFileTest, AFileThatTurnsToNulsOrAnOverlongLineIsRefusedAtThatLine) {
+    const std::string sample = testsupport::ReadBytes(kSample / "sample.dis");
+    const std::size_t turn = sample.find("DISP          0");
+    const int turnLine = static_cast<int>(std::count(sample.begin(), sample.begin() + turn, '\n')) + 1;
+    for (const auto& damaged : testsupport::DamagedTextFiles(sample.substr(0, turn), sample.substr(turn))) {
+        SCOPED_TRACE(damaged.name);
+        testsupport::WriteDamagedTextFile(Path("m.dis"), damaged);
+        sink_.Clear();
+        const long long before = testsupport::BytesReadByProcess();
+        EXPECT_FALSE(doc_.ReadDisFile(Path("m.dis").c_str()));
+        EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
+        EXPECT_EQ(sink_.MessagesUtf8(),
+                  std::vector<std::string>{Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙの") + std::to_string(turnLine) +
+                                           Utf8(u8"行目が読み込めないため、開けません\n") + Path("m.dis")});
+        EXPECT_TRUE(doc_.m_points.empty());
     }
 }
 

@@ -44,6 +44,7 @@ CStdioFile::~CStdioFile() {
 
 BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
     SetFilePath(path);
+    endedAtNonText_ = false;
     writeback_ = platform::WritebackStarter();
     text_ = !(openFlags & typeBinary);
     const std::string mode = StreamMode(openFlags);
@@ -76,6 +77,7 @@ BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
 
 BOOL CStdioFile::OpenDescriptor(int fd, const char* path, UINT openFlags, CFileException* error) {
     SetFilePath(path);
+    endedAtNonText_ = false;
     writeback_ = platform::WritebackStarter();
     text_ = !(openFlags & typeBinary);
     // The descriptor is never truncated here: "w" would mean nothing to fdopen anyway.
@@ -223,8 +225,9 @@ char* CStdioFile::ReadString(char* buffer, UINT maxChars) {
 BOOL CStdioFile::ReadString(CString& line) {
     std::string text;
     bool ended = false;
+    bool nonText = false; // a NUL met where the file ends its reading at one
     int ch = 0;
-    while (text.size() < kLongestLine) {
+    while (text.size() < kLongestLine && !nonText) {
 #ifdef __GLIBC__
         // What the buffer holds up to the line end is taken at once, as getc_unlocked would
         // take it byte by byte: a drawing of a million lines is read in a moment.
@@ -234,12 +237,16 @@ BOOL CStdioFile::ReadString(CString& line) {
                                               kLongestLine - text.size());
             const char* lineEnd = static_cast<const char*>(std::memchr(buffered, '\n', room));
             const std::size_t taken = lineEnd ? static_cast<std::size_t>(lineEnd - buffered) : room;
+            nonText = EndsReadingAt(buffered, taken);
             if (lineEnd && text.empty()) { // the whole line in the buffer: straight into the string
                 const std::size_t length =
                     taken - (text_ && taken > 0 && buffered[taken - 1] == '\r' ? 1 : 0);
                 std::memcpy(line.GetBuffer(static_cast<int>(length)), buffered, length);
                 line.ReleaseBuffer(static_cast<int>(length));
                 m_pStream->_IO_read_ptr += taken + 1;
+                if (nonText) {
+                    EndReadingAfterLine(false);
+                }
                 return TRUE;
             }
             text.append(buffered, taken);
@@ -258,6 +265,7 @@ BOOL CStdioFile::ReadString(CString& line) {
             break;
         }
         text.push_back(static_cast<char>(ch));
+        nonText = ch == '\0' && endAtNonText_;
     }
     if (ch == EOF && std::ferror(m_pStream)) {
         line.Empty();
@@ -267,14 +275,27 @@ BOOL CStdioFile::ReadString(CString& line) {
         line.Empty();
         return FALSE;
     }
-    if (text.size() >= kLongestLine) {
+    const bool cut = text.size() >= kLongestLine;
+    if (cut) {
         text.resize(platform::Cp932SafeCut(text, kLongestLine));
-        SkipRestOfLine();
     } else if (ended && text_ && !text.empty() && text.back() == '\r') {
         text.pop_back();
     }
+    if (nonText || (cut && endAtNonText_)) {
+        EndReadingAfterLine(!ended);
+    } else if (cut) {
+        SkipRestOfLine();
+    }
     line = CString(std::move(text));
     return TRUE;
+}
+
+// The rest of the file is passed over as its end: the stream is put there, nothing read.
+void CStdioFile::EndReadingAfterLine(bool restOfLineUnread) {
+    endedAtNonText_ = true;
+    if (fseeko(m_pStream, 0, SEEK_END) != 0 && restOfLineUnread) {
+        SkipRestOfLine(); // a stream without positions: the next line follows as it would
+    }
 }
 
 BOOL CStdioFile::ReadSpilledStringView(std::string_view& line) {
@@ -290,7 +311,9 @@ BOOL CStdioFile::SkipString() {
     const char* buffered = m_pStream->_IO_read_ptr;
     if (buffered < m_pStream->_IO_read_end) {
         const auto room = static_cast<std::size_t>(m_pStream->_IO_read_end - buffered);
-        if (const void* lineEnd = std::memchr(buffered, '\n', room)) {
+        const void* lineEnd = std::memchr(buffered, '\n', room);
+        if (lineEnd && !EndsReadingAt(buffered, static_cast<std::size_t>(static_cast<const char*>(lineEnd) -
+                                                                         buffered))) {
             m_pStream->_IO_read_ptr = static_cast<char*>(const_cast<void*>(lineEnd)) + 1;
             return TRUE;
         }

@@ -40,6 +40,14 @@ public:
     // unread, so that a damaged file never has a whole gigabyte held as one line.
     virtual BOOL ReadString(CString& line);
     static constexpr std::size_t kLongestLine = 64 * 1024;
+    // For readers of formats whose lines are text records: from now on a line that holds a
+    // NUL byte, or reaches kLongestLine bytes, is the last line read (cut as ReadString cuts
+    // it) and the file then reads as ended, its rest never read. A sparse or binary file of
+    // gigabytes behind whole lines thus costs a block, not a read through, and the reader
+    // meets what it meets at a file's end.
+    void EndAtNonTextLine() { endAtNonText_ = true; }
+    // True once such a line has ended the reading.
+    bool EndedAtNonTextLine() const { return endedAtNonText_; }
     // Reads one line as ReadString reads it, seen where it lies: in the stream's buffer when
     // it ends there (no copy), else in a string of the file's own. The view holds until the
     // next read of the file.
@@ -51,10 +59,12 @@ public:
         if (const void* lineEnd =
                 room > 0 ? std::memchr(buffered, '\n', std::min(room, kLongestLine)) : nullptr) {
             const auto taken = static_cast<std::size_t>(static_cast<const char*>(lineEnd) - buffered);
-            line = std::string_view(buffered,
-                                    taken - (text_ && taken > 0 && buffered[taken - 1] == '\r' ? 1 : 0));
-            m_pStream->_IO_read_ptr += taken + 1;
-            return TRUE;
+            if (!EndsReadingAt(buffered, taken)) {
+                line = std::string_view(buffered,
+                                        taken - (text_ && taken > 0 && buffered[taken - 1] == '\r' ? 1 : 0));
+                m_pStream->_IO_read_ptr += taken + 1;
+                return TRUE;
+            }
         }
 #endif
         return ReadSpilledStringView(line);
@@ -78,6 +88,12 @@ private:
     // ReadStringView of a line that does not end in the stream's buffer.
     BOOL ReadSpilledStringView(std::string_view& line);
     void SkipRestOfLine();
+    // After a line that ends the reading (EndAtNonTextLine): the file reads as ended.
+    void EndReadingAfterLine(bool restOfLineUnread);
+    // True when the bytes hold a NUL and the file ends its reading at one.
+    bool EndsReadingAt(const char* bytes, std::size_t count) const {
+        return endAtNonText_ && std::memchr(bytes, '\0', count) != nullptr;
+    }
     // Gives the new stream a buffer of kBufferSize bytes.
     void TakeBuffer();
     // The C library's own buffer is a disk block of 4 KB: a drawing or model of megabytes
@@ -86,4 +102,6 @@ private:
     std::unique_ptr<char[]> buffer_; // the stream's buffer, kept until the stream is closed
     CString spilledLine_;            // ReadStringView's line that crossed the buffer's end
     bool text_ = true;
+    bool endAtNonText_ = false;
+    bool endedAtNonText_ = false;
 };

@@ -52,9 +52,10 @@ int CFileException::OsErrorToException(int osError) {
     case ENOLCK:
         return lockViolation;
     case ENOSPC:
-    case EFBIG:
-    case EDQUOT:
+    case EDQUOT: // the user's share of the disk is full
         return diskFull;
+    // EFBIG (a file past the file-size limit or the file system's largest file) is no full
+    // disk: room to free elsewhere would not help, so it is a write error like any other.
     default:
         return genericException;
     }

@@ -7,6 +7,7 @@
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
 #include "testsupport/ChildProcess.h"
+#include "testsupport/DamagedTextFile.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 #include "testsupport/NonRegularFile.h"
@@ -176,6 +177,28 @@ TEST_F(SectionFileTest, ANonRegularFileAtTheNameGivesTheOpenMessageWithItsNumber
                   }),
                   0)
             << kind;
+    }
+}
+
+// A model whose first lines are whole, then NUL bytes to 2 GB or a line over 64 KiB, is
+// refused where it turns: as a file cut short (the NULs end it), or as a record that does
+// not read; the rest is never read.
+TEST_F(SectionFileTest, AModelThatTurnsToNulsOrAnOverlongLineIsRefusedWhereItDoes) {
+    const std::string model = StraightModel(60);
+    const std::size_t cut = model.find("\r\n", 1200) + 2;
+    const std::string readError = Utf8(u8"ファイル読み込みエラーです。");
+    const std::vector<std::vector<std::string>> told = {
+        {Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"), readError}, {readError}};
+    const auto files = testsupport::DamagedTextFiles(model.substr(0, cut), model.substr(cut));
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(files[i].name);
+        testsupport::WriteDamagedTextFile(Path("damaged.sec"), files[i]);
+        sink_.Clear();
+        const long long before = testsupport::BytesReadByProcess();
+        EXPECT_FALSE(doc_.OnOpenDocument(Path("damaged.sec").c_str()));
+        EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
+        EXPECT_EQ(sink_.MessagesUtf8(), told[i]);
+        EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
     }
 }
 

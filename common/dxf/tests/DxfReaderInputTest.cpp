@@ -8,6 +8,7 @@
 #include "common/dxf/CDxfReader.h"
 #include "platform/core/RecordingSink.h"
 #include "platform/core/Unset.h"
+#include "testsupport/DamagedTextFile.h"
 
 #include <gtest/gtest.h>
 
@@ -100,7 +101,7 @@ TEST_F(DxfReaderInput, OddGroupCodesAreSkipped) {
 
 TEST_F(DxfReaderInput, LongValuesAreReadWholeAndShiftNothing) {
     std::string longLayer(5000, 'L');
-    std::string longText(100000, 'T');
+    std::string longText(60000, 'T'); // a line of 64 KiB or more ends the drawing
     std::string text = EntitiesDxf({"0", "TEXT", "1", longText, "0", "LINE", "8", longLayer, "10", "0", "20",
                                     "0", "11", "3", "21", "4"});
     document.settings.layerLists[0] = {CString(longLayer)};
@@ -148,8 +149,11 @@ TEST_F(DxfReaderInput, LinuxAndOldMacLineEndsAndNulBytes) {
     std::string lf = "0\nSECTION\n2\nENTITIES\n0\nLINE\n10\n0\n20\n0\n11\n1\n21\n1\n0\nENDSEC\n0\nEOF\n";
     EXPECT_EQ(Import(lf), 1);
     EXPECT_EQ(document.points.size(), 2U);
+    // A DXF text file holds no NUL: the drawing ends at one, as a file cut short there.
     std::string nul = EntitiesDxf({"0", "LINE", "8", std::string("a\0b", 3), "10", "0", "20", "0"});
-    EXPECT_EQ(Import(nul), 1);
+    sink.Clear();
+    EXPECT_EQ(Import(nul), 0);
+    EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(kPrematureEnd)});
 }
 
 // The DXF files that a Debian package lists, empty when it is not installed.
@@ -218,6 +222,28 @@ TEST(DxfGroupCode, ACodeLineReadsAsItsTextUpToANul) {
     EXPECT_EQ(CDxfGroupReader::CodeOf("\0 10"sv), platform::kUnsetInt);
     EXPECT_EQ(CDxfGroupReader::CodeOf("+5"sv), 5);
     EXPECT_EQ(CDxfGroupReader::CodeOf("x"sv), platform::kUnsetInt);
+}
+
+// A drawing whose whole groups are followed by NUL bytes to 2 GB or by a line over 64 KiB ends
+// there: what came before is kept, the file is told as cut short, and the rest is never read.
+TEST_F(DxfReaderInput, ADrawingThatTurnsToNulsOrAnOverlongLineEndsThere) {
+    const std::string whole =
+        EntitiesDxf({"0", "LINE", "8", "0", "10", "0", "20", "0", "11", "5", "21", "0",
+                     "0", "LINE", "8", "0", "10", "1", "20", "1", "11", "6", "21", "1"});
+    const std::size_t secondLine = whole.find("\r\nLINE\r\n", whole.find("\r\nLINE\r\n") + 1);
+    const std::size_t turn = secondLine + 8; // inside the second line, as a file cut there
+    const std::string path = OutputPath("damaged.dxf");
+    for (const auto& damaged : testsupport::DamagedTextFiles(whole.substr(0, turn), whole.substr(turn))) {
+        SCOPED_TRACE(damaged.name);
+        testsupport::WriteDamagedTextFile(path, damaged);
+        sink.Clear();
+        document = dxftest::RecordingDocument();
+        const long long before = testsupport::BytesReadByProcess();
+        EXPECT_EQ(CDxfReader(document).ImportDxf(path.c_str()), 0);
+        EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
+        EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(kPrematureEnd)});
+        EXPECT_EQ(document.points.size(), 2U);
+    }
 }
 
 } // namespace

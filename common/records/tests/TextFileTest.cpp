@@ -8,13 +8,16 @@
 #include "platform/core/RecordingSink.h"
 #include "platform/core/SafeFileWriter.h"
 
+#include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 using platform::RecordingSink;
 using platform::Utf8;
+namespace fs = std::filesystem;
 
 class TextFileTest : public testsupport::TempDirTest {};
 
@@ -144,9 +147,23 @@ TEST_F(TextFileTest, ABatchOfLinesWritesWhatWriteLineWrites) {
     }
 }
 
-// A child process with a 1 kB file-size limit writes until the disk is "full": the write
-// message comes whether a line's write, a batch's or the close's flush meets the limit.
-TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
+namespace {
+
+const char8_t kDiskFull[] = u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません";
+const char8_t kWriteError[] = u8"ﾌｧｲﾙ書き込みｴﾗｰです";
+
+// The child's answer on a write that failed past its file-size limit: 0 when the one
+// message is the write error (the disk is not full) and the error number came with it.
+int ToldAsWriteError(const RecordingSink& sink, const CFileException& error) {
+    const bool told = sink.MessagesUtf8() == std::vector<std::string>{Utf8(kWriteError)};
+    return told && error.m_cause == CFileException::genericException && error.m_lOsError == EFBIG ? 0 : 11;
+}
+
+} // namespace
+
+// A child process with a 1 kB file-size limit writes past it: the write error comes, not the
+// full disk's message, whether a line's write, a batch's or the close's flush meets the limit.
+TEST_F(TextFileTest, AWriteBeyondTheFileSizeLimitIsAWriteErrorNotAFullDisk) {
     const std::string path = Path("full.txt");
     struct Run {
         int lines;
@@ -172,9 +189,7 @@ TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
                 batch.Flush();
                 out.Close();
             } catch (const CFileException& error) {
-                bool diskFull = sink.LastMessageUtf8() == Utf8(u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません");
-                return error.m_cause == CFileException::diskFull && diskFull && sink.MessageCount() == 1 ? 0
-                                                                                                         : 11;
+                return ToldAsWriteError(sink, error);
             }
             return 12;
         });
@@ -182,9 +197,9 @@ TEST_F(TextFileTest, DiskFullIsReportedWithItsOwnMessage) {
     }
 }
 
-// A save that outgrows the disk after a megabyte, where its file starts the writeback of
-// what it wrote: the save fails with the full disk's message and the old file stays.
-TEST_F(TextFileTest, ASaveThatOutgrowsTheDiskFailsWithItsMessageAndKeepsTheOldFile) {
+// A save that outgrows the file-size limit after a megabyte, where its file starts the
+// writeback of what it wrote: the save fails with the write error and the old file stays.
+TEST_F(TextFileTest, ASaveBeyondTheFileSizeLimitFailsWithTheWriteErrorAndKeepsTheOldFile) {
     const std::string path = Path("model.sec");
     ASSERT_TRUE(platform::WriteFileSafely(path.c_str(), "old\r\n"));
     const int result = testsupport::RunInChildWithFileSizeLimit((1 << 20) + 1000, [&path] {
@@ -200,13 +215,40 @@ TEST_F(TextFileTest, ASaveThatOutgrowsTheDiskFailsWithItsMessageAndKeepsTheOldFi
             }
             out.Close();
         } catch (const CFileException& error) {
-            bool diskFull = sink.LastMessageUtf8() == Utf8(u8"ﾃﾞｨｽｸが一杯のため、ﾌｧｲﾙ書き込みできません");
-            return error.m_cause == CFileException::diskFull && diskFull ? 0 : 11;
+            return ToldAsWriteError(sink, error);
         }
         return CommitWithMessage(writer) ? 12 : 13;
     });
     EXPECT_EQ(result, 0);
     EXPECT_EQ(testsupport::ReadBytes(path), "old\r\n");
+}
+
+// Only a full disk, the user's share of it included, is told as one: a save whose sync meets
+// the file-size limit or a device error gets the write error.
+TEST_F(TextFileTest, OnlyAFullDiskIsToldAsOne) {
+    const std::string path = Path("model.sec");
+    struct Case {
+        int osError;
+        const char8_t* message;
+    };
+    for (const Case& c : {Case{ENOSPC, kDiskFull}, Case{EDQUOT, kDiskFull}, Case{EFBIG, kWriteError},
+                          Case{EIO, kWriteError}}) {
+        const int osError = c.osError;
+        SCOPED_TRACE(osError);
+        sink_.Clear();
+        platform::SafeFileWriter writer(path.c_str());
+        writer.SetSyncCallForTesting([osError](int) {
+            errno = osError;
+            return -1;
+        });
+        CTextFile out;
+        ASSERT_EQ(out.Open(writer, CFile::modeCreate | CFile::modeWrite), 1);
+        out.WriteLine("END");
+        out.Close();
+        EXPECT_FALSE(CommitWithMessage(writer));
+        EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(c.message)});
+        EXPECT_FALSE(fs::exists(path));
+    }
 }
 
 namespace {

@@ -4,9 +4,12 @@
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -88,6 +91,53 @@ TEST_F(FileTest, SkippedLinesPassWholeAcrossBufferEndsAndTheFileEnd) {
     EXPECT_FALSE(in.SkipString()) << "the file's end";
 }
 
+// A reader of text records ends the file at a line that holds a NUL or reaches the longest
+// line: the lines before read as written, that line is the last one, and what follows (whole
+// lines, or 2 GB of a hole) is never read, whichever line read meets it.
+TEST_F(FileTest, AReaderOfTextRecordsEndsTheFileAtANulOrAnOverlongLine) {
+    using namespace std::string_literals;
+    const std::string whole = "TITLE one\r\nNODE\r\n";
+    struct Shape {
+        const char* name;
+        std::string bytes;
+        std::uint64_t size; // zero bytes up to here, as a hole
+    };
+    const std::vector<Shape> shapes = {
+        {"whole lines, then NULs to 2 GB", whole, std::uint64_t{2} << 30},
+        {"a NUL inside a line", whole + "ab\0cd\r\nEND\r\n"s, 0},
+        {"a line over 64 KiB", whole + std::string(CStdioFile::kLongestLine + 10, 'x') + "\r\nEND\r\n", 0},
+    };
+    enum class Form { kString, kView, kSkip };
+    for (const Shape& shape : shapes) {
+        for (const Form form : {Form::kString, Form::kView, Form::kSkip}) {
+            SCOPED_TRACE(shape.name + std::string(" read by form ") + std::to_string(static_cast<int>(form)));
+            testsupport::WriteSparseFile(Path("records.txt"), shape.bytes,
+                                         std::max<std::uint64_t>(shape.size, shape.bytes.size()));
+            const long long before = testsupport::BytesReadByProcess();
+            CStdioFile in(Path("records.txt").c_str(), CFile::modeRead);
+            in.EndAtNonTextLine();
+            std::vector<std::string> lines;
+            CString line;
+            std::string_view view;
+            for (;;) {
+                const BOOL read = form == Form::kString ? in.ReadString(line)
+                                  : form == Form::kView ? in.ReadStringView(view)
+                                                        : in.SkipString();
+                if (!read) {
+                    break;
+                }
+                lines.emplace_back(form == Form::kString ? line.str() : std::string(view));
+            }
+            ASSERT_EQ(lines.size(), 3u) << "the line that ends the file is the last one read";
+            if (form != Form::kSkip) {
+                EXPECT_EQ(lines[1], "NODE");
+                EXPECT_LE(lines[2].size(), CStdioFile::kLongestLine);
+            }
+            EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
+        }
+    }
+}
+
 TEST_F(FileTest, BoundedReadStringKeepsNewlineWhenItFits) {
     testsupport::WriteBytes(Path("c.txt"), "abcdef\r\n");
     CStdioFile in(Path("c.txt").c_str(), CFile::modeRead);
@@ -134,6 +184,7 @@ TEST_F(FileTest, BinaryReadWriteSeekAndLength) {
 TEST(FileExceptionCauses, ErrnoMapsToFrameworkCauses) {
     EXPECT_EQ(CFileException::OsErrorToException(ENOENT), CFileException::fileNotFound);
     EXPECT_EQ(CFileException::OsErrorToException(ENOSPC), CFileException::diskFull);
-    EXPECT_EQ(CFileException::OsErrorToException(EFBIG), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(EDQUOT), CFileException::diskFull);
+    EXPECT_EQ(CFileException::OsErrorToException(EFBIG), CFileException::genericException);
     EXPECT_EQ(CFileException::OsErrorToException(EACCES), CFileException::accessDenied);
 }

@@ -41,8 +41,8 @@ private:
 
 } // namespace
 
-// A file-size limit stands in for a full disk: the save fails and the program goes on,
-// where the signal's default would end it mid-write.
+// A write past the file-size limit fails and the program goes on, where the signal's
+// default would end it mid-write.
 TEST(ProgramStartTest, AWriteBeyondTheFileSizeLimitFailsInsteadOfEndingTheProgram) {
     if (QCoreApplication::instance()) {
         GTEST_SKIP() << "needs a process without an application object yet";
