@@ -1,3 +1,5 @@
+#include "testsupport/DamagedTextFile.h"
+#include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 
 #include "control/core/InputFileNames.h"
@@ -95,6 +97,23 @@ TEST(SloReferencesTest, ReadsTheReferencesOfTheFirstFourLines) {
     ASSERT_TRUE(ReadSloReferences(CString(dir.File("r.slo").c_str()), section, measurement));
     EXPECT_STREQ(section, "/d/new.sec");
     EXPECT_STREQ(measurement, "/d/m e.dis");
+}
+
+// A file that turns to NULs or to a line of megabytes gives the names before it, read at once.
+TEST(SloReferencesTest, ADamagedFileGivesTheNamesBeforeTheDamageWithoutBeingReadThrough) {
+    testsupport::TempDir dir;
+    for (const auto& damaged :
+         testsupport::DamagedTextFiles("SEFIL     /d/a.sec\r\n", "DSFIL     /d/b.dis\r\n")) {
+        SCOPED_TRACE(damaged.name);
+        testsupport::WriteDamagedTextFile(dir.File("r.slo"), damaged);
+        CString section;
+        CString measurement;
+        const long long before = testsupport::BytesReadByProcess();
+        ASSERT_TRUE(ReadSloReferences(CString(dir.File("r.slo").c_str()), section, measurement));
+        EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
+        EXPECT_STREQ(section, "/d/a.sec");
+        EXPECT_TRUE(measurement.IsEmpty());
+    }
 }
 
 TEST(SloReferencesTest, ShortFileGivesWhatItHasAndAMissingFileFails) {

@@ -1,4 +1,5 @@
 #include "TitleLine.h"
+#include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/TestApplication.h"
@@ -84,6 +85,16 @@ TEST_F(FileCheckTest, FilesThatCannotBeReadAreRefusedWithTheFileLayersMessage) {
     sink_.Clear();
     EXPECT_FALSE(Accepts(files_.Write("empty.slo", "")));
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
+}
+
+// A file of NULs (2 GB, a hole) is checked at once, not read through for its first line; what
+// the program's own reader makes of it is that reader's to tell.
+TEST_F(FileCheckTest, AFileOfNulsIsCheckedWithoutBeingReadThrough) {
+    testsupport::WriteSparseFile(files_.File("damaged.slo"), "", std::uint64_t{2} << 30);
+    const long long before = testsupport::BytesReadByProcess();
+    EXPECT_TRUE(Accepts(files_.File("damaged.slo")));
+    EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
+    EXPECT_EQ(sink_.MessageCount(), 0);
 }
 
 TEST_F(FileCheckTest, SaveDialogsAndDialogsWithoutTheExistenceFlagCheckNothing) {
