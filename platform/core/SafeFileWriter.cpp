@@ -286,6 +286,15 @@ int LinkHeldOrNamed(int& held, const std::string& from, const std::string& name)
     return ::link(from.c_str(), name.c_str());
 }
 
+// True when the name still gives the file held: the link made of the held file is then the
+// file the name gave at the link, as a link by name would have made it.
+bool NamesHeldFile(const std::string& name, int held) {
+    struct stat named {};
+    struct stat info {};
+    return ::lstat(name.c_str(), &named) == 0 && ::fstat(held, &info) == 0 && named.st_dev == info.st_dev &&
+           named.st_ino == info.st_ino;
+}
+
 // A hard link of `from` under a fresh temporary name beside the target, held (*hold) until
 // the caller closes it. The file is locked before it gets the name where it can be; else the
 // lock is taken through the new name, after the link, and a link that another save's clean-up
@@ -306,6 +315,11 @@ int LinkAside(const std::string& from, const std::string& osTarget, SafeWriteSte
             CloseIfSet(held);
             aside.clear();
             return error;
+        }
+        if (held >= 0 && !NamesHeldFile(from, held)) {
+            ::unlink(aside.c_str()); // another save replaced `from` meanwhile: its file is the one to keep
+            CloseIfSet(held);
+            continue;
         }
         if (held >= 0) {
             *hold = held;
@@ -363,18 +377,15 @@ void SyncDirectoryOf(const std::string& osTarget, const SafeFileWriter::SyncCall
 }
 
 // After a save killed between the backup's rename and the target's, the document and its
-// backup are one file under two names, and the rename of the aside link over the backup
-// does nothing (rename between two names of one file): the aside name, still this save's,
-// goes here rather than being left to a clean-up that holds of the same file would stop.
-void DropAsideNamingBackup(const std::string& aside, int asideHold, const std::string& osBackup) {
-    struct stat held {};
+// backup are one file (or one symbolic link) under two names, and the rename of the aside link
+// over the backup does nothing (rename between two names of one file): the aside name, still
+// this save's, goes here rather than being left to a clean-up that holds of the same file would
+// stop, or that passes over links.
+void DropAsideNamingBackup(const std::string& aside, const std::string& osBackup) {
     struct stat named {};
     struct stat backup {};
-    auto isHeld = [&held](const struct stat& other) {
-        return other.st_dev == held.st_dev && other.st_ino == held.st_ino;
-    };
-    if (asideHold >= 0 && ::fstat(asideHold, &held) == 0 && ::lstat(aside.c_str(), &named) == 0 &&
-        ::lstat(osBackup.c_str(), &backup) == 0 && isHeld(named) && isHeld(backup)) {
+    if (::lstat(aside.c_str(), &named) == 0 && ::lstat(osBackup.c_str(), &backup) == 0 &&
+        named.st_dev == backup.st_dev && named.st_ino == backup.st_ino) {
         ::unlink(aside.c_str());
     }
 }
@@ -521,7 +532,7 @@ void SafeFileWriter::ReplaceWithBackup() {
                               [&] { return ::rename(aside.c_str(), osBackup.c_str()); });
         }
         if (osError == 0) {
-            DropAsideNamingBackup(aside, asideHold, osBackup);
+            DropAsideNamingBackup(aside, osBackup);
         }
         CloseIfSet(asideHold);
         if (osError != 0) {

@@ -217,6 +217,52 @@ TEST_F(SafeFileWriterTest, WhatASaveLinksAsideIsHeldBeforeItIsNamed) {
     EXPECT_TRUE(Strays().empty());
 }
 
+// The same when the document was a symbolic link: the aside is a second name of the link, which
+// no hold and no clean-up takes, so the save itself must drop it.
+TEST_F(SafeFileWriterTest, ASaveAfterAKillBetweenTheRenamesOfALinkedDocumentLeavesNoNameOfItsOwn) {
+    Spit(Path("victim"), "private");
+    fs::create_symlink(Path("victim"), doc_);
+    ASSERT_EQ(::link(doc_.c_str(), bak_.c_str()), 0); // link() names the symbolic link itself
+    ASSERT_TRUE(Save("new"));
+    EXPECT_TRUE(Strays().empty()) << Strays().front();
+    EXPECT_EQ(Slurp(doc_), "new");
+    EXPECT_TRUE(fs::is_symlink(bak_));
+    EXPECT_EQ(Slurp(Path("victim")), "private");
+}
+
+// Another save, keeping its backup, that replaces the document just as this one links the old
+// contents aside: this save's backup is the contents it replaced, the other save's, and never
+// the older file that the other save's backup still names.
+std::string g_otherSaveDocument;
+std::string g_otherSaveBackup;
+int OtherSaveWithBackupAtLinking(SafeWriteStep step) {
+    if (step == SafeWriteStep::LinkBackup && !g_otherSaveDocument.empty()) {
+        std::string document;
+        document.swap(g_otherSaveDocument);
+        SafeFileWriter::SetStepHookForTesting(nullptr);
+        SafeFileWriter writer(document.c_str());
+        writer.KeepBackup(g_otherSaveBackup.c_str());
+        const int fd = writer.Create();
+        EXPECT_EQ(::write(fd, "other", 5), 5);
+        EXPECT_NO_THROW(writer.Commit());
+        SafeFileWriter::SetStepHookForTesting(OtherSaveWithBackupAtLinking);
+    }
+    return 0;
+}
+
+TEST_F(SafeFileWriterTest, ADocumentReplacedAsItIsLinkedAsideLeavesItsNewContentsAsTheBackup) {
+    Spit(doc_, "old");
+    g_otherSaveDocument = doc_;
+    g_otherSaveBackup = bak_;
+    SafeFileWriter::SetStepHookForTesting(OtherSaveWithBackupAtLinking);
+    ASSERT_TRUE(Save("new"));
+    SafeFileWriter::SetStepHookForTesting(nullptr);
+    EXPECT_TRUE(g_otherSaveDocument.empty()); // the other save ran
+    EXPECT_EQ(Slurp(doc_), "new");
+    EXPECT_EQ(Slurp(bak_), "other");
+    EXPECT_TRUE(Strays().empty());
+}
+
 // Two programs saving one file at the same instant: the other's clean-up of leftovers
 // runs between any two steps of this save and must take none of its temporaries.
 TEST_F(SafeFileWriterTest, ASaveOfTheSameFileInBetweenTakesNoneOfThisSavesTemporaries) {
