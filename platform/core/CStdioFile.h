@@ -42,9 +42,10 @@ public:
     static constexpr std::size_t kLongestLine = 64 * 1024;
     // For readers of formats whose lines are text records: from now on a line that holds a
     // NUL byte, or reaches kLongestLine bytes, is the last line read (cut as ReadString cuts
-    // it) and the file then reads as ended, its rest never read. A sparse or binary file of
-    // gigabytes behind whole lines thus costs a block, not a read through, and the reader
-    // meets what it meets at a file's end.
+    // it) and the file then reads as ended, its rest never read (a stream without positions,
+    // such as a pipe, cannot be put at its end: there the next line follows). A sparse or
+    // binary file of gigabytes behind whole lines thus costs a block, not a read through, and
+    // the reader meets what it meets at a file's end.
     void EndAtNonTextLine() { endAtNonText_ = true; }
     // True once such a line has ended the reading.
     bool EndedAtNonTextLine() const { return endedAtNonText_; }
