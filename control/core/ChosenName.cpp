@@ -40,7 +40,9 @@ ChosenNameResult CheckChosenName(const CString& typedName, const ChosenNameConte
         AfxMessageBox(CString(u8"ﾌｧｲﾙ指定ｴﾗｰ !!!"));
         return ChosenNameResult::kStay;
     }
-    path = name.Find('/') >= 0 ? name : context.currentDirectory + name;
+    // A relative name, with a folder in it or not, lies in the folder the chooser shows, as a
+    // file dialog takes it: never against the program's own working folder.
+    path = name[0] == '/' ? name : context.currentDirectory + name;
     if (platform::EntryAt(path) == platform::DiskEntry::Directory) {
         path = FolderPath(path);
         return ChosenNameResult::kEnterDirectory;

@@ -149,6 +149,7 @@ TEST_F(ChosenNameTest, AFolderTypedAsTheNameIsEnteredAndNeverOfferedAsANewFile) 
         {"  " + platform::Utf8ToCp932(Utf8(u8"現場")) + "  ", site + "/"},
         {site + "/old.slo", site + "/old.slo/"},
         {site + "/old.slo/../.", site + "/"},
+        {platform::Utf8ToCp932(Utf8(u8"現場/old.slo/")), site + "/old.slo/"}, // relative: in the folder shown
     };
     for (const auto& [name, folder] : typed) {
         EXPECT_EQ(CheckChosenName(name.c_str(), context, path), ChosenNameResult::kEnterDirectory) << name;
