@@ -146,20 +146,9 @@ TEST_F(SectionFileTest, AHugeSparseFileIsRefusedWithoutReadingItThrough) {
     const std::string path = Path("sparse.sec");
     { std::ofstream create(path); }
     ASSERT_EQ(::truncate(path.c_str(), std::int64_t{2} << 30), 0);
-    auto bytesRead = [] {
-        std::ifstream io("/proc/self/io");
-        std::string key;
-        long long value = 0;
-        while (io >> key >> value) {
-            if (key == "rchar:") {
-                return value;
-            }
-        }
-        return -1LL;
-    };
-    const long long before = bytesRead();
+    const long long before = testsupport::BytesReadByProcess();
     EXPECT_FALSE(doc_.OnOpenDocument(path.c_str()));
-    const long long read = bytesRead() - before;
+    const long long read = testsupport::BytesReadByProcess() - before;
     EXPECT_LT(read, 1LL << 20) << "bytes read of a 2 GB file";
     EXPECT_EQ(sink_.MessagesUtf8(), std::vector<std::string>{Utf8(u8"ファイル読み込みエラーです。")});
     EXPECT_EQ(doc_.m_mapNode.GetCount(), 0);
