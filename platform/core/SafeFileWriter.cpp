@@ -160,6 +160,11 @@ int CopyInto(const std::string& from, int toFd) {
     return result;
 }
 
+// True when the two names or descriptors looked at give one file.
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
 // Locks a temporary this save made (shared: a lock another save's clean-up, which locks a
 // leftover exclusively before removing it, cannot take); false when that clean-up took it
 // first (it holds the lock, or has removed the name already): the caller makes another.
@@ -181,7 +186,7 @@ int HoldNamed(const std::string& name, bool* unheldLink) {
     struct stat held {};
     struct stat named {};
     if (!LockedAndStillNamed(fd) || ::fstat(fd, &held) != 0 || !S_ISREG(held.st_mode) ||
-        ::lstat(name.c_str(), &named) != 0 || named.st_dev != held.st_dev || named.st_ino != held.st_ino) {
+        ::lstat(name.c_str(), &named) != 0 || !SameFile(named, held)) {
         ::close(fd);
         return -1;
     }
@@ -291,8 +296,7 @@ int LinkHeldOrNamed(int& held, const std::string& from, const std::string& name)
 bool NamesHeldFile(const std::string& name, int held) {
     struct stat named {};
     struct stat info {};
-    return ::lstat(name.c_str(), &named) == 0 && ::fstat(held, &info) == 0 && named.st_dev == info.st_dev &&
-           named.st_ino == info.st_ino;
+    return ::lstat(name.c_str(), &named) == 0 && ::fstat(held, &info) == 0 && SameFile(named, info);
 }
 
 // A hard link of `from` under a fresh temporary name beside the target, held (*hold) until
@@ -385,7 +389,7 @@ void DropAsideNamingBackup(const std::string& aside, const std::string& osBackup
     struct stat named {};
     struct stat backup {};
     if (::lstat(aside.c_str(), &named) == 0 && ::lstat(osBackup.c_str(), &backup) == 0 &&
-        named.st_dev == backup.st_dev && named.st_ino == backup.st_ino) {
+        SameFile(named, backup)) {
         ::unlink(aside.c_str());
     }
 }
@@ -615,8 +619,7 @@ void SafeFileWriter::RemoveLeftovers() const {
         }
         // Only the file locked: its name may have been taken over since it was opened.
         struct stat named {};
-        if (::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
-            named.st_dev == info.st_dev && named.st_ino == info.st_ino) {
+        if (::fstatat(dirFd, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) == 0 && SameFile(named, info)) {
             ::unlinkat(dirFd, entry->d_name, 0);
         }
         ::close(fd);
