@@ -54,8 +54,16 @@ int OtherSaveAtChosenStep(SafeWriteStep step) {
     return 0;
 }
 
+// The fixture's document and its backup, for the hooks that act on them.
+std::string g_document;
+std::string g_backup;
+
 class SafeFileWriterTest : public ::testing::Test {
 protected:
+    void SetUp() override {
+        g_document = doc_;
+        g_backup = bak_;
+    }
     void TearDown() override { SafeFileWriter::SetStepHookForTesting(nullptr); }
     std::string Path(const std::string& name) const { return temp_.File(name); }
     static std::string Slurp(const std::string& path) { return testsupport::ReadBytes(path); }
@@ -74,6 +82,13 @@ protected:
         file.Close();
         writer.Commit();
         return true;
+    }
+    // Save with the hook seeing each step of it.
+    bool SaveWithHook(SafeFileWriter::StepHook hook, const std::string& lines) {
+        SafeFileWriter::SetStepHookForTesting(hook);
+        const bool saved = Save(lines);
+        SafeFileWriter::SetStepHookForTesting(nullptr);
+        return saved;
     }
     // Names in the directory other than the document and its backup.
     std::vector<std::string> Strays() const {
@@ -162,10 +177,9 @@ TEST_F(SafeFileWriterTest, AKillAtAnyStepLeavesOldOrNewContentsAndTheNextSaveCle
 // nothing; its aside name must go all the same, even while someone still holds that file (as
 // a save's older-backup hold of it may be) when the clean-up runs.
 int g_heldBackup = -1;
-std::string g_backupToHold;
 int HoldBackupBeforeCleanUp(SafeWriteStep step) {
     if (step == SafeWriteStep::RemoveLeftovers) {
-        g_heldBackup = ::open(g_backupToHold.c_str(), O_RDONLY | O_CLOEXEC);
+        g_heldBackup = ::open(g_backup.c_str(), O_RDONLY | O_CLOEXEC);
         EXPECT_EQ(::flock(g_heldBackup, LOCK_SH), 0);
     }
     return 0;
@@ -174,10 +188,7 @@ int HoldBackupBeforeCleanUp(SafeWriteStep step) {
 TEST_F(SafeFileWriterTest, ASaveAfterAKillBetweenTheRenamesLeavesNoNameOfItsOwnWhileTheBackupIsHeld) {
     Spit(doc_, "old");
     ASSERT_EQ(::link(doc_.c_str(), bak_.c_str()), 0);
-    g_backupToHold = bak_;
-    SafeFileWriter::SetStepHookForTesting(HoldBackupBeforeCleanUp);
-    ASSERT_TRUE(Save("new"));
-    SafeFileWriter::SetStepHookForTesting(nullptr);
+    ASSERT_TRUE(SaveWithHook(HoldBackupBeforeCleanUp, "new"));
     ASSERT_GE(g_heldBackup, 0);
     EXPECT_TRUE(Strays().empty()) << Strays().front();
     ::close(g_heldBackup);
@@ -192,11 +203,9 @@ TEST_F(SafeFileWriterTest, ASaveAfterAKillBetweenTheRenamesLeavesNoNameOfItsOwnW
 // older backup aside finds that file held already, so it can never take the new link before
 // this save holds it (on a busy machine it once took every new link, until the save gave up).
 int g_cleanUpLocksHad = 0;
-std::string g_documentLinked;
-std::string g_backupLinked;
 int CleanUpLockAtLinking(SafeWriteStep step) {
     if (step == SafeWriteStep::LinkBackup || step == SafeWriteStep::KeepOlderBackup) {
-        const std::string& name = step == SafeWriteStep::LinkBackup ? g_documentLinked : g_backupLinked;
+        const std::string& name = step == SafeWriteStep::LinkBackup ? g_document : g_backup;
         int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
         g_cleanUpLocksHad += fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 1 : 0;
         ::close(fd);
@@ -207,11 +216,7 @@ int CleanUpLockAtLinking(SafeWriteStep step) {
 TEST_F(SafeFileWriterTest, WhatASaveLinksAsideIsHeldBeforeItIsNamed) {
     Spit(doc_, "old");
     Spit(bak_, "older");
-    g_documentLinked = doc_;
-    g_backupLinked = bak_;
-    SafeFileWriter::SetStepHookForTesting(CleanUpLockAtLinking);
-    ASSERT_TRUE(Save("new"));
-    SafeFileWriter::SetStepHookForTesting(nullptr);
+    ASSERT_TRUE(SaveWithHook(CleanUpLockAtLinking, "new"));
     EXPECT_EQ(g_cleanUpLocksHad, 0);
     EXPECT_EQ(Slurp(bak_), "old");
     EXPECT_TRUE(Strays().empty());
@@ -233,15 +238,13 @@ TEST_F(SafeFileWriterTest, ASaveAfterAKillBetweenTheRenamesOfALinkedDocumentLeav
 // Another save, keeping its backup, that replaces the document just as this one links the old
 // contents aside: this save's backup is the contents it replaced, the other save's, and never
 // the older file that the other save's backup still names.
-std::string g_otherSaveDocument;
-std::string g_otherSaveBackup;
+bool g_otherSaveToRun = false;
 int OtherSaveWithBackupAtLinking(SafeWriteStep step) {
-    if (step == SafeWriteStep::LinkBackup && !g_otherSaveDocument.empty()) {
-        std::string document;
-        document.swap(g_otherSaveDocument);
+    if (step == SafeWriteStep::LinkBackup && g_otherSaveToRun) {
+        g_otherSaveToRun = false;
         SafeFileWriter::SetStepHookForTesting(nullptr);
-        SafeFileWriter writer(document.c_str());
-        writer.KeepBackup(g_otherSaveBackup.c_str());
+        SafeFileWriter writer(g_document.c_str());
+        writer.KeepBackup(g_backup.c_str());
         const int fd = writer.Create();
         EXPECT_EQ(::write(fd, "other", 5), 5);
         EXPECT_NO_THROW(writer.Commit());
@@ -252,12 +255,9 @@ int OtherSaveWithBackupAtLinking(SafeWriteStep step) {
 
 TEST_F(SafeFileWriterTest, ADocumentReplacedAsItIsLinkedAsideLeavesItsNewContentsAsTheBackup) {
     Spit(doc_, "old");
-    g_otherSaveDocument = doc_;
-    g_otherSaveBackup = bak_;
-    SafeFileWriter::SetStepHookForTesting(OtherSaveWithBackupAtLinking);
-    ASSERT_TRUE(Save("new"));
-    SafeFileWriter::SetStepHookForTesting(nullptr);
-    EXPECT_TRUE(g_otherSaveDocument.empty()); // the other save ran
+    g_otherSaveToRun = true;
+    ASSERT_TRUE(SaveWithHook(OtherSaveWithBackupAtLinking, "new"));
+    EXPECT_FALSE(g_otherSaveToRun); // the other save ran
     EXPECT_EQ(Slurp(doc_), "new");
     EXPECT_EQ(Slurp(bak_), "other");
     EXPECT_TRUE(Strays().empty());
