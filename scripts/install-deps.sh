@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk xvfb xauth
+  fonts-noto-cjk xvfb xauth xdotool valgrind
   python3 python3-ezdxf librecad-data nlohmann-json3-dev poppler-utils
   clang libclang-rt-14-dev
   locales clang-format clang-tidy
