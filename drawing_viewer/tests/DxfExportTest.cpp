@@ -181,9 +181,8 @@ bool EzdxfAvailable() {
 }
 
 TEST_F(DxfExportTest, ExportsAuditClean) {
-    if (!EzdxfAvailable()) {
-        GTEST_SKIP() << "ezdxf is not installed for /usr/bin/python3 (Debian package python3-ezdxf)";
-    }
+    ASSERT_TRUE(EzdxfAvailable()) << "ezdxf is not installed for /usr/bin/python3 (Debian package "
+                                     "python3-ezdxf; scripts/install-deps.sh)";
     const int widthColors[4] = {5, 8, 1, 6};
     for (int method = 0; method < 3; ++method) {
         for (int version : {0, 14}) {

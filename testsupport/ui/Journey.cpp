@@ -295,9 +295,10 @@ void ClickAt(QWidget& target, int x, int y, Qt::MouseButton button) {
 
 void RequireTool(const char* tool, const char* package) {
     if (QStandardPaths::findExecutable(QString::fromUtf8(tool)).isEmpty()) {
-        std::printf("skipped: %s is not installed (Debian package %s)\n", tool, package);
+        std::printf("failed: %s is not installed (Debian package %s; scripts/install-deps.sh installs it)\n",
+                    tool, package);
         std::fflush(stdout);
-        std::exit(77);
+        std::exit(1);
     }
 }
 

@@ -63,7 +63,8 @@ void ClickModelPoint(ModelView& view, double x, double y, Qt::MouseButton button
     ClickAt(*view.GetCanvasWidget(), device.x, device.y, button);
 }
 
-// Ends the journey as skipped (exit code 77) when tool is not on the PATH; package installs it.
+// Ends the journey as failed when tool is not on the PATH: scripts/install-deps.sh installs
+// package, so a journey that cannot check its work with it has not passed.
 void RequireTool(const char* tool, const char* package);
 
 // A second reader of what the program wrote (pdfinfo, pdftoppm, iconv): its exit code (-1 when

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs the suite into a temporary directory, starts the installed base menu under a
 # virtual display, presses one of its program buttons and waits for the started program's
-# main window class to be registered. Skipped (77) without xvfb-run or xdotool. The programs
+# main window class to be registered. Fails without xvfb-run or xdotool, which
+# scripts/install-deps.sh installs. The programs
 # run on the virtual display whatever platform the caller's environment names, and keep their
 # settings in the temporary directory.
 # Usage: PressBasnevButton.sh <build directory> <button y offset in the form> <window class>
@@ -9,8 +10,8 @@ set -u
 build=$1
 export BUTTON_Y=$2 WINDOW_CLASS=$3
 if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "xvfb-run or xdotool missing: skipped"
-  exit 77
+  echo "xvfb-run or xdotool missing (scripts/install-deps.sh installs them)"
+  exit 1
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

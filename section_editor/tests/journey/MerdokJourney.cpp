@@ -94,8 +94,10 @@ bool HasPointAt(const RecordMap<CNode>& points, double x, double y) {
 TEST(Journey, MerdokDrawsEditsImportsSavesAndOpensAModelAgain) {
     testsupport::RequireTool("iconv", "libc-bin");
     if (!std::filesystem::exists(kThirdPartyDrawing)) {
-        std::printf("skipped: %s is missing (Debian package librecad-data)\n", kThirdPartyDrawing);
-        std::exit(77);
+        std::printf(
+            "failed: %s is missing (Debian package librecad-data; scripts/install-deps.sh installs it)\n",
+            kThirdPartyDrawing);
+        std::exit(1);
     }
     testsupport::TempDir runtime;
     ::setenv("XDG_RUNTIME_DIR", runtime.Path().c_str(), 1);
