@@ -9,9 +9,10 @@
 
 class CDxfGroupReader {
 public:
-    // A DXF text file holds no NUL and no line of kLongestLine bytes: the file's reading ends
-    // at such a line (CStdioFile::EndAtNonTextLine), and the next group meets the end.
-    explicit CDxfGroupReader(CStdioFile& file) : file_(file) { file_.EndAtNonTextLine(); }
+    // A DXF text file holds no NUL and no line of kLongestLine bytes: the reading of a file
+    // opened as text ends at such a line (CStdioFile::EndAtNonTextLine), and the next group
+    // meets the end.
+    explicit CDxfGroupReader(CStdioFile& file) : file_(file) {}
 
     // Reads the next group (or returns the one pushed back). At the end of the file,
     // also inside a group, throws CFileException with cause endOfFile; read errors

@@ -6,7 +6,9 @@
 //
 // Lines are written with CR LF and read with CR LF or LF. A line longer than the
 // caller's buffer is cut (never inside a double-byte character) and the rest of the
-// line is skipped, so that a long line never turns into an extra record.
+// line is skipped, so that a long line never turns into an extra record. A record file ends
+// its reading at a line that holds a NUL or reaches CStdioFile::kLongestLine bytes (see
+// CStdioFile::EndAtNonTextLine): readers of plain text ask for ReadAsPlainText.
 
 #include "platform/core/CStdioFile.h"
 #include "platform/core/SafeFileWriter.h"

@@ -30,7 +30,6 @@ bool ReadSloReferences(const CString& analysisPath, CString& sectionName, CStrin
     if (!file.Open(analysisPath, CFile::modeRead | CFile::typeText)) {
         return false;
     }
-    file.EndAtNonTextLine(); // a damaged file of gigabytes is not read through for four lines
     CString directory;
     SplitPath(analysisPath, &directory, nullptr, nullptr);
     try {

@@ -190,7 +190,6 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
     if (!index->Open(indexPath, CFile::modeRead | CFile::shareExclusive | CFile::typeText)) {
         return FALSE;
     }
-    index->EndAtNonTextLine();
     PlotFileHold hold;
     if (!hold.Hold(indexPath)) {
         ShowPathMessage(u8"%s\n作図出力ﾌｧｲﾙは他のﾌﾟﾛｸﾞﾗﾑが使用中です", indexPath);

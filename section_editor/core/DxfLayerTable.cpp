@@ -154,7 +154,6 @@ BOOL ReadDxfLayerNames(const char* path, std::vector<CString>& names) {
     if (!file.Open(path, CFile::modeRead | CFile::typeText)) {
         return FALSE;
     }
-    file.EndAtNonTextLine();
     LayerNameCollector collector(names);
     Outcome outcome = Outcome::kEnd;
     try {
