@@ -61,6 +61,12 @@ public:
     // closes; on failure a beep and the message, and the error is thrown on.
     void Close() override;
 
+    // For readers to whom a file's end is no fault (a list of pages, the first lines of a
+    // file): when the last line read ended the reading (EndedAtNonTextLine), the file is
+    // damaged there, not shorter: a beep, the read-error message, and a CFileException thrown
+    // as a read error throws it. Nothing otherwise.
+    void ThrowIfDamaged();
+
     int GetLineCount() const { return lineCount_; }
     // True when the last line read into a caller buffer held a NUL byte: the buffer then
     // shows the line only up to it, so a reader that must take every byte refuses the line.

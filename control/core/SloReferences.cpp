@@ -35,6 +35,7 @@ bool ReadSloReferences(const CString& analysisPath, CString& sectionName, CStrin
     try {
         CString line;
         for (int i = 0; i < kLinesRead && file.ReadLine(line); ++i) {
+            file.ThrowIfDamaged();
             if (std::strncmp(line, "SEFIL", 5) == 0) {
                 sectionName = NameFrom(line, directory);
             } else if (std::strncmp(line, "DSFIL", 5) == 0) {
@@ -43,7 +44,10 @@ bool ReadSloReferences(const CString& analysisPath, CString& sectionName, CStrin
         }
         file.Close();
     } catch (const CFileException&) {
-        // The file layer has shown the read error; the names found so far stand.
+        // The file layer has shown the read error: names of a file that did not read are none.
+        sectionName.Empty();
+        measurementName.Empty();
+        return false;
     }
     return true;
 }
