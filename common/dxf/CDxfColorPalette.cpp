@@ -73,7 +73,8 @@ int CDxfColorPalette::LoadColorPaletteFrom(const char* path) {
         char line[kLineBufferSize];
         int status = 0;
         while (file.ReadLineStatus(line, kLineBufferSize, status)) {
-            if (!ApplyPaletteLine(line)) {
+            // A line at which the file stops (a NUL, a line of 64 KiB) is damage, no colour.
+            if (file.EndedAtNonTextLine() || !ApplyPaletteLine(line)) {
                 result = 0;
                 break;
             }

@@ -83,7 +83,7 @@ void CDxfGroupReader::SkipToNextEntity() {
             pushedBack_ = true;
             return;
         }
-        if (!file_.SkipString()) {
+        if (!file_.SkipString() || file_.EndedAtNonTextLine()) {
             AfxThrowFileException(CFileException::endOfFile, -1, file_.GetFilePath());
         }
     }

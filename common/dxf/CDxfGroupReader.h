@@ -9,9 +9,10 @@
 
 class CDxfGroupReader {
 public:
-    // A DXF text file holds no NUL and no line of kLongestLine bytes: the file's reading ends
-    // at such a line (CStdioFile::EndAtNonTextLine), and the next group meets the end.
-    explicit CDxfGroupReader(CStdioFile& file) : file_(file) { file_.EndAtNonTextLine(); }
+    // A DXF text file holds no NUL and no line of kLongestLine bytes: the reading of a file
+    // opened as text ends at such a line (CStdioFile::EndAtNonTextLine), which is no part of a
+    // group: the group meets the end there, as in a file cut short before it.
+    explicit CDxfGroupReader(CStdioFile& file) : file_(file) {}
 
     // Reads the next group (or returns the one pushed back). At the end of the file,
     // also inside a group, throws CFileException with cause endOfFile; read errors
@@ -50,7 +51,7 @@ private:
     // Here rather than behind a call: a drawing of a million groups reads them one by one.
     std::string_view ReadLineOrThrow() {
         std::string_view line;
-        if (!file_.ReadStringView(line)) {
+        if (!file_.ReadStringView(line) || file_.EndedAtNonTextLine()) {
             ThrowEndOfFile();
         }
         return line;

@@ -168,6 +168,15 @@ CString CTextFile::ReadRequiredLine() {
     return line;
 }
 
+void CTextFile::ThrowIfDamaged() {
+    if (!EndedAtNonTextLine()) {
+        return;
+    }
+    const CFileException damaged(CFileException::genericException, -1, GetFilePath());
+    ReportReadError(damaged, true);
+    throw damaged;
+}
+
 bool CTextFile::ReadRest(std::string& bytes, std::size_t limit) {
     constexpr std::size_t kChunk = 256 * 1024;
     const std::size_t start = bytes.size();

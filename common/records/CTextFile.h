@@ -6,7 +6,9 @@
 //
 // Lines are written with CR LF and read with CR LF or LF. A line longer than the
 // caller's buffer is cut (never inside a double-byte character) and the rest of the
-// line is skipped, so that a long line never turns into an extra record.
+// line is skipped, so that a long line never turns into an extra record. A record file ends
+// its reading at a line that holds a NUL or reaches CStdioFile::kLongestLine bytes (see
+// CStdioFile::EndAtNonTextLine): readers of plain text ask for ReadAsPlainText.
 
 #include "platform/core/CStdioFile.h"
 #include "platform/core/SafeFileWriter.h"
@@ -58,6 +60,12 @@ public:
     // Writes what is still buffered (failing: the write message, as WriteLine shows it) and
     // closes; on failure a beep and the message, and the error is thrown on.
     void Close() override;
+
+    // For readers to whom a file's end is no fault (a list of pages, the first lines of a
+    // file): when the last line read ended the reading (EndedAtNonTextLine), the file is
+    // damaged there, not shorter: a beep, the read-error message, and a CFileException thrown
+    // as a read error throws it. Nothing otherwise.
+    void ThrowIfDamaged();
 
     int GetLineCount() const { return lineCount_; }
     // True when the last line read into a caller buffer held a NUL byte: the buffer then

@@ -14,6 +14,7 @@ int CTitleFile::ReadTitles() {
     if (!file.Open(path_, CFile::modeRead)) {
         return 0;
     }
+    file.ReadAsPlainText(); // the titles the user typed: plain text, not records
     try {
         char line[kLineSize];
         int status = 0;

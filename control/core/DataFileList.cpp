@@ -60,7 +60,9 @@ bool RegularFileModified(const CString& path, CString& modified) {
     return true;
 }
 
-// The first line, or false when there is none; the file layer reports an open failure.
+// The first line, or false when there is none; the file layer reports an open failure. A
+// first line at which the file stops (a NUL, a line of 64 KiB) is damage, no title: the rest
+// of a file of gigabytes is never read.
 bool ReadFirstLine(const CString& path, CString& line) {
     CTextFile file;
     if (!file.Open(path, CFile::modeRead | CFile::typeText)) {
@@ -70,7 +72,8 @@ bool ReadFirstLine(const CString& path, CString& line) {
     int status = 0;
     bool read = false;
     try {
-        read = file.ReadLineStatus(buffer, sizeof buffer, status) && status == 0;
+        read =
+            file.ReadLineStatus(buffer, sizeof buffer, status) && status == 0 && !file.EndedAtNonTextLine();
         file.Close();
     } catch (const CFileException&) {
         read = false;

@@ -25,7 +25,9 @@ bool TitleOfDataFile(const CString& firstLine, int kind, CString& title);
 
 // The files of the directory (ending in '/') whose extension is the kind's (letter case
 // ignored) and whose first line passes TitleOfDataFile, in name order. A file that cannot be
-// opened is reported through the file layer's message and left out; the list goes on.
+// opened is reported through the file layer's message and left out; the list goes on. A file
+// whose first line holds a NUL or runs to 64 KiB is damaged: it is left out quietly, its rest
+// never read.
 std::vector<DataFileRow> ListDataFiles(const CString& directory, int kind);
 
 // Sorts by the texts of one column compared byte-wise; equal texts keep their order.

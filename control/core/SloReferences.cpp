@@ -30,12 +30,12 @@ bool ReadSloReferences(const CString& analysisPath, CString& sectionName, CStrin
     if (!file.Open(analysisPath, CFile::modeRead | CFile::typeText)) {
         return false;
     }
-    file.EndAtNonTextLine(); // a damaged file of gigabytes is not read through for four lines
     CString directory;
     SplitPath(analysisPath, &directory, nullptr, nullptr);
     try {
         CString line;
         for (int i = 0; i < kLinesRead && file.ReadLine(line); ++i) {
+            file.ThrowIfDamaged();
             if (std::strncmp(line, "SEFIL", 5) == 0) {
                 sectionName = NameFrom(line, directory);
             } else if (std::strncmp(line, "DSFIL", 5) == 0) {
@@ -44,7 +44,10 @@ bool ReadSloReferences(const CString& analysisPath, CString& sectionName, CStrin
         }
         file.Close();
     } catch (const CFileException&) {
-        // The file layer has shown the read error; the names found so far stand.
+        // The file layer has shown the read error: names of a file that did not read are none.
+        sectionName.Empty();
+        measurementName.Empty();
+        return false;
     }
     return true;
 }

@@ -9,8 +9,9 @@ namespace basnev {
 // the section model file name, one starting with "DSFIL" the measurement file name (the
 // characters from column 11 to the line's end; a later line of a keyword wins). The names
 // are those the analysis program opens: trailing blanks dropped, and a relative name lies
-// beside the analysis file. False only
-// when the file cannot be opened (the file layer has shown its message); the names stay empty.
+// beside the analysis file. False when
+// the file cannot be opened or read, or is damaged within those lines (a NUL, a line of
+// 64 KiB): the file layer has shown its message and the names stay empty.
 bool ReadSloReferences(const CString& analysisPath, CString& sectionName, CString& measurementName);
 
 } // namespace basnev

@@ -1,4 +1,5 @@
 #include "testsupport/ChildProcess.h"
+#include "testsupport/FileBytes.h"
 #include "testsupport/NonRegularFile.h"
 #include "testsupport/TempDir.h"
 
@@ -88,6 +89,26 @@ TEST(DataFileListTest, AnUnreadableFileIsSkippedAndTheListGoesOn) {
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_STREQ(rows[1].name, "c.dis");
     EXPECT_EQ(sink.MessageCount(), 1);
+}
+
+// A model of NUL bytes to 2 GB is passed at once, not read through for its first line; a title
+// line at which the file stops (NULs behind it, or 64 KiB without a line end) is damage, no
+// title: neither is listed, and nothing is told.
+TEST(DataFileListTest, ADamagedFileIsLeftOutWithoutBeingReadThrough) {
+    testsupport::TempDir dir;
+    constexpr std::uint64_t kTwoGigabytes = std::uint64_t{2} << 30;
+    const std::string title = TitleLine("whole", "MERDOK001");
+    dir.Write("good.sec", title);
+    testsupport::WriteSparseFile(dir.File("nuls.sec"), "", kTwoGigabytes);
+    testsupport::WriteSparseFile(dir.File("titled.sec"), title.substr(0, title.size() - 2), kTwoGigabytes);
+    dir.Write("long.sec", title.substr(0, title.size() - 2) + std::string(64 * 1024, ' ') + "\r\n");
+    platform::RecordingSink sink;
+    const long long before = testsupport::BytesReadByProcess();
+    const std::vector<DataFileRow> rows = ListDataFiles(dir.Slash(), kSectionFile);
+    EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_STREQ(rows[0].name, "good.sec");
+    EXPECT_EQ(sink.MessageCount(), 0);
 }
 
 TEST(DataFileListTest, JapaneseNamesAndTitlesAreKept) {

@@ -99,19 +99,23 @@ TEST(SloReferencesTest, ReadsTheReferencesOfTheFirstFourLines) {
     EXPECT_STREQ(measurement, "/d/m e.dis");
 }
 
-// A file that turns to NULs or to a line of megabytes gives the names before it, read at once.
-TEST(SloReferencesTest, ADamagedFileGivesTheNamesBeforeTheDamageWithoutBeingReadThrough) {
+// A file that turns to NULs or to a line of megabytes within the lines read is damaged, not
+// a file without its measurement line: the read error is told, no name is given, and the rest
+// is never read.
+TEST(SloReferencesTest, ADamagedFileIsToldAndGivesNoNamesWithoutBeingReadThrough) {
     testsupport::TempDir dir;
     for (const auto& damaged :
          testsupport::DamagedTextFiles("SEFIL     /d/a.sec\r\n", "DSFIL     /d/b.dis\r\n")) {
         SCOPED_TRACE(damaged.name);
         testsupport::WriteDamagedTextFile(dir.File("r.slo"), damaged);
-        CString section;
-        CString measurement;
+        platform::RecordingSink sink;
+        CString section = "stale";
+        CString measurement = "stale";
         const long long before = testsupport::BytesReadByProcess();
-        ASSERT_TRUE(ReadSloReferences(CString(dir.File("r.slo").c_str()), section, measurement));
+        EXPECT_FALSE(ReadSloReferences(CString(dir.File("r.slo").c_str()), section, measurement));
         EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
-        EXPECT_STREQ(section, "/d/a.sec");
+        EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{Utf8(u8"ﾌｧｲﾙ読み込みｴﾗｰです")});
+        EXPECT_TRUE(section.IsEmpty());
         EXPECT_TRUE(measurement.IsEmpty());
     }
 }

@@ -1,5 +1,7 @@
 // The plot-output document's reading: the index file and one page file per index line.
-// A damaged line or page is reported and left out; the other pages still open.
+// A line that names no page or a page that does not read is reported and left out; the
+// other pages still open. A page name leading out of the index's folder, or an index that
+// stops at damage (a NUL, a line of 64 KiB), refuses the whole index.
 
 #include "CMainDoc.h"
 #include "PlotCommandReader.h"
@@ -54,12 +56,15 @@ enum class PageResult { kRead, kLeftOut, kFailed };
 // longer line is cut as it is read, so that its message stays short.
 constexpr int kIndexLineSize = 512;
 
+// A line at which the index stops is damage, told as a read error: the pages before it are
+// not the whole drawing.
 bool ReadIndexLine(CTextFile& index, CString& line) {
     char buffer[kIndexLineSize];
     int status = 0;
     if (!index.ReadLineStatus(buffer, sizeof buffer, status)) {
         return false;
     }
+    index.ThrowIfDamaged();
     line = CString(buffer);
     return true;
 }
@@ -190,7 +195,6 @@ BOOL CMainDoc::PlotFileRead(const char* indexPath) {
     if (!index->Open(indexPath, CFile::modeRead | CFile::shareExclusive | CFile::typeText)) {
         return FALSE;
     }
-    index->EndAtNonTextLine();
     PlotFileHold hold;
     if (!hold.Hold(indexPath)) {
         ShowPathMessage(u8"%s\n作図出力ﾌｧｲﾙは他のﾌﾟﾛｸﾞﾗﾑが使用中です", indexPath);

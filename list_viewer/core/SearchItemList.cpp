@@ -55,6 +55,7 @@ void LoadSearchItemList(const CString& programDir, const CString& key, std::vect
     if (!file.Open(programDir + "pomrex.idx", CFile::modeRead)) {
         return;
     }
+    file.ReadAsPlainText(); // plain text: a damaged line names no item, and the lines after it follow
     char line[kLineBufferSize];
     const auto keyLength = static_cast<std::size_t>(key.GetLength());
     while (NextLine(file, line)) {

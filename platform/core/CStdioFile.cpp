@@ -47,6 +47,7 @@ BOOL CStdioFile::Open(const char* path, UINT openFlags, CFileException* error) {
     endedAtNonText_ = false;
     writeback_ = platform::WritebackStarter();
     text_ = !(openFlags & typeBinary);
+    endAtNonText_ = text_ && !plainText_;
     const std::string mode = StreamMode(openFlags);
     // The descriptor is opened as fopen would open it for the stream's mode.
     int posix = mode == "r" ? O_RDONLY : (mode == "w" ? O_WRONLY : O_RDWR);
@@ -80,6 +81,7 @@ BOOL CStdioFile::OpenDescriptor(int fd, const char* path, UINT openFlags, CFileE
     endedAtNonText_ = false;
     writeback_ = platform::WritebackStarter();
     text_ = !(openFlags & typeBinary);
+    endAtNonText_ = text_ && !plainText_;
     // The descriptor is never truncated here: "w" would mean nothing to fdopen anyway.
     m_pStream = ::fdopen(fd, (openFlags & 3) == modeRead ? "r" : ((openFlags & 3) == modeWrite ? "w" : "r+"));
     if (!m_pStream) {

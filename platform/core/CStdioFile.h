@@ -40,13 +40,23 @@ public:
     // unread, so that a damaged file never has a whole gigabyte held as one line.
     virtual BOOL ReadString(CString& line);
     static constexpr std::size_t kLongestLine = 64 * 1024;
-    // For readers of formats whose lines are text records: from now on a line that holds a
-    // NUL byte, or reaches kLongestLine bytes, is the last line read (cut as ReadString cuts
-    // it) and the file then reads as ended, its rest never read (a stream without positions,
-    // such as a pipe, cannot be put at its end: there the next line follows). A sparse or
-    // binary file of gigabytes behind whole lines thus costs a block, not a read through, and
-    // the reader meets what it meets at a file's end.
-    void EndAtNonTextLine() { endAtNonText_ = true; }
+    // A text file of the suite holds records: a line that holds a NUL byte, or reaches
+    // kLongestLine bytes, is the last line read (cut as ReadString cuts it) and the file then
+    // reads as ended, its rest never read (a stream without positions, such as a pipe, cannot
+    // be put at its end: there the next line follows). A sparse or binary file of gigabytes
+    // behind whole lines thus costs a block, not a read through, and the reader meets what it
+    // meets at a file's end. Every open in text mode sets this rule; a binary stream reads on.
+    void EndAtNonTextLine() {
+        plainText_ = false;
+        endAtNonText_ = true;
+    }
+    // For readers of plain text (lists, logs, the title list), from now on and for every later
+    // open of this object: such a line is read as any other (a long one cut, its rest passed
+    // over) and the lines after it follow.
+    void ReadAsPlainText() {
+        plainText_ = true;
+        endAtNonText_ = false;
+    }
     // True once such a line has ended the reading.
     bool EndedAtNonTextLine() const { return endedAtNonText_; }
     // Reads one line as ReadString reads it, seen where it lies: in the stream's buffer when
@@ -103,6 +113,7 @@ private:
     std::unique_ptr<char[]> buffer_; // the stream's buffer, kept until the stream is closed
     CString spilledLine_;            // ReadStringView's line that crossed the buffer's end
     bool text_ = true;
-    bool endAtNonText_ = false;
+    bool plainText_ = false;    // ReadAsPlainText: no open sets the rule of records
+    bool endAtNonText_ = false; // the rule of records holds for this stream
     bool endedAtNonText_ = false;
 };

@@ -32,7 +32,9 @@ enum class Outcome { kRead, kEnd, kEndInsideGroup, kOtherShape };
 
 // Only the values of codes 0 (entities, sections, tables), 2 (names) and 8 (layers) are
 // looked at: any other is passed over unread, so a drawing of a million coordinates is
-// listed in a moment (its code lines are read where the file's buffer holds them).
+// listed in a moment (its code lines are read where the file's buffer holds them). A line at
+// which the file stops (a NUL, a line of 64 KiB) is no part of a group: the file is told as
+// cut short there, whichever line of the pair it is.
 Outcome ReadGroup(CTextFile& file, LayerGroup& group) {
     std::string_view codeLine;
     if (!file.ReadStringView(codeLine)) {
@@ -40,7 +42,8 @@ Outcome ReadGroup(CTextFile& file, LayerGroup& group) {
     }
     group.code = CDxfGroupReader::CodeOf(codeLine);
     const bool looked = group.code == 0 || group.code == 2 || group.code == 8;
-    if (!(looked ? file.CStdioFile::ReadString(group.value) : file.SkipString())) {
+    if (!(looked ? file.CStdioFile::ReadString(group.value) : file.SkipString()) ||
+        file.EndedAtNonTextLine()) {
         return Outcome::kEndInsideGroup;
     }
     if (!looked) {
@@ -154,7 +157,6 @@ BOOL ReadDxfLayerNames(const char* path, std::vector<CString>& names) {
     if (!file.Open(path, CFile::modeRead | CFile::typeText)) {
         return FALSE;
     }
-    file.EndAtNonTextLine();
     LayerNameCollector collector(names);
     Outcome outcome = Outcome::kEnd;
     try {

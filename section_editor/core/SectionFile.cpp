@@ -65,25 +65,21 @@ bool EndsWithEndRecord(const char* path) {
     return tail.compare(start == std::string::npos ? 0 : start + 1, 3, "END") == 0;
 }
 
-// A section model's first line is a record of a few dozen columns: a file whose first
-// kLongestLine bytes hold a NUL, or no line end, is no model (a sparse or binary file of
-// gigabytes is refused without being read through).
+// A section model's first line is a record of a few dozen columns: a first line at which a
+// record file's reading stops (a NUL, or kLongestLine bytes without a line end) is no model,
+// and a sparse or binary file of gigabytes is refused without being read through.
 bool StartsAsTextRecord(const char* path) {
-    const int fd = platform::OpenRegularFile(path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
+    CStdioFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::typeText)) {
         return true; // the reader gives the open message
     }
-    std::string head(CStdioFile::kLongestLine, '\0');
-    const ssize_t read = ::pread(fd, head.data(), head.size(), 0);
-    ::close(fd);
-    if (read <= 0) {
-        return true; // empty: the reader tells that it ended early
+    try {
+        CString line;
+        file.ReadString(line);
+    } catch (const CFileException&) {
+        return true; // the reader gives the read message
     }
-    head.resize(static_cast<std::size_t>(read));
-    const std::size_t lineEnd = head.find('\n');
-    const std::size_t nul = head.find('\0');
-    const bool whole = lineEnd != std::string::npos || head.size() < CStdioFile::kLongestLine;
-    return whole && (nul == std::string::npos || (lineEnd != std::string::npos && nul > lineEnd));
+    return !file.EndedAtNonTextLine();
 }
 
 // The section model as read, taken into the document only when the whole file is good.

@@ -78,9 +78,11 @@ TEST_F(DxfPaletteFile, ExactTieKeepsTheLowerNumber) {
     EXPECT_EQ(palette.NearestPaletteIndex(&between), 11);
 }
 
+// A line holding a NUL is damage, however good its text before the NUL.
 TEST_F(DxfPaletteFile, MalformedLineGivesTheMessageAndZero) {
-    for (const char* bad : {"COLOR 12 no equals sign\n", "COLOR 12 =1,2\n", "COLOR 12 =1,2,300\n",
-                            "COLOR 12 =a,b,c\n", "COLOR 12 =-1,0,0\n"}) {
+    using namespace std::string_literals;
+    for (const std::string& bad : {"COLOR 12 no equals sign\n"s, "COLOR 12 =1,2\n"s, "COLOR 12 =1,2,300\n"s,
+                                   "COLOR 12 =a,b,c\n"s, "COLOR 12 =-1,0,0\n"s, "COLOR 12 =1,2,3\0\n"s}) {
         sink.Clear();
         EXPECT_EQ(Load(bad), 0) << bad;
         EXPECT_EQ(sink.LastMessageUtf8(),

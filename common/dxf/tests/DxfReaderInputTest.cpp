@@ -154,6 +154,10 @@ TEST_F(DxfReaderInput, LinuxAndOldMacLineEndsAndNulBytes) {
     sink.Clear();
     EXPECT_EQ(Import(nul), 0);
     EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(kPrematureEnd)});
+    // Nor is a last group whose line holds a NUL the drawing's end.
+    sink.Clear();
+    EXPECT_EQ(Import(lf.substr(0, lf.size() - 1) + std::string("\0", 1)), 0);
+    EXPECT_EQ(sink.MessagesUtf8(), std::vector<std::string>{platform::Utf8(kPrematureEnd)});
 }
 
 // The DXF files that a Debian package lists, empty when it is not installed.

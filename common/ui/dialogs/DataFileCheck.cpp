@@ -14,7 +14,6 @@ bool ReadFirstDataLine(const CString& path, std::string& line) {
         if (!file.Open(path.GetString(), CFile::modeRead | CFile::typeText)) {
             return false;
         }
-        file.EndAtNonTextLine(); // a damaged file of gigabytes is not read through for its first line
         char buffer[kFirstLineBufferSize] = {};
         if (!file.ReadLine(buffer, kFirstLineBufferSize)) {
             return false;

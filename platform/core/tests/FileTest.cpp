@@ -82,6 +82,7 @@ TEST_F(FileTest, SkippedLinesPassWholeAcrossBufferEndsAndTheFileEnd) {
     kept.push_back("after the long line");
     testsupport::WriteBytes(Path("skip.txt"), text);
     CStdioFile in(Path("skip.txt").c_str(), CFile::modeRead);
+    in.ReadAsPlainText();
     std::vector<std::string> read;
     CString line;
     while (in.SkipString() && in.ReadString(line)) {
@@ -91,10 +92,10 @@ TEST_F(FileTest, SkippedLinesPassWholeAcrossBufferEndsAndTheFileEnd) {
     EXPECT_FALSE(in.SkipString()) << "the file's end";
 }
 
-// A reader of text records ends the file at a line that holds a NUL or reaches the longest
-// line: the lines before read as written, that line is the last one, and what follows (whole
-// lines, or 2 GB of a hole) is never read, whichever line read meets it.
-TEST_F(FileTest, AReaderOfTextRecordsEndsTheFileAtANulOrAnOverlongLine) {
+// A text file ends its reading at a line that holds a NUL or reaches the longest line without
+// being asked: the lines before read as written, that line is the last one, and what follows
+// (whole lines, or 2 GB of a hole) is never read, whichever line read meets it.
+TEST_F(FileTest, ATextFileEndsItsReadingAtANulOrAnOverlongLine) {
     using namespace std::string_literals;
     const std::string whole = "TITLE one\r\nNODE\r\n";
     struct Shape {
@@ -115,7 +116,6 @@ TEST_F(FileTest, AReaderOfTextRecordsEndsTheFileAtANulOrAnOverlongLine) {
                                          std::max<std::uint64_t>(shape.size, shape.bytes.size()));
             const long long before = testsupport::BytesReadByProcess();
             CStdioFile in(Path("records.txt").c_str(), CFile::modeRead);
-            in.EndAtNonTextLine();
             std::vector<std::string> lines;
             CString line;
             std::string_view view;
@@ -134,6 +134,33 @@ TEST_F(FileTest, AReaderOfTextRecordsEndsTheFileAtANulOrAnOverlongLine) {
                 EXPECT_LE(lines[2].size(), CStdioFile::kLongestLine);
             }
             EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
+        }
+    }
+}
+
+// A reader of plain text that asks for it, and a binary stream, read on past such a line: the
+// lines after it follow, also when the object opens the file again.
+TEST_F(FileTest, PlainTextAndBinaryReadingsGoOnPastANulOrAnOverlongLine) {
+    using namespace std::string_literals;
+    const std::string longLine(CStdioFile::kLongestLine + 10, 'x');
+    testsupport::WriteBytes(Path("plain.txt"), "ab\0cd\n"s + longLine + "\nlast\n");
+    const std::vector<std::string> expected = {"ab\0cd"s, longLine.substr(0, CStdioFile::kLongestLine),
+                                               "last"};
+    for (const UINT mode : {CFile::typeText, CFile::typeBinary}) {
+        SCOPED_TRACE(mode == CFile::typeText ? "plain text" : "binary");
+        CStdioFile in;
+        if (mode == CFile::typeText) {
+            in.ReadAsPlainText();
+        }
+        for (int open = 0; open < 2; ++open) {
+            ASSERT_TRUE(in.Open(Path("plain.txt").c_str(), CFile::modeRead | mode));
+            std::vector<std::string> lines;
+            for (CString line; in.ReadString(line);) {
+                lines.push_back(line.str());
+            }
+            EXPECT_EQ(lines, expected);
+            EXPECT_FALSE(in.EndedAtNonTextLine());
+            in.Close();
         }
     }
 }
