@@ -121,6 +121,7 @@ void CLineIndex::ResetState() {
     pageFirstLine_ = 1;
     pageLineCounter_ = 1;
     pendingStart_ = -1;
+    lineStart_ = 0;
     currentOffset_ = 0;
     crSeen_ = false;
     reader_ = std::make_unique<CListLineReader>(listFile_);
@@ -140,7 +141,7 @@ bool CLineIndex::BuildLineIndex() {
         int result = kMoreToRead;
         while ((result = ScanListFile(buffer)) == kMoreToRead) {
         }
-        if (result == kBlockLimit || result == kPageLimit) {
+        if (result == kBlockLimit || result == kPageLimit || result == kRowLimit) {
             AfxMessageBox(u8"行数又は頁数が大き過ぎるため、途中までしか表示できません");
         }
         lineCount_ = lineNumber_ - 1;
@@ -202,7 +203,31 @@ bool CLineIndex::ClosePage() {
     return true;
 }
 
+// A log that turned into NULs, or into other bytes without a line end, would otherwise be
+// read to its end, gigabytes, before its message: a line with more rows than the whole index
+// holds is past what the viewer can show, and the index ends at it.
+bool CLineIndex::OpenLineOutgrowsTheRows() const {
+    if (pendingStart_ >= 0) {
+        return false; // the next line has not begun
+    }
+    constexpr std::int64_t kRowBytes = CListLineReader::kRowBufferSize - 1;
+    constexpr std::int64_t kRows = std::int64_t{kMaxLineBlock} * kLinesPerBlock;
+    return (currentOffset_ - lineStart_) / kRowBytes + 1 > kRows;
+}
+
+int CLineIndex::CloseAtEndOfFile() {
+    if (pendingStart_ >= 0 && !StorePendingStart()) {
+        return kBlockLimit;
+    }
+    CloseCurrentBlock();
+    pages_.push_back({pageFirstLine_, lineNumber_ - 1});
+    return kEndOfFile;
+}
+
 int CLineIndex::ScanListFile(std::vector<unsigned char>& buffer) {
+    if (OpenLineOutgrowsTheRows()) {
+        return CloseAtEndOfFile() == kEndOfFile ? kRowLimit : kBlockLimit;
+    }
     const int size = static_cast<int>(buffer.size());
     const int count = static_cast<int>(listFile_.Read(buffer.data(), static_cast<UINT>(size)));
     if (currentOffset_ + count > kLargestOffset) {
@@ -250,17 +275,10 @@ int CLineIndex::ScanListFile(std::vector<unsigned char>& buffer) {
         }
         ++lineNumber_;
         pendingStart_ = bufferStart + i + 1;
+        lineStart_ = pendingStart_;
     }
     currentOffset_ = bufferStart + count;
-    if (count == size) {
-        return kMoreToRead;
-    }
-    if (pendingStart_ >= 0 && !StorePendingStart()) {
-        return kBlockLimit;
-    }
-    CloseCurrentBlock();
-    pages_.push_back({pageFirstLine_, lineNumber_ - 1});
-    return kEndOfFile;
+    return count == size ? kMoreToRead : CloseAtEndOfFile();
 }
 
 bool CLineIndex::ReadBlockOffsets(int block, std::int32_t* entries) {

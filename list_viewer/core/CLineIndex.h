@@ -7,7 +7,10 @@
 // CR FF closes the page before it, so it opens the next page. A page opened by the
 // line counter holds lines-per-page + 1 lines, the first page lines-per-page. A final
 // line without CR LF or CR FF is not counted. The start of the line after the last
-// one (the end-of-file offset) is stored too.
+// one (the end-of-file offset) is stored too. A line still open when it fills more rows
+// (of at most 139 bytes, as the view shows a long line) than the whole index holds ends
+// the index there as the end of the file would, with the message of a partial index: a
+// file without line ends is read no further than about 70 MB.
 //
 // Result lists (document type 0) show scanner line n + 1 in row n: callers convert
 // with ScannerLine(). All failures are reported through the message sink.
@@ -91,11 +94,13 @@ public:
     bool ReadBlockOffsets(int block, std::int32_t* entries);
 
 private:
-    enum ScanResult { kMoreToRead = 0, kEndOfFile = -1, kBlockLimit = 1, kPageLimit = 2 };
+    enum ScanResult { kMoreToRead = 0, kEndOfFile = -1, kBlockLimit = 1, kPageLimit = 2, kRowLimit = 3 };
 
     bool OpenPointerFile(const char* listPath);
     bool BuildLineIndex();
     int ScanListFile(std::vector<unsigned char>& buffer);
+    bool OpenLineOutgrowsTheRows() const;
+    int CloseAtEndOfFile();
     bool StorePendingStart();
     void WriteBlockBuffer();
     void CloseCurrentBlock();
@@ -120,6 +125,7 @@ private:
     int pageFirstLine_ = 1;
     int pageLineCounter_ = 1;
     std::int64_t pendingStart_ = -1; // -1: no line start pending
+    std::int64_t lineStart_ = 0;     // start of the line being read
     std::int64_t currentOffset_ = 0;
     bool crSeen_ = false;
 };

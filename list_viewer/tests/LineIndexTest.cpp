@@ -1,4 +1,5 @@
 #include "ListTestFiles.h"
+#include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
 #include "testsupport/TempDir.h"
 
@@ -227,6 +228,36 @@ TEST_F(LineIndexTest, TenMegabyteLineIsIndexedAndReadInRowPieces) {
     // Without any line end the file has no line at all.
     ASSERT_TRUE(Build(std::string(10 * 1024 * 1024, 'w'), kCalculationLog, "noend.log"));
     EXPECT_EQ(index_.LineCount(), 0);
+}
+
+// A log that turns into NULs to 2 GB has no line end to find: once the line being read fills
+// more 139-byte rows than the whole index holds, the index ends there, as at the end of the
+// file but with the message of a partial index, instead of reading the file through. The
+// lines before it are kept whole, their last page too.
+TEST_F(LineIndexTest, ALineOutgrowingTheIndexRowsEndsItWithoutReadingOn) {
+    constexpr std::int64_t kRowsOfTheIndex =
+        std::int64_t{CLineIndex::kMaxLineBlock} * CLineIndex::kLinesPerBlock;
+    constexpr std::int64_t kBytesOfTheRows = kRowsOfTheIndex * (CListLineReader::kRowBufferSize - 1);
+    const std::string noLines = Utf8(u8"リスト･ファイル内にデータが１行もありません");
+    for (const int lines : {0, 1000}) {
+        SCOPED_TRACE(std::to_string(lines) + " lines before the NULs");
+        sink_.Clear();
+        listPath_ = dir_.File("nuls.log");
+        testsupport::WriteSparseFile(listPath_.str(), test::NumberedLines(lines), std::uint64_t{2} << 30);
+        const long long before = testsupport::BytesReadByProcess();
+        ASSERT_TRUE(Open(kCalculationLog));
+        const long long read = testsupport::BytesReadByProcess() - before;
+        EXPECT_GE(read, kBytesOfTheRows) << "bytes read";
+        EXPECT_LT(read, kBytesOfTheRows + (1 << 20)) << "bytes read";
+        EXPECT_EQ(index_.LineCount(), lines);
+        if (lines == 0) {
+            EXPECT_EQ(sink_.MessagesUtf8(), (std::vector<std::string>{kPartial, noLines}));
+            continue;
+        }
+        EXPECT_EQ(sink_.MessagesUtf8(), (std::vector<std::string>{kPartial}));
+        EXPECT_EQ(PagesOf().back().second, lines);
+        EXPECT_EQ(Rows(index_.PageCount() - 1).back(), "L001000");
+    }
 }
 
 TEST_F(LineIndexTest, BinaryFileShowsWhatItCan) {

@@ -150,6 +150,23 @@ TEST(DxfLongPolyline, ReadVertexByVertexItEndsAsTheSamePathOfAnLwPolylineEnds) {
     }
 }
 
+// A cancel inside the path stops the import where it is seen, not where the path ends: no
+// point of the path after it is added, and the window is pumped once more at most.
+TEST(DxfLongPolyline, ACancelInsideThePathStopsItWhereItIsSeen) {
+    constexpr int kCancelAt = 6000;
+    for (const bool asPolyline : {true, false}) {
+        SCOPED_TRACE(asPolyline ? "POLYLINE" : "LWPOLYLINE");
+        const ImportRun run = Import(PathDxf(asPolyline), [](RecordingDocument&, RecordingProgress& p) {
+            p.cancelAfterPumps = kCancelAt;
+        });
+        EXPECT_EQ(run.result, 1);
+        EXPECT_TRUE(run.messages.empty());
+        EXPECT_LE(run.pumps, kCancelAt + 1);
+        EXPECT_LT(run.points.size(), static_cast<std::size_t>(kCancelAt));
+        EXPECT_LT(run.lines.size(), static_cast<std::size_t>(kCancelAt));
+    }
+}
+
 // A file that ends inside the polyline fails the import with the message of a file cut
 // short, wherever it ends, also where the adding would have stopped at a limit or run out
 // of memory: the polyline is read whole before any of it is added.

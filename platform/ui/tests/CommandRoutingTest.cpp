@@ -129,7 +129,8 @@ TEST_F(CommandRoutingTest, RefusedDocumentOpensNoFrameAndStaysOutOfRecentList) {
 
 // Opened by a name relative to the working directory, a document and the recent files keep
 // its full name, so that the entry still opens it once the program runs elsewhere; the title
-// is the file's own name.
+// is the file's own name. A document named directly, as a save under another name names it,
+// keeps the full name too.
 TEST_F(CommandRoutingTest, ARelativeNameIsKeptByItsFullName) {
     const fs::path started = fs::current_path();
     fs::create_directories(dir_.Path() / fs::u8path(u8"作業/部"));
@@ -137,7 +138,10 @@ TEST_F(CommandRoutingTest, ARelativeNameIsKeptByItsFullName) {
     const std::string working = platform::Utf8ToCp932(fs::current_path().string());
     CDocument* relative = app_.OpenDocumentFile(platform::Utf8ToCp932(u8"./部/run.log").c_str());
     app_.AddToRecentFileList("other.lst");
+    document_->SetPathName(platform::Utf8ToCp932(u8"部/saved.log").c_str(), FALSE);
     fs::current_path(started);
+    EXPECT_EQ(document_->GetPathName(), working + platform::Utf8ToCp932(u8"/部/saved.log"));
+    EXPECT_EQ(document_->GetTitle(), "saved.log");
     ASSERT_NE(relative, nullptr);
     const std::string full = working + platform::Utf8ToCp932(u8"/部/run.log");
     EXPECT_EQ(relative->GetPathName(), full);

@@ -1,3 +1,4 @@
+#include "TitleBarNeeds.h"
 #include "testsupport/TempDir.h"
 #include "testsupport/ui/TestApplication.h"
 
@@ -13,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
-#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,12 +95,6 @@ TEST(DialogTest, EscapeCancels) {
 // for its title, also for one given while it is shown, and keeps a larger minimum of its own.
 TEST(DialogTest, ADialogIsWideEnoughForItsTitle) {
     testsupport::TestApplication();
-    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
-    titleFont.setBold(true);
-    const QFontMetrics metrics(titleFont);
-    const auto titleRoom = [&metrics](const QString& title) {
-        return metrics.horizontalAdvance(title) + 4 * (metrics.height() + 8); // icon and three buttons
-    };
     const QString title = QString::fromUtf8(u8"参照-右地表境界点 (右地表端)");
     const QString longer = QString::fromUtf8(u8"参照-右地表境界点 (右地表端) すべり線で使用");
     NameDialog dialog;
@@ -116,8 +110,8 @@ TEST(DialogTest, ADialogIsWideEnoughForItsTitle) {
         dialog.Dialog()->reject();
     });
     dialog.DoModal();
-    EXPECT_GE(shown, titleRoom(title));
-    EXPECT_GE(retitled, titleRoom(longer));
+    EXPECT_GE(shown, TitleBarNeeds(title));
+    EXPECT_GE(retitled, TitleBarNeeds(longer));
 
     NameDialog wide;
     wide.EnsureCreated();

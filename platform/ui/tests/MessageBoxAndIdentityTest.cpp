@@ -1,5 +1,6 @@
 // The real message boxes (centred on their owner, the icon of their kind, the program's name
 // as title), the toolkit's Japanese texts and the suite's own icon and version.
+#include "TitleBarNeeds.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include "platform/core/MessageSink.h"
@@ -108,13 +109,9 @@ TEST(MessageBoxTest, AShortNoticeIsWideEnoughForItsTitle) {
     testsupport::TestApplication();
     CWinApp app("QUILMO");
     platform::SetMessageCaption(app.m_strAppName);
-    QFont titleFont = QApplication::font("QMdiSubWindowTitleBar");
-    titleFont.setBold(true);
-    const QFontMetrics metrics(titleFont);
-    const int titleBarButtons = 4 * (metrics.height() + 8); // the window's icon and three buttons
     for (const char8_t* text : {u8"?", u8"ﾃﾞｰﾀがありません"}) {
         const Shown shown = ShowThroughSink(CString(text), MB_OK);
-        EXPECT_GE(shown.width, metrics.horizontalAdvance("QUILMO") + titleBarButtons) << shown.width;
+        EXPECT_GE(shown.width, TitleBarNeeds("QUILMO")) << shown.width;
     }
     platform::SetMessageCaption("");
 }
