@@ -41,7 +41,9 @@ int SolverResultReader::Read(const char* path, std::vector<std::array<double, 3>
         }
         for (int block = 0; block < count; ++block) {
             double values[5];
-            if (!file.ReadLine(line, sizeof line) || platform::ScanDoubles(line, values, 5) != 5) {
+            // A line that ended the reading (a NUL, 64 KiB) may show five numbers before its damage.
+            if (!file.ReadLine(line, sizeof line) || file.EndedAtNonTextLine() ||
+                platform::ScanDoubles(line, values, 5) != 5) {
                 file.Abort();
                 return 0; // a truncated or unreadable result is no result
             }

@@ -70,10 +70,16 @@ TEST_F(SolverRunTest, NoResultIsReportedAndTheInputIsStillRemoved) {
     EXPECT_EQ(doc_.SlipLines().GetCount(), 0);
 }
 
-TEST_F(SolverRunTest, AnEmptyResultFileIsAFailureNotAnEmptySuccess) {
+TEST_F(SolverRunTest, AnEmptyOrDamagedResultFileIsAFailureNotASuccess) {
     g_result = "t\r\n *****  blocks :  0\r\n";
     EXPECT_EQ(doc_.RunSolver(StandInSolver), 0);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"すべり線作成できません"));
+    // The last block's line reads as five numbers up to a NUL that damages it.
+    g_result = "t\r\n *****  blocks :  1\r\nhead\r\n 0.002 -0.9 110 27 134";
+    g_result += std::string(1, '\0') + "5\r\n";
+    EXPECT_EQ(doc_.RunSolver(StandInSolver), 0);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"すべり線作成できません"));
+    EXPECT_EQ(doc_.SlipLines().GetCount(), 0);
 }
 
 TEST_F(SolverRunTest, AResultFileThatCannotBeCreatedStopsBeforeTheSolver) {
