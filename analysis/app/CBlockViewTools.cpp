@@ -282,7 +282,13 @@ void CBlockView::CommitFigurePoint(const section::FigureVertex& point) {
     if (!model) {
         return;
     }
-    CNode* hit = model->InsertPoint(point.world.x, point.world.y, ToolPointKind());
+    // A boundary point's dialog marks the document on OK, so a cancelled one leaves it as it
+    // was; the other point tools mark it as every drawing figure does.
+    const PointKind kind = ToolPointKind();
+    CNode* hit = model->InsertPoint(point.world.x, point.world.y, kind);
+    if (kind == PointKind::kGround || kind == PointKind::kMeasurement) {
+        model->SetModifiedFlag();
+    }
     AcceptNewPoints(*model);
     if (hit && hit->IsBoundary()) {
         ChangeBoundaryPointByDialog(*hit);

@@ -96,6 +96,7 @@ void TerminationWatch::CloseProgram() {
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
+    ending_ = true;
     if (!declining_) {
         declining_ = std::make_unique<DecliningSink>();
     }
@@ -118,6 +119,19 @@ void TerminationWatch::CloseProgram() {
     if (!window || !window->close()) {
         QCoreApplication::exit(0);
     }
+}
+
+bool TerminationWatch::Ending() {
+    const QObject* application = QCoreApplication::instance();
+    if (!application) {
+        return false;
+    }
+    for (const QObject* child : application->children()) {
+        if (const auto* watch = dynamic_cast<const TerminationWatch*>(child)) {
+            return watch->ending_;
+        }
+    }
+    return false;
 }
 
 bool TerminationWatch::SaveForSessionEnd() {

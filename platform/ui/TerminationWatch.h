@@ -28,6 +28,9 @@ public:
     // The logout's question: every modified document is offered for saving; false when the
     // user cancelled (the session then stays).
     static bool SaveForSessionEnd();
+    // True once a signal has begun ending the program: nobody is there to answer, so a dialog
+    // that would ask before it closes (a changed table's Cancel) closes unasked.
+    static bool Ending();
 
 private:
     explicit TerminationWatch(QObject* parent);
@@ -36,6 +39,7 @@ private:
     void CommitData(QSessionManager& manager);
 
     QSocketNotifier* notifier_ = nullptr;
+    bool ending_ = false;
     std::unique_ptr<MessageSink> declining_;
 };
 

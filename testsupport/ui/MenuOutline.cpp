@@ -15,7 +15,7 @@ namespace testsupport {
 
 namespace {
 
-void Outline(const QMenu& menu, int depth, std::string& out) {
+void Outline(const QWidget& menu, int depth, std::string& out) {
     const std::string indent(static_cast<size_t>(depth) * 2, ' ');
     for (const QAction* action : menu.actions()) {
         if (action->isSeparator()) {
@@ -92,6 +92,12 @@ std::string MenuOutline(const CMenu& menu) {
     if (const QMenu* qmenu = menu.Menu()) {
         Outline(*qmenu, 0, out);
     }
+    return out;
+}
+
+std::string MenuOutline(const QWidget& menuOrBar) {
+    std::string out;
+    Outline(menuOrBar, 0, out);
     return out;
 }
 

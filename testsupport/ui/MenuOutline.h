@@ -10,10 +10,13 @@
 #include <vector>
 
 class CMenu;
+class QWidget;
 
 namespace testsupport {
 
 std::string MenuOutline(const CMenu& menu);
+// The same of a menu bar or menu as a window shows it (a dialog's own bar).
+std::string MenuOutline(const QWidget& menuOrBar);
 // The outlines of the bars the builders make, each under its "[name]" line.
 std::string MenuBarsOutline(std::initializer_list<std::pair<const char*, std::function<void(CMenu&)>>> bars);
 // Fails the test unless the outline equals the kept one in the file; the outline as built is

@@ -121,6 +121,7 @@ TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionCli
     platform::DialogScript::Queue([](CDialog& dialog) { dialog.OnOK(); });
     Click(x, y);
     ASSERT_EQ(Model().BoundaryPoints().GetCount(), bounds + 1) << sink_.LastMessageUtf8();
+    EXPECT_TRUE(Model().IsModified());
     const CNode* made = nullptr;
     for (auto [key, point] : platform::MapEntries<const CNode>(Model().BoundaryPoints())) {
         if (std::abs(point->x - x) < 0.5 && std::abs(point->y - y) < 0.5) {
@@ -136,6 +137,25 @@ TEST_F(DrawingToolsTest, ABoundaryPointToolMakesAPointOfItsKindThatASelectionCli
     ASSERT_EQ(view_->Selection().GetCount(), 1);
     EXPECT_EQ(view_->Selection().GetHead(), made);
     EXPECT_EQ(made->state, CNode::kSelected);
+}
+
+// A new boundary point whose dialog is cancelled leaves the document as it was: no point and
+// no save question at close.
+TEST_F(DrawingToolsTest, ACancelledNewBoundaryPointLeavesTheDocumentUnmodified) {
+    const int bounds = Model().BoundaryPoints().GetCount();
+    const CNode* first = FirstGroundPoint();
+    ASSERT_NE(first, nullptr);
+    ASSERT_FALSE(Model().IsModified());
+    Command(ID_DRAW_INNER_BOUND_POINT);
+    bool asked = false;
+    platform::DialogScript::Queue([&asked](CDialog& dialog) {
+        asked = true;
+        dialog.OnCancel();
+    });
+    Click(first->x + 5.0, first->y - 20.0);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(Model().BoundaryPoints().GetCount(), bounds);
+    EXPECT_FALSE(Model().IsModified());
 }
 
 // A rectangle dragged with the select tool selects, through the document, what the selection

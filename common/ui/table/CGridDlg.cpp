@@ -7,6 +7,7 @@
 #include "platform/ui/FlexGridView.h"
 #include "platform/ui/QtClipboardBackend.h"
 #include "platform/ui/QtText.h"
+#include "platform/ui/TerminationWatch.h"
 
 #include <QAction>
 #include <QDialog>
@@ -473,7 +474,8 @@ void CGridDlg::OnCancel() {
     if (m_bBusy) {
         return;
     }
-    if (m_bChanged) {
+    // A program ending on a signal drops the edits unasked, as it drops a modified document.
+    if (m_bChanged && !platform::TerminationWatch::Ending()) {
         CGridConfirmDlg confirm(this, CString(u8"変更されていますが、キャンセルしますか？"));
         m_bBusy = TRUE;
         const int answer = confirm.DoModal();

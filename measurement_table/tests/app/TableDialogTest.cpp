@@ -13,6 +13,7 @@
 #include "platform/ui/QtText.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/Fixtures.h"
+#include "testsupport/ui/MenuOutline.h"
 #include "testsupport/ui/TestApplication.h"
 
 #include <QAbstractButton>
@@ -20,11 +21,14 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QRadioButton>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -141,6 +145,18 @@ TEST_F(TableDialogTest, OkStandsLeftOfCancelAtTheTablesRightEdge) {
         EXPECT_LT(ok.right(), cancel.left()) << kind;
         EXPECT_GE(cancel.right(), grid.right()) << kind;
         EXPECT_GT(ok.left(), table->GetDlgItemWidget(IDC_GRID_BUTTON2)->geometry().right()) << kind;
+    }
+}
+
+// The table's own menu bar, the program's only menus: no menu repeats a mnemonic letter.
+TEST_F(TableDialogTest, TheTablesMenuBarRepeatsNoMnemonicLetter) {
+    for (int kind : {CGridDlg1::kTwoDimensional, CGridDlg1::kThreeDimensional}) {
+        auto table = Open(kind);
+        const auto* bar = table->Dialog()->findChild<QMenuBar*>();
+        ASSERT_NE(bar, nullptr) << kind;
+        const std::string outline = "[table]\n" + testsupport::MenuOutline(*bar);
+        EXPECT_NE(outline.find(Utf8(u8"> 行編集(&E)")), std::string::npos) << outline;
+        EXPECT_EQ(testsupport::MenuKeyClashes(outline), std::vector<std::string>()) << kind;
     }
 }
 

@@ -22,6 +22,8 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -233,7 +235,8 @@ TEST(GridDlgRowsTest, CommandsNeedTheirMenuItems) {
 }
 
 // The tables' menus word for word: every table's bar and pop-up, and the short forms of the
-// block-line table (no jump menu) and the measurement table (delete and blank rows only).
+// block-line table (no jump menu) and the measurement table (delete and blank rows only); the
+// full bar, which the section programs' tables show, repeats no mnemonic letter in a menu.
 TEST(GridDlgRowsTest, TheMenusOfEveryKindOfTable) {
     testsupport::TestApplication();
     auto item = [](UINT id, const char* text) { return "  " + std::to_string(id) + " " + text + "\n"; };
@@ -248,6 +251,8 @@ TEST(GridDlgRowsTest, TheMenusOfEveryKindOfTable) {
     CMenu full;
     BuildGridTableMenu(full);
     EXPECT_EQ(testsupport::MenuOutline(full), "> 行編集(&E)\n" + rows + jump);
+    EXPECT_EQ(testsupport::MenuKeyClashes("[table]\n" + testsupport::MenuOutline(full)),
+              std::vector<std::string>());
     CMenu noJump;
     BuildGridTableMenu(noJump, GridRowCommands::kAll, false);
     EXPECT_EQ(testsupport::MenuOutline(noJump), "> 行編集(&E)\n" + rows);
