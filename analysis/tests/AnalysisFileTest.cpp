@@ -217,9 +217,9 @@ TEST_F(AnalysisFileTest, AFileThatTurnsToNulsOrAnOverlongLineIsReadNoFurther) {
     }
 }
 
-// A section model or measurement file that ends before its end line or stops at damage opens
-// no analysis: the user is told which file, and none of its records is kept, so that a run or
-// a save never works on the part that was read.
+// A section model or measurement file that ends before its end line or stops at damage (even
+// after that line) opens no analysis: the user is told which file, and none of its records is
+// kept, so that a run or a save never works on the part that was read.
 TEST_F(AnalysisFileTest, AReferenceFileCutShortOrDamagedIsNamedAndOpensNothing) {
     const std::string dis = testsupport::ReadBytes(dir_ / "sample.dis");
     const std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");
@@ -233,6 +233,7 @@ TEST_F(AnalysisFileTest, AReferenceFileCutShortOrDamagedIsNamedAndOpensNothing) 
     const Case cases[] = {
         {"measurements: 26 of 48 lines", "sample.dis", {"", FirstLines(dis, 26), 0}},
         {"measurements: 26 lines, then NULs to 2 GB", "sample.dis", {"", FirstLines(dis, 26), kTwoGigabytes}},
+        {"measurements: one NUL after END", "sample.dis", {"", dis + '\0', 0}},
         {"section model: cut before SITE", "sample.sec", {"", secBeforeSite, 0}},
         {"section model: cut before SITE, then NULs to 2 GB",
          "sample.sec",
