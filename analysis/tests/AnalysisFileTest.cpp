@@ -253,6 +253,38 @@ TEST_F(AnalysisFileTest, AReferenceFileCutShortOrDamagedIsNamedAndOpensNothing) 
     }
 }
 
+// A reload that meets a damaged reference names it and takes nothing of it; no exception
+// leaves it, since the window commands that reload catch none.
+TEST_F(AnalysisFileTest, AReloadOfADamagedReferenceNamesItAndTakesNothingOfIt) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    const std::string dis = testsupport::ReadBytes(dir_ / "sample.dis");
+    const std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");
+    std::string noModelSize = sec;
+    noModelSize.replace(noModelSize.find("MSIZE"), 5, "MSIZX");
+    struct Case {
+        const char* what;
+        const char* file;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"measurements: 26 of 48 lines", "sample.dis", FirstLines(dis, 26)},
+        {"section model: cut before SITE", "sample.sec", sec.substr(0, sec.find("SITE"))},
+        {"section model: no model size", "sample.sec", noModelSize},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::WriteBytes(dir_ / c.file, c.bytes);
+        sink_.Clear();
+        EXPECT_EQ(doc_.ReloadReferenceFiles(), 0);
+        EXPECT_EQ(sink_.LastMessageUtf8(),
+                  Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / c.file).string());
+        EXPECT_EQ(doc_.MeasurementPoints().GetCount(), 8);
+        EXPECT_EQ(doc_.Displacements().GetCount(), 8);
+        EXPECT_EQ(doc_.ReadingDates().size(), 4u);
+        testsupport::WriteBytes(dir_ / c.file, std::string(c.file) == "sample.dis" ? dis : sec);
+    }
+}
+
 TEST_F(AnalysisFileTest, AMovedBoundaryPointOfTheSectionModelReplacesTheAnalysisFilesOne) {
     std::string text = testsupport::ReadBytes(dir_ / "sample.slo");
     std::size_t at = text.find("    1    3    27.000");
