@@ -260,6 +260,8 @@ public:
     // a failure leaves the document as it was.
     int ReadSecFile(const char* path);
     int ReadDisFile(const char* path);
+    // Reads both referenced files again and takes the section model's boundary points. 0 when
+    // either is not taken (after its messages; a read error is not thrown on).
     int ReloadReferenceFiles();
     void CalcMaxDisplacement();
     class CDispData* FindDispDataByName(const CString& name) const;

@@ -16,24 +16,19 @@ namespace torvan {
 
 int DisplacementFileReader::Read(const char* path) {
     MeasurementFileData data;
-    MeasurementReadResult result = ReadMeasurementFile(path, data);
-    if (result == MeasurementReadResult::StoppedAtUnreadLine) {
-        // Taken as a file cut short there, and told as one.
-        AfxMessageBox(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません");
-        result = MeasurementReadResult::EndedEarly;
-    }
-    if (result == MeasurementReadResult::NoDateLine) {
-        doc_.ReadErrorMessage(path);
-    }
+    const MeasurementReadResult result = ReadMeasurementFile(path, data);
     if (result == MeasurementReadResult::OutOfMemory) {
         AfxMessageBox(u8"メモリ・エラー!!!\n直ちに本プログラムを終了させて下さい。");
         return 0;
     }
-    // A file that ends early keeps what was read when that is anything at all.
-    bool usable = result == MeasurementReadResult::Read || (result == MeasurementReadResult::EndedEarly &&
-                                                            !(data.dates.empty() && data.blocks.empty()));
-    if (!usable) {
-        return 0;
+    if (result == MeasurementReadResult::OpenFailed || result == MeasurementReadResult::WrongTag) {
+        return 0; // after the reader's messages
+    }
+    if (result != MeasurementReadResult::Read) {
+        // What came before the damage or the early end is only a part of the file: analysed, it
+        // would give a result for the points that happened to be read. The reader's message
+        // names no file, so the user is told which reference it was.
+        doc_.ReadErrorMessage(path);
     }
     // The first point of each name in key order, as FindPointByName finds it, looked up at once
     // for each of a thousand blocks.

@@ -11,6 +11,7 @@
 #include "analysis/core/SectionFileReader.h"
 #include "common/records/ContainerHelpers.h"
 #include "common/records/TextHelpers.h"
+#include "platform/core/CException.h"
 #include "platform/core/MapEntries.h"
 #include "platform/core/Unset.h"
 
@@ -85,8 +86,14 @@ void CBlockDoc::PlaceDisplacementRecords() {
 }
 
 int CBlockDoc::ReloadReferenceFiles() {
-    if (!ReadSecFile(ResolveReferencePath(m_strSectionFile)) ||
-        !ReadDisFile(ResolveReferencePath(m_strDispFile))) {
+    // A damaged file has been named by its read error: the reload ends there, and the
+    // exception ends here, since the window commands that reload have no one to catch it.
+    try {
+        if (!ReadSecFile(ResolveReferencePath(m_strSectionFile)) ||
+            !ReadDisFile(ResolveReferencePath(m_strDispFile))) {
+            return 0;
+        }
+    } catch (const CUserException&) {
         return 0;
     }
     for (auto [key, point] : platform::MapEntries<const CNode>(m_mapBound)) {

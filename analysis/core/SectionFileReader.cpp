@@ -104,7 +104,11 @@ int SectionFileReader::Read(const char* path) {
         AfxMessageBox(u8"メモリ・エラー!!!\n直ちに本プログラムを終了させて下さい。");
         return 0;
     }
-    if (result == SectionReadResult::NoModelSize || result == SectionReadResult::Stopped) {
+    // A file that ends before "END" (also at a line of a NUL byte or of 64 KiB, which ends the
+    // reading) or that a read error stops holds only a part of the model; the reader's message
+    // names no file, so the user is told which reference it was.
+    if (result == SectionReadResult::NoModelSize || result == SectionReadResult::Stopped ||
+        result == SectionReadResult::EndedEarly || result == SectionReadResult::ReadError) {
         doc_.ReadErrorMessage(path);
     }
     if (result != SectionReadResult::Read) {

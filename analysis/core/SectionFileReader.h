@@ -13,8 +13,10 @@ public:
 
     // 1 when the whole file was read: it then replaces the document's section model and
     // every point's entry key. 0 otherwise, with the document as it was: after the read
-    // error message (thrown on as CUserException) for a file without its model size or
-    // with a record the reading stopped at, or after the reader's or a limit's message.
+    // error message naming the file (thrown on as CUserException) for a file without its
+    // model size, with a record the reading stopped at (after a limit's message), one that
+    // ends before "END" (a line of a NUL byte or of 64 KiB ends it) or a read error; after
+    // the reader's message when it does not open or has the wrong tag, or the memory message.
     int Read(const char* path);
 
 private:

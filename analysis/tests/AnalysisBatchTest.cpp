@@ -1,10 +1,13 @@
 // The test-support program analysis-batch, run as a separate process on the sample data.
 
+#include "platform/core/RecordingSink.h"
 #include "testsupport/FileBytes.h"
 #include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -171,6 +174,41 @@ TEST_F(AnalysisBatchTest, AFileThatDoesNotOpenSavesNothing) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.output, In("missing.slo") + "\\nﾌｧｲﾙが見つかりません\n");
     EXPECT_FALSE(fs::exists(dir_ / "out.slo"));
+}
+
+// A reference file cut short opens nothing: no run on the points it still holds, nothing
+// written, exit 1, and the output names the file.
+TEST_F(AnalysisBatchTest, AReferenceFileCutShortIsRefusedAndNothingIsWritten) {
+    const std::string dis = testsupport::ReadBytes(dir_ / "sample.dis");
+    const std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");
+    std::size_t cut = 0;
+    for (int line = 0; line < 26; ++line) {
+        cut = dis.find('\n', cut) + 1;
+    }
+    struct Case {
+        const char* what;
+        const char* file;
+        std::string bytes;
+        std::uint64_t size; // NUL bytes up to this size, as a hole
+    };
+    const Case cases[] = {
+        {"measurements: 26 of 48 lines", "sample.dis", dis.substr(0, cut), 0},
+        {"measurements: 26 lines, then NULs to 2 GB", "sample.dis", dis.substr(0, cut),
+         std::uint64_t{2} << 30},
+        {"section model: cut before SITE", "sample.sec", sec.substr(0, sec.find("SITE")), 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::WriteSparseFile(dir_ / c.file, c.bytes, std::max<std::uint64_t>(c.size, c.bytes.size()));
+        Outcome run = RunBatch({In("sample.slo"), "--save", In("out.slo")});
+        EXPECT_EQ(run.status, 1);
+        const std::string named = platform::Utf8(u8"ファイル読み込みエラーです。\\n") + In(c.file) + "\n";
+        ASSERT_GE(run.output.size(), named.size()) << run.output;
+        EXPECT_EQ(run.output.substr(run.output.size() - named.size()), named) << run.output;
+        EXPECT_FALSE(fs::exists(dir_ / "out.slo"));
+        testsupport::WriteBytes(dir_ / c.file, std::string(c.file) == "sample.dis" ? dis : sec);
+    }
+    ExpectInputsUntouched();
 }
 
 TEST_F(AnalysisBatchTest, BadUsagePrintsNothingAndExitsTwo) {

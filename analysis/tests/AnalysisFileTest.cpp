@@ -9,6 +9,7 @@
 #include "platform/core/CFile.h"
 #include "platform/core/Unset.h"
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -22,6 +23,19 @@ using platform::Utf8;
 using torvan::CDispData;
 using torvan::CNode;
 using torvan::CVerrant;
+
+namespace {
+
+// The first count lines of a text file, each with its line end.
+std::string FirstLines(const std::string& text, int count) {
+    std::size_t end = 0;
+    for (int n = 0; n < count; ++n) {
+        end = text.find('\n', end) + 1;
+    }
+    return text.substr(0, end);
+}
+
+} // namespace
 
 class AnalysisFileTest : public SampleFilesTest {
 protected:
@@ -168,21 +182,22 @@ TEST_F(AnalysisFileTest, AFileEndingAfterItsReferencesOpensNothing) {
 
 // The analysis file, its section model or its measurements with whole lines, then NUL bytes
 // to 2 GB or a line over 64 KiB: each reader stops where the file turns, with the message it
-// gives a file that ends there, and never reads the rest.
+// gives a file that ends there (the measurement reader stops quietly), and never reads the
+// rest; the read error names the file that turned, and nothing opens.
 TEST_F(AnalysisFileTest, AFileThatTurnsToNulsOrAnOverlongLineIsReadNoFurther) {
     const std::string premature = Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません");
-    const std::string sloRecord = Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / "sample.slo").string();
-    const std::string noMatch = Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙには地点名が一致するﾃﾞｰﾀがありません");
+    auto readError = [this](const char* file) {
+        return Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / file).string();
+    };
     struct Case {
         const char* file;
         const char* turnsAt; // the first line not whole
-        int result;          // a measurement file cut short still opens, with the points it has
         std::vector<std::string> told;
     };
     const std::vector<Case> cases = {
-        {"sample.slo", "BOUND", 0, {sloRecord}},
-        {"sample.sec", "SITE", 0, {premature}},
-        {"sample.dis", "DISP", 1, {premature, noMatch}},
+        {"sample.slo", "BOUND", {readError("sample.slo")}},
+        {"sample.sec", "SITE", {premature, readError("sample.sec")}},
+        {"sample.dis", "DISP", {readError("sample.dis")}},
     };
     for (const Case& c : cases) {
         const std::string whole = testsupport::ReadBytes(dir_ / c.file);
@@ -194,11 +209,79 @@ TEST_F(AnalysisFileTest, AFileThatTurnsToNulsOrAnOverlongLineIsReadNoFurther) {
             sink_.Clear();
             torvan::CBlockDoc doc;
             const long long before = testsupport::BytesReadByProcess();
-            EXPECT_EQ(ReadAnalysisFile(doc, "sample.slo"), c.result);
+            EXPECT_EQ(ReadAnalysisFile(doc, "sample.slo"), 0);
             EXPECT_LT(testsupport::BytesReadByProcess() - before, 1LL << 20) << "bytes read";
             EXPECT_EQ(sink_.MessagesUtf8(), c.told);
         }
         testsupport::WriteBytes(dir_ / c.file, whole);
+    }
+}
+
+// A section model or measurement file that ends before its end line or stops at damage (even
+// after that line) opens no analysis: the user is told which file, and none of its records is
+// kept, so that a run or a save never works on the part that was read.
+TEST_F(AnalysisFileTest, AReferenceFileCutShortOrDamagedIsNamedAndOpensNothing) {
+    const std::string dis = testsupport::ReadBytes(dir_ / "sample.dis");
+    const std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");
+    const std::string secBeforeSite = sec.substr(0, sec.find("SITE"));
+    constexpr std::uint64_t kTwoGigabytes = std::uint64_t{2} << 30;
+    struct Case {
+        const char* what;
+        const char* file;
+        testsupport::DamagedTextFile damaged;
+    };
+    const Case cases[] = {
+        {"measurements: 26 of 48 lines", "sample.dis", {"", FirstLines(dis, 26), 0}},
+        {"measurements: 26 lines, then NULs to 2 GB", "sample.dis", {"", FirstLines(dis, 26), kTwoGigabytes}},
+        {"measurements: one NUL after END", "sample.dis", {"", dis + '\0', 0}},
+        {"section model: cut before SITE", "sample.sec", {"", secBeforeSite, 0}},
+        {"section model: cut before SITE, then NULs to 2 GB",
+         "sample.sec",
+         {"", secBeforeSite, kTwoGigabytes}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::WriteDamagedTextFile(dir_ / c.file, c.damaged);
+        sink_.Clear();
+        torvan::CBlockDoc doc;
+        EXPECT_EQ(doc.OnOpenDocument((dir_ / "sample.slo").c_str()), 0);
+        EXPECT_EQ(sink_.LastMessageUtf8(),
+                  Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / c.file).string());
+        EXPECT_TRUE(doc.Displacements().IsEmpty());
+        EXPECT_TRUE(doc.ReadingDates().empty());
+        testsupport::WriteBytes(dir_ / c.file, std::string(c.file) == "sample.dis" ? dis : sec);
+    }
+}
+
+// A reload that meets a damaged reference names it and takes nothing of it; no exception
+// leaves it, since the window commands that reload catch none.
+TEST_F(AnalysisFileTest, AReloadOfADamagedReferenceNamesItAndTakesNothingOfIt) {
+    ASSERT_EQ(Open("sample.slo"), 1);
+    const std::string dis = testsupport::ReadBytes(dir_ / "sample.dis");
+    const std::string sec = testsupport::ReadBytes(dir_ / "sample.sec");
+    std::string noModelSize = sec;
+    noModelSize.replace(noModelSize.find("MSIZE"), 5, "MSIZX");
+    struct Case {
+        const char* what;
+        const char* file;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"measurements: 26 of 48 lines", "sample.dis", FirstLines(dis, 26)},
+        {"section model: cut before SITE", "sample.sec", sec.substr(0, sec.find("SITE"))},
+        {"section model: no model size", "sample.sec", noModelSize},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testsupport::WriteBytes(dir_ / c.file, c.bytes);
+        sink_.Clear();
+        EXPECT_EQ(doc_.ReloadReferenceFiles(), 0);
+        EXPECT_EQ(sink_.LastMessageUtf8(),
+                  Utf8(u8"ファイル読み込みエラーです。\n") + (dir_ / c.file).string());
+        EXPECT_EQ(doc_.MeasurementPoints().GetCount(), 8);
+        EXPECT_EQ(doc_.Displacements().GetCount(), 8);
+        EXPECT_EQ(doc_.ReadingDates().size(), 4u);
+        testsupport::WriteBytes(dir_ / c.file, std::string(c.file) == "sample.dis" ? dis : sec);
     }
 }
 
@@ -324,7 +407,10 @@ TEST_F(AnalysisFileTest, LimitsAndTruncationInTheReferencedFilesFailTheOpen) {
     testsupport::WriteBytes(dir_ / "sample.sec", sec.substr(0, sec.find("SITE")));
     sink_.Clear();
     EXPECT_EQ(Open("sample.slo"), 0);
-    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
+    EXPECT_EQ(sink_.MessagesUtf8(),
+              (std::vector<std::string>{Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"),
+                                        Utf8(u8"ファイル読み込みエラーです。\n") +
+                                            (dir_ / "sample.sec").string()}));
 }
 
 // The main road without a window: the sample analysed by both polygon methods, the slip

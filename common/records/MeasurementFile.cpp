@@ -46,7 +46,6 @@ public:
             unreadLine_ = file_.GetLineCount();
         }
     }
-    bool FoundUnread() const { return unreadLine_ != 0; }
 
 private:
     bool Took(bool read) {
@@ -280,10 +279,11 @@ bool IsBlockHeader(const char* line) {
 }
 
 // What follows "END" is never read: only blank lines may follow it (a DOS end-of-file
-// mark too), so that nothing is lost when the data are written back.
+// mark too), so that nothing is lost when the data are written back. The rest is looked
+// through to its end even after a line not taken whole, so that damage there is never missed.
 void CheckAfterEnd(LineCursor& cursor) {
     cursor.Expect(IsKeywordLine(cursor.Line(), "END"));
-    while (!cursor.FoundUnread() && cursor.NextOrEnd()) {
+    while (cursor.NextOrEnd()) {
         cursor.Expect(IsBlank(cursor.Line()) || std::strcmp(cursor.Line(), "\x1a") == 0);
     }
 }
@@ -386,9 +386,12 @@ MeasurementReadResult ReadMeasurementFile(const char* path, MeasurementFileData&
     try {
         MeasurementReadResult result = ReadBody(cursor, data);
         file.Abort();
-        return result == MeasurementReadResult::EndedEarly && cursor.StoppedAtUnreadLine()
-                   ? MeasurementReadResult::StoppedAtUnreadLine
-                   : result;
+        // Damage after "END" stops the reading as damage before it does: the file is not what
+        // its writer wrote, and no reader may take it for the file before the damage.
+        const bool stoppable =
+            result == MeasurementReadResult::EndedEarly || result == MeasurementReadResult::Read;
+        return stoppable && cursor.StoppedAtUnreadLine() ? MeasurementReadResult::StoppedAtUnreadLine
+                                                         : result;
     } catch (const CFileException&) {
         file.Abort();
         return MeasurementReadResult::ReadError;

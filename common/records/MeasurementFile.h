@@ -50,8 +50,9 @@ enum class MeasurementReadResult {
     WrongTag,   // both format messages were shown
     NoDateLine, // the "DATE" line is missing: the caller shows its format error
     EndedEarly, // the file ended before "END" (premature-end message shown); a block cut short is dropped
-    // A line that no record holds (a NUL byte, or over 64 KiB) ended the reading before "END",
-    // unread (data.unreadLine names it); nothing shown, data holds what came before it.
+    // A line that no record holds (a NUL byte, or over 64 KiB) ended the reading, before "END"
+    // or after it, unread (data.unreadLine names it or a line before it not taken whole);
+    // nothing shown, data holds what came before it.
     StoppedAtUnreadLine,
     ReadError,   // a read error was shown
     OutOfMemory, // the caller shows its memory message

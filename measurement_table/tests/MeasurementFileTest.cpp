@@ -7,6 +7,7 @@
 
 #include "analysis/core/CBlockDoc.h"
 #include "analysis/core/CDispData.h"
+#include "platform/core/CException.h"
 #include "platform/core/CodePage.h"
 #include "platform/core/Unset.h"
 #include "testsupport/ChildProcess.h"
@@ -110,6 +111,39 @@ TEST_F(MeasurementFileTest, TheAnalysisProgramReadsAWrittenFile) {
     auto* disp = static_cast<torvan::CDispData*>(object);
     EXPECT_DOUBLE_EQ(disp->col1[1], 0.0125);
     EXPECT_DOUBLE_EQ(disp->col2[1], -0.00325);
+}
+
+// A whole file followed by damage (a NUL byte, NULs to 2 GB, a line over 64 KiB) stops at
+// it: both programs tell it as damaged, neither takes it as the shorter file before it; a
+// value line the analysis reads on over does not hide the damage from it.
+TEST_F(MeasurementFileTest, BothProgramsRefuseAFileThatStopsAtDamageAfterItsEnd) {
+    const std::string sample = testsupport::ReadBytes(kSample / "sample.dis");
+    std::string unreadValue = sample;
+    unreadValue.replace(unreadValue.find("      8.74"), 10, "      8.7A");
+    struct Case {
+        testsupport::DamagedTextFile file;
+        int unreadLine; // the first line the table editor names
+    };
+    std::vector<Case> cases;
+    for (auto& damaged : testsupport::DamagedTextFiles(sample, "")) {
+        cases.push_back({std::move(damaged), 49});
+    }
+    cases.push_back({{"one NUL byte after END", sample + '\0', 0}, 49});
+    cases.push_back({{"a value not read whole, one NUL byte after END", unreadValue + '\0', 0}, 10});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file.name);
+        testsupport::WriteDamagedTextFile(Path("m.dis"), c.file);
+        sink_.Clear();
+        EXPECT_FALSE(doc_.ReadDisFile(Path("m.dis").c_str()));
+        EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"計測変位ﾃﾞｰﾀﾌｧｲﾙの") + std::to_string(c.unreadLine) +
+                                               Utf8(u8"行目が読み込めないため、開けません\n") +
+                                               Path("m.dis"));
+        torvan::CBlockDoc analysis;
+        ASSERT_EQ(analysis.ReadSecFile((kSample / "sample.sec").c_str()), 1);
+        EXPECT_THROW(analysis.ReadDisFile(Path("m.dis").c_str()), CUserException);
+        EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ファイル読み込みエラーです。\n") + Path("m.dis"));
+        EXPECT_TRUE(analysis.Displacements().IsEmpty());
+    }
 }
 
 TEST_F(MeasurementFileTest, BadFilesAreRefusedWithTheirMessages) {
