@@ -65,10 +65,10 @@ AnalysisReadResult AnalysisFileReader::Read(const char* path) {
         StopAt(AnalysisReadError::kCannotOpen, 0, CString());
         return result_;
     }
-    file.EndAtNonTextLine();
     try {
         if (ReadHead(file)) {
             ReadSections(file);
+            RefuseDamagedLastLine(file);
         }
     } catch (const CUserException&) {
         // The message has been shown and the place kept; a stop is never a success.
@@ -296,6 +296,15 @@ void AnalysisFileReader::FinishBoundaryPoints() {
             doc_.AllPoints().SetAt(static_cast<WORD>(next), point);
             doc_.SetNextKey(next + 1);
         }
+    }
+}
+
+// The last line read may show a whole record before the NUL or the length that ended the
+// reading there: the file is damaged, not whole.
+void AnalysisFileReader::RefuseDamagedLastLine(const CTextFile& file) {
+    if (file.EndedAtNonTextLine()) {
+        StopAt(AnalysisReadError::kReadFailure, lastLine_, lastText_);
+        doc_.ReadErrorMessage(path_);
     }
 }
 

@@ -59,6 +59,8 @@ private:
     // Takes the section model's boundary points where the analysis file has an outdated one
     // of the same name, and enters the boundary points in the entry order.
     void FinishBoundaryPoints();
+    // After the last section: the read error message, thrown on, when damage ended the reading.
+    void RefuseDamagedLastLine(const CTextFile& file);
 
     // The next line, which must be there (at the end: the premature-end message, thrown on).
     CString NextLine(CTextFile& file);

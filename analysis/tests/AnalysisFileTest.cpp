@@ -125,7 +125,7 @@ TEST_F(AnalysisFileTest, TheReaderNamesTheLineItStoppedAt) {
         int line;
         const char* lineText;
     };
-    auto replaced = [&](const char* from, const char* to) {
+    auto replaced = [&](const char* from, const std::string& to) {
         std::string text = sample;
         text.replace(text.find(from), std::strlen(from), to);
         return text;
@@ -140,6 +140,9 @@ TEST_F(AnalysisFileTest, TheReaderNamesTheLineItStoppedAt) {
          "DSFIL     absent.dis"},
         {"cut before EXCPT", sample.substr(0, sample.find("EXCPT")), AnalysisReadError::kEarlyEnd, 10, ""},
         {"empty", "", AnalysisReadError::kEarlyEnd, 1, ""},
+        // The last line read holds a whole record, then the NUL that ends the reading.
+        {"damaged QOBRE", replaced("QOBRE    0\r\n", std::string("QOBRE    0\0\r\n", 13)),
+         AnalysisReadError::kReadFailure, 19, "QOBRE    0"},
     };
     for (const Case& c : cases) {
         testsupport::WriteBytes(dir_ / "broken.slo", c.text);

@@ -10,7 +10,7 @@
 class CDxfGroupReader {
 public:
     // A DXF text file holds no NUL and no line of kLongestLine bytes: the reading of a file
-    // opened as text ends at such a line (CStdioFile::EndAtNonTextLine), which is no part of a
+    // opened as text ends at such a line (the rule of CStdioFile's record files), which is no part of a
     // group: the group meets the end there, as in a file cut short before it.
     explicit CDxfGroupReader(CStdioFile& file) : file_(file) {}
 

@@ -8,7 +8,7 @@
 // caller's buffer is cut (never inside a double-byte character) and the rest of the
 // line is skipped, so that a long line never turns into an extra record. A record file ends
 // its reading at a line that holds a NUL or reaches CStdioFile::kLongestLine bytes (see
-// CStdioFile::EndAtNonTextLine): readers of plain text ask for ReadAsPlainText.
+// CStdioFile::ReadAsPlainText, which readers of plain text ask for).
 
 #include "platform/core/CStdioFile.h"
 #include "platform/core/SafeFileWriter.h"

@@ -381,7 +381,6 @@ MeasurementReadResult ReadMeasurementFile(const char* path, MeasurementFileData&
     if (!file.Open(path, CFile::modeRead)) {
         return MeasurementReadResult::OpenFailed;
     }
-    file.EndAtNonTextLine();
     LineCursor cursor(file, data.unreadLine);
     try {
         MeasurementReadResult result = ReadBody(cursor, data);

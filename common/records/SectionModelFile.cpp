@@ -69,6 +69,8 @@ private:
             haveLine = false;
             int keyword = Keyword();
             if (keyword == 0 && StartsWith(line_, "END")) {
+                // An end line that holds a NUL or runs to 64 KiB ends a damaged file, not a whole one.
+                file_.ThrowIfDamaged();
                 return SectionReadResult::Read;
             }
             SectionReadResult result = SectionReadResult::Read;
@@ -160,7 +162,6 @@ SectionReadResult ReadSectionModelFile(const char* path, SectionModelHandler& ha
     if (!file.Open(path, CFile::modeRead)) {
         return SectionReadResult::OpenFailed;
     }
-    file.EndAtNonTextLine();
     try {
         SectionReader reader(file, handler, options);
         SectionReadResult result = reader.Run();

@@ -46,10 +46,6 @@ public:
     // be put at its end: there the next line follows). A sparse or binary file of gigabytes
     // behind whole lines thus costs a block, not a read through, and the reader meets what it
     // meets at a file's end. Every open in text mode sets this rule; a binary stream reads on.
-    void EndAtNonTextLine() {
-        plainText_ = false;
-        endAtNonText_ = true;
-    }
     // For readers of plain text (lists, logs, the title list), from now on and for every later
     // open of this object: such a line is read as any other (a long one cut, its rest passed
     // over) and the lines after it follow.
@@ -99,7 +95,7 @@ private:
     // ReadStringView of a line that does not end in the stream's buffer.
     BOOL ReadSpilledStringView(std::string_view& line);
     void SkipRestOfLine();
-    // After a line that ends the reading (EndAtNonTextLine): the file reads as ended.
+    // After a line that ends the reading of a record file: the file reads as ended.
     void EndReadingAfterLine(bool restOfLineUnread);
     // True when the bytes hold a NUL and the file ends its reading at one.
     bool EndsReadingAt(const char* bytes, std::size_t count) const {

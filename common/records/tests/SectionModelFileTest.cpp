@@ -98,5 +98,9 @@ TEST_F(SectionModelFileTest, FormatFaults) {
                             "TITLE     t\r\nMSIZE\r\nNODE\r\n    1    0     1.000     2.000\r\n");
     EXPECT_EQ(ReadSectionModelFile(Path("short.sec").c_str(), handler), SectionReadResult::EndedEarly);
     EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙが途中で終了しているため、読み込みできません"));
+    testsupport::WriteBytes(Path("damaged end.sec"),
+                            "TITLE     t\r\nMSIZE\r\nEND" + std::string(3, '\0') + "\r\n");
+    EXPECT_EQ(ReadSectionModelFile(Path("damaged end.sec").c_str(), handler), SectionReadResult::ReadError);
+    EXPECT_EQ(sink_.LastMessageUtf8(), Utf8(u8"ﾌｧｲﾙ読み込みｴﾗｰです"));
     EXPECT_EQ(ReadSectionModelFile(Path("missing.sec").c_str(), handler), SectionReadResult::OpenFailed);
 }
