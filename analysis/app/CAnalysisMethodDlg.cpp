@@ -21,15 +21,6 @@ const char8_t* const kMethodNames[3] = {u8"多角形平行法", u8"多角形回�
 const char8_t* const kParameterLabels[3] = {u8"単体重量γ(kN/m3)：", u8"粘着力ｃ (kN/m2)：",
                                             u8"ｾﾝ断抵抗角φ(度)："};
 
-void FocusNextControl(QWidget* from) {
-    for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(from->window())) {
-            next->setFocus();
-            return;
-        }
-    }
-}
-
 } // namespace
 
 CAnalysisMethodDlg::CAnalysisMethodDlg(CWnd* parent) : CDialog(kTemplateId, parent) {
@@ -134,10 +125,8 @@ void CAnalysisMethodDlg::OnMethodClicked() {
 }
 
 void CAnalysisMethodDlg::OnOK() {
-    QWidget* ok = GetDlgItemWidget(IDOK);
-    if (QWidget* focus = Dialog()->focusWidget(); focus && focus != ok && Dialog()->isVisible()) {
-        FocusNextControl(focus); // Enter in a field moves on to the next one
-        return;
+    if (EnterStepsToNextControl()) {
+        return; // Enter in a field moves on to the next one
     }
     ExchangeRadios();
     if (m_nMethod < 0) {

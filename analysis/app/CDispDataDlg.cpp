@@ -194,7 +194,7 @@ void CDispDataDlg::ToggleReading(int row) {
 }
 
 void CDispDataDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     if (TakeBeta()) {

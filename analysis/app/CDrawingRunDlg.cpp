@@ -141,7 +141,7 @@ bool CDrawingRunDlg::TakeValues() {
 }
 
 void CDrawingRunDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return; // Enter in a field steps to the next one
     }
     if (TakeValues()) {

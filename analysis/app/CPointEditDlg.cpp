@@ -107,7 +107,7 @@ bool CPointEditDlg::NameTakenByAnother(const CString& name) const {
 }
 
 void CPointEditDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     double values[4] = {m_dX, m_dY, m_dBeta, m_dAlpha};

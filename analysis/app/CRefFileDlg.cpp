@@ -77,7 +77,7 @@ BOOL CRefFileDlg::OnInitDialog() {
 }
 
 void CRefFileDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     GetDlgItemText(kSectionFile, m_strSectionFile);

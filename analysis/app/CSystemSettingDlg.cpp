@@ -52,7 +52,7 @@ BOOL CSystemSettingDlg::OnInitDialog() {
 }
 
 void CSystemSettingDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     double distance = platform::kUnsetDouble;

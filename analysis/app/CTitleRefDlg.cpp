@@ -60,7 +60,7 @@ BOOL CTitleRefDlg::OnInitDialog() {
 }
 
 void CTitleRefDlg::OnOK() {
-    if (!section::EnterStepsToNextField(*this)) {
+    if (!EnterStepsToNextControl()) {
         Finish(IDOK);
     }
 }

@@ -54,7 +54,7 @@ BOOL CVectorDisplayDlg::OnInitDialog() {
 }
 
 void CVectorDisplayDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     double scale = platform::kUnsetDouble;

@@ -10,6 +10,27 @@
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
+bool CDialog::EnterStepsToNextControl() {
+    QDialog* window = Dialog();
+    QWidget* focus = window ? window->focusWidget() : nullptr;
+    if (!focus || focus == GetDlgItemWidget(IDOK) || !window->isVisible()) {
+        return false;
+    }
+    FocusNextControl(focus);
+    return true;
+}
+
+void CDialog::FocusNextControl(QWidget* from) {
+    QWidget* window = from->window();
+    for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(window)) {
+            window->setAttribute(Qt::WA_KeyboardFocusChange);
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId) {
     m_pParentWnd = parent;
     MapCommand(IDOK, [this] { OnOK(); });

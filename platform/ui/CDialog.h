@@ -34,6 +34,13 @@ protected:
     virtual void CreateControls();
     // A row of the OK (default) and Cancel buttons on the right, for the caller's layout.
     QHBoxLayout* MakeOkCancelRow();
+    // For an OnOK in which Enter in a field steps to the next control: true (the dialog
+    // stays) when the shown dialog's focus is on a control other than OK, which it leaves
+    // for the next one.
+    bool EnterStepsToNextControl();
+    // Moves the focus to the control after from that Tab would reach, and shows it there as
+    // Tab does: without the keyboard's focus frame, a step between radio buttons shows nothing.
+    static void FocusNextControl(QWidget* from);
 
 private:
     UINT templateId_;

@@ -30,15 +30,6 @@ namespace {
 
 constexpr int kGroundLayersShownLength = 120;
 
-void FocusNextControl(QWidget* from) {
-    for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(from->window())) {
-            next->setFocus();
-            return;
-        }
-    }
-}
-
 // An empty lower bound is the lowest value, an empty upper bound the highest.
 double UnboundedValue(int index) {
     return index % 2 == 0 ? -platform::kExtentLimit : platform::kExtentLimit;
@@ -260,10 +251,8 @@ bool CDxfFileDlg::CheckRegion(double (&region)[4]) {
 }
 
 void CDxfFileDlg::OnOK() {
-    QWidget* ok = GetDlgItemWidget(IDOK);
-    if (QWidget* focus = Dialog()->focusWidget(); focus && focus != ok && Dialog()->isVisible()) {
-        FocusNextControl(focus); // Enter in a field moves on to the next one
-        return;
+    if (EnterStepsToNextControl()) {
+        return; // Enter in a field moves on to the next one
     }
     TakeFields();
     if (!m_strFile.IsEmpty() && !NamedFileReadable()) {

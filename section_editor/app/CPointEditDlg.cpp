@@ -120,7 +120,7 @@ bool CPointEditDlg::CheckNumber(int number) const {
 }
 
 void CPointEditDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     double x = platform::kUnsetDouble;

@@ -22,15 +22,6 @@ namespace {
 constexpr UINT kLimitIds[3] = {CSystemSettingDlg::kNodeLimit, CSystemSettingDlg::kLineLimit,
                                CSystemSettingDlg::kSiteLimit};
 
-void FocusNextControl(QWidget* from) {
-    for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(from->window())) {
-            next->setFocus();
-            return;
-        }
-    }
-}
-
 QGroupBox* FieldGroup(const char8_t* title, QGridLayout*& fields) {
     auto* group = new QGroupBox(platform::ToQString(title));
     fields = new QGridLayout(group);
@@ -116,10 +107,8 @@ bool CSystemSettingDlg::ReadFields(EditSettings& settings) {
 }
 
 void CSystemSettingDlg::OnOK() {
-    QWidget* ok = GetDlgItemWidget(IDOK);
-    if (QWidget* focus = Dialog()->focusWidget(); focus && focus != ok && Dialog()->isVisible()) {
-        FocusNextControl(focus); // Enter in a field moves on to the next one
-        return;
+    if (EnterStepsToNextControl()) {
+        return; // Enter in a field moves on to the next one
     }
     EditSettings settings = m_settings;
     if (!ReadFields(settings)) {

@@ -63,7 +63,7 @@ BOOL CTitleDlg::OnInitDialog() {
 }
 
 void CTitleDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     if (auto* combo = qobject_cast<QComboBox*>(GetDlgItemWidget(kTitle))) {

@@ -1,6 +1,7 @@
 // The analysis program's small setting dialogs offscreen: what the editing settings refuse,
 // and the titles the drawing run registers.
 
+#include "analysis/app/CAnalysisMethodDlg.h"
 #include "analysis/app/CDrawingRunDlg.h"
 #include "analysis/app/CSystemSettingDlg.h"
 
@@ -93,6 +94,35 @@ TEST_F(SmallDialogsTest, EnterInADrawingRunFieldStepsToTheNextField) {
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(stillOpen);
     EXPECT_TRUE(focusMoved);
+}
+
+// Enter in the method dialog steps from group to group, each step shown by the keyboard's
+// focus frame (without it a step between radio buttons shows nothing), and presses OK there.
+TEST_F(SmallDialogsTest, EnterInTheMethodDialogStepsOnVisiblyToOkAndPressesIt) {
+    CAnalysisMethodDlg dialog;
+    dialog.m_nMethod = 0;
+    dialog.m_nTwoPointOption = 0;
+    std::vector<QWidget*> steps;
+    bool shown = true; // each Enter that left the dialog open moved the focus, shown
+    DialogScript::Queue([&](CDialog& open) {
+        QWidget* ok = open.GetDlgItemWidget(IDOK);
+        open.GetDlgItemWidget(CAnalysisMethodDlg::kMethodFirst)->setFocus();
+        for (int press = 0; press < 6 && open.Dialog()->isVisible(); ++press) {
+            QWidget* focus = open.Dialog()->focusWidget();
+            steps.push_back(focus);
+            QTest::keyClick(focus, Qt::Key_Return);
+            if (open.Dialog()->isVisible()) { // stepped on, where the frame shows
+                shown = shown && open.Dialog()->focusWidget() != focus &&
+                        open.Dialog()->testAttribute(Qt::WA_KeyboardFocusChange);
+            }
+        }
+        steps.push_back(ok);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(shown);
+    ASSERT_GE(steps.size(), 3U);
+    EXPECT_EQ(steps[steps.size() - 2], steps.back()) << "the last Enter was pressed on OK";
+    EXPECT_EQ(dialog.m_nMethod, 0);
 }
 
 } // namespace

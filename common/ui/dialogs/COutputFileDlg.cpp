@@ -24,15 +24,6 @@ bool FileExists(const CString& path) {
     return ::stat(CFile::OsPath(path.GetString()).c_str(), &info) == 0;
 }
 
-void FocusNextControl(QWidget* from) {
-    for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && next->isVisibleTo(from->window())) {
-            next->setFocus();
-            return;
-        }
-    }
-}
-
 } // namespace
 
 COutputFileDlg::COutputFileDlg(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {
@@ -125,10 +116,8 @@ void COutputFileDlg::ShowPath() {
 }
 
 void COutputFileDlg::OnOK() {
-    QWidget* ok = GetDlgItemWidget(IDOK);
-    if (QWidget* focus = Dialog()->focusWidget(); focus && focus != ok) {
-        FocusNextControl(focus); // Enter in a field moves on to the next one
-        return;
+    if (EnterStepsToNextControl()) {
+        return; // Enter in a field moves on to the next one
     }
     GetDlgItemText(kPathEdit, m_strPath);
     if (FileExists(m_strPath) &&

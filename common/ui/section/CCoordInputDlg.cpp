@@ -73,7 +73,7 @@ BOOL CCoordInputDlg::OnInitDialog() {
 }
 
 void CCoordInputDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     int number = platform::kUnsetInt;

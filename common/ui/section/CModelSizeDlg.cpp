@@ -92,7 +92,7 @@ void CModelSizeDlg::OnCurrentArea() {
 }
 
 void CModelSizeDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     section::WorldRange size = section::WorldRange::Unset();

@@ -45,7 +45,7 @@ BOOL CMoveDlg::OnInitDialog() {
 }
 
 void CMoveDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     double dx = platform::kUnsetDouble;

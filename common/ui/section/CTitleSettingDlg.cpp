@@ -113,7 +113,7 @@ bool CTitleSettingDlg::IsTitleFilePath(const CString& path, const char* exactExt
 }
 
 void CTitleSettingDlg::OnOK() {
-    if (section::EnterStepsToNextField(*this)) {
+    if (EnterStepsToNextControl()) {
         return;
     }
     CString path;

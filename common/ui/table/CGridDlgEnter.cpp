@@ -42,15 +42,6 @@ bool TakesTabFocus(const QWidget* widget, const QWidget* window) {
     return (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled() && widget->isVisibleTo(window);
 }
 
-void FocusNextControl(QWidget* from) {
-    for (QWidget* next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if (TakesTabFocus(next, from->window())) {
-            next->setFocus(Qt::TabFocusReason);
-            return;
-        }
-    }
-}
-
 } // namespace
 
 void CGridDlg::LeaveGrid(bool forward) {
