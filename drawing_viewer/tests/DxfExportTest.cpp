@@ -9,6 +9,7 @@
 #include "drawing_viewer/core/CPlotLine.h"
 #include "drawing_viewer/core/CPlotPolygon.h"
 #include "drawing_viewer/core/CPlotRectAngle.h"
+#include "testsupport/DxfAudit.h"
 #include "testsupport/Fixtures.h"
 
 #include <algorithm>
@@ -176,13 +177,10 @@ TEST_F(DxfExportTest, ItemsPastTheDrawingListsLimitAreExportedToo) {
         groups.end());
 }
 
-bool EzdxfAvailable() {
-    return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
-}
-
 TEST_F(DxfExportTest, ExportsAuditClean) {
-    ASSERT_TRUE(EzdxfAvailable()) << "ezdxf is not installed for /usr/bin/python3 (Debian package "
-                                     "python3-ezdxf; scripts/install-deps.sh)";
+    ASSERT_TRUE(testsupport::EzdxfAvailable())
+        << "ezdxf is not installed for /usr/bin/python3 (Debian package "
+           "python3-ezdxf; scripts/install-deps.sh)";
     const int widthColors[4] = {5, 8, 1, 6};
     for (int method = 0; method < 3; ++method) {
         for (int version : {0, 14}) {

@@ -7,6 +7,7 @@
 
 #include "common/dxf/CDxfReader.h"
 #include "platform/core/RecordingSink.h"
+#include "testsupport/DxfAudit.h"
 
 #include <gtest/gtest.h>
 
@@ -65,10 +66,6 @@ INSTANTIATE_TEST_SUITE_P(Releases, DxfRoundTrip, ::testing::Values(0, 14), [](co
     return info.param == 14 ? std::string("Release14") : std::string("Release12");
 });
 
-bool EzdxfAvailable() {
-    return std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0;
-}
-
 // Loads every DXF file of the directory with ezdxf and audits it; prints one line per
 // problem and ends with status 1 when there was any. Beyond the audit: every entity
 // keeps the colour it was written with (none falls back to "by layer"), the hatch sits
@@ -102,7 +99,7 @@ sys.exit(1 if bad else 0)
 )";
 
 TEST(DxfIndependentAudit, EveryDrawingTheWriterMakesLoadsAndAuditsClean) {
-    ASSERT_TRUE(EzdxfAvailable())
+    ASSERT_TRUE(testsupport::EzdxfAvailable())
         << "ezdxf is not installed for /usr/bin/python3 (Debian package python3-ezdxf, "
            "which scripts/install-deps.sh installs): the independent DXF audit cannot run";
     std::string directory = OutputPath("written");

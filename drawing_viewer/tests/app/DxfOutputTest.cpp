@@ -11,6 +11,7 @@
 #include "drawing_viewer/app/ZaphoIds.h"
 #include "drawing_viewer/core/CPlotPolygon.h"
 
+#include "testsupport/DxfAudit.h"
 #include "testsupport/FileBytes.h"
 
 #include <QClipboard>
@@ -87,27 +88,9 @@ TEST_F(DxfOutputTest, EachPageGoesToItsOwnFileWithItsOwnPaperAndAuditsClean) {
     EXPECT_EQ(ValueAfter(first, "TEXT", "40", 1), "4.0");
     EXPECT_EQ(ValueAfter(first, "TEXT", "41", 1), "0.625");
 
-    if (std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") == 0) {
-        const std::string script = plots_.Write("audit.py", R"(
-import glob, sys, ezdxf
-bad = 0
-for path in sorted(glob.glob(sys.argv[1] + '/*.dxf')):
-    doc = ezdxf.readfile(path)
-    auditor = doc.audit()
-    for item in auditor.errors + auditor.fixes:
-        print(path, item.code, item.message); bad += 1
-sys.exit(1 if bad else 0)
-)");
-        FILE* pipe =
-            ::popen(("/usr/bin/python3 " + script + " " + plots_.Path().string() + " 2>&1").c_str(), "r");
-        ASSERT_NE(pipe, nullptr);
-        std::string report;
-        char buffer[512];
-        while (std::fgets(buffer, sizeof buffer, pipe)) {
-            report += buffer;
-        }
-        EXPECT_EQ(::pclose(pipe), 0) << report;
-    }
+    ASSERT_TRUE(testsupport::EzdxfAvailable()) << "ezdxf is not installed for /usr/bin/python3 (Debian "
+                                                  "package python3-ezdxf; scripts/install-deps.sh)";
+    EXPECT_EQ(testsupport::EzdxfAuditProblems(plots_.Path().string()), "");
 
     // Generated names that exist are asked about too; No writes nothing.
     plots_.Write(names[1], "kept");

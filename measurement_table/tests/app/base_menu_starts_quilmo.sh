@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installed base menu starts the table editor: its measurement data button, pressed on
 # the sample data under a virtual display, opens the two-dimensional table of the sample's
-# measurement file. Skipped (77) without xvfb-run or xdotool.
+# measurement file. Fails without xvfb-run or xdotool, which scripts/install-deps.sh installs.
 # Arguments: the build directory to install from.
 set -u
 
@@ -27,7 +27,10 @@ if [ "${1:-}" = "--session" ]; then
 fi
 
 build=$1
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || exit 77
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null || {
+  echo "xvfb-run or xdotool missing (scripts/install-deps.sh installs them)"
+  exit 1
+}
 prefix=$(mktemp -d "${TMPDIR:-/tmp}/quilmo-install.XXXXXX")
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null || exit 1
