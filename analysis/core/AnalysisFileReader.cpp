@@ -303,7 +303,9 @@ void AnalysisFileReader::FinishBoundaryPoints() {
 // reading there: the file is damaged, not whole.
 void AnalysisFileReader::RefuseDamagedLastLine(const CTextFile& file) {
     if (file.EndedAtNonTextLine()) {
-        StopAt(AnalysisReadError::kReadFailure, lastLine_, lastText_);
+        // The records' own readers may have read past the last line this reader kept.
+        const int line = file.GetLineCount();
+        StopAt(AnalysisReadError::kReadFailure, line, line == lastLine_ ? lastText_ : CString());
         doc_.ReadErrorMessage(path_);
     }
 }

@@ -31,8 +31,9 @@ public:
     void Flush() override;
     bool IsOpen() const override { return m_pStream != nullptr; }
 
-    // Reads up to maxChars - 1 characters of one line, keeping its '\n' when it fits.
-    // Returns null at the end of the file when nothing was read.
+    // Reads up to maxChars - 1 characters of one line, keeping its '\n' when it fits, as the
+    // C library's fgets does: plain text, without the rule of record files below (no reader
+    // of records reads through it). Returns null at the end of the file when nothing was read.
     virtual char* ReadString(char* buffer, UINT maxChars);
     // Reads one line without its line end; FALSE at the end of the file. A line longer
     // than kLongestLine bytes (no record of the suite comes near it; paths included) is
