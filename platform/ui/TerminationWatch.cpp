@@ -96,7 +96,6 @@ void TerminationWatch::CloseProgram() {
     char bytes[16];
     while (::read(signalPipe[0], bytes, sizeof bytes) > 0) {
     }
-    ending_ = true;
     if (!declining_) {
         declining_ = std::make_unique<DecliningSink>();
     }
@@ -128,7 +127,7 @@ bool TerminationWatch::Ending() {
     }
     for (const QObject* child : application->children()) {
         if (const auto* watch = dynamic_cast<const TerminationWatch*>(child)) {
-            return watch->ending_;
+            return watch->declining_ != nullptr; // made when a signal begins the end
         }
     }
     return false;

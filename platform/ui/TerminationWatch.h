@@ -39,8 +39,7 @@ private:
     void CommitData(QSessionManager& manager);
 
     QSocketNotifier* notifier_ = nullptr;
-    bool ending_ = false;
-    std::unique_ptr<MessageSink> declining_;
+    std::unique_ptr<MessageSink> declining_; // from the first signal on
 };
 
 } // namespace platform
